@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace tavrel {
+
+// The four figures of free space on the drive that holds the program directory.
+struct DiskFigures {
+    qint64 sectorsPerCluster = 0;
+    qint64 bytesPerSector = 0;
+    qint64 freeClusters = 0;
+    qint64 totalClusters = 0;
+};
+
+// File operations inside the program directory. Names are plain file names
+// (no path); a name that would reach outside the directory fails with error 64.
+// Failures throw PlatformError with the classic number.
+class Files {
+public:
+    explicit Files(QString programDirectory);
+
+    const QString& programDirectory() const { return dir_; }
+    // Full path of `name` in the program directory; throws 64 for a bad name.
+    QString path(const QString& name) const;
+    // True when `name` is a plain file name that stays inside the directory.
+    static bool isPlainName(const QString& name);
+
+    // Names in the directory matching a wildcard pattern ("tvlmail.*"), case-insensitively, sorted.
+    QStringList list(const QString& pattern) const;
+    bool exists(const QString& name) const;
+    void remove(const QString& name) const;
+    void rename(const QString& from, const QString& to) const;
+    qint64 length(const QString& name) const;
+    std::optional<QDateTime> lastModified(const QString& absolutePath) const;
+    DiskFigures diskFigures() const;
+
+    // Reads a whole file; throws on failure.
+    QByteArray readAll(const QString& name) const;
+    // Replaces a whole file: writes `tempName` completely, flushes it, then
+    // renames it over `name`, so either the old or the new file survives.
+    void replaceFile(const QString& name, const QByteArray& contents,
+                     const QString& tempName = QString()) const;
+
+private:
+    QString dir_;
+};
+
+// Where the program keeps its data: $TAVREL_HOME; else the executable's
+// directory when it already holds n&a.mrk; else $XDG_DATA_HOME/tavrel.
+QString resolveProgramDirectory(const QString& executableDirectory);
+
+} // namespace tavrel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+namespace tavrel {
+
+// The printing operations every printed page is drawn with. Positions and sizes
+// are in twips (1/1440 inch) from the top-left corner of the printable area.
+// Failures throw PlatformError: 380 for a paper size the printer cannot do,
+// 482 (or another number) for any other printer failure.
+class Printer {
+public:
+    virtual ~Printer() = default;
+
+    virtual void setScaleTwips() = 0;
+    virtual void setFontName(const QString& name) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontBold(bool on) = 0;
+    virtual void setFontItalic(bool on) = 0;
+    virtual void setFontUnderline(bool on) = 0;
+    virtual QString fontName() const = 0;
+    virtual double fontSize() const = 0;
+    virtual bool fontBold() const = 0;
+    virtual bool fontItalic() const = 0;
+    virtual bool fontUnderline() const = 0;
+
+    virtual void setCurrentX(double twips) = 0;
+    virtual void setCurrentY(double twips) = 0;
+    virtual double currentX() const = 0;
+    virtual double currentY() const = 0;
+
+    // Draws `text` with its top-left at the current position, then moves the
+    // position to the start of the next line (x = 0, y + line height).
+    virtual void printLine(const QString& text) = 0;
+    virtual double textWidth(const QString& text) const = 0;
+    virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
+    virtual double pageWidth() const = 0;
+    virtual double pageHeight() const = 0;
+    // Outline of the rectangle with corners (x1, y1) and (x2, y2).
+    virtual void drawRect(double x1, double y1, double x2, double y2) = 0;
+    virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
+
+    virtual void newPage() = 0;
+    virtual void endDoc() = 0;
+    virtual void killDoc() = 0;
+
+    // 1 portrait, 2 landscape.
+    virtual void setOrientation(int orientation) = 0;
+    virtual int orientation() const = 0;
+    // A DMPAPER code: 1 letter; envelopes 20, 27, 28, 31, 34, 37, 38.
+    virtual void setPaperSize(int code) = 0;
+    virtual int paperSize() const = 0;
+};
+
+} // namespace tavrel

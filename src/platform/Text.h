@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tavrel {
+
+// Windows-1252 conversion at the file boundary. A character the code page
+// cannot hold becomes '?', so every character is exactly one byte.
+QString cp1252ToUnicode(const QByteArray& bytes);
+QByteArray unicodeToCp1252(const QString& text);
+
+// The text laid into a fixed-width field: cut at the width, padded with blanks.
+QByteArray fixedField(const QString& text, int width);
+// The same rule for text kept in memory: cut at `width`, padded with blanks.
+QString padRight(const QString& text, int width);
+// Text without its trailing blanks.
+QString trimRight(const QString& text);
+
+// A number as messages write it: a leading blank when it is not negative.
+QString numText(long long n);
+
+// The value of the number a typed text starts with, as the input boxes read it:
+// leading blanks skipped, an optional sign, digits with an optional decimal part;
+// anything else ends the number. "12abc" is 12, "abc" is 0, " -3.5" is -3.5.
+double leadingNumber(const QString& text);
+// leadingNumber rounded to the nearest integer, halves to the even neighbour.
+long long leadingInteger(const QString& text);
+
+} // namespace tavrel

@@ -1,0 +1,128 @@
+#include "platform/gui/QtUi.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <cstdlib>
+
+namespace tavrel {
+
+namespace {
+
+QMessageBox::Icon toQt(Ui::Icon icon)
+{
+    switch (icon) {
+    case Ui::Icon::Critical:
+        return QMessageBox::Critical;
+    case Ui::Icon::Question:
+        return QMessageBox::Question;
+    case Ui::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Ui::Icon::Information:
+        return QMessageBox::Information;
+    case Ui::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+Ui::Answer QtUi::messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon)
+{
+    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    struct Choice {
+        QMessageBox::StandardButton button;
+        Answer answer;
+    };
+    std::vector<Choice> choices;
+    switch (buttons) {
+    case Buttons::Ok:
+        choices = {{QMessageBox::Ok, Answer::Ok}};
+        break;
+    case Buttons::OkCancel:
+        choices = {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
+        break;
+    case Buttons::YesNo:
+        choices = {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}};
+        break;
+    case Buttons::YesNoCancel:
+        choices = {{QMessageBox::Yes, Answer::Yes},
+                   {QMessageBox::No, Answer::No},
+                   {QMessageBox::Cancel, Answer::Cancel}};
+        break;
+    }
+    for (const auto& c : choices)
+        box.addButton(c.button);
+    box.setDefaultButton(choices.front().button); // the first button answers Enter
+    if (buttons == Buttons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    else if (buttons != Buttons::Ok)
+        box.setEscapeButton(QMessageBox::Cancel);
+    // An hourglass must not stand over a question.
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    if (waiting)
+        QApplication::restoreOverrideCursor();
+    const auto pressed = box.standardButton(box.clickedButton());
+    for (const auto& c : choices) {
+        if (c.button == pressed)
+            return c.answer;
+    }
+    // Closed with the title bar's close box: what Esc would have answered.
+    if (buttons == Buttons::YesNo)
+        return Answer::No;
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<QString> QtUi::inputBox(const QString& prompt, const QString& title,
+                                      const QString& defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                               QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void QtUi::beep()
+{
+    QApplication::beep();
+}
+
+void QtUi::setWaitCursor(bool on)
+{
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++waitDepth_;
+    } else {
+        while (waitDepth_ > 0) {
+            QApplication::restoreOverrideCursor();
+            --waitDepth_;
+        }
+    }
+}
+
+void QtUi::processEvents()
+{
+    QApplication::processEvents();
+}
+
+int QtUi::runModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+void QtUi::quit()
+{
+    // Ending is immediate: nothing after the fatal message may write anything.
+    std::exit(0);
+}
+
+} // namespace tavrel

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QSet>
+#include <QStringList>
+#include <vector>
+
+namespace tavrel {
+
+// A printer that keeps every operation with its page and font state, so a
+// test can say what was printed where. Text widths come from the real font
+// metrics of the Liberation fonts that stand in for Courier New and Arial.
+class RecordingPrinter : public Printer {
+public:
+    struct Text {
+        int page; // 1-based
+        double x, y;
+        QString text;
+        QString font;
+        double size;
+        bool bold, italic, underline;
+    };
+    struct Rect {
+        int page;
+        double x1, y1, x2, y2;
+    };
+
+    void setScaleTwips() override { log << QStringLiteral("scale"); }
+    void setFontName(const QString& name) override { font_ = name; }
+    void setFontSize(double points) override { size_ = points; }
+    void setFontBold(bool on) override { bold_ = on; }
+    void setFontItalic(bool on) override { italic_ = on; }
+    void setFontUnderline(bool on) override { underline_ = on; }
+    QString fontName() const override { return font_; }
+    double fontSize() const override { return size_; }
+    bool fontBold() const override { return bold_; }
+    bool fontItalic() const override { return italic_; }
+    bool fontUnderline() const override { return underline_; }
+
+    void setCurrentX(double twips) override { x_ = twips; }
+    void setCurrentY(double twips) override { y_ = twips; }
+    double currentX() const override { return x_; }
+    double currentY() const override { return y_; }
+
+    void printLine(const QString& text) override;
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text) const override;
+    double pageWidth() const override;
+    double pageHeight() const override;
+    void drawRect(double x1, double y1, double x2, double y2) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+
+    void newPage() override;
+    void endDoc() override;
+    void killDoc() override;
+
+    void setOrientation(int orientation) override;
+    int orientation() const override { return orientation_; }
+    void setPaperSize(int code) override;
+    int paperSize() const override { return paper_; }
+
+    // Paper codes this printer refuses with error 380 (none by default).
+    QSet<int> unsupportedPapers;
+    // Makes the next printLine (and every later one) fail with this error number.
+    int failWith = 0;
+
+    std::vector<Text> texts;
+    std::vector<Rect> rects;
+    QStringList log;      // "newPage", "endDoc", "killDoc", "orientation 2", "paper 20", ...
+    int page = 1;         // page being drawn
+    int documents = 0;    // documents ended
+    int abandoned = 0;    // documents abandoned
+
+    // Texts printed on `page`, in order.
+    std::vector<Text> onPage(int p) const;
+    // First text equal to `s`, or nullptr.
+    const Text* find(const QString& s) const;
+
+private:
+    QString font_ = QStringLiteral("Arial");
+    double size_ = 10;
+    bool bold_ = false, italic_ = false, underline_ = false;
+    double x_ = 0, y_ = 0;
+    int orientation_ = 1;
+    int paper_ = 1;
+};
+
+} // namespace tavrel

@@ -1,0 +1,95 @@
+#include "store/NameList.h"
+
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+
+#include <utility>
+
+namespace tavrel {
+
+QString sortKey(const NARecord& r, int id, QChar code)
+{
+    const QString k1 = padRight(r.SortKey1, Width::SortKey).toUpper();
+    const QString k2 = padRight(r.SortKey2, Width::SortKey).toUpper();
+    switch (code.unicode()) {
+    case '0':
+        return k1;
+    case '1':
+        return k2;
+    case '2':
+        return k1 + k2;
+    case '3':
+        return k2 + k1;
+    default:
+        return QString::number(id).rightJustified(3, QLatin1Char('0'));
+    }
+}
+
+void SortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n)
+{
+    auto swap = [&](int a, int b) {
+        std::swap(keys[a], keys[b]);
+        std::swap(ids[a], ids[b]);
+    };
+    // Build a max-heap: a parent moves only when strictly smaller than its child.
+    for (int p = 1; p <= n; ++p) {
+        int c = p;
+        while (c >= 2) {
+            const int q = c / 2;
+            if (keys[q] >= keys[c])
+                break;
+            swap(q, c);
+            c = q;
+        }
+    }
+    // Take the largest off the top; the right child wins only when strictly greater.
+    for (int e = n; e >= 2; --e) {
+        swap(1, e);
+        int q = 1;
+        int c = 2;
+        while (c <= e - 1) {
+            if (c < e - 1 && keys[c] < keys[c + 1])
+                ++c;
+            if (keys[q] >= keys[c])
+                break;
+            swap(q, c);
+            q = c;
+            c = 2 * c;
+        }
+    }
+}
+
+void BuildNameList(Program& p, QChar code)
+{
+    p.ui.setWaitCursor(true);
+    const int size = qMax(p.LastRecNo - 1, 0);
+    QVector<QString> keys(size + 1);
+    p.SortedIdList = QVector<qint16>(size + 1, 0);
+    p.SortedCount = 0;
+    for (int id = 1; id <= size; ++id) {
+        if (readActive(p, id)) {
+            ++p.SortedCount;
+            keys[p.SortedCount] = sortKey(p.CurRec, id, code);
+            p.SortedIdList[p.SortedCount] = qint16(id);
+        }
+    }
+    SortNameList(keys, p.SortedIdList, p.SortedCount);
+    p.ui.setWaitCursor(false);
+}
+
+bool checkFileNotEmpty(Program& p)
+{
+    if (p.LastRecNo > 1)
+        return true;
+    p.ui.beep();
+    p.ui.messageBox(QStringLiteral("The N&A File Is Empty."), kTitle, Ui::Buttons::Ok);
+    return false;
+}
+
+QString pickerLine(int id, const QString& name)
+{
+    return QString::number(id).rightJustified(4, QLatin1Char(' ')) + QStringLiteral("  ") +
+           padRight(name, Width::Name);
+}
+
+} // namespace tavrel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QVector>
+
+namespace tavrel {
+
+// Sort key of record `r` (ID `id`) under sort code '0'..'4'.
+QString sortKey(const NARecord& r, int id, QChar code);
+
+// The shared heapsort over positions 1..n of two parallel 1-based lists
+// (index 0 unused). Equal keys come out in the order its comparisons fix.
+void SortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n);
+
+// Builds SortedIdList and SortedCount from the active records, sorted by `code`.
+void BuildNameList(Program& p, QChar code);
+
+// When the file holds no active record: beeps, says so and returns false.
+bool checkFileNotEmpty(Program& p);
+
+// "   7  " + the 35-character name: the line of the QuickLink and mailing-list pickers.
+QString pickerLine(int id, const QString& name);
+
+} // namespace tavrel

@@ -1,0 +1,299 @@
+#include "store/RecordAccess.h"
+
+#include "platform/Errors.h"
+#include "platform/Text.h"
+
+#include <QFile>
+#include <cerrno>
+
+namespace tavrel {
+
+namespace {
+
+const QString kFileName = QStringLiteral("n&a.mrk");
+const QString LF = QStringLiteral("\n");
+
+bool inIdRange(int id)
+{
+    return id >= 1 && id <= kMaxId;
+}
+
+// Fills the header fields of the current record; the rest keeps what the buffer held.
+void fillHeader(Program& p, const QString& label)
+{
+    const QDateTime now = p.clock.now();
+    NARecord& r = p.CurRec;
+    r.RecStatus = kActive;
+    r.RecId = p.LastRecNo;
+    r.Name = label;
+    r.AddrLine1 = QStringLiteral("Header Record Written ") + headerDate(now);
+    r.AddrLine2 = QStringLiteral("At ") + headerTime(now) + QStringLiteral(" Hours");
+    r.SortKey1 = p.SortPref;
+    r.SortKey2 = p.EstablishedDate;
+    r.PhoneType1 = p.QuickFindField;
+    r.PhoneType2 = p.QuickFindSort;
+    r.PhoneType3 = p.WelcomeOff;
+}
+
+QChar firstCharIn(const QString& field, char low, char high, char fallback)
+{
+    const QChar c = field.isEmpty() ? QChar() : field.at(0);
+    return (c >= QLatin1Char(low) && c <= QLatin1Char(high)) ? c : QLatin1Char(fallback);
+}
+
+void establishFile(Program& p)
+{
+    const QDateTime now = p.clock.now();
+    p.CurRec = NARecord::blank();
+    p.LastRecNo = 2;
+    p.SortPref = QLatin1Char('4');
+    p.QuickFindField = p.QuickFindSort = p.WelcomeOff = QLatin1Char('0');
+    p.EstablishedDate = headerDate(now);
+    fillHeader(p, QStringLiteral("Corvane Mark32 - TVL For Windows"));
+    p.naFile.write(1, p.CurRec.toBytes());
+    p.CurRec = sampleRecord();
+    p.naFile.write(2, p.CurRec.toBytes());
+    p.naFile.close();
+}
+
+// The highest record number (2..) holding an active record, or 1.
+int scanHighestActive(Program& p)
+{
+    const int last = qMin(p.naFile.recordCount(), NAFile::MaxRecords);
+    for (int recNo = last; recNo >= 2; --recNo) {
+        if (isActive(NARecord::fromBytes(p.naFile.read(recNo)), recNo - 1))
+            return recNo;
+    }
+    return 1;
+}
+
+// A file that cannot be what the header says is opened read-as-found: the
+// highest active record found by a scan stands in for LastRecNo, and nothing
+// is written until the user stores something.
+void checkForDamage(Program& p, const NARecord& header)
+{
+    const qint64 size = p.naFile.size();
+    const bool damaged = size % NARecord::Size != 0 || header.RecStatus != kActive ||
+                         header.RecId < 1 || header.RecId > NAFile::MaxRecords ||
+                         header.RecId > p.naFile.recordCount();
+    if (!damaged)
+        return;
+    p.LastRecNo = qint16(scanHighestActive(p));
+    p.ui.messageBox(QStringLiteral("The N&A File Appears To Be Damaged.") + LF +
+                        QStringLiteral("Corvane MARK32 Will Use The Records It Can Read.  "
+                                       "The File Is Not Changed Until You Store A Record."),
+                    kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+}
+
+void loadWorkingValues(Program& p)
+{
+    p.CurRec = NARecord::fromBytes(p.naFile.read(1));
+    const NARecord header = p.CurRec;
+    p.LastRecNo = header.RecId;
+    p.EstablishedDate = header.SortKey2;
+    p.SortPref = firstCharIn(header.SortKey1, '0', '4', '4');
+    p.QuickFindField = firstCharIn(header.PhoneType1, '0', '6', '0');
+    p.QuickFindSort = firstCharIn(header.PhoneType2, '0', '4', '0');
+    p.WelcomeOff = (!header.PhoneType3.isEmpty() && header.PhoneType3.at(0) == QLatin1Char('1'))
+                       ? QLatin1Char('1')
+                       : QLatin1Char('0');
+    checkForDamage(p, header);
+}
+
+// Probe: the file must exist and be readable.
+void probe(Program& p)
+{
+    const QString path = p.files.path(kFileName);
+    if (!p.files.exists(kFileName))
+        throw PlatformError(ErrNo::FileNotFound, path);
+    QFile f(path);
+    errno = 0;
+    if (!f.open(QIODevice::ReadOnly))
+        throw PlatformError(errno ? errnoToNumber(errno) : ErrNo::PathFileAccess, path);
+}
+
+[[noreturn]] void refuseToRun(Program& p, const QString& lastLine)
+{
+    p.ui.messageBox(QStringLiteral("TVL Cannot Operate Without A N&A File!") + LF + lastLine,
+                    kTitle, Ui::Buttons::Ok);
+    p.ui.endProgram();
+}
+
+} // namespace
+
+bool isActive(const NARecord& r, int id)
+{
+    return r.RecStatus == kActive && r.RecId == id;
+}
+
+bool readActive(Program& p, int id)
+{
+    if (!inIdRange(id))
+        return false;
+    Get_NA_Rec(p, id + 1);
+    return isActive(p.CurRec, id);
+}
+
+void Get_NA_Rec(Program& p, int recNo)
+{
+    try {
+        p.CurRec = NARecord::fromBytes(p.naFile.read(recNo));
+    } catch (const PlatformError& e) {
+        p.ui.messageBox(QStringLiteral("Error = ") + numText(e.number()) +
+                            QStringLiteral(" In Get_NA_Rec.  Id = ") + numText(recNo),
+                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.endProgram();
+    }
+}
+
+void Put_NA_Rec(Program& p, int recNo)
+{
+    try {
+        p.naFile.write(recNo, p.CurRec.toBytes());
+    } catch (const PlatformError& e) {
+        p.ui.messageBox(QStringLiteral("Err = ") + numText(e.number()) +
+                            QStringLiteral("  In Put_NA_Rec.  Id = ") + numText(recNo),
+                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.endProgram();
+    }
+}
+
+void WriteHeaderRecord(Program& p)
+{
+    fillHeader(p, QStringLiteral("Corvane Mark - TVL For Windows"));
+    Put_NA_Rec(p, 1);
+}
+
+void OpenNAFile(Program& p)
+{
+    bool establish = false;
+    for (;;) {
+        try {
+            if (!establish)
+                probe(p);
+            for (;;) {
+                p.naFile.open(p.files.path(kFileName));
+                if (!establish)
+                    break;
+                establishFile(p);
+                establish = false;
+            }
+            loadWorkingValues(p);
+            FindLowestFreeId(p);
+            return;
+        } catch (const PlatformError& e) {
+            p.naFile.close();
+            if (e.number() == ErrNo::DiskNotReady) {
+                if (p.ui.messageBox(QStringLiteral("Please Ready The Floppy Disk Drive."), kTitle,
+                                    Ui::Buttons::OkCancel, Ui::Icon::Question) == Ui::Answer::Ok)
+                    continue;
+                refuseToRun(p, QStringLiteral("Click OK To Terminate Corvane MARK."));
+            }
+            if (e.number() == ErrNo::FileNotFound && !establish) {
+                const QString text =
+                    QStringLiteral("There Is No N&A File In The Current Directory.") + LF +
+                    QStringLiteral("Do You Want One Established?") + LF + LF +
+                    QStringLiteral("If You Have Just Installed Corvane MARK32, Click The Yes "
+                                   "Button.  Otherwise, Click No Then Determine Why There Is No "
+                                   "'N&A.MRK' File In The Corvane MARK32 Directory.") +
+                    LF + LF +
+                    QStringLiteral("Note:  If You're New To Corvane MARK32:  After MARK32 Starts, "
+                                   "Please Read The 'Getting Started' Help Topic.");
+                if (p.ui.messageBox(text, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) ==
+                    Ui::Answer::Yes) {
+                    establish = true;
+                    continue;
+                }
+                refuseToRun(p, QStringLiteral("Click OK To Terminate TVL."));
+            }
+            p.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
+                                QStringLiteral(" At 2755.  Notify Programmer."),
+                            kDefaultTitle, Ui::Buttons::Ok);
+            p.ui.endProgram();
+        }
+    }
+}
+
+void FindLowestFreeId(Program& p)
+{
+    for (int id = 1; id <= p.LastRecNo - 1; ++id) {
+        if (!readActive(p, id)) {
+            p.LowestFreeId = qint16(id);
+            return;
+        }
+    }
+    p.LowestFreeId = p.LastRecNo;
+}
+
+bool NextReportRecord(Program& p)
+{
+    auto& c = p.Cursor;
+    auto finish = [&] {
+        c.WalkPosition = c.WalkLength = p.LastRecNo;
+        return true;
+    };
+    for (;;) {
+        if (c.fromMailList && !c.sorted) {
+            int id = qMax(c.scanPosition, 1);
+            while (id <= p.LastRecNo - 1 && p.MailListFlags.at(id - 1) != '1')
+                ++id;
+            if (id > p.LastRecNo - 1)
+                return finish();
+            p.CurId = qint16(id);
+            c.scanPosition = id + 1;
+        }
+        if (c.sorted) {
+            if (c.WalkPosition < 1 || c.WalkPosition > p.SortedCount)
+                return finish();
+            p.CurId = p.sortedId(c.WalkPosition);
+        }
+        if (readActive(p, p.CurId))
+            return false;
+        if (c.sorted) {
+            // The sorted list holds only active records; should one have gone
+            // since, step past it rather than look at it for ever.
+            if (++c.WalkPosition > c.WalkLength)
+                return finish();
+            continue;
+        }
+        p.CurId = qint16(p.CurId + 1);
+        if (p.CurId >= p.LastRecNo)
+            return finish();
+    }
+}
+
+void noteStoredId(Program& p, int id)
+{
+    if (id + 1 > p.LastRecNo) {
+        p.LastRecNo = qint16(id + 1);
+        WriteHeaderRecord(p);
+    }
+}
+
+void lowerLastRecNo(Program& p, int fromRecNo)
+{
+    int recNo = qMin(fromRecNo, NAFile::MaxRecords);
+    for (; recNo >= 2; --recNo) {
+        if (readActive(p, recNo - 1))
+            break;
+    }
+    p.LastRecNo = qint16(recNo >= 2 ? recNo : 1);
+    WriteHeaderRecord(p);
+}
+
+NARecord sampleRecord()
+{
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = 1;
+    r.Name = QStringLiteral("Margaret Ellison");
+    r.AddrLine1 = QStringLiteral("418 Chestnut Hill Road");
+    r.AddrLine2 = QStringLiteral("Burlington, VT 05401");
+    r.EMail = QStringLiteral("m.ellison@example.com");
+    r.Comments = QStringLiteral("A sample entry to show how a record looks. Change it to one of "
+                                "your own, or delete it.");
+    r.SortKey1 = QStringLiteral("ELLISON");
+    return r;
+}
+
+} // namespace tavrel

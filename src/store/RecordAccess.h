@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/Program.h"
+
+namespace tavrel {
+
+inline const QString kActive = QStringLiteral("CRVN");
+inline const QString kDeleted = QStringLiteral("DELR");
+inline constexpr int kMaxId = 1700;
+
+// Reads record `recNo` (ID + 1 for a name record, 1 for the header) into the
+// current record. Any failure shows the fatal message and ends the program.
+void Get_NA_Rec(Program& p, int recNo);
+// Writes the current record as record `recNo`; failures are fatal as above.
+void Put_NA_Rec(Program& p, int recNo);
+// Builds the header in the current record and writes it as record 1.
+void WriteHeaderRecord(Program& p);
+// Opens or establishes the N&A file and loads the working values. Returns only
+// when the file is open; every other outcome ends the program.
+void OpenNAFile(Program& p);
+void FindLowestFreeId(Program& p);
+// The report cursor: loads the next record to print; true when nothing is left.
+bool NextReportRecord(Program& p);
+
+// Active: "CRVN" and RecId equal to the record's own ID.
+bool isActive(const NARecord& r, int id);
+// Reads record id + 1 and tells whether it is active; the record stays in the buffer.
+bool readActive(Program& p, int id);
+
+// The LastRecNo rules the record commands share.
+// Storing ID `id`: raises LastRecNo (and rewrites the header) when id + 1 is beyond it.
+void noteStoredId(Program& p, int id);
+// Removing the record with the highest ID: walks down from `fromRecNo` to the
+// first active record and rewrites the header (LastRecNo 1 when none is left).
+void lowerLastRecNo(Program& p, int fromRecNo);
+
+// The sample entry of a newly established file.
+NARecord sampleRecord();
+
+} // namespace tavrel

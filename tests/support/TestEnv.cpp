@@ -1,0 +1,91 @@
+#include "support/TestEnv.h"
+
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+
+TestEnv::TestEnv()
+{
+    files = std::make_unique<Files>(tmp.path());
+    program = std::make_unique<Program>(Services{ui, printer, clipboard, help, clock, *files});
+}
+
+TestEnv::~TestEnv() = default;
+
+void TestEnv::open()
+{
+    OpenNAFile(*program);
+}
+
+NARecord makeRecord(int id, const QString& name, const QString& key1, const QString& key2)
+{
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = qint16(id);
+    r.Name = name;
+    r.SortKey1 = key1;
+    r.SortKey2 = key2;
+    return r;
+}
+
+NARecord makeHeader(int lastRecNo, QChar sortPref, QChar quickFindField, QChar quickFindSort,
+                    QChar welcomeOff)
+{
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = qint16(lastRecNo);
+    r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
+    r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
+    r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
+    r.SortKey1 = sortPref;
+    r.SortKey2 = QStringLiteral("01-02-2025");
+    r.PhoneType1 = quickFindField;
+    r.PhoneType2 = quickFindSort;
+    r.PhoneType3 = welcomeOff;
+    return r;
+}
+
+void writeNAFile(const QString& path, const std::map<int, NARecord>& records, int lastRecNo,
+                 QChar welcomeOff)
+{
+    int highest = 0;
+    for (const auto& [id, rec] : records)
+        highest = std::max(highest, id);
+    if (lastRecNo < 0)
+        lastRecNo = highest + 1;
+    QByteArray data = makeHeader(lastRecNo, QLatin1Char('4'), QLatin1Char('0'), QLatin1Char('0'),
+                                 welcomeOff)
+                          .toBytes();
+    data.resize(qsizetype(highest + 1) * NARecord::Size, '\0');
+    for (const auto& [id, rec] : records) {
+        const QByteArray b = rec.toBytes();
+        std::copy(b.begin(), b.end(), data.begin() + qsizetype(id) * NARecord::Size);
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(data) != data.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+QByteArray recordBytes(const QString& path, int recNo)
+{
+    return fileBytes(path).mid(qsizetype(recNo - 1) * NARecord::Size, NARecord::Size);
+}
+
+NARecord readRecord(const QString& path, int recNo)
+{
+    return NARecord::fromBytes(recordBytes(path, recNo));
+}
+
+} // namespace tavrel::test

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/Help.h"
+#include "platform/gui/RecordingPrinter.h"
+#include "store/Program.h"
+#include "support/ScriptedUi.h"
+
+#include <QTemporaryDir>
+#include <map>
+#include <memory>
+
+namespace tavrel::test {
+
+class FixedClock : public Clock {
+public:
+    QDateTime t{QDate(2026, 3, 14), QTime(9, 5, 7)};
+    qint64 sleptMs = 0;
+    QDateTime now() const override { return t; }
+    void sleepMs(int ms) override
+    {
+        sleptMs += ms;
+        t = t.addMSecs(ms);
+    }
+};
+
+class FakeClipboard : public Clipboard {
+public:
+    QString content;
+    int clears = 0;
+    void clear() override
+    {
+        ++clears;
+        content.clear();
+    }
+    void setText(const QString& text) override { content = text; }
+    QString text() const override { return content; }
+};
+
+class FakeHelp : public Help {
+public:
+    QStringList calls; // "finder", "context 25", "quit"
+    void showFinder() override { calls << QStringLiteral("finder"); }
+    void showContext(int n) override { calls << QStringLiteral("context %1").arg(n); }
+    void quit() override { calls << QStringLiteral("quit"); }
+};
+
+// One program over its own temporary directory, with every service scripted.
+class TestEnv {
+public:
+    TestEnv();
+    ~TestEnv();
+
+    QString dir() const { return tmp.path(); }
+    QString naPath() const { return dir() + QStringLiteral("/n&a.mrk"); }
+
+    // Runs OpenNAFile on the file as it lies in the directory.
+    void open();
+
+    QTemporaryDir tmp;
+    ScriptedUi ui;
+    RecordingPrinter printer;
+    FakeClipboard clipboard;
+    FakeHelp help;
+    FixedClock clock;
+    std::unique_ptr<Files> files;
+    std::unique_ptr<Program> program;
+    Program& p() { return *program; }
+};
+
+// --- N&A files for tests ---
+
+// An active record for `id` with the given name and sort keys; other fields blank.
+NARecord makeRecord(int id, const QString& name, const QString& key1 = QString(),
+                    const QString& key2 = QString());
+// A header record as the program writes it, with LastRecNo `lastRecNo`.
+NARecord makeHeader(int lastRecNo, QChar sortPref = QLatin1Char('4'),
+                    QChar quickFindField = QLatin1Char('0'), QChar quickFindSort = QLatin1Char('0'),
+                    QChar welcomeOff = QLatin1Char('1'));
+// Writes a file: the header (LastRecNo = highest ID + 1 unless given), and each
+// record at its ID; gaps stay zero bytes.
+void writeNAFile(const QString& path, const std::map<int, NARecord>& records, int lastRecNo = -1,
+                 QChar welcomeOff = QLatin1Char('1'));
+// Raw bytes of a whole file, and of record `recNo` of it.
+QByteArray fileBytes(const QString& path);
+QByteArray recordBytes(const QString& path, int recNo);
+NARecord readRecord(const QString& path, int recNo);
+
+} // namespace tavrel::test
