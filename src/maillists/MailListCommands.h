@@ -1,0 +1,12 @@
+#pragma once
+
+#include "store/Program.h"
+
+namespace tavrel {
+
+// "Cr&eate": opens the window that creates a mailing list.
+void startCreateMailList(Program& p);
+// "Rev&ise/Print": opens the window that revises, prints and deletes lists.
+void startReviseMailList(Program& p);
+
+} // namespace tavrel

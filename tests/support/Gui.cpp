@@ -1,0 +1,51 @@
+#include "support/Gui.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+
+namespace tavrel::test {
+
+QWidget* findWindow(const QString& objectName)
+{
+    QWidget* visible = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() != objectName)
+            continue;
+        if (w->property("tavrelLoaded").toBool())
+            return w;
+        if (w->isVisible())
+            visible = w;
+    }
+    return visible;
+}
+
+void click(QAbstractButton* button)
+{
+    ASSERT_NE(button, nullptr);
+    if (!button->isVisible() || !button->isEnabled()) {
+        ADD_FAILURE() << "button " << button->objectName().toStdString()
+                      << " is hidden or disabled";
+        return;
+    }
+    button->click();
+}
+
+void type(QLineEdit* box, const QString& text)
+{
+    ASSERT_NE(box, nullptr);
+    box->setFocus();
+    box->selectAll();
+    box->del();
+    QTest::keyClicks(box, text);
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+} // namespace tavrel::test

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+
+// A top-level window by objectName (nullptr when none is open).
+QWidget* findWindow(const QString& objectName);
+
+// A control of `window` by objectName; fails the test when it is missing.
+template <typename T = QWidget>
+T* control(QWidget* window, const QString& objectName)
+{
+    if (!window) {
+        ADD_FAILURE() << "no window to look for " << objectName.toStdString();
+        return nullptr;
+    }
+    if (window->objectName() == objectName)
+        if (auto* self = qobject_cast<T*>(window))
+            return self;
+    T* c = window->findChild<T*>(objectName);
+    if (!c)
+        ADD_FAILURE() << "no control " << objectName.toStdString() << " in "
+                      << window->objectName().toStdString();
+    return c;
+}
+
+// Clicks a button as a user would (it must be visible and enabled to react).
+void click(QAbstractButton* button);
+// Clears a text box and types `text` key by key (length limits apply).
+void type(QLineEdit* box, const QString& text);
+// Lets posted events run and deletes windows that unloaded.
+void settle();
+
+} // namespace tavrel::test
