@@ -1,0 +1,10 @@
+#include "shell/ListForm.h"
+
+namespace tavrel {
+
+void startQuickFind(Program& p)
+{
+    Q_UNUSED(p);
+}
+
+} // namespace tavrel
