@@ -19,9 +19,17 @@ QByteArray unicodeToCp1252(const QString& text)
     QByteArray out;
     out.reserve(text.size());
     QStringEncoder encoder("windows-1252", QStringEncoder::Flag::Stateless);
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         if (c.unicode() < 0x80) {
             out.append(char(c.unicode()));
+            continue;
+        }
+        // A character outside the basic plane is one character (two UTF-16
+        // units) and so one '?'.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+            out.append('?');
             continue;
         }
         QByteArray one = encoder(QStringView(&c, 1));
@@ -37,8 +45,7 @@ QByteArray unicodeToCp1252(const QString& text)
 
 QByteArray fixedField(const QString& text, int width)
 {
-    QByteArray bytes = unicodeToCp1252(text.left(width));
-    bytes = bytes.left(width);
+    QByteArray bytes = unicodeToCp1252(text).left(width);
     if (bytes.size() < width)
         bytes.append(QByteArray(width - bytes.size(), ' '));
     return bytes;
