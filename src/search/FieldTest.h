@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/NARecord.h"
+
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace tavrel {
+
+// Upper-cases a text one character at a time (simple mapping), so it keeps
+// its length and positions line up with the stored field.
+QString upperCaseKey(QStringView text);
+
+// True when `upperKey` (already upper-cased) occurs anywhere in `field` taken
+// at its full stored width: shorter text counts as padded with blanks, longer
+// text is cut at the width. Case is ignored by upper-casing the field.
+bool fieldMatches(QStringView field, int width, QStringView upperKey);
+
+// The eight "Search Fields" boxes, by index:
+// 0 name only, 1 name and address, 2 telephone numbers, 3 comments,
+// 4 sort key 1, 5 sort key 2, 6 e-mail address, 7 all of the above.
+using SearchFieldBoxes = std::array<bool, 8>;
+
+// Tests the fields the boxes choose, in the fixed order name, address lines,
+// telephone numbers, comments, sort keys, e-mail, and stops at the first
+// that matches. The key is cut to 20 characters for telephone numbers and
+// to 16 for sort keys.
+bool recordMatches(const NARecord& r, const SearchFieldBoxes& boxes, QStringView upperKey);
+
+} // namespace tavrel

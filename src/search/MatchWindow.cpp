@@ -1,0 +1,71 @@
+#include "search/MatchWindow.h"
+
+#include "platform/Text.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavrel {
+
+MatchWindow::MatchWindow(Program& program, const NARecord& shown, int screenOnDisplay,
+                         QWidget* parent)
+    : QDialog(parent), p(program), shown_(shown), screenOnDisplay_(screenOnDisplay)
+{
+    // A match window closed with its close box answers as its first button.
+    p.MatchAnswer = AnswerContinue;
+}
+
+QPushButton* MatchWindow::addButton(const QString& caption, const QString& toolTip)
+{
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QStringLiteral("Command3D1_%1").arg(Command3D1.size()));
+    if (!toolTip.isEmpty())
+        b->setToolTip(toolTip);
+    Command3D1 << b;
+    return b;
+}
+
+QString MatchWindow::switchCaption() const
+{
+    return screenOnDisplay_ == 2 ? QStringLiteral("&Screen 1") : QStringLiteral("&Screen 2");
+}
+
+void MatchWindow::answerAndClose(int answer)
+{
+    p.MatchAnswer = answer;
+    accept();
+}
+
+void MatchWindow::copyNameAndAddress()
+{
+    p.clipboard.clear();
+    p.clipboard.setText(nameAndAddressText(shown_));
+    p.ui.messageBox(QStringLiteral("Name And Address Copied To Windows Clipboard."), kTitle);
+}
+
+void MatchWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Centred across, and low enough to leave the record screen above it in view.
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchY();
+    const int marginTwips = p.ScreenSizeFigure >= 140 ? 2000 : p.ScreenSizeFigure >= 90 ? 1000 : 500;
+    const QRect area = screen->geometry();
+    const QRect frame = frameGeometry();
+    const int x = area.x() + (area.width() - frame.width()) / 2;
+    const int y = area.y() + area.height() - frame.height() - int(marginTwips / twipsPerPixel);
+    move(x, qMax(area.y(), y));
+}
+
+QString nameAndAddressText(const NARecord& r)
+{
+    QString text;
+    for (const QString* field : {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4})
+        text += padRight(*field, Width::Name) + QLatin1Char('\n');
+    return text;
+}
+
+} // namespace tavrel

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QDialog>
+#include <QVector>
+
+class QPushButton;
+
+namespace tavrel {
+
+// What the two match windows share: the answer reset on loading, the
+// buttons that record their answer and close, the copy button, and the
+// placement below the record screen.
+class MatchWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Answers recorded in MatchAnswer.
+    enum : int { AnswerContinue = 0, AnswerEnd = 1, AnswerSwitch = 2, AnswerDontAdd = 3 };
+
+    // `shown` is the record on display; `screenOnDisplay` (1 or 2) decides
+    // whether the switch button offers screen 2 or screen 1.
+    MatchWindow(Program& p, const NARecord& shown, int screenOnDisplay, QWidget* parent);
+
+    QVector<QPushButton*> Command3D1;
+
+    // Records `answer` and closes the window.
+    void answerAndClose(int answer);
+    // Puts the name and address on display on the clipboard; the window stays.
+    void copyNameAndAddress();
+
+protected:
+    QPushButton* addButton(const QString& caption, const QString& toolTip);
+    QString switchCaption() const;
+    void showEvent(QShowEvent* event) override;
+
+    Program& p;
+
+private:
+    NARecord shown_;
+    int screenOnDisplay_;
+};
+
+// The clipboard form of a name and address: the name and four address lines
+// at their full 35-character width, each followed by a line feed.
+QString nameAndAddressText(const NARecord& r);
+
+} // namespace tavrel

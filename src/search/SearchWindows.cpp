@@ -1,0 +1,93 @@
+#include "search/SearchWindows.h"
+
+#include "maillists/SearchComplete.h"
+#include "platform/gui/Windows.h"
+#include "search/MatchScreens.h"
+#include "search/SearchingForm.h"
+#include "search/SrchMsg2Form.h"
+#include "search/SrchMsgForm.h"
+
+namespace tavrel {
+
+SearchWindows::SearchWindows(Program& program, QWidget* dialog)
+    : p(program), dialog_(dialog), searching_(new SearchingForm)
+{
+    loadWindow(searching_);
+    searching_->show();
+    searching_->repaint();
+}
+
+SearchWindows::~SearchWindows()
+{
+    // Never leave the progress window behind, whatever ended the run.
+    if (searching_)
+        unloadWindow(searching_);
+}
+
+void SearchWindows::progress()
+{
+    if (searching_)
+        searching_->repaint();
+}
+
+int SearchWindows::askOnce(const NARecord& shown, int screenOnDisplay)
+{
+    if (p.SearchSavesList) {
+        SrchMsg2Form w(p, shown, screenOnDisplay);
+        p.ui.runModal(w);
+    } else {
+        SrchMsgForm w(p, shown, screenOnDisplay);
+        p.ui.runModal(w);
+    }
+    return p.MatchAnswer;
+}
+
+MatchDecision SearchWindows::showMatch(int /*id*/)
+{
+    const NARecord shown = p.CurRec;
+    showMatchOnScreens(p);
+    if (dialog_)
+        dialog_->hide();
+
+    int screen = 1;
+    for (;;) {
+        switch (askOnce(shown, screen)) {
+        case MatchWindow::AnswerSwitch:
+            screen = screen == 1 ? 2 : 1;
+            showRecordScreen(p, screen);
+            break;
+        case MatchWindow::AnswerEnd:
+            return MatchDecision::EndSearch;
+        case MatchWindow::AnswerContinue:
+            return p.SearchSavesList ? MatchDecision::Add : MatchDecision::Skip;
+        default:
+            return MatchDecision::Skip;
+        }
+    }
+}
+
+void SearchWindows::closeSearchWindows()
+{
+    closeRecordScreens(p);
+    if (searching_)
+        unloadWindow(searching_);
+    if (dialog_)
+        unloadWindow(dialog_);
+}
+
+void SearchWindows::finishCompleted()
+{
+    showSearchComplete(p);
+    closeSearchWindows();
+}
+
+void SearchWindows::finishEnded()
+{
+    closeSearchWindows();
+    for (const char* name : {"SrchMsgForm", "SrchMsg2Form"}) {
+        if (QWidget* w = loadedWindow(QString::fromLatin1(name)))
+            unloadWindow(w);
+    }
+}
+
+} // namespace tavrel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tavrel {
+
+// "Searching": the small progress window shown while a search runs. No buttons.
+class SearchingForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit SearchingForm(QWidget* parent = nullptr);
+
+protected:
+    // The search ends it; Esc does nothing.
+    void reject() override {}
+};
+
+} // namespace tavrel
