@@ -4,9 +4,9 @@
 
 namespace tavrel {
 
-PlatformError::PlatformError(int number, const QString& what)
+PlatformError::PlatformError(int number, const QString& what, int systemError)
     : std::runtime_error(QStringLiteral("error %1 %2").arg(number).arg(what).toStdString()),
-      number_(number)
+      number_(number), systemError_(systemError)
 {
 }
 
@@ -26,16 +26,22 @@ int errnoToNumber(int err)
     case EACCES:
     case EPERM:
     case EROFS:
+    case EAGAIN:
         return ErrNo::PermissionDenied;
     case ENODEV:
     case ENXIO:
     case ENOMEDIUM:
         return ErrNo::DiskNotReady;
     case ENOTDIR:
+    case ELOOP:
         return ErrNo::PathNotFound;
+    case EEXIST:
+    case ENOTEMPTY:
+        return ErrNo::FileAlreadyExists;
     case EISDIR:
     case EBUSY:
     case ETXTBSY:
+    case EXDEV:
         return ErrNo::PathFileAccess;
     default:
         return ErrNo::DeviceIo;

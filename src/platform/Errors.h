@@ -9,6 +9,7 @@ namespace tavrel {
 namespace ErrNo {
 inline constexpr int FileNotFound = 53;
 inline constexpr int DeviceIo = 57;
+inline constexpr int FileAlreadyExists = 58;
 inline constexpr int DiskFull = 61;
 inline constexpr int BadFileName = 64;
 inline constexpr int PermissionDenied = 70;
@@ -22,11 +23,14 @@ inline constexpr int PrinterError = 482;
 // A failure of the file system or the printer, carrying its error number.
 class PlatformError : public std::runtime_error {
 public:
-    explicit PlatformError(int number, const QString& what = QString());
+    explicit PlatformError(int number, const QString& what = QString(), int systemError = 0);
     int number() const { return number_; }
+    // The system's own error code behind the failure (errno), or 0.
+    int systemError() const { return systemError_; }
 
 private:
     int number_;
+    int systemError_;
 };
 
 // Maps a C errno value to the error number shown to the user.

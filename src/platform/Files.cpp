@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <cstdio>
@@ -20,7 +21,19 @@ namespace {
 
 [[noreturn]] void throwErrno(const QString& what)
 {
-    throw PlatformError(errnoToNumber(errno), what);
+    const int err = errno;
+    throw PlatformError(errnoToNumber(err), what, err);
+}
+
+// Makes a rename or a new file in `dir` durable; a failure here changes nothing
+// that could be reported usefully, so it is not one.
+void syncDirectory(const QString& dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 int fileErrorNumber(QFileDevice::FileError e)
@@ -62,16 +75,19 @@ QString Files::path(const QString& name) const
 
 QStringList Files::list(const QString& pattern) const
 {
+    // "*.*" means every file, as it always has, dot or not.
+    const QString wildcard = pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
     const QRegularExpression re(
-        QRegularExpression::wildcardToRegularExpression(pattern,
-                                                        QRegularExpression::UnanchoredWildcardConversion),
+        QRegularExpression::anchoredPattern(QRegularExpression::wildcardToRegularExpression(
+            wildcard, QRegularExpression::UnanchoredWildcardConversion)),
         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpression anchored(QRegularExpression::anchoredPattern(re.pattern()),
-                                      QRegularExpression::CaseInsensitiveOption);
     QStringList out;
-    const QStringList names = QDir(dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    if (!re.isValid())
+        return out;
+    const QStringList names = QDir(dir_).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& n : names) {
-        if (anchored.match(n).hasMatch())
+        // A name no file operation would accept is not offered either.
+        if (isPlainName(n) && re.match(n).hasMatch())
             out << n;
     }
     return out;
@@ -79,7 +95,7 @@ QStringList Files::list(const QString& pattern) const
 
 bool Files::exists(const QString& name) const
 {
-    return isPlainName(name) && QFileInfo(path(name)).isFile();
+    return QFileInfo(path(name)).isFile();
 }
 
 void Files::remove(const QString& name) const
@@ -93,15 +109,29 @@ void Files::rename(const QString& from, const QString& to) const
 {
     const QByteArray a = QFile::encodeName(path(from));
     const QByteArray b = QFile::encodeName(path(to));
-    if (::rename(a.constData(), b.constData()) != 0)
-        throwErrno(from);
+    if (a == b) {
+        if (!QFileInfo(path(from)).isFile())
+            throw PlatformError(ErrNo::FileNotFound, from);
+        return;
+    }
+    // Never over an existing file.
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_NOREPLACE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS)
+            throwErrno(from);
+        // A file system without no-replace renames: check, then rename.
+        if (QFileInfo::exists(path(to)))
+            throw PlatformError(ErrNo::FileAlreadyExists, to, EEXIST);
+        if (::rename(a.constData(), b.constData()) != 0)
+            throwErrno(from);
+    }
+    syncDirectory(dir_);
 }
 
 qint64 Files::length(const QString& name) const
 {
     QFileInfo info(path(name));
-    if (!info.exists())
-        throw PlatformError(ErrNo::FileNotFound, name);
+    if (!info.isFile())
+        throw PlatformError(ErrNo::FileNotFound, name, ENOENT);
     return info.size();
 }
 
@@ -154,23 +184,27 @@ void Files::replaceFile(const QString& name, const QByteArray& contents,
         return;
     }
     const QString temp = path(tempName);
+    if (temp == target)
+        throw PlatformError(ErrNo::BadFileName, tempName);
     {
         QFile f(temp);
         errno = 0;
         if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            throw PlatformError(fileErrorNumber(f.error()), tempName);
+            throw PlatformError(fileErrorNumber(f.error()), tempName, errno);
         if (f.write(contents) != contents.size() || !f.flush() || ::fsync(f.handle()) != 0) {
-            const int number = errno == ENOSPC ? ErrNo::DiskFull : ErrNo::DeviceIo;
+            const int err = errno;
+            const int number = err == ENOSPC || err == EDQUOT ? ErrNo::DiskFull : ErrNo::DeviceIo;
             f.close();
             QFile::remove(temp);
-            throw PlatformError(number, tempName);
+            throw PlatformError(number, tempName, err);
         }
     }
     if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
-        const int number = errnoToNumber(errno);
+        const int err = errno;
         QFile::remove(temp);
-        throw PlatformError(number, name);
+        throw PlatformError(errnoToNumber(err), name, err);
     }
+    syncDirectory(dir_);
 }
 
 QString resolveProgramDirectory(const QString& executableDirectory)

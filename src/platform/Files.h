@@ -29,10 +29,14 @@ public:
     static bool isPlainName(const QString& name);
 
     // Names in the directory matching a wildcard pattern ("tvlmail.*"), case-insensitively, sorted.
+    // "*.*" lists every file. Names no operation here would accept are left out.
     QStringList list(const QString& pattern) const;
+    // True when `name` is an existing file (a folder is not); 64 for a bad name.
     bool exists(const QString& name) const;
     void remove(const QString& name) const;
+    // Fails with 58 when `to` already exists, 53 when `from` does not.
     void rename(const QString& from, const QString& to) const;
+    // 53 when there is no such file.
     qint64 length(const QString& name) const;
     std::optional<QDateTime> lastModified(const QString& absolutePath) const;
     DiskFigures diskFigures() const;
@@ -41,6 +45,7 @@ public:
     QByteArray readAll(const QString& name) const;
     // Replaces a whole file: writes `tempName` completely, flushes it, then
     // renames it over `name`, so either the old or the new file survives.
+    // Without `tempName` a hidden temporary name of its own is used.
     void replaceFile(const QString& name, const QByteArray& contents,
                      const QString& tempName = QString()) const;
 

@@ -16,8 +16,14 @@ public:
     InstanceLock(const InstanceLock&) = delete;
     InstanceLock& operator=(const InstanceLock&) = delete;
 
-    // False when another copy already holds the lock.
+    // False when another copy already holds the lock, or when the lock file
+    // cannot be made at all (see heldByAnother).
     bool acquire();
+    // After a failed acquire: true when another running copy holds the lock,
+    // false when the directory would not take the lock file.
+    bool heldByAnother() const;
+    // Gives the lock up (the destructor does the same).
+    void release();
 
 private:
     std::unique_ptr<QLockFile> lock_;

@@ -1,24 +1,62 @@
 #include "platform/Text.h"
 
+#include <QHash>
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <cmath>
 
 namespace tavrel {
 
+namespace {
+
+// The code page as the system's converter reads it: the character each of the
+// 256 bytes stands for, and the way back for the characters above 0x7F.
+struct CodePage {
+    QChar toUnicode[256];
+    QHash<char16_t, char> fromUnicode;
+
+    CodePage()
+    {
+        QStringDecoder decoder("windows-1252", QStringDecoder::Flag::Stateless);
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString c = decoder.isValid() ? decoder(QByteArrayView(&byte, 1)) : QString();
+            // ASCII is itself; the few bytes the code page leaves undefined read
+            // as the control character of the same number, so they survive a
+            // read and a write unchanged.
+            if (b < 0x80 || c.size() != 1 || c[0] == QChar::ReplacementCharacter)
+                toUnicode[b] = QChar(b);
+            else
+                toUnicode[b] = c[0];
+            if (b >= 0x80)
+                fromUnicode.insert(toUnicode[b].unicode(), byte);
+        }
+    }
+};
+
+const CodePage& codePage()
+{
+    static const CodePage page;
+    return page;
+}
+
+} // namespace
+
 QString cp1252ToUnicode(const QByteArray& bytes)
 {
-    QStringDecoder decoder("windows-1252");
-    return decoder(bytes);
+    const CodePage& page = codePage();
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    for (char b : bytes)
+        *d++ = page.toUnicode[static_cast<unsigned char>(b)];
+    return out;
 }
 
 QByteArray unicodeToCp1252(const QString& text)
 {
-    // Encode one character at a time so that every character stays one byte:
-    // what the code page cannot hold becomes '?'.
+    // One byte per character: what the code page cannot hold becomes '?'.
+    const CodePage& page = codePage();
     QByteArray out;
     out.reserve(text.size());
-    QStringEncoder encoder("windows-1252", QStringEncoder::Flag::Stateless);
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (c.unicode() < 0x80) {
@@ -32,13 +70,7 @@ QByteArray unicodeToCp1252(const QString& text)
             out.append('?');
             continue;
         }
-        QByteArray one = encoder(QStringView(&c, 1));
-        if (encoder.hasError() || one.size() != 1) {
-            encoder.resetState();
-            out.append('?');
-        } else {
-            out.append(one);
-        }
+        out.append(page.fromUnicode.value(c.unicode(), '?'));
     }
     return out;
 }
@@ -73,7 +105,8 @@ double leadingNumber(const QString& text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t') ||
+                     text[i] == QLatin1Char('\n') || text[i] == QLatin1Char('\r')))
         ++i;
     QString number;
     if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))

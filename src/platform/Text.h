@@ -6,7 +6,9 @@
 namespace tavrel {
 
 // Windows-1252 conversion at the file boundary. A character the code page
-// cannot hold becomes '?', so every character is exactly one byte.
+// cannot hold becomes '?', so every character is exactly one byte. The five
+// bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as
+// the control characters of the same number and are written back unchanged.
 QString cp1252ToUnicode(const QByteArray& bytes);
 QByteArray unicodeToCp1252(const QString& text);
 
@@ -23,6 +25,7 @@ QString numText(long long n);
 // The value of the number a typed text starts with, as the input boxes read it:
 // leading blanks skipped, an optional sign, digits with an optional decimal part;
 // anything else ends the number. "12abc" is 12, "abc" is 0, " -3.5" is -3.5.
+// There is no exponent: "1e3" is 1, so a typed "1e3" never passes for 1000.
 double leadingNumber(const QString& text);
 // leadingNumber rounded to the nearest integer, halves to the even neighbour.
 long long leadingInteger(const QString& text);

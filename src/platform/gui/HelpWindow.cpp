@@ -1,0 +1,257 @@
+#include "platform/gui/HelpWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tavrel {
+
+namespace {
+
+const QString kContents = QStringLiteral("contents.html");
+
+QString readText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(f.readAll());
+}
+
+// The lines of a small list file, without blank lines and '#' comments, each
+// split into its first word and the rest.
+std::vector<std::pair<QString, QString>> listLines(const QString& path)
+{
+    std::vector<std::pair<QString, QString>> out;
+    const QStringList lines = readText(path).split(QLatin1Char('\n'));
+    for (QString line : lines) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype gap = line.indexOf(QRegularExpression(QStringLiteral("\\s")));
+        if (gap < 0)
+            continue;
+        out.emplace_back(line.left(gap), line.mid(gap + 1).trimmed());
+    }
+    return out;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(const QString& root, QWidget* parent)
+    : QWidget(parent, Qt::Window), root_(root)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Corvane MARK32 Help"));
+
+    contentsButton_ = new QPushButton(QStringLiteral("&Contents"), this);
+    contentsButton_->setObjectName(QStringLiteral("HelpContentsButton"));
+    indexButton_ = new QPushButton(QStringLiteral("&Index"), this);
+    indexButton_->setObjectName(QStringLiteral("HelpIndexButton"));
+    backButton_ = new QPushButton(QStringLiteral("&Back"), this);
+    backButton_->setObjectName(QStringLiteral("HelpBackButton"));
+
+    text_ = new QTextBrowser(this);
+    text_->setObjectName(QStringLiteral("HelpText"));
+    text_->setOpenExternalLinks(true);
+    text_->setSearchPaths({root_});
+
+    auto* indexPage = new QWidget(this);
+    auto* prompt = new QLabel(QStringLiteral("&Type the first few letters of the word you are looking for:"),
+                              indexPage);
+    indexFilter_ = new QLineEdit(indexPage);
+    indexFilter_->setObjectName(QStringLiteral("HelpIndexFilter"));
+    prompt->setBuddy(indexFilter_);
+    indexList_ = new QListWidget(indexPage);
+    indexList_->setObjectName(QStringLiteral("HelpIndexList"));
+    displayButton_ = new QPushButton(QStringLiteral("&Display"), indexPage);
+    displayButton_->setObjectName(QStringLiteral("HelpDisplayButton"));
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->addWidget(prompt);
+    indexLayout->addWidget(indexFilter_);
+    indexLayout->addWidget(indexList_, 1);
+    auto* displayRow = new QHBoxLayout;
+    displayRow->addStretch(1);
+    displayRow->addWidget(displayButton_);
+    indexLayout->addLayout(displayRow);
+
+    pages_ = new QStackedWidget(this);
+    pages_->setObjectName(QStringLiteral("HelpPages"));
+    pages_->addWidget(text_);
+    pages_->addWidget(indexPage);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contentsButton_);
+    buttons->addWidget(indexButton_);
+    buttons->addWidget(backButton_);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(pages_, 1);
+    resize(640, 520);
+
+    connect(contentsButton_, &QPushButton::clicked, this, &HelpWindow::showFinder);
+    connect(indexButton_, &QPushButton::clicked, this, &HelpWindow::showIndex);
+    connect(backButton_, &QPushButton::clicked, this, &HelpWindow::goBack);
+    connect(text_, &QTextBrowser::backwardAvailable, this, &HelpWindow::updateBack);
+    connect(indexFilter_, &QLineEdit::textEdited, this, &HelpWindow::indexFilterEdited);
+    connect(indexFilter_, &QLineEdit::returnPressed, this, &HelpWindow::displayIndexEntry);
+    connect(indexList_, &QListWidget::itemActivated, this, &HelpWindow::displayIndexEntry);
+    connect(displayButton_, &QPushButton::clicked, this, &HelpWindow::displayIndexEntry);
+
+    loadContexts();
+    loadIndex();
+    updateBack();
+}
+
+void HelpWindow::loadContexts()
+{
+    for (const auto& [number, topic] : listLines(root_ + QStringLiteral("/contexts.txt"))) {
+        bool ok = false;
+        const int n = number.toInt(&ok);
+        if (ok && !topic.isEmpty())
+            contexts_.insert(n, topic.section(QLatin1Char(' '), 0, 0));
+    }
+}
+
+void HelpWindow::loadIndex()
+{
+    const QStringList topics =
+        QDir(root_).entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files);
+    for (const QString& topic : topics) {
+        if (topic == kContents)
+            continue;
+        QTextDocument doc;
+        doc.setHtml(readText(root_ + QLatin1Char('/') + topic));
+        const QString title = doc.metaInformation(QTextDocument::DocumentTitle).simplified();
+        if (!title.isEmpty())
+            index_.push_back({title, topic});
+    }
+    for (const auto& [topic, text] : listLines(root_ + QStringLiteral("/index.txt"))) {
+        if (!text.isEmpty() && topicExists(topic))
+            index_.push_back({text, topic});
+    }
+    std::stable_sort(index_.begin(), index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        return a.text.compare(b.text, Qt::CaseInsensitive) < 0;
+    });
+    index_.erase(std::unique(index_.begin(), index_.end(),
+                             [](const IndexEntry& a, const IndexEntry& b) {
+                                 return a.text == b.text && a.topic == b.topic;
+                             }),
+                 index_.end());
+    for (const IndexEntry& e : index_)
+        indexList_->addItem(e.text);
+    if (indexList_->count() > 0)
+        indexList_->setCurrentRow(0);
+}
+
+bool HelpWindow::topicExists(const QString& topic) const
+{
+    return !topic.isEmpty() && !topic.contains(QLatin1Char('/')) &&
+           QFileInfo(root_ + QLatin1Char('/') + topic).isFile();
+}
+
+QString HelpWindow::topicForContext(int contextNumber) const
+{
+    const QString topic = contexts_.value(contextNumber);
+    return topicExists(topic) ? topic : kContents;
+}
+
+QString HelpWindow::currentTopic() const
+{
+    return QFileInfo(text_->source().path()).fileName();
+}
+
+void HelpWindow::openTopic(const QString& topic)
+{
+    const QString path = root_ + QLatin1Char('/') + topic;
+    const QUrl url = path.startsWith(QLatin1String(":/"))
+                         ? QUrl(QStringLiteral("qrc") + path)
+                         : QUrl::fromLocalFile(path);
+    if (text_->source() != url)
+        text_->setSource(url);
+    pages_->setCurrentWidget(text_);
+    updateBack();
+    present();
+}
+
+void HelpWindow::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::showFinder()
+{
+    openTopic(kContents);
+}
+
+void HelpWindow::showContext(int contextNumber)
+{
+    openTopic(topicForContext(contextNumber));
+}
+
+void HelpWindow::showIndex()
+{
+    pages_->setCurrentIndex(1);
+    updateBack();
+    present();
+    indexFilter_->setFocus();
+}
+
+void HelpWindow::quit()
+{
+    close();
+}
+
+void HelpWindow::indexFilterEdited(const QString& text)
+{
+    // Like a paper index: jump to the first entry that starts with what was typed.
+    const QString typed = text.trimmed();
+    for (int i = 0; i < int(index_.size()); ++i) {
+        if (index_[size_t(i)].text.startsWith(typed, Qt::CaseInsensitive)) {
+            indexList_->setCurrentRow(i);
+            indexList_->scrollToItem(indexList_->item(i), QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+void HelpWindow::displayIndexEntry()
+{
+    const int row = indexList_->currentRow();
+    if (row < 0 || row >= int(index_.size()))
+        return;
+    openTopic(index_[size_t(row)].topic);
+}
+
+void HelpWindow::goBack()
+{
+    if (pages_->currentIndex() == 1) {
+        pages_->setCurrentWidget(text_);
+        if (text_->source().isEmpty())
+            openTopic(kContents);
+    } else {
+        text_->backward();
+    }
+    updateBack();
+}
+
+void HelpWindow::updateBack()
+{
+    backButton_->setEnabled(pages_->currentIndex() == 1 || text_->isBackwardAvailable());
+}
+
+} // namespace tavrel

@@ -1,0 +1,323 @@
+#include "platform/gui/QtPrinter.h"
+
+#include "platform/Errors.h"
+#include "platform/gui/PrintFonts.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <utility>
+
+namespace tavrel {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+// PDF pages keep the quarter inch most printers cannot reach, so a layout
+// measured on paper looks the same in a file.
+constexpr double kPdfMarginPoints = 18.0;
+// Outline width of rectangles and lines: half a point.
+constexpr double kPenTwips = 10.0;
+
+[[noreturn]] void printerError(const QString& what)
+{
+    throw PlatformError(ErrNo::PrinterError, what);
+}
+
+QPageLayout::Orientation toQt(int orientation)
+{
+    return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+} // namespace
+
+std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
+{
+    struct Paper {
+        int code;
+        double width, height;
+        QPageSize::Unit unit;
+    };
+    static const Paper papers[] = {
+        {1, 8.5, 11, QPageSize::Inch},           // letter
+        {20, 4.125, 9.5, QPageSize::Inch},       // envelope #10
+        {27, 110, 220, QPageSize::Millimeter},   // DL
+        {28, 162, 229, QPageSize::Millimeter},   // C5
+        {31, 114, 162, QPageSize::Millimeter},   // C6
+        {34, 176, 250, QPageSize::Millimeter},   // B5 envelope
+        {37, 3.875, 7.5, QPageSize::Inch},       // Monarch
+        {38, 3.625, 6.5, QPageSize::Inch},       // 6 3/4
+    };
+    for (const Paper& p : papers) {
+        if (p.code == code)
+            return QPageSize(QSizeF(p.width, p.height), p.unit, QString(), QPageSize::FuzzyMatch);
+    }
+    return std::nullopt;
+}
+
+QtPrinter::QtPrinter(const QPrinterInfo& printer) : info_(printer)
+{
+    device_ = makeDevice();
+}
+
+QtPrinter::QtPrinter(const QString& pdfDirectory) : pdfDir_(QDir(pdfDirectory).absolutePath())
+{
+    device_ = makeDevice();
+}
+
+QtPrinter::~QtPrinter()
+{
+    try {
+        closeDocument(true);
+    } catch (const PlatformError&) {
+        // Nothing is left to tell at this point.
+    }
+}
+
+bool QtPrinter::documentOpen() const
+{
+    return painter_ != nullptr;
+}
+
+std::unique_ptr<QPrinter> QtPrinter::makeDevice() const
+{
+    std::unique_ptr<QPrinter> device;
+    if (pdfDir_.isEmpty()) {
+        device = std::make_unique<QPrinter>(info_, QPrinter::HighResolution);
+    } else {
+        device = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        device->setOutputFormat(QPrinter::PdfFormat);
+    }
+    device->setFullPage(false);
+    device->setDocName(QStringLiteral("Tavrel"));
+    applyLayout(*device, *pageSizeForCode(paper_), orientation_);
+    return device;
+}
+
+void QtPrinter::applyLayout(QPrinter& device, const QPageSize& size, int orientation) const
+{
+    if (!pdfDir_.isEmpty()) {
+        const QMarginsF margins(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints,
+                                kPdfMarginPoints);
+        device.setPageLayout(QPageLayout(size, toQt(orientation), margins, QPageLayout::Point));
+        return;
+    }
+    // A system printer keeps its own unprintable margins.
+    device.setPageSize(size);
+    device.setPageOrientation(toQt(orientation));
+}
+
+bool QtPrinter::printerSupports(const QPageSize& size) const
+{
+    if (!pdfDir_.isEmpty() || info_.isNull() || info_.supportsCustomPageSizes())
+        return true;
+    const QList<QPageSize> sizes = info_.supportedPageSizes();
+    if (sizes.isEmpty())
+        return true; // the driver does not say; let the printer decide
+    for (const QPageSize& s : sizes) {
+        if (s.isEquivalentTo(size))
+            return true;
+    }
+    return false;
+}
+
+QString QtPrinter::nextPdfName() const
+{
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    for (int n = pdfCount_ + 1;; ++n) {
+        const QString name =
+            pdfDir_ + QStringLiteral("/tavrel-%1-%2.pdf").arg(stamp).arg(n);
+        if (!QFileInfo::exists(name) && !QFileInfo::exists(name + QStringLiteral(".part")))
+            return name;
+    }
+}
+
+QPainter& QtPrinter::painter()
+{
+    if (!painter_) {
+        if (!pdfDir_.isEmpty()) {
+            if (!QDir().mkpath(pdfDir_))
+                printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
+            pdfFinal_ = nextPdfName();
+            // Written under a temporary name, so a document cut short never
+            // looks like a finished printout.
+            pdfPartial_ = pdfFinal_ + QStringLiteral(".part");
+            device_->setOutputFileName(pdfPartial_);
+            device_->setOutputFormat(QPrinter::PdfFormat);
+        }
+        auto p = std::make_unique<QPainter>();
+        if (!p->begin(device_.get())) {
+            if (!pdfPartial_.isEmpty())
+                QFile::remove(pdfPartial_);
+            pdfPartial_.clear();
+            pdfFinal_.clear();
+            device_ = makeDevice();
+            printerError(QStringLiteral("cannot start the document"));
+        }
+        painter_ = std::move(p);
+        ++pdfCount_;
+    }
+    while (pendingBreaks_ > 0) {
+        --pendingBreaks_;
+        if (!device_->newPage())
+            printerError(QStringLiteral("cannot start a new page"));
+    }
+    // Twips from the top-left of the printable area, on every page.
+    painter_->resetTransform();
+    painter_->scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
+    return *painter_;
+}
+
+void QtPrinter::printLine(const QString& text)
+{
+    const QFont font = printFont(font_, size_, bold_, italic_, underline_);
+    const QFontMetricsF metrics(font);
+    QPainter& p = painter();
+    p.setFont(font);
+    p.setPen(Qt::black);
+    // The text's top lies at the current y.
+    p.drawText(QPointF(x_, y_ + metrics.ascent() * twipsPerFontPixel()), text);
+    x_ = 0;
+    y_ += textHeight(text);
+}
+
+double QtPrinter::textWidth(const QString& text) const
+{
+    return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_))
+               .horizontalAdvance(text) *
+           twipsPerFontPixel();
+}
+
+double QtPrinter::textHeight(const QString&) const
+{
+    return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_)).height() *
+           twipsPerFontPixel();
+}
+
+double QtPrinter::pageWidth() const
+{
+    return device_->pageLayout().paintRect(QPageLayout::Point).width() * kTwipsPerPoint;
+}
+
+double QtPrinter::pageHeight() const
+{
+    return device_->pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
+}
+
+void QtPrinter::drawRect(double x1, double y1, double x2, double y2)
+{
+    QPainter& p = painter();
+    p.setPen(QPen(Qt::black, kPenTwips));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)),
+                      QPointF(std::max(x1, x2), std::max(y1, y2))));
+}
+
+void QtPrinter::drawLine(double x1, double y1, double x2, double y2)
+{
+    QPainter& p = painter();
+    p.setPen(QPen(Qt::black, kPenTwips));
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void QtPrinter::newPage()
+{
+    // A new page before anything was drawn still gives the blank first sheet.
+    if (!painter_)
+        painter();
+    ++pendingBreaks_;
+    x_ = 0;
+    y_ = 0;
+}
+
+void QtPrinter::endDoc()
+{
+    closeDocument(true);
+}
+
+void QtPrinter::killDoc()
+{
+    closeDocument(false);
+}
+
+void QtPrinter::closeDocument(bool keep)
+{
+    pendingBreaks_ = 0;
+    if (!painter_)
+        return;
+    bool ok = true;
+    if (keep) {
+        ok = painter_->end();
+    } else if (pdfDir_.isEmpty()) {
+        // Print engines that cannot abort a job (the CUPS engine spools to a
+        // file and submits it when the painter ends) are left without a
+        // printer, so ending the painter throws the spooled pages away.
+        if (!device_->abort())
+            device_->printEngine()->setProperty(QPrintEngine::PPK_PrinterName, QString());
+        painter_->end();
+    } else {
+        painter_->end();
+    }
+    painter_.reset();
+    device_ = makeDevice();
+    x_ = 0;
+    y_ = 0;
+
+    if (!pdfDir_.isEmpty()) {
+        const QString partial = std::exchange(pdfPartial_, QString());
+        const QString finished = std::exchange(pdfFinal_, QString());
+        if (!keep || !ok) {
+            QFile::remove(partial);
+        } else if (!QFile::rename(partial, finished)) {
+            QFile::remove(partial);
+            printerError(QStringLiteral("cannot complete %1").arg(finished));
+        } else {
+            lastPdf_ = finished;
+        }
+    }
+    if (!ok)
+        printerError(QStringLiteral("the document could not be completed"));
+}
+
+void QtPrinter::setOrientation(int orientation)
+{
+    if (orientation != 1 && orientation != 2)
+        throw PlatformError(ErrNo::InvalidPropertyValue, QStringLiteral("orientation"));
+    orientation_ = orientation;
+    // In an open document the change holds from the next page on.
+    device_->setPageOrientation(toQt(orientation));
+}
+
+void QtPrinter::setPaperSize(int code)
+{
+    const std::optional<QPageSize> size = pageSizeForCode(code);
+    if (!size || !printerSupports(*size))
+        throw PlatformError(ErrNo::InvalidPropertyValue, QStringLiteral("paper size %1").arg(code));
+    if (!device_->setPageSize(*size))
+        throw PlatformError(ErrNo::InvalidPropertyValue, QStringLiteral("paper size %1").arg(code));
+    paper_ = code;
+}
+
+std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory)
+{
+    const QString setting = qEnvironmentVariable("TAVREL_PRINTER");
+    if (setting.startsWith(QLatin1String("pdf:"), Qt::CaseInsensitive) && setting.size() > 4)
+        return std::make_unique<QtPrinter>(setting.mid(4));
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> all = QPrinterInfo::availablePrinters();
+        if (!all.isEmpty())
+            info = all.front();
+    }
+    if (info.isNull())
+        return std::make_unique<QtPrinter>(programDirectory + QStringLiteral("/printouts"));
+    return std::make_unique<QtPrinter>(info);
+}
+
+} // namespace tavrel

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "platform/Printer.h"
+
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <memory>
+#include <optional>
+
+class QPainter;
+class QPrinter;
+
+namespace tavrel {
+
+// The real printer: QPrinter + QPainter on a system printer, or one PDF file
+// per document in a folder.
+//
+// A document starts at its first drawing and ends with endDoc (sent to the
+// printer, or the PDF file completed) or killDoc (nothing of it is printed;
+// no PDF file remains). A page break asked for by newPage takes effect at the
+// next drawing, so endDoc right after newPage adds no blank sheet.
+//
+// Positions are twips from the top-left of the printable area. PDF pages get
+// quarter-inch margins, so letter paper gives 11520 x 15120 twips to draw on.
+// Font names, sizes and text widths are measured exactly as RecordingPrinter
+// measures them (see PrintFonts.h).
+class QtPrinter : public Printer {
+public:
+    // Prints on the given system printer.
+    explicit QtPrinter(const QPrinterInfo& printer);
+    // Writes each document as "tavrel-YYYYMMDD-hhmmss-N.pdf" into `pdfDirectory`
+    // (created when missing).
+    explicit QtPrinter(const QString& pdfDirectory);
+    // A document still open is finished, as endDoc would.
+    ~QtPrinter() override;
+    QtPrinter(const QtPrinter&) = delete;
+    QtPrinter& operator=(const QtPrinter&) = delete;
+
+    void setScaleTwips() override {}
+    void setFontName(const QString& name) override { font_ = name; }
+    void setFontSize(double points) override { size_ = points; }
+    void setFontBold(bool on) override { bold_ = on; }
+    void setFontItalic(bool on) override { italic_ = on; }
+    void setFontUnderline(bool on) override { underline_ = on; }
+    QString fontName() const override { return font_; }
+    double fontSize() const override { return size_; }
+    bool fontBold() const override { return bold_; }
+    bool fontItalic() const override { return italic_; }
+    bool fontUnderline() const override { return underline_; }
+
+    void setCurrentX(double twips) override { x_ = twips; }
+    void setCurrentY(double twips) override { y_ = twips; }
+    double currentX() const override { return x_; }
+    double currentY() const override { return y_; }
+
+    void printLine(const QString& text) override;
+    double textWidth(const QString& text) const override;
+    double textHeight(const QString& text = QStringLiteral("X")) const override;
+    double pageWidth() const override;
+    double pageHeight() const override;
+    void drawRect(double x1, double y1, double x2, double y2) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+
+    void newPage() override;
+    void endDoc() override;
+    void killDoc() override;
+
+    void setOrientation(int orientation) override;
+    int orientation() const override { return orientation_; }
+    void setPaperSize(int code) override;
+    int paperSize() const override { return paper_; }
+
+    // True while a document is open (something was drawn since the last end).
+    bool documentOpen() const;
+    // The PDF file of the last document ended (empty for a system printer).
+    QString lastPdfFile() const { return lastPdf_; }
+    // The output folder of PDF output, or empty for a system printer.
+    QString pdfDirectory() const { return pdfDir_; }
+
+    // The page size a DMPAPER code stands for; nullopt for a code we do not know.
+    static std::optional<QPageSize> pageSizeForCode(int code);
+
+private:
+    std::unique_ptr<QPrinter> makeDevice() const;
+    void applyLayout(QPrinter& device, const QPageSize& size, int orientation) const;
+    bool printerSupports(const QPageSize& size) const;
+    // Starts the document when needed and makes any page break asked for.
+    QPainter& painter();
+    void closeDocument(bool keep);
+    QString nextPdfName() const;
+
+    QPrinterInfo info_;
+    QString pdfDir_; // empty: system printer
+    std::unique_ptr<QPrinter> device_;
+    std::unique_ptr<QPainter> painter_;
+    QString pdfFinal_;   // name the open PDF document gets when it ends
+    QString pdfPartial_; // the file it is written to meanwhile
+    QString lastPdf_;
+    int pendingBreaks_ = 0;
+    int pdfCount_ = 0;
+
+    QString font_ = QStringLiteral("Arial");
+    double size_ = 10;
+    bool bold_ = false, italic_ = false, underline_ = false;
+    double x_ = 0, y_ = 0;
+    int orientation_ = 1;
+    int paper_ = 1;
+};
+
+// The printer the program prints on: PDF files in DIR when TAVREL_PRINTER is
+// "pdf:DIR"; else the system's default printer; else, when no printer is
+// installed, PDF files in the folder "printouts" of the program directory.
+std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory);
+
+} // namespace tavrel
