@@ -1,0 +1,36 @@
+#pragma once
+
+#include "maillists/NamePicker.h"
+#include "store/Program.h"
+
+#include <QDialog>
+#include <functional>
+
+namespace tavrel
+{
+
+// "Add / Delete Names From Mailing List": changes the members of an existing
+// list (loaded into MailListFlags) by name and writes it back on OK.
+class AddDelNames : public QDialog
+{
+public:
+    // `fileName` and `title` say where and under which title the list is written;
+    // `onWritten` runs after a successful write.
+    AddDelNames(Program& p, QString fileName, QString title, std::function<void()> onWritten,
+                QWidget* parent = nullptr);
+
+    NamePicker picker;
+    bool MailListChanged = false;
+
+private:
+    void AddButton_Click();
+    void DelButton_Click();
+    void OKButton_Click();
+
+    Program& p_;
+    QString fileName_;
+    QString title_;
+    std::function<void()> onWritten_;
+};
+
+} // namespace tavrel

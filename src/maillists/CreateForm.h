@@ -1,0 +1,42 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace tavrel
+{
+
+// "Create New Mailing List": a new list from typed ID numbers or picked names.
+class CreateForm : public QWidget
+{
+public:
+    explicit CreateForm(Program& p);
+
+    QLineEdit* CreateTxt1;
+    QLineEdit* CreateTxt2;
+    QLineEdit* CreateTxt3;
+    QListWidget* CreateFil1;
+    QLineEdit* CreateTxt5;
+    QPushButton* ShowNameButton;
+    QPushButton* CreateCmd1;
+    QPushButton* CreateCmd2;
+
+private:
+    void CreateFil1_Click();
+    void ShowNameButton_Click();
+    void CreateCmd1_Click();
+    void CreateCmd2_Click();
+
+    // Checks the identifier; shows the refusal and returns false when it is not allowed.
+    bool identifierAllowed(const QString& identifier);
+    void refuseIdentifier(bool withBeep);
+
+    Program& p_;
+};
+
+} // namespace tavrel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tavrel
+{
+
+// "Display / Revise Mailing List": shows, revises, retitles, deletes and
+// prints existing mailing lists.
+class MailForm : public QWidget
+{
+public:
+    explicit MailForm(Program& p);
+
+    QListWidget* MailFil1;
+    QLineEdit* MailTxt2;
+    QPlainTextEdit* MailTxt1;
+    QPushButton* MailCmd3;
+    QPushButton* MailCmd7;
+    QPushButton* ListByName;
+    QPushButton* MailCmd4;
+    QPushButton* MailCmd5;
+    QPushButton* MailCmd6;
+    QPushButton* MailCmd2;
+
+    // The 40-character title of the list last clicked.
+    QString MailListTitle;
+
+private:
+    void MailFil1_Click();
+    void MailCmd3_Click();
+    void MailCmd7_Click();
+    void ListByName_Click();
+    void MailCmd4_Click();
+    void MailCmd5_Click();
+    void MailCmd6_Click();
+
+    // The selected list file, or empty after showing `message` when none is selected.
+    QString selectedList(const QString& message);
+    void refreshFiles();
+    void showReviseButton(bool revise);
+    void unexpected(int number, const char* place);
+
+    Program& p_;
+};
+
+} // namespace tavrel

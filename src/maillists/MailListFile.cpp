@@ -1,0 +1,201 @@
+#include "maillists/MailListFile.h"
+
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace tavrel
+{
+
+using namespace MailListFormat;
+
+QString mailListFileName(const QString& identifier)
+{
+    // The identifier becomes part of a file name in the program directory; it
+    // must never reach anywhere else.
+    bool bad = identifier.contains(QLatin1String(".."));
+    for (QChar c : identifier) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32 ||
+            c.unicode() == 127)
+            bad = true;
+    }
+    const QString name = QStringLiteral("tvlmail.") + identifier;
+    if (bad || !Files::isPlainName(name))
+        throw PlatformError(ErrNo::BadFileName, identifier);
+    return name;
+}
+
+QString mailListTitleField(const QString& title)
+{
+    if (title.isEmpty())
+        return padRight(kNoTitle, TitleWidth);
+    return padRight(title, TitleWidth);
+}
+
+void clearMailListFlags(Program& p)
+{
+    p.MailListFlags.fill('0', kMaxId);
+}
+
+bool isMember(const Program& p, int id)
+{
+    return id >= 1 && id <= kMaxId && p.MailListFlags.size() >= id &&
+           p.MailListFlags.at(id - 1) == '1';
+}
+
+void setMember(Program& p, int id, bool member)
+{
+    if (id < 1 || id > kMaxId)
+        return;
+    if (p.MailListFlags.size() < kMaxId)
+        p.MailListFlags = p.MailListFlags.leftJustified(kMaxId, '0', true);
+    p.MailListFlags[id - 1] = member ? '1' : '0';
+}
+
+QString memberText(const Program& p)
+{
+    QStringList ids;
+    for (int id = 1; id <= kMaxId; ++id) {
+        if (isMember(p, id))
+            ids << QString::number(id);
+    }
+    return ids.join(QStringLiteral(", "));
+}
+
+QByteArray mailListBytes(const Program& p, const QString& titleField)
+{
+    QByteArray out = fixedField(titleField, TitleWidth);
+    out += QByteArray(6, ' ');
+    for (int id = 1; id <= kMaxId; ++id)
+        out += isMember(p, id) ? '1' : '0';
+    out += "\r\n";
+    return out;
+}
+
+void WriteMailList(Program& p, const QString& fileName, const QString& title)
+{
+    if (!Files::isPlainName(fileName))
+        throw PlatformError(ErrNo::BadFileName, fileName);
+    p.files.replaceFile(fileName, mailListBytes(p, mailListTitleField(title)));
+}
+
+namespace
+{
+
+QByteArray readLine(Program& p, const QString& fileName)
+{
+    return p.files.readAll(fileName).left(LineLength);
+}
+
+QString titleOf(const QByteArray& line)
+{
+    return padRight(cp1252ToUnicode(line.left(TitleWidth)), TitleWidth);
+}
+
+} // namespace
+
+QString LoadMailList(Program& p, const QString& fileName)
+{
+    const QByteArray line = readLine(p, fileName);
+    clearMailListFlags(p);
+    for (int id = 1; id <= kMaxId; ++id) {
+        const int at = FlagsOffset + id - 1;
+        if (at < line.size() && line.at(at) == '1')
+            p.MailListFlags[id - 1] = '1';
+    }
+    return titleOf(line);
+}
+
+QString ReadMailListTitle(Program& p, const QString& fileName)
+{
+    const QString title = titleOf(readLine(p, fileName));
+    if (title.startsWith(QChar(21)))
+        return QString(TitleWidth, QLatin1Char(' '));
+    return title;
+}
+
+MailListAnswer MailListExists(Program& p, const QString& identifier)
+{
+    const QString name = mailListFileName(identifier);
+    const QString path = p.files.path(name);
+    QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return MailListAnswer::NoFile;
+    QFile f(path);
+    if (info.isDir() || !f.open(QIODevice::ReadOnly))
+        throw PlatformError(info.isDir() ? ErrNo::PathFileAccess : ErrNo::PermissionDenied, name);
+    f.close();
+    const QString text = QStringLiteral("There Is Already A Mailing List File\nWith Identifier '") +
+                         identifier + QStringLiteral("'.\n\nDo You Want To Replace It?");
+    switch (p.ui.messageBox(text, kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question)) {
+    case Ui::Answer::Yes:
+        return MailListAnswer::Replace;
+    case Ui::Answer::No:
+        return MailListAnswer::Keep;
+    default:
+        return MailListAnswer::Cancel;
+    }
+}
+
+void ParseIdList(Program& p, const QString& text)
+{
+    enum class Range { None, DashSeen, SecondStarted };
+    clearMailListFlags(p);
+    QString token;
+    Range range = Range::None;
+    int previous = 0;
+
+    auto accept = [&] {
+        const QString t = token;
+        token.clear();
+        if (t.size() > 4)
+            return;
+        const int n = t.toInt();
+        if (n > kMaxId)
+            return;
+        if (range == Range::SecondStarted) {
+            range = Range::None;
+            for (int id = previous + 1; id <= n; ++id)
+                setMember(p, id, true);
+        }
+        previous = n;
+        setMember(p, n, true);
+    };
+
+    for (QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            if (range == Range::DashSeen && token.isEmpty())
+                range = Range::SecondStarted;
+            token += c;
+            continue;
+        }
+        if (c == QLatin1Char('-'))
+            range = Range::DashSeen;
+        if (!token.isEmpty())
+            accept();
+    }
+    if (!token.isEmpty())
+        accept();
+}
+
+bool isReservedIdentifier(const QString& identifier)
+{
+    const QString u = identifier.toUpper();
+    return u == QLatin1String("BAT") || u == QLatin1String("EXE") || u == QLatin1String("COM") ||
+           u == QLatin1String("SYS");
+}
+
+bool hasPunctuation(const QString& identifier)
+{
+    static const QString set = QStringLiteral(" ~!@#$%^&*()_`-={}|[]\\:\";'<>?,./+");
+    for (QChar c : identifier) {
+        if (set.contains(c))
+            return true;
+    }
+    return false;
+}
+
+} // namespace tavrel

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QString>
+
+namespace tavrel
+{
+
+// A mailing list file: "tvlmail." + identifier in the program directory, one
+// line of 40 title bytes, 6 blanks, 1700 '1'/'0' flags (ID 1 first) and CR LF.
+namespace MailListFormat
+{
+inline constexpr int TitleWidth = 40;
+inline constexpr int FlagsOffset = 46;
+inline constexpr int LineLength = 1746; // what readers use
+inline constexpr int FileLength = 1748;
+} // namespace MailListFormat
+
+inline const QString kNoTitle = QStringLiteral("No Title Specified");
+inline const QString kMailListPattern = QStringLiteral("tvlmail.*");
+
+// "tvlmail." + identifier. Throws error 64 when the identifier could name a
+// file outside the program directory (separators, "..", control characters).
+QString mailListFileName(const QString& identifier);
+
+// The 40-byte title field as written: "No Title Specified" padded when `title`
+// is empty, else `title` padded or cut to 40 characters.
+QString mailListTitleField(const QString& title);
+
+// The whole file for `title` and slots 1..1700 of MailListFlags.
+QByteArray mailListBytes(const Program& p, const QString& titleField);
+
+// Writes MailListFlags as list file `fileName` (a plain name in the program
+// directory) with `title`. The old file stays intact until the new one is complete.
+void WriteMailList(Program& p, const QString& fileName, const QString& title);
+
+// Reads list file `fileName` into MailListFlags and returns its 40-character
+// title. A short or damaged file reads without complaint: missing flags and
+// anything other than '1' count as not members.
+QString LoadMailList(Program& p, const QString& fileName);
+
+// The 40 title characters of a list file, or 40 blanks when the title starts
+// with the character of code 21.
+QString ReadMailListTitle(Program& p, const QString& fileName);
+
+// The outcome of looking for an existing list with the same identifier.
+enum class MailListAnswer { NoFile, Replace, Keep, Cancel };
+// Looks for "tvlmail." + identifier and, when it exists, asks whether to replace it.
+MailListAnswer MailListExists(Program& p, const QString& identifier);
+
+// Resets MailListFlags and marks the IDs typed in `text` ("3-7, 12 40").
+void ParseIdList(Program& p, const QString& text);
+
+// The rules for naming a new list.
+bool isReservedIdentifier(const QString& identifier);
+bool hasPunctuation(const QString& identifier);
+
+// Slots 1..1700 all '0'.
+void clearMailListFlags(Program& p);
+bool isMember(const Program& p, int id);
+void setMember(Program& p, int id, bool member);
+// The members in ascending order as "3, 12, 40".
+QString memberText(const Program& p);
+
+} // namespace tavrel

@@ -1,0 +1,78 @@
+#include "maillists/MailListPrint.h"
+
+#include "maillists/MailListFile.h"
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+
+namespace tavrel
+{
+
+namespace
+{
+
+void printCentred(Program& p, const QString& text, double y)
+{
+    p.printer.setCurrentX((p.printer.pageWidth() - p.printer.textWidth(text)) / 2);
+    p.printer.setCurrentY(y);
+    p.printer.printLine(text);
+}
+
+QString memberLine(Program& p, int id)
+{
+    if (id >= p.LastRecNo || !readActive(p, id))
+        return QString::number(id) + QStringLiteral("  ** ID Not Active **");
+    return QString::number(id) + QStringLiteral("  ") + padRight(p.CurRec.Name, Width::Name) +
+           QStringLiteral("  ") + padRight(p.CurRec.AddrLine1, Width::Addr);
+}
+
+} // namespace
+
+bool printMailListContents(Program& p, const QString& fileName, const QString& titleText)
+{
+    Printer& pr = p.printer;
+    pr.setScaleTwips();
+    pr.setFontName(QStringLiteral("Arial"));
+    pr.setFontSize(16);
+    pr.setFontBold(true);
+    printCentred(p, QStringLiteral("Mailing List Contents"), 300);
+    pr.setFontSize(12);
+    pr.setFontBold(false);
+    printCentred(p,
+                 QStringLiteral("Mailing List  '") + fileName + QStringLiteral("'  With Title  '") +
+                     titleText + QStringLiteral("'"),
+                 800);
+    pr.setFontSize(10);
+    printCentred(p, p.clock.now().date().toString(QStringLiteral("MM-dd-yyyy")), 1100);
+
+    pr.setFontName(QStringLiteral("Courier New"));
+    pr.setFontSize(10);
+    LoadMailList(p, fileName);
+    p.StopRequested = false;
+    double y = 1600;
+    for (int id = 1; id <= kMaxId; ++id) {
+        if (!isMember(p, id))
+            continue;
+        pr.setCurrentX(720);
+        pr.setCurrentY(y);
+        pr.printLine(memberLine(p, id));
+        if (y > 14400) {
+            y = 720;
+            pr.newPage();
+            p.ui.processEvents();
+            if (p.StopRequested) {
+                p.ui.messageBox(QStringLiteral("Print Cancelled At Your Request. Throw Away Any "
+                                               "Pages That Print."),
+                                kTitle, Ui::Buttons::Ok);
+                pr.killDoc();
+                pr.endDoc();
+                return false;
+            }
+        } else {
+            y += 250;
+        }
+    }
+    pr.endDoc();
+    return true;
+}
+
+} // namespace tavrel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QString>
+
+namespace tavrel
+{
+
+// Prints the members of list file `fileName` (heading with `titleText`, then
+// one line per member; inactive IDs say so). Loads the list into MailListFlags.
+// Returns false when the person stopped it (StopRequested seen at a page break).
+bool printMailListContents(Program& p, const QString& fileName, const QString& titleText);
+
+} // namespace tavrel
