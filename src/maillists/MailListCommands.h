@@ -2,8 +2,7 @@
 
 #include "store/Program.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Cr&eate": opens the window that creates a mailing list.
 void startCreateMailList(Program& p);
