@@ -1,0 +1,171 @@
+#include "MailListFixture.h"
+
+#include "platform/Errors.h"
+
+namespace tavrel::test {
+
+namespace {
+
+std::set<int> range(int from, int to)
+{
+    std::set<int> s;
+    for (int i = from; i <= to; ++i)
+        s.insert(i);
+    return s;
+}
+
+} // namespace
+
+TEST_F(MailListTest, ParseIdListFollowsTheRangeRules)
+{
+    const std::vector<std::pair<QString, std::set<int>>> cases = {
+        {QStringLiteral("3-7"), range(3, 7)},
+        {QStringLiteral("7-3"), {3, 7}},
+        {QStringLiteral("-5"), range(1, 5)},
+        {QStringLiteral("1-3-5"), {1, 3, 4, 5}},
+        {QStringLiteral("5-2000, 8"), range(5, 8)},
+        {QStringLiteral("12345"), {}},
+        {QStringLiteral("12, 40 41"), {12, 40, 41}},
+        {QStringLiteral("0"), {}},
+        {QStringLiteral("abc"), {}},
+        {QStringLiteral("1700;1699"), {1699, 1700}},
+        {QStringLiteral("1701"), {}},
+        {QStringLiteral("0007x0012"), {7, 12}},
+        {QStringLiteral("1698-"), {1698}},
+        {QStringLiteral("10 - 12"), range(10, 12)},
+    };
+    for (const auto& [text, expected] : cases) {
+        // Leftovers of an earlier list must not survive a parse.
+        setMember(p, 999, true);
+        ParseIdList(p, text);
+        EXPECT_EQ(flagged(), expected) << text.toStdString();
+    }
+}
+
+TEST_F(MailListTest, WrittenFilesHaveTheExactLayout)
+{
+    ParseIdList(p, QStringLiteral("1 3 1700"));
+    WriteMailList(p, QStringLiteral("tvlmail.abc"), QStringLiteral("Friends"));
+    const QByteArray b = bytesOf(QStringLiteral("tvlmail.abc"));
+    ASSERT_EQ(b.size(), 1748);
+    EXPECT_EQ(b.left(40), QByteArray("Friends").leftJustified(40, ' '));
+    EXPECT_EQ(b.mid(40, 6), QByteArray(6, ' '));
+    EXPECT_EQ(b.mid(46, 4), QByteArray("1010"));
+    EXPECT_EQ(b.at(45 + 1700), '1');
+    EXPECT_EQ(b.mid(46, 1700).count('1'), 3);
+    EXPECT_EQ(b.right(2), QByteArray("\r\n"));
+
+    // Empty title, over-long title, blank title, and no members at all.
+    clearMailListFlags(p);
+    WriteMailList(p, QStringLiteral("tvlmail.e"), QString());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.e")),
+              listBytes(QStringLiteral("No Title Specified"), {}));
+    WriteMailList(p, QStringLiteral("tvlmail.l"), QString(45, QLatin1Char('x')));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.l")).left(46), QByteArray(40, 'x') + "      ");
+    WriteMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("   "));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.b")).left(40), QByteArray(40, ' '));
+
+    // A character outside the code page is stored as one '?'.
+    WriteMailList(p, QStringLiteral("tvlmail.u"), QStringLiteral("Caf\u00e9 \u4e2d"));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.u")).left(6), QByteArray("Caf\xe9 ?"));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.u")).size(), 1748);
+}
+
+TEST_F(MailListTest, LoadingReadsFlagsAndTitleAndSurvivesDamagedFiles)
+{
+    writeRaw(QStringLiteral("tvlmail.ok"), listBytes(QStringLiteral("Club"), {2, 1700}));
+    setMember(p, 5, true);
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.ok")),
+              QStringLiteral("Club").leftJustified(40));
+    EXPECT_EQ(flagged(), (std::set<int>{2, 1700}));
+
+    // Cut off in the middle of the flags: what is there counts, the rest is not a member.
+    writeRaw(QStringLiteral("tvlmail.cut"), listBytes(QStringLiteral("Cut"), {3, 900}).left(500));
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.cut")), QStringLiteral("Cut").leftJustified(40));
+    EXPECT_EQ(flagged(), (std::set<int>{3}));
+
+    // Shorter than the title, empty, and garbage in the flags.
+    writeRaw(QStringLiteral("tvlmail.t"), "Tiny");
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.t")), QStringLiteral("Tiny").leftJustified(40));
+    EXPECT_TRUE(flagged().empty());
+    writeRaw(QStringLiteral("tvlmail.z"), QByteArray());
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.z")), QString(40, QLatin1Char(' ')));
+    QByteArray junk = listBytes(QStringLiteral("J"), {4});
+    junk[46] = 'x';
+    junk[47] = '\0';
+    writeRaw(QStringLiteral("tvlmail.j"), junk);
+    LoadMailList(p, QStringLiteral("tvlmail.j"));
+    EXPECT_EQ(flagged(), (std::set<int>{4}));
+    EXPECT_EQ(p.MailListFlags.count('0') + p.MailListFlags.count('1'), 1700);
+
+    // A title starting with code 21 shows blank but reading never changes the file.
+    QByteArray hidden = listBytes(QStringLiteral("\x15Secret"), {1});
+    writeRaw(QStringLiteral("tvlmail.h"), hidden);
+    EXPECT_EQ(ReadMailListTitle(p, QStringLiteral("tvlmail.h")), QString(40, QLatin1Char(' ')));
+    EXPECT_EQ(ReadMailListTitle(p, QStringLiteral("tvlmail.ok")),
+              QStringLiteral("Club").leftJustified(40));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.h")), hidden);
+
+    // A missing file is reported with its number.
+    try {
+        LoadMailList(p, QStringLiteral("tvlmail.no"));
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.number(), ErrNo::FileNotFound);
+    }
+}
+
+TEST_F(MailListTest, IdentifierRules)
+{
+    for (const char* reserved : {"BAT", "bat", "Exe", "com", "SYS"})
+        EXPECT_TRUE(isReservedIdentifier(QLatin1String(reserved))) << reserved;
+    for (const char* fine : {"BA", "BATS", "ab1", ""})
+        EXPECT_FALSE(isReservedIdentifier(QLatin1String(fine))) << fine;
+    for (const char* punct : {"a b", "a.b", "a-b", "+", "\"", "\\", "x/y", "q'"})
+        EXPECT_TRUE(hasPunctuation(QLatin1String(punct))) << punct;
+    EXPECT_FALSE(hasPunctuation(QStringLiteral("Ab9")));
+
+    // Identifiers that would leave the program directory are bad file names.
+    for (const QString& hostile :
+         {QStringLiteral("/../x"), QStringLiteral("..x"), QStringLiteral("a\\b"),
+          QStringLiteral("a\nb"), QStringLiteral("\x01"), QString(300, QLatin1Char('a'))}) {
+        try {
+            mailListFileName(hostile);
+            ADD_FAILURE() << "accepted " << hostile.toStdString();
+        } catch (const PlatformError& e) {
+            EXPECT_EQ(e.number(), ErrNo::BadFileName);
+        }
+    }
+    EXPECT_EQ(mailListFileName(QStringLiteral("abcd")), QStringLiteral("tvlmail.abcd"));
+}
+
+TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
+{
+    EXPECT_EQ(MailListExists(p, QStringLiteral("new")), MailListAnswer::NoFile);
+    EXPECT_TRUE(env.ui.messages.empty());
+
+    writeRaw(QStringLiteral("tvlmail.old"), listBytes(QStringLiteral("Old"), {1}));
+    env.ui.answer(Ui::Answer::Yes);
+    env.ui.answer(Ui::Answer::No);
+    env.ui.answer(Ui::Answer::Cancel);
+    EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Replace);
+    EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Keep);
+    EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Cancel);
+    const auto& m = env.ui.last();
+    EXPECT_EQ(m.text, QStringLiteral("There Is Already A Mailing List File\nWith Identifier 'old'.\n\n"
+                                     "Do You Want To Replace It?"));
+    EXPECT_EQ(m.title, kTitle);
+    EXPECT_EQ(m.buttons, Ui::Buttons::YesNoCancel);
+    EXPECT_EQ(m.icon, Ui::Icon::Question);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.old")), listBytes(QStringLiteral("Old"), {1}));
+}
+
+TEST_F(MailListTest, MemberTextListsIdsInOrder)
+{
+    ParseIdList(p, QStringLiteral("40 3 12"));
+    EXPECT_EQ(memberText(p), QStringLiteral("3, 12, 40"));
+    clearMailListFlags(p);
+    EXPECT_EQ(memberText(p), QString());
+}
+
+} // namespace tavrel::test
