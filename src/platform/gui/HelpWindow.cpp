@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -175,6 +176,15 @@ QString HelpWindow::currentTopic() const
 
 void HelpWindow::openTopic(const QString& topic)
 {
+    if (!topicExists(topic)) {
+        // Only when the help folder itself is missing.
+        text_->clear();
+        text_->setPlainText(QStringLiteral("The help topics cannot be found."));
+        pages_->setCurrentWidget(text_);
+        updateBack();
+        present();
+        return;
+    }
     const QString path = root_ + QLatin1Char('/') + topic;
     const QUrl url = path.startsWith(QLatin1String(":/"))
                          ? QUrl(QStringLiteral("qrc") + path)

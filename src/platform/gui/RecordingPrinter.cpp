@@ -54,6 +54,9 @@ void RecordingPrinter::newPage()
 {
     log << QStringLiteral("newPage");
     ++page;
+    // As on the real printer, a new page starts at its top-left corner.
+    x_ = 0;
+    y_ = 0;
 }
 
 void RecordingPrinter::endDoc()

@@ -45,7 +45,7 @@ public:
 
     void printLine(const QString& text) override;
     double textWidth(const QString& text) const override;
-    double textHeight(const QString& text) const override;
+    double textHeight(const QString& text = QStringLiteral("X")) const override;
     double pageWidth() const override;
     double pageHeight() const override;
     void drawRect(double x1, double y1, double x2, double y2) override;

@@ -1,0 +1,260 @@
+#include "platform/Errors.h"
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(data);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// The error number an operation fails with, or 0 when it succeeds.
+int errorOf(const std::function<void()>& op)
+{
+    try {
+        op();
+    } catch (const PlatformError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+QStringList entries(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+TEST(Files, ListingMatchesThePatternWhateverTheCase)
+{
+    QTemporaryDir tmp;
+    for (const char* name : {"TVLMAIL.A", "tvlmail.bc", "Tvlmail.xyz", "tvlmail", "xtvlmail.a",
+                             "n&a.mrk", "tvlmail.a.bak"})
+        writeFile(tmp.filePath(QString::fromLatin1(name)), "x");
+    QDir(tmp.path()).mkdir(QStringLiteral("tvlmail.dir")); // a folder is not a file
+    Files files(tmp.path());
+
+    const QStringList lists = files.list(QStringLiteral("tvlmail.*"));
+    EXPECT_EQ(lists, (QStringList{QStringLiteral("TVLMAIL.A"), QStringLiteral("tvlmail.a.bak"),
+                                  QStringLiteral("tvlmail.bc"), QStringLiteral("Tvlmail.xyz")}));
+    EXPECT_EQ(files.list(QStringLiteral("TVLMAIL.?")), QStringList{QStringLiteral("TVLMAIL.A")});
+    EXPECT_EQ(files.list(QStringLiteral("N&A.MRK")), QStringList{QStringLiteral("n&a.mrk")});
+    EXPECT_EQ(files.list(QStringLiteral("*.*")).size(), 7);
+    EXPECT_TRUE(files.list(QStringLiteral("nothing*")).isEmpty());
+    // A pattern that is not a valid wildcard lists nothing rather than failing.
+    EXPECT_TRUE(files.list(QStringLiteral("[")).isEmpty());
+
+    // A name with a control character in it is never offered.
+    writeFile(tmp.filePath(QStringLiteral("tvlmail.\n")), "x");
+    EXPECT_EQ(files.list(QStringLiteral("tvlmail.*")).size(), 4);
+}
+
+TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
+{
+    QTemporaryDir outer;
+    QDir(outer.path()).mkdir(QStringLiteral("prog"));
+    const QString dir = outer.filePath(QStringLiteral("prog"));
+    writeFile(outer.filePath(QStringLiteral("x")), "outside");
+    writeFile(dir + QStringLiteral("/keep"), "inside");
+    Files files(dir);
+
+    const QStringList hostile{QStringLiteral("../x"), QStringLiteral("a/b"), QString(),
+                              QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a\\b"),
+                              QStringLiteral("bad\nname"), QStringLiteral("tab\there"),
+                              QStringLiteral("del\x7f"), QString(300, QLatin1Char('a')),
+                              QStringLiteral("/etc/passwd")};
+    for (const QString& name : hostile) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(errorOf([&] { files.path(name); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.exists(name); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.remove(name); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.length(name); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.readAll(name); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("keep"), name); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.rename(name, QStringLiteral("new")); }), ErrNo::BadFileName);
+        EXPECT_EQ(errorOf([&] { files.replaceFile(name, "evil"); }), ErrNo::BadFileName);
+        if (!name.isEmpty()) { // no temporary name means one of its own
+            EXPECT_EQ(errorOf([&] { files.replaceFile(QStringLiteral("keep"), "evil", name); }),
+                      ErrNo::BadFileName);
+        }
+    }
+    EXPECT_EQ(readFile(outer.filePath(QStringLiteral("x"))), "outside");
+    EXPECT_EQ(readFile(dir + QStringLiteral("/keep")), "inside");
+    EXPECT_EQ(entries(dir), QStringList{QStringLiteral("keep")});
+    EXPECT_EQ(entries(outer.path()), (QStringList{QStringLiteral("prog"), QStringLiteral("x")}));
+}
+
+TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
+{
+    QTemporaryDir tmp;
+    Files files(tmp.path());
+    writeFile(tmp.filePath(QStringLiteral("a.txt")), "12345");
+    QDir(tmp.path()).mkdir(QStringLiteral("folder"));
+
+    EXPECT_TRUE(files.exists(QStringLiteral("a.txt")));
+    EXPECT_FALSE(files.exists(QStringLiteral("A.TXT"))); // names are as the disk has them
+    EXPECT_FALSE(files.exists(QStringLiteral("folder")));
+    EXPECT_EQ(files.length(QStringLiteral("a.txt")), 5);
+    EXPECT_EQ(files.readAll(QStringLiteral("a.txt")), "12345");
+
+    EXPECT_EQ(errorOf([&] { files.length(QStringLiteral("none")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.length(QStringLiteral("folder")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.readAll(QStringLiteral("none")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.remove(QStringLiteral("none")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.remove(QStringLiteral("folder")); }), ErrNo::PathFileAccess);
+    EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("folder"))).exists());
+
+    // Renaming never replaces a file that is there already.
+    writeFile(tmp.filePath(QStringLiteral("b.txt")), "other");
+    EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("a.txt"), QStringLiteral("b.txt")); }),
+              ErrNo::FileAlreadyExists);
+    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("a.txt"))), "12345");
+    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("b.txt"))), "other");
+    EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("none"), QStringLiteral("c.txt")); }),
+              ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("a.txt"), QStringLiteral("c.txt")); }), 0);
+    EXPECT_FALSE(files.exists(QStringLiteral("a.txt")));
+    EXPECT_EQ(files.readAll(QStringLiteral("c.txt")), "12345");
+    EXPECT_EQ(errorOf([&] { files.remove(QStringLiteral("c.txt")); }), 0);
+    EXPECT_FALSE(files.exists(QStringLiteral("c.txt")));
+
+    // A missing program directory: the disk figures fail with a number and the
+    // system's own code, which the statistics message shows.
+    Files gone(tmp.filePath(QStringLiteral("no/such/dir")));
+    try {
+        gone.diskFigures();
+        ADD_FAILURE() << "no error";
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.number(), ErrNo::FileNotFound);
+        EXPECT_EQ(e.systemError(), ENOENT);
+    }
+}
+
+TEST(Files, DiskFiguresMultiplyOutToTheFreeSpace)
+{
+    QTemporaryDir tmp;
+    const DiskFigures f = Files(tmp.path()).diskFigures();
+    EXPECT_EQ(f.bytesPerSector, 512);
+    EXPECT_GE(f.sectorsPerCluster, 1);
+    EXPECT_GT(f.totalClusters, 0);
+    EXPECT_LE(f.freeClusters, f.totalClusters);
+    const qint64 freeBytes = f.freeClusters * f.sectorsPerCluster * f.bytesPerSector;
+    const qint64 actual = QStorageInfo(tmp.path()).bytesAvailable();
+    // Other processes write meanwhile; the figures must agree to within a few MB.
+    EXPECT_NEAR(double(freeBytes), double(actual), 64.0 * 1024 * 1024);
+}
+
+TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
+{
+    QTemporaryDir tmp;
+    Files files(tmp.path());
+    const QString target = tmp.filePath(QStringLiteral("tvlmail.abc"));
+    writeFile(target, QByteArray(3000, 'o'));
+
+    // With its own temporary name.
+    const QByteArray next(5000, 'n');
+    files.replaceFile(QStringLiteral("tvlmail.abc"), next, QStringLiteral("Q$Q$Q$Q$.TMP"));
+    EXPECT_EQ(readFile(target), next);
+    EXPECT_EQ(entries(tmp.path()), QStringList{QStringLiteral("tvlmail.abc")});
+
+    // Without one.
+    files.replaceFile(QStringLiteral("tvlmail.abc"), "short");
+    EXPECT_EQ(readFile(target), "short");
+    EXPECT_EQ(entries(tmp.path()), QStringList{QStringLiteral("tvlmail.abc")});
+
+    // A new file is made complete too.
+    files.replaceFile(QStringLiteral("fresh"), "data", QStringLiteral("Q$Q$Q$Q$.COM"));
+    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("fresh"))), "data");
+
+    // The temporary file cannot be written (a folder stands in its way): the
+    // old file stays as it was, and nothing is left behind.
+    QDir(tmp.path()).mkdir(QStringLiteral("Q$Q$Q$Q$.TMP"));
+    EXPECT_NE(errorOf([&] {
+                  files.replaceFile(QStringLiteral("tvlmail.abc"), "lost", QStringLiteral("Q$Q$Q$Q$.TMP"));
+              }),
+              0);
+    EXPECT_EQ(readFile(target), "short");
+
+    // The rename cannot happen (the target is a folder): the temporary file is
+    // removed and the folder is untouched.
+    QDir(tmp.path()).mkdir(QStringLiteral("target"));
+    writeFile(tmp.filePath(QStringLiteral("target/inner")), "x");
+    EXPECT_NE(errorOf([&] {
+                  files.replaceFile(QStringLiteral("target"), "lost", QStringLiteral("Q$Q$Q$Q$.COM"));
+              }),
+              0);
+    EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("Q$Q$Q$Q$.COM"))));
+    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("target/inner"))), "x");
+
+    // A temporary name equal to the target would destroy the old file first.
+    EXPECT_EQ(errorOf([&] {
+                  files.replaceFile(QStringLiteral("tvlmail.abc"), "x", QStringLiteral("tvlmail.abc"));
+              }),
+              ErrNo::BadFileName);
+    EXPECT_EQ(readFile(target), "short");
+}
+
+TEST(Files, ErrnoValuesMapToTheClassicNumbers)
+{
+    EXPECT_EQ(errnoToNumber(ENOENT), 53);
+    EXPECT_EQ(errnoToNumber(EIO), 57);
+    EXPECT_EQ(errnoToNumber(ENOSPC), 61);
+    EXPECT_EQ(errnoToNumber(EDQUOT), 61);
+    EXPECT_EQ(errnoToNumber(ENAMETOOLONG), 64);
+    EXPECT_EQ(errnoToNumber(EACCES), 70);
+    EXPECT_EQ(errnoToNumber(EROFS), 70);
+    EXPECT_EQ(errnoToNumber(ENOMEDIUM), 71);
+    EXPECT_EQ(errnoToNumber(EISDIR), 75);
+    EXPECT_EQ(errnoToNumber(ENOTDIR), 76);
+    EXPECT_EQ(errnoToNumber(EEXIST), 58);
+}
+
+TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
+{
+    QTemporaryDir tmp;
+    const QByteArray savedHome = qgetenv("TAVREL_HOME");
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    const QString exeDir = tmp.filePath(QStringLiteral("exe"));
+    QDir().mkpath(exeDir);
+
+    qputenv("TAVREL_HOME", tmp.filePath(QStringLiteral("home")).toLocal8Bit());
+    EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath(QStringLiteral("home")));
+    EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("home"))).exists());
+
+    qunsetenv("TAVREL_HOME");
+    qputenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("data")).toLocal8Bit());
+    EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath(QStringLiteral("data/tavrel")));
+    EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("data/tavrel"))).exists());
+
+    // A portable install: the N&A file already lies beside the program.
+    writeFile(exeDir + QStringLiteral("/n&a.mrk"), "");
+    EXPECT_EQ(resolveProgramDirectory(exeDir), exeDir);
+
+    if (savedHome.isNull())
+        qunsetenv("TAVREL_HOME");
+    else
+        qputenv("TAVREL_HOME", savedHome);
+    if (savedData.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedData);
+}

@@ -1,0 +1,128 @@
+#include "platform/gui/HelpWindow.h"
+#include "support/Gui.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+const QString kRoot = QStringLiteral(":/helptest");
+
+QString shownText(HelpWindow& w)
+{
+    return control<QTextBrowser>(&w, QStringLiteral("HelpText"))->toPlainText();
+}
+
+} // namespace
+
+TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
+{
+    HelpWindow help(kRoot);
+    EXPECT_FALSE(help.isVisible());
+
+    help.showContext(25);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("adding.html"));
+    EXPECT_TRUE(shownText(help).contains(QStringLiteral("Type the name.")));
+
+    help.showContext(55); // blanks between number and topic are allowed
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("printing.html"));
+    help.showContext(70);
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("untitled.html"));
+
+    // Not listed, listed with a missing topic, listed without a topic.
+    for (int unknown : {0, 60, 80, 999, -1}) {
+        help.showContext(unknown);
+        EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html")) << unknown;
+    }
+    EXPECT_TRUE(shownText(help).contains(QStringLiteral("Test Help")));
+
+    help.showContext(25);
+    help.showFinder();
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+
+    help.quit();
+    EXPECT_FALSE(help.isVisible());
+    // It opens again after quitting.
+    help.showContext(55);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("printing.html"));
+}
+
+TEST(HelpWindow, IndexHoldsTopicTitlesAndListedEntriesInOrder)
+{
+    HelpWindow help(kRoot);
+    QStringList texts;
+    QStringList topics;
+    for (const auto& e : help.indexEntries()) {
+        texts << e.text;
+        topics << e.topic;
+    }
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("About & Printing"), QStringLiteral("Adding A Record"),
+                                  QStringLiteral("Envelopes"), QStringLiteral("new record")}));
+    EXPECT_EQ(topics, (QStringList{QStringLiteral("printing.html"), QStringLiteral("adding.html"),
+                                   QStringLiteral("printing.html"), QStringLiteral("adding.html")}));
+    auto* list = control<QListWidget>(&help, QStringLiteral("HelpIndexList"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->count(), 4);
+}
+
+TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
+{
+    HelpWindow help(kRoot);
+    help.showFinder();
+    auto* index = control<QPushButton>(&help, QStringLiteral("HelpIndexButton"));
+    auto* back = control<QPushButton>(&help, QStringLiteral("HelpBackButton"));
+    auto* filter = control<QLineEdit>(&help, QStringLiteral("HelpIndexFilter"));
+    auto* list = control<QListWidget>(&help, QStringLiteral("HelpIndexList"));
+    auto* display = control<QPushButton>(&help, QStringLiteral("HelpDisplayButton"));
+    auto* pages = control<QStackedWidget>(&help, QStringLiteral("HelpPages"));
+    ASSERT_TRUE(index && back && filter && list && display && pages);
+    EXPECT_FALSE(back->isEnabled()); // nothing to go back to yet
+
+    click(index);
+    EXPECT_EQ(pages->currentIndex(), 1);
+    EXPECT_TRUE(back->isEnabled());
+    type(filter, QStringLiteral("en"));
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Envelopes"));
+    type(filter, QStringLiteral("NEW"));
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("new record"));
+    click(display);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("adding.html"));
+
+    ASSERT_TRUE(back->isEnabled());
+    click(back);
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+    EXPECT_FALSE(back->isEnabled());
+
+    // Back from the index returns to the topic on display.
+    help.showContext(55);
+    help.showIndex();
+    click(back);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("printing.html"));
+
+    // The contents button always leads home.
+    click(control<QPushButton>(&help, QStringLiteral("HelpContentsButton")));
+    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+}
+
+TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)
+{
+    HelpWindow help(QStringLiteral(":/no-such-help"));
+    EXPECT_TRUE(help.indexEntries().empty());
+    help.showContext(25);
+    EXPECT_TRUE(help.isVisible());
+    EXPECT_EQ(shownText(help), QStringLiteral("The help topics cannot be found."));
+    help.showIndex();
+    click(control<QPushButton>(&help, QStringLiteral("HelpDisplayButton"))); // nothing to show
+    help.quit();
+}

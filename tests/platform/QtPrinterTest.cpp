@@ -1,0 +1,406 @@
+#include "platform/Errors.h"
+#include "platform/gui/QtPrinter.h"
+#include "platform/gui/RecordingPrinter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+
+namespace {
+
+// Page sizes in points as a PDF states them.
+std::vector<QSizeF> mediaBoxes(const QString& pdf)
+{
+    QFile f(pdf);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QString data = QString::fromLatin1(f.readAll());
+    static const QRegularExpression box(QStringLiteral(
+        "/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s*\\]"));
+    std::vector<QSizeF> out;
+    for (auto it = box.globalMatch(data); it.hasNext();) {
+        const auto m = it.next();
+        out.emplace_back(m.captured(3).toDouble() - m.captured(1).toDouble(),
+                         m.captured(4).toDouble() - m.captured(2).toDouble());
+    }
+    return out;
+}
+
+struct PdfWord {
+    int page; // 1-based
+    double xMin, yMin, xMax, yMax; // points from the page's top-left
+    QString text;
+};
+
+bool havePdfToText()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+// The words of a PDF with their boxes, as pdftotext reads them.
+std::vector<PdfWord> pdfWords(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    std::vector<PdfWord> words;
+    int page = 0;
+    for (auto it = tag.globalMatch(out); it.hasNext();) {
+        const auto m = it.next();
+        if (m.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                         m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
+    }
+    return words;
+}
+
+const PdfWord* findWord(const std::vector<PdfWord>& words, const QString& text)
+{
+    for (const auto& w : words) {
+        if (w.text == text)
+            return &w;
+    }
+    return nullptr;
+}
+
+QStringList filesIn(const QString& dir)
+{
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+int errorOf(const std::function<void()>& op)
+{
+    try {
+        op();
+    } catch (const PlatformError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// Twips of the printable area to points of the page: quarter-inch margins.
+constexpr double pageX(double twips)
+{
+    return 18.0 + twips / 20.0;
+}
+
+} // namespace
+
+TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
+{
+    QTemporaryDir tmp;
+    const QString dir = tmp.filePath(QStringLiteral("out"));
+    QtPrinter printer(dir);
+    printer.setScaleTwips();
+    EXPECT_DOUBLE_EQ(printer.pageWidth(), 11520);
+    EXPECT_DOUBLE_EQ(printer.pageHeight(), 15120);
+    // Nothing is drawn yet: no document, no file, not even the folder.
+    EXPECT_FALSE(printer.documentOpen());
+    EXPECT_FALSE(QDir(dir).exists());
+
+    printer.setFontName(QStringLiteral("Courier New"));
+    printer.setFontSize(11);
+    printer.setCurrentX(1440);
+    printer.setCurrentY(2880);
+    const double lineHeight = printer.textHeight();
+    printer.printLine(QStringLiteral("Hello"));
+    EXPECT_TRUE(printer.documentOpen());
+    EXPECT_DOUBLE_EQ(printer.currentX(), 0);
+    EXPECT_DOUBLE_EQ(printer.currentY(), 2880 + lineHeight);
+    printer.printLine(QStringLiteral("Below")); // at x = 0 on the next line
+
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(14);
+    printer.setFontBold(true);
+    printer.setCurrentX(5760);
+    printer.setCurrentY(7200);
+    printer.printLine(QStringLiteral("Heading"));
+    printer.drawRect(1440, 10000, 4320, 11440);
+    printer.newPage();
+    printer.setCurrentX(0);
+    printer.setCurrentY(0);
+    printer.printLine(QStringLiteral("Second"));
+    printer.newPage(); // directly before the end: no blank third sheet
+    printer.endDoc();
+    EXPECT_FALSE(printer.documentOpen());
+
+    const QStringList pdfs = filesIn(dir);
+    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^tavrel-\\d{8}-\\d{6}-1\\.pdf$"))
+                    .match(pdfs.front())
+                    .hasMatch())
+        << pdfs.front().toStdString();
+    const QString pdf = QDir(dir).filePath(pdfs.front());
+    EXPECT_EQ(printer.lastPdfFile(), pdf);
+
+    const auto boxes = mediaBoxes(pdf);
+    ASSERT_EQ(boxes.size(), 2u);
+    for (const QSizeF& b : boxes) {
+        EXPECT_NEAR(b.width(), 612, 0.5);
+        EXPECT_NEAR(b.height(), 792, 0.5);
+    }
+
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
+    const auto words = pdfWords(pdf);
+    const PdfWord* hello = findWord(words, QStringLiteral("Hello"));
+    ASSERT_NE(hello, nullptr);
+    EXPECT_EQ(hello->page, 1);
+    EXPECT_NEAR(hello->xMin, pageX(1440), 0.3);
+    EXPECT_NEAR(hello->yMin, pageX(2880), 1.5);
+    // Courier New 11 is 6.6 points a character.
+    EXPECT_NEAR(hello->xMax - hello->xMin, 5 * 6.6, 0.3);
+
+    const PdfWord* below = findWord(words, QStringLiteral("Below"));
+    ASSERT_NE(below, nullptr);
+    EXPECT_NEAR(below->xMin, pageX(0), 0.3);
+    EXPECT_NEAR(below->yMin - hello->yMin, lineHeight / 20, 0.3);
+
+    const PdfWord* heading = findWord(words, QStringLiteral("Heading"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_NEAR(heading->xMin, pageX(5760), 0.6); // a proportional H has a side bearing
+    EXPECT_NEAR(heading->yMin, pageX(7200), 2);
+    EXPECT_GT(heading->yMax - heading->yMin, 13); // 14-point type, not 11
+
+    const PdfWord* second = findWord(words, QStringLiteral("Second"));
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->page, 2);
+    EXPECT_NEAR(second->xMin, pageX(0), 0.3);
+}
+
+TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
+{
+    QTemporaryDir tmp;
+    QtPrinter printer(tmp.path());
+    struct Case {
+        int code;
+        double width, height; // points, portrait
+    };
+    const Case cases[] = {{1, 612, 792},         {20, 297, 684},        {27, 311.8, 623.6},
+                          {28, 459.2, 649.1},    {31, 323.1, 459.2},    {34, 498.9, 708.7},
+                          {37, 279, 540},        {38, 261, 468}};
+    for (const Case& c : cases) {
+        for (int orientation : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "code " << c.code << " orientation " << orientation);
+            printer.setPaperSize(c.code);
+            printer.setOrientation(orientation);
+            EXPECT_EQ(printer.paperSize(), c.code);
+            EXPECT_EQ(printer.orientation(), orientation);
+            const double w = orientation == 1 ? c.width : c.height;
+            const double h = orientation == 1 ? c.height : c.width;
+            EXPECT_NEAR(printer.pageWidth(), (w - 36) * 20, 30);
+            EXPECT_NEAR(printer.pageHeight(), (h - 36) * 20, 30);
+            printer.setCurrentX(0);
+            printer.setCurrentY(0);
+            printer.printLine(QStringLiteral("x"));
+            printer.endDoc();
+            const auto boxes = mediaBoxes(printer.lastPdfFile());
+            ASSERT_EQ(boxes.size(), 1u);
+            EXPECT_NEAR(boxes[0].width(), w, 1.5);
+            EXPECT_NEAR(boxes[0].height(), h, 1.5);
+        }
+    }
+
+    printer.setPaperSize(20);
+    printer.setOrientation(2);
+    for (int bad : {0, 2, 9, 99, -1, 256}) {
+        EXPECT_EQ(errorOf([&] { printer.setPaperSize(bad); }), ErrNo::InvalidPropertyValue) << bad;
+    }
+    EXPECT_EQ(errorOf([&] { printer.setOrientation(3); }), ErrNo::InvalidPropertyValue);
+    EXPECT_EQ(errorOf([&] { printer.setOrientation(0); }), ErrNo::InvalidPropertyValue);
+    EXPECT_EQ(printer.paperSize(), 20);
+    EXPECT_EQ(printer.orientation(), 2);
+    printer.printLine(QStringLiteral("still an envelope"));
+    printer.endDoc();
+    const auto boxes = mediaBoxes(printer.lastPdfFile());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NEAR(boxes[0].width(), 684, 1);
+    EXPECT_NEAR(boxes[0].height(), 297, 1);
+}
+
+TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
+{
+    QTemporaryDir tmp;
+    QtPrinter printer(tmp.path());
+
+    // Ending with nothing drawn makes no document at all.
+    printer.endDoc();
+    printer.killDoc();
+    EXPECT_TRUE(filesIn(tmp.path()).isEmpty());
+
+    printer.printLine(QStringLiteral("page one"));
+    printer.newPage();
+    printer.printLine(QStringLiteral("page two"));
+    printer.killDoc();
+    printer.endDoc(); // a cancelled run still ends its document
+    EXPECT_FALSE(printer.documentOpen());
+    EXPECT_TRUE(filesIn(tmp.path()).isEmpty()) << filesIn(tmp.path()).join(QLatin1Char(' ')).toStdString();
+
+    printer.printLine(QStringLiteral("kept"));
+    printer.endDoc();
+    printer.drawLine(0, 0, 1440, 0);
+    printer.endDoc();
+    const QStringList pdfs = filesIn(tmp.path());
+    ASSERT_EQ(pdfs.size(), 2);
+    EXPECT_NE(pdfs[0], pdfs[1]);
+    EXPECT_EQ(mediaBoxes(QDir(tmp.path()).filePath(pdfs[0])).size(), 1u);
+    if (havePdfToText()) {
+        const auto words = pdfWords(printer.lastPdfFile() == QDir(tmp.path()).filePath(pdfs[0])
+                                        ? QDir(tmp.path()).filePath(pdfs[1])
+                                        : QDir(tmp.path()).filePath(pdfs[0]));
+        ASSERT_EQ(words.size(), 1u);
+        EXPECT_EQ(words[0].text, QStringLiteral("kept"));
+    }
+}
+
+TEST(QtPrinter, AFolderThatCannotBeMadeIsAPrinterErrorAndLosesNothing)
+{
+    QTemporaryDir tmp;
+    QFile blocker(tmp.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("keep");
+    blocker.close();
+
+    QtPrinter printer(tmp.filePath(QStringLiteral("file/out")));
+    printer.setFontName(QStringLiteral("Arial"));
+    EXPECT_EQ(errorOf([&] { printer.printLine(QStringLiteral("x")); }), ErrNo::PrinterError);
+    EXPECT_FALSE(printer.documentOpen());
+    EXPECT_EQ(errorOf([&] { printer.endDoc(); }), 0);
+    EXPECT_EQ(filesIn(tmp.path()), QStringList{QStringLiteral("file")});
+    // The settings are still as they were set.
+    EXPECT_EQ(printer.fontName(), QStringLiteral("Arial"));
+}
+
+TEST(QtPrinter, MeasuresExactlyAsTheRecordingPrinter)
+{
+    QTemporaryDir tmp;
+    QtPrinter real(tmp.path());
+    RecordingPrinter recorded;
+    struct Font {
+        const char* name;
+        double size;
+        bool bold, italic;
+    };
+    const QString sample = QStringLiteral("Smith, Ann  123 High Street W");
+    for (const Font& f : {Font{"Courier New", 11, false, false}, Font{"Courier New", 9, true, false},
+                          Font{"Arial", 14, true, false}, Font{"Arial", 7, false, true},
+                          Font{"Arial", 10.5, false, false}}) {
+        SCOPED_TRACE(f.name);
+        for (Printer* p : {static_cast<Printer*>(&real), static_cast<Printer*>(&recorded)}) {
+            p->setFontName(QString::fromLatin1(f.name));
+            p->setFontSize(f.size);
+            p->setFontBold(f.bold);
+            p->setFontItalic(f.italic);
+        }
+        EXPECT_DOUBLE_EQ(real.textWidth(sample), recorded.textWidth(sample));
+        EXPECT_DOUBLE_EQ(real.textHeight(), recorded.textHeight());
+    }
+    // Courier New 11: every character is 0.6 em of 220 twips.
+    real.setFontName(QStringLiteral("Courier New"));
+    real.setFontSize(11);
+    real.setFontBold(false);
+    real.setFontItalic(false);
+    EXPECT_NEAR(real.textWidth(QString(35, QLatin1Char('W'))), 35 * 132, 5);
+    EXPECT_NEAR(real.textWidth(QString(35, QLatin1Char('i'))), 35 * 132, 5);
+    // Letter paper has the same drawing area on both.
+    EXPECT_DOUBLE_EQ(real.pageWidth(), recorded.pageWidth());
+    EXPECT_DOUBLE_EQ(real.pageHeight(), recorded.pageHeight());
+    EXPECT_TRUE(filesIn(tmp.path()).isEmpty()); // measuring prints nothing
+}
+
+TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
+{
+    QTemporaryDir tmp;
+    const QByteArray saved = qgetenv("TAVREL_PRINTER");
+    qputenv("TAVREL_PRINTER", ("pdf:" + tmp.filePath(QStringLiteral("pdfs"))).toLocal8Bit());
+    {
+        auto printer = makeSystemPrinter(tmp.filePath(QStringLiteral("prog")));
+        auto* qt = dynamic_cast<QtPrinter*>(printer.get());
+        ASSERT_NE(qt, nullptr);
+        EXPECT_EQ(qt->pdfDirectory(), tmp.filePath(QStringLiteral("pdfs")));
+        printer->printLine(QStringLiteral("x"));
+        printer->endDoc();
+        EXPECT_EQ(filesIn(tmp.filePath(QStringLiteral("pdfs"))).size(), 1);
+    }
+    qunsetenv("TAVREL_PRINTER");
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        auto printer = makeSystemPrinter(tmp.filePath(QStringLiteral("prog")));
+        auto* qt = dynamic_cast<QtPrinter*>(printer.get());
+        ASSERT_NE(qt, nullptr);
+        EXPECT_EQ(qt->pdfDirectory(), tmp.filePath(QStringLiteral("prog/printouts")));
+    }
+    if (!saved.isNull())
+        qputenv("TAVREL_PRINTER", saved);
+}
+
+TEST(RecordingPrinter, KeepsPagePositionAndFontOfEveryText)
+{
+    RecordingPrinter p;
+    p.setFontName(QStringLiteral("Courier New"));
+    p.setFontSize(11);
+    p.setFontBold(true);
+    p.setCurrentX(420);
+    p.setCurrentY(1770);
+    p.printLine(QStringLiteral("Smith"));
+    const double next = p.currentY();
+    EXPECT_DOUBLE_EQ(next, 1770 + p.textHeight());
+    EXPECT_DOUBLE_EQ(p.currentX(), 0);
+    p.setFontBold(false);
+    p.setFontItalic(true);
+    p.printLine(QStringLiteral("Jones"));
+    p.newPage();
+    p.setFontName(QStringLiteral("Arial"));
+    p.setFontUnderline(true);
+    p.setCurrentX(100);
+    p.setCurrentY(200);
+    p.printLine(QStringLiteral("Footer"));
+    p.drawRect(1, 2, 3, 4);
+
+    ASSERT_EQ(p.texts.size(), 3u);
+    const auto* smith = p.find(QStringLiteral("Smith"));
+    ASSERT_NE(smith, nullptr);
+    EXPECT_EQ(smith->page, 1);
+    EXPECT_DOUBLE_EQ(smith->x, 420);
+    EXPECT_DOUBLE_EQ(smith->y, 1770);
+    EXPECT_EQ(smith->font, QStringLiteral("Courier New"));
+    EXPECT_DOUBLE_EQ(smith->size, 11);
+    EXPECT_TRUE(smith->bold);
+    const auto* jones = p.find(QStringLiteral("Jones"));
+    ASSERT_NE(jones, nullptr);
+    EXPECT_DOUBLE_EQ(jones->x, 0);
+    EXPECT_DOUBLE_EQ(jones->y, next);
+    EXPECT_FALSE(jones->bold);
+    EXPECT_TRUE(jones->italic);
+    const auto page2 = p.onPage(2);
+    ASSERT_EQ(page2.size(), 1u);
+    EXPECT_EQ(page2[0].text, QStringLiteral("Footer"));
+    EXPECT_TRUE(page2[0].underline);
+    EXPECT_TRUE(page2[0].italic);
+    ASSERT_EQ(p.rects.size(), 1u);
+    EXPECT_EQ(p.rects[0].page, 2);
+
+    p.unsupportedPapers.insert(28);
+    EXPECT_EQ(errorOf([&] { p.setPaperSize(28); }), ErrNo::InvalidPropertyValue);
+    EXPECT_EQ(p.paperSize(), 1);
+    p.killDoc();
+    p.endDoc();
+    EXPECT_EQ(p.abandoned, 1);
+    EXPECT_EQ(p.documents, 1);
+    EXPECT_EQ(p.page, 1);
+    p.failWith = ErrNo::PrinterError;
+    EXPECT_EQ(errorOf([&] { p.printLine(QStringLiteral("x")); }), ErrNo::PrinterError);
+    EXPECT_EQ(p.texts.size(), 3u);
+}

@@ -1,0 +1,88 @@
+#include "platform/Text.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+
+TEST(CodePage, EveryByteSurvivesAReadAndAWrite)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = cp1252ToUnicode(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(unicodeToCp1252(text), all);
+
+    // The characters of the upper half are the code page's, not Latin-1's.
+    EXPECT_EQ(text.at(0x80), QChar(0x20AC)); // euro sign
+    EXPECT_EQ(text.at(0x92), QChar(0x2019)); // right single quotation mark
+    EXPECT_EQ(text.at(0x9F), QChar(0x0178)); // Y with diaeresis
+    EXPECT_EQ(text.at(0xE9), QChar(0x00E9)); // e acute
+}
+
+TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
+{
+    EXPECT_EQ(unicodeToCp1252(QStringLiteral("\u20AC")), QByteArray("\x80", 1));
+    EXPECT_EQ(unicodeToCp1252(QStringLiteral("Caf\u00E9 \u03A9")), QByteArray("Caf\xE9 ?"));
+    // A character beyond the basic plane (two UTF-16 units) is still one byte.
+    const QString emoji = QString::fromUtf8("a\xF0\x9F\x98\x80z");
+    ASSERT_EQ(emoji.size(), 4);
+    EXPECT_EQ(unicodeToCp1252(emoji), QByteArray("a?z"));
+    // A lone surrogate is not dropped silently either.
+    EXPECT_EQ(unicodeToCp1252(QString(QChar(0xD800)) + QLatin1Char('x')), QByteArray("?x"));
+}
+
+TEST(CodePage, FixedFieldsAreCutAndPaddedByBytes)
+{
+    EXPECT_EQ(fixedField(QStringLiteral("Smith"), 8), QByteArray("Smith   "));
+    EXPECT_EQ(fixedField(QStringLiteral("Abcdefghij"), 4), QByteArray("Abcd"));
+    EXPECT_EQ(fixedField(QString(), 3), QByteArray("   "));
+    // Characters that turn into '?' still count one each.
+    EXPECT_EQ(fixedField(QStringLiteral("\u03A9\u20AC"), 4), QByteArray("?\x80  "));
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x98\x80xyz");
+    EXPECT_EQ(fixedField(emoji, 3), QByteArray("??x"));
+
+    EXPECT_EQ(padRight(QStringLiteral("ab"), 4), QStringLiteral("ab  "));
+    EXPECT_EQ(padRight(QStringLiteral("abcdef"), 4), QStringLiteral("abcd"));
+    EXPECT_EQ(trimRight(QStringLiteral("  a b   ")), QStringLiteral("  a b"));
+    EXPECT_EQ(trimRight(QStringLiteral("    ")), QString());
+}
+
+TEST(Numbers, MessagesWriteALeadingBlankUnlessNegative)
+{
+    EXPECT_EQ(numText(0), QStringLiteral(" 0"));
+    EXPECT_EQ(numText(1700), QStringLiteral(" 1700"));
+    EXPECT_EQ(numText(-53), QStringLiteral("-53"));
+}
+
+TEST(Numbers, LeadingNumberReadsWhatTheTextStartsWith)
+{
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("12abc")), 12);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("  -3.5x")), -3.5);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("\t+7")), 7);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral(".25")), 0.25);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("-.5")), -0.5);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("4.")), 4);
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1.2.3")), 1.2);
+    // No exponent.
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1e3")), 1);
+    // Nothing numeric at the start reads as 0.
+    for (const char* s : {"abc", "", "   ", "-", "+.", ".", "- 5", "x12", "\xD9\xA3"})
+        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(s)), 0) << s;
+    // Blanks inside end the number.
+    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1 2")), 1);
+}
+
+TEST(Numbers, LeadingIntegerRoundsHalvesToEven)
+{
+    EXPECT_EQ(leadingInteger(QStringLiteral("2.5")), 2);
+    EXPECT_EQ(leadingInteger(QStringLiteral("3.5")), 4);
+    EXPECT_EQ(leadingInteger(QStringLiteral("-2.5")), -2);
+    EXPECT_EQ(leadingInteger(QStringLiteral("2.51")), 3);
+    EXPECT_EQ(leadingInteger(QStringLiteral("1700.4 ")), 1700);
+    EXPECT_EQ(leadingInteger(QStringLiteral("  17abc")), 17);
+    EXPECT_EQ(leadingInteger(QStringLiteral("abc")), 0);
+    // Absurdly long input does not overflow into a small or negative number.
+    EXPECT_GT(leadingInteger(QStringLiteral("99999999999999999999999")), 1700);
+    EXPECT_LT(leadingInteger(QStringLiteral("-99999999999999999999999")), 0);
+}
