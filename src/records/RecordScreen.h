@@ -1,0 +1,104 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace tavrel {
+
+class BrsForma;
+class BrsFormb;
+
+// What the two screens of one record command share.
+struct RecordSession {
+    QPointer<BrsForma> one;
+    QPointer<BrsFormb> two;
+    // The record on display, as last read from or written to the file.
+    NARecord shown = NARecord::blank();
+    bool closing = false;
+};
+
+// What both record screens have in common: the ID box, the "(Optional)"
+// label, the browse and add buttons, the look of each mode, placement, and
+// closing both screens together.
+class RecordScreen : public QWidget {
+    Q_OBJECT
+public:
+    RecordScreen(Program& p, std::shared_ptr<RecordSession> session, QWidget* parent = nullptr);
+
+    Program& program() const { return p_; }
+    RecordSession& session() const { return *session_; }
+    virtual int number() const = 0;
+    // The other screen of the pair (nullptr while it is being closed).
+    RecordScreen* other() const;
+
+    // Sets titles, visibility and enabling for p.ScreenMode.
+    virtual void applyMode();
+    // Puts the focus where the mode wants it when this screen is shown.
+    void focusForMode();
+    // Places the window on the screen as the mode and screen size require.
+    void place();
+    // Shows this screen, hides the other one and focuses as the mode wants.
+    void showInstead();
+
+    virtual void fill(const NARecord& r) = 0;
+    virtual void clear() = 0;
+
+    QLineEdit* BrsTxt1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* BrsCmd1 = nullptr; // Next
+    QPushButton* BrsCmd2 = nullptr; // Cancel (browse)
+    QPushButton* BrsCmd3 = nullptr; // Delete
+    QPushButton* BrsCmd4 = nullptr; // Previous
+    QPushButton* BrsCmd5 = nullptr; // Change
+    QPushButton* BrsCmd6 = nullptr; // Cancel (add)
+    QPushButton* BrsCmd7 = nullptr; // Add
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // The control that takes the focus in an add mode.
+    virtual QWidget* addModeFocus() const = 0;
+
+    QGroupBox* idFrame() const { return idFrame_; }
+    QVBoxLayout* buttonColumn() const { return buttonColumn_; }
+
+    void BrsCmd1_Click();
+    void BrsCmd2_Click();
+    void BrsCmd3_Click();
+    void BrsCmd4_Click();
+    void BrsCmd5_Click();
+    void BrsCmd6_Click();
+    void BrsCmd7_Click();
+
+    Program& p_;
+    std::shared_ptr<RecordSession> session_;
+
+private:
+    QGroupBox* idFrame_ = nullptr;
+    QVBoxLayout* buttonColumn_ = nullptr;
+};
+
+// The loaded screens of `p`, or nullptr.
+BrsForma* loadedScreen1(Program& p);
+BrsFormb* loadedScreen2(Program& p);
+
+// Modes.
+bool isAddMode(const QString& mode);
+bool isBrowseMode(const QString& mode);
+
+// A button with caption, tool tip and objectName.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& tip);
+// A text box with objectName, tool tip and optional length limit (0: none).
+QLineEdit* makeBox(QWidget* parent, const QString& name, const QString& tip, int limit);
+
+} // namespace tavrel

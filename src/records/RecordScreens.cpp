@@ -1,0 +1,200 @@
+#include "records/RecordScreens.h"
+
+#include "platform/Text.h"
+#include "platform/gui/Windows.h"
+#include "records/BrsForma.h"
+#include "records/BrsFormb.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace tavrel {
+
+namespace {
+
+// The record as the file holds it: every field at its width, in the code page.
+NARecord asStored(const NARecord& r)
+{
+    return NARecord::fromBytes(r.toBytes());
+}
+
+// Both screens, loading them (hidden) when they are not loaded yet.
+std::pair<BrsForma*, BrsFormb*> loadScreens(Program& p)
+{
+    BrsForma* one = loadedScreen1(p);
+    BrsFormb* two = loadedScreen2(p);
+    if (one && two)
+        return {one, two};
+    if (one)
+        unloadWindow(one);
+    if (two)
+        unloadWindow(two);
+    auto session = std::make_shared<RecordSession>();
+    one = new BrsForma(p, session);
+    two = new BrsFormb(p, session);
+    session->one = one;
+    session->two = two;
+    loadHidden(one);
+    loadHidden(two);
+    one->applyMode();
+    two->applyMode();
+    one->place();
+    two->place();
+    return {one, two};
+}
+
+QString boxText(const QLineEdit* box)
+{
+    return box ? box->text() : QString();
+}
+
+} // namespace
+
+void showRecordScreens(Program& p)
+{
+    auto [one, two] = loadScreens(p);
+    one->applyMode();
+    two->applyMode();
+    if (!isAddMode(p.ScreenMode)) {
+        FillScreen1(p);
+        FillScreen2(p);
+    }
+    one->place();
+    two->place();
+    one->showInstead();
+}
+
+void FillScreen1(Program& p)
+{
+    if (BrsForma* one = loadedScreen1(p)) {
+        one->fill(p.CurRec);
+        one->session().shown = asStored(p.CurRec);
+    }
+}
+
+void FillScreen2(Program& p)
+{
+    if (BrsFormb* two = loadedScreen2(p)) {
+        two->fill(p.CurRec);
+        two->session().shown = asStored(p.CurRec);
+    }
+}
+
+void AssembleRecord(Program& p, int id)
+{
+    BrsForma* one = loadedScreen1(p);
+    BrsFormb* two = loadedScreen2(p);
+    NARecord& r = p.CurRec;
+    r.RecStatus = QStringLiteral("CRVN");
+    r.RecId = qint16(id);
+    if (one) {
+        r.Name = one->BrsTxt2->text();
+        r.AddrLine1 = one->BrsTxt3[0]->text();
+        r.AddrLine2 = one->BrsTxt3[1]->text();
+        r.AddrLine3 = one->BrsTxt3[2]->text();
+        r.AddrLine4 = one->BrsTxt3[3]->text();
+        for (int i = 0; i < 5; ++i) {
+            r.phoneType(i + 1) = one->Combo1[i]->currentText();
+            r.phoneNum(i + 1) = one->BrsTxt10[i]->text();
+        }
+    }
+    if (two) {
+        r.Comments = two->BrsTxt22->text();
+        r.SortKey1 = two->BrsTxt20[0]->text();
+        r.SortKey2 = two->BrsTxt20[1]->text();
+        r.EMail = two->BrsTxt21->text();
+        auto linkValue = [](const QString& t) -> qint16 {
+            if (t.isEmpty())
+                return 0;
+            return qint16(qBound(-32768LL, leadingInteger(t), 32767LL));
+        };
+        for (int i = 0; i < 4; ++i) {
+            r.linkText(i + 1) = two->BrsTxt40[i]->text();
+            r.linkId(i + 1) = linkValue(boxText(two->BrsTxt30[i]));
+        }
+        r.BackLinkId = linkValue(boxText(two->BrsTxt30[4]));
+    }
+    // Cut and pad as the file will hold it, so the buffer is what gets stored.
+    r = asStored(r);
+}
+
+void ClearRecordScreens(Program& p)
+{
+    if (BrsForma* one = loadedScreen1(p))
+        one->clear();
+    if (BrsFormb* two = loadedScreen2(p))
+        two->clear();
+}
+
+void showRecordScreen(Program& p, int screen)
+{
+    RecordScreen* s = nullptr;
+    if (screen == 1)
+        s = loadedScreen1(p);
+    else if (screen == 2)
+        s = loadedScreen2(p);
+    if (s)
+        s->showInstead();
+}
+
+int recordScreenOnDisplay(Program& p)
+{
+    if (BrsForma* one = loadedScreen1(p); one && one->isVisible())
+        return 1;
+    if (BrsFormb* two = loadedScreen2(p); two && two->isVisible())
+        return 2;
+    return 0;
+}
+
+QWidget* recordScreen(Program& p, int screen)
+{
+    if (screen == 1)
+        return loadedScreen1(p);
+    if (screen == 2)
+        return loadedScreen2(p);
+    return nullptr;
+}
+
+bool recordScreensLoaded(Program& p)
+{
+    return loadedScreen1(p) || loadedScreen2(p);
+}
+
+void closeRecordScreens(Program& p)
+{
+    BrsForma* one = loadedScreen1(p);
+    BrsFormb* two = loadedScreen2(p);
+    if (one)
+        one->session().closing = true;
+    if (two)
+        two->session().closing = true;
+    unloadWindow(one);
+    unloadWindow(two);
+}
+
+NARecord recordOnDisplay(Program& p)
+{
+    if (BrsForma* one = loadedScreen1(p))
+        return one->session().shown;
+    if (BrsFormb* two = loadedScreen2(p))
+        return two->session().shown;
+    return NARecord::blank();
+}
+
+QString nameAndAddressText(const NARecord& r)
+{
+    QString out;
+    for (const QString* f : {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4})
+        out += cp1252ToUnicode(fixedField(*f, Width::Addr)) + QLatin1Char('\n');
+    return out;
+}
+
+void copyNameAndAddress(Program& p, const NARecord& r)
+{
+    p.clipboard.clear();
+    p.clipboard.setText(nameAndAddressText(r));
+    p.ui.messageBox(QStringLiteral("Name And Address Copied To Windows Clipboard."), kTitle,
+                    Ui::Buttons::Ok);
+}
+
+} // namespace tavrel

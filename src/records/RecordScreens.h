@@ -1,0 +1,47 @@
+#pragma once
+
+#include "store/Program.h"
+
+class QWidget;
+
+namespace tavrel {
+
+// The two record screens, BrsForma (screen 1) and BrsFormb (screen 2), seen
+// from outside: the record commands, QuickFind and the field search use these.
+// The screens look as p.ScreenMode says ("Add", "AddMult", "Browse", "Change",
+// "Delete", "Search").
+
+// Loads both screens when they are not loaded yet, applies p.ScreenMode, fills
+// both from the current record (except in "Add" and "AddMult"), shows screen 1
+// and hides screen 2.
+void showRecordScreens(Program& p);
+
+// Copy the current record into screen 1 / screen 2 (and remember it as the
+// record on display, which the clipboard copy uses).
+void FillScreen1(Program& p);
+void FillScreen2(Program& p);
+// Builds the current record from both screens with RecId `id`.
+void AssembleRecord(Program& p, int id);
+// Empties every box of both screens.
+void ClearRecordScreens(Program& p);
+
+// Shows screen `screen` (1 or 2) and hides the other one.
+void showRecordScreen(Program& p, int screen);
+// The screen on display: 1, 2, or 0 when neither is shown.
+int recordScreenOnDisplay(Program& p);
+// Screen 1 or 2 while loaded, else nullptr (for placing windows over them).
+QWidget* recordScreen(Program& p, int screen);
+bool recordScreensLoaded(Program& p);
+// Unloads both screens.
+void closeRecordScreens(Program& p);
+
+// The record on display, as last read from or written to the file.
+NARecord recordOnDisplay(Program& p);
+
+// Name and the four address lines at their full 35-character width, each
+// followed by a line feed: 180 characters.
+QString nameAndAddressText(const NARecord& r);
+// Puts that text on the clipboard and says so.
+void copyNameAndAddress(Program& p, const NARecord& r);
+
+} // namespace tavrel
