@@ -3,33 +3,51 @@
 #include "platform/Errors.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavrel {
 
 namespace {
 
-int deviceErrorNumber(const QIODevice& d, int fallback)
-{
-    if (auto* f = qobject_cast<const QFile*>(&d)) {
-        if (f->error() == QFileDevice::PermissionsError)
-            return ErrNo::PermissionDenied;
-        if (errno == ENOSPC)
-            return ErrNo::DiskFull;
-    }
-    return fallback;
-}
+// The classic numbers for a record number out of range and a file not open.
+constexpr int kBadRecordNumber = 63;
+constexpr int kBadFileNumber = 52;
 
 } // namespace
 
+void NAFile::probe(const QString& path) const
+{
+    if (accessHook)
+        accessHook(path);
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw PlatformError(errnoToNumber(errno), path);
+    struct stat st {
+    };
+    const bool isDir = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    ::close(fd);
+    if (isDir)
+        throw PlatformError(ErrNo::PathFileAccess, path);
+}
+
 void NAFile::open(const QString& path)
 {
+    if (accessHook)
+        accessHook(path);
+    if (QFileInfo(path).isDir())
+        throw PlatformError(ErrNo::PathFileAccess, path);
+    // Unbuffered: every read and write goes straight to the file, so what the
+    // program shows is what is on disk, and no read-ahead is thrown away by
+    // the seek before each record.
     auto f = std::make_unique<QFile>(path);
     errno = 0;
-    if (!f->open(QIODevice::ReadWrite)) {
+    if (!f->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         const int e = errno;
-        if (e == ENOENT)
-            throw PlatformError(ErrNo::PathNotFound, path);
         throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
     }
     device_ = std::move(f);
@@ -49,44 +67,96 @@ void NAFile::close()
 
 void NAFile::checkRecNo(int recNo)
 {
-    // Never touch anything outside records 1 to 1701, whatever a caller asks.
     if (recNo < 1 || recNo > MaxRecords)
-        throw PlatformError(63, QStringLiteral("bad record number"));
+        throw PlatformError(kBadRecordNumber, QStringLiteral("bad record number"));
+}
+
+void NAFile::requireOpen() const
+{
+    if (!device_)
+        throw PlatformError(kBadFileNumber, QStringLiteral("file not open"));
+}
+
+int NAFile::fileHandle() const
+{
+    auto* f = qobject_cast<QFile*>(device_.get());
+    return f ? f->handle() : -1;
 }
 
 QByteArray NAFile::read(int recNo)
 {
     checkRecNo(recNo);
-    if (!device_)
-        throw PlatformError(52, QStringLiteral("file not open"));
+    requireOpen();
     const qint64 pos = qint64(recNo - 1) * NARecord::Size;
-    QByteArray bytes;
-    if (pos < device_->size()) {
-        if (!device_->seek(pos))
-            throw PlatformError(deviceErrorNumber(*device_, ErrNo::DeviceIo));
-        bytes = device_->read(NARecord::Size);
-        if (bytes.isNull() && NARecord::Size > 0 && device_->size() > pos)
-            throw PlatformError(deviceErrorNumber(*device_, ErrNo::DeviceIo));
+    // One buffer serves every read; it is only copied when a caller still
+    // holds the bytes of the previous record.
+    QByteArray& bytes = readBuffer_;
+    bytes.resize(NARecord::Size);
+    bytes.fill('\0');
+    if (const int fd = fileHandle(); fd >= 0) {
+        // One positioned read per record: no seek, no size query. The end of
+        // the file ends the read early; the rest stays zero bytes.
+        qint64 got = 0;
+        while (got < NARecord::Size) {
+            const ssize_t n =
+                ::pread(fd, bytes.data() + got, size_t(NARecord::Size - got), pos + got);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                throw PlatformError(errnoToNumber(errno));
+            if (n == 0)
+                break;
+            got += n;
+        }
+        return bytes;
     }
-    if (bytes.size() < NARecord::Size)
-        bytes.append(QByteArray(NARecord::Size - bytes.size(), '\0'));
+    const qint64 fileSize = device_->size();
+    if (pos < fileSize) {
+        const qint64 expected = qMin<qint64>(NARecord::Size, fileSize - pos);
+        if (!device_->seek(pos))
+            throw PlatformError(ErrNo::DeviceIo);
+        // A short read of a part the device holds is a failure, never a blank record.
+        qint64 got = 0;
+        while (got < expected) {
+            const qint64 n = device_->read(bytes.data() + got, expected - got);
+            if (n <= 0)
+                throw PlatformError(ErrNo::DeviceIo);
+            got += n;
+        }
+    }
     return bytes;
 }
 
 void NAFile::write(int recNo, const QByteArray& bytes)
 {
     checkRecNo(recNo);
-    if (!device_)
-        throw PlatformError(52, QStringLiteral("file not open"));
-    Q_ASSERT(bytes.size() == NARecord::Size);
+    requireOpen();
+    if (bytes.size() != NARecord::Size)
+        throw PlatformError(ErrNo::DeviceIo, QStringLiteral("record of wrong length"));
     const qint64 pos = qint64(recNo - 1) * NARecord::Size;
-    errno = 0;
-    if (!device_->seek(pos))
-        throw PlatformError(deviceErrorNumber(*device_, ErrNo::DeviceIo));
-    if (device_->write(bytes) != bytes.size())
-        throw PlatformError(deviceErrorNumber(*device_, ErrNo::DeviceIo));
-    if (auto* f = qobject_cast<QFile*>(device_.get()); f && !f->flush())
-        throw PlatformError(deviceErrorNumber(*device_, ErrNo::DiskFull));
+    if (const int fd = fileHandle(); fd >= 0) {
+        struct stat st {
+        };
+        const qint64 oldSize = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : -1;
+        qint64 done = 0;
+        while (done < NARecord::Size) {
+            const ssize_t n =
+                ::pwrite(fd, bytes.constData() + done, size_t(NARecord::Size - done), pos + done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0) {
+                const int number = n < 0 ? errnoToNumber(errno) : ErrNo::DiskFull;
+                // Leave no partial record at the end of the file.
+                if (oldSize >= 0 && pos + NARecord::Size > oldSize && ::ftruncate(fd, oldSize) != 0)
+                    qWarning("could not cut the N&A file back after a failed write");
+                throw PlatformError(number);
+            }
+            done += n;
+        }
+        return;
+    }
+    if (!device_->seek(pos) || device_->write(bytes) != bytes.size())
+        throw PlatformError(ErrNo::DeviceIo);
 }
 
 qint64 NAFile::size() const

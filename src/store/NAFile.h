@@ -3,15 +3,25 @@
 #include "store/NARecord.h"
 
 #include <QIODevice>
+#include <functional>
 #include <memory>
 
 namespace tavrel {
 
 // The N&A file as a random-access file of 574-byte records, numbered from 1.
-// Failures throw PlatformError with the classic error number.
+// Failures throw PlatformError with the classic error number. Nothing outside
+// records 1 to MaxRecords is ever read or written, whatever a caller asks.
 class NAFile {
 public:
     static constexpr int MaxRecords = 1701;
+
+    // Runs with the path before every probe and open. Empty in the program;
+    // a test throws PlatformError from it to stand for a drive that is not ready.
+    std::function<void(const QString& path)> accessHook;
+
+    // Tests that `path` exists and can be read, and leaves it closed:
+    // 53 when it is missing, the error number of the failure otherwise.
+    void probe(const QString& path) const;
 
     bool isOpen() const { return device_ != nullptr; }
     // Opens `path` for reading and writing, creating it when missing.
@@ -24,6 +34,7 @@ public:
     // beyond the end, reads as zero bytes.
     QByteArray read(int recNo);
     // Writes all 574 bytes of record `recNo`, extending the file when needed.
+    // A failed write that extended the file cuts it back to its old length.
     void write(int recNo, const QByteArray& bytes);
     qint64 size() const;
     // Number of records the file holds, a partial last record counted.
@@ -31,7 +42,12 @@ public:
 
 private:
     static void checkRecNo(int recNo);
+    void requireOpen() const;
+    // The descriptor of an opened file, or -1 for any other device.
+    int fileHandle() const;
+
     std::unique_ptr<QIODevice> device_;
+    QByteArray readBuffer_;
 };
 
 } // namespace tavrel

@@ -22,6 +22,39 @@ const std::array<FieldLayout, 33> kNARecordLayout = {{
 
 namespace {
 
+// Windows-1252 byte to character, taken once from the platform conversion so
+// that reading a record does not set up a converter for every field. Zero
+// marks a byte that does not decode to exactly one character.
+const std::array<char16_t, 256>& byteChars()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 1; b < 256; ++b) {
+            const QString s = cp1252ToUnicode(QByteArray(1, char(b)));
+            t[b] = s.size() == 1 ? s.at(0).unicode() : u'\0';
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Decodes a field into `s`, reusing its storage when nothing else shares it,
+// so reading record after record into the same buffer allocates nothing.
+void decodeField(QString& s, const char* bytes, int width)
+{
+    const auto& table = byteChars();
+    s.resize(width);
+    QChar* out = s.data();
+    for (int i = 0; i < width; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b != 0 && table[b] == u'\0') {
+            s = cp1252ToUnicode(QByteArray(bytes, width));
+            return;
+        }
+        out[i] = QChar(table[b]);
+    }
+}
+
 // The fields in layout order, so encoding and decoding walk one table.
 template <typename Rec, typename TextFn, typename IntFn>
 void forEachField(Rec& r, TextFn text, IntFn integer)
@@ -66,17 +99,23 @@ void forEachField(Rec& r, TextFn text, IntFn integer)
 
 NARecord NARecord::fromBytes(const QByteArray& bytes)
 {
-    QByteArray b = bytes.left(Size);
-    if (b.size() < Size)
-        b.append(QByteArray(Size - b.size(), '\0'));
     NARecord r;
-    forEachField(
-        r,
-        [&](QString& s, const FieldLayout& f) { s = cp1252ToUnicode(b.mid(f.offset, f.width)); },
-        [&](qint16& v, const FieldLayout& f) {
-            v = qFromLittleEndian<qint16>(b.constData() + f.offset);
-        });
+    r.assignBytes(bytes);
     return r;
+}
+
+void NARecord::assignBytes(const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    QByteArray padded;
+    if (bytes.size() < Size) {
+        padded = bytes;
+        padded.append(QByteArray(Size - bytes.size(), '\0'));
+        data = padded.constData();
+    }
+    forEachField(
+        *this, [&](QString& s, const FieldLayout& f) { decodeField(s, data + f.offset, f.width); },
+        [&](qint16& v, const FieldLayout& f) { v = qFromLittleEndian<qint16>(data + f.offset); });
 }
 
 QByteArray NARecord::toBytes() const
@@ -127,9 +166,21 @@ QString& NARecord::linkText(int i)
     return *f[qBound(1, i, 4) - 1];
 }
 
-const QString& NARecord::phoneType(int i) const { return const_cast<NARecord*>(this)->phoneType(i); }
-const QString& NARecord::phoneNum(int i) const { return const_cast<NARecord*>(this)->phoneNum(i); }
-qint16 NARecord::linkId(int i) const { return const_cast<NARecord*>(this)->linkId(i); }
-const QString& NARecord::linkText(int i) const { return const_cast<NARecord*>(this)->linkText(i); }
+const QString& NARecord::phoneType(int i) const
+{
+    return const_cast<NARecord*>(this)->phoneType(i);
+}
+const QString& NARecord::phoneNum(int i) const
+{
+    return const_cast<NARecord*>(this)->phoneNum(i);
+}
+qint16 NARecord::linkId(int i) const
+{
+    return const_cast<NARecord*>(this)->linkId(i);
+}
+const QString& NARecord::linkText(int i) const
+{
+    return const_cast<NARecord*>(this)->linkText(i);
+}
 
 } // namespace tavrel

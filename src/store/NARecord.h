@@ -48,6 +48,8 @@ struct NARecord {
 
     // Decodes exactly Size bytes; a shorter buffer reads as if padded with zero bytes.
     static NARecord fromBytes(const QByteArray& bytes);
+    // The same decoding into this record, reusing the storage of its fields.
+    void assignBytes(const QByteArray& bytes);
     QByteArray toBytes() const;
 
     // A record with every text field blank and every integer 0.

@@ -7,22 +7,48 @@
 
 namespace tavrel {
 
+namespace {
+
+// Appends the 16-character key field in upper case, one character at a time,
+// so a key keeps its width ("ß" stays one character instead of becoming "SS").
+void appendUpperKey(QString& key, const QString& field)
+{
+    for (int i = 0; i < Width::SortKey; ++i) {
+        const QChar c = i < field.size() ? field.at(i) : QLatin1Char(' ');
+        if (c.unicode() < 0x80)
+            key.append(c >= QLatin1Char('a') && c <= QLatin1Char('z')
+                           ? QChar(c.unicode() - 'a' + 'A')
+                           : c);
+        else
+            key.append(c.toUpper());
+    }
+}
+
+} // namespace
+
 QString sortKey(const NARecord& r, int id, QChar code)
 {
-    const QString k1 = padRight(r.SortKey1, Width::SortKey).toUpper();
-    const QString k2 = padRight(r.SortKey2, Width::SortKey).toUpper();
+    QString key;
+    key.reserve(2 * Width::SortKey);
     switch (code.unicode()) {
     case '0':
-        return k1;
+        appendUpperKey(key, r.SortKey1);
+        break;
     case '1':
-        return k2;
+        appendUpperKey(key, r.SortKey2);
+        break;
     case '2':
-        return k1 + k2;
+        appendUpperKey(key, r.SortKey1);
+        appendUpperKey(key, r.SortKey2);
+        break;
     case '3':
-        return k2 + k1;
+        appendUpperKey(key, r.SortKey2);
+        appendUpperKey(key, r.SortKey1);
+        break;
     default:
         return QString::number(id).rightJustified(3, QLatin1Char('0'));
     }
+    return key;
 }
 
 void SortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n)

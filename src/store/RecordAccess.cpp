@@ -79,10 +79,7 @@ void checkForDamage(Program& p, const NARecord& header)
     if (!damaged)
         return;
     p.LastRecNo = qint16(scanHighestActive(p));
-    p.ui.messageBox(QStringLiteral("The N&A File Appears To Be Damaged.") + LF +
-                        QStringLiteral("Corvane MARK32 Will Use The Records It Can Read.  "
-                                       "The File Is Not Changed Until You Store A Record."),
-                    kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    p.ui.messageBox(kDamagedFileMessage, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
 }
 
 void loadWorkingValues(Program& p)
@@ -98,18 +95,6 @@ void loadWorkingValues(Program& p)
                        ? QLatin1Char('1')
                        : QLatin1Char('0');
     checkForDamage(p, header);
-}
-
-// Probe: the file must exist and be readable.
-void probe(Program& p)
-{
-    const QString path = p.files.path(kFileName);
-    if (!p.files.exists(kFileName))
-        throw PlatformError(ErrNo::FileNotFound, path);
-    QFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::ReadOnly))
-        throw PlatformError(errno ? errnoToNumber(errno) : ErrNo::PathFileAccess, path);
 }
 
 [[noreturn]] void refuseToRun(Program& p, const QString& lastLine)
@@ -137,7 +122,7 @@ bool readActive(Program& p, int id)
 void Get_NA_Rec(Program& p, int recNo)
 {
     try {
-        p.CurRec = NARecord::fromBytes(p.naFile.read(recNo));
+        p.CurRec.assignBytes(p.naFile.read(recNo));
     } catch (const PlatformError& e) {
         p.ui.messageBox(QStringLiteral("Error = ") + numText(e.number()) +
                             QStringLiteral(" In Get_NA_Rec.  Id = ") + numText(recNo),
@@ -170,12 +155,20 @@ void OpenNAFile(Program& p)
     for (;;) {
         try {
             if (!establish)
-                probe(p);
+                p.naFile.probe(p.files.path(kFileName));
             for (;;) {
                 p.naFile.open(p.files.path(kFileName));
                 if (!establish)
                     break;
-                establishFile(p);
+                try {
+                    establishFile(p);
+                } catch (const PlatformError&) {
+                    // A file that could not be written completely is not
+                    // left behind half made; the next start asks again.
+                    p.naFile.close();
+                    QFile::remove(p.files.path(kFileName));
+                    throw;
+                }
                 establish = false;
             }
             loadWorkingValues(p);
@@ -235,9 +228,10 @@ bool NextReportRecord(Program& p)
     for (;;) {
         if (c.fromMailList && !c.sorted) {
             int id = qMax(c.scanPosition, 1);
-            while (id <= p.LastRecNo - 1 && p.MailListFlags.at(id - 1) != '1')
+            const int lastId = qMin<int>(p.LastRecNo - 1, p.MailListFlags.size());
+            while (id <= lastId && p.MailListFlags.at(id - 1) != '1')
                 ++id;
-            if (id > p.LastRecNo - 1)
+            if (id > lastId)
                 return finish();
             p.CurId = qint16(id);
             c.scanPosition = id + 1;

@@ -1,15 +1,151 @@
 #include "store/NARecord.h"
 
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
 
-TEST(NARecord, LayoutCoversAllBytesInOrder)
+namespace {
+
+struct Field {
+    const char* name;
+    int offset;
+    int width;
+};
+
+// Where each field lies in the 574 bytes, written out independently of the
+// program's own table so a slip in either shows.
+const Field kTextFields[] = {
+    {"RecStatus", 0, 4},    {"Name", 6, 35},        {"AddrLine1", 41, 35},  {"AddrLine2", 76, 35},
+    {"AddrLine3", 111, 35}, {"AddrLine4", 146, 35}, {"PhoneType1", 181, 6}, {"PhoneNum1", 187, 20},
+    {"PhoneType2", 207, 6}, {"PhoneNum2", 213, 20}, {"PhoneType3", 233, 6}, {"PhoneNum3", 239, 20},
+    {"PhoneType4", 259, 6}, {"PhoneNum4", 265, 20}, {"PhoneType5", 285, 6}, {"PhoneNum5", 291, 20},
+    {"EMail", 311, 35},     {"Comments", 346, 100}, {"SortKey1", 446, 16},  {"SortKey2", 462, 16},
+    {"LinkText1", 480, 20}, {"LinkText2", 502, 20}, {"LinkText3", 524, 20}, {"LinkText4", 546, 20},
+};
+const Field kIntFields[] = {
+    {"RecId", 4, 2},      {"LinkId1", 478, 2}, {"LinkId2", 500, 2}, {"LinkId3", 522, 2},
+    {"LinkId4", 544, 2},  {"BackLinkId", 566, 2}, {"Spare1", 568, 2},  {"Spare2", 570, 2},
+    {"Spare3", 572, 2},
+};
+
+QString* textField(NARecord& r, const QString& name)
 {
-    int offset = 0;
-    for (const auto& f : kNARecordLayout) {
-        EXPECT_EQ(f.offset, offset) << f.name;
-        offset += f.width;
+    QString* all[] = {&r.RecStatus,  &r.Name,       &r.AddrLine1,  &r.AddrLine2,  &r.AddrLine3,
+                      &r.AddrLine4,  &r.PhoneType1, &r.PhoneNum1,  &r.PhoneType2, &r.PhoneNum2,
+                      &r.PhoneType3, &r.PhoneNum3,  &r.PhoneType4, &r.PhoneNum4,  &r.PhoneType5,
+                      &r.PhoneNum5,  &r.EMail,      &r.Comments,   &r.SortKey1,   &r.SortKey2,
+                      &r.LinkText1,  &r.LinkText2,  &r.LinkText3,  &r.LinkText4};
+    for (size_t i = 0; i < std::size(kTextFields); ++i)
+        if (name == QLatin1String(kTextFields[i].name))
+            return all[i];
+    return nullptr;
+}
+
+qint16* intField(NARecord& r, const QString& name)
+{
+    qint16* all[] = {&r.RecId,   &r.LinkId1,    &r.LinkId2, &r.LinkId3, &r.LinkId4,
+                     &r.BackLinkId, &r.Spare1, &r.Spare2,  &r.Spare3};
+    for (size_t i = 0; i < std::size(kIntFields); ++i)
+        if (name == QLatin1String(kIntFields[i].name))
+            return all[i];
+    return nullptr;
+}
+
+} // namespace
+
+TEST(NARecord, EveryFieldLandsAtItsOffsetPaddedWithBlanks)
+{
+    // Each text field gets a short value of its own letter, each integer a
+    // value whose two bytes differ, so a field at the wrong place or of the
+    // wrong width, or a big-endian integer, shows in the bytes.
+    NARecord r = NARecord::blank();
+    char letter = 'A';
+    for (const Field& f : kTextFields)
+        *textField(r, QLatin1String(f.name)) = QString(2, QLatin1Char(letter++));
+    qint16 value = 0x0102;
+    for (const Field& f : kIntFields) {
+        *intField(r, QLatin1String(f.name)) = value;
+        value = qint16(value + 0x0203);
     }
-    EXPECT_EQ(offset, NARecord::Size);
+    const QByteArray b = r.toBytes();
+    ASSERT_EQ(b.size(), 574);
+
+    letter = 'A';
+    for (const Field& f : kTextFields) {
+        const QByteArray expected = QByteArray(2, letter++) + QByteArray(f.width - 2, ' ');
+        EXPECT_EQ(b.mid(f.offset, f.width), expected) << f.name;
+    }
+    value = 0x0102;
+    for (const Field& f : kIntFields) {
+        EXPECT_EQ(quint8(b[f.offset]), quint8(value & 0xff)) << f.name << " low byte first";
+        EXPECT_EQ(quint8(b[f.offset + 1]), quint8(value >> 8)) << f.name;
+        value = qint16(value + 0x0203);
+    }
+
+    // Reading the bytes back gives every field at full width, blanks included.
+    const NARecord back = NARecord::fromBytes(b);
+    EXPECT_EQ(back.Name, QStringLiteral("BB") + QString(33, QLatin1Char(' ')));
+    EXPECT_EQ(back.Comments.size(), 100);
+    EXPECT_EQ(back.LinkId4, r.LinkId4);
+    EXPECT_EQ(back.toBytes(), b);
+}
+
+TEST(NARecord, TextIsWindows1252AndCutAtTheFieldWidth)
+{
+    NARecord r = NARecord::blank();
+    r.Name = QStringLiteral("Café € Ω"); // Ω has no byte in the code page
+    r.PhoneType1 = QStringLiteral("Mobile phone");
+    r.SortKey1 = QString(40, QLatin1Char('x'));
+    r.RecId = -2;
+    const QByteArray b = r.toBytes();
+    EXPECT_EQ(b.mid(6, 10), QByteArray("Caf\xE9 \x80 ?  "));
+    EXPECT_EQ(b.mid(181, 6), QByteArray("Mobile")) << "cut at six, next field untouched";
+    EXPECT_EQ(b.mid(187, 1), QByteArray(" "));
+    EXPECT_EQ(b.mid(446, 16), QByteArray(16, 'x'));
+    EXPECT_EQ(b.mid(462, 1), QByteArray(" ")) << "a long key must not run into the next";
+    EXPECT_EQ(b.mid(4, 2), QByteArray("\xFE\xFF", 2)) << "signed, little-endian";
+
+    const NARecord back = NARecord::fromBytes(b);
+    EXPECT_EQ(back.Name.left(9), QStringLiteral("Café € ? "));
+    EXPECT_EQ(back.RecId, -2);
+}
+
+TEST(NARecord, AnyBytesDecodeOneCharacterEachAndWriteBackUnchanged)
+{
+    // A record of every byte value, as a damaged file may hold: each byte is
+    // one character, so the fields keep their widths and a rewrite changes nothing.
+    QByteArray b(574, '\0');
+    for (int i = 0; i < b.size(); ++i)
+        b[i] = char((i * 37 + 11) & 0xff);
+    const NARecord r = NARecord::fromBytes(b);
+    EXPECT_EQ(r.Name.size(), 35);
+    EXPECT_EQ(r.Comments.size(), 100);
+    EXPECT_EQ(r.toBytes(), b);
+
+    // Reading into a record that already holds data replaces every field.
+    NARecord reused = NARecord::fromBytes(QByteArray(574, 'z'));
+    const QString kept = reused.Name; // a copy held elsewhere must not change
+    reused.assignBytes(b);
+    EXPECT_EQ(reused.toBytes(), b);
+    EXPECT_EQ(kept, QString(35, QLatin1Char('z')));
+
+    // A short buffer reads as if the rest were zero bytes.
+    const NARecord shortRec = NARecord::fromBytes(QByteArray("CRVN\x05", 5));
+    EXPECT_EQ(shortRec.RecStatus, QStringLiteral("CRVN"));
+    EXPECT_EQ(shortRec.RecId, 5);
+    EXPECT_EQ(shortRec.Name, QString(35, QChar(0)));
+}
+
+TEST(NARecord, IndexedGroupsReachTheNamedFields)
+{
+    NARecord r = NARecord::blank();
+    r.phoneType(3) = QStringLiteral("Fax");
+    r.phoneNum(5) = QStringLiteral("555-0100");
+    r.linkId(4) = 17;
+    r.linkText(2) = QStringLiteral("Office");
+    EXPECT_EQ(r.PhoneType3, QStringLiteral("Fax"));
+    EXPECT_EQ(r.PhoneNum5, QStringLiteral("555-0100"));
+    EXPECT_EQ(r.LinkId4, 17);
+    EXPECT_EQ(r.LinkText2, QStringLiteral("Office"));
 }

@@ -1,0 +1,97 @@
+// Timings of the N&A file operations over a full file of 1700 active records.
+#include "platform/Text.h"
+#include "store/NameList.h"
+#include "store/RecordAccess.h"
+#include "support/TestEnv.h"
+
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+#include <map>
+
+using namespace tavrel;
+using tavrel::test::TestEnv;
+
+namespace {
+
+// A program over a file whose IDs 1..1700 are all active, with varied keys
+// so the sorts do real work.
+struct FullFile {
+    TestEnv env;
+    FullFile()
+    {
+        std::map<int, NARecord> records;
+        for (int id = 1; id <= kMaxId; ++id) {
+            const int scrambled = (id * 7919) % 1709;
+            records[id] = test::makeRecord(id, QStringLiteral("Person %1").arg(scrambled),
+                                           QStringLiteral("key%1").arg(scrambled % 389),
+                                           QStringLiteral("Zone %1").arg(scrambled % 17));
+        }
+        test::writeNAFile(env.naPath(), records);
+        env.open();
+    }
+};
+
+FullFile& fullFile()
+{
+    static FullFile f;
+    return f;
+}
+
+void BM_OpenNAFile(benchmark::State& state)
+{
+    Program& p = fullFile().env.p();
+    for (auto _ : state) {
+        p.naFile.close();
+        OpenNAFile(p);
+        benchmark::DoNotOptimize(p.LowestFreeId);
+    }
+    if (p.LowestFreeId != kMaxId + 1)
+        state.SkipWithError("unexpected LowestFreeId");
+}
+BENCHMARK(BM_OpenNAFile)->Unit(benchmark::kMillisecond);
+
+void BM_FindLowestFreeId(benchmark::State& state)
+{
+    Program& p = fullFile().env.p();
+    for (auto _ : state) {
+        FindLowestFreeId(p);
+        benchmark::DoNotOptimize(p.LowestFreeId);
+    }
+}
+BENCHMARK(BM_FindLowestFreeId)->Unit(benchmark::kMillisecond);
+
+void BM_BuildNameList(benchmark::State& state)
+{
+    Program& p = fullFile().env.p();
+    const QChar code = QLatin1Char(char('0' + state.range(0)));
+    for (auto _ : state) {
+        BuildNameList(p, code);
+        benchmark::DoNotOptimize(p.SortedIdList.data());
+    }
+    if (p.SortedCount != kMaxId)
+        state.SkipWithError("list is not full");
+}
+BENCHMARK(BM_BuildNameList)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+void BM_ReadEveryRecord(benchmark::State& state)
+{
+    Program& p = fullFile().env.p();
+    for (auto _ : state) {
+        int active = 0;
+        for (int id = 1; id < p.LastRecNo; ++id)
+            active += readActive(p, id) ? 1 : 0;
+        benchmark::DoNotOptimize(active);
+    }
+}
+BENCHMARK(BM_ReadEveryRecord)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

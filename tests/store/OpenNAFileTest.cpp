@@ -1,0 +1,292 @@
+#include "platform/Errors.h"
+#include "store/RecordAccess.h"
+#include "support/TestEnv.h"
+#include "FileSizeLimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+const QString kNoFileQuestion =
+    QStringLiteral("There Is No N&A File In The Current Directory.\n"
+                   "Do You Want One Established?\n\n"
+                   "If You Have Just Installed Corvane MARK32, Click The Yes Button.  Otherwise, "
+                   "Click No Then Determine Why There Is No 'N&A.MRK' File In The Corvane MARK32 "
+                   "Directory.\n\n"
+                   "Note:  If You're New To Corvane MARK32:  After MARK32 Starts, Please Read The "
+                   "'Getting Started' Help Topic.");
+
+QByteArray text(const char* s, int width)
+{
+    QByteArray b(s);
+    return b + QByteArray(width - b.size(), ' ');
+}
+
+void put(QByteArray& rec, int offset, const QByteArray& bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), rec.begin() + offset);
+}
+
+// A blank record as bytes: blanks in the text fields, zeros in the integers.
+QByteArray blankBytes()
+{
+    QByteArray b(574, ' ');
+    for (int offset : {4, 478, 500, 522, 544, 566, 568, 570, 572})
+        put(b, offset, QByteArray(2, '\0'));
+    return b;
+}
+
+void writeHeaderBytes(const QString& path, const std::function<void(NARecord&)>& change,
+                      int extraRecords = 1)
+{
+    std::map<int, NARecord> recs;
+    for (int id = 1; id <= extraRecords; ++id)
+        recs[id] = makeRecord(id, QStringLiteral("Person %1").arg(id));
+    writeNAFile(path, recs);
+    NARecord h = readRecord(path, 1);
+    change(h);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    f.write(h.toBytes());
+}
+
+} // namespace
+
+TEST(OpenNAFile, MissingFileAndYesEstablishesTheTwoRecordFile)
+{
+    TestEnv env; // clock: 03-14-2026 09:05:07
+    env.ui.answer(Ui::Answer::Yes);
+    env.open();
+
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.messages[0].text, kNoFileQuestion);
+    EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
+    EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
+
+    const QByteArray file = fileBytes(env.naPath());
+    ASSERT_EQ(file.size(), 1148);
+
+    QByteArray header = blankBytes();
+    put(header, 0, "CRVN");
+    put(header, 4, QByteArray("\x02\x00", 2));
+    put(header, 6, text("Corvane Mark32 - TVL For Windows", 35));
+    put(header, 41, text("Header Record Written 03-14-2026", 35));
+    put(header, 76, text("At 09:05:07 Hours", 35));
+    put(header, 181, text("0", 6));
+    put(header, 207, text("0", 6));
+    put(header, 233, text("0", 6));
+    put(header, 446, text("4", 16));
+    put(header, 462, text("03-14-2026", 16));
+    EXPECT_EQ(file.left(574), header);
+
+    // The sample entry: active as ID 1, the fields it leaves empty blank, integers zero.
+    const QByteArray sample = file.mid(574);
+    EXPECT_EQ(sample.left(6), QByteArray("CRVN\x01\x00", 6));
+    for (auto [offset, width] : {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100},
+                                 {446, 16}})
+        EXPECT_NE(sample.mid(offset, width), QByteArray(width, ' ')) << "filled at " << offset;
+    for (auto [offset, width] : {std::pair{111, 70}, {181, 130}, {462, 16}, {480, 20}, {502, 20},
+                                 {524, 20}, {546, 20}})
+        EXPECT_EQ(sample.mid(offset, width), QByteArray(width, ' ')) << "blank at " << offset;
+    for (int offset : {478, 500, 522, 544, 566, 568, 570, 572})
+        EXPECT_EQ(sample.mid(offset, 2), QByteArray(2, '\0')) << "zero at " << offset;
+
+    Program& p = env.p();
+    EXPECT_TRUE(p.naFile.isOpen());
+    EXPECT_EQ(p.LastRecNo, 2);
+    EXPECT_EQ(p.LowestFreeId, 2);
+    EXPECT_EQ(p.SortPref, QLatin1Char('4'));
+    EXPECT_EQ(p.WelcomeOff, QLatin1Char('0'));
+    EXPECT_EQ(p.EstablishedDate, QStringLiteral("03-14-2026      "));
+}
+
+TEST(OpenNAFile, MissingFileAndNoEndsWithoutMakingAFile)
+{
+    TestEnv env;
+    env.ui.answer(Ui::Answer::No);
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(env.open(), ProgramEnded);
+    ASSERT_EQ(env.ui.messages.size(), 2u);
+    EXPECT_EQ(env.ui.messages[1].text,
+              QStringLiteral("TVL Cannot Operate Without A N&A File!\nClick OK To Terminate TVL."));
+    EXPECT_EQ(env.ui.messages[1].title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(env.ui.messages[1].buttons, Ui::Buttons::Ok);
+    EXPECT_FALSE(QFile::exists(env.naPath()));
+}
+
+TEST(OpenNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
+{
+    struct Case {
+        const char* sortKey1;
+        const char* phoneType1;
+        const char* phoneType2;
+        const char* phoneType3;
+        char sortPref, quickFindField, quickFindSort, welcomeOff;
+    };
+    const Case cases[] = {
+        {"2", "6", "3", "1", '2', '6', '3', '1'},
+        {"0abc", "0", "4", "1x", '0', '0', '4', '1'},
+        {" 2", " 3", " 1", " 1", '4', '0', '0', '0'}, // blank first character
+        {"A", "A", "a", "0", '4', '0', '0', '0'},
+        {"5", "7", "5", "2", '4', '0', '0', '0'},
+        {"/", "/", "/", "Y", '4', '0', '0', '0'}, // just below "0"
+    };
+    for (const Case& c : cases) {
+        TestEnv env;
+        writeHeaderBytes(env.naPath(), [&](NARecord& h) {
+            h.SortKey1 = QLatin1String(c.sortKey1);
+            h.PhoneType1 = QLatin1String(c.phoneType1);
+            h.PhoneType2 = QLatin1String(c.phoneType2);
+            h.PhoneType3 = QLatin1String(c.phoneType3);
+            h.SortKey2 = QStringLiteral("07-04-1999");
+        });
+        const QByteArray before = fileBytes(env.naPath());
+        env.open();
+        const Program& p = env.p();
+        const std::string where = std::string("SortKey1 '") + c.sortKey1 + "'";
+        EXPECT_EQ(p.SortPref, QLatin1Char(c.sortPref)) << where;
+        EXPECT_EQ(p.QuickFindField, QLatin1Char(c.quickFindField)) << where;
+        EXPECT_EQ(p.QuickFindSort, QLatin1Char(c.quickFindSort)) << where;
+        EXPECT_EQ(p.WelcomeOff, QLatin1Char(c.welcomeOff)) << where;
+        EXPECT_EQ(p.EstablishedDate, QStringLiteral("07-04-1999      "));
+        EXPECT_EQ(p.LastRecNo, 2);
+        EXPECT_TRUE(env.ui.messages.empty());
+        EXPECT_EQ(fileBytes(env.naPath()), before) << "corrections are not written at start-up";
+    }
+}
+
+TEST(OpenNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
+{
+    TestEnv env;
+    env.ui.answer(Ui::Answer::Yes);
+    env.open();
+    Program& p = env.p();
+
+    // The buffer's other fields go into the header as they are.
+    ASSERT_TRUE(readActive(p, 1));
+    p.SortPref = QLatin1Char('2');
+    p.QuickFindField = QLatin1Char('5');
+    p.QuickFindSort = QLatin1Char('1');
+    p.WelcomeOff = QLatin1Char('1');
+    env.clock.t = QDateTime(QDate(2027, 1, 2), QTime(23, 4, 5));
+    WriteHeaderRecord(p);
+
+    const QByteArray h = recordBytes(env.naPath(), 1);
+    EXPECT_EQ(h.left(6), QByteArray("CRVN\x02\x00", 6));
+    EXPECT_EQ(h.mid(6, 35), text("Corvane Mark - TVL For Windows", 35));
+    EXPECT_EQ(h.mid(41, 35), text("Header Record Written 01-02-2027", 35));
+    EXPECT_EQ(h.mid(76, 35), text("At 23:04:05 Hours", 35));
+    EXPECT_EQ(h.mid(446, 16), text("2", 16));
+    EXPECT_EQ(h.mid(462, 16), text("03-14-2026", 16));
+    EXPECT_EQ(h.mid(181, 6), text("5", 6));
+    EXPECT_EQ(h.mid(207, 6), text("1", 6));
+    EXPECT_EQ(h.mid(233, 6), text("1", 6));
+    const QByteArray sample = recordBytes(env.naPath(), 2);
+    EXPECT_EQ(h.mid(311, 135), sample.mid(311, 135)) << "e-mail and comment came from the buffer";
+    EXPECT_EQ(p.CurRec.RecId, 2) << "the buffer now holds the header";
+
+    // Opened again, the program reads back what it wrote.
+    p.naFile.close();
+    OpenNAFile(p);
+    EXPECT_EQ(p.SortPref, QLatin1Char('2'));
+    EXPECT_EQ(p.QuickFindField, QLatin1Char('5'));
+    EXPECT_EQ(p.QuickFindSort, QLatin1Char('1'));
+    EXPECT_EQ(p.WelcomeOff, QLatin1Char('1'));
+    EXPECT_EQ(p.EstablishedDate.trimmed(), QStringLiteral("03-14-2026"));
+}
+
+TEST(OpenNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
+{
+    // A directory where the file should be cannot be opened as the file.
+    {
+        TestEnv env;
+        ASSERT_TRUE(QDir(env.dir()).mkdir(QStringLiteral("n&a.mrk")));
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(env.open(), ProgramEnded);
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  75 At 2755.  Notify Programmer."));
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+    }
+    // Permission refused when the file is first probed.
+    {
+        TestEnv env;
+        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        env.p().naFile.accessHook = [](const QString& path) {
+            throw PlatformError(ErrNo::PermissionDenied, path);
+        };
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(env.open(), ProgramEnded);
+        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
+    }
+    // A file the program may read but not write fails when opened for writing.
+    if (geteuid() != 0) {
+        TestEnv env;
+        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        QFile::setPermissions(env.naPath(), QFileDevice::ReadOwner);
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(env.open(), ProgramEnded);
+        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
+    }
+}
+
+TEST(OpenNAFile, DriveNotReadyAsksAgainOrEnds)
+{
+    // OK after the first failure: the probe runs again and the file opens.
+    {
+        TestEnv env;
+        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        int calls = 0;
+        env.p().naFile.accessHook = [&](const QString& path) {
+            if (++calls == 1)
+                throw PlatformError(ErrNo::DiskNotReady, path);
+        };
+        env.ui.answer(Ui::Answer::Ok);
+        env.open();
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Ready The Floppy Disk Drive."));
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::OkCancel);
+        EXPECT_EQ(env.ui.last().icon, Ui::Icon::Question);
+        EXPECT_EQ(calls, 3) << "probe, probe again, open";
+        EXPECT_EQ(env.p().LastRecNo, 2);
+    }
+    // Cancel: the program refuses to run.
+    {
+        TestEnv env;
+        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        env.p().naFile.accessHook = [](const QString& path) {
+            throw PlatformError(ErrNo::DiskNotReady, path);
+        };
+        env.ui.answer(Ui::Answer::Cancel);
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(env.open(), ProgramEnded);
+        ASSERT_EQ(env.ui.messages.size(), 2u);
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("TVL Cannot Operate Without A N&A File!\n"
+                                                     "Click OK To Terminate Corvane MARK."));
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+    }
+}
+
+TEST(OpenNAFile, AFailedEstablishLeavesNoHalfMadeFile)
+{
+    TestEnv env;
+    env.ui.answer(Ui::Answer::Yes);
+    env.ui.answer(Ui::Answer::Ok);
+    {
+        // Room for the header but not for the sample entry.
+        FileSizeLimit limit(600);
+        EXPECT_THROW(env.open(), ProgramEnded);
+    }
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  61 At 2755.  Notify Programmer."));
+    EXPECT_FALSE(QFile::exists(env.naPath()));
+}
