@@ -1,0 +1,223 @@
+#include "FailingDevice.h"
+#include "FileSizeLimit.h"
+#include "store/RecordAccess.h"
+#include "support/TestEnv.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+NARecord deleted(int id)
+{
+    NARecord r = makeRecord(id, QStringLiteral("Gone %1").arg(id));
+    r.RecStatus = kDeleted;
+    r.RecId = 0;
+    return r;
+}
+
+// A program whose N&A file is an in-memory device holding `records`.
+FailingDevice& attachDevice(TestEnv& env, const std::map<int, NARecord>& records, int lastRecNo,
+                            qint64 failReadsAfter = -1, qint64 failWritesAfter = -1)
+{
+    writeNAFile(env.naPath(), records, lastRecNo);
+    auto device =
+        std::make_unique<FailingDevice>(fileBytes(env.naPath()), failReadsAfter, failWritesAfter);
+    FailingDevice& d = *device;
+    env.p().naFile.attach(std::move(device));
+    env.p().LastRecNo = qint16(lastRecNo);
+    return d;
+}
+
+} // namespace
+
+TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
+{
+    const auto A = [](int id) { return makeRecord(id, QStringLiteral("P%1").arg(id)); };
+    struct Case {
+        const char* what;
+        std::map<int, NARecord> records;
+        int lastRecNo;
+        int expected;
+    };
+    NARecord wrongId = A(2);
+    wrongId.RecId = 7;
+    NARecord oldSlot = A(2); // a record moved away keeps "CRVN" with RecId 0
+    oldSlot.RecId = 0;
+    NARecord lowerCase = A(1);
+    lowerCase.RecStatus = QStringLiteral("crvn");
+    const Case cases[] = {
+        {"ID 3 deleted", {{1, A(1)}, {2, A(2)}, {3, deleted(3)}, {4, A(4)}}, 5, 3},
+        {"all active", {{1, A(1)}, {2, A(2)}, {3, A(3)}, {4, A(4)}}, 5, 5},
+        {"CRVN with another ID", {{1, A(1)}, {2, wrongId}, {3, A(3)}}, 4, 2},
+        {"slot left by a move", {{1, A(1)}, {2, oldSlot}, {3, A(3)}}, 4, 2},
+        {"status in lower case", {{1, lowerCase}, {2, A(2)}}, 3, 1},
+        {"never-written gap", {{1, A(1)}, {3, A(3)}}, 4, 2},
+        {"free records above LastRecNo are not looked at", {{1, A(1)}, {2, A(2)}}, 2, 2},
+    };
+    for (const Case& c : cases) {
+        TestEnv env;
+        attachDevice(env, c.records, c.lastRecNo);
+        FindLowestFreeId(env.p());
+        EXPECT_EQ(env.p().LowestFreeId, c.expected) << c.what;
+    }
+
+    // An empty file: nothing is read at all (any read would fail here).
+    TestEnv env;
+    FailingDevice& d = attachDevice(env, {}, 1, 0);
+    FindLowestFreeId(env.p());
+    EXPECT_EQ(env.p().LowestFreeId, 1);
+    EXPECT_EQ(d.readCalls, 0);
+}
+
+TEST(RecordAccess, ReadFailureShowsTheFatalMessageAndWritesNothing)
+{
+    // The device fails 100 bytes into the fifth record read: record 5 (ID 4).
+    TestEnv env;
+    std::map<int, NARecord> recs;
+    for (int id = 1; id <= 6; ++id)
+        recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id));
+    FailingDevice& d = attachDevice(env, recs, 7, 4 * 574 + 100);
+    ASSERT_TRUE(readActive(env.p(), 1)); // record 2 once, then again from FindLowestFreeId
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  5"));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+    EXPECT_EQ(d.writeCalls, 0);
+    EXPECT_EQ(env.p().CurRec.RecId, 3) << "the failed read leaves the buffer as it was";
+}
+
+TEST(RecordAccess, WriteFailureShowsTheFatalMessageAndStopsAtOnce)
+{
+    // Storing ID 9 beyond LastRecNo would also rewrite the header; the failed
+    // record write ends the program before that.
+    TestEnv env;
+    FailingDevice& d = attachDevice(env, {{1, makeRecord(1, QStringLiteral("A"))}}, 2, -1, 100);
+    const QByteArray before = d.data;
+    env.p().CurRec = makeRecord(9, QStringLiteral("New"));
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(
+        {
+            Put_NA_Rec(env.p(), 10);
+            noteStoredId(env.p(), 9);
+        },
+        ProgramEnded);
+    EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Err =  57  In Put_NA_Rec.  Id =  10")});
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(d.writeCalls, 1);
+    EXPECT_EQ(d.data.left(574), before.left(574)) << "header untouched";
+    EXPECT_EQ(env.p().LastRecNo, 2);
+}
+
+TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))},
+                               {2, makeRecord(2, QStringLiteral("B"))}});
+    env.open();
+    const QByteArray before = fileBytes(env.naPath());
+    ASSERT_EQ(before.size(), 3 * 574);
+    Program& p = env.p();
+    for (int recNo : {4, 6}) { // right after the end, and past a gap
+        p.CurRec = makeRecord(recNo - 1, QStringLiteral("C"));
+        env.ui.answer(Ui::Answer::Ok);
+        {
+            FileSizeLimit limit(3 * 574 + 100);
+            EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded);
+        }
+        EXPECT_EQ(env.ui.last().text,
+                  QStringLiteral("Err =  61  In Put_NA_Rec.  Id = ") + QString::number(recNo)
+                                                                            .prepend(u' '));
+        EXPECT_EQ(fileBytes(env.naPath()), before) << "record " << recNo;
+    }
+}
+
+TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+    env.open();
+    Program& p = env.p();
+    p.CurRec = makeRecord(5, QStringLiteral("Eve"));
+    Put_NA_Rec(p, 6);
+    EXPECT_EQ(fileBytes(env.naPath()).size(), 6 * 574);
+    EXPECT_EQ(recordBytes(env.naPath(), 4), QByteArray(574, '\0'));
+    EXPECT_EQ(recordBytes(env.naPath(), 6), makeRecord(5, QStringLiteral("Eve")).toBytes());
+    EXPECT_FALSE(readActive(p, 3));
+    EXPECT_TRUE(readActive(p, 5));
+    EXPECT_EQ(p.CurRec.Name.trimmed(), QStringLiteral("Eve"));
+
+    // Past the end of the file a record reads as zero bytes, not as an error.
+    Get_NA_Rec(p, 40);
+    EXPECT_EQ(p.CurRec.RecId, 0);
+    EXPECT_TRUE(env.ui.messages.empty());
+}
+
+TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+    env.open();
+    Program& p = env.p();
+    const QByteArray before = fileBytes(env.naPath());
+    for (int recNo : {0, -1, 1702, 32767}) {
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded) << recNo;
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(Get_NA_Rec(p, recNo), ProgramEnded) << recNo;
+    }
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    EXPECT_FALSE(readActive(p, 0));
+    EXPECT_FALSE(readActive(p, 1701));
+    // Record 1701, the slot of ID 1700, is the last one that may be written.
+    p.CurRec = makeRecord(1700, QStringLiteral("Last"));
+    Put_NA_Rec(p, 1701);
+    EXPECT_EQ(fileBytes(env.naPath()).size(), 1701 * 574);
+    EXPECT_TRUE(readActive(p, 1700));
+}
+
+TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))},
+                               {2, makeRecord(2, QStringLiteral("B"))},
+                               {4, makeRecord(4, QStringLiteral("D"))}});
+    env.open();
+    Program& p = env.p();
+    ASSERT_EQ(p.LastRecNo, 5);
+
+    // Storing below LastRecNo leaves the header alone.
+    const QByteArray header = recordBytes(env.naPath(), 1);
+    noteStoredId(p, 3);
+    EXPECT_EQ(p.LastRecNo, 5);
+    EXPECT_EQ(recordBytes(env.naPath(), 1), header);
+
+    // Storing ID 9 raises it to 10 and rewrites the header.
+    p.CurRec = makeRecord(9, QStringLiteral("I"));
+    Put_NA_Rec(p, 10);
+    noteStoredId(p, 9);
+    EXPECT_EQ(p.LastRecNo, 10);
+    EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 10);
+
+    // Deleting ID 9 walks down to ID 4 (record 5), skipping the gap.
+    p.CurRec = deleted(9);
+    Put_NA_Rec(p, 10);
+    lowerLastRecNo(p, 10);
+    EXPECT_EQ(p.LastRecNo, 5);
+    EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 5);
+
+    // Deleting everything leaves LastRecNo 1.
+    for (int id : {1, 2, 4}) {
+        p.CurRec = deleted(id);
+        Put_NA_Rec(p, id + 1);
+    }
+    lowerLastRecNo(p, 5);
+    EXPECT_EQ(p.LastRecNo, 1);
+    EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 1);
+    EXPECT_EQ(readRecord(env.naPath(), 1).Name.trimmed(),
+              QStringLiteral("Corvane Mark - TVL For Windows"));
+}
