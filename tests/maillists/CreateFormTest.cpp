@@ -1,0 +1,345 @@
+#include "MailListFixture.h"
+
+#include "maillists/CompleteForm.h"
+#include "maillists/CreateByName.h"
+#include "maillists/CreateForm.h"
+#include "maillists/MailListCommands.h"
+#include "maillists/SearchComplete.h"
+#include "platform/gui/Windows.h"
+
+#include "store/NameList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tavrel::test {
+
+namespace {
+
+const QString kInvalidWithHelp =
+    QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
+                   "Refer To Help Topic 'Creating A Mailing List' For Information.");
+
+} // namespace
+
+class CreateListTest : public MailListTest {
+protected:
+    void SetUp() override
+    {
+        openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
+                  {5, makeRecord(5, QStringLiteral("Eve Bond"))},
+                  {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
+        env.ui.setAutoOk(true);
+    }
+
+    CreateForm* openCreate()
+    {
+        startCreateMailList(p);
+        auto* w = dynamic_cast<CreateForm*>(findWindow(QStringLiteral("CreateForm")));
+        EXPECT_NE(w, nullptr);
+        return w;
+    }
+
+    QStringList listFiles() const
+    {
+        return QDir(env.dir()).entryList(QStringList{QStringLiteral("tvlmail*")}, QDir::Files);
+    }
+
+    bool createOpen() { return findWindow(QStringLiteral("CreateForm")) != nullptr; }
+};
+
+TEST_F(CreateListTest, CreatesFromTypedIds)
+{
+    CreateForm* w = openCreate();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Create New Mailing List"));
+    type(w->CreateTxt1, QStringLiteral("3-5, 8"));
+    type(w->CreateTxt2, QStringLiteral("abcd")); // the box takes three characters
+    type(w->CreateTxt3, QStringLiteral("Holiday Cards"));
+    EXPECT_EQ(w->CreateTxt2->text(), QStringLiteral("abc"));
+    click(w->CreateCmd1);
+    settle();
+
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Created."));
+    EXPECT_EQ(env.ui.last().title, kTitle);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
+              listBytes(QStringLiteral("Holiday Cards"), {3, 4, 5, 8}));
+    EXPECT_FALSE(createOpen());
+}
+
+TEST_F(CreateListTest, RefusesWhatCannotBeAList)
+{
+    CreateForm* w = openCreate();
+    ASSERT_TRUE(w);
+    click(w->CreateCmd1);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Cannot Create A Mailing List With No Entries!"));
+
+    type(w->CreateTxt1, QStringLiteral("3"));
+    click(w->CreateCmd1);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Supply An Identifier For The Mailing List."));
+
+    for (const char* punct : {"a.b", "a b", "a-b"}) {
+        type(w->CreateTxt2, QLatin1String(punct));
+        click(w->CreateCmd1);
+        EXPECT_EQ(env.ui.last().text,
+                  QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier."))
+            << punct;
+        EXPECT_EQ(env.ui.last().title, kTitle);
+    }
+    EXPECT_EQ(env.ui.beeps, 0);
+
+    type(w->CreateTxt2, QStringLiteral("bat"));
+    click(w->CreateCmd1);
+    EXPECT_EQ(env.ui.last().text, kInvalidWithHelp);
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    EXPECT_EQ(env.ui.beeps, 1);
+
+    EXPECT_TRUE(listFiles().isEmpty());
+    EXPECT_TRUE(createOpen());
+
+    // Text without digits is not refused: the list simply has no members.
+    type(w->CreateTxt1, QStringLiteral("none"));
+    type(w->CreateTxt2, QStringLiteral("BA"));
+    click(w->CreateCmd1);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.BA")),
+              listBytes(QStringLiteral("No Title Specified"), {}));
+}
+
+TEST_F(CreateListTest, HostileIdentifiersWriteNothing)
+{
+    CreateForm* w = openCreate();
+    ASSERT_TRUE(w);
+    type(w->CreateTxt1, QStringLiteral("3"));
+    const int before = int(env.ui.messages.size());
+    for (const char* hostile : {"/..", "..", "a/b", "\\x"}) {
+        w->CreateTxt2->setText(QLatin1String(hostile));
+        click(w->CreateCmd1);
+        EXPECT_EQ(env.ui.last().text, kInvalidWithHelp) << hostile;
+    }
+    EXPECT_EQ(int(env.ui.messages.size()), before + 4);
+    EXPECT_EQ(env.ui.beeps, 0);
+    EXPECT_TRUE(listFiles().isEmpty());
+    EXPECT_TRUE(QDir(env.dir() + QStringLiteral("/..")).entryList({QStringLiteral("tvlmail*")}).isEmpty());
+    EXPECT_TRUE(createOpen());
+}
+
+TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
+{
+    CreateForm* w = openCreate();
+    ASSERT_TRUE(w);
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<CreateByName&>(d).picker;
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Create Mailing List By Name"));
+        EXPECT_EQ(itemsOf(picker.List1),
+                  (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
+                               pickerLine(5, QStringLiteral("Eve Bond")),
+                               pickerLine(8, QStringLiteral("Hal Crane"))}));
+        click(picker.AddButton);
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("No Name Selected For Adding To Mailing List"));
+        EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+        select(picker.List1, QStringLiteral("   5"));
+        EXPECT_EQ(d.focusWidget(), picker.AddButton);
+        click(picker.AddButton);
+        click(picker.AddButton); // the same name twice is listed once
+        select(picker.List1, QStringLiteral("   8"));
+        click(picker.AddButton);
+        EXPECT_EQ(p.MailListAddCount, 2);
+        select(picker.List2, QStringLiteral("   8"));
+        click(picker.DelButton);
+        EXPECT_EQ(itemsOf(picker.List2), QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
+        EXPECT_EQ(p.MailListAddCount, 1);
+        click(picker.OKButton);
+    });
+    click(w->ShowNameButton);
+    EXPECT_TRUE(env.ui.last().text.startsWith(
+        QStringLiteral("When You Get To The Next Screen Remember To\n   1. Enter")));
+    EXPECT_EQ(w->focusWidget(), w->CreateCmd1);
+
+    type(w->CreateTxt2, QStringLiteral("nm"));
+    click(w->CreateCmd1);
+    settle();
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.nm"))), (std::set<int>{5}));
+
+    // Names picked but IDs typed: only the typed IDs are written.
+    w = openCreate();
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<CreateByName&>(d).picker;
+        select(picker.List1, QStringLiteral("   5"));
+        click(picker.AddButton);
+        click(picker.CancelButton); // the picks stay
+    });
+    click(w->ShowNameButton);
+    EXPECT_EQ(p.MailListAddCount, 1);
+    type(w->CreateTxt1, QStringLiteral("3"));
+    type(w->CreateTxt2, QStringLiteral("ty"));
+    click(w->CreateCmd1);
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.ty"))), (std::set<int>{3}));
+}
+
+TEST_F(CreateListTest, ReplaceYesNoCancel)
+{
+    const QByteArray old = listBytes(QStringLiteral("Old"), {1});
+    writeRaw(QStringLiteral("tvlmail.abc"), old);
+
+    CreateForm* w = openCreate();
+    ASSERT_TRUE(w);
+    type(w->CreateTxt1, QStringLiteral("8"));
+    type(w->CreateTxt2, QStringLiteral("abc"));
+
+    env.ui.answer(Ui::Answer::No);
+    click(w->CreateCmd1);
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoCancel);
+    EXPECT_TRUE(createOpen());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
+
+    env.ui.answer(Ui::Answer::Cancel);
+    click(w->CreateCmd1);
+    settle();
+    EXPECT_FALSE(createOpen());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
+
+    w = openCreate();
+    type(w->CreateTxt1, QStringLiteral("8"));
+    type(w->CreateTxt2, QStringLiteral("abc"));
+    env.ui.answer(Ui::Answer::Yes);
+    click(w->CreateCmd1);
+    settle();
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
+              listBytes(QStringLiteral("No Title Specified"), {8}));
+    EXPECT_FALSE(createOpen());
+    EXPECT_TRUE(env.ui.allUsed());
+}
+
+TEST_F(CreateListTest, ExistingListsShowTheirTitle)
+{
+    writeRaw(QStringLiteral("tvlmail.one"), listBytes(QStringLiteral("First List"), {1}));
+    writeRaw(QStringLiteral("TVLMAIL.TWO"), listBytes(QStringLiteral("\x15Hidden"), {1}));
+    writeRaw(QStringLiteral("other.txt"), "x");
+    CreateForm* w = openCreate();
+    ASSERT_TRUE(w);
+    QStringList shown = itemsOf(w->CreateFil1);
+    shown.sort();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("TVLMAIL.TWO"), QStringLiteral("tvlmail.one")}));
+    select(w->CreateFil1, QStringLiteral("tvlmail.one"));
+    EXPECT_EQ(w->CreateTxt5->text(), QStringLiteral("First List").leftJustified(40));
+    EXPECT_EQ(w->focusWidget(), w->ShowNameButton);
+    select(w->CreateFil1, QStringLiteral("TVLMAIL.TWO"));
+    EXPECT_EQ(w->CreateTxt5->text(), QString(40, QLatin1Char(' ')));
+    EXPECT_TRUE(env.ui.messages.empty());
+}
+
+class SearchCompleteTest : public CreateListTest {
+protected:
+    CompleteForm* openComplete(int matched, int added, bool saves)
+    {
+        p.SearchMatchCount = matched;
+        p.MailListAddCount = added;
+        p.SearchSavesList = saves;
+        showSearchComplete(p);
+        auto* w = dynamic_cast<CompleteForm*>(findWindow(QStringLiteral("CompleteForm")));
+        EXPECT_NE(w, nullptr);
+        return w;
+    }
+    bool completeOpen() { return findWindow(QStringLiteral("CompleteForm")) != nullptr; }
+};
+
+TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
+{
+    // A match window still loaded from the search goes too.
+    auto* match = new QWidget(nullptr, Qt::Window);
+    match->setObjectName(QStringLiteral("SrchMsg2Form"));
+    loadWindow(match);
+    match->show();
+
+    clearMailListFlags(p);
+    setMember(p, 3, true);
+    setMember(p, 8, true);
+    CompleteForm* w = openComplete(4, 2, true);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
+    EXPECT_EQ(w->ComplTxt1->text(), QStringLiteral("4"));
+    EXPECT_EQ(w->ComplTxt2->text(), QStringLiteral("2"));
+    for (QWidget* c : std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplFrm2, w->ComplTxt3,
+                                                      w->ComplCmd2})
+        EXPECT_TRUE(c->isVisibleTo(w)) << c->objectName().toStdString();
+
+    click(w->ComplCmd1);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Supply An Identifier For The Mailing List."));
+    type(w->ComplTxt3, QStringLiteral("Sys"));
+    click(w->ComplCmd1);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again."));
+    EXPECT_EQ(env.ui.beeps, 2);
+
+    // Longer identifiers are fine here and make longer extensions.
+    type(w->ComplTxt3, QStringLiteral("long"));
+    type(w->ComplTxt4, QStringLiteral("Found in the search, with a title over forty"));
+    click(w->ComplCmd1);
+    settle();
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Written To Disk."));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.long")),
+              listBytes(QStringLiteral("Found in the search, with a title over f"), {3, 8}));
+    EXPECT_FALSE(completeOpen());
+    EXPECT_EQ(findWindow(QStringLiteral("SrchMsg2Form")), nullptr);
+}
+
+TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
+{
+    CompleteForm* w = openComplete(0, 0, false);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->ComplTxt1->text(), QStringLiteral("0"));
+    for (QWidget* c : std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplLbl2, w->ComplTxt3,
+                                                      w->ComplTxt4, w->ComplLbl3, w->ComplLbl4,
+                                                      w->ComplCmd2, w->ComplFrm2})
+        EXPECT_TRUE(c->isHidden()) << c->objectName().toStdString();
+    EXPECT_FALSE(w->ComplTxt1->isHidden());
+    click(w->ComplCmd1);
+    settle();
+    EXPECT_FALSE(completeOpen());
+    EXPECT_TRUE(listFiles().isEmpty());
+    EXPECT_TRUE(env.ui.messages.empty());
+
+    // Saving on but nothing added: the counts show, the save part does not.
+    w = openComplete(3, 0, true);
+    EXPECT_FALSE(w->ComplTxt2->isHidden());
+    EXPECT_TRUE(w->ComplFrm2->isHidden());
+}
+
+TEST_F(SearchCompleteTest, ReplaceAndHostileIdentifiers)
+{
+    const QByteArray old = listBytes(QStringLiteral("Old"), {1});
+    writeRaw(QStringLiteral("tvlmail.x"), old);
+    setMember(p, 5, true);
+    CompleteForm* w = openComplete(1, 1, true);
+    ASSERT_TRUE(w);
+
+    type(w->ComplTxt3, QStringLiteral("../evil"));
+    click(w->ComplCmd1);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Error  64 In ML Process.  Extension = ../evil.  Notify Programmer."));
+    EXPECT_TRUE(completeOpen());
+    EXPECT_FALSE(QFileInfo::exists(env.dir() + QStringLiteral("/../evil")));
+
+    type(w->ComplTxt3, QStringLiteral("x"));
+    env.ui.answer(Ui::Answer::No);
+    click(w->ComplCmd1);
+    EXPECT_TRUE(completeOpen());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.x")), old);
+
+    env.ui.answer(Ui::Answer::Cancel);
+    click(w->ComplCmd1);
+    settle();
+    EXPECT_FALSE(completeOpen());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.x")), old);
+
+    w = openComplete(1, 1, true);
+    type(w->ComplTxt3, QStringLiteral("x"));
+    env.ui.answer(Ui::Answer::Yes);
+    click(w->ComplCmd1);
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.x"))), (std::set<int>{5}));
+}
+
+} // namespace tavrel::test
