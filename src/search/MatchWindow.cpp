@@ -1,6 +1,6 @@
 #include "search/MatchWindow.h"
 
-#include "platform/Text.h"
+#include "records/RecordScreens.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -39,9 +39,7 @@ void MatchWindow::answerAndClose(int answer)
 
 void MatchWindow::copyNameAndAddress()
 {
-    p.clipboard.clear();
-    p.clipboard.setText(nameAndAddressText(shown_));
-    p.ui.messageBox(QStringLiteral("Name And Address Copied To Windows Clipboard."), kTitle);
+    tavrel::copyNameAndAddress(p, shown_);
 }
 
 void MatchWindow::showEvent(QShowEvent* event)
@@ -58,14 +56,6 @@ void MatchWindow::showEvent(QShowEvent* event)
     const int x = area.x() + (area.width() - frame.width()) / 2;
     const int y = area.y() + area.height() - frame.height() - int(marginTwips / twipsPerPixel);
     move(x, qMax(area.y(), y));
-}
-
-QString nameAndAddressText(const NARecord& r)
-{
-    QString text;
-    for (const QString* field : {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4})
-        text += padRight(*field, Width::Name) + QLatin1Char('\n');
-    return text;
 }
 
 } // namespace tavrel

@@ -41,8 +41,4 @@ private:
     int screenOnDisplay_;
 };
 
-// The clipboard form of a name and address: the name and four address lines
-// at their full 35-character width, each followed by a line feed.
-QString nameAndAddressText(const NARecord& r);
-
 } // namespace tavrel

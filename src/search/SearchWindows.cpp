@@ -2,7 +2,7 @@
 
 #include "maillists/SearchComplete.h"
 #include "platform/gui/Windows.h"
-#include "search/MatchScreens.h"
+#include "records/RecordScreens.h"
 #include "search/SearchingForm.h"
 #include "search/SrchMsg2Form.h"
 #include "search/SrchMsgForm.h"
@@ -44,8 +44,9 @@ int SearchWindows::askOnce(const NARecord& shown, int screenOnDisplay)
 
 MatchDecision SearchWindows::showMatch(int /*id*/)
 {
-    const NARecord shown = p.CurRec;
-    showMatchOnScreens(p);
+    p.ScreenMode = QStringLiteral("Search");
+    showRecordScreens(p); // fills both screens, screen 1 on display
+    const NARecord shown = recordOnDisplay(p);
     if (dialog_)
         dialog_->hide();
 

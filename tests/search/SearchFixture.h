@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/gui/Windows.h"
+#include "search/SchForm.h"
+#include "search/SearchCommand.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+
+// A small N&A file with matches for "baker" in names, an address and a
+// comment, next to a deleted record, a free slot and an active record beyond
+// LastRecNo that the search must not see.
+class SearchTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    Program& p = env.p();
+
+    void SetUp() override
+    {
+        std::map<int, NARecord> recs;
+        recs[1] = makeRecord(1, QStringLiteral("Anna Baker"));
+        recs[1].AddrLine1 = QStringLiteral("4 Mill Lane");
+        recs[1].AddrLine2 = QStringLiteral("Thornbury");
+        recs[1].Comments = QStringLiteral("Makes a baker's dozen of everything");
+        recs[2] = makeRecord(2, QStringLiteral("Bob Baker"));
+        recs[2].RecStatus = kDeleted;
+        recs[2].RecId = 0;
+        recs[3] = makeRecord(3, QStringLiteral("Carl Bakersfield"));
+        // ID 4 stays a free slot of zero bytes.
+        recs[5] = makeRecord(5, QStringLiteral("Dora Smith"));
+        recs[5].AddrLine1 = QStringLiteral("12 Baker Street");
+        recs[6] = makeRecord(6, QStringLiteral("Eve Bake"));
+        recs[7] = makeRecord(7, QStringLiteral("FRED BAKER"));
+        recs[7].PhoneNum1 = QStringLiteral("555-0100");
+        recs[8] = makeRecord(8, QStringLiteral("Zed Baker"));
+        writeNAFile(env.naPath(), recs, 8);
+        env.open();
+        ASSERT_EQ(p.LastRecNo, 8);
+    }
+
+    void TearDown() override
+    {
+        for (QWidget* w : loadedWindows())
+            unloadWindow(w);
+        settle();
+    }
+
+    SchForm* openDialog()
+    {
+        startSearch(p);
+        return qobject_cast<SchForm*>(findWindow(QStringLiteral("SchForm")));
+    }
+
+    // Opens the dialog, fills it in as a user would and presses "&Search".
+    void search(const QString& key, std::initializer_list<int> boxes, bool save, bool display)
+    {
+        SchForm* f = openDialog();
+        ASSERT_NE(f, nullptr);
+        type(f->SchTxt1, key);
+        for (int i : boxes)
+            click(f->SchChk1[i]);
+        if (save)
+            click(f->SchChk2);
+        if (display)
+            click(f->SchChk3);
+        click(f->SchCmd1);
+    }
+
+    QWidget* completeForm() { return findWindow(QStringLiteral("CompleteForm")); }
+    QString completeText(const char* name)
+    {
+        auto* box = control<QLineEdit>(completeForm(), QString::fromLatin1(name));
+        return box ? box->text() : QString();
+    }
+    bool loaded(const char* name) { return loadedWindow(QString::fromLatin1(name)) != nullptr; }
+
+    // IDs whose slot in the membership table is "1".
+    std::vector<int> flaggedIds() const
+    {
+        std::vector<int> ids;
+        for (int i = 0; i < p.MailListFlags.size(); ++i) {
+            if (p.MailListFlags[i] == '1')
+                ids.push_back(i + 1);
+        }
+        return ids;
+    }
+
+    QStringList mailListFiles() const
+    {
+        return QDir(env.dir()).entryList({QStringLiteral("tvlmail.*")}, QDir::Files);
+    }
+};
+
+} // namespace tavrel::test
