@@ -10,10 +10,10 @@
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
-#include <cstdio>
 
 namespace tavrel {
 
@@ -60,7 +60,8 @@ bool Files::isPlainName(const QString& name)
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
         return false;
     for (QChar c : name) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32 || c.unicode() == 127)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32 ||
+            c.unicode() == 127)
             return false;
     }
     return name.size() <= 255;
@@ -214,7 +215,8 @@ QString resolveProgramDirectory(const QString& executableDirectory)
         QDir().mkpath(home);
         return QDir(home).absolutePath();
     }
-    if (!executableDirectory.isEmpty() && QFileInfo(executableDirectory + QStringLiteral("/n&a.mrk")).isFile())
+    if (!executableDirectory.isEmpty() &&
+        QFileInfo(executableDirectory + QStringLiteral("/n&a.mrk")).isFile())
         return QDir(executableDirectory).absolutePath();
     QString base = qEnvironmentVariable("XDG_DATA_HOME");
     if (base.isEmpty())

@@ -1,5 +1,5 @@
-#include "platform/Errors.h"
 #include "platform/Files.h"
+#include "platform/Errors.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,10 +77,16 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
     writeFile(dir + QStringLiteral("/keep"), "inside");
     Files files(dir);
 
-    const QStringList hostile{QStringLiteral("../x"), QStringLiteral("a/b"), QString(),
-                              QStringLiteral("."), QStringLiteral(".."), QStringLiteral("a\\b"),
-                              QStringLiteral("bad\nname"), QStringLiteral("tab\there"),
-                              QStringLiteral("del\x7f"), QString(300, QLatin1Char('a')),
+    const QStringList hostile{QStringLiteral("../x"),
+                              QStringLiteral("a/b"),
+                              QString(),
+                              QStringLiteral("."),
+                              QStringLiteral(".."),
+                              QStringLiteral("a\\b"),
+                              QStringLiteral("bad\nname"),
+                              QStringLiteral("tab\there"),
+                              QStringLiteral("del\x7f"),
+                              QString(300, QLatin1Char('a')),
                               QStringLiteral("/etc/passwd")};
     for (const QString& name : hostile) {
         SCOPED_TRACE(name.toStdString());
@@ -189,7 +195,8 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
     // old file stays as it was, and nothing is left behind.
     QDir(tmp.path()).mkdir(QStringLiteral("Q$Q$Q$Q$.TMP"));
     EXPECT_NE(errorOf([&] {
-                  files.replaceFile(QStringLiteral("tvlmail.abc"), "lost", QStringLiteral("Q$Q$Q$Q$.TMP"));
+                  files.replaceFile(QStringLiteral("tvlmail.abc"), "lost",
+                                    QStringLiteral("Q$Q$Q$Q$.TMP"));
               }),
               0);
     EXPECT_EQ(readFile(target), "short");
@@ -199,7 +206,8 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
     QDir(tmp.path()).mkdir(QStringLiteral("target"));
     writeFile(tmp.filePath(QStringLiteral("target/inner")), "x");
     EXPECT_NE(errorOf([&] {
-                  files.replaceFile(QStringLiteral("target"), "lost", QStringLiteral("Q$Q$Q$Q$.COM"));
+                  files.replaceFile(QStringLiteral("target"), "lost",
+                                    QStringLiteral("Q$Q$Q$Q$.COM"));
               }),
               0);
     EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("Q$Q$Q$Q$.COM"))));
@@ -207,7 +215,8 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
 
     // A temporary name equal to the target would destroy the old file first.
     EXPECT_EQ(errorOf([&] {
-                  files.replaceFile(QStringLiteral("tvlmail.abc"), "x", QStringLiteral("tvlmail.abc"));
+                  files.replaceFile(QStringLiteral("tvlmail.abc"), "x",
+                                    QStringLiteral("tvlmail.abc"));
               }),
               ErrNo::BadFileName);
     EXPECT_EQ(readFile(target), "short");

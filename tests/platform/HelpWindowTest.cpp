@@ -65,10 +65,12 @@ TEST(HelpWindow, IndexHoldsTopicTitlesAndListedEntriesInOrder)
         texts << e.text;
         topics << e.topic;
     }
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("About & Printing"), QStringLiteral("Adding A Record"),
-                                  QStringLiteral("Envelopes"), QStringLiteral("new record")}));
-    EXPECT_EQ(topics, (QStringList{QStringLiteral("printing.html"), QStringLiteral("adding.html"),
-                                   QStringLiteral("printing.html"), QStringLiteral("adding.html")}));
+    EXPECT_EQ(texts,
+              (QStringList{QStringLiteral("About & Printing"), QStringLiteral("Adding A Record"),
+                           QStringLiteral("Envelopes"), QStringLiteral("new record")}));
+    EXPECT_EQ(topics,
+              (QStringList{QStringLiteral("printing.html"), QStringLiteral("adding.html"),
+                           QStringLiteral("printing.html"), QStringLiteral("adding.html")}));
     auto* list = control<QListWidget>(&help, QStringLiteral("HelpIndexList"));
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->count(), 4);

@@ -1,5 +1,5 @@
-#include "platform/Errors.h"
 #include "platform/gui/QtPrinter.h"
+#include "platform/Errors.h"
 #include "platform/gui/RecordingPrinter.h"
 
 #include <QDir>
@@ -34,7 +34,7 @@ std::vector<QSizeF> mediaBoxes(const QString& pdf)
 }
 
 struct PdfWord {
-    int page; // 1-based
+    int page;                      // 1-based
     double xMin, yMin, xMax, yMax; // points from the page's top-left
     QString text;
 };
@@ -51,8 +51,9 @@ std::vector<PdfWord> pdfWords(const QString& pdf)
     p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     p.waitForFinished(30000);
     const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression tag(QStringLiteral(
-        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    static const QRegularExpression tag(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
     std::vector<PdfWord> words;
     int page = 0;
     for (auto it = tag.globalMatch(out); it.hasNext();) {
@@ -189,9 +190,9 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
         int code;
         double width, height; // points, portrait
     };
-    const Case cases[] = {{1, 612, 792},         {20, 297, 684},        {27, 311.8, 623.6},
-                          {28, 459.2, 649.1},    {31, 323.1, 459.2},    {34, 498.9, 708.7},
-                          {37, 279, 540},        {38, 261, 468}};
+    const Case cases[] = {{1, 612, 792},      {20, 297, 684},     {27, 311.8, 623.6},
+                          {28, 459.2, 649.1}, {31, 323.1, 459.2}, {34, 498.9, 708.7},
+                          {37, 279, 540},     {38, 261, 468}};
     for (const Case& c : cases) {
         for (int orientation : {1, 2}) {
             SCOPED_TRACE(testing::Message() << "code " << c.code << " orientation " << orientation);
@@ -247,7 +248,8 @@ TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
     printer.killDoc();
     printer.endDoc(); // a cancelled run still ends its document
     EXPECT_FALSE(printer.documentOpen());
-    EXPECT_TRUE(filesIn(tmp.path()).isEmpty()) << filesIn(tmp.path()).join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(filesIn(tmp.path()).isEmpty())
+        << filesIn(tmp.path()).join(QLatin1Char(' ')).toStdString();
 
     printer.printLine(QStringLiteral("kept"));
     printer.endDoc();
@@ -295,9 +297,9 @@ TEST(QtPrinter, MeasuresExactlyAsTheRecordingPrinter)
         bool bold, italic;
     };
     const QString sample = QStringLiteral("Smith, Ann  123 High Street W");
-    for (const Font& f : {Font{"Courier New", 11, false, false}, Font{"Courier New", 9, true, false},
-                          Font{"Arial", 14, true, false}, Font{"Arial", 7, false, true},
-                          Font{"Arial", 10.5, false, false}}) {
+    for (const Font& f : {Font{"Courier New", 11, false, false},
+                          Font{"Courier New", 9, true, false}, Font{"Arial", 14, true, false},
+                          Font{"Arial", 7, false, true}, Font{"Arial", 10.5, false, false}}) {
         SCOPED_TRACE(f.name);
         for (Printer* p : {static_cast<Printer*>(&real), static_cast<Printer*>(&recorded)}) {
             p->setFontName(QString::fromLatin1(f.name));
@@ -344,6 +346,91 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     }
     if (!saved.isNull())
         qputenv("TAVREL_PRINTER", saved);
+}
+
+// Stands in for the print spooler: keeps its arguments and the job it was given.
+class FakeSpooler {
+public:
+    FakeSpooler()
+    {
+        const QString bin = dir.filePath(QStringLiteral("bin"));
+        QDir().mkpath(bin);
+        QFile script(bin + QStringLiteral("/lp"));
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n"
+                     "printf '%s\\n' \"$@\" >> \"$FAKE_LP_DIR/args\"\n"
+                     "for last; do :; done\n"
+                     "cp \"$last\" \"$FAKE_LP_DIR/job$(ls \"$FAKE_LP_DIR\" | wc -l).pdf\"\n"
+                     "exit ${FAKE_LP_EXIT:-0}\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        savedPath = qgetenv("PATH");
+        qputenv("PATH", (bin + QLatin1Char(':')).toLocal8Bit() + savedPath);
+        QDir().mkpath(dir.filePath(QStringLiteral("log")));
+        qputenv("FAKE_LP_DIR", dir.filePath(QStringLiteral("log")).toLocal8Bit());
+    }
+    ~FakeSpooler()
+    {
+        qputenv("PATH", savedPath);
+        qunsetenv("FAKE_LP_DIR");
+        qunsetenv("FAKE_LP_EXIT");
+    }
+    QStringList args() const
+    {
+        QFile f(dir.filePath(QStringLiteral("log/args")));
+        if (!f.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QStringList jobs() const
+    {
+        return QDir(dir.filePath(QStringLiteral("log"))).entryList({QStringLiteral("job*.pdf")});
+    }
+    QString job(const QString& name) const { return dir.filePath(QStringLiteral("log/") + name); }
+
+    QTemporaryDir dir;
+    QByteArray savedPath;
+};
+
+TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
+{
+    FakeSpooler lp;
+    QtPrinter printer{QPrinterInfo()};
+
+    printer.printLine(QStringLiteral("abandoned"));
+    printer.killDoc();
+    printer.endDoc();
+    EXPECT_TRUE(lp.args().isEmpty()) << lp.args().join(QLatin1Char(' ')).toStdString();
+
+    printer.setPaperSize(20);
+    printer.setOrientation(2);
+    printer.setCurrentX(720);
+    printer.setCurrentY(720);
+    printer.printLine(QStringLiteral("envelope"));
+    printer.endDoc();
+    const QStringList args = lp.args();
+    EXPECT_TRUE(args.contains(QStringLiteral("Tavrel")));
+    EXPECT_TRUE(args.contains(QStringLiteral("landscape")));
+    EXPECT_TRUE(args.filter(QStringLiteral("media=")).size() == 1)
+        << args.join(QLatin1Char(' ')).toStdString();
+    ASSERT_EQ(lp.jobs().size(), 1);
+    EXPECT_TRUE(args.last().endsWith(QLatin1String(".spool")));
+    EXPECT_FALSE(QFile::exists(args.last())); // handed over, then removed
+    const auto boxes = mediaBoxes(lp.job(lp.jobs().front()));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NEAR(boxes[0].width(), 684, 1);
+    EXPECT_NEAR(boxes[0].height(), 297, 1);
+
+    // The spooler refuses the job: a printer error, and no spool file stays behind.
+    qputenv("FAKE_LP_EXIT", "1");
+    printer.printLine(QStringLiteral("refused"));
+    EXPECT_EQ(errorOf([&] { printer.endDoc(); }), ErrNo::PrinterError);
+    EXPECT_FALSE(printer.documentOpen());
+    EXPECT_FALSE(QFile::exists(lp.args().last()));
+    qunsetenv("FAKE_LP_EXIT");
+    printer.printLine(QStringLiteral("again"));
+    EXPECT_EQ(errorOf([&] { printer.endDoc(); }), 0);
+    EXPECT_EQ(lp.jobs().size(), 3);
 }
 
 TEST(RecordingPrinter, KeepsPagePositionAndFontOfEveryText)

@@ -69,8 +69,8 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     text_->setSearchPaths({root_});
 
     auto* indexPage = new QWidget(this);
-    auto* prompt = new QLabel(QStringLiteral("&Type the first few letters of the word you are looking for:"),
-                              indexPage);
+    auto* prompt = new QLabel(
+        QStringLiteral("&Type the first few letters of the word you are looking for:"), indexPage);
     indexFilter_ = new QLineEdit(indexPage);
     indexFilter_->setObjectName(QStringLiteral("HelpIndexFilter"));
     prompt->setBuddy(indexFilter_);
@@ -186,9 +186,8 @@ void HelpWindow::openTopic(const QString& topic)
         return;
     }
     const QString path = root_ + QLatin1Char('/') + topic;
-    const QUrl url = path.startsWith(QLatin1String(":/"))
-                         ? QUrl(QStringLiteral("qrc") + path)
-                         : QUrl::fromLocalFile(path);
+    const QUrl url = path.startsWith(QLatin1String(":/")) ? QUrl(QStringLiteral("qrc") + path)
+                                                          : QUrl::fromLocalFile(path);
     if (text_->source() != url)
         text_->setSource(url);
     pages_->setCurrentWidget(text_);

@@ -9,8 +9,8 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPrintEngine>
 #include <QPrinter>
+#include <QProcess>
 #include <utility>
 
 namespace tavrel {
@@ -44,14 +44,14 @@ std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
         QPageSize::Unit unit;
     };
     static const Paper papers[] = {
-        {1, 8.5, 11, QPageSize::Inch},           // letter
-        {20, 4.125, 9.5, QPageSize::Inch},       // envelope #10
-        {27, 110, 220, QPageSize::Millimeter},   // DL
-        {28, 162, 229, QPageSize::Millimeter},   // C5
-        {31, 114, 162, QPageSize::Millimeter},   // C6
-        {34, 176, 250, QPageSize::Millimeter},   // B5 envelope
-        {37, 3.875, 7.5, QPageSize::Inch},       // Monarch
-        {38, 3.625, 6.5, QPageSize::Inch},       // 6 3/4
+        {1, 8.5, 11, QPageSize::Inch},         // letter
+        {20, 4.125, 9.5, QPageSize::Inch},     // envelope #10
+        {27, 110, 220, QPageSize::Millimeter}, // DL
+        {28, 162, 229, QPageSize::Millimeter}, // C5
+        {31, 114, 162, QPageSize::Millimeter}, // C6
+        {34, 176, 250, QPageSize::Millimeter}, // B5 envelope
+        {37, 3.875, 7.5, QPageSize::Inch},     // Monarch
+        {38, 3.625, 6.5, QPageSize::Inch},     // 6 3/4
     };
     for (const Paper& p : papers) {
         if (p.code == code)
@@ -128,34 +128,47 @@ bool QtPrinter::printerSupports(const QPageSize& size) const
 
 QString QtPrinter::nextPdfName() const
 {
-    const QString stamp =
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     for (int n = pdfCount_ + 1;; ++n) {
-        const QString name =
-            pdfDir_ + QStringLiteral("/tavrel-%1-%2.pdf").arg(stamp).arg(n);
+        const QString name = pdfDir_ + QStringLiteral("/tavrel-%1-%2.pdf").arg(stamp).arg(n);
         if (!QFileInfo::exists(name) && !QFileInfo::exists(name + QStringLiteral(".part")))
             return name;
     }
 }
 
+QString QtPrinter::startSpoolFile()
+{
+    if (!pdfDir_.isEmpty()) {
+        if (!QDir().mkpath(pdfDir_))
+            printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
+        pdfFinal_ = nextPdfName();
+        // Written under a temporary name, so a document cut short never
+        // looks like a finished printout.
+        return pdfFinal_ + QStringLiteral(".part");
+    }
+    // A system printer's job is drawn into a private file first and handed to
+    // the print spooler only when it ends, so an abandoned job never prints.
+    if (!spoolDir_ || !spoolDir_->isValid()) {
+        spoolDir_ =
+            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tavrel-XXXXXX"));
+        if (!spoolDir_->isValid())
+            printerError(QStringLiteral("cannot make a spool folder"));
+    }
+    // Not named .pdf: the printer's own engine, with its margins, writes it.
+    return spoolDir_->filePath(QStringLiteral("job-%1.spool").arg(pdfCount_ + 1));
+}
+
 QPainter& QtPrinter::painter()
 {
     if (!painter_) {
-        if (!pdfDir_.isEmpty()) {
-            if (!QDir().mkpath(pdfDir_))
-                printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
-            pdfFinal_ = nextPdfName();
-            // Written under a temporary name, so a document cut short never
-            // looks like a finished printout.
-            pdfPartial_ = pdfFinal_ + QStringLiteral(".part");
-            device_->setOutputFileName(pdfPartial_);
+        spoolFile_ = startSpoolFile();
+        device_->setOutputFileName(spoolFile_);
+        if (!pdfDir_.isEmpty())
             device_->setOutputFormat(QPrinter::PdfFormat);
-        }
         auto p = std::make_unique<QPainter>();
         if (!p->begin(device_.get())) {
-            if (!pdfPartial_.isEmpty())
-                QFile::remove(pdfPartial_);
-            pdfPartial_.clear();
+            QFile::remove(spoolFile_);
+            spoolFile_.clear();
             pdfFinal_.clear();
             device_ = makeDevice();
             printerError(QStringLiteral("cannot start the document"));
@@ -251,38 +264,53 @@ void QtPrinter::closeDocument(bool keep)
     pendingBreaks_ = 0;
     if (!painter_)
         return;
-    bool ok = true;
-    if (keep) {
-        ok = painter_->end();
-    } else if (pdfDir_.isEmpty()) {
-        // Print engines that cannot abort a job (the CUPS engine spools to a
-        // file and submits it when the painter ends) are left without a
-        // printer, so ending the painter throws the spooled pages away.
-        if (!device_->abort())
-            device_->printEngine()->setProperty(QPrintEngine::PPK_PrinterName, QString());
-        painter_->end();
-    } else {
-        painter_->end();
-    }
+    // What the spooler needs to know of the job, as it was when it ended.
+    const QPageLayout layout = device_->pageLayout();
+    bool ok = painter_->end();
     painter_.reset();
     device_ = makeDevice();
     x_ = 0;
     y_ = 0;
-
-    if (!pdfDir_.isEmpty()) {
-        const QString partial = std::exchange(pdfPartial_, QString());
-        const QString finished = std::exchange(pdfFinal_, QString());
-        if (!keep || !ok) {
-            QFile::remove(partial);
-        } else if (!QFile::rename(partial, finished)) {
-            QFile::remove(partial);
-            printerError(QStringLiteral("cannot complete %1").arg(finished));
-        } else {
-            lastPdf_ = finished;
-        }
+    const QString spool = std::exchange(spoolFile_, QString());
+    const QString finished = std::exchange(pdfFinal_, QString());
+    if (!keep) {
+        QFile::remove(spool);
+        return;
     }
+    if (ok && !pdfDir_.isEmpty()) {
+        ok = QFile::rename(spool, finished);
+        if (ok)
+            lastPdf_ = finished;
+    } else if (ok) {
+        ok = submit(spool, layout);
+    }
+    QFile::remove(spool);
     if (!ok)
         printerError(QStringLiteral("the document could not be completed"));
+}
+
+bool QtPrinter::submit(const QString& spoolFile, const QPageLayout& layout) const
+{
+    // The options Qt itself gives the spooler for a job of this layout.
+    QStringList args;
+    if (!info_.printerName().isEmpty())
+        args << QStringLiteral("-d") << info_.printerName().section(QLatin1Char('/'), 0, 0);
+    args << QStringLiteral("-t") << QStringLiteral("Tavrel");
+    const QString media = layout.pageSize().key();
+    if (!media.isEmpty())
+        args << QStringLiteral("-o") << QStringLiteral("media=") + media;
+    args << QStringLiteral("-o") << QStringLiteral("sides=one-sided");
+    if (layout.orientation() == QPageLayout::Landscape)
+        args << QStringLiteral("-o") << QStringLiteral("landscape");
+    args << QStringLiteral("--") << spoolFile;
+    QProcess lp;
+    lp.start(QStringLiteral("lp"), args);
+    if (!lp.waitForFinished(60000)) {
+        lp.kill();
+        lp.waitForFinished(1000);
+        return false;
+    }
+    return lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
 }
 
 void QtPrinter::setOrientation(int orientation)

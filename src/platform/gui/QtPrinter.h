@@ -4,6 +4,7 @@
 
 #include <QPageSize>
 #include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
@@ -13,7 +14,9 @@ class QPrinter;
 namespace tavrel {
 
 // The real printer: QPrinter + QPainter on a system printer, or one PDF file
-// per document in a folder.
+// per document in a folder. A system printer's job is drawn with the printer's
+// own page layout into a private spool file and handed to the print spooler
+// (`lp`) when it ends.
 //
 // A document starts at its first drawing and ends with endDoc (sent to the
 // printer, or the PDF file completed) or killDoc (nothing of it is printed;
@@ -86,15 +89,18 @@ private:
     bool printerSupports(const QPageSize& size) const;
     // Starts the document when needed and makes any page break asked for.
     QPainter& painter();
+    QString startSpoolFile();
     void closeDocument(bool keep);
+    bool submit(const QString& spoolFile, const QPageLayout& layout) const;
     QString nextPdfName() const;
 
     QPrinterInfo info_;
     QString pdfDir_; // empty: system printer
     std::unique_ptr<QPrinter> device_;
     std::unique_ptr<QPainter> painter_;
-    QString pdfFinal_;   // name the open PDF document gets when it ends
-    QString pdfPartial_; // the file it is written to meanwhile
+    std::unique_ptr<QTemporaryDir> spoolDir_;
+    QString spoolFile_; // the file the open document is written to
+    QString pdfFinal_;  // the name an open PDF document gets when it ends
     QString lastPdf_;
     int pendingBreaks_ = 0;
     int pdfCount_ = 0;
