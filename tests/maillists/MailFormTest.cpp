@@ -1,0 +1,252 @@
+#include "MailListFixture.h"
+
+#include "maillists/AddDelNames.h"
+#include "maillists/MailForm.h"
+#include "maillists/MailListCommands.h"
+#include "store/NameList.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace tavrel::test {
+
+class MailFormTest : public MailListTest {
+protected:
+    void SetUp() override
+    {
+        openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
+                  {5, makeRecord(5, QStringLiteral("Eve Bond"))},
+                  {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
+        env.ui.setAutoOk(true);
+    }
+
+    MailForm* openMail()
+    {
+        startReviseMailList(p);
+        auto* w = dynamic_cast<MailForm*>(findWindow(QStringLiteral("MailForm")));
+        EXPECT_NE(w, nullptr);
+        return w;
+    }
+};
+
+TEST_F(MailFormTest, CommandsNeedASelectedList)
+{
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3}));
+    MailForm* w = openMail();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Display / Revise Mailing List"));
+    const std::vector<std::pair<QPushButton*, QString>> cases = {
+        {w->MailCmd3, QStringLiteral("Please Select A Mailing List.")},
+        {w->ListByName, QStringLiteral("Please Select A Mailing List.")},
+        {w->MailCmd6, QStringLiteral("Please Select A Mailing List.")},
+        {w->MailCmd4, QStringLiteral("You Must Select A Mailing List Before Changing Its Title!")},
+        {w->MailCmd5, QStringLiteral("You Must Select A Mailing List To Delete.")},
+    };
+    for (const auto& [button, text] : cases) {
+        click(button);
+        EXPECT_EQ(env.ui.last().text, text) << button->objectName().toStdString();
+        EXPECT_EQ(env.ui.last().title, kTitle);
+        EXPECT_EQ(w->focusWidget(), w->MailCmd2);
+    }
+    EXPECT_TRUE(env.printer.texts.empty());
+    EXPECT_TRUE(env.ui.modalWindows.isEmpty());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), listBytes(QStringLiteral("Club"), {3}));
+}
+
+TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
+{
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 12, 40}));
+    writeRaw(QStringLiteral("tvlmail.h"), listBytes(QStringLiteral("\x15Hidden"), {1}));
+    MailForm* w = openMail();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(itemsOf(w->MailFil1).size(), 2);
+
+    select(w->MailFil1, QStringLiteral("tvlmail.h"));
+    EXPECT_EQ(w->MailTxt2->text(), QString());
+    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("Club"));
+    EXPECT_EQ(w->focusWidget(), w->ListByName);
+    EXPECT_FALSE(w->MailCmd3->isHidden());
+    EXPECT_TRUE(w->MailCmd7->isHidden());
+
+    click(w->MailCmd3);
+    EXPECT_EQ(w->MailTxt1->toPlainText(), QStringLiteral("3, 12, 40"));
+    EXPECT_TRUE(w->MailCmd3->isHidden());
+    EXPECT_FALSE(w->MailCmd7->isHidden());
+
+    w->MailTxt1->setPlainText(QStringLiteral("1-3"));
+    w->MailTxt2->clear();
+    env.ui.answer(Ui::Answer::No);
+    click(w->MailCmd7);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Do You Really Want To Revise This Mailing List?"));
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNo);
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.a"))), (std::set<int>{3, 12, 40}));
+
+    env.ui.answer(Ui::Answer::Yes);
+    click(w->MailCmd7);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Revised."));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
+              listBytes(QStringLiteral("No Title Specified"), {1, 2, 3}));
+    EXPECT_EQ(w->MailTxt1->toPlainText(), QString());
+    EXPECT_TRUE(w->MailCmd7->isHidden());
+    EXPECT_FALSE(w->MailCmd3->isHidden());
+    EXPECT_FALSE(env.ui.waitCursor);
+
+    // Clicking another file hides the revise button again.
+    click(w->MailCmd3);
+    select(w->MailFil1, QStringLiteral("tvlmail.h"));
+    EXPECT_TRUE(w->MailCmd7->isHidden());
+    EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
+}
+
+TEST_F(MailFormTest, ChangesTheTitleKeepingTheFlags)
+{
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 1700}));
+    MailForm* w = openMail();
+    ASSERT_TRUE(w);
+    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    setMember(p, 77, true); // the membership in memory is not the file's
+    const QByteArray flagsBefore = p.MailListFlags;
+
+    type(w->MailTxt2, QStringLiteral("Chess Club Members"));
+    click(w->MailCmd4);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Title Changed."));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
+              listBytes(QStringLiteral("Chess Club Members"), {3, 1700}));
+    EXPECT_EQ(w->MailListTitle, QStringLiteral("Chess Club Members").leftJustified(40));
+    EXPECT_EQ(p.MailListFlags, flagsBefore);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Q$Q$Q$Q$.TMP"))));
+
+    w->MailTxt2->setText(QString(40, QLatin1Char(' ')));
+    click(w->MailCmd4);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
+              listBytes(QStringLiteral("No Title Specified"), {3, 1700}));
+
+    // A damaged file comes back whole: what flags there were, the rest not members.
+    QByteArray damaged = listBytes(QStringLiteral("Old"), {2, 900}).left(600);
+    damaged[47] = '?';
+    writeRaw(QStringLiteral("tvlmail.d"), damaged);
+    w->MailFil1->clearSelection();
+    w->MailFil1->addItem(QStringLiteral("tvlmail.d"));
+    select(w->MailFil1, QStringLiteral("tvlmail.d"));
+    EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("Old"));
+    type(w->MailTxt2, QStringLiteral("Mended"));
+    click(w->MailCmd4);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.d")), listBytes(QStringLiteral("Mended"), {}));
+}
+
+TEST_F(MailFormTest, DeletesAList)
+{
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("A"), {3}));
+    writeRaw(QStringLiteral("tvlmail.b"), listBytes(QStringLiteral("B"), {5}));
+    MailForm* w = openMail();
+    ASSERT_TRUE(w);
+    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+
+    env.ui.answer(Ui::Answer::No);
+    click(w->MailCmd5);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Do You Really Want To Delete Mailing List tvlmail.a?"));
+    EXPECT_EQ(env.ui.last().icon, Ui::Icon::Question);
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("tvlmail.a"))));
+
+    env.ui.answer(Ui::Answer::Yes);
+    click(w->MailCmd5);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Deleted."));
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tvlmail.a"))));
+    EXPECT_EQ(itemsOf(w->MailFil1), QStringList{QStringLiteral("tvlmail.b")});
+    EXPECT_TRUE(w->MailTxt2->text().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("tvlmail.b"))));
+}
+
+TEST_F(MailFormTest, AddsAndRemovesNames)
+{
+    // ID 9 has no active record: it stays a member without being shown.
+    const QByteArray original = listBytes(QStringLiteral("\x15Kept Title"), {5, 9});
+    writeRaw(QStringLiteral("tvlmail.a"), original);
+    MailForm* w = openMail();
+    ASSERT_TRUE(w);
+    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+
+    // No change: closes without a question and without writing.
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Add / Delete Names From Mailing List"));
+        EXPECT_EQ(picker.List1->count(), 3);
+        EXPECT_EQ(itemsOf(picker.List2), QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
+        click(picker.OKButton);
+    });
+    click(w->ListByName);
+    EXPECT_TRUE(env.ui.messages.empty());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), original);
+
+    // A change answered No, then a change thrown away with Cancel.
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
+        select(picker.List2, QStringLiteral("   5"));
+        click(picker.DelButton);
+        EXPECT_TRUE(dynamic_cast<AddDelNames&>(d).MailListChanged);
+        env.ui.answer(Ui::Answer::No);
+        click(picker.OKButton);
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Double Check!"));
+    });
+    click(w->ListByName);
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
+        select(picker.List1, QStringLiteral("   3"));
+        click(picker.AddButton);
+        click(picker.CancelButton);
+    });
+    click(w->ListByName);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), original);
+
+    // Add 8 (and 5 again, which is already there), remove nothing, answer Yes.
+    click(w->MailCmd3);
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
+        select(picker.List1, QStringLiteral("   8"));
+        click(picker.AddButton);
+        select(picker.List1, QStringLiteral("   5"));
+        click(picker.AddButton);
+        EXPECT_EQ(picker.List2->count(), 2);
+        env.ui.answer(Ui::Answer::Yes);
+        click(picker.OKButton);
+    });
+    click(w->ListByName);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Changed As Requested."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
+              listBytes(QStringLiteral("\x15Kept Title"), {5, 8, 9}));
+    EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
+    EXPECT_TRUE(w->MailTxt2->text().isEmpty());
+    EXPECT_TRUE(w->MailCmd7->isHidden());
+    EXPECT_TRUE(env.ui.allUsed());
+}
+
+TEST_F(MailFormTest, EmptyFileStillOpensThePicker)
+{
+    TestEnv empty;
+    writeNAFile(empty.naPath(), {}, 1);
+    empty.open();
+    empty.ui.setAutoOk(true);
+    QFile f(empty.dir() + QStringLiteral("/tvlmail.a"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(listBytes(QStringLiteral("A"), {2}));
+    f.close();
+    startReviseMailList(empty.p());
+    auto* w = dynamic_cast<MailForm*>(findWindow(QStringLiteral("MailForm")));
+    ASSERT_TRUE(w);
+    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    empty.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
+        EXPECT_EQ(picker.List1->count(), 0);
+        EXPECT_EQ(picker.List2->count(), 0);
+    });
+    click(w->ListByName);
+    EXPECT_EQ(empty.ui.messages.front().text, QStringLiteral("The N&A File Is Empty."));
+    EXPECT_EQ(empty.ui.beeps, 1);
+    w->close();
+}
+
+} // namespace tavrel::test
