@@ -161,7 +161,8 @@ void RecordScreen::place()
 void RecordScreen::showInstead()
 {
     show();
-    raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
     activateWindow();
     if (RecordScreen* o = other())
         o->hide();

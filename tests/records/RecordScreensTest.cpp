@@ -1,0 +1,293 @@
+#include "RecordsFixture.h"
+
+#include "platform/Text.h"
+
+#include <QTest>
+
+namespace tavrel::test {
+namespace {
+
+using RecordScreens = RecordsFixture;
+
+const QStringList kBrowseButtons{"BrsCmd1", "BrsCmd4", "BrsCmd3", "BrsCmd5", "BrsCmd2", "Label8"};
+const QStringList kAddButtons{"BrsCmd7", "BrsCmd6"};
+
+TEST_F(RecordScreens, BrowseModesShareOneLookAndDifferInFocus)
+{
+    start(people(1, 3));
+    const std::map<QString, QString> focus{
+        {"Browse", "BrsCmd1"}, {"Change", "BrsCmd5"}, {"Delete", "BrsCmd3"}};
+    for (const auto& [mode, focused] : focus) {
+        SCOPED_TRACE(mode.toStdString());
+        openById(mode, 2);
+        ASSERT_NE(one(), nullptr);
+        EXPECT_TRUE(one()->isVisible());
+        EXPECT_FALSE(two()->isVisible());
+        EXPECT_EQ(one()->windowTitle(), "Browse/Change/Delete N&A Records - Screen 1 Of 2");
+        EXPECT_EQ(two()->windowTitle(), "Browse/Change/Delete N&A Records - Screen 2 Of 2");
+        for (QWidget* w : {one(), two()}) {
+            for (const QString& b : kBrowseButtons)
+                EXPECT_TRUE(shown(w, b)) << b.toStdString();
+            for (const QString& b : kAddButtons)
+                EXPECT_FALSE(shown(w, b)) << b.toStdString();
+            EXPECT_FALSE(shown(w, "Label3"));
+        }
+        EXPECT_TRUE(shown(one(), "CopyButton"));
+        for (int i = 0; i < 5; ++i)
+            EXPECT_TRUE(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled());
+        EXPECT_EQ(one()->focusWidget()->objectName(), focused);
+        // The focus rule holds on whichever screen comes up.
+        press(one(), "Screen2Button");
+        EXPECT_TRUE(two()->isVisible());
+        EXPECT_FALSE(one()->isVisible());
+        EXPECT_EQ(two()->focusWidget()->objectName(), focused);
+        press(two(), "BrsCmd2");
+        EXPECT_EQ(one(), nullptr);
+        EXPECT_EQ(two(), nullptr);
+    }
+}
+
+TEST_F(RecordScreens, AddModesShowOnlyAddAndCancel)
+{
+    start(people(1, 2));
+    for (bool multiple : {false, true}) {
+        SCOPED_TRACE(multiple ? "AddMult" : "Add");
+        startAddCommand(env.p(), multiple);
+        settle();
+        EXPECT_EQ(env.p().ScreenMode, multiple ? "AddMult" : "Add");
+        ASSERT_NE(one(), nullptr);
+        EXPECT_EQ(one()->windowTitle(), "Add N&A Record");
+        EXPECT_EQ(two()->windowTitle(), "Add N&A Record");
+        for (QWidget* w : {one(), two()}) {
+            for (const QString& b : kBrowseButtons)
+                EXPECT_FALSE(shown(w, b)) << b.toStdString();
+            for (const QString& b : kAddButtons)
+                EXPECT_TRUE(shown(w, b)) << b.toStdString();
+            EXPECT_TRUE(shown(w, "Label3"));
+            EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "(Optional)");
+            EXPECT_TRUE(box(w, "BrsTxt1")->text().isEmpty());
+        }
+        EXPECT_FALSE(shown(one(), "CopyButton"));
+        for (int i = 0; i < 5; ++i)
+            EXPECT_FALSE(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled());
+        EXPECT_EQ(one()->focusWidget()->objectName(), "BrsTxt2");
+        press(one(), "Screen2Button");
+        EXPECT_EQ(two()->focusWidget()->objectName(), "BrsTxt20_0");
+        press(two(), "BrsCmd6");
+        EXPECT_EQ(one(), nullptr);
+    }
+    EXPECT_EQ(fileBytes(env.naPath()).size(), 3 * NARecord::Size) << "cancel wrote nothing";
+}
+
+TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
+{
+    NARecord r = makeRecord(4, QStringLiteral("Found Person"));
+    r.BackLinkId = 2;
+    start({{4, r}});
+    env.p().ScreenMode = QStringLiteral("Search");
+    readActive(env.p(), 4);
+    showRecordScreens(env.p());
+    settle();
+    EXPECT_EQ(recordScreenOnDisplay(env.p()), 1);
+    EXPECT_EQ(one()->windowTitle(), "Search Result - Matched Record - Screen 1 Of 2");
+    EXPECT_EQ(two()->windowTitle(), "Search Result - Matched Record - Screen 2 Of 2");
+    for (QWidget* w : {one(), two()}) {
+        for (const QString& b : kBrowseButtons + kAddButtons)
+            EXPECT_FALSE(shown(w, b)) << b.toStdString();
+        EXPECT_FALSE(shown(w, "Label3"));
+    }
+    EXPECT_FALSE(button(one(), "Screen2Button")->isEnabled());
+    EXPECT_FALSE(button(one(), "CopyButton")->isEnabled());
+    EXPECT_FALSE(button(two(), "Screen1Button")->isEnabled());
+    EXPECT_FALSE(box(two(), "BrsTxt30_4")->isEnabled());
+    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "2");
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Found Person");
+
+    // The search switches screens itself and closes both when it ends.
+    showRecordScreen(env.p(), 2);
+    EXPECT_EQ(recordScreenOnDisplay(env.p()), 2);
+    EXPECT_EQ(recordScreen(env.p(), 2), two());
+    closeRecordScreens(env.p());
+    settle();
+    EXPECT_FALSE(recordScreensLoaded(env.p()));
+    EXPECT_EQ(one(), nullptr);
+}
+
+TEST_F(RecordScreens, ControlsCarryTheirCaptionsTipsAndTypeLists)
+{
+    start(people(1, 1));
+    openById("Browse", 1);
+    const QStringList types{"CelTel", "Data", "FAX", "Home", "Pager", "School", "Voice", "Work"};
+    for (int i = 0; i < 5; ++i) {
+        QComboBox* c = combo(i);
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(c->isEditable());
+        QStringList items;
+        for (int k = 0; k < c->count(); ++k)
+            items << c->itemText(k);
+        EXPECT_EQ(items, types);
+        EXPECT_EQ(c->toolTip(), "Up To 6 Characters");
+    }
+    EXPECT_EQ(box(one(), "BrsTxt3_2")->toolTip(), "Address Line 3 - Up To 35 Characters");
+    EXPECT_EQ(button(one(), "CopyButton")->text(), "C&opy N&&A To Clipboard");
+    EXPECT_EQ(button(two(), "DisplayButton_2")->text(), "Displ&ay");
+    EXPECT_EQ(button(two(), "DisplayButton_4")->text(), "Go Bac&k");
+    EXPECT_EQ(box(two(), "BrsTxt30_4")->toolTip(), "QuickLink Previous Record ID - Up To 4 Digits");
+    // Alt+N reaches the name box through its label.
+    auto* nameLabel = one()->findChild<QLabel*>("NameLabel");
+    ASSERT_NE(nameLabel, nullptr);
+    EXPECT_EQ(nameLabel->buddy(), box(one(), "BrsTxt2"));
+}
+
+TEST_F(RecordScreens, FillShowsTrimmedTextAndEmptyLinkBoxes)
+{
+    NARecord r = makeRecord(3, QStringLiteral("Ann Lee"), QStringLiteral("LEE"));
+    r.AddrLine2 = QStringLiteral("Second line");
+    r.PhoneType3 = QStringLiteral("Work");
+    r.PhoneNum3 = QStringLiteral("555-0100");
+    r.LinkId1 = 1;
+    r.LinkText1 = QStringLiteral("Brother");
+    r.LinkId2 = 0;
+    r.LinkText2 = QStringLiteral("Orphan text");
+    r.EMail = QStringLiteral("ann@example.com");
+    start({{1, makeRecord(1, "One")}, {3, r}});
+    openById("Browse", 3);
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "3");
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Ann Lee");
+    EXPECT_EQ(box(one(), "BrsTxt3_1")->text(), "Second line");
+    EXPECT_EQ(box(one(), "BrsTxt3_0")->text(), "");
+    EXPECT_EQ(combo(2)->currentText(), "Work");
+    EXPECT_EQ(combo(0)->currentText(), "");
+    EXPECT_EQ(box(one(), "BrsTxt10_2")->text(), "555-0100");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "3");
+    EXPECT_EQ(box(two(), "BrsTxt20_0")->text(), "LEE");
+    EXPECT_EQ(box(two(), "BrsTxt21")->text(), "ann@example.com");
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1");
+    EXPECT_EQ(box(two(), "BrsTxt40_0")->text(), "Brother");
+    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "") << "link 0 shows as an empty box";
+    EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Orphan text");
+    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "");
+}
+
+TEST_F(RecordScreens, BoxesLimitTextTheWayTheFileStoresIt)
+{
+    start(people(1, 1));
+    openById("Change", 1);
+    QLineEdit* name = box(one(), "BrsTxt2");
+    type(name, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(name->text().size(), 35);
+    // A character outside the code page's reach still counts as one.
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    enter(name, QString(20, QLatin1Char('a')) + QString(20, QChar(0x4E2D)));
+    EXPECT_EQ(name->text(), QString(20, QLatin1Char('a')) + QString(15, QChar(0x4E2D)));
+    enter(name, smile.repeated(40));
+    EXPECT_EQ(name->text(), smile.repeated(35));
+    // Pasting into the middle of a full box drops the pasted excess, not the tail.
+    type(name, QString(33, QLatin1Char('b')) + QStringLiteral("ZZ"));
+    name->setCursorPosition(2);
+    name->insert(QStringLiteral("cccc"));
+    EXPECT_EQ(name->text(), QStringLiteral("bb") + QString(31, QLatin1Char('b')) + "ZZ");
+    // Screen 1's ID box takes anything; screen 2's takes four characters.
+    type(box(one(), "BrsTxt1"), "123456");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "123456");
+    type(box(two(), "BrsTxt1"), "123456");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "1234");
+    type(box(two(), "BrsTxt22"), QString(120, QLatin1Char('c')));
+    EXPECT_EQ(box(two(), "BrsTxt22")->text().size(), 100);
+    type(box(two(), "BrsTxt40_0"), QString(25, QLatin1Char('d')));
+    EXPECT_EQ(box(two(), "BrsTxt40_0")->text().size(), 20);
+    type(box(two(), "BrsTxt30_0"), "12345");
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1234");
+}
+
+TEST_F(RecordScreens, StoredTextIsCutAndUnencodableCharactersBecomeOneQuestionMark)
+{
+    start(people(1, 1));
+    openById("Change", 1);
+    enter(box(one(), "BrsTxt2"), QString::fromUcs4(U"Zo\u00EB \u4E2D\U0001F600 Caf\u00E9"));
+    QTest::keyClicks(combo(0)->lineEdit(), QStringLiteral("Cellular9"));
+    type(box(one(), "BrsTxt10_0"), "555-1234");
+    type(box(one(), "BrsTxt3_0"), QString(35, QLatin1Char('A')));
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    const QByteArray rec = recordBytes(env.naPath(), 2);
+    ASSERT_EQ(rec.size(), NARecord::Size);
+    EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
+    EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
+    EXPECT_EQ(rec.mid(181, 6), QByteArray("Cellul"));
+    EXPECT_EQ(rec.mid(187, 20), QByteArray("555-1234").leftJustified(20, ' '));
+    // The screens show what was stored.
+    EXPECT_EQ(combo(0)->currentText(), "Cellul");
+}
+
+TEST_F(RecordScreens, ScreenSwitchCarriesTheIdAndKeepsEdits)
+{
+    start(people(1, 2));
+    openById("Browse", 1);
+    type(box(one(), "BrsTxt1"), "2");
+    type(box(one(), "BrsTxt2"), "Edited name");
+    press(one(), "Screen2Button");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "2");
+    type(box(two(), "BrsTxt1"), "7");
+    type(box(two(), "BrsTxt21"), "x@y.z");
+    press(two(), "Screen1Button");
+    EXPECT_TRUE(one()->isVisible());
+    EXPECT_FALSE(two()->isVisible());
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "7");
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Edited name");
+    EXPECT_EQ(box(two(), "BrsTxt21")->text(), "x@y.z");
+}
+
+TEST_F(RecordScreens, ClosingEitherScreenClosesBoth)
+{
+    start(people(1, 2));
+    for (int which : {1, 2}) {
+        openById("Browse", 1);
+        if (which == 2)
+            press(one(), "Screen2Button");
+        QWidget* w = which == 1 ? one() : two();
+        ASSERT_NE(w, nullptr);
+        w->close();
+        settle();
+        EXPECT_EQ(one(), nullptr) << which;
+        EXPECT_EQ(two(), nullptr) << which;
+        EXPECT_FALSE(recordScreensLoaded(env.p()));
+    }
+}
+
+TEST_F(RecordScreens, ClipboardCopyHoldsTheStoredNameAndAddress)
+{
+    NARecord r = makeRecord(2, QStringLiteral("Jones"));
+    r.AddrLine1 = QStringLiteral("1 High St");
+    r.AddrLine3 = QStringLiteral("Town");
+    start({{1, makeRecord(1, "Smith")}, {2, r}});
+    openById("Browse", 2);
+    type(box(one(), "BrsTxt2"), "Unsaved edit");
+    press(one(), "CopyButton");
+    const QString text = env.clipboard.content;
+    ASSERT_EQ(text.size(), 180);
+    EXPECT_EQ(env.clipboard.clears, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[0], padRight("Jones", 35));
+    EXPECT_EQ(lines[1], padRight("1 High St", 35));
+    EXPECT_EQ(lines[2], QString(35, QLatin1Char(' ')));
+    EXPECT_EQ(lines[3], padRight("Town", 35));
+    EXPECT_EQ(lines[5], "");
+    EXPECT_FALSE(text.contains(QLatin1Char('\r')));
+    EXPECT_EQ(env.ui.last().text, "Name And Address Copied To Windows Clipboard.");
+    EXPECT_EQ(env.ui.last().title, "Tavrel");
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsCmd1");
+
+    // After a delete whose walk rewrote the header, the copy is still the record on display.
+    openById("Browse", 2);
+    env.ui.answer(Ui::Answer::Yes);
+    press(one(), "BrsCmd3");
+    EXPECT_EQ(lastMessage(), "Record Deleted.  Next Active Record Displayed.");
+    EXPECT_EQ(env.p().CurRec.RecId, 2) << "buffer holds the rewritten header";
+    press(one(), "CopyButton");
+    EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Smith", 35) + "\n"));
+}
+
+} // namespace
+} // namespace tavrel::test

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "records/RecordCommands.h"
+#include "records/RecordScreens.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+
+// A program over a file of records, with helpers to reach the record screens
+// as a user does.
+class RecordsFixture : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        closeRecordScreens(env.p());
+        for (const char* name : {"NAContent", "DummyForm", "ListForm"})
+            if (QWidget* w = findWindow(QLatin1String(name)))
+                w->close();
+        settle();
+    }
+
+    // Writes the file and opens it as the program does at start-up.
+    void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
+    {
+        writeNAFile(env.naPath(), records, lastRecNo);
+        env.open();
+        env.ui.setAutoOk(true);
+    }
+    // IDs first..last active, named "Person <id>".
+    static std::map<int, NARecord> people(int first, int last)
+    {
+        std::map<int, NARecord> out;
+        for (int id = first; id <= last; ++id)
+            out[id] = makeRecord(id, QStringLiteral("Person %1").arg(id));
+        return out;
+    }
+    // Runs a get-type command answering the ID prompt with `id`.
+    void openById(const QString& mode, int id)
+    {
+        env.ui.answerInput(QString::number(id));
+        startIdCommand(env.p(), mode);
+        settle();
+    }
+
+    QWidget* one() { return findWindow(QStringLiteral("BrsForma")); }
+    QWidget* two() { return findWindow(QStringLiteral("BrsFormb")); }
+    QLineEdit* box(QWidget* w, const QString& name) { return control<QLineEdit>(w, name); }
+    QPushButton* button(QWidget* w, const QString& name) { return control<QPushButton>(w, name); }
+    QComboBox* combo(int i) { return control<QComboBox>(one(), QStringLiteral("Combo1_%1").arg(i)); }
+    void press(QWidget* w, const QString& name)
+    {
+        click(button(w, name));
+        settle();
+    }
+    // Text that no key on the keyboard makes arrives as a paste or input method does.
+    static void enter(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        box->selectAll();
+        box->del();
+        box->insert(text);
+    }
+    bool shown(QWidget* w, const QString& name)
+    {
+        return control<QWidget>(w, name)->isVisibleTo(w);
+    }
+
+    NARecord onDisk(int id) { return readRecord(env.naPath(), id + 1); }
+    int headerRecId() { return readRecord(env.naPath(), 1).RecId; }
+    QStringList messages() { return env.ui.texts(); }
+    QString lastMessage() { return env.ui.messages.empty() ? QString() : env.ui.last().text; }
+
+    TestEnv env;
+};
+
+} // namespace tavrel::test
