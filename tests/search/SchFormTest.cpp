@@ -1,0 +1,195 @@
+#include "SearchFixture.h"
+
+#include "search/SrchMsg2Form.h"
+#include "search/SrchMsgForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+// Which of the eight field boxes can be used, as a string of 1/0.
+QString enabledBoxes(SchForm* f)
+{
+    QString s;
+    for (QCheckBox* b : f->SchChk1)
+        s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return s;
+}
+
+} // namespace
+
+TEST_F(SearchTest, DialogOpensBlankWithItsCaptions)
+{
+    SchForm* f = openDialog();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("N&A File Search"));
+    EXPECT_TRUE(f->SchTxt1->text().isEmpty());
+    EXPECT_EQ(f->SchTxt1->maxLength(), 32767); // no limit of its own
+    for (QCheckBox* b : f->SchChk1)
+        EXPECT_FALSE(b->isChecked());
+    EXPECT_FALSE(f->SchChk2->isChecked());
+    EXPECT_FALSE(f->SchChk3->isChecked());
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
+    EXPECT_EQ(f->SchChk1[7]->text(), QStringLiteral("Search All &fields Listed Above"));
+    EXPECT_EQ(f->SchCmd1->toolTip(), QStringLiteral("Start The Search"));
+    EXPECT_TRUE(isLoaded(f));
+}
+
+TEST_F(SearchTest, FieldBoxesExcludeEachOther)
+{
+    SchForm* f = openDialog();
+    ASSERT_NE(f, nullptr);
+    auto& box = f->SchChk1;
+
+    // Name only shuts out every other field box, and unticking restores them.
+    click(box[0]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("10000000"));
+    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+    click(box[0]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
+
+    // Any other box shuts out name only, until none of them is ticked.
+    click(box[2]);
+    click(box[5]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("01111111"));
+    click(box[2]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("01111111"));
+    click(box[5]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
+
+    // "All fields" makes the single-field boxes unavailable as well.
+    click(box[3]);
+    click(box[7]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("00000001"));
+    EXPECT_TRUE(box[3]->isChecked()); // still ticked, only unavailable
+    click(box[7]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("01111111"));
+    click(box[3]);
+    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
+
+    // The option boxes send the focus on to "&Search" as well.
+    f->SchTxt1->setFocus();
+    click(f->SchChk2);
+    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+    f->SchTxt1->setFocus();
+    click(f->SchChk3);
+    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+}
+
+TEST_F(SearchTest, MissingTextOrFieldsIsRefusedAndTheDialogStays)
+{
+    SchForm* f = openDialog();
+    ASSERT_NE(f, nullptr);
+    click(f->SchChk1[1]);
+    env.ui.answer(Ui::Answer::Ok);
+    click(f->SchCmd1);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Specify A Search Parameter."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+
+    click(f->SchChk1[1]);
+    type(f->SchTxt1, QStringLiteral("baker"));
+    env.ui.answer(Ui::Answer::Ok);
+    click(f->SchCmd1);
+    ASSERT_EQ(env.ui.messages.size(), 2u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select One Or More Search Fields."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+
+    // Nothing ran and nothing was reset; the dialog is still there to fix.
+    settle();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->SchTxt1->text(), QStringLiteral("baker"));
+    EXPECT_FALSE(loaded("SearchingForm"));
+    EXPECT_EQ(completeForm(), nullptr);
+}
+
+TEST_F(SearchTest, EnterInTheTextMovesOnAndCancelClosesQuietly)
+{
+    SchForm* f = openDialog();
+    ASSERT_NE(f, nullptr);
+    type(f->SchTxt1, QStringLiteral(" baker "));
+    click(f->SchChk1[0]);
+    f->SchTxt1->setFocus();
+    QTest::keyClick(f->SchTxt1, Qt::Key_Return);
+    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+    EXPECT_EQ(completeForm(), nullptr); // Enter did not search
+    EXPECT_TRUE(env.ui.messages.empty());
+    EXPECT_EQ(f->SchTxt1->text(), QStringLiteral(" baker ")); // blanks kept as typed
+
+    click(f->SchCmd2);
+    settle();
+    EXPECT_FALSE(loaded("SchForm"));
+    EXPECT_EQ(completeForm(), nullptr);
+    EXPECT_TRUE(env.ui.messages.empty());
+}
+
+TEST_F(SearchTest, BlanksInTheKeyCount)
+{
+    // A leading blank must be there: "Eve Bake" has none before "ve".
+    search(QStringLiteral(" ve b"), {0}, true, false);
+    EXPECT_EQ(flaggedIds(), (std::vector<int>{}));
+    // "baker " finds the names followed by fill blanks, not "Bakersfield".
+    for (QWidget* w : loadedWindows())
+        unloadWindow(w);
+    settle();
+    search(QStringLiteral("baker "), {0}, true, false);
+    EXPECT_EQ(flaggedIds(), (std::vector<int>{1, 7}));
+    for (QWidget* w : loadedWindows())
+        unloadWindow(w);
+    settle();
+    search(QStringLiteral("e bake"), {0}, true, false);
+    EXPECT_EQ(flaggedIds(), (std::vector<int>{6}));
+}
+
+TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
+{
+    const NARecord r = makeRecord(3, QStringLiteral("Carl"));
+    p.MatchAnswer = 2;
+    {
+        SrchMsgForm w(p, r, 1);
+        EXPECT_EQ(p.MatchAnswer, 0); // reset on loading
+        w.show();
+        w.close(); // the close box
+        EXPECT_EQ(p.MatchAnswer, 0);
+    }
+    const int expected[4] = {0, 2, 1, 3};
+    for (int i = 0; i < 4; ++i) {
+        SrchMsg2Form w(p, r, 2);
+        EXPECT_EQ(w.Command3D1[1]->text(), QStringLiteral("&Screen 1"));
+        w.show();
+        click(w.Command3D1[i]);
+        EXPECT_EQ(p.MatchAnswer, expected[i]) << i;
+        EXPECT_FALSE(w.isVisible()) << i;
+    }
+    SrchMsgForm end(p, r, 1);
+    end.show();
+    click(end.Command3D1[2]);
+    EXPECT_EQ(p.MatchAnswer, 1);
+}
+
+TEST_F(SearchTest, MatchWindowSitsCentredBelowTheRecordScreen)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect area = screen->geometry();
+    const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchY();
+    const NARecord r = makeRecord(1, QStringLiteral("Anna"));
+
+    const std::pair<int, int> cases[] = {{150, 2000}, {140, 2000}, {139, 1000},
+                                         {90, 1000},  {89, 500},   {69, 500}};
+    for (auto [figure, margin] : cases) {
+        p.ScreenSizeFigure = figure;
+        SrchMsg2Form w(p, r, 1);
+        w.show();
+        const QRect g = w.frameGeometry();
+        EXPECT_NEAR(g.center().x(), area.center().x(), 1) << figure;
+        EXPECT_NEAR(g.bottom() + 1, area.bottom() + 1 - margin / twipsPerPixel, 1) << figure;
+        w.close();
+    }
+}
