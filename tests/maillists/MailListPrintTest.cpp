@@ -1,0 +1,168 @@
+#include "MailListFixture.h"
+
+#include "maillists/MailForm.h"
+#include "maillists/MailListCommands.h"
+#include "platform/Errors.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace tavrel::test {
+
+class MailListPrintTest : public MailListTest {
+protected:
+    void SetUp() override
+    {
+        NARecord carol = makeRecord(3, QStringLiteral("Carol Ames"));
+        carol.AddrLine1 = QStringLiteral("12 Elm Street");
+        NARecord gone = makeRecord(5, QStringLiteral("Eve Bond"));
+        gone.RecStatus = QStringLiteral("DELR");
+        gone.RecId = 0;
+        openFile({{3, carol}, {5, gone}, {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
+        env.ui.setAutoOk(true);
+    }
+
+    MailForm* openOn(const QString& file)
+    {
+        startReviseMailList(p);
+        auto* w = dynamic_cast<MailForm*>(findWindow(QStringLiteral("MailForm")));
+        EXPECT_NE(w, nullptr);
+        if (w)
+            select(w->MailFil1, file);
+        return w;
+    }
+
+    std::vector<RecordingPrinter::Text> memberLines() const
+    {
+        std::vector<RecordingPrinter::Text> out;
+        for (const auto& t : env.printer.texts)
+            if (t.font == QStringLiteral("Courier New"))
+                out.push_back(t);
+        return out;
+    }
+};
+
+TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
+{
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9}));
+    MailForm* w = openOn(QStringLiteral("tvlmail.a"));
+    ASSERT_TRUE(w);
+    click(w->MailCmd6);
+    settle();
+    const RecordingPrinter& pr = env.printer;
+
+    const auto* h1 = pr.find(QStringLiteral("Mailing List Contents"));
+    ASSERT_TRUE(h1);
+    EXPECT_EQ(h1->font, QStringLiteral("Arial"));
+    EXPECT_EQ(h1->size, 16);
+    EXPECT_TRUE(h1->bold);
+    EXPECT_EQ(h1->y, 300);
+    const QString second = QStringLiteral("Mailing List  'tvlmail.a'  With Title  'Club'");
+    const auto* h2 = pr.find(second);
+    ASSERT_TRUE(h2);
+    EXPECT_EQ(h2->size, 12);
+    EXPECT_FALSE(h2->bold);
+    EXPECT_EQ(h2->y, 800);
+    const auto* h3 = pr.find(QStringLiteral("03-14-2026"));
+    ASSERT_TRUE(h3);
+    EXPECT_EQ(h3->size, 10);
+    EXPECT_EQ(h3->y, 1100);
+    // Each heading line is centred on the page.
+    env.printer.setFontName(QStringLiteral("Arial"));
+    env.printer.setFontSize(12);
+    env.printer.setFontBold(false);
+    EXPECT_NEAR(h2->x, (pr.pageWidth() - env.printer.textWidth(second)) / 2, 0.5);
+    EXPECT_GT(h1->x, 720);
+
+    const auto lines = memberLines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].text, QStringLiteral("3  ") + QStringLiteral("Carol Ames").leftJustified(35) +
+                                 QStringLiteral("  ") + QStringLiteral("12 Elm Street").leftJustified(35));
+    EXPECT_EQ(lines[1].text, QStringLiteral("5  ** ID Not Active **"));
+    EXPECT_EQ(lines[2].text.left(14), QStringLiteral("8  Hal Crane  "));
+    EXPECT_EQ(lines[3].text, QStringLiteral("9  ** ID Not Active **")); // beyond the last record
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].x, 720);
+        EXPECT_EQ(lines[i].y, 1600 + 250 * double(i));
+        EXPECT_EQ(lines[i].size, 10);
+        EXPECT_EQ(lines[i].page, 1);
+    }
+    EXPECT_EQ(pr.documents, 1);
+    EXPECT_EQ(pr.abandoned, 0);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Printed."));
+    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
+    EXPECT_EQ(w->focusWidget(), w->MailCmd2);
+}
+
+TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
+{
+    ParseIdList(p, QStringLiteral("1-120"));
+    WriteMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
+    MailForm* w = openOn(QStringLiteral("tvlmail.big"));
+    ASSERT_TRUE(w);
+    click(w->MailCmd6);
+    const auto lines = memberLines();
+    ASSERT_EQ(lines.size(), 120u);
+    int perPage[4] = {0, 0, 0, 0};
+    for (const auto& l : lines)
+        ++perPage[std::min(l.page, 3)];
+    EXPECT_EQ(perPage[1], 53);
+    EXPECT_EQ(perPage[2], 56);
+    EXPECT_EQ(perPage[3], 11);
+    EXPECT_EQ(lines[52].y, 14600);
+    EXPECT_EQ(lines[53].y, 720);
+    EXPECT_EQ(lines[53].text, QStringLiteral("54  ** ID Not Active **"));
+    EXPECT_EQ(lines[108].y, 720 + 55 * 250);
+    EXPECT_EQ(lines[109].y, 720);
+    // The heading is on the first page only.
+    EXPECT_EQ(env.printer.onPage(2).front().text, lines[53].text);
+    EXPECT_EQ(env.printer.log.count(QStringLiteral("newPage")), 2);
+    EXPECT_GE(env.ui.eventPumps, 2);
+    EXPECT_EQ(env.printer.documents, 1);
+}
+
+TEST_F(MailListPrintTest, CancelTakesEffectAtThePageBreak)
+{
+    ParseIdList(p, QStringLiteral("1-200"));
+    WriteMailList(p, QStringLiteral("tvlmail.big"), QString());
+    MailForm* w = openOn(QStringLiteral("tvlmail.big"));
+    ASSERT_TRUE(w);
+    // Pressed as soon as the window system gets a chance, which is the first page break.
+    QTimer::singleShot(0, [] {
+        QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
+        ASSERT_TRUE(wait);
+        click(control<QPushButton>(wait, QStringLiteral("CancelButton")));
+    });
+    click(w->MailCmd6);
+    settle();
+    EXPECT_EQ(memberLines().size(), 53u);
+    EXPECT_TRUE(p.StopRequested);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Print Cancelled At Your Request. Throw Away Any Pages That Print."));
+    for (const auto& m : env.ui.messages)
+        EXPECT_NE(m.text, QStringLiteral("Mailing List Printed."));
+    const QStringList& log = env.printer.log;
+    ASSERT_GE(log.size(), 2);
+    EXPECT_EQ(log.mid(log.size() - 2), (QStringList{QStringLiteral("killDoc"), QStringLiteral("endDoc")}));
+    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
+    EXPECT_TRUE(findWindow(QStringLiteral("MailForm")));
+}
+
+TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
+{
+    const QByteArray list = listBytes(QStringLiteral("A"), {3});
+    writeRaw(QStringLiteral("tvlmail.a"), list);
+    MailForm* w = openOn(QStringLiteral("tvlmail.a"));
+    ASSERT_TRUE(w);
+    env.printer.failWith = ErrNo::PrinterError;
+    click(w->MailCmd6);
+    settle();
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Printer Error"));
+    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), list);
+}
+
+} // namespace tavrel::test
