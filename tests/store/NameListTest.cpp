@@ -1,0 +1,178 @@
+#include "store/NameList.h"
+#include "store/RecordAccess.h"
+#include "support/TestEnv.h"
+
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+// Sorts keys given in list order with IDs 1..n and returns the IDs in sorted order.
+QList<int> sortedIds(const QStringList& keys)
+{
+    QVector<QString> k(keys.size() + 1);
+    QVector<qint16> ids(keys.size() + 1);
+    for (int i = 0; i < keys.size(); ++i) {
+        k[i + 1] = keys[i];
+        ids[i + 1] = qint16(i + 1);
+    }
+    SortNameList(k, ids, int(keys.size()));
+    return QList<int>(ids.begin() + 1, ids.end());
+}
+
+QList<int> listedIds(const Program& p)
+{
+    return QList<int>(p.SortedIdList.begin() + 1, p.SortedIdList.begin() + 1 + p.SortedCount);
+}
+
+} // namespace
+
+TEST(SortNameList, EqualKeysComeOutInTheHeapsOrder)
+{
+    const QString k = QStringLiteral("SAME");
+    EXPECT_EQ(sortedIds({k, k, k}), (QList<int>{2, 3, 1}));
+    EXPECT_EQ(sortedIds({k, k, k, k}), (QList<int>{2, 3, 4, 1}));
+    EXPECT_EQ(sortedIds({QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("B")}),
+              (QList<int>{2, 3, 1}));
+    EXPECT_EQ(sortedIds({QStringLiteral("X")}), (QList<int>{1}));
+    EXPECT_EQ(sortedIds({}), (QList<int>{}));
+}
+
+TEST(SortNameList, RandomKeysEndAscendingWithTheirIds)
+{
+    QRandomGenerator rng(1234);
+    for (int n : {2, 3, 7, 64, 301}) {
+        QStringList keys;
+        for (int i = 0; i < n; ++i) // few distinct keys, so many are equal
+            keys << QStringLiteral("K%1").arg(rng.bounded(n / 2 + 1), 3, 10, QLatin1Char('0'));
+        const QList<int> ids = sortedIds(keys);
+        ASSERT_EQ(ids.size(), n);
+        QList<int> seen = ids;
+        std::sort(seen.begin(), seen.end());
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(seen[i], i + 1) << "every ID exactly once";
+        for (int i = 1; i < n; ++i)
+            ASSERT_LE(keys[ids[i - 1] - 1], keys[ids[i] - 1]) << "n = " << n << " at " << i;
+    }
+}
+
+TEST(SortKey, KeysByCode)
+{
+    NARecord r = makeRecord(7, QStringLiteral("Ann"), QStringLiteral("smith ann"),
+                            QStringLiteral("straße ÿ"));
+    const QString k1 = QStringLiteral("SMITH ANN       ");
+    const QString k2 = QStringLiteral("STRAßE Ÿ        ");
+    EXPECT_EQ(sortKey(r, 7, QLatin1Char('0')), k1);
+    EXPECT_EQ(sortKey(r, 7, QLatin1Char('1')), k2) << "one character per letter, width kept";
+    EXPECT_EQ(sortKey(r, 7, QLatin1Char('2')), k1 + k2);
+    EXPECT_EQ(sortKey(r, 7, QLatin1Char('3')), k2 + k1);
+    EXPECT_EQ(sortKey(r, 7, QLatin1Char('4')), QStringLiteral("007"));
+    EXPECT_EQ(sortKey(r, 120, QLatin1Char('4')), QStringLiteral("120"));
+    EXPECT_EQ(sortKey(r, 1200, QLatin1Char('4')), QStringLiteral("1200"));
+}
+
+TEST(BuildNameList, ListsEachActiveRecordOnceInKeyOrder)
+{
+    TestEnv env;
+    std::map<int, NARecord> recs;
+    recs[1] = makeRecord(1, QStringLiteral("Z"), QStringLiteral("ADAMS"), QStringLiteral("Z"));
+    recs[2] = makeRecord(2, QStringLiteral("B"), QStringLiteral("BAKER"), QStringLiteral("A"));
+    recs[3] = makeRecord(3, QStringLiteral("M"), QStringLiteral("adams"), QStringLiteral("M"));
+    recs[4] = makeRecord(4, QStringLiteral("Blank"));
+    NARecord gone = makeRecord(5, QStringLiteral("Gone"), QStringLiteral("AAA"));
+    gone.RecStatus = kDeleted;
+    gone.RecId = 0;
+    recs[5] = gone;
+    NARecord stray = makeRecord(6, QStringLiteral("Stray"), QStringLiteral("AAA"));
+    stray.RecId = 1;
+    recs[6] = stray;
+    recs[7] = makeRecord(7, QStringLiteral("Digit"), QStringLiteral("9 LIVES"), QStringLiteral("9"));
+    writeNAFile(env.naPath(), recs);
+    env.open();
+    Program& p = env.p();
+
+    // Blank keys first, then digits, then letters; "adams" equals "ADAMS".
+    BuildNameList(p, QLatin1Char('1'));
+    EXPECT_EQ(listedIds(p), (QList<int>{4, 7, 2, 3, 1}));
+    BuildNameList(p, QLatin1Char('2'));
+    EXPECT_EQ(listedIds(p), (QList<int>{4, 7, 3, 1, 2}));
+    BuildNameList(p, QLatin1Char('3'));
+    EXPECT_EQ(listedIds(p), (QList<int>{4, 7, 2, 3, 1}));
+    BuildNameList(p, QLatin1Char('4'));
+    EXPECT_EQ(listedIds(p), (QList<int>{1, 2, 3, 4, 7}));
+    EXPECT_FALSE(env.ui.waitCursor);
+    EXPECT_GE(env.ui.waitCursorChanges, 2);
+}
+
+TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
+{
+    TestEnv env;
+    std::map<int, NARecord> recs;
+    // Major key "AB" is shorter than "ABC": the padding blank sorts it first
+    // whatever the minor key says.
+    recs[1] = makeRecord(1, QStringLiteral("One"), QStringLiteral("ABC"), QStringLiteral("A"));
+    recs[2] = makeRecord(2, QStringLiteral("Two"), QStringLiteral("AB"), QStringLiteral("Z"));
+    writeNAFile(env.naPath(), recs);
+    env.open();
+    Program& p = env.p();
+    BuildNameList(p, QLatin1Char('2'));
+    EXPECT_EQ(listedIds(p), (QList<int>{2, 1}));
+
+    // Identical keys in any letter case: the heap's own order.
+    TestEnv same;
+    writeNAFile(same.naPath(), {{1, makeRecord(1, QStringLiteral("x"), QStringLiteral("smith"))},
+                                {2, makeRecord(2, QStringLiteral("y"), QStringLiteral("SMITH"))},
+                                {3, makeRecord(3, QStringLiteral("z"), QStringLiteral("Smith"))}});
+    same.open();
+    BuildNameList(same.p(), QLatin1Char('0'));
+    EXPECT_EQ(listedIds(same.p()), (QList<int>{2, 3, 1}));
+}
+
+TEST(BuildNameList, IdOrderIsByTheDigitsNotTheNumber)
+{
+    TestEnv env;
+    std::map<int, NARecord> recs;
+    for (int id : {101, 1000, 99, 100})
+        recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id));
+    writeNAFile(env.naPath(), recs);
+    env.open();
+    BuildNameList(env.p(), QLatin1Char('4'));
+    EXPECT_EQ(listedIds(env.p()), (QList<int>{99, 100, 1000, 101}));
+}
+
+TEST(BuildNameList, SmallAndEmptyFiles)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), {{5, makeRecord(5, QStringLiteral("Only"))}});
+    env.open();
+    Program& p = env.p();
+    ASSERT_EQ(p.LastRecNo, 6);
+    BuildNameList(p, QLatin1Char('0'));
+    EXPECT_EQ(listedIds(p), (QList<int>{5}));
+    EXPECT_TRUE(checkFileNotEmpty(p));
+    EXPECT_TRUE(env.ui.messages.empty());
+
+    // An empty file: the caller is told, with a beep, and the list is empty.
+    p.LastRecNo = 1;
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_FALSE(checkFileNotEmpty(p));
+    EXPECT_EQ(env.ui.beeps, 1);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Is Empty."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    BuildNameList(p, QLatin1Char('0'));
+    EXPECT_EQ(p.SortedCount, 0);
+}
+
+TEST(PickerLine, IdRightAlignedThenTheFullName)
+{
+    EXPECT_EQ(pickerLine(7, QStringLiteral("Alice")),
+              QStringLiteral("   7  Alice") + QString(30, QLatin1Char(' ')));
+    const QString wide = pickerLine(1700, QStringLiteral("A name far longer than thirty-five chars"));
+    EXPECT_EQ(wide.size(), 41);
+    EXPECT_EQ(wide.left(6), QStringLiteral("1700  "));
+    EXPECT_EQ(wide.mid(6), QStringLiteral("A name far longer than thirty-five "));
+}
