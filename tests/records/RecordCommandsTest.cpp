@@ -1,0 +1,394 @@
+#include "RecordsFixture.h"
+
+#include "platform/Text.h"
+#include "platform/gui/Windows.h"
+
+namespace tavrel::test {
+namespace {
+
+using RecordCommands = RecordsFixture;
+
+const QString LF = QStringLiteral("\n");
+
+TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
+{
+    auto records = people(1, 5);
+    records[3].RecStatus = QStringLiteral("DELR");
+    records[3].RecId = 0;
+    start(records);
+    for (const char* answer : {"2000", "12345", "7", "3", "0", "abc"})
+        env.ui.answerInput(QString::fromLatin1(answer));
+    env.ui.answerInput(std::nullopt);
+    startIdCommand(env.p(), "Change");
+    settle();
+    const QString ask = QStringLiteral("Please Specify ID Number Of Record To Change.");
+    ASSERT_EQ(env.ui.prompts.size(), 7u);
+    EXPECT_EQ(env.ui.prompts[0].prompt, ask);
+    EXPECT_EQ(env.ui.prompts[0].title, "Tavrel");
+    EXPECT_EQ(env.ui.prompts[0].defaultText, "1");
+    EXPECT_EQ(env.ui.prompts[1].prompt, "Invalid ID Number." + LF + LF + ask);
+    EXPECT_EQ(env.ui.prompts[2].prompt, "Invalid ID Number." + LF + LF + ask);
+    EXPECT_EQ(env.ui.prompts[3].prompt, "The Highest ID Number In File Is  5" + LF + LF + ask);
+    EXPECT_EQ(env.ui.prompts[4].prompt, "There Is No Record With ID  3." + LF + LF + ask);
+    EXPECT_EQ(env.ui.prompts[5].prompt, "Invalid ID Number." + LF + LF + ask);
+    EXPECT_EQ(env.ui.prompts[6].prompt, "Invalid ID Number." + LF + LF + ask);
+    EXPECT_EQ(env.ui.beeps, 6);
+    EXPECT_EQ(one(), nullptr) << "cancel opens no screen";
+    EXPECT_EQ(loadedWindow("DummyForm"), nullptr);
+
+    // A good answer (leading number, rounded) opens the record; the helper window goes.
+    env.ui.answerInput(QStringLiteral("4.4"));
+    startIdCommand(env.p(), "Delete");
+    settle();
+    EXPECT_EQ(env.ui.prompts.back().prompt, "Please Specify ID Number Of Record To Delete.");
+    ASSERT_NE(one(), nullptr);
+    EXPECT_EQ(env.p().CurId, 4);
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 4");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "4");
+    EXPECT_EQ(loadedWindow("DummyForm"), nullptr);
+}
+
+TEST_F(RecordCommands, GetOnAnEmptyFileSaysSoAndOpensNothing)
+{
+    start({}, 1);
+    env.ui.setAutoOk(true);
+    startIdCommand(env.p(), "Browse");
+    settle();
+    EXPECT_TRUE(env.ui.prompts.empty());
+    EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
+    EXPECT_EQ(env.ui.beeps, 1);
+    EXPECT_EQ(one(), nullptr);
+    EXPECT_EQ(loadedWindow("DummyForm"), nullptr);
+}
+
+TEST_F(RecordCommands, NextAndPreviousWrapAroundAndSkipFreeRecords)
+{
+    auto records = people(1, 5);
+    records.erase(3); // never written: free
+    start(records);
+    openById("Browse", 5);
+    press(one(), "BrsCmd1");
+    EXPECT_EQ(env.p().CurId, 1);
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 1");
+    press(one(), "BrsCmd4");
+    EXPECT_EQ(env.p().CurId, 5);
+    press(one(), "BrsCmd4");
+    press(one(), "BrsCmd4");
+    EXPECT_EQ(env.p().CurId, 2) << "3 is skipped";
+    // From screen 2 the new record comes up on screen 1.
+    press(one(), "Screen2Button");
+    press(two(), "BrsCmd1");
+    EXPECT_EQ(env.p().CurId, 4);
+    EXPECT_TRUE(one()->isVisible());
+    EXPECT_FALSE(two()->isVisible());
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "4");
+    // Unsaved edits are dropped by a move.
+    type(box(one(), "BrsTxt2"), "Scribble");
+    press(one(), "BrsCmd1");
+    press(one(), "BrsCmd4");
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 4");
+    EXPECT_EQ(onDisk(4).Name.trimmed(), "Person 4");
+}
+
+TEST_F(RecordCommands, NextWithOneRecordComesBackToIt)
+{
+    start(people(2, 2));
+    openById("Browse", 2);
+    press(one(), "BrsCmd1");
+    EXPECT_EQ(env.p().CurId, 2);
+    press(one(), "BrsCmd4");
+    EXPECT_EQ(env.p().CurId, 2);
+}
+
+TEST_F(RecordCommands, DeletingTheHighestRecordLowersLastRecNo)
+{
+    auto records = people(1, 5);
+    records[5].AddrLine1 = QStringLiteral("Kept on disk");
+    start(records);
+    openById("Delete", 5);
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsCmd3");
+    env.ui.answer(Ui::Answer::Yes);
+    press(one(), "BrsCmd3");
+    const auto& question = env.ui.messages.at(env.ui.messages.size() - 2);
+    EXPECT_EQ(question.text, "Do You Really Want To Delete This Record?");
+    EXPECT_EQ(question.buttons, Ui::Buttons::YesNo);
+    EXPECT_EQ(question.icon, Ui::Icon::Question);
+    EXPECT_EQ(lastMessage(), "Record Deleted.  Next Active Record Displayed.");
+    EXPECT_EQ(env.p().CurId, 1);
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 1");
+    EXPECT_EQ(env.p().LastRecNo, 5);
+    EXPECT_EQ(headerRecId(), 5);
+    EXPECT_EQ(env.p().LowestFreeId, 5);
+    const QByteArray rec = recordBytes(env.naPath(), 6);
+    EXPECT_EQ(rec.left(6), QByteArray("DELR\0\0", 6));
+    EXPECT_EQ(rec.mid(6, 35), QByteArray("Person 5").leftJustified(35, ' '));
+    EXPECT_EQ(rec.mid(41, 35), QByteArray("Kept on disk").leftJustified(35, ' '));
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsCmd1");
+
+    // A lower record: LastRecNo stays, LowestFreeId drops to it.
+    press(one(), "BrsCmd1");
+    press(one(), "BrsCmd1");
+    EXPECT_EQ(env.p().CurId, 3);
+    env.ui.answer(Ui::Answer::Yes);
+    press(one(), "BrsCmd3");
+    EXPECT_EQ(env.p().CurId, 4);
+    EXPECT_EQ(env.p().LastRecNo, 5);
+    EXPECT_EQ(env.p().LowestFreeId, 3);
+    EXPECT_EQ(onDisk(3).RecStatus, "DELR");
+}
+
+TEST_F(RecordCommands, DeleteRefusedChangesNothing)
+{
+    start(people(1, 3));
+    const QByteArray before = fileBytes(env.naPath());
+    openById("Delete", 2);
+    env.ui.answer(Ui::Answer::No);
+    press(one(), "BrsCmd3");
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsCmd1");
+    press(one(), "Screen2Button");
+    env.ui.answer(Ui::Answer::No);
+    press(two(), "BrsCmd3");
+    EXPECT_EQ(two()->focusWidget()->objectName(), "BrsCmd2");
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    EXPECT_EQ(env.p().CurId, 2);
+}
+
+TEST_F(RecordCommands, DeletingTheOnlyRecordEmptiesTheFile)
+{
+    start(people(1, 1));
+    openById("Browse", 1);
+    env.ui.answer(Ui::Answer::Yes);
+    press(one(), "BrsCmd3");
+    EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
+    EXPECT_EQ(one(), nullptr);
+    EXPECT_EQ(two(), nullptr);
+    EXPECT_EQ(env.p().LastRecNo, 1);
+    EXPECT_EQ(env.p().LowestFreeId, 1);
+    EXPECT_EQ(headerRecId(), 1);
+    EXPECT_EQ(onDisk(1).RecStatus, "DELR");
+    startIdCommand(env.p(), "Browse");
+    EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
+    EXPECT_TRUE(env.ui.prompts.size() == 1u) << "no second prompt";
+}
+
+TEST_F(RecordCommands, DeletingTheLastActiveRecordBelowFreeSlotsEmptiesTheFile)
+{
+    // IDs 2 and 3 deleted by the duplicate search, which leaves LastRecNo at 4.
+    auto records = people(1, 3);
+    for (int id : {2, 3}) {
+        records[id].RecStatus = QStringLiteral("DELR");
+        records[id].RecId = 0;
+    }
+    start(records, 4);
+    openById("Browse", 1);
+    env.ui.answer(Ui::Answer::Yes);
+    press(one(), "BrsCmd3");
+    EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
+    EXPECT_EQ(one(), nullptr);
+    EXPECT_EQ(env.p().LastRecNo, 1);
+    EXPECT_EQ(env.p().LowestFreeId, 1);
+    EXPECT_EQ(headerRecId(), 1);
+}
+
+TEST_F(RecordCommands, ChangeInPlaceRewritesOnlyThatRecord)
+{
+    start(people(1, 3));
+    const QByteArray before = fileBytes(env.naPath());
+    openById("Change", 2);
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsCmd5");
+    type(box(one(), "BrsTxt2"), "New Name");
+    press(one(), "Screen2Button");
+    type(box(two(), "BrsTxt20_1"), "key two");
+    type(box(two(), "BrsTxt30_4"), "3x");
+    press(two(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    EXPECT_EQ(env.ui.last().title, "Tavrel");
+    EXPECT_EQ(two()->focusWidget()->objectName(), "BrsCmd1");
+    const QByteArray after = fileBytes(env.naPath());
+    ASSERT_EQ(after.size(), before.size());
+    const int at = 2 * NARecord::Size; // record 3, ID 2
+    EXPECT_EQ(after.left(at), before.left(at));
+    EXPECT_EQ(after.mid(at + NARecord::Size), before.mid(at + NARecord::Size));
+    const QByteArray rec = after.mid(at, NARecord::Size);
+    EXPECT_EQ(rec.left(6), QByteArray("CRVN\x02\x00", 6));
+    EXPECT_EQ(rec.mid(6, 35), QByteArray("New Name").leftJustified(35, ' '));
+    EXPECT_EQ(rec.mid(462, 16), QByteArray("key two").leftJustified(16, ' '));
+    EXPECT_EQ(rec.mid(566, 2), QByteArray("\x03\x00", 2)) << "back link from its leading digits";
+    EXPECT_EQ(rec.mid(568, 6), QByteArray(6, '\0'));
+    EXPECT_EQ(env.p().CurId, 2);
+}
+
+TEST_F(RecordCommands, ChangeMovingTheHighestRecordToAFreeLowerId)
+{
+    auto records = people(1, 5);
+    records.erase(2);
+    start(records);
+    ASSERT_EQ(env.p().LowestFreeId, 2);
+    openById("Change", 5);
+    type(box(one(), "BrsTxt1"), "2");
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    EXPECT_EQ(env.p().CurId, 2);
+    const NARecord moved = onDisk(2);
+    EXPECT_EQ(moved.RecStatus, "CRVN");
+    EXPECT_EQ(moved.RecId, 2);
+    EXPECT_EQ(moved.Name.trimmed(), "Person 5");
+    EXPECT_EQ(env.p().LastRecNo, 5);
+    EXPECT_EQ(headerRecId(), 5);
+    const NARecord vacated = onDisk(5);
+    EXPECT_EQ(vacated.RecStatus, "CRVN");
+    EXPECT_EQ(vacated.RecId, 0);
+    EXPECT_EQ(env.p().LowestFreeId, 2) << "not raised by a move";
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "2");
+    // Next from the moved record goes on from its new ID.
+    press(one(), "BrsCmd1");
+    EXPECT_EQ(env.p().CurId, 3);
+}
+
+TEST_F(RecordCommands, ChangeToAHigherIdRaisesLastRecNo)
+{
+    start(people(1, 5));
+    openById("Change", 2);
+    press(one(), "Screen2Button");
+    type(box(two(), "BrsTxt1"), "10");
+    press(two(), "BrsCmd5");
+    EXPECT_EQ(env.p().LastRecNo, 11);
+    EXPECT_EQ(headerRecId(), 11);
+    EXPECT_EQ(onDisk(10).RecId, 10);
+    EXPECT_EQ(onDisk(10).Name.trimmed(), "Person 2");
+    EXPECT_EQ(onDisk(2).RecId, 0);
+    EXPECT_EQ(env.p().LowestFreeId, 2);
+    for (int id = 6; id <= 9; ++id)
+        EXPECT_FALSE(isActive(onDisk(id), id)) << id;
+    EXPECT_EQ(fileBytes(env.naPath()).size(), 11 * NARecord::Size);
+}
+
+TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidId)
+{
+    start(people(1, 3));
+    const QByteArray before = fileBytes(env.naPath());
+    openById("Change", 2);
+    type(box(one(), "BrsTxt2"), "Not stored");
+    type(box(one(), "BrsTxt1"), "3");
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "That Record ID Is Already In Use.");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2");
+    for (const char* bad : {"", "abc", "0", "1701", "2.5"}) {
+        type(box(one(), "BrsTxt1"), QString::fromLatin1(bad));
+        press(one(), "BrsCmd5");
+        EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.") << bad;
+        EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2") << bad;
+    }
+    EXPECT_EQ(env.ui.beeps, 6);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+}
+
+TEST_F(RecordCommands, AddTakesTheLowestFreeIdWhenTheBoxIsEmpty)
+{
+    auto records = people(1, 4);
+    records[4].RecStatus = QStringLiteral("DELR");
+    records[4].RecId = 0;
+    start(records, 5);
+    startAddCommand(env.p(), false);
+    settle();
+    type(box(one(), "BrsTxt2"), "Newcomer");
+    type(box(one(), "BrsTxt3_0"), "Street 1");
+    press(one(), "BrsCmd7");
+    EXPECT_EQ(env.ui.messages.back().text, "Record Added.");
+    EXPECT_EQ(one(), nullptr) << "a single add closes the screens";
+    const NARecord added = onDisk(4);
+    EXPECT_TRUE(isActive(added, 4));
+    EXPECT_EQ(added.Name.trimmed(), "Newcomer");
+    EXPECT_EQ(env.p().LastRecNo, 5);
+    EXPECT_EQ(env.p().LowestFreeId, 5);
+
+    // The box showed the ID with a leading blank; screen 2 copies it to screen 1.
+    startAddCommand(env.p(), true);
+    settle();
+    type(box(one(), "BrsTxt2"), "From screen two");
+    press(one(), "Screen2Button");
+    press(two(), "BrsCmd7");
+    EXPECT_TRUE(isActive(onDisk(5), 5));
+    EXPECT_EQ(env.p().LastRecNo, 6);
+    EXPECT_EQ(headerRecId(), 6);
+    EXPECT_EQ(env.p().LowestFreeId, 6);
+    EXPECT_TRUE(one()->isVisible()) << "add-many goes back to screen 1";
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsTxt2");
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "");
+}
+
+TEST_F(RecordCommands, AddShowsTheChosenIdBeforeStoring)
+{
+    start(people(1, 2));
+    startAddCommand(env.p(), true);
+    settle();
+    // Refuse the first add so the filled-in box stays on screen.
+    auto records = people(1, 3);
+    writeNAFile(env.naPath(), records);
+    press(one(), "BrsCmd7");
+    EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), " 3");
+}
+
+TEST_F(RecordCommands, AddRefusesIdsOutOfRangeAndInUse)
+{
+    start(people(1, 2));
+    const QByteArray before = fileBytes(env.naPath());
+    startAddCommand(env.p(), true);
+    settle();
+    type(box(one(), "BrsTxt2"), "Typed data");
+    type(box(one(), "BrsTxt1"), "1701");
+    press(one(), "BrsCmd7");
+    EXPECT_EQ(lastMessage(), "The ID Number Cannot Exceed 1700.");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "");
+    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsTxt1");
+    for (const char* bad : {"0", "x1"}) {
+        type(box(one(), "BrsTxt1"), QString::fromLatin1(bad));
+        press(one(), "BrsCmd7");
+        EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.") << bad;
+        EXPECT_EQ(box(one(), "BrsTxt1")->text(), "");
+    }
+    type(box(one(), "BrsTxt1"), "2");
+    press(one(), "BrsCmd7");
+    EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
+    ASSERT_NE(one(), nullptr) << "add-many keeps the screens";
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Typed data");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2");
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    EXPECT_EQ(env.ui.beeps, 4);
+
+    // A single add closes the screens even when refused.
+    press(one(), "BrsCmd6");
+    startAddCommand(env.p(), false);
+    settle();
+    type(box(one(), "BrsTxt1"), "1");
+    press(one(), "BrsCmd7");
+    EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
+    EXPECT_EQ(one(), nullptr);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+}
+
+TEST_F(RecordCommands, AddManyTakesTheLowestFreeIdsInTurn)
+{
+    auto records = people(1, 6);
+    records.erase(2);
+    records.erase(4);
+    start(records);
+    startAddCommand(env.p(), true);
+    settle();
+    for (const char* name : {"First new", "Second new", "Third new"}) {
+        type(box(one(), "BrsTxt2"), QString::fromLatin1(name));
+        press(one(), "BrsCmd7");
+        EXPECT_EQ(one()->focusWidget()->objectName(), "BrsTxt1");
+        EXPECT_EQ(box(one(), "BrsTxt2")->text(), "");
+    }
+    EXPECT_EQ(onDisk(2).Name.trimmed(), "First new");
+    EXPECT_EQ(onDisk(4).Name.trimmed(), "Second new");
+    EXPECT_EQ(onDisk(7).Name.trimmed(), "Third new");
+    EXPECT_EQ(env.p().LastRecNo, 8);
+    EXPECT_EQ(headerRecId(), 8);
+    EXPECT_TRUE(messages().filter("Record Added.").isEmpty()) << "add-many adds quietly";
+}
+
+} // namespace
+} // namespace tavrel::test
