@@ -33,6 +33,7 @@ NAContent::NAContent(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     frame->setObjectName(QStringLiteral("Frame1"));
     Option3D1[0] = new QRadioButton(QStringLiteral("&ID Number Only"), frame);
     Option3D1[1] = new QRadioButton(QStringLiteral("ID Number &And Name"), frame);
+    Option3D1[0]->setChecked(true);
     auto* options = new QVBoxLayout(frame);
     for (int i = 0; i < 2; ++i) {
         Option3D1[i]->setObjectName(QStringLiteral("Option3D1_%1").arg(i));
@@ -42,7 +43,6 @@ NAContent::NAContent(Program& p, QWidget* parent) : QDialog(parent), p_(p)
                 Option3D1_Click();
         });
     }
-    Option3D1[0]->setChecked(true);
 
     OKButton = new QPushButton(QStringLiteral("&OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));

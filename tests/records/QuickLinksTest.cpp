@@ -1,0 +1,248 @@
+#include "RecordsFixture.h"
+
+#include "platform/Text.h"
+#include "store/NameList.h"
+
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tavrel::test {
+namespace {
+
+using QuickLinks = RecordsFixture;
+
+const QString kOutOfRange =
+    QStringLiteral("ID Number Is Out Of Range.  Cannot Link To Other N&A Record.");
+const QString kNoActive =
+    QStringLiteral("There Is No Active N&A Record With The Link ID.  Nothing To Display.");
+
+TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
+{
+    start(people(1, 3));
+    openById("Change", 1);
+    press(one(), "Screen2Button");
+    const QStringList typed{"7", "0", "1701", " 7"};
+    for (int i = 0; i < 4; ++i) {
+        type(box(two(), QStringLiteral("BrsTxt30_%1").arg(i)), typed[i]);
+        type(box(two(), QStringLiteral("BrsTxt40_%1").arg(i)), QStringLiteral("Desc %1").arg(i));
+    }
+    type(box(two(), "BrsTxt30_4"), "abc");
+    press(two(), "BrsCmd5");
+    const QString tail = QStringLiteral(" Link Is Out Of Range.  Must Be Between 1 And 1700.  Will "
+                                        "Be Deleted.");
+    EXPECT_EQ(messages(), QStringList({"ID Number In Second" + tail, "ID Number In Third" + tail,
+                                       "ID Number In Fourth" + tail, "Record Changed."}));
+    EXPECT_EQ(env.ui.messages.front().title, "Tavrel");
+    const NARecord r = onDisk(1);
+    EXPECT_EQ(r.LinkId1, 7) << "a short ID is zero-filled and accepted, even beyond the file";
+    EXPECT_EQ(r.LinkId2, 0);
+    EXPECT_EQ(r.LinkId3, 0);
+    EXPECT_EQ(r.LinkId4, 0);
+    EXPECT_EQ(r.LinkText2.trimmed(), "Desc 1") << "the description stays";
+    EXPECT_EQ(r.BackLinkId, 0) << "the back link is not checked; no leading digits give 0";
+    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "");
+    EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Desc 1");
+
+    // Add runs the same check before storing.
+    press(two(), "BrsCmd2");
+    env.ui.messages.clear();
+    startAddCommand(env.p(), false);
+    settle();
+    press(one(), "Screen2Button");
+    type(box(two(), "BrsTxt30_0"), "0000");
+    press(two(), "BrsCmd7");
+    EXPECT_EQ(messages(), QStringList({"ID Number In First" + tail, "Record Added."}));
+    EXPECT_EQ(onDisk(4).LinkId1, 0);
+}
+
+TEST_F(QuickLinks, FollowingALinkWritesTheBackLinkAndGoBackWritesNothing)
+{
+    auto records = people(1, 9);
+    records[5].LinkId1 = 9;
+    records[5].LinkText1 = QStringLiteral("Sister");
+    records[9].LinkId2 = 3;
+    start(records);
+    openById("Browse", 5);
+    press(one(), "Screen2Button");
+    press(two(), "DisplayButton_0");
+    EXPECT_TRUE(messages().isEmpty());
+    EXPECT_EQ(env.p().CurId, 9);
+    EXPECT_TRUE(one()->isVisible());
+    EXPECT_FALSE(two()->isVisible());
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 9");
+    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "5");
+    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "3");
+    const QByteArray rec = recordBytes(env.naPath(), 10);
+    EXPECT_EQ(rec.mid(566, 2), QByteArray("\x05\x00", 2));
+    NARecord expected = records[9];
+    expected.BackLinkId = 5;
+    EXPECT_EQ(rec, expected.toBytes()) << "nothing else of the record changes";
+
+    // Chain 5 -> 9 -> 3, then back twice.
+    press(one(), "Screen2Button");
+    press(two(), "DisplayButton_1");
+    EXPECT_EQ(env.p().CurId, 3);
+    EXPECT_EQ(onDisk(3).BackLinkId, 9);
+    const QByteArray before = fileBytes(env.naPath());
+    press(one(), "Screen2Button");
+    press(two(), "DisplayButton_4");
+    EXPECT_EQ(env.p().CurId, 9);
+    EXPECT_TRUE(one()->isVisible());
+    press(one(), "Screen2Button");
+    press(two(), "DisplayButton_4");
+    EXPECT_EQ(env.p().CurId, 5);
+    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 5");
+    EXPECT_EQ(fileBytes(env.naPath()), before) << "going back writes nothing";
+    // The clipboard copy follows the record on display.
+    press(one(), "CopyButton");
+    EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Person 5", 35)));
+}
+
+TEST_F(QuickLinks, DisplayButtonsRefuseBadAndDeadLinks)
+{
+    auto records = people(1, 6);
+    records[4].RecStatus = QStringLiteral("DELR");
+    records[4].RecId = 0;
+    start(records);
+    openById("Browse", 2);
+    press(one(), "Screen2Button");
+    const QByteArray before = fileBytes(env.naPath());
+    const NARecord buffer = env.p().CurRec;
+    struct Case {
+        const char* link;
+        QString message;
+    };
+    for (const Case& c : {Case{"", kOutOfRange}, Case{"7", kOutOfRange}, Case{"0", kOutOfRange},
+                          Case{"a1", kOutOfRange}, Case{"4", kNoActive}}) {
+        type(box(two(), "BrsTxt30_0"), QString::fromLatin1(c.link));
+        press(two(), "DisplayButton_0");
+        EXPECT_EQ(lastMessage(), c.message) << c.link;
+        EXPECT_EQ(env.ui.last().title, "Tavrel");
+        EXPECT_EQ(env.p().CurId, 2) << c.link;
+        EXPECT_TRUE(two()->isVisible()) << c.link;
+        EXPECT_EQ(env.p().CurRec.toBytes(), buffer.toBytes()) << c.link;
+    }
+    // An empty back-link box cannot go back either.
+    press(two(), "DisplayButton_4");
+    EXPECT_EQ(lastMessage(), kOutOfRange);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+}
+
+// Double-clicks link box `i` on screen 2; the queued modal handler works the picker.
+void doubleClickLink(QWidget* screen2, int i)
+{
+    QLineEdit* b = control<QLineEdit>(screen2, QStringLiteral("BrsTxt30_%1").arg(i));
+    ASSERT_NE(b, nullptr);
+    QTest::mouseDClick(b, Qt::LeftButton);
+    settle();
+}
+
+struct Picked {
+    QStringList lines;
+    QString title;
+};
+
+TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
+{
+    std::map<int, NARecord> records;
+    records[3] = makeRecord(3, QStringLiteral("Carol"), QStringLiteral("zeta"));
+    records[12] = makeRecord(12, QStringLiteral("Twelve With A Long Name Indeed"),
+                             QStringLiteral("alpha"));
+    records[5] = makeRecord(5, QStringLiteral("Eve"), QStringLiteral("Mid"));
+    start(records);
+    env.p().SortPref = QLatin1Char('0');
+    openById("Browse", 3);
+    press(one(), "Screen2Button");
+
+    Picked seen;
+    auto choose = [&seen](int row, int option, bool ok = true) {
+        return [&seen, row, option, ok](QDialog& d) {
+            seen.title = d.windowTitle();
+            auto* list = d.findChild<QListWidget*>("List1");
+            ASSERT_NE(list, nullptr);
+            seen.lines.clear();
+            for (int k = 0; k < list->count(); ++k)
+                seen.lines << list->item(k)->text();
+            list->setCurrentRow(row);
+            click(d.findChild<QRadioButton*>(QStringLiteral("Option3D1_%1").arg(option)));
+            if (option == 1) {
+                EXPECT_EQ(d.focusWidget()->objectName(), "OKButton");
+            }
+            click(d.findChild<QPushButton*>(ok ? "OKButton" : "CancelButton"));
+        };
+    };
+    env.ui.onModal(choose(0, 1));
+    doubleClickLink(two(), 0);
+    EXPECT_EQ(seen.title, "N&A File Content");
+    EXPECT_EQ(seen.lines, QStringList({pickerLine(12, "Twelve With A Long Name Indeed"),
+                                       pickerLine(5, "Eve"), pickerLine(3, "Carol")}));
+    EXPECT_EQ(seen.lines[0].size(), 41);
+    EXPECT_EQ(env.p().PickedLinkId, 2012);
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "12");
+    EXPECT_EQ(box(two(), "BrsTxt40_0")->text(), "Twelve With A Long N") << "cut to 20";
+
+    env.ui.onModal(choose(1, 0));
+    doubleClickLink(two(), 1);
+    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "5");
+    EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "");
+
+    // Cancel leaves the box as it was.
+    type(box(two(), "BrsTxt30_2"), "3");
+    env.ui.onModal(choose(0, 1, false));
+    doubleClickLink(two(), 2);
+    EXPECT_EQ(box(two(), "BrsTxt30_2")->text(), "3");
+    EXPECT_EQ(box(two(), "BrsTxt40_2")->text(), "");
+
+    // The back-link box has no description: it takes the ID alone.
+    env.ui.onModal(choose(2, 1));
+    doubleClickLink(two(), 4);
+    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "3");
+    EXPECT_EQ(box(two(), "BrsTxt40_3")->text(), "");
+
+    // Nothing is stored until Change; then the description is cut to 20 on disk.
+    press(two(), "BrsCmd5");
+    const NARecord r = onDisk(3);
+    EXPECT_EQ(r.LinkId1, 12);
+    EXPECT_EQ(r.LinkText1, "Twelve With A Long N");
+    EXPECT_EQ(r.LinkId2, 5);
+    EXPECT_EQ(r.BackLinkId, 3);
+}
+
+TEST_F(QuickLinks, PickerOkWithoutALineAsksAgain)
+{
+    start(people(1, 2));
+    openById("Browse", 1);
+    press(one(), "Screen2Button");
+    env.ui.onModal([this](QDialog& d) {
+        click(d.findChild<QPushButton*>("OKButton"));
+        EXPECT_TRUE(d.isVisible()) << "the picker stays open";
+        EXPECT_EQ(lastMessage(), "Please Select A N&A Entry Or Click Cancel.");
+        d.findChild<QListWidget*>("List1")->setCurrentRow(1);
+        click(d.findChild<QPushButton*>("OKButton"));
+        EXPECT_FALSE(d.isVisible());
+    });
+    doubleClickLink(two(), 3);
+    EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "2");
+    EXPECT_TRUE(env.ui.allUsed());
+}
+
+TEST_F(QuickLinks, LinksAreLockedWhileAdding)
+{
+    start(people(1, 2));
+    startAddCommand(env.p(), false);
+    settle();
+    press(one(), "Screen2Button");
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled());
+    // The picker still fills a link of the new record.
+    env.ui.onModal([](QDialog& d) {
+        d.findChild<QListWidget*>("List1")->setCurrentRow(0);
+        click(d.findChild<QPushButton*>("OKButton"));
+    });
+    doubleClickLink(two(), 0);
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1");
+}
+
+} // namespace
+} // namespace tavrel::test
