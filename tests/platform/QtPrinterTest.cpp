@@ -182,6 +182,35 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     EXPECT_NEAR(second->xMin, pageX(0), 0.3);
 }
 
+TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
+{
+    QTemporaryDir tmp;
+    QtPrinter printer(tmp.path());
+    // Two breaks in a row leave a blank sheet between; breaks at the end add none.
+    printer.printLine(QStringLiteral("one"));
+    printer.newPage();
+    printer.newPage();
+    EXPECT_DOUBLE_EQ(printer.currentY(), 0);
+    printer.printLine(QStringLiteral("three"));
+    printer.newPage();
+    printer.newPage();
+    printer.endDoc();
+    EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 3u);
+    if (havePdfToText()) {
+        const auto words = pdfWords(printer.lastPdfFile());
+        ASSERT_EQ(words.size(), 2u);
+        EXPECT_EQ(words[1].text, QStringLiteral("three"));
+        EXPECT_EQ(words[1].page, 3);
+    }
+
+    // A break before anything was drawn keeps its blank first sheet.
+    printer.newPage();
+    printer.printLine(QStringLiteral("second"));
+    printer.endDoc();
+    EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 2u);
+    EXPECT_EQ(filesIn(tmp.path()).size(), 2);
+}
+
 TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
 {
     QTemporaryDir tmp;
