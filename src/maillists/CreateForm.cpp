@@ -78,7 +78,7 @@ CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     g1->addWidget(CreateFil1, 0, 0, 1, 2);
     g1->addWidget(buddyLabel(frame1, "Label3", QStringLiteral("Title"), CreateTxt5), 1, 0);
     g1->addWidget(CreateTxt5, 1, 1);
-    CreateFil1->addItems(p_.files.list(QStringLiteral("Tvlmail.*")));
+    CreateFil1->addItems(listMailListFiles(p_, QStringLiteral("Tvlmail.*")));
 
     auto* namesLabel =
         named(new QLabel(QStringLiteral("To Use Names, Click Button Below"), this), "Label2");

@@ -132,7 +132,7 @@ void MailForm::refreshFiles()
 {
     const QSignalBlocker quiet(MailFil1);
     MailFil1->clear();
-    MailFil1->addItems(p_.files.list(kMailListPattern));
+    MailFil1->addItems(listMailListFiles(p_, kMailListPattern));
     showReviseButton(false);
 }
 
@@ -260,7 +260,7 @@ void MailForm::MailCmd4_Click()
     try {
         // The flags are copied from the file as it is; the membership in memory
         // is not touched. A short or damaged file comes back complete.
-        const QByteArray line = p_.files.readAll(file).left(MailListFormat::LineLength);
+        const QByteArray line = readMailListLine(p_, file);
         QByteArray contents = fixedField(title, MailListFormat::TitleWidth) + QByteArray(6, ' ');
         for (int i = 0; i < 1700; ++i) {
             const int at = MailListFormat::FlagsOffset + i;
@@ -307,6 +307,14 @@ void MailForm::MailCmd6_Click()
     const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
     if (file.isEmpty())
         return;
+    try {
+        readMailListLine(p_, file);
+    } catch (const PlatformError& e) {
+        // Nothing is sent to the printer for a list that cannot be read.
+        unexpected(e.number(), "MailCmd6");
+        MailCmd2->setFocus();
+        return;
+    }
     auto* wait = new MLPrintWait(p_);
     loadWindow(wait);
     wait->show();

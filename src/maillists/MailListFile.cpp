@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace tavrel
 {
@@ -82,13 +83,34 @@ void WriteMailList(Program& p, const QString& fileName, const QString& title)
     p.files.replaceFile(fileName, mailListBytes(p, mailListTitleField(title)));
 }
 
+QByteArray readMailListLine(Program& p, const QString& fileName)
+{
+    // Only the line matters; whatever follows it (or a huge stray file) is never read.
+    QFile f(p.files.path(fileName));
+    errno = 0;
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (!f.exists())
+            throw PlatformError(ErrNo::FileNotFound, fileName);
+        throw PlatformError(errno ? errnoToNumber(errno) : ErrNo::PathFileAccess, fileName);
+    }
+    QByteArray line = f.read(LineLength);
+    if (f.error() != QFileDevice::NoError)
+        throw PlatformError(errno ? errnoToNumber(errno) : ErrNo::DeviceIo, fileName);
+    return line;
+}
+
+QStringList listMailListFiles(Program& p, const QString& pattern)
+{
+    QStringList out;
+    for (const QString& name : p.files.list(pattern)) {
+        if (Files::isPlainName(name))
+            out << name;
+    }
+    return out;
+}
+
 namespace
 {
-
-QByteArray readLine(Program& p, const QString& fileName)
-{
-    return p.files.readAll(fileName).left(LineLength);
-}
 
 QString titleOf(const QByteArray& line)
 {
@@ -99,7 +121,7 @@ QString titleOf(const QByteArray& line)
 
 QString LoadMailList(Program& p, const QString& fileName)
 {
-    const QByteArray line = readLine(p, fileName);
+    const QByteArray line = readMailListLine(p, fileName);
     clearMailListFlags(p);
     for (int id = 1; id <= kMaxId; ++id) {
         const int at = FlagsOffset + id - 1;
@@ -111,7 +133,7 @@ QString LoadMailList(Program& p, const QString& fileName)
 
 QString ReadMailListTitle(Program& p, const QString& fileName)
 {
-    const QString title = titleOf(readLine(p, fileName));
+    const QString title = titleOf(readMailListLine(p, fileName));
     if (title.startsWith(QChar(21)))
         return QString(TitleWidth, QLatin1Char(' '));
     return title;

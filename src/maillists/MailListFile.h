@@ -3,6 +3,7 @@
 #include "store/Program.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tavrel
 {
@@ -30,6 +31,12 @@ QString mailListTitleField(const QString& title);
 
 // The whole file for `title` and slots 1..1700 of MailListFlags.
 QByteArray mailListBytes(const Program& p, const QString& titleField);
+
+// The first 1746 bytes of list file `fileName` (fewer when the file is short).
+QByteArray readMailListLine(Program& p, const QString& fileName);
+
+// The list files matching `pattern` that the program can address by name.
+QStringList listMailListFiles(Program& p, const QString& pattern);
 
 // Writes MailListFlags as list file `fileName` (a plain name in the program
 // directory) with `title`. The old file stays intact until the new one is complete.

@@ -16,9 +16,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace tavrel::test {
+namespace tavrel::test
+{
 
-namespace {
+namespace
+{
 
 const QString kInvalidWithHelp =
     QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
@@ -26,7 +28,8 @@ const QString kInvalidWithHelp =
 
 } // namespace
 
-class CreateListTest : public MailListTest {
+class CreateListTest : public MailListTest
+{
 protected:
     void SetUp() override
     {
@@ -80,7 +83,8 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
 
     type(w->CreateTxt1, QStringLiteral("3"));
     click(w->CreateCmd1);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Supply An Identifier For The Mailing List."));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Please Supply An Identifier For The Mailing List."));
 
     for (const char* punct : {"a.b", "a b", "a-b"}) {
         type(w->CreateTxt2, QLatin1String(punct));
@@ -123,7 +127,8 @@ TEST_F(CreateListTest, HostileIdentifiersWriteNothing)
     EXPECT_EQ(int(env.ui.messages.size()), before + 4);
     EXPECT_EQ(env.ui.beeps, 0);
     EXPECT_TRUE(listFiles().isEmpty());
-    EXPECT_TRUE(QDir(env.dir() + QStringLiteral("/..")).entryList({QStringLiteral("tvlmail*")}).isEmpty());
+    EXPECT_TRUE(
+        QDir(env.dir() + QStringLiteral("/..")).entryList({QStringLiteral("tvlmail*")}).isEmpty());
     EXPECT_TRUE(createOpen());
 }
 
@@ -134,12 +139,12 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     env.ui.onModal([&](QDialog& d) {
         auto& picker = dynamic_cast<CreateByName&>(d).picker;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Create Mailing List By Name"));
-        EXPECT_EQ(itemsOf(picker.List1),
-                  (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
-                               pickerLine(5, QStringLiteral("Eve Bond")),
-                               pickerLine(8, QStringLiteral("Hal Crane"))}));
+        EXPECT_EQ(itemsOf(picker.List1), (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
+                                                      pickerLine(5, QStringLiteral("Eve Bond")),
+                                                      pickerLine(8, QStringLiteral("Hal Crane"))}));
         click(picker.AddButton);
-        EXPECT_EQ(env.ui.last().text, QStringLiteral("No Name Selected For Adding To Mailing List"));
+        EXPECT_EQ(env.ui.last().text,
+                  QStringLiteral("No Name Selected For Adding To Mailing List"));
         EXPECT_EQ(env.ui.last().title, kDefaultTitle);
         select(picker.List1, QStringLiteral("   5"));
         EXPECT_EQ(d.focusWidget(), picker.AddButton);
@@ -232,7 +237,8 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-class SearchCompleteTest : public CreateListTest {
+class SearchCompleteTest : public CreateListTest
+{
 protected:
     CompleteForm* openComplete(int matched, int added, bool saves)
     {
@@ -263,15 +269,17 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
     EXPECT_EQ(w->ComplTxt1->text(), QStringLiteral("4"));
     EXPECT_EQ(w->ComplTxt2->text(), QStringLiteral("2"));
-    for (QWidget* c : std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplFrm2, w->ComplTxt3,
-                                                      w->ComplCmd2})
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplFrm2, w->ComplTxt3, w->ComplCmd2})
         EXPECT_TRUE(c->isVisibleTo(w)) << c->objectName().toStdString();
 
     click(w->ComplCmd1);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Supply An Identifier For The Mailing List."));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Please Supply An Identifier For The Mailing List."));
     type(w->ComplTxt3, QStringLiteral("Sys"));
     click(w->ComplCmd1);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again."));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again."));
     EXPECT_EQ(env.ui.beeps, 2);
 
     // Longer identifiers are fine here and make longer extensions.
@@ -291,9 +299,9 @@ TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
     CompleteForm* w = openComplete(0, 0, false);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->ComplTxt1->text(), QStringLiteral("0"));
-    for (QWidget* c : std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplLbl2, w->ComplTxt3,
-                                                      w->ComplTxt4, w->ComplLbl3, w->ComplLbl4,
-                                                      w->ComplCmd2, w->ComplFrm2})
+    for (QWidget* c :
+         std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplLbl2, w->ComplTxt3, w->ComplTxt4,
+                                         w->ComplLbl3, w->ComplLbl4, w->ComplCmd2, w->ComplFrm2})
         EXPECT_TRUE(c->isHidden()) << c->objectName().toStdString();
     EXPECT_FALSE(w->ComplTxt1->isHidden());
     click(w->ComplCmd1);

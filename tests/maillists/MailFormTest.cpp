@@ -10,9 +10,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace tavrel::test {
+namespace tavrel::test
+{
 
-class MailFormTest : public MailListTest {
+class MailFormTest : public MailListTest
+{
 protected:
     void SetUp() override
     {
@@ -80,7 +82,8 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
     w->MailTxt2->clear();
     env.ui.answer(Ui::Answer::No);
     click(w->MailCmd7);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Do You Really Want To Revise This Mailing List?"));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Do You Really Want To Revise This Mailing List?"));
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNo);
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.a"))), (std::set<int>{3, 12, 40}));
 
@@ -147,7 +150,8 @@ TEST_F(MailFormTest, DeletesAList)
 
     env.ui.answer(Ui::Answer::No);
     click(w->MailCmd5);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Do You Really Want To Delete Mailing List tvlmail.a?"));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Do You Really Want To Delete Mailing List tvlmail.a?"));
     EXPECT_EQ(env.ui.last().icon, Ui::Icon::Question);
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("tvlmail.a"))));
 
@@ -222,6 +226,35 @@ TEST_F(MailFormTest, AddsAndRemovesNames)
     EXPECT_TRUE(w->MailTxt2->text().isEmpty());
     EXPECT_TRUE(w->MailCmd7->isHidden());
     EXPECT_TRUE(env.ui.allUsed());
+}
+
+TEST_F(MailFormTest, OddFilesAreHandledWithoutHarm)
+{
+    // A name the program could not address is not offered at all.
+    writeRaw(QStringLiteral("tvlmail.\nx"), listBytes(QStringLiteral("Odd"), {1}));
+    // A big stray file: only its line is read, and the title change mends it.
+    QByteArray big = listBytes(QStringLiteral("Big"), {7});
+    big += QByteArray(4 << 20, 'z');
+    writeRaw(QStringLiteral("tvlmail.big"), big);
+    MailForm* w = openMail();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(itemsOf(w->MailFil1), QStringList{QStringLiteral("tvlmail.big")});
+    select(w->MailFil1, QStringLiteral("tvlmail.big"));
+    click(w->MailCmd3);
+    EXPECT_EQ(w->MailTxt1->toPlainText(), QStringLiteral("7"));
+    click(w->MailCmd4);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.big")), listBytes(QStringLiteral("Big"), {7}));
+
+    // A list that vanished under the window: a message, nothing printed or written.
+    QFile::remove(path(QStringLiteral("tvlmail.big")));
+    click(w->MailCmd6);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  53 In MailCmd6.  Notify Programmer."));
+    EXPECT_TRUE(env.printer.texts.empty());
+    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
+    click(w->ListByName);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  53 In ListByName.  Notify Programmer."));
+    EXPECT_TRUE(env.ui.modalWindows.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tvlmail.big"))));
 }
 
 TEST_F(MailFormTest, EmptyFileStillOpensThePicker)

@@ -2,9 +2,11 @@
 
 #include "platform/Errors.h"
 
-namespace tavrel::test {
+namespace tavrel::test
+{
 
-namespace {
+namespace
+{
 
 std::set<int> range(int from, int to)
 {
@@ -81,12 +83,14 @@ TEST_F(MailListTest, LoadingReadsFlagsAndTitleAndSurvivesDamagedFiles)
 
     // Cut off in the middle of the flags: what is there counts, the rest is not a member.
     writeRaw(QStringLiteral("tvlmail.cut"), listBytes(QStringLiteral("Cut"), {3, 900}).left(500));
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.cut")), QStringLiteral("Cut").leftJustified(40));
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.cut")),
+              QStringLiteral("Cut").leftJustified(40));
     EXPECT_EQ(flagged(), (std::set<int>{3}));
 
     // Shorter than the title, empty, and garbage in the flags.
     writeRaw(QStringLiteral("tvlmail.t"), "Tiny");
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.t")), QStringLiteral("Tiny").leftJustified(40));
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.t")),
+              QStringLiteral("Tiny").leftJustified(40));
     EXPECT_TRUE(flagged().empty());
     writeRaw(QStringLiteral("tvlmail.z"), QByteArray());
     EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.z")), QString(40, QLatin1Char(' ')));
@@ -152,8 +156,9 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
     EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Keep);
     EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Cancel);
     const auto& m = env.ui.last();
-    EXPECT_EQ(m.text, QStringLiteral("There Is Already A Mailing List File\nWith Identifier 'old'.\n\n"
-                                     "Do You Want To Replace It?"));
+    EXPECT_EQ(m.text,
+              QStringLiteral("There Is Already A Mailing List File\nWith Identifier 'old'.\n\n"
+                             "Do You Want To Replace It?"));
     EXPECT_EQ(m.title, kTitle);
     EXPECT_EQ(m.buttons, Ui::Buttons::YesNoCancel);
     EXPECT_EQ(m.icon, Ui::Icon::Question);

@@ -10,11 +10,13 @@
 #include <map>
 #include <set>
 
-namespace tavrel::test {
+namespace tavrel::test
+{
 
 // A program over its own directory with a few records and helpers to lay list
 // files there and read them back.
-class MailListTest : public ::testing::Test {
+class MailListTest : public ::testing::Test
+{
 protected:
     TestEnv env;
     Program& p = env.p();

@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace tavrel::test {
+namespace tavrel::test
+{
 
-class MailListPrintTest : public MailListTest {
+class MailListPrintTest : public MailListTest
+{
 protected:
     void SetUp() override
     {
@@ -77,8 +79,9 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 
     const auto lines = memberLines();
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].text, QStringLiteral("3  ") + QStringLiteral("Carol Ames").leftJustified(35) +
-                                 QStringLiteral("  ") + QStringLiteral("12 Elm Street").leftJustified(35));
+    EXPECT_EQ(lines[0].text,
+              QStringLiteral("3  ") + QStringLiteral("Carol Ames").leftJustified(35) +
+                  QStringLiteral("  ") + QStringLiteral("12 Elm Street").leftJustified(35));
     EXPECT_EQ(lines[1].text, QStringLiteral("5  ** ID Not Active **"));
     EXPECT_EQ(lines[2].text.left(14), QStringLiteral("8  Hal Crane  "));
     EXPECT_EQ(lines[3].text, QStringLiteral("9  ** ID Not Active **")); // beyond the last record
@@ -144,7 +147,8 @@ TEST_F(MailListPrintTest, CancelTakesEffectAtThePageBreak)
         EXPECT_NE(m.text, QStringLiteral("Mailing List Printed."));
     const QStringList& log = env.printer.log;
     ASSERT_GE(log.size(), 2);
-    EXPECT_EQ(log.mid(log.size() - 2), (QStringList{QStringLiteral("killDoc"), QStringLiteral("endDoc")}));
+    EXPECT_EQ(log.mid(log.size() - 2),
+              (QStringList{QStringLiteral("killDoc"), QStringLiteral("endDoc")}));
     EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
     EXPECT_TRUE(findWindow(QStringLiteral("MailForm")));
 }
