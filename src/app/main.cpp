@@ -1,11 +1,34 @@
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/InstanceLock.h"
+#include "platform/gui/HelpWindow.h"
+#include "platform/gui/QtClipboard.h"
+#include "platform/gui/QtPrinter.h"
+#include "platform/gui/QtUi.h"
+#include "shell/MarkMain.h"
+#include "shell/ShellResources.h"
+#include "shell/Startup.h"
+#include "store/Program.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Corvane Mark32"));
-    w.show();
+    QApplication::setApplicationName(QStringLiteral("tavrel"));
+    QApplication::setApplicationDisplayName(tavrel::kDefaultTitle);
+    tavrel::initShellResources();
+
+    tavrel::Files files(tavrel::resolveProgramDirectory(QApplication::applicationDirPath()));
+    tavrel::QtUi ui;
+    auto printer = tavrel::makeSystemPrinter(files.programDirectory());
+    tavrel::QtClipboard clipboard;
+    tavrel::HelpWindow help;
+    tavrel::SystemClock clock;
+    tavrel::Program program({ui, *printer, clipboard, help, clock, files});
+
+    tavrel::InstanceLock lock(files.programDirectory());
+    auto env = tavrel::currentEnvironment([&lock] { return !lock.acquire(); });
+    auto mainWindow = tavrel::startUp(program, env);
     return app.exec();
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+
+namespace tavrel
+{
+
+class Program;
+
+// The welcome box shown at the end of start-up while WelcomeOff is "0".
+class FileOpenDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FileOpenDlg(Program& p, QWidget* parent = nullptr);
+
+    void OKButton_Click();
+
+private:
+    Program& p_;
+    QCheckBox* check1_ = nullptr;
+};
+
+} // namespace tavrel

@@ -1,0 +1,54 @@
+#include "shell/ShowBoxesPref.h"
+
+#include "platform/gui/Windows.h"
+#include "shell/PrefWidgets.h"
+#include "store/Program.h"
+#include "store/RecordAccess.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavrel
+{
+
+ShowBoxesPref::ShowBoxesPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+{
+    setObjectName(QStringLiteral("ShowBoxesPref"));
+    setWindowTitle(QStringLiteral("Dialog Box Preferences"));
+    loadWindow(this);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(18, 16, 18, 14);
+    v->setSpacing(14);
+    check1_ =
+        new QCheckBox(QStringLiteral("Show 'N&&A File Open ...' Dialog Box At Startup"), this);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    v->addWidget(check1_);
+
+    auto* ok = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("&OK"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &ShowBoxesPref::OKButton_Click);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    v->addLayout(buttons);
+
+    check1_->setChecked(p_.WelcomeOff == QLatin1Char('0'));
+}
+
+void ShowBoxesPref::OKButton_Click()
+{
+    p_.WelcomeOff = check1_->isChecked() ? QLatin1Char('0') : QLatin1Char('1');
+    WriteHeaderRecord(p_);
+    unloadWindow(this);
+}
+
+void ShowBoxesPref::reject()
+{
+    unloadWindow(this);
+}
+
+} // namespace tavrel

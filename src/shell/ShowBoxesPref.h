@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+
+namespace tavrel
+{
+
+class Program;
+
+// "Dialog Box Preferences": the only way to bring the welcome box back. It is
+// modeless and leaves the main window's menus in place.
+class ShowBoxesPref : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit ShowBoxesPref(Program& p, QWidget* parent = nullptr);
+
+    void OKButton_Click();
+    // Esc or the close box: gone without storing anything.
+    void reject() override;
+
+private:
+    Program& p_;
+    QCheckBox* check1_ = nullptr;
+};
+
+} // namespace tavrel

@@ -1,0 +1,107 @@
+#include "shell/Startup.h"
+
+#include "shell/AbtForm.h"
+#include "shell/FileOpenDlg.h"
+#include "shell/MarkMain.h"
+#include "store/Program.h"
+#include "store/RecordAccess.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace tavrel
+{
+
+namespace
+{
+
+constexpr int kSmallestFigure = 69; // 640 x 480 at 15 twips a pixel
+constexpr int kSplashMs = 5000;
+
+int toTwips(int pixels, qreal dotsPerInch)
+{
+    if (dotsPerInch <= 0)
+        dotsPerInch = 96;
+    return int(std::lround(pixels * 1440.0 / dotsPerInch));
+}
+
+void checkScreen(Program& p, const StartupEnvironment& env)
+{
+    p.ScreenSizeFigure = screenSizeFigure(env.screenWidthTwips, env.screenHeightTwips);
+    if (p.ScreenSizeFigure >= kSmallestFigure)
+        return;
+    p.ui.messageBox(QStringLiteral("Your Current Screen Resolution Is Too Low To Properly Display "
+                                   "the Corvane Windows.  Click OK To Exit Corvane."),
+                    kDefaultTitle, Ui::Buttons::Ok);
+    p.ui.endProgram();
+}
+
+void checkSingleCopy(Program& p, const StartupEnvironment& env)
+{
+    if (!env.anotherCopyRunning || !env.anotherCopyRunning())
+        return;
+    p.ui.messageBox(QStringLiteral("Corvane Mark32 Is Already Running."), kDefaultTitle,
+                    Ui::Buttons::Ok);
+    p.ui.endProgram();
+}
+
+// The About box stands for five seconds while nothing else happens.
+void showSplash(Program& p, const StartupEnvironment& env)
+{
+    const QDateTime start = p.clock.now();
+    AbtForm splash(p, env.programFile, AbtForm::Mode::Splash);
+    splash.setModal(false);
+    splash.show();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    splash.repaint();
+    for (;;) {
+        const qint64 elapsed = start.msecsTo(p.clock.now());
+        if (elapsed > kSplashMs)
+            break;
+        p.clock.sleepMs(int(kSplashMs - elapsed) + 1);
+    }
+    splash.close();
+}
+
+} // namespace
+
+int screenSizeFigure(int widthTwips, int heightTwips)
+{
+    const double figure = double(widthTwips) * double(heightTwips) / 1e6;
+    return int(qBound<double>(-32768, std::round(figure), 32767));
+}
+
+StartupEnvironment currentEnvironment(std::function<bool()> anotherCopyRunning)
+{
+    StartupEnvironment env;
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect g = s->geometry();
+        env.screenWidthTwips = toTwips(g.width(), s->logicalDotsPerInchX());
+        env.screenHeightTwips = toTwips(g.height(), s->logicalDotsPerInchY());
+    }
+    env.anotherCopyRunning = std::move(anotherCopyRunning);
+    env.programFile = QCoreApplication::applicationFilePath();
+    return env;
+}
+
+std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
+{
+    checkScreen(p, env);
+    // The help topics are compiled into the program; this names where they live.
+    p.HelpFilePath = QStringLiteral(":/help");
+    checkSingleCopy(p, env);
+    showSplash(p, env);
+    OpenNAFile(p);
+
+    auto main = std::make_unique<MarkMain>(p, env.programFile);
+    main->show();
+    if (p.WelcomeOff == QLatin1Char('0')) {
+        FileOpenDlg welcome(p, main.get());
+        p.ui.runModal(welcome);
+    }
+    return main;
+}
+
+} // namespace tavrel

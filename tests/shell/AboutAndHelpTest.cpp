@@ -1,0 +1,127 @@
+// The About box's date line and the help topics behind the menus.
+#include "ShellFixture.h"
+
+#include "platform/gui/HelpWindow.h"
+#include "shell/AbtForm.h"
+#include "shell/ShellResources.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+namespace tavrel::test
+{
+namespace
+{
+
+TEST(AboutBox, DateLineUsesTwoDigitDateAndTwelveHourClock)
+{
+    const QString f = QStringLiteral("/opt/tavrel/tavrel");
+    auto at = [&](int h, int m) {
+        return exeDateText(f, QDateTime(QDate(2007, 1, 5), QTime(h, m)));
+    };
+    EXPECT_EQ(at(21, 5), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 9:05 PM"));
+    EXPECT_EQ(at(0, 7), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 12:07 AM"));
+    EXPECT_EQ(at(12, 30), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 12:30 PM"));
+    EXPECT_EQ(at(9, 59), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 9:59 AM"));
+    EXPECT_EQ(exeDateText(f, std::nullopt), QStringLiteral("Unable To Verify EXE Date And Time"));
+}
+
+TEST(AboutBox, ShowsTheProgramFileDateOrSaysItCannot)
+{
+    TestEnv env;
+    const QString exe = env.dir() + QStringLiteral("/tavrel");
+    {
+        QFile f(exe);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        f.flush();
+        ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2025, 11, 30), QTime(15, 4)),
+                                  QFileDevice::FileModificationTime));
+    }
+    AbtForm about(env.p(), exe, AbtForm::Mode::About);
+    about.show();
+    auto* text = control<QLineEdit>(&about, QStringLiteral("Text1"));
+    EXPECT_EQ(text->text(), exe + QStringLiteral("  11/30/25 At 3:04 PM"));
+    EXPECT_TRUE(text->isReadOnly());
+
+    AbtForm missing(env.p(), exe + QStringLiteral(".gone"), AbtForm::Mode::About);
+    EXPECT_EQ(control<QLineEdit>(&missing, QStringLiteral("Text1"))->text(),
+              QStringLiteral("Unable To Verify EXE Date And Time"));
+}
+
+// --- help topics ---
+
+QString resourceText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(f.readAll());
+}
+
+QStringList topicFiles()
+{
+    initShellResources();
+    QStringList out;
+    for (const QString& line :
+         resourceText(QStringLiteral(":/help/contents.html")).split(QLatin1Char('\n'))) {
+        static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
+        for (auto m = link.globalMatch(line); m.hasNext();)
+            out << m.next().captured(1);
+    }
+    return out;
+}
+
+TEST(HelpTopics, EveryLinkLeadsToATopicAndEveryTopicIsInTheContents)
+{
+    const QStringList listed = topicFiles();
+    ASSERT_GE(listed.size(), 20);
+    QDir dir(QStringLiteral(":/help"));
+    const QStringList all = dir.entryList({QStringLiteral("*.html")}, QDir::Files);
+    for (const QString& topic : all) {
+        SCOPED_TRACE(topic.toStdString());
+        if (topic != QLatin1String("contents.html")) {
+            EXPECT_TRUE(listed.contains(topic)) << "not reachable from the contents";
+        }
+        const QString html = resourceText(QStringLiteral(":/help/") + topic);
+        EXPECT_TRUE(html.contains(QLatin1String("<title>")));
+        static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
+        for (auto m = link.globalMatch(html); m.hasNext();) {
+            const QString target = m.next().captured(1);
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
+                << "broken link to " << target.toStdString();
+        }
+    }
+}
+
+TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
+{
+    openFile(2);
+    HelpWindow help;
+    QSet<QString> topics;
+    int numbered = 0;
+    for (QAction* a : mainWindow()->findChildren<QAction*>()) {
+        const int n = a->property("helpContext").toInt();
+        if (!n)
+            continue;
+        ++numbered;
+        SCOPED_TRACE(a->objectName().toStdString());
+        const QString topic = help.topicForContext(n);
+        EXPECT_NE(topic, QStringLiteral("contents.html"));
+        EXPECT_FALSE(topics.contains(topic)) << "two menu items share " << topic.toStdString();
+        topics.insert(topic);
+    }
+    EXPECT_EQ(numbered, 13);
+
+    // The topics other messages send the user to exist under these titles.
+    QStringList titles;
+    for (const auto& e : help.indexEntries())
+        titles << e.text;
+    EXPECT_TRUE(titles.contains(QStringLiteral("Creating A Mailing List")));
+    EXPECT_TRUE(titles.contains(QStringLiteral("About Printing")));
+    EXPECT_TRUE(titles.contains(QStringLiteral("Getting Started")));
+}
+
+} // namespace
+} // namespace tavrel::test

@@ -1,0 +1,247 @@
+// Every command from the main window: what it opens, the hide step, and the
+// menus coming back when its window unloads.
+#include "ShellFixture.h"
+
+#include "platform/gui/Windows.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+namespace tavrel::test
+{
+namespace
+{
+
+// Unloads the named command window as its own Cancel would.
+void unloadNamed(const QString& name)
+{
+    QWidget* w = loadedWindow(name);
+    ASSERT_NE(w, nullptr) << name.toStdString() << " is not loaded";
+    unloadWindow(w);
+}
+
+TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
+{
+    openFile(4);
+    const struct {
+        const char* item;
+        const char* button; // "" when the command has no button
+        const char* window;
+        const char* mode; // ScreenMode the command sets, "" when none
+    } commands[] = {
+        {"MailListCreate", "ToolMLNew", "CreateForm", ""},
+        {"MailListRevise", "ToolMLChg", "MailForm", ""},
+        {"MailListRevise", "ToolMLShow", "MailForm", ""},
+        {"AddMenu", "ToolAddOne", "BrsForma", "Add"},
+        {"AddMultRecsMenu", "ToolAddMany", "BrsForma", "AddMult"},
+        {"SearchMenu", "ToolSrch", "SchForm", ""},
+        {"ShortListMenu", "ToolQuik", "ListForm", ""},
+    };
+    for (const auto& c : commands) {
+        for (bool byButton : {false, true}) {
+            SCOPED_TRACE(std::string(byButton ? c.button : c.item));
+            ASSERT_TRUE(menusShown());
+            env.p().ScreenMode.clear();
+            if (byButton)
+                click(control<QToolButton>(mainWindow(), QLatin1String(c.button)));
+            else
+                choose(QLatin1String(c.item));
+            settle();
+            EXPECT_FALSE(menusShown());
+            EXPECT_TRUE(hintShown());
+            EXPECT_TRUE(otherWindows().contains(QLatin1String(c.window)))
+                << otherWindows().join(QLatin1Char(' ')).toStdString();
+            if (*c.mode) {
+                EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
+            }
+
+            // The main window may be activated while the command runs: the
+            // menus stay away as long as the command's window is loaded.
+            QEvent activate(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(mainWindow(), &activate);
+            settle();
+            EXPECT_FALSE(menusShown());
+
+            // The command ends: its windows unload one after the other.
+            for (const QString& name : otherWindows()) {
+                unloadNamed(name);
+                settle();
+                if (!otherWindows().isEmpty()) {
+                    EXPECT_FALSE(menusShown());
+                }
+            }
+            EXPECT_TRUE(menusShown());
+            EXPECT_FALSE(hintShown());
+        }
+    }
+}
+
+TEST_F(ShellTest, RecordCommandsByIdAskForTheIdAndComeBackOnCancel)
+{
+    openFile(4);
+    const struct {
+        const char* item;
+        const char* mode;
+        const char* word;
+    } commands[] = {
+        {"BrowseMenu", "Browse", "Get."},
+        {"ChangeMenu", "Change", "Change."},
+        {"DeleteMenu", "Delete", "Delete."},
+    };
+    for (const auto& c : commands) {
+        SCOPED_TRACE(c.item);
+        env.ui.answerInput(std::nullopt);
+        env.ui.prompts.clear();
+        choose(QLatin1String(c.item));
+        ASSERT_EQ(env.ui.prompts.size(), 1u);
+        EXPECT_TRUE(env.ui.prompts[0].prompt.endsWith(QLatin1String(c.word)));
+        EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
+        settle();
+        EXPECT_TRUE(menusShown());
+        EXPECT_TRUE(otherWindows().isEmpty());
+    }
+}
+
+TEST_F(ShellTest, CommandsOfLaterWindowsLeaveTheMainWindowAsItIs)
+{
+    openFile(5);
+    for (const char* item :
+         {"CompactMenu", "StatisticsMenu", "FindDupsMenu", "PrintMenu", "EnvelopePrintMenu"}) {
+        SCOPED_TRACE(item);
+        choose(QLatin1String(item));
+        settle();
+        EXPECT_TRUE(menusShown());
+        EXPECT_FALSE(hintShown());
+        EXPECT_TRUE(otherWindows().isEmpty());
+    }
+    for (const char* button : {"ToolPrt", "EnvButton", "ToolDups"}) {
+        SCOPED_TRACE(button);
+        click(control<QToolButton>(mainWindow(), QLatin1String(button)));
+        settle();
+        EXPECT_TRUE(menusShown());
+    }
+    EXPECT_TRUE(env.ui.messages.empty());
+}
+
+TEST_F(ShellTest, FindDuplicatesRefusesAFileWithFewerThanTwoIds)
+{
+    openFile(1); // LastRecNo 2: only ID 1 can be in use
+    ASSERT_EQ(env.p().LastRecNo, 2);
+    env.ui.answer(Ui::Answer::Ok);
+    choose(QStringLiteral("FindDupsMenu"));
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("There Are No Duplicate Records In The N&A File."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+    settle();
+    EXPECT_TRUE(menusShown());
+    EXPECT_TRUE(otherWindows().isEmpty());
+
+    // Two IDs in use: no refusal.
+    env.p().LastRecNo = 3;
+    choose(QStringLiteral("FindDupsMenu"));
+    EXPECT_EQ(env.ui.messages.size(), 1u);
+}
+
+TEST_F(ShellTest, AboutBoxIsModalWithItsOkButtonAndTheMenusReturn)
+{
+    openFile(2);
+    env.ui.onModal([this](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm"));
+        EXPECT_FALSE(menusShown());
+        EXPECT_TRUE(hintShown());
+        auto* ok = control<QAbstractButton>(&d, QStringLiteral("AbtCmd1"));
+        auto* text = control<QLineEdit>(&d, QStringLiteral("Text1"));
+        EXPECT_FALSE(ok->isHidden());
+        EXPECT_FALSE(text->isHidden());
+        EXPECT_EQ(text->text(), QStringLiteral("Unable To Verify EXE Date And Time"));
+        click(ok);
+        EXPECT_FALSE(d.isVisible());
+    });
+    choose(QStringLiteral("AboutTVLMenu"));
+    EXPECT_TRUE(env.ui.allUsed());
+    settle();
+    EXPECT_TRUE(menusShown());
+    EXPECT_FALSE(hintShown());
+}
+
+TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
+{
+    openFile(3);
+    // " Show Dialog Boxes" leaves the menus in place...
+    choose(QStringLiteral("PrefMenuShowBoxes"));
+    settle();
+    EXPECT_TRUE(menusShown());
+    EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("ShowBoxesPref")});
+    // ...and while it is open the other two preferences do nothing.
+    choose(QStringLiteral("DisplayMenu"));
+    choose(QStringLiteral("PrefQuickFindMenu"));
+    EXPECT_TRUE(env.ui.modalWindows.isEmpty());
+    EXPECT_TRUE(menusShown());
+    unloadNamed(QStringLiteral("ShowBoxesPref"));
+    settle();
+
+    // Alone again: both open modally after the hide step and the menus return.
+    for (const char* item : {"DisplayMenu", "PrefQuickFindMenu"}) {
+        SCOPED_TRACE(item);
+        bool hidden = false;
+        env.ui.onModal([&](QDialog&) { hidden = !menusShown() && hintShown(); });
+        choose(QLatin1String(item));
+        EXPECT_TRUE(hidden);
+        settle();
+        EXPECT_TRUE(menusShown());
+    }
+    EXPECT_EQ(env.ui.modalWindows,
+              (QStringList{QStringLiteral("PreferenceForm"), QStringLiteral("DisplayForm")}));
+}
+
+TEST_F(ShellTest, ExitAndClosingTheMainWindowCloseHelpAndEndTheRun)
+{
+    openFile(2);
+    EXPECT_THROW(choose(QStringLiteral("ExitMenu")), ProgramEnded);
+    EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("quit")});
+    EXPECT_FALSE(env.p().naFile.isOpen());
+}
+
+TEST_F(ShellTest, ClosingTheMainWindowEndsTheRunLikeExit)
+{
+    openFile(2);
+    MarkMain* m = mainWindow();
+    EXPECT_THROW(m->close(), ProgramEnded);
+    EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("quit")});
+    EXPECT_FALSE(env.p().naFile.isOpen());
+}
+
+TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
+{
+    openFile(2);
+    MarkMain* m = mainWindow();
+    auto pressF1On = [&](const char* menuName, const char* itemName) {
+        auto* menu = m->findChild<QMenu*>(QLatin1String(menuName));
+        auto* item = m->findChild<QAction*>(QLatin1String(itemName));
+        menu->popup(QPoint(10, 10));
+        menu->setActiveAction(item);
+        QTest::keyClick(menu, Qt::Key_F1);
+        menu->hide();
+    };
+    pressF1On("NAFileMenu", "AddMenu");
+    pressF1On("MailListMenu", "MailListRevise");
+    // Items without a topic of their own fall back to their menu's topic...
+    pressF1On("NAFileMenu", "StatisticsMenu");
+    // ...or, at the top, to the help finder.
+    pressF1On("FileMenu", "ExitMenu");
+    // F1 on the main window itself opens the finder too.
+    QTest::keyClick(m, Qt::Key_F1);
+    EXPECT_EQ(env.help.calls,
+              (QStringList{QStringLiteral("context 25"), QStringLiteral("context 75"),
+                           QStringLiteral("context 110"), QStringLiteral("finder"),
+                           QStringLiteral("finder")}));
+    choose(QStringLiteral("ContentsMenu"));
+    EXPECT_EQ(env.help.calls.last(), QStringLiteral("finder"));
+}
+
+} // namespace
+} // namespace tavrel::test

@@ -1,0 +1,98 @@
+#include "ShellFixture.h"
+
+#include "platform/gui/Windows.h"
+#include "store/RecordAccess.h"
+
+#include <QLabel>
+
+namespace tavrel::test
+{
+
+void ShellTest::openFile(int records, QChar welcomeOff)
+{
+    std::map<int, NARecord> recs;
+    for (int id = 1; id <= records; ++id)
+        recs[id] =
+            makeRecord(id, QStringLiteral("Person %1").arg(id), QStringLiteral("K%1").arg(id));
+    writeNAFile(env.naPath(), recs, -1, welcomeOff);
+    env.open();
+}
+
+MarkMain* ShellTest::mainWindow()
+{
+    if (!main) {
+        main = std::make_unique<MarkMain>(env.p(), env.dir() + QStringLiteral("/no-such-program"));
+        main->show();
+        settle();
+    }
+    return main.get();
+}
+
+void ShellTest::TearDown()
+{
+    for (QWidget* w : loadedWindows()) {
+        if (w != main.get())
+            unloadWindow(w);
+    }
+    settle();
+    main.reset();
+    settle();
+}
+
+QAction* ShellTest::action(const QString& name)
+{
+    auto* a = mainWindow()->findChild<QAction*>(name);
+    if (!a)
+        ADD_FAILURE() << "no menu item " << name.toStdString();
+    return a;
+}
+
+void ShellTest::choose(const QString& name)
+{
+    QAction* a = action(name);
+    ASSERT_NE(a, nullptr);
+    ASSERT_TRUE(a->isEnabled());
+    a->trigger();
+}
+
+bool ShellTest::menusShown()
+{
+    MarkMain* m = mainWindow();
+    const bool bar = !m->menuBar()->isHidden();
+    const bool tool = !control(m, QStringLiteral("ToolBar"))->isHidden();
+    const char* menus[] = {"FileMenu", "PreferenceMenu", "HelpMenu"};
+    int visible = 0;
+    for (const char* name : menus)
+        visible += m->findChild<QMenu*>(QLatin1String(name))->menuAction()->isVisible() ? 1 : 0;
+    EXPECT_TRUE(visible == 0 || visible == 3) << "menus half shown";
+    EXPECT_EQ(bar, tool) << "menu bar and toolbar disagree";
+    return bar && tool && visible == 3;
+}
+
+bool ShellTest::hintShown()
+{
+    return !control<QLabel>(mainWindow(), QStringLiteral("Label1"))->isHidden();
+}
+
+QStringList ShellTest::otherWindows()
+{
+    QStringList out;
+    for (QWidget* w : loadedWindows()) {
+        if (w != main.get())
+            out << w->objectName();
+    }
+    return out;
+}
+
+QByteArray fieldBytes(const QString& path, int recNo, const char* field)
+{
+    const QByteArray rec = recordBytes(path, recNo);
+    for (const auto& f : kNARecordLayout) {
+        if (qstrcmp(f.name, field) == 0)
+            return rec.mid(f.offset, f.width);
+    }
+    ADD_FAILURE() << "no field " << field;
+    return {};
+}
+
+} // namespace tavrel::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "shell/MarkMain.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <memory>
+
+#include <ostream>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace tavrel::test
+{
+
+// A program over a small N&A file with its main window shown and ready.
+class ShellTest : public ::testing::Test
+{
+protected:
+    // IDs 1 to `records` active; LastRecNo follows from the highest ID.
+    void openFile(int records, QChar welcomeOff = QLatin1Char('1'));
+    MarkMain* mainWindow();
+    void TearDown() override;
+
+    QAction* action(const QString& name);
+    // Triggers a menu item as the user would: the main window must be ready.
+    void choose(const QString& name);
+    bool menusShown();
+    bool hintShown();
+    // Every loaded window except the main window, by objectName.
+    QStringList otherWindows();
+
+    TestEnv env;
+    std::unique_ptr<MarkMain> main;
+};
+
+// The bytes of one field of record `recNo`, looked up by its name.
+QByteArray fieldBytes(const QString& path, int recNo, const char* field);
+
+} // namespace tavrel::test

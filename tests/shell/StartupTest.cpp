@@ -1,0 +1,189 @@
+// Start-up: screen check, single copy, splash, the N&A file, main window, welcome box.
+#include "ShellFixture.h"
+
+#include "platform/InstanceLock.h"
+#include "platform/gui/Windows.h"
+#include "shell/Startup.h"
+
+#include <QFile>
+
+namespace tavrel::test
+{
+namespace
+{
+
+// A clock that notes what the screen looks like each time start-up waits.
+class WatchingClock : public FixedClock
+{
+public:
+    std::function<void()> onSleep;
+    void sleepMs(int ms) override
+    {
+        if (onSleep)
+            onSleep();
+        FixedClock::sleepMs(ms);
+    }
+};
+
+class StartupTest : public ::testing::Test
+{
+protected:
+    StartupTest()
+        : program(Services{env.ui, env.printer, env.clipboard, env.help, clock, *env.files})
+    {
+    }
+    void TearDown() override
+    {
+        main.reset();
+        settle();
+    }
+    StartupEnvironment screen(int widthPx, int heightPx, bool otherCopy = false)
+    {
+        StartupEnvironment e;
+        e.screenWidthTwips = widthPx * 15;
+        e.screenHeightTwips = heightPx * 15;
+        e.anotherCopyRunning = [this, otherCopy] {
+            ++instanceChecks;
+            return otherCopy;
+        };
+        e.programFile = env.dir() + QStringLiteral("/tavrel");
+        return e;
+    }
+    void run(const StartupEnvironment& e) { main = startUp(program, e); }
+
+    TestEnv env;
+    WatchingClock clock;
+    Program program;
+    std::unique_ptr<MarkMain> main;
+    int instanceChecks = 0;
+};
+
+TEST(ScreenFigure, IsTwipAreaInMillionsRoundedToNearest)
+{
+    EXPECT_EQ(screenSizeFigure(9600, 7200), 69);    // 69.12
+    EXPECT_EQ(screenSizeFigure(9525, 7200), 69);    // 68.58 rounds up
+    EXPECT_EQ(screenSizeFigure(9450, 7200), 68);    // 68.04
+    EXPECT_EQ(screenSizeFigure(15360, 11520), 177); // 1024 x 768
+    EXPECT_EQ(screenSizeFigure(0, 0), 0);
+}
+
+TEST_F(StartupTest, A640By480ScreenIsAcceptedAndASmallerOneRefused)
+{
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
+    run(screen(640, 480));
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(program.ScreenSizeFigure, 69);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(env.ui.messages.empty());
+    main.reset();
+
+    TestEnv other;
+    WatchingClock otherClock;
+    Program small(
+        Services{other.ui, other.printer, other.clipboard, other.help, otherClock, *other.files});
+    other.ui.answer(Ui::Answer::Ok);
+    int checks = 0;
+    StartupEnvironment e = screen(630, 480);
+    e.anotherCopyRunning = [&checks] { return ++checks, false; };
+    EXPECT_THROW(startUp(small, e), ProgramEnded);
+    ASSERT_EQ(other.ui.messages.size(), 1u);
+    EXPECT_EQ(other.ui.last().text,
+              QStringLiteral("Your Current Screen Resolution Is Too Low To Properly Display the "
+                             "Corvane Windows.  Click OK To Exit Corvane."));
+    EXPECT_EQ(other.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(other.ui.last().buttons, Ui::Buttons::Ok);
+    // Nothing else happened: no instance check, no splash, no file.
+    EXPECT_EQ(checks, 0);
+    EXPECT_EQ(otherClock.sleptMs, 0);
+    EXPECT_FALSE(QFile::exists(other.naPath()));
+    EXPECT_EQ(findWindow(QStringLiteral("MarkMain")), nullptr);
+}
+
+TEST_F(StartupTest, ASecondCopyIsRefusedAndTheFirstKeepsItsLock)
+{
+    InstanceLock first(env.dir());
+    ASSERT_TRUE(first.acquire());
+    InstanceLock second(env.dir());
+
+    StartupEnvironment e = screen(1024, 768);
+    e.anotherCopyRunning = [&second] { return !second.acquire(); };
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(run(e), ProgramEnded);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Corvane Mark32 Is Already Running."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(clock.sleptMs, 0);
+    EXPECT_FALSE(QFile::exists(env.naPath())) << "the refused copy touched the N&A file";
+
+    // The first copy still holds the directory: a third copy is refused too.
+    InstanceLock third(env.dir());
+    EXPECT_FALSE(third.acquire());
+}
+
+TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
+{
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}}, -1, QLatin1Char('1'));
+    int sleeps = 0;
+    clock.onSleep = [&] {
+        ++sleeps;
+        // During the splash: the About box stands alone, without its OK button
+        // and date line; the file is not open yet and there is no main window.
+        QWidget* splash = findWindow(QStringLiteral("AbtForm"));
+        ASSERT_NE(splash, nullptr);
+        EXPECT_TRUE(splash->isVisible());
+        EXPECT_TRUE(control(splash, QStringLiteral("AbtCmd1"))->isHidden());
+        EXPECT_TRUE(control(splash, QStringLiteral("Text1"))->isHidden());
+        EXPECT_EQ(instanceChecks, 1);
+        EXPECT_FALSE(program.naFile.isOpen());
+        EXPECT_EQ(findWindow(QStringLiteral("MarkMain")), nullptr);
+    };
+    const QDateTime before = clock.now();
+    run(screen(800, 600));
+    EXPECT_GE(sleeps, 1);
+    EXPECT_GT(before.msecsTo(clock.now()), 5000);
+    EXPECT_LT(before.msecsTo(clock.now()), 5100);
+    EXPECT_EQ(findWindow(QStringLiteral("AbtForm")), nullptr) << "splash left open";
+    EXPECT_TRUE(program.naFile.isOpen());
+    EXPECT_EQ(program.LastRecNo, 2);
+    EXPECT_EQ(program.OrdinalWords,
+              (QStringList{QStringLiteral("First"), QStringLiteral("Second"),
+                           QStringLiteral("Third"), QStringLiteral("Fourth")}));
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << "welcome box shown while switched off";
+}
+
+TEST_F(StartupTest, WelcomeBoxFollowsWelcomeOffAndCanSwitchItselfOff)
+{
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}}, -1, QLatin1Char('0'));
+    env.ui.onModal([](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("FileOpenDlg"));
+        // It opens after the main window is on the screen.
+        QWidget* m = findWindow(QStringLiteral("MarkMain"));
+        ASSERT_NE(m, nullptr);
+        EXPECT_TRUE(m->isVisible());
+        auto* check = control<QAbstractButton>(&d, QStringLiteral("Check1"));
+        EXPECT_FALSE(check->isChecked());
+        click(check);
+        click(control<QAbstractButton>(&d, QStringLiteral("OKButton")));
+    });
+    run(screen(1024, 768));
+    EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("FileOpenDlg")});
+    EXPECT_EQ(program.WelcomeOff, QLatin1Char('1'));
+    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
+    main.reset();
+    program.naFile.close();
+
+    // The next start opens no welcome box (an unexpected modal would fail here).
+    TestEnv again;
+    QFile::remove(again.naPath());
+    ASSERT_TRUE(QFile::copy(env.naPath(), again.naPath()));
+    WatchingClock c2;
+    Program p2(Services{again.ui, again.printer, again.clipboard, again.help, c2, *again.files});
+    auto m2 = startUp(p2, screen(1024, 768));
+    EXPECT_TRUE(again.ui.modalWindows.isEmpty());
+    EXPECT_EQ(p2.WelcomeOff, QLatin1Char('1'));
+}
+
+} // namespace
+} // namespace tavrel::test
