@@ -1,0 +1,223 @@
+#include "shell/ListForm.h"
+
+#include "platform/Text.h"
+#include "platform/gui/Windows.h"
+#include "records/RecordScreens.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+namespace {
+
+class QuickFind : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        closeRecordScreens(env.p());
+        if (QWidget* w = form())
+            unloadWindow(w);
+        settle();
+    }
+    void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
+    {
+        writeNAFile(env.naPath(), records, lastRecNo);
+        env.open();
+        env.ui.setAutoOk(true);
+    }
+    void open(QChar field, QChar sort)
+    {
+        env.p().QuickFindField = field;
+        env.p().QuickFindSort = sort;
+        startQuickFind(env.p());
+        settle();
+    }
+    QWidget* form() { return findWindow(QStringLiteral("ListForm")); }
+    QListWidget* list() { return control<QListWidget>(form(), "ListLst1"); }
+    QString label(const char* name) { return control<QLabel>(form(), name)->text(); }
+    QStringList lines()
+    {
+        QStringList out;
+        for (int k = 0; k < list()->count(); ++k)
+            out << list()->item(k)->text();
+        return out;
+    }
+    // The name shown on each line (field "0"), trimmed.
+    QStringList names()
+    {
+        QStringList out;
+        for (const QString& l : lines())
+            out << trimRight(l);
+        return out;
+    }
+    void press(const char* name)
+    {
+        click(control<QPushButton>(form(), name));
+        settle();
+    }
+
+    TestEnv env;
+};
+
+TEST_F(QuickFind, ListsFollowEachSortCode)
+{
+    std::map<int, NARecord> r;
+    r[1] = makeRecord(1, "Delta", "smith", "b");
+    r[2] = makeRecord(2, "Alpha", "Jones", "a");
+    r[3] = makeRecord(3, "Gamma", "SMITH", "A");
+    r[4] = makeRecord(4, "Beta", "", "c");
+    start(r);
+    struct Case {
+        QChar sort;
+        QString caption;
+        QStringList order;
+    };
+    const Case cases[] = {
+        // Blank keys first; keys differing only in case are equal, in heapsort order.
+        {QLatin1Char('0'), "Sort Key 1", {"Beta", "Alpha", "Gamma", "Delta"}},
+        {QLatin1Char('1'), "Sort Key 2", {"Alpha", "Gamma", "Delta", "Beta"}},
+        {QLatin1Char('2'), "Sort Key 1 + Sort Key 2", {"Beta", "Alpha", "Gamma", "Delta"}},
+        {QLatin1Char('3'), "Sort Key 2 + Sort Key 1", {"Alpha", "Gamma", "Delta", "Beta"}},
+        {QLatin1Char('4'), "ID Number", {"Delta", "Alpha", "Gamma", "Beta"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        open(QLatin1Char('0'), c.sort);
+        ASSERT_NE(form(), nullptr);
+        EXPECT_EQ(form()->windowTitle(), "Name And Address File QuickFind");
+        EXPECT_EQ(label("ListLbl1"), c.caption);
+        EXPECT_EQ(label("ListLbl2"), "Name");
+        EXPECT_EQ(names(), c.order);
+        EXPECT_EQ(lines().first().size(), 35);
+        press("ListCmd1");
+        EXPECT_EQ(form(), nullptr);
+    }
+}
+
+TEST_F(QuickFind, IdOrderIsTheOrderOfTheDigitTexts)
+{
+    std::map<int, NARecord> r;
+    for (int id : {7, 99, 100, 101, 1000, 1009})
+        r[id] = makeRecord(id, QStringLiteral("N%1").arg(id));
+    start(r);
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    EXPECT_EQ(names(), QStringList({"N7", "N99", "N100", "N1000", "N1009", "N101"}));
+}
+
+TEST_F(QuickFind, EachFieldCodeShowsItsField)
+{
+    NARecord a = makeRecord(1, "Name A");
+    a.AddrLine1 = "Line one";
+    a.AddrLine3 = "Line three";
+    a.Comments = "A comment";
+    a.PhoneType1 = "Home";
+    a.PhoneNum1 = "555-1000";
+    a.PhoneType2 = "Work";
+    a.PhoneNum2 = "555-2000";
+    NARecord b = makeRecord(2, "Name B"); // every other field blank
+    start({{1, a}, {2, b}});
+    const struct {
+        char code;
+        const char* caption;
+        QString first;
+        int width;
+    } cases[] = {
+        {'0', "Name", padRight("Name A", 35), 35},
+        {'1', "Address Line 1", padRight("Line one", 35), 35},
+        {'2', "Address Line 2", QString(35, QLatin1Char(' ')), 35},
+        {'3', "Address Line 3", padRight("Line three", 35), 35},
+        {'4', "Address Line 4", QString(35, QLatin1Char(' ')), 35},
+        {'5', "Comments", padRight("A comment", 100), 100},
+        {'6', "First Two Telephone Numbers",
+         padRight("Home", 6) + " " + padRight("555-1000", 20) + "  " + padRight("Work", 6) + " " +
+             padRight("555-2000", 20),
+         56},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        open(QLatin1Char(c.code), QLatin1Char('4'));
+        EXPECT_EQ(label("ListLbl2"), c.caption);
+        ASSERT_EQ(list()->count(), 2) << "every active record gets one line";
+        EXPECT_EQ(lines()[0], c.first);
+        EXPECT_EQ(lines()[1].size(), c.width);
+        EXPECT_EQ(lines()[1].trimmed(), c.code == '0' ? "Name B" : "");
+        press("ListCmd1");
+    }
+}
+
+TEST_F(QuickFind, DisplayOpensTheChosenRecordForBrowsing)
+{
+    std::map<int, NARecord> r;
+    r[2] = makeRecord(2, "Second", "b");
+    r[5] = makeRecord(5, "Fifth", "a");
+    r[9] = makeRecord(9, "Ninth", "c");
+    start(r);
+    open(QLatin1Char('4'), QLatin1Char('0')); // blank fourth address lines
+    EXPECT_EQ(lines(), QStringList(3, QString(35, QLatin1Char(' '))));
+
+    press("ListCmd2");
+    EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
+    EXPECT_EQ(env.ui.last().title, "Corvane Mark32");
+    ASSERT_NE(form(), nullptr);
+    EXPECT_EQ(findWindow("BrsForma"), nullptr);
+
+    // Selecting a line hands the focus to the display button.
+    list()->setCurrentRow(0);
+    EXPECT_EQ(form()->focusWidget()->objectName(), "ListCmd2");
+    press("ListCmd2");
+    EXPECT_EQ(form(), nullptr) << "QuickFind unloads";
+    QWidget* screen = findWindow("BrsForma");
+    ASSERT_NE(screen, nullptr);
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(env.p().ScreenMode, "Browse");
+    EXPECT_EQ(env.p().CurId, 5);
+    EXPECT_EQ(control<QLineEdit>(screen, "BrsTxt2")->text(), "Fifth");
+    EXPECT_EQ(screen->windowTitle(), "Browse/Change/Delete N&A Records - Screen 1 Of 2");
+    closeRecordScreens(env.p());
+    settle();
+
+    // A double click opens its line at once.
+    open(QLatin1Char('0'), QLatin1Char('0'));
+    QListWidget* l = list();
+    const QRect third = l->visualItemRect(l->item(2));
+    ASSERT_TRUE(third.isValid());
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, third.center());
+    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, third.center());
+    settle();
+    EXPECT_EQ(form(), nullptr);
+    EXPECT_EQ(env.p().CurId, 9);
+}
+
+TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
+{
+    start({}, 1);
+    open(QLatin1Char('0'), QLatin1Char('0'));
+    EXPECT_EQ(env.ui.last().text, "The N&A File Is Empty.");
+    EXPECT_EQ(env.ui.last().title, "Tavrel");
+    EXPECT_EQ(env.ui.beeps, 1);
+    ASSERT_NE(form(), nullptr);
+    EXPECT_EQ(list()->count(), 0);
+    EXPECT_FALSE(env.ui.waitCursor);
+}
+
+TEST_F(QuickFind, OpeningUnloadsTheReportDialog)
+{
+    start({{1, makeRecord(1, "Only")}});
+    auto* print = new QWidget(nullptr, Qt::Window);
+    print->setWindowTitle("Print");
+    loadWindow(print);
+    print->show();
+    QPointer<QWidget> guard(print);
+    open(QLatin1Char('0'), QLatin1Char('0'));
+    EXPECT_TRUE(guard.isNull() || !isLoaded(guard));
+}
+
+} // namespace
+} // namespace tavrel::test
