@@ -77,7 +77,7 @@ CompleteForm::CompleteForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     ComplLbl3->setBuddy(ComplTxt3);
     ComplLbl4->setBuddy(ComplTxt4);
     ComplTxt3->setMaximumWidth(90);
-    ComplTxt4->setMinimumWidth(300);
+    ComplTxt4->setMinimumWidth(ComplTxt4->fontMetrics().averageCharWidth() * 42);
     auto* g2 = new QGridLayout(ComplFrm2);
     g2->addWidget(ComplLbl3, 0, 0);
     g2->addWidget(ComplTxt3, 0, 1, Qt::AlignLeft);

@@ -54,6 +54,7 @@ CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     CreateTxt3 = named(new QLineEdit(frame2), "CreateTxt3",
                        QStringLiteral("Up To 40 Characters To Describe This Mailing List"));
     CreateTxt3->setMaxLength(40);
+    CreateTxt3->setMinimumWidth(CreateTxt3->fontMetrics().averageCharWidth() * 42);
     CreateTxt1->setMinimumWidth(420);
     CreateTxt2->setMaximumWidth(70);
     auto* g2 = new QGridLayout(frame2);

@@ -2,6 +2,7 @@
 
 #include "platform/gui/Windows.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -25,6 +26,12 @@ MLPrintWait::MLPrintWait(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     top->addWidget(label2, 0, Qt::AlignHCenter);
     top->addWidget(CancelButton, 0, Qt::AlignHCenter);
     connect(CancelButton, &QPushButton::clicked, this, &MLPrintWait::CancelButton_Click);
+}
+
+void MLPrintWait::closeEvent(QCloseEvent* event)
+{
+    p_.StopRequested = true;
+    QWidget::closeEvent(event);
 }
 
 void MLPrintWait::CancelButton_Click()

@@ -18,6 +18,10 @@ public:
 
     QPushButton* CancelButton;
 
+protected:
+    // Closing the window asks for the same stop as Cancel.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void CancelButton_Click();
 

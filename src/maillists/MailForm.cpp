@@ -8,6 +8,7 @@
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -54,6 +56,7 @@ MailForm::MailForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     MailTxt2 = named(new QLineEdit(this), "MailTxt2",
                      QStringLiteral("Up To 40 Characters Describing This Mailing List"));
     MailTxt2->setMaxLength(40);
+    MailTxt2->setMinimumWidth(MailTxt2->fontMetrics().averageCharWidth() * 42);
     auto* label3 = named(new QLabel(QStringLiteral("&Title"), this), "Label3");
     label3->setBuddy(MailTxt2);
     MailTxt1 = named(new QPlainTextEdit(this), "MailTxt1",
@@ -126,6 +129,15 @@ MailForm::MailForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     connect(MailCmd5, &QPushButton::clicked, this, &MailForm::MailCmd5_Click);
     connect(MailCmd6, &QPushButton::clicked, this, &MailForm::MailCmd6_Click);
     connect(MailCmd2, &QPushButton::clicked, this, [this] { unloadWindow(this); });
+}
+
+void MailForm::closeEvent(QCloseEvent* event)
+{
+    if (printing_) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void MailForm::refreshFiles()
@@ -315,10 +327,12 @@ void MailForm::MailCmd6_Click()
         MailCmd2->setFocus();
         return;
     }
-    auto* wait = new MLPrintWait(p_);
+    QPointer<MLPrintWait> wait = new MLPrintWait(p_);
     loadWindow(wait);
     wait->show();
     wait->repaint();
+    printing_ = true;
+    setEnabled(false);
     bool completed = false;
     bool failed = false;
     try {
@@ -332,7 +346,9 @@ void MailForm::MailCmd6_Click()
             // The job is gone either way.
         }
     }
-    if (isLoaded(wait))
+    printing_ = false;
+    setEnabled(true);
+    if (wait && isLoaded(wait))
         unloadWindow(wait);
     if (failed)
         p_.ui.messageBox(

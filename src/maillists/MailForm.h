@@ -33,6 +33,10 @@ public:
     // The 40-character title of the list last clicked.
     QString MailListTitle;
 
+protected:
+    // The window stays while its contents print runs (the print lets events through).
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void MailFil1_Click();
     void MailCmd3_Click();
@@ -49,6 +53,7 @@ private:
     void unexpected(int number, const char* place);
 
     Program& p_;
+    bool printing_ = false;
 };
 
 } // namespace tavrel

@@ -153,6 +153,29 @@ TEST_F(MailListPrintTest, CancelTakesEffectAtThePageBreak)
     EXPECT_TRUE(findWindow(QStringLiteral("MailForm")));
 }
 
+TEST_F(MailListPrintTest, ClosingThePleaseWaitWindowStopsToo)
+{
+    ParseIdList(p, QStringLiteral("1-60"));
+    WriteMailList(p, QStringLiteral("tvlmail.big"), QString());
+    MailForm* w = openOn(QStringLiteral("tvlmail.big"));
+    ASSERT_TRUE(w);
+    bool formStayed = false;
+    QTimer::singleShot(0, [&] {
+        w->close(); // refused while printing
+        formStayed = w->isVisible();
+        QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
+        ASSERT_TRUE(wait);
+        wait->close();
+    });
+    click(w->MailCmd6);
+    settle();
+    EXPECT_TRUE(formStayed);
+    EXPECT_EQ(memberLines().size(), 53u);
+    EXPECT_EQ(env.printer.abandoned, 1);
+    EXPECT_TRUE(w->isEnabled());
+    EXPECT_TRUE(findWindow(QStringLiteral("MailForm")));
+}
+
 TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
 {
     const QByteArray list = listBytes(QStringLiteral("A"), {3});
