@@ -8,6 +8,12 @@
 
 namespace tavrel {
 
+namespace {
+
+constexpr int kGapBelowRecordScreen = 4; // pixels
+
+} // namespace
+
 MatchWindow::MatchWindow(Program& program, const NARecord& shown, int screenOnDisplay,
                          QWidget* parent)
     : QDialog(parent), p(program), shown_(shown), screenOnDisplay_(screenOnDisplay)
@@ -54,7 +60,15 @@ void MatchWindow::showEvent(QShowEvent* event)
     const QRect area = screen->geometry();
     const QRect frame = frameGeometry();
     const int x = area.x() + (area.width() - frame.width()) / 2;
-    const int y = area.y() + area.height() - frame.height() - int(marginTwips / twipsPerPixel);
+    int y = area.y() + area.height() - frame.height() - int(marginTwips / twipsPerPixel);
+    // A record screen taller than the margin allows for would be partly
+    // covered: then sit just under it, as far as the screen has room.
+    if (const QWidget* record = recordScreen(p, recordScreenOnDisplay(p));
+        record && record->isVisible()) {
+        const int below = record->frameGeometry().bottom() + 1 + kGapBelowRecordScreen;
+        if (y < below)
+            y = qMin(below, area.bottom() + 1 - frame.height());
+    }
     move(x, qMax(area.y(), y));
 }
 

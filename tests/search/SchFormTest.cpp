@@ -1,5 +1,6 @@
 #include "SearchFixture.h"
 
+#include "records/RecordScreens.h"
 #include "search/SrchMsg2Form.h"
 #include "search/SrchMsgForm.h"
 
@@ -190,6 +191,29 @@ TEST_F(SearchTest, MatchWindowSitsCentredBelowTheRecordScreen)
         const QRect g = w.frameGeometry();
         EXPECT_NEAR(g.center().x(), area.center().x(), 1) << figure;
         EXPECT_NEAR(g.bottom() + 1, area.bottom() + 1 - margin / twipsPerPixel, 1) << figure;
+        w.close();
+    }
+}
+
+TEST_F(SearchTest, MatchWindowDoesNotCoverTheRecordScreen)
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    p.ScreenSizeFigure = 150;
+    ASSERT_TRUE(readActive(p, 1));
+    p.ScreenMode = QStringLiteral("Search");
+    showRecordScreens(p);
+    for (int shown : {1, 2}) {
+        showRecordScreen(p, shown);
+        QWidget* record = recordScreen(p, shown);
+        ASSERT_TRUE(record && record->isVisible());
+        SrchMsgForm w(p, p.CurRec, shown);
+        w.show();
+        const QRect g = w.frameGeometry();
+        const bool below = g.top() > record->frameGeometry().bottom();
+        const bool atScreenBottom = g.bottom() == screen->geometry().bottom();
+        EXPECT_TRUE(below || atScreenBottom) << shown;
+        EXPECT_TRUE(screen->geometry().contains(g)) << shown;
         w.close();
     }
 }
