@@ -188,9 +188,15 @@ void Files::replaceFile(const QString& name, const QByteArray& contents,
     if (temp == target)
         throw PlatformError(ErrNo::BadFileName, tempName);
     {
+        // Whatever lies under the temporary name (a stale copy, or a link planted
+        // there) is removed and the file is created afresh, so no link is followed.
+        if (::unlink(QFile::encodeName(temp).constData()) != 0 && errno != ENOENT) {
+            const int err = errno;
+            throw PlatformError(errnoToNumber(err), tempName, err);
+        }
         QFile f(temp);
         errno = 0;
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             throw PlatformError(fileErrorNumber(f.error()), tempName, errno);
         if (f.write(contents) != contents.size() || !f.flush() || ::fsync(f.handle()) != 0) {
             const int err = errno;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextBrowser>
+#include <QtTest/QTest>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -115,6 +116,13 @@ TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
     // The contents button always leads home.
     click(control<QPushButton>(&help, QStringLiteral("HelpContentsButton")));
     EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+
+    // Esc puts the window away.
+    help.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : &help, Qt::Key_Escape);
+    EXPECT_FALSE(help.isVisible());
 }
 
 TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)

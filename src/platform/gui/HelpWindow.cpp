@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -101,6 +102,10 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(pages_, 1);
     resize(640, 520);
+
+    // Esc puts the help away, as in any viewer window.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     connect(contentsButton_, &QPushButton::clicked, this, &HelpWindow::showFinder);
     connect(indexButton_, &QPushButton::clicked, this, &HelpWindow::showIndex);
