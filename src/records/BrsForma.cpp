@@ -144,6 +144,7 @@ void BrsForma::fill(const NARecord& r)
         Combo1[i]->setEditText(trimRight(r.phoneType(i + 1)));
         BrsTxt10[i]->setText(trimRight(r.phoneNum(i + 1)));
     }
+    showTextFromStart();
 }
 
 void BrsForma::clear()

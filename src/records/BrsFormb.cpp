@@ -167,6 +167,7 @@ void BrsFormb::fill(const NARecord& r)
         BrsTxt40[i]->setText(trimRight(r.linkText(i + 1)));
     }
     BrsTxt30[4]->setText(linkText(r.BackLinkId));
+    showTextFromStart();
 }
 
 void BrsFormb::clear()

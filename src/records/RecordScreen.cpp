@@ -140,7 +140,14 @@ void RecordScreen::focusForMode()
 
 void RecordScreen::place()
 {
-    adjustSize();
+    // Both screens take the same size, so switching does not make the window jump.
+    if (RecordScreen* o = other()) {
+        const QSize a = sizeHint().expandedTo(minimumSizeHint());
+        const QSize b = o->sizeHint().expandedTo(o->minimumSizeHint());
+        resize(a.expandedTo(b));
+    } else {
+        adjustSize();
+    }
     QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -156,6 +163,13 @@ void RecordScreen::place()
     else
         y = area.y() + area.height() - frame.height() - int(300 / twips + 0.5);
     move(qMax(area.x(), x), qMax(area.y(), y));
+}
+
+void RecordScreen::showTextFromStart()
+{
+    const auto boxes = findChildren<QLineEdit*>();
+    for (QLineEdit* box : boxes)
+        box->setCursorPosition(0);
 }
 
 void RecordScreen::showInstead()

@@ -69,6 +69,8 @@ protected:
     virtual QWidget* addModeFocus() const = 0;
 
     QGroupBox* idFrame() const { return idFrame_; }
+    // After filling: every box shows the beginning of its text.
+    void showTextFromStart();
     QVBoxLayout* buttonColumn() const { return buttonColumn_; }
 
     void BrsCmd1_Click();

@@ -46,8 +46,7 @@ ListForm::ListForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     QFont arial = ListLst1->font();
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     ListLst1->setFont(arial);
-    ListLst1->setMinimumSize(
-        qMin(QFontMetrics(arial).horizontalAdvance(QString(56, QLatin1Char('n'))), 600), 320);
+    ListLst1->setMinimumSize(520, 320);
     label2->setBuddy(ListLst1);
 
     ListCmd2 = new QPushButton(QStringLiteral("&Display Record"), this);
