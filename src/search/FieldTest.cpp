@@ -3,9 +3,11 @@
 #include <QChar>
 #include <QVarLengthArray>
 
-namespace tavrel {
+namespace tavrel
+{
 
-namespace {
+namespace
+{
 
 constexpr char16_t kBlank = u' ';
 

@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace tavrel {
+namespace tavrel
+{
 
-namespace {
+namespace
+{
 
 constexpr int kGapBelowRecordScreen = 4; // pixels
 
@@ -56,7 +58,9 @@ void MatchWindow::showEvent(QShowEvent* event)
     if (!screen)
         return;
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchY();
-    const int marginTwips = p.ScreenSizeFigure >= 140 ? 2000 : p.ScreenSizeFigure >= 90 ? 1000 : 500;
+    const int marginTwips = p.ScreenSizeFigure >= 140  ? 2000
+                            : p.ScreenSizeFigure >= 90 ? 1000
+                                                       : 500;
     const QRect area = screen->geometry();
     const QRect frame = frameGeometry();
     const int x = area.x() + (area.width() - frame.width()) / 2;

@@ -12,14 +12,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel {
+namespace tavrel
+{
 
-namespace {
+namespace
+{
 
 const char* const kFieldCaptions[8] = {
-    "&Name Only (Fast Search)", "Name &And Mailing Address", "&Telephone Numbers",
-    "&Comments",                "Sort Key &1",               "Sort Key &2",
-    "&E-Mail Address",          "Search All &fields Listed Above",
+    "&Name Only (Fast Search)",
+    "Name &And Mailing Address",
+    "&Telephone Numbers",
+    "&Comments",
+    "Sort Key &1",
+    "Sort Key &2",
+    "&E-Mail Address",
+    "Search All &fields Listed Above",
 };
 
 } // namespace

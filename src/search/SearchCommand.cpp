@@ -5,7 +5,8 @@
 
 #include <QLineEdit>
 
-namespace tavrel {
+namespace tavrel
+{
 
 void startSearch(Program& p)
 {

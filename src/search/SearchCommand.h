@@ -2,7 +2,8 @@
 
 #include "store/Program.h"
 
-namespace tavrel {
+namespace tavrel
+{
 
 // "&Search": opens the search dialog.
 void startSearch(Program& p);

@@ -2,9 +2,11 @@
 
 #include "store/RecordAccess.h"
 
-namespace tavrel {
+namespace tavrel
+{
 
-namespace {
+namespace
+{
 
 void collect(Program& p, int id)
 {

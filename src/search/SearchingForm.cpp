@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace tavrel {
+namespace tavrel
+{
 
 SearchingForm::SearchingForm(QWidget* parent) : QDialog(parent)
 {

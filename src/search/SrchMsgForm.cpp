@@ -3,7 +3,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-namespace tavrel {
+namespace tavrel
+{
 
 SrchMsgForm::SrchMsgForm(Program& program, const NARecord& shown, int screenOnDisplay,
                          QWidget* parent)

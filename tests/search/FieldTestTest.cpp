@@ -5,7 +5,8 @@
 
 using namespace tavrel;
 
-namespace {
+namespace
+{
 
 bool matches(const QString& field, int width, const QString& key)
 {
@@ -55,15 +56,16 @@ TEST(FieldTest, FieldIsSeenAtItsFullStoredWidth)
     EXPECT_FALSE(matches(full, 35, QStringLiteral(" ")));
 
     // Text longer than the field is seen only up to the width.
-    EXPECT_FALSE(matches(QString(35, QLatin1Char('a')) + QStringLiteral("zz"), 35,
-                         QStringLiteral("z")));
+    EXPECT_FALSE(
+        matches(QString(35, QLatin1Char('a')) + QStringLiteral("zz"), 35, QStringLiteral("z")));
 
     // A key longer than the field never matches, not even blanks in blanks.
     EXPECT_TRUE(matches(QString(), 35, QString(35, QLatin1Char(' '))));
     EXPECT_FALSE(matches(QString(), 35, QString(36, QLatin1Char(' '))));
     EXPECT_FALSE(matches(QString(36, QLatin1Char('a')), 35, QString(36, QLatin1Char('a'))));
     // The key may sit at the very end of the field.
-    EXPECT_TRUE(matches(QString(34, QLatin1Char('a')) + QLatin1Char('b'), 35, QStringLiteral("ab")));
+    EXPECT_TRUE(
+        matches(QString(34, QLatin1Char('a')) + QLatin1Char('b'), 35, QStringLiteral("ab")));
 }
 
 TEST(FieldTest, BoxesChooseTheFieldsThatAreTested)
@@ -99,8 +101,8 @@ TEST(FieldTest, BoxesChooseTheFieldsThatAreTested)
     // Several boxes together, and everything with the last box.
     EXPECT_TRUE(recordHas(r, {3, 6}, QStringLiteral("ada@")));
     EXPECT_FALSE(recordHas(r, {3, 6}, QStringLiteral("555")));
-    for (const char* key : {"ada l", "engine row", "0199", "first program", "lovelace", "analyst",
-                            "example"})
+    for (const char* key :
+         {"ada l", "engine row", "0199", "first program", "lovelace", "analyst", "example"})
         EXPECT_TRUE(recordHas(r, {7}, QString::fromLatin1(key))) << key;
     // QuickLink descriptions are not search fields at all.
     EXPECT_FALSE(recordHas(r, {7}, QStringLiteral("babbage")));

@@ -11,7 +11,8 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace {
+namespace
+{
 
 // Which of the eight field boxes can be used, as a string of 1/0.
 QString enabledBoxes(SchForm* f)

@@ -6,7 +6,8 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace {
+namespace
+{
 
 QPushButton* button(QDialog& d, int index)
 {
