@@ -12,8 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 QString exeDateText(const QString& programFile, const std::optional<QDateTime>& modified)
 {
@@ -88,6 +87,9 @@ AbtForm::AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* par
         abtCmd1_->hide();
     } else {
         text1_->setText(exeDateText(programFile, p.files.lastModified(programFile)));
+        // Wide enough for the whole line where the screen allows.
+        const int need = text1_->fontMetrics().horizontalAdvance(text1_->text()) + 24;
+        text1_->setMinimumWidth(qBound(360, need, 900));
         text1_->setCursorPosition(0);
         abtCmd1_->setFocus();
     }

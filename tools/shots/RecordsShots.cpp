@@ -37,15 +37,42 @@ QWidget* screens(Program& p, const char* mode, int screen)
 
 } // namespace
 
-TAVREL_SHOT("BrsForma-browse") { return screens(s.p(), "Browse", 1); }
-TAVREL_SHOT("BrsFormb-browse") { return screens(s.p(), "Browse", 2); }
-TAVREL_SHOT("BrsForma-change") { return screens(s.p(), "Change", 1); }
-TAVREL_SHOT("BrsFormb-delete") { return screens(s.p(), "Delete", 2); }
-TAVREL_SHOT("BrsForma-add") { return screens(s.p(), "Add", 1); }
-TAVREL_SHOT("BrsFormb-add") { return screens(s.p(), "Add", 2); }
-TAVREL_SHOT("BrsForma-addmult") { return screens(s.p(), "AddMult", 1); }
-TAVREL_SHOT("BrsForma-search") { return screens(s.p(), "Search", 1); }
-TAVREL_SHOT("BrsFormb-search") { return screens(s.p(), "Search", 2); }
+TAVREL_SHOT("BrsForma-browse")
+{
+    return screens(s.p(), "Browse", 1);
+}
+TAVREL_SHOT("BrsFormb-browse")
+{
+    return screens(s.p(), "Browse", 2);
+}
+TAVREL_SHOT("BrsForma-change")
+{
+    return screens(s.p(), "Change", 1);
+}
+TAVREL_SHOT("BrsFormb-delete")
+{
+    return screens(s.p(), "Delete", 2);
+}
+TAVREL_SHOT("BrsForma-add")
+{
+    return screens(s.p(), "Add", 1);
+}
+TAVREL_SHOT("BrsFormb-add")
+{
+    return screens(s.p(), "Add", 2);
+}
+TAVREL_SHOT("BrsForma-addmult")
+{
+    return screens(s.p(), "AddMult", 1);
+}
+TAVREL_SHOT("BrsForma-search")
+{
+    return screens(s.p(), "Search", 1);
+}
+TAVREL_SHOT("BrsFormb-search")
+{
+    return screens(s.p(), "Search", 2);
+}
 
 TAVREL_SHOT("NAContent")
 {

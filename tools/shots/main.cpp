@@ -1,0 +1,96 @@
+// tavrel_shots OUTDIR [NAME...]: saves a PNG of each named window (all when
+// no name is given) into OUTDIR. Run under Xvfb: scripts/screenshots.sh.
+#include "Shots.h"
+
+#include "store/RecordAccess.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+namespace tavrel::shots {
+
+std::vector<Entry>& registry()
+{
+    static std::vector<Entry> all;
+    return all;
+}
+
+Shots::Shots()
+{
+    std::map<int, NARecord> recs;
+    const char* names[] = {"Adams, Ruth", "Baker & Sons Ltd", "Castillo, Marta", "Dunn, Peter",
+                           "Evergreen Garden Club"};
+    int id = 1;
+    for (const char* n : names) {
+        NARecord r = test::makeRecord(id, QString::fromUtf8(n), QStringLiteral("KEY%1").arg(id));
+        r.AddrLine1 = QStringLiteral("%1 Harbour Road").arg(10 * id);
+        r.AddrLine2 = QStringLiteral("Springfield");
+        r.PhoneType1 = QStringLiteral("Home");
+        r.PhoneNum1 = QStringLiteral("555-01%1").arg(id, 2, 10, QLatin1Char('0'));
+        recs[id++] = r;
+    }
+    test::writeNAFile(env.naPath(), recs, -1, QLatin1Char('0'));
+    env.open();
+    env.ui.setAutoOk(true);
+}
+
+} // namespace tavrel::shots
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc < 2) {
+        err << "usage: tavrel_shots OUTDIR [NAME...]\nwindows:";
+        for (const auto& e : tavrel::shots::registry())
+            err << ' ' << e.name;
+        err << '\n';
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    QStringList wanted;
+    for (int i = 2; i < argc; ++i)
+        wanted << QString::fromLocal8Bit(argv[i]);
+
+    int failures = 0;
+    for (const auto& e : tavrel::shots::registry()) {
+        if (!wanted.isEmpty() && !wanted.contains(e.name))
+            continue;
+        tavrel::shots::Shots s;
+        QWidget* w = nullptr;
+        try {
+            w = e.make(s);
+        } catch (const std::exception& x) {
+            err << e.name << ": " << x.what() << '\n';
+        }
+        if (!w) {
+            err << e.name << ": no window\n";
+            ++failures;
+            continue;
+        }
+        w->show();
+        w->raise();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        const QString file = out + QLatin1Char('/') + e.name + QStringLiteral(".png");
+        const QSize size = w->frameGeometry().size();
+        if (!w->grab().save(file)) {
+            err << e.name << ": cannot write " << file << '\n';
+            ++failures;
+        } else {
+            QTextStream(stdout) << file << "  " << size.width() << 'x' << size.height()
+                                << (size.width() > 1024 || size.height() > 768 ? "  TOO LARGE" : "")
+                                << '\n';
+        }
+        // Close everything the window opened before the next one.
+        for (QWidget* top : QApplication::topLevelWidgets())
+            top->hide();
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+    return failures ? 1 : 0;
+}
