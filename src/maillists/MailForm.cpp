@@ -34,8 +34,6 @@ template <typename T> T* named(T* w, const char* name, const QString& tip = QStr
     return w;
 }
 
-const QString kTempName = QStringLiteral("Q$Q$Q$Q$.TMP");
-
 } // namespace
 
 MailForm::MailForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
@@ -279,7 +277,7 @@ void MailForm::MailCmd4_Click()
             contents += (at < line.size() && line.at(at) == '1') ? '1' : '0';
         }
         contents += "\r\n";
-        p_.files.replaceFile(file, contents, kTempName);
+        p_.files.replaceFile(file, contents, kMailListTempName);
     } catch (const PlatformError& e) {
         p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
                              QStringLiteral(" Occurred In MailCmd4.  Notify Programmer."),

@@ -80,7 +80,9 @@ void WriteMailList(Program& p, const QString& fileName, const QString& title)
 {
     if (!Files::isPlainName(fileName))
         throw PlatformError(ErrNo::BadFileName, fileName);
-    p.files.replaceFile(fileName, mailListBytes(p, mailListTitleField(title)));
+    // Written beside the list and renamed over it: a link under the list's name
+    // is replaced, never written through.
+    p.files.replaceFile(fileName, mailListBytes(p, mailListTitleField(title)), kMailListTempName);
 }
 
 QByteArray readMailListLine(Program& p, const QString& fileName)
@@ -143,12 +145,17 @@ MailListAnswer MailListExists(Program& p, const QString& identifier)
 {
     const QString name = mailListFileName(identifier);
     const QString path = p.files.path(name);
-    QFileInfo info(path);
-    if (!info.exists() && !info.isSymLink())
-        return MailListAnswer::NoFile;
+    if (QFileInfo(path).isDir())
+        throw PlatformError(ErrNo::PathFileAccess, name);
     QFile f(path);
-    if (info.isDir() || !f.open(QIODevice::ReadOnly))
-        throw PlatformError(info.isDir() ? ErrNo::PathFileAccess : ErrNo::PermissionDenied, name);
+    errno = 0;
+    if (!f.open(QIODevice::ReadOnly)) {
+        // Only a missing file (a dangling link included) means "no list yet".
+        const int number = errno ? errnoToNumber(errno) : ErrNo::PathFileAccess;
+        if (number == ErrNo::FileNotFound)
+            return MailListAnswer::NoFile;
+        throw PlatformError(number, name);
+    }
     f.close();
     const QString text = QStringLiteral("There Is Already A Mailing List File\nWith Identifier '") +
                          identifier + QStringLiteral("'.\n\nDo You Want To Replace It?");

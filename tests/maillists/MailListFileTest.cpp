@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+#include <QDir>
+
 namespace tavrel::test
 {
 
@@ -163,6 +165,31 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
     EXPECT_EQ(m.buttons, Ui::Buttons::YesNoCancel);
     EXPECT_EQ(m.icon, Ui::Icon::Question);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.old")), listBytes(QStringLiteral("Old"), {1}));
+
+    // A directory in the way is an error, not a list to replace.
+    ASSERT_TRUE(QDir(env.dir()).mkdir(QStringLiteral("tvlmail.dir")));
+    try {
+        MailListExists(p, QStringLiteral("dir"));
+        ADD_FAILURE() << "a directory passed as a list";
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.number(), ErrNo::PathFileAccess);
+    }
+
+    // A link pointing nowhere is no list; writing replaces the link, not its target.
+    const QString outside = env.dir() + QStringLiteral("-outside"); // beside the directory
+    ASSERT_TRUE(QFile::link(outside, path(QStringLiteral("tvlmail.lnk"))));
+    EXPECT_EQ(MailListExists(p, QStringLiteral("lnk")), MailListAnswer::NoFile);
+    WriteMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Here"));
+    EXPECT_FALSE(QFileInfo::exists(outside));
+    EXPECT_FALSE(QFileInfo(path(QStringLiteral("tvlmail.lnk"))).isSymLink());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).size(), 1748);
+
+    // Nor is a link planted under the temporary name followed.
+    ASSERT_TRUE(QFile::link(outside, path(QStringLiteral("Q$Q$Q$Q$.TMP"))));
+    WriteMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Again"));
+    EXPECT_FALSE(QFileInfo::exists(outside));
+    EXPECT_FALSE(QFileInfo(path(QStringLiteral("Q$Q$Q$Q$.TMP"))).isSymLink());
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).left(5), QByteArray("Again"));
 }
 
 TEST_F(MailListTest, MemberTextListsIdsInOrder)
