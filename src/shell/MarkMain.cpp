@@ -22,11 +22,9 @@
 #include <QMenuBar>
 #include <QToolButton>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 // The toolbar is laid out in twips as the window was designed, at 15 twips a pixel.
 constexpr int kTwipsPerPixel = 15;
@@ -233,8 +231,13 @@ void MarkMain::setMenusVisible(bool on)
     fileMenu_->menuAction()->setVisible(on);
     helpMenu_->menuAction()->setVisible(on);
     preferenceMenu_->menuAction()->setVisible(on);
-    // With all three menus gone the bar itself goes too.
+    // With all three menus gone the bar itself goes too, and so do their
+    // shortcut keys: a hidden item cannot start a second command.
     menuBar()->setVisible(on);
+    for (QMenu* menu : {fileMenu_, helpMenu_, preferenceMenu_}) {
+        for (QAction* a : menu->findChildren<QAction*>())
+            a->setEnabled(on);
+    }
     toolBar_->setVisible(on);
 }
 

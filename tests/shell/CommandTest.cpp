@@ -9,10 +9,8 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace tavrel::test
-{
-namespace
-{
+namespace tavrel::test {
+namespace {
 
 // Unloads the named command window as its own Cancel would.
 void unloadNamed(const QString& name)
@@ -51,6 +49,9 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
             settle();
             EXPECT_FALSE(menusShown());
             EXPECT_TRUE(hintShown());
+            // Shortcut keys of the hidden menus start nothing.
+            EXPECT_FALSE(action(QStringLiteral("AddMenu"))->isEnabled());
+            EXPECT_FALSE(action(QStringLiteral("ExitMenu"))->isEnabled());
             EXPECT_TRUE(otherWindows().contains(QLatin1String(c.window)))
                 << otherWindows().join(QLatin1Char(' ')).toStdString();
             if (*c.mode) {
@@ -74,6 +75,7 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
             }
             EXPECT_TRUE(menusShown());
             EXPECT_FALSE(hintShown());
+            EXPECT_TRUE(action(QStringLiteral("AddMenu"))->isEnabled());
         }
     }
 }
