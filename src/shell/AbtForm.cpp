@@ -4,12 +4,14 @@
 #include "store/Program.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tavrel {
@@ -85,6 +87,11 @@ AbtForm::AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* par
     if (mode == Mode::Splash) {
         text1_->hide();
         abtCmd1_->hide();
+        // No title bar on the splash; it stands in the middle of the screen.
+        setWindowFlags(Qt::SplashScreen);
+        adjustSize();
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
     } else {
         text1_->setText(exeDateText(programFile, p.files.lastModified(programFile)));
         // Wide enough for the whole line where the screen allows.

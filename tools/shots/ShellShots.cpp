@@ -1,11 +1,14 @@
 // The main window, the About box and the preference dialogs.
 #include "Shots.h"
 
+#include "platform/gui/HelpWindow.h"
+
 #include "shell/AbtForm.h"
 #include "shell/DisplayForm.h"
 #include "shell/FileOpenDlg.h"
 #include "shell/MarkMain.h"
 #include "shell/PreferenceForm.h"
+#include "shell/ShellResources.h"
 #include "shell/ShowBoxesPref.h"
 
 #include <QCoreApplication>
@@ -53,4 +56,21 @@ TAVREL_SHOT("FileOpenDlg")
 TAVREL_SHOT("ShowBoxesPref")
 {
     return new ShowBoxesPref(s.p());
+}
+
+// The help window over the program's own topics.
+TAVREL_SHOT("Help-contents")
+{
+    initShellResources();
+    auto* h = new HelpWindow();
+    h->showFinder();
+    return h;
+}
+
+TAVREL_SHOT("Help-topic")
+{
+    initShellResources();
+    auto* h = new HelpWindow();
+    h->showContext(25);
+    return h;
 }
