@@ -417,8 +417,13 @@ void MarkMain::PrefQuickFindMenu_Click()
 
 void MarkMain::PrefMenuShowBoxes_Click()
 {
-    auto* w = new ShowBoxesPref(p_, this);
+    // Already open: bring it forward rather than open a second one.
+    QWidget* w = loadedWindow(QStringLiteral("ShowBoxesPref"));
+    if (!w)
+        w = new ShowBoxesPref(p_, this);
     w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 void MarkMain::ContentsMenu_Click()

@@ -178,6 +178,8 @@ TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
     settle();
     EXPECT_TRUE(menusShown());
     EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("ShowBoxesPref")});
+    choose(QStringLiteral("PrefMenuShowBoxes"));
+    EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("ShowBoxesPref")}) << "opened twice";
     // ...and while it is open the other two preferences do nothing.
     choose(QStringLiteral("DisplayMenu"));
     choose(QStringLiteral("PrefQuickFindMenu"));
