@@ -245,6 +245,17 @@ TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
                            QStringLiteral("finder")}));
     choose(QStringLiteral("ContentsMenu"));
     EXPECT_EQ(env.help.calls.last(), QStringLiteral("finder"));
+
+    // While a command runs the hint says "Press F1 For Help": F1 in its window
+    // opens that window's topic when it names one, else the finder.
+    env.help.calls.clear();
+    QWidget commandWindow;
+    commandWindow.show();
+    QTest::keyClick(&commandWindow, Qt::Key_F1);
+    commandWindow.setProperty("helpContext", 60);
+    QTest::keyClick(&commandWindow, Qt::Key_F1);
+    EXPECT_EQ(env.help.calls,
+              (QStringList{QStringLiteral("finder"), QStringLiteral("context 60")}));
 }
 
 } // namespace
