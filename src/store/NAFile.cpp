@@ -27,8 +27,7 @@ void NAFile::probe(const QString& path) const
     const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw PlatformError(errnoToNumber(errno), path);
-    struct stat st {
-    };
+    struct stat st {};
     const bool isDir = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
     ::close(fd);
     if (isDir)
@@ -85,21 +84,27 @@ int NAFile::fileHandle() const
 
 QByteArray NAFile::read(int recNo)
 {
-    checkRecNo(recNo);
+    return readBlock(recNo, 1);
+}
+
+QByteArray NAFile::readBlock(int firstRecNo, int count)
+{
+    checkRecNo(firstRecNo);
+    checkRecNo(firstRecNo + count - 1);
     requireOpen();
-    const qint64 pos = qint64(recNo - 1) * NARecord::Size;
+    const qint64 pos = qint64(firstRecNo - 1) * NARecord::Size;
+    const qint64 length = qint64(count) * NARecord::Size;
     // One buffer serves every read; it is only copied when a caller still
-    // holds the bytes of the previous record.
+    // holds the bytes of the previous read.
     QByteArray& bytes = readBuffer_;
-    bytes.resize(NARecord::Size);
+    bytes.resize(length);
     bytes.fill('\0');
     if (const int fd = fileHandle(); fd >= 0) {
-        // One positioned read per record: no seek, no size query. The end of
-        // the file ends the read early; the rest stays zero bytes.
+        // Positioned reads: no seek, no size query. The end of the file ends
+        // the read early; the rest stays zero bytes.
         qint64 got = 0;
-        while (got < NARecord::Size) {
-            const ssize_t n =
-                ::pread(fd, bytes.data() + got, size_t(NARecord::Size - got), pos + got);
+        while (got < length) {
+            const ssize_t n = ::pread(fd, bytes.data() + got, size_t(length - got), pos + got);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0)
@@ -112,7 +117,7 @@ QByteArray NAFile::read(int recNo)
     }
     const qint64 fileSize = device_->size();
     if (pos < fileSize) {
-        const qint64 expected = qMin<qint64>(NARecord::Size, fileSize - pos);
+        const qint64 expected = qMin(length, fileSize - pos);
         if (!device_->seek(pos))
             throw PlatformError(ErrNo::DeviceIo);
         // A short read of a part the device holds is a failure, never a blank record.
@@ -135,8 +140,7 @@ void NAFile::write(int recNo, const QByteArray& bytes)
         throw PlatformError(ErrNo::DeviceIo, QStringLiteral("record of wrong length"));
     const qint64 pos = qint64(recNo - 1) * NARecord::Size;
     if (const int fd = fileHandle(); fd >= 0) {
-        struct stat st {
-        };
+        struct stat st {};
         const qint64 oldSize = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : -1;
         qint64 done = 0;
         while (done < NARecord::Size) {

@@ -33,6 +33,8 @@ public:
     // Reads record `recNo`. A record beyond the end of the file, or its part
     // beyond the end, reads as zero bytes.
     QByteArray read(int recNo);
+    // Reads `count` records from `firstRecNo` on in one go, the same way.
+    QByteArray readBlock(int firstRecNo, int count);
     // Writes all 574 bytes of record `recNo`, extending the file when needed.
     // A failed write that extended the file cuts it back to its old length.
     void write(int recNo, const QByteArray& bytes);

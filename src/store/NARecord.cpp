@@ -23,15 +23,22 @@ const std::array<FieldLayout, 33> kNARecordLayout = {{
 namespace {
 
 // Windows-1252 byte to character, taken once from the platform conversion so
-// that reading a record does not set up a converter for every field. Zero
-// marks a byte that does not decode to exactly one character.
-const std::array<char16_t, 256>& byteChars()
+// that reading a record does not set up a converter for every field.
+struct ByteChars {
+    std::array<char16_t, 256> chars{};
+    bool oneEach = true; // every byte decodes to exactly one character
+};
+
+const ByteChars& byteChars()
 {
-    static const std::array<char16_t, 256> table = [] {
-        std::array<char16_t, 256> t{};
-        for (int b = 1; b < 256; ++b) {
+    static const ByteChars table = [] {
+        ByteChars t;
+        for (int b = 0; b < 256; ++b) {
             const QString s = cp1252ToUnicode(QByteArray(1, char(b)));
-            t[b] = s.size() == 1 ? s.at(0).unicode() : u'\0';
+            if (s.size() == 1)
+                t.chars[b] = s.at(0).unicode();
+            else
+                t.oneEach = false;
         }
         return t;
     }();
@@ -42,17 +49,16 @@ const std::array<char16_t, 256>& byteChars()
 // so reading record after record into the same buffer allocates nothing.
 void decodeField(QString& s, const char* bytes, int width)
 {
-    const auto& table = byteChars();
-    s.resize(width);
-    QChar* out = s.data();
-    for (int i = 0; i < width; ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (b != 0 && table[b] == u'\0') {
-            s = cp1252ToUnicode(QByteArray(bytes, width));
-            return;
-        }
-        out[i] = QChar(table[b]);
+    const ByteChars& table = byteChars();
+    if (!table.oneEach) {
+        s = cp1252ToUnicode(QByteArray(bytes, width));
+        return;
     }
+    s.resize(width);
+    char16_t* out = reinterpret_cast<char16_t*>(s.data());
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes);
+    for (int i = 0; i < width; ++i)
+        out[i] = table.chars[in[i]];
 }
 
 // The fields in layout order, so encoding and decoding walk one table.

@@ -92,13 +92,15 @@ void BuildNameList(Program& p, QChar code)
     QVector<QString> keys(size + 1);
     p.SortedIdList = QVector<qint16>(size + 1, 0);
     p.SortedCount = 0;
-    for (int id = 1; id <= size; ++id) {
-        if (readActive(p, id)) {
+    readAscending(p, 2, size + 1, [&](int recNo) {
+        const int id = recNo - 1;
+        if (isActive(p.CurRec, id)) {
             ++p.SortedCount;
             keys[p.SortedCount] = sortKey(p.CurRec, id, code);
             p.SortedIdList[p.SortedCount] = qint16(id);
         }
-    }
+        return true;
+    });
     SortNameList(keys, p.SortedIdList, p.SortedCount);
     p.ui.setWaitCursor(false);
 }

@@ -207,15 +207,44 @@ void OpenNAFile(Program& p)
     }
 }
 
-void FindLowestFreeId(Program& p)
+void readAscending(Program& p, int firstRecNo, int lastRecNo,
+                   const std::function<bool(int recNo)>& visit)
 {
-    for (int id = 1; id <= p.LastRecNo - 1; ++id) {
-        if (!readActive(p, id)) {
-            p.LowestFreeId = qint16(id);
-            return;
+    constexpr int kBlock = 64;
+    firstRecNo = qMax(firstRecNo, 1);
+    lastRecNo = qMin(lastRecNo, NAFile::MaxRecords);
+    for (int start = firstRecNo; start <= lastRecNo; start += kBlock) {
+        const int count = qMin(kBlock, lastRecNo - start + 1);
+        QByteArray block;
+        try {
+            block = p.naFile.readBlock(start, count);
+        } catch (const PlatformError&) {
+            // Record by record, so the message names the record that fails.
+            for (int recNo = start; recNo < start + count; ++recNo) {
+                Get_NA_Rec(p, recNo);
+                if (!visit(recNo))
+                    return;
+            }
+            continue;
+        }
+        for (int i = 0; i < count; ++i) {
+            p.CurRec.assignBytes(QByteArray::fromRawData(
+                block.constData() + qsizetype(i) * NARecord::Size, NARecord::Size));
+            if (!visit(start + i))
+                return;
         }
     }
+}
+
+void FindLowestFreeId(Program& p)
+{
     p.LowestFreeId = p.LastRecNo;
+    readAscending(p, 2, p.LastRecNo, [&](int recNo) {
+        if (isActive(p.CurRec, recNo - 1))
+            return true;
+        p.LowestFreeId = qint16(recNo - 1);
+        return false;
+    });
 }
 
 bool NextReportRecord(Program& p)

@@ -2,6 +2,8 @@
 
 #include "store/Program.h"
 
+#include <functional>
+
 namespace tavrel {
 
 inline const QString kActive = QStringLiteral("CRVN");
@@ -33,6 +35,14 @@ bool NextReportRecord(Program& p);
 bool isActive(const NARecord& r, int id);
 // Reads record id + 1 and tells whether it is active; the record stays in the buffer.
 bool readActive(Program& p, int id);
+
+// Reads records firstRecNo..lastRecNo in ascending order into the current
+// record, calling visit(recNo) after each, until visit returns false. Reads a
+// block of records at a time (nothing writes in between, so each record is
+// what Get_NA_Rec would give); a failure ends the program exactly as
+// Get_NA_Rec does for the first record that cannot be read.
+void readAscending(Program& p, int firstRecNo, int lastRecNo,
+                   const std::function<bool(int recNo)>& visit);
 
 // The LastRecNo rules the record commands share.
 // Storing ID `id`: raises LastRecNo (and rewrites the header) when id + 1 is beyond it.

@@ -4,14 +4,15 @@
 
 namespace tavrel::test {
 
-// An in-memory random-access device that fails once a given number of bytes
-// has been read or written, the way a disk does when it goes wrong mid-way.
-// It counts the calls, so a test can tell whether anything was read at all.
+// An in-memory random-access device that goes wrong the way a disk does: a
+// bad spot from which on nothing can be read, and writes that fail once a
+// given number of bytes has been written. It counts the calls, so a test can
+// tell whether anything was read or written at all.
 class FailingDevice : public QIODevice {
 public:
-    explicit FailingDevice(QByteArray contents, qint64 failReadsAfter = -1,
+    explicit FailingDevice(QByteArray contents, qint64 unreadableFrom = -1,
                            qint64 failWritesAfter = -1)
-        : data(std::move(contents)), readLimit(failReadsAfter), writeLimit(failWritesAfter)
+        : data(std::move(contents)), badFrom(unreadableFrom), writeLimit(failWritesAfter)
     {
         open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     }
@@ -20,7 +21,7 @@ public:
     qint64 size() const override { return data.size(); }
 
     QByteArray data;
-    qint64 readLimit;  // -1: never fails
+    qint64 badFrom;    // first byte offset that cannot be read; -1: none
     qint64 writeLimit; // -1: never fails
     qint64 bytesRead = 0;
     qint64 bytesWritten = 0;
@@ -32,8 +33,8 @@ protected:
     {
         ++readCalls;
         qint64 n = qMin(max, data.size() - pos());
-        if (readLimit >= 0)
-            n = qMin(n, readLimit - bytesRead);
+        if (badFrom >= 0)
+            n = qMin(n, badFrom - pos());
         if (n <= 0)
             return -1;
         std::copy_n(data.constData() + pos(), n, out);

@@ -20,11 +20,11 @@ NARecord deleted(int id)
 
 // A program whose N&A file is an in-memory device holding `records`.
 FailingDevice& attachDevice(TestEnv& env, const std::map<int, NARecord>& records, int lastRecNo,
-                            qint64 failReadsAfter = -1, qint64 failWritesAfter = -1)
+                            qint64 unreadableFrom = -1, qint64 failWritesAfter = -1)
 {
     writeNAFile(env.naPath(), records, lastRecNo);
     auto device =
-        std::make_unique<FailingDevice>(fileBytes(env.naPath()), failReadsAfter, failWritesAfter);
+        std::make_unique<FailingDevice>(fileBytes(env.naPath()), unreadableFrom, failWritesAfter);
     FailingDevice& d = *device;
     env.p().naFile.attach(std::move(device));
     env.p().LastRecNo = qint16(lastRecNo);
@@ -74,7 +74,7 @@ TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
 
 TEST(RecordAccess, ReadFailureShowsTheFatalMessageAndWritesNothing)
 {
-    // The device fails 100 bytes into the fifth record read: record 5 (ID 4).
+    // Nothing can be read from 100 bytes into record 5 (ID 4) on.
     TestEnv env;
     std::map<int, NARecord> recs;
     for (int id = 1; id <= 6; ++id)
@@ -220,4 +220,44 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
     EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 1);
     EXPECT_EQ(readRecord(env.naPath(), 1).Name.trimmed(),
               QStringLiteral("Corvane Mark - TVL For Windows"));
+}
+
+TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
+{
+    std::map<int, NARecord> recs;
+    for (int id = 1; id <= 150; ++id)
+        recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id));
+    {
+        TestEnv env;
+        attachDevice(env, recs, 151);
+        QList<int> seen;
+        readAscending(env.p(), 2, 151, [&](int recNo) {
+            EXPECT_EQ(env.p().CurRec.RecId, recNo - 1);
+            EXPECT_EQ(env.p().CurRec.Name.trimmed(), QStringLiteral("P%1").arg(recNo - 1));
+            seen << recNo;
+            return recNo < 100; // stops when told
+        });
+        EXPECT_EQ(seen.size(), 99);
+        EXPECT_EQ(seen.front(), 2);
+        EXPECT_EQ(seen.back(), 100);
+        EXPECT_EQ(env.p().CurRec.RecId, 99) << "the buffer holds the last record visited";
+    }
+    {
+        // The first free ID lies in the third block.
+        TestEnv env;
+        std::map<int, NARecord> gap = recs;
+        gap.erase(140);
+        attachDevice(env, gap, 151);
+        FindLowestFreeId(env.p());
+        EXPECT_EQ(env.p().LowestFreeId, 140);
+    }
+    {
+        // A bad spot in the third block: the message names record 141.
+        TestEnv env;
+        FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
+        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  141")});
+        EXPECT_EQ(d.writeCalls, 0);
+    }
 }
