@@ -207,7 +207,9 @@ void MarkMain::buildToolBar()
     label1_ = new QLabel(QStringLiteral("Press F1 For Help"), central);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setFixedSize(kStripWidth, kStripHeight);
+    // Where the toolbar was; it also takes the room the hidden menu bar leaves.
+    label1_->setMinimumSize(kStripWidth, kStripHeight);
+    label1_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     label1_->setAutoFillBackground(true);
     QPalette pal = label1_->palette();
     pal.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
