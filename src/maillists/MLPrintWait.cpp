@@ -25,6 +25,7 @@ MLPrintWait::MLPrintWait(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     top->addWidget(label1, 0, Qt::AlignHCenter);
     top->addWidget(label2, 0, Qt::AlignHCenter);
     top->addWidget(CancelButton, 0, Qt::AlignHCenter);
+    setMinimumWidth(300);
     connect(CancelButton, &QPushButton::clicked, this, &MLPrintWait::CancelButton_Click);
 }
 
