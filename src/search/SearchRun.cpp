@@ -2,11 +2,9 @@
 
 #include "store/RecordAccess.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 void collect(Program& p, int id)
 {
@@ -28,20 +26,24 @@ SearchOutcome runSearch(Program& p, const SearchRequest& request, SearchView& vi
     }
 
     const QString key = upperCaseKey(request.key);
-    const int lastId = qMin<int>(p.LastRecNo - 1, kMaxId);
-    for (int id = 1; id <= lastId; ++id) {
-        if (!readActive(p, id) || !recordMatches(p.CurRec, request.boxes, key))
-            continue;
+    const int lastRecNo = qMin<int>(p.LastRecNo, kMaxId + 1);
+    bool ended = false;
+    // IDs 1 to LastRecNo - 1, each record read once, in ascending order.
+    readAscending(p, 2, lastRecNo, [&](int recNo) {
+        const int id = recNo - 1;
+        if (!isActive(p.CurRec, id) || !recordMatches(p.CurRec, request.boxes, key))
+            return true;
         ++p.SearchMatchCount;
         if (!request.display) {
             if (request.saveToList)
                 collect(p, id);
             view.progress();
-            continue;
+            return true;
         }
         switch (view.showMatch(id)) {
         case MatchDecision::EndSearch:
-            return SearchOutcome::Ended;
+            ended = true;
+            return false;
         case MatchDecision::Add:
             if (request.saveToList)
                 collect(p, id);
@@ -50,7 +52,10 @@ SearchOutcome runSearch(Program& p, const SearchRequest& request, SearchView& vi
             break;
         }
         view.progress();
-    }
+        return true;
+    });
+    if (ended)
+        return SearchOutcome::Ended;
     return SearchOutcome::Completed;
 }
 

@@ -6,8 +6,7 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace
-{
+namespace {
 
 QPushButton* button(QDialog& d, int index)
 {
@@ -239,4 +238,61 @@ TEST_F(SearchTest, ASearchThatFindsNothingStillReportsZero)
     ASSERT_NE(completeForm(), nullptr);
     EXPECT_EQ(completeText("ComplTxt1"), QStringLiteral("0"));
     EXPECT_EQ(completeText("ComplTxt2"), QStringLiteral("0"));
+}
+
+namespace {
+
+// The N&A file on a disk that cannot read past a given byte.
+class UnreadableFrom : public QIODevice {
+public:
+    UnreadableFrom(QByteArray contents, qint64 badFrom) : data_(std::move(contents)), bad_(badFrom)
+    {
+        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return false; }
+    qint64 size() const override { return data_.size(); }
+
+protected:
+    qint64 readData(char* out, qint64 max) override
+    {
+        const qint64 at = pos();
+        const qint64 n = qMin(max, qint64(data_.size()) - at);
+        if (n <= 0)
+            return 0;
+        if (at + n > bad_)
+            return -1;
+        std::copy_n(data_.constData() + at, n, out);
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray data_;
+    qint64 bad_;
+};
+
+} // namespace
+
+TEST_F(SearchTest, AReadFailureEndsTheProgramAndSavesNothing)
+{
+    const QByteArray bytes = fileBytes(env.naPath());
+    // Record 6 (ID 5) cannot be read.
+    p.naFile.attach(std::make_unique<UnreadableFrom>(bytes, qint64(5) * NARecord::Size + 10));
+    SchForm* f = openDialog();
+    ASSERT_NE(f, nullptr);
+    type(f->SchTxt1, QStringLiteral("baker"));
+    click(f->SchChk1[7]);
+    click(f->SchChk2);
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(f->SchCmd1_Click(), ProgramEnded);
+
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  6"));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    // The records before the bad one were examined; nothing went to disk.
+    EXPECT_EQ(p.SearchMatchCount, 2);
+    EXPECT_EQ(completeForm(), nullptr);
+    EXPECT_TRUE(mailListFiles().isEmpty());
+    settle();
+    EXPECT_FALSE(loaded("SearchingForm"));
 }
