@@ -72,9 +72,9 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
         Combo1[i]->setCurrentIndex(-1);
         Combo1[i]->setEditText(QString());
         Combo1[i]->setMinimumContentsLength(7);
-        BrsTxt10[i] = makeBox(phoneFrame, QStringLiteral("BrsTxt10_%1").arg(i),
-                              QStringLiteral("Telephone Number - Up To 20 Characters"),
-                              Width::PhoneNum);
+        BrsTxt10[i] =
+            makeBox(phoneFrame, QStringLiteral("BrsTxt10_%1").arg(i),
+                    QStringLiteral("Telephone Number - Up To 20 Characters"), Width::PhoneNum);
         phoneGrid->addWidget(Combo1[i], 1 + i, 0);
         phoneGrid->addWidget(BrsTxt10[i], 1 + i, 1);
     }
@@ -109,8 +109,8 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
         chain(Combo1[i]);
         chain(BrsTxt10[i]);
     }
-    for (QWidget* b : {BrsCmd1, BrsCmd4, BrsCmd3, BrsCmd5, BrsCmd2, BrsCmd7, BrsCmd6,
-                       Screen2Button, CopyButton})
+    for (QWidget* b :
+         {BrsCmd1, BrsCmd4, BrsCmd3, BrsCmd5, BrsCmd2, BrsCmd7, BrsCmd6, Screen2Button, CopyButton})
         chain(b);
 
     connect(Screen2Button, &QPushButton::clicked, this, &BrsForma::Screen2Button_Click);
@@ -135,16 +135,15 @@ void BrsForma::applyMode()
 
 void BrsForma::fill(const NARecord& r)
 {
-    BrsTxt1->setText(QString::number(r.RecId));
-    BrsTxt2->setText(trimRight(r.Name));
+    showText(BrsTxt1, QString::number(r.RecId));
+    showText(BrsTxt2, trimRight(r.Name));
     const QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 4; ++i)
-        BrsTxt3[i]->setText(trimRight(*lines[i]));
+        showText(BrsTxt3[i], trimRight(*lines[i]));
     for (int i = 0; i < 5; ++i) {
-        Combo1[i]->setEditText(trimRight(r.phoneType(i + 1)));
-        BrsTxt10[i]->setText(trimRight(r.phoneNum(i + 1)));
+        showText(Combo1[i], trimRight(r.phoneType(i + 1)));
+        showText(BrsTxt10[i], trimRight(r.phoneNum(i + 1)));
     }
-    showTextFromStart();
 }
 
 void BrsForma::clear()

@@ -77,10 +77,10 @@ BrsFormb::BrsFormb(Program& p, std::shared_ptr<RecordSession> session)
                               4);
         BrsTxt30[i]->setFixedWidth(idWidth);
         BrsTxt30[i]->installEventFilter(this);
-        DisplayButton[i] = makeButton(
-            linkFrame, "DisplayButton", back ? QStringLiteral("Go Bac&k") : captions[i],
-            back ? QStringLiteral("Display The Preceding Record In The QuickLink Chain")
-                 : QStringLiteral("Display The N&A Record Identified At Left"));
+        DisplayButton[i] =
+            makeButton(linkFrame, "DisplayButton", back ? QStringLiteral("Go Bac&k") : captions[i],
+                       back ? QStringLiteral("Display The Preceding Record In The QuickLink Chain")
+                            : QStringLiteral("Display The N&A Record Identified At Left"));
         DisplayButton[i]->setObjectName(QStringLiteral("DisplayButton_%1").arg(i));
         grid->addWidget(BrsTxt30[i], 1 + i, 0);
         if (back) {
@@ -157,17 +157,16 @@ void BrsFormb::applyMode()
 
 void BrsFormb::fill(const NARecord& r)
 {
-    BrsTxt1->setText(QString::number(r.RecId));
-    BrsTxt20[0]->setText(trimRight(r.SortKey1));
-    BrsTxt20[1]->setText(trimRight(r.SortKey2));
-    BrsTxt21->setText(trimRight(r.EMail));
-    BrsTxt22->setText(trimRight(r.Comments));
+    showText(BrsTxt1, QString::number(r.RecId));
+    showText(BrsTxt20[0], trimRight(r.SortKey1));
+    showText(BrsTxt20[1], trimRight(r.SortKey2));
+    showText(BrsTxt21, trimRight(r.EMail));
+    showText(BrsTxt22, trimRight(r.Comments));
     for (int i = 0; i < 4; ++i) {
-        BrsTxt30[i]->setText(linkText(r.linkId(i + 1)));
-        BrsTxt40[i]->setText(trimRight(r.linkText(i + 1)));
+        showText(BrsTxt30[i], linkText(r.linkId(i + 1)));
+        showText(BrsTxt40[i], trimRight(r.linkText(i + 1)));
     }
-    BrsTxt30[4]->setText(linkText(r.BackLinkId));
-    showTextFromStart();
+    showText(BrsTxt30[4], linkText(r.BackLinkId));
 }
 
 void BrsFormb::clear()

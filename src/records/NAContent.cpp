@@ -23,8 +23,8 @@ NAContent::NAContent(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     List1->setObjectName(QStringLiteral("List1"));
     // The lines are columns of fixed-width fields.
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
-                      mono.family()});
+    mono.setFamilies(
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"), mono.family()});
     List1->setFont(mono);
     const int lineWidth = QFontMetrics(mono).horizontalAdvance(QString(41, QLatin1Char('M')));
     List1->setMinimumSize(lineWidth + 40, 300);

@@ -76,10 +76,9 @@ RecordScreen* screenOf(Program& p, int number)
     return loadedScreen2(p);
 }
 
-void fillBoth(Program& p)
+void fillBoth(Program& p, RecordScreen& from)
 {
-    FillScreen1(p);
-    FillScreen2(p);
+    fillScreens(p, from.session());
 }
 
 // Walks to the next (step +1) or previous (step -1) active record, wrapping
@@ -106,7 +105,7 @@ void showBrowsed(Program& p, RecordScreen& from, int step)
 {
     if (!walk(p, step))
         return;
-    fillBoth(p);
+    fillBoth(p, from);
     if (from.number() == 2)
         showRecordScreen(p, 1);
 }
@@ -246,7 +245,7 @@ void deleteRecord(Program& p, RecordScreen& from)
         nowEmpty();
         return;
     }
-    fillBoth(p);
+    fillBoth(p, from);
     if (d == p.LastRecNo)
         lowerLastRecNo(p, d);
     say(p, QStringLiteral("Record Deleted.  Next Active Record Displayed."));
@@ -294,7 +293,7 @@ void changeRecord(Program& p, RecordScreen& from)
     // Show what was stored (cut to the field widths, bad links emptied).
     const NARecord buffer = p.CurRec;
     p.CurRec = stored;
-    fillBoth(p);
+    fillBoth(p, from);
     p.CurRec = buffer;
     from.BrsCmd1->setFocus(Qt::OtherFocusReason);
 }

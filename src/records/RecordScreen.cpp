@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -165,11 +166,19 @@ void RecordScreen::place()
     move(qMax(area.x(), x), qMax(area.y(), y));
 }
 
-void RecordScreen::showTextFromStart()
+void RecordScreen::showText(QLineEdit* box, const QString& text)
 {
-    const auto boxes = findChildren<QLineEdit*>();
-    for (QLineEdit* box : boxes)
-        box->setCursorPosition(0);
+    // Browsing refills every box; leaving equal ones alone keeps Next quick.
+    if (box->text() == text)
+        return;
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+void RecordScreen::showText(QComboBox* box, const QString& text)
+{
+    if (box->currentText() != text)
+        box->setEditText(text);
 }
 
 void RecordScreen::showInstead()
@@ -231,8 +240,7 @@ void RecordScreen::BrsCmd7_Click()
 
 namespace {
 
-template <typename T>
-T* findScreen(Program& p)
+template <typename T> T* findScreen(Program& p)
 {
     const auto all = QApplication::topLevelWidgets();
     for (QWidget* w : all) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -69,8 +70,9 @@ protected:
     virtual QWidget* addModeFocus() const = 0;
 
     QGroupBox* idFrame() const { return idFrame_; }
-    // After filling: every box shows the beginning of its text.
-    void showTextFromStart();
+    // Fills a box when its text differs, showing the text from its start.
+    static void showText(QLineEdit* box, const QString& text);
+    static void showText(QComboBox* box, const QString& text);
     QVBoxLayout* buttonColumn() const { return buttonColumn_; }
 
     void BrsCmd1_Click();
@@ -88,6 +90,9 @@ private:
     QGroupBox* idFrame_ = nullptr;
     QVBoxLayout* buttonColumn_ = nullptr;
 };
+
+// Fills both screens of `session` from the current record.
+void fillScreens(Program& p, RecordSession& session);
 
 // The loaded screens of `p`, or nullptr.
 BrsForma* loadedScreen1(Program& p);

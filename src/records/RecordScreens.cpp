@@ -64,6 +64,15 @@ void showRecordScreens(Program& p)
     one->showInstead();
 }
 
+void fillScreens(Program& p, RecordSession& session)
+{
+    session.shown = asStored(p.CurRec);
+    if (session.one)
+        session.one->fill(session.shown);
+    if (session.two)
+        session.two->fill(session.shown);
+}
+
 void FillScreen1(Program& p)
 {
     if (BrsForma* one = loadedScreen1(p)) {

@@ -147,8 +147,8 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
 {
     std::map<int, NARecord> records;
     records[3] = makeRecord(3, QStringLiteral("Carol"), QStringLiteral("zeta"));
-    records[12] = makeRecord(12, QStringLiteral("Twelve With A Long Name Indeed"),
-                             QStringLiteral("alpha"));
+    records[12] =
+        makeRecord(12, QStringLiteral("Twelve With A Long Name Indeed"), QStringLiteral("alpha"));
     records[5] = makeRecord(5, QStringLiteral("Eve"), QStringLiteral("Mid"));
     start(records);
     env.p().SortPref = QLatin1Char('0');

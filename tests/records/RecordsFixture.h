@@ -54,7 +54,10 @@ protected:
     QWidget* two() { return findWindow(QStringLiteral("BrsFormb")); }
     QLineEdit* box(QWidget* w, const QString& name) { return control<QLineEdit>(w, name); }
     QPushButton* button(QWidget* w, const QString& name) { return control<QPushButton>(w, name); }
-    QComboBox* combo(int i) { return control<QComboBox>(one(), QStringLiteral("Combo1_%1").arg(i)); }
+    QComboBox* combo(int i)
+    {
+        return control<QComboBox>(one(), QStringLiteral("Combo1_%1").arg(i));
+    }
     void press(QWidget* w, const QString& name)
     {
         click(button(w, name));

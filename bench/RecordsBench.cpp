@@ -1,0 +1,121 @@
+// Timings of the record windows over a full file of 1700 active records:
+// opening QuickFind, and Next through the whole file on the record screens.
+#include "platform/gui/Windows.h"
+#include "records/RecordScreens.h"
+#include "shell/ListForm.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <benchmark/benchmark.h>
+#include <map>
+
+using namespace tavrel;
+using tavrel::test::TestEnv;
+
+namespace {
+
+struct RecordsFile {
+    TestEnv env;
+    RecordsFile()
+    {
+        std::map<int, NARecord> records;
+        for (int id = 1; id <= kMaxId; ++id) {
+            const int n = (id * 7919) % 1709;
+            NARecord r = test::makeRecord(id, QStringLiteral("Person Number %1").arg(n),
+                                          QStringLiteral("KEY%1").arg(n % 389),
+                                          QStringLiteral("ZONE %1").arg(n % 17));
+            r.AddrLine1 = QStringLiteral("%1 Long Meadow Road").arg(n);
+            r.PhoneType1 = QStringLiteral("Home");
+            r.PhoneNum1 = QStringLiteral("(609) 555-%1").arg(1000 + n);
+            r.LinkId1 = qint16(1 + n % kMaxId);
+            records[id] = r;
+        }
+        test::writeNAFile(env.naPath(), records);
+        env.open();
+        env.ui.setAutoOk(true);
+    }
+};
+
+RecordsFile& recordsFile()
+{
+    static RecordsFile f;
+    return f;
+}
+
+// From the command to a filled list, sorted by both keys.
+void BM_QuickFindOpen(benchmark::State& state)
+{
+    Program& p = recordsFile().env.p();
+    p.QuickFindField = QLatin1Char('6');
+    p.QuickFindSort = QLatin1Char('2');
+    int lines = 0;
+    for (auto _ : state) {
+        startQuickFind(p);
+        QWidget* form = loadedWindow(QStringLiteral("ListForm"));
+        lines = form->findChild<QListWidget*>(QStringLiteral("ListLst1"))->count();
+        state.PauseTiming();
+        unloadWindow(form);
+        test::settle();
+        state.ResumeTiming();
+    }
+    if (lines != kMaxId)
+        state.SkipWithError("QuickFind did not list every record");
+}
+BENCHMARK(BM_QuickFindOpen)->Unit(benchmark::kMillisecond);
+
+// Next pressed 1700 times: once round the whole file, back to the start.
+void BM_NextOverWholeFile(benchmark::State& state)
+{
+    Program& p = recordsFile().env.p();
+    p.ScreenMode = QStringLiteral("Browse");
+    readActive(p, 1);
+    p.CurId = 1;
+    showRecordScreens(p);
+    auto* next = recordScreen(p, 1)->findChild<QPushButton*>(QStringLiteral("BrsCmd1"));
+    for (auto _ : state) {
+        for (int i = 0; i < kMaxId; ++i)
+            next->click();
+    }
+    state.SetItemsProcessed(state.iterations() * kMaxId);
+    if (p.CurId != 1)
+        state.SkipWithError("Next did not come round to ID 1");
+    closeRecordScreens(p);
+    test::settle();
+}
+BENCHMARK(BM_NextOverWholeFile)->Unit(benchmark::kMillisecond);
+
+// One press of Next that has to walk the whole file: only IDs 1 and 1700 are
+// active, so each press reads some 1700 records before it finds the other one.
+void BM_NextWalkingWholeFile(benchmark::State& state)
+{
+    TestEnv env;
+    std::map<int, NARecord> records;
+    for (int id = 1; id <= kMaxId; ++id) {
+        NARecord r = test::makeRecord(id, QStringLiteral("Person %1").arg(id));
+        if (id != 1 && id != kMaxId) {
+            r.RecStatus = QStringLiteral("DELR");
+            r.RecId = 0;
+        }
+        records[id] = r;
+    }
+    test::writeNAFile(env.naPath(), records);
+    env.open();
+    Program& p = env.p();
+    p.ScreenMode = QStringLiteral("Browse");
+    readActive(p, 1);
+    p.CurId = 1;
+    showRecordScreens(p);
+    auto* next = recordScreen(p, 1)->findChild<QPushButton*>(QStringLiteral("BrsCmd1"));
+    for (auto _ : state)
+        next->click();
+    if (p.CurId != 1 && p.CurId != kMaxId)
+        state.SkipWithError("Next stopped on a deleted record");
+    closeRecordScreens(p);
+    test::settle();
+}
+BENCHMARK(BM_NextWalkingWholeFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
