@@ -4,6 +4,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
 #include <QGridLayout>
@@ -20,14 +21,6 @@ namespace tavrel
 
 namespace
 {
-
-template <typename T> T* named(T* w, const char* name, const QString& tip = QString())
-{
-    w->setObjectName(QLatin1String(name));
-    if (!tip.isEmpty())
-        w->setToolTip(tip);
-    return w;
-}
 
 QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy)
 {

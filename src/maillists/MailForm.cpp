@@ -6,6 +6,7 @@
 #include "maillists/MailListPrint.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
 #include <QCloseEvent>
@@ -25,14 +26,6 @@ namespace tavrel
 
 namespace
 {
-
-template <typename T> T* named(T* w, const char* name, const QString& tip = QString())
-{
-    w->setObjectName(QLatin1String(name));
-    if (!tip.isEmpty())
-        w->setToolTip(tip);
-    return w;
-}
 
 } // namespace
 
