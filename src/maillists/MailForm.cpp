@@ -155,6 +155,21 @@ QString MailForm::selectedList(const QString& message)
     return QString();
 }
 
+QString MailForm::loadSelectedList(const char* place)
+{
+    const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
+    if (file.isEmpty())
+        return file;
+    try {
+        MailListTitle = LoadMailList(p_, file);
+    } catch (const PlatformError& e) {
+        unexpected(e.number(), place);
+        MailCmd2->setFocus();
+        return QString();
+    }
+    return file;
+}
+
 void MailForm::unexpected(int number, const char* place)
 {
     p_.ui.messageBox(QStringLiteral("Error ") + numText(number) + QStringLiteral(" In ") +
@@ -184,16 +199,8 @@ void MailForm::MailFil1_Click()
 
 void MailForm::MailCmd3_Click()
 {
-    const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
-    if (file.isEmpty())
+    if (loadSelectedList("MailCmd3").isEmpty())
         return;
-    try {
-        MailListTitle = LoadMailList(p_, file);
-    } catch (const PlatformError& e) {
-        unexpected(e.number(), "MailCmd3");
-        MailCmd2->setFocus();
-        return;
-    }
     MailTxt1->setPlainText(memberText(p_));
     MailTxt2->setText(trimRight(MailListTitle));
     showReviseButton(true);
@@ -229,16 +236,9 @@ void MailForm::MailCmd7_Click()
 
 void MailForm::ListByName_Click()
 {
-    const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
+    const QString file = loadSelectedList("ListByName");
     if (file.isEmpty())
         return;
-    try {
-        MailListTitle = LoadMailList(p_, file);
-    } catch (const PlatformError& e) {
-        unexpected(e.number(), "ListByName");
-        MailCmd2->setFocus();
-        return;
-    }
     AddDelNames names(
         p_, file, MailListTitle,
         [this] {

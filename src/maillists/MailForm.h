@@ -48,6 +48,9 @@ private:
 
     // The selected list file, or empty after showing `message` when none is selected.
     QString selectedList(const QString& message);
+    // The selected list, loaded into MailListFlags and MailListTitle; empty
+    // when none is selected or it cannot be read (the user has been told).
+    QString loadSelectedList(const char* place);
     void refreshFiles();
     void showReviseButton(bool revise);
     void unexpected(int number, const char* place);
