@@ -1,6 +1,7 @@
 #include "platform/Text.h"
 
 #include <QHash>
+#include <algorithm>
 #include <QStringDecoder>
 #include <cmath>
 
@@ -51,35 +52,51 @@ QString cp1252ToUnicode(const QByteArray& bytes)
     return out;
 }
 
-QByteArray unicodeToCp1252(const QString& text)
+namespace {
+
+// Encodes `text` into at most `room` bytes at `dest`; returns how many it wrote.
+qsizetype encodeCp1252(const QString& text, char* dest, qsizetype room)
 {
     // One byte per character: what the code page cannot hold becomes '?'.
     const CodePage& page = codePage();
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size() && n < room; ++i) {
         const QChar c = text.at(i);
         if (c.unicode() < 0x80) {
-            out.append(char(c.unicode()));
+            dest[n++] = char(c.unicode());
             continue;
         }
         // A character outside the basic plane is one character (two UTF-16
         // units) and so one '?'.
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             ++i;
-            out.append('?');
+            dest[n++] = '?';
             continue;
         }
-        out.append(page.fromUnicode.value(c.unicode(), '?'));
+        dest[n++] = page.fromUnicode.value(c.unicode(), '?');
     }
+    return n;
+}
+
+} // namespace
+
+QByteArray unicodeToCp1252(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    out.truncate(encodeCp1252(text, out.data(), out.size()));
     return out;
+}
+
+void writeFixedField(const QString& text, char* dest, int width)
+{
+    const qsizetype n = encodeCp1252(text, dest, width);
+    std::fill(dest + n, dest + width, ' ');
 }
 
 QByteArray fixedField(const QString& text, int width)
 {
-    QByteArray bytes = unicodeToCp1252(text).left(width);
-    if (bytes.size() < width)
-        bytes.append(QByteArray(width - bytes.size(), ' '));
+    QByteArray bytes(qMax(width, 0), Qt::Uninitialized);
+    writeFixedField(text, bytes.data(), int(bytes.size()));
     return bytes;
 }
 

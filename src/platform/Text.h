@@ -14,6 +14,8 @@ QByteArray unicodeToCp1252(const QString& text);
 
 // The text laid into a fixed-width field: cut at the width, padded with blanks.
 QByteArray fixedField(const QString& text, int width);
+// The same, written straight into `width` bytes at `dest`.
+void writeFixedField(const QString& text, char* dest, int width);
 // The same rule for text kept in memory: cut at `width`, padded with blanks.
 QString padRight(const QString& text, int width);
 // Text without its trailing blanks.

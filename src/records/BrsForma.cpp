@@ -165,7 +165,8 @@ QWidget* BrsForma::addModeFocus() const
 
 void BrsForma::Screen2Button_Click()
 {
-    if (RecordScreen* two = other()) {
+    if (BrsFormb* two = session_->two.data()) {
+        two->catchUp();
         two->BrsTxt1->setText(BrsTxt1->text());
         two->showInstead();
     }

@@ -155,8 +155,24 @@ void BrsFormb::applyMode()
     Screen1Button->setEnabled(!search);
 }
 
+void BrsFormb::catchUp()
+{
+    if (!session_->forScreen2)
+        return;
+    const NARecord r = std::move(*session_->forScreen2);
+    session_->forScreen2.reset();
+    fill(r);
+}
+
+void BrsFormb::showEvent(QShowEvent* event)
+{
+    catchUp();
+    RecordScreen::showEvent(event);
+}
+
 void BrsFormb::fill(const NARecord& r)
 {
+    session_->forScreen2.reset();
     showText(BrsTxt1, QString::number(r.RecId));
     showText(BrsTxt20[0], trimRight(r.SortKey1));
     showText(BrsTxt20[1], trimRight(r.SortKey2));
@@ -171,6 +187,7 @@ void BrsFormb::fill(const NARecord& r)
 
 void BrsFormb::clear()
 {
+    session_->forScreen2.reset();
     BrsTxt1->clear();
     for (auto* b : BrsTxt20)
         b->clear();

@@ -17,6 +17,8 @@ public:
     void applyMode() override;
     void fill(const NARecord& r) override;
     void clear() override;
+    // Fills the boxes with the record left for this screen while it was hidden.
+    void catchUp();
 
     std::array<QLineEdit*, 2> BrsTxt20{};
     QLineEdit* BrsTxt21 = nullptr;
@@ -29,6 +31,7 @@ public:
 protected:
     QWidget* addModeFocus() const override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Screen1Button_Click();

@@ -260,7 +260,11 @@ BrsForma* loadedScreen1(Program& p)
 
 BrsFormb* loadedScreen2(Program& p)
 {
-    return findScreen<BrsFormb>(p);
+    // Whoever reads or changes screen 2 sees the record it is to show.
+    BrsFormb* two = findScreen<BrsFormb>(p);
+    if (two)
+        two->catchUp();
+    return two;
 }
 
 } // namespace tavrel

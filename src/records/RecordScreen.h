@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -24,6 +25,9 @@ struct RecordSession {
     QPointer<BrsFormb> two;
     // The record on display, as last read from or written to the file.
     NARecord shown = NARecord::blank();
+    // What screen 2 is to show once it is shown or read: browsing fills the
+    // hidden screen 2 only when it is needed.
+    std::optional<NARecord> forScreen2;
     bool closing = false;
 };
 

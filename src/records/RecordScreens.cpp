@@ -69,8 +69,12 @@ void fillScreens(Program& p, RecordSession& session)
     session.shown = asStored(p.CurRec);
     if (session.one)
         session.one->fill(session.shown);
-    if (session.two)
-        session.two->fill(session.shown);
+    if (session.two) {
+        if (session.two->isVisible())
+            session.two->fill(session.shown);
+        else
+            session.forScreen2 = session.shown;
+    }
 }
 
 void FillScreen1(Program& p)

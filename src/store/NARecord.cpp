@@ -130,8 +130,7 @@ QByteArray NARecord::toBytes() const
     forEachField(
         *this,
         [&](const QString& s, const FieldLayout& f) {
-            const QByteArray field = fixedField(s, f.width);
-            std::copy(field.begin(), field.end(), b.begin() + f.offset);
+            writeFixedField(s, b.data() + f.offset, f.width);
         },
         [&](const qint16& v, const FieldLayout& f) {
             qToLittleEndian<qint16>(v, b.data() + f.offset);

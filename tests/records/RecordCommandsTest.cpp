@@ -239,7 +239,9 @@ TEST_F(RecordCommands, ChangeMovingTheHighestRecordToAFreeLowerId)
     EXPECT_EQ(vacated.RecStatus, "CRVN");
     EXPECT_EQ(vacated.RecId, 0);
     EXPECT_EQ(env.p().LowestFreeId, 2) << "not raised by a move";
+    showRecordScreen(env.p(), 2);
     EXPECT_EQ(box(two(), "BrsTxt1")->text(), "2");
+    showRecordScreen(env.p(), 1);
     // Next from the moved record goes on from its new ID.
     press(one(), "BrsCmd1");
     EXPECT_EQ(env.p().CurId, 3);
@@ -388,6 +390,31 @@ TEST_F(RecordCommands, AddManyTakesTheLowestFreeIdsInTurn)
     EXPECT_EQ(env.p().LastRecNo, 8);
     EXPECT_EQ(headerRecId(), 8);
     EXPECT_TRUE(messages().filter("Record Added.").isEmpty()) << "add-many adds quietly";
+}
+
+TEST_F(RecordCommands, ScreenTwoLeftHiddenWhileBrowsingShowsAndStoresTheRecordReached)
+{
+    auto records = people(1, 4);
+    for (auto& [id, r] : records) {
+        r.SortKey1 = QStringLiteral("K%1").arg(id);
+        r.LinkId1 = qint16(5 - id);
+    }
+    start(records);
+    openById("Change", 1);
+    press(one(), "BrsCmd1");
+    press(one(), "BrsCmd1");
+    EXPECT_EQ(env.p().CurId, 3);
+    // Change reads screen 2 without it ever having been shown since.
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    const NARecord stored = onDisk(3);
+    EXPECT_EQ(stored.SortKey1.trimmed(), "K3");
+    EXPECT_EQ(stored.LinkId1, 2);
+    press(one(), "BrsCmd1");
+    showRecordScreen(env.p(), 2);
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "4");
+    EXPECT_EQ(box(two(), "BrsTxt20_0")->text(), "K4");
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1");
 }
 
 } // namespace
