@@ -16,13 +16,7 @@ namespace tavrel::test
 class MailFormTest : public MailListTest
 {
 protected:
-    void SetUp() override
-    {
-        openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
-                  {5, makeRecord(5, QStringLiteral("Eve Bond"))},
-                  {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
-        env.ui.setAutoOk(true);
-    }
+    void SetUp() override { openThreePeople(); }
 
     MailForm* openMail()
     {
