@@ -105,12 +105,17 @@ QString padRight(const QString& text, int width)
     return text.left(width).leftJustified(width, QLatin1Char(' '));
 }
 
-QString trimRight(const QString& text)
+QStringView trimRightView(QStringView text)
 {
     qsizetype n = text.size();
     while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
         --n;
     return text.left(n);
+}
+
+QString trimRight(const QString& text)
+{
+    return text.left(trimRightView(text).size());
 }
 
 QString numText(long long n)

@@ -20,6 +20,8 @@ void writeFixedField(const QString& text, char* dest, int width);
 QString padRight(const QString& text, int width);
 // Text without its trailing blanks.
 QString trimRight(const QString& text);
+// The same, as a view into `text`: no copy is made.
+QStringView trimRightView(QStringView text);
 
 // A number as messages write it: a leading blank when it is not negative.
 QString numText(long long n);

@@ -136,13 +136,13 @@ void BrsForma::applyMode()
 void BrsForma::fill(const NARecord& r)
 {
     showText(BrsTxt1, QString::number(r.RecId));
-    showText(BrsTxt2, trimRight(r.Name));
+    showText(BrsTxt2, trimRightView(r.Name));
     const QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 4; ++i)
-        showText(BrsTxt3[i], trimRight(*lines[i]));
+        showText(BrsTxt3[i], trimRightView(*lines[i]));
     for (int i = 0; i < 5; ++i) {
-        showText(Combo1[i], trimRight(r.phoneType(i + 1)));
-        showText(BrsTxt10[i], trimRight(r.phoneNum(i + 1)));
+        showText(Combo1[i], trimRightView(r.phoneType(i + 1)));
+        showText(BrsTxt10[i], trimRightView(r.phoneNum(i + 1)));
     }
 }
 

@@ -157,11 +157,8 @@ void BrsFormb::applyMode()
 
 void BrsFormb::catchUp()
 {
-    if (!session_->forScreen2)
-        return;
-    const NARecord r = std::move(*session_->forScreen2);
-    session_->forScreen2.reset();
-    fill(r);
+    if (session_->screen2Behind)
+        fill(session_->shown);
 }
 
 void BrsFormb::showEvent(QShowEvent* event)
@@ -172,22 +169,22 @@ void BrsFormb::showEvent(QShowEvent* event)
 
 void BrsFormb::fill(const NARecord& r)
 {
-    session_->forScreen2.reset();
+    session_->screen2Behind = false;
     showText(BrsTxt1, QString::number(r.RecId));
-    showText(BrsTxt20[0], trimRight(r.SortKey1));
-    showText(BrsTxt20[1], trimRight(r.SortKey2));
-    showText(BrsTxt21, trimRight(r.EMail));
-    showText(BrsTxt22, trimRight(r.Comments));
+    showText(BrsTxt20[0], trimRightView(r.SortKey1));
+    showText(BrsTxt20[1], trimRightView(r.SortKey2));
+    showText(BrsTxt21, trimRightView(r.EMail));
+    showText(BrsTxt22, trimRightView(r.Comments));
     for (int i = 0; i < 4; ++i) {
         showText(BrsTxt30[i], linkText(r.linkId(i + 1)));
-        showText(BrsTxt40[i], trimRight(r.linkText(i + 1)));
+        showText(BrsTxt40[i], trimRightView(r.linkText(i + 1)));
     }
     showText(BrsTxt30[4], linkText(r.BackLinkId));
 }
 
 void BrsFormb::clear()
 {
-    session_->forScreen2.reset();
+    session_->screen2Behind = false;
     BrsTxt1->clear();
     for (auto* b : BrsTxt20)
         b->clear();

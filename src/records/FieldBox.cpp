@@ -4,7 +4,7 @@
 
 namespace tavrel {
 
-int storedLength(const QString& text)
+int storedLength(QStringView text)
 {
     int n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -9,7 +9,7 @@ namespace tavrel {
 
 // Number of bytes `text` takes in the N&A file: one per character, a character
 // outside the basic plane (two UTF-16 units) counting once.
-int storedLength(const QString& text);
+int storedLength(QStringView text);
 
 // Keeps a box's text within `limit` stored characters. Anything typed or pasted
 // beyond the limit is dropped at the insertion point, as a length limit does.

@@ -76,9 +76,10 @@ RecordScreen* screenOf(Program& p, int number)
     return loadedScreen2(p);
 }
 
-void fillBoth(Program& p, RecordScreen& from)
+// Shows the record just read into the buffer.
+void showRead(Program& p, RecordScreen& from)
 {
-    fillScreens(p, from.session());
+    fillScreens(from.session(), p.CurRec);
 }
 
 // Walks to the next (step +1) or previous (step -1) active record, wrapping
@@ -105,7 +106,7 @@ void showBrowsed(Program& p, RecordScreen& from, int step)
 {
     if (!walk(p, step))
         return;
-    fillBoth(p, from);
+    showRead(p, from);
     if (from.number() == 2)
         showRecordScreen(p, 1);
 }
@@ -245,7 +246,7 @@ void deleteRecord(Program& p, RecordScreen& from)
         nowEmpty();
         return;
     }
-    fillBoth(p, from);
+    showRead(p, from);
     if (d == p.LastRecNo)
         lowerLastRecNo(p, d);
     say(p, QStringLiteral("Record Deleted.  Next Active Record Displayed."));
@@ -291,10 +292,7 @@ void changeRecord(Program& p, RecordScreen& from)
     say(p, QStringLiteral("Record Changed."));
     p.CurId = qint16(n);
     // Show what was stored (cut to the field widths, bad links emptied).
-    const NARecord buffer = p.CurRec;
-    p.CurRec = stored;
-    fillBoth(p, from);
-    p.CurRec = buffer;
+    fillScreens(from.session(), stored);
     from.BrsCmd1->setFocus(Qt::OtherFocusReason);
 }
 

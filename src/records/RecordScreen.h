@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
-#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -25,9 +24,9 @@ struct RecordSession {
     QPointer<BrsFormb> two;
     // The record on display, as last read from or written to the file.
     NARecord shown = NARecord::blank();
-    // What screen 2 is to show once it is shown or read: browsing fills the
-    // hidden screen 2 only when it is needed.
-    std::optional<NARecord> forScreen2;
+    // Screen 2 has yet to show `shown`: browsing fills the hidden screen 2
+    // only once it is shown or read.
+    bool screen2Behind = false;
     bool closing = false;
 };
 
@@ -70,13 +69,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // The control that takes the focus in an add mode.
     virtual QWidget* addModeFocus() const = 0;
 
     QGroupBox* idFrame() const { return idFrame_; }
     // Fills a box when its text differs, showing the text from its start.
-    static void showText(QLineEdit* box, const QString& text);
-    static void showText(QComboBox* box, const QString& text);
+    void showText(QLineEdit* box, QStringView text);
+    static void showText(QComboBox* box, QStringView text);
     QVBoxLayout* buttonColumn() const { return buttonColumn_; }
 
     void BrsCmd1_Click();
@@ -91,12 +91,18 @@ protected:
     std::shared_ptr<RecordSession> session_;
 
 private:
+    // Width of the widest character the file can hold, in the screens' font
+    // (0 until first needed).
+    int widestCharWidth();
+
     QGroupBox* idFrame_ = nullptr;
     QVBoxLayout* buttonColumn_ = nullptr;
+    int widestChar_ = 0;
 };
 
-// Fills both screens of `session` from the current record.
-void fillScreens(Program& p, RecordSession& session);
+// Shows `stored`, a record exactly as the file holds it, on both screens of
+// `session`.
+void fillScreens(RecordSession& session, const NARecord& stored);
 
 // The loaded screens of `p`, or nullptr.
 BrsForma* loadedScreen1(Program& p);

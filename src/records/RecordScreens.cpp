@@ -64,16 +64,16 @@ void showRecordScreens(Program& p)
     one->showInstead();
 }
 
-void fillScreens(Program& p, RecordSession& session)
+void fillScreens(RecordSession& session, const NARecord& stored)
 {
-    session.shown = asStored(p.CurRec);
+    session.shown = stored;
     if (session.one)
         session.one->fill(session.shown);
     if (session.two) {
         if (session.two->isVisible())
             session.two->fill(session.shown);
         else
-            session.forScreen2 = session.shown;
+            session.screen2Behind = true;
     }
 }
 

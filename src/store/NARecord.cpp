@@ -54,7 +54,10 @@ void decodeField(QString& s, const char* bytes, int width)
         s = cp1252ToUnicode(QByteArray(bytes, width));
         return;
     }
-    s.resize(width);
+    // A string shared with a copy of an earlier record is replaced, not
+    // resized: resizing would first copy the old text only to overwrite it.
+    if (!s.isDetached() || s.size() != width)
+        s = QString(width, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(s.data());
     const auto* in = reinterpret_cast<const unsigned char*>(bytes);
     for (int i = 0; i < width; ++i)

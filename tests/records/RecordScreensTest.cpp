@@ -169,6 +169,23 @@ TEST_F(RecordScreens, FillShowsTrimmedTextAndEmptyLinkBoxes)
     EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "");
 }
 
+TEST_F(RecordScreens, TextTooWideForItsBoxShowsFromItsStart)
+{
+    const QString wide(35, QLatin1Char('W'));
+    NARecord r = makeRecord(2, wide);
+    r.AddrLine1 = QStringLiteral("1 Elm St");
+    start({{1, makeRecord(1, "One")}, {2, r}});
+    openById("Browse", 1);
+    QLineEdit* name = box(one(), "BrsTxt2");
+    ASSERT_GT(name->fontMetrics().horizontalAdvance(wide), name->width())
+        << "the test needs a name wider than its box";
+    press(one(), "BrsCmd1");
+    EXPECT_EQ(name->text(), wide);
+    EXPECT_EQ(name->cursorPosition(), 0) << "a long name must show its beginning";
+    press(one(), "BrsCmd4");
+    EXPECT_EQ(name->text(), "One");
+}
+
 TEST_F(RecordScreens, BoxesLimitTextTheWayTheFileStoresIt)
 {
     start(people(1, 1));
