@@ -1,8 +1,8 @@
 #include "platform/Text.h"
 
 #include <QHash>
-#include <algorithm>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel {
