@@ -10,8 +10,7 @@
 using namespace tavrel;
 using tavrel::test::TestEnv;
 
-namespace
-{
+namespace {
 
 // Every ID in use, each record filled in every searched field.
 struct SearchFile {

@@ -6,8 +6,7 @@
 
 #include <QPushButton>
 
-namespace tavrel
-{
+namespace tavrel {
 
 AddDelNames::AddDelNames(Program& p, QString fileName, QString title,
                          std::function<void()> onWritten, QWidget* parent)

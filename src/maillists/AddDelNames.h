@@ -6,13 +6,11 @@
 #include <QDialog>
 #include <functional>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Add / Delete Names From Mailing List": changes the members of an existing
 // list (loaded into MailListFlags) by name and writes it back on OK.
-class AddDelNames : public QDialog
-{
+class AddDelNames : public QDialog {
 public:
     // `fileName` and `title` say where and under which title the list is written;
     // `onWritten` runs after a successful write.

@@ -15,11 +15,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 QLineEdit* countBox(QWidget* parent, const char* name, int value)
 {

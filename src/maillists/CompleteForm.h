@@ -9,13 +9,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Search Complete": the counts of a finished search and, when the search
 // collected records, the identifier and title under which to save them.
-class CompleteForm : public QWidget
-{
+class CompleteForm : public QWidget {
 public:
     explicit CompleteForm(Program& p);
 

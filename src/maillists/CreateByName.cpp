@@ -5,8 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace tavrel
-{
+namespace tavrel {
 
 CreateByName::CreateByName(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {

@@ -5,13 +5,11 @@
 
 #include <QDialog>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Create Mailing List By Name": picks names for a new list into MailListFlags,
 // counting them in MailListAddCount. Shown modally from CreateForm.
-class CreateByName : public QDialog
-{
+class CreateByName : public QDialog {
 public:
     explicit CreateByName(Program& p, QWidget* parent = nullptr);
 

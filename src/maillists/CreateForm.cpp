@@ -16,11 +16,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidget* buddy)
 {

@@ -8,12 +8,10 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Create New Mailing List": a new list from typed ID numbers or picked names.
-class CreateForm : public QWidget
-{
+class CreateForm : public QWidget {
 public:
     explicit CreateForm(Program& p);
 

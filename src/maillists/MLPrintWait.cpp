@@ -7,8 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 MLPrintWait::MLPrintWait(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {

@@ -6,13 +6,11 @@
 
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // The please-wait window of the contents print; Cancel asks the print to stop
 // at its next page break.
-class MLPrintWait : public QWidget
-{
+class MLPrintWait : public QWidget {
 public:
     explicit MLPrintWait(Program& p);
 

@@ -21,11 +21,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 } // namespace
 

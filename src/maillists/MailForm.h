@@ -9,13 +9,11 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Display / Revise Mailing List": shows, revises, retitles, deletes and
 // prints existing mailing lists.
-class MailForm : public QWidget
-{
+class MailForm : public QWidget {
 public:
     explicit MailForm(Program& p);
 

@@ -6,8 +6,7 @@
 
 #include <QLineEdit>
 
-namespace tavrel
-{
+namespace tavrel {
 
 void startCreateMailList(Program& p)
 {

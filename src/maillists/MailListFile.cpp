@@ -8,8 +8,7 @@
 #include <QFileInfo>
 #include <cerrno>
 
-namespace tavrel
-{
+namespace tavrel {
 
 using namespace MailListFormat;
 
@@ -111,8 +110,7 @@ QStringList listMailListFiles(Program& p, const QString& pattern)
     return out;
 }
 
-namespace
-{
+namespace {
 
 QString titleOf(const QByteArray& line)
 {

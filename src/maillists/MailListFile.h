@@ -5,13 +5,11 @@
 #include <QString>
 #include <QStringList>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // A mailing list file: "tvlmail." + identifier in the program directory, one
 // line of 40 title bytes, 6 blanks, 1700 '1'/'0' flags (ID 1 first) and CR LF.
-namespace MailListFormat
-{
+namespace MailListFormat {
 inline constexpr int TitleWidth = 40;
 inline constexpr int FlagsOffset = 46;
 inline constexpr int LineLength = 1746; // what readers use

@@ -4,11 +4,9 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 void printCentred(Program& p, const QString& text, double y)
 {

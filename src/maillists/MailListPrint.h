@@ -4,8 +4,7 @@
 
 #include <QString>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // Prints the members of list file `fileName` (heading with `titleText`, then
 // one line per member; inactive IDs say so). Loads the list into MailListFlags.

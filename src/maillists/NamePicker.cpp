@@ -12,11 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 QLabel* label(QDialog* d, const char* name, const QString& text, const QFont& font)
 {

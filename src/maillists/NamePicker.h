@@ -8,8 +8,7 @@ class QDialog;
 class QListWidget;
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // The two-column name picker shared by "Create Mailing List By Name" and
 // "Add / Delete Names From Mailing List": every active record on the left,

@@ -2,8 +2,7 @@
 
 #include "store/Program.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 // Opens the "Search Complete" window (not modal) from SearchMatchCount,
 // MailListAddCount, SearchSavesList and MailListFlags. When it is done it also

@@ -3,11 +3,9 @@
 #include <QChar>
 #include <QVarLengthArray>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 constexpr char16_t kBlank = u' ';
 

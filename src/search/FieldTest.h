@@ -6,8 +6,7 @@
 #include <QStringView>
 #include <array>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // Upper-cases a text one character at a time (simple mapping), so it keeps
 // its length and positions line up with the stored field.

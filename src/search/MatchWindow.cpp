@@ -6,11 +6,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 constexpr int kGapBelowRecordScreen = 4; // pixels
 

@@ -7,14 +7,12 @@
 
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // What the two match windows share: the answer reset on loading, the
 // buttons that record their answer and close, the copy button, and the
 // placement below the record screen.
-class MatchWindow : public QDialog
-{
+class MatchWindow : public QDialog {
     Q_OBJECT
 public:
     // Answers recorded in MatchAnswer.

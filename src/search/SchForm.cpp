@@ -12,11 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 const char* const kFieldCaptions[8] = {
     "&Name Only (Fast Search)",

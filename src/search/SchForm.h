@@ -10,13 +10,11 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // The search dialog "N&A File Search": the text to look for, the fields to
 // look in, and whether to save and display the matches. Modeless.
-class SchForm : public QDialog
-{
+class SchForm : public QDialog {
     Q_OBJECT
 public:
     explicit SchForm(Program& p, QWidget* parent = nullptr);

@@ -5,8 +5,7 @@
 
 #include <QLineEdit>
 
-namespace tavrel
-{
+namespace tavrel {
 
 void startSearch(Program& p)
 {

@@ -2,8 +2,7 @@
 
 #include "store/Program.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "&Search": opens the search dialog.
 void startSearch(Program& p);

@@ -3,8 +3,7 @@
 #include "search/FieldTest.h"
 #include "store/Program.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 // What the person asked for in the search dialog.
 struct SearchRequest {
@@ -18,8 +17,7 @@ struct SearchRequest {
 enum class MatchDecision { Add, Skip, EndSearch };
 
 // The windows side of a search run; the loop itself knows no widgets.
-class SearchView
-{
+class SearchView {
 public:
     virtual ~SearchView() = default;
     // Repaints the progress window (the loop calls it after each match).

@@ -7,8 +7,7 @@
 #include "search/SrchMsg2Form.h"
 #include "search/SrchMsgForm.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 SearchWindows::SearchWindows(Program& program, QWidget* dialog)
     : p(program), dialog_(dialog), searching_(new SearchingForm)

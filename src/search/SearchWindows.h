@@ -4,15 +4,13 @@
 
 #include <QPointer>
 
-namespace tavrel
-{
+namespace tavrel {
 
 class SearchingForm;
 
 // The windows of one search run: the progress window, the record screens
 // and a match window for each match on display, and the closing of them all.
-class SearchWindows : public SearchView
-{
+class SearchWindows : public SearchView {
 public:
     // Shows the progress window. `dialog` is the search dialog.
     SearchWindows(Program& p, QWidget* dialog);

@@ -3,8 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 SearchingForm::SearchingForm(QWidget* parent) : QDialog(parent)
 {

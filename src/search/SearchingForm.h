@@ -2,12 +2,10 @@
 
 #include <QDialog>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // "Searching": the small progress window shown while a search runs. No buttons.
-class SearchingForm : public QDialog
-{
+class SearchingForm : public QDialog {
     Q_OBJECT
 public:
     explicit SearchingForm(QWidget* parent = nullptr);

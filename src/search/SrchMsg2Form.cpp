@@ -6,8 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace tavrel
-{
+namespace tavrel {
 
 SrchMsg2Form::SrchMsg2Form(Program& program, const NARecord& shown, int screenOnDisplay,
                            QWidget* parent)

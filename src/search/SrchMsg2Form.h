@@ -2,13 +2,11 @@
 
 #include "search/MatchWindow.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 // The match window of a search that saves into a mailing list: add the
 // record and go on, switch screens, end, go on without adding, or copy.
-class SrchMsg2Form : public MatchWindow
-{
+class SrchMsg2Form : public MatchWindow {
     Q_OBJECT
 public:
     SrchMsg2Form(Program& p, const NARecord& shown, int screenOnDisplay, QWidget* parent = nullptr);

@@ -3,8 +3,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-namespace tavrel
-{
+namespace tavrel {
 
 SrchMsgForm::SrchMsgForm(Program& program, const NARecord& shown, int screenOnDisplay,
                          QWidget* parent)

@@ -2,13 +2,11 @@
 
 #include "search/MatchWindow.h"
 
-namespace tavrel
-{
+namespace tavrel {
 
 // The match window of a search that does not save: continue, switch
 // screens, end, or copy the name and address.
-class SrchMsgForm : public MatchWindow
-{
+class SrchMsgForm : public MatchWindow {
     Q_OBJECT
 public:
     SrchMsgForm(Program& p, const NARecord& shown, int screenOnDisplay, QWidget* parent = nullptr);

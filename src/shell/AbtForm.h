@@ -7,15 +7,13 @@
 class QLineEdit;
 class QPushButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 class Program;
 
 // The About box. At start-up it is the splash (no date line, no OK button);
 // from the Help menu it is the About dialog.
-class AbtForm : public QDialog
-{
+class AbtForm : public QDialog {
     Q_OBJECT
 
 public:

@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 DisplayForm::DisplayForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {

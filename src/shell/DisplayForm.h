@@ -4,14 +4,12 @@
 
 class QButtonGroup;
 
-namespace tavrel
-{
+namespace tavrel {
 
 class Program;
 
 // "QuickFind Preferences": the field QuickFind shows and its sort order.
-class DisplayForm : public QDialog
-{
+class DisplayForm : public QDialog {
     Q_OBJECT
 
 public:

@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 FileOpenDlg::FileOpenDlg(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {

@@ -4,14 +4,12 @@
 
 class QCheckBox;
 
-namespace tavrel
-{
+namespace tavrel {
 
 class Program;
 
 // The welcome box shown at the end of start-up while WelcomeOff is "0".
-class FileOpenDlg : public QDialog
-{
+class FileOpenDlg : public QDialog {
     Q_OBJECT
 
 public:

@@ -9,16 +9,14 @@ class QLabel;
 class QMenu;
 class QToolButton;
 
-namespace tavrel
-{
+namespace tavrel {
 
 class Program;
 
 // The main window: the menu bar and the toolbar from which every command
 // starts. A running command owns the screen: the menus and toolbar hide, the
 // F1 hint shows, and both come back once no other window is loaded.
-class MarkMain : public QMainWindow
-{
+class MarkMain : public QMainWindow {
     Q_OBJECT
 
 public:

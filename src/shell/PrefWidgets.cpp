@@ -6,8 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace tavrel
-{
+namespace tavrel {
 
 QButtonGroup* addOptionColumn(QWidget* owner, QBoxLayout* into, const QString& name,
                               const QStringList& captions)

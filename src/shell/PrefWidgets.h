@@ -8,8 +8,7 @@ class QBoxLayout;
 class QPushButton;
 class QWidget;
 
-namespace tavrel
-{
+namespace tavrel {
 
 // Small building blocks the preference dialogs share.
 

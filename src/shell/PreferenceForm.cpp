@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 PreferenceForm::PreferenceForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {

@@ -4,14 +4,12 @@
 
 class QButtonGroup;
 
-namespace tavrel
-{
+namespace tavrel {
 
 class Program;
 
 // "N&A Display Preference": the sort order of the name pickers (SortPref).
-class PreferenceForm : public QDialog
-{
+class PreferenceForm : public QDialog {
     Q_OBJECT
 
 public:

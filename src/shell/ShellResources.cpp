@@ -8,8 +8,7 @@ static void initShellQrc()
     Q_INIT_RESOURCE(shell);
 }
 
-namespace tavrel
-{
+namespace tavrel {
 
 void initShellResources()
 {

@@ -1,7 +1,6 @@
 #pragma once
 
-namespace tavrel
-{
+namespace tavrel {
 
 // Registers the shell's compiled-in resources (toolbar pictures, help topics).
 // The shell is a static library, so its resources need an explicit hook.

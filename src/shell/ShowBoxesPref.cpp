@@ -10,8 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace tavrel
-{
+namespace tavrel {
 
 ShowBoxesPref::ShowBoxesPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {

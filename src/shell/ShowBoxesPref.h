@@ -4,15 +4,13 @@
 
 class QCheckBox;
 
-namespace tavrel
-{
+namespace tavrel {
 
 class Program;
 
 // "Dialog Box Preferences": the only way to bring the welcome box back. It is
 // modeless and leaves the main window's menus in place.
-class ShowBoxesPref : public QDialog
-{
+class ShowBoxesPref : public QDialog {
     Q_OBJECT
 
 public:

@@ -11,11 +11,9 @@
 #include <QScreen>
 #include <cmath>
 
-namespace tavrel
-{
+namespace tavrel {
 
-namespace
-{
+namespace {
 
 constexpr int kSmallestFigure = 69; // 640 x 480 at 15 twips a pixel
 constexpr int kSplashMs = 5000;

@@ -4,8 +4,7 @@
 #include <functional>
 #include <memory>
 
-namespace tavrel
-{
+namespace tavrel {
 
 class MarkMain;
 class Program;

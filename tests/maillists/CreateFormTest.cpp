@@ -16,11 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
-namespace
-{
+namespace {
 
 const QString kInvalidWithHelp =
     QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
@@ -28,8 +26,7 @@ const QString kInvalidWithHelp =
 
 } // namespace
 
-class CreateListTest : public MailListTest
-{
+class CreateListTest : public MailListTest {
 protected:
     void SetUp() override { openThreePeople(); }
 
@@ -231,8 +228,7 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-class SearchCompleteTest : public CreateListTest
-{
+class SearchCompleteTest : public CreateListTest {
 protected:
     CompleteForm* openComplete(int matched, int added, bool saves)
     {

@@ -10,11 +10,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
-class MailFormTest : public MailListTest
-{
+class MailFormTest : public MailListTest {
 protected:
     void SetUp() override { openThreePeople(); }
 

@@ -4,11 +4,9 @@
 
 #include <QDir>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
-namespace
-{
+namespace {
 
 std::set<int> range(int from, int to)
 {

@@ -10,13 +10,11 @@
 #include <map>
 #include <set>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
 // A program over its own directory with a few records and helpers to lay list
 // files there and read them back.
-class MailListTest : public ::testing::Test
-{
+class MailListTest : public ::testing::Test {
 protected:
     TestEnv env;
     Program& p = env.p();

@@ -8,11 +8,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
-class MailListPrintTest : public MailListTest
-{
+class MailListPrintTest : public MailListTest {
 protected:
     void SetUp() override
     {

@@ -5,8 +5,7 @@
 
 using namespace tavrel;
 
-namespace
-{
+namespace {
 
 bool matches(const QString& field, int width, const QString& key)
 {

@@ -11,8 +11,7 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace
-{
+namespace {
 
 // Which of the eight field boxes can be used, as a string of 1/0.
 QString enabledBoxes(SchForm* f)

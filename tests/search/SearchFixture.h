@@ -13,14 +13,12 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
 // A small N&A file with matches for "baker" in names, an address and a
 // comment, next to a deleted record, a free slot and an active record beyond
 // LastRecNo that the search must not see.
-class SearchTest : public ::testing::Test
-{
+class SearchTest : public ::testing::Test {
 protected:
     TestEnv env;
     Program& p = env.p();

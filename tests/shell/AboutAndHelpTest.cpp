@@ -9,10 +9,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
-namespace tavrel::test
-{
-namespace
-{
+namespace tavrel::test {
+namespace {
 
 TEST(AboutBox, DateLineUsesTwoDigitDateAndTwelveHourClock)
 {

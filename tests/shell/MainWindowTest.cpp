@@ -5,10 +5,8 @@
 #include <QMenu>
 #include <QToolButton>
 
-namespace tavrel::test
-{
-namespace
-{
+namespace tavrel::test {
+namespace {
 
 struct Item {
     const char* name;

@@ -7,10 +7,8 @@
 #include <QAbstractButton>
 #include <QRadioButton>
 
-namespace tavrel::test
-{
-namespace
-{
+namespace tavrel::test {
+namespace {
 
 QAbstractButton* button(QWidget* w, const char* name)
 {
@@ -31,8 +29,7 @@ int checkedIndex(QWidget* w, const QString& array, int count)
     return found;
 }
 
-class PreferencesTest : public ShellTest
-{
+class PreferencesTest : public ShellTest {
 protected:
     QByteArray header() { return recordBytes(env.naPath(), 1); }
     QByteArray written() { return fieldBytes(env.naPath(), 1, "AddrLine1"); }

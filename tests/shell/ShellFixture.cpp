@@ -5,8 +5,7 @@
 
 #include <QLabel>
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
 void ShellTest::openFile(int records, QChar welcomeOff)
 {

@@ -16,12 +16,10 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-namespace tavrel::test
-{
+namespace tavrel::test {
 
 // A program over a small N&A file with its main window shown and ready.
-class ShellTest : public ::testing::Test
-{
+class ShellTest : public ::testing::Test {
 protected:
     // IDs 1 to `records` active; LastRecNo follows from the highest ID.
     void openFile(int records, QChar welcomeOff = QLatin1Char('1'));

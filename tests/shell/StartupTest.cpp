@@ -7,14 +7,11 @@
 
 #include <QFile>
 
-namespace tavrel::test
-{
-namespace
-{
+namespace tavrel::test {
+namespace {
 
 // A clock that notes what the screen looks like each time start-up waits.
-class WatchingClock : public FixedClock
-{
+class WatchingClock : public FixedClock {
 public:
     std::function<void()> onSleep;
     void sleepMs(int ms) override
@@ -25,8 +22,7 @@ public:
     }
 };
 
-class StartupTest : public ::testing::Test
-{
+class StartupTest : public ::testing::Test {
 protected:
     StartupTest()
         : program(Services{env.ui, env.printer, env.clipboard, env.help, clock, *env.files})

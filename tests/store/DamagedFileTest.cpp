@@ -90,8 +90,8 @@ TEST(DamagedFile, OddLengthUsesTheActiveRecordsFound)
 
 TEST(DamagedFile, HeaderRecIdOutOfRangeOrBeyondTheFile)
 {
-    for (qint16 recId : {qint16(0), qint16(-5), qint16(5), qint16(50), qint16(1702),
-                         qint16(32767), qint16(-32768)}) {
+    for (qint16 recId : {qint16(0), qint16(-5), qint16(5), qint16(50), qint16(1702), qint16(32767),
+                         qint16(-32768)}) {
         TestEnv env;
         writeSoundFile(env.naPath());
         setHeaderRecId(env.naPath(), recId);

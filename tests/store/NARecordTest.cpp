@@ -24,9 +24,9 @@ const Field kTextFields[] = {
     {"LinkText1", 480, 20}, {"LinkText2", 502, 20}, {"LinkText3", 524, 20}, {"LinkText4", 546, 20},
 };
 const Field kIntFields[] = {
-    {"RecId", 4, 2},      {"LinkId1", 478, 2}, {"LinkId2", 500, 2}, {"LinkId3", 522, 2},
-    {"LinkId4", 544, 2},  {"BackLinkId", 566, 2}, {"Spare1", 568, 2},  {"Spare2", 570, 2},
-    {"Spare3", 572, 2},
+    {"RecId", 4, 2},     {"LinkId1", 478, 2}, {"LinkId2", 500, 2},
+    {"LinkId3", 522, 2}, {"LinkId4", 544, 2}, {"BackLinkId", 566, 2},
+    {"Spare1", 568, 2},  {"Spare2", 570, 2},  {"Spare3", 572, 2},
 };
 
 QString* textField(NARecord& r, const QString& name)
@@ -44,8 +44,8 @@ QString* textField(NARecord& r, const QString& name)
 
 qint16* intField(NARecord& r, const QString& name)
 {
-    qint16* all[] = {&r.RecId,   &r.LinkId1,    &r.LinkId2, &r.LinkId3, &r.LinkId4,
-                     &r.BackLinkId, &r.Spare1, &r.Spare2,  &r.Spare3};
+    qint16* all[] = {&r.RecId,      &r.LinkId1, &r.LinkId2, &r.LinkId3, &r.LinkId4,
+                     &r.BackLinkId, &r.Spare1,  &r.Spare2,  &r.Spare3};
     for (size_t i = 0; i < std::size(kIntFields); ++i)
         if (name == QLatin1String(kIntFields[i].name))
             return all[i];

@@ -94,7 +94,8 @@ TEST(BuildNameList, ListsEachActiveRecordOnceInKeyOrder)
     NARecord stray = makeRecord(6, QStringLiteral("Stray"), QStringLiteral("AAA"));
     stray.RecId = 1;
     recs[6] = stray;
-    recs[7] = makeRecord(7, QStringLiteral("Digit"), QStringLiteral("9 LIVES"), QStringLiteral("9"));
+    recs[7] =
+        makeRecord(7, QStringLiteral("Digit"), QStringLiteral("9 LIVES"), QStringLiteral("9"));
     writeNAFile(env.naPath(), recs);
     env.open();
     Program& p = env.p();
@@ -176,7 +177,8 @@ TEST(PickerLine, IdRightAlignedThenTheFullName)
 {
     EXPECT_EQ(pickerLine(7, QStringLiteral("Alice")),
               QStringLiteral("   7  Alice") + QString(30, QLatin1Char(' ')));
-    const QString wide = pickerLine(1700, QStringLiteral("A name far longer than thirty-five chars"));
+    const QString wide =
+        pickerLine(1700, QStringLiteral("A name far longer than thirty-five chars"));
     EXPECT_EQ(wide.size(), 41);
     EXPECT_EQ(wide.left(6), QStringLiteral("1700  "));
     EXPECT_EQ(wide.mid(6), QStringLiteral("A name far longer than thirty-five "));

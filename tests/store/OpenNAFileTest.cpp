@@ -1,7 +1,7 @@
+#include "FileSizeLimit.h"
 #include "platform/Errors.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
-#include "FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -90,11 +90,11 @@ TEST(OpenNAFile, MissingFileAndYesEstablishesTheTwoRecordFile)
     // The sample entry: active as ID 1, the fields it leaves empty blank, integers zero.
     const QByteArray sample = file.mid(574);
     EXPECT_EQ(sample.left(6), QByteArray("CRVN\x01\x00", 6));
-    for (auto [offset, width] : {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100},
-                                 {446, 16}})
+    for (auto [offset, width] :
+         {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100}, {446, 16}})
         EXPECT_NE(sample.mid(offset, width), QByteArray(width, ' ')) << "filled at " << offset;
-    for (auto [offset, width] : {std::pair{111, 70}, {181, 130}, {462, 16}, {480, 20}, {502, 20},
-                                 {524, 20}, {546, 20}})
+    for (auto [offset, width] :
+         {std::pair{111, 70}, {181, 130}, {462, 16}, {480, 20}, {502, 20}, {524, 20}, {546, 20}})
         EXPECT_EQ(sample.mid(offset, width), QByteArray(width, ' ')) << "blank at " << offset;
     for (int offset : {478, 500, 522, 544, 566, 568, 570, 572})
         EXPECT_EQ(sample.mid(offset, 2), QByteArray(2, '\0')) << "zero at " << offset;
@@ -132,11 +132,9 @@ TEST(OpenNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
         char sortPref, quickFindField, quickFindSort, welcomeOff;
     };
     const Case cases[] = {
-        {"2", "6", "3", "1", '2', '6', '3', '1'},
-        {"0abc", "0", "4", "1x", '0', '0', '4', '1'},
+        {"2", "6", "3", "1", '2', '6', '3', '1'},     {"0abc", "0", "4", "1x", '0', '0', '4', '1'},
         {" 2", " 3", " 1", " 1", '4', '0', '0', '0'}, // blank first character
-        {"A", "A", "a", "0", '4', '0', '0', '0'},
-        {"5", "7", "5", "2", '4', '0', '0', '0'},
+        {"A", "A", "a", "0", '4', '0', '0', '0'},     {"5", "7", "5", "2", '4', '0', '0', '0'},
         {"/", "/", "/", "Y", '4', '0', '0', '0'}, // just below "0"
     };
     for (const Case& c : cases) {
@@ -225,7 +223,8 @@ TEST(OpenNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
         };
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(env.open(), ProgramEnded);
-        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
+        EXPECT_EQ(env.ui.texts(),
+                  QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
     }
     // A file the program may read but not write fails when opened for writing.
     if (geteuid() != 0) {
@@ -234,7 +233,8 @@ TEST(OpenNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
         QFile::setPermissions(env.naPath(), QFileDevice::ReadOwner);
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(env.open(), ProgramEnded);
-        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
+        EXPECT_EQ(env.ui.texts(),
+                  QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
     }
 }
 

@@ -1,6 +1,6 @@
+#include "store/RecordAccess.h"
 #include "FailingDevice.h"
 #include "FileSizeLimit.h"
-#include "store/RecordAccess.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
@@ -116,8 +116,8 @@ TEST(RecordAccess, WriteFailureShowsTheFatalMessageAndStopsAtOnce)
 TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))},
-                               {2, makeRecord(2, QStringLiteral("B"))}});
+    writeNAFile(env.naPath(),
+                {{1, makeRecord(1, QStringLiteral("A"))}, {2, makeRecord(2, QStringLiteral("B"))}});
     env.open();
     const QByteArray before = fileBytes(env.naPath());
     ASSERT_EQ(before.size(), 3 * 574);
@@ -129,9 +129,8 @@ TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
             FileSizeLimit limit(3 * 574 + 100);
             EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded);
         }
-        EXPECT_EQ(env.ui.last().text,
-                  QStringLiteral("Err =  61  In Put_NA_Rec.  Id = ") + QString::number(recNo)
-                                                                            .prepend(u' '));
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  61  In Put_NA_Rec.  Id = ") +
+                                          QString::number(recNo).prepend(u' '));
         EXPECT_EQ(fileBytes(env.naPath()), before) << "record " << recNo;
     }
 }
@@ -257,7 +256,8 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
-        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  141")});
+        EXPECT_EQ(env.ui.texts(),
+                  QStringList{QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  141")});
         EXPECT_EQ(d.writeCalls, 0);
     }
 }

@@ -12,8 +12,7 @@ namespace tavrel::test {
 QWidget* findWindow(const QString& objectName);
 
 // A control of `window` by objectName; fails the test when it is missing.
-template <typename T = QWidget>
-T* control(QWidget* window, const QString& objectName)
+template <typename T = QWidget> T* control(QWidget* window, const QString& objectName)
 {
     if (!window) {
         ADD_FAILURE() << "no window to look for " << objectName.toStdString();

@@ -48,7 +48,11 @@ public:
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
     void beep() override { ++beeps; }
-    void setWaitCursor(bool on) override { waitCursor = on; ++waitCursorChanges; }
+    void setWaitCursor(bool on) override
+    {
+        waitCursor = on;
+        ++waitCursorChanges;
+    }
     void processEvents() override;
     int runModal(QDialog& dialog) override;
 

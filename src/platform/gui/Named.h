@@ -3,8 +3,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace tavrel
-{
+namespace tavrel {
 
 // Gives a control its name (tests and automation find it by that name) and
 // its tool tip, and hands it back so a layout line can build it in one go.

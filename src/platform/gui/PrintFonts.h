@@ -9,6 +9,9 @@ namespace tavrel {
 // The font is sized in pixels of a 1440-dpi device, so one pixel is one twip
 // times twipsPerFontPixel().
 QFont printFont(const QString& name, double points, bool bold, bool italic, bool underline);
-inline constexpr double twipsPerFontPixel() { return 1.0; }
+inline constexpr double twipsPerFontPixel()
+{
+    return 1.0;
+}
 
 } // namespace tavrel

@@ -67,10 +67,10 @@ public:
 
     std::vector<Text> texts;
     std::vector<Rect> rects;
-    QStringList log;      // "newPage", "endDoc", "killDoc", "orientation 2", "paper 20", ...
-    int page = 1;         // page being drawn
-    int documents = 0;    // documents ended
-    int abandoned = 0;    // documents abandoned
+    QStringList log;   // "newPage", "endDoc", "killDoc", "orientation 2", "paper 20", ...
+    int page = 1;      // page being drawn
+    int documents = 0; // documents ended
+    int abandoned = 0; // documents abandoned
 
     // Texts printed on `page`, in order.
     std::vector<Text> onPage(int p) const;
