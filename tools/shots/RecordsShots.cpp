@@ -35,44 +35,22 @@ QWidget* screens(Program& p, const char* mode, int screen)
     return tavrel::recordScreen(p, screen);
 }
 
-} // namespace
+// Both screens in every mode: BrsForma-browse, BrsFormb-browse, ...
+const bool registered = [] {
+    for (const char* mode : {"Browse", "Change", "Delete", "Add", "AddMult", "Search"}) {
+        for (int screen : {1, 2}) {
+            const QString name = QStringLiteral("BrsForm%1-%2")
+                                     .arg(QLatin1Char(screen == 1 ? 'a' : 'b'))
+                                     .arg(QString::fromLatin1(mode).toLower());
+            tavrel::shots::registry().push_back({name, [mode, screen](tavrel::shots::Shots& s) {
+                                                     return screens(s.p(), mode, screen);
+                                                 }});
+        }
+    }
+    return true;
+}();
 
-TAVREL_SHOT("BrsForma-browse")
-{
-    return screens(s.p(), "Browse", 1);
-}
-TAVREL_SHOT("BrsFormb-browse")
-{
-    return screens(s.p(), "Browse", 2);
-}
-TAVREL_SHOT("BrsForma-change")
-{
-    return screens(s.p(), "Change", 1);
-}
-TAVREL_SHOT("BrsFormb-delete")
-{
-    return screens(s.p(), "Delete", 2);
-}
-TAVREL_SHOT("BrsForma-add")
-{
-    return screens(s.p(), "Add", 1);
-}
-TAVREL_SHOT("BrsFormb-add")
-{
-    return screens(s.p(), "Add", 2);
-}
-TAVREL_SHOT("BrsForma-addmult")
-{
-    return screens(s.p(), "AddMult", 1);
-}
-TAVREL_SHOT("BrsForma-search")
-{
-    return screens(s.p(), "Search", 1);
-}
-TAVREL_SHOT("BrsFormb-search")
-{
-    return screens(s.p(), "Search", 2);
-}
+} // namespace
 
 TAVREL_SHOT("NAContent")
 {
