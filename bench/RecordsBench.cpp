@@ -1,5 +1,6 @@
 // Timings of the record windows over a full file of 1700 active records:
 // opening QuickFind, and Next through the whole file on the record screens.
+#include "FullFile.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
 #include "shell/ListForm.h"
@@ -13,35 +14,25 @@
 #include <map>
 
 using namespace tavrel;
+using tavrel::bench::FullFile;
 using tavrel::test::TestEnv;
 
 namespace {
 
-struct RecordsFile {
-    TestEnv env;
-    RecordsFile()
-    {
-        std::map<int, NARecord> records;
-        for (int id = 1; id <= kMaxId; ++id) {
-            const int n = (id * 7919) % 1709;
-            NARecord r = test::makeRecord(id, QStringLiteral("Person Number %1").arg(n),
-                                          QStringLiteral("KEY%1").arg(n % 389),
-                                          QStringLiteral("ZONE %1").arg(n % 17));
-            r.AddrLine1 = QStringLiteral("%1 Long Meadow Road").arg(n);
-            r.PhoneType1 = QStringLiteral("Home");
-            r.PhoneNum1 = QStringLiteral("(609) 555-%1").arg(1000 + n);
-            r.LinkId1 = qint16(1 + n % kMaxId);
-            records[id] = r;
-        }
-        test::writeNAFile(env.naPath(), records);
-        env.open();
-        env.ui.setAutoOk(true);
-    }
-};
-
-RecordsFile& recordsFile()
+// Every ID in use; each record has a name, keys, one address line, one
+// telephone number and a link, as a typical entry does.
+FullFile& recordsFile()
 {
-    static RecordsFile f;
+    static FullFile f([](int id, int n) {
+        NARecord r = test::makeRecord(id, QStringLiteral("Person Number %1").arg(n),
+                                      QStringLiteral("KEY%1").arg(n % 389),
+                                      QStringLiteral("ZONE %1").arg(n % 17));
+        r.AddrLine1 = QStringLiteral("%1 Long Meadow Road").arg(n);
+        r.PhoneType1 = QStringLiteral("Home");
+        r.PhoneNum1 = QStringLiteral("(609) 555-%1").arg(1000 + n);
+        r.LinkId1 = qint16(1 + n % kMaxId);
+        return r;
+    });
     return f;
 }
 

@@ -1,39 +1,24 @@
 // Timings of the N&A file operations over a full file of 1700 active records.
+#include "FullFile.h"
 #include "platform/Text.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
-#include "support/TestEnv.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
-#include <map>
 
 using namespace tavrel;
-using tavrel::test::TestEnv;
+using tavrel::bench::FullFile;
 
 namespace {
 
-// A program over a file whose IDs 1..1700 are all active, with varied keys
-// so the sorts do real work.
-struct FullFile {
-    TestEnv env;
-    FullFile()
-    {
-        std::map<int, NARecord> records;
-        for (int id = 1; id <= kMaxId; ++id) {
-            const int scrambled = (id * 7919) % 1709;
-            records[id] = test::makeRecord(id, QStringLiteral("Person %1").arg(scrambled),
-                                           QStringLiteral("key%1").arg(scrambled % 389),
-                                           QStringLiteral("Zone %1").arg(scrambled % 17));
-        }
-        test::writeNAFile(env.naPath(), records);
-        env.open();
-    }
-};
-
 FullFile& fullFile()
 {
-    static FullFile f;
+    static FullFile f([](int id, int n) {
+        return test::makeRecord(id, QStringLiteral("Person %1").arg(n),
+                                QStringLiteral("key%1").arg(n % 389),
+                                QStringLiteral("Zone %1").arg(n % 17));
+    });
     return f;
 }
 

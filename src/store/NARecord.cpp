@@ -54,12 +54,22 @@ void decodeField(QString& s, const char* bytes, int width)
         s = cp1252ToUnicode(QByteArray(bytes, width));
         return;
     }
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes);
+    // Most fields of one record read as they did in the last (blank ones
+    // above all): those keep their string as it is.
+    if (s.size() == width) {
+        const char16_t* have = reinterpret_cast<const char16_t*>(s.constData());
+        int i = 0;
+        while (i < width && have[i] == table.chars[in[i]])
+            ++i;
+        if (i == width)
+            return;
+    }
     // A string shared with a copy of an earlier record is replaced, not
     // resized: resizing would first copy the old text only to overwrite it.
     if (!s.isDetached() || s.size() != width)
         s = QString(width, Qt::Uninitialized);
     char16_t* out = reinterpret_cast<char16_t*>(s.data());
-    const auto* in = reinterpret_cast<const unsigned char*>(bytes);
     for (int i = 0; i < width; ++i)
         out[i] = table.chars[in[i]];
 }

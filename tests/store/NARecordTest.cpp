@@ -129,6 +129,13 @@ TEST(NARecord, AnyBytesDecodeOneCharacterEachAndWriteBackUnchanged)
     reused.assignBytes(b);
     EXPECT_EQ(reused.toBytes(), b);
     EXPECT_EQ(kept, QString(35, QLatin1Char('z')));
+    // Read again with only the last byte of the name changed: the fields that
+    // read as before stay, the name changes.
+    QByteArray c = b;
+    c[6 + 34] = char(c[6 + 34] ^ 1);
+    reused.assignBytes(c);
+    EXPECT_EQ(reused.toBytes(), c);
+    EXPECT_NE(reused.Name, r.Name);
 
     // A short buffer reads as if the rest were zero bytes.
     const NARecord shortRec = NARecord::fromBytes(QByteArray("CRVN\x05", 5));
