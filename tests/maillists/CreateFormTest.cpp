@@ -33,9 +33,7 @@ protected:
     CreateForm* openCreate()
     {
         startCreateMailList(p);
-        auto* w = dynamic_cast<CreateForm*>(findWindow(QStringLiteral("CreateForm")));
-        EXPECT_NE(w, nullptr);
-        return w;
+        return windowOf<CreateForm>(QStringLiteral("CreateForm"));
     }
 
     QStringList listFiles() const
@@ -236,9 +234,7 @@ protected:
         p.MailListAddCount = added;
         p.SearchSavesList = saves;
         showSearchComplete(p);
-        auto* w = dynamic_cast<CompleteForm*>(findWindow(QStringLiteral("CompleteForm")));
-        EXPECT_NE(w, nullptr);
-        return w;
+        return windowOf<CompleteForm>(QStringLiteral("CompleteForm"));
     }
     bool completeOpen() { return findWindow(QStringLiteral("CompleteForm")) != nullptr; }
 };

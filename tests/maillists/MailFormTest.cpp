@@ -19,9 +19,7 @@ protected:
     MailForm* openMail()
     {
         startReviseMailList(p);
-        auto* w = dynamic_cast<MailForm*>(findWindow(QStringLiteral("MailForm")));
-        EXPECT_NE(w, nullptr);
-        return w;
+        return windowOf<MailForm>(QStringLiteral("MailForm"));
     }
 };
 
@@ -255,12 +253,9 @@ TEST_F(MailFormTest, EmptyFileStillOpensThePicker)
     writeNAFile(empty.naPath(), {}, 1);
     empty.open();
     empty.ui.setAutoOk(true);
-    QFile f(empty.dir() + QStringLiteral("/tvlmail.a"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(listBytes(QStringLiteral("A"), {2}));
-    f.close();
+    writeBytes(empty.dir() + QStringLiteral("/tvlmail.a"), listBytes(QStringLiteral("A"), {2}));
     startReviseMailList(empty.p());
-    auto* w = dynamic_cast<MailForm*>(findWindow(QStringLiteral("MailForm")));
+    auto* w = windowOf<MailForm>(QStringLiteral("MailForm"));
     ASSERT_TRUE(w);
     select(w->MailFil1, QStringLiteral("tvlmail.a"));
     empty.ui.onModal([&](QDialog& d) {

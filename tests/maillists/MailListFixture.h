@@ -48,9 +48,7 @@ protected:
 
     void writeRaw(const QString& name, const QByteArray& bytes) const
     {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+        writeBytes(path(name), bytes);
     }
 
     // A well-formed list file with these members.

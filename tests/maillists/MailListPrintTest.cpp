@@ -26,8 +26,7 @@ protected:
     MailForm* openOn(const QString& file)
     {
         startReviseMailList(p);
-        auto* w = dynamic_cast<MailForm*>(findWindow(QStringLiteral("MailForm")));
-        EXPECT_NE(w, nullptr);
+        auto* w = windowOf<MailForm>(QStringLiteral("MailForm"));
         if (w)
             select(w->MailFil1, file);
         return w;

@@ -1,41 +1,18 @@
 #include "platform/Files.h"
 #include "platform/Errors.h"
+#include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
+using namespace tavrel::test;
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(data);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-// The error number an operation fails with, or 0 when it succeeds.
-int errorOf(const std::function<void()>& op)
-{
-    try {
-        op();
-    } catch (const PlatformError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 QStringList entries(const QString& dir)
 {
@@ -49,7 +26,7 @@ TEST(Files, ListingMatchesThePatternWhateverTheCase)
     QTemporaryDir tmp;
     for (const char* name : {"TVLMAIL.A", "tvlmail.bc", "Tvlmail.xyz", "tvlmail", "xtvlmail.a",
                              "n&a.mrk", "tvlmail.a.bak"})
-        writeFile(tmp.filePath(QString::fromLatin1(name)), "x");
+        writeBytes(tmp.filePath(QString::fromLatin1(name)), "x");
     QDir(tmp.path()).mkdir(QStringLiteral("tvlmail.dir")); // a folder is not a file
     Files files(tmp.path());
 
@@ -64,7 +41,7 @@ TEST(Files, ListingMatchesThePatternWhateverTheCase)
     EXPECT_TRUE(files.list(QStringLiteral("[")).isEmpty());
 
     // A name with a control character in it is never offered.
-    writeFile(tmp.filePath(QStringLiteral("tvlmail.\n")), "x");
+    writeBytes(tmp.filePath(QStringLiteral("tvlmail.\n")), "x");
     EXPECT_EQ(files.list(QStringLiteral("tvlmail.*")).size(), 4);
 }
 
@@ -73,8 +50,8 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
     QTemporaryDir outer;
     QDir(outer.path()).mkdir(QStringLiteral("prog"));
     const QString dir = outer.filePath(QStringLiteral("prog"));
-    writeFile(outer.filePath(QStringLiteral("x")), "outside");
-    writeFile(dir + QStringLiteral("/keep"), "inside");
+    writeBytes(outer.filePath(QStringLiteral("x")), "outside");
+    writeBytes(dir + QStringLiteral("/keep"), "inside");
     Files files(dir);
 
     const QStringList hostile{QStringLiteral("../x"),
@@ -103,8 +80,8 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
                       ErrNo::BadFileName);
         }
     }
-    EXPECT_EQ(readFile(outer.filePath(QStringLiteral("x"))), "outside");
-    EXPECT_EQ(readFile(dir + QStringLiteral("/keep")), "inside");
+    EXPECT_EQ(fileBytes(outer.filePath(QStringLiteral("x"))), "outside");
+    EXPECT_EQ(fileBytes(dir + QStringLiteral("/keep")), "inside");
     EXPECT_EQ(entries(dir), QStringList{QStringLiteral("keep")});
     EXPECT_EQ(entries(outer.path()), (QStringList{QStringLiteral("prog"), QStringLiteral("x")}));
 }
@@ -113,7 +90,7 @@ TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
 {
     QTemporaryDir tmp;
     Files files(tmp.path());
-    writeFile(tmp.filePath(QStringLiteral("a.txt")), "12345");
+    writeBytes(tmp.filePath(QStringLiteral("a.txt")), "12345");
     QDir(tmp.path()).mkdir(QStringLiteral("folder"));
 
     EXPECT_TRUE(files.exists(QStringLiteral("a.txt")));
@@ -130,11 +107,11 @@ TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
     EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("folder"))).exists());
 
     // Renaming never replaces a file that is there already.
-    writeFile(tmp.filePath(QStringLiteral("b.txt")), "other");
+    writeBytes(tmp.filePath(QStringLiteral("b.txt")), "other");
     EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("a.txt"), QStringLiteral("b.txt")); }),
               ErrNo::FileAlreadyExists);
-    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("a.txt"))), "12345");
-    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("b.txt"))), "other");
+    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("a.txt"))), "12345");
+    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("b.txt"))), "other");
     EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("none"), QStringLiteral("c.txt")); }),
               ErrNo::FileNotFound);
     EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("a.txt"), QStringLiteral("c.txt")); }), 0);
@@ -174,22 +151,22 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
     QTemporaryDir tmp;
     Files files(tmp.path());
     const QString target = tmp.filePath(QStringLiteral("tvlmail.abc"));
-    writeFile(target, QByteArray(3000, 'o'));
+    writeBytes(target, QByteArray(3000, 'o'));
 
     // With its own temporary name.
     const QByteArray next(5000, 'n');
     files.replaceFile(QStringLiteral("tvlmail.abc"), next, QStringLiteral("Q$Q$Q$Q$.TMP"));
-    EXPECT_EQ(readFile(target), next);
+    EXPECT_EQ(fileBytes(target), next);
     EXPECT_EQ(entries(tmp.path()), QStringList{QStringLiteral("tvlmail.abc")});
 
     // Without one.
     files.replaceFile(QStringLiteral("tvlmail.abc"), "short");
-    EXPECT_EQ(readFile(target), "short");
+    EXPECT_EQ(fileBytes(target), "short");
     EXPECT_EQ(entries(tmp.path()), QStringList{QStringLiteral("tvlmail.abc")});
 
     // A new file is made complete too.
     files.replaceFile(QStringLiteral("fresh"), "data", QStringLiteral("Q$Q$Q$Q$.COM"));
-    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("fresh"))), "data");
+    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("fresh"))), "data");
 
     // The temporary file cannot be written (a folder stands in its way): the
     // old file stays as it was, and nothing is left behind.
@@ -199,19 +176,19 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
                                     QStringLiteral("Q$Q$Q$Q$.TMP"));
               }),
               0);
-    EXPECT_EQ(readFile(target), "short");
+    EXPECT_EQ(fileBytes(target), "short");
 
     // The rename cannot happen (the target is a folder): the temporary file is
     // removed and the folder is untouched.
     QDir(tmp.path()).mkdir(QStringLiteral("target"));
-    writeFile(tmp.filePath(QStringLiteral("target/inner")), "x");
+    writeBytes(tmp.filePath(QStringLiteral("target/inner")), "x");
     EXPECT_NE(errorOf([&] {
                   files.replaceFile(QStringLiteral("target"), "lost",
                                     QStringLiteral("Q$Q$Q$Q$.COM"));
               }),
               0);
     EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("Q$Q$Q$Q$.COM"))));
-    EXPECT_EQ(readFile(tmp.filePath(QStringLiteral("target/inner"))), "x");
+    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("target/inner"))), "x");
 
     // A temporary name equal to the target would destroy the old file first.
     EXPECT_EQ(errorOf([&] {
@@ -219,7 +196,7 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
                                     QStringLiteral("tvlmail.abc"));
               }),
               ErrNo::BadFileName);
-    EXPECT_EQ(readFile(target), "short");
+    EXPECT_EQ(fileBytes(target), "short");
 }
 
 TEST(Files, ErrnoValuesMapToTheClassicNumbers)
@@ -255,7 +232,7 @@ TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
     EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("data/tavrel"))).exists());
 
     // A portable install: the N&A file already lies beside the program.
-    writeFile(exeDir + QStringLiteral("/n&a.mrk"), "");
+    writeBytes(exeDir + QStringLiteral("/n&a.mrk"), "");
     EXPECT_EQ(resolveProgramDirectory(exeDir), exeDir);
 
     if (savedHome.isNull())

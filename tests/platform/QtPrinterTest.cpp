@@ -1,6 +1,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "platform/Errors.h"
 #include "platform/gui/RecordingPrinter.h"
+#include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,10 +9,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
+using namespace tavrel::test;
 
 namespace {
 
@@ -80,16 +81,6 @@ const PdfWord* findWord(const std::vector<PdfWord>& words, const QString& text)
 QStringList filesIn(const QString& dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-}
-
-int errorOf(const std::function<void()>& op)
-{
-    try {
-        op();
-    } catch (const PlatformError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // Twips of the printable area to points of the page: quarter-inch margins.
@@ -300,10 +291,7 @@ TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
 TEST(QtPrinter, AFolderThatCannotBeMadeIsAPrinterErrorAndLosesNothing)
 {
     QTemporaryDir tmp;
-    QFile blocker(tmp.filePath(QStringLiteral("file")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.write("keep");
-    blocker.close();
+    writeBytes(tmp.filePath(QStringLiteral("file")), "keep");
 
     QtPrinter printer(tmp.filePath(QStringLiteral("file/out")));
     printer.setFontName(QStringLiteral("Arial"));

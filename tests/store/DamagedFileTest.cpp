@@ -19,19 +19,12 @@ void writeSoundFile(const QString& path)
                        {3, makeRecord(3, QStringLiteral("C"), QStringLiteral("A"))}});
 }
 
-void overwrite(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(f.write(data), data.size());
-}
-
 void setHeaderRecId(const QString& path, qint16 recId)
 {
     QByteArray data = fileBytes(path);
     data[4] = char(recId & 0xff);
     data[5] = char((recId >> 8) & 0xff);
-    overwrite(path, data);
+    writeBytes(path, data);
 }
 
 // Opens the file, expecting the damage warning, and checks that opening
@@ -66,7 +59,7 @@ TEST(DamagedFile, OddLengthUsesTheActiveRecordsFound)
 {
     TestEnv extra;
     writeSoundFile(extra.naPath());
-    overwrite(extra.naPath(), fileBytes(extra.naPath()) + QByteArray(100, 'x'));
+    writeBytes(extra.naPath(), fileBytes(extra.naPath()) + QByteArray(100, 'x'));
     openDamaged(extra, "100 bytes too many");
     EXPECT_EQ(extra.p().LastRecNo, 4);
     EXPECT_EQ(extra.p().SortedCount, 3);
@@ -74,7 +67,7 @@ TEST(DamagedFile, OddLengthUsesTheActiveRecordsFound)
     // Cut inside record 4 (ID 3): what is left of it is still ID 3.
     TestEnv cut;
     writeSoundFile(cut.naPath());
-    overwrite(cut.naPath(), fileBytes(cut.naPath()).left(3 * 574 + 300));
+    writeBytes(cut.naPath(), fileBytes(cut.naPath()).left(3 * 574 + 300));
     openDamaged(cut, "last record cut short");
     EXPECT_EQ(cut.p().LastRecNo, 4);
     ASSERT_TRUE(readActive(cut.p(), 3));
@@ -83,7 +76,7 @@ TEST(DamagedFile, OddLengthUsesTheActiveRecordsFound)
     // Cut after the marker of record 3: ID 2 loses its RecId and is free; ID 1 is the highest.
     TestEnv cutId;
     writeSoundFile(cutId.naPath());
-    overwrite(cutId.naPath(), fileBytes(cutId.naPath()).left(2 * 574 + 4));
+    writeBytes(cutId.naPath(), fileBytes(cutId.naPath()).left(2 * 574 + 4));
     openDamaged(cutId, "cut before RecId");
     EXPECT_EQ(cutId.p().LastRecNo, 2);
 }
@@ -111,12 +104,12 @@ TEST(DamagedFile, GarbageEmptyAndOversizedFiles)
         QRandomGenerator rng(99);
         for (char& c : junk)
             c = char(rng.bounded(256));
-        overwrite(env.naPath(), junk);
+        writeBytes(env.naPath(), junk);
         openDamaged(env, "random bytes");
     }
     {
         TestEnv env;
-        overwrite(env.naPath(), QByteArray());
+        writeBytes(env.naPath(), QByteArray());
         openDamaged(env, "empty file");
         EXPECT_EQ(env.p().LastRecNo, 1);
         EXPECT_EQ(env.p().LowestFreeId, 1);
@@ -133,7 +126,7 @@ TEST(DamagedFile, GarbageEmptyAndOversizedFiles)
             std::copy(rec.begin(), rec.end(), data.begin() + qsizetype(id) * 574);
         }
         data.append("tail");
-        overwrite(env.naPath(), data);
+        writeBytes(env.naPath(), data);
         openDamaged(env, "oversized");
         EXPECT_EQ(env.p().LastRecNo, 3);
         EXPECT_EQ(env.p().LowestFreeId, 1);
@@ -144,7 +137,7 @@ TEST(DamagedFile, GarbageEmptyAndOversizedFiles)
         writeSoundFile(env.naPath());
         QByteArray data = fileBytes(env.naPath());
         data.replace(0, 4, "XXXX");
-        overwrite(env.naPath(), data);
+        writeBytes(env.naPath(), data);
         openDamaged(env, "no marker");
         EXPECT_EQ(env.p().LastRecNo, 4);
     }

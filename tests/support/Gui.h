@@ -11,6 +11,15 @@ namespace tavrel::test {
 // A top-level window by objectName (nullptr when none is open).
 QWidget* findWindow(const QString& objectName);
 
+// An open window of type T by objectName; fails the test when there is none.
+template <typename T> T* windowOf(const QString& objectName)
+{
+    auto* w = dynamic_cast<T*>(findWindow(objectName));
+    if (!w)
+        ADD_FAILURE() << "no window " << objectName.toStdString();
+    return w;
+}
+
 // A control of `window` by objectName; fails the test when it is missing.
 template <typename T = QWidget> T* control(QWidget* window, const QString& objectName)
 {

@@ -1,5 +1,6 @@
 #include "support/TestEnv.h"
 
+#include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
@@ -65,9 +66,24 @@ void writeNAFile(const QString& path, const std::map<int, NARecord>& records, in
         const QByteArray b = rec.toBytes();
         std::copy(b.begin(), b.end(), data.begin() + qsizetype(id) * NARecord::Size);
     }
+    writeBytes(path, data);
+}
+
+void writeBytes(const QString& path, const QByteArray& data)
+{
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(data) != data.size())
         ADD_FAILURE() << "cannot write " << path.toStdString();
+}
+
+int errorOf(const std::function<void()>& op)
+{
+    try {
+        op();
+    } catch (const PlatformError& e) {
+        return e.number();
+    }
+    return 0;
 }
 
 QByteArray fileBytes(const QString& path)

@@ -9,6 +9,7 @@
 #include "support/ScriptedUi.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -46,6 +47,9 @@ public:
     void showContext(int n) override { calls << QStringLiteral("context %1").arg(n); }
     void quit() override { calls << QStringLiteral("quit"); }
 };
+
+// The error number an operation fails with, or 0 when it succeeds.
+int errorOf(const std::function<void()>& op);
 
 // One program over its own temporary directory, with every service scripted.
 class TestEnv {
@@ -85,6 +89,8 @@ void writeNAFile(const QString& path, const std::map<int, NARecord>& records, in
                  QChar welcomeOff = QLatin1Char('1'));
 // Raw bytes of a whole file, and of record `recNo` of it.
 QByteArray fileBytes(const QString& path);
+// Replaces a file with exactly these bytes; fails the test when it cannot.
+void writeBytes(const QString& path, const QByteArray& data);
 QByteArray recordBytes(const QString& path, int recNo);
 NARecord readRecord(const QString& path, int recNo);
 
