@@ -130,24 +130,6 @@ TEST_F(SearchTest, EnterInTheTextMovesOnAndCancelClosesQuietly)
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-TEST_F(SearchTest, BlanksInTheKeyCount)
-{
-    // A leading blank must be there: "Eve Bake" has none before "ve".
-    search(QStringLiteral(" ve b"), {0}, true, false);
-    EXPECT_EQ(flaggedIds(), (std::vector<int>{}));
-    // "baker " finds the names followed by fill blanks, not "Bakersfield".
-    for (QWidget* w : loadedWindows())
-        unloadWindow(w);
-    settle();
-    search(QStringLiteral("baker "), {0}, true, false);
-    EXPECT_EQ(flaggedIds(), (std::vector<int>{1, 7}));
-    for (QWidget* w : loadedWindows())
-        unloadWindow(w);
-    settle();
-    search(QStringLiteral("e bake"), {0}, true, false);
-    EXPECT_EQ(flaggedIds(), (std::vector<int>{6}));
-}
-
 TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
 {
     const NARecord r = makeRecord(3, QStringLiteral("Carl"));

@@ -46,7 +46,9 @@ protected:
         ASSERT_EQ(p.LastRecNo, 8);
     }
 
-    void TearDown() override
+    void TearDown() override { closeAll(); }
+
+    static void closeAll()
     {
         for (QWidget* w : loadedWindows())
             unloadWindow(w);

@@ -99,11 +99,21 @@ TEST_F(SearchTest, WithoutSavingTheListFlagsAreLeftAlone)
     EXPECT_TRUE(control<QLineEdit>(completeForm(), QStringLiteral("ComplTxt2"))->isHidden());
 }
 
-TEST_F(SearchTest, NameOnlyIgnoresEveryOtherField)
+TEST_F(SearchTest, NameOnlyIgnoresEveryOtherFieldAndBlanksInTheKeyCount)
 {
-    search(QStringLiteral("ker"), {0}, true, false);
-    EXPECT_EQ(flaggedIds(), (std::vector<int>{1, 3, 7}));
-    EXPECT_EQ(p.SearchMatchCount, 3);
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"ker", {1, 3, 7}}, // not the address of 5
+        {" ve b", {}},      // "Eve Bake" has no blank before "ve"
+        {"baker ", {1, 7}}, // names followed by fill blanks, not "Bakersfield"
+        {"e bake", {6}},
+    };
+    for (const auto& [key, ids] : cases) {
+        SCOPED_TRACE(key);
+        search(QString::fromLatin1(key), {0}, true, false);
+        EXPECT_EQ(flaggedIds(), ids);
+        EXPECT_EQ(p.SearchMatchCount, int(ids.size()));
+        closeAll();
+    }
 }
 
 TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAdds)
