@@ -7,10 +7,24 @@
 namespace tavrel::test {
 namespace {
 
-using RecordScreens = RecordsFixture;
-
 const QStringList kBrowseButtons{"BrsCmd1", "BrsCmd4", "BrsCmd3", "BrsCmd5", "BrsCmd2", "Label8"};
 const QStringList kAddButtons{"BrsCmd7", "BrsCmd6"};
+
+class RecordScreens : public RecordsFixture {
+protected:
+    // Both screens show the browse commands, the add commands (with the
+    // "(Optional)" label) or neither.
+    void expectCommands(bool browse, bool add)
+    {
+        for (QWidget* w : {one(), two()}) {
+            for (const QString& b : kBrowseButtons)
+                EXPECT_EQ(shown(w, b), browse) << b.toStdString();
+            for (const QString& b : kAddButtons)
+                EXPECT_EQ(shown(w, b), add) << b.toStdString();
+            EXPECT_EQ(shown(w, "Label3"), add);
+        }
+    }
+};
 
 TEST_F(RecordScreens, BrowseModesShareOneLookAndDifferInFocus)
 {
@@ -25,13 +39,7 @@ TEST_F(RecordScreens, BrowseModesShareOneLookAndDifferInFocus)
         EXPECT_FALSE(two()->isVisible());
         EXPECT_EQ(one()->windowTitle(), "Browse/Change/Delete N&A Records - Screen 1 Of 2");
         EXPECT_EQ(two()->windowTitle(), "Browse/Change/Delete N&A Records - Screen 2 Of 2");
-        for (QWidget* w : {one(), two()}) {
-            for (const QString& b : kBrowseButtons)
-                EXPECT_TRUE(shown(w, b)) << b.toStdString();
-            for (const QString& b : kAddButtons)
-                EXPECT_FALSE(shown(w, b)) << b.toStdString();
-            EXPECT_FALSE(shown(w, "Label3"));
-        }
+        expectCommands(true, false);
         EXPECT_TRUE(shown(one(), "CopyButton"));
         for (int i = 0; i < 5; ++i)
             EXPECT_TRUE(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled());
@@ -58,12 +66,8 @@ TEST_F(RecordScreens, AddModesShowOnlyAddAndCancel)
         ASSERT_NE(one(), nullptr);
         EXPECT_EQ(one()->windowTitle(), "Add N&A Record");
         EXPECT_EQ(two()->windowTitle(), "Add N&A Record");
+        expectCommands(false, true);
         for (QWidget* w : {one(), two()}) {
-            for (const QString& b : kBrowseButtons)
-                EXPECT_FALSE(shown(w, b)) << b.toStdString();
-            for (const QString& b : kAddButtons)
-                EXPECT_TRUE(shown(w, b)) << b.toStdString();
-            EXPECT_TRUE(shown(w, "Label3"));
             EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "(Optional)");
             EXPECT_TRUE(box(w, "BrsTxt1")->text().isEmpty());
         }
@@ -91,11 +95,7 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 1);
     EXPECT_EQ(one()->windowTitle(), "Search Result - Matched Record - Screen 1 Of 2");
     EXPECT_EQ(two()->windowTitle(), "Search Result - Matched Record - Screen 2 Of 2");
-    for (QWidget* w : {one(), two()}) {
-        for (const QString& b : kBrowseButtons + kAddButtons)
-            EXPECT_FALSE(shown(w, b)) << b.toStdString();
-        EXPECT_FALSE(shown(w, "Label3"));
-    }
+    expectCommands(false, false);
     EXPECT_FALSE(button(one(), "Screen2Button")->isEnabled());
     EXPECT_FALSE(button(one(), "CopyButton")->isEnabled());
     EXPECT_FALSE(button(two(), "Screen1Button")->isEnabled());
