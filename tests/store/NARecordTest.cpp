@@ -7,50 +7,34 @@ using namespace tavrel;
 
 namespace {
 
-struct Field {
+template <typename T> struct Field {
     const char* name;
     int offset;
     int width;
+    T NARecord::*member;
 };
+// clang-format off
+#define FIELD(name, offset, width) Field{#name, offset, width, &NARecord::name}
+// clang-format on
 
 // Where each field lies in the 574 bytes, written out independently of the
 // program's own table so a slip in either shows.
-const Field kTextFields[] = {
-    {"RecStatus", 0, 4},    {"Name", 6, 35},        {"AddrLine1", 41, 35},  {"AddrLine2", 76, 35},
-    {"AddrLine3", 111, 35}, {"AddrLine4", 146, 35}, {"PhoneType1", 181, 6}, {"PhoneNum1", 187, 20},
-    {"PhoneType2", 207, 6}, {"PhoneNum2", 213, 20}, {"PhoneType3", 233, 6}, {"PhoneNum3", 239, 20},
-    {"PhoneType4", 259, 6}, {"PhoneNum4", 265, 20}, {"PhoneType5", 285, 6}, {"PhoneNum5", 291, 20},
-    {"EMail", 311, 35},     {"Comments", 346, 100}, {"SortKey1", 446, 16},  {"SortKey2", 462, 16},
-    {"LinkText1", 480, 20}, {"LinkText2", 502, 20}, {"LinkText3", 524, 20}, {"LinkText4", 546, 20},
+const Field<QString> kTextFields[] = {
+    FIELD(RecStatus, 0, 4),    FIELD(Name, 6, 35),        FIELD(AddrLine1, 41, 35),
+    FIELD(AddrLine2, 76, 35),  FIELD(AddrLine3, 111, 35), FIELD(AddrLine4, 146, 35),
+    FIELD(PhoneType1, 181, 6), FIELD(PhoneNum1, 187, 20), FIELD(PhoneType2, 207, 6),
+    FIELD(PhoneNum2, 213, 20), FIELD(PhoneType3, 233, 6), FIELD(PhoneNum3, 239, 20),
+    FIELD(PhoneType4, 259, 6), FIELD(PhoneNum4, 265, 20), FIELD(PhoneType5, 285, 6),
+    FIELD(PhoneNum5, 291, 20), FIELD(EMail, 311, 35),     FIELD(Comments, 346, 100),
+    FIELD(SortKey1, 446, 16),  FIELD(SortKey2, 462, 16),  FIELD(LinkText1, 480, 20),
+    FIELD(LinkText2, 502, 20), FIELD(LinkText3, 524, 20), FIELD(LinkText4, 546, 20),
 };
-const Field kIntFields[] = {
-    {"RecId", 4, 2},     {"LinkId1", 478, 2}, {"LinkId2", 500, 2},
-    {"LinkId3", 522, 2}, {"LinkId4", 544, 2}, {"BackLinkId", 566, 2},
-    {"Spare1", 568, 2},  {"Spare2", 570, 2},  {"Spare3", 572, 2},
+const Field<qint16> kIntFields[] = {
+    FIELD(RecId, 4, 2),     FIELD(LinkId1, 478, 2), FIELD(LinkId2, 500, 2),
+    FIELD(LinkId3, 522, 2), FIELD(LinkId4, 544, 2), FIELD(BackLinkId, 566, 2),
+    FIELD(Spare1, 568, 2),  FIELD(Spare2, 570, 2),  FIELD(Spare3, 572, 2),
 };
-
-QString* textField(NARecord& r, const QString& name)
-{
-    QString* all[] = {&r.RecStatus,  &r.Name,       &r.AddrLine1,  &r.AddrLine2,  &r.AddrLine3,
-                      &r.AddrLine4,  &r.PhoneType1, &r.PhoneNum1,  &r.PhoneType2, &r.PhoneNum2,
-                      &r.PhoneType3, &r.PhoneNum3,  &r.PhoneType4, &r.PhoneNum4,  &r.PhoneType5,
-                      &r.PhoneNum5,  &r.EMail,      &r.Comments,   &r.SortKey1,   &r.SortKey2,
-                      &r.LinkText1,  &r.LinkText2,  &r.LinkText3,  &r.LinkText4};
-    for (size_t i = 0; i < std::size(kTextFields); ++i)
-        if (name == QLatin1String(kTextFields[i].name))
-            return all[i];
-    return nullptr;
-}
-
-qint16* intField(NARecord& r, const QString& name)
-{
-    qint16* all[] = {&r.RecId,      &r.LinkId1, &r.LinkId2, &r.LinkId3, &r.LinkId4,
-                     &r.BackLinkId, &r.Spare1,  &r.Spare2,  &r.Spare3};
-    for (size_t i = 0; i < std::size(kIntFields); ++i)
-        if (name == QLatin1String(kIntFields[i].name))
-            return all[i];
-    return nullptr;
-}
+#undef FIELD
 
 } // namespace
 
@@ -61,23 +45,23 @@ TEST(NARecord, EveryFieldLandsAtItsOffsetPaddedWithBlanks)
     // wrong width, or a big-endian integer, shows in the bytes.
     NARecord r = NARecord::blank();
     char letter = 'A';
-    for (const Field& f : kTextFields)
-        *textField(r, QLatin1String(f.name)) = QString(2, QLatin1Char(letter++));
+    for (const auto& f : kTextFields)
+        r.*f.member = QString(2, QLatin1Char(letter++));
     qint16 value = 0x0102;
-    for (const Field& f : kIntFields) {
-        *intField(r, QLatin1String(f.name)) = value;
+    for (const auto& f : kIntFields) {
+        r.*f.member = value;
         value = qint16(value + 0x0203);
     }
     const QByteArray b = r.toBytes();
     ASSERT_EQ(b.size(), 574);
 
     letter = 'A';
-    for (const Field& f : kTextFields) {
+    for (const auto& f : kTextFields) {
         const QByteArray expected = QByteArray(2, letter++) + QByteArray(f.width - 2, ' ');
         EXPECT_EQ(b.mid(f.offset, f.width), expected) << f.name;
     }
     value = 0x0102;
-    for (const Field& f : kIntFields) {
+    for (const auto& f : kIntFields) {
         EXPECT_EQ(quint8(b[f.offset]), quint8(value & 0xff)) << f.name << " low byte first";
         EXPECT_EQ(quint8(b[f.offset + 1]), quint8(value >> 8)) << f.name;
         value = qint16(value + 0x0203);
