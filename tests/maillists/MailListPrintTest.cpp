@@ -16,10 +16,9 @@ protected:
     {
         NARecord carol = makeRecord(3, QStringLiteral("Carol Ames"));
         carol.AddrLine1 = QStringLiteral("12 Elm Street");
-        NARecord gone = makeRecord(5, QStringLiteral("Eve Bond"));
-        gone.RecStatus = QStringLiteral("DELR");
-        gone.RecId = 0;
-        openFile({{3, carol}, {5, gone}, {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
+        openFile({{3, carol},
+                  {5, deletedRecord(5, QStringLiteral("Eve Bond"))},
+                  {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
         env.ui.setAutoOk(true);
     }
 

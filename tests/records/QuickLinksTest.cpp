@@ -102,8 +102,7 @@ TEST_F(QuickLinks, FollowingALinkWritesTheBackLinkAndGoBackWritesNothing)
 TEST_F(QuickLinks, DisplayButtonsRefuseBadAndDeadLinks)
 {
     auto records = people(1, 6);
-    records[4].RecStatus = QStringLiteral("DELR");
-    records[4].RecId = 0;
+    records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     start(records);
     openById("Browse", 2);
     press(one(), "Screen2Button");

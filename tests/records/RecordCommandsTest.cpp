@@ -13,8 +13,7 @@ const QString LF = QStringLiteral("\n");
 TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
 {
     auto records = people(1, 5);
-    records[3].RecStatus = QStringLiteral("DELR");
-    records[3].RecId = 0;
+    records[3] = deletedRecord(3, QStringLiteral("Person 3"));
     start(records);
     for (const char* answer : {"2000", "12345", "7", "3", "0", "abc"})
         env.ui.answerInput(QString::fromLatin1(answer));
@@ -175,10 +174,8 @@ TEST_F(RecordCommands, DeletingTheLastActiveRecordBelowFreeSlotsEmptiesTheFile)
 {
     // IDs 2 and 3 deleted by the duplicate search, which leaves LastRecNo at 4.
     auto records = people(1, 3);
-    for (int id : {2, 3}) {
-        records[id].RecStatus = QStringLiteral("DELR");
-        records[id].RecId = 0;
-    }
+    for (int id : {2, 3})
+        records[id] = deletedRecord(id, QStringLiteral("Person %1").arg(id));
     start(records, 4);
     openById("Browse", 1);
     env.ui.answer(Ui::Answer::Yes);
@@ -288,8 +285,7 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidId)
 TEST_F(RecordCommands, AddTakesTheLowestFreeIdWhenTheBoxIsEmpty)
 {
     auto records = people(1, 4);
-    records[4].RecStatus = QStringLiteral("DELR");
-    records[4].RecId = 0;
+    records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     start(records, 5);
     startAddCommand(env.p(), false);
     settle();

@@ -34,14 +34,6 @@ protected:
         env.open();
         env.ui.setAutoOk(true);
     }
-    // IDs first..last active, named "Person <id>".
-    static std::map<int, NARecord> people(int first, int last)
-    {
-        std::map<int, NARecord> out;
-        for (int id = first; id <= last; ++id)
-            out[id] = makeRecord(id, QStringLiteral("Person %1").arg(id));
-        return out;
-    }
     // Runs a get-type command answering the ID prompt with `id`.
     void openById(const QString& mode, int id)
     {

@@ -30,9 +30,7 @@ protected:
         recs[1].AddrLine1 = QStringLiteral("4 Mill Lane");
         recs[1].AddrLine2 = QStringLiteral("Thornbury");
         recs[1].Comments = QStringLiteral("Makes a baker's dozen of everything");
-        recs[2] = makeRecord(2, QStringLiteral("Bob Baker"));
-        recs[2].RecStatus = kDeleted;
-        recs[2].RecId = 0;
+        recs[2] = deletedRecord(2, QStringLiteral("Bob Baker"));
         recs[3] = makeRecord(3, QStringLiteral("Carl Bakersfield"));
         // ID 4 stays a free slot of zero bytes.
         recs[5] = makeRecord(5, QStringLiteral("Dora Smith"));

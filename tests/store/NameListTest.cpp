@@ -87,10 +87,7 @@ TEST(BuildNameList, ListsEachActiveRecordOnceInKeyOrder)
     recs[2] = makeRecord(2, QStringLiteral("B"), QStringLiteral("BAKER"), QStringLiteral("A"));
     recs[3] = makeRecord(3, QStringLiteral("M"), QStringLiteral("adams"), QStringLiteral("M"));
     recs[4] = makeRecord(4, QStringLiteral("Blank"));
-    NARecord gone = makeRecord(5, QStringLiteral("Gone"), QStringLiteral("AAA"));
-    gone.RecStatus = kDeleted;
-    gone.RecId = 0;
-    recs[5] = gone;
+    recs[5] = deletedRecord(5, QStringLiteral("Gone"), QStringLiteral("AAA"));
     NARecord stray = makeRecord(6, QStringLiteral("Stray"), QStringLiteral("AAA"));
     stray.RecId = 1;
     recs[6] = stray;

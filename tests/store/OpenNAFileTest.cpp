@@ -46,10 +46,7 @@ QByteArray blankBytes()
 void writeHeaderBytes(const QString& path, const std::function<void(NARecord&)>& change,
                       int extraRecords = 1)
 {
-    std::map<int, NARecord> recs;
-    for (int id = 1; id <= extraRecords; ++id)
-        recs[id] = makeRecord(id, QStringLiteral("Person %1").arg(id));
-    writeNAFile(path, recs);
+    writeNAFile(path, people(1, extraRecords));
     NARecord h = readRecord(path, 1);
     change(h);
     QFile f(path);

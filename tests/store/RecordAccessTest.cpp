@@ -10,14 +10,6 @@ using namespace tavrel::test;
 
 namespace {
 
-NARecord deleted(int id)
-{
-    NARecord r = makeRecord(id, QStringLiteral("Gone %1").arg(id));
-    r.RecStatus = kDeleted;
-    r.RecId = 0;
-    return r;
-}
-
 // A program whose N&A file is an in-memory device holding `records`.
 FailingDevice& attachDevice(TestEnv& env, const std::map<int, NARecord>& records, int lastRecNo,
                             qint64 unreadableFrom = -1, qint64 failWritesAfter = -1)
@@ -49,7 +41,10 @@ TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
     NARecord lowerCase = A(1);
     lowerCase.RecStatus = QStringLiteral("crvn");
     const Case cases[] = {
-        {"ID 3 deleted", {{1, A(1)}, {2, A(2)}, {3, deleted(3)}, {4, A(4)}}, 5, 3},
+        {"ID 3 deleted",
+         {{1, A(1)}, {2, A(2)}, {3, deletedRecord(3, QStringLiteral("Gone"))}, {4, A(4)}},
+         5,
+         3},
         {"all active", {{1, A(1)}, {2, A(2)}, {3, A(3)}, {4, A(4)}}, 5, 5},
         {"CRVN with another ID", {{1, A(1)}, {2, wrongId}, {3, A(3)}}, 4, 2},
         {"slot left by a move", {{1, A(1)}, {2, oldSlot}, {3, A(3)}}, 4, 2},
@@ -76,10 +71,7 @@ TEST(RecordAccess, ReadFailureShowsTheFatalMessageAndWritesNothing)
 {
     // Nothing can be read from 100 bytes into record 5 (ID 4) on.
     TestEnv env;
-    std::map<int, NARecord> recs;
-    for (int id = 1; id <= 6; ++id)
-        recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id));
-    FailingDevice& d = attachDevice(env, recs, 7, 4 * 574 + 100);
+    FailingDevice& d = attachDevice(env, people(1, 6), 7, 4 * 574 + 100);
     ASSERT_TRUE(readActive(env.p(), 1)); // record 2 once, then again from FindLowestFreeId
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
@@ -203,7 +195,7 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
     EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 10);
 
     // Deleting ID 9 walks down to ID 4 (record 5), skipping the gap.
-    p.CurRec = deleted(9);
+    p.CurRec = deletedRecord(9, QStringLiteral("Gone"));
     Put_NA_Rec(p, 10);
     lowerLastRecNo(p, 10);
     EXPECT_EQ(p.LastRecNo, 5);
@@ -211,7 +203,7 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
 
     // Deleting everything leaves LastRecNo 1.
     for (int id : {1, 2, 4}) {
-        p.CurRec = deleted(id);
+        p.CurRec = deletedRecord(id, QStringLiteral("Gone"));
         Put_NA_Rec(p, id + 1);
     }
     lowerLastRecNo(p, 5);
@@ -223,9 +215,7 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
 
 TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
 {
-    std::map<int, NARecord> recs;
-    for (int id = 1; id <= 150; ++id)
-        recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id));
+    const auto recs = people(1, 150, QStringLiteral("P%1"));
     {
         TestEnv env;
         attachDevice(env, recs, 151);

@@ -15,10 +15,7 @@ void writeMixedFile(TestEnv& env)
     std::map<int, NARecord> recs;
     for (int id : {1, 2, 4, 6, 7})
         recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id), QStringLiteral("K%1").arg(8 - id));
-    NARecord gone = makeRecord(3, QStringLiteral("Gone"));
-    gone.RecStatus = kDeleted;
-    gone.RecId = 0;
-    recs[3] = gone;
+    recs[3] = deletedRecord(3, QStringLiteral("Gone"));
     NARecord stray = makeRecord(5, QStringLiteral("Stray"));
     stray.RecId = 2;
     recs[5] = stray;

@@ -33,6 +33,22 @@ NARecord makeRecord(int id, const QString& name, const QString& key1, const QStr
     return r;
 }
 
+std::map<int, NARecord> people(int first, int last, const QString& pattern)
+{
+    std::map<int, NARecord> out;
+    for (int id = first; id <= last; ++id)
+        out[id] = makeRecord(id, pattern.arg(id));
+    return out;
+}
+
+NARecord deletedRecord(int id, const QString& name, const QString& key1)
+{
+    NARecord r = makeRecord(id, name, key1);
+    r.RecStatus = kDeleted;
+    r.RecId = 0;
+    return r;
+}
+
 NARecord makeHeader(int lastRecNo, QChar sortPref, QChar quickFindField, QChar quickFindSort,
                     QChar welcomeOff)
 {

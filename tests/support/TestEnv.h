@@ -79,6 +79,11 @@ public:
 // An active record for `id` with the given name and sort keys; other fields blank.
 NARecord makeRecord(int id, const QString& name, const QString& key1 = QString(),
                     const QString& key2 = QString());
+// IDs first..last active, named "Person <id>" unless another pattern is given.
+std::map<int, NARecord> people(int first, int last,
+                               const QString& pattern = QStringLiteral("Person %1"));
+// A record as the program leaves it when it deletes ID `id`.
+NARecord deletedRecord(int id, const QString& name, const QString& key1 = QString());
 // A header record as the program writes it, with LastRecNo `lastRecNo`.
 NARecord makeHeader(int lastRecNo, QChar sortPref = QLatin1Char('4'),
                     QChar quickFindField = QLatin1Char('0'), QChar quickFindSort = QLatin1Char('0'),
