@@ -134,18 +134,6 @@ TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
     EXPECT_EQ(listedIds(same.p()), (QList<int>{2, 3, 1}));
 }
 
-TEST(BuildNameList, IdOrderIsByTheDigitsNotTheNumber)
-{
-    TestEnv env;
-    std::map<int, NARecord> recs;
-    for (int id : {101, 1000, 99, 100})
-        recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id));
-    writeNAFile(env.naPath(), recs);
-    env.open();
-    BuildNameList(env.p(), QLatin1Char('4'));
-    EXPECT_EQ(listedIds(env.p()), (QList<int>{99, 100, 1000, 101}));
-}
-
 TEST(BuildNameList, SmallAndEmptyFiles)
 {
     TestEnv env;
