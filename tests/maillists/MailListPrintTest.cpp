@@ -31,6 +31,14 @@ protected:
         return w;
     }
 
+    // A list "tvlmail.big" of the IDs in `ids`, selected in the form.
+    MailForm* openBigList(const QString& ids)
+    {
+        ParseIdList(p, ids);
+        WriteMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
+        return openOn(QStringLiteral("tvlmail.big"));
+    }
+
     std::vector<RecordingPrinter::Text> memberLines() const
     {
         std::vector<RecordingPrinter::Text> out;
@@ -96,9 +104,7 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 
 TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
 {
-    ParseIdList(p, QStringLiteral("1-120"));
-    WriteMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
-    MailForm* w = openOn(QStringLiteral("tvlmail.big"));
+    MailForm* w = openBigList(QStringLiteral("1-120"));
     ASSERT_TRUE(w);
     click(w->MailCmd6);
     const auto lines = memberLines();
@@ -123,9 +129,7 @@ TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
 
 TEST_F(MailListPrintTest, CancelTakesEffectAtThePageBreak)
 {
-    ParseIdList(p, QStringLiteral("1-200"));
-    WriteMailList(p, QStringLiteral("tvlmail.big"), QString());
-    MailForm* w = openOn(QStringLiteral("tvlmail.big"));
+    MailForm* w = openBigList(QStringLiteral("1-200"));
     ASSERT_TRUE(w);
     // Pressed as soon as the window system gets a chance, which is the first page break.
     QTimer::singleShot(0, [] {
@@ -151,9 +155,7 @@ TEST_F(MailListPrintTest, CancelTakesEffectAtThePageBreak)
 
 TEST_F(MailListPrintTest, ClosingThePleaseWaitWindowStopsToo)
 {
-    ParseIdList(p, QStringLiteral("1-60"));
-    WriteMailList(p, QStringLiteral("tvlmail.big"), QString());
-    MailForm* w = openOn(QStringLiteral("tvlmail.big"));
+    MailForm* w = openBigList(QStringLiteral("1-60"));
     ASSERT_TRUE(w);
     bool formStayed = false;
     QTimer::singleShot(0, [&] {

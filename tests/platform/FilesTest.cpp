@@ -201,17 +201,13 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
 
 TEST(Files, ErrnoValuesMapToTheClassicNumbers)
 {
-    EXPECT_EQ(errnoToNumber(ENOENT), 53);
-    EXPECT_EQ(errnoToNumber(EIO), 57);
-    EXPECT_EQ(errnoToNumber(ENOSPC), 61);
-    EXPECT_EQ(errnoToNumber(EDQUOT), 61);
-    EXPECT_EQ(errnoToNumber(ENAMETOOLONG), 64);
-    EXPECT_EQ(errnoToNumber(EACCES), 70);
-    EXPECT_EQ(errnoToNumber(EROFS), 70);
-    EXPECT_EQ(errnoToNumber(ENOMEDIUM), 71);
-    EXPECT_EQ(errnoToNumber(EISDIR), 75);
-    EXPECT_EQ(errnoToNumber(ENOTDIR), 76);
-    EXPECT_EQ(errnoToNumber(EEXIST), 58);
+    const std::pair<int, int> cases[] = {
+        {ENOENT, 53},       {EIO, 57},     {ENOSPC, 61}, {EDQUOT, 61},
+        {ENAMETOOLONG, 64}, {EACCES, 70},  {EROFS, 70},  {ENOMEDIUM, 71},
+        {EISDIR, 75},       {ENOTDIR, 76}, {EEXIST, 58},
+    };
+    for (const auto& [err, number] : cases)
+        EXPECT_EQ(errnoToNumber(err), number) << "errno " << err;
 }
 
 TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
