@@ -2,6 +2,7 @@
 
 #include "records/BrsForma.h"
 #include "records/BrsFormb.h"
+#include "support/FailingDevice.h"
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -250,44 +251,13 @@ TEST_F(SearchTest, ASearchThatFindsNothingStillReportsZero)
     EXPECT_EQ(completeText("ComplTxt2"), QStringLiteral("0"));
 }
 
-namespace {
-
-// The N&A file on a disk that cannot read past a given byte.
-class UnreadableFrom : public QIODevice {
-public:
-    UnreadableFrom(QByteArray contents, qint64 badFrom) : data_(std::move(contents)), bad_(badFrom)
-    {
-        open(QIODevice::ReadWrite | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return false; }
-    qint64 size() const override { return data_.size(); }
-
-protected:
-    qint64 readData(char* out, qint64 max) override
-    {
-        const qint64 at = pos();
-        const qint64 n = qMin(max, qint64(data_.size()) - at);
-        if (n <= 0)
-            return 0;
-        if (at + n > bad_)
-            return -1;
-        std::copy_n(data_.constData() + at, n, out);
-        return n;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray data_;
-    qint64 bad_;
-};
-
-} // namespace
-
 TEST_F(SearchTest, AReadFailureEndsTheProgramAndSavesNothing)
 {
-    const QByteArray bytes = fileBytes(env.naPath());
     // Record 6 (ID 5) cannot be read.
-    p.naFile.attach(std::make_unique<UnreadableFrom>(bytes, qint64(5) * NARecord::Size + 10));
+    auto disk =
+        std::make_unique<FailingDevice>(fileBytes(env.naPath()), qint64(5) * NARecord::Size + 10);
+    const FailingDevice& device = *disk;
+    p.naFile.attach(std::move(disk));
     SchForm* f = openDialog();
     ASSERT_NE(f, nullptr);
     type(f->SchTxt1, QStringLiteral("baker"));
@@ -303,6 +273,7 @@ TEST_F(SearchTest, AReadFailureEndsTheProgramAndSavesNothing)
     EXPECT_EQ(p.SearchMatchCount, 2);
     EXPECT_EQ(completeForm(), nullptr);
     EXPECT_TRUE(mailListFiles().isEmpty());
+    EXPECT_EQ(device.writeCalls, 0);
     settle();
     EXPECT_FALSE(loaded("SearchingForm"));
 }

@@ -1,6 +1,6 @@
 #include "store/RecordAccess.h"
-#include "FailingDevice.h"
 #include "FileSizeLimit.h"
+#include "support/FailingDevice.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
