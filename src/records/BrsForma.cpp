@@ -121,12 +121,6 @@ void BrsForma::applyMode()
 {
     RecordScreen::applyMode();
     const QString& mode = p_.ScreenMode;
-    if (isBrowseMode(mode))
-        setWindowTitle(QStringLiteral("Browse/Change/Delete N&A Records - Screen 1 Of 2"));
-    else if (isAddMode(mode))
-        setWindowTitle(QStringLiteral("Add N&A Record"));
-    else
-        setWindowTitle(QStringLiteral("Search Result - Matched Record - Screen 1 Of 2"));
     const bool search = mode == QLatin1String("Search");
     CopyButton->setVisible(!isAddMode(mode));
     CopyButton->setEnabled(!search);

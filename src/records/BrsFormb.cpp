@@ -142,12 +142,6 @@ void BrsFormb::applyMode()
 {
     RecordScreen::applyMode();
     const QString& mode = p_.ScreenMode;
-    if (isBrowseMode(mode))
-        setWindowTitle(QStringLiteral("Browse/Change/Delete N&A Records - Screen 2 Of 2"));
-    else if (isAddMode(mode))
-        setWindowTitle(QStringLiteral("Add N&A Record"));
-    else
-        setWindowTitle(QStringLiteral("Search Result - Matched Record - Screen 2 Of 2"));
     const bool search = mode == QLatin1String("Search");
     for (auto* b : DisplayButton)
         b->setEnabled(isBrowseMode(mode));

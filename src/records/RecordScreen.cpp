@@ -124,6 +124,13 @@ void RecordScreen::applyMode()
     const QString& mode = p_.ScreenMode;
     const bool browse = isBrowseMode(mode);
     const bool add = isAddMode(mode);
+    const QString screen = QStringLiteral(" - Screen %1 Of 2").arg(number());
+    if (browse)
+        setWindowTitle(QStringLiteral("Browse/Change/Delete N&A Records") + screen);
+    else if (add)
+        setWindowTitle(QStringLiteral("Add N&A Record"));
+    else
+        setWindowTitle(QStringLiteral("Search Result - Matched Record") + screen);
     for (QWidget* w : {static_cast<QWidget*>(Label8), static_cast<QWidget*>(BrsCmd1),
                        static_cast<QWidget*>(BrsCmd4), static_cast<QWidget*>(BrsCmd3),
                        static_cast<QWidget*>(BrsCmd5), static_cast<QWidget*>(BrsCmd2)})
