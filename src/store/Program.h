@@ -88,6 +88,22 @@ public:
 
     // --- report run state and its cursor ---
     bool StopRequested = false;
+    // State of one print run, shared by the run and its page procedures.
+    struct ReportRunState {
+        int PageNo = 1;
+        int ReprintFrom = 1;
+        int ReprintThrough = 32000;
+        bool ReprintOn = false; // a reprint range was confirmed (PrtChk2 checked)
+        int DuplexOn = 0;
+        int DuplexPhase = 1; // 1 odd-page phase, 0 even-page phase
+        int EndOfRecords = 0;
+        int LabelTop = 0;
+        int LabelLeft = 0; // kept from one run to the next
+        int LabelItalic = 0;
+        int LabelUpper = 0;
+        int ContinuousForms = 0;
+        int CopiesDone = 0;
+    } Report;
     struct ReportCursor {
         bool fromMailList = false; // else the whole N&A file
         bool sorted = false;

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QString>
+
+namespace tavrel {
+
+// Report kinds, in the order of the report dialog's buttons.
+enum class ReportKind { Book = 0, TelephoneList, AbbreviatedList, Listing, Labels, Cards };
+
+// What the report dialog hands to the print run: its choices, read once when
+// Print is pressed.
+struct ReportOptions {
+    ReportKind kind = ReportKind::Book;
+    bool largePrint = false;     // book only
+    QString mailListFile;        // empty: every active record of the N&A file
+    int sequence = 0;            // 0..3 the four sort keys, 4 ID order
+    QString title;               // printed above the report name
+    int labelStock = 0;          // 0 1-across, 1 2-across, 2 3-across
+    int cardStock = 0;           // 0 1-across, 1 2-across
+    int quantity = 1;            // labels or cards per address, at least 1
+    bool duplex = false;
+    bool reprint = false;        // a confirmed reprint range
+    int reprintFrom = 1;
+    int reprintThrough = 32000;
+
+    bool sorted() const { return sequence != 4; }
+};
+
+// The small windows a run shows while it works. The report dialog supplies the
+// real ones; tests supply a recorder.
+class RunWindows {
+public:
+    virtual ~RunWindows() = default;
+    // "Printing" / "TVL Is Preparing The Report.", shown without blocking.
+    virtual void showPreparing() = 0;
+    virtual void closePreparing() = 0;
+    // The page counter with its Cancel button; Cancel sets StopRequested.
+    virtual void showProgress() = 0;
+    virtual void showLastPageCompleted(int pageNo) = 0;
+    virtual void closeProgress() = 0;
+};
+
+// How a run ended; in every case the report dialog closes afterwards.
+enum class RunEnd {
+    EmptyFile,       // nothing to print, said so
+    CancelledEarly,  // cancelled before any page (duplex question, test page); nothing printed
+    Cancelled,       // cancelled during or between phases; document abandoned
+    Completed,
+};
+
+// The print run started by the dialog's Print button: collects and sorts the
+// records, lays out page after page, handles duplex and reprint ranges, and
+// ends with its close-down message. Printer errors of the close-down are shown
+// under "Printer Error". `o.duplex` is cleared when the person agrees that
+// labels and cards cannot be duplex printed.
+RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w);
+
+} // namespace tavrel
