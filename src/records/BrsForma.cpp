@@ -67,6 +67,10 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         Combo1[i]->setEditable(true);
         Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is stored as typed: no completion from the entries,
+        // and without a completer Enter and leaving the box match them
+        // case-sensitively, so "fax" stays "fax".
+        Combo1[i]->setCompleter(nullptr);
         Combo1[i]->setToolTip(QStringLiteral("Up To 6 Characters"));
         Combo1[i]->addItems(phoneTypes());
         Combo1[i]->setCurrentIndex(-1);

@@ -15,34 +15,32 @@ int storedLength(QStringView text)
     return n;
 }
 
-StoredLengthValidator::StoredLengthValidator(int limit, QObject* parent)
-    : QValidator(parent), limit_(limit)
+StoredLengthValidator::StoredLengthValidator(int limit, QLineEdit* box)
+    : QValidator(box), box_(box), limit_(limit)
 {
 }
 
 QValidator::State StoredLengthValidator::validate(QString& text, int& pos) const
 {
-    int excess = storedLength(text) - limit_;
-    if (excess <= 0)
-        return Acceptable;
-    // Drop characters just before the cursor: that is what was just typed or pasted.
-    int at = qBound(0, pos, int(text.size()));
-    while (excess > 0 && at > 0) {
-        int width = 1;
-        if (at >= 2 && text.at(at - 1).isLowSurrogate() && text.at(at - 2).isHighSurrogate())
-            width = 2;
-        text.remove(at - width, width);
-        at -= width;
-        --excess;
+    const int length = storedLength(text);
+    // setText() leaves the box unmodified, an edit by the user marks it
+    // modified: only the user's edits are held to the limit, and only what
+    // the edit added is dropped.
+    int excess = qMin(length - limit_, length - lastLength_);
+    if (excess > 0 && box_->isModified()) {
+        // Drop characters just before the cursor: that is what was just typed or pasted.
+        int at = qBound(0, pos, int(text.size()));
+        while (excess > 0 && at > 0) {
+            int width = 1;
+            if (at >= 2 && text.at(at - 1).isLowSurrogate() && text.at(at - 2).isHighSurrogate())
+                width = 2;
+            text.remove(at - width, width);
+            at -= width;
+            --excess;
+        }
+        pos = qMin(at, int(text.size()));
     }
-    // Text set as a whole with the cursor at its start: cut at the end.
-    while (excess > 0 && !text.isEmpty()) {
-        const bool pair = text.size() >= 2 && text.back().isLowSurrogate() &&
-                          text.at(text.size() - 2).isHighSurrogate();
-        text.chop(pair ? 2 : 1);
-        --excess;
-    }
-    pos = qMin(at, int(text.size()));
+    lastLength_ = storedLength(text);
     return Acceptable;
 }
 

@@ -286,8 +286,9 @@ void changeRecord(Program& p, RecordScreen& from)
         // Vacate the old slot: whatever the buffer holds, written with RecId 0.
         p.CurRec.RecId = 0;
         Put_NA_Rec(p, old + 1);
-        if (old < p.LowestFreeId)
-            p.LowestFreeId = qint16(old);
+        // The move may have taken the lowest free ID; an Add with an empty ID
+        // box would then be offered an ID in use.
+        FindLowestFreeId(p);
     }
     say(p, QStringLiteral("Record Changed."));
     p.CurId = qint16(n);

@@ -235,13 +235,22 @@ TEST_F(RecordCommands, ChangeMovingTheHighestRecordToAFreeLowerId)
     const NARecord vacated = onDisk(5);
     EXPECT_EQ(vacated.RecStatus, "CRVN");
     EXPECT_EQ(vacated.RecId, 0);
-    EXPECT_EQ(env.p().LowestFreeId, 2) << "not raised by a move";
+    EXPECT_EQ(env.p().LowestFreeId, 5) << "the move took the lowest free ID";
     showRecordScreen(env.p(), 2);
     EXPECT_EQ(box(two(), "BrsTxt1")->text(), "2");
     showRecordScreen(env.p(), 1);
     // Next from the moved record goes on from its new ID.
     press(one(), "BrsCmd1");
     EXPECT_EQ(env.p().CurId, 3);
+    // An add with an empty ID box then takes the slot the move freed.
+    press(one(), "BrsCmd2");
+    startAddCommand(env.p(), false);
+    settle();
+    type(box(one(), "BrsTxt2"), "After the move");
+    press(one(), "BrsCmd7");
+    EXPECT_EQ(lastMessage(), "Record Added.");
+    EXPECT_TRUE(isActive(onDisk(5), 5));
+    EXPECT_EQ(onDisk(5).Name.trimmed(), "After the move");
 }
 
 TEST_F(RecordCommands, ChangeToAHigherIdRaisesLastRecNo)
@@ -313,6 +322,35 @@ TEST_F(RecordCommands, AddTakesTheLowestFreeIdWhenTheBoxIsEmpty)
     EXPECT_TRUE(one()->isVisible()) << "add-many goes back to screen 1";
     EXPECT_EQ(one()->focusWidget()->objectName(), "BrsTxt2");
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "");
+}
+
+TEST_F(RecordCommands, IdsCarriedToScreenTwoArriveWholeAndAreThenChecked)
+{
+    start(people(1, 1000));
+    // Add many from screen 2 with an empty box: the offered " 1001" is used whole.
+    startAddCommand(env.p(), true);
+    settle();
+    type(box(one(), "BrsTxt2"), "Number 1001");
+    press(one(), "Screen2Button");
+    press(two(), "BrsCmd7");
+    EXPECT_TRUE(messages().filter("In Use").isEmpty());
+    EXPECT_TRUE(isActive(onDisk(1001), 1001));
+    EXPECT_EQ(onDisk(1001).Name.trimmed(), "Number 1001");
+    // A five-digit ID typed on screen 1 is refused on screen 2, not cut to four.
+    const QByteArray before = fileBytes(env.naPath());
+    type(box(one(), "BrsTxt2"), "Typed data");
+    type(box(one(), "BrsTxt1"), "12345");
+    press(one(), "Screen2Button");
+    press(two(), "BrsCmd7");
+    EXPECT_EQ(lastMessage(), "The ID Number Cannot Exceed 1700.");
+    press(two(), "BrsCmd6");
+    openById("Change", 2);
+    type(box(one(), "BrsTxt1"), "12345");
+    press(one(), "Screen2Button");
+    press(two(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "2");
+    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
 TEST_F(RecordCommands, AddShowsTheChosenIdBeforeStoring)

@@ -217,6 +217,60 @@ TEST_F(RecordScreens, BoxesLimitTextTheWayTheFileStoresIt)
     EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1234");
 }
 
+TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxArrivesWhole)
+{
+    // A back link beyond four digits, as a damaged file may hold it.
+    NARecord r = makeRecord(1, QStringLiteral("One"));
+    r.BackLinkId = 12345;
+    start({{1, r}});
+    openById("Change", 1);
+    QLineEdit* back = box(two(), "BrsTxt30_4");
+    EXPECT_EQ(back->text(), "12345");
+    // Typing still adds nothing beyond the limit.
+    back->setFocus();
+    back->end(false);
+    QTest::keyClicks(back, "6");
+    EXPECT_EQ(back->text(), "12345");
+    // Change in place stores the link as it was, not cut.
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    EXPECT_EQ(onDisk(1).BackLinkId, 12345);
+    // The ID typed on screen 1 reaches screen 2 whole, and comes back whole.
+    type(box(one(), "BrsTxt1"), "123456");
+    press(one(), "Screen2Button");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "123456");
+    press(two(), "Screen1Button");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "123456");
+}
+
+TEST_F(RecordScreens, TelephoneTypeIsStoredAsTyped)
+{
+    start(people(1, 1));
+    openById("Change", 1);
+    const char* typed[] = {"Wo", "Fa", "h", "fax", "work"};
+    for (int i = 0; i < 5; ++i) {
+        QLineEdit* edit = combo(i)->lineEdit();
+        edit->setFocus();
+        QTest::keyClicks(edit, QLatin1String(typed[i]));
+    }
+    // Enter and leaving the box accept the text as it is, adding no entry.
+    QTest::keyClick(combo(3)->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(combo(4)->lineEdit(), Qt::Key_Return);
+    box(one(), "BrsTxt2")->setFocus();
+    settle();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(combo(i)->currentText(), QLatin1String(typed[i])) << i;
+        EXPECT_EQ(combo(i)->count(), 8) << i;
+    }
+    press(one(), "BrsCmd5");
+    const NARecord stored = onDisk(1);
+    EXPECT_EQ(stored.PhoneType1, "Wo    ");
+    EXPECT_EQ(stored.PhoneType2, "Fa    ");
+    EXPECT_EQ(stored.PhoneType3, "h     ");
+    EXPECT_EQ(stored.PhoneType4, "fax   ");
+    EXPECT_EQ(stored.PhoneType5, "work  ");
+}
+
 TEST_F(RecordScreens, StoredTextIsCutAndUnencodableCharactersBecomeOneQuestionMark)
 {
     start(people(1, 1));
