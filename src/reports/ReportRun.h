@@ -13,15 +13,15 @@ enum class ReportKind { Book = 0, TelephoneList, AbbreviatedList, Listing, Label
 // Print is pressed.
 struct ReportOptions {
     ReportKind kind = ReportKind::Book;
-    bool largePrint = false;     // book only
-    QString mailListFile;        // empty: every active record of the N&A file
-    int sequence = 0;            // 0..3 the four sort keys, 4 ID order
-    QString title;               // printed above the report name
-    int labelStock = 0;          // 0 1-across, 1 2-across, 2 3-across
-    int cardStock = 0;           // 0 1-across, 1 2-across
-    int quantity = 1;            // labels or cards per address, at least 1
+    bool largePrint = false; // book only
+    QString mailListFile;    // empty: every active record of the N&A file
+    int sequence = 0;        // 0..3 the four sort keys, 4 ID order
+    QString title;           // printed above the report name
+    int labelStock = 0;      // 0 1-across, 1 2-across, 2 3-across
+    int cardStock = 0;       // 0 1-across, 1 2-across
+    int quantity = 1;        // labels or cards per address, at least 1
     bool duplex = false;
-    bool reprint = false;        // a confirmed reprint range
+    bool reprint = false; // a confirmed reprint range
     int reprintFrom = 1;
     int reprintThrough = 32000;
 
@@ -44,9 +44,9 @@ public:
 
 // How a run ended; in every case the report dialog closes afterwards.
 enum class RunEnd {
-    EmptyFile,       // nothing to print, said so
-    CancelledEarly,  // cancelled before any page (duplex question, test page); nothing printed
-    Cancelled,       // cancelled during or between phases; document abandoned
+    EmptyFile,      // nothing to print, said so
+    CancelledEarly, // cancelled before any page (duplex question, test page); nothing printed
+    Cancelled,      // cancelled during or between phases; document abandoned
     Completed,
 };
 

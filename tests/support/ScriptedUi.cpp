@@ -46,6 +46,8 @@ void ScriptedUi::processEvents()
 {
     ++eventPumps;
     QCoreApplication::processEvents();
+    if (onProcessEvents)
+        onProcessEvents();
 }
 
 int ScriptedUi::runModal(QDialog& dialog)

@@ -63,6 +63,8 @@ public:
     bool waitCursor = false;
     int waitCursorChanges = 0;
     int eventPumps = 0;
+    // Runs on every processEvents, as a person's clicks during a long loop would.
+    std::function<void()> onProcessEvents;
     bool ended = false;
 
     // Texts of all messages shown so far.

@@ -11,7 +11,7 @@ void RecordingPrinter::printLine(const QString& text)
 {
     if (failWith)
         throw PlatformError(failWith, QStringLiteral("printer"));
-    texts.push_back({page, x_, y_, text, font_, size_, bold_, italic_, underline_});
+    texts.push_back({page, x_, y_, text, font_, size_, bold_, italic_, underline_, documents});
     y_ += textHeight(text);
     x_ = 0;
 }
@@ -42,16 +42,24 @@ double RecordingPrinter::pageHeight() const
 
 void RecordingPrinter::drawRect(double x1, double y1, double x2, double y2)
 {
-    rects.push_back({page, x1, y1, x2, y2});
+    rects.push_back({page, x1, y1, x2, y2, documents});
 }
 
 void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2)
 {
     log << QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2);
+    lines.push_back({page, x1, y1, x2, y2, documents});
+}
+
+void RecordingPrinter::failIfAsked() const
+{
+    if (docFailWith)
+        throw PlatformError(docFailWith, QStringLiteral("printer"));
 }
 
 void RecordingPrinter::newPage()
 {
+    failIfAsked();
     log << QStringLiteral("newPage");
     ++page;
     // As on the real printer, a new page starts at its top-left corner.
@@ -61,6 +69,7 @@ void RecordingPrinter::newPage()
 
 void RecordingPrinter::endDoc()
 {
+    failIfAsked();
     log << QStringLiteral("endDoc");
     ++documents;
     page = 1;
@@ -68,6 +77,7 @@ void RecordingPrinter::endDoc()
 
 void RecordingPrinter::killDoc()
 {
+    failIfAsked();
     log << QStringLiteral("killDoc");
     ++abandoned;
 }

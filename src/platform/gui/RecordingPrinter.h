@@ -20,10 +20,12 @@ public:
         QString font;
         double size;
         bool bold, italic, underline;
+        int document = 0; // documents ended before this one
     };
     struct Rect {
         int page;
         double x1, y1, x2, y2;
+        int document = 0;
     };
 
     void setScaleTwips() override { log << QStringLiteral("scale"); }
@@ -64,9 +66,12 @@ public:
     QSet<int> unsupportedPapers;
     // Makes the next printLine (and every later one) fail with this error number.
     int failWith = 0;
+    // Makes newPage, endDoc and killDoc fail with this error number.
+    int docFailWith = 0;
 
     std::vector<Text> texts;
     std::vector<Rect> rects;
+    std::vector<Rect> lines;
     QStringList log;   // "newPage", "endDoc", "killDoc", "orientation 2", "paper 20", ...
     int page = 1;      // page being drawn
     int documents = 0; // documents ended
@@ -78,6 +83,8 @@ public:
     const Text* find(const QString& s) const;
 
 private:
+    void failIfAsked() const;
+
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;
     bool bold_ = false, italic_ = false, underline_ = false;

@@ -1,0 +1,344 @@
+#include "reports/ListLayouts.h"
+
+#include "platform/Clock.h"
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+
+#include <array>
+#include <span>
+
+namespace tavrel {
+
+namespace {
+
+const QString kArial = QStringLiteral("Arial");
+const QString kCourier = QStringLiteral("Courier New");
+const QString kThreeBlanks = QStringLiteral("   ");
+
+constexpr double kRightEdge = 11100; // date and page number end here
+constexpr double kLeftEdge = 360;    // ... or start here on even duplex pages
+
+void setFont(Printer& pr, const QString& name, double points, bool bold, bool italic = false,
+             bool underline = false)
+{
+    pr.setFontName(name);
+    pr.setFontSize(points);
+    pr.setFontBold(bold);
+    pr.setFontItalic(italic);
+    pr.setFontUnderline(underline);
+}
+
+void printAt(Printer& pr, double x, double y, const QString& text)
+{
+    pr.setCurrentX(x);
+    pr.setCurrentY(y);
+    pr.printLine(text);
+}
+
+void printCentred(Printer& pr, double y, const QString& text)
+{
+    printAt(pr, pr.pageWidth() / 2 - pr.textWidth(text) / 2, y, text);
+}
+
+// Right-aligned at the right edge, or at the left margin on an even page of a duplex run.
+void printAtOuterEdge(Program& p, double y, const QString& text)
+{
+    const bool evenDuplexPage = p.Report.DuplexOn == 1 && p.Report.PageNo % 2 == 0;
+    printAt(p.printer, evenDuplexPage ? kLeftEdge : kRightEdge - p.printer.textWidth(text), y,
+            text);
+}
+
+// --- record text at its full stored width ---
+
+QString phoneLine(const NARecord& r, int i)
+{
+    return padRight(r.phoneType(i), Width::PhoneType) + kThreeBlanks +
+           padRight(r.phoneNum(i), Width::PhoneNum);
+}
+
+// The comment in three printed lines: characters 1-34, 35-67 and 68-100.
+QString commentPart(const NARecord& r, int part)
+{
+    static constexpr int kStart[] = {0, 34, 67};
+    static constexpr int kLength[] = {34, 33, 33};
+    return padRight(r.Comments, Width::Comments).mid(kStart[part], kLength[part]);
+}
+
+QString idText(const Program& p)
+{
+    return QString::number(p.CurId);
+}
+
+// --- boxes ---
+
+struct Pt {
+    double x, y;
+};
+
+struct Caption {
+    int dy;
+    const char* text;
+};
+
+struct BoxGrid {
+    std::span<const Pt> origins;
+    double width, height;
+    double captionPoints;
+    std::span<const Caption> captions;
+};
+
+void drawBoxes(Printer& pr, const BoxGrid& g)
+{
+    setFont(pr, kArial, g.captionPoints, false, true, true);
+    for (const Pt& o : g.origins) {
+        pr.drawRect(o.x, o.y, o.x + g.width, o.y + g.height);
+        for (const Caption& c : g.captions)
+            printAt(pr, o.x + 60, o.y + c.dy, QString::fromLatin1(c.text));
+    }
+}
+
+constexpr Pt kTelephoneOrigins[] = {{360, 1800}, {5920, 1800}, {360, 4600},  {5920, 4600},
+                                    {360, 7400}, {5920, 7400}, {360, 10200}, {5920, 10200}};
+constexpr Caption kTelephoneCaptions[] = {
+    {20, "Name"}, {385, "Telephone Numbers"}, {1680, "Comments"}, {2495, "ID Number:"}};
+constexpr BoxGrid kTelephoneBoxes{kTelephoneOrigins, 5240, 2700, 7, kTelephoneCaptions};
+
+constexpr Pt kListingOrigins[] = {{360, 1600}, {5920, 1600}, {360, 7400}, {5920, 7400}};
+constexpr Caption kListingCaptions[] = {{20, "Name And Address"},    {1295, "E-Mail Address"},
+                                        {1670, "Telephone Numbers"}, {2945, "Comments"},
+                                        {3770, "Sort Keys"},         {4380, "VizeRuzad"},
+                                        {5430, "ID Number:"}};
+constexpr BoxGrid kListingBoxes{kListingOrigins, 5240, 5700, 7, kListingCaptions};
+
+constexpr Pt kBookOrigins[] = {{360, 1600},  {5920, 1600}, {360, 5680},
+                               {5920, 5680}, {360, 9760},  {5920, 9760}};
+constexpr Caption kBookCaptions[] = {{20, "Name And Address"},
+                                     {1295, "E-Mail Address"},
+                                     {1670, "Telephone Numbers"},
+                                     {2945, "Comments"},
+                                     {3770, "ID Number:"}};
+constexpr BoxGrid kBookBoxes{kBookOrigins, 5420, 4000, 7, kBookCaptions};
+
+constexpr Pt kLargeBookOrigins[] = {{360, 1600}, {360, 7800}};
+constexpr Caption kLargeBookCaptions[] = {{20, "Name And Address"},
+                                          {1990, "E-Mail Address"},
+                                          {2600, "Telephone Numbers"},
+                                          {4570, "Comments"},
+                                          {5860, "ID Number:"}};
+constexpr BoxGrid kLargeBookBoxes{kLargeBookOrigins, 10800, 6150, 11, kLargeBookCaptions};
+
+// --- entries: one drawing routine per layout, the record in the current buffer ---
+
+void abbreviatedEntry(Program& p, double x, double y)
+{
+    Printer& pr = p.printer;
+    const NARecord& r = p.CurRec;
+    auto phone = [&](int i) {
+        return padRight(r.phoneType(i), Width::PhoneType) + QLatin1Char(' ') +
+               padRight(r.phoneNum(i), Width::PhoneNum);
+    };
+    printAt(pr, x, y,
+            padRight(r.Name, Width::Name) + kThreeBlanks + phone(1) + kThreeBlanks + phone(2));
+    // Telephones 4 and 5 stand under telephones 1 and 2.
+    printAt(pr, x, y + 180,
+            phone(3) + QString(11, QLatin1Char(' ')) + phone(4) + kThreeBlanks + phone(5) +
+                QStringLiteral("ID=") + idText(p));
+    pr.drawLine(0, y + 360, 11160, y + 360);
+}
+
+void telephoneEntry(Program& p, double x, double y)
+{
+    Printer& pr = p.printer;
+    const NARecord& r = p.CurRec;
+    printAt(pr, x, y + 150, padRight(r.Name, Width::Name));
+    for (int i = 1; i <= 5; ++i)
+        printAt(pr, x, y + 545 + 225 * (i - 1), phoneLine(r, i));
+    for (int part = 0; part < 3; ++part)
+        printAt(pr, x, y + 1820 + 225 * part, commentPart(r, part));
+    pr.setFontSize(8);
+    printAt(pr, x + 800, y + 2495, idText(p));
+    pr.setFontSize(11);
+}
+
+// Name, address, e-mail, telephones and comment: the part the listing and the
+// normal book share.
+void addressBlock(Program& p, double x, double y)
+{
+    Printer& pr = p.printer;
+    const NARecord& r = p.CurRec;
+    printAt(pr, x, y + 150, padRight(r.Name, Width::Name));
+    const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    for (int i = 0; i < 4; ++i)
+        printAt(pr, x, y + 375 + 225 * i, padRight(*addr[i], Width::Addr));
+    printAt(pr, x, y + 1425, padRight(r.EMail, Width::EMail));
+    for (int i = 1; i <= 5; ++i)
+        printAt(pr, x, y + 1800 + 225 * (i - 1), phoneLine(r, i));
+    for (int part = 0; part < 3; ++part)
+        printAt(pr, x, y + 3075 + 225 * part, commentPart(r, part));
+}
+
+void listingEntry(Program& p, double x, double y)
+{
+    Printer& pr = p.printer;
+    const NARecord& r = p.CurRec;
+    addressBlock(p, x, y);
+    printAt(pr, x, y + 3920, padRight(r.SortKey1, Width::SortKey));
+    printAt(pr, x, y + 4145, padRight(r.SortKey2, Width::SortKey));
+    for (int i = 1; i <= 4; ++i)
+        printAt(pr, x, y + 4520 + 225 * (i - 1),
+                QStringLiteral("LinkId ") + QString::number(r.linkId(i)) + QStringLiteral("  ") +
+                    padRight(r.linkText(i), Width::LinkText));
+    printAt(pr, x + 800, y + 5420, idText(p));
+}
+
+void bookEntry(Program& p, double x, double y)
+{
+    Printer& pr = p.printer;
+    addressBlock(p, x, y);
+    setFont(pr, kCourier, 8, true);
+    printAt(pr, x + 800, y + 3750, idText(p));
+    setFont(pr, kCourier, 11, true);
+}
+
+void largeBookEntry(Program& p, double x, double y)
+{
+    Printer& pr = p.printer;
+    const NARecord& r = p.CurRec;
+    printAt(pr, x, y + 260, padRight(r.Name, Width::Name));
+    const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    for (int i = 0; i < 4; ++i)
+        printAt(pr, x, y + 600 + 340 * i, padRight(*addr[i], Width::Addr));
+    printAt(pr, x, y + 2230, padRight(r.EMail, Width::EMail));
+    for (int i = 1; i <= 5; ++i)
+        printAt(pr, x, y + 2840 + 340 * (i - 1), phoneLine(r, i));
+    for (int part = 0; part < 3; ++part)
+        printAt(pr, x, y + 4810 + 340 * part, commentPart(r, part));
+    pr.setFontSize(12);
+    printAt(pr, x + 1440, y + 5840, idText(p));
+    pr.setFontSize(16);
+}
+
+// --- the layouts ---
+
+struct ListLayout {
+    const char* reportName;
+    const BoxGrid* boxes; // nullptr: heading only
+    std::span<const Pt> slots;
+    bool courier; // else Arial
+    double entryPoints;
+    void (*entry)(Program&, double x, double y);
+};
+
+// 31 one-line entries down the page, 400 twips apart.
+constexpr auto kAbbreviatedSlots = [] {
+    std::array<Pt, 31> slots{};
+    for (int i = 0; i < 31; ++i)
+        slots[i] = {0, 1500.0 + 400 * i};
+    return slots;
+}();
+constexpr Pt kTelephoneSlots[] = {{420, 1810}, {5980, 1810}, {420, 4610},  {5980, 4610},
+                                  {420, 7410}, {5980, 7410}, {420, 10210}, {5980, 10210}};
+constexpr Pt kListingSlots[] = {{420, 1620}, {5980, 1620}, {420, 7420}, {5980, 7420}};
+constexpr Pt kBookSlots[] = {{420, 1620},  {5980, 1620}, {420, 5700},
+                             {5980, 5700}, {420, 9780},  {5980, 9780}};
+constexpr Pt kLargeBookSlots[] = {{420, 1620}, {420, 7760}};
+
+const ListLayout kAbbreviated{
+    "Abbreviated Telephone List", nullptr, kAbbreviatedSlots, true, 9, abbreviatedEntry};
+const ListLayout kTelephone{"Telephone List", &kTelephoneBoxes, kTelephoneSlots, true, 11,
+                            telephoneEntry};
+const ListLayout kListing{"Database Listing", &kListingBoxes, kListingSlots, true, 11,
+                          listingEntry};
+const ListLayout kBook{"Name And Address Book", &kBookBoxes, kBookSlots, true, 11, bookEntry};
+const ListLayout kLargeBook{"Name And Address Book", &kLargeBookBoxes, kLargeBookSlots, false, 16,
+                            largeBookEntry};
+
+const ListLayout& layoutFor(ReportKind kind, bool largePrint)
+{
+    switch (kind) {
+    case ReportKind::TelephoneList:
+        return kTelephone;
+    case ReportKind::AbbreviatedList:
+        return kAbbreviated;
+    case ReportKind::Listing:
+        return kListing;
+    default:
+        return largePrint ? kLargeBook : kBook;
+    }
+}
+
+// Fills the page slot by slot, row by row, left column first.
+void layoutBody(Program& p, const ListLayout& l)
+{
+    const bool printed = pageIsPrinted(p);
+    if (printed)
+        setFont(p.printer, l.courier ? kCourier : kArial, l.entryPoints, true);
+    for (const Pt& slot : l.slots) {
+        if (NextReportRecord(p)) {
+            p.Report.EndOfRecords = 1;
+            break;
+        }
+        if (printed)
+            l.entry(p, slot.x, slot.y);
+        if (AdvanceReportRecord(p) || p.Report.PageNo > p.Report.ReprintThrough)
+            break;
+    }
+    // The page loop moves on by one position after each page.
+    if (p.Cursor.sorted)
+        --p.Cursor.WalkPosition;
+}
+
+} // namespace
+
+bool pageIsPrinted(const Program& p)
+{
+    const auto& r = p.Report;
+    if (r.ReprintOn && (r.PageNo < r.ReprintFrom || r.PageNo > r.ReprintThrough))
+        return false;
+    if (r.DuplexOn == 1 && (r.PageNo % 2 == 0) == (r.DuplexPhase == 1))
+        return false;
+    return true;
+}
+
+bool AdvanceReportRecord(Program& p)
+{
+    auto& c = p.Cursor;
+    p.CurId = qint16(p.CurId + 1);
+    if (!c.sorted) {
+        if (p.CurId >= p.LastRecNo) {
+            c.WalkPosition = c.WalkLength = p.LastRecNo;
+            p.Report.EndOfRecords = 1;
+        }
+    } else if (c.WalkPosition >= c.WalkLength) {
+        p.Report.EndOfRecords = 1;
+    } else {
+        ++c.WalkPosition;
+    }
+    return p.Report.EndOfRecords == 1;
+}
+
+void PrintPageHeading(Program& p, const QString& title, const QString& reportName)
+{
+    if (!pageIsPrinted(p))
+        return;
+    Printer& pr = p.printer;
+    pr.setScaleTwips();
+    setFont(pr, kArial, 16, true);
+    printCentred(pr, 720, title);
+    printCentred(pr, 1060, reportName);
+    setFont(pr, kArial, 10, false);
+    printAtOuterEdge(p, 1140, headerDate(p.clock.now()));
+    printCentred(pr, 14000, QStringLiteral("Produced By Corvane MARK32"));
+    printAtOuterEdge(p, 14000, QString::number(p.Report.PageNo));
+}
+
+void layoutListPage(Program& p, const ReportOptions& o)
+{
+    const ListLayout& l = layoutFor(o.kind, o.largePrint);
+    PrintPageHeading(p, o.title, QString::fromLatin1(l.reportName));
+    if (l.boxes && pageIsPrinted(p))
+        drawBoxes(p.printer, *l.boxes);
+    layoutBody(p, l);
+}
+
+} // namespace tavrel

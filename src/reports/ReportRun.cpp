@@ -1,0 +1,313 @@
+#include "reports/ReportRun.h"
+
+#include "maillists/MailListFile.h"
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "reports/ListLayouts.h"
+#include "store/NameList.h"
+#include "store/RecordAccess.h"
+
+namespace tavrel {
+
+namespace {
+
+const QString kPrinterErrorTitle = QStringLiteral("Printer Error");
+const QString kPrinterErrorText =
+    QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
+
+QString turnOverPrompt()
+{
+    return QStringLiteral("Odd-Numbered Pages Have Been Prepared.  Ready To Print Even-Numbered "
+                          "Pages.\n\nNow Do This:\n"
+                          "   1.  Wait For Report To Print\n"
+                          "   2.  Remove Entire Report From Printer\n"
+                          "   3.  Turn Report Over\n"
+                          "   4.  Put Report Back In The Printer\n"
+                          "   5.  Click The OK Button To Continue   OR   Click The Cancel Button "
+                          "To Abort");
+}
+
+void say(Program& p, const QString& text, const QString& title = kTitle)
+{
+    p.ui.messageBox(text, title, Ui::Buttons::Ok);
+}
+
+// The sorted walk: (key, ID) of every active record (of the mailing list's
+// members only, when `membersOnly`), sorted by key; the IDs stay in SortedIdList.
+void buildSortedWalk(Program& p, QChar code, bool membersOnly)
+{
+    const int size = qMax(p.LastRecNo - 1, 0);
+    QVector<QString> keys(size + 1);
+    p.SortedIdList = QVector<qint16>(size + 1, 0);
+    int n = 0;
+    readAscending(p, 2, size + 1, [&](int recNo) {
+        const int id = recNo - 1;
+        if ((!membersOnly || isMember(p, id)) && isActive(p.CurRec, id)) {
+            ++n;
+            keys[n] = sortKey(p.CurRec, id, code);
+            p.SortedIdList[n] = qint16(id);
+        }
+        return true;
+    });
+    SortNameList(keys, p.SortedIdList, n);
+    p.SortedCount = n;
+    p.Cursor.WalkLength = n;
+}
+
+// One print run, from the Print button to the close-down message.
+class PrintRun {
+public:
+    PrintRun(Program& p, ReportOptions& o, RunWindows& w) : p_(p), o_(o), w_(w), r_(p.Report) {}
+
+    RunEnd run()
+    {
+        if (p_.LastRecNo <= 1) {
+            say(p_, QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print."));
+            return RunEnd::EmptyFile;
+        }
+        if (o_.kind == ReportKind::Labels || o_.kind == ReportKind::Cards) {
+            say(p_, o_.kind == ReportKind::Labels
+                        ? QStringLiteral("Mailing Labels Cannot Be Printed Yet.")
+                        : QStringLiteral("Rotary File Cards Cannot Be Printed Yet."));
+            return RunEnd::CancelledEarly;
+        }
+        if (o_.reprint && (o_.reprintFrom < 1 || o_.reprintThrough < o_.reprintFrom)) {
+            say(p_, QStringLiteral("Invalid Page Range.  Please Re-Enter."));
+            return RunEnd::CancelledEarly;
+        }
+        setUpRunState();
+        if (!o_.mailListFile.isEmpty() && !loadMailList())
+            return RunEnd::CancelledEarly;
+
+        w_.showPreparing();
+        p_.ui.setWaitCursor(true);
+        if (o_.mailListFile.isEmpty() && sorted_)
+            buildSortedWalk(p_, sortCode(), false);
+        w_.showProgress();
+        w_.showLastPageCompleted(0);
+        w_.closePreparing();
+        p_.ui.setWaitCursor(false);
+
+        try {
+            printPhases();
+        } catch (const PlatformError&) {
+            // A printer that fails while pages are drawn: the job is abandoned.
+            say(p_, kPrinterErrorText, kPrinterErrorTitle);
+            tryPrinter([this] { p_.printer.killDoc(); });
+            tryPrinter([this] { p_.printer.endDoc(); });
+            finish();
+            return RunEnd::Cancelled;
+        }
+        return closeDown();
+    }
+
+private:
+    QChar sortCode() const { return QChar(u'0' + o_.sequence); }
+
+    void setUpRunState()
+    {
+        sorted_ = o_.sequence >= 0 && o_.sequence < 4;
+        r_.ReprintOn = o_.reprint;
+        r_.ReprintFrom = o_.reprint ? o_.reprintFrom : 1;
+        r_.ReprintThrough = o_.reprint ? o_.reprintThrough : 32000;
+        r_.DuplexOn = 0;
+        if (o_.duplex) {
+            r_.DuplexOn = 1;
+            r_.DuplexPhase = 1;
+            // A reprint of a two-sided report takes whole sheets.
+            if (o_.reprint && r_.ReprintFrom % 2 == 0)
+                --r_.ReprintFrom;
+            if (o_.reprint && r_.ReprintThrough % 2 == 1)
+                ++r_.ReprintThrough;
+        }
+        p_.Cursor = {};
+        p_.Cursor.fromMailList = !o_.mailListFile.isEmpty();
+        p_.Cursor.sorted = sorted_;
+    }
+
+    bool loadMailList()
+    {
+        try {
+            LoadMailList(p_, o_.mailListFile);
+        } catch (const PlatformError& e) {
+            p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
+                                 QStringLiteral(" In PrtCmd1.  Notify Programmer."),
+                             kDefaultTitle, Ui::Buttons::Ok);
+            return false;
+        }
+        if (sorted_)
+            buildSortedWalk(p_, sortCode(), true);
+        return true;
+    }
+
+    // Both phases of a duplex run, or the one phase of any other.
+    void printPhases()
+    {
+        for (;;) {
+            const bool laidOut = printPhase();
+            p_.printer.setFontItalic(false);
+            if (r_.DuplexOn != 1 || r_.DuplexPhase != 1 || p_.StopRequested)
+                break;
+            // Nothing to turn over when the report has one page or none.
+            if (!laidOut || (r_.PageNo == 2 && r_.EndOfRecords == 1))
+                return;
+            p_.printer.endDoc();
+            r_.DuplexPhase = 0;
+            if (p_.ui.messageBox(turnOverPrompt(), kTitle, Ui::Buttons::OkCancel) ==
+                Ui::Answer::Cancel) {
+                p_.StopRequested = true;
+                return;
+            }
+        }
+        if (r_.DuplexOn == 1 && !p_.StopRequested && r_.EndOfRecords == 1 && r_.PageNo % 2 == 0)
+            printEndOfReport();
+    }
+
+    // Lays out every page of one phase; false when there was no page to lay out.
+    bool printPhase()
+    {
+        auto& c = p_.Cursor;
+        c.scanPosition = 1;
+        p_.CurId = 1;
+        c.WalkLength = sorted_ ? p_.SortedCount : p_.LastRecNo - 1;
+        r_.EndOfRecords = 0;
+        r_.PageNo = 1;
+        p_.StopRequested = false;
+
+        const int bound = c.WalkLength;
+        bool laidOut = false;
+        for (c.WalkPosition = 1; c.WalkPosition <= bound; ++c.WalkPosition) {
+            layoutListPage(p_, o_);
+            laidOut = true;
+            const bool newSheet = endOfPage();
+            if (r_.EndOfRecords == 1 || (r_.ReprintOn && r_.PageNo >= r_.ReprintThrough)) {
+                pageDone(r_.PageNo);
+                if (!p_.StopRequested)
+                    ++r_.PageNo;
+                break;
+            }
+            if (newSheet) {
+                pageDone(r_.PageNo);
+                if (p_.StopRequested)
+                    break;
+            }
+            ++r_.PageNo;
+            pageDone(r_.PageNo);
+        }
+        return laidOut;
+    }
+
+    void pageDone(int pageNo)
+    {
+        w_.showLastPageCompleted(pageNo);
+        p_.ui.processEvents();
+    }
+
+    // Starts a new sheet after the page just laid out when the next printed
+    // page belongs on one; true when it did.
+    bool endOfPage()
+    {
+        int firstSheet = 1; // an odd page after this one starts a sheet in the even phase
+        if (r_.ReprintOn) {
+            if (r_.PageNo < r_.ReprintFrom)
+                return false;
+            firstSheet = r_.ReprintFrom;
+        }
+        if (r_.EndOfRecords == 1)
+            return false;
+        bool sheet = true;
+        if (r_.DuplexOn == 1)
+            sheet = r_.DuplexPhase == 1 ? r_.PageNo % 2 == 0
+                                        : r_.PageNo % 2 == 1 && r_.PageNo > firstSheet;
+        if (sheet)
+            p_.printer.newPage();
+        return sheet;
+    }
+
+    // The back of the last odd page, so the sheet is fed out.
+    void printEndOfReport()
+    {
+        Printer& pr = p_.printer;
+        pr.newPage();
+        pr.setFontName(QStringLiteral("Courier New"));
+        pr.setFontSize(11);
+        pr.setFontBold(true);
+        pr.setFontItalic(false);
+        pr.setFontUnderline(false);
+        const QString text = QStringLiteral("End Of Report");
+        pr.setCurrentX(pr.pageWidth() / 2 - pr.textWidth(text) / 2);
+        pr.setCurrentY(7000);
+        pr.printLine(text);
+    }
+
+    // A close-down printer step. A failure is reported once per run; a new
+    // page is issued and the step tried once more, so a lasting fault cannot
+    // hold the close-down.
+    void closeDownStep(void (Printer::*op)())
+    {
+        Printer& pr = p_.printer;
+        try {
+            (pr.*op)();
+            return;
+        } catch (const PlatformError&) {
+            if (!errorShown_)
+                say(p_, kPrinterErrorText, kPrinterErrorTitle);
+            errorShown_ = true;
+        }
+        tryPrinter([&] { pr.newPage(); });
+        tryPrinter([&] { (pr.*op)(); });
+    }
+
+    template <typename Op> static bool tryPrinter(Op op)
+    {
+        try {
+            op();
+            return true;
+        } catch (const PlatformError&) {
+            return false;
+        }
+    }
+
+    RunEnd closeDown()
+    {
+        RunEnd end = RunEnd::Completed;
+        if (p_.StopRequested) {
+            say(p_, QStringLiteral(
+                        "Report Cancelled At Your Request. Throw Away Any Pages That Print."));
+            closeDownStep(&Printer::killDoc);
+            closeDownStep(&Printer::endDoc);
+            end = RunEnd::Cancelled;
+        } else {
+            closeDownStep(&Printer::endDoc);
+            say(p_,
+                QStringLiteral("Report Completed.  Last Page Printed: ") + numText(r_.PageNo - 1));
+        }
+        finish();
+        return end;
+    }
+
+    void finish()
+    {
+        if (sorted_) {
+            p_.SortedIdList.clear();
+            p_.SortedCount = 0;
+        }
+        w_.closeProgress();
+    }
+
+    Program& p_;
+    ReportOptions& o_;
+    RunWindows& w_;
+    Program::ReportRunState& r_;
+    bool sorted_ = false;
+    bool errorShown_ = false;
+};
+
+} // namespace
+
+RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w)
+{
+    return PrintRun(p, o, w).run();
+}
+
+} // namespace tavrel

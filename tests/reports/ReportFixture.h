@@ -1,0 +1,128 @@
+#pragma once
+
+#include "reports/ReportRun.h"
+#include "support/TestEnv.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tavrel::test {
+
+// Stands in for the progress windows and notes what the run showed.
+class RecordedWindows : public RunWindows {
+public:
+    void showPreparing() override { calls << QStringLiteral("preparing"); }
+    void closePreparing() override { calls << QStringLiteral("closePreparing"); }
+    void showProgress() override { calls << QStringLiteral("progress"); }
+    void showLastPageCompleted(int pageNo) override
+    {
+        calls << QStringLiteral("page %1").arg(pageNo);
+        lastShown = pageNo;
+    }
+    void closeProgress() override { calls << QStringLiteral("closeProgress"); }
+
+    QStringList calls;
+    int lastShown = -1;
+};
+
+// Person `id` with every printed field filled so that each field is told
+// apart: the comment is 34 a's, 33 b's and 33 c's, so each printed comment
+// line shows one letter.
+inline NARecord reportPerson(int id)
+{
+    NARecord r = makeRecord(id, QStringLiteral("Person %1").arg(id),
+                            QStringLiteral("k1-%1").arg(id), QStringLiteral("k2-%1").arg(id));
+    for (int i = 1; i <= 4; ++i)
+        r.linkText(i) = QStringLiteral("link %1.%2").arg(id).arg(i);
+    r.LinkId1 = qint16(id + 1);
+    r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
+    r.AddrLine2 = QStringLiteral("Suite %1").arg(id);
+    r.AddrLine3 = QStringLiteral("Springfield");
+    r.AddrLine4 = QStringLiteral("USA %1").arg(id);
+    for (int i = 1; i <= 5; ++i) {
+        r.phoneType(i) = QStringLiteral("Tel%1").arg(i);
+        r.phoneNum(i) = QStringLiteral("555-%1-%2").arg(id).arg(i);
+    }
+    r.EMail = QStringLiteral("p%1@example.com").arg(id);
+    r.Comments = QString(34, u'a') + QString(33, u'b') + QString(33, u'c');
+    return r;
+}
+
+// A program over a file of people 1..n.
+class ReportTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    Program& p = env.p();
+    RecordedWindows windows;
+
+    void openFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
+    {
+        writeNAFile(env.naPath(), records, lastRecNo);
+        env.open();
+    }
+
+    static std::map<int, NARecord> peopleWithDetails(int n)
+    {
+        std::map<int, NARecord> out;
+        for (int id = 1; id <= n; ++id)
+            out[id] = reportPerson(id);
+        return out;
+    }
+
+    void openPeople(int n) { openFile(peopleWithDetails(n)); }
+
+    static ReportOptions options(ReportKind kind, int sequence = 4)
+    {
+        ReportOptions o;
+        o.kind = kind;
+        o.sequence = sequence;
+        return o;
+    }
+
+    // Runs the report; the completion or cancellation box is answered OK.
+    RunEnd run(ReportOptions o)
+    {
+        env.ui.setAutoOk(true);
+        return runReport(p, o, windows);
+    }
+
+    // Each sheet that got something, in print order, as "document.sheet=n"
+    // where n is the page number in its footer (or "End Of Report").
+    std::vector<std::string> sheets() const
+    {
+        std::map<std::pair<int, int>, QString> byPage;
+        for (const auto& t : env.printer.texts) {
+            QString& label = byPage[{t.document, t.page}];
+            if (t.text == QStringLiteral("End Of Report") ||
+                (t.y == 14000 && !t.text.startsWith(QStringLiteral("Produced"))))
+                label = t.text;
+        }
+        std::vector<std::string> out;
+        for (const auto& [at, label] : byPage)
+            out.push_back(
+                QStringLiteral("%1.%2=%3").arg(at.first).arg(at.second).arg(label).toStdString());
+        return out;
+    }
+
+    // The IDs printed on a sheet, in print order (from each entry's name line).
+    std::vector<int> namesOn(int page, int document = 0) const
+    {
+        std::vector<int> ids;
+        for (const auto& t : env.printer.texts)
+            if (t.page == page && t.document == document && t.text.startsWith(u"Person "))
+                ids.push_back(t.text.mid(7).trimmed().section(u' ', 0, 0).toInt());
+        return ids;
+    }
+
+    QString lastMessage() const { return env.ui.messages.empty() ? QString() : env.ui.last().text; }
+};
+
+inline QString completed(int lastPage)
+{
+    return QStringLiteral("Report Completed.  Last Page Printed: ") +
+           (lastPage >= 0 ? QStringLiteral(" ") : QString()) + QString::number(lastPage);
+}
+
+} // namespace tavrel::test
