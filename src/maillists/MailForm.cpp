@@ -268,7 +268,7 @@ void MailForm::MailCmd4_Click()
             contents += (at < line.size() && line.at(at) == '1') ? '1' : '0';
         }
         contents += "\r\n";
-        p_.files.replaceFile(file, contents, kMailListTempName);
+        replaceMailListFile(p_, file, contents);
     } catch (const PlatformError& e) {
         p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
                              QStringLiteral(" Occurred In MailCmd4.  Notify Programmer."),
@@ -289,7 +289,7 @@ void MailForm::MailCmd5_Click()
                              QStringLiteral("?"),
                          kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes) {
         try {
-            p_.files.remove(file);
+            removeMailList(p_, file);
         } catch (const PlatformError& e) {
             unexpected(e.number(), "MailCmd5");
             MailCmd2->setFocus();

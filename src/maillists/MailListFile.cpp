@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <cerrno>
 
 namespace tavrel {
@@ -75,19 +76,75 @@ QByteArray mailListBytes(const Program& p, const QString& titleField)
     return out;
 }
 
+namespace {
+
+// The regular files among the spellings of `fileName`, `fileName` itself first.
+QStringList listFilesNamed(Program& p, const QString& fileName)
+{
+    QStringList out;
+    for (const QString& n : p.files.spellings(fileName)) {
+        if (QFileInfo(p.files.path(n)).isFile())
+            out << n;
+    }
+    return out;
+}
+
+} // namespace
+
+QString mailListFile(Program& p, const QString& fileName)
+{
+    QString newest;
+    QDateTime newestTime;
+    for (const QString& n : listFilesNamed(p, fileName)) {
+        const QDateTime t = QFileInfo(p.files.path(n)).lastModified();
+        if (newest.isEmpty() || t > newestTime) {
+            newest = n;
+            newestTime = t;
+        }
+    }
+    return newest;
+}
+
+void replaceMailListFile(Program& p, const QString& fileName, const QByteArray& contents)
+{
+    const QString existing = mailListFile(p, fileName);
+    const QString target = existing.isEmpty() ? fileName : existing;
+    p.files.replaceFile(target, contents, kMailListTempName);
+    // The list is written; a copy under another spelling that will not go is
+    // harmless, since the file just written is the newest and so the list.
+    for (const QString& n : listFilesNamed(p, fileName)) {
+        if (n == target)
+            continue;
+        try {
+            p.files.remove(n);
+        } catch (const PlatformError&) {
+        }
+    }
+}
+
+void removeMailList(Program& p, const QString& fileName)
+{
+    const QStringList names = listFilesNamed(p, fileName);
+    if (names.isEmpty())
+        throw PlatformError(ErrNo::FileNotFound, fileName);
+    for (const QString& n : names)
+        p.files.remove(n);
+}
+
 void WriteMailList(Program& p, const QString& fileName, const QString& title)
 {
     if (!Files::isPlainName(fileName))
         throw PlatformError(ErrNo::BadFileName, fileName);
     // Written beside the list and renamed over it: a link under the list's name
     // is replaced, never written through.
-    p.files.replaceFile(fileName, mailListBytes(p, mailListTitleField(title)), kMailListTempName);
+    replaceMailListFile(p, fileName, mailListBytes(p, mailListTitleField(title)));
 }
 
 QByteArray readMailListLine(Program& p, const QString& fileName)
 {
     // Only the line matters; whatever follows it (or a huge stray file) is never read.
-    QFile f(p.files.path(fileName));
+    const QString actual = mailListFile(p, fileName);
+    QFile f(p.files.path(actual.isEmpty() ? fileName : actual));
     errno = 0;
     if (!f.open(QIODevice::ReadOnly)) {
         if (!f.exists())
@@ -103,9 +160,13 @@ QByteArray readMailListLine(Program& p, const QString& fileName)
 QStringList listMailListFiles(Program& p, const QString& pattern)
 {
     QStringList out;
+    QSet<QString> seen;
     for (const QString& name : p.files.list(pattern)) {
-        if (Files::isPlainName(name))
-            out << name;
+        if (!Files::isPlainName(name) || seen.contains(name.toCaseFolded()))
+            continue;
+        seen.insert(name.toCaseFolded());
+        const QString list = mailListFile(p, name);
+        out << (list.isEmpty() ? name : list);
     }
     return out;
 }
@@ -139,22 +200,34 @@ QString ReadMailListTitle(Program& p, const QString& fileName)
     return title;
 }
 
+namespace {
+
+// True when a file named `name`, in any case, opens for reading.
+bool anyListFileOpens(Program& p, const QString& name)
+{
+    for (const QString& n : p.files.spellings(name)) {
+        const QString path = p.files.path(n);
+        if (QFileInfo(path).isDir())
+            throw PlatformError(ErrNo::PathFileAccess, n);
+        QFile f(path);
+        errno = 0;
+        if (f.open(QIODevice::ReadOnly))
+            return true;
+        // Only a missing file (a dangling link included) means "no list yet".
+        const int number = errno ? errnoToNumber(errno) : ErrNo::PathFileAccess;
+        if (number != ErrNo::FileNotFound)
+            throw PlatformError(number, n);
+    }
+    return false;
+}
+
+} // namespace
+
 MailListAnswer MailListExists(Program& p, const QString& identifier)
 {
     const QString name = mailListFileName(identifier);
-    const QString path = p.files.path(name);
-    if (QFileInfo(path).isDir())
-        throw PlatformError(ErrNo::PathFileAccess, name);
-    QFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::ReadOnly)) {
-        // Only a missing file (a dangling link included) means "no list yet".
-        const int number = errno ? errnoToNumber(errno) : ErrNo::PathFileAccess;
-        if (number == ErrNo::FileNotFound)
-            return MailListAnswer::NoFile;
-        throw PlatformError(number, name);
-    }
-    f.close();
+    if (!anyListFileOpens(p, name))
+        return MailListAnswer::NoFile;
     const QString text = QStringLiteral("There Is Already A Mailing List File\nWith Identifier '") +
                          identifier + QStringLiteral("'.\n\nDo You Want To Replace It?");
     switch (p.ui.messageBox(text, kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question)) {

@@ -32,10 +32,25 @@ QString mailListTitleField(const QString& title);
 // The whole file for `title` and slots 1..1700 of MailListFlags.
 QByteArray mailListBytes(const Program& p, const QString& titleField);
 
+// List files are named without regard to case: "tvlmail.abc" and "TVLMAIL.ABC"
+// are one list. Where an older version left two such files, the newest is the
+// list; it keeps its name, and the others go when the list is next written or deleted.
+
+// The file that holds list `fileName`, or an empty string when there is none.
+QString mailListFile(Program& p, const QString& fileName);
+
+// Replaces list `fileName` with `contents` (written in full, then renamed over
+// it); a new list is made under `fileName`.
+void replaceMailListFile(Program& p, const QString& fileName, const QByteArray& contents);
+
+// Deletes list `fileName`, under every spelling of its name.
+void removeMailList(Program& p, const QString& fileName);
+
 // The first 1746 bytes of list file `fileName` (fewer when the file is short).
 QByteArray readMailListLine(Program& p, const QString& fileName);
 
-// The list files matching `pattern` that the program can address by name.
+// The list files matching `pattern` that the program can address by name,
+// each list once.
 QStringList listMailListFiles(Program& p, const QString& pattern);
 
 // Writes MailListFlags as list file `fileName` (a plain name in the program

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -49,6 +50,20 @@ int fileErrorNumber(QFileDevice::FileError e)
     default:
         return ErrNo::DeviceIo;
     }
+}
+
+// A rename would replace a read-only file as readily as any other; refuse it
+// as writing to the file would be refused. The permission bits are looked at
+// too, so a file marked read-only stays so for a user the system lets write anyway.
+void refuseReadOnly(const QString& path, const QString& name)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+        ::access(native.constData(), W_OK) != 0)
+        throw PlatformError(ErrNo::PermissionDenied, name, EACCES);
 }
 
 } // namespace
@@ -89,6 +104,21 @@ QStringList Files::list(const QString& pattern) const
     for (const QString& n : names) {
         // A name no file operation would accept is not offered either.
         if (isPlainName(n) && re.match(n).hasMatch())
+            out << n;
+    }
+    return out;
+}
+
+QStringList Files::spellings(const QString& name) const
+{
+    path(name); // a bad name fails here
+    QStringList out;
+    const QStringList all = QDir(dir_).entryList(
+        QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& n : all) {
+        if (n == name)
+            out.prepend(n);
+        else if (n.compare(name, Qt::CaseInsensitive) == 0)
             out << n;
     }
     return out;
@@ -175,6 +205,7 @@ void Files::replaceFile(const QString& name, const QByteArray& contents,
                         const QString& tempName) const
 {
     const QString target = path(name);
+    refuseReadOnly(target, name);
     if (tempName.isEmpty()) {
         QSaveFile f(target);
         errno = 0;

@@ -31,6 +31,9 @@ public:
     // Names in the directory matching a wildcard pattern ("tvlmail.*"), case-insensitively, sorted.
     // "*.*" lists every file. Names no operation here would accept are left out.
     QStringList list(const QString& pattern) const;
+    // The entries of the directory (of any kind) whose names equal `name`
+    // without regard to case, `name` itself first when it is one of them.
+    QStringList spellings(const QString& name) const;
     // True when `name` is an existing file (a folder is not); 64 for a bad name.
     bool exists(const QString& name) const;
     void remove(const QString& name) const;
@@ -45,7 +48,8 @@ public:
     QByteArray readAll(const QString& name) const;
     // Replaces a whole file: writes `tempName` completely, flushes it, then
     // renames it over `name`, so either the old or the new file survives.
-    // Without `tempName` a hidden temporary name of its own is used.
+    // Without `tempName` a hidden temporary name of its own is used. A file
+    // marked read-only is refused with 70, as writing to it would be.
     void replaceFile(const QString& name, const QByteArray& contents,
                      const QString& tempName = QString()) const;
 

@@ -36,11 +36,6 @@ protected:
         return windowOf<CreateForm>(QStringLiteral("CreateForm"));
     }
 
-    QStringList listFiles() const
-    {
-        return QDir(env.dir()).entryList(QStringList{QStringLiteral("tvlmail*")}, QDir::Files);
-    }
-
     bool createOpen() { return findWindow(QStringLiteral("CreateForm")) != nullptr; }
 };
 
@@ -135,7 +130,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
         EXPECT_EQ(env.ui.last().text,
                   QStringLiteral("No Name Selected For Adding To Mailing List"));
         EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-        select(picker.List1, QStringLiteral("   5"));
+        clickLine(picker.List1, QStringLiteral("   5"));
         EXPECT_EQ(d.focusWidget(), picker.AddButton);
         click(picker.AddButton);
         click(picker.AddButton); // the same name twice is listed once
@@ -179,10 +174,11 @@ TEST_F(CreateListTest, ReplaceYesNoCancel)
     const QByteArray old = listBytes(QStringLiteral("Old"), {1});
     writeRaw(QStringLiteral("tvlmail.abc"), old);
 
+    // The identifier is typed in another case: it is still the same list.
     CreateForm* w = openCreate();
     ASSERT_TRUE(w);
     type(w->CreateTxt1, QStringLiteral("8"));
-    type(w->CreateTxt2, QStringLiteral("abc"));
+    type(w->CreateTxt2, QStringLiteral("ABC"));
 
     env.ui.answer(Ui::Answer::No);
     click(w->CreateCmd1);
@@ -198,10 +194,11 @@ TEST_F(CreateListTest, ReplaceYesNoCancel)
 
     w = openCreate();
     type(w->CreateTxt1, QStringLiteral("8"));
-    type(w->CreateTxt2, QStringLiteral("abc"));
+    type(w->CreateTxt2, QStringLiteral("aBc"));
     env.ui.answer(Ui::Answer::Yes);
     click(w->CreateCmd1);
     settle();
+    EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.abc")});
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
               listBytes(QStringLiteral("No Title Specified"), {8}));
     EXPECT_FALSE(createOpen());

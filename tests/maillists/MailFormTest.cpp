@@ -57,7 +57,7 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
 
     select(w->MailFil1, QStringLiteral("tvlmail.h"));
     EXPECT_EQ(w->MailTxt2->text(), QString());
-    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    clickLine(w->MailFil1, QStringLiteral("tvlmail.a"));
     EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("Club"));
     EXPECT_EQ(w->focusWidget(), w->ListByName);
     EXPECT_FALSE(w->MailCmd3->isHidden());
@@ -134,8 +134,13 @@ TEST_F(MailFormTest, DeletesAList)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("A"), {3}));
     writeRaw(QStringLiteral("tvlmail.b"), listBytes(QStringLiteral("B"), {5}));
+    // An older copy of list a under another case is the same list: shown once, deleted with it.
+    writeRaw(QStringLiteral("TVLMAIL.A"), listBytes(QStringLiteral("Old A"), {3}));
+    setModified(QStringLiteral("TVLMAIL.A"), 60);
     MailForm* w = openMail();
     ASSERT_TRUE(w);
+    EXPECT_EQ(itemsOf(w->MailFil1),
+              (QStringList{QStringLiteral("tvlmail.a"), QStringLiteral("tvlmail.b")}));
     select(w->MailFil1, QStringLiteral("tvlmail.a"));
 
     env.ui.answer(Ui::Answer::No);
@@ -148,7 +153,7 @@ TEST_F(MailFormTest, DeletesAList)
     env.ui.answer(Ui::Answer::Yes);
     click(w->MailCmd5);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Deleted."));
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tvlmail.a"))));
+    EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.b")});
     EXPECT_EQ(itemsOf(w->MailFil1), QStringList{QStringLiteral("tvlmail.b")});
     EXPECT_TRUE(w->MailTxt2->text().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("tvlmail.b"))));

@@ -175,6 +175,31 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).left(5), QByteArray("Again"));
 }
 
+TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)
+{
+    writeRaw(QStringLiteral("tvlmail.aaa"), listBytes(QStringLiteral("Old"), {1}));
+    // Found whatever the case typed; the list keeps the name it has.
+    env.ui.answer(Ui::Answer::Yes);
+    EXPECT_EQ(MailListExists(p, QStringLiteral("AAA")), MailListAnswer::Replace);
+    ParseIdList(p, QStringLiteral("5"));
+    WriteMailList(p, mailListFileName(QStringLiteral("AAA")), QStringLiteral("New"));
+    EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.aaa")});
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.aaa")), listBytes(QStringLiteral("New"), {5}));
+
+    // Two spellings on disk (left by an older version): the newer one is the
+    // list, shown once; writing it removes the other.
+    writeRaw(QStringLiteral("TVLMAIL.AAA"), listBytes(QStringLiteral("Newer"), {3}));
+    setModified(QStringLiteral("tvlmail.aaa"), 60);
+    writeRaw(QStringLiteral("tvlmail.b"), listBytes(QStringLiteral("B"), {2}));
+    EXPECT_EQ(listMailListFiles(p, kMailListPattern),
+              (QStringList{QStringLiteral("TVLMAIL.AAA"), QStringLiteral("tvlmail.b")}));
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.Aaa")).trimmed(), QStringLiteral("Newer"));
+    WriteMailList(p, QStringLiteral("tvlmail.aaa"), QStringLiteral("Once"));
+    EXPECT_EQ(listFiles(),
+              (QStringList{QStringLiteral("TVLMAIL.AAA"), QStringLiteral("tvlmail.b")}));
+    EXPECT_EQ(bytesOf(QStringLiteral("TVLMAIL.AAA")), listBytes(QStringLiteral("Once"), {3}));
+}
+
 TEST_F(MailListTest, MemberTextListsIdsInOrder)
 {
     ParseIdList(p, QStringLiteral("40 3 12"));

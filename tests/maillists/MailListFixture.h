@@ -4,8 +4,10 @@
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -89,13 +91,42 @@ protected:
 
     static void select(QListWidget* list, const QString& startingWith)
     {
+        if (QListWidgetItem* item = lineOf(list, startingWith))
+            list->setCurrentItem(item);
+    }
+
+    // Clicks the line with the mouse, as a user would (the line may already be selected).
+    static void clickLine(QListWidget* list, const QString& startingWith)
+    {
+        if (QListWidgetItem* item = lineOf(list, startingWith))
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(item).center());
+    }
+
+    static QListWidgetItem* lineOf(QListWidget* list, const QString& startingWith)
+    {
         for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->text().startsWith(startingWith)) {
-                list->setCurrentRow(i);
-                return;
-            }
+            if (list->item(i)->text().startsWith(startingWith))
+                return list->item(i);
         }
         ADD_FAILURE() << "no line " << startingWith.toStdString();
+        return nullptr;
+    }
+
+    // The names in the directory that start with "tvlmail." in any case.
+    QStringList listFiles() const
+    {
+        return QDir(env.dir()).entryList(QStringList{QStringLiteral("tvlmail*")}, QDir::Files,
+                                         QDir::Name);
+    }
+
+    // Dates a file, so tests can say which of two files is the newer.
+    void setModified(const QString& name, int secondsAgo) const
+    {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-secondsAgo),
+                                  QFileDevice::FileModificationTime));
     }
 };
 

@@ -168,6 +168,18 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
     files.replaceFile(QStringLiteral("fresh"), "data", QStringLiteral("Q$Q$Q$Q$.COM"));
     EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("fresh"))), "data");
 
+    // A read-only file is refused as a write to it would be, also for a user
+    // (root) whom the system would let replace it; nothing is left behind.
+    const auto rw = QFile::permissions(target);
+    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    for (const QString& temp : {QStringLiteral("Q$Q$Q$Q$.TMP"), QString()})
+        EXPECT_EQ(errorOf([&] { files.replaceFile(QStringLiteral("tvlmail.abc"), "lost", temp); }),
+                  ErrNo::PermissionDenied);
+    EXPECT_EQ(fileBytes(target), "short");
+    EXPECT_EQ(entries(tmp.path()),
+              (QStringList{QStringLiteral("fresh"), QStringLiteral("tvlmail.abc")}));
+    ASSERT_TRUE(QFile::setPermissions(target, rw));
+
     // The temporary file cannot be written (a folder stands in its way): the
     // old file stays as it was, and nothing is left behind.
     QDir(tmp.path()).mkdir(QStringLiteral("Q$Q$Q$Q$.TMP"));
@@ -201,10 +213,13 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
 
 TEST(Files, ErrnoValuesMapToTheClassicNumbers)
 {
+    // Every errno the program maps, and one it does not (EIO).
     const std::pair<int, int> cases[] = {
-        {ENOENT, 53},       {EIO, 57},     {ENOSPC, 61}, {EDQUOT, 61},
-        {ENAMETOOLONG, 64}, {EACCES, 70},  {EROFS, 70},  {ENOMEDIUM, 71},
-        {EISDIR, 75},       {ENOTDIR, 76}, {EEXIST, 58},
+        {ENOENT, 53}, {EIO, 57},          {ENOSPC, 61},    {EDQUOT, 61}, {EFBIG, 61},
+        {EINVAL, 64}, {ENAMETOOLONG, 64}, {EILSEQ, 64},    {EACCES, 70}, {EPERM, 70},
+        {EROFS, 70},  {EAGAIN, 70},       {ENODEV, 71},    {ENXIO, 71},  {ENOMEDIUM, 71},
+        {EISDIR, 75}, {EBUSY, 75},        {ETXTBSY, 75},   {EXDEV, 75},  {ENOTDIR, 76},
+        {ELOOP, 76},  {EEXIST, 58},       {ENOTEMPTY, 58},
     };
     for (const auto& [err, number] : cases)
         EXPECT_EQ(errnoToNumber(err), number) << "errno " << err;
