@@ -3,6 +3,7 @@
 #include "maillists/MailListCommands.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordCommands.h"
+#include "reports/ReportCommands.h"
 #include "search/SearchCommand.h"
 #include "shell/AbtForm.h"
 #include "shell/DisplayForm.h"
@@ -373,7 +374,7 @@ void MarkMain::ShortListMenu_Click()
     runCommand(&startQuickFind);
 }
 
-// Compaction, statistics, duplicates, reports and envelopes get their windows
+// Compaction, statistics, duplicates and envelopes get their windows
 // in later work; until then their commands leave the main window as it is.
 void MarkMain::CompactMenu_Click() {}
 
@@ -388,7 +389,10 @@ void MarkMain::FindDupsMenu_Click()
     }
 }
 
-void MarkMain::PrintMenu_Click() {}
+void MarkMain::PrintMenu_Click()
+{
+    runCommand(&startPrintReport);
+}
 
 void MarkMain::EnvelopePrintMenu_Click() {}
 

@@ -36,6 +36,7 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
         {"AddMultRecsMenu", "ToolAddMany", "BrsForma", "AddMult"},
         {"SearchMenu", "ToolSrch", "SchForm", ""},
         {"ShortListMenu", "ToolQuik", "ListForm", ""},
+        {"PrintMenu", "ToolPrt", "PrtForm", ""},
     };
     for (const auto& c : commands) {
         for (bool byButton : {false, true}) {
@@ -110,7 +111,7 @@ TEST_F(ShellTest, CommandsOfLaterWindowsLeaveTheMainWindowAsItIs)
 {
     openFile(5);
     for (const char* item :
-         {"CompactMenu", "StatisticsMenu", "FindDupsMenu", "PrintMenu", "EnvelopePrintMenu"}) {
+         {"CompactMenu", "StatisticsMenu", "FindDupsMenu", "EnvelopePrintMenu"}) {
         SCOPED_TRACE(item);
         choose(QLatin1String(item));
         settle();
@@ -118,7 +119,7 @@ TEST_F(ShellTest, CommandsOfLaterWindowsLeaveTheMainWindowAsItIs)
         EXPECT_FALSE(hintShown());
         EXPECT_TRUE(otherWindows().isEmpty());
     }
-    for (const char* button : {"ToolPrt", "EnvButton", "ToolDups"}) {
+    for (const char* button : {"EnvButton", "ToolDups"}) {
         SCOPED_TRACE(button);
         click(control<QToolButton>(mainWindow(), QLatin1String(button)));
         settle();
@@ -146,6 +147,22 @@ TEST_F(ShellTest, FindDuplicatesRefusesAFileWithFewerThanTwoIds)
     env.p().LastRecNo = 3;
     choose(QStringLiteral("FindDupsMenu"));
     EXPECT_EQ(env.ui.messages.size(), 1u);
+}
+
+TEST_F(ShellTest, APrintRunEndsWithTheMenusBack)
+{
+    openFile(4);
+    env.ui.setAutoOk(true);
+    choose(QStringLiteral("PrintMenu"));
+    settle();
+    QWidget* dialog = loadedWindow(QStringLiteral("PrtForm"));
+    ASSERT_TRUE(dialog);
+    click(control<QAbstractButton>(dialog, QStringLiteral("PrtCmd1")));
+    settle();
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  1"));
+    // The dialog and the run's windows are gone, so the menus are back.
+    EXPECT_TRUE(otherWindows().isEmpty()) << otherWindows().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(menusShown());
 }
 
 TEST_F(ShellTest, AboutBoxIsModalWithItsOkButtonAndTheMenusReturn)
