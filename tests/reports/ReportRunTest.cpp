@@ -1,0 +1,269 @@
+#include "ReportFixture.h"
+
+#include "maillists/MailListFile.h"
+
+namespace tavrel::test {
+
+namespace {
+
+using Sheets = std::vector<std::string>;
+
+const QString kTurnOver = QStringLiteral(
+    "Odd-Numbered Pages Have Been Prepared.  Ready To Print Even-Numbered Pages.\n"
+    "\nNow Do This:\n   1.  Wait For Report To Print\n"
+    "   2.  Remove Entire Report From Printer\n   3.  Turn Report Over\n"
+    "   4.  Put Report Back In The Printer\n"
+    "   5.  Click The OK Button To Continue   OR   Click The Cancel Button To Abort");
+const QString kCancelled =
+    QStringLiteral("Report Cancelled At Your Request. Throw Away Any Pages That Print.");
+const QString kPrinterError =
+    QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
+
+// The telephone list holds 8 people a page.
+ReportOptions telephoneList()
+{
+    ReportOptions o;
+    o.kind = ReportKind::TelephoneList;
+    o.sequence = 4;
+    return o;
+}
+
+ReportOptions withRange(ReportOptions o, int from, int through, bool duplex)
+{
+    o.reprint = true;
+    o.reprintFrom = from;
+    o.reprintThrough = through;
+    o.duplex = duplex;
+    return o;
+}
+
+} // namespace
+
+class ReportRunTest : public ReportTest {};
+
+TEST_F(ReportRunTest, OnePhaseRunShowsProgressAndCompletes)
+{
+    openPeople(17); // three pages
+    EXPECT_EQ(run(telephoneList()), RunEnd::Completed);
+    EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=2", "0.3=3"}));
+    EXPECT_EQ(namesOn(3), (std::vector<int>{17}));
+    EXPECT_EQ(env.ui.texts(), QStringList{completed(3)});
+    EXPECT_EQ(windows.calls,
+              (QStringList{"preparing", "progress", "page 0", "closePreparing", "page 1", "page 2",
+                           "page 2", "page 3", "page 3", "closeProgress"}));
+    EXPECT_FALSE(env.ui.waitCursor);
+    EXPECT_EQ(env.ui.waitCursorChanges, 2);
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), QStringList{"endDoc"});
+}
+
+TEST_F(ReportRunTest, DuplexPrintsOddPagesTurnsOverThenEvenPages)
+{
+    openPeople(33); // five pages
+    ReportOptions o = telephoneList();
+    o.duplex = true;
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_EQ(run(o), RunEnd::Completed);
+    EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=End Of Report"}));
+    EXPECT_EQ(env.ui.texts(), (QStringList{kTurnOver, completed(5)}));
+    EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::OkCancel);
+    EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(namesOn(1, 1).front(), 9) << "page 2 holds the same people as in a one-sided run";
+
+    // Date and page number at the left margin on even pages, right-aligned on odd ones.
+    for (const auto& t : env.printer.texts) {
+        if (t.y != 1140 && !(t.y == 14000 && !t.text.startsWith(u"Produced")))
+            continue;
+        const bool even = t.document == 1;
+        EXPECT_EQ(t.x, even ? 360 : 11100 - RecordingPrinter().textWidth(t.text))
+            << t.text.toStdString();
+    }
+    const auto* end = env.printer.find(QStringLiteral("End Of Report"));
+    ASSERT_TRUE(end);
+    RecordingPrinter courier;
+    courier.setFontName(QStringLiteral("Courier New"));
+    courier.setFontSize(11);
+    courier.setFontBold(true);
+    EXPECT_EQ(end->x, 11520 / 2.0 - courier.textWidth(end->text) / 2);
+    EXPECT_EQ(end->y, 7000);
+    EXPECT_EQ(end->font, QStringLiteral("Courier New"));
+    EXPECT_EQ(end->size, 11);
+    EXPECT_TRUE(end->bold);
+}
+
+TEST_F(ReportRunTest, DuplexWithoutATurnOver)
+{
+    // One page: nothing to turn over (no box is answered).
+    openPeople(5);
+    ReportOptions o = telephoneList();
+    o.duplex = true;
+    EXPECT_EQ(run(o), RunEnd::Completed);
+    EXPECT_EQ(sheets(), (Sheets{"0.1=1"}));
+    EXPECT_EQ(env.ui.texts(), QStringList{completed(1)});
+
+    // Cancel at the turn-over: the odd pages are out, the even phase never starts.
+    env.printer = RecordingPrinter();
+    env.ui.messages.clear();
+    openPeople(33);
+    env.ui.answer(Ui::Answer::Cancel);
+    EXPECT_EQ(run(o), RunEnd::Cancelled);
+    EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=3", "0.3=5"}));
+    EXPECT_EQ(env.ui.texts(), (QStringList{kTurnOver, kCancelled}));
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")),
+              (QStringList{"endDoc", "killDoc", "endDoc"}));
+}
+
+TEST_F(ReportRunTest, ReprintRanges)
+{
+    openPeople(64); // eight pages
+    const struct {
+        ReportOptions o;
+        Sheets sheets;
+        int firstPerson; // on the first sheet: the same people as in a full run
+        int lastPage;
+    } cases[] = {
+        // Pages 1-3 are laid out unprinted and printing stops after page 6.
+        {withRange(telephoneList(), 4, 6, false), {"0.1=4", "0.2=5", "0.3=6"}, 25, 6},
+        // Two-sided reprints take whole sheets.
+        {withRange(telephoneList(), 2, 5, true),
+         {"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=6"},
+         1,
+         6},
+        {withRange(telephoneList(), 3, 4, true), {"0.1=3", "1.1=4"}, 17, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.o.reprintFrom);
+        env.printer = RecordingPrinter();
+        env.ui.messages.clear();
+        if (c.o.duplex)
+            env.ui.answer(Ui::Answer::Ok);
+        EXPECT_EQ(run(c.o), RunEnd::Completed);
+        EXPECT_EQ(sheets(), c.sheets);
+        EXPECT_EQ(namesOn(1).front(), c.firstPerson);
+        EXPECT_EQ(lastMessage(), completed(c.lastPage));
+    }
+}
+
+TEST_F(ReportRunTest, CancelIsNoticedAfterThePageInProgress)
+{
+    openPeople(33);
+    env.ui.onProcessEvents = [this] {
+        if (windows.lastShown == 2)
+            p.StopRequested = true;
+    };
+    EXPECT_EQ(run(telephoneList()), RunEnd::Cancelled);
+    EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=2"}));
+    EXPECT_EQ(namesOn(2).size(), 8u);
+    EXPECT_EQ(env.ui.texts(), QStringList{kCancelled});
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+    EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
+}
+
+TEST_F(ReportRunTest, RunsThatPrintNothing)
+{
+    openFile({}, 1);
+    EXPECT_EQ(run(telephoneList()), RunEnd::EmptyFile);
+    EXPECT_EQ(env.ui.texts(),
+              QStringList{QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print.")});
+
+    openPeople(3);
+    for (ReportKind kind : {ReportKind::Labels, ReportKind::Cards}) {
+        env.ui.messages.clear();
+        EXPECT_EQ(run(options(kind)), RunEnd::CancelledEarly);
+        EXPECT_EQ(env.ui.messages.size(), 1u);
+    }
+    ReportOptions missing = telephoneList();
+    missing.mailListFile = QStringLiteral("tvlmail.zz");
+    EXPECT_EQ(run(missing), RunEnd::CancelledEarly);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Error  53 In PrtCmd1.  Notify Programmer."));
+    EXPECT_TRUE(env.printer.log.isEmpty());
+    EXPECT_TRUE(windows.calls.isEmpty());
+}
+
+TEST_F(ReportRunTest, MailingListWhoseMembersWereAllDeleted)
+{
+    auto records = peopleWithDetails(6);
+    records[4] = deletedRecord(4, QStringLiteral("Person 4"));
+    records[5] = deletedRecord(5, QStringLiteral("Person 5"));
+    openFile(records);
+    ParseIdList(p, QStringLiteral("4 5"));
+    WriteMailList(p, QStringLiteral("tvlmail.old"), QStringLiteral("Old"));
+
+    ReportOptions o = telephoneList();
+    o.mailListFile = QStringLiteral("tvlmail.old");
+    o.sequence = 0;
+    EXPECT_EQ(run(o), RunEnd::Completed);
+    EXPECT_TRUE(env.printer.texts.empty());
+    EXPECT_EQ(lastMessage(), completed(0));
+
+    o.sequence = 4;
+    env.printer = RecordingPrinter();
+    EXPECT_EQ(run(o), RunEnd::Completed);
+    EXPECT_EQ(sheets(), (Sheets{"0.1=1"}));
+    EXPECT_TRUE(env.printer.find(QStringLiteral("Telephone List")));
+    EXPECT_TRUE(namesOn(1).empty());
+    EXPECT_EQ(lastMessage(), completed(1));
+}
+
+// Keys that tie once upper-cased, so the order of equal keys shows the shared
+// heapsort; a stray record (ID 5 claiming to be 9) and a deleted one never print.
+TEST_F(ReportRunTest, OrderBySequenceAndSource)
+{
+    auto person = [](int id, const char* k1, const char* k2) {
+        return makeRecord(id, QStringLiteral("Person %1").arg(id), QString::fromLatin1(k1),
+                          QString::fromLatin1(k2));
+    };
+    NARecord stray = person(5, "0", "0");
+    stray.RecId = 9;
+    openFile({{1, person(1, "b", "2")},
+              {2, person(2, "a", "9")},
+              {3, person(3, "A", "1")},
+              {4, person(4, "B", "1")},
+              {5, stray},
+              {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))}},
+             7);
+    ParseIdList(p, QStringLiteral("4 1 3 5 6"));
+    WriteMailList(p, QStringLiteral("tvlmail.few"), QString());
+
+    const struct {
+        int sequence;
+        bool mailList;
+        std::vector<int> ids;
+    } cases[] = {
+        {0, false, {2, 3, 4, 1}}, {1, false, {4, 3, 1, 2}}, {2, false, {3, 2, 4, 1}},
+        {3, false, {3, 4, 1, 2}}, {4, false, {1, 2, 3, 4}}, {2, true, {3, 4, 1}},
+        {4, true, {1, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sequence);
+        env.printer = RecordingPrinter();
+        ReportOptions o = options(ReportKind::AbbreviatedList, c.sequence);
+        if (c.mailList)
+            o.mailListFile = QStringLiteral("tvlmail.few");
+        EXPECT_EQ(run(o), RunEnd::Completed);
+        EXPECT_EQ(namesOn(1), c.ids);
+        EXPECT_EQ(lastMessage(), completed(1));
+    }
+}
+
+TEST_F(ReportRunTest, PrinterErrors)
+{
+    // Ending the document fails for good: said once, and the run still ends.
+    openPeople(3);
+    env.printer.docFailWith = 482;
+    EXPECT_EQ(run(telephoneList()), RunEnd::Completed);
+    ASSERT_EQ(env.ui.messages.size(), 2u);
+    EXPECT_EQ(env.ui.messages[0].text, kPrinterError);
+    EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Printer Error"));
+    EXPECT_EQ(env.ui.messages[1].text, completed(1));
+    EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
+
+    // A failure while a page is drawn abandons the job.
+    env.printer = RecordingPrinter();
+    env.printer.failWith = 482;
+    env.ui.messages.clear();
+    EXPECT_EQ(run(telephoneList()), RunEnd::Cancelled);
+    EXPECT_EQ(env.ui.texts(), QStringList{kPrinterError});
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+}
+
+} // namespace tavrel::test
