@@ -3,6 +3,7 @@
 #include "records/RecordScreens.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 
@@ -46,6 +47,17 @@ void MatchWindow::answerAndClose(int answer)
 void MatchWindow::copyNameAndAddress()
 {
     tavrel::copyNameAndAddress(p, shown_);
+}
+
+void MatchWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A dialog would take Esc for its close box, and closing counts as the
+    // first button: with saving on, that silently adds the record.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void MatchWindow::showEvent(QShowEvent* event)

@@ -33,6 +33,8 @@ protected:
     QPushButton* addButton(const QString& caption, const QString& toolTip);
     QString switchCaption() const;
     void showEvent(QShowEvent* event) override;
+    // Esc has no role in a match window: only its buttons and close box answer.
+    void keyPressEvent(QKeyEvent* event) override;
 
     Program& p;
 

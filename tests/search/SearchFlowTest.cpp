@@ -4,6 +4,8 @@
 #include "records/BrsFormb.h"
 #include "support/FailingDevice.h"
 
+#include <QTest>
+
 using namespace tavrel;
 using namespace tavrel::test;
 
@@ -130,9 +132,11 @@ TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAdds)
         seen.push_back(look(d));
         d.reject();
     });
-    // Third: "&Don't Add".
+    // Third: Esc first, which does nothing, then "&Don't Add".
     env.ui.onModal([&](QDialog& d) {
         seen.push_back(look(d));
+        QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible()) << "Esc closed the match window";
         EXPECT_EQ(button(d, 3)->text(), QStringLiteral("&Don't Add"));
         click(button(d, 3));
     });
