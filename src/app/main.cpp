@@ -28,7 +28,7 @@ int main(int argc, char** argv)
     tavrel::Program program({ui, *printer, clipboard, help, clock, files});
 
     tavrel::InstanceLock lock(files.programDirectory());
-    auto env = tavrel::currentEnvironment([&lock] { return !lock.acquire(); });
+    auto env = tavrel::currentEnvironment([&lock] { return lock.check(); });
     auto mainWindow = tavrel::startUp(program, env);
     return app.exec();
 }

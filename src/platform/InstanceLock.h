@@ -7,6 +7,14 @@ class QLockFile;
 
 namespace tavrel {
 
+// What the single-copy check found.
+struct InstanceCheck {
+    // Another running copy holds the lock.
+    bool anotherCopy = false;
+    // Not empty when the lock file could not be made at all: the system's reason.
+    QString lockProblem;
+};
+
 // One running copy per program directory. The lock is released when the
 // object goes away, or by the system when the process dies.
 class InstanceLock {
@@ -22,10 +30,14 @@ public:
     // After a failed acquire: true when another running copy holds the lock,
     // false when the directory would not take the lock file.
     bool heldByAnother() const;
+    // Takes the lock when it can; otherwise says whether another copy holds
+    // it or why the lock file could not be made.
+    InstanceCheck check();
     // Gives the lock up (the destructor does the same).
     void release();
 
 private:
+    QString directory_;
     std::unique_ptr<QLockFile> lock_;
 };
 

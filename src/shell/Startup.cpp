@@ -38,11 +38,23 @@ void checkScreen(Program& p, const StartupEnvironment& env)
 
 void checkSingleCopy(Program& p, const StartupEnvironment& env)
 {
-    if (!env.anotherCopyRunning || !env.anotherCopyRunning())
+    if (!env.checkSingleCopy)
         return;
-    p.ui.messageBox(QStringLiteral("Corvane Mark32 Is Already Running."), kDefaultTitle,
-                    Ui::Buttons::Ok);
-    p.ui.endProgram();
+    const InstanceCheck c = env.checkSingleCopy();
+    if (c.anotherCopy) {
+        p.ui.messageBox(QStringLiteral("Corvane Mark32 Is Already Running."), kDefaultTitle,
+                        Ui::Buttons::Ok);
+        p.ui.endProgram();
+    }
+    if (!c.lockProblem.isEmpty()) {
+        // Without the lock no one can tell whether another copy runs; the
+        // folder is where the N&A file must be written too.
+        p.ui.messageBox(QStringLiteral("TVL Cannot Make Its Lock File In The Folder\n") +
+                            p.files.programDirectory() + QStringLiteral("\n(") + c.lockProblem +
+                            QStringLiteral(").\n\nClick OK To Terminate TVL."),
+                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.endProgram();
+    }
 }
 
 // The About box stands for five seconds while nothing else happens.
@@ -71,7 +83,7 @@ int screenSizeFigure(int widthTwips, int heightTwips)
     return int(qBound<double>(-32768, std::round(figure), 32767));
 }
 
-StartupEnvironment currentEnvironment(std::function<bool()> anotherCopyRunning)
+StartupEnvironment currentEnvironment(std::function<InstanceCheck()> checkSingleCopy)
 {
     StartupEnvironment env;
     if (QScreen* s = QGuiApplication::primaryScreen()) {
@@ -79,7 +91,7 @@ StartupEnvironment currentEnvironment(std::function<bool()> anotherCopyRunning)
         env.screenWidthTwips = toTwips(g.width(), s->logicalDotsPerInchX());
         env.screenHeightTwips = toTwips(g.height(), s->logicalDotsPerInchY());
     }
-    env.anotherCopyRunning = std::move(anotherCopyRunning);
+    env.checkSingleCopy = std::move(checkSingleCopy);
     env.programFile = QCoreApplication::applicationFilePath();
     return env;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/InstanceLock.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -14,8 +16,9 @@ class Program;
 struct StartupEnvironment {
     int screenWidthTwips = 0;
     int screenHeightTwips = 0;
-    // Asked once, after the screen check: true when another copy already runs.
-    std::function<bool()> anotherCopyRunning;
+    // Asked once, after the screen check: whether another copy already runs,
+    // or why the lock that tells could not be made.
+    std::function<InstanceCheck()> checkSingleCopy;
     // The executable whose date the About box shows.
     QString programFile;
 };
@@ -25,7 +28,7 @@ int screenSizeFigure(int widthTwips, int heightTwips);
 
 // The primary screen measured in twips at its own dots per inch, and the
 // running executable.
-StartupEnvironment currentEnvironment(std::function<bool()> anotherCopyRunning);
+StartupEnvironment currentEnvironment(std::function<InstanceCheck()> checkSingleCopy);
 
 // The whole start-up: screen check, help, single copy, splash, the N&A file,
 // the main window and the welcome box. Returns the main window, shown; every

@@ -1,6 +1,9 @@
 #include "platform/InstanceLock.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -39,4 +42,22 @@ TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
     InstanceLock lock(tmp.filePath(QStringLiteral("missing/dir")));
     EXPECT_FALSE(lock.acquire());
     EXPECT_FALSE(lock.heldByAnother());
+    // The check says why, in the system's words.
+    InstanceCheck c = lock.check();
+    EXPECT_FALSE(c.anotherCopy);
+    EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOENT)));
+
+    QFile file(tmp.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    c = InstanceLock(file.fileName()).check();
+    EXPECT_FALSE(c.anotherCopy);
+    EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+
+    InstanceLock first(tmp.path());
+    c = first.check();
+    EXPECT_FALSE(c.anotherCopy);
+    EXPECT_TRUE(c.lockProblem.isEmpty());
+    c = InstanceLock(tmp.path()).check();
+    EXPECT_TRUE(c.anotherCopy);
+    EXPECT_TRUE(c.lockProblem.isEmpty());
 }

@@ -38,9 +38,9 @@ protected:
         StartupEnvironment e;
         e.screenWidthTwips = widthPx * 15;
         e.screenHeightTwips = heightPx * 15;
-        e.anotherCopyRunning = [this, otherCopy] {
+        e.checkSingleCopy = [this, otherCopy] {
             ++instanceChecks;
-            return otherCopy;
+            return InstanceCheck{otherCopy, QString()};
         };
         e.programFile = env.dir() + QStringLiteral("/tavrel");
         return e;
@@ -80,7 +80,7 @@ TEST_F(StartupTest, A640By480ScreenIsAcceptedAndASmallerOneRefused)
     other.ui.answer(Ui::Answer::Ok);
     int checks = 0;
     StartupEnvironment e = screen(630, 480);
-    e.anotherCopyRunning = [&checks] { return ++checks, false; };
+    e.checkSingleCopy = [&checks] { return ++checks, InstanceCheck{}; };
     EXPECT_THROW(startUp(small, e), ProgramEnded);
     ASSERT_EQ(other.ui.messages.size(), 1u);
     EXPECT_EQ(other.ui.last().text,
@@ -102,7 +102,7 @@ TEST_F(StartupTest, ASecondCopyIsRefusedAndTheFirstKeepsItsLock)
     InstanceLock second(env.dir());
 
     StartupEnvironment e = screen(1024, 768);
-    e.anotherCopyRunning = [&second] { return !second.acquire(); };
+    e.checkSingleCopy = [&second] { return second.check(); };
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(run(e), ProgramEnded);
     ASSERT_EQ(env.ui.messages.size(), 1u);
@@ -114,6 +114,22 @@ TEST_F(StartupTest, ASecondCopyIsRefusedAndTheFirstKeepsItsLock)
     // The first copy still holds the directory: a third copy is refused too.
     InstanceLock third(env.dir());
     EXPECT_FALSE(third.acquire());
+}
+
+TEST_F(StartupTest, ALockThatCannotBeMadeIsNotAnotherCopy)
+{
+    StartupEnvironment e = screen(1024, 768);
+    e.checkSingleCopy = [] { return InstanceCheck{false, QStringLiteral("Permission denied")}; };
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(run(e), ProgramEnded);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("TVL Cannot Make Its Lock File In The Folder\n") +
+                                      env.dir() +
+                                      QStringLiteral("\n(Permission denied).\n\n"
+                                                     "Click OK To Terminate TVL."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(clock.sleptMs, 0);
+    EXPECT_FALSE(QFile::exists(env.naPath()));
 }
 
 TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
