@@ -56,6 +56,25 @@ TEST_F(ReportRunTest, OnePhaseRunShowsProgressAndCompletes)
     EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), QStringList{"endDoc"});
 }
 
+// Two full pages end without an empty third, sorted (keys "k1-1", "k1-10", ...) or not.
+TEST_F(ReportRunTest, FullPagesSortedAndUnsorted)
+{
+    openPeople(16);
+    const std::vector<int> byKey[] = {{1, 10, 11, 12, 13, 14, 15, 16}, {2, 3, 4, 5, 6, 7, 8, 9}};
+    const std::vector<int> byId[] = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
+    for (int sequence : {0, 4}) {
+        env.printer = RecordingPrinter();
+        ReportOptions o = telephoneList();
+        o.sequence = sequence;
+        EXPECT_EQ(run(o), RunEnd::Completed);
+        EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=2"}));
+        const auto* expected = sequence == 0 ? byKey : byId;
+        EXPECT_EQ(namesOn(1), expected[0]);
+        EXPECT_EQ(namesOn(2), expected[1]);
+        EXPECT_EQ(lastMessage(), completed(2));
+    }
+}
+
 TEST_F(ReportRunTest, DuplexPrintsOddPagesTurnsOverThenEvenPages)
 {
     openPeople(33); // five pages
@@ -256,6 +275,13 @@ TEST_F(ReportRunTest, PrinterErrors)
     EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Printer Error"));
     EXPECT_EQ(env.ui.messages[1].text, completed(1));
     EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
+
+    // Cancelled, and both abandoning and ending the job fail: still said once.
+    env.ui.messages.clear();
+    env.ui.onProcessEvents = [this] { p.StopRequested = true; };
+    EXPECT_EQ(run(telephoneList()), RunEnd::Cancelled);
+    EXPECT_EQ(env.ui.texts(), (QStringList{kCancelled, kPrinterError}));
+    env.ui.onProcessEvents = nullptr;
 
     // A failure while a page is drawn abandons the job.
     env.printer = RecordingPrinter();
