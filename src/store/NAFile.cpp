@@ -28,10 +28,14 @@ void NAFile::probe(const QString& path) const
     if (fd < 0)
         throw PlatformError(errnoToNumber(errno), path);
     struct stat st {};
-    const bool isDir = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    const bool known = ::fstat(fd, &st) == 0;
     ::close(fd);
-    if (isDir)
+    if (known && S_ISDIR(st.st_mode))
         throw PlatformError(ErrNo::PathFileAccess, path);
+    // An empty file holds no header to open: it is treated as no file at all,
+    // so the user is offered a new one rather than a file with no date.
+    if (known && S_ISREG(st.st_mode) && st.st_size == 0)
+        throw PlatformError(ErrNo::FileNotFound, path);
 }
 
 void NAFile::open(const QString& path)
@@ -160,6 +164,23 @@ void NAFile::write(int recNo, const QByteArray& bytes)
         return;
     }
     if (!device_->seek(pos) || device_->write(bytes) != bytes.size())
+        throw PlatformError(ErrNo::DeviceIo);
+}
+
+void NAFile::completeLastRecord()
+{
+    requireOpen();
+    const qint64 whole = qint64(recordCount()) * NARecord::Size;
+    if (whole == size())
+        return;
+    checkRecNo(recordCount());
+    if (const int fd = fileHandle(); fd >= 0) {
+        if (::ftruncate(fd, whole) != 0 || ::fsync(fd) != 0)
+            throw PlatformError(errnoToNumber(errno));
+        return;
+    }
+    const qint64 missing = whole - size();
+    if (!device_->seek(size()) || device_->write(QByteArray(missing, '\0')) != missing)
         throw PlatformError(ErrNo::DeviceIo);
 }
 

@@ -20,7 +20,7 @@ public:
     std::function<void(const QString& path)> accessHook;
 
     // Tests that `path` exists and can be read, and leaves it closed:
-    // 53 when it is missing, the error number of the failure otherwise.
+    // 53 when it is missing or empty, the error number of the failure otherwise.
     void probe(const QString& path) const;
 
     bool isOpen() const { return device_ != nullptr; }
@@ -38,6 +38,10 @@ public:
     // Writes all 574 bytes of record `recNo`, extending the file when needed.
     // A failed write that extended the file cuts it back to its old length.
     void write(int recNo, const QByteArray& bytes);
+    // Fills a last record that the file holds only in part out with zero
+    // bytes, which is how it reads already, and flushes the file to disk. The
+    // file only grows, in one step: a crash leaves the old length or the new.
+    void completeLastRecord();
     qint64 size() const;
     // Number of records the file holds, a partial last record counted.
     int recordCount() const;

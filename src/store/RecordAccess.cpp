@@ -67,19 +67,66 @@ int scanHighestActive(Program& p)
     return 1;
 }
 
-// A file that cannot be what the header says is opened read-as-found: the
-// highest active record found by a scan stands in for LastRecNo, and nothing
-// is written until the user stores something.
+QString number(qint64 n)
+{
+    return QString::number(n);
+}
+
+// A file that cannot be what its header says is opened as found: the highest
+// active record found by a scan stands in for LastRecNo. What can be mended
+// without losing a byte is mended now; the message names each fault and says
+// exactly what was done about it.
 void checkForDamage(Program& p, const NARecord& header)
 {
     const qint64 size = p.naFile.size();
-    const bool damaged = size % NARecord::Size != 0 || header.RecStatus != kActive ||
-                         header.RecId < 1 || header.RecId > NAFile::MaxRecords ||
-                         header.RecId > p.naFile.recordCount();
-    if (!damaged)
+    const int records = p.naFile.recordCount();
+    const bool oddLength = size % NARecord::Size != 0;
+    const bool notHeader = header.RecStatus != kActive;
+    const bool countOutOfRange = header.RecId < 1 || header.RecId > NAFile::MaxRecords;
+    const bool countBeyondEnd = !countOutOfRange && header.RecId > records;
+    if (!oddLength && !notHeader && !countOutOfRange && !countBeyondEnd)
         return;
     p.LastRecNo = qint16(scanHighestActive(p));
-    p.ui.messageBox(kDamagedFileMessage, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+
+    QStringList faults{kDamagedFileHeading};
+    QStringList done{QStringLiteral("TVL Uses The Records It Can Read.")};
+    if (oddLength) {
+        faults << QStringLiteral("Its Length, ") + number(size) +
+                      QStringLiteral(" Bytes, Is Not A Whole Number Of 574-Byte Records.");
+        if (records > NAFile::MaxRecords) {
+            done << QStringLiteral("The Bytes After Record 1701 Are Never Read, And Are Left As "
+                                   "They Are.");
+        } else {
+            try {
+                p.naFile.completeLastRecord();
+                done << QStringLiteral("It Has Added Zero Bytes To Complete The Last Record; "
+                                       "Nothing Was Removed.");
+            } catch (const PlatformError& e) {
+                done << QStringLiteral("It Could Not Complete The Last Record (Error ") +
+                            number(e.number()) + QStringLiteral(").");
+            }
+        }
+    }
+    if (notHeader)
+        faults << QStringLiteral("Its First Record Is Not A Header Record.");
+    if (countOutOfRange)
+        faults << QStringLiteral("Its Header Gives ") + number(header.RecId) +
+                      QStringLiteral(" As The Last Record In Use, Outside 1 To 1701.");
+    if (countBeyondEnd)
+        faults << QStringLiteral("Its Header Gives ") + number(header.RecId) +
+                      QStringLiteral(" As The Last Record In Use, But The File Holds ") +
+                      number(records) + QStringLiteral(" Records.");
+    if (notHeader) {
+        // Record 1 may hold something other than a header; it is not overwritten unasked.
+        done << QStringLiteral("It Has Not Changed The First Record.");
+    } else if (countOutOfRange || countBeyondEnd) {
+        // One record write, as every preference change makes: a crash leaves
+        // the old header, which the next start finds damaged again.
+        WriteHeaderRecord(p);
+        done << QStringLiteral("It Has Written A Corrected Header Record.");
+    }
+    p.ui.messageBox(faults.join(LF) + LF + LF + done.join(LF), kTitle, Ui::Buttons::Ok,
+                    Ui::Icon::Exclamation);
 }
 
 void loadWorkingValues(Program& p)

@@ -10,12 +10,9 @@ inline const QString kActive = QStringLiteral("CRVN");
 inline const QString kDeleted = QStringLiteral("DELR");
 inline constexpr int kMaxId = 1700;
 
-// Shown at start-up when the file cannot be what its header says (odd length,
-// header out of range or beyond the end of the file, garbage).
-inline const QString kDamagedFileMessage =
-    QStringLiteral("The N&A File Appears To Be Damaged.\n"
-                   "TVL Will Use The Records It Can Read.  The File Is Left As It Is "
-                   "Until You Store A Record Or Change A Preference.");
+// The first line of the message shown at start-up when the file cannot be what
+// its header says; the lines after it name each fault found and what was done.
+inline const QString kDamagedFileHeading = QStringLiteral("The N&A File Is Damaged.");
 
 // Reads record `recNo` (ID + 1 for a name record, 1 for the header) into the
 // current record. Any failure shows the fatal message and ends the program.

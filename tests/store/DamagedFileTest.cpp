@@ -27,19 +27,30 @@ void setHeaderRecId(const QString& path, qint16 recId)
     writeBytes(path, data);
 }
 
-// Opens the file, expecting the damage warning, and checks that opening
-// wrote nothing and that the usual operations stay inside the file.
-void openDamaged(TestEnv& env, const char* what)
+// The damage message: the faults found, then what was done.
+QString damage(const QStringList& faults, const QStringList& done)
+{
+    return (QStringList{QStringLiteral("The N&A File Is Damaged.")} + faults).join('\n') +
+           QStringLiteral("\n\nTVL Uses The Records It Can Read.\n") + done.join('\n');
+}
+
+const QString kLength =
+    QStringLiteral("Its Length, %1 Bytes, Is Not A Whole Number Of 574-Byte Records.");
+const QString kCompleted =
+    QStringLiteral("It Has Added Zero Bytes To Complete The Last Record; Nothing Was Removed.");
+const QString kNotHeader = QStringLiteral("Its First Record Is Not A Header Record.");
+const QString kFirstKept = QStringLiteral("It Has Not Changed The First Record.");
+const QString kHeaderWritten = QStringLiteral("It Has Written A Corrected Header Record.");
+
+// Opens the file, expecting the damage message `text`, and checks that the
+// usual operations stay inside the file. Returns the file's bytes before.
+QByteArray openDamaged(TestEnv& env, const QString& text, const char* what)
 {
     const QByteArray before = fileBytes(env.naPath());
     env.ui.answer(Ui::Answer::Ok);
     env.open();
-    ASSERT_EQ(env.ui.messages.size(), 1u) << what;
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Appears To Be Damaged.\n"
-                                                 "TVL Will Use The Records It Can Read.  The File "
-                                                 "Is Left As It Is Until You Store A Record Or "
-                                                 "Change A Preference."))
-        << what;
+    EXPECT_EQ(env.ui.messages.size(), 1u) << what;
+    EXPECT_EQ(env.ui.last().text, text) << what;
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
     EXPECT_EQ(env.ui.last().icon, Ui::Icon::Exclamation);
@@ -48,40 +59,67 @@ void openDamaged(TestEnv& env, const char* what)
     EXPECT_LE(p.LastRecNo, 1701) << what;
     EXPECT_GE(p.LowestFreeId, 1) << what;
     EXPECT_LE(p.LowestFreeId, p.LastRecNo) << what;
+    const QByteArray opened = fileBytes(env.naPath());
     for (QChar code : QStringLiteral("01234"))
         BuildNameList(p, code);
-    EXPECT_EQ(fileBytes(env.naPath()), before) << what << ": nothing written";
+    EXPECT_EQ(fileBytes(env.naPath()), opened) << what << ": nothing written after opening";
+    return before;
+}
+
+// A second start on the same directory: it must find a sound file and say nothing.
+void reopenSilently(TestEnv& env, int lastRecNo)
+{
+    env.p().naFile.close();
+    TestEnv again;
+    again.files = std::make_unique<Files>(env.dir());
+    again.program = std::make_unique<Program>(
+        Services{again.ui, again.printer, again.clipboard, again.help, again.clock, *again.files});
+    again.open();
+    EXPECT_TRUE(again.ui.messages.empty());
+    EXPECT_EQ(again.p().LastRecNo, lastRecNo);
 }
 
 } // namespace
 
-TEST(DamagedFile, OddLengthUsesTheActiveRecordsFound)
+TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
 {
+    // A stray tail: made a whole record long, nothing removed, and the next start is quiet.
     TestEnv extra;
     writeSoundFile(extra.naPath());
     writeBytes(extra.naPath(), fileBytes(extra.naPath()) + QByteArray(100, 'x'));
-    openDamaged(extra, "100 bytes too many");
+    const QByteArray before =
+        openDamaged(extra, damage({kLength.arg(2396)}, {kCompleted}), "100 bytes too many");
+    EXPECT_EQ(fileBytes(extra.naPath()), before + QByteArray(474, '\0'));
     EXPECT_EQ(extra.p().LastRecNo, 4);
     EXPECT_EQ(extra.p().SortedCount, 3);
+    reopenSilently(extra, 4);
 
     // Cut inside record 4 (ID 3): what is left of it is still ID 3.
     TestEnv cut;
     writeSoundFile(cut.naPath());
     writeBytes(cut.naPath(), fileBytes(cut.naPath()).left(3 * 574 + 300));
-    openDamaged(cut, "last record cut short");
+    openDamaged(cut, damage({kLength.arg(2022)}, {kCompleted}), "last record cut short");
     EXPECT_EQ(cut.p().LastRecNo, 4);
     ASSERT_TRUE(readActive(cut.p(), 3));
     EXPECT_EQ(cut.p().CurRec.Comments.size(), 100);
 
-    // Cut after the marker of record 3: ID 2 loses its RecId and is free; ID 1 is the highest.
+    // Cut after the marker of record 3: ID 2 loses its RecId and is free; ID 1
+    // is the highest, and the header that counted four records is corrected.
     TestEnv cutId;
     writeSoundFile(cutId.naPath());
     writeBytes(cutId.naPath(), fileBytes(cutId.naPath()).left(2 * 574 + 4));
-    openDamaged(cutId, "cut before RecId");
+    openDamaged(cutId,
+                damage({kLength.arg(1152), QStringLiteral("Its Header Gives 4 As The Last Record "
+                                                          "In Use, But The File Holds 3 Records.")},
+                       {kCompleted, kHeaderWritten}),
+                "cut before RecId");
     EXPECT_EQ(cutId.p().LastRecNo, 2);
+    EXPECT_EQ(fileBytes(cutId.naPath()).size(), 3 * 574);
+    EXPECT_EQ(readRecord(cutId.naPath(), 1).RecId, 2);
+    reopenSilently(cutId, 2);
 }
 
-TEST(DamagedFile, HeaderRecIdOutOfRangeOrBeyondTheFile)
+TEST(DamagedFile, HeaderCountOutOfRangeOrBeyondTheFileIsCorrected)
 {
     for (qint16 recId : {qint16(0), qint16(-5), qint16(5), qint16(50), qint16(1702), qint16(32767),
                          qint16(-32768)}) {
@@ -89,33 +127,50 @@ TEST(DamagedFile, HeaderRecIdOutOfRangeOrBeyondTheFile)
         writeSoundFile(env.naPath());
         setHeaderRecId(env.naPath(), recId);
         const std::string what = "RecId " + std::to_string(recId);
-        openDamaged(env, what.c_str());
+        const bool beyond = recId >= 1 && recId <= 1701;
+        const QString fault =
+            QStringLiteral("Its Header Gives %1 As The Last Record In Use, ").arg(recId) +
+            (beyond ? QStringLiteral("But The File Holds 4 Records.")
+                    : QStringLiteral("Outside 1 To 1701."));
+        const QByteArray before = openDamaged(env, damage({fault}, {kHeaderWritten}), what.c_str());
         EXPECT_EQ(env.p().LastRecNo, 4) << what;
         EXPECT_EQ(env.p().LowestFreeId, 4) << what;
         EXPECT_EQ(env.p().SortedCount, 3) << what;
+        // Only the header changed, and it keeps the date the file was established.
+        const QByteArray after = fileBytes(env.naPath());
+        EXPECT_EQ(after.mid(574), before.mid(574)) << what;
+        EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 4) << what;
+        EXPECT_EQ(readRecord(env.naPath(), 1).SortKey2,
+                  NARecord::fromBytes(before.left(574)).SortKey2);
+        reopenSilently(env, 4);
     }
 }
 
-TEST(DamagedFile, GarbageEmptyAndOversizedFiles)
+TEST(DamagedFile, GarbageAndOversizedFilesAreReadAsFound)
 {
     {
+        // No header at all: the first record is left alone.
         TestEnv env;
         QByteArray junk(10000, '\0');
         QRandomGenerator rng(99);
         for (char& c : junk)
             c = char(rng.bounded(256));
         writeBytes(env.naPath(), junk);
-        openDamaged(env, "random bytes");
+        env.ui.answer(Ui::Answer::Ok);
+        env.open();
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        const QString text = env.ui.last().text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("The N&A File Is Damaged.\n") +
+                                    kLength.arg(10000) + '\n' + kNotHeader + '\n'))
+            << text.toStdString();
+        EXPECT_TRUE(text.endsWith(QStringLiteral("\n\nTVL Uses The Records It Can Read.\n") +
+                                  kCompleted + '\n' + kFirstKept))
+            << text.toStdString();
+        EXPECT_EQ(fileBytes(env.naPath()), junk + QByteArray(18 * 574 - 10000, '\0'));
     }
     {
-        TestEnv env;
-        writeBytes(env.naPath(), QByteArray());
-        openDamaged(env, "empty file");
-        EXPECT_EQ(env.p().LastRecNo, 1);
-        EXPECT_EQ(env.p().LowestFreeId, 1);
-    }
-    {
-        // Active-looking records far past ID 1700 are never read.
+        // Active-looking records far past ID 1700 are never read, nor is
+        // anything written out there.
         TestEnv env;
         std::map<int, NARecord> recs{{2, makeRecord(2, QStringLiteral("B"))}};
         writeNAFile(env.naPath(), recs, 1);
@@ -127,7 +182,12 @@ TEST(DamagedFile, GarbageEmptyAndOversizedFiles)
         }
         data.append("tail");
         writeBytes(env.naPath(), data);
-        openDamaged(env, "oversized");
+        openDamaged(env,
+                    damage({kLength.arg(data.size())},
+                           {QStringLiteral("The Bytes After Record 1701 Are Never Read, And Are "
+                                           "Left As They Are.")}),
+                    "oversized");
+        EXPECT_EQ(fileBytes(env.naPath()), data);
         EXPECT_EQ(env.p().LastRecNo, 3);
         EXPECT_EQ(env.p().LowestFreeId, 1);
     }
@@ -138,31 +198,8 @@ TEST(DamagedFile, GarbageEmptyAndOversizedFiles)
         QByteArray data = fileBytes(env.naPath());
         data.replace(0, 4, "XXXX");
         writeBytes(env.naPath(), data);
-        openDamaged(env, "no marker");
+        openDamaged(env, damage({kNotHeader}, {kFirstKept}), "no marker");
+        EXPECT_EQ(fileBytes(env.naPath()), data);
         EXPECT_EQ(env.p().LastRecNo, 4);
     }
-}
-
-TEST(DamagedFile, StoringARecordRepairsTheHeader)
-{
-    TestEnv env;
-    writeSoundFile(env.naPath());
-    setHeaderRecId(env.naPath(), 50);
-    env.ui.answer(Ui::Answer::Ok);
-    env.open();
-    Program& p = env.p();
-    p.CurRec = makeRecord(4, QStringLiteral("D"));
-    Put_NA_Rec(p, 5);
-    noteStoredId(p, 4);
-    EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 5);
-
-    // The next start finds a sound file and says nothing.
-    TestEnv again;
-    again.files = std::make_unique<Files>(env.dir());
-    again.program = std::make_unique<Program>(
-        Services{again.ui, again.printer, again.clipboard, again.help, again.clock, *again.files});
-    again.open();
-    EXPECT_TRUE(again.ui.messages.empty());
-    EXPECT_EQ(again.p().LastRecNo, 5);
-    EXPECT_EQ(again.p().LowestFreeId, 5);
 }

@@ -56,53 +56,64 @@ void writeHeaderBytes(const QString& path, const std::function<void(NARecord&)>&
 
 } // namespace
 
-TEST(OpenNAFile, MissingFileAndYesEstablishesTheTwoRecordFile)
+TEST(OpenNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
 {
-    TestEnv env; // clock: 03-14-2026 09:05:07
-    env.ui.answer(Ui::Answer::Yes);
-    env.open();
+    // An empty file holds no header: it is no file, never one with a blank date.
+    for (bool empty : {false, true}) {
+        SCOPED_TRACE(empty ? "empty file" : "no file");
+        TestEnv env; // clock: 03-14-2026 09:05:07
+        if (empty)
+            writeBytes(env.naPath(), QByteArray());
+        env.ui.answer(Ui::Answer::Yes);
+        env.open();
 
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.messages[0].text, kNoFileQuestion);
-    EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Tavrel"));
-    EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
-    EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        EXPECT_EQ(env.ui.messages[0].text, kNoFileQuestion);
+        EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Tavrel"));
+        EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
+        EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
 
-    const QByteArray file = fileBytes(env.naPath());
-    ASSERT_EQ(file.size(), 1148);
+        const QByteArray file = fileBytes(env.naPath());
+        ASSERT_EQ(file.size(), 1148);
 
-    QByteArray header = blankBytes();
-    put(header, 0, "CRVN");
-    put(header, 4, QByteArray("\x02\x00", 2));
-    put(header, 6, text("Corvane Mark32 - TVL For Windows", 35));
-    put(header, 41, text("Header Record Written 03-14-2026", 35));
-    put(header, 76, text("At 09:05:07 Hours", 35));
-    put(header, 181, text("0", 6));
-    put(header, 207, text("0", 6));
-    put(header, 233, text("0", 6));
-    put(header, 446, text("4", 16));
-    put(header, 462, text("03-14-2026", 16));
-    EXPECT_EQ(file.left(574), header);
+        QByteArray header = blankBytes();
+        put(header, 0, "CRVN");
+        put(header, 4, QByteArray("\x02\x00", 2));
+        put(header, 6, text("Corvane Mark32 - TVL For Windows", 35));
+        put(header, 41, text("Header Record Written 03-14-2026", 35));
+        put(header, 76, text("At 09:05:07 Hours", 35));
+        put(header, 181, text("0", 6));
+        put(header, 207, text("0", 6));
+        put(header, 233, text("0", 6));
+        put(header, 446, text("4", 16));
+        put(header, 462, text("03-14-2026", 16));
+        EXPECT_EQ(file.left(574), header);
 
-    // The sample entry: active as ID 1, the fields it leaves empty blank, integers zero.
-    const QByteArray sample = file.mid(574);
-    EXPECT_EQ(sample.left(6), QByteArray("CRVN\x01\x00", 6));
-    for (auto [offset, width] :
-         {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100}, {446, 16}})
-        EXPECT_NE(sample.mid(offset, width), QByteArray(width, ' ')) << "filled at " << offset;
-    for (auto [offset, width] :
-         {std::pair{111, 70}, {181, 130}, {462, 16}, {480, 20}, {502, 20}, {524, 20}, {546, 20}})
-        EXPECT_EQ(sample.mid(offset, width), QByteArray(width, ' ')) << "blank at " << offset;
-    for (int offset : {478, 500, 522, 544, 566, 568, 570, 572})
-        EXPECT_EQ(sample.mid(offset, 2), QByteArray(2, '\0')) << "zero at " << offset;
+        // The sample entry: active as ID 1, the fields it leaves empty blank, integers zero.
+        const QByteArray sample = file.mid(574);
+        EXPECT_EQ(sample.left(6), QByteArray("CRVN\x01\x00", 6));
+        for (auto [offset, width] :
+             {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100}, {446, 16}})
+            EXPECT_NE(sample.mid(offset, width), QByteArray(width, ' ')) << "filled at " << offset;
+        for (auto [offset, width] : {std::pair{111, 70},
+                                     {181, 130},
+                                     {462, 16},
+                                     {480, 20},
+                                     {502, 20},
+                                     {524, 20},
+                                     {546, 20}})
+            EXPECT_EQ(sample.mid(offset, width), QByteArray(width, ' ')) << "blank at " << offset;
+        for (int offset : {478, 500, 522, 544, 566, 568, 570, 572})
+            EXPECT_EQ(sample.mid(offset, 2), QByteArray(2, '\0')) << "zero at " << offset;
 
-    Program& p = env.p();
-    EXPECT_TRUE(p.naFile.isOpen());
-    EXPECT_EQ(p.LastRecNo, 2);
-    EXPECT_EQ(p.LowestFreeId, 2);
-    EXPECT_EQ(p.SortPref, QLatin1Char('4'));
-    EXPECT_EQ(p.WelcomeOff, QLatin1Char('0'));
-    EXPECT_EQ(p.EstablishedDate, QStringLiteral("03-14-2026      "));
+        Program& p = env.p();
+        EXPECT_TRUE(p.naFile.isOpen());
+        EXPECT_EQ(p.LastRecNo, 2);
+        EXPECT_EQ(p.LowestFreeId, 2);
+        EXPECT_EQ(p.SortPref, QLatin1Char('4'));
+        EXPECT_EQ(p.WelcomeOff, QLatin1Char('0'));
+        EXPECT_EQ(p.EstablishedDate, QStringLiteral("03-14-2026      "));
+    }
 }
 
 TEST(OpenNAFile, MissingFileAndNoEndsWithoutMakingAFile)
