@@ -2,6 +2,8 @@
 
 #include "maillists/MailListFile.h"
 
+#include <tuple>
+
 namespace tavrel::test {
 
 namespace {
@@ -96,17 +98,16 @@ TEST_F(ReportRunTest, DuplexPrintsOddPagesTurnsOverThenEvenPages)
         EXPECT_EQ(t.x, even ? 360 : 11100 - RecordingPrinter().textWidth(t.text))
             << t.text.toStdString();
     }
+    // "End Of Report" on the back of page 5, centred, so the last sheet is fed out.
     const auto* end = env.printer.find(QStringLiteral("End Of Report"));
     ASSERT_TRUE(end);
     RecordingPrinter courier;
     courier.setFontName(QStringLiteral("Courier New"));
     courier.setFontSize(11);
     courier.setFontBold(true);
-    EXPECT_EQ(end->x, 11520 / 2.0 - courier.textWidth(end->text) / 2);
-    EXPECT_EQ(end->y, 7000);
-    EXPECT_EQ(end->font, QStringLiteral("Courier New"));
-    EXPECT_EQ(end->size, 11);
-    EXPECT_TRUE(end->bold);
+    EXPECT_EQ(std::tie(end->x, end->y, end->font, end->size, end->bold),
+              std::make_tuple(11520 / 2.0 - courier.textWidth(end->text) / 2, 7000.0,
+                              courier.fontName(), 11.0, true));
 }
 
 TEST_F(ReportRunTest, DuplexWithoutATurnOver)
