@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/HelpWindow.h"
 #include "platform/gui/QtClipboard.h"
 #include "platform/gui/QtPrinter.h"
@@ -15,8 +16,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tavrel"));
-    QApplication::setApplicationDisplayName(tavrel::kDefaultTitle);
+    tavrel::setUpApplication(app);
     tavrel::initShellResources();
 
     tavrel::Files files(tavrel::resolveProgramDirectory(QApplication::applicationDirPath()));

@@ -4,6 +4,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
@@ -71,6 +72,7 @@ CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     g1->addWidget(buddyLabel(frame1, "Label3", QStringLiteral("Title"), CreateTxt5), 1, 0);
     g1->addWidget(CreateTxt5, 1, 1);
     CreateFil1->addItems(listMailListFiles(p_, QStringLiteral("Tvlmail.*")));
+    clearCurrentLine(CreateFil1);
 
     auto* namesLabel =
         named(new QLabel(QStringLiteral("To Use Names, Click Button Below"), this), "Label2");
@@ -107,7 +109,7 @@ CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     setTabOrder(ShowNameButton, CreateCmd1);
     setTabOrder(CreateCmd1, CreateCmd2);
 
-    connect(CreateFil1, &QListWidget::itemSelectionChanged, this, &CreateForm::CreateFil1_Click);
+    onListClick(CreateFil1, [this](ListClick how) { CreateFil1_Click(how); });
     connect(ShowNameButton, &QPushButton::clicked, this, &CreateForm::ShowNameButton_Click);
     connect(CreateCmd1, &QPushButton::clicked, this, &CreateForm::CreateCmd1_Click);
     connect(CreateCmd2, &QPushButton::clicked, this, &CreateForm::CreateCmd2_Click);
@@ -115,7 +117,7 @@ CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     p_.MailListAddCount = 0;
 }
 
-void CreateForm::CreateFil1_Click()
+void CreateForm::CreateFil1_Click(ListClick how)
 {
     const auto selected = CreateFil1->selectedItems();
     if (selected.isEmpty())
@@ -128,7 +130,8 @@ void CreateForm::CreateFil1_Click()
                              QStringLiteral(" In CreateFil1.  Notify Programmer."),
                          kDefaultTitle, Ui::Buttons::Ok);
     }
-    ShowNameButton->setFocus();
+    if (how == ListClick::Mouse)
+        ShowNameButton->setFocus();
 }
 
 void CreateForm::ShowNameButton_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/ListClick.h"
 #include "store/Program.h"
 
 #include <QWidget>
@@ -25,7 +26,7 @@ public:
     QPushButton* CreateCmd2;
 
 private:
-    void CreateFil1_Click();
+    void CreateFil1_Click(ListClick how);
     void ShowNameButton_Click();
     void CreateCmd1_Click();
     void CreateCmd2_Click();

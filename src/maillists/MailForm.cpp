@@ -6,6 +6,7 @@
 #include "maillists/MailListPrint.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
@@ -110,7 +111,7 @@ MailForm::MailForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     MailCmd7->hide();
     refreshFiles();
 
-    connect(MailFil1, &QListWidget::itemSelectionChanged, this, &MailForm::MailFil1_Click);
+    onListClick(MailFil1, [this](ListClick how) { MailFil1_Click(how); });
     connect(MailCmd3, &QPushButton::clicked, this, &MailForm::MailCmd3_Click);
     connect(MailCmd7, &QPushButton::clicked, this, &MailForm::MailCmd7_Click);
     connect(ListByName, &QPushButton::clicked, this, &MailForm::ListByName_Click);
@@ -134,6 +135,7 @@ void MailForm::refreshFiles()
     const QSignalBlocker quiet(MailFil1);
     MailFil1->clear();
     MailFil1->addItems(listMailListFiles(p_, kMailListPattern));
+    clearCurrentLine(MailFil1);
     showReviseButton(false);
 }
 
@@ -175,7 +177,7 @@ void MailForm::unexpected(int number, const char* place)
                      kDefaultTitle, Ui::Buttons::Ok);
 }
 
-void MailForm::MailFil1_Click()
+void MailForm::MailFil1_Click(ListClick how)
 {
     const auto selected = MailFil1->selectedItems();
     if (selected.isEmpty())
@@ -192,7 +194,8 @@ void MailForm::MailFil1_Click()
     MailTxt2->setText(MailListTitle.startsWith(QChar(21)) ? QString() : trimRight(MailListTitle));
     MailTxt1->clear();
     showReviseButton(false);
-    ListByName->setFocus();
+    if (how == ListClick::Mouse)
+        ListByName->setFocus();
 }
 
 void MailForm::MailCmd3_Click()

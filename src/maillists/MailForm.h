@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/ListClick.h"
 #include "store/Program.h"
 
 #include <QWidget>
@@ -36,7 +37,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void MailFil1_Click();
+    void MailFil1_Click(ListClick how);
     void MailCmd3_Click();
     void MailCmd7_Click();
     void ListByName_Click();

@@ -1,6 +1,7 @@
 #include "maillists/NamePicker.h"
 
 #include "maillists/MailListFile.h"
+#include "platform/gui/ListClick.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 
@@ -112,11 +113,10 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
     QWidget::setTabOrder(c.List2, c.OKButton);
     QWidget::setTabOrder(c.OKButton, c.CancelButton);
 
-    QObject::connect(c.List1, &QListWidget::itemSelectionChanged, d,
-                     [b = c.AddButton, l = c.List1] {
-                         if (!l->selectedItems().isEmpty())
-                             b->setFocus();
-                     });
+    onListClick(c.List1, [b = c.AddButton](ListClick how) {
+        if (how == ListClick::Mouse)
+            b->setFocus();
+    });
     return c;
 }
 
@@ -136,6 +136,8 @@ void fillNamePicker(Program& p, const NamePicker& picker, bool withMembers)
         if (withMembers && isMember(p, id))
             picker.List2->addItem(line);
     }
+    clearCurrentLine(picker.List1);
+    clearCurrentLine(picker.List2);
 }
 
 int pickerLineId(const QString& line)

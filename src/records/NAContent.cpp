@@ -1,6 +1,7 @@
 #include "records/NAContent.h"
 
 #include "platform/Text.h"
+#include "platform/gui/ListClick.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 
@@ -79,6 +80,7 @@ bool NAContent::Form_Load()
         if (readActive(p_, id))
             List1->addItem(pickerLine(id, p_.CurRec.Name));
     }
+    clearCurrentLine(List1);
     p_.ui.setWaitCursor(false);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "shell/ListForm.h"
 
 #include "platform/Text.h"
+#include "platform/gui/ListClick.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
 #include "store/NameList.h"
@@ -8,6 +9,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -79,10 +81,7 @@ ListForm::ListForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 
     connect(ListCmd1, &QPushButton::clicked, this, &ListForm::ListCmd1_Click);
     connect(ListCmd2, &QPushButton::clicked, this, &ListForm::ListCmd2_Click);
-    connect(ListLst1, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            ListLst1_Click();
-    });
+    onListClick(ListLst1, [this](ListClick how) { ListLst1_Click(how); });
     connect(ListLst1, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openLine(ListLst1->row(item)); });
 }
@@ -165,15 +164,28 @@ void ListForm::Form_Load()
         lines << lineText(p_.CurRec, p_.QuickFindField);
     }
     ListLst1->addItems(lines);
+    clearCurrentLine(ListLst1);
     ListLbl2->setText(fieldCaption(p_.QuickFindField));
     if (QWidget* print = loadedWindowWithTitle(QStringLiteral("Print")))
         unloadWindow(print);
     p_.ui.setWaitCursor(false);
 }
 
-void ListForm::ListLst1_Click()
+void ListForm::ListLst1_Click(ListClick how)
 {
-    ListCmd2->setFocus(Qt::OtherFocusReason);
+    if (how == ListClick::Mouse)
+        ListCmd2->setFocus(Qt::OtherFocusReason);
+}
+
+void ListForm::keyPressEvent(QKeyEvent* event)
+{
+    // Enter that no control took (the list passes it on) answers the default
+    // button, as in a dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ListCmd2->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ListForm::ListCmd1_Click()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/ListClick.h"
 #include "store/Program.h"
 
 #include <QWidget>
@@ -34,10 +35,13 @@ public:
     // The line QuickFind shows for record `r` under field code `code`.
     static QString lineText(const NARecord& r, QChar code);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void ListCmd1_Click();
     void ListCmd2_Click();
-    void ListLst1_Click();
+    void ListLst1_Click(ListClick how);
     void openLine(int row);
 
     Program& p_;

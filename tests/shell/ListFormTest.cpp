@@ -57,6 +57,12 @@ protected:
             out << trimRight(l);
         return out;
     }
+    QPoint lineCentre(int row) { return list()->visualItemRect(list()->item(row)).center(); }
+    void clickLine(int row)
+    {
+        ASSERT_TRUE(list()->visualItemRect(list()->item(row)).isValid());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, lineCentre(row));
+    }
     void press(const char* name)
     {
         click(control<QPushButton>(form(), name));
@@ -168,8 +174,8 @@ TEST_F(QuickFind, DisplayOpensTheChosenRecordForBrowsing)
     ASSERT_NE(form(), nullptr);
     EXPECT_EQ(findWindow("BrsForma"), nullptr);
 
-    // Selecting a line hands the focus to the display button.
-    list()->setCurrentRow(0);
+    // Clicking a line hands the focus to the display button.
+    clickLine(0);
     EXPECT_EQ(form()->focusWidget()->objectName(), "ListCmd2");
     press("ListCmd2");
     EXPECT_EQ(form(), nullptr) << "QuickFind unloads";
@@ -185,14 +191,55 @@ TEST_F(QuickFind, DisplayOpensTheChosenRecordForBrowsing)
 
     // A double click opens its line at once.
     open(QLatin1Char('0'), QLatin1Char('0'));
-    QListWidget* l = list();
-    const QRect third = l->visualItemRect(l->item(2));
-    ASSERT_TRUE(third.isValid());
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, third.center());
-    QTest::mouseDClick(l->viewport(), Qt::LeftButton, {}, third.center());
+    clickLine(2);
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, lineCentre(2));
     settle();
     EXPECT_EQ(form(), nullptr);
     EXPECT_EQ(env.p().CurId, 9);
+}
+
+TEST_F(QuickFind, TheKeysChooseAndOpenALine)
+{
+    start(people(1, 6));
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    // Opening chooses no line and leaves the focus in the list.
+    ASSERT_NE(form(), nullptr);
+    pressKey(form(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), list());
+    EXPECT_EQ(list()->currentRow(), 0) << "the first arrow key chooses the first line";
+    // Every press moves on: choosing a line by the keys keeps the focus in the list.
+    pressKey(form(), Qt::Key_Down);
+    pressKey(form(), Qt::Key_Down);
+    pressKey(form(), Qt::Key_Up);
+    pressKey(form(), Qt::Key_Down);
+    pressKey(form(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), list());
+    EXPECT_EQ(list()->currentRow(), 3);
+    EXPECT_TRUE(list()->currentItem()->isSelected());
+    // Enter in the list opens the chosen line.
+    pressKey(form(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(form(), nullptr);
+    EXPECT_EQ(env.p().CurId, 4);
+    ASSERT_NE(findWindow("BrsForma"), nullptr);
+    closeRecordScreens(env.p());
+    settle();
+
+    // Enter on the focused display button presses it; on Cancel it cancels.
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    clickLine(1);
+    pressKey(form(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(env.p().CurId, 2);
+    closeRecordScreens(env.p());
+    settle();
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    clickLine(1);
+    control<QPushButton>(form(), "ListCmd1")->setFocus();
+    pressKey(form(), Qt::Key_Enter, Qt::KeypadModifier);
+    settle();
+    EXPECT_EQ(form(), nullptr);
+    EXPECT_EQ(findWindow("BrsForma"), nullptr);
 }
 
 TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)

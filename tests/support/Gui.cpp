@@ -40,6 +40,15 @@ void type(QLineEdit* box, const QString& text)
     QTest::keyClicks(box, text);
 }
 
+void pressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers)
+{
+    ASSERT_NE(window, nullptr);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
 void settle()
 {
     for (int i = 0; i < 3; ++i) {

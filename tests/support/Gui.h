@@ -41,6 +41,9 @@ template <typename T = QWidget> T* control(QWidget* window, const QString& objec
 void click(QAbstractButton* button);
 // Clears a text box and types `text` key by key (length limits apply).
 void type(QLineEdit* box, const QString& text);
+// Makes `window` the active window and presses `key` as the keyboard does:
+// the key goes to whichever control has the focus.
+void pressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Lets posted events run and deletes windows that unloaded.
 void settle();
 

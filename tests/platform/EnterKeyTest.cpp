@@ -1,0 +1,74 @@
+#include "platform/gui/QtUi.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace tavrel::test {
+namespace {
+
+// Presses `keys` in the message box about to open, as the keyboard does.
+void pressInNextBox(std::vector<Qt::Key> keys)
+{
+    QTimer::singleShot(0, qApp, [keys] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        box->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(box));
+        for (Qt::Key k : keys)
+            QTest::keyClick(QApplication::focusWidget(), k);
+        // Never leave a box open when a key did not answer it.
+        if (box->isVisible()) {
+            ADD_FAILURE() << "the box is still open";
+            box->close();
+        }
+    });
+}
+
+TEST(EnterKey, PressesTheFocusedButtonInAnyWindow)
+{
+    QWidget window;
+    auto* first = new QPushButton(QStringLiteral("&First"), &window);
+    auto* second = new QPushButton(QStringLiteral("&Second"), &window);
+    auto* row = new QHBoxLayout(&window);
+    row->addWidget(first);
+    row->addWidget(second);
+    QStringList pressed;
+    QObject::connect(first, &QPushButton::clicked, &window, [&] { pressed << "first"; });
+    QObject::connect(second, &QPushButton::clicked, &window, [&] { pressed << "second"; });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    second->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    first->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(pressed, QStringList({"second", "first"}));
+}
+
+TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
+{
+    QtUi ui;
+    const QString title = QStringLiteral("Tavrel");
+    pressInNextBox({Qt::Key_Return});
+    EXPECT_EQ(ui.messageBox("Sure?", title, Ui::Buttons::YesNo, Ui::Icon::Question),
+              Ui::Answer::Yes);
+    pressInNextBox({Qt::Key_Return});
+    EXPECT_EQ(ui.messageBox("Sure?", title, Ui::Buttons::YesNoCancel, Ui::Icon::Question),
+              Ui::Answer::Yes);
+    // A button the user moved to answers Enter, as on any window.
+    pressInNextBox({Qt::Key_Tab, Qt::Key_Return});
+    EXPECT_EQ(ui.messageBox("Sure?", title, Ui::Buttons::YesNo, Ui::Icon::Question),
+              Ui::Answer::No);
+    pressInNextBox({Qt::Key_Escape});
+    EXPECT_EQ(ui.messageBox("Go on?", title, Ui::Buttons::OkCancel, Ui::Icon::None),
+              Ui::Answer::Cancel);
+}
+
+} // namespace
+} // namespace tavrel::test
