@@ -1,0 +1,363 @@
+#include "EnvelopeFixture.h"
+
+#include "platform/Errors.h"
+
+namespace tavrel::test {
+
+namespace {
+
+const QString kCompleted = QStringLiteral("Envelope Printing Completed.");
+const QString kTerminated = QStringLiteral("Envelope Printing Terminated At Your Request.");
+const QString kEmpty =
+    QStringLiteral("The N&A File Or The Selected Mailing List Is Empty. Nothing To Print.");
+const QString kTestQuestion = QStringLiteral("Do You Want To Print A Test Envelope?");
+const QString kAnotherTest = QStringLiteral(
+    "Wait For Test Envelope To Print.\n\nDo You Want To Print Another Test Envelope?");
+
+} // namespace
+
+class EnvelopeRunTest : public EnvelopeTest {
+protected:
+    void SetUp() override
+    {
+        openPeople(3);
+        env.ui.setAutoOk(true);
+    }
+};
+
+// Each size: its paper code, its class's fonts and line steps, and the exact
+// place of every line of both blocks.
+TEST_F(EnvelopeRunTest, EverySizeHasItsPaperFontsAndBlockPositions)
+{
+    struct Row {
+        int paper;
+        double returnSize;
+        int returnStep;
+        double mailSize;
+        int mailStep, mailX, mailY;
+    };
+    const Row rows[kEnvelopeSizeCount] = {
+        {20, 10, 230, 12, 290, 5760, 2880}, {37, 10, 230, 12, 290, 4320, 2880},
+        {38, 9, 200, 10, 230, 3240, 2520},  {27, 10, 230, 12, 290, 5760, 2880},
+        {31, 9, 200, 10, 230, 3240, 2520},  {34, 11, 260, 14, 350, 5760, 4320},
+        {28, 11, 260, 14, 350, 5760, 4320},
+    };
+    for (int size = 0; size < kEnvelopeSizeCount; ++size) {
+        SCOPED_TRACE(size);
+        const Row& r = rows[size];
+        env.printer = RecordingPrinter();
+        EnvelopeJob j = typedJob();
+        j.sizeIndex = size;
+        j.landscape = size % 2 == 0;
+        ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+        const int orientation = j.landscape ? 2 : 1;
+        EXPECT_EQ(env.printer.log, (QStringList{QStringLiteral("paper %1").arg(r.paper),
+                                                QStringLiteral("orientation %1").arg(orientation),
+                                                "endDoc", "orientation 1", "paper 1"}));
+        const auto& t = env.printer.texts;
+        ASSERT_EQ(t.size(), 10u);
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(t[i].text, j.ReturnAddr[i]);
+            EXPECT_EQ(QPointF(t[i].x, t[i].y), QPointF(0, i * r.returnStep));
+            EXPECT_EQ(t[i].size, r.returnSize);
+            EXPECT_EQ(t[5 + i].text, j.MailAddr[i]);
+            EXPECT_EQ(QPointF(t[5 + i].x, t[5 + i].y), QPointF(r.mailX, r.mailY + i * r.mailStep));
+            EXPECT_EQ(t[5 + i].size, r.mailSize);
+        }
+        for (const auto& line : t) {
+            EXPECT_EQ(line.font, QStringLiteral("Courier New"));
+            EXPECT_TRUE(line.bold);
+            EXPECT_FALSE(line.italic);
+            EXPECT_EQ(line.page, 1);
+        }
+        expectPrinterReset();
+        EXPECT_EQ(env.ui.last().text, kCompleted);
+        EXPECT_EQ(windows.prepared, 1);
+    }
+}
+
+// The options leave a block out; italics and upper case apply per block, and
+// upper case never reaches the address kept in the dialog or the file.
+TEST_F(EnvelopeRunTest, BlocksAndTheirStyling)
+{
+    struct Row {
+        int returnOption, mailOption;
+        bool returnItalics, returnUpper, mailItalics, mailUpper;
+        int returnLines, mailLines;
+    };
+    const Row rows[] = {
+        {ReturnFrom::None, MailTo::Keyboard, true, true, false, false, 0, 5},
+        {ReturnFrom::Keyboard, MailTo::None, false, false, true, true, 5, 0},
+        {ReturnFrom::Keyboard, MailTo::Keyboard, true, false, false, true, 5, 5},
+        {ReturnFrom::NAEntry, MailTo::NAEntry, false, true, true, false, 5, 5},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.returnOption << "/" << r.mailOption);
+        env.printer = RecordingPrinter();
+        EnvelopeJob j = typedJob();
+        j.returnOption = r.returnOption;
+        j.mailOption = r.mailOption;
+        j.returnItalics = r.returnItalics;
+        j.returnUppercase = r.returnUpper;
+        j.mailItalics = r.mailItalics;
+        j.mailUppercase = r.mailUpper;
+        const EnvelopeJob kept = j;
+        ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+        int returnLines = 0, mailLines = 0;
+        for (const auto& t : env.printer.texts) {
+            const bool mail = t.x == 5760;
+            const AddressLines& source = mail ? kept.MailAddr : kept.ReturnAddr;
+            const int line = mail ? mailLines++ : returnLines++;
+            const bool upper = mail ? r.mailUpper : r.returnUpper;
+            EXPECT_EQ(t.text, upper ? source[line].toUpper() : source[line]);
+            EXPECT_EQ(t.italic, mail ? r.mailItalics : r.returnItalics);
+        }
+        EXPECT_EQ(returnLines, r.returnLines);
+        EXPECT_EQ(mailLines, r.mailLines);
+        // Blank lines are printed too: the fifth line of the return address is blank.
+        if (r.returnLines) {
+            EXPECT_EQ(env.printer.texts[4].text, QString(35, QLatin1Char(' ')));
+        }
+        expectPrinterReset();
+    }
+}
+
+TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
+{
+    std::map<int, NARecord> records;
+    for (int id = 1; id <= 5; ++id)
+        records[id] = envelopePerson(id);
+    records[4] = deletedRecord(4, QStringLiteral("Gone"));
+    openFile(records);
+    writeList(QStringLiteral("abc"), {2, 4, 5});
+    const QByteArray before = fileBytes(env.naPath());
+
+    EnvelopeJob j = typedJob();
+    j.mailOption = MailTo::MailingList;
+    j.mailListFile = QStringLiteral("tvlmail.abc");
+    j.sortIndex = kDoNotSort;
+    j.countText = QStringLiteral(" 3 ");
+    j.mailUppercase = true;
+    ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+
+    EXPECT_EQ(mailNamesByPage(), (std::vector<QString>{"PERSON 2", "PERSON 2", "PERSON 2",
+                                                       "PERSON 5", "PERSON 5", "PERSON 5"}));
+    for (int page = 1; page <= 6; ++page)
+        EXPECT_EQ(env.printer.onPage(page).size(), 10u) << page;
+    const auto page4 = env.printer.onPage(4);
+    EXPECT_EQ(page4[6].text.trimmed(), QStringLiteral("5 MAIN STREET"));
+    EXPECT_EQ(page4[9].text.trimmed(), QStringLiteral("ZONE 5"));
+    EXPECT_EQ(env.printer.log.count(QStringLiteral("newPage")), 5);
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), QStringList{"endDoc"});
+    EXPECT_EQ(windows.prepared, 6);
+    EXPECT_EQ(windows.calls, (QStringList{"wait", "closeWait", "progress", "closeProgress"}));
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    EXPECT_EQ(env.ui.last().text, kCompleted);
+}
+
+// "Do Not Sort" keeps ascending IDs; the key orders ignore case and break
+// ties on the minor key.
+TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
+{
+    openFile({{1, envelopePerson(1, "delta", "b")},
+              {2, envelopePerson(2, "Alpha", "c")},
+              {3, envelopePerson(3, "charlie", "A")},
+              {4, envelopePerson(4, "bravo", "b")},
+              {5, envelopePerson(5, "alpha", "a")}});
+    const std::vector<std::pair<int, std::vector<QString>>> rows = {
+        {kDoNotSort, {"Person 1", "Person 2", "Person 3", "Person 4", "Person 5"}},
+        {2, {"Person 5", "Person 2", "Person 4", "Person 3", "Person 1"}},
+        {3, {"Person 5", "Person 3", "Person 4", "Person 1", "Person 2"}},
+    };
+    for (const auto& [sortIndex, expected] : rows) {
+        SCOPED_TRACE(sortIndex);
+        env.printer = RecordingPrinter();
+        EnvelopeJob j = typedJob();
+        j.mailOption = MailTo::AllEntries;
+        j.sortIndex = sortIndex;
+        ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+        EXPECT_EQ(mailNamesByPage(), expected);
+    }
+}
+
+TEST_F(EnvelopeRunTest, CancelAfterTheFirstEnvelopeAbandonsTheJob)
+{
+    env.ui.onProcessEvents = [this] { windows.EnvCancelRequested = true; };
+    EnvelopeJob j = typedJob();
+    j.mailOption = MailTo::AllEntries;
+    j.countText = QStringLiteral("2");
+    EXPECT_EQ(run(j), EnvelopeRunEnd::Cancelled);
+    EXPECT_EQ(windows.prepared, 0); // not advanced for the envelope Cancel was seen on
+    EXPECT_EQ(env.printer.texts.size(), 10u);
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+    EXPECT_EQ(env.printer.log.count(QStringLiteral("newPage")), 0);
+    EXPECT_EQ(env.ui.last().text, kTerminated);
+    expectPrinterReset();
+
+    // Cancel seen after the first envelope of the run: the counter stays at 1.
+    env.printer = RecordingPrinter();
+    int pumps = 0;
+    env.ui.onProcessEvents = [&] { windows.EnvCancelRequested = ++pumps == 2; };
+    EXPECT_EQ(run(j), EnvelopeRunEnd::Cancelled);
+    EXPECT_EQ(windows.prepared, 1);
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+    EXPECT_EQ(env.ui.last().text, kTerminated);
+}
+
+TEST_F(EnvelopeRunTest, EmptySelectionsAndRefusalsPrintNothing)
+{
+    std::map<int, NARecord> records{{1, envelopePerson(1)}};
+    records[2] = deletedRecord(2, QStringLiteral("Gone"));
+    records[3] = deletedRecord(3, QStringLiteral("Gone too"));
+    openFile(records, 2);
+    writeList(QStringLiteral("del"), {2, 3});
+
+    struct Row {
+        int returnOption, mailOption;
+        QString file, count, message;
+        EnvelopeRunEnd end;
+    };
+    const Row rows[] = {
+        {-1, 0, {}, "1", "Please Select A 'Return Address' Option.", EnvelopeRunEnd::Refused},
+        {0, -1, {}, "1", "Please Select A 'Mailing Address' Option.", EnvelopeRunEnd::Refused},
+        {0,
+         0,
+         {},
+         "abc",
+         "The Number Of Envelopes To Print Must Be A Number.",
+         EnvelopeRunEnd::Refused},
+        {0,
+         0,
+         {},
+         "",
+         "The Number Of Envelopes To Print Must Be A Number.",
+         EnvelopeRunEnd::Refused},
+        {0,
+         0,
+         {},
+         "3x",
+         "The Number Of Envelopes To Print Must Be A Number.",
+         EnvelopeRunEnd::Refused},
+        {0,
+         0,
+         {},
+         "32768",
+         "The Number Of Envelopes To Print Cannot Be More Than 32767.",
+         EnvelopeRunEnd::Refused},
+        {0,
+         0,
+         {},
+         "99999999999999999999",
+         "The Number Of Envelopes To Print Cannot Be More Than 32767.",
+         EnvelopeRunEnd::Refused},
+        {0, 1, {}, "1", "Please Select A Mailing List.", EnvelopeRunEnd::Refused},
+        {0, 1, "tvlmail.del", "1", kEmpty, EnvelopeRunEnd::Empty},
+        {0, 1, "tvlmail.zzz", "1", "Error  53 In EnvPrintButton_Click.  Notify Programmer.",
+         EnvelopeRunEnd::Stopped},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.message.toStdString() + " / " + r.count.toStdString());
+        EnvelopeJob j = typedJob();
+        j.returnOption = r.returnOption;
+        j.mailOption = r.mailOption;
+        j.mailListFile = r.file;
+        j.countText = r.count;
+        EXPECT_EQ(EnvPrintButton_Click(p, j, windows), r.end);
+        EXPECT_EQ(env.ui.last().text, r.message);
+        EXPECT_TRUE(env.printer.log.isEmpty()) << env.printer.log.join(' ').toStdString();
+    }
+    EXPECT_FALSE(env.ui.texts().contains(kTestQuestion));
+}
+
+TEST_F(EnvelopeRunTest, ACountBelowOnePrintsNothingAndStillCompletes)
+{
+    for (const char* count : {"0", "-4", "0.4"}) {
+        SCOPED_TRACE(count);
+        env.printer = RecordingPrinter();
+        EnvelopeJob j = typedJob();
+        j.mailOption = MailTo::AllEntries;
+        j.countText = QString::fromLatin1(count);
+        EXPECT_EQ(run(j), EnvelopeRunEnd::Completed);
+        EXPECT_TRUE(env.printer.texts.empty());
+        EXPECT_EQ(env.printer.log.count(QStringLiteral("newPage")), 0);
+        EXPECT_EQ(env.ui.last().text, kCompleted);
+    }
+    // A decimal count is rounded, as a whole number of envelopes.
+    env.printer = RecordingPrinter();
+    EnvelopeJob j = typedJob();
+    j.countText = QStringLiteral("2.6");
+    EXPECT_EQ(run(j), EnvelopeRunEnd::Completed);
+    EXPECT_EQ(env.printer.texts.size(), 30u);
+}
+
+TEST_F(EnvelopeRunTest, TestEnvelopesUntilNoThenTheRun)
+{
+    EnvelopeJob j = typedJob();
+    j.returnOption = ReturnFrom::None;
+    j.mailItalics = true;
+    j.mailUppercase = true;
+    j.sizeIndex = 5;
+    for (auto a : {Ui::Answer::Yes, Ui::Answer::Yes, Ui::Answer::No})
+        env.ui.answer(a);
+    EXPECT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Completed);
+    EXPECT_EQ(env.ui.texts(), (QStringList{kTestQuestion, kAnotherTest, kAnotherTest, kCompleted}));
+    EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNoCancel);
+    EXPECT_EQ(env.printer.documents, 3);
+    // Each test envelope: its own document, the mailing block only, X rows in plain bold.
+    for (int doc = 0; doc < 2; ++doc) {
+        int lines = 0;
+        for (const auto& t : env.printer.texts) {
+            if (t.document != doc)
+                continue;
+            EXPECT_EQ(t.text, QString(35, QLatin1Char('X')));
+            EXPECT_EQ(QPointF(t.x, t.y), QPointF(5760, 4320 + lines * 350));
+            EXPECT_FALSE(t.italic);
+            EXPECT_TRUE(t.bold);
+            EXPECT_EQ(t.size, 14);
+            ++lines;
+        }
+        EXPECT_EQ(lines, 5);
+    }
+    EXPECT_EQ(env.printer.log.mid(0, 3), (QStringList{"orientation 2", "paper 34", "endDoc"}));
+    const auto run = env.printer.texts.back();
+    EXPECT_EQ(run.document, 2);
+    EXPECT_EQ(run.text, QStringLiteral("LAND").leftJustified(35));
+    EXPECT_TRUE(run.italic);
+}
+
+TEST_F(EnvelopeRunTest, CancelAtTheTestQuestionStopsBeforeAnythingPrints)
+{
+    env.ui.answer(Ui::Answer::Yes);
+    env.ui.answer(Ui::Answer::Cancel);
+    EnvelopeJob j = typedJob();
+    j.landscape = false;
+    EXPECT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Stopped);
+    EXPECT_EQ(env.printer.documents, 1); // the test envelope only
+    EXPECT_EQ(env.printer.log.mid(env.printer.log.size() - 2),
+              (QStringList{"orientation 1", "paper 1"}));
+    EXPECT_TRUE(windows.calls.isEmpty());
+    expectPrinterReset();
+}
+
+TEST_F(EnvelopeRunTest, APrinterErrorAbandonsTheJobAndResetsThePrinter)
+{
+    env.printer.failWith = ErrNo::PrinterError;
+    EnvelopeJob j = typedJob();
+    j.returnItalics = true;
+    EXPECT_EQ(run(j), EnvelopeRunEnd::PrinterError);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Printer Error"));
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+    EXPECT_EQ(windows.calls, QStringList{"progress"} << "closeProgress");
+    expectPrinterReset();
+
+    // A printer that cannot even abandon the job is still set back.
+    env.printer = RecordingPrinter();
+    env.printer.failWith = ErrNo::PrinterError;
+    env.printer.docFailWith = ErrNo::PrinterError;
+    EXPECT_EQ(run(j), EnvelopeRunEnd::PrinterError);
+    expectPrinterReset();
+}
+
+} // namespace tavrel::test
