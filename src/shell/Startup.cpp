@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kSmallestFigure = 69; // 640 x 480 at 15 twips a pixel
 constexpr int kSplashMs = 5000;
+constexpr int kSplashStepMs = 40; // how often the wait looks for window events
 
 int toTwips(int pixels, qreal dotsPerInch)
 {
@@ -57,20 +58,23 @@ void checkSingleCopy(Program& p, const StartupEnvironment& env)
     }
 }
 
-// The About box stands for five seconds while nothing else happens.
+// The About box stands for five seconds while nothing else happens. The
+// window system shows it when it is ready, which on a busy machine can be
+// well after show() returns, and a paint before that is lost; so the wait lets
+// window events through (never the user's input), and the box is painted
+// whenever it is exposed.
 void showSplash(Program& p, const StartupEnvironment& env)
 {
     const QDateTime start = p.clock.now();
     AbtForm splash(p, env.programFile, AbtForm::Mode::Splash);
     splash.setModal(false);
     splash.show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    splash.repaint();
     for (;;) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         const qint64 elapsed = start.msecsTo(p.clock.now());
         if (elapsed > kSplashMs)
             break;
-        p.clock.sleepMs(int(kSplashMs - elapsed) + 1);
+        p.clock.sleepMs(int(qMin<qint64>(kSplashStepMs, kSplashMs - elapsed + 1)));
     }
     splash.close();
 }

@@ -6,6 +6,7 @@
 #include "shell/Startup.h"
 
 #include <QFile>
+#include <QWindow>
 
 namespace tavrel::test {
 namespace {
@@ -163,6 +164,39 @@ TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << "welcome box shown while switched off";
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+TEST_F(StartupTest, TheSplashIsPaintedWheneverItIsExposedDuringTheWait)
+{
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
+    PaintCounter counter;
+    QWidget* splash = nullptr;
+    clock.onSleep = [&] {
+        if (splash)
+            return;
+        splash = findWindow(QStringLiteral("AbtForm"));
+        ASSERT_NE(splash, nullptr);
+        ASSERT_NE(splash->windowHandle(), nullptr);
+        EXPECT_TRUE(splash->windowHandle()->isExposed()) << "waiting on a box not yet shown";
+        // The window system asks for the box again (it was covered, or shown late).
+        splash->installEventFilter(&counter);
+        splash->update();
+    };
+    run(screen(1024, 768));
+    ASSERT_NE(splash, nullptr);
+    EXPECT_GE(counter.paints, 1) << "the splash was not painted again during its five seconds";
 }
 
 TEST_F(StartupTest, WelcomeBoxFollowsWelcomeOffAndCanSwitchItselfOff)
