@@ -174,6 +174,7 @@ QPainter& QtPrinter::painter()
             printerError(QStringLiteral("cannot start the document"));
         }
         painter_ = std::move(p);
+        painterFontSet_ = false;
         ++pdfCount_;
     }
     while (pendingBreaks_ > 0) {
@@ -187,30 +188,39 @@ QPainter& QtPrinter::painter()
     return *painter_;
 }
 
+const QtPrinter::CurrentFont& QtPrinter::currentFont() const
+{
+    if (!currentFont_) {
+        QFont font = printFont(font_, size_, bold_, italic_, underline_);
+        QFontMetricsF metrics(font);
+        currentFont_.emplace(CurrentFont{std::move(font), std::move(metrics)});
+    }
+    return *currentFont_;
+}
+
 void QtPrinter::printLine(const QString& text)
 {
-    const QFont font = printFont(font_, size_, bold_, italic_, underline_);
-    const QFontMetricsF metrics(font);
+    const CurrentFont& current = currentFont();
     QPainter& p = painter();
-    p.setFont(font);
+    if (!painterFontSet_) {
+        p.setFont(current.font);
+        painterFontSet_ = true;
+    }
     p.setPen(Qt::black);
     // The text's top lies at the current y.
-    p.drawText(QPointF(x_, y_ + metrics.ascent() * twipsPerFontPixel()), text);
+    p.drawText(QPointF(x_, y_ + current.metrics.ascent() * twipsPerFontPixel()), text);
     x_ = 0;
     y_ += textHeight(text);
 }
 
 double QtPrinter::textWidth(const QString& text) const
 {
-    return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_))
-               .horizontalAdvance(text) *
-           twipsPerFontPixel();
+    return currentFont().metrics.horizontalAdvance(text) * twipsPerFontPixel();
 }
 
 double QtPrinter::textHeight(const QString&) const
 {
-    return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_)).height() *
-           twipsPerFontPixel();
+    return currentFont().metrics.height() * twipsPerFontPixel();
 }
 
 double QtPrinter::pageWidth() const

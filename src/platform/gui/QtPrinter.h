@@ -2,6 +2,8 @@
 
 #include "platform/Printer.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
@@ -40,11 +42,11 @@ public:
     QtPrinter& operator=(const QtPrinter&) = delete;
 
     void setScaleTwips() override {}
-    void setFontName(const QString& name) override { font_ = name; }
-    void setFontSize(double points) override { size_ = points; }
-    void setFontBold(bool on) override { bold_ = on; }
-    void setFontItalic(bool on) override { italic_ = on; }
-    void setFontUnderline(bool on) override { underline_ = on; }
+    void setFontName(const QString& name) override { changeFont(font_, name); }
+    void setFontSize(double points) override { changeFont(size_, points); }
+    void setFontBold(bool on) override { changeFont(bold_, on); }
+    void setFontItalic(bool on) override { changeFont(italic_, on); }
+    void setFontUnderline(bool on) override { changeFont(underline_, on); }
     QString fontName() const override { return font_; }
     double fontSize() const override { return size_; }
     bool fontBold() const override { return bold_; }
@@ -84,6 +86,21 @@ public:
     static std::optional<QPageSize> pageSizeForCode(int code);
 
 private:
+    // The font of the current settings and its metrics, made once per setting.
+    struct CurrentFont {
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    template <typename T, typename U> void changeFont(T& setting, const U& value)
+    {
+        if (setting == value)
+            return;
+        setting = value;
+        currentFont_.reset();
+        painterFontSet_ = false;
+    }
+    const CurrentFont& currentFont() const;
+
     std::unique_ptr<QPrinter> makeDevice() const;
     void applyLayout(QPrinter& device, const QPageSize& size, int orientation) const;
     bool printerSupports(const QPageSize& size) const;
@@ -108,6 +125,8 @@ private:
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;
     bool bold_ = false, italic_ = false, underline_ = false;
+    mutable std::optional<CurrentFont> currentFont_;
+    bool painterFontSet_ = false; // the open painter draws with currentFont()
     double x_ = 0, y_ = 0;
     int orientation_ = 1;
     int paper_ = 1;
