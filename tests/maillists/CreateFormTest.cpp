@@ -215,9 +215,17 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     QStringList shown = itemsOf(w->CreateFil1);
     shown.sort();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("TVLMAIL.TWO"), QStringLiteral("tvlmail.one")}));
-    select(w->CreateFil1, QStringLiteral("tvlmail.one"));
+    clickLine(w->CreateFil1, QStringLiteral("tvlmail.one"));
     EXPECT_EQ(w->CreateTxt5->text(), QStringLiteral("First List").leftJustified(40));
     EXPECT_EQ(w->focusWidget(), w->ShowNameButton);
+
+    // Clicking the selected file again reads its title again.
+    writeRaw(QStringLiteral("tvlmail.one"), listBytes(QStringLiteral("Renamed"), {1}));
+    w->CreateCmd2->setFocus();
+    clickLine(w->CreateFil1, QStringLiteral("tvlmail.one"));
+    EXPECT_EQ(w->CreateTxt5->text(), QStringLiteral("Renamed").leftJustified(40));
+    EXPECT_EQ(w->focusWidget(), w->ShowNameButton);
+
     select(w->CreateFil1, QStringLiteral("TVLMAIL.TWO"));
     EXPECT_EQ(w->CreateTxt5->text(), QString(40, QLatin1Char(' ')));
     EXPECT_TRUE(env.ui.messages.empty());

@@ -87,11 +87,31 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
     EXPECT_FALSE(w->MailCmd3->isHidden());
     EXPECT_FALSE(env.ui.waitCursor);
 
+    // Clicking the selected file again starts afresh: title read again, IDs
+    // emptied, revise button hidden.
+    click(w->MailCmd3);
+    w->MailTxt2->setText(QStringLiteral("Typed"));
+    clickLine(w->MailFil1, QStringLiteral("tvlmail.a"));
+    EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("No Title Specified"));
+    EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
+    EXPECT_TRUE(w->MailCmd7->isHidden());
+    EXPECT_FALSE(w->MailCmd3->isHidden());
+
     // Clicking another file hides the revise button again.
     click(w->MailCmd3);
     select(w->MailFil1, QStringLiteral("tvlmail.h"));
     EXPECT_TRUE(w->MailCmd7->isHidden());
     EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
+
+    // A read-only list is refused with the error a write to it gives, and kept.
+    const QByteArray kept = bytesOf(QStringLiteral("tvlmail.a"));
+    ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("tvlmail.a")), QFileDevice::ReadOwner));
+    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    click(w->MailCmd3);
+    env.ui.answer(Ui::Answer::Yes);
+    click(w->MailCmd7);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  70 In MailCmd7.  Notify Programmer."));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), kept);
 }
 
 TEST_F(MailFormTest, ChangesTheTitleKeepingTheFlags)
