@@ -1,0 +1,348 @@
+#include "EnvelopeFixture.h"
+
+#include "envelopes/EnvelopeCommands.h"
+#include "envelopes/EnvelopePrint.h"
+#include "platform/Errors.h"
+#include "platform/gui/Windows.h"
+#include "store/RecordAccess.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace tavrel::test {
+
+namespace {
+
+const QString kConflict =
+    QStringLiteral("You Cannot Specify 'No Return Address' And 'No To Address' Simultaneously.\n\n"
+                   "These Options Are Being Reset. Please Reselect Addressing Options.");
+
+// The panels by one control each, in a fixed order, for comparing what shows.
+const char* const kPanels[] = {"EnvAddrOKButton",
+                               "ReturnAddressList",
+                               "ReturnAddressListOKButton",
+                               "MailingAddressListOKButton",
+                               "File1",
+                               "EnvMailingListSortByFrame",
+                               "EnvMailingListSortByOKButton",
+                               "Frame3",
+                               "ForEachAddrLabel"};
+
+} // namespace
+
+class EnvelopePrintTest : public EnvelopeTest {
+protected:
+    EnvelopePrint* w = nullptr;
+
+    void SetUp() override
+    {
+        openFile({{2, envelopePerson(2, QStringLiteral("zed"))},
+                  {5, envelopePerson(5, QStringLiteral("amy"))},
+                  {7, envelopePerson(7, QStringLiteral("max"))}});
+        p.SortPref = QLatin1Char('0');
+    }
+
+    void open()
+    {
+        showEnvelopeDialog(p);
+        w = windowOf<EnvelopePrint>(QStringLiteral("EnvelopePrint"));
+        ASSERT_TRUE(w);
+    }
+
+    template <typename T = QWidget> T* c(const char* name)
+    {
+        return control<T>(w, QLatin1String(name));
+    }
+    QRadioButton* option(const char* name) { return c<QRadioButton>(name); }
+    void choose(const char* name) { click(option(name)); }
+
+    // The panels showing, by the names in kPanels.
+    QStringList panels()
+    {
+        QStringList out;
+        for (const char* name : kPanels) {
+            if (c(name)->isVisible())
+                out << QLatin1String(name);
+        }
+        return out;
+    }
+    QString instruction() { return c<QLabel>("EnvAddrInstrLabel")->text(); }
+
+    // Types up to five lines into the keyboard panel and presses its OK.
+    void typeAddress(const QStringList& lines)
+    {
+        for (int i = 0; i < 5; ++i)
+            type(c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i).toLatin1()), lines.value(i));
+        click(c<QPushButton>("EnvAddrOKButton"));
+    }
+    QStringList listLines(const char* name)
+    {
+        QStringList out;
+        auto* list = c<QListWidget>(name);
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    void pickLine(const char* list, int row)
+    {
+        auto* l = c<QListWidget>(list);
+        l->setCurrentRow(row);
+        l->item(row)->setSelected(true);
+    }
+};
+
+TEST_F(EnvelopePrintTest, OpensWithNoAddressOptionAndThePrintOptions)
+{
+    open();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Print Envelopes"));
+    for (const char* name : {"EnvOpt1_0", "EnvOpt1_1", "EnvOpt1_2", "EnvOpt2_0", "EnvOpt2_1",
+                             "EnvOpt2_2", "EnvOpt2_3", "EnvOpt2_4"})
+        EXPECT_FALSE(option(name)->isChecked()) << name;
+    EXPECT_TRUE(option("EnvOpt3_0")->isChecked());
+    EXPECT_TRUE(option("EnvOpt4_0")->isChecked());
+    EXPECT_EQ(option("EnvOpt2_4")->text(), QStringLiteral("No \"To\" A&ddress"));
+    EXPECT_EQ(option("EnvOpt3_6")->text(), QStringLiteral("C5 (162mm x 22&9mm)"));
+    EXPECT_EQ(c<QGroupBox>("Frame2")->title(), QStringLiteral("Mailing (\"To\") Address"));
+    EXPECT_EQ(c<QLineEdit>("EnvNumberEnv")->text(), QStringLiteral("1"));
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+    EXPECT_TRUE(c("EnvPrintButton")->isVisible());
+    EXPECT_TRUE(c("EnvCancelButton")->isVisible());
+
+    // Print with nothing chosen is refused and the dialog stays.
+    env.ui.setAutoOk(true);
+    click(c<QPushButton>("EnvPrintButton"));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select A 'Return Address' Option."));
+    EXPECT_TRUE(isLoaded(w));
+
+    env.ui.onModal([](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Quick Help - How To Print Envelopes"));
+        click(control<QPushButton>(&d, QStringLiteral("EnvExplainOKButton")));
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+    });
+    click(c<QPushButton>("EnvQuickHelpButton"));
+    EXPECT_EQ(env.ui.modalWindows, QStringList{"EnvExplain"});
+
+    click(c<QPushButton>("EnvCancelButton"));
+    settle();
+    EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
+}
+
+TEST_F(EnvelopePrintTest, TypedAddressesPrintAndTheDialogCloses)
+{
+    open();
+    choose("EnvOpt1_0");
+    EXPECT_EQ(instruction(), QStringLiteral("Please Enter Return Address Below"));
+    EXPECT_EQ(panels(), QStringList{"EnvAddrOKButton"});
+    EXPECT_EQ(w->focusWidget(), c("EnvAddrLine_0"));
+    typeAddress({"Ann Sender", "1 Home Row"});
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+    EXPECT_EQ(w->ReturnAddr[1], QStringLiteral("1 Home Row").leftJustified(35));
+
+    // The keyboard panel shows the lines entered before; Cancel keeps them
+    // and leaves the option unselected.
+    choose("EnvOpt2_0");
+    EXPECT_EQ(instruction(), QStringLiteral("Please Enter Mailing Address Below"));
+    typeAddress({"Bob Receiver", "2 Far Lane", "Farville"});
+    click(c<QCheckBox>("EnvMailingUppercase"));
+    type(c<QLineEdit>("EnvNumberEnv"), QStringLiteral("2"));
+    choose("EnvOpt3_2");
+    choose("EnvOpt4_1");
+
+    env.ui.answer(Ui::Answer::No);
+    env.ui.setAutoOk(true);
+    click(c<QPushButton>("EnvPrintButton"));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Envelope Printing Completed."));
+    const auto& t = env.printer.texts;
+    ASSERT_EQ(t.size(), 20u);
+    EXPECT_EQ(t[0].text.trimmed(), QStringLiteral("Ann Sender"));
+    EXPECT_EQ(t[5].text.trimmed(), QStringLiteral("BOB RECEIVER"));
+    EXPECT_EQ(QPointF(t[6].x, t[6].y), QPointF(3240, 2520 + 230));
+    EXPECT_EQ(t[15].page, 2);
+    EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 38")));
+    EXPECT_TRUE(env.printer.log.contains(QStringLiteral("orientation 1")));
+    EXPECT_FALSE(env.printer.log.contains(QStringLiteral("orientation 2")));
+    EXPECT_EQ(env.printer.paperSize(), 1);
+    settle();
+    EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
+}
+
+TEST_F(EnvelopePrintTest, OptionConflictsAndRefusals)
+{
+    open();
+    env.ui.setAutoOk(true);
+    // "No Return Address" and "No To Address" in either order.
+    for (auto [first, second] : {std::pair{"EnvOpt1_2", "EnvOpt2_4"}, {"EnvOpt2_4", "EnvOpt1_2"}}) {
+        choose(first);
+        choose(second);
+        EXPECT_EQ(env.ui.last().text, kConflict);
+        EXPECT_FALSE(option("EnvOpt1_2")->isChecked());
+        EXPECT_FALSE(option("EnvOpt2_4")->isChecked());
+        EXPECT_EQ(panels(), QStringList{"Frame3"});
+    }
+
+    // A return option while the mailing keyboard panel is open.
+    choose("EnvOpt1_2");
+    choose("EnvOpt2_0");
+    for (const char* name : {"EnvOpt1_0", "EnvOpt1_1"}) {
+        choose(name);
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Complete The Mailing Address Or "
+                                                     "Choose Another Mailing Address Option."));
+        for (const char* o : {"EnvOpt1_0", "EnvOpt1_1", "EnvOpt1_2"})
+            EXPECT_FALSE(option(o)->isChecked()) << o;
+    }
+    EXPECT_EQ(panels(), QStringList{"EnvAddrOKButton"});
+    click(c<QPushButton>("EnvAddrCancelButton"));
+    EXPECT_FALSE(option("EnvOpt2_0")->isChecked());
+
+    // A mailing option while the return name list is open.
+    choose("EnvOpt1_1");
+    EXPECT_EQ(instruction(), QStringLiteral("Please Select The Return Address Name"));
+    choose("EnvOpt2_3");
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Complete The Return Address Or Choose "
+                                                 "Another Return Address Option."));
+    EXPECT_FALSE(option("EnvOpt2_3")->isChecked());
+    EXPECT_EQ(panels(), (QStringList{"ReturnAddressList", "ReturnAddressListOKButton"}));
+    click(c<QPushButton>("ReturnAddressListCancelButton"));
+    EXPECT_FALSE(option("EnvOpt1_1")->isChecked());
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+
+    // No mailing list files at all.
+    choose("EnvOpt2_1");
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("There Are No Mailing Lists."));
+    EXPECT_FALSE(option("EnvOpt2_1")->isChecked());
+}
+
+TEST_F(EnvelopePrintTest, WhichPanelsEachMailingOptionShows)
+{
+    writeList(QStringLiteral("a"), {5, 7});
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt2_3");
+    EXPECT_EQ(panels(), (QStringList{"EnvMailingListSortByFrame", "EnvMailingListSortByOKButton"}));
+    choose("EnvOpt2_1");
+    EXPECT_EQ(instruction(), QStringLiteral("Please Select The Desired Mailing List"));
+    EXPECT_EQ(panels(), (QStringList{"File1", "EnvMailingListSortByFrame"}));
+    choose("EnvOpt2_2");
+    EXPECT_EQ(panels(), (QStringList{"ReturnAddressList", "MailingAddressListOKButton"}));
+    choose("EnvOpt2_4");
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+    choose("EnvOpt2_3");
+    click(c<QPushButton>("EnvMailingListSortByOKButton"));
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+    EXPECT_EQ(w->focusWidget(), c("EnvPrintButton"));
+}
+
+// The name list: filled once per opening in the display order; a line stands
+// for the ID of the name it shows, even after a run refilled the shared list.
+TEST_F(EnvelopePrintTest, NameListPicksTheIdOfTheLineShown)
+{
+    writeList(QStringLiteral("a"), {2, 7});
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt1_1");
+    EXPECT_EQ(listLines("ReturnAddressList"),
+              (QStringList{QStringLiteral("Person 5").leftJustified(35),
+                           QStringLiteral("Person 7").leftJustified(35),
+                           QStringLiteral("Person 2").leftJustified(35)}));
+    EXPECT_EQ(env.ui.modalWindows.size(), 0);
+    click(c<QPushButton>("ReturnAddressListOKButton"));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select A Name For Return Address."));
+    pickLine("ReturnAddressList", 1);
+    click(c<QPushButton>("ReturnAddressListOKButton"));
+    EXPECT_EQ(w->ReturnAddr[0].trimmed(), QStringLiteral("Person 7"));
+    EXPECT_EQ(w->ReturnAddr[1].trimmed(), QStringLiteral("7 Main Street"));
+
+    // A run over the list stops at the test question: the dialog stays, and
+    // the shared sorted list now holds the run's IDs (2, 7).
+    choose("EnvOpt2_1");
+    pickLine("File1", 0);
+    choose("EnvOpt5_4");
+    click(c<QPushButton>("EnvMailingListOKButton"));
+    env.ui.answer(Ui::Answer::Cancel);
+    click(c<QPushButton>("EnvPrintButton"));
+    EXPECT_TRUE(isLoaded(w));
+    EXPECT_EQ(p.sortedId(1), 2);
+
+    // A record added meanwhile does not appear: the list is not read again.
+    Get_NA_Rec(p, 4);
+    p.CurRec = envelopePerson(3, QStringLiteral("aaa"));
+    Put_NA_Rec(p, 4);
+    choose("EnvOpt2_2");
+    EXPECT_EQ(listLines("ReturnAddressList").size(), 3);
+    pickLine("ReturnAddressList", 0);
+    click(c<QPushButton>("MailingAddressListOKButton"));
+    EXPECT_EQ(w->MailAddr[0].trimmed(), QStringLiteral("Person 5"));
+}
+
+TEST_F(EnvelopePrintTest, MailingListPickerShowsTitlesAndPrintsTheList)
+{
+    writeList(QStringLiteral("a"), {5, 7}, QStringLiteral("Holiday Cards"));
+    writeList(QStringLiteral("b"), {2}, QStringLiteral("\x15Hidden"));
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt1_2");
+    choose("EnvOpt2_1");
+    click(c<QPushButton>("EnvMailingListOKButton"));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral(" Please Select A Mailing List Or Click The Cancel Button"));
+    pickLine("File1", 1);
+    EXPECT_EQ(c<QLineEdit>("EnvMailingListTitleText")->text(), QString(40, QLatin1Char(' ')));
+    pickLine("File1", 0);
+    EXPECT_EQ(c<QLineEdit>("EnvMailingListTitleText")->text(),
+              QStringLiteral("Holiday Cards").leftJustified(40));
+    click(c<QPushButton>("EnvMailingListOKButton"));
+    EXPECT_EQ(panels(), (QStringList{"Frame3", "ForEachAddrLabel"}));
+
+    env.ui.answer(Ui::Answer::No);
+    click(c<QPushButton>("EnvPrintButton"));
+    EXPECT_EQ(mailNamesByPage(), (std::vector<QString>{"Person 5", "Person 7"}));
+    EXPECT_TRUE(env.printer.onPage(1).front().x > 0); // no return block
+    settle();
+    EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
+}
+
+TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
+{
+    env.printer.unsupportedPapers = {27};
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt3_5");
+    EXPECT_EQ(env.printer.paperSize(), 34);
+    choose("EnvOpt3_3");
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Your Printer Does Not Support The Specified Envelope Size.\n\n "
+                             "Please Refer To Your Printer Documentation Then Select A Different "
+                             "Envelope Size."));
+    EXPECT_TRUE(option("EnvOpt3_0")->isChecked());
+    EXPECT_EQ(env.printer.paperSize(), 20);
+
+    // Closing the dialog leaves the printer on letter again.
+    click(c<QPushButton>("EnvCancelButton"));
+    settle();
+    EXPECT_EQ(env.printer.paperSize(), 1);
+}
+
+TEST_F(EnvelopePrintTest, ARefusedCountGoesBackToItsBox)
+{
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt1_2");
+    choose("EnvOpt2_0");
+    typeAddress({"Bob"});
+    type(c<QLineEdit>("EnvNumberEnv"), QStringLiteral("40000"));
+    click(c<QPushButton>("EnvPrintButton"));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Number Of Envelopes To Print Cannot Be More Than 32767."));
+    EXPECT_TRUE(env.printer.log.isEmpty());
+    EXPECT_TRUE(isLoaded(w));
+    EXPECT_EQ(w->focusWidget(), c("EnvNumberEnv"));
+}
+
+} // namespace tavrel::test
