@@ -1,5 +1,6 @@
 #include "shell/MarkMain.h"
 
+#include "envelopes/EnvelopeCommands.h"
 #include "maillists/MailListCommands.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordCommands.h"
@@ -394,7 +395,10 @@ void MarkMain::PrintMenu_Click()
     runCommand(&startPrintReport);
 }
 
-void MarkMain::EnvelopePrintMenu_Click() {}
+void MarkMain::EnvelopePrintMenu_Click()
+{
+    runCommand(&showEnvelopeDialog);
+}
 
 void MarkMain::ExitMenu_Click()
 {
