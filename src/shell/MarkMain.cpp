@@ -1,5 +1,6 @@
 #include "shell/MarkMain.h"
 
+#include "dups/DupsCommand.h"
 #include "envelopes/EnvelopeCommands.h"
 #include "maillists/MailListCommands.h"
 #include "platform/gui/Windows.h"
@@ -375,7 +376,7 @@ void MarkMain::ShortListMenu_Click()
     runCommand(&startQuickFind);
 }
 
-// Compaction, statistics, duplicates and envelopes get their windows
+// Compaction, statistics and envelopes get their windows
 // in later work; until then their commands leave the main window as it is.
 void MarkMain::CompactMenu_Click() {}
 
@@ -388,6 +389,7 @@ void MarkMain::FindDupsMenu_Click()
                          Ui::Buttons::Ok);
         return;
     }
+    runCommand(&startFindDups);
 }
 
 void MarkMain::PrintMenu_Click()

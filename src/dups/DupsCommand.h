@@ -1,0 +1,11 @@
+#pragma once
+
+#include "store/Program.h"
+
+namespace tavrel {
+
+// "Find Dup&licate Records": opens DupParams without blocking. The main
+// window refuses a file with fewer than two IDs in use before calling this.
+void startFindDups(Program& p);
+
+} // namespace tavrel

@@ -1,0 +1,207 @@
+#include "DupsFixture.h"
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+const QString kNoneFound = QStringLiteral("Operation Complete.  No Duplicates Were Found Or You "
+                                          "Chose Not To Delete Duplicates That Were Found.");
+
+// Names and addresses that tell the four match modes apart. 6 is deleted and
+// 7 free; 11 lies beyond LastRecNo (10), so the search never sees them.
+std::map<int, NARecord> modeFile()
+{
+    const QStringList high = {QStringLiteral("1 High St"), QStringLiteral("Town")};
+    std::map<int, NARecord> r;
+    r[1] = person(1, QStringLiteral("Ann Lee"), high);
+    r[2] = person(2, QStringLiteral("ANN LEE"), {QStringLiteral("9 Low Rd")});
+    r[3] = person(3, QStringLiteral(" Ann Lee"),
+                  {QStringLiteral("1 HIGH ST"), QStringLiteral("town")});
+    r[4] = person(4, QStringLiteral("Bob Hart"));
+    r[5] = person(5, QStringLiteral("Cy Mott"));
+    r[6] = deletedRecord(6, QStringLiteral("Ann Lee"));
+    r[8] = person(8, QStringLiteral("Ann Lee."),
+                  {QStringLiteral("1 High St."), QStringLiteral("Town")});
+    r[9] =
+        person(9, QStringLiteral("ann lee"), {QStringLiteral("1 high st"), QStringLiteral("TOWN")});
+    r[11] = person(11, QStringLiteral("Ann Lee"), high);
+    return r;
+}
+
+// Three with one name, and two more: the pairs a displayed search shows.
+std::map<int, NARecord> pairFile()
+{
+    std::map<int, NARecord> r;
+    r[1] = person(1, QStringLiteral("Ann"));
+    r[2] = person(2, QStringLiteral("ANN"));
+    r[3] = person(3, QStringLiteral("Bob"));
+    r[4] = person(4, QStringLiteral("ann"));
+    r[5] = person(5, QStringLiteral("BOB"));
+    r[6] = person(6, QStringLiteral("Ann"));
+    return r;
+}
+
+} // namespace
+
+TEST_F(DupsTest, MatchModesCompareWholeUpperCasedFieldsAndKeepTheLowestId)
+{
+    struct Case {
+        DupMatch match;
+        std::vector<int> deleted; // in deletion order
+    };
+    // Name: case does not count, a leading blank or a full stop does (1, 2, 9
+    // are one group; 1 stays). Address: 3 and 9 repeat 1's address in other
+    // case, 4 and 5 have four empty lines.
+    const Case cases[] = {
+        {DupMatch::Name, {2, 9}},
+        {DupMatch::Address, {3, 9, 5}},
+        {DupMatch::NameAndAddress, {9}},
+        {DupMatch::NameOrAddress, {2, 3, 9, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.match));
+        writeFile(modeFile(), 10);
+        QString count;
+        onReport([&](DupDelCompl& w) { count = w.Text1->text(); });
+        search(c.match, /*display*/ false);
+
+        QByteArray expected = before;
+        for (int id : c.deleted)
+            expected = withDeleted(expected, {id});
+        // Only the deleted records change: the header (LastRecNo 10, though
+        // 9, the highest ID, may go) stays byte for byte.
+        EXPECT_EQ(file(), expected);
+        EXPECT_EQ(p.LastRecNo, 10);
+        EXPECT_EQ(count, QString::number(c.deleted.size()));
+        EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("DupDelCompl")});
+        EXPECT_TRUE(env.ui.messages.empty());
+        expectClosed();
+        TearDown();
+        env.ui.modalWindows.clear();
+    }
+}
+
+TEST_F(DupsTest, NoDuplicatesEndsWithTheMessageAndNoReport)
+{
+    writeFile(people(1, 5)); // the same empty address, different names
+    env.ui.answer(Ui::Answer::Ok);
+    search(DupMatch::NameAndAddress, false);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text, kNoneFound);
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    EXPECT_TRUE(env.ui.modalWindows.isEmpty());
+    EXPECT_EQ(file(), before);
+    expectClosed();
+}
+
+TEST_F(DupsTest, DisplayedPairsAreAnsweredOneByOne)
+{
+    writeFile(pairFile());
+    answerPair(&DupRecDisp::YesButton); // (1,2): delete 2
+    onPair([](DupRecDisp&) {});         // (1,4): close box, after a Yes: keeps 4
+    answerPair(&DupRecDisp::NoButton);  // (1,6)
+    answerPair(&DupRecDisp::YesButton); // (3,5): delete 5
+    answerPair(&DupRecDisp::NoButton);  // (4,6): 4 was kept, so it pairs on
+    QStringList lines;
+    onReport([&](DupDelCompl& w) {
+        EXPECT_EQ(w.Text1->text(), QStringLiteral("2"));
+        lines = displayList(w);
+    });
+    search(DupMatch::Name, /*display*/ true);
+
+    const std::vector<std::pair<int, int>> pairs = {{1, 2}, {1, 4}, {1, 6}, {3, 5}, {4, 6}};
+    EXPECT_EQ(shown, pairs);
+    ASSERT_FALSE(shownNames.empty());
+    EXPECT_EQ(shownNames[0].first, QStringLiteral("Ann").leftJustified(35));
+    EXPECT_EQ(shownNames[0].second, QStringLiteral("ANN").leftJustified(35));
+    EXPECT_EQ(file(), withDeleted(before, {2, 5}));
+    EXPECT_EQ(lines, (QStringList{listLine(2, QStringLiteral("ANN")),
+                                  listLine(5, QStringLiteral("BOB"))}));
+    EXPECT_TRUE(env.ui.messages.empty());
+    expectClosed();
+}
+
+TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
+{
+    writeFile(pairFile());
+    const QString question =
+        QStringLiteral("For The Remainder Of The N&A File, Corvane MARK Will Delete Duplicate "
+                       "Records Without Displaying Them.\n\nIs This What You Want?\n\nNote:  You "
+                       "Can Later Display/Print A List Of Deleted Records And/Or Undelete Them.");
+    onPair([&](DupRecDisp& w) {
+        env.ui.answer(Ui::Answer::No);
+        click(w.Check13D1); // No: the box unchecks itself, the pair still waits
+        EXPECT_FALSE(w.Check13D1->isChecked());
+        EXPECT_TRUE(w.isVisible());
+        env.ui.answer(Ui::Answer::Yes);
+        click(w.Check13D1);
+        EXPECT_TRUE(w.Check13D1->isChecked());
+        EXPECT_TRUE(w.YesButton->hasFocus());
+        click(w.NoButton); // this pair is kept all the same
+    });
+    onReport([](DupDelCompl& w) { EXPECT_EQ(w.Text1->text(), QStringLiteral("3")); });
+    search(DupMatch::Name, true);
+
+    EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{1, 2}}));
+    ASSERT_EQ(env.ui.messages.size(), 2u);
+    for (const auto& m : env.ui.messages) {
+        EXPECT_EQ(m.text, question);
+        EXPECT_EQ(m.title, QStringLiteral("Tavrel"));
+        EXPECT_EQ(m.buttons, Ui::Buttons::YesNo);
+        EXPECT_EQ(m.icon, Ui::Icon::Question);
+    }
+    EXPECT_EQ(file(), withDeleted(before, {4, 6, 5}));
+    expectClosed();
+}
+
+TEST_F(DupsTest, CancelOnAPairThenYesUndoesEveryDeletion)
+{
+    for (const bool deleteFirst : {true, false}) {
+        SCOPED_TRACE(deleteFirst);
+        writeFile(pairFile());
+        shown.clear();
+        env.ui.messages.clear();
+        if (deleteFirst)
+            answerPair(&DupRecDisp::YesButton);
+        onPair([&](DupRecDisp& w) {
+            env.ui.answer(Ui::Answer::Yes);
+            if (!deleteFirst)
+                env.ui.answer(Ui::Answer::Ok); // "No Records Were Deleted."
+            click(w.CancelButton);
+        });
+        search(DupMatch::Name, true);
+
+        EXPECT_EQ(shown.size(), deleteFirst ? 2u : 1u);
+        EXPECT_EQ(file(), before);
+        ASSERT_EQ(env.ui.messages.size(), deleteFirst ? 1u : 2u);
+        EXPECT_EQ(env.ui.messages[0].text,
+                  QStringLiteral("Do You Want To Undelete The Records Just Deleted?"));
+        EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
+        EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
+        if (!deleteFirst) {
+            EXPECT_EQ(env.ui.last().text, QStringLiteral("No Records Were Deleted."));
+            EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+        }
+        EXPECT_FALSE(env.ui.modalWindows.contains(QStringLiteral("DupDelCompl")));
+        expectClosed();
+    }
+}
+
+TEST_F(DupsTest, CancelOnAPairThenNoKeepsTheDeletionsWithoutAReport)
+{
+    writeFile(pairFile());
+    answerPair(&DupRecDisp::YesButton);
+    onPair([&](DupRecDisp& w) {
+        env.ui.answer(Ui::Answer::No);
+        click(w.CancelButton);
+    });
+    search(DupMatch::Name, true);
+
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(file(), withDeleted(before, {2}));
+    EXPECT_EQ(env.ui.messages.size(), 1u); // the undelete question only
+    EXPECT_EQ(env.ui.modalWindows,
+              (QStringList{QStringLiteral("DupRecDisp"), QStringLiteral("DupRecDisp")}));
+    expectClosed();
+}

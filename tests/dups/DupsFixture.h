@@ -1,0 +1,147 @@
+#pragma once
+
+#include "dups/DupDelCompl.h"
+#include "dups/DupParams.h"
+#include "dups/DupRecDisp.h"
+#include "dups/DupsCommand.h"
+#include "platform/gui/Windows.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+namespace tavrel::test {
+
+// An active record with a name and up to four address lines.
+inline NARecord person(int id, const QString& name, const QStringList& address = {})
+{
+    NARecord r = makeRecord(id, name);
+    QString* lines[4] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    for (int i = 0; i < 4; ++i)
+        *lines[i] = address.value(i);
+    r.PhoneNum1 = QStringLiteral("555-%1").arg(id, 4, 10, QLatin1Char('0'));
+    return r;
+}
+
+// The file bytes `before` with the records of `ids` marked deleted in place
+// ("DELR", RecId 0), every other byte as it was.
+inline QByteArray withDeleted(QByteArray before, std::initializer_list<int> ids)
+{
+    for (int id : ids) {
+        const qsizetype at = qsizetype(id) * NARecord::Size;
+        before.replace(at, 4, "DELR");
+        before[at + 4] = 0;
+        before[at + 5] = 0;
+    }
+    return before;
+}
+
+class DupsTest : public ::testing::Test {
+protected:
+    TestEnv env;
+    Program& p = env.p();
+    QByteArray before; // the file as written, before any search
+    // Each pair window in turn: the two IDs, and the two names as their boxes held them.
+    std::vector<std::pair<int, int>> shown;
+    std::vector<std::pair<QString, QString>> shownNames;
+
+    void TearDown() override
+    {
+        for (QWidget* w : loadedWindows())
+            unloadWindow(w);
+        settle();
+    }
+
+    void writeFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
+    {
+        p.naFile.close();
+        writeNAFile(env.naPath(), records, lastRecNo);
+        env.open();
+        before = fileBytes(env.naPath());
+    }
+
+    QByteArray file() const { return fileBytes(env.naPath()); }
+
+    DupParams* params()
+    {
+        return qobject_cast<DupParams*>(findWindow(QStringLiteral("DupParams")));
+    }
+
+    // Opens DupParams, picks the match option and the display box, presses OK.
+    void search(DupMatch match, bool display)
+    {
+        startFindDups(p);
+        DupParams* w = params();
+        ASSERT_NE(w, nullptr);
+        click(w->Option1[size_t(match)]);
+        if (display)
+            click(w->Check1);
+        click(w->OKButton);
+    }
+
+    // The next pair window: notes what it shows, then `act` answers it.
+    void onPair(const std::function<void(DupRecDisp&)>& act)
+    {
+        env.ui.onModal([this, act](QDialog& d) {
+            auto& w = dynamic_cast<DupRecDisp&>(d);
+            shown.emplace_back(w.Text6->text().toInt(), w.Text7->text().toInt());
+            shownNames.emplace_back(w.Text1to5[0]->text(), w.Text8to12[0]->text());
+            act(w);
+        });
+    }
+    void answerPair(QPushButton* DupRecDisp::*button)
+    {
+        onPair([button](DupRecDisp& w) { click(w.*button); });
+    }
+
+    // The report window at the end: `act` works with it; left open, it is closed.
+    void onReport(const std::function<void(DupDelCompl&)>& act)
+    {
+        env.ui.onModal([act](QDialog& d) { act(dynamic_cast<DupDelCompl&>(d)); });
+    }
+    // Chooses option `index` of DupDelCompl and performs it.
+    static void perform(DupDelCompl& w, int index)
+    {
+        click(w.Option1[size_t(index)]);
+        click(w.PerformButton);
+    }
+    // Performs Display and returns the lines DupsDeleted listed.
+    QStringList displayList(DupDelCompl& w)
+    {
+        QStringList lines;
+        env.ui.onModal([&lines](QDialog& d) {
+            auto* list = control<QListWidget>(&d, QStringLiteral("List1"));
+            for (int i = 0; list && i < list->count(); ++i)
+                lines << list->item(i)->text();
+            click(control<QPushButton>(&d, QStringLiteral("OKButton")));
+        });
+        perform(w, 0);
+        return lines;
+    }
+
+    bool loaded(const char* name) { return loadedWindow(QString::fromLatin1(name)) != nullptr; }
+    // The search is over and its windows are gone.
+    void expectClosed()
+    {
+        settle();
+        EXPECT_FALSE(loaded("DupParams"));
+        EXPECT_FALSE(loaded("DupSearchMsg"));
+        EXPECT_TRUE(env.ui.allUsed());
+    }
+};
+
+// "7  " followed by the 35-character name: a line of the deleted list.
+inline QString listLine(int id, const QString& name)
+{
+    return QString::number(id) + QStringLiteral("  ") + name.leftJustified(35, QLatin1Char(' '));
+}
+
+} // namespace tavrel::test
