@@ -64,6 +64,7 @@ TEST_F(MailListTest, WrittenFilesHaveTheExactLayout)
               listBytes(QStringLiteral("No Title Specified"), {}));
     WriteMailList(p, QStringLiteral("tvlmail.l"), QString(45, QLatin1Char('x')));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.l")).left(46), QByteArray(40, 'x') + "      ");
+    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.l")), QString(40, QLatin1Char('x')));
     WriteMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("   "));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.b")).left(40), QByteArray(40, ' '));
 
@@ -162,6 +163,10 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
     const QString outside = env.dir() + QStringLiteral("-outside"); // beside the directory
     ASSERT_TRUE(QFile::link(outside, path(QStringLiteral("tvlmail.lnk"))));
     EXPECT_EQ(MailListExists(p, QStringLiteral("lnk")), MailListAnswer::NoFile);
+    // A file that is there but cannot be opened is an error, never "no list".
+    ASSERT_TRUE(
+        QFile::link(path(QStringLiteral("tvlmail.loop")), path(QStringLiteral("tvlmail.loop"))));
+    EXPECT_EQ(errorOf([&] { MailListExists(p, QStringLiteral("loop")); }), ErrNo::PathNotFound);
     WriteMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Here"));
     EXPECT_FALSE(QFileInfo::exists(outside));
     EXPECT_FALSE(QFileInfo(path(QStringLiteral("tvlmail.lnk"))).isSymLink());

@@ -1,5 +1,6 @@
 #include "store/RecordAccess.h"
 #include "FileSizeLimit.h"
+#include "platform/Errors.h"
 #include "support/FailingDevice.h"
 #include "support/TestEnv.h"
 
@@ -51,6 +52,7 @@ TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
         {"status in lower case", {{1, lowerCase}, {2, A(2)}}, 3, 1},
         {"never-written gap", {{1, A(1)}, {3, A(3)}}, 4, 2},
         {"free records above LastRecNo are not looked at", {{1, A(1)}, {2, A(2)}}, 2, 2},
+        {"the one record below LastRecNo is free", {{1, oldSlot}}, 2, 1},
     };
     for (const Case& c : cases) {
         TestEnv env;
@@ -118,7 +120,8 @@ TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
         p.CurRec = makeRecord(recNo - 1, QStringLiteral("C"));
         env.ui.answer(Ui::Answer::Ok);
         {
-            FileSizeLimit limit(3 * 574 + 100);
+            // The disk fills up 100 bytes into the record.
+            FileSizeLimit limit(rlim_t(recNo - 1) * 574 + 100);
             EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded);
         }
         EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  61  In Put_NA_Rec.  Id = ") +
@@ -158,17 +161,29 @@ TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
     for (int recNo : {0, -1, 1702, 32767}) {
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded) << recNo;
+        EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Err =  63 "))) << recNo;
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(Get_NA_Rec(p, recNo), ProgramEnded) << recNo;
+        EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Error =  63 "))) << recNo;
     }
+    // Nor may a block run past record 1701, or a record be written short.
+    EXPECT_EQ(errorOf([&] { p.naFile.readBlock(1700, 3); }), 63);
+    EXPECT_EQ(errorOf([&] { p.naFile.write(2, "short"); }), ErrNo::DeviceIo);
     EXPECT_EQ(fileBytes(env.naPath()), before);
     EXPECT_FALSE(readActive(p, 0));
     EXPECT_FALSE(readActive(p, 1701));
-    // Record 1701, the slot of ID 1700, is the last one that may be written.
+    // Record 1701, the slot of ID 1700, is the last one that may be written,
+    // and a file filled up to it opens without a word.
     p.CurRec = makeRecord(1700, QStringLiteral("Last"));
     Put_NA_Rec(p, 1701);
+    noteStoredId(p, 1700);
     EXPECT_EQ(fileBytes(env.naPath()).size(), 1701 * 574);
     EXPECT_TRUE(readActive(p, 1700));
+    const size_t shown = env.ui.messages.size();
+    p.naFile.close();
+    OpenNAFile(p);
+    EXPECT_EQ(env.ui.messages.size(), shown);
+    EXPECT_EQ(p.LastRecNo, 1701);
 }
 
 TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
@@ -181,9 +196,9 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
     Program& p = env.p();
     ASSERT_EQ(p.LastRecNo, 5);
 
-    // Storing below LastRecNo leaves the header alone.
+    // Storing at or below the highest ID leaves the header alone.
     const QByteArray header = recordBytes(env.naPath(), 1);
-    noteStoredId(p, 3);
+    noteStoredId(p, 4);
     EXPECT_EQ(p.LastRecNo, 5);
     EXPECT_EQ(recordBytes(env.naPath(), 1), header);
 

@@ -9,7 +9,8 @@ using namespace tavrel::test;
 
 namespace {
 
-// IDs 1, 2, 4, 6, 7 active; 3 deleted; 5 "CRVN" under another ID. LastRecNo 8.
+// IDs 1, 2, 4, 6, 7 active; 3 deleted; 5 "CRVN" under another ID. LastRecNo 8,
+// and an active ID 8 beyond it that no walk may reach.
 void writeMixedFile(TestEnv& env)
 {
     std::map<int, NARecord> recs;
@@ -19,7 +20,8 @@ void writeMixedFile(TestEnv& env)
     NARecord stray = makeRecord(5, QStringLiteral("Stray"));
     stray.RecId = 2;
     recs[5] = stray;
-    writeNAFile(env.naPath(), recs);
+    recs[8] = makeRecord(8, QStringLiteral("Beyond"));
+    writeNAFile(env.naPath(), recs, 8);
     env.open();
 }
 
