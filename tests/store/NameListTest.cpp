@@ -123,15 +123,6 @@ TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
     Program& p = env.p();
     BuildNameList(p, QLatin1Char('2'));
     EXPECT_EQ(listedIds(p), (QList<int>{2, 1}));
-
-    // Identical keys in any letter case: the heap's own order.
-    TestEnv same;
-    writeNAFile(same.naPath(), {{1, makeRecord(1, QStringLiteral("x"), QStringLiteral("smith"))},
-                                {2, makeRecord(2, QStringLiteral("y"), QStringLiteral("SMITH"))},
-                                {3, makeRecord(3, QStringLiteral("z"), QStringLiteral("Smith"))}});
-    same.open();
-    BuildNameList(same.p(), QLatin1Char('0'));
-    EXPECT_EQ(listedIds(same.p()), (QList<int>{2, 3, 1}));
 }
 
 TEST(BuildNameList, SmallAndEmptyFiles)

@@ -13,11 +13,10 @@ namespace {
 
 // A program whose N&A file is an in-memory device holding `records`.
 FailingDevice& attachDevice(TestEnv& env, const std::map<int, NARecord>& records, int lastRecNo,
-                            qint64 unreadableFrom = -1, qint64 failWritesAfter = -1)
+                            qint64 unreadableFrom = -1)
 {
     writeNAFile(env.naPath(), records, lastRecNo);
-    auto device =
-        std::make_unique<FailingDevice>(fileBytes(env.naPath()), unreadableFrom, failWritesAfter);
+    auto device = std::make_unique<FailingDevice>(fileBytes(env.naPath()), unreadableFrom);
     FailingDevice& d = *device;
     env.p().naFile.attach(std::move(device));
     env.p().LastRecNo = qint16(lastRecNo);
@@ -69,44 +68,6 @@ TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
     EXPECT_EQ(d.readCalls, 0);
 }
 
-TEST(RecordAccess, ReadFailureShowsTheFatalMessageAndWritesNothing)
-{
-    // Nothing can be read from 100 bytes into record 5 (ID 4) on.
-    TestEnv env;
-    FailingDevice& d = attachDevice(env, people(1, 6), 7, 4 * 574 + 100);
-    ASSERT_TRUE(readActive(env.p(), 1)); // record 2 once, then again from FindLowestFreeId
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  5"));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
-    EXPECT_EQ(d.writeCalls, 0);
-    EXPECT_EQ(env.p().CurRec.RecId, 3) << "the failed read leaves the buffer as it was";
-}
-
-TEST(RecordAccess, WriteFailureShowsTheFatalMessageAndStopsAtOnce)
-{
-    // Storing ID 9 beyond LastRecNo would also rewrite the header; the failed
-    // record write ends the program before that.
-    TestEnv env;
-    FailingDevice& d = attachDevice(env, {{1, makeRecord(1, QStringLiteral("A"))}}, 2, -1, 100);
-    const QByteArray before = d.data;
-    env.p().CurRec = makeRecord(9, QStringLiteral("New"));
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(
-        {
-            Put_NA_Rec(env.p(), 10);
-            noteStoredId(env.p(), 9);
-        },
-        ProgramEnded);
-    EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Err =  57  In Put_NA_Rec.  Id =  10")});
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-    EXPECT_EQ(d.writeCalls, 1);
-    EXPECT_EQ(d.data.left(574), before.left(574)) << "header untouched";
-    EXPECT_EQ(env.p().LastRecNo, 2);
-}
-
 TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
 {
     TestEnv env;
@@ -126,6 +87,8 @@ TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
         }
         EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  61  In Put_NA_Rec.  Id = ") +
                                           QString::number(recNo).prepend(u' '));
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
         EXPECT_EQ(fileBytes(env.naPath()), before) << "record " << recNo;
     }
 }
@@ -256,13 +219,17 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         EXPECT_EQ(env.p().LowestFreeId, 140);
     }
     {
-        // A bad spot in the third block: the message names record 141.
+        // A bad spot in the third block: the message names record 141, the
+        // buffer keeps the last record read, and nothing is written.
         TestEnv env;
         FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
         EXPECT_EQ(env.ui.texts(),
                   QStringList{QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  141")});
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+        EXPECT_EQ(env.p().CurRec.RecId, 139);
         EXPECT_EQ(d.writeCalls, 0);
     }
 }
