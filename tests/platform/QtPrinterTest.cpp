@@ -202,6 +202,42 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     EXPECT_EQ(filesIn(tmp.path()).size(), 2);
 }
 
+// Each page takes the paper size and orientation in force when it starts, so
+// one document can hold an envelope, then a larger one, then a letter sheet.
+TEST(QtPrinter, EachPageTakesTheSizeAndOrientationInForceWhenItStarts)
+{
+    QTemporaryDir tmp;
+    QtPrinter printer(tmp.path());
+    printer.setPaperSize(20);
+    printer.setOrientation(2);
+    printer.printLine(QStringLiteral("envelope"));
+    printer.newPage();
+    printer.setPaperSize(34);
+    printer.setOrientation(1);
+    printer.setCurrentX(5760);
+    printer.setCurrentY(4320);
+    printer.printLine(QStringLiteral("upright"));
+    printer.newPage();
+    printer.setPaperSize(1);
+    printer.printLine(QStringLiteral("letter"));
+    printer.endDoc();
+    const auto boxes = mediaBoxes(printer.lastPdfFile());
+    ASSERT_EQ(boxes.size(), 3u);
+    const QSizeF expected[] = {{684, 297}, {498.9, 708.7}, {612, 792}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(boxes[i].width(), expected[i].width(), 1) << i;
+        EXPECT_NEAR(boxes[i].height(), expected[i].height(), 1) << i;
+    }
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
+    const auto words = pdfWords(printer.lastPdfFile());
+    const PdfWord* upright = findWord(words, QStringLiteral("upright"));
+    ASSERT_TRUE(upright);
+    EXPECT_EQ(upright->page, 2);
+    EXPECT_NEAR(upright->xMin, pageX(5760), 1);
+    EXPECT_NEAR(upright->yMin, pageX(4320), 3);
+}
+
 TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
 {
     QTemporaryDir tmp;
@@ -448,6 +484,28 @@ TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
     printer.printLine(QStringLiteral("again"));
     EXPECT_EQ(errorOf([&] { printer.endDoc(); }), 0);
     EXPECT_EQ(lp.jobs().size(), 3);
+}
+
+// The spooler is told the envelope's own media, so the printer feeds the
+// envelope the pages are laid out for.
+TEST(QtPrinter, ASystemPrinterJobNamesItsMedia)
+{
+    FakeSpooler lp;
+    QtPrinter printer{QPrinterInfo()};
+    // B5 envelopes share their 176 x 250 mm with B5 paper; the spooler knows both by size.
+    const std::pair<int, const char*> cases[] = {
+        {1, "Letter"}, {20, "Env10"}, {27, "EnvDL"},      {28, "EnvC5"},
+        {31, "EnvC6"}, {34, "ISOB5"}, {37, "EnvMonarch"}, {38, "EnvPersonal"}};
+    for (const auto& [code, media] : cases) {
+        printer.setPaperSize(code);
+        printer.setOrientation(2);
+        printer.printLine(QStringLiteral("x"));
+        printer.endDoc();
+        const QStringList args = lp.args();
+        EXPECT_EQ(args.filter(QStringLiteral("media=")).last(),
+                  QStringLiteral("media=") + QLatin1String(media))
+            << code;
+    }
 }
 
 TEST(RecordingPrinter, KeepsPagePositionAndFontOfEveryText)
