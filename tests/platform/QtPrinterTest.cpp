@@ -182,7 +182,11 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     printer.newPage();
     printer.newPage();
     EXPECT_DOUBLE_EQ(printer.currentY(), 0);
-    printer.printLine(QStringLiteral("three"));
+    // A later page draws in twips as the first one does; a field's padding draws nothing.
+    printer.setCurrentX(1440);
+    printer.setCurrentY(2880);
+    printer.printLine(QStringLiteral("three     "));
+    printer.printLine(QStringLiteral("          "));
     printer.newPage();
     printer.newPage();
     printer.endDoc();
@@ -192,6 +196,8 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
         ASSERT_EQ(words.size(), 2u);
         EXPECT_EQ(words[1].text, QStringLiteral("three"));
         EXPECT_EQ(words[1].page, 3);
+        EXPECT_NEAR(words[1].xMin, pageX(1440), 0.3);
+        EXPECT_NEAR(words[1].yMin, pageX(2880), 1.5);
     }
 
     // A break before anything was drawn keeps its blank first sheet.

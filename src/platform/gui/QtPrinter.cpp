@@ -176,24 +176,35 @@ QPainter& QtPrinter::painter()
         painter_ = std::move(p);
         painterFontSet_ = false;
         ++pdfCount_;
+        pageStarted_ = true;
     }
     while (pendingBreaks_ > 0) {
         --pendingBreaks_;
         if (!device_->newPage())
             printerError(QStringLiteral("cannot start a new page"));
+        pageStarted_ = true;
     }
-    // Twips from the top-left of the printable area, on every page.
-    painter_->resetTransform();
-    painter_->scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
+    // Twips from the top-left of the printable area, set once on every page:
+    // setting it again before each drawing would repeat it in the document.
+    if (pageStarted_) {
+        painter_->resetTransform();
+        painter_->scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
+        pageStarted_ = false;
+    }
     return *painter_;
 }
 
 const QtPrinter::CurrentFont& QtPrinter::currentFont() const
 {
     if (!currentFont_) {
-        QFont font = printFont(font_, size_, bold_, italic_, underline_);
-        QFontMetricsF metrics(font);
-        currentFont_.emplace(CurrentFont{std::move(font), std::move(metrics)});
+        const FontKey key{font_, size_, bold_, italic_, underline_};
+        auto it = fonts_.find(key);
+        if (it == fonts_.end()) {
+            QFont font = printFont(font_, size_, bold_, italic_, underline_);
+            QFontMetricsF metrics(font);
+            it = fonts_.emplace(key, CurrentFont{std::move(font), std::move(metrics)}).first;
+        }
+        currentFont_ = &it->second;
     }
     return *currentFont_;
 }
@@ -206,9 +217,20 @@ void QtPrinter::printLine(const QString& text)
         p.setFont(current.font);
         painterFontSet_ = true;
     }
-    p.setPen(Qt::black);
-    // The text's top lies at the current y.
-    p.drawText(QPointF(x_, y_ + current.metrics.ascent() * twipsPerFontPixel()), text);
+    // Fields print at their full width: their trailing blanks leave no mark on
+    // the page (unless underlined), so they are not drawn, which keeps blank
+    // lines and padding out of the shaping and out of the document.
+    qsizetype shown = text.size();
+    if (!underline_) {
+        while (shown > 0 && text.at(shown - 1) == QLatin1Char(' '))
+            --shown;
+    }
+    if (shown > 0) {
+        p.setPen(Qt::black);
+        // The text's top lies at the current y.
+        p.drawText(QPointF(x_, y_ + current.metrics.ascent() * twipsPerFontPixel()),
+                   shown == text.size() ? text : text.left(shown));
+    }
     x_ = 0;
     y_ += textHeight(text);
 }

@@ -7,8 +7,10 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 class QPainter;
 class QPrinter;
@@ -86,7 +88,9 @@ public:
     static std::optional<QPageSize> pageSizeForCode(int code);
 
 private:
-    // The font of the current settings and its metrics, made once per setting.
+    // The font of the current settings and its metrics, made once per setting
+    // and kept: the layouts switch between a handful of fonts on every entry,
+    // and making a font asks the system's font configuration each time.
     struct CurrentFont {
         QFont font;
         QFontMetricsF metrics;
@@ -96,7 +100,7 @@ private:
         if (setting == value)
             return;
         setting = value;
-        currentFont_.reset();
+        currentFont_ = nullptr;
         painterFontSet_ = false;
     }
     const CurrentFont& currentFont() const;
@@ -125,8 +129,11 @@ private:
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;
     bool bold_ = false, italic_ = false, underline_ = false;
-    mutable std::optional<CurrentFont> currentFont_;
+    using FontKey = std::tuple<QString, double, bool, bool, bool>;
+    mutable std::map<FontKey, CurrentFont> fonts_;
+    mutable const CurrentFont* currentFont_ = nullptr;
     bool painterFontSet_ = false; // the open painter draws with currentFont()
+    bool pageStarted_ = false;    // the page just started still needs its twips scale
     double x_ = 0, y_ = 0;
     int orientation_ = 1;
     int paper_ = 1;
