@@ -205,3 +205,111 @@ TEST_F(DupsTest, CancelOnAPairThenNoKeepsTheDeletionsWithoutAReport)
               (QStringList{QStringLiteral("DupRecDisp"), QStringLiteral("DupRecDisp")}));
     expectClosed();
 }
+
+TEST_F(DupsTest, CancelOnTheProgressWindowIsSeenAtTheYieldAndOffersToUndelete)
+{
+    // 60 records; 2 and 3 repeat 1, and 36 and 37 repeat 24. With 2 and 3 gone,
+    // the pairs of 24 are the compared pairs 990 to 1025, so 36 is compared
+    // 1001st and deleted, and 37 comes 1002nd: the yield, where Cancel lands.
+    auto sixty = [] {
+        auto r = people(1, 60);
+        r[2].Name = QStringLiteral("PERSON 1");
+        r[3].Name = QStringLiteral("person 1");
+        r[36].Name = r[37].Name = QStringLiteral("Person 24");
+        return r;
+    };
+    const struct {
+        Ui::Answer undelete;
+        QString closing;
+    } cases[] = {
+        {Ui::Answer::No, QStringLiteral("Duplicate Search Terminated At Your Request.")},
+        {Ui::Answer::Yes,
+         QStringLiteral("Records Undeleted.  Duplicate Search Terminated At Your Request.")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.closing.toStdString());
+        writeFile(sixty());
+        env.ui.messages.clear();
+        env.ui.eventPumps = 0;
+        env.ui.onProcessEvents = [] {
+            if (QWidget* w = findWindow(QStringLiteral("DupSearchMsg")))
+                click(control<QPushButton>(w, QStringLiteral("CancelButton")));
+        };
+        env.ui.answer(c.undelete);
+        env.ui.answer(Ui::Answer::Ok);
+        search(DupMatch::Name, false);
+        env.ui.onProcessEvents = nullptr;
+
+        EXPECT_EQ(env.ui.eventPumps, 1);
+        ASSERT_EQ(env.ui.messages.size(), 2u);
+        EXPECT_EQ(env.ui.messages[0].text,
+                  QStringLiteral("Do You Want To Undelete The  3 Records Already Deleted?"));
+        EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
+        EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
+        EXPECT_EQ(env.ui.messages[1].text, c.closing);
+        EXPECT_EQ(env.ui.messages[1].title, QStringLiteral("Tavrel"));
+        EXPECT_EQ(file(), c.undelete == Ui::Answer::Yes ? before : withDeleted(before, {2, 3, 36}));
+        EXPECT_TRUE(env.ui.modalWindows.isEmpty());
+        expectClosed();
+    }
+}
+
+TEST_F(DupsTest, AnUninterruptedSearchYieldsOnceEvery1002ComparedPairs)
+{
+    writeFile(people(1, 100)); // 4950 pairs
+    env.ui.answer(Ui::Answer::Ok);
+    search(DupMatch::Name, false);
+    EXPECT_EQ(env.ui.eventPumps, 4950 / 1002);
+    EXPECT_EQ(env.ui.last().text, kNoneFound);
+}
+
+TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
+{
+    writeFile(pairFile());
+    answerPair(&DupRecDisp::YesButton); // (1,2)
+    answerPair(&DupRecDisp::YesButton); // (1,4)
+    onPair([&](DupRecDisp& w) {         // (1,6)
+        // ID 4 is taken again for someone new before the undo.
+        p.CurRec = person(4, QStringLiteral("Dora New"));
+        Put_NA_Rec(p, 5);
+        env.ui.answer(Ui::Answer::Yes);
+        env.ui.answer(Ui::Answer::Ok);
+        click(w.CancelButton);
+    });
+    search(DupMatch::Name, true);
+
+    ASSERT_EQ(env.ui.messages.size(), 2u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Internal Error 'DUP2'.  ID =  4 Ptr = CRVN Name = ") +
+                  QStringLiteral("Dora New").leftJustified(35) +
+                  QStringLiteral(". Record This Info And Notify The Software Author."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    // 2 came back before the undo reached 4; 4 is the new record.
+    EXPECT_EQ(readRecord(env.naPath(), 3).toBytes(), person(2, QStringLiteral("ANN")).toBytes());
+    EXPECT_EQ(readRecord(env.naPath(), 5).Name.trimmed(), QStringLiteral("Dora New"));
+    // The search is over; DupParams stays for the person to leave.
+    settle();
+    EXPECT_FALSE(loaded("DupSearchMsg"));
+    ASSERT_TRUE(loaded("DupParams"));
+    EXPECT_TRUE(params()->isEnabled());
+}
+
+// The loop on its own, with a view that answers what no button gives.
+TEST_F(DupsTest, AnAnswerNoButtonGivesEndsTheProgram)
+{
+    writeFile(pairFile());
+    struct Strange : DupSearchView {
+        DupSearchState* s = nullptr;
+        void showPair(int, const NARecord&, int, const NARecord&) override { s->DelDupRecSw = 5; }
+        void letEventsRun() override {}
+        void showDeletedReport() override {}
+    } view;
+    DupSearchState s;
+    s.DupNoDisplay = 0;
+    view.s = &s;
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(runDupSearch(p, DupMatch::Name, s, view), ProgramEnded);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error: DelDupRecSw =  5"));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(file(), before);
+}
