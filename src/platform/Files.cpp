@@ -176,6 +176,8 @@ std::optional<QDateTime> Files::lastModified(const QString& absolutePath) const
 
 DiskFigures Files::diskFigures() const
 {
+    if (diskFiguresHook)
+        return diskFiguresHook();
     struct statvfs s {};
     if (::statvfs(QFile::encodeName(dir_).constData(), &s) != 0)
         throwErrno(dir_);
@@ -243,6 +245,84 @@ void Files::replaceFile(const QString& name, const QByteArray& contents,
         throw PlatformError(errnoToNumber(err), name, err);
     }
     syncDirectory(dir_);
+}
+
+FileReplacement::FileReplacement(const Files& files, const QString& name, const QString& tempName)
+    : dir_(files.programDirectory()), name_(name), tempName_(tempName), target_(files.path(name)),
+      temp_(files.path(tempName))
+{
+    if (temp_ == target_)
+        throw PlatformError(ErrNo::BadFileName, tempName);
+}
+
+FileReplacement::~FileReplacement()
+{
+    discard();
+}
+
+void FileReplacement::create()
+{
+    discard();
+    committed_ = false;
+    const QByteArray native = QFile::encodeName(temp_);
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        throwErrno(tempName_);
+    // O_EXCL: a link planted under the name between the unlink and here is
+    // refused rather than followed.
+    fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd_ < 0)
+        throwErrno(tempName_);
+}
+
+void FileReplacement::write(qint64 offset, const QByteArray& bytes)
+{
+    if (fd_ < 0)
+        throw PlatformError(ErrNo::DeviceIo, tempName_);
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::pwrite(fd_, bytes.constData() + done, size_t(bytes.size() - done), offset + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throwErrno(tempName_);
+        if (n == 0)
+            throw PlatformError(ErrNo::DiskFull, tempName_, ENOSPC);
+        done += n;
+    }
+}
+
+void FileReplacement::flush()
+{
+    if (fd_ < 0)
+        throw PlatformError(ErrNo::DeviceIo, tempName_);
+    if (::fsync(fd_) != 0)
+        throwErrno(tempName_);
+}
+
+void FileReplacement::commit()
+{
+    if (fd_ < 0)
+        throw PlatformError(ErrNo::DeviceIo, tempName_);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR)
+        throwErrno(tempName_);
+    refuseReadOnly(target_, name_);
+    if (::rename(QFile::encodeName(temp_).constData(), QFile::encodeName(target_).constData()) != 0)
+        throwErrno(name_);
+    committed_ = true;
+    syncDirectory(dir_);
+}
+
+void FileReplacement::discard() noexcept
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!committed_)
+        ::unlink(QFile::encodeName(temp_).constData());
 }
 
 QString resolveProgramDirectory(const QString& executableDirectory)

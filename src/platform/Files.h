@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 namespace tavrel {
@@ -43,6 +44,10 @@ public:
     qint64 length(const QString& name) const;
     std::optional<QDateTime> lastModified(const QString& absolutePath) const;
     DiskFigures diskFigures() const;
+    // Answers diskFigures() in place of the file system when set. Empty in the
+    // program; tests set it to stand for any disk, nearly full or vast, or
+    // throw PlatformError from it for a failing call.
+    std::function<DiskFigures()> diskFiguresHook;
 
     // Reads a whole file; throws on failure.
     QByteArray readAll(const QString& name) const;
@@ -55,6 +60,46 @@ public:
 
 private:
     QString dir_;
+};
+
+// A whole file written piece by piece under a temporary name, flushed to disk,
+// then renamed over the file it replaces in one step, so at every moment the
+// old file or the complete new one lies under the name. Each step is one
+// virtual call, so a test can make any write, flush or rename fail. Failures
+// throw PlatformError with the classic number. A temporary file that was not
+// committed is removed when the object goes.
+class FileReplacement {
+public:
+    // `name` and `tempName` are plain names in the program directory (64 otherwise).
+    FileReplacement(const Files& files, const QString& name, const QString& tempName);
+    virtual ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // Creates the temporary file afresh: whatever lay under its name (a stale
+    // copy, a link planted there) is removed first, never reused.
+    virtual void create();
+    // Writes all of `bytes` at `offset` of the temporary file.
+    virtual void write(qint64 offset, const QByteArray& bytes);
+    // Makes everything written so far durable on the disk.
+    virtual void flush();
+    // Closes the temporary file and renames it over the target in one step.
+    // A target marked read-only is refused with 70, as writing to it would be.
+    virtual void commit();
+    // Closes and removes the temporary file unless it was committed; never throws.
+    void discard() noexcept;
+
+    const QString& tempPath() const { return temp_; }
+    const QString& targetPath() const { return target_; }
+
+private:
+    QString dir_;
+    QString name_;
+    QString tempName_;
+    QString target_;
+    QString temp_;
+    int fd_ = -1;
+    bool committed_ = false;
 };
 
 // Where the program keeps its data: $TAVREL_HOME; else the executable's

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "upkeep/UpkeepDialog.h"
+
+namespace tavrel {
+
+// "Analyzing The N&A File": shown while the file statistics count the records.
+class AnalyzingForm : public UpkeepDialog {
+    Q_OBJECT
+public:
+    explicit AnalyzingForm(QWidget* parent = nullptr);
+
+protected:
+    void reject() override {}
+};
+
+} // namespace tavrel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "upkeep/UpkeepDialog.h"
+
+namespace tavrel {
+
+// "Compacting": shown while the compaction runs. It has no buttons, and its
+// close box does nothing: the work cannot be stopped half way.
+class CompactingMsg : public UpkeepDialog {
+    Q_OBJECT
+public:
+    explicit CompactingMsg(QWidget* parent = nullptr);
+
+protected:
+    void reject() override {}
+};
+
+} // namespace tavrel

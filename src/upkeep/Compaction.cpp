@@ -1,0 +1,179 @@
+#include "upkeep/Compaction.h"
+
+#include "platform/Clock.h"
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+#include "upkeep/DiskSpace.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <array>
+#include <cerrno>
+#include <memory>
+
+namespace tavrel {
+
+namespace {
+
+// The classic number for an index outside its array: a link to no possible ID.
+constexpr int kSubscriptOutOfRange = 9;
+
+// Offsets of the fields compaction reads and changes, straight in the record bytes.
+constexpr int kRecIdOffset = 4;
+constexpr std::array<int, 5> kLinkOffsets{478, 500, 522, 544, 566}; // LinkId1..4, BackLinkId
+
+const QString LF = QStringLiteral("\n");
+
+qint16 int16At(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<qint16>(bytes.constData() + offset);
+}
+
+void setInt16At(QByteArray& bytes, int offset, qint16 value)
+{
+    qToLittleEndian<qint16>(value, bytes.data() + offset);
+}
+
+bool activeBytes(const QByteArray& bytes, int id)
+{
+    return bytes.startsWith("CRVN") && int16At(bytes, kRecIdOffset) == id;
+}
+
+// The header a just-compacted file starts with: the current preferences and
+// established date, the new LastRecNo, the time of writing, and its own label.
+NARecord compactedHeader(const Program& p, int lastRecNo)
+{
+    const QDateTime now = p.clock.now();
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = qint16(lastRecNo);
+    r.Name = QStringLiteral("Corvane - TVL For Windows");
+    r.AddrLine1 = QStringLiteral("Header Record Written ") + headerDate(now);
+    r.AddrLine2 = QStringLiteral("At ") + headerTime(now) + QStringLiteral(" Hours");
+    r.SortKey1 = p.SortPref;
+    r.SortKey2 = p.EstablishedDate;
+    r.PhoneType1 = p.QuickFindField;
+    r.PhoneType2 = p.QuickFindSort;
+    r.PhoneType3 = p.WelcomeOff;
+    return r;
+}
+
+// Opens the finished temporary file as the program's N&A file handle. It is
+// opened before the rename, so once the rename is done nothing can fail.
+std::unique_ptr<QFile> openForUse(const QString& path)
+{
+    auto f = std::make_unique<QFile>(path);
+    errno = 0;
+    if (!f->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+        const int e = errno;
+        throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path, e);
+    }
+    return f;
+}
+
+} // namespace
+
+CompactionError::CompactionError(int number, int r)
+    : std::runtime_error("compaction failed"), number_(number), r_(r)
+{
+}
+
+CompactionResult compactNAFile(Program& p, FileReplacement& out)
+{
+    const int lastRecNo = qBound(1, int(p.LastRecNo), NAFile::MaxRecords);
+    CompactionResult result;
+    int r = 0;
+    try {
+        out.create();
+        r = 2;
+        // New ID of each old ID; IDs of records that are not active keep their number.
+        std::array<qint16, kMaxId + 1> idMap{};
+        for (int id = 0; id <= kMaxId; ++id)
+            idMap[id] = qint16(id);
+
+        // First sweep: the active records in ID order, each given its new ID.
+        QByteArray kept;
+        kept.reserve(qsizetype(lastRecNo) * NARecord::Size);
+        for (int k = 2; k <= lastRecNo; ++k) {
+            QByteArray rec = p.naFile.read(k);
+            if (!activeBytes(rec, k - 1))
+                continue;
+            setInt16At(rec, kRecIdOffset, qint16(r - 1));
+            idMap[k - 1] = qint16(r - 1);
+            kept.append(rec);
+            if (k != r && result.firstChanged < 0)
+                result.firstChanged = r - 2;
+            ++r;
+        }
+        result.active = r - 2;
+        const int newLastRecNo = r - 1;
+
+        // Each record goes to the new file once, its links already renumbered,
+        // so the file that takes the N&A file's name is final.
+        for (int recNo = 2; recNo <= newLastRecNo; ++recNo) {
+            r = recNo;
+            QByteArray rec = kept.mid(qsizetype(recNo - 2) * NARecord::Size, NARecord::Size);
+            for (int offset : kLinkOffsets) {
+                const qint16 link = int16At(rec, offset);
+                if (link == 0)
+                    continue;
+                if (link < 1 || link > kMaxId)
+                    throw PlatformError(kSubscriptOutOfRange, QStringLiteral("link out of range"));
+                setInt16At(rec, offset, idMap[link]);
+            }
+            out.write(qint64(recNo - 1) * NARecord::Size, rec);
+        }
+        r = newLastRecNo + 1;
+        const NARecord header = compactedHeader(p, newLastRecNo);
+        out.write(0, header.toBytes());
+        out.flush();
+
+        std::unique_ptr<QFile> handle = openForUse(out.tempPath());
+        out.commit();
+        p.naFile.close();
+        p.naFile.attach(std::move(handle));
+        p.LastRecNo = qint16(newLastRecNo);
+        p.LowestFreeId = qint16(newLastRecNo);
+        p.CurRec = header;
+        return result;
+    } catch (const PlatformError& e) {
+        out.discard();
+        throw CompactionError(e.number(), r);
+    }
+}
+
+QString compactionReport(const CompactionResult& result)
+{
+    QString note;
+    if (result.firstChanged >= 0)
+        note = QStringLiteral("Note: ID Numbers Above ") + numText(result.firstChanged) +
+               QStringLiteral(" Have Changed Due To Compaction.  Affected Reports Should Be "
+                              "Reprinted. Mailing Lists May Need To Be Regenerated.");
+    return QStringLiteral("Compaction Complete.  The N&A File Now Has ") + numText(result.active) +
+           QStringLiteral(" Active Records.") + LF + LF +
+           QStringLiteral("Remember To Do Periodic Backups Of This File.") + LF + LF + note;
+}
+
+QString compactionErrorText(const CompactionError& e)
+{
+    return QStringLiteral("Error = ") + numText(e.number()) +
+           QStringLiteral(" In CompactForm. r = ") + numText(e.r()) +
+           QStringLiteral(".  Notify Programmer.");
+}
+
+bool roomToCompact(qint64 freeBytes, qint64 fileLength)
+{
+    return freeBytes >= fileLength + 1000;
+}
+
+QString spaceRefusalText(qint64 freeBytes, qint64 fileLength)
+{
+    return QStringLiteral("Space Available On Your Hard Drive:  ") +
+           formatGrouped(freeBytes / 1024, true) + QStringLiteral(" KBytes") +
+           QStringLiteral(". Compacting The N&A File Requires ") +
+           formatGrouped(fileLength, false) +
+           QStringLiteral(" Bytes Of Free Disk Space.  Cannot Perform Compaction.");
+}
+
+} // namespace tavrel

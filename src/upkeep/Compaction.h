@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/Files.h"
+#include "store/Program.h"
+
+#include <QString>
+#include <stdexcept>
+
+namespace tavrel {
+
+inline const QString kNAFileName = QStringLiteral("n&a.mrk");
+inline const QString kCompactTempName = QStringLiteral("Q$Q$Q$Q$.COM");
+
+struct CompactionResult {
+    int active = 0; // active records written
+    // The largest ID that kept its number when some record moved; -1 when none moved.
+    int firstChanged = -1;
+};
+
+// A compaction that stopped: the error number and the record counter r at that moment.
+class CompactionError : public std::runtime_error {
+public:
+    CompactionError(int number, int r);
+    int number() const { return number_; }
+    int r() const { return r_; }
+
+private:
+    int number_;
+    int r_;
+};
+
+// Rewrites the N&A file with its active records only, packed into IDs 1, 2,
+// 3 ... in their old order, with every QuickLink and back link renumbered,
+// and a new header. The new file is written completely under the temporary
+// name of `out`, links included, flushed, and then renamed over the N&A file;
+// the program's handle and working values then move to it. On any failure
+// the N&A file is untouched and still open, the temporary file is gone, and
+// CompactionError is thrown. Mailing list files are not touched. Shows nothing.
+CompactionResult compactNAFile(Program& p, FileReplacement& out);
+
+// The message after a compaction, with its note when IDs changed.
+QString compactionReport(const CompactionResult& result);
+// "Error = … In CompactForm. r = …": what a failed compaction shows.
+QString compactionErrorText(const CompactionError& e);
+// The refusal when the disk lacks the room for a second copy of the file.
+QString spaceRefusalText(qint64 freeBytes, qint64 fileLength);
+// True when `freeBytes` is room enough to compact a file of `fileLength` bytes.
+bool roomToCompact(qint64 freeBytes, qint64 fileLength);
+
+} // namespace tavrel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QString>
+#include <optional>
+
+namespace tavrel {
+
+// Free bytes of the file system that holds the program directory, always in
+// 64-bit arithmetic. std::nullopt when that file system cannot be told (a
+// program directory that is not an absolute path); the caller says so in its
+// own words. A failing disk-space call is reported here, with the system's
+// own error code, and counts as no free space at all.
+std::optional<qint64> freeDiskBytes(Program& p);
+
+// True when free bytes fit the 32-bit signed figures the messages were made for.
+bool fitsIn32Bits(qint64 bytes);
+
+// A number in a "#,###" style format: thousands separated by the system's
+// separator; a zero shows as "0" when the pattern ends in "0" (`zeroShown`),
+// and as nothing at all when it ends in "#".
+QString formatGrouped(qint64 n, bool zeroShown);
+
+} // namespace tavrel

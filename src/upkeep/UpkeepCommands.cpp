@@ -1,0 +1,106 @@
+#include "upkeep/UpkeepCommands.h"
+
+#include "platform/Errors.h"
+#include "platform/gui/Windows.h"
+#include "upkeep/AnalyzingForm.h"
+#include "upkeep/CompactForm.h"
+#include "upkeep/CompactingMsg.h"
+#include "upkeep/Compaction.h"
+#include "upkeep/DiskSpace.h"
+#include "upkeep/Statistics.h"
+
+namespace tavrel {
+
+namespace {
+
+// Shows a please-wait window and paints it at once: no events run while the work goes on.
+template <typename Window> Window* showPleaseWait()
+{
+    auto* w = new Window;
+    loadWindow(w);
+    w->show();
+    w->repaint();
+    return w;
+}
+
+// Restores the normal cursor when the command leaves by any path.
+struct WaitCursor {
+    Program& p;
+    explicit WaitCursor(Program& program) : p(program) { p.ui.setWaitCursor(true); }
+    ~WaitCursor() { p.ui.setWaitCursor(false); }
+};
+
+} // namespace
+
+void startCompact(Program& p)
+{
+    auto* form = new CompactForm(p);
+    loadWindow(form);
+    form->show();
+    form->CompactCmd1->setFocus();
+}
+
+bool runCompaction(Program& p)
+{
+    WaitCursor cursor(p);
+    const qint64 length = p.naFile.size();
+    const std::optional<qint64> free = freeDiskBytes(p);
+    if (!free) {
+        p.ui.messageBox(QStringLiteral("The Free Space Of The Program Directory ") +
+                            p.files.programDirectory() +
+                            QStringLiteral(" Cannot Be Determined.  Cannot Perform Compaction."),
+                        kTitle, Ui::Buttons::Ok);
+        return false;
+    }
+    // Checked in 64 bits whatever the size of the disk: the old and the new
+    // file lie side by side until the rename.
+    if (!roomToCompact(*free, length)) {
+        p.ui.messageBox(spaceRefusalText(*free, length), QStringLiteral("Corvane MARK32"),
+                        Ui::Buttons::Ok);
+        return false;
+    }
+
+    CompactingMsg* wait = showPleaseWait<CompactingMsg>();
+    CompactionResult result;
+    try {
+        FileReplacement out(p.files, kNAFileName, kCompactTempName);
+        result = compactNAFile(p, out);
+    } catch (const CompactionError& e) {
+        unloadWindow(wait);
+        p.ui.messageBox(compactionErrorText(e), kDefaultTitle, Ui::Buttons::Ok);
+        return false;
+    } catch (const PlatformError& e) {
+        // The names themselves were refused: nothing was written.
+        unloadWindow(wait);
+        p.ui.messageBox(compactionErrorText(CompactionError(e.number(), 0)), kDefaultTitle,
+                        Ui::Buttons::Ok);
+        return false;
+    }
+    unloadWindow(wait);
+    p.ui.setWaitCursor(false);
+    p.ui.messageBox(compactionReport(result), kTitle, Ui::Buttons::Ok);
+    return true;
+}
+
+void showFileStatistics(Program& p)
+{
+    auto* analyzing = showPleaseWait<AnalyzingForm>();
+    FileFigures f;
+    f.fileLength = p.naFile.size();
+    f.lastRecNo = p.LastRecNo;
+    f.active = countActive(p);
+    const std::optional<qint64> free = freeDiskBytes(p);
+    if (!free) {
+        p.ui.messageBox(QStringLiteral("App.Path = ") + p.files.programDirectory() +
+                            QStringLiteral(".  Cannot Determine Drive Letter. Exiting The "
+                                           "Statistics Feature."),
+                        kDefaultTitle, Ui::Buttons::Ok);
+        unloadWindow(analyzing);
+        return;
+    }
+    f.freeBytes = *free;
+    unloadWindow(analyzing);
+    p.ui.messageBox(statisticsText(f), kStatisticsTitle, Ui::Buttons::Ok);
+}
+
+} // namespace tavrel

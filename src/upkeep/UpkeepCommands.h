@@ -1,0 +1,18 @@
+#pragma once
+
+#include "store/Program.h"
+
+namespace tavrel {
+
+// "Compac&t File": opens CompactForm without blocking.
+void startCompact(Program& p);
+
+// The work behind WarningForm's Yes: the space check, then the compaction
+// with CompactingMsg on the screen, then its report. True when the file was
+// compacted; false when it was refused or failed, with the N&A file as it was.
+bool runCompaction(Program& p);
+
+// "&File Statistics": counts, measures and shows the one statistics box.
+void showFileStatistics(Program& p);
+
+} // namespace tavrel

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store/Program.h"
+#include "upkeep/UpkeepDialog.h"
+
+namespace tavrel {
+
+// "Compaction Warning!": the last confirmation; its Yes runs the compaction.
+class WarningForm : public UpkeepDialog {
+    Q_OBJECT
+public:
+    explicit WarningForm(Program& p, QWidget* parent = nullptr);
+
+    QPushButton* WarningCmd1 = nullptr;
+    QPushButton* WarningCmd2 = nullptr;
+
+    void WarningCmd1_Click();
+    void WarningCmd2_Click();
+
+protected:
+    // The close box answers No.
+    void reject() override { WarningCmd2_Click(); }
+
+private:
+    Program& p;
+};
+
+} // namespace tavrel

@@ -1,0 +1,256 @@
+#include "UpkeepFixture.h"
+
+#include <QFile>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+NARecord linked(NARecord r, std::initializer_list<qint16> links, qint16 backLink = 0)
+{
+    int i = 1;
+    for (qint16 id : links) {
+        r.linkId(i) = id;
+        r.linkText(i) = QStringLiteral("Link %1").arg(id);
+        ++i;
+    }
+    r.BackLinkId = backLink;
+    return r;
+}
+
+// The record as compaction leaves it: its new ID and its renumbered links.
+NARecord moved(NARecord r, qint16 newId, std::initializer_list<qint16> links, qint16 backLink = 0)
+{
+    r.RecId = newId;
+    int i = 1;
+    for (qint16 id : links)
+        r.linkId(i++) = id;
+    r.BackLinkId = backLink;
+    return r;
+}
+
+} // namespace
+
+// IDs 1, 2, 4, 5 active, 3 deleted: 4 and 5 move down, links follow them, a
+// link to the deleted 3 keeps its number, and the note names 2.
+TEST_F(UpkeepTest, CompactionPacksActiveRecordsAndRenumbersLinks)
+{
+    std::map<int, NARecord> r;
+    r[1] = linked(makeRecord(1, QStringLiteral("Ann")), {5, 0, 2});
+    r[2] = linked(makeRecord(2, QStringLiteral("Bob")), {4}, 5);
+    r[3] = deletedRecord(3, QStringLiteral("Cy"));
+    r[4] = linked(makeRecord(4, QStringLiteral("Di")), {3, 1}, 2);
+    r[5] = linked(makeRecord(5, QStringLiteral("Ed")), {4, 5}, 3);
+    writeAndOpen(r, 6);
+    p.MailListFlags.fill('0');
+    writeBytes(env.dir() + QStringLiteral("/tvlmail.abc"), "5 4 3");
+
+    const CompactionResult result = compact();
+    EXPECT_EQ(result.active, 4);
+    EXPECT_EQ(result.firstChanged, 2);
+    const QByteArray expected = fileOf(5, {moved(r[1], 1, {4, 0, 2}), moved(r[2], 2, {3}, 4),
+                                           moved(r[4], 3, {3, 1}, 2), moved(r[5], 4, {3, 4}, 3)});
+    EXPECT_EQ(file(), expected);
+    EXPECT_EQ(p.LastRecNo, 5);
+    // The next added record is offered the ID just above the highest.
+    EXPECT_EQ(p.LowestFreeId, 5);
+    FindLowestFreeId(p);
+    EXPECT_EQ(p.LowestFreeId, 5);
+    expectHandleReads(expected);
+    // Mailing lists are left alone; no temporary file is left behind.
+    EXPECT_EQ(fileBytes(env.dir() + QStringLiteral("/tvlmail.abc")), "5 4 3");
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.abc")}));
+    EXPECT_EQ(compactionReport(result),
+              QStringLiteral("Compaction Complete.  The N&A File Now Has  4 Active Records.\n\n"
+                             "Remember To Do Periodic Backups Of This File.\n\n"
+                             "Note: ID Numbers Above  2 Have Changed Due To Compaction.  Affected "
+                             "Reports Should Be Reprinted. Mailing Lists May Need To Be "
+                             "Regenerated."));
+
+    // What the program writes next goes to the compacted file.
+    p.CurRec = makeRecord(5, QStringLiteral("Fay"));
+    Put_NA_Rec(p, 6);
+    EXPECT_EQ(recordBytes(env.naPath(), 6), p.CurRec.toBytes());
+}
+
+TEST_F(UpkeepTest, CompactionOfTrailingAndNoActiveRecords)
+{
+    // Only trailing records deleted, and records beyond LastRecNo: nothing
+    // moves, no note, and the file shrinks to the records in use.
+    std::map<int, NARecord> r = people(1, 3);
+    r[4] = deletedRecord(4, QStringLiteral("Gone"));
+    r[5] = deletedRecord(5, QStringLiteral("Gone too"));
+    r[7] = makeRecord(7, QStringLiteral("Beyond LastRecNo"));
+    writeAndOpen(r, 4);
+    CompactionResult result = compact();
+    EXPECT_EQ(result.active, 3);
+    EXPECT_EQ(result.firstChanged, -1);
+    EXPECT_EQ(file(), fileOf(4, {r[1], r[2], r[3]}));
+    EXPECT_TRUE(compactionReport(result).endsWith(
+        QStringLiteral("Remember To Do Periodic Backups Of This File.\n\n")));
+
+    // No active record: a header-only file, the count 0, the next ID 1.
+    r = {{1, deletedRecord(1, QStringLiteral("A"))}, {2, deletedRecord(2, QStringLiteral("B"))}};
+    writeAndOpen(r, 1);
+    result = compact();
+    EXPECT_EQ(result.active, 0);
+    EXPECT_EQ(file(), fileOf(1, {}));
+    EXPECT_EQ(p.LastRecNo, 1);
+    EXPECT_EQ(p.LowestFreeId, 1);
+    EXPECT_TRUE(compactionReport(result).contains(QStringLiteral("Now Has  0 Active Records.")));
+}
+
+// A file of that name already there is never trusted: a stale copy is
+// replaced, and a link planted there does not lead the writes elsewhere.
+TEST_F(UpkeepTest, CompactionReplacesWhatLiesUnderTheTemporaryName)
+{
+    std::map<int, NARecord> r = people(1, 4);
+    r.erase(2);
+    writeAndOpen(r);
+    const QString temp = env.dir() + QStringLiteral("/") + kCompactTempName;
+    writeBytes(temp, QByteArray(5 * NARecord::Size, 'x'));
+    compact();
+    const QByteArray expected = fileOf(4, {r[1], moved(r[3], 2, {}), moved(r[4], 3, {})});
+    EXPECT_EQ(file(), expected);
+
+    writeAndOpen(r);
+    const QString victim = env.dir() + QStringLiteral("/victim");
+    writeBytes(victim, "keep me");
+    ASSERT_TRUE(QFile::link(victim, temp));
+    compact();
+    EXPECT_EQ(file(), expected);
+    EXPECT_EQ(fileBytes(victim), "keep me");
+    EXPECT_FALSE(QFileInfo(temp).isSymLink());
+}
+
+// A link to no possible ID, or a record that cannot be read, stops the
+// compaction with its number and r; the old file stays as it was and open.
+TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
+{
+    std::map<int, NARecord> r = people(1, 5);
+    r.erase(2);
+    r[4] = linked(r[4], {1701});
+    writeAndOpen(r);
+    try {
+        compact();
+        ADD_FAILURE() << "no error";
+    } catch (const CompactionError& e) {
+        EXPECT_EQ(e.number(), 9);
+        EXPECT_EQ(e.r(), 4); // old ID 4, to become ID 3
+        EXPECT_EQ(compactionErrorText(e),
+                  QStringLiteral("Error =  9 In CompactForm. r =  4.  Notify Programmer."));
+    }
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(p.LastRecNo, 6);
+    expectHandleReads(before);
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
+
+    // A bad spot in record 4 of the N&A file.
+    r[4] = makeRecord(4, QStringLiteral("Person 4"));
+    writeAndOpen(r);
+    auto* device = new FailingDevice(before, 3 * NARecord::Size + 10);
+    p.naFile.attach(std::unique_ptr<QIODevice>(device));
+    try {
+        compact();
+        ADD_FAILURE() << "no error";
+    } catch (const CompactionError& e) {
+        EXPECT_EQ(e.number(), ErrNo::DeviceIo);
+        EXPECT_EQ(e.r(), 3); // 1 copied as 1, 2 skipped, 3 next
+    }
+    EXPECT_EQ(device->data, before);
+    EXPECT_EQ(device->writeCalls, 0);
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
+}
+
+// Every write, flush and rename the compaction makes is failed in turn.
+// Each time the N&A file is byte for byte the old one, still open under the
+// program's handle, and no temporary file is left; without a failure it is
+// the complete new file.
+TEST_F(UpkeepTest, CompactionFailingAtAnyStepLosesNothing)
+{
+    std::map<int, NARecord> r;
+    for (int id = 1; id <= 30; ++id) {
+        if (id % 3 != 0)
+            r[id] = linked(makeRecord(id, QStringLiteral("Person %1").arg(id)),
+                           {qint16(31 - id), qint16(id % 7 + 1)}, qint16(id / 2));
+    }
+    writeAndOpen(r);
+    const QByteArray old = before;
+    int total = 0;
+    QByteArray compacted;
+    {
+        FaultyReplacement counting(*env.files, 0);
+        compactNAFile(p, counting);
+        total = counting.steps;
+        compacted = file();
+    }
+    // 20 records and the header written, one flush, one rename.
+    ASSERT_EQ(total, 23);
+    ASSERT_NE(compacted, old);
+
+    std::map<int, int> failures; // error number -> how often
+    for (int n = 1; n <= total; ++n) {
+        SCOPED_TRACE(n);
+        writeBytes(env.naPath(), old);
+        p.naFile.close();
+        env.open();
+        FaultyReplacement faulty(*env.files, n);
+        try {
+            compactNAFile(p, faulty);
+            ADD_FAILURE() << "no error";
+        } catch (const CompactionError& e) {
+            ++failures[e.number()];
+            EXPECT_GE(e.r(), 2);
+            EXPECT_LE(e.r(), 22);
+        }
+        EXPECT_EQ(file(), old);
+        EXPECT_EQ(p.LastRecNo, 30);
+        expectHandleReads(old);
+        EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
+    }
+    EXPECT_EQ(failures,
+              (std::map<int, int>{
+                  {ErrNo::DiskFull, 21}, {ErrNo::DeviceIo, 1}, {ErrNo::PermissionDenied, 1}}));
+
+    // And once more without a failure: the complete new file.
+    writeBytes(env.naPath(), old);
+    p.naFile.close();
+    env.open();
+    compact();
+    EXPECT_EQ(file(), compacted);
+}
+
+// The free space that compaction and the statistics read: 64-bit figures,
+// a failing call shown with the system's code, a directory of no known disk.
+TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)
+{
+    DiskFigures vast;
+    vast.sectorsPerCluster = 64;
+    vast.bytesPerSector = 4096;
+    vast.freeClusters = 50'000'000;
+    env.files->diskFiguresHook = [&] { return vast; };
+    EXPECT_EQ(freeDiskBytes(p), qint64(64) * 4096 * 50'000'000);
+    vast.freeClusters = std::numeric_limits<qint64>::max() / 2;
+    EXPECT_EQ(freeDiskBytes(p), std::numeric_limits<qint64>::max());
+
+    env.files->diskFiguresHook = []() -> DiskFigures {
+        throw PlatformError(ErrNo::DeviceIo, QString(), EIO);
+    };
+    env.ui.setAutoOk(true);
+    EXPECT_EQ(freeDiskBytes(p), 0);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("GetDiskFreeSpace Function Failed. Last Error =  5"));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+
+    Files relative(QStringLiteral("tavrel-data"));
+    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
+    EXPECT_EQ(freeDiskBytes(q), std::nullopt);
+
+    // The real call on the real directory gives a figure.
+    Files real(env.dir());
+    Program r(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, real});
+    EXPECT_GT(freeDiskBytes(r).value_or(0), 0);
+}

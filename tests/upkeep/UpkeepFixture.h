@@ -1,0 +1,125 @@
+#pragma once
+
+#include "platform/Errors.h"
+#include "platform/Files.h"
+#include "store/RecordAccess.h"
+#include "support/FailingDevice.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+#include "upkeep/Compaction.h"
+#include "upkeep/DiskSpace.h"
+
+#include <QDir>
+#include <QLocale>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace tavrel::test {
+
+// A file layer that fails at its n-th write, flush or commit (rename), the
+// way a disk does: a failing write leaves half its bytes behind. With n = 0
+// it never fails and only counts.
+class FaultyReplacement : public FileReplacement {
+public:
+    FaultyReplacement(const Files& files, int failAt)
+        : FileReplacement(files, kNAFileName, kCompactTempName), failAt_(failAt)
+    {
+    }
+    int steps = 0;
+
+    void write(qint64 offset, const QByteArray& bytes) override
+    {
+        if (due()) {
+            FileReplacement::write(offset, bytes.left(bytes.size() / 2));
+            throw PlatformError(ErrNo::DiskFull);
+        }
+        FileReplacement::write(offset, bytes);
+    }
+    void flush() override
+    {
+        if (due())
+            throw PlatformError(ErrNo::DeviceIo);
+        FileReplacement::flush();
+    }
+    void commit() override
+    {
+        if (due())
+            throw PlatformError(ErrNo::PermissionDenied);
+        FileReplacement::commit();
+    }
+
+private:
+    bool due() { return ++steps == failAt_; }
+    int failAt_;
+};
+
+// The header a compaction writes at the test clock's time, over the preferences makeHeader gives.
+inline NARecord compactedHeader(int lastRecNo)
+{
+    NARecord h = makeHeader(lastRecNo);
+    h.Name = QStringLiteral("Corvane - TVL For Windows");
+    h.AddrLine1 = QStringLiteral("Header Record Written 03-14-2026");
+    h.AddrLine2 = QStringLiteral("At 09:05:07 Hours");
+    return h;
+}
+
+// A whole file: header with `lastRecNo`, then `records` as records 2, 3, ...
+inline QByteArray fileOf(int lastRecNo, const std::vector<NARecord>& records)
+{
+    QByteArray out = compactedHeader(lastRecNo).toBytes();
+    for (const NARecord& r : records)
+        out += r.toBytes();
+    return out;
+}
+
+class UpkeepTest : public ::testing::Test {
+protected:
+    UpkeepTest()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        setFreeBytes(qint64(1) << 30);
+    }
+
+    TestEnv env;
+    Program& p = env.p();
+
+    // Writes the N&A file and opens it as the program does at start-up.
+    void writeAndOpen(const std::map<int, NARecord>& records, int lastRecNo = -1)
+    {
+        p.naFile.close();
+        writeNAFile(env.naPath(), records, lastRecNo);
+        env.open();
+        before = fileBytes(env.naPath());
+    }
+    // Free space of the program directory's disk, as the disk-space call reports it.
+    void setFreeBytes(qint64 bytes)
+    {
+        env.files->diskFiguresHook = [bytes] {
+            DiskFigures f;
+            f.sectorsPerCluster = 1;
+            f.bytesPerSector = 1;
+            f.freeClusters = bytes;
+            f.totalClusters = bytes;
+            return f;
+        };
+    }
+    CompactionResult compact()
+    {
+        FileReplacement out(*env.files, kNAFileName, kCompactTempName);
+        return compactNAFile(p, out);
+    }
+    QByteArray file() const { return fileBytes(env.naPath()); }
+    QStringList entries() const { return QDir(env.dir()).entryList(QDir::Files | QDir::System); }
+    // The program reads what lies on disk through its own handle.
+    void expectHandleReads(const QByteArray& bytes)
+    {
+        ASSERT_TRUE(p.naFile.isOpen());
+        EXPECT_EQ(p.naFile.size(), bytes.size());
+        EXPECT_EQ(p.naFile.readBlock(1, int(bytes.size() / NARecord::Size)), bytes);
+    }
+
+    QByteArray before;
+};
+
+} // namespace tavrel::test
