@@ -3,6 +3,8 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "reports/LabelLayouts.h"
+#include "reports/LabelStockForm.h"
 #include "reports/ListLayouts.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
@@ -65,11 +67,18 @@ public:
             say(p_, QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print."));
             return RunEnd::EmptyFile;
         }
-        if (o_.kind == ReportKind::Labels || o_.kind == ReportKind::Cards) {
-            say(p_, o_.kind == ReportKind::Labels
-                        ? QStringLiteral("Mailing Labels Cannot Be Printed Yet.")
-                        : QStringLiteral("Rotary File Cards Cannot Be Printed Yet."));
-            return RunEnd::CancelledEarly;
+        if (labelsOrCards()) {
+            if (o_.quantity < 1) {
+                say(p_, kQuantityRefused);
+                return RunEnd::CancelledEarly;
+            }
+            if (o_.duplex) {
+                if (p_.ui.messageBox(QStringLiteral("Labels And Rotary File Cards Cannot Be Duplex "
+                                                    "Printed.  Duplex Option Will Be Deselected."),
+                                     kTitle, Ui::Buttons::OkCancel) == Ui::Answer::Cancel)
+                    return RunEnd::CancelledEarly;
+                o_.duplex = false;
+            }
         }
         if (o_.reprint && (o_.reprintFrom < 1 || o_.reprintThrough < o_.reprintFrom)) {
             say(p_, QStringLiteral("Invalid Page Range.  Please Re-Enter."));
@@ -83,6 +92,23 @@ public:
         p_.ui.setWaitCursor(true);
         if (o_.mailListFile.isEmpty() && sorted_)
             buildSortedWalk(p_, sortCode(), false);
+        if (labelsOrCards()) {
+            bool go = false;
+            try {
+                go = setUpStock();
+            } catch (const PlatformError&) {
+                // A test page the printer could not take.
+                p_.ui.setWaitCursor(false);
+                say(p_, kPrinterErrorText, kPrinterErrorTitle);
+                tryPrinter([this] { p_.printer.killDoc(); });
+            }
+            if (!go) {
+                w_.closePreparing();
+                p_.ui.setWaitCursor(false);
+                releaseSortedList();
+                return RunEnd::CancelledEarly;
+            }
+        }
         w_.showProgress();
         w_.showLastPageCompleted(0);
         w_.closePreparing();
@@ -103,6 +129,57 @@ public:
 
 private:
     QChar sortCode() const { return QChar(u'0' + o_.sequence); }
+    bool labelsOrCards() const
+    {
+        return o_.kind == ReportKind::Labels || o_.kind == ReportKind::Cards;
+    }
+
+    // Labels and cards: the stock, test pages as long as the person wants
+    // them, and the position. False when the person cancelled.
+    bool setUpStock()
+    {
+        Printer& pr = p_.printer;
+        // Label sheets are letter paper, upright.
+        if (pr.paperSize() != 1)
+            pr.setPaperSize(1);
+        if (pr.orientation() != 1)
+            pr.setOrientation(1);
+        r_.ContinuousForms = 0;
+        if (o_.kind == ReportKind::Labels) {
+            if (o_.labelStock == 0) {
+                p_.ui.setWaitCursor(false);
+                LabelStockForm stock(p_);
+                p_.ui.runModal(stock);
+                p_.ui.setWaitCursor(true);
+                r_.LabelTop = r_.ContinuousForms == 1 ? 0 : 720;
+            } else {
+                r_.LabelTop = 720;
+            }
+        } else {
+            r_.LabelTop = o_.cardStock == 0 ? 0 : 1180;
+        }
+        QString question = QStringLiteral("Do You Want To Print A Test Page?");
+        for (;;) {
+            const Ui::Answer a =
+                p_.ui.messageBox(question, kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question);
+            if (a == Ui::Answer::Cancel)
+                return false;
+            if (a == Ui::Answer::Yes) {
+                if (o_.kind == ReportKind::Labels)
+                    PrintLabelTestPage(p_, o_);
+                else
+                    PrintCardTestPage(p_, o_);
+                if (r_.LabelTop == 999)
+                    return false;
+                question = QStringLiteral("Wait For The Test Page To Print.\nExamine The Page.\n\n"
+                                          "Do You Want To Print Another Test Page?");
+                continue;
+            }
+            p_.ui.setWaitCursor(false);
+            askPosition(p_, o_);
+            return r_.LabelTop != 999;
+        }
+    }
 
     void setUpRunState()
     {
@@ -177,7 +254,10 @@ private:
         const int bound = c.WalkLength;
         bool laidOut = false;
         for (c.WalkPosition = 1; c.WalkPosition <= bound; ++c.WalkPosition) {
-            layoutListPage(p_, o_);
+            if (labelsOrCards())
+                layoutLabelPage(p_, o_);
+            else
+                layoutListPage(p_, o_);
             laidOut = true;
             const bool newSheet = endOfPage();
             if (r_.EndOfRecords == 1 || (r_.ReprintOn && r_.PageNo >= r_.ReprintThrough)) {
@@ -286,12 +366,17 @@ private:
         return end;
     }
 
-    void finish()
+    void releaseSortedList()
     {
         if (sorted_) {
             p_.SortedIdList.clear();
             p_.SortedCount = 0;
         }
+    }
+
+    void finish()
+    {
+        releaseSortedList();
         w_.closeProgress();
     }
 

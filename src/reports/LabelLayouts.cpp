@@ -1,0 +1,250 @@
+#include "reports/LabelLayouts.h"
+
+#include "platform/Text.h"
+#include "reports/ListLayouts.h"
+#include "reports/VertPosForm.h"
+#include "store/RecordAccess.h"
+
+#include <initializer_list>
+
+namespace tavrel {
+
+namespace {
+
+const QString kCourier = QStringLiteral("Courier New");
+// The width of a name or address field, to line the stock up with.
+const QString kRuler = QStringLiteral("12345678901234567890123456789012345");
+
+void setCourierBold(Printer& pr, double points, bool italic)
+{
+    pr.setFontName(kCourier);
+    pr.setFontSize(points);
+    pr.setFontBold(true);
+    pr.setFontItalic(italic);
+    pr.setFontUnderline(false);
+}
+
+void printAt(Printer& pr, double x, double y, const QString& text)
+{
+    pr.setCurrentX(x);
+    pr.setCurrentY(y);
+    pr.printLine(text);
+}
+
+// Upper case one character at a time, so a field keeps its width ("ß" stays).
+void toUpperInPlace(QString& text)
+{
+    for (QChar& c : text)
+        c = c.toUpper();
+}
+
+// --- labels ---
+
+void printLabel(Program& p, const Slot& s, double step)
+{
+    NARecord& r = p.CurRec;
+    QString* fields[] = {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    for (int k = 0; k < 5; ++k) {
+        // Only the record in memory changes; nothing writes it back.
+        if (p.Report.LabelUpper == -1)
+            toUpperInPlace(*fields[k]);
+        printAt(p.printer, s.x, s.y + k * step, padRight(*fields[k], Width::Name));
+    }
+}
+
+// --- cards ---
+
+// Offsets from the card's top of the lines after the name, all in 8 point.
+constexpr double kAddrOffsets[] = {220, 370, 520, 670};
+constexpr double kCommentOffsets[] = {870, 1020};
+constexpr double kEMailOffset = 1220;
+constexpr double kPhoneOffsets[] = {1420, 1570, 1720, 1870, 2020};
+constexpr double kIdOffset = 2170;
+
+void printCard(Program& p, const Slot& s)
+{
+    Printer& pr = p.printer;
+    const NARecord& r = p.CurRec;
+    pr.setFontSize(11);
+    printAt(pr, s.x, s.y, padRight(r.Name, Width::Name));
+    pr.setFontSize(8);
+    const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    for (int i = 0; i < 4; ++i)
+        printAt(pr, s.x, s.y + kAddrOffsets[i], padRight(*addr[i], Width::Addr));
+    const QString comments = padRight(r.Comments, Width::Comments);
+    printAt(pr, s.x, s.y + kCommentOffsets[0], comments.left(50));
+    printAt(pr, s.x, s.y + kCommentOffsets[1], comments.mid(50));
+    printAt(pr, s.x, s.y + kEMailOffset, padRight(r.EMail, Width::EMail));
+    for (int i = 1; i <= 5; ++i)
+        printAt(pr, s.x, s.y + kPhoneOffsets[i - 1],
+                padRight(r.phoneType(i), Width::PhoneType) + QStringLiteral("   ") +
+                    padRight(r.phoneNum(i), Width::PhoneNum));
+    printAt(pr, s.x, s.y + kIdOffset, QStringLiteral("ID# ") + QString::number(r.RecId));
+}
+
+// Fills the sheet's slots from the walk, Q copies of each record. `print`
+// draws the current record into a slot.
+template <typename Print>
+void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slots, Print print)
+{
+    auto& r = p.Report;
+    const int q = o.quantity;
+    if (r.PageNo == 1)
+        r.CopiesDone = q; // the first slot fetches the first record
+    const bool printed = pageIsPrinted(p);
+    for (const Slot& s : slots) {
+        if (r.CopiesDone == q) {
+            r.CopiesDone = 0;
+            if (NextReportRecord(p)) {
+                r.EndOfRecords = 1;
+                break;
+            }
+        }
+        if (printed)
+            print(s);
+        ++r.CopiesDone;
+        if (r.CopiesDone == q && (AdvanceReportRecord(p) || r.PageNo > r.ReprintThrough))
+            break;
+    }
+    // The page loop moves on by one position after each sheet, but the sheet
+    // has already moved it once per record finished. Unsorted walks are held
+    // back the same way, so a sheet run that outnumbers the records (many
+    // copies of few records) is not cut short by the page loop's bound.
+    --p.Cursor.WalkPosition;
+}
+
+} // namespace
+
+Stock stockOf(const Program& p, const ReportOptions& o)
+{
+    if (o.kind == ReportKind::Cards)
+        return o.cardStock == 0 ? Stock::OneAcrossCards : Stock::TwoAcrossCards;
+    switch (o.labelStock) {
+    case 0:
+        return p.Report.ContinuousForms == 1 ? Stock::OneAcrossContinuous
+                                             : Stock::OneAcrossCutSheet;
+    case 1:
+        return Stock::TwoAcross;
+    default:
+        return Stock::ThreeAcross;
+    }
+}
+
+bool isCardStock(Stock s)
+{
+    return s == Stock::OneAcrossCards || s == Stock::TwoAcrossCards;
+}
+
+std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft)
+{
+    std::vector<Slot> slots;
+    const double top = labelTop, left = labelLeft;
+    // Rows from `first` while y <= limit; after the row at `skipAfter` one row is left empty.
+    auto rows = [&](double first, double step, double limit, std::initializer_list<double> xs,
+                    double skipAfter = -1e9) {
+        for (double y = first; y <= limit; y += step) {
+            for (double x : xs)
+                slots.push_back({x, y});
+            if (y == skipAfter)
+                y += 1440;
+        }
+    };
+    switch (s) {
+    case Stock::OneAcrossContinuous:
+        rows(top, 1440, top + 15840, {left});
+        break;
+    case Stock::OneAcrossCutSheet:
+        rows(top, 1440, top + 11520, {left}, top + 4320);
+        break;
+    case Stock::TwoAcross:
+        rows(top, 1440, top + 13060, {left + 360, left + 6345});
+        break;
+    case Stock::ThreeAcross:
+        rows(top, 1440, top + 13060, {left, left + 4000, left + 8000});
+        break;
+    case Stock::OneAcrossCards: // the horizontal offset does not apply
+        rows(top + 50, 3120, top + 9720, {300});
+        break;
+    case Stock::TwoAcrossCards:
+        rows(top, 3120, top + 9720, {left + 300, left + 6100});
+        break;
+    }
+    return slots;
+}
+
+LabelFont labelFont(Stock s)
+{
+    switch (s) {
+    case Stock::OneAcrossContinuous:
+        return {10, 220};
+    case Stock::TwoAcross:
+        return {12, 233};
+    default:
+        return {8, 180};
+    }
+}
+
+void layoutLabelPage(Program& p, const ReportOptions& o)
+{
+    const Stock stock = stockOf(p, o);
+    const auto& r = p.Report;
+    const std::vector<Slot> slots = sheetSlots(stock, r.LabelTop, r.LabelLeft);
+    if (isCardStock(stock)) {
+        // Cards take neither italics nor upper case.
+        setCourierBold(p.printer, 11, false);
+        fillSheet(p, o, slots, [&](const Slot& s) { printCard(p, s); });
+        return;
+    }
+    const LabelFont f = labelFont(stock);
+    setCourierBold(p.printer, f.points, r.LabelItalic == -1);
+    fillSheet(p, o, slots, [&](const Slot& s) { printLabel(p, s, f.lineStep); });
+}
+
+void askPosition(Program& p, const ReportOptions& o)
+{
+    VertPosForm f(p, o.kind == ReportKind::Cards, o.cardStock);
+    p.ui.runModal(f);
+}
+
+void PrintLabelTestPage(Program& p, const ReportOptions& o)
+{
+    const Stock stock = stockOf(p, o);
+    const LabelFont f = labelFont(stock);
+    Printer& pr = p.printer;
+    setCourierBold(pr, f.points, false);
+    p.ui.setWaitCursor(false);
+    // Continuous forms print at once, at the top the run set.
+    if (stock != Stock::OneAcrossContinuous) {
+        askPosition(p, o);
+        if (p.Report.LabelTop == 999)
+            return;
+    }
+    p.ui.setWaitCursor(true);
+    pr.setFontItalic(p.Report.LabelItalic == -1);
+    for (const Slot& s : sheetSlots(stock, p.Report.LabelTop, p.Report.LabelLeft))
+        for (int k = 0; k < 5; ++k)
+            printAt(pr, s.x, s.y + k * f.lineStep, kRuler);
+    pr.endDoc();
+}
+
+void PrintCardTestPage(Program& p, const ReportOptions& o)
+{
+    const Stock stock = stockOf(p, o);
+    Printer& pr = p.printer;
+    setCourierBold(pr, 11, false);
+    p.ui.setWaitCursor(false);
+    askPosition(p, o);
+    if (p.Report.LabelTop == 999)
+        return;
+    p.ui.setWaitCursor(true);
+    const double lastLine = stock == Stock::OneAcrossCards ? 2110 : 2050;
+    for (const Slot& s : sheetSlots(stock, p.Report.LabelTop, p.Report.LabelLeft)) {
+        for (int k = 0; k < 5; ++k)
+            printAt(pr, s.x, s.y + 240 * k, kRuler);
+        for (double dy : {1400.0, 1790.0, lastLine})
+            printAt(pr, s.x, s.y + dy, kRuler);
+    }
+    pr.endDoc();
+}
+
+} // namespace tavrel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "store/Program.h"
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace tavrel {
+
+// "Form Positioning": moves the print of labels and cards up, down and right
+// in sixteenths of an inch, and switches label italics and upper case. A new
+// window is made each time it is shown, so it always opens at the standard
+// position with both boxes clear.
+//
+// OK sets LabelTop (the base of the stock plus the vertical choice) and
+// LabelLeft; Cancel, Esc or the close box set LabelTop to 999, which stops the
+// print run. The check boxes set LabelItalic and LabelUpper when clicked; for
+// rotary file cards they are disabled.
+class VertPosForm : public QDialog {
+public:
+    // `cards`: the report is rotary file cards; `cardStock` 0 one across, 1 two across.
+    VertPosForm(Program& p, bool cards, int cardStock, QWidget* parent = nullptr);
+
+    // Vertical offsets of VertOpt1 and horizontal offsets of HorizPos, in twips.
+    static constexpr std::array<int, 9> kVertical{360, 450, 540, 630, 720, 810, 900, 990, 1080};
+    static constexpr std::array<int, 7> kHorizontal{0, 90, 180, 270, 360, 450, 540};
+
+    QLabel* Label1;
+    QGroupBox* Frame1;
+    std::array<QRadioButton*, 9> VertOpt1{};
+    QGroupBox* Frame2;
+    std::array<QRadioButton*, 7> HorizPos{};
+    QCheckBox* PosItalChk;
+    QCheckBox* PosUpperChk;
+    QPushButton* VertCmd1;
+    QPushButton* VertCmd2;
+
+    void reject() override;
+
+private:
+    void PosItalChk_Click();
+    void PosUpperChk_Click();
+    void VertCmd1_Click();
+    void VertCmd2_Click();
+
+    Program& p_;
+    int base_ = 0; // added to the vertical choice: 0 labels, -360 / 850 cards
+};
+
+} // namespace tavrel

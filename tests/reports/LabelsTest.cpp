@@ -1,0 +1,467 @@
+#include "ReportFixture.h"
+
+#include "reports/LabelLayouts.h"
+#include "support/Gui.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tavrel::test {
+
+namespace {
+
+const QString kCourier = QStringLiteral("Courier New");
+const QString kRuler = QStringLiteral("12345678901234567890123456789012345");
+const QString kFirstQuestion = QStringLiteral("Do You Want To Print A Test Page?");
+const QString kAgainQuestion = QStringLiteral("Wait For The Test Page To Print.\nExamine The "
+                                              "Page.\n\nDo You Want To Print Another Test Page?");
+
+QString pad(const QString& s, int width)
+{
+    return s.leftJustified(width, u' ', true);
+}
+
+using Ids = std::vector<int>;
+
+// `id` repeated `n` times.
+Ids copies(std::initializer_list<std::pair<int, int>> runs)
+{
+    Ids out;
+    for (auto [id, n] : runs)
+        out.insert(out.end(), n, id);
+    return out;
+}
+
+} // namespace
+
+class LabelsTest : public ReportTest {
+protected:
+    std::map<int, NARecord> recs;
+
+    // People 1..n; every third one has only a name and a first address line.
+    void openPeopleForLabels(int n)
+    {
+        recs = peopleWithDetails(n);
+        for (auto& [id, r] : recs)
+            if (id % 3 == 0)
+                r.AddrLine2 = r.AddrLine3 = r.AddrLine4 = QString();
+        openFile(recs);
+    }
+
+    static ReportOptions labels(int stock, int quantity = 1, int sequence = 4)
+    {
+        ReportOptions o = options(ReportKind::Labels, sequence);
+        o.labelStock = stock;
+        o.quantity = quantity;
+        return o;
+    }
+    static ReportOptions cards(int stock, int quantity = 1)
+    {
+        ReportOptions o = options(ReportKind::Cards);
+        o.cardStock = stock;
+        o.quantity = quantity;
+        return o;
+    }
+
+    void chooseStock(bool continuous)
+    {
+        env.ui.onModal([continuous](QDialog& d) {
+            EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
+            click(control<QRadioButton>(&d, continuous ? "StockOpt2_1" : "StockOpt2_0"));
+            click(control<QPushButton>(&d, "Command3D1"));
+        });
+    }
+    // Answers the positioning dialog: the choices, then OK (or Cancel).
+    void position(int vertical = 4, int horizontal = 0, bool italic = false, bool upper = false,
+                  bool ok = true)
+    {
+        env.ui.onModal([=](QDialog& d) {
+            click(control<QRadioButton>(&d, QStringLiteral("VertOpt1_%1").arg(vertical)));
+            click(control<QRadioButton>(&d, QStringLiteral("HorizPos_%1").arg(horizontal)));
+            if (italic)
+                click(control<QCheckBox>(&d, "PosItalChk"));
+            if (upper)
+                click(control<QCheckBox>(&d, "PosUpperChk"));
+            click(control<QPushButton>(&d, ok ? "VertCmd1" : "VertCmd2"));
+        });
+    }
+    // No test page; the position is answered as given.
+    void noTestPage(int vertical = 4, int horizontal = 0, bool italic = false, bool upper = false)
+    {
+        env.ui.answer(Ui::Answer::No);
+        position(vertical, horizontal, italic, upper);
+    }
+
+    std::vector<RecordingPrinter::Text> textsOn(int page, int document = 0) const
+    {
+        std::vector<RecordingPrinter::Text> out;
+        for (const auto& t : env.printer.texts)
+            if (t.page == page && t.document == document)
+                out.push_back(t);
+        return out;
+    }
+
+    // The label a person gets: name and four address lines at full width.
+    QStringList labelLines(int id) const
+    {
+        const NARecord& r = recs.at(id);
+        return {pad(r.Name, 35), pad(r.AddrLine1, 35), pad(r.AddrLine2, 35), pad(r.AddrLine3, 35),
+                pad(r.AddrLine4, 35)};
+    }
+};
+
+// Each stock at a moved position (down 1/16, right 1/8): every slot where the
+// geometry puts it, the font and line step of the stock, the five lines of
+// each label, and the next record starting the next sheet in its first slot.
+TEST_F(LabelsTest, LabelSheetsOfEachStock)
+{
+    struct Case {
+        const char* name;
+        int stock;
+        int continuous; // -1: no stock question
+        double points, step;
+        std::vector<int> rows; // inch rows from the top offset
+        std::vector<double> columns;
+    } cases[] = {
+        {"continuous", 0, 1, 10, 220, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {180}},
+        {"cut sheets", 0, 0, 8, 180, {0, 1, 2, 3, 5, 6, 7, 8}, {180}},
+        {"2-across", 1, -1, 12, 233, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {540, 6525}},
+        {"3-across", 2, -1, 8, 180, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {180, 4180, 8180}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const int perSheet = int(c.rows.size() * c.columns.size());
+        env.printer = RecordingPrinter();
+        openPeopleForLabels(perSheet + 1);
+        if (c.continuous >= 0)
+            chooseStock(c.continuous == 1);
+        noTestPage(5, 2);
+        EXPECT_EQ(run(labels(c.stock)), RunEnd::Completed);
+        EXPECT_EQ(p.Report.LabelTop, 810);
+        EXPECT_EQ(p.Report.LabelLeft, 180);
+        EXPECT_EQ(lastMessage(), completed(2));
+
+        const auto sheet = textsOn(1);
+        ASSERT_EQ(int(sheet.size()), perSheet * 5);
+        int slot = 0;
+        for (int row : c.rows) {
+            for (double x : c.columns) {
+                const int id = slot + 1;
+                const QStringList lines = labelLines(id);
+                for (int k = 0; k < 5; ++k) {
+                    const auto& t = sheet[slot * 5 + k];
+                    EXPECT_EQ(t.text, lines[k]) << "slot " << slot << " line " << k;
+                    EXPECT_EQ(t.x, x);
+                    EXPECT_EQ(t.y, 810 + 1440 * row + k * c.step);
+                    EXPECT_EQ(std::tie(t.font, t.size, t.bold, t.italic, t.underline),
+                              std::make_tuple(kCourier, c.points, true, false, false));
+                }
+                ++slot;
+            }
+        }
+        const auto next = textsOn(2);
+        ASSERT_EQ(next.size(), 5u);
+        EXPECT_EQ(next[0].text, labelLines(perSheet + 1)[0]);
+        EXPECT_EQ(std::tie(next[0].x, next[0].y), std::make_tuple(c.columns[0], 810.0));
+    }
+}
+
+// Every card line at its offset and size; 1-across cards ignore the
+// horizontal offset and sit 50 twips lower.
+TEST_F(LabelsTest, CardSheetsOfEachStock)
+{
+    struct Case {
+        int stock;
+        double top;
+        std::vector<double> columns;
+    } cases[] = {
+        {0, -360 + 810 + 50, {300}},
+        {1, 850 + 810, {480, 6280}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stock);
+        env.printer = RecordingPrinter();
+        openPeopleForLabels(9);
+        p.Report.LabelItalic = p.Report.LabelUpper = -1; // left from an earlier label run
+        noTestPage(5, 2);
+        EXPECT_EQ(run(cards(c.stock)), RunEnd::Completed);
+        const int perSheet = 4 * int(c.columns.size());
+        EXPECT_EQ(lastMessage(), completed((9 + perSheet - 1) / perSheet));
+
+        const auto sheet = textsOn(1);
+        ASSERT_EQ(int(sheet.size()), perSheet * 14);
+        for (int slot = 0; slot < perSheet; ++slot) {
+            const int id = slot + 1;
+            const NARecord& r = recs.at(id);
+            const double x = c.columns[slot % c.columns.size()];
+            const double y = c.top + 3120 * (slot / int(c.columns.size()));
+            const std::vector<std::tuple<double, double, QString>> expected = {
+                {0, 11, pad(r.Name, 35)},
+                {220, 8, pad(r.AddrLine1, 35)},
+                {370, 8, pad(r.AddrLine2, 35)},
+                {520, 8, pad(r.AddrLine3, 35)},
+                {670, 8, pad(r.AddrLine4, 35)},
+                {870, 8, QString(34, u'a') + QString(16, u'b')},
+                {1020, 8, QString(17, u'b') + QString(33, u'c')},
+                {1220, 8, pad(r.EMail, 35)},
+                {1420, 8, QStringLiteral("Tel1     ") + pad(r.PhoneNum1, 20)},
+                {1570, 8, QStringLiteral("Tel2     ") + pad(r.PhoneNum2, 20)},
+                {1720, 8, QStringLiteral("Tel3     ") + pad(r.PhoneNum3, 20)},
+                {1870, 8, QStringLiteral("Tel4     ") + pad(r.PhoneNum4, 20)},
+                {2020, 8, QStringLiteral("Tel5     ") + pad(r.PhoneNum5, 20)},
+                {2170, 8, QStringLiteral("ID# %1").arg(id)},
+            };
+            for (size_t k = 0; k < expected.size(); ++k) {
+                const auto& t = sheet[slot * 14 + k];
+                const auto& [dy, size, text] = expected[k];
+                EXPECT_EQ(t.text, text) << "card " << slot << " line " << k;
+                EXPECT_EQ(std::tie(t.x, t.y), std::make_tuple(x, y + dy));
+                EXPECT_EQ(std::tie(t.font, t.size, t.bold, t.italic),
+                          std::make_tuple(kCourier, size, true, false));
+            }
+        }
+    }
+}
+
+// Copies run on from sheet to sheet; slots after the last record stay empty.
+TEST_F(LabelsTest, CopiesCarryAcrossSheets)
+{
+    openPeopleForLabels(4);
+    chooseStock(true);
+    noTestPage();
+    EXPECT_EQ(run(labels(0, 5)), RunEnd::Completed);
+    EXPECT_EQ(namesOn(1), copies({{1, 5}, {2, 5}, {3, 2}}));
+    EXPECT_EQ(namesOn(2), copies({{3, 3}, {4, 5}}));
+    EXPECT_EQ(lastMessage(), completed(2));
+
+    // Two copies of 30 people on 3-across stock: 15 people a sheet, side by
+    // side in reading order, sorted or not (sorted: "k1-1", "k1-10", ...).
+    openPeopleForLabels(30);
+    for (int sequence : {4, 0}) {
+        SCOPED_TRACE(sequence);
+        env.printer = RecordingPrinter();
+        noTestPage();
+        EXPECT_EQ(run(labels(2, 2, sequence)), RunEnd::Completed);
+        Ids order;
+        for (int id = 1; id <= 30; ++id)
+            order.push_back(id);
+        if (sequence == 0)
+            std::sort(order.begin(), order.end(),
+                      [](int a, int b) { return QString::number(a) < QString::number(b); });
+        Ids sheet1, sheet2;
+        for (int i = 0; i < 30; ++i)
+            (i < 15 ? sheet1 : sheet2).insert((i < 15 ? sheet1 : sheet2).end(), 2, order[i]);
+        EXPECT_EQ(namesOn(1), sheet1);
+        EXPECT_EQ(namesOn(2), sheet2);
+        EXPECT_EQ(lastMessage(), completed(2));
+    }
+
+    // More sheets than records: 30 copies of one person fill three sheets.
+    openPeopleForLabels(1);
+    env.printer = RecordingPrinter();
+    chooseStock(true);
+    noTestPage();
+    EXPECT_EQ(run(labels(0, 30)), RunEnd::Completed);
+    EXPECT_EQ(namesOn(1).size() + namesOn(2).size() + namesOn(3).size(), 30u);
+    EXPECT_EQ(namesOn(3).size(), 6u);
+}
+
+TEST_F(LabelsTest, ReprintOfPageTwoStartsWithTheSameRecord)
+{
+    openPeopleForLabels(4);
+    chooseStock(true);
+    noTestPage();
+    ReportOptions o = labels(0, 5);
+    o.reprint = true;
+    o.reprintFrom = o.reprintThrough = 2;
+    EXPECT_EQ(run(o), RunEnd::Completed);
+    // Page 1 was walked without printing; page 2 is the first sheet printed.
+    EXPECT_EQ(namesOn(1), copies({{3, 3}, {4, 5}}));
+    EXPECT_EQ(namesOn(2), Ids{});
+    EXPECT_EQ(lastMessage(), completed(2));
+}
+
+// Italics and upper case from the positioning dialog apply to labels; the
+// record in the file keeps its case.
+TEST_F(LabelsTest, ItalicUpperCaseLabelsLeaveTheFileAlone)
+{
+    openPeopleForLabels(2);
+    const QByteArray before = fileBytes(env.naPath());
+    noTestPage(4, 0, true, true);
+    EXPECT_EQ(run(labels(2)), RunEnd::Completed);
+    const auto sheet = textsOn(1);
+    ASSERT_EQ(sheet.size(), 10u);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(sheet[5 + k].text, labelLines(2)[k].toUpper());
+    for (const auto& t : sheet)
+        EXPECT_TRUE(t.italic) << t.text.toStdString();
+    EXPECT_FALSE(env.printer.fontItalic()) << "italics end with the run";
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+}
+
+// Yes prints a test page (after the positioning dialog) and asks again with
+// the other question; Cancel in the positioning dialog then stops the run
+// with nothing printed but the test pages.
+TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
+{
+    openPeopleForLabels(3);
+    env.ui.answer(Ui::Answer::Yes);
+    position(3, 1, true);
+    env.ui.answer(Ui::Answer::Yes);
+    position();
+    env.ui.answer(Ui::Answer::No);
+    position(4, 0, false, false, false);
+    EXPECT_EQ(run(labels(2)), RunEnd::CancelledEarly);
+
+    EXPECT_EQ(env.ui.texts(), (QStringList{kFirstQuestion, kAgainQuestion, kAgainQuestion}));
+    for (const auto& m : env.ui.messages)
+        EXPECT_EQ(std::tie(m.title, m.buttons, m.icon),
+                  std::make_tuple(kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question));
+    EXPECT_EQ(env.ui.modalWindows, (QStringList{"VertPosForm", "VertPosForm", "VertPosForm"}));
+    EXPECT_EQ(env.printer.documents, 2) << "two test pages, no labels";
+    EXPECT_EQ(env.printer.abandoned, 0);
+    EXPECT_EQ(p.Report.LabelTop, 999);
+    EXPECT_EQ(p.Report.LabelLeft, 0) << "kept from the second test page";
+    EXPECT_EQ(windows.calls, (QStringList{"preparing", "closePreparing"}));
+    EXPECT_FALSE(env.ui.waitCursor);
+
+    // The first test page: the ruler on every line of all 30 slots, up 1/16
+    // and right 1/16 inch, in italics since the box was checked.
+    const auto test1 = textsOn(1, 0);
+    ASSERT_EQ(test1.size(), 150u);
+    for (int slot = 0; slot < 30; ++slot)
+        for (int k = 0; k < 5; ++k) {
+            const auto& t = test1[slot * 5 + k];
+            EXPECT_EQ(t.text, kRuler);
+            EXPECT_EQ(std::tie(t.x, t.y, t.size, t.bold, t.italic),
+                      std::make_tuple(90.0 + 4000 * (slot % 3), 630.0 + 1440 * (slot / 3) + 180 * k,
+                                      8.0, true, true));
+        }
+    EXPECT_EQ(textsOn(1, 1).front().y, 720);
+}
+
+// Continuous forms: the test page prints at once at the top of the form,
+// the positioning dialog coming only after No. Cancel on the question stops.
+TEST_F(LabelsTest, ContinuousFormsTestPageWithoutPositioning)
+{
+    openPeopleForLabels(3);
+    chooseStock(true);
+    env.ui.answer(Ui::Answer::Yes);
+    env.ui.answer(Ui::Answer::Cancel);
+    EXPECT_EQ(run(labels(0)), RunEnd::CancelledEarly);
+    EXPECT_EQ(env.ui.modalWindows, QStringList{"LabelStockForm"});
+    EXPECT_EQ(p.Report.ContinuousForms, 1);
+    EXPECT_EQ(env.printer.documents, 1);
+    const auto page = textsOn(1);
+    ASSERT_EQ(page.size(), 60u);
+    EXPECT_EQ(std::tie(page[0].x, page[0].y, page[0].size), std::make_tuple(0.0, 0.0, 10.0));
+    EXPECT_EQ(std::tie(page[59].y, page[59].text), std::make_tuple(15840.0 + 4 * 220, kRuler));
+}
+
+// Card test page: five ruler lines 240 apart and three more further down.
+TEST_F(LabelsTest, CardTestPages)
+{
+    openPeopleForLabels(3);
+    const std::vector<double> offsets[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
+                                           {0, 240, 480, 720, 960, 1400, 1790, 2050}};
+    for (int stock : {0, 1}) {
+        SCOPED_TRACE(stock);
+        env.printer = RecordingPrinter();
+        env.ui.answer(Ui::Answer::Yes);
+        position();
+        env.ui.answer(Ui::Answer::Cancel);
+        EXPECT_EQ(run(cards(stock)), RunEnd::CancelledEarly);
+        const auto page = textsOn(1);
+        const int perSheet = stock == 0 ? 4 : 8;
+        ASSERT_EQ(int(page.size()), perSheet * 8);
+        const double top = stock == 0 ? 410 : 1570;
+        for (int slot = 0; slot < perSheet; ++slot)
+            for (int k = 0; k < 8; ++k) {
+                const auto& t = page[slot * 8 + k];
+                EXPECT_EQ(std::tie(t.text, t.size, t.bold), std::make_tuple(kRuler, 11.0, true));
+                EXPECT_EQ(t.x, stock == 0 ? 300 : (slot % 2 ? 6100 : 300));
+                EXPECT_EQ(t.y, top + 3120 * (slot / (perSheet / 4)) + offsets[stock][k]);
+            }
+    }
+}
+
+// The positioning dialog: fresh each time, each choice's offset, the card
+// bases, Cancel keeping LabelLeft, the check boxes off for cards.
+TEST_F(LabelsTest, PositioningChoices)
+{
+    openPeopleForLabels(1);
+    const int vertical[] = {360, 450, 540, 630, 720, 810, 900, 990, 1080};
+    const int horizontal[] = {0, 90, 180, 270, 360, 450, 540};
+    const std::pair<ReportOptions, int> stocks[] = {
+        {labels(0), 0}, {cards(0), -360}, {cards(1), 850}};
+    for (const auto& [o, base] : stocks) {
+        for (int v = 0; v < 9; ++v) {
+            const int h = v % 7;
+            env.ui.onModal([&](QDialog& d) {
+                // Nothing of an earlier choice shows.
+                EXPECT_TRUE(control<QRadioButton>(&d, "VertOpt1_4")->isChecked());
+                EXPECT_TRUE(control<QRadioButton>(&d, "HorizPos_0")->isChecked());
+                for (const char* box : {"PosItalChk", "PosUpperChk"}) {
+                    EXPECT_FALSE(control<QCheckBox>(&d, box)->isChecked());
+                    EXPECT_EQ(control<QCheckBox>(&d, box)->isEnabled(),
+                              o.kind == ReportKind::Labels);
+                }
+                click(control<QRadioButton>(&d, QStringLiteral("VertOpt1_%1").arg(v)));
+                click(control<QRadioButton>(&d, QStringLiteral("HorizPos_%1").arg(h)));
+                click(control<QPushButton>(&d, "VertCmd1"));
+            });
+            askPosition(p, o);
+            EXPECT_EQ(p.Report.LabelTop, base + vertical[v]) << v;
+            EXPECT_EQ(p.Report.LabelLeft, horizontal[h]) << h;
+        }
+    }
+    // Cancel: LabelTop 999, LabelLeft as it was; Esc does the same.
+    position(0, 3, false, false, false);
+    askPosition(p, labels(0));
+    EXPECT_EQ(std::make_pair(p.Report.LabelTop, p.Report.LabelLeft), std::make_pair(999, 90));
+    p.Report.LabelTop = 720;
+    env.ui.onModal([](QDialog& d) { d.reject(); });
+    askPosition(p, labels(0));
+    EXPECT_EQ(p.Report.LabelTop, 999);
+    // The check boxes set the flags when clicked, and clear them when clicked again.
+    env.ui.onModal([](QDialog& d) {
+        auto* italic = control<QCheckBox>(&d, "PosItalChk");
+        click(italic);
+        click(control<QCheckBox>(&d, "PosUpperChk"));
+        click(italic);
+        click(control<QPushButton>(&d, "VertCmd1"));
+    });
+    askPosition(p, labels(0));
+    EXPECT_EQ(std::make_pair(p.Report.LabelItalic, p.Report.LabelUpper), std::make_pair(0, -1));
+}
+
+// Duplex cannot be had for labels; a quantity below 1 is refused.
+TEST_F(LabelsTest, DuplexQuestionAndBadQuantity)
+{
+    openPeopleForLabels(2);
+    ReportOptions o = labels(2);
+    o.duplex = true;
+    env.ui.answer(Ui::Answer::Cancel);
+    EXPECT_EQ(runReport(p, o, windows), RunEnd::CancelledEarly);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Labels And Rotary File Cards Cannot Be Duplex "
+                                            "Printed.  Duplex Option Will Be Deselected."));
+    EXPECT_TRUE(o.duplex);
+
+    env.ui.answer(Ui::Answer::Ok);
+    noTestPage();
+    EXPECT_EQ(run(o), RunEnd::Completed);
+    EXPECT_EQ(namesOn(1), (Ids{1, 2}));
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), QStringList{"endDoc"});
+
+    env.printer = RecordingPrinter();
+    for (int q : {0, -2}) {
+        ReportOptions bad = cards(0, q);
+        EXPECT_EQ(run(bad), RunEnd::CancelledEarly);
+        EXPECT_EQ(lastMessage(), kQuantityRefused);
+    }
+    EXPECT_TRUE(env.printer.texts.empty());
+}
+
+} // namespace tavrel::test
