@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth x11-apps imagemagick poppler-utils
+  python3 xdotool x11-utils xclip
   cups-client
 )
 

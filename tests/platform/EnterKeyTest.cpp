@@ -1,6 +1,7 @@
 #include "platform/gui/QtUi.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTest>
@@ -12,15 +13,15 @@ namespace tavrel::test {
 namespace {
 
 // Presses `keys` in the message box about to open, as the keyboard does.
-void pressInNextBox(std::vector<Qt::Key> keys)
+void pressInNextBox(std::vector<QKeyCombination> keys)
 {
     QTimer::singleShot(0, qApp, [keys] {
         QWidget* box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
         box->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(box));
-        for (Qt::Key k : keys)
-            QTest::keyClick(QApplication::focusWidget(), k);
+        for (QKeyCombination k : keys)
+            QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
         // Never leave a box open when a key did not answer it.
         if (box->isVisible()) {
             ADD_FAILURE() << "the box is still open";
@@ -55,9 +56,13 @@ TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
 {
     QtUi ui;
     const QString title = QStringLiteral("Tavrel");
-    pressInNextBox({Qt::Key_Return});
+    pressInNextBox({Qt::CTRL | Qt::Key_C, Qt::Key_Return});
     EXPECT_EQ(ui.messageBox("Sure?", title, Ui::Buttons::YesNo, Ui::Icon::Question),
               Ui::Answer::Yes);
+    // Ctrl+C copies the box as text, as on Windows.
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "---------------------------\nTavrel\n---------------------------\nSure?\n"
+              "---------------------------\nYes   No   \n---------------------------\n");
     pressInNextBox({Qt::Key_Return});
     EXPECT_EQ(ui.messageBox("Sure?", title, Ui::Buttons::YesNoCancel, Ui::Icon::Question),
               Ui::Answer::Yes);

@@ -1,10 +1,12 @@
 #include "platform/gui/QtUi.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <cstdlib>
 
 namespace tavrel {
@@ -26,6 +28,22 @@ QMessageBox::Icon toQt(Ui::Icon icon)
         break;
     }
     return QMessageBox::NoIcon;
+}
+
+// Ctrl+C copies the whole box as text, title, message and buttons between
+// dashed lines, as message boxes do on Windows (Qt does it there only).
+void copyOnCtrlC(QMessageBox& box)
+{
+    auto* copy = new QShortcut(QKeySequence::Copy, &box);
+    QObject::connect(copy, &QShortcut::activated, &box, [&box] {
+        const QString rule = QStringLiteral("---------------------------\n");
+        QString buttons;
+        for (const QAbstractButton* b : box.buttons())
+            buttons += b->text().remove(QLatin1Char('&')) + QStringLiteral("   ");
+        QGuiApplication::clipboard()->setText(rule + box.windowTitle() + QLatin1Char('\n') + rule +
+                                              box.text() + QLatin1Char('\n') + rule + buttons +
+                                              QLatin1Char('\n') + rule);
+    });
 }
 
 } // namespace
@@ -57,6 +75,7 @@ Ui::Answer QtUi::messageBox(const QString& text, const QString& title, Buttons b
     }
     for (const auto& c : choices)
         box.addButton(c.button);
+    copyOnCtrlC(box);
     box.setDefaultButton(choices.front().button); // the first button answers Enter
     if (buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
