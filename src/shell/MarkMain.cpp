@@ -14,6 +14,7 @@
 #include "shell/ShellResources.h"
 #include "shell/ShowBoxesPref.h"
 #include "store/Program.h"
+#include "upkeep/UpkeepCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -376,11 +377,15 @@ void MarkMain::ShortListMenu_Click()
     runCommand(&startQuickFind);
 }
 
-// Compaction, statistics and envelopes get their windows
-// in later work; until then their commands leave the main window as it is.
-void MarkMain::CompactMenu_Click() {}
+void MarkMain::CompactMenu_Click()
+{
+    runCommand(&startCompact);
+}
 
-void MarkMain::StatisticsMenu_Click() {}
+void MarkMain::StatisticsMenu_Click()
+{
+    runCommand(&showFileStatistics);
+}
 
 void MarkMain::FindDupsMenu_Click()
 {
