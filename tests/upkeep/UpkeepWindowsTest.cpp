@@ -1,0 +1,193 @@
+#include "UpkeepFixture.h"
+
+#include "platform/gui/Windows.h"
+#include "upkeep/Statistics.h"
+#include "upkeep/UpkeepCommands.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+// Caption and tool tip of a button of `window`.
+std::pair<QString, QString> button(QWidget* window, const char* name)
+{
+    auto* b = control<QPushButton>(window, QLatin1String(name));
+    return b ? std::pair{b->text(), b->toolTip()} : std::pair<QString, QString>{};
+}
+
+QString label(QWidget* window, const char* name)
+{
+    auto* l = control<QLabel>(window, QLatin1String(name));
+    return l ? l->text() : QString();
+}
+
+class CompactWindowsTest : public UpkeepTest {
+protected:
+    void SetUp() override
+    {
+        std::map<int, NARecord> r = people(1, 6);
+        r[2] = deletedRecord(2, QStringLiteral("Gone"));
+        writeAndOpen(r);
+        compactedFile = fileOf(6, {r[1]});
+        for (int id : {3, 4, 5, 6}) {
+            NARecord m = r[id];
+            m.RecId = qint16(id - 1);
+            compactedFile += m.toBytes();
+        }
+    }
+    void TearDown() override
+    {
+        for (QWidget* w : loadedWindows())
+            unloadWindow(w);
+        settle();
+    }
+    // Opens the command and goes through both confirmations to WarningForm.
+    QWidget* toWarning()
+    {
+        startCompact(p);
+        QWidget* form = findWindow(QStringLiteral("CompactForm"));
+        click(control<QPushButton>(form, QStringLiteral("CompactCmd1")));
+        settle();
+        EXPECT_EQ(findWindow(QStringLiteral("CompactForm")), nullptr);
+        return findWindow(QStringLiteral("WarningForm"));
+    }
+    void pressYes(QWidget* warning)
+    {
+        click(control<QPushButton>(warning, QStringLiteral("WarningCmd1")));
+        settle();
+    }
+    QByteArray compactedFile;
+};
+
+} // namespace
+
+TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothing)
+{
+    startCompact(p);
+    QWidget* form = findWindow(QStringLiteral("CompactForm"));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Compact N&A File"));
+    EXPECT_EQ(label(form, "CompactLbl1"),
+              QStringLiteral("Do You Have A Current Backup Of The N&&A File?"));
+    EXPECT_EQ(label(form, "CompactLbl2"),
+              QStringLiteral("If Not, Exit Corvane MARK32, Use Windows 95 Explorer To Copy  The  "
+                             "File  To  A  Floppy, Then Start TVL Again And Perform The "
+                             "Compaction."));
+    EXPECT_EQ(label(form, "Label1") + QLatin1Char('/') + label(form, "Label2"),
+              QStringLiteral("Have You Checked The File Statistics To/Determine Whether You Need "
+                             "To Compact?"));
+    EXPECT_EQ(button(form, "CompactCmd1"),
+              std::pair(QStringLiteral("&Continue Compaction"),
+                        QStringLiteral("Continue Preparing For Compaction")));
+    EXPECT_EQ(button(form, "CompactCmd2"),
+              std::pair(QStringLiteral("Cance&l"), QStringLiteral("Don't Perform A Compaction")));
+    // Esc does nothing; Cancel closes.
+    pressKey(form, Qt::Key_Escape);
+    EXPECT_TRUE(isLoaded(form));
+    click(control<QPushButton>(form, QStringLiteral("CompactCmd2")));
+    settle();
+    EXPECT_TRUE(loadedWindows().isEmpty());
+
+    QWidget* warning = toWarning();
+    ASSERT_NE(warning, nullptr);
+    EXPECT_EQ(warning->windowTitle(), QStringLiteral("Compaction Warning!"));
+    const std::pair<const char*, const char*> texts[] = {
+        {"Label1", "Compacting The N&&A File May Result In The Reassignment"},
+        {"Label7", "Some N&&A Entries"},
+        {"Label2", "This could have two effects:"},
+        {"Label3", "- Existing Reports May Reflect The Wrong ID Number For "},
+        {"Label8", "In ID Numbers"},
+        {"Label4", "- Existing Mailing Lists May Be Invalidated Due To The Shift"},
+        {"Label9", "Of Some ID Numbers."},
+        {"Label5", "After Compaction You May Need To Reprint Reports And"},
+        {"Label10", "Regenerate Mailing Lists."},
+        {"Label6", "Do You Still Want To Compact The N&&A File?"},
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(label(warning, name), QLatin1String(text)) << name;
+    EXPECT_EQ(button(warning, "WarningCmd1"),
+              std::pair(QStringLiteral("&Yes"), QStringLiteral("Start Compacting The N&A File")));
+    EXPECT_EQ(button(warning, "WarningCmd2"),
+              std::pair(QStringLiteral("&No"), QStringLiteral("Don't Compact The N&A File")));
+    click(control<QPushButton>(warning, QStringLiteral("WarningCmd2")));
+    settle();
+    EXPECT_TRUE(loadedWindows().isEmpty());
+    EXPECT_EQ(file(), before);
+    EXPECT_TRUE(env.ui.messages.empty());
+}
+
+// Yes checks the space first: with less than the file's length + 1000 bytes
+// free it refuses and writes nothing; with exactly that much it compacts.
+TEST_F(CompactWindowsTest, YesChecksTheSpaceThenCompactsAndReports)
+{
+    QWidget* warning = toWarning();
+    ASSERT_NE(warning, nullptr);
+    const qint64 length = before.size(); // 7 records: 4,018 bytes
+    env.ui.answer(Ui::Answer::Ok);
+    setFreeBytes(length + 999);
+    pressYes(warning);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Space Available On Your Hard Drive:  4 KBytes. Compacting The N&A "
+                             "File Requires 4,018 Bytes Of Free Disk Space.  Cannot Perform "
+                             "Compaction."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane MARK32"));
+    EXPECT_EQ(file(), before);
+    EXPECT_TRUE(isLoaded(warning));
+    EXPECT_FALSE(env.ui.waitCursor);
+
+    setFreeBytes(length + 1000);
+    env.ui.answer(Ui::Answer::Ok);
+    pressYes(warning);
+    ASSERT_EQ(env.ui.messages.size(), 2u);
+    EXPECT_EQ(env.ui.last().title, kTitle);
+    EXPECT_TRUE(env.ui.last().text.startsWith(
+        QStringLiteral("Compaction Complete.  The N&A File Now Has  5 Active Records.")));
+    EXPECT_TRUE(env.ui.last().text.endsWith(
+        QStringLiteral("\n\nNote: ID Numbers Above  1 Have Changed Due To Compaction.  Affected "
+                       "Reports Should Be Reprinted. Mailing Lists May Need To Be Regenerated.")));
+    EXPECT_EQ(file(), compactedFile);
+    EXPECT_FALSE(env.ui.waitCursor);
+    EXPECT_TRUE(loadedWindows().isEmpty());
+}
+
+// A failure is reported with its number and r; the windows that confirm stay,
+// the please-wait window goes, and the N&A file is as it was.
+TEST_F(CompactWindowsTest, AFailureIsReportedAndTheOldFileStays)
+{
+    QWidget* warning = toWarning();
+    ASSERT_NE(warning, nullptr);
+    // A folder where the temporary file should go cannot be removed.
+    ASSERT_TRUE(QDir(env.dir()).mkpath(kCompactTempName + QStringLiteral("/x")));
+    env.ui.answer(Ui::Answer::Ok);
+    pressYes(warning);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    EXPECT_EQ(file(), before);
+    expectHandleReads(before);
+    EXPECT_FALSE(env.ui.waitCursor);
+    EXPECT_EQ(findWindow(QStringLiteral("CompactingMsg")), nullptr);
+    EXPECT_TRUE(isLoaded(warning));
+
+    // A program directory that names no disk.
+    Files relative(QStringLiteral("tavrel-data"));
+    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_FALSE(runCompaction(q));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Free Space Of The Program Directory tavrel-data Cannot Be "
+                             "Determined.  Cannot Perform Compaction."));
+    env.ui.answer(Ui::Answer::Ok);
+    showFileStatistics(q);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("App.Path = tavrel-data.  Cannot Determine Drive "
+                                                 "Letter. Exiting The Statistics Feature."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    settle();
+    EXPECT_EQ(findWindow(QStringLiteral("AnalyzingForm")), nullptr);
+}
