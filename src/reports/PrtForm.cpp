@@ -635,9 +635,7 @@ bool PrtForm::quantityAccepted()
         digits = digits && c.isDigit();
     if (digits && text.toInt() >= 1)
         return true;
-    p_.ui.messageBox(
-        QStringLiteral("The Quantity Per Address Must Be A Whole Number Of 1 Or More."), kTitle,
-        Ui::Buttons::Ok);
+    p_.ui.messageBox(kQuantityRefused, kTitle, Ui::Buttons::Ok);
     PrtTxt12->setFocus();
     PrtTxt12->selectAll();
     return false;
@@ -666,14 +664,10 @@ ReportOptions PrtForm::options() const
 
 void PrtForm::PrtCmd1_Click()
 {
-    if (kind_ == kLabels || kind_ == kCards) {
-        if (!quantityAccepted())
-            return;
-        tellNotAvailable(kind_ == kLabels ? QStringLiteral("Mailing Label Printing")
-                                          : QStringLiteral("Rotary File Card Printing"));
-        focusCommand();
+    // The sheets repeat a record until its copies reach the quantity, so
+    // anything but a whole number of at least 1 is refused before the run.
+    if ((kind_ == kLabels || kind_ == kCards) && !quantityAccepted())
         return;
-    }
     ReportOptions o = options();
     // The run lets events through after each page: nothing here may start a
     // second run or close the dialog under it.

@@ -9,6 +9,7 @@
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -191,31 +192,50 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
     press("PrtOpt3_4");
     EXPECT_TRUE(ctl<QRadioButton>("PrtOpt4_0")->isChecked());
 
-    // Envelopes and the label and card sheets are not built yet: a clear word,
-    // the dialog stays as it was.
+    // Envelopes are not built yet: a clear word, the dialog stays as it was.
     env.ui.setAutoOk(true);
     press("PrtOpt3_6");
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Envelope Printing Is Not Available Yet."));
     EXPECT_TRUE(ctl<QRadioButton>("PrtOpt3_4")->isChecked());
     EXPECT_TRUE(shown("PrtFrm6"));
-    press("PrtCmd1");
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing Label Printing Is Not Available Yet."));
-    press("PrtOpt3_5");
-    press("PrtCmd1");
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Rotary File Card Printing Is Not Available Yet."));
+    EXPECT_TRUE(dialogOpen());
+
+    // A quantity that is not a whole number of at least 1 never reaches a run,
+    // for labels or cards.
+    for (const char* kind : {"PrtOpt3_4", "PrtOpt3_5"}) {
+        press(kind);
+        for (const char* bad : {"0", "", "x2", "-3"}) {
+            type(ctl<QLineEdit>("PrtTxt12"), QLatin1String(bad));
+            press("PrtCmd1");
+            EXPECT_EQ(env.ui.last().text, kQuantityRefused) << bad;
+            EXPECT_EQ(focused(), QStringLiteral("PrtTxt12"));
+        }
+    }
     EXPECT_TRUE(dialogOpen());
     EXPECT_TRUE(env.printer.texts.empty());
+}
 
-    // A quantity that is not a whole number of at least 1 never reaches a run.
-    for (const char* bad : {"0", "", "x2", "-3"}) {
-        type(ctl<QLineEdit>("PrtTxt12"), QLatin1String(bad));
-        press("PrtCmd1");
-        EXPECT_EQ(env.ui.last().text,
-                  QStringLiteral("The Quantity Per Address Must Be A Whole Number Of 1 Or More."))
-            << bad;
-        EXPECT_EQ(focused(), QStringLiteral("PrtTxt12"));
-    }
+// Labels go to the print run with the stock and quantity chosen; the dialog closes after.
+TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
+{
+    openFile(people(1, 3));
+    ASSERT_TRUE(openDialog());
+    press("PrtOpt3_4");
+    press("PrtOpt4_2");
+    type(ctl<QLineEdit>("PrtTxt12"), QStringLiteral("2"));
+    env.ui.answer(Ui::Answer::No); // no test page
+    env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+    env.ui.setAutoOk(true);
+    press("PrtCmd1");
+    EXPECT_EQ(env.ui.modalWindows, QStringList{"VertPosForm"});
+    std::vector<double> xs;
+    for (const auto& t : env.printer.texts)
+        if (t.text.startsWith(u"Person"))
+            xs.push_back(t.x);
+    EXPECT_EQ(xs, (std::vector<double>{0, 4000, 8000, 0, 4000, 8000}));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  1"));
+    settle();
+    EXPECT_FALSE(dialogOpen());
 }
 
 TEST_F(PrtFormTest, MailingListSourceWithoutLists)
