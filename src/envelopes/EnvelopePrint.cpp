@@ -183,7 +183,7 @@ EnvelopePrint::EnvelopePrint(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     connectHandlers();
 }
 
-EnvelopePrint::~EnvelopePrint()
+void EnvelopePrint::leaveLetterPaper()
 {
     // A size chosen on the dialog must not outlive it: later printouts are letter.
     try {
@@ -402,7 +402,10 @@ void EnvelopePrint::connectHandlers()
             &EnvelopePrint::EnvMailingListCancelButton_Click);
     connect(EnvMailingListSortByOKButton, &QPushButton::clicked, this,
             &EnvelopePrint::EnvMailingListSortByOKButton_Click);
-    connect(EnvCancelButton, &QPushButton::clicked, this, [this] { unloadWindow(this); });
+    connect(EnvCancelButton, &QPushButton::clicked, this, [this] {
+        leaveLetterPaper();
+        unloadWindow(this);
+    });
     connect(EnvQuickHelpButton, &QPushButton::clicked, this,
             &EnvelopePrint::EnvQuickHelpButton_Click);
     connect(EnvPrintButton, &QPushButton::clicked, this, &EnvelopePrint::EnvPrintButton_Click);
@@ -435,6 +438,7 @@ void EnvelopePrint::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    leaveLetterPaper();
     QWidget::closeEvent(event);
 }
 

@@ -28,7 +28,6 @@ namespace tavrel {
 class EnvelopePrint : public QWidget {
 public:
     explicit EnvelopePrint(Program& p);
-    ~EnvelopePrint() override;
 
     QGroupBox* Frame1;
     std::array<QRadioButton*, 3> EnvOpt1{};
@@ -121,6 +120,7 @@ private:
     bool captionIs(const QString& caption) const;
     void focusPrintButton();
     void conflictIfBothNone();
+    void leaveLetterPaper();
 
     Program& p_;
     QButtonGroup* group1_;

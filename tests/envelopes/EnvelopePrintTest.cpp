@@ -323,10 +323,17 @@ TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
     EXPECT_TRUE(option("EnvOpt3_0")->isChecked());
     EXPECT_EQ(env.printer.paperSize(), 20);
 
-    // Closing the dialog leaves the printer on letter again.
+    // Closing the dialog, by its Cancel or its close box, leaves the printer on letter again.
     click(c<QPushButton>("EnvCancelButton"));
     settle();
     EXPECT_EQ(env.printer.paperSize(), 1);
+    open();
+    choose("EnvOpt3_4");
+    EXPECT_EQ(env.printer.paperSize(), 31);
+    w->close();
+    settle();
+    EXPECT_EQ(env.printer.paperSize(), 1);
+    EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
 TEST_F(EnvelopePrintTest, ARefusedCountGoesBackToItsBox)
