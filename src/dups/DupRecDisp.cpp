@@ -37,26 +37,23 @@ QGroupBox* recordFrame(const char* frameName, const char* idLabelName, int idBox
 {
     auto* frame = new QGroupBox;
     frame->setObjectName(QLatin1String(frameName));
-    auto* layout = new QGridLayout(frame);
-    int row = 0;
+    auto* layout = new QVBoxLayout(frame);
     idEdit = shownBox(QString::number(id), idBox);
-    const int idWidth = idEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
-    idEdit->setFixedWidth(idWidth);
-    auto* idLabel = namedLabel(QStringLiteral("ID Number"), idLabelName);
+    idEdit->setFixedWidth(idEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     auto* idRow = new QHBoxLayout;
-    idRow->addWidget(idLabel);
+    idRow->addWidget(namedLabel(QStringLiteral("ID Number"), idLabelName));
     idRow->addWidget(idEdit);
     idRow->addStretch(1);
-    layout->addLayout(idRow, row++, 0, 1, 2);
+    layout->addLayout(idRow);
     const QString* fields[5] = {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 5; ++i) {
-        lines[size_t(i)] = shownBox(*fields[i], firstBox + i);
-        lines[size_t(i)]->setMinimumWidth(
-            lines[size_t(i)]->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('W'))) * 3 /
-            4);
-        layout->addWidget(lines[size_t(i)], row++, 0, 1, 2);
+        QLineEdit* box = shownBox(*fields[i], firstBox + i);
+        // Room for a whole 35-character field, even in capitals.
+        box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('N'))));
+        layout->addWidget(box);
+        lines[size_t(i)] = box;
     }
-    layout->setRowStretch(row, 1);
+    layout->addStretch(1);
     return frame;
 }
 
