@@ -437,6 +437,32 @@ TEST_F(LabelsTest, PositioningChoices)
     EXPECT_EQ(std::make_pair(p.Report.LabelItalic, p.Report.LabelUpper), std::make_pair(0, -1));
 }
 
+// A printer that fails on the test page: said once, the page abandoned, nothing more printed.
+// A run after an envelope left another paper on the printer prints on letter paper, upright.
+TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
+{
+    openPeopleForLabels(2);
+    env.printer.failWith = 482;
+    env.ui.answer(Ui::Answer::Yes);
+    position();
+    EXPECT_EQ(run(labels(1)), RunEnd::CancelledEarly);
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Printer Error"));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."));
+    EXPECT_EQ(env.printer.abandoned, 1);
+    EXPECT_EQ(env.printer.documents, 0);
+    EXPECT_FALSE(env.ui.waitCursor);
+
+    env.printer = RecordingPrinter();
+    env.printer.setPaperSize(20);
+    env.printer.setOrientation(2);
+    noTestPage();
+    EXPECT_EQ(run(labels(1)), RunEnd::Completed);
+    EXPECT_EQ(std::make_pair(env.printer.paperSize(), env.printer.orientation()),
+              std::make_pair(1, 1));
+    EXPECT_EQ(namesOn(1), (Ids{1, 2}));
+}
+
 // Duplex cannot be had for labels; a quantity below 1 is refused.
 TEST_F(LabelsTest, DuplexQuestionAndBadQuantity)
 {
