@@ -3,6 +3,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 #include "reports/CancelForm.h"
@@ -144,6 +145,7 @@ PrtForm::PrtForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     PrtOpt7[0]->setChecked(true);
     PrtTxt12->setText(QStringLiteral("1"));
     PrtFil1->addItems(listMailListFiles(p_, kMailListPattern));
+    clearCurrentLine(PrtFil1);
 
     PrtFrm6->setEnabled(false);
     for (QRadioButton* o : PrtOpt4)
@@ -183,6 +185,7 @@ void PrtForm::buildLayout()
     PrtFrm2 = named(new QGroupBox(QStringLiteral("Report Sequence"), this), "PrtFrm2");
     auto* sequence = new QVBoxLayout(PrtFrm2);
     makeOptions(PrtOpt2, "PrtOpt2", kSequenceCaptions, PrtFrm2, sequence);
+    sequence->addStretch(1);
 
     PrtFrm4 = named(new QGroupBox(QStringLiteral("&Report Title (Optional)"), this), "PrtFrm4");
     PrtTxt3 = named(new QLineEdit(PrtFrm4), "PrtTxt3",
@@ -277,18 +280,22 @@ void PrtForm::buildLayout()
     details->addLayout(stock);
     details->addStretch(1);
 
-    auto* picker = new QGridLayout;
-    picker->addWidget(PrtLbl11, 0, 0);
-    picker->addWidget(PrtFil1, 1, 0, 3, 1);
-    picker->addWidget(PrtLbl10, 0, 1);
-    picker->addWidget(PrtTxt4, 1, 1);
+    auto* pickerFiles = new QVBoxLayout;
+    pickerFiles->addWidget(PrtLbl11);
+    pickerFiles->addWidget(PrtFil1);
+    pickerFiles->addStretch(1);
     auto* pickerButtons = new QHBoxLayout;
     pickerButtons->addWidget(PrtCmd3);
     pickerButtons->addWidget(PrtCmd4);
     pickerButtons->addStretch(1);
-    picker->addLayout(pickerButtons, 2, 1);
-    picker->setRowStretch(3, 1);
-    picker->setColumnStretch(1, 1);
+    auto* pickerTitle = new QVBoxLayout;
+    pickerTitle->addWidget(PrtLbl10);
+    pickerTitle->addWidget(PrtTxt4);
+    pickerTitle->addLayout(pickerButtons);
+    pickerTitle->addStretch(1);
+    auto* picker = new QHBoxLayout;
+    picker->addLayout(pickerFiles);
+    picker->addLayout(pickerTitle, 1);
 
     auto* checks = new QVBoxLayout;
     checks->addWidget(PrtChk3);
@@ -347,8 +354,7 @@ void PrtForm::connectHandlers()
 
     // The title follows the selection, by mouse or keys; only a mouse click
     // moves on to OK, so the arrow keys can travel through the list.
-    connect(PrtFil1, &QListWidget::itemSelectionChanged, this, [this] { PrtFil1_Click(false); });
-    connect(PrtFil1, &QListWidget::itemClicked, this, [this] { PrtFil1_Click(true); });
+    onListClick(PrtFil1, [this](ListClick how) { PrtFil1_Click(how == ListClick::Mouse); });
 
     connect(PrtCmd1, &QPushButton::clicked, this, &PrtForm::PrtCmd1_Click);
     connect(PrtCmd2, &QPushButton::clicked, this, &PrtForm::PrtCmd2_Click);

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace tavrel::test {
 namespace {
@@ -279,9 +280,15 @@ TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
     };
     select("tvlmail.blk");
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(), QString(40, QLatin1Char(' ')));
-    select("tvlmail.abc");
+    // A mouse click shows the title and moves on to OK.
+    QListWidgetItem* abc =
+        files->findItems(QStringLiteral("tvlmail.abc"), Qt::MatchExactly).value(0);
+    ASSERT_TRUE(abc);
+    files->setFocus();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(abc).center());
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(),
               QStringLiteral("Holiday Cards").leftJustified(40, QLatin1Char(' ')));
+    EXPECT_EQ(focused(), QStringLiteral("PrtCmd3"));
     press("PrtCmd3");
     EXPECT_EQ(buttonState(), QStringLiteral("normal"));
     EXPECT_TRUE(shown("PrtLbl3"));
