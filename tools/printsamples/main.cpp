@@ -1,6 +1,9 @@
-// tavrel_printsamples OUTDIR: prints each list and book report of a 40-record
-// sample file through the real printer into PDF files in OUTDIR (book.pdf,
-// book-large.pdf, telephone.pdf, abbreviated.pdf, listing.pdf).
+// tavrel_printsamples OUTDIR [HOMEDIR]: prints each list and book report of a
+// 40-record sample file through the real printer into PDF files in OUTDIR
+// (book.pdf, book-large.pdf, telephone.pdf, abbreviated.pdf, listing.pdf).
+// With HOMEDIR it also leaves the sample file and a mailing list there, to try
+// the program on (TAVREL_HOME=HOMEDIR).
+#include "maillists/MailListFile.h"
 #include "platform/gui/QtPrinter.h"
 #include "reports/ReportRun.h"
 #include "store/RecordAccess.h"
@@ -132,8 +135,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc != 2) {
-        err << "usage: tavrel_printsamples OUTDIR\n";
+    if (argc != 2 && argc != 3) {
+        err << "usage: tavrel_printsamples OUTDIR [HOMEDIR]\n";
         return 2;
     }
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
@@ -159,6 +162,16 @@ int main(int argc, char** argv)
         {"abbreviated", ReportKind::AbbreviatedList, false, ""},
         {"listing", ReportKind::Listing, false, "Sample Database Listing"},
     };
+    if (argc == 3) {
+        const QString home = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+        QDir().mkpath(home);
+        test::writeNAFile(home + QStringLiteral("/n&a.mrk"), sampleRecords(), -1, QLatin1Char('1'));
+        Files homeFiles(home);
+        Program h({env.ui, printer, env.clipboard, env.help, env.clock, homeFiles});
+        ParseIdList(h, QStringLiteral("1-5 12 27-30"));
+        WriteMailList(h, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
+    }
+
     int failures = 0;
     for (const auto& r : reports) {
         ReportOptions o;
