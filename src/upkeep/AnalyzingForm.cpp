@@ -12,7 +12,7 @@ AnalyzingForm::AnalyzingForm(QWidget* parent) : UpkeepDialog(parent)
     setWindowTitle(QStringLiteral("Corvane MARK32"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 24, 36, 24);
-    auto* text = makeLabel(QStringLiteral("Analyzing The N&&A File"), "Label1");
+    auto* text = makeLabel(QStringLiteral("Analyzing The N&A File"), "Label1");
     text->setAlignment(Qt::AlignCenter);
     layout->addWidget(text);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -16,7 +16,7 @@ CompactForm::CompactForm(Program& program, QWidget* parent) : UpkeepDialog(paren
     layout->setContentsMargins(24, 18, 24, 18);
 
     auto* question =
-        makeLabel(QStringLiteral("Do You Have A Current Backup Of The N&&A File?"), "CompactLbl1");
+        makeLabel(QStringLiteral("Do You Have A Current Backup Of The N&A File?"), "CompactLbl1");
     QFont bold = question->font();
     bold.setBold(true);
     question->setFont(bold);

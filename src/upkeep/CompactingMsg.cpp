@@ -10,7 +10,7 @@ CompactingMsg::CompactingMsg(QWidget* parent) : UpkeepDialog(parent)
     setWindowTitle(QStringLiteral("Compacting"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(36, 24, 36, 24);
-    auto* text = makeLabel(QStringLiteral("Compacting The N&&A File.  Please Wait."), "Label1");
+    auto* text = makeLabel(QStringLiteral("Compacting The N&A File.  Please Wait."), "Label1");
     text->setAlignment(Qt::AlignCenter);
     layout->addWidget(text);
     layout->setSizeConstraint(QLayout::SetFixedSize);

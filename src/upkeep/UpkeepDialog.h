@@ -24,6 +24,7 @@ protected:
         return b;
     }
 
+    // These labels give the focus to no control, so a "&" in them is shown as written.
     static QLabel* makeLabel(const QString& text, const char* name, bool wrap = false)
     {
         auto* l = new QLabel(text);

@@ -23,19 +23,19 @@ WarningForm::WarningForm(Program& program, QWidget* parent) : UpkeepDialog(paren
         int indent;
     };
     const Line lines[] = {
-        {"Label1", "Compacting The N&&A File May Result In The Reassignment", 0},
+        {"Label1", "Compacting The N&A File May Result In The Reassignment", 0},
         {"Label9", "Of Some ID Numbers.", 0},
         {"", "", 0},
         {"Label2", "This could have two effects:", 0},
         {"Label3", "- Existing Reports May Reflect The Wrong ID Number For ", 12},
-        {"Label7", "Some N&&A Entries", 24},
+        {"Label7", "Some N&A Entries", 24},
         {"Label4", "- Existing Mailing Lists May Be Invalidated Due To The Shift", 12},
         {"Label8", "In ID Numbers", 24},
         {"", "", 0},
         {"Label5", "After Compaction You May Need To Reprint Reports And", 0},
         {"Label10", "Regenerate Mailing Lists.", 0},
         {"", "", 0},
-        {"Label6", "Do You Still Want To Compact The N&&A File?", 0},
+        {"Label6", "Do You Still Want To Compact The N&A File?", 0},
     };
     for (const Line& line : lines) {
         if (!*line.name) {

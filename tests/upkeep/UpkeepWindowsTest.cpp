@@ -72,7 +72,7 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Compact N&A File"));
     EXPECT_EQ(label(form, "CompactLbl1"),
-              QStringLiteral("Do You Have A Current Backup Of The N&&A File?"));
+              QStringLiteral("Do You Have A Current Backup Of The N&A File?"));
     EXPECT_EQ(label(form, "CompactLbl2"),
               QStringLiteral("If Not, Exit Corvane MARK32, Use Windows 95 Explorer To Copy  The  "
                              "File  To  A  Floppy, Then Start TVL Again And Perform The "
@@ -96,8 +96,8 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
     ASSERT_NE(warning, nullptr);
     EXPECT_EQ(warning->windowTitle(), QStringLiteral("Compaction Warning!"));
     const std::pair<const char*, const char*> texts[] = {
-        {"Label1", "Compacting The N&&A File May Result In The Reassignment"},
-        {"Label7", "Some N&&A Entries"},
+        {"Label1", "Compacting The N&A File May Result In The Reassignment"},
+        {"Label7", "Some N&A Entries"},
         {"Label2", "This could have two effects:"},
         {"Label3", "- Existing Reports May Reflect The Wrong ID Number For "},
         {"Label8", "In ID Numbers"},
@@ -105,7 +105,7 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
         {"Label9", "Of Some ID Numbers."},
         {"Label5", "After Compaction You May Need To Reprint Reports And"},
         {"Label10", "Regenerate Mailing Lists."},
-        {"Label6", "Do You Still Want To Compact The N&&A File?"},
+        {"Label6", "Do You Still Want To Compact The N&A File?"},
     };
     for (const auto& [name, text] : texts)
         EXPECT_EQ(label(warning, name), QLatin1String(text)) << name;
