@@ -59,7 +59,9 @@ enum class RunEnd {
 // records, lays out page after page, handles duplex and reprint ranges, and
 // ends with its close-down message. Printer errors of the close-down are shown
 // under "Printer Error". `o.duplex` is cleared when the person agrees that
-// labels and cards cannot be duplex printed.
+// labels and cards cannot be duplex printed. Labels and cards first ask for
+// the stock (1-across labels), offer test pages and ask for the position;
+// Cancel there ends the run with nothing printed but the test pages.
 RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w);
 
 } // namespace tavrel
