@@ -523,6 +523,8 @@ void EnvelopePrint::showAddressList(const QString& caption, bool forReturn)
     setShown({EnvAddrInstrLabel, ReturnAddressListLabel, ReturnAddressList}, true);
     setShown({ReturnAddressListOKButton, ReturnAddressListCancelButton}, forReturn);
     setShown({MailingAddressListOKButton, MailingAddressListCancelButton}, !forReturn);
+    // The keyboard goes on where the choice is to be made.
+    ReturnAddressList->setFocus();
 }
 
 void EnvelopePrint::showSortChoice()
@@ -688,6 +690,7 @@ void EnvelopePrint::EnvOpt2_Click(int index)
         EnvMailingListSortByOKButton->hide();
         EnvAddrInstrLabel->setText(kPickList);
         ShowMailingListPicker();
+        File1->setFocus();
         break;
     }
     focusPrintButton();

@@ -247,6 +247,7 @@ TEST_F(EnvelopePrintTest, NameListPicksTheIdOfTheLineShown)
     open();
     env.ui.setAutoOk(true);
     choose("EnvOpt1_1");
+    EXPECT_EQ(w->focusWidget(), c("ReturnAddressList"));
     EXPECT_EQ(listLines("ReturnAddressList"),
               (QStringList{QStringLiteral("Person 5").leftJustified(35),
                            QStringLiteral("Person 7").leftJustified(35),
