@@ -1,5 +1,6 @@
 #include "reports/PrtForm.h"
 
+#include "envelopes/EnvelopeCommands.h"
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
@@ -458,8 +459,9 @@ void PrtForm::showNormalSource()
 void PrtForm::PrtOpt3_Click(int index)
 {
     if (index == kEnvelopes) {
-        tellNotAvailable(QStringLiteral("Envelope Printing"));
-        PrtOpt3[kind_]->setChecked(true); // runs the handler of the kind kept
+        // The envelope dialog takes over; the menus stay hidden while it is open.
+        unloadWindow(this);
+        showEnvelopeDialog(p_);
         return;
     }
     kind_ = index;
@@ -626,11 +628,6 @@ void PrtForm::PrtCmd6_Click()
 void PrtForm::PrtCmd2_Click()
 {
     unloadWindow(this);
-}
-
-void PrtForm::tellNotAvailable(const QString& what)
-{
-    p_.ui.messageBox(what + QStringLiteral(" Is Not Available Yet."), kTitle, Ui::Buttons::Ok);
 }
 
 bool PrtForm::quantityAccepted()

@@ -107,7 +107,6 @@ private:
     bool quantityAccepted();
     // The mailing list file selected in PrtFil1, or empty.
     QString selectedList() const;
-    void tellNotAvailable(const QString& what);
 
     Program& p_;
     int kind_ = 0; // the report kind selected last (never the envelope hand-over)

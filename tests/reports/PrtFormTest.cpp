@@ -193,14 +193,7 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
     press("PrtOpt3_4");
     EXPECT_TRUE(ctl<QRadioButton>("PrtOpt4_0")->isChecked());
 
-    // Envelopes are not built yet: a clear word, the dialog stays as it was.
     env.ui.setAutoOk(true);
-    press("PrtOpt3_6");
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Envelope Printing Is Not Available Yet."));
-    EXPECT_TRUE(ctl<QRadioButton>("PrtOpt3_4")->isChecked());
-    EXPECT_TRUE(shown("PrtFrm6"));
-    EXPECT_TRUE(dialogOpen());
-
     // A quantity that is not a whole number of at least 1 never reaches a run,
     // for labels or cards.
     for (const char* kind : {"PrtOpt3_4", "PrtOpt3_5"}) {
@@ -217,6 +210,18 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 }
 
 // Labels go to the print run with the stock and quantity chosen; the dialog closes after.
+// Envelopes hand over: the report dialog closes and the envelope dialog opens.
+TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
+{
+    openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
+    ASSERT_TRUE(openDialog());
+    press("PrtOpt3_6");
+    settle();
+    EXPECT_FALSE(dialogOpen());
+    EXPECT_TRUE(loadedWindow(QStringLiteral("EnvelopePrint")));
+    EXPECT_TRUE(env.ui.messages.empty());
+}
+
 TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
 {
     openFile(people(1, 3));
