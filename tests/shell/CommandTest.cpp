@@ -37,6 +37,7 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
         {"SearchMenu", "ToolSrch", "SchForm", ""},
         {"ShortListMenu", "ToolQuik", "ListForm", ""},
         {"PrintMenu", "ToolPrt", "PrtForm", ""},
+        {"EnvelopePrintMenu", "EnvButton", "EnvelopePrint", ""},
     };
     for (const auto& c : commands) {
         for (bool byButton : {false, true}) {
@@ -105,26 +106,6 @@ TEST_F(ShellTest, RecordCommandsByIdAskForTheIdAndComeBackOnCancel)
         EXPECT_TRUE(menusShown());
         EXPECT_TRUE(otherWindows().isEmpty());
     }
-}
-
-TEST_F(ShellTest, CommandsOfLaterWindowsLeaveTheMainWindowAsItIs)
-{
-    openFile(5);
-    for (const char* item : {"EnvelopePrintMenu"}) {
-        SCOPED_TRACE(item);
-        choose(QLatin1String(item));
-        settle();
-        EXPECT_TRUE(menusShown());
-        EXPECT_FALSE(hintShown());
-        EXPECT_TRUE(otherWindows().isEmpty());
-    }
-    for (const char* button : {"EnvButton"}) {
-        SCOPED_TRACE(button);
-        click(control<QToolButton>(mainWindow(), QLatin1String(button)));
-        settle();
-        EXPECT_TRUE(menusShown());
-    }
-    EXPECT_TRUE(env.ui.messages.empty());
 }
 
 // Compaction opens its first confirmation with the menus hidden until it
