@@ -337,6 +337,23 @@ TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
+// A printer that fails a size for any other reason ends the program.
+TEST_F(EnvelopePrintTest, AnyOtherSizeFailureEndsTheProgram)
+{
+    struct FailingPaper : RecordingPrinter {
+        void setPaperSize(int) override { throw PlatformError(ErrNo::PrinterError); }
+    } printer;
+    Program other(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
+    showEnvelopeDialog(other);
+    w = windowOf<EnvelopePrint>(QStringLiteral("EnvelopePrint"));
+    ASSERT_TRUE(w);
+    env.ui.setAutoOk(true);
+    EXPECT_THROW(option("EnvOpt3_2")->click(), ProgramEnded);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Unexpected Error In Envelope Size Verification "
+                                                 "Routine.  Err =  482.  Program Terminating."));
+    w->close();
+}
+
 TEST_F(EnvelopePrintTest, ARefusedCountGoesBackToItsBox)
 {
     open();
