@@ -23,11 +23,13 @@ template <typename Window> Window* showPleaseWait()
     return w;
 }
 
-// Restores the normal cursor when the command leaves by any path.
+// The wait cursor while the command works; the normal one before any message
+// and whichever way the command leaves.
 struct WaitCursor {
     Program& p;
     explicit WaitCursor(Program& program) : p(program) { p.ui.setWaitCursor(true); }
-    ~WaitCursor() { p.ui.setWaitCursor(false); }
+    ~WaitCursor() { release(); }
+    void release() { p.ui.setWaitCursor(false); }
 };
 
 } // namespace
@@ -46,6 +48,7 @@ bool runCompaction(Program& p)
     const qint64 length = p.naFile.size();
     const std::optional<qint64> free = freeDiskBytes(p);
     if (!free) {
+        cursor.release();
         p.ui.messageBox(QStringLiteral("The Free Space Of The Program Directory ") +
                             p.files.programDirectory() +
                             QStringLiteral(" Cannot Be Determined.  Cannot Perform Compaction."),
@@ -55,6 +58,7 @@ bool runCompaction(Program& p)
     // Checked in 64 bits whatever the size of the disk: the old and the new
     // file lie side by side until the rename.
     if (!roomToCompact(*free, length)) {
+        cursor.release();
         p.ui.messageBox(spaceRefusalText(*free, length), QStringLiteral("Corvane MARK32"),
                         Ui::Buttons::Ok);
         return false;
@@ -67,17 +71,19 @@ bool runCompaction(Program& p)
         result = compactNAFile(p, out);
     } catch (const CompactionError& e) {
         unloadWindow(wait);
+        cursor.release();
         p.ui.messageBox(compactionErrorText(e), kDefaultTitle, Ui::Buttons::Ok);
         return false;
     } catch (const PlatformError& e) {
         // The names themselves were refused: nothing was written.
         unloadWindow(wait);
+        cursor.release();
         p.ui.messageBox(compactionErrorText(CompactionError(e.number(), 0)), kDefaultTitle,
                         Ui::Buttons::Ok);
         return false;
     }
+    cursor.release();
     unloadWindow(wait);
-    p.ui.setWaitCursor(false);
     p.ui.messageBox(compactionReport(result), kTitle, Ui::Buttons::Ok);
     return true;
 }
