@@ -79,6 +79,10 @@ public:
     // The dialog's choices as the print run takes them.
     EnvelopeJob job() const;
 
+    // Sets the printer to the size chosen, at once; a size the printer cannot
+    // do falls back to Commercial #10, any other failure ends the program.
+    void EnvOpt3_Click();
+
 protected:
     // The dialog stays while its print run lets events through.
     void closeEvent(QCloseEvent* event) override;
@@ -103,7 +107,6 @@ private:
     void Form_Activate();
     void EnvOpt1_Click(int index);
     void EnvOpt2_Click(int index);
-    void EnvOpt3_Click();
     void EnvOpt4_Click();
     void EnvAddrOKButton_Click();
     void EnvAddrCancelButton_Click();

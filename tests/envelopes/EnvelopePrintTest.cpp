@@ -348,7 +348,12 @@ TEST_F(EnvelopePrintTest, AnyOtherSizeFailureEndsTheProgram)
     w = windowOf<EnvelopePrint>(QStringLiteral("EnvelopePrint"));
     ASSERT_TRUE(w);
     env.ui.setAutoOk(true);
-    EXPECT_THROW(option("EnvOpt3_2")->click(), ProgramEnded);
+    {
+        // The handler is called directly: the program's end must not unwind through Qt.
+        const QSignalBlocker quiet(option("EnvOpt3_2"));
+        option("EnvOpt3_2")->setChecked(true);
+    }
+    EXPECT_THROW(w->EnvOpt3_Click(), ProgramEnded);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Unexpected Error In Envelope Size Verification "
                                                  "Routine.  Err =  482.  Program Terminating."));
     w->close();
