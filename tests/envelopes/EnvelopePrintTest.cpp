@@ -337,6 +337,22 @@ TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
+TEST_F(EnvelopePrintTest, AnEmptyFileGivesAnEmptyNameList)
+{
+    openFile({});
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt2_2");
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Is Empty."));
+    EXPECT_EQ(env.ui.beeps, 1);
+    EXPECT_EQ(listLines("ReturnAddressList"), QStringList());
+    click(c<QPushButton>("MailingAddressListOKButton"));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select A Name For Mailing Address."));
+    click(c<QPushButton>("MailingAddressListCancelButton"));
+    EXPECT_FALSE(option("EnvOpt2_2")->isChecked());
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+}
+
 // A printer that fails a size for any other reason ends the program.
 TEST_F(EnvelopePrintTest, AnyOtherSizeFailureEndsTheProgram)
 {
