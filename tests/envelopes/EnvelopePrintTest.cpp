@@ -337,6 +337,37 @@ TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
+// The progress window counts the envelopes; its Cancel stops the run after
+// the envelope in progress.
+TEST_F(EnvelopePrintTest, TheProgressWindowCountsAndCancels)
+{
+    open();
+    env.ui.setAutoOk(true);
+    choose("EnvOpt1_2");
+    choose("EnvOpt2_3");
+    choose("EnvOpt5_4");
+    click(c<QPushButton>("EnvMailingListSortByOKButton"));
+    QStringList seen;
+    env.ui.onProcessEvents = [&] {
+        auto* progress = findWindow(QStringLiteral("EnvProgress"));
+        if (!progress || !progress->isVisible())
+            return;
+        EXPECT_EQ(progress->windowTitle(), QStringLiteral("Envelope Printing"));
+        EXPECT_FALSE(w->isEnabled()); // the dialog takes no clicks while it prints
+        seen << control<QLineEdit>(progress, QStringLiteral("EnvNumberPreparedTextbox"))->text();
+        if (seen.size() == 2)
+            click(control<QPushButton>(progress, QStringLiteral("EnvProgressCancelButton")));
+    };
+    env.ui.answer(Ui::Answer::No);
+    click(c<QPushButton>("EnvPrintButton"));
+    EXPECT_EQ(seen, (QStringList{"0", "1"}));
+    EXPECT_EQ(mailNamesByPage(), (std::vector<QString>{"Person 2", "Person 5"}));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Envelope Printing Terminated At Your Request."));
+    settle();
+    EXPECT_FALSE(findWindow(QStringLiteral("EnvProgress")));
+    EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
+}
+
 TEST_F(EnvelopePrintTest, AnEmptyFileGivesAnEmptyNameList)
 {
     openFile({});
