@@ -232,7 +232,7 @@ class Program:
         copied = self.clipboard.fresh()
         keys(box, "Return")
         wait_gone(box, "the message box")
-        # Qt copies a box as dashed lines around the title, the text and the buttons.
+        # The box copies itself as dashed lines around the title, the text and the buttons.
         parts = [p.strip("\n") for p in re.split(r"-{20,}\n?", copied)]
         parts = [p for p in parts if p != ""]
         return parts[1] if len(parts) > 1 else copied
