@@ -1,5 +1,7 @@
 #include "support/Gui.h"
 
+#include "platform/gui/Windows.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
@@ -55,6 +57,16 @@ void settle()
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+void closeAllWindows()
+{
+    for (QWidget* w : loadedWindows())
+        unloadWindow(w);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+            w->close();
+    settle();
 }
 
 } // namespace tavrel::test

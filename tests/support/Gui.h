@@ -46,5 +46,7 @@ void type(QLineEdit* box, const QString& text);
 void pressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Lets posted events run and deletes windows that unloaded.
 void settle();
+// Unloads every loaded window and closes any other, so none outlives its test.
+void closeAllWindows();
 
 } // namespace tavrel::test

@@ -22,6 +22,14 @@ void TestEnv::open()
     OpenNAFile(*program);
 }
 
+QByteArray TestEnv::openFile(const std::map<int, NARecord>& records, int lastRecNo)
+{
+    program->naFile.close();
+    writeNAFile(naPath(), records, lastRecNo);
+    open();
+    return fileBytes(naPath());
+}
+
 NARecord makeRecord(int id, const QString& name, const QString& key1, const QString& key2)
 {
     NARecord r = NARecord::blank();

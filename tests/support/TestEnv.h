@@ -62,6 +62,9 @@ public:
 
     // Runs OpenNAFile on the file as it lies in the directory.
     void open();
+    // Closes the program's file, writes these records (see writeNAFile) and
+    // opens the file again; returns its bytes once open.
+    QByteArray openFile(const std::map<int, NARecord>& records, int lastRecNo = -1);
 
     QTemporaryDir tmp;
     ScriptedUi ui;
