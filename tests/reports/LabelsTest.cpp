@@ -47,7 +47,7 @@ protected:
         for (auto& [id, r] : recs)
             if (id % 3 == 0)
                 r.AddrLine2 = r.AddrLine3 = r.AddrLine4 = QString();
-        openFile(recs);
+        env.openFile(recs);
     }
 
     static ReportOptions labels(int stock, int quantity = 1, int sequence = 4)

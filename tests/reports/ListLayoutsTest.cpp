@@ -255,7 +255,7 @@ TEST_F(ListLayoutsTest, EveryItemOfAFullAndAPartlyFilledPage)
         auto records = peopleWithDetails(perPage + 2);
         records[2].Comments = QString(34, u'x');
         env.printer = RecordingPrinter();
-        openFile(records);
+        env.openFile(records);
         ReportOptions o = options(l.kind);
         o.largePrint = l.large;
         o.title = l.title;

@@ -25,18 +25,7 @@ protected:
     TestEnv env;
     Program& p = env.p();
 
-    ~PrtFormTest() override
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        settle();
-    }
-
-    void openFile(const std::map<int, NARecord>& records)
-    {
-        writeNAFile(env.naPath(), records);
-        env.open();
-    }
+    ~PrtFormTest() override { closeAllWindows(); }
 
     // A list file with `members`; a title starting with character 21 reads as blank.
     void writeList(const QString& name, const QString& title, std::initializer_list<int> members)
@@ -84,7 +73,7 @@ protected:
 
 TEST_F(PrtFormTest, OpensWithItsDefaultsAndCaptions)
 {
-    openFile(people(1, 3));
+    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     EXPECT_EQ(w()->windowTitle(), QStringLiteral("Print"));
     for (const char* on : {"PrtOpt3_0", "PrtOpt1_0", "PrtOpt2_0", "PrtOpt4_0", "PrtOpt7_0"})
@@ -142,7 +131,7 @@ TEST_F(PrtFormTest, OpensWithItsDefaultsAndCaptions)
 
 TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 {
-    openFile(people(1, 3));
+    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     const struct {
         const char* option;
@@ -213,7 +202,7 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 // Envelopes hand over: the report dialog closes and the envelope dialog opens.
 TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
 {
-    openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
+    env.openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
     ASSERT_TRUE(openDialog());
     press("PrtOpt3_6");
     settle();
@@ -224,7 +213,7 @@ TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
 
 TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
 {
-    openFile(people(1, 3));
+    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     press("PrtOpt3_4");
     press("PrtOpt4_2");
@@ -246,7 +235,7 @@ TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
 
 TEST_F(PrtFormTest, MailingListSourceWithoutLists)
 {
-    openFile(people(1, 3));
+    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
     press("PrtOpt1_1");
@@ -259,7 +248,7 @@ TEST_F(PrtFormTest, MailingListSourceWithoutLists)
 
 TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
 {
-    openFile(people(1, 3));
+    env.openFile(people(1, 3));
     writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1, 3});
     writeList(QStringLiteral("tvlmail.blk"), QString(QChar(21)) + QStringLiteral("hidden"), {2});
     ASSERT_TRUE(openDialog());
@@ -317,7 +306,7 @@ TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
 
 TEST_F(PrtFormTest, ReprintRangeIsCheckedBeforeItIsTaken)
 {
-    openFile(people(1, 3));
+    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
     press("PrtChk2");
@@ -365,7 +354,7 @@ TEST_F(PrtFormTest, PrintRunsTheChosenReportAndClosesTheDialog)
 {
     std::map<int, NARecord> recs = people(1, 5);
     recs[2] = deletedRecord(2, QStringLiteral("Person 2")); // a deleted member is skipped
-    openFile(recs);
+    env.openFile(recs);
     writeList(QStringLiteral("tvlmail.fam"), QStringLiteral("Family"), {2, 4, 5});
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
@@ -401,7 +390,7 @@ TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
     std::map<int, NARecord> recs = people(1, 6); // two entries a page: pages 1 to 3
     for (auto& [id, r] : recs)
         r.SortKey1 = QStringLiteral("KEY %1").arg(7 - id); // sorted on key 1: 6 first
-    openFile(recs);
+    env.openFile(recs);
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
     press("PrtChk1");
@@ -427,7 +416,7 @@ TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
 
 TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)
 {
-    openFile({});
+    env.openFile({});
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
     press("PrtCmd1");
@@ -440,7 +429,7 @@ TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)
 
 TEST_F(PrtFormTest, StopPrintCancelAsksTheRunToStop)
 {
-    openFile(people(1, 2));
+    env.openFile(people(1, 2));
     auto* w = new StopPrintForm(p);
     loadWindow(w);
     w->show();

@@ -57,12 +57,6 @@ protected:
     Program& p = env.p();
     RecordedWindows windows;
 
-    void openFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
-    {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
-    }
-
     static std::map<int, NARecord> peopleWithDetails(int n)
     {
         std::map<int, NARecord> out;
@@ -71,7 +65,7 @@ protected:
         return out;
     }
 
-    void openPeople(int n) { openFile(peopleWithDetails(n)); }
+    void openPeople(int n) { env.openFile(peopleWithDetails(n)); }
 
     static ReportOptions options(ReportKind kind, int sequence = 4)
     {

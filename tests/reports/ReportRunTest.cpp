@@ -180,7 +180,7 @@ TEST_F(ReportRunTest, CancelIsNoticedAfterThePageInProgress)
 
 TEST_F(ReportRunTest, RunsThatPrintNothing)
 {
-    openFile({}, 1);
+    env.openFile({}, 1);
     EXPECT_EQ(run(telephoneList()), RunEnd::EmptyFile);
     EXPECT_EQ(env.ui.texts(),
               QStringList{QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print.")});
@@ -200,7 +200,7 @@ TEST_F(ReportRunTest, MailingListWhoseMembersWereAllDeleted)
     auto records = peopleWithDetails(6);
     records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     records[5] = deletedRecord(5, QStringLiteral("Person 5"));
-    openFile(records);
+    env.openFile(records);
     ParseIdList(p, QStringLiteral("4 5"));
     WriteMailList(p, QStringLiteral("tvlmail.old"), QStringLiteral("Old"));
 
@@ -230,13 +230,13 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
     };
     NARecord stray = person(5, "0", "0");
     stray.RecId = 9;
-    openFile({{1, person(1, "b", "2")},
-              {2, person(2, "a", "9")},
-              {3, person(3, "A", "1")},
-              {4, person(4, "B", "1")},
-              {5, stray},
-              {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))}},
-             7);
+    env.openFile({{1, person(1, "b", "2")},
+                  {2, person(2, "a", "9")},
+                  {3, person(3, "A", "1")},
+                  {4, person(4, "B", "1")},
+                  {5, stray},
+                  {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))}},
+                 7);
     ParseIdList(p, QStringLiteral("4 1 3 5 6"));
     WriteMailList(p, QStringLiteral("tvlmail.few"), QString());
 
