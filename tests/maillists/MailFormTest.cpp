@@ -274,24 +274,19 @@ TEST_F(MailFormTest, OddFilesAreHandledWithoutHarm)
 
 TEST_F(MailFormTest, EmptyFileStillOpensThePicker)
 {
-    TestEnv empty;
-    writeNAFile(empty.naPath(), {}, 1);
-    empty.open();
-    empty.ui.setAutoOk(true);
-    writeBytes(empty.dir() + QStringLiteral("/tvlmail.a"), listBytes(QStringLiteral("A"), {2}));
-    startReviseMailList(empty.p());
-    auto* w = windowOf<MailForm>(QStringLiteral("MailForm"));
+    env.openFile({}, 1);
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("A"), {2}));
+    MailForm* w = openMail();
     ASSERT_TRUE(w);
     select(w->MailFil1, QStringLiteral("tvlmail.a"));
-    empty.ui.onModal([&](QDialog& d) {
+    env.ui.onModal([&](QDialog& d) {
         auto& picker = dynamic_cast<AddDelNames&>(d).picker;
         EXPECT_EQ(picker.List1->count(), 0);
         EXPECT_EQ(picker.List2->count(), 0);
     });
     click(w->ListByName);
-    EXPECT_EQ(empty.ui.messages.front().text, QStringLiteral("The N&A File Is Empty."));
-    EXPECT_EQ(empty.ui.beeps, 1);
-    w->close();
+    EXPECT_EQ(env.ui.messages.front().text, QStringLiteral("The N&A File Is Empty."));
+    EXPECT_EQ(env.ui.beeps, 1);
 }
 
 } // namespace tavrel::test

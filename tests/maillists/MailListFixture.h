@@ -21,26 +21,14 @@ protected:
     TestEnv env;
     Program& p = env.p();
 
-    ~MailListTest() override
-    {
-        // Leave no window behind for the next test.
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        settle();
-    }
-
-    void openFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
-    {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
-    }
+    ~MailListTest() override { closeAllWindows(); }
 
     // IDs 3, 5 and 8 in use; boxes with only OK are answered at once.
     void openThreePeople()
     {
-        openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
-                  {5, makeRecord(5, QStringLiteral("Eve Bond"))},
-                  {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
+        env.openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
+                      {5, makeRecord(5, QStringLiteral("Eve Bond"))},
+                      {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
         env.ui.setAutoOk(true);
     }
 

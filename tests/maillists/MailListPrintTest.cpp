@@ -16,9 +16,9 @@ protected:
     {
         NARecord carol = makeRecord(3, QStringLiteral("Carol Ames"));
         carol.AddrLine1 = QStringLiteral("12 Elm Street");
-        openFile({{3, carol},
-                  {5, deletedRecord(5, QStringLiteral("Eve Bond"))},
-                  {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
+        env.openFile({{3, carol},
+                      {5, deletedRecord(5, QStringLiteral("Eve Bond"))},
+                      {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
         env.ui.setAutoOk(true);
     }
 
