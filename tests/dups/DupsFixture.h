@@ -53,19 +53,11 @@ protected:
     std::vector<std::pair<int, int>> shown;
     std::vector<std::pair<QString, QString>> shownNames;
 
-    void TearDown() override
-    {
-        for (QWidget* w : loadedWindows())
-            unloadWindow(w);
-        settle();
-    }
+    void TearDown() override { closeAllWindows(); }
 
     void writeFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
-        p.naFile.close();
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
-        before = fileBytes(env.naPath());
+        before = env.openFile(records, lastRecNo);
     }
 
     QByteArray file() const { return fileBytes(env.naPath()); }

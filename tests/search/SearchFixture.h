@@ -39,19 +39,11 @@ protected:
         recs[7] = makeRecord(7, QStringLiteral("FRED BAKER"));
         recs[7].PhoneNum1 = QStringLiteral("555-0100");
         recs[8] = makeRecord(8, QStringLiteral("Zed Baker"));
-        writeNAFile(env.naPath(), recs, 8);
-        env.open();
+        env.openFile(recs, 8);
         ASSERT_EQ(p.LastRecNo, 8);
     }
 
-    void TearDown() override { closeAll(); }
-
-    static void closeAll()
-    {
-        for (QWidget* w : loadedWindows())
-            unloadWindow(w);
-        settle();
-    }
+    void TearDown() override { closeAllWindows(); }
 
     SchForm* openDialog()
     {

@@ -115,7 +115,7 @@ TEST_F(SearchTest, NameOnlyIgnoresEveryOtherFieldAndBlanksInTheKeyCount)
         search(QString::fromLatin1(key), {0}, true, false);
         EXPECT_EQ(flaggedIds(), ids);
         EXPECT_EQ(p.SearchMatchCount, int(ids.size()));
-        closeAll();
+        closeAllWindows();
     }
 }
 
