@@ -193,9 +193,7 @@ TEST_F(UpkeepTest, CompactionFailingAtAnyStepLosesNothing)
     std::map<int, int> failures; // error number -> how often
     for (int n = 1; n <= total; ++n) {
         SCOPED_TRACE(n);
-        writeBytes(env.naPath(), old);
-        p.naFile.close();
-        env.open();
+        restore(old);
         FaultyReplacement faulty(*env.files, n);
         try {
             compactNAFile(p, faulty);
@@ -215,9 +213,7 @@ TEST_F(UpkeepTest, CompactionFailingAtAnyStepLosesNothing)
                   {ErrNo::DiskFull, 21}, {ErrNo::DeviceIo, 1}, {ErrNo::PermissionDenied, 1}}));
 
     // And once more without a failure: the complete new file.
-    writeBytes(env.naPath(), old);
-    p.naFile.close();
-    env.open();
+    restore(old);
     compact();
     EXPECT_EQ(file(), compacted);
 }

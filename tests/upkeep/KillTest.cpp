@@ -48,12 +48,6 @@ protected:
         }
         return status;
     }
-    void restore(const QByteArray& bytes)
-    {
-        p.naFile.close();
-        writeBytes(env.naPath(), bytes);
-        env.open();
-    }
 };
 
 // A process compacting the file is killed at random moments. Whenever it

@@ -87,10 +87,7 @@ protected:
     // Writes the N&A file and opens it as the program does at start-up.
     void writeAndOpen(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
-        p.naFile.close();
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
-        before = fileBytes(env.naPath());
+        before = env.openFile(records, lastRecNo);
     }
     // Free space of the program directory's disk, as the disk-space call reports it.
     void setFreeBytes(qint64 bytes)
@@ -103,6 +100,13 @@ protected:
             f.totalClusters = bytes;
             return f;
         };
+    }
+    // Puts these bytes back as the N&A file and opens it again.
+    void restore(const QByteArray& bytes)
+    {
+        p.naFile.close();
+        writeBytes(env.naPath(), bytes);
+        env.open();
     }
     CompactionResult compact()
     {

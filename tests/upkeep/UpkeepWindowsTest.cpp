@@ -39,12 +39,7 @@ protected:
             compactedFile += m.toBytes();
         }
     }
-    void TearDown() override
-    {
-        for (QWidget* w : loadedWindows())
-            unloadWindow(w);
-        settle();
-    }
+    void TearDown() override { closeAllWindows(); }
     // Opens the command and goes through both confirmations to WarningForm.
     QWidget* toWarning()
     {
