@@ -152,39 +152,31 @@ TEST_F(RecordCommands, DeleteRefusedChangesNothing)
     EXPECT_EQ(env.p().CurId, 2);
 }
 
-TEST_F(RecordCommands, DeletingTheOnlyRecordEmptiesTheFile)
+// The only record, and the last active one below slots the duplicate search
+// deleted (which leaves LastRecNo at 4).
+TEST_F(RecordCommands, DeletingTheLastActiveRecordEmptiesTheFile)
 {
-    start(people(1, 1));
-    openById("Browse", 1);
-    env.ui.answer(Ui::Answer::Yes);
-    press(one(), "BrsCmd3");
-    EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
-    EXPECT_EQ(one(), nullptr);
-    EXPECT_EQ(two(), nullptr);
-    EXPECT_EQ(env.p().LastRecNo, 1);
-    EXPECT_EQ(env.p().LowestFreeId, 1);
-    EXPECT_EQ(headerRecId(), 1);
-    EXPECT_EQ(onDisk(1).RecStatus, "DELR");
-    startIdCommand(env.p(), "Browse");
-    EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
-    EXPECT_TRUE(env.ui.prompts.size() == 1u) << "no second prompt";
-}
-
-TEST_F(RecordCommands, DeletingTheLastActiveRecordBelowFreeSlotsEmptiesTheFile)
-{
-    // IDs 2 and 3 deleted by the duplicate search, which leaves LastRecNo at 4.
-    auto records = people(1, 3);
+    auto belowFree = people(1, 3);
     for (int id : {2, 3})
-        records[id] = deletedRecord(id, QStringLiteral("Person %1").arg(id));
-    start(records, 4);
-    openById("Browse", 1);
-    env.ui.answer(Ui::Answer::Yes);
-    press(one(), "BrsCmd3");
-    EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
-    EXPECT_EQ(one(), nullptr);
-    EXPECT_EQ(env.p().LastRecNo, 1);
-    EXPECT_EQ(env.p().LowestFreeId, 1);
-    EXPECT_EQ(headerRecId(), 1);
+        belowFree[id] = deletedRecord(id, QStringLiteral("Person %1").arg(id));
+    for (const auto& [records, lastRecNo] : {std::pair{people(1, 1), -1}, {belowFree, 4}}) {
+        SCOPED_TRACE(lastRecNo);
+        start(records, lastRecNo);
+        env.ui.prompts.clear();
+        openById("Browse", 1);
+        env.ui.answer(Ui::Answer::Yes);
+        press(one(), "BrsCmd3");
+        EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
+        EXPECT_EQ(one(), nullptr);
+        EXPECT_EQ(two(), nullptr);
+        EXPECT_EQ(env.p().LastRecNo, 1);
+        EXPECT_EQ(env.p().LowestFreeId, 1);
+        EXPECT_EQ(headerRecId(), 1);
+        EXPECT_EQ(onDisk(1).RecStatus, "DELR");
+        startIdCommand(env.p(), "Browse");
+        EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
+        EXPECT_EQ(env.ui.prompts.size(), 1u) << "no second prompt";
+    }
 }
 
 TEST_F(RecordCommands, ChangeInPlaceRewritesOnlyThatRecord)

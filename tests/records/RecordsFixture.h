@@ -30,8 +30,7 @@ protected:
     // Writes the file and opens it as the program does at start-up.
     void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
+        env.openFile(records, lastRecNo);
         env.ui.setAutoOk(true);
     }
     // Runs a get-type command answering the ID prompt with `id`.
