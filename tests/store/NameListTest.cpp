@@ -93,8 +93,7 @@ TEST(BuildNameList, ListsEachActiveRecordOnceInKeyOrder)
     recs[6] = stray;
     recs[7] =
         makeRecord(7, QStringLiteral("Digit"), QStringLiteral("9 LIVES"), QStringLiteral("9"));
-    writeNAFile(env.naPath(), recs);
-    env.open();
+    env.openFile(recs);
     Program& p = env.p();
 
     // Blank keys first, then digits, then letters; "adams" equals "ADAMS".
@@ -118,8 +117,7 @@ TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
     // whatever the minor key says.
     recs[1] = makeRecord(1, QStringLiteral("One"), QStringLiteral("ABC"), QStringLiteral("A"));
     recs[2] = makeRecord(2, QStringLiteral("Two"), QStringLiteral("AB"), QStringLiteral("Z"));
-    writeNAFile(env.naPath(), recs);
-    env.open();
+    env.openFile(recs);
     Program& p = env.p();
     BuildNameList(p, QLatin1Char('2'));
     EXPECT_EQ(listedIds(p), (QList<int>{2, 1}));
@@ -128,8 +126,7 @@ TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
 TEST(BuildNameList, SmallAndEmptyFiles)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), {{5, makeRecord(5, QStringLiteral("Only"))}});
-    env.open();
+    env.openFile({{5, makeRecord(5, QStringLiteral("Only"))}});
     Program& p = env.p();
     ASSERT_EQ(p.LastRecNo, 6);
     BuildNameList(p, QLatin1Char('0'));

@@ -71,9 +71,8 @@ TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
 TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
 {
     TestEnv env;
-    writeNAFile(env.naPath(),
-                {{1, makeRecord(1, QStringLiteral("A"))}, {2, makeRecord(2, QStringLiteral("B"))}});
-    env.open();
+    env.openFile(
+        {{1, makeRecord(1, QStringLiteral("A"))}, {2, makeRecord(2, QStringLiteral("B"))}});
     const QByteArray before = fileBytes(env.naPath());
     ASSERT_EQ(before.size(), 3 * 574);
     Program& p = env.p();
@@ -96,8 +95,7 @@ TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
 TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
-    env.open();
+    env.openFile({{1, makeRecord(1, QStringLiteral("A"))}});
     Program& p = env.p();
     p.CurRec = makeRecord(5, QStringLiteral("Eve"));
     Put_NA_Rec(p, 6);
@@ -117,8 +115,7 @@ TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
 TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
-    env.open();
+    env.openFile({{1, makeRecord(1, QStringLiteral("A"))}});
     Program& p = env.p();
     const QByteArray before = fileBytes(env.naPath());
     for (int recNo : {0, -1, 1702, 32767}) {
@@ -152,10 +149,9 @@ TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
 TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))},
-                               {2, makeRecord(2, QStringLiteral("B"))},
-                               {4, makeRecord(4, QStringLiteral("D"))}});
-    env.open();
+    env.openFile({{1, makeRecord(1, QStringLiteral("A"))},
+                  {2, makeRecord(2, QStringLiteral("B"))},
+                  {4, makeRecord(4, QStringLiteral("D"))}});
     Program& p = env.p();
     ASSERT_EQ(p.LastRecNo, 5);
 

@@ -21,8 +21,7 @@ void writeMixedFile(TestEnv& env)
     stray.RecId = 2;
     recs[5] = stray;
     recs[8] = makeRecord(8, QStringLiteral("Beyond"));
-    writeNAFile(env.naPath(), recs, 8);
-    env.open();
+    env.openFile(recs, 8);
 }
 
 // Drives the cursor the way the print run does: after each record the run

@@ -103,8 +103,7 @@ extern "C" ssize_t pwrite(int fd, const void* buf, size_t n, off_t offset)
 TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), people(1, 3));
-    env.open();
+    env.openFile(people(1, 3));
     Program& p = env.p();
     SystemCallFaults faults;
     faults->chunk = 100;
@@ -123,8 +122,7 @@ TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
 TEST(SystemCalls, FailuresShowTheirOwnErrorNumberAndLeaveTheFileAsItWas)
 {
     TestEnv env;
-    writeNAFile(env.naPath(), people(1, 3));
-    env.open();
+    env.openFile(people(1, 3));
     Program& p = env.p();
     const QByteArray before = fileBytes(env.naPath());
     SystemCallFaults faults;
