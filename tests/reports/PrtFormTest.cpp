@@ -1,6 +1,7 @@
 // The report dialog driven as a person would: report kinds, the mailing list
 // picker, the reprint range, and Print handing the choices to the run.
 #include "reports/PrtForm.h"
+#include "ReportFixture.h"
 #include "maillists/MailListFile.h"
 #include "platform/gui/Windows.h"
 #include "reports/ReportCommands.h"
@@ -20,11 +21,8 @@
 namespace tavrel::test {
 namespace {
 
-class PrtFormTest : public ::testing::Test {
+class PrtFormTest : public ReportTest {
 protected:
-    TestEnv env;
-    Program& p = env.p();
-
     ~PrtFormTest() override { closeAllWindows(); }
 
     // A list file with `members`; a title starting with character 21 reads as blank.
@@ -228,7 +226,7 @@ TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
         if (t.text.startsWith(u"Person"))
             xs.push_back(t.x);
     EXPECT_EQ(xs, (std::vector<double>{0, 4000, 8000, 0, 4000, 8000}));
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  1"));
+    EXPECT_EQ(env.ui.last().text, completed(1));
     settle();
     EXPECT_FALSE(dialogOpen());
 }
@@ -372,7 +370,7 @@ TEST_F(PrtFormTest, PrintRunsTheChosenReportAndClosesTheDialog)
     EXPECT_FALSE(dialogOpen());
     EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
     EXPECT_EQ(loadedWindow(QStringLiteral("CancelForm")), nullptr);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  1"));
+    EXPECT_EQ(env.ui.last().text, completed(1));
     const RecordingPrinter::Text* title = env.printer.find(QStringLiteral("Our Family"));
     ASSERT_TRUE(title);
     EXPECT_EQ(title->y, 720);
@@ -411,7 +409,7 @@ TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
         }
     }
     EXPECT_EQ(names, (QStringList{QStringLiteral("Person 4"), QStringLiteral("Person 3")}));
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  2"));
+    EXPECT_EQ(env.ui.last().text, completed(2));
 }
 
 TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)

@@ -21,15 +21,6 @@ const QString kCancelled =
 const QString kPrinterError =
     QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
 
-// The telephone list holds 8 people a page.
-ReportOptions telephoneList()
-{
-    ReportOptions o;
-    o.kind = ReportKind::TelephoneList;
-    o.sequence = 4;
-    return o;
-}
-
 ReportOptions withRange(ReportOptions o, int from, int through, bool duplex)
 {
     o.reprint = true;
@@ -41,7 +32,11 @@ ReportOptions withRange(ReportOptions o, int from, int through, bool duplex)
 
 } // namespace
 
-class ReportRunTest : public ReportTest {};
+class ReportRunTest : public ReportTest {
+protected:
+    // The telephone list holds 8 people a page.
+    static ReportOptions telephoneList() { return options(ReportKind::TelephoneList); }
+};
 
 TEST_F(ReportRunTest, OnePhaseRunShowsProgressAndCompletes)
 {
