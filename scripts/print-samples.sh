@@ -1,18 +1,39 @@
 #!/usr/bin/env bash
-# Prints each list and book report of a 40-record sample file to PDF through the
-# real printer layer and renders every page to PNG, into printouts-samples/:
-# book, book-large, telephone, abbreviated and listing (.pdf, and -N.png a page).
+# Prints sample printouts to PDF through the real printer layer and renders
+# every page to PNG, into printouts-samples/KIND/ (.pdf, and -N.png a page):
+#   reports    book, book-large, telephone, abbreviated and listing of a
+#              40-record sample file
+#   labels     <stock>-test and <stock>-sheet: a test page and a full sheet of
+#              each label and card stock
+#   envelopes  size-N-NAME: three envelopes of each size, fed sideways, plus
+#              one upright Commercial #10 run; each file's page size is listed
+# Usage: scripts/print-samples.sh [reports] [labels] [envelopes]  (all by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+kinds=("$@")
+[ ${#kinds[@]} -gt 0 ] || kinds=(reports labels envelopes)
+for kind in "${kinds[@]}"; do
+  case "$kind" in
+    reports | labels | envelopes) ;;
+    *) echo "usage: $0 [reports] [labels] [envelopes]" >&2; exit 2 ;;
+  esac
+done
 build="${TAVREL_SAMPLES_BUILD:-build-shots}"
-out=printouts-samples
-resolution="${TAVREL_SAMPLES_DPI:-100}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTAVREL_TESTS=ON -DTAVREL_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --target tavrel_printsamples -j2
-rm -rf "$out"
-mkdir -p "$out"
-QT_QPA_PLATFORM=offscreen "$build/tools/printsamples/tavrel_printsamples" "$out"
-for pdf in "$out"/*.pdf; do
-  pdftoppm -r "$resolution" -png "$pdf" "${pdf%.pdf}"
+for kind in "${kinds[@]}"; do
+  out="printouts-samples/$kind"
+  resolution="${TAVREL_SAMPLES_DPI:-100}"
+  [ "$kind" != envelopes ] || resolution="${TAVREL_SAMPLES_DPI:-60}"
+  rm -rf "$out"
+  mkdir -p "$out"
+  QT_QPA_PLATFORM=offscreen "$build/tools/printsamples/tavrel_printsamples" "$kind" "$out"
+  for pdf in "$out"/*.pdf; do
+    pdftoppm -r "$resolution" -png "$pdf" "${pdf%.pdf}"
+  done
+  if [ "$kind" = envelopes ]; then
+    for pdf in "$out"/*.pdf; do
+      printf '%s: %s\n' "$(basename "$pdf")" "$(pdfinfo "$pdf" | sed -n 's/^Page size: *//p')"
+    done
+  fi
 done
-ls "$out"
