@@ -2,7 +2,6 @@
 // records: about 1.4 million compared pairs, with a yield every 1002 of them.
 #include "FullFile.h"
 #include "dups/DupSearch.h"
-#include "store/RecordAccess.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,13 +13,7 @@ namespace {
 // Every record different in name and in address.
 NARecord distinct(int id, int n)
 {
-    NARecord r = test::makeRecord(id, QStringLiteral("Person Number %1").arg(n),
-                                  QStringLiteral("KEY%1").arg(n % 389));
-    r.AddrLine1 = QStringLiteral("%1 Long Meadow Road").arg(n);
-    r.AddrLine2 = QStringLiteral("Apartment %1").arg(n % 40);
-    r.AddrLine3 = QStringLiteral("Riverton, NJ 0%1").arg(8000 + n);
-    r.AddrLine4 = QStringLiteral("United States");
-    return r;
+    return bench::addressedRecord(id, n, QStringLiteral("Person Number %1").arg(n));
 }
 
 // 100 IDs spread over the file (20, 36, ..., 1604), each a copy of the record

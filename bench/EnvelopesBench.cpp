@@ -1,25 +1,14 @@
 // Timing of the envelope print run over a full file of 1700 active records:
-// one envelope for every entry, sorted on both keys, drawn into a PDF file.
-#include "FullFile.h"
-#include "envelopes/EnvelopeRun.h"
-#include "platform/gui/QtPrinter.h"
+// one envelope for every entry, sorted on both keys, drawn into a PDF file,
+// with peak memory.
+#include "PdfPrinting.h"
 
-#include <QDir>
 #include <benchmark/benchmark.h>
 
 using namespace tavrel;
-using tavrel::bench::FullFile;
+using namespace tavrel::bench;
 
 namespace {
-
-class NoWindows : public EnvelopeWindows {
-public:
-    void showPleaseWait() override {}
-    void closePleaseWait() override {}
-    void showProgress() override {}
-    void showPrepared(int) override {}
-    void closeProgress() override {}
-};
 
 FullFile& envelopeFile()
 {
@@ -38,13 +27,8 @@ FullFile& envelopeFile()
 // From Print (no test envelope) to the finished PDF of 1700 envelopes.
 void BM_EnvelopesForWholeFileToPdf(benchmark::State& state)
 {
-    FullFile& file = envelopeFile();
-    test::TestEnv& env = file.env;
-    const QString dir = env.dir() + QStringLiteral("/pdf");
-    QtPrinter printer(dir);
-    Program p(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
-    OpenNAFile(p);
-    NoWindows windows;
+    PdfProgram pdf(envelopeFile());
+    NoEnvelopeWindows windows;
     EnvelopeJob job;
     job.returnOption = ReturnFrom::Keyboard;
     job.mailOption = MailTo::AllEntries;
@@ -53,13 +37,14 @@ void BM_EnvelopesForWholeFileToPdf(benchmark::State& state)
         job.ReturnAddr[i] = QStringLiteral("Return line %1").arg(i).leftJustified(35);
     EnvelopeRunEnd end = EnvelopeRunEnd::Completed;
     for (auto _ : state) {
-        env.ui.answer(Ui::Answer::No);
-        end = EnvPrintButton_Click(p, job, windows);
+        pdf.env.ui.answer(Ui::Answer::No);
+        end = EnvPrintButton_Click(pdf.p, job, windows);
         state.PauseTiming();
-        QDir(dir).removeRecursively();
+        pdf.removePdf();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(state.iterations() * kMaxId);
+    state.counters["peak_MB"] = peakMegabytes();
     if (end != EnvelopeRunEnd::Completed)
         state.SkipWithError("the envelope run did not complete");
 }

@@ -2,7 +2,6 @@
 // no matches displayed: the scan the person waits for behind "Searching".
 #include "FullFile.h"
 #include "search/SearchRun.h"
-#include "store/RecordAccess.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,22 +14,8 @@ namespace {
 FullFile& searchFile()
 {
     static FullFile f([](int id, int n) {
-        NARecord r = test::makeRecord(id, QStringLiteral("Person Number %1").arg(n),
-                                      QStringLiteral("KEY%1").arg(n % 389),
-                                      QStringLiteral("ZONE %1").arg(n % 17));
-        r.AddrLine1 = QStringLiteral("%1 Long Meadow Road").arg(n);
-        r.AddrLine2 = QStringLiteral("Apartment %1").arg(n % 40);
-        r.AddrLine3 = QStringLiteral("Riverton, NJ 0%1").arg(8000 + n);
-        r.AddrLine4 = QStringLiteral("United States");
-        for (int i = 1; i <= 5; ++i) {
-            r.phoneType(i) = QStringLiteral("Home");
-            r.phoneNum(i) = QStringLiteral("(609) 555-%1").arg(1000 + n + i);
-        }
-        r.EMail = QStringLiteral("person%1@mail.example.com").arg(n);
-        r.Comments = QStringLiteral("Met at the regional meeting in spring; prefers letters "
-                                    "to telephone calls. Entry %1.")
-                         .arg(n);
-        return r;
+        return bench::filledRecord(id, n, QStringLiteral("Person Number %1").arg(n),
+                                   QStringLiteral("ZONE %1").arg(n % 17));
     });
     return f;
 }
