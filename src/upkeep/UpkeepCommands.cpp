@@ -3,11 +3,14 @@
 #include "platform/Errors.h"
 #include "platform/gui/Windows.h"
 #include "upkeep/AnalyzingForm.h"
+#include "upkeep/BackupCommands.h"
 #include "upkeep/CompactForm.h"
 #include "upkeep/CompactingMsg.h"
 #include "upkeep/Compaction.h"
 #include "upkeep/DiskSpace.h"
 #include "upkeep/Statistics.h"
+
+#include <QPushButton>
 
 namespace tavrel {
 
@@ -44,6 +47,7 @@ void startCompact(Program& p)
 
 bool runCompaction(Program& p)
 {
+    takeAutomaticCopy(p, BackupTrigger::Compaction);
     WaitCursor cursor(p);
     const qint64 length = p.naFile.size();
     const std::optional<qint64> free = freeDiskBytes(p);

@@ -1,0 +1,97 @@
+#include "upkeep/BackupCommands.h"
+
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "platform/gui/Windows.h"
+#include "store/RecordAccess.h"
+#include "upkeep/BackupForm.h"
+
+#include <QTreeWidget>
+
+namespace tavrel {
+
+namespace {
+
+const QString LF = QStringLiteral("\n");
+
+} // namespace
+
+QString backupFolder(const Program& p)
+{
+    return backupFolderOf(p.files, loadBackupSettings(p.files));
+}
+
+QString copyLabel(const BackupCopy& c)
+{
+    return headerDate(c.when) + QStringLiteral(" At ") + headerTime(c.when);
+}
+
+void takeAutomaticCopy(Program& p, BackupTrigger trigger)
+{
+    BackupIo io;
+    takeAutomaticCopy(p, trigger, io);
+}
+
+void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io)
+{
+    const BackupSettings s = loadBackupSettings(p.files);
+    if (!s.automatic)
+        return;
+    Backups backups(p.files, p.clock, io, backupFolderOf(p.files, s));
+    if (trigger == BackupTrigger::Daily && backups.hasCopyOfToday())
+        return;
+    try {
+        backups.take(trigger);
+    } catch (const PlatformError& e) {
+        p.ui.messageBox(QStringLiteral("The Backup Copy (") + triggerText(trigger) +
+                            QStringLiteral(") Could Not Be Made: Error") + numText(e.number()) +
+                            QStringLiteral(" In The Folder") + LF + backups.folder() + LF + LF +
+                            QStringLiteral("The Earlier Copies Are Unchanged."),
+                        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    }
+}
+
+void startBackups(Program& p)
+{
+    auto* form = new BackupForm(p);
+    loadWindow(form);
+    form->show();
+    form->BackupLst1->setFocus();
+}
+
+std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const QString& name)
+{
+    const std::optional<BackupCopy> copy = backups.find(name);
+    const QString label = copy ? copyLabel(*copy) : name;
+    std::optional<BackupCopy> safety;
+    try {
+        safety = backups.restore(name);
+    } catch (const BackupRefused& e) {
+        p.ui.messageBox(QStringLiteral("The Copy Of ") + label +
+                            QStringLiteral(" Cannot Be Restored:") + LF + e.reason(),
+                        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        return std::nullopt;
+    } catch (const PlatformError& e) {
+        // The files are as they were, but may lie under new names: open them again.
+        p.naFile.close();
+        OpenNAFile(p);
+        p.ui.messageBox(QStringLiteral("The Copy Of ") + label +
+                            QStringLiteral(" Could Not Be Restored: Error") + numText(e.number()) +
+                            QStringLiteral(".") + LF + LF +
+                            QStringLiteral("The N&A File And The Mailing Lists Are As They Were."),
+                        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        return std::nullopt;
+    }
+    p.naFile.close();
+    OpenNAFile(p);
+    p.ui.messageBox(QStringLiteral("The Copy Of ") + label + QStringLiteral(" Has Been Restored.") +
+                        LF + LF +
+                        QStringLiteral("The N&A File And The Mailing Lists As They Were Are Kept "
+                                       "In The Copy Of ") +
+                        copyLabel(*safety) + QStringLiteral(" (") +
+                        triggerText(BackupTrigger::Restore) + QStringLiteral(")."),
+                    kTitle, Ui::Buttons::Ok, Ui::Icon::Information);
+    return safety;
+}
+
+} // namespace tavrel

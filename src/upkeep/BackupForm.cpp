@@ -1,0 +1,165 @@
+#include "upkeep/BackupForm.h"
+
+#include "platform/gui/Windows.h"
+#include "upkeep/BackupCommands.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tavrel {
+
+namespace {
+
+QPushButton* button(QWidget* owner, const QString& caption, const char* name, const QString& tip)
+{
+    auto* b = new QPushButton(caption, owner);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(true);
+    return b;
+}
+
+} // namespace
+
+BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+{
+    setObjectName(QStringLiteral("BackupForm"));
+    setWindowTitle(QStringLiteral("Backups"));
+    io = &ownIo_;
+    openFolder = [](const QString& folder) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    };
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(16, 14, 16, 14);
+    BackupLbl1 =
+        new QLabel(QStringLiteral("Backup &Copies Of The N&&A File And Mailing Lists:"), this);
+    BackupLbl1->setObjectName(QStringLiteral("BackupLbl1"));
+    QFont bold = BackupLbl1->font();
+    bold.setBold(true);
+    BackupLbl1->setFont(bold);
+    v->addWidget(BackupLbl1);
+    BackupLbl2 = new QLabel(this);
+    BackupLbl2->setObjectName(QStringLiteral("BackupLbl2"));
+    BackupLbl2->setTextFormat(Qt::PlainText);
+    v->addWidget(BackupLbl2);
+
+    BackupLst1 = new QTreeWidget(this);
+    BackupLst1->setObjectName(QStringLiteral("BackupLst1"));
+    BackupLst1->setRootIsDecorated(false);
+    BackupLst1->setAllColumnsShowFocus(true);
+    BackupLst1->setUniformRowHeights(true);
+    BackupLst1->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Time"),
+                                 QStringLiteral("Active Records"), QStringLiteral("Taken"),
+                                 QStringLiteral("Condition")});
+    BackupLst1->setMinimumSize(620, 260);
+    BackupLbl1->setBuddy(BackupLst1);
+    v->addWidget(BackupLst1);
+
+    BackupCmd1 = button(this, QStringLiteral("&Restore"), "BackupCmd1",
+                        QStringLiteral("Put The Selected Copy Back As The N&A File And Mailing "
+                                       "Lists"));
+    BackupCmd2 = button(this, QStringLiteral("&Open Folder"), "BackupCmd2",
+                        QStringLiteral("Show The Backup Folder In The File Manager"));
+    BackupCmd3 =
+        button(this, QStringLiteral("Cl&ose"), "BackupCmd3", QStringLiteral("Close This Window"));
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* b : {BackupCmd1, BackupCmd2, BackupCmd3})
+        row->addWidget(b);
+    row->addStretch();
+    v->addSpacing(8);
+    v->addLayout(row);
+
+    connect(BackupCmd1, &QPushButton::clicked, this, &BackupForm::BackupCmd1_Click);
+    connect(BackupCmd2, &QPushButton::clicked, this, &BackupForm::BackupCmd2_Click);
+    connect(BackupCmd3, &QPushButton::clicked, this, &BackupForm::BackupCmd3_Click);
+    refresh();
+}
+
+void BackupForm::refresh()
+{
+    const QString folder = backupFolder(p_);
+    BackupLbl2->setText(QStringLiteral("In ") + QDir::toNativeSeparators(folder));
+    copies_ = Backups(p_.files, p_.clock, *io, folder).list();
+    BackupLst1->clear();
+    for (const BackupCopy& c : std::as_const(copies_)) {
+        auto* item = new QTreeWidgetItem(BackupLst1);
+        item->setText(0, headerDate(c.when));
+        item->setText(1, headerTime(c.when));
+        item->setText(2, QString::number(c.active));
+        item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
+        item->setText(3, triggerText(c.trigger));
+        item->setText(4, c.damaged() ? QStringLiteral("Damaged") : QStringLiteral("Whole"));
+        if (c.damaged()) {
+            item->setToolTip(4, c.damage);
+            item->setForeground(4, QColor(0xB0, 0, 0));
+        }
+    }
+    for (int col = 0; col < BackupLst1->columnCount(); ++col)
+        BackupLst1->resizeColumnToContents(col);
+    BackupCmd1->setEnabled(!copies_.isEmpty());
+}
+
+void BackupForm::BackupCmd1_Click()
+{
+    const int row = BackupLst1->indexOfTopLevelItem(BackupLst1->currentItem());
+    if (row < 0 || row >= copies_.size()) {
+        p_.ui.messageBox(QStringLiteral("Select The Copy To Restore."), kTitle, Ui::Buttons::Ok);
+        BackupLst1->setFocus();
+        return;
+    }
+    const BackupCopy c = copies_[row];
+    if (c.damaged()) {
+        p_.ui.messageBox(QStringLiteral("The Copy Of ") + copyLabel(c) +
+                             QStringLiteral(" Is Damaged And Cannot Be Restored:\n") + c.damage,
+                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        return;
+    }
+    const QString question =
+        QStringLiteral("Restore The Copy Of ") + copyLabel(c) + QStringLiteral(" (") +
+        triggerText(c.trigger) + QStringLiteral(", ") + QString::number(c.active) +
+        QStringLiteral(" Active Records)?\n\nIt Replaces The N&A File And All Mailing Lists.  A "
+                       "Copy Of Them As They Are Now Is Taken First, So The Restore Can Be "
+                       "Undone.");
+    if (p_.ui.messageBox(question, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) !=
+        Ui::Answer::Yes)
+        return;
+    Backups backups(p_.files, p_.clock, *io, backupFolder(p_));
+    restoreIntoProgram(p_, backups, c.name);
+    refresh();
+}
+
+void BackupForm::BackupCmd2_Click()
+{
+    const QString folder = backupFolder(p_);
+    QDir().mkpath(folder);
+    openFolder(folder);
+}
+
+void BackupForm::BackupCmd3_Click()
+{
+    unloadWindow(this);
+}
+
+void BackupForm::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button; Esc closes, as Close does.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* b = qobject_cast<QPushButton*>(focusWidget())) {
+            b->click();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace tavrel

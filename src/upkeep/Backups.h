@@ -1,0 +1,142 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Files.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+
+namespace tavrel {
+
+// Why a copy was taken. The order is the order of kTriggerTags.
+enum class BackupTrigger { Daily, Compaction, DupSearch, Import, Manual, Restore };
+
+// The short word in a copy's folder name and manifest ("daily", "compact", ...).
+QString triggerTag(BackupTrigger t);
+std::optional<BackupTrigger> triggerFromTag(const QString& tag);
+// What the Backups window says took the copy ("First Start Of The Day", ...).
+QString triggerText(BackupTrigger t);
+
+// Where copies go and whether they are taken by themselves. Kept in a small
+// settings file in the program directory, so the N&A file stays as it is.
+struct BackupSettings {
+    QString folder; // empty: "backups" in the program directory
+    bool automatic = true;
+};
+inline const QString kBackupSettingsName = QStringLiteral("tavrel.cfg");
+inline const QString kBackupFolderName = QStringLiteral("backups");
+
+// A missing or unreadable settings file gives the defaults.
+BackupSettings loadBackupSettings(const Files& files);
+// Replaces the settings file whole; throws PlatformError.
+void saveBackupSettings(const Files& files, const BackupSettings& s);
+// The absolute folder the settings name.
+QString backupFolderOf(const Files& files, const BackupSettings& s);
+
+// The file system steps of taking and restoring copies, each one call, so a
+// test can make any of them fail. Paths are absolute. Failures throw
+// PlatformError with the classic number.
+class BackupIo {
+public:
+    virtual ~BackupIo() = default;
+    // Creates the folder and any missing parents.
+    virtual void makeFolder(const QString& path);
+    virtual QByteArray readFile(const QString& path);
+    // Creates a new file (never over an existing one), writes all of `bytes`,
+    // flushes it to the disk and closes it.
+    virtual void writeFile(const QString& path, const QByteArray& bytes);
+    // Makes the entries of a folder (new files, renames) durable.
+    virtual void syncFolder(const QString& path);
+    // Renames a file or folder; never over an existing entry.
+    virtual void renameNew(const QString& from, const QString& to);
+    // Renames a file over the one at `to` in one step.
+    virtual void renameOver(const QString& from, const QString& to);
+    virtual void removeFile(const QString& path);
+    // Removes an empty folder.
+    virtual void removeFolder(const QString& path);
+    // Free bytes on the disk holding `path`; nullopt when the system will not say.
+    virtual std::optional<qint64> freeBytes(const QString& path);
+};
+
+// One copy in the backup folder.
+struct BackupCopy {
+    QString name; // folder name
+    QDateTime when;
+    int sequence = 0; // copies taken in the same second
+    BackupTrigger trigger = BackupTrigger::Manual;
+    int active = 0;
+    QStringList files; // n&a.mrk first, then the mailing lists
+    QString damage;    // empty when the copy is whole
+    bool damaged() const { return !damage.isEmpty(); }
+};
+
+// A restore that was refused before anything changed.
+class BackupRefused : public std::runtime_error {
+public:
+    explicit BackupRefused(QString reason)
+        : std::runtime_error("backup refused"), reason_(std::move(reason))
+    {
+    }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
+// What is wrong with a would-be N&A file (odd length, no header, header count
+// out of range); empty when it is sound.
+QString naFileDamage(const QByteArray& bytes);
+// Number of active records in the bytes of an N&A file.
+int countActiveRecords(const QByteArray& bytes);
+
+// The copies of one program directory in one backup folder. Only folders
+// whose name and manifest show they were made here are ever read, listed,
+// rotated or removed, and inside them only the files the program wrote.
+class Backups {
+public:
+    Backups(const Files& files, const Clock& clock, BackupIo& io, QString folder);
+
+    const QString& folder() const { return folder_; }
+    // The copies, newest first.
+    QList<BackupCopy> list() const;
+    std::optional<BackupCopy> find(const QString& name) const;
+    // True when a copy dated today lies in the folder.
+    bool hasCopyOfToday() const;
+
+    // Copies the N&A file and every mailing list into a new folder, written
+    // under a temporary name, flushed and synced, and then renamed into
+    // place; then thins out the old copies. On failure the partial folder is
+    // removed, no earlier copy is touched, and PlatformError is thrown.
+    BackupCopy take(BackupTrigger trigger);
+    // Keeps the newest ten, the newest copy of each of the 14 latest days that
+    // have copies and of each of the 12 latest months; removes the rest.
+    void rotate();
+
+    // Puts copy `name` back as the N&A file and mailing lists, after taking a
+    // copy of the current state (returned, so the restore can be undone).
+    // Every file is written whole under a temporary name before the first is
+    // renamed into place; a failure before then changes nothing, and one
+    // after it puts the state before the restore back. Lists that the copy
+    // does not hold are removed last. Throws BackupRefused for a missing or
+    // damaged copy, PlatformError for a failure.
+    BackupCopy restore(const QString& name);
+
+private:
+    QString programPath(const QString& name) const;
+    std::optional<BackupCopy> readCopy(const QString& name) const;
+    QString newName(const QDateTime& when, BackupTrigger trigger, int* sequence) const;
+    void removeCopy(const QString& folderName, const QStringList& files);
+    void clearLeftovers();
+
+    const Files& files_;
+    const Clock& clock_;
+    BackupIo& io_;
+    QString folder_;
+};
+
+} // namespace tavrel
