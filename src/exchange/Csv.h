@@ -1,0 +1,58 @@
+#pragma once
+
+#include "exchange/Entry.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace tavrel {
+
+enum class CsvDialect { Native, Outlook };
+enum class CsvEncoding { Utf8Bom, Utf8, Windows1252 };
+
+// The column names of the two dialects we write.
+QStringList nativeCsvHeader();
+QStringList outlookCsvHeader();
+
+// Writes the entries as CSV (RFC 4180: CR LF, fields quoted where needed).
+QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding encoding,
+                    QChar delimiter = QLatin1Char(','));
+
+// A CSV file as read: the header, the rows, and what the reader noticed.
+struct CsvTable {
+    QStringList header;
+    QList<QStringList> rows;
+    QChar delimiter = QLatin1Char(',');
+    QStringList problems;
+};
+// Reads CSV: a byte-order mark, UTF-8 when valid else Windows-1252, the
+// delimiter (comma, semicolon or tab) found from the header line, quoted line
+// breaks. Never fails; what it could not read is named in `problems`.
+CsvTable readCsv(const QByteArray& bytes);
+
+// What each column of a file means: one target column name per column, from
+// csvTargets(), or an empty string for a column left out.
+using CsvMapping = QStringList;
+
+// The names a column can be mapped to: the native columns and the Outlook ones.
+QStringList csvTargets();
+// Maps a header by its names: the two dialects above, Thunderbird's English
+// header and the common Google header. Unknown names map to "".
+CsvMapping mappingByName(const QStringList& header);
+// True when the mapping finds a name for the people in it (Name, First or
+// Last Name, Display Name or Company); otherwise the user maps the columns.
+bool mappingFindsNames(const CsvMapping& mapping);
+// What kind of file the header says it is: "native", "Outlook", "Thunderbird",
+// "Google" or "" for any other.
+QString csvDialectName(const QStringList& header);
+
+// The entries of a table under a mapping.
+QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping);
+
+// Saved mappings: one per header, kept in a small file of the program directory.
+QString csvHeaderSignature(const QStringList& header);
+
+} // namespace tavrel

@@ -1,0 +1,514 @@
+#include "exchange/Import.h"
+
+#include "exchange/Tables.h"
+#include "exchange/VCard.h"
+#include "maillists/MailListFile.h"
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "store/RecordAccess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <cerrno>
+
+namespace tavrel {
+
+// --- reading ---
+
+ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName)
+{
+    ImportSource s;
+    s.fileName = fileName;
+    if (bytes.trimmed().isEmpty()) {
+        s.error = QStringLiteral("The file is empty.");
+        return s;
+    }
+    if (looksLikeVCard(bytes)) {
+        VCardRead read = readVCards(bytes);
+        s.kind = QStringLiteral("vCard");
+        s.entries = read.entries;
+        s.problems = read.problems;
+        if (s.entries.isEmpty())
+            s.error = QStringLiteral("The file holds no card.");
+        return s;
+    }
+    s.isCsv = true;
+    s.table = readCsv(bytes);
+    s.problems = s.table.problems;
+    if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
+        s.error = QStringLiteral("The file is neither a vCard file nor a CSV file with a header "
+                                 "and at least one row.");
+        return s;
+    }
+    const QString dialect = csvDialectName(s.table.header);
+    s.kind = dialect.isEmpty() ? QStringLiteral("CSV") : QStringLiteral("CSV (%1)").arg(dialect);
+    applyMapping(s, mappingByName(s.table.header));
+    return s;
+}
+
+void applyMapping(ImportSource& s, const CsvMapping& mapping)
+{
+    s.mapping = mapping;
+    s.needsMapping = !mappingFindsNames(mapping);
+    s.entries = s.needsMapping ? QList<Entry>() : entriesFromCsv(s.table, mapping);
+}
+
+ImportSource readImportFile(Program& p, const QString& path)
+{
+    QFile file(path);
+    const QString name = QFileInfo(path).fileName();
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        ImportSource s;
+        s.fileName = name;
+        const int n = file.exists() ? (errno ? errnoToNumber(errno) : ErrNo::PathFileAccess)
+                                    : ErrNo::FileNotFound;
+        s.error = QStringLiteral("The file cannot be read (error%1).").arg(numText(n));
+        return s;
+    }
+    if (file.size() > kMaxImportBytes) {
+        ImportSource s;
+        s.fileName = name;
+        s.error = QStringLiteral("The file is too large to import (more than 64 MB).");
+        return s;
+    }
+    ImportSource s = readImportBytes(file.read(kMaxImportBytes + 1), name);
+    if (s.isCsv && s.needsMapping) {
+        const CsvMapping saved = savedMapping(p, s.table.header);
+        if (!saved.isEmpty())
+            applyMapping(s, saved);
+    }
+    return s;
+}
+
+// --- saved mappings ---
+
+CsvMapping savedMapping(Program& p, const QStringList& header)
+{
+    if (!p.files.exists(kCsvMappingFile))
+        return {};
+    const QString signature = csvHeaderSignature(header);
+    const QStringList lines = QString::fromUtf8(p.files.readAll(kCsvMappingFile)).split('\n');
+    for (const QString& line : lines) {
+        QStringList cells = line.split('\t');
+        if (cells.size() == header.size() + 1 && cells.first() == signature) {
+            cells.removeFirst();
+            return cells;
+        }
+    }
+    return {};
+}
+
+void saveMapping(Program& p, const QStringList& header, const CsvMapping& mapping)
+{
+    const QString signature = csvHeaderSignature(header);
+    QStringList kept;
+    if (p.files.exists(kCsvMappingFile))
+        for (const QString& line : QString::fromUtf8(p.files.readAll(kCsvMappingFile)).split('\n'))
+            if (!line.isEmpty() && !line.startsWith(signature + '\t'))
+                kept << line;
+    kept << signature + '\t' + mapping.join('\t');
+    p.files.replaceFile(kCsvMappingFile, (kept.join('\n') + '\n').toUtf8());
+}
+
+// --- planning ---
+
+namespace {
+
+const QString kSeparator = QStringLiteral("; ");
+
+QString quoted(const QString& s)
+{
+    QString t = s;
+    t.replace(QLatin1String("\r\n"), QLatin1String(" / "));
+    return QChar(0x201C) + t + QChar(0x201D);
+}
+
+class RecordBuilder {
+public:
+    RecordBuilder(PlannedRecord& planned, OverflowChoice choice) : pr_(planned), choice_(choice) {}
+
+    // The value as the record holds it; what does not fit goes to Comments or is cut.
+    QString fit(const QString& what, const QString& value, int width)
+    {
+        bool changed = false;
+        const QString reduced = reduceToCp1252(value, &changed);
+        if (changed) {
+            pr_.replaced = true;
+            pr_.changes << what + ": " + quoted(value) + " becomes " + quoted(reduced);
+        }
+        if (reduced.size() <= width)
+            return reduced;
+        pr_.overflows = true;
+        if (choice_ == OverflowChoice::MoveToComments) {
+            moved_ << Overflow{what + " " + quoted(reduced) + " cut to " + QString::number(width) +
+                                   " characters; in full in Comments",
+                               what + ": " + reduced};
+        } else {
+            pr_.changes << what + " cut to " + QString::number(width) + " characters, losing " +
+                               quoted(reduced.mid(width));
+        }
+        return reduced.left(width);
+    }
+
+    // Something the record has no place for at all.
+    void extra(const QString& what, const QString& text)
+    {
+        pr_.overflows = true;
+        const QString reduced = reduceToCp1252(text);
+        if (choice_ == OverflowChoice::MoveToComments)
+            moved_ << Overflow{what + " moved to Comments: " + quoted(reduced), reduced};
+        else
+            pr_.changes << what + " left out: " + quoted(reduced);
+    }
+
+    // Comments last: the entry's own text, then what moved there while room remains.
+    QString comments(const QString& own)
+    {
+        QString text = fit(QStringLiteral("Comments"), own, Width::Comments);
+        for (const Overflow& o : moved_) {
+            const QString add = (text.isEmpty() ? QString() : kSeparator) + o.text;
+            if (text.size() + add.size() <= Width::Comments) {
+                text += add;
+                pr_.changes << o.description;
+            } else {
+                pr_.changes << o.description.section(';', 0, 0).section(" moved", 0, 0) +
+                                   " left out: no room in Comments for " + quoted(o.text);
+            }
+        }
+        return text;
+    }
+
+private:
+    struct Overflow {
+        QString description;
+        QString text;
+    };
+    PlannedRecord& pr_;
+    OverflowChoice choice_;
+    QList<Overflow> moved_;
+};
+
+QString normalisedKey(const QString& s)
+{
+    return trimRight(s).toCaseFolded();
+}
+
+} // namespace
+
+PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
+{
+    PlannedRecord pr;
+    pr.entry = entry;
+    pr.changes = entry.notes;
+    NARecord& r = pr.record;
+    r = NARecord::blank();
+    r.RecStatus = kActive;
+    RecordBuilder b(pr, choice);
+    r.Name = b.fit(QStringLiteral("Name"), entry.name, Width::Name);
+
+    QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    for (qsizetype i = 0; i < entry.address.size(); ++i) {
+        const QString what = QStringLiteral("Address line %1").arg(i + 1);
+        if (i < 4)
+            *lines[i] = b.fit(what, entry.address.at(i), Width::Addr);
+        else if (!entry.address.at(i).trimmed().isEmpty())
+            b.extra(what, entry.address.at(i));
+    }
+
+    // Telephones of our own files keep their place; the others fill free places in order.
+    bool taken[6] = {};
+    QList<std::pair<int, ExchangePhone>> placed;
+    QList<ExchangePhone> rest;
+    for (const ExchangePhone& ph : entry.phones) {
+        if (ph.slot >= 1 && ph.slot <= 5 && !taken[ph.slot]) {
+            taken[ph.slot] = true;
+            placed.append({ph.slot, ph});
+        } else {
+            rest << ph;
+        }
+    }
+    int next = 1;
+    int extraCount = 0;
+    for (const ExchangePhone& ph : rest) {
+        while (next <= 5 && taken[next])
+            ++next;
+        if (next > 5) {
+            ++extraCount;
+            b.extra(QStringLiteral("Telephone %1").arg(5 + extraCount),
+                    ph.label.isEmpty() ? ph.number : ph.label + ": " + ph.number);
+            continue;
+        }
+        taken[next] = true;
+        placed.append({next, ph});
+    }
+    for (const auto& [slot, ph] : placed) {
+        r.phoneType(slot) =
+            b.fit(QStringLiteral("Telephone %1 label").arg(slot), ph.label, Width::PhoneType);
+        r.phoneNum(slot) =
+            b.fit(QStringLiteral("Telephone %1").arg(slot), ph.number, Width::PhoneNum);
+    }
+
+    for (qsizetype i = 0; i < entry.emails.size(); ++i) {
+        if (i == 0)
+            r.EMail = b.fit(QStringLiteral("E-mail"), entry.emails.at(0), Width::EMail);
+        else
+            b.extra(QStringLiteral("E-mail %1").arg(i + 1), entry.emails.at(i));
+    }
+    r.SortKey1 = b.fit(QStringLiteral("Sort key 1"), entry.sortKey1, Width::SortKey);
+    r.SortKey2 = b.fit(QStringLiteral("Sort key 2"), entry.sortKey2, Width::SortKey);
+    for (int i = 1; i <= 4; ++i) {
+        const ExchangeLink& link = entry.links[size_t(i - 1)];
+        r.linkId(i) = qint16(std::clamp(link.id, 0, 32767));
+        r.linkText(i) =
+            b.fit(QStringLiteral("QuickLink %1 caption").arg(i), link.text, Width::LinkText);
+    }
+    r.BackLinkId = qint16(std::clamp(entry.backLinkId, 0, 32767));
+    r.Comments = b.comments(entry.comments);
+    return pr;
+}
+
+int ImportPlan::toWrite() const
+{
+    int n = 0;
+    for (const PlannedRecord& r : records)
+        n += r.include && !(choice == OverflowChoice::SkipRecord && r.overflows);
+    return n;
+}
+
+ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice choice)
+{
+    ImportPlan plan;
+    plan.source = source;
+    plan.choice = choice;
+    // Names (and first address lines) already in the file.
+    QHash<QString, QList<std::pair<int, QString>>> existing;
+    if (p.LastRecNo > 1)
+        readAscending(p, 2, p.LastRecNo, [&](int recNo) {
+            if (isActive(p.CurRec, recNo - 1))
+                existing[normalisedKey(p.CurRec.Name)].append(
+                    {recNo - 1, normalisedKey(p.CurRec.AddrLine1)});
+            return true;
+        });
+    plan.records.reserve(source.entries.size());
+    for (const Entry& e : source.entries) {
+        PlannedRecord pr = planRecord(e, choice);
+        const auto it = existing.constFind(normalisedKey(pr.record.Name));
+        if (it != existing.constEnd() && !normalisedKey(pr.record.Name).isEmpty()) {
+            const QString addr = normalisedKey(pr.record.AddrLine1);
+            int sameAddr = 0;
+            for (const auto& [id, a] : *it)
+                if (!sameAddr && a == addr)
+                    sameAddr = id;
+            pr.duplicate =
+                sameAddr ? QStringLiteral("same Name and first address line as ID %1").arg(sameAddr)
+                         : QStringLiteral("same Name as ID %1").arg(it->first().first);
+            pr.include = false;
+        }
+        plan.records << pr;
+    }
+    return plan;
+}
+
+void replan(ImportPlan& plan, OverflowChoice choice)
+{
+    plan.choice = choice;
+    for (PlannedRecord& r : plan.records) {
+        PlannedRecord again = planRecord(r.entry, choice);
+        again.duplicate = r.duplicate;
+        again.include = r.include;
+        r = again;
+    }
+}
+
+// --- writing ---
+
+namespace {
+
+QString choiceText(OverflowChoice c)
+{
+    switch (c) {
+    case OverflowChoice::MoveToComments:
+        return QStringLiteral("move overflow into Comments");
+    case OverflowChoice::CutAndLog:
+        return QStringLiteral("cut and log");
+    case OverflowChoice::SkipRecord:
+        return QStringLiteral("skip the record");
+    }
+    return {};
+}
+
+QString shownName(const PlannedRecord& r)
+{
+    const QString n = trimRight(r.record.Name);
+    return n.isEmpty() ? QStringLiteral("(no name)") : n;
+}
+
+} // namespace
+
+QString planText(const ImportPlan& plan)
+{
+    QStringList out;
+    out << QStringLiteral("File: %1 (%2), %3 entries")
+               .arg(plan.source.fileName, plan.source.kind)
+               .arg(plan.source.entries.size());
+    out << QStringLiteral("Fields that do not fit: ") + choiceText(plan.choice);
+    for (const QString& problem : plan.source.problems)
+        out << problem;
+    for (qsizetype i = 0; i < plan.records.size(); ++i) {
+        const PlannedRecord& r = plan.records.at(i);
+        if (r.changes.isEmpty() && r.duplicate.isEmpty())
+            continue;
+        out << QStringLiteral("Entry %1: %2").arg(i + 1).arg(shownName(r));
+        if (!r.duplicate.isEmpty())
+            out << QStringLiteral("    Looks like a record in the file (%1): %2")
+                       .arg(r.duplicate,
+                            r.include ? QStringLiteral("add anyway") : QStringLiteral("skip"));
+        for (const QString& c : r.changes)
+            out << "    " + c;
+    }
+    out << QStringLiteral("%1 of %2 entries would be imported.")
+               .arg(plan.toWrite())
+               .arg(plan.records.size());
+    return out.join('\n');
+}
+
+ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& options)
+{
+    ImportResult result;
+    QStringList log;
+    log << QStringLiteral("Import of %1 (%2) on %3")
+               .arg(plan.source.fileName, plan.source.kind,
+                    p.clock.now().toString(QStringLiteral("MM-dd-yyyy 'at' HH:mm:ss")));
+    log << QStringLiteral("Fields that do not fit: ") + choiceText(plan.choice);
+    for (const QString& problem : plan.source.problems)
+        log << problem;
+
+    // Free IDs, lowest first: the gaps below LastRecNo, then everything above.
+    QList<int> freeIds;
+    if (p.LastRecNo > 1)
+        readAscending(p, 2, p.LastRecNo, [&](int recNo) {
+            if (!isActive(p.CurRec, recNo - 1))
+                freeIds << recNo - 1;
+            return true;
+        });
+    for (int id = std::max<int>(p.LastRecNo, 1); id <= kMaxId; ++id)
+        freeIds << id;
+
+    // Who gets which ID, so QuickLinks between imported records can follow them.
+    QList<std::pair<const PlannedRecord*, int>> writes;
+    QHash<int, int> newIdOf;
+    QStringList leftOut;
+    for (const PlannedRecord& r : plan.records) {
+        if (!r.include) {
+            leftOut << shownName(r) + QStringLiteral(": looks like a record in the file (") +
+                           r.duplicate + ')';
+            continue;
+        }
+        if (plan.choice == OverflowChoice::SkipRecord && r.overflows) {
+            leftOut << shownName(r) + QStringLiteral(": does not fit the record");
+            continue;
+        }
+        if (writes.size() >= freeIds.size()) {
+            result.stoppedAtLimit = true;
+            leftOut << shownName(r) + QStringLiteral(": no free ID left");
+            continue;
+        }
+        const int id = freeIds.at(writes.size());
+        writes.append({&r, id});
+        if (r.entry.sourceId && !newIdOf.contains(r.entry.sourceId))
+            newIdOf.insert(r.entry.sourceId, id);
+    }
+    result.notImported = int(leftOut.size());
+
+    if (!writes.isEmpty() && options.beforeFirstWrite && !options.beforeFirstWrite()) {
+        result.cancelled = true;
+        result.notImported = int(plan.records.size());
+        result.message = QStringLiteral("Nothing Was Imported.");
+        return result;
+    }
+
+    QHash<QString, QList<int>> listMembers;
+    for (qsizetype w = 0; w < writes.size(); ++w) {
+        const PlannedRecord& r = *writes.at(w).first;
+        const int id = writes.at(w).second;
+        NARecord rec = r.record;
+        rec.RecId = qint16(id);
+        QStringList notes = r.changes;
+        for (int i = 1; i <= 4; ++i) {
+            const int old = rec.linkId(i);
+            if (!old)
+                continue;
+            rec.linkId(i) = qint16(newIdOf.value(old, 0));
+            if (!rec.linkId(i))
+                notes << QStringLiteral("QuickLink %1 to ID %2 cleared: that record was not "
+                                        "imported")
+                             .arg(i)
+                             .arg(old);
+        }
+        if (rec.BackLinkId)
+            rec.BackLinkId = qint16(newIdOf.value(rec.BackLinkId, 0));
+        // The same store path as Add: write, raise LastRecNo, keep LowestFreeId.
+        p.CurRec = rec;
+        Put_NA_Rec(p, id + 1);
+        noteStoredId(p, id);
+        p.LowestFreeId =
+            qint16(w + 1 < writes.size() ? std::min<int>(writes.at(w + 1).second, p.LastRecNo)
+                                         : p.LastRecNo);
+        result.ids << id;
+        for (const QString& title : r.entry.lists)
+            listMembers[trimRight(title)] << id;
+        log << QStringLiteral("ID %1: %2").arg(id).arg(shownName(r));
+        for (const QString& n : notes)
+            log << "    " + n;
+    }
+    result.imported = int(writes.size());
+    if (!writes.isEmpty())
+        FindLowestFreeId(p);
+
+    // Members of lists that exist here under the same title.
+    if (!listMembers.isEmpty()) {
+        const QByteArray savedFlags = p.MailListFlags;
+        QSet<QString> joined;
+        for (const QString& file : listMailListFiles(p, kMailListPattern)) {
+            const QString title = LoadMailList(p, file);
+            const auto it = listMembers.constFind(trimRight(title));
+            if (it == listMembers.constEnd())
+                continue;
+            for (int id : *it)
+                setMember(p, id, true);
+            WriteMailList(p, file, title);
+            joined.insert(it.key());
+            log << QStringLiteral("Mailing list %1 (%2): %3 added")
+                       .arg(trimRight(title), file)
+                       .arg(it->size());
+        }
+        p.MailListFlags = savedFlags;
+        for (auto it = listMembers.constBegin(); it != listMembers.constEnd(); ++it)
+            if (!joined.contains(it.key()))
+                log << QStringLiteral("No mailing list is titled %1; %2 records carried that "
+                                      "title")
+                           .arg(quoted(it.key()))
+                           .arg(it->size());
+    }
+
+    for (const QString& l : leftOut)
+        log << QStringLiteral("Not imported: ") + l;
+    if (result.stoppedAtLimit)
+        result.message = QStringLiteral("The N&A File Is Full: It Holds 1700 Records.\n"
+                                        "%1 Records Were Imported, %2 Were Not.")
+                             .arg(result.imported)
+                             .arg(result.notImported);
+    else
+        result.message = QStringLiteral("%1 Records Imported, %2 Not Imported.")
+                             .arg(result.imported)
+                             .arg(result.notImported);
+    log << result.message;
+    result.log = log.join('\n') + '\n';
+    p.files.replaceFile(kImportLogName, result.log.toUtf8());
+    return result;
+}
+
+} // namespace tavrel

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "exchange/Csv.h"
+#include "exchange/Entry.h"
+#include "store/Program.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tavrel {
+
+// A file as read for import, before anything is planned or written.
+struct ImportSource {
+    QString fileName;
+    QString kind; // "vCard", "CSV (native)", "CSV (Outlook)", ... for the preview and the log
+    QList<Entry> entries;
+    QStringList problems; // about the whole file
+    QString error;        // set when the file could not be read at all; nothing else is
+    // CSV only: the table and how its columns were mapped.
+    bool isCsv = false;
+    CsvTable table;
+    CsvMapping mapping;
+    bool needsMapping = false; // no column names the people: the user maps them
+};
+
+// Largest file an import reads.
+inline constexpr qint64 kMaxImportBytes = 64ll * 1024 * 1024;
+
+// Reads the file at `path` (anywhere): vCard or CSV by its content. A CSV
+// header that names no people is left to the user (`needsMapping`), unless
+// a mapping saved for that header exists in the program directory.
+ImportSource readImportFile(Program& p, const QString& path);
+ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName);
+// Maps a CSV source's columns and rebuilds its entries.
+void applyMapping(ImportSource& source, const CsvMapping& mapping);
+
+// Mappings the user saved, one per CSV header, in the program directory.
+inline const QString kCsvMappingFile = QStringLiteral("tvlcsv.map");
+CsvMapping savedMapping(Program& p, const QStringList& header);
+void saveMapping(Program& p, const QStringList& header, const CsvMapping& mapping);
+
+// What to do with a field that does not fit its width, and with more
+// telephones, address lines or e-mail addresses than a record holds.
+enum class OverflowChoice { MoveToComments, CutAndLog, SkipRecord };
+
+// One entry as it would be stored, with everything that would change on the way.
+struct PlannedRecord {
+    Entry entry;
+    NARecord record;        // as it would be written (its ID is chosen when it is)
+    QStringList changes;    // each cut, move and replacement, in words
+    bool overflows = false; // something does not fit (cut or moved)
+    bool replaced = false;  // characters Windows-1252 cannot hold were replaced
+    QString duplicate;      // "" or what it matches in the file: "same Name as ID 12"
+    bool include = true;    // the user's choice; a duplicate starts out skipped
+};
+
+struct ImportPlan {
+    ImportSource source;
+    OverflowChoice choice = OverflowChoice::MoveToComments;
+    QList<PlannedRecord> records;
+    // How many records the plan would write under its choice.
+    int toWrite() const;
+};
+
+// The entry as a record under `choice`; fills changes, overflows and replaced.
+PlannedRecord planRecord(const Entry& entry, OverflowChoice choice);
+// Plans every entry and marks those that look like a record already in the file.
+ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice choice);
+// Plans again under another choice, keeping the user's include choices.
+void replan(ImportPlan& plan, OverflowChoice choice);
+
+struct ImportOptions {
+    // Runs once, just before the import writes its first record (a backup can
+    // be taken here). Returning false stops the import with nothing written.
+    std::function<bool()> beforeFirstWrite;
+};
+
+struct ImportResult {
+    int imported = 0;
+    int notImported = 0; // left out: skipped by choice, duplicates, no free ID
+    bool stoppedAtLimit = false;
+    bool cancelled = false; // beforeFirstWrite said no
+    QList<int> ids;         // the IDs written, in order
+    QString message;        // what the user is told
+    QString log;            // the text of the import log
+};
+
+// The name of the import log, beside the N&A file.
+inline const QString kImportLogName = QStringLiteral("tvlimport.log");
+
+// Writes the planned records to free IDs, lowest first, through the record
+// store (so LastRecNo, the header and LowestFreeId follow as they do for Add),
+// stops at ID 1700, adds the new records to existing mailing lists whose
+// titles they carry, and writes the import log.
+ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& options = {});
+
+// The preview in words, one block per record, as the log and the command line show it.
+QString planText(const ImportPlan& plan);
+
+} // namespace tavrel

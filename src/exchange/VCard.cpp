@@ -1,0 +1,686 @@
+#include "exchange/VCard.h"
+
+#include "exchange/Tables.h"
+#include "platform/Text.h"
+
+#include <QHash>
+#include <QSet>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace tavrel {
+
+namespace {
+
+const QString kProdId = QStringLiteral("-//Tavrel//Tavrel 3.1//EN");
+
+// Line breaks inside values: the record keeps CR LF, a card writes "\n".
+QString normalisedBreaks(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace('\r', '\n');
+    return t;
+}
+
+// A parameter value in double quotes, with ^ escapes for what quotes cannot hold.
+QString quotedParam(const QString& value)
+{
+    QString out;
+    for (QChar c : normalisedBreaks(value)) {
+        if (c == '^')
+            out += QLatin1String("^^");
+        else if (c == '\n')
+            out += QLatin1String("^n");
+        else if (c == '"')
+            out += QLatin1String("^'");
+        else
+            out += c;
+    }
+    return '"' + out + '"';
+}
+
+class CardWriter {
+public:
+    explicit CardWriter(QByteArray& out) : out_(out) {}
+    void line(const QString& text)
+    {
+        out_ += foldVCardLine(text.toUtf8());
+        out_ += "\r\n";
+    }
+
+private:
+    QByteArray& out_;
+};
+
+void writeAddress(CardWriter& w, const Entry& e, VCardVersion version)
+{
+    QStringList lines = e.address;
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    if (lines.isEmpty())
+        return;
+    PostalParts parts;
+    parseAddress(lines, parts);
+    const QString adrValue = QStringLiteral(";;") + escapeVCardText(parts.street.join('\n')) + ';' +
+                             escapeVCardText(parts.locality) + ';' + escapeVCardText(parts.region) +
+                             ';' + escapeVCardText(parts.code) + ';' +
+                             escapeVCardText(parts.country);
+    if (version == VCardVersion::V40) {
+        w.line("ADR;TYPE=home;LABEL=" + quotedParam(lines.join('\n')) + ':' + adrValue);
+    } else {
+        w.line("ADR;TYPE=home:" + adrValue);
+        w.line("LABEL;TYPE=home:" + escapeVCardText(lines.join('\n')));
+    }
+}
+
+void writePhones(CardWriter& w, const Entry& e, VCardVersion version, int& item)
+{
+    int place = 0;
+    for (const ExchangePhone& phone : e.phones) {
+        if (phone.label.isEmpty() && phone.number.isEmpty())
+            continue;
+        ++place;
+        const QStringList types = phoneTypesForLabel(phone.label);
+        const bool ownLabel = !phone.label.isEmpty() &&
+                              (types.isEmpty() || canonicalPhoneLabel(phone.label) != phone.label);
+        const QString group = ownLabel ? QStringLiteral("item%1.").arg(++item) : QString();
+        QString line = group + "TEL";
+        if (version == VCardVersion::V40)
+            line += QLatin1String(";VALUE=text");
+        if (!types.isEmpty())
+            line += ";TYPE=" + types.join(',');
+        if (phone.slot && phone.slot != place)
+            line += QStringLiteral(";X-TAVREL-SLOT=%1").arg(phone.slot);
+        w.line(line + ':' + escapeVCardText(phone.number));
+        if (ownLabel)
+            w.line(group + "X-ABLabel:" + escapeVCardText(phone.label));
+    }
+}
+
+void writeCard(CardWriter& w, const Entry& e, VCardVersion version,
+               const std::function<QString(int)>& uidFor)
+{
+    const bool v4 = version == VCardVersion::V40;
+    w.line(QStringLiteral("BEGIN:VCARD"));
+    w.line(v4 ? QStringLiteral("VERSION:4.0") : QStringLiteral("VERSION:3.0"));
+    w.line("PRODID:" + kProdId);
+    w.line("UID:" + uidFor(e.sourceId));
+    w.line("FN:" + escapeVCardText(e.name));
+    const NameParts n = splitName(e.name, e.sortKey1);
+    QString nLine = QStringLiteral("N");
+    const bool sortAsFits = !e.sortKey1.contains(',');
+    if (v4 && !e.sortKey1.isEmpty() && sortAsFits)
+        nLine += ";SORT-AS=" + quotedParam(e.sortKey1);
+    w.line(nLine + ':' + escapeVCardText(n.family) + ';' + escapeVCardText(n.given) + ';' +
+           escapeVCardText(n.additional) + ';' + escapeVCardText(n.prefix) + ';' +
+           escapeVCardText(n.suffix));
+    writeAddress(w, e, version);
+    int item = 0;
+    writePhones(w, e, version, item);
+    for (const QString& mail : e.emails)
+        if (!mail.isEmpty())
+            w.line((v4 ? QStringLiteral("EMAIL:") : QStringLiteral("EMAIL;TYPE=internet:")) +
+                   escapeVCardText(mail));
+    if (!e.comments.isEmpty())
+        w.line("NOTE:" + escapeVCardText(e.comments));
+    if (!e.sortKey1.isEmpty()) {
+        if (!v4)
+            w.line("SORT-STRING:" + escapeVCardText(e.sortKey1));
+        else if (!sortAsFits)
+            w.line("X-TAVREL-SORT-KEY1:" + escapeVCardText(e.sortKey1));
+    }
+    if (!e.sortKey2.isEmpty())
+        w.line("X-TAVREL-SORT-KEY2:" + escapeVCardText(e.sortKey2));
+    if (!e.lists.isEmpty()) {
+        QStringList escaped;
+        for (const QString& l : e.lists)
+            escaped << escapeVCardText(l);
+        w.line("CATEGORIES:" + escaped.join(','));
+    }
+    if (e.sourceId)
+        w.line(QStringLiteral("X-TAVREL-ID:%1").arg(e.sourceId));
+    for (int i = 0; i < 4; ++i) {
+        const ExchangeLink& link = e.links[size_t(i)];
+        if (!link.id && link.text.isEmpty())
+            continue;
+        if (v4 && link.id > 0)
+            w.line("RELATED:" + uidFor(link.id));
+        w.line(QStringLiteral("X-TAVREL-LINK%1:%2;").arg(i + 1).arg(link.id) +
+               escapeVCardText(link.text));
+    }
+    if (e.backLinkId)
+        w.line(QStringLiteral("X-TAVREL-BACKLINK:%1").arg(e.backLinkId));
+    w.line(QStringLiteral("END:VCARD"));
+}
+
+} // namespace
+
+QString escapeVCardText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (QChar c : normalisedBreaks(text)) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case ',':
+            out += QLatin1String("\\,");
+            break;
+        case ';':
+            out += QLatin1String("\\;");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QByteArray foldVCardLine(const QByteArray& line)
+{
+    if (line.size() <= 75)
+        return line;
+    QByteArray out;
+    qsizetype pos = 0;
+    int room = 75;
+    while (pos < line.size()) {
+        qsizetype end = std::min(line.size(), pos + room);
+        // Never cut inside a character: back off over continuation bytes.
+        while (end < line.size() && end > pos + 1 && (uchar(line.at(end)) & 0xC0) == 0x80)
+            --end;
+        if (pos)
+            out += "\r\n ";
+        out += line.mid(pos, end - pos);
+        pos = end;
+        room = 74;
+    }
+    return out;
+}
+
+QByteArray writeVCards(const QList<Entry>& entries, VCardVersion version,
+                       const std::function<QString(int)>& uidFor)
+{
+    QByteArray out;
+    out.reserve(entries.size() * 400);
+    CardWriter w(out);
+    for (const Entry& e : entries)
+        writeCard(w, e, version, uidFor);
+    return out;
+}
+
+// --- reading ---
+
+namespace {
+
+struct Property {
+    QString group;
+    QString name;                   // upper case
+    QStringList types;              // lower case
+    QHash<QString, QString> params; // upper-case names
+    QString value;                  // decoded, still escaped
+};
+
+QString decodeParam(const QString& raw)
+{
+    QString v = raw;
+    if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"'))
+        v = v.mid(1, v.size() - 2);
+    if (!v.contains('^'))
+        return v;
+    QString out;
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        if (v.at(i) == '^' && i + 1 < v.size()) {
+            const QChar n = v.at(i + 1);
+            if (n == 'n' || n == 'N') {
+                out += '\n';
+                ++i;
+                continue;
+            }
+            if (n == '^' || n == '\'') {
+                out += n == '^' ? QChar('^') : QChar('"');
+                ++i;
+                continue;
+            }
+        }
+        out += v.at(i);
+    }
+    return out;
+}
+
+// Splits on `sep` outside double quotes.
+QList<QByteArray> splitOutsideQuotes(const QByteArray& text, char sep)
+{
+    QList<QByteArray> parts;
+    QByteArray cur;
+    bool quoted = false;
+    for (char c : text) {
+        if (c == '"')
+            quoted = !quoted;
+        if (c == sep && !quoted) {
+            parts << cur;
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    parts << cur;
+    return parts;
+}
+
+QByteArray decodeQuotedPrintable(const QByteArray& in)
+{
+    QByteArray out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        const char c = in.at(i);
+        if (c != '=') {
+            out += c;
+            continue;
+        }
+        // A soft break left inside a value joins the lines.
+        if (i + 1 < in.size() && (in.at(i + 1) == '\r' || in.at(i + 1) == '\n')) {
+            ++i;
+            if (in.at(i) == '\r' && i + 1 < in.size() && in.at(i + 1) == '\n')
+                ++i;
+            continue;
+        }
+        bool ok = false;
+        const int byte = i + 2 < in.size() ? in.mid(i + 1, 2).toInt(&ok, 16) : 0;
+        if (ok) {
+            out += char(byte);
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString decodeBytes(const QByteArray& bytes, const QString& charset, bool* fellBack)
+{
+    if (!charset.isEmpty() && charset.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0) {
+        QStringDecoder d(charset.toLatin1().constData());
+        if (d.isValid()) {
+            QString s = d(bytes);
+            if (!d.hasError())
+                return s;
+        }
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString s = utf8(bytes);
+    if (!utf8.hasError())
+        return s;
+    if (fellBack)
+        *fellBack = true;
+    return cp1252ToUnicode(bytes);
+}
+
+bool parseProperty(const QByteArray& line, Property& p, QByteArray& rawValue)
+{
+    // The name and parameters end at the first colon outside quotes.
+    qsizetype colon = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char c = line.at(i);
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ':' && !quoted) {
+            colon = i;
+            break;
+        }
+    }
+    if (colon <= 0)
+        return false;
+    const QList<QByteArray> head = splitOutsideQuotes(line.left(colon), ';');
+    QString name = QString::fromLatin1(head.first()).trimmed();
+    if (const qsizetype dot = name.indexOf('.'); dot > 0) {
+        p.group = name.left(dot).toLower();
+        name = name.mid(dot + 1);
+    }
+    p.name = name.toUpper();
+    for (qsizetype i = 1; i < head.size(); ++i) {
+        const QString param = QString::fromUtf8(head.at(i)).trimmed();
+        const qsizetype eq = param.indexOf('=');
+        if (eq < 0) {
+            // vCard 2.1 writes bare types and encodings.
+            const QString bareParam = param.toUpper();
+            if (bareParam == QLatin1String("QUOTED-PRINTABLE") ||
+                bareParam == QLatin1String("BASE64") || bareParam == QLatin1String("8BIT"))
+                p.params.insert(QStringLiteral("ENCODING"), bareParam);
+            else
+                p.types << param.toLower();
+            continue;
+        }
+        const QString key = param.left(eq).trimmed().toUpper();
+        const QString value = decodeParam(param.mid(eq + 1).trimmed());
+        if (key == QLatin1String("TYPE")) {
+            for (const QString& t : value.split(',', Qt::SkipEmptyParts))
+                p.types << t.trimmed().toLower();
+        } else {
+            p.params.insert(key, value);
+        }
+    }
+    rawValue = line.mid(colon + 1);
+    return true;
+}
+
+// Unescapes a text value, splitting it on unescaped `sep` (0: no split).
+QStringList unescape(const QString& value, QChar sep = QChar())
+{
+    QStringList parts;
+    QString cur;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value.at(i);
+        if (c == '\\' && i + 1 < value.size()) {
+            const QChar n = value.at(i + 1);
+            if (n == 'n' || n == 'N') {
+                cur += QLatin1String("\r\n");
+                ++i;
+                continue;
+            }
+            if (n == '\\' || n == ',' || n == ';' || n == ':') {
+                cur += n;
+                ++i;
+                continue;
+            }
+            cur += c;
+            continue;
+        }
+        if (!sep.isNull() && c == sep) {
+            parts << cur;
+            cur.clear();
+            continue;
+        }
+        cur += c;
+    }
+    parts << cur;
+    return parts;
+}
+
+QString text(const Property& p)
+{
+    return unescape(p.value).join(QString());
+}
+
+QStringList labelLines(const QString& text)
+{
+    QString t = text;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return t.split('\n');
+}
+
+class CardBuilder {
+public:
+    void add(const Property& p, bool ownFile)
+    {
+        const QString& n = p.name;
+        if (n == QLatin1String("FN"))
+            e.name = text(p);
+        else if (n == QLatin1String("N")) {
+            const QStringList c = unescape(p.value, ';');
+            NameParts parts{c.value(0), c.value(1), c.value(2), c.value(3), c.value(4)};
+            for (QString* s :
+                 {&parts.family, &parts.given, &parts.additional, &parts.prefix, &parts.suffix})
+                s->replace(',', ' ');
+            nName = joinName(parts);
+            if (p.params.contains(QStringLiteral("SORT-AS")) && e.sortKey1.isEmpty())
+                sortAs = p.params.value(QStringLiteral("SORT-AS")).split(',').value(0);
+        } else if (n == QLatin1String("ADR")) {
+            const QStringList c = unescape(p.value, ';');
+            PostalParts parts;
+            QStringList street = labelLines(c.value(2));
+            if (!c.value(1).isEmpty())
+                street.prepend(c.value(1));
+            if (!c.value(0).isEmpty())
+                street.prepend(c.value(0));
+            parts.street = street;
+            parts.locality = c.value(3);
+            parts.region = c.value(4);
+            parts.code = c.value(5);
+            parts.country = c.value(6);
+            QString label = p.params.value(QStringLiteral("LABEL"));
+            if (!ownFile)
+                label.replace(QLatin1String("\\n"), QLatin1String("\n"));
+            addresses << (label.isEmpty() ? addressLines(parts) : labelLines(label));
+            adrHasLabel << !label.isEmpty();
+        } else if (n == QLatin1String("LABEL")) {
+            labels << labelLines(text(p));
+        } else if (n == QLatin1String("TEL")) {
+            ExchangePhone phone;
+            phone.number = text(p);
+            if (phone.number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+                phone.number = phone.number.mid(4);
+            phone.label = labelForPhoneTypes(p.types);
+            phone.slot = p.params.value(QStringLiteral("X-TAVREL-SLOT")).toInt();
+            if (!p.group.isEmpty())
+                phoneGroups.insert(e.phones.size(), p.group);
+            e.phones << phone;
+        } else if (n == QLatin1String("X-ABLABEL")) {
+            QString label = text(p);
+            // Some peers wrap their own label names in "_$!<...>!$_".
+            if (label.startsWith(QLatin1String("_$!<")) && label.endsWith(QLatin1String(">!$_")))
+                label = label.mid(4, label.size() - 8);
+            groupLabels.insert(p.group, label);
+        } else if (n == QLatin1String("EMAIL")) {
+            e.emails << text(p);
+        } else if (n == QLatin1String("NOTE")) {
+            e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("\r\n")) + text(p);
+        } else if (n == QLatin1String("SORT-STRING")) {
+            if (!ownKey1)
+                e.sortKey1 = text(p);
+        } else if (n == QLatin1String("X-TAVREL-SORT-KEY1")) {
+            e.sortKey1 = text(p);
+            ownKey1 = true;
+        } else if (n == QLatin1String("X-TAVREL-SORT-KEY2")) {
+            e.sortKey2 = text(p);
+        } else if (n == QLatin1String("CATEGORIES")) {
+            for (const QString& c : unescape(p.value, ','))
+                if (!c.isEmpty())
+                    e.lists << c;
+        } else if (n == QLatin1String("X-TAVREL-ID")) {
+            e.sourceId = text(p).toInt();
+        } else if (n.startsWith(QLatin1String("X-TAVREL-LINK")) && n.size() == 14) {
+            const int i = n.at(13).digitValue();
+            if (i >= 1 && i <= 4) {
+                const QStringList c = unescape(p.value, ';');
+                e.links[size_t(i - 1)] = {c.value(0).toInt(), c.mid(1).join(';')};
+            }
+        } else if (n == QLatin1String("X-TAVREL-BACKLINK")) {
+            e.backLinkId = text(p).toInt();
+        } else if (n == QLatin1String("ORG")) {
+            org = unescape(p.value, ';').join(' ').trimmed();
+            dropped.insert(n);
+        } else if (!ignored(n)) {
+            dropped.insert(n);
+        }
+    }
+
+    Entry finish()
+    {
+        for (auto it = phoneGroups.begin(); it != phoneGroups.end(); ++it)
+            if (groupLabels.contains(it.value()))
+                e.phones[it.key()].label = groupLabels.value(it.value());
+        if (!sortAs.isEmpty() && e.sortKey1.isEmpty())
+            e.sortKey1 = sortAs;
+        if (e.name.isEmpty())
+            e.name = !nName.isEmpty() ? nName : !org.isEmpty() ? org : e.emails.value(0);
+        // A 3.0 card keeps the lines as written in LABEL; the first goes with the first ADR.
+        for (qsizetype i = 0; i < std::max(addresses.size(), labels.size()); ++i) {
+            QStringList lines =
+                i < labels.size() && !adrHasLabel.value(i) ? labels.at(i) : addresses.value(i);
+            while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+                lines.removeLast();
+            if (i == 0)
+                e.address = lines;
+            else
+                extraAddresses << lines.join(QStringLiteral(", "));
+        }
+        if (!extraAddresses.isEmpty())
+            e.address << extraAddresses;
+        if (!dropped.isEmpty()) {
+            QStringList names(dropped.begin(), dropped.end());
+            names.sort();
+            e.notes << QStringLiteral("Not imported: ") + names.join(QStringLiteral(", "));
+        }
+        return e;
+    }
+
+    Entry e;
+    QStringList extraAddresses;
+
+private:
+    static bool ignored(const QString& n)
+    {
+        static const QSet<QString> set = {"BEGIN", "END",  "VERSION", "PRODID", "UID",
+                                          "REV",   "KIND", "RELATED", "SOURCE", "CLIENTPIDMAP"};
+        return set.contains(n);
+    }
+    QString nName, org, sortAs;
+    bool ownKey1 = false;
+    QList<QStringList> addresses, labels;
+    QList<bool> adrHasLabel;
+    QHash<qsizetype, QString> phoneGroups;
+    QHash<QString, QString> groupLabels;
+    QSet<QString> dropped;
+};
+
+// The file's bytes as UTF-8 (or as written), with a byte-order mark read and removed.
+QByteArray withoutByteOrderMark(const QByteArray& bytes, bool* utf16)
+{
+    *utf16 = false;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return bytes.mid(3);
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder d(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
+                                                      : QStringDecoder::Utf16BE);
+        *utf16 = true;
+        return QString(d(bytes.mid(2))).toUtf8();
+    }
+    return bytes;
+}
+
+// Splits into physical lines at CR LF, LF or a lone CR.
+QList<QByteArray> physicalLines(const QByteArray& data)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const char c = data.at(i);
+        if (c != '\r' && c != '\n')
+            continue;
+        lines << data.mid(start, i - start);
+        if (c == '\r' && i + 1 < data.size() && data.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < data.size())
+        lines << data.mid(start);
+    return lines;
+}
+
+bool isQuotedPrintable(const QByteArray& line)
+{
+    const qsizetype colon = line.indexOf(':');
+    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+}
+
+} // namespace
+
+bool looksLikeVCard(const QByteArray& bytes)
+{
+    bool utf16 = false;
+    const QByteArray data = withoutByteOrderMark(bytes.left(4096), &utf16);
+    return data.trimmed().toUpper().startsWith("BEGIN:VCARD");
+}
+
+VCardRead readVCards(const QByteArray& bytes)
+{
+    VCardRead result;
+    bool utf16 = false;
+    const QList<QByteArray> physical = physicalLines(withoutByteOrderMark(bytes, &utf16));
+
+    // Unfold: a line starting with a blank or tab continues the one before;
+    // a quoted-printable value ending in '=' continues on the next line.
+    QList<QByteArray> logical;
+    logical.reserve(physical.size());
+    for (qsizetype i = 0; i < physical.size(); ++i) {
+        const QByteArray& line = physical.at(i);
+        if (!logical.isEmpty() && !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t')) {
+            logical.last() += line.mid(1);
+            continue;
+        }
+        logical << line;
+        while (isQuotedPrintable(logical.last()) && logical.last().endsWith('=') &&
+               i + 1 < physical.size()) {
+            logical.last().chop(1);
+            logical.last() += physical.at(++i);
+        }
+    }
+
+    std::unique_ptr<CardBuilder> card;
+    bool ownFile = false;
+    int outside = 0;
+    bool fellBack = false;
+    for (const QByteArray& line : logical) {
+        if (line.trimmed().isEmpty())
+            continue;
+        Property p;
+        QByteArray raw;
+        if (!parseProperty(line, p, raw)) {
+            if (card)
+                card->e.notes << QStringLiteral("A line that is no property was left out.");
+            else
+                ++outside;
+            continue;
+        }
+        if (p.name == QLatin1String("BEGIN") &&
+            raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
+            if (card) {
+                card->e.notes << QStringLiteral("The card has no END line.");
+                result.entries << card->finish();
+            }
+            card = std::make_unique<CardBuilder>();
+            ownFile = false;
+            continue;
+        }
+        if (!card) {
+            ++outside;
+            continue;
+        }
+        if (p.name == QLatin1String("END")) {
+            result.entries << card->finish();
+            card.reset();
+            continue;
+        }
+        if (p.params.value(QStringLiteral("ENCODING"))
+                .compare(QLatin1String("QUOTED-PRINTABLE"), Qt::CaseInsensitive) == 0)
+            raw = decodeQuotedPrintable(raw);
+        bool fell = false;
+        p.value =
+            decodeBytes(raw, utf16 ? QString() : p.params.value(QStringLiteral("CHARSET")), &fell);
+        if (fell && !fellBack) {
+            fellBack = true;
+            result.problems << QStringLiteral(
+                "Some text is not UTF-8; it was read as Windows-1252.");
+        }
+        if (p.name == QLatin1String("PRODID") && p.value == kProdId)
+            ownFile = true;
+        card->add(p, ownFile);
+    }
+    if (card) {
+        card->e.notes << QStringLiteral("The file ends inside this card.");
+        result.entries << card->finish();
+        result.problems << QStringLiteral("The file ends inside a card; that card was read as far "
+                                          "as it goes.");
+    }
+    if (outside)
+        result.problems << QStringLiteral("%1 lines outside any card were ignored.").arg(outside);
+    return result;
+}
+
+} // namespace tavrel
