@@ -30,18 +30,10 @@ DupDelCompl::DupDelCompl(Program& program, DupSearchState& state, QWidget* paren
     auto* label = new QLabel(QStringLiteral("Duplicate Records Were Deleted From The N&A File"));
     label->setObjectName(QStringLiteral("Label1"));
 
-    auto* frame = new QGroupBox(QStringLiteral("Options"));
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* options = new QVBoxLayout(frame);
     const char* const captions[3] = {"&Display A List Of Duplicate Records Deleted",
                                      "&Print A List Of Duplicate Records Deleted",
                                      "&Undelete All Records That Were Just Deleted"};
-    for (int i = 0; i < 3; ++i) {
-        Option1[size_t(i)] = new QRadioButton(QString::fromLatin1(captions[i]));
-        Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        options->addWidget(Option1[size_t(i)]);
-    }
-    Option1[0]->setChecked(true);
+    auto* frame = optionFrame(QStringLiteral("Options"), captions, Option1);
 
     PerformButton =
         makeButton(QStringLiteral("Perform Selected &Option"), "PerformButton", QString());
@@ -52,22 +44,13 @@ DupDelCompl::DupDelCompl(Program& program, DupSearchState& state, QWidget* paren
     count->addWidget(Text1);
     count->addWidget(label);
     count->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(PerformButton);
-    buttons->addWidget(CancelButton);
     auto* top = new QVBoxLayout(this);
     top->addLayout(count);
     top->addWidget(frame);
-    top->addLayout(buttons);
+    top->addLayout(buttonRow({PerformButton, CancelButton}, Row::Right));
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (QRadioButton* option : Option1) {
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                PerformButton->setFocus();
-        });
-    }
+    focusOnChoice(Option1, PerformButton);
     connect(PerformButton, &QPushButton::clicked, this, &DupDelCompl::PerformButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &DupDelCompl::CancelButton_Click);
     Option1[0]->setFocus();

@@ -1,30 +1,23 @@
 #pragma once
 
-#include <QDialog>
+#include "platform/gui/NoEscapeDialog.h"
+
 #include <QFont>
-#include <QKeyEvent>
+#include <QGroupBox>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <array>
 
 namespace tavrel {
 
-// What the duplicate windows share: Esc has no role in them (only their
-// buttons and close boxes answer), and Enter presses the button that has the
-// focus, never a hidden default.
-class DupDialog : public QDialog {
+// What the duplicate windows share besides having no role for Esc: their
+// Arial text and their "Frame1" box of choices.
+class DupDialog : public NoEscapeDialog {
 public:
-    using QDialog::QDialog;
+    using NoEscapeDialog::NoEscapeDialog;
 
 protected:
-    static QPushButton* makeButton(const QString& caption, const char* name, const QString& tip)
-    {
-        auto* b = new QPushButton(caption);
-        b->setObjectName(QLatin1String(name));
-        b->setToolTip(tip);
-        b->setAutoDefault(true);
-        b->setDefault(false);
-        return b;
-    }
-
     static QFont arialFont()
     {
         QFont arial(QStringLiteral("Arial"));
@@ -32,13 +25,34 @@ protected:
         return arial;
     }
 
-    void keyPressEvent(QKeyEvent* event) override
+    // The box "Frame1" of option buttons Option1_0, Option1_1, ..., the first
+    // one chosen.
+    template <std::size_t N>
+    static QGroupBox* optionFrame(const QString& caption, const char* const (&captions)[N],
+                                  std::array<QRadioButton*, N>& options)
     {
-        if (event->matches(QKeySequence::Cancel)) {
-            event->accept();
-            return;
+        auto* frame = new QGroupBox(caption);
+        frame->setObjectName(QStringLiteral("Frame1"));
+        auto* column = new QVBoxLayout(frame);
+        for (std::size_t i = 0; i < N; ++i) {
+            options[i] = new QRadioButton(QString::fromLatin1(captions[i]));
+            options[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+            column->addWidget(options[i]);
         }
-        QDialog::keyPressEvent(event);
+        options[0]->setChecked(true);
+        return frame;
+    }
+
+    // Choosing an option, by mouse, access key or arrow keys, gives the focus to `button`.
+    template <std::size_t N>
+    void focusOnChoice(const std::array<QRadioButton*, N>& options, QPushButton* button)
+    {
+        for (QRadioButton* option : options) {
+            connect(option, &QRadioButton::toggled, button, [button](bool on) {
+                if (on)
+                    button->setFocus();
+            });
+        }
     }
 };
 

@@ -17,18 +17,10 @@ DupParams::DupParams(Program& program, QWidget* parent) : DupDialog(parent), p(p
     setObjectName(QStringLiteral("DupParams"));
     setWindowTitle(QStringLiteral("Delete Duplicate Records"));
 
-    auto* frame = new QGroupBox(QStringLiteral("Look For (Match On)"));
-    frame->setObjectName(QStringLiteral("Frame1"));
-    auto* options = new QVBoxLayout(frame);
     const char* const captions[4] = {"Duplicate &Name", "Duplicate &Address",
                                      "Duplicate Name AND &Duplicate Address (Both Must Match)",
                                      "Duplicate Nam&e OR Duplicate Address (Either Can Match)"};
-    for (int i = 0; i < 4; ++i) {
-        Option1[size_t(i)] = new QRadioButton(QString::fromLatin1(captions[i]));
-        Option1[size_t(i)]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        options->addWidget(Option1[size_t(i)]);
-    }
-    Option1[0]->setChecked(true);
+    auto* frame = optionFrame(QStringLiteral("Look For (Match On)"), captions, Option1);
 
     Check1 = new QCheckBox(QStringLiteral("Dis&play Duplicate Records Before Deleting Them"));
     Check1->setObjectName(QStringLiteral("Check1"));
@@ -37,22 +29,13 @@ DupParams::DupParams(Program& program, QWidget* parent) : DupDialog(parent), p(p
     CancelButton = makeButton(QStringLiteral("Cance&l"), "CancelButton",
                               QStringLiteral("Don't Search For Duplicate Records"));
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
     auto* top = new QVBoxLayout(this);
     top->addWidget(frame);
     top->addWidget(Check1);
-    top->addLayout(buttons);
+    top->addLayout(buttonRow({OKButton, CancelButton}, Row::Right));
     top->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (QRadioButton* option : Option1) {
-        connect(option, &QRadioButton::toggled, this, [this](bool on) {
-            if (on)
-                OKButton->setFocus();
-        });
-    }
+    focusOnChoice(Option1, OKButton);
     connect(Check1, &QCheckBox::toggled, this, &DupParams::Check1_Click);
     connect(OKButton, &QPushButton::clicked, this, &DupParams::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &DupParams::CancelButton_Click);

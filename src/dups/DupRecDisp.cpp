@@ -113,17 +113,11 @@ DupRecDisp::DupRecDisp(Program& program, DupSearchState& state, int earlierId,
     frames->addWidget(first, 1, 0);
     frames->addWidget(second, 1, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* b : {YesButton, NoButton, CancelButton})
-        buttons->addWidget(b);
-    buttons->addStretch(1);
-
     auto* top = new QVBoxLayout(this);
     top->addLayout(frames);
     top->addWidget(question, 0, Qt::AlignHCenter);
     top->addWidget(yesHint, 0, Qt::AlignHCenter);
-    top->addLayout(buttons);
+    top->addLayout(buttonRow({YesButton, NoButton, CancelButton}, Row::Centred));
     top->addWidget(Check13D1, 0, Qt::AlignHCenter);
     top->setSizeConstraint(QLayout::SetFixedSize);
 

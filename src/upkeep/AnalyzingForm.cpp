@@ -2,11 +2,12 @@
 
 #include "platform/Ui.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace tavrel {
 
-AnalyzingForm::AnalyzingForm(QWidget* parent) : UpkeepDialog(parent)
+AnalyzingForm::AnalyzingForm(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("AnalyzingForm"));
     setWindowTitle(QStringLiteral("Corvane MARK32"));

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "upkeep/UpkeepDialog.h"
+#include "platform/gui/NoEscapeDialog.h"
 
 namespace tavrel {
 
 // "Analyzing The N&A File": shown while the file statistics count the records.
-class AnalyzingForm : public UpkeepDialog {
+class AnalyzingForm : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit AnalyzingForm(QWidget* parent = nullptr);

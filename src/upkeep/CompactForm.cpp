@@ -3,12 +3,13 @@
 #include "platform/gui/Windows.h"
 #include "upkeep/WarningForm.h"
 
-#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tavrel {
 
-CompactForm::CompactForm(Program& program, QWidget* parent) : UpkeepDialog(parent), p(program)
+CompactForm::CompactForm(Program& program, QWidget* parent) : NoEscapeDialog(parent), p(program)
 {
     setObjectName(QStringLiteral("CompactForm"));
     setWindowTitle(QStringLiteral("Compact N&A File"));
@@ -42,13 +43,7 @@ CompactForm::CompactForm(Program& program, QWidget* parent) : UpkeepDialog(paren
                              QStringLiteral("Continue Preparing For Compaction"));
     CompactCmd2 = makeButton(QStringLiteral("Cance&l"), "CompactCmd2",
                              QStringLiteral("Don't Perform A Compaction"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(CompactCmd1);
-    buttons->addSpacing(16);
-    buttons->addWidget(CompactCmd2);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({CompactCmd1, CompactCmd2}, Row::Centred, 16));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(CompactCmd1, &QPushButton::clicked, this, &CompactForm::CompactCmd1_Click);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/gui/NoEscapeDialog.h"
 #include "store/Program.h"
-#include "upkeep/UpkeepDialog.h"
 
 namespace tavrel {
 
 // "Compact N&A File": the first of the two confirmations before a compaction.
-class CompactForm : public UpkeepDialog {
+class CompactForm : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit CompactForm(Program& p, QWidget* parent = nullptr);

@@ -1,10 +1,11 @@
 #include "upkeep/CompactingMsg.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace tavrel {
 
-CompactingMsg::CompactingMsg(QWidget* parent) : UpkeepDialog(parent)
+CompactingMsg::CompactingMsg(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("CompactingMsg"));
     setWindowTitle(QStringLiteral("Compacting"));

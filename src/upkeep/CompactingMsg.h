@@ -1,12 +1,12 @@
 #pragma once
 
-#include "upkeep/UpkeepDialog.h"
+#include "platform/gui/NoEscapeDialog.h"
 
 namespace tavrel {
 
 // "Compacting": shown while the compaction runs. It has no buttons, and its
 // close box does nothing: the work cannot be stopped half way.
-class CompactingMsg : public UpkeepDialog {
+class CompactingMsg : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit CompactingMsg(QWidget* parent = nullptr);

@@ -3,12 +3,13 @@
 #include "platform/gui/Windows.h"
 #include "upkeep/UpkeepCommands.h"
 
-#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tavrel {
 
-WarningForm::WarningForm(Program& program, QWidget* parent) : UpkeepDialog(parent), p(program)
+WarningForm::WarningForm(Program& program, QWidget* parent) : NoEscapeDialog(parent), p(program)
 {
     setObjectName(QStringLiteral("WarningForm"));
     setWindowTitle(QStringLiteral("Compaction Warning!"));
@@ -51,13 +52,7 @@ WarningForm::WarningForm(Program& program, QWidget* parent) : UpkeepDialog(paren
                              QStringLiteral("Start Compacting The N&A File"));
     WarningCmd2 = makeButton(QStringLiteral("&No"), "WarningCmd2",
                              QStringLiteral("Don't Compact The N&A File"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(WarningCmd1);
-    buttons->addSpacing(16);
-    buttons->addWidget(WarningCmd2);
-    buttons->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({WarningCmd1, WarningCmd2}, Row::Centred, 16));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(WarningCmd1, &QPushButton::clicked, this, &WarningForm::WarningCmd1_Click);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/gui/NoEscapeDialog.h"
 #include "store/Program.h"
-#include "upkeep/UpkeepDialog.h"
 
 namespace tavrel {
 
 // "Compaction Warning!": the last confirmation; its Yes runs the compaction.
-class WarningForm : public UpkeepDialog {
+class WarningForm : public NoEscapeDialog {
     Q_OBJECT
 public:
     explicit WarningForm(Program& p, QWidget* parent = nullptr);
