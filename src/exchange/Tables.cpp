@@ -340,7 +340,7 @@ const std::vector<CityPattern>& cityPatterns()
         add("(.+?)\\s+([A-Z]{2,3})\\s+(" + usZip + "|\\d{4})", 1, 2, 3);
         // "12345 Berlin", "D-12345 Berlin", "1234 AB Amsterdam", "00-950 Warszawa", "114 55
         // Stockholm"
-        add("((?:[A-Z]{1,2}-)?\\d{4,5}|\\d{4} [A-Z]{2}|\\d{2}-\\d{3}|\\d{3} \\d{2})\\s+(\\D.*)", 2,
+        add("(\\d{4} [A-Z]{2}|\\d{3} \\d{2}|\\d{2}-\\d{3}|(?:[A-Z]{1,2}-)?\\d{4,5})\\s+(\\D.*)", 2,
             0, 1);
         // "London SW1A 1AA", "Leeds, LS1 4AP"
         add("(.+?),?\\s+(" + ukPost + ")", 1, 0, 2);

@@ -1,0 +1,169 @@
+#include "exchange/Tables.h"
+
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace tavrel {
+
+TEST(ExchangeTables, NameSplit)
+{
+    struct Row {
+        const char* name;
+        const char* key1;
+        NameParts want; // family, given, additional, prefix, suffix
+    };
+    const Row rows[] = {
+        {"John Smith", "", {"Smith", "John", "", "", ""}},
+        {"Smith, John Quincy", "", {"Smith", "John", "Quincy", "", ""}},
+        {"Dr. Jane A. Doe Jr.", "", {"Doe", "Jane", "A.", "Dr.", "Jr."}},
+        {"John Smith, Jr.", "", {"Smith", "John", "", "", "Jr."}},
+        {"Ludwig van Beethoven", "", {"van Beethoven", "Ludwig", "", "", ""}},
+        {"Vincent van der Berg", "", {"van der Berg", "Vincent", "", "", ""}},
+        {"Charles de Gaulle", "", {"de Gaulle", "Charles", "", "", ""}},
+        {"Maria Garcia Lopez", "GARCIA", {"Garcia Lopez", "Maria", "", "", ""}},
+        {"Mary Ann Smith-Jones", "SMITH", {"Smith-Jones", "Mary", "Ann", "", ""}},
+        {"Acme", "", {"Acme", "", "", "", ""}},
+        {"Mrs. Peel", "", {"Peel", "", "", "Mrs.", ""}},
+        {"  ", "", {"", "", "", "", ""}},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(splitName(QString::fromUtf8(r.name), QString::fromUtf8(r.key1)), r.want)
+            << r.name;
+    EXPECT_EQ(joinName({"Doe", "Jane", "A.", "Dr.", "Jr."}), "Dr. Jane A. Doe Jr.");
+}
+
+TEST(ExchangeTables, AddressRecognition)
+{
+    struct Row {
+        QStringList lines;
+        bool parsed;
+        QStringList street;
+        const char *locality, *region, *code, *country;
+    };
+    const Row rows[] = {
+        {{"12 Main St", "Springfield, IL 62704"},
+         true,
+         {"12 Main St"},
+         "Springfield",
+         "IL",
+         "62704",
+         ""},
+        {{"Apt 4", "12 Main St", "Springfield, IL 62704-1234", "USA"},
+         true,
+         {"Apt 4", "12 Main St"},
+         "Springfield",
+         "IL",
+         "62704-1234",
+         "USA"},
+        {{"1 Bay St", "Toronto, ON M5V 2T6", "Canada"},
+         true,
+         {"1 Bay St"},
+         "Toronto",
+         "ON",
+         "M5V 2T6",
+         "Canada"},
+        {{"Hauptstr. 5", "10115 Berlin", "Germany"},
+         true,
+         {"Hauptstr. 5"},
+         "Berlin",
+         "",
+         "10115",
+         "Germany"},
+        {{"Keizersgracht 1", "1015 CJ Amsterdam"},
+         true,
+         {"Keizersgracht 1"},
+         "Amsterdam",
+         "",
+         "1015 CJ",
+         ""},
+        {{"10 Downing St", "London SW1A 2AA", "UK"},
+         true,
+         {"10 Downing St"},
+         "London",
+         "",
+         "SW1A 2AA",
+         "UK"},
+        {{"1 George St", "Sydney NSW 2000"}, true, {"1 George St"}, "Sydney", "NSW", "2000", ""},
+        // Not a city line: everything stays in the street part.
+        {{"c/o Jones", "The Old Mill", "Little Snoring"},
+         false,
+         {"c/o Jones", "The Old Mill", "Little Snoring"},
+         "",
+         "",
+         "",
+         ""},
+        {{"Springfield, IL 62704"}, false, {"Springfield, IL 62704"}, "", "", "", ""},
+        {{"PO Box 7", "", "Canada"}, false, {"PO Box 7", "Canada"}, "", "", "", ""},
+    };
+    for (const Row& r : rows) {
+        PostalParts out;
+        EXPECT_EQ(parseAddress(r.lines, out), r.parsed) << r.lines.join('|').toStdString();
+        EXPECT_EQ(out.street, r.street) << r.lines.join('|').toStdString();
+        EXPECT_EQ(out.locality, QString::fromUtf8(r.locality));
+        EXPECT_EQ(out.region, QString::fromUtf8(r.region));
+        EXPECT_EQ(out.code, QString::fromUtf8(r.code));
+        EXPECT_EQ(out.country, QString::fromUtf8(r.country));
+        if (r.parsed && (!*r.region || r.lines.join(QString()).contains(QLatin1Char(',')))) {
+            // The way back gives the lines again.
+            EXPECT_EQ(addressLines(out), r.lines.filter(QRegularExpression(".")));
+        }
+    }
+}
+
+TEST(ExchangeTables, PhoneLabels)
+{
+    struct Row {
+        const char* label;
+        QStringList types;
+        const char* back; // the label the types read back as
+    };
+    const Row rows[] = {
+        {"Home", {"home"}, "Home"},
+        {"WORK", {"work"}, "Work"},
+        {"Office", {"work"}, "Work"},
+        {"Cell", {"cell"}, "Mobile"},
+        {"mobile", {"cell"}, "Mobile"},
+        {"Fax", {"fax"}, "Fax"},
+        {"HFax", {"home", "fax"}, "H Fax"},
+        {"W Fax", {"work", "fax"}, "W Fax"},
+        {"Pager", {"pager"}, "Pager"},
+        {"car", {"car"}, "Car"},
+        {"Skype", {}, ""},
+        {"", {}, ""},
+    };
+    for (const Row& r : rows) {
+        EXPECT_EQ(phoneTypesForLabel(QString::fromUtf8(r.label)), r.types) << r.label;
+        EXPECT_EQ(labelForPhoneTypes(r.types), QString::fromUtf8(r.back)) << r.label;
+    }
+    // Types a peer adds beside the kind do not change it.
+    EXPECT_EQ(labelForPhoneTypes({"voice", "pref", "cell"}), "Mobile");
+    EXPECT_EQ(labelForPhoneTypes({"voice"}), "");
+}
+
+TEST(ExchangeTables, Windows1252Reduction)
+{
+    struct Row {
+        const char* in;
+        const char* out;
+        bool changed;
+    };
+    const Row rows[] = {
+        {"Zoë Müller-Déjà", "Zoë Müller-Déjà", false}, // all in the code page
+        {"Łukasz Wałęsa", "Lukasz Walesa", true},
+        {"Dvořák", "Dvorák", true},
+        {"Ærø Øre €5 – “quoted”", "Ærø Øre €5 – “quoted”", false},
+        {"Istanbul ı İ", "Istanbul i I", true},
+        {"Tokyo 東京", "Tokyo ??", true},
+        {"smile 😀!", "smile ?!", true},
+        {"e\xcc\x81te", "éte", false}, // a decomposed accent is composed first
+        {"Đoković", "Dokovic", true},
+    };
+    for (const Row& r : rows) {
+        bool changed = false;
+        EXPECT_EQ(reduceToCp1252(QString::fromUtf8(r.in), &changed), QString::fromUtf8(r.out))
+            << r.in;
+        EXPECT_EQ(changed, r.changed) << r.in;
+    }
+}
+
+} // namespace tavrel
