@@ -10,11 +10,15 @@
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
 #include "store/Program.h"
+#include "upkeep/BackupCommandLine.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    // --backup and --restore run without windows.
+    if (const std::optional<int> status = tavrel::backupCommandLineMain(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     tavrel::setUpApplication(app);
     tavrel::initShellResources();

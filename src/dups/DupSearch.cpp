@@ -205,6 +205,8 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
                     p.ui.endProgram();
                 }
             }
+            if (s.DeletedCount == 0 && p.BeforeBulkChange)
+                p.BeforeBulkChange(QStringLiteral("dups"));
             deleteDuplicate(p, s, j);
             table.markDeleted(j);
         }

@@ -8,12 +8,14 @@
 #include "reports/ReportCommands.h"
 #include "search/SearchCommand.h"
 #include "shell/AbtForm.h"
+#include "shell/BackupPref.h"
 #include "shell/DisplayForm.h"
 #include "shell/ListForm.h"
 #include "shell/PreferenceForm.h"
 #include "shell/ShellResources.h"
 #include "shell/ShowBoxesPref.h"
 #include "store/Program.h"
+#include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
 
 #include <QAction>
@@ -125,6 +127,8 @@ void MarkMain::buildMenus()
             QStringLiteral("Ctrl+P"), 55, &MarkMain::PrintMenu_Click);
     addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), QStringLiteral("E&nvelope Print"),
             QStringLiteral("Ctrl+N"), 0, &MarkMain::EnvelopePrintMenu_Click);
+    addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 0,
+            &MarkMain::BackupsMenu_Click);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,
             &MarkMain::ExitMenu_Click);
@@ -138,6 +142,8 @@ void MarkMain::buildMenus()
             QStringLiteral("Ctrl+U"), 0, &MarkMain::PrefQuickFindMenu_Click);
     addItem(preferenceMenu_, QStringLiteral("PrefMenuShowBoxes"),
             QStringLiteral(" Show Dialog Boxes"), QString(), 0, &MarkMain::PrefMenuShowBoxes_Click);
+    addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), QStringLiteral("&Backups..."),
+            QString(), 0, &MarkMain::PrefBackupsMenu_Click);
 
     helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
@@ -407,6 +413,11 @@ void MarkMain::EnvelopePrintMenu_Click()
     runCommand(&showEnvelopeDialog);
 }
 
+void MarkMain::BackupsMenu_Click()
+{
+    runCommand(&startBackups);
+}
+
 void MarkMain::ExitMenu_Click()
 {
     endRun();
@@ -428,6 +439,16 @@ void MarkMain::PrefQuickFindMenu_Click()
         return;
     hideForCommand();
     DisplayForm f(p_, this);
+    p_.ui.runModal(f);
+    restoreIfAlone();
+}
+
+void MarkMain::PrefBackupsMenu_Click()
+{
+    if (!aloneLoaded())
+        return;
+    hideForCommand();
+    BackupPref f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }

@@ -49,10 +49,12 @@ public:
     void FindDupsMenu_Click();
     void PrintMenu_Click();
     void EnvelopePrintMenu_Click();
+    void BackupsMenu_Click();
     void ExitMenu_Click();
     void DisplayMenu_Click();
     void PrefQuickFindMenu_Click();
     void PrefMenuShowBoxes_Click();
+    void PrefBackupsMenu_Click();
     void ContentsMenu_Click();
     void AboutTVLMenu_Click();
 

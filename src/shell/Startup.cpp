@@ -5,6 +5,7 @@
 #include "shell/MarkMain.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
+#include "upkeep/BackupCommands.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -108,6 +109,8 @@ std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
     checkSingleCopy(p, env);
     showSplash(p, env);
     OpenNAFile(p);
+    takeAutomaticCopy(p, BackupTrigger::Daily);
+    armAutomaticCopies(p);
 
     auto main = std::make_unique<MarkMain>(p, env.programFile);
     main->show();

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 namespace tavrel {
 
@@ -111,6 +112,12 @@ public:
         int WalkLength = 0;
         int scanPosition = 1; // next ID to look at in MailListFlags
     } Cursor;
+
+    // --- backups ---
+    // Runs before a command first changes records in bulk, with what is about
+    // to happen ("dups": a duplicate search deletes; "import": an import
+    // writes). Start-up points it at the automatic backup copy; empty, nothing runs.
+    std::function<void(const QString& what)> BeforeBulkChange;
 };
 
 } // namespace tavrel

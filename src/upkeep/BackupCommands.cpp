@@ -51,6 +51,14 @@ void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io)
     }
 }
 
+void armAutomaticCopies(Program& p)
+{
+    p.BeforeBulkChange = [&p](const QString& what) {
+        if (const std::optional<BackupTrigger> t = triggerFromTag(what))
+            takeAutomaticCopy(p, *t);
+    };
+}
+
 void startBackups(Program& p)
 {
     auto* form = new BackupForm(p);

@@ -17,6 +17,10 @@ void takeAutomaticCopy(Program& p, BackupTrigger trigger);
 // The same with the file steps of `io` (tests make them fail).
 void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io);
 
+// Points the program's bulk-change hook at the automatic copy, so the
+// duplicate search and an import take one before their first change.
+void armAutomaticCopies(Program& p);
+
 // "&Backups...": opens BackupForm without blocking.
 void startBackups(Program& p);
 

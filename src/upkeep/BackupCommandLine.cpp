@@ -1,0 +1,91 @@
+#include "upkeep/BackupCommandLine.h"
+
+#include "platform/Errors.h"
+#include "platform/InstanceLock.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+
+namespace tavrel {
+
+namespace {
+
+QString line(const BackupCopy& c)
+{
+    return c.name + QStringLiteral("  ") + headerDate(c.when) + QLatin1Char(' ') +
+           headerTime(c.when) + QStringLiteral("  ") + QString::number(c.active) +
+           QStringLiteral(" active records  ") + triggerText(c.trigger) +
+           (c.damaged() ? QStringLiteral("  DAMAGED: ") + c.damage : QString());
+}
+
+} // namespace
+
+bool isBackupCommandLine(const QStringList& args)
+{
+    return args.contains(QStringLiteral("--backup")) || args.contains(QStringLiteral("--restore"));
+}
+
+int runBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
+                         BackupIo& io, bool programRunning, QTextStream& out, QTextStream& err)
+{
+    Backups backups(files, clock, io, backupFolderOf(files, loadBackupSettings(files)));
+    if (args == QStringList{QStringLiteral("--backup")}) {
+        try {
+            const BackupCopy c = backups.take(BackupTrigger::Manual);
+            out << "Backup copy " << c.name << " made in " << backups.folder() << Qt::endl;
+            return 0;
+        } catch (const PlatformError& e) {
+            err << "tavrel: the backup copy could not be made (" << QString::fromLocal8Bit(e.what())
+                << ")" << Qt::endl;
+            return 1;
+        }
+    }
+    if (args == QStringList{QStringLiteral("--restore")}) {
+        const QList<BackupCopy> copies = backups.list();
+        out << "Backup copies in " << backups.folder() << ", newest first:" << Qt::endl;
+        for (const BackupCopy& c : copies)
+            out << "  " << line(c) << Qt::endl;
+        return 0;
+    }
+    if (args.size() == 2 && args[0] == QLatin1String("--restore")) {
+        if (programRunning) {
+            err << "tavrel: Tavrel is running on " << files.programDirectory()
+                << "; close it first, or restore from its File menu (Backups...)." << Qt::endl;
+            return 1;
+        }
+        try {
+            const BackupCopy safety = backups.restore(args[1]);
+            out << "Restored " << args[1] << ". The state before it is kept as " << safety.name
+                << "." << Qt::endl;
+            return 0;
+        } catch (const BackupRefused& e) {
+            err << "tavrel: " << args[1] << " cannot be restored: " << e.reason() << Qt::endl;
+        } catch (const PlatformError& e) {
+            err << "tavrel: the restore failed with error " << e.number()
+                << "; the N&A file and the mailing lists are as they were." << Qt::endl;
+        }
+        return 1;
+    }
+    err << "usage: tavrel [--backup | --restore [NAME]]" << Qt::endl;
+    return 2;
+}
+
+std::optional<int> backupCommandLineMain(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!isBackupCommandLine(args))
+        return std::nullopt;
+    QCoreApplication app(argc, argv);
+    Files files(resolveProgramDirectory(QCoreApplication::applicationDirPath()));
+    SystemClock clock;
+    BackupIo io;
+    InstanceLock lock(files.programDirectory());
+    const bool running = !lock.acquire() && lock.heldByAnother();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runBackupCommandLine(args, files, clock, io, running, out, err);
+}
+
+} // namespace tavrel

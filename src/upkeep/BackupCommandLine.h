@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "upkeep/Backups.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace tavrel {
+
+// True when the arguments (without the program name) ask for a backup or a
+// restore from the command line.
+bool isBackupCommandLine(const QStringList& args);
+
+// `tavrel --backup` takes a copy now; `tavrel --restore NAME` puts copy NAME
+// back, after taking a copy of the current state; `--restore` alone lists
+// the copies. A restore is refused while the program runs on the same
+// directory. Returns the exit status: 0 done, 1 failed or refused, 2 misused.
+int runBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
+                         BackupIo& io, bool programRunning, QTextStream& out, QTextStream& err);
+
+// What main() runs before anything else: nothing (nullopt) unless the command
+// line asks for a backup or restore; then the whole run, without windows.
+std::optional<int> backupCommandLineMain(int argc, char** argv);
+
+} // namespace tavrel
