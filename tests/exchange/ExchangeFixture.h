@@ -2,6 +2,7 @@
 
 #include "exchange/Export.h"
 #include "exchange/Import.h"
+#include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"

@@ -1,0 +1,168 @@
+#include "ExchangeFixture.h"
+#include "exchange/VCard.h"
+#include "maillists/MailListFile.h"
+
+namespace tavrel::test {
+namespace {
+
+// Records with everything a format can stumble on: blank fields and gaps,
+// separators and escapes of every format, line breaks, full-width fields,
+// the upper half of the code page, QuickLinks and a back link.
+std::map<int, NARecord> awkwardRecords()
+{
+    std::map<int, NARecord> m;
+    NARecord a = makeRecord(1, QStringLiteral("Smith, John"), QStringLiteral("SMITH"),
+                            QStringLiteral("JOHN"));
+    a.AddrLine1 = QStringLiteral("12 Main St");
+    a.AddrLine2 = QStringLiteral("Springfield, IL 62704");
+    a.PhoneType1 = QStringLiteral("Home");
+    a.PhoneNum1 = QStringLiteral("555-1234");
+    a.PhoneType3 = QStringLiteral("Skype");
+    a.PhoneNum3 = QStringLiteral("j.smith");
+    a.PhoneType5 = QStringLiteral("CELL");
+    a.PhoneNum5 = QStringLiteral("555-9999");
+    a.EMail = QStringLiteral("john@example.com");
+    a.Comments = QStringLiteral("He said \"hi\", then; left\\ C:\\temp\\n\r\nsecond line: ok");
+    a.LinkId1 = 2;
+    a.LinkText1 = QStringLiteral("Sister; older");
+    a.BackLinkId = 3;
+    m[1] = a;
+
+    NARecord b = makeRecord(2, QStringLiteral(" Leading blank"));
+    b.AddrLine2 = QStringLiteral("  second line only");
+    b.AddrLine4 = QStringLiteral("fourth, with comma");
+    b.PhoneNum2 = QStringLiteral("no label");
+    b.PhoneType4 = QStringLiteral("Work");
+    m[2] = b;
+
+    NARecord c = makeRecord(3, QStringLiteral("Renée Ærø €uro ÿ 12345678901234567"),
+                            QStringLiteral("RENEE,AERO"), QStringLiteral("x^y\"z"));
+    c.AddrLine1 = QStringLiteral("Hauptstraße 5");
+    c.AddrLine2 = QStringLiteral("10115 Berlin");
+    c.AddrLine3 = QStringLiteral("Germany");
+    c.PhoneType1 = QStringLiteral("Assist");
+    c.PhoneNum1 = QStringLiteral("+49 (30) 1234-5678 x");
+    c.Comments = QString(99, QLatin1Char('x')) + QLatin1Char(';');
+    c.LinkId4 = 1;
+    c.LinkText4 = QStringLiteral("\\,;:\"");
+    m[3] = c;
+
+    NARecord d = makeRecord(4, QString());
+    d.Comments = QStringLiteral("\\");
+    d.AddrLine1 = QString(35, QLatin1Char('A'));
+    d.AddrLine3 = QStringLiteral("\"quoted\"");
+    m[4] = d;
+    return m;
+}
+
+class RoundTrip : public ExchangeTest {
+protected:
+    void SetUp() override
+    {
+        env.openFile(awkwardRecords());
+        clearMailListFlags(p());
+        setMember(p(), 1, true);
+        setMember(p(), 3, true);
+        WriteMailList(p(), QStringLiteral("tvlmail.fam"), QStringLiteral("Friends, family; \\"));
+    }
+    // Exports in `format`, imports into an empty file, and compares every record.
+    void check(ExportFormat format)
+    {
+        ExportOptions options;
+        options.format = format;
+        int count = 0;
+        const QByteArray bytes = exportBytes(p(), options, &count);
+        EXPECT_EQ(count, 4);
+
+        TestEnv empty;
+        empty.openFile({});
+        clearMailListFlags(empty.p());
+        WriteMailList(empty.p(), QStringLiteral("tvlmail.fam"),
+                      QStringLiteral("Friends, family; \\"));
+        const ImportSource source = readImportBytes(bytes, QStringLiteral("out"));
+        ASSERT_TRUE(source.error.isEmpty()) << source.error.toStdString();
+        const ImportPlan plan = planImport(empty.p(), source, OverflowChoice::CutAndLog);
+        for (const PlannedRecord& r : plan.records)
+            EXPECT_TRUE(r.changes.isEmpty() && !r.overflows && !r.replaced)
+                << r.changes.join('|').toStdString();
+        const ImportResult result = runImport(empty.p(), plan);
+        EXPECT_EQ(result.imported, 4);
+        for (int id = 1; id <= 4; ++id)
+            EXPECT_EQ(recordBytes(empty.naPath(), id + 1), recordBytes(env.naPath(), id + 1))
+                << "ID " << id;
+        EXPECT_EQ(empty.p().LastRecNo, 5);
+        EXPECT_EQ(empty.p().LowestFreeId, 5);
+        EXPECT_EQ(readRecord(empty.naPath(), 1).RecId, 5); // the header follows
+        // The list membership came along by title.
+        LoadMailList(empty.p(), QStringLiteral("tvlmail.fam"));
+        EXPECT_EQ(memberText(empty.p()), "1, 3");
+    }
+};
+
+TEST_F(RoundTrip, NativeCsv)
+{
+    check(ExportFormat::CsvNative);
+}
+
+TEST_F(RoundTrip, VCard30)
+{
+    check(ExportFormat::VCard30);
+}
+
+TEST_F(RoundTrip, VCard40)
+{
+    check(ExportFormat::VCard40);
+}
+
+TEST_F(RoundTrip, VCardTextFollowsTheRules)
+{
+    const QByteArray v3 = exportBytes(p(), {});
+    const QString text = QString::fromUtf8(v3);
+    // CR LF only, no line over 75 octets, no escaped colon.
+    EXPECT_FALSE(v3.contains("\r\r") || QString(v3).remove("\r\n").contains('\n'));
+    for (const QByteArray& line : v3.split('\n'))
+        EXPECT_LE(line.size(), 76) << line.toStdString(); // 75 + the CR
+    EXPECT_FALSE(text.contains("\\:"));
+    EXPECT_TRUE(text.contains("FN:Smith\\, John\r\n"));
+    EXPECT_TRUE(text.contains("N:Smith;John;;;\r\n"));
+    EXPECT_TRUE(text.contains("ADR;TYPE=home:;;12 Main St;Springfield;IL;62704;\r\n"));
+    EXPECT_TRUE(text.contains("LABEL;TYPE=home:12 Main St\\nSpringfield\\, IL 62704\r\n"));
+    EXPECT_TRUE(text.contains("TEL;TYPE=home:555-1234\r\n"));
+    EXPECT_TRUE(text.contains("item1.TEL;X-TAVREL-SLOT=3:j.smith\r\nitem1.X-ABLabel:Skype\r\n"));
+    EXPECT_TRUE(text.contains("SORT-STRING:SMITH\r\n"));
+    EXPECT_TRUE(text.contains("CATEGORIES:Friends\\, family\\; \\\\\r\n"));
+    EXPECT_TRUE(text.contains(recordUid(p(), 1)));
+    EXPECT_EQ(exportBytes(p(), {}), v3); // the same UIDs every time
+
+    ExportOptions four;
+    four.format = ExportFormat::VCard40;
+    const QString v4 = QString::fromUtf8(exportBytes(p(), four)).remove("\r\n "); // unfolded
+    EXPECT_TRUE(v4.contains("N;SORT-AS=\"SMITH\":Smith;John;;;\r\n"));
+    EXPECT_TRUE(v4.contains("ADR;TYPE=home;LABEL=\"Hauptstraße 5^n10115 Berlin^nGermany\":;;"
+                            "Hauptstraße 5;Berlin;;10115;Germany\r\n"));
+    EXPECT_TRUE(v4.contains("RELATED:" + recordUid(p(), 2)));
+}
+
+TEST_F(RoundTrip, OneMailingListOnly)
+{
+    ExportOptions options;
+    options.format = ExportFormat::CsvOutlook;
+    options.mailList = QStringLiteral("tvlmail.fam");
+    options.delimiter = QLatin1Char(';');
+    options.encoding = CsvEncoding::Windows1252;
+    int count = 0;
+    const QByteArray bytes = exportBytes(p(), options, &count);
+    EXPECT_EQ(count, 2);
+    const QStringList lines = cp1252ToUnicode(bytes).split("\r\n");
+    EXPECT_TRUE(lines.at(0).startsWith("Title;First Name;Middle Name;Last Name;"));
+    EXPECT_TRUE(
+        lines.at(1).startsWith(";John;;Smith;;;12 Main St;;;Springfield;IL;62704;;555-1234;"))
+        << lines.at(1).toStdString();
+    // No column for it: kept in Notes, after the comment.
+    EXPECT_TRUE(cp1252ToUnicode(bytes).contains("second line: ok\r\nSkype: j.smith\""));
+    options.mailList = QStringLiteral("tvlmail.zz");
+    EXPECT_THROW(exportBytes(p(), options), PlatformError);
+}
+
+} // namespace
+} // namespace tavrel::test
