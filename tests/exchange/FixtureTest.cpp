@@ -1,0 +1,215 @@
+// Files shaped like what phones, mail programs and spreadsheets write, read
+// field by field and through the import log.
+#include "ExchangeFixture.h"
+
+namespace tavrel::test {
+namespace {
+
+class Fixtures : public ExchangeTest {
+protected:
+    void SetUp() override { env.openFile({}); }
+    QString log() { return QString::fromUtf8(fileBytes(env.dir() + "/" + kImportLogName)); }
+};
+
+TEST_F(Fixtures, VCard21QuotedPrintable)
+{
+    // The soft break falls between the two bytes of the ü.
+    importBytes(crlf({
+        "BEGIN:VCARD",
+        "VERSION:2.1",
+        "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BCrgen;;;",
+        "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=",
+        "=BCrgen M=C3=BCller",
+        "TEL;HOME;VOICE:+49 30 1234",
+        "TEL;CELL:+49 170 999",
+        "TEL;WORK;FAX:+49 30 5678",
+        "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe 5;Berlin;;10115;Deutschl=",
+        "and",
+        "EMAIL;PREF;INTERNET:j@example.de",
+        "NOTE;ENCODING=QUOTED-PRINTABLE:Line one=0D=0ALine two, with comma",
+        "LABEL;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Caf=E9 Zentral",
+        "END:VCARD",
+    }));
+    const NARecord r = stored(1);
+    EXPECT_EQ(field(r.Name), "Jürgen Müller");
+    // A LABEL of its own wins over the parts of ADR.
+    EXPECT_EQ(field(r.AddrLine1), "Café Zentral");
+    EXPECT_EQ(field(r.PhoneType1), "Home");
+    EXPECT_EQ(field(r.PhoneNum1), "+49 30 1234");
+    EXPECT_EQ(field(r.PhoneType2), "Mobile");
+    EXPECT_EQ(field(r.PhoneType3), "W Fax");
+    EXPECT_EQ(field(r.EMail), "j@example.de");
+    EXPECT_EQ(field(r.Comments), "Line one\r\nLine two, with comma");
+    EXPECT_TRUE(log().contains("ID 1: Jürgen Müller\n")) << log().toStdString();
+}
+
+TEST_F(Fixtures, VCard30WithGroupLabels)
+{
+    importBytes(crlf({
+        "BEGIN:VCARD",
+        "VERSION:3.0",
+        "PRODID:-//Example Corp//Phone Book 2.0//EN",
+        "N:Appleseed;Kate;;;",
+        "FN:Kate Appleseed",
+        "ORG:Example Corp;",
+        "item1.TEL;type=pref:+1 555 0100",
+        "item1.X-ABLabel:Studio",
+        "item2.ADR;type=HOME;type=pref:;;350 Fifth Ave\\nFloor 3;New York;NY;10118;USA",
+        "item2.X-ABADR:us",
+        "TEL;type=CELL;type=VOICE:+1 555 0101",
+        "EMAIL;type=INTERNET;type=HOME;type=pref:kate@example.com",
+        "EMAIL;type=INTERNET;type=WORK:kate@work.example",
+        "NOTE:Met at the fair\\, 2019\\nLikes tea\\: green",
+        "CATEGORIES:Friends,Work",
+        "BDAY:1980-01-01",
+        "END:VCARD",
+    }));
+    const NARecord r = stored(1);
+    EXPECT_EQ(field(r.Name), "Kate Appleseed");
+    EXPECT_EQ(field(r.AddrLine1), "350 Fifth Ave");
+    EXPECT_EQ(field(r.AddrLine2), "Floor 3");
+    EXPECT_EQ(field(r.AddrLine3), "New York, NY 10118");
+    EXPECT_EQ(field(r.AddrLine4), "USA");
+    EXPECT_EQ(field(r.PhoneType1), "Studio");
+    EXPECT_EQ(field(r.PhoneNum1), "+1 555 0100");
+    EXPECT_EQ(field(r.PhoneType2), "Mobile");
+    EXPECT_EQ(field(r.EMail), "kate@example.com");
+    EXPECT_EQ(field(r.Comments), "Met at the fair, 2019\r\nLikes tea: green; kate@work.example");
+    const QString l = log();
+    EXPECT_TRUE(l.contains("    Not imported: BDAY, ORG, X-ABADR\n")) << l.toStdString();
+    EXPECT_TRUE(l.contains("    E-mail 2 moved to Comments: “kate@work.example”\n"));
+    EXPECT_TRUE(l.contains("No mailing list is titled “Friends”; 1 records carried that title"));
+}
+
+TEST_F(Fixtures, VCard40)
+{
+    importBytes(crlf({
+        "BEGIN:VCARD",
+        "VERSION:4.0",
+        "FN:Dr. Ana Lima",
+        "N;SORT-AS=\"Lima,Ana\":Lima;Ana;;Dr.;",
+        "KIND:individual",
+        "TEL;VALUE=uri;TYPE=\"voice,home\":tel:+55-11-5555-0000",
+        "TEL;VALUE=uri;TYPE=work,fax:tel:+55-11-5555-0001",
+        "ADR;TYPE=work;LABEL=\"Av. Paulista 1000^nSão Paulo - SP^n01310-100^nBrasil\":;;Av. "
+        "Paulista 1000;São Paulo;SP;01310-100;Brasil",
+        "EMAIL;TYPE=work:ana@example.br",
+        "NOTE:Prefers e-mail",
+        "END:VCARD",
+    }));
+    const NARecord r = stored(1);
+    EXPECT_EQ(field(r.Name), "Dr. Ana Lima");
+    EXPECT_EQ(field(r.SortKey1), "Lima");
+    EXPECT_EQ(field(r.AddrLine2), "São Paulo - SP");
+    EXPECT_EQ(field(r.AddrLine4), "Brasil");
+    EXPECT_EQ(field(r.PhoneType1), "Home");
+    EXPECT_EQ(field(r.PhoneNum1), "+55-11-5555-0000");
+    EXPECT_EQ(field(r.PhoneType2), "W Fax");
+    EXPECT_EQ(field(r.Comments), "Prefers e-mail");
+}
+
+TEST_F(Fixtures, Utf16AndStrayEscapes)
+{
+    const QString card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ōsaka Office\r\nNOTE:http\\://x\\;y\r\n"
+                         "END:VCARD\r\n";
+    QByteArray utf16("\xFF\xFE");
+    utf16.append(reinterpret_cast<const char*>(card.utf16()), card.size() * 2);
+    importBytes(utf16);
+    const NARecord r = stored(1);
+    EXPECT_EQ(field(r.Name), "Osaka Office"); // Ō is not in the code page: reduced and logged
+    EXPECT_EQ(field(r.Comments), "http://x;y");
+    EXPECT_TRUE(plan.records.at(0).replaced);
+    EXPECT_TRUE(log().contains("Name: “Ōsaka Office” becomes “Osaka Office”"));
+}
+
+TEST_F(Fixtures, CsvWithForeignHeaderGoesToTheMapping)
+{
+    const QByteArray csv = crlf({"Vorname,Nachname,Straße,Ort,Telefon privat",
+                                 "Anna,Schmidt,Ringstr. 3,80331 München,089 1234"});
+    ImportSource s = readImportFile(p(), [&] {
+        writeBytes(env.dir() + "/kontakte.csv", csv);
+        return env.dir() + "/kontakte.csv";
+    }());
+    ASSERT_TRUE(s.error.isEmpty());
+    EXPECT_TRUE(s.needsMapping);
+    EXPECT_TRUE(s.entries.isEmpty());
+    const CsvMapping mapping{"First Name", "Last Name", "Home Street", "", "Home Phone"};
+    applyMapping(s, mapping);
+    ASSERT_FALSE(s.needsMapping);
+    EXPECT_EQ(s.entries.at(0).name, "Anna Schmidt");
+    EXPECT_EQ(s.entries.at(0).address, QStringList{"Ringstr. 3"});
+    EXPECT_EQ(s.entries.at(0).phones.at(0).label, "Home");
+
+    // A saved mapping is used the next time the same header comes.
+    saveMapping(p(), s.table.header, mapping);
+    const ImportSource again = readImportFile(p(), env.dir() + "/kontakte.csv");
+    EXPECT_FALSE(again.needsMapping);
+    EXPECT_EQ(again.mapping, mapping);
+}
+
+TEST_F(Fixtures, SemicolonCsvWithByteOrderMark)
+{
+    QByteArray csv("\xEF\xBB\xBF");
+    csv += crlf(
+        {"First Name;Last Name;Company;Home Street;Home City;Home Postal Code;Home "
+         "Country;Mobile Phone;Business Phone;E-mail Address;Notes;Categories",
+         "Élodie;Martin;Atelier Nord;\"3, rue de la Paix\";Paris;75002;France;06 12 34 56 "
+         "78;01 23 45 67 89;elodie@example.fr;\"Two\r\nlines; \"\"quoted\"\"\";\"Clients;Paris\"",
+         ";;;;;;;;;;;"});
+    const ImportSource s = readImportBytes(csv, QStringLiteral("contacts.csv"));
+    EXPECT_EQ(s.kind, "CSV (Outlook)");
+    EXPECT_EQ(s.table.delimiter, QLatin1Char(';'));
+    ASSERT_EQ(s.entries.size(), 1); // the empty row is no entry
+    plan = planImport(p(), s, OverflowChoice::MoveToComments);
+    runImport(p(), plan);
+    const NARecord r = stored(1);
+    EXPECT_EQ(field(r.Name), "Élodie Martin");
+    EXPECT_EQ(field(r.AddrLine1), "Atelier Nord");
+    EXPECT_EQ(field(r.AddrLine2), "3, rue de la Paix");
+    EXPECT_EQ(field(r.AddrLine3), "75002 Paris");
+    EXPECT_EQ(field(r.AddrLine4), "France");
+    EXPECT_EQ(field(r.PhoneType1), "Work");
+    EXPECT_EQ(field(r.PhoneType2), "Mobile");
+    EXPECT_EQ(field(r.PhoneNum2), "06 12 34 56 78");
+    EXPECT_EQ(field(r.Comments), "Two\r\nlines; \"quoted\"");
+    EXPECT_EQ(plan.records.at(0).entry.lists, (QStringList{"Clients", "Paris"}));
+}
+
+TEST_F(Fixtures, OtherProgramsHeadersAreKnownByName)
+{
+    struct Row {
+        const char* header;
+        const char* row;
+        const char* kind;
+        const char* name;
+        const char* mail;
+        const char* phone;
+    };
+    const Row rows[] = {
+        {"First Name,Last Name,Display Name,Nickname,Primary Email,Secondary Email,Screen "
+         "Name,Work Phone,Home Phone,Fax Number,Pager Number,Mobile Number,Home Address,Home "
+         "Address 2,Home City,Home State,Home ZipCode,Home Country,Notes",
+         "Tom,Ray,Tom Ray,,tom@example.org,,,555 1,,,,,,,,,,,", "CSV (Thunderbird)", "Tom Ray",
+         "tom@example.org", "Work"},
+        {"Name,Given Name,Additional Name,Family Name,Group Membership,E-mail 1 - Type,E-mail 1 - "
+         "Value,Phone 1 - Type,Phone 1 - Value",
+         "Lee Chan,Lee,,Chan,* myContacts ::: Team,* Home,lee@example.net,Mobile,555 2 ::: 555 3",
+         "CSV (Google)", "Lee Chan", "lee@example.net", "Mobile"},
+    };
+    for (const Row& r : rows) {
+        const ImportSource s =
+            readImportBytes(crlf({QString::fromUtf8(r.header), QString::fromUtf8(r.row)}), "x.csv");
+        EXPECT_EQ(s.kind, QString::fromUtf8(r.kind));
+        ASSERT_EQ(s.entries.size(), 1) << r.kind;
+        const Entry& e = s.entries.at(0);
+        EXPECT_EQ(e.name, QString::fromUtf8(r.name));
+        EXPECT_EQ(e.emails.value(0), QString::fromUtf8(r.mail));
+        EXPECT_EQ(e.phones.value(0).label, QString::fromUtf8(r.phone)) << r.kind;
+    }
+    const ImportSource google = readImportBytes(crlf({rows[1].header, rows[1].row}), "x.csv");
+    EXPECT_EQ(google.entries.at(0).phones.size(), 2); // two numbers in one cell
+    EXPECT_EQ(google.entries.at(0).lists, QStringList{"Team"});
+}
+
+} // namespace
+} // namespace tavrel::test
