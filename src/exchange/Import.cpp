@@ -142,14 +142,14 @@ public:
         if (reduced.size() <= width)
             return reduced;
         pr_.overflows = true;
-        if (choice_ == OverflowChoice::MoveToComments) {
-            moved_ << Overflow{what + " " + quoted(reduced) + " cut to " + QString::number(width) +
+        const QString cut = what + " cut to " + QString::number(width) + " characters, losing " +
+                            quoted(reduced.mid(width));
+        if (choice_ == OverflowChoice::MoveToComments)
+            moved_ << Overflow{what + " cut to " + QString::number(width) +
                                    " characters; in full in Comments",
-                               what + ": " + reduced};
-        } else {
-            pr_.changes << what + " cut to " + QString::number(width) + " characters, losing " +
-                               quoted(reduced.mid(width));
-        }
+                               cut + " (no room in Comments)", what + ": " + reduced};
+        else
+            pr_.changes << cut;
         return reduced.left(width);
     }
 
@@ -158,10 +158,12 @@ public:
     {
         pr_.overflows = true;
         const QString reduced = reduceToCp1252(text);
+        const QString left = what + " left out: " + quoted(reduced);
         if (choice_ == OverflowChoice::MoveToComments)
-            moved_ << Overflow{what + " moved to Comments: " + quoted(reduced), reduced};
+            moved_ << Overflow{what + " moved to Comments: " + quoted(reduced),
+                               left + " (no room in Comments)", reduced};
         else
-            pr_.changes << what + " left out: " + quoted(reduced);
+            pr_.changes << left;
     }
 
     // Comments last: the entry's own text, then what moved there while room remains.
@@ -174,8 +176,7 @@ public:
                 text += add;
                 pr_.changes << o.description;
             } else {
-                pr_.changes << o.description.section(';', 0, 0).section(" moved", 0, 0) +
-                                   " left out: no room in Comments for " + quoted(o.text);
+                pr_.changes << o.noRoom;
             }
         }
         return text;
@@ -183,7 +184,8 @@ public:
 
 private:
     struct Overflow {
-        QString description;
+        QString description; // when it fits into Comments
+        QString noRoom;      // when it does not
         QString text;
     };
     PlannedRecord& pr_;

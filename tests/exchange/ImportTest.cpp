@@ -1,0 +1,157 @@
+#include "ExchangeFixture.h"
+
+namespace tavrel::test {
+namespace {
+
+// One card per name, in vCard 3.0.
+QByteArray cards(const QStringList& names, const QStringList& extra = {})
+{
+    QStringList lines;
+    for (const QString& n : names)
+        lines << "BEGIN:VCARD"
+              << "VERSION:3.0"
+              << "FN:" + n << extra << "END:VCARD";
+    return crlf(lines);
+}
+
+TEST_F(ExchangeTest, NewRecordsTakeFreeIdsLowestFirst)
+{
+    std::map<int, NARecord> m = people(1, 5);
+    m[2] = deletedRecord(2, "Gone");
+    m.erase(4);
+    const QByteArray before = env.openFile(m);
+    const ImportResult r = importBytes(cards({"A", "B", "C"}));
+    EXPECT_EQ(r.ids, (QList<int>{2, 4, 6}));
+    EXPECT_EQ(r.message, "3 Records Imported, 0 Not Imported.");
+    for (int id : {1, 3, 5}) // nothing existing is touched
+        EXPECT_EQ(recordBytes(env.naPath(), id + 1),
+                  before.mid(id * NARecord::Size, NARecord::Size));
+    EXPECT_EQ(field(stored(6).Name), "C");
+    EXPECT_EQ(stored(6).RecId, 6);
+    EXPECT_EQ(p().LastRecNo, 7);
+    EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 7);
+    EXPECT_EQ(p().LowestFreeId, 7);
+}
+
+TEST_F(ExchangeTest, LookalikesAreOfferedAsSkipOrAddAnyway)
+{
+    std::map<int, NARecord> m = people(1, 2);
+    m[1].AddrLine1 = "1 High St";
+    env.openFile(m);
+    const ImportSource s = readImportBytes(
+        cards({"PERSON 1", "Person 2", "Person 3"}, {"ADR:;;1 High St;;;;"}), "x.vcf");
+    plan = planImport(p(), s, OverflowChoice::MoveToComments);
+    EXPECT_EQ(plan.records.at(0).duplicate, "same Name and first address line as ID 1");
+    EXPECT_EQ(plan.records.at(1).duplicate, "same Name as ID 2");
+    EXPECT_TRUE(plan.records.at(2).duplicate.isEmpty());
+    EXPECT_EQ(plan.toWrite(), 1);   // lookalikes start out skipped
+    plan.records[1].include = true; // add anyway
+    const ImportResult r = runImport(p(), plan);
+    EXPECT_EQ(r.ids, (QList<int>{3, 4}));
+    EXPECT_EQ(field(stored(3).Name), "Person 2");
+    EXPECT_TRUE(r.log.contains("Not imported: PERSON 1: looks like a record in the file (same "
+                               "Name and first address line as ID 1)"));
+}
+
+TEST_F(ExchangeTest, OverflowChoices)
+{
+    env.openFile({});
+    const QStringList extra{"TEL;TYPE=home:1",
+                            "TEL;TYPE=work:2",
+                            "TEL;TYPE=cell:3",
+                            "TEL;TYPE=fax:4",
+                            "TEL;TYPE=pager:5",
+                            "TEL;TYPE=car:6",
+                            "EMAIL:a@x",
+                            "EMAIL:b@x",
+                            "NOTE:" + QString(60, 'n'),
+                            "ADR:;;1\\n2\\n3\\n4\\n5;;;;"};
+    const QString longName = "Bartholomew Featherstonehaugh-Cholmondeley";
+    const ImportSource s = readImportBytes(cards({longName}, extra), "x.vcf");
+
+    struct Row {
+        OverflowChoice choice;
+        int written;
+        const char* comments;
+        const char* change;
+    };
+    const Row rows[] = {
+        {OverflowChoice::MoveToComments, 1,
+         "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn; 5; Car: 6; b@x",
+         "Telephone 6 moved to Comments: “Car: 6”"},
+        {OverflowChoice::CutAndLog, 1,
+         "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn",
+         "Name cut to 35 characters, losing “ondeley”"},
+        {OverflowChoice::SkipRecord, 0, "", "Telephone 6 left out: “Car: 6”"},
+    };
+    for (const Row& r : rows) {
+        TestEnv e;
+        e.openFile({});
+        const ImportPlan pl = planImport(e.p(), s, r.choice);
+        const PlannedRecord& pr = pl.records.at(0);
+        EXPECT_TRUE(pr.overflows);
+        EXPECT_TRUE(pr.changes.contains(QString::fromUtf8(r.change)))
+            << pr.changes.join('\n').toStdString();
+        const ImportResult result = runImport(e.p(), pl);
+        EXPECT_EQ(result.imported, r.written);
+        EXPECT_EQ(result.notImported, 1 - r.written);
+        if (!r.written) {
+            EXPECT_EQ(e.p().LastRecNo, 1);
+            continue;
+        }
+        const NARecord rec = readRecord(e.naPath(), 2);
+        EXPECT_EQ(trimRight(rec.Name), longName.left(35));
+        EXPECT_EQ(trimRight(rec.PhoneNum5), "5");
+        EXPECT_EQ(trimRight(rec.AddrLine4), "4");
+        EXPECT_EQ(trimRight(rec.Comments), QString::fromUtf8(r.comments));
+    }
+    // What found no room in Comments is named too.
+    const PlannedRecord moved = planRecord(s.entries.at(0), OverflowChoice::MoveToComments);
+    EXPECT_TRUE(
+        moved.changes.contains("Name cut to 35 characters, losing “ondeley” (no room in Comments)"))
+        << moved.changes.join('\n').toStdString();
+}
+
+TEST_F(ExchangeTest, StopsCleanlyAt1700)
+{
+    env.openFile(people(1, 1697));
+    QStringList names;
+    for (int i = 0; i < 5; ++i)
+        names << QString("New %1").arg(i);
+    const ImportResult r = importBytes(cards(names));
+    EXPECT_TRUE(r.stoppedAtLimit);
+    EXPECT_EQ(r.ids, (QList<int>{1698, 1699, 1700}));
+    EXPECT_EQ(r.message, "The N&A File Is Full: It Holds 1700 Records.\n3 Records Were Imported, 2 "
+                         "Were Not.");
+    EXPECT_EQ(p().LastRecNo, 1701);
+    EXPECT_EQ(p().LowestFreeId, 1701);
+    EXPECT_EQ(QFileInfo(env.naPath()).size(), 1701 * NARecord::Size);
+}
+
+TEST_F(ExchangeTest, NothingIsWrittenWhenTheCallerSaysNoBeforeTheFirstRecord)
+{
+    const QByteArray before = env.openFile(people(1, 2));
+    const ImportSource s = readImportBytes(cards({"X", "Y"}), "x.vcf");
+    plan = planImport(p(), s, OverflowChoice::MoveToComments);
+    int calls = 0;
+    QByteArray seen;
+    ImportOptions options;
+    options.beforeFirstWrite = [&] {
+        ++calls;
+        seen = fileBytes(env.naPath());
+        return false;
+    };
+    const ImportResult r = runImport(p(), plan, options);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(seen, before);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    EXPECT_FALSE(QFile::exists(env.dir() + "/" + kImportLogName));
+
+    options.beforeFirstWrite = [&] { return ++calls > 0; };
+    EXPECT_EQ(runImport(p(), plan, options).imported, 2);
+    EXPECT_EQ(calls, 2);
+}
+
+} // namespace
+} // namespace tavrel::test
