@@ -45,6 +45,14 @@ char32_t baseLetterOf(char32_t c)
 
 QString reduceToCp1252(const QString& text, bool* changed)
 {
+    bool ascii = true;
+    for (QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        if (changed)
+            *changed = false;
+        return text;
+    }
     bool any = false;
     const QString composed = text.normalized(QString::NormalizationForm_C);
     QString out;
@@ -91,18 +99,36 @@ constexpr LabelRow kLabels[] = {
     {"Home", "home", "res|residence|h"},
 };
 
-const LabelRow* rowForLabel(const QString& label)
+// The table with its strings split once.
+struct Label {
+    QString label;
+    QStringList types;
+    QStringList spellings; // lower case: the label itself and its aliases
+};
+
+const std::vector<Label>& labels()
+{
+    static const std::vector<Label> table = [] {
+        std::vector<Label> v;
+        for (const LabelRow& row : kLabels) {
+            Label l{QString::fromLatin1(row.label), QString::fromLatin1(row.types).split(','),
+                    QString::fromLatin1(row.aliases).split('|', Qt::SkipEmptyParts)};
+            l.spellings.prepend(l.label.toLower());
+            v.push_back(l);
+        }
+        return v;
+    }();
+    return table;
+}
+
+const Label* rowForLabel(const QString& label)
 {
     const QString l = label.trimmed().toLower();
     if (l.isEmpty())
         return nullptr;
-    for (const LabelRow& row : kLabels) {
-        if (l == QString::fromLatin1(row.label).toLower())
+    for (const Label& row : labels())
+        if (row.spellings.contains(l))
             return &row;
-        const QStringList aliases = QString::fromLatin1(row.aliases).split('|', Qt::SkipEmptyParts);
-        if (aliases.contains(l))
-            return &row;
-    }
     return nullptr;
 }
 
@@ -110,27 +136,27 @@ const LabelRow* rowForLabel(const QString& label)
 
 QStringList phoneTypesForLabel(const QString& label)
 {
-    const LabelRow* row = rowForLabel(label);
-    return row ? QString::fromLatin1(row->types).split(',') : QStringList();
+    const Label* row = rowForLabel(label);
+    return row ? row->types : QStringList();
 }
 
 QString canonicalPhoneLabel(const QString& label)
 {
-    const LabelRow* row = rowForLabel(label);
-    return row ? QString::fromLatin1(row->label) : QString();
+    const Label* row = rowForLabel(label);
+    return row ? row->label : QString();
 }
 
 QString labelForPhoneTypes(const QStringList& types)
 {
-    QSet<QString> have;
+    QStringList have;
     for (const QString& t : types)
-        have.insert(t.trimmed().toLower());
-    for (const LabelRow& row : kLabels) {
+        have << t.trimmed().toLower();
+    for (const Label& row : labels()) {
         bool all = true;
-        for (const QString& t : QString::fromLatin1(row.types).split(','))
+        for (const QString& t : row.types)
             all = all && have.contains(t);
         if (all)
-            return QString::fromLatin1(row.label);
+            return row.label;
     }
     // Other kinds not in the table: a plain "other" or a private type of a peer.
     if (have.contains(QStringLiteral("other")) || have.contains(QStringLiteral("x-other")))

@@ -595,7 +595,8 @@ bool looksLikeVCard(const QByteArray& bytes)
 {
     bool utf16 = false;
     const QByteArray data = withoutByteOrderMark(bytes.left(4096), &utf16);
-    return data.trimmed().toUpper().startsWith("BEGIN:VCARD");
+    // A card may follow a few stray lines; a CSV file never holds one in its first lines.
+    return data.toUpper().contains("BEGIN:VCARD");
 }
 
 VCardRead readVCards(const QByteArray& bytes)

@@ -1,0 +1,87 @@
+// Damaged and hostile files: a clear word about them, no crash, and nothing
+// written before the user has confirmed the import.
+#include "ExchangeFixture.h"
+
+namespace tavrel::test {
+namespace {
+
+TEST_F(ExchangeTest, HostileFilesAreReadWithoutHarm)
+{
+    const QByteArray before = env.openFile(people(1, 3));
+    const QByteArray card = crlf({"BEGIN:VCARD", "VERSION:3.0", "FN:Cut Short", "NOTE:abc"});
+    struct Row {
+        const char* what;
+        QByteArray bytes;
+        const char* error;   // the file cannot be imported at all
+        const char* problem; // or a word about it in the preview
+    };
+    const Row rows[] = {
+        {"empty", QByteArray(), "The file is empty.", ""},
+        {"binary", QByteArray("\x00\x01\x02\xff\xfe\x00garbage", 14), "", ""},
+        {"truncated card", card, "", "The file ends inside a card"},
+        {"truncated in a QP value", crlf({"BEGIN:VCARD", "FN;ENCODING=QUOTED-PRINTABLE:abc="}), "",
+         "The file ends inside a card"},
+        {"header only", crlf({"Name,Address 1"}), "The file is neither", ""},
+        {"open quote", "Name,Comments\r\nA,\"never closed\r\nmore", "",
+         "The file ends inside a quoted field"},
+        {"invalid UTF-8", QByteArray("BEGIN:VCARD\r\nFN:Caf\xe9 \xff\xc3\r\nEND:VCARD\r\n"), "",
+         "Some text is not UTF-8"},
+        {"only END", crlf({"END:VCARD", "BEGIN:VCARD"}), "", "The file ends inside a card"},
+        {"enormous line", "BEGIN:VCARD\r\nFN:" + QByteArray(4 << 20, 'x') + "\r\nEND:VCARD\r\n", "",
+         ""},
+        {"enormous CSV cell", "Name\r\n\"" + QByteArray(4 << 20, ',') + "\"\r\n", "", ""},
+    };
+    for (const Row& r : rows) {
+        const ImportSource s = readImportBytes(r.bytes, QStringLiteral("bad"));
+        if (*r.error) {
+            EXPECT_TRUE(s.error.startsWith(QString::fromUtf8(r.error))) << r.what;
+            continue;
+        }
+        if (*r.problem) {
+            EXPECT_TRUE(s.problems.join('\n').contains(QString::fromUtf8(r.problem)))
+                << r.what << ": " << s.problems.join('|').toStdString();
+        }
+        // Planning reads the file and shows what would change; it writes nothing.
+        const ImportPlan pl = planImport(p(), s, OverflowChoice::MoveToComments);
+        (void)planText(pl);
+        EXPECT_EQ(fileBytes(env.naPath()), before) << r.what;
+    }
+    // The enormous name is cut, and the cut is named.
+    const ImportSource huge = readImportBytes(rows[8].bytes, "x");
+    const PlannedRecord pr = planRecord(huge.entries.at(0), OverflowChoice::CutAndLog);
+    EXPECT_EQ(pr.record.Name.size(), 35);
+    EXPECT_TRUE(pr.changes.value(0).startsWith("Name cut to 35 characters"));
+}
+
+TEST_F(ExchangeTest, AHundredThousandCards)
+{
+    env.openFile({});
+    QByteArray bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Card " + QByteArray::number(i) +
+                 "\r\nTEL;TYPE=home:555\r\nEND:VCARD\r\n";
+    const ImportSource s = readImportBytes(bytes, "many.vcf");
+    ASSERT_EQ(s.entries.size(), 100000);
+    plan = planImport(p(), s, OverflowChoice::MoveToComments);
+    EXPECT_EQ(QFileInfo(env.naPath()).size(), NARecord::Size); // still only the header
+    const ImportResult r = runImport(p(), plan);
+    EXPECT_EQ(r.imported, 1700);
+    EXPECT_EQ(r.notImported, 98300);
+    EXPECT_TRUE(r.message.startsWith("The N&A File Is Full"));
+}
+
+TEST_F(ExchangeTest, UnreadableAndOversizedFiles)
+{
+    env.openFile({});
+    EXPECT_EQ(readImportFile(p(), env.dir() + "/missing.vcf").error,
+              "The file cannot be read (error 53).");
+    QFile big(env.dir() + "/big.vcf");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(kMaxImportBytes + 1));
+    big.close();
+    EXPECT_EQ(readImportFile(p(), big.fileName()).error,
+              "The file is too large to import (more than 64 MB).");
+}
+
+} // namespace
+} // namespace tavrel::test
