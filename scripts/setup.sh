@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-apps imagemagick poppler-utils
   python3 xdotool x11-utils xclip
   cups-client
+  clang libclang-rt-14-dev
 )
 
 missing=()
