@@ -514,61 +514,32 @@ TEST(QtPrinter, ASystemPrinterJobNamesItsMedia)
     }
 }
 
-TEST(RecordingPrinter, KeepsPagePositionAndFontOfEveryText)
+// The program sets X and Y before every line, so the report tests cannot see
+// that printLine moves on as the real printer does, that a new document starts
+// on page 1, or that a failing printer records nothing; fonts, pages, boxes,
+// refused papers and the document counts they check with every printed item.
+TEST(RecordingPrinter, MovesOnLikeThePrinterAndRecordsNothingOnFailure)
 {
     RecordingPrinter p;
     p.setFontName(QStringLiteral("Courier New"));
     p.setFontSize(11);
-    p.setFontBold(true);
     p.setCurrentX(420);
     p.setCurrentY(1770);
     p.printLine(QStringLiteral("Smith"));
-    const double next = p.currentY();
-    EXPECT_DOUBLE_EQ(next, 1770 + p.textHeight());
+    const double next = 1770 + p.textHeight();
+    EXPECT_DOUBLE_EQ(p.currentY(), next);
     EXPECT_DOUBLE_EQ(p.currentX(), 0);
-    p.setFontBold(false);
-    p.setFontItalic(true);
     p.printLine(QStringLiteral("Jones"));
-    p.newPage();
-    p.setFontName(QStringLiteral("Arial"));
-    p.setFontUnderline(true);
-    p.setCurrentX(100);
-    p.setCurrentY(200);
-    p.printLine(QStringLiteral("Footer"));
-    p.drawRect(1, 2, 3, 4);
-
-    ASSERT_EQ(p.texts.size(), 3u);
-    const auto* smith = p.find(QStringLiteral("Smith"));
-    ASSERT_NE(smith, nullptr);
-    EXPECT_EQ(smith->page, 1);
-    EXPECT_DOUBLE_EQ(smith->x, 420);
-    EXPECT_DOUBLE_EQ(smith->y, 1770);
-    EXPECT_EQ(smith->font, QStringLiteral("Courier New"));
-    EXPECT_DOUBLE_EQ(smith->size, 11);
-    EXPECT_TRUE(smith->bold);
-    const auto* jones = p.find(QStringLiteral("Jones"));
-    ASSERT_NE(jones, nullptr);
-    EXPECT_DOUBLE_EQ(jones->x, 0);
-    EXPECT_DOUBLE_EQ(jones->y, next);
-    EXPECT_FALSE(jones->bold);
-    EXPECT_TRUE(jones->italic);
-    const auto page2 = p.onPage(2);
-    ASSERT_EQ(page2.size(), 1u);
-    EXPECT_EQ(page2[0].text, QStringLiteral("Footer"));
-    EXPECT_TRUE(page2[0].underline);
-    EXPECT_TRUE(page2[0].italic);
-    ASSERT_EQ(p.rects.size(), 1u);
-    EXPECT_EQ(p.rects[0].page, 2);
+    ASSERT_EQ(p.texts.size(), 2u);
+    EXPECT_EQ(std::tie(p.texts[1].x, p.texts[1].y), std::make_tuple(0.0, next));
 
     p.unsupportedPapers.insert(28);
     EXPECT_EQ(errorOf([&] { p.setPaperSize(28); }), ErrNo::InvalidPropertyValue);
     EXPECT_EQ(p.paperSize(), 1);
-    p.killDoc();
+    p.newPage();
     p.endDoc();
-    EXPECT_EQ(p.abandoned, 1);
-    EXPECT_EQ(p.documents, 1);
     EXPECT_EQ(p.page, 1);
     p.failWith = ErrNo::PrinterError;
     EXPECT_EQ(errorOf([&] { p.printLine(QStringLiteral("x")); }), ErrNo::PrinterError);
-    EXPECT_EQ(p.texts.size(), 3u);
+    EXPECT_EQ(p.texts.size(), 2u);
 }
