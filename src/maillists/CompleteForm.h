@@ -30,9 +30,12 @@ public:
     QPushButton* ComplCmd1;
     QPushButton* ComplCmd2;
 
-private:
+    // The buttons' handlers; a test calls them straight, so an error that
+    // ends the program leaves through them rather than through Qt's signals.
     void ComplCmd1_Click();
     void ComplCmd2_Click();
+
+private:
     // Closes this window and the search's match windows.
     void closeSearchWindows();
     void saveList(const QString& identifier);

@@ -25,12 +25,14 @@ public:
     QPushButton* CreateCmd1;
     QPushButton* CreateCmd2;
 
-private:
+    // The buttons' handlers; a test calls them straight, so an error that
+    // ends the program leaves through them rather than through Qt's signals.
     void CreateFil1_Click(ListClick how);
     void ShowNameButton_Click();
     void CreateCmd1_Click();
     void CreateCmd2_Click();
 
+private:
     // Checks the identifier; shows the refusal and returns false when it is not allowed.
     bool identifierAllowed(const QString& identifier);
     void refuseIdentifier(bool withBeep);

@@ -32,11 +32,8 @@ public:
     // The 40-character title of the list last clicked.
     QString MailListTitle;
 
-protected:
-    // The window stays while its contents print runs (the print lets events through).
-    void closeEvent(QCloseEvent* event) override;
-
-private:
+    // The buttons' handlers; a test calls them straight, so an error that
+    // ends the program leaves through them rather than through Qt's signals.
     void MailFil1_Click(ListClick how);
     void MailCmd3_Click();
     void MailCmd7_Click();
@@ -45,6 +42,11 @@ private:
     void MailCmd5_Click();
     void MailCmd6_Click();
 
+protected:
+    // The window stays while its contents print runs (the print lets events through).
+    void closeEvent(QCloseEvent* event) override;
+
+private:
     // The selected list file, or empty after showing `message` when none is selected.
     QString selectedList(const QString& message);
     // The selected list, loaded into MailListFlags and MailListTitle; empty

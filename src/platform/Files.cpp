@@ -44,7 +44,7 @@ int fileErrorNumber(QFileDevice::FileError e)
         return errno ? errnoToNumber(errno) : ErrNo::PathFileAccess;
     case QFileDevice::ResizeError:
     case QFileDevice::WriteError:
-        return errno == ENOSPC ? ErrNo::DiskFull : ErrNo::DeviceIo;
+        return errno ? errnoToNumber(errno) : ErrNo::DeviceIo;
     case QFileDevice::PermissionsError:
         return ErrNo::PermissionDenied;
     default:
@@ -233,7 +233,7 @@ void Files::replaceFile(const QString& name, const QByteArray& contents,
             throw PlatformError(fileErrorNumber(f.error()), tempName, errno);
         if (f.write(contents) != contents.size() || !f.flush() || ::fsync(f.handle()) != 0) {
             const int err = errno;
-            const int number = err == ENOSPC || err == EDQUOT ? ErrNo::DiskFull : ErrNo::DeviceIo;
+            const int number = err ? errnoToNumber(err) : ErrNo::DeviceIo;
             f.close();
             QFile::remove(temp);
             throw PlatformError(number, tempName, err);

@@ -17,6 +17,22 @@ namespace {
 constexpr int kBadRecordNumber = 63;
 constexpr int kBadFileNumber = 52;
 
+// Writes all of `bytes` at `pos`; false when the file refuses.
+bool writeFully(int fd, const QByteArray& bytes, qint64 pos)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.constData() + done, size_t(bytes.size() - done), pos + done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
 } // namespace
 
 void NAFile::probe(const QString& path) const
@@ -146,6 +162,11 @@ void NAFile::write(int recNo, const QByteArray& bytes)
     if (const int fd = fileHandle(); fd >= 0) {
         struct stat st {};
         const qint64 oldSize = ::fstat(fd, &st) == 0 ? qint64(st.st_size) : -1;
+        // What the record holds now, to put back should the write fail part-way.
+        const QByteArray old =
+            oldSize > pos
+                ? readBlock(recNo, 1).left(int(qMin<qint64>(NARecord::Size, oldSize - pos)))
+                : QByteArray();
         qint64 done = 0;
         while (done < NARecord::Size) {
             const ssize_t n =
@@ -154,7 +175,10 @@ void NAFile::write(int recNo, const QByteArray& bytes)
                 continue;
             if (n <= 0) {
                 const int number = n < 0 ? errnoToNumber(errno) : ErrNo::DiskFull;
-                // Leave no partial record at the end of the file.
+                // Leave no half-written record: the old bytes go back, and a
+                // record that extended the file goes again.
+                if (done > 0 && !writeFully(fd, old, pos))
+                    qWarning("could not put a record of the N&A file back after a failed write");
                 if (oldSize >= 0 && pos + NARecord::Size > oldSize && ::ftruncate(fd, oldSize) != 0)
                     qWarning("could not cut the N&A file back after a failed write");
                 throw PlatformError(number);

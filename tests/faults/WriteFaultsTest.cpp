@@ -1,0 +1,502 @@
+#include "dups/DupSearch.h"
+#include "maillists/CompleteForm.h"
+#include "maillists/CreateForm.h"
+#include "maillists/MailForm.h"
+#include "maillists/MailListCommands.h"
+#include "maillists/MailListFile.h"
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "records/RecordActions.h"
+#include "records/RecordCommands.h"
+#include "records/RecordScreen.h"
+#include "shell/DisplayForm.h"
+#include "shell/FileOpenDlg.h"
+#include "shell/PreferenceForm.h"
+#include "shell/ShowBoxesPref.h"
+#include "support/FileFaults.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+#include "upkeep/UpkeepCommands.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <memory>
+
+namespace tavrel::test {
+namespace {
+
+// The failures every operation is made to suffer, and the numbers the user must see.
+constexpr int kErrors[] = {ENOSPC, EIO, EACCES};
+
+int numberOf(int err)
+{
+    return err == ENOSPC ? ErrNo::DiskFull : err == EIO ? ErrNo::DeviceIo : ErrNo::PermissionDenied;
+}
+
+// A message a failure may bring: a pattern with %1 for the error number, or
+// a fixed text for one number only; and whether the program ends after it.
+struct FailureMessage {
+    QString pattern;
+    bool ends;
+    int onlyFor = 0;        // the message belongs to this number alone
+    int notFor = 0;         // any number but this one
+    bool anyNumber = false; // %1 stands for whatever number the program chose
+};
+
+const FailureMessage kGet{QStringLiteral("Error = %1 In Get_NA_Rec\\.  Id = +\\d+"), true};
+const FailureMessage kPut{QStringLiteral("Err = %1  In Put_NA_Rec\\.  Id = +\\d+"), true};
+
+// Every file of the directory and its bytes.
+using DirFiles = std::map<QString, QByteArray>;
+
+DirFiles filesIn(const QString& dir)
+{
+    DirFiles out;
+    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        out[n] = fileBytes(dir + QLatin1Char('/') + n);
+    return out;
+}
+
+// Deletes a window made for one run, unless it went already.
+auto keep(QWidget* w)
+{
+    struct Owned {
+        QPointer<QWidget> w;
+        ~Owned() { delete w.data(); }
+    };
+    auto owned = std::make_shared<Owned>();
+    owned->w = w;
+    return owned;
+}
+
+RecordScreen& screen1()
+{
+    return *dynamic_cast<RecordScreen*>(findWindow(QStringLiteral("BrsForma")));
+}
+
+void setBox(QWidget* window, const char* name, const QString& text)
+{
+    control<QLineEdit>(window, QLatin1String(name))->setText(text);
+}
+
+// Opens the record of `id` on the record screens in `mode`, as the ID prompt does.
+void openRecord(Program& p, ScriptedUi& ui, const QString& mode, int id)
+{
+    ui.answerInput(QString::number(id));
+    startIdCommand(p, mode);
+    settle();
+}
+
+// One command that writes. `setUp` brings the program to the moment before
+// the person's last action (windows open, boxes filled, answers queued) and
+// returns that action; only the action runs on the failing file system.
+struct Command {
+    const char* name;
+    std::map<int, NARecord> records;
+    DirFiles lists; // mailing list files beside the N&A file
+    std::function<std::function<void()>(Program&, ScriptedUi&)> setUp;
+    std::vector<FailureMessage> failures;
+};
+
+struct Outcome {
+    DirFiles before;
+    DirFiles after;
+    QStringList messages; // shown by the action
+    bool ended = false;
+    int operations = 0;
+    QString failed;
+    QStringList log;
+};
+
+Outcome runCommand(const Command& c, int failAt, int err)
+{
+    Outcome out;
+    TestEnv env;
+    env.openFile(c.records);
+    for (const auto& [name, bytes] : c.lists)
+        writeBytes(env.dir() + QLatin1Char('/') + name, bytes);
+    env.files->diskFiguresHook = [] { return DiskFigures{8, 512, 1'000'000, 2'000'000}; };
+    env.ui.setAutoOk(true);
+    {
+        std::function<void()> act = c.setUp(env.p(), env.ui);
+        const size_t shownBefore = env.ui.messages.size();
+        out.before = filesIn(env.dir());
+        {
+            FileFaults faults(env.dir());
+            faults.failAt(failAt, err);
+            try {
+                act();
+            } catch (const ProgramEnded&) {
+                out.ended = true;
+            }
+            out.operations = faults.operations();
+            out.failed = faults.failed();
+            out.log = faults.log();
+        }
+        for (size_t i = shownBefore; i < env.ui.messages.size(); ++i)
+            out.messages << env.ui.messages[i].text;
+        closeAllWindows();
+        settle();
+    }
+    out.after = filesIn(env.dir());
+    return out;
+}
+
+// Record `i` (from 0) of a file's bytes; zero bytes beyond its end.
+QByteArray slot(const QByteArray& file, qsizetype i)
+{
+    return file.mid(i * NARecord::Size, NARecord::Size).leftJustified(NARecord::Size, '\0');
+}
+
+// Whatever failed, each file is as it was before the command or as the
+// command leaves it when nothing fails; in the N&A file each record on its
+// own, since a command writes several. No file is new unless the command makes it.
+void expectNothingLost(const Outcome& clean, const Outcome& r)
+{
+    for (const auto& [name, bytes] : r.after) {
+        const auto old = r.before.find(name);
+        const auto made = clean.after.find(name);
+        if (old == r.before.end() && made == clean.after.end()) {
+            ADD_FAILURE() << "left behind: " << name.toStdString();
+            continue;
+        }
+        const QByteArray was = old == r.before.end() ? QByteArray() : old->second;
+        const QByteArray is = made == clean.after.end() ? QByteArray() : made->second;
+        if (name != QLatin1String("n&a.mrk")) {
+            EXPECT_TRUE(bytes == was || bytes == is) << name.toStdString() << " is half written";
+            continue;
+        }
+        EXPECT_TRUE(bytes.size() % NARecord::Size == 0 || bytes.size() == was.size())
+            << "a partial record ends the N&A file: " << bytes.size() << " bytes";
+        EXPECT_LE(bytes.size(), qMax(was.size(), is.size()));
+        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i) {
+            const QByteArray rec = slot(bytes, i);
+            EXPECT_TRUE(rec == slot(was, i) || rec == slot(is, i))
+                << "record " << i + 1 << " is neither the old one nor the new one";
+        }
+    }
+    for (const auto& [name, bytes] : r.before) {
+        EXPECT_TRUE(r.after.count(name) || !clean.after.count(name))
+            << "lost: " << name.toStdString();
+    }
+}
+
+void expectMessage(const Command& c, const Outcome& r, int number)
+{
+    for (const QString& text : r.messages) {
+        for (const FailureMessage& f : c.failures) {
+            if ((f.onlyFor && f.onlyFor != number) || (f.notFor && f.notFor == number))
+                continue;
+            const QString pattern = f.onlyFor     ? f.pattern
+                                    : f.anyNumber ? f.pattern.arg(QStringLiteral(" ?\\d+"))
+                                                  : f.pattern.arg(numText(number));
+            if (QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+                    .match(text)
+                    .hasMatch()) {
+                EXPECT_EQ(r.ended, f.ends) << text.toStdString();
+                return;
+            }
+        }
+    }
+    ADD_FAILURE() << "no message with " << number << " after failing " << r.failed.toStdString()
+                  << "; shown: " << r.messages.join(QStringLiteral(" | ")).toStdString();
+}
+
+// Runs `c` once cleanly, then once for each of its operations failing with
+// each error. A failure either shows its message, or the program got past it
+// (a block read that failed is read again record by record) and the run
+// ends exactly as the clean one.
+void failEveryOperation(const Command& c)
+{
+    SCOPED_TRACE(c.name);
+    const Outcome clean = runCommand(c, 0, 0);
+    EXPECT_FALSE(clean.ended);
+    EXPECT_GT(clean.operations, 0);
+    int recovered = 0;
+    QStringList gotPast;
+    for (int n = 1; n <= clean.operations; ++n) {
+        for (int err : kErrors) {
+            const Outcome r = runCommand(c, n, err);
+            SCOPED_TRACE(QStringLiteral("operation %1 (%2) fails with %3")
+                             .arg(n)
+                             .arg(clean.log.value(n - 1), QLatin1String(errnoName(err)))
+                             .toStdString());
+            ASSERT_FALSE(r.failed.isEmpty());
+            if (!r.ended && r.messages == clean.messages && r.after == clean.after) {
+                ++recovered;
+                if (!gotPast.contains(r.failed))
+                    gotPast << r.failed;
+            } else {
+                expectMessage(c, r, numberOf(err));
+            }
+            expectNothingLost(clean, r);
+            if (::testing::Test::HasFailure())
+                return;
+        }
+    }
+    std::cout << "  " << c.name << ": " << clean.operations << " operations, "
+              << clean.operations * std::size(kErrors) << " failures injected, " << recovered
+              << " got past (" << gotPast.join(QStringLiteral(", ")).toStdString() << ")\n";
+}
+
+// IDs 1 to 5 with 3 deleted.
+std::map<int, NARecord> fiveWithAGap()
+{
+    auto r = people(1, 5);
+    r[3] = deletedRecord(3, QStringLiteral("Person 3"));
+    return r;
+}
+
+QByteArray listBytes(const QString& title, std::initializer_list<int> members)
+{
+    QByteArray b = title.toLatin1().leftJustified(46, ' ', true);
+    QByteArray flags(1700, '0');
+    for (int id : members)
+        flags[id - 1] = '1';
+    return b + flags + "\r\n";
+}
+
+} // namespace
+
+TEST(WriteFaults, RecordCommands)
+{
+    const std::vector<Command> commands = {
+        {"add beyond the highest ID",
+         fiveWithAGap(),
+         {},
+         [](Program& p, ScriptedUi&) {
+             startAddCommand(p, false);
+             settle();
+             setBox(&screen1(), "BrsTxt1", QStringLiteral("9"));
+             setBox(&screen1(), "BrsTxt2", QStringLiteral("Nina New"));
+             return [&p] { addRecord(p, screen1()); };
+         },
+         {kGet, kPut}},
+        {"add many",
+         fiveWithAGap(),
+         {},
+         [](Program& p, ScriptedUi&) {
+             startAddCommand(p, true);
+             settle();
+             return [&p] {
+                 for (const char* name : {"Ann Added", "Bob Added"}) {
+                     setBox(&screen1(), "BrsTxt2", QLatin1String(name));
+                     addRecord(p, screen1());
+                 }
+             };
+         },
+         {kGet, kPut}},
+        {"change in place",
+         fiveWithAGap(),
+         {},
+         [](Program& p, ScriptedUi& ui) {
+             openRecord(p, ui, QStringLiteral("Change"), 2);
+             setBox(&screen1(), "BrsTxt2", QStringLiteral("Person 2 Renamed"));
+             return [&p] { changeRecord(p, screen1()); };
+         },
+         {kGet, kPut}},
+        {"change to another ID",
+         fiveWithAGap(),
+         {},
+         [](Program& p, ScriptedUi& ui) {
+             openRecord(p, ui, QStringLiteral("Change"), 5);
+             setBox(&screen1(), "BrsTxt1", QStringLiteral("3"));
+             return [&p] { changeRecord(p, screen1()); };
+         },
+         {kGet, kPut}},
+        {"delete the highest ID",
+         fiveWithAGap(),
+         {},
+         [](Program& p, ScriptedUi& ui) {
+             openRecord(p, ui, QStringLiteral("Delete"), 5);
+             ui.answer(Ui::Answer::Yes);
+             return [&p] { deleteRecord(p, screen1()); };
+         },
+         {kGet, kPut}},
+    };
+    for (const Command& c : commands)
+        failEveryOperation(c);
+}
+
+TEST(WriteFaults, PreferenceChanges)
+{
+    auto dialog = [](auto make, const char* option, auto ok) {
+        return [make, option, ok](Program& p, ScriptedUi&) {
+            auto* w = make(p);
+            control<QAbstractButton>(w, QLatin1String(option))->click();
+            auto owned = keep(w);
+            return std::function<void()>([w, ok, owned] { (w->*ok)(); });
+        };
+    };
+    const std::vector<Command> commands = {
+        {"sort preference",
+         people(1, 3),
+         {},
+         dialog([](Program& p) { return new PreferenceForm(p); }, "Option3D1_2",
+                &PreferenceForm::OKButton_Click),
+         {kPut}},
+        {"QuickFind preferences",
+         people(1, 3),
+         {},
+         dialog([](Program& p) { return new DisplayForm(p); }, "DisplayOpt1_3",
+                &DisplayForm::DisplayCmd2_Click),
+         {kPut}},
+        {"welcome box off",
+         people(1, 3),
+         {},
+         dialog([](Program& p) { return new FileOpenDlg(p); }, "Check1",
+                &FileOpenDlg::OKButton_Click),
+         {kPut}},
+        {"dialog boxes shown",
+         people(1, 3),
+         {},
+         dialog([](Program& p) { return new ShowBoxesPref(p); }, "Check1",
+                &ShowBoxesPref::OKButton_Click),
+         {kPut}},
+    };
+    for (const Command& c : commands)
+        failEveryOperation(c);
+}
+
+TEST(WriteFaults, MailingListCommands)
+{
+    const DirFiles club{{QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {1, 2})}};
+    auto create = [](const char* identifier, bool replace) {
+        return [identifier, replace](Program& p, ScriptedUi& ui) {
+            startCreateMailList(p);
+            auto* w = windowOf<CreateForm>(QStringLiteral("CreateForm"));
+            w->CreateTxt1->setText(QStringLiteral("1-3, 5"));
+            w->CreateTxt2->setText(QLatin1String(identifier));
+            w->CreateTxt3->setText(QStringLiteral("Neighbours"));
+            if (replace)
+                ui.answer(Ui::Answer::Yes);
+            return std::function<void()>([w] { w->CreateCmd1_Click(); });
+        };
+    };
+    // The revise window with list "a" picked and its IDs shown.
+    auto revise = [](std::function<void(MailForm*, ScriptedUi&)> prepare,
+                     void (MailForm::*action)()) {
+        return [prepare, action](Program& p, ScriptedUi& ui) {
+            startReviseMailList(p);
+            auto* w = windowOf<MailForm>(QStringLiteral("MailForm"));
+            w->MailFil1->setCurrentRow(0);
+            w->MailCmd3_Click();
+            prepare(w, ui);
+            return std::function<void()>([w, action] { (w->*action)(); });
+        };
+    };
+    const FailureMessage createFailed{
+        QStringLiteral("Error %1 In CreateCmd1\\.  Notify Programmer\\."), true};
+    const std::vector<Command> commands = {
+        {"create", people(1, 5), club, create("b", false), {createFailed}},
+        {"create over an existing list", people(1, 5), club, create("a", true), {createFailed}},
+        {"save search results",
+         people(1, 5),
+         club,
+         [](Program& p, ScriptedUi& ui) {
+             clearMailListFlags(p);
+             setMember(p, 2, true);
+             setMember(p, 4, true);
+             p.MailListAddCount = 2;
+             p.SearchMatchCount = 2;
+             auto* w = new CompleteForm(p);
+             w->ComplTxt3->setText(QStringLiteral("a"));
+             w->ComplTxt4->setText(QStringLiteral("Found"));
+             ui.answer(Ui::Answer::Yes); // replace list "a"
+             auto owned = keep(w);
+             return std::function<void()>([w, owned] { w->ComplCmd1_Click(); });
+         },
+         {{QStringLiteral("Error %1 In ML Process\\.  Extension = a\\.  Notify Programmer\\."),
+           false, 0, ErrNo::DeviceIo},
+          {QStringLiteral("A Serious Hard Disk Error Occurred\\.  Corvane Cannot Continue\\."),
+           true, ErrNo::DeviceIo}}},
+        {"revise ID numbers",
+         people(1, 5),
+         club,
+         revise(
+             [](MailForm* w, ScriptedUi& ui) {
+                 w->MailTxt1->setPlainText(QStringLiteral("2, 4-5"));
+                 ui.answer(Ui::Answer::Yes);
+             },
+             &MailForm::MailCmd7_Click),
+         {{QStringLiteral("Error %1 In MailCmd7\\.  Notify Programmer\\."), false}}},
+        {"change the title",
+         people(1, 5),
+         club,
+         revise(
+             [](MailForm* w, ScriptedUi&) { w->MailTxt2->setText(QStringLiteral("Chess Club")); },
+             &MailForm::MailCmd4_Click),
+         {{QStringLiteral("Error %1 Occurred In MailCmd4\\.  Notify Programmer\\."), true}}},
+        {"delete a list",
+         people(1, 5),
+         club,
+         revise([](MailForm*, ScriptedUi& ui) { ui.answer(Ui::Answer::Yes); },
+                &MailForm::MailCmd5_Click),
+         {{QStringLiteral("Error %1 In MailCmd5\\.  Notify Programmer\\."), false}}},
+    };
+    for (const Command& c : commands)
+        failEveryOperation(c);
+}
+
+TEST(WriteFaults, DuplicatesAndCompaction)
+{
+    struct Silent : DupSearchView {
+        void showPair(int, const NARecord&, int, const NARecord&) override {}
+        void letEventsRun() override {}
+        void showDeletedReport() override {}
+    };
+    auto twins = people(1, 4);
+    twins[6] = makeRecord(6, QStringLiteral("Person 2"));
+    twins[7] = makeRecord(7, QStringLiteral("Person 4"));
+    auto linked = fiveWithAGap();
+    for (int id : {1, 2, 4, 5})
+        linked[id].LinkId1 = qint16(6 - id);
+    linked[7] = makeRecord(7, QStringLiteral("Person 7"));
+    const std::vector<Command> commands = {
+        {"duplicate deletion",
+         twins,
+         {},
+         [](Program& p, ScriptedUi&) {
+             auto s = std::make_shared<DupSearchState>();
+             return std::function<void()>([&p, s] {
+                 Silent view;
+                 runDupSearch(p, DupMatch::Name, *s, view);
+             });
+         },
+         {kGet, kPut}},
+        {"undelete",
+         twins,
+         {},
+         [](Program& p, ScriptedUi&) {
+             auto s = std::make_shared<DupSearchState>();
+             Silent view;
+             runDupSearch(p, DupMatch::Name, *s, view);
+             return std::function<void()>(
+                 [&p, s] { undeleteDuplicates(p, *s, QStringLiteral("DUP2")); });
+         },
+         {kGet, kPut}},
+        {"compaction",
+         linked,
+         {},
+         [](Program& p, ScriptedUi&) { return std::function<void()>([&p] { runCompaction(p); }); },
+         {{QStringLiteral("Error = %1 In CompactForm\\. r = +\\d+\\.  Notify Programmer\\."),
+           false},
+          // The copy made before compacting; the compaction goes on without it.
+          // Its reads go through Qt, which keeps no errno: any number is taken.
+          {QStringLiteral("The Backup Copy \\(Before Compaction\\) Could Not Be Made: Error"
+                          "%1[\\s\\S]*"),
+           false, 0, 0, true}}},
+    };
+    for (const Command& c : commands)
+        failEveryOperation(c);
+}
+
+} // namespace tavrel::test

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstddef>
+
+namespace tavrel::test {
+
+// The kinds of file operation FileFaults counts.
+enum class FileOp { Open, Read, Write, Flush, Rename, Remove };
+
+// The file system going wrong, for the files of one directory.
+//
+// While a FileFaults is alive, the C library's file calls that the program and
+// Qt make (open, read, write and their positioned forms, fsync, fdatasync,
+// rename, unlink and their *at forms) pass through it. Calls on files inside
+// its directory are counted as operations; it can make the n-th fail with a
+// chosen errno, the way a full disk (ENOSPC), a failing one (EIO) or a refused
+// permission (EACCES) would. A failing write first lands half its bytes and
+// reports the error on the next write call, as a disk that fills up part-way
+// through does. Calls on any other file, and every call while no FileFaults is
+// alive, go straight to the system.
+//
+// The stand-ins are linked into a test program only when it uses this class.
+// One FileFaults may be alive at a time; it is not for use across threads.
+class FileFaults {
+public:
+    explicit FileFaults(const QString& directory);
+    ~FileFaults();
+    FileFaults(const FileFaults&) = delete;
+    FileFaults& operator=(const FileFaults&) = delete;
+
+    // Operation `n` (counted from 1) fails with `err`; 0 makes none fail.
+    void failAt(int n, int err);
+    // Every operation of kind `op` fails with `err`; 0 stops that.
+    void failEvery(FileOp op, int err);
+    // A failing write lands half its bytes first (the default), or nothing.
+    void setTornWrites(bool on);
+    // Reads and writes move at most this many bytes a call; 0: no limit.
+    void setChunk(std::size_t bytes);
+    // The next `reads` reads and `writes` writes fail with EINTR before doing
+    // anything, as a signal arriving would; they are not counted.
+    void interrupt(int reads, int writes);
+
+    // Operations counted so far.
+    int operations() const;
+    // One line per operation so far, such as "write n&a.mrk".
+    QStringList log() const;
+    // The operation that was made to fail, or empty.
+    QString failed() const;
+};
+
+// "ENOSPC", "EIO", "EACCES", or the number.
+const char* errnoName(int err);
+
+} // namespace tavrel::test
