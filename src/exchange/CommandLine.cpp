@@ -1,0 +1,195 @@
+#include "exchange/CommandLine.h"
+
+#include "exchange/Export.h"
+#include "exchange/Import.h"
+#include "maillists/MailListFile.h"
+#include "platform/Clock.h"
+#include "platform/Errors.h"
+#include "platform/Files.h"
+#include "platform/InstanceLock.h"
+#include "platform/Text.h"
+#include "platform/gui/RecordingPrinter.h"
+#include "store/RecordAccess.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTextStream>
+#include <cstring>
+
+namespace tavrel {
+
+namespace {
+
+// Ends a command-line run from inside the store's fatal paths.
+struct EndOfRun {};
+
+// Messages go to standard output; every question is answered No or Cancel,
+// so nothing waits for a person and nothing is established or replaced.
+class ConsoleUi : public Ui {
+public:
+    explicit ConsoleUi(QTextStream& out) : out_(out) {}
+    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override
+    {
+        out_ << text << Qt::endl;
+        switch (buttons) {
+        case Buttons::Ok:
+            return Answer::Ok;
+        case Buttons::OkCancel:
+            return Answer::Cancel;
+        case Buttons::YesNo:
+            return Answer::No;
+        case Buttons::YesNoCancel:
+            return Answer::Cancel;
+        }
+        return Answer::Cancel;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    void beep() override {}
+    void setWaitCursor(bool) override {}
+    void processEvents() override {}
+    int runModal(QDialog&) override { return QDialog::Rejected; }
+
+protected:
+    void quit() override { throw EndOfRun(); }
+
+private:
+    QTextStream& out_;
+};
+
+class NoClipboard : public Clipboard {
+public:
+    void clear() override {}
+    void setText(const QString&) override {}
+    QString text() const override { return {}; }
+};
+
+class NoHelp : public Help {
+public:
+    void showFinder() override {}
+    void showContext(int) override {}
+    void quit() override {}
+};
+
+const char* const kUsage = "Usage: tavrel --export FORMAT FILE [--list ID]\n"
+                           "       tavrel --import FILE [--dry-run]\n"
+                           "FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook\n";
+
+int runExport(Program& p, const QStringList& args, QTextStream& out)
+{
+    ExportOptions options;
+    const qsizetype at = args.indexOf(QStringLiteral("--export"));
+    if (at + 2 >= args.size() || !parseExportFormat(args.at(at + 1), &options.format)) {
+        out << kUsage;
+        return 2;
+    }
+    const QString path = args.at(at + 2);
+    if (const qsizetype list = args.indexOf(QStringLiteral("--list")); list >= 0) {
+        if (list + 1 >= args.size()) {
+            out << kUsage;
+            return 2;
+        }
+        options.mailList = mailListFileName(args.at(list + 1));
+        if (mailListFile(p, options.mailList).isEmpty()) {
+            out << "There is no mailing list with identifier '" << args.at(list + 1) << "'."
+                << Qt::endl;
+            return 1;
+        }
+    }
+    int count = 0;
+    const QByteArray bytes = exportBytes(p, options, &count);
+    writeExportFile(path, bytes);
+    out << count << " records exported to " << path << "." << Qt::endl;
+    return 0;
+}
+
+int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
+{
+    const qsizetype at = args.indexOf(QStringLiteral("--import"));
+    if (at + 1 >= args.size()) {
+        out << kUsage;
+        return 2;
+    }
+    const ImportSource source = readImportFile(p, args.at(at + 1));
+    if (!source.error.isEmpty()) {
+        out << source.fileName << ": " << source.error << " Nothing was imported." << Qt::endl;
+        return 1;
+    }
+    if (source.needsMapping) {
+        out << source.fileName
+            << ": the columns of this file are not known. Import it once from the File menu to "
+               "map and save its columns. Nothing was imported."
+            << Qt::endl;
+        return 1;
+    }
+    const ImportPlan plan = planImport(p, source, OverflowChoice::MoveToComments);
+    out << planText(plan) << Qt::endl;
+    if (args.contains(QStringLiteral("--dry-run"))) {
+        out << "Dry run: nothing was written." << Qt::endl;
+        return 0;
+    }
+    const ImportResult result = runImport(p, plan);
+    out << QString(result.message).replace('\n', ' ') << Qt::endl;
+    out << "The import log is " << p.files.path(kImportLogName) << "." << Qt::endl;
+    return result.stoppedAtLimit ? 1 : 0;
+}
+
+} // namespace
+
+int runExchangeCommand(Program& p, const QStringList& args, QTextStream& out)
+{
+    return args.contains(QStringLiteral("--export")) ? runExport(p, args, out)
+                                                     : runImportCommand(p, args, out);
+}
+
+bool isExchangeCommandLine(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--export") || !std::strcmp(argv[i], "--import"))
+            return true;
+    return false;
+}
+
+int exchangeMain(int argc, char** argv)
+{
+    // No window opens; the offscreen platform lets the run go on a machine without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    const QStringList args = QApplication::arguments();
+
+    Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
+    ConsoleUi ui(out);
+    RecordingPrinter printer;
+    NoClipboard clipboard;
+    NoHelp help;
+    SystemClock clock;
+    Program program({ui, printer, clipboard, help, clock, files});
+
+    InstanceLock lock(files.programDirectory());
+    if (!lock.acquire()) {
+        out << (lock.heldByAnother()
+                    ? "Tavrel is running on this N&A file; close it first."
+                    : "The program directory does not take the lock file; nothing was done.")
+            << Qt::endl;
+        return 1;
+    }
+    try {
+        if (!files.exists(QStringLiteral("n&a.mrk"))) {
+            out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
+            return 1;
+        }
+        OpenNAFile(program);
+        return runExchangeCommand(program, args, out);
+    } catch (const EndOfRun&) {
+        return 1;
+    } catch (const PlatformError& e) {
+        out << "Error" << numText(e.number()) << ": nothing more was done." << Qt::endl;
+        return 1;
+    }
+}
+
+} // namespace tavrel

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+namespace tavrel {
+
+class Program;
+
+// True when the program was started to export or import from the command line
+// (--export or --import among its arguments).
+bool isExchangeCommandLine(int argc, char** argv);
+
+// Runs `tavrel --export FORMAT FILE [--list ID]` or `tavrel --import FILE
+// [--dry-run]` without windows, reporting on standard output; returns the
+// exit status (0 done, 1 failed, 2 wrong arguments).
+int exchangeMain(int argc, char** argv);
+
+// The same over a program whose N&A file is open: the arguments as above.
+int runExchangeCommand(Program& p, const QStringList& arguments, QTextStream& out);
+
+} // namespace tavrel
