@@ -1,3 +1,4 @@
+#include "exchange/CommandLine.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
@@ -16,6 +17,8 @@
 
 int main(int argc, char** argv)
 {
+    if (tavrel::isExchangeCommandLine(argc, argv))
+        return tavrel::exchangeMain(argc, argv);
     // --backup and --restore run without windows.
     if (const std::optional<int> status = tavrel::backupCommandLineMain(argc, argv))
         return *status;
