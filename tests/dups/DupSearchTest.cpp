@@ -155,55 +155,45 @@ TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
     expectClosed();
 }
 
-TEST_F(DupsTest, CancelOnAPairThenYesUndoesEveryDeletion)
+// Cancel on a pair asks whether to undelete: Yes restores the file (and says
+// so when nothing was deleted), No keeps the deletions; neither shows the report.
+TEST_F(DupsTest, CancelOnAPairOffersToUndelete)
 {
-    for (const bool deleteFirst : {true, false}) {
-        SCOPED_TRACE(deleteFirst);
+    const struct {
+        bool deleteFirst;
+        Ui::Answer undelete;
+    } cases[] = {{true, Ui::Answer::Yes}, {false, Ui::Answer::Yes}, {true, Ui::Answer::No}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.deleteFirst << " " << int(c.undelete));
         writeFile(pairFile());
         shown.clear();
         env.ui.messages.clear();
-        if (deleteFirst)
+        env.ui.modalWindows.clear();
+        if (c.deleteFirst)
             answerPair(&DupRecDisp::YesButton);
         onPair([&](DupRecDisp& w) {
-            env.ui.answer(Ui::Answer::Yes);
-            if (!deleteFirst)
+            env.ui.answer(c.undelete);
+            if (!c.deleteFirst)
                 env.ui.answer(Ui::Answer::Ok); // "No Records Were Deleted."
             click(w.CancelButton);
         });
         search(DupMatch::Name, true);
 
-        EXPECT_EQ(shown.size(), deleteFirst ? 2u : 1u);
-        EXPECT_EQ(file(), before);
-        ASSERT_EQ(env.ui.messages.size(), deleteFirst ? 1u : 2u);
+        EXPECT_EQ(shown.size(), c.deleteFirst ? 2u : 1u);
+        EXPECT_EQ(file(), c.undelete == Ui::Answer::Yes ? before : withDeleted(before, {2}));
+        ASSERT_EQ(env.ui.messages.size(), c.deleteFirst ? 1u : 2u);
         EXPECT_EQ(env.ui.messages[0].text,
                   QStringLiteral("Do You Want To Undelete The Records Just Deleted?"));
         EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
         EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
-        if (!deleteFirst) {
+        if (!c.deleteFirst) {
             EXPECT_EQ(env.ui.last().text, QStringLiteral("No Records Were Deleted."));
             EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
         }
-        EXPECT_FALSE(env.ui.modalWindows.contains(QStringLiteral("DupDelCompl")));
+        EXPECT_EQ(env.ui.modalWindows,
+                  QStringList(qsizetype(shown.size()), QStringLiteral("DupRecDisp")));
         expectClosed();
     }
-}
-
-TEST_F(DupsTest, CancelOnAPairThenNoKeepsTheDeletionsWithoutAReport)
-{
-    writeFile(pairFile());
-    answerPair(&DupRecDisp::YesButton);
-    onPair([&](DupRecDisp& w) {
-        env.ui.answer(Ui::Answer::No);
-        click(w.CancelButton);
-    });
-    search(DupMatch::Name, true);
-
-    EXPECT_EQ(shown.size(), 2u);
-    EXPECT_EQ(file(), withDeleted(before, {2}));
-    EXPECT_EQ(env.ui.messages.size(), 1u); // the undelete question only
-    EXPECT_EQ(env.ui.modalWindows,
-              (QStringList{QStringLiteral("DupRecDisp"), QStringLiteral("DupRecDisp")}));
-    expectClosed();
 }
 
 TEST_F(DupsTest, CancelOnTheProgressWindowIsSeenAtTheYieldAndOffersToUndelete)
