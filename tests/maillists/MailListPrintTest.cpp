@@ -127,51 +127,43 @@ TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
     EXPECT_EQ(env.printer.documents, 1);
 }
 
-TEST_F(MailListPrintTest, CancelTakesEffectAtThePageBreak)
+// Cancel on the please-wait window, or closing it, stops the print at the next
+// page break; the form refuses to close meanwhile and stays usable.
+TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
 {
-    MailForm* w = openBigList(QStringLiteral("1-200"));
-    ASSERT_TRUE(w);
-    // Pressed as soon as the window system gets a chance, which is the first page break.
-    QTimer::singleShot(0, [] {
-        QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
-        ASSERT_TRUE(wait);
-        click(control<QPushButton>(wait, QStringLiteral("CancelButton")));
-    });
-    click(w->MailCmd6);
-    settle();
-    EXPECT_EQ(memberLines().size(), 53u);
-    EXPECT_TRUE(p.StopRequested);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Print Cancelled At Your Request. Throw Away Any Pages That Print."));
-    for (const auto& m : env.ui.messages)
-        EXPECT_NE(m.text, QStringLiteral("Mailing List Printed."));
-    const QStringList& log = env.printer.log;
-    ASSERT_GE(log.size(), 2);
-    EXPECT_EQ(log.mid(log.size() - 2),
-              (QStringList{QStringLiteral("killDoc"), QStringLiteral("endDoc")}));
-    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
-    EXPECT_TRUE(findWindow(QStringLiteral("MailForm")));
-}
-
-TEST_F(MailListPrintTest, ClosingThePleaseWaitWindowStopsToo)
-{
-    MailForm* w = openBigList(QStringLiteral("1-60"));
-    ASSERT_TRUE(w);
-    bool formStayed = false;
-    QTimer::singleShot(0, [&] {
-        w->close(); // refused while printing
-        formStayed = w->isVisible();
-        QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
-        ASSERT_TRUE(wait);
-        wait->close();
-    });
-    click(w->MailCmd6);
-    settle();
-    EXPECT_TRUE(formStayed);
-    EXPECT_EQ(memberLines().size(), 53u);
-    EXPECT_EQ(env.printer.abandoned, 1);
-    EXPECT_TRUE(w->isEnabled());
-    EXPECT_TRUE(findWindow(QStringLiteral("MailForm")));
+    for (bool byCancel : {true, false}) {
+        SCOPED_TRACE(byCancel ? "Cancel" : "close");
+        env.printer = RecordingPrinter();
+        env.ui.messages.clear();
+        MailForm* w = openBigList(QStringLiteral("1-200"));
+        ASSERT_TRUE(w);
+        bool formStayed = false;
+        // Done as soon as the window system gets a chance, which is the first page break.
+        QTimer::singleShot(0, [&] {
+            w->close();
+            formStayed = w->isVisible();
+            QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
+            ASSERT_TRUE(wait);
+            if (byCancel)
+                click(control<QPushButton>(wait, QStringLiteral("CancelButton")));
+            else
+                wait->close();
+        });
+        click(w->MailCmd6);
+        settle();
+        EXPECT_TRUE(formStayed);
+        EXPECT_EQ(memberLines().size(), 53u);
+        EXPECT_TRUE(p.StopRequested);
+        EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Print Cancelled At Your Request. "
+                                                             "Throw Away Any Pages That Print.")});
+        EXPECT_EQ(env.printer.abandoned, 1);
+        EXPECT_EQ(env.printer.log.mid(env.printer.log.size() - 2),
+                  (QStringList{QStringLiteral("killDoc"), QStringLiteral("endDoc")}));
+        EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
+        EXPECT_TRUE(w->isEnabled());
+        EXPECT_EQ(findWindow(QStringLiteral("MailForm")), w);
+        closeAllWindows();
+    }
 }
 
 TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
