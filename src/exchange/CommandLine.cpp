@@ -152,7 +152,7 @@ bool isExchangeCommandLine(int argc, char** argv)
     return false;
 }
 
-int exchangeMain(int argc, char** argv)
+int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
 {
     // No window opens; the offscreen platform lets the run go on a machine without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -183,6 +183,8 @@ int exchangeMain(int argc, char** argv)
             return 1;
         }
         OpenNAFile(program);
+        if (prepare)
+            prepare(program);
         return runExchangeCommand(program, args, out);
     } catch (const EndOfRun&) {
         return 1;

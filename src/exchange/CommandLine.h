@@ -15,7 +15,9 @@ bool isExchangeCommandLine(int argc, char** argv);
 // Runs `tavrel --export FORMAT FILE [--list ID]` or `tavrel --import FILE
 // [--dry-run]` without windows, reporting on standard output; returns the
 // exit status (0 done, 1 failed, 2 wrong arguments).
-int exchangeMain(int argc, char** argv);
+// `prepare` runs on the program once its N&A file is open (main points it at
+// the automatic backup copy).
+int exchangeMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);
 
 // The same over a program whose N&A file is open: the arguments as above.
 int runExchangeCommand(Program& p, const QStringList& arguments, QTextStream& out);

@@ -425,11 +425,17 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
     }
     result.notImported = int(leftOut.size());
 
-    if (!writes.isEmpty() && options.beforeFirstWrite && !options.beforeFirstWrite()) {
-        result.cancelled = true;
-        result.notImported = int(plan.records.size());
-        result.message = QStringLiteral("Nothing Was Imported.");
-        return result;
+    // The point just before the first record is written: the caller's last
+    // word, then the program-wide hook (the automatic backup copy).
+    if (!writes.isEmpty()) {
+        if (options.beforeFirstWrite && !options.beforeFirstWrite()) {
+            result.cancelled = true;
+            result.notImported = int(plan.records.size());
+            result.message = QStringLiteral("Nothing Was Imported.");
+            return result;
+        }
+        if (p.BeforeBulkChange)
+            p.BeforeBulkChange(QStringLiteral("import"));
     }
 
     QHash<QString, QList<int>> listMembers;

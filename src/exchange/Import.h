@@ -72,8 +72,9 @@ ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice cho
 void replan(ImportPlan& plan, OverflowChoice choice);
 
 struct ImportOptions {
-    // Runs once, just before the import writes its first record (a backup can
-    // be taken here). Returning false stops the import with nothing written.
+    // Runs once, just before the import writes its first record. Returning
+    // false stops the import with nothing written. After it, the program's
+    // BeforeBulkChange hook runs with "import" (the automatic backup copy).
     std::function<bool()> beforeFirstWrite;
 };
 

@@ -148,9 +148,16 @@ TEST_F(ExchangeTest, NothingIsWrittenWhenTheCallerSaysNoBeforeTheFirstRecord)
     EXPECT_EQ(fileBytes(env.naPath()), before);
     EXPECT_FALSE(QFile::exists(env.dir() + "/" + kImportLogName));
 
+    // Yes: the program-wide hook runs next, still before anything is written.
     options.beforeFirstWrite = [&] { return ++calls > 0; };
+    QStringList hooks;
+    p().BeforeBulkChange = [&](const QString& what) {
+        hooks << what;
+        EXPECT_EQ(fileBytes(env.naPath()), before);
+    };
     EXPECT_EQ(runImport(p(), plan, options).imported, 2);
     EXPECT_EQ(calls, 2);
+    EXPECT_EQ(hooks, QStringList{"import"});
 }
 
 } // namespace
