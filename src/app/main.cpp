@@ -12,13 +12,14 @@
 #include "shell/Startup.h"
 #include "store/Program.h"
 #include "upkeep/BackupCommandLine.h"
+#include "upkeep/BackupCommands.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     if (tavrel::isExchangeCommandLine(argc, argv))
-        return tavrel::exchangeMain(argc, argv);
+        return tavrel::exchangeMain(argc, argv, &tavrel::armAutomaticCopies);
     // --backup and --restore run without windows.
     if (const std::optional<int> status = tavrel::backupCommandLineMain(argc, argv))
         return *status;
