@@ -222,25 +222,21 @@ TEST(OpenNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
         EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
         EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
     }
-    // Permission refused when the file is first probed.
-    {
+    // Permission refused when the file is first probed, and a file the program
+    // may read but not write, which fails when opened for writing.
+    for (bool atProbe : {true, false}) {
+        if (!atProbe && geteuid() == 0)
+            continue;
         TestEnv env;
         writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
-        env.p().naFile.accessHook = [](const QString& path) {
-            throw PlatformError(ErrNo::PermissionDenied, path);
-        };
+        if (atProbe)
+            env.p().naFile.accessHook = [](const QString& path) {
+                throw PlatformError(ErrNo::PermissionDenied, path);
+            };
+        else
+            QFile::setPermissions(env.naPath(), QFileDevice::ReadOwner);
         env.ui.answer(Ui::Answer::Ok);
-        EXPECT_THROW(env.open(), ProgramEnded);
-        EXPECT_EQ(env.ui.texts(),
-                  QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
-    }
-    // A file the program may read but not write fails when opened for writing.
-    if (geteuid() != 0) {
-        TestEnv env;
-        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
-        QFile::setPermissions(env.naPath(), QFileDevice::ReadOwner);
-        env.ui.answer(Ui::Answer::Ok);
-        EXPECT_THROW(env.open(), ProgramEnded);
+        EXPECT_THROW(env.open(), ProgramEnded) << atProbe;
         EXPECT_EQ(env.ui.texts(),
                   QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
     }
