@@ -1,0 +1,14 @@
+#pragma once
+
+#include "exchange/Import.h"
+#include "store/Program.h"
+
+namespace tavrel {
+
+// "Expor&t...": opens ExportForm without blocking.
+void startExport(Program& p);
+// "&Import...": opens ImportForm without blocking; `options` go to the import
+// it runs (beforeFirstWrite is the last word before the first record).
+void startImport(Program& p, const ImportOptions& options = {});
+
+} // namespace tavrel

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "exchange/Export.h"
+#include "store/Program.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tavrel {
+
+// "Export": writes the whole N&A file or one mailing list's members as vCards
+// or CSV to a file the user names.
+class ExportForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit ExportForm(Program& p, QWidget* parent = nullptr);
+
+    QGroupBox* ExpFrm1 = nullptr; // format
+    QRadioButton* ExpOpt1[4] = {};
+    QGroupBox* ExpFrm2 = nullptr; // which records
+    QRadioButton* ExpOpt2[2] = {};
+    QComboBox* ExpCbo3 = nullptr; // the mailing lists
+    QGroupBox* ExpFrm3 = nullptr; // CSV options
+    QComboBox* ExpCbo1 = nullptr; // encoding
+    QComboBox* ExpCbo2 = nullptr; // delimiter
+    QLabel* ExpLbl1 = nullptr;
+    QLineEdit* ExpTxt1 = nullptr;   // the file
+    QPushButton* ExpCmd3 = nullptr; // Browse
+    QPushButton* ExpCmd1 = nullptr; // Export
+    QPushButton* ExpCmd2 = nullptr; // Cancel
+
+    // The options the window's controls stand for.
+    ExportOptions options() const;
+
+    void ExpCmd1_Click();
+    void ExpCmd2_Click();
+    void ExpCmd3_Click();
+
+protected:
+    void reject() override { ExpCmd2_Click(); }
+
+private:
+    void updateEnabled();
+    Program& p_;
+    QStringList listFiles_;
+};
+
+} // namespace tavrel
