@@ -2,6 +2,7 @@
 
 #include "dups/DupsCommand.h"
 #include "envelopes/EnvelopeCommands.h"
+#include "exchange/ExchangeCommands.h"
 #include "maillists/MailListCommands.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordCommands.h"
@@ -129,6 +130,10 @@ void MarkMain::buildMenus()
             QStringLiteral("Ctrl+N"), 0, &MarkMain::EnvelopePrintMenu_Click);
     addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 0,
             &MarkMain::BackupsMenu_Click);
+    addItem(fileMenu_, QStringLiteral("ImportMenu"), QStringLiteral("&Import..."), QString(), 0,
+            &MarkMain::ImportMenu_Click);
+    addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 0,
+            &MarkMain::ExportMenu_Click);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,
             &MarkMain::ExitMenu_Click);
@@ -416,6 +421,16 @@ void MarkMain::EnvelopePrintMenu_Click()
 void MarkMain::BackupsMenu_Click()
 {
     runCommand(&startBackups);
+}
+
+void MarkMain::ImportMenu_Click()
+{
+    runCommand([](Program& p) { startImport(p); });
+}
+
+void MarkMain::ExportMenu_Click()
+{
+    runCommand(&startExport);
 }
 
 void MarkMain::ExitMenu_Click()

@@ -50,6 +50,8 @@ public:
     void PrintMenu_Click();
     void EnvelopePrintMenu_Click();
     void BackupsMenu_Click();
+    void ImportMenu_Click();
+    void ExportMenu_Click();
     void ExitMenu_Click();
     void DisplayMenu_Click();
     void PrefQuickFindMenu_Click();
