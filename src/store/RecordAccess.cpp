@@ -21,18 +21,7 @@ bool inIdRange(int id)
 // Fills the header fields of the current record; the rest keeps what the buffer held.
 void fillHeader(Program& p, const QString& label)
 {
-    const QDateTime now = p.clock.now();
-    NARecord& r = p.CurRec;
-    r.RecStatus = kActive;
-    r.RecId = p.LastRecNo;
-    r.Name = label;
-    r.AddrLine1 = QStringLiteral("Header Record Written ") + headerDate(now);
-    r.AddrLine2 = QStringLiteral("At ") + headerTime(now) + QStringLiteral(" Hours");
-    r.SortKey1 = p.SortPref;
-    r.SortKey2 = p.EstablishedDate;
-    r.PhoneType1 = p.QuickFindField;
-    r.PhoneType2 = p.QuickFindSort;
-    r.PhoneType3 = p.WelcomeOff;
+    fillHeaderFields(p.CurRec, p, p.LastRecNo, label);
 }
 
 QChar firstCharIn(const QString& field, char low, char high, char fallback)
@@ -152,6 +141,21 @@ void loadWorkingValues(Program& p)
 }
 
 } // namespace
+
+void fillHeaderFields(NARecord& r, const Program& p, int lastRecNo, const QString& label)
+{
+    const QDateTime now = p.clock.now();
+    r.RecStatus = kActive;
+    r.RecId = qint16(lastRecNo);
+    r.Name = label;
+    r.AddrLine1 = QStringLiteral("Header Record Written ") + headerDate(now);
+    r.AddrLine2 = QStringLiteral("At ") + headerTime(now) + QStringLiteral(" Hours");
+    r.SortKey1 = p.SortPref;
+    r.SortKey2 = p.EstablishedDate;
+    r.PhoneType1 = p.QuickFindField;
+    r.PhoneType2 = p.QuickFindSort;
+    r.PhoneType3 = p.WelcomeOff;
+}
 
 bool isActive(const NARecord& r, int id)
 {

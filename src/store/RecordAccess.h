@@ -28,6 +28,10 @@ void FindLowestFreeId(Program& p);
 // The report cursor: loads the next record to print; true when nothing is left.
 bool NextReportRecord(Program& p);
 
+// Sets the fields a header record carries: its label, LastRecNo, the time of
+// writing and the preferences; the other fields of `r` stay as they are.
+void fillHeaderFields(NARecord& r, const Program& p, int lastRecNo, const QString& label);
+
 // Active: "CRVN" and RecId equal to the record's own ID.
 bool isActive(const NARecord& r, int id);
 // Reads record id + 1 and tells whether it is active; the record stays in the buffer.

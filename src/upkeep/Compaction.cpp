@@ -1,6 +1,5 @@
 #include "upkeep/Compaction.h"
 
-#include "platform/Clock.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
@@ -44,18 +43,8 @@ bool activeBytes(const QByteArray& bytes, int id)
 // established date, the new LastRecNo, the time of writing, and its own label.
 NARecord compactedHeader(const Program& p, int lastRecNo)
 {
-    const QDateTime now = p.clock.now();
     NARecord r = NARecord::blank();
-    r.RecStatus = kActive;
-    r.RecId = qint16(lastRecNo);
-    r.Name = QStringLiteral("Corvane - TVL For Windows");
-    r.AddrLine1 = QStringLiteral("Header Record Written ") + headerDate(now);
-    r.AddrLine2 = QStringLiteral("At ") + headerTime(now) + QStringLiteral(" Hours");
-    r.SortKey1 = p.SortPref;
-    r.SortKey2 = p.EstablishedDate;
-    r.PhoneType1 = p.QuickFindField;
-    r.PhoneType2 = p.QuickFindSort;
-    r.PhoneType3 = p.WelcomeOff;
+    fillHeaderFields(r, p, lastRecNo, QStringLiteral("Corvane - TVL For Windows"));
     return r;
 }
 
