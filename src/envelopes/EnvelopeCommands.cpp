@@ -7,11 +7,7 @@ namespace tavrel {
 
 void showEnvelopeDialog(Program& p)
 {
-    auto* w = new EnvelopePrint(p);
-    loadWindow(w);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    showInFront(new EnvelopePrint(p), true);
 }
 
 } // namespace tavrel

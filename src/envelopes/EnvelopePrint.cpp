@@ -117,9 +117,7 @@ void setShown(std::initializer_list<QWidget*> widgets, bool on)
 // Shows a small window without blocking, painted before the work starts.
 template <typename W> W* showNow(Program& p, W* w)
 {
-    loadWindow(w);
-    w->show();
-    w->raise();
+    showInFront(w);
     p.ui.processEvents();
     return w;
 }
@@ -137,12 +135,8 @@ public:
     void closePleaseWait() override { unloadWindow(wait_); }
     void showProgress() override
     {
-        auto* w = new EnvProgress([this] { EnvCancelRequested = true; });
-        loadWindow(w);
-        w->show();
-        w->raise();
-        w->activateWindow();
-        progress_ = w;
+        progress_ = new EnvProgress([this] { EnvCancelRequested = true; });
+        showInFront(progress_, true);
     }
     void showPrepared(int count) override
     {

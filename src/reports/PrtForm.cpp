@@ -101,22 +101,15 @@ public:
 
     void showPreparing() override
     {
-        auto* w = new CancelForm;
-        loadWindow(w);
-        w->show();
-        w->raise();
-        preparing_ = w;
+        preparing_ = new CancelForm;
+        showInFront(preparing_);
         p_.ui.processEvents(); // paint it before the records are collected
     }
     void closePreparing() override { unloadWindow(preparing_); }
     void showProgress() override
     {
-        auto* w = new StopPrintForm(p_);
-        loadWindow(w);
-        w->show();
-        w->raise();
-        w->activateWindow();
-        progress_ = w;
+        progress_ = new StopPrintForm(p_);
+        showInFront(progress_, true);
     }
     void showLastPageCompleted(int pageNo) override
     {

@@ -44,6 +44,15 @@ bool isLoaded(const QWidget* window)
     return window->isVisible() || window->property(kHidden).toBool();
 }
 
+void showInFront(QWidget* window, bool activate)
+{
+    loadWindow(window);
+    window->show();
+    window->raise();
+    if (activate)
+        window->activateWindow();
+}
+
 QList<QWidget*> loadedWindows()
 {
     QList<QWidget*> out;

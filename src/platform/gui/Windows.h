@@ -17,6 +17,9 @@ void loadWindow(QWidget* window);
 void loadHidden(QWidget* window);
 // Unloads: hides the window at once and deletes it when control returns to the event loop.
 void unloadWindow(QWidget* window);
+// Loads and shows a window that does not block, in front of the others;
+// `activate` gives it the keyboard as well.
+void showInFront(QWidget* window, bool activate = false);
 bool isLoaded(const QWidget* window);
 // Every loaded top-level window (modal dialogs shown on the screen count too).
 QList<QWidget*> loadedWindows();
