@@ -107,6 +107,8 @@ ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 
 void ExportForm::updateEnabled()
 {
+    if (!ExpFrm3 || !ExpCbo3) // still being built
+        return;
     ExpFrm3->setEnabled(ExpOpt1[2]->isChecked() || ExpOpt1[3]->isChecked());
     ExpCbo3->setEnabled(ExpOpt2[1]->isChecked());
 }

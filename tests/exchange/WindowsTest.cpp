@@ -1,0 +1,142 @@
+#include "platform/gui/Windows.h"
+#include "ExchangeFixture.h"
+#include "exchange/CsvMapForm.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/ExportForm.h"
+#include "exchange/ImportForm.h"
+#include "maillists/MailListFile.h"
+#include "support/Gui.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+namespace tavrel::test {
+namespace {
+
+class ExchangeWindows : public ExchangeTest {
+protected:
+    void SetUp() override { env.ui.setAutoOk(true); }
+    void TearDown() override { closeAllWindows(); }
+    ImportForm* openImport(const QByteArray& bytes, const QString& name = "in.vcf")
+    {
+        writeBytes(env.dir() + "/" + name, bytes);
+        startImport(p());
+        auto* form = windowOf<ImportForm>("ImportForm");
+        type(form->ImpTxt1, name);
+        click(form->ImpCmd4);
+        return form;
+    }
+};
+
+TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
+{
+    env.openFile(people(1, 3));
+    clearMailListFlags(p());
+    setMember(p(), 2, true);
+    WriteMailList(p(), "tvlmail.ab", "Team");
+    startExport(p());
+    auto* form = windowOf<ExportForm>("ExportForm");
+    EXPECT_FALSE(form->ExpFrm3->isEnabled()); // CSV options only for CSV
+    click(form->ExpCmd1);
+    EXPECT_EQ(env.ui.messages.back().text, "Please Enter The Name Of The File To Export To.");
+    click(form->ExpOpt1[2]);
+    EXPECT_TRUE(form->ExpFrm3->isEnabled());
+    form->ExpCbo2->setCurrentIndex(1);
+    click(form->ExpOpt2[1]);
+    type(form->ExpTxt1, "team.csv");
+    click(form->ExpCmd1);
+    EXPECT_EQ(env.ui.messages.back().text, "1 Records Exported To team.csv.");
+    const QByteArray csv = fileBytes(env.dir() + "/team.csv");
+    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFName;Address 1;"));
+    EXPECT_TRUE(csv.contains("\r\nPerson 2;"));
+    EXPECT_FALSE(isLoaded(form));
+
+    // An existing file is replaced only when the user says so.
+    startExport(p());
+    form = windowOf<ExportForm>("ExportForm");
+    type(form->ExpTxt1, "team.csv");
+    env.ui.answer(Ui::Answer::No);
+    click(form->ExpCmd1);
+    EXPECT_EQ(fileBytes(env.dir() + "/team.csv"), csv);
+    EXPECT_TRUE(isLoaded(form));
+}
+
+TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)
+{
+    const QByteArray before = env.openFile(people(1, 1));
+    QStringList lines;
+    lines << "BEGIN:VCARD"
+          << "FN:Person 1"
+          << "END:VCARD";
+    lines << "BEGIN:VCARD"
+          << "FN:Łucja"
+          << "END:VCARD";
+    lines << "BEGIN:VCARD"
+          << "FN:Six Phones";
+    for (int i = 1; i <= 6; ++i)
+        lines << QString("TEL:%1").arg(i);
+    lines << "END:VCARD";
+    ImportForm* form = openImport(crlf(lines));
+    ASSERT_EQ(form->ImpLst1->topLevelItemCount(), 3);
+    EXPECT_EQ(form->ImpLbl2->text(), "in.vcf (vCard): 3 Entries, 3 Need A Look, 2 To Import.");
+    EXPECT_EQ(form->ImpLst1->topLevelItem(0)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(form->ImpLst1->topLevelItem(1)->text(1), "Characters replaced");
+    form->ImpLst1->setCurrentItem(form->ImpLst1->topLevelItem(2));
+    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Telephone 6 moved to Comments: “6”");
+    click(form->ImpOpt1[2]); // skip what does not fit
+    EXPECT_EQ(form->ImpLst1->topLevelItem(2)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Telephone 6 left out: “6”");
+    form->ImpLst1->topLevelItem(0)->setCheckState(0, Qt::Checked); // add the lookalike anyway
+    EXPECT_EQ(fileBytes(env.naPath()), before);                    // nothing written yet
+
+    env.ui.answer(Ui::Answer::No);
+    click(form->ImpCmd1);
+    EXPECT_EQ(env.ui.messages.back().text, "Import 2 Records Into The N&A File?");
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    env.ui.answer(Ui::Answer::Yes);
+    click(form->ImpCmd1);
+    EXPECT_EQ(env.ui.messages.back().text, "2 Records Imported, 1 Not Imported.\n\nThe Import Log "
+                                           "Is tvlimport.log Beside The N&A File.");
+    EXPECT_EQ(field(stored(2).Name), "Person 1");
+    EXPECT_EQ(field(stored(3).Name), "Lucja");
+    EXPECT_FALSE(isLoaded(form));
+}
+
+TEST_F(ExchangeWindows, UnknownColumnsAreMappedAndTheMappingSaved)
+{
+    env.openFile({});
+    const QByteArray csv = crlf({"Nom;Courriel", "Dupont;d@example.fr"});
+    env.ui.onModal([](QDialog& d) {
+        auto& map = static_cast<CsvMapForm&>(d);
+        EXPECT_EQ(map.MapCbo1.size(), 2);
+        click(map.MapCmd1); // nothing mapped to a name yet: refused
+        map.MapCbo1[0]->setCurrentText("Name");
+        map.MapCbo1[1]->setCurrentText("E-mail");
+        click(map.MapCmd1);
+    });
+    ImportForm* form = openImport(csv, "carnet.csv");
+    EXPECT_EQ(env.ui.messages.back().text,
+              "Please Choose A Column For Name, First Name, Last Name, "
+              "Display Name Or Company.");
+    ASSERT_EQ(form->plan().records.size(), 1);
+    EXPECT_EQ(form->plan().records.at(0).entry.emails, QStringList{"d@example.fr"});
+    // The next time the same columns come, the saved mapping is used at once.
+    EXPECT_FALSE(readImportFile(p(), env.dir() + "/carnet.csv").needsMapping);
+}
+
+TEST_F(ExchangeWindows, UnreadableFileIsNamed)
+{
+    env.openFile({});
+    ImportForm* form = openImport(QByteArray(), "empty.vcf");
+    EXPECT_EQ(env.ui.messages.back().text, "empty.vcf: The file is empty.\nNothing Was Imported.");
+    EXPECT_FALSE(form->ImpCmd1->isEnabled());
+}
+
+} // namespace
+} // namespace tavrel::test
