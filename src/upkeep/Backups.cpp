@@ -73,6 +73,18 @@ bool ownFileName(const QString& name)
             Files::isPlainName(name));
 }
 
+// The files in a copy's folder that the program writes there.
+QStringList ownFilesIn(const QString& dir)
+{
+    QStringList own;
+    const QStringList inside = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& f : inside) {
+        if (ownFileName(f) && f != kManifestName)
+            own << f;
+    }
+    return own;
+}
+
 // The N&A file and the mailing lists as they are now, N&A file first.
 struct Snapshot {
     QStringList names;
@@ -496,15 +508,8 @@ void Backups::clearLeftovers()
             n.mid(n.startsWith(kPartPrefix) ? kPartPrefix.size() : kGonePrefix.size());
         if (!namePattern().match(inner).hasMatch())
             continue;
-        QStringList own;
-        const QStringList inside =
-            QDir(folder_ + QLatin1Char('/') + n).entryList(QDir::Files | QDir::Hidden);
-        for (const QString& f : inside) {
-            if (ownFileName(f) && f != kManifestName)
-                own << f;
-        }
         try {
-            removeCopy(n, own);
+            removeCopy(n, ownFilesIn(folder_ + QLatin1Char('/') + n));
         } catch (const PlatformError&) {
             // Tried again with the next copy.
         }
@@ -535,13 +540,10 @@ BackupCopy Backups::take(BackupTrigger trigger)
     const QString part = folder_ + QLatin1Char('/') + kPartPrefix + c.name;
     const QString final = folder_ + QLatin1Char('/') + c.name;
     bool placed = false;
-    QStringList written;
     try {
         io_.makeFolder(part);
-        for (int i = 0; i < s.names.size(); ++i) {
+        for (int i = 0; i < s.names.size(); ++i)
             io_.writeFile(part + QLatin1Char('/') + s.names[i], s.data[i]);
-            written << s.names[i];
-        }
         io_.writeFile(part + QLatin1Char('/') + kManifestName, manifestOf(c.when, trigger, s));
         io_.syncFolder(part);
         io_.renameNew(part, final);
@@ -549,10 +551,12 @@ BackupCopy Backups::take(BackupTrigger trigger)
         io_.syncFolder(folder_);
     } catch (const PlatformError&) {
         try {
+            // A write that failed half way leaves its file too: everything the
+            // copy wrote goes, and nothing else.
             if (placed)
-                removeCopy(c.name, written);
+                removeCopy(c.name, ownFilesIn(final));
             else if (QFileInfo(part).isDir())
-                removeCopy(kPartPrefix + c.name, written);
+                removeCopy(kPartPrefix + c.name, ownFilesIn(part));
         } catch (const PlatformError&) {
             // Left for the next copy to clear; it is never listed as a copy.
         }

@@ -47,7 +47,6 @@ void startCompact(Program& p)
 
 bool runCompaction(Program& p)
 {
-    takeAutomaticCopy(p, BackupTrigger::Compaction);
     WaitCursor cursor(p);
     const qint64 length = p.naFile.size();
     const std::optional<qint64> free = freeDiskBytes(p);
@@ -67,6 +66,11 @@ bool runCompaction(Program& p)
                         Ui::Buttons::Ok);
         return false;
     }
+
+    // The copy before the file is rewritten; a failure is told with the normal cursor.
+    cursor.release();
+    takeAutomaticCopy(p, BackupTrigger::Compaction);
+    p.ui.setWaitCursor(true);
 
     CompactingMsg* wait = showPleaseWait<CompactingMsg>();
     CompactionResult result;

@@ -33,6 +33,9 @@ const std::vector<Item> kFileItems = {
     {"NAFileMenu", "&N&&A File", "", 110},
     {"PrintMenu", "&Print", "Ctrl+P", 55},
     {"EnvelopePrintMenu", "E&nvelope Print", "Ctrl+N", 0},
+    {"BackupsMenu", "&Backups...", "", 0},
+    {"ImportMenu", "&Import...", "", 0},
+    {"ExportMenu", "Expor&t...", "", 0},
     {"dashes", "", "", 0},
     {"ExitMenu", "E&xit", "", 0},
 };
@@ -44,6 +47,7 @@ const std::vector<Item> kPrefItems = {
     {"DisplayMenu", "N&&A Displa&y", "Ctrl+Y", 0},
     {"PrefQuickFindMenu", "Q&uickFind", "Ctrl+U", 0},
     {"PrefMenuShowBoxes", " Show Dialog Boxes", "", 0},
+    {"PrefBackupsMenu", "&Backups...", "", 0},
 };
 const std::vector<Item> kHelpItems = {
     {"ContentsMenu", "&Contents ...", "", 0},

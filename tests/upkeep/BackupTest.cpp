@@ -1,0 +1,514 @@
+// Backup copies: what each trigger takes, rotation, restore and its undo, and
+// failures at every step.
+#include "dups/DupSearch.h"
+#include "platform/Errors.h"
+#include "shell/BackupPref.h"
+#include "shell/MarkMain.h"
+#include "shell/Startup.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+#include "upkeep/BackupCommandLine.h"
+#include "upkeep/BackupCommands.h"
+#include "upkeep/BackupForm.h"
+#include "upkeep/Backups.h"
+#include "upkeep/UpkeepCommands.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+#include <map>
+
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace tavrel::test {
+
+namespace {
+
+using State = std::map<QString, QByteArray>;
+
+// The file steps, failing at the n-th call of any of them (0: never) the way
+// a disk does: a failing write leaves half its bytes behind.
+class FaultyIo : public BackupIo {
+public:
+    int failAt = 0;
+    int errorNumber = ErrNo::DeviceIo;
+    int calls = 0;
+    bool quick = false;
+    std::optional<qint64> free;
+
+    void makeFolder(const QString& p) override { due(), BackupIo::makeFolder(p); }
+    QByteArray readFile(const QString& p) override { return due(), BackupIo::readFile(p); }
+    void writeFile(const QString& p, const QByteArray& b) override
+    {
+        if (quick) {
+            writeBytes(p, b); // no flush: for runs of hundreds of copies
+            return;
+        }
+        if (++calls == failAt) {
+            BackupIo::writeFile(p, b.left(b.size() / 2));
+            throw PlatformError(errorNumber);
+        }
+        BackupIo::writeFile(p, b);
+    }
+    void syncFolder(const QString& p) override
+    {
+        if (!quick)
+            due(), BackupIo::syncFolder(p);
+    }
+    void renameNew(const QString& a, const QString& b) override
+    {
+        due(), BackupIo::renameNew(a, b);
+    }
+    void renameOver(const QString& a, const QString& b) override
+    {
+        due(), BackupIo::renameOver(a, b);
+    }
+    void removeFile(const QString& p) override { due(), BackupIo::removeFile(p); }
+    void removeFolder(const QString& p) override { due(), BackupIo::removeFolder(p); }
+    std::optional<qint64> freeBytes(const QString& p) override
+    {
+        return free ? free : BackupIo::freeBytes(p);
+    }
+
+private:
+    void due()
+    {
+        if (++calls == failAt)
+            throw PlatformError(errorNumber);
+    }
+};
+
+class NoView : public DupSearchView {
+public:
+    void showPair(int, const NARecord&, int, const NARecord&) override {}
+    void letEventsRun() override {}
+    void showDeletedReport() override {}
+};
+
+} // namespace
+
+class BackupTest : public ::testing::Test {
+protected:
+    BackupTest()
+    {
+        env.ui.setAutoOk(true);
+        env.openFile(people(1, 6));
+        writeList(QStringLiteral("abc"), '1');
+        writeList(QStringLiteral("Q7"), '0');
+    }
+    void TearDown() override { closeAllWindows(); }
+
+    void writeList(const QString& id, char flag)
+    {
+        writeBytes(env.dir() + QStringLiteral("/tvlmail.") + id,
+                   QByteArray("Title ") + id.toLatin1() + QByteArray(34 - id.size(), ' ') +
+                       QByteArray(6, ' ') + QByteArray(1700, flag) + "\r\n");
+    }
+    // The N&A file and the mailing lists as they lie in the directory.
+    State state() const
+    {
+        State s;
+        for (const QString& n :
+             QDir(env.dir()).entryList({QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.*")},
+                                       QDir::Files | QDir::Hidden))
+            s[n] = fileBytes(env.dir() + QLatin1Char('/') + n);
+        return s;
+    }
+    // Every entry under the backup folder, with the bytes of each file.
+    State tree() const
+    {
+        State s;
+        QDir root(folder());
+        for (const QString& d :
+             root.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            s[d] = QByteArray();
+            for (const QString& f : QDir(root.filePath(d)).entryList(QDir::Files | QDir::Hidden))
+                s[d + QLatin1Char('/') + f] = fileBytes(root.filePath(d) + QLatin1Char('/') + f);
+        }
+        return s;
+    }
+    QString folder() const { return env.dir() + QStringLiteral("/backups"); }
+    Backups backups() { return Backups(*env.files, env.clock, io, folder()); }
+    QStringList names()
+    {
+        QStringList out;
+        for (const BackupCopy& c : backups().list())
+            out << c.name;
+        return out;
+    }
+    // The program reads the file as it lies on disk, with matching working values.
+    void expectProgramUses(const QByteArray& bytes)
+    {
+        ASSERT_TRUE(p.naFile.isOpen());
+        EXPECT_EQ(p.naFile.readBlock(1, int(bytes.size() / NARecord::Size)), bytes);
+        EXPECT_EQ(p.LastRecNo, NARecord::fromBytes(bytes.left(NARecord::Size)).RecId);
+    }
+    void changeEverything()
+    {
+        p.CurRec = makeRecord(3, QStringLiteral("Changed Person"));
+        Put_NA_Rec(p, 4);
+        p.CurRec = makeRecord(9, QStringLiteral("New Person"));
+        Put_NA_Rec(p, 10);
+        noteStoredId(p, 9);
+        QFile::remove(env.dir() + QStringLiteral("/tvlmail.abc"));
+        writeList(QStringLiteral("Q7"), '1');
+        writeList(QStringLiteral("new"), '1');
+    }
+
+    TestEnv env;
+    Program& p = env.p();
+    FaultyIo io;
+};
+
+TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitchedOff)
+{
+    const State s = state();
+    takeAutomaticCopy(p, BackupTrigger::Daily, io);
+    takeAutomaticCopy(p, BackupTrigger::Daily, io); // same day: nothing more
+    env.clock.t = env.clock.t.addSecs(60);
+    armAutomaticCopies(p);
+    p.BeforeBulkChange(QStringLiteral("import"));
+    env.clock.t = env.clock.t.addDays(1);
+    takeAutomaticCopy(p, BackupTrigger::Daily, io);
+    EXPECT_EQ(names(), QStringList({QStringLiteral("tvl-20260315-090607-daily"),
+                                    QStringLiteral("tvl-20260314-090607-import"),
+                                    QStringLiteral("tvl-20260314-090507-daily")}));
+    const BackupCopy c = *backups().find(QStringLiteral("tvl-20260314-090507-daily"));
+    EXPECT_EQ(c.active, 6);
+    EXPECT_EQ(c.trigger, BackupTrigger::Daily);
+    EXPECT_FALSE(c.damaged());
+    EXPECT_EQ(c.files, QStringList({QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.abc"),
+                                    QStringLiteral("tvlmail.Q7")}));
+    for (const auto& [name, bytes] : s)
+        EXPECT_EQ(fileBytes(folder() + QStringLiteral("/") + c.name + QLatin1Char('/') + name),
+                  bytes);
+    EXPECT_TRUE(QFileInfo(folder() + QStringLiteral("/") + c.name + QStringLiteral("/manifest.txt"))
+                    .isFile());
+
+    // A compaction copies the file as it was before it.
+    const QByteArray beforeCompaction = fileBytes(env.naPath());
+    p.CurRec = deletedRecord(2, QStringLiteral("Person 2"));
+    Put_NA_Rec(p, 3);
+    const QByteArray withDeletion = fileBytes(env.naPath());
+    ASSERT_TRUE(runCompaction(p));
+    EXPECT_NE(fileBytes(env.naPath()), withDeletion);
+    EXPECT_EQ(names().first(), QStringLiteral("tvl-20260315-090607-1-compact"));
+    EXPECT_EQ(fileBytes(folder() + QStringLiteral("/tvl-20260315-090607-1-compact/n&a.mrk")),
+              withDeletion);
+    EXPECT_EQ(backups().list().first().active, 5);
+
+    // The duplicate search copies before its first deletion only.
+    env.openFile({{1, makeRecord(1, QStringLiteral("Twin"))},
+                  {2, makeRecord(2, QStringLiteral("Twin"))},
+                  {3, makeRecord(3, QStringLiteral("Twin"))}});
+    const QByteArray twins = fileBytes(env.naPath());
+    env.clock.t = env.clock.t.addSecs(1);
+    DupSearchState st;
+    NoView view;
+    runDupSearch(p, DupMatch::Name, st, view);
+    EXPECT_EQ(st.DeletedCount, 2);
+    EXPECT_EQ(names().first(), QStringLiteral("tvl-20260315-090608-dups"));
+    EXPECT_EQ(names().size(), 5);
+    EXPECT_EQ(fileBytes(folder() + QStringLiteral("/tvl-20260315-090608-dups/n&a.mrk")), twins);
+
+    // Switched off, no trigger takes a copy.
+    saveBackupSettings(*env.files, BackupSettings{QString(), false});
+    env.clock.t = env.clock.t.addDays(1);
+    takeAutomaticCopy(p, BackupTrigger::Daily, io);
+    p.BeforeBulkChange(QStringLiteral("dups"));
+    EXPECT_EQ(names().size(), 5);
+    EXPECT_TRUE(env.ui.messages.size() == 1); // the compaction report only
+}
+
+TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTriggers)
+{
+    p.naFile.close();
+    StartupEnvironment e;
+    e.screenWidthTwips = 1024 * 15;
+    e.screenHeightTwips = 768 * 15;
+    const std::unique_ptr<MarkMain> main = startUp(p, e);
+    EXPECT_EQ(names(), QStringList{QStringLiteral("tvl-20260314-090512-daily")});
+    ASSERT_TRUE(p.BeforeBulkChange);
+    p.BeforeBulkChange(QStringLiteral("dups"));
+    EXPECT_EQ(names().size(), 2);
+}
+
+TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYear)
+{
+    // Things the program did not make, some looking like its own.
+    QDir().mkpath(folder() + QStringLiteral("/holiday photos"));
+    QDir().mkpath(folder() + QStringLiteral("/tvl-20250101-000000-daily")); // no manifest
+    writeBytes(folder() + QStringLiteral("/notes.txt"), "mine");
+    const State foreign = tree();
+    io.quick = true;
+
+    const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
+    for (int day = 0; day < 400; ++day) {
+        // Some days see no start at all, some a compaction and a duplicate search too.
+        if (day % 7 == 3)
+            continue;
+        env.clock.t = start.addDays(day);
+        Backups b = backups();
+        b.take(BackupTrigger::Daily);
+        if (day % 5 == 0) {
+            env.clock.t = env.clock.t.addSecs(3600);
+            b.take(BackupTrigger::Compaction);
+            b.take(BackupTrigger::DupSearch); // the same second: a sequence number keeps them apart
+        }
+        const QList<BackupCopy> copies = b.list();
+        ASSERT_LE(copies.size(), 10 + 14 + 12) << day;
+        // Every day with a copy among the latest 14 such days keeps one.
+        QSet<QDate> days;
+        QSet<int> months;
+        for (const BackupCopy& c : copies) {
+            days.insert(c.when.date());
+            months.insert(c.when.date().year() * 12 + c.when.date().month());
+        }
+        int daysSeen = 0;
+        for (int back = 0; back <= day && daysSeen < 14; ++back) {
+            if ((day - back) % 7 == 3)
+                continue;
+            ++daysSeen;
+            ASSERT_TRUE(days.contains(start.date().addDays(day - back))) << day << " " << back;
+        }
+        const QDate today = start.date().addDays(day);
+        for (int m = 0; m < 12; ++m) {
+            const QDate d = today.addMonths(-m);
+            if (d >= start.date()) {
+                ASSERT_TRUE(months.contains(d.year() * 12 + d.month())) << day << " " << m;
+            }
+        }
+    }
+    const QList<BackupCopy> copies = backups().list();
+    // The ten newest span nine days (two of day 390's three copies); five more
+    // days make fourteen; ten more months (March to December 2026) make twelve
+    // with January and February 2027, whose newest copies are kept already.
+    EXPECT_EQ(copies[0].when.date(), start.date().addDays(399));
+    EXPECT_EQ(copies.size(), 10 + 5 + 10);
+    EXPECT_EQ(copies.last().when.date(), QDate(2026, 3, 31));
+    for (const auto& [name, bytes] : foreign)
+        EXPECT_EQ(tree().at(name), bytes) << name.toStdString();
+}
+
+TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
+{
+    const State first = state();
+    const BackupCopy c = backups().take(BackupTrigger::Manual);
+    changeEverything();
+    const State second = state();
+    ASSERT_NE(first, second);
+    env.clock.t = env.clock.t.addSecs(5);
+
+    BackupForm* form = nullptr;
+    startBackups(p);
+    form = windowOf<BackupForm>(QStringLiteral("BackupForm"));
+    form->io = &io;
+    form->refresh();
+    ASSERT_EQ(form->BackupLst1->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = form->BackupLst1->topLevelItem(0);
+    EXPECT_EQ(row->text(0) + row->text(1) + row->text(2) + row->text(3) + row->text(4),
+              QStringLiteral("03-14-202609:05:076On RequestWhole"));
+    form->BackupLst1->setCurrentItem(form->BackupLst1->topLevelItem(0));
+    env.ui.answer(Ui::Answer::Yes);
+    click(form->BackupCmd1);
+    EXPECT_EQ(env.ui.messages[0].text,
+              QStringLiteral("Restore The Copy Of 03-14-2026 At 09:05:07 (On Request, 6 Active "
+                             "Records)?\n\nIt Replaces The N&A File And All Mailing Lists.  A Copy "
+                             "Of Them As They Are Now Is Taken First, So The Restore Can Be "
+                             "Undone."));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Copy Of 03-14-2026 At 09:05:07 Has Been Restored.\n\nThe N&A "
+                             "File And The Mailing Lists As They Were Are Kept In The Copy Of "
+                             "03-14-2026 At 09:05:12 (Before Restore)."));
+    EXPECT_EQ(state(), first);
+    expectProgramUses(first.at(QStringLiteral("n&a.mrk")));
+    EXPECT_EQ(p.LowestFreeId, 7);
+    ASSERT_EQ(form->BackupLst1->topLevelItemCount(), 2);
+
+    // Undo: the copy taken before the restore brings the changes back.
+    Backups b = backups();
+    ASSERT_TRUE(restoreIntoProgram(p, b, names().first()));
+    EXPECT_EQ(state(), second);
+    expectProgramUses(second.at(QStringLiteral("n&a.mrk")));
+    EXPECT_EQ(p.LastRecNo, 10);
+    EXPECT_EQ(c.name, names().last());
+}
+
+TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAsTheyWere)
+{
+    backups().take(BackupTrigger::Manual);
+    changeEverything();
+    const State live = state();
+    const State before = tree();
+    int steps = 0;
+    for (int n = 1;; ++n) {
+        env.clock.t = env.clock.t.addSecs(1);
+        io.calls = 0;
+        io.failAt = n;
+        io.errorNumber = n % 2 ? ErrNo::DiskFull : ErrNo::DeviceIo;
+        try {
+            backups().take(BackupTrigger::Manual);
+        } catch (const PlatformError& e) {
+            EXPECT_EQ(e.number(), io.errorNumber);
+            EXPECT_EQ(tree(), before) << "step " << n;
+            EXPECT_EQ(state(), live);
+            continue;
+        }
+        steps = n - 1;
+        break;
+    }
+    EXPECT_GE(steps, 9); // 3 reads, 2 folders, 4 writes, 2 syncs, a rename
+    expectProgramUses(live.at(QStringLiteral("n&a.mrk")));
+    EXPECT_EQ(names().size(), 2);
+    EXPECT_FALSE(backups().list().first().damaged());
+
+    // Reported, and the work goes on.
+    io.failAt = 0;
+    io.free = 1000;
+    env.clock.t = env.clock.t.addDays(1);
+    takeAutomaticCopy(p, BackupTrigger::Daily, io);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Backup Copy (First Start Of The Day) Could Not Be Made: Error 61 "
+                             "In The Folder\n") +
+                  folder() + QStringLiteral("\n\nThe Earlier Copies Are Unchanged."));
+    EXPECT_EQ(names().size(), 2);
+}
+
+TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndInUse)
+{
+    const State first = state();
+    const QString name = backups().take(BackupTrigger::Manual).name;
+    changeEverything();
+    const State live = state();
+    int n = 1;
+    for (; n < 100; ++n) {
+        env.clock.t = env.clock.t.addSecs(1);
+        io.calls = 0;
+        io.failAt = n;
+        Backups b = backups();
+        if (restoreIntoProgram(p, b, name))
+            break;
+        ASSERT_EQ(state(), live) << "step " << n;
+        expectProgramUses(live.at(QStringLiteral("n&a.mrk")));
+        ASSERT_TRUE(env.ui.last().text.contains(QStringLiteral(" Could Not Be Restored: Error")))
+            << n;
+        // Only the copy to restore stays, so rotation never takes it away.
+        for (const QString& other : names()) {
+            if (other != name)
+                QDir(folder() + QLatin1Char('/') + other).removeRecursively();
+        }
+    }
+    // Reads, the copy before the restore, writes under temporary names, renames.
+    EXPECT_GE(n, 25);
+    EXPECT_EQ(state(), first);
+    expectProgramUses(first.at(QStringLiteral("n&a.mrk")));
+}
+
+TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCount)
+{
+    const QString odd = backups().take(BackupTrigger::Manual).name;
+    env.clock.t = env.clock.t.addSecs(1);
+    const QString range = backups().take(BackupTrigger::Manual).name;
+    env.clock.t = env.clock.t.addSecs(1);
+    const QString changed = backups().take(BackupTrigger::Manual).name;
+    QByteArray bytes = fileBytes(env.naPath());
+    writeBytes(folder() + QLatin1Char('/') + odd + QStringLiteral("/n&a.mrk"), bytes + "x");
+    QByteArray bad = bytes;
+    bad[4] = char(0xA5); // LastRecNo 1701 + ...
+    bad[5] = char(0x06);
+    writeBytes(folder() + QLatin1Char('/') + range + QStringLiteral("/n&a.mrk"), bad);
+    QByteArray flipped = bytes;
+    flipped[700] = 'Z';
+    writeBytes(folder() + QLatin1Char('/') + changed + QStringLiteral("/n&a.mrk"), flipped);
+    writeBytes(folder() + QStringLiteral("/tvl-20260314-090510-manual"), "a file, not a copy");
+
+    const QList<BackupCopy> copies = backups().list();
+    ASSERT_EQ(copies.size(), 3);
+    EXPECT_EQ(copies[2].damage, QStringLiteral("Its File n&a.mrk Has Changed Length."));
+    EXPECT_EQ(copies[1].damage, QStringLiteral("Its N&A File's Header Gives 1701 As The Last "
+                                               "Record In Use, But The File Holds 7 Records."));
+    EXPECT_FALSE(copies[0].damaged()); // same length: found out by restore
+    const State live = state();
+    Backups b = backups();
+    for (const QString& n : {odd, range, changed})
+        EXPECT_FALSE(restoreIntoProgram(p, b, n));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Copy Of 03-14-2026 At 09:05:09 Cannot Be Restored:\nIts File "
+                             "n&a.mrk Has Changed Since The Copy Was Taken."));
+    EXPECT_EQ(state(), live);
+    EXPECT_EQ(names().size(), 3); // refused before any copy was taken
+    EXPECT_EQ(naFileDamage(bytes.left(600)),
+              QStringLiteral("Its N&A File's Length, 600 Bytes, Is Not A Whole Number Of 574-Byte "
+                             "Records."));
+
+    // The window marks it, Restore refuses it, Open Folder shows the folder.
+    startBackups(p);
+    auto* form = windowOf<BackupForm>(QStringLiteral("BackupForm"));
+    QString opened;
+    form->openFolder = [&opened](const QString& f) { opened = f; };
+    EXPECT_EQ(form->BackupLst1->topLevelItem(2)->text(4), QStringLiteral("Damaged"));
+    form->BackupLst1->setCurrentItem(form->BackupLst1->topLevelItem(2));
+    click(form->BackupCmd1);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Copy Of 03-14-2026 At 09:05:07 Is Damaged And "
+                             "Cannot Be Restored:\nIts File n&a.mrk Has "
+                             "Changed Length."));
+    click(form->BackupCmd2);
+    EXPECT_EQ(opened, folder());
+    EXPECT_EQ(state(), live);
+}
+
+TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
+{
+    QTemporaryDir other;
+    env.ui.onModal([&other](QDialog& d) {
+        auto& pref = static_cast<BackupPref&>(d);
+        type(pref.BackupPrefTxt1, other.path() + QStringLiteral("/tvl"));
+        pref.Check1->setChecked(false);
+        click(pref.findChild<QPushButton*>(QStringLiteral("OKButton")));
+    });
+    const QByteArray naFile = fileBytes(env.naPath());
+    BackupPref pref(p);
+    EXPECT_TRUE(pref.Check1->isChecked());
+    EXPECT_EQ(pref.BackupPrefTxt1->text(), folder());
+    env.ui.runModal(pref);
+    EXPECT_EQ(backupFolder(p), other.path() + QStringLiteral("/tvl"));
+    EXPECT_FALSE(loadBackupSettings(*env.files).automatic);
+    EXPECT_EQ(fileBytes(env.naPath()), naFile); // the header keeps its format
+
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    EXPECT_EQ(
+        runBackupCommandLine({QStringLiteral("--backup")}, *env.files, env.clock, io, false, o, e),
+        0);
+    const QString name = QStringLiteral("tvl-20260314-090507-manual");
+    EXPECT_TRUE(QFileInfo(other.path() + QStringLiteral("/tvl/") + name).isDir());
+    EXPECT_FALSE(QFileInfo(folder()).exists());
+    changeEverything();
+    const State changed = state();
+    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--restore"), name}, *env.files, env.clock, io,
+                                   true, o, e),
+              1);
+    EXPECT_EQ(state(), changed);
+    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--restore"), QStringLiteral("tvl-nothing")},
+                                   *env.files, env.clock, io, false, o, e),
+              1);
+    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--backup"), QStringLiteral("x")}, *env.files,
+                                   env.clock, io, false, o, e),
+              2);
+    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--restore"), name}, *env.files, env.clock, io,
+                                   false, o, e),
+              0);
+    EXPECT_NE(state(), changed);
+    EXPECT_EQ(state().count(QStringLiteral("tvlmail.new")), 0u);
+}
+
+} // namespace tavrel::test
