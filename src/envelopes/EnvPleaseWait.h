@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
+#include "platform/gui/NoticeWindow.h"
 
 namespace tavrel {
 
 // "Please Wait" / "Processing Data": shown without blocking while the
 // envelope dialog reads the N&A file.
-class EnvPleaseWait : public QWidget {
+class EnvPleaseWait : public NoticeWindow {
 public:
     EnvPleaseWait();
-
-    QLabel* Label1;
 };
 
 } // namespace tavrel

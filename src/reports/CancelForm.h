@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QWidget>
-
-class QLabel;
+#include "platform/gui/NoticeWindow.h"
 
 namespace tavrel {
 
 // "Printing": tells the person the run is collecting and sorting the records.
 // It has no buttons; the print run shows it without blocking and closes it.
-class CancelForm : public QWidget {
+class CancelForm : public NoticeWindow {
 public:
     CancelForm();
-
-    QLabel* Label1;
 };
 
 } // namespace tavrel

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tavrel {
 
@@ -41,6 +42,16 @@ QHBoxLayout* NoEscapeDialog::buttonRow(std::initializer_list<QPushButton*> butto
     if (row == Row::Centred)
         layout->addStretch(1);
     return layout;
+}
+
+void NoEscapeDialog::layOutOneLine(const QString& text)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 24, 36, 24);
+    QLabel* label = makeLabel(text, "Label1");
+    label->setAlignment(Qt::AlignCenter);
+    layout->addWidget(label);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void NoEscapeDialog::keyPressEvent(QKeyEvent* event)

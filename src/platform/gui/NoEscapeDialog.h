@@ -29,6 +29,9 @@ protected:
     static QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons, Row row,
                                   int gap = 0);
 
+    // Lays the window out as one centred line, the label "Label1", at a fixed size.
+    void layOutOneLine(const QString& text);
+
     void keyPressEvent(QKeyEvent* event) override;
 };
 
