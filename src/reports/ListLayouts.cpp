@@ -160,21 +160,30 @@ void telephoneEntry(Program& p, double x, double y)
     pr.setFontSize(11);
 }
 
+// Where the lines of an address block stand below the top of its entry, and
+// the distance from one line to the next within the address, the telephones
+// and the comment.
+struct BlockRows {
+    double name, address, email, phones, comment, pitch;
+};
+constexpr BlockRows kNormalRows{150, 375, 1425, 1800, 3075, 225};
+constexpr BlockRows kLargeRows{260, 600, 2230, 2840, 4810, 340};
+
 // Name, address, e-mail, telephones and comment: the part the listing and the
-// normal book share.
-void addressBlock(Program& p, double x, double y)
+// books share.
+void addressBlock(Program& p, double x, double y, const BlockRows& rows = kNormalRows)
 {
     Printer& pr = p.printer;
     const NARecord& r = p.CurRec;
-    printAt(pr, x, y + 150, padRight(r.Name, Width::Name));
+    printAt(pr, x, y + rows.name, padRight(r.Name, Width::Name));
     const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 4; ++i)
-        printAt(pr, x, y + 375 + 225 * i, padRight(*addr[i], Width::Addr));
-    printAt(pr, x, y + 1425, padRight(r.EMail, Width::EMail));
+        printAt(pr, x, y + rows.address + rows.pitch * i, padRight(*addr[i], Width::Addr));
+    printAt(pr, x, y + rows.email, padRight(r.EMail, Width::EMail));
     for (int i = 1; i <= 5; ++i)
-        printAt(pr, x, y + 1800 + 225 * (i - 1), phoneLine(r, i));
+        printAt(pr, x, y + rows.phones + rows.pitch * (i - 1), phoneLine(r, i));
     for (int part = 0; part < 3; ++part)
-        printAt(pr, x, y + 3075 + 225 * part, commentPart(r, part));
+        printAt(pr, x, y + rows.comment + rows.pitch * part, commentPart(r, part));
 }
 
 void listingEntry(Program& p, double x, double y)
@@ -203,16 +212,7 @@ void bookEntry(Program& p, double x, double y)
 void largeBookEntry(Program& p, double x, double y)
 {
     Printer& pr = p.printer;
-    const NARecord& r = p.CurRec;
-    printAt(pr, x, y + 260, padRight(r.Name, Width::Name));
-    const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
-    for (int i = 0; i < 4; ++i)
-        printAt(pr, x, y + 600 + 340 * i, padRight(*addr[i], Width::Addr));
-    printAt(pr, x, y + 2230, padRight(r.EMail, Width::EMail));
-    for (int i = 1; i <= 5; ++i)
-        printAt(pr, x, y + 2840 + 340 * (i - 1), phoneLine(r, i));
-    for (int part = 0; part < 3; ++part)
-        printAt(pr, x, y + 4810 + 340 * part, commentPart(r, part));
+    addressBlock(p, x, y, kLargeRows);
     pr.setFontSize(12);
     printAt(pr, x + 1440, y + 5840, idText(p));
     pr.setFontSize(16);
