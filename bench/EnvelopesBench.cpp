@@ -28,7 +28,7 @@ FullFile& envelopeFile()
 void BM_EnvelopesForWholeFileToPdf(benchmark::State& state)
 {
     PdfProgram pdf(envelopeFile());
-    NoEnvelopeWindows windows;
+    test::SilentEnvelopeWindows windows;
     EnvelopeJob job;
     job.returnOption = ReturnFrom::Keyboard;
     job.mailOption = MailTo::AllEntries;

@@ -37,7 +37,7 @@ void printToPdf(benchmark::State& state, ReportKind kind, int stock)
         ui.answer(Ui::Answer::No);
         ui.onModal(
             [](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("VertCmd1"))->click(); });
-        NoRunWindows windows;
+        test::SilentRunWindows windows;
         if (runReport(pdf.p, o, windows) != RunEnd::Completed) {
             state.SkipWithError("the run did not complete");
             break;

@@ -1,12 +1,12 @@
 #pragma once
 
 // What the print benchmarks share: a program over a full file whose printer is
-// the real one writing PDF files, run windows that show nothing, and the
-// process's peak memory.
+// the real one writing PDF files, and the process's peak memory.
 #include "FullFile.h"
 #include "envelopes/EnvelopeRun.h"
 #include "platform/gui/QtPrinter.h"
 #include "reports/ReportRun.h"
+#include "support/SilentWindows.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,22 +29,6 @@ struct PdfProgram {
     QTemporaryDir out;
     QtPrinter printer{out.path()};
     Program p;
-};
-
-struct NoRunWindows : RunWindows {
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
-struct NoEnvelopeWindows : EnvelopeWindows {
-    void showPleaseWait() override {}
-    void closePleaseWait() override {}
-    void showProgress() override {}
-    void showPrepared(int) override {}
-    void closeProgress() override {}
 };
 
 // The process's high-water mark (getrusage), so it covers the run and the PDF writer.

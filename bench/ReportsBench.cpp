@@ -28,7 +28,7 @@ void printToPdf(benchmark::State& state, ReportKind kind)
         ReportOptions o;
         o.kind = kind;
         o.title = QStringLiteral("Benchmark Report");
-        NoRunWindows windows;
+        test::SilentRunWindows windows;
         if (runReport(pdf.p, o, windows) != RunEnd::Completed) {
             state.SkipWithError("the run did not complete");
             break;

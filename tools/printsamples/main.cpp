@@ -16,6 +16,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "reports/ReportRun.h"
 #include "store/RecordAccess.h"
+#include "support/SilentWindows.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -184,22 +185,6 @@ std::map<int, NARecord> envelopeRecords()
     return {{1, a}, {2, b}, {3, c}};
 }
 
-struct NoRunWindows : RunWindows {
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
-struct NoEnvelopeWindows : EnvelopeWindows {
-    void showPleaseWait() override {}
-    void closePleaseWait() override {}
-    void showProgress() override {}
-    void showPrepared(int) override {}
-    void closeProgress() override {}
-};
-
 // A scratch program over a sample file whose printer is the real one, writing
 // PDF files into a scratch folder; keep() moves the last one into OUTDIR.
 class Samples {
@@ -277,7 +262,7 @@ void printReports(Samples& s)
         o.kind = r.kind;
         o.largePrint = r.large;
         o.title = QString::fromUtf8(r.title);
-        NoRunWindows windows;
+        test::SilentRunWindows windows;
         if (runReport(s.p, o, windows) != RunEnd::Completed)
             s.fail(r.file, "the run did not complete");
         else
@@ -317,7 +302,7 @@ void printLabels(Samples& s)
         o.sequence = 4;
         o.labelStock = stock.stock;
         o.cardStock = stock.stock;
-        NoRunWindows windows;
+        test::SilentRunWindows windows;
         const bool continuous =
             stock.stockOption && QLatin1String(stock.stockOption).endsWith(u'1');
         const QString file = QLatin1String(stock.file);
@@ -360,7 +345,7 @@ void printEnvelopes(Samples& s)
         runs.push_back({size, true, QStringLiteral("size-%1-%2").arg(size).arg(names[size])});
     runs.push_back({0, false, QStringLiteral("size-0-commercial10-portrait")});
 
-    NoEnvelopeWindows windows;
+    test::SilentEnvelopeWindows windows;
     for (const Run& r : runs) {
         EnvelopeJob j;
         j.returnOption = ReturnFrom::Keyboard;
