@@ -127,9 +127,7 @@ void printDeletedList(Program& p, DupSearchState& s)
             p.printer.killDoc();
         } catch (const PlatformError&) {
         }
-        p.ui.messageBox(
-            QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."),
-            QStringLiteral("Printer Error"), Ui::Buttons::Ok);
+        p.ui.messageBox(kPrinterErrorText, kPrinterErrorTitle, Ui::Buttons::Ok);
         return;
     }
     p.ui.messageBox(QStringLiteral("Report Complete"), kTitle, Ui::Buttons::Ok);

@@ -27,10 +27,6 @@ const EnvelopeFonts kClassA{10, 230, 12, 290};
 const EnvelopeFonts kClassB{9, 200, 10, 230};
 const EnvelopeFonts kClassC{11, 260, 14, 350};
 
-const QString kPrinterErrorTitle = QStringLiteral("Printer Error");
-const QString kPrinterErrorText =
-    QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
-
 void say(Program& p, const QString& text, const QString& title = kTitle)
 {
     p.ui.messageBox(text, title, Ui::Buttons::Ok);

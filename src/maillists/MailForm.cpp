@@ -343,9 +343,7 @@ void MailForm::MailCmd6_Click()
     if (wait && isLoaded(wait))
         unloadWindow(wait);
     if (failed)
-        p_.ui.messageBox(
-            QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."),
-            QStringLiteral("Printer Error"), Ui::Buttons::Ok);
+        p_.ui.messageBox(kPrinterErrorText, kPrinterErrorTitle, Ui::Buttons::Ok);
     else if (completed)
         p_.ui.messageBox(QStringLiteral("Mailing List Printed."), kTitle, Ui::Buttons::Ok);
     MailCmd2->setFocus();

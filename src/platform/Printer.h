@@ -4,6 +4,11 @@
 
 namespace tavrel {
 
+// What the person is told when the printer fails part-way through a document.
+inline const QString kPrinterErrorTitle = QStringLiteral("Printer Error");
+inline const QString kPrinterErrorText =
+    QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
+
 // The printing operations every printed page is drawn with. Positions and sizes
 // are in twips (1/1440 inch) from the top-left corner of the printable area.
 // Failures throw PlatformError: 380 for a paper size the printer cannot do,

@@ -681,9 +681,7 @@ void PrtForm::PrtCmd1_Click()
                 p_.printer.killDoc();
             } catch (const PlatformError&) {
             }
-            p_.ui.messageBox(
-                QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."),
-                QStringLiteral("Printer Error"), Ui::Buttons::Ok);
+            p_.ui.messageBox(kPrinterErrorText, kPrinterErrorTitle, Ui::Buttons::Ok);
         }
     }
     running_ = false;

@@ -13,10 +13,6 @@ namespace tavrel {
 
 namespace {
 
-const QString kPrinterErrorTitle = QStringLiteral("Printer Error");
-const QString kPrinterErrorText =
-    QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
-
 QString turnOverPrompt()
 {
     return QStringLiteral("Odd-Numbered Pages Have Been Prepared.  Ready To Print Even-Numbered "
