@@ -466,22 +466,88 @@ QStringList breakLines(const QString& value)
     return v.split('\n');
 }
 
-Entry entryFromRow(const QStringList& row, const CsvMapping& mapping)
-{
-    QHash<QString, QString> cell;
-    for (qsizetype i = 0; i < mapping.size() && i < row.size(); ++i) {
-        if (mapping.at(i).isEmpty() || row.at(i).isEmpty())
-            continue;
-        QString& slot = cell[mapping.at(i)];
-        slot = slot.isEmpty() ? row.at(i) : slot + CRLF + row.at(i);
+// The cells of one row by the target they map to: few, so a plain list is
+// quicker to search than a hash.
+class Cells {
+public:
+    void add(const QString& target, const QString& value)
+    {
+        for (auto& [t, v] : items_)
+            if (t == target) {
+                v += CRLF + value;
+                return;
+            }
+        items_.push_back({target, value});
     }
+    template <typename Name> QString value(const Name& name) const
+    {
+        for (const auto& [t, v] : items_)
+            if (t == name)
+                return v;
+        return {};
+    }
+    template <typename Name> bool contains(const Name& name) const
+    {
+        for (const auto& [t, v] : items_)
+            if (t == name)
+                return true;
+        return false;
+    }
+
+private:
+    std::vector<std::pair<QString, QString>> items_;
+};
+
+// "Address 1" .. "Address 4" and the like, made once.
+QStringList numbered(const char* pattern, int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << QString::fromLatin1(pattern).arg(i);
+    return names;
+}
+
+QString phoneColumn(int i)
+{
+    return QStringLiteral("Phone %1").arg(i);
+}
+
+QString phoneTypeColumn(int i)
+{
+    return QStringLiteral("Phone %1 Type").arg(i);
+}
+
+// The numbers of the "Phone N" and "Phone N Type" columns a mapping uses, in order.
+QList<int> numberedPhones(const CsvMapping& mapping)
+{
+    static const QRegularExpression re(QStringLiteral("^Phone (\\d+)( Type)?$"));
+    QList<int> numbers;
+    for (const QString& target : mapping)
+        if (const auto m = re.match(target);
+            m.hasMatch() && !numbers.contains(m.captured(1).toInt()))
+            numbers << m.captured(1).toInt();
+    std::sort(numbers.begin(), numbers.end());
+    return numbers;
+}
+
+Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
+                   const QList<int>& phoneNumbers)
+{
+    static const QStringList addressColumns = numbered("Address %1", 4);
+    static const QStringList linkIdColumns = numbered("Link %1 ID", 4);
+    static const QStringList linkTextColumns = numbered("Link %1 Text", 4);
+    Cells cell;
+    for (qsizetype i = 0; i < mapping.size() && i < row.size(); ++i)
+        if (!mapping.at(i).isEmpty() && !row.at(i).isEmpty())
+            cell.add(mapping.at(i), row.at(i));
     Entry e;
-    const QString company = cell.value("Company");
-    NameParts parts{cell.value("Last Name"), cell.value("First Name"), cell.value("Middle Name"),
-                    cell.value("Title"), cell.value("Suffix")};
-    e.name = cell.value("Name");
+    const QString company = cell.value(QLatin1String("Company"));
+    NameParts parts{cell.value(QLatin1String("Last Name")), cell.value(QLatin1String("First Name")),
+                    cell.value(QLatin1String("Middle Name")), cell.value(QLatin1String("Title")),
+                    cell.value(QLatin1String("Suffix"))};
+    e.name = cell.value(QLatin1String("Name"));
     if (e.name.isEmpty())
-        e.name = cell.value("Display Name");
+        e.name = cell.value(QLatin1String("Display Name"));
     if (e.name.isEmpty())
         e.name = joinName(parts);
     const bool companyIsName = e.name.isEmpty();
@@ -489,12 +555,12 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping)
         e.name = company;
 
     // Address: the record's own lines, else one block, else the parts.
-    if (cell.contains("Address 1") || cell.contains("Address 2") || cell.contains("Address 3") ||
-        cell.contains("Address 4")) {
+    if (cell.contains(addressColumns.at(0)) || cell.contains(addressColumns.at(1)) ||
+        cell.contains(addressColumns.at(2)) || cell.contains(addressColumns.at(3))) {
         for (int i = 1; i <= 4; ++i)
-            e.address << cell.value(QStringLiteral("Address %1").arg(i));
-    } else if (cell.contains("Formatted Address")) {
-        e.address = breakLines(cell.value("Formatted Address"));
+            e.address << cell.value(addressColumns.at(i - 1));
+    } else if (cell.contains(QLatin1String("Formatted Address"))) {
+        e.address = breakLines(cell.value(QLatin1String("Formatted Address")));
     } else {
         for (const QString& kind : {QStringLiteral("Home"), QStringLiteral("Business")}) {
             PostalParts postal;
@@ -518,9 +584,9 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping)
         e.address.removeLast();
 
     // Telephones: numbered columns keep their place; labelled ones follow.
-    for (int i = 1; i <= 99; ++i) {
-        const QString type = cell.value(QStringLiteral("Phone %1 Type").arg(i));
-        const QString number = cell.value(QStringLiteral("Phone %1").arg(i));
+    for (int i : phoneNumbers) {
+        const QString type = cell.value(phoneTypeColumn(i));
+        const QString number = cell.value(phoneColumn(i));
         if (type.isEmpty() && number.isEmpty())
             continue;
         const QStringList numbers = multi(number);
@@ -541,21 +607,21 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping)
         if (!cell.value(QLatin1String(column)).isEmpty())
             e.comments +=
                 (e.comments.isEmpty() ? QString() : CRLF) + cell.value(QLatin1String(column));
-    e.sortKey1 = cell.value("Sort Key 1");
-    e.sortKey2 = cell.value("Sort Key 2");
-    for (const QString& l : breakLines(cell.value("Mailing Lists")))
+    e.sortKey1 = cell.value(QLatin1String("Sort Key 1"));
+    e.sortKey2 = cell.value(QLatin1String("Sort Key 2"));
+    for (const QString& l : breakLines(cell.value(QLatin1String("Mailing Lists"))))
         if (!l.isEmpty())
             e.lists << l;
-    QString categories = cell.value("Categories");
+    QString categories = cell.value(QLatin1String("Categories"));
     for (const QString& c :
          categories.contains(QLatin1String(" ::: ")) ? multi(categories) : categories.split(';'))
         if (!c.trimmed().isEmpty() && !c.startsWith('*'))
             e.lists << c.trimmed();
     for (int i = 1; i <= 4; ++i)
-        e.links[size_t(i - 1)] = {cell.value(QStringLiteral("Link %1 ID").arg(i)).toInt(),
-                                  cell.value(QStringLiteral("Link %1 Text").arg(i))};
-    e.backLinkId = cell.value("Back Link").toInt();
-    e.sourceId = cell.value("ID").toInt();
+        e.links[size_t(i - 1)] = {cell.value(linkIdColumns.at(i - 1)).toInt(),
+                                  cell.value(linkTextColumns.at(i - 1))};
+    e.backLinkId = cell.value(QLatin1String("Back Link")).toInt();
+    e.sourceId = cell.value(QLatin1String("ID")).toInt();
     if (row.size() > mapping.size())
         e.notes << QStringLiteral("The row has %1 cells more than the header; they were left out.")
                        .arg(row.size() - mapping.size());
@@ -568,8 +634,9 @@ QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping)
 {
     QList<Entry> entries;
     entries.reserve(table.rows.size());
+    const QList<int> phones = numberedPhones(mapping);
     for (const QStringList& row : table.rows)
-        entries << entryFromRow(row, mapping);
+        entries << entryFromRow(row, mapping, phones);
     return entries;
 }
 
