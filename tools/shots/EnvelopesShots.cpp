@@ -6,7 +6,6 @@
 #include "envelopes/EnvProgress.h"
 #include "envelopes/EnvelopeCommands.h"
 #include "envelopes/EnvelopePrint.h"
-#include "maillists/MailListFile.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>
@@ -18,13 +17,10 @@ using namespace tavrel;
 
 namespace {
 
-EnvelopePrint* openEnvelopes(Program& p)
+EnvelopePrint* openEnvelopes(shots::Shots& s)
 {
-    ParseIdList(p, QStringLiteral("1-3"));
-    WriteMailList(p, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
-    ParseIdList(p, QStringLiteral("4"));
-    WriteMailList(p, QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
-    showEnvelopeDialog(p);
+    s.writeMailLists(QStringLiteral("1-3"), QStringLiteral("4"));
+    showEnvelopeDialog(s.p());
     return static_cast<EnvelopePrint*>(loadedWindow(QStringLiteral("EnvelopePrint")));
 }
 
@@ -32,12 +28,12 @@ EnvelopePrint* openEnvelopes(Program& p)
 
 TAVREL_SHOT("EnvelopePrint")
 {
-    return openEnvelopes(s.p());
+    return openEnvelopes(s);
 }
 
 TAVREL_SHOT("EnvelopePrint-keyboard")
 {
-    EnvelopePrint* w = openEnvelopes(s.p());
+    EnvelopePrint* w = openEnvelopes(s);
     w->EnvOpt1[0]->click();
     w->EnvAddrLine[0]->setText(QStringLiteral("Tavrel Sample Sender"));
     w->EnvAddrLine[1]->setText(QStringLiteral("42 Quarry Street"));
@@ -46,7 +42,7 @@ TAVREL_SHOT("EnvelopePrint-keyboard")
 
 TAVREL_SHOT("EnvelopePrint-namelist")
 {
-    EnvelopePrint* w = openEnvelopes(s.p());
+    EnvelopePrint* w = openEnvelopes(s);
     w->EnvOpt1[2]->click();
     w->EnvOpt2[2]->click();
     w->ReturnAddressList->setCurrentRow(1);
@@ -55,7 +51,7 @@ TAVREL_SHOT("EnvelopePrint-namelist")
 
 TAVREL_SHOT("EnvelopePrint-mailinglist")
 {
-    EnvelopePrint* w = openEnvelopes(s.p());
+    EnvelopePrint* w = openEnvelopes(s);
     w->EnvOpt1[2]->click();
     w->EnvOpt2[1]->click();
     w->File1->setCurrentRow(1);
@@ -64,14 +60,14 @@ TAVREL_SHOT("EnvelopePrint-mailinglist")
 
 TAVREL_SHOT("EnvelopePrint-sort")
 {
-    EnvelopePrint* w = openEnvelopes(s.p());
+    EnvelopePrint* w = openEnvelopes(s);
     w->EnvOpt2[3]->click();
     return w;
 }
 
 TAVREL_SHOT("EnvelopePrint-ready")
 {
-    EnvelopePrint* w = openEnvelopes(s.p());
+    EnvelopePrint* w = openEnvelopes(s);
     w->EnvOpt1[2]->click();
     w->EnvOpt2[1]->click();
     w->File1->setCurrentRow(0);

@@ -16,21 +16,9 @@
 
 using namespace tavrel;
 
-namespace {
-
-void sampleLists(Program& p)
-{
-    ParseIdList(p, QStringLiteral("1 3-5"));
-    WriteMailList(p, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
-    ParseIdList(p, QStringLiteral("2"));
-    WriteMailList(p, QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
-}
-
-} // namespace
-
 TAVREL_SHOT("CreateForm")
 {
-    sampleLists(s.p());
+    s.writeMailLists();
     startCreateMailList(s.p());
     auto* w = static_cast<CreateForm*>(loadedWindow(QStringLiteral("CreateForm")));
     w->CreateFil1->setCurrentRow(1);
@@ -47,7 +35,7 @@ TAVREL_SHOT("CreateByName")
 
 TAVREL_SHOT("MailForm")
 {
-    sampleLists(s.p());
+    s.writeMailLists();
     startReviseMailList(s.p());
     auto* w = static_cast<MailForm*>(loadedWindow(QStringLiteral("MailForm")));
     w->MailFil1->setCurrentRow(1);
@@ -57,7 +45,7 @@ TAVREL_SHOT("MailForm")
 
 TAVREL_SHOT("AddDelNames")
 {
-    sampleLists(s.p());
+    s.writeMailLists();
     const QString title = LoadMailList(s.p(), QStringLiteral("tvlmail.xms"));
     return new AddDelNames(s.p(), QStringLiteral("tvlmail.xms"), title, {});
 }

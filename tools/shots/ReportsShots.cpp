@@ -1,7 +1,6 @@
 // The report dialog in its three button states, and the windows of a print run.
 #include "Shots.h"
 
-#include "maillists/MailListFile.h"
 #include "platform/gui/Windows.h"
 #include "reports/CancelForm.h"
 #include "reports/PrtForm.h"
@@ -18,13 +17,10 @@ using namespace tavrel;
 
 namespace {
 
-PrtForm* openPrtForm(Program& p)
+PrtForm* openPrtForm(shots::Shots& s)
 {
-    ParseIdList(p, QStringLiteral("1 3-5"));
-    WriteMailList(p, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
-    ParseIdList(p, QStringLiteral("2"));
-    WriteMailList(p, QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
-    startPrintReport(p);
+    s.writeMailLists();
+    startPrintReport(s.p());
     return static_cast<PrtForm*>(loadedWindow(QStringLiteral("PrtForm")));
 }
 
@@ -32,21 +28,21 @@ PrtForm* openPrtForm(Program& p)
 
 TAVREL_SHOT("PrtForm")
 {
-    PrtForm* w = openPrtForm(s.p());
+    PrtForm* w = openPrtForm(s);
     w->PrtTxt3->setText(QStringLiteral("The Family Address Book - Christmas 2026"));
     return w;
 }
 
 TAVREL_SHOT("PrtForm-labels")
 {
-    PrtForm* w = openPrtForm(s.p());
+    PrtForm* w = openPrtForm(s);
     w->PrtOpt3[4]->click();
     return w;
 }
 
 TAVREL_SHOT("PrtForm-mailinglist")
 {
-    PrtForm* w = openPrtForm(s.p());
+    PrtForm* w = openPrtForm(s);
     w->PrtOpt3[5]->click();
     w->PrtOpt1[1]->click();
     w->PrtFil1->setCurrentRow(1);
@@ -55,7 +51,7 @@ TAVREL_SHOT("PrtForm-mailinglist")
 
 TAVREL_SHOT("PrtForm-reprint")
 {
-    PrtForm* w = openPrtForm(s.p());
+    PrtForm* w = openPrtForm(s);
     w->PrtChk2->click();
     w->PrtTxt1->setText(QStringLiteral("4"));
     w->PrtTxt2->setText(QStringLiteral("6"));

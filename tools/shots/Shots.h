@@ -25,6 +25,10 @@ class Shots {
 public:
     Shots();
     Program& p() { return env.p(); }
+    // The two sample mailing lists the pickers show: "Christmas Cards 2026"
+    // (tvlmail.xms) and "Garden Club Committee" (tvlmail.clb), of these IDs.
+    void writeMailLists(const QString& christmasIds = QStringLiteral("1 3-5"),
+                        const QString& clubIds = QStringLiteral("2"));
     test::TestEnv env;
 };
 

@@ -2,6 +2,7 @@
 // no name is given) into OUTDIR. Run under Xvfb: scripts/screenshots.sh.
 #include "Shots.h"
 
+#include "maillists/MailListFile.h"
 #include "store/RecordAccess.h"
 
 #include <QApplication>
@@ -35,6 +36,14 @@ Shots::Shots()
     test::writeNAFile(env.naPath(), recs, -1, QLatin1Char('0'));
     env.open();
     env.ui.setAutoOk(true);
+}
+
+void Shots::writeMailLists(const QString& christmasIds, const QString& clubIds)
+{
+    ParseIdList(p(), christmasIds);
+    WriteMailList(p(), QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
+    ParseIdList(p(), clubIds);
+    WriteMailList(p(), QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
 }
 
 } // namespace tavrel::shots
