@@ -32,6 +32,7 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
     if (args == QStringList{QStringLiteral("--backup")}) {
         try {
             const BackupCopy c = backups.take(BackupTrigger::Manual);
+            backups.rotate();
             out << "Backup copy " << c.name << " made in " << backups.folder() << Qt::endl;
             return 0;
         } catch (const PlatformError& e) {

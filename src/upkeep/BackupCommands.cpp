@@ -42,6 +42,7 @@ void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io)
         return;
     try {
         backups.take(trigger);
+        backups.rotate();
     } catch (const PlatformError& e) {
         p.ui.messageBox(QStringLiteral("The Backup Copy (") + triggerText(trigger) +
                             QStringLiteral(") Could Not Be Made: Error") + numText(e.number()) +

@@ -211,13 +211,20 @@ void BackupIo::writeFile(const QString& path, const QByteArray& bytes)
         }
         done += n;
     }
-    if (::fsync(fd) != 0) {
-        const int err = errno;
-        ::close(fd);
-        throw PlatformError(errnoToNumber(err), path, err);
-    }
     if (::close(fd) != 0 && errno != EINTR)
         throwErrno(path);
+}
+
+void BackupIo::flushDisk(const QString& folder)
+{
+    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throwErrno(folder);
+    const int rc = ::syncfs(fd);
+    const int err = errno;
+    ::close(fd);
+    if (rc != 0)
+        throw PlatformError(errnoToNumber(err), folder, err);
 }
 
 void BackupIo::syncFolder(const QString& path)
@@ -528,7 +535,6 @@ BackupCopy Backups::take(BackupTrigger trigger)
         throw PlatformError(ErrNo::DiskFull, folder_, ENOSPC);
 
     io_.makeFolder(folder_);
-    clearLeftovers();
     BackupCopy c;
     c.name = newName(when, trigger, &c.sequence);
     c.when = QDateTime(when.date(),
@@ -545,7 +551,7 @@ BackupCopy Backups::take(BackupTrigger trigger)
         for (int i = 0; i < s.names.size(); ++i)
             io_.writeFile(part + QLatin1Char('/') + s.names[i], s.data[i]);
         io_.writeFile(part + QLatin1Char('/') + kManifestName, manifestOf(c.when, trigger, s));
-        io_.syncFolder(part);
+        io_.flushDisk(part);
         io_.renameNew(part, final);
         placed = true;
         io_.syncFolder(folder_);
@@ -562,7 +568,6 @@ BackupCopy Backups::take(BackupTrigger trigger)
         }
         throw;
     }
-    rotate();
     return c;
 }
 
@@ -599,11 +604,15 @@ void Backups::rotate()
         if (keep.contains(c.name))
             continue;
         try {
-            removeCopy(c.name, c.files);
+            io_.renameNew(folder_ + QLatin1Char('/') + c.name,
+                          folder_ + QLatin1Char('/') + kGonePrefix + c.name);
         } catch (const PlatformError&) {
-            // A copy that cannot be removed now is tried again after the next copy.
+            // Tried again after the next copy.
         }
     }
+    // Copies renamed out of the list, now or by a run that stopped half way,
+    // and copies left half written.
+    clearLeftovers();
 }
 
 namespace {
@@ -629,6 +638,7 @@ void applySnapshot(const Files& files, BackupIo& io, const Snapshot& target)
             temps << temp;
             io.writeFile(temp, target.data[i]);
         }
+        io.flushDisk(files.programDirectory());
     } catch (const PlatformError&) {
         removeTemps();
         throw;
@@ -694,6 +704,7 @@ BackupCopy Backups::restore(const QString& name)
         }
         throw;
     }
+    rotate();
     return safety;
 }
 

@@ -47,9 +47,13 @@ public:
     // Creates the folder and any missing parents.
     virtual void makeFolder(const QString& path);
     virtual QByteArray readFile(const QString& path);
-    // Creates a new file (never over an existing one), writes all of `bytes`,
-    // flushes it to the disk and closes it.
+    // Creates a new file (never over an existing one), writes all of `bytes`
+    // and closes it; flushDisk makes it durable.
     virtual void writeFile(const QString& path, const QByteArray& bytes);
+    // Makes everything written to the disk that holds `folder` durable, file
+    // contents and folder entries alike: one flush for a whole copy, where a
+    // flush of each file would cost a disk round trip apiece.
+    virtual void flushDisk(const QString& folder);
     // Makes the entries of a folder (new files, renames) durable.
     virtual void syncFolder(const QString& path);
     // Renames a file or folder; never over an existing entry.
@@ -109,16 +113,19 @@ public:
     bool hasCopyOfToday() const;
 
     // Copies the N&A file and every mailing list into a new folder, written
-    // under a temporary name, flushed and synced, and then renamed into
-    // place; then thins out the old copies. On failure the partial folder is
-    // removed, no earlier copy is touched, and PlatformError is thrown.
+    // under a temporary name, flushed, and then renamed into place. On
+    // failure the partial folder is removed, no earlier copy is touched, and
+    // PlatformError is thrown. Call rotate() after a copy that counted.
     BackupCopy take(BackupTrigger trigger);
     // Keeps the newest ten, the newest copy of each of the 14 latest days that
-    // have copies and of each of the 12 latest months; removes the rest.
+    // have copies and of each of the 12 latest months; removes the rest, and
+    // whatever a copy or removal that stopped half way left behind. Failures
+    // are left for the next time.
     void rotate();
 
     // Puts copy `name` back as the N&A file and mailing lists, after taking a
-    // copy of the current state (returned, so the restore can be undone).
+    // copy of the current state (returned, so the restore can be undone);
+    // rotates after success.
     // Every file is written whole under a temporary name before the first is
     // renamed into place; a failure before then changes nothing, and one
     // after it puts the state before the restore back. Lists that the copy

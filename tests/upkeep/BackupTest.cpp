@@ -49,7 +49,7 @@ public:
     void writeFile(const QString& p, const QByteArray& b) override
     {
         if (quick) {
-            writeBytes(p, b); // no flush: for runs of hundreds of copies
+            writeBytes(p, b); // without the fault count: hundreds of copies
             return;
         }
         if (++calls == failAt) {
@@ -57,6 +57,11 @@ public:
             throw PlatformError(errorNumber);
         }
         BackupIo::writeFile(p, b);
+    }
+    void flushDisk(const QString& p) override
+    {
+        if (!quick)
+            due(), BackupIo::flushDisk(p);
     }
     void syncFolder(const QString& p) override
     {
@@ -258,10 +263,13 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
         env.clock.t = start.addDays(day);
         Backups b = backups();
         b.take(BackupTrigger::Daily);
+        b.rotate();
         if (day % 5 == 0) {
             env.clock.t = env.clock.t.addSecs(3600);
             b.take(BackupTrigger::Compaction);
+            b.rotate();
             b.take(BackupTrigger::DupSearch); // the same second: a sequence number keeps them apart
+            b.rotate();
         }
         const QList<BackupCopy> copies = b.list();
         ASSERT_LE(copies.size(), 10 + 14 + 12) << day;
@@ -296,6 +304,10 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
     EXPECT_EQ(copies.last().when.date(), QDate(2026, 3, 31));
     for (const auto& [name, bytes] : foreign)
         EXPECT_EQ(tree().at(name), bytes) << name.toStdString();
+    // Nothing else: every copy rotated out is gone, files and folder.
+    EXPECT_EQ(
+        QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+        copies.size() + 3);
 }
 
 TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
@@ -365,7 +377,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
         steps = n - 1;
         break;
     }
-    EXPECT_GE(steps, 9); // 3 reads, 2 folders, 4 writes, 2 syncs, a rename
+    EXPECT_GE(steps, 12); // 3 reads, 2 folders, 4 writes, a flush, a rename, a sync
     expectProgramUses(live.at(QStringLiteral("n&a.mrk")));
     EXPECT_EQ(names().size(), 2);
     EXPECT_FALSE(backups().list().first().damaged());
