@@ -114,6 +114,9 @@ struct Outcome {
     int operations = 0;
     QString failed;
     QStringList log;
+    // The program goes on with the file on disk: its own handle reads what lies there.
+    bool handleReadsDisk = false;
+    qint16 lastRecNo = 0;
 };
 
 Outcome runCommand(const Command& c, int failAt, int err)
@@ -143,6 +146,11 @@ Outcome runCommand(const Command& c, int failAt, int err)
         }
         for (size_t i = shownBefore; i < env.ui.messages.size(); ++i)
             out.messages << env.ui.messages[i].text;
+        const QByteArray disk = fileBytes(env.naPath());
+        NAFile& handle = env.p().naFile;
+        out.handleReadsDisk = handle.isOpen() && handle.size() == disk.size() &&
+                              handle.readBlock(1, int(disk.size() / NARecord::Size)) == disk;
+        out.lastRecNo = env.p().LastRecNo;
         closeAllWindows();
         settle();
     }
@@ -238,6 +246,13 @@ void failEveryOperation(const Command& c)
                 expectMessage(c, r, numberOf(err));
             }
             expectNothingLost(clean, r);
+            if (!r.ended) {
+                // The program goes on with the file that lies on disk.
+                EXPECT_TRUE(r.handleReadsDisk) << "the program goes on with another file";
+                const QByteArray header =
+                    r.after.at(QStringLiteral("n&a.mrk")).left(NARecord::Size);
+                EXPECT_EQ(r.lastRecNo, NARecord::fromBytes(header).RecId);
+            }
             if (::testing::Test::HasFailure())
                 return;
         }

@@ -164,60 +164,6 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
     EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
 }
 
-// Every write, flush and rename the compaction makes is failed in turn.
-// Each time the N&A file is byte for byte the old one, still open under the
-// program's handle, and no temporary file is left; without a failure it is
-// the complete new file.
-TEST_F(UpkeepTest, CompactionFailingAtAnyStepLosesNothing)
-{
-    std::map<int, NARecord> r;
-    for (int id = 1; id <= 30; ++id) {
-        if (id % 3 != 0)
-            r[id] = linked(makeRecord(id, QStringLiteral("Person %1").arg(id)),
-                           {qint16(31 - id), qint16(id % 7 + 1)}, qint16(id / 2));
-    }
-    writeAndOpen(r);
-    const QByteArray old = before;
-    int total = 0;
-    QByteArray compacted;
-    {
-        FaultyReplacement counting(*env.files, 0);
-        compactNAFile(p, counting);
-        total = counting.steps;
-        compacted = file();
-    }
-    // 20 records and the header written, one flush, one rename.
-    ASSERT_EQ(total, 23);
-    ASSERT_NE(compacted, old);
-
-    std::map<int, int> failures; // error number -> how often
-    for (int n = 1; n <= total; ++n) {
-        SCOPED_TRACE(n);
-        restore(old);
-        FaultyReplacement faulty(*env.files, n);
-        try {
-            compactNAFile(p, faulty);
-            ADD_FAILURE() << "no error";
-        } catch (const CompactionError& e) {
-            ++failures[e.number()];
-            EXPECT_GE(e.r(), 2);
-            EXPECT_LE(e.r(), 22);
-        }
-        EXPECT_EQ(file(), old);
-        EXPECT_EQ(p.LastRecNo, 30);
-        expectHandleReads(old);
-        EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
-    }
-    EXPECT_EQ(failures,
-              (std::map<int, int>{
-                  {ErrNo::DiskFull, 21}, {ErrNo::DeviceIo, 1}, {ErrNo::PermissionDenied, 1}}));
-
-    // And once more without a failure: the complete new file.
-    restore(old);
-    compact();
-    EXPECT_EQ(file(), compacted);
-}
-
 // The free space that compaction and the statistics read: 64-bit figures,
 // a failing call shown with the system's code, a directory of no known disk.
 TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)

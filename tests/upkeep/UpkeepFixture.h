@@ -17,43 +17,6 @@
 
 namespace tavrel::test {
 
-// A file layer that fails at its n-th write, flush or commit (rename), the
-// way a disk does: a failing write leaves half its bytes behind. With n = 0
-// it never fails and only counts.
-class FaultyReplacement : public FileReplacement {
-public:
-    FaultyReplacement(const Files& files, int failAt)
-        : FileReplacement(files, kNAFileName, kCompactTempName), failAt_(failAt)
-    {
-    }
-    int steps = 0;
-
-    void write(qint64 offset, const QByteArray& bytes) override
-    {
-        if (due()) {
-            FileReplacement::write(offset, bytes.left(bytes.size() / 2));
-            throw PlatformError(ErrNo::DiskFull);
-        }
-        FileReplacement::write(offset, bytes);
-    }
-    void flush() override
-    {
-        if (due())
-            throw PlatformError(ErrNo::DeviceIo);
-        FileReplacement::flush();
-    }
-    void commit() override
-    {
-        if (due())
-            throw PlatformError(ErrNo::PermissionDenied);
-        FileReplacement::commit();
-    }
-
-private:
-    bool due() { return ++steps == failAt_; }
-    int failAt_;
-};
-
 // The header a compaction writes at the test clock's time, over the preferences makeHeader gives.
 inline NARecord compactedHeader(int lastRecNo)
 {
