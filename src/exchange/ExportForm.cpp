@@ -12,6 +12,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,6 +169,16 @@ void ExportForm::ExpCmd1_Click()
                          QFileInfo(path).fileName() + QLatin1Char('.'),
                      kTitle, Ui::Buttons::Ok, Ui::Icon::Information);
     unloadWindow(this);
+}
+
+void ExportForm::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !qobject_cast<QPushButton*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ExportForm::ExpCmd2_Click()

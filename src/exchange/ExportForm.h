@@ -7,6 +7,7 @@
 
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +44,8 @@ public:
     void ExpCmd3_Click();
 
 protected:
+    // Enter presses the button that has the focus, never a hidden default.
+    void keyPressEvent(QKeyEvent* event) override;
     void reject() override { ExpCmd2_Click(); }
 
 private:

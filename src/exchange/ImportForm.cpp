@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -152,6 +153,9 @@ void ImportForm::ImpCmd4_Click()
     p_.ui.setWaitCursor(false);
     read_ = true;
     showPlan();
+    // The arrow keys and Space start at the first entry.
+    if (ImpLst1->topLevelItemCount())
+        ImpLst1->setCurrentItem(ImpLst1->topLevelItem(0));
     ImpLst1->setFocus();
 }
 
@@ -264,6 +268,16 @@ void ImportForm::ImpCmd1_Click()
     p_.ui.messageBox(text, kTitle, Ui::Buttons::Ok,
                      result.stoppedAtLimit ? Ui::Icon::Exclamation : Ui::Icon::Information);
     unloadWindow(this);
+}
+
+void ImportForm::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !qobject_cast<QPushButton*>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ImportForm::ImpCmd2_Click()

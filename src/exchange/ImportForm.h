@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -43,6 +44,8 @@ public:
     void ImpCmd3_Click();
 
 protected:
+    // Enter presses the button that has the focus, never a hidden default.
+    void keyPressEvent(QKeyEvent* event) override;
     void reject() override { ImpCmd2_Click(); }
 
 private:
