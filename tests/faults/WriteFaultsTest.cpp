@@ -1,4 +1,5 @@
 #include "dups/DupSearch.h"
+#include "maillists/AddDelNames.h"
 #include "maillists/CompleteForm.h"
 #include "maillists/CreateForm.h"
 #include "maillists/MailForm.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -443,6 +445,26 @@ TEST(WriteFaults, MailingListCommands)
              },
              &MailForm::MailCmd7_Click),
          {{QStringLiteral("Error %1 In MailCmd7\\.  Notify Programmer\\."), false}}},
+        {"revise by name",
+         people(1, 5),
+         club,
+         revise(
+             [](MailForm*, ScriptedUi& ui) {
+                 ui.onModal([&ui](QDialog& d) {
+                     NamePicker& picker = dynamic_cast<AddDelNames&>(d).picker;
+                     const auto lines =
+                         picker.List1->findItems(QStringLiteral("   3"), Qt::MatchStartsWith);
+                     ASSERT_EQ(lines.size(), 1);
+                     picker.List1->setCurrentItem(lines.first());
+                     click(picker.AddButton);
+                     ui.answer(Ui::Answer::Yes);
+                     click(picker.OKButton);
+                 });
+             },
+             &MailForm::ListByName_Click),
+         {{QStringLiteral("Error %1 In ListByName\\.  Notify Programmer\\."), false},
+          {QStringLiteral("Error %1 In OKButton\\.  Notify Programmer\\."), false},
+          kGet}},
         {"change the title",
          people(1, 5),
          club,
