@@ -1,6 +1,8 @@
 #include "exchange/CsvMapForm.h"
 
 #include "exchange/Import.h"
+#include "platform/Errors.h"
+#include "platform/Text.h"
 #include "platform/gui/Named.h"
 
 #include <QCheckBox>
@@ -98,8 +100,16 @@ void CsvMapForm::MapCmd1_Click()
                          kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
-    if (MapChk1->isChecked())
-        saveMapping(p_, table_.header, m);
+    if (MapChk1->isChecked()) {
+        try {
+            saveMapping(p_, table_.header, m);
+        } catch (const PlatformError& e) {
+            // The import goes on with the mapping; only keeping it failed.
+            p_.ui.messageBox(QStringLiteral("The Mapping Could Not Be Saved: Error") +
+                                 numText(e.number()) + QLatin1Char('.'),
+                             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        }
+    }
     accept();
 }
 
