@@ -41,7 +41,7 @@ BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
     BackupLbl1 =
-        new QLabel(QStringLiteral("Backup &Copies Of The N&&A File And Mailing Lists:"), this);
+        new QLabel(QStringLiteral("Backup Copies Of The N&&A File And Mailing &Lists:"), this);
     BackupLbl1->setObjectName(QStringLiteral("BackupLbl1"));
     QFont bold = BackupLbl1->font();
     bold.setBold(true);
@@ -63,6 +63,16 @@ BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     BackupLst1->setMinimumSize(620, 260);
     BackupLbl1->setBuddy(BackupLst1);
     v->addWidget(BackupLst1);
+    BackupLbl3 = new QLabel(this);
+    BackupLbl3->setObjectName(QStringLiteral("BackupLbl3"));
+    BackupLbl3->setTextFormat(Qt::PlainText);
+    v->addWidget(BackupLbl3);
+    connect(BackupLst1, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        const int row = BackupLst1->indexOfTopLevelItem(item);
+        BackupLbl3->setText(row >= 0 && row < copies_.size() && copies_[row].damaged()
+                                ? QStringLiteral("Damaged: ") + copies_[row].damage
+                                : QString());
+    });
 
     BackupCmd1 = button(this, QStringLiteral("&Restore"), "BackupCmd1",
                         QStringLiteral("Put The Selected Copy Back As The N&A File And Mailing "
@@ -70,7 +80,7 @@ BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     BackupCmd2 = button(this, QStringLiteral("&Open Folder"), "BackupCmd2",
                         QStringLiteral("Show The Backup Folder In The File Manager"));
     BackupCmd3 =
-        button(this, QStringLiteral("Cl&ose"), "BackupCmd3", QStringLiteral("Close This Window"));
+        button(this, QStringLiteral("&Close"), "BackupCmd3", QStringLiteral("Close This Window"));
     auto* row = new QHBoxLayout;
     row->addStretch();
     for (QPushButton* b : {BackupCmd1, BackupCmd2, BackupCmd3})

@@ -21,6 +21,7 @@ public:
 
     QLabel* BackupLbl1 = nullptr;
     QLabel* BackupLbl2 = nullptr;
+    QLabel* BackupLbl3 = nullptr; // what is wrong with the selected copy
     QTreeWidget* BackupLst1 = nullptr;
     QPushButton* BackupCmd1 = nullptr; // Restore
     QPushButton* BackupCmd2 = nullptr; // Open Folder

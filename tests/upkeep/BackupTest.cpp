@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -468,6 +469,8 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
     form->openFolder = [&opened](const QString& f) { opened = f; };
     EXPECT_EQ(form->BackupLst1->topLevelItem(2)->text(4), QStringLiteral("Damaged"));
     form->BackupLst1->setCurrentItem(form->BackupLst1->topLevelItem(2));
+    EXPECT_EQ(form->BackupLbl3->text(),
+              QStringLiteral("Damaged: Its File n&a.mrk Has Changed Length."));
     click(form->BackupCmd1);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The Copy Of 03-14-2026 At 09:05:07 Is Damaged And "
