@@ -131,8 +131,17 @@ public:
     RecordBuilder(PlannedRecord& planned, OverflowChoice choice) : pr_(planned), choice_(choice) {}
 
     // The value as the record holds it; what does not fit goes to Comments or is cut.
-    QString fit(const QString& what, const QString& value, int width)
+    // `name` says which field it is; it is only spelled out when something changes.
+    template <typename Name> QString fit(const Name& name, const QString& value, int width)
     {
+        if (value.size() <= width) {
+            bool ascii = true;
+            for (QChar c : value)
+                ascii = ascii && c.unicode() < 0x80;
+            if (ascii)
+                return value;
+        }
+        const QString what = spelled(name);
         bool changed = false;
         const QString reduced = reduceToCp1252(value, &changed);
         if (changed) {
@@ -152,6 +161,9 @@ public:
             pr_.changes << cut;
         return reduced.left(width);
     }
+
+    static QString spelled(const QString& name) { return name; }
+    template <typename F> static QString spelled(const F& name) { return name(); }
 
     // Something the record has no place for at all.
     void extra(const QString& what, const QString& text)
@@ -213,11 +225,11 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
 
     QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (qsizetype i = 0; i < entry.address.size(); ++i) {
-        const QString what = QStringLiteral("Address line %1").arg(i + 1);
+        auto what = [i] { return QStringLiteral("Address line %1").arg(i + 1); };
         if (i < 4)
             *lines[i] = b.fit(what, entry.address.at(i), Width::Addr);
         else if (!entry.address.at(i).trimmed().isEmpty())
-            b.extra(what, entry.address.at(i));
+            b.extra(what(), entry.address.at(i));
     }
 
     // Telephones of our own files keep their place; the others fill free places in order.
@@ -248,9 +260,10 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
     }
     for (const auto& [slot, ph] : placed) {
         r.phoneType(slot) =
-            b.fit(QStringLiteral("Telephone %1 label").arg(slot), ph.label, Width::PhoneType);
-        r.phoneNum(slot) =
-            b.fit(QStringLiteral("Telephone %1").arg(slot), ph.number, Width::PhoneNum);
+            b.fit([slot = slot] { return QStringLiteral("Telephone %1 label").arg(slot); },
+                  ph.label, Width::PhoneType);
+        r.phoneNum(slot) = b.fit([slot = slot] { return QStringLiteral("Telephone %1").arg(slot); },
+                                 ph.number, Width::PhoneNum);
     }
 
     for (qsizetype i = 0; i < entry.emails.size(); ++i) {
@@ -264,8 +277,8 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
     for (int i = 1; i <= 4; ++i) {
         const ExchangeLink& link = entry.links[size_t(i - 1)];
         r.linkId(i) = qint16(std::clamp(link.id, 0, 32767));
-        r.linkText(i) =
-            b.fit(QStringLiteral("QuickLink %1 caption").arg(i), link.text, Width::LinkText);
+        r.linkText(i) = b.fit([i] { return QStringLiteral("QuickLink %1 caption").arg(i); },
+                              link.text, Width::LinkText);
     }
     r.BackLinkId = qint16(std::clamp(entry.backLinkId, 0, 32767));
     r.Comments = b.comments(entry.comments);

@@ -158,6 +158,11 @@ void writeCard(CardWriter& w, const Entry& e, VCardVersion version,
 
 QString escapeVCardText(const QString& text)
 {
+    bool plain = true;
+    for (QChar c : text)
+        plain = plain && c != '\\' && c != ',' && c != ';' && c != '\n' && c != '\r';
+    if (plain)
+        return text;
     QString out;
     out.reserve(text.size() + 8);
     for (QChar c : normalisedBreaks(text)) {
@@ -303,6 +308,12 @@ QByteArray decodeQuotedPrintable(const QByteArray& in)
 
 QString decodeBytes(const QByteArray& bytes, const QString& charset, bool* fellBack)
 {
+    // Plain ASCII reads the same in every charset a card names.
+    bool ascii = true;
+    for (char c : bytes)
+        ascii = ascii && uchar(c) < 0x80;
+    if (ascii)
+        return QString::fromLatin1(bytes);
     if (!charset.isEmpty() && charset.compare(QLatin1String("utf-8"), Qt::CaseInsensitive) != 0) {
         QStringDecoder d(charset.toLatin1().constData());
         if (d.isValid()) {
