@@ -383,6 +383,8 @@ bool parseProperty(const QByteArray& line, Property& p, QByteArray& rawValue)
 // Unescapes a text value, splitting it on unescaped `sep` (0: no split).
 QStringList unescape(const QString& value, QChar sep = QChar())
 {
+    if (!value.contains('\\') && (sep.isNull() || !value.contains(sep)))
+        return {value};
     QStringList parts;
     QString cur;
     for (qsizetype i = 0; i < value.size(); ++i) {
@@ -415,7 +417,7 @@ QStringList unescape(const QString& value, QChar sep = QChar())
 
 QString text(const Property& p)
 {
-    return unescape(p.value).join(QString());
+    return p.value.contains('\\') ? unescape(p.value).join(QString()) : p.value;
 }
 
 QStringList labelLines(const QString& text)
@@ -627,7 +629,7 @@ VCardRead readVCards(const QByteArray& bytes)
             continue;
         }
         logical << line;
-        while (isQuotedPrintable(logical.last()) && logical.last().endsWith('=') &&
+        while (logical.last().endsWith('=') && isQuotedPrintable(logical.last()) &&
                i + 1 < physical.size()) {
             logical.last().chop(1);
             logical.last() += physical.at(++i);
