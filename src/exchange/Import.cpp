@@ -469,8 +469,13 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                              .arg(i)
                              .arg(old);
         }
-        if (rec.BackLinkId)
-            rec.BackLinkId = qint16(newIdOf.value(rec.BackLinkId, 0));
+        if (const int old = rec.BackLinkId) {
+            rec.BackLinkId = qint16(newIdOf.value(old, 0));
+            if (!rec.BackLinkId)
+                notes << QStringLiteral("Previous record ID %1 cleared: that record was not "
+                                        "imported")
+                             .arg(old);
+        }
         // The same store path as Add: write, raise LastRecNo, keep LowestFreeId.
         p.CurRec = rec;
         Put_NA_Rec(p, id + 1);

@@ -160,6 +160,23 @@ TEST_F(RoundTrip, OneMailingListOnly)
         << lines.at(1).toStdString();
     // No column for it: kept in Notes, after the comment.
     EXPECT_TRUE(cp1252ToUnicode(bytes).contains("second line: ok\r\nSkype: j.smith\""));
+
+    // Links follow the records to their new IDs; a link to a record left behind is
+    // cleared, and the log says so.
+    TestEnv empty;
+    empty.openFile({});
+    ExportOptions cards;
+    cards.mailList = QStringLiteral("tvlmail.fam");
+    const ImportSource source = readImportBytes(exportBytes(p(), cards), "fam.vcf");
+    const ImportResult result =
+        runImport(empty.p(), planImport(empty.p(), source, OverflowChoice::CutAndLog));
+    EXPECT_EQ(readRecord(empty.naPath(), 2).LinkId1, 0);
+    EXPECT_EQ(readRecord(empty.naPath(), 2).BackLinkId, 2); // ID 3 came along as ID 2
+    EXPECT_EQ(readRecord(empty.naPath(), 3).LinkId4, 1);    // ID 1 came along as ID 1
+    EXPECT_TRUE(result.log.contains(
+        "ID 1: Smith, John\n    QuickLink 1 to ID 2 cleared: that record was not imported\nID 2"))
+        << result.log.toStdString();
+
     options.mailList = QStringLiteral("tvlmail.zz");
     EXPECT_THROW(exportBytes(p(), options), PlatformError);
 }
