@@ -514,6 +514,7 @@ void MarkMain::endRun()
     ending_ = true;
     p_.help.quit();
     p_.naFile.close();
+    tidyBackups(p_);
     p_.ui.endProgram();
 }
 

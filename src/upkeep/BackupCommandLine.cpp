@@ -33,6 +33,7 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
         try {
             const BackupCopy c = backups.take(BackupTrigger::Manual);
             backups.rotate();
+            backups.tidy();
             out << "Backup copy " << c.name << " made in " << backups.folder() << Qt::endl;
             return 0;
         } catch (const PlatformError& e) {

@@ -43,6 +43,9 @@ void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io)
     try {
         backups.take(trigger);
         backups.rotate();
+        // At start-up the removal of rotated copies waits for the end of the run.
+        if (trigger != BackupTrigger::Daily)
+            backups.tidy();
     } catch (const PlatformError& e) {
         p.ui.messageBox(QStringLiteral("The Backup Copy (") + triggerText(trigger) +
                             QStringLiteral(") Could Not Be Made: Error") + numText(e.number()) +
@@ -58,6 +61,12 @@ void armAutomaticCopies(Program& p)
         if (const std::optional<BackupTrigger> t = triggerFromTag(what))
             takeAutomaticCopy(p, *t);
     };
+}
+
+void tidyBackups(const Program& p)
+{
+    BackupIo io;
+    Backups(p.files, p.clock, io, backupFolder(p)).tidy();
 }
 
 void startBackups(Program& p)

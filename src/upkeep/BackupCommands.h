@@ -21,6 +21,9 @@ void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io);
 // duplicate search and an import take one before their first change.
 void armAutomaticCopies(Program& p);
 
+// Removes the copies rotated out; run as the program ends.
+void tidyBackups(const Program& p);
+
 // "&Backups...": opens BackupForm without blocking.
 void startBackups(Program& p);
 

@@ -505,7 +505,7 @@ void Backups::removeCopy(const QString& folderName, const QStringList& files)
 }
 
 // Copies that were being written or removed when the program stopped.
-void Backups::clearLeftovers()
+void Backups::tidy()
 {
     const QStringList names = QDir(folder_).entryList(
         {kPartPrefix + QStringLiteral("tvl-*"), kGonePrefix + QStringLiteral("tvl-*")},
@@ -610,9 +610,6 @@ void Backups::rotate()
             // Tried again after the next copy.
         }
     }
-    // Copies renamed out of the list, now or by a run that stopped half way,
-    // and copies left half written.
-    clearLeftovers();
 }
 
 namespace {
@@ -705,6 +702,7 @@ BackupCopy Backups::restore(const QString& name)
         throw;
     }
     rotate();
+    tidy();
     return safety;
 }
 

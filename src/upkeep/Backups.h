@@ -118,10 +118,14 @@ public:
     // PlatformError is thrown. Call rotate() after a copy that counted.
     BackupCopy take(BackupTrigger trigger);
     // Keeps the newest ten, the newest copy of each of the 14 latest days that
-    // have copies and of each of the 12 latest months; removes the rest, and
-    // whatever a copy or removal that stopped half way left behind. Failures
-    // are left for the next time.
+    // have copies and of each of the 12 latest months. The rest are only
+    // renamed out of the list, one rename each; tidy() removes their files.
+    // Failures are left for the next time.
     void rotate();
+    // Removes the copies rotated out and whatever a copy or removal that
+    // stopped half way left behind. Removing files can cost the disk a few
+    // milliseconds each, so start-up leaves this to the end of the run.
+    void tidy();
 
     // Puts copy `name` back as the N&A file and mailing lists, after taking a
     // copy of the current state (returned, so the restore can be undone);
@@ -138,7 +142,6 @@ private:
     std::optional<BackupCopy> readCopy(const QString& name) const;
     QString newName(const QDateTime& when, BackupTrigger trigger, int* sequence) const;
     void removeCopy(const QString& folderName, const QStringList& files);
-    void clearLeftovers();
 
     const Files& files_;
     const Clock& clock_;

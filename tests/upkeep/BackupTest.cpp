@@ -272,6 +272,8 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
             b.take(BackupTrigger::DupSearch); // the same second: a sequence number keeps them apart
             b.rotate();
         }
+        if (day % 3 == 0)
+            b.tidy();
         const QList<BackupCopy> copies = b.list();
         ASSERT_LE(copies.size(), 10 + 14 + 12) << day;
         // Every day with a copy among the latest 14 such days keeps one.
@@ -306,6 +308,7 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
     for (const auto& [name, bytes] : foreign)
         EXPECT_EQ(tree().at(name), bytes) << name.toStdString();
     // Nothing else: every copy rotated out is gone, files and folder.
+    backups().tidy();
     EXPECT_EQ(
         QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
         copies.size() + 3);
