@@ -156,6 +156,11 @@ Session::Session(Choices& answers)
 {
 }
 
+Session::~Session()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 bool Session::open()
 {
     try {

@@ -104,6 +104,8 @@ inline const QString kNAFileName = QStringLiteral("n&a.mrk");
 class Session {
 public:
     explicit Session(Choices& answers);
+    // Deletes what the run's windows left for deletion, as the event loop would.
+    ~Session();
     // Runs OpenNAFile on the file as it lies; false when the program ended.
     bool open();
 
