@@ -102,7 +102,7 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
 
     // Tab order follows reading order: the boxes top to bottom, then the buttons.
     QWidget* previous = BrsTxt1;
-    auto chain = [&previous, this](QWidget* next) {
+    auto chain = [&previous](QWidget* next) {
         setTabOrder(previous, next);
         previous = next;
     };

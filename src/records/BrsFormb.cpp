@@ -117,7 +117,7 @@ BrsFormb::BrsFormb(Program& p, std::shared_ptr<RecordSession> session)
         qMin(BrsTxt22->fontMetrics().horizontalAdvance(QString(60, QLatin1Char('n'))), 460));
 
     QWidget* previous = BrsTxt1;
-    auto chain = [&previous, this](QWidget* next) {
+    auto chain = [&previous](QWidget* next) {
         setTabOrder(previous, next);
         previous = next;
     };

@@ -327,7 +327,7 @@ void PrtForm::buildLayout()
 void PrtForm::connectHandlers()
 {
     auto onSelected = [this](QRadioButton* option, auto handler) {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
+        connect(option, &QRadioButton::toggled, this, [handler](bool on) {
             if (on)
                 handler();
         });

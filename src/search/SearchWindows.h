@@ -33,7 +33,6 @@ private:
     Program& p;
     QPointer<QWidget> dialog_;
     QPointer<SearchingForm> searching_;
-    bool saving_ = false;
 };
 
 } // namespace tavrel
