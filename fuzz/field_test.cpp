@@ -45,12 +45,6 @@ bool plainRecordMatch(const NARecord& r, const SearchFieldBoxes& b, const QStrin
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    initialize(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     SplitInput in(data, size, 2);

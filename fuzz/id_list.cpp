@@ -8,12 +8,6 @@
 using namespace tavrel;
 using namespace tavrel::fuzz;
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    initialize(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     Choices answers;

@@ -4,28 +4,10 @@
 
 #include "PrintRuns.h"
 #include "reports/ReportRun.h"
+#include "support/SilentWindows.h"
 
 using namespace tavrel;
 using namespace tavrel::fuzz;
-
-namespace {
-
-class QuietWindows : public RunWindows {
-public:
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    initialize(argc, argv);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -57,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!s.open())
         return 0;
     const QByteArray before = naBytes(dir);
-    QuietWindows windows;
+    test::SilentRunWindows windows;
     try {
         runReport(s.p, o, windows);
     } catch (const ProgramEnded&) {

@@ -28,11 +28,7 @@ BackupPref::BackupPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
-    auto* label1 = new QLabel(QStringLiteral("Keep Backup Copies In This &Folder:"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = label1->font();
-    bold.setBold(true);
-    label1->setFont(bold);
+    auto* label1 = headingLabel(this, QStringLiteral("Keep Backup Copies In This &Folder:"));
     v->addWidget(label1);
 
     auto* row = new QHBoxLayout;

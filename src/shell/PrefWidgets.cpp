@@ -3,10 +3,21 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QButtonGroup>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace tavrel {
+
+QLabel* headingLabel(QWidget* owner, const QString& text)
+{
+    auto* label = new QLabel(text, owner);
+    label->setObjectName(QStringLiteral("Label1"));
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
 
 QButtonGroup* addOptionColumn(QWidget* owner, QBoxLayout* into, const QString& name,
                               const QStringList& captions)

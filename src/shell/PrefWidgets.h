@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QLabel;
 class QBoxLayout;
 class QPushButton;
 class QWidget;
@@ -19,6 +20,8 @@ QButtonGroup* addOptionColumn(QWidget* owner, QBoxLayout* into, const QString& n
 void selectByDigit(QButtonGroup* group, QChar code);
 // The digit of the checked option, or `fallback` when none is checked.
 QChar selectedDigit(const QButtonGroup* group, QChar fallback);
+// The bold heading "Label1" at the top of a preference dialog.
+QLabel* headingLabel(QWidget* owner, const QString& text);
 QPushButton* makeButton(QWidget* owner, const QString& name, const QString& caption,
                         const QString& toolTip = QString());
 

@@ -20,11 +20,7 @@ PreferenceForm::PreferenceForm(Program& p, QWidget* parent) : QDialog(parent), p
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
-    auto* label1 = new QLabel(QStringLiteral("Sort N&&A File Content By:"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = label1->font();
-    bold.setBold(true);
-    label1->setFont(bold);
+    auto* label1 = headingLabel(this, QStringLiteral("Sort N&&A File Content By:"));
     v->addWidget(label1);
 
     auto* options = new QVBoxLayout;
