@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QTextStream>
 #include <cstring>
+#include <optional>
 
 namespace tavrel {
 
@@ -73,28 +74,88 @@ public:
     void quit() override {}
 };
 
-const char* const kUsage = "Usage: tavrel --export FORMAT FILE [--list ID]\n"
-                           "       tavrel --import FILE [--dry-run]\n"
-                           "FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook\n";
+const char* const kUsage =
+    "Usage: tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator SEPARATOR]\n"
+    "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip]\n"
+    "FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook\n"
+    "ENCODING (CSV only): utf8-bom (the default), utf8, windows-1252\n"
+    "SEPARATOR (CSV only): comma (the default), semicolon\n"
+    "--overflow: a field that does not fit is moved into Comments (move, the default),\n"
+    "            cut and logged (cut), or its record is left out (skip)\n";
+
+// The word after `flag`: empty when the flag is not given, nullopt when nothing follows it.
+std::optional<QString> optionValue(const QStringList& args, const QString& flag)
+{
+    const qsizetype at = args.indexOf(flag);
+    if (at < 0)
+        return QString();
+    if (at + 1 >= args.size())
+        return std::nullopt;
+    return args.at(at + 1);
+}
+
+// The CSV choices of the command line; false when a word is not one of them.
+bool parseCsvOptions(const QStringList& args, ExportOptions& options)
+{
+    const std::optional<QString> encoding = optionValue(args, QStringLiteral("--encoding"));
+    const std::optional<QString> separator = optionValue(args, QStringLiteral("--separator"));
+    if (!encoding || !separator)
+        return false;
+    const bool csv =
+        options.format == ExportFormat::CsvNative || options.format == ExportFormat::CsvOutlook;
+    if (!csv)
+        return encoding->isEmpty() && separator->isEmpty();
+    const QString e = encoding->toLower();
+    if (e == QLatin1String("utf8-bom"))
+        options.encoding = CsvEncoding::Utf8Bom;
+    else if (e == QLatin1String("utf8"))
+        options.encoding = CsvEncoding::Utf8;
+    else if (e == QLatin1String("windows-1252"))
+        options.encoding = CsvEncoding::Windows1252;
+    else if (!e.isEmpty())
+        return false;
+    const QString s = separator->toLower();
+    if (s == QLatin1String("semicolon"))
+        options.delimiter = QLatin1Char(';');
+    else if (!s.isEmpty() && s != QLatin1String("comma"))
+        return false;
+    return true;
+}
+
+// The --overflow choice; false when its word is not one of move, cut and skip.
+bool parseOverflow(const QStringList& args, OverflowChoice* choice)
+{
+    const std::optional<QString> word = optionValue(args, QStringLiteral("--overflow"));
+    if (!word)
+        return false;
+    if (*word == QLatin1String("cut"))
+        *choice = OverflowChoice::CutAndLog;
+    else if (*word == QLatin1String("skip"))
+        *choice = OverflowChoice::SkipRecord;
+    else if (!word->isEmpty() && *word != QLatin1String("move"))
+        return false;
+    return true;
+}
 
 int runExport(Program& p, const QStringList& args, QTextStream& out)
 {
     ExportOptions options;
     const qsizetype at = args.indexOf(QStringLiteral("--export"));
-    if (at + 2 >= args.size() || !parseExportFormat(args.at(at + 1), &options.format)) {
+    if (at + 2 >= args.size() || !parseExportFormat(args.at(at + 1), &options.format) ||
+        !parseCsvOptions(args, options)) {
         out << kUsage;
         return 2;
     }
     const QString path = args.at(at + 2);
-    if (const qsizetype list = args.indexOf(QStringLiteral("--list")); list >= 0) {
-        if (list + 1 >= args.size()) {
-            out << kUsage;
-            return 2;
-        }
-        options.mailList = mailListFileName(args.at(list + 1));
+    const std::optional<QString> list = optionValue(args, QStringLiteral("--list"));
+    if (!list) {
+        out << kUsage;
+        return 2;
+    }
+    if (!list->isEmpty()) {
+        options.mailList = mailListFileName(*list);
         if (mailListFile(p, options.mailList).isEmpty()) {
-            out << "There is no mailing list with identifier '" << args.at(list + 1) << "'."
-                << Qt::endl;
+            out << "There is no mailing list with identifier '" << *list << "'." << Qt::endl;
             return 1;
         }
     }
@@ -108,7 +169,8 @@ int runExport(Program& p, const QStringList& args, QTextStream& out)
 int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
 {
     const qsizetype at = args.indexOf(QStringLiteral("--import"));
-    if (at + 1 >= args.size()) {
+    OverflowChoice choice = OverflowChoice::MoveToComments;
+    if (at + 1 >= args.size() || !parseOverflow(args, &choice)) {
         out << kUsage;
         return 2;
     }
@@ -124,7 +186,7 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
             << Qt::endl;
         return 1;
     }
-    const ImportPlan plan = planImport(p, source, OverflowChoice::MoveToComments);
+    const ImportPlan plan = planImport(p, source, choice);
     out << planText(plan) << Qt::endl;
     if (args.contains(QStringLiteral("--dry-run"))) {
         out << "Dry run: nothing was written." << Qt::endl;

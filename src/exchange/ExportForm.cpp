@@ -3,11 +3,11 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/FileDialog.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -132,9 +132,11 @@ ExportOptions ExportForm::options() const
 void ExportForm::ExpCmd3_Click()
 {
     const bool vcard = ExpOpt1[0]->isChecked() || ExpOpt1[1]->isChecked();
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Export To"), ExpTxt1->text(),
-        vcard ? QStringLiteral("vCard Files (*.vcf)") : QStringLiteral("CSV Files (*.csv)"));
+    FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Export To"), ExpTxt1->text(),
+                              vcard ? QStringLiteral("vCard Files (*.vcf)")
+                                    : QStringLiteral("CSV Files (*.csv)"),
+                              vcard ? QStringLiteral("vcf") : QStringLiteral("csv")};
+    const QString path = askForFile(p_.ui, this, request);
     if (!path.isEmpty())
         ExpTxt1->setText(path);
 }

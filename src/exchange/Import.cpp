@@ -390,6 +390,35 @@ QString planText(const ImportPlan& plan)
     return out.join('\n');
 }
 
+namespace {
+
+// The log keeps the earlier imports above the newest, a blank line between
+// them, as long as they fit in `kMaxImportLogBytes`; the oldest go first. A
+// log that cannot be read is started afresh rather than stopping the import.
+QByteArray withEarlierImports(Program& p, const QByteArray& newest)
+{
+    QByteArray earlier;
+    try {
+        if (p.files.exists(kImportLogName))
+            earlier = p.files.readAll(kImportLogName);
+    } catch (const PlatformError&) {
+        earlier.clear();
+    }
+    const qsizetype room = kMaxImportLogBytes - newest.size() - 1;
+    if (earlier.size() > room) {
+        const qsizetype from =
+            earlier.indexOf("\nImport of ", earlier.size() - std::max<qsizetype>(room, 0));
+        earlier = from < 0 ? QByteArray() : earlier.mid(from + 1);
+    }
+    if (earlier.isEmpty())
+        return newest;
+    if (!earlier.endsWith('\n'))
+        earlier += '\n';
+    return earlier + '\n' + newest;
+}
+
+} // namespace
+
 ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& options)
 {
     ImportResult result;
@@ -533,7 +562,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                              .arg(result.notImported);
     log << result.message;
     result.log = log.join('\n') + '\n';
-    p.files.replaceFile(kImportLogName, result.log.toUtf8());
+    p.files.replaceFile(kImportLogName, withEarlierImports(p, result.log.toUtf8()));
     return result;
 }
 

@@ -88,8 +88,10 @@ struct ImportResult {
     QString log;            // the text of the import log
 };
 
-// The name of the import log, beside the N&A file.
+// The name of the import log, beside the N&A file: every import adds its
+// section at the end; the oldest sections go once it would pass its limit.
 inline const QString kImportLogName = QStringLiteral("tvlimport.log");
+inline constexpr qsizetype kMaxImportLogBytes = 1024 * 1024;
 
 // Writes the planned records to free IDs, lowest first, through the record
 // store (so LastRecNo, the header and LowestFreeId follow as they do for Add),

@@ -3,10 +3,10 @@
 #include "exchange/CsvMapForm.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/FileDialog.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -115,9 +115,13 @@ static OverflowChoice currentChoice(QRadioButton* const* opts)
 
 void ImportForm::ImpCmd3_Click()
 {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Import From"), ImpTxt1->text(),
-        QStringLiteral("vCard And CSV Files (*.vcf *.vcard *.csv *.txt);;All Files (*)"));
+    const QString path = askForFile(
+        p_.ui, this,
+        {FileDialogMode::Open,
+         QStringLiteral("Import From"),
+         ImpTxt1->text(),
+         QStringLiteral("vCard And CSV Files (*.vcf *.vcard *.csv *.txt);;All Files (*)"),
+         {}});
     if (path.isEmpty())
         return;
     ImpTxt1->setText(path);

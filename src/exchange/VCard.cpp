@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QVarLengthArray>
 
 namespace tavrel {
 
@@ -258,22 +259,21 @@ QString decodeParam(const QString& raw)
 }
 
 // Splits on `sep` outside double quotes.
-QList<QByteArray> splitOutsideQuotes(const QByteArray& text, char sep)
+QList<QByteArray> splitOutsideQuotes(QByteArrayView text, char sep)
 {
     QList<QByteArray> parts;
-    QByteArray cur;
     bool quoted = false;
-    for (char c : text) {
-        if (c == '"')
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"') {
             quoted = !quoted;
-        if (c == sep && !quoted) {
-            parts << cur;
-            cur.clear();
-        } else {
-            cur += c;
+        } else if (c == sep && !quoted) {
+            parts << text.sliced(start, i - start).toByteArray();
+            start = i + 1;
         }
     }
-    parts << cur;
+    parts << text.sliced(start).toByteArray();
     return parts;
 }
 
@@ -331,6 +331,7 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset, bool* fellB
     return cp1252ToUnicode(bytes);
 }
 
+// Reads one logical line; `rawValue` shares the bytes of `line`, which must outlive it.
 bool parseProperty(const QByteArray& line, Property& p, QByteArray& rawValue)
 {
     // The name and parameters end at the first colon outside quotes.
@@ -347,7 +348,7 @@ bool parseProperty(const QByteArray& line, Property& p, QByteArray& rawValue)
     }
     if (colon <= 0)
         return false;
-    const QList<QByteArray> head = splitOutsideQuotes(line.left(colon), ';');
+    const QList<QByteArray> head = splitOutsideQuotes(QByteArrayView(line).first(colon), ';');
     QString name = QString::fromLatin1(head.first()).trimmed();
     if (const qsizetype dot = name.indexOf('.'); dot > 0) {
         p.group = name.left(dot).toLower();
@@ -376,7 +377,7 @@ bool parseProperty(const QByteArray& line, Property& p, QByteArray& rawValue)
             p.params.insert(key, value);
         }
     }
-    rawValue = line.mid(colon + 1);
+    rawValue = QByteArray::fromRawData(line.constData() + colon + 1, line.size() - colon - 1);
     return true;
 }
 
@@ -386,32 +387,33 @@ QStringList unescape(const QString& value, QChar sep = QChar())
     if (!value.contains('\\') && (sep.isNull() || !value.contains(sep)))
         return {value};
     QStringList parts;
-    QString cur;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value.at(i);
-        if (c == '\\' && i + 1 < value.size()) {
-            const QChar n = value.at(i + 1);
-            if (n == 'n' || n == 'N') {
-                cur += QLatin1String("\r\n");
+    // Unescaping never lengthens a value: "\n" becomes CR LF, the rest one character.
+    QVarLengthArray<QChar, 256> cur;
+    const QChar* v = value.constData();
+    const qsizetype n = value.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = v[i];
+        if (c == '\\' && i + 1 < n) {
+            const QChar next = v[i + 1];
+            if (next == 'n' || next == 'N') {
+                cur.append(QChar('\r'));
+                cur.append(QChar('\n'));
                 ++i;
                 continue;
             }
-            if (n == '\\' || n == ',' || n == ';' || n == ':') {
-                cur += n;
+            if (next == '\\' || next == ',' || next == ';' || next == ':') {
+                cur.append(next);
                 ++i;
                 continue;
             }
-            cur += c;
-            continue;
-        }
-        if (!sep.isNull() && c == sep) {
-            parts << cur;
+        } else if (!sep.isNull() && c == sep) {
+            parts << QString(cur.constData(), cur.size());
             cur.clear();
             continue;
         }
-        cur += c;
+        cur.append(c);
     }
-    parts << cur;
+    parts << QString(cur.constData(), cur.size());
     return parts;
 }
 
@@ -577,22 +579,26 @@ QByteArray withoutByteOrderMark(const QByteArray& bytes, bool* utf16)
     return bytes;
 }
 
-// Splits into physical lines at CR LF, LF or a lone CR.
+// Splits into physical lines at CR LF, LF or a lone CR. The lines share the
+// bytes of `data`, which must outlive them; appending to one copies it.
 QList<QByteArray> physicalLines(const QByteArray& data)
 {
     QList<QByteArray> lines;
+    const auto line = [&data](qsizetype from, qsizetype to) {
+        return QByteArray::fromRawData(data.constData() + from, to - from);
+    };
     qsizetype start = 0;
     for (qsizetype i = 0; i < data.size(); ++i) {
         const char c = data.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        lines << data.mid(start, i - start);
+        lines << line(start, i);
         if (c == '\r' && i + 1 < data.size() && data.at(i + 1) == '\n')
             ++i;
         start = i + 1;
     }
     if (start < data.size())
-        lines << data.mid(start);
+        lines << line(start, data.size());
     return lines;
 }
 
@@ -616,7 +622,8 @@ VCardRead readVCards(const QByteArray& bytes)
 {
     VCardRead result;
     bool utf16 = false;
-    const QList<QByteArray> physical = physicalLines(withoutByteOrderMark(bytes, &utf16));
+    const QByteArray data = withoutByteOrderMark(bytes, &utf16);
+    const QList<QByteArray> physical = physicalLines(data);
 
     // Unfold: a line starting with a blank or tab continues the one before;
     // a quoted-printable value ending in '=' continues on the next line.
@@ -625,7 +632,7 @@ VCardRead readVCards(const QByteArray& bytes)
     for (qsizetype i = 0; i < physical.size(); ++i) {
         const QByteArray& line = physical.at(i);
         if (!logical.isEmpty() && !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t')) {
-            logical.last() += line.mid(1);
+            logical.last().append(QByteArrayView(line).sliced(1));
             continue;
         }
         logical << line;

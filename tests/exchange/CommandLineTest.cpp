@@ -20,8 +20,17 @@ TEST_F(ExchangeTest, CommandLine)
         {{"tavrel", "--export", "csv", vcf + ".csv", "--list", "abc"},
          1,
          "There is no mailing list with identifier 'abc'."},
-        {{"tavrel", "--export", "paper", "x"}, 2, "FORMAT: vcard (3.0), vcard4, csv"},
+        {{"tavrel", "--export", "paper", "x"}, 2, "(skip)"},
+        {{"tavrel", "--export", "csv", vcf + ".csv", "--encoding", "windows-1252", "--separator",
+          "semicolon"},
+         0,
+         "2 records exported to "},
+        {{"tavrel", "--export", "vcard", "x", "--separator", "semicolon"}, 2, "(skip)"},
+        {{"tavrel", "--export", "csv", "x", "--encoding", "latin1"}, 2, "(skip)"},
+        {{"tavrel", "--export", "csv", "x", "--separator"}, 2, "(skip)"},
+        {{"tavrel", "--import", vcf, "--overflow", "drop"}, 2, "(skip)"},
         {{"tavrel", "--import", vcf, "--dry-run"}, 0, "Dry run: nothing was written."},
+        {{"tavrel", "--import", vcf, "--overflow", "cut", "--dry-run"}, 0, "Dry run: nothing"},
         {{"tavrel", "--import", vcf + ".none"}, 1, "The file cannot be read (error 53)"},
     };
     const QByteArray before = fileBytes(env.naPath());
@@ -34,6 +43,8 @@ TEST_F(ExchangeTest, CommandLine)
             << text.toStdString();
     }
     EXPECT_EQ(fileBytes(env.naPath()), before);
+    const QByteArray csv = fileBytes(vcf + ".csv");
+    EXPECT_TRUE(csv.startsWith("Name;Address 1;")) << csv.left(40).toStdString(); // no BOM
     // The dry run's preview named both as lookalikes; a real import skips them.
     QString text;
     QTextStream out(&text);

@@ -128,6 +128,28 @@ TEST_F(ExchangeTest, StopsCleanlyAt1700)
     EXPECT_EQ(QFileInfo(env.naPath()).size(), 1701 * NARecord::Size);
 }
 
+TEST_F(ExchangeTest, TheLogKeepsEarlierImportsUntilItIsFull)
+{
+    env.openFile({});
+    const QString logPath = env.dir() + "/" + kImportLogName;
+    importBytes(cards({"First"}), OverflowChoice::MoveToComments, "one.vcf");
+    importBytes(cards({"Second"}), OverflowChoice::MoveToComments, "two.vcf");
+    QString log = QString::fromUtf8(fileBytes(logPath));
+    EXPECT_TRUE(log.startsWith("Import of one.vcf")) << log.toStdString();
+    EXPECT_TRUE(
+        log.contains("ID 1: First\n1 Records Imported, 0 Not Imported.\n\nImport of two.vcf"))
+        << log.toStdString();
+    EXPECT_TRUE(log.endsWith("ID 2: Second\n1 Records Imported, 0 Not Imported.\n"));
+
+    // Past its limit the oldest whole sections go, never part of one.
+    writeBytes(logPath, "Import of old.vcf\n" + QByteArray(kMaxImportLogBytes - 100, 'x') +
+                            "\n\nImport of kept.vcf\nID 9: Kept\n");
+    importBytes(cards({"Third"}), OverflowChoice::MoveToComments, "three.vcf");
+    log = QString::fromUtf8(fileBytes(logPath));
+    EXPECT_TRUE(log.startsWith("Import of kept.vcf\nID 9: Kept\n\nImport of three.vcf"))
+        << log.left(200).toStdString();
+}
+
 TEST_F(ExchangeTest, NothingIsWrittenWhenTheCallerSaysNoBeforeTheFirstRecord)
 {
     const QByteArray before = env.openFile(people(1, 2));

@@ -8,6 +8,7 @@
 #include "support/Gui.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -128,6 +129,40 @@ TEST_F(ExchangeWindows, UnknownColumnsAreMappedAndTheMappingSaved)
     EXPECT_EQ(form->plan().records.at(0).entry.emails, QStringList{"d@example.fr"});
     // The next time the same columns come, the saved mapping is used at once.
     EXPECT_FALSE(readImportFile(p(), env.dir() + "/carnet.csv").needsMapping);
+}
+
+TEST_F(ExchangeWindows, BrowseChoosesTheFile)
+{
+    env.openFile(people(1, 1));
+    const QString chosen = env.dir() + "/people";
+    const auto choose = [](const QString& path) {
+        return [path](QDialog& d) {
+            auto& dialog = static_cast<QFileDialog&>(d);
+            EXPECT_EQ(dialog.objectName(), "FileDialog");
+            // As a user would: the folder, then the name typed into the name box.
+            dialog.setDirectory(QFileInfo(path).path());
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QFileInfo(path).fileName());
+            QMetaObject::invokeMethod(&dialog, "accept");
+        };
+    };
+    startExport(p());
+    auto* exportForm = windowOf<ExportForm>("ExportForm");
+    env.ui.onModal([](QDialog& d) { d.reject(); });
+    click(exportForm->ExpCmd3);
+    EXPECT_TRUE(exportForm->ExpTxt1->text().isEmpty()); // cancelled: nothing chosen
+    env.ui.onModal(choose(chosen));
+    click(exportForm->ExpCmd3);
+    EXPECT_EQ(exportForm->ExpTxt1->text(), chosen + ".vcf"); // the format's suffix is added
+    click(exportForm->ExpCmd1);
+    EXPECT_TRUE(fileBytes(chosen + ".vcf").startsWith("BEGIN:VCARD\r\n"));
+
+    // Choosing a file to import reads it at once.
+    startImport(p());
+    auto* importForm = windowOf<ImportForm>("ImportForm");
+    env.ui.onModal(choose(chosen + ".vcf"));
+    click(importForm->ImpCmd3);
+    EXPECT_EQ(importForm->ImpTxt1->text(), chosen + ".vcf");
+    EXPECT_EQ(importForm->ImpLst1->topLevelItemCount(), 1);
 }
 
 TEST_F(ExchangeWindows, EnterReadsTheFileAndAnUnreadableOneIsNamed)
