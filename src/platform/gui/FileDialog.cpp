@@ -2,13 +2,16 @@
 
 #include "platform/Ui.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace tavrel {
 
 QString askForFile(Ui& ui, QWidget* parent, const FileDialogRequest& request)
 {
-    QFileDialog dialog(parent, request.title, request.start, request.filter);
+    // With nothing typed yet the dialog opens in the user's home folder.
+    QFileDialog dialog(parent, request.title,
+                       request.start.isEmpty() ? QDir::homePath() : request.start, request.filter);
     dialog.setObjectName(QStringLiteral("FileDialog"));
     const bool save = request.mode == FileDialogMode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);

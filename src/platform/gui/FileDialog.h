@@ -15,7 +15,7 @@ enum class FileDialogMode { Open, Save };
 struct FileDialogRequest {
     FileDialogMode mode = FileDialogMode::Open;
     QString title;
-    QString start;  // the path shown first
+    QString start;  // the path shown first; empty: the home folder
     QString filter; // "vCard Files (*.vcf);;All Files (*)"
     QString suffix; // added to a saved name typed without one ("vcf")
 };
