@@ -158,6 +158,10 @@ Session::Session(Choices& answers)
 
 Session::~Session()
 {
+    // Window-system events of the windows the run showed (exposures and the
+    // like) wait for an event loop; without this they would pile up input
+    // after input.
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
