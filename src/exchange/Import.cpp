@@ -562,7 +562,8 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                              .arg(result.notImported);
     log << result.message;
     result.log = log.join('\n') + '\n';
-    p.files.replaceFile(kImportLogName, withEarlierImports(p, result.log.toUtf8()));
+    p.files.replaceFile(kImportLogName, withEarlierImports(p, result.log.toUtf8()),
+                        kImportLogTempName);
     return result;
 }
 

@@ -1,3 +1,5 @@
+#include "FileStates.h"
+#include "exchange/Import.h"
 #include "maillists/MailListFile.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
@@ -87,6 +89,17 @@ void writeList(Program& p, const QString& name, const QString& title,
     WriteMailList(p, name, title);
 }
 
+// Three cards into the free IDs, lowest first; one joins the list titled Club.
+void importCards(Program& p)
+{
+    QByteArray cards;
+    for (const char* name : {"Ann Imported", "Bob Imported", "Cy Imported"})
+        cards += QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:") + name + "\r\nEND:VCARD\r\n";
+    cards.replace("FN:Bob Imported\r\n", "FN:Bob Imported\r\nCATEGORIES:Club\r\n");
+    const ImportSource source = readImportBytes(cards, QStringLiteral("in.vcf"));
+    runImport(p, planImport(p, source, OverflowChoice::MoveToComments));
+}
+
 void compact(Program& p)
 {
     FileReplacement out(p.files, kNAFileName, kCompactTempName);
@@ -120,6 +133,7 @@ const std::vector<Step>& script()
                                 mailListBytes(p, mailListTitleField(QStringLiteral("Retitled"))));
         }},
         {[](Program& p) { deleteRecord(p, 2); }},
+        {[](Program& p) { importCards(p); }},
         {[](Program& p) { compact(p); }, true},
         {[](Program& p) { addRecord(p, 40, QStringLiteral("After Compaction")); }},
         {[](Program& p) { removeMailList(p, QStringLiteral("tvlmail.c")); }},
@@ -203,17 +217,12 @@ protected:
     }
 };
 
-QByteArray recordAt(const QByteArray& file, qsizetype i)
-{
-    return file.mid(i * NARecord::Size, NARecord::Size).leftJustified(NARecord::Size, '\0');
-}
-
 // After `done` whole steps, each file is as those steps left it or as the
 // step under way leaves it; the N&A file record by record (a step writes
 // several), except across a compaction, which replaces it whole.
 void expectBetween(const DirFiles& now, const DirFiles& was, const DirFiles& next, bool wholeFile)
 {
-    const QStringList temporary{kCompactTempName, kMailListTempName};
+    const QStringList temporary{kCompactTempName, kMailListTempName, kImportLogTempName};
     for (const auto& [name, bytes] : now) {
         if (temporary.contains(name))
             continue; // a replacement cut short; the next one starts it afresh
@@ -227,11 +236,9 @@ void expectBetween(const DirFiles& now, const DirFiles& was, const DirFiles& nex
             continue;
         }
         EXPECT_EQ(bytes.size() % NARecord::Size, 0) << "a partial record ends the N&A file";
-        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i) {
-            const QByteArray rec = recordAt(bytes, i);
-            EXPECT_TRUE(rec == recordAt(old, i) || rec == recordAt(fresh, i))
+        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i)
+            EXPECT_TRUE(recordBetween(bytes, i, old, fresh))
                 << "record " << i + 1 << " is neither as it was nor as the step writes it";
-        }
     }
     for (const auto& [name, bytes] : was)
         EXPECT_TRUE(now.count(name) || !next.count(name)) << "lost " << name.toStdString();
@@ -313,7 +320,8 @@ TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
         ++killedIn[size_t(done)];
 
         const DirFiles now = filesIn(env.dir());
-        if (now.count(kCompactTempName) || now.count(kMailListTempName))
+        if (now.count(kCompactTempName) || now.count(kMailListTempName) ||
+            now.count(kImportLogTempName))
             ++tempLeft;
         const DirFiles& next = states[size_t(qMin(done + 1, steps))];
         const bool whole = done < steps && script()[size_t(done)].replacesFile;

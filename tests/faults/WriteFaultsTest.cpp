@@ -1,4 +1,7 @@
+#include "FileStates.h"
 #include "dups/DupSearch.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/ImportForm.h"
 #include "maillists/AddDelNames.h"
 #include "maillists/CompleteForm.h"
 #include "maillists/CreateForm.h"
@@ -160,12 +163,6 @@ Outcome runCommand(const Command& c, int failAt, int err)
     return out;
 }
 
-// Record `i` (from 0) of a file's bytes; zero bytes beyond its end.
-QByteArray slot(const QByteArray& file, qsizetype i)
-{
-    return file.mid(i * NARecord::Size, NARecord::Size).leftJustified(NARecord::Size, '\0');
-}
-
 // Whatever failed, each file is as it was before the command or as the
 // command leaves it when nothing fails; in the N&A file each record on its
 // own, since a command writes several. No file is new unless the command makes it.
@@ -187,11 +184,9 @@ void expectNothingLost(const Outcome& clean, const Outcome& r)
         EXPECT_TRUE(bytes.size() % NARecord::Size == 0 || bytes.size() == was.size())
             << "a partial record ends the N&A file: " << bytes.size() << " bytes";
         EXPECT_LE(bytes.size(), qMax(was.size(), is.size()));
-        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i) {
-            const QByteArray rec = slot(bytes, i);
-            EXPECT_TRUE(rec == slot(was, i) || rec == slot(is, i))
+        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i)
+            EXPECT_TRUE(recordBetween(bytes, i, was, is))
                 << "record " << i + 1 << " is neither the old one nor the new one";
-        }
     }
     for (const auto& [name, bytes] : r.before) {
         EXPECT_TRUE(r.after.count(name) || !clean.after.count(name))
@@ -534,6 +529,34 @@ TEST(WriteFaults, DuplicatesAndCompaction)
     };
     for (const Command& c : commands)
         failEveryOperation(c);
+}
+
+TEST(WriteFaults, Import)
+{
+    // Three cards into the gap at 3 and beyond 5; one joins the list titled Club.
+    QByteArray cards;
+    for (const char* name : {"Ann Imported", "Bob Imported", "Cy Imported"})
+        cards += QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:") + name +
+                 "\r\nCATEGORIES:Club\r\nEND:VCARD\r\n";
+    const Command c{
+        "import",
+        fiveWithAGap(),
+        {{QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {1, 2})},
+         {QStringLiteral("in.vcf"), cards}},
+        [](Program& p, ScriptedUi& ui) {
+            startImport(p);
+            auto* w = windowOf<ImportForm>(QStringLiteral("ImportForm"));
+            w->ImpTxt1->setText(QStringLiteral("in.vcf"));
+            w->ImpCmd4->click();
+            ui.answer(Ui::Answer::Yes);
+            return std::function<void()>([w] { w->ImpCmd1->click(); });
+        },
+        {kGet,
+         kPut,
+         {QStringLiteral("The Records Were Imported, But The Import Log Or A Mailing List Could "
+                         "Not Be Written: Error%1\\."),
+          false}}};
+    failEveryOperation(c);
 }
 
 } // namespace tavrel::test

@@ -1,0 +1,37 @@
+#pragma once
+
+// What the fault tests accept of an N&A file cut short: record by record,
+// each the old one or the new one.
+#include "store/NARecord.h"
+
+#include <QByteArray>
+
+namespace tavrel::test {
+
+// Record `i` (from 0) of a file's bytes; zero bytes beyond its end.
+inline QByteArray slot(const QByteArray& file, qsizetype i)
+{
+    return file.mid(i * NARecord::Size, NARecord::Size).leftJustified(NARecord::Size, '\0');
+}
+
+// True when record `i` of `file` is that of `was` or of `next`. A command
+// that adds several records (an import) rewrites the header after each, so
+// the header may also be either one counting any record written so far.
+inline bool recordBetween(const QByteArray& file, qsizetype i, const QByteArray& was,
+                          const QByteArray& next)
+{
+    const QByteArray rec = slot(file, i);
+    if (rec == slot(was, i) || rec == slot(next, i))
+        return true;
+    if (i != 0)
+        return false;
+    const int count = NARecord::fromBytes(rec).RecId;
+    const bool counts =
+        count >= NARecord::fromBytes(slot(was, 0)).RecId && count <= file.size() / NARecord::Size;
+    const auto sameBesidesCount = [&rec](const QByteArray& header) {
+        return rec.left(4) == header.left(4) && rec.mid(6) == header.mid(6);
+    };
+    return counts && (sameBesidesCount(slot(was, 0)) || sameBesidesCount(slot(next, 0)));
+}
+
+} // namespace tavrel::test
