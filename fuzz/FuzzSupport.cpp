@@ -187,4 +187,62 @@ QByteArray flagsFromPattern(const QByteArray& pattern)
     return flags;
 }
 
+namespace {
+
+NARecord person(int id, const QString& name, const QString& key1, const QString& key2)
+{
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = qint16(id);
+    r.Name = name;
+    r.AddrLine1 = QStringLiteral("%1 Harbour Road").arg(id * 7);
+    r.AddrLine2 = QStringLiteral("Kirkwall");
+    r.PhoneType1 = QStringLiteral("Home");
+    r.PhoneNum1 = QStringLiteral("555-01%1").arg(id, 2, 10, QLatin1Char('0'));
+    r.EMail = QStringLiteral("p%1@example.org").arg(id);
+    r.Comments = QStringLiteral("Met at the ferry; sends cards in December.");
+    r.SortKey1 = key1;
+    r.SortKey2 = key2;
+    r.LinkId1 = qint16(id % 4 + 1);
+    r.LinkText1 = QStringLiteral("Cousin");
+    return r;
+}
+
+NARecord header(int lastRecNo)
+{
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = qint16(lastRecNo);
+    r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
+    r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
+    r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
+    r.SortKey1 = QStringLiteral("2");
+    r.SortKey2 = QStringLiteral("01-02-2025");
+    r.PhoneType1 = QStringLiteral("0");
+    r.PhoneType2 = QStringLiteral("0");
+    r.PhoneType3 = QStringLiteral("1");
+    return r;
+}
+
+} // namespace
+
+QByteArray sampleNAFile(int lastRecNo)
+{
+    const QString names[] = {QStringLiteral("Ingrid Tulloch"),  QStringLiteral("Magnus Rendall"),
+                             QStringLiteral("Sigrid Flett"),    QStringLiteral("Erlend Isbister"),
+                             QStringLiteral("Ragna Linklater"), QStringLiteral("Thora Sinclair")};
+    QByteArray out = header(lastRecNo).toBytes();
+    for (int id = 1; id <= 6; ++id) {
+        NARecord r = person(id, names[id - 1],
+                            id % 2 ? QStringLiteral("ORKNEY") : QStringLiteral("SHETLAND"),
+                            QStringLiteral("K%1").arg(7 - id));
+        if (id == 3) {
+            r.RecStatus = kDeleted;
+            r.RecId = 0;
+        }
+        out += r.toBytes();
+    }
+    return out;
+}
+
 } // namespace tavrel::fuzz

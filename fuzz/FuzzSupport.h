@@ -118,6 +118,10 @@ public:
     Program p;
 };
 
+// A good N&A file: the header (LastRecNo `lastRecNo`) and IDs 1 to 6, ID 3
+// deleted, with addresses, telephones, sort keys that tie and QuickLinks.
+QByteArray sampleNAFile(int lastRecNo = 7);
+
 // Mailing list flags for IDs 1..1700 repeating the bits of `pattern`.
 QByteArray flagsFromPattern(const QByteArray& pattern);
 

@@ -1,70 +1,16 @@
 // Writes the small seed corpora of the fuzz targets: fuzz_seeds <corpus dir>.
 
+#include "FuzzSupport.h"
 #include "store/NARecord.h"
-#include "store/RecordAccess.h"
 
 #include <QDir>
 #include <QFile>
 #include <cstdio>
 
 using namespace tavrel;
+using namespace tavrel::fuzz;
 
 namespace {
-
-NARecord person(int id, const QString& name, const QString& key1, const QString& key2)
-{
-    NARecord r = NARecord::blank();
-    r.RecStatus = kActive;
-    r.RecId = qint16(id);
-    r.Name = name;
-    r.AddrLine1 = QStringLiteral("%1 Harbour Road").arg(id * 7);
-    r.AddrLine2 = QStringLiteral("Kirkwall");
-    r.PhoneType1 = QStringLiteral("Home");
-    r.PhoneNum1 = QStringLiteral("555-01%1").arg(id, 2, 10, QLatin1Char('0'));
-    r.EMail = QStringLiteral("p%1@example.org").arg(id);
-    r.Comments = QStringLiteral("Met at the ferry; sends cards in December.");
-    r.SortKey1 = key1;
-    r.SortKey2 = key2;
-    r.LinkId1 = qint16(id % 4 + 1);
-    r.LinkText1 = QStringLiteral("Cousin");
-    return r;
-}
-
-NARecord header(int lastRecNo)
-{
-    NARecord r = NARecord::blank();
-    r.RecStatus = kActive;
-    r.RecId = qint16(lastRecNo);
-    r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
-    r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
-    r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
-    r.SortKey1 = QStringLiteral("2");
-    r.SortKey2 = QStringLiteral("01-02-2025");
-    r.PhoneType1 = QStringLiteral("0");
-    r.PhoneType2 = QStringLiteral("0");
-    r.PhoneType3 = QStringLiteral("1");
-    return r;
-}
-
-// Header and records 2..: five people, ID 3 deleted, with sort keys that tie.
-QByteArray naFile(int lastRecNo = 7)
-{
-    const QString names[] = {QStringLiteral("Ingrid Tulloch"),  QStringLiteral("Magnus Rendall"),
-                             QStringLiteral("Sigrid Flett"),    QStringLiteral("Erlend Isbister"),
-                             QStringLiteral("Ragna Linklater"), QStringLiteral("Thora Sinclair")};
-    QByteArray out = header(lastRecNo).toBytes();
-    for (int id = 1; id <= 6; ++id) {
-        NARecord r = person(id, names[id - 1],
-                            id % 2 ? QStringLiteral("ORKNEY") : QStringLiteral("SHETLAND"),
-                            QStringLiteral("K%1").arg(7 - id));
-        if (id == 3) {
-            r.RecStatus = kDeleted;
-            r.RecId = 0;
-        }
-        out += r.toBytes();
-    }
-    return out;
-}
 
 QByteArray listFile(const QByteArray& title, const QList<int>& members)
 {
@@ -102,12 +48,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
-    const QByteArray na = naFile();
+    const QByteArray na = sampleNAFile();
     bool ok = true;
 
     ok &= put(dir, QStringLiteral("open_file"), QStringLiteral("good"), na);
-    ok &= put(dir, QStringLiteral("open_file"), QStringLiteral("count-beyond-end"), naFile(40));
-    ok &= put(dir, QStringLiteral("open_file"), QStringLiteral("count-negative"), naFile(-5));
+    ok &= put(dir, QStringLiteral("open_file"), QStringLiteral("count-beyond-end"), sampleNAFile(40));
+    ok &= put(dir, QStringLiteral("open_file"), QStringLiteral("count-negative"), sampleNAFile(-5));
     ok &= put(dir, QStringLiteral("open_file"), QStringLiteral("odd-length"),
               na.left(na.size() - 100));
     ok &=
@@ -154,6 +100,29 @@ int main(int argc, char** argv)
               choices({1, 2, 5, 0, 4, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, {0, 1}, 16) + na);
     ok &= put(dir, QStringLiteral("envelope_run"), QStringLiteral("keyboard"),
               choices({1, 1, 2, 1, 0, 1, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1}, {0}, 16) + na);
+
+    // Import files: cards of each version and the CSV shapes the reader knows.
+    ok &= put(dir, QStringLiteral("import_file"), QStringLiteral("vcard30"),
+              "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ingrid Tulloch\r\nN:Tulloch;Ingrid;;;\r\n"
+              "ADR;TYPE=home:;;7 Harbour Road;Kirkwall;;KW15 1AA;UK\r\nitem1.TEL:555-0101\r\n"
+              "item1.X-ABLabel:Boat\r\nNOTE:Ferry\\, December\\nCards\r\n"
+              "CATEGORIES:Club\r\nEND:VCARD\r\n");
+    ok &= put(dir, QStringLiteral("import_file"), QStringLiteral("vcard21"),
+              "BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=\r\n"
+              "=BCller;J=C3=BCrgen\r\nTEL;HOME;VOICE:+49 30 1234\r\nEND:VCARD\r\n");
+    ok &= put(dir, QStringLiteral("import_file"), QStringLiteral("vcard40"),
+              "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Sigrid Flett\r\n"
+              "ADR;LABEL=\"1 Main St\\nStromness\":;;1 Main St;Stromness;;;\r\n"
+              "TEL;VALUE=uri;TYPE=cell:tel:555-0102\r\nRELATED:urn:uuid:1\r\nEND:VCARD\r\n");
+    ok &= put(dir, QStringLiteral("import_file"), QStringLiteral("csv-native"),
+              "Name,Address 1,Phone 1 Type,Phone 1,E-mail,Comments,Mailing Lists\r\n"
+              "\"Rendall, Magnus\",14 Harbour Road,Home,555-0102,m@example.org,\"two\r\nlines\","
+              "Club\r\n");
+    ok &= put(dir, QStringLiteral("import_file"), QStringLiteral("csv-semicolon-bom"),
+              "\xEF\xBB\xBF" "First Name;Last Name;Home Street;Home City;E-mail Address\r\n"
+              "Thora;Sinclair;3 Quay;Lerwick;t@example.org\r\n");
+    ok &= put(dir, QStringLiteral("import_file"), QStringLiteral("csv-unknown-header"),
+              "Nom,Courriel\r\nDupont,d@example.fr\r\n");
 
     if (!ok)
         std::fprintf(stderr, "fuzz_seeds: cannot write to %s\n", argv[1]);
