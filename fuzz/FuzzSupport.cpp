@@ -208,22 +208,6 @@ NARecord person(int id, const QString& name, const QString& key1, const QString&
     return r;
 }
 
-NARecord header(int lastRecNo)
-{
-    NARecord r = NARecord::blank();
-    r.RecStatus = kActive;
-    r.RecId = qint16(lastRecNo);
-    r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
-    r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
-    r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
-    r.SortKey1 = QStringLiteral("2");
-    r.SortKey2 = QStringLiteral("01-02-2025");
-    r.PhoneType1 = QStringLiteral("0");
-    r.PhoneType2 = QStringLiteral("0");
-    r.PhoneType3 = QStringLiteral("1");
-    return r;
-}
-
 } // namespace
 
 QByteArray sampleNAFile(int lastRecNo)
@@ -231,7 +215,9 @@ QByteArray sampleNAFile(int lastRecNo)
     const QString names[] = {QStringLiteral("Ingrid Tulloch"),  QStringLiteral("Magnus Rendall"),
                              QStringLiteral("Sigrid Flett"),    QStringLiteral("Erlend Isbister"),
                              QStringLiteral("Ragna Linklater"), QStringLiteral("Thora Sinclair")};
-    QByteArray out = header(lastRecNo).toBytes();
+    QByteArray out = test::makeHeader(lastRecNo, QLatin1Char('2'), QLatin1Char('0'),
+                                      QLatin1Char('0'), QLatin1Char('1'))
+                         .toBytes();
     for (int id = 1; id <= 6; ++id) {
         NARecord r = person(id, names[id - 1],
                             id % 2 ? QStringLiteral("ORKNEY") : QStringLiteral("SHETLAND"),

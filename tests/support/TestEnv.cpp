@@ -57,23 +57,6 @@ NARecord deletedRecord(int id, const QString& name, const QString& key1)
     return r;
 }
 
-NARecord makeHeader(int lastRecNo, QChar sortPref, QChar quickFindField, QChar quickFindSort,
-                    QChar welcomeOff)
-{
-    NARecord r = NARecord::blank();
-    r.RecStatus = kActive;
-    r.RecId = qint16(lastRecNo);
-    r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
-    r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
-    r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
-    r.SortKey1 = sortPref;
-    r.SortKey2 = QStringLiteral("01-02-2025");
-    r.PhoneType1 = quickFindField;
-    r.PhoneType2 = quickFindSort;
-    r.PhoneType3 = welcomeOff;
-    return r;
-}
-
 void writeNAFile(const QString& path, const std::map<int, NARecord>& records, int lastRecNo,
                  QChar welcomeOff)
 {

@@ -6,6 +6,7 @@
 #include "platform/Help.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "store/Program.h"
+#include "store/RecordAccess.h"
 #include "support/ScriptedUi.h"
 
 #include <QTemporaryDir>
@@ -88,9 +89,24 @@ std::map<int, NARecord> people(int first, int last,
 // A record as the program leaves it when it deletes ID `id`.
 NARecord deletedRecord(int id, const QString& name, const QString& key1 = QString());
 // A header record as the program writes it, with LastRecNo `lastRecNo`.
-NARecord makeHeader(int lastRecNo, QChar sortPref = QLatin1Char('4'),
-                    QChar quickFindField = QLatin1Char('0'), QChar quickFindSort = QLatin1Char('0'),
-                    QChar welcomeOff = QLatin1Char('1'));
+inline NARecord makeHeader(int lastRecNo, QChar sortPref = QLatin1Char('4'),
+                           QChar quickFindField = QLatin1Char('0'),
+                           QChar quickFindSort = QLatin1Char('0'),
+                           QChar welcomeOff = QLatin1Char('1'))
+{
+    NARecord r = NARecord::blank();
+    r.RecStatus = kActive;
+    r.RecId = qint16(lastRecNo);
+    r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
+    r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
+    r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
+    r.SortKey1 = sortPref;
+    r.SortKey2 = QStringLiteral("01-02-2025");
+    r.PhoneType1 = quickFindField;
+    r.PhoneType2 = quickFindSort;
+    r.PhoneType3 = welcomeOff;
+    return r;
+}
 // Writes a file: the header (LastRecNo = highest ID + 1 unless given), and each
 // record at its ID; gaps stay zero bytes.
 void writeNAFile(const QString& path, const std::map<int, NARecord>& records, int lastRecNo = -1,
