@@ -29,16 +29,6 @@ int envNumber(const char* name, int fallback)
     return ok && n > 0 ? n : fallback;
 }
 
-using DirFiles = std::map<QString, QByteArray>;
-
-DirFiles filesIn(const QString& dir)
-{
-    DirFiles out;
-    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        out[n] = fileBytes(dir + QLatin1Char('/') + n);
-    return out;
-}
-
 // The writes of the record commands, in the order the commands make them.
 void addRecord(Program& p, int id, const QString& name)
 {

@@ -1,12 +1,27 @@
 #pragma once
 
-// What the fault tests accept of an N&A file cut short: record by record,
-// each the old one or the new one.
+// The files of a directory as the fault tests compare them, and what they
+// accept of an N&A file cut short: record by record, the old one or the new one.
 #include "store/NARecord.h"
 
+#include "support/TestEnv.h"
+
 #include <QByteArray>
+#include <QDir>
+#include <map>
 
 namespace tavrel::test {
+
+// Every file of a directory and its bytes.
+using DirFiles = std::map<QString, QByteArray>;
+
+inline DirFiles filesIn(const QString& dir)
+{
+    DirFiles out;
+    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        out[n] = fileBytes(dir + QLatin1Char('/') + n);
+    return out;
+}
 
 // Record `i` (from 0) of a file's bytes; zero bytes beyond its end.
 inline QByteArray slot(const QByteArray& file, qsizetype i)

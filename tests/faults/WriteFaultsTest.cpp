@@ -59,17 +59,6 @@ struct FailureMessage {
 const FailureMessage kGet{QStringLiteral("Error = %1 In Get_NA_Rec\\.  Id = +\\d+"), true};
 const FailureMessage kPut{QStringLiteral("Err = %1  In Put_NA_Rec\\.  Id = +\\d+"), true};
 
-// Every file of the directory and its bytes.
-using DirFiles = std::map<QString, QByteArray>;
-
-DirFiles filesIn(const QString& dir)
-{
-    DirFiles out;
-    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        out[n] = fileBytes(dir + QLatin1Char('/') + n);
-    return out;
-}
-
 // Deletes a window made for one run, unless it went already.
 auto keep(QWidget* w)
 {
