@@ -128,11 +128,12 @@ bool parseOverflow(const QStringList& args, OverflowChoice* choice)
     const std::optional<QString> word = optionValue(args, QStringLiteral("--overflow"));
     if (!word)
         return false;
-    if (*word == QLatin1String("cut"))
+    const QString w = word->toLower();
+    if (w == QLatin1String("cut"))
         *choice = OverflowChoice::CutAndLog;
-    else if (*word == QLatin1String("skip"))
+    else if (w == QLatin1String("skip"))
         *choice = OverflowChoice::SkipRecord;
-    else if (!word->isEmpty() && *word != QLatin1String("move"))
+    else if (!w.isEmpty() && w != QLatin1String("move"))
         return false;
     return true;
 }
@@ -141,17 +142,13 @@ int runExport(Program& p, const QStringList& args, QTextStream& out)
 {
     ExportOptions options;
     const qsizetype at = args.indexOf(QStringLiteral("--export"));
+    const std::optional<QString> list = optionValue(args, QStringLiteral("--list"));
     if (at + 2 >= args.size() || !parseExportFormat(args.at(at + 1), &options.format) ||
-        !parseCsvOptions(args, options)) {
+        !parseCsvOptions(args, options) || !list) {
         out << kUsage;
         return 2;
     }
     const QString path = args.at(at + 2);
-    const std::optional<QString> list = optionValue(args, QStringLiteral("--list"));
-    if (!list) {
-        out << kUsage;
-        return 2;
-    }
     if (!list->isEmpty()) {
         options.mailList = mailListFileName(*list);
         if (mailListFile(p, options.mailList).isEmpty()) {
