@@ -402,7 +402,7 @@ QByteArray withEarlierImports(Program& p, const QByteArray& newest)
         if (p.files.exists(kImportLogName))
             earlier = p.files.readAll(kImportLogName);
     } catch (const PlatformError&) {
-        earlier.clear();
+        return newest;
     }
     const qsizetype room = kMaxImportLogBytes - newest.size() - 1;
     if (earlier.size() > room) {
