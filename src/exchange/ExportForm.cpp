@@ -3,6 +3,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
@@ -175,12 +176,8 @@ void ExportForm::ExpCmd1_Click()
 
 void ExportForm::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !qobject_cast<QPushButton*>(focusWidget())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!swallowEnterOffButtons(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void ExportForm::ExpCmd2_Click()

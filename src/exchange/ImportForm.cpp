@@ -3,6 +3,7 @@
 #include "exchange/CsvMapForm.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/Application.h"
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
@@ -276,12 +277,8 @@ void ImportForm::ImpCmd1_Click()
 
 void ImportForm::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        !qobject_cast<QPushButton*>(focusWidget())) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!swallowEnterOffButtons(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void ImportForm::ImpCmd2_Click()

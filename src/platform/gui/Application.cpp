@@ -42,4 +42,13 @@ void setUpApplication(QApplication& app)
     app.installEventFilter(new EnterPressesFocusedButton(&app));
 }
 
+bool swallowEnterOffButtons(QWidget* window, QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || qobject_cast<QPushButton*>(window->focusWidget()))
+        return false;
+    event->accept();
+    return true;
+}
+
 } // namespace tavrel

@@ -1,6 +1,8 @@
 #pragma once
 
 class QApplication;
+class QKeyEvent;
+class QWidget;
 
 namespace tavrel {
 
@@ -11,5 +13,9 @@ namespace tavrel {
 // - Enter on a focused command button presses it, in every window, as Space
 //   does (message boxes answer Enter with their default button as before).
 void setUpApplication(QApplication& app);
+
+// True, and the key taken, when Enter is pressed in `window` while its focus
+// is not on a command button: such an Enter presses no hidden default button.
+bool swallowEnterOffButtons(QWidget* window, QKeyEvent* event);
 
 } // namespace tavrel
