@@ -7,6 +7,7 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
+#include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "store/RecordAccess.h"
@@ -229,14 +230,18 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     Program program({ui, printer, clipboard, help, clock, files});
 
     InstanceLock lock(files.programDirectory());
-    if (!lock.acquire()) {
-        out << (lock.heldByAnother()
-                    ? "Tavrel is running on this N&A file; close it first."
-                    : "The program directory does not take the lock file; nothing was done.")
+    const InstanceCheck running = lock.check();
+    if (running.anotherCopy || !running.lockProblem.isEmpty()) {
+        out << (running.anotherCopy
+                    ? QStringLiteral("Tavrel is running on this N&A file; close it first.")
+                    : lockRefusalText(running))
             << Qt::endl;
         return 1;
     }
     try {
+        // A restore cut short by a crash is finished before the files are opened.
+        if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
+            out << interruptedRestoreLine(*r) << Qt::endl;
         if (!files.exists(QStringLiteral("n&a.mrk"))) {
             out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
             return 1;

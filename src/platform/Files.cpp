@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
 #include <cerrno>
@@ -207,44 +206,88 @@ void Files::replaceFile(const QString& name, const QByteArray& contents,
                         const QString& tempName) const
 {
     const QString target = path(name);
-    refuseReadOnly(target, name);
-    if (tempName.isEmpty()) {
-        QSaveFile f(target);
-        errno = 0;
-        if (!f.open(QIODevice::WriteOnly))
-            throw PlatformError(fileErrorNumber(f.error()), name);
-        if (f.write(contents) != contents.size() || !f.commit())
-            throw PlatformError(fileErrorNumber(f.error()), name);
-        return;
-    }
-    const QString temp = path(tempName);
+    const QString temp = path(tempName.isEmpty() ? kSaveTempPrefix + name : tempName);
+    const QString shownTemp = QFileInfo(temp).fileName();
     if (temp == target)
         throw PlatformError(ErrNo::BadFileName, tempName);
-    {
-        // Whatever lies under the temporary name (a stale copy, or a link planted
-        // there) is removed and the file is created afresh, so no link is followed.
-        if (::unlink(QFile::encodeName(temp).constData()) != 0 && errno != ENOENT) {
-            const int err = errno;
-            throw PlatformError(errnoToNumber(err), tempName, err);
-        }
-        QFile f(temp);
-        errno = 0;
-        if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            throw PlatformError(fileErrorNumber(f.error()), tempName, errno);
-        if (f.write(contents) != contents.size() || !f.flush() || ::fsync(f.handle()) != 0) {
-            const int err = errno;
-            const int number = err ? errnoToNumber(err) : ErrNo::DeviceIo;
-            f.close();
-            QFile::remove(temp);
-            throw PlatformError(number, tempName, err);
-        }
+    refuseReadOnly(target, name);
+    const mode_t mode = replacementMode(target);
+    const QByteArray nativeTemp = QFile::encodeName(temp);
+    // Whatever lies under the temporary name (a stale copy, or a link planted
+    // there) is removed and the file is created afresh, so no link is followed.
+    if (::unlink(nativeTemp.constData()) != 0 && errno != ENOENT)
+        throwErrno(shownTemp);
+    const int fd =
+        ::open(nativeTemp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        throwErrno(shownTemp);
+    int err = ::fchmod(fd, mode) == 0 ? 0 : errno;
+    for (qint64 done = 0; !err && done < contents.size();) {
+        const ssize_t n = ::write(fd, contents.constData() + done, size_t(contents.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            err = n == 0 ? ENOSPC : errno;
+        else
+            done += n;
     }
-    if (::rename(QFile::encodeName(temp).constData(), QFile::encodeName(target).constData()) != 0) {
-        const int err = errno;
-        QFile::remove(temp);
+    if (!err && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && !err && errno != EINTR)
+        err = errno;
+    if (err) {
+        ::unlink(nativeTemp.constData());
+        throw PlatformError(errnoToNumber(err), shownTemp, err);
+    }
+    // rename() replaces a link under `name` itself; its target is never touched.
+    if (::rename(nativeTemp.constData(), QFile::encodeName(target).constData()) != 0) {
+        err = errno;
+        ::unlink(nativeTemp.constData());
         throw PlatformError(errnoToNumber(err), name, err);
     }
     syncDirectory(dir_);
+}
+
+bool Files::removeIfPlainFile(const QString& name) const
+{
+    if (!isPlainName(name))
+        return false;
+    const int dirFd =
+        ::open(QFile::encodeName(dir_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return false;
+    const QByteArray leaf = QFile::encodeName(name);
+    struct stat st {};
+    // unlinkat never follows a link, so even a file swapped for one between
+    // the look and the removal costs only that link.
+    const bool removed = ::fstatat(dirFd, leaf.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                         S_ISREG(st.st_mode) && ::unlinkat(dirFd, leaf.constData(), 0) == 0;
+    ::close(dirFd);
+    return removed;
+}
+
+unsigned replacementMode(const QString& path)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    return 0600;
+}
+
+bool makePrivateFolders(const QString& path)
+{
+    const QString clean = QDir::cleanPath(path);
+    struct stat st {};
+    if (::stat(QFile::encodeName(clean).constData(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return true;
+        errno = ENOTDIR;
+        return false;
+    }
+    const QString parent = QFileInfo(clean).path();
+    if (parent != clean && !makePrivateFolders(parent))
+        return false;
+    return ::mkdir(QFile::encodeName(clean).constData(), 0700) == 0 || errno == EEXIST;
 }
 
 FileReplacement::FileReplacement(const Files& files, const QString& name, const QString& tempName)
@@ -269,8 +312,11 @@ void FileReplacement::create()
         throwErrno(tempName_);
     // O_EXCL: a link planted under the name between the unlink and here is
     // refused rather than followed.
-    fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd_ < 0)
+        throwErrno(tempName_);
+    // The new file keeps the permissions the user gave the old one.
+    if (::fchmod(fd_, replacementMode(target_)) != 0)
         throwErrno(tempName_);
 }
 
@@ -329,7 +375,7 @@ QString resolveProgramDirectory(const QString& executableDirectory)
 {
     const QString home = qEnvironmentVariable("TAVREL_HOME");
     if (!home.isEmpty()) {
-        QDir().mkpath(home);
+        makePrivateFolders(home);
         return QDir(home).absolutePath();
     }
     if (!executableDirectory.isEmpty() &&
@@ -339,7 +385,7 @@ QString resolveProgramDirectory(const QString& executableDirectory)
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.local/share");
     const QString dir = base + QStringLiteral("/tavrel");
-    QDir().mkpath(dir);
+    makePrivateFolders(dir);
     return dir;
 }
 

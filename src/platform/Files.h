@@ -53,10 +53,15 @@ public:
     QByteArray readAll(const QString& name) const;
     // Replaces a whole file: writes `tempName` completely, flushes it, then
     // renames it over `name`, so either the old or the new file survives.
-    // Without `tempName` a hidden temporary name of its own is used. A file
-    // marked read-only is refused with 70, as writing to it would be.
+    // Without `tempName` the hidden name kSaveTempPrefix + name is used. A file
+    // marked read-only is refused with 70, as writing to it would be. The new
+    // file keeps the old one's permissions (0600 when there was none); a link
+    // under `name` is replaced by the file, never written through.
     void replaceFile(const QString& name, const QByteArray& contents,
                      const QString& tempName = QString()) const;
+    // Removes `name` only when it is a plain file (not a link, not a folder);
+    // true when it was removed. Never throws.
+    bool removeIfPlainFile(const QString& name) const;
 
 private:
     QString dir_;
@@ -101,6 +106,17 @@ private:
     int fd_ = -1;
     bool committed_ = false;
 };
+
+// The hidden name replaceFile writes under when given none.
+inline const QString kSaveTempPrefix = QStringLiteral(".tvlsave.");
+
+// Permissions for a file that replaces the one at `path`: the old file's
+// when it is a plain file, else owner read and write only.
+unsigned replacementMode(const QString& path);
+// Creates `path` and any missing parents, each new folder for the owner
+// alone (0700); folders already there keep their permissions. False on failure,
+// with errno set.
+bool makePrivateFolders(const QString& path);
 
 // Where the program keeps its data: $TAVREL_HOME; else the executable's
 // directory when it already holds n&a.mrk; else $XDG_DATA_HOME/tavrel.

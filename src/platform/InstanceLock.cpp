@@ -1,33 +1,118 @@
 #include "platform/InstanceLock.h"
 
 #include <QFile>
-#include <QLockFile>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavrel {
 
-InstanceLock::InstanceLock(const QString& programDirectory)
-    : directory_(programDirectory),
-      lock_(std::make_unique<QLockFile>(programDirectory + QStringLiteral("/tavrel.lock")))
+namespace {
+
+const char* const kLockName = "tavrel.lock";
+
+} // namespace
+
+QString lockRefusalText(const InstanceCheck& c)
 {
-    // Never stale by age: a copy may run for days. A lock whose owner died is
-    // still taken over at once, because QLockFile checks the owner's process.
-    lock_->setStaleLockTime(0);
+    if (c.systemError == ENOSPC || c.systemError == EDQUOT)
+        return QStringLiteral("There is no space left on the disk that holds the program "
+                              "directory, not even for the lock file; nothing was done.");
+    return QStringLiteral("The program directory does not take the lock file; nothing was done.");
 }
 
-InstanceLock::~InstanceLock() = default;
+InstanceLock::InstanceLock(const QString& programDirectory) : directory_(programDirectory) {}
+
+InstanceLock::~InstanceLock()
+{
+    release();
+}
+
+// One attempt: open the lock file without following a link, lock it, and
+// make sure it is still the file under the name (another copy may have
+// removed it in between). False with error_ == EAGAIN asks for another attempt.
+bool InstanceLock::tryOnce()
+{
+    const int dirFd =
+        ::open(QFile::encodeName(directory_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) {
+        error_ = errno;
+        return false;
+    }
+    auto fail = [&](int err, int fd) {
+        error_ = err;
+        if (fd >= 0)
+            ::close(fd);
+        ::close(dirFd);
+        return false;
+    };
+    int fd =
+        ::openat(dirFd, kLockName, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+        ::close(fd);
+        fd = -1;
+        errno = ELOOP;
+    }
+    if (fd < 0) {
+        const int err = errno;
+        // A link, a folder or anything but a plain file under the name is no
+        // lock of ours: it goes, and the lock file is made afresh.
+        struct stat there {};
+        if (::fstatat(dirFd, kLockName, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+            !S_ISREG(there.st_mode)) {
+            const int flags = S_ISDIR(there.st_mode) ? AT_REMOVEDIR : 0;
+            if (::unlinkat(dirFd, kLockName, flags) == 0)
+                return fail(EAGAIN, -1);
+            return fail(errno, -1);
+        }
+        return fail(err, -1);
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK) {
+            heldByAnother_ = true;
+            return fail(0, fd);
+        }
+        return fail(errno, fd);
+    }
+    struct stat named {};
+    if (::fstatat(dirFd, kLockName, &named, AT_SYMLINK_NOFOLLOW) != 0 ||
+        named.st_ino != st.st_ino || named.st_dev != st.st_dev)
+        return fail(EAGAIN, fd);
+    // The process number tells a person who holds the lock; writing it also
+    // finds out at once whether the disk has room for anything at all.
+    const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+    if (::ftruncate(fd, 0) != 0)
+        return fail(errno, fd);
+    const ssize_t written = ::pwrite(fd, pid.constData(), size_t(pid.size()), 0);
+    if (written != pid.size())
+        return fail(written < 0 ? errno : ENOSPC, fd);
+    ::close(dirFd);
+    fd_ = fd;
+    return true;
+}
 
 bool InstanceLock::acquire()
 {
-    return lock_->isLocked() || lock_->tryLock(0);
+    if (fd_ >= 0)
+        return true;
+    heldByAnother_ = false;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        error_ = 0;
+        if (tryOnce())
+            return true;
+        if (heldByAnother_ || error_ != EAGAIN)
+            return false;
+    }
+    return false;
 }
 
 bool InstanceLock::heldByAnother() const
 {
-    return lock_->error() == QLockFile::LockFailedError;
+    return heldByAnother_;
 }
 
 InstanceCheck InstanceLock::check()
@@ -39,23 +124,21 @@ InstanceCheck InstanceLock::check()
         c.anotherCopy = true;
         return c;
     }
-    // The lock file does not say why it could not be made; the directory does.
-    const QByteArray dir = QFile::encodeName(directory_);
-    struct stat st {};
-    int err = EACCES;
-    if (::stat(dir.constData(), &st) != 0)
-        err = errno;
-    else if (!S_ISDIR(st.st_mode))
-        err = ENOTDIR;
-    else if (::access(dir.constData(), W_OK | X_OK) != 0)
-        err = errno;
-    c.lockProblem = QString::fromLocal8Bit(std::strerror(err));
+    c.systemError = error_ ? error_ : EACCES;
+    c.lockProblem = QString::fromLocal8Bit(std::strerror(c.systemError));
     return c;
 }
 
 void InstanceLock::release()
 {
-    lock_->unlock();
+    if (fd_ < 0)
+        return;
+    // Removed while still locked, so a copy starting now makes a new file
+    // and never locks the one going away.
+    ::unlink(
+        QFile::encodeName(directory_ + QStringLiteral("/") + QLatin1String(kLockName)).constData());
+    ::close(fd_);
+    fd_ = -1;
 }
 
 } // namespace tavrel

@@ -1,9 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <memory>
-
-class QLockFile;
 
 namespace tavrel {
 
@@ -13,10 +10,19 @@ struct InstanceCheck {
     bool anotherCopy = false;
     // Not empty when the lock file could not be made at all: the system's reason.
     QString lockProblem;
+    // The system's error code behind lockProblem (errno), or 0.
+    int systemError = 0;
 };
 
-// One running copy per program directory. The lock is released when the
-// object goes away, or by the system when the process dies.
+// What a command line run says when the lock file cannot be made: the cause
+// in plain words where it is one a user can act on.
+QString lockRefusalText(const InstanceCheck& c);
+
+// One running copy per program directory: a lock taken on the file
+// tavrel.lock there. The lock is released when the object goes away, or by
+// the system when the process dies, so a lock file left by a crash never
+// stops the next start. Whatever else lies under the name (a link, a folder,
+// a file the program cannot open) is replaced, not trusted.
 class InstanceLock {
 public:
     explicit InstanceLock(const QString& programDirectory);
@@ -30,6 +36,8 @@ public:
     // After a failed acquire: true when another running copy holds the lock,
     // false when the directory would not take the lock file.
     bool heldByAnother() const;
+    // After a failed acquire that was not another copy: the system's error code.
+    int systemError() const { return error_; }
     // Takes the lock when it can; otherwise says whether another copy holds
     // it or why the lock file could not be made.
     InstanceCheck check();
@@ -37,8 +45,12 @@ public:
     void release();
 
 private:
+    bool tryOnce();
+
     QString directory_;
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
+    bool heldByAnother_ = false;
+    int error_ = 0;
 };
 
 } // namespace tavrel

@@ -105,7 +105,7 @@ void BackupPref::OKButton_Click()
         s.folder.clear();
     else
         s.folder = folder;
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
+    if (!makePrivateFolders(folder) || !QFileInfo(folder).isWritable()) {
         p_.ui.beep();
         p_.ui.messageBox(QStringLiteral("The Folder ") + QDir::toNativeSeparators(folder) +
                              QStringLiteral(" Cannot Be Made Or Written To.  Choose Another "

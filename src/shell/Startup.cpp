@@ -1,13 +1,20 @@
 #include "shell/Startup.h"
 
+#include "exchange/Import.h"
+#include "maillists/MailListFile.h"
+#include "platform/Errors.h"
+#include "platform/RestoreJournal.h"
+#include "platform/Text.h"
 #include "shell/AbtForm.h"
 #include "shell/FileOpenDlg.h"
 #include "shell/MarkMain.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "upkeep/BackupCommands.h"
+#include "upkeep/Compaction.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <cmath>
@@ -59,6 +66,32 @@ void checkSingleCopy(Program& p, const StartupEnvironment& env)
     }
 }
 
+// A restore cut short by a crash or a power cut is finished before anything
+// opens the files; the user is told which way it went.
+void finishInterruptedWork(Program& p)
+{
+    try {
+        if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(p.files)) {
+            p.ui.messageBox(
+                QStringLiteral("The Restore Of The Backup Copy ") + r->copyName +
+                    (r->completed
+                         ? QStringLiteral(" Was Interrupted.\n\nIt Has Now Been Completed: The N&A "
+                                          "File And The Mailing Lists Are Those Of The Copy.")
+                         : QStringLiteral(" Was Interrupted Before It Changed Anything.\n\nThe "
+                                          "N&A File And The Mailing Lists Are As They Were.")),
+                kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Information);
+        }
+    } catch (const PlatformError& e) {
+        p.ui.messageBox(QStringLiteral("An Interrupted Restore Could Not Be Finished: Error") +
+                            numText(e.number()) +
+                            QStringLiteral(".\n\nNothing Was Changed.  Click OK To Terminate TVL."),
+                        kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        p.ui.endProgram();
+    }
+    removeStaleTemporaries(p.files);
+    tidyBackups(p);
+}
+
 // The About box stands for five seconds while nothing else happens. The
 // window system shows it when it is ready, which on a busy machine can be
 // well after show() returns, and a paint before that is lost; so the wait lets
@@ -81,6 +114,18 @@ void showSplash(Program& p, const StartupEnvironment& env)
 }
 
 } // namespace
+
+void removeStaleTemporaries(const Files& files)
+{
+    for (const QString& name : {kCompactTempName, kMailListTempName, kImportLogTempName})
+        files.removeIfPlainFile(name);
+    const QStringList hidden =
+        QDir(files.programDirectory())
+            .entryList({kRestoreTempPrefix + QLatin1Char('*'), kSaveTempPrefix + QLatin1Char('*')},
+                       QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : hidden)
+        files.removeIfPlainFile(name);
+}
 
 int screenSizeFigure(int widthTwips, int heightTwips)
 {
@@ -107,6 +152,7 @@ std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
     // The help topics are compiled into the program; this names where they live.
     p.HelpFilePath = QStringLiteral(":/help");
     checkSingleCopy(p, env);
+    finishInterruptedWork(p);
     showSplash(p, env);
     OpenNAFile(p);
     takeAutomaticCopy(p, BackupTrigger::Daily);

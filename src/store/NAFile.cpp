@@ -65,7 +65,9 @@ void NAFile::open(const QString& path)
     // the seek before each record.
     auto f = std::make_unique<QFile>(path);
     errno = 0;
-    if (!f->open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
+    // A new file holds personal data: for its owner alone.
+    if (!f->open(QIODevice::ReadWrite | QIODevice::Unbuffered,
+                 QFile::ReadOwner | QFile::WriteOwner)) {
         const int e = errno;
         throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
     }

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/InstanceLock.h"
+#include "platform/RestoreJournal.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -28,12 +29,25 @@ bool isBackupCommandLine(const QStringList& args)
 int runBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
                          BackupIo& io, bool programRunning, QTextStream& out, QTextStream& err)
 {
+    // A restore cut short by a crash is finished before any file is read.
+    if (!programRunning && isBackupCommandLine(args)) {
+        try {
+            if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
+                out << interruptedRestoreLine(*r) << Qt::endl;
+        } catch (const PlatformError& e) {
+            err << "tavrel: an interrupted restore could not be finished (error " << e.number()
+                << "); nothing was done." << Qt::endl;
+            return 1;
+        }
+    }
     Backups backups(files, clock, io, backupFolderOf(files, loadBackupSettings(files)));
     if (args == QStringList{QStringLiteral("--backup")}) {
         try {
             const BackupCopy c = backups.take(BackupTrigger::Manual);
             backups.rotate();
-            backups.tidy();
+            for (const QString& link : backups.tidy())
+                err << "tavrel: left alone in " << backups.folder() << ": " << link
+                    << " is a link, not a copy." << Qt::endl;
             out << "Backup copy " << c.name << " made in " << backups.folder() << Qt::endl;
             return 0;
         } catch (const PlatformError& e) {

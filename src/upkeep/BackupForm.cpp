@@ -151,7 +151,7 @@ void BackupForm::BackupCmd1_Click()
 void BackupForm::BackupCmd2_Click()
 {
     const QString folder = backupFolder(p_);
-    QDir().mkpath(folder);
+    makePrivateFolders(folder);
     openFolder(folder);
 }
 

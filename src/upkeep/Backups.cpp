@@ -1,6 +1,7 @@
 #include "upkeep/Backups.h"
 
 #include "platform/Errors.h"
+#include "platform/RestoreJournal.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -11,10 +12,13 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <limits>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tavrel {
 
@@ -33,7 +37,7 @@ const QString kManifestName = QStringLiteral("manifest.txt");
 const QString kManifestMagic = QStringLiteral("Tavrel Backup");
 const QString kPartPrefix = QStringLiteral(".tvl-part-");
 const QString kGonePrefix = QStringLiteral(".tvl-gone-");
-const QString kRestorePrefix = QStringLiteral(".tvlrestore.");
+const QString& kRestorePrefix = kRestoreTempPrefix;
 
 const char* const kTags[] = {"daily", "compact", "dups", "import", "manual", "restore"};
 
@@ -55,6 +59,116 @@ QByteArray native(const QString& path)
     return QFile::encodeName(path);
 }
 
+// A name the program gives a copy's folder, whole, being written or thrown out.
+bool isCopyFolderName(const QString& name)
+{
+    QString inner = name;
+    if (inner.startsWith(kPartPrefix))
+        inner = inner.mid(kPartPrefix.size());
+    else if (inner.startsWith(kGonePrefix))
+        inner = inner.mid(kGonePrefix.size());
+    return namePattern().match(inner).hasMatch();
+}
+
+// A folder handle that closes itself.
+class Handle {
+public:
+    explicit Handle(int fd = -1) : fd_(fd) {}
+    ~Handle()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Handle(Handle&& o) noexcept : fd_(std::exchange(o.fd_, -1)) {}
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    int fd() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+
+private:
+    int fd_;
+};
+
+// Opens folder `name` inside the open folder `at`. A folder named like a copy
+// is never entered through a link; other folders (the backup folder and the
+// program directory, which the user chose) may be reached through one.
+int openFolderAt(int at, const QString& name)
+{
+    const int flags =
+        O_RDONLY | O_DIRECTORY | O_CLOEXEC | (isCopyFolderName(name) ? O_NOFOLLOW : 0);
+    return ::openat(at, native(name).constData(), flags);
+}
+
+// The folder that holds the last name of `path`, opened so that no copy's
+// folder on the way is reached through a link, and that last name.
+struct Parent {
+    Handle folder;
+    QByteArray leaf;
+};
+
+Parent parentOf(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString parent = info.path();
+    const QFileInfo parentInfo(parent);
+    Handle up(::open(native(parentInfo.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!up.valid())
+        throwErrno(parent);
+    Handle folder(openFolderAt(up.fd(), parentInfo.fileName()));
+    if (!folder.valid())
+        throwErrno(parent);
+    return Parent{std::move(folder), native(info.fileName())};
+}
+
+// The type and permissions of the entry itself, links not followed; 0 when there is none.
+mode_t entryMode(int at, const QByteArray& leaf)
+{
+    struct stat st {};
+    return ::fstatat(at, leaf.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 ? st.st_mode : 0;
+}
+
+// Reads at most `limit` bytes of the plain file `leaf` in `at`; nullopt for a
+// link, a folder or a failure.
+std::optional<QByteArray> readPlain(int at, const QByteArray& leaf, qint64 limit,
+                                    int* error = nullptr, mode_t* mode = nullptr)
+{
+    Handle fd(::openat(at, leaf.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat st {};
+    if (!fd.valid() || ::fstat(fd.fd(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (error)
+            *error = fd.valid() ? EISDIR : errno;
+        return std::nullopt;
+    }
+    if (mode)
+        *mode = st.st_mode & 07777;
+    QByteArray out;
+    char buf[65536];
+    while (out.size() < limit) {
+        const ssize_t n =
+            ::read(fd.fd(), buf, size_t(qMin<qint64>(sizeof buf, limit - out.size())));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            if (error)
+                *error = errno;
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        out.append(buf, n);
+    }
+    return out;
+}
+
+// The permissions of a plain file in the program directory, for the copy of it.
+mode_t liveMode(const Files& files, const QString& name)
+{
+    struct stat st {};
+    if (::lstat(native(files.path(name)).constData(), &st) == 0 && S_ISREG(st.st_mode))
+        return st.st_mode & 07777;
+    return 0600;
+}
+
 QByteArray sha1(const QByteArray& bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
@@ -73,15 +187,30 @@ bool ownFileName(const QString& name)
             Files::isPlainName(name));
 }
 
-// The files in a copy's folder that the program writes there.
+// The files in a copy's folder that the program writes there, read through
+// a handle on the folder itself, never through a link.
 QStringList ownFilesIn(const QString& dir)
 {
     QStringList own;
-    const QStringList inside = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& f : inside) {
-        if (ownFileName(f) && f != kManifestName)
+    Handle up(
+        ::open(native(QFileInfo(dir).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!up.valid())
+        return own;
+    const int fd = openFolderAt(up.fd(), QFileInfo(dir).fileName());
+    if (fd < 0)
+        return own;
+    DIR* d = ::fdopendir(fd);
+    if (!d) {
+        ::close(fd);
+        return own;
+    }
+    while (const dirent* e = ::readdir(d)) {
+        const QString f = QFile::decodeName(e->d_name);
+        if (ownFileName(f) && f != kManifestName && S_ISREG(entryMode(fd, e->d_name)))
             own << f;
     }
+    ::closedir(d);
+    own.sort();
     return own;
 }
 
@@ -89,6 +218,7 @@ QStringList ownFilesIn(const QString& dir)
 struct Snapshot {
     QStringList names;
     QList<QByteArray> data;
+    QList<unsigned> modes;
 };
 
 } // namespace
@@ -175,99 +305,114 @@ QString backupFolderOf(const Files& files, const BackupSettings& s)
 
 void BackupIo::makeFolder(const QString& path)
 {
-    if (QFileInfo(path).isDir())
+    // A copy's folder is always new; the backup folder itself may be there already.
+    if (!isCopyFolderName(QFileInfo(path).fileName())) {
+        if (!makePrivateFolders(path))
+            throwErrno(path);
         return;
-    errno = 0;
-    if (!QDir().mkpath(path))
-        throw PlatformError(errno ? errnoToNumber(errno) : ErrNo::PathNotFound, path, errno);
+    }
+    const Parent at = parentOf(path);
+    if (::mkdirat(at.folder.fd(), at.leaf.constData(), 0700) != 0)
+        throwErrno(path);
 }
 
 QByteArray BackupIo::readFile(const QString& path)
 {
-    QFile f(path);
-    errno = 0;
-    if (!f.open(QIODevice::ReadOnly))
-        throw PlatformError(f.exists() ? errnoToNumber(errno) : ErrNo::FileNotFound, path, errno);
-    QByteArray data = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        throw PlatformError(ErrNo::DeviceIo, path);
-    return data;
+    const Parent at = parentOf(path);
+    int err = 0;
+    std::optional<QByteArray> data =
+        readPlain(at.folder.fd(), at.leaf, std::numeric_limits<qint64>::max(), &err);
+    if (!data)
+        throw PlatformError(errnoToNumber(err), path, err);
+    return *data;
 }
 
-void BackupIo::writeFile(const QString& path, const QByteArray& bytes)
+void BackupIo::writeFile(const QString& path, const QByteArray& bytes, unsigned mode)
 {
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
+    const Parent at = parentOf(path);
+    Handle fd(::openat(at.folder.fd(), at.leaf.constData(),
+                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!fd.valid())
+        throwErrno(path);
+    if (::fchmod(fd.fd(), mode_t(mode & 07777)) != 0)
         throwErrno(path);
     qint64 done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        const ssize_t n = ::write(fd.fd(), bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
             const int err = n == 0 ? ENOSPC : errno;
-            ::close(fd);
             throw PlatformError(errnoToNumber(err), path, err);
         }
         done += n;
     }
-    if (::close(fd) != 0 && errno != EINTR)
-        throwErrno(path);
 }
+
+namespace {
+
+Handle openFolder(const QString& path)
+{
+    const Parent at = parentOf(path);
+    Handle fd(openFolderAt(at.folder.fd(), QFile::decodeName(at.leaf)));
+    if (!fd.valid())
+        throwErrno(path);
+    return fd;
+}
+
+} // namespace
 
 void BackupIo::flushDisk(const QString& folder)
 {
-    const int fd = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    const Handle fd = openFolder(folder);
+    if (::syncfs(fd.fd()) != 0)
         throwErrno(folder);
-    const int rc = ::syncfs(fd);
-    const int err = errno;
-    ::close(fd);
-    if (rc != 0)
-        throw PlatformError(errnoToNumber(err), folder, err);
 }
 
 void BackupIo::syncFolder(const QString& path)
 {
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        throwErrno(path);
-    const int rc = ::fsync(fd);
-    const int err = errno;
-    ::close(fd);
+    const Handle fd = openFolder(path);
     // Some file systems cannot sync a folder; what they hold is as durable as it gets.
-    if (rc != 0 && err != EINVAL && err != EROFS)
-        throw PlatformError(errnoToNumber(err), path, err);
+    if (::fsync(fd.fd()) != 0 && errno != EINVAL && errno != EROFS)
+        throwErrno(path);
 }
 
 void BackupIo::renameNew(const QString& from, const QString& to)
 {
-    if (::renameat2(AT_FDCWD, native(from).constData(), AT_FDCWD, native(to).constData(),
+    const Parent a = parentOf(from);
+    const Parent b = parentOf(to);
+    if (::renameat2(a.folder.fd(), a.leaf.constData(), b.folder.fd(), b.leaf.constData(),
                     RENAME_NOREPLACE) == 0)
         return;
     if (errno != EINVAL && errno != ENOSYS)
         throwErrno(from);
-    if (QFileInfo::exists(to))
+    if (entryMode(b.folder.fd(), b.leaf) != 0)
         throw PlatformError(ErrNo::FileAlreadyExists, to, EEXIST);
-    if (::rename(native(from).constData(), native(to).constData()) != 0)
+    if (::renameat(a.folder.fd(), a.leaf.constData(), b.folder.fd(), b.leaf.constData()) != 0)
         throwErrno(from);
 }
 
 void BackupIo::renameOver(const QString& from, const QString& to)
 {
-    if (::rename(native(from).constData(), native(to).constData()) != 0)
+    const Parent a = parentOf(from);
+    const Parent b = parentOf(to);
+    if (::renameat(a.folder.fd(), a.leaf.constData(), b.folder.fd(), b.leaf.constData()) != 0)
         throwErrno(to);
 }
 
 void BackupIo::removeFile(const QString& path)
 {
-    if (::unlink(native(path).constData()) != 0 && errno != ENOENT)
+    const Parent at = parentOf(path);
+    if (S_ISDIR(entryMode(at.folder.fd(), at.leaf)))
+        throw PlatformError(ErrNo::PathFileAccess, path, EISDIR);
+    if (::unlinkat(at.folder.fd(), at.leaf.constData(), 0) != 0 && errno != ENOENT)
         throwErrno(path);
 }
 
 void BackupIo::removeFolder(const QString& path)
 {
-    if (::rmdir(native(path).constData()) != 0)
+    const Parent at = parentOf(path);
+    if (::unlinkat(at.folder.fd(), at.leaf.constData(), AT_REMOVEDIR) != 0)
         throwErrno(path);
 }
 
@@ -345,20 +490,36 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
     const QRegularExpressionMatch m = namePattern().match(name);
     if (!m.hasMatch())
         return std::nullopt;
-    const QString dir = folder_ + QLatin1Char('/') + name;
-    QFile manifest(dir + QLatin1Char('/') + kManifestName);
-    if (!manifest.open(QIODevice::ReadOnly))
+    const Handle top(::open(native(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!top.valid())
         return std::nullopt;
-    const QStringList lines = QString::fromUtf8(manifest.read(64 * 1024)).split(QLatin1Char('\n'));
-    if (lines.isEmpty() || lines.first() != kManifestMagic)
-        return std::nullopt;
-
     BackupCopy c;
     c.name = name;
     c.when = QDateTime(QDate::fromString(m.captured(1), QStringLiteral("yyyyMMdd")),
                        QTime::fromString(m.captured(2), QStringLiteral("HHmmss")));
     c.sequence = m.captured(3).toInt();
     c.trigger = *triggerFromTag(m.captured(4));
+    const mode_t type = entryMode(top.fd(), native(name));
+    if (S_ISLNK(type)) {
+        // Someone put a link where a copy would be: shown, so it can be found,
+        // but never followed, restored, rotated or removed.
+        c.link = true;
+        c.damage = QStringLiteral("It Is A Link To Another Place, Not A Copy.");
+        return c;
+    }
+    if (!S_ISDIR(type))
+        return std::nullopt;
+    const Handle dir(openFolderAt(top.fd(), name));
+    if (!dir.valid())
+        return std::nullopt;
+    const std::optional<QByteArray> manifest =
+        readPlain(dir.fd(), native(kManifestName), 64 * 1024);
+    if (!manifest)
+        return std::nullopt;
+    const QStringList lines = QString::fromUtf8(*manifest).split(QLatin1Char('\n'));
+    if (lines.isEmpty() || lines.first() != kManifestMagic)
+        return std::nullopt;
+
     QList<qint64> sizes;
     for (const QString& line : lines) {
         if (line.startsWith(QLatin1String("Active ")))
@@ -380,33 +541,37 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
         return c;
     }
     for (int i = 0; i < c.files.size(); ++i) {
-        const QFileInfo info(dir + QLatin1Char('/') + c.files[i]);
-        if (!info.isFile() || info.size() != sizes[i]) {
-            c.damage = QStringLiteral("Its File ") + c.files[i] +
-                       (info.isFile() ? QStringLiteral(" Has Changed Length.")
-                                      : QStringLiteral(" Is Missing."));
+        struct stat st {};
+        const bool isFile =
+            ::fstatat(dir.fd(), native(c.files[i]).constData(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode);
+        if (!isFile || st.st_size != sizes[i]) {
+            c.damage =
+                QStringLiteral("Its File ") + c.files[i] +
+                (isFile ? QStringLiteral(" Has Changed Length.") : QStringLiteral(" Is Missing."));
             return c;
         }
     }
-    QFile na(dir + QLatin1Char('/') + kNAName);
-    if (!na.open(QIODevice::ReadOnly)) {
+    // The header and the length say whether the file can be what it claims.
+    const std::optional<QByteArray> head = readPlain(dir.fd(), native(kNAName), kRecordSize);
+    if (!head) {
         c.damage = QStringLiteral("Its N&A File Cannot Be Read.");
         return c;
     }
-    // The header and the length say whether the file can be what it claims.
-    QByteArray head = na.read(kRecordSize);
-    if (head.size() == kRecordSize && na.size() % kRecordSize == 0)
-        head.resize(qsizetype(na.size()), '\0');
-    else
-        head.resize(qsizetype(qMin<qint64>(na.size(), kRecordSize)));
-    c.damage = naFileDamage(head);
+    QByteArray judged = *head;
+    if (judged.size() == kRecordSize && sizes.first() % kRecordSize == 0)
+        judged.resize(qsizetype(sizes.first()), '\0');
+    c.damage = naFileDamage(judged);
     return c;
 }
 
 QList<BackupCopy> Backups::list() const
 {
     QList<BackupCopy> out;
-    const QStringList names = QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    // Links are listed too (QDir::System keeps those that lead nowhere), so
+    // one planted under a copy's name is shown for what it is.
+    const QStringList names =
+        QDir(folder_).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& n : names) {
         if (std::optional<BackupCopy> c = readCopy(n))
             out << *c;
@@ -427,7 +592,7 @@ bool Backups::hasCopyOfToday() const
     const QDate today = clock_.now().date();
     const QList<BackupCopy> copies = list();
     return std::any_of(copies.begin(), copies.end(),
-                       [today](const BackupCopy& c) { return c.when.date() == today; });
+                       [today](const BackupCopy& c) { return !c.link && c.when.date() == today; });
 }
 
 QString Backups::newName(const QDateTime& when, BackupTrigger trigger, int* sequence) const
@@ -436,14 +601,17 @@ QString Backups::newName(const QDateTime& when, BackupTrigger trigger, int* sequ
     for (int seq = 0;; ++seq) {
         const QString name = stamp + (seq ? QStringLiteral("-%1").arg(seq) : QString()) +
                              QLatin1Char('-') + triggerTag(trigger);
-        bool taken = QFileInfo::exists(folder_ + QLatin1Char('/') + name) ||
+        // Whatever lies under the name, a link that leads nowhere included.
+        bool taken = QFileInfo(folder_ + QLatin1Char('/') + name).isSymLink() ||
+                     QFileInfo::exists(folder_ + QLatin1Char('/') + name) ||
+                     QFileInfo(folder_ + QLatin1Char('/') + kPartPrefix + name).isSymLink() ||
                      QFileInfo::exists(folder_ + QLatin1Char('/') + kPartPrefix + name);
         // Two copies in one second keep their order by the sequence number,
         // whatever their triggers.
         if (!taken) {
             const QStringList same = QDir(folder_).entryList(
                 {stamp + (seq ? QStringLiteral("-%1-*").arg(seq) : QStringLiteral("-*"))},
-                QDir::Dirs);
+                QDir::AllEntries | QDir::System);
             for (const QString& n : same) {
                 const QRegularExpressionMatch m = namePattern().match(n);
                 if (m.hasMatch() && m.captured(3).toInt() == seq)
@@ -463,9 +631,15 @@ Snapshot snapshotOf(const Files& files, BackupIo& io)
 {
     Snapshot s;
     s.names << kNAName;
-    s.names << files.list(QStringLiteral("tvlmail.*"));
-    for (const QString& n : std::as_const(s.names))
+    // A list is a plain file; a link under a list's name is no list of ours.
+    for (const QString& n : files.list(QStringLiteral("tvlmail.*"))) {
+        if (!QFileInfo(files.path(n)).isSymLink())
+            s.names << n;
+    }
+    for (const QString& n : std::as_const(s.names)) {
         s.data << io.readFile(files.path(n));
+        s.modes << liveMode(files, n);
+    }
     return s;
 }
 
@@ -505,22 +679,29 @@ void Backups::removeCopy(const QString& folderName, const QStringList& files)
 }
 
 // Copies that were being written or removed when the program stopped.
-void Backups::tidy()
+QStringList Backups::tidy()
 {
+    QStringList leftAlone;
     const QStringList names = QDir(folder_).entryList(
         {kPartPrefix + QStringLiteral("tvl-*"), kGonePrefix + QStringLiteral("tvl-*")},
-        QDir::Dirs | QDir::Hidden);
+        QDir::AllEntries | QDir::System | QDir::Hidden);
     for (const QString& n : names) {
-        const QString inner =
-            n.mid(n.startsWith(kPartPrefix) ? kPartPrefix.size() : kGonePrefix.size());
-        if (!namePattern().match(inner).hasMatch())
+        if (!isCopyFolderName(n))
+            continue;
+        const QFileInfo info(folder_ + QLatin1Char('/') + n);
+        if (info.isSymLink()) {
+            leftAlone << n;
+            continue;
+        }
+        if (!info.isDir())
             continue;
         try {
-            removeCopy(n, ownFilesIn(folder_ + QLatin1Char('/') + n));
+            removeCopy(n, ownFilesIn(info.filePath()));
         } catch (const PlatformError&) {
             // Tried again with the next copy.
         }
     }
+    return leftAlone;
 }
 
 BackupCopy Backups::take(BackupTrigger trigger)
@@ -549,8 +730,9 @@ BackupCopy Backups::take(BackupTrigger trigger)
     try {
         io_.makeFolder(part);
         for (int i = 0; i < s.names.size(); ++i)
-            io_.writeFile(part + QLatin1Char('/') + s.names[i], s.data[i]);
-        io_.writeFile(part + QLatin1Char('/') + kManifestName, manifestOf(c.when, trigger, s));
+            io_.writeFile(part + QLatin1Char('/') + s.names[i], s.data[i], s.modes[i]);
+        io_.writeFile(part + QLatin1Char('/') + kManifestName, manifestOf(c.when, trigger, s),
+                      0600);
         io_.flushDisk(part);
         io_.renameNew(part, final);
         placed = true;
@@ -561,7 +743,7 @@ BackupCopy Backups::take(BackupTrigger trigger)
             // copy wrote goes, and nothing else.
             if (placed)
                 removeCopy(c.name, ownFilesIn(final));
-            else if (QFileInfo(part).isDir())
+            else if (const QFileInfo info(part); info.isDir() && !info.isSymLink())
                 removeCopy(kPartPrefix + c.name, ownFilesIn(part));
         } catch (const PlatformError&) {
             // Left for the next copy to clear; it is never listed as a copy.
@@ -573,7 +755,8 @@ BackupCopy Backups::take(BackupTrigger trigger)
 
 void Backups::rotate()
 {
-    const QList<BackupCopy> copies = list(); // newest first
+    QList<BackupCopy> copies = list(); // newest first
+    copies.removeIf([](const BackupCopy& c) { return c.link; });
     QSet<QString> keep;
     for (int i = 0; i < copies.size() && i < kKeepNewest; ++i)
         keep.insert(copies[i].name);
@@ -615,10 +798,13 @@ void Backups::rotate()
 namespace {
 
 // Writes every file of `target` whole under a temporary name beside the live
-// ones, then renames each into place (mailing lists first, the N&A file
-// last), then removes the lists `target` does not hold.
-void applySnapshot(const Files& files, BackupIo& io, const Snapshot& target)
+// ones, then the journal of the renames (mailing lists first, the N&A file
+// last) and of the lists `target` does not hold, which go. Only when all of
+// that is on the disk do the renames start, so a crash at any moment leaves
+// either no journal and the old files, or a journal the next start finishes.
+void applySnapshot(const Files& files, BackupIo& io, const Snapshot& target, const QString& label)
 {
+    const QString journalPath = files.path(kRestoreJournalName);
     QStringList temps;
     auto removeTemps = [&] {
         for (const QString& t : std::as_const(temps)) {
@@ -628,30 +814,47 @@ void applySnapshot(const Files& files, BackupIo& io, const Snapshot& target)
             }
         }
     };
+    RestoreJournal journal;
+    journal.copyName = label;
     try {
+        io.removeFile(journalPath);
         for (int i = 0; i < target.names.size(); ++i) {
-            const QString temp = files.path(kRestorePrefix + target.names[i]);
+            const QString& name = target.names[i];
+            const QString temp = files.path(kRestorePrefix + name);
             io.removeFile(temp);
             temps << temp;
-            io.writeFile(temp, target.data[i]);
+            // A file that replaces another keeps the permissions the user gave it.
+            const bool live =
+                QFileInfo(files.path(name)).isFile() && !QFileInfo(files.path(name)).isSymLink();
+            io.writeFile(temp, target.data[i], live ? liveMode(files, name) : target.modes[i]);
         }
+        for (int i = target.names.size() - 1; i >= 0; --i)
+            journal.renames.append({kRestorePrefix + target.names[i], target.names[i]});
+        for (const QString& n : files.list(QStringLiteral("tvlmail.*"))) {
+            if (!target.names.contains(n) && !QFileInfo(files.path(n)).isSymLink())
+                journal.removals << n;
+        }
+        temps << journalPath;
+        io.writeFile(journalPath, journal.toBytes(), 0600);
         io.flushDisk(files.programDirectory());
     } catch (const PlatformError&) {
         removeTemps();
         throw;
     }
     try {
-        for (int i = target.names.size() - 1; i >= 0; --i) {
-            io.renameOver(temps[i], files.path(target.names[i]));
-            temps.removeAt(i);
+        for (const auto& [from, to] : std::as_const(journal.renames)) {
+            io.renameOver(files.path(from), files.path(to));
+            temps.removeOne(files.path(from));
         }
-        const QStringList now = files.list(QStringLiteral("tvlmail.*"));
-        for (const QString& n : now) {
-            if (!target.names.contains(n))
-                io.removeFile(files.path(n));
-        }
+        for (const QString& n : std::as_const(journal.removals))
+            io.removeFile(files.path(n));
+        io.syncFolder(files.programDirectory());
+        io.removeFile(journalPath);
+        temps.clear();
         io.syncFolder(files.programDirectory());
     } catch (const PlatformError&) {
+        // The journal goes with the temporary files, so no later start
+        // finishes what the caller is about to undo.
         removeTemps();
         throw;
     }
@@ -670,13 +873,17 @@ BackupCopy Backups::restore(const QString& name)
 
     // Every byte is checked against the manifest before anything changes.
     const QString dir = folder_ + QLatin1Char('/') + name;
-    QFile manifest(dir + QLatin1Char('/') + kManifestName);
-    QByteArray manifestText;
-    if (manifest.open(QIODevice::ReadOnly))
-        manifestText = manifest.readAll();
+    const Handle top(::open(native(folder_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Handle copyDir(top.valid() ? openFolderAt(top.fd(), name) : -1);
+    const QByteArray manifestText =
+        copyDir.valid()
+            ? readPlain(copyDir.fd(), native(kManifestName), 64 * 1024).value_or(QByteArray())
+            : QByteArray();
     Snapshot wanted;
     for (const QString& f : copy->files) {
         const QByteArray bytes = io_.readFile(dir + QLatin1Char('/') + f);
+        const mode_t mode = copyDir.valid() ? entryMode(copyDir.fd(), native(f)) & 07777 : 0;
+        wanted.modes << (mode ? unsigned(mode) : 0600u);
         const QByteArray line = "File " + sha1(bytes) + ' ' + QByteArray::number(bytes.size()) +
                                 ' ' + f.toUtf8() + '\n';
         if (!manifestText.contains(line))
@@ -692,10 +899,10 @@ BackupCopy Backups::restore(const QString& name)
     const Snapshot current = snapshotOf(files_, io_);
     const BackupCopy safety = take(BackupTrigger::Restore);
     try {
-        applySnapshot(files_, io_, wanted);
+        applySnapshot(files_, io_, wanted, name);
     } catch (const PlatformError&) {
         try {
-            applySnapshot(files_, io_, current);
+            applySnapshot(files_, io_, current, safety.name);
         } catch (const PlatformError&) {
             // The copy just taken still holds the state before the restore.
         }

@@ -30,6 +30,8 @@ struct BackupSettings {
 };
 inline const QString kBackupSettingsName = QStringLiteral("tavrel.cfg");
 inline const QString kBackupFolderName = QStringLiteral("backups");
+// The hidden names a restore writes the new files under, beside the live ones.
+inline const QString kRestoreTempPrefix = QStringLiteral(".tvlrestore.");
 
 // A missing or unreadable settings file gives the defaults.
 BackupSettings loadBackupSettings(const Files& files);
@@ -39,17 +41,22 @@ void saveBackupSettings(const Files& files, const BackupSettings& s);
 QString backupFolderOf(const Files& files, const BackupSettings& s);
 
 // The file system steps of taking and restoring copies, each one call, so a
-// test can make any of them fail. Paths are absolute. Failures throw
-// PlatformError with the classic number.
+// test can make any of them fail. Paths are absolute. The last name of a path
+// is never followed when it is a link, and a copy's folder is never entered
+// through one: anyone who can write in the backup folder reaches nothing
+// outside it. Folders made here are for the owner alone (0700). Failures
+// throw PlatformError with the classic number.
 class BackupIo {
 public:
     virtual ~BackupIo() = default;
     // Creates the folder and any missing parents.
     virtual void makeFolder(const QString& path);
+    // Reads a plain file; a link is refused, never followed.
     virtual QByteArray readFile(const QString& path);
-    // Creates a new file (never over an existing one), writes all of `bytes`
-    // and closes it; flushDisk makes it durable.
-    virtual void writeFile(const QString& path, const QByteArray& bytes);
+    // Creates a new file (never over an existing one, nor through a link) with
+    // the permissions `mode`, writes all of `bytes` and closes it; flushDisk
+    // makes it durable.
+    virtual void writeFile(const QString& path, const QByteArray& bytes, unsigned mode);
     // Makes everything written to the disk that holds `folder` durable, file
     // contents and folder entries alike: one flush for a whole copy, where a
     // flush of each file would cost a disk round trip apiece.
@@ -60,6 +67,7 @@ public:
     virtual void renameNew(const QString& from, const QString& to);
     // Renames a file over the one at `to` in one step.
     virtual void renameOver(const QString& from, const QString& to);
+    // Removes the entry itself (a link, not what it points to); a folder is refused.
     virtual void removeFile(const QString& path);
     // Removes an empty folder.
     virtual void removeFolder(const QString& path);
@@ -76,6 +84,7 @@ struct BackupCopy {
     int active = 0;
     QStringList files; // n&a.mrk first, then the mailing lists
     QString damage;    // empty when the copy is whole
+    bool link = false; // a link lies under the copy's name: reported, never followed or removed
     bool damaged() const { return !damage.isEmpty(); }
 };
 
@@ -125,7 +134,8 @@ public:
     // Removes the copies rotated out and whatever a copy or removal that
     // stopped half way left behind. Removing files can cost the disk a few
     // milliseconds each, so start-up leaves this to the end of the run.
-    void tidy();
+    // Links named like such copies are left alone; their names are returned.
+    QStringList tidy();
 
     // Puts copy `name` back as the N&A file and mailing lists, after taking a
     // copy of the current state (returned, so the restore can be undone);

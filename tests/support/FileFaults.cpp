@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdarg>
 #include <cstdlib>
 #include <fcntl.h>
@@ -20,6 +21,7 @@ struct State {
     QByteArray canonical; // as the system resolves it, ending in '/'
     int failAt = 0;
     int failErr = 0;
+    int killAt = 0;
     std::array<int, 6> every{};
     bool torn = true;
     std::size_t chunk = 0;
@@ -97,6 +99,8 @@ int hit(State& s, FileOp op, const QString& name)
 {
     s.busy = true;
     ++s.count;
+    if (s.count == s.killAt)
+        ::kill(::getpid(), SIGKILL);
     s.log << QLatin1String(opName(op)) + QLatin1Char(' ') + name;
     int err = 0;
     if (s.count == s.failAt)
@@ -227,6 +231,11 @@ void FileFaults::failAt(int n, int err)
 {
     current()->failAt = n;
     current()->failErr = err;
+}
+
+void FileFaults::killAt(int n)
+{
+    current()->killAt = n;
 }
 
 void FileFaults::failEvery(FileOp op, int err)

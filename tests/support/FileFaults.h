@@ -32,6 +32,9 @@ public:
 
     // Operation `n` (counted from 1) fails with `err`; 0 makes none fail.
     void failAt(int n, int err);
+    // The process kills itself (SIGKILL) just before operation `n`, as a
+    // crash or a power cut there would stop it; 0: never. For a child process.
+    void killAt(int n);
     // Every operation of kind `op` fails with `err`; 0 stops that.
     void failEvery(FileOp op, int err);
     // A failing write lands half its bytes first (the default), or nothing.

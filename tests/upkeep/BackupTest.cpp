@@ -47,17 +47,17 @@ public:
 
     void makeFolder(const QString& p) override { due(), BackupIo::makeFolder(p); }
     QByteArray readFile(const QString& p) override { return due(), BackupIo::readFile(p); }
-    void writeFile(const QString& p, const QByteArray& b) override
+    void writeFile(const QString& p, const QByteArray& b, unsigned mode) override
     {
         if (quick) {
             writeBytes(p, b); // without the fault count: hundreds of copies
             return;
         }
         if (++calls == failAt) {
-            BackupIo::writeFile(p, b.left(b.size() / 2));
+            BackupIo::writeFile(p, b.left(b.size() / 2), mode);
             throw PlatformError(errorNumber);
         }
-        BackupIo::writeFile(p, b);
+        BackupIo::writeFile(p, b, mode);
     }
     void flushDisk(const QString& p) override
     {

@@ -1,0 +1,207 @@
+// Links planted at every name the program writes, removes, renames, reads or
+// locks, in the program directory and in the backup folder: whatever each
+// command does, nothing outside is changed, and links named like copies stay.
+#include "exchange/Import.h"
+#include "maillists/MailListFile.h"
+#include "platform/InstanceLock.h"
+#include "platform/RestoreJournal.h"
+#include "shell/Startup.h"
+#include "support/TestEnv.h"
+#include "upkeep/BackupCommandLine.h"
+#include "upkeep/BackupCommands.h"
+#include "upkeep/Backups.h"
+#include "upkeep/Compaction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <map>
+#include <sys/stat.h>
+
+namespace tavrel::test {
+namespace {
+
+// Every entry under a folder: bytes and permissions of files, targets of links.
+std::map<QString, QString> snapshot(const QString& root)
+{
+    std::map<QString, QString> out;
+    QDir d(root);
+    for (const QFileInfo& i :
+         d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        struct stat st {};
+        ::lstat(QFile::encodeName(i.filePath()).constData(), &st);
+        const QString mode = QString::number(st.st_mode, 8);
+        if (i.isSymLink())
+            out[i.fileName()] = QStringLiteral("link ") + i.symLinkTarget();
+        else if (i.isDir())
+            for (const auto& [k, v] : snapshot(i.filePath()))
+                out[i.fileName() + QLatin1Char('/') + k] = v;
+        else
+            out[i.fileName()] =
+                mode + QLatin1Char(' ') + QString::fromLatin1(fileBytes(i.filePath()).toHex());
+        out[i.fileName() + QStringLiteral(" (mode)")] = mode;
+    }
+    return out;
+}
+
+void writeList(const QString& path, const QString& title)
+{
+    writeBytes(path, title.toLatin1().leftJustified(40, ' ') + QByteArray(6, ' ') +
+                         QByteArray(1700, '0').replace(0, 2, "11") + "\r\n");
+}
+
+const char* const kOldCopy = "tvl-20260301-080000-manual";
+
+struct Command {
+    const char* name;
+    void (*run)(TestEnv& env);
+};
+
+void takeBackup(TestEnv& env)
+{
+    QString o, e;
+    QTextStream out(&o), err(&e);
+    BackupIo io;
+    runBackupCommandLine({QStringLiteral("--backup")}, *env.files, env.clock, io, false, out, err);
+}
+
+void restoreCopy(TestEnv& env, const QString& name)
+{
+    QString o, e;
+    QTextStream out(&o), err(&e);
+    BackupIo io;
+    env.p().naFile.close();
+    runBackupCommandLine({QStringLiteral("--restore"), name}, *env.files, env.clock, io, false, out,
+                         err);
+    env.open();
+}
+
+const Command kCommands[] = {
+    {"backup", takeBackup},
+    {"restore", [](TestEnv& env) { restoreCopy(env, QLatin1String(kOldCopy)); }},
+    {"restore of a linked name",
+     [](TestEnv& env) { restoreCopy(env, QStringLiteral("tvl-20000101-000000-daily")); }},
+    {"backup window list",
+     [](TestEnv& env) {
+         BackupIo io;
+         Backups(*env.files, env.clock, io, backupFolder(env.p())).list();
+     }},
+    {"compaction",
+     [](TestEnv& env) {
+         FileReplacement out(*env.files, kNAFileName, kCompactTempName);
+         compactNAFile(env.p(), out);
+     }},
+    {"import",
+     [](TestEnv& env) {
+         const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann New\r\nCATEGORIES:Club\r\n"
+                                 "END:VCARD\r\n";
+         runImport(env.p(), planImport(env.p(), readImportBytes(card, QStringLiteral("in.vcf")),
+                                       OverflowChoice::MoveToComments));
+     }},
+    {"list rewrite",
+     [](TestEnv& env) {
+         clearMailListFlags(env.p());
+         setMember(env.p(), 3, true);
+         WriteMailList(env.p(), QStringLiteral("tvlmail.abc"), QStringLiteral("Club"));
+     }},
+    {"preference save",
+     [](TestEnv& env) {
+         saveBackupSettings(*env.files, BackupSettings{QString(), true});
+     }},
+    {"start-up",
+     [](TestEnv& env) {
+         InstanceLock lock(env.dir());
+         EXPECT_TRUE(lock.acquire());
+         finishInterruptedRestore(*env.files);
+         removeStaleTemporaries(*env.files);
+         tidyBackups(env.p());
+     }},
+};
+
+// Names in the program directory; "backups/..." in the backup folder.
+const char* const kNames[] = {
+    "tavrel.cfg",
+    "tavrel.lock",
+    "Q$Q$Q$Q$.COM",
+    "Q$Q$Q$Q$.TMP",
+    "tvlimport.tmp",
+    "tvlimport.log",
+    ".tvlsave.tavrel.cfg",
+    ".tvlrestore.n&a.mrk",
+    ".tvlrestore.tvlmail.abc",
+    ".tvlrestore-journal",
+    "tvlmail.zzz",
+    "backups/tvl-20000101-000000-daily",
+    "backups/tvl-20260314-090507-manual",
+    "backups/.tvl-gone-tvl-20000101-000000-daily",
+    "backups/.tvl-gone-tvl-20260301-080000-manual",
+    "backups/.tvl-part-tvl-20260314-090507-manual",
+    "backups/.tvl-part-tvl-20000101-000000-daily",
+    "backups/tvl-20260301-080000-manual/manifest.txt",
+    "backups/tvl-20260301-080000-manual/tvlmail.abc",
+};
+
+TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
+{
+    for (const char* name : kNames) {
+        for (const bool toFolder : {false, true}) {
+            TestEnv env;
+            env.ui.setAutoOk(true);
+            env.openFile(people(1, 4));
+            writeList(env.dir() + QStringLiteral("/tvlmail.abc"), QStringLiteral("Club"));
+            armAutomaticCopies(env.p());
+            // One real copy to restore, taken before the link is planted.
+            {
+                const QDateTime now = env.clock.t;
+                env.clock.t = QDateTime(QDate(2026, 3, 1), QTime(8, 0, 0));
+                BackupIo io;
+                Backups(*env.files, env.clock, io, backupFolder(env.p()))
+                    .take(BackupTrigger::Manual);
+                env.clock.t = now;
+            }
+            // A copy in each month of 2024, so the next backup's rotation has work to do.
+            const QString folder = backupFolder(env.p());
+            const QString source = folder + QLatin1Char('/') + QLatin1String(kOldCopy);
+            for (int month = 1; month <= 12; ++month) {
+                const QString copy = folder + QStringLiteral("/tvl-2024%1-080000-daily")
+                                                  .arg(month * 100 + 1, 4, 10, QLatin1Char('0'));
+                QDir().mkdir(copy);
+                for (const QString& f : QDir(source).entryList(QDir::Files))
+                    QFile::copy(source + QLatin1Char('/') + f, copy + QLatin1Char('/') + f);
+            }
+            // Outside: what a link would lead to, with files of the names the program uses.
+            QTemporaryDir outside;
+            for (const char* f : {"n&a.mrk", "tvlmail.abc", "manifest.txt", "tavrel.cfg", "keep"}) {
+                const QString path = outside.filePath(QLatin1String(f));
+                writeBytes(path, QByteArray("outside ") + f);
+                QFile::setPermissions(path,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+            }
+            const auto before = snapshot(outside.path());
+            const QString at = env.dir() + QLatin1Char('/') + QLatin1String(name);
+            const QString target =
+                toFolder ? outside.path() : outside.filePath(QStringLiteral("keep"));
+            QDir().mkpath(QFileInfo(at).path());
+            QFile::remove(at);
+            ASSERT_TRUE(QFile::link(target, at)) << name;
+            const bool copyName = QString::fromLatin1(name).startsWith(QLatin1String("backups/")) &&
+                                  !QString::fromLatin1(name).contains(QLatin1String("/manifest")) &&
+                                  !QString::fromLatin1(name).endsWith(QLatin1String(".abc"));
+
+            for (const Command& c : kCommands) {
+                c.run(env);
+                EXPECT_EQ(snapshot(outside.path()), before)
+                    << "link " << name << (toFolder ? " to a folder" : " to a file") << ", after "
+                    << c.name;
+                if (copyName) {
+                    EXPECT_EQ(QFileInfo(at).symLinkTarget(), target)
+                        << "the link " << name << " was not left alone by " << c.name;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tavrel::test

@@ -1,0 +1,233 @@
+// A restore killed at every file operation, and at random moments: after the
+// next start has finished or dropped it, the N&A file and every list are all
+// from before the restore or all from the copy, and no temporary file is left.
+#include "platform/RestoreJournal.h"
+#include "shell/Startup.h"
+#include "support/FileFaults.h"
+#include "support/TestEnv.h"
+#include "upkeep/BackupCommandLine.h"
+#include "upkeep/Backups.h"
+
+#include <QDir>
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <iostream>
+#include <map>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace tavrel::test {
+namespace {
+
+using State = std::map<QString, QByteArray>;
+
+int envNumber(const char* name, int fallback)
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue(name, &ok);
+    return ok && n > 0 ? n : fallback;
+}
+
+QByteArray listBytes(const QString& title, char flag)
+{
+    return title.toLatin1().leftJustified(46, ' ') + QByteArray(1700, flag) + "\r\n";
+}
+
+class RestoreKills : public ::testing::Test {
+protected:
+    RestoreKills()
+    {
+        env.ui.setAutoOk(true);
+        env.openFile(people(1, 6));
+        writeBytes(path(QStringLiteral("tvlmail.abc")), listBytes(QStringLiteral("Club"), '1'));
+        writeBytes(path(QStringLiteral("tvlmail.q7")), listBytes(QStringLiteral("Team"), '0'));
+        copy = backups().take(BackupTrigger::Manual).name;
+        fromCopy = state();
+        env.p().naFile.close();
+    }
+
+    QString path(const QString& name) const { return env.dir() + QLatin1Char('/') + name; }
+    QString folder() const { return env.dir() + QStringLiteral("/backups"); }
+    Backups backups() { return Backups(*env.files, env.clock, io, folder()); }
+    // Everything in the program directory but the backup folder.
+    State state() const
+    {
+        State s;
+        for (const QString& n :
+             QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+            s[n] = fileBytes(path(n));
+        return s;
+    }
+    // The state before the restore: the N&A file and the lists changed since the copy.
+    State changed(std::mt19937& rng)
+    {
+        State s = fromCopy;
+        QByteArray na = s[QStringLiteral("n&a.mrk")];
+        NARecord r = makeRecord(3, QStringLiteral("Changed %1").arg(rng() % 1000));
+        na.replace(3 * NARecord::Size, NARecord::Size, r.toBytes());
+        s[QStringLiteral("n&a.mrk")] = na;
+        if (rng() % 2)
+            s.erase(QStringLiteral("tvlmail.abc"));
+        s[QStringLiteral("tvlmail.q7")] = listBytes(QStringLiteral("Team"), '1');
+        for (unsigned i = 0, n = rng() % 3; i < n; ++i)
+            s[QStringLiteral("tvlmail.n%1").arg(i)] =
+                listBytes(QStringLiteral("New %1").arg(i), '1');
+        return s;
+    }
+    void putBack(const State& s)
+    {
+        for (const QString& n :
+             QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+            QFile::remove(path(n));
+        for (const auto& [n, bytes] : s)
+            writeBytes(path(n), bytes);
+        // Only the copy to restore stays, so each run takes the same steps.
+        for (const QString& d :
+             QDir(folder()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+            if (d != copy)
+                QDir(folder() + QLatin1Char('/') + d).removeRecursively();
+        }
+    }
+    // A child process that restores the copy; it dies by SIGKILL just before
+    // file operation `killAt` in the program directory (0: runs to the end).
+    pid_t startRestore(int killAt)
+    {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            try {
+                FileFaults faults(env.dir());
+                faults.killAt(killAt);
+                backups().restore(copy);
+            } catch (...) {
+                ::_exit(2);
+            }
+            ::_exit(0);
+        }
+        return pid;
+    }
+    static int reap(pid_t pid)
+    {
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return status;
+    }
+    // What the next start does, then the check: wholly old or wholly new.
+    void expectWhole(const State& before, const QString& what)
+    {
+        std::optional<InterruptedRestore> finished;
+        ASSERT_NO_THROW(finished = finishInterruptedRestore(*env.files)) << what.toStdString();
+        removeStaleTemporaries(*env.files);
+        const State now = state();
+        if (now == fromCopy)
+            ++newSeen;
+        else if (now == before)
+            ++oldSeen;
+        else
+            ADD_FAILURE() << what.toStdString() << ": the files are a mixture";
+        if (finished && finished->completed) {
+            EXPECT_EQ(now, fromCopy) << what.toStdString();
+        }
+    }
+    // The operation numbers of the renames into place, from a whole restore.
+    QList<int> renameOps(const State& before)
+    {
+        putBack(before);
+        QStringList log;
+        {
+            FileFaults faults(env.dir());
+            backups().restore(copy);
+            log = faults.log();
+        }
+        QList<int> out;
+        for (int i = 0; i < log.size(); ++i) {
+            if (log[i].startsWith(QLatin1String("rename .tvlrestore.")))
+                out << i + 1;
+        }
+        allOps = int(log.size());
+        return out;
+    }
+
+    TestEnv env;
+    BackupIo io;
+    QString copy;
+    State fromCopy;
+    int allOps = 0;
+    int oldSeen = 0;
+    int newSeen = 0;
+};
+
+TEST_F(RestoreKills, KilledAtEveryFileOperationTheNextStartMakesItWhole)
+{
+    std::mt19937 rng(7);
+    const State before = changed(rng);
+    const QList<int> renames = renameOps(before);
+    ASSERT_GE(renames.size(), 3);
+    for (int n = 1; n <= allOps; ++n) {
+        putBack(before);
+        const int status = reap(startRestore(n));
+        ASSERT_TRUE(WIFSIGNALED(status)) << "operation " << n;
+        expectWhole(before, QStringLiteral("killed before operation %1").arg(n));
+    }
+    EXPECT_GT(oldSeen, 0);
+    EXPECT_GT(newSeen, 0);
+
+    // The command line says what it did about it.
+    putBack(before);
+    ASSERT_TRUE(WIFSIGNALED(reap(startRestore(renames[1]))));
+    QString o, e;
+    QTextStream out(&o), err(&e);
+    runBackupCommandLine({QStringLiteral("--restore")}, *env.files, env.clock, io, false, out, err);
+    EXPECT_TRUE(o.startsWith(QStringLiteral("The restore of ") + copy +
+                             QStringLiteral(" was interrupted; it has now been completed.\n")))
+        << o.toStdString();
+    EXPECT_EQ(state(), fromCopy);
+}
+
+// TAVREL_RESTORE_KILLS trials (CI: 20), TAVREL_RESTORE_SEED for others. Every
+// other trial dies between two renames into place; the rest are killed from
+// outside at a random moment.
+TEST_F(RestoreKills, KilledBetweenRenamesOrAtRandomMomentsTheNextStartMakesItWhole)
+{
+    const int kills = envNumber("TAVREL_RESTORE_KILLS", 20);
+    const int seed = envNumber("TAVREL_RESTORE_SEED", 2026);
+    std::mt19937 rng{unsigned(seed)};
+    // How long a whole restore takes, to spread the outside kills over it.
+    putBack(changed(rng));
+    const auto t0 = std::chrono::steady_clock::now();
+    ASSERT_EQ(reap(startRestore(0)), 0);
+    const auto took = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - t0);
+    int betweenRenames = 0;
+    for (int trial = 0; trial < kills; ++trial) {
+        const State before = changed(rng);
+        const QString what = QStringLiteral("trial %1 of seed %2").arg(trial).arg(seed);
+        if (trial % 2 == 0) {
+            const QList<int> renames = renameOps(before);
+            ASSERT_GE(renames.size(), 2);
+            // After rename k (k >= 1) and before rename k + 1.
+            const int k = 1 + int(rng() % unsigned(renames.size() - 1));
+            putBack(before);
+            ASSERT_TRUE(WIFSIGNALED(reap(startRestore(renames[k])))) << what.toStdString();
+            ++betweenRenames;
+        } else {
+            putBack(before);
+            const pid_t pid = startRestore(0);
+            std::this_thread::sleep_for(std::chrono::microseconds(rng() % (took.count() + 1)));
+            ::kill(pid, SIGKILL);
+            reap(pid);
+        }
+        expectWhole(before, what);
+        if (HasFailure())
+            return;
+    }
+    std::cout << "restore kills: " << kills << ", between renames " << betweenRenames
+              << "; afterwards old files " << oldSeen << ", restored " << newSeen << std::endl;
+    EXPECT_EQ(oldSeen + newSeen, kills);
+}
+
+} // namespace
+} // namespace tavrel::test
