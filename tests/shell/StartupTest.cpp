@@ -2,10 +2,13 @@
 #include "ShellFixture.h"
 
 #include "platform/InstanceLock.h"
+#include "platform/RestoreJournal.h"
 #include "platform/gui/Windows.h"
 #include "shell/Startup.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QWindow>
 
 namespace tavrel::test {
@@ -164,6 +167,50 @@ TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << "welcome box shown while switched off";
+}
+
+TEST_F(StartupTest, ARestoreCutShortIsFinishedAndStaleTemporariesGoBeforeTheFileOpens)
+{
+    auto at = [this](const QString& name) { return env.dir() + QLatin1Char('/') + name; };
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Old"))}});
+    const QString staged = at(QStringLiteral(".tvlrestore.n&a.mrk"));
+    writeNAFile(staged, {{1, makeRecord(1, QStringLiteral("From Copy"))},
+                         {5, makeRecord(5, QStringLiteral("Eve"))}});
+    const QByteArray restored = fileBytes(staged);
+    RestoreJournal journal;
+    journal.copyName = QStringLiteral("tvl-20260301-080000-manual");
+    journal.renames.append({QStringLiteral(".tvlrestore.n&a.mrk"), QStringLiteral("n&a.mrk")});
+    writeBytes(at(kRestoreJournalName), journal.toBytes());
+    // What a killed run leaves under the program's own names goes; links and
+    // the user's own files stay.
+    const QStringList stale = {QStringLiteral("Q$Q$Q$Q$.COM"), QStringLiteral("Q$Q$Q$Q$.TMP"),
+                               QStringLiteral("tvlimport.tmp"),
+                               QStringLiteral(".tvlrestore.tvlmail.x"),
+                               QStringLiteral(".tvlsave.tavrel.cfg")};
+    for (const QString& n : stale)
+        writeBytes(at(n), "stale");
+    QTemporaryDir outside;
+    writeBytes(outside.filePath(QStringLiteral("keep")), "outside");
+    ASSERT_TRUE(
+        QFile::link(outside.filePath(QStringLiteral("keep")), at(QStringLiteral(".tvlsave.x"))));
+    writeBytes(at(QStringLiteral("notes.tmp")), "mine");
+
+    env.ui.answer(Ui::Answer::Ok);
+    run(screen(1024, 768));
+    ASSERT_FALSE(env.ui.messages.empty());
+    EXPECT_EQ(env.ui.messages[0].text,
+              QStringLiteral("The Restore Of The Backup Copy tvl-20260301-080000-manual Was "
+                             "Interrupted.\n\nIt Has Now Been Completed: The N&A File And The "
+                             "Mailing Lists Are Those Of The Copy."));
+    EXPECT_EQ(fileBytes(env.naPath()), restored);
+    EXPECT_EQ(program.LastRecNo, 6);
+    const QStringList left = QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& n :
+         stale + QStringList{kRestoreJournalName, QStringLiteral(".tvlrestore.n&a.mrk")})
+        EXPECT_FALSE(left.contains(n)) << n.toStdString();
+    EXPECT_TRUE(QFileInfo(at(QStringLiteral(".tvlsave.x"))).isSymLink());
+    EXPECT_EQ(fileBytes(outside.filePath(QStringLiteral("keep"))), QByteArray("outside"));
+    EXPECT_EQ(fileBytes(at(QStringLiteral("notes.tmp"))), QByteArray("mine"));
 }
 
 // Counts the paints of a widget.
