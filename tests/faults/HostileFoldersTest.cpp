@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavrel::test {
 namespace {
@@ -160,15 +161,18 @@ TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
                     .take(BackupTrigger::Manual);
                 env.clock.t = now;
             }
-            // A copy in each month of 2024, so the next backup's rotation has work to do.
+            // Two copies a month in 2024, more days and months than rotation keeps
+            // (linked, not copied: the disk has nothing to write for them).
             const QString folder = backupFolder(env.p());
             const QString source = folder + QLatin1Char('/') + QLatin1String(kOldCopy);
-            for (int month = 1; month <= 12; ++month) {
-                const QString copy = folder + QStringLiteral("/tvl-2024%1-080000-daily")
-                                                  .arg(month * 100 + 1, 4, 10, QLatin1Char('0'));
+            for (int day = 101; day <= 1215; day += day % 100 == 1 ? 14 : 86) {
+                const QString copy =
+                    folder +
+                    QStringLiteral("/tvl-2024%1-080000-daily").arg(day, 4, 10, QLatin1Char('0'));
                 QDir().mkdir(copy);
                 for (const QString& f : QDir(source).entryList(QDir::Files))
-                    QFile::copy(source + QLatin1Char('/') + f, copy + QLatin1Char('/') + f);
+                    ::link(QFile::encodeName(source + QLatin1Char('/') + f).constData(),
+                           QFile::encodeName(copy + QLatin1Char('/') + f).constData());
             }
             // Outside: what a link would lead to, with files of the names the program uses.
             QTemporaryDir outside;
@@ -199,6 +203,12 @@ TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
                         << "the link " << name << " was not left alone by " << c.name;
                 }
             }
+            // The backup's rotation had old copies to throw out, and did.
+            EXPECT_LT(QDir(backupFolder(env.p()))
+                          .entryList({QStringLiteral("tvl-2024*")}, QDir::Dirs)
+                          .size(),
+                      24)
+                << name;
         }
     }
 }
