@@ -72,8 +72,12 @@ void finishInterruptedWork(Program& p)
 {
     try {
         if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(p.files)) {
+            BackupCopy copy;
+            copy.name = r->copyName;
+            copy.when = copyTimeFromName(r->copyName).value_or(QDateTime());
             p.ui.messageBox(
-                QStringLiteral("The Restore Of The Backup Copy ") + r->copyName +
+                QStringLiteral("The Restore Of The Copy Of ") +
+                    (copy.when.isValid() ? copyLabel(copy) : copy.name) +
                     (r->completed
                          ? QStringLiteral(" Was Interrupted.\n\nIt Has Now Been Completed: The N&A "
                                           "File And The Mailing Lists Are Those Of The Copy.")
@@ -84,7 +88,8 @@ void finishInterruptedWork(Program& p)
     } catch (const PlatformError& e) {
         p.ui.messageBox(QStringLiteral("An Interrupted Restore Could Not Be Finished: Error") +
                             numText(e.number()) +
-                            QStringLiteral(".\n\nNothing Was Changed.  Click OK To Terminate TVL."),
+                            QStringLiteral(".\n\nIt Is Tried Again At The Next Start.  Click OK "
+                                           "To Terminate TVL."),
                         kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         p.ui.endProgram();
     }

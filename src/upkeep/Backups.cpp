@@ -256,6 +256,16 @@ QString triggerText(BackupTrigger t)
     return QString();
 }
 
+std::optional<QDateTime> copyTimeFromName(const QString& name)
+{
+    const QRegularExpressionMatch m = namePattern().match(name);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const QDateTime when(QDate::fromString(m.captured(1), QStringLiteral("yyyyMMdd")),
+                         QTime::fromString(m.captured(2), QStringLiteral("HHmmss")));
+    return when.isValid() ? std::optional<QDateTime>(when) : std::nullopt;
+}
+
 // --- settings ---
 
 BackupSettings loadBackupSettings(const Files& files)

@@ -101,6 +101,9 @@ private:
     QString reason_;
 };
 
+// When the copy of folder `name` was taken, read from the name alone.
+std::optional<QDateTime> copyTimeFromName(const QString& name);
+
 // What is wrong with a would-be N&A file (odd length, no header, header count
 // out of range); empty when it is sound.
 QString naFileDamage(const QByteArray& bytes);

@@ -199,7 +199,7 @@ TEST_F(StartupTest, ARestoreCutShortIsFinishedAndStaleTemporariesGoBeforeTheFile
     run(screen(1024, 768));
     ASSERT_FALSE(env.ui.messages.empty());
     EXPECT_EQ(env.ui.messages[0].text,
-              QStringLiteral("The Restore Of The Backup Copy tvl-20260301-080000-manual Was "
+              QStringLiteral("The Restore Of The Copy Of 03-01-2026 At 08:00:00 Was "
                              "Interrupted.\n\nIt Has Now Been Completed: The N&A File And The "
                              "Mailing Lists Are Those Of The Copy."));
     EXPECT_EQ(fileBytes(env.naPath()), restored);
