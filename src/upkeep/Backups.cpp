@@ -84,6 +84,8 @@ public:
     Handle& operator=(const Handle&) = delete;
     int fd() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
+    // Hands the descriptor over, to be closed by the caller.
+    int release() { return std::exchange(fd_, -1); }
 
 private:
     int fd_;
@@ -357,6 +359,9 @@ void BackupIo::writeFile(const QString& path, const QByteArray& bytes, unsigned 
         }
         done += n;
     }
+    // Some file systems report a failed write only when the file is closed.
+    if (::close(fd.release()) != 0 && errno != EINTR)
+        throwErrno(path);
 }
 
 namespace {
