@@ -424,10 +424,7 @@ TEST_F(LabelsTest, APositionOffThePageIsSaidAndChosenAgain)
         {"continuous down 1/4", labels(0), 1, 8, foot.arg("Labels")},
         {"continuous down 3/16", labels(0), 1, 7, {}},
         {"continuous up 1/16", labels(0), 1, 3, head.arg("Labels")},
-        {"cut sheets down 1/4", labels(0), 0, 8, {}},
         {"2-across down 3/16", labels(1), -1, 7, foot.arg("Labels")},
-        {"2-across down 1/8", labels(1), -1, 6, {}},
-        {"3-across down 1/4", labels(2), -1, 8, {}},
         {"2-across cards down 1/4", cards(1), -1, 8, {}},
     };
     openPeopleForLabels(2);
