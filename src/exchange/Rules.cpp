@@ -196,8 +196,24 @@ QString shortPhoneLabel(const QString& label)
 
 // --- control characters ---
 
+namespace {
+
+bool isControl(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFEFF || (c >= 0x200B && c <= 0x200F) ||
+           c == 0x2028 || c == 0x2029;
+}
+
+} // namespace
+
 QString withoutControls(const QString& text, bool multiLine, int* removed)
 {
+    // Most values hold none: they are returned as they are, without a copy.
+    bool plain = true;
+    for (QChar c : text)
+        plain = plain && !isControl(c.unicode());
+    if (plain)
+        return text;
     int count = 0;
     QString out;
     out.reserve(text.size());
@@ -216,8 +232,7 @@ QString withoutControls(const QString& text, bool multiLine, int* removed)
         } else if (c == '\t') {
             out += QLatin1Char(' ');
             ++count;
-        } else if (c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xFEFF ||
-                   (c >= 0x200B && c <= 0x200F)) {
+        } else if (isControl(c)) {
             ++count;
         } else {
             out += QChar(c);
