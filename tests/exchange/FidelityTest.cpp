@@ -135,6 +135,7 @@ TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
         {"+44 20 7946 0958;ext=12", "+442079460958x12"},
         {"0611 / 12.34.56", "0611/123456"},
         {"1-800-FLOWERS", "1800-FLOWERS"},
+        {"1-800-FAX 123", "1800-FAX123"}, // no extension inside a word
     };
     for (const Compact& c : compact)
         EXPECT_EQ(compactPhoneNumber(c.in), c.out) << c.in;
