@@ -277,6 +277,7 @@ TEST_F(Fidelity, ImportedRecordsGetSortKeys)
         {person, keyed("jones", "ann"), "müller", "jürgen"},
         {card({"FN:Dr. Ana Maria Lima Jr."}), {}, "LIMA", "ANA"},
         {card({"FN:Kumar Venkataraman-Subramaniam"}), {}, "VENKATARAMAN-SUB", "KUMAR"},
+        {card({"FN:Riverside Tennis Club"}), {}, "RIVERSIDE TENNIS", ""}, // a company word
         // A key in the file wins; a file of ours speaks for empty keys too.
         {card({"N:Müller;Jürgen;;;", "SORT-STRING:Mueller"}), {}, "Mueller", "JÜRGEN"},
         {card({"FN:Jürgen Müller", "X-TAVREL-SORT-KEY1:MUE", "X-TAVREL-SORT-KEY2:J"}),
