@@ -87,6 +87,8 @@ TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
         {"Smith, John", "", false},
         {"John Smith", "", false},
         {"Mr & Mrs Smith", "", false},
+        {"A.G. Smith", "", false}, // initials, not a legal form
+        {"Nestlé S.A.", "", true},
         {"Charlotte Church", "CHARLOTTE", false}, // the user's key 2 is her given name
     };
     for (const Row& r : rows)
