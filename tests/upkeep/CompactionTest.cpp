@@ -139,7 +139,9 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
         EXPECT_EQ(e.number(), 9);
         EXPECT_EQ(e.r(), 4); // old ID 4, to become ID 3
         EXPECT_EQ(compactionErrorText(e),
-                  QStringLiteral("Error =  9 In CompactForm. r =  4.  Notify Programmer."));
+                  QStringLiteral("Error =  9 In CompactForm. r =  4.  Notify Programmer.\n\nA "
+                                 "QuickLink In The N&A File Names An ID Outside 1 To 1700.  The "
+                                 "N&A File Is Unchanged."));
     }
     EXPECT_EQ(file(), before);
     EXPECT_EQ(p.LastRecNo, 6);
