@@ -4,7 +4,10 @@
 #include "FileStates.h"
 #include "dups/DupSearch.h"
 #include "exchange/CommandLine.h"
+#include "exchange/ExchangeCommands.h"
 #include "exchange/Import.h"
+#include "exchange/ImportForm.h"
+#include "platform/gui/Windows.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
@@ -14,8 +17,12 @@
 #include "upkeep/UpkeepCommands.h"
 
 #include <QDirIterator>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTextStream>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -88,9 +95,19 @@ QString importFile(const TestEnv& env)
     return env.dir() + QStringLiteral("/in.vcf");
 }
 
-void importInWindows(Program& p, const QString& path)
+// Reads the file into the import window, presses Import and confirms; the
+// window stays for another try when nothing was imported for want of a copy.
+void importInWindows(TestEnv& env, Ui::Answer goOn)
 {
-    runImport(p, planImport(p, readImportFile(p, path), OverflowChoice::MoveToComments));
+    startImport(env.p());
+    const QPointer<ImportForm> w = windowOf<ImportForm>(QStringLiteral("ImportForm"));
+    w->ImpTxt1->setText(importFile(env));
+    w->ImpCmd4->click();
+    env.ui.answer(Ui::Answer::Yes); // "Import 2 Records Into The N&A File?"
+    env.ui.answer(goOn);
+    w->ImpCmd1->click();
+    settle();
+    EXPECT_EQ(w && isLoaded(w), goOn == Ui::Answer::No);
 }
 
 // Before compaction, a duplicate deletion and an import: with no room for the
@@ -101,18 +118,23 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
     struct Row {
         const char* name;
         const char* trigger;
-        std::function<void(TestEnv&)> act;
+        // Runs the command; `goOn` answers whether to go on without a copy.
+        std::function<void(TestEnv&, Ui::Answer goOn)> act;
     };
     const Row rows[] = {
-        {"compaction", "Before Compaction", [](TestEnv& env) { runCompaction(env.p()); }},
+        {"compaction", "Before Compaction",
+         [](TestEnv& env, Ui::Answer goOn) {
+             env.ui.answer(goOn);
+             runCompaction(env.p());
+         }},
         {"duplicates", "Before Duplicate Deletion",
-         [](TestEnv& env) {
+         [](TestEnv& env, Ui::Answer goOn) {
+             env.ui.answer(goOn);
              DupSearchState s;
              SilentDups view;
              runDupSearch(env.p(), DupMatch::Name, s, view);
          }},
-        {"import", "Before Import",
-         [](TestEnv& env) { importInWindows(env.p(), importFile(env)); }},
+        {"import", "Before Import", importInWindows},
     };
     for (const Row& row : rows) {
         for (const Ui::Answer answer : {Ui::Answer::No, Ui::Answer::Yes}) {
@@ -126,11 +148,15 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
                 FileFaults disk(env.dir());
                 disk.setFreeSpace(fileBytes(env.naPath()).size() + 100);
                 reportFreeSpace(env, disk, false);
-                env.ui.answer(answer);
-                row.act(env);
+                row.act(env, answer);
+                env.files->diskFiguresHook = nullptr; // the disk goes with this scope
             }
-            ASSERT_FALSE(env.ui.messages.empty());
-            const ScriptedUi::Message& asked = env.ui.messages.front();
+            const auto question =
+                std::find_if(env.ui.messages.begin(), env.ui.messages.end(), [](const auto& m) {
+                    return m.text.startsWith(QStringLiteral("The Backup Copy ("));
+                });
+            ASSERT_NE(question, env.ui.messages.end());
+            const ScriptedUi::Message& asked = *question;
             EXPECT_EQ(asked.buttons, Ui::Buttons::YesNoDefaultNo);
             EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The Backup Copy (") +
                                               QLatin1String(row.trigger) +
@@ -144,8 +170,9 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
                 << asked.text.toStdString();
             EXPECT_TRUE(copiesIn(env.dir()).isEmpty())
                 << copiesIn(env.dir()).join(' ').toStdString();
+            EXPECT_TRUE(env.ui.allUsed());
             if (answer == Ui::Answer::No) {
-                EXPECT_EQ(env.ui.messages.size(), 1u);
+                EXPECT_EQ(&asked, &env.ui.messages.back()); // and nothing more is said
                 EXPECT_EQ(book(env.dir()), before);
             } else {
                 EXPECT_NE(book(env.dir()), before);
@@ -177,6 +204,7 @@ TEST(DiskFull, ACommandLineImportWithoutItsCopyIsRefusedUnlessAskedForNoBackup)
             disk.setFreeSpace(fileBytes(env.naPath()).size() + 100);
             reportFreeSpace(env, disk, false);
             status = runExchangeCommand(env.p(), args, out);
+            env.files->diskFiguresHook = nullptr;
         }
         out.flush();
         EXPECT_TRUE(copiesIn(env.dir()).isEmpty());
@@ -280,6 +308,7 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
                 c.act(env, r.messages);
                 if (used)
                     *used = std::numeric_limits<qint64>::max() / 2 - disk.freeSpace();
+                env.files->diskFiguresHook = nullptr;
             }
             for (size_t i = shown; i < env.ui.messages.size(); ++i)
                 r.messages << env.ui.messages[i].text;
