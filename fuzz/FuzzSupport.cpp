@@ -59,6 +59,7 @@ Ui::Answer AutoUi::messageBox(const QString&, const QString&, Buttons buttons, I
     case Buttons::OkCancel:
         return s && answers_.flag() ? Answer::Ok : Answer::Cancel;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         return s && answers_.flag() ? Answer::Yes : Answer::No;
     case Buttons::YesNoCancel:
         if (!s)

@@ -19,7 +19,7 @@
 int main(int argc, char** argv)
 {
     if (tavrel::isExchangeCommandLine(argc, argv))
-        return tavrel::exchangeMain(argc, argv, &tavrel::armAutomaticCopies);
+        return tavrel::exchangeMain(argc, argv, &tavrel::armCommandLineCopies);
     // --backup and --restore run without windows.
     if (const std::optional<int> status = tavrel::backupCommandLineMain(argc, argv))
         return *status;

@@ -120,6 +120,7 @@ void DupSearchState::discard()
     DeletedNames.clear();
     DeletedIds.clear();
     DeletedCount = 0;
+    undeleteSettled.clear();
 }
 
 void deleteDuplicate(Program& p, DupSearchState& s, int id)
@@ -134,13 +135,16 @@ void deleteDuplicate(Program& p, DupSearchState& s, int id)
     ++s.RunCount;
 }
 
-bool undeleteDuplicates(Program& p, const DupSearchState& s, const QString& tag)
+bool undeleteDuplicates(Program& p, DupSearchState& s, const QString& tag)
 {
     for (int k = 1; k <= s.DeletedCount; ++k) {
         const int id = s.DeletedIds[k];
+        if (s.undeleteSettled.contains(id))
+            continue;
         Get_NA_Rec(p, id + 1);
         NARecord& r = p.CurRec;
         if (r.RecStatus != kDeleted || r.RecId != 0 || r.Name != s.DeletedNames[k]) {
+            s.undeleteSettled.insert(id);
             say(p, QStringLiteral("Internal Error ") + tag + QStringLiteral(".  ID = ") +
                        numText(r.RecId) + QStringLiteral(" Ptr = ") + r.RecStatus +
                        QStringLiteral(" Name = ") + r.Name +
@@ -150,6 +154,7 @@ bool undeleteDuplicates(Program& p, const DupSearchState& s, const QString& tag)
         r.RecId = qint16(id);
         r.RecStatus = kActive;
         Put_NA_Rec(p, id + 1);
+        s.undeleteSettled.insert(id);
     }
     return true;
 }
@@ -161,6 +166,7 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
     s.DeletedIds = QVector<qint16>(lists, 0);
     s.DeletedCount = 0;
     s.RunCount = 0;
+    s.undeleteSettled.clear();
     int sinceYield = 0;
 
     ComparisonTable table(p);
@@ -205,8 +211,13 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
                     p.ui.endProgram();
                 }
             }
-            if (s.DeletedCount == 0 && p.BeforeBulkChange)
-                p.BeforeBulkChange(QStringLiteral("dups"));
+            // The backup copy comes before the first deletion; when it cannot
+            // be made and the person does not go on without it, nothing is deleted.
+            if (s.DeletedCount == 0 && p.BeforeBulkChange &&
+                !p.BeforeBulkChange(QStringLiteral("dups"))) {
+                s.discard();
+                return DupSearchEnd::NoSafetyCopy;
+            }
             deleteDuplicate(p, s, j);
             table.markDeleted(j);
         }

@@ -2,6 +2,7 @@
 
 #include "store/Program.h"
 
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -29,6 +30,10 @@ struct DupSearchState {
     // 1: delete matches without showing them; 0: show each in DupRecDisp first.
     int DupNoDisplay = 1;
     int DelDupRecSw = 0;
+    // IDs an undelete has dealt with: restored, or refused because the record
+    // changed since. The next undelete passes them over, so one refused entry
+    // does not keep the rest from coming back.
+    QSet<int> undeleteSettled;
 
     // Empties the lists; the search is over.
     void discard();
@@ -55,6 +60,7 @@ enum class DupSearchEnd {
     Undone,         // Cancel on a pair, then Yes: everything deleted so far restored
     Kept,           // Cancel on a pair, then No: the deletions stay, nothing more shown
     UndeleteFailed, // an undelete met a record changed since its deletion ('DUP2')
+    NoSafetyCopy,   // the backup copy before the first deletion failed; nothing was deleted
 };
 
 // Compares every pair of active records with IDs below LastRecNo (and the ID
@@ -68,10 +74,11 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
 // it to the lists.
 void deleteDuplicate(Program& p, DupSearchState& s, int id);
 
-// Restores the records in the lists in their current order. The first one
-// that is no longer as the search left it (not "DELR", RecId not 0, or another
-// Name) stops the undelete with the internal-error message naming `tag`; the
-// entries before it stay restored. Returns false then.
-bool undeleteDuplicates(Program& p, const DupSearchState& s, const QString& tag);
+// Restores the records in the lists in their current order, passing over those
+// an earlier undelete restored or refused. The first one that is no longer as
+// the search left it (not "DELR", RecId not 0, or another Name) stops the
+// undelete with the internal-error message naming `tag`; the entries before
+// it stay restored. Returns false then.
+bool undeleteDuplicates(Program& p, DupSearchState& s, const QString& tag);
 
 } // namespace tavrel

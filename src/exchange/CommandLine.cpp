@@ -39,6 +39,7 @@ public:
         case Buttons::OkCancel:
             return Answer::Cancel;
         case Buttons::YesNo:
+        case Buttons::YesNoDefaultNo:
             return Answer::No;
         case Buttons::YesNoCancel:
             return Answer::Cancel;
@@ -77,10 +78,12 @@ public:
 
 const char* const kUsage =
     "Usage: tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator SEPARATOR]\n"
-    "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip]\n"
+    "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip] [--no-backup]\n"
     "FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook\n"
     "ENCODING (CSV only): utf8-bom (the default), utf8, windows-1252\n"
     "SEPARATOR (CSV only): comma (the default), semicolon\n"
+    "--no-backup: import without the backup copy taken first; without it, an import\n"
+    "            whose copy cannot be made changes nothing\n"
     "--overflow: a field that does not fit is moved into Comments (move, the default),\n"
     "            cut and logged (cut), or its record is left out (skip)\n";
 
@@ -190,10 +193,18 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
         out << "Dry run: nothing was written." << Qt::endl;
         return 0;
     }
+    // The backup copy before the first write is part of the import unless the
+    // person asked to go without it.
+    if (args.contains(QStringLiteral("--no-backup")))
+        p.BeforeBulkChange = nullptr;
     const ImportResult result = runImport(p, plan);
     out << QString(result.message).replace('\n', ' ') << Qt::endl;
+    if (result.noSafetyCopy) {
+        out << "Run again with --no-backup to import without a backup copy." << Qt::endl;
+        return 1;
+    }
     out << "The import log is " << p.files.path(kImportLogName) << "." << Qt::endl;
-    return result.stoppedAtLimit ? 1 : 0;
+    return result.stoppedAtLimit || result.cancelled ? 1 : 0;
 }
 
 } // namespace

@@ -13,10 +13,10 @@ class Program;
 bool isExchangeCommandLine(int argc, char** argv);
 
 // Runs `tavrel --export FORMAT FILE [--list ID]` or `tavrel --import FILE
-// [--dry-run]` without windows, reporting on standard output; returns the
-// exit status (0 done, 1 failed, 2 wrong arguments).
+// [--dry-run] [--no-backup]` without windows, reporting on standard output;
+// returns the exit status (0 done, 1 failed, 2 wrong arguments).
 // `prepare` runs on the program once its N&A file is open (main points it at
-// the automatic backup copy).
+// the automatic backup copy, which --no-backup leaves out of an import).
 int exchangeMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);
 
 // The same over a program whose N&A file is open: the arguments as above.

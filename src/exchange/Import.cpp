@@ -13,6 +13,8 @@
 #include <QHash>
 #include <QSet>
 #include <cerrno>
+#include <limits>
+#include <optional>
 
 namespace tavrel {
 
@@ -565,6 +567,46 @@ QByteArray withEarlierImports(Program& p, const QByteArray& newest)
     return earlier + '\n' + newest;
 }
 
+// The most an import of `plan` into IDs up to `topId` adds to the disk: the
+// N&A file's growth, every mailing list rewritten beside the old one, and the
+// log likewise (each character of its lines counted at UTF-8's widest).
+qint64 roomForImport(Program& p, const ImportPlan& plan, int topId)
+{
+    qint64 need = std::max<qint64>(0, qint64(topId + 1) * NARecord::Size - p.naFile.size());
+    QStringList files = listMailListFiles(p, kMailListPattern);
+    files << kImportLogName;
+    for (const QString& f : std::as_const(files)) {
+        try {
+            if (p.files.exists(f))
+                need += p.files.length(f);
+        } catch (const PlatformError&) {
+        }
+    }
+    qint64 logChars = 1024;
+    for (const PlannedRecord& r : plan.records) {
+        logChars += shownName(r).size() + r.duplicate.size() + 200;
+        for (const QString& c : r.changes)
+            logChars += c.size() + 8;
+    }
+    return need + 3 * logChars;
+}
+
+// Free bytes on the program directory's disk; nullopt when the system will not say.
+std::optional<qint64> freeBytes(const Files& files)
+{
+    try {
+        const DiskFigures f = files.diskFigures();
+        qint64 clusterBytes = 0;
+        qint64 bytes = 0;
+        if (__builtin_mul_overflow(f.sectorsPerCluster, f.bytesPerSector, &clusterBytes) ||
+            __builtin_mul_overflow(f.freeClusters, clusterBytes, &bytes))
+            return std::numeric_limits<qint64>::max();
+        return std::max<qint64>(bytes, 0);
+    } catch (const PlatformError&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& options)
@@ -624,8 +666,30 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
             result.message = QStringLiteral("Nothing Was Imported.");
             return result;
         }
-        if (p.BeforeBulkChange)
-            p.BeforeBulkChange(QStringLiteral("import"));
+        // No backup copy and no choice to go on without one: nothing is written.
+        if (p.BeforeBulkChange && !p.BeforeBulkChange(QStringLiteral("import"))) {
+            result.cancelled = true;
+            result.noSafetyCopy = true;
+            result.notImported = int(plan.records.size());
+            result.message = QStringLiteral("Nothing Was Imported.");
+            return result;
+        }
+        // A disk that fills half way would leave half an import: the room is
+        // asked for before the first record.
+        int topId = 0;
+        for (const auto& w : std::as_const(writes))
+            topId = std::max(topId, w.second);
+        const qint64 need = roomForImport(p, plan, topId);
+        if (const std::optional<qint64> free = freeBytes(p.files); free && *free < need) {
+            result.cancelled = true;
+            result.notImported = int(plan.records.size());
+            result.message =
+                QStringLiteral("The Disk Is Full: The Import Needs About %1 KBytes Of Free "
+                               "Space, And %2 KBytes Are Free.\nNothing Was Imported.")
+                    .arg((need + 1023) / 1024)
+                    .arg(*free / 1024);
+            return result;
+        }
     }
 
     QHash<QString, QList<int>> listMembers;

@@ -86,7 +86,8 @@ void replan(ImportPlan& plan, OverflowChoice choice);
 struct ImportOptions {
     // Runs once, just before the import writes its first record. Returning
     // false stops the import with nothing written. After it, the program's
-    // BeforeBulkChange hook runs with "import" (the automatic backup copy).
+    // BeforeBulkChange hook runs with "import" (the automatic backup copy),
+    // and its false stops the import the same way.
     std::function<bool()> beforeFirstWrite;
 };
 
@@ -94,10 +95,11 @@ struct ImportResult {
     int imported = 0;
     int notImported = 0; // left out: skipped by choice, duplicates, no free ID
     bool stoppedAtLimit = false;
-    bool cancelled = false; // beforeFirstWrite said no
-    QList<int> ids;         // the IDs written, in order
-    QString message;        // what the user is told
-    QString log;            // the text of the import log
+    bool cancelled = false;    // beforeFirstWrite or BeforeBulkChange said no
+    bool noSafetyCopy = false; // BeforeBulkChange said no: the backup copy failed
+    QList<int> ids;            // the IDs written, in order
+    QString message;           // what the user is told
+    QString log;               // the text of the import log
 };
 
 // The name of the import log, beside the N&A file: every import adds its

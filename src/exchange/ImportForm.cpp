@@ -266,6 +266,10 @@ void ImportForm::ImpCmd1_Click()
         return;
     }
     p_.ui.setWaitCursor(false);
+    // The backup copy failed and the person chose not to go on: that message
+    // said nothing changed, and the window stays for another try.
+    if (result.noSafetyCopy)
+        return;
     QString text = result.message;
     if (!result.cancelled)
         text += QStringLiteral("\n\nThe Import Log Is ") + kImportLogName +

@@ -48,4 +48,32 @@ int errnoToNumber(int err)
     }
 }
 
+QString errorInWords(int number)
+{
+    switch (number) {
+    case ErrNo::FileNotFound:
+        return QStringLiteral("A File Was Not Found.");
+    case ErrNo::DeviceIo:
+        return QStringLiteral("The Disk Reported A Read Or Write Error.");
+    case ErrNo::FileAlreadyExists:
+        return QStringLiteral("A File Or Folder Of That Name Is In The Way.");
+    case ErrNo::DiskFull:
+        return QStringLiteral("The Disk Is Full.");
+    case ErrNo::BadFileName:
+        return QStringLiteral("A File Name Was Refused.");
+    case ErrNo::PermissionDenied:
+        return QStringLiteral("Writing Was Refused: The Folder Or File Is Read-Only Or Belongs "
+                              "To Another User.");
+    case ErrNo::DiskNotReady:
+        return QStringLiteral("The Disk Is Not Ready.");
+    case ErrNo::PathFileAccess:
+        return QStringLiteral("A File Or Folder Could Not Be Reached.");
+    case ErrNo::PathNotFound:
+        return QStringLiteral("A Folder Was Not Found.");
+    default:
+        return QStringLiteral("The System Reported Error ") + QString::number(number) +
+               QStringLiteral(".");
+    }
+}
+
 } // namespace tavrel

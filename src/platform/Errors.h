@@ -36,4 +36,8 @@ private:
 // Maps a C errno value to the error number shown to the user.
 int errnoToNumber(int err);
 
+// One sentence that tells a person what an error number means ("The Disk Is
+// Full."), for messages that show the number and need to say the cause too.
+QString errorInWords(int number);
+
 } // namespace tavrel

@@ -12,13 +12,16 @@ namespace tavrel {
 // Qt boxes; tests answer from a script and record what was shown.
 class Ui {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    // YesNoDefaultNo: Yes and No with No as the default, for a question whose
+    // Yes is hard to take back; every other box defaults to its first button.
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
     enum class Icon { None, Critical, Question, Exclamation, Information };
     enum class Answer { Ok, Cancel, Yes, No };
 
     virtual ~Ui() = default;
 
-    // The first button is the default; Esc answers Cancel or No where the box has one.
+    // The first button is the default (No for YesNoDefaultNo); Esc answers
+    // Cancel or No where the box has one.
     virtual Answer messageBox(const QString& text, const QString& title,
                               Buttons buttons = Buttons::Ok, Icon icon = Icon::None) = 0;
     // std::nullopt when the person pressed Cancel.

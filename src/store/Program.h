@@ -116,8 +116,10 @@ public:
     // --- backups ---
     // Runs before a command first changes records in bulk, with what is about
     // to happen ("dups": a duplicate search deletes; "import": an import
-    // writes). Start-up points it at the automatic backup copy; empty, nothing runs.
-    std::function<void(const QString& what)> BeforeBulkChange;
+    // writes). Start-up points it at the automatic backup copy; empty, nothing
+    // runs. False: the change must not start (the copy failed and the person
+    // did not choose to go on without it).
+    std::function<bool(const QString& what)> BeforeBulkChange;
 };
 
 } // namespace tavrel

@@ -51,7 +51,8 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
             out << "Backup copy " << c.name << " made in " << backups.folder() << Qt::endl;
             return 0;
         } catch (const PlatformError& e) {
-            err << "tavrel: the backup copy could not be made (" << QString::fromLocal8Bit(e.what())
+            err << "tavrel: the backup copy could not be made: "
+                << errorInWords(e.number()).toLower() << " (" << QString::fromLocal8Bit(e.what())
                 << ")" << Qt::endl;
             return 1;
         }
@@ -77,8 +78,9 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
         } catch (const BackupRefused& e) {
             err << "tavrel: " << args[1] << " cannot be restored: " << e.reason() << Qt::endl;
         } catch (const PlatformError& e) {
-            err << "tavrel: the restore failed with error " << e.number()
-                << "; the N&A file and the mailing lists are as they were." << Qt::endl;
+            err << "tavrel: the restore failed with error " << e.number() << ": "
+                << errorInWords(e.number()).toLower()
+                << " The N&A file and the mailing lists are as they were." << Qt::endl;
         }
         return 1;
     }

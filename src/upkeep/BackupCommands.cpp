@@ -5,6 +5,7 @@
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 #include "upkeep/BackupForm.h"
+#include "upkeep/DiskSpace.h"
 
 #include <QTreeWidget>
 
@@ -13,6 +14,13 @@ namespace tavrel {
 namespace {
 
 const QString LF = QStringLiteral("\n");
+
+// Bytes as whole KBytes, grouped ("1,024"): what is needed rounded up, what
+// is free rounded down.
+QString kilobytes(qint64 bytes, bool roundUp)
+{
+    return formatGrouped((bytes + (roundUp ? 1023 : 0)) / 1024, true);
+}
 
 } // namespace
 
@@ -26,40 +34,71 @@ QString copyLabel(const BackupCopy& c)
     return headerDate(c.when) + QStringLiteral(" At ") + headerTime(c.when);
 }
 
-void takeAutomaticCopy(Program& p, BackupTrigger trigger)
+bool takeAutomaticCopy(Program& p, BackupTrigger trigger, WithoutCopy onFailure)
 {
     BackupIo io;
-    takeAutomaticCopy(p, trigger, io);
+    return takeAutomaticCopy(p, trigger, io, onFailure);
 }
 
-void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io)
+bool takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io, WithoutCopy onFailure)
 {
     const BackupSettings s = loadBackupSettings(p.files);
     if (!s.automatic)
-        return;
+        return true;
     Backups backups(p.files, p.clock, io, backupFolderOf(p.files, s));
     if (trigger == BackupTrigger::Daily && backups.hasCopyOfToday())
-        return;
+        return true;
     try {
         backups.take(trigger);
         backups.rotate();
         // At start-up the removal of rotated copies waits for the end of the run.
         if (trigger != BackupTrigger::Daily)
             backups.tidy();
+        return true;
     } catch (const PlatformError& e) {
-        p.ui.messageBox(QStringLiteral("The Backup Copy (") + triggerText(trigger) +
-                            QStringLiteral(") Could Not Be Made: Error") + numText(e.number()) +
-                            QStringLiteral(" In The Folder") + LF + backups.folder() + LF + LF +
-                            QStringLiteral("The Earlier Copies Are Unchanged."),
-                        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        QString text = QStringLiteral("The Backup Copy (") + triggerText(trigger) +
+                       QStringLiteral(") Could Not Be Made: Error") + numText(e.number()) +
+                       QStringLiteral(" In The Folder") + LF + backups.folder() + LF + LF +
+                       errorInWords(e.number());
+        if (e.number() == ErrNo::DiskFull) {
+            text += QStringLiteral("  The Copy Needs ") + kilobytes(backupCopySize(p.files), true) +
+                    QStringLiteral(" KBytes Of Free Space");
+            const std::optional<qint64> free = io.freeBytes(backups.folder());
+            text += free ? QStringLiteral("; ") + kilobytes(*free, false) +
+                               QStringLiteral(" KBytes Are Free.")
+                         : QStringLiteral(".");
+        }
+        if (trigger == BackupTrigger::Daily) {
+            p.ui.messageBox(text + LF + LF + QStringLiteral("The Earlier Copies Are Unchanged."),
+                            kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+            return true;
+        }
+        text += LF + LF +
+                QStringLiteral("Nothing Has Been Changed: The N&A File, The Mailing Lists And The "
+                               "Earlier Copies Are As They Were.");
+        if (onFailure == WithoutCopy::Refuse) {
+            p.ui.messageBox(text, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+            return false;
+        }
+        return p.ui.messageBox(text + LF + LF + QStringLiteral("Go On Without A Copy?"), kTitle,
+                               Ui::Buttons::YesNoDefaultNo,
+                               Ui::Icon::Exclamation) == Ui::Answer::Yes;
     }
 }
 
 void armAutomaticCopies(Program& p)
 {
     p.BeforeBulkChange = [&p](const QString& what) {
-        if (const std::optional<BackupTrigger> t = triggerFromTag(what))
-            takeAutomaticCopy(p, *t);
+        const std::optional<BackupTrigger> t = triggerFromTag(what);
+        return !t || takeAutomaticCopy(p, *t);
+    };
+}
+
+void armCommandLineCopies(Program& p)
+{
+    p.BeforeBulkChange = [&p](const QString& what) {
+        const std::optional<BackupTrigger> t = triggerFromTag(what);
+        return !t || takeAutomaticCopy(p, *t, WithoutCopy::Refuse);
     };
 }
 
@@ -95,8 +134,9 @@ std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const
         OpenNAFile(p);
         p.ui.messageBox(QStringLiteral("The Copy Of ") + label +
                             QStringLiteral(" Could Not Be Restored: Error") + numText(e.number()) +
-                            QStringLiteral(".") + LF + LF +
-                            QStringLiteral("The N&A File And The Mailing Lists Are As They Were."),
+                            QStringLiteral(".") + LF + LF + errorInWords(e.number()) +
+                            QStringLiteral("  The N&A File And The Mailing Lists Are As They "
+                                           "Were."),
                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return std::nullopt;
     }

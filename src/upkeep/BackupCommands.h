@@ -10,16 +10,30 @@ namespace tavrel {
 // The backup folder this program's settings name.
 QString backupFolder(const Program& p);
 
+// What a bulk change does when its backup copy cannot be made.
+enum class WithoutCopy {
+    Ask,    // the windows: the person may choose to go on (No is the default)
+    Refuse, // the command line: the change does not start
+};
+
 // The copy a trigger takes by itself: nothing when automatic copies are off,
-// and at start-up nothing when a copy of today already exists. A failure is
-// reported and the work goes on; the earlier copies stay as they were.
-void takeAutomaticCopy(Program& p, BackupTrigger trigger);
+// and at start-up nothing when a copy of today already exists. Returns whether
+// the work may go on. At start-up it always may: a failure is reported and the
+// earlier copies stay as they were. Before a bulk change (compaction,
+// duplicate deletion, import) the copy is part of the change: a failure is
+// told in plain words (the cause, the room needed, nothing changed) and the
+// change goes on only when the person chooses to go on without a copy.
+bool takeAutomaticCopy(Program& p, BackupTrigger trigger, WithoutCopy onFailure = WithoutCopy::Ask);
 // The same with the file steps of `io` (tests make them fail).
-void takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io);
+bool takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io,
+                       WithoutCopy onFailure = WithoutCopy::Ask);
 
 // Points the program's bulk-change hook at the automatic copy, so the
-// duplicate search and an import take one before their first change.
+// duplicate search and an import take one before their first change; a
+// failed copy asks whether to go on without it.
 void armAutomaticCopies(Program& p);
+// The same for a run from the command line: a failed copy stops the change.
+void armCommandLineCopies(Program& p);
 
 // Removes the copies rotated out; run as the program ends.
 void tidyBackups(const Program& p);

@@ -134,13 +134,20 @@ void BackupForm::BackupCmd1_Click()
                          kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
+    // What the copy holds, so the person knows what comes back; No is the
+    // default, so Enter pressed twice from the list restores nothing.
+    const int lists = int(c.files.size()) - 1;
     const QString question =
         QStringLiteral("Restore The Copy Of ") + copyLabel(c) + QStringLiteral(" (") +
-        triggerText(c.trigger) + QStringLiteral(", ") + QString::number(c.active) +
-        QStringLiteral(" Active Records)?\n\nIt Replaces The N&A File And All Mailing Lists.  A "
+        triggerText(c.trigger) + QStringLiteral(")?\n\nIt Holds ") + QString::number(c.active) +
+        (c.active == 1 ? QStringLiteral(" Active Record And ")
+                       : QStringLiteral(" Active Records And ")) +
+        QString::number(lists) +
+        (lists == 1 ? QStringLiteral(" Mailing List.") : QStringLiteral(" Mailing Lists.")) +
+        QStringLiteral("\n\nIt Replaces The N&A File And All Mailing Lists.  A "
                        "Copy Of Them As They Are Now Is Taken First, So The Restore Can Be "
                        "Undone.");
-    if (p_.ui.messageBox(question, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) !=
+    if (p_.ui.messageBox(question, kTitle, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question) !=
         Ui::Answer::Yes)
         return;
     Backups backups(p_.files, p_.clock, *io, backupFolder(p_));

@@ -928,4 +928,19 @@ BackupCopy Backups::restore(const QString& name)
     return safety;
 }
 
+qint64 backupCopySize(const Files& files)
+{
+    qint64 need = kSlack;
+    QStringList names{kNAName};
+    names << files.list(QStringLiteral("tvlmail.*"));
+    for (const QString& n : std::as_const(names)) {
+        try {
+            need += files.length(n);
+        } catch (const PlatformError&) {
+            // A file that cannot be measured will not be copied either.
+        }
+    }
+    return need;
+}
+
 } // namespace tavrel

@@ -109,6 +109,9 @@ std::optional<QDateTime> copyTimeFromName(const QString& name);
 QString naFileDamage(const QByteArray& bytes);
 // Number of active records in the bytes of an N&A file.
 int countActiveRecords(const QByteArray& bytes);
+// The free space a copy of the N&A file and the mailing lists asks for, as
+// Backups::take counts it: their bytes and room for the manifest and folder.
+qint64 backupCopySize(const Files& files);
 
 // The copies of one program directory in one backup folder. Only folders
 // whose name and manifest show they were made here are ever read, listed,

@@ -15,9 +15,6 @@ namespace tavrel {
 
 namespace {
 
-// The classic number for an index outside its array: a link to no possible ID.
-constexpr int kSubscriptOutOfRange = 9;
-
 // Offsets of the fields compaction reads and changes, straight in the record bytes.
 constexpr int kRecIdOffset = 4;
 constexpr std::array<int, 5> kLinkOffsets{478, 500, 522, 544, 566}; // LinkId1..4, BackLinkId
@@ -63,8 +60,9 @@ std::unique_ptr<QFile> openForUse(const QString& path)
 
 } // namespace
 
-CompactionError::CompactionError(int number, int r)
-    : std::runtime_error("compaction failed"), number_(number), r_(r)
+CompactionError::CompactionError(int number, int r, bool naFileUnchanged)
+    : std::runtime_error("compaction failed"), number_(number), r_(r),
+      naFileUnchanged_(naFileUnchanged)
 {
 }
 
@@ -73,6 +71,7 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
     const int lastRecNo = qBound(1, int(p.LastRecNo), NAFile::MaxRecords);
     CompactionResult result;
     int r = 0;
+    bool committed = false;
     try {
         out.create();
         r = 2;
@@ -108,7 +107,7 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
                 if (link == 0)
                     continue;
                 if (link < 1 || link > kMaxId)
-                    throw PlatformError(kSubscriptOutOfRange, QStringLiteral("link out of range"));
+                    throw PlatformError(kLinkOutOfRange, QStringLiteral("link out of range"));
                 setInt16At(rec, offset, idMap[link]);
             }
             out.write(qint64(recNo - 1) * NARecord::Size, rec);
@@ -120,6 +119,7 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
 
         std::unique_ptr<QFile> handle = openForUse(out.tempPath());
         out.commit();
+        committed = true;
         p.naFile.close();
         p.naFile.attach(std::move(handle));
         p.LastRecNo = qint16(newLastRecNo);
@@ -128,7 +128,7 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
         return result;
     } catch (const PlatformError& e) {
         out.discard();
-        throw CompactionError(e.number(), r);
+        throw CompactionError(e.number(), r, !committed);
     }
 }
 
@@ -146,23 +146,35 @@ QString compactionReport(const CompactionResult& result)
 
 QString compactionErrorText(const CompactionError& e)
 {
+    const QString cause =
+        e.number() == kLinkOutOfRange
+            ? QStringLiteral("A QuickLink In The N&A File Names An ID Outside 1 To 1700.")
+            : errorInWords(e.number());
     return QStringLiteral("Error = ") + numText(e.number()) +
            QStringLiteral(" In CompactForm. r = ") + numText(e.r()) +
-           QStringLiteral(".  Notify Programmer.");
+           QStringLiteral(".  Notify Programmer.") + LF + LF + cause +
+           (e.naFileUnchanged() ? QStringLiteral("  The N&A File Is Unchanged.") : QString());
 }
 
-bool roomToCompact(qint64 freeBytes, qint64 fileLength)
+bool roomToCompact(qint64 freeBytes, qint64 fileLength, qint64 copyBytes)
 {
-    return freeBytes >= fileLength + 1000;
+    return freeBytes >= fileLength + 1000 + copyBytes;
 }
 
-QString spaceRefusalText(qint64 freeBytes, qint64 fileLength)
+QString spaceRefusalText(qint64 freeBytes, qint64 fileLength, qint64 copyBytes)
 {
+    const QString why =
+        copyBytes > 0
+            ? QStringLiteral("The Disk Is Too Full: Room Is Needed For The Compacted File And "
+                             "For The Backup Copy Taken Before It (") +
+                  formatGrouped(copyBytes, true) + QStringLiteral(" Bytes).")
+            : QStringLiteral("The Disk Is Too Full For The Compacted File.");
     return QStringLiteral("Space Available On Your Hard Drive:  ") +
            formatGrouped(freeBytes / 1024, true) + QStringLiteral(" KBytes") +
            QStringLiteral(". Compacting The N&A File Requires ") +
-           formatGrouped(fileLength, false) +
-           QStringLiteral(" Bytes Of Free Disk Space.  Cannot Perform Compaction.");
+           formatGrouped(fileLength + copyBytes, false) +
+           QStringLiteral(" Bytes Of Free Disk Space.  Cannot Perform Compaction.") + LF + LF +
+           why + QStringLiteral("  Nothing Was Changed.");
 }
 
 } // namespace tavrel

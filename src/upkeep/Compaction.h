@@ -17,17 +17,23 @@ struct CompactionResult {
     int firstChanged = -1;
 };
 
-// A compaction that stopped: the error number and the record counter r at that moment.
+// A compaction that stopped: the error number, the record counter r at that
+// moment, and whether the N&A file is still as it was.
 class CompactionError : public std::runtime_error {
 public:
-    CompactionError(int number, int r);
+    CompactionError(int number, int r, bool naFileUnchanged = true);
     int number() const { return number_; }
     int r() const { return r_; }
+    bool naFileUnchanged() const { return naFileUnchanged_; }
 
 private:
     int number_;
     int r_;
+    bool naFileUnchanged_;
 };
+
+// The classic number for an index outside its array: a link to no possible ID.
+inline constexpr int kLinkOutOfRange = 9;
 
 // Rewrites the N&A file with its active records only, packed into IDs 1, 2,
 // 3 ... in their old order, with every QuickLink and back link renumbered,
@@ -40,11 +46,14 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out);
 
 // The message after a compaction, with its note when IDs changed.
 QString compactionReport(const CompactionResult& result);
-// "Error = … In CompactForm. r = …": what a failed compaction shows.
+// "Error = … In CompactForm. r = …": what a failed compaction shows, and a
+// line of plain words: what went wrong, and whether the N&A file is unchanged.
 QString compactionErrorText(const CompactionError& e);
-// The refusal when the disk lacks the room for a second copy of the file.
-QString spaceRefusalText(qint64 freeBytes, qint64 fileLength);
-// True when `freeBytes` is room enough to compact a file of `fileLength` bytes.
-bool roomToCompact(qint64 freeBytes, qint64 fileLength);
+// The refusal when the disk lacks the room for the compacted file beside the
+// old one and for the backup copy (`copyBytes`, 0 when none is taken there).
+QString spaceRefusalText(qint64 freeBytes, qint64 fileLength, qint64 copyBytes);
+// True when `freeBytes` is room enough to compact a file of `fileLength` bytes
+// after a backup copy of `copyBytes` on the same disk.
+bool roomToCompact(qint64 freeBytes, qint64 fileLength, qint64 copyBytes);
 
 } // namespace tavrel

@@ -4,8 +4,11 @@
 #include "platform/Text.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <limits>
+#include <sys/stat.h>
 
 namespace tavrel {
 
@@ -42,6 +45,23 @@ std::optional<qint64> freeDiskBytes(Program& p)
         return 0;
     }
     return product(f.freeClusters, f.sectorsPerCluster, f.bytesPerSector);
+}
+
+bool onProgramDisk(const Program& p, const QString& folder)
+{
+    QString at = folder;
+    while (!QFileInfo(at).isDir()) {
+        const QString up = QFileInfo(at).path();
+        if (up == at)
+            return true;
+        at = up;
+    }
+    struct stat here {};
+    struct stat there {};
+    if (::stat(QFile::encodeName(p.files.programDirectory()).constData(), &here) != 0 ||
+        ::stat(QFile::encodeName(at).constData(), &there) != 0)
+        return true;
+    return here.st_dev == there.st_dev;
 }
 
 bool fitsIn32Bits(qint64 bytes)

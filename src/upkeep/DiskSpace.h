@@ -14,6 +14,11 @@ namespace tavrel {
 // own error code, and counts as no free space at all.
 std::optional<qint64> freeDiskBytes(Program& p);
 
+// True when `folder` (or, while it does not exist, its nearest existing parent)
+// lies on the file system of the program directory, so that what is written
+// there takes the program directory's free space. True when it cannot be told.
+bool onProgramDisk(const Program& p, const QString& folder);
+
 // True when free bytes fit the 32-bit signed figures the messages were made for.
 bool fitsIn32Bits(qint64 bytes);
 

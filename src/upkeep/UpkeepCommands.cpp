@@ -59,17 +59,24 @@ bool runCompaction(Program& p)
         return false;
     }
     // Checked in 64 bits whatever the size of the disk: the old and the new
-    // file lie side by side until the rename.
-    if (!roomToCompact(*free, length)) {
+    // file lie side by side until the rename, and the backup copy taken first
+    // takes its room too when it goes to the same disk.
+    const BackupSettings settings = loadBackupSettings(p.files);
+    const qint64 copy = settings.automatic && onProgramDisk(p, backupFolderOf(p.files, settings))
+                            ? backupCopySize(p.files)
+                            : 0;
+    if (!roomToCompact(*free, length, copy)) {
         cursor.release();
-        p.ui.messageBox(spaceRefusalText(*free, length), QStringLiteral("Corvane MARK32"),
+        p.ui.messageBox(spaceRefusalText(*free, length, copy), QStringLiteral("Corvane MARK32"),
                         Ui::Buttons::Ok);
         return false;
     }
 
-    // The copy before the file is rewritten; a failure is told with the normal cursor.
+    // The copy before the file is rewritten is part of the compaction: without
+    // it, and without the person's word to go on, nothing starts.
     cursor.release();
-    takeAutomaticCopy(p, BackupTrigger::Compaction);
+    if (!takeAutomaticCopy(p, BackupTrigger::Compaction))
+        return false;
     p.ui.setWaitCursor(true);
 
     CompactingMsg* wait = showPleaseWait<CompactingMsg>();

@@ -176,6 +176,7 @@ TEST_F(ExchangeTest, NothingIsWrittenWhenTheCallerSaysNoBeforeTheFirstRecord)
     p().BeforeBulkChange = [&](const QString& what) {
         hooks << what;
         EXPECT_EQ(fileBytes(env.naPath()), before);
+        return true;
     };
     EXPECT_EQ(runImport(p(), plan, options).imported, 2);
     EXPECT_EQ(calls, 2);

@@ -73,6 +73,14 @@ TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
     pressInNextBox({Qt::Key_Escape});
     EXPECT_EQ(ui.messageBox("Go on?", title, Ui::Buttons::OkCancel, Ui::Icon::None),
               Ui::Answer::Cancel);
+    // A question whose Yes is hard to take back opens on No: Enter answers No,
+    // and Yes must be chosen on purpose.
+    pressInNextBox({Qt::Key_Return});
+    EXPECT_EQ(ui.messageBox("Restore?", title, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question),
+              Ui::Answer::No);
+    pressInNextBox({Qt::SHIFT | Qt::Key_Tab, Qt::Key_Return});
+    EXPECT_EQ(ui.messageBox("Restore?", title, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question),
+              Ui::Answer::Yes);
 }
 
 } // namespace

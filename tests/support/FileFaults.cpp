@@ -1,6 +1,7 @@
 #include "support/FileFaults.h"
 
 #include <QFile>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -8,7 +9,9 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -28,6 +31,7 @@ struct State {
     int interruptReads = 0;
     int interruptWrites = 0;
     int pendingErr = 0; // a torn write's error, reported by the next write
+    qint64 space = -1;  // bytes the disk still takes; -1: no limit
     int count = 0;
     QStringList log;
     QString failed;
@@ -53,24 +57,33 @@ State* active()
     return s && !s->busy ? s : nullptr;
 }
 
-// The file's name when `path` (relative to `dirfd`) lies directly inside the directory.
-QString watchedPath(State& s, int dirfd, const char* path)
+// `path` (relative to `dirfd`) made absolute; empty when that cannot be told.
+QByteArray absolutePath(int dirfd, const char* path)
 {
     if (!path)
-        return QString();
+        return QByteArray();
     QByteArray full(path);
     if (!full.startsWith('/')) {
         char base[PATH_MAX] = {};
         if (dirfd == AT_FDCWD) {
             if (!::getcwd(base, sizeof base))
-                return QString();
+                return QByteArray();
         } else {
             const QByteArray link = "/proc/self/fd/" + QByteArray::number(dirfd);
             if (::readlink(link.constData(), base, sizeof base - 1) <= 0)
-                return QString();
+                return QByteArray();
         }
         full = QByteArray(base) + '/' + full;
     }
+    return full;
+}
+
+// The file's name when `path` (relative to `dirfd`) lies directly inside the directory.
+QString watchedPath(State& s, int dirfd, const char* path)
+{
+    const QByteArray full = absolutePath(dirfd, path);
+    if (full.isEmpty())
+        return QString();
     for (const QByteArray& prefix : {s.dir, s.canonical}) {
         if (full.startsWith(prefix)) {
             const QByteArray name = full.mid(prefix.size());
@@ -94,6 +107,53 @@ QString watchedFd(State& s, int fd)
     return watchedPath(s, AT_FDCWD, path.constData());
 }
 
+int fail(int err)
+{
+    errno = err;
+    return -1;
+}
+
+// True when the file open as `fd` lies in the directory or in a folder inside it.
+bool inTree(State& s, int fd)
+{
+    char target[PATH_MAX] = {};
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(fd);
+    const ssize_t n = ::readlink(link.constData(), target, sizeof target - 1);
+    if (n <= 0)
+        return false;
+    const QByteArray path(target, int(n));
+    return path.startsWith(s.dir) || path.startsWith(s.canonical);
+}
+
+qint64 sizeOf(int fd)
+{
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 ? qint64(st.st_size) : 0;
+}
+
+// A write of `n` bytes at `at` (-1: the file position) on a disk with
+// s.space bytes left; nullopt when the write fits and takes the normal path.
+template <typename Move>
+std::optional<ssize_t> writeOnFullDisk(State& s, int fd, std::size_t n, off_t at, Move move)
+{
+    const qint64 size = sizeOf(fd);
+    qint64 pos = at;
+    if (pos < 0)
+        pos = (::fcntl(fd, F_GETFL) & O_APPEND) ? size : qint64(::lseek(fd, 0, SEEK_CUR));
+    const qint64 growth = std::max<qint64>(0, pos + qint64(n) - size);
+    if (growth <= s.space)
+        return std::nullopt;
+    const qint64 fits = qint64(n) - (growth - s.space);
+    s.busy = true;
+    s.log << QStringLiteral("disk full ") + QString::number(s.space);
+    s.busy = false;
+    if (fits <= 0)
+        return fail(ENOSPC);
+    const ssize_t done = move(std::size_t(fits));
+    s.space = std::max<qint64>(0, s.space - std::max<qint64>(0, sizeOf(fd) - size));
+    return done;
+}
+
 // Counts one operation; the errno it is to fail with, or 0.
 int hit(State& s, FileOp op, const QString& name)
 {
@@ -111,12 +171,6 @@ int hit(State& s, FileOp op, const QString& name)
         s.failed = s.log.last();
     s.busy = false;
     return err;
-}
-
-int fail(int err)
-{
-    errno = err;
-    return -1;
 }
 
 long realOpen(int dirfd, const char* path, int flags, mode_t mode)
@@ -140,12 +194,11 @@ mode_t modeOf(int flags, va_list args)
     return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE ? mode_t(va_arg(args, int)) : 0;
 }
 
-// A read or write of `n` bytes on `fd`; `move` does the real call with a byte count.
-template <typename Move> ssize_t faultyTransfer(FileOp op, int fd, std::size_t n, Move move)
+// The rest of a transfer: counted, and failed when its turn has come.
+template <typename Move>
+ssize_t faultyTransferCounted(State& state, FileOp op, int fd, std::size_t n, Move move)
 {
-    State* s = active();
-    if (!s)
-        return move(n);
+    State* s = &state;
     const QString name = watchedFd(*s, fd);
     if (name.isEmpty())
         return move(n);
@@ -170,6 +223,25 @@ template <typename Move> ssize_t faultyTransfer(FileOp op, int fd, std::size_t n
         return fail(err);
     }
     return move(s->chunk ? std::min(n, s->chunk) : n);
+}
+
+// A read or write of `n` bytes on `fd` (at `at`, -1: at the file position);
+// `move` does the real call with a byte count.
+template <typename Move>
+ssize_t faultyTransfer(FileOp op, int fd, std::size_t n, Move move, off_t at = -1)
+{
+    State* s = active();
+    if (!s)
+        return move(n);
+    if (op == FileOp::Write && s->space >= 0 && inTree(*s, fd)) {
+        if (const std::optional<ssize_t> full = writeOnFullDisk(*s, fd, n, at, move))
+            return *full;
+        const qint64 size = sizeOf(fd);
+        const ssize_t done = faultyTransferCounted(*s, op, fd, n, move);
+        s->space = std::max<qint64>(0, s->space - std::max<qint64>(0, sizeOf(fd) - size));
+        return done;
+    }
+    return faultyTransferCounted(*s, op, fd, n, move);
 }
 
 int faultyFlush(int fd, long call)
@@ -197,13 +269,23 @@ int faultyRename(int fromDir, const char* from, int toDir, const char* to, unsig
 
 int faultyRemove(int dirfd, const char* path, int flags)
 {
+    qint64 freed = 0;
     if (State* s = active(); s && !(flags & AT_REMOVEDIR)) {
         const QString name = watchedPath(*s, dirfd, path);
         if (!name.isEmpty())
             if (const int err = hit(*s, FileOp::Remove, name))
                 return fail(err);
+        // A full disk gets back the room of a file removed for good.
+        const QByteArray full = absolutePath(dirfd, path);
+        struct stat st {};
+        if (s->space >= 0 && (full.startsWith(s->dir) || full.startsWith(s->canonical)) &&
+            ::lstat(full.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
+            freed = st.st_size;
     }
-    return int(::syscall(SYS_unlinkat, dirfd, path, flags));
+    const int rc = int(::syscall(SYS_unlinkat, dirfd, path, flags));
+    if (rc == 0 && freed > 0)
+        current()->space += freed;
+    return rc;
 }
 
 } // namespace
@@ -257,6 +339,16 @@ void FileFaults::interrupt(int reads, int writes)
 {
     current()->interruptReads = reads;
     current()->interruptWrites = writes;
+}
+
+void FileFaults::setFreeSpace(qint64 bytes)
+{
+    current()->space = bytes;
+}
+
+qint64 FileFaults::freeSpace() const
+{
+    return current()->space;
 }
 
 int FileFaults::operations() const
@@ -360,9 +452,9 @@ ssize_t write(int fd, const void* buf, size_t n)
 
 ssize_t pwrite(int fd, const void* buf, size_t n, off_t offset)
 {
-    return tavrel::test::faultyTransfer(tavrel::test::FileOp::Write, fd, n, [&](size_t k) {
-        return ssize_t(::syscall(SYS_pwrite64, fd, buf, k, offset));
-    });
+    return tavrel::test::faultyTransfer(
+        tavrel::test::FileOp::Write, fd, n,
+        [&](size_t k) { return ssize_t(::syscall(SYS_pwrite64, fd, buf, k, offset)); }, offset);
 }
 
 ssize_t pwrite64(int fd, const void* buf, size_t n, off64_t offset)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 #include <cstddef>
 
 namespace tavrel::test {
@@ -44,6 +45,15 @@ public:
     // The next `reads` reads and `writes` writes fail with EINTR before doing
     // anything, as a signal arriving would; they are not counted.
     void interrupt(int reads, int writes);
+
+    // A disk that holds `bytes` more: writes to the files of the directory and
+    // of every folder inside it that would grow a file beyond that land what
+    // fits and then fail with ENOSPC, as a full disk does. Writing over bytes
+    // a file holds already takes no room; removing a file gives its room back.
+    // -1 (the default): no limit. These writes are not counted as operations.
+    void setFreeSpace(qint64 bytes);
+    // The room left; -1 when there is no limit.
+    qint64 freeSpace() const;
 
     // Operations counted so far.
     int operations() const;

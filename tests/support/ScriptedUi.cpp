@@ -21,6 +21,8 @@ Ui::Answer ScriptedUi::messageBox(const QString& text, const QString& title, But
     if (answers_.empty()) {
         if (autoOk_ && buttons == Buttons::Ok)
             return Answer::Ok;
+        if (autoOk_ && buttons == Buttons::YesNoDefaultNo)
+            return Answer::No;
         ADD_FAILURE() << "unexpected message box: " << describe(title, text);
         throw std::runtime_error("unexpected message box: " + describe(title, text));
     }

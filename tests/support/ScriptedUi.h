@@ -40,7 +40,8 @@ public:
     // The next modal window is handed to `h`, which fills it in and presses its
     // buttons; when `h` leaves it open, the window is rejected (as if closed).
     void onModal(ModalHandler h) { modals_.push_back(std::move(h)); }
-    // With no queued answer, boxes with only OK are answered OK automatically.
+    // With no queued answer, boxes with only OK are answered OK automatically,
+    // and questions whose default is No (the answer that changes nothing) No.
     void setAutoOk(bool on) { autoOk_ = on; }
 
     Answer messageBox(const QString& text, const QString& title, Buttons buttons,

@@ -335,11 +335,13 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     form->BackupLst1->setCurrentItem(form->BackupLst1->topLevelItem(0));
     env.ui.answer(Ui::Answer::Yes);
     click(form->BackupCmd1);
+    // The question names what the copy holds and opens with No as its default.
     EXPECT_EQ(env.ui.messages[0].text,
-              QStringLiteral("Restore The Copy Of 03-14-2026 At 09:05:07 (On Request, 6 Active "
-                             "Records)?\n\nIt Replaces The N&A File And All Mailing Lists.  A Copy "
-                             "Of Them As They Are Now Is Taken First, So The Restore Can Be "
-                             "Undone."));
+              QStringLiteral("Restore The Copy Of 03-14-2026 At 09:05:07 (On Request)?\n\nIt "
+                             "Holds 6 Active Records And 2 Mailing Lists.\n\nIt Replaces The N&A "
+                             "File And All Mailing Lists.  A Copy Of Them As They Are Now Is Taken "
+                             "First, So The Restore Can Be Undone."));
+    EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNoDefaultNo);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The Copy Of 03-14-2026 At 09:05:07 Has Been Restored.\n\nThe N&A "
                              "File And The Mailing Lists As They Were Are Kept In The Copy Of "
@@ -394,7 +396,9 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The Backup Copy (First Start Of The Day) Could Not Be Made: Error 61 "
                              "In The Folder\n") +
-                  folder() + QStringLiteral("\n\nThe Earlier Copies Are Unchanged."));
+                  folder() +
+                  QStringLiteral("\n\nThe Disk Is Full.  The Copy Needs 74 KBytes Of Free Space; 0 "
+                                 "KBytes Are Free.\n\nThe Earlier Copies Are Unchanged."));
     EXPECT_EQ(names().size(), 2);
 }
 

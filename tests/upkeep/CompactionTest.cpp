@@ -1,6 +1,7 @@
 #include "UpkeepFixture.h"
 
 #include <QFile>
+#include <tuple>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -139,8 +140,23 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
         EXPECT_EQ(e.number(), 9);
         EXPECT_EQ(e.r(), 4); // old ID 4, to become ID 3
         EXPECT_EQ(compactionErrorText(e),
-                  QStringLiteral("Error =  9 In CompactForm. r =  4.  Notify Programmer."));
+                  QStringLiteral("Error =  9 In CompactForm. r =  4.  Notify Programmer.\n\nA "
+                                 "QuickLink In The N&A File Names An ID Outside 1 To 1700.  The "
+                                 "N&A File Is Unchanged."));
     }
+    // The file errors say what failed, and that the file is unchanged only where it is.
+    const std::tuple<int, bool, const char*> causes[] = {
+        {ErrNo::DiskFull, true, "The Disk Is Full.  The N&A File Is Unchanged."},
+        {ErrNo::PermissionDenied, true,
+         "Writing Was Refused: The Folder Or File Is Read-Only Or Belongs To Another User.  The "
+         "N&A File Is Unchanged."},
+        {ErrNo::DeviceIo, false, "The Disk Reported A Read Or Write Error."},
+    };
+    for (const auto& [number, unchanged, cause] : causes)
+        EXPECT_EQ(compactionErrorText(CompactionError(number, 7, unchanged)),
+                  QStringLiteral("Error = ") + QString::number(number).prepend(' ') +
+                      QStringLiteral(" In CompactForm. r =  7.  Notify Programmer.\n\n") +
+                      QLatin1String(cause));
     EXPECT_EQ(file(), before);
     EXPECT_EQ(p.LastRecNo, 6);
     expectHandleReads(before);

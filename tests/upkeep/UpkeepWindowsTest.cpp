@@ -1,6 +1,7 @@
 #include "UpkeepFixture.h"
 
 #include "platform/gui/Windows.h"
+#include "upkeep/Backups.h"
 #include "upkeep/Statistics.h"
 #include "upkeep/UpkeepCommands.h"
 
@@ -115,39 +116,63 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-// Yes checks the space first: with less than the file's length + 1000 bytes
-// free it refuses and writes nothing; with exactly that much it compacts.
-TEST_F(CompactWindowsTest, YesChecksTheSpaceThenCompactsAndReports)
+// Yes checks the space first: the compacted file beside the old one (its
+// length + 1000 bytes) and, when automatic copies are on, the backup copy taken
+// before it. One byte short it refuses and writes nothing; with exactly that
+// much it compacts.
+TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndReports)
 {
-    QWidget* warning = toWarning();
-    ASSERT_NE(warning, nullptr);
     const qint64 length = before.size(); // 7 records: 4,018 bytes
-    env.ui.answer(Ui::Answer::Ok);
-    setFreeBytes(length + 999);
-    pressYes(warning);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Space Available On Your Hard Drive:  4 KBytes. Compacting The N&A "
-                             "File Requires 4,018 Bytes Of Free Disk Space.  Cannot Perform "
-                             "Compaction."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane MARK32"));
-    EXPECT_EQ(file(), before);
-    EXPECT_TRUE(isLoaded(warning));
-    EXPECT_FALSE(env.ui.waitCursor);
-
-    setFreeBytes(length + 1000);
-    env.ui.answer(Ui::Answer::Ok);
-    pressYes(warning);
-    ASSERT_EQ(env.ui.messages.size(), 2u);
-    EXPECT_EQ(env.ui.last().title, kTitle);
-    EXPECT_TRUE(env.ui.last().text.startsWith(
-        QStringLiteral("Compaction Complete.  The N&A File Now Has  5 Active Records.")));
-    EXPECT_TRUE(env.ui.last().text.endsWith(
-        QStringLiteral("\n\nNote: ID Numbers Above  1 Have Changed Due To Compaction.  Affected "
-                       "Reports Should Be Reprinted. Mailing Lists May Need To Be Regenerated.")));
-    EXPECT_EQ(file(), compactedFile);
-    EXPECT_FALSE(env.ui.waitCursor);
-    EXPECT_TRUE(loadedWindows().isEmpty());
+    const qint64 copy = backupCopySize(*env.files);
+    ASSERT_EQ(copy, length + 64 * 1024);
+    struct Row {
+        bool automatic;
+        qint64 free;
+        const char* refusal; // empty: it compacts
+    };
+    const Row rows[] = {
+        {true, 2 * length + 64 * 1024 + 999,
+         "Space Available On Your Hard Drive:  72 KBytes. Compacting The N&A File Requires "
+         "73,572 Bytes Of Free Disk Space.  Cannot Perform Compaction.\n\nThe Disk Is Too Full: "
+         "Room Is Needed For The Compacted File And For The Backup Copy Taken Before It (69,554 "
+         "Bytes).  Nothing Was Changed."},
+        {false, length + 999,
+         "Space Available On Your Hard Drive:  4 KBytes. Compacting The N&A File Requires 4,018 "
+         "Bytes Of Free Disk Space.  Cannot Perform Compaction.\n\nThe Disk Is Too Full For The "
+         "Compacted File.  Nothing Was Changed."},
+        {false, length + 1000, ""},
+        {true, 2 * length + 64 * 1024 + 1000, ""},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.free);
+        restore(before);
+        saveBackupSettings(*env.files, {QString(), r.automatic});
+        env.ui.messages.clear();
+        QWidget* warning = toWarning();
+        ASSERT_NE(warning, nullptr);
+        setFreeBytes(r.free);
+        env.ui.answer(Ui::Answer::Ok);
+        pressYes(warning);
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        EXPECT_FALSE(env.ui.waitCursor);
+        if (*r.refusal) {
+            EXPECT_EQ(env.ui.last().text, QLatin1String(r.refusal));
+            EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane MARK32"));
+            EXPECT_EQ(file(), before);
+            EXPECT_TRUE(isLoaded(warning));
+            closeAllWindows();
+            continue;
+        }
+        EXPECT_EQ(env.ui.last().title, kTitle);
+        EXPECT_TRUE(env.ui.last().text.startsWith(
+            QStringLiteral("Compaction Complete.  The N&A File Now Has  5 Active Records.")));
+        EXPECT_TRUE(env.ui.last().text.endsWith(
+            QStringLiteral("\n\nNote: ID Numbers Above  1 Have Changed Due To Compaction.  "
+                           "Affected Reports Should Be Reprinted. Mailing Lists May Need To Be "
+                           "Regenerated.")));
+        EXPECT_EQ(file(), compactedFile);
+        EXPECT_TRUE(loadedWindows().isEmpty());
+    }
 }
 
 // A failure is reported with its number and r; the windows that confirm stay,
@@ -162,7 +187,8 @@ TEST_F(CompactWindowsTest, AFailureIsReportedAndTheOldFileStays)
     pressYes(warning);
     ASSERT_EQ(env.ui.messages.size(), 1u);
     EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer."));
+              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer.\n\nA File "
+                             "Or Folder Could Not Be Reached.  The N&A File Is Unchanged."));
     EXPECT_EQ(env.ui.last().title, kDefaultTitle);
     EXPECT_EQ(file(), before);
     expectHandleReads(before);

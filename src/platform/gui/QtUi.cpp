@@ -65,6 +65,7 @@ Ui::Answer QtUi::messageBox(const QString& text, const QString& title, Buttons b
         choices = {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
         break;
     case Buttons::YesNo:
+    case Buttons::YesNoDefaultNo:
         choices = {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}};
         break;
     case Buttons::YesNoCancel:
@@ -76,8 +77,11 @@ Ui::Answer QtUi::messageBox(const QString& text, const QString& title, Buttons b
     for (const auto& c : choices)
         box.addButton(c.button);
     copyOnCtrlC(box);
-    box.setDefaultButton(choices.front().button); // the first button answers Enter
-    if (buttons == Buttons::YesNo)
+    const bool yesNo = buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo;
+    // The default button answers Enter and holds the focus as the box opens.
+    box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No
+                                                            : choices.front().button);
+    if (yesNo)
         box.setEscapeButton(QMessageBox::No);
     else if (buttons != Buttons::Ok)
         box.setEscapeButton(QMessageBox::Cancel);
@@ -94,7 +98,7 @@ Ui::Answer QtUi::messageBox(const QString& text, const QString& title, Buttons b
             return c.answer;
     }
     // Closed with the title bar's close box: what Esc would have answered.
-    if (buttons == Buttons::YesNo)
+    if (yesNo)
         return Answer::No;
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }

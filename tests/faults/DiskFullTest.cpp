@@ -1,0 +1,355 @@
+// A disk that fills up: the backup copy before a bulk change is part of the
+// change, and every command that needs room either finishes or changes
+// nothing, and says that the disk is full.
+#include "FileStates.h"
+#include "dups/DupSearch.h"
+#include "exchange/CommandLine.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/Import.h"
+#include "exchange/ImportForm.h"
+#include "platform/gui/Windows.h"
+#include "support/FileFaults.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+#include "upkeep/BackupCommandLine.h"
+#include "upkeep/BackupCommands.h"
+#include "upkeep/Backups.h"
+#include "upkeep/UpkeepCommands.h"
+
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextStream>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace tavrel::test {
+namespace {
+
+struct SilentDups : DupSearchView {
+    void showPair(int, const NARecord&, int, const NARecord&) override {}
+    void letEventsRun() override {}
+    void showDeletedReport() override {}
+};
+
+// Five people with a gap at 3 and a sixth named as the first (a duplicate),
+// a mailing list, and a card to import.
+void prepare(TestEnv& env)
+{
+    auto r = people(1, 6);
+    r[3] = deletedRecord(3, QStringLiteral("Person 3"));
+    r[6] = makeRecord(6, QStringLiteral("Person 1"));
+    env.openFile(r);
+    QByteArray list = QByteArray("Club").leftJustified(46, ' ') + QByteArray(1700, '0') + "\r\n";
+    list[46] = '1';
+    writeBytes(env.dir() + QStringLiteral("/tvlmail.a"), list);
+    writeBytes(env.dir() + QStringLiteral("/in.vcf"),
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Imported\r\nCATEGORIES:Club\r\nEND:VCARD\r\n"
+               "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob Imported\r\nEND:VCARD\r\n");
+    env.ui.setAutoOk(true);
+}
+
+// The disk figures the program reads: what the full disk has left, or a
+// figure that claims plenty (a file system whose count is out of date).
+void reportFreeSpace(TestEnv& env, const FileFaults& disk, bool truthfully)
+{
+    env.files->diskFiguresHook = [&disk, truthfully] {
+        const qint64 free = truthfully ? disk.freeSpace() : qint64(1) << 32;
+        return DiskFigures{1, 1, free, qint64(1) << 33};
+    };
+}
+
+// Every file under the program directory, backups included, by relative path.
+DirFiles tree(const QString& dir)
+{
+    DirFiles out;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        out[QDir(dir).relativeFilePath(path)] = fileBytes(path);
+    }
+    return out;
+}
+
+// The address book alone: the N&A file and the mailing lists.
+DirFiles book(const QString& dir)
+{
+    DirFiles out;
+    for (const auto& [name, bytes] : filesIn(dir))
+        if (name == QLatin1String("n&a.mrk") || name.startsWith(QLatin1String("tvlmail.")))
+            out[name] = bytes;
+    return out;
+}
+
+QStringList copiesIn(const QString& dir)
+{
+    return QDir(dir + QStringLiteral("/backups"))
+        .entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QString importFile(const TestEnv& env)
+{
+    return env.dir() + QStringLiteral("/in.vcf");
+}
+
+// Reads the file into the import window, presses Import and confirms; the
+// window stays for another try when nothing was imported for want of a copy.
+void importInWindows(TestEnv& env, Ui::Answer goOn)
+{
+    startImport(env.p());
+    const QPointer<ImportForm> w = windowOf<ImportForm>(QStringLiteral("ImportForm"));
+    w->ImpTxt1->setText(importFile(env));
+    w->ImpCmd4->click();
+    env.ui.answer(Ui::Answer::Yes); // "Import 2 Records Into The N&A File?"
+    env.ui.answer(goOn);
+    w->ImpCmd1->click();
+    settle();
+    EXPECT_EQ(w && isLoaded(w), goOn == Ui::Answer::No);
+}
+
+// Before compaction, a duplicate deletion and an import: with no room for the
+// copy the person is told why, how much is needed and that nothing changed,
+// and asked, No being the default, whether to go on without it.
+TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
+{
+    struct Row {
+        const char* name;
+        const char* trigger;
+        // Runs the command; `goOn` answers whether to go on without a copy.
+        std::function<void(TestEnv&, Ui::Answer goOn)> act;
+    };
+    const Row rows[] = {
+        {"compaction", "Before Compaction",
+         [](TestEnv& env, Ui::Answer goOn) {
+             env.ui.answer(goOn);
+             runCompaction(env.p());
+         }},
+        {"duplicates", "Before Duplicate Deletion",
+         [](TestEnv& env, Ui::Answer goOn) {
+             env.ui.answer(goOn);
+             DupSearchState s;
+             SilentDups view;
+             runDupSearch(env.p(), DupMatch::Name, s, view);
+         }},
+        {"import", "Before Import", importInWindows},
+    };
+    for (const Row& row : rows) {
+        for (const Ui::Answer answer : {Ui::Answer::No, Ui::Answer::Yes}) {
+            SCOPED_TRACE(std::string(row.name) + (answer == Ui::Answer::Yes ? " yes" : " no"));
+            TestEnv env;
+            prepare(env);
+            armAutomaticCopies(env.p());
+            const DirFiles before = book(env.dir());
+            {
+                // Room for the change, not for the copy of the file and the list.
+                FileFaults disk(env.dir());
+                disk.setFreeSpace(fileBytes(env.naPath()).size() + 100);
+                reportFreeSpace(env, disk, false);
+                row.act(env, answer);
+                env.files->diskFiguresHook = nullptr; // the disk goes with this scope
+            }
+            const auto question =
+                std::find_if(env.ui.messages.begin(), env.ui.messages.end(), [](const auto& m) {
+                    return m.text.startsWith(QStringLiteral("The Backup Copy ("));
+                });
+            ASSERT_NE(question, env.ui.messages.end());
+            const ScriptedUi::Message& asked = *question;
+            EXPECT_EQ(asked.buttons, Ui::Buttons::YesNoDefaultNo);
+            EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The Backup Copy (") +
+                                              QLatin1String(row.trigger) +
+                                              QStringLiteral(") Could Not Be Made: Error 61")))
+                << asked.text.toStdString();
+            EXPECT_TRUE(asked.text.contains(QRegularExpression(
+                QStringLiteral("\n\nThe Disk Is Full\\.  The Copy Needs 70 KBytes Of Free Space; "
+                               "[\\d,]+ KBytes Are Free\\.\n\nNothing Has Been Changed: The N&A "
+                               "File, The Mailing Lists And The Earlier Copies Are As They "
+                               "Were\\.\n\nGo On Without A Copy\\?$"))))
+                << asked.text.toStdString();
+            EXPECT_TRUE(copiesIn(env.dir()).isEmpty())
+                << copiesIn(env.dir()).join(' ').toStdString();
+            EXPECT_TRUE(env.ui.allUsed());
+            if (answer == Ui::Answer::No) {
+                EXPECT_EQ(&asked, &env.ui.messages.back()); // and nothing more is said
+                EXPECT_EQ(book(env.dir()), before);
+            } else {
+                EXPECT_NE(book(env.dir()), before);
+            }
+            closeAllWindows();
+            settle();
+        }
+    }
+}
+
+// From the command line an import whose copy cannot be made is refused with a
+// status of 1, unless --no-backup asks for an import without it.
+TEST(DiskFull, ACommandLineImportWithoutItsCopyIsRefusedUnlessAskedForNoBackup)
+{
+    for (const bool noBackup : {false, true}) {
+        SCOPED_TRACE(noBackup);
+        TestEnv env;
+        prepare(env);
+        armCommandLineCopies(env.p());
+        const DirFiles before = book(env.dir());
+        QString text;
+        QTextStream out(&text);
+        QStringList args{QStringLiteral("tavrel"), QStringLiteral("--import"), importFile(env)};
+        if (noBackup)
+            args << QStringLiteral("--no-backup");
+        int status = -1;
+        {
+            FileFaults disk(env.dir());
+            disk.setFreeSpace(fileBytes(env.naPath()).size() + 100);
+            reportFreeSpace(env, disk, false);
+            status = runExchangeCommand(env.p(), args, out);
+            env.files->diskFiguresHook = nullptr;
+        }
+        out.flush();
+        EXPECT_TRUE(copiesIn(env.dir()).isEmpty());
+        if (!noBackup) {
+            EXPECT_EQ(status, 1);
+            ASSERT_EQ(env.ui.messages.size(), 1u);
+            EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+            EXPECT_TRUE(env.ui.last().text.contains(QStringLiteral("The Disk Is Full.")));
+            EXPECT_TRUE(env.ui.last().text.endsWith(QStringLiteral("Are As They Were.")));
+            EXPECT_TRUE(text.endsWith(QStringLiteral(
+                "Nothing Was Imported.\nRun again with --no-backup to import without a backup "
+                "copy.\n")))
+                << text.toStdString();
+            EXPECT_EQ(book(env.dir()), before);
+        } else {
+            EXPECT_EQ(status, 0) << text.toStdString();
+            EXPECT_TRUE(env.ui.messages.empty());
+            EXPECT_TRUE(text.contains(QStringLiteral("2 Records Imported, 0 Not Imported.")));
+        }
+    }
+}
+
+// One command on a disk with `free` bytes left, and what it left behind.
+struct Outcome {
+    DirFiles book;
+    DirFiles tree;
+    QStringList messages;
+};
+
+// Import, compaction, backup and restore at every amount of free space from
+// nothing to what they need: each either finishes as it does on an empty disk
+// or leaves the address book as it was, leaves no half-written file, and says
+// that the disk is full.
+TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
+{
+    struct Command {
+        const char* name;
+        std::function<void(TestEnv&)> setUp;
+        std::function<void(TestEnv&, QStringList&)> act;
+    };
+    const auto commandLine = [](QStringList& messages, auto run) {
+        QString text;
+        QTextStream out(&text);
+        QTextStream err(&text);
+        run(out, err);
+        out.flush();
+        err.flush();
+        messages << text;
+    };
+    const Command commands[] = {
+        {"backup", [](TestEnv&) {},
+         [&](TestEnv& env, QStringList& messages) {
+             commandLine(messages, [&](QTextStream& out, QTextStream& err) {
+                 BackupIo io;
+                 runBackupCommandLine({QStringLiteral("--backup")}, *env.files, env.clock, io,
+                                      false, out, err);
+             });
+         }},
+        {"restore",
+         [](TestEnv& env) {
+             // A copy of today's book, then a change to undo.
+             BackupIo io;
+             Backups(*env.files, env.clock, io, backupFolder(env.p())).take(BackupTrigger::Manual);
+             env.clock.t = env.clock.t.addSecs(5);
+             env.p().CurRec = makeRecord(9, QStringLiteral("Changed"));
+             Put_NA_Rec(env.p(), 10);
+             noteStoredId(env.p(), 9);
+         },
+         [](TestEnv& env, QStringList&) {
+             BackupIo io;
+             Backups backups(*env.files, env.clock, io, backupFolder(env.p()));
+             restoreIntoProgram(env.p(), backups, copiesIn(env.dir()).first());
+         }},
+        {"compaction", [](TestEnv&) {}, [](TestEnv& env, QStringList&) { runCompaction(env.p()); }},
+        {"import", [](TestEnv& env) { armCommandLineCopies(env.p()); },
+         [&](TestEnv& env, QStringList& messages) {
+             commandLine(messages, [&](QTextStream& out, QTextStream&) {
+                 runExchangeCommand(
+                     env.p(),
+                     {QStringLiteral("tavrel"), QStringLiteral("--import"), importFile(env)}, out);
+             });
+         }},
+    };
+    const QRegularExpression diskFull(QStringLiteral("disk is (too )?full"),
+                                      QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression temporary(QStringLiteral("(^|/)(\\.tvl|Q\\$Q\\$|tvlimport\\.tmp)"));
+
+    for (const Command& c : commands) {
+        SCOPED_TRACE(c.name);
+        // On `free` bytes (-1: no limit); `used` tells what the run took.
+        auto runWith = [&c](qint64 free, qint64* used = nullptr) {
+            Outcome r;
+            TestEnv env;
+            prepare(env);
+            c.setUp(env);
+            const size_t shown = env.ui.messages.size();
+            {
+                FileFaults disk(env.dir());
+                disk.setFreeSpace(free < 0 ? std::numeric_limits<qint64>::max() / 2 : free);
+                reportFreeSpace(env, disk, true);
+                c.act(env, r.messages);
+                if (used)
+                    *used = std::numeric_limits<qint64>::max() / 2 - disk.freeSpace();
+                env.files->diskFiguresHook = nullptr;
+            }
+            for (size_t i = shown; i < env.ui.messages.size(); ++i)
+                r.messages << env.ui.messages[i].text;
+            closeAllWindows();
+            settle();
+            r.book = book(env.dir());
+            r.tree = tree(env.dir());
+            return r;
+        };
+        qint64 used = 0;
+        const Outcome done = runWith(-1, &used);
+        const Outcome untouched = [&] {
+            TestEnv env;
+            prepare(env);
+            c.setUp(env);
+            return Outcome{book(env.dir()), tree(env.dir()), {}};
+        }();
+        ASSERT_NE(done.tree, untouched.tree);
+        // Beyond what the run writes, the checks ask for room for a copy's
+        // folder and manifest (64 KBytes): the sweep goes past that.
+        const qint64 needed = used + 70 * 1024;
+        int finished = 0;
+        for (qint64 free = 0; free <= needed; free += free < used + 1024 ? 97 : 4096) {
+            SCOPED_TRACE(free);
+            const Outcome r = runWith(free);
+            for (const auto& [name, bytes] : r.tree)
+                EXPECT_FALSE(temporary.match(name).hasMatch())
+                    << "left behind: " << name.toStdString();
+            if (r.tree == done.tree) {
+                ++finished;
+                continue;
+            }
+            EXPECT_EQ(r.book, untouched.book) << "neither finished nor unchanged";
+            EXPECT_TRUE(r.messages.join('\n').contains(diskFull))
+                << r.messages.join('\n').toStdString();
+        }
+        // The last points are room enough.
+        EXPECT_GT(finished, 0);
+        EXPECT_EQ(runWith(needed).tree, done.tree);
+    }
+}
+
+} // namespace
+} // namespace tavrel::test
