@@ -469,7 +469,9 @@ DavResult CardDavClient::listChanges(const QUrl& book, const QString& syncToken,
         if (collectionPath(memberUrl(at, res.href)) == collectionPath(at))
             continue;
         if (res.status == 404) {
-            out.removed << res.href;
+            // A full listing says what exists; some servers add their history of removals.
+            if (!out.complete)
+                out.removed << res.href;
         } else if (const DavProperty* etag = res.found(davKey(davNs, "getetag"))) {
             out.changed << DavCardRef{res.href, etag->text.trimmed()};
         }

@@ -123,6 +123,13 @@ TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
     EXPECT_EQ(CardDavClient::memberUrl(book, next.removed.first()).fileName(), "gone.vcf");
     EXPECT_NE(next.syncToken, first.syncToken);
 
+    // A token the server does not know starts over with every member.
+    DavChanges over;
+    ASSERT_TRUE(client.listChanges(book, first.syncToken + QLatin1String("x"), over).ok());
+    EXPECT_TRUE(over.complete);
+    EXPECT_EQ(over.changed.size(), 3);
+    EXPECT_TRUE(over.removed.isEmpty());
+
     // The plain listing agrees, and the stale write never landed.
     QList<DavCardRef> all;
     ASSERT_TRUE(client.listEtags(book, all).ok());

@@ -134,8 +134,8 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
          DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
         {"streamed huge",
          [](const Request&) {
-             return "HTTP/1.1 207 Multi-Status\r\nConnection: close\r\n\r\n" +
-                    QByteArray(3 * 1024 * 1024, ' ');
+             // No length and no end: only the running count stops it.
+             return "HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ');
          },
          DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
         {"redirect loop",
