@@ -216,3 +216,36 @@ TEST(ScriptedServerTest, PlainHttpToAnotherMachineIsRefusedBeforeAnythingIsSent)
 }
 
 } // namespace
+
+TEST(ScriptedServerTest, DiscoveryWithoutTheWellKnownAddressAsksAtTheAddressGiven)
+{
+    auto prop = [](const QByteArray& href, const QByteArray& props) {
+        return "<d:response><d:href>" + href + "</d:href><d:propstat><d:prop>" + props +
+               "</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
+    };
+    ScriptedServer server([&](const Request& r) {
+        if (r.path == "/.well-known/carddav")
+            return http("404 Not Found", {});
+        if (r.path == "/")
+            return multi(prop("/", "<d:current-user-principal><d:href>/p/</d:href>"
+                                   "</d:current-user-principal>"));
+        if (r.path == "/p/")
+            return multi(prop("/p/", "<c:addressbook-home-set xmlns:c=\"urn:ietf:params:xml:ns:"
+                                     "carddav\"><d:href>/h/</d:href></c:addressbook-home-set>"));
+        return multi(prop("/h/", "<d:resourcetype><d:collection/></d:resourcetype>") +
+                     prop("/h/work/", "<d:resourcetype><d:collection/><c:addressbook xmlns:c="
+                                      "\"urn:ietf:params:xml:ns:carddav\"/></d:resourcetype>"
+                                      "<d:displayname>Work &amp; home</d:displayname>") +
+                     prop("/h/cal/", "<d:resourcetype><d:collection/></d:resourcetype>"));
+    });
+    DavSettings settings;
+    settings.server = server.url();
+    CardDavClient client(settings);
+    QList<DavAddressBook> books;
+    const DavResult found = client.discover(books);
+    ASSERT_TRUE(found.ok()) << found.message.toStdString();
+    ASSERT_EQ(books.size(), 1);
+    EXPECT_EQ(books[0].url, server.url(QStringLiteral("/h/work/")));
+    EXPECT_EQ(books[0].displayName, "Work & home");
+    EXPECT_EQ(server.requests, 4);
+}
