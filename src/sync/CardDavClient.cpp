@@ -165,6 +165,13 @@ QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
     return book.resolved(QUrl(href, QUrl::TolerantMode));
 }
 
+void CardDavClient::cancel()
+{
+    cancelled = true;
+    if (running)
+        running->abort();
+}
+
 DavResult CardDavClient::checkAddress(const QUrl& url) const
 {
     const QString scheme = url.scheme().toLower();
@@ -229,8 +236,13 @@ CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
     for (const auto& [name, value] : exchange.headers)
         request.setRawHeader(name, value);
 
+    if (cancelled) {
+        answer.result = fromNetworkError(QNetworkReply::OperationCanceledError, exchange.url);
+        return answer;
+    }
     ++requests;
     QNetworkReply* reply = network.sendCustomRequest(request, exchange.verb, exchange.body);
+    running = reply;
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -260,8 +272,9 @@ CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
     });
     deadline.start(settings.timeoutMs);
     if (!reply->isFinished())
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        loop.exec();
     deadline.stop();
+    running = nullptr;
     QObject::disconnect(reply, nullptr, &loop, nullptr);
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();

@@ -76,7 +76,8 @@ struct DavSettings {
 };
 
 // A CardDAV client whose calls return when their exchange is over; each call
-// runs a local event loop, so the program's windows keep painting meanwhile.
+// runs a local event loop, so the program's windows keep working meanwhile (a
+// window must not start a second call while one runs, but may call cancel()).
 class CardDavClient {
 public:
     explicit CardDavClient(DavSettings settings);
@@ -113,6 +114,10 @@ public:
     // The address of a member of `book` from an href the server gave.
     static QUrl memberUrl(const QUrl& book, const QString& href);
 
+    // Ends the running request; it and every later call return Cancelled.
+    void cancel();
+    bool isCancelled() const { return cancelled; }
+
     // Number of HTTP requests sent, redirects included.
     int requestCount() const { return requests; }
 
@@ -142,6 +147,8 @@ private:
     DavSettings settings;
     QNetworkAccessManager network;
     int requests = 0;
+    bool cancelled = false;
+    QNetworkReply* running = nullptr;
 };
 
 } // namespace tavrel

@@ -2,9 +2,11 @@
 // what a real server will not do on demand.
 #include "sync/CardDavClient.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -248,4 +250,24 @@ TEST(ScriptedServerTest, DiscoveryWithoutTheWellKnownAddressAsksAtTheAddressGive
     EXPECT_EQ(books[0].url, server.url(QStringLiteral("/h/work/")));
     EXPECT_EQ(books[0].displayName, "Work & home");
     EXPECT_EQ(server.requests, 4);
+}
+
+TEST(ScriptedServerTest, CancelEndsTheWaitingRequestAndEveryLaterOne)
+{
+    ScriptedServer server([](const Request&) { return QByteArray(); });
+    DavSettings settings;
+    settings.server = server.url();
+    settings.timeoutMs = 20000;
+    CardDavClient client(settings);
+    QTimer::singleShot(50, &server, [&] { client.cancel(); });
+    QElapsedTimer clock;
+    clock.start();
+    DavChanges changes;
+    EXPECT_EQ(client.listChanges(server.url(QStringLiteral("/b/")), {}, changes).outcome,
+              DavOutcome::Cancelled);
+    EXPECT_LT(clock.elapsed(), 5000);
+    QString etag;
+    EXPECT_EQ(client.putNew(server.url(QStringLiteral("/b/x.vcf")), "x", etag).outcome,
+              DavOutcome::Cancelled);
+    EXPECT_EQ(client.requestCount(), 1);
 }
