@@ -12,6 +12,7 @@ packages=(
   python3 xdotool x11-utils xclip
   cups-client
   clang libclang-rt-14-dev
+  radicale
 )
 
 missing=()

@@ -1,0 +1,563 @@
+#include "sync/CardDavClient.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSet>
+#include <QTimer>
+
+namespace tavrel {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("CardDavClient", text);
+}
+
+DavResult failure(DavOutcome outcome, const QString& message, int status = 0)
+{
+    return {outcome, status, message};
+}
+
+bool isLoopback(const QUrl& url)
+{
+    const QString host = url.host();
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QHostAddress address(host);
+    return !address.isNull() && address.isLoopback();
+}
+
+// Where a message names a place on the server: its path, never user information.
+QString placeOf(const QUrl& url)
+{
+    return url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveQuery | QUrl::RemoveFragment)
+        .toDisplayString();
+}
+
+DavResult fromStatus(int status, const QUrl& url)
+{
+    if (status >= 200 && status < 300)
+        return {DavOutcome::Ok, status, {}};
+    switch (status) {
+    case 401:
+        return failure(DavOutcome::Unauthorized,
+                       tr("The server did not accept the user name or password."), status);
+    case 403:
+        return failure(DavOutcome::Forbidden,
+                       tr("The server refused access to %1.").arg(placeOf(url)), status);
+    case 404:
+        return failure(DavOutcome::NotFound,
+                       tr("Nothing was found at %1 on the server.").arg(placeOf(url)), status);
+    case 409:
+        return failure(DavOutcome::Conflict,
+                       tr("The server refused the change because it conflicts with what it "
+                          "holds (409)."),
+                       status);
+    case 412:
+        return failure(DavOutcome::PreconditionFailed,
+                       tr("The card was changed on the server since it was last read, so it "
+                          "was not overwritten."),
+                       status);
+    default:
+        break;
+    }
+    if (status >= 500 && status < 600)
+        return failure(
+            DavOutcome::ServerError,
+            tr("The server reported an error of its own (%1). Try again later.").arg(status),
+            status);
+    return failure(DavOutcome::HttpError, tr("The server answered with status %1.").arg(status),
+                   status);
+}
+
+DavResult fromNetworkError(QNetworkReply::NetworkError error, const QUrl& url)
+{
+    switch (error) {
+    case QNetworkReply::SslHandshakeFailedError:
+        return failure(DavOutcome::TlsFailed,
+                       tr("The certificate of %1 could not be verified, so nothing was sent "
+                          "to it.")
+                           .arg(url.host()));
+    case QNetworkReply::RemoteHostClosedError:
+        return failure(DavOutcome::BadAnswer,
+                       tr("The server at %1 closed the connection without a complete answer.")
+                           .arg(url.host()));
+    case QNetworkReply::TimeoutError:
+        return failure(DavOutcome::Timeout,
+                       tr("The server at %1 did not answer in time.").arg(url.host()));
+    case QNetworkReply::OperationCanceledError:
+        return failure(DavOutcome::Cancelled, tr("The sync was cancelled."));
+    default:
+        return failure(DavOutcome::Unreachable,
+                       tr("The server at %1 could not be reached. Check the address and that "
+                          "the server is running.")
+                           .arg(url.host()));
+    }
+}
+
+DavResult badAnswer()
+{
+    return failure(DavOutcome::BadAnswer, tr("The server's answer could not be read."));
+}
+
+QByteArray xmlHead()
+{
+    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+}
+
+bool isAddressBook(const DavResource& res)
+{
+    const DavProperty* type = res.found(davKey(davNs, "resourcetype"));
+    return type && type->innerNames.contains(davKey(cardDavNs, "addressbook"));
+}
+
+bool isCollection(const DavResource& res)
+{
+    const DavProperty* type = res.found(davKey(davNs, "resourcetype"));
+    return type && type->innerNames.contains(davKey(davNs, "collection"));
+}
+
+QString firstHref(const DavMultiStatus& ms, const char* ns, const char* name)
+{
+    for (const DavResource& res : ms.resources)
+        if (const DavProperty* prop = res.found(davKey(ns, name)); prop && !prop->hrefs.isEmpty())
+            return prop->hrefs.first();
+    return {};
+}
+
+// XML reading turns every CR LF inside the card into LF unless the server
+// wrote the CR as a character reference; a vCard's lines end in CR LF.
+QByteArray cardLines(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    QByteArray out;
+    out.reserve(bytes.size() + bytes.count('\n'));
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            out += '\r';
+        out += bytes[i];
+    }
+    return out;
+}
+
+// A path with one trailing slash, for comparing a collection with its members.
+QString collectionPath(const QUrl& url)
+{
+    QString path = url.path();
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
+} // namespace
+
+CardDavClient::CardDavClient(DavSettings s) : settings(std::move(s))
+{
+    network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
+}
+
+QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
+{
+    return book.resolved(QUrl(href, QUrl::TolerantMode));
+}
+
+void CardDavClient::cancel()
+{
+    cancelled = true;
+    if (running)
+        running->abort();
+}
+
+DavResult CardDavClient::checkAddress(const QUrl& url) const
+{
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() ||
+        (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return failure(DavOutcome::BadAddress,
+                       tr("\"%1\" is not an http or https address.").arg(placeOf(url)));
+    if (scheme == QLatin1String("http") && !settings.allowPlainHttp && !isLoopback(url))
+        return failure(DavOutcome::InsecureRefused,
+                       tr("Plain http to %1 would send the password unencrypted. Use an https "
+                          "address, or allow plain http for this server.")
+                           .arg(url.host()));
+    return {};
+}
+
+CardDavClient::Answer CardDavClient::send(Exchange exchange)
+{
+    for (int redirects = 0;; ++redirects) {
+        Answer answer;
+        answer.finalUrl = exchange.url;
+        answer.result = checkAddress(exchange.url);
+        if (!answer.result.ok())
+            return answer;
+        answer = sendOnce(exchange);
+        if (!answer.redirectTo.isValid())
+            return answer;
+        if (redirects >= settings.maxRedirects) {
+            answer.result = failure(DavOutcome::TooManyRedirects,
+                                    tr("The server sent the request on through too many "
+                                       "redirects."),
+                                    answer.result.httpStatus);
+            return answer;
+        }
+        const QUrl next = exchange.url.resolved(answer.redirectTo);
+        // Once on https, never fall back to plain http, even to this machine.
+        if (exchange.url.scheme().toLower() == QLatin1String("https") &&
+            next.scheme().toLower() != QLatin1String("https")) {
+            answer.result = failure(DavOutcome::InsecureRefused,
+                                    tr("The server redirected from https to an unencrypted "
+                                       "address; the request was not sent there."));
+            return answer;
+        }
+        exchange.url = next;
+    }
+}
+
+CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
+{
+    Answer answer;
+    answer.finalUrl = exchange.url;
+
+    QNetworkRequest request(exchange.url);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
+    request.setRawHeader("User-Agent", "Tavrel");
+    if (!settings.user.isEmpty())
+        request.setRawHeader(
+            "Authorization",
+            "Basic " + (settings.user + QLatin1Char(':') + settings.password).toUtf8().toBase64());
+    for (const auto& [name, value] : exchange.headers)
+        request.setRawHeader(name, value);
+
+    if (cancelled) {
+        answer.result = fromNetworkError(QNetworkReply::OperationCanceledError, exchange.url);
+        return answer;
+    }
+    ++requests;
+    QNetworkReply* reply = network.sendCustomRequest(request, exchange.verb, exchange.body);
+    running = reply;
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    bool timedOut = false;
+    bool tooLarge = false;
+    QByteArray body;
+    auto overLimit = [&] {
+        tooLarge = true;
+        reply->abort();
+    };
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > settings.maxBodyBytes)
+            overLimit();
+    });
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        if (tooLarge)
+            return;
+        body += reply->readAll();
+        if (body.size() > settings.maxBodyBytes)
+            overLimit();
+    });
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        timedOut = true;
+        reply->abort();
+    });
+    deadline.start(settings.timeoutMs);
+    if (!reply->isFinished())
+        loop.exec();
+    deadline.stop();
+    running = nullptr;
+    QObject::disconnect(reply, nullptr, &loop, nullptr);
+
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (tooLarge) {
+        answer.result = failure(DavOutcome::TooLarge,
+                                tr("The server's answer was larger than %1 MB and was not read.")
+                                    .arg(settings.maxBodyBytes / (1024 * 1024)));
+    } else if (timedOut) {
+        answer.result =
+            failure(DavOutcome::Timeout, tr("The server at %1 did not answer within %2 seconds.")
+                                             .arg(exchange.url.host())
+                                             .arg((settings.timeoutMs + 999) / 1000));
+    } else if (status == 0) {
+        answer.result = fromNetworkError(reply->error(), exchange.url);
+    } else {
+        body += reply->readAll();
+        if (body.size() > settings.maxBodyBytes) {
+            answer.result = failure(DavOutcome::TooLarge,
+                                    tr("The server's answer was larger than %1 MB and was not "
+                                       "read.")
+                                        .arg(settings.maxBodyBytes / (1024 * 1024)));
+        } else if (status == 301 || status == 302 || status == 303 || status == 307 ||
+                   status == 308) {
+            answer.redirectTo = QUrl(QString::fromUtf8(reply->rawHeader("Location")));
+            answer.result = {DavOutcome::Ok, status, {}};
+            if (!answer.redirectTo.isValid() || answer.redirectTo.isEmpty())
+                answer.result = badAnswer();
+        } else {
+            answer.result = fromStatus(status, exchange.url);
+            answer.body = body;
+            answer.etag = reply->rawHeader("ETag");
+        }
+    }
+    delete reply;
+    return answer;
+}
+
+DavResult CardDavClient::askMulti(const QByteArray& verb, const QUrl& url, int depth,
+                                  const QByteArray& body, DavMultiStatus& out, QUrl* at)
+{
+    Exchange exchange{verb, url, body, {}};
+    exchange.headers = {{"Depth", QByteArray::number(depth)},
+                        {"Content-Type", "application/xml; charset=utf-8"}};
+    const Answer answer = send(exchange);
+    if (at)
+        *at = answer.finalUrl;
+    if (!answer.result.ok())
+        return answer.result;
+    if (answer.result.httpStatus != 207 || !readMultiStatus(answer.body, out))
+        return badAnswer();
+    return answer.result;
+}
+
+DavResult CardDavClient::discover(QList<DavAddressBook>& books)
+{
+    books.clear();
+    const QByteArray probe =
+        xmlHead() + "<d:propfind xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:carddav\">"
+                    "<d:prop><d:current-user-principal/><d:resourcetype/><d:displayname/>"
+                    "<c:addressbook-home-set/></d:prop></d:propfind>";
+    const QUrl start = settings.server;
+    if (DavResult check = checkAddress(start); !check.ok())
+        return check;
+
+    DavMultiStatus context;
+    QUrl contextUrl;
+    DavResult result;
+    bool found = false;
+    if (start.path().isEmpty() || start.path() == QLatin1String("/")) {
+        result = askMulti("PROPFIND", start.resolved(QUrl(QStringLiteral("/.well-known/carddav"))),
+                          0, probe, context, &contextUrl);
+        found = result.ok();
+        // A server without the well-known address is asked at the address given.
+        if (!found && result.outcome != DavOutcome::NotFound &&
+            result.outcome != DavOutcome::HttpError && result.outcome != DavOutcome::BadAnswer)
+            return result;
+    }
+    if (!found) {
+        result = askMulti("PROPFIND", start, 0, probe, context, &contextUrl);
+        if (!result.ok())
+            return result;
+    }
+
+    auto addBook = [&](const QUrl& url, const DavResource& res) {
+        for (const DavAddressBook& book : books)
+            if (collectionPath(book.url) == collectionPath(url))
+                return;
+        const DavProperty* name = res.found(davKey(davNs, "displayname"));
+        QString title = name ? name->text.trimmed() : QString();
+        if (title.isEmpty())
+            title = url.adjusted(QUrl::StripTrailingSlash).fileName();
+        books << DavAddressBook{url, title};
+    };
+    for (const DavResource& res : context.resources)
+        if (isAddressBook(res))
+            addBook(memberUrl(contextUrl, res.href), res);
+
+    QString homeHref = firstHref(context, cardDavNs, "addressbook-home-set");
+    QUrl homeBase = contextUrl;
+    if (homeHref.isEmpty()) {
+        const QString principalHref = firstHref(context, davNs, "current-user-principal");
+        QUrl principal =
+            principalHref.isEmpty() ? contextUrl : memberUrl(contextUrl, principalHref);
+        DavMultiStatus principalProps;
+        result = askMulti("PROPFIND", principal, 0, probe, principalProps, &homeBase);
+        if (!result.ok())
+            return result;
+        homeHref = firstHref(principalProps, cardDavNs, "addressbook-home-set");
+        if (homeHref.isEmpty())
+            homeHref = homeBase.path();
+    }
+    const QUrl home = memberUrl(homeBase, homeHref);
+
+    DavMultiStatus members;
+    QUrl membersAt;
+    const QByteArray listing = xmlHead() + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/>"
+                                           "<d:displayname/></d:prop></d:propfind>";
+    result = askMulti("PROPFIND", home, 1, listing, members, &membersAt);
+    if (!result.ok())
+        return result;
+    for (const DavResource& res : members.resources)
+        if (isAddressBook(res))
+            addBook(memberUrl(membersAt, res.href), res);
+    return result;
+}
+
+DavResult CardDavClient::createAddressBook(const QUrl& url, const QString& displayName)
+{
+    Exchange exchange{"MKCOL", url, {}, {{"Content-Type", "application/xml; charset=utf-8"}}};
+    exchange.body = xmlHead() +
+                    "<d:mkcol xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:carddav\">"
+                    "<d:set><d:prop><d:resourcetype><d:collection/><c:addressbook/>"
+                    "</d:resourcetype><d:displayname>" +
+                    xmlEscaped(displayName).toUtf8() +
+                    "</d:displayname></d:prop></d:set></d:mkcol>";
+    return send(exchange).result;
+}
+
+DavResult CardDavClient::offersSyncCollection(const QUrl& book, bool& offered)
+{
+    offered = false;
+    DavMultiStatus ms;
+    const QByteArray body = xmlHead() + "<d:propfind xmlns:d=\"DAV:\"><d:prop>"
+                                        "<d:supported-report-set/></d:prop></d:propfind>";
+    DavResult result = askMulti("PROPFIND", book, 0, body, ms);
+    if (!result.ok())
+        return result;
+    for (const DavResource& res : ms.resources)
+        if (const DavProperty* reports = res.found(davKey(davNs, "supported-report-set")))
+            offered = offered || reports->innerNames.contains(davKey(davNs, "sync-collection"));
+    return result;
+}
+
+DavResult CardDavClient::listEtags(const QUrl& book, QList<DavCardRef>& out)
+{
+    out.clear();
+    DavMultiStatus ms;
+    QUrl at;
+    const QByteArray body = xmlHead() + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/>"
+                                        "<d:getetag/></d:prop></d:propfind>";
+    DavResult result = askMulti("PROPFIND", book, 1, body, ms, &at);
+    if (!result.ok())
+        return result;
+    for (const DavResource& res : ms.resources) {
+        const DavProperty* etag = res.found(davKey(davNs, "getetag"));
+        if (!etag || isCollection(res) ||
+            collectionPath(memberUrl(at, res.href)) == collectionPath(at))
+            continue;
+        out << DavCardRef{res.href, etag->text.trimmed()};
+    }
+    return result;
+}
+
+DavResult CardDavClient::listChanges(const QUrl& book, const QString& syncToken, DavChanges& out)
+{
+    out = {};
+    bool offered = false;
+    DavResult result = offersSyncCollection(book, offered);
+    if (!result.ok())
+        return result;
+    if (!offered) {
+        out.complete = true;
+        return listEtags(book, out.changed);
+    }
+    auto report = [&](const QString& token, DavMultiStatus& ms, QUrl& at) {
+        const QByteArray body = xmlHead() + "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
+                                xmlEscaped(token).toUtf8() +
+                                "</d:sync-token><d:sync-level>1</d:sync-level><d:prop>"
+                                "<d:getetag/></d:prop></d:sync-collection>";
+        return askMulti("REPORT", book, 0, body, ms, &at);
+    };
+    DavMultiStatus ms;
+    QUrl at;
+    result = report(syncToken, ms, at);
+    out.complete = syncToken.isEmpty();
+    // A token the server no longer knows: start again from a full listing.
+    if (!syncToken.isEmpty() &&
+        (result.outcome == DavOutcome::Forbidden || result.outcome == DavOutcome::Conflict)) {
+        result = report(QString(), ms, at);
+        out.complete = true;
+    }
+    if (!result.ok())
+        return result;
+    for (const DavResource& res : ms.resources) {
+        if (collectionPath(memberUrl(at, res.href)) == collectionPath(at))
+            continue;
+        if (res.status == 404) {
+            // A full listing says what exists; some servers add their history of removals.
+            if (!out.complete)
+                out.removed << res.href;
+        } else if (const DavProperty* etag = res.found(davKey(davNs, "getetag"))) {
+            out.changed << DavCardRef{res.href, etag->text.trimmed()};
+        }
+    }
+    out.syncToken = ms.syncToken;
+    return result;
+}
+
+DavResult CardDavClient::fetchCards(const QUrl& book, const QStringList& hrefs,
+                                    QList<DavCard>& cards, QStringList& missing)
+{
+    cards.clear();
+    missing.clear();
+    const int batch = qMax(1, settings.multigetBatch);
+    for (qsizetype first = 0; first < hrefs.size(); first += batch) {
+        const QStringList part = hrefs.mid(first, batch);
+        QHash<QString, QString> asked; // member path -> href as asked
+        QByteArray body = xmlHead() + "<c:addressbook-multiget xmlns:d=\"DAV:\" "
+                                      "xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:prop>"
+                                      "<d:getetag/><c:address-data/></d:prop>";
+        for (const QString& href : part) {
+            asked.insert(memberUrl(book, href).path(), href);
+            body += "<d:href>" + xmlEscaped(href).toUtf8() + "</d:href>";
+        }
+        body += "</c:addressbook-multiget>";
+        DavMultiStatus ms;
+        DavResult result = askMulti("REPORT", book, 1, body, ms);
+        if (!result.ok())
+            return result;
+        for (const DavResource& res : ms.resources) {
+            const QString href = asked.take(memberUrl(book, res.href).path());
+            if (href.isNull())
+                continue; // not one that was asked for
+            const DavProperty* data = res.found(davKey(cardDavNs, "address-data"));
+            const DavProperty* etag = res.found(davKey(davNs, "getetag"));
+            if (res.status == 404 || !data)
+                missing << href;
+            else
+                cards << DavCard{href, etag ? etag->text.trimmed() : QString(),
+                                 cardLines(data->text)};
+        }
+        for (const QString& href : std::as_const(asked))
+            missing << href;
+    }
+    return {};
+}
+
+DavResult CardDavClient::putNew(const QUrl& cardUrl, const QByteArray& vcard, QString& newEtag)
+{
+    const Answer answer =
+        send({"PUT",
+              cardUrl,
+              vcard,
+              {{"Content-Type", "text/vcard; charset=utf-8"}, {"If-None-Match", "*"}}});
+    newEtag = QString::fromLatin1(answer.etag);
+    return answer.result;
+}
+
+DavResult CardDavClient::putChanged(const QUrl& cardUrl, const QByteArray& vcard,
+                                    const QString& etag, QString& newEtag)
+{
+    const Answer answer =
+        send({"PUT",
+              cardUrl,
+              vcard,
+              {{"Content-Type", "text/vcard; charset=utf-8"}, {"If-Match", etag.toLatin1()}}});
+    newEtag = QString::fromLatin1(answer.etag);
+    return answer.result;
+}
+
+DavResult CardDavClient::remove(const QUrl& cardUrl, const QString& etag)
+{
+    return send({"DELETE", cardUrl, {}, {{"If-Match", etag.toLatin1()}}}).result;
+}
+
+} // namespace tavrel

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "sync/DavXml.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace tavrel {
+
+// How one exchange with the server ended.
+enum class DavOutcome {
+    Ok,
+    InsecureRefused,    // plain http to a machine other than this one, not allowed
+    BadAddress,         // not an http or https address
+    Unreachable,        // no connection (server down, name unknown)
+    TlsFailed,          // certificate not trusted or handshake failed
+    Timeout,            // no answer in time
+    Unauthorized,       // 401
+    Forbidden,          // 403
+    NotFound,           // 404
+    Conflict,           // 409
+    PreconditionFailed, // 412: the card changed on the server
+    ServerError,        // 5xx
+    TooManyRedirects,   // a redirect loop or chain too long
+    TooLarge,           // the answer passed the size limit
+    BadAnswer,          // unreadable XML or an answer that makes no sense
+    HttpError,          // any other HTTP status
+    Cancelled,
+};
+
+struct DavResult {
+    DavOutcome outcome = DavOutcome::Ok;
+    int httpStatus = 0;
+    QString message; // plain words for the user; never holds the password
+
+    bool ok() const { return outcome == DavOutcome::Ok; }
+};
+
+struct DavAddressBook {
+    QUrl url;
+    QString displayName;
+};
+
+// A card's address in its collection as the server gave it, with its ETag.
+struct DavCardRef {
+    QString href;
+    QString etag;
+};
+
+struct DavCard {
+    QString href;
+    QString etag;
+    QByteArray data;
+};
+
+struct DavChanges {
+    QList<DavCardRef> changed; // new or changed since the token (all members when `complete`)
+    QStringList removed;       // hrefs removed since the token
+    QString syncToken;         // the token to give next time (empty without sync-collection)
+    bool complete = false;     // a full listing: members not listed are gone
+};
+
+struct DavSettings {
+    QUrl server;
+    QString user;
+    QString password;
+    bool allowPlainHttp = false; // the user confirmed plain http to another machine
+    int timeoutMs = 30000;       // per request, from sending to the last byte
+    qint64 maxBodyBytes = 32 * 1024 * 1024;
+    int maxRedirects = 5;
+    int multigetBatch = 50;
+};
+
+// A CardDAV client whose calls return when their exchange is over; each call
+// runs a local event loop, so the program's windows keep working meanwhile (a
+// window must not start a second call while one runs, but may call cancel()).
+class CardDavClient {
+public:
+    explicit CardDavClient(DavSettings settings);
+
+    // Finds the user's address books from the server address: the well-known
+    // address, the current user's principal, its address book home set, and
+    // the address books in that home.
+    DavResult discover(QList<DavAddressBook>& books);
+
+    // Creates an address book (extended MKCOL).
+    DavResult createAddressBook(const QUrl& url, const QString& displayName);
+
+    // What changed in the book since `syncToken`: by sync-collection where the
+    // server offers it (an empty or expired token gives every member), else a
+    // full listing of ETags.
+    DavResult listChanges(const QUrl& book, const QString& syncToken, DavChanges& out);
+    // Every member with its ETag (PROPFIND, depth 1).
+    DavResult listEtags(const QUrl& book, QList<DavCardRef>& out);
+    // Whether the book answers sync-collection reports.
+    DavResult offersSyncCollection(const QUrl& book, bool& offered);
+
+    // Fetches cards by href in batches; hrefs the server no longer has go to `missing`.
+    DavResult fetchCards(const QUrl& book, const QStringList& hrefs, QList<DavCard>& cards,
+                         QStringList& missing);
+
+    // Stores a new card; fails with PreconditionFailed if one exists there.
+    DavResult putNew(const QUrl& cardUrl, const QByteArray& vcard, QString& newEtag);
+    // Replaces a card only if the server still has `etag`.
+    DavResult putChanged(const QUrl& cardUrl, const QByteArray& vcard, const QString& etag,
+                         QString& newEtag);
+    // Deletes a card only if the server still has `etag`.
+    DavResult remove(const QUrl& cardUrl, const QString& etag);
+
+    // The address of a member of `book` from an href the server gave.
+    static QUrl memberUrl(const QUrl& book, const QString& href);
+
+    // Ends the running request; it and every later call return Cancelled.
+    void cancel();
+    bool isCancelled() const { return cancelled; }
+
+    // Number of HTTP requests sent, redirects included.
+    int requestCount() const { return requests; }
+
+private:
+    struct Exchange {
+        QByteArray verb;
+        QUrl url;
+        QByteArray body;
+        QList<QPair<QByteArray, QByteArray>> headers;
+    };
+    struct Answer {
+        DavResult result;
+        QUrl finalUrl;
+        QByteArray body;
+        QByteArray etag;
+        QUrl redirectTo; // where a 3xx answer sends the request next
+    };
+
+    Answer send(Exchange exchange);
+    Answer sendOnce(const Exchange& exchange);
+    DavResult checkAddress(const QUrl& url) const;
+    // A PROPFIND or REPORT whose answer must be a multi-status; `at` is where it
+    // was answered after any redirects.
+    DavResult askMulti(const QByteArray& verb, const QUrl& url, int depth, const QByteArray& body,
+                       DavMultiStatus& out, QUrl* at = nullptr);
+
+    DavSettings settings;
+    QNetworkAccessManager network;
+    int requests = 0;
+    bool cancelled = false;
+    QNetworkReply* running = nullptr;
+};
+
+} // namespace tavrel

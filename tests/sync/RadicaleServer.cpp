@@ -1,0 +1,95 @@
+#include "RadicaleServer.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+namespace tavrel::test {
+
+namespace {
+
+quint16 freePort()
+{
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHost, 0))
+        return 0;
+    return probe.serverPort();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+RadicaleServer::RadicaleServer()
+{
+    const QString program = QStandardPaths::findExecutable(QStringLiteral("radicale"));
+    if (program.isEmpty()) {
+        failure = QStringLiteral("radicale is not installed (scripts/setup.sh installs it)");
+        return;
+    }
+    port = freePort();
+    const QString users = dir.filePath(QStringLiteral("users"));
+    const QString config = dir.filePath(QStringLiteral("config"));
+    const QByteArray settings = QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n"
+                                               "[auth]\ntype = htpasswd\nhtpasswd_filename = %2\n"
+                                               "htpasswd_encryption = plain\ndelay = 0\n"
+                                               "[storage]\nfilesystem_folder = %3\n"
+                                               "[rights]\ntype = owner_only\n"
+                                               "[web]\ntype = none\n"
+                                               "[logging]\nlevel = warning\n")
+                                    .arg(port)
+                                    .arg(users, dir.filePath(QStringLiteral("collections")))
+                                    .toUtf8();
+    if (!dir.isValid() || port == 0 ||
+        !writeFile(users, QByteArray(user) + ':' + password + '\n') ||
+        !writeFile(config, settings)) {
+        failure = QStringLiteral("could not prepare radicale's folder or port");
+        return;
+    }
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, {QStringLiteral("--config"), config});
+    const QDeadlineTimer deadline(15000);
+    while (!deadline.hasExpired()) {
+        if (process.state() == QProcess::NotRunning) {
+            failure = QStringLiteral("radicale stopped at start: ") +
+                      QString::fromLocal8Bit(process.readAll()).simplified().left(200);
+            return;
+        }
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (socket.waitForConnected(200))
+            return;
+        QThread::msleep(100);
+    }
+    failure = QStringLiteral("radicale did not accept connections within 15 seconds");
+}
+
+RadicaleServer::~RadicaleServer()
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+}
+
+QUrl RadicaleServer::base() const
+{
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+}
+
+QUrl RadicaleServer::home() const
+{
+    return base().resolved(QUrl(QStringLiteral("/%1/").arg(QLatin1String(user))));
+}
+
+} // namespace tavrel::test

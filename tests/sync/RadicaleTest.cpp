@@ -1,0 +1,203 @@
+// The client against a real CardDAV server.
+#include "RadicaleServer.h"
+#include "sync/CardDavClient.h"
+
+#include <QSet>
+#include <QTcpServer>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tavrel;
+using tavrel::test::RadicaleServer;
+
+namespace {
+
+QByteArray card(const QString& uid, const QString& name)
+{
+    return QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:%1\r\nFN:%2\r\nN:%2;;;;\r\n"
+                          "END:VCARD\r\n")
+        .arg(uid, name)
+        .toUtf8();
+}
+
+class RadicaleTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
+    static void TearDownTestSuite() { server.reset(); }
+
+    void SetUp() override
+    {
+        if (!server->running())
+            GTEST_SKIP() << "CardDAV server tests skipped: "
+                         << server->whyNotRunning().toStdString();
+    }
+
+    static DavSettings settings(const QString& password = RadicaleServer::password)
+    {
+        DavSettings s;
+        s.server = server->base();
+        s.user = RadicaleServer::user;
+        s.password = password;
+        s.timeoutMs = 10000;
+        return s;
+    }
+
+    // A new, empty address book of the test's own.
+    QUrl newBook(CardDavClient& client, const QString& name, const QString& title)
+    {
+        const QUrl url = server->home().resolved(QUrl(name + QLatin1Char('/')));
+        const DavResult made = client.createAddressBook(url, title);
+        EXPECT_TRUE(made.ok()) << made.message.toStdString();
+        return url;
+    }
+
+    static std::unique_ptr<RadicaleServer> server;
+};
+
+std::unique_ptr<RadicaleServer> RadicaleTest::server;
+
+TEST_F(RadicaleTest, DiscoveryFromTheServerAddressFindsEveryAddressBookByName)
+{
+    CardDavClient client(settings());
+    const QUrl desk = newBook(client, QStringLiteral("desk"), QStringLiteral("Front desk & co"));
+    const QUrl phones = newBook(client, QStringLiteral("phones"), QStringLiteral("Phones"));
+
+    QList<DavAddressBook> books;
+    const DavResult found = client.discover(books);
+    ASSERT_TRUE(found.ok()) << found.message.toStdString();
+    QHash<QString, QString> byPath;
+    for (const DavAddressBook& book : books)
+        byPath.insert(book.url.path(), book.displayName);
+    EXPECT_EQ(byPath.value(desk.path()), QStringLiteral("Front desk & co"));
+    EXPECT_EQ(byPath.value(phones.path()), QStringLiteral("Phones"));
+    EXPECT_EQ(books.first().url.port(), server->base().port());
+}
+
+TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
+{
+    CardDavClient client(settings());
+    const QUrl book = newBook(client, QStringLiteral("lifecycle"), QStringLiteral("Lifecycle"));
+    auto at = [&](const char* name) { return book.resolved(QUrl(QLatin1String(name))); };
+
+    QHash<QString, QString> etags;
+    for (const char* name : {"keep.vcf", "change.vcf", "gone.vcf"}) {
+        QString etag;
+        const DavResult put = client.putNew(at(name), card(QLatin1String(name), "First"), etag);
+        ASSERT_TRUE(put.ok()) << put.message.toStdString();
+        EXPECT_FALSE(etag.isEmpty());
+        etags.insert(QLatin1String(name), etag);
+    }
+    QString etag;
+    EXPECT_EQ(client.putNew(at("keep.vcf"), card("keep.vcf", "Again"), etag).outcome,
+              DavOutcome::PreconditionFailed);
+
+    DavChanges first;
+    ASSERT_TRUE(client.listChanges(book, {}, first).ok());
+    EXPECT_TRUE(first.complete);
+    EXPECT_EQ(first.changed.size(), 3);
+    ASSERT_FALSE(first.syncToken.isEmpty());
+
+    // Another client changes a card: our old ETag no longer fits.
+    QString changedEtag;
+    ASSERT_TRUE(client
+                    .putChanged(at("change.vcf"), card("change.vcf", "Second"), etags["change.vcf"],
+                                changedEtag)
+                    .ok());
+    EXPECT_NE(changedEtag, etags["change.vcf"]);
+    const DavResult stale =
+        client.putChanged(at("change.vcf"), card("change.vcf", "Lost"), etags["change.vcf"], etag);
+    EXPECT_EQ(stale.outcome, DavOutcome::PreconditionFailed);
+    EXPECT_EQ(stale.httpStatus, 412);
+    EXPECT_EQ(client.remove(at("gone.vcf"), changedEtag).outcome, DavOutcome::PreconditionFailed);
+    ASSERT_TRUE(client.remove(at("gone.vcf"), etags["gone.vcf"]).ok());
+    ASSERT_TRUE(client.putNew(at("new.vcf"), card("new.vcf", "New"), etag).ok());
+
+    DavChanges next;
+    ASSERT_TRUE(client.listChanges(book, first.syncToken, next).ok());
+    EXPECT_FALSE(next.complete);
+    QSet<QString> changed;
+    for (const DavCardRef& ref : next.changed)
+        changed.insert(CardDavClient::memberUrl(book, ref.href).fileName());
+    EXPECT_EQ(changed, (QSet<QString>{"change.vcf", "new.vcf"}));
+    ASSERT_EQ(next.removed.size(), 1);
+    EXPECT_EQ(CardDavClient::memberUrl(book, next.removed.first()).fileName(), "gone.vcf");
+    EXPECT_NE(next.syncToken, first.syncToken);
+
+    // A token the server does not know starts over with every member.
+    DavChanges over;
+    ASSERT_TRUE(client.listChanges(book, first.syncToken + QLatin1String("x"), over).ok());
+    EXPECT_TRUE(over.complete);
+    EXPECT_EQ(over.changed.size(), 3);
+    EXPECT_TRUE(over.removed.isEmpty());
+
+    // The plain listing agrees, and the stale write never landed.
+    QList<DavCardRef> all;
+    ASSERT_TRUE(client.listEtags(book, all).ok());
+    EXPECT_EQ(all.size(), 3);
+    QList<DavCard> cards;
+    QStringList missing;
+    ASSERT_TRUE(client.fetchCards(book, {at("change.vcf").path()}, cards, missing).ok());
+    ASSERT_EQ(cards.size(), 1);
+    EXPECT_TRUE(cards.first().data.contains("FN:Second"));
+    EXPECT_EQ(cards.first().etag, changedEtag);
+}
+
+TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
+{
+    DavSettings s = settings();
+    s.multigetBatch = 64;
+    CardDavClient client(s);
+    const QUrl book = newBook(client, QStringLiteral("many"), QStringLiteral("Many"));
+    QStringList hrefs;
+    for (int i = 0; i < 200; ++i) {
+        const QUrl url = book.resolved(QUrl(QStringLiteral("c%1.vcf").arg(i)));
+        QString etag;
+        ASSERT_TRUE(
+            client.putNew(url, card(QString::number(i), QStringLiteral("Person %1").arg(i)), etag)
+                .ok());
+        hrefs << url.path();
+    }
+    hrefs << book.resolved(QUrl(QStringLiteral("never.vcf"))).path();
+
+    const int before = client.requestCount();
+    QList<DavCard> cards;
+    QStringList missing;
+    const DavResult fetched = client.fetchCards(book, hrefs, cards, missing);
+    ASSERT_TRUE(fetched.ok()) << fetched.message.toStdString();
+    EXPECT_EQ(client.requestCount() - before, 4);
+    ASSERT_EQ(cards.size(), 200);
+    EXPECT_EQ(missing, QStringList{hrefs.last()});
+    QSet<QString> names;
+    for (const DavCard& c : cards) {
+        EXPECT_FALSE(c.etag.isEmpty());
+        const int number =
+            CardDavClient::memberUrl(book, c.href).fileName().mid(1).chopped(4).toInt();
+        EXPECT_TRUE(c.data.contains(QStringLiteral("FN:Person %1\r\n").arg(number).toUtf8()))
+            << c.href.toStdString();
+        names.insert(c.href);
+    }
+    EXPECT_EQ(names.size(), 200);
+}
+
+TEST_F(RadicaleTest, WrongPasswordAndServerDownAreToldInPlainWords)
+{
+    const QString wrong = QStringLiteral("not-the-password");
+    CardDavClient refused(settings(wrong));
+    QList<DavAddressBook> books;
+    const DavResult denied = refused.discover(books);
+    EXPECT_EQ(denied.outcome, DavOutcome::Unauthorized);
+    EXPECT_EQ(denied.message, "The server did not accept the user name or password.");
+
+    DavSettings down = settings();
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+    down.server = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(probe.serverPort()));
+    probe.close();
+    CardDavClient nobody(down);
+    const DavResult unreachable = nobody.discover(books);
+    EXPECT_EQ(unreachable.outcome, DavOutcome::Unreachable);
+    EXPECT_EQ(unreachable.message, "The server at 127.0.0.1 could not be reached. Check the "
+                                   "address and that the server is running.");
+}
+
+} // namespace

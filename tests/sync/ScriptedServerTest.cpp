@@ -1,0 +1,273 @@
+// The client against a small loopback server that answers what each case scripts:
+// what a real server will not do on demand.
+#include "sync/CardDavClient.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+
+namespace {
+
+struct Request {
+    QByteArray method;
+    QByteArray path;
+    QByteArray body;
+};
+
+// Answers each complete request with the bytes the script gives; a null answer
+// means the server never answers.
+class ScriptedServer : public QObject {
+public:
+    using Script = std::function<QByteArray(const Request&)>;
+
+    explicit ScriptedServer(Script s) : script(std::move(s))
+    {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, this,
+                                 [this, socket] { read(socket); });
+        });
+    }
+    QUrl url(const QString& path = QStringLiteral("/")) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server.serverPort()).arg(path));
+    }
+    int requests = 0;
+
+private:
+    void read(QTcpSocket* socket)
+    {
+        QByteArray& buffer = pending[socket];
+        buffer += socket->readAll();
+        const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
+        if (headEnd < 0)
+            return;
+        const QByteArray head = buffer.left(headEnd);
+        qsizetype length = 0;
+        for (const QByteArray& line : head.split('\n'))
+            if (line.toLower().startsWith("content-length:"))
+                length = line.mid(15).trimmed().toLongLong();
+        if (buffer.size() < headEnd + 4 + length)
+            return;
+        const QList<QByteArray> first = head.left(head.indexOf('\r')).split(' ');
+        const Request request{first.value(0), first.value(1), buffer.mid(headEnd + 4, length)};
+        buffer.remove(0, headEnd + 4 + length);
+        ++requests;
+        const QByteArray answer = script(request);
+        if (!answer.isNull())
+            socket->write(answer);
+        if (answer.contains("Connection: close"))
+            socket->disconnectFromHost();
+    }
+
+    QTcpServer server;
+    Script script;
+    QHash<QTcpSocket*, QByteArray> pending;
+};
+
+QByteArray http(const QByteArray& status, const QByteArray& body, const QByteArray& extra = {})
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Type: application/xml\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\n" + extra + "\r\n" + body;
+}
+
+QByteArray multi(const QByteArray& responses)
+{
+    return http("207 Multi-Status", "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\">" +
+                                        responses + "</d:multistatus>");
+}
+
+// A book that offers no sync-collection report, with two cards.
+QByteArray bookWithoutSyncReport(const Request& r)
+{
+    if (r.body.contains("supported-report-set"))
+        return multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop>"
+                     "<d:supported-report-set><d:supported-report><d:report><d:expand-property/>"
+                     "</d:report></d:supported-report></d:supported-report-set></d:prop>"
+                     "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>");
+    return multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop><d:resourcetype>"
+                 "<d:collection/></d:resourcetype><d:getetag>\"c\"</d:getetag></d:prop>"
+                 "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>"
+                 "<d:response><d:href>/book/a.vcf</d:href><d:propstat><d:prop><d:resourcetype/>"
+                 "<d:getetag>\"1\"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                 "</d:propstat></d:response>"
+                 "<d:response><d:href>/book/b%20c.vcf</d:href><d:propstat><d:prop>"
+                 "<d:getetag>\"2\"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                 "</d:propstat></d:response>");
+}
+
+struct Case {
+    const char* name;
+    ScriptedServer::Script script;
+    DavOutcome outcome;
+    const char* message; // the start of the message the user reads
+    int requests;        // how many reached the server (0: the network layer may retry)
+};
+
+TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
+{
+    const QByteArray laughs = "<?xml version=\"1.0\"?><!DOCTYPE d:multistatus [<!ENTITY a "
+                              "\"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
+                              "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>&b;</d:href>"
+                              "</d:response></d:multistatus>";
+    const Case cases[] = {
+        {"malformed XML",
+         [](const Request&) {
+             return http("207 Multi-Status", "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:hr");
+         },
+         DavOutcome::BadAnswer, "The server's answer could not be read.", 1},
+        {"entities are not expanded",
+         [&](const Request&) { return http("207 Multi-Status", laughs); }, DavOutcome::BadAnswer,
+         "The server's answer could not be read.", 1},
+        {"not a multi-status", [](const Request&) { return http("200 OK", "<html/>"); },
+         DavOutcome::BadAnswer, "The server's answer could not be read.", 1},
+        {"announced huge",
+         [](const Request&) {
+             return QByteArray("HTTP/1.1 207 Multi-Status\r\nContent-Length: 900000000\r\n\r\n"
+                               "<d:multistatus xmlns:d=\"DAV:\">");
+         },
+         DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
+        {"streamed huge",
+         [](const Request&) {
+             // No length and no end: only the running count stops it.
+             return "HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ');
+         },
+         DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
+        {"redirect loop",
+         [](const Request& r) { return http("301 Moved", {}, "Location: " + r.path + "\r\n"); },
+         DavOutcome::TooManyRedirects, "The server sent the request on through too many", 4},
+        {"redirect to another machine in plain http",
+         [](const Request&) { return http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n"); },
+         DavOutcome::InsecureRefused, "Plain http to 192.0.2.7 would send the password", 1},
+        {"no answer", [](const Request&) { return QByteArray(); }, DavOutcome::Timeout,
+         "The server at 127.0.0.1 did not answer within 1 seconds.", 1},
+        {"server error", [](const Request&) { return http("503 Unavailable", {}); },
+         DavOutcome::ServerError, "The server reported an error of its own (503).", 1},
+        {"forbidden", [](const Request&) { return http("403 Forbidden", {}); },
+         DavOutcome::Forbidden, "The server refused access to http://127.0.0.1:", 1},
+        {"not found", [](const Request&) { return http("404 Not Found", {}); },
+         DavOutcome::NotFound, "Nothing was found at http://127.0.0.1:", 1},
+        {"conflict", [](const Request&) { return http("409 Conflict", {}); }, DavOutcome::Conflict,
+         "The server refused the change because it conflicts", 1},
+        {"closed without answer", [](const Request&) { return QByteArray("Connection: close"); },
+         DavOutcome::BadAnswer, "The server at 127.0.0.1 closed the connection", 0},
+        {"no sync report: full listing", bookWithoutSyncReport, DavOutcome::Ok, nullptr, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedServer server(c.script);
+        DavSettings settings;
+        settings.server = server.url();
+        settings.user = QStringLiteral("ann");
+        settings.password = QStringLiteral("s3cret-pw");
+        settings.timeoutMs = 600;
+        settings.maxBodyBytes = 1024 * 1024;
+        settings.maxRedirects = 3;
+        CardDavClient client(settings);
+        DavChanges changes;
+        const DavResult result =
+            client.listChanges(server.url(QStringLiteral("/book/")), QStringLiteral("t1"), changes);
+        EXPECT_EQ(result.outcome, c.outcome);
+        if (result.ok()) {
+            EXPECT_TRUE(result.message.isEmpty());
+        } else {
+            EXPECT_TRUE(result.message.startsWith(QLatin1String(c.message)))
+                << result.message.toStdString();
+        }
+        EXPECT_FALSE(result.message.contains(settings.password));
+        if (c.requests > 0) {
+            EXPECT_EQ(server.requests, c.requests);
+        }
+        if (result.ok()) {
+            EXPECT_TRUE(changes.complete);
+            ASSERT_EQ(changes.changed.size(), 2);
+            EXPECT_EQ(changes.changed[1].href, "/book/b%20c.vcf");
+            EXPECT_EQ(changes.changed[1].etag, "\"2\"");
+        }
+    }
+}
+
+TEST(ScriptedServerTest, PlainHttpToAnotherMachineIsRefusedBeforeAnythingIsSent)
+{
+    DavSettings settings;
+    settings.server = QUrl(QStringLiteral("http://192.0.2.7/dav/"));
+    settings.user = QStringLiteral("ann");
+    settings.password = QStringLiteral("s3cret-pw");
+    settings.timeoutMs = 300;
+    CardDavClient client(settings);
+    QList<DavAddressBook> books;
+    EXPECT_EQ(client.discover(books).outcome, DavOutcome::InsecureRefused);
+    EXPECT_EQ(client.requestCount(), 0);
+
+    settings.server = QUrl(QStringLiteral("ftp://example.org/"));
+    EXPECT_EQ(CardDavClient(settings).discover(books).outcome, DavOutcome::BadAddress);
+
+    // Allowed by the user, it goes out (and finds nobody in the documentation range).
+    settings.server = QUrl(QStringLiteral("http://192.0.2.7/dav/"));
+    settings.allowPlainHttp = true;
+    CardDavClient allowed(settings);
+    EXPECT_NE(allowed.discover(books).outcome, DavOutcome::InsecureRefused);
+    EXPECT_EQ(allowed.requestCount(), 1);
+}
+
+} // namespace
+
+TEST(ScriptedServerTest, DiscoveryWithoutTheWellKnownAddressAsksAtTheAddressGiven)
+{
+    auto prop = [](const QByteArray& href, const QByteArray& props) {
+        return "<d:response><d:href>" + href + "</d:href><d:propstat><d:prop>" + props +
+               "</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
+    };
+    ScriptedServer server([&](const Request& r) {
+        if (r.path == "/.well-known/carddav")
+            return http("404 Not Found", {});
+        if (r.path == "/")
+            return multi(prop("/", "<d:current-user-principal><d:href>/p/</d:href>"
+                                   "</d:current-user-principal>"));
+        if (r.path == "/p/")
+            return multi(prop("/p/", "<c:addressbook-home-set xmlns:c=\"urn:ietf:params:xml:ns:"
+                                     "carddav\"><d:href>/h/</d:href></c:addressbook-home-set>"));
+        return multi(prop("/h/", "<d:resourcetype><d:collection/></d:resourcetype>") +
+                     prop("/h/work/", "<d:resourcetype><d:collection/><c:addressbook xmlns:c="
+                                      "\"urn:ietf:params:xml:ns:carddav\"/></d:resourcetype>"
+                                      "<d:displayname>Work &amp; home</d:displayname>") +
+                     prop("/h/cal/", "<d:resourcetype><d:collection/></d:resourcetype>"));
+    });
+    DavSettings settings;
+    settings.server = server.url();
+    CardDavClient client(settings);
+    QList<DavAddressBook> books;
+    const DavResult found = client.discover(books);
+    ASSERT_TRUE(found.ok()) << found.message.toStdString();
+    ASSERT_EQ(books.size(), 1);
+    EXPECT_EQ(books[0].url, server.url(QStringLiteral("/h/work/")));
+    EXPECT_EQ(books[0].displayName, "Work & home");
+    EXPECT_EQ(server.requests, 4);
+}
+
+TEST(ScriptedServerTest, CancelEndsTheWaitingRequestAndEveryLaterOne)
+{
+    ScriptedServer server([](const Request&) { return QByteArray(); });
+    DavSettings settings;
+    settings.server = server.url();
+    settings.timeoutMs = 20000;
+    CardDavClient client(settings);
+    QTimer::singleShot(50, &server, [&] { client.cancel(); });
+    QElapsedTimer clock;
+    clock.start();
+    DavChanges changes;
+    EXPECT_EQ(client.listChanges(server.url(QStringLiteral("/b/")), {}, changes).outcome,
+              DavOutcome::Cancelled);
+    EXPECT_LT(clock.elapsed(), 5000);
+    QString etag;
+    EXPECT_EQ(client.putNew(server.url(QStringLiteral("/b/x.vcf")), "x", etag).outcome,
+              DavOutcome::Cancelled);
+    EXPECT_EQ(client.requestCount(), 1);
+}
