@@ -22,6 +22,6 @@ bool removeSpoolFolder(const QString& folder);
 // more: their owner process is gone, or (folders of versions that wrote no
 // owner) they are older than `unownedAge`. Returns how many were removed.
 int removeStaleSpoolFolders(const QString& tempDirectory,
-                            std::chrono::seconds unownedAge = std::chrono::hours(1));
+                            std::chrono::seconds unownedAge = std::chrono::hours(24));
 
 } // namespace tavrel
