@@ -430,7 +430,7 @@ public:
                      "for last; do :; done\n"
                      "cp \"$last\" \"$FAKE_LP_DIR/job$(ls \"$FAKE_LP_DIR\" | wc -l).pdf\"\n"
                      "[ -n \"$FAKE_LP_HANG\" ] && exec sleep 60\n"
-                     "[ -n \"$FAKE_LP_SAY\" ] && echo \"lp: $FAKE_LP_SAY\" >&2\n"
+                     "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
                      "exit ${FAKE_LP_EXIT:-0}\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -595,7 +595,7 @@ TEST(QtPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
 
     QStringList seen; // the sending window's texts, as they change
     QTimer watcher;   // runs only while the event loop does
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
         QWidget* w = findWindow(QStringLiteral("PrtSendForm"));
         if (!w || !w->isVisible())
             return;

@@ -301,9 +301,9 @@ private:
     }
 
     // The scheduler's last complaint, in one line.
-    QString lastError() const
+    QString lastError()
     {
-        QString said = QString::fromLocal8Bit(const_cast<QProcess&>(cupsd_).readAll());
+        QString said = QString::fromLocal8Bit(cupsd_.readAll());
         QFile log(root_ + QStringLiteral("/logs/error_log"));
         if (log.open(QIODevice::ReadOnly))
             said += QString::fromLocal8Bit(log.readAll());

@@ -44,15 +44,16 @@ void PrintSendingWindow::showSlow(int seconds)
 namespace {
 
 // The print command's error output as the person should read it: its own
-// words without the command's name in front.
+// words without the command's name (or path) in front.
 QString wordsOf(QProcess& process, const QString& command)
 {
     const QString out = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
     QStringList lines;
     for (QString line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         line = line.trimmed();
-        if (line.startsWith(command + QStringLiteral(": ")))
-            line = line.mid(command.size() + 2);
+        const qsizetype colon = line.indexOf(QStringLiteral(": "));
+        if (colon > 0 && line.left(colon).section(QLatin1Char('/'), -1) == command)
+            line = line.mid(colon + 2);
         lines << line;
     }
     return lines.join(QLatin1Char('\n'));
