@@ -2,6 +2,9 @@
 
 #include "maillists/MailListFile.h"
 
+#include "support/Gui.h"
+
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <tuple>
@@ -305,6 +308,17 @@ TEST_F(ReportRunTest, PrinterErrors)
     EXPECT_EQ(run(telephoneList()), RunEnd::Cancelled);
     EXPECT_EQ(env.ui.texts(), QStringList{kPrinterError});
     EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+
+    // A test page the print system refused: said in its words; the run stops.
+    env.printer = RecordingPrinter();
+    env.printer.notSentReason = refusal;
+    env.ui.messages.clear();
+    env.ui.answer(Ui::Answer::Yes);
+    env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+    ReportOptions labels = options(ReportKind::Labels);
+    labels.labelStock = 2;
+    EXPECT_EQ(run(labels), RunEnd::CancelledEarly);
+    EXPECT_EQ(env.ui.texts().last(), QStringLiteral("Test Page Not Printed.\n\n") + refusal);
 }
 
 } // namespace tavrel::test
