@@ -4,9 +4,10 @@
 #   reports    book, book-large, telephone, abbreviated and listing of a
 #              40-record sample file
 #   labels     <stock>-test and <stock>-sheet: a test page and a full sheet of
-#              each label and card stock
-#   envelopes  size-N-NAME: three envelopes of each size, fed sideways, plus
-#              one upright Commercial #10 run; each file's page size is listed
+#              each label and card stock (continuous forms: the whole run, three
+#              forms)
+#   envelopes  size-N-NAME and size-N-NAME-portrait: three envelopes of each
+#              size, fed sideways and upright; each file's page size is listed
 # Usage: scripts/print-samples.sh [reports] [labels] [envelopes]  (all by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -378,6 +378,14 @@ void EnvelopePrint::connectHandlers()
             if (on)
                 EnvOpt4_Click();
         });
+    // Enter in an address box goes on to the next box; in the last it is OK.
+    for (int i = 0; i < int(EnvAddrLine.size()); ++i)
+        connect(EnvAddrLine[i], &QLineEdit::returnPressed, this, [this, i] {
+            if (i + 1 < int(EnvAddrLine.size()))
+                EnvAddrLine[i + 1]->setFocus();
+            else
+                EnvAddrOKButton->click();
+        });
     connect(EnvAddrOKButton, &QPushButton::clicked, this, &EnvelopePrint::EnvAddrOKButton_Click);
     connect(EnvAddrCancelButton, &QPushButton::clicked, this,
             &EnvelopePrint::EnvAddrCancelButton_Click);

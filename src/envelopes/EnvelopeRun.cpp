@@ -32,7 +32,7 @@ void say(Program& p, const QString& text, const QString& title = kTitle)
     p.ui.messageBox(text, title, Ui::Buttons::Ok);
 }
 
-// Puts the printer back to letter, portrait, upright and not bold when a run
+// Puts the printer back to letter, portrait, unturned and not bold when a run
 // ends, whichever way it ends; a printer that fails here has nothing more to say.
 class PrinterReset {
 public:
@@ -47,6 +47,7 @@ public:
             return;
         done_ = true;
         attempt([this] { printer_.setOrientation(1); });
+        attempt([this] { printer_.setQuarterTurn(false); });
         attempt([this] { printer_.setPaperSize(1); });
         attempt([this] { printer_.setFontBold(false); });
         attempt([this] { printer_.setFontItalic(false); });
@@ -64,6 +65,15 @@ private:
     Printer& printer_;
     bool done_ = false;
 };
+
+// The feed: sideways on the envelope's landscape page; upright on its own
+// upright page with the drawing turned a quarter, so that the face of the
+// envelope looks the same either way (the blocks' offsets are the face's).
+void setFeed(Printer& printer, bool landscape)
+{
+    printer.setOrientation(landscape ? 2 : 1);
+    printer.setQuarterTurn(!landscape);
+}
 
 // Fills SortedIdList with the active members of MailListFlags, in key order
 // (ascending ID order for "Do Not Sort"), and returns how many there are.
@@ -174,7 +184,7 @@ void PrintTestEnvelope(Printer& printer, EnvelopeJob& job)
 {
     printer.setFontName(QStringLiteral("Courier New"));
     printer.setFontBold(true);
-    printer.setOrientation(job.landscape ? 2 : 1);
+    setFeed(printer, job.landscape);
     SetEnvelopeSize(printer, job);
     placeEnvelope(printer, job, job.MailAddr, true);
     printer.endDoc();
@@ -262,7 +272,7 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
         int prepared = 0;
         w.showProgress();
         SetEnvelopeSize(p.printer, job);
-        p.printer.setOrientation(job.landscape ? 2 : 1);
+        setFeed(p.printer, job.landscape);
         for (int k = 1; k <= addressCount && !cancelled; ++k) {
             if (fromList && readActive(p, p.sortedId(k))) {
                 const NARecord& r = p.CurRec;

@@ -86,9 +86,18 @@ public:
     // 1 portrait, 2 landscape.
     virtual void setOrientation(int orientation) = 0;
     virtual int orientation() const = 0;
-    // A DMPAPER code: 1 letter; envelopes 20, 27, 28, 31, 34, 37, 38.
+    // A DMPAPER code: 1 letter; 40 the 8.5 x 12 inch continuous form, printed
+    // without a top or bottom margin; envelopes 20, 27, 28, 31, 34, 37, 38.
     virtual void setPaperSize(int code) = 0;
     virtual int paperSize() const = 0;
+
+    // Turns the drawing a quarter counter-clockwise on an upright page, for an
+    // envelope fed upright: positions, widths, pageWidth and pageHeight are
+    // then those of the page turned sideways (the envelope's face as a person
+    // reads it), so the picture is the same as on a sideways page. Set it,
+    // like the paper size, before a page is drawn.
+    virtual void setQuarterTurn(bool on) = 0;
+    virtual bool quarterTurn() const = 0;
 };
 
 } // namespace tavrel

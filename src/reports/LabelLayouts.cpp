@@ -5,6 +5,7 @@
 #include "reports/VertPosForm.h"
 #include "store/RecordAccess.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace tavrel {
@@ -172,6 +173,20 @@ std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft)
     return slots;
 }
 
+int standardTop(Stock s)
+{
+    switch (s) {
+    case Stock::OneAcrossContinuous:
+        return 0;
+    case Stock::OneAcrossCards:
+        return 360;
+    case Stock::TwoAcrossCards:
+        return 1570;
+    default:
+        return 720;
+    }
+}
+
 LabelFont labelFont(Stock s)
 {
     switch (s) {
@@ -200,10 +215,61 @@ void layoutLabelPage(Program& p, const ReportOptions& o)
     fillSheet(p, o, slots, [&](const Slot& s) { printLabel(p, s, f.lineStep); });
 }
 
+QString offPageReason(Program& p, const ReportOptions& o)
+{
+    const Stock stock = stockOf(p, o);
+    const bool cards = isCardStock(stock);
+    Printer& pr = p.printer;
+    // The lowest line of a slot, from the slot's top, measured in its own
+    // font; the font in use is given back.
+    const double lastLine = cards ? 2170 : 4 * labelFont(stock).lineStep;
+    const QString name = pr.fontName();
+    const double size = pr.fontSize();
+    const bool bold = pr.fontBold(), italic = pr.fontItalic(), underline = pr.fontUnderline();
+    setCourierBold(pr, cards ? 8 : labelFont(stock).points, false);
+    const double foot = lastLine + pr.textHeight();
+    pr.setFontName(name);
+    pr.setFontSize(size);
+    pr.setFontBold(bold);
+    pr.setFontItalic(italic);
+    pr.setFontUnderline(underline);
+    double highest = 1e9, lowest = -1e9;
+    for (const Slot& s : sheetSlots(stock, p.Report.LabelTop, p.Report.LabelLeft)) {
+        highest = std::min(highest, s.y);
+        lowest = std::max(lowest, s.y + foot);
+    }
+    const QString what = cards ? QStringLiteral("Cards") : QStringLiteral("Labels");
+    if (highest < 0)
+        return QStringLiteral("At This Position The First Row Of %1 Would Start Above The Top Of "
+                              "The Page And Would Not Print Whole.")
+            .arg(what);
+    if (lowest > pr.pageHeight())
+        return QStringLiteral("At This Position The Last Row Of %1 Would Run Past The Foot Of "
+                              "The Page And Would Not Print Whole.")
+            .arg(what);
+    return QString();
+}
+
 void askPosition(Program& p, const ReportOptions& o)
 {
-    VertPosForm f(p, o.kind == ReportKind::Cards, o.cardStock);
-    p.ui.runModal(f);
+    const Stock stock = stockOf(p, o);
+    for (;;) {
+        VertPosForm f(p, isCardStock(stock), standardTop(stock) - VertPosForm::kStandard);
+        p.ui.runModal(f);
+        if (p.Report.LabelTop == 999)
+            return;
+        const QString reason = offPageReason(p, o);
+        if (reason.isEmpty())
+            return;
+        // Nothing is dropped without a word: choose again, or stop.
+        if (p.ui.messageBox(reason + QStringLiteral("\n\nClick OK To Choose Another Position, Or "
+                                                    "Cancel To Stop Printing."),
+                            kTitle, Ui::Buttons::OkCancel,
+                            Ui::Icon::Exclamation) == Ui::Answer::Cancel) {
+            p.Report.LabelTop = 999;
+            return;
+        }
+    }
 }
 
 void PrintLabelTestPage(Program& p, const ReportOptions& o)
@@ -213,15 +279,19 @@ void PrintLabelTestPage(Program& p, const ReportOptions& o)
     Printer& pr = p.printer;
     setCourierBold(pr, f.points, false);
     p.ui.setWaitCursor(false);
-    // Continuous forms print at once, at the top the run set.
+    int top = standardTop(stock), left = 0;
+    // Continuous forms print at once, at the standard position the labels
+    // print at unless the person then moves them.
     if (stock != Stock::OneAcrossContinuous) {
         askPosition(p, o);
         if (p.Report.LabelTop == 999)
             return;
+        top = p.Report.LabelTop;
+        left = p.Report.LabelLeft;
     }
     p.ui.setWaitCursor(true);
     pr.setFontItalic(p.Report.LabelItalic == -1);
-    for (const Slot& s : sheetSlots(stock, p.Report.LabelTop, p.Report.LabelLeft))
+    for (const Slot& s : sheetSlots(stock, top, left))
         for (int k = 0; k < 5; ++k)
             printAt(pr, s.x, s.y + k * f.lineStep, kRuler);
     pr.endDoc();

@@ -17,6 +17,10 @@ enum class Stock {
     TwoAcrossCards,      // 8 cards a sheet
 };
 
+// The printer's paper code of the 8.5 x 12 inch continuous form (no top or
+// bottom margin); every other stock is on letter paper.
+inline constexpr int kContinuousFormPaper = 40;
+
 // The stock of a labels or cards run (ContinuousForms tells the 1-across labels apart).
 Stock stockOf(const Program& p, const ReportOptions& o);
 bool isCardStock(Stock s);
@@ -31,6 +35,11 @@ struct Slot {
 // left to right within a row.
 std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft);
 
+// LabelTop at the positioning dialog's "Standard Position": the top of the
+// continuous form itself, so its test page and its labels line up; half an
+// inch down on letter sheets; the card stocks' own.
+int standardTop(Stock s);
+
 // Point size and line step (twips) of the label text of each label stock.
 struct LabelFont {
     double points;
@@ -43,12 +52,20 @@ LabelFont labelFont(Stock s);
 // next (CopiesDone). Leaves EndOfRecords set when the records ran out.
 void layoutLabelPage(Program& p, const ReportOptions& o);
 
-// The positioning dialog for this run; LabelTop is 999 afterwards when it was cancelled.
+// Why a sheet at LabelTop and LabelLeft would lose part of a label or card
+// off the printer's current page (above its top or past its foot); empty
+// when every line of every slot fits.
+QString offPageReason(Program& p, const ReportOptions& o);
+
+// The positioning dialog for this run. A position that would put part of a
+// slot off the page is said at once, and the person chooses again or stops;
+// LabelTop is 999 afterwards when the person cancelled.
 void askPosition(Program& p, const ReportOptions& o);
 
 // A sheet with the 35-character ruler on every line of every slot, ended at
-// once so it prints. Both first ask for the position (except 1-across labels
-// on continuous forms); on return LabelTop = 999 means it was cancelled.
+// once so it prints. Both first ask for the position, except 1-across labels
+// on continuous forms, which print at once at the standard position (where
+// the positioning step opens); on return LabelTop = 999 means it was cancelled.
 void PrintLabelTestPage(Program& p, const ReportOptions& o);
 void PrintCardTestPage(Program& p, const ReportOptions& o);
 

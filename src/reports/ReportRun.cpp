@@ -139,11 +139,6 @@ private:
     bool setUpStock()
     {
         Printer& pr = p_.printer;
-        // Label sheets are letter paper, upright.
-        if (pr.paperSize() != 1)
-            pr.setPaperSize(1);
-        if (pr.orientation() != 1)
-            pr.setOrientation(1);
         r_.ContinuousForms = 0;
         if (o_.kind == ReportKind::Labels) {
             if (o_.labelStock == 0) {
@@ -158,6 +153,24 @@ private:
         } else {
             r_.LabelTop = o_.cardStock == 0 ? 0 : 1180;
         }
+        // Sheets are letter paper and the continuous form its own 12-inch
+        // page, upright, so all its twelve labels are on the page.
+        const int paper = r_.ContinuousForms == 1 ? kContinuousFormPaper : 1;
+        if (pr.paperSize() != paper) {
+            try {
+                pr.setPaperSize(paper);
+            } catch (const PlatformError& e) {
+                if (paper != kContinuousFormPaper || e.number() != ErrNo::InvalidPropertyValue)
+                    throw;
+                p_.ui.setWaitCursor(false);
+                say(p_, QStringLiteral("Your Printer Does Not Take The 8 1/2 x 12 Inch "
+                                       "Continuous Form.\n\nPlease Print The Labels On Cut "
+                                       "Sheets Or Choose Another Printer."));
+                return false;
+            }
+        }
+        if (pr.orientation() != 1)
+            pr.setOrientation(1);
         QString question = QStringLiteral("Do You Want To Print A Test Page?");
         for (;;) {
             const Ui::Answer a =
@@ -393,7 +406,16 @@ private:
 
 RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w)
 {
-    return PrintRun(p, o, w).run();
+    const RunEnd end = PrintRun(p, o, w).run();
+    // Whatever prints next goes on letter paper again.
+    if (p.printer.paperSize() == kContinuousFormPaper) {
+        try {
+            p.printer.setPaperSize(1);
+        } catch (const PlatformError&) {
+            // Nothing more to say about a printer that refuses letter paper.
+        }
+    }
+    return end;
 }
 
 } // namespace tavrel

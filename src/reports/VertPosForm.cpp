@@ -28,13 +28,11 @@ const char* const kHorizontalCaptions[] = {
 
 } // namespace
 
-VertPosForm::VertPosForm(Program& p, bool cards, int cardStock, QWidget* parent)
-    : QDialog(parent), p_(p)
+VertPosForm::VertPosForm(Program& p, bool cards, int verticalBase, QWidget* parent)
+    : QDialog(parent), p_(p), base_(verticalBase)
 {
     setObjectName(QStringLiteral("VertPosForm"));
     setWindowTitle(QStringLiteral("Form Positioning"));
-    if (cards)
-        base_ = cardStock == 0 ? -360 : 850;
 
     Label1 = named(new QLabel(QStringLiteral("Select The Desired Vertical And Horizontal Position "
                                              "For Your Labels Or Cards"),

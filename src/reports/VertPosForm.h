@@ -24,10 +24,12 @@ namespace tavrel {
 // rotary file cards they are disabled.
 class VertPosForm : public QDialog {
 public:
-    // `cards`: the report is rotary file cards; `cardStock` 0 one across, 1 two across.
-    VertPosForm(Program& p, bool cards, int cardStock, QWidget* parent = nullptr);
+    // `cards`: the report is rotary file cards. `verticalBase` is added to the
+    // vertical choice: LabelTop at the standard position less kStandard.
+    VertPosForm(Program& p, bool cards, int verticalBase, QWidget* parent = nullptr);
 
     // Vertical offsets of VertOpt1 and horizontal offsets of HorizPos, in twips.
+    static constexpr int kStandard = 720;
     static constexpr std::array<int, 9> kVertical{360, 450, 540, 630, 720, 810, 900, 990, 1080};
     static constexpr std::array<int, 7> kHorizontal{0, 90, 180, 270, 360, 450, 540};
 
@@ -50,7 +52,7 @@ private:
     void VertCmd2_Click();
 
     Program& p_;
-    int base_ = 0; // added to the vertical choice: 0 labels, -360 / 850 cards
+    int base_ = 0; // added to the vertical choice
 };
 
 } // namespace tavrel

@@ -118,11 +118,12 @@ protected:
         return out;
     }
 
-    // The printer is back at letter, portrait, not bold.
+    // The printer is back at letter, portrait, unturned, not bold.
     void expectPrinterReset() const
     {
         EXPECT_EQ(env.printer.paperSize(), 1);
         EXPECT_EQ(env.printer.orientation(), 1);
+        EXPECT_FALSE(env.printer.quarterTurn());
         EXPECT_FALSE(env.printer.fontBold());
         EXPECT_FALSE(env.printer.fontItalic());
     }

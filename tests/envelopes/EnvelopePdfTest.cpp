@@ -1,51 +1,21 @@
 #include "EnvelopeFixture.h"
 
 #include "platform/gui/QtPrinter.h"
+#include "support/PdfPages.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
+#include <QMap>
 
 namespace tavrel::test {
 
 namespace {
 
-// Page sizes in points, as the PDF's MediaBox entries state them.
-std::vector<QSizeF> mediaBoxes(const QString& pdf)
+// The words of one page by their text, with their boxes.
+QMap<QString, QRectF> wordsOnPage(const std::vector<PdfWord>& words, int page)
 {
-    QFile f(pdf);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression box(QStringLiteral(
-        "/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s*\\]"));
-    std::vector<QSizeF> out;
-    for (auto it = box.globalMatch(QString::fromLatin1(f.readAll())); it.hasNext();) {
-        const auto m = it.next();
-        out.emplace_back(m.captured(3).toDouble() - m.captured(1).toDouble(),
-                         m.captured(4).toDouble() - m.captured(2).toDouble());
-    }
-    return out;
-}
-
-// The right and bottom edges (points) of the text drawn on each page.
-std::vector<QPointF> textExtents(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"[\\d.]+\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">"));
-    std::vector<QPointF> out;
-    for (auto it = tag.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0) == QLatin1String("<page ")) {
-            out.emplace_back(0, 0);
-            continue;
-        }
-        out.back().rx() = qMax(out.back().x(), m.captured(1).toDouble());
-        out.back().ry() = qMax(out.back().y(), m.captured(2).toDouble());
+    QMap<QString, QRectF> out;
+    for (const PdfWord& w : words) {
+        if (w.page == page)
+            out.insert(w.text, w.box);
     }
     return out;
 }
@@ -53,19 +23,23 @@ std::vector<QPointF> textExtents(const QString& pdf)
 } // namespace
 
 // Every envelope page of a PDF has the envelope's own size, turned for the
-// sideways feed, and with the sideways feed both blocks lie inside the page.
-TEST(EnvelopePdf, EachPageHasTheEnvelopeSizeAndOrientation)
+// sideways feed and upright for the upright feed. Both feeds give the same
+// picture on the envelope: sideways every word lies inside the page, and fed
+// upright each word is where the sideways word is, turned a quarter with the
+// envelope (the face's top edge along the page's left edge).
+TEST(EnvelopePdf, EachPageHasTheEnvelopeSizeAndBothFeedsTheSamePicture)
 {
     const QSizeF portrait[kEnvelopeSizeCount] = {{297, 684},     {279, 540},     {261, 468},
                                                  {311.8, 623.6}, {323.1, 459.2}, {498.9, 708.7},
                                                  {459.2, 649.1}};
-    const bool canRead = !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+    const bool canRead = havePdfToText();
     TestEnv env;
     QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
     Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
     env.ui.setAutoOk(true);
     RecordedEnvelopeWindows windows;
     for (int size = 0; size < kEnvelopeSizeCount; ++size) {
+        QMap<QString, QRectF> sideways;
         for (bool landscape : {true, false}) {
             SCOPED_TRACE(testing::Message() << "size " << size << " landscape " << landscape);
             EnvelopeJob j;
@@ -81,6 +55,7 @@ TEST(EnvelopePdf, EachPageHasTheEnvelopeSizeAndOrientation)
             ASSERT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Completed);
             EXPECT_EQ(pdf.paperSize(), 1);
             EXPECT_EQ(pdf.orientation(), 1);
+            EXPECT_FALSE(pdf.quarterTurn());
             const QSizeF page = landscape ? portrait[size].transposed() : portrait[size];
             const auto boxes = mediaBoxes(pdf.lastPdfFile());
             ASSERT_EQ(boxes.size(), 2u);
@@ -88,14 +63,27 @@ TEST(EnvelopePdf, EachPageHasTheEnvelopeSizeAndOrientation)
                 EXPECT_NEAR(b.width(), page.width(), 1);
                 EXPECT_NEAR(b.height(), page.height(), 1);
             }
-            if (!canRead || !landscape)
+            if (!canRead)
                 continue;
-            const auto extents = textExtents(pdf.lastPdfFile());
-            EXPECT_EQ(extents.size(), 2u);
-            for (const QPointF& extent : extents) {
-                EXPECT_GT(extent.x(), page.width() / 2); // the mailing block is there
-                EXPECT_LT(extent.x(), page.width() - 18 + 0.5);
-                EXPECT_LT(extent.y(), page.height() - 18 + 0.5);
+            const auto words = pdfWords(pdf.lastPdfFile());
+            const QMap<QString, QRectF> onPage = wordsOnPage(words, 1);
+            EXPECT_EQ(onPage, wordsOnPage(words, 2)) << "both envelopes alike";
+            ASSERT_EQ(onPage.size(), 14);
+            const QRectF inside(18, 18, page.width() - 36, page.height() - 36);
+            for (auto it = onPage.begin(); it != onPage.end(); ++it) {
+                SCOPED_TRACE(it.key().toStdString());
+                EXPECT_TRUE(inside.adjusted(-0.5, -0.5, 0.5, 0.5).contains(it.value()));
+                if (landscape) {
+                    sideways.insert(it.key(), it.value());
+                    continue;
+                }
+                // Turned back: the page's left edge is the face's top edge.
+                const QRectF face = sideways.value(it.key());
+                const QRectF& up = it.value();
+                EXPECT_NEAR(up.left(), face.top(), 1.5);
+                EXPECT_NEAR(up.right(), face.bottom(), 1.5);
+                EXPECT_NEAR(page.height() - up.bottom(), face.left(), 1.5);
+                EXPECT_NEAR(page.height() - up.top(), face.right(), 1.5);
             }
         }
     }

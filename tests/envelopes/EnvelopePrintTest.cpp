@@ -173,6 +173,27 @@ TEST_F(EnvelopePrintTest, TypedAddressesPrintAndTheDialogCloses)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
+// Enter in an address box goes on to the next box and in the last one
+// presses OK, for the return and the mailing address alike.
+TEST_F(EnvelopePrintTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
+{
+    open();
+    for (const char* option : {"EnvOpt1_0", "EnvOpt2_0"}) {
+        SCOPED_TRACE(option);
+        choose(option);
+        for (int i = 0; i < 5; ++i) {
+            auto* box = c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i).toLatin1());
+            ASSERT_EQ(w->focusWidget(), box);
+            QTest::keyClicks(box, QStringLiteral("%1 line %2").arg(QLatin1String(option)).arg(i));
+            QTest::keyClick(box, i % 2 ? Qt::Key_Enter : Qt::Key_Return);
+        }
+        EXPECT_EQ(panels(), QStringList{"Frame3"});
+        EXPECT_EQ(w->focusWidget(), c("EnvPrintButton"));
+    }
+    EXPECT_EQ(w->ReturnAddr[4], QStringLiteral("EnvOpt1_0 line 4").leftJustified(35));
+    EXPECT_EQ(w->MailAddr[0], QStringLiteral("EnvOpt2_0 line 0").leftJustified(35));
+}
+
 TEST_F(EnvelopePrintTest, OptionConflictsAndRefusals)
 {
     open();

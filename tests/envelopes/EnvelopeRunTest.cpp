@@ -53,7 +53,8 @@ TEST_F(EnvelopeRunTest, EverySizeHasItsPaperFontsAndBlockPositions)
         const int orientation = j.landscape ? 2 : 1;
         EXPECT_EQ(env.printer.log, (QStringList{QStringLiteral("paper %1").arg(r.paper),
                                                 QStringLiteral("orientation %1").arg(orientation),
-                                                "endDoc", "orientation 1", "paper 1"}));
+                                                QStringLiteral("turn %1").arg(j.landscape ? 0 : 1),
+                                                "endDoc", "orientation 1", "turn 0", "paper 1"}));
         const auto& t = env.printer.texts;
         ASSERT_EQ(t.size(), 10u);
         for (int i = 0; i < 5; ++i) {
@@ -73,6 +74,48 @@ TEST_F(EnvelopeRunTest, EverySizeHasItsPaperFontsAndBlockPositions)
         expectPrinterReset();
         EXPECT_EQ(env.ui.last().text, kCompleted);
         EXPECT_EQ(windows.prepared, 1);
+    }
+}
+
+// Fed upright, each size prints on its own upright page with the drawing
+// turned a quarter: every line of both blocks, at full width, lies inside the
+// page and at the same place on the envelope's face as when fed sideways.
+TEST_F(EnvelopeRunTest, UprightFeedPrintsTheSidewaysPictureInsideThePage)
+{
+    for (int size = 0; size < kEnvelopeSizeCount; ++size) {
+        SCOPED_TRACE(size);
+        std::vector<RecordingPrinter::Text> sideways;
+        for (bool landscape : {true, false}) {
+            env.printer = RecordingPrinter();
+            EnvelopeJob j = typedJob();
+            j.MailAddr[4] = QString(35, QLatin1Char('W'));
+            j.sizeIndex = size;
+            j.landscape = landscape;
+            ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+            const auto& t = env.printer.texts;
+            ASSERT_EQ(t.size(), 10u);
+            EXPECT_EQ(env.printer.log.mid(0, 3),
+                      (QStringList{QStringLiteral("paper %1").arg(envelopeSize(size).paperCode),
+                                   QStringLiteral("orientation %1").arg(landscape ? 2 : 1),
+                                   QStringLiteral("turn %1").arg(landscape ? 0 : 1)}));
+            for (std::size_t i = 0; i < t.size(); ++i) {
+                SCOPED_TRACE(t[i].text.toStdString());
+                EXPECT_EQ(t[i].turned, !landscape);
+                RecordingPrinter measure;
+                measure.setFontName(t[i].font);
+                measure.setFontSize(t[i].size);
+                measure.setFontBold(t[i].bold);
+                EXPECT_GE(std::min(t[i].x, t[i].y), 0);
+                EXPECT_LE(t[i].x + measure.textWidth(t[i].text.trimmed()), t[i].pageWidth);
+                EXPECT_LE(t[i].y + measure.textHeight(), t[i].pageHeight);
+                if (landscape)
+                    continue;
+                const auto& face = sideways[i];
+                EXPECT_EQ(std::tie(t[i].text, t[i].x, t[i].y, t[i].pageWidth, t[i].pageHeight),
+                          std::tie(face.text, face.x, face.y, face.pageWidth, face.pageHeight));
+            }
+            sideways = t;
+        }
     }
 }
 
@@ -318,7 +361,8 @@ TEST_F(EnvelopeRunTest, TestEnvelopesUntilNoThenTheRun)
         }
         EXPECT_EQ(lines, 5);
     }
-    EXPECT_EQ(env.printer.log.mid(0, 3), (QStringList{"orientation 2", "paper 34", "endDoc"}));
+    EXPECT_EQ(env.printer.log.mid(0, 4),
+              (QStringList{"orientation 2", "turn 0", "paper 34", "endDoc"}));
     const auto run = env.printer.texts.back();
     EXPECT_EQ(run.document, 2);
     EXPECT_EQ(run.text, QStringLiteral("LAND").leftJustified(35));
@@ -333,8 +377,8 @@ TEST_F(EnvelopeRunTest, CancelAtTheTestQuestionStopsBeforeAnythingPrints)
     j.landscape = false;
     EXPECT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Stopped);
     EXPECT_EQ(env.printer.documents, 1); // the test envelope only
-    EXPECT_EQ(env.printer.log.mid(env.printer.log.size() - 2),
-              (QStringList{"orientation 1", "paper 1"}));
+    EXPECT_EQ(env.printer.log.mid(env.printer.log.size() - 3),
+              (QStringList{"orientation 1", "turn 0", "paper 1"}));
     EXPECT_TRUE(windows.calls.isEmpty());
     expectPrinterReset();
 }

@@ -429,9 +429,13 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     ASSERT_FALSE(formJob.isEmpty()) << "the continuous forms never reached the queue";
     f = factsOf(formJob);
     EXPECT_EQ(f.pages, lastPage());
-    EXPECT_NEAR(f.width, 612, 1);
-    EXPECT_NEAR(f.height, 792, 1);
-    EXPECT_TRUE(f.firstPageText.contains(QLatin1String("Person 1")));
+    EXPECT_EQ(f.pages, 3);        // twelve labels a form
+    EXPECT_NEAR(f.width, 612, 1); // 8.5 x 12 in
+    EXPECT_NEAR(f.height, 864, 1);
+    for (const char* word : {"Person 1", "Person 12", "12 Main Street"})
+        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
+    EXPECT_TRUE(server.optionsOf(2).contains(QLatin1String("media=Custom.8.5x12in")))
+        << server.optionsOf(2).toStdString();
 
     // A #10 envelope fed sideways.
     EnvelopeJob envelope;

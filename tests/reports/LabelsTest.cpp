@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <numeric>
 
 namespace tavrel::test {
 
@@ -121,14 +122,15 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
         const char* name;
         int stock;
         int continuous; // -1: no stock question
+        int top;        // down 1/16 inch from the standard position
         double points, step;
         std::vector<int> rows; // inch rows from the top offset
         std::vector<double> columns;
     } cases[] = {
-        {"continuous", 0, 1, 10, 220, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {180}},
-        {"cut sheets", 0, 0, 8, 180, {0, 1, 2, 3, 5, 6, 7, 8}, {180}},
-        {"2-across", 1, -1, 12, 233, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {540, 6525}},
-        {"3-across", 2, -1, 8, 180, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {180, 4180, 8180}},
+        {"continuous", 0, 1, 90, 10, 220, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {180}},
+        {"cut sheets", 0, 0, 810, 8, 180, {0, 1, 2, 3, 5, 6, 7, 8}, {180}},
+        {"2-across", 1, -1, 810, 12, 233, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {540, 6525}},
+        {"3-across", 2, -1, 810, 8, 180, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {180, 4180, 8180}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -139,7 +141,7 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
             chooseStock(c.continuous == 1);
         noTestPage(5, 2);
         EXPECT_EQ(run(labels(c.stock)), RunEnd::Completed);
-        EXPECT_EQ(p.Report.LabelTop, 810);
+        EXPECT_EQ(p.Report.LabelTop, c.top);
         EXPECT_EQ(p.Report.LabelLeft, 180);
         EXPECT_EQ(lastMessage(), completed(2));
 
@@ -154,7 +156,7 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
                     const auto& t = sheet[slot * 5 + k];
                     EXPECT_EQ(t.text, lines[k]) << "slot " << slot << " line " << k;
                     EXPECT_EQ(t.x, x);
-                    EXPECT_EQ(t.y, 810 + 1440 * row + k * c.step);
+                    EXPECT_EQ(t.y, c.top + 1440 * row + k * c.step);
                     EXPECT_EQ(std::tie(t.font, t.size, t.bold, t.italic, t.underline),
                               std::make_tuple(kCourier, c.points, true, false, false));
                 }
@@ -164,7 +166,7 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
         const auto next = textsOn(2);
         ASSERT_EQ(next.size(), 5u);
         EXPECT_EQ(next[0].text, labelLines(perSheet + 1)[0]);
-        EXPECT_EQ(std::tie(next[0].x, next[0].y), std::make_tuple(c.columns[0], 810.0));
+        EXPECT_EQ(std::tie(next[0].x, next[0].y), std::make_tuple(c.columns[0], double(c.top)));
     }
 }
 
@@ -342,22 +344,122 @@ TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
     EXPECT_EQ(textsOn(1, 1).front().y, 720);
 }
 
-// Continuous forms: the test page prints at once at the top of the form,
-// the positioning dialog coming only after No. Cancel on the question stops.
-TEST_F(LabelsTest, ContinuousFormsTestPageWithoutPositioning)
+// Continuous forms print on their own 12-inch page: at the standard position
+// all twelve labels of every form are on it, and nothing is dropped.
+TEST_F(LabelsTest, ContinuousFormsPrintEveryLabelInsideTheTwelveInchPage)
+{
+    openPeopleForLabels(44);
+    chooseStock(true);
+    noTestPage();
+    EXPECT_EQ(run(labels(0)), RunEnd::Completed);
+    EXPECT_EQ(lastMessage(), completed(4));
+    EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 40")));
+    EXPECT_EQ(env.printer.paperSize(), 1) << "back to letter for what prints next";
+    Ids printed;
+    for (int page = 1; page <= 4; ++page) {
+        const Ids ids = namesOn(page);
+        printed.insert(printed.end(), ids.begin(), ids.end());
+    }
+    Ids all(44);
+    std::iota(all.begin(), all.end(), 1);
+    EXPECT_EQ(printed, all);
+    RecordingPrinter measure;
+    measure.setFontName(kCourier);
+    measure.setFontSize(10);
+    measure.setFontBold(true);
+    for (const auto& t : env.printer.texts) {
+        EXPECT_EQ(t.pageHeight, 17280);
+        EXPECT_GE(t.y, 0);
+        EXPECT_LE(t.y + measure.textHeight(), t.pageHeight) << t.text.toStdString();
+    }
+    EXPECT_EQ(textsOn(1).front().y, 0);
+    EXPECT_EQ(textsOn(1).back().y, 11 * 1440 + 4 * 220);
+}
+
+// The continuous test page prints at once, without the positioning dialog,
+// exactly where the labels print at the standard position, whatever offset an
+// earlier run used.
+TEST_F(LabelsTest, ContinuousTestPageLinesUpWithTheLabels)
 {
     openPeopleForLabels(3);
+    chooseStock(false);
+    noTestPage(4, 6); // an earlier run, right 3/8 inch
+    EXPECT_EQ(run(labels(0)), RunEnd::Completed);
+    EXPECT_EQ(p.Report.LabelLeft, 540);
+
+    env.printer = RecordingPrinter();
+    env.ui.modalWindows.clear();
     chooseStock(true);
     env.ui.answer(Ui::Answer::Yes);
-    env.ui.answer(Ui::Answer::Cancel);
-    EXPECT_EQ(run(labels(0)), RunEnd::CancelledEarly);
-    EXPECT_EQ(env.ui.modalWindows, QStringList{"LabelStockForm"});
-    EXPECT_EQ(p.Report.ContinuousForms, 1);
-    EXPECT_EQ(env.printer.documents, 1);
-    const auto page = textsOn(1);
-    ASSERT_EQ(page.size(), 60u);
-    EXPECT_EQ(std::tie(page[0].x, page[0].y, page[0].size), std::make_tuple(0.0, 0.0, 10.0));
-    EXPECT_EQ(std::tie(page[59].y, page[59].text), std::make_tuple(15840.0 + 4 * 220, kRuler));
+    noTestPage();
+    EXPECT_EQ(run(labels(0)), RunEnd::Completed);
+    EXPECT_EQ(env.ui.modalWindows, (QStringList{"LabelStockForm", "VertPosForm"}));
+    const auto test = textsOn(1, 0);
+    ASSERT_EQ(test.size(), 60u);
+    const auto label = textsOn(1, 1);
+    ASSERT_FALSE(label.empty());
+    EXPECT_EQ(std::tie(test[0].x, test[0].y, test[0].size, test[0].pageHeight),
+              std::tie(label[0].x, label[0].y, label[0].size, label[0].pageHeight));
+    EXPECT_EQ(std::tie(test[0].x, test[0].y), std::make_tuple(0.0, 0.0));
+    EXPECT_EQ(std::tie(test[59].y, test[59].text), std::make_tuple(15840.0 + 4 * 220, kRuler));
+}
+
+// A position that would put part of a label or card off the page is said
+// before anything prints: OK goes back to the positioning dialog, Cancel stops.
+TEST_F(LabelsTest, APositionOffThePageIsSaidAndChosenAgain)
+{
+    const QString foot = QStringLiteral("At This Position The Last Row Of %1 Would Run Past The "
+                                        "Foot Of The Page And Would Not Print Whole.");
+    const QString head = QStringLiteral("At This Position The First Row Of %1 Would Start Above "
+                                        "The Top Of The Page And Would Not Print Whole.");
+    const QString choose =
+        QStringLiteral("\n\nClick OK To Choose Another Position, Or Cancel To Stop Printing.");
+    struct Case {
+        const char* name;
+        ReportOptions o;
+        int continuous; // -1: no stock question
+        int vertical;   // the first choice
+        QString said;   // empty: it fits
+    } cases[] = {
+        {"continuous down 1/4", labels(0), 1, 8, foot.arg("Labels")},
+        {"continuous down 3/16", labels(0), 1, 7, {}},
+        {"continuous up 1/16", labels(0), 1, 3, head.arg("Labels")},
+        {"2-across down 3/16", labels(1), -1, 7, foot.arg("Labels")},
+        {"2-across cards down 1/4", cards(1), -1, 8, {}},
+    };
+    openPeopleForLabels(2);
+    for (const Case& c : cases) {
+        for (bool again : {true, false}) {
+            SCOPED_TRACE(testing::Message() << c.name << (again ? " OK" : " Cancel"));
+            env.printer = RecordingPrinter();
+            env.ui.messages.clear();
+            if (c.continuous >= 0)
+                chooseStock(c.continuous == 1);
+            noTestPage(c.vertical);
+            if (!c.said.isEmpty()) {
+                env.ui.answer(again ? Ui::Answer::Ok : Ui::Answer::Cancel);
+                if (again)
+                    position();
+            }
+            const RunEnd end = run(c.o);
+            if (c.said.isEmpty()) {
+                EXPECT_EQ(end, RunEnd::Completed);
+                EXPECT_EQ(lastMessage(), completed(1));
+                break;
+            }
+            ASSERT_GE(env.ui.messages.size(), 2u);
+            const auto& m = env.ui.messages[1];
+            EXPECT_EQ(
+                std::tie(m.text, m.buttons, m.icon),
+                std::make_tuple(c.said + choose, Ui::Buttons::OkCancel, Ui::Icon::Exclamation));
+            EXPECT_EQ(end, again ? RunEnd::Completed : RunEnd::CancelledEarly);
+            EXPECT_EQ(env.printer.documents, again ? 1 : 0);
+            if (again) {
+                EXPECT_EQ(namesOn(1), (Ids{1, 2}));
+            }
+            EXPECT_TRUE(env.ui.allUsed());
+        }
+    }
 }
 
 // Card test page: five ruler lines 240 apart and three more further down.
@@ -439,6 +541,7 @@ TEST_F(LabelsTest, PositioningChoices)
 
 // A printer that fails on the test page: said once, the page abandoned, nothing more printed.
 // A run after an envelope left another paper on the printer prints on letter paper, upright.
+// A printer without the continuous form is told before anything prints.
 TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
 {
     openPeopleForLabels(2);
@@ -461,6 +564,17 @@ TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
     EXPECT_EQ(std::make_pair(env.printer.paperSize(), env.printer.orientation()),
               std::make_pair(1, 1));
     EXPECT_EQ(namesOn(1), (Ids{1, 2}));
+
+    // A printer that cannot take the continuous form says so before anything prints.
+    env.printer = RecordingPrinter();
+    env.printer.unsupportedPapers = {40};
+    chooseStock(true);
+    EXPECT_EQ(run(labels(0)), RunEnd::CancelledEarly);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Your Printer Does Not Take The 8 1/2 x 12 Inch "
+                                            "Continuous Form.\n\nPlease Print The Labels On Cut "
+                                            "Sheets Or Choose Another Printer."));
+    EXPECT_EQ(env.printer.documents + env.printer.abandoned, 0);
+    EXPECT_FALSE(env.ui.waitCursor);
 }
 
 // Duplex cannot be had for labels; a quantity below 1 is refused.

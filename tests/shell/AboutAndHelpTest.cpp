@@ -93,6 +93,22 @@ TEST(HelpTopics, EveryLinkLeadsToATopicAndEveryTopicIsInTheContents)
     }
 }
 
+// The printing topics say what Cancel really does, and About Printing, where
+// the label-stock window sends the person, explains the two kinds of stock.
+TEST(HelpTopics, PrintingTopicsTellWhatCancelDoesAndExplainTheLabelStocks)
+{
+    initShellResources();
+    const QString about = resourceText(QStringLiteral(":/help/about-printing.html"));
+    for (const char* words : {"Cut Sheets (8 Labels/Sheet)", "Continuous Forms (12 Labels/Sheet)",
+                              "12 inches long", "Standard Position", "Test page"})
+        EXPECT_TRUE(about.contains(QLatin1String(words))) << words;
+    for (const char* topic : {"about-printing.html", "print.html"}) {
+        const QString html = resourceText(QStringLiteral(":/help/") + QLatin1String(topic));
+        EXPECT_FALSE(html.contains(QLatin1String("stops after the page being printed"))) << topic;
+        EXPECT_TRUE(html.simplified().contains(QLatin1String("nothing of it is printed"))) << topic;
+    }
+}
+
 TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
 {
     openFile(2);

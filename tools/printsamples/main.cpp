@@ -6,9 +6,10 @@
 //              there, to try the program on (TAVREL_HOME=HOMEDIR).
 //   labels     for each label and card stock, a test page (<stock>-test.pdf) and
 //              one full sheet of a 30-record file (<stock>-sheet.pdf), at the
-//              standard position.
-//   envelopes  three envelopes of each size, fed sideways (size-N-NAME.pdf), plus
-//              one upright Commercial #10 run (size-0-commercial10-portrait.pdf).
+//              standard position; for continuous forms the whole run of the
+//              30 records (three 12-inch forms, the last one half full).
+//   envelopes  three envelopes of each size, fed sideways (size-N-NAME.pdf) and
+//              upright (size-N-NAME-portrait.pdf).
 //              The return address is typed; the three mailing addresses are the
 //              whole of a small file, one of them at the full 35-character width.
 #include "envelopes/EnvelopeRun.h"
@@ -317,8 +318,9 @@ void printLabels(Samples& s)
         runReport(s.p, o, windows);
         s.keep(file + QStringLiteral("-test"));
 
-        // The first full sheet (a reprint of page 1): no test page, the standard position.
-        o.reprint = true;
+        // The first full sheet (a reprint of page 1), or every continuous form:
+        // no test page, the standard position.
+        o.reprint = !continuous;
         o.reprintFrom = o.reprintThrough = 1;
         if (stock.stockOption)
             pressInDialog(ui, "Command3D1", stock.stockOption);
@@ -341,9 +343,11 @@ void printEnvelopes(Samples& s)
         QString file;
     };
     std::vector<Run> runs;
-    for (int size = 0; size < kEnvelopeSizeCount; ++size)
-        runs.push_back({size, true, QStringLiteral("size-%1-%2").arg(size).arg(names[size])});
-    runs.push_back({0, false, QStringLiteral("size-0-commercial10-portrait")});
+    for (int size = 0; size < kEnvelopeSizeCount; ++size) {
+        const QString file = QStringLiteral("size-%1-%2").arg(size).arg(names[size]);
+        runs.push_back({size, true, file});
+        runs.push_back({size, false, file + QStringLiteral("-portrait")});
+    }
 
     test::SilentEnvelopeWindows windows;
     for (const Run& r : runs) {

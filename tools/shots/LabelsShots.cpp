@@ -19,5 +19,5 @@ TAVREL_SHOT("VertPosForm")
 // For cards the italic and upper-case boxes are disabled.
 TAVREL_SHOT("VertPosForm-cards")
 {
-    return new VertPosForm(s.p(), true, 1);
+    return new VertPosForm(s.p(), true, 850);
 }

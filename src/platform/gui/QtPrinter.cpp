@@ -37,6 +37,14 @@ QPageLayout::Orientation toQt(int orientation)
     return orientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
 
+// The 8.5 x 12 inch fan-fold form of 1-across labels.
+const QSizeF kContinuousFormInches(8.5, 12);
+
+bool isContinuousForm(const QPageSize& size)
+{
+    return size.size(QPageSize::Inch) == kContinuousFormInches;
+}
+
 } // namespace
 
 std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
@@ -48,6 +56,7 @@ std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
     };
     static const Paper papers[] = {
         {1, 8.5, 11, QPageSize::Inch},         // letter
+        {40, 8.5, 12, QPageSize::Inch},        // continuous form
         {20, 4.125, 9.5, QPageSize::Inch},     // envelope #10
         {27, 110, 220, QPageSize::Millimeter}, // DL
         {28, 162, 229, QPageSize::Millimeter}, // C5
@@ -61,6 +70,14 @@ std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
             return QPageSize(QSizeF(p.width, p.height), p.unit, QString(), QPageSize::FuzzyMatch);
     }
     return std::nullopt;
+}
+
+QString QtPrinter::mediaName(const QPageSize& size)
+{
+    // Qt knows the form as the German fan-fold; CUPS takes it by its size.
+    if (isContinuousForm(size))
+        return QStringLiteral("Custom.8.5x12in");
+    return size.key();
 }
 
 QtPrinter::QtPrinter(const QPrinterInfo& printer, Ui* ui, const QString& pdfFallbackDirectory)
@@ -105,15 +122,22 @@ std::unique_ptr<QPrinter> QtPrinter::makeDevice() const
 
 void QtPrinter::applyLayout(QPrinter& device, const QPageSize& size, int orientation) const
 {
+    // A continuous form is printed across its perforations: no top or bottom margin.
+    const bool form = isContinuousForm(size);
     if (!pdfDir_.isEmpty()) {
-        const QMarginsF margins(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints,
-                                kPdfMarginPoints);
-        device.setPageLayout(QPageLayout(size, toQt(orientation), margins, QPageLayout::Point));
+        const double side = kPdfMarginPoints, edge = form ? 0 : kPdfMarginPoints;
+        device.setPageLayout(QPageLayout(size, toQt(orientation), QMarginsF(side, edge, side, edge),
+                                         QPageLayout::Point));
         return;
     }
-    // A system printer keeps its own unprintable margins.
+    // A system printer keeps its own unprintable margins, except at the
+    // form's top and bottom where its driver lets them go.
     device.setPageSize(size);
     device.setPageOrientation(toQt(orientation));
+    if (form) {
+        const QMarginsF m = device.pageLayout().margins(QPageLayout::Point);
+        device.setPageMargins(QMarginsF(m.left(), 0, m.right(), 0), QPageLayout::Point);
+    }
 }
 
 bool QtPrinter::printerSupports(const QPageSize& size) const
@@ -198,6 +222,13 @@ QPainter& QtPrinter::painter()
     if (pageStarted_) {
         painter_->resetTransform();
         painter_->scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
+        if (turned_) {
+            // The sideways page's top-left corner is the upright page's bottom-left.
+            const double uprightHeight =
+                device_->pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
+            painter_->translate(0, uprightHeight);
+            painter_->rotate(-90);
+        }
         pageStarted_ = false;
     }
     return *painter_;
@@ -256,12 +287,14 @@ double QtPrinter::textHeight(const QString&) const
 
 double QtPrinter::pageWidth() const
 {
-    return device_->pageLayout().paintRect(QPageLayout::Point).width() * kTwipsPerPoint;
+    const QRectF area = device_->pageLayout().paintRect(QPageLayout::Point);
+    return (turned_ ? area.height() : area.width()) * kTwipsPerPoint;
 }
 
 double QtPrinter::pageHeight() const
 {
-    return device_->pageLayout().paintRect(QPageLayout::Point).height() * kTwipsPerPoint;
+    const QRectF area = device_->pageLayout().paintRect(QPageLayout::Point);
+    return (turned_ ? area.width() : area.height()) * kTwipsPerPoint;
 }
 
 void QtPrinter::drawRect(double x1, double y1, double x2, double y2)
@@ -349,7 +382,7 @@ void QtPrinter::submit(const QString& spoolFile, const QPageLayout& layout)
     if (!info_.printerName().isEmpty())
         args << QStringLiteral("-d") << info_.printerName().section(QLatin1Char('/'), 0, 0);
     args << QStringLiteral("-t") << QStringLiteral("Tavrel");
-    const QString media = layout.pageSize().key();
+    const QString media = mediaName(layout.pageSize());
     if (!media.isEmpty())
         args << QStringLiteral("-o") << QStringLiteral("media=") + media;
     args << QStringLiteral("-o") << QStringLiteral("sides=one-sided");
@@ -414,6 +447,16 @@ void QtPrinter::setPaperSize(int code)
     if (!device_->setPageSize(*size))
         throw PlatformError(ErrNo::InvalidPropertyValue, QStringLiteral("paper size %1").arg(code));
     paper_ = code;
+    // The margins go with the paper.
+    applyLayout(*device_, *size, orientation_);
+}
+
+void QtPrinter::setQuarterTurn(bool on)
+{
+    turned_ = on;
+    // An open page takes it at its next drawing.
+    if (painter_)
+        pageStarted_ = true;
 }
 
 std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* ui)

@@ -35,7 +35,9 @@ class Ui;
 // next drawing, so endDoc right after newPage adds no blank sheet.
 //
 // Positions are twips from the top-left of the printable area. PDF pages get
-// quarter-inch margins, so letter paper gives 11520 x 15120 twips to draw on.
+// quarter-inch margins, so letter paper gives 11520 x 15120 twips to draw on;
+// the continuous form (8.5 x 12 in) has none at top and bottom, on a system
+// printer too where its driver allows, so its twelve inches are all drawn on.
 // Font names, sizes and text widths are measured exactly as RecordingPrinter
 // measures them (see PrintFonts.h).
 class QtPrinter : public Printer {
@@ -86,6 +88,8 @@ public:
     int orientation() const override { return orientation_; }
     void setPaperSize(int code) override;
     int paperSize() const override { return paper_; }
+    void setQuarterTurn(bool on) override;
+    bool quarterTurn() const override { return turned_; }
 
     // True while a document is open (something was drawn since the last end).
     bool documentOpen() const;
@@ -103,6 +107,8 @@ public:
 
     // The page size a DMPAPER code stands for; nullopt for a code we do not know.
     static std::optional<QPageSize> pageSizeForCode(int code);
+    // The print system's name of a page size ("media=" of lp).
+    static QString mediaName(const QPageSize& size);
 
 private:
     // The font of the current settings and its metrics, made once per setting
@@ -160,6 +166,7 @@ private:
     double x_ = 0, y_ = 0;
     int orientation_ = 1;
     int paper_ = 1;
+    bool turned_ = false;
 };
 
 // The printer the program prints on: PDF files in DIR when TAVREL_PRINTER is

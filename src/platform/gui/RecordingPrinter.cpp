@@ -4,14 +4,41 @@
 #include "platform/gui/PrintFonts.h"
 
 #include <QFontMetricsF>
+#include <QSizeF>
 
 namespace tavrel {
+
+namespace {
+
+// The printable area of an upright sheet of each paper code, in twips.
+QSizeF printableArea(int paper)
+{
+    constexpr double mm = 1440 / 25.4;
+    constexpr double margin = 720; // both quarter inches
+    struct Paper {
+        int code;
+        double width, height;
+    };
+    static const Paper papers[] = {
+        {1, 12240, 15840},        {40, 12240, 17280},       {20, 5940, 13680},
+        {27, 110 * mm, 220 * mm}, {28, 162 * mm, 229 * mm}, {31, 114 * mm, 162 * mm},
+        {34, 176 * mm, 250 * mm}, {37, 5580, 10800},        {38, 5220, 9360},
+    };
+    for (const Paper& p : papers) {
+        if (p.code == paper)
+            return {p.width - margin, p.height - (paper == 40 ? 0 : margin)};
+    }
+    return {12240 - margin, 15840 - margin};
+}
+
+} // namespace
 
 void RecordingPrinter::printLine(const QString& text)
 {
     if (failWith)
         throw PlatformError(failWith, QStringLiteral("printer"));
-    texts.push_back({page, x_, y_, text, font_, size_, bold_, italic_, underline_, documents});
+    texts.push_back({page, x_, y_, text, font_, size_, bold_, italic_, underline_, documents,
+                     turned_, pageWidth(), pageHeight()});
     y_ += textHeight(text);
     x_ = 0;
 }
@@ -31,13 +58,14 @@ double RecordingPrinter::textHeight(const QString&) const
 
 double RecordingPrinter::pageWidth() const
 {
-    // Letter with quarter-inch unprintable margins, as most printers report.
-    return orientation_ == 2 ? 15120 : 11520;
+    const QSizeF upright = printableArea(paper_);
+    return (orientation_ == 2) != turned_ ? upright.height() : upright.width();
 }
 
 double RecordingPrinter::pageHeight() const
 {
-    return orientation_ == 2 ? 11520 : 15120;
+    const QSizeF upright = printableArea(paper_);
+    return (orientation_ == 2) != turned_ ? upright.width() : upright.height();
 }
 
 void RecordingPrinter::drawRect(double x1, double y1, double x2, double y2)
@@ -98,6 +126,12 @@ void RecordingPrinter::setPaperSize(int code)
         throw PlatformError(ErrNo::InvalidPropertyValue, QStringLiteral("paper size"));
     log << QStringLiteral("paper %1").arg(code);
     paper_ = code;
+}
+
+void RecordingPrinter::setQuarterTurn(bool on)
+{
+    log << QStringLiteral("turn %1").arg(on ? 1 : 0);
+    turned_ = on;
 }
 
 std::vector<RecordingPrinter::Text> RecordingPrinter::onPage(int p) const

@@ -11,6 +11,8 @@ namespace tavrel {
 // A printer that keeps every operation with its page and font state, so a
 // test can say what was printed where. Text widths come from the real font
 // metrics of the Liberation fonts that stand in for Courier New and Arial.
+// Its pages have the paper's real size less a quarter-inch margin all round,
+// as most printers report (the continuous form has none at top and bottom).
 class RecordingPrinter : public Printer {
 public:
     struct Text {
@@ -20,7 +22,9 @@ public:
         QString font;
         double size;
         bool bold, italic, underline;
-        int document = 0; // documents ended before this one
+        int document = 0;    // documents ended before this one
+        bool turned = false; // drawn turned a quarter (x, y are on the sideways page)
+        double pageWidth = 0, pageHeight = 0; // of the page drawn on, as pageWidth() gives it
     };
     struct Rect {
         int page;
@@ -61,6 +65,8 @@ public:
     int orientation() const override { return orientation_; }
     void setPaperSize(int code) override;
     int paperSize() const override { return paper_; }
+    void setQuarterTurn(bool on) override;
+    bool quarterTurn() const override { return turned_; }
 
     // Paper codes this printer refuses with error 380 (none by default).
     QSet<int> unsupportedPapers;
@@ -94,6 +100,7 @@ private:
     double x_ = 0, y_ = 0;
     int orientation_ = 1;
     int paper_ = 1;
+    bool turned_ = false;
 };
 
 } // namespace tavrel
