@@ -396,8 +396,22 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     QTemporaryDir tmp;
     const QByteArray saved = qgetenv("TAVREL_PRINTER");
     qputenv("TAVREL_PRINTER", ("pdf:" + tmp.filePath(QStringLiteral("pdfs"))).toLocal8Bit());
+    // A spool folder that an earlier run left behind goes when the printer is made.
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    const QString left = tmp.filePath(QStringLiteral("tavrel-Left01"));
+    QDir().mkpath(left);
+    QFile owner(left + QStringLiteral("/owner.pid"));
+    ASSERT_TRUE(owner.open(QIODevice::WriteOnly));
+    owner.write("2147483646\n"); // no such process
+    owner.close();
     {
         auto printer = makeSystemPrinter(tmp.filePath(QStringLiteral("prog")));
+        EXPECT_FALSE(QFileInfo::exists(left));
+        if (savedTemp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTemp);
         auto* qt = dynamic_cast<QtPrinter*>(printer.get());
         ASSERT_NE(qt, nullptr);
         EXPECT_EQ(qt->pdfDirectory(), tmp.filePath(QStringLiteral("pdfs")));
