@@ -38,7 +38,9 @@ namespace {
 const char kCupsd[] = "/usr/sbin/cupsd";
 
 // A driver description for a printer that takes PDF as it comes: every job
-// goes through one filter that keeps a copy and its options.
+// goes through one filter that keeps a copy and its options. Letter has the
+// usual quarter-inch margins; other sizes are custom, and like a fan-fold
+// printer's they may reach the paper's top and bottom edges.
 QString ppdText(const QString& filter)
 {
     return QStringLiteral(
@@ -59,7 +61,7 @@ QString ppdText(const QString& filter)
                "*DefaultPaperDimension: Letter\n"
                "*PaperDimension Letter/US Letter: \"612 792\"\n"
                "*VariablePaperSize: True\n*MaxMediaWidth: \"1000\"\n*MaxMediaHeight: \"1400\"\n"
-               "*HWMargins: 18 18 18 18\n"
+               "*HWMargins: 18 0 18 0\n"
                "*CustomPageSize True: \"pop pop pop <</PageSize[5 -2 roll]/ImagingBBox "
                "null>>setpagedevice\"\n"
                "*ParamCustomPageSize Width: 1 points 36 1000\n"
