@@ -75,6 +75,7 @@ PrintSendResult sendToPrintSystem(const QString& command, const QStringList& arg
         result.outcome = process.error() == QProcess::FailedToStart
                              ? PrintSendResult::Outcome::NoCommand
                              : PrintSendResult::Outcome::Refused;
+        result.words = QStringLiteral("The Print Command Did Not Start.");
         return result;
     }
 
