@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth x11-apps imagemagick poppler-utils
   python3 xdotool x11-utils xclip
-  cups-client
+  cups-client cups-daemon
   clang libclang-rt-14-dev
   radicale
 )

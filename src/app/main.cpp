@@ -29,7 +29,7 @@ int main(int argc, char** argv)
 
     tavrel::Files files(tavrel::resolveProgramDirectory(QApplication::applicationDirPath()));
     tavrel::QtUi ui;
-    auto printer = tavrel::makeSystemPrinter(files.programDirectory());
+    auto printer = tavrel::makeSystemPrinter(files.programDirectory(), &ui);
     tavrel::QtClipboard clipboard;
     tavrel::HelpWindow help;
     tavrel::SystemClock clock;

@@ -295,7 +295,7 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
                 p.printer.newPage();
         }
         p.printer.endDoc();
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         // The job is abandoned as far as the failing printer still lets it be.
         for (void (Printer::*end)() : {&Printer::killDoc, &Printer::endDoc}) {
             try {
@@ -305,7 +305,7 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
         }
         reset.now();
         w.closeProgress();
-        say(p, kPrinterErrorText, kPrinterErrorTitle);
+        say(p, printerFailureText(e, QStringLiteral("Envelopes Not Printed.")), kPrinterErrorTitle);
         return EnvelopeRunEnd::PrinterError;
     }
     reset.now();

@@ -326,11 +326,11 @@ void MailForm::MailCmd6_Click()
     printing_ = true;
     setEnabled(false);
     bool completed = false;
-    bool failed = false;
+    QString failure;
     try {
         completed = printMailListContents(p_, file, MailTxt2->text());
-    } catch (const PlatformError&) {
-        failed = true;
+    } catch (const PlatformError& e) {
+        failure = printerFailureText(e, QStringLiteral("Mailing List Not Printed."));
         try {
             p_.printer.killDoc();
             p_.printer.endDoc();
@@ -342,8 +342,8 @@ void MailForm::MailCmd6_Click()
     setEnabled(true);
     if (wait && isLoaded(wait))
         unloadWindow(wait);
-    if (failed)
-        p_.ui.messageBox(kPrinterErrorText, kPrinterErrorTitle, Ui::Buttons::Ok);
+    if (!failure.isEmpty())
+        p_.ui.messageBox(failure, kPrinterErrorTitle, Ui::Buttons::Ok);
     else if (completed)
         p_.ui.messageBox(QStringLiteral("Mailing List Printed."), kTitle, Ui::Buttons::Ok);
     MailCmd2->setFocus();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Errors.h"
+
 #include <QString>
 
 namespace tavrel {
@@ -8,6 +10,37 @@ namespace tavrel {
 inline const QString kPrinterErrorTitle = QStringLiteral("Printer Error");
 inline const QString kPrinterErrorText =
     QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
+
+// A finished document that never reached the printer: the print system
+// refused it, the person cancelled while it was being sent, or there is no
+// print command. Nothing of it was printed. `reason` is shown as it stands.
+class DocumentNotSent : public PlatformError {
+public:
+    explicit DocumentNotSent(const QString& reason)
+        : PlatformError(ErrNo::PrinterError, reason), reason_(reason)
+    {
+    }
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
+};
+
+// What a run says instead of its completion message when its document never
+// reached the printer, e.g. "Report Not Printed." and the reason.
+inline QString notSentText(const QString& notPrinted, const DocumentNotSent& e)
+{
+    return notPrinted + QStringLiteral("\n\n") + e.reason();
+}
+
+// What to say about a printer failure: for a document that never reached the
+// printer `notPrinted` and the reason, for any other failure the classic text.
+inline QString printerFailureText(const PlatformError& e, const QString& notPrinted)
+{
+    if (const auto* notSent = dynamic_cast<const DocumentNotSent*>(&e))
+        return notSentText(notPrinted, *notSent);
+    return kPrinterErrorText;
+}
 
 // The printing operations every printed page is drawn with. Positions and sizes
 // are in twips (1/1440 inch) from the top-left corner of the printable area.
@@ -46,6 +79,7 @@ public:
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
 
     virtual void newPage() = 0;
+    // Sends the document to the printer; DocumentNotSent when it never got there.
     virtual void endDoc() = 0;
     virtual void killDoc() = 0;
 

@@ -13,6 +13,8 @@ namespace tavrel {
 
 namespace {
 
+const QString kNotPrinted = QStringLiteral("Report Not Printed.");
+
 QString turnOverPrompt()
 {
     return QStringLiteral("Odd-Numbered Pages Have Been Prepared.  Ready To Print Even-Numbered "
@@ -92,10 +94,11 @@ public:
             bool go = false;
             try {
                 go = setUpStock();
-            } catch (const PlatformError&) {
+            } catch (const PlatformError& e) {
                 // A test page the printer could not take.
                 p_.ui.setWaitCursor(false);
-                say(p_, kPrinterErrorText, kPrinterErrorTitle);
+                say(p_, printerFailureText(e, QStringLiteral("Test Page Not Printed.")),
+                    kPrinterErrorTitle);
                 tryPrinter([this] { p_.printer.killDoc(); });
             }
             if (!go) {
@@ -112,9 +115,10 @@ public:
 
         try {
             printPhases();
-        } catch (const PlatformError&) {
-            // A printer that fails while pages are drawn: the job is abandoned.
-            say(p_, kPrinterErrorText, kPrinterErrorTitle);
+        } catch (const PlatformError& e) {
+            // A printer that fails while pages are drawn (or takes no odd
+            // pages of a two-sided run): the job is abandoned.
+            say(p_, printerFailureText(e, kNotPrinted), kPrinterErrorTitle);
             tryPrinter([this] { p_.printer.killDoc(); });
             tryPrinter([this] { p_.printer.endDoc(); });
             finish();
@@ -329,22 +333,22 @@ private:
         pr.printLine(text);
     }
 
-    // A close-down printer step. A failure is reported once per run; a new
-    // page is issued and the step tried once more, so a lasting fault cannot
-    // hold the close-down.
-    void closeDownStep(void (Printer::*op)())
+    // A close-down printer step; false when it failed. A failure is reported
+    // once per run and the document is dropped: nothing is tried again, so a
+    // job the printer refused is never followed by another one.
+    bool closeDownStep(void (Printer::*op)())
     {
         Printer& pr = p_.printer;
         try {
             (pr.*op)();
-            return;
-        } catch (const PlatformError&) {
+            return true;
+        } catch (const PlatformError& e) {
             if (!errorShown_)
-                say(p_, kPrinterErrorText, kPrinterErrorTitle);
+                say(p_, printerFailureText(e, kNotPrinted), kPrinterErrorTitle);
             errorShown_ = true;
         }
-        tryPrinter([&] { pr.newPage(); });
-        tryPrinter([&] { (pr.*op)(); });
+        tryPrinter([&] { pr.killDoc(); });
+        return false;
     }
 
     template <typename Op> static bool tryPrinter(Op op)
@@ -366,10 +370,11 @@ private:
             closeDownStep(&Printer::killDoc);
             closeDownStep(&Printer::endDoc);
             end = RunEnd::Cancelled;
-        } else {
-            closeDownStep(&Printer::endDoc);
+        } else if (closeDownStep(&Printer::endDoc)) {
             say(p_,
                 QStringLiteral("Report Completed.  Last Page Printed: ") + numText(r_.PageNo - 1));
+        } else {
+            end = RunEnd::NotPrinted;
         }
         finish();
         return end;

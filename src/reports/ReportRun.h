@@ -52,6 +52,7 @@ enum class RunEnd {
     EmptyFile,      // nothing to print, said so
     CancelledEarly, // cancelled before any page (duplex question, test page); nothing printed
     Cancelled,      // cancelled during or between phases; document abandoned
+    NotPrinted,     // the finished document failed at the printer; said so, sent no more
     Completed,
 };
 

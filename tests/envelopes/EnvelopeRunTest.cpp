@@ -402,6 +402,16 @@ TEST_F(EnvelopeRunTest, APrinterErrorAbandonsTheJobAndResetsThePrinter)
     env.printer.docFailWith = ErrNo::PrinterError;
     EXPECT_EQ(run(j), EnvelopeRunEnd::PrinterError);
     expectPrinterReset();
+
+    // A print system that refuses the finished job: nothing printed, in its words.
+    env.printer = RecordingPrinter();
+    env.printer.notSentReason = QStringLiteral("The Print System Said: No such queue.");
+    EXPECT_EQ(run(j), EnvelopeRunEnd::PrinterError);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Envelopes Not Printed.\n\nThe Print System Said: No such queue."));
+    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")).first(),
+              QStringLiteral("endDoc not sent"));
+    expectPrinterReset();
 }
 
 } // namespace tavrel::test

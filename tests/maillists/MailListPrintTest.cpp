@@ -180,6 +180,16 @@ TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Printer Error"));
     EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), list);
+
+    // A print system that refuses the list: nothing printed, in its words.
+    env.printer = RecordingPrinter();
+    env.printer.notSentReason = QStringLiteral("The Print System Said: No such queue.");
+    const std::size_t before = env.ui.messages.size();
+    click(w->MailCmd6);
+    settle();
+    ASSERT_EQ(env.ui.messages.size(), before + 1);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Mailing List Not Printed.\n\nThe Print System Said: No such queue."));
 }
 
 } // namespace tavrel::test

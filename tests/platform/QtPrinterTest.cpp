@@ -1,15 +1,24 @@
 #include "platform/gui/QtPrinter.h"
 #include "platform/Errors.h"
+#include "platform/SpoolFolders.h"
 #include "platform/gui/RecordingPrinter.h"
+#include "support/Gui.h"
+#include "support/ScriptedUi.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -387,8 +396,22 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     QTemporaryDir tmp;
     const QByteArray saved = qgetenv("TAVREL_PRINTER");
     qputenv("TAVREL_PRINTER", ("pdf:" + tmp.filePath(QStringLiteral("pdfs"))).toLocal8Bit());
+    // A spool folder that an earlier run left behind goes when the printer is made.
+    const QByteArray savedTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    const QString left = tmp.filePath(QStringLiteral("tavrel-Left01"));
+    QDir().mkpath(left);
+    QFile owner(left + QStringLiteral("/owner.pid"));
+    ASSERT_TRUE(owner.open(QIODevice::WriteOnly));
+    owner.write("2147483646\n"); // no such process
+    owner.close();
     {
         auto printer = makeSystemPrinter(tmp.filePath(QStringLiteral("prog")));
+        EXPECT_FALSE(QFileInfo::exists(left));
+        if (savedTemp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", savedTemp);
         auto* qt = dynamic_cast<QtPrinter*>(printer.get());
         ASSERT_NE(qt, nullptr);
         EXPECT_EQ(qt->pdfDirectory(), tmp.filePath(QStringLiteral("pdfs")));
@@ -420,6 +443,8 @@ public:
                      "printf '%s\\n' \"$@\" >> \"$FAKE_LP_DIR/args\"\n"
                      "for last; do :; done\n"
                      "cp \"$last\" \"$FAKE_LP_DIR/job$(ls \"$FAKE_LP_DIR\" | wc -l).pdf\"\n"
+                     "[ -n \"$FAKE_LP_HANG\" ] && exec sleep 60\n"
+                     "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
                      "exit ${FAKE_LP_EXIT:-0}\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -433,7 +458,11 @@ public:
         qputenv("PATH", savedPath);
         qunsetenv("FAKE_LP_DIR");
         qunsetenv("FAKE_LP_EXIT");
+        qunsetenv("FAKE_LP_SAY");
+        qunsetenv("FAKE_LP_HANG");
     }
+    // How many times the spooler was started.
+    qsizetype calls() const { return args().count(QStringLiteral("-t")); }
     QStringList args() const
     {
         QFile f(dir.filePath(QStringLiteral("log/args")));
@@ -454,12 +483,20 @@ public:
 TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
 {
     FakeSpooler lp;
+    QTemporaryDir spoolParent;
     QtPrinter printer{QPrinterInfo()};
+    printer.setSpoolParent(spoolParent.path());
+    const auto spoolFolders = [&] {
+        return QDir(spoolParent.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    };
 
     printer.printLine(QStringLiteral("abandoned"));
+    EXPECT_EQ(spoolFolders().size(), 1);
     printer.killDoc();
     printer.endDoc();
     EXPECT_TRUE(lp.args().isEmpty()) << lp.args().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(spoolFolders().isEmpty());
 
     printer.setPaperSize(20);
     printer.setOrientation(2);
@@ -474,18 +511,33 @@ TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
         << args.join(QLatin1Char(' ')).toStdString();
     ASSERT_EQ(lp.jobs().size(), 1);
     EXPECT_TRUE(args.last().endsWith(QLatin1String(".spool")));
-    EXPECT_FALSE(QFile::exists(args.last())); // handed over, then removed
+    EXPECT_FALSE(QFile::exists(args.last())); // handed over, then removed with its folder
+    EXPECT_TRUE(spoolFolders().isEmpty()) << spoolFolders().join(QLatin1Char(' ')).toStdString();
     const auto boxes = mediaBoxes(lp.job(lp.jobs().front()));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NEAR(boxes[0].width(), 684, 1);
     EXPECT_NEAR(boxes[0].height(), 297, 1);
 
-    // The spooler refuses the job: a printer error, and no spool file stays behind.
+    // The spooler refuses the job: not sent, in its own words, tried once,
+    // and nothing stays behind.
     qputenv("FAKE_LP_EXIT", "1");
+    qputenv("FAKE_LP_SAY", "The printer or class does not exist.");
     printer.printLine(QStringLiteral("refused"));
-    EXPECT_EQ(errorOf([&] { printer.endDoc(); }), ErrNo::PrinterError);
+    QString reason;
+    try {
+        printer.endDoc();
+    } catch (const DocumentNotSent& e) {
+        reason = e.reason();
+        EXPECT_EQ(e.number(), ErrNo::PrinterError);
+    }
+    EXPECT_EQ(reason,
+              QStringLiteral("The Print System Said: The printer or class does not exist."));
+    EXPECT_EQ(lp.calls(), 2);
     EXPECT_FALSE(printer.documentOpen());
+    printer.endDoc(); // the close-down's second end sends nothing
+    EXPECT_EQ(lp.calls(), 2);
     EXPECT_FALSE(QFile::exists(lp.args().last()));
+    EXPECT_TRUE(spoolFolders().isEmpty());
     qunsetenv("FAKE_LP_EXIT");
     printer.printLine(QStringLiteral("again"));
     EXPECT_EQ(errorOf([&] { printer.endDoc(); }), 0);
@@ -542,4 +594,159 @@ TEST(RecordingPrinter, MovesOnLikeThePrinterAndRecordsNothingOnFailure)
     p.failWith = ErrNo::PrinterError;
     EXPECT_EQ(errorOf([&] { p.printLine(QStringLiteral("x")); }), ErrNo::PrinterError);
     EXPECT_EQ(p.texts.size(), 2u);
+}
+
+// A print system that does not answer: the windows go on, the person is told
+// after the patience runs out and may cancel; the job is sent once only.
+TEST(QtPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
+{
+    FakeSpooler lp;
+    QTemporaryDir spoolParent;
+    QtPrinter printer{QPrinterInfo()};
+    printer.setSpoolParent(spoolParent.path());
+    printer.setSendPatience(std::chrono::milliseconds(150));
+    qputenv("FAKE_LP_HANG", "1");
+
+    QStringList seen; // the sending window's texts, as they change
+    QTimer watcher;   // runs only while the event loop does
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
+        QWidget* w = findWindow(QStringLiteral("PrtSendForm"));
+        if (!w || !w->isVisible())
+            return;
+        const QString text = w->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        if (seen.isEmpty() || seen.last() != text)
+            seen << text;
+        if (text.contains(QLatin1String("Has Not Taken")))
+            click(w->findChild<QPushButton*>(QStringLiteral("CancelButton")));
+    });
+    watcher.start(10);
+    QElapsedTimer clock;
+    clock.start();
+    printer.printLine(QStringLiteral("stuck"));
+    QString reason;
+    try {
+        printer.endDoc();
+    } catch (const DocumentNotSent& e) {
+        reason = e.reason();
+    }
+    watcher.stop();
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(reason, QStringLiteral("Sending To The Printer Was Cancelled."));
+    ASSERT_EQ(seen.size(), 2) << seen.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(seen[0], QStringLiteral("Sending to printer..."));
+    EXPECT_EQ(seen[1], QStringLiteral("The Print System Has Not Taken The Document In 1 Seconds.\n"
+                                      "Click Cancel To Stop Sending It."));
+    EXPECT_EQ(lp.calls(), 1);
+    EXPECT_TRUE(QDir(spoolParent.path()).isEmpty());
+    QWidget* w = findWindow(QStringLiteral("PrtSendForm"));
+    EXPECT_TRUE(!w || !w->isVisible());
+
+    qunsetenv("FAKE_LP_HANG");
+    printer.printLine(QStringLiteral("next"));
+    printer.endDoc();
+    EXPECT_EQ(lp.calls(), 2);
+}
+
+// Without the print command the person is told what is missing and may keep
+// the job as a PDF file instead.
+TEST(QtPrinter, AMissingPrintCommandOffersAPdfFileInstead)
+{
+    QTemporaryDir tmp;
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", tmp.filePath(QStringLiteral("nothing-here")).toLocal8Bit());
+    const QString missing = QStringLiteral(
+        "The Print Command Is Missing: lp (Debian Package cups-client) Is Not Installed.");
+    for (const Ui::Answer answer : {Ui::Answer::No, Ui::Answer::Yes}) {
+        ScriptedUi ui;
+        ui.answer(answer);
+        ui.setAutoOk(true);
+        const QString printouts = tmp.filePath(QStringLiteral("printouts"));
+        QtPrinter printer{QPrinterInfo(), &ui, printouts};
+        printer.setSpoolParent(tmp.path());
+        printer.printLine(QStringLiteral("kept"));
+        QString reason;
+        try {
+            printer.endDoc();
+        } catch (const DocumentNotSent& e) {
+            reason = e.reason();
+        }
+        ASSERT_GE(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text,
+                  missing + QStringLiteral("\n\nPrint To A PDF File Instead?"));
+        EXPECT_EQ(ui.messages[0].buttons, Ui::Buttons::YesNo);
+        EXPECT_TRUE(QDir(tmp.path()).entryList({QStringLiteral("tavrel-*")}).isEmpty());
+        if (answer == Ui::Answer::No) {
+            EXPECT_EQ(reason, missing);
+            EXPECT_FALSE(QDir(printouts).exists());
+            continue;
+        }
+        EXPECT_TRUE(reason.isEmpty()) << reason.toStdString();
+        const QStringList pdfs = filesIn(printouts);
+        ASSERT_EQ(pdfs.size(), 1);
+        const QString pdf = QDir(printouts).filePath(pdfs.front());
+        EXPECT_EQ(printer.lastPdfFile(), pdf);
+        ASSERT_EQ(ui.messages.size(), 2u);
+        EXPECT_EQ(ui.messages[1].text,
+                  QStringLiteral("The Document Was Saved As A PDF File:\n") + pdf);
+        EXPECT_EQ(mediaBoxes(pdf).size(), 1u);
+    }
+    qputenv("PATH", savedPath);
+}
+
+// Spool folders of earlier runs go at start-up when nobody uses them; nothing
+// else in the temporary folder is touched, and no link is followed.
+TEST(SpoolFolders, StaleOnesOfThisUserAreRemovedAndNothingElse)
+{
+    QTemporaryDir tmp;
+    const QString base = tmp.path();
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 deadPid = gone.processId();
+    gone.waitForFinished();
+
+    const auto folder = [&](const QString& name, const QByteArray& pid, bool old,
+                            const QStringList& files = {QStringLiteral("job-1.spool")}) {
+        const QString dir = base + QLatin1Char('/') + name;
+        QDir().mkpath(dir);
+        for (const QString& f : files) {
+            QFile file(dir + QLatin1Char('/') + f);
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        if (!pid.isEmpty()) {
+            QFile file(dir + QStringLiteral("/owner.pid"));
+            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(pid);
+        }
+        if (old) {
+            const struct timespec twoDaysAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 172800, 0}};
+            EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(dir).constData(), twoDaysAgo, 0), 0);
+        }
+    };
+    const QByteArray dead = QByteArray::number(deadPid) + '\n';
+    const QByteArray alive = QByteArray::number(QCoreApplication::applicationPid());
+    folder(QStringLiteral("tavrel-Dead01"), dead, false);
+    folder(QStringLiteral("tavrel-Alive1"), alive, true);
+    folder(QStringLiteral("tavrel-Old001"), {}, true, {});
+    folder(QStringLiteral("tavrel-New001"), {}, false, {});
+    folder(QStringLiteral("tavrel-Mixed1"), dead, true, {QStringLiteral("letter.txt")});
+    folder(QStringLiteral("tavrel-x"), dead, true);
+    folder(QStringLiteral("elsewhere/target"), dead, true);
+    ASSERT_TRUE(QFile::link(base + QStringLiteral("/elsewhere/target"),
+                            base + QStringLiteral("/tavrel-Link01")));
+    const QString made = makeSpoolFolder(base);
+    ASSERT_FALSE(made.isEmpty());
+
+    EXPECT_EQ(removeStaleSpoolFolders(base), 2);
+    QStringList left = QDir(base).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    QStringList kept{QStringLiteral("elsewhere"),     QFileInfo(made).fileName(),
+                     QStringLiteral("tavrel-Alive1"), QStringLiteral("tavrel-Link01"),
+                     QStringLiteral("tavrel-Mixed1"), QStringLiteral("tavrel-New001"),
+                     QStringLiteral("tavrel-x")};
+    left.sort();
+    kept.sort();
+    EXPECT_EQ(left.join(QLatin1Char(' ')).toStdString(), kept.join(QLatin1Char(' ')).toStdString());
+    EXPECT_TRUE(QFile::exists(base + QStringLiteral("/elsewhere/target/job-1.spool")));
+    EXPECT_TRUE(removeSpoolFolder(made));
+    EXPECT_FALSE(QFileInfo::exists(made));
 }

@@ -2,6 +2,11 @@
 
 #include "maillists/MailListFile.h"
 
+#include "support/Gui.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+
 #include <tuple>
 
 namespace tavrel::test {
@@ -258,15 +263,36 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
 
 TEST_F(ReportRunTest, PrinterErrors)
 {
-    // Ending the document fails for good: said once, and the run still ends.
+    // Ending the document fails: said once, no completion claimed, and nothing
+    // more goes to the printer (no second page, no second document). A print
+    // system that refused the document is quoted.
     openPeople(3);
+    const QString refusal =
+        QStringLiteral("The Print System Said: The printer or class does not exist.");
+    const struct {
+        int docFailWith;
+        QString notSent;
+        QString message;
+    } endFailures[] = {
+        {482, {}, kPrinterError},
+        {0, refusal, QStringLiteral("Report Not Printed.\n\n") + refusal},
+    };
+    for (const auto& f : endFailures) {
+        env.printer = RecordingPrinter();
+        env.printer.docFailWith = f.docFailWith;
+        env.printer.notSentReason = f.notSent;
+        env.ui.messages.clear();
+        EXPECT_EQ(run(telephoneList()), RunEnd::NotPrinted);
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        EXPECT_EQ(env.ui.messages[0].text, f.message);
+        EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Printer Error"));
+        const QStringList sent =
+            f.notSent.isEmpty() ? QStringList() : QStringList{"endDoc not sent", "killDoc"};
+        EXPECT_EQ(env.printer.log.filter(QRegularExpression(QStringLiteral("Doc|newPage"))), sent);
+        EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
+    }
+    env.printer = RecordingPrinter();
     env.printer.docFailWith = 482;
-    EXPECT_EQ(run(telephoneList()), RunEnd::Completed);
-    ASSERT_EQ(env.ui.messages.size(), 2u);
-    EXPECT_EQ(env.ui.messages[0].text, kPrinterError);
-    EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Printer Error"));
-    EXPECT_EQ(env.ui.messages[1].text, completed(1));
-    EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
 
     // Cancelled, and both abandoning and ending the job fail: still said once.
     env.ui.messages.clear();
@@ -282,6 +308,17 @@ TEST_F(ReportRunTest, PrinterErrors)
     EXPECT_EQ(run(telephoneList()), RunEnd::Cancelled);
     EXPECT_EQ(env.ui.texts(), QStringList{kPrinterError});
     EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
+
+    // A test page the print system refused: said in its words; the run stops.
+    env.printer = RecordingPrinter();
+    env.printer.notSentReason = refusal;
+    env.ui.messages.clear();
+    env.ui.answer(Ui::Answer::Yes);
+    env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+    ReportOptions labels = options(ReportKind::Labels);
+    labels.labelStock = 2;
+    EXPECT_EQ(run(labels), RunEnd::CancelledEarly);
+    EXPECT_EQ(env.ui.texts().last(), QStringLiteral("Test Page Not Printed.\n\n") + refusal);
 }
 
 } // namespace tavrel::test

@@ -1,7 +1,10 @@
 #include "platform/gui/QtPrinter.h"
 
 #include "platform/Errors.h"
+#include "platform/SpoolFolders.h"
+#include "platform/Ui.h"
 #include "platform/gui/PrintFonts.h"
+#include "platform/gui/PrintSending.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,7 +13,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
+#include <QSaveFile>
 #include <utility>
 
 namespace tavrel {
@@ -77,7 +80,8 @@ QString QtPrinter::mediaName(const QPageSize& size)
     return size.key();
 }
 
-QtPrinter::QtPrinter(const QPrinterInfo& printer) : info_(printer)
+QtPrinter::QtPrinter(const QPrinterInfo& printer, Ui* ui, const QString& pdfFallbackDirectory)
+    : info_(printer), ui_(ui), pdfFallbackDir_(pdfFallbackDirectory)
 {
     device_ = makeDevice();
 }
@@ -150,11 +154,11 @@ bool QtPrinter::printerSupports(const QPageSize& size) const
     return false;
 }
 
-QString QtPrinter::nextPdfName() const
+QString QtPrinter::nextPdfName(const QString& folder) const
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     for (int n = pdfCount_ + 1;; ++n) {
-        const QString name = pdfDir_ + QStringLiteral("/tavrel-%1-%2.pdf").arg(stamp).arg(n);
+        const QString name = folder + QStringLiteral("/tavrel-%1-%2.pdf").arg(stamp).arg(n);
         if (!QFileInfo::exists(name) && !QFileInfo::exists(name + QStringLiteral(".part")))
             return name;
     }
@@ -165,21 +169,25 @@ QString QtPrinter::startSpoolFile()
     if (!pdfDir_.isEmpty()) {
         if (!QDir().mkpath(pdfDir_))
             printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
-        pdfFinal_ = nextPdfName();
+        pdfFinal_ = nextPdfName(pdfDir_);
         // Written under a temporary name, so a document cut short never
         // looks like a finished printout.
         return pdfFinal_ + QStringLiteral(".part");
     }
     // A system printer's job is drawn into a private file first and handed to
     // the print spooler only when it ends, so an abandoned job never prints.
-    if (!spoolDir_ || !spoolDir_->isValid()) {
-        spoolDir_ =
-            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tavrel-XXXXXX"));
-        if (!spoolDir_->isValid())
-            printerError(QStringLiteral("cannot make a spool folder"));
-    }
+    // Each job has a folder of its own, gone when the job is.
+    spoolDir_ = makeSpoolFolder(spoolParent_.isEmpty() ? QDir::tempPath() : spoolParent_);
+    if (spoolDir_.isEmpty())
+        printerError(QStringLiteral("cannot make a spool folder"));
     // Not named .pdf: the printer's own engine, with its margins, writes it.
-    return spoolDir_->filePath(QStringLiteral("job-%1.spool").arg(pdfCount_ + 1));
+    return spoolDir_ + QStringLiteral("/job-%1.spool").arg(pdfCount_ + 1);
+}
+
+void QtPrinter::dropSpoolFolder()
+{
+    if (!spoolDir_.isEmpty())
+        removeSpoolFolder(std::exchange(spoolDir_, QString()));
 }
 
 QPainter& QtPrinter::painter()
@@ -194,6 +202,7 @@ QPainter& QtPrinter::painter()
             QFile::remove(spoolFile_);
             spoolFile_.clear();
             pdfFinal_.clear();
+            dropSpoolFolder();
             device_ = makeDevice();
             printerError(QStringLiteral("cannot start the document"));
         }
@@ -338,23 +347,35 @@ void QtPrinter::closeDocument(bool keep)
     y_ = 0;
     const QString spool = std::exchange(spoolFile_, QString());
     const QString finished = std::exchange(pdfFinal_, QString());
-    if (!keep) {
+    if (!keep || !ok) {
         QFile::remove(spool);
+        dropSpoolFolder();
+        if (!ok)
+            printerError(QStringLiteral("the document could not be completed"));
         return;
     }
-    if (ok && !pdfDir_.isEmpty()) {
-        ok = QFile::rename(spool, finished);
-        if (ok)
-            lastPdf_ = finished;
-    } else if (ok) {
-        ok = submit(spool, layout);
+    if (!pdfDir_.isEmpty()) {
+        if (!QFile::rename(spool, finished)) {
+            QFile::remove(spool);
+            printerError(QStringLiteral("the document could not be completed"));
+        }
+        lastPdf_ = finished;
+        return;
     }
-    QFile::remove(spool);
-    if (!ok)
-        printerError(QStringLiteral("the document could not be completed"));
+    // The job leaves its folder however the handing over ends.
+    struct Cleanup {
+        QtPrinter& printer;
+        QString spool;
+        ~Cleanup()
+        {
+            QFile::remove(spool);
+            printer.dropSpoolFolder();
+        }
+    } cleanup{*this, spool};
+    submit(spool, layout);
 }
 
-bool QtPrinter::submit(const QString& spoolFile, const QPageLayout& layout) const
+void QtPrinter::submit(const QString& spoolFile, const QPageLayout& layout)
 {
     // The options Qt itself gives the spooler for a job of this layout.
     QStringList args;
@@ -368,14 +389,45 @@ bool QtPrinter::submit(const QString& spoolFile, const QPageLayout& layout) cons
     if (layout.orientation() == QPageLayout::Landscape)
         args << QStringLiteral("-o") << QStringLiteral("landscape");
     args << QStringLiteral("--") << spoolFile;
-    QProcess lp;
-    lp.start(QStringLiteral("lp"), args);
-    if (!lp.waitForFinished(60000)) {
-        lp.kill();
-        lp.waitForFinished(1000);
-        return false;
+
+    const PrintSendResult sent = sendToPrintSystem(QStringLiteral("lp"), args, sendPatience_);
+    switch (sent.outcome) {
+    case PrintSendResult::Outcome::Sent:
+        return;
+    case PrintSendResult::Outcome::Refused:
+        throw DocumentNotSent(QStringLiteral("The Print System Said: ") + sent.words);
+    case PrintSendResult::Outcome::Cancelled:
+        throw DocumentNotSent(QStringLiteral("Sending To The Printer Was Cancelled."));
+    case PrintSendResult::Outcome::NoCommand:
+        keepAsPdfInstead(spoolFile);
+        return;
     }
-    return lp.exitStatus() == QProcess::NormalExit && lp.exitCode() == 0;
+}
+
+void QtPrinter::keepAsPdfInstead(const QString& spoolFile)
+{
+    const QString missing =
+        QStringLiteral("The Print Command Is Missing: lp (Debian Package cups-client) Is Not "
+                       "Installed.");
+    if (!ui_ || pdfFallbackDir_.isEmpty() ||
+        ui_->messageBox(missing + QStringLiteral("\n\nPrint To A PDF File Instead?"),
+                        kPrinterErrorTitle, Ui::Buttons::YesNo,
+                        Ui::Icon::Exclamation) != Ui::Answer::Yes)
+        throw DocumentNotSent(missing);
+    // The spool file is the finished PDF, drawn with the printer's margins.
+    const QString name = nextPdfName(pdfFallbackDir_);
+    QFile in(spoolFile);
+    QSaveFile out(name);
+    const bool saved = QDir().mkpath(pdfFallbackDir_) && in.open(QIODevice::ReadOnly) &&
+                       out.open(QIODevice::WriteOnly) && out.write(in.readAll()) == in.size() &&
+                       out.commit();
+    if (!saved)
+        throw DocumentNotSent(missing + QStringLiteral("\nThe PDF File Could Not Be Written: ") +
+                              QDir::toNativeSeparators(name));
+    lastPdf_ = name;
+    ui_->messageBox(QStringLiteral("The Document Was Saved As A PDF File:\n") +
+                        QDir::toNativeSeparators(name),
+                    kTitle, Ui::Buttons::Ok, Ui::Icon::Information);
 }
 
 void QtPrinter::setOrientation(int orientation)
@@ -407,8 +459,9 @@ void QtPrinter::setQuarterTurn(bool on)
         pageStarted_ = true;
 }
 
-std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory)
+std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* ui)
 {
+    removeStaleSpoolFolders(QDir::tempPath());
     const QString setting = qEnvironmentVariable("TAVREL_PRINTER");
     if (setting.startsWith(QLatin1String("pdf:"), Qt::CaseInsensitive) && setting.size() > 4)
         return std::make_unique<QtPrinter>(setting.mid(4));
@@ -418,9 +471,10 @@ std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory)
         if (!all.isEmpty())
             info = all.front();
     }
+    const QString printouts = programDirectory + QStringLiteral("/printouts");
     if (info.isNull())
-        return std::make_unique<QtPrinter>(programDirectory + QStringLiteral("/printouts"));
-    return std::make_unique<QtPrinter>(info);
+        return std::make_unique<QtPrinter>(printouts);
+    return std::make_unique<QtPrinter>(info, ui, printouts);
 }
 
 } // namespace tavrel

@@ -6,7 +6,7 @@
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPrinterInfo>
-#include <QTemporaryDir>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <optional>
@@ -17,10 +17,17 @@ class QPrinter;
 
 namespace tavrel {
 
+class Ui;
+
 // The real printer: QPrinter + QPainter on a system printer, or one PDF file
 // per document in a folder. A system printer's job is drawn with the printer's
 // own page layout into a private spool file and handed to the print spooler
-// (`lp`) when it ends.
+// (`lp`) when it ends. The job lives in a spool folder of its own in the
+// temporary folder, removed as soon as the job is handed over or dropped.
+// Handing over runs with the windows alive and can be cancelled; a job the
+// print system does not take is never sent again, and endDoc throws
+// DocumentNotSent with the print system's own words. Without the print
+// command the person may keep the job as a PDF file instead.
 //
 // A document starts at its first drawing and ends with endDoc (sent to the
 // printer, or the PDF file completed) or killDoc (nothing of it is printed;
@@ -35,8 +42,11 @@ namespace tavrel {
 // measures them (see PrintFonts.h).
 class QtPrinter : public Printer {
 public:
-    // Prints on the given system printer.
-    explicit QtPrinter(const QPrinterInfo& printer);
+    // Prints on the given system printer. `ui` asks what to do when the print
+    // command is missing (without it the job is simply not sent); a PDF file
+    // kept instead goes into `pdfFallbackDirectory`.
+    explicit QtPrinter(const QPrinterInfo& printer, Ui* ui = nullptr,
+                       const QString& pdfFallbackDirectory = QString());
     // Writes each document as "tavrel-YYYYMMDD-hhmmss-N.pdf" into `pdfDirectory`
     // (created when missing).
     explicit QtPrinter(const QString& pdfDirectory);
@@ -83,10 +93,17 @@ public:
 
     // True while a document is open (something was drawn since the last end).
     bool documentOpen() const;
-    // The PDF file of the last document ended (empty for a system printer).
+    // The PDF file of the last document ended (for a system printer, the one
+    // kept instead when there was no print command).
     QString lastPdfFile() const { return lastPdf_; }
     // The output folder of PDF output, or empty for a system printer.
     QString pdfDirectory() const { return pdfDir_; }
+
+    // How long the print system may take a job before the person is told.
+    void setSendPatience(std::chrono::milliseconds patience) { sendPatience_ = patience; }
+    // The spool folders are made in this folder (the system's temporary folder
+    // unless set).
+    void setSpoolParent(const QString& folder) { spoolParent_ = folder; }
 
     // The page size a DMPAPER code stands for; nullopt for a code we do not know.
     static std::optional<QPageSize> pageSizeForCode(int code);
@@ -118,14 +135,20 @@ private:
     QPainter& painter();
     QString startSpoolFile();
     void closeDocument(bool keep);
-    bool submit(const QString& spoolFile, const QPageLayout& layout) const;
-    QString nextPdfName() const;
+    void submit(const QString& spoolFile, const QPageLayout& layout);
+    void keepAsPdfInstead(const QString& spoolFile);
+    void dropSpoolFolder();
+    QString nextPdfName(const QString& folder) const;
 
     QPrinterInfo info_;
     QString pdfDir_; // empty: system printer
     std::unique_ptr<QPrinter> device_;
     std::unique_ptr<QPainter> painter_;
-    std::unique_ptr<QTemporaryDir> spoolDir_;
+    Ui* ui_ = nullptr;
+    QString pdfFallbackDir_;
+    QString spoolParent_;
+    QString spoolDir_; // the open system-printer job's folder
+    std::chrono::milliseconds sendPatience_{30000};
     QString spoolFile_; // the file the open document is written to
     QString pdfFinal_;  // the name an open PDF document gets when it ends
     QString lastPdf_;
@@ -149,6 +172,7 @@ private:
 // The printer the program prints on: PDF files in DIR when TAVREL_PRINTER is
 // "pdf:DIR"; else the system's default printer; else, when no printer is
 // installed, PDF files in the folder "printouts" of the program directory.
-std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory);
+// Spool folders left behind by earlier runs are cleared away first.
+std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* ui = nullptr);
 
 } // namespace tavrel

@@ -98,9 +98,13 @@ void RecordingPrinter::newPage()
 void RecordingPrinter::endDoc()
 {
     failIfAsked();
+    page = 1;
+    if (!notSentReason.isEmpty()) {
+        log << QStringLiteral("endDoc not sent");
+        throw DocumentNotSent(notSentReason);
+    }
     log << QStringLiteral("endDoc");
     ++documents;
-    page = 1;
 }
 
 void RecordingPrinter::killDoc()

@@ -74,6 +74,9 @@ public:
     int failWith = 0;
     // Makes newPage, endDoc and killDoc fail with this error number.
     int docFailWith = 0;
+    // Makes endDoc refuse the document as a print system would: it is
+    // dropped, logged as "endDoc not sent", and DocumentNotSent thrown.
+    QString notSentReason;
 
     std::vector<Text> texts;
     std::vector<Rect> rects;

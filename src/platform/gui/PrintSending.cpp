@@ -1,0 +1,120 @@
+#include "platform/gui/PrintSending.h"
+
+#include "platform/gui/Named.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace tavrel {
+
+PrintSendingWindow::PrintSendingWindow()
+{
+    setObjectName(QStringLiteral("PrtSendForm"));
+    setWindowTitle(QStringLiteral("Printing"));
+    setModal(true);
+    Label1 = named(new QLabel(QStringLiteral("Sending to printer..."), this), "Label1");
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setMinimumWidth(300);
+    CancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
+    CancelButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(CancelButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void PrintSendingWindow::showSlow(int seconds)
+{
+    Label1->setText(QStringLiteral("The Print System Has Not Taken The Document In %1 Seconds.\n"
+                                   "Click Cancel To Stop Sending It.")
+                        .arg(seconds));
+    adjustSize();
+}
+
+namespace {
+
+// The print command's error output as the person should read it: its own
+// words without the command's name (or path) in front.
+QString wordsOf(QProcess& process, const QString& command)
+{
+    const QString out = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+    QStringList lines;
+    for (QString line : out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        line = line.trimmed();
+        const qsizetype colon = line.indexOf(QStringLiteral(": "));
+        if (colon > 0 && line.left(colon).section(QLatin1Char('/'), -1) == command)
+            line = line.mid(colon + 2);
+        lines << line;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+PrintSendResult sendToPrintSystem(const QString& command, const QStringList& arguments,
+                                  std::chrono::milliseconds patience)
+{
+    PrintSendResult result;
+    QProcess process;
+    process.setProgram(command);
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start();
+    // Starting (or failing to) is a fork and an exec; the waiting comes after.
+    if (!process.waitForStarted(10000)) {
+        result.outcome = process.error() == QProcess::FailedToStart
+                             ? PrintSendResult::Outcome::NoCommand
+                             : PrintSendResult::Outcome::Refused;
+        result.words = QStringLiteral("The Print Command Did Not Start.");
+        return result;
+    }
+
+    PrintSendingWindow window;
+    QEventLoop loop;
+    bool cancelled = false;
+    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&window, &QDialog::rejected, &loop, [&] {
+        cancelled = true;
+        loop.quit();
+    });
+    QTimer slow;
+    slow.setSingleShot(true);
+    QObject::connect(&slow, &QTimer::timeout, &window, [&] {
+        window.showSlow(int((patience.count() + 999) / 1000));
+        QApplication::beep();
+    });
+    window.show();
+    slow.start(patience);
+    if (process.state() != QProcess::NotRunning)
+        loop.exec();
+    slow.stop();
+    window.hide();
+
+    if (cancelled && process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(5000);
+        result.outcome = PrintSendResult::Outcome::Cancelled;
+        return result;
+    }
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return result;
+    result.outcome = PrintSendResult::Outcome::Refused;
+    result.words = wordsOf(process, command);
+    if (result.words.isEmpty())
+        result.words =
+            QStringLiteral("The Print Command Ended With Error %1.")
+                .arg(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1);
+    return result;
+}
+
+} // namespace tavrel

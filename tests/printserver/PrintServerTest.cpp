@@ -1,0 +1,468 @@
+// Printing through a real CUPS scheduler of the test's own: labels, continuous
+// forms and an envelope go through `lp` to a queue whose device is a file, and
+// the job files are read back.
+
+#include "envelopes/EnvelopeRun.h"
+#include "platform/gui/QtPrinter.h"
+#include "reports/ReportRun.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <arpa/inet.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tavrel::test {
+
+namespace {
+
+const char kCupsd[] = "/usr/sbin/cupsd";
+
+// A driver description for a printer that takes PDF as it comes: every job
+// goes through one filter that keeps a copy and its options. Letter has the
+// usual quarter-inch margins; other sizes are custom, and like a fan-fold
+// printer's they may reach the paper's top and bottom edges.
+QString ppdText(const QString& filter)
+{
+    return QStringLiteral(
+               "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+               "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
+               "*PCFileName: \"TVLTEST.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(File)\"\n"
+               "*ModelName: \"PDF File\"\n*ShortNickName: \"PDF File\"\n*NickName: \"PDF File\"\n"
+               "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
+               "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n"
+               "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n"
+               "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 %1\"\n"
+               "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
+               "*DefaultPageSize: Letter\n"
+               "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
+               "*CloseUI: *PageSize\n"
+               "*DefaultImageableArea: Letter\n"
+               "*ImageableArea Letter/US Letter: \"18 18 594 774\"\n"
+               "*DefaultPaperDimension: Letter\n"
+               "*PaperDimension Letter/US Letter: \"612 792\"\n"
+               "*VariablePaperSize: True\n*MaxMediaWidth: \"1000\"\n*MaxMediaHeight: \"1400\"\n"
+               "*HWMargins: 18 0 18 0\n"
+               "*CustomPageSize True: \"pop pop pop <</PageSize[5 -2 roll]/ImagingBBox "
+               "null>>setpagedevice\"\n"
+               "*ParamCustomPageSize Width: 1 points 36 1000\n"
+               "*ParamCustomPageSize Height: 2 points 36 1400\n"
+               "*ParamCustomPageSize WidthOffset: 3 points 0 0\n"
+               "*ParamCustomPageSize HeightOffset: 4 points 0 0\n"
+               "*ParamCustomPageSize Orientation: 5 int 0 3\n")
+        .arg(filter);
+}
+
+bool writeFile(const QString& path, const QString& text, QFile::Permissions permissions = {})
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text.toUtf8()) != text.toUtf8().size())
+        return false;
+    f.close();
+    return permissions == QFile::Permissions() || f.setPermissions(permissions);
+}
+
+QString run(const QString& program, const QStringList& args, int* status = nullptr)
+{
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    p.waitForFinished(30000);
+    if (status)
+        *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromLocal8Bit(p.readAll()).trimmed();
+}
+
+// A private scheduler on a free port of 127.0.0.1 with one queue "q", the
+// default, whose jobs are kept as job-N.pdf (and their options as
+// job-N.options) in jobs().
+class PrintServer {
+public:
+    // False, with the reason in failure, when the scheduler cannot run here.
+    bool start()
+    {
+        if (!QFile::exists(QLatin1String(kCupsd)))
+            return fail(QStringLiteral("cupsd is not installed (Debian package cups-daemon)"));
+        // Running as root the scheduler refuses filters below a folder others
+        // may write to (such as /tmp), so the server lives in the build tree,
+        // or where root alone writes.
+        for (const QString& place :
+             {QCoreApplication::applicationDirPath(), QStringLiteral("/run"), QDir::homePath()}) {
+            if (!safeForFilters(place))
+                continue;
+            dir_ = std::make_unique<QTemporaryDir>(place + QStringLiteral("/printserver-XXXXXX"));
+            if (dir_->isValid())
+                break;
+            dir_.reset();
+        }
+        if (!dir_)
+            return fail(QStringLiteral("no folder that only its owner may write to for the "
+                                       "scheduler's filter"));
+        root_ = dir_->path();
+        for (const char* sub : {"serverroot", "spool/tmp", "cache", "state", "logs", "jobs"})
+            QDir().mkpath(root_ + QLatin1Char('/') + QLatin1String(sub));
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                          QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(root_, open);
+        // The filter runs as the scheduler's user (not root): it writes the copies.
+        QFile::setPermissions(jobs(), open | QFile::WriteGroup | QFile::WriteOther);
+
+        const QString filter = root_ + QStringLiteral("/keep-pdf");
+        writeFile(filter,
+                  QStringLiteral("#!/bin/sh\n"
+                                 "# job-id user title copies options [file]\n"
+                                 "out=%1/job-$1\n"
+                                 "printf '%s\\n' \"$5\" > \"$out.options\"\n"
+                                 "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && "
+                                 "mv \"$out.part\" \"$out.pdf\"\n")
+                      .arg(jobs()),
+                  open);
+        writeFile(root_ + QStringLiteral("/q.ppd"), ppdText(filter));
+
+        const int port = freePort();
+        if (port <= 0)
+            return fail(QStringLiteral("no free port on 127.0.0.1"));
+        address_ = QStringLiteral("127.0.0.1:%1").arg(port);
+
+        if (!writeConfiguration())
+            return fail(QStringLiteral("cannot write the scheduler's configuration"));
+        cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+        cupsd_.start(QLatin1String(kCupsd),
+                     {QStringLiteral("-f"), QStringLiteral("-c"),
+                      root_ + QStringLiteral("/cupsd.conf"), QStringLiteral("-s"),
+                      root_ + QStringLiteral("/cups-files.conf")});
+        if (!cupsd_.waitForStarted(10000))
+            return fail(QStringLiteral("cupsd did not start"));
+        if (!waitUntilRunning())
+            return fail(QStringLiteral("cupsd did not come up: ") + lastError());
+
+        int status = 0;
+        const QString said = run(QStringLiteral("lpadmin"),
+                                 {QStringLiteral("-h"), address_, QStringLiteral("-p"),
+                                  QStringLiteral("q"), QStringLiteral("-E"), QStringLiteral("-v"),
+                                  QStringLiteral("file://") + root_ + QStringLiteral("/device.out"),
+                                  QStringLiteral("-P"), root_ + QStringLiteral("/q.ppd")},
+                                 &status);
+        if (status != 0)
+            return fail(QStringLiteral("lpadmin could not add the queue: ") + said);
+        run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-h"), address_, QStringLiteral("-d"), QStringLiteral("q")}, &status);
+        if (status != 0)
+            return fail(QStringLiteral("lpadmin could not make the queue the default"));
+        return true;
+    }
+
+    ~PrintServer()
+    {
+        if (cupsd_.state() != QProcess::NotRunning) {
+            cupsd_.terminate();
+            if (!cupsd_.waitForFinished(10000)) {
+                cupsd_.kill();
+                cupsd_.waitForFinished(5000);
+            }
+        }
+    }
+
+    QString address() const { return address_; }
+    QString jobs() const { return root_ + QStringLiteral("/jobs"); }
+    QString failure() const { return failure_; }
+
+    // The kept file of the next job, once the scheduler finished it; empty
+    // after 60 s without it.
+    QString nextJob(int jobId)
+    {
+        const QString pdf = jobs() + QStringLiteral("/job-%1.pdf").arg(jobId);
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFile::exists(pdf) && clock.elapsed() < 60000)
+            QThread::msleep(50);
+        return QFile::exists(pdf) ? pdf : QString();
+    }
+    QString optionsOf(int jobId) const
+    {
+        QFile f(jobs() + QStringLiteral("/job-%1.options").arg(jobId));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+    }
+
+private:
+    bool fail(const QString& why)
+    {
+        failure_ = why;
+        return false;
+    }
+
+    // True when the folder and every folder above it are writable only by
+    // their owner, root or us: the scheduler runs no filter from elsewhere.
+    static bool safeForFilters(const QString& folder)
+    {
+        QString path = QDir(folder).absolutePath();
+        for (;;) {
+            struct stat st {};
+            if (::lstat(QFile::encodeName(path).constData(), &st) != 0 ||
+                (st.st_mode & (S_IWGRP | S_IWOTH)) || (st.st_uid != 0 && st.st_uid != ::geteuid()))
+                return false;
+            if (path == QLatin1String("/"))
+                return true;
+            path = QFileInfo(path).path();
+        }
+    }
+
+    // A port of 127.0.0.1 that nobody listens on, given back at once.
+    static int freePort()
+    {
+        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        if (fd < 0)
+            return -1;
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof a;
+        const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
+                        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &length) == 0;
+        ::close(fd);
+        return ok ? ntohs(a.sin_port) : -1;
+    }
+
+    bool writeConfiguration()
+    {
+        // As root the scheduler runs its filters as an unprivileged user and
+        // will not take root for it; otherwise it runs everything as us.
+        QString user, group;
+        if (::geteuid() == 0) {
+            user = QStringLiteral("lp");
+            group = QStringLiteral("lp");
+            if (!::getpwnam("lp"))
+                user = QStringLiteral("nobody");
+            if (!::getgrnam("lp"))
+                group = QStringLiteral("nogroup");
+        } else {
+            const passwd* pw = ::getpwuid(::geteuid());
+            const struct group* gr = ::getgrgid(::getegid());
+            user = pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
+            group = gr ? QString::fromLocal8Bit(gr->gr_name) : QString();
+        }
+        const QString systemGroup = ::geteuid() == 0 ? QStringLiteral("root") : group;
+        const QString files =
+            QStringLiteral("FileDevice Yes\nServerRoot %1/serverroot\nRequestRoot %1/spool\n"
+                           "CacheDir %1/cache\nStateDir %1/state\nTempDir %1/spool/tmp\n"
+                           "ErrorLog %1/logs/error_log\nAccessLog %1/logs/access_log\n"
+                           "PageLog %1/logs/page_log\nPrintcap %1/printcap\n"
+                           "User %2\nGroup %3\nSystemGroup %4\n")
+                .arg(root_, user, group, systemGroup);
+        const QString daemon =
+            QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\n"
+                           "DefaultAuthType None\nWebInterface No\n"
+                           "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                           "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
+                           "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                           "</Policy>\n")
+                .arg(address_);
+        return writeFile(root_ + QStringLiteral("/cups-files.conf"), files) &&
+               writeFile(root_ + QStringLiteral("/cupsd.conf"), daemon);
+    }
+
+    bool waitUntilRunning()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 20000 && cupsd_.state() == QProcess::Running) {
+            if (run(QStringLiteral("lpstat"),
+                    {QStringLiteral("-h"), address_, QStringLiteral("-r")}) ==
+                QStringLiteral("scheduler is running"))
+                return true;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+
+    // The scheduler's last complaint, in one line.
+    QString lastError()
+    {
+        QString said = QString::fromLocal8Bit(cupsd_.readAll());
+        QFile log(root_ + QStringLiteral("/logs/error_log"));
+        if (log.open(QIODevice::ReadOnly))
+            said += QString::fromLocal8Bit(log.readAll());
+        const QStringList lines = said.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return lines.isEmpty() ? QStringLiteral("no message") : lines.last().trimmed();
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString root_;
+    QString address_;
+    QString failure_;
+    QProcess cupsd_;
+};
+
+struct PdfFacts {
+    int pages = 0;
+    double width = 0, height = 0; // points, first page
+    QString firstPageText;
+};
+
+PdfFacts factsOf(const QString& pdf)
+{
+    PdfFacts f;
+    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
+    const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    const auto size =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
+    f.pages = pages.captured(1).toInt();
+    f.width = size.captured(1).toDouble();
+    f.height = size.captured(2).toDouble();
+    f.firstPageText =
+        run(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+             QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    return f;
+}
+
+class NoWindows : public RunWindows {
+public:
+    void showPreparing() override {}
+    void closePreparing() override {}
+    void showProgress() override {}
+    void showLastPageCompleted(int) override {}
+    void closeProgress() override {}
+};
+
+class NoEnvelopeWindows : public EnvelopeWindows {
+public:
+    void showPleaseWait() override {}
+    void closePleaseWait() override {}
+    void showProgress() override {}
+    void showPrepared(int) override {}
+    void closeProgress() override {}
+};
+
+NARecord person(int id)
+{
+    NARecord r = makeRecord(id, QStringLiteral("Person %1").arg(id));
+    r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
+    r.AddrLine2 = QStringLiteral("Springfield");
+    return r;
+}
+
+} // namespace
+
+// Letter pages upright for labels; the envelope sideways on its own size.
+TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
+{
+    PrintServer server;
+    if (!server.start())
+        GTEST_SKIP() << "No private print server: " << server.failure().toStdString();
+    // Set before the program asks the print system anything, as a user's
+    // environment would be.
+    qputenv("CUPS_SERVER", server.address().toLocal8Bit());
+
+    TestEnv env;
+    std::map<int, NARecord> people;
+    for (int id = 1; id <= 31; ++id)
+        people[id] = person(id);
+    env.openFile(people);
+    auto printer = makeSystemPrinter(env.dir(), &env.ui);
+    auto* queue = dynamic_cast<QtPrinter*>(printer.get());
+    ASSERT_NE(queue, nullptr);
+    ASSERT_TRUE(queue->pdfDirectory().isEmpty()) << "the program did not find the queue";
+    env.program->naFile.close();
+    Program p({env.ui, *printer, env.clipboard, env.help, env.clock, *env.files});
+    OpenNAFile(p);
+    env.ui.setAutoOk(true);
+
+    const auto position = [&] {
+        env.ui.answer(Ui::Answer::No); // no test page
+        env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+    };
+    const auto lastPage = [&] {
+        const QString text = env.ui.last().text;
+        return text.startsWith(QLatin1String("Report Completed.")) ? text.section(u' ', -1).toInt()
+                                                                   : -1;
+    };
+
+    // 3-across labels on letter sheets.
+    ReportOptions labels;
+    labels.kind = ReportKind::Labels;
+    labels.sequence = 4;
+    labels.labelStock = 2;
+    position();
+    NoWindows windows;
+    ASSERT_EQ(runReport(p, labels, windows), RunEnd::Completed) << env.ui.last().text.toStdString();
+    const int labelPages = lastPage();
+    const QString labelJob = server.nextJob(1);
+    ASSERT_FALSE(labelJob.isEmpty()) << "the labels never reached the queue";
+    PdfFacts f = factsOf(labelJob);
+    EXPECT_EQ(f.pages, labelPages);
+    EXPECT_GE(f.pages, 2);
+    EXPECT_NEAR(f.width, 612, 1);
+    EXPECT_NEAR(f.height, 792, 1);
+    for (const char* word : {"Person 1", "1 Main Street", "Person 2", "Person 3"})
+        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
+    EXPECT_TRUE(server.optionsOf(1).contains(QLatin1String("media=Letter")))
+        << server.optionsOf(1).toStdString();
+
+    // 1-across labels on continuous forms.
+    ReportOptions continuous = labels;
+    continuous.labelStock = 0;
+    env.ui.onModal([](QDialog& d) {
+        click(control<QRadioButton>(&d, "StockOpt2_1"));
+        click(control<QPushButton>(&d, "Command3D1"));
+    });
+    position();
+    ASSERT_EQ(runReport(p, continuous, windows), RunEnd::Completed);
+    const QString formJob = server.nextJob(2);
+    ASSERT_FALSE(formJob.isEmpty()) << "the continuous forms never reached the queue";
+    f = factsOf(formJob);
+    EXPECT_EQ(f.pages, lastPage());
+    EXPECT_EQ(f.pages, 3);        // twelve labels a form
+    EXPECT_NEAR(f.width, 612, 1); // 8.5 x 12 in
+    EXPECT_NEAR(f.height, 864, 1);
+    for (const char* word : {"Person 1", "Person 12", "12 Main Street"})
+        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
+    EXPECT_TRUE(server.optionsOf(2).contains(QLatin1String("media=Custom.8.5x12in")))
+        << server.optionsOf(2).toStdString();
+
+    // A #10 envelope fed sideways.
+    EnvelopeJob envelope;
+    envelope.returnOption = ReturnFrom::Keyboard;
+    envelope.mailOption = MailTo::Keyboard;
+    envelope.sizeIndex = 0;
+    envelope.landscape = true;
+    envelope.ReturnAddr = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
+                           QStringLiteral("Hometown"), QString(), QString()};
+    envelope.MailAddr = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
+                         QStringLiteral("Farville"), QString(), QString()};
+    env.ui.answer(Ui::Answer::No); // no test envelope
+    NoEnvelopeWindows envelopeWindows;
+    ASSERT_EQ(EnvPrintButton_Click(p, envelope, envelopeWindows), EnvelopeRunEnd::Completed);
+    const QString envelopeJob = server.nextJob(3);
+    ASSERT_FALSE(envelopeJob.isEmpty()) << "the envelope never reached the queue";
+    f = factsOf(envelopeJob);
+    EXPECT_EQ(f.pages, 1);
+    EXPECT_NEAR(f.width, 684, 1); // 9.5 in across: sideways
+    EXPECT_NEAR(f.height, 297, 1);
+    for (const char* word : {"Ann Sender", "Bob Receiver", "2 Far Lane"})
+        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
+    EXPECT_TRUE(server.optionsOf(3).contains(QLatin1String("media=Env10")))
+        << server.optionsOf(3).toStdString();
+    qunsetenv("CUPS_SERVER");
+}
+
+} // namespace tavrel::test
