@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace tavrel {
 
@@ -114,10 +115,14 @@ void StoredLengthValidator::sayWhatIsStored(const QString& text, bool cut) const
 bool StoredLengthValidator::eventFilter(QObject* watched, QEvent* event)
 {
     // The note speaks of the box being typed in; it goes when the box is left.
+    // The box checks its text once more as it loses the focus, so the note is
+    // taken away once that is done.
     if (watched == box_ && (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide)) {
-        QLabel* notice = fieldNotice(box_->window());
-        if (notice && notice->property(kOwner).value<QObject*>() == box_)
-            notice->hide();
+        QTimer::singleShot(0, this, [this] {
+            QLabel* notice = fieldNotice(box_->window());
+            if (notice && notice->property(kOwner).value<QObject*>() == box_ && !box_->hasFocus())
+                notice->hide();
+        });
     }
     return QValidator::eventFilter(watched, event);
 }

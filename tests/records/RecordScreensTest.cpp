@@ -246,6 +246,9 @@ TEST_F(RecordScreens, BoxesSayWhatTheyCutOrStoreOtherwise)
     EXPECT_EQ(notice(one()), "Will be stored as \"Nguyen Van An\".");
     EXPECT_EQ(env.ui.beeps, 2);
     // Leaving the box takes the note away; a paste past the end says both.
+    QTest::keyClick(name, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(notice(one()), "");
     QLineEdit* mail = box(two(), "BrsTxt21");
     press(one(), "Screen2Button");
     EXPECT_EQ(notice(one()), "");
