@@ -8,69 +8,6 @@
 
 namespace tavrel {
 
-// --- Windows-1252 ---
-
-bool fitsCp1252(char32_t c)
-{
-    if (c < 0x80)
-        return true;
-    if (c > 0xFFFF)
-        return false;
-    // The converter writes '?' for anything the code page lacks.
-    return unicodeToCp1252(QString(QChar(char16_t(c)))) != "?";
-}
-
-namespace {
-
-// Letters with no decomposition into a base letter and an accent.
-char32_t baseLetterOf(char32_t c)
-{
-    static const QHash<char32_t, char32_t> table = {
-        {U'Ł', U'L'}, {U'ł', U'l'}, {U'Đ', U'D'}, {U'đ', U'd'}, {U'Ħ', U'H'}, {U'ħ', U'h'},
-        {U'ı', U'i'}, {U'Ŧ', U'T'}, {U'ŧ', U't'}, {U'Ŀ', U'L'}, {U'ŀ', U'l'}, {U'ĸ', U'k'},
-        {U'Ɖ', U'D'}, {U'ɖ', U'd'}, {U'Ƶ', U'Z'}, {U'ƶ', U'z'}, {U'Ɨ', U'I'}, {U'ɨ', U'i'},
-    };
-    if (auto it = table.find(c); it != table.end())
-        return *it;
-    const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
-    if (decomposed.size() > 1 && decomposed.at(0).isLetter() && decomposed.at(0).unicode() < 0x80)
-        return decomposed.at(0).unicode();
-    if (decomposed.size() > 1 && decomposed.at(0).isLetter() &&
-        fitsCp1252(decomposed.at(0).unicode()))
-        return decomposed.at(0).unicode();
-    return 0;
-}
-
-} // namespace
-
-QString reduceToCp1252(const QString& text, bool* changed)
-{
-    bool ascii = true;
-    for (QChar c : text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        if (changed)
-            *changed = false;
-        return text;
-    }
-    bool any = false;
-    const QString composed = text.normalized(QString::NormalizationForm_C);
-    QString out;
-    out.reserve(composed.size());
-    for (char32_t c : composed.toUcs4()) {
-        if (fitsCp1252(c)) {
-            out.append(QChar(char16_t(c)));
-            continue;
-        }
-        any = true;
-        const char32_t base = baseLetterOf(c);
-        out.append(base ? QChar(char16_t(base)) : QLatin1Char('?'));
-    }
-    if (changed)
-        *changed = any;
-    return out;
-}
-
 // --- telephone labels ---
 
 namespace {

@@ -1,19 +1,12 @@
 #pragma once
 
+// Text is brought within Windows-1252 by reduceToCp1252, shared with the record screens.
+#include "platform/Text.h"
+
 #include <QString>
 #include <QStringList>
 
 namespace tavrel {
-
-// --- Windows-1252 ---
-
-// True when the code page holds `c` (the record stores it unchanged).
-bool fitsCp1252(char32_t c);
-// The text as the record can hold it: letters the code page lacks become their
-// base letter where one exists (Ł → L, ő → o), anything else '?'. Text is
-// composed first, so a letter followed by a combining accent is one letter.
-// `changed` tells whether anything was replaced.
-QString reduceToCp1252(const QString& text, bool* changed = nullptr);
 
 // --- telephone labels ---
 

@@ -52,33 +52,90 @@ QString cp1252ToUnicode(const QByteArray& bytes)
     return out;
 }
 
+bool fitsCp1252(char32_t c)
+{
+    return c < 0x80 || (c <= 0xFFFF && codePage().fromUnicode.contains(char16_t(c)));
+}
+
 namespace {
+
+// The closest letter the code page holds for `c`, or 0 when there is none.
+char32_t closestLetter(char32_t c)
+{
+    // Letters that carry their stroke or dot within them and so do not come
+    // apart into a letter and an accent.
+    static const QHash<char32_t, char32_t> table = {
+        {U'Ł', U'L'}, {U'ł', U'l'}, {U'Đ', U'D'}, {U'đ', U'd'}, {U'Ħ', U'H'}, {U'ħ', U'h'},
+        {U'ı', U'i'}, {U'Ŧ', U'T'}, {U'ŧ', U't'}, {U'Ŀ', U'L'}, {U'ŀ', U'l'}, {U'ĸ', U'k'},
+        {U'Ɖ', U'D'}, {U'ɖ', U'd'}, {U'Ƶ', U'Z'}, {U'ƶ', U'z'}, {U'Ɨ', U'I'}, {U'ɨ', U'i'},
+        {U'Ŋ', U'N'}, {U'ŋ', U'n'}, {U'Ɓ', U'B'}, {U'ɓ', U'b'}, {U'Ƒ', U'F'}, {U'ȷ', U'j'},
+        {U'Ǥ', U'G'}, {U'ǥ', U'g'}, {U'Ƀ', U'B'}, {U'ƀ', U'b'},
+    };
+    if (auto it = table.find(c); it != table.end())
+        return *it;
+    // Otherwise the letter under its accents (ơ is o with a horn, ễ is e with
+    // a circumflex and a tilde), when the code page holds that letter.
+    const QString decomposed = QString::fromUcs4(&c, 1).normalized(QString::NormalizationForm_D);
+    if (decomposed.size() > 1 && decomposed.at(0).isLetter() &&
+        fitsCp1252(decomposed.at(0).unicode()))
+        return decomposed.at(0).unicode();
+    return 0;
+}
+
+bool isMark(char32_t c)
+{
+    const QChar::Category k = QChar::category(c);
+    return k == QChar::Mark_NonSpacing || k == QChar::Mark_SpacingCombining ||
+           k == QChar::Mark_Enclosing;
+}
 
 // Encodes `text` into at most `room` bytes at `dest`; returns how many it wrote.
 qsizetype encodeCp1252(const QString& text, char* dest, qsizetype room)
 {
-    // One byte per character: what the code page cannot hold becomes '?'.
     const CodePage& page = codePage();
+    // Nearly all text is held by the code page as it stands.
+    for (QChar c : text)
+        if (c.unicode() >= 0x80 && !page.fromUnicode.contains(c.unicode()))
+            return encodeCp1252(reduceToCp1252(text), dest, room);
     qsizetype n = 0;
     for (qsizetype i = 0; i < text.size() && n < room; ++i) {
         const QChar c = text.at(i);
-        if (c.unicode() < 0x80) {
-            dest[n++] = char(c.unicode());
-            continue;
-        }
-        // A character outside the basic plane is one character (two UTF-16
-        // units) and so one '?'.
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
-            ++i;
-            dest[n++] = '?';
-            continue;
-        }
-        dest[n++] = page.fromUnicode.value(c.unicode(), '?');
+        dest[n++] = c.unicode() < 0x80 ? char(c.unicode()) : page.fromUnicode.value(c.unicode());
     }
     return n;
 }
 
 } // namespace
+
+QString reduceToCp1252(const QString& text, bool* changed)
+{
+    bool fits = true;
+    for (QChar c : text)
+        fits = fits && fitsCp1252(c.unicode());
+    if (fits) {
+        if (changed)
+            *changed = false;
+        return text;
+    }
+    bool any = false;
+    const QString composed = text.normalized(QString::NormalizationForm_C);
+    QString out;
+    out.reserve(composed.size());
+    for (char32_t c : composed.toUcs4()) {
+        if (fitsCp1252(c)) {
+            out.append(QChar(char16_t(c)));
+            continue;
+        }
+        any = true;
+        if (isMark(c))
+            continue;
+        const char32_t letter = closestLetter(c);
+        out.append(letter ? QChar(char16_t(letter)) : QLatin1Char('?'));
+    }
+    if (changed)
+        *changed = any;
+    return out;
+}
 
 QByteArray unicodeToCp1252(const QString& text)
 {

@@ -5,12 +5,21 @@
 
 namespace tavrel {
 
-// Windows-1252 conversion at the file boundary. A character the code page
-// cannot hold becomes '?', so every character is exactly one byte. The five
-// bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) read as
-// the control characters of the same number and are written back unchanged.
+// Windows-1252 conversion at the file boundary. Text is first brought within
+// the code page by reduceToCp1252, so every character is exactly one byte. The
+// five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) read
+// as the control characters of the same number and are written back unchanged.
 QString cp1252ToUnicode(const QByteArray& bytes);
 QByteArray unicodeToCp1252(const QString& text);
+
+// True when the code page holds `c` (the file stores it unchanged).
+bool fitsCp1252(char32_t c);
+// The text as the file can hold it. Text is composed first, so a letter followed
+// by a combining accent is one letter. A letter the code page lacks becomes its
+// closest letter (ł -> l, ň -> n, ễ -> e), an accent left on its own is dropped,
+// and anything else becomes '?'. `changed` tells whether anything was replaced.
+// The record screens and the import both show what this makes of a text.
+QString reduceToCp1252(const QString& text, bool* changed = nullptr);
 
 // The text laid into a fixed-width field: cut at the width, padded with blanks.
 QByteArray fixedField(const QString& text, int width);

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "records/BrsFormb.h"
+#include "records/FieldBox.h"
 #include "records/RecordScreens.h"
 
 #include <QComboBox>
@@ -66,6 +67,7 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
         Combo1[i] = new QComboBox(phoneFrame);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         Combo1[i]->setEditable(true);
+        limitBox(Combo1[i]->lineEdit(), Width::PhoneType);
         Combo1[i]->setInsertPolicy(QComboBox::NoInsert);
         // What is typed is stored as typed: no completion from the entries,
         // and without a completer Enter and leaving the box match them
@@ -119,6 +121,7 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
 
     connect(Screen2Button, &QPushButton::clicked, this, &BrsForma::Screen2Button_Click);
     connect(CopyButton, &QPushButton::clicked, this, &BrsForma::CopyButton_Click);
+    beepOnCut();
 }
 
 void BrsForma::applyMode()

@@ -136,6 +136,7 @@ BrsFormb::BrsFormb(Program& p, std::shared_ptr<RecordSession> session)
         chain(b);
 
     connect(Screen1Button, &QPushButton::clicked, this, &BrsFormb::Screen1Button_Click);
+    beepOnCut();
 }
 
 void BrsFormb::applyMode()

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QValidator>
+#include <functional>
 
+class QLabel;
 class QLineEdit;
 
 namespace tavrel {
@@ -15,6 +17,11 @@ int storedLength(QStringView text);
 // Anything typed or pasted beyond the limit is dropped at the insertion point.
 // Text the program sets arrives whole, however long, to be checked where it
 // is used; typing into such a box adds nothing to it.
+//
+// Nothing is dropped or replaced without a word: while the user's text went
+// past the limit, or holds letters the file stores as other letters, a short
+// note under the box says so, and what the file will hold. A drop also calls
+// onCut (the window beeps).
 class StoredLengthValidator : public QValidator {
     Q_OBJECT
 public:
@@ -22,7 +29,15 @@ public:
     State validate(QString& text, int& pos) const override;
     int limit() const { return limit_; }
 
+    std::function<void()> onCut;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Shows or hides the box's note for `text`, the box's text after the edit.
+    void sayWhatIsStored(const QString& text, bool cut) const;
+
     QLineEdit* box_;
     int limit_;
     // Stored length of the box's text before the change being validated.
@@ -31,5 +46,8 @@ private:
 
 // Gives `box` a length limit counted the way the file stores text.
 void limitBox(QLineEdit* box, int limit);
+
+// The note shown under a box of `window`, or nullptr before any was needed.
+QLabel* fieldNotice(QWidget* window);
 
 } // namespace tavrel

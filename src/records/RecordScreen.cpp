@@ -112,6 +112,13 @@ RecordScreen::RecordScreen(Program& p, std::shared_ptr<RecordSession> session, Q
     connect(BrsCmd7, &QPushButton::clicked, this, &RecordScreen::BrsCmd7_Click);
 }
 
+void RecordScreen::beepOnCut()
+{
+    const auto validators = findChildren<StoredLengthValidator*>();
+    for (StoredLengthValidator* v : validators)
+        v->onCut = [this] { p_.ui.beep(); };
+}
+
 RecordScreen* RecordScreen::other() const
 {
     if (number() == 1)

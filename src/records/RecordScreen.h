@@ -74,6 +74,8 @@ protected:
     virtual QWidget* addModeFocus() const = 0;
 
     QGroupBox* idFrame() const { return idFrame_; }
+    // Makes every length-limited box of this screen beep when it drops typed text.
+    void beepOnCut();
     // Fills a box when its text differs, showing the text from its start.
     void showText(QLineEdit* box, QStringView text);
     static void showText(QComboBox* box, QStringView text);

@@ -225,11 +225,10 @@ void MarkMain::buildToolBar()
     // Where the toolbar was; it also takes the room the hidden menu bar leaves.
     label1_->setMinimumSize(kStripWidth, kStripHeight);
     label1_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // A strip in the colours of a button, so it stands out in a light or a dark palette.
     label1_->setAutoFillBackground(true);
-    QPalette pal = label1_->palette();
-    pal.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label1_->setPalette(pal);
+    label1_->setBackgroundRole(QPalette::Button);
+    label1_->setForegroundRole(QPalette::ButtonText);
     QFont f = label1_->font();
     f.setPointSize(f.pointSize() + 4);
     f.setBold(true);

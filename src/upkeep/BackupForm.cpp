@@ -5,6 +5,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -111,7 +112,10 @@ void BackupForm::refresh()
         item->setText(4, c.damaged() ? QStringLiteral("Damaged") : QStringLiteral("Whole"));
         if (c.damaged()) {
             item->setToolTip(4, c.damage);
-            item->setForeground(4, QColor(0xB0, 0, 0));
+            // Bold in the list's own colours reads in a light and a dark palette alike.
+            QFont bold = BackupLst1->font();
+            bold.setBold(true);
+            item->setFont(4, bold);
         }
     }
     for (int col = 0; col < BackupLst1->columnCount(); ++col)

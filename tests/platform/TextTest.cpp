@@ -32,6 +32,35 @@ TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
     EXPECT_EQ(unicodeToCp1252(QString(QChar(0xD800)) + QLatin1Char('x')), QByteArray("?x"));
 }
 
+TEST(CodePage, LettersOutsideTheCodePageBecomeTheirClosestLetter)
+{
+    struct Row {
+        const char* in;
+        const char* out; // what the file stores, as UTF-8
+        bool changed;
+    };
+    const Row rows[] = {
+        {"Nguyễn Văn An", "Nguyen Van An", true},
+        {"Phạm Thị Hương", "Pham Thi Huong", true}, // ơ: o with a horn
+        {"Łódź Dvořák Ňa", "Lódz Dvorák Na", true}, // é and á stay: the file holds them
+        {"Straße Æsop Œuvre Øre", "Straße Æsop Œuvre Øre", false},
+        {"ı ŋ Ħ", "i n H", true},             // letters that do not come apart
+        {"x\xcc\x81 e\xcc\x81", "x é", true}, // an accent with no letter to join is dropped
+        {"Ω 東京 \xf0\x9f\x98\x80", "? ?? ?", true},
+    };
+    for (const Row& r : rows) {
+        bool changed = false;
+        const QString in = QString::fromUtf8(r.in);
+        EXPECT_EQ(reduceToCp1252(in, &changed), QString::fromUtf8(r.out)) << r.in;
+        EXPECT_EQ(changed, r.changed) << r.in;
+        // The file gets the same, one byte a character, cut the same way.
+        EXPECT_EQ(unicodeToCp1252(in), unicodeToCp1252(QString::fromUtf8(r.out))) << r.in;
+        EXPECT_EQ(fixedField(in, 4),
+                  unicodeToCp1252(QString::fromUtf8(r.out).left(4).leftJustified(4)))
+            << r.in;
+    }
+}
+
 TEST(CodePage, FixedFieldsAreCutAndPaddedByBytes)
 {
     EXPECT_EQ(fixedField(QStringLiteral("Smith"), 8), QByteArray("Smith   "));

@@ -217,6 +217,52 @@ TEST_F(RecordScreens, BoxesLimitTextTheWayTheFileStoresIt)
     EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1234");
 }
 
+TEST_F(RecordScreens, BoxesSayWhatTheyCutOrStoreOtherwise)
+{
+    start(people(1, 1));
+    startAddCommand(env.p(), false);
+    settle();
+    auto notice = [this](QWidget* w) -> QString {
+        QLabel* n = w->findChild<QLabel*>(QStringLiteral("FieldNotice"));
+        return n && n->isVisibleTo(w) ? n->text() : QString();
+    };
+    // Typing up to the limit is quiet; each key past it beeps and is said.
+    QLineEdit* name = box(one(), "BrsTxt2");
+    name->setFocus();
+    QTest::keyClicks(name, QString(35, QLatin1Char('x')));
+    EXPECT_EQ(env.ui.beeps, 0);
+    EXPECT_EQ(notice(one()), "");
+    QTest::keyClicks(name, "yz");
+    EXPECT_EQ(name->text(), QString(35, QLatin1Char('x')));
+    EXPECT_EQ(env.ui.beeps, 2);
+    EXPECT_EQ(notice(one()), "Only 35 characters fit here; the rest was left out.");
+    QTest::keyClick(name, Qt::Key_Backspace);
+    EXPECT_EQ(notice(one()), "");
+    // Letters the file lacks: the note gives what will be stored, and that is stored.
+    name->clear();
+    // Each letter as a keyboard layout that has it sends it.
+    for (QChar c : QString::fromUtf8("Nguyễn Văn An"))
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    EXPECT_EQ(notice(one()), "Will be stored as \"Nguyen Van An\".");
+    EXPECT_EQ(env.ui.beeps, 2);
+    // Leaving the box takes the note away; a paste past the end says both.
+    QTest::keyClick(name, Qt::Key_Tab);
+    settle();
+    EXPECT_EQ(notice(one()), "");
+    QLineEdit* mail = box(two(), "BrsTxt21");
+    press(one(), "Screen2Button");
+    EXPECT_EQ(notice(one()), "");
+    enter(mail, QString::fromUtf8("ł").repeated(40));
+    EXPECT_EQ(notice(two()), "Only 35 characters fit here; the rest was left out.\n"
+                             "Will be stored as \"" +
+                                 QString(35, QLatin1Char('l')) + "\".");
+    EXPECT_EQ(env.ui.beeps, 3);
+    press(two(), "BrsCmd7");
+    const NARecord added = readRecord(env.naPath(), 3);
+    EXPECT_EQ(trimRight(added.Name), "Nguyen Van An");
+    EXPECT_EQ(added.EMail, QString(35, QLatin1Char('l')));
+}
+
 TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxArrivesWhole)
 {
     // A back link beyond four digits, as a damaged file may hold it.
@@ -286,6 +332,7 @@ TEST_F(RecordScreens, StoredTextIsCutAndUnencodableCharactersBecomeOneQuestionMa
     EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
     EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
     EXPECT_EQ(rec.mid(181, 6), QByteArray("Cellul"));
+    EXPECT_EQ(env.ui.beeps, 3); // the type box took six of the nine keys
     EXPECT_EQ(rec.mid(187, 20), QByteArray("555-1234").leftJustified(20, ' '));
     // The screens show what was stored.
     EXPECT_EQ(combo(0)->currentText(), "Cellul");

@@ -171,6 +171,13 @@ TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)
     auto* hint = control<QLabel>(m, QStringLiteral("Label1"));
     EXPECT_EQ(hint->text(), QStringLiteral("Press F1 For Help"));
     EXPECT_TRUE(hint->isHidden());
+    // Its colours come from the palette, so it reads in a dark one as well.
+    QPalette dark = m->palette();
+    dark.setColor(QPalette::Button, QColor(0x40, 0x40, 0x40));
+    dark.setColor(QPalette::ButtonText, QColor(0xF0, 0xF0, 0xF0));
+    m->setPalette(dark);
+    EXPECT_EQ(hint->palette().color(hint->backgroundRole()), QColor(0x40, 0x40, 0x40));
+    EXPECT_EQ(hint->palette().color(hint->foregroundRole()), QColor(0xF0, 0xF0, 0xF0));
     EXPECT_LE(m->frameGeometry().width(), 1024);
     EXPECT_LE(m->frameGeometry().height(), 768);
 }

@@ -8,6 +8,7 @@
 #include "shell/ListForm.h"
 #include "store/RecordAccess.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
@@ -66,4 +67,23 @@ TAVREL_SHOT("ListForm")
     s.p().QuickFindSort = QLatin1Char('0');
     tavrel::startQuickFind(s.p());
     return tavrel::loadedWindow(QStringLiteral("ListForm"));
+}
+
+// The note a box shows when the file would store its text otherwise.
+TAVREL_SHOT("BrsForma-notice")
+{
+    QWidget* w = screens(s.p(), "Add", 1);
+    auto* name = w->findChild<QLineEdit*>(QStringLiteral("BrsTxt2"));
+    name->setFocus();
+    name->insert(QString::fromUtf8("Nguyễn Văn An"));
+    return w;
+}
+
+TAVREL_SHOT("BrsFormb-notice")
+{
+    QWidget* w = screens(s.p(), "Add", 2);
+    auto* mail = w->findChild<QLineEdit*>(QStringLiteral("BrsTxt21"));
+    mail->setFocus();
+    mail->insert(QStringLiteral("margaret.featherstonehaugh@longcompanyname.example.com"));
+    return w;
 }

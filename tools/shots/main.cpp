@@ -1,5 +1,6 @@
-// tavrel_shots OUTDIR [NAME...]: saves a PNG of each named window (all when
-// no name is given) into OUTDIR. Run under Xvfb: scripts/screenshots.sh.
+// tavrel_shots [--dark] OUTDIR [NAME...]: saves a PNG of each named window (all
+// when no name is given) into OUTDIR; --dark draws them in a dark palette. Run
+// under Xvfb: scripts/screenshots.sh (which also takes them at double size).
 #include "Shots.h"
 
 #include "maillists/MailListFile.h"
@@ -7,6 +8,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -46,23 +49,63 @@ void Shots::writeMailLists(const QString& christmasIds, const QString& clubIds)
     WriteMailList(p(), QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
 }
 
+namespace {
+
+// A dark palette of the kind desktop themes use: light text on dark grey.
+QPalette darkPalette()
+{
+    QPalette pal;
+    const QColor window(0x35, 0x35, 0x35), base(0x24, 0x24, 0x24), text(0xE8, 0xE8, 0xE8);
+    pal.setColor(QPalette::Window, window);
+    pal.setColor(QPalette::WindowText, text);
+    pal.setColor(QPalette::Base, base);
+    pal.setColor(QPalette::AlternateBase, window);
+    pal.setColor(QPalette::ToolTipBase, QColor(0x4A, 0x4A, 0x30));
+    pal.setColor(QPalette::ToolTipText, text);
+    pal.setColor(QPalette::PlaceholderText, QColor(0x90, 0x90, 0x90));
+    pal.setColor(QPalette::Text, text);
+    pal.setColor(QPalette::Button, QColor(0x45, 0x45, 0x45));
+    pal.setColor(QPalette::ButtonText, text);
+    pal.setColor(QPalette::BrightText, Qt::white);
+    pal.setColor(QPalette::Light, QColor(0x60, 0x60, 0x60));
+    pal.setColor(QPalette::Midlight, QColor(0x50, 0x50, 0x50));
+    pal.setColor(QPalette::Mid, QColor(0x30, 0x30, 0x30));
+    pal.setColor(QPalette::Dark, QColor(0x20, 0x20, 0x20));
+    pal.setColor(QPalette::Shadow, Qt::black);
+    pal.setColor(QPalette::Highlight, QColor(0x3D, 0x6E, 0xB4));
+    pal.setColor(QPalette::HighlightedText, Qt::white);
+    pal.setColor(QPalette::Link, QColor(0x7A, 0xB4, 0xFF));
+    const QColor grey(0x80, 0x80, 0x80);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        pal.setColor(QPalette::Disabled, role, grey);
+    return pal;
+}
+
+} // namespace
+
 } // namespace tavrel::shots
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QTextStream err(stderr);
-    if (argc < 2) {
-        err << "usage: tavrel_shots OUTDIR [NAME...]\nwindows:";
+    int first = 1;
+    if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--dark")) {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(tavrel::shots::darkPalette());
+        ++first;
+    }
+    if (argc < first + 1) {
+        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...]\nwindows:";
         for (const auto& e : tavrel::shots::registry())
             err << ' ' << e.name;
         err << '\n';
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[first]);
     QDir().mkpath(out);
     QStringList wanted;
-    for (int i = 2; i < argc; ++i)
+    for (int i = first + 1; i < argc; ++i)
         wanted << QString::fromLocal8Bit(argv[i]);
 
     int failures = 0;
