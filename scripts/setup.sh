@@ -12,6 +12,7 @@ packages=(
   python3 xdotool x11-utils xclip
   cups-client
   clang libclang-rt-14-dev
+  desktop-file-utils appstream
 )
 
 missing=()
@@ -22,6 +23,14 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another installer (an update running in the background) may hold the package lock: wait for it
+  # rather than fail.
+  if command -v fuser >/dev/null &&
+     $sudo_cmd fuser /var/lib/dpkg/lock-frontend /var/lib/apt/lists/lock >/dev/null 2>&1; then
+    echo "Another installer is running; waiting for it to finish (up to 10 minutes)..."
+  fi
+  wait_lock=(-o DPkg::Lock::Timeout=600)
+  $sudo_cmd apt-get "${wait_lock[@]}" update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get "${wait_lock[@]}" install -y -qq \
+    --no-install-recommends "${missing[@]}"
 fi
