@@ -28,16 +28,18 @@ LaunchMode launchModeOf(const QStringList& args)
 FileArgument fileArgumentOf(const QStringList& args)
 {
     FileArgument result;
+    QString named;
     for (const QString& a : args) {
         if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
             result.error = QStringLiteral("tavrel: unknown option %1").arg(a);
             return result;
         }
-        if (!result.file.isEmpty()) {
-            result.error = QStringLiteral("tavrel: one file at a time, not %1 and %2")
-                               .arg(QDir::toNativeSeparators(result.file), a);
+        if (!named.isEmpty()) {
+            result.error =
+                QStringLiteral("tavrel: one file at a time, not %1 and %2").arg(named, a);
             return result;
         }
+        named = a;
         result.file = QDir::current().absoluteFilePath(a);
     }
     return result;
