@@ -19,9 +19,11 @@ for kind in "${kinds[@]}"; do
     *) echo "usage: $0 [reports] [labels] [envelopes]" >&2; exit 2 ;;
   esac
 done
-build="${TAVREL_SAMPLES_BUILD:-build-shots}"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTAVREL_TESTS=ON -DTAVREL_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target tavrel_printsamples -j2
+# Built in the tree that run.sh and test.sh share (scripts/build-tree.sh).
+. scripts/build-tree.sh
+configure_build_tree
+build="$build_dir"
+cmake --build "$build" --target tavrel_printsamples -j"$(nproc)"
 for kind in "${kinds[@]}"; do
   out="printouts-samples/$kind"
   resolution="${TAVREL_SAMPLES_DPI:-100}"

@@ -3,15 +3,16 @@
 # drawn on a 1024x768 screen under Xvfb. Windows are listed in tools/shots/*Shots.cpp.
 #   --dark   in a dark palette, into shots/dark/
 #   --large  at QT_SCALE_FACTOR=2 on a 2048x1536 screen, into shots/large/
+# Built in the tree that run.sh and test.sh share (scripts/build-tree.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${TAVREL_SHOTS_BUILD:-build-shots}"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTAVREL_TESTS=ON -DTAVREL_BENCHMARKS=OFF >/dev/null
-cmake --build "$build" --target tavrel_shots -j2
+. scripts/build-tree.sh
+configure_build_tree
+cmake --build "$build_dir" --target tavrel_shots -j"$(nproc)"
 out=shots screen=1024x768 mode=()
 case "${1:-}" in
 --dark) shift; out=shots/dark; mode=(--dark) ;;
 --large) shift; out=shots/large; screen=2048x1536; export QT_SCALE_FACTOR=2 ;;
 esac
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 ${screen}x24" "$build/tools/shots/tavrel_shots" "${mode[@]}" "$out" "$@"
+xvfb-run -a -s "-screen 0 ${screen}x24" "$build_dir/tools/shots/tavrel_shots" "${mode[@]}" "$out" "$@"

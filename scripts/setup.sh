@@ -13,6 +13,7 @@ packages=(
   cups-client cups-daemon
   clang libclang-rt-14-dev
   radicale
+  desktop-file-utils appstream
 )
 
 missing=()
@@ -23,6 +24,27 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another installer (an update running in the background) may hold the package lock: wait for it,
+  # up to 10 minutes, rather than fail. apt-get waits on its own for the lock of an install
+  # (DPkg::Lock::Timeout), not for the lock of the package lists, so an update is tried again.
+  told=""
+  tell_waiting() {
+    [ -n "$told" ] || echo "Another installer holds the package lock; waiting for it (up to 10 minutes)..."
+    told=1
+  }
+  start=$SECONDS
+  until out=$($sudo_cmd apt-get update -qq 2>&1); do
+    if ! grep -q 'Could not get lock\|Unable to lock' <<<"$out" || [ $((SECONDS - start)) -ge 600 ]; then
+      printf '%s\n' "$out" >&2
+      exit 1
+    fi
+    tell_waiting
+    sleep 5
+  done
+  [ -z "$out" ] || printf '%s\n' "$out"
+  if command -v fuser >/dev/null && $sudo_cmd fuser /var/lib/dpkg/lock-frontend >/dev/null 2>&1; then
+    tell_waiting
+  fi
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends "${missing[@]}"
 fi

@@ -1,3 +1,4 @@
+#include "app/Launch.h"
 #include "exchange/CommandLine.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
@@ -15,15 +16,35 @@
 #include "upkeep/BackupCommands.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
-    if (tavrel::isExchangeCommandLine(argc, argv))
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    // Only the windows need a display: every other mode is decided and run first.
+    switch (tavrel::launchModeOf(args)) {
+    case tavrel::LaunchMode::Help:
+        std::fputs(tavrel::usageText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case tavrel::LaunchMode::Version:
+        std::fputs(tavrel::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case tavrel::LaunchMode::Exchange:
         return tavrel::exchangeMain(argc, argv, &tavrel::armCommandLineCopies);
-    // --backup and --restore run without windows.
-    if (const std::optional<int> status = tavrel::backupCommandLineMain(argc, argv))
-        return *status;
+    case tavrel::LaunchMode::Backup:
+        return tavrel::backupCommandLineMain(argc, argv).value_or(2);
+    case tavrel::LaunchMode::Windows:
+        break;
+    }
     QApplication app(argc, argv);
+    // Qt has taken its own options (-style, -platform, ...) out of the arguments by now.
+    const tavrel::FileArgument file = tavrel::fileArgumentOf(QApplication::arguments().mid(1));
+    if (!file.error.isEmpty()) {
+        std::fputs(qPrintable(file.error + QStringLiteral("\nTry 'tavrel --help'.\n")), stderr);
+        return 2;
+    }
     tavrel::setUpApplication(app);
     tavrel::initShellResources();
 
@@ -38,5 +59,11 @@ int main(int argc, char** argv)
     tavrel::InstanceLock lock(files.programDirectory());
     auto env = tavrel::currentEnvironment([&lock] { return lock.check(); });
     auto mainWindow = tavrel::startUp(program, env);
+    // `tavrel FILE.vcf` (a file opened from the file manager): the import window on that
+    // file, once the main window is up and running.
+    if (!file.file.isEmpty())
+        QMetaObject::invokeMethod(
+            mainWindow.get(), [&] { tavrel::openImportOn(*mainWindow, file.file); },
+            Qt::QueuedConnection);
     return app.exec();
 }

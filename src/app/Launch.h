@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace tavrel {
+
+class MarkMain;
+
+// How the program was asked to run. It is decided from the arguments alone,
+// before anything that needs a display is made: only Windows opens any.
+enum class LaunchMode { Windows, Help, Version, Exchange, Backup };
+
+// `args` without the program name. --help and --version win over the rest.
+LaunchMode launchModeOf(const QStringList& args);
+
+// The file named on the command line of a windowed start (`tavrel FILE.vcf`),
+// taken from the arguments Qt leaves once it has taken its own (-style,
+// -platform, ...), made absolute against the working directory. `error` says
+// what is wrong when more than one is named or an option is not known.
+struct FileArgument {
+    QString file;
+    QString error;
+};
+FileArgument fileArgumentOf(const QStringList& args);
+
+QString usageText();
+QString versionText();
+
+// Opens the import window as File > "&Import..." does, on `path`, and reads
+// the file into its preview.
+void openImportOn(MarkMain& main, const QString& path);
+
+} // namespace tavrel

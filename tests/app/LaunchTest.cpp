@@ -1,0 +1,81 @@
+// What the command line asks for, decided before any window or display, and
+// `tavrel FILE` opening the import window on that file.
+#include "shell/ShellFixture.h"
+
+#include "app/Launch.h"
+#include "exchange/ImportForm.h"
+#include "platform/gui/Windows.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace tavrel::test {
+namespace {
+
+TEST(Launch, ModeFollowsTheArguments)
+{
+    struct Case {
+        QStringList args;
+        LaunchMode mode;
+    };
+    const Case cases[] = {
+        {{}, LaunchMode::Windows},
+        {{"people.vcf"}, LaunchMode::Windows},
+        {{"--help"}, LaunchMode::Help},
+        {{"-h"}, LaunchMode::Help},
+        {{"--import", "a.vcf", "--help"}, LaunchMode::Help},
+        {{"--version"}, LaunchMode::Version},
+        {{"--backup", "--version"}, LaunchMode::Version},
+        {{"--export", "vcard", "out.vcf"}, LaunchMode::Exchange},
+        {{"--import", "a.csv", "--dry-run"}, LaunchMode::Exchange},
+        {{"--backup"}, LaunchMode::Backup},
+        {{"--restore"}, LaunchMode::Backup},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(launchModeOf(c.args), c.mode) << c.args.join(' ').toStdString();
+}
+
+TEST(Launch, OneFileMadeAbsoluteOtherwiseAnError)
+{
+    const QString here = QDir::currentPath();
+    EXPECT_EQ(fileArgumentOf({}).file, QString());
+    EXPECT_EQ(fileArgumentOf({"people.vcf"}).file, here + "/people.vcf");
+    EXPECT_EQ(fileArgumentOf({"/tmp/a.csv"}).file, "/tmp/a.csv");
+    EXPECT_TRUE(fileArgumentOf({"people.vcf"}).error.isEmpty());
+    EXPECT_EQ(fileArgumentOf({"a.vcf", "b.vcf"}).error,
+              "tavrel: one file at a time, not a.vcf and b.vcf");
+    EXPECT_EQ(fileArgumentOf({"--frobnicate"}).error, "tavrel: unknown option --frobnicate");
+}
+
+TEST(Launch, HelpNamesEveryModeAndVersionTheRelease)
+{
+    for (const char* word : {"--backup", "--restore", "--export", "--import", "--dry-run",
+                             "--overflow", "--list", "--encoding", "--separator", "--version"})
+        EXPECT_TRUE(usageText().contains(QLatin1String(word))) << word;
+    EXPECT_EQ(versionText(), "tavrel 3.1 (Corvane Mark32)\n");
+}
+
+TEST_F(ShellTest, AFileOnTheCommandLineOpensTheImportWindowOnIt)
+{
+    openFile(2);
+    const QString path = env.dir() + "/friends.vcf";
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ada Lovelace\r\nN:Lovelace;Ada;;;\r\nEND:VCARD\r\n");
+    out.close();
+    openImportOn(*mainWindow(), path);
+    settle();
+    ASSERT_EQ(otherWindows(), QStringList{"ImportForm"});
+    auto* form = static_cast<ImportForm*>(loadedWindow("ImportForm"));
+    EXPECT_EQ(form->ImpTxt1->text(), path);
+    EXPECT_EQ(form->ImpLst1->topLevelItemCount(), 1);
+    EXPECT_TRUE(form->ImpLbl2->text().startsWith("friends.vcf (vCard): 1 Entr"))
+        << form->ImpLbl2->text().toStdString();
+    EXPECT_FALSE(menusShown());
+}
+
+} // namespace
+} // namespace tavrel::test

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs the built program with no display: --help, --version, --backup, --restore, --export and
+# --import must each do their work and exit with their status, never reach for a window.
+# Usage: cli_check.sh TAVREL SAMPLE_NA_FILE
+set -u
+prog=$1
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export TAVREL_HOME="$home"
+cp "$2" "$home/n&a.mrk"
+failed=0
+
+# expect STATUS PATTERN ARGS...: runs tavrel ARGS, wants exit STATUS and PATTERN in its output.
+expect() {
+  local want=$1 pattern=$2 out status
+  shift 2
+  out=$("$prog" "$@" 2>&1)
+  status=$?
+  if [ "$status" -ne "$want" ] || ! grep -q -- "$pattern" <<<"$out"; then
+    printf 'FAIL: tavrel %s: exit %s (wanted %s), output:\n%s\n' "$*" "$status" "$want" "$out"
+    failed=1
+  fi
+}
+
+expect 0 '^Usage: tavrel \[FILE\]' --help
+expect 0 '^tavrel [0-9]' --version
+expect 0 'tvl-' --backup
+expect 0 'tvl-.*manual' --restore
+expect 0 '' --export vcard "$home/out.vcf"
+grep -q 'BEGIN:VCARD' "$home/out.vcf" 2>/dev/null || { echo "FAIL: --export wrote no vCard"; failed=1; }
+cp "$home/n&a.mrk" "$home/before"
+expect 0 'Dry run: nothing was written.' --import "$home/out.vcf" --dry-run
+cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --dry-run changed the N&A file"; failed=1; }
+expect 1 'missing.vcf' --import "$home/missing.vcf"
+exit $failed
