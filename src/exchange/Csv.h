@@ -27,6 +27,8 @@ struct CsvTable {
     QList<QStringList> rows;
     QChar delimiter = QLatin1Char(',');
     QStringList problems;
+    QList<int> rowLines;    // the line of the file each row begins on
+    QList<int> cp1252Lines; // lines read as Windows-1252 in a file otherwise UTF-8
 };
 // Reads CSV: a byte-order mark, UTF-8 when valid else Windows-1252, the
 // delimiter (comma, semicolon or tab) found from the header line, quoted line
@@ -49,8 +51,11 @@ bool mappingFindsNames(const CsvMapping& mapping);
 // "Google" or "" for any other.
 QString csvDialectName(const QStringList& header);
 
-// The entries of a table under a mapping.
+// The entries of a table under a mapping; each entry's notes name what of its
+// row is left out.
 QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping);
+// The columns a mapping leaves out, each with how many rows had a value in it.
+QStringList columnsLeftOut(const CsvTable& table, const CsvMapping& mapping);
 
 // Saved mappings: one per header, kept in a small file of the program directory.
 QString csvHeaderSignature(const QStringList& header);

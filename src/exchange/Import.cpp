@@ -1,5 +1,6 @@
 #include "exchange/Import.h"
 
+#include "exchange/FileKind.h"
 #include "exchange/Tables.h"
 #include "exchange/VCard.h"
 #include "maillists/MailListFile.h"
@@ -17,25 +18,37 @@ namespace tavrel {
 
 // --- reading ---
 
-ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName)
+ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
 {
     ImportSource s;
     s.fileName = fileName;
-    if (bytes.trimmed().isEmpty()) {
+    if (raw.trimmed().isEmpty()) {
         s.error = QStringLiteral("The file is empty.");
         return s;
     }
+    QString utf16;
+    const QByteArray bytes = withUtf16Mark(raw, &utf16);
+    const QString utf16Note =
+        QStringLiteral("The file is UTF-16 (%1) without a byte-order mark.").arg(utf16);
     if (looksLikeVCard(bytes)) {
         VCardRead read = readVCards(bytes);
         s.kind = QStringLiteral("vCard");
         s.entries = read.entries;
         s.problems = read.problems;
+        if (!utf16.isEmpty())
+            s.problems.prepend(utf16Note);
         if (s.entries.isEmpty())
             s.error = QStringLiteral("The file holds no card.");
         return s;
     }
+    if (const QString why = notAContactFile(bytes); !why.isEmpty()) {
+        s.error = QStringLiteral("This file is not a card file or a CSV file (%1).").arg(why);
+        return s;
+    }
     s.isCsv = true;
     s.table = readCsv(bytes);
+    if (!utf16.isEmpty())
+        s.table.problems.prepend(utf16Note);
     s.problems = s.table.problems;
     if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
         s.error = QStringLiteral("The file is neither a vCard file nor a CSV file with a header "
@@ -53,6 +66,9 @@ void applyMapping(ImportSource& s, const CsvMapping& mapping)
     s.mapping = mapping;
     s.needsMapping = !mappingFindsNames(mapping);
     s.entries = s.needsMapping ? QList<Entry>() : entriesFromCsv(s.table, mapping);
+    s.problems = s.table.problems;
+    if (!s.needsMapping)
+        s.problems << columnsLeftOut(s.table, mapping);
 }
 
 ImportSource readImportFile(Program& p, const QString& path)
