@@ -659,7 +659,7 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
         if (!mapping.at(i).isEmpty() && !row.at(i).isEmpty())
             cell.add(mapping.at(i), row.at(i));
     Entry e;
-    QStringList extraComments;
+    QStringList extraComments, otherAddresses;
     const QString company = cell.value(QLatin1String("Company"));
     NameParts parts{cell.value(QLatin1String("Last Name")), cell.value(QLatin1String("First Name")),
                     cell.value(QLatin1String("Middle Name")), cell.value(QLatin1String("Title")),
@@ -698,7 +698,7 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
             if (e.address.isEmpty()) {
                 e.address = lines;
             } else {
-                extraComments << kind + QStringLiteral(" address: ") + lines.join(", ");
+                otherAddresses << kind + QStringLiteral(" address: ") + lines.join(", ");
                 e.notes << kind + QStringLiteral(" address put in Comments");
             }
         }
@@ -736,6 +736,7 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
         for (const QString& v : values(cell.value(QLatin1String(column))))
             if (!isPlaceholder(v))
                 extraComments << QLatin1String(column) + QStringLiteral(": ") + v;
+    extraComments << otherAddresses;
     for (const QString& extra : extraComments)
         e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("; ")) + extra;
     e.sortKey1 = cell.value(QLatin1String("Sort Key 1"));
