@@ -81,7 +81,30 @@ const char* const kUsage =
     "ENCODING (CSV only): utf8-bom (the default), utf8, windows-1252\n"
     "SEPARATOR (CSV only): comma (the default), semicolon\n"
     "--overflow: a field that does not fit is moved into Comments (move, the default),\n"
-    "            cut and logged (cut), or its record is left out (skip)\n";
+    "            cut and logged (cut), or its record is left out (skip)\n"
+    "--import skips an entry that looks like a record in the file: the same Name and\n"
+    "            the same first address line, e-mail or first telephone number\n"
+    "Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;\n"
+    "             3 imported, but some entries were skipped; 4 the N&A file is full\n";
+
+// The exit statuses of an import that ran.
+constexpr int kSomeSkipped = 3;
+constexpr int kFileFull = 4;
+
+// Each entry the import leaves out by its rules, one line apiece with the reason.
+QStringList skippedEntries(const ImportPlan& plan)
+{
+    QStringList lines;
+    for (const PlannedRecord& r : plan.records) {
+        const QString name = trimRight(r.record.Name);
+        if (!r.include)
+            lines << QStringLiteral("Skipped: %1 (looks like a record in the file: %2)")
+                         .arg(name, r.duplicate);
+        else if (plan.choice == OverflowChoice::SkipRecord && r.overflows)
+            lines << QStringLiteral("Skipped: %1 (does not fit the record)").arg(name);
+    }
+    return lines;
+}
 
 // The word after `flag`: empty when the flag is not given, nullopt when nothing follows it.
 std::optional<QString> optionValue(const QStringList& args, const QString& flag)
@@ -185,14 +208,17 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
     }
     const ImportPlan plan = planImport(p, source, choice);
     out << planText(plan) << Qt::endl;
+    const QStringList skipped = skippedEntries(plan);
     if (args.contains(QStringLiteral("--dry-run"))) {
         out << "Dry run: nothing was written." << Qt::endl;
-        return 0;
+        return skipped.isEmpty() ? 0 : kSomeSkipped;
     }
     const ImportResult result = runImport(p, plan);
+    for (const QString& line : skipped)
+        out << line << Qt::endl;
     out << QString(result.message).replace('\n', ' ') << Qt::endl;
     out << "The import log is " << p.files.path(kImportLogName) << "." << Qt::endl;
-    return result.stoppedAtLimit ? 1 : 0;
+    return result.stoppedAtLimit ? kFileFull : skipped.isEmpty() ? 0 : kSomeSkipped;
 }
 
 } // namespace

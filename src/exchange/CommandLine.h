@@ -14,7 +14,8 @@ bool isExchangeCommandLine(int argc, char** argv);
 
 // Runs `tavrel --export FORMAT FILE [--list ID]` or `tavrel --import FILE
 // [--dry-run]` without windows, reporting on standard output; returns the
-// exit status (0 done, 1 failed, 2 wrong arguments).
+// exit status (0 done, 1 failed, 2 wrong arguments, 3 imported but some
+// entries skipped, 4 imported until the N&A file was full).
 // `prepare` runs on the program once its N&A file is open (main points it at
 // the automatic backup copy).
 int exchangeMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);

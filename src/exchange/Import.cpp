@@ -309,34 +309,71 @@ int ImportPlan::toWrite() const
     return n;
 }
 
+namespace {
+
+// What tells two records of the same Name apart.
+struct Likeness {
+    int id = 0;
+    QString address; // first address line
+    QString email;
+    QString phone; // the digits of the first telephone number
+};
+
+Likeness likenessOf(const NARecord& r, int id)
+{
+    Likeness l{id, normalisedKey(r.AddrLine1), normalisedKey(r.EMail), {}};
+    for (int i = 1; i <= 5 && l.phone.isEmpty(); ++i)
+        for (QChar c : r.phoneNum(i))
+            if (c.isDigit())
+                l.phone += c;
+    return l;
+}
+
+// Why `incoming` looks like one of the records of its Name, or "" when it does
+// not: the same first address line, e-mail or first telephone number; or
+// nothing at all to tell them apart.
+QString lookalike(const Likeness& incoming, const QList<Likeness>& sameName)
+{
+    const struct {
+        QString Likeness::*field;
+        const char* what;
+    } tests[] = {{&Likeness::address, "same Name and first address line as ID %1"},
+                 {&Likeness::email, "same Name and e-mail as ID %1"},
+                 {&Likeness::phone, "same Name and first telephone number as ID %1"}};
+    for (const auto& t : tests)
+        for (const Likeness& l : sameName)
+            if (!(incoming.*t.field).isEmpty() && incoming.*t.field == l.*t.field)
+                return QString::fromLatin1(t.what).arg(l.id);
+    if (incoming.address.isEmpty() && incoming.email.isEmpty() && incoming.phone.isEmpty())
+        return QStringLiteral("same Name as ID %1, and no address, e-mail or telephone to tell "
+                              "them apart")
+            .arg(sameName.first().id);
+    return {};
+}
+
+} // namespace
+
 ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice choice)
 {
     ImportPlan plan;
     plan.source = source;
     plan.choice = choice;
-    // Names (and first address lines) already in the file.
-    QHash<QString, QList<std::pair<int, QString>>> existing;
+    // The records already in the file, by Name.
+    QHash<QString, QList<Likeness>> existing;
     if (p.LastRecNo > 1)
         readAscending(p, 2, p.LastRecNo, [&](int recNo) {
             if (isActive(p.CurRec, recNo - 1))
-                existing[normalisedKey(p.CurRec.Name)].append(
-                    {recNo - 1, normalisedKey(p.CurRec.AddrLine1)});
+                existing[normalisedKey(p.CurRec.Name)].append(likenessOf(p.CurRec, recNo - 1));
             return true;
         });
     plan.records.reserve(source.entries.size());
     for (const Entry& e : source.entries) {
         PlannedRecord pr = planRecord(e, choice);
-        const auto it = existing.constFind(normalisedKey(pr.record.Name));
-        if (it != existing.constEnd() && !normalisedKey(pr.record.Name).isEmpty()) {
-            const QString addr = normalisedKey(pr.record.AddrLine1);
-            int sameAddr = 0;
-            for (const auto& [id, a] : *it)
-                if (!sameAddr && a == addr)
-                    sameAddr = id;
-            pr.duplicate =
-                sameAddr ? QStringLiteral("same Name and first address line as ID %1").arg(sameAddr)
-                         : QStringLiteral("same Name as ID %1").arg(it->first().first);
-            pr.include = false;
+        const QString name = normalisedKey(pr.record.Name);
+        const auto it = existing.constFind(name);
+        if (it != existing.constEnd() && !name.isEmpty()) {
+            pr.duplicate = lookalike(likenessOf(pr.record, 0), *it);
+            pr.include = pr.duplicate.isEmpty();
         }
         plan.records << pr;
     }
