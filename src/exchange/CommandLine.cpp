@@ -76,10 +76,13 @@ public:
 
 const char* const kUsage =
     "Usage: tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator SEPARATOR]\n"
+    "                                   [--spreadsheet]\n"
     "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip]\n"
     "FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook\n"
     "ENCODING (CSV only): utf8-bom (the default), utf8, windows-1252\n"
     "SEPARATOR (CSV only): comma (the default), semicolon\n"
+    "--spreadsheet (CSV only): cells a spreadsheet would turn into numbers, dates or\n"
+    "            formulas are written as =\"text\" so that it keeps them as text\n"
     "--overflow: a field that does not fit is moved into Comments (move, the default),\n"
     "            cut and logged (cut), or its record is left out (skip)\n"
     "--import skips an entry that looks like a record in the file: the same Name and\n"
@@ -126,8 +129,10 @@ bool parseCsvOptions(const QStringList& args, ExportOptions& options)
         return false;
     const bool csv =
         options.format == ExportFormat::CsvNative || options.format == ExportFormat::CsvOutlook;
+    const bool spreadsheet = args.contains(QStringLiteral("--spreadsheet"));
     if (!csv)
-        return encoding->isEmpty() && separator->isEmpty();
+        return encoding->isEmpty() && separator->isEmpty() && !spreadsheet;
+    options.forSpreadsheet = spreadsheet;
     const QString e = encoding->toLower();
     if (e == QLatin1String("utf8-bom"))
         options.encoding = CsvEncoding::Utf8Bom;

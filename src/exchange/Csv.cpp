@@ -192,22 +192,46 @@ QStringList outlookRow(const Entry& e)
 
 } // namespace
 
+QString spreadsheetCell(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.at(0);
+    bool formula = first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' ||
+                   first == '\r';
+    if (!formula) {
+        // Digits with blanks and number signs become a number or a date; a plain
+        // whole number (no leading zero, within a spreadsheet's 15 digits) stays as it is.
+        static const QRegularExpression numeric(
+            QStringLiteral("^[0-9 ().,/:%eE+-]*[0-9][0-9 ().,/:%eE+-]*$"));
+        static const QRegularExpression whole(QStringLiteral("^(0|[1-9][0-9]{0,14})$"));
+        formula = numeric.match(value).hasMatch() && !whole.match(value).hasMatch();
+    }
+    if (!formula)
+        return value;
+    if (value.contains('\n') || value.contains('\r'))
+        return QLatin1Char('\'') + value;
+    QString inner = value;
+    inner.replace('"', QLatin1String("\"\""));
+    return QStringLiteral("=\"") + inner + '"';
+}
+
 QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding encoding,
-                    QChar delimiter)
+                    QChar delimiter, bool forSpreadsheet)
 {
     QString text;
     text.reserve(entries.size() * 300);
-    auto line = [&](const QStringList& row) {
+    auto line = [&](const QStringList& row, bool cells) {
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i)
                 text += delimiter;
-            text += csvField(row.at(i), delimiter);
+            text += csvField(cells ? spreadsheetCell(row.at(i)) : row.at(i), delimiter);
         }
         text += CRLF;
     };
-    line(dialect == CsvDialect::Native ? nativeCsvHeader() : outlookCsvHeader());
+    line(dialect == CsvDialect::Native ? nativeCsvHeader() : outlookCsvHeader(), false);
     for (const Entry& e : entries)
-        line(dialect == CsvDialect::Native ? nativeRow(e) : outlookRow(e));
+        line(dialect == CsvDialect::Native ? nativeRow(e) : outlookRow(e), forSpreadsheet);
     switch (encoding) {
     case CsvEncoding::Utf8Bom:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
@@ -222,6 +246,17 @@ QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding
 // --- reading ---
 
 namespace {
+
+// A cell written ="text" for spreadsheets is read back as its text.
+QString textOfFormula(const QString& cell)
+{
+    if (cell.size() < 3 || !cell.startsWith(QLatin1String("=\"")) || !cell.endsWith('"'))
+        return cell;
+    QString inner = cell.mid(2, cell.size() - 3);
+    if (inner.remove(QLatin1String("\"\"")).contains('"'))
+        return cell;
+    return cell.mid(2, cell.size() - 3).replace(QLatin1String("\"\""), QLatin1String("\""));
+}
 
 QString lineNumbers(const QList<int>& lines)
 {
@@ -321,7 +356,7 @@ CsvTable readCsv(const QByteArray& bytes)
     int line = 1, rowLine = 1; // the file's line now, and where the row began
     const QChar delim = table.delimiter;
     auto endField = [&] {
-        row << field;
+        row << textOfFormula(field);
         field.clear();
         wasQuoted = false;
     };

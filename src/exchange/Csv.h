@@ -18,8 +18,15 @@ QStringList nativeCsvHeader();
 QStringList outlookCsvHeader();
 
 // Writes the entries as CSV (RFC 4180: CR LF, fields quoted where needed).
+// For spreadsheets, a cell a spreadsheet would take for a number, a date or a
+// formula is written so that it stays text (see spreadsheetCell).
 QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding encoding,
-                    QChar delimiter = QLatin1Char(','));
+                    QChar delimiter = QLatin1Char(','), bool forSpreadsheet = false);
+// The cell as a spreadsheet keeps it as text: `="0611 123"` for one that would
+// become a number, date or formula (a value that starts with =, +, -, @, or
+// holds only digits and number signs, other than a plain whole number), with a
+// leading apostrophe instead when it holds a line break; any other unchanged.
+QString spreadsheetCell(const QString& value);
 
 // A CSV file as read: the header, the rows, and what the reader noticed.
 struct CsvTable {
