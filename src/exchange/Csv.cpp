@@ -1,5 +1,6 @@
 #include "exchange/Csv.h"
 
+#include "exchange/Rules.h"
 #include "exchange/Tables.h"
 #include "platform/Text.h"
 
@@ -138,7 +139,11 @@ QStringList outlookRow(const Entry& e)
 {
     const QStringList header = outlookCsvHeader();
     QHash<QString, QString> cell;
-    const NameParts n = splitName(e.name, e.sortKey1);
+    // An organisation is the company, without a person's names.
+    const bool organisation = isOrganisationName(e.name, e.sortKey2);
+    const NameParts n = organisation ? NameParts() : splitName(e.name, e.sortKey1);
+    if (organisation)
+        cell.insert("Company", e.name);
     cell.insert("Title", n.prefix);
     cell.insert("First Name", n.given);
     cell.insert("Middle Name", n.additional);
@@ -704,9 +709,16 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
         e.name = cell.value(QLatin1String("Display Name"));
     if (e.name.isEmpty())
         e.name = joinName(parts);
-    const bool companyIsName = e.name.isEmpty();
-    if (companyIsName)
+    // The organisation rule is the import's: a row with only a company is that
+    // company; otherwise the company goes on the person's address.
+    e.organisation = company;
+    e.isOrganisation = e.name.isEmpty() && !company.isEmpty();
+    if (e.isOrganisation)
         e.name = company;
+    e.family = parts.family;
+    e.given = parts.given;
+    e.keysFromFile = mapping.contains(QLatin1String("Sort Key 1")) ||
+                     mapping.contains(QLatin1String("Sort Key 2"));
 
     // Address: the record's own lines, else one block, else the parts.
     if (cell.contains(addressColumns.at(0)) || cell.contains(addressColumns.at(1)) ||
@@ -738,8 +750,6 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
             }
         }
     }
-    if (!companyIsName && !company.isEmpty())
-        e.address.prepend(company);
     while (!e.address.isEmpty() && e.address.last().isEmpty())
         e.address.removeLast();
 

@@ -33,6 +33,16 @@ struct Entry {
     QString comments;
     QString sortKey1;
     QString sortKey2;
+    // The organisation: the one a person works for (it goes on the address),
+    // or the entry itself when `isOrganisation`. Its units (departments), outermost first.
+    QString organisation;
+    QStringList orgUnits;
+    bool isOrganisation = false;
+    // The person's names as the file splits them ("" when it does not), for the sort keys.
+    QString family;
+    QString given;
+    // The file speaks for the sort keys (a file of ours): empty keys stay empty.
+    bool keysFromFile = false;
     QStringList lists; // mailing-list titles
     std::array<ExchangeLink, 4> links{};
     int backLinkId = 0;

@@ -1,6 +1,7 @@
 #include "exchange/Import.h"
 
 #include "exchange/FileKind.h"
+#include "exchange/Rules.h"
 #include "exchange/Tables.h"
 #include "exchange/VCard.h"
 #include "maillists/MailListFile.h"
@@ -148,15 +149,18 @@ public:
 
     // The value as the record holds it; what does not fit goes to Comments or is cut.
     // `name` says which field it is; it is only spelled out when something changes.
-    template <typename Name> QString fit(const Name& name, const QString& value, int width)
+    // Only Comments keeps line ends.
+    template <typename Name>
+    QString fit(const Name& name, const QString& text, int width, bool multiLine = false)
     {
-        if (value.size() <= width) {
-            bool ascii = true;
-            for (QChar c : value)
-                ascii = ascii && c.unicode() < 0x80;
-            if (ascii)
-                return value;
+        if (text.size() <= width) {
+            bool plain = true;
+            for (QChar c : text)
+                plain = plain && c.unicode() >= 0x20 && c.unicode() < 0x7F;
+            if (plain)
+                return text;
         }
+        const QString value = clean(name, text, multiLine);
         const QString what = spelled(name);
         bool changed = false;
         const QString reduced = reduceToCp1252(value, &changed);
@@ -181,11 +185,31 @@ public:
     static QString spelled(const QString& name) { return name; }
     template <typename F> static QString spelled(const F& name) { return name(); }
 
+    // The text without control characters, counting them and the field they were in.
+    template <typename Name>
+    QString clean(const Name& name, const QString& text, bool multiLine = false)
+    {
+        const int before = controls_;
+        QString out = withoutControls(text, multiLine, &controls_);
+        if (controls_ > before && !controlFields_.contains(spelled(name)))
+            controlFields_ << spelled(name);
+        return out;
+    }
+    // What the cleaning removed, in words; empty when nothing.
+    QString controlsRemoved() const
+    {
+        if (!controls_)
+            return {};
+        return (controls_ == 1 ? QStringLiteral("1 control character removed (")
+                               : QStringLiteral("%1 control characters removed (").arg(controls_)) +
+               controlFields_.join(QStringLiteral(", ")) + ')';
+    }
+
     // Something the record has no place for at all.
     void extra(const QString& what, const QString& text)
     {
         pr_.overflows = true;
-        const QString reduced = reduceToCp1252(text);
+        const QString reduced = reduceToCp1252(clean(what, text));
         const QString left = what + " left out: " + quoted(reduced);
         if (choice_ == OverflowChoice::MoveToComments)
             moved_ << Overflow{what + " moved to Comments: " + quoted(reduced),
@@ -197,7 +221,7 @@ public:
     // Comments last: the entry's own text, then what moved there while room remains.
     QString comments(const QString& own)
     {
-        QString text = fit(QStringLiteral("Comments"), own, Width::Comments);
+        QString text = fit(QStringLiteral("Comments"), own, Width::Comments, true);
         for (const Overflow& o : moved_) {
             const QString add = (text.isEmpty() ? QString() : kSeparator) + o.text;
             if (text.size() + add.size() <= Width::Comments) {
@@ -219,7 +243,74 @@ private:
     PlannedRecord& pr_;
     OverflowChoice choice_;
     QList<Overflow> moved_;
+    int controls_ = 0;
+    QStringList controlFields_;
 };
+
+bool sameText(const QString& a, const QString& b)
+{
+    return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
+}
+
+// The address with the organisation where a business letter has it: above the
+// street, its units below it while there is room.
+QStringList addressWithOrganisation(const Entry& entry, bool organisation, RecordBuilder& b)
+{
+    QStringList address = entry.address;
+    while (!address.isEmpty() && address.last().trimmed().isEmpty())
+        address.removeLast();
+    QStringList head;
+    if (!organisation && !entry.organisation.trimmed().isEmpty() &&
+        !sameText(address.value(0), entry.organisation))
+        head << entry.organisation.trimmed();
+    const QString units = entry.orgUnits.join(QStringLiteral(", "));
+    if (!units.isEmpty() && !sameText(address.value(0), units)) {
+        if (head.size() + address.size() < 4)
+            head << units;
+        else if (!head.isEmpty() && head.last().size() + 2 + units.size() <= Width::Addr)
+            head.last() += QStringLiteral(", ") + units;
+        else
+            b.extra(QStringLiteral("Department"), units);
+    }
+    return head + address;
+}
+
+QString inCase(const QString& text, KeyCase keyCase)
+{
+    QString key = reduceToCp1252(text).simplified();
+    if (keyCase == KeyCase::Upper)
+        key = key.toUpper();
+    else if (keyCase == KeyCase::Lower)
+        key = key.toLower();
+    return key.left(Width::SortKey).trimmed();
+}
+
+// Sort keys from the name when the file has none: a person by family and
+// given name, an organisation by its name.
+void makeSortKeys(const Entry& entry, bool organisation, KeyCase keyCase, QString& key1,
+                  QString& key2)
+{
+    key1 = entry.sortKey1;
+    key2 = entry.sortKey2;
+    if (entry.keysFromFile || (!key1.isEmpty() && (organisation || !key2.isEmpty())))
+        return;
+    const QString name = withoutControls(entry.name, false);
+    if (organisation) {
+        if (key1.isEmpty())
+            key1 = inCase(name, keyCase);
+        return;
+    }
+    QString family = entry.family, given = entry.given;
+    if (family.trimmed().isEmpty() && given.trimmed().isEmpty()) {
+        const NameParts parts = splitName(name);
+        family = parts.family;
+        given = parts.given;
+    }
+    if (key1.isEmpty())
+        key1 = inCase(withoutControls(family, false), keyCase);
+    if (key2.isEmpty())
+        key2 = inCase(withoutControls(given, false), keyCase);
+}
 
 QString normalisedKey(const QString& s)
 {
@@ -228,7 +319,15 @@ QString normalisedKey(const QString& s)
 
 } // namespace
 
-PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
+bool isOrganisationEntry(const Entry& e)
+{
+    if (e.isOrganisation ||
+        (!e.organisation.trimmed().isEmpty() && sameText(e.name, e.organisation)))
+        return true;
+    return e.given.trimmed().isEmpty() && isOrganisationName(e.name, e.sortKey2);
+}
+
+PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyCase)
 {
     PlannedRecord pr;
     pr.entry = entry;
@@ -238,21 +337,40 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
     r.RecStatus = kActive;
     RecordBuilder b(pr, choice);
     r.Name = b.fit(QStringLiteral("Name"), entry.name, Width::Name);
+    const bool organisation = isOrganisationEntry(entry);
 
+    const QStringList address = entry.organisation.isEmpty() && entry.orgUnits.isEmpty()
+                                    ? entry.address
+                                    : addressWithOrganisation(entry, organisation, b);
     QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
-    for (qsizetype i = 0; i < entry.address.size(); ++i) {
+    for (qsizetype i = 0; i < address.size(); ++i) {
         auto what = [i] { return QStringLiteral("Address line %1").arg(i + 1); };
         if (i < 4)
-            *lines[i] = b.fit(what, entry.address.at(i), Width::Addr);
-        else if (!entry.address.at(i).trimmed().isEmpty())
-            b.extra(what(), entry.address.at(i));
+            *lines[i] = b.fit(what, address.at(i), Width::Addr);
+        else if (!address.at(i).trimmed().isEmpty())
+            b.extra(what(), address.at(i));
     }
 
     // Telephones of our own files keep their place; the others fill free places in order.
     bool taken[6] = {};
     QList<std::pair<int, ExchangePhone>> placed;
     QList<ExchangePhone> rest;
-    for (const ExchangePhone& ph : entry.phones) {
+    for (ExchangePhone ph : entry.phones) {
+        // Too long: first without its formatting; what still does not fit is
+        // never cut, as a cut number looks like a whole one.
+        ph.number = b.clean(QStringLiteral("Telephone"), ph.number);
+        if (ph.number.size() > Width::PhoneNum) {
+            const QString compact = compactPhoneNumber(ph.number);
+            if (compact.size() > Width::PhoneNum) {
+                b.extra(QStringLiteral("Telephone too long for its field"),
+                        ph.label.isEmpty() ? ph.number : ph.label + ": " + ph.number);
+                continue;
+            }
+            pr.changes << QStringLiteral("Telephone %1 written without its blanks and signs to "
+                                         "fit: %2")
+                              .arg(quoted(ph.number), quoted(compact));
+            ph.number = compact;
+        }
         if (ph.slot >= 1 && ph.slot <= 5 && !taken[ph.slot]) {
             taken[ph.slot] = true;
             placed.append({ph.slot, ph});
@@ -275,9 +393,19 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
         placed.append({next, ph});
     }
     for (const auto& [slot, ph] : placed) {
-        r.phoneType(slot) =
-            b.fit([slot = slot] { return QStringLiteral("Telephone %1 label").arg(slot); },
-                  ph.label, Width::PhoneType);
+        auto labelName = [slot = slot] { return QStringLiteral("Telephone %1 label").arg(slot); };
+        QString label = b.clean(labelName, ph.label);
+        if (label.size() > Width::PhoneType) {
+            // A long label is shortened through the tables, never cut.
+            const QString shortLabel = shortPhoneLabel(label);
+            if (shortLabel.isEmpty())
+                b.extra(labelName(), label + ": " + ph.number);
+            else
+                pr.changes << labelName() + ' ' + quoted(label) + QStringLiteral(" shortened to ") +
+                                  quoted(shortLabel);
+            label = shortLabel;
+        }
+        r.phoneType(slot) = b.fit(labelName, label, Width::PhoneType);
         r.phoneNum(slot) = b.fit([slot = slot] { return QStringLiteral("Telephone %1").arg(slot); },
                                  ph.number, Width::PhoneNum);
     }
@@ -288,8 +416,10 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
         else
             b.extra(QStringLiteral("E-mail %1").arg(i + 1), entry.emails.at(i));
     }
-    r.SortKey1 = b.fit(QStringLiteral("Sort key 1"), entry.sortKey1, Width::SortKey);
-    r.SortKey2 = b.fit(QStringLiteral("Sort key 2"), entry.sortKey2, Width::SortKey);
+    QString key1, key2;
+    makeSortKeys(entry, organisation, keyCase, key1, key2);
+    r.SortKey1 = b.fit(QStringLiteral("Sort key 1"), key1, Width::SortKey);
+    r.SortKey2 = b.fit(QStringLiteral("Sort key 2"), key2, Width::SortKey);
     for (int i = 1; i <= 4; ++i) {
         const ExchangeLink& link = entry.links[size_t(i - 1)];
         r.linkId(i) = qint16(std::clamp(link.id, 0, 32767));
@@ -298,6 +428,8 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice)
     }
     r.BackLinkId = qint16(std::clamp(entry.backLinkId, 0, 32767));
     r.Comments = b.comments(entry.comments);
+    if (const QString removed = b.controlsRemoved(); !removed.isEmpty())
+        pr.changes << removed;
     return pr;
 }
 
@@ -358,17 +490,31 @@ ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice cho
     ImportPlan plan;
     plan.source = source;
     plan.choice = choice;
-    // The records already in the file, by Name.
+    // The records already in the file, by Name, and how its keys are written.
     QHash<QString, QList<Likeness>> existing;
+    int upper = 0, lower = 0, mixed = 0;
     if (p.LastRecNo > 1)
         readAscending(p, 2, p.LastRecNo, [&](int recNo) {
-            if (isActive(p.CurRec, recNo - 1))
-                existing[normalisedKey(p.CurRec.Name)].append(likenessOf(p.CurRec, recNo - 1));
+            if (!isActive(p.CurRec, recNo - 1))
+                return true;
+            existing[normalisedKey(p.CurRec.Name)].append(likenessOf(p.CurRec, recNo - 1));
+            const QString key = trimRight(p.CurRec.SortKey1);
+            if (key.toUpper() == key.toLower())
+                return true; // no letters: says nothing
+            if (key == key.toUpper())
+                ++upper;
+            else if (key == key.toLower())
+                ++lower;
+            else
+                ++mixed;
             return true;
         });
+    plan.keyCase = mixed > upper && mixed >= lower ? KeyCase::AsWritten
+                   : lower > upper                 ? KeyCase::Lower
+                                                   : KeyCase::Upper;
     plan.records.reserve(source.entries.size());
     for (const Entry& e : source.entries) {
-        PlannedRecord pr = planRecord(e, choice);
+        PlannedRecord pr = planRecord(e, choice, plan.keyCase);
         const QString name = normalisedKey(pr.record.Name);
         const auto it = existing.constFind(name);
         if (it != existing.constEnd() && !name.isEmpty()) {
@@ -384,7 +530,7 @@ void replan(ImportPlan& plan, OverflowChoice choice)
 {
     plan.choice = choice;
     for (PlannedRecord& r : plan.records) {
-        PlannedRecord again = planRecord(r.entry, choice);
+        PlannedRecord again = planRecord(r.entry, choice, plan.keyCase);
         again.duplicate = r.duplicate;
         again.include = r.include;
         r = again;

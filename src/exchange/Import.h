@@ -56,16 +56,28 @@ struct PlannedRecord {
     bool include = true;    // the user's choice; a duplicate starts out skipped
 };
 
+// How sort keys made up for imported records are written: the way most of the
+// file's own keys are.
+enum class KeyCase { Upper, Lower, AsWritten };
+
 struct ImportPlan {
     ImportSource source;
     OverflowChoice choice = OverflowChoice::MoveToComments;
+    KeyCase keyCase = KeyCase::Upper;
     QList<PlannedRecord> records;
     // How many records the plan would write under its choice.
     int toWrite() const;
 };
 
 // The entry as a record under `choice`; fills changes, overflows and replaced.
-PlannedRecord planRecord(const Entry& entry, OverflowChoice choice);
+// An organisation goes on the address of a person who works for it; a number
+// too long for its field is written without its formatting, and one that still
+// does not fit is never cut; an entry without sort keys gets them from its
+// name, written in `keyCase`.
+PlannedRecord planRecord(const Entry& entry, OverflowChoice choice,
+                         KeyCase keyCase = KeyCase::Upper);
+// True when the entry is an organisation rather than a person.
+bool isOrganisationEntry(const Entry& entry);
 // Plans every entry and marks those that look like a record already in the file.
 ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice choice);
 // Plans again under another choice, keeping the user's include choices.

@@ -81,7 +81,9 @@ struct LabelRow {
     const char* aliases; // other spellings users type, '|'-separated, lower case
 };
 
-// Ordered: the first row whose types are all present wins on the way in.
+// Ordered: the first row whose types are all present wins on the way in, so
+// the most telling kind comes first: the device (fax, mobile, pager, ...), then
+// the place (work, home), then what a line can also do (messages, texts).
 constexpr LabelRow kLabels[] = {
     {"W Fax", "work,fax", "wfax|work fax|bus fax|business fax|bfax|office fax"},
     {"H Fax", "home,fax", "hfax|home fax"},
@@ -92,11 +94,11 @@ constexpr LabelRow kLabels[] = {
     {"Video", "video", ""},
     {"ISDN", "isdn", ""},
     {"Modem", "modem", "data"},
-    {"Msg", "msg", "voicemail|voice mail|message"},
-    {"Text", "text", "sms"},
     {"TTY", "textphone", "tdd|textphone"},
     {"Work", "work", "office|business|bus|busn|wk|w"},
     {"Home", "home", "res|residence|h"},
+    {"Msg", "msg", "voicemail|voice mail|message"},
+    {"Text", "text", "sms"},
 };
 
 // The table with its strings split once.

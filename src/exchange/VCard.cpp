@@ -1,9 +1,11 @@
 #include "exchange/VCard.h"
 
+#include "exchange/Rules.h"
 #include "exchange/Tables.h"
 #include "platform/Text.h"
 
 #include <QHash>
+#include <QMap>
 #include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -107,8 +109,12 @@ void writeCard(CardWriter& w, const Entry& e, VCardVersion version,
     w.line(v4 ? QStringLiteral("VERSION:4.0") : QStringLiteral("VERSION:3.0"));
     w.line("PRODID:" + kProdId);
     w.line("UID:" + uidFor(e.sourceId));
+    // An organisation's name is no person's: it goes into ORG, with an empty N.
+    const bool organisation = isOrganisationName(e.name, e.sortKey2);
+    if (v4 && organisation)
+        w.line(QStringLiteral("KIND:org"));
     w.line("FN:" + escapeVCardText(e.name));
-    const NameParts n = splitName(e.name, e.sortKey1);
+    const NameParts n = organisation ? NameParts() : splitName(e.name, e.sortKey1);
     QString nLine = QStringLiteral("N");
     const bool sortAsFits = !e.sortKey1.contains(',');
     if (v4 && !e.sortKey1.isEmpty() && sortAsFits)
@@ -116,6 +122,8 @@ void writeCard(CardWriter& w, const Entry& e, VCardVersion version,
     w.line(nLine + ':' + escapeVCardText(n.family) + ';' + escapeVCardText(n.given) + ';' +
            escapeVCardText(n.additional) + ';' + escapeVCardText(n.prefix) + ';' +
            escapeVCardText(n.suffix));
+    if (organisation)
+        w.line("ORG:" + escapeVCardText(e.name));
     writeAddress(w, e, version);
     int item = 0;
     writePhones(w, e, version, item);
@@ -434,6 +442,8 @@ public:
     void add(const Property& p, bool ownFile)
     {
         const QString& n = p.name;
+        if (ownFile)
+            e.keysFromFile = true;
         if (n == QLatin1String("FN"))
             e.name = text(p);
         else if (n == QLatin1String("N")) {
@@ -443,6 +453,8 @@ public:
                  {&parts.family, &parts.given, &parts.additional, &parts.prefix, &parts.suffix})
                 s->replace(',', ' ');
             nName = joinName(parts);
+            e.family = parts.family.trimmed();
+            e.given = parts.given.trimmed();
             if (p.params.contains(QStringLiteral("SORT-AS")) && e.sortKey1.isEmpty())
                 sortAs = p.params.value(QStringLiteral("SORT-AS")).split(',').value(0);
         } else if (n == QLatin1String("ADR")) {
@@ -508,11 +520,38 @@ public:
         } else if (n == QLatin1String("X-TAVREL-BACKLINK")) {
             e.backLinkId = text(p).toInt();
         } else if (n == QLatin1String("ORG")) {
-            org = unescape(p.value, ';').join(' ').trimmed();
-            dropped.insert(n);
+            QStringList units;
+            for (const QString& u : unescape(p.value, ';'))
+                if (!u.trimmed().isEmpty())
+                    units << u.trimmed();
+            if (!units.isEmpty() && org.isEmpty()) {
+                org = units.takeFirst();
+                e.orgUnits = units;
+            }
+        } else if (n == QLatin1String("KIND")) {
+            kindOrg = text(p).trimmed().compare(QLatin1String("org"), Qt::CaseInsensitive) == 0;
+        } else if (n == QLatin1String("X-ABSHOWAS")) {
+            kindOrg = text(p).trimmed().compare(QLatin1String("company"), Qt::CaseInsensitive) == 0;
         } else if (!ignored(n)) {
-            dropped.insert(n);
+            // Named in the log with what it said, unless it is a picture or other data.
+            QStringList& values = dropped[n];
+            const QString encoding = p.params.value(QStringLiteral("ENCODING")).toUpper();
+            const bool data = encoding == QLatin1String("B") ||
+                              encoding == QLatin1String("BASE64") ||
+                              p.value.startsWith(QLatin1String("data:"));
+            const QString shown = data ? QString() : text(p).simplified();
+            if (!shown.isEmpty() && values.size() < 3)
+                values << QChar(0x201C) +
+                              (shown.size() > 60 ? shown.left(60) + QChar(0x2026) : shown) +
+                              QChar(0x201D);
         }
+    }
+
+    // A line that is no property; said once per card, with how many there were.
+    void badLine(const QByteArray& line)
+    {
+        if (!badLines++)
+            firstBadLine = QString::fromUtf8(line.left(60)).simplified();
     }
 
     Entry finish()
@@ -522,8 +561,21 @@ public:
                 e.phones[it.key()].label = groupLabels.value(it.value());
         if (!sortAs.isEmpty() && e.sortKey1.isEmpty())
             e.sortKey1 = sortAs;
+        // A card with only an organisation is that organisation; one with a
+        // person's name keeps both, the organisation going on the address.
+        if (!org.isEmpty()) {
+            e.organisation = org;
+            e.isOrganisation = kindOrg || (e.name.isEmpty() && nName.isEmpty()) ||
+                               e.name.trimmed() == org || (e.name.isEmpty() && nName == org);
+            if (e.isOrganisation && e.name.isEmpty())
+                e.name = org;
+        } else {
+            e.isOrganisation = kindOrg;
+        }
+        if (e.isOrganisation)
+            e.family = e.given = QString();
         if (e.name.isEmpty())
-            e.name = !nName.isEmpty() ? nName : !org.isEmpty() ? org : e.emails.value(0);
+            e.name = !nName.isEmpty() ? nName : e.emails.value(0);
         // A 3.0 card keeps the lines as written in LABEL; the first goes with the first ADR.
         for (qsizetype i = 0; i < std::max(addresses.size(), labels.size()); ++i) {
             QStringList lines =
@@ -537,10 +589,19 @@ public:
         }
         if (!extraAddresses.isEmpty())
             e.address << extraAddresses;
+        if (badLines == 1)
+            e.notes << QStringLiteral("A line that is no property was left out: ") + QChar(0x201C) +
+                           firstBadLine + QChar(0x201D);
+        else if (badLines > 1)
+            e.notes << QStringLiteral("%1 lines that are no property were left out, the first: ")
+                               .arg(badLines) +
+                           QChar(0x201C) + firstBadLine + QChar(0x201D);
         if (!dropped.isEmpty()) {
-            QStringList names(dropped.begin(), dropped.end());
-            names.sort();
-            e.notes << QStringLiteral("Not imported: ") + names.join(QStringLiteral(", "));
+            QStringList names;
+            for (auto it = dropped.cbegin(); it != dropped.cend(); ++it)
+                names << (it->isEmpty() ? it.key()
+                                        : it.key() + ' ' + it->join(QStringLiteral(", ")));
+            e.notes << QStringLiteral("Not imported: ") + names.join(QStringLiteral("; "));
         }
         return e;
     }
@@ -551,17 +612,18 @@ public:
 private:
     static bool ignored(const QString& n)
     {
-        static const QSet<QString> set = {"BEGIN", "END",  "VERSION", "PRODID", "UID",
-                                          "REV",   "KIND", "RELATED", "SOURCE", "CLIENTPIDMAP"};
+        static const QSet<QString> set = {"BEGIN", "END",     "VERSION", "PRODID",      "UID",
+                                          "REV",   "RELATED", "SOURCE",  "CLIENTPIDMAP"};
         return set.contains(n);
     }
-    QString nName, org, sortAs;
-    bool ownKey1 = false;
+    QString nName, org, sortAs, firstBadLine;
+    int badLines = 0;
+    bool ownKey1 = false, kindOrg = false;
     QList<QStringList> addresses, labels;
     QList<bool> adrHasLabel;
     QHash<qsizetype, QString> phoneGroups;
     QHash<QString, QString> groupLabels;
-    QSet<QString> dropped;
+    QMap<QString, QStringList> dropped; // by name, in order, with what they said
 };
 
 // The file's bytes as UTF-8 (or as written), with a byte-order mark read and removed.
@@ -579,8 +641,9 @@ QByteArray withoutByteOrderMark(const QByteArray& bytes, bool* utf16)
     return bytes;
 }
 
-// Splits into physical lines at CR LF, LF or a lone CR. The lines share the
-// bytes of `data`, which must outlive them; appending to one copies it.
+// Splits into physical lines at CR LF, LF, a lone CR or CR CR LF (which some
+// phones write). The lines share the bytes of `data`, which must outlive them;
+// appending to one copies it.
 QList<QByteArray> physicalLines(const QByteArray& data)
 {
     QList<QByteArray> lines;
@@ -593,6 +656,8 @@ QList<QByteArray> physicalLines(const QByteArray& data)
         if (c != '\r' && c != '\n')
             continue;
         lines << line(start, i);
+        if (c == '\r' && i + 2 < data.size() && data.at(i + 1) == '\r' && data.at(i + 2) == '\n')
+            ++i;
         if (c == '\r' && i + 1 < data.size() && data.at(i + 1) == '\n')
             ++i;
         start = i + 1;
@@ -626,11 +691,14 @@ VCardRead readVCards(const QByteArray& bytes)
     const QList<QByteArray> physical = physicalLines(data);
 
     // Unfold: a line starting with a blank or tab continues the one before;
-    // a quoted-printable value ending in '=' continues on the next line.
+    // a quoted-printable value ending in '=' continues on the next line. Blank
+    // lines say nothing, so a fold still joins across one.
     QList<QByteArray> logical;
     logical.reserve(physical.size());
     for (qsizetype i = 0; i < physical.size(); ++i) {
         const QByteArray& line = physical.at(i);
+        if (line.isEmpty())
+            continue;
         if (!logical.isEmpty() && !line.isEmpty() && (line.at(0) == ' ' || line.at(0) == '\t')) {
             logical.last().append(QByteArrayView(line).sliced(1));
             continue;
@@ -654,7 +722,7 @@ VCardRead readVCards(const QByteArray& bytes)
         QByteArray raw;
         if (!parseProperty(line, p, raw)) {
             if (card)
-                card->e.notes << QStringLiteral("A line that is no property was left out.");
+                card->badLine(line);
             else
                 ++outside;
             continue;

@@ -1,0 +1,295 @@
+// What an import keeps of other programs' cards and rows: organisations, long
+// numbers, odd line ends, control characters, telephone kinds and sort keys.
+#include "ExchangeFixture.h"
+#include "exchange/Rules.h"
+#include "exchange/Tables.h"
+
+namespace tavrel::test {
+namespace {
+
+class Fidelity : public ExchangeTest {
+protected:
+    // Imports `bytes` into a file holding `existing` and returns the first new record.
+    NARecord importOne(const QByteArray& bytes, const std::map<int, NARecord>& existing = {},
+                       OverflowChoice choice = OverflowChoice::MoveToComments)
+    {
+        env.openFile(existing);
+        QFile::remove(env.dir() + "/" + kImportLogName);
+        const ImportResult r = importBytes(bytes, choice);
+        EXPECT_EQ(r.imported, 1);
+        return stored(r.ids.value(0, 1));
+    }
+    QStringList changes() const { return plan.records.value(0).changes; }
+};
+
+QByteArray card(const QStringList& body, const QString& version = QStringLiteral("3.0"))
+{
+    return crlf(QStringList{"BEGIN:VCARD", "VERSION:" + version} + body + QStringList{"END:VCARD"});
+}
+
+TEST_F(Fidelity, OrganisationsAreKeptTheSameWayFromCardsAndRows)
+{
+    struct Row {
+        QByteArray file;
+        const char *name, *addr1, *addr2, *addr3, *key1, *key2;
+    };
+    const Row rows[] = {
+        // A person at a company: the company and its unit head the address.
+        {card({"N:Weber;Anna;;;", "FN:Anna Weber", "ORG:Stadtwerke Wiesbaden;Kundenservice",
+               "ADR;TYPE=WORK:;;Kirchgasse 2;Wiesbaden;;65183;"}),
+         "Anna Weber", "Stadtwerke Wiesbaden", "Kundenservice", "Kirchgasse 2", "WEBER", "ANNA"},
+        {crlf({"First Name,Last Name,Company,Business Street,Business City,Business Postal Code",
+               "Anna,Weber,Stadtwerke Wiesbaden,Kirchgasse 2,Wiesbaden,65183"}),
+         "Anna Weber", "Stadtwerke Wiesbaden", "Kirchgasse 2", "65183 Wiesbaden", "WEBER", "ANNA"},
+        // A card of the company alone is the company, named once.
+        {card({"N:;;;;", "FN:Müller & Söhne Druckerei GmbH", "ORG:Müller & Söhne Druckerei GmbH;",
+               "ADR;TYPE=WORK:;;Mainzer Str. 9;Wiesbaden;;65185;"}),
+         "Müller & Söhne Druckerei GmbH", "Mainzer Str. 9", "65185 Wiesbaden", "",
+         "MÜLLER & SÖHNE D", ""},
+        {card({"ORG:Acme Ltd;Accounts"}, "2.1"), "Acme Ltd", "Accounts", "", "", "ACME LTD", ""},
+        {card({"KIND:org", "FN:Blue Heron"}, "4.0"), "Blue Heron", "", "", "", "BLUE HERON", ""},
+        {crlf({"Name,Given Name,Family Name,Organization 1 - Name,E-mail 1 - Value",
+               ",,,Blue Sky Bakery,info@bluesky.example"}),
+         "Blue Sky Bakery", "", "", "", "BLUE SKY BAKERY", ""},
+    };
+    for (const Row& row : rows) {
+        const NARecord r = importOne(row.file);
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(field(r.Name), QString::fromUtf8(row.name));
+        EXPECT_EQ(field(r.AddrLine1), QString::fromUtf8(row.addr1));
+        EXPECT_EQ(field(r.AddrLine2), QString::fromUtf8(row.addr2));
+        EXPECT_EQ(field(r.AddrLine3), QString::fromUtf8(row.addr3));
+        EXPECT_EQ(field(r.SortKey1), QString::fromUtf8(row.key1));
+        EXPECT_EQ(field(r.SortKey2), QString::fromUtf8(row.key2));
+        EXPECT_FALSE(changes().join('\n').contains("ORG")) << changes().join('\n').toStdString();
+    }
+    // No room for the unit on a line of its own: it joins the company's line.
+    const NARecord full = importOne(
+        card({"FN:Jo Lee", "ORG:Acme;Sales", "ADR:;;1 Main St\\nSuite 5;Springfield;IL;62704;"}));
+    EXPECT_EQ(field(full.AddrLine1), "Acme, Sales");
+    EXPECT_EQ(field(full.AddrLine4), "Springfield, IL 62704");
+}
+
+TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
+{
+    struct Row {
+        const char* name;
+        const char* key2;
+        bool organisation;
+    };
+    const Row rows[] = {
+        {"Müller & Söhne Druckerei GmbH", "", true},
+        {"Acme, Inc.", "", true},
+        {"Grace Church", "", true},
+        {"AT&T", "", true},
+        {"Riverside Tennis Club", "", true},
+        {"Smith, John", "", false},
+        {"John Smith", "", false},
+        {"Mr & Mrs Smith", "", false},
+        {"Charlotte Church", "CHARLOTTE", false}, // the user's key 2 is her given name
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(isOrganisationName(QString::fromUtf8(r.name), r.key2), r.organisation) << r.name;
+
+    env.openFile({{1, makeRecord(1, "Müller & Söhne Druckerei GmbH", "MÜLLER")},
+                  {2, makeRecord(2, "Charlotte Church", "CHURCH", "CHARLOTTE")}});
+    ExportOptions options;
+    const QString v3 = QString::fromUtf8(exportBytes(p(), options));
+    EXPECT_TRUE(v3.contains("FN:Müller & Söhne Druckerei GmbH\r\nN:;;;;\r\nORG:Müller & Söhne "
+                            "Druckerei GmbH\r\n"))
+        << v3.toStdString();
+    EXPECT_TRUE(v3.contains("N:Church;Charlotte;;;\r\n"));
+    options.format = ExportFormat::VCard40;
+    const QString v4 = QString::fromUtf8(exportBytes(p(), options));
+    EXPECT_TRUE(v4.contains("KIND:org\r\nFN:Müller"));
+    EXPECT_EQ(v4.count("KIND:org"), 1);
+    options.format = ExportFormat::CsvOutlook;
+    options.encoding = CsvEncoding::Utf8;
+    EXPECT_TRUE(QString::fromUtf8(exportBytes(p(), options))
+                    .contains("\r\n,,,,,Müller & Söhne Druckerei GmbH,"));
+
+    // And they come back as they were.
+    for (ExportFormat format :
+         {ExportFormat::VCard30, ExportFormat::VCard40, ExportFormat::CsvNative}) {
+        options.format = format;
+        TestEnv again;
+        again.openFile({});
+        const ImportSource s = readImportBytes(exportBytes(p(), options), "out");
+        runImport(again.p(), planImport(again.p(), s, OverflowChoice::CutAndLog));
+        for (int id : {1, 2})
+            EXPECT_EQ(recordBytes(again.naPath(), id + 1), recordBytes(env.naPath(), id + 1))
+                << int(format) << " ID " << id;
+    }
+}
+
+TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
+{
+    struct Compact {
+        const char *in, *out;
+    };
+    const Compact compact[] = {
+        {"+49 (0611) 123456 - 7890", "+4906111234567890"},
+        {"+1 (512) 555-1234 ext. 5678", "+15125551234x5678"},
+        {"+49 (0)611 123456-78", "+4961112345678"},
+        {"+44 20 7946 0958;ext=12", "+442079460958x12"},
+        {"0611 / 12.34.56", "0611/123456"},
+        {"1-800-FLOWERS", "1800-FLOWERS"},
+    };
+    for (const Compact& c : compact)
+        EXPECT_EQ(compactPhoneNumber(c.in), c.out) << c.in;
+
+    const QString tooLong = "+49 611 1234567890 1234567890 12";
+    const QStringList numbers{"TEL;WORK;VOICE:+49 (0611) 123456 - 7890",
+                              "TEL;WORK;FAX:+49 (0611) 123456 - 7899", "TEL;HOME:" + tooLong};
+    struct Row {
+        OverflowChoice choice;
+        QString note;
+        const char* comments;
+        const char* change;
+    };
+    const Row rows[] = {
+        {OverflowChoice::MoveToComments, "Desk", "Desk; Home: +49 611 1234567890 1234567890 12",
+         "Telephone too long for its field moved to Comments: “Home: +49 611 1234567890 "
+         "1234567890 12”"},
+        {OverflowChoice::MoveToComments, QString(90, 'n'), "",
+         "Telephone too long for its field left out: “Home: +49 611 1234567890 1234567890 12” "
+         "(no room in Comments)"},
+        {OverflowChoice::CutAndLog, "Desk", "Desk",
+         "Telephone too long for its field left out: “Home: +49 611 1234567890 1234567890 12”"},
+    };
+    for (const Row& row : rows) {
+        const NARecord r = importOne(card(QStringList{"FN:Jan Roth", "NOTE:" + row.note} + numbers),
+                                     {}, row.choice);
+        EXPECT_EQ(field(r.PhoneNum1), "+4906111234567890");
+        EXPECT_EQ(field(r.PhoneType2), "W Fax");
+        EXPECT_EQ(field(r.PhoneNum2), "+4906111234567899");
+        EXPECT_EQ(field(r.PhoneNum3), ""); // never a cut number that looks whole
+        if (*row.comments)
+            EXPECT_EQ(field(r.Comments), QString::fromUtf8(row.comments));
+        EXPECT_TRUE(changes().contains(QString::fromUtf8(row.change)))
+            << changes().join('\n').toStdString();
+        EXPECT_TRUE(changes().contains("Telephone “+49 (0611) 123456 - 7890” written without its "
+                                       "blanks and signs to fit: “+4906111234567890”"));
+        const QString log = QString::fromUtf8(fileBytes(env.dir() + "/" + kImportLogName));
+        EXPECT_TRUE(log.contains("ID 1: Jan Roth\n") &&
+                    log.contains(QString::fromUtf8(row.change)));
+    }
+}
+
+TEST_F(Fidelity, EveryKindOfLineEndFoldsTheSame)
+{
+    const QStringList lines{"BEGIN:VCARD",
+                            "VERSION:2.1",
+                            "N:Fischer;Eva",
+                            "FN:Eva Fi",
+                            " scher",
+                            "NOTE;ENCODING=QUOTED-PRINTABLE:Call after=",
+                            "noon=0D=0Aor e-mail",
+                            "TEL;CELL:0171",
+                            "\t555 0101",
+                            "junk one",
+                            "junk two",
+                            "END:VCARD"};
+    for (const char* end : {"\r\n", "\n", "\r", "\r\r\n"}) {
+        const Entry e = onlyEntry((lines.join(end) + end).toUtf8());
+        SCOPED_TRACE(QByteArray(end).toHex().toStdString());
+        EXPECT_EQ(e.name, "Eva Fischer");
+        EXPECT_EQ(e.comments, "Call afternoon\r\nor e-mail");
+        EXPECT_EQ(e.phones.value(0).number, "0171555 0101");
+        EXPECT_EQ(e.notes, QStringList{"2 lines that are no property were left out, the first: "
+                                       "“junk one”"});
+    }
+}
+
+TEST_F(Fidelity, ControlCharactersAreRemovedAndCounted)
+{
+    QByteArray nul =
+        card({"FN:Jo#hn\tDoe", "ADR:;;Main\x1bSt;;;;", "NOTE:Line\x07 one\\nLine two"});
+    nul.replace('#', QByteArray(1, '\0'));
+    struct Row {
+        QByteArray file;
+        const char *name, *addr1, *comments, *change;
+    };
+    const Row rows[] = {
+        {nul, "John Doe", "MainSt", "Line one\r\nLine two",
+         "4 control characters removed (Name, Address line 1, Comments)"},
+        {crlf({"Name,Address 1,Comments", "\"Ann\r\nLee\",\"a\tb\",\"x\ny\""}), "Ann Lee", "a b",
+         "x\r\ny", "2 control characters removed (Name, Address line 1)"},
+    };
+    for (const Row& row : rows) {
+        const NARecord r = importOne(row.file);
+        EXPECT_EQ(field(r.Name), row.name);
+        EXPECT_EQ(field(r.AddrLine1), row.addr1);
+        EXPECT_EQ(field(r.Comments), row.comments);
+        EXPECT_TRUE(changes().contains(row.change)) << changes().join('\n').toStdString();
+    }
+}
+
+TEST_F(Fidelity, TheMostTellingTelephoneTypeWinsAndLabelsAreNeverCut)
+{
+    struct Types {
+        QStringList types;
+        const char* label;
+    };
+    const Types types[] = {
+        {{"work", "voice", "pref", "msg"}, "Work"},
+        {{"home", "msg"}, "Home"},
+        {{"voice", "msg"}, "Msg"},
+        {{"cell", "work", "voice"}, "Mobile"},
+        {{"pager", "work"}, "Pager"},
+        {{"text", "cell"}, "Mobile"},
+        {{"fax", "home", "pref"}, "H Fax"},
+    };
+    for (const Types& t : types)
+        EXPECT_EQ(labelForPhoneTypes(t.types), t.label) << t.types.join(',').toStdString();
+
+    const NARecord r = importOne(card({"FN:Kim Park", "TEL;TYPE=work,voice,pref,msg:555 0",
+                                       "item1.TEL:555 1", "item1.X-ABLabel:Home Fax",
+                                       "item2.TEL:555 2", "item2.X-ABLabel:_$!<Business Phone>!$_",
+                                       "item3.TEL:555 3", "item3.X-ABLabel:Weekend house"}));
+    EXPECT_EQ(field(r.PhoneType1), "Work");
+    EXPECT_EQ(field(r.PhoneType2), "H Fax");
+    EXPECT_EQ(field(r.PhoneType3), "Work");
+    EXPECT_EQ(field(r.PhoneType4), ""); // no short form: whole, with its number, in Comments
+    EXPECT_EQ(field(r.PhoneNum4), "555 3");
+    EXPECT_EQ(field(r.Comments), "Weekend house: 555 3");
+    EXPECT_TRUE(changes().contains("Telephone 2 label “Home Fax” shortened to “H Fax”"));
+}
+
+TEST_F(Fidelity, ImportedRecordsGetSortKeys)
+{
+    const auto keyed = [](const char* k1, const char* k2) {
+        std::map<int, NARecord> m;
+        for (int id = 1; id <= 3; ++id)
+            m[id] = makeRecord(id, "x", id == 3 ? "SMITH" : k1, k2);
+        return m;
+    };
+    const QByteArray person = card({"N:Müller;Jürgen;;;", "FN:Jürgen Müller"});
+    struct Row {
+        QByteArray file;
+        std::map<int, NARecord> existing;
+        const char *key1, *key2;
+    };
+    const Row rows[] = {
+        {person, {}, "MÜLLER", "JÜRGEN"},
+        {person, keyed("Jones", "Ann"), "Müller", "Jürgen"},
+        {person, keyed("jones", "ann"), "müller", "jürgen"},
+        {card({"FN:Dr. Ana Maria Lima Jr."}), {}, "LIMA", "ANA"},
+        {card({"FN:Kumar Venkataraman-Subramaniam"}), {}, "VENKATARAMAN-SUB", "KUMAR"},
+        // A key in the file wins; a file of ours speaks for empty keys too.
+        {card({"N:Müller;Jürgen;;;", "SORT-STRING:Mueller"}), {}, "Mueller", "JÜRGEN"},
+        {card({"FN:Jürgen Müller", "X-TAVREL-SORT-KEY1:MUE", "X-TAVREL-SORT-KEY2:J"}),
+         {},
+         "MUE",
+         "J"},
+        {crlf({"Name,Sort Key 1,Sort Key 2", "Jürgen Müller,,"}), {}, "", ""},
+    };
+    for (const Row& row : rows) {
+        const NARecord r = importOne(row.file, row.existing);
+        EXPECT_EQ(field(r.SortKey1), QString::fromUtf8(row.key1)) << row.file.toStdString();
+        EXPECT_EQ(field(r.SortKey2), QString::fromUtf8(row.key2)) << row.file.toStdString();
+    }
+}
+
+} // namespace
+} // namespace tavrel::test
