@@ -1,6 +1,16 @@
 // Every column of a CSV file is placed in the record or named as left out.
 #include "ExchangeFixture.h"
 #include "RecordFields.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/ImportForm.h"
+#include "platform/gui/Windows.h"
+#include "support/Gui.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
 
 namespace tavrel::test {
 namespace {
@@ -88,6 +98,22 @@ TEST(CsvColumns, EachIsPlacedOrListedWithHowManyRowsHeldIt)
             EXPECT_EQ(recordField(pr.record, name).toStdString(), value) << r.family << " " << name;
         EXPECT_EQ(s.entries.at(0).notes.join('|').toStdString(), r.notes) << r.family;
     }
+}
+
+TEST_F(ExchangeTest, ThePreviewNamesTheColumnsAndCellsLeftOut)
+{
+    env.openFile({});
+    writeBytes(env.dir() + "/in.csv", "First Name,Last Name,Hobby\r\nAnn,Lee,Chess\r\nBo,Ma,\r\n");
+    startImport(p());
+    auto* form = windowOf<ImportForm>("ImportForm");
+    type(form->ImpTxt1, "in.csv");
+    click(form->ImpCmd4);
+    EXPECT_EQ(form->ImpLbl2->text(), "in.csv (CSV): 2 Entries, 0 Need A Look, 2 To Import.\n"
+                                     "Column Hobby not imported: 1 row had a value in it.");
+    EXPECT_EQ(form->ImpLst1->topLevelItem(0)->text(1), "Notes: see below");
+    EXPECT_EQ(form->ImpLst1->topLevelItem(1)->text(1), "");
+    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Not imported: Hobby “Chess”");
+    closeAllWindows();
 }
 
 } // namespace
