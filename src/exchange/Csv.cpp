@@ -49,10 +49,13 @@ constexpr const char* kCommentColumns[] = {"Job Title", "Department", "Nickname"
 constexpr const char* kAddressKinds[] = {"Home", "Business", "Other"};
 
 // What Outlook writes into columns it has nothing for.
-bool isPlaceholder(const QString& value)
+bool isPlaceholder(const QString& column, const QString& value)
 {
-    for (const char* p : {"0/0/00", "Unspecified", "Normal", "False"})
-        if (value == QLatin1String(p))
+    static const std::pair<const char*, const char*> fillers[] = {
+        {"Birthday", "0/0/00"}, {"Anniversary", "0/0/00"}, {"Gender", "Unspecified"},
+        {"Priority", "Normal"}, {"Sensitivity", "Normal"}, {"Private", "False"}};
+    for (const auto& [c, v] : fillers)
+        if (value == QLatin1String(v) && column == QLatin1String(c))
             return true;
     return false;
 }
@@ -779,7 +782,7 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
                 (e.comments.isEmpty() ? QString() : CRLF) + cell.value(QLatin1String(column));
     for (const char* column : kCommentColumns)
         for (const QString& v : values(cell.value(QLatin1String(column))))
-            if (!isPlaceholder(v))
+            if (!isPlaceholder(QLatin1String(column), v))
                 extraComments << QLatin1String(column) + QStringLiteral(": ") + v;
     extraComments << otherAddresses;
     for (const QString& extra : extraComments)
@@ -827,7 +830,7 @@ QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping)
         QStringList left;
         for (qsizetype i = 0; i < row.size() && i < table.header.size(); ++i)
             if (mapping.value(i).isEmpty() && !row.at(i).trimmed().isEmpty() &&
-                !isPlaceholder(row.at(i)))
+                !isPlaceholder(table.header.at(i), row.at(i)))
                 left << table.header.at(i) + QLatin1Char(' ') + QChar(0x201C) + row.at(i) +
                             QChar(0x201D);
         if (!left.isEmpty())
@@ -845,7 +848,8 @@ QStringList columnsLeftOut(const CsvTable& table, const CsvMapping& mapping)
             continue;
         int filled = 0;
         for (const QStringList& row : table.rows)
-            filled += !row.value(i).trimmed().isEmpty() && !isPlaceholder(row.value(i));
+            filled += !row.value(i).trimmed().isEmpty() &&
+                      !isPlaceholder(table.header.at(i), row.value(i));
         const QString name = table.header.at(i).isEmpty()
                                  ? QStringLiteral("(column %1, no name)").arg(i + 1)
                                  : table.header.at(i);
