@@ -292,7 +292,7 @@ QString mixedUtf8(const QByteArray& body, CsvTable& table)
             ++end;
         const QByteArray bytes = body.mid(start, end + 1 - start);
         start = end + 1;
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = utf8(bytes);
         if (utf8.hasError()) {
             table.cp1252Lines << line;
@@ -328,7 +328,7 @@ CsvTable readCsv(const QByteArray& bytes)
         text = d(bytes.mid(2));
     } else {
         const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8(body);
         if (utf8.hasError())
             text = mixedUtf8(body, table);

@@ -58,6 +58,17 @@ TEST(Detection, OnlyTheLinesThatAreNotUtf8AreReadAsWindows1252)
     EXPECT_EQ(s.entries.at(1).notes,
               QStringList{"Line 3 of the file is not UTF-8; it was read as Windows-1252"});
     EXPECT_TRUE(s.entries.at(0).notes.isEmpty());
+    // In cards, each value is read as what it is, and the card names the odd one.
+    const ImportSource cards = readImportBytes("BEGIN:VCARD\r\nFN:Zoë\r\nNOTE:caf\xe9\r\n"
+                                               "END:VCARD\r\n",
+                                               "mixed.vcf");
+    ASSERT_EQ(cards.entries.size(), 1);
+    EXPECT_EQ(cards.entries.at(0).name, "Zoë");
+    EXPECT_EQ(cards.entries.at(0).comments, "café");
+    EXPECT_TRUE(
+        cards.entries.at(0).notes.contains("NOTE is not UTF-8; it was read as Windows-1252"));
+    // A last line cut inside a character keeps its byte.
+    EXPECT_EQ(readImportBytes("Name\r\nZoë\r\nJos\xe9", "end.csv").entries.value(1).name, "José");
     // A file with no UTF-8 beyond ASCII is Windows-1252 throughout.
     const ImportSource old = readImportBytes("Name\r\nJos\xe9\r\n", "old.csv");
     EXPECT_EQ(old.entries.value(0).name, "José");
