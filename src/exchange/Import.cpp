@@ -259,10 +259,12 @@ QStringList addressWithOrganisation(const Entry& entry, bool organisation, Recor
     QStringList address = entry.address;
     while (!address.isEmpty() && address.last().trimmed().isEmpty())
         address.removeLast();
+    // An organisation's own record names it already, unless its name says something else.
+    const QString org = entry.organisation.simplified();
     QStringList head;
-    if (!organisation && !entry.organisation.trimmed().isEmpty() &&
-        !sameText(address.value(0), entry.organisation))
-        head << entry.organisation.trimmed();
+    if (!org.isEmpty() && !sameText(address.value(0), org) &&
+        !(organisation && entry.name.contains(org, Qt::CaseInsensitive)))
+        head << org;
     const QString units = entry.orgUnits.join(QStringLiteral(", "));
     if (!units.isEmpty() && !sameText(address.value(0), units)) {
         if (head.size() + address.size() < 4)

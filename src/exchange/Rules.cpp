@@ -109,7 +109,8 @@ bool isOrganisationName(const QString& name, const QString& sortKey2)
 QString compactPhoneNumber(const QString& number)
 {
     static const QRegularExpression extension(
-        QStringLiteral("(?:\\s*;\\s*ext=|[\\s,]*(?:extension|extn|ext|x)\\.?\\s*)(\\d+)\\s*$"),
+        QStringLiteral(
+            "(?:\\s*;\\s*ext=|[\\s,]*(?<=[\\d\\s,.)])(?:extension|extn|ext|x)\\.?\\s*)(\\d+)\\s*$"),
         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression trunk(QStringLiteral("^\\s*(\\+\\d{1,3})\\s*\\(0\\)"));
     QString main = number;

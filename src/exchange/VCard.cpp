@@ -530,8 +530,6 @@ public:
             }
         } else if (n == QLatin1String("KIND")) {
             kindOrg = text(p).trimmed().compare(QLatin1String("org"), Qt::CaseInsensitive) == 0;
-        } else if (n == QLatin1String("X-ABSHOWAS")) {
-            kindOrg = text(p).trimmed().compare(QLatin1String("company"), Qt::CaseInsensitive) == 0;
         } else if (!ignored(n)) {
             // Named in the log with what it said, unless it is a picture or other data.
             QStringList& values = dropped[n];
@@ -612,8 +610,10 @@ public:
 private:
     static bool ignored(const QString& n)
     {
-        static const QSet<QString> set = {"BEGIN", "END",     "VERSION", "PRODID",      "UID",
-                                          "REV",   "RELATED", "SOURCE",  "CLIENTPIDMAP"};
+        static const QSet<QString> set = {"BEGIN", "END", "VERSION", "PRODID", "UID", "REV",
+                                          "RELATED", "SOURCE", "CLIENTPIDMAP",
+                                          // how a peer shows the card: the names say it
+                                          "X-ABSHOWAS"};
         return set.contains(n);
     }
     QString nName, org, sortAs, firstBadLine;
