@@ -86,12 +86,21 @@ bool isOrganisationName(const QString& name, const QString& sortKey2)
     }
     const QStringList words = text.split(' ', Qt::SkipEmptyParts);
     const QString key2 = plainWord(sortKey2.simplified());
+    // A short legal form ends the name ("Acme AG", "Nestlé S.A."); before
+    // other words it is more likely initials ("A.G. Smith").
+    auto endsName = [&words](qsizetype i) {
+        for (qsizetype j = i + 1; j < words.size(); ++j)
+            if (!isLegalForm(plainWord(words.at(j))) && words.at(j) != QLatin1String("&"))
+                return false;
+        return true;
+    };
     bool company = false;
     for (qsizetype i = 0; i < words.size(); ++i) {
         const QString w = plainWord(words.at(i));
         if (!key2.isEmpty() && w == key2 && !isCompanyWord(w))
             return false; // the user's sort key 2 is this person's given name
-        if (isCompanyWord(w) || w == QLatin1String("+")) {
+        if (isBodyWord(w) || (isLegalForm(w) && (w.size() > 3 || endsName(i))) ||
+            w == QLatin1String("+")) {
             company = true;
         } else if (words.at(i).contains(QLatin1Char('&'))) {
             // "Mr & Mrs Smith" is a couple; "Smith & Sons", "AT&T" are not.

@@ -519,12 +519,13 @@ public:
             }
         } else if (n == QLatin1String("X-TAVREL-BACKLINK")) {
             e.backLinkId = text(p).toInt();
-        } else if (n == QLatin1String("ORG")) {
+        } else if (n == QLatin1String("ORG") && org.isEmpty()) {
+            // The first organisation; a second one is listed as not imported.
             QStringList units;
             for (const QString& u : unescape(p.value, ';'))
                 if (!u.trimmed().isEmpty())
                     units << u.trimmed();
-            if (!units.isEmpty() && org.isEmpty()) {
+            if (!units.isEmpty()) {
                 org = units.takeFirst();
                 e.orgUnits = units;
             }

@@ -65,10 +65,13 @@ TEST_F(Fidelity, OrganisationsAreKeptTheSameWayFromCardsAndRows)
         EXPECT_FALSE(changes().join('\n').contains("ORG")) << changes().join('\n').toStdString();
     }
     // No room for the unit on a line of its own: it joins the company's line.
-    const NARecord full = importOne(
-        card({"FN:Jo Lee", "ORG:Acme;Sales", "ADR:;;1 Main St\\nSuite 5;Springfield;IL;62704;"}));
+    // A second organisation is named as not imported.
+    const NARecord full = importOne(card({"FN:Jo Lee", "ORG:Acme;Sales", "ORG:Beta Co",
+                                          "ADR:;;1 Main St\\nSuite 5;Springfield;IL;62704;"}));
     EXPECT_EQ(field(full.AddrLine1), "Acme, Sales");
     EXPECT_EQ(field(full.AddrLine4), "Springfield, IL 62704");
+    EXPECT_TRUE(changes().contains("Not imported: ORG “Beta Co”"))
+        << changes().join('\n').toStdString();
 }
 
 TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
@@ -87,6 +90,8 @@ TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
         {"Smith, John", "", false},
         {"John Smith", "", false},
         {"Mr & Mrs Smith", "", false},
+        {"A.G. Smith", "", false}, // initials, not a legal form
+        {"Nestlé S.A.", "", true},
         {"Charlotte Church", "CHARLOTTE", false}, // the user's key 2 is her given name
     };
     for (const Row& r : rows)
