@@ -78,14 +78,40 @@ public:
 
 const char* const kUsage =
     "Usage: tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator SEPARATOR]\n"
+    "                                   [--spreadsheet]\n"
     "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip] [--no-backup]\n"
     "FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook\n"
     "ENCODING (CSV only): utf8-bom (the default), utf8, windows-1252\n"
     "SEPARATOR (CSV only): comma (the default), semicolon\n"
+    "--spreadsheet (CSV only): cells a spreadsheet would turn into numbers, dates or\n"
+    "            formulas are written as =\"text\" so that it keeps them as text\n"
     "--no-backup: import without the backup copy taken first; without it, an import\n"
     "            whose copy cannot be made changes nothing\n"
     "--overflow: a field that does not fit is moved into Comments (move, the default),\n"
-    "            cut and logged (cut), or its record is left out (skip)\n";
+    "            cut and logged (cut), or its record is left out (skip)\n"
+    "--import skips an entry that looks like a record in the file: the same Name and\n"
+    "            the same first address line, e-mail or first telephone number\n"
+    "Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;\n"
+    "             3 imported, but some entries were skipped; 4 the N&A file is full\n";
+
+// The exit statuses of an import that ran.
+constexpr int kSomeSkipped = 3;
+constexpr int kFileFull = 4;
+
+// Each entry the import leaves out by its rules, one line apiece with the reason.
+QStringList skippedEntries(const ImportPlan& plan)
+{
+    QStringList lines;
+    for (const PlannedRecord& r : plan.records) {
+        const QString name = trimRight(r.record.Name);
+        if (!r.include)
+            lines << QStringLiteral("Skipped: %1 (looks like a record in the file: %2)")
+                         .arg(name, r.duplicate);
+        else if (plan.choice == OverflowChoice::SkipRecord && r.overflows)
+            lines << QStringLiteral("Skipped: %1 (does not fit the record)").arg(name);
+    }
+    return lines;
+}
 
 // The word after `flag`: empty when the flag is not given, nullopt when nothing follows it.
 std::optional<QString> optionValue(const QStringList& args, const QString& flag)
@@ -107,8 +133,10 @@ bool parseCsvOptions(const QStringList& args, ExportOptions& options)
         return false;
     const bool csv =
         options.format == ExportFormat::CsvNative || options.format == ExportFormat::CsvOutlook;
+    const bool spreadsheet = args.contains(QStringLiteral("--spreadsheet"));
     if (!csv)
-        return encoding->isEmpty() && separator->isEmpty();
+        return encoding->isEmpty() && separator->isEmpty() && !spreadsheet;
+    options.forSpreadsheet = spreadsheet;
     const QString e = encoding->toLower();
     if (e == QLatin1String("utf8-bom"))
         options.encoding = CsvEncoding::Utf8Bom;
@@ -189,22 +217,27 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
     }
     const ImportPlan plan = planImport(p, source, choice);
     out << planText(plan) << Qt::endl;
+    const QStringList skipped = skippedEntries(plan);
     if (args.contains(QStringLiteral("--dry-run"))) {
         out << "Dry run: nothing was written." << Qt::endl;
-        return 0;
+        return skipped.isEmpty() ? 0 : kSomeSkipped;
     }
     // The backup copy before the first write is part of the import unless the
     // person asked to go without it.
     if (args.contains(QStringLiteral("--no-backup")))
         p.BeforeBulkChange = nullptr;
     const ImportResult result = runImport(p, plan);
+    for (const QString& line : skipped)
+        out << line << Qt::endl;
     out << QString(result.message).replace('\n', ' ') << Qt::endl;
     if (result.noSafetyCopy) {
         out << "Run again with --no-backup to import without a backup copy." << Qt::endl;
         return 1;
     }
     out << "The import log is " << p.files.path(kImportLogName) << "." << Qt::endl;
-    return result.stoppedAtLimit || result.cancelled ? 1 : 0;
+    if (result.cancelled)
+        return 1;
+    return result.stoppedAtLimit ? kFileFull : skipped.isEmpty() ? 0 : kSomeSkipped;
 }
 
 } // namespace

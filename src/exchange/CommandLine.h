@@ -14,7 +14,8 @@ bool isExchangeCommandLine(int argc, char** argv);
 
 // Runs `tavrel --export FORMAT FILE [--list ID]` or `tavrel --import FILE
 // [--dry-run] [--no-backup]` without windows, reporting on standard output;
-// returns the exit status (0 done, 1 failed, 2 wrong arguments).
+// returns the exit status (0 done, 1 failed or refused, 2 wrong arguments,
+// 3 imported but some entries skipped, 4 imported until the N&A file was full).
 // `prepare` runs on the program once its N&A file is open (main points it at
 // the automatic backup copy, which --no-backup leaves out of an import).
 int exchangeMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+#include <climits>
 
 namespace tavrel {
 
@@ -30,7 +31,34 @@ constexpr LabelledColumn kOutlookPhones[] = {{"Home Phone", "Home"},
                                              {"Car Phone", "Car"},
                                              {"Other Phone", "Other"},
                                              {"Primary Phone", "Main"},
-                                             {"Company Main Phone", "Main"}};
+                                             {"Company Main Phone", "Main"},
+                                             {"Mobile Phone 2", "Mobile"},
+                                             {"Other Fax", "Fax"},
+                                             {"Assistant's Phone", "Asst"},
+                                             {"Callback", "Callbk"},
+                                             {"ISDN", "ISDN"},
+                                             {"Radio Phone", "Radio"},
+                                             {"TTY/TDD Phone", "TTY"},
+                                             {"Telex", "Telex"}};
+
+// Columns the record has no field for, kept in Comments as "Job Title: Engineer".
+constexpr const char* kCommentColumns[] = {"Job Title", "Department", "Nickname", "Birthday",
+                                           "Web Page"};
+
+// The address kinds of the Outlook dialect, in the order the first one found is taken.
+constexpr const char* kAddressKinds[] = {"Home", "Business", "Other"};
+
+// What Outlook writes into columns it has nothing for.
+bool isPlaceholder(const QString& column, const QString& value)
+{
+    static const std::pair<const char*, const char*> fillers[] = {
+        {"Birthday", "0/0/00"}, {"Anniversary", "0/0/00"}, {"Gender", "Unspecified"},
+        {"Priority", "Normal"}, {"Sensitivity", "Normal"}, {"Private", "False"}};
+    for (const auto& [c, v] : fillers)
+        if (value == QLatin1String(v) && column == QLatin1String(c))
+            return true;
+    return false;
+}
 
 constexpr const char* kEmailColumns[] = {"E-mail", "E-mail Address", "E-mail 2 Address",
                                          "E-mail 3 Address"};
@@ -172,22 +200,46 @@ QStringList outlookRow(const Entry& e)
 
 } // namespace
 
+QString spreadsheetCell(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.at(0);
+    bool formula = first == '=' || first == '+' || first == '-' || first == '@' || first == '\t' ||
+                   first == '\r';
+    if (!formula) {
+        // Digits with blanks and number signs become a number or a date; a plain
+        // whole number (no leading zero, within a spreadsheet's 15 digits) stays as it is.
+        static const QRegularExpression numeric(
+            QStringLiteral("^[0-9 ().,/:%eE+-]*[0-9][0-9 ().,/:%eE+-]*$"));
+        static const QRegularExpression whole(QStringLiteral("^(0|[1-9][0-9]{0,14})$"));
+        formula = numeric.match(value).hasMatch() && !whole.match(value).hasMatch();
+    }
+    if (!formula)
+        return value;
+    if (value.contains('\n') || value.contains('\r'))
+        return QLatin1Char('\'') + value;
+    QString inner = value;
+    inner.replace('"', QLatin1String("\"\""));
+    return QStringLiteral("=\"") + inner + '"';
+}
+
 QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding encoding,
-                    QChar delimiter)
+                    QChar delimiter, bool forSpreadsheet)
 {
     QString text;
     text.reserve(entries.size() * 300);
-    auto line = [&](const QStringList& row) {
+    auto line = [&](const QStringList& row, bool cells) {
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i)
                 text += delimiter;
-            text += csvField(row.at(i), delimiter);
+            text += csvField(cells ? spreadsheetCell(row.at(i)) : row.at(i), delimiter);
         }
         text += CRLF;
     };
-    line(dialect == CsvDialect::Native ? nativeCsvHeader() : outlookCsvHeader());
+    line(dialect == CsvDialect::Native ? nativeCsvHeader() : outlookCsvHeader(), false);
     for (const Entry& e : entries)
-        line(dialect == CsvDialect::Native ? nativeRow(e) : outlookRow(e));
+        line(dialect == CsvDialect::Native ? nativeRow(e) : outlookRow(e), forSpreadsheet);
     switch (encoding) {
     case CsvEncoding::Utf8Bom:
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
@@ -201,6 +253,71 @@ QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding
 
 // --- reading ---
 
+namespace {
+
+// A cell written ="text" for spreadsheets is read back as its text.
+QString textOfFormula(const QString& cell)
+{
+    if (cell.size() < 3 || !cell.startsWith(QLatin1String("=\"")) || !cell.endsWith('"'))
+        return cell;
+    QString inner = cell.mid(2, cell.size() - 3);
+    if (inner.remove(QLatin1String("\"\"")).contains('"'))
+        return cell;
+    return cell.mid(2, cell.size() - 3).replace(QLatin1String("\"\""), QLatin1String("\""));
+}
+
+QString lineNumbers(const QList<int>& lines)
+{
+    QStringList shown;
+    for (int n : lines.mid(0, 20))
+        shown << QString::number(n);
+    QString text = shown.join(QStringLiteral(", "));
+    if (lines.size() > 20)
+        text += QStringLiteral(" and %1 more").arg(lines.size() - 20);
+    return text;
+}
+
+// A file that is not UTF-8 throughout: when some of its lines are, it is taken
+// for UTF-8 with a few lines of Windows-1252 (each line read as what it is);
+// when none is, for Windows-1252.
+QString mixedUtf8(const QByteArray& body, CsvTable& table)
+{
+    QString text;
+    int utf8Lines = 0;
+    qsizetype start = 0;
+    for (int line = 1; start < body.size(); ++line) {
+        qsizetype end = start;
+        while (end < body.size() && body.at(end) != '\n' &&
+               !(body.at(end) == '\r' && (end + 1 >= body.size() || body.at(end + 1) != '\n')))
+            ++end;
+        const QByteArray bytes = body.mid(start, end + 1 - start);
+        start = end + 1;
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decoded = utf8(bytes);
+        if (utf8.hasError()) {
+            table.cp1252Lines << line;
+            text += cp1252ToUnicode(bytes);
+        } else {
+            utf8Lines += decoded.size() != bytes.size(); // it holds something beyond ASCII
+            text += decoded;
+        }
+    }
+    if (!utf8Lines) {
+        table.cp1252Lines.clear();
+        table.problems << QStringLiteral("The file is not UTF-8; it was read as Windows-1252.");
+        return cp1252ToUnicode(body);
+    }
+    const bool one = table.cp1252Lines.size() == 1;
+    table.problems << QStringLiteral("%1 %2 %3 not UTF-8; %4 read as Windows-1252.")
+                          .arg(one ? QStringLiteral("Line") : QStringLiteral("Lines"),
+                               lineNumbers(table.cp1252Lines),
+                               one ? QStringLiteral("is") : QStringLiteral("are"),
+                               one ? QStringLiteral("it was") : QStringLiteral("they were"));
+    return text;
+}
+
+} // namespace
+
 CsvTable readCsv(const QByteArray& bytes)
 {
     CsvTable table;
@@ -211,12 +328,10 @@ CsvTable readCsv(const QByteArray& bytes)
         text = d(bytes.mid(2));
     } else {
         const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         text = utf8(body);
-        if (utf8.hasError()) {
-            text = cp1252ToUnicode(body);
-            table.problems << QStringLiteral("The file is not UTF-8; it was read as Windows-1252.");
-        }
+        if (utf8.hasError())
+            text = mixedUtf8(body, table);
     }
 
     // The delimiter is the commonest of the three in the header line.
@@ -242,12 +357,14 @@ CsvTable readCsv(const QByteArray& bytes)
     }
 
     QList<QStringList> rows;
+    QList<int> rowLines;
     QStringList row;
     QString field;
     bool quoted = false, wasQuoted = false, any = false;
+    int line = 1, rowLine = 1; // the file's line now, and where the row began
     const QChar delim = table.delimiter;
     auto endField = [&] {
-        row << field;
+        row << textOfFormula(field);
         field.clear();
         wasQuoted = false;
     };
@@ -256,10 +373,13 @@ CsvTable readCsv(const QByteArray& bytes)
         bool blank = true;
         for (const QString& f : row)
             blank = blank && f.isEmpty();
-        if (!blank)
+        if (!blank) {
             rows << row;
+            rowLines << rowLine;
+        }
         row.clear();
         any = false;
+        rowLine = line;
     };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
@@ -276,6 +396,7 @@ CsvTable readCsv(const QByteArray& bytes)
                 // Any line break inside a field is kept the way the record keeps one.
                 if (c == '\r' && i + 1 < n && text.at(i + 1) == '\n')
                     ++i;
+                ++line;
                 field += CRLF;
             } else {
                 field += c;
@@ -290,6 +411,7 @@ CsvTable readCsv(const QByteArray& bytes)
         } else if (c == '\r' || c == '\n') {
             if (c == '\r' && i + 1 < n && text.at(i + 1) == '\n')
                 ++i;
+            ++line;
             endRow();
         } else {
             field += c;
@@ -300,9 +422,12 @@ CsvTable readCsv(const QByteArray& bytes)
                                          "read as far as it goes.");
     if (any || !field.isEmpty() || !row.isEmpty() || quoted)
         endRow();
-    if (!rows.isEmpty())
+    if (!rows.isEmpty()) {
         table.header = rows.takeFirst();
+        rowLines.removeFirst();
+    }
     table.rows = rows;
+    table.rowLines = rowLines;
     return table;
 }
 
@@ -333,12 +458,21 @@ QStringList csvTargets()
                             "Business State",
                             "Business Postal Code",
                             "Business Country",
+                            "Other Street",
+                            "Other Street 2",
+                            "Other Street 3",
+                            "Other City",
+                            "Other State",
+                            "Other Postal Code",
+                            "Other Country",
                             "E-mail Address",
                             "E-mail 2 Address",
                             "E-mail 3 Address",
                             "Notes",
                             "Categories"};
     t << extra;
+    for (const char* c : kCommentColumns)
+        t << QLatin1String(c);
     for (const LabelledColumn& c : kOutlookPhones)
         t << QLatin1String(c.column);
     return t;
@@ -366,6 +500,10 @@ const QHash<QString, QString>& synonyms()
                                                   {"work zipcode", "Business Postal Code"},
                                                   {"work country", "Business Country"},
                                                   {"organization", "Company"},
+                                                  {"web page 1", "Web Page"},
+                                                  {"home mobile", "Mobile Phone"},
+                                                  {"work mobile", "Mobile Phone 2"},
+                                                  {"business mobile", "Mobile Phone 2"},
                                                   // Google
                                                   {"given name", "First Name"},
                                                   {"additional name", "Middle Name"},
@@ -376,6 +514,11 @@ const QHash<QString, QString>& synonyms()
                                                   {"labels", "Categories"},
                                                   {"organization 1 - name", "Company"},
                                                   {"organization name", "Company"},
+                                                  {"organization 1 - title", "Job Title"},
+                                                  {"organization 1 - department", "Department"},
+                                                  {"website 1 - value", "Web Page"},
+                                                  {"address 1 - extended address", "Home Street 2"},
+                                                  {"address 1 - po box", "Home Street 3"},
                                                   {"e-mail 1 - value", "E-mail Address"},
                                                   {"e-mail 2 - value", "E-mail 2 Address"},
                                                   {"e-mail 3 - value", "E-mail 3 Address"},
@@ -386,6 +529,9 @@ const QHash<QString, QString>& synonyms()
                                                   {"address 1 - postal code", "Home Postal Code"},
                                                   {"address 1 - country", "Home Country"},
                                                   // Outlook spellings
+                                                  {"home country/region", "Home Country"},
+                                                  {"business country/region", "Business Country"},
+                                                  {"other country/region", "Other Country"},
                                                   {"e-mail", "E-mail"},
                                                   {"email", "E-mail Address"},
                                                   {"email address", "E-mail Address"},
@@ -461,6 +607,16 @@ namespace {
 QStringList multi(const QString& value)
 {
     return value.split(QStringLiteral(" ::: "), Qt::SkipEmptyParts);
+}
+
+// The values of one cell, or of several columns mapped to one target (joined
+// by line breaks on the way in).
+QStringList values(const QString& value)
+{
+    QStringList out;
+    for (const QString& part : value.split(CRLF, Qt::SkipEmptyParts))
+        out << multi(part);
+    return out;
 }
 
 QStringList breakLines(const QString& value)
@@ -546,6 +702,7 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
         if (!mapping.at(i).isEmpty() && !row.at(i).isEmpty())
             cell.add(mapping.at(i), row.at(i));
     Entry e;
+    QStringList extraComments, otherAddresses;
     const QString company = cell.value(QLatin1String("Company"));
     NameParts parts{cell.value(QLatin1String("Last Name")), cell.value(QLatin1String("First Name")),
                     cell.value(QLatin1String("Middle Name")), cell.value(QLatin1String("Title")),
@@ -574,7 +731,9 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
     } else if (cell.contains(QLatin1String("Formatted Address"))) {
         e.address = breakLines(cell.value(QLatin1String("Formatted Address")));
     } else {
-        for (const QString& kind : {QStringLiteral("Home"), QStringLiteral("Business")}) {
+        // The first address found is the record's; any other is kept in Comments.
+        for (const char* k : kAddressKinds) {
+            const QString kind = QLatin1String(k);
             PostalParts postal;
             for (const QString& s : {QStringLiteral(" Street"), QStringLiteral(" Street 2"),
                                      QStringLiteral(" Street 3")})
@@ -584,9 +743,13 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
             postal.code = cell.value(kind + " Postal Code");
             postal.country = cell.value(kind + " Country");
             const QStringList lines = addressLines(postal);
-            if (!lines.isEmpty()) {
+            if (lines.isEmpty())
+                continue;
+            if (e.address.isEmpty()) {
                 e.address = lines;
-                break;
+            } else {
+                otherAddresses << kind + QStringLiteral(" address: ") + lines.join(", ");
+                e.notes << kind + QStringLiteral(" address put in Comments");
             }
         }
     }
@@ -608,15 +771,22 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
         }
     }
     for (const LabelledColumn& c : kOutlookPhones)
-        for (const QString& nr : multi(cell.value(QLatin1String(c.column))))
+        for (const QString& nr : values(cell.value(QLatin1String(c.column))))
             e.phones << ExchangePhone{QLatin1String(c.label), nr, 0};
     for (const char* column : kEmailColumns)
-        for (const QString& mail : multi(cell.value(QLatin1String(column))))
+        for (const QString& mail : values(cell.value(QLatin1String(column))))
             e.emails << mail;
     for (const char* column : {"Comments", "Notes"})
         if (!cell.value(QLatin1String(column)).isEmpty())
             e.comments +=
                 (e.comments.isEmpty() ? QString() : CRLF) + cell.value(QLatin1String(column));
+    for (const char* column : kCommentColumns)
+        for (const QString& v : values(cell.value(QLatin1String(column))))
+            if (!isPlaceholder(QLatin1String(column), v))
+                extraComments << QLatin1String(column) + QStringLiteral(": ") + v;
+    extraComments << otherAddresses;
+    for (const QString& extra : extraComments)
+        e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("; ")) + extra;
     e.sortKey1 = cell.value(QLatin1String("Sort Key 1"));
     e.sortKey2 = cell.value(QLatin1String("Sort Key 2"));
     for (const QString& l : breakLines(cell.value(QLatin1String("Mailing Lists"))))
@@ -645,9 +815,55 @@ QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping)
     QList<Entry> entries;
     entries.reserve(table.rows.size());
     const QList<int> phones = numberedPhones(mapping);
-    for (const QStringList& row : table.rows)
-        entries << entryFromRow(row, mapping, phones);
+    for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        const QStringList& row = table.rows.at(r);
+        Entry e = entryFromRow(row, mapping, phones);
+        // The lines of the file this row took, read as Windows-1252.
+        const int first = table.rowLines.value(r, 0);
+        const int next = r + 1 < table.rowLines.size() ? table.rowLines.at(r + 1) : INT_MAX;
+        for (int line : table.cp1252Lines)
+            if (line >= first && line < next)
+                e.notes << QStringLiteral("Line %1 of the file is not UTF-8; it was read as "
+                                          "Windows-1252")
+                               .arg(line);
+        // What the mapping leaves out of this row, with its text.
+        QStringList left;
+        for (qsizetype i = 0; i < row.size() && i < table.header.size(); ++i)
+            if (mapping.value(i).isEmpty() && !row.at(i).trimmed().isEmpty() &&
+                !isPlaceholder(table.header.at(i), row.at(i)))
+                left << table.header.at(i) + QLatin1Char(' ') + QChar(0x201C) + row.at(i) +
+                            QChar(0x201D);
+        if (!left.isEmpty())
+            e.notes << QStringLiteral("Not imported: ") + left.join(QStringLiteral(", "));
+        entries << e;
+    }
     return entries;
+}
+
+QStringList columnsLeftOut(const CsvTable& table, const CsvMapping& mapping)
+{
+    QStringList out, empty;
+    for (qsizetype i = 0; i < table.header.size(); ++i) {
+        if (!mapping.value(i).isEmpty())
+            continue;
+        int filled = 0;
+        for (const QStringList& row : table.rows)
+            filled += !row.value(i).trimmed().isEmpty() &&
+                      !isPlaceholder(table.header.at(i), row.value(i));
+        const QString name = table.header.at(i).isEmpty()
+                                 ? QStringLiteral("(column %1, no name)").arg(i + 1)
+                                 : table.header.at(i);
+        if (filled)
+            out << QStringLiteral("Column %1 not imported: %2 had a value in it.")
+                       .arg(name, filled == 1 ? QStringLiteral("1 row")
+                                              : QStringLiteral("%1 rows").arg(filled));
+        else
+            empty << name;
+    }
+    if (!empty.isEmpty())
+        out << QStringLiteral("Columns not imported, empty in every row: ") +
+                   empty.join(QStringLiteral(", ")) + '.';
+    return out;
 }
 
 } // namespace tavrel

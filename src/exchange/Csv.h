@@ -18,8 +18,15 @@ QStringList nativeCsvHeader();
 QStringList outlookCsvHeader();
 
 // Writes the entries as CSV (RFC 4180: CR LF, fields quoted where needed).
+// For spreadsheets, a cell a spreadsheet would take for a number, a date or a
+// formula is written so that it stays text (see spreadsheetCell).
 QByteArray writeCsv(const QList<Entry>& entries, CsvDialect dialect, CsvEncoding encoding,
-                    QChar delimiter = QLatin1Char(','));
+                    QChar delimiter = QLatin1Char(','), bool forSpreadsheet = false);
+// The cell as a spreadsheet keeps it as text: `="0611 123"` for one that would
+// become a number, date or formula (a value that starts with =, +, -, @, or
+// holds only digits and number signs, other than a plain whole number), with a
+// leading apostrophe instead when it holds a line break; any other unchanged.
+QString spreadsheetCell(const QString& value);
 
 // A CSV file as read: the header, the rows, and what the reader noticed.
 struct CsvTable {
@@ -27,6 +34,8 @@ struct CsvTable {
     QList<QStringList> rows;
     QChar delimiter = QLatin1Char(',');
     QStringList problems;
+    QList<int> rowLines;    // the line of the file each row begins on
+    QList<int> cp1252Lines; // lines read as Windows-1252 in a file otherwise UTF-8
 };
 // Reads CSV: a byte-order mark, UTF-8 when valid else Windows-1252, the
 // delimiter (comma, semicolon or tab) found from the header line, quoted line
@@ -49,8 +58,11 @@ bool mappingFindsNames(const CsvMapping& mapping);
 // "Google" or "" for any other.
 QString csvDialectName(const QStringList& header);
 
-// The entries of a table under a mapping.
+// The entries of a table under a mapping; each entry's notes name what of its
+// row is left out.
 QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping);
+// The columns a mapping leaves out, each with how many rows had a value in it.
+QStringList columnsLeftOut(const CsvTable& table, const CsvMapping& mapping);
 
 // Saved mappings: one per header, kept in a small file of the program directory.
 QString csvHeaderSignature(const QStringList& header);

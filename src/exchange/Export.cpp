@@ -95,9 +95,11 @@ QByteArray exportBytes(Program& p, const ExportOptions& options, int* count)
     case ExportFormat::VCard40:
         return writeVCards(entries, VCardVersion::V40, uid);
     case ExportFormat::CsvNative:
-        return writeCsv(entries, CsvDialect::Native, options.encoding, options.delimiter);
+        return writeCsv(entries, CsvDialect::Native, options.encoding, options.delimiter,
+                        options.forSpreadsheet);
     case ExportFormat::CsvOutlook:
-        return writeCsv(entries, CsvDialect::Outlook, options.encoding, options.delimiter);
+        return writeCsv(entries, CsvDialect::Outlook, options.encoding, options.delimiter,
+                        options.forSpreadsheet);
     }
     return {};
 }

@@ -15,6 +15,7 @@ struct ExportOptions {
     ExportFormat format = ExportFormat::VCard30;
     CsvEncoding encoding = CsvEncoding::Utf8Bom;
     QChar delimiter = QLatin1Char(',');
+    bool forSpreadsheet = false; // CSV cells kept as text where a spreadsheet would convert them
     QString
         mailList; // a list file ("tvlmail.abc") to export its members only; empty: the whole file
 };

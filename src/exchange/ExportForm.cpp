@@ -8,6 +8,7 @@
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -75,6 +76,13 @@ ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     f3->addWidget(ExpCbo1, 0, 1);
     f3->addWidget(l2, 1, 0);
     f3->addWidget(ExpCbo2, 1, 1);
+    ExpChk1 = named(new QCheckBox(QStringLiteral("For Spreadsheets: Keep Numbers And Formulas As "
+                                                 "&Text"),
+                                  ExpFrm3),
+                    "ExpChk1",
+                    QStringLiteral("Cells Such As 0611 123 Or =Total Stay Text When A "
+                                   "Spreadsheet Opens The File"));
+    f3->addWidget(ExpChk1, 2, 0, 1, 2);
     v->addWidget(ExpFrm3);
 
     auto* fileRow = new QHBoxLayout;
@@ -125,6 +133,7 @@ ExportOptions ExportForm::options() const
             o.format = formats[i];
     o.encoding = CsvEncoding(ExpCbo1->currentIndex());
     o.delimiter = ExpCbo2->currentIndex() == 1 ? QLatin1Char(';') : QLatin1Char(',');
+    o.forSpreadsheet = ExpChk1->isChecked();
     if (ExpOpt2[1]->isChecked())
         o.mailList = listFiles_.value(ExpCbo3->currentIndex());
     return o;

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QKeyEvent;
@@ -30,6 +31,7 @@ public:
     QGroupBox* ExpFrm3 = nullptr; // CSV options
     QComboBox* ExpCbo1 = nullptr; // encoding
     QComboBox* ExpCbo2 = nullptr; // delimiter
+    QCheckBox* ExpChk1 = nullptr; // cells kept as text for spreadsheets
     QLabel* ExpLbl1 = nullptr;
     QLineEdit* ExpTxt1 = nullptr;   // the file
     QPushButton* ExpCmd3 = nullptr; // Browse

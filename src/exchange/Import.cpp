@@ -1,5 +1,6 @@
 #include "exchange/Import.h"
 
+#include "exchange/FileKind.h"
 #include "exchange/Rules.h"
 #include "exchange/Tables.h"
 #include "exchange/VCard.h"
@@ -20,25 +21,37 @@ namespace tavrel {
 
 // --- reading ---
 
-ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName)
+ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
 {
     ImportSource s;
     s.fileName = fileName;
-    if (bytes.trimmed().isEmpty()) {
+    if (raw.trimmed().isEmpty()) {
         s.error = QStringLiteral("The file is empty.");
         return s;
     }
+    QString utf16;
+    const QByteArray bytes = withUtf16Mark(raw, &utf16);
+    const QString utf16Note =
+        QStringLiteral("The file is UTF-16 (%1) without a byte-order mark.").arg(utf16);
     if (looksLikeVCard(bytes)) {
         VCardRead read = readVCards(bytes);
         s.kind = QStringLiteral("vCard");
         s.entries = read.entries;
         s.problems = read.problems;
+        if (!utf16.isEmpty())
+            s.problems.prepend(utf16Note);
         if (s.entries.isEmpty())
             s.error = QStringLiteral("The file holds no card.");
         return s;
     }
+    if (const QString why = notAContactFile(bytes); !why.isEmpty()) {
+        s.error = QStringLiteral("This file is not a card file or a CSV file (%1).").arg(why);
+        return s;
+    }
     s.isCsv = true;
     s.table = readCsv(bytes);
+    if (!utf16.isEmpty())
+        s.table.problems.prepend(utf16Note);
     s.problems = s.table.problems;
     if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
         s.error = QStringLiteral("The file is neither a vCard file nor a CSV file with a header "
@@ -56,6 +69,9 @@ void applyMapping(ImportSource& s, const CsvMapping& mapping)
     s.mapping = mapping;
     s.needsMapping = !mappingFindsNames(mapping);
     s.entries = s.needsMapping ? QList<Entry>() : entriesFromCsv(s.table, mapping);
+    s.problems = s.table.problems;
+    if (!s.needsMapping)
+        s.problems << columnsLeftOut(s.table, mapping);
 }
 
 ImportSource readImportFile(Program& p, const QString& path)
@@ -429,20 +445,63 @@ int ImportPlan::toWrite() const
     return n;
 }
 
+namespace {
+
+// What tells two records of the same Name apart.
+struct Likeness {
+    int id = 0;
+    QString address; // first address line
+    QString email;
+    QString phone; // the digits of the first telephone number
+};
+
+Likeness likenessOf(const NARecord& r, int id)
+{
+    Likeness l{id, normalisedKey(r.AddrLine1), normalisedKey(r.EMail), {}};
+    for (int i = 1; i <= 5 && l.phone.isEmpty(); ++i)
+        for (QChar c : r.phoneNum(i))
+            if (c.isDigit())
+                l.phone += c;
+    return l;
+}
+
+// Why `incoming` looks like one of the records of its Name, or "" when it does
+// not: the same first address line, e-mail or first telephone number; or
+// nothing at all to tell them apart.
+QString lookalike(const Likeness& incoming, const QList<Likeness>& sameName)
+{
+    const struct {
+        QString Likeness::*field;
+        const char* what;
+    } tests[] = {{&Likeness::address, "same Name and first address line as ID %1"},
+                 {&Likeness::email, "same Name and e-mail as ID %1"},
+                 {&Likeness::phone, "same Name and first telephone number as ID %1"}};
+    for (const auto& t : tests)
+        for (const Likeness& l : sameName)
+            if (!(incoming.*t.field).isEmpty() && incoming.*t.field == l.*t.field)
+                return QString::fromLatin1(t.what).arg(l.id);
+    if (incoming.address.isEmpty() && incoming.email.isEmpty() && incoming.phone.isEmpty())
+        return QStringLiteral("same Name as ID %1, and no address, e-mail or telephone to tell "
+                              "them apart")
+            .arg(sameName.first().id);
+    return {};
+}
+
+} // namespace
+
 ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice choice)
 {
     ImportPlan plan;
     plan.source = source;
     plan.choice = choice;
-    // Names (and first address lines) already in the file, and how its keys are written.
-    QHash<QString, QList<std::pair<int, QString>>> existing;
+    // The records already in the file, by Name, and how its keys are written.
+    QHash<QString, QList<Likeness>> existing;
     int upper = 0, lower = 0, mixed = 0;
     if (p.LastRecNo > 1)
         readAscending(p, 2, p.LastRecNo, [&](int recNo) {
             if (!isActive(p.CurRec, recNo - 1))
                 return true;
-            existing[normalisedKey(p.CurRec.Name)].append(
-                {recNo - 1, normalisedKey(p.CurRec.AddrLine1)});
+            existing[normalisedKey(p.CurRec.Name)].append(likenessOf(p.CurRec, recNo - 1));
             const QString key = trimRight(p.CurRec.SortKey1);
             if (key.toUpper() == key.toLower())
                 return true; // no letters: says nothing
@@ -460,17 +519,11 @@ ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice cho
     plan.records.reserve(source.entries.size());
     for (const Entry& e : source.entries) {
         PlannedRecord pr = planRecord(e, choice, plan.keyCase);
-        const auto it = existing.constFind(normalisedKey(pr.record.Name));
-        if (it != existing.constEnd() && !normalisedKey(pr.record.Name).isEmpty()) {
-            const QString addr = normalisedKey(pr.record.AddrLine1);
-            int sameAddr = 0;
-            for (const auto& [id, a] : *it)
-                if (!sameAddr && a == addr)
-                    sameAddr = id;
-            pr.duplicate =
-                sameAddr ? QStringLiteral("same Name and first address line as ID %1").arg(sameAddr)
-                         : QStringLiteral("same Name as ID %1").arg(it->first().first);
-            pr.include = false;
+        const QString name = normalisedKey(pr.record.Name);
+        const auto it = existing.constFind(name);
+        if (it != existing.constEnd() && !name.isEmpty()) {
+            pr.duplicate = lookalike(likenessOf(pr.record, 0), *it);
+            pr.include = pr.duplicate.isEmpty();
         }
         plan.records << pr;
     }

@@ -182,6 +182,9 @@ void ImportForm::showPlan()
         if (r.replaced)
             what << QStringLiteral("Characters replaced");
         flagged += !what.isEmpty();
+        // What the reader left out or moved on the way is told below too.
+        if (what.isEmpty() && !r.changes.isEmpty())
+            what << QStringLiteral("Notes: see below");
         item->setText(1, what.join(QStringLiteral("; ")));
         const bool skipped = plan_.choice == OverflowChoice::SkipRecord && r.overflows;
         item->setFlags(skipped

@@ -330,7 +330,7 @@ QString decodeBytes(const QByteArray& bytes, const QString& charset, bool* fellB
                 return s;
         }
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString s = utf8(bytes);
     if (!utf8.hasError())
         return s;
@@ -758,6 +758,8 @@ VCardRead readVCards(const QByteArray& bytes)
             result.problems << QStringLiteral(
                 "Some text is not UTF-8; it was read as Windows-1252.");
         }
+        if (fell)
+            card->e.notes << p.name + QStringLiteral(" is not UTF-8; it was read as Windows-1252");
         if (p.name == QLatin1String("PRODID") && p.value == kProdId)
             ownFile = true;
         card->add(p, ownFile);

@@ -20,17 +20,19 @@ TEST_F(ExchangeTest, CommandLine)
         {{"tavrel", "--export", "csv", vcf + ".csv", "--list", "abc"},
          1,
          "There is no mailing list with identifier 'abc'."},
-        {{"tavrel", "--export", "paper", "x"}, 2, "(skip)"},
+        {{"tavrel", "--export", "paper", "x"}, 2, "4 the N&A file is full"},
         {{"tavrel", "--export", "csv", vcf + ".csv", "--encoding", "windows-1252", "--separator",
           "semicolon"},
          0,
          "2 records exported to "},
-        {{"tavrel", "--export", "vcard", "x", "--separator", "semicolon"}, 2, "(skip)"},
-        {{"tavrel", "--export", "csv", "x", "--encoding", "latin1"}, 2, "(skip)"},
-        {{"tavrel", "--export", "csv", "x", "--separator"}, 2, "(skip)"},
-        {{"tavrel", "--import", vcf, "--overflow", "drop"}, 2, "(skip)"},
-        {{"tavrel", "--import", vcf, "--dry-run"}, 0, "Dry run: nothing was written."},
-        {{"tavrel", "--import", vcf, "--overflow", "cut", "--dry-run"}, 0, "Dry run: nothing"},
+        {{"tavrel", "--export", "vcard", "x", "--separator", "semicolon"},
+         2,
+         "4 the N&A file is full"},
+        {{"tavrel", "--export", "csv", "x", "--encoding", "latin1"}, 2, "4 the N&A file is full"},
+        {{"tavrel", "--export", "csv", "x", "--separator"}, 2, "4 the N&A file is full"},
+        {{"tavrel", "--import", vcf, "--overflow", "drop"}, 2, "4 the N&A file is full"},
+        {{"tavrel", "--import", vcf, "--dry-run"}, 3, "Dry run: nothing was written."},
+        {{"tavrel", "--import", vcf, "--overflow", "cut", "--dry-run"}, 3, "Dry run: nothing"},
         {{"tavrel", "--import", vcf + ".none"}, 1, "The file cannot be read (error 53)"},
     };
     const QByteArray before = fileBytes(env.naPath());
@@ -48,12 +50,41 @@ TEST_F(ExchangeTest, CommandLine)
     // The dry run's preview named both as lookalikes; a real import skips them.
     QString text;
     QTextStream out(&text);
-    EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", vcf}, out), 0);
+    EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", vcf}, out), 3);
     out.flush();
-    EXPECT_TRUE(text.contains(
-        "Looks like a record in the file (same Name and first address line as ID 1): skip"));
+    EXPECT_TRUE(text.contains("Looks like a record in the file (same Name as ID 1, and no "
+                              "address, e-mail or telephone to tell them apart): skip"));
     EXPECT_TRUE(text.contains("0 Records Imported, 2 Not Imported."));
     EXPECT_EQ(fileBytes(env.naPath()), before);
+}
+
+TEST_F(ExchangeTest, CommandLineSkipsOnlyTrueLookalikesAndSaysSo)
+{
+    std::map<int, NARecord> m = people(1, 2);
+    m[1].Name = "Ann Lee";
+    m[1].AddrLine1 = "1 Elm St";
+    m[1].EMail = "ann@example.com";
+    m[1].PhoneNum2 = "+1 555 0101";
+    m[2].Name = "Bo Ma";
+    env.openFile(m);
+    const QString csv = env.dir() + "/in.csv";
+    writeBytes(
+        csv, crlf({"Name,Address 1,E-mail,Phone 1", "Ann Lee,9 Oak Ave,,", "ann lee,1 Elm St,,",
+                   "Ann Lee,,ann@example.com,", "Ann Lee,,,1 (555) 0101", "Bo Ma,,,", "Cy Ng,,,"}));
+    QString text;
+    QTextStream out(&text);
+    EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", csv}, out), 3);
+    out.flush();
+    const QString skipped = "Skipped: %1 (looks like a record in the file: same Name %2)\n";
+    EXPECT_TRUE(text.contains(skipped.arg("ann lee", "and first address line as ID 1") +
+                              skipped.arg("Ann Lee", "and e-mail as ID 1") +
+                              skipped.arg("Ann Lee", "and first telephone number as ID 1") +
+                              skipped.arg("Bo Ma", "as ID 2, and no address, e-mail or telephone "
+                                                   "to tell them apart") +
+                              "2 Records Imported, 4 Not Imported.\n"))
+        << text.toStdString();
+    EXPECT_EQ(field(stored(3).AddrLine1), "9 Oak Ave");
+    EXPECT_EQ(field(stored(4).Name), "Cy Ng");
 }
 
 } // namespace

@@ -17,7 +17,8 @@ TEST_F(ExchangeTest, HostileFilesAreReadWithoutHarm)
     };
     const Row rows[] = {
         {"empty", QByteArray(), "The file is empty.", ""},
-        {"binary", QByteArray("\x00\x01\x02\xff\xfe\x00garbage", 14), "", ""},
+        {"binary", QByteArray("\x00\x01\x02\xff\xfe\x00garbage", 14),
+         "This file is not a card file or a CSV file (binary bytes", ""},
         {"truncated card", card, "", "The file ends inside a card"},
         {"truncated in a QP value", crlf({"BEGIN:VCARD", "FN;ENCODING=QUOTED-PRINTABLE:abc="}), "",
          "The file ends inside a card"},

@@ -7,6 +7,7 @@
 #include "maillists/MailListFile.h"
 #include "support/Gui.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -49,6 +50,9 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
     click(form->ExpOpt1[2]);
     EXPECT_TRUE(form->ExpFrm3->isEnabled());
     form->ExpCbo2->setCurrentIndex(1);
+    EXPECT_FALSE(form->options().forSpreadsheet);
+    click(form->ExpChk1);
+    EXPECT_TRUE(form->options().forSpreadsheet);
     click(form->ExpOpt2[1]);
     type(form->ExpTxt1, "team.csv");
     click(form->ExpCmd1);

@@ -1,0 +1,126 @@
+// What a file is, from its bytes: UTF-16 without a mark, UTF-8 with a few
+// stray Windows-1252 lines, and files that hold no contacts at all.
+#include "ExchangeFixture.h"
+#include "exchange/CommandLine.h"
+#include "exchange/ExchangeCommands.h"
+#include "exchange/ImportForm.h"
+#include "platform/gui/Windows.h"
+#include "support/Gui.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextStream>
+#include <QTreeWidget>
+
+namespace tavrel::test {
+namespace {
+
+QByteArray utf16(const QString& text, bool bigEndian)
+{
+    QByteArray out;
+    for (QChar c : text) {
+        const char hi = char(c.unicode() >> 8), lo = char(c.unicode() & 0xFF);
+        out += bigEndian ? QByteArray{1, hi} + lo : QByteArray{1, lo} + hi;
+    }
+    return out;
+}
+
+TEST(Detection, Utf16WithoutAMarkIsFoundByItsZeroBytes)
+{
+    const QString card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zoë Ødegård\r\nEND:VCARD\r\n";
+    const QString csv = "Name,Address 1\r\nZoë Ødegård,Fjordveien 2\r\n";
+    for (bool big : {false, true}) {
+        for (const QString& text : {card, csv}) {
+            const ImportSource s = readImportBytes(utf16(text, big), "u16");
+            ASSERT_EQ(s.entries.size(), 1) << big << s.error.toStdString();
+            EXPECT_EQ(s.entries.at(0).name, "Zoë Ødegård");
+            EXPECT_EQ(s.kind, text == card ? "vCard" : "CSV");
+            EXPECT_EQ(s.problems.value(0),
+                      QString("The file is UTF-16 (%1) without a byte-order mark.")
+                          .arg(big ? "big-endian" : "little-endian"));
+        }
+    }
+}
+
+TEST(Detection, OnlyTheLinesThatAreNotUtf8AreReadAsWindows1252)
+{
+    const QByteArray bytes = "Name,Comments\r\nZoë Ødegård,costs 5 €\r\nJos\xe9 Pe\xf1"
+                             "a,\"caf\xe9\r\nline two\"\r\nAnna,\xe9t\xe9\r\n";
+    const ImportSource s = readImportBytes(bytes, "mixed.csv");
+    ASSERT_EQ(s.entries.size(), 3);
+    EXPECT_EQ(s.entries.at(0).name, "Zoë Ødegård");
+    EXPECT_EQ(s.entries.at(0).comments, "costs 5 €");
+    EXPECT_EQ(s.entries.at(1).name, "José Peña");
+    EXPECT_EQ(s.entries.at(1).comments, "café\r\nline two");
+    EXPECT_EQ(s.entries.at(2).comments, "été");
+    EXPECT_EQ(s.problems, QStringList{"Lines 3, 5 are not UTF-8; they were read as Windows-1252."});
+    EXPECT_EQ(s.entries.at(1).notes,
+              QStringList{"Line 3 of the file is not UTF-8; it was read as Windows-1252"});
+    EXPECT_TRUE(s.entries.at(0).notes.isEmpty());
+    // In cards, each value is read as what it is, and the card names the odd one.
+    const ImportSource cards = readImportBytes("BEGIN:VCARD\r\nFN:Zoë\r\nNOTE:caf\xe9\r\n"
+                                               "END:VCARD\r\n",
+                                               "mixed.vcf");
+    ASSERT_EQ(cards.entries.size(), 1);
+    EXPECT_EQ(cards.entries.at(0).name, "Zoë");
+    EXPECT_EQ(cards.entries.at(0).comments, "café");
+    EXPECT_TRUE(
+        cards.entries.at(0).notes.contains("NOTE is not UTF-8; it was read as Windows-1252"));
+    // A last line cut inside a character keeps its byte.
+    EXPECT_EQ(readImportBytes("Name\r\nZoë\r\nJos\xe9", "end.csv").entries.value(1).name, "José");
+    // A file with no UTF-8 beyond ASCII is Windows-1252 throughout.
+    const ImportSource old = readImportBytes("Name\r\nJos\xe9\r\n", "old.csv");
+    EXPECT_EQ(old.entries.value(0).name, "José");
+    EXPECT_EQ(old.problems, QStringList{"The file is not UTF-8; it was read as Windows-1252."});
+}
+
+TEST_F(ExchangeTest, AFileThatHoldsNoContactsIsNamedAndNeverMapped)
+{
+    env.openFile(people(1, 1));
+    env.ui.setAutoOk(true);
+    struct Row {
+        const char* file;
+        QByteArray bytes;
+        const char* why;
+    };
+    QByteArray junk(600, '\0');
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = char((i * 37) & 0xFF);
+    const Row rows[] = {
+        {"junk.csv", junk, "binary bytes, no BEGIN:VCARD"},
+        {"scan.csv", "%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj\n<< /Type /Catalog >>\nendobj\n",
+         "a PDF document, no BEGIN:VCARD"},
+        {"sheet.csv", QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + "[Content_Types].xml",
+         "a ZIP archive or office document, no BEGIN:VCARD"},
+        {"letter.vcf", "Dear Anna\r\nThank you for the tea.\r\n", "no separator, no BEGIN:VCARD"},
+    };
+    for (const Row& r : rows) {
+        writeBytes(env.dir() + "/" + r.file, r.bytes);
+        const QString error =
+            QString("This file is not a card file or a CSV file (%1).").arg(r.why);
+        EXPECT_EQ(readImportFile(p(), env.dir() + "/" + r.file).error, error) << r.file;
+
+        QString text;
+        QTextStream out(&text);
+        EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", env.dir() + "/" + r.file}, out),
+                  1);
+        out.flush();
+        EXPECT_EQ(text, QString(r.file) + ": " + error + " Nothing was imported.\n");
+
+        startImport(p());
+        auto* form = windowOf<ImportForm>("ImportForm");
+        type(form->ImpTxt1, r.file);
+        click(form->ImpCmd4);
+        EXPECT_EQ(env.ui.messages.back().text,
+                  QString(r.file) + ": " + error + "\nNothing Was Imported.");
+        EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << r.file; // no mapping window
+        EXPECT_FALSE(form->ImpCmd1->isEnabled());
+        closeAllWindows();
+    }
+    // A file of one known column is still CSV.
+    EXPECT_EQ(readImportBytes("Name\r\nAnna\r\n", "one.csv").entries.size(), 1);
+}
+
+} // namespace
+} // namespace tavrel::test
