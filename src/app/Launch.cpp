@@ -48,29 +48,22 @@ FileArgument fileArgumentOf(const QStringList& args)
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: tavrel [FILE]\n"
-        "       tavrel --backup | --restore [NAME]\n"
-        "       tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator "
-        "SEPARATOR]\n"
-        "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip]\n"
-        "       tavrel --help | --version\n"
-        "\n"
-        "Corvane Mark32, a name-and-address book. With no arguments it opens its windows;\n"
-        "with a vCard or CSV FILE it opens them and the import window on that file.\n"
-        "The other forms run without windows and report on standard output:\n"
-        "  --backup        take a backup copy of the N&A file and the mailing lists now\n"
-        "  --restore NAME  put copy NAME back (a copy of the state before is kept);\n"
-        "                  without NAME, list the copies\n"
-        "  --export        write the whole file, or mailing list ID, to FILE;\n"
-        "                  FORMAT: vcard (3.0), vcard4, csv (this program's columns), outlook;\n"
-        "                  ENCODING (CSV only): utf8-bom (the default), utf8, windows-1252;\n"
-        "                  SEPARATOR (CSV only): comma (the default), semicolon\n"
-        "  --import        add the entries of a vCard or CSV FILE (--dry-run: only show them);\n"
-        "                  --overflow: a field that does not fit is moved into Comments (move,\n"
-        "                  the default), cut and logged (cut), or its record left out (skip)\n"
-        "\n"
-        "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
-        "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
+               "Usage: tavrel [FILE]\n"
+               "       tavrel --backup | --restore [NAME]\n"
+               "       tavrel --help | --version\n"
+               "\n"
+               "Corvane Mark32, a name-and-address book. With no arguments it opens its windows;\n"
+               "with a vCard or CSV FILE it opens them and the import window on that file.\n"
+               "The other forms run without windows and report on standard output:\n"
+               "  --backup        take a backup copy of the N&A file and the mailing lists now\n"
+               "  --restore NAME  put copy NAME back (a copy of the state before is kept);\n"
+               "                  without NAME, list the copies\n"
+               "\n")
+        + exchangeUsage()
+        + QStringLiteral(
+            "\n"
+            "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
+            "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
 }
 
 QString versionText()

@@ -302,4 +302,9 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     }
 }
 
+QString exchangeUsage()
+{
+    return QString::fromUtf8(kUsage);
+}
+
 } // namespace tavrel

@@ -20,6 +20,9 @@ bool isExchangeCommandLine(int argc, char** argv);
 // the automatic backup copy, which --no-backup leaves out of an import).
 int exchangeMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);
 
+// The export and import forms, their options and exit statuses, as a wrong word prints them.
+QString exchangeUsage();
+
 // The same over a program whose N&A file is open: the arguments as above.
 int runExchangeCommand(Program& p, const QStringList& arguments, QTextStream& out);
 

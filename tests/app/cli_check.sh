@@ -29,7 +29,8 @@ expect 0 'tvl-.*manual' --restore
 expect 0 '' --export vcard "$home/out.vcf"
 grep -q 'BEGIN:VCARD' "$home/out.vcf" 2>/dev/null || { echo "FAIL: --export wrote no vCard"; failed=1; }
 cp "$home/n&a.mrk" "$home/before"
-expect 0 'Dry run: nothing was written.' --import "$home/out.vcf" --dry-run
+# Every entry of its own export looks like a record already in the file: 3, some skipped.
+expect 3 'Dry run: nothing was written.' --import "$home/out.vcf" --dry-run
 cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --dry-run changed the N&A file"; failed=1; }
 expect 1 'missing.vcf' --import "$home/missing.vcf"
 exit $failed
