@@ -13,6 +13,7 @@ library are rebuilt and run through ctest, and the copy gets its file back.
 """
 
 import argparse
+import fcntl
 import json
 import os
 import random
@@ -573,7 +574,7 @@ def main(argv=None):
     p.add_argument("--timeout", type=float, default=0,
                    help="seconds the tests of one mutant may take (default: 3 x the unmutated "
                         "run + 30); longer counts as killed")
-    p.add_argument("--report", help="write the results to this JSON file")
+    p.add_argument("--report", help="JSON file of the results (default build-mutate/report.json)")
     p.add_argument("--workdir", default=os.path.join(here, "build-mutate"),
                    help="the script's own copy and build tree (default build-mutate/)")
     p.add_argument("--repo", default=here, help=argparse.SUPPRESS)
@@ -585,16 +586,21 @@ def main(argv=None):
         if not os.path.isdir(os.path.join(repo, folder)):
             p.error(f"no folder {folder} in {repo}")
 
-    chosen = []
-    for folder in folders:
-        cands = candidates(repo, folder, args.headers)
-        picked = choose(cands, args.seed, folder, args.count)
-        chosen += picked
-        if args.list:
+    def sample(root):
+        chosen = []
+        for folder in folders:
+            cands = candidates(root, folder, args.headers)
+            picked = choose(cands, args.seed, folder, args.count)
+            chosen += picked
             print(f"{folder}: {len(picked)} of {len(cands)} candidates (seed {args.seed})")
-            for m in picked:
-                print(f"  {m.where()}  {m.kind}: {m.original} -> {m.mutated}    {m.line_after}")
+            if args.list:
+                for m in picked:
+                    print(f"  {m.where()}  {m.kind}: {m.original} -> {m.mutated}"
+                          f"    {m.line_after}")
+        return chosen
+
     if args.list:
+        sample(repo)
         return 0
 
     signal.signal(signal.SIGTERM, _on_term)
@@ -602,12 +608,19 @@ def main(argv=None):
     tree = os.path.join(workdir, "tree")
     logs = os.path.join(workdir, "logs")
     os.makedirs(logs, exist_ok=True)
+    lock = open(os.path.join(workdir, "lock"), "w")
+    try:
+        fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+    except BlockingIOError:
+        raise SystemExit(f"mutate: another run is using {workdir}")
     started = time.strftime("%Y-%m-%d %H:%M:%S")
-    report = os.path.abspath(args.report) if args.report else None
+    report = os.path.abspath(args.report or os.path.join(workdir, "report.json"))
+    chosen, baseline = [], {}
     current = None  # (path in the copy, its real bytes) while a mutant is planted
     try:
         print(f"mutate: copying the sources to {tree}", flush=True)
         sync_tree(repo, tree, workdir)
+        chosen = sample(tree)
         bt = BuildTree(tree, args.jobs, logs)
         bt.configure()
         print("mutate: building the unmutated tree", flush=True)
@@ -625,7 +638,6 @@ def main(argv=None):
         if not needed:
             raise SystemExit("mutate: no test program links the chosen folders")
         print(f"mutate: running the unmutated tests ({', '.join(needed)})", flush=True)
-        baseline = {}
         for t in needed:
             code, secs = bt.run_tests([t], None, os.path.join(logs, f"baseline-{t}.log"), False)
             if code != 0:
@@ -665,18 +677,16 @@ def main(argv=None):
             m.test_seconds = round(m.test_seconds, 1)
             print(f"[{n}/{len(todo)}] {m.where()} {m.original} -> {m.mutated}: {m.status}"
                   f" (build {m.build_seconds:.0f}s, tests {m.test_seconds:.0f}s)", flush=True)
-            if report:
-                write_report(report, args, chosen, folders, baseline, started)
+            write_report(report, args, chosen, folders, baseline, started)
     except (KeyboardInterrupt, Stopped):
         print("\nmutate: stopped; the results so far follow", file=sys.stderr)
-        baseline = locals().get("baseline", {})
     finally:
         if current is not None:
             write_file(*current)  # the copy gets its real file back
-    if report:
-        write_report(report, args, chosen, folders, baseline, started)
+    write_report(report, args, chosen, folders, baseline, started)
     line, _ = summary(chosen, folders)
     print(f"mutate: seed {args.seed}: {line}")
+    print(f"mutate: report in {report}")
     return 0
 
 
