@@ -553,8 +553,8 @@ def write_report(path, args, mutants, folders, baseline, started):
         "seed": args.seed, "count": args.count, "folders": folders, "headers": args.headers,
         "started": started, "finished": time.strftime("%Y-%m-%d %H:%M:%S"),
         "baseline_seconds": baseline, "summary": line, "folders_summary": per_folder,
-        "mutants": [{k: v for k, v in asdict(m).items() if k not in ("start", "end")}
-                    for m in mutants],
+        "mutants": [dict({k: v for k, v in asdict(m).items() if k not in ("start", "end")},
+                         status=m.status or "not run") for m in mutants],
     }
     write_file(path, (json.dumps(report, indent=1) + "\n").encode())
 

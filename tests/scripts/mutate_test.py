@@ -3,7 +3,10 @@
 
 import os
 import random
+import subprocess
 import sys
+import tempfile
+import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
@@ -63,6 +66,42 @@ class SiteFinder(unittest.TestCase):
         self.assertEqual(mutate.choose(cands, 7, "src/store", 0), cands)
         random.seed(1)  # the global generator does not steer the sample
         self.assertEqual(a, mutate.choose(cands, 7, "src/store", 10))
+
+
+class Runner(unittest.TestCase):
+    def test_copy_follows_the_checkout_and_leaves_it_alone(self):
+        with tempfile.TemporaryDirectory() as tmp:
+            repo, work = os.path.join(tmp, "repo"), os.path.join(tmp, "repo", "build-mutate")
+            tree = os.path.join(work, "tree")
+            os.makedirs(os.path.join(repo, "src"))
+            with open(os.path.join(repo, "src", "a.cpp"), "w") as f:
+                f.write("int a = 1 < 2;\n")
+            with open(os.path.join(repo, ".gitignore"), "w") as f:
+                f.write("/build*/\n")
+            subprocess.run(["git", "init", "-q", repo], check=True)
+            mutate.sync_tree(repo, tree, work)
+            copy = os.path.join(tree, "src", "a.cpp")
+            with open(copy, "w") as f:
+                f.write("int a = 1 <= 2;\n")  # a mutant left behind
+            with open(os.path.join(tree, "src", "old.cpp"), "w") as f:
+                f.write("gone from the checkout\n")
+            os.makedirs(os.path.join(tree, "build-test"))
+            with open(os.path.join(tree, "build-test", "keep"), "w") as f:
+                f.write("build output\n")
+            mutate.sync_tree(repo, tree, work)
+            with open(copy) as f:
+                self.assertEqual(f.read(), "int a = 1 < 2;\n")
+            self.assertFalse(os.path.exists(os.path.join(tree, "src", "old.cpp")))
+            self.assertTrue(os.path.exists(os.path.join(tree, "build-test", "keep")))
+            self.assertEqual(sorted(os.listdir(repo)), [".git", ".gitignore", "build-mutate", "src"])
+            self.assertEqual(os.listdir(os.path.join(repo, "src")), ["a.cpp"])
+
+    def test_a_run_past_its_time_is_ended(self):
+        t0 = time.monotonic()
+        code, _ = mutate.run(["sh", "-c", "sleep 30 & sleep 30"], timeout=0.5)
+        self.assertIsNone(code)
+        self.assertLess(time.monotonic() - t0, 10)
+        self.assertEqual(mutate.run(["sh", "-c", "exit 3"])[0], 3)
 
 
 if __name__ == "__main__":
