@@ -543,7 +543,8 @@ def summary(mutants, folders):
                               "timed_out": sum(m.status == "timed out" for m in ms),
                               "rate_percent": rate}
         shown = f"{rate:.0f}%" if rate is not None else "-"
-        parts.append(f"{folder} {killed} killed, {survived} survived, {no_build} no build ({shown})")
+        parts.append(f"{folder} {killed} killed, {survived} survived, {no_build} no build"
+                     f" ({shown})")
     return "; ".join(parts), per_folder
 
 

@@ -93,7 +93,8 @@ class Runner(unittest.TestCase):
                 self.assertEqual(f.read(), "int a = 1 < 2;\n")
             self.assertFalse(os.path.exists(os.path.join(tree, "src", "old.cpp")))
             self.assertTrue(os.path.exists(os.path.join(tree, "build-test", "keep")))
-            self.assertEqual(sorted(os.listdir(repo)), [".git", ".gitignore", "build-mutate", "src"])
+            self.assertEqual(sorted(os.listdir(repo)),
+                             [".git", ".gitignore", "build-mutate", "src"])
             self.assertEqual(os.listdir(os.path.join(repo, "src")), ["a.cpp"])
 
     def test_a_run_past_its_time_is_ended(self):
