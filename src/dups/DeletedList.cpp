@@ -122,12 +122,13 @@ void printDeletedList(Program& p, DupSearchState& s)
     sortDeletedList(s);
     try {
         printPages(p, s);
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         try {
             p.printer.killDoc();
         } catch (const PlatformError&) {
         }
-        p.ui.messageBox(kPrinterErrorText, kPrinterErrorTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(printerFailureText(e, QStringLiteral("Report Not Printed.")),
+                        kPrinterErrorTitle, Ui::Buttons::Ok);
         return;
     }
     p.ui.messageBox(QStringLiteral("Report Complete"), kTitle, Ui::Buttons::Ok);

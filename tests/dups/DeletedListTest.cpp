@@ -181,3 +181,21 @@ TEST_F(DupsTest, UndeleteStopsAtARecordChangedSinceTheSearchAndTheNextOneRestore
     EXPECT_EQ(lines.size(), 3); // the list still holds all three
     expectClosed();
 }
+
+TEST_F(DupsTest, APrintedListThePrintSystemRefusesIsSaidNotPrinted)
+{
+    writeFile(people(1, 3, QStringLiteral("Same Name")));
+    env.printer.notSentReason = QStringLiteral("The printer or class does not exist.");
+    onReport([&](DupDelCompl& w) {
+        env.ui.answer(Ui::Answer::Ok);
+        perform(w, 1);
+    });
+    search(DupMatch::Name, false);
+
+    ASSERT_FALSE(env.ui.messages.empty());
+    const auto& said = env.ui.messages.back();
+    EXPECT_EQ(said.title, QStringLiteral("Printer Error"));
+    EXPECT_EQ(said.text,
+              QStringLiteral("Report Not Printed.\n\nThe printer or class does not exist."));
+    EXPECT_EQ(env.printer.documents, 0);
+}
