@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <iostream>
 #include <random>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -187,13 +186,6 @@ protected:
         return pid;
     }
 
-    static int reap(pid_t pid)
-    {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        return status;
-    }
 
     // Steps the child reported done before it died.
     static int stepsDone(int report)

@@ -8,9 +8,20 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <cerrno>
 #include <map>
+#include <sys/wait.h>
 
 namespace tavrel::test {
+
+// Waits for a child to end and returns its wait status.
+inline int reap(pid_t pid)
+{
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
 
 // Every file of a directory and its bytes.
 using DirFiles = std::map<QString, QByteArray>;

@@ -1,6 +1,7 @@
 // A restore killed at every file operation, and at random moments: after the
 // next start has finished or dropped it, the N&A file and every list are all
 // from before the restore or all from the copy, and no temporary file is left.
+#include "FileStates.h"
 #include "platform/RestoreJournal.h"
 #include "shell/Startup.h"
 #include "support/FileFaults.h"
@@ -15,14 +16,13 @@
 #include <iostream>
 #include <map>
 #include <random>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 namespace tavrel::test {
 namespace {
 
-using State = std::map<QString, QByteArray>;
+using State = DirFiles;
 
 int envNumber(const char* name, int fallback)
 {
@@ -53,14 +53,7 @@ protected:
     QString folder() const { return env.dir() + QStringLiteral("/backups"); }
     Backups backups() { return Backups(*env.files, env.clock, io, folder()); }
     // Everything in the program directory but the backup folder.
-    State state() const
-    {
-        State s;
-        for (const QString& n :
-             QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            s[n] = fileBytes(path(n));
-        return s;
-    }
+    State state() const { return filesIn(env.dir()); }
     // The state before the restore: the N&A file and the lists changed since the copy.
     State changed(std::mt19937& rng)
     {
@@ -107,13 +100,6 @@ protected:
             ::_exit(0);
         }
         return pid;
-    }
-    static int reap(pid_t pid)
-    {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        return status;
     }
     // What the next start does, then the check: wholly old or wholly new.
     void expectWhole(const State& before, const QString& what)

@@ -3,6 +3,7 @@
 #include "platform/SpoolFolders.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "support/Gui.h"
+#include "support/PdfPages.h"
 #include "support/ScriptedUi.h"
 #include "support/TestEnv.h"
 
@@ -24,59 +25,6 @@ using namespace tavrel;
 using namespace tavrel::test;
 
 namespace {
-
-// Page sizes in points as a PDF states them.
-std::vector<QSizeF> mediaBoxes(const QString& pdf)
-{
-    QFile f(pdf);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    const QString data = QString::fromLatin1(f.readAll());
-    static const QRegularExpression box(QStringLiteral(
-        "/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s*\\]"));
-    std::vector<QSizeF> out;
-    for (auto it = box.globalMatch(data); it.hasNext();) {
-        const auto m = it.next();
-        out.emplace_back(m.captured(3).toDouble() - m.captured(1).toDouble(),
-                         m.captured(4).toDouble() - m.captured(2).toDouble());
-    }
-    return out;
-}
-
-struct PdfWord {
-    int page;                      // 1-based
-    double xMin, yMin, xMax, yMax; // points from the page's top-left
-    QString text;
-};
-
-bool havePdfToText()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
-}
-
-// The words of a PDF with their boxes, as pdftotext reads them.
-std::vector<PdfWord> pdfWords(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    std::vector<PdfWord> words;
-    int page = 0;
-    for (auto it = tag.globalMatch(out); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(0) == QLatin1String("<page ")) {
-            ++page;
-            continue;
-        }
-        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(),
-                         m.captured(3).toDouble(), m.captured(4).toDouble(), m.captured(5)});
-    }
-    return words;
-}
 
 const PdfWord* findWord(const std::vector<PdfWord>& words, const QString& text)
 {
@@ -160,26 +108,26 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     const PdfWord* hello = findWord(words, QStringLiteral("Hello"));
     ASSERT_NE(hello, nullptr);
     EXPECT_EQ(hello->page, 1);
-    EXPECT_NEAR(hello->xMin, pageX(1440), 0.3);
-    EXPECT_NEAR(hello->yMin, pageX(2880), 1.5);
+    EXPECT_NEAR(hello->box.left(), pageX(1440), 0.3);
+    EXPECT_NEAR(hello->box.top(), pageX(2880), 1.5);
     // Courier New 11 is 6.6 points a character.
-    EXPECT_NEAR(hello->xMax - hello->xMin, 5 * 6.6, 0.3);
+    EXPECT_NEAR(hello->box.right() - hello->box.left(), 5 * 6.6, 0.3);
 
     const PdfWord* below = findWord(words, QStringLiteral("Below"));
     ASSERT_NE(below, nullptr);
-    EXPECT_NEAR(below->xMin, pageX(0), 0.3);
-    EXPECT_NEAR(below->yMin - hello->yMin, lineHeight / 20, 0.3);
+    EXPECT_NEAR(below->box.left(), pageX(0), 0.3);
+    EXPECT_NEAR(below->box.top() - hello->box.top(), lineHeight / 20, 0.3);
 
     const PdfWord* heading = findWord(words, QStringLiteral("Heading"));
     ASSERT_NE(heading, nullptr);
-    EXPECT_NEAR(heading->xMin, pageX(5760), 0.6); // a proportional H has a side bearing
-    EXPECT_NEAR(heading->yMin, pageX(7200), 2);
-    EXPECT_GT(heading->yMax - heading->yMin, 13); // 14-point type, not 11
+    EXPECT_NEAR(heading->box.left(), pageX(5760), 0.6); // a proportional H has a side bearing
+    EXPECT_NEAR(heading->box.top(), pageX(7200), 2);
+    EXPECT_GT(heading->box.bottom() - heading->box.top(), 13); // 14-point type, not 11
 
     const PdfWord* second = findWord(words, QStringLiteral("Second"));
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(second->page, 2);
-    EXPECT_NEAR(second->xMin, pageX(0), 0.3);
+    EXPECT_NEAR(second->box.left(), pageX(0), 0.3);
 }
 
 TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
@@ -205,8 +153,8 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
         ASSERT_EQ(words.size(), 2u);
         EXPECT_EQ(words[1].text, QStringLiteral("three"));
         EXPECT_EQ(words[1].page, 3);
-        EXPECT_NEAR(words[1].xMin, pageX(1440), 0.3);
-        EXPECT_NEAR(words[1].yMin, pageX(2880), 1.5);
+        EXPECT_NEAR(words[1].box.left(), pageX(1440), 0.3);
+        EXPECT_NEAR(words[1].box.top(), pageX(2880), 1.5);
     }
 
     // A break before anything was drawn keeps its blank first sheet.
@@ -249,8 +197,8 @@ TEST(QtPrinter, EachPageTakesTheSizeAndOrientationInForceWhenItStarts)
     const PdfWord* upright = findWord(words, QStringLiteral("upright"));
     ASSERT_TRUE(upright);
     EXPECT_EQ(upright->page, 2);
-    EXPECT_NEAR(upright->xMin, pageX(5760), 1);
-    EXPECT_NEAR(upright->yMin, pageX(4320), 3);
+    EXPECT_NEAR(upright->box.left(), pageX(5760), 1);
+    EXPECT_NEAR(upright->box.top(), pageX(4320), 3);
 }
 
 TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
