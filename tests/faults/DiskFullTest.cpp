@@ -330,8 +330,13 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
         // Beyond what the run writes, the checks ask for room for a copy's
         // folder and manifest (64 KBytes): the sweep goes past that.
         const qint64 needed = used + 70 * 1024;
+        // Every 97 bytes through what the run writes (TAVREL_DISKFULL_STEP=1 for
+        // every byte in a long run), then every 4 KBytes.
+        const qint64 step = qEnvironmentVariableIntValue("TAVREL_DISKFULL_STEP") > 0
+                                ? qEnvironmentVariableIntValue("TAVREL_DISKFULL_STEP")
+                                : 97;
         int finished = 0;
-        for (qint64 free = 0; free <= needed; free += free < used + 1024 ? 97 : 4096) {
+        for (qint64 free = 0; free <= needed; free += free < used + 1024 ? step : 4096) {
             SCOPED_TRACE(free);
             const Outcome r = runWith(free);
             for (const auto& [name, bytes] : r.tree)
