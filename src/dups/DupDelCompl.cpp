@@ -21,6 +21,7 @@ DupDelCompl::DupDelCompl(Program& program, DupSearchState& state, QWidget* paren
     Text1 = new QLineEdit(QString::number(s.RunCount));
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
+    Text1->setAccessibleName(tr("Duplicate Records Deleted"));
     Text1->setFocusPolicy(Qt::ClickFocus);
     Text1->setAlignment(Qt::AlignCenter);
     QFont arial = arialFont();

@@ -41,13 +41,17 @@ QGroupBox* recordFrame(const char* frameName, const char* idLabelName, int idBox
     idEdit = shownBox(QString::number(id), idBox);
     idEdit->setFixedWidth(idEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     auto* idRow = new QHBoxLayout;
-    idRow->addWidget(namedLabel(QStringLiteral("ID Number"), idLabelName));
+    QLabel* idLabel = namedLabel(QStringLiteral("ID Number"), idLabelName);
+    idLabel->setBuddy(idEdit);
+    idRow->addWidget(idLabel);
     idRow->addWidget(idEdit);
     idRow->addStretch(1);
     layout->addLayout(idRow);
     const QString* fields[5] = {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 5; ++i) {
         QLineEdit* box = shownBox(*fields[i], firstBox + i);
+        box->setAccessibleName(i == 0 ? QObject::tr("Name")
+                                      : QObject::tr("Address Line %1").arg(i));
         // Room for a whole 35-character field, even in capitals.
         box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('N'))));
         layout->addWidget(box);

@@ -227,6 +227,7 @@ void EnvelopePrint::buildLayout()
         EnvAddrLine[i] = new QLineEdit(this);
         EnvAddrLine[i]->setObjectName(QStringLiteral("EnvAddrLine_%1").arg(i));
         EnvAddrLine[i]->setMaxLength(Width::Addr);
+        EnvAddrLine[i]->setAccessibleName(tr("Envelope Address Line %1").arg(i + 1));
         EnvAddrLine[i]->setMinimumWidth(EnvAddrLine[i]->fontMetrics().averageCharWidth() * 40);
         lines->addWidget(EnvAddrLine[i]);
     }
@@ -235,6 +236,7 @@ void EnvelopePrint::buildLayout()
 
     ReturnAddressList = named(new QListWidget(this), "ReturnAddressList");
     ReturnAddressList->setMinimumHeight(150);
+    ReturnAddressList->setAccessibleName(tr("N&A Records"));
     ReturnAddressListLabel = named(
         new QLabel(QStringLiteral("The Above Information Is Sorted According To The 'N&A Display' "
                                   "Option On The 'Preferences' Menu."),
@@ -251,6 +253,7 @@ void EnvelopePrint::buildLayout()
 
     File1 = named(new QListWidget(this), "File1");
     File1->setMaximumHeight(110);
+    File1->setAccessibleName(tr("Mailing Lists"));
     EnvMailingListTitleLabel =
         named(new QLabel(QStringLiteral("Mailing List Title"), this), "EnvMailingListTitleLabel");
     EnvMailingListTitleText = named(new QLineEdit(this), "EnvMailingListTitleText");

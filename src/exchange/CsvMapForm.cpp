@@ -34,6 +34,7 @@ CsvMapForm::CsvMapForm(Program& p, const CsvTable& table, const CsvMapping& star
     v->addWidget(MapLbl1);
 
     MapTbl1 = named(new QTableWidget(int(table.header.size()), 3, this), "MapTbl1");
+    MapTbl1->setAccessibleName(tr("Columns Of This File"));
     MapTbl1->setHorizontalHeaderLabels(
         {QStringLiteral("Column"), QStringLiteral("First Row"), QStringLiteral("Import As")});
     MapTbl1->verticalHeader()->hide();

@@ -63,6 +63,7 @@ ImportForm::ImportForm(Program& p, ImportOptions options, QWidget* parent)
 
     ImpTxt2 = named(new QPlainTextEdit(this), "ImpTxt2");
     ImpTxt2->setReadOnly(true);
+    ImpTxt2->setAccessibleName(tr("Details Of The Selected Entry"));
     ImpTxt2->setTabChangesFocus(true);
     ImpTxt2->setMaximumHeight(110);
     v->addWidget(ImpTxt2);

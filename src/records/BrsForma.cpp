@@ -48,6 +48,8 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
         BrsTxt3[i] = makeBox(nameFrame, QStringLiteral("BrsTxt3_%1").arg(i),
                              QStringLiteral("Address Line %1 - Up To 35 Characters").arg(i + 1),
                              Width::Addr);
+        // Only the first line has a label: screen readers tell the lines apart by name.
+        BrsTxt3[i]->setAccessibleName(tr("Address Line %1").arg(i + 1));
         nameGrid->addWidget(BrsTxt3[i], 1 + i, 1);
     }
     addrLabel->setBuddy(BrsTxt3[0]);
@@ -81,6 +83,8 @@ BrsForma::BrsForma(Program& p, std::shared_ptr<RecordSession> session)
         BrsTxt10[i] =
             makeBox(phoneFrame, QStringLiteral("BrsTxt10_%1").arg(i),
                     QStringLiteral("Telephone Number - Up To 20 Characters"), Width::PhoneNum);
+        Combo1[i]->setAccessibleName(tr("Telephone %1 Type").arg(i + 1));
+        BrsTxt10[i]->setAccessibleName(tr("Telephone %1 Number").arg(i + 1));
         phoneGrid->addWidget(Combo1[i], 1 + i, 0);
         phoneGrid->addWidget(BrsTxt10[i], 1 + i, 1);
     }

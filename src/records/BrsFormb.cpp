@@ -76,6 +76,8 @@ BrsFormb::BrsFormb(Program& p, std::shared_ptr<RecordSession> session)
                                    : QStringLiteral("QuickLink ID - Up To 4 Digits"),
                               4);
         BrsTxt30[i]->setFixedWidth(idWidth);
+        BrsTxt30[i]->setAccessibleName(back ? tr("QuickLink Previous Record ID")
+                                            : tr("QuickLink %1 ID").arg(i + 1));
         BrsTxt30[i]->installEventFilter(this);
         DisplayButton[i] =
             makeButton(linkFrame, "DisplayButton", back ? QStringLiteral("Go Bac&k") : captions[i],
@@ -92,6 +94,7 @@ BrsFormb::BrsFormb(Program& p, std::shared_ptr<RecordSession> session)
                                   QStringLiteral("Description Of Other N&A Record - Up To 20 "
                                                  "Characters"),
                                   Width::LinkText);
+            BrsTxt40[i]->setAccessibleName(tr("QuickLink %1 Description").arg(i + 1));
             grid->addWidget(BrsTxt40[i], 1 + i, 1);
         }
         grid->addWidget(DisplayButton[i], 1 + i, 2);

@@ -64,6 +64,7 @@ AbtForm::AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* par
     text1_ = new QLineEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
+    text1_->setAccessibleName(tr("Program File Date"));
     text1_->setMinimumWidth(360);
     text1_->installEventFilter(this);
 

@@ -1,11 +1,15 @@
 // tavrel_shots [--dark] OUTDIR [NAME...]: saves a PNG of each named window (all
 // when no name is given) into OUTDIR; --dark draws them in a dark palette. Run
 // under Xvfb: scripts/screenshots.sh (which also takes them at double size).
+// tavrel_shots --names [NAME...]: opens the windows and lists every control
+// that takes the focus but has no name for screen readers; fails if any has none.
 #include "Shots.h"
 
 #include "maillists/MailListFile.h"
+#include "platform/gui/Application.h"
 #include "store/RecordAccess.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
@@ -81,6 +85,25 @@ QPalette darkPalette()
     return pal;
 }
 
+// "window: control" for each shown control of `window` that takes the focus
+// and that a screen reader would announce without a name.
+QStringList unnamedControls(const QString& shot, QWidget* window)
+{
+    QStringList found;
+    QList<QWidget*> all = window->findChildren<QWidget*>();
+    all.prepend(window);
+    for (QWidget* c : all) {
+        if (c->focusPolicy() == Qt::NoFocus || !c->isVisible())
+            continue;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c);
+        if (!face || face->text(QAccessible::Name).trimmed().isEmpty())
+            found << QStringLiteral("%1 (%2): %3 (%4)")
+                         .arg(shot, window->objectName(), c->objectName(),
+                              QLatin1String(c->metaObject()->className()));
+    }
+    return found;
+}
+
 } // namespace
 
 } // namespace tavrel::shots
@@ -88,24 +111,29 @@ QPalette darkPalette()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    tavrel::setUpApplication(app);
     QTextStream err(stderr);
     int first = 1;
+    const bool checkNames = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--names");
+    if (checkNames)
+        ++first;
     if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--dark")) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(tavrel::shots::darkPalette());
         ++first;
     }
-    if (argc < first + 1) {
-        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...]\nwindows:";
+    if (!checkNames && argc < first + 1) {
+        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...] | --names [NAME...]\nwindows:";
         for (const auto& e : tavrel::shots::registry())
             err << ' ' << e.name;
         err << '\n';
         return 2;
     }
-    const QString out = QString::fromLocal8Bit(argv[first]);
-    QDir().mkpath(out);
+    const QString out = checkNames ? QString() : QString::fromLocal8Bit(argv[first++]);
+    if (!checkNames)
+        QDir().mkpath(out);
     QStringList wanted;
-    for (int i = first + 1; i < argc; ++i)
+    for (int i = first; i < argc; ++i)
         wanted << QString::fromLocal8Bit(argv[i]);
 
     int failures = 0;
@@ -130,7 +158,12 @@ int main(int argc, char** argv)
             QApplication::processEvents();
         const QString file = out + QLatin1Char('/') + e.name + QStringLiteral(".png");
         const QSize size = w->frameGeometry().size();
-        if (!w->grab().save(file)) {
+        if (checkNames) {
+            const QStringList unnamed = tavrel::shots::unnamedControls(e.name, w);
+            for (const QString& u : unnamed)
+                err << "no accessible name: " << u << '\n';
+            failures += int(unnamed.size());
+        } else if (!w->grab().save(file)) {
             err << e.name << ": cannot write " << file << '\n';
             ++failures;
         } else {
