@@ -84,6 +84,8 @@ BrsFormb::BrsFormb(Program& p, std::shared_ptr<RecordSession> session)
                        back ? QStringLiteral("Display The Preceding Record In The QuickLink Chain")
                             : QStringLiteral("Display The N&A Record Identified At Left"));
         DisplayButton[i]->setObjectName(QStringLiteral("DisplayButton_%1").arg(i));
+        if (!back)
+            DisplayButton[i]->setAccessibleName(tr("Display QuickLink %1").arg(i + 1));
         grid->addWidget(BrsTxt30[i], 1 + i, 0);
         if (back) {
             auto* label = new QLabel(QStringLiteral("Previous Record"), linkFrame);

@@ -1,0 +1,71 @@
+#include "platform/gui/Application.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+namespace {
+
+QString spokenName(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// Each way a control comes by its name, in a window as the program builds them;
+// the names are given when the window is shown.
+TEST(AccessibleNames, EveryFocusableControlIsNamedWhenShown)
+{
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("N&A File Content"));
+    auto* v = new QVBoxLayout(&window);
+    auto* label = new QLabel(QStringLiteral("&Name"), &window);
+    auto* byLabel = new QLineEdit(&window);
+    label->setBuddy(byLabel);
+    auto* byTip = new QLineEdit(&window);
+    byTip->setToolTip(QStringLiteral("E-Mail Address - Up To 35 Characters"));
+    auto* own = new QLineEdit(&window);
+    own->setAccessibleName(QStringLiteral("Address Line 2"));
+    own->setToolTip(QStringLiteral("Something Else"));
+    auto* group = new QGroupBox(QStringLiteral("Sort &Keys"), &window);
+    auto* inGroup = new QVBoxLayout(group);
+    QLineEdit* keys[2] = {new QLineEdit(group), new QLineEdit(group)};
+    inGroup->addWidget(keys[0]);
+    inGroup->addWidget(keys[1]);
+    auto* combo = new QComboBox(&window);
+    combo->setEditable(true);
+    combo->setAccessibleName(QStringLiteral("Telephone 1 Type"));
+    auto* list = new QListWidget(&window);
+    auto* button = new QPushButton(QStringLiteral("C&opy N&&A"), &window);
+    auto* display = new QLabel(QStringLiteral("Shown Only"), &window);
+    for (QWidget* w : std::initializer_list<QWidget*>{label, byLabel, byTip, own, group, combo,
+                                                      list, button, display})
+        v->addWidget(w);
+    window.show();
+
+    const std::pair<QWidget*, const char*> cases[] = {
+        {byLabel, "Name"},          {byTip, "E-Mail Address"},
+        {own, "Address Line 2"},    {keys[0], "Sort Keys 1"},
+        {keys[1], "Sort Keys 2"},   {combo->lineEdit(), "Telephone 1 Type"},
+        {list, "N&A File Content"},
+    };
+    for (auto [w, name] : cases) {
+        EXPECT_EQ(w->accessibleName(), QLatin1String(name)) << name;
+        EXPECT_EQ(spokenName(w), QLatin1String(name)) << name;
+    }
+    // A button is read by its caption, which may change later: it keeps no copy.
+    EXPECT_TRUE(button->accessibleName().isEmpty());
+    EXPECT_EQ(spokenName(button), QStringLiteral("Copy N&A"));
+    EXPECT_EQ(accessibleNameFor(button), QStringLiteral("Copy N&A"));
+    EXPECT_TRUE(display->accessibleName().isEmpty());
+}
+
+} // namespace
+} // namespace tavrel::test
