@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb xauth x11-apps imagemagick poppler-utils
   python3 xdotool x11-utils xclip
+  at-spi2-core python3-pyatspi dbus
   cups-client cups-daemon
   clang libclang-rt-14-dev
   radicale
