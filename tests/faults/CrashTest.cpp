@@ -186,7 +186,6 @@ protected:
         return pid;
     }
 
-
     // Steps the child reported done before it died.
     static int stepsDone(int report)
     {
