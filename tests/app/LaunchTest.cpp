@@ -51,9 +51,9 @@ TEST(Launch, OneFileMadeAbsoluteOtherwiseAnError)
 
 TEST(Launch, HelpNamesEveryModeAndVersionTheRelease)
 {
-    for (const char* word :
-         {"--backup", "--restore", "--export", "--import", "--dry-run", "--overflow", "--list",
-          "--encoding", "--separator", "--version", "--no-backup", "--spreadsheet"})
+    for (const char* word : {"--backup", "--restore", "--export", "--import", "--dry-run",
+                             "--overflow", "--list", "--encoding", "--separator", "--version",
+                             "--no-backup", "--spreadsheet"})
         EXPECT_TRUE(usageText().contains(QLatin1String(word))) << word;
     EXPECT_EQ(versionText(), "tavrel 3.1 (Corvane Mark32)\n");
 }

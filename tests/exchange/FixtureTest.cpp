@@ -78,8 +78,7 @@ TEST_F(Fixtures, VCard30WithGroupLabels)
     EXPECT_EQ(field(r.Comments),
               "Met at the fair, 2019\r\nLikes tea: green; USA; kate@work.example");
     const QString l = log();
-    EXPECT_TRUE(l.contains("    Not imported: BDAY “1980-01-01”; X-ABADR “us”\n"))
-        << l.toStdString();
+    EXPECT_TRUE(l.contains("    Not imported: BDAY “1980-01-01”; X-ABADR “us”\n")) << l.toStdString();
     EXPECT_TRUE(l.contains("    E-mail 2 moved to Comments: “kate@work.example”\n"));
     EXPECT_TRUE(l.contains("No mailing list is titled “Friends”; 1 records carried that title"));
 }

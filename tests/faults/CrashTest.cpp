@@ -186,6 +186,7 @@ protected:
         return pid;
     }
 
+
     // Steps the child reported done before it died.
     static int stepsDone(int report)
     {
