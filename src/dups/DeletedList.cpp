@@ -131,7 +131,8 @@ void printDeletedList(Program& p, DupSearchState& s)
                         kPrinterErrorTitle, Ui::Buttons::Ok);
         return;
     }
-    p.ui.messageBox(QStringLiteral("Report Complete"), kTitle, Ui::Buttons::Ok);
+    p.ui.messageBox(withOutputFile(QStringLiteral("Report Complete"), p.printer), kTitle,
+                    Ui::Buttons::Ok);
 }
 
 bool undeleteDeletedList(Program& p, DupSearchState& s)

@@ -310,7 +310,7 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
     }
     reset.now();
     say(p, cancelled ? QStringLiteral("Envelope Printing Terminated At Your Request.")
-                     : QStringLiteral("Envelope Printing Completed."));
+                     : withOutputFile(QStringLiteral("Envelope Printing Completed."), p.printer));
     w.closeProgress();
     return cancelled ? EnvelopeRunEnd::Cancelled : EnvelopeRunEnd::Completed;
 }

@@ -26,6 +26,8 @@ namespace tavrel {
 ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("ExportForm"));
+    // F1 anywhere in the window opens its help topic.
+    setProperty("helpContext", 125);
     setWindowTitle(QStringLiteral("Export"));
     auto* v = new QVBoxLayout(this);
 

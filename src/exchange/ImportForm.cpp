@@ -27,6 +27,8 @@ ImportForm::ImportForm(Program& p, ImportOptions options, QWidget* parent)
     : QDialog(parent), p_(p), options_(std::move(options))
 {
     setObjectName(QStringLiteral("ImportForm"));
+    // F1 anywhere in the window opens its help topic.
+    setProperty("helpContext", 120);
     setWindowTitle(QStringLiteral("Import"));
     auto* v = new QVBoxLayout(this);
 

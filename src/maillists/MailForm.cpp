@@ -345,7 +345,8 @@ void MailForm::MailCmd6_Click()
     if (!failure.isEmpty())
         p_.ui.messageBox(failure, kPrinterErrorTitle, Ui::Buttons::Ok);
     else if (completed)
-        p_.ui.messageBox(QStringLiteral("Mailing List Printed."), kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(withOutputFile(QStringLiteral("Mailing List Printed."), p_.printer),
+                         kTitle, Ui::Buttons::Ok);
     MailCmd2->setFocus();
 }
 

@@ -98,6 +98,18 @@ public:
     // like the paper size, before a page is drawn.
     virtual void setQuarterTurn(bool on) = 0;
     virtual bool quarterTurn() const = 0;
+
+    // The file the last document ended was saved as when it went to a file
+    // rather than a printer; empty when it went to a printer or was abandoned.
+    virtual QString lastOutputFile() const { return QString(); }
 };
+
+// A run's completion message, followed by where the printout went when it was
+// saved as a file, so the person can find it.
+inline QString withOutputFile(const QString& completion, const Printer& printer)
+{
+    const QString file = printer.lastOutputFile();
+    return file.isEmpty() ? completion : completion + QStringLiteral("\n\nSaved As ") + file;
+}
 
 } // namespace tavrel

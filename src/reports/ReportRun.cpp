@@ -371,8 +371,9 @@ private:
             closeDownStep(&Printer::endDoc);
             end = RunEnd::Cancelled;
         } else if (closeDownStep(&Printer::endDoc)) {
-            say(p_,
-                QStringLiteral("Report Completed.  Last Page Printed: ") + numText(r_.PageNo - 1));
+            say(p_, withOutputFile(QStringLiteral("Report Completed.  Last Page Printed: ") +
+                                       numText(r_.PageNo - 1),
+                                   p_.printer));
         } else {
             end = RunEnd::NotPrinted;
         }

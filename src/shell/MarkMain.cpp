@@ -128,11 +128,11 @@ void MarkMain::buildMenus()
             QStringLiteral("Ctrl+P"), 55, &MarkMain::PrintMenu_Click);
     addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), QStringLiteral("E&nvelope Print"),
             QStringLiteral("Ctrl+N"), 0, &MarkMain::EnvelopePrintMenu_Click);
-    addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 0,
+    addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 130,
             &MarkMain::BackupsMenu_Click);
-    addItem(fileMenu_, QStringLiteral("ImportMenu"), QStringLiteral("&Import..."), QString(), 0,
+    addItem(fileMenu_, QStringLiteral("ImportMenu"), QStringLiteral("&Import..."), QString(), 120,
             &MarkMain::ImportMenu_Click);
-    addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 0,
+    addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 125,
             &MarkMain::ExportMenu_Click);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,

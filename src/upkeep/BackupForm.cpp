@@ -33,6 +33,8 @@ QPushButton* button(QWidget* owner, const QString& caption, const char* name, co
 BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("BackupForm"));
+    // F1 anywhere in the window opens its help topic.
+    setProperty("helpContext", 130);
     setWindowTitle(QStringLiteral("Backups"));
     io = &ownIo_;
     openFolder = [](const QString& folder) {

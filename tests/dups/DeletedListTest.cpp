@@ -45,6 +45,7 @@ std::vector<Entry> bodyOf(const RecordingPrinter& pr, int page)
 TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
 {
     writeFile(scrambledFile());
+    env.printer.outputFile = QStringLiteral("/out/deleted.pdf");
     QStringList lines, linesAfter;
     onReport([&](DupDelCompl& w) {
         EXPECT_EQ(w.Text1->text(), QStringLiteral("3"));
@@ -73,8 +74,8 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
     EXPECT_EQ(env.ui.modalWindows,
               (QStringList{QStringLiteral("DupDelCompl"), QStringLiteral("DupsDeleted")}));
     const QStringList said = env.ui.texts();
-    EXPECT_EQ(said, (QStringList{QStringLiteral("Report Complete"), kUndeleted, kNothingDeleted,
-                                 kNothingDeleted, kUndeleted}));
+    EXPECT_EQ(said, (QStringList{QStringLiteral("Report Complete\n\nSaved As /out/deleted.pdf"),
+                                 kUndeleted, kNothingDeleted, kNothingDeleted, kUndeleted}));
     for (const auto& m : env.ui.messages)
         EXPECT_EQ(m.title, QStringLiteral("Tavrel"));
 

@@ -174,6 +174,7 @@ TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
     openFile(records);
     writeList(QStringLiteral("abc"), {2, 4, 5});
     const QByteArray before = fileBytes(env.naPath());
+    env.printer.outputFile = QStringLiteral("/out/envelopes.pdf");
 
     EnvelopeJob j = typedJob();
     j.mailOption = MailTo::MailingList;
@@ -195,7 +196,7 @@ TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
     EXPECT_EQ(windows.prepared, 6);
     EXPECT_EQ(windows.calls, (QStringList{"wait", "closeWait", "progress", "closeProgress"}));
     EXPECT_EQ(fileBytes(env.naPath()), before);
-    EXPECT_EQ(env.ui.last().text, kCompleted);
+    EXPECT_EQ(env.ui.last().text, kCompleted + QStringLiteral("\n\nSaved As /out/envelopes.pdf"));
 }
 
 // "Do Not Sort" keeps ascending IDs; the key orders ignore case and break

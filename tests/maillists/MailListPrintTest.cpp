@@ -54,6 +54,7 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9}));
     MailForm* w = openOn(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(w);
+    env.printer.outputFile = QStringLiteral("/out/list.pdf");
     click(w->MailCmd6);
     settle();
     const RecordingPrinter& pr = env.printer;
@@ -97,7 +98,8 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
     }
     EXPECT_EQ(pr.documents, 1);
     EXPECT_EQ(pr.abandoned, 0);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Printed."));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Mailing List Printed.\n\nSaved As /out/list.pdf"));
     EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
     EXPECT_EQ(w->focusWidget(), w->MailCmd2);
 }

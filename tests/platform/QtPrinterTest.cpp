@@ -94,6 +94,7 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
         << pdfs.front().toStdString();
     const QString pdf = QDir(dir).filePath(pdfs.front());
     EXPECT_EQ(printer.lastPdfFile(), pdf);
+    EXPECT_EQ(printer.lastOutputFile(), pdf);
 
     const auto boxes = mediaBoxes(pdf);
     ASSERT_EQ(boxes.size(), 2u);
@@ -285,6 +286,11 @@ TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
         ASSERT_EQ(words.size(), 1u);
         EXPECT_EQ(words[0].text, QStringLiteral("kept"));
     }
+    // Once a document is abandoned no file is said to hold it.
+    ASSERT_FALSE(printer.lastOutputFile().isEmpty());
+    printer.printLine(QStringLiteral("dropped"));
+    printer.killDoc();
+    EXPECT_EQ(printer.lastOutputFile(), QString());
 }
 
 TEST(QtPrinter, AFolderThatCannotBeMadeIsAPrinterErrorAndLosesNothing)

@@ -233,10 +233,11 @@ TEST_F(LabelsTest, CopiesCarryAcrossSheets)
     openPeopleForLabels(4);
     chooseStock(true);
     noTestPage();
+    env.printer.outputFile = QStringLiteral("/out/labels.pdf");
     EXPECT_EQ(run(labels(0, 5)), RunEnd::Completed);
     EXPECT_EQ(namesOn(1), copies({{1, 5}, {2, 5}, {3, 2}}));
     EXPECT_EQ(namesOn(2), copies({{3, 3}, {4, 5}}));
-    EXPECT_EQ(lastMessage(), completed(2));
+    EXPECT_EQ(lastMessage(), completed(2) + QStringLiteral("\n\nSaved As /out/labels.pdf"));
 
     // Two copies of 30 people on 3-across stock: 15 people a sheet, side by
     // side in reading order, sorted or not (sorted: "k1-1", "k1-10", ...).

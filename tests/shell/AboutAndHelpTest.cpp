@@ -2,12 +2,14 @@
 #include "ShellFixture.h"
 
 #include "platform/gui/HelpWindow.h"
+#include "platform/gui/Windows.h"
 #include "shell/AbtForm.h"
 #include "shell/ShellResources.h"
 
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QTest>
 
 namespace tavrel::test {
 namespace {
@@ -126,7 +128,7 @@ TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
         EXPECT_FALSE(topics.contains(topic)) << "two menu items share " << topic.toStdString();
         topics.insert(topic);
     }
-    EXPECT_EQ(numbered, 13);
+    EXPECT_EQ(numbered, 16);
 
     // The topics other messages send the user to exist under these titles.
     QStringList titles;
@@ -135,6 +137,37 @@ TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
     EXPECT_TRUE(titles.contains(QStringLiteral("Creating A Mailing List")));
     EXPECT_TRUE(titles.contains(QStringLiteral("About Printing")));
     EXPECT_TRUE(titles.contains(QStringLiteral("Getting Started")));
+}
+
+TEST_F(ShellTest, F1InTheImportExportAndBackupsWindowsOpensTheirTopics)
+{
+    openFile(2);
+    HelpWindow help;
+    const struct {
+        const char *item, *window, *topic, *words;
+    } rows[] = {
+        {"ImportMenu", "ImportForm", "import.html", "tavrel --import FILE"},
+        {"ExportMenu", "ExportForm", "export.html", "tavrel --export FORMAT FILE"},
+        {"BackupsMenu", "BackupForm", "backups.html", "tavrel --restore NAME"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.window);
+        env.help.calls.clear();
+        choose(QLatin1String(row.item));
+        settle();
+        QWidget* w = loadedWindow(QLatin1String(row.window));
+        ASSERT_TRUE(w);
+        QWidget* focus = w->focusWidget() ? w->focusWidget() : w;
+        QTest::keyClick(focus, Qt::Key_F1);
+        ASSERT_EQ(env.help.calls.size(), 1);
+        const int context = env.help.calls.front().section(u' ', 1).toInt();
+        EXPECT_EQ(env.help.calls.front(), QStringLiteral("context %1").arg(context));
+        EXPECT_EQ(help.topicForContext(context), QLatin1String(row.topic));
+        EXPECT_TRUE(resourceText(QStringLiteral(":/help/") + QLatin1String(row.topic))
+                        .contains(QLatin1String(row.words)));
+        unloadWindow(w);
+        settle();
+    }
 }
 
 } // namespace

@@ -33,9 +33,9 @@ const std::vector<Item> kFileItems = {
     {"NAFileMenu", "&N&&A File", "", 110},
     {"PrintMenu", "&Print", "Ctrl+P", 55},
     {"EnvelopePrintMenu", "E&nvelope Print", "Ctrl+N", 0},
-    {"BackupsMenu", "&Backups...", "", 0},
-    {"ImportMenu", "&Import...", "", 0},
-    {"ExportMenu", "Expor&t...", "", 0},
+    {"BackupsMenu", "&Backups...", "", 130},
+    {"ImportMenu", "&Import...", "", 120},
+    {"ExportMenu", "Expor&t...", "", 125},
     {"dashes", "", "", 0},
     {"ExitMenu", "E&xit", "", 0},
 };

@@ -193,6 +193,7 @@ void QtPrinter::dropSpoolFolder()
 QPainter& QtPrinter::painter()
 {
     if (!painter_) {
+        lastPdf_.clear();
         spoolFile_ = startSpoolFile();
         device_->setOutputFileName(spoolFile_);
         if (!pdfDir_.isEmpty())

@@ -96,6 +96,9 @@ public:
     // The PDF file of the last document ended (for a system printer, the one
     // kept instead when there was no print command).
     QString lastPdfFile() const { return lastPdf_; }
+    // The same, forgotten as soon as the next document starts, so a document
+    // printed or abandoned after it is not said to be in a file.
+    QString lastOutputFile() const override { return lastPdf_; }
     // The output folder of PDF output, or empty for a system printer.
     QString pdfDirectory() const { return pdfDir_; }
 

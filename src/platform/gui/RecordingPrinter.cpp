@@ -105,6 +105,7 @@ void RecordingPrinter::endDoc()
     }
     log << QStringLiteral("endDoc");
     ++documents;
+    lastOutput_ = outputFile;
 }
 
 void RecordingPrinter::killDoc()
@@ -112,6 +113,7 @@ void RecordingPrinter::killDoc()
     failIfAsked();
     log << QStringLiteral("killDoc");
     ++abandoned;
+    lastOutput_.clear();
 }
 
 void RecordingPrinter::setOrientation(int orientation)

@@ -77,6 +77,9 @@ public:
     // Makes endDoc refuse the document as a print system would: it is
     // dropped, logged as "endDoc not sent", and DocumentNotSent thrown.
     QString notSentReason;
+    // The file each ended document is said to be saved as (empty: a printer).
+    QString outputFile;
+    QString lastOutputFile() const override { return lastOutput_; }
 
     std::vector<Text> texts;
     std::vector<Rect> rects;
@@ -101,6 +104,7 @@ private:
     int orientation_ = 1;
     int paper_ = 1;
     bool turned_ = false;
+    QString lastOutput_;
 };
 
 } // namespace tavrel
