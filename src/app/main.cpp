@@ -8,6 +8,7 @@
 #include "platform/gui/QtClipboard.h"
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/QtUi.h"
+#include "platform/gui/Translations.h"
 #include "shell/MarkMain.h"
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
         return 2;
     }
     tavrel::setUpApplication(app);
+    tavrel::loadTranslation(app, QLocale::system(),
+                            tavrel::translationFolders(QApplication::applicationDirPath()));
     tavrel::initShellResources();
 
     tavrel::Files files(tavrel::resolveProgramDirectory(QApplication::applicationDirPath()));

@@ -3,11 +3,15 @@
 // under Xvfb: scripts/screenshots.sh (which also takes them at double size).
 // tavrel_shots --names [NAME...]: opens the windows and lists every control
 // that takes the focus but has no name for screen readers; fails if any has none.
+// tavrel_shots --tr [NAME...]: opens the windows under a translation that marks
+// every text and lists each text that does not go through tr(); exits with 3
+// if any does.
 #include "Shots.h"
 
 #include "maillists/MailListFile.h"
 #include "platform/gui/Application.h"
 #include "store/RecordAccess.h"
+#include "support/UntranslatedTexts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -104,6 +108,13 @@ QStringList unnamedControls(const QString& shot, QWidget* window)
     return found;
 }
 
+// The controls whose texts are the user's data (names, addresses, file and list
+// names), not the program's words: left out of the check for tr().
+QStringList dataControls()
+{
+    return {QStringLiteral("ExpCbo3")}; // the mailing lists to export
+}
+
 } // namespace
 
 } // namespace tavrel::shots
@@ -115,28 +126,36 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     int first = 1;
     const bool checkNames = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--names");
-    if (checkNames)
+    const bool checkTexts = argc > 1 && QLatin1String(argv[1]) == QLatin1String("--tr");
+    tavrel::test::MarkingTranslator marking;
+    if (checkNames || checkTexts)
         ++first;
+    if (checkTexts)
+        QCoreApplication::installTranslator(&marking);
     if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--dark")) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(tavrel::shots::darkPalette());
         ++first;
     }
-    if (!checkNames && argc < first + 1) {
-        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...] | --names [NAME...]\nwindows:";
+    const bool checking = checkNames || checkTexts;
+    if (!checking && argc < first + 1) {
+        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...] | --names [NAME...] | --tr "
+               "[NAME...]\n"
+               "windows:";
         for (const auto& e : tavrel::shots::registry())
             err << ' ' << e.name;
         err << '\n';
         return 2;
     }
-    const QString out = checkNames ? QString() : QString::fromLocal8Bit(argv[first++]);
-    if (!checkNames)
+    const QString out = checking ? QString() : QString::fromLocal8Bit(argv[first++]);
+    if (!checking)
         QDir().mkpath(out);
     QStringList wanted;
     for (int i = first; i < argc; ++i)
         wanted << QString::fromLocal8Bit(argv[i]);
 
     int failures = 0;
+    int untranslated = 0;
     for (const auto& e : tavrel::shots::registry()) {
         if (!wanted.isEmpty() && !wanted.contains(e.name))
             continue;
@@ -163,6 +182,13 @@ int main(int argc, char** argv)
             for (const QString& u : unnamed)
                 err << "no accessible name: " << u << '\n';
             failures += int(unnamed.size());
+        } else if (checkTexts) {
+            const QStringList plain =
+                tavrel::test::untranslatedTexts(w, tavrel::shots::dataControls());
+            QTextStream list(stdout);
+            for (const QString& t : plain)
+                list << "not through tr(): " << e.name << ": " << t << '\n';
+            untranslated += int(plain.size());
         } else if (!w->grab().save(file)) {
             err << e.name << ": cannot write " << file << '\n';
             ++failures;
@@ -177,5 +203,7 @@ int main(int argc, char** argv)
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
     }
-    return failures ? 1 : 0;
+    if (checkTexts)
+        QTextStream(stdout) << untranslated << " texts do not go through tr()\n";
+    return failures ? 1 : untranslated ? 3 : 0;
 }

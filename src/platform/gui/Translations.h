@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace tavrel {
+
+// Where the program looks for its translations (tavrel_<language>.qm): the
+// folder `translations` next to the executable (a portable copy or the build
+// tree), then the installed one in the share folder.
+QStringList translationFolders(const QString& executableDir);
+
+// Installs the translation of the program's texts for `locale` (and Qt's own,
+// for the standard buttons) when the first of `folders` that holds one for
+// any of the locale's languages has it. Returns false, and leaves the
+// program in English, its own language, when none is installed.
+bool loadTranslation(QCoreApplication& app, const QLocale& locale, const QStringList& folders);
+
+} // namespace tavrel

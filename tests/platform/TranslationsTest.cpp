@@ -1,0 +1,110 @@
+// The program's translation is found by the user's language, and the check
+// for texts that bypass tr() tells such texts from translated ones and data.
+#include "platform/gui/Translations.h"
+#include "support/UntranslatedTexts.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+
+namespace {
+
+QString probe()
+{
+    return QCoreApplication::translate("Probe", "&Close");
+}
+
+void removeTranslations()
+{
+    for (QTranslator* t : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
+        delete t;
+}
+
+} // namespace
+
+TEST(Translations, LoadsTheUsersLanguageFromTheFirstFolderThatHasIt)
+{
+    const QString found = QStringLiteral(TAVREL_TEST_TRANSLATIONS);
+    QTemporaryDir empty;
+    struct Case {
+        const char* locale;
+        QStringList folders;
+        bool loaded;
+        QString shown;
+    } cases[] = {
+        {"de_DE", {empty.path(), found}, true, QStringLiteral("&Schließen")},
+        {"de_AT", {found}, true, QStringLiteral("&Schließen")},
+        {"fr_FR", {empty.path(), found}, false, QStringLiteral("&Close")},
+        {"en_GB", {found}, false, QStringLiteral("&Close")},
+        {"de_DE", {empty.path()}, false, QStringLiteral("&Close")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.locale);
+        EXPECT_EQ(loadTranslation(*qApp, QLocale(QLatin1String(c.locale)), c.folders), c.loaded);
+        EXPECT_EQ(probe(), c.shown);
+        removeTranslations();
+    }
+    // Next to the program first, so a portable copy or the build tree brings its own.
+    const QStringList folders = translationFolders(QStringLiteral("/opt/tvl/bin"));
+    ASSERT_GE(folders.size(), 2);
+    EXPECT_EQ(folders.first(), QStringLiteral("/opt/tvl/bin/translations"));
+    EXPECT_TRUE(folders.last().endsWith(QStringLiteral("/share/tavrel/translations")));
+}
+
+TEST(Translations, CheckListsEveryTextThatBypassesTranslation)
+{
+    test::MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    QWidget window;
+    window.setObjectName(QStringLiteral("Win"));
+    window.setWindowTitle(QStringLiteral("Plain Title"));
+    auto* layout = new QVBoxLayout(&window);
+    const auto add = [&](QWidget* c, const char* name) {
+        c->setObjectName(QLatin1String(name));
+        layout->addWidget(c);
+        return c;
+    };
+    add(new QLabel(probe()), "Translated");
+    add(new QLabel(probe() + QStringLiteral(" Smith")), "TranslatedWithData");
+    add(new QLabel(QStringLiteral("Plain Label")), "PlainLabel");
+    add(new QLabel(QStringLiteral("12 / 345")), "Figures");
+    add(new QPushButton(QStringLiteral("&Plain")), "PlainButton")->setToolTip(probe());
+    add(new QLineEdit(QStringLiteral("Adams, Ruth")), "NameBox")
+        ->setToolTip(QStringLiteral("Plain Tip"));
+    auto* kinds = static_cast<QComboBox*>(add(new QComboBox, "Kinds"));
+    kinds->addItems({probe(), QStringLiteral("Plain Item")});
+    auto* lists = static_cast<QComboBox*>(add(new QComboBox, "Lists"));
+    lists->addItem(QStringLiteral("Garden Club"));
+    static_cast<QListWidget*>(add(new QListWidget, "Names"))->addItem(QStringLiteral("Dunn"));
+    auto* hidden = add(new QLabel(QStringLiteral("Hidden Plain")), "Hidden");
+    auto* bar = new QMenuBar(&window);
+    QMenu* menu = bar->addMenu(probe());
+    menu->addAction(QStringLiteral("Plain Action"));
+    menu->addAction(probe());
+    window.show();
+    hidden->hide();
+
+    const QStringList found = test::untranslatedTexts(&window, {QStringLiteral("Lists")});
+    QCoreApplication::removeTranslator(&marking);
+    const QStringList expected{
+        QStringLiteral("Win (QWidget window title): \"Plain Title\""),
+        QStringLiteral("PlainLabel (QLabel text): \"Plain Label\""),
+        QStringLiteral("PlainButton (QPushButton caption): \"&Plain\""),
+        QStringLiteral("NameBox (QLineEdit tool tip): \"Plain Tip\""),
+        QStringLiteral("Kinds (QComboBox item): \"Plain Item\""),
+        QStringLiteral("(QMenu action): \"Plain Action\""),
+    };
+    EXPECT_EQ(found.join(QLatin1Char('\n')).toStdString(),
+              expected.join(QLatin1Char('\n')).toStdString());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// Finds texts in the windows that do not go through tr(). While a
+// MarkingTranslator is installed, every text asked of a translator comes back
+// as "[[text]]"; a window built then shows those texts marked and any text
+// written into it directly plain.
+
+#include <QStringList>
+#include <QTranslator>
+
+class QWidget;
+
+namespace tavrel::test {
+
+class MarkingTranslator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override;
+    bool isEmpty() const override { return false; }
+};
+
+// "control (class): text" for each text of `window` the user reads that holds a
+// letter and no marked part: the window's title, and of each shown control its
+// caption, label, group box title, tool tip, placeholder, combo box items, tab
+// titles, list headers and the texts of its menus' actions. What holds the
+// user's data is left out: the contents of text boxes and lists, and the
+// controls named in `dataControls` (labels and drop-downs that show records,
+// file names or list names).
+QStringList untranslatedTexts(QWidget* window, const QStringList& dataControls = {});
+
+} // namespace tavrel::test
