@@ -96,7 +96,12 @@ TEST(Translations, CheckListsEveryTextThatBypassesTranslation)
     hidden->hide();
 
     const QStringList found = test::untranslatedTexts(&window, {QStringLiteral("Lists")});
+    // A text asked under a context other than the one lupdate files it under.
+    QCoreApplication::translate("Elsewhere", "&Close");
+    QCoreApplication::translate("QPlatformTheme", "Cancel");
     QCoreApplication::removeTranslator(&marking);
+    EXPECT_EQ(test::unknownToLupdate(marking, QStringLiteral(TAVREL_TEST_TS)),
+              QStringList{QStringLiteral("Elsewhere: \"&Close\"")});
     const QStringList expected{
         QStringLiteral("Win (QWidget window title): \"Plain Title\""),
         QStringLiteral("PlainLabel (QLabel text): \"Plain Label\""),

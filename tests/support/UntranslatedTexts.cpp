@@ -5,6 +5,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,15 +13,18 @@
 #include <QMenu>
 #include <QSpinBox>
 #include <QTabBar>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 
 namespace tavrel::test {
 
-QString MarkingTranslator::translate(const char*, const char* sourceText, const char*, int) const
+QString MarkingTranslator::translate(const char* context, const char* sourceText, const char*,
+                                     int) const
 {
     if (!sourceText || !*sourceText)
         return {};
+    asked.insert({QString::fromUtf8(context), QString::fromUtf8(sourceText)});
     return QStringLiteral("[[") + QString::fromUtf8(sourceText) + QStringLiteral("]]");
 }
 
@@ -122,6 +126,33 @@ QStringList untranslatedTexts(QWidget* window, const QStringList& dataControls)
             collect.addControl(c);
     }
     return found;
+}
+
+QStringList unknownToLupdate(const MarkingTranslator& marking, const QString& tsFile)
+{
+    QSet<QPair<QString, QString>> known;
+    QFile file(tsFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read %1").arg(tsFile)};
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            known.insert({context, xml.readElementText()});
+    }
+    QStringList unknown;
+    for (const auto& [context, text] : marking.asked) {
+        const bool qtOwn =
+            context.startsWith(QLatin1Char('Q')) && context != QLatin1String("QObject");
+        if (!qtOwn && !known.contains({context, text}))
+            unknown << QStringLiteral("%1: \"%2\"").arg(context, text);
+    }
+    unknown.sort();
+    return unknown;
 }
 
 } // namespace tavrel::test

@@ -3,9 +3,10 @@
 // under Xvfb: scripts/screenshots.sh (which also takes them at double size).
 // tavrel_shots --names [NAME...]: opens the windows and lists every control
 // that takes the focus but has no name for screen readers; fails if any has none.
-// tavrel_shots --tr [NAME...]: opens the windows under a translation that marks
-// every text and lists each text that does not go through tr(); exits with 3
-// if any does.
+// tavrel_shots --tr [--ts FILE] [NAME...]: opens the windows under a translation
+// that marks every text and lists each text that does not go through tr(), and
+// each text asked of tr() that lupdate did not put into FILE under the same
+// context; exits with 3 if there is any.
 #include "Shots.h"
 
 #include "maillists/MailListFile.h"
@@ -130,8 +131,14 @@ int main(int argc, char** argv)
     tavrel::test::MarkingTranslator marking;
     if (checkNames || checkTexts)
         ++first;
-    if (checkTexts)
+    QString tsFile;
+    if (checkTexts) {
         QCoreApplication::installTranslator(&marking);
+        if (argc > first + 1 && QLatin1String(argv[first]) == QLatin1String("--ts")) {
+            tsFile = QString::fromLocal8Bit(argv[first + 1]);
+            first += 2;
+        }
+    }
     if (argc > 1 && QLatin1String(argv[1]) == QLatin1String("--dark")) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(tavrel::shots::darkPalette());
@@ -139,9 +146,8 @@ int main(int argc, char** argv)
     }
     const bool checking = checkNames || checkTexts;
     if (!checking && argc < first + 1) {
-        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...] | --names [NAME...] | --tr "
-               "[NAME...]\n"
-               "windows:";
+        err << "usage: tavrel_shots [--dark] OUTDIR [NAME...] | --names [NAME...]\n"
+               "       | --tr [--ts FILE] [NAME...]\nwindows:";
         for (const auto& e : tavrel::shots::registry())
             err << ' ' << e.name;
         err << '\n';
@@ -203,7 +209,15 @@ int main(int argc, char** argv)
         for (int i = 0; i < 3; ++i)
             QApplication::processEvents();
     }
-    if (checkTexts)
-        QTextStream(stdout) << untranslated << " texts do not go through tr()\n";
+    if (checkTexts) {
+        QTextStream list(stdout);
+        list << untranslated << " texts do not go through tr()\n";
+        if (!tsFile.isEmpty()) {
+            const QStringList unknown = tavrel::test::unknownToLupdate(marking, tsFile);
+            for (const QString& u : unknown)
+                list << "tr() where lupdate does not find it: " << u << '\n';
+            untranslated += int(unknown.size());
+        }
+    }
     return failures ? 1 : untranslated ? 3 : 0;
 }
