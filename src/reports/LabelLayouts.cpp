@@ -1,8 +1,8 @@
 #include "reports/LabelLayouts.h"
 
 #include "platform/Text.h"
+#include "reports/FormPositionDialog.h"
 #include "reports/ListLayouts.h"
-#include "reports/VertPosForm.h"
 #include "store/RecordAccess.h"
 
 #include <algorithm>
@@ -104,7 +104,7 @@ void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slot
         if (printed)
             print(s);
         ++r.CopiesDone;
-        if (r.CopiesDone == q && (AdvanceReportRecord(p) || r.PageNo > r.ReprintThrough))
+        if (r.CopiesDone == q && (advanceReportRecord(p) || r.PageNo > r.ReprintThrough))
             break;
     }
     // The page loop moves on by one position after each sheet, but the sheet
@@ -254,7 +254,8 @@ void askPosition(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     for (;;) {
-        VertPosForm f(p, isCardStock(stock), standardTop(stock) - VertPosForm::kStandard);
+        FormPositionDialog f(p, isCardStock(stock),
+                             standardTop(stock) - FormPositionDialog::kStandard);
         p.ui.runModal(f);
         if (p.Report.LabelTop == 999)
             return;
@@ -272,7 +273,7 @@ void askPosition(Program& p, const ReportOptions& o)
     }
 }
 
-void PrintLabelTestPage(Program& p, const ReportOptions& o)
+void printLabelTestPage(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     const LabelFont f = labelFont(stock);
@@ -297,7 +298,7 @@ void PrintLabelTestPage(Program& p, const ReportOptions& o)
     pr.endDoc();
 }
 
-void PrintCardTestPage(Program& p, const ReportOptions& o)
+void printCardTestPage(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     Printer& pr = p.printer;

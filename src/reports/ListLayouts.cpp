@@ -280,7 +280,7 @@ void layoutBody(Program& p, const ListLayout& l)
         }
         if (printed)
             l.entry(p, slot.x, slot.y);
-        if (AdvanceReportRecord(p) || p.Report.PageNo > p.Report.ReprintThrough)
+        if (advanceReportRecord(p) || p.Report.PageNo > p.Report.ReprintThrough)
             break;
     }
     // The page loop moves on by one position after each page.
@@ -300,7 +300,7 @@ bool pageIsPrinted(const Program& p)
     return true;
 }
 
-bool AdvanceReportRecord(Program& p)
+bool advanceReportRecord(Program& p)
 {
     auto& c = p.Cursor;
     p.CurId = qint16(p.CurId + 1);
@@ -317,7 +317,7 @@ bool AdvanceReportRecord(Program& p)
     return p.Report.EndOfRecords == 1;
 }
 
-void PrintPageHeading(Program& p, const QString& title, const QString& reportName)
+void printPageHeading(Program& p, const QString& title, const QString& reportName)
 {
     if (!pageIsPrinted(p))
         return;
@@ -335,7 +335,7 @@ void PrintPageHeading(Program& p, const QString& title, const QString& reportNam
 void layoutListPage(Program& p, const ReportOptions& o)
 {
     const ListLayout& l = layoutFor(o.kind, o.largePrint);
-    PrintPageHeading(p, o.title, QString::fromLatin1(l.reportName));
+    printPageHeading(p, o.title, QString::fromLatin1(l.reportName));
     if (l.boxes && pageIsPrinted(p))
         drawBoxes(p.printer, *l.boxes);
     layoutBody(p, l);

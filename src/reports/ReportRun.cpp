@@ -4,7 +4,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "reports/LabelLayouts.h"
-#include "reports/LabelStockForm.h"
+#include "reports/LabelStockDialog.h"
 #include "reports/ListLayouts.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
@@ -143,7 +143,7 @@ private:
         if (o_.kind == ReportKind::Labels) {
             if (o_.labelStock == 0) {
                 p_.ui.setWaitCursor(false);
-                LabelStockForm stock(p_);
+                LabelStockDialog stock(p_);
                 p_.ui.runModal(stock);
                 p_.ui.setWaitCursor(true);
                 r_.LabelTop = r_.ContinuousForms == 1 ? 0 : 720;
@@ -179,9 +179,9 @@ private:
                 return false;
             if (a == Ui::Answer::Yes) {
                 if (o_.kind == ReportKind::Labels)
-                    PrintLabelTestPage(p_, o_);
+                    printLabelTestPage(p_, o_);
                 else
-                    PrintCardTestPage(p_, o_);
+                    printCardTestPage(p_, o_);
                 if (r_.LabelTop == 999)
                     return false;
                 question = QStringLiteral("Wait For The Test Page To Print.\nExamine The Page.\n\n"

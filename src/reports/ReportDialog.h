@@ -24,49 +24,49 @@ namespace tavrel {
 // The buttons at the bottom are in one of three states: normal (Print and
 // Cancel), mailing-list selection (the list picker with its OK and Cancel) or
 // reprint-range entry (the range boxes with their OK and Cancel).
-class PrtForm : public QWidget {
+class ReportDialog : public QWidget {
 public:
-    explicit PrtForm(Program& p);
+    explicit ReportDialog(Program& p);
 
-    QGroupBox* Frame1;
-    std::array<QRadioButton*, 7> PrtOpt3{};
-    QCheckBox* PrtChk1;
+    QGroupBox* reportKindGroup;
+    std::array<QRadioButton*, 7> reportKindOptions{};
+    QCheckBox* largePrintCheck;
 
-    QGroupBox* Frame3;
-    std::array<QRadioButton*, 2> PrtOpt1{};
-    QLabel* PrtLbl3;
-    QLabel* PrtLbl11;
-    QListWidget* PrtFil1;
-    QLabel* PrtLbl10;
-    QLineEdit* PrtTxt4;
-    QPushButton* PrtCmd3;
-    QPushButton* PrtCmd4;
+    QGroupBox* reportSourceGroup;
+    std::array<QRadioButton*, 2> sourceOptions{};
+    QLabel* chosenListLabel;
+    QLabel* listPickerLabel;
+    QListWidget* listPicker;
+    QLabel* listTitleLabel;
+    QLineEdit* listTitleEdit;
+    QPushButton* listOkButton;
+    QPushButton* listCancelButton;
 
-    QGroupBox* PrtFrm2;
-    std::array<QRadioButton*, 5> PrtOpt2{};
+    QGroupBox* sortOrderGroup;
+    std::array<QRadioButton*, 5> sortOrderOptions{};
 
-    QGroupBox* PrtFrm4;
-    QLineEdit* PrtTxt3;
+    QGroupBox* titleGroup;
+    QLineEdit* titleEdit;
 
-    QGroupBox* PrtFrm6;
-    std::array<QRadioButton*, 3> PrtOpt4{};
-    QGroupBox* PrtFrm7;
-    std::array<QRadioButton*, 2> PrtOpt7{};
-    QGroupBox* PrtFrm12;
-    QLineEdit* PrtTxt12;
-    QLabel* PrtLbl12;
+    QGroupBox* labelStockGroup;
+    std::array<QRadioButton*, 3> labelStockOptions{};
+    QGroupBox* cardStockGroup;
+    std::array<QRadioButton*, 2> cardStockOptions{};
+    QGroupBox* quantityGroup;
+    QLineEdit* quantityEdit;
+    QLabel* quantityLabel;
 
-    QCheckBox* PrtChk3;
-    QCheckBox* PrtChk2;
-    QLabel* PrtLbl1;
-    QLineEdit* PrtTxt1;
-    QLabel* PrtLbl2;
-    QLineEdit* PrtTxt2;
-    QPushButton* PrtCmd5;
-    QPushButton* PrtCmd6;
+    QCheckBox* duplexCheck;
+    QCheckBox* reprintCheck;
+    QLabel* reprintFromLabel;
+    QLineEdit* reprintFromEdit;
+    QLabel* reprintThroughLabel;
+    QLineEdit* reprintThroughEdit;
+    QPushButton* rangeOkButton;
+    QPushButton* rangeCancelButton;
 
-    QPushButton* PrtCmd1;
-    QPushButton* PrtCmd2;
+    QPushButton* printButton;
+    QPushButton* cancelButton;
 
     // The choices as the print run takes them.
     ReportOptions options() const;
@@ -79,16 +79,16 @@ private:
     void buildLayout();
     void connectHandlers();
 
-    void PrtOpt3_Click(int index);
-    void PrtOpt1_Click(int index);
-    void PrtFil1_Click(bool byMouse);
-    void PrtCmd3_Click();
-    void PrtCmd4_Click();
-    void PrtChk2_Click();
-    void PrtCmd5_Click();
-    void PrtCmd6_Click();
-    void PrtCmd1_Click();
-    void PrtCmd2_Click();
+    void onReportKindChosen(int index);
+    void onSourceChosen(int index);
+    void onListClicked(bool byMouse);
+    void onListOkClicked();
+    void onListCancelClicked();
+    void onReprintClicked();
+    void onRangeOkClicked();
+    void onRangeCancelClicked();
+    void onPrintClicked();
+    void onCancelClicked();
 
     // Gives the focus to whichever of Print, the list OK and the range OK shows.
     void focusCommand();
@@ -105,7 +105,7 @@ private:
     void setPrintButtonsVisible(bool on);
     // False, after telling the person, when the quantity is not a whole number of at least 1.
     bool quantityAccepted();
-    // The mailing list file selected in PrtFil1, or empty.
+    // The mailing list file selected in listPicker, or empty.
     QString selectedList() const;
 
     Program& p_;

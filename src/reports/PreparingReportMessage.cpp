@@ -1,8 +1,8 @@
-#include "reports/CancelForm.h"
+#include "reports/PreparingReportMessage.h"
 
 namespace tavrel {
 
-CancelForm::CancelForm()
+PreparingReportMessage::PreparingReportMessage()
     : NoticeWindow("CancelForm", QStringLiteral("Printing"),
                    QStringLiteral("TVL Is Preparing The Report."), 280)
 {

@@ -1,11 +1,11 @@
 // The report dialog driven as a person would: report kinds, the mailing list
 // picker, the reprint range, and Print handing the choices to the run.
-#include "reports/PrtForm.h"
+#include "reports/ReportDialog.h"
 #include "ReportFixture.h"
 #include "maillists/MailListFile.h"
 #include "platform/gui/Windows.h"
+#include "reports/PrintProgressWindow.h"
 #include "reports/ReportCommands.h"
-#include "reports/StopPrintForm.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -21,9 +21,9 @@
 namespace tavrel::test {
 namespace {
 
-class PrtFormTest : public ReportTest {
+class ReportDialogTest : public ReportTest {
 protected:
-    ~PrtFormTest() override { closeAllWindows(); }
+    ~ReportDialogTest() override { closeAllWindows(); }
 
     // A list file with `members`; a title starting with character 21 reads as blank.
     void writeList(const QString& name, const QString& title, std::initializer_list<int> members)
@@ -34,10 +34,10 @@ protected:
         WriteMailList(p, name, title);
     }
 
-    PrtForm* openDialog()
+    ReportDialog* openDialog()
     {
         startPrintReport(p);
-        return windowOf<PrtForm>(QStringLiteral("PrtForm"));
+        return windowOf<ReportDialog>(QStringLiteral("PrtForm"));
     }
 
     template <typename T = QWidget> T* ctl(const char* name)
@@ -53,7 +53,7 @@ protected:
         return f ? f->objectName() : QString();
     }
     bool dialogOpen() { return loadedWindow(QStringLiteral("PrtForm")) != nullptr; }
-    PrtForm* w() { return windowOf<PrtForm>(QStringLiteral("PrtForm")); }
+    ReportDialog* w() { return windowOf<ReportDialog>(QStringLiteral("PrtForm")); }
 
     // Which of the three button states shows; "" when none or more than one.
     QString buttonState()
@@ -69,7 +69,7 @@ protected:
     }
 };
 
-TEST_F(PrtFormTest, OpensWithItsDefaultsAndCaptions)
+TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -127,7 +127,7 @@ TEST_F(PrtFormTest, OpensWithItsDefaultsAndCaptions)
     EXPECT_FALSE(dialogOpen());
 }
 
-TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
+TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -198,7 +198,7 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 
 // Labels go to the print run with the stock and quantity chosen; the dialog closes after.
 // Envelopes hand over: the report dialog closes and the envelope dialog opens.
-TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
+TEST_F(ReportDialogTest, EnvelopesOpenTheEnvelopeDialog)
 {
     env.openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
     ASSERT_TRUE(openDialog());
@@ -209,7 +209,7 @@ TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
+TEST_F(ReportDialogTest, LabelsPrintWithTheirStockAndQuantity)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -231,7 +231,7 @@ TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
     EXPECT_FALSE(dialogOpen());
 }
 
-TEST_F(PrtFormTest, MailingListSourceWithoutLists)
+TEST_F(ReportDialogTest, MailingListSourceWithoutLists)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -244,7 +244,7 @@ TEST_F(PrtFormTest, MailingListSourceWithoutLists)
     EXPECT_TRUE(shown("PrtFrm4"));
 }
 
-TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
+TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
 {
     env.openFile(people(1, 3));
     writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1, 3});
@@ -302,7 +302,7 @@ TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
     EXPECT_TRUE(w()->options().mailListFile.isEmpty());
 }
 
-TEST_F(PrtFormTest, ReprintRangeIsCheckedBeforeItIsTaken)
+TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -348,7 +348,7 @@ TEST_F(PrtFormTest, ReprintRangeIsCheckedBeforeItIsTaken)
     EXPECT_TRUE(enabled("PrtOpt1_1"));
 }
 
-TEST_F(PrtFormTest, PrintRunsTheChosenReportAndClosesTheDialog)
+TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
 {
     std::map<int, NARecord> recs = people(1, 5);
     recs[2] = deletedRecord(2, QStringLiteral("Person 2")); // a deleted member is skipped
@@ -383,7 +383,7 @@ TEST_F(PrtFormTest, PrintRunsTheChosenReportAndClosesTheDialog)
     EXPECT_EQ(names, (QStringList{QStringLiteral("Person 4"), QStringLiteral("Person 5")}));
 }
 
-TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
+TEST_F(ReportDialogTest, LargePrintBookWithAReprintRange)
 {
     std::map<int, NARecord> recs = people(1, 6); // two entries a page: pages 1 to 3
     for (auto& [id, r] : recs)
@@ -412,7 +412,7 @@ TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
     EXPECT_EQ(env.ui.last().text, completed(2));
 }
 
-TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)
+TEST_F(ReportDialogTest, PrintOnAnEmptyFileSaysSoAndCloses)
 {
     env.openFile({});
     ASSERT_TRUE(openDialog());
@@ -425,18 +425,18 @@ TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)
     EXPECT_TRUE(env.printer.texts.empty());
 }
 
-TEST_F(PrtFormTest, StopPrintCancelAsksTheRunToStop)
+TEST_F(ReportDialogTest, StopPrintCancelAsksTheRunToStop)
 {
     env.openFile(people(1, 2));
-    auto* w = new StopPrintForm(p);
+    auto* w = new PrintProgressWindow(p);
     loadWindow(w);
     w->show();
     w->showLastPage(7);
-    EXPECT_EQ(w->StopPrintTxt1->text(), QStringLiteral("7"));
+    EXPECT_EQ(w->lastPageEdit->text(), QStringLiteral("7"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Printing"));
-    EXPECT_FALSE(w->Cmd2->isVisible());
+    EXPECT_FALSE(w->completedOkButton->isVisible());
     p.StopRequested = false;
-    click(w->StopPrintCmd1);
+    click(w->stopButton);
     settle();
     EXPECT_TRUE(p.StopRequested);
     EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
