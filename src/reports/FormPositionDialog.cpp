@@ -16,14 +16,24 @@ namespace tavrel {
 namespace {
 
 const char* const kVerticalCaptions[] = {
-    "&Move Data UP 1/4 Inch",   "Move Data &UP 3/16 Inch",   "Mo&ve Data UP 1/8 Inch",
-    "Mov&e Data UP 1/16 Inch",  "&Standard Position",        "Move &Data DOWN 1/16 Inch",
-    "Move D&ata DOWN 1/8 Inch", "Move Da&ta DOWN 3/16 Inch", "Move Data DO&WN 1/4 Inch",
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "&Move Data UP 1/4 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data &UP 3/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Mo&ve Data UP 1/8 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Mov&e Data UP 1/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "&Standard Position"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move &Data DOWN 1/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move D&ata DOWN 1/8 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Da&ta DOWN 3/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data DO&WN 1/4 Inch"),
 };
 const char* const kHorizontalCaptions[] = {
-    "Sta&ndard Position",         "Move Data &RIGHT 1/16 Inch", "Move Data R&IGHT 1/8 Inch",
-    "Move Data RI&GHT 3/16 Inch", "Move Data RIG&HT 1/4 Inch",  "Move Data RIGHT &5/16 Inch",
-    "Move Data RIGHT &3/8 Inch",
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Sta&ndard Position"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data &RIGHT 1/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data R&IGHT 1/8 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data RI&GHT 3/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data RIG&HT 1/4 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data RIGHT &5/16 Inch"),
+    QT_TRANSLATE_NOOP("tavrel::FormPositionDialog", "Move Data RIGHT &3/8 Inch"),
 };
 
 } // namespace
@@ -32,30 +42,27 @@ FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase,
     : QDialog(parent), p_(p), base_(verticalBase)
 {
     setObjectName(QStringLiteral("VertPosForm"));
-    setWindowTitle(QStringLiteral("Form Positioning"));
+    setWindowTitle(tr("Form Positioning"));
 
-    instructionLabel =
-        named(new QLabel(QStringLiteral("Select The Desired Vertical And Horizontal Position "
-                                        "For Your Labels Or Cards"),
-                         this),
-              "Label1");
+    instructionLabel = named(new QLabel(tr("Select The Desired Vertical And Horizontal Position "
+                                           "For Your Labels Or Cards"),
+                                        this),
+                             "Label1");
     instructionLabel->setWordWrap(true);
     instructionLabel->setAlignment(Qt::AlignCenter);
 
-    verticalGroup = named(new QGroupBox(QStringLiteral("Vertical Positioning"), this), "Frame1");
+    verticalGroup = named(new QGroupBox(tr("Vertical Positioning"), this), "Frame1");
     auto* vertical = new QVBoxLayout(verticalGroup);
     for (int i = 0; i < int(verticalOptions.size()); ++i) {
-        verticalOptions[i] = new QRadioButton(QLatin1String(kVerticalCaptions[i]), verticalGroup);
+        verticalOptions[i] = new QRadioButton(tr(kVerticalCaptions[i]), verticalGroup);
         verticalOptions[i]->setObjectName(QStringLiteral("VertOpt1_%1").arg(i));
         vertical->addWidget(verticalOptions[i]);
         connect(verticalOptions[i], &QRadioButton::clicked, this, [this] { okButton->setFocus(); });
     }
-    horizontalGroup =
-        named(new QGroupBox(QStringLiteral("Horizontal Positioning"), this), "Frame2");
+    horizontalGroup = named(new QGroupBox(tr("Horizontal Positioning"), this), "Frame2");
     auto* horizontal = new QVBoxLayout(horizontalGroup);
     for (int i = 0; i < int(horizontalOptions.size()); ++i) {
-        horizontalOptions[i] =
-            new QRadioButton(QLatin1String(kHorizontalCaptions[i]), horizontalGroup);
+        horizontalOptions[i] = new QRadioButton(tr(kHorizontalCaptions[i]), horizontalGroup);
         horizontalOptions[i]->setObjectName(QStringLiteral("HorizPos_%1").arg(i));
         horizontal->addWidget(horizontalOptions[i]);
         connect(horizontalOptions[i], &QRadioButton::clicked, this,
@@ -63,17 +70,16 @@ FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase,
     }
     horizontal->addStretch(1);
 
-    italicCheck =
-        named(new QCheckBox(QStringLiteral("&Print Label Data In Italics"), this), "PosItalChk");
+    italicCheck = named(new QCheckBox(tr("&Print Label Data In Italics"), this), "PosItalChk");
     upperCaseCheck =
-        named(new QCheckBox(QStringLiteral("Print La&bel Data In UPPERCASE"), this), "PosUpperChk");
+        named(new QCheckBox(tr("Print La&bel Data In UPPERCASE"), this), "PosUpperChk");
     italicCheck->setEnabled(!cards);
     upperCaseCheck->setEnabled(!cards);
 
-    okButton = named(new QPushButton(QStringLiteral("&OK"), this), "VertCmd1",
-                     QStringLiteral("Apply The Selected Positioning Values"));
-    cancelButton = named(new QPushButton(QStringLiteral("Cance&l"), this), "VertCmd2",
-                         QStringLiteral("Don't Change The Current Positioning Values"));
+    okButton = named(new QPushButton(tr("&OK"), this), "VertCmd1",
+                     tr("Apply The Selected Positioning Values"));
+    cancelButton = named(new QPushButton(tr("Cance&l"), this), "VertCmd2",
+                         tr("Don't Change The Current Positioning Values"));
     okButton->setDefault(true);
 
     auto* frames = new QHBoxLayout;

@@ -23,6 +23,8 @@ namespace tavrel {
 // print run. The check boxes set LabelItalic and LabelUpper when clicked; for
 // rotary file cards they are disabled.
 class FormPositionDialog : public QDialog {
+    Q_OBJECT
+
 public:
     // `cards`: the report is rotary file cards. `verticalBase` is added to the
     // vertical choice: LabelTop at the standard position less kStandard.

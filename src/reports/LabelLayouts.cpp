@@ -5,6 +5,8 @@
 #include "reports/ListLayouts.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -80,7 +82,8 @@ void printCard(Program& p, const Slot& s)
         printAt(pr, s.x, s.y + kPhoneOffsets[i - 1],
                 padRight(r.phoneType(i), Width::PhoneType) + QStringLiteral("   ") +
                     padRight(r.phoneNum(i), Width::PhoneNum));
-    printAt(pr, s.x, s.y + kIdOffset, QStringLiteral("ID# ") + QString::number(r.RecId));
+    printAt(pr, s.x, s.y + kIdOffset,
+            QCoreApplication::translate("tavrel::LabelLayouts", "ID# ") + QString::number(r.RecId));
 }
 
 // Fills the sheet's slots from the walk, Q copies of each record. `print`
@@ -238,14 +241,19 @@ QString offPageReason(Program& p, const ReportOptions& o)
         highest = std::min(highest, s.y);
         lowest = std::max(lowest, s.y + foot);
     }
-    const QString what = cards ? QStringLiteral("Cards") : QStringLiteral("Labels");
+    const QString what = cards ? QCoreApplication::translate("tavrel::LabelLayouts", "Cards")
+                               : QCoreApplication::translate("tavrel::LabelLayouts", "Labels");
     if (highest < 0)
-        return QStringLiteral("At This Position The First Row Of %1 Would Start Above The Top Of "
-                              "The Page And Would Not Print Whole.")
+        return QCoreApplication::translate(
+                   "tavrel::LabelLayouts",
+                   "At This Position The First Row Of %1 Would Start Above The Top Of "
+                   "The Page And Would Not Print Whole.")
             .arg(what);
     if (lowest > pr.pageHeight())
-        return QStringLiteral("At This Position The Last Row Of %1 Would Run Past The Foot Of "
-                              "The Page And Would Not Print Whole.")
+        return QCoreApplication::translate(
+                   "tavrel::LabelLayouts",
+                   "At This Position The Last Row Of %1 Would Run Past The Foot Of "
+                   "The Page And Would Not Print Whole.")
             .arg(what);
     return QString();
 }
@@ -263,10 +271,11 @@ void askPosition(Program& p, const ReportOptions& o)
         if (reason.isEmpty())
             return;
         // Nothing is dropped without a word: choose again, or stop.
-        if (p.ui.messageBox(reason + QStringLiteral("\n\nClick OK To Choose Another Position, Or "
-                                                    "Cancel To Stop Printing."),
-                            kTitle, Ui::Buttons::OkCancel,
-                            Ui::Icon::Exclamation) == Ui::Answer::Cancel) {
+        if (p.ui.messageBox(
+                reason + QCoreApplication::translate("tavrel::LabelLayouts",
+                                                     "\n\nClick OK To Choose Another Position, Or "
+                                                     "Cancel To Stop Printing."),
+                kTitle, Ui::Buttons::OkCancel, Ui::Icon::Exclamation) == Ui::Answer::Cancel) {
             p.Report.LabelTop = 999;
             return;
         }

@@ -15,25 +15,22 @@ namespace tavrel {
 LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("LabelStockForm"));
-    setWindowTitle(QStringLiteral("Label Stock Information"));
+    setWindowTitle(tr("Label Stock Information"));
 
-    formTypeGroup = named(new QGroupBox(QStringLiteral("Form Type"), this), "Frame1");
+    formTypeGroup = named(new QGroupBox(tr("Form Type"), this), "Frame1");
     formTypeOptions[0] =
-        named(new QRadioButton(QStringLiteral("Cut &Sheets (8 Labels/Sheet)"), formTypeGroup),
-              "StockOpt2_0");
+        named(new QRadioButton(tr("Cut &Sheets (8 Labels/Sheet)"), formTypeGroup), "StockOpt2_0");
     cutSheetsLabel =
-        named(new QLabel(QStringLiteral("Laser, Inkjet, Other Non-Impact Printers"), formTypeGroup),
-              "Label1");
+        named(new QLabel(tr("Laser, Inkjet, Other Non-Impact Printers"), formTypeGroup), "Label1");
     formTypeOptions[1] = named(
-        new QRadioButton(QStringLiteral("&Continuous Forms (12 Labels/Sheet)"), formTypeGroup),
-        "StockOpt2_1");
-    continuousFormsLabel = named(
-        new QLabel(QStringLiteral("Dot Matrix, Other Impact Printers"), formTypeGroup), "Label2");
-    helpHintLabel = named(
-        new QLabel(QStringLiteral("Refer To \"About Printing\" In TVL Help"), this), "Label3");
+        new QRadioButton(tr("&Continuous Forms (12 Labels/Sheet)"), formTypeGroup), "StockOpt2_1");
+    continuousFormsLabel =
+        named(new QLabel(tr("Dot Matrix, Other Impact Printers"), formTypeGroup), "Label2");
+    helpHintLabel =
+        named(new QLabel(tr("Refer To \"About Printing\" In TVL Help"), this), "Label3");
     helpHintLabel->setAlignment(Qt::AlignCenter);
-    okButton = named(new QPushButton(QStringLiteral("&OK"), this), "Command3D1",
-                     QStringLiteral("Continue Preparing The Report"));
+    okButton =
+        named(new QPushButton(tr("&OK"), this), "Command3D1", tr("Continue Preparing The Report"));
     okButton->setDefault(true);
 
     auto* grid = new QGridLayout(formTypeGroup);

@@ -16,6 +16,8 @@ namespace tavrel {
 // tells cut sheets (8 labels a sheet) from continuous forms (12 labels) and
 // sets ContinuousForms. It has only OK; closing it keeps the choice shown.
 class LabelStockDialog : public QDialog {
+    Q_OBJECT
+
 public:
     explicit LabelStockDialog(Program& p, QWidget* parent = nullptr);
 

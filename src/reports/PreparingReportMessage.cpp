@@ -3,8 +3,7 @@
 namespace tavrel {
 
 PreparingReportMessage::PreparingReportMessage()
-    : NoticeWindow("CancelForm", QStringLiteral("Printing"),
-                   QStringLiteral("TVL Is Preparing The Report."), 280)
+    : NoticeWindow("CancelForm", tr("Printing"), tr("TVL Is Preparing The Report."), 280)
 {
 }
 

@@ -14,25 +14,23 @@ namespace tavrel {
 PrintProgressWindow::PrintProgressWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("StopPrintForm"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(tr("Printing"));
 
-    stopLabel =
-        named(new QLabel(QStringLiteral("To Stop Printing, Click Button."), this), "Label1");
-    lastPageLabel = named(new QLabel(QStringLiteral("Last Page Completed"), this), "Label2");
+    stopLabel = named(new QLabel(tr("To Stop Printing, Click Button."), this), "Label1");
+    lastPageLabel = named(new QLabel(tr("Last Page Completed"), this), "Label2");
     lastPageEdit = named(new QLineEdit(QStringLiteral("0"), this), "StopPrintTxt1");
     lastPageEdit->setReadOnly(true);
     lastPageEdit->setFocusPolicy(Qt::NoFocus);
     lastPageEdit->setAlignment(Qt::AlignRight);
     lastPageEdit->setFixedWidth(
         lastPageEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 6 + 16);
-    stopButton = named(new QPushButton(QStringLiteral("Cance&l"), this), "StopPrintCmd1");
+    stopButton = named(new QPushButton(tr("Cance&l"), this), "StopPrintCmd1");
 
-    completedLabel = named(new QLabel(QStringLiteral("Report Completed."), this), "Label3");
-    lastPagePrintedLabel =
-        named(new QLabel(QStringLiteral("Last Page Printed:  "), this), "Label4");
+    completedLabel = named(new QLabel(tr("Report Completed."), this), "Label3");
+    lastPagePrintedLabel = named(new QLabel(tr("Last Page Printed:  "), this), "Label4");
     lastPagePrintedEdit = named(new QLineEdit(this), "Text1");
     lastPagePrintedEdit->setReadOnly(true);
-    completedOkButton = named(new QPushButton(QStringLiteral("&OK"), this), "Cmd2");
+    completedOkButton = named(new QPushButton(tr("&OK"), this), "Cmd2");
     for (QWidget* w :
          {static_cast<QWidget*>(completedLabel), static_cast<QWidget*>(lastPagePrintedLabel),
           static_cast<QWidget*>(lastPagePrintedEdit), static_cast<QWidget*>(completedOkButton)})

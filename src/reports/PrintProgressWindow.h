@@ -13,6 +13,8 @@ namespace tavrel {
 // "Printing": the number of the last page laid out and the Cancel button that
 // asks the print run to stop after the page in progress.
 class PrintProgressWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit PrintProgressWindow(Program& p);
 

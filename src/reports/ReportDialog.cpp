@@ -33,34 +33,36 @@ constexpr int kEnvelopes = 6;
 constexpr int kLastPage = 32000;
 
 const char* const kKindCaptions[7] = {
-    "Name And Address &Book",
-    "&Telephone List",
-    "&Abbreviated Telephone List",
-    "N&&A &Database Listing",
-    "&Mailing Labels",
-    "Rotary Fil&e Cards",
-    "En&velopes",
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Name And Address &Book"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "&Telephone List"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "&Abbreviated Telephone List"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "N&&A &Database Listing"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "&Mailing Labels"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Rotary Fil&e Cards"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "En&velopes"),
 };
 const char* const kSequenceCaptions[5] = {
-    "Sort On Key &1",
-    "Sort On Key &2",
-    "Sort On &Key 1 (Major) + Key 2 (Minor)",
-    "Sort On Ke&y 2 (Major) + Key 1 (Minor)",
-    "Do Not &Sort Records",
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Sort On Key &1"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Sort On Key &2"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Sort On &Key 1 (Major) + Key 2 (Minor)"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Sort On Ke&y 2 (Major) + Key 1 (Minor)"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Do Not &Sort Records"),
 };
 const char* const kLabelStockCaptions[3] = {
-    "1-Across Labels (1\" &x 3 1/2\")",
-    "2-Ac&ross Labels (1\" x 4\")",
-    "&3-Across Labels (1\" x 2 5/8\")",
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "1-Across Labels (1\" &x 3 1/2\")"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "2-Ac&ross Labels (1\" x 4\")"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "&3-Across Labels (1\" x 2 5/8\")"),
 };
-const char* const kCardStockCaptions[2] = {"1-A&cross Card Stock", "2-Ac&ross Card Stock"};
+const char* const kCardStockCaptions[2] = {
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "1-A&cross Card Stock"),
+    QT_TRANSLATE_NOOP("tavrel::ReportDialog", "2-Ac&ross Card Stock")};
 
 template <std::size_t N>
 void makeOptions(std::array<QRadioButton*, N>& options, const char* name,
                  const char* const (&captions)[N], QWidget* parent, QBoxLayout* layout)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        options[i] = new QRadioButton(QString::fromUtf8(captions[i]), parent);
+        options[i] = new QRadioButton(ReportDialog::tr(captions[i]), parent);
         options[i]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
         layout->addWidget(options[i]);
     }
@@ -129,7 +131,7 @@ private:
 ReportDialog::ReportDialog(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("PrtForm"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     buildLayout();
 
     reportKindOptions[0]->setChecked(true);
@@ -141,14 +143,8 @@ ReportDialog::ReportDialog(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     listPicker->addItems(listMailListFiles(p_, kMailListPattern));
     clearCurrentLine(listPicker);
 
-    labelStockGroup->setEnabled(false);
-    for (QRadioButton* o : labelStockOptions)
-        o->setEnabled(false);
-    cardStockGroup->hide();
-    setQuantityEnabled(false);
     chosenListLabel->hide();
-    setPickerVisible(false);
-    setRangeVisible(false);
+    applyState(State::Normal);
 
     p_.Report.LabelItalic = 0;
     p_.Report.LabelUpper = 0;
@@ -159,51 +155,52 @@ ReportDialog::ReportDialog(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 
 void ReportDialog::buildLayout()
 {
-    reportKindGroup = named(new QGroupBox(QStringLiteral("Report Type"), this), "Frame1");
+    reportKindGroup = named(new QGroupBox(tr("Report Type"), this), "Frame1");
     auto* kinds = new QVBoxLayout(reportKindGroup);
     makeOptions(reportKindOptions, "PrtOpt3", kKindCaptions, reportKindGroup, kinds);
-    reportKindOptions[kEnvelopes]->setToolTip(QStringLiteral("Print Envelope(s)"));
-    largePrintCheck = named(new QCheckBox(QStringLiteral("Lar&ge Print"), reportKindGroup),
-                            "PrtChk1", QStringLiteral("Produce N&A Book With Large Type"));
+    reportKindOptions[kEnvelopes]->setToolTip(tr("Print Envelope(s)"));
+    largePrintCheck = named(new QCheckBox(tr("Lar&ge Print"), reportKindGroup), "PrtChk1",
+                            tr("Produce N&A Book With Large Type"));
     kinds->insertWidget(1, largePrintCheck);
     largePrintCheck->setContentsMargins(22, 0, 0, 0);
 
-    reportSourceGroup = named(new QGroupBox(QStringLiteral("Report Source"), this), "Frame3");
+    reportSourceGroup = named(new QGroupBox(tr("Report Source"), this), "Frame3");
     auto* sources = new QVBoxLayout(reportSourceGroup);
-    const char* const sourceCaptions[2] = {"&N&&A File", "Mailing List  &File"};
+    const char* const sourceCaptions[2] = {
+        QT_TRANSLATE_NOOP("tavrel::ReportDialog", "&N&&A File"),
+        QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Mailing List  &File")};
     makeOptions(sourceOptions, "PrtOpt1", sourceCaptions, reportSourceGroup, sources);
     chosenListLabel = named(new QLabel(reportSourceGroup), "PrtLbl3");
     sources->addWidget(chosenListLabel);
     sources->addStretch(1);
 
-    sortOrderGroup = named(new QGroupBox(QStringLiteral("Report Sequence"), this), "PrtFrm2");
+    sortOrderGroup = named(new QGroupBox(tr("Report Sequence"), this), "PrtFrm2");
     auto* sequence = new QVBoxLayout(sortOrderGroup);
     makeOptions(sortOrderOptions, "PrtOpt2", kSequenceCaptions, sortOrderGroup, sequence);
     sequence->addStretch(1);
 
-    titleGroup = named(new QGroupBox(QStringLiteral("&Report Title (Optional)"), this), "PrtFrm4");
+    titleGroup = named(new QGroupBox(tr("&Report Title (Optional)"), this), "PrtFrm4");
     titleEdit = named(new QLineEdit(titleGroup), "PrtTxt3",
-                      QStringLiteral("Title To Print Above Report Name - Up To 60 Characters"));
+                      tr("Title To Print Above Report Name - Up To 60 Characters"));
     titleEdit->setMaxLength(60);
     titleEdit->setMinimumWidth(titleEdit->fontMetrics().averageCharWidth() * 62);
     (new QVBoxLayout(titleGroup))->addWidget(titleEdit);
 
-    labelStockGroup = named(new QGroupBox(QStringLiteral("Label Stock"), this), "PrtFrm6");
+    labelStockGroup = named(new QGroupBox(tr("Label Stock"), this), "PrtFrm6");
     auto* labelStock = new QVBoxLayout(labelStockGroup);
     makeOptions(labelStockOptions, "PrtOpt4", kLabelStockCaptions, labelStockGroup, labelStock);
-    cardStockGroup =
-        named(new QGroupBox(QStringLiteral("Rotary File Card Stock"), this), "PrtFrm7");
+    cardStockGroup = named(new QGroupBox(tr("Rotary File Card Stock"), this), "PrtFrm7");
     auto* cardStock = new QVBoxLayout(cardStockGroup);
     makeOptions(cardStockOptions, "PrtOpt7", kCardStockCaptions, cardStockGroup, cardStock);
     cardStock->addStretch(1);
 
-    quantityGroup = named(new QGroupBox(QStringLiteral("Label &Quantity"), this), "PrtFrm12");
+    quantityGroup = named(new QGroupBox(tr("Label &Quantity"), this), "PrtFrm12");
     quantityEdit = named(new QLineEdit(quantityGroup), "PrtTxt12");
     quantityEdit->setMaxLength(4);
     quantityEdit->setFixedWidth(
         quantityEdit->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5 + 14);
-    quantityLabel = named(new QLabel(QStringLiteral("Number Of Labels Per Address"), quantityGroup),
-                          "PrtLbl12");
+    quantityLabel =
+        named(new QLabel(tr("Number Of Labels Per Address"), quantityGroup), "PrtLbl12");
     quantityLabel->setBuddy(quantityEdit);
     auto* quantity = new QVBoxLayout(quantityGroup);
     quantity->addWidget(quantityEdit);
@@ -211,29 +208,27 @@ void ReportDialog::buildLayout()
     quantity->addStretch(1);
 
     // The mailing list picker takes the place of the title, stock and quantity.
-    listPickerLabel = named(new QLabel(QStringLiteral("S&elect Mailing List:"), this), "PrtLbl11");
+    listPickerLabel = named(new QLabel(tr("S&elect Mailing List:"), this), "PrtLbl11");
     listPicker = named(new QListWidget(this), "PrtFil1");
     listPicker->setMaximumHeight(96);
     listPickerLabel->setBuddy(listPicker);
-    listTitleLabel = named(new QLabel(QStringLiteral("Mailing List Title:"), this), "PrtLbl10");
+    listTitleLabel = named(new QLabel(tr("Mailing List Title:"), this), "PrtLbl10");
     listTitleEdit = named(new QLineEdit(this), "PrtTxt4");
     listTitleEdit->setReadOnly(true);
     listTitleEdit->setFocusPolicy(Qt::NoFocus);
     listTitleEdit->setMinimumWidth(listTitleEdit->fontMetrics().averageCharWidth() * 42);
-    listOkButton = named(new QPushButton(QStringLiteral("&OK"), this), "PrtCmd3",
-                         QStringLiteral("Print From The Selected Mailing List"));
-    listCancelButton = named(new QPushButton(QStringLiteral("Cance&l"), this), "PrtCmd4",
-                             QStringLiteral("Don't Print From A Mailing List"));
+    listOkButton = named(new QPushButton(tr("&OK"), this), "PrtCmd3",
+                         tr("Print From The Selected Mailing List"));
+    listCancelButton = named(new QPushButton(tr("Cance&l"), this), "PrtCmd4",
+                             tr("Don't Print From A Mailing List"));
 
-    duplexCheck =
-        named(new QCheckBox(QStringLiteral("D&uplex (2-Side) Printing"), this), "PrtChk3");
-    reprintCheck =
-        named(new QCheckBox(QStringLiteral("Repr&int Part Of A Report"), this), "PrtChk2");
+    duplexCheck = named(new QCheckBox(tr("D&uplex (2-Side) Printing"), this), "PrtChk3");
+    reprintCheck = named(new QCheckBox(tr("Repr&int Part Of A Report"), this), "PrtChk2");
 
     // The range boxes take the place of the report sequence.
-    reprintFromLabel = named(new QLabel(QStringLiteral("Reprint From Page"), this), "PrtLbl1");
+    reprintFromLabel = named(new QLabel(tr("Reprint From Page"), this), "PrtLbl1");
     reprintFromEdit = named(new QLineEdit(this), "PrtTxt1");
-    reprintThroughLabel = named(new QLabel(QStringLiteral("Through Page"), this), "PrtLbl2");
+    reprintThroughLabel = named(new QLabel(tr("Through Page"), this), "PrtLbl2");
     reprintThroughEdit = named(new QLineEdit(this), "PrtTxt2");
     for (QLineEdit* box : {reprintFromEdit, reprintThroughEdit}) {
         box->setMaxLength(5);
@@ -241,15 +236,15 @@ void ReportDialog::buildLayout()
     }
     reprintFromLabel->setBuddy(reprintFromEdit);
     reprintThroughLabel->setBuddy(reprintThroughEdit);
-    rangeOkButton = named(new QPushButton(QStringLiteral("&OK"), this), "PrtCmd5",
-                          QStringLiteral("Reprint The Specified Pages"));
-    rangeCancelButton = named(new QPushButton(QStringLiteral("Cance&l"), this), "PrtCmd6",
-                              QStringLiteral("Don't Do A Reprint"));
+    rangeOkButton =
+        named(new QPushButton(tr("&OK"), this), "PrtCmd5", tr("Reprint The Specified Pages"));
+    rangeCancelButton =
+        named(new QPushButton(tr("Cance&l"), this), "PrtCmd6", tr("Don't Do A Reprint"));
 
-    printButton = named(new QPushButton(QStringLiteral("&Print"), this), "PrtCmd1",
-                        QStringLiteral("Start Printing The Report"));
-    cancelButton = named(new QPushButton(QStringLiteral("Cance&l"), this), "PrtCmd2",
-                         QStringLiteral("Don't Print A Report"));
+    printButton =
+        named(new QPushButton(tr("&Print"), this), "PrtCmd1", tr("Start Printing The Report"));
+    cancelButton =
+        named(new QPushButton(tr("Cance&l"), this), "PrtCmd2", tr("Don't Print A Report"));
     // Enter presses the button that has the focus, never a hidden default.
     for (QPushButton* b : {printButton, cancelButton, listOkButton, listCancelButton, rangeOkButton,
                            rangeCancelButton}) {
@@ -363,13 +358,13 @@ void ReportDialog::connectHandlers()
     for (int i = 0; i < 2; ++i)
         onSelected(sourceOptions[i], [this, i] { onSourceChosen(i); });
     for (QRadioButton* o : sortOrderOptions)
-        onSelected(o, [this] { focusCommand(); });
+        onSelected(o, [this] { focusDefaultButton(); });
     for (QRadioButton* o : labelStockOptions)
-        onSelected(o, [this] { focusCommand(); });
+        onSelected(o, [this] { focusDefaultButton(); });
     for (QRadioButton* o : cardStockOptions)
-        onSelected(o, [this] { focusCommand(); });
-    connect(largePrintCheck, &QCheckBox::clicked, this, &ReportDialog::focusCommand);
-    connect(duplexCheck, &QCheckBox::clicked, this, &ReportDialog::focusCommand);
+        onSelected(o, [this] { focusDefaultButton(); });
+    connect(largePrintCheck, &QCheckBox::clicked, this, &ReportDialog::focusDefaultButton);
+    connect(duplexCheck, &QCheckBox::clicked, this, &ReportDialog::focusDefaultButton);
     connect(reprintCheck, &QCheckBox::clicked, this, &ReportDialog::onReprintClicked);
 
     // The title follows the selection, by mouse or keys; only a mouse click
@@ -386,93 +381,72 @@ void ReportDialog::connectHandlers()
 
 // --- what shows ---
 
-bool ReportDialog::pickerShowing() const
+void ReportDialog::applyState(State state)
 {
-    return !listPicker->isHidden();
+    state_ = state;
+    const bool picker = state == State::ListPicker;
+    const bool range = state == State::ReprintRange;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{listPickerLabel, listPicker, listTitleLabel, listTitleEdit,
+                                         listOkButton, listCancelButton})
+        w->setVisible(picker);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{reprintFromLabel, reprintFromEdit, reprintThroughLabel,
+                                         reprintThroughEdit, rangeOkButton, rangeCancelButton})
+        w->setVisible(range);
+    // The range boxes take the place of the sequence, the picker that of the details.
+    sortOrderGroup->setVisible(!range);
+    titleGroup->setVisible(!picker);
+    quantityGroup->setVisible(!picker);
+    fitControlsToKind();
+    printButton->setVisible(state == State::Normal);
+    cancelButton->setVisible(state == State::Normal);
+    // One state at a time: no range entry while a list is picked, no change
+    // of source while a range is entered.
+    reprintCheck->setEnabled(!picker);
+    reportSourceGroup->setEnabled(!range);
+    if (range)
+        reprintFromEdit->setFocus();
+    else
+        focusDefaultButton();
 }
 
-bool ReportDialog::rangeShowing() const
+void ReportDialog::focusDefaultButton()
 {
-    return !rangeOkButton->isHidden();
-}
-
-void ReportDialog::focusCommand()
-{
-    for (QPushButton* b : {printButton, listOkButton, rangeOkButton}) {
-        if (!b->isHidden()) {
-            b->setFocus();
-            return;
-        }
+    switch (state_) {
+    case State::Normal:
+        printButton->setFocus();
+        break;
+    case State::ListPicker:
+        listOkButton->setFocus();
+        break;
+    case State::ReprintRange:
+        rangeOkButton->setFocus();
+        break;
     }
 }
 
-void ReportDialog::setQuantityEnabled(bool on)
+void ReportDialog::fitControlsToKind()
 {
-    for (QWidget* w : {static_cast<QWidget*>(quantityGroup), static_cast<QWidget*>(quantityEdit),
-                       static_cast<QWidget*>(quantityLabel)})
-        w->setEnabled(on);
-}
-
-void ReportDialog::setQuantityVisible(bool on)
-{
-    for (QWidget* w : {static_cast<QWidget*>(quantityGroup), static_cast<QWidget*>(quantityEdit),
-                       static_cast<QWidget*>(quantityLabel)})
-        w->setVisible(on);
-}
-
-void ReportDialog::setPickerVisible(bool on)
-{
-    for (QWidget* w :
-         {static_cast<QWidget*>(listPickerLabel), static_cast<QWidget*>(listPicker),
-          static_cast<QWidget*>(listTitleLabel), static_cast<QWidget*>(listTitleEdit),
-          static_cast<QWidget*>(listOkButton), static_cast<QWidget*>(listCancelButton)})
-        w->setVisible(on);
-    // One button state at a time: no range entry while a list is being picked.
-    reprintCheck->setEnabled(!on);
-}
-
-void ReportDialog::setRangeVisible(bool on)
-{
-    for (QWidget* w :
-         {static_cast<QWidget*>(reprintFromLabel), static_cast<QWidget*>(reprintFromEdit),
-          static_cast<QWidget*>(reprintThroughLabel), static_cast<QWidget*>(reprintThroughEdit),
-          static_cast<QWidget*>(rangeOkButton), static_cast<QWidget*>(rangeCancelButton)})
-        w->setVisible(on);
-    sortOrderGroup->setVisible(!on);
-    // ...and no change of source while a range is being entered.
-    reportSourceGroup->setEnabled(!on);
-}
-
-void ReportDialog::setPrintButtonsVisible(bool on)
-{
-    printButton->setVisible(on);
-    cancelButton->setVisible(on);
-}
-
-void ReportDialog::showStockFor(int kind)
-{
-    if (kind == kCards) {
-        labelStockGroup->hide();
-        cardStockGroup->setEnabled(true);
-        cardStockGroup->show();
-        return;
-    }
-    cardStockGroup->hide();
-    labelStockGroup->show();
-    labelStockGroup->setEnabled(kind == kLabels);
+    const bool labels = kind_ == kLabels, cards = kind_ == kCards;
+    const bool picker = state_ == State::ListPicker;
+    labelStockGroup->setVisible(!cards && !picker);
+    labelStockGroup->setEnabled(labels);
     for (QRadioButton* o : labelStockOptions)
-        o->setEnabled(kind == kLabels);
-}
-
-void ReportDialog::showNormalSource()
-{
-    titleGroup->show();
-    titleEdit->show();
-    showStockFor(kind_);
-    setPickerVisible(false);
-    setQuantityVisible(true);
-    if (!rangeShowing())
-        setPrintButtonsVisible(true);
+        o->setEnabled(labels);
+    cardStockGroup->setVisible(cards && !picker);
+    titleGroup->setEnabled(!labels && !cards);
+    quantityGroup->setEnabled(labels || cards);
+    if (labels) {
+        quantityLabel->setText(tr("Number Of Labels Per Address"));
+        quantityGroup->setTitle(tr("Label &Quantity"));
+    } else if (cards) {
+        quantityLabel->setText(tr("Number Of Cards Per Address"));
+        quantityGroup->setTitle(tr("Rotary File Card &Quantity"));
+    }
+    largePrintCheck->setVisible(kind_ == 0);
+    if (kind_ != 0)
+        largePrintCheck->setChecked(false);
 }
 
 // --- handlers ---
@@ -486,75 +460,32 @@ void ReportDialog::onReportKindChosen(int index)
         return;
     }
     kind_ = index;
-    const bool picker = pickerShowing();
-    if (index == kLabels) {
-        cardStockGroup->setEnabled(false);
-        cardStockGroup->hide();
-        if (!picker) {
-            labelStockGroup->show();
-            labelStockGroup->setEnabled(true);
-            for (QRadioButton* o : labelStockOptions)
-                o->setEnabled(true);
-            labelStockOptions[0]->setChecked(true);
-        }
-        titleGroup->setEnabled(false);
-        titleEdit->setEnabled(false);
-        quantityLabel->setText(QStringLiteral("Number Of Labels Per Address"));
-        quantityGroup->setTitle(QStringLiteral("Label &Quantity"));
-        setQuantityEnabled(true);
-    } else if (index == kCards) {
-        labelStockGroup->setEnabled(false);
-        labelStockGroup->hide();
-        if (!picker) {
-            cardStockGroup->show();
-            cardStockGroup->setEnabled(true);
-        }
-        titleGroup->setEnabled(false);
-        titleEdit->setEnabled(false);
-        quantityLabel->setText(QStringLiteral("Number Of Cards Per Address"));
-        quantityGroup->setTitle(QStringLiteral("Rotary File Card &Quantity"));
-        setQuantityEnabled(true);
-    } else {
-        if (!picker) {
-            labelStockGroup->show();
-            labelStockGroup->setEnabled(false);
-            for (QRadioButton* o : labelStockOptions)
-                o->setEnabled(false);
-            cardStockGroup->hide();
-        }
-        setQuantityEnabled(false);
-        titleGroup->setEnabled(true);
-        titleEdit->setEnabled(true);
-    }
-    largePrintCheck->setVisible(index == 0);
-    if (index != 0)
-        largePrintCheck->setChecked(false);
-    focusCommand();
+    if (index == kLabels && state_ != State::ListPicker)
+        labelStockOptions[0]->setChecked(true);
+    fitControlsToKind();
+    focusDefaultButton();
 }
 
 void ReportDialog::onSourceChosen(int index)
 {
     if (index == 0) {
-        chosenListLabel->clear();
-        chosenListLabel->hide();
-        showNormalSource();
-        focusCommand();
+        useWholeFile();
         return;
     }
     if (listPicker->count() == 0) {
-        p_.ui.messageBox(QStringLiteral("There Are No Mailing Lists."), kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("There Are No Mailing Lists."), kTitle, Ui::Buttons::Ok);
         sourceOptions[0]->setChecked(true);
         sourceOptions[0]->setFocus();
         return;
     }
-    for (QWidget* w :
-         {static_cast<QWidget*>(titleGroup), static_cast<QWidget*>(titleEdit),
-          static_cast<QWidget*>(labelStockGroup), static_cast<QWidget*>(cardStockGroup)})
-        w->hide();
-    setQuantityVisible(false);
-    setPickerVisible(true);
-    setPrintButtonsVisible(false);
-    focusCommand();
+    applyState(State::ListPicker);
+}
+
+void ReportDialog::useWholeFile()
+{
+    chosenListLabel->clear();
+    chosenListLabel->hide();
+    applyState(State::Normal);
 }
 
 QString ReportDialog::selectedList() const
@@ -572,51 +503,37 @@ void ReportDialog::onListClicked(bool byMouse)
         listTitleEdit->setText(ReadMailListTitle(p_, file));
     } catch (const PlatformError& e) {
         listTitleEdit->clear();
-        p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                             QStringLiteral(" In PrtFil1.  Notify Programmer."),
+        p_.ui.messageBox(tr("Error ") + numText(e.number()) +
+                             tr(" In PrtFil1.  Notify Programmer."),
                          kDefaultTitle, Ui::Buttons::Ok);
     }
     if (byMouse)
-        focusCommand();
+        focusDefaultButton();
 }
 
 void ReportDialog::onListOkClicked()
 {
     const QString file = selectedList();
     if (file.isEmpty()) {
-        p_.ui.messageBox(QStringLiteral("Please Select A Filename Or Click The Cancel Button."),
-                         kTitle, Ui::Buttons::Ok);
-        focusCommand();
+        p_.ui.messageBox(tr("Please Select A Filename Or Click The Cancel Button."), kTitle,
+                         Ui::Buttons::Ok);
+        focusDefaultButton();
         return;
     }
     chosenListLabel->setText(file);
     chosenListLabel->show();
-    showNormalSource();
-    setPrintButtonsVisible(true);
-    focusCommand();
+    applyState(State::Normal);
 }
 
 void ReportDialog::onListCancelClicked()
 {
     sourceOptions[0]->setChecked(true);
-    chosenListLabel->clear();
-    chosenListLabel->hide();
-    showNormalSource();
-    focusCommand();
+    useWholeFile();
 }
 
 void ReportDialog::onReprintClicked()
 {
-    if (reprintCheck->isChecked()) {
-        setPrintButtonsVisible(false);
-        setRangeVisible(true);
-        reprintFromEdit->setFocus();
-        return;
-    }
-    setRangeVisible(false);
-    if (listOkButton->isHidden())
-        setPrintButtonsVisible(true);
-    focusCommand();
+    applyState(reprintCheck->isChecked() ? State::ReprintRange : State::Normal);
 }
 
 void ReportDialog::onRangeOkClicked()
@@ -624,27 +541,21 @@ void ReportDialog::onRangeOkClicked()
     const int from = pageValue(reprintFromEdit->text());
     const int through = pageValue(reprintThroughEdit->text());
     if (from == 0 || through == 0 || through < from || through > kLastPage) {
-        p_.ui.messageBox(QStringLiteral("Invalid Page Range.  Please Re-Enter."), kTitle,
-                         Ui::Buttons::Ok);
-        focusCommand();
+        p_.ui.messageBox(tr("Invalid Page Range.  Please Re-Enter."), kTitle, Ui::Buttons::Ok);
+        focusDefaultButton();
         return;
     }
     reprintFrom_ = from;
     reprintThrough_ = through;
     p_.Report.ReprintFrom = from;
     p_.Report.ReprintThrough = through;
-    setRangeVisible(false);
-    if (listOkButton->isHidden())
-        setPrintButtonsVisible(true);
-    focusCommand();
+    applyState(State::Normal);
 }
 
 void ReportDialog::onRangeCancelClicked()
 {
-    setRangeVisible(false);
     reprintCheck->setChecked(false);
-    setPrintButtonsVisible(true);
-    focusCommand();
+    applyState(State::Normal);
 }
 
 void ReportDialog::onCancelClicked()
@@ -660,7 +571,7 @@ bool ReportDialog::quantityAccepted()
         digits = digits && c.isDigit();
     if (digits && text.toInt() >= 1)
         return true;
-    p_.ui.messageBox(kQuantityRefused, kTitle, Ui::Buttons::Ok);
+    p_.ui.messageBox(quantityRefusedText(), kTitle, Ui::Buttons::Ok);
     quantityEdit->setFocus();
     quantityEdit->selectAll();
     return false;

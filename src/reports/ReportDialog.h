@@ -20,12 +20,16 @@ namespace tavrel {
 // (the whole N&A file or one mailing list), the order, a title, label or card
 // stock, a quantity, large print, duplex and a reprint range; "&Print" starts
 // the print run and the dialog closes when the run ends.
-//
-// The buttons at the bottom are in one of three states: normal (Print and
-// Cancel), mailing-list selection (the list picker with its OK and Cancel) or
-// reprint-range entry (the range boxes with their OK and Cancel).
 class ReportDialog : public QWidget {
+    Q_OBJECT
+
 public:
+    // The dialog is in one of three states: normal (Print and Cancel), picking
+    // a mailing list (the list picker with its OK and Cancel in place of the
+    // title, stock and quantity) or entering a reprint range (the range boxes
+    // with their OK and Cancel in place of the sequence).
+    enum class State { Normal, ListPicker, ReprintRange };
+
     explicit ReportDialog(Program& p);
 
     QGroupBox* reportKindGroup;
@@ -90,25 +94,24 @@ private:
     void onPrintClicked();
     void onCancelClicked();
 
-    // Gives the focus to whichever of Print, the list OK and the range OK shows.
-    void focusCommand();
-    bool pickerShowing() const;
-    bool rangeShowing() const;
-    // The title, stock and quantity controls as the report kind wants them,
-    // the picker gone, and Print/Cancel back unless the range boxes show.
-    void showNormalSource();
-    void showStockFor(int kind);
-    void setQuantityEnabled(bool on);
-    void setQuantityVisible(bool on);
-    void setPickerVisible(bool on);
-    void setRangeVisible(bool on);
-    void setPrintButtonsVisible(bool on);
+    // Shows and enables the controls of `state` and gives the focus to its
+    // first control.
+    void applyState(State state);
+    // Gives the focus to the button Enter means in the current state: Print,
+    // the list's OK or the range's OK.
+    void focusDefaultButton();
+    // The title, stock and quantity controls as the report kind wants them
+    // (the picker hides them all).
+    void fitControlsToKind();
+    // Back to the whole N&A file as the source.
+    void useWholeFile();
     // False, after telling the person, when the quantity is not a whole number of at least 1.
     bool quantityAccepted();
     // The mailing list file selected in listPicker, or empty.
     QString selectedList() const;
 
     Program& p_;
+    State state_ = State::Normal;
     int kind_ = 0; // the report kind selected last (never the envelope hand-over)
     int reprintFrom_ = 1;
     int reprintThrough_ = 32000;

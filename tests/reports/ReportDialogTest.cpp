@@ -127,6 +127,56 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
     EXPECT_FALSE(dialogOpen());
 }
 
+// Each state shows its own controls, locks what may not change meanwhile and
+// puts the focus where the person goes on; leaving a state restores the normal one.
+TEST_F(ReportDialogTest, EachStateShowsItsControlsAndFocus)
+{
+    env.openFile(people(1, 3));
+    writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1});
+    const char* const controls[] = {"PrtCmd1",  "PrtCmd2", "PrtFrm2", "PrtFrm4", "PrtFrm6",
+                                    "PrtFrm12", "PrtFil1", "PrtTxt4", "PrtCmd3", "PrtCmd4",
+                                    "PrtTxt1",  "PrtTxt2", "PrtCmd5", "PrtCmd6"};
+    const QString normal = QStringLiteral("PrtCmd1 PrtCmd2 PrtFrm2 PrtFrm4 PrtFrm6 PrtFrm12");
+    const struct {
+        std::vector<const char*> presses;
+        QString shown;
+        bool sourceEnabled, reprintEnabled;
+        const char* focus;
+    } states[] = {
+        {{}, normal, true, true, "PrtCmd1"},
+        {{"PrtOpt1_1"},
+         QStringLiteral("PrtFrm2 PrtFil1 PrtTxt4 PrtCmd3 PrtCmd4"),
+         true,
+         false,
+         "PrtCmd3"},
+        {{"PrtChk2"},
+         QStringLiteral("PrtFrm4 PrtFrm6 PrtFrm12 PrtTxt1 PrtTxt2 PrtCmd5 PrtCmd6"),
+         false,
+         true,
+         "PrtTxt1"},
+        {{"PrtOpt1_1", "PrtCmd4"}, normal, true, true, "PrtCmd1"},
+        {{"PrtOpt1_1", "PrtOpt1_0"}, normal, true, true, "PrtCmd1"},
+        {{"PrtChk2", "PrtCmd6"}, normal, true, true, "PrtCmd1"},
+        {{"PrtChk2", "PrtChk2"}, normal, true, true, "PrtCmd1"},
+    };
+    for (const auto& s : states) {
+        closeAllWindows();
+        settle();
+        ASSERT_TRUE(openDialog());
+        for (const char* name : s.presses)
+            press(name);
+        SCOPED_TRACE(s.presses.empty() ? "opened" : s.presses.back());
+        QStringList shownNow;
+        for (const char* name : controls)
+            if (shown(name))
+                shownNow << QLatin1String(name);
+        EXPECT_EQ(shownNow.join(QLatin1Char(' ')).toStdString(), s.shown.toStdString());
+        EXPECT_EQ(enabled("Frame3"), s.sourceEnabled);
+        EXPECT_EQ(enabled("PrtChk2"), s.reprintEnabled);
+        EXPECT_EQ(focused().toStdString(), s.focus);
+    }
+}
+
 TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 {
     env.openFile(people(1, 3));
@@ -188,7 +238,7 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
         for (const char* bad : {"0", "", "x2", "-3"}) {
             type(ctl<QLineEdit>("PrtTxt12"), QLatin1String(bad));
             press("PrtCmd1");
-            EXPECT_EQ(env.ui.last().text, kQuantityRefused) << bad;
+            EXPECT_EQ(env.ui.last().text, quantityRefusedText()) << bad;
             EXPECT_EQ(focused(), QStringLiteral("PrtTxt12"));
         }
     }
