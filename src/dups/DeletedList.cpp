@@ -37,7 +37,7 @@ void printHeading(Program& p, int pageNo)
     } restore{p, p.Report};
     p.Report = Program::ReportRunState{};
     p.Report.PageNo = pageNo;
-    PrintPageHeading(p, QString(), kReportName);
+    printPageHeading(p, QString(), kReportName);
 }
 
 void printAt(Printer& pr, double x, double y, const QString& text)

@@ -1,9 +1,11 @@
 #include "reports/LabelLayouts.h"
 
 #include "platform/Text.h"
+#include "reports/FormPositionDialog.h"
 #include "reports/ListLayouts.h"
-#include "reports/VertPosForm.h"
 #include "store/RecordAccess.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <initializer_list>
@@ -80,7 +82,8 @@ void printCard(Program& p, const Slot& s)
         printAt(pr, s.x, s.y + kPhoneOffsets[i - 1],
                 padRight(r.phoneType(i), Width::PhoneType) + QStringLiteral("   ") +
                     padRight(r.phoneNum(i), Width::PhoneNum));
-    printAt(pr, s.x, s.y + kIdOffset, QStringLiteral("ID# ") + QString::number(r.RecId));
+    printAt(pr, s.x, s.y + kIdOffset,
+            QCoreApplication::translate("tavrel::LabelLayouts", "ID# ") + QString::number(r.RecId));
 }
 
 // Fills the sheet's slots from the walk, Q copies of each record. `print`
@@ -104,7 +107,7 @@ void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slot
         if (printed)
             print(s);
         ++r.CopiesDone;
-        if (r.CopiesDone == q && (AdvanceReportRecord(p) || r.PageNo > r.ReprintThrough))
+        if (r.CopiesDone == q && (advanceReportRecord(p) || r.PageNo > r.ReprintThrough))
             break;
     }
     // The page loop moves on by one position after each sheet, but the sheet
@@ -238,14 +241,19 @@ QString offPageReason(Program& p, const ReportOptions& o)
         highest = std::min(highest, s.y);
         lowest = std::max(lowest, s.y + foot);
     }
-    const QString what = cards ? QStringLiteral("Cards") : QStringLiteral("Labels");
+    const QString what = cards ? QCoreApplication::translate("tavrel::LabelLayouts", "Cards")
+                               : QCoreApplication::translate("tavrel::LabelLayouts", "Labels");
     if (highest < 0)
-        return QStringLiteral("At This Position The First Row Of %1 Would Start Above The Top Of "
-                              "The Page And Would Not Print Whole.")
+        return QCoreApplication::translate(
+                   "tavrel::LabelLayouts",
+                   "At This Position The First Row Of %1 Would Start Above The Top Of "
+                   "The Page And Would Not Print Whole.")
             .arg(what);
     if (lowest > pr.pageHeight())
-        return QStringLiteral("At This Position The Last Row Of %1 Would Run Past The Foot Of "
-                              "The Page And Would Not Print Whole.")
+        return QCoreApplication::translate(
+                   "tavrel::LabelLayouts",
+                   "At This Position The Last Row Of %1 Would Run Past The Foot Of "
+                   "The Page And Would Not Print Whole.")
             .arg(what);
     return QString();
 }
@@ -254,7 +262,8 @@ void askPosition(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     for (;;) {
-        VertPosForm f(p, isCardStock(stock), standardTop(stock) - VertPosForm::kStandard);
+        FormPositionDialog f(p, isCardStock(stock),
+                             standardTop(stock) - FormPositionDialog::kStandard);
         p.ui.runModal(f);
         if (p.Report.LabelTop == 999)
             return;
@@ -262,17 +271,18 @@ void askPosition(Program& p, const ReportOptions& o)
         if (reason.isEmpty())
             return;
         // Nothing is dropped without a word: choose again, or stop.
-        if (p.ui.messageBox(reason + QStringLiteral("\n\nClick OK To Choose Another Position, Or "
-                                                    "Cancel To Stop Printing."),
-                            kTitle, Ui::Buttons::OkCancel,
-                            Ui::Icon::Exclamation) == Ui::Answer::Cancel) {
+        if (p.ui.messageBox(
+                reason + QCoreApplication::translate("tavrel::LabelLayouts",
+                                                     "\n\nClick OK To Choose Another Position, Or "
+                                                     "Cancel To Stop Printing."),
+                kTitle, Ui::Buttons::OkCancel, Ui::Icon::Exclamation) == Ui::Answer::Cancel) {
             p.Report.LabelTop = 999;
             return;
         }
     }
 }
 
-void PrintLabelTestPage(Program& p, const ReportOptions& o)
+void printLabelTestPage(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     const LabelFont f = labelFont(stock);
@@ -297,7 +307,7 @@ void PrintLabelTestPage(Program& p, const ReportOptions& o)
     pr.endDoc();
 }
 
-void PrintCardTestPage(Program& p, const ReportOptions& o)
+void printCardTestPage(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     Printer& pr = p.printer;

@@ -66,7 +66,7 @@ void askPosition(Program& p, const ReportOptions& o);
 // once so it prints. Both first ask for the position, except 1-across labels
 // on continuous forms, which print at once at the standard position (where
 // the positioning step opens); on return LabelTop = 999 means it was cancelled.
-void PrintLabelTestPage(Program& p, const ReportOptions& o);
-void PrintCardTestPage(Program& p, const ReportOptions& o);
+void printLabelTestPage(Program& p, const ReportOptions& o);
+void printCardTestPage(Program& p, const ReportOptions& o);
 
 } // namespace tavrel

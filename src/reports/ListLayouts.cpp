@@ -4,6 +4,8 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <span>
 
@@ -93,38 +95,48 @@ void drawBoxes(Printer& pr, const BoxGrid& g)
     for (const Pt& o : g.origins) {
         pr.drawRect(o.x, o.y, o.x + g.width, o.y + g.height);
         for (const Caption& c : g.captions)
-            printAt(pr, o.x + 60, o.y + c.dy, QString::fromLatin1(c.text));
+            printAt(pr, o.x + 60, o.y + c.dy,
+                    QCoreApplication::translate("tavrel::ListLayouts", c.text));
     }
 }
 
 constexpr Pt kTelephoneOrigins[] = {{360, 1800}, {5920, 1800}, {360, 4600},  {5920, 4600},
                                     {360, 7400}, {5920, 7400}, {360, 10200}, {5920, 10200}};
 constexpr Caption kTelephoneCaptions[] = {
-    {20, "Name"}, {385, "Telephone Numbers"}, {1680, "Comments"}, {2495, "ID Number:"}};
+    {20, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Name")},
+    {385, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Telephone Numbers")},
+    {1680, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Comments")},
+    {2495, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "ID Number:")}};
 constexpr BoxGrid kTelephoneBoxes{kTelephoneOrigins, 5240, 2700, 7, kTelephoneCaptions};
 
 constexpr Pt kListingOrigins[] = {{360, 1600}, {5920, 1600}, {360, 7400}, {5920, 7400}};
-constexpr Caption kListingCaptions[] = {{20, "Name And Address"},    {1295, "E-Mail Address"},
-                                        {1670, "Telephone Numbers"}, {2945, "Comments"},
-                                        {3770, "Sort Keys"},         {4380, "VizeRuzad"},
-                                        {5430, "ID Number:"}};
+constexpr Caption kListingCaptions[] = {
+    {20, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Name And Address")},
+    {1295, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "E-Mail Address")},
+    {1670, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Telephone Numbers")},
+    {2945, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Comments")},
+    {3770, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Sort Keys")},
+    {4380, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "VizeRuzad")},
+    {5430, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "ID Number:")}};
 constexpr BoxGrid kListingBoxes{kListingOrigins, 5240, 5700, 7, kListingCaptions};
 
 constexpr Pt kBookOrigins[] = {{360, 1600},  {5920, 1600}, {360, 5680},
                                {5920, 5680}, {360, 9760},  {5920, 9760}};
-constexpr Caption kBookCaptions[] = {{20, "Name And Address"},
-                                     {1295, "E-Mail Address"},
-                                     {1670, "Telephone Numbers"},
-                                     {2945, "Comments"},
-                                     {3770, "ID Number:"}};
+constexpr Caption kBookCaptions[] = {
+    {20, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Name And Address")},
+    {1295, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "E-Mail Address")},
+    {1670, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Telephone Numbers")},
+    {2945, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Comments")},
+    {3770, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "ID Number:")}};
 constexpr BoxGrid kBookBoxes{kBookOrigins, 5420, 4000, 7, kBookCaptions};
 
 constexpr Pt kLargeBookOrigins[] = {{360, 1600}, {360, 7800}};
-constexpr Caption kLargeBookCaptions[] = {{20, "Name And Address"},
-                                          {1990, "E-Mail Address"},
-                                          {2600, "Telephone Numbers"},
-                                          {4570, "Comments"},
-                                          {5860, "ID Number:"}};
+constexpr Caption kLargeBookCaptions[] = {
+    {20, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Name And Address")},
+    {1990, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "E-Mail Address")},
+    {2600, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Telephone Numbers")},
+    {4570, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Comments")},
+    {5860, QT_TRANSLATE_NOOP("tavrel::ListLayouts", "ID Number:")}};
 constexpr BoxGrid kLargeBookBoxes{kLargeBookOrigins, 10800, 6150, 11, kLargeBookCaptions};
 
 // --- entries: one drawing routine per layout, the record in the current buffer ---
@@ -142,7 +154,7 @@ void abbreviatedEntry(Program& p, double x, double y)
     // Telephones 4 and 5 stand under telephones 1 and 2.
     printAt(pr, x, y + 180,
             phone(3) + QString(11, QLatin1Char(' ')) + phone(4) + kThreeBlanks + phone(5) +
-                QStringLiteral("ID=") + idText(p));
+                QCoreApplication::translate("tavrel::ListLayouts", "ID=") + idText(p));
     pr.drawLine(0, y + 360, 11160, y + 360);
 }
 
@@ -195,7 +207,8 @@ void listingEntry(Program& p, double x, double y)
     printAt(pr, x, y + 4145, padRight(r.SortKey2, Width::SortKey));
     for (int i = 1; i <= 4; ++i)
         printAt(pr, x, y + 4520 + 225 * (i - 1),
-                QStringLiteral("LinkId ") + QString::number(r.linkId(i)) + QStringLiteral("  ") +
+                QCoreApplication::translate("tavrel::ListLayouts", "LinkId ") +
+                    QString::number(r.linkId(i)) + QStringLiteral("  ") +
                     padRight(r.linkText(i), Width::LinkText));
     printAt(pr, x + 800, y + 5420, idText(p));
 }
@@ -244,13 +257,35 @@ constexpr Pt kBookSlots[] = {{420, 1620},  {5980, 1620}, {420, 5700},
 constexpr Pt kLargeBookSlots[] = {{420, 1620}, {420, 7760}};
 
 const ListLayout kAbbreviated{
-    "Abbreviated Telephone List", nullptr, kAbbreviatedSlots, true, 9, abbreviatedEntry};
-const ListLayout kTelephone{"Telephone List", &kTelephoneBoxes, kTelephoneSlots, true, 11,
+    QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Abbreviated Telephone List"),
+    nullptr,
+    kAbbreviatedSlots,
+    true,
+    9,
+    abbreviatedEntry};
+const ListLayout kTelephone{QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Telephone List"),
+                            &kTelephoneBoxes,
+                            kTelephoneSlots,
+                            true,
+                            11,
                             telephoneEntry};
-const ListLayout kListing{"Database Listing", &kListingBoxes, kListingSlots, true, 11,
+const ListLayout kListing{QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Database Listing"),
+                          &kListingBoxes,
+                          kListingSlots,
+                          true,
+                          11,
                           listingEntry};
-const ListLayout kBook{"Name And Address Book", &kBookBoxes, kBookSlots, true, 11, bookEntry};
-const ListLayout kLargeBook{"Name And Address Book", &kLargeBookBoxes, kLargeBookSlots, false, 16,
+const ListLayout kBook{QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Name And Address Book"),
+                       &kBookBoxes,
+                       kBookSlots,
+                       true,
+                       11,
+                       bookEntry};
+const ListLayout kLargeBook{QT_TRANSLATE_NOOP("tavrel::ListLayouts", "Name And Address Book"),
+                            &kLargeBookBoxes,
+                            kLargeBookSlots,
+                            false,
+                            16,
                             largeBookEntry};
 
 const ListLayout& layoutFor(ReportKind kind, bool largePrint)
@@ -280,7 +315,7 @@ void layoutBody(Program& p, const ListLayout& l)
         }
         if (printed)
             l.entry(p, slot.x, slot.y);
-        if (AdvanceReportRecord(p) || p.Report.PageNo > p.Report.ReprintThrough)
+        if (advanceReportRecord(p) || p.Report.PageNo > p.Report.ReprintThrough)
             break;
     }
     // The page loop moves on by one position after each page.
@@ -300,7 +335,7 @@ bool pageIsPrinted(const Program& p)
     return true;
 }
 
-bool AdvanceReportRecord(Program& p)
+bool advanceReportRecord(Program& p)
 {
     auto& c = p.Cursor;
     p.CurId = qint16(p.CurId + 1);
@@ -317,7 +352,7 @@ bool AdvanceReportRecord(Program& p)
     return p.Report.EndOfRecords == 1;
 }
 
-void PrintPageHeading(Program& p, const QString& title, const QString& reportName)
+void printPageHeading(Program& p, const QString& title, const QString& reportName)
 {
     if (!pageIsPrinted(p))
         return;
@@ -328,14 +363,15 @@ void PrintPageHeading(Program& p, const QString& title, const QString& reportNam
     printCentred(pr, 1060, reportName);
     setFont(pr, kArial, 10, false);
     printAtOuterEdge(p, 1140, headerDate(p.clock.now()));
-    printCentred(pr, 14000, QStringLiteral("Produced By Corvane MARK32"));
+    printCentred(pr, 14000,
+                 QCoreApplication::translate("tavrel::ListLayouts", "Produced By Corvane MARK32"));
     printAtOuterEdge(p, 14000, QString::number(p.Report.PageNo));
 }
 
 void layoutListPage(Program& p, const ReportOptions& o)
 {
     const ListLayout& l = layoutFor(o.kind, o.largePrint);
-    PrintPageHeading(p, o.title, QString::fromLatin1(l.reportName));
+    printPageHeading(p, o.title, QCoreApplication::translate("tavrel::ListLayouts", l.reportName));
     if (l.boxes && pageIsPrinted(p))
         drawBoxes(p.printer, *l.boxes);
     layoutBody(p, l);

@@ -15,12 +15,12 @@ bool pageIsPrinted(const Program& p);
 
 // Moves the walk past the record just finished with. Returns true, and sets
 // EndOfRecords, when no record is left.
-bool AdvanceReportRecord(Program& p);
+bool advanceReportRecord(Program& p);
 
 // The heading and footer every list report shares: title, report name, date
 // and page number (both at the left margin on the even pages of a duplex run),
 // "Produced By Corvane MARK32".
-void PrintPageHeading(Program& p, const QString& title, const QString& reportName);
+void printPageHeading(Program& p, const QString& title, const QString& reportName);
 
 // Lays out one page of a list or book report (kinds Book to Listing): its
 // heading, boxes and captions, then as many records as the page holds.

@@ -1,7 +1,7 @@
 #include "reports/ReportCommands.h"
 
 #include "platform/gui/Windows.h"
-#include "reports/PrtForm.h"
+#include "reports/ReportDialog.h"
 
 #include <QPushButton>
 
@@ -9,10 +9,10 @@ namespace tavrel {
 
 void startPrintReport(Program& p)
 {
-    auto* w = new PrtForm(p);
+    auto* w = new ReportDialog(p);
     loadWindow(w);
     w->show();
-    w->PrtCmd1->setFocus();
+    w->printButton->setFocus();
 }
 
 } // namespace tavrel

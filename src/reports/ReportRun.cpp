@@ -4,27 +4,33 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "reports/LabelLayouts.h"
-#include "reports/LabelStockForm.h"
+#include "reports/LabelStockDialog.h"
 #include "reports/ListLayouts.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
+
+#include <QCoreApplication>
 
 namespace tavrel {
 
 namespace {
 
-const QString kNotPrinted = QStringLiteral("Report Not Printed.");
+QString notPrintedText()
+{
+    return QCoreApplication::translate("PrintRun", "Report Not Printed.");
+}
 
 QString turnOverPrompt()
 {
-    return QStringLiteral("Odd-Numbered Pages Have Been Prepared.  Ready To Print Even-Numbered "
-                          "Pages.\n\nNow Do This:\n"
-                          "   1.  Wait For Report To Print\n"
-                          "   2.  Remove Entire Report From Printer\n"
-                          "   3.  Turn Report Over\n"
-                          "   4.  Put Report Back In The Printer\n"
-                          "   5.  Click The OK Button To Continue   OR   Click The Cancel Button "
-                          "To Abort");
+    return QCoreApplication::translate(
+        "PrintRun", "Odd-Numbered Pages Have Been Prepared.  Ready To Print Even-Numbered "
+                    "Pages.\n\nNow Do This:\n"
+                    "   1.  Wait For Report To Print\n"
+                    "   2.  Remove Entire Report From Printer\n"
+                    "   3.  Turn Report Over\n"
+                    "   4.  Put Report Back In The Printer\n"
+                    "   5.  Click The OK Button To Continue   OR   Click The Cancel Button "
+                    "To Abort");
 }
 
 void say(Program& p, const QString& text, const QString& title = kTitle)
@@ -56,30 +62,32 @@ void buildSortedWalk(Program& p, QChar code, bool membersOnly)
 
 // One print run, from the Print button to the close-down message.
 class PrintRun {
+    Q_DECLARE_TR_FUNCTIONS(PrintRun)
+
 public:
     PrintRun(Program& p, ReportOptions& o, RunWindows& w) : p_(p), o_(o), w_(w), r_(p.Report) {}
 
     RunEnd run()
     {
         if (p_.LastRecNo <= 1) {
-            say(p_, QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print."));
+            say(p_, tr("The N&A File Is Empty.  There Is Nothing To Print."));
             return RunEnd::EmptyFile;
         }
         if (labelsOrCards()) {
             if (o_.quantity < 1) {
-                say(p_, kQuantityRefused);
+                say(p_, quantityRefusedText());
                 return RunEnd::CancelledEarly;
             }
             if (o_.duplex) {
-                if (p_.ui.messageBox(QStringLiteral("Labels And Rotary File Cards Cannot Be Duplex "
-                                                    "Printed.  Duplex Option Will Be Deselected."),
+                if (p_.ui.messageBox(tr("Labels And Rotary File Cards Cannot Be Duplex "
+                                        "Printed.  Duplex Option Will Be Deselected."),
                                      kTitle, Ui::Buttons::OkCancel) == Ui::Answer::Cancel)
                     return RunEnd::CancelledEarly;
                 o_.duplex = false;
             }
         }
         if (o_.reprint && (o_.reprintFrom < 1 || o_.reprintThrough < o_.reprintFrom)) {
-            say(p_, QStringLiteral("Invalid Page Range.  Please Re-Enter."));
+            say(p_, tr("Invalid Page Range.  Please Re-Enter."));
             return RunEnd::CancelledEarly;
         }
         setUpRunState();
@@ -97,8 +105,7 @@ public:
             } catch (const PlatformError& e) {
                 // A test page the printer could not take.
                 p_.ui.setWaitCursor(false);
-                say(p_, printerFailureText(e, QStringLiteral("Test Page Not Printed.")),
-                    kPrinterErrorTitle);
+                say(p_, printerFailureText(e, tr("Test Page Not Printed.")), kPrinterErrorTitle);
                 tryPrinter([this] { p_.printer.killDoc(); });
             }
             if (!go) {
@@ -118,7 +125,7 @@ public:
         } catch (const PlatformError& e) {
             // A printer that fails while pages are drawn (or takes no odd
             // pages of a two-sided run): the job is abandoned.
-            say(p_, printerFailureText(e, kNotPrinted), kPrinterErrorTitle);
+            say(p_, printerFailureText(e, notPrintedText()), kPrinterErrorTitle);
             tryPrinter([this] { p_.printer.killDoc(); });
             tryPrinter([this] { p_.printer.endDoc(); });
             finish();
@@ -143,7 +150,7 @@ private:
         if (o_.kind == ReportKind::Labels) {
             if (o_.labelStock == 0) {
                 p_.ui.setWaitCursor(false);
-                LabelStockForm stock(p_);
+                LabelStockDialog stock(p_);
                 p_.ui.runModal(stock);
                 p_.ui.setWaitCursor(true);
                 r_.LabelTop = r_.ContinuousForms == 1 ? 0 : 720;
@@ -163,15 +170,15 @@ private:
                 if (paper != kContinuousFormPaper || e.number() != ErrNo::InvalidPropertyValue)
                     throw;
                 p_.ui.setWaitCursor(false);
-                say(p_, QStringLiteral("Your Printer Does Not Take The 8 1/2 x 12 Inch "
-                                       "Continuous Form.\n\nPlease Print The Labels On Cut "
-                                       "Sheets Or Choose Another Printer."));
+                say(p_, tr("Your Printer Does Not Take The 8 1/2 x 12 Inch "
+                           "Continuous Form.\n\nPlease Print The Labels On Cut "
+                           "Sheets Or Choose Another Printer."));
                 return false;
             }
         }
         if (pr.orientation() != 1)
             pr.setOrientation(1);
-        QString question = QStringLiteral("Do You Want To Print A Test Page?");
+        QString question = tr("Do You Want To Print A Test Page?");
         for (;;) {
             const Ui::Answer a =
                 p_.ui.messageBox(question, kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question);
@@ -179,13 +186,13 @@ private:
                 return false;
             if (a == Ui::Answer::Yes) {
                 if (o_.kind == ReportKind::Labels)
-                    PrintLabelTestPage(p_, o_);
+                    printLabelTestPage(p_, o_);
                 else
-                    PrintCardTestPage(p_, o_);
+                    printCardTestPage(p_, o_);
                 if (r_.LabelTop == 999)
                     return false;
-                question = QStringLiteral("Wait For The Test Page To Print.\nExamine The Page.\n\n"
-                                          "Do You Want To Print Another Test Page?");
+                question = tr("Wait For The Test Page To Print.\nExamine The Page.\n\n"
+                              "Do You Want To Print Another Test Page?");
                 continue;
             }
             p_.ui.setWaitCursor(false);
@@ -220,8 +227,8 @@ private:
         try {
             LoadMailList(p_, o_.mailListFile);
         } catch (const PlatformError& e) {
-            p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                                 QStringLiteral(" In PrtCmd1.  Notify Programmer."),
+            p_.ui.messageBox(tr("Error ") + numText(e.number()) +
+                                 tr(" In PrtCmd1.  Notify Programmer."),
                              kDefaultTitle, Ui::Buttons::Ok);
             return false;
         }
@@ -327,7 +334,7 @@ private:
         pr.setFontBold(true);
         pr.setFontItalic(false);
         pr.setFontUnderline(false);
-        const QString text = QStringLiteral("End Of Report");
+        const QString text = tr("End Of Report");
         pr.setCurrentX(pr.pageWidth() / 2 - pr.textWidth(text) / 2);
         pr.setCurrentY(7000);
         pr.printLine(text);
@@ -344,7 +351,7 @@ private:
             return true;
         } catch (const PlatformError& e) {
             if (!errorShown_)
-                say(p_, printerFailureText(e, kNotPrinted), kPrinterErrorTitle);
+                say(p_, printerFailureText(e, notPrintedText()), kPrinterErrorTitle);
             errorShown_ = true;
         }
         tryPrinter([&] { pr.killDoc(); });
@@ -365,13 +372,12 @@ private:
     {
         RunEnd end = RunEnd::Completed;
         if (p_.StopRequested) {
-            say(p_, QStringLiteral(
-                        "Report Cancelled At Your Request. Throw Away Any Pages That Print."));
+            say(p_, tr("Report Cancelled At Your Request. Throw Away Any Pages That Print."));
             closeDownStep(&Printer::killDoc);
             closeDownStep(&Printer::endDoc);
             end = RunEnd::Cancelled;
         } else if (closeDownStep(&Printer::endDoc)) {
-            say(p_, withOutputFile(QStringLiteral("Report Completed.  Last Page Printed: ") +
+            say(p_, withOutputFile(tr("Report Completed.  Last Page Printed: ") +
                                        numText(r_.PageNo - 1),
                                    p_.printer));
         } else {
@@ -417,6 +423,11 @@ RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w)
         }
     }
     return end;
+}
+
+QString quantityRefusedText()
+{
+    return PrintRun::tr("The Quantity Per Address Must Be A Whole Number Of 1 Or More.");
 }
 
 } // namespace tavrel

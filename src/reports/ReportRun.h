@@ -8,8 +8,7 @@ namespace tavrel {
 
 // What a labels or cards run says when the quantity per address is not a
 // whole number of at least 1; nothing is printed.
-inline const QString kQuantityRefused =
-    QStringLiteral("The Quantity Per Address Must Be A Whole Number Of 1 Or More.");
+QString quantityRefusedText();
 
 // Report kinds, in the order of the report dialog's buttons.
 enum class ReportKind { Book = 0, TelephoneList, AbbreviatedList, Listing, Labels, Cards };

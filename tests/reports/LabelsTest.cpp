@@ -600,7 +600,7 @@ TEST_F(LabelsTest, DuplexQuestionAndBadQuantity)
     for (int q : {0, -2}) {
         ReportOptions bad = cards(0, q);
         EXPECT_EQ(run(bad), RunEnd::CancelledEarly);
-        EXPECT_EQ(lastMessage(), kQuantityRefused);
+        EXPECT_EQ(lastMessage(), quantityRefusedText());
     }
     EXPECT_TRUE(env.printer.texts.empty());
 }

@@ -1,23 +1,23 @@
 // The label and card set-up windows.
 #include "Shots.h"
 
-#include "reports/LabelStockForm.h"
-#include "reports/VertPosForm.h"
+#include "reports/FormPositionDialog.h"
+#include "reports/LabelStockDialog.h"
 
 using namespace tavrel;
 
 TAVREL_SHOT("LabelStockForm")
 {
-    return new LabelStockForm(s.p());
+    return new LabelStockDialog(s.p());
 }
 
 TAVREL_SHOT("VertPosForm")
 {
-    return new VertPosForm(s.p(), false, 0);
+    return new FormPositionDialog(s.p(), false, 0);
 }
 
 // For cards the italic and upper-case boxes are disabled.
 TAVREL_SHOT("VertPosForm-cards")
 {
-    return new VertPosForm(s.p(), true, 850);
+    return new FormPositionDialog(s.p(), true, 850);
 }

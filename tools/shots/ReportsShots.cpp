@@ -2,10 +2,10 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "reports/CancelForm.h"
-#include "reports/PrtForm.h"
+#include "reports/PreparingReportMessage.h"
+#include "reports/PrintProgressWindow.h"
 #include "reports/ReportCommands.h"
-#include "reports/StopPrintForm.h"
+#include "reports/ReportDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -17,55 +17,55 @@ using namespace tavrel;
 
 namespace {
 
-PrtForm* openPrtForm(shots::Shots& s)
+ReportDialog* openReportDialog(shots::Shots& s)
 {
     s.writeMailLists();
     startPrintReport(s.p());
-    return static_cast<PrtForm*>(loadedWindow(QStringLiteral("PrtForm")));
+    return static_cast<ReportDialog*>(loadedWindow(QStringLiteral("PrtForm")));
 }
 
 } // namespace
 
 TAVREL_SHOT("PrtForm")
 {
-    PrtForm* w = openPrtForm(s);
-    w->PrtTxt3->setText(QStringLiteral("The Family Address Book - Christmas 2026"));
+    ReportDialog* w = openReportDialog(s);
+    w->titleEdit->setText(QStringLiteral("The Family Address Book - Christmas 2026"));
     return w;
 }
 
 TAVREL_SHOT("PrtForm-labels")
 {
-    PrtForm* w = openPrtForm(s);
-    w->PrtOpt3[4]->click();
+    ReportDialog* w = openReportDialog(s);
+    w->reportKindOptions[4]->click();
     return w;
 }
 
 TAVREL_SHOT("PrtForm-mailinglist")
 {
-    PrtForm* w = openPrtForm(s);
-    w->PrtOpt3[5]->click();
-    w->PrtOpt1[1]->click();
-    w->PrtFil1->setCurrentRow(1);
+    ReportDialog* w = openReportDialog(s);
+    w->reportKindOptions[5]->click();
+    w->sourceOptions[1]->click();
+    w->listPicker->setCurrentRow(1);
     return w;
 }
 
 TAVREL_SHOT("PrtForm-reprint")
 {
-    PrtForm* w = openPrtForm(s);
-    w->PrtChk2->click();
-    w->PrtTxt1->setText(QStringLiteral("4"));
-    w->PrtTxt2->setText(QStringLiteral("6"));
+    ReportDialog* w = openReportDialog(s);
+    w->reprintCheck->click();
+    w->reprintFromEdit->setText(QStringLiteral("4"));
+    w->reprintThroughEdit->setText(QStringLiteral("6"));
     return w;
 }
 
 TAVREL_SHOT("CancelForm")
 {
-    return new CancelForm;
+    return new PreparingReportMessage;
 }
 
 TAVREL_SHOT("StopPrintForm")
 {
-    auto* w = new StopPrintForm(s.p());
+    auto* w = new PrintProgressWindow(s.p());
     w->showLastPage(12);
     return w;
 }

@@ -1,11 +1,11 @@
 // The report dialog driven as a person would: report kinds, the mailing list
 // picker, the reprint range, and Print handing the choices to the run.
-#include "reports/PrtForm.h"
+#include "reports/ReportDialog.h"
 #include "ReportFixture.h"
 #include "maillists/MailListFile.h"
 #include "platform/gui/Windows.h"
+#include "reports/PrintProgressWindow.h"
 #include "reports/ReportCommands.h"
-#include "reports/StopPrintForm.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -21,9 +21,9 @@
 namespace tavrel::test {
 namespace {
 
-class PrtFormTest : public ReportTest {
+class ReportDialogTest : public ReportTest {
 protected:
-    ~PrtFormTest() override { closeAllWindows(); }
+    ~ReportDialogTest() override { closeAllWindows(); }
 
     // A list file with `members`; a title starting with character 21 reads as blank.
     void writeList(const QString& name, const QString& title, std::initializer_list<int> members)
@@ -34,10 +34,10 @@ protected:
         WriteMailList(p, name, title);
     }
 
-    PrtForm* openDialog()
+    ReportDialog* openDialog()
     {
         startPrintReport(p);
-        return windowOf<PrtForm>(QStringLiteral("PrtForm"));
+        return windowOf<ReportDialog>(QStringLiteral("PrtForm"));
     }
 
     template <typename T = QWidget> T* ctl(const char* name)
@@ -53,7 +53,7 @@ protected:
         return f ? f->objectName() : QString();
     }
     bool dialogOpen() { return loadedWindow(QStringLiteral("PrtForm")) != nullptr; }
-    PrtForm* w() { return windowOf<PrtForm>(QStringLiteral("PrtForm")); }
+    ReportDialog* w() { return windowOf<ReportDialog>(QStringLiteral("PrtForm")); }
 
     // Which of the three button states shows; "" when none or more than one.
     QString buttonState()
@@ -69,7 +69,7 @@ protected:
     }
 };
 
-TEST_F(PrtFormTest, OpensWithItsDefaultsAndCaptions)
+TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -127,7 +127,57 @@ TEST_F(PrtFormTest, OpensWithItsDefaultsAndCaptions)
     EXPECT_FALSE(dialogOpen());
 }
 
-TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
+// Each state shows its own controls, locks what may not change meanwhile and
+// puts the focus where the person goes on; leaving a state restores the normal one.
+TEST_F(ReportDialogTest, EachStateShowsItsControlsAndFocus)
+{
+    env.openFile(people(1, 3));
+    writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1});
+    const char* const controls[] = {"PrtCmd1",  "PrtCmd2", "PrtFrm2", "PrtFrm4", "PrtFrm6",
+                                    "PrtFrm12", "PrtFil1", "PrtTxt4", "PrtCmd3", "PrtCmd4",
+                                    "PrtTxt1",  "PrtTxt2", "PrtCmd5", "PrtCmd6"};
+    const QString normal = QStringLiteral("PrtCmd1 PrtCmd2 PrtFrm2 PrtFrm4 PrtFrm6 PrtFrm12");
+    const struct {
+        std::vector<const char*> presses;
+        QString shown;
+        bool sourceEnabled, reprintEnabled;
+        const char* focus;
+    } states[] = {
+        {{}, normal, true, true, "PrtCmd1"},
+        {{"PrtOpt1_1"},
+         QStringLiteral("PrtFrm2 PrtFil1 PrtTxt4 PrtCmd3 PrtCmd4"),
+         true,
+         false,
+         "PrtCmd3"},
+        {{"PrtChk2"},
+         QStringLiteral("PrtFrm4 PrtFrm6 PrtFrm12 PrtTxt1 PrtTxt2 PrtCmd5 PrtCmd6"),
+         false,
+         true,
+         "PrtTxt1"},
+        {{"PrtOpt1_1", "PrtCmd4"}, normal, true, true, "PrtCmd1"},
+        {{"PrtOpt1_1", "PrtOpt1_0"}, normal, true, true, "PrtCmd1"},
+        {{"PrtChk2", "PrtCmd6"}, normal, true, true, "PrtCmd1"},
+        {{"PrtChk2", "PrtChk2"}, normal, true, true, "PrtCmd1"},
+    };
+    for (const auto& s : states) {
+        closeAllWindows();
+        settle();
+        ASSERT_TRUE(openDialog());
+        for (const char* name : s.presses)
+            press(name);
+        SCOPED_TRACE(s.presses.empty() ? "opened" : s.presses.back());
+        QStringList shownNow;
+        for (const char* name : controls)
+            if (shown(name))
+                shownNow << QLatin1String(name);
+        EXPECT_EQ(shownNow.join(QLatin1Char(' ')).toStdString(), s.shown.toStdString());
+        EXPECT_EQ(enabled("Frame3"), s.sourceEnabled);
+        EXPECT_EQ(enabled("PrtChk2"), s.reprintEnabled);
+        EXPECT_EQ(focused().toStdString(), s.focus);
+    }
+}
+
+TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -188,7 +238,7 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
         for (const char* bad : {"0", "", "x2", "-3"}) {
             type(ctl<QLineEdit>("PrtTxt12"), QLatin1String(bad));
             press("PrtCmd1");
-            EXPECT_EQ(env.ui.last().text, kQuantityRefused) << bad;
+            EXPECT_EQ(env.ui.last().text, quantityRefusedText()) << bad;
             EXPECT_EQ(focused(), QStringLiteral("PrtTxt12"));
         }
     }
@@ -198,7 +248,7 @@ TEST_F(PrtFormTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 
 // Labels go to the print run with the stock and quantity chosen; the dialog closes after.
 // Envelopes hand over: the report dialog closes and the envelope dialog opens.
-TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
+TEST_F(ReportDialogTest, EnvelopesOpenTheEnvelopeDialog)
 {
     env.openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
     ASSERT_TRUE(openDialog());
@@ -209,7 +259,7 @@ TEST_F(PrtFormTest, EnvelopesOpenTheEnvelopeDialog)
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
+TEST_F(ReportDialogTest, LabelsPrintWithTheirStockAndQuantity)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -231,7 +281,7 @@ TEST_F(PrtFormTest, LabelsPrintWithTheirStockAndQuantity)
     EXPECT_FALSE(dialogOpen());
 }
 
-TEST_F(PrtFormTest, MailingListSourceWithoutLists)
+TEST_F(ReportDialogTest, MailingListSourceWithoutLists)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -244,7 +294,7 @@ TEST_F(PrtFormTest, MailingListSourceWithoutLists)
     EXPECT_TRUE(shown("PrtFrm4"));
 }
 
-TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
+TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
 {
     env.openFile(people(1, 3));
     writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1, 3});
@@ -302,7 +352,7 @@ TEST_F(PrtFormTest, MailingListPickerShowsTitlesAndConfirmsAList)
     EXPECT_TRUE(w()->options().mailListFile.isEmpty());
 }
 
-TEST_F(PrtFormTest, ReprintRangeIsCheckedBeforeItIsTaken)
+TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
@@ -348,7 +398,7 @@ TEST_F(PrtFormTest, ReprintRangeIsCheckedBeforeItIsTaken)
     EXPECT_TRUE(enabled("PrtOpt1_1"));
 }
 
-TEST_F(PrtFormTest, PrintRunsTheChosenReportAndClosesTheDialog)
+TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
 {
     std::map<int, NARecord> recs = people(1, 5);
     recs[2] = deletedRecord(2, QStringLiteral("Person 2")); // a deleted member is skipped
@@ -383,7 +433,7 @@ TEST_F(PrtFormTest, PrintRunsTheChosenReportAndClosesTheDialog)
     EXPECT_EQ(names, (QStringList{QStringLiteral("Person 4"), QStringLiteral("Person 5")}));
 }
 
-TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
+TEST_F(ReportDialogTest, LargePrintBookWithAReprintRange)
 {
     std::map<int, NARecord> recs = people(1, 6); // two entries a page: pages 1 to 3
     for (auto& [id, r] : recs)
@@ -412,7 +462,7 @@ TEST_F(PrtFormTest, LargePrintBookWithAReprintRange)
     EXPECT_EQ(env.ui.last().text, completed(2));
 }
 
-TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)
+TEST_F(ReportDialogTest, PrintOnAnEmptyFileSaysSoAndCloses)
 {
     env.openFile({});
     ASSERT_TRUE(openDialog());
@@ -425,18 +475,18 @@ TEST_F(PrtFormTest, PrintOnAnEmptyFileSaysSoAndCloses)
     EXPECT_TRUE(env.printer.texts.empty());
 }
 
-TEST_F(PrtFormTest, StopPrintCancelAsksTheRunToStop)
+TEST_F(ReportDialogTest, StopPrintCancelAsksTheRunToStop)
 {
     env.openFile(people(1, 2));
-    auto* w = new StopPrintForm(p);
+    auto* w = new PrintProgressWindow(p);
     loadWindow(w);
     w->show();
     w->showLastPage(7);
-    EXPECT_EQ(w->StopPrintTxt1->text(), QStringLiteral("7"));
+    EXPECT_EQ(w->lastPageEdit->text(), QStringLiteral("7"));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Printing"));
-    EXPECT_FALSE(w->Cmd2->isVisible());
+    EXPECT_FALSE(w->completedOkButton->isVisible());
     p.StopRequested = false;
-    click(w->StopPrintCmd1);
+    click(w->stopButton);
     settle();
     EXPECT_TRUE(p.StopRequested);
     EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);

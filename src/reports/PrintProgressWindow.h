@@ -12,31 +12,33 @@ namespace tavrel {
 
 // "Printing": the number of the last page laid out and the Cancel button that
 // asks the print run to stop after the page in progress.
-class StopPrintForm : public QWidget {
+class PrintProgressWindow : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit StopPrintForm(Program& p);
+    explicit PrintProgressWindow(Program& p);
 
     // Shows `pageNo` as the last page completed.
     void showLastPage(int pageNo);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLineEdit* StopPrintTxt1;
-    QPushButton* StopPrintCmd1;
+    QLabel* stopLabel;
+    QLabel* lastPageLabel;
+    QLineEdit* lastPageEdit;
+    QPushButton* stopButton;
     // The completion controls; the run reports its end in a message box, so
     // they stay hidden.
-    QLabel* Label3;
-    QLabel* Label4;
-    QLineEdit* Text1;
-    QPushButton* Cmd2;
+    QLabel* completedLabel;
+    QLabel* lastPagePrintedLabel;
+    QLineEdit* lastPagePrintedEdit;
+    QPushButton* completedOkButton;
 
 protected:
     // Closing the window asks for the same stop as Cancel.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void StopPrintCmd1_Click();
-    void Cmd2_Click();
+    void onStopClicked();
+    void onCompletedOkClicked();
 
     Program& p_;
 };

@@ -15,21 +15,23 @@ namespace tavrel {
 // "Label Stock Information": asked before 1-across labels are printed, it
 // tells cut sheets (8 labels a sheet) from continuous forms (12 labels) and
 // sets ContinuousForms. It has only OK; closing it keeps the choice shown.
-class LabelStockForm : public QDialog {
-public:
-    explicit LabelStockForm(Program& p, QWidget* parent = nullptr);
+class LabelStockDialog : public QDialog {
+    Q_OBJECT
 
-    QGroupBox* Frame1;
-    std::array<QRadioButton*, 2> StockOpt2{};
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    QPushButton* Command3D1;
+public:
+    explicit LabelStockDialog(Program& p, QWidget* parent = nullptr);
+
+    QGroupBox* formTypeGroup;
+    std::array<QRadioButton*, 2> formTypeOptions{};
+    QLabel* cutSheetsLabel;
+    QLabel* continuousFormsLabel;
+    QLabel* helpHintLabel;
+    QPushButton* okButton;
 
     void reject() override;
 
 private:
-    void Command3D1_Click();
+    void onOkClicked();
 
     Program& p_;
 };

@@ -6,9 +6,11 @@ namespace tavrel {
 
 // "Printing": tells the person the run is collecting and sorting the records.
 // It has no buttons; the print run shows it without blocking and closes it.
-class CancelForm : public NoticeWindow {
+class PreparingReportMessage : public NoticeWindow {
+    Q_OBJECT
+
 public:
-    CancelForm();
+    PreparingReportMessage();
 };
 
 } // namespace tavrel

@@ -22,34 +22,36 @@ namespace tavrel {
 // LabelLeft; Cancel, Esc or the close box set LabelTop to 999, which stops the
 // print run. The check boxes set LabelItalic and LabelUpper when clicked; for
 // rotary file cards they are disabled.
-class VertPosForm : public QDialog {
+class FormPositionDialog : public QDialog {
+    Q_OBJECT
+
 public:
     // `cards`: the report is rotary file cards. `verticalBase` is added to the
     // vertical choice: LabelTop at the standard position less kStandard.
-    VertPosForm(Program& p, bool cards, int verticalBase, QWidget* parent = nullptr);
+    FormPositionDialog(Program& p, bool cards, int verticalBase, QWidget* parent = nullptr);
 
-    // Vertical offsets of VertOpt1 and horizontal offsets of HorizPos, in twips.
+    // Vertical offsets of verticalOptions and horizontal offsets of horizontalOptions, in twips.
     static constexpr int kStandard = 720;
     static constexpr std::array<int, 9> kVertical{360, 450, 540, 630, 720, 810, 900, 990, 1080};
     static constexpr std::array<int, 7> kHorizontal{0, 90, 180, 270, 360, 450, 540};
 
-    QLabel* Label1;
-    QGroupBox* Frame1;
-    std::array<QRadioButton*, 9> VertOpt1{};
-    QGroupBox* Frame2;
-    std::array<QRadioButton*, 7> HorizPos{};
-    QCheckBox* PosItalChk;
-    QCheckBox* PosUpperChk;
-    QPushButton* VertCmd1;
-    QPushButton* VertCmd2;
+    QLabel* instructionLabel;
+    QGroupBox* verticalGroup;
+    std::array<QRadioButton*, 9> verticalOptions{};
+    QGroupBox* horizontalGroup;
+    std::array<QRadioButton*, 7> horizontalOptions{};
+    QCheckBox* italicCheck;
+    QCheckBox* upperCaseCheck;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
     void reject() override;
 
 private:
-    void PosItalChk_Click();
-    void PosUpperChk_Click();
-    void VertCmd1_Click();
-    void VertCmd2_Click();
+    void onItalicClicked();
+    void onUpperCaseClicked();
+    void onOkClicked();
+    void onCancelClicked();
 
     Program& p_;
     int base_ = 0; // added to the vertical choice
