@@ -34,11 +34,11 @@ void BM_EnvelopesForWholeFileToPdf(benchmark::State& state)
     job.mailOption = MailTo::AllEntries;
     job.sortIndex = 2;
     for (int i = 0; i < 5; ++i)
-        job.ReturnAddr[i] = QStringLiteral("Return line %1").arg(i).leftJustified(35);
+        job.returnAddress[i] = QStringLiteral("Return line %1").arg(i).leftJustified(35);
     EnvelopeRunEnd end = EnvelopeRunEnd::Completed;
     for (auto _ : state) {
         pdf.env.ui.answer(Ui::Answer::No);
-        end = EnvPrintButton_Click(pdf.p, job, windows);
+        end = printEnvelopes(pdf.p, job, windows);
         state.PauseTiming();
         pdf.removePdf();
         state.ResumeTiming();

@@ -20,7 +20,7 @@ public:
     void showPrepared(int count) override
     {
         if (count == cancelAfter_)
-            EnvCancelRequested = true;
+            cancelRequested = true;
     }
     void closeProgress() override {}
 
@@ -62,8 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     job.returnUppercase = c.flag();
     job.mailItalics = c.flag();
     job.mailUppercase = c.flag();
-    job.ReturnAddr = addressLines(c);
-    job.MailAddr = addressLines(c);
+    job.returnAddress = addressLines(c);
+    job.mailAddress = addressLines(c);
     if (c.flag()) {
         job.mailListFile = kListName;
         if (c.pick(8) != 0) // otherwise a list that is not there
@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     const QByteArray before = naBytes(dir);
     try {
-        EnvPrintButton_Click(s.p, job, windows);
+        printEnvelopes(s.p, job, windows);
     } catch (const ProgramEnded&) {
     }
     const RecordingPrinter& pr = s.printer;

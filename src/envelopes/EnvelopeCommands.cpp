@@ -1,13 +1,13 @@
 #include "envelopes/EnvelopeCommands.h"
 
-#include "envelopes/EnvelopePrint.h"
+#include "envelopes/EnvelopeDialog.h"
 #include "platform/gui/Windows.h"
 
 namespace tavrel {
 
 void showEnvelopeDialog(Program& p)
 {
-    showInFront(new EnvelopePrint(p), true);
+    showInFront(new EnvelopeDialog(p), true);
 }
 
 } // namespace tavrel

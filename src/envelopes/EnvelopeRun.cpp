@@ -6,6 +6,7 @@
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -81,7 +82,7 @@ int buildAddressList(Program& p, int sortIndex)
 {
     const int size = qMax(p.LastRecNo - 1, 0);
     const bool sorted = sortIndex != kDoNotSort;
-    QVector<QString> SortKeyList(sorted ? size + 1 : 0);
+    QVector<QString> sortKeys(sorted ? size + 1 : 0);
     p.SortedIdList = QVector<qint16>(size + 1, 0);
     int n = 0;
     readAscending(p, 2, size + 1, [&](int recNo) {
@@ -89,13 +90,13 @@ int buildAddressList(Program& p, int sortIndex)
         if (isMember(p, id) && isActive(p.CurRec, id)) {
             ++n;
             if (sorted)
-                SortKeyList[n] = sortKey(p.CurRec, id, QChar(u'0' + sortIndex));
+                sortKeys[n] = sortKey(p.CurRec, id, QChar(u'0' + sortIndex));
             p.SortedIdList[n] = qint16(id);
         }
         return true;
     });
     if (sorted)
-        SortNameList(SortKeyList, p.SortedIdList, n);
+        SortNameList(sortKeys, p.SortedIdList, n);
     p.SortedCount = n;
     return n;
 }
@@ -117,25 +118,28 @@ void printBlock(Printer& printer, const AddressLines& lines, double x, double y,
 // The test-envelope question and its loop; false when the person cancelled.
 bool testEnvelopes(Program& p, EnvelopeJob& job)
 {
-    Ui::Answer EnvCheckResult =
-        p.ui.messageBox(QStringLiteral("Do You Want To Print A Test Envelope?"), kTitle,
-                        Ui::Buttons::YesNoCancel, Ui::Icon::Question);
+    Ui::Answer answer = p.ui.messageBox(
+        QCoreApplication::translate("tavrel::EnvelopeRun", "Do You Want To Print A Test Envelope?"),
+        kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question);
     for (;;) {
-        switch (EnvCheckResult) {
+        switch (answer) {
         case Ui::Answer::Cancel:
             return false;
         case Ui::Answer::No:
             return true;
         case Ui::Answer::Yes:
-            PrintTestEnvelope(p.printer, job);
-            EnvCheckResult = p.ui.messageBox(
-                QStringLiteral("Wait For Test Envelope To Print.\n\nDo You Want To Print Another "
-                               "Test Envelope?"),
+            printTestEnvelope(p.printer, job);
+            answer = p.ui.messageBox(
+                QCoreApplication::translate(
+                    "tavrel::EnvelopeRun",
+                    "Wait For Test Envelope To Print.\n\nDo You Want To Print Another "
+                    "Test Envelope?"),
                 kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question);
             break;
         default:
-            say(p, QStringLiteral("Error In Select Case Of EnvCheckResult:") +
-                       numText(int(EnvCheckResult)));
+            say(p, QCoreApplication::translate("tavrel::EnvelopeRun",
+                                               "Error In Select Case Of EnvCheckResult:") +
+                       numText(int(answer)));
             return false;
         }
     }
@@ -160,12 +164,12 @@ const EnvelopeFonts& envelopeFonts(int sizeIndex)
     }
 }
 
-void SetEnvelopeSize(Printer& printer, EnvelopeJob& job)
+void setEnvelopeSize(Printer& printer, EnvelopeJob& job)
 {
     const EnvelopeSize& s = envelopeSize(job.sizeIndex);
     printer.setPaperSize(s.paperCode);
-    job.MailAddrX = s.mailX;
-    job.MailAddrY = s.mailY;
+    job.mailX = s.mailX;
+    job.mailY = s.mailY;
 }
 
 void placeEnvelope(Printer& printer, const EnvelopeJob& job, const AddressLines& mailAddr,
@@ -173,20 +177,20 @@ void placeEnvelope(Printer& printer, const EnvelopeJob& job, const AddressLines&
 {
     const EnvelopeFonts& f = envelopeFonts(job.sizeIndex);
     if (job.returnOption != ReturnFrom::None)
-        printBlock(printer, job.ReturnAddr, 0, 0, f.returnSize, f.returnStep, job.returnItalics,
+        printBlock(printer, job.returnAddress, 0, 0, f.returnSize, f.returnStep, job.returnItalics,
                    job.returnUppercase, test);
     if (job.mailOption != MailTo::None)
-        printBlock(printer, mailAddr, job.MailAddrX, job.MailAddrY, f.mailSize, f.mailStep,
-                   job.mailItalics, job.mailUppercase, test);
+        printBlock(printer, mailAddr, job.mailX, job.mailY, f.mailSize, f.mailStep, job.mailItalics,
+                   job.mailUppercase, test);
 }
 
-void PrintTestEnvelope(Printer& printer, EnvelopeJob& job)
+void printTestEnvelope(Printer& printer, EnvelopeJob& job)
 {
     printer.setFontName(QStringLiteral("Courier New"));
     printer.setFontBold(true);
     setFeed(printer, job.landscape);
-    SetEnvelopeSize(printer, job);
-    placeEnvelope(printer, job, job.MailAddr, true);
+    setEnvelopeSize(printer, job);
+    placeEnvelope(printer, job, job.mailAddress, true);
     printer.endDoc();
 }
 
@@ -195,12 +199,14 @@ bool envelopeCount(const QString& text, int& count, QString& message)
     static const QRegularExpression number(
         QStringLiteral("^\\s*[+-]?(\\d+(\\.\\d*)?|\\.\\d+)\\s*$"));
     if (!number.match(text).hasMatch()) {
-        message = QStringLiteral("The Number Of Envelopes To Print Must Be A Number.");
+        message = QCoreApplication::translate("tavrel::EnvelopeRun",
+                                              "The Number Of Envelopes To Print Must Be A Number.");
         return false;
     }
     const double value = std::nearbyint(leadingNumber(text));
     if (value > 32767) {
-        message = QStringLiteral("The Number Of Envelopes To Print Cannot Be More Than 32767.");
+        message = QCoreApplication::translate(
+            "tavrel::EnvelopeRun", "The Number Of Envelopes To Print Cannot Be More Than 32767.");
         return false;
     }
     // A count below 1 prints nothing, however far below.
@@ -208,14 +214,16 @@ bool envelopeCount(const QString& text, int& count, QString& message)
     return true;
 }
 
-EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows& w)
+EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
 {
     if (job.returnOption < 0) {
-        say(p, QStringLiteral("Please Select A 'Return Address' Option."));
+        say(p, QCoreApplication::translate("tavrel::EnvelopeRun",
+                                           "Please Select A 'Return Address' Option."));
         return EnvelopeRunEnd::Refused;
     }
     if (job.mailOption < 0) {
-        say(p, QStringLiteral("Please Select A 'Mailing Address' Option."));
+        say(p, QCoreApplication::translate("tavrel::EnvelopeRun",
+                                           "Please Select A 'Mailing Address' Option."));
         return EnvelopeRunEnd::Refused;
     }
     int perAddress = 0;
@@ -227,7 +235,7 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
     const bool fromList =
         job.mailOption == MailTo::MailingList || job.mailOption == MailTo::AllEntries;
     if (job.mailOption == MailTo::MailingList && job.mailListFile.isEmpty()) {
-        say(p, QStringLiteral("Please Select A Mailing List."));
+        say(p, QCoreApplication::translate("tavrel::EnvelopeRun", "Please Select A Mailing List."));
         return EnvelopeRunEnd::Refused;
     }
 
@@ -243,16 +251,20 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
                 LoadMailList(p, job.mailListFile);
             } catch (const PlatformError& e) {
                 w.closePleaseWait();
-                p.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                                    QStringLiteral(" In EnvPrintButton_Click.  Notify Programmer."),
-                                kDefaultTitle, Ui::Buttons::Ok);
+                p.ui.messageBox(
+                    QCoreApplication::translate("tavrel::EnvelopeRun", "Error ") +
+                        numText(e.number()) +
+                        QCoreApplication::translate(
+                            "tavrel::EnvelopeRun", " In EnvPrintButton_Click.  Notify Programmer."),
+                    kDefaultTitle, Ui::Buttons::Ok);
                 return EnvelopeRunEnd::Stopped;
             }
         }
         addressCount = buildAddressList(p, job.sortIndex);
         w.closePleaseWait();
         if (addressCount == 0) {
-            say(p, QStringLiteral(
+            say(p, QCoreApplication::translate(
+                       "tavrel::EnvelopeRun",
                        "The N&A File Or The Selected Mailing List Is Empty. Nothing To Print."));
             p.SortedIdList.clear();
             p.SortedCount = 0;
@@ -268,22 +280,22 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
         if (!testEnvelopes(p, job))
             return EnvelopeRunEnd::Stopped;
 
-        w.EnvCancelRequested = false;
+        w.cancelRequested = false;
         int prepared = 0;
         w.showProgress();
-        SetEnvelopeSize(p.printer, job);
+        setEnvelopeSize(p.printer, job);
         setFeed(p.printer, job.landscape);
         for (int k = 1; k <= addressCount && !cancelled; ++k) {
             if (fromList && readActive(p, p.sortedId(k))) {
                 const NARecord& r = p.CurRec;
-                job.MailAddr = {r.Name, r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4};
+                job.mailAddress = {r.Name, r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4};
             }
             for (int j = 1; j <= perAddress; ++j) {
                 if (j > 1)
                     p.printer.newPage();
-                placeEnvelope(p.printer, job, job.MailAddr, false);
+                placeEnvelope(p.printer, job, job.mailAddress, false);
                 p.ui.processEvents();
-                if (w.EnvCancelRequested) {
+                if (w.cancelRequested) {
                     p.printer.killDoc();
                     cancelled = true;
                     break;
@@ -305,12 +317,18 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
         }
         reset.now();
         w.closeProgress();
-        say(p, printerFailureText(e, QStringLiteral("Envelopes Not Printed.")), kPrinterErrorTitle);
+        say(p,
+            printerFailureText(
+                e, QCoreApplication::translate("tavrel::EnvelopeRun", "Envelopes Not Printed.")),
+            kPrinterErrorTitle);
         return EnvelopeRunEnd::PrinterError;
     }
     reset.now();
-    say(p, cancelled ? QStringLiteral("Envelope Printing Terminated At Your Request.")
-                     : withOutputFile(QStringLiteral("Envelope Printing Completed."), p.printer));
+    say(p, cancelled ? QCoreApplication::translate("tavrel::EnvelopeRun",
+                                                   "Envelope Printing Terminated At Your Request.")
+                     : withOutputFile(QCoreApplication::translate("tavrel::EnvelopeRun",
+                                                                  "Envelope Printing Completed."),
+                                      p.printer));
     w.closeProgress();
     return cancelled ? EnvelopeRunEnd::Cancelled : EnvelopeRunEnd::Completed;
 }

@@ -48,16 +48,16 @@ struct EnvelopeJob {
     QString countText = QStringLiteral("1");
     bool returnItalics = false, returnUppercase = false;
     bool mailItalics = false, mailUppercase = false;
-    AddressLines ReturnAddr;
-    AddressLines MailAddr;
+    AddressLines returnAddress;
+    AddressLines mailAddress;
 
-    // Set by SetEnvelopeSize.
-    qint16 MailAddrX = 0, MailAddrY = 0;
+    // Set by setEnvelopeSize.
+    qint16 mailX = 0, mailY = 0;
 };
 
 // Sets the printer's paper size to the chosen size and stores the mailing
 // block's offsets in the job.
-void SetEnvelopeSize(Printer& printer, EnvelopeJob& job);
+void setEnvelopeSize(Printer& printer, EnvelopeJob& job);
 
 // Draws the return and mailing blocks of one envelope on the current page;
 // `test` prints rows of X in place of every line, without italics or upper case.
@@ -65,7 +65,7 @@ void placeEnvelope(Printer& printer, const EnvelopeJob& job, const AddressLines&
                    bool test);
 
 // One test envelope as its own document.
-void PrintTestEnvelope(Printer& printer, EnvelopeJob& job);
+void printTestEnvelope(Printer& printer, EnvelopeJob& job);
 
 // The small windows of a run. The dialog supplies the real ones; tests a recorder.
 class EnvelopeWindows {
@@ -80,7 +80,7 @@ public:
     virtual void closeProgress() = 0;
 
     // Set by the progress window's Cancel; the run reads it after each envelope.
-    bool EnvCancelRequested = false;
+    bool cancelRequested = false;
 };
 
 enum class EnvelopeRunEnd {
@@ -95,7 +95,7 @@ enum class EnvelopeRunEnd {
 // The envelope print run of the dialog's Print button. Whatever happens, the
 // printer is left at letter, portrait and not bold. The dialog closes after
 // Cancelled and Completed and stays open otherwise.
-EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows& windows);
+EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& windows);
 
 // The number of envelopes typed, as a 16-bit count; false when the text is
 // not a number or does not fit (the message says which).

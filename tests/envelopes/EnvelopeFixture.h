@@ -95,8 +95,8 @@ protected:
         EnvelopeJob j;
         j.returnOption = ReturnFrom::Keyboard;
         j.mailOption = MailTo::Keyboard;
-        j.ReturnAddr = addressOf({"Ann Sender", "1 Home Row", "Hometown"});
-        j.MailAddr = addressOf({"Bob Receiver", "2 Far Lane", "Farville", "Region", "Land"});
+        j.returnAddress = addressOf({"Ann Sender", "1 Home Row", "Hometown"});
+        j.mailAddress = addressOf({"Bob Receiver", "2 Far Lane", "Farville", "Region", "Land"});
         return j;
     }
 
@@ -104,7 +104,7 @@ protected:
     EnvelopeRunEnd run(const EnvelopeJob& j)
     {
         env.ui.answer(Ui::Answer::No);
-        return EnvPrintButton_Click(p, j, windows);
+        return printEnvelopes(p, j, windows);
     }
 
     // The first line of the mailing block of each page, trimmed.

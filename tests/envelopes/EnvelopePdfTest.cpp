@@ -45,14 +45,14 @@ TEST(EnvelopePdf, EachPageHasTheEnvelopeSizeAndBothFeedsTheSamePicture)
             EnvelopeJob j;
             j.returnOption = ReturnFrom::Keyboard;
             j.mailOption = MailTo::Keyboard;
-            j.ReturnAddr = addressOf({"Ann Sender", "1 Home Row", "Hometown"});
-            j.MailAddr = addressOf({"Bob Receiver", "2 Far Lane", "Farville", "Region",
-                                    "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"});
+            j.returnAddress = addressOf({"Ann Sender", "1 Home Row", "Hometown"});
+            j.mailAddress = addressOf({"Bob Receiver", "2 Far Lane", "Farville", "Region",
+                                       "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"});
             j.sizeIndex = size;
             j.landscape = landscape;
             j.countText = QStringLiteral("2");
             env.ui.answer(Ui::Answer::No);
-            ASSERT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Completed);
+            ASSERT_EQ(printEnvelopes(p, j, windows), EnvelopeRunEnd::Completed);
             EXPECT_EQ(pdf.paperSize(), 1);
             EXPECT_EQ(pdf.orientation(), 1);
             EXPECT_FALSE(pdf.quarterTurn());

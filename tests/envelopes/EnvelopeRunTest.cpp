@@ -58,10 +58,10 @@ TEST_F(EnvelopeRunTest, EverySizeHasItsPaperFontsAndBlockPositions)
         const auto& t = env.printer.texts;
         ASSERT_EQ(t.size(), 10u);
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(t[i].text, j.ReturnAddr[i]);
+            EXPECT_EQ(t[i].text, j.returnAddress[i]);
             EXPECT_EQ(QPointF(t[i].x, t[i].y), QPointF(0, i * r.returnStep));
             EXPECT_EQ(t[i].size, r.returnSize);
-            EXPECT_EQ(t[5 + i].text, j.MailAddr[i]);
+            EXPECT_EQ(t[5 + i].text, j.mailAddress[i]);
             EXPECT_EQ(QPointF(t[5 + i].x, t[5 + i].y), QPointF(r.mailX, r.mailY + i * r.mailStep));
             EXPECT_EQ(t[5 + i].size, r.mailSize);
         }
@@ -88,7 +88,7 @@ TEST_F(EnvelopeRunTest, UprightFeedPrintsTheSidewaysPictureInsideThePage)
         for (bool landscape : {true, false}) {
             env.printer = RecordingPrinter();
             EnvelopeJob j = typedJob();
-            j.MailAddr[4] = QString(35, QLatin1Char('W'));
+            j.mailAddress[4] = QString(35, QLatin1Char('W'));
             j.sizeIndex = size;
             j.landscape = landscape;
             ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
@@ -149,7 +149,7 @@ TEST_F(EnvelopeRunTest, BlocksAndTheirStyling)
         int returnLines = 0, mailLines = 0;
         for (const auto& t : env.printer.texts) {
             const bool mail = t.x == 5760;
-            const AddressLines& source = mail ? kept.MailAddr : kept.ReturnAddr;
+            const AddressLines& source = mail ? kept.mailAddress : kept.returnAddress;
             const int line = mail ? mailLines++ : returnLines++;
             const bool upper = mail ? r.mailUpper : r.returnUpper;
             EXPECT_EQ(t.text, upper ? source[line].toUpper() : source[line]);
@@ -226,7 +226,7 @@ TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
 
 TEST_F(EnvelopeRunTest, CancelAfterTheFirstEnvelopeAbandonsTheJob)
 {
-    env.ui.onProcessEvents = [this] { windows.EnvCancelRequested = true; };
+    env.ui.onProcessEvents = [this] { windows.cancelRequested = true; };
     EnvelopeJob j = typedJob();
     j.mailOption = MailTo::AllEntries;
     j.countText = QStringLiteral("2");
@@ -241,7 +241,7 @@ TEST_F(EnvelopeRunTest, CancelAfterTheFirstEnvelopeAbandonsTheJob)
     // Cancel seen after the first envelope of the run: the counter stays at 1.
     env.printer = RecordingPrinter();
     int pumps = 0;
-    env.ui.onProcessEvents = [&] { windows.EnvCancelRequested = ++pumps == 2; };
+    env.ui.onProcessEvents = [&] { windows.cancelRequested = ++pumps == 2; };
     EXPECT_EQ(run(j), EnvelopeRunEnd::Cancelled);
     EXPECT_EQ(windows.prepared, 1);
     EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
@@ -306,7 +306,7 @@ TEST_F(EnvelopeRunTest, EmptySelectionsAndRefusalsPrintNothing)
         j.mailOption = r.mailOption;
         j.mailListFile = r.file;
         j.countText = r.count;
-        EXPECT_EQ(EnvPrintButton_Click(p, j, windows), r.end);
+        EXPECT_EQ(printEnvelopes(p, j, windows), r.end);
         EXPECT_EQ(env.ui.last().text, r.message);
         EXPECT_TRUE(env.printer.log.isEmpty()) << env.printer.log.join(' ').toStdString();
     }
@@ -343,7 +343,7 @@ TEST_F(EnvelopeRunTest, TestEnvelopesUntilNoThenTheRun)
     j.sizeIndex = 5;
     for (auto a : {Ui::Answer::Yes, Ui::Answer::Yes, Ui::Answer::No})
         env.ui.answer(a);
-    EXPECT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Completed);
+    EXPECT_EQ(printEnvelopes(p, j, windows), EnvelopeRunEnd::Completed);
     EXPECT_EQ(env.ui.texts(), (QStringList{kTestQuestion, kAnotherTest, kAnotherTest, kCompleted}));
     EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNoCancel);
     EXPECT_EQ(env.printer.documents, 3);
@@ -376,7 +376,7 @@ TEST_F(EnvelopeRunTest, CancelAtTheTestQuestionStopsBeforeAnythingPrints)
     env.ui.answer(Ui::Answer::Cancel);
     EnvelopeJob j = typedJob();
     j.landscape = false;
-    EXPECT_EQ(EnvPrintButton_Click(p, j, windows), EnvelopeRunEnd::Stopped);
+    EXPECT_EQ(printEnvelopes(p, j, windows), EnvelopeRunEnd::Stopped);
     EXPECT_EQ(env.printer.documents, 1); // the test envelope only
     EXPECT_EQ(env.printer.log.mid(env.printer.log.size() - 3),
               (QStringList{"orientation 1", "turn 0", "paper 1"}));

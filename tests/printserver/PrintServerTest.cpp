@@ -449,13 +449,13 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     envelope.mailOption = MailTo::Keyboard;
     envelope.sizeIndex = 0;
     envelope.landscape = true;
-    envelope.ReturnAddr = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
-                           QStringLiteral("Hometown"), QString(), QString()};
-    envelope.MailAddr = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
-                         QStringLiteral("Farville"), QString(), QString()};
+    envelope.returnAddress = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
+                              QStringLiteral("Hometown"), QString(), QString()};
+    envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
+                            QStringLiteral("Farville"), QString(), QString()};
     env.ui.answer(Ui::Answer::No); // no test envelope
     NoEnvelopeWindows envelopeWindows;
-    ASSERT_EQ(EnvPrintButton_Click(p, envelope, envelopeWindows), EnvelopeRunEnd::Completed);
+    ASSERT_EQ(printEnvelopes(p, envelope, envelopeWindows), EnvelopeRunEnd::Completed);
     const QString envelopeJob = server.nextJob(3);
     ASSERT_FALSE(envelopeJob.isEmpty()) << "the envelope never reached the queue";
     f = factsOf(envelopeJob);

@@ -362,9 +362,9 @@ void printEnvelopes(Samples& s)
         const char* ret[] = {"Tavrel Sample Sender", "42 Quarry Street", "Hometown, ST 01234", "",
                              ""};
         for (int i = 0; i < 5; ++i)
-            j.ReturnAddr[i] = QString::fromLatin1(ret[i]).leftJustified(35);
+            j.returnAddress[i] = QString::fromLatin1(ret[i]).leftJustified(35);
         s.env.ui.answer(Ui::Answer::No);
-        if (EnvPrintButton_Click(s.p, j, windows) != EnvelopeRunEnd::Completed)
+        if (printEnvelopes(s.p, j, windows) != EnvelopeRunEnd::Completed)
             s.fail(qPrintable(r.file), "the run did not complete");
         else
             s.keep(r.file);

@@ -1,11 +1,11 @@
 // The envelope dialog in its states, and its small windows.
 #include "Shots.h"
 
-#include "envelopes/EnvExplain.h"
-#include "envelopes/EnvPleaseWait.h"
-#include "envelopes/EnvProgress.h"
 #include "envelopes/EnvelopeCommands.h"
-#include "envelopes/EnvelopePrint.h"
+#include "envelopes/EnvelopeDialog.h"
+#include "envelopes/EnvelopeHelpDialog.h"
+#include "envelopes/EnvelopeProgressWindow.h"
+#include "envelopes/EnvelopeWaitWindow.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>
@@ -17,11 +17,11 @@ using namespace tavrel;
 
 namespace {
 
-EnvelopePrint* openEnvelopes(shots::Shots& s)
+EnvelopeDialog* openEnvelopes(shots::Shots& s)
 {
     s.writeMailLists(QStringLiteral("1-3"), QStringLiteral("4"));
     showEnvelopeDialog(s.p());
-    return static_cast<EnvelopePrint*>(loadedWindow(QStringLiteral("EnvelopePrint")));
+    return static_cast<EnvelopeDialog*>(loadedWindow(QStringLiteral("EnvelopePrint")));
 }
 
 } // namespace
@@ -33,52 +33,52 @@ TAVREL_SHOT("EnvelopePrint")
 
 TAVREL_SHOT("EnvelopePrint-keyboard")
 {
-    EnvelopePrint* w = openEnvelopes(s);
-    w->EnvOpt1[0]->click();
-    w->EnvAddrLine[0]->setText(QStringLiteral("Tavrel Sample Sender"));
-    w->EnvAddrLine[1]->setText(QStringLiteral("42 Quarry Street"));
+    EnvelopeDialog* w = openEnvelopes(s);
+    w->returnAddressOptions[0]->click();
+    w->addressLineEdits[0]->setText(QStringLiteral("Tavrel Sample Sender"));
+    w->addressLineEdits[1]->setText(QStringLiteral("42 Quarry Street"));
     return w;
 }
 
 TAVREL_SHOT("EnvelopePrint-namelist")
 {
-    EnvelopePrint* w = openEnvelopes(s);
-    w->EnvOpt1[2]->click();
-    w->EnvOpt2[2]->click();
-    w->ReturnAddressList->setCurrentRow(1);
+    EnvelopeDialog* w = openEnvelopes(s);
+    w->returnAddressOptions[2]->click();
+    w->mailAddressOptions[2]->click();
+    w->nameList->setCurrentRow(1);
     return w;
 }
 
 TAVREL_SHOT("EnvelopePrint-mailinglist")
 {
-    EnvelopePrint* w = openEnvelopes(s);
-    w->EnvOpt1[2]->click();
-    w->EnvOpt2[1]->click();
-    w->File1->setCurrentRow(1);
+    EnvelopeDialog* w = openEnvelopes(s);
+    w->returnAddressOptions[2]->click();
+    w->mailAddressOptions[1]->click();
+    w->mailListFileList->setCurrentRow(1);
     return w;
 }
 
 TAVREL_SHOT("EnvelopePrint-sort")
 {
-    EnvelopePrint* w = openEnvelopes(s);
-    w->EnvOpt2[3]->click();
+    EnvelopeDialog* w = openEnvelopes(s);
+    w->mailAddressOptions[3]->click();
     return w;
 }
 
 TAVREL_SHOT("EnvelopePrint-ready")
 {
-    EnvelopePrint* w = openEnvelopes(s);
-    w->EnvOpt1[2]->click();
-    w->EnvOpt2[1]->click();
-    w->File1->setCurrentRow(0);
-    w->EnvMailingListOKButton->click();
-    w->EnvOpt3[5]->click();
+    EnvelopeDialog* w = openEnvelopes(s);
+    w->returnAddressOptions[2]->click();
+    w->mailAddressOptions[1]->click();
+    w->mailListFileList->setCurrentRow(0);
+    w->mailListOkButton->click();
+    w->sizeOptions[5]->click();
     return w;
 }
 
 TAVREL_SHOT("EnvProgress")
 {
-    auto* w = new EnvProgress([] {});
+    auto* w = new EnvelopeProgressWindow([] {});
     loadWindow(w);
     w->showPrepared(12);
     return w;
@@ -86,14 +86,14 @@ TAVREL_SHOT("EnvProgress")
 
 TAVREL_SHOT("EnvPleaseWait")
 {
-    auto* w = new EnvPleaseWait;
+    auto* w = new EnvelopeWaitWindow;
     loadWindow(w);
     return w;
 }
 
 TAVREL_SHOT("EnvExplain")
 {
-    auto* w = new EnvExplain;
+    auto* w = new EnvelopeHelpDialog;
     w->setAttribute(Qt::WA_DeleteOnClose);
     return w;
 }

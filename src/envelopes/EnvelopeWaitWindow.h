@@ -6,9 +6,11 @@ namespace tavrel {
 
 // "Please Wait" / "Processing Data": shown without blocking while the
 // envelope dialog reads the N&A file.
-class EnvPleaseWait : public NoticeWindow {
+class EnvelopeWaitWindow : public NoticeWindow {
+    Q_OBJECT
+
 public:
-    EnvPleaseWait();
+    EnvelopeWaitWindow();
 };
 
 } // namespace tavrel

@@ -7,11 +7,13 @@ class QPushButton;
 namespace tavrel {
 
 // "Quick Help - How To Print Envelopes": the steps, and OK to close.
-class EnvExplain : public QDialog {
-public:
-    explicit EnvExplain(QWidget* parent = nullptr);
+class EnvelopeHelpDialog : public QDialog {
+    Q_OBJECT
 
-    QPushButton* EnvExplainOKButton;
+public:
+    explicit EnvelopeHelpDialog(QWidget* parent = nullptr);
+
+    QPushButton* okButton;
 };
 
 } // namespace tavrel

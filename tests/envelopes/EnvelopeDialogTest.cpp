@@ -1,7 +1,7 @@
 #include "EnvelopeFixture.h"
 
 #include "envelopes/EnvelopeCommands.h"
-#include "envelopes/EnvelopePrint.h"
+#include "envelopes/EnvelopeDialog.h"
 #include "platform/Errors.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
@@ -37,9 +37,9 @@ const char* const kPanels[] = {"EnvAddrOKButton",
 
 } // namespace
 
-class EnvelopePrintTest : public EnvelopeTest {
+class EnvelopeDialogTest : public EnvelopeTest {
 protected:
-    EnvelopePrint* w = nullptr;
+    EnvelopeDialog* w = nullptr;
 
     void SetUp() override
     {
@@ -52,7 +52,7 @@ protected:
     void open()
     {
         showEnvelopeDialog(p);
-        w = windowOf<EnvelopePrint>(QStringLiteral("EnvelopePrint"));
+        w = windowOf<EnvelopeDialog>(QStringLiteral("EnvelopePrint"));
         ASSERT_TRUE(w);
     }
 
@@ -98,7 +98,7 @@ protected:
     }
 };
 
-TEST_F(EnvelopePrintTest, OpensWithNoAddressOptionAndThePrintOptions)
+TEST_F(EnvelopeDialogTest, OpensWithNoAddressOptionAndThePrintOptions)
 {
     open();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Print Envelopes"));
@@ -134,7 +134,7 @@ TEST_F(EnvelopePrintTest, OpensWithNoAddressOptionAndThePrintOptions)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
-TEST_F(EnvelopePrintTest, TypedAddressesPrintAndTheDialogCloses)
+TEST_F(EnvelopeDialogTest, TypedAddressesPrintAndTheDialogCloses)
 {
     open();
     choose("EnvOpt1_0");
@@ -143,7 +143,7 @@ TEST_F(EnvelopePrintTest, TypedAddressesPrintAndTheDialogCloses)
     EXPECT_EQ(w->focusWidget(), c("EnvAddrLine_0"));
     typeAddress({"Ann Sender", "1 Home Row"});
     EXPECT_EQ(panels(), QStringList{"Frame3"});
-    EXPECT_EQ(w->ReturnAddr[1], QStringLiteral("1 Home Row").leftJustified(35));
+    EXPECT_EQ(w->returnAddress[1], QStringLiteral("1 Home Row").leftJustified(35));
 
     // The keyboard panel shows the lines entered before; Cancel keeps them
     // and leaves the option unselected.
@@ -175,7 +175,7 @@ TEST_F(EnvelopePrintTest, TypedAddressesPrintAndTheDialogCloses)
 
 // Enter in an address box goes on to the next box and in the last one
 // presses OK, for the return and the mailing address alike.
-TEST_F(EnvelopePrintTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
+TEST_F(EnvelopeDialogTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
 {
     open();
     for (const char* option : {"EnvOpt1_0", "EnvOpt2_0"}) {
@@ -190,11 +190,11 @@ TEST_F(EnvelopePrintTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
         EXPECT_EQ(panels(), QStringList{"Frame3"});
         EXPECT_EQ(w->focusWidget(), c("EnvPrintButton"));
     }
-    EXPECT_EQ(w->ReturnAddr[4], QStringLiteral("EnvOpt1_0 line 4").leftJustified(35));
-    EXPECT_EQ(w->MailAddr[0], QStringLiteral("EnvOpt2_0 line 0").leftJustified(35));
+    EXPECT_EQ(w->returnAddress[4], QStringLiteral("EnvOpt1_0 line 4").leftJustified(35));
+    EXPECT_EQ(w->mailAddress[0], QStringLiteral("EnvOpt2_0 line 0").leftJustified(35));
 }
 
-TEST_F(EnvelopePrintTest, OptionConflictsAndRefusals)
+TEST_F(EnvelopeDialogTest, OptionConflictsAndRefusals)
 {
     open();
     env.ui.setAutoOk(true);
@@ -240,7 +240,7 @@ TEST_F(EnvelopePrintTest, OptionConflictsAndRefusals)
     EXPECT_FALSE(option("EnvOpt2_1")->isChecked());
 }
 
-TEST_F(EnvelopePrintTest, WhichPanelsEachMailingOptionShows)
+TEST_F(EnvelopeDialogTest, WhichPanelsEachMailingOptionShows)
 {
     writeList(QStringLiteral("a"), {5, 7});
     open();
@@ -260,9 +260,92 @@ TEST_F(EnvelopePrintTest, WhichPanelsEachMailingOptionShows)
     EXPECT_EQ(w->focusWidget(), c("EnvPrintButton"));
 }
 
+// Each panel beside the address options: the controls it shows (and no
+// other), its instruction and where the focus goes, from a fresh dialog.
+TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
+{
+    const QStringList left = {"Frame1", "Frame2"};
+    const QStringList keys =
+        left + QStringList{"EnvAddrInstrLabel", "EnvAddrLine_0", "EnvAddrLine_4", "EnvAddrOKButton",
+                           "EnvAddrCancelButton"};
+    const QStringList names =
+        left + QStringList{"EnvAddrInstrLabel", "ReturnAddressListLabel", "ReturnAddressList"};
+    const QStringList options = left + QStringList{"Frame3",         "Frame4",
+                                                   "EnvNumberEnv",   "EnvNumberPerAddrLabel",
+                                                   "EnvPrintButton", "EnvCancelButton"};
+    const QStringList sort = left + QStringList{"EnvMailingListSortByFrame"};
+    struct Row {
+        std::vector<const char*> steps; // options and buttons clicked, lists' first line picked
+        QStringList shown;
+        const char* focus;       // nullptr: not checked
+        const char* instruction; // nullptr: not checked
+    } rows[] = {
+        {{}, options, nullptr, nullptr},
+        {{"EnvOpt1_0"}, keys, "EnvAddrLine_0", "Please Enter Return Address Below"},
+        {{"EnvOpt2_0"}, keys, "EnvAddrLine_0", "Please Enter Mailing Address Below"},
+        {{"EnvOpt1_1"},
+         names + QStringList{"ReturnAddressListOKButton", "ReturnAddressListCancelButton"},
+         "ReturnAddressList",
+         "Please Select The Return Address Name"},
+        {{"EnvOpt2_2"},
+         names + QStringList{"MailingAddressListOKButton", "MailingAddressListCancelButton"},
+         "ReturnAddressList",
+         "Please Select The 'Mail To' Name"},
+        {{"EnvOpt2_1"},
+         sort + QStringList{"EnvAddrInstrLabel", "File1", "EnvMailingListTitleLabel",
+                            "EnvMailingListTitleText", "EnvMailingListOKButton",
+                            "EnvMailingListCancelButton"},
+         "File1",
+         "Please Select The Desired Mailing List"},
+        {{"EnvOpt2_3"}, sort + QStringList{"EnvMailingListSortByOKButton"}, "EnvOpt2_3", nullptr},
+        {{"EnvOpt2_3", "EnvMailingListSortByOKButton"}, options, "EnvPrintButton", nullptr},
+        {{"EnvOpt2_1", "File1", "EnvMailingListOKButton"},
+         options + QStringList{"ForEachAddrLabel"},
+         "EnvPrintButton",
+         nullptr},
+        // A return option closes the sort order: one panel at a time.
+        {{"EnvOpt2_3", "EnvOpt1_2"}, options, "EnvPrintButton", nullptr},
+        {{"EnvOpt2_3", "EnvOpt1_0"}, keys, "EnvAddrLine_0", nullptr},
+    };
+    QStringList all; // every control some panel shows
+    for (const Row& row : rows)
+        all += row.shown;
+    all.removeDuplicates();
+    writeList(QStringLiteral("a"), {5, 7});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QStringList(row.steps.begin(), row.steps.end()).join(u',').toStdString());
+        open();
+        for (const char* step : row.steps) {
+            if (qobject_cast<QListWidget*>(c(step))) {
+                pickLine(step, 0);
+                continue;
+            }
+            c(step)->setFocus(); // as a mouse click gives it
+            click(c<QAbstractButton>(step));
+        }
+        QStringList shown;
+        for (const QString& name : all) {
+            if (c(name.toLatin1())->isVisible())
+                shown << name;
+        }
+        QStringList expected = row.shown;
+        shown.sort();
+        expected.sort();
+        EXPECT_EQ(shown.join(u' ').toStdString(), expected.join(u' ').toStdString());
+        if (row.focus) {
+            EXPECT_EQ(w->focusWidget(), c(row.focus));
+        }
+        if (row.instruction) {
+            EXPECT_EQ(instruction(), QLatin1String(row.instruction));
+        }
+        w->close();
+        settle();
+    }
+}
+
 // The name list: filled once per opening in the display order; a line stands
 // for the ID of the name it shows, even after a run refilled the shared list.
-TEST_F(EnvelopePrintTest, NameListPicksTheIdOfTheLineShown)
+TEST_F(EnvelopeDialogTest, NameListPicksTheIdOfTheLineShown)
 {
     writeList(QStringLiteral("a"), {2, 7});
     open();
@@ -278,8 +361,8 @@ TEST_F(EnvelopePrintTest, NameListPicksTheIdOfTheLineShown)
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select A Name For Return Address."));
     pickLine("ReturnAddressList", 1);
     click(c<QPushButton>("ReturnAddressListOKButton"));
-    EXPECT_EQ(w->ReturnAddr[0].trimmed(), QStringLiteral("Person 7"));
-    EXPECT_EQ(w->ReturnAddr[1].trimmed(), QStringLiteral("7 Main Street"));
+    EXPECT_EQ(w->returnAddress[0].trimmed(), QStringLiteral("Person 7"));
+    EXPECT_EQ(w->returnAddress[1].trimmed(), QStringLiteral("7 Main Street"));
 
     // A run over the list stops at the test question: the dialog stays, and
     // the shared sorted list now holds the run's IDs (2, 7).
@@ -300,10 +383,10 @@ TEST_F(EnvelopePrintTest, NameListPicksTheIdOfTheLineShown)
     EXPECT_EQ(listLines("ReturnAddressList").size(), 3);
     pickLine("ReturnAddressList", 0);
     click(c<QPushButton>("MailingAddressListOKButton"));
-    EXPECT_EQ(w->MailAddr[0].trimmed(), QStringLiteral("Person 5"));
+    EXPECT_EQ(w->mailAddress[0].trimmed(), QStringLiteral("Person 5"));
 }
 
-TEST_F(EnvelopePrintTest, MailingListPickerShowsTitlesAndPrintsTheList)
+TEST_F(EnvelopeDialogTest, MailingListPickerShowsTitlesAndPrintsTheList)
 {
     writeList(QStringLiteral("a"), {5, 7}, QStringLiteral("Holiday Cards"));
     writeList(QStringLiteral("b"), {2}, QStringLiteral("\x15Hidden"));
@@ -330,7 +413,7 @@ TEST_F(EnvelopePrintTest, MailingListPickerShowsTitlesAndPrintsTheList)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
-TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
+TEST_F(EnvelopeDialogTest, ASizeThePrinterRefusesFallsBackToCommercial10)
 {
     env.printer.unsupportedPapers = {27};
     open();
@@ -360,7 +443,7 @@ TEST_F(EnvelopePrintTest, ASizeThePrinterRefusesFallsBackToCommercial10)
 
 // The progress window counts the envelopes; its Cancel stops the run after
 // the envelope in progress.
-TEST_F(EnvelopePrintTest, TheProgressWindowCountsAndCancels)
+TEST_F(EnvelopeDialogTest, TheProgressWindowCountsAndCancels)
 {
     open();
     env.ui.setAutoOk(true);
@@ -389,7 +472,7 @@ TEST_F(EnvelopePrintTest, TheProgressWindowCountsAndCancels)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
-TEST_F(EnvelopePrintTest, AnEmptyFileGivesAnEmptyNameList)
+TEST_F(EnvelopeDialogTest, AnEmptyFileGivesAnEmptyNameList)
 {
     openFile({});
     open();
@@ -406,14 +489,14 @@ TEST_F(EnvelopePrintTest, AnEmptyFileGivesAnEmptyNameList)
 }
 
 // A printer that fails a size for any other reason ends the program.
-TEST_F(EnvelopePrintTest, AnyOtherSizeFailureEndsTheProgram)
+TEST_F(EnvelopeDialogTest, AnyOtherSizeFailureEndsTheProgram)
 {
     struct FailingPaper : RecordingPrinter {
         void setPaperSize(int) override { throw PlatformError(ErrNo::PrinterError); }
     } printer;
     Program other(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
     showEnvelopeDialog(other);
-    w = windowOf<EnvelopePrint>(QStringLiteral("EnvelopePrint"));
+    w = windowOf<EnvelopeDialog>(QStringLiteral("EnvelopePrint"));
     ASSERT_TRUE(w);
     env.ui.setAutoOk(true);
     {
@@ -421,13 +504,13 @@ TEST_F(EnvelopePrintTest, AnyOtherSizeFailureEndsTheProgram)
         const QSignalBlocker quiet(option("EnvOpt3_2"));
         option("EnvOpt3_2")->setChecked(true);
     }
-    EXPECT_THROW(w->EnvOpt3_Click(), ProgramEnded);
+    EXPECT_THROW(w->onSizeChosen(), ProgramEnded);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Unexpected Error In Envelope Size Verification "
                                                  "Routine.  Err =  482.  Program Terminating."));
     w->close();
 }
 
-TEST_F(EnvelopePrintTest, ARefusedCountGoesBackToItsBox)
+TEST_F(EnvelopeDialogTest, ARefusedCountGoesBackToItsBox)
 {
     open();
     env.ui.setAutoOk(true);

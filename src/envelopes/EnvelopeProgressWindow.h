@@ -11,23 +11,23 @@ namespace tavrel {
 
 // "Envelope Printing": the number of envelopes prepared so far and the Cancel
 // button, whose click only asks the run to stop after the envelope in progress.
-class EnvProgress : public QWidget {
+class EnvelopeProgressWindow : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit EnvProgress(std::function<void()> requestCancel);
+    explicit EnvelopeProgressWindow(std::function<void()> requestCancel);
 
     void showPrepared(int count);
 
-    QLabel* EnvProgressLabel;
-    QLineEdit* EnvNumberPreparedTextbox;
-    QPushButton* EnvProgressCancelButton;
+    QLabel* preparingLabel;
+    QLineEdit* preparedCountEdit;
+    QPushButton* cancelButton;
 
 protected:
     // The run closes the window; the close box asks for the same stop as Cancel.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void EnvProgressCancelButton_Click();
-
     std::function<void()> requestCancel_;
 };
 

@@ -1,0 +1,133 @@
+#pragma once
+
+#include "envelopes/EnvelopeRun.h"
+#include "platform/gui/ListClick.h"
+#include "store/Program.h"
+
+#include <QVector>
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace tavrel {
+
+// "Print Envelopes": where the return and mailing addresses come from, the
+// envelope size, the feed, the count and the styling of each block. Beside
+// the address options one panel at a time is open: an address being typed or
+// picked, the sort order, or the print options.
+class EnvelopeDialog : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EnvelopeDialog(Program& p);
+
+    QGroupBox* returnAddressGroup;
+    std::array<QRadioButton*, 3> returnAddressOptions{};
+    QGroupBox* mailAddressGroup;
+    std::array<QRadioButton*, 5> mailAddressOptions{};
+    QGroupBox* sizeGroup;
+    std::array<QRadioButton*, kEnvelopeSizeCount> sizeOptions{};
+    QGroupBox* feedGroup;
+    std::array<QRadioButton*, 2> feedOptions{};
+    QGroupBox* sortOrderGroup;
+    std::array<QRadioButton*, 5> sortOrderOptions{};
+    QPushButton* sortOrderOkButton;
+
+    QCheckBox* returnItalicsCheck;
+    QCheckBox* returnUppercaseCheck;
+    QCheckBox* mailItalicsCheck;
+    QCheckBox* mailUppercaseCheck;
+
+    QLabel* instructionLabel;
+    std::array<QLineEdit*, 5> addressLineEdits{};
+    QPushButton* addressOkButton;
+    QPushButton* addressCancelButton;
+
+    QLabel* nameListNoteLabel;
+    QListWidget* nameList;
+    QPushButton* returnNameOkButton;
+    QPushButton* returnNameCancelButton;
+    QPushButton* mailNameOkButton;
+    QPushButton* mailNameCancelButton;
+
+    QListWidget* mailListFileList;
+    QLabel* mailListTitleLabel;
+    QLineEdit* mailListTitleEdit;
+    QPushButton* mailListOkButton;
+    QPushButton* mailListCancelButton;
+
+    QLineEdit* countEdit;
+    QLabel* countLabel;
+    QLabel* forEachAddressLabel;
+    QPushButton* printButton;
+    QPushButton* cancelButton;
+    QPushButton* quickHelpButton;
+
+    // The addresses as entered or picked; they last while the dialog is open.
+    AddressLines returnAddress;
+    AddressLines mailAddress;
+
+    // The dialog's choices as the print run takes them.
+    EnvelopeJob job() const;
+
+    // Sets the printer to the size chosen, at once; a size the printer cannot
+    // do falls back to Commercial #10, any other failure ends the program.
+    void onSizeChosen();
+
+protected:
+    // The dialog stays while its print run lets events through.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The panel open beside the address options.
+    enum class Panel {
+        PrintOptions,   // size, feed, count, Print and Cancel
+        ReturnKeyboard, // the return address typed in
+        MailKeyboard,   // the mailing address typed in
+        ReturnNames,    // the return address picked from the N&A names
+        MailNames,      // the mailing address picked from the N&A names
+        MailListPicker, // a mailing list file, with its sort order
+        SortOrder,      // the sort order of all entries
+    };
+    // Shows the panel and hides the others, then puts the focus where the
+    // panel's work starts (the sort order leaves it on the option chosen).
+    void showPanel(Panel panel, bool moveFocus = true);
+
+    void buildLayout();
+    void connectHandlers();
+    void fillNameList();
+    void focusPrintButton();
+    void conflictIfBothNone();
+    void leaveLetterPaper();
+
+    void onReturnOptionChosen(int index);
+    void onMailOptionChosen(int index);
+    void onAddressOkClicked();
+    void onAddressCancelClicked();
+    void onNameOkClicked();
+    void onNameCancelClicked();
+    void onMailListFileClicked(ListClick how);
+    void onMailListOkClicked();
+    void onQuickHelpClicked();
+    void onPrintClicked();
+
+    Program& p_;
+    Panel panel_ = Panel::PrintOptions;
+    QButtonGroup* returnGroup_;
+    QButtonGroup* mailGroup_;
+    bool nameListLoaded_ = false;
+    // Line i of nameList stands for addressIds_[i]; kept apart from
+    // SortedIdList, which a print run refills.
+    QVector<qint16> addressIds_;
+    bool printing_ = false;
+};
+
+} // namespace tavrel
