@@ -28,14 +28,14 @@ protected:
     // The box "Frame1" of option buttons Option1_0, Option1_1, ..., the first
     // one chosen.
     template <std::size_t N>
-    static QGroupBox* optionFrame(const QString& caption, const char* const (&captions)[N],
+    static QGroupBox* optionFrame(const QString& caption, const QString (&captions)[N],
                                   std::array<QRadioButton*, N>& options)
     {
         auto* frame = new QGroupBox(caption);
         frame->setObjectName(QStringLiteral("Frame1"));
         auto* column = new QVBoxLayout(frame);
         for (std::size_t i = 0; i < N; ++i) {
-            options[i] = new QRadioButton(QString::fromLatin1(captions[i]));
+            options[i] = new QRadioButton(captions[i]);
             options[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
             column->addWidget(options[i]);
         }
