@@ -12,7 +12,7 @@
 namespace tavrel {
 
 // What the duplicate windows share besides having no role for Esc: their
-// Arial text and their "Frame1" box of choices.
+// Arial text and their box of choices.
 class DupDialog : public NoEscapeDialog {
 public:
     using NoEscapeDialog::NoEscapeDialog;
@@ -25,7 +25,7 @@ protected:
         return arial;
     }
 
-    // The box "Frame1" of option buttons Option1_0, Option1_1, ..., the first
+    // The box of option buttons, one for each caption, the first
     // one chosen.
     template <std::size_t N>
     static QGroupBox* optionFrame(const QString& caption, const QString (&captions)[N],

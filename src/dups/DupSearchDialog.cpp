@@ -58,14 +58,20 @@ void DupSearchDialog::onShowPairsToggled()
     okButton->setFocus();
 }
 
+void DupSearchDialog::enterPhase(Phase phase)
+{
+    phase_ = phase;
+    setEnabled(phase == Phase::Choosing);
+    if (phase == Phase::Choosing)
+        okButton->setFocus();
+}
+
 void DupSearchDialog::onOkClicked()
 {
-    if (searching_)
+    // Nothing may start a second search or close this window under the running one.
+    if (phase_ == Phase::Searching)
         return;
-    // The search lets events through: nothing here may start a second search
-    // or close this window under the running one.
-    searching_ = true;
-    setEnabled(false);
+    enterPhase(Phase::Searching);
     // A stop asked for in an earlier run of this window is not this run's.
     p.StopRequested = false;
     DupSearchEnd end;
@@ -73,14 +79,11 @@ void DupSearchDialog::onOkClicked()
         DupSearchWindows windows(p, state);
         end = runDupSearch(p, selectedMatch(), state, windows);
     }
-    searching_ = false;
-    setEnabled(true);
-    if (end == DupSearchEnd::UndeleteFailed) {
-        // The message has been shown; the person decides how to go on from here.
-        okButton->setFocus();
-        return;
-    }
-    unloadWindow(this);
+    enterPhase(Phase::Choosing);
+    // After an undelete that met a changed record, the message has been shown;
+    // the person decides how to go on from here.
+    if (end != DupSearchEnd::UndeleteFailed)
+        unloadWindow(this);
 }
 
 void DupSearchDialog::onCancelClicked()
@@ -90,13 +93,13 @@ void DupSearchDialog::onCancelClicked()
 
 void DupSearchDialog::reject()
 {
-    if (!searching_)
+    if (phase_ == Phase::Choosing)
         onCancelClicked();
 }
 
 void DupSearchDialog::closeEvent(QCloseEvent* event)
 {
-    if (searching_) {
+    if (phase_ == Phase::Searching) {
         event->ignore();
         return;
     }

@@ -35,10 +35,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Choosing: the choices and buttons work, OK has the focus. Searching: the
+    // search lets events through, so the whole window is off and cannot close.
+    enum class Phase { Choosing, Searching };
+    void enterPhase(Phase phase);
     DupMatch selectedMatch() const;
 
     Program& p;
-    bool searching_ = false;
+    Phase phase_ = Phase::Choosing;
 };
 
 } // namespace tavrel

@@ -126,12 +126,11 @@ AddressScreen::AddressScreen(Program& p, std::shared_ptr<RecordSession> session)
     beepOnCut();
 }
 
-void AddressScreen::applyMode()
+void AddressScreen::applyState(ScreenState state)
 {
-    RecordScreen::applyMode();
-    const QString& mode = p_.ScreenMode;
-    const bool search = mode == QLatin1String("Search");
-    copyButton->setVisible(!isAddMode(mode));
+    RecordScreen::applyState(state);
+    const bool search = state == ScreenState::SearchResult;
+    copyButton->setVisible(state != ScreenState::Add);
     copyButton->setEnabled(!search);
     showScreen2Button->setEnabled(!search);
 }

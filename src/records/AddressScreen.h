@@ -15,7 +15,7 @@ public:
     AddressScreen(Program& p, std::shared_ptr<RecordSession> session);
 
     int number() const override { return 1; }
-    void applyMode() override;
+    void applyState(ScreenState state) override;
     void fill(const NARecord& r) override;
     void clear() override;
 

@@ -141,13 +141,12 @@ DetailScreen::DetailScreen(Program& p, std::shared_ptr<RecordSession> session)
     beepOnCut();
 }
 
-void DetailScreen::applyMode()
+void DetailScreen::applyState(ScreenState state)
 {
-    RecordScreen::applyMode();
-    const QString& mode = p_.ScreenMode;
-    const bool search = mode == QLatin1String("Search");
+    RecordScreen::applyState(state);
+    const bool search = state == ScreenState::SearchResult;
     for (auto* b : linkButtons)
-        b->setEnabled(isBrowseMode(mode));
+        b->setEnabled(!search && state != ScreenState::Add);
     linkIdEdits[4]->setEnabled(!search);
     showScreen1Button->setEnabled(!search);
 }

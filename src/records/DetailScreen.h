@@ -14,7 +14,7 @@ public:
     DetailScreen(Program& p, std::shared_ptr<RecordSession> session);
 
     int number() const override { return 2; }
-    void applyMode() override;
+    void applyState(ScreenState state) override;
     void fill(const NARecord& r) override;
     void clear() override;
     // Fills the boxes with the record left for this screen while it was hidden.

@@ -23,15 +23,22 @@
 
 namespace tavrel {
 
-bool isAddMode(const QString& mode)
+ScreenState screenState(const QString& mode)
 {
-    return mode == QLatin1String("Add") || mode == QLatin1String("AddMult");
+    if (mode == QLatin1String("Browse"))
+        return ScreenState::Browse;
+    if (mode == QLatin1String("Change"))
+        return ScreenState::Change;
+    if (mode == QLatin1String("Delete"))
+        return ScreenState::Delete;
+    if (mode == QLatin1String("Add") || mode == QLatin1String("AddMult"))
+        return ScreenState::Add;
+    return ScreenState::SearchResult;
 }
 
-bool isBrowseMode(const QString& mode)
+bool isAddMode(const QString& mode)
 {
-    return mode == QLatin1String("Browse") || mode == QLatin1String("Change") ||
-           mode == QLatin1String("Delete");
+    return screenState(mode) == ScreenState::Add;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
@@ -126,11 +133,10 @@ RecordScreen* RecordScreen::other() const
     return session_->one.data();
 }
 
-void RecordScreen::applyMode()
+void RecordScreen::applyState(ScreenState state)
 {
-    const QString& mode = p_.ScreenMode;
-    const bool browse = isBrowseMode(mode);
-    const bool add = isAddMode(mode);
+    const bool add = state == ScreenState::Add;
+    const bool browse = !add && state != ScreenState::SearchResult;
     const QString screen = tr(" - Screen %1 Of 2").arg(number());
     if (browse)
         setWindowTitle(tr("Browse/Change/Delete N&A Records") + screen);
@@ -150,16 +156,23 @@ void RecordScreen::applyMode()
 
 void RecordScreen::focusForMode()
 {
-    const QString& mode = p_.ScreenMode;
     QWidget* target = nullptr;
-    if (mode == QLatin1String("Browse"))
+    switch (screenState(p_.ScreenMode)) {
+    case ScreenState::Browse:
         target = nextButton;
-    else if (mode == QLatin1String("Change"))
+        break;
+    case ScreenState::Change:
         target = changeButton;
-    else if (mode == QLatin1String("Delete"))
+        break;
+    case ScreenState::Delete:
         target = deleteButton;
-    else if (isAddMode(mode))
+        break;
+    case ScreenState::Add:
         target = addModeFocus();
+        break;
+    case ScreenState::SearchResult:
+        break;
+    }
     if (target)
         target->setFocus(Qt::OtherFocusReason);
 }

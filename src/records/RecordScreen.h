@@ -18,6 +18,11 @@ namespace tavrel {
 class AddressScreen;
 class DetailScreen;
 
+// What the record screens are open for. p.ScreenMode names it: "Browse",
+// "Change", "Delete", "Add" or "AddMult" (both Add), "Search" (SearchResult).
+enum class ScreenState { Browse, Change, Delete, Add, SearchResult };
+ScreenState screenState(const QString& mode);
+
 // What the two screens of one record command share.
 struct RecordSession {
     QPointer<AddressScreen> one;
@@ -44,9 +49,10 @@ public:
     // The other screen of the pair (nullptr while it is being closed).
     RecordScreen* other() const;
 
-    // Sets titles, visibility and enabling for p.ScreenMode.
-    virtual void applyMode();
-    // Puts the focus where the mode wants it when this screen is shown.
+    // Sets titles, visibility and enabling for `state`.
+    virtual void applyState(ScreenState state);
+    void applyMode() { applyState(screenState(p_.ScreenMode)); }
+    // Puts the focus where p.ScreenMode wants it when this screen is shown.
     void focusForMode();
     // Places the window on the screen as the mode and screen size require.
     void place();
@@ -109,9 +115,7 @@ void fillScreens(RecordSession& session, const NARecord& stored);
 AddressScreen* loadedScreen1(Program& p);
 DetailScreen* loadedScreen2(Program& p);
 
-// Modes.
 bool isAddMode(const QString& mode);
-bool isBrowseMode(const QString& mode);
 
 // A button with caption, tool tip and objectName.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,

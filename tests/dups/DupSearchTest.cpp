@@ -260,6 +260,9 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
     answerPair(&DupPairDialog::yesButton); // (1,2)
     answerPair(&DupPairDialog::yesButton); // (1,4)
     onPair([&](DupPairDialog& w) {         // (1,6)
+        // While the search runs its window is off and stays open.
+        EXPECT_FALSE(params()->isEnabled());
+        EXPECT_FALSE(params()->close());
         // ID 4 is taken again for someone new before the undo.
         p.CurRec = person(4, QStringLiteral("Dora New"));
         Put_NA_Rec(p, 5);
@@ -283,6 +286,7 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
     EXPECT_FALSE(loaded("DupSearchMsg"));
     ASSERT_TRUE(loaded("DupParams"));
     EXPECT_TRUE(params()->isEnabled());
+    EXPECT_EQ(params()->focusWidget(), params()->okButton);
 }
 
 // The loop on its own, with a view that answers what no button gives.
