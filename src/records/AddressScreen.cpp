@@ -18,8 +18,12 @@ namespace tavrel {
 
 const QStringList& AddressScreen::phoneTypes()
 {
-    static const QStringList types{tr("CelTel"), tr("Data"),   tr("FAX"),   tr("Home"),
-                                   tr("Pager"),  tr("School"), tr("Voice"), tr("Work")};
+    // Stored in the record as they stand, and read back by import and export:
+    // values of the file, not words to translate.
+    static const QStringList types{QStringLiteral("CelTel"), QStringLiteral("Data"),
+                                   QStringLiteral("FAX"),    QStringLiteral("Home"),
+                                   QStringLiteral("Pager"),  QStringLiteral("School"),
+                                   QStringLiteral("Voice"),  QStringLiteral("Work")};
     return types;
 }
 
