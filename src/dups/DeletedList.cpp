@@ -3,13 +3,13 @@
 #include "platform/Errors.h"
 #include "reports/ListLayouts.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace tavrel {
 
 namespace {
 
-const QString kReportName = QStringLiteral("Duplicate Records Deleted From The N&A File");
 constexpr int kPerPage = 120;
 constexpr double kLeftX = 400;
 constexpr double kRightX = 5700;
@@ -37,7 +37,9 @@ void printHeading(Program& p, int pageNo)
     } restore{p, p.Report};
     p.Report = Program::ReportRunState{};
     p.Report.PageNo = pageNo;
-    printPageHeading(p, QString(), kReportName);
+    printPageHeading(p, QString(),
+                     QCoreApplication::translate("tavrel::DeletedList",
+                                                 "Duplicate Records Deleted From The N&A File"));
 }
 
 void printAt(Printer& pr, double x, double y, const QString& text)
@@ -127,22 +129,34 @@ void printDeletedList(Program& p, DupSearchState& s)
             p.printer.killDoc();
         } catch (const PlatformError&) {
         }
-        p.ui.messageBox(printerFailureText(e, QStringLiteral("Report Not Printed.")),
+        p.ui.messageBox(printerFailureText(e, QCoreApplication::translate("tavrel::DeletedList",
+                                                                          "Report Not Printed.")),
                         kPrinterErrorTitle, Ui::Buttons::Ok);
         return;
     }
-    p.ui.messageBox(withOutputFile(QStringLiteral("Report Complete"), p.printer), kTitle,
-                    Ui::Buttons::Ok);
+    p.ui.messageBox(
+        withOutputFile(QCoreApplication::translate("tavrel::DeletedList", "Report Complete"),
+                       p.printer),
+        kTitle, Ui::Buttons::Ok);
 }
 
 bool undeleteDeletedList(Program& p, DupSearchState& s)
 {
     if (!undeleteDuplicates(p, s, QStringLiteral("DUP2")))
         return false;
-    p.ui.messageBox(QStringLiteral("Deleted Records Have Been Undeleted At Your Request."), kTitle,
-                    Ui::Buttons::Ok);
+    p.ui.messageBox(
+        QCoreApplication::translate("tavrel::DeletedList",
+                                    "Deleted Records Have Been Undeleted At Your Request."),
+        kTitle, Ui::Buttons::Ok);
     s.DeletedCount = 0;
     return true;
+}
+
+QString nothingDeletedText()
+{
+    return QCoreApplication::translate(
+        "tavrel::DeletedList",
+        "No Records Were Deleted Or All Deleted Records Have Been Undeleted.");
 }
 
 } // namespace tavrel

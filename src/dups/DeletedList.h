@@ -26,7 +26,6 @@ void printDeletedList(Program& p, DupSearchState& s);
 bool undeleteDeletedList(Program& p, DupSearchState& s);
 
 // Shown by Display and Print when there is nothing to show.
-inline const QString kNothingDeleted =
-    QStringLiteral("No Records Were Deleted Or All Deleted Records Have Been Undeleted.");
+QString nothingDeletedText();
 
 } // namespace tavrel

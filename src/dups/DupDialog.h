@@ -12,7 +12,7 @@
 namespace tavrel {
 
 // What the duplicate windows share besides having no role for Esc: their
-// Arial text and their "Frame1" box of choices.
+// Arial text and their box of choices.
 class DupDialog : public NoEscapeDialog {
 public:
     using NoEscapeDialog::NoEscapeDialog;
@@ -25,17 +25,17 @@ protected:
         return arial;
     }
 
-    // The box "Frame1" of option buttons Option1_0, Option1_1, ..., the first
+    // The box of option buttons, one for each caption, the first
     // one chosen.
     template <std::size_t N>
-    static QGroupBox* optionFrame(const QString& caption, const char* const (&captions)[N],
+    static QGroupBox* optionFrame(const QString& caption, const QString (&captions)[N],
                                   std::array<QRadioButton*, N>& options)
     {
         auto* frame = new QGroupBox(caption);
         frame->setObjectName(QStringLiteral("Frame1"));
         auto* column = new QVBoxLayout(frame);
         for (std::size_t i = 0; i < N; ++i) {
-            options[i] = new QRadioButton(QString::fromLatin1(captions[i]));
+            options[i] = new QRadioButton(captions[i]);
             options[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
             column->addWidget(options[i]);
         }

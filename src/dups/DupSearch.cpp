@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <vector>
 
@@ -101,14 +102,17 @@ DupSearchEnd stopSearch(Program& p, DupSearchState& s)
 {
     QString prefix;
     if (s.DeletedCount != 0 &&
-        p.ui.messageBox(QStringLiteral("Do You Want To Undelete The ") + numText(s.DeletedCount) +
-                            QStringLiteral(" Records Already Deleted?"),
-                        kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes) {
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::DupSearch", "Do You Want To Undelete The ") +
+                numText(s.DeletedCount) +
+                QCoreApplication::translate("tavrel::DupSearch", " Records Already Deleted?"),
+            kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes) {
         if (!undeleteDuplicates(p, s, QStringLiteral("'DUP2'")))
             return DupSearchEnd::UndeleteFailed;
-        prefix = QStringLiteral("Records Undeleted.  ");
+        prefix = QCoreApplication::translate("tavrel::DupSearch", "Records Undeleted.  ");
     }
-    say(p, prefix + QStringLiteral("Duplicate Search Terminated At Your Request."));
+    say(p, prefix + QCoreApplication::translate("tavrel::DupSearch",
+                                                "Duplicate Search Terminated At Your Request."));
     s.discard();
     return DupSearchEnd::Stopped;
 }
@@ -145,10 +149,14 @@ bool undeleteDuplicates(Program& p, DupSearchState& s, const QString& tag)
         NARecord& r = p.CurRec;
         if (r.RecStatus != kDeleted || r.RecId != 0 || r.Name != s.DeletedNames[k]) {
             s.undeleteSettled.insert(id);
-            say(p, QStringLiteral("Internal Error ") + tag + QStringLiteral(".  ID = ") +
-                       numText(r.RecId) + QStringLiteral(" Ptr = ") + r.RecStatus +
-                       QStringLiteral(" Name = ") + r.Name +
-                       QStringLiteral(". Record This Info And Notify The Software Author."));
+            say(p,
+                QCoreApplication::translate("tavrel::DupSearch", "Internal Error ") + tag +
+                    QCoreApplication::translate("tavrel::DupSearch", ".  ID = ") +
+                    numText(r.RecId) + QCoreApplication::translate("tavrel::DupSearch", " Ptr = ") +
+                    r.RecStatus + QCoreApplication::translate("tavrel::DupSearch", " Name = ") +
+                    r.Name +
+                    QCoreApplication::translate(
+                        "tavrel::DupSearch", ". Record This Info And Notify The Software Author."));
             return false;
         }
         r.RecId = qint16(id);
@@ -187,18 +195,21 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
                 return stopSearch(p, s);
             if (!table.matches(i, j, match))
                 continue;
-            if (s.DupNoDisplay == 0) {
+            if (s.deleteWithoutShowing == 0) {
                 const NARecord earlier = readRecord(p, i);
                 const NARecord later = readRecord(p, j);
                 view.showPair(i, earlier, j, later);
-                switch (s.DelDupRecSw) {
+                switch (s.pairAnswer) {
                 case DupAnswer::Keep:
                     continue;
                 case DupAnswer::Delete:
                     break;
                 case DupAnswer::StopAndUndelete:
                     if (s.DeletedCount == 0)
-                        say(p, QStringLiteral("No Records Were Deleted."), kDefaultTitle);
+                        say(p,
+                            QCoreApplication::translate("tavrel::DupSearch",
+                                                        "No Records Were Deleted."),
+                            kDefaultTitle);
                     else if (!undeleteDuplicates(p, s, QStringLiteral("'DUP2'")))
                         return DupSearchEnd::UndeleteFailed;
                     return DupSearchEnd::Undone;
@@ -206,7 +217,9 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
                     s.discard();
                     return DupSearchEnd::Kept;
                 default:
-                    say(p, QStringLiteral("Error: DelDupRecSw = ") + numText(s.DelDupRecSw),
+                    say(p,
+                        QCoreApplication::translate("tavrel::DupSearch", "Error: DelDupRecSw = ") +
+                            numText(s.pairAnswer),
                         kDefaultTitle);
                     p.ui.endProgram();
                 }
@@ -226,8 +239,10 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
     if (s.RunCount != 0)
         view.showDeletedReport();
     else
-        say(p, QStringLiteral("Operation Complete.  No Duplicates Were Found Or You Chose Not To "
-                              "Delete Duplicates That Were Found."));
+        say(p, QCoreApplication::translate(
+                   "tavrel::DupSearch",
+                   "Operation Complete.  No Duplicates Were Found Or You Chose Not To "
+                   "Delete Duplicates That Were Found."));
     return DupSearchEnd::Finished;
 }
 

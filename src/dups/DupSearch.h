@@ -8,10 +8,10 @@
 
 namespace tavrel {
 
-// What two records must share to be duplicates, in the order of DupParams' options.
+// What two records must share to be duplicates, in the order of DupSearchDialog' options.
 enum class DupMatch { Name = 0, Address = 1, NameAndAddress = 2, NameOrAddress = 3 };
 
-// The answers DupRecDisp leaves in DelDupRecSw.
+// The answers DupPairDialog leaves in pairAnswer.
 namespace DupAnswer {
 inline constexpr int Keep = 1;
 inline constexpr int Delete = 9;
@@ -19,17 +19,17 @@ inline constexpr int StopAndUndelete = 99;
 inline constexpr int StopAndKeep = 100;
 } // namespace DupAnswer
 
-// Everything one duplicate search keeps, from DupParams to the close of DupDelCompl.
+// Everything one duplicate search keeps, from DupSearchDialog to the close of DupCompleteDialog.
 struct DupSearchState {
     // 1-based lists of what this search deleted, in deletion order ([0] unused).
     QVector<QString> DeletedNames; // the Name as stored, 35 characters
     QVector<qint16> DeletedIds;
     int DeletedCount = 0;
-    // Records deleted by the run; the figure DupDelCompl shows.
+    // Records deleted by the run; the figure DupCompleteDialog shows.
     int RunCount = 0;
-    // 1: delete matches without showing them; 0: show each in DupRecDisp first.
-    int DupNoDisplay = 1;
-    int DelDupRecSw = 0;
+    // 1: delete matches without showing them; 0: show each in DupPairDialog first.
+    int deleteWithoutShowing = 1;
+    int pairAnswer = 0;
     // IDs an undelete has dealt with: restored, or refused because the record
     // changed since. The next undelete passes them over, so one refused entry
     // does not keep the rest from coming back.
@@ -44,13 +44,13 @@ class DupSearchView {
 public:
     virtual ~DupSearchView() = default;
     // Shows the pair (as stored) and waits for the person; the answer is then
-    // in DelDupRecSw, and the window may have switched DupNoDisplay.
+    // in pairAnswer, and the window may have switched deleteWithoutShowing.
     virtual void showPair(int earlierId, const NARecord& earlier, int laterId,
                           const NARecord& later) = 0;
     // Lets pending window events run: Cancel on the progress window arrives
     // here and sets StopRequested.
     virtual void letEventsRun() = 0;
-    // The search deleted records: DupDelCompl, until the person closes it.
+    // The search deleted records: DupCompleteDialog, until the person closes it.
     virtual void showDeletedReport() = 0;
 };
 

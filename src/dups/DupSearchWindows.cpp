@@ -1,14 +1,14 @@
 #include "dups/DupSearchWindows.h"
 
-#include "dups/DupDelCompl.h"
-#include "dups/DupRecDisp.h"
-#include "dups/DupSearchMsg.h"
+#include "dups/DupCompleteDialog.h"
+#include "dups/DupPairDialog.h"
+#include "dups/DupProgressWindow.h"
 #include "platform/gui/Windows.h"
 
 namespace tavrel {
 
 DupSearchWindows::DupSearchWindows(Program& program, DupSearchState& state)
-    : p(program), s(state), progress_(new DupSearchMsg(program))
+    : p(program), s(state), progress_(new DupProgressWindow(program))
 {
     loadWindow(progress_);
     progress_->show();
@@ -25,7 +25,7 @@ void DupSearchWindows::showPair(int earlierId, const NARecord& earlier, int late
                                 const NARecord& later)
 {
     {
-        DupRecDisp pair(p, s, earlierId, earlier, laterId, later);
+        DupPairDialog pair(p, s, earlierId, earlier, laterId, later);
         p.ui.runModal(pair);
     }
     if (progress_) {
@@ -41,7 +41,7 @@ void DupSearchWindows::letEventsRun()
 
 void DupSearchWindows::showDeletedReport()
 {
-    DupDelCompl report(p, s);
+    DupCompleteDialog report(p, s);
     p.ui.runModal(report);
 }
 

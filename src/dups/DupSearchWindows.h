@@ -6,10 +6,10 @@
 
 namespace tavrel {
 
-class DupSearchMsg;
+class DupProgressWindow;
 
 // The windows of one search run: the progress window for its length, a
-// DupRecDisp for each pair on display, DupDelCompl at the end.
+// DupPairDialog for each pair on display, DupCompleteDialog at the end.
 class DupSearchWindows : public DupSearchView {
 public:
     // Shows the progress window and paints it at once.
@@ -25,7 +25,7 @@ public:
 private:
     Program& p;
     DupSearchState& s;
-    QPointer<DupSearchMsg> progress_;
+    QPointer<DupProgressWindow> progress_;
 };
 
 } // namespace tavrel

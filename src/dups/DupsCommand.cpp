@@ -1,16 +1,16 @@
 #include "dups/DupsCommand.h"
 
-#include "dups/DupParams.h"
+#include "dups/DupSearchDialog.h"
 #include "platform/gui/Windows.h"
 
 namespace tavrel {
 
 void startFindDups(Program& p)
 {
-    auto* form = new DupParams(p);
+    auto* form = new DupSearchDialog(p);
     loadWindow(form);
     form->show();
-    form->OKButton->setFocus();
+    form->okButton->setFocus();
 }
 
 } // namespace tavrel

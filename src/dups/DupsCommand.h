@@ -4,7 +4,7 @@
 
 namespace tavrel {
 
-// "Find Dup&licate Records": opens DupParams without blocking. The main
+// "Find Dup&licate Records": opens DupSearchDialog without blocking. The main
 // window refuses a file with fewer than two IDs in use before calling this.
 void startFindDups(Program& p);
 

@@ -16,12 +16,12 @@ void addRecord(Program& p, RecordScreen& from);
 
 // Asks for an ID and shows that record on screen 1 in p.ScreenMode.
 // `action` is "Get.", "Change." or "Delete.".
-void AskForId(Program& p, const QString& action);
+void askForId(Program& p, const QString& action);
 
 // True when a QuickLink box's text is no ID from 1 to 1700 (empty counts as bad).
 bool linkIdBad(const QString& text);
 // Before Add and Change: reports and empties QuickLink ID boxes out of range.
-void CheckQuickLinkIds(Program& p);
+void checkQuickLinkIds(Program& p);
 
 // QuickLinks on screen 2: follow link i (0..3) or go back (4).
 void followLink(Program& p, int i);

@@ -2,14 +2,15 @@
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
-#include "records/BrsForma.h"
-#include "records/BrsFormb.h"
+#include "records/AddressScreen.h"
+#include "records/DetailScreen.h"
 #include "records/RecordActions.h"
 #include "records/RecordScreens.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -116,13 +117,13 @@ void showBrowsed(Program& p, RecordScreen& from, int step)
 void startAddCommand(Program& p, bool multiple)
 {
     p.ScreenMode = multiple ? QStringLiteral("AddMult") : QStringLiteral("Add");
-    if (BrsForma* one = loadedScreen1(p))
+    if (AddressScreen* one = loadedScreen1(p))
         one->applyMode();
     if (!multiple)
-        ClearRecordScreens(p);
+        clearRecordScreens(p);
     showRecordScreens(p);
     if (multiple)
-        ClearRecordScreens(p);
+        clearRecordScreens(p);
 }
 
 void startIdCommand(Program& p, const QString& mode)
@@ -130,14 +131,14 @@ void startIdCommand(Program& p, const QString& mode)
     p.ScreenMode = mode;
     loadDummyForm();
     if (mode == QLatin1String("Change"))
-        AskForId(p, QStringLiteral("Change."));
+        askForId(p, QCoreApplication::translate("tavrel::RecordCommands", "Change."));
     else if (mode == QLatin1String("Delete"))
-        AskForId(p, QStringLiteral("Delete."));
+        askForId(p, QCoreApplication::translate("tavrel::RecordCommands", "Delete."));
     else
-        AskForId(p, QStringLiteral("Get."));
+        askForId(p, QCoreApplication::translate("tavrel::RecordCommands", "Get."));
 }
 
-void AskForId(Program& p, const QString& action)
+void askForId(Program& p, const QString& action)
 {
     if (!checkFileNotEmpty(p)) {
         unloadDummyForm();
@@ -147,8 +148,11 @@ void AskForId(Program& p, const QString& action)
     QString prefix;
     for (;;) {
         const auto answer = p.ui.inputBox(
-            prefix + QStringLiteral("Please Specify ID Number Of Record To ") + action, kTitle,
-            QStringLiteral("1"));
+            prefix +
+                QCoreApplication::translate("tavrel::RecordCommands",
+                                            "Please Specify ID Number Of Record To ") +
+                action,
+            kTitle, QStringLiteral("1"));
         if (!answer || answer->isEmpty()) {
             unloadDummyForm();
             returnToMainWindow();
@@ -156,26 +160,30 @@ void AskForId(Program& p, const QString& action)
         }
         if (answer->size() >= 5) {
             p.ui.beep();
-            prefix = QStringLiteral("Invalid ID Number.") + LF + LF;
+            prefix = QCoreApplication::translate("tavrel::RecordCommands", "Invalid ID Number.") +
+                     LF + LF;
             continue;
         }
         const long long n = leadingInteger(*answer);
         p.CurId = qint16(qBound(-32768LL, n, 32767LL));
         if (n < 1 || n > kMaxId) {
             p.ui.beep();
-            prefix = QStringLiteral("Invalid ID Number.") + LF + LF;
+            prefix = QCoreApplication::translate("tavrel::RecordCommands", "Invalid ID Number.") +
+                     LF + LF;
             continue;
         }
         if (n + 1 > p.LastRecNo) {
             p.ui.beep();
-            prefix = QStringLiteral("The Highest ID Number In File Is ") +
+            prefix = QCoreApplication::translate("tavrel::RecordCommands",
+                                                 "The Highest ID Number In File Is ") +
                      numText(p.LastRecNo - 1) + LF + LF;
             continue;
         }
         if (!readActive(p, int(n))) {
             p.ui.beep();
-            prefix = QStringLiteral("There Is No Record With ID ") + numText(n) +
-                     QStringLiteral(".") + LF + LF;
+            prefix = QCoreApplication::translate("tavrel::RecordCommands",
+                                                 "There Is No Record With ID ") +
+                     numText(n) + QStringLiteral(".") + LF + LF;
             continue;
         }
         showRecordScreens(p);
@@ -196,9 +204,11 @@ void previousRecord(Program& p, RecordScreen& from)
 
 void deleteRecord(Program& p, RecordScreen& from)
 {
-    if (p.ui.messageBox(QStringLiteral("Do You Really Want To Delete This Record?"), kTitle,
-                        Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes) {
-        (from.number() == 1 ? from.BrsCmd1 : from.BrsCmd2)->setFocus(Qt::OtherFocusReason);
+    if (p.ui.messageBox(QCoreApplication::translate("tavrel::RecordCommands",
+                                                    "Do You Really Want To Delete This Record?"),
+                        kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes) {
+        (from.number() == 1 ? from.nextButton : from.browseCancelButton)
+            ->setFocus(Qt::OtherFocusReason);
         return;
     }
     const int deleted = p.CurId;
@@ -215,7 +225,8 @@ void deleteRecord(Program& p, RecordScreen& from)
     const int d = deleted + 1;
 
     auto nowEmpty = [&p] {
-        say(p, QStringLiteral("Record Deleted.  The N&A File Is Now Empty."));
+        say(p, QCoreApplication::translate("tavrel::RecordCommands",
+                                           "Record Deleted.  The N&A File Is Now Empty."));
         p.LowestFreeId = 1;
         p.LastRecNo = 1;
         WriteHeaderRecord(p);
@@ -249,35 +260,38 @@ void deleteRecord(Program& p, RecordScreen& from)
     showRead(p, from);
     if (d == p.LastRecNo)
         lowerLastRecNo(p, d);
-    say(p, QStringLiteral("Record Deleted.  Next Active Record Displayed."));
-    from.BrsCmd1->setFocus(Qt::OtherFocusReason);
+    say(p, QCoreApplication::translate("tavrel::RecordCommands",
+                                       "Record Deleted.  Next Active Record Displayed."));
+    from.nextButton->setFocus(Qt::OtherFocusReason);
 }
 
 void changeRecord(Program& p, RecordScreen& from)
 {
-    const auto value = idValue(from.BrsTxt1->text());
+    const auto value = idValue(from.idEdit->text());
     if (!value || *value < 1 || *value > kMaxId) {
         p.ui.beep();
-        say(p, QStringLiteral("The ID Number Is Not Valid."));
-        from.BrsTxt1->setText(QString::number(p.CurId));
+        say(p,
+            QCoreApplication::translate("tavrel::RecordCommands", "The ID Number Is Not Valid."));
+        from.idEdit->setText(QString::number(p.CurId));
         return;
     }
     const int n = *value;
-    CheckQuickLinkIds(p);
+    checkQuickLinkIds(p);
     const int old = p.CurId;
     NARecord stored;
     if (n == old) {
-        AssembleRecord(p, n);
+        assembleRecord(p, n);
         stored = p.CurRec;
         Put_NA_Rec(p, old + 1);
     } else {
         if (readActive(p, n)) {
             p.ui.beep();
-            say(p, QStringLiteral("That Record ID Is Already In Use."));
-            from.BrsTxt1->setText(QString::number(old));
+            say(p, QCoreApplication::translate("tavrel::RecordCommands",
+                                               "That Record ID Is Already In Use."));
+            from.idEdit->setText(QString::number(old));
             return;
         }
-        AssembleRecord(p, n);
+        assembleRecord(p, n);
         stored = p.CurRec;
         Put_NA_Rec(p, n + 1);
         if (old + 1 == p.LastRecNo && n + 1 < p.LastRecNo)
@@ -290,36 +304,38 @@ void changeRecord(Program& p, RecordScreen& from)
         // box would then be offered an ID in use.
         FindLowestFreeId(p);
     }
-    say(p, QStringLiteral("Record Changed."));
+    say(p, QCoreApplication::translate("tavrel::RecordCommands", "Record Changed."));
     p.CurId = qint16(n);
     // Show what was stored (cut to the field widths, bad links emptied).
     fillScreens(from.session(), stored);
-    from.BrsCmd1->setFocus(Qt::OtherFocusReason);
+    from.nextButton->setFocus(Qt::OtherFocusReason);
 }
 
 void addRecord(Program& p, RecordScreen& from)
 {
-    CheckQuickLinkIds(p);
-    if (from.BrsTxt1->text().trimmed().isEmpty()) {
-        from.BrsTxt1->setText(numText(p.LowestFreeId));
+    checkQuickLinkIds(p);
+    if (from.idEdit->text().trimmed().isEmpty()) {
+        from.idEdit->setText(numText(p.LowestFreeId));
         if (from.number() == 2)
             if (RecordScreen* one = screenOf(p, 1))
-                one->BrsTxt1->setText(from.BrsTxt1->text());
+                one->idEdit->setText(from.idEdit->text());
     }
-    const auto value = idValue(from.BrsTxt1->text());
+    const auto value = idValue(from.idEdit->text());
     if (value && *value > kMaxId) {
-        say(p, QStringLiteral("The ID Number Cannot Exceed 1700."));
+        say(p, QCoreApplication::translate("tavrel::RecordCommands",
+                                           "The ID Number Cannot Exceed 1700."));
         p.ui.beep();
-        from.BrsTxt1->clear();
-        from.BrsTxt1->setFocus(Qt::OtherFocusReason);
+        from.idEdit->clear();
+        from.idEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (!value || *value < 1) {
         // 0 would address the header, and text is no ID at all.
         p.ui.beep();
-        say(p, QStringLiteral("The ID Number Is Not Valid."));
-        from.BrsTxt1->clear();
-        from.BrsTxt1->setFocus(Qt::OtherFocusReason);
+        say(p,
+            QCoreApplication::translate("tavrel::RecordCommands", "The ID Number Is Not Valid."));
+        from.idEdit->clear();
+        from.idEdit->setFocus(Qt::OtherFocusReason);
         return;
     }
     const int n = *value;
@@ -327,13 +343,14 @@ void addRecord(Program& p, RecordScreen& from)
     bool stored = false;
     if (readActive(p, n)) {
         p.ui.beep();
-        say(p, QStringLiteral("That ID Is Already In Use.  Cannot Add Record."));
+        say(p, QCoreApplication::translate("tavrel::RecordCommands",
+                                           "That ID Is Already In Use.  Cannot Add Record."));
     } else {
-        AssembleRecord(p, n);
+        assembleRecord(p, n);
         Put_NA_Rec(p, n + 1);
         stored = true;
         if (!multiple)
-            say(p, QStringLiteral("Record Added."));
+            say(p, QCoreApplication::translate("tavrel::RecordCommands", "Record Added."));
         noteStoredId(p, n);
         FindLowestFreeId(p);
     }
@@ -343,9 +360,9 @@ void addRecord(Program& p, RecordScreen& from)
     }
     if (!stored)
         return;
-    ClearRecordScreens(p);
+    clearRecordScreens(p);
     if (from.number() == 1)
-        from.BrsTxt1->setFocus(Qt::OtherFocusReason);
+        from.idEdit->setFocus(Qt::OtherFocusReason);
     else
         showRecordScreen(p, 1);
 }
@@ -363,18 +380,21 @@ bool linkIdBad(const QString& text)
     return v < 1 || v > kMaxId;
 }
 
-void CheckQuickLinkIds(Program& p)
+void checkQuickLinkIds(Program& p)
 {
-    BrsFormb* two = loadedScreen2(p);
+    DetailScreen* two = loadedScreen2(p);
     if (!two)
         return;
     for (int i = 0; i < 4; ++i) {
-        QLineEdit* box = two->BrsTxt30[i];
+        QLineEdit* box = two->linkIdEdits[i];
         if (box->text().isEmpty() || !linkIdBad(box->text()))
             continue;
-        say(p, QStringLiteral("ID Number In ") + p.OrdinalWords.value(i) +
-                   QStringLiteral(" Link Is Out Of Range.  Must Be Between 1 And 1700.  Will Be "
-                                  "Deleted."));
+        say(p, QCoreApplication::translate("tavrel::RecordCommands", "ID Number In ") +
+                   p.OrdinalWords.value(i) +
+                   QCoreApplication::translate(
+                       "tavrel::RecordCommands",
+                       " Link Is Out Of Range.  Must Be Between 1 And 1700.  Will Be "
+                       "Deleted."));
         box->clear();
     }
 }

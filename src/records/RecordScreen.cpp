@@ -2,8 +2,8 @@
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
-#include "records/BrsForma.h"
-#include "records/BrsFormb.h"
+#include "records/AddressScreen.h"
+#include "records/DetailScreen.h"
 #include "records/FieldBox.h"
 #include "records/RecordActions.h"
 #include "records/RecordScreens.h"
@@ -23,15 +23,22 @@
 
 namespace tavrel {
 
-bool isAddMode(const QString& mode)
+ScreenState screenState(const QString& mode)
 {
-    return mode == QLatin1String("Add") || mode == QLatin1String("AddMult");
+    if (mode == QLatin1String("Browse"))
+        return ScreenState::Browse;
+    if (mode == QLatin1String("Change"))
+        return ScreenState::Change;
+    if (mode == QLatin1String("Delete"))
+        return ScreenState::Delete;
+    if (mode == QLatin1String("Add") || mode == QLatin1String("AddMult"))
+        return ScreenState::Add;
+    return ScreenState::SearchResult;
 }
 
-bool isBrowseMode(const QString& mode)
+bool isAddMode(const QString& mode)
 {
-    return mode == QLatin1String("Browse") || mode == QLatin1String("Change") ||
-           mode == QLatin1String("Delete");
+    return screenState(mode) == ScreenState::Add;
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
@@ -64,52 +71,52 @@ RecordScreen::RecordScreen(Program& p, std::shared_ptr<RecordSession> session, Q
     plain.setStyleStrategy(QFont::PreferNoShaping);
     setFont(plain);
 
-    idFrame_ = new QGroupBox(QStringLiteral("ID N&umber"), this);
+    idFrame_ = new QGroupBox(tr("ID N&umber"), this);
     idFrame_->setObjectName(QStringLiteral("IdFrame"));
-    BrsTxt1 = makeBox(idFrame_, QStringLiteral("BrsTxt1"),
-                      QStringLiteral("Optional ID Number - Up To 4 Digits"), 0);
-    BrsTxt1->setMaximumWidth(70);
-    Label3 = new QLabel(QStringLiteral("(Optional)"), idFrame_);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    idEdit =
+        makeBox(idFrame_, QStringLiteral("BrsTxt1"), tr("Optional ID Number - Up To 4 Digits"), 0);
+    idEdit->setMaximumWidth(70);
+    optionalLabel = new QLabel(tr("(Optional)"), idFrame_);
+    optionalLabel->setObjectName(QStringLiteral("Label3"));
     auto* idRow = new QHBoxLayout(idFrame_);
-    idRow->addWidget(BrsTxt1);
-    idRow->addWidget(Label3);
+    idRow->addWidget(idEdit);
+    idRow->addWidget(optionalLabel);
     idRow->addStretch();
 
-    Label8 = new QLabel(QStringLiteral("Browse Controls"), this);
-    Label8->setObjectName(QStringLiteral("Label8"));
-    Label8->setAlignment(Qt::AlignHCenter);
-    BrsCmd1 = makeButton(this, "BrsCmd1", QStringLiteral("Ne&xt"),
-                         QStringLiteral("Display The Record That Follows Current Record In The "
-                                        "N&A File"));
-    BrsCmd4 = makeButton(this, "BrsCmd4", QStringLiteral("&Previous"),
-                         QStringLiteral("Display The Record That Precedes The Current Record In "
-                                        "The N&A File"));
-    BrsCmd3 = makeButton(this, "BrsCmd3", QStringLiteral("&Delete"),
-                         QStringLiteral("Remove This Record From The N&A File"));
-    BrsCmd5 = makeButton(this, "BrsCmd5", QStringLiteral("Chan&ge"),
-                         QStringLiteral("Change This N&A Record To Agree With What's Shown On The "
-                                        "Screen Now"));
-    BrsCmd2 = makeButton(this, "BrsCmd2", QStringLiteral("Cance&l"),
-                         QStringLiteral("Return To The Main Screen"));
-    BrsCmd7 = makeButton(this, "BrsCmd7", QStringLiteral("A&dd"),
-                         QStringLiteral("Add This Record To The N&A File"));
-    BrsCmd6 = makeButton(this, "BrsCmd6", QStringLiteral("Cance&l"),
-                         QStringLiteral("Don't Add This Record To The N&A File"));
+    browseControlsLabel = new QLabel(tr("Browse Controls"), this);
+    browseControlsLabel->setObjectName(QStringLiteral("Label8"));
+    browseControlsLabel->setAlignment(Qt::AlignHCenter);
+    nextButton = makeButton(this, "BrsCmd1", tr("Ne&xt"),
+                            tr("Display The Record That Follows Current Record In The "
+                               "N&A File"));
+    previousButton = makeButton(this, "BrsCmd4", tr("&Previous"),
+                                tr("Display The Record That Precedes The Current Record In "
+                                   "The N&A File"));
+    deleteButton =
+        makeButton(this, "BrsCmd3", tr("&Delete"), tr("Remove This Record From The N&A File"));
+    changeButton = makeButton(this, "BrsCmd5", tr("Chan&ge"),
+                              tr("Change This N&A Record To Agree With What's Shown On The "
+                                 "Screen Now"));
+    browseCancelButton =
+        makeButton(this, "BrsCmd2", tr("Cance&l"), tr("Return To The Main Screen"));
+    addButton = makeButton(this, "BrsCmd7", tr("A&dd"), tr("Add This Record To The N&A File"));
+    addCancelButton =
+        makeButton(this, "BrsCmd6", tr("Cance&l"), tr("Don't Add This Record To The N&A File"));
 
     buttonColumn_ = new QVBoxLayout;
-    buttonColumn_->addWidget(Label8);
-    for (QPushButton* b : {BrsCmd1, BrsCmd4, BrsCmd3, BrsCmd5, BrsCmd2, BrsCmd7, BrsCmd6})
+    buttonColumn_->addWidget(browseControlsLabel);
+    for (QPushButton* b : {nextButton, previousButton, deleteButton, changeButton,
+                           browseCancelButton, addButton, addCancelButton})
         buttonColumn_->addWidget(b);
     buttonColumn_->addStretch();
 
-    connect(BrsCmd1, &QPushButton::clicked, this, &RecordScreen::BrsCmd1_Click);
-    connect(BrsCmd2, &QPushButton::clicked, this, &RecordScreen::BrsCmd2_Click);
-    connect(BrsCmd3, &QPushButton::clicked, this, &RecordScreen::BrsCmd3_Click);
-    connect(BrsCmd4, &QPushButton::clicked, this, &RecordScreen::BrsCmd4_Click);
-    connect(BrsCmd5, &QPushButton::clicked, this, &RecordScreen::BrsCmd5_Click);
-    connect(BrsCmd6, &QPushButton::clicked, this, &RecordScreen::BrsCmd6_Click);
-    connect(BrsCmd7, &QPushButton::clicked, this, &RecordScreen::BrsCmd7_Click);
+    connect(nextButton, &QPushButton::clicked, this, &RecordScreen::onNextClicked);
+    connect(browseCancelButton, &QPushButton::clicked, this, &RecordScreen::onCancelClicked);
+    connect(deleteButton, &QPushButton::clicked, this, &RecordScreen::onDeleteClicked);
+    connect(previousButton, &QPushButton::clicked, this, &RecordScreen::onPreviousClicked);
+    connect(changeButton, &QPushButton::clicked, this, &RecordScreen::onChangeClicked);
+    connect(addCancelButton, &QPushButton::clicked, this, &RecordScreen::onCancelClicked);
+    connect(addButton, &QPushButton::clicked, this, &RecordScreen::onAddClicked);
 }
 
 void RecordScreen::beepOnCut()
@@ -126,39 +133,46 @@ RecordScreen* RecordScreen::other() const
     return session_->one.data();
 }
 
-void RecordScreen::applyMode()
+void RecordScreen::applyState(ScreenState state)
 {
-    const QString& mode = p_.ScreenMode;
-    const bool browse = isBrowseMode(mode);
-    const bool add = isAddMode(mode);
-    const QString screen = QStringLiteral(" - Screen %1 Of 2").arg(number());
+    const bool add = state == ScreenState::Add;
+    const bool browse = !add && state != ScreenState::SearchResult;
+    const QString screen = tr(" - Screen %1 Of 2").arg(number());
     if (browse)
-        setWindowTitle(QStringLiteral("Browse/Change/Delete N&A Records") + screen);
+        setWindowTitle(tr("Browse/Change/Delete N&A Records") + screen);
     else if (add)
-        setWindowTitle(QStringLiteral("Add N&A Record"));
+        setWindowTitle(tr("Add N&A Record"));
     else
-        setWindowTitle(QStringLiteral("Search Result - Matched Record") + screen);
-    for (QWidget* w : {static_cast<QWidget*>(Label8), static_cast<QWidget*>(BrsCmd1),
-                       static_cast<QWidget*>(BrsCmd4), static_cast<QWidget*>(BrsCmd3),
-                       static_cast<QWidget*>(BrsCmd5), static_cast<QWidget*>(BrsCmd2)})
+        setWindowTitle(tr("Search Result - Matched Record") + screen);
+    for (QWidget* w :
+         {static_cast<QWidget*>(browseControlsLabel), static_cast<QWidget*>(nextButton),
+          static_cast<QWidget*>(previousButton), static_cast<QWidget*>(deleteButton),
+          static_cast<QWidget*>(changeButton), static_cast<QWidget*>(browseCancelButton)})
         w->setVisible(browse);
-    BrsCmd7->setVisible(add);
-    BrsCmd6->setVisible(add);
-    Label3->setVisible(add);
+    addButton->setVisible(add);
+    addCancelButton->setVisible(add);
+    optionalLabel->setVisible(add);
 }
 
 void RecordScreen::focusForMode()
 {
-    const QString& mode = p_.ScreenMode;
     QWidget* target = nullptr;
-    if (mode == QLatin1String("Browse"))
-        target = BrsCmd1;
-    else if (mode == QLatin1String("Change"))
-        target = BrsCmd5;
-    else if (mode == QLatin1String("Delete"))
-        target = BrsCmd3;
-    else if (isAddMode(mode))
+    switch (screenState(p_.ScreenMode)) {
+    case ScreenState::Browse:
+        target = nextButton;
+        break;
+    case ScreenState::Change:
+        target = changeButton;
+        break;
+    case ScreenState::Delete:
+        target = deleteButton;
+        break;
+    case ScreenState::Add:
         target = addModeFocus();
+        break;
+    case ScreenState::SearchResult:
+        break;
+    }
     if (target)
         target->setFocus(Qt::OtherFocusReason);
 }
@@ -252,37 +266,32 @@ void RecordScreen::closeEvent(QCloseEvent* event)
     unloadWindow(this);
 }
 
-void RecordScreen::BrsCmd1_Click()
+void RecordScreen::onNextClicked()
 {
     nextRecord(p_, *this);
 }
 
-void RecordScreen::BrsCmd2_Click()
+void RecordScreen::onCancelClicked()
 {
     closeRecordScreens(p_);
 }
 
-void RecordScreen::BrsCmd3_Click()
+void RecordScreen::onDeleteClicked()
 {
     deleteRecord(p_, *this);
 }
 
-void RecordScreen::BrsCmd4_Click()
+void RecordScreen::onPreviousClicked()
 {
     previousRecord(p_, *this);
 }
 
-void RecordScreen::BrsCmd5_Click()
+void RecordScreen::onChangeClicked()
 {
     changeRecord(p_, *this);
 }
 
-void RecordScreen::BrsCmd6_Click()
-{
-    closeRecordScreens(p_);
-}
-
-void RecordScreen::BrsCmd7_Click()
+void RecordScreen::onAddClicked()
 {
     addRecord(p_, *this);
 }
@@ -302,15 +311,15 @@ template <typename T> T* findScreen(Program& p)
 
 } // namespace
 
-BrsForma* loadedScreen1(Program& p)
+AddressScreen* loadedScreen1(Program& p)
 {
-    return findScreen<BrsForma>(p);
+    return findScreen<AddressScreen>(p);
 }
 
-BrsFormb* loadedScreen2(Program& p)
+DetailScreen* loadedScreen2(Program& p)
 {
     // Whoever reads or changes screen 2 sees the record it is to show.
-    BrsFormb* two = findScreen<BrsFormb>(p);
+    DetailScreen* two = findScreen<DetailScreen>(p);
     if (two)
         two->catchUp();
     return two;

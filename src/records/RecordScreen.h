@@ -15,13 +15,18 @@ class QVBoxLayout;
 
 namespace tavrel {
 
-class BrsForma;
-class BrsFormb;
+class AddressScreen;
+class DetailScreen;
+
+// What the record screens are open for. p.ScreenMode names it: "Browse",
+// "Change", "Delete", "Add" or "AddMult" (both Add), "Search" (SearchResult).
+enum class ScreenState { Browse, Change, Delete, Add, SearchResult };
+ScreenState screenState(const QString& mode);
 
 // What the two screens of one record command share.
 struct RecordSession {
-    QPointer<BrsForma> one;
-    QPointer<BrsFormb> two;
+    QPointer<AddressScreen> one;
+    QPointer<DetailScreen> two;
     // The record on display, as last read from or written to the file.
     NARecord shown = NARecord::blank();
     // Screen 2 has yet to show `shown`: browsing fills the hidden screen 2
@@ -44,9 +49,10 @@ public:
     // The other screen of the pair (nullptr while it is being closed).
     RecordScreen* other() const;
 
-    // Sets titles, visibility and enabling for p.ScreenMode.
-    virtual void applyMode();
-    // Puts the focus where the mode wants it when this screen is shown.
+    // Sets titles, visibility and enabling for `state`.
+    virtual void applyState(ScreenState state);
+    void applyMode() { applyState(screenState(p_.ScreenMode)); }
+    // Puts the focus where p.ScreenMode wants it when this screen is shown.
     void focusForMode();
     // Places the window on the screen as the mode and screen size require.
     void place();
@@ -56,16 +62,16 @@ public:
     virtual void fill(const NARecord& r) = 0;
     virtual void clear() = 0;
 
-    QLineEdit* BrsTxt1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label8 = nullptr;
-    QPushButton* BrsCmd1 = nullptr; // Next
-    QPushButton* BrsCmd2 = nullptr; // Cancel (browse)
-    QPushButton* BrsCmd3 = nullptr; // Delete
-    QPushButton* BrsCmd4 = nullptr; // Previous
-    QPushButton* BrsCmd5 = nullptr; // Change
-    QPushButton* BrsCmd6 = nullptr; // Cancel (add)
-    QPushButton* BrsCmd7 = nullptr; // Add
+    QLineEdit* idEdit = nullptr;
+    QLabel* optionalLabel = nullptr;
+    QLabel* browseControlsLabel = nullptr;
+    QPushButton* nextButton = nullptr;
+    QPushButton* browseCancelButton = nullptr;
+    QPushButton* deleteButton = nullptr;
+    QPushButton* previousButton = nullptr;
+    QPushButton* changeButton = nullptr;
+    QPushButton* addCancelButton = nullptr;
+    QPushButton* addButton = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,13 +87,12 @@ protected:
     static void showText(QComboBox* box, QStringView text);
     QVBoxLayout* buttonColumn() const { return buttonColumn_; }
 
-    void BrsCmd1_Click();
-    void BrsCmd2_Click();
-    void BrsCmd3_Click();
-    void BrsCmd4_Click();
-    void BrsCmd5_Click();
-    void BrsCmd6_Click();
-    void BrsCmd7_Click();
+    void onNextClicked();
+    void onCancelClicked();
+    void onDeleteClicked();
+    void onPreviousClicked();
+    void onChangeClicked();
+    void onAddClicked();
 
     Program& p_;
     std::shared_ptr<RecordSession> session_;
@@ -107,12 +112,10 @@ private:
 void fillScreens(RecordSession& session, const NARecord& stored);
 
 // The loaded screens of `p`, or nullptr.
-BrsForma* loadedScreen1(Program& p);
-BrsFormb* loadedScreen2(Program& p);
+AddressScreen* loadedScreen1(Program& p);
+DetailScreen* loadedScreen2(Program& p);
 
-// Modes.
 bool isAddMode(const QString& mode);
-bool isBrowseMode(const QString& mode);
 
 // A button with caption, tool tip and objectName.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,

@@ -2,10 +2,11 @@
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
-#include "records/BrsForma.h"
-#include "records/BrsFormb.h"
+#include "records/AddressScreen.h"
+#include "records/DetailScreen.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace tavrel {
@@ -19,10 +20,10 @@ NARecord asStored(const NARecord& r)
 }
 
 // Both screens, loading them (hidden) when they are not loaded yet.
-std::pair<BrsForma*, BrsFormb*> loadScreens(Program& p)
+std::pair<AddressScreen*, DetailScreen*> loadScreens(Program& p)
 {
-    BrsForma* one = loadedScreen1(p);
-    BrsFormb* two = loadedScreen2(p);
+    AddressScreen* one = loadedScreen1(p);
+    DetailScreen* two = loadedScreen2(p);
     if (one && two)
         return {one, two};
     if (one)
@@ -30,8 +31,8 @@ std::pair<BrsForma*, BrsFormb*> loadScreens(Program& p)
     if (two)
         unloadWindow(two);
     auto session = std::make_shared<RecordSession>();
-    one = new BrsForma(p, session);
-    two = new BrsFormb(p, session);
+    one = new AddressScreen(p, session);
+    two = new DetailScreen(p, session);
     session->one = one;
     session->two = two;
     loadHidden(one);
@@ -56,8 +57,8 @@ void showRecordScreens(Program& p)
     one->applyMode();
     two->applyMode();
     if (!isAddMode(p.ScreenMode)) {
-        FillScreen1(p);
-        FillScreen2(p);
+        fillScreen1(p);
+        fillScreen2(p);
     }
     one->place();
     two->place();
@@ -77,65 +78,65 @@ void fillScreens(RecordSession& session, const NARecord& stored)
     }
 }
 
-void FillScreen1(Program& p)
+void fillScreen1(Program& p)
 {
-    if (BrsForma* one = loadedScreen1(p)) {
+    if (AddressScreen* one = loadedScreen1(p)) {
         one->fill(p.CurRec);
         one->session().shown = asStored(p.CurRec);
     }
 }
 
-void FillScreen2(Program& p)
+void fillScreen2(Program& p)
 {
-    if (BrsFormb* two = loadedScreen2(p)) {
+    if (DetailScreen* two = loadedScreen2(p)) {
         two->fill(p.CurRec);
         two->session().shown = asStored(p.CurRec);
     }
 }
 
-void AssembleRecord(Program& p, int id)
+void assembleRecord(Program& p, int id)
 {
-    BrsForma* one = loadedScreen1(p);
-    BrsFormb* two = loadedScreen2(p);
+    AddressScreen* one = loadedScreen1(p);
+    DetailScreen* two = loadedScreen2(p);
     NARecord& r = p.CurRec;
     r.RecStatus = QStringLiteral("CRVN");
     r.RecId = qint16(id);
     if (one) {
-        r.Name = one->BrsTxt2->text();
-        r.AddrLine1 = one->BrsTxt3[0]->text();
-        r.AddrLine2 = one->BrsTxt3[1]->text();
-        r.AddrLine3 = one->BrsTxt3[2]->text();
-        r.AddrLine4 = one->BrsTxt3[3]->text();
+        r.Name = one->nameEdit->text();
+        r.AddrLine1 = one->addressLineEdits[0]->text();
+        r.AddrLine2 = one->addressLineEdits[1]->text();
+        r.AddrLine3 = one->addressLineEdits[2]->text();
+        r.AddrLine4 = one->addressLineEdits[3]->text();
         for (int i = 0; i < 5; ++i) {
-            r.phoneType(i + 1) = one->Combo1[i]->currentText();
-            r.phoneNum(i + 1) = one->BrsTxt10[i]->text();
+            r.phoneType(i + 1) = one->phoneTypeCombos[i]->currentText();
+            r.phoneNum(i + 1) = one->phoneNumberEdits[i]->text();
         }
     }
     if (two) {
-        r.Comments = two->BrsTxt22->text();
-        r.SortKey1 = two->BrsTxt20[0]->text();
-        r.SortKey2 = two->BrsTxt20[1]->text();
-        r.EMail = two->BrsTxt21->text();
+        r.Comments = two->commentsEdit->text();
+        r.SortKey1 = two->sortKeyEdits[0]->text();
+        r.SortKey2 = two->sortKeyEdits[1]->text();
+        r.EMail = two->emailEdit->text();
         auto linkValue = [](const QString& t) -> qint16 {
             if (t.isEmpty())
                 return 0;
             return qint16(qBound(-32768LL, leadingInteger(t), 32767LL));
         };
         for (int i = 0; i < 4; ++i) {
-            r.linkText(i + 1) = two->BrsTxt40[i]->text();
-            r.linkId(i + 1) = linkValue(boxText(two->BrsTxt30[i]));
+            r.linkText(i + 1) = two->linkTextEdits[i]->text();
+            r.linkId(i + 1) = linkValue(boxText(two->linkIdEdits[i]));
         }
-        r.BackLinkId = linkValue(boxText(two->BrsTxt30[4]));
+        r.BackLinkId = linkValue(boxText(two->linkIdEdits[4]));
     }
     // Cut and pad as the file will hold it, so the buffer is what gets stored.
     r = asStored(r);
 }
 
-void ClearRecordScreens(Program& p)
+void clearRecordScreens(Program& p)
 {
-    if (BrsForma* one = loadedScreen1(p))
+    if (AddressScreen* one = loadedScreen1(p))
         one->clear();
-    if (BrsFormb* two = loadedScreen2(p))
+    if (DetailScreen* two = loadedScreen2(p))
         two->clear();
 }
 
@@ -152,9 +153,9 @@ void showRecordScreen(Program& p, int screen)
 
 int recordScreenOnDisplay(Program& p)
 {
-    if (BrsForma* one = loadedScreen1(p); one && one->isVisible())
+    if (AddressScreen* one = loadedScreen1(p); one && one->isVisible())
         return 1;
-    if (BrsFormb* two = loadedScreen2(p); two && two->isVisible())
+    if (DetailScreen* two = loadedScreen2(p); two && two->isVisible())
         return 2;
     return 0;
 }
@@ -175,8 +176,8 @@ bool recordScreensLoaded(Program& p)
 
 void closeRecordScreens(Program& p)
 {
-    BrsForma* one = loadedScreen1(p);
-    BrsFormb* two = loadedScreen2(p);
+    AddressScreen* one = loadedScreen1(p);
+    DetailScreen* two = loadedScreen2(p);
     if (one)
         one->session().closing = true;
     if (two)
@@ -187,9 +188,9 @@ void closeRecordScreens(Program& p)
 
 NARecord recordOnDisplay(Program& p)
 {
-    if (BrsForma* one = loadedScreen1(p))
+    if (AddressScreen* one = loadedScreen1(p))
         return one->session().shown;
-    if (BrsFormb* two = loadedScreen2(p))
+    if (DetailScreen* two = loadedScreen2(p))
         return two->session().shown;
     return NARecord::blank();
 }
@@ -206,8 +207,9 @@ void copyNameAndAddress(Program& p, const NARecord& r)
 {
     p.clipboard.clear();
     p.clipboard.setText(nameAndAddressText(r));
-    p.ui.messageBox(QStringLiteral("Name And Address Copied To Windows Clipboard."), kTitle,
-                    Ui::Buttons::Ok);
+    p.ui.messageBox(QCoreApplication::translate("tavrel::RecordScreens",
+                                                "Name And Address Copied To Windows Clipboard."),
+                    kTitle, Ui::Buttons::Ok);
 }
 
 } // namespace tavrel

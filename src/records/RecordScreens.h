@@ -6,7 +6,7 @@ class QWidget;
 
 namespace tavrel {
 
-// The two record screens, BrsForma (screen 1) and BrsFormb (screen 2), seen
+// The two record screens, AddressScreen (screen 1) and DetailScreen (screen 2), seen
 // from outside: the record commands, QuickFind and the field search use these.
 // The screens look as p.ScreenMode says ("Add", "AddMult", "Browse", "Change",
 // "Delete", "Search").
@@ -18,12 +18,12 @@ void showRecordScreens(Program& p);
 
 // Copy the current record into screen 1 / screen 2 (and remember it as the
 // record on display, which the clipboard copy uses).
-void FillScreen1(Program& p);
-void FillScreen2(Program& p);
+void fillScreen1(Program& p);
+void fillScreen2(Program& p);
 // Builds the current record from both screens with RecId `id`.
-void AssembleRecord(Program& p, int id);
+void assembleRecord(Program& p, int id);
 // Empties every box of both screens.
-void ClearRecordScreens(Program& p);
+void clearRecordScreens(Program& p);
 
 // Shows screen `screen` (1 or 2) and hides the other one.
 void showRecordScreen(Program& p, int screen);

@@ -26,16 +26,16 @@ MatchWindow::MatchWindow(Program& program, const NARecord& shown, int screenOnDi
 QPushButton* MatchWindow::addButton(const QString& caption, const QString& toolTip)
 {
     auto* b = new QPushButton(caption, this);
-    b->setObjectName(QStringLiteral("Command3D1_%1").arg(Command3D1.size()));
+    b->setObjectName(QStringLiteral("Command3D1_%1").arg(answerButtons.size()));
     if (!toolTip.isEmpty())
         b->setToolTip(toolTip);
-    Command3D1 << b;
+    answerButtons << b;
     return b;
 }
 
 QString MatchWindow::switchCaption() const
 {
-    return screenOnDisplay_ == 2 ? QStringLiteral("&Screen 1") : QStringLiteral("&Screen 2");
+    return screenOnDisplay_ == 2 ? tr("&Screen 1") : tr("&Screen 2");
 }
 
 void MatchWindow::answerAndClose(int answer)

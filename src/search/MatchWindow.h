@@ -22,7 +22,7 @@ public:
     // whether the switch button offers screen 2 or screen 1.
     MatchWindow(Program& p, const NARecord& shown, int screenOnDisplay, QWidget* parent);
 
-    QVector<QPushButton*> Command3D1;
+    QVector<QPushButton*> answerButtons;
 
     // Records `answer` and closes the window.
     void answerAndClose(int answer);

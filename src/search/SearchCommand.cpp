@@ -1,7 +1,7 @@
 #include "search/SearchCommand.h"
 
 #include "platform/gui/Windows.h"
-#include "search/SchForm.h"
+#include "search/SearchDialog.h"
 
 #include <QLineEdit>
 
@@ -9,10 +9,10 @@ namespace tavrel {
 
 void startSearch(Program& p)
 {
-    auto* form = new SchForm(p);
+    auto* form = new SearchDialog(p);
     loadWindow(form);
     form->show();
-    form->SchTxt1->setFocus();
+    form->searchTextEdit->setFocus();
 }
 
 } // namespace tavrel

@@ -3,14 +3,14 @@
 #include "maillists/SearchComplete.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
-#include "search/SearchingForm.h"
-#include "search/SrchMsg2Form.h"
-#include "search/SrchMsgForm.h"
+#include "search/MatchListWindow.h"
+#include "search/MatchViewWindow.h"
+#include "search/SearchProgressWindow.h"
 
 namespace tavrel {
 
 SearchWindows::SearchWindows(Program& program, QWidget* dialog)
-    : p(program), dialog_(dialog), searching_(new SearchingForm)
+    : p(program), dialog_(dialog), searching_(new SearchProgressWindow)
 {
     loadWindow(searching_);
     searching_->show();
@@ -33,10 +33,10 @@ void SearchWindows::progress()
 int SearchWindows::askOnce(const NARecord& shown, int screenOnDisplay)
 {
     if (p.SearchSavesList) {
-        SrchMsg2Form w(p, shown, screenOnDisplay);
+        MatchListWindow w(p, shown, screenOnDisplay);
         p.ui.runModal(w);
     } else {
-        SrchMsgForm w(p, shown, screenOnDisplay);
+        MatchViewWindow w(p, shown, screenOnDisplay);
         p.ui.runModal(w);
     }
     return p.MatchAnswer;

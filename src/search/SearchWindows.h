@@ -6,7 +6,7 @@
 
 namespace tavrel {
 
-class SearchingForm;
+class SearchProgressWindow;
 
 // The windows of one search run: the progress window, the record screens
 // and a match window for each match on display, and the closing of them all.
@@ -32,7 +32,7 @@ private:
 
     Program& p;
     QPointer<QWidget> dialog_;
-    QPointer<SearchingForm> searching_;
+    QPointer<SearchProgressWindow> searching_;
 };
 
 } // namespace tavrel

@@ -47,9 +47,9 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
     writeFile(scrambledFile());
     env.printer.outputFile = QStringLiteral("/out/deleted.pdf");
     QStringList lines, linesAfter;
-    onReport([&](DupDelCompl& w) {
-        EXPECT_EQ(w.Text1->text(), QStringLiteral("3"));
-        EXPECT_TRUE(w.Option1[0]->isChecked());
+    onReport([&](DupCompleteDialog& w) {
+        EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("3"));
+        EXPECT_TRUE(w.actionOptions[0]->isChecked());
         lines = displayList(w);
         env.ui.answer(Ui::Answer::Ok);
         perform(w, 1);
@@ -57,14 +57,14 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
         env.ui.answer(Ui::Answer::Ok);
         perform(w, 2);
         EXPECT_EQ(file(), before);
-        EXPECT_EQ(w.Text1->text(), QStringLiteral("0"));
+        EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("0"));
         // Nothing is left to show, print or undelete; the window stays.
         for (int option : {0, 1, 2}) {
             env.ui.answer(Ui::Answer::Ok);
             perform(w, option);
         }
         EXPECT_TRUE(w.isVisible());
-        click(w.CancelButton);
+        click(w.cancelButton);
     });
     search(DupMatch::Name, false);
 
@@ -74,8 +74,9 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
     EXPECT_EQ(env.ui.modalWindows,
               (QStringList{QStringLiteral("DupDelCompl"), QStringLiteral("DupsDeleted")}));
     const QStringList said = env.ui.texts();
-    EXPECT_EQ(said, (QStringList{QStringLiteral("Report Complete\n\nSaved As /out/deleted.pdf"),
-                                 kUndeleted, kNothingDeleted, kNothingDeleted, kUndeleted}));
+    EXPECT_EQ(said,
+              (QStringList{QStringLiteral("Report Complete\n\nSaved As /out/deleted.pdf"),
+                           kUndeleted, nothingDeletedText(), nothingDeletedText(), kUndeleted}));
     for (const auto& m : env.ui.messages)
         EXPECT_EQ(m.title, QStringLiteral("Tavrel"));
 
@@ -108,7 +109,7 @@ TEST_F(DupsTest, PrintedListHolds120EntriesAPage)
 {
     // 122 records with one name: 2 to 122 go, 121 entries.
     writeFile(people(1, 122, QStringLiteral("Same Name")));
-    onReport([&](DupDelCompl& w) {
+    onReport([&](DupCompleteDialog& w) {
         env.ui.answer(Ui::Answer::Ok);
         perform(w, 1);
     });
@@ -148,20 +149,20 @@ TEST_F(DupsTest, UndeleteStopsAtARecordChangedSinceTheSearchAndTheNextOneRestore
     writeFile(scrambledFile());
     QStringList lines;
     QByteArray afterFirst;
-    onReport([&](DupDelCompl& w) {
+    onReport([&](DupCompleteDialog& w) {
         // 10, the second one deleted, is taken again for someone new.
         p.CurRec = person(10, QStringLiteral("Dora New"));
         Put_NA_Rec(p, 11);
         env.ui.answer(Ui::Answer::Ok);
         perform(w, 2);
-        EXPECT_EQ(w.Text1->text(), QStringLiteral("3"));
+        EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("3"));
         lines = displayList(w);
         afterFirst = file();
         // Undelete again: 50, restored already, and 10, refused, are passed
         // over; 30 comes back and the new record at 10 keeps its bytes.
         env.ui.answer(Ui::Answer::Ok);
         perform(w, 2);
-        EXPECT_EQ(w.Text1->text(), QStringLiteral("0"));
+        EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("0"));
     });
     search(DupMatch::Name, false);
 
@@ -187,7 +188,7 @@ TEST_F(DupsTest, APrintedListThePrintSystemRefusesIsSaidNotPrinted)
 {
     writeFile(people(1, 3, QStringLiteral("Same Name")));
     env.printer.notSentReason = QStringLiteral("The printer or class does not exist.");
-    onReport([&](DupDelCompl& w) {
+    onReport([&](DupCompleteDialog& w) {
         env.ui.answer(Ui::Answer::Ok);
         perform(w, 1);
     });

@@ -63,7 +63,7 @@ TEST_F(DupsTest, MatchModesCompareWholeUpperCasedFieldsAndKeepTheLowestId)
         SCOPED_TRACE(int(c.match));
         writeFile(modeFile(), 10);
         QString count;
-        onReport([&](DupDelCompl& w) { count = w.Text1->text(); });
+        onReport([&](DupCompleteDialog& w) { count = w.deletedCountEdit->text(); });
         search(c.match, /*display*/ false);
 
         QByteArray expected = before;
@@ -98,14 +98,14 @@ TEST_F(DupsTest, NoDuplicatesEndsWithTheMessageAndNoReport)
 TEST_F(DupsTest, DisplayedPairsAreAnsweredOneByOne)
 {
     writeFile(pairFile());
-    answerPair(&DupRecDisp::YesButton); // (1,2): delete 2
-    onPair([](DupRecDisp&) {});         // (1,4): close box, after a Yes: keeps 4
-    answerPair(&DupRecDisp::NoButton);  // (1,6)
-    answerPair(&DupRecDisp::YesButton); // (3,5): delete 5
-    answerPair(&DupRecDisp::NoButton);  // (4,6): 4 was kept, so it pairs on
+    answerPair(&DupPairDialog::yesButton); // (1,2): delete 2
+    onPair([](DupPairDialog&) {});         // (1,4): close box, after a Yes: keeps 4
+    answerPair(&DupPairDialog::noButton);  // (1,6)
+    answerPair(&DupPairDialog::yesButton); // (3,5): delete 5
+    answerPair(&DupPairDialog::noButton);  // (4,6): 4 was kept, so it pairs on
     QStringList lines;
-    onReport([&](DupDelCompl& w) {
-        EXPECT_EQ(w.Text1->text(), QStringLiteral("2"));
+    onReport([&](DupCompleteDialog& w) {
+        EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("2"));
         lines = displayList(w);
     });
     search(DupMatch::Name, /*display*/ true);
@@ -129,18 +129,19 @@ TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
         QStringLiteral("For The Remainder Of The N&A File, Corvane MARK Will Delete Duplicate "
                        "Records Without Displaying Them.\n\nIs This What You Want?\n\nNote:  You "
                        "Can Later Display/Print A List Of Deleted Records And/Or Undelete Them.");
-    onPair([&](DupRecDisp& w) {
+    onPair([&](DupPairDialog& w) {
         env.ui.answer(Ui::Answer::No);
-        click(w.Check13D1); // No: the box unchecks itself, the pair still waits
-        EXPECT_FALSE(w.Check13D1->isChecked());
+        click(w.stopShowingCheck); // No: the box unchecks itself, the pair still waits
+        EXPECT_FALSE(w.stopShowingCheck->isChecked());
         EXPECT_TRUE(w.isVisible());
         env.ui.answer(Ui::Answer::Yes);
-        click(w.Check13D1);
-        EXPECT_TRUE(w.Check13D1->isChecked());
-        EXPECT_TRUE(w.YesButton->hasFocus());
-        click(w.NoButton); // this pair is kept all the same
+        click(w.stopShowingCheck);
+        EXPECT_TRUE(w.stopShowingCheck->isChecked());
+        EXPECT_TRUE(w.yesButton->hasFocus());
+        click(w.noButton); // this pair is kept all the same
     });
-    onReport([](DupDelCompl& w) { EXPECT_EQ(w.Text1->text(), QStringLiteral("3")); });
+    onReport(
+        [](DupCompleteDialog& w) { EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("3")); });
     search(DupMatch::Name, true);
 
     EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{1, 2}}));
@@ -170,12 +171,12 @@ TEST_F(DupsTest, CancelOnAPairOffersToUndelete)
         env.ui.messages.clear();
         env.ui.modalWindows.clear();
         if (c.deleteFirst)
-            answerPair(&DupRecDisp::YesButton);
-        onPair([&](DupRecDisp& w) {
+            answerPair(&DupPairDialog::yesButton);
+        onPair([&](DupPairDialog& w) {
             env.ui.answer(c.undelete);
             if (!c.deleteFirst)
                 env.ui.answer(Ui::Answer::Ok); // "No Records Were Deleted."
-            click(w.CancelButton);
+            click(w.cancelButton);
         });
         search(DupMatch::Name, true);
 
@@ -256,15 +257,18 @@ TEST_F(DupsTest, AnUninterruptedSearchYieldsOnceEvery1002ComparedPairs)
 TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
 {
     writeFile(pairFile());
-    answerPair(&DupRecDisp::YesButton); // (1,2)
-    answerPair(&DupRecDisp::YesButton); // (1,4)
-    onPair([&](DupRecDisp& w) {         // (1,6)
+    answerPair(&DupPairDialog::yesButton); // (1,2)
+    answerPair(&DupPairDialog::yesButton); // (1,4)
+    onPair([&](DupPairDialog& w) {         // (1,6)
+        // While the search runs its window is off and stays open.
+        EXPECT_FALSE(params()->isEnabled());
+        EXPECT_FALSE(params()->close());
         // ID 4 is taken again for someone new before the undo.
         p.CurRec = person(4, QStringLiteral("Dora New"));
         Put_NA_Rec(p, 5);
         env.ui.answer(Ui::Answer::Yes);
         env.ui.answer(Ui::Answer::Ok);
-        click(w.CancelButton);
+        click(w.cancelButton);
     });
     search(DupMatch::Name, true);
 
@@ -277,11 +281,12 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
     // 2 came back before the undo reached 4; 4 is the new record.
     EXPECT_EQ(readRecord(env.naPath(), 3).toBytes(), person(2, QStringLiteral("ANN")).toBytes());
     EXPECT_EQ(readRecord(env.naPath(), 5).Name.trimmed(), QStringLiteral("Dora New"));
-    // The search is over; DupParams stays for the person to leave.
+    // The search is over; DupSearchDialog stays for the person to leave.
     settle();
     EXPECT_FALSE(loaded("DupSearchMsg"));
     ASSERT_TRUE(loaded("DupParams"));
     EXPECT_TRUE(params()->isEnabled());
+    EXPECT_EQ(params()->focusWidget(), params()->okButton);
 }
 
 // The loop on its own, with a view that answers what no button gives.
@@ -290,12 +295,12 @@ TEST_F(DupsTest, AnAnswerNoButtonGivesEndsTheProgram)
     writeFile(pairFile());
     struct Strange : DupSearchView {
         DupSearchState* s = nullptr;
-        void showPair(int, const NARecord&, int, const NARecord&) override { s->DelDupRecSw = 5; }
+        void showPair(int, const NARecord&, int, const NARecord&) override { s->pairAnswer = 5; }
         void letEventsRun() override {}
         void showDeletedReport() override {}
     } view;
     DupSearchState s;
-    s.DupNoDisplay = 0;
+    s.deleteWithoutShowing = 0;
     view.s = &s;
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(runDupSearch(p, DupMatch::Name, s, view), ProgramEnded);

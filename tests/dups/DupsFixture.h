@@ -1,8 +1,8 @@
 #pragma once
 
-#include "dups/DupDelCompl.h"
-#include "dups/DupParams.h"
-#include "dups/DupRecDisp.h"
+#include "dups/DupCompleteDialog.h"
+#include "dups/DupPairDialog.h"
+#include "dups/DupSearchDialog.h"
 #include "dups/DupsCommand.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
@@ -62,51 +62,51 @@ protected:
 
     QByteArray file() const { return fileBytes(env.naPath()); }
 
-    DupParams* params()
+    DupSearchDialog* params()
     {
-        return qobject_cast<DupParams*>(findWindow(QStringLiteral("DupParams")));
+        return qobject_cast<DupSearchDialog*>(findWindow(QStringLiteral("DupParams")));
     }
 
-    // Opens DupParams, picks the match option and the display box, presses OK.
+    // Opens DupSearchDialog, picks the match option and the display box, presses OK.
     void search(DupMatch match, bool display)
     {
         startFindDups(p);
-        DupParams* w = params();
+        DupSearchDialog* w = params();
         ASSERT_NE(w, nullptr);
-        click(w->Option1[size_t(match)]);
+        click(w->matchOptions[size_t(match)]);
         if (display)
-            click(w->Check1);
-        click(w->OKButton);
+            click(w->showPairsCheck);
+        click(w->okButton);
     }
 
     // The next pair window: notes what it shows, then `act` answers it.
-    void onPair(const std::function<void(DupRecDisp&)>& act)
+    void onPair(const std::function<void(DupPairDialog&)>& act)
     {
         env.ui.onModal([this, act](QDialog& d) {
-            auto& w = dynamic_cast<DupRecDisp&>(d);
-            shown.emplace_back(w.Text6->text().toInt(), w.Text7->text().toInt());
-            shownNames.emplace_back(w.Text1to5[0]->text(), w.Text8to12[0]->text());
+            auto& w = dynamic_cast<DupPairDialog&>(d);
+            shown.emplace_back(w.earlierIdEdit->text().toInt(), w.laterIdEdit->text().toInt());
+            shownNames.emplace_back(w.earlierLineEdits[0]->text(), w.laterLineEdits[0]->text());
             act(w);
         });
     }
-    void answerPair(QPushButton* DupRecDisp::*button)
+    void answerPair(QPushButton* DupPairDialog::*button)
     {
-        onPair([button](DupRecDisp& w) { click(w.*button); });
+        onPair([button](DupPairDialog& w) { click(w.*button); });
     }
 
     // The report window at the end: `act` works with it; left open, it is closed.
-    void onReport(const std::function<void(DupDelCompl&)>& act)
+    void onReport(const std::function<void(DupCompleteDialog&)>& act)
     {
-        env.ui.onModal([act](QDialog& d) { act(dynamic_cast<DupDelCompl&>(d)); });
+        env.ui.onModal([act](QDialog& d) { act(dynamic_cast<DupCompleteDialog&>(d)); });
     }
-    // Chooses option `index` of DupDelCompl and performs it.
-    static void perform(DupDelCompl& w, int index)
+    // Chooses option `index` of DupCompleteDialog and performs it.
+    static void perform(DupCompleteDialog& w, int index)
     {
-        click(w.Option1[size_t(index)]);
-        click(w.PerformButton);
+        click(w.actionOptions[size_t(index)]);
+        click(w.performButton);
     }
-    // Performs Display and returns the lines DupsDeleted listed.
-    QStringList displayList(DupDelCompl& w)
+    // Performs Display and returns the lines DeletedListDialog listed.
+    QStringList displayList(DupCompleteDialog& w)
     {
         QStringList lines;
         env.ui.onModal([&lines](QDialog& d) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/gui/Windows.h"
-#include "search/SchForm.h"
 #include "search/SearchCommand.h"
+#include "search/SearchDialog.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
@@ -45,25 +45,25 @@ protected:
 
     void TearDown() override { closeAllWindows(); }
 
-    SchForm* openDialog()
+    SearchDialog* openDialog()
     {
         startSearch(p);
-        return qobject_cast<SchForm*>(findWindow(QStringLiteral("SchForm")));
+        return qobject_cast<SearchDialog*>(findWindow(QStringLiteral("SchForm")));
     }
 
     // Opens the dialog, fills it in as a user would and presses "&Search".
     void search(const QString& key, std::initializer_list<int> boxes, bool save, bool display)
     {
-        SchForm* f = openDialog();
+        SearchDialog* f = openDialog();
         ASSERT_NE(f, nullptr);
-        type(f->SchTxt1, key);
+        type(f->searchTextEdit, key);
         for (int i : boxes)
-            click(f->SchChk1[i]);
+            click(f->fieldChecks[i]);
         if (save)
-            click(f->SchChk2);
+            click(f->saveToListCheck);
         if (display)
-            click(f->SchChk3);
-        click(f->SchCmd1);
+            click(f->displayMatchesCheck);
+        click(f->searchButton);
     }
 
     QWidget* completeForm() { return findWindow(QStringLiteral("CompleteForm")); }

@@ -1,7 +1,7 @@
 #include "SearchFixture.h"
 
-#include "records/BrsForma.h"
-#include "records/BrsFormb.h"
+#include "records/AddressScreen.h"
+#include "records/DetailScreen.h"
 #include "support/FailingDevice.h"
 
 #include <QTest>
@@ -16,14 +16,14 @@ QPushButton* button(QDialog& d, int index)
     return control<QPushButton>(&d, QStringLiteral("Command3D1_%1").arg(index));
 }
 
-BrsForma* screen1()
+AddressScreen* screen1()
 {
-    return qobject_cast<BrsForma*>(findWindow(QStringLiteral("BrsForma")));
+    return qobject_cast<AddressScreen*>(findWindow(QStringLiteral("BrsForma")));
 }
 
-BrsFormb* screen2()
+DetailScreen* screen2()
 {
-    return qobject_cast<BrsFormb*>(findWindow(QStringLiteral("BrsFormb")));
+    return qobject_cast<DetailScreen*>(findWindow(QStringLiteral("BrsFormb")));
 }
 
 // What the person sees when a match window comes up: which screen, whose name.
@@ -44,14 +44,14 @@ Seen look(QDialog& d)
     s.title = d.windowTitle();
     if (QPushButton* b = button(d, 1))
         s.switchCaption = b->text();
-    BrsForma* one = screen1();
-    BrsFormb* two = screen2();
+    AddressScreen* one = screen1();
+    DetailScreen* two = screen2();
     if (one && one->isVisible())
         s.screenShown = 1;
     else if (two && two->isVisible())
         s.screenShown = 2;
     if (one) {
-        s.name = one->BrsTxt2->text();
+        s.name = one->nameEdit->text();
         s.screenTitle = one->windowTitle();
     }
     QWidget* dialog = findWindow(QStringLiteral("SchForm"));
@@ -180,7 +180,7 @@ TEST_F(SearchTest, MatchWindowSwitchesScreensAndCopiesTheNameAndAddress)
     step(1);
     env.ui.onModal([&](QDialog& d) {
         seen.push_back(look(d));
-        EXPECT_EQ(screen2()->BrsTxt1->text(), QStringLiteral("1"));
+        EXPECT_EQ(screen2()->idEdit->text(), QStringLiteral("1"));
         env.ui.answer(Ui::Answer::Ok);
         click(button(d, 3));
         EXPECT_TRUE(d.isVisible()); // copying leaves the window up
@@ -262,13 +262,13 @@ TEST_F(SearchTest, AReadFailureEndsTheProgramAndSavesNothing)
         std::make_unique<FailingDevice>(fileBytes(env.naPath()), qint64(5) * NARecord::Size + 10);
     const FailingDevice& device = *disk;
     p.naFile.attach(std::move(disk));
-    SchForm* f = openDialog();
+    SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
-    type(f->SchTxt1, QStringLiteral("baker"));
-    click(f->SchChk1[7]);
-    click(f->SchChk2);
+    type(f->searchTextEdit, QStringLiteral("baker"));
+    click(f->fieldChecks[7]);
+    click(f->saveToListCheck);
     env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(f->SchCmd1_Click(), ProgramEnded);
+    EXPECT_THROW(f->onSearchClicked(), ProgramEnded);
 
     ASSERT_EQ(env.ui.messages.size(), 1u);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  6"));

@@ -1,11 +1,11 @@
 // The duplicate search windows.
 #include "Shots.h"
 
-#include "dups/DupDelCompl.h"
-#include "dups/DupRecDisp.h"
-#include "dups/DupSearchMsg.h"
+#include "dups/DeletedListDialog.h"
+#include "dups/DupCompleteDialog.h"
+#include "dups/DupPairDialog.h"
+#include "dups/DupProgressWindow.h"
 #include "dups/DupsCommand.h"
-#include "dups/DupsDeleted.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 
@@ -39,7 +39,7 @@ TAVREL_SHOT("DupParams")
 
 TAVREL_SHOT("DupSearchMsg")
 {
-    return new DupSearchMsg(s.p());
+    return new DupProgressWindow(s.p());
 }
 
 TAVREL_SHOT("DupRecDisp")
@@ -50,15 +50,15 @@ TAVREL_SHOT("DupRecDisp")
     later.Name = later.Name.toUpper();
     later.AddrLine1 = QStringLiteral("10 Harbour Rd");
     static DupSearchState state;
-    return new DupRecDisp(s.p(), state, 1, earlier, 1204, later);
+    return new DupPairDialog(s.p(), state, 1, earlier, 1204, later);
 }
 
 TAVREL_SHOT("DupDelCompl")
 {
-    return new DupDelCompl(s.p(), sampleState());
+    return new DupCompleteDialog(s.p(), sampleState());
 }
 
 TAVREL_SHOT("DupsDeleted")
 {
-    return new DupsDeleted(sampleState());
+    return new DeletedListDialog(sampleState());
 }

@@ -2,8 +2,8 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "records/NAContent.h"
 #include "records/RecordCommands.h"
+#include "records/RecordPickerDialog.h"
 #include "records/RecordScreens.h"
 #include "shell/ListForm.h"
 #include "store/RecordAccess.h"
@@ -36,7 +36,7 @@ QWidget* screens(Program& p, const char* mode, int screen)
     return tavrel::recordScreen(p, screen);
 }
 
-// Both screens in every mode: BrsForma-browse, BrsFormb-browse, ...
+// Both screens in every mode: AddressScreen-browse, DetailScreen-browse, ...
 const bool registered = [] {
     for (const char* mode : {"Browse", "Change", "Delete", "Add", "AddMult", "Search"}) {
         for (int screen : {1, 2}) {
@@ -55,9 +55,9 @@ const bool registered = [] {
 
 TAVREL_SHOT("NAContent")
 {
-    auto* picker = new tavrel::NAContent(s.p());
-    picker->Form_Load();
-    picker->List1->setCurrentRow(1);
+    auto* picker = new tavrel::RecordPickerDialog(s.p());
+    picker->load();
+    picker->recordList->setCurrentRow(1);
     return picker;
 }
 

@@ -13,19 +13,19 @@ namespace tavrel {
 // "Delete Duplicate Records": what to match on and whether to see each pair
 // before it is deleted. Modeless; OK runs the search, after which the window
 // closes (it stays only when an undelete met a changed record).
-class DupParams : public DupDialog {
+class DupSearchDialog : public DupDialog {
     Q_OBJECT
 public:
-    explicit DupParams(Program& p, QWidget* parent = nullptr);
+    explicit DupSearchDialog(Program& p, QWidget* parent = nullptr);
 
-    std::array<QRadioButton*, 4> Option1{};
-    QCheckBox* Check1 = nullptr;
-    QPushButton* OKButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    std::array<QRadioButton*, 4> matchOptions{};
+    QCheckBox* showPairsCheck = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void Check1_Click();
-    void OKButton_Click();
-    void CancelButton_Click();
+    void onShowPairsToggled();
+    void onOkClicked();
+    void onCancelClicked();
 
     // The search state, from this window's opening to its close.
     DupSearchState state;
@@ -35,10 +35,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Choosing: the choices and buttons work, OK has the focus. Searching: the
+    // search lets events through, so the whole window is off and cannot close.
+    enum class Phase { Choosing, Searching };
+    void enterPhase(Phase phase);
     DupMatch selectedMatch() const;
 
     Program& p;
-    bool searching_ = false;
+    Phase phase_ = Phase::Choosing;
 };
 
 } // namespace tavrel

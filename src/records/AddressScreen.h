@@ -9,22 +9,22 @@ class QComboBox;
 namespace tavrel {
 
 // Record screen 1: ID, name, the four address lines and five telephone numbers.
-class BrsForma : public RecordScreen {
+class AddressScreen : public RecordScreen {
     Q_OBJECT
 public:
-    BrsForma(Program& p, std::shared_ptr<RecordSession> session);
+    AddressScreen(Program& p, std::shared_ptr<RecordSession> session);
 
     int number() const override { return 1; }
-    void applyMode() override;
+    void applyState(ScreenState state) override;
     void fill(const NARecord& r) override;
     void clear() override;
 
-    QLineEdit* BrsTxt2 = nullptr;
-    std::array<QLineEdit*, 4> BrsTxt3{};
-    std::array<QComboBox*, 5> Combo1{};
-    std::array<QLineEdit*, 5> BrsTxt10{};
-    QPushButton* Screen2Button = nullptr;
-    QPushButton* CopyButton = nullptr;
+    QLineEdit* nameEdit = nullptr;
+    std::array<QLineEdit*, 4> addressLineEdits{};
+    std::array<QComboBox*, 5> phoneTypeCombos{};
+    std::array<QLineEdit*, 5> phoneNumberEdits{};
+    QPushButton* showScreen2Button = nullptr;
+    QPushButton* copyButton = nullptr;
 
     // The entries every telephone type box offers.
     static const QStringList& phoneTypes();
@@ -33,8 +33,8 @@ protected:
     QWidget* addModeFocus() const override;
 
 private:
-    void Screen2Button_Click();
-    void CopyButton_Click();
+    void onShowScreen2Clicked();
+    void onCopyClicked();
 };
 
 } // namespace tavrel

@@ -1,16 +1,16 @@
-#include "search/SearchingForm.h"
+#include "search/SearchProgressWindow.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace tavrel {
 
-SearchingForm::SearchingForm(QWidget* parent) : QDialog(parent)
+SearchProgressWindow::SearchProgressWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SearchingForm"));
-    setWindowTitle(QStringLiteral("Searching"));
+    setWindowTitle(tr("Searching"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    auto* label = new QLabel(QStringLiteral("TVL Is Searching."));
+    auto* label = new QLabel(tr("TVL Is Searching."));
     label->setObjectName(QStringLiteral("Label1"));
     label->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);

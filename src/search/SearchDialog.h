@@ -14,21 +14,21 @@ namespace tavrel {
 
 // The search dialog "N&A File Search": the text to look for, the fields to
 // look in, and whether to save and display the matches. Modeless.
-class SchForm : public QDialog {
+class SearchDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SchForm(Program& p, QWidget* parent = nullptr);
+    explicit SearchDialog(Program& p, QWidget* parent = nullptr);
 
-    QLineEdit* SchTxt1 = nullptr;
-    std::array<QCheckBox*, 8> SchChk1{};
-    QCheckBox* SchChk2 = nullptr;
-    QCheckBox* SchChk3 = nullptr;
-    QPushButton* SchCmd1 = nullptr;
-    QPushButton* SchCmd2 = nullptr;
+    QLineEdit* searchTextEdit = nullptr;
+    std::array<QCheckBox*, 8> fieldChecks{};
+    QCheckBox* saveToListCheck = nullptr;
+    QCheckBox* displayMatchesCheck = nullptr;
+    QPushButton* searchButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void SchChk1_Click(int index);
-    void SchCmd1_Click();
-    void SchCmd2_Click();
+    void onFieldChecked(int index);
+    void onSearchClicked();
+    void onCancelClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

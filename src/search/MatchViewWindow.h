@@ -6,12 +6,13 @@ namespace tavrel {
 
 // The match window of a search that does not save: continue, switch
 // screens, end, or copy the name and address.
-class SrchMsgForm : public MatchWindow {
+class MatchViewWindow : public MatchWindow {
     Q_OBJECT
 public:
-    SrchMsgForm(Program& p, const NARecord& shown, int screenOnDisplay, QWidget* parent = nullptr);
+    MatchViewWindow(Program& p, const NARecord& shown, int screenOnDisplay,
+                    QWidget* parent = nullptr);
 
-    void Command3D1_Click(int index);
+    void onAnswerClicked(int index);
 };
 
 } // namespace tavrel

@@ -5,10 +5,10 @@
 namespace tavrel {
 
 // "Searching": the small progress window shown while a search runs. No buttons.
-class SearchingForm : public QDialog {
+class SearchProgressWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit SearchingForm(QWidget* parent = nullptr);
+    explicit SearchProgressWindow(QWidget* parent = nullptr);
 
 protected:
     // The search ends it; Esc does nothing.

@@ -1,8 +1,8 @@
 #include "SearchFixture.h"
 
 #include "records/RecordScreens.h"
-#include "search/SrchMsg2Form.h"
-#include "search/SrchMsgForm.h"
+#include "search/MatchListWindow.h"
+#include "search/MatchViewWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -14,10 +14,10 @@ using namespace tavrel::test;
 namespace {
 
 // Which of the eight field boxes can be used, as a string of 1/0.
-QString enabledBoxes(SchForm* f)
+QString enabledBoxes(SearchDialog* f)
 {
     QString s;
-    for (QCheckBox* b : f->SchChk1)
+    for (QCheckBox* b : f->fieldChecks)
         s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     return s;
 }
@@ -26,31 +26,31 @@ QString enabledBoxes(SchForm* f)
 
 TEST_F(SearchTest, DialogOpensBlankWithItsCaptions)
 {
-    SchForm* f = openDialog();
+    SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(f->windowTitle(), QStringLiteral("N&A File Search"));
-    EXPECT_TRUE(f->SchTxt1->text().isEmpty());
-    EXPECT_EQ(f->SchTxt1->maxLength(), 32767); // no limit of its own
-    for (QCheckBox* b : f->SchChk1)
+    EXPECT_TRUE(f->searchTextEdit->text().isEmpty());
+    EXPECT_EQ(f->searchTextEdit->maxLength(), 32767); // no limit of its own
+    for (QCheckBox* b : f->fieldChecks)
         EXPECT_FALSE(b->isChecked());
-    EXPECT_FALSE(f->SchChk2->isChecked());
-    EXPECT_FALSE(f->SchChk3->isChecked());
+    EXPECT_FALSE(f->saveToListCheck->isChecked());
+    EXPECT_FALSE(f->displayMatchesCheck->isChecked());
     EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
-    EXPECT_EQ(f->SchChk1[7]->text(), QStringLiteral("Search All &fields Listed Above"));
-    EXPECT_EQ(f->SchCmd1->toolTip(), QStringLiteral("Start The Search"));
+    EXPECT_EQ(f->fieldChecks[7]->text(), QStringLiteral("Search All &fields Listed Above"));
+    EXPECT_EQ(f->searchButton->toolTip(), QStringLiteral("Start The Search"));
     EXPECT_TRUE(isLoaded(f));
 }
 
 TEST_F(SearchTest, FieldBoxesExcludeEachOther)
 {
-    SchForm* f = openDialog();
+    SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
-    auto& box = f->SchChk1;
+    auto& box = f->fieldChecks;
 
     // Name only shuts out every other field box, and unticking restores them.
     click(box[0]);
     EXPECT_EQ(enabledBoxes(f), QStringLiteral("10000000"));
-    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+    EXPECT_EQ(f->focusWidget(), f->searchButton);
     click(box[0]);
     EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
 
@@ -74,30 +74,30 @@ TEST_F(SearchTest, FieldBoxesExcludeEachOther)
     EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
 
     // The option boxes send the focus on to "&Search" as well.
-    f->SchTxt1->setFocus();
-    click(f->SchChk2);
-    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
-    f->SchTxt1->setFocus();
-    click(f->SchChk3);
-    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+    f->searchTextEdit->setFocus();
+    click(f->saveToListCheck);
+    EXPECT_EQ(f->focusWidget(), f->searchButton);
+    f->searchTextEdit->setFocus();
+    click(f->displayMatchesCheck);
+    EXPECT_EQ(f->focusWidget(), f->searchButton);
 }
 
 TEST_F(SearchTest, MissingTextOrFieldsIsRefusedAndTheDialogStays)
 {
-    SchForm* f = openDialog();
+    SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
-    click(f->SchChk1[1]);
+    click(f->fieldChecks[1]);
     env.ui.answer(Ui::Answer::Ok);
-    click(f->SchCmd1);
+    click(f->searchButton);
     ASSERT_EQ(env.ui.messages.size(), 1u);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Specify A Search Parameter."));
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
 
-    click(f->SchChk1[1]);
-    type(f->SchTxt1, QStringLiteral("baker"));
+    click(f->fieldChecks[1]);
+    type(f->searchTextEdit, QStringLiteral("baker"));
     env.ui.answer(Ui::Answer::Ok);
-    click(f->SchCmd1);
+    click(f->searchButton);
     ASSERT_EQ(env.ui.messages.size(), 2u);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select One Or More Search Fields."));
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
@@ -105,25 +105,25 @@ TEST_F(SearchTest, MissingTextOrFieldsIsRefusedAndTheDialogStays)
     // Nothing ran and nothing was reset; the dialog is still there to fix.
     settle();
     EXPECT_TRUE(f->isVisible());
-    EXPECT_EQ(f->SchTxt1->text(), QStringLiteral("baker"));
+    EXPECT_EQ(f->searchTextEdit->text(), QStringLiteral("baker"));
     EXPECT_FALSE(loaded("SearchingForm"));
     EXPECT_EQ(completeForm(), nullptr);
 }
 
 TEST_F(SearchTest, EnterInTheTextMovesOnAndCancelClosesQuietly)
 {
-    SchForm* f = openDialog();
+    SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
-    type(f->SchTxt1, QStringLiteral(" baker "));
-    click(f->SchChk1[0]);
-    f->SchTxt1->setFocus();
-    QTest::keyClick(f->SchTxt1, Qt::Key_Return);
-    EXPECT_EQ(f->focusWidget(), f->SchCmd1);
+    type(f->searchTextEdit, QStringLiteral(" baker "));
+    click(f->fieldChecks[0]);
+    f->searchTextEdit->setFocus();
+    QTest::keyClick(f->searchTextEdit, Qt::Key_Return);
+    EXPECT_EQ(f->focusWidget(), f->searchButton);
     EXPECT_EQ(completeForm(), nullptr); // Enter did not search
     EXPECT_TRUE(env.ui.messages.empty());
-    EXPECT_EQ(f->SchTxt1->text(), QStringLiteral(" baker ")); // blanks kept as typed
+    EXPECT_EQ(f->searchTextEdit->text(), QStringLiteral(" baker ")); // blanks kept as typed
 
-    click(f->SchCmd2);
+    click(f->cancelButton);
     settle();
     EXPECT_FALSE(loaded("SchForm"));
     EXPECT_EQ(completeForm(), nullptr);
@@ -135,7 +135,7 @@ TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
     const NARecord r = makeRecord(3, QStringLiteral("Carl"));
     p.MatchAnswer = 2;
     {
-        SrchMsgForm w(p, r, 1);
+        MatchViewWindow w(p, r, 1);
         EXPECT_EQ(p.MatchAnswer, 0); // reset on loading
         w.show();
         w.close(); // the close box
@@ -143,16 +143,16 @@ TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
     }
     const int expected[4] = {0, 2, 1, 3};
     for (int i = 0; i < 4; ++i) {
-        SrchMsg2Form w(p, r, 2);
-        EXPECT_EQ(w.Command3D1[1]->text(), QStringLiteral("&Screen 1"));
+        MatchListWindow w(p, r, 2);
+        EXPECT_EQ(w.answerButtons[1]->text(), QStringLiteral("&Screen 1"));
         w.show();
-        click(w.Command3D1[i]);
+        click(w.answerButtons[i]);
         EXPECT_EQ(p.MatchAnswer, expected[i]) << i;
         EXPECT_FALSE(w.isVisible()) << i;
     }
-    SrchMsgForm end(p, r, 1);
+    MatchViewWindow end(p, r, 1);
     end.show();
-    click(end.Command3D1[2]);
+    click(end.answerButtons[2]);
     EXPECT_EQ(p.MatchAnswer, 1);
 }
 
@@ -168,7 +168,7 @@ TEST_F(SearchTest, MatchWindowSitsCentredBelowTheRecordScreen)
                                          {90, 1000},  {89, 500},   {69, 500}};
     for (auto [figure, margin] : cases) {
         p.ScreenSizeFigure = figure;
-        SrchMsg2Form w(p, r, 1);
+        MatchListWindow w(p, r, 1);
         w.show();
         const QRect g = w.frameGeometry();
         EXPECT_NEAR(g.center().x(), area.center().x(), 1) << figure;
@@ -189,7 +189,7 @@ TEST_F(SearchTest, MatchWindowDoesNotCoverTheRecordScreen)
         showRecordScreen(p, shown);
         QWidget* record = recordScreen(p, shown);
         ASSERT_TRUE(record && record->isVisible());
-        SrchMsgForm w(p, p.CurRec, shown);
+        MatchViewWindow w(p, p.CurRec, shown);
         w.show();
         const QRect g = w.frameGeometry();
         const bool below = g.top() > record->frameGeometry().bottom();

@@ -9,15 +9,15 @@ namespace tavrel {
 
 // "Duplicate Records Deleted": the deleted list on screen, sorted by ID when
 // it opens. Modal; OK or the close box closes it.
-class DupsDeleted : public DupDialog {
+class DeletedListDialog : public DupDialog {
     Q_OBJECT
 public:
-    DupsDeleted(DupSearchState& s, QWidget* parent = nullptr);
+    DeletedListDialog(DupSearchState& s, QWidget* parent = nullptr);
 
-    QListWidget* List1 = nullptr;
-    QPushButton* OKButton = nullptr;
+    QListWidget* deletedList = nullptr;
+    QPushButton* okButton = nullptr;
 
-    void OKButton_Click() { accept(); }
+    void onOkClicked() { accept(); }
 };
 
 } // namespace tavrel

@@ -13,21 +13,21 @@ namespace tavrel {
 // "Duplicate Deletion Complete": shown modally when a search deleted records.
 // The list of them can be shown, printed or undeleted, as often as wanted,
 // until Cancel (or the close box) discards it and ends the command.
-class DupDelCompl : public DupDialog {
+class DupCompleteDialog : public DupDialog {
     Q_OBJECT
 public:
-    DupDelCompl(Program& p, DupSearchState& s, QWidget* parent = nullptr);
+    DupCompleteDialog(Program& p, DupSearchState& s, QWidget* parent = nullptr);
 
-    QLineEdit* Text1 = nullptr;
-    std::array<QRadioButton*, 3> Option1{};
-    QPushButton* PerformButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    QLineEdit* deletedCountEdit = nullptr;
+    std::array<QRadioButton*, 3> actionOptions{};
+    QPushButton* performButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void PerformButton_Click();
-    void CancelButton_Click();
+    void onPerformClicked();
+    void onCancelClicked();
 
 protected:
-    void reject() override { CancelButton_Click(); }
+    void reject() override { onCancelClicked(); }
 
 private:
     void display();

@@ -8,25 +8,25 @@ namespace tavrel {
 
 // Record screen 2: ID, sort keys, e-mail, comment, the four QuickLinks and the
 // back link.
-class BrsFormb : public RecordScreen {
+class DetailScreen : public RecordScreen {
     Q_OBJECT
 public:
-    BrsFormb(Program& p, std::shared_ptr<RecordSession> session);
+    DetailScreen(Program& p, std::shared_ptr<RecordSession> session);
 
     int number() const override { return 2; }
-    void applyMode() override;
+    void applyState(ScreenState state) override;
     void fill(const NARecord& r) override;
     void clear() override;
     // Fills the boxes with the record left for this screen while it was hidden.
     void catchUp();
 
-    std::array<QLineEdit*, 2> BrsTxt20{};
-    QLineEdit* BrsTxt21 = nullptr;
-    QLineEdit* BrsTxt22 = nullptr;
-    std::array<QLineEdit*, 5> BrsTxt30{}; // 0..3 link IDs, 4 the back link
-    std::array<QLineEdit*, 4> BrsTxt40{};
-    std::array<QPushButton*, 5> DisplayButton{};
-    QPushButton* Screen1Button = nullptr;
+    std::array<QLineEdit*, 2> sortKeyEdits{};
+    QLineEdit* emailEdit = nullptr;
+    QLineEdit* commentsEdit = nullptr;
+    std::array<QLineEdit*, 5> linkIdEdits{}; // 0..3 link IDs, 4 the back link
+    std::array<QLineEdit*, 4> linkTextEdits{};
+    std::array<QPushButton*, 5> linkButtons{};
+    QPushButton* showScreen1Button = nullptr;
 
 protected:
     QWidget* addModeFocus() const override;
@@ -34,9 +34,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Screen1Button_Click();
-    void DisplayButton_Click(int index);
-    void BrsTxt30_DblClick(int index);
+    void onShowScreen1Clicked();
+    void onLinkButtonClicked(int index);
+    void onLinkIdDoubleClicked(int index);
 };
 
 } // namespace tavrel

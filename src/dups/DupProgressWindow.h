@@ -7,17 +7,17 @@ namespace tavrel {
 
 // "Duplicate Record Search": shown while the search runs. Its Cancel (or its
 // close box) asks the search to stop; the search notices at its next yield.
-class DupSearchMsg : public DupDialog {
+class DupProgressWindow : public DupDialog {
     Q_OBJECT
 public:
-    explicit DupSearchMsg(Program& p, QWidget* parent = nullptr);
+    explicit DupProgressWindow(Program& p, QWidget* parent = nullptr);
 
-    QPushButton* CancelButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void CancelButton_Click();
+    void onCancelClicked();
 
 protected:
-    void reject() override { CancelButton_Click(); }
+    void reject() override { onCancelClicked(); }
 
 private:
     Program& p;
