@@ -8,7 +8,7 @@
 #include "platform/gui/QtClipboard.h"
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/QtUi.h"
-#include "shell/MarkMain.h"
+#include "shell/MainWindow.h"
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
 #include "store/Program.h"

@@ -5,9 +5,9 @@
 #include "platform/Errors.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
-#include "shell/AbtForm.h"
-#include "shell/FileOpenDlg.h"
-#include "shell/MarkMain.h"
+#include "shell/AboutDialog.h"
+#include "shell/MainWindow.h"
+#include "shell/WelcomeDialog.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "upkeep/BackupCommands.h"
@@ -105,7 +105,7 @@ void finishInterruptedWork(Program& p)
 void showSplash(Program& p, const StartupEnvironment& env)
 {
     const QDateTime start = p.clock.now();
-    AbtForm splash(p, env.programFile, AbtForm::Mode::Splash);
+    AboutDialog splash(p, env.programFile, AboutDialog::Mode::Splash);
     splash.setModal(false);
     splash.show();
     for (;;) {
@@ -151,7 +151,7 @@ StartupEnvironment currentEnvironment(std::function<InstanceCheck()> checkSingle
     return env;
 }
 
-std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
+std::unique_ptr<MainWindow> startUp(Program& p, const StartupEnvironment& env)
 {
     checkScreen(p, env);
     // The help topics are compiled into the program; this names where they live.
@@ -163,10 +163,10 @@ std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
     takeAutomaticCopy(p, BackupTrigger::Daily);
     armAutomaticCopies(p);
 
-    auto main = std::make_unique<MarkMain>(p, env.programFile);
+    auto main = std::make_unique<MainWindow>(p, env.programFile);
     main->show();
     if (p.WelcomeOff == QLatin1Char('0')) {
-        FileOpenDlg welcome(p, main.get());
+        WelcomeDialog welcome(p, main.get());
         p.ui.runModal(welcome);
     }
     return main;

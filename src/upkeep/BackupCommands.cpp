@@ -4,7 +4,7 @@
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
-#include "upkeep/BackupForm.h"
+#include "upkeep/BackupsDialog.h"
 #include "upkeep/DiskSpace.h"
 
 #include <QTreeWidget>
@@ -110,7 +110,7 @@ void tidyBackups(const Program& p)
 
 void startBackups(Program& p)
 {
-    auto* form = new BackupForm(p);
+    auto* form = new BackupsDialog(p);
     loadWindow(form);
     form->show();
     form->BackupLst1->setFocus();

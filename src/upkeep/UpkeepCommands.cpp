@@ -2,10 +2,10 @@
 
 #include "platform/Errors.h"
 #include "platform/gui/Windows.h"
-#include "upkeep/AnalyzingForm.h"
+#include "upkeep/AnalyzingMessage.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/CompactForm.h"
-#include "upkeep/CompactingMsg.h"
+#include "upkeep/CompactDialog.h"
+#include "upkeep/CompactingMessage.h"
 #include "upkeep/Compaction.h"
 #include "upkeep/DiskSpace.h"
 #include "upkeep/Statistics.h"
@@ -39,7 +39,7 @@ struct WaitCursor {
 
 void startCompact(Program& p)
 {
-    auto* form = new CompactForm(p);
+    auto* form = new CompactDialog(p);
     loadWindow(form);
     form->show();
     form->CompactCmd1->setFocus();
@@ -79,7 +79,7 @@ bool runCompaction(Program& p)
         return false;
     p.ui.setWaitCursor(true);
 
-    CompactingMsg* wait = showPleaseWait<CompactingMsg>();
+    CompactingMessage* wait = showPleaseWait<CompactingMessage>();
     CompactionResult result;
     try {
         FileReplacement out(p.files, kNAFileName, kCompactTempName);
@@ -105,7 +105,7 @@ bool runCompaction(Program& p)
 
 void showFileStatistics(Program& p)
 {
-    auto* analyzing = showPleaseWait<AnalyzingForm>();
+    auto* analyzing = showPleaseWait<AnalyzingMessage>();
     FileFigures f;
     f.fileLength = p.naFile.size();
     f.lastRecNo = p.LastRecNo;

@@ -2,7 +2,7 @@
 #include "ExchangeFixture.h"
 #include "RecordFields.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/Gui.h"
 
@@ -105,7 +105,7 @@ TEST_F(ExchangeTest, ThePreviewNamesTheColumnsAndCellsLeftOut)
     env.openFile({});
     writeBytes(env.dir() + "/in.csv", "First Name,Last Name,Hobby\r\nAnn,Lee,Chess\r\nBo,Ma,\r\n");
     startImport(p());
-    auto* form = windowOf<ImportForm>("ImportForm");
+    auto* form = windowOf<ImportDialog>("ImportForm");
     type(form->ImpTxt1, "in.csv");
     click(form->ImpCmd4);
     EXPECT_EQ(form->ImpLbl2->text(), "in.csv (CSV): 2 Entries, 0 Need A Look, 2 To Import.\n"

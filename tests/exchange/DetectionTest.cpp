@@ -3,7 +3,7 @@
 #include "ExchangeFixture.h"
 #include "exchange/CommandLine.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/Gui.h"
 
@@ -109,7 +109,7 @@ TEST_F(ExchangeTest, AFileThatHoldsNoContactsIsNamedAndNeverMapped)
         EXPECT_EQ(text, QString(r.file) + ": " + error + " Nothing was imported.\n");
 
         startImport(p());
-        auto* form = windowOf<ImportForm>("ImportForm");
+        auto* form = windowOf<ImportDialog>("ImportForm");
         type(form->ImpTxt1, r.file);
         click(form->ImpCmd4);
         EXPECT_EQ(env.ui.messages.back().text,

@@ -1,9 +1,9 @@
 #include "platform/gui/Windows.h"
 #include "ExchangeFixture.h"
-#include "exchange/CsvMapForm.h"
+#include "exchange/ColumnMappingDialog.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ExportForm.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ExportDialog.h"
+#include "exchange/ImportDialog.h"
 #include "maillists/MailListFile.h"
 #include "support/Gui.h"
 
@@ -25,11 +25,11 @@ class ExchangeWindows : public ExchangeTest {
 protected:
     void SetUp() override { env.ui.setAutoOk(true); }
     void TearDown() override { closeAllWindows(); }
-    ImportForm* openImport(const QByteArray& bytes, const QString& name = "in.vcf")
+    ImportDialog* openImport(const QByteArray& bytes, const QString& name = "in.vcf")
     {
         writeBytes(env.dir() + "/" + name, bytes);
         startImport(p());
-        auto* form = windowOf<ImportForm>("ImportForm");
+        auto* form = windowOf<ImportDialog>("ImportForm");
         type(form->ImpTxt1, name);
         click(form->ImpCmd4);
         return form;
@@ -43,7 +43,7 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
     setMember(p(), 2, true);
     WriteMailList(p(), "tvlmail.ab", "Team");
     startExport(p());
-    auto* form = windowOf<ExportForm>("ExportForm");
+    auto* form = windowOf<ExportDialog>("ExportForm");
     EXPECT_FALSE(form->ExpFrm3->isEnabled()); // CSV options only for CSV
     click(form->ExpCmd1);
     EXPECT_EQ(env.ui.messages.back().text, "Please Enter The Name Of The File To Export To.");
@@ -64,7 +64,7 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
 
     // An existing file is replaced only when the user says so.
     startExport(p());
-    form = windowOf<ExportForm>("ExportForm");
+    form = windowOf<ExportDialog>("ExportForm");
     type(form->ExpTxt1, "team.csv");
     env.ui.answer(Ui::Answer::No);
     click(form->ExpCmd1);
@@ -87,7 +87,7 @@ TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)
     for (int i = 1; i <= 6; ++i)
         lines << QString("TEL:%1").arg(i);
     lines << "END:VCARD";
-    ImportForm* form = openImport(crlf(lines));
+    ImportDialog* form = openImport(crlf(lines));
     ASSERT_EQ(form->ImpLst1->topLevelItemCount(), 3);
     EXPECT_EQ(form->ImpLbl2->text(), "in.vcf (vCard): 3 Entries, 3 Need A Look, 2 To Import.");
     EXPECT_EQ(form->ImpLst1->topLevelItem(0)->checkState(0), Qt::Unchecked);
@@ -118,14 +118,14 @@ TEST_F(ExchangeWindows, UnknownColumnsAreMappedAndTheMappingSaved)
     env.openFile({});
     const QByteArray csv = crlf({"Nom;Courriel", "Dupont;d@example.fr"});
     env.ui.onModal([](QDialog& d) {
-        auto& map = static_cast<CsvMapForm&>(d);
+        auto& map = static_cast<ColumnMappingDialog&>(d);
         EXPECT_EQ(map.MapCbo1.size(), 2);
         click(map.MapCmd1); // nothing mapped to a name yet: refused
         map.MapCbo1[0]->setCurrentText("Name");
         map.MapCbo1[1]->setCurrentText("E-mail");
         click(map.MapCmd1);
     });
-    ImportForm* form = openImport(csv, "carnet.csv");
+    ImportDialog* form = openImport(csv, "carnet.csv");
     EXPECT_EQ(env.ui.messages.back().text,
               "Please Choose A Column For Name, First Name, Last Name, "
               "Display Name Or Company.");
@@ -150,7 +150,7 @@ TEST_F(ExchangeWindows, BrowseChoosesTheFile)
         };
     };
     startExport(p());
-    auto* exportForm = windowOf<ExportForm>("ExportForm");
+    auto* exportForm = windowOf<ExportDialog>("ExportForm");
     env.ui.onModal([](QDialog& d) { d.reject(); });
     click(exportForm->ExpCmd3);
     EXPECT_TRUE(exportForm->ExpTxt1->text().isEmpty()); // cancelled: nothing chosen
@@ -162,7 +162,7 @@ TEST_F(ExchangeWindows, BrowseChoosesTheFile)
 
     // Choosing a file to import reads it at once.
     startImport(p());
-    auto* importForm = windowOf<ImportForm>("ImportForm");
+    auto* importForm = windowOf<ImportDialog>("ImportForm");
     env.ui.onModal(choose(chosen + ".vcf"));
     click(importForm->ImpCmd3);
     EXPECT_EQ(importForm->ImpTxt1->text(), chosen + ".vcf");
@@ -174,7 +174,7 @@ TEST_F(ExchangeWindows, EnterReadsTheFileAndAnUnreadableOneIsNamed)
     env.openFile({});
     writeBytes(env.dir() + "/empty.vcf", QByteArray());
     startImport(p());
-    auto* form = windowOf<ImportForm>("ImportForm");
+    auto* form = windowOf<ImportDialog>("ImportForm");
     type(form->ImpTxt1, "empty.vcf");
     // Enter in the file box reads the file; it does not press Browse (which would block here).
     form->ImpTxt1->setFocus();

@@ -78,7 +78,7 @@ void expectMenu(QMenu* menu, const std::vector<Item>& items)
 TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
 {
     openFile(3);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     EXPECT_EQ(m->windowTitle(), QStringLiteral("Corvane Mark32"));
 
     const auto top = m->menuBar()->actions();
@@ -108,7 +108,7 @@ TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
 TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)
 {
     openFile(3);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     QWidget* bar = control(m, QStringLiteral("ToolBar"));
     ASSERT_NE(bar, nullptr);
     const struct {
@@ -186,7 +186,7 @@ TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)
 TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
 {
     openFile(1);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     auto* about = control<QToolButton>(m, QStringLiteral("ToolInfo"));
     env.ui.onModal([](QDialog& d) { EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm")); });
     click(about);

@@ -2,16 +2,16 @@
 // failures at every step.
 #include "dups/DupSearch.h"
 #include "platform/Errors.h"
-#include "shell/BackupPref.h"
-#include "shell/MarkMain.h"
+#include "shell/BackupPreferencesDialog.h"
+#include "shell/MainWindow.h"
 #include "shell/Startup.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/BackupForm.h"
 #include "upkeep/Backups.h"
+#include "upkeep/BackupsDialog.h"
 #include "upkeep/UpkeepCommands.h"
 
 #include <QCheckBox>
@@ -240,7 +240,7 @@ TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTri
     StartupEnvironment e;
     e.screenWidthTwips = 1024 * 15;
     e.screenHeightTwips = 768 * 15;
-    const std::unique_ptr<MarkMain> main = startUp(p, e);
+    const std::unique_ptr<MainWindow> main = startUp(p, e);
     EXPECT_EQ(names(), QStringList{QStringLiteral("tvl-20260314-090512-daily")});
     ASSERT_TRUE(p.BeforeBulkChange);
     p.BeforeBulkChange(QStringLiteral("dups"));
@@ -323,9 +323,9 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     ASSERT_NE(first, second);
     env.clock.t = env.clock.t.addSecs(5);
 
-    BackupForm* form = nullptr;
+    BackupsDialog* form = nullptr;
     startBackups(p);
-    form = windowOf<BackupForm>(QStringLiteral("BackupForm"));
+    form = windowOf<BackupsDialog>(QStringLiteral("BackupForm"));
     form->io = &io;
     form->refresh();
     ASSERT_EQ(form->BackupLst1->topLevelItemCount(), 1);
@@ -471,7 +471,7 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
 
     // The window marks it, Restore refuses it, Open Folder shows the folder.
     startBackups(p);
-    auto* form = windowOf<BackupForm>(QStringLiteral("BackupForm"));
+    auto* form = windowOf<BackupsDialog>(QStringLiteral("BackupForm"));
     QString opened;
     form->openFolder = [&opened](const QString& f) { opened = f; };
     EXPECT_EQ(form->BackupLst1->topLevelItem(2)->text(4), QStringLiteral("Damaged"));
@@ -492,13 +492,13 @@ TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
 {
     QTemporaryDir other;
     env.ui.onModal([&other](QDialog& d) {
-        auto& pref = static_cast<BackupPref&>(d);
+        auto& pref = static_cast<BackupPreferencesDialog&>(d);
         type(pref.BackupPrefTxt1, other.path() + QStringLiteral("/tvl"));
         pref.Check1->setChecked(false);
         click(pref.findChild<QPushButton*>(QStringLiteral("OKButton")));
     });
     const QByteArray naFile = fileBytes(env.naPath());
-    BackupPref pref(p);
+    BackupPreferencesDialog pref(p);
     EXPECT_TRUE(pref.Check1->isChecked());
     EXPECT_EQ(pref.BackupPrefTxt1->text(), folder());
     env.ui.runModal(pref);

@@ -1,6 +1,6 @@
-#include "shell/PreferenceForm.h"
+#include "shell/SortOrderPreferenceDialog.h"
 
-#include "shell/PrefWidgets.h"
+#include "shell/PreferenceWidgets.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -13,7 +13,8 @@
 
 namespace tavrel {
 
-PreferenceForm::PreferenceForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+SortOrderPreferenceDialog::SortOrderPreferenceDialog(Program& p, QWidget* parent)
+    : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("PreferenceForm"));
     setWindowTitle(QStringLiteral("N&A Display Preference"));
@@ -52,8 +53,8 @@ PreferenceForm::PreferenceForm(Program& p, QWidget* parent) : QDialog(parent), p
     auto* cancel = makeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cance&l"),
                               QStringLiteral("Don't Change The Display Preference"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &PreferenceForm::OKButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &PreferenceForm::CancelButton_Click);
+    connect(ok, &QPushButton::clicked, this, &SortOrderPreferenceDialog::OKButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &SortOrderPreferenceDialog::CancelButton_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -66,7 +67,7 @@ PreferenceForm::PreferenceForm(Program& p, QWidget* parent) : QDialog(parent), p
     selectByDigit(options_, onEntry_);
 }
 
-void PreferenceForm::OKButton_Click()
+void SortOrderPreferenceDialog::OKButton_Click()
 {
     p_.SortPref = selectedDigit(options_, onEntry_);
     if (p_.SortPref != onEntry_)
@@ -74,7 +75,7 @@ void PreferenceForm::OKButton_Click()
     accept();
 }
 
-void PreferenceForm::CancelButton_Click()
+void SortOrderPreferenceDialog::CancelButton_Click()
 {
     reject();
 }

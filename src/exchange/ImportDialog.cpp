@@ -1,6 +1,6 @@
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 
-#include "exchange/CsvMapForm.h"
+#include "exchange/ColumnMappingDialog.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/gui/Application.h"
@@ -23,7 +23,7 @@
 
 namespace tavrel {
 
-ImportForm::ImportForm(Program& p, ImportOptions options, QWidget* parent)
+ImportDialog::ImportDialog(Program& p, ImportOptions options, QWidget* parent)
     : QDialog(parent), p_(p), options_(std::move(options))
 {
     setObjectName(QStringLiteral("ImportForm"));
@@ -99,13 +99,13 @@ ImportForm::ImportForm(Program& p, ImportOptions options, QWidget* parent)
     v->addLayout(buttons);
     ImpCmd1->setEnabled(false);
 
-    connect(ImpCmd1, &QPushButton::clicked, this, &ImportForm::ImpCmd1_Click);
-    connect(ImpCmd2, &QPushButton::clicked, this, &ImportForm::ImpCmd2_Click);
-    connect(ImpCmd3, &QPushButton::clicked, this, &ImportForm::ImpCmd3_Click);
-    connect(ImpCmd4, &QPushButton::clicked, this, &ImportForm::ImpCmd4_Click);
-    connect(ImpTxt1, &QLineEdit::returnPressed, this, &ImportForm::ImpCmd4_Click);
-    connect(ImpLst1, &QTreeWidget::currentItemChanged, this, &ImportForm::showDetails);
-    connect(ImpLst1, &QTreeWidget::itemChanged, this, &ImportForm::itemChanged);
+    connect(ImpCmd1, &QPushButton::clicked, this, &ImportDialog::ImpCmd1_Click);
+    connect(ImpCmd2, &QPushButton::clicked, this, &ImportDialog::ImpCmd2_Click);
+    connect(ImpCmd3, &QPushButton::clicked, this, &ImportDialog::ImpCmd3_Click);
+    connect(ImpCmd4, &QPushButton::clicked, this, &ImportDialog::ImpCmd4_Click);
+    connect(ImpTxt1, &QLineEdit::returnPressed, this, &ImportDialog::ImpCmd4_Click);
+    connect(ImpLst1, &QTreeWidget::currentItemChanged, this, &ImportDialog::showDetails);
+    connect(ImpLst1, &QTreeWidget::itemChanged, this, &ImportDialog::itemChanged);
 }
 
 static OverflowChoice currentChoice(QRadioButton* const* opts)
@@ -117,7 +117,7 @@ static OverflowChoice currentChoice(QRadioButton* const* opts)
     return OverflowChoice::MoveToComments;
 }
 
-void ImportForm::ImpCmd3_Click()
+void ImportDialog::ImpCmd3_Click()
 {
     const QString path = askForFile(
         p_.ui, this,
@@ -132,7 +132,7 @@ void ImportForm::ImpCmd3_Click()
     ImpCmd4_Click();
 }
 
-void ImportForm::ImpCmd4_Click()
+void ImportDialog::ImpCmd4_Click()
 {
     QString path = ImpTxt1->text().trimmed();
     if (path.isEmpty()) {
@@ -151,7 +151,7 @@ void ImportForm::ImpCmd4_Click()
         return;
     }
     if (source.needsMapping) {
-        CsvMapForm map(p_, source.table, source.mapping, this);
+        ColumnMappingDialog map(p_, source.table, source.mapping, this);
         if (p_.ui.runModal(map) != QDialog::Accepted)
             return;
         applyMapping(source, map.mapping());
@@ -167,7 +167,7 @@ void ImportForm::ImpCmd4_Click()
     ImpLst1->setFocus();
 }
 
-void ImportForm::showPlan()
+void ImportDialog::showPlan()
 {
     filling_ = true;
     ImpLst1->clear();
@@ -210,7 +210,7 @@ void ImportForm::showPlan()
     showDetails();
 }
 
-void ImportForm::showDetails()
+void ImportDialog::showDetails()
 {
     const int row = ImpLst1->indexOfTopLevelItem(ImpLst1->currentItem());
     if (row < 0 || row >= plan_.records.size()) {
@@ -227,7 +227,7 @@ void ImportForm::showDetails()
     ImpTxt2->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-void ImportForm::itemChanged()
+void ImportDialog::itemChanged()
 {
     if (filling_)
         return;
@@ -237,7 +237,7 @@ void ImportForm::itemChanged()
     ImpCmd1->setEnabled(plan_.toWrite() > 0);
 }
 
-void ImportForm::choiceChanged()
+void ImportDialog::choiceChanged()
 {
     if (!read_)
         return;
@@ -248,7 +248,7 @@ void ImportForm::choiceChanged()
         ImpLst1->setCurrentItem(ImpLst1->topLevelItem(row));
 }
 
-void ImportForm::ImpCmd1_Click()
+void ImportDialog::ImpCmd1_Click()
 {
     const int n = plan_.toWrite();
     if (!read_ || n == 0)
@@ -285,13 +285,13 @@ void ImportForm::ImpCmd1_Click()
     unloadWindow(this);
 }
 
-void ImportForm::keyPressEvent(QKeyEvent* event)
+void ImportDialog::keyPressEvent(QKeyEvent* event)
 {
     if (!swallowEnterOffButtons(this, event))
         QDialog::keyPressEvent(event);
 }
 
-void ImportForm::ImpCmd2_Click()
+void ImportDialog::ImpCmd2_Click()
 {
     unloadWindow(this);
 }

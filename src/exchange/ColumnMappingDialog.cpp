@@ -1,4 +1,4 @@
-#include "exchange/CsvMapForm.h"
+#include "exchange/ColumnMappingDialog.h"
 
 #include "exchange/Import.h"
 #include "platform/Errors.h"
@@ -20,7 +20,8 @@ namespace {
 const QString kLeftOut = QStringLiteral("(Not Imported)");
 }
 
-CsvMapForm::CsvMapForm(Program& p, const CsvTable& table, const CsvMapping& start, QWidget* parent)
+ColumnMappingDialog::ColumnMappingDialog(Program& p, const CsvTable& table, const CsvMapping& start,
+                                         QWidget* parent)
     : QDialog(parent), p_(p), table_(table)
 {
     setObjectName(QStringLiteral("CsvMapForm"));
@@ -80,11 +81,11 @@ CsvMapForm::CsvMapForm(Program& p, const CsvTable& table, const CsvMapping& star
         setTabOrder(MapCbo1.at(i - 1), MapCbo1.at(i));
     if (!MapCbo1.isEmpty())
         setTabOrder(MapCbo1.last(), MapChk1);
-    connect(MapCmd1, &QPushButton::clicked, this, &CsvMapForm::MapCmd1_Click);
+    connect(MapCmd1, &QPushButton::clicked, this, &ColumnMappingDialog::MapCmd1_Click);
     connect(MapCmd2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-CsvMapping CsvMapForm::mapping() const
+CsvMapping ColumnMappingDialog::mapping() const
 {
     CsvMapping m;
     for (const QComboBox* box : MapCbo1)
@@ -92,7 +93,7 @@ CsvMapping CsvMapForm::mapping() const
     return m;
 }
 
-void CsvMapForm::MapCmd1_Click()
+void ColumnMappingDialog::MapCmd1_Click()
 {
     const CsvMapping m = mapping();
     if (!mappingFindsNames(m)) {

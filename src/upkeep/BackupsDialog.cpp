@@ -1,4 +1,4 @@
-#include "upkeep/BackupForm.h"
+#include "upkeep/BackupsDialog.h"
 
 #include "platform/gui/Windows.h"
 #include "upkeep/BackupCommands.h"
@@ -30,7 +30,7 @@ QPushButton* button(QWidget* owner, const QString& caption, const char* name, co
 
 } // namespace
 
-BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+BackupsDialog::BackupsDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("BackupForm"));
     // F1 anywhere in the window opens its help topic.
@@ -92,13 +92,13 @@ BackupForm::BackupForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     v->addSpacing(8);
     v->addLayout(row);
 
-    connect(BackupCmd1, &QPushButton::clicked, this, &BackupForm::BackupCmd1_Click);
-    connect(BackupCmd2, &QPushButton::clicked, this, &BackupForm::BackupCmd2_Click);
-    connect(BackupCmd3, &QPushButton::clicked, this, &BackupForm::BackupCmd3_Click);
+    connect(BackupCmd1, &QPushButton::clicked, this, &BackupsDialog::BackupCmd1_Click);
+    connect(BackupCmd2, &QPushButton::clicked, this, &BackupsDialog::BackupCmd2_Click);
+    connect(BackupCmd3, &QPushButton::clicked, this, &BackupsDialog::BackupCmd3_Click);
     refresh();
 }
 
-void BackupForm::refresh()
+void BackupsDialog::refresh()
 {
     const QString folder = backupFolder(p_);
     BackupLbl2->setText(QStringLiteral("In ") + QDir::toNativeSeparators(folder));
@@ -125,7 +125,7 @@ void BackupForm::refresh()
     BackupCmd1->setEnabled(!copies_.isEmpty());
 }
 
-void BackupForm::BackupCmd1_Click()
+void BackupsDialog::BackupCmd1_Click()
 {
     const int row = BackupLst1->indexOfTopLevelItem(BackupLst1->currentItem());
     if (row < 0 || row >= copies_.size()) {
@@ -161,19 +161,19 @@ void BackupForm::BackupCmd1_Click()
     refresh();
 }
 
-void BackupForm::BackupCmd2_Click()
+void BackupsDialog::BackupCmd2_Click()
 {
     const QString folder = backupFolder(p_);
     makePrivateFolders(folder);
     openFolder(folder);
 }
 
-void BackupForm::BackupCmd3_Click()
+void BackupsDialog::BackupCmd3_Click()
 {
     unloadWindow(this);
 }
 
-void BackupForm::keyPressEvent(QKeyEvent* event)
+void BackupsDialog::keyPressEvent(QKeyEvent* event)
 {
     // Enter presses the focused button; Esc closes, as Close does.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -13,11 +13,11 @@ class Program;
 
 // "Backup Preferences": where backup copies go and whether the program takes
 // them by itself. Kept in the settings file, not in the N&A file.
-class BackupPref : public QDialog {
+class BackupPreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit BackupPref(Program& p, QWidget* parent = nullptr);
+    explicit BackupPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
     QLineEdit* BackupPrefTxt1 = nullptr;
     QPushButton* BackupPrefCmd1 = nullptr; // Browse

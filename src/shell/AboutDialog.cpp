@@ -1,4 +1,4 @@
-#include "shell/AbtForm.h"
+#include "shell/AboutDialog.h"
 
 #include "shell/ShellResources.h"
 #include "store/Program.h"
@@ -26,7 +26,7 @@ QString exeDateText(const QString& programFile, const std::optional<QDateTime>& 
            QStringLiteral(" At ") + c.toString(t.time(), QStringLiteral("h:mm AP"));
 }
 
-AbtForm::AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* parent)
+AboutDialog::AboutDialog(Program& p, const QString& programFile, Mode mode, QWidget* parent)
     : QDialog(parent)
 {
     initShellResources();
@@ -71,7 +71,7 @@ AbtForm::AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* par
     abtCmd1_ = new QPushButton(QStringLiteral("OK"), this);
     abtCmd1_->setObjectName(QStringLiteral("AbtCmd1"));
     abtCmd1_->setDefault(true);
-    connect(abtCmd1_, &QPushButton::clicked, this, &AbtForm::AbtCmd1_Click);
+    connect(abtCmd1_, &QPushButton::clicked, this, &AboutDialog::AbtCmd1_Click);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -103,13 +103,13 @@ AbtForm::AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* par
     }
 }
 
-void AbtForm::AbtCmd1_Click()
+void AboutDialog::AbtCmd1_Click()
 {
     accept();
 }
 
 // The date line is for reading only: the focus moves on to the OK button.
-bool AbtForm::eventFilter(QObject* watched, QEvent* e)
+bool AboutDialog::eventFilter(QObject* watched, QEvent* e)
 {
     if (watched == text1_ && e->type() == QEvent::FocusIn && abtCmd1_->isVisible()) {
         abtCmd1_->setFocus();

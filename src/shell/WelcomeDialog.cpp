@@ -1,6 +1,6 @@
-#include "shell/FileOpenDlg.h"
+#include "shell/WelcomeDialog.h"
 
-#include "shell/PrefWidgets.h"
+#include "shell/PreferenceWidgets.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -12,7 +12,7 @@
 
 namespace tavrel {
 
-FileOpenDlg::FileOpenDlg(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+WelcomeDialog::WelcomeDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("FileOpenDlg"));
     setWindowTitle(QStringLiteral("Welcome To Corvane MARK32"));
@@ -44,7 +44,7 @@ FileOpenDlg::FileOpenDlg(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 
     auto* ok = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("&OK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &FileOpenDlg::OKButton_Click);
+    connect(ok, &QPushButton::clicked, this, &WelcomeDialog::OKButton_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -53,7 +53,7 @@ FileOpenDlg::FileOpenDlg(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     setFixedWidth(440);
 }
 
-void FileOpenDlg::OKButton_Click()
+void WelcomeDialog::OKButton_Click()
 {
     if (check1_->isChecked()) {
         p_.WelcomeOff = QLatin1Char('1');

@@ -13,12 +13,12 @@ class Program;
 
 // The About box. At start-up it is the splash (no date line, no OK button);
 // from the Help menu it is the About dialog.
-class AbtForm : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     enum class Mode { Splash, About };
-    AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* parent = nullptr);
+    AboutDialog(Program& p, const QString& programFile, Mode mode, QWidget* parent = nullptr);
 
     void AbtCmd1_Click();
 

@@ -16,13 +16,13 @@ class Program;
 // The main window: the menu bar and the toolbar from which every command
 // starts. A running command owns the screen: the menus and toolbar hide, the
 // F1 hint shows, and both come back once no other window is loaded.
-class MarkMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // `programFile` is the executable whose date the About box shows.
-    MarkMain(Program& p, const QString& programFile, QWidget* parent = nullptr);
-    ~MarkMain() override;
+    MainWindow(Program& p, const QString& programFile, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The hide step every command takes before its window opens.
     void hideForCommand();
@@ -69,7 +69,7 @@ private:
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                     const QString& shortcut, int helpContext, void (MarkMain::*handler)());
+                     const QString& shortcut, int helpContext, void (MainWindow::*handler)());
     QToolButton* addButton(const QString& name, int leftTwips, const QString& toolTip,
                            QAction* action);
     void setMenusVisible(bool on);

@@ -1,8 +1,8 @@
-#include "upkeep/CompactingMsg.h"
+#include "upkeep/CompactingMessage.h"
 
 namespace tavrel {
 
-CompactingMsg::CompactingMsg(QWidget* parent) : NoEscapeDialog(parent)
+CompactingMessage::CompactingMessage(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("CompactingMsg"));
     setWindowTitle(QStringLiteral("Compacting"));

@@ -6,10 +6,10 @@
 namespace tavrel {
 
 // "Compact N&A File": the first of the two confirmations before a compaction.
-class CompactForm : public NoEscapeDialog {
+class CompactDialog : public NoEscapeDialog {
     Q_OBJECT
 public:
-    explicit CompactForm(Program& p, QWidget* parent = nullptr);
+    explicit CompactDialog(Program& p, QWidget* parent = nullptr);
 
     QPushButton* CompactCmd1 = nullptr;
     QPushButton* CompactCmd2 = nullptr;

@@ -19,10 +19,10 @@ namespace tavrel {
 // "Import": reads a vCard or CSV file, shows every entry with what would be
 // cut, replaced or moved and which look like records already in the file,
 // and writes the chosen ones when the user confirms.
-class ImportForm : public QDialog {
+class ImportDialog : public QDialog {
     Q_OBJECT
 public:
-    ImportForm(Program& p, ImportOptions options, QWidget* parent = nullptr);
+    ImportDialog(Program& p, ImportOptions options, QWidget* parent = nullptr);
 
     QLabel* ImpLbl1 = nullptr;
     QLineEdit* ImpTxt1 = nullptr;      // the file

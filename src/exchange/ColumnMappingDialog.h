@@ -17,11 +17,11 @@ namespace tavrel {
 // "Map The Columns": for a CSV file whose header this program does not know,
 // the user says what each column holds; the mapping can be saved for files
 // with the same columns.
-class CsvMapForm : public QDialog {
+class ColumnMappingDialog : public QDialog {
     Q_OBJECT
 public:
-    CsvMapForm(Program& p, const CsvTable& table, const CsvMapping& start,
-               QWidget* parent = nullptr);
+    ColumnMappingDialog(Program& p, const CsvTable& table, const CsvMapping& start,
+                        QWidget* parent = nullptr);
 
     QLabel* MapLbl1 = nullptr;
     QTableWidget* MapTbl1 = nullptr;

@@ -1,8 +1,8 @@
-#include "upkeep/AnalyzingForm.h"
+#include "upkeep/AnalyzingMessage.h"
 
 namespace tavrel {
 
-AnalyzingForm::AnalyzingForm(QWidget* parent) : NoEscapeDialog(parent)
+AnalyzingMessage::AnalyzingMessage(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("AnalyzingForm"));
     setWindowTitle(QStringLiteral("Corvane MARK32"));

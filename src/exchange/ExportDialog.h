@@ -18,10 +18,10 @@ namespace tavrel {
 
 // "Export": writes the whole N&A file or one mailing list's members as vCards
 // or CSV to a file the user names.
-class ExportForm : public QDialog {
+class ExportDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ExportForm(Program& p, QWidget* parent = nullptr);
+    explicit ExportDialog(Program& p, QWidget* parent = nullptr);
 
     QGroupBox* ExpFrm1 = nullptr; // format
     QRadioButton* ExpOpt1[4] = {};

@@ -1,6 +1,6 @@
-#include "shell/DisplayForm.h"
+#include "shell/QuickFindPreferencesDialog.h"
 
-#include "shell/PrefWidgets.h"
+#include "shell/PreferenceWidgets.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -13,7 +13,8 @@
 
 namespace tavrel {
 
-DisplayForm::DisplayForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+QuickFindPreferencesDialog::QuickFindPreferencesDialog(Program& p, QWidget* parent)
+    : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("DisplayForm"));
     setWindowTitle(QStringLiteral("QuickFind Preferences"));
@@ -59,8 +60,8 @@ DisplayForm::DisplayForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     auto* cancel = makeButton(this, QStringLiteral("DisplayCmd1"), QStringLiteral("Cance&l"),
                               QStringLiteral("Don't Change QuickFind Preferences"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &DisplayForm::DisplayCmd2_Click);
-    connect(cancel, &QPushButton::clicked, this, &DisplayForm::DisplayCmd1_Click);
+    connect(ok, &QPushButton::clicked, this, &QuickFindPreferencesDialog::DisplayCmd2_Click);
+    connect(cancel, &QPushButton::clicked, this, &QuickFindPreferencesDialog::DisplayCmd1_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -73,7 +74,7 @@ DisplayForm::DisplayForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     selectByDigit(sorts_, p_.QuickFindSort);
 }
 
-void DisplayForm::DisplayCmd2_Click()
+void QuickFindPreferencesDialog::DisplayCmd2_Click()
 {
     p_.QuickFindField = selectedDigit(fields_, p_.QuickFindField);
     p_.QuickFindSort = selectedDigit(sorts_, p_.QuickFindSort);
@@ -81,7 +82,7 @@ void DisplayForm::DisplayCmd2_Click()
     accept();
 }
 
-void DisplayForm::DisplayCmd1_Click()
+void QuickFindPreferencesDialog::DisplayCmd1_Click()
 {
     reject();
 }

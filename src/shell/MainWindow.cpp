@@ -1,4 +1,4 @@
-#include "shell/MarkMain.h"
+#include "shell/MainWindow.h"
 
 #include "dups/DupsCommand.h"
 #include "envelopes/EnvelopeCommands.h"
@@ -8,13 +8,13 @@
 #include "records/RecordCommands.h"
 #include "reports/ReportCommands.h"
 #include "search/SearchCommand.h"
-#include "shell/AbtForm.h"
-#include "shell/BackupPref.h"
-#include "shell/DisplayForm.h"
+#include "shell/AboutDialog.h"
+#include "shell/BackupPreferencesDialog.h"
+#include "shell/DialogBoxPreferencesDialog.h"
 #include "shell/ListForm.h"
-#include "shell/PreferenceForm.h"
+#include "shell/QuickFindPreferencesDialog.h"
 #include "shell/ShellResources.h"
-#include "shell/ShowBoxesPref.h"
+#include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
@@ -47,7 +47,7 @@ const char* const kHelpContext = "helpContext";
 
 } // namespace
 
-MarkMain::MarkMain(Program& p, const QString& programFile, QWidget* parent)
+MainWindow::MainWindow(Program& p, const QString& programFile, QWidget* parent)
     : QMainWindow(parent), p_(p), programFile_(programFile)
 {
     initShellResources();
@@ -63,13 +63,14 @@ MarkMain::MarkMain(Program& p, const QString& programFile, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-MarkMain::~MarkMain()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
 }
 
-QAction* MarkMain::addItem(QMenu* menu, const QString& name, const QString& caption,
-                           const QString& shortcut, int helpContext, void (MarkMain::*handler)())
+QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& caption,
+                             const QString& shortcut, int helpContext,
+                             void (MainWindow::*handler)())
 {
     auto* a = menu->addAction(caption);
     a->setObjectName(name);
@@ -81,7 +82,7 @@ QAction* MarkMain::addItem(QMenu* menu, const QString& name, const QString& capt
     return a;
 }
 
-void MarkMain::buildMenus()
+void MainWindow::buildMenus()
 {
     auto* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
@@ -95,73 +96,74 @@ void MarkMain::buildMenus()
     mail->menuAction()->setObjectName(QStringLiteral("MailListMenu"));
     mail->menuAction()->setProperty(kHelpContext, 105);
     addItem(mail, QStringLiteral("MailListCreate"), QStringLiteral("Cr&eate"),
-            QStringLiteral("Ctrl+E"), 65, &MarkMain::MailListCreate_Click);
+            QStringLiteral("Ctrl+E"), 65, &MainWindow::MailListCreate_Click);
     addItem(mail, QStringLiteral("MailListRevise"), QStringLiteral("Rev&ise/Print"),
-            QStringLiteral("Ctrl+I"), 75, &MarkMain::MailListRevise_Click);
+            QStringLiteral("Ctrl+I"), 75, &MainWindow::MailListRevise_Click);
 
     QMenu* na = fileMenu_->addMenu(QStringLiteral("&N&&A File"));
     na->setObjectName(QStringLiteral("NAFileMenu"));
     na->menuAction()->setObjectName(QStringLiteral("NAFileMenu"));
     na->menuAction()->setProperty(kHelpContext, 110);
     addItem(na, QStringLiteral("AddMenu"), QStringLiteral("&Add Single Record"),
-            QStringLiteral("Ctrl+A"), 25, &MarkMain::AddMenu_Click);
+            QStringLiteral("Ctrl+A"), 25, &MainWindow::AddMenu_Click);
     addItem(na, QStringLiteral("AddMultRecsMenu"), QStringLiteral("Add Multiple &Records"),
-            QStringLiteral("Ctrl+R"), 30, &MarkMain::AddMultRecsMenu_Click);
+            QStringLiteral("Ctrl+R"), 30, &MainWindow::AddMultRecsMenu_Click);
     addItem(na, QStringLiteral("BrowseMenu"), QStringLiteral("Get Record &By ID"),
-            QStringLiteral("Ctrl+B"), 45, &MarkMain::BrowseMenu_Click);
+            QStringLiteral("Ctrl+B"), 45, &MainWindow::BrowseMenu_Click);
     addItem(na, QStringLiteral("ChangeMenu"), QStringLiteral("Chan&ge Record By ID"),
-            QStringLiteral("Ctrl+G"), 35, &MarkMain::ChangeMenu_Click);
+            QStringLiteral("Ctrl+G"), 35, &MainWindow::ChangeMenu_Click);
     addItem(na, QStringLiteral("DeleteMenu"), QStringLiteral("&Delete Record By ID"),
-            QStringLiteral("Ctrl+D"), 40, &MarkMain::DeleteMenu_Click);
+            QStringLiteral("Ctrl+D"), 40, &MainWindow::DeleteMenu_Click);
     addItem(na, QStringLiteral("SearchMenu"), QStringLiteral("&Search"), QStringLiteral("Ctrl+S"),
-            60, &MarkMain::SearchMenu_Click);
+            60, &MainWindow::SearchMenu_Click);
     addItem(na, QStringLiteral("CompactMenu"), QStringLiteral("Compac&t File"),
-            QStringLiteral("Ctrl+T"), 50, &MarkMain::CompactMenu_Click);
+            QStringLiteral("Ctrl+T"), 50, &MainWindow::CompactMenu_Click);
     addItem(na, QStringLiteral("ShortListMenu"), QStringLiteral("&QuickFind"),
-            QStringLiteral("Ctrl+Q"), 100, &MarkMain::ShortListMenu_Click);
+            QStringLiteral("Ctrl+Q"), 100, &MainWindow::ShortListMenu_Click);
     addItem(na, QStringLiteral("StatisticsMenu"), QStringLiteral("&File Statistics"),
-            QStringLiteral("Ctrl+F"), 0, &MarkMain::StatisticsMenu_Click);
+            QStringLiteral("Ctrl+F"), 0, &MainWindow::StatisticsMenu_Click);
     addItem(na, QStringLiteral("FindDupsMenu"), QStringLiteral("Find Dup&licate Records"),
-            QStringLiteral("Ctrl+L"), 0, &MarkMain::FindDupsMenu_Click);
+            QStringLiteral("Ctrl+L"), 0, &MainWindow::FindDupsMenu_Click);
 
     addItem(fileMenu_, QStringLiteral("PrintMenu"), QStringLiteral("&Print"),
-            QStringLiteral("Ctrl+P"), 55, &MarkMain::PrintMenu_Click);
+            QStringLiteral("Ctrl+P"), 55, &MainWindow::PrintMenu_Click);
     addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), QStringLiteral("E&nvelope Print"),
-            QStringLiteral("Ctrl+N"), 0, &MarkMain::EnvelopePrintMenu_Click);
+            QStringLiteral("Ctrl+N"), 0, &MainWindow::EnvelopePrintMenu_Click);
     addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 130,
-            &MarkMain::BackupsMenu_Click);
+            &MainWindow::BackupsMenu_Click);
     addItem(fileMenu_, QStringLiteral("ImportMenu"), QStringLiteral("&Import..."), QString(), 120,
-            &MarkMain::ImportMenu_Click);
+            &MainWindow::ImportMenu_Click);
     addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 125,
-            &MarkMain::ExportMenu_Click);
+            &MainWindow::ExportMenu_Click);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,
-            &MarkMain::ExitMenu_Click);
+            &MainWindow::ExitMenu_Click);
 
     preferenceMenu_ = bar->addMenu(QStringLiteral("&Preferences"));
     preferenceMenu_->setObjectName(QStringLiteral("PreferenceMenu"));
     preferenceMenu_->menuAction()->setObjectName(QStringLiteral("PreferenceMenu"));
     addItem(preferenceMenu_, QStringLiteral("DisplayMenu"), QStringLiteral("N&&A Displa&y"),
-            QStringLiteral("Ctrl+Y"), 0, &MarkMain::DisplayMenu_Click);
+            QStringLiteral("Ctrl+Y"), 0, &MainWindow::DisplayMenu_Click);
     addItem(preferenceMenu_, QStringLiteral("PrefQuickFindMenu"), QStringLiteral("Q&uickFind"),
-            QStringLiteral("Ctrl+U"), 0, &MarkMain::PrefQuickFindMenu_Click);
+            QStringLiteral("Ctrl+U"), 0, &MainWindow::PrefQuickFindMenu_Click);
     addItem(preferenceMenu_, QStringLiteral("PrefMenuShowBoxes"),
-            QStringLiteral(" Show Dialog Boxes"), QString(), 0, &MarkMain::PrefMenuShowBoxes_Click);
+            QStringLiteral(" Show Dialog Boxes"), QString(), 0,
+            &MainWindow::PrefMenuShowBoxes_Click);
     addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), QStringLiteral("&Backups..."),
-            QString(), 0, &MarkMain::PrefBackupsMenu_Click);
+            QString(), 0, &MainWindow::PrefBackupsMenu_Click);
 
     helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
     helpMenu_->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
     addItem(helpMenu_, QStringLiteral("ContentsMenu"), QStringLiteral("&Contents ..."), QString(),
-            0, &MarkMain::ContentsMenu_Click);
+            0, &MainWindow::ContentsMenu_Click);
     helpMenu_->addSeparator()->setObjectName(QStringLiteral("Bar2Menu"));
     addItem(helpMenu_, QStringLiteral("AboutTVLMenu"), QStringLiteral("&About The Tavrel"),
-            QString(), 0, &MarkMain::AboutTVLMenu_Click);
+            QString(), 0, &MainWindow::AboutTVLMenu_Click);
 }
 
-QToolButton* MarkMain::addButton(const QString& name, int leftTwips, const QString& toolTip,
-                                 QAction* action)
+QToolButton* MainWindow::addButton(const QString& name, int leftTwips, const QString& toolTip,
+                                   QAction* action)
 {
     auto* b = new QToolButton(toolBar_);
     b->setObjectName(name);
@@ -175,7 +177,7 @@ QToolButton* MarkMain::addButton(const QString& name, int leftTwips, const QStri
     return b;
 }
 
-void MarkMain::buildToolBar()
+void MainWindow::buildToolBar()
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainArea"));
@@ -242,7 +244,7 @@ void MarkMain::buildToolBar()
 
 // --- hide and restore ---
 
-void MarkMain::setMenusVisible(bool on)
+void MainWindow::setMenusVisible(bool on)
 {
     fileMenu_->menuAction()->setVisible(on);
     helpMenu_->menuAction()->setVisible(on);
@@ -257,19 +259,19 @@ void MarkMain::setMenusVisible(bool on)
     toolBar_->setVisible(on);
 }
 
-void MarkMain::hideForCommand()
+void MainWindow::hideForCommand()
 {
     setMenusVisible(false);
     label1_->show();
     repaint();
 }
 
-bool MarkMain::commandRunning() const
+bool MainWindow::commandRunning() const
 {
     return !fileMenu_->menuAction()->isVisible();
 }
 
-bool MarkMain::aloneLoaded() const
+bool MainWindow::aloneLoaded() const
 {
     const auto loaded = loadedWindows();
     for (QWidget* w : loaded) {
@@ -279,7 +281,7 @@ bool MarkMain::aloneLoaded() const
     return true;
 }
 
-void MarkMain::restoreIfAlone()
+void MainWindow::restoreIfAlone()
 {
     if (ending_ || !commandRunning())
         return;
@@ -292,7 +294,7 @@ void MarkMain::restoreIfAlone()
     repaint();
 }
 
-void MarkMain::onActivated()
+void MainWindow::onActivated()
 {
     if (ending_)
         return;
@@ -308,7 +310,7 @@ void MarkMain::onActivated()
 // A command window can unload without the main window ever being activated
 // (another window takes the focus, or nothing is on screen), so every window a
 // command loads is watched and its end checked too.
-void MarkMain::watchLoadedWindows()
+void MainWindow::watchLoadedWindows()
 {
     const auto loaded = loadedWindows();
     for (QWidget* w : loaded) {
@@ -322,12 +324,12 @@ void MarkMain::watchLoadedWindows()
     }
 }
 
-void MarkMain::scheduleRestoreCheck()
+void MainWindow::scheduleRestoreCheck()
 {
-    QMetaObject::invokeMethod(this, &MarkMain::restoreIfAlone, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::restoreIfAlone, Qt::QueuedConnection);
 }
 
-void MarkMain::runCommand(void (*start)(Program&))
+void MainWindow::runCommand(void (*start)(Program&))
 {
     hideForCommand();
     start(p_);
@@ -337,67 +339,67 @@ void MarkMain::runCommand(void (*start)(Program&))
 
 // --- commands ---
 
-void MarkMain::MailListCreate_Click()
+void MainWindow::MailListCreate_Click()
 {
     runCommand(&startCreateMailList);
 }
 
-void MarkMain::MailListRevise_Click()
+void MainWindow::MailListRevise_Click()
 {
     runCommand(&startReviseMailList);
 }
 
-void MarkMain::AddMenu_Click()
+void MainWindow::AddMenu_Click()
 {
     p_.ScreenMode = QStringLiteral("Add");
     runCommand([](Program& p) { startAddCommand(p, false); });
 }
 
-void MarkMain::AddMultRecsMenu_Click()
+void MainWindow::AddMultRecsMenu_Click()
 {
     p_.ScreenMode = QStringLiteral("AddMult");
     runCommand([](Program& p) { startAddCommand(p, true); });
 }
 
-void MarkMain::BrowseMenu_Click()
+void MainWindow::BrowseMenu_Click()
 {
     p_.ScreenMode = QStringLiteral("Browse");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Browse")); });
 }
 
-void MarkMain::ChangeMenu_Click()
+void MainWindow::ChangeMenu_Click()
 {
     p_.ScreenMode = QStringLiteral("Change");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Change")); });
 }
 
-void MarkMain::DeleteMenu_Click()
+void MainWindow::DeleteMenu_Click()
 {
     p_.ScreenMode = QStringLiteral("Delete");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Delete")); });
 }
 
-void MarkMain::SearchMenu_Click()
+void MainWindow::SearchMenu_Click()
 {
     runCommand(&startSearch);
 }
 
-void MarkMain::ShortListMenu_Click()
+void MainWindow::ShortListMenu_Click()
 {
     runCommand(&startQuickFind);
 }
 
-void MarkMain::CompactMenu_Click()
+void MainWindow::CompactMenu_Click()
 {
     runCommand(&startCompact);
 }
 
-void MarkMain::StatisticsMenu_Click()
+void MainWindow::StatisticsMenu_Click()
 {
     runCommand(&showFileStatistics);
 }
 
-void MarkMain::FindDupsMenu_Click()
+void MainWindow::FindDupsMenu_Click()
 {
     if (p_.LastRecNo < 3) {
         p_.ui.messageBox(QStringLiteral("There Are No Duplicate Records In The N&A File."), kTitle,
@@ -407,106 +409,106 @@ void MarkMain::FindDupsMenu_Click()
     runCommand(&startFindDups);
 }
 
-void MarkMain::PrintMenu_Click()
+void MainWindow::PrintMenu_Click()
 {
     runCommand(&startPrintReport);
 }
 
-void MarkMain::EnvelopePrintMenu_Click()
+void MainWindow::EnvelopePrintMenu_Click()
 {
     runCommand(&showEnvelopeDialog);
 }
 
-void MarkMain::BackupsMenu_Click()
+void MainWindow::BackupsMenu_Click()
 {
     runCommand(&startBackups);
 }
 
-void MarkMain::ImportMenu_Click()
+void MainWindow::ImportMenu_Click()
 {
     runCommand([](Program& p) { startImport(p); });
 }
 
-void MarkMain::ExportMenu_Click()
+void MainWindow::ExportMenu_Click()
 {
     runCommand(&startExport);
 }
 
-void MarkMain::ExitMenu_Click()
+void MainWindow::ExitMenu_Click()
 {
     endRun();
 }
 
-void MarkMain::DisplayMenu_Click()
+void MainWindow::DisplayMenu_Click()
 {
     if (!aloneLoaded())
         return;
     hideForCommand();
-    PreferenceForm f(p_, this);
+    SortOrderPreferenceDialog f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
-void MarkMain::PrefQuickFindMenu_Click()
+void MainWindow::PrefQuickFindMenu_Click()
 {
     if (!aloneLoaded())
         return;
     hideForCommand();
-    DisplayForm f(p_, this);
+    QuickFindPreferencesDialog f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
-void MarkMain::PrefBackupsMenu_Click()
+void MainWindow::PrefBackupsMenu_Click()
 {
     if (!aloneLoaded())
         return;
     hideForCommand();
-    BackupPref f(p_, this);
+    BackupPreferencesDialog f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
-void MarkMain::PrefMenuShowBoxes_Click()
+void MainWindow::PrefMenuShowBoxes_Click()
 {
     // Already open: bring it forward rather than open a second one.
     QWidget* w = loadedWindow(QStringLiteral("ShowBoxesPref"));
     if (!w)
-        w = new ShowBoxesPref(p_, this);
+        w = new DialogBoxPreferencesDialog(p_, this);
     w->show();
     w->raise();
     w->activateWindow();
 }
 
-void MarkMain::ContentsMenu_Click()
+void MainWindow::ContentsMenu_Click()
 {
     p_.help.showFinder();
 }
 
-void MarkMain::AboutTVLMenu_Click()
+void MainWindow::AboutTVLMenu_Click()
 {
     hideForCommand();
-    AbtForm f(p_, programFile_, AbtForm::Mode::About, this);
+    AboutDialog f(p_, programFile_, AboutDialog::Mode::About, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
 // --- focus, help and ending ---
 
-bool MarkMain::event(QEvent* e)
+bool MainWindow::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
         onActivated();
     return QMainWindow::event(e);
 }
 
-void MarkMain::closeEvent(QCloseEvent* e)
+void MainWindow::closeEvent(QCloseEvent* e)
 {
     e->accept();
     endRun();
 }
 
-void MarkMain::endRun()
+void MainWindow::endRun()
 {
     if (ending_)
         return;
@@ -520,7 +522,7 @@ void MarkMain::endRun()
 // F1 anywhere: on a highlighted menu item it opens that item's topic (or the
 // topic of the menu it belongs to); elsewhere the window's own topic when it
 // names one, otherwise the help finder.
-bool MarkMain::eventFilter(QObject* watched, QEvent* e)
+bool MainWindow::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 &&
         watched->isWidgetType()) {
@@ -530,7 +532,7 @@ bool MarkMain::eventFilter(QObject* watched, QEvent* e)
     return QMainWindow::eventFilter(watched, e);
 }
 
-void MarkMain::showHelpFor(QObject* receiver)
+void MainWindow::showHelpFor(QObject* receiver)
 {
     auto* widget = static_cast<QWidget*>(receiver);
     if (auto* menu = qobject_cast<QMenu*>(widget->window())) {

@@ -1,4 +1,4 @@
-#include "upkeep/WarningForm.h"
+#include "upkeep/CompactionWarningDialog.h"
 
 #include "platform/gui/Windows.h"
 #include "upkeep/UpkeepCommands.h"
@@ -9,7 +9,8 @@
 
 namespace tavrel {
 
-WarningForm::WarningForm(Program& program, QWidget* parent) : NoEscapeDialog(parent), p(program)
+CompactionWarningDialog::CompactionWarningDialog(Program& program, QWidget* parent)
+    : NoEscapeDialog(parent), p(program)
 {
     setObjectName(QStringLiteral("WarningForm"));
     setWindowTitle(QStringLiteral("Compaction Warning!"));
@@ -55,17 +56,17 @@ WarningForm::WarningForm(Program& program, QWidget* parent) : NoEscapeDialog(par
     layout->addLayout(buttonRow({WarningCmd1, WarningCmd2}, Row::Centred, 16));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(WarningCmd1, &QPushButton::clicked, this, &WarningForm::WarningCmd1_Click);
-    connect(WarningCmd2, &QPushButton::clicked, this, &WarningForm::WarningCmd2_Click);
+    connect(WarningCmd1, &QPushButton::clicked, this, &CompactionWarningDialog::WarningCmd1_Click);
+    connect(WarningCmd2, &QPushButton::clicked, this, &CompactionWarningDialog::WarningCmd2_Click);
 }
 
-void WarningForm::WarningCmd1_Click()
+void CompactionWarningDialog::WarningCmd1_Click()
 {
     if (runCompaction(p))
         unloadWindow(this);
 }
 
-void WarningForm::WarningCmd2_Click()
+void CompactionWarningDialog::WarningCmd2_Click()
 {
     unloadWindow(this);
 }

@@ -1,7 +1,7 @@
-#include "shell/ShowBoxesPref.h"
+#include "shell/DialogBoxPreferencesDialog.h"
 
 #include "platform/gui/Windows.h"
-#include "shell/PrefWidgets.h"
+#include "shell/PreferenceWidgets.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -12,7 +12,8 @@
 
 namespace tavrel {
 
-ShowBoxesPref::ShowBoxesPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+DialogBoxPreferencesDialog::DialogBoxPreferencesDialog(Program& p, QWidget* parent)
+    : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("ShowBoxesPref"));
     setWindowTitle(QStringLiteral("Dialog Box Preferences"));
@@ -28,7 +29,7 @@ ShowBoxesPref::ShowBoxesPref(Program& p, QWidget* parent) : QDialog(parent), p_(
 
     auto* ok = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("&OK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ShowBoxesPref::OKButton_Click);
+    connect(ok, &QPushButton::clicked, this, &DialogBoxPreferencesDialog::OKButton_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -38,14 +39,14 @@ ShowBoxesPref::ShowBoxesPref(Program& p, QWidget* parent) : QDialog(parent), p_(
     check1_->setChecked(p_.WelcomeOff == QLatin1Char('0'));
 }
 
-void ShowBoxesPref::OKButton_Click()
+void DialogBoxPreferencesDialog::OKButton_Click()
 {
     p_.WelcomeOff = check1_->isChecked() ? QLatin1Char('0') : QLatin1Char('1');
     WriteHeaderRecord(p_);
     unloadWindow(this);
 }
 
-void ShowBoxesPref::reject()
+void DialogBoxPreferencesDialog::reject()
 {
     unloadWindow(this);
 }

@@ -6,10 +6,10 @@
 namespace tavrel {
 
 // "Compaction Warning!": the last confirmation; its Yes runs the compaction.
-class WarningForm : public NoEscapeDialog {
+class CompactionWarningDialog : public NoEscapeDialog {
     Q_OBJECT
 public:
-    explicit WarningForm(Program& p, QWidget* parent = nullptr);
+    explicit CompactionWarningDialog(Program& p, QWidget* parent = nullptr);
 
     QPushButton* WarningCmd1 = nullptr;
     QPushButton* WarningCmd2 = nullptr;

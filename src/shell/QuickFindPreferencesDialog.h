@@ -9,11 +9,11 @@ namespace tavrel {
 class Program;
 
 // "QuickFind Preferences": the field QuickFind shows and its sort order.
-class DisplayForm : public QDialog {
+class QuickFindPreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit DisplayForm(Program& p, QWidget* parent = nullptr);
+    explicit QuickFindPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
     void DisplayCmd2_Click(); // OK
     void DisplayCmd1_Click(); // Cancel

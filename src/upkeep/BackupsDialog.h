@@ -14,10 +14,10 @@ namespace tavrel {
 
 // "Backups": the copies in the backup folder, newest first, with Restore and
 // Open Folder.
-class BackupForm : public QDialog {
+class BackupsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit BackupForm(Program& p, QWidget* parent = nullptr);
+    explicit BackupsDialog(Program& p, QWidget* parent = nullptr);
 
     QLabel* BackupLbl1 = nullptr;
     QLabel* BackupLbl2 = nullptr;

@@ -1,7 +1,7 @@
-#include "upkeep/CompactForm.h"
+#include "upkeep/CompactDialog.h"
 
 #include "platform/gui/Windows.h"
-#include "upkeep/WarningForm.h"
+#include "upkeep/CompactionWarningDialog.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -9,7 +9,7 @@
 
 namespace tavrel {
 
-CompactForm::CompactForm(Program& program, QWidget* parent) : NoEscapeDialog(parent), p(program)
+CompactDialog::CompactDialog(Program& program, QWidget* parent) : NoEscapeDialog(parent), p(program)
 {
     setObjectName(QStringLiteral("CompactForm"));
     setWindowTitle(QStringLiteral("Compact N&A File"));
@@ -46,22 +46,22 @@ CompactForm::CompactForm(Program& program, QWidget* parent) : NoEscapeDialog(par
     layout->addLayout(buttonRow({CompactCmd1, CompactCmd2}, Row::Centred, 16));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(CompactCmd1, &QPushButton::clicked, this, &CompactForm::CompactCmd1_Click);
-    connect(CompactCmd2, &QPushButton::clicked, this, &CompactForm::CompactCmd2_Click);
+    connect(CompactCmd1, &QPushButton::clicked, this, &CompactDialog::CompactCmd1_Click);
+    connect(CompactCmd2, &QPushButton::clicked, this, &CompactDialog::CompactCmd2_Click);
 }
 
-void CompactForm::CompactCmd1_Click()
+void CompactDialog::CompactCmd1_Click()
 {
     // The warning is loaded before this window goes, so the main window never
     // finds itself alone in between and brings its menus back too early.
-    auto* warning = new WarningForm(p);
+    auto* warning = new CompactionWarningDialog(p);
     loadWindow(warning);
     warning->show();
     warning->WarningCmd2->setFocus();
     unloadWindow(this);
 }
 
-void CompactForm::CompactCmd2_Click()
+void CompactDialog::CompactCmd2_Click()
 {
     unloadWindow(this);
 }

@@ -1,8 +1,8 @@
-#include "shell/BackupPref.h"
+#include "shell/BackupPreferencesDialog.h"
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
-#include "shell/PrefWidgets.h"
+#include "shell/PreferenceWidgets.h"
 #include "store/Program.h"
 #include "upkeep/Backups.h"
 
@@ -18,7 +18,8 @@
 
 namespace tavrel {
 
-BackupPref::BackupPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+BackupPreferencesDialog::BackupPreferencesDialog(Program& p, QWidget* parent)
+    : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("BackupPref"));
     setWindowTitle(QStringLiteral("Backup Preferences"));
@@ -70,9 +71,10 @@ BackupPref::BackupPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     auto* cancel = makeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cance&l"),
                               QStringLiteral("Don't Change The Backup Preferences"));
     ok->setDefault(true);
-    connect(BackupPrefCmd1, &QPushButton::clicked, this, &BackupPref::BackupPrefCmd1_Click);
-    connect(ok, &QPushButton::clicked, this, &BackupPref::OKButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &BackupPref::CancelButton_Click);
+    connect(BackupPrefCmd1, &QPushButton::clicked, this,
+            &BackupPreferencesDialog::BackupPrefCmd1_Click);
+    connect(ok, &QPushButton::clicked, this, &BackupPreferencesDialog::OKButton_Click);
+    connect(cancel, &QPushButton::clicked, this, &BackupPreferencesDialog::CancelButton_Click);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -86,14 +88,14 @@ BackupPref::BackupPref(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     Check1->setChecked(s.automatic);
 }
 
-void BackupPref::BackupPrefCmd1_Click()
+void BackupPreferencesDialog::BackupPrefCmd1_Click()
 {
     const QString chosen = chooseFolder(BackupPrefTxt1->text().trimmed());
     if (!chosen.isEmpty())
         BackupPrefTxt1->setText(QDir::toNativeSeparators(chosen));
 }
 
-void BackupPref::OKButton_Click()
+void BackupPreferencesDialog::OKButton_Click()
 {
     BackupSettings s;
     s.automatic = Check1->isChecked();
@@ -125,7 +127,7 @@ void BackupPref::OKButton_Click()
     accept();
 }
 
-void BackupPref::CancelButton_Click()
+void BackupPreferencesDialog::CancelButton_Click()
 {
     reject();
 }

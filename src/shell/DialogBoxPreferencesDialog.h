@@ -10,11 +10,11 @@ class Program;
 
 // "Dialog Box Preferences": the only way to bring the welcome box back. It is
 // modeless and leaves the main window's menus in place.
-class ShowBoxesPref : public QDialog {
+class DialogBoxPreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ShowBoxesPref(Program& p, QWidget* parent = nullptr);
+    explicit DialogBoxPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
     void OKButton_Click();
     // Esc or the close box: gone without storing anything.

@@ -1,4 +1,4 @@
-#include "exchange/ExportForm.h"
+#include "exchange/ExportDialog.h"
 
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
@@ -23,7 +23,7 @@
 
 namespace tavrel {
 
-ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+ExportDialog::ExportDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("ExportForm"));
     // F1 anywhere in the window opens its help topic.
@@ -40,7 +40,7 @@ ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
         ExpOpt1[i] = new QRadioButton(QString::fromUtf8(formats[i]), ExpFrm1);
         ExpOpt1[i]->setObjectName(QStringLiteral("ExpOpt1_%1").arg(i));
         f1->addWidget(ExpOpt1[i]);
-        connect(ExpOpt1[i], &QRadioButton::toggled, this, &ExportForm::updateEnabled);
+        connect(ExpOpt1[i], &QRadioButton::toggled, this, &ExportDialog::updateEnabled);
     }
     ExpOpt1[0]->setChecked(true);
     v->addWidget(ExpFrm1);
@@ -60,7 +60,7 @@ ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     f2->addWidget(ExpOpt2[0], 0, 0, 1, 2);
     f2->addWidget(ExpOpt2[1], 1, 0);
     f2->addWidget(ExpCbo3, 1, 1);
-    connect(ExpOpt2[1], &QRadioButton::toggled, this, &ExportForm::updateEnabled);
+    connect(ExpOpt2[1], &QRadioButton::toggled, this, &ExportDialog::updateEnabled);
     v->addWidget(ExpFrm2);
 
     ExpFrm3 = named(new QGroupBox(QStringLiteral("CSV"), this), "ExpFrm3");
@@ -111,13 +111,13 @@ ExportForm::ExportForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     }
     v->addLayout(buttons);
 
-    connect(ExpCmd1, &QPushButton::clicked, this, &ExportForm::ExpCmd1_Click);
-    connect(ExpCmd2, &QPushButton::clicked, this, &ExportForm::ExpCmd2_Click);
-    connect(ExpCmd3, &QPushButton::clicked, this, &ExportForm::ExpCmd3_Click);
+    connect(ExpCmd1, &QPushButton::clicked, this, &ExportDialog::ExpCmd1_Click);
+    connect(ExpCmd2, &QPushButton::clicked, this, &ExportDialog::ExpCmd2_Click);
+    connect(ExpCmd3, &QPushButton::clicked, this, &ExportDialog::ExpCmd3_Click);
     updateEnabled();
 }
 
-void ExportForm::updateEnabled()
+void ExportDialog::updateEnabled()
 {
     if (!ExpFrm3 || !ExpCbo3) // still being built
         return;
@@ -125,7 +125,7 @@ void ExportForm::updateEnabled()
     ExpCbo3->setEnabled(ExpOpt2[1]->isChecked());
 }
 
-ExportOptions ExportForm::options() const
+ExportOptions ExportDialog::options() const
 {
     ExportOptions o;
     const ExportFormat formats[] = {ExportFormat::VCard30, ExportFormat::VCard40,
@@ -141,7 +141,7 @@ ExportOptions ExportForm::options() const
     return o;
 }
 
-void ExportForm::ExpCmd3_Click()
+void ExportDialog::ExpCmd3_Click()
 {
     const bool vcard = ExpOpt1[0]->isChecked() || ExpOpt1[1]->isChecked();
     FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Export To"), ExpTxt1->text(),
@@ -153,7 +153,7 @@ void ExportForm::ExpCmd3_Click()
         ExpTxt1->setText(path);
 }
 
-void ExportForm::ExpCmd1_Click()
+void ExportDialog::ExpCmd1_Click()
 {
     QString path = ExpTxt1->text().trimmed();
     if (path.isEmpty()) {
@@ -185,13 +185,13 @@ void ExportForm::ExpCmd1_Click()
     unloadWindow(this);
 }
 
-void ExportForm::keyPressEvent(QKeyEvent* event)
+void ExportDialog::keyPressEvent(QKeyEvent* event)
 {
     if (!swallowEnterOffButtons(this, event))
         QDialog::keyPressEvent(event);
 }
 
-void ExportForm::ExpCmd2_Click()
+void ExportDialog::ExpCmd2_Click()
 {
     unloadWindow(this);
 }
