@@ -73,13 +73,13 @@ QString versionText()
 
 void openImportOn(MainWindow& main, const QString& path)
 {
-    main.ImportMenu_Click();
+    main.onImport();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* w : windows) {
         auto* form = qobject_cast<ImportDialog*>(w);
         if (form && form->isVisible()) {
-            form->ImpTxt1->setText(QDir::toNativeSeparators(path));
-            form->ImpCmd4_Click();
+            form->fileEdit->setText(QDir::toNativeSeparators(path));
+            form->onReadClicked();
             return;
         }
     }

@@ -12,14 +12,14 @@ void startExport(Program& p)
 {
     auto* form = new ExportDialog(p);
     showInFront(form, true);
-    form->ExpTxt1->setFocus();
+    form->fileEdit->setFocus();
 }
 
 void startImport(Program& p, const ImportOptions& options)
 {
     auto* form = new ImportDialog(p, options);
     showInFront(form, true);
-    form->ImpTxt1->setFocus();
+    form->fileEdit->setFocus();
 }
 
 } // namespace tavrel

@@ -28,101 +28,101 @@ ExportDialog::ExportDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     setObjectName(QStringLiteral("ExportForm"));
     // F1 anywhere in the window opens its help topic.
     setProperty("helpContext", 125);
-    setWindowTitle(QStringLiteral("Export"));
+    setWindowTitle(tr("Export"));
     auto* v = new QVBoxLayout(this);
 
-    ExpFrm1 = named(new QGroupBox(QStringLiteral("Format"), this), "ExpFrm1");
-    auto* f1 = new QVBoxLayout(ExpFrm1);
-    const char* formats[] = {"vCard &3.0 (Phones, Mail Programs)", "vCard &4.0",
-                             "&CSV With Every Field Of The Record",
-                             "CSV For &Other Address Books (Outlook Columns)"};
+    formatGroup = named(new QGroupBox(tr("Format"), this), "ExpFrm1");
+    auto* f1 = new QVBoxLayout(formatGroup);
+    const char* formats[] = {QT_TR_NOOP("vCard &3.0 (Phones, Mail Programs)"),
+                             QT_TR_NOOP("vCard &4.0"),
+                             QT_TR_NOOP("&CSV With Every Field Of The Record"),
+                             QT_TR_NOOP("CSV For &Other Address Books (Outlook Columns)")};
     for (int i = 0; i < 4; ++i) {
-        ExpOpt1[i] = new QRadioButton(QString::fromUtf8(formats[i]), ExpFrm1);
-        ExpOpt1[i]->setObjectName(QStringLiteral("ExpOpt1_%1").arg(i));
-        f1->addWidget(ExpOpt1[i]);
-        connect(ExpOpt1[i], &QRadioButton::toggled, this, &ExportDialog::updateEnabled);
+        formatOptions[i] = new QRadioButton(tr(formats[i]), formatGroup);
+        formatOptions[i]->setObjectName(QStringLiteral("ExpOpt1_%1").arg(i));
+        f1->addWidget(formatOptions[i]);
+        connect(formatOptions[i], &QRadioButton::toggled, this, &ExportDialog::updateEnabled);
     }
-    ExpOpt1[0]->setChecked(true);
-    v->addWidget(ExpFrm1);
+    formatOptions[0]->setChecked(true);
+    v->addWidget(formatGroup);
 
-    ExpFrm2 = named(new QGroupBox(QStringLiteral("Records"), this), "ExpFrm2");
-    auto* f2 = new QGridLayout(ExpFrm2);
-    ExpOpt2[0] = named(new QRadioButton(QStringLiteral("&Whole N&&A File"), ExpFrm2), "ExpOpt2_0");
-    ExpOpt2[1] = named(new QRadioButton(QStringLiteral("&Mailing List:"), ExpFrm2), "ExpOpt2_1");
-    ExpCbo3 = named(new QComboBox(ExpFrm2), "ExpCbo3");
+    recordsGroup = named(new QGroupBox(tr("Records"), this), "ExpFrm2");
+    auto* f2 = new QGridLayout(recordsGroup);
+    recordsOptions[0] = named(new QRadioButton(tr("&Whole N&&A File"), recordsGroup), "ExpOpt2_0");
+    recordsOptions[1] = named(new QRadioButton(tr("&Mailing List:"), recordsGroup), "ExpOpt2_1");
+    mailListCombo = named(new QComboBox(recordsGroup), "ExpCbo3");
     for (const QString& file : listMailListFiles(p_, kMailListPattern)) {
         listFiles_ << file;
-        ExpCbo3->addItem(file.mid(8) + QStringLiteral("  ") +
-                         trimRight(ReadMailListTitle(p_, file)));
+        mailListCombo->addItem(file.mid(8) + QStringLiteral("  ") +
+                               trimRight(ReadMailListTitle(p_, file)));
     }
-    ExpOpt2[0]->setChecked(true);
-    ExpOpt2[1]->setEnabled(!listFiles_.isEmpty());
-    f2->addWidget(ExpOpt2[0], 0, 0, 1, 2);
-    f2->addWidget(ExpOpt2[1], 1, 0);
-    f2->addWidget(ExpCbo3, 1, 1);
-    connect(ExpOpt2[1], &QRadioButton::toggled, this, &ExportDialog::updateEnabled);
-    v->addWidget(ExpFrm2);
+    recordsOptions[0]->setChecked(true);
+    recordsOptions[1]->setEnabled(!listFiles_.isEmpty());
+    f2->addWidget(recordsOptions[0], 0, 0, 1, 2);
+    f2->addWidget(recordsOptions[1], 1, 0);
+    f2->addWidget(mailListCombo, 1, 1);
+    connect(recordsOptions[1], &QRadioButton::toggled, this, &ExportDialog::updateEnabled);
+    v->addWidget(recordsGroup);
 
-    ExpFrm3 = named(new QGroupBox(QStringLiteral("CSV"), this), "ExpFrm3");
-    auto* f3 = new QGridLayout(ExpFrm3);
-    ExpCbo1 = named(new QComboBox(ExpFrm3), "ExpCbo1");
-    ExpCbo1->addItems({QStringLiteral("UTF-8 With Byte Order Mark (For Spreadsheets)"),
-                       QStringLiteral("UTF-8"), QStringLiteral("Windows-1252")});
-    ExpCbo2 = named(new QComboBox(ExpFrm3), "ExpCbo2");
-    ExpCbo2->addItems({QStringLiteral("Comma"), QStringLiteral("Semicolon")});
-    auto* l1 = new QLabel(QStringLiteral("&Encoding:"), ExpFrm3);
-    auto* l2 = new QLabel(QStringLiteral("&Separator:"), ExpFrm3);
-    l1->setBuddy(ExpCbo1);
-    l2->setBuddy(ExpCbo2);
+    csvGroup = named(new QGroupBox(tr("CSV"), this), "ExpFrm3");
+    auto* f3 = new QGridLayout(csvGroup);
+    encodingCombo = named(new QComboBox(csvGroup), "ExpCbo1");
+    encodingCombo->addItems(
+        {tr("UTF-8 With Byte Order Mark (For Spreadsheets)"), tr("UTF-8"), tr("Windows-1252")});
+    separatorCombo = named(new QComboBox(csvGroup), "ExpCbo2");
+    separatorCombo->addItems({tr("Comma"), tr("Semicolon")});
+    auto* l1 = new QLabel(tr("&Encoding:"), csvGroup);
+    auto* l2 = new QLabel(tr("&Separator:"), csvGroup);
+    l1->setBuddy(encodingCombo);
+    l2->setBuddy(separatorCombo);
     f3->addWidget(l1, 0, 0);
-    f3->addWidget(ExpCbo1, 0, 1);
+    f3->addWidget(encodingCombo, 0, 1);
     f3->addWidget(l2, 1, 0);
-    f3->addWidget(ExpCbo2, 1, 1);
-    ExpChk1 = named(new QCheckBox(QStringLiteral("For Spreadsheets: Keep Numbers And Formulas As "
-                                                 "&Text"),
-                                  ExpFrm3),
-                    "ExpChk1",
-                    QStringLiteral("Cells Such As 0611 123 Or =Total Stay Text When A "
-                                   "Spreadsheet Opens The File"));
-    f3->addWidget(ExpChk1, 2, 0, 1, 2);
-    v->addWidget(ExpFrm3);
+    f3->addWidget(separatorCombo, 1, 1);
+    keepAsTextCheck = named(new QCheckBox(tr("For Spreadsheets: Keep Numbers And Formulas As "
+                                             "&Text"),
+                                          csvGroup),
+                            "ExpChk1",
+                            tr("Cells Such As 0611 123 Or =Total Stay Text When A "
+                               "Spreadsheet Opens The File"));
+    f3->addWidget(keepAsTextCheck, 2, 0, 1, 2);
+    v->addWidget(csvGroup);
 
     auto* fileRow = new QHBoxLayout;
-    ExpLbl1 = named(new QLabel(QStringLiteral("&File:"), this), "ExpLbl1");
-    ExpTxt1 = named(new QLineEdit(this), "ExpTxt1");
-    ExpTxt1->setMinimumWidth(300);
-    ExpLbl1->setBuddy(ExpTxt1);
-    ExpCmd3 = named(new QPushButton(QStringLiteral("&Browse..."), this), "ExpCmd3",
-                    QStringLiteral("Choose The File To Write"));
-    fileRow->addWidget(ExpLbl1);
-    fileRow->addWidget(ExpTxt1, 1);
-    fileRow->addWidget(ExpCmd3);
+    fileLabel = named(new QLabel(tr("&File:"), this), "ExpLbl1");
+    fileEdit = named(new QLineEdit(this), "ExpTxt1");
+    fileEdit->setMinimumWidth(300);
+    fileLabel->setBuddy(fileEdit);
+    browseButton =
+        named(new QPushButton(tr("&Browse..."), this), "ExpCmd3", tr("Choose The File To Write"));
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(fileEdit, 1);
+    fileRow->addWidget(browseButton);
     v->addLayout(fileRow);
 
-    ExpCmd1 = named(new QPushButton(QStringLiteral("E&xport"), this), "ExpCmd1",
-                    QStringLiteral("Write The File"));
-    ExpCmd2 = named(new QPushButton(QStringLiteral("Cancel"), this), "ExpCmd2",
-                    QStringLiteral("Close Without Exporting"));
+    exportButton = named(new QPushButton(tr("E&xport"), this), "ExpCmd1", tr("Write The File"));
+    cancelButton =
+        named(new QPushButton(tr("Cancel"), this), "ExpCmd2", tr("Close Without Exporting"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* b : {ExpCmd1, ExpCmd2}) {
+    for (QPushButton* b : {exportButton, cancelButton}) {
         b->setAutoDefault(true);
         buttons->addWidget(b);
     }
     v->addLayout(buttons);
 
-    connect(ExpCmd1, &QPushButton::clicked, this, &ExportDialog::ExpCmd1_Click);
-    connect(ExpCmd2, &QPushButton::clicked, this, &ExportDialog::ExpCmd2_Click);
-    connect(ExpCmd3, &QPushButton::clicked, this, &ExportDialog::ExpCmd3_Click);
+    connect(exportButton, &QPushButton::clicked, this, &ExportDialog::onExportClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &ExportDialog::onCancelClicked);
+    connect(browseButton, &QPushButton::clicked, this, &ExportDialog::onBrowseClicked);
     updateEnabled();
 }
 
 void ExportDialog::updateEnabled()
 {
-    if (!ExpFrm3 || !ExpCbo3) // still being built
+    if (!csvGroup || !mailListCombo) // still being built
         return;
-    ExpFrm3->setEnabled(ExpOpt1[2]->isChecked() || ExpOpt1[3]->isChecked());
-    ExpCbo3->setEnabled(ExpOpt2[1]->isChecked());
+    csvGroup->setEnabled(formatOptions[2]->isChecked() || formatOptions[3]->isChecked());
+    mailListCombo->setEnabled(recordsOptions[1]->isChecked());
 }
 
 ExportOptions ExportDialog::options() const
@@ -131,55 +131,54 @@ ExportOptions ExportDialog::options() const
     const ExportFormat formats[] = {ExportFormat::VCard30, ExportFormat::VCard40,
                                     ExportFormat::CsvNative, ExportFormat::CsvOutlook};
     for (int i = 0; i < 4; ++i)
-        if (ExpOpt1[i]->isChecked())
+        if (formatOptions[i]->isChecked())
             o.format = formats[i];
-    o.encoding = CsvEncoding(ExpCbo1->currentIndex());
-    o.delimiter = ExpCbo2->currentIndex() == 1 ? QLatin1Char(';') : QLatin1Char(',');
-    o.forSpreadsheet = ExpChk1->isChecked();
-    if (ExpOpt2[1]->isChecked())
-        o.mailList = listFiles_.value(ExpCbo3->currentIndex());
+    o.encoding = CsvEncoding(encodingCombo->currentIndex());
+    o.delimiter = separatorCombo->currentIndex() == 1 ? QLatin1Char(';') : QLatin1Char(',');
+    o.forSpreadsheet = keepAsTextCheck->isChecked();
+    if (recordsOptions[1]->isChecked())
+        o.mailList = listFiles_.value(mailListCombo->currentIndex());
     return o;
 }
 
-void ExportDialog::ExpCmd3_Click()
+void ExportDialog::onBrowseClicked()
 {
-    const bool vcard = ExpOpt1[0]->isChecked() || ExpOpt1[1]->isChecked();
-    FileDialogRequest request{FileDialogMode::Save, QStringLiteral("Export To"), ExpTxt1->text(),
-                              vcard ? QStringLiteral("vCard Files (*.vcf)")
-                                    : QStringLiteral("CSV Files (*.csv)"),
+    const bool vcard = formatOptions[0]->isChecked() || formatOptions[1]->isChecked();
+    FileDialogRequest request{FileDialogMode::Save, tr("Export To"), fileEdit->text(),
+                              vcard ? tr("vCard Files (*.vcf)") : tr("CSV Files (*.csv)"),
                               vcard ? QStringLiteral("vcf") : QStringLiteral("csv")};
     const QString path = askForFile(p_.ui, this, request);
     if (!path.isEmpty())
-        ExpTxt1->setText(path);
+        fileEdit->setText(path);
 }
 
-void ExportDialog::ExpCmd1_Click()
+void ExportDialog::onExportClicked()
 {
-    QString path = ExpTxt1->text().trimmed();
+    QString path = fileEdit->text().trimmed();
     if (path.isEmpty()) {
-        p_.ui.messageBox(QStringLiteral("Please Enter The Name Of The File To Export To."), kTitle,
+        p_.ui.messageBox(tr("Please Enter The Name Of The File To Export To."), kTitle,
                          Ui::Buttons::Ok, Ui::Icon::Exclamation);
-        ExpTxt1->setFocus();
+        fileEdit->setFocus();
         return;
     }
     // A bare name goes beside the N&A file.
     if (QFileInfo(path).isRelative())
         path = p_.files.programDirectory() + QLatin1Char('/') + path;
     if (QFileInfo::exists(path) &&
-        p_.ui.messageBox(QStringLiteral("The File ") + QFileInfo(path).fileName() +
-                             QStringLiteral(" Exists Already.\n\nDo You Want To Replace It?"),
+        p_.ui.messageBox(tr("The File ") + QFileInfo(path).fileName() +
+                             tr(" Exists Already.\n\nDo You Want To Replace It?"),
                          kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes)
         return;
     int count = 0;
     try {
         writeExportFile(path, exportBytes(p_, options(), &count));
     } catch (const PlatformError& e) {
-        p_.ui.messageBox(QStringLiteral("The File Could Not Be Written: Error") +
-                             numText(e.number()) + QStringLiteral(".\nNothing Was Exported."),
+        p_.ui.messageBox(tr("The File Could Not Be Written: Error") + numText(e.number()) +
+                             tr(".\nNothing Was Exported."),
                          kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
-    p_.ui.messageBox(QString::number(count) + QStringLiteral(" Records Exported To ") +
+    p_.ui.messageBox(QString::number(count) + tr(" Records Exported To ") +
                          QFileInfo(path).fileName() + QLatin1Char('.'),
                      kTitle, Ui::Buttons::Ok, Ui::Icon::Information);
     unloadWindow(this);
@@ -191,7 +190,7 @@ void ExportDialog::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-void ExportDialog::ExpCmd2_Click()
+void ExportDialog::onCancelClicked()
 {
     unloadWindow(this);
 }

@@ -23,32 +23,32 @@ class ExportDialog : public QDialog {
 public:
     explicit ExportDialog(Program& p, QWidget* parent = nullptr);
 
-    QGroupBox* ExpFrm1 = nullptr; // format
-    QRadioButton* ExpOpt1[4] = {};
-    QGroupBox* ExpFrm2 = nullptr; // which records
-    QRadioButton* ExpOpt2[2] = {};
-    QComboBox* ExpCbo3 = nullptr; // the mailing lists
-    QGroupBox* ExpFrm3 = nullptr; // CSV options
-    QComboBox* ExpCbo1 = nullptr; // encoding
-    QComboBox* ExpCbo2 = nullptr; // delimiter
-    QCheckBox* ExpChk1 = nullptr; // cells kept as text for spreadsheets
-    QLabel* ExpLbl1 = nullptr;
-    QLineEdit* ExpTxt1 = nullptr;   // the file
-    QPushButton* ExpCmd3 = nullptr; // Browse
-    QPushButton* ExpCmd1 = nullptr; // Export
-    QPushButton* ExpCmd2 = nullptr; // Cancel
+    QGroupBox* formatGroup = nullptr;
+    QRadioButton* formatOptions[4] = {};
+    QGroupBox* recordsGroup = nullptr;
+    QRadioButton* recordsOptions[2] = {};
+    QComboBox* mailListCombo = nullptr;
+    QGroupBox* csvGroup = nullptr;
+    QComboBox* encodingCombo = nullptr;
+    QComboBox* separatorCombo = nullptr;
+    QCheckBox* keepAsTextCheck = nullptr; // cells kept as text for spreadsheets
+    QLabel* fileLabel = nullptr;
+    QLineEdit* fileEdit = nullptr;
+    QPushButton* browseButton = nullptr;
+    QPushButton* exportButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The options the window's controls stand for.
     ExportOptions options() const;
 
-    void ExpCmd1_Click();
-    void ExpCmd2_Click();
-    void ExpCmd3_Click();
+    void onExportClicked();
+    void onCancelClicked();
+    void onBrowseClicked();
 
 protected:
     // Enter presses the button that has the focus, never a hidden default.
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override { ExpCmd2_Click(); }
+    void reject() override { onCancelClicked(); }
 
 private:
     void updateEnabled();

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -26,13 +27,15 @@ ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
     ImportSource s;
     s.fileName = fileName;
     if (raw.trimmed().isEmpty()) {
-        s.error = QStringLiteral("The file is empty.");
+        s.error = QCoreApplication::translate("tavrel::Import", "The file is empty.");
         return s;
     }
     QString utf16;
     const QByteArray bytes = withUtf16Mark(raw, &utf16);
     const QString utf16Note =
-        QStringLiteral("The file is UTF-16 (%1) without a byte-order mark.").arg(utf16);
+        QCoreApplication::translate("tavrel::Import",
+                                    "The file is UTF-16 (%1) without a byte-order mark.")
+            .arg(utf16);
     if (looksLikeVCard(bytes)) {
         VCardRead read = readVCards(bytes);
         s.kind = QStringLiteral("vCard");
@@ -41,11 +44,13 @@ ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
         if (!utf16.isEmpty())
             s.problems.prepend(utf16Note);
         if (s.entries.isEmpty())
-            s.error = QStringLiteral("The file holds no card.");
+            s.error = QCoreApplication::translate("tavrel::Import", "The file holds no card.");
         return s;
     }
     if (const QString why = notAContactFile(bytes); !why.isEmpty()) {
-        s.error = QStringLiteral("This file is not a card file or a CSV file (%1).").arg(why);
+        s.error = QCoreApplication::translate("tavrel::Import",
+                                              "This file is not a card file or a CSV file (%1).")
+                      .arg(why);
         return s;
     }
     s.isCsv = true;
@@ -54,8 +59,9 @@ ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
         s.table.problems.prepend(utf16Note);
     s.problems = s.table.problems;
     if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
-        s.error = QStringLiteral("The file is neither a vCard file nor a CSV file with a header "
-                                 "and at least one row.");
+        s.error = QCoreApplication::translate(
+            "tavrel::Import", "The file is neither a vCard file nor a CSV file with a header "
+                              "and at least one row.");
         return s;
     }
     const QString dialect = csvDialectName(s.table.header);
@@ -84,13 +90,16 @@ ImportSource readImportFile(Program& p, const QString& path)
         s.fileName = name;
         const int n = file.exists() ? (errno ? errnoToNumber(errno) : ErrNo::PathFileAccess)
                                     : ErrNo::FileNotFound;
-        s.error = QStringLiteral("The file cannot be read (error%1).").arg(numText(n));
+        s.error =
+            QCoreApplication::translate("tavrel::Import", "The file cannot be read (error%1).")
+                .arg(numText(n));
         return s;
     }
     if (file.size() > kMaxImportBytes) {
         ImportSource s;
         s.fileName = name;
-        s.error = QStringLiteral("The file is too large to import (more than 64 MB).");
+        s.error = QCoreApplication::translate("tavrel::Import",
+                                              "The file is too large to import (more than 64 MB).");
         return s;
     }
     ImportSource s = readImportBytes(file.read(kMaxImportBytes + 1), name);
@@ -202,8 +211,11 @@ public:
     {
         if (!controls_)
             return {};
-        return (controls_ == 1 ? QStringLiteral("1 control character removed (")
-                               : QStringLiteral("%1 control characters removed (").arg(controls_)) +
+        return (controls_ == 1
+                    ? QCoreApplication::translate("tavrel::Import", "1 control character removed (")
+                    : QCoreApplication::translate("tavrel::Import",
+                                                  "%1 control characters removed (")
+                          .arg(controls_)) +
                controlFields_.join(QStringLiteral(", ")) + ')';
     }
 
@@ -370,8 +382,10 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
                         ph.label.isEmpty() ? ph.number : ph.label + ": " + ph.number);
                 continue;
             }
-            pr.changes << QStringLiteral("Telephone %1 written without its blanks and signs to "
-                                         "fit: %2")
+            pr.changes << QCoreApplication::translate(
+                              "tavrel::Import",
+                              "Telephone %1 written without its blanks and signs to "
+                              "fit: %2")
                               .arg(quoted(ph.number), quoted(compact));
             ph.number = compact;
         }
@@ -405,7 +419,8 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
             if (shortLabel.isEmpty())
                 b.extra(labelName(), label + ": " + ph.number);
             else
-                pr.changes << labelName() + ' ' + quoted(label) + QStringLiteral(" shortened to ") +
+                pr.changes << labelName() + ' ' + quoted(label) +
+                                  QCoreApplication::translate("tavrel::Import", " shortened to ") +
                                   quoted(shortLabel);
             label = shortLabel;
         }
@@ -481,8 +496,10 @@ QString lookalike(const Likeness& incoming, const QList<Likeness>& sameName)
             if (!(incoming.*t.field).isEmpty() && incoming.*t.field == l.*t.field)
                 return QString::fromLatin1(t.what).arg(l.id);
     if (incoming.address.isEmpty() && incoming.email.isEmpty() && incoming.phone.isEmpty())
-        return QStringLiteral("same Name as ID %1, and no address, e-mail or telephone to tell "
-                              "them apart")
+        return QCoreApplication::translate(
+                   "tavrel::Import",
+                   "same Name as ID %1, and no address, e-mail or telephone to tell "
+                   "them apart")
             .arg(sameName.first().id);
     return {};
 }
@@ -716,7 +733,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         if (options.beforeFirstWrite && !options.beforeFirstWrite()) {
             result.cancelled = true;
             result.notImported = int(plan.records.size());
-            result.message = QStringLiteral("Nothing Was Imported.");
+            result.message = QCoreApplication::translate("tavrel::Import", "Nothing Was Imported.");
             return result;
         }
         // No backup copy and no choice to go on without one: nothing is written.
@@ -724,7 +741,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
             result.cancelled = true;
             result.noSafetyCopy = true;
             result.notImported = int(plan.records.size());
-            result.message = QStringLiteral("Nothing Was Imported.");
+            result.message = QCoreApplication::translate("tavrel::Import", "Nothing Was Imported.");
             return result;
         }
         // A disk that fills half way would leave half an import: the room is
@@ -737,8 +754,9 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
             result.cancelled = true;
             result.notImported = int(plan.records.size());
             result.message =
-                QStringLiteral("The Disk Is Full: The Import Needs About %1 KBytes Of Free "
-                               "Space, And %2 KBytes Are Free.\nNothing Was Imported.")
+                QCoreApplication::translate(
+                    "tavrel::Import", "The Disk Is Full: The Import Needs About %1 KBytes Of Free "
+                                      "Space, And %2 KBytes Are Free.\nNothing Was Imported.")
                     .arg((need + 1023) / 1024)
                     .arg(*free / 1024);
             return result;
@@ -758,16 +776,18 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                 continue;
             rec.linkId(i) = qint16(newIdOf.value(old, 0));
             if (!rec.linkId(i))
-                notes << QStringLiteral("QuickLink %1 to ID %2 cleared: that record was not "
-                                        "imported")
+                notes << QCoreApplication::translate(
+                             "tavrel::Import", "QuickLink %1 to ID %2 cleared: that record was not "
+                                               "imported")
                              .arg(i)
                              .arg(old);
         }
         if (const int old = rec.BackLinkId) {
             rec.BackLinkId = qint16(newIdOf.value(old, 0));
             if (!rec.BackLinkId)
-                notes << QStringLiteral("Previous record ID %1 cleared: that record was not "
-                                        "imported")
+                notes << QCoreApplication::translate(
+                             "tavrel::Import", "Previous record ID %1 cleared: that record was not "
+                                               "imported")
                              .arg(old);
         }
         // The same store path as Add: write, raise LastRecNo, keep LowestFreeId.
@@ -817,14 +837,16 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
     for (const QString& l : leftOut)
         log << QStringLiteral("Not imported: ") + l;
     if (result.stoppedAtLimit)
-        result.message = QStringLiteral("The N&A File Is Full: It Holds 1700 Records.\n"
-                                        "%1 Records Were Imported, %2 Were Not.")
+        result.message = QCoreApplication::translate(
+                             "tavrel::Import", "The N&A File Is Full: It Holds 1700 Records.\n"
+                                               "%1 Records Were Imported, %2 Were Not.")
                              .arg(result.imported)
                              .arg(result.notImported);
     else
-        result.message = QStringLiteral("%1 Records Imported, %2 Not Imported.")
-                             .arg(result.imported)
-                             .arg(result.notImported);
+        result.message =
+            QCoreApplication::translate("tavrel::Import", "%1 Records Imported, %2 Not Imported.")
+                .arg(result.imported)
+                .arg(result.notImported);
     log << result.message;
     result.log = log.join('\n') + '\n';
     p.files.replaceFile(kImportLogName, withEarlierImports(p, result.log.toUtf8()),

@@ -24,35 +24,35 @@ class ImportDialog : public QDialog {
 public:
     ImportDialog(Program& p, ImportOptions options, QWidget* parent = nullptr);
 
-    QLabel* ImpLbl1 = nullptr;
-    QLineEdit* ImpTxt1 = nullptr;      // the file
-    QPushButton* ImpCmd3 = nullptr;    // Browse
-    QPushButton* ImpCmd4 = nullptr;    // Read
-    QLabel* ImpLbl2 = nullptr;         // what was read
-    QTreeWidget* ImpLst1 = nullptr;    // one line per entry, checked when it is to be imported
-    QPlainTextEdit* ImpTxt2 = nullptr; // the changes of the selected entry
-    QGroupBox* ImpFrm1 = nullptr;
-    QRadioButton* ImpOpt1[3] = {};  // move into Comments, cut and log, skip the record
-    QPushButton* ImpCmd1 = nullptr; // Import
-    QPushButton* ImpCmd2 = nullptr; // Cancel
+    QLabel* fileLabel = nullptr;
+    QLineEdit* fileEdit = nullptr;
+    QPushButton* browseButton = nullptr;
+    QPushButton* readButton = nullptr;
+    QLabel* summaryLabel = nullptr;
+    QTreeWidget* entryList = nullptr;      // one line per entry, checked when it is to be imported
+    QPlainTextEdit* detailsEdit = nullptr; // the changes of the selected entry
+    QGroupBox* overflowGroup = nullptr;
+    QRadioButton* overflowOptions[3] = {}; // move into Comments, cut and log, skip the record
+    QPushButton* importButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     const ImportPlan& plan() const { return plan_; }
-    // Reads the file named in ImpTxt1 and shows the preview.
-    void ImpCmd4_Click();
-    void ImpCmd1_Click();
-    void ImpCmd2_Click();
-    void ImpCmd3_Click();
+    // Reads the file named in fileEdit and shows the preview.
+    void onReadClicked();
+    void onImportClicked();
+    void onCancelClicked();
+    void onBrowseClicked();
 
 protected:
     // Enter presses the button that has the focus, never a hidden default.
     void keyPressEvent(QKeyEvent* event) override;
-    void reject() override { ImpCmd2_Click(); }
+    void reject() override { onCancelClicked(); }
 
 private:
     void showPlan();
     void showDetails();
-    void choiceChanged();
-    void itemChanged();
+    void onOverflowChoiceChanged();
+    void onEntryChecked();
     Program& p_;
     ImportOptions options_;
     ImportPlan plan_;

@@ -20,17 +20,17 @@ public:
     enum class Mode { Splash, About };
     AboutDialog(Program& p, const QString& programFile, Mode mode, QWidget* parent = nullptr);
 
-    void AbtCmd1_Click();
+    void onOkClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    QLineEdit* text1_ = nullptr;
-    QPushButton* abtCmd1_ = nullptr;
+    QLineEdit* dateEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
-// The text of Text1: the file name, two blanks, "mm/dd/yy At h:mm AM/PM", or
+// The date line: the file name, two blanks, "mm/dd/yy At h:mm AM/PM", or
 // "Unable To Verify EXE Date And Time" when the date is not known.
 QString exeDateText(const QString& programFile, const std::optional<QDateTime>& modified);
 

@@ -22,59 +22,56 @@ BackupPreferencesDialog::BackupPreferencesDialog(Program& p, QWidget* parent)
     : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("BackupPref"));
-    setWindowTitle(QStringLiteral("Backup Preferences"));
+    setWindowTitle(tr("Backup Preferences"));
     chooseFolder = [this](const QString& start) {
-        return QFileDialog::getExistingDirectory(this, QStringLiteral("Backup Folder"), start);
+        return QFileDialog::getExistingDirectory(this, tr("Backup Folder"), start);
     };
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
-    auto* label1 = headingLabel(this, QStringLiteral("Keep Backup Copies In This &Folder:"));
+    auto* label1 = headingLabel(this, tr("Keep Backup Copies In This &Folder:"));
     v->addWidget(label1);
 
     auto* row = new QHBoxLayout;
     row->setContentsMargins(16, 0, 0, 0);
-    BackupPrefTxt1 = new QLineEdit(this);
-    BackupPrefTxt1->setObjectName(QStringLiteral("BackupPrefTxt1"));
-    BackupPrefTxt1->setMinimumWidth(340);
-    label1->setBuddy(BackupPrefTxt1);
-    BackupPrefCmd1 =
-        makeButton(this, QStringLiteral("BackupPrefCmd1"), QStringLiteral("&Browse..."),
-                   QStringLiteral("Choose The Backup Folder"));
-    row->addWidget(BackupPrefTxt1);
-    row->addWidget(BackupPrefCmd1);
+    folderEdit = new QLineEdit(this);
+    folderEdit->setObjectName(QStringLiteral("BackupPrefTxt1"));
+    folderEdit->setMinimumWidth(340);
+    label1->setBuddy(folderEdit);
+    browseButton = makeButton(this, QStringLiteral("BackupPrefCmd1"), tr("&Browse..."),
+                              tr("Choose The Backup Folder"));
+    row->addWidget(folderEdit);
+    row->addWidget(browseButton);
     v->addLayout(row);
     auto* label2 = new QLabel(
-        QStringLiteral("A Folder On Another Disk Keeps The Copies Safe When This Disk Fails."),
-        this);
+        tr("A Folder On Another Disk Keeps The Copies Safe When This Disk Fails."), this);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setContentsMargins(16, 0, 0, 0);
     v->addWidget(label2);
 
     v->addSpacing(8);
-    Check1 = new QCheckBox(QStringLiteral("Take &Automatic Copies"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    v->addWidget(Check1);
-    const char* notes[][2] = {{"Label3", "- At The First Start Of Each Day"},
-                              {"Label4", "- Before A Compaction"},
-                              {"Label5", "- Before A Duplicate Search Deletes Records"},
-                              {"Label6", "- Before An Import Adds Records"}};
+    automaticCheck = new QCheckBox(tr("Take &Automatic Copies"), this);
+    automaticCheck->setObjectName(QStringLiteral("Check1"));
+    v->addWidget(automaticCheck);
+    const char* notes[][2] = {{"Label3", QT_TR_NOOP("- At The First Start Of Each Day")},
+                              {"Label4", QT_TR_NOOP("- Before A Compaction")},
+                              {"Label5", QT_TR_NOOP("- Before A Duplicate Search Deletes Records")},
+                              {"Label6", QT_TR_NOOP("- Before An Import Adds Records")}};
     for (const auto& n : notes) {
-        auto* l = new QLabel(QLatin1String(n[1]), this);
+        auto* l = new QLabel(tr(n[1]), this);
         l->setObjectName(QLatin1String(n[0]));
         l->setContentsMargins(32, 0, 0, 0);
         v->addWidget(l);
     }
 
-    auto* ok = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("&OK"),
-                          QStringLiteral("Keep The Backup Preferences Shown On This Screen"));
-    auto* cancel = makeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cance&l"),
-                              QStringLiteral("Don't Change The Backup Preferences"));
+    auto* ok = makeButton(this, QStringLiteral("OKButton"), tr("&OK"),
+                          tr("Keep The Backup Preferences Shown On This Screen"));
+    auto* cancel = makeButton(this, QStringLiteral("CancelButton"), tr("Cance&l"),
+                              tr("Don't Change The Backup Preferences"));
     ok->setDefault(true);
-    connect(BackupPrefCmd1, &QPushButton::clicked, this,
-            &BackupPreferencesDialog::BackupPrefCmd1_Click);
-    connect(ok, &QPushButton::clicked, this, &BackupPreferencesDialog::OKButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &BackupPreferencesDialog::CancelButton_Click);
+    connect(browseButton, &QPushButton::clicked, this, &BackupPreferencesDialog::onBrowseClicked);
+    connect(ok, &QPushButton::clicked, this, &BackupPreferencesDialog::onOkClicked);
+    connect(cancel, &QPushButton::clicked, this, &BackupPreferencesDialog::onCancelClicked);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -84,22 +81,22 @@ BackupPreferencesDialog::BackupPreferencesDialog(Program& p, QWidget* parent)
     v->addLayout(buttons);
 
     const BackupSettings s = loadBackupSettings(p_.files);
-    BackupPrefTxt1->setText(QDir::toNativeSeparators(backupFolderOf(p_.files, s)));
-    Check1->setChecked(s.automatic);
+    folderEdit->setText(QDir::toNativeSeparators(backupFolderOf(p_.files, s)));
+    automaticCheck->setChecked(s.automatic);
 }
 
-void BackupPreferencesDialog::BackupPrefCmd1_Click()
+void BackupPreferencesDialog::onBrowseClicked()
 {
-    const QString chosen = chooseFolder(BackupPrefTxt1->text().trimmed());
+    const QString chosen = chooseFolder(folderEdit->text().trimmed());
     if (!chosen.isEmpty())
-        BackupPrefTxt1->setText(QDir::toNativeSeparators(chosen));
+        folderEdit->setText(QDir::toNativeSeparators(chosen));
 }
 
-void BackupPreferencesDialog::OKButton_Click()
+void BackupPreferencesDialog::onOkClicked()
 {
     BackupSettings s;
-    s.automatic = Check1->isChecked();
-    const QString typed = QDir::fromNativeSeparators(BackupPrefTxt1->text().trimmed());
+    s.automatic = automaticCheck->isChecked();
+    const QString typed = QDir::fromNativeSeparators(folderEdit->text().trimmed());
     s.folder = typed;
     const QString folder = backupFolderOf(p_.files, s);
     // The usual place is stored as no choice, so it moves with the program directory.
@@ -109,17 +106,17 @@ void BackupPreferencesDialog::OKButton_Click()
         s.folder = folder;
     if (!makePrivateFolders(folder) || !QFileInfo(folder).isWritable()) {
         p_.ui.beep();
-        p_.ui.messageBox(QStringLiteral("The Folder ") + QDir::toNativeSeparators(folder) +
-                             QStringLiteral(" Cannot Be Made Or Written To.  Choose Another "
-                                            "Folder For The Backup Copies."),
+        p_.ui.messageBox(tr("The Folder ") + QDir::toNativeSeparators(folder) +
+                             tr(" Cannot Be Made Or Written To.  Choose Another "
+                                "Folder For The Backup Copies."),
                          kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
-        BackupPrefTxt1->setFocus();
+        folderEdit->setFocus();
         return;
     }
     try {
         saveBackupSettings(p_.files, s);
     } catch (const PlatformError& e) {
-        p_.ui.messageBox(QStringLiteral("The Backup Preferences Could Not Be Saved: Error") +
+        p_.ui.messageBox(tr("The Backup Preferences Could Not Be Saved: Error") +
                              numText(e.number()) + QStringLiteral("."),
                          kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
@@ -127,7 +124,7 @@ void BackupPreferencesDialog::OKButton_Click()
     accept();
 }
 
-void BackupPreferencesDialog::CancelButton_Click()
+void BackupPreferencesDialog::onCancelClicked()
 {
     reject();
 }

@@ -19,17 +19,17 @@ class BackupPreferencesDialog : public QDialog {
 public:
     explicit BackupPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
-    QLineEdit* BackupPrefTxt1 = nullptr;
-    QPushButton* BackupPrefCmd1 = nullptr; // Browse
-    QCheckBox* Check1 = nullptr;
+    QLineEdit* folderEdit = nullptr;
+    QPushButton* browseButton = nullptr;
+    QCheckBox* automaticCheck = nullptr;
 
     // Asks for a folder, starting at the one given; empty when cancelled.
     // Tests put their own here.
     std::function<QString(const QString& start)> chooseFolder;
 
-    void BackupPrefCmd1_Click();
-    void OKButton_Click();
-    void CancelButton_Click();
+    void onBrowseClicked();
+    void onOkClicked();
+    void onCancelClicked();
 
 private:
     Program& p_;

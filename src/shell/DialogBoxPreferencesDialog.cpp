@@ -16,32 +16,31 @@ DialogBoxPreferencesDialog::DialogBoxPreferencesDialog(Program& p, QWidget* pare
     : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("ShowBoxesPref"));
-    setWindowTitle(QStringLiteral("Dialog Box Preferences"));
+    setWindowTitle(tr("Dialog Box Preferences"));
     loadWindow(this);
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(18, 16, 18, 14);
     v->setSpacing(14);
-    check1_ =
-        new QCheckBox(QStringLiteral("Show 'N&&A File Open ...' Dialog Box At Startup"), this);
-    check1_->setObjectName(QStringLiteral("Check1"));
-    v->addWidget(check1_);
+    showWelcomeCheck_ = new QCheckBox(tr("Show 'N&&A File Open ...' Dialog Box At Startup"), this);
+    showWelcomeCheck_->setObjectName(QStringLiteral("Check1"));
+    v->addWidget(showWelcomeCheck_);
 
-    auto* ok = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("&OK"));
+    auto* ok = makeButton(this, QStringLiteral("OKButton"), tr("&OK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &DialogBoxPreferencesDialog::OKButton_Click);
+    connect(ok, &QPushButton::clicked, this, &DialogBoxPreferencesDialog::onOkClicked);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
     buttons->addStretch();
     v->addLayout(buttons);
 
-    check1_->setChecked(p_.WelcomeOff == QLatin1Char('0'));
+    showWelcomeCheck_->setChecked(p_.WelcomeOff == QLatin1Char('0'));
 }
 
-void DialogBoxPreferencesDialog::OKButton_Click()
+void DialogBoxPreferencesDialog::onOkClicked()
 {
-    p_.WelcomeOff = check1_->isChecked() ? QLatin1Char('0') : QLatin1Char('1');
+    p_.WelcomeOff = showWelcomeCheck_->isChecked() ? QLatin1Char('0') : QLatin1Char('1');
     WriteHeaderRecord(p_);
     unloadWindow(this);
 }

@@ -16,13 +16,13 @@ class DialogBoxPreferencesDialog : public QDialog {
 public:
     explicit DialogBoxPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
-    void OKButton_Click();
+    void onOkClicked();
     // Esc or the close box: gone without storing anything.
     void reject() override;
 
 private:
     Program& p_;
-    QCheckBox* check1_ = nullptr;
+    QCheckBox* showWelcomeCheck_ = nullptr;
 };
 
 } // namespace tavrel

@@ -87,79 +87,77 @@ void MainWindow::buildMenus()
     auto* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
 
-    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
+    fileMenu_ = bar->addMenu(tr("&File"));
     fileMenu_->setObjectName(QStringLiteral("FileMenu"));
     fileMenu_->menuAction()->setObjectName(QStringLiteral("FileMenu"));
 
-    QMenu* mail = fileMenu_->addMenu(QStringLiteral("&Mail List"));
+    QMenu* mail = fileMenu_->addMenu(tr("&Mail List"));
     mail->setObjectName(QStringLiteral("MailListMenu"));
     mail->menuAction()->setObjectName(QStringLiteral("MailListMenu"));
     mail->menuAction()->setProperty(kHelpContext, 105);
-    addItem(mail, QStringLiteral("MailListCreate"), QStringLiteral("Cr&eate"),
-            QStringLiteral("Ctrl+E"), 65, &MainWindow::MailListCreate_Click);
-    addItem(mail, QStringLiteral("MailListRevise"), QStringLiteral("Rev&ise/Print"),
-            QStringLiteral("Ctrl+I"), 75, &MainWindow::MailListRevise_Click);
+    addItem(mail, QStringLiteral("MailListCreate"), tr("Cr&eate"), QStringLiteral("Ctrl+E"), 65,
+            &MainWindow::onCreateMailList);
+    addItem(mail, QStringLiteral("MailListRevise"), tr("Rev&ise/Print"), QStringLiteral("Ctrl+I"),
+            75, &MainWindow::onReviseMailList);
 
-    QMenu* na = fileMenu_->addMenu(QStringLiteral("&N&&A File"));
+    QMenu* na = fileMenu_->addMenu(tr("&N&&A File"));
     na->setObjectName(QStringLiteral("NAFileMenu"));
     na->menuAction()->setObjectName(QStringLiteral("NAFileMenu"));
     na->menuAction()->setProperty(kHelpContext, 110);
-    addItem(na, QStringLiteral("AddMenu"), QStringLiteral("&Add Single Record"),
-            QStringLiteral("Ctrl+A"), 25, &MainWindow::AddMenu_Click);
-    addItem(na, QStringLiteral("AddMultRecsMenu"), QStringLiteral("Add Multiple &Records"),
-            QStringLiteral("Ctrl+R"), 30, &MainWindow::AddMultRecsMenu_Click);
-    addItem(na, QStringLiteral("BrowseMenu"), QStringLiteral("Get Record &By ID"),
-            QStringLiteral("Ctrl+B"), 45, &MainWindow::BrowseMenu_Click);
-    addItem(na, QStringLiteral("ChangeMenu"), QStringLiteral("Chan&ge Record By ID"),
-            QStringLiteral("Ctrl+G"), 35, &MainWindow::ChangeMenu_Click);
-    addItem(na, QStringLiteral("DeleteMenu"), QStringLiteral("&Delete Record By ID"),
-            QStringLiteral("Ctrl+D"), 40, &MainWindow::DeleteMenu_Click);
-    addItem(na, QStringLiteral("SearchMenu"), QStringLiteral("&Search"), QStringLiteral("Ctrl+S"),
-            60, &MainWindow::SearchMenu_Click);
-    addItem(na, QStringLiteral("CompactMenu"), QStringLiteral("Compac&t File"),
-            QStringLiteral("Ctrl+T"), 50, &MainWindow::CompactMenu_Click);
-    addItem(na, QStringLiteral("ShortListMenu"), QStringLiteral("&QuickFind"),
-            QStringLiteral("Ctrl+Q"), 100, &MainWindow::ShortListMenu_Click);
-    addItem(na, QStringLiteral("StatisticsMenu"), QStringLiteral("&File Statistics"),
-            QStringLiteral("Ctrl+F"), 0, &MainWindow::StatisticsMenu_Click);
-    addItem(na, QStringLiteral("FindDupsMenu"), QStringLiteral("Find Dup&licate Records"),
-            QStringLiteral("Ctrl+L"), 0, &MainWindow::FindDupsMenu_Click);
+    addItem(na, QStringLiteral("AddMenu"), tr("&Add Single Record"), QStringLiteral("Ctrl+A"), 25,
+            &MainWindow::onAddRecord);
+    addItem(na, QStringLiteral("AddMultRecsMenu"), tr("Add Multiple &Records"),
+            QStringLiteral("Ctrl+R"), 30, &MainWindow::onAddRecords);
+    addItem(na, QStringLiteral("BrowseMenu"), tr("Get Record &By ID"), QStringLiteral("Ctrl+B"), 45,
+            &MainWindow::onGetRecord);
+    addItem(na, QStringLiteral("ChangeMenu"), tr("Chan&ge Record By ID"), QStringLiteral("Ctrl+G"),
+            35, &MainWindow::onChangeRecord);
+    addItem(na, QStringLiteral("DeleteMenu"), tr("&Delete Record By ID"), QStringLiteral("Ctrl+D"),
+            40, &MainWindow::onDeleteRecord);
+    addItem(na, QStringLiteral("SearchMenu"), tr("&Search"), QStringLiteral("Ctrl+S"), 60,
+            &MainWindow::onSearch);
+    addItem(na, QStringLiteral("CompactMenu"), tr("Compac&t File"), QStringLiteral("Ctrl+T"), 50,
+            &MainWindow::onCompact);
+    addItem(na, QStringLiteral("ShortListMenu"), tr("&QuickFind"), QStringLiteral("Ctrl+Q"), 100,
+            &MainWindow::onQuickFind);
+    addItem(na, QStringLiteral("StatisticsMenu"), tr("&File Statistics"), QStringLiteral("Ctrl+F"),
+            0, &MainWindow::onFileStatistics);
+    addItem(na, QStringLiteral("FindDupsMenu"), tr("Find Dup&licate Records"),
+            QStringLiteral("Ctrl+L"), 0, &MainWindow::onFindDuplicates);
 
-    addItem(fileMenu_, QStringLiteral("PrintMenu"), QStringLiteral("&Print"),
-            QStringLiteral("Ctrl+P"), 55, &MainWindow::PrintMenu_Click);
-    addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), QStringLiteral("E&nvelope Print"),
-            QStringLiteral("Ctrl+N"), 0, &MainWindow::EnvelopePrintMenu_Click);
-    addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 130,
-            &MainWindow::BackupsMenu_Click);
-    addItem(fileMenu_, QStringLiteral("ImportMenu"), QStringLiteral("&Import..."), QString(), 120,
-            &MainWindow::ImportMenu_Click);
-    addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 125,
-            &MainWindow::ExportMenu_Click);
+    addItem(fileMenu_, QStringLiteral("PrintMenu"), tr("&Print"), QStringLiteral("Ctrl+P"), 55,
+            &MainWindow::onPrint);
+    addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), tr("E&nvelope Print"),
+            QStringLiteral("Ctrl+N"), 0, &MainWindow::onEnvelopePrint);
+    addItem(fileMenu_, QStringLiteral("BackupsMenu"), tr("&Backups..."), QString(), 130,
+            &MainWindow::onBackups);
+    addItem(fileMenu_, QStringLiteral("ImportMenu"), tr("&Import..."), QString(), 120,
+            &MainWindow::onImport);
+    addItem(fileMenu_, QStringLiteral("ExportMenu"), tr("Expor&t..."), QString(), 125,
+            &MainWindow::onExport);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
-    addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,
-            &MainWindow::ExitMenu_Click);
+    addItem(fileMenu_, QStringLiteral("ExitMenu"), tr("E&xit"), QString(), 0, &MainWindow::onExit);
 
-    preferenceMenu_ = bar->addMenu(QStringLiteral("&Preferences"));
+    preferenceMenu_ = bar->addMenu(tr("&Preferences"));
     preferenceMenu_->setObjectName(QStringLiteral("PreferenceMenu"));
     preferenceMenu_->menuAction()->setObjectName(QStringLiteral("PreferenceMenu"));
-    addItem(preferenceMenu_, QStringLiteral("DisplayMenu"), QStringLiteral("N&&A Displa&y"),
-            QStringLiteral("Ctrl+Y"), 0, &MainWindow::DisplayMenu_Click);
-    addItem(preferenceMenu_, QStringLiteral("PrefQuickFindMenu"), QStringLiteral("Q&uickFind"),
-            QStringLiteral("Ctrl+U"), 0, &MainWindow::PrefQuickFindMenu_Click);
-    addItem(preferenceMenu_, QStringLiteral("PrefMenuShowBoxes"),
-            QStringLiteral(" Show Dialog Boxes"), QString(), 0,
-            &MainWindow::PrefMenuShowBoxes_Click);
-    addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), QStringLiteral("&Backups..."),
-            QString(), 0, &MainWindow::PrefBackupsMenu_Click);
+    addItem(preferenceMenu_, QStringLiteral("DisplayMenu"), tr("N&&A Displa&y"),
+            QStringLiteral("Ctrl+Y"), 0, &MainWindow::onSortOrderPreference);
+    addItem(preferenceMenu_, QStringLiteral("PrefQuickFindMenu"), tr("Q&uickFind"),
+            QStringLiteral("Ctrl+U"), 0, &MainWindow::onQuickFindPreferences);
+    addItem(preferenceMenu_, QStringLiteral("PrefMenuShowBoxes"), tr(" Show Dialog Boxes"),
+            QString(), 0, &MainWindow::onDialogBoxPreferences);
+    addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), tr("&Backups..."), QString(), 0,
+            &MainWindow::onBackupPreferences);
 
-    helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu_ = bar->addMenu(tr("&Help"));
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
     helpMenu_->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
-    addItem(helpMenu_, QStringLiteral("ContentsMenu"), QStringLiteral("&Contents ..."), QString(),
-            0, &MainWindow::ContentsMenu_Click);
+    addItem(helpMenu_, QStringLiteral("ContentsMenu"), tr("&Contents ..."), QString(), 0,
+            &MainWindow::onHelpContents);
     helpMenu_->addSeparator()->setObjectName(QStringLiteral("Bar2Menu"));
-    addItem(helpMenu_, QStringLiteral("AboutTVLMenu"), QStringLiteral("&About The Tavrel"),
-            QString(), 0, &MainWindow::AboutTVLMenu_Click);
+    addItem(helpMenu_, QStringLiteral("AboutTVLMenu"), tr("&About The Tavrel"), QString(), 0,
+            &MainWindow::onAbout);
 }
 
 QToolButton* MainWindow::addButton(const QString& name, int leftTwips, const QString& toolTip,
@@ -195,21 +193,22 @@ void MainWindow::buildToolBar()
         const char* tip;
         const char* action;
     } buttons[] = {
-        {"ToolAddOne", 120, "Add One New N&A Record", "AddMenu"},
-        {"ToolAddMany", 720, "Add One Or More New N&A Records", "AddMultRecsMenu"},
-        {"ToolPrt", 1320, "Print A Report Using N&A Data", "PrintMenu"},
-        {"ToolSrch", 1920, "Search The N&A File", "SearchMenu"},
-        {"ToolQuik", 2520, "Quickly Locate A Desired N&A Record", "ShortListMenu"},
-        {"ToolDups", 3120, "Search N&A File For Duplicates", "FindDupsMenu"},
-        {"EnvButton", 3720, "Print Envelopes", "EnvelopePrintMenu"},
-        {"ToolInfo", 5040, "Get Info About Corvane MARK 32", "AboutTVLMenu"},
-        {"ToolHelp", 5640, "Invoke The Corvane MARK32 Help System", "ContentsMenu"},
-        {"ToolMLNew", 6840, "Create A New Mailing List", "MailListCreate"},
-        {"ToolMLChg", 7440, "Change An Existing Mailing List", "MailListRevise"},
-        {"ToolMLShow", 8040, "Display Contents Of An Existing Mailing List", "MailListRevise"},
+        {"ToolAddOne", 120, QT_TR_NOOP("Add One New N&A Record"), "AddMenu"},
+        {"ToolAddMany", 720, QT_TR_NOOP("Add One Or More New N&A Records"), "AddMultRecsMenu"},
+        {"ToolPrt", 1320, QT_TR_NOOP("Print A Report Using N&A Data"), "PrintMenu"},
+        {"ToolSrch", 1920, QT_TR_NOOP("Search The N&A File"), "SearchMenu"},
+        {"ToolQuik", 2520, QT_TR_NOOP("Quickly Locate A Desired N&A Record"), "ShortListMenu"},
+        {"ToolDups", 3120, QT_TR_NOOP("Search N&A File For Duplicates"), "FindDupsMenu"},
+        {"EnvButton", 3720, QT_TR_NOOP("Print Envelopes"), "EnvelopePrintMenu"},
+        {"ToolInfo", 5040, QT_TR_NOOP("Get Info About Corvane MARK 32"), "AboutTVLMenu"},
+        {"ToolHelp", 5640, QT_TR_NOOP("Invoke The Corvane MARK32 Help System"), "ContentsMenu"},
+        {"ToolMLNew", 6840, QT_TR_NOOP("Create A New Mailing List"), "MailListCreate"},
+        {"ToolMLChg", 7440, QT_TR_NOOP("Change An Existing Mailing List"), "MailListRevise"},
+        {"ToolMLShow", 8040, QT_TR_NOOP("Display Contents Of An Existing Mailing List"),
+         "MailListRevise"},
     };
     for (const auto& b : buttons)
-        addButton(QLatin1String(b.name), b.left, QString::fromUtf8(b.tip), act(b.action));
+        addButton(QLatin1String(b.name), b.left, tr(b.tip), act(b.action));
 
     auto caption = [this](const char* name, const QString& text, int leftTwips, int rightTwips) {
         auto* l = new QLabel(text, toolBar_);
@@ -217,58 +216,60 @@ void MainWindow::buildToolBar()
         l->setAlignment(Qt::AlignCenter);
         l->setGeometry(px(leftTwips), px(120 + kButtonTwips) + 4, px(rightTwips - leftTwips), 18);
     };
-    caption("Label2", QStringLiteral("Name And Address File"), 120, 4320);
-    caption("Label3", QStringLiteral("About    Help"), 4920, 6360);
-    caption("Label4", QStringLiteral("Mailing List Files"), 6840, 8640);
+    caption("Label2", tr("Name And Address File"), 120, 4320);
+    caption("Label3", tr("About    Help"), 4920, 6360);
+    caption("Label4", tr("Mailing List Files"), 6840, 8640);
 
-    label1_ = new QLabel(QStringLiteral("Press F1 For Help"), central);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAlignment(Qt::AlignCenter);
+    helpHintLabel_ = new QLabel(tr("Press F1 For Help"), central);
+    helpHintLabel_->setObjectName(QStringLiteral("Label1"));
+    helpHintLabel_->setAlignment(Qt::AlignCenter);
     // Where the toolbar was; it also takes the room the hidden menu bar leaves.
-    label1_->setMinimumSize(kStripWidth, kStripHeight);
-    label1_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    helpHintLabel_->setMinimumSize(kStripWidth, kStripHeight);
+    helpHintLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // A strip in the colours of a button, so it stands out in a light or a dark palette.
-    label1_->setAutoFillBackground(true);
-    label1_->setBackgroundRole(QPalette::Button);
-    label1_->setForegroundRole(QPalette::ButtonText);
-    QFont f = label1_->font();
+    helpHintLabel_->setAutoFillBackground(true);
+    helpHintLabel_->setBackgroundRole(QPalette::Button);
+    helpHintLabel_->setForegroundRole(QPalette::ButtonText);
+    QFont f = helpHintLabel_->font();
     f.setPointSize(f.pointSize() + 4);
     f.setBold(true);
-    label1_->setFont(f);
-    label1_->hide();
+    helpHintLabel_->setFont(f);
+    helpHintLabel_->hide();
 
     grid->addWidget(toolBar_, 0, 0);
-    grid->addWidget(label1_, 0, 0);
+    grid->addWidget(helpHintLabel_, 0, 0);
     setCentralWidget(central);
 }
 
 // --- hide and restore ---
 
-void MainWindow::setMenusVisible(bool on)
+void MainWindow::applyState(State state)
 {
-    fileMenu_->menuAction()->setVisible(on);
-    helpMenu_->menuAction()->setVisible(on);
-    preferenceMenu_->menuAction()->setVisible(on);
+    state_ = state;
+    const bool ready = state == State::Ready;
+    fileMenu_->menuAction()->setVisible(ready);
+    helpMenu_->menuAction()->setVisible(ready);
+    preferenceMenu_->menuAction()->setVisible(ready);
     // With all three menus gone the bar itself goes too, and so do their
     // shortcut keys: a hidden item cannot start a second command.
-    menuBar()->setVisible(on);
+    menuBar()->setVisible(ready);
     for (QMenu* menu : {fileMenu_, helpMenu_, preferenceMenu_}) {
         for (QAction* a : menu->findChildren<QAction*>())
-            a->setEnabled(on);
+            a->setEnabled(ready);
     }
-    toolBar_->setVisible(on);
+    toolBar_->setVisible(ready);
+    helpHintLabel_->setVisible(state == State::StartingCommand);
+    repaint();
 }
 
 void MainWindow::hideForCommand()
 {
-    setMenusVisible(false);
-    label1_->show();
-    repaint();
+    applyState(State::StartingCommand);
 }
 
 bool MainWindow::commandRunning() const
 {
-    return !fileMenu_->menuAction()->isVisible();
+    return state_ != State::Ready;
 }
 
 bool MainWindow::aloneLoaded() const
@@ -289,22 +290,21 @@ void MainWindow::restoreIfAlone()
         watchLoadedWindows();
         return;
     }
-    label1_->hide();
-    setMenusVisible(true);
-    repaint();
+    applyState(State::Ready);
 }
 
 void MainWindow::onActivated()
 {
     if (ending_)
         return;
-    label1_->hide();
     if (aloneLoaded()) {
-        setMenusVisible(true);
-        repaint();
-    } else {
-        watchLoadedWindows();
+        applyState(State::Ready);
+        return;
     }
+    // A modeless window beside the menus leaves them in place.
+    if (state_ == State::StartingCommand)
+        applyState(State::CommandOpen);
+    watchLoadedWindows();
 }
 
 // A command window can unload without the main window ever being activated
@@ -339,107 +339,107 @@ void MainWindow::runCommand(void (*start)(Program&))
 
 // --- commands ---
 
-void MainWindow::MailListCreate_Click()
+void MainWindow::onCreateMailList()
 {
     runCommand(&startCreateMailList);
 }
 
-void MainWindow::MailListRevise_Click()
+void MainWindow::onReviseMailList()
 {
     runCommand(&startReviseMailList);
 }
 
-void MainWindow::AddMenu_Click()
+void MainWindow::onAddRecord()
 {
     p_.ScreenMode = QStringLiteral("Add");
     runCommand([](Program& p) { startAddCommand(p, false); });
 }
 
-void MainWindow::AddMultRecsMenu_Click()
+void MainWindow::onAddRecords()
 {
     p_.ScreenMode = QStringLiteral("AddMult");
     runCommand([](Program& p) { startAddCommand(p, true); });
 }
 
-void MainWindow::BrowseMenu_Click()
+void MainWindow::onGetRecord()
 {
     p_.ScreenMode = QStringLiteral("Browse");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Browse")); });
 }
 
-void MainWindow::ChangeMenu_Click()
+void MainWindow::onChangeRecord()
 {
     p_.ScreenMode = QStringLiteral("Change");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Change")); });
 }
 
-void MainWindow::DeleteMenu_Click()
+void MainWindow::onDeleteRecord()
 {
     p_.ScreenMode = QStringLiteral("Delete");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Delete")); });
 }
 
-void MainWindow::SearchMenu_Click()
+void MainWindow::onSearch()
 {
     runCommand(&startSearch);
 }
 
-void MainWindow::ShortListMenu_Click()
+void MainWindow::onQuickFind()
 {
     runCommand(&startQuickFind);
 }
 
-void MainWindow::CompactMenu_Click()
+void MainWindow::onCompact()
 {
     runCommand(&startCompact);
 }
 
-void MainWindow::StatisticsMenu_Click()
+void MainWindow::onFileStatistics()
 {
     runCommand(&showFileStatistics);
 }
 
-void MainWindow::FindDupsMenu_Click()
+void MainWindow::onFindDuplicates()
 {
     if (p_.LastRecNo < 3) {
-        p_.ui.messageBox(QStringLiteral("There Are No Duplicate Records In The N&A File."), kTitle,
+        p_.ui.messageBox(tr("There Are No Duplicate Records In The N&A File."), kTitle,
                          Ui::Buttons::Ok);
         return;
     }
     runCommand(&startFindDups);
 }
 
-void MainWindow::PrintMenu_Click()
+void MainWindow::onPrint()
 {
     runCommand(&startPrintReport);
 }
 
-void MainWindow::EnvelopePrintMenu_Click()
+void MainWindow::onEnvelopePrint()
 {
     runCommand(&showEnvelopeDialog);
 }
 
-void MainWindow::BackupsMenu_Click()
+void MainWindow::onBackups()
 {
     runCommand(&startBackups);
 }
 
-void MainWindow::ImportMenu_Click()
+void MainWindow::onImport()
 {
     runCommand([](Program& p) { startImport(p); });
 }
 
-void MainWindow::ExportMenu_Click()
+void MainWindow::onExport()
 {
     runCommand(&startExport);
 }
 
-void MainWindow::ExitMenu_Click()
+void MainWindow::onExit()
 {
     endRun();
 }
 
-void MainWindow::DisplayMenu_Click()
+void MainWindow::onSortOrderPreference()
 {
     if (!aloneLoaded())
         return;
@@ -449,7 +449,7 @@ void MainWindow::DisplayMenu_Click()
     restoreIfAlone();
 }
 
-void MainWindow::PrefQuickFindMenu_Click()
+void MainWindow::onQuickFindPreferences()
 {
     if (!aloneLoaded())
         return;
@@ -459,7 +459,7 @@ void MainWindow::PrefQuickFindMenu_Click()
     restoreIfAlone();
 }
 
-void MainWindow::PrefBackupsMenu_Click()
+void MainWindow::onBackupPreferences()
 {
     if (!aloneLoaded())
         return;
@@ -469,7 +469,7 @@ void MainWindow::PrefBackupsMenu_Click()
     restoreIfAlone();
 }
 
-void MainWindow::PrefMenuShowBoxes_Click()
+void MainWindow::onDialogBoxPreferences()
 {
     // Already open: bring it forward rather than open a second one.
     QWidget* w = loadedWindow(QStringLiteral("ShowBoxesPref"));
@@ -480,12 +480,12 @@ void MainWindow::PrefMenuShowBoxes_Click()
     w->activateWindow();
 }
 
-void MainWindow::ContentsMenu_Click()
+void MainWindow::onHelpContents()
 {
     p_.help.showFinder();
 }
 
-void MainWindow::AboutTVLMenu_Click()
+void MainWindow::onAbout()
 {
     hideForCommand();
     AboutDialog f(p_, programFile_, AboutDialog::Mode::About, this);

@@ -17,11 +17,11 @@ QuickFindPreferencesDialog::QuickFindPreferencesDialog(Program& p, QWidget* pare
     : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("DisplayForm"));
-    setWindowTitle(QStringLiteral("QuickFind Preferences"));
+    setWindowTitle(tr("QuickFind Preferences"));
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
-    auto* label1 = new QLabel(QStringLiteral("Preferences For QuickFind Feature"), this);
+    auto* label1 = new QLabel(tr("Preferences For QuickFind Feature"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setAlignment(Qt::AlignCenter);
     QFont bold = label1->font();
@@ -30,24 +30,22 @@ QuickFindPreferencesDialog::QuickFindPreferencesDialog(Program& p, QWidget* pare
     label1->setFont(bold);
     v->addWidget(label1);
 
-    auto* frame1 = new QGroupBox(QStringLiteral("Display Field"), this);
+    auto* frame1 = new QGroupBox(tr("Display Field"), this);
     frame1->setObjectName(QStringLiteral("Frame1"));
     auto* col1 = new QVBoxLayout(frame1);
-    fields_ = addOptionColumn(frame1, col1, QStringLiteral("DisplayOpt1"),
-                              {QStringLiteral("&Name"), QStringLiteral("&Address Line 1"),
-                               QStringLiteral("A&ddress Line 2"), QStringLiteral("Add&ress Line 3"),
-                               QStringLiteral("Addr&ess Line 4"), QStringLiteral("&Comments"),
-                               QStringLiteral("First Two &Telephone Numbers")});
+    fieldOptions_ = addOptionColumn(frame1, col1, QStringLiteral("DisplayOpt1"),
+                                    {tr("&Name"), tr("&Address Line 1"), tr("A&ddress Line 2"),
+                                     tr("Add&ress Line 3"), tr("Addr&ess Line 4"), tr("&Comments"),
+                                     tr("First Two &Telephone Numbers")});
     col1->addStretch();
 
-    auto* frame2 = new QGroupBox(QStringLiteral("Sort Sequence"), this);
+    auto* frame2 = new QGroupBox(tr("Sort Sequence"), this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     auto* col2 = new QVBoxLayout(frame2);
-    sorts_ = addOptionColumn(frame2, col2, QStringLiteral("DisplayOpt2"),
-                             {QStringLiteral("Key &1"), QStringLiteral("Key &2"),
-                              QStringLiteral("&Key 1 (Major) + Key 2 (Minor)"),
-                              QStringLiteral("Ke&y 2 (Major) + Key 1 (Minor)"),
-                              QStringLiteral("&ID Number (No Sort)")});
+    sortOrderOptions_ =
+        addOptionColumn(frame2, col2, QStringLiteral("DisplayOpt2"),
+                        {tr("Key &1"), tr("Key &2"), tr("&Key 1 (Major) + Key 2 (Minor)"),
+                         tr("Ke&y 2 (Major) + Key 1 (Minor)"), tr("&ID Number (No Sort)")});
     col2->addStretch();
 
     auto* frames = new QHBoxLayout;
@@ -55,13 +53,13 @@ QuickFindPreferencesDialog::QuickFindPreferencesDialog(Program& p, QWidget* pare
     frames->addWidget(frame2);
     v->addLayout(frames);
 
-    auto* ok = makeButton(this, QStringLiteral("DisplayCmd2"), QStringLiteral("&OK"),
-                          QStringLiteral("Change QuickFind Preferences To Those Shown On Screen"));
-    auto* cancel = makeButton(this, QStringLiteral("DisplayCmd1"), QStringLiteral("Cance&l"),
-                              QStringLiteral("Don't Change QuickFind Preferences"));
+    auto* ok = makeButton(this, QStringLiteral("DisplayCmd2"), tr("&OK"),
+                          tr("Change QuickFind Preferences To Those Shown On Screen"));
+    auto* cancel = makeButton(this, QStringLiteral("DisplayCmd1"), tr("Cance&l"),
+                              tr("Don't Change QuickFind Preferences"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QuickFindPreferencesDialog::DisplayCmd2_Click);
-    connect(cancel, &QPushButton::clicked, this, &QuickFindPreferencesDialog::DisplayCmd1_Click);
+    connect(ok, &QPushButton::clicked, this, &QuickFindPreferencesDialog::onOkClicked);
+    connect(cancel, &QPushButton::clicked, this, &QuickFindPreferencesDialog::onCancelClicked);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -70,19 +68,19 @@ QuickFindPreferencesDialog::QuickFindPreferencesDialog(Program& p, QWidget* pare
     v->addSpacing(6);
     v->addLayout(buttons);
 
-    selectByDigit(fields_, p_.QuickFindField);
-    selectByDigit(sorts_, p_.QuickFindSort);
+    selectByDigit(fieldOptions_, p_.QuickFindField);
+    selectByDigit(sortOrderOptions_, p_.QuickFindSort);
 }
 
-void QuickFindPreferencesDialog::DisplayCmd2_Click()
+void QuickFindPreferencesDialog::onOkClicked()
 {
-    p_.QuickFindField = selectedDigit(fields_, p_.QuickFindField);
-    p_.QuickFindSort = selectedDigit(sorts_, p_.QuickFindSort);
+    p_.QuickFindField = selectedDigit(fieldOptions_, p_.QuickFindField);
+    p_.QuickFindSort = selectedDigit(sortOrderOptions_, p_.QuickFindSort);
     WriteHeaderRecord(p_);
     accept();
 }
 
-void QuickFindPreferencesDialog::DisplayCmd1_Click()
+void QuickFindPreferencesDialog::onCancelClicked()
 {
     reject();
 }

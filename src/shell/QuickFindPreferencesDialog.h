@@ -15,13 +15,13 @@ class QuickFindPreferencesDialog : public QDialog {
 public:
     explicit QuickFindPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
-    void DisplayCmd2_Click(); // OK
-    void DisplayCmd1_Click(); // Cancel
+    void onOkClicked();
+    void onCancelClicked();
 
 private:
     Program& p_;
-    QButtonGroup* fields_ = nullptr;
-    QButtonGroup* sorts_ = nullptr;
+    QButtonGroup* fieldOptions_ = nullptr;
+    QButtonGroup* sortOrderOptions_ = nullptr;
 };
 
 } // namespace tavrel

@@ -17,23 +17,22 @@ SortOrderPreferenceDialog::SortOrderPreferenceDialog(Program& p, QWidget* parent
     : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("PreferenceForm"));
-    setWindowTitle(QStringLiteral("N&A Display Preference"));
+    setWindowTitle(tr("N&A Display Preference"));
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 14);
-    auto* label1 = headingLabel(this, QStringLiteral("Sort N&&A File Content By:"));
+    auto* label1 = headingLabel(this, tr("Sort N&&A File Content By:"));
     v->addWidget(label1);
 
     auto* options = new QVBoxLayout;
     options->setContentsMargins(16, 0, 0, 0);
-    options_ = addOptionColumn(this, options, QStringLiteral("Option3D1"),
-                               {QStringLiteral("Key &1"), QStringLiteral("Key &2"),
-                                QStringLiteral("&Key 1 (Major) + Key 2 (Minor)"),
-                                QStringLiteral("Ke&y 2 (Major) + Key 1 (Minor)"),
-                                QStringLiteral("ID Number (No Sort)")});
+    sortOrderOptions_ =
+        addOptionColumn(this, options, QStringLiteral("Option3D1"),
+                        {tr("Key &1"), tr("Key &2"), tr("&Key 1 (Major) + Key 2 (Minor)"),
+                         tr("Ke&y 2 (Major) + Key 1 (Minor)"), tr("ID Number (No Sort)")});
     v->addLayout(options);
     // The caption reads as the options' heading; with a buddy its "&&" shows one ampersand.
-    label1->setBuddy(options_->button(0));
+    label1->setBuddy(sortOrderOptions_->button(0));
 
     v->addSpacing(8);
     auto note = [this, v](const char* name, const QString& text, int indent) {
@@ -42,19 +41,19 @@ SortOrderPreferenceDialog::SortOrderPreferenceDialog(Program& p, QWidget* parent
         l->setContentsMargins(indent, 0, 0, 0);
         v->addWidget(l);
     };
-    note("Label2", QStringLiteral("This Preference Is Applied When"), 0);
-    note("Label3", QStringLiteral("- Selecting A QuickLink Entry"), 16);
-    note("Label4", QStringLiteral("- Selecting A Mail List Entry"), 16);
-    note("Label5", QStringLiteral("- Selecting An Envelope Address"), 16);
+    note("Label2", tr("This Preference Is Applied When"), 0);
+    note("Label3", tr("- Selecting A QuickLink Entry"), 16);
+    note("Label4", tr("- Selecting A Mail List Entry"), 16);
+    note("Label5", tr("- Selecting An Envelope Address"), 16);
 
-    auto* ok = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("&OK"),
-                          QStringLiteral("Change The Display Preference To That Shown On This "
-                                         "Screen"));
-    auto* cancel = makeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cance&l"),
-                              QStringLiteral("Don't Change The Display Preference"));
+    auto* ok = makeButton(this, QStringLiteral("OKButton"), tr("&OK"),
+                          tr("Change The Display Preference To That Shown On This "
+                             "Screen"));
+    auto* cancel = makeButton(this, QStringLiteral("CancelButton"), tr("Cance&l"),
+                              tr("Don't Change The Display Preference"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &SortOrderPreferenceDialog::OKButton_Click);
-    connect(cancel, &QPushButton::clicked, this, &SortOrderPreferenceDialog::CancelButton_Click);
+    connect(ok, &QPushButton::clicked, this, &SortOrderPreferenceDialog::onOkClicked);
+    connect(cancel, &QPushButton::clicked, this, &SortOrderPreferenceDialog::onCancelClicked);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -64,18 +63,18 @@ SortOrderPreferenceDialog::SortOrderPreferenceDialog(Program& p, QWidget* parent
     v->addLayout(buttons);
 
     onEntry_ = p_.SortPref;
-    selectByDigit(options_, onEntry_);
+    selectByDigit(sortOrderOptions_, onEntry_);
 }
 
-void SortOrderPreferenceDialog::OKButton_Click()
+void SortOrderPreferenceDialog::onOkClicked()
 {
-    p_.SortPref = selectedDigit(options_, onEntry_);
+    p_.SortPref = selectedDigit(sortOrderOptions_, onEntry_);
     if (p_.SortPref != onEntry_)
         WriteHeaderRecord(p_);
     accept();
 }
 
-void SortOrderPreferenceDialog::CancelButton_Click()
+void SortOrderPreferenceDialog::onCancelClicked()
 {
     reject();
 }

@@ -15,12 +15,12 @@ class SortOrderPreferenceDialog : public QDialog {
 public:
     explicit SortOrderPreferenceDialog(Program& p, QWidget* parent = nullptr);
 
-    void OKButton_Click();
-    void CancelButton_Click();
+    void onOkClicked();
+    void onCancelClicked();
 
 private:
     Program& p_;
-    QButtonGroup* options_ = nullptr;
+    QButtonGroup* sortOrderOptions_ = nullptr;
     QChar onEntry_;
 };
 

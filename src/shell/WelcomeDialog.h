@@ -15,11 +15,11 @@ class WelcomeDialog : public QDialog {
 public:
     explicit WelcomeDialog(Program& p, QWidget* parent = nullptr);
 
-    void OKButton_Click();
+    void onOkClicked();
 
 private:
     Program& p_;
-    QCheckBox* check1_ = nullptr;
+    QCheckBox* dontShowCheck_ = nullptr;
 };
 
 } // namespace tavrel

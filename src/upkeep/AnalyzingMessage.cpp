@@ -5,8 +5,8 @@ namespace tavrel {
 AnalyzingMessage::AnalyzingMessage(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("AnalyzingForm"));
-    setWindowTitle(QStringLiteral("Corvane MARK32"));
-    layOutOneLine(QStringLiteral("Analyzing The N&A File"));
+    setWindowTitle(tr("Corvane MARK32"));
+    layOutOneLine(tr("Analyzing The N&A File"));
 }
 
 } // namespace tavrel

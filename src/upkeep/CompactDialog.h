@@ -11,15 +11,15 @@ class CompactDialog : public NoEscapeDialog {
 public:
     explicit CompactDialog(Program& p, QWidget* parent = nullptr);
 
-    QPushButton* CompactCmd1 = nullptr;
-    QPushButton* CompactCmd2 = nullptr;
+    QPushButton* continueButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
-    void CompactCmd1_Click();
-    void CompactCmd2_Click();
+    void onContinueClicked();
+    void onCancelClicked();
 
 protected:
-    // The close box cancels, as CompactCmd2 does.
-    void reject() override { CompactCmd2_Click(); }
+    // The close box cancels, as Cancel does.
+    void reject() override { onCancelClicked(); }
 
 private:
     Program& p;

@@ -5,8 +5,8 @@ namespace tavrel {
 CompactingMessage::CompactingMessage(QWidget* parent) : NoEscapeDialog(parent)
 {
     setObjectName(QStringLiteral("CompactingMsg"));
-    setWindowTitle(QStringLiteral("Compacting"));
-    layOutOneLine(QStringLiteral("Compacting The N&A File.  Please Wait."));
+    setWindowTitle(tr("Compacting"));
+    layOutOneLine(tr("Compacting The N&A File.  Please Wait."));
 }
 
 } // namespace tavrel

@@ -13,7 +13,7 @@ CompactionWarningDialog::CompactionWarningDialog(Program& program, QWidget* pare
     : NoEscapeDialog(parent), p(program)
 {
     setObjectName(QStringLiteral("WarningForm"));
-    setWindowTitle(QStringLiteral("Compaction Warning!"));
+    setWindowTitle(tr("Compaction Warning!"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->setSpacing(2);
@@ -25,48 +25,46 @@ CompactionWarningDialog::CompactionWarningDialog(Program& program, QWidget* pare
         int indent;
     };
     const Line lines[] = {
-        {"Label1", "Compacting The N&A File May Result In The Reassignment", 0},
-        {"Label9", "Of Some ID Numbers.", 0},
+        {"Label1", QT_TR_NOOP("Compacting The N&A File May Result In The Reassignment"), 0},
+        {"Label9", QT_TR_NOOP("Of Some ID Numbers."), 0},
         {"", "", 0},
-        {"Label2", "This could have two effects:", 0},
-        {"Label3", "- Existing Reports May Reflect The Wrong ID Number For ", 12},
-        {"Label7", "Some N&A Entries", 24},
-        {"Label4", "- Existing Mailing Lists May Be Invalidated Due To The Shift", 12},
-        {"Label8", "In ID Numbers", 24},
+        {"Label2", QT_TR_NOOP("This could have two effects:"), 0},
+        {"Label3", QT_TR_NOOP("- Existing Reports May Reflect The Wrong ID Number For "), 12},
+        {"Label7", QT_TR_NOOP("Some N&A Entries"), 24},
+        {"Label4", QT_TR_NOOP("- Existing Mailing Lists May Be Invalidated Due To The Shift"), 12},
+        {"Label8", QT_TR_NOOP("In ID Numbers"), 24},
         {"", "", 0},
-        {"Label5", "After Compaction You May Need To Reprint Reports And", 0},
-        {"Label10", "Regenerate Mailing Lists.", 0},
+        {"Label5", QT_TR_NOOP("After Compaction You May Need To Reprint Reports And"), 0},
+        {"Label10", QT_TR_NOOP("Regenerate Mailing Lists."), 0},
         {"", "", 0},
-        {"Label6", "Do You Still Want To Compact The N&A File?", 0},
+        {"Label6", QT_TR_NOOP("Do You Still Want To Compact The N&A File?"), 0},
     };
     for (const Line& line : lines) {
         if (!*line.name) {
             layout->addSpacing(10);
             continue;
         }
-        auto* l = makeLabel(QLatin1String(line.text), line.name);
+        auto* l = makeLabel(tr(line.text), line.name);
         l->setIndent(line.indent);
         layout->addWidget(l);
     }
     layout->addSpacing(14);
-    WarningCmd1 = makeButton(QStringLiteral("&Yes"), "WarningCmd1",
-                             QStringLiteral("Start Compacting The N&A File"));
-    WarningCmd2 = makeButton(QStringLiteral("&No"), "WarningCmd2",
-                             QStringLiteral("Don't Compact The N&A File"));
-    layout->addLayout(buttonRow({WarningCmd1, WarningCmd2}, Row::Centred, 16));
+    yesButton = makeButton(tr("&Yes"), "WarningCmd1", tr("Start Compacting The N&A File"));
+    noButton = makeButton(tr("&No"), "WarningCmd2", tr("Don't Compact The N&A File"));
+    layout->addLayout(buttonRow({yesButton, noButton}, Row::Centred, 16));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(WarningCmd1, &QPushButton::clicked, this, &CompactionWarningDialog::WarningCmd1_Click);
-    connect(WarningCmd2, &QPushButton::clicked, this, &CompactionWarningDialog::WarningCmd2_Click);
+    connect(yesButton, &QPushButton::clicked, this, &CompactionWarningDialog::onYesClicked);
+    connect(noButton, &QPushButton::clicked, this, &CompactionWarningDialog::onNoClicked);
 }
 
-void CompactionWarningDialog::WarningCmd1_Click()
+void CompactionWarningDialog::onYesClicked()
 {
     if (runCompaction(p))
         unloadWindow(this);
 }
 
-void CompactionWarningDialog::WarningCmd2_Click()
+void CompactionWarningDialog::onNoClicked()
 {
     unloadWindow(this);
 }

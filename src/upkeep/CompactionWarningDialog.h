@@ -11,15 +11,15 @@ class CompactionWarningDialog : public NoEscapeDialog {
 public:
     explicit CompactionWarningDialog(Program& p, QWidget* parent = nullptr);
 
-    QPushButton* WarningCmd1 = nullptr;
-    QPushButton* WarningCmd2 = nullptr;
+    QPushButton* yesButton = nullptr;
+    QPushButton* noButton = nullptr;
 
-    void WarningCmd1_Click();
-    void WarningCmd2_Click();
+    void onYesClicked();
+    void onNoClicked();
 
 protected:
     // The close box answers No.
-    void reject() override { WarningCmd2_Click(); }
+    void reject() override { onNoClicked(); }
 
 private:
     Program& p;

@@ -10,6 +10,7 @@
 #include "upkeep/DiskSpace.h"
 #include "upkeep/Statistics.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace tavrel {
@@ -42,7 +43,7 @@ void startCompact(Program& p)
     auto* form = new CompactDialog(p);
     loadWindow(form);
     form->show();
-    form->CompactCmd1->setFocus();
+    form->continueButton->setFocus();
 }
 
 bool runCompaction(Program& p)
@@ -52,10 +53,13 @@ bool runCompaction(Program& p)
     const std::optional<qint64> free = freeDiskBytes(p);
     if (!free) {
         cursor.release();
-        p.ui.messageBox(QStringLiteral("The Free Space Of The Program Directory ") +
-                            p.files.programDirectory() +
-                            QStringLiteral(" Cannot Be Determined.  Cannot Perform Compaction."),
-                        kTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::UpkeepCommands",
+                                        "The Free Space Of The Program Directory ") +
+                p.files.programDirectory() +
+                QCoreApplication::translate("tavrel::UpkeepCommands",
+                                            " Cannot Be Determined.  Cannot Perform Compaction."),
+            kTitle, Ui::Buttons::Ok);
         return false;
     }
     // Checked in 64 bits whatever the size of the disk: the old and the new
@@ -67,7 +71,8 @@ bool runCompaction(Program& p)
                             : 0;
     if (!roomToCompact(*free, length, copy)) {
         cursor.release();
-        p.ui.messageBox(spaceRefusalText(*free, length, copy), QStringLiteral("Corvane MARK32"),
+        p.ui.messageBox(spaceRefusalText(*free, length, copy),
+                        QCoreApplication::translate("tavrel::UpkeepCommands", "Corvane MARK32"),
                         Ui::Buttons::Ok);
         return false;
     }
@@ -112,10 +117,13 @@ void showFileStatistics(Program& p)
     f.active = countActive(p);
     const std::optional<qint64> free = freeDiskBytes(p);
     if (!free) {
-        p.ui.messageBox(QStringLiteral("App.Path = ") + p.files.programDirectory() +
-                            QStringLiteral(".  Cannot Determine Drive Letter. Exiting The "
-                                           "Statistics Feature."),
-                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::UpkeepCommands", "App.Path = ") +
+                p.files.programDirectory() +
+                QCoreApplication::translate("tavrel::UpkeepCommands",
+                                            ".  Cannot Determine Drive Letter. Exiting The "
+                                            "Statistics Feature."),
+            kDefaultTitle, Ui::Buttons::Ok);
         unloadWindow(analyzing);
         return;
     }

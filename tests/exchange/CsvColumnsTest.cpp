@@ -106,13 +106,13 @@ TEST_F(ExchangeTest, ThePreviewNamesTheColumnsAndCellsLeftOut)
     writeBytes(env.dir() + "/in.csv", "First Name,Last Name,Hobby\r\nAnn,Lee,Chess\r\nBo,Ma,\r\n");
     startImport(p());
     auto* form = windowOf<ImportDialog>("ImportForm");
-    type(form->ImpTxt1, "in.csv");
-    click(form->ImpCmd4);
-    EXPECT_EQ(form->ImpLbl2->text(), "in.csv (CSV): 2 Entries, 0 Need A Look, 2 To Import.\n"
-                                     "Column Hobby not imported: 1 row had a value in it.");
-    EXPECT_EQ(form->ImpLst1->topLevelItem(0)->text(1), "Notes: see below");
-    EXPECT_EQ(form->ImpLst1->topLevelItem(1)->text(1), "");
-    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Not imported: Hobby “Chess”");
+    type(form->fileEdit, "in.csv");
+    click(form->readButton);
+    EXPECT_EQ(form->summaryLabel->text(), "in.csv (CSV): 2 Entries, 0 Need A Look, 2 To Import.\n"
+                                          "Column Hobby not imported: 1 row had a value in it.");
+    EXPECT_EQ(form->entryList->topLevelItem(0)->text(1), "Notes: see below");
+    EXPECT_EQ(form->entryList->topLevelItem(1)->text(1), "");
+    EXPECT_EQ(form->detailsEdit->toPlainText(), "Not imported: Hobby “Chess”");
     closeAllWindows();
 }
 

@@ -110,12 +110,12 @@ TEST_F(ExchangeTest, AFileThatHoldsNoContactsIsNamedAndNeverMapped)
 
         startImport(p());
         auto* form = windowOf<ImportDialog>("ImportForm");
-        type(form->ImpTxt1, r.file);
-        click(form->ImpCmd4);
+        type(form->fileEdit, r.file);
+        click(form->readButton);
         EXPECT_EQ(env.ui.messages.back().text,
                   QString(r.file) + ": " + error + "\nNothing Was Imported.");
         EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << r.file; // no mapping window
-        EXPECT_FALSE(form->ImpCmd1->isEnabled());
+        EXPECT_FALSE(form->importButton->isEnabled());
         closeAllWindows();
     }
     // A file of one known column is still CSV.

@@ -101,11 +101,11 @@ void importInWindows(TestEnv& env, Ui::Answer goOn)
 {
     startImport(env.p());
     const QPointer<ImportDialog> w = windowOf<ImportDialog>(QStringLiteral("ImportForm"));
-    w->ImpTxt1->setText(importFile(env));
-    w->ImpCmd4->click();
+    w->fileEdit->setText(importFile(env));
+    w->readButton->click();
     env.ui.answer(Ui::Answer::Yes); // "Import 2 Records Into The N&A File?"
     env.ui.answer(goOn);
-    w->ImpCmd1->click();
+    w->importButton->click();
     settle();
     EXPECT_EQ(w && isLoaded(w), goOn == Ui::Answer::No);
 }

@@ -342,25 +342,25 @@ TEST(WriteFaults, PreferenceChanges)
          people(1, 3),
          {},
          dialog([](Program& p) { return new SortOrderPreferenceDialog(p); }, "Option3D1_2",
-                &SortOrderPreferenceDialog::OKButton_Click),
+                &SortOrderPreferenceDialog::onOkClicked),
          {kPut}},
         {"QuickFind preferences",
          people(1, 3),
          {},
          dialog([](Program& p) { return new QuickFindPreferencesDialog(p); }, "DisplayOpt1_3",
-                &QuickFindPreferencesDialog::DisplayCmd2_Click),
+                &QuickFindPreferencesDialog::onOkClicked),
          {kPut}},
         {"welcome box off",
          people(1, 3),
          {},
          dialog([](Program& p) { return new WelcomeDialog(p); }, "Check1",
-                &WelcomeDialog::OKButton_Click),
+                &WelcomeDialog::onOkClicked),
          {kPut}},
         {"dialog boxes shown",
          people(1, 3),
          {},
          dialog([](Program& p) { return new DialogBoxPreferencesDialog(p); }, "Check1",
-                &DialogBoxPreferencesDialog::OKButton_Click),
+                &DialogBoxPreferencesDialog::onOkClicked),
          {kPut}},
     };
     for (const Command& c : commands)
@@ -536,10 +536,10 @@ TEST(WriteFaults, Import)
         [](Program& p, ScriptedUi& ui) {
             startImport(p);
             auto* w = windowOf<ImportDialog>(QStringLiteral("ImportForm"));
-            w->ImpTxt1->setText(QStringLiteral("in.vcf"));
-            w->ImpCmd4->click();
+            w->fileEdit->setText(QStringLiteral("in.vcf"));
+            w->readButton->click();
             ui.answer(Ui::Answer::Yes);
-            return std::function<void()>([w] { w->ImpCmd1->click(); });
+            return std::function<void()>([w] { w->importButton->click(); });
         },
         {kGet,
          kPut,

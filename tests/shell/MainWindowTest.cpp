@@ -1,6 +1,7 @@
 // The main window's menus and toolbar as the user meets them.
 #include "ShellFixture.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -199,6 +200,32 @@ TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
     click(control<QToolButton>(m, QStringLiteral("ToolDups")));
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("There Are No Duplicate Records In The N&A File."));
+}
+
+// Each state shows the menus, the toolbar and the F1 hint, or not.
+TEST_F(ShellTest, EachWindowStateShowsItsControls)
+{
+    openFile(1);
+    MainWindow* m = mainWindow();
+    const struct {
+        MainWindow::State state;
+        bool menus;
+        bool hint;
+    } states[] = {
+        {MainWindow::State::StartingCommand, false, true},
+        {MainWindow::State::CommandOpen, false, false},
+        {MainWindow::State::Ready, true, false},
+    };
+    for (const auto& s : states) {
+        SCOPED_TRACE(int(s.state));
+        m->applyState(s.state);
+        EXPECT_EQ(m->commandRunning(), !s.menus);
+        EXPECT_EQ(control(m, QStringLiteral("MenuBar"))->isVisible(), s.menus);
+        EXPECT_EQ(control(m, QStringLiteral("ToolBar"))->isVisible(), s.menus);
+        EXPECT_EQ(control(m, QStringLiteral("Label1"))->isVisible(), s.hint);
+        for (const char* item : {"AddMenu", "PrintMenu", "DisplayMenu", "AboutTVLMenu"})
+            EXPECT_EQ(m->findChild<QAction*>(QLatin1String(item))->isEnabled(), s.menus) << item;
+    }
 }
 
 } // namespace

@@ -51,9 +51,9 @@ TAVREL_SHOT("ImportForm")
     tavrel::startImport(s.p());
     auto* form =
         static_cast<tavrel::ImportDialog*>(tavrel::loadedWindow(QStringLiteral("ImportForm")));
-    form->ImpTxt1->setText(QStringLiteral("phone.vcf"));
-    form->ImpCmd4_Click();
-    form->ImpLst1->setCurrentItem(form->ImpLst1->topLevelItem(2));
+    form->fileEdit->setText(QStringLiteral("phone.vcf"));
+    form->onReadClicked();
+    form->entryList->setCurrentItem(form->entryList->topLevelItem(2));
     return form;
 }
 
@@ -73,7 +73,7 @@ TAVREL_SHOT("CsvMapForm")
                    QStringLiteral("80331 München"), QStringLiteral("089 1234"),
                    QStringLiteral("anna@example.de")}};
     auto* form = new tavrel::ColumnMappingDialog(s.p(), table, tavrel::mappingByName(table.header));
-    form->MapCbo1[0]->setCurrentText(QStringLiteral("First Name"));
-    form->MapCbo1[1]->setCurrentText(QStringLiteral("Last Name"));
+    form->columnCombos[0]->setCurrentText(QStringLiteral("First Name"));
+    form->columnCombos[1]->setCurrentText(QStringLiteral("Last Name"));
     return form;
 }

@@ -20,7 +20,7 @@ TAVREL_SHOT("WarningForm")
     tavrel::startCompact(s.p());
     auto* form =
         static_cast<tavrel::CompactDialog*>(tavrel::loadedWindow(QStringLiteral("CompactForm")));
-    form->CompactCmd1->click();
+    form->continueButton->click();
     return tavrel::loadedWindow(QStringLiteral("WarningForm"));
 }
 
