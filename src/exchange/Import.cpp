@@ -155,6 +155,8 @@ QString quoted(const QString& s)
 }
 
 class RecordBuilder {
+    Q_DECLARE_TR_FUNCTIONS(RecordBuilder)
+
 public:
     RecordBuilder(PlannedRecord& planned, OverflowChoice choice) : pr_(planned), choice_(choice) {}
 
@@ -177,17 +179,17 @@ public:
         const QString reduced = reduceToCp1252(value, &changed);
         if (changed) {
             pr_.replaced = true;
-            pr_.changes << what + ": " + quoted(value) + " becomes " + quoted(reduced);
+            pr_.changes << what + ": " + quoted(value) + tr(" becomes ") + quoted(reduced);
         }
         if (reduced.size() <= width)
             return reduced;
         pr_.overflows = true;
-        const QString cut = what + " cut to " + QString::number(width) + " characters, losing " +
-                            quoted(reduced.mid(width));
+        const QString cut = what + tr(" cut to ") + QString::number(width) +
+                            tr(" characters, losing ") + quoted(reduced.mid(width));
         if (choice_ == OverflowChoice::MoveToComments)
-            moved_ << Overflow{what + " cut to " + QString::number(width) +
-                                   " characters; in full in Comments",
-                               cut + " (no room in Comments)", what + ": " + reduced};
+            moved_ << Overflow{what + tr(" cut to ") + QString::number(width) +
+                                   tr(" characters; in full in Comments"),
+                               cut + tr(" (no room in Comments)"), what + ": " + reduced};
         else
             pr_.changes << cut;
         return reduced.left(width);
@@ -224,10 +226,10 @@ public:
     {
         pr_.overflows = true;
         const QString reduced = reduceToCp1252(clean(what, text));
-        const QString left = what + " left out: " + quoted(reduced);
+        const QString left = what + tr(" left out: ") + quoted(reduced);
         if (choice_ == OverflowChoice::MoveToComments)
-            moved_ << Overflow{what + " moved to Comments: " + quoted(reduced),
-                               left + " (no room in Comments)", reduced};
+            moved_ << Overflow{what + tr(" moved to Comments: ") + quoted(reduced),
+                               left + tr(" (no room in Comments)"), reduced};
         else
             pr_.changes << left;
     }
