@@ -568,11 +568,11 @@ QString choiceText(OverflowChoice c)
 {
     switch (c) {
     case OverflowChoice::MoveToComments:
-        return QStringLiteral("move overflow into Comments");
+        return QCoreApplication::translate("tavrel::Import", "move overflow into Comments");
     case OverflowChoice::CutAndLog:
-        return QStringLiteral("cut and log");
+        return QCoreApplication::translate("tavrel::Import", "cut and log");
     case OverflowChoice::SkipRecord:
-        return QStringLiteral("skip the record");
+        return QCoreApplication::translate("tavrel::Import", "skip the record");
     }
     return {};
 }
@@ -580,7 +580,7 @@ QString choiceText(OverflowChoice c)
 QString shownName(const PlannedRecord& r)
 {
     const QString n = trimRight(r.record.Name);
-    return n.isEmpty() ? QStringLiteral("(no name)") : n;
+    return n.isEmpty() ? QCoreApplication::translate("tavrel::Import", "(no name)") : n;
 }
 
 } // namespace
@@ -588,25 +588,30 @@ QString shownName(const PlannedRecord& r)
 QString planText(const ImportPlan& plan)
 {
     QStringList out;
-    out << QStringLiteral("File: %1 (%2), %3 entries")
+    out << QCoreApplication::translate("tavrel::Import", "File: %1 (%2), %3 entries")
                .arg(plan.source.fileName, plan.source.kind)
                .arg(plan.source.entries.size());
-    out << QStringLiteral("Fields that do not fit: ") + choiceText(plan.choice);
+    out << QCoreApplication::translate("tavrel::Import", "Fields that do not fit: ") +
+               choiceText(plan.choice);
     for (const QString& problem : plan.source.problems)
         out << problem;
     for (qsizetype i = 0; i < plan.records.size(); ++i) {
         const PlannedRecord& r = plan.records.at(i);
         if (r.changes.isEmpty() && r.duplicate.isEmpty())
             continue;
-        out << QStringLiteral("Entry %1: %2").arg(i + 1).arg(shownName(r));
+        out << QCoreApplication::translate("tavrel::Import", "Entry %1: %2")
+                   .arg(i + 1)
+                   .arg(shownName(r));
         if (!r.duplicate.isEmpty())
-            out << QStringLiteral("    Looks like a record in the file (%1): %2")
+            out << QCoreApplication::translate("tavrel::Import",
+                                               "    Looks like a record in the file (%1): %2")
                        .arg(r.duplicate,
-                            r.include ? QStringLiteral("add anyway") : QStringLiteral("skip"));
+                            r.include ? QCoreApplication::translate("tavrel::Import", "add anyway")
+                                      : QCoreApplication::translate("tavrel::Import", "skip"));
         for (const QString& c : r.changes)
             out << "    " + c;
     }
-    out << QStringLiteral("%1 of %2 entries would be imported.")
+    out << QCoreApplication::translate("tavrel::Import", "%1 of %2 entries would be imported.")
                .arg(plan.toWrite())
                .arg(plan.records.size());
     return out.join('\n');
@@ -685,10 +690,11 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
 {
     ImportResult result;
     QStringList log;
-    log << QStringLiteral("Import of %1 (%2) on %3")
+    log << QCoreApplication::translate("tavrel::Import", "Import of %1 (%2) on %3")
                .arg(plan.source.fileName, plan.source.kind,
                     p.clock.now().toString(QStringLiteral("MM-dd-yyyy 'at' HH:mm:ss")));
-    log << QStringLiteral("Fields that do not fit: ") + choiceText(plan.choice);
+    log << QCoreApplication::translate("tavrel::Import", "Fields that do not fit: ") +
+               choiceText(plan.choice);
     for (const QString& problem : plan.source.problems)
         log << problem;
 
@@ -709,17 +715,21 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
     QStringList leftOut;
     for (const PlannedRecord& r : plan.records) {
         if (!r.include) {
-            leftOut << shownName(r) + QStringLiteral(": looks like a record in the file (") +
+            leftOut << shownName(r) +
+                           QCoreApplication::translate("tavrel::Import",
+                                                       ": looks like a record in the file (") +
                            r.duplicate + ')';
             continue;
         }
         if (plan.choice == OverflowChoice::SkipRecord && r.overflows) {
-            leftOut << shownName(r) + QStringLiteral(": does not fit the record");
+            leftOut << shownName(r) + QCoreApplication::translate("tavrel::Import",
+                                                                  ": does not fit the record");
             continue;
         }
         if (writes.size() >= freeIds.size()) {
             result.stoppedAtLimit = true;
-            leftOut << shownName(r) + QStringLiteral(": no free ID left");
+            leftOut << shownName(r) +
+                           QCoreApplication::translate("tavrel::Import", ": no free ID left");
             continue;
         }
         const int id = freeIds.at(writes.size());
@@ -802,7 +812,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         result.ids << id;
         for (const QString& title : r.entry.lists)
             listMembers[trimRight(title)] << id;
-        log << QStringLiteral("ID %1: %2").arg(id).arg(shownName(r));
+        log << QCoreApplication::translate("tavrel::Import", "ID %1: %2").arg(id).arg(shownName(r));
         for (const QString& n : notes)
             log << "    " + n;
     }
@@ -823,21 +833,23 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                 setMember(p, id, true);
             WriteMailList(p, file, title);
             joined.insert(it.key());
-            log << QStringLiteral("Mailing list %1 (%2): %3 added")
+            log << QCoreApplication::translate("tavrel::Import", "Mailing list %1 (%2): %3 added")
                        .arg(trimRight(title), file)
                        .arg(it->size());
         }
         p.MailListFlags = savedFlags;
         for (auto it = listMembers.constBegin(); it != listMembers.constEnd(); ++it)
             if (!joined.contains(it.key()))
-                log << QStringLiteral("No mailing list is titled %1; %2 records carried that "
-                                      "title")
+                log << QCoreApplication::translate(
+                           "tavrel::Import",
+                           "No mailing list is titled %1; %2 records carried that "
+                           "title")
                            .arg(quoted(it.key()))
                            .arg(it->size());
     }
 
     for (const QString& l : leftOut)
-        log << QStringLiteral("Not imported: ") + l;
+        log << QCoreApplication::translate("tavrel::Import", "Not imported: ") + l;
     if (result.stoppedAtLimit)
         result.message = QCoreApplication::translate(
                              "tavrel::Import", "The N&A File Is Full: It Holds 1700 Records.\n"
