@@ -1,8 +1,8 @@
 #include "app/Launch.h"
 
 #include "exchange/CommandLine.h"
-#include "exchange/ImportForm.h"
-#include "shell/MarkMain.h"
+#include "exchange/ImportDialog.h"
+#include "shell/MainWindow.h"
 #include "upkeep/BackupCommandLine.h"
 
 #include <QApplication>
@@ -71,15 +71,15 @@ QString versionText()
     return QStringLiteral("tavrel %1 (Corvane Mark32)\n").arg(QStringLiteral(TAVREL_VERSION));
 }
 
-void openImportOn(MarkMain& main, const QString& path)
+void openImportOn(MainWindow& main, const QString& path)
 {
-    main.ImportMenu_Click();
+    main.onImport();
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* w : windows) {
-        auto* form = qobject_cast<ImportForm*>(w);
+        auto* form = qobject_cast<ImportDialog*>(w);
         if (form && form->isVisible()) {
-            form->ImpTxt1->setText(QDir::toNativeSeparators(path));
-            form->ImpCmd4_Click();
+            form->fileEdit->setText(QDir::toNativeSeparators(path));
+            form->onReadClicked();
             return;
         }
     }

@@ -5,7 +5,7 @@
 
 namespace tavrel {
 
-class MarkMain;
+class MainWindow;
 
 // How the program was asked to run. It is decided from the arguments alone,
 // before anything that needs a display is made: only Windows opens any.
@@ -29,6 +29,6 @@ QString versionText();
 
 // Opens the import window as File > "&Import..." does, on `path`, and reads
 // the file into its preview.
-void openImportOn(MarkMain& main, const QString& path);
+void openImportOn(MainWindow& main, const QString& path);
 
 } // namespace tavrel

@@ -9,7 +9,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/QtUi.h"
 #include "platform/gui/Translations.h"
-#include "shell/MarkMain.h"
+#include "shell/MainWindow.h"
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
 #include "store/Program.h"

@@ -13,6 +13,7 @@
 #include "store/RecordAccess.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTextStream>
 #include <cstring>
@@ -76,7 +77,8 @@ public:
     void quit() override {}
 };
 
-const char* const kUsage =
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "tavrel::CommandLine",
     "Usage: tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator SEPARATOR]\n"
     "                                   [--spreadsheet]\n"
     "       tavrel --import FILE [--dry-run] [--overflow move|cut|skip] [--no-backup]\n"
@@ -92,7 +94,7 @@ const char* const kUsage =
     "--import skips an entry that looks like a record in the file: the same Name and\n"
     "            the same first address line, e-mail or first telephone number\n"
     "Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;\n"
-    "             3 imported, but some entries were skipped; 4 the N&A file is full\n";
+    "             3 imported, but some entries were skipped; 4 the N&A file is full\n");
 
 // The exit statuses of an import that ran.
 constexpr int kSomeSkipped = 3;
@@ -105,10 +107,13 @@ QStringList skippedEntries(const ImportPlan& plan)
     for (const PlannedRecord& r : plan.records) {
         const QString name = trimRight(r.record.Name);
         if (!r.include)
-            lines << QStringLiteral("Skipped: %1 (looks like a record in the file: %2)")
+            lines << QCoreApplication::translate(
+                         "tavrel::CommandLine", "Skipped: %1 (looks like a record in the file: %2)")
                          .arg(name, r.duplicate);
         else if (plan.choice == OverflowChoice::SkipRecord && r.overflows)
-            lines << QStringLiteral("Skipped: %1 (does not fit the record)").arg(name);
+            lines << QCoreApplication::translate("tavrel::CommandLine",
+                                                 "Skipped: %1 (does not fit the record)")
+                         .arg(name);
     }
     return lines;
 }
@@ -177,21 +182,24 @@ int runExport(Program& p, const QStringList& args, QTextStream& out)
     const std::optional<QString> list = optionValue(args, QStringLiteral("--list"));
     if (at + 2 >= args.size() || !parseExportFormat(args.at(at + 1), &options.format) ||
         !parseCsvOptions(args, options) || !list) {
-        out << kUsage;
+        out << QCoreApplication::translate("tavrel::CommandLine", kUsage);
         return 2;
     }
     const QString path = args.at(at + 2);
     if (!list->isEmpty()) {
         options.mailList = mailListFileName(*list);
         if (mailListFile(p, options.mailList).isEmpty()) {
-            out << "There is no mailing list with identifier '" << *list << "'." << Qt::endl;
+            out << QCoreApplication::translate("tavrel::CommandLine",
+                                               "There is no mailing list with identifier '")
+                << *list << "'." << Qt::endl;
             return 1;
         }
     }
     int count = 0;
     const QByteArray bytes = exportBytes(p, options, &count);
     writeExportFile(path, bytes);
-    out << count << " records exported to " << path << "." << Qt::endl;
+    out << count << QCoreApplication::translate("tavrel::CommandLine", " records exported to ")
+        << path << "." << Qt::endl;
     return 0;
 }
 
@@ -200,18 +208,22 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
     const qsizetype at = args.indexOf(QStringLiteral("--import"));
     OverflowChoice choice = OverflowChoice::MoveToComments;
     if (at + 1 >= args.size() || !parseOverflow(args, &choice)) {
-        out << kUsage;
+        out << QCoreApplication::translate("tavrel::CommandLine", kUsage);
         return 2;
     }
     const ImportSource source = readImportFile(p, args.at(at + 1));
     if (!source.error.isEmpty()) {
-        out << source.fileName << ": " << source.error << " Nothing was imported." << Qt::endl;
+        out << source.fileName << ": " << source.error
+            << QCoreApplication::translate("tavrel::CommandLine", " Nothing was imported.")
+            << Qt::endl;
         return 1;
     }
     if (source.needsMapping) {
         out << source.fileName
-            << ": the columns of this file are not known. Import it once from the File menu to "
-               "map and save its columns. Nothing was imported."
+            << QCoreApplication::translate(
+                   "tavrel::CommandLine",
+                   ": the columns of this file are not known. Import it once from the File menu to "
+                   "map and save its columns. Nothing was imported.")
             << Qt::endl;
         return 1;
     }
@@ -219,7 +231,8 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
     out << planText(plan) << Qt::endl;
     const QStringList skipped = skippedEntries(plan);
     if (args.contains(QStringLiteral("--dry-run"))) {
-        out << "Dry run: nothing was written." << Qt::endl;
+        out << QCoreApplication::translate("tavrel::CommandLine", "Dry run: nothing was written.")
+            << Qt::endl;
         return skipped.isEmpty() ? 0 : kSomeSkipped;
     }
     // The backup copy before the first write is part of the import unless the
@@ -231,10 +244,14 @@ int runImportCommand(Program& p, const QStringList& args, QTextStream& out)
         out << line << Qt::endl;
     out << QString(result.message).replace('\n', ' ') << Qt::endl;
     if (result.noSafetyCopy) {
-        out << "Run again with --no-backup to import without a backup copy." << Qt::endl;
+        out << QCoreApplication::translate(
+                   "tavrel::CommandLine",
+                   "Run again with --no-backup to import without a backup copy.")
+            << Qt::endl;
         return 1;
     }
-    out << "The import log is " << p.files.path(kImportLogName) << "." << Qt::endl;
+    out << QCoreApplication::translate("tavrel::CommandLine", "The import log is ")
+        << p.files.path(kImportLogName) << "." << Qt::endl;
     if (result.cancelled)
         return 1;
     return result.stoppedAtLimit ? kFileFull : skipped.isEmpty() ? 0 : kSomeSkipped;
@@ -276,9 +293,10 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     InstanceLock lock(files.programDirectory());
     const InstanceCheck running = lock.check();
     if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy
-                    ? QStringLiteral("Tavrel is running on this N&A file; close it first.")
-                    : lockRefusalText(running))
+        out << (running.anotherCopy ? QCoreApplication::translate(
+                                          "tavrel::CommandLine",
+                                          "Tavrel is running on this N&A file; close it first.")
+                                    : lockRefusalText(running))
             << Qt::endl;
         return 1;
     }
@@ -287,7 +305,8 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
         if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
             out << interruptedRestoreLine(*r) << Qt::endl;
         if (!files.exists(QStringLiteral("n&a.mrk"))) {
-            out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
+            out << QCoreApplication::translate("tavrel::CommandLine", "There is no N&A file in ")
+                << files.programDirectory() << "." << Qt::endl;
             return 1;
         }
         OpenNAFile(program);
@@ -297,14 +316,16 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     } catch (const EndOfRun&) {
         return 1;
     } catch (const PlatformError& e) {
-        out << "Error" << numText(e.number()) << ": nothing more was done." << Qt::endl;
+        out << QCoreApplication::translate("tavrel::CommandLine", "Error") << numText(e.number())
+            << QCoreApplication::translate("tavrel::CommandLine", ": nothing more was done.")
+            << Qt::endl;
         return 1;
     }
 }
 
 QString exchangeUsage()
 {
-    return QString::fromUtf8(kUsage);
+    return QCoreApplication::translate("tavrel::CommandLine", kUsage);
 }
 
 } // namespace tavrel

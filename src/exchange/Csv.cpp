@@ -4,6 +4,7 @@
 #include "exchange/Tables.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -304,15 +305,20 @@ QString mixedUtf8(const QByteArray& body, CsvTable& table)
     }
     if (!utf8Lines) {
         table.cp1252Lines.clear();
-        table.problems << QStringLiteral("The file is not UTF-8; it was read as Windows-1252.");
+        table.problems << QCoreApplication::translate(
+            "tavrel::Csv", "The file is not UTF-8; it was read as Windows-1252.");
         return cp1252ToUnicode(body);
     }
     const bool one = table.cp1252Lines.size() == 1;
-    table.problems << QStringLiteral("%1 %2 %3 not UTF-8; %4 read as Windows-1252.")
-                          .arg(one ? QStringLiteral("Line") : QStringLiteral("Lines"),
+    table.problems << QCoreApplication::translate("tavrel::Csv",
+                                                  "%1 %2 %3 not UTF-8; %4 read as Windows-1252.")
+                          .arg(one ? QCoreApplication::translate("tavrel::Csv", "Line")
+                                   : QCoreApplication::translate("tavrel::Csv", "Lines"),
                                lineNumbers(table.cp1252Lines),
-                               one ? QStringLiteral("is") : QStringLiteral("are"),
-                               one ? QStringLiteral("it was") : QStringLiteral("they were"));
+                               one ? QCoreApplication::translate("tavrel::Csv", "is")
+                                   : QCoreApplication::translate("tavrel::Csv", "are"),
+                               one ? QCoreApplication::translate("tavrel::Csv", "it was")
+                                   : QCoreApplication::translate("tavrel::Csv", "they were"));
     return text;
 }
 
@@ -418,8 +424,9 @@ CsvTable readCsv(const QByteArray& bytes)
         }
     }
     if (quoted)
-        table.problems << QStringLiteral("The file ends inside a quoted field; the last row was "
-                                         "read as far as it goes.");
+        table.problems << QCoreApplication::translate(
+            "tavrel::Csv", "The file ends inside a quoted field; the last row was "
+                           "read as far as it goes.");
     if (any || !field.isEmpty() || !row.isEmpty() || quoted)
         endRow();
     if (!rows.isEmpty()) {
@@ -749,7 +756,8 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
                 e.address = lines;
             } else {
                 otherAddresses << kind + QStringLiteral(" address: ") + lines.join(", ");
-                e.notes << kind + QStringLiteral(" address put in Comments");
+                e.notes << kind + QCoreApplication::translate("tavrel::Csv",
+                                                              " address put in Comments");
             }
         }
     }
@@ -803,7 +811,9 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
     e.backLinkId = cell.value(QLatin1String("Back Link")).toInt();
     e.sourceId = cell.value(QLatin1String("ID")).toInt();
     if (row.size() > mapping.size())
-        e.notes << QStringLiteral("The row has %1 cells more than the header; they were left out.")
+        e.notes << QCoreApplication::translate(
+                       "tavrel::Csv",
+                       "The row has %1 cells more than the header; they were left out.")
                        .arg(row.size() - mapping.size());
     return e;
 }
@@ -823,8 +833,9 @@ QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping)
         const int next = r + 1 < table.rowLines.size() ? table.rowLines.at(r + 1) : INT_MAX;
         for (int line : table.cp1252Lines)
             if (line >= first && line < next)
-                e.notes << QStringLiteral("Line %1 of the file is not UTF-8; it was read as "
-                                          "Windows-1252")
+                e.notes << QCoreApplication::translate(
+                               "tavrel::Csv", "Line %1 of the file is not UTF-8; it was read as "
+                                              "Windows-1252")
                                .arg(line);
         // What the mapping leaves out of this row, with its text.
         QStringList left;
@@ -834,7 +845,8 @@ QList<Entry> entriesFromCsv(const CsvTable& table, const CsvMapping& mapping)
                 left << table.header.at(i) + QLatin1Char(' ') + QChar(0x201C) + row.at(i) +
                             QChar(0x201D);
         if (!left.isEmpty())
-            e.notes << QStringLiteral("Not imported: ") + left.join(QStringLiteral(", "));
+            e.notes << QCoreApplication::translate("tavrel::Csv", "Not imported: ") +
+                           left.join(QStringLiteral(", "));
         entries << e;
     }
     return entries;
@@ -850,18 +862,24 @@ QStringList columnsLeftOut(const CsvTable& table, const CsvMapping& mapping)
         for (const QStringList& row : table.rows)
             filled += !row.value(i).trimmed().isEmpty() &&
                       !isPlaceholder(table.header.at(i), row.value(i));
-        const QString name = table.header.at(i).isEmpty()
-                                 ? QStringLiteral("(column %1, no name)").arg(i + 1)
-                                 : table.header.at(i);
+        const QString name =
+            table.header.at(i).isEmpty()
+                ? QCoreApplication::translate("tavrel::Csv", "(column %1, no name)").arg(i + 1)
+                : table.header.at(i);
         if (filled)
-            out << QStringLiteral("Column %1 not imported: %2 had a value in it.")
-                       .arg(name, filled == 1 ? QStringLiteral("1 row")
-                                              : QStringLiteral("%1 rows").arg(filled));
+            out << QCoreApplication::translate("tavrel::Csv",
+                                               "Column %1 not imported: %2 had a value in it.")
+                       .arg(
+                           name,
+                           filled == 1
+                               ? QCoreApplication::translate("tavrel::Csv", "1 row")
+                               : QCoreApplication::translate("tavrel::Csv", "%1 rows").arg(filled));
         else
             empty << name;
     }
     if (!empty.isEmpty())
-        out << QStringLiteral("Columns not imported, empty in every row: ") +
+        out << QCoreApplication::translate("tavrel::Csv",
+                                           "Columns not imported, empty in every row: ") +
                    empty.join(QStringLiteral(", ")) + '.';
     return out;
 }

@@ -1,7 +1,7 @@
 #include "exchange/ExchangeCommands.h"
 
-#include "exchange/ExportForm.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ExportDialog.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>
@@ -10,16 +10,16 @@ namespace tavrel {
 
 void startExport(Program& p)
 {
-    auto* form = new ExportForm(p);
+    auto* form = new ExportDialog(p);
     showInFront(form, true);
-    form->ExpTxt1->setFocus();
+    form->fileEdit->setFocus();
 }
 
 void startImport(Program& p, const ImportOptions& options)
 {
-    auto* form = new ImportForm(p, options);
+    auto* form = new ImportDialog(p, options);
     showInFront(form, true);
-    form->ImpTxt1->setFocus();
+    form->fileEdit->setFocus();
 }
 
 } // namespace tavrel

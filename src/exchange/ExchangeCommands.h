@@ -5,9 +5,9 @@
 
 namespace tavrel {
 
-// "Expor&t...": opens ExportForm without blocking.
+// "Expor&t...": opens ExportDialog without blocking.
 void startExport(Program& p);
-// "&Import...": opens ImportForm without blocking; `options` go to the import
+// "&Import...": opens ImportDialog without blocking; `options` go to the import
 // it runs (beforeFirstWrite is the last word before the first record).
 void startImport(Program& p, const ImportOptions& options = {});
 

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -26,13 +27,15 @@ ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
     ImportSource s;
     s.fileName = fileName;
     if (raw.trimmed().isEmpty()) {
-        s.error = QStringLiteral("The file is empty.");
+        s.error = QCoreApplication::translate("tavrel::Import", "The file is empty.");
         return s;
     }
     QString utf16;
     const QByteArray bytes = withUtf16Mark(raw, &utf16);
     const QString utf16Note =
-        QStringLiteral("The file is UTF-16 (%1) without a byte-order mark.").arg(utf16);
+        QCoreApplication::translate("tavrel::Import",
+                                    "The file is UTF-16 (%1) without a byte-order mark.")
+            .arg(utf16);
     if (looksLikeVCard(bytes)) {
         VCardRead read = readVCards(bytes);
         s.kind = QStringLiteral("vCard");
@@ -41,11 +44,13 @@ ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
         if (!utf16.isEmpty())
             s.problems.prepend(utf16Note);
         if (s.entries.isEmpty())
-            s.error = QStringLiteral("The file holds no card.");
+            s.error = QCoreApplication::translate("tavrel::Import", "The file holds no card.");
         return s;
     }
     if (const QString why = notAContactFile(bytes); !why.isEmpty()) {
-        s.error = QStringLiteral("This file is not a card file or a CSV file (%1).").arg(why);
+        s.error = QCoreApplication::translate("tavrel::Import",
+                                              "This file is not a card file or a CSV file (%1).")
+                      .arg(why);
         return s;
     }
     s.isCsv = true;
@@ -54,8 +59,9 @@ ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
         s.table.problems.prepend(utf16Note);
     s.problems = s.table.problems;
     if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
-        s.error = QStringLiteral("The file is neither a vCard file nor a CSV file with a header "
-                                 "and at least one row.");
+        s.error = QCoreApplication::translate(
+            "tavrel::Import", "The file is neither a vCard file nor a CSV file with a header "
+                              "and at least one row.");
         return s;
     }
     const QString dialect = csvDialectName(s.table.header);
@@ -84,13 +90,16 @@ ImportSource readImportFile(Program& p, const QString& path)
         s.fileName = name;
         const int n = file.exists() ? (errno ? errnoToNumber(errno) : ErrNo::PathFileAccess)
                                     : ErrNo::FileNotFound;
-        s.error = QStringLiteral("The file cannot be read (error%1).").arg(numText(n));
+        s.error =
+            QCoreApplication::translate("tavrel::Import", "The file cannot be read (error%1).")
+                .arg(numText(n));
         return s;
     }
     if (file.size() > kMaxImportBytes) {
         ImportSource s;
         s.fileName = name;
-        s.error = QStringLiteral("The file is too large to import (more than 64 MB).");
+        s.error = QCoreApplication::translate("tavrel::Import",
+                                              "The file is too large to import (more than 64 MB).");
         return s;
     }
     ImportSource s = readImportBytes(file.read(kMaxImportBytes + 1), name);
@@ -146,6 +155,8 @@ QString quoted(const QString& s)
 }
 
 class RecordBuilder {
+    Q_DECLARE_TR_FUNCTIONS(RecordBuilder)
+
 public:
     RecordBuilder(PlannedRecord& planned, OverflowChoice choice) : pr_(planned), choice_(choice) {}
 
@@ -168,17 +179,17 @@ public:
         const QString reduced = reduceToCp1252(value, &changed);
         if (changed) {
             pr_.replaced = true;
-            pr_.changes << what + ": " + quoted(value) + " becomes " + quoted(reduced);
+            pr_.changes << what + ": " + quoted(value) + tr(" becomes ") + quoted(reduced);
         }
         if (reduced.size() <= width)
             return reduced;
         pr_.overflows = true;
-        const QString cut = what + " cut to " + QString::number(width) + " characters, losing " +
-                            quoted(reduced.mid(width));
+        const QString cut = what + tr(" cut to ") + QString::number(width) +
+                            tr(" characters, losing ") + quoted(reduced.mid(width));
         if (choice_ == OverflowChoice::MoveToComments)
-            moved_ << Overflow{what + " cut to " + QString::number(width) +
-                                   " characters; in full in Comments",
-                               cut + " (no room in Comments)", what + ": " + reduced};
+            moved_ << Overflow{what + tr(" cut to ") + QString::number(width) +
+                                   tr(" characters; in full in Comments"),
+                               cut + tr(" (no room in Comments)"), what + ": " + reduced};
         else
             pr_.changes << cut;
         return reduced.left(width);
@@ -202,8 +213,11 @@ public:
     {
         if (!controls_)
             return {};
-        return (controls_ == 1 ? QStringLiteral("1 control character removed (")
-                               : QStringLiteral("%1 control characters removed (").arg(controls_)) +
+        return (controls_ == 1
+                    ? QCoreApplication::translate("tavrel::Import", "1 control character removed (")
+                    : QCoreApplication::translate("tavrel::Import",
+                                                  "%1 control characters removed (")
+                          .arg(controls_)) +
                controlFields_.join(QStringLiteral(", ")) + ')';
     }
 
@@ -212,10 +226,10 @@ public:
     {
         pr_.overflows = true;
         const QString reduced = reduceToCp1252(clean(what, text));
-        const QString left = what + " left out: " + quoted(reduced);
+        const QString left = what + tr(" left out: ") + quoted(reduced);
         if (choice_ == OverflowChoice::MoveToComments)
-            moved_ << Overflow{what + " moved to Comments: " + quoted(reduced),
-                               left + " (no room in Comments)", reduced};
+            moved_ << Overflow{what + tr(" moved to Comments: ") + quoted(reduced),
+                               left + tr(" (no room in Comments)"), reduced};
         else
             pr_.changes << left;
     }
@@ -370,8 +384,10 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
                         ph.label.isEmpty() ? ph.number : ph.label + ": " + ph.number);
                 continue;
             }
-            pr.changes << QStringLiteral("Telephone %1 written without its blanks and signs to "
-                                         "fit: %2")
+            pr.changes << QCoreApplication::translate(
+                              "tavrel::Import",
+                              "Telephone %1 written without its blanks and signs to "
+                              "fit: %2")
                               .arg(quoted(ph.number), quoted(compact));
             ph.number = compact;
         }
@@ -405,7 +421,8 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
             if (shortLabel.isEmpty())
                 b.extra(labelName(), label + ": " + ph.number);
             else
-                pr.changes << labelName() + ' ' + quoted(label) + QStringLiteral(" shortened to ") +
+                pr.changes << labelName() + ' ' + quoted(label) +
+                                  QCoreApplication::translate("tavrel::Import", " shortened to ") +
                                   quoted(shortLabel);
             label = shortLabel;
         }
@@ -481,8 +498,10 @@ QString lookalike(const Likeness& incoming, const QList<Likeness>& sameName)
             if (!(incoming.*t.field).isEmpty() && incoming.*t.field == l.*t.field)
                 return QString::fromLatin1(t.what).arg(l.id);
     if (incoming.address.isEmpty() && incoming.email.isEmpty() && incoming.phone.isEmpty())
-        return QStringLiteral("same Name as ID %1, and no address, e-mail or telephone to tell "
-                              "them apart")
+        return QCoreApplication::translate(
+                   "tavrel::Import",
+                   "same Name as ID %1, and no address, e-mail or telephone to tell "
+                   "them apart")
             .arg(sameName.first().id);
     return {};
 }
@@ -549,11 +568,11 @@ QString choiceText(OverflowChoice c)
 {
     switch (c) {
     case OverflowChoice::MoveToComments:
-        return QStringLiteral("move overflow into Comments");
+        return QCoreApplication::translate("tavrel::Import", "move overflow into Comments");
     case OverflowChoice::CutAndLog:
-        return QStringLiteral("cut and log");
+        return QCoreApplication::translate("tavrel::Import", "cut and log");
     case OverflowChoice::SkipRecord:
-        return QStringLiteral("skip the record");
+        return QCoreApplication::translate("tavrel::Import", "skip the record");
     }
     return {};
 }
@@ -561,7 +580,7 @@ QString choiceText(OverflowChoice c)
 QString shownName(const PlannedRecord& r)
 {
     const QString n = trimRight(r.record.Name);
-    return n.isEmpty() ? QStringLiteral("(no name)") : n;
+    return n.isEmpty() ? QCoreApplication::translate("tavrel::Import", "(no name)") : n;
 }
 
 } // namespace
@@ -569,25 +588,30 @@ QString shownName(const PlannedRecord& r)
 QString planText(const ImportPlan& plan)
 {
     QStringList out;
-    out << QStringLiteral("File: %1 (%2), %3 entries")
+    out << QCoreApplication::translate("tavrel::Import", "File: %1 (%2), %3 entries")
                .arg(plan.source.fileName, plan.source.kind)
                .arg(plan.source.entries.size());
-    out << QStringLiteral("Fields that do not fit: ") + choiceText(plan.choice);
+    out << QCoreApplication::translate("tavrel::Import", "Fields that do not fit: ") +
+               choiceText(plan.choice);
     for (const QString& problem : plan.source.problems)
         out << problem;
     for (qsizetype i = 0; i < plan.records.size(); ++i) {
         const PlannedRecord& r = plan.records.at(i);
         if (r.changes.isEmpty() && r.duplicate.isEmpty())
             continue;
-        out << QStringLiteral("Entry %1: %2").arg(i + 1).arg(shownName(r));
+        out << QCoreApplication::translate("tavrel::Import", "Entry %1: %2")
+                   .arg(i + 1)
+                   .arg(shownName(r));
         if (!r.duplicate.isEmpty())
-            out << QStringLiteral("    Looks like a record in the file (%1): %2")
+            out << QCoreApplication::translate("tavrel::Import",
+                                               "    Looks like a record in the file (%1): %2")
                        .arg(r.duplicate,
-                            r.include ? QStringLiteral("add anyway") : QStringLiteral("skip"));
+                            r.include ? QCoreApplication::translate("tavrel::Import", "add anyway")
+                                      : QCoreApplication::translate("tavrel::Import", "skip"));
         for (const QString& c : r.changes)
             out << "    " + c;
     }
-    out << QStringLiteral("%1 of %2 entries would be imported.")
+    out << QCoreApplication::translate("tavrel::Import", "%1 of %2 entries would be imported.")
                .arg(plan.toWrite())
                .arg(plan.records.size());
     return out.join('\n');
@@ -666,10 +690,11 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
 {
     ImportResult result;
     QStringList log;
-    log << QStringLiteral("Import of %1 (%2) on %3")
+    log << QCoreApplication::translate("tavrel::Import", "Import of %1 (%2) on %3")
                .arg(plan.source.fileName, plan.source.kind,
                     p.clock.now().toString(QStringLiteral("MM-dd-yyyy 'at' HH:mm:ss")));
-    log << QStringLiteral("Fields that do not fit: ") + choiceText(plan.choice);
+    log << QCoreApplication::translate("tavrel::Import", "Fields that do not fit: ") +
+               choiceText(plan.choice);
     for (const QString& problem : plan.source.problems)
         log << problem;
 
@@ -690,17 +715,21 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
     QStringList leftOut;
     for (const PlannedRecord& r : plan.records) {
         if (!r.include) {
-            leftOut << shownName(r) + QStringLiteral(": looks like a record in the file (") +
+            leftOut << shownName(r) +
+                           QCoreApplication::translate("tavrel::Import",
+                                                       ": looks like a record in the file (") +
                            r.duplicate + ')';
             continue;
         }
         if (plan.choice == OverflowChoice::SkipRecord && r.overflows) {
-            leftOut << shownName(r) + QStringLiteral(": does not fit the record");
+            leftOut << shownName(r) + QCoreApplication::translate("tavrel::Import",
+                                                                  ": does not fit the record");
             continue;
         }
         if (writes.size() >= freeIds.size()) {
             result.stoppedAtLimit = true;
-            leftOut << shownName(r) + QStringLiteral(": no free ID left");
+            leftOut << shownName(r) +
+                           QCoreApplication::translate("tavrel::Import", ": no free ID left");
             continue;
         }
         const int id = freeIds.at(writes.size());
@@ -716,7 +745,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         if (options.beforeFirstWrite && !options.beforeFirstWrite()) {
             result.cancelled = true;
             result.notImported = int(plan.records.size());
-            result.message = QStringLiteral("Nothing Was Imported.");
+            result.message = QCoreApplication::translate("tavrel::Import", "Nothing Was Imported.");
             return result;
         }
         // No backup copy and no choice to go on without one: nothing is written.
@@ -724,7 +753,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
             result.cancelled = true;
             result.noSafetyCopy = true;
             result.notImported = int(plan.records.size());
-            result.message = QStringLiteral("Nothing Was Imported.");
+            result.message = QCoreApplication::translate("tavrel::Import", "Nothing Was Imported.");
             return result;
         }
         // A disk that fills half way would leave half an import: the room is
@@ -737,8 +766,9 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
             result.cancelled = true;
             result.notImported = int(plan.records.size());
             result.message =
-                QStringLiteral("The Disk Is Full: The Import Needs About %1 KBytes Of Free "
-                               "Space, And %2 KBytes Are Free.\nNothing Was Imported.")
+                QCoreApplication::translate(
+                    "tavrel::Import", "The Disk Is Full: The Import Needs About %1 KBytes Of Free "
+                                      "Space, And %2 KBytes Are Free.\nNothing Was Imported.")
                     .arg((need + 1023) / 1024)
                     .arg(*free / 1024);
             return result;
@@ -758,16 +788,18 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                 continue;
             rec.linkId(i) = qint16(newIdOf.value(old, 0));
             if (!rec.linkId(i))
-                notes << QStringLiteral("QuickLink %1 to ID %2 cleared: that record was not "
-                                        "imported")
+                notes << QCoreApplication::translate(
+                             "tavrel::Import", "QuickLink %1 to ID %2 cleared: that record was not "
+                                               "imported")
                              .arg(i)
                              .arg(old);
         }
         if (const int old = rec.BackLinkId) {
             rec.BackLinkId = qint16(newIdOf.value(old, 0));
             if (!rec.BackLinkId)
-                notes << QStringLiteral("Previous record ID %1 cleared: that record was not "
-                                        "imported")
+                notes << QCoreApplication::translate(
+                             "tavrel::Import", "Previous record ID %1 cleared: that record was not "
+                                               "imported")
                              .arg(old);
         }
         // The same store path as Add: write, raise LastRecNo, keep LowestFreeId.
@@ -780,7 +812,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         result.ids << id;
         for (const QString& title : r.entry.lists)
             listMembers[trimRight(title)] << id;
-        log << QStringLiteral("ID %1: %2").arg(id).arg(shownName(r));
+        log << QCoreApplication::translate("tavrel::Import", "ID %1: %2").arg(id).arg(shownName(r));
         for (const QString& n : notes)
             log << "    " + n;
     }
@@ -801,30 +833,34 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                 setMember(p, id, true);
             WriteMailList(p, file, title);
             joined.insert(it.key());
-            log << QStringLiteral("Mailing list %1 (%2): %3 added")
+            log << QCoreApplication::translate("tavrel::Import", "Mailing list %1 (%2): %3 added")
                        .arg(trimRight(title), file)
                        .arg(it->size());
         }
         p.MailListFlags = savedFlags;
         for (auto it = listMembers.constBegin(); it != listMembers.constEnd(); ++it)
             if (!joined.contains(it.key()))
-                log << QStringLiteral("No mailing list is titled %1; %2 records carried that "
-                                      "title")
+                log << QCoreApplication::translate(
+                           "tavrel::Import",
+                           "No mailing list is titled %1; %2 records carried that "
+                           "title")
                            .arg(quoted(it.key()))
                            .arg(it->size());
     }
 
     for (const QString& l : leftOut)
-        log << QStringLiteral("Not imported: ") + l;
+        log << QCoreApplication::translate("tavrel::Import", "Not imported: ") + l;
     if (result.stoppedAtLimit)
-        result.message = QStringLiteral("The N&A File Is Full: It Holds 1700 Records.\n"
-                                        "%1 Records Were Imported, %2 Were Not.")
+        result.message = QCoreApplication::translate(
+                             "tavrel::Import", "The N&A File Is Full: It Holds 1700 Records.\n"
+                                               "%1 Records Were Imported, %2 Were Not.")
                              .arg(result.imported)
                              .arg(result.notImported);
     else
-        result.message = QStringLiteral("%1 Records Imported, %2 Not Imported.")
-                             .arg(result.imported)
-                             .arg(result.notImported);
+        result.message =
+            QCoreApplication::translate("tavrel::Import", "%1 Records Imported, %2 Not Imported.")
+                .arg(result.imported)
+                .arg(result.notImported);
     log << result.message;
     result.log = log.join('\n') + '\n';
     p.files.replaceFile(kImportLogName, withEarlierImports(p, result.log.toUtf8()),

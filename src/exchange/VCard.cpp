@@ -4,6 +4,7 @@
 #include "exchange/Tables.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
 #include <QSet>
@@ -589,10 +590,13 @@ public:
         if (!extraAddresses.isEmpty())
             e.address << extraAddresses;
         if (badLines == 1)
-            e.notes << QStringLiteral("A line that is no property was left out: ") + QChar(0x201C) +
-                           firstBadLine + QChar(0x201D);
+            e.notes << QCoreApplication::translate("tavrel::VCard",
+                                                   "A line that is no property was left out: ") +
+                           QChar(0x201C) + firstBadLine + QChar(0x201D);
         else if (badLines > 1)
-            e.notes << QStringLiteral("%1 lines that are no property were left out, the first: ")
+            e.notes << QCoreApplication::translate(
+                           "tavrel::VCard",
+                           "%1 lines that are no property were left out, the first: ")
                                .arg(badLines) +
                            QChar(0x201C) + firstBadLine + QChar(0x201D);
         if (!dropped.isEmpty()) {
@@ -600,7 +604,8 @@ public:
             for (auto it = dropped.cbegin(); it != dropped.cend(); ++it)
                 names << (it->isEmpty() ? it.key()
                                         : it.key() + ' ' + it->join(QStringLiteral(", ")));
-            e.notes << QStringLiteral("Not imported: ") + names.join(QStringLiteral("; "));
+            e.notes << QCoreApplication::translate("tavrel::VCard", "Not imported: ") +
+                           names.join(QStringLiteral("; "));
         }
         return e;
     }
@@ -731,7 +736,8 @@ VCardRead readVCards(const QByteArray& bytes)
         if (p.name == QLatin1String("BEGIN") &&
             raw.trimmed().compare("VCARD", Qt::CaseInsensitive) == 0) {
             if (card) {
-                card->e.notes << QStringLiteral("The card has no END line.");
+                card->e.notes << QCoreApplication::translate("tavrel::VCard",
+                                                             "The card has no END line.");
                 result.entries << card->finish();
             }
             card = std::make_unique<CardBuilder>();
@@ -759,19 +765,25 @@ VCardRead readVCards(const QByteArray& bytes)
                 "Some text is not UTF-8; it was read as Windows-1252.");
         }
         if (fell)
-            card->e.notes << p.name + QStringLiteral(" is not UTF-8; it was read as Windows-1252");
+            card->e.notes << p.name +
+                                 QCoreApplication::translate(
+                                     "tavrel::VCard", " is not UTF-8; it was read as Windows-1252");
         if (p.name == QLatin1String("PRODID") && p.value == kProdId)
             ownFile = true;
         card->add(p, ownFile);
     }
     if (card) {
-        card->e.notes << QStringLiteral("The file ends inside this card.");
+        card->e.notes << QCoreApplication::translate("tavrel::VCard",
+                                                     "The file ends inside this card.");
         result.entries << card->finish();
-        result.problems << QStringLiteral("The file ends inside a card; that card was read as far "
-                                          "as it goes.");
+        result.problems << QCoreApplication::translate(
+            "tavrel::VCard", "The file ends inside a card; that card was read as far "
+                             "as it goes.");
     }
     if (outside)
-        result.problems << QStringLiteral("%1 lines outside any card were ignored.").arg(outside);
+        result.problems << QCoreApplication::translate("tavrel::VCard",
+                                                       "%1 lines outside any card were ignored.")
+                               .arg(outside);
     return result;
 }
 

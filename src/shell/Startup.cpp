@@ -5,9 +5,9 @@
 #include "platform/Errors.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
-#include "shell/AbtForm.h"
-#include "shell/FileOpenDlg.h"
-#include "shell/MarkMain.h"
+#include "shell/AboutDialog.h"
+#include "shell/MainWindow.h"
+#include "shell/WelcomeDialog.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "upkeep/BackupCommands.h"
@@ -39,9 +39,11 @@ void checkScreen(Program& p, const StartupEnvironment& env)
     p.ScreenSizeFigure = screenSizeFigure(env.screenWidthTwips, env.screenHeightTwips);
     if (p.ScreenSizeFigure >= kSmallestFigure)
         return;
-    p.ui.messageBox(QStringLiteral("Your Current Screen Resolution Is Too Low To Properly Display "
-                                   "the Corvane Windows.  Click OK To Exit Corvane."),
-                    kDefaultTitle, Ui::Buttons::Ok);
+    p.ui.messageBox(
+        QCoreApplication::translate("tavrel::Startup",
+                                    "Your Current Screen Resolution Is Too Low To Properly Display "
+                                    "the Corvane Windows.  Click OK To Exit Corvane."),
+        kDefaultTitle, Ui::Buttons::Ok);
     p.ui.endProgram();
 }
 
@@ -51,17 +53,20 @@ void checkSingleCopy(Program& p, const StartupEnvironment& env)
         return;
     const InstanceCheck c = env.checkSingleCopy();
     if (c.anotherCopy) {
-        p.ui.messageBox(QStringLiteral("Corvane Mark32 Is Already Running."), kDefaultTitle,
-                        Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::Startup", "Corvane Mark32 Is Already Running."),
+            kDefaultTitle, Ui::Buttons::Ok);
         p.ui.endProgram();
     }
     if (!c.lockProblem.isEmpty()) {
         // Without the lock no one can tell whether another copy runs; the
         // folder is where the N&A file must be written too.
-        p.ui.messageBox(QStringLiteral("TVL Cannot Make Its Lock File In The Folder\n") +
-                            p.files.programDirectory() + QStringLiteral("\n(") + c.lockProblem +
-                            QStringLiteral(").\n\nClick OK To Terminate TVL."),
-                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::Startup",
+                                        "TVL Cannot Make Its Lock File In The Folder\n") +
+                p.files.programDirectory() + QStringLiteral("\n(") + c.lockProblem +
+                QCoreApplication::translate("tavrel::Startup", ").\n\nClick OK To Terminate TVL."),
+            kDefaultTitle, Ui::Buttons::Ok);
         p.ui.endProgram();
     }
 }
@@ -76,21 +81,27 @@ void finishInterruptedWork(Program& p)
             copy.name = r->copyName;
             copy.when = copyTimeFromName(r->copyName).value_or(QDateTime());
             p.ui.messageBox(
-                QStringLiteral("The Restore Of The Copy Of ") +
+                QCoreApplication::translate("tavrel::Startup", "The Restore Of The Copy Of ") +
                     (copy.when.isValid() ? copyLabel(copy) : copy.name) +
-                    (r->completed
-                         ? QStringLiteral(" Was Interrupted.\n\nIt Has Now Been Completed: The N&A "
-                                          "File And The Mailing Lists Are Those Of The Copy.")
-                         : QStringLiteral(" Was Interrupted Before It Changed Anything.\n\nThe "
-                                          "N&A File And The Mailing Lists Are As They Were.")),
+                    (r->completed ? QCoreApplication::translate(
+                                        "tavrel::Startup",
+                                        " Was Interrupted.\n\nIt Has Now Been Completed: The N&A "
+                                        "File And The Mailing Lists Are Those Of The Copy.")
+                                  : QCoreApplication::translate(
+                                        "tavrel::Startup",
+                                        " Was Interrupted Before It Changed Anything.\n\nThe "
+                                        "N&A File And The Mailing Lists Are As They Were.")),
                 kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Information);
         }
     } catch (const PlatformError& e) {
-        p.ui.messageBox(QStringLiteral("An Interrupted Restore Could Not Be Finished: Error") +
-                            numText(e.number()) +
-                            QStringLiteral(".\n\nIt Is Tried Again At The Next Start.  Click OK "
-                                           "To Terminate TVL."),
-                        kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::Startup",
+                                        "An Interrupted Restore Could Not Be Finished: Error") +
+                numText(e.number()) +
+                QCoreApplication::translate("tavrel::Startup",
+                                            ".\n\nIt Is Tried Again At The Next Start.  Click OK "
+                                            "To Terminate TVL."),
+            kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         p.ui.endProgram();
     }
     removeStaleTemporaries(p.files);
@@ -105,7 +116,7 @@ void finishInterruptedWork(Program& p)
 void showSplash(Program& p, const StartupEnvironment& env)
 {
     const QDateTime start = p.clock.now();
-    AbtForm splash(p, env.programFile, AbtForm::Mode::Splash);
+    AboutDialog splash(p, env.programFile, AboutDialog::Mode::Splash);
     splash.setModal(false);
     splash.show();
     for (;;) {
@@ -151,7 +162,7 @@ StartupEnvironment currentEnvironment(std::function<InstanceCheck()> checkSingle
     return env;
 }
 
-std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
+std::unique_ptr<MainWindow> startUp(Program& p, const StartupEnvironment& env)
 {
     checkScreen(p, env);
     // The help topics are compiled into the program; this names where they live.
@@ -163,10 +174,10 @@ std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env)
     takeAutomaticCopy(p, BackupTrigger::Daily);
     armAutomaticCopies(p);
 
-    auto main = std::make_unique<MarkMain>(p, env.programFile);
+    auto main = std::make_unique<MainWindow>(p, env.programFile);
     main->show();
     if (p.WelcomeOff == QLatin1Char('0')) {
-        FileOpenDlg welcome(p, main.get());
+        WelcomeDialog welcome(p, main.get());
         p.ui.runModal(welcome);
     }
     return main;

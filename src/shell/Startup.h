@@ -9,7 +9,7 @@
 namespace tavrel {
 
 class Files;
-class MarkMain;
+class MainWindow;
 class Program;
 
 // What start-up needs to know about the machine, gathered by the caller so
@@ -39,6 +39,6 @@ void removeStaleTemporaries(const Files& files);
 // The whole start-up: screen check, help, single copy, splash, the N&A file,
 // the main window and the welcome box. Returns the main window, shown; every
 // refusal ends the program through the Ui.
-std::unique_ptr<MarkMain> startUp(Program& p, const StartupEnvironment& env);
+std::unique_ptr<MainWindow> startUp(Program& p, const StartupEnvironment& env);
 
 } // namespace tavrel

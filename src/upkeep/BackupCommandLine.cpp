@@ -15,8 +15,11 @@ QString line(const BackupCopy& c)
 {
     return c.name + QStringLiteral("  ") + headerDate(c.when) + QLatin1Char(' ') +
            headerTime(c.when) + QStringLiteral("  ") + QString::number(c.active) +
-           QStringLiteral(" active records  ") + triggerText(c.trigger) +
-           (c.damaged() ? QStringLiteral("  DAMAGED: ") + c.damage : QString());
+           QCoreApplication::translate("tavrel::BackupCommandLine", " active records  ") +
+           triggerText(c.trigger) +
+           (c.damaged()
+                ? QCoreApplication::translate("tavrel::BackupCommandLine", "  DAMAGED: ") + c.damage
+                : QString());
 }
 
 } // namespace
@@ -35,8 +38,12 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
             if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
                 out << interruptedRestoreLine(*r) << Qt::endl;
         } catch (const PlatformError& e) {
-            err << "tavrel: an interrupted restore could not be finished (error " << e.number()
-                << "); nothing was done." << Qt::endl;
+            err << QCoreApplication::translate(
+                       "tavrel::BackupCommandLine",
+                       "tavrel: an interrupted restore could not be finished (error ")
+                << e.number()
+                << QCoreApplication::translate("tavrel::BackupCommandLine", "); nothing was done.")
+                << Qt::endl;
             return 1;
         }
     }
@@ -46,12 +53,19 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
             const BackupCopy c = backups.take(BackupTrigger::Manual);
             backups.rotate();
             for (const QString& link : backups.tidy())
-                err << "tavrel: left alone in " << backups.folder() << ": " << link
-                    << " is a link, not a copy." << Qt::endl;
-            out << "Backup copy " << c.name << " made in " << backups.folder() << Qt::endl;
+                err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                                   "tavrel: left alone in ")
+                    << backups.folder() << ": " << link
+                    << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                                   " is a link, not a copy.")
+                    << Qt::endl;
+            out << QCoreApplication::translate("tavrel::BackupCommandLine", "Backup copy ")
+                << c.name << QCoreApplication::translate("tavrel::BackupCommandLine", " made in ")
+                << backups.folder() << Qt::endl;
             return 0;
         } catch (const PlatformError& e) {
-            err << "tavrel: the backup copy could not be made: "
+            err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                               "tavrel: the backup copy could not be made: ")
                 << errorInWords(e.number()).toLower() << " (" << QString::fromLocal8Bit(e.what())
                 << ")" << Qt::endl;
             return 1;
@@ -59,32 +73,50 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
     }
     if (args == QStringList{QStringLiteral("--restore")}) {
         const QList<BackupCopy> copies = backups.list();
-        out << "Backup copies in " << backups.folder() << ", newest first:" << Qt::endl;
+        out << QCoreApplication::translate("tavrel::BackupCommandLine", "Backup copies in ")
+            << backups.folder()
+            << QCoreApplication::translate("tavrel::BackupCommandLine", ", newest first:")
+            << Qt::endl;
         for (const BackupCopy& c : copies)
             out << "  " << line(c) << Qt::endl;
         return 0;
     }
     if (args.size() == 2 && args[0] == QLatin1String("--restore")) {
         if (programRunning) {
-            err << "tavrel: Tavrel is running on " << files.programDirectory()
-                << "; close it first, or restore from its File menu (Backups...)." << Qt::endl;
+            err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                               "tavrel: Tavrel is running on ")
+                << files.programDirectory()
+                << QCoreApplication::translate(
+                       "tavrel::BackupCommandLine",
+                       "; close it first, or restore from its File menu (Backups...).")
+                << Qt::endl;
             return 1;
         }
         try {
             const BackupCopy safety = backups.restore(args[1]);
-            out << "Restored " << args[1] << ". The state before it is kept as " << safety.name
-                << "." << Qt::endl;
+            out << QCoreApplication::translate("tavrel::BackupCommandLine", "Restored ") << args[1]
+                << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                               ". The state before it is kept as ")
+                << safety.name << "." << Qt::endl;
             return 0;
         } catch (const BackupRefused& e) {
-            err << "tavrel: " << args[1] << " cannot be restored: " << e.reason() << Qt::endl;
+            err << QCoreApplication::translate("tavrel::BackupCommandLine", "tavrel: ") << args[1]
+                << QCoreApplication::translate("tavrel::BackupCommandLine", " cannot be restored: ")
+                << e.reason() << Qt::endl;
         } catch (const PlatformError& e) {
-            err << "tavrel: the restore failed with error " << e.number() << ": "
-                << errorInWords(e.number()).toLower()
-                << " The N&A file and the mailing lists are as they were." << Qt::endl;
+            err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                               "tavrel: the restore failed with error ")
+                << e.number() << ": " << errorInWords(e.number()).toLower()
+                << QCoreApplication::translate(
+                       "tavrel::BackupCommandLine",
+                       " The N&A file and the mailing lists are as they were.")
+                << Qt::endl;
         }
         return 1;
     }
-    err << "usage: tavrel [--backup | --restore [NAME]]" << Qt::endl;
+    err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                       "usage: tavrel [--backup | --restore [NAME]]")
+        << Qt::endl;
     return 2;
 }
 

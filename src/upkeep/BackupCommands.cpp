@@ -4,9 +4,10 @@
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
-#include "upkeep/BackupForm.h"
+#include "upkeep/BackupsDialog.h"
 #include "upkeep/DiskSpace.h"
 
+#include <QCoreApplication>
 #include <QTreeWidget>
 
 namespace tavrel {
@@ -31,7 +32,8 @@ QString backupFolder(const Program& p)
 
 QString copyLabel(const BackupCopy& c)
 {
-    return headerDate(c.when) + QStringLiteral(" At ") + headerTime(c.when);
+    return headerDate(c.when) + QCoreApplication::translate("tavrel::BackupCommands", " At ") +
+           headerTime(c.when);
 }
 
 bool takeAutomaticCopy(Program& p, BackupTrigger trigger, WithoutCopy onFailure)
@@ -56,32 +58,43 @@ bool takeAutomaticCopy(Program& p, BackupTrigger trigger, BackupIo& io, WithoutC
             backups.tidy();
         return true;
     } catch (const PlatformError& e) {
-        QString text = QStringLiteral("The Backup Copy (") + triggerText(trigger) +
-                       QStringLiteral(") Could Not Be Made: Error") + numText(e.number()) +
-                       QStringLiteral(" In The Folder") + LF + backups.folder() + LF + LF +
-                       errorInWords(e.number());
+        QString text =
+            QCoreApplication::translate("tavrel::BackupCommands", "The Backup Copy (") +
+            triggerText(trigger) +
+            QCoreApplication::translate("tavrel::BackupCommands", ") Could Not Be Made: Error") +
+            numText(e.number()) +
+            QCoreApplication::translate("tavrel::BackupCommands", " In The Folder") + LF +
+            backups.folder() + LF + LF + errorInWords(e.number());
         if (e.number() == ErrNo::DiskFull) {
-            text += QStringLiteral("  The Copy Needs ") + kilobytes(backupCopySize(p.files), true) +
-                    QStringLiteral(" KBytes Of Free Space");
+            text += QCoreApplication::translate("tavrel::BackupCommands", "  The Copy Needs ") +
+                    kilobytes(backupCopySize(p.files), true) +
+                    QCoreApplication::translate("tavrel::BackupCommands", " KBytes Of Free Space");
             const std::optional<qint64> free = io.freeBytes(backups.folder());
             text += free ? QStringLiteral("; ") + kilobytes(*free, false) +
-                               QStringLiteral(" KBytes Are Free.")
+                               QCoreApplication::translate("tavrel::BackupCommands",
+                                                           " KBytes Are Free.")
                          : QStringLiteral(".");
         }
         if (trigger == BackupTrigger::Daily) {
-            p.ui.messageBox(text + LF + LF + QStringLiteral("The Earlier Copies Are Unchanged."),
+            p.ui.messageBox(text + LF + LF +
+                                QCoreApplication::translate("tavrel::BackupCommands",
+                                                            "The Earlier Copies Are Unchanged."),
                             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
             return true;
         }
         text += LF + LF +
-                QStringLiteral("Nothing Has Been Changed: The N&A File, The Mailing Lists And The "
-                               "Earlier Copies Are As They Were.");
+                QCoreApplication::translate(
+                    "tavrel::BackupCommands",
+                    "Nothing Has Been Changed: The N&A File, The Mailing Lists And The "
+                    "Earlier Copies Are As They Were.");
         if (onFailure == WithoutCopy::Refuse) {
             p.ui.messageBox(text, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
             return false;
         }
-        return p.ui.messageBox(text + LF + LF + QStringLiteral("Go On Without A Copy?"), kTitle,
-                               Ui::Buttons::YesNoDefaultNo,
+        return p.ui.messageBox(text + LF + LF +
+                                   QCoreApplication::translate("tavrel::BackupCommands",
+                                                               "Go On Without A Copy?"),
+                               kTitle, Ui::Buttons::YesNoDefaultNo,
                                Ui::Icon::Exclamation) == Ui::Answer::Yes;
     }
 }
@@ -110,10 +123,10 @@ void tidyBackups(const Program& p)
 
 void startBackups(Program& p)
 {
-    auto* form = new BackupForm(p);
+    auto* form = new BackupsDialog(p);
     loadWindow(form);
     form->show();
-    form->BackupLst1->setFocus();
+    form->copyList->setFocus();
 }
 
 std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const QString& name)
@@ -124,31 +137,38 @@ std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const
     try {
         safety = backups.restore(name);
     } catch (const BackupRefused& e) {
-        p.ui.messageBox(QStringLiteral("The Copy Of ") + label +
-                            QStringLiteral(" Cannot Be Restored:") + LF + e.reason(),
-                        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::BackupCommands", "The Copy Of ") + label +
+                QCoreApplication::translate("tavrel::BackupCommands", " Cannot Be Restored:") + LF +
+                e.reason(),
+            kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return std::nullopt;
     } catch (const PlatformError& e) {
         // The files are as they were, but may lie under new names: open them again.
         p.naFile.close();
         OpenNAFile(p);
-        p.ui.messageBox(QStringLiteral("The Copy Of ") + label +
-                            QStringLiteral(" Could Not Be Restored: Error") + numText(e.number()) +
-                            QStringLiteral(".") + LF + LF + errorInWords(e.number()) +
-                            QStringLiteral("  The N&A File And The Mailing Lists Are As They "
-                                           "Were."),
-                        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::BackupCommands", "The Copy Of ") + label +
+                QCoreApplication::translate("tavrel::BackupCommands",
+                                            " Could Not Be Restored: Error") +
+                numText(e.number()) + QStringLiteral(".") + LF + LF + errorInWords(e.number()) +
+                QCoreApplication::translate("tavrel::BackupCommands",
+                                            "  The N&A File And The Mailing Lists Are As They "
+                                            "Were."),
+            kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return std::nullopt;
     }
     p.naFile.close();
     OpenNAFile(p);
-    p.ui.messageBox(QStringLiteral("The Copy Of ") + label + QStringLiteral(" Has Been Restored.") +
-                        LF + LF +
-                        QStringLiteral("The N&A File And The Mailing Lists As They Were Are Kept "
-                                       "In The Copy Of ") +
-                        copyLabel(*safety) + QStringLiteral(" (") +
-                        triggerText(BackupTrigger::Restore) + QStringLiteral(")."),
-                    kTitle, Ui::Buttons::Ok, Ui::Icon::Information);
+    p.ui.messageBox(
+        QCoreApplication::translate("tavrel::BackupCommands", "The Copy Of ") + label +
+            QCoreApplication::translate("tavrel::BackupCommands", " Has Been Restored.") + LF + LF +
+            QCoreApplication::translate("tavrel::BackupCommands",
+                                        "The N&A File And The Mailing Lists As They Were Are Kept "
+                                        "In The Copy Of ") +
+            copyLabel(*safety) + QStringLiteral(" (") + triggerText(BackupTrigger::Restore) +
+            QStringLiteral(")."),
+        kTitle, Ui::Buttons::Ok, Ui::Icon::Information);
     return safety;
 }
 

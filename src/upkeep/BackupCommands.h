@@ -38,7 +38,7 @@ void armCommandLineCopies(Program& p);
 // Removes the copies rotated out; run as the program ends.
 void tidyBackups(const Program& p);
 
-// "&Backups...": opens BackupForm without blocking.
+// "&Backups...": opens BackupsDialog without blocking.
 void startBackups(Program& p);
 
 // Restores copy `name` through `backups`, then opens the N&A file again and

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/RestoreJournal.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -243,17 +244,17 @@ QString triggerText(BackupTrigger t)
 {
     switch (t) {
     case BackupTrigger::Daily:
-        return QStringLiteral("First Start Of The Day");
+        return QCoreApplication::translate("tavrel::Backups", "First Start Of The Day");
     case BackupTrigger::Compaction:
-        return QStringLiteral("Before Compaction");
+        return QCoreApplication::translate("tavrel::Backups", "Before Compaction");
     case BackupTrigger::DupSearch:
-        return QStringLiteral("Before Duplicate Deletion");
+        return QCoreApplication::translate("tavrel::Backups", "Before Duplicate Deletion");
     case BackupTrigger::Import:
-        return QStringLiteral("Before Import");
+        return QCoreApplication::translate("tavrel::Backups", "Before Import");
     case BackupTrigger::Manual:
-        return QStringLiteral("On Request");
+        return QCoreApplication::translate("tavrel::Backups", "On Request");
     case BackupTrigger::Restore:
-        return QStringLiteral("Before Restore");
+        return QCoreApplication::translate("tavrel::Backups", "Before Restore");
     }
     return QString();
 }
@@ -453,20 +454,29 @@ QString naFileDamage(const QByteArray& bytes)
 {
     const qint64 size = bytes.size();
     if (size < kRecordSize)
-        return QStringLiteral("Its N&A File Holds No Header Record.");
+        return QCoreApplication::translate("tavrel::Backups",
+                                           "Its N&A File Holds No Header Record.");
     if (size % kRecordSize != 0)
-        return QStringLiteral("Its N&A File's Length, ") + numberText(size) +
-               QStringLiteral(" Bytes, Is Not A Whole Number Of 574-Byte Records.");
+        return QCoreApplication::translate("tavrel::Backups", "Its N&A File's Length, ") +
+               numberText(size) +
+               QCoreApplication::translate("tavrel::Backups",
+                                           " Bytes, Is Not A Whole Number Of 574-Byte Records.");
     if (!bytes.startsWith("CRVN"))
-        return QStringLiteral("Its N&A File's First Record Is Not A Header Record.");
+        return QCoreApplication::translate("tavrel::Backups",
+                                           "Its N&A File's First Record Is Not A Header Record.");
     const int last = qFromLittleEndian<qint16>(bytes.constData() + 4);
     if (last < 1 || last > kMaxRecords)
-        return QStringLiteral("Its N&A File's Header Gives ") + numberText(last) +
-               QStringLiteral(" As The Last Record In Use, Outside 1 To 1701.");
+        return QCoreApplication::translate("tavrel::Backups", "Its N&A File's Header Gives ") +
+               numberText(last) +
+               QCoreApplication::translate("tavrel::Backups",
+                                           " As The Last Record In Use, Outside 1 To 1701.");
     if (last > size / kRecordSize)
-        return QStringLiteral("Its N&A File's Header Gives ") + numberText(last) +
-               QStringLiteral(" As The Last Record In Use, But The File Holds ") +
-               numberText(size / kRecordSize) + QStringLiteral(" Records.");
+        return QCoreApplication::translate("tavrel::Backups", "Its N&A File's Header Gives ") +
+               numberText(last) +
+               QCoreApplication::translate("tavrel::Backups",
+                                           " As The Last Record In Use, But The File Holds ") +
+               numberText(size / kRecordSize) +
+               QCoreApplication::translate("tavrel::Backups", " Records.");
     return QString();
 }
 
@@ -519,7 +529,8 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
         // Someone put a link where a copy would be: shown, so it can be found,
         // but never followed, restored, rotated or removed.
         c.link = true;
-        c.damage = QStringLiteral("It Is A Link To Another Place, Not A Copy.");
+        c.damage = QCoreApplication::translate("tavrel::Backups",
+                                               "It Is A Link To Another Place, Not A Copy.");
         return c;
     }
     if (!S_ISDIR(type))
@@ -548,11 +559,12 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
         c.files << parts[3];
     }
     if (!c.when.isValid()) {
-        c.damage = QStringLiteral("Its Name Gives No Valid Date And Time.");
+        c.damage = QCoreApplication::translate("tavrel::Backups",
+                                               "Its Name Gives No Valid Date And Time.");
         return c;
     }
     if (c.files.isEmpty() || c.files.first() != kNAName) {
-        c.damage = QStringLiteral("It Holds No N&A File.");
+        c.damage = QCoreApplication::translate("tavrel::Backups", "It Holds No N&A File.");
         return c;
     }
     for (int i = 0; i < c.files.size(); ++i) {
@@ -562,15 +574,16 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
             S_ISREG(st.st_mode);
         if (!isFile || st.st_size != sizes[i]) {
             c.damage =
-                QStringLiteral("Its File ") + c.files[i] +
-                (isFile ? QStringLiteral(" Has Changed Length.") : QStringLiteral(" Is Missing."));
+                QCoreApplication::translate("tavrel::Backups", "Its File ") + c.files[i] +
+                (isFile ? QCoreApplication::translate("tavrel::Backups", " Has Changed Length.")
+                        : QCoreApplication::translate("tavrel::Backups", " Is Missing."));
             return c;
         }
     }
     // The header and the length say whether the file can be what it claims.
     const std::optional<QByteArray> head = readPlain(dir.fd(), native(kNAName), kRecordSize);
     if (!head) {
-        c.damage = QStringLiteral("Its N&A File Cannot Be Read.");
+        c.damage = QCoreApplication::translate("tavrel::Backups", "Its N&A File Cannot Be Read.");
         return c;
     }
     QByteArray judged = *head;
@@ -881,8 +894,9 @@ BackupCopy Backups::restore(const QString& name)
 {
     const std::optional<BackupCopy> copy = readCopy(name);
     if (!copy)
-        throw BackupRefused(QStringLiteral("There Is No Backup Copy Named ") + name +
-                            QStringLiteral("."));
+        throw BackupRefused(
+            QCoreApplication::translate("tavrel::Backups", "There Is No Backup Copy Named ") +
+            name + QStringLiteral("."));
     if (copy->damaged())
         throw BackupRefused(copy->damage);
 
@@ -902,8 +916,9 @@ BackupCopy Backups::restore(const QString& name)
         const QByteArray line = "File " + sha1(bytes) + ' ' + QByteArray::number(bytes.size()) +
                                 ' ' + f.toUtf8() + '\n';
         if (!manifestText.contains(line))
-            throw BackupRefused(QStringLiteral("Its File ") + f +
-                                QStringLiteral(" Has Changed Since The Copy Was Taken."));
+            throw BackupRefused(QCoreApplication::translate("tavrel::Backups", "Its File ") + f +
+                                QCoreApplication::translate(
+                                    "tavrel::Backups", " Has Changed Since The Copy Was Taken."));
         wanted.names << f;
         wanted.data << bytes;
     }

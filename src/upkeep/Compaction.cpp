@@ -5,6 +5,7 @@
 #include "store/RecordAccess.h"
 #include "upkeep/DiskSpace.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <array>
@@ -136,24 +137,36 @@ QString compactionReport(const CompactionResult& result)
 {
     QString note;
     if (result.firstChanged >= 0)
-        note = QStringLiteral("Note: ID Numbers Above ") + numText(result.firstChanged) +
-               QStringLiteral(" Have Changed Due To Compaction.  Affected Reports Should Be "
-                              "Reprinted. Mailing Lists May Need To Be Regenerated.");
-    return QStringLiteral("Compaction Complete.  The N&A File Now Has ") + numText(result.active) +
-           QStringLiteral(" Active Records.") + LF + LF +
-           QStringLiteral("Remember To Do Periodic Backups Of This File.") + LF + LF + note;
+        note = QCoreApplication::translate("tavrel::Compaction", "Note: ID Numbers Above ") +
+               numText(result.firstChanged) +
+               QCoreApplication::translate(
+                   "tavrel::Compaction",
+                   " Have Changed Due To Compaction.  Affected Reports Should Be "
+                   "Reprinted. Mailing Lists May Need To Be Regenerated.");
+    return QCoreApplication::translate("tavrel::Compaction",
+                                       "Compaction Complete.  The N&A File Now Has ") +
+           numText(result.active) +
+           QCoreApplication::translate("tavrel::Compaction", " Active Records.") + LF + LF +
+           QCoreApplication::translate("tavrel::Compaction",
+                                       "Remember To Do Periodic Backups Of This File.") +
+           LF + LF + note;
 }
 
 QString compactionErrorText(const CompactionError& e)
 {
-    const QString cause =
-        e.number() == kLinkOutOfRange
-            ? QStringLiteral("A QuickLink In The N&A File Names An ID Outside 1 To 1700.")
-            : errorInWords(e.number());
-    return QStringLiteral("Error = ") + numText(e.number()) +
-           QStringLiteral(" In CompactForm. r = ") + numText(e.r()) +
-           QStringLiteral(".  Notify Programmer.") + LF + LF + cause +
-           (e.naFileUnchanged() ? QStringLiteral("  The N&A File Is Unchanged.") : QString());
+    const QString cause = e.number() == kLinkOutOfRange
+                              ? QCoreApplication::translate(
+                                    "tavrel::Compaction",
+                                    "A QuickLink In The N&A File Names An ID Outside 1 To 1700.")
+                              : errorInWords(e.number());
+    return QCoreApplication::translate("tavrel::Compaction", "Error = ") + numText(e.number()) +
+           QCoreApplication::translate("tavrel::Compaction", " In CompactForm. r = ") +
+           numText(e.r()) +
+           QCoreApplication::translate("tavrel::Compaction", ".  Notify Programmer.") + LF + LF +
+           cause +
+           (e.naFileUnchanged()
+                ? QCoreApplication::translate("tavrel::Compaction", "  The N&A File Is Unchanged.")
+                : QString());
 }
 
 bool roomToCompact(qint64 freeBytes, qint64 fileLength, qint64 copyBytes)
@@ -164,17 +177,25 @@ bool roomToCompact(qint64 freeBytes, qint64 fileLength, qint64 copyBytes)
 QString spaceRefusalText(qint64 freeBytes, qint64 fileLength, qint64 copyBytes)
 {
     const QString why =
-        copyBytes > 0
-            ? QStringLiteral("The Disk Is Too Full: Room Is Needed For The Compacted File And "
-                             "For The Backup Copy Taken Before It (") +
-                  formatGrouped(copyBytes, true) + QStringLiteral(" Bytes).")
-            : QStringLiteral("The Disk Is Too Full For The Compacted File.");
-    return QStringLiteral("Space Available On Your Hard Drive:  ") +
-           formatGrouped(freeBytes / 1024, true) + QStringLiteral(" KBytes") +
-           QStringLiteral(". Compacting The N&A File Requires ") +
+        copyBytes > 0 ? QCoreApplication::translate(
+                            "tavrel::Compaction",
+                            "The Disk Is Too Full: Room Is Needed For The Compacted File And "
+                            "For The Backup Copy Taken Before It (") +
+                            formatGrouped(copyBytes, true) +
+                            QCoreApplication::translate("tavrel::Compaction", " Bytes).")
+                      : QCoreApplication::translate("tavrel::Compaction",
+                                                    "The Disk Is Too Full For The Compacted File.");
+    return QCoreApplication::translate("tavrel::Compaction",
+                                       "Space Available On Your Hard Drive:  ") +
+           formatGrouped(freeBytes / 1024, true) +
+           QCoreApplication::translate("tavrel::Compaction", " KBytes") +
+           QCoreApplication::translate("tavrel::Compaction",
+                                       ". Compacting The N&A File Requires ") +
            formatGrouped(fileLength + copyBytes, false) +
-           QStringLiteral(" Bytes Of Free Disk Space.  Cannot Perform Compaction.") + LF + LF +
-           why + QStringLiteral("  Nothing Was Changed.");
+           QCoreApplication::translate("tavrel::Compaction",
+                                       " Bytes Of Free Disk Space.  Cannot Perform Compaction.") +
+           LF + LF + why +
+           QCoreApplication::translate("tavrel::Compaction", "  Nothing Was Changed.");
 }
 
 } // namespace tavrel

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,9 +40,11 @@ std::optional<qint64> freeDiskBytes(Program& p)
         f = p.files.diskFigures();
     } catch (const PlatformError& e) {
         const int code = e.systemError() ? e.systemError() : e.number();
-        p.ui.messageBox(QStringLiteral("GetDiskFreeSpace Function Failed. Last Error = ") +
-                            numText(code),
-                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::DiskSpace",
+                                        "GetDiskFreeSpace Function Failed. Last Error = ") +
+                numText(code),
+            kDefaultTitle, Ui::Buttons::Ok);
         return 0;
     }
     return product(f.freeClusters, f.sectorsPerCluster, f.bytesPerSector);

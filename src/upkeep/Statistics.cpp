@@ -4,6 +4,7 @@
 #include "store/RecordAccess.h"
 #include "upkeep/DiskSpace.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
@@ -26,34 +27,45 @@ QString statisticsText(const FileFigures& f)
     const qint64 slots = slotCount(f.fileLength);
     const qint64 unusedBytes = (slots - f.active) * NARecord::Size;
     const qint64 freeKb = f.freeBytes / 1024;
-    const QString space = fitsIn32Bits(f.freeBytes)
-                              ? QStringLiteral("Space Available On Your Hard Drive:  ") +
-                                    formatGrouped(freeKb, true) + QStringLiteral(" KBytes")
-                              : QStringLiteral("Space Available On Your Hard Drive:  ") +
-                                    QStringLiteral("Approximately ") + formatGrouped(freeKb, true) +
-                                    QStringLiteral(" KBytes");
-    const QString advice = unusedBytes / 1024 > freeKb / 10
-                               ? QStringLiteral(" Compact The N&A File.")
-                               : QStringLiteral(" DO NOT Compact The N&A File.");
+    const QString space =
+        fitsIn32Bits(f.freeBytes)
+            ? QCoreApplication::translate("tavrel::Statistics",
+                                          "Space Available On Your Hard Drive:  ") +
+                  formatGrouped(freeKb, true) +
+                  QCoreApplication::translate("tavrel::Statistics", " KBytes")
+            : QCoreApplication::translate("tavrel::Statistics",
+                                          "Space Available On Your Hard Drive:  ") +
+                  QCoreApplication::translate("tavrel::Statistics", "Approximately ") +
+                  formatGrouped(freeKb, true) +
+                  QCoreApplication::translate("tavrel::Statistics", " KBytes");
+    const QString advice =
+        unusedBytes / 1024 > freeKb / 10
+            ? QCoreApplication::translate("tavrel::Statistics", " Compact The N&A File.")
+            : QCoreApplication::translate("tavrel::Statistics", " DO NOT Compact The N&A File.");
     const QStringList lines{
-        QStringLiteral("Active Records In File:  ") + formatGrouped(f.active, false),
-        QStringLiteral("Highest Active ID In File:  ") + formatGrouped(f.lastRecNo - 1, false),
+        QCoreApplication::translate("tavrel::Statistics", "Active Records In File:  ") +
+            formatGrouped(f.active, false),
+        QCoreApplication::translate("tavrel::Statistics", "Highest Active ID In File:  ") +
+            formatGrouped(f.lastRecNo - 1, false),
         QString(),
-        QStringLiteral("Disk Space Occupied By File:  ") +
-            formatGrouped(f.fileLength / 1024, false) + QStringLiteral(" KBytes"),
-        QStringLiteral("Unused Space In File:  ") +
+        QCoreApplication::translate("tavrel::Statistics", "Disk Space Occupied By File:  ") +
+            formatGrouped(f.fileLength / 1024, false) +
+            QCoreApplication::translate("tavrel::Statistics", " KBytes"),
+        QCoreApplication::translate("tavrel::Statistics", "Unused Space In File:  ") +
             formatGrouped(
                 (f.fileLength - qint64(NARecord::Size) * f.active - NARecord::Size) / 1024, true) +
-            QStringLiteral(" KBytes  (Approximately ") + numText(unusedPercent(slots, f.active)) +
-            QStringLiteral("%)"),
+            QCoreApplication::translate("tavrel::Statistics", " KBytes  (Approximately ") +
+            numText(unusedPercent(slots, f.active)) + QStringLiteral("%)"),
         QString(),
-        QStringLiteral("Compacting Would Reduce File Size By:  ") +
-            formatGrouped(unusedBytes / 1024, true) + QStringLiteral(" KBytes"),
+        QCoreApplication::translate("tavrel::Statistics",
+                                    "Compacting Would Reduce File Size By:  ") +
+            formatGrouped(unusedBytes / 1024, true) +
+            QCoreApplication::translate("tavrel::Statistics", " KBytes"),
         QString(),
         space,
         QString(),
         QString(),
-        QStringLiteral("Recommendation: ") + advice,
+        QCoreApplication::translate("tavrel::Statistics", "Recommendation: ") + advice,
     };
     return lines.join(QLatin1Char('\n'));
 }

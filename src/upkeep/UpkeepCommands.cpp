@@ -2,14 +2,15 @@
 
 #include "platform/Errors.h"
 #include "platform/gui/Windows.h"
-#include "upkeep/AnalyzingForm.h"
+#include "upkeep/AnalyzingMessage.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/CompactForm.h"
-#include "upkeep/CompactingMsg.h"
+#include "upkeep/CompactDialog.h"
+#include "upkeep/CompactingMessage.h"
 #include "upkeep/Compaction.h"
 #include "upkeep/DiskSpace.h"
 #include "upkeep/Statistics.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace tavrel {
@@ -39,10 +40,10 @@ struct WaitCursor {
 
 void startCompact(Program& p)
 {
-    auto* form = new CompactForm(p);
+    auto* form = new CompactDialog(p);
     loadWindow(form);
     form->show();
-    form->CompactCmd1->setFocus();
+    form->continueButton->setFocus();
 }
 
 bool runCompaction(Program& p)
@@ -52,10 +53,13 @@ bool runCompaction(Program& p)
     const std::optional<qint64> free = freeDiskBytes(p);
     if (!free) {
         cursor.release();
-        p.ui.messageBox(QStringLiteral("The Free Space Of The Program Directory ") +
-                            p.files.programDirectory() +
-                            QStringLiteral(" Cannot Be Determined.  Cannot Perform Compaction."),
-                        kTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::UpkeepCommands",
+                                        "The Free Space Of The Program Directory ") +
+                p.files.programDirectory() +
+                QCoreApplication::translate("tavrel::UpkeepCommands",
+                                            " Cannot Be Determined.  Cannot Perform Compaction."),
+            kTitle, Ui::Buttons::Ok);
         return false;
     }
     // Checked in 64 bits whatever the size of the disk: the old and the new
@@ -67,7 +71,8 @@ bool runCompaction(Program& p)
                             : 0;
     if (!roomToCompact(*free, length, copy)) {
         cursor.release();
-        p.ui.messageBox(spaceRefusalText(*free, length, copy), QStringLiteral("Corvane MARK32"),
+        p.ui.messageBox(spaceRefusalText(*free, length, copy),
+                        QCoreApplication::translate("tavrel::UpkeepCommands", "Corvane MARK32"),
                         Ui::Buttons::Ok);
         return false;
     }
@@ -79,7 +84,7 @@ bool runCompaction(Program& p)
         return false;
     p.ui.setWaitCursor(true);
 
-    CompactingMsg* wait = showPleaseWait<CompactingMsg>();
+    CompactingMessage* wait = showPleaseWait<CompactingMessage>();
     CompactionResult result;
     try {
         FileReplacement out(p.files, kNAFileName, kCompactTempName);
@@ -105,17 +110,20 @@ bool runCompaction(Program& p)
 
 void showFileStatistics(Program& p)
 {
-    auto* analyzing = showPleaseWait<AnalyzingForm>();
+    auto* analyzing = showPleaseWait<AnalyzingMessage>();
     FileFigures f;
     f.fileLength = p.naFile.size();
     f.lastRecNo = p.LastRecNo;
     f.active = countActive(p);
     const std::optional<qint64> free = freeDiskBytes(p);
     if (!free) {
-        p.ui.messageBox(QStringLiteral("App.Path = ") + p.files.programDirectory() +
-                            QStringLiteral(".  Cannot Determine Drive Letter. Exiting The "
-                                           "Statistics Feature."),
-                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::UpkeepCommands", "App.Path = ") +
+                p.files.programDirectory() +
+                QCoreApplication::translate("tavrel::UpkeepCommands",
+                                            ".  Cannot Determine Drive Letter. Exiting The "
+                                            "Statistics Feature."),
+            kDefaultTitle, Ui::Buttons::Ok);
         unloadWindow(analyzing);
         return;
     }

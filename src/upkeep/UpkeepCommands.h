@@ -4,11 +4,11 @@
 
 namespace tavrel {
 
-// "Compac&t File": opens CompactForm without blocking.
+// "Compac&t File": opens CompactDialog without blocking.
 void startCompact(Program& p);
 
-// The work behind WarningForm's Yes: the space check, then the compaction
-// with CompactingMsg on the screen, then its report. True when the file was
+// The work behind CompactionWarningDialog's Yes: the space check, then the compaction
+// with CompactingMessage on the screen, then its report. True when the file was
 // compacted; false when it was refused or failed, with the N&A file as it was.
 bool runCompaction(Program& p);
 

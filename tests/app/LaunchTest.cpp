@@ -3,7 +3,7 @@
 #include "shell/ShellFixture.h"
 
 #include "app/Launch.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 
 #include <QDir>
@@ -70,11 +70,11 @@ TEST_F(ShellTest, AFileOnTheCommandLineOpensTheImportWindowOnIt)
     openImportOn(*mainWindow(), path);
     settle();
     ASSERT_EQ(otherWindows(), QStringList{"ImportForm"});
-    auto* form = static_cast<ImportForm*>(loadedWindow("ImportForm"));
-    EXPECT_EQ(form->ImpTxt1->text(), path);
-    EXPECT_EQ(form->ImpLst1->topLevelItemCount(), 1);
-    EXPECT_TRUE(form->ImpLbl2->text().startsWith("friends.vcf (vCard): 1 Entr"))
-        << form->ImpLbl2->text().toStdString();
+    auto* form = static_cast<ImportDialog*>(loadedWindow("ImportForm"));
+    EXPECT_EQ(form->fileEdit->text(), path);
+    EXPECT_EQ(form->entryList->topLevelItemCount(), 1);
+    EXPECT_TRUE(form->summaryLabel->text().startsWith("friends.vcf (vCard): 1 Entr"))
+        << form->summaryLabel->text().toStdString();
     EXPECT_FALSE(menusShown());
 }
 

@@ -2,7 +2,7 @@
 #include "ExchangeFixture.h"
 #include "RecordFields.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/Gui.h"
 
@@ -105,14 +105,14 @@ TEST_F(ExchangeTest, ThePreviewNamesTheColumnsAndCellsLeftOut)
     env.openFile({});
     writeBytes(env.dir() + "/in.csv", "First Name,Last Name,Hobby\r\nAnn,Lee,Chess\r\nBo,Ma,\r\n");
     startImport(p());
-    auto* form = windowOf<ImportForm>("ImportForm");
-    type(form->ImpTxt1, "in.csv");
-    click(form->ImpCmd4);
-    EXPECT_EQ(form->ImpLbl2->text(), "in.csv (CSV): 2 Entries, 0 Need A Look, 2 To Import.\n"
-                                     "Column Hobby not imported: 1 row had a value in it.");
-    EXPECT_EQ(form->ImpLst1->topLevelItem(0)->text(1), "Notes: see below");
-    EXPECT_EQ(form->ImpLst1->topLevelItem(1)->text(1), "");
-    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Not imported: Hobby “Chess”");
+    auto* form = windowOf<ImportDialog>("ImportForm");
+    type(form->fileEdit, "in.csv");
+    click(form->readButton);
+    EXPECT_EQ(form->summaryLabel->text(), "in.csv (CSV): 2 Entries, 0 Need A Look, 2 To Import.\n"
+                                          "Column Hobby not imported: 1 row had a value in it.");
+    EXPECT_EQ(form->entryList->topLevelItem(0)->text(1), "Notes: see below");
+    EXPECT_EQ(form->entryList->topLevelItem(1)->text(1), "");
+    EXPECT_EQ(form->detailsEdit->toPlainText(), "Not imported: Hobby “Chess”");
     closeAllWindows();
 }
 

@@ -3,7 +3,7 @@
 #include "ExchangeFixture.h"
 #include "exchange/CommandLine.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/Gui.h"
 
@@ -109,13 +109,13 @@ TEST_F(ExchangeTest, AFileThatHoldsNoContactsIsNamedAndNeverMapped)
         EXPECT_EQ(text, QString(r.file) + ": " + error + " Nothing was imported.\n");
 
         startImport(p());
-        auto* form = windowOf<ImportForm>("ImportForm");
-        type(form->ImpTxt1, r.file);
-        click(form->ImpCmd4);
+        auto* form = windowOf<ImportDialog>("ImportForm");
+        type(form->fileEdit, r.file);
+        click(form->readButton);
         EXPECT_EQ(env.ui.messages.back().text,
                   QString(r.file) + ": " + error + "\nNothing Was Imported.");
         EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << r.file; // no mapping window
-        EXPECT_FALSE(form->ImpCmd1->isEnabled());
+        EXPECT_FALSE(form->importButton->isEnabled());
         closeAllWindows();
     }
     // A file of one known column is still CSV.

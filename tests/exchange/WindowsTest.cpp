@@ -1,9 +1,9 @@
 #include "platform/gui/Windows.h"
 #include "ExchangeFixture.h"
-#include "exchange/CsvMapForm.h"
+#include "exchange/ColumnMappingDialog.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ExportForm.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ExportDialog.h"
+#include "exchange/ImportDialog.h"
 #include "maillists/MailListFile.h"
 #include "support/Gui.h"
 
@@ -25,13 +25,13 @@ class ExchangeWindows : public ExchangeTest {
 protected:
     void SetUp() override { env.ui.setAutoOk(true); }
     void TearDown() override { closeAllWindows(); }
-    ImportForm* openImport(const QByteArray& bytes, const QString& name = "in.vcf")
+    ImportDialog* openImport(const QByteArray& bytes, const QString& name = "in.vcf")
     {
         writeBytes(env.dir() + "/" + name, bytes);
         startImport(p());
-        auto* form = windowOf<ImportForm>("ImportForm");
-        type(form->ImpTxt1, name);
-        click(form->ImpCmd4);
+        auto* form = windowOf<ImportDialog>("ImportForm");
+        type(form->fileEdit, name);
+        click(form->readButton);
         return form;
     }
 };
@@ -43,19 +43,19 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
     setMember(p(), 2, true);
     WriteMailList(p(), "tvlmail.ab", "Team");
     startExport(p());
-    auto* form = windowOf<ExportForm>("ExportForm");
-    EXPECT_FALSE(form->ExpFrm3->isEnabled()); // CSV options only for CSV
-    click(form->ExpCmd1);
+    auto* form = windowOf<ExportDialog>("ExportForm");
+    EXPECT_FALSE(form->csvGroup->isEnabled()); // CSV options only for CSV
+    click(form->exportButton);
     EXPECT_EQ(env.ui.messages.back().text, "Please Enter The Name Of The File To Export To.");
-    click(form->ExpOpt1[2]);
-    EXPECT_TRUE(form->ExpFrm3->isEnabled());
-    form->ExpCbo2->setCurrentIndex(1);
+    click(form->formatOptions[2]);
+    EXPECT_TRUE(form->csvGroup->isEnabled());
+    form->separatorCombo->setCurrentIndex(1);
     EXPECT_FALSE(form->options().forSpreadsheet);
-    click(form->ExpChk1);
+    click(form->keepAsTextCheck);
     EXPECT_TRUE(form->options().forSpreadsheet);
-    click(form->ExpOpt2[1]);
-    type(form->ExpTxt1, "team.csv");
-    click(form->ExpCmd1);
+    click(form->recordsOptions[1]);
+    type(form->fileEdit, "team.csv");
+    click(form->exportButton);
     EXPECT_EQ(env.ui.messages.back().text, "1 Records Exported To team.csv.");
     const QByteArray csv = fileBytes(env.dir() + "/team.csv");
     EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFName;Address 1;"));
@@ -64,10 +64,10 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
 
     // An existing file is replaced only when the user says so.
     startExport(p());
-    form = windowOf<ExportForm>("ExportForm");
-    type(form->ExpTxt1, "team.csv");
+    form = windowOf<ExportDialog>("ExportForm");
+    type(form->fileEdit, "team.csv");
     env.ui.answer(Ui::Answer::No);
-    click(form->ExpCmd1);
+    click(form->exportButton);
     EXPECT_EQ(fileBytes(env.dir() + "/team.csv"), csv);
     EXPECT_TRUE(isLoaded(form));
 }
@@ -87,25 +87,25 @@ TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)
     for (int i = 1; i <= 6; ++i)
         lines << QString("TEL:%1").arg(i);
     lines << "END:VCARD";
-    ImportForm* form = openImport(crlf(lines));
-    ASSERT_EQ(form->ImpLst1->topLevelItemCount(), 3);
-    EXPECT_EQ(form->ImpLbl2->text(), "in.vcf (vCard): 3 Entries, 3 Need A Look, 2 To Import.");
-    EXPECT_EQ(form->ImpLst1->topLevelItem(0)->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(form->ImpLst1->topLevelItem(1)->text(1), "Characters replaced");
-    form->ImpLst1->setCurrentItem(form->ImpLst1->topLevelItem(2));
-    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Telephone 6 moved to Comments: “6”");
-    click(form->ImpOpt1[2]); // skip what does not fit
-    EXPECT_EQ(form->ImpLst1->topLevelItem(2)->checkState(0), Qt::Unchecked);
-    EXPECT_EQ(form->ImpTxt2->toPlainText(), "Telephone 6 left out: “6”");
-    form->ImpLst1->topLevelItem(0)->setCheckState(0, Qt::Checked); // add the lookalike anyway
+    ImportDialog* form = openImport(crlf(lines));
+    ASSERT_EQ(form->entryList->topLevelItemCount(), 3);
+    EXPECT_EQ(form->summaryLabel->text(), "in.vcf (vCard): 3 Entries, 3 Need A Look, 2 To Import.");
+    EXPECT_EQ(form->entryList->topLevelItem(0)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(form->entryList->topLevelItem(1)->text(1), "Characters replaced");
+    form->entryList->setCurrentItem(form->entryList->topLevelItem(2));
+    EXPECT_EQ(form->detailsEdit->toPlainText(), "Telephone 6 moved to Comments: “6”");
+    click(form->overflowOptions[2]); // skip what does not fit
+    EXPECT_EQ(form->entryList->topLevelItem(2)->checkState(0), Qt::Unchecked);
+    EXPECT_EQ(form->detailsEdit->toPlainText(), "Telephone 6 left out: “6”");
+    form->entryList->topLevelItem(0)->setCheckState(0, Qt::Checked); // add the lookalike anyway
     EXPECT_EQ(fileBytes(env.naPath()), before);                    // nothing written yet
 
     env.ui.answer(Ui::Answer::No);
-    click(form->ImpCmd1);
+    click(form->importButton);
     EXPECT_EQ(env.ui.messages.back().text, "Import 2 Records Into The N&A File?");
     EXPECT_EQ(fileBytes(env.naPath()), before);
     env.ui.answer(Ui::Answer::Yes);
-    click(form->ImpCmd1);
+    click(form->importButton);
     EXPECT_EQ(env.ui.messages.back().text, "2 Records Imported, 1 Not Imported.\n\nThe Import Log "
                                            "Is tvlimport.log Beside The N&A File.");
     EXPECT_EQ(field(stored(2).Name), "Person 1");
@@ -118,14 +118,14 @@ TEST_F(ExchangeWindows, UnknownColumnsAreMappedAndTheMappingSaved)
     env.openFile({});
     const QByteArray csv = crlf({"Nom;Courriel", "Dupont;d@example.fr"});
     env.ui.onModal([](QDialog& d) {
-        auto& map = static_cast<CsvMapForm&>(d);
-        EXPECT_EQ(map.MapCbo1.size(), 2);
-        click(map.MapCmd1); // nothing mapped to a name yet: refused
-        map.MapCbo1[0]->setCurrentText("Name");
-        map.MapCbo1[1]->setCurrentText("E-mail");
-        click(map.MapCmd1);
+        auto& map = static_cast<ColumnMappingDialog&>(d);
+        EXPECT_EQ(map.columnCombos.size(), 2);
+        click(map.okButton); // nothing mapped to a name yet: refused
+        map.columnCombos[0]->setCurrentText("Name");
+        map.columnCombos[1]->setCurrentText("E-mail");
+        click(map.okButton);
     });
-    ImportForm* form = openImport(csv, "carnet.csv");
+    ImportDialog* form = openImport(csv, "carnet.csv");
     EXPECT_EQ(env.ui.messages.back().text,
               "Please Choose A Column For Name, First Name, Last Name, "
               "Display Name Or Company.");
@@ -150,23 +150,23 @@ TEST_F(ExchangeWindows, BrowseChoosesTheFile)
         };
     };
     startExport(p());
-    auto* exportForm = windowOf<ExportForm>("ExportForm");
+    auto* exportForm = windowOf<ExportDialog>("ExportForm");
     env.ui.onModal([](QDialog& d) { d.reject(); });
-    click(exportForm->ExpCmd3);
-    EXPECT_TRUE(exportForm->ExpTxt1->text().isEmpty()); // cancelled: nothing chosen
+    click(exportForm->browseButton);
+    EXPECT_TRUE(exportForm->fileEdit->text().isEmpty()); // cancelled: nothing chosen
     env.ui.onModal(choose(chosen));
-    click(exportForm->ExpCmd3);
-    EXPECT_EQ(exportForm->ExpTxt1->text(), chosen + ".vcf"); // the format's suffix is added
-    click(exportForm->ExpCmd1);
+    click(exportForm->browseButton);
+    EXPECT_EQ(exportForm->fileEdit->text(), chosen + ".vcf"); // the format's suffix is added
+    click(exportForm->exportButton);
     EXPECT_TRUE(fileBytes(chosen + ".vcf").startsWith("BEGIN:VCARD\r\n"));
 
     // Choosing a file to import reads it at once.
     startImport(p());
-    auto* importForm = windowOf<ImportForm>("ImportForm");
+    auto* importForm = windowOf<ImportDialog>("ImportForm");
     env.ui.onModal(choose(chosen + ".vcf"));
-    click(importForm->ImpCmd3);
-    EXPECT_EQ(importForm->ImpTxt1->text(), chosen + ".vcf");
-    EXPECT_EQ(importForm->ImpLst1->topLevelItemCount(), 1);
+    click(importForm->browseButton);
+    EXPECT_EQ(importForm->fileEdit->text(), chosen + ".vcf");
+    EXPECT_EQ(importForm->entryList->topLevelItemCount(), 1);
 }
 
 TEST_F(ExchangeWindows, EnterReadsTheFileAndAnUnreadableOneIsNamed)
@@ -174,13 +174,13 @@ TEST_F(ExchangeWindows, EnterReadsTheFileAndAnUnreadableOneIsNamed)
     env.openFile({});
     writeBytes(env.dir() + "/empty.vcf", QByteArray());
     startImport(p());
-    auto* form = windowOf<ImportForm>("ImportForm");
-    type(form->ImpTxt1, "empty.vcf");
+    auto* form = windowOf<ImportDialog>("ImportForm");
+    type(form->fileEdit, "empty.vcf");
     // Enter in the file box reads the file; it does not press Browse (which would block here).
-    form->ImpTxt1->setFocus();
+    form->fileEdit->setFocus();
     pressKey(form, Qt::Key_Return);
     EXPECT_EQ(env.ui.messages.back().text, "empty.vcf: The file is empty.\nNothing Was Imported.");
-    EXPECT_FALSE(form->ImpCmd1->isEnabled());
+    EXPECT_FALSE(form->importButton->isEnabled());
 }
 
 } // namespace

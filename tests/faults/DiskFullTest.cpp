@@ -6,7 +6,7 @@
 #include "exchange/CommandLine.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/Import.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
@@ -100,12 +100,12 @@ QString importFile(const TestEnv& env)
 void importInWindows(TestEnv& env, Ui::Answer goOn)
 {
     startImport(env.p());
-    const QPointer<ImportForm> w = windowOf<ImportForm>(QStringLiteral("ImportForm"));
-    w->ImpTxt1->setText(importFile(env));
-    w->ImpCmd4->click();
+    const QPointer<ImportDialog> w = windowOf<ImportDialog>(QStringLiteral("ImportForm"));
+    w->fileEdit->setText(importFile(env));
+    w->readButton->click();
     env.ui.answer(Ui::Answer::Yes); // "Import 2 Records Into The N&A File?"
     env.ui.answer(goOn);
-    w->ImpCmd1->click();
+    w->importButton->click();
     settle();
     EXPECT_EQ(w && isLoaded(w), goOn == Ui::Answer::No);
 }

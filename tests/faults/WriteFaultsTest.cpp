@@ -1,7 +1,7 @@
 #include "FileStates.h"
 #include "dups/DupSearch.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "maillists/AddDelNames.h"
 #include "maillists/CompleteForm.h"
 #include "maillists/CreateForm.h"
@@ -13,10 +13,10 @@
 #include "records/RecordActions.h"
 #include "records/RecordCommands.h"
 #include "records/RecordScreen.h"
-#include "shell/DisplayForm.h"
-#include "shell/FileOpenDlg.h"
-#include "shell/PreferenceForm.h"
-#include "shell/ShowBoxesPref.h"
+#include "shell/DialogBoxPreferencesDialog.h"
+#include "shell/QuickFindPreferencesDialog.h"
+#include "shell/SortOrderPreferenceDialog.h"
+#include "shell/WelcomeDialog.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
@@ -341,26 +341,26 @@ TEST(WriteFaults, PreferenceChanges)
         {"sort preference",
          people(1, 3),
          {},
-         dialog([](Program& p) { return new PreferenceForm(p); }, "Option3D1_2",
-                &PreferenceForm::OKButton_Click),
+         dialog([](Program& p) { return new SortOrderPreferenceDialog(p); }, "Option3D1_2",
+                &SortOrderPreferenceDialog::onOkClicked),
          {kPut}},
         {"QuickFind preferences",
          people(1, 3),
          {},
-         dialog([](Program& p) { return new DisplayForm(p); }, "DisplayOpt1_3",
-                &DisplayForm::DisplayCmd2_Click),
+         dialog([](Program& p) { return new QuickFindPreferencesDialog(p); }, "DisplayOpt1_3",
+                &QuickFindPreferencesDialog::onOkClicked),
          {kPut}},
         {"welcome box off",
          people(1, 3),
          {},
-         dialog([](Program& p) { return new FileOpenDlg(p); }, "Check1",
-                &FileOpenDlg::OKButton_Click),
+         dialog([](Program& p) { return new WelcomeDialog(p); }, "Check1",
+                &WelcomeDialog::onOkClicked),
          {kPut}},
         {"dialog boxes shown",
          people(1, 3),
          {},
-         dialog([](Program& p) { return new ShowBoxesPref(p); }, "Check1",
-                &ShowBoxesPref::OKButton_Click),
+         dialog([](Program& p) { return new DialogBoxPreferencesDialog(p); }, "Check1",
+                &DialogBoxPreferencesDialog::onOkClicked),
          {kPut}},
     };
     for (const Command& c : commands)
@@ -535,11 +535,11 @@ TEST(WriteFaults, Import)
          {QStringLiteral("in.vcf"), cards}},
         [](Program& p, ScriptedUi& ui) {
             startImport(p);
-            auto* w = windowOf<ImportForm>(QStringLiteral("ImportForm"));
-            w->ImpTxt1->setText(QStringLiteral("in.vcf"));
-            w->ImpCmd4->click();
+            auto* w = windowOf<ImportDialog>(QStringLiteral("ImportForm"));
+            w->fileEdit->setText(QStringLiteral("in.vcf"));
+            w->readButton->click();
             ui.answer(Ui::Answer::Yes);
-            return std::function<void()>([w] { w->ImpCmd1->click(); });
+            return std::function<void()>([w] { w->importButton->click(); });
         },
         {kGet,
          kPut,

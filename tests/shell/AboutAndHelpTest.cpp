@@ -3,7 +3,7 @@
 
 #include "platform/gui/HelpWindow.h"
 #include "platform/gui/Windows.h"
-#include "shell/AbtForm.h"
+#include "shell/AboutDialog.h"
 #include "shell/ShellResources.h"
 
 #include <QFile>
@@ -39,13 +39,13 @@ TEST(AboutBox, ShowsTheProgramFileDateOrSaysItCannot)
         ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2025, 11, 30), QTime(15, 4)),
                                   QFileDevice::FileModificationTime));
     }
-    AbtForm about(env.p(), exe, AbtForm::Mode::About);
+    AboutDialog about(env.p(), exe, AboutDialog::Mode::About);
     about.show();
     auto* text = control<QLineEdit>(&about, QStringLiteral("Text1"));
     EXPECT_EQ(text->text(), exe + QStringLiteral("  11/30/25 At 3:04 PM"));
     EXPECT_TRUE(text->isReadOnly());
 
-    AbtForm missing(env.p(), exe + QStringLiteral(".gone"), AbtForm::Mode::About);
+    AboutDialog missing(env.p(), exe + QStringLiteral(".gone"), AboutDialog::Mode::About);
     EXPECT_EQ(control<QLineEdit>(&missing, QStringLiteral("Text1"))->text(),
               QStringLiteral("Unable To Verify EXE Date And Time"));
 }

@@ -240,7 +240,7 @@ TEST_F(ShellTest, ExitAndClosingTheMainWindowCloseHelpAndEndTheRun)
 TEST_F(ShellTest, ClosingTheMainWindowEndsTheRunLikeExit)
 {
     openFile(2);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     EXPECT_THROW(m->close(), ProgramEnded);
     EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("quit")});
     EXPECT_FALSE(env.p().naFile.isOpen());
@@ -249,7 +249,7 @@ TEST_F(ShellTest, ClosingTheMainWindowEndsTheRunLikeExit)
 TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
 {
     openFile(2);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     auto pressF1On = [&](const char* menuName, const char* itemName) {
         auto* menu = m->findChild<QMenu*>(QLatin1String(menuName));
         auto* item = m->findChild<QAction*>(QLatin1String(itemName));

@@ -1,6 +1,7 @@
 // The main window's menus and toolbar as the user meets them.
 #include "ShellFixture.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -78,7 +79,7 @@ void expectMenu(QMenu* menu, const std::vector<Item>& items)
 TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
 {
     openFile(3);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     EXPECT_EQ(m->windowTitle(), QStringLiteral("Corvane Mark32"));
 
     const auto top = m->menuBar()->actions();
@@ -108,7 +109,7 @@ TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
 TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)
 {
     openFile(3);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     QWidget* bar = control(m, QStringLiteral("ToolBar"));
     ASSERT_NE(bar, nullptr);
     const struct {
@@ -186,7 +187,7 @@ TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)
 TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
 {
     openFile(1);
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     auto* about = control<QToolButton>(m, QStringLiteral("ToolInfo"));
     env.ui.onModal([](QDialog& d) { EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm")); });
     click(about);
@@ -199,6 +200,32 @@ TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
     click(control<QToolButton>(m, QStringLiteral("ToolDups")));
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("There Are No Duplicate Records In The N&A File."));
+}
+
+// Each state shows the menus, the toolbar and the F1 hint, or not.
+TEST_F(ShellTest, EachWindowStateShowsItsControls)
+{
+    openFile(1);
+    MainWindow* m = mainWindow();
+    const struct {
+        MainWindow::State state;
+        bool menus;
+        bool hint;
+    } states[] = {
+        {MainWindow::State::StartingCommand, false, true},
+        {MainWindow::State::CommandOpen, false, false},
+        {MainWindow::State::Ready, true, false},
+    };
+    for (const auto& s : states) {
+        SCOPED_TRACE(int(s.state));
+        m->applyState(s.state);
+        EXPECT_EQ(m->commandRunning(), !s.menus);
+        EXPECT_EQ(control(m, QStringLiteral("MenuBar"))->isVisible(), s.menus);
+        EXPECT_EQ(control(m, QStringLiteral("ToolBar"))->isVisible(), s.menus);
+        EXPECT_EQ(control(m, QStringLiteral("Label1"))->isVisible(), s.hint);
+        for (const char* item : {"AddMenu", "PrintMenu", "DisplayMenu", "AboutTVLMenu"})
+            EXPECT_EQ(m->findChild<QAction*>(QLatin1String(item))->isEnabled(), s.menus) << item;
+    }
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "ShellFixture.h"
 
 #include "platform/gui/Windows.h"
-#include "shell/FileOpenDlg.h"
+#include "shell/WelcomeDialog.h"
 
 #include <QAbstractButton>
 #include <QRadioButton>
@@ -160,14 +160,14 @@ TEST_F(PreferencesTest, WelcomeBoxStoresOnlyWhenTicked)
     openFile(2, QLatin1Char('0'));
     const QByteArray before = header();
     {
-        FileOpenDlg d(env.p());
+        WelcomeDialog d(env.p());
         d.show();
         click(button(&d, "OKButton"));
     }
     EXPECT_EQ(header(), before);
     EXPECT_EQ(env.p().WelcomeOff, QLatin1Char('0'));
     {
-        FileOpenDlg d(env.p());
+        WelcomeDialog d(env.p());
         d.show();
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Welcome To Corvane MARK32"));
         EXPECT_EQ(button(&d, "Check1")->text(),

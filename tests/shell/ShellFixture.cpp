@@ -17,10 +17,11 @@ void ShellTest::openFile(int records, QChar welcomeOff)
     env.open();
 }
 
-MarkMain* ShellTest::mainWindow()
+MainWindow* ShellTest::mainWindow()
 {
     if (!main) {
-        main = std::make_unique<MarkMain>(env.p(), env.dir() + QStringLiteral("/no-such-program"));
+        main =
+            std::make_unique<MainWindow>(env.p(), env.dir() + QStringLiteral("/no-such-program"));
         main->show();
         settle();
     }
@@ -56,7 +57,7 @@ void ShellTest::choose(const QString& name)
 
 bool ShellTest::menusShown()
 {
-    MarkMain* m = mainWindow();
+    MainWindow* m = mainWindow();
     const bool bar = !m->menuBar()->isHidden();
     const bool tool = !control(m, QStringLiteral("ToolBar"))->isHidden();
     const char* menus[] = {"FileMenu", "PreferenceMenu", "HelpMenu"};

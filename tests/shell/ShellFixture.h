@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MarkMain.h"
+#include "shell/MainWindow.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -23,7 +23,7 @@ class ShellTest : public ::testing::Test {
 protected:
     // IDs 1 to `records` active; LastRecNo follows from the highest ID.
     void openFile(int records, QChar welcomeOff = QLatin1Char('1'));
-    MarkMain* mainWindow();
+    MainWindow* mainWindow();
     void TearDown() override;
 
     QAction* action(const QString& name);
@@ -35,7 +35,7 @@ protected:
     QStringList otherWindows();
 
     TestEnv env;
-    std::unique_ptr<MarkMain> main;
+    std::unique_ptr<MainWindow> main;
 };
 
 // The bytes of one field of record `recNo`, looked up by its name.

@@ -54,7 +54,7 @@ protected:
     TestEnv env;
     WatchingClock clock;
     Program program;
-    std::unique_ptr<MarkMain> main;
+    std::unique_ptr<MainWindow> main;
     int instanceChecks = 0;
 };
 

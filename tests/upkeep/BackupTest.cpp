@@ -2,16 +2,16 @@
 // failures at every step.
 #include "dups/DupSearch.h"
 #include "platform/Errors.h"
-#include "shell/BackupPref.h"
-#include "shell/MarkMain.h"
+#include "shell/BackupPreferencesDialog.h"
+#include "shell/MainWindow.h"
 #include "shell/Startup.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/BackupForm.h"
 #include "upkeep/Backups.h"
+#include "upkeep/BackupsDialog.h"
 #include "upkeep/UpkeepCommands.h"
 
 #include <QCheckBox>
@@ -240,7 +240,7 @@ TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTri
     StartupEnvironment e;
     e.screenWidthTwips = 1024 * 15;
     e.screenHeightTwips = 768 * 15;
-    const std::unique_ptr<MarkMain> main = startUp(p, e);
+    const std::unique_ptr<MainWindow> main = startUp(p, e);
     EXPECT_EQ(names(), QStringList{QStringLiteral("tvl-20260314-090512-daily")});
     ASSERT_TRUE(p.BeforeBulkChange);
     p.BeforeBulkChange(QStringLiteral("dups"));
@@ -323,18 +323,18 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     ASSERT_NE(first, second);
     env.clock.t = env.clock.t.addSecs(5);
 
-    BackupForm* form = nullptr;
+    BackupsDialog* form = nullptr;
     startBackups(p);
-    form = windowOf<BackupForm>(QStringLiteral("BackupForm"));
+    form = windowOf<BackupsDialog>(QStringLiteral("BackupForm"));
     form->io = &io;
     form->refresh();
-    ASSERT_EQ(form->BackupLst1->topLevelItemCount(), 1);
-    const QTreeWidgetItem* row = form->BackupLst1->topLevelItem(0);
+    ASSERT_EQ(form->copyList->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = form->copyList->topLevelItem(0);
     EXPECT_EQ(row->text(0) + row->text(1) + row->text(2) + row->text(3) + row->text(4),
               QStringLiteral("03-14-202609:05:076On RequestWhole"));
-    form->BackupLst1->setCurrentItem(form->BackupLst1->topLevelItem(0));
+    form->copyList->setCurrentItem(form->copyList->topLevelItem(0));
     env.ui.answer(Ui::Answer::Yes);
-    click(form->BackupCmd1);
+    click(form->restoreButton);
     // The question names what the copy holds and opens with No as its default.
     EXPECT_EQ(env.ui.messages[0].text,
               QStringLiteral("Restore The Copy Of 03-14-2026 At 09:05:07 (On Request)?\n\nIt "
@@ -349,7 +349,7 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     EXPECT_EQ(state(), first);
     expectProgramUses(first.at(QStringLiteral("n&a.mrk")));
     EXPECT_EQ(p.LowestFreeId, 7);
-    ASSERT_EQ(form->BackupLst1->topLevelItemCount(), 2);
+    ASSERT_EQ(form->copyList->topLevelItemCount(), 2);
 
     // Undo: the copy taken before the restore brings the changes back.
     Backups b = backups();
@@ -471,19 +471,19 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
 
     // The window marks it, Restore refuses it, Open Folder shows the folder.
     startBackups(p);
-    auto* form = windowOf<BackupForm>(QStringLiteral("BackupForm"));
+    auto* form = windowOf<BackupsDialog>(QStringLiteral("BackupForm"));
     QString opened;
     form->openFolder = [&opened](const QString& f) { opened = f; };
-    EXPECT_EQ(form->BackupLst1->topLevelItem(2)->text(4), QStringLiteral("Damaged"));
-    form->BackupLst1->setCurrentItem(form->BackupLst1->topLevelItem(2));
-    EXPECT_EQ(form->BackupLbl3->text(),
+    EXPECT_EQ(form->copyList->topLevelItem(2)->text(4), QStringLiteral("Damaged"));
+    form->copyList->setCurrentItem(form->copyList->topLevelItem(2));
+    EXPECT_EQ(form->damageLabel->text(),
               QStringLiteral("Damaged: Its File n&a.mrk Has Changed Length."));
-    click(form->BackupCmd1);
+    click(form->restoreButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The Copy Of 03-14-2026 At 09:05:07 Is Damaged And "
                              "Cannot Be Restored:\nIts File n&a.mrk Has "
                              "Changed Length."));
-    click(form->BackupCmd2);
+    click(form->openFolderButton);
     EXPECT_EQ(opened, folder());
     EXPECT_EQ(state(), live);
 }
@@ -492,15 +492,15 @@ TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
 {
     QTemporaryDir other;
     env.ui.onModal([&other](QDialog& d) {
-        auto& pref = static_cast<BackupPref&>(d);
-        type(pref.BackupPrefTxt1, other.path() + QStringLiteral("/tvl"));
-        pref.Check1->setChecked(false);
+        auto& pref = static_cast<BackupPreferencesDialog&>(d);
+        type(pref.folderEdit, other.path() + QStringLiteral("/tvl"));
+        pref.automaticCheck->setChecked(false);
         click(pref.findChild<QPushButton*>(QStringLiteral("OKButton")));
     });
     const QByteArray naFile = fileBytes(env.naPath());
-    BackupPref pref(p);
-    EXPECT_TRUE(pref.Check1->isChecked());
-    EXPECT_EQ(pref.BackupPrefTxt1->text(), folder());
+    BackupPreferencesDialog pref(p);
+    EXPECT_TRUE(pref.automaticCheck->isChecked());
+    EXPECT_EQ(pref.folderEdit->text(), folder());
     env.ui.runModal(pref);
     EXPECT_EQ(backupFolder(p), other.path() + QStringLiteral("/tvl"));
     EXPECT_FALSE(loadBackupSettings(*env.files).automatic);

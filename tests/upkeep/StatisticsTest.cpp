@@ -77,7 +77,7 @@ TEST_F(UpkeepTest, StatisticsFiguresFormatsAndRecommendation)
 }
 
 // The command counts the records of the open file up to LastRecNo, shows
-// AnalyzingForm meanwhile, and changes nothing.
+// AnalyzingMessage meanwhile, and changes nothing.
 TEST_F(UpkeepTest, StatisticsCommandCountsTheOpenFile)
 {
     std::map<int, NARecord> r = people(1, 10);

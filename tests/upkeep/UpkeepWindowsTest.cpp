@@ -41,7 +41,7 @@ protected:
         }
     }
     void TearDown() override { closeAllWindows(); }
-    // Opens the command and goes through both confirmations to WarningForm.
+    // Opens the command and goes through both confirmations to CompactionWarningDialog.
     QWidget* toWarning()
     {
         startCompact(p);

@@ -2,7 +2,7 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "shell/BackupPref.h"
+#include "shell/BackupPreferencesDialog.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Backups.h"
 
@@ -40,5 +40,5 @@ TAVREL_SHOT("BackupForm")
 
 TAVREL_SHOT("BackupPref")
 {
-    return new tavrel::BackupPref(s.p());
+    return new tavrel::BackupPreferencesDialog(s.p());
 }

@@ -2,9 +2,9 @@
 // look, and the window that maps unknown CSV columns.
 #include "Shots.h"
 
-#include "exchange/CsvMapForm.h"
+#include "exchange/ColumnMappingDialog.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/ImportForm.h"
+#include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 
 #include <QComboBox>
@@ -50,10 +50,10 @@ TAVREL_SHOT("ImportForm")
         (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
     tavrel::startImport(s.p());
     auto* form =
-        static_cast<tavrel::ImportForm*>(tavrel::loadedWindow(QStringLiteral("ImportForm")));
-    form->ImpTxt1->setText(QStringLiteral("phone.vcf"));
-    form->ImpCmd4_Click();
-    form->ImpLst1->setCurrentItem(form->ImpLst1->topLevelItem(2));
+        static_cast<tavrel::ImportDialog*>(tavrel::loadedWindow(QStringLiteral("ImportForm")));
+    form->fileEdit->setText(QStringLiteral("phone.vcf"));
+    form->onReadClicked();
+    form->entryList->setCurrentItem(form->entryList->topLevelItem(2));
     return form;
 }
 
@@ -72,8 +72,8 @@ TAVREL_SHOT("CsvMapForm")
     table.rows = {{QStringLiteral("Anna"), QStringLiteral("Schmidt"), QStringLiteral("Ringstr. 3"),
                    QStringLiteral("80331 München"), QStringLiteral("089 1234"),
                    QStringLiteral("anna@example.de")}};
-    auto* form = new tavrel::CsvMapForm(s.p(), table, tavrel::mappingByName(table.header));
-    form->MapCbo1[0]->setCurrentText(QStringLiteral("First Name"));
-    form->MapCbo1[1]->setCurrentText(QStringLiteral("Last Name"));
+    auto* form = new tavrel::ColumnMappingDialog(s.p(), table, tavrel::mappingByName(table.header));
+    form->columnCombos[0]->setCurrentText(QStringLiteral("First Name"));
+    form->columnCombos[1]->setCurrentText(QStringLiteral("Last Name"));
     return form;
 }

@@ -3,13 +3,13 @@
 
 #include "platform/gui/HelpWindow.h"
 
-#include "shell/AbtForm.h"
-#include "shell/DisplayForm.h"
-#include "shell/FileOpenDlg.h"
-#include "shell/MarkMain.h"
-#include "shell/PreferenceForm.h"
+#include "shell/AboutDialog.h"
+#include "shell/DialogBoxPreferencesDialog.h"
+#include "shell/MainWindow.h"
+#include "shell/QuickFindPreferencesDialog.h"
 #include "shell/ShellResources.h"
-#include "shell/ShowBoxesPref.h"
+#include "shell/SortOrderPreferenceDialog.h"
+#include "shell/WelcomeDialog.h"
 
 #include <QCoreApplication>
 
@@ -17,12 +17,12 @@ using namespace tavrel;
 
 TAVREL_SHOT("MarkMain")
 {
-    return new MarkMain(s.p(), QCoreApplication::applicationFilePath());
+    return new MainWindow(s.p(), QCoreApplication::applicationFilePath());
 }
 
 TAVREL_SHOT("MarkMain-running")
 {
-    auto* m = new MarkMain(s.p(), QCoreApplication::applicationFilePath());
+    auto* m = new MainWindow(s.p(), QCoreApplication::applicationFilePath());
     m->show();
     m->hideForCommand();
     return m;
@@ -30,32 +30,34 @@ TAVREL_SHOT("MarkMain-running")
 
 TAVREL_SHOT("AbtForm")
 {
-    return new AbtForm(s.p(), QCoreApplication::applicationFilePath(), AbtForm::Mode::About);
+    return new AboutDialog(s.p(), QCoreApplication::applicationFilePath(),
+                           AboutDialog::Mode::About);
 }
 
 TAVREL_SHOT("AbtForm-splash")
 {
-    return new AbtForm(s.p(), QCoreApplication::applicationFilePath(), AbtForm::Mode::Splash);
+    return new AboutDialog(s.p(), QCoreApplication::applicationFilePath(),
+                           AboutDialog::Mode::Splash);
 }
 
 TAVREL_SHOT("PreferenceForm")
 {
-    return new PreferenceForm(s.p());
+    return new SortOrderPreferenceDialog(s.p());
 }
 
 TAVREL_SHOT("DisplayForm")
 {
-    return new DisplayForm(s.p());
+    return new QuickFindPreferencesDialog(s.p());
 }
 
 TAVREL_SHOT("FileOpenDlg")
 {
-    return new FileOpenDlg(s.p());
+    return new WelcomeDialog(s.p());
 }
 
 TAVREL_SHOT("ShowBoxesPref")
 {
-    return new ShowBoxesPref(s.p());
+    return new DialogBoxPreferencesDialog(s.p());
 }
 
 // The help window over the program's own topics.

@@ -2,9 +2,9 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "upkeep/AnalyzingForm.h"
-#include "upkeep/CompactForm.h"
-#include "upkeep/CompactingMsg.h"
+#include "upkeep/AnalyzingMessage.h"
+#include "upkeep/CompactDialog.h"
+#include "upkeep/CompactingMessage.h"
 #include "upkeep/UpkeepCommands.h"
 
 #include <QPushButton>
@@ -19,17 +19,17 @@ TAVREL_SHOT("WarningForm")
 {
     tavrel::startCompact(s.p());
     auto* form =
-        static_cast<tavrel::CompactForm*>(tavrel::loadedWindow(QStringLiteral("CompactForm")));
-    form->CompactCmd1->click();
+        static_cast<tavrel::CompactDialog*>(tavrel::loadedWindow(QStringLiteral("CompactForm")));
+    form->continueButton->click();
     return tavrel::loadedWindow(QStringLiteral("WarningForm"));
 }
 
 TAVREL_SHOT("CompactingMsg")
 {
-    return new tavrel::CompactingMsg;
+    return new tavrel::CompactingMessage;
 }
 
 TAVREL_SHOT("AnalyzingForm")
 {
-    return new tavrel::AnalyzingForm;
+    return new tavrel::AnalyzingMessage;
 }

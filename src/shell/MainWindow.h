@@ -16,13 +16,19 @@ class Program;
 // The main window: the menu bar and the toolbar from which every command
 // starts. A running command owns the screen: the menus and toolbar hide, the
 // F1 hint shows, and both come back once no other window is loaded.
-class MarkMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // `programFile` is the executable whose date the About box shows.
-    MarkMain(Program& p, const QString& programFile, QWidget* parent = nullptr);
-    ~MarkMain() override;
+    MainWindow(Program& p, const QString& programFile, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // What the window shows: the menus and toolbar when ready; the F1 hint
+    // while a command starts; neither while a command's window is open.
+    enum class State { Ready, StartingCommand, CommandOpen };
+    // Shows the window in `state`.
+    void applyState(State state);
 
     // The hide step every command takes before its window opens.
     void hideForCommand();
@@ -35,30 +41,30 @@ public:
     bool aloneLoaded() const;
 
     // Menu and toolbar handlers.
-    void MailListCreate_Click();
-    void MailListRevise_Click();
-    void AddMenu_Click();
-    void AddMultRecsMenu_Click();
-    void BrowseMenu_Click();
-    void ChangeMenu_Click();
-    void DeleteMenu_Click();
-    void SearchMenu_Click();
-    void CompactMenu_Click();
-    void ShortListMenu_Click();
-    void StatisticsMenu_Click();
-    void FindDupsMenu_Click();
-    void PrintMenu_Click();
-    void EnvelopePrintMenu_Click();
-    void BackupsMenu_Click();
-    void ImportMenu_Click();
-    void ExportMenu_Click();
-    void ExitMenu_Click();
-    void DisplayMenu_Click();
-    void PrefQuickFindMenu_Click();
-    void PrefMenuShowBoxes_Click();
-    void PrefBackupsMenu_Click();
-    void ContentsMenu_Click();
-    void AboutTVLMenu_Click();
+    void onCreateMailList();
+    void onReviseMailList();
+    void onAddRecord();
+    void onAddRecords();
+    void onGetRecord();
+    void onChangeRecord();
+    void onDeleteRecord();
+    void onSearch();
+    void onCompact();
+    void onQuickFind();
+    void onFileStatistics();
+    void onFindDuplicates();
+    void onPrint();
+    void onEnvelopePrint();
+    void onBackups();
+    void onImport();
+    void onExport();
+    void onExit();
+    void onSortOrderPreference();
+    void onQuickFindPreferences();
+    void onDialogBoxPreferences();
+    void onBackupPreferences();
+    void onHelpContents();
+    void onAbout();
 
 protected:
     bool event(QEvent* e) override;
@@ -69,10 +75,9 @@ private:
     void buildMenus();
     void buildToolBar();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
-                     const QString& shortcut, int helpContext, void (MarkMain::*handler)());
+                     const QString& shortcut, int helpContext, void (MainWindow::*handler)());
     QToolButton* addButton(const QString& name, int leftTwips, const QString& toolTip,
                            QAction* action);
-    void setMenusVisible(bool on);
     // Starts a command after the hide step and watches the windows it loads.
     void runCommand(void (*start)(Program&));
     void watchLoadedWindows();
@@ -84,11 +89,12 @@ private:
     Program& p_;
     QString programFile_;
     QWidget* toolBar_ = nullptr;
-    QLabel* label1_ = nullptr;
+    QLabel* helpHintLabel_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* preferenceMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QSet<QObject*> watched_;
+    State state_ = State::Ready;
     bool ending_ = false;
 };
 

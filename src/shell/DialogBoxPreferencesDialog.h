@@ -10,19 +10,19 @@ class Program;
 
 // "Dialog Box Preferences": the only way to bring the welcome box back. It is
 // modeless and leaves the main window's menus in place.
-class ShowBoxesPref : public QDialog {
+class DialogBoxPreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit ShowBoxesPref(Program& p, QWidget* parent = nullptr);
+    explicit DialogBoxPreferencesDialog(Program& p, QWidget* parent = nullptr);
 
-    void OKButton_Click();
+    void onOkClicked();
     // Esc or the close box: gone without storing anything.
     void reject() override;
 
 private:
     Program& p_;
-    QCheckBox* check1_ = nullptr;
+    QCheckBox* showWelcomeCheck_ = nullptr;
 };
 
 } // namespace tavrel

@@ -9,17 +9,17 @@ namespace tavrel {
 class Program;
 
 // The welcome box shown at the end of start-up while WelcomeOff is "0".
-class FileOpenDlg : public QDialog {
+class WelcomeDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FileOpenDlg(Program& p, QWidget* parent = nullptr);
+    explicit WelcomeDialog(Program& p, QWidget* parent = nullptr);
 
-    void OKButton_Click();
+    void onOkClicked();
 
 private:
     Program& p_;
-    QCheckBox* check1_ = nullptr;
+    QCheckBox* dontShowCheck_ = nullptr;
 };
 
 } // namespace tavrel

@@ -1,4 +1,4 @@
-#include "shell/PrefWidgets.h"
+#include "shell/PreferenceWidgets.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>

@@ -1,4 +1,4 @@
-#include "shell/MarkMain.h"
+#include "shell/MainWindow.h"
 
 #include "dups/DupsCommand.h"
 #include "envelopes/EnvelopeCommands.h"
@@ -8,13 +8,13 @@
 #include "records/RecordCommands.h"
 #include "reports/ReportCommands.h"
 #include "search/SearchCommand.h"
-#include "shell/AbtForm.h"
-#include "shell/BackupPref.h"
-#include "shell/DisplayForm.h"
+#include "shell/AboutDialog.h"
+#include "shell/BackupPreferencesDialog.h"
+#include "shell/DialogBoxPreferencesDialog.h"
 #include "shell/ListForm.h"
-#include "shell/PreferenceForm.h"
+#include "shell/QuickFindPreferencesDialog.h"
 #include "shell/ShellResources.h"
-#include "shell/ShowBoxesPref.h"
+#include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
@@ -47,7 +47,7 @@ const char* const kHelpContext = "helpContext";
 
 } // namespace
 
-MarkMain::MarkMain(Program& p, const QString& programFile, QWidget* parent)
+MainWindow::MainWindow(Program& p, const QString& programFile, QWidget* parent)
     : QMainWindow(parent), p_(p), programFile_(programFile)
 {
     initShellResources();
@@ -63,13 +63,14 @@ MarkMain::MarkMain(Program& p, const QString& programFile, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-MarkMain::~MarkMain()
+MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
 }
 
-QAction* MarkMain::addItem(QMenu* menu, const QString& name, const QString& caption,
-                           const QString& shortcut, int helpContext, void (MarkMain::*handler)())
+QAction* MainWindow::addItem(QMenu* menu, const QString& name, const QString& caption,
+                             const QString& shortcut, int helpContext,
+                             void (MainWindow::*handler)())
 {
     auto* a = menu->addAction(caption);
     a->setObjectName(name);
@@ -81,87 +82,86 @@ QAction* MarkMain::addItem(QMenu* menu, const QString& name, const QString& capt
     return a;
 }
 
-void MarkMain::buildMenus()
+void MainWindow::buildMenus()
 {
     auto* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
 
-    fileMenu_ = bar->addMenu(QStringLiteral("&File"));
+    fileMenu_ = bar->addMenu(tr("&File"));
     fileMenu_->setObjectName(QStringLiteral("FileMenu"));
     fileMenu_->menuAction()->setObjectName(QStringLiteral("FileMenu"));
 
-    QMenu* mail = fileMenu_->addMenu(QStringLiteral("&Mail List"));
+    QMenu* mail = fileMenu_->addMenu(tr("&Mail List"));
     mail->setObjectName(QStringLiteral("MailListMenu"));
     mail->menuAction()->setObjectName(QStringLiteral("MailListMenu"));
     mail->menuAction()->setProperty(kHelpContext, 105);
-    addItem(mail, QStringLiteral("MailListCreate"), QStringLiteral("Cr&eate"),
-            QStringLiteral("Ctrl+E"), 65, &MarkMain::MailListCreate_Click);
-    addItem(mail, QStringLiteral("MailListRevise"), QStringLiteral("Rev&ise/Print"),
-            QStringLiteral("Ctrl+I"), 75, &MarkMain::MailListRevise_Click);
+    addItem(mail, QStringLiteral("MailListCreate"), tr("Cr&eate"), QStringLiteral("Ctrl+E"), 65,
+            &MainWindow::onCreateMailList);
+    addItem(mail, QStringLiteral("MailListRevise"), tr("Rev&ise/Print"), QStringLiteral("Ctrl+I"),
+            75, &MainWindow::onReviseMailList);
 
-    QMenu* na = fileMenu_->addMenu(QStringLiteral("&N&&A File"));
+    QMenu* na = fileMenu_->addMenu(tr("&N&&A File"));
     na->setObjectName(QStringLiteral("NAFileMenu"));
     na->menuAction()->setObjectName(QStringLiteral("NAFileMenu"));
     na->menuAction()->setProperty(kHelpContext, 110);
-    addItem(na, QStringLiteral("AddMenu"), QStringLiteral("&Add Single Record"),
-            QStringLiteral("Ctrl+A"), 25, &MarkMain::AddMenu_Click);
-    addItem(na, QStringLiteral("AddMultRecsMenu"), QStringLiteral("Add Multiple &Records"),
-            QStringLiteral("Ctrl+R"), 30, &MarkMain::AddMultRecsMenu_Click);
-    addItem(na, QStringLiteral("BrowseMenu"), QStringLiteral("Get Record &By ID"),
-            QStringLiteral("Ctrl+B"), 45, &MarkMain::BrowseMenu_Click);
-    addItem(na, QStringLiteral("ChangeMenu"), QStringLiteral("Chan&ge Record By ID"),
-            QStringLiteral("Ctrl+G"), 35, &MarkMain::ChangeMenu_Click);
-    addItem(na, QStringLiteral("DeleteMenu"), QStringLiteral("&Delete Record By ID"),
-            QStringLiteral("Ctrl+D"), 40, &MarkMain::DeleteMenu_Click);
-    addItem(na, QStringLiteral("SearchMenu"), QStringLiteral("&Search"), QStringLiteral("Ctrl+S"),
-            60, &MarkMain::SearchMenu_Click);
-    addItem(na, QStringLiteral("CompactMenu"), QStringLiteral("Compac&t File"),
-            QStringLiteral("Ctrl+T"), 50, &MarkMain::CompactMenu_Click);
-    addItem(na, QStringLiteral("ShortListMenu"), QStringLiteral("&QuickFind"),
-            QStringLiteral("Ctrl+Q"), 100, &MarkMain::ShortListMenu_Click);
-    addItem(na, QStringLiteral("StatisticsMenu"), QStringLiteral("&File Statistics"),
-            QStringLiteral("Ctrl+F"), 0, &MarkMain::StatisticsMenu_Click);
-    addItem(na, QStringLiteral("FindDupsMenu"), QStringLiteral("Find Dup&licate Records"),
-            QStringLiteral("Ctrl+L"), 0, &MarkMain::FindDupsMenu_Click);
+    addItem(na, QStringLiteral("AddMenu"), tr("&Add Single Record"), QStringLiteral("Ctrl+A"), 25,
+            &MainWindow::onAddRecord);
+    addItem(na, QStringLiteral("AddMultRecsMenu"), tr("Add Multiple &Records"),
+            QStringLiteral("Ctrl+R"), 30, &MainWindow::onAddRecords);
+    addItem(na, QStringLiteral("BrowseMenu"), tr("Get Record &By ID"), QStringLiteral("Ctrl+B"), 45,
+            &MainWindow::onGetRecord);
+    addItem(na, QStringLiteral("ChangeMenu"), tr("Chan&ge Record By ID"), QStringLiteral("Ctrl+G"),
+            35, &MainWindow::onChangeRecord);
+    addItem(na, QStringLiteral("DeleteMenu"), tr("&Delete Record By ID"), QStringLiteral("Ctrl+D"),
+            40, &MainWindow::onDeleteRecord);
+    addItem(na, QStringLiteral("SearchMenu"), tr("&Search"), QStringLiteral("Ctrl+S"), 60,
+            &MainWindow::onSearch);
+    addItem(na, QStringLiteral("CompactMenu"), tr("Compac&t File"), QStringLiteral("Ctrl+T"), 50,
+            &MainWindow::onCompact);
+    addItem(na, QStringLiteral("ShortListMenu"), tr("&QuickFind"), QStringLiteral("Ctrl+Q"), 100,
+            &MainWindow::onQuickFind);
+    addItem(na, QStringLiteral("StatisticsMenu"), tr("&File Statistics"), QStringLiteral("Ctrl+F"),
+            0, &MainWindow::onFileStatistics);
+    addItem(na, QStringLiteral("FindDupsMenu"), tr("Find Dup&licate Records"),
+            QStringLiteral("Ctrl+L"), 0, &MainWindow::onFindDuplicates);
 
-    addItem(fileMenu_, QStringLiteral("PrintMenu"), QStringLiteral("&Print"),
-            QStringLiteral("Ctrl+P"), 55, &MarkMain::PrintMenu_Click);
-    addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), QStringLiteral("E&nvelope Print"),
-            QStringLiteral("Ctrl+N"), 0, &MarkMain::EnvelopePrintMenu_Click);
-    addItem(fileMenu_, QStringLiteral("BackupsMenu"), QStringLiteral("&Backups..."), QString(), 130,
-            &MarkMain::BackupsMenu_Click);
-    addItem(fileMenu_, QStringLiteral("ImportMenu"), QStringLiteral("&Import..."), QString(), 120,
-            &MarkMain::ImportMenu_Click);
-    addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 125,
-            &MarkMain::ExportMenu_Click);
+    addItem(fileMenu_, QStringLiteral("PrintMenu"), tr("&Print"), QStringLiteral("Ctrl+P"), 55,
+            &MainWindow::onPrint);
+    addItem(fileMenu_, QStringLiteral("EnvelopePrintMenu"), tr("E&nvelope Print"),
+            QStringLiteral("Ctrl+N"), 0, &MainWindow::onEnvelopePrint);
+    addItem(fileMenu_, QStringLiteral("BackupsMenu"), tr("&Backups..."), QString(), 130,
+            &MainWindow::onBackups);
+    addItem(fileMenu_, QStringLiteral("ImportMenu"), tr("&Import..."), QString(), 120,
+            &MainWindow::onImport);
+    addItem(fileMenu_, QStringLiteral("ExportMenu"), tr("Expor&t..."), QString(), 125,
+            &MainWindow::onExport);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
-    addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,
-            &MarkMain::ExitMenu_Click);
+    addItem(fileMenu_, QStringLiteral("ExitMenu"), tr("E&xit"), QString(), 0, &MainWindow::onExit);
 
-    preferenceMenu_ = bar->addMenu(QStringLiteral("&Preferences"));
+    preferenceMenu_ = bar->addMenu(tr("&Preferences"));
     preferenceMenu_->setObjectName(QStringLiteral("PreferenceMenu"));
     preferenceMenu_->menuAction()->setObjectName(QStringLiteral("PreferenceMenu"));
-    addItem(preferenceMenu_, QStringLiteral("DisplayMenu"), QStringLiteral("N&&A Displa&y"),
-            QStringLiteral("Ctrl+Y"), 0, &MarkMain::DisplayMenu_Click);
-    addItem(preferenceMenu_, QStringLiteral("PrefQuickFindMenu"), QStringLiteral("Q&uickFind"),
-            QStringLiteral("Ctrl+U"), 0, &MarkMain::PrefQuickFindMenu_Click);
-    addItem(preferenceMenu_, QStringLiteral("PrefMenuShowBoxes"),
-            QStringLiteral(" Show Dialog Boxes"), QString(), 0, &MarkMain::PrefMenuShowBoxes_Click);
-    addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), QStringLiteral("&Backups..."),
-            QString(), 0, &MarkMain::PrefBackupsMenu_Click);
+    addItem(preferenceMenu_, QStringLiteral("DisplayMenu"), tr("N&&A Displa&y"),
+            QStringLiteral("Ctrl+Y"), 0, &MainWindow::onSortOrderPreference);
+    addItem(preferenceMenu_, QStringLiteral("PrefQuickFindMenu"), tr("Q&uickFind"),
+            QStringLiteral("Ctrl+U"), 0, &MainWindow::onQuickFindPreferences);
+    addItem(preferenceMenu_, QStringLiteral("PrefMenuShowBoxes"), tr(" Show Dialog Boxes"),
+            QString(), 0, &MainWindow::onDialogBoxPreferences);
+    addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), tr("&Backups..."), QString(), 0,
+            &MainWindow::onBackupPreferences);
 
-    helpMenu_ = bar->addMenu(QStringLiteral("&Help"));
+    helpMenu_ = bar->addMenu(tr("&Help"));
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
     helpMenu_->menuAction()->setObjectName(QStringLiteral("HelpMenu"));
-    addItem(helpMenu_, QStringLiteral("ContentsMenu"), QStringLiteral("&Contents ..."), QString(),
-            0, &MarkMain::ContentsMenu_Click);
+    addItem(helpMenu_, QStringLiteral("ContentsMenu"), tr("&Contents ..."), QString(), 0,
+            &MainWindow::onHelpContents);
     helpMenu_->addSeparator()->setObjectName(QStringLiteral("Bar2Menu"));
-    addItem(helpMenu_, QStringLiteral("AboutTVLMenu"), QStringLiteral("&About The Tavrel"),
-            QString(), 0, &MarkMain::AboutTVLMenu_Click);
+    addItem(helpMenu_, QStringLiteral("AboutTVLMenu"), tr("&About The Tavrel"), QString(), 0,
+            &MainWindow::onAbout);
 }
 
-QToolButton* MarkMain::addButton(const QString& name, int leftTwips, const QString& toolTip,
-                                 QAction* action)
+QToolButton* MainWindow::addButton(const QString& name, int leftTwips, const QString& toolTip,
+                                   QAction* action)
 {
     auto* b = new QToolButton(toolBar_);
     b->setObjectName(name);
@@ -175,7 +175,7 @@ QToolButton* MarkMain::addButton(const QString& name, int leftTwips, const QStri
     return b;
 }
 
-void MarkMain::buildToolBar()
+void MainWindow::buildToolBar()
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MainArea"));
@@ -193,21 +193,22 @@ void MarkMain::buildToolBar()
         const char* tip;
         const char* action;
     } buttons[] = {
-        {"ToolAddOne", 120, "Add One New N&A Record", "AddMenu"},
-        {"ToolAddMany", 720, "Add One Or More New N&A Records", "AddMultRecsMenu"},
-        {"ToolPrt", 1320, "Print A Report Using N&A Data", "PrintMenu"},
-        {"ToolSrch", 1920, "Search The N&A File", "SearchMenu"},
-        {"ToolQuik", 2520, "Quickly Locate A Desired N&A Record", "ShortListMenu"},
-        {"ToolDups", 3120, "Search N&A File For Duplicates", "FindDupsMenu"},
-        {"EnvButton", 3720, "Print Envelopes", "EnvelopePrintMenu"},
-        {"ToolInfo", 5040, "Get Info About Corvane MARK 32", "AboutTVLMenu"},
-        {"ToolHelp", 5640, "Invoke The Corvane MARK32 Help System", "ContentsMenu"},
-        {"ToolMLNew", 6840, "Create A New Mailing List", "MailListCreate"},
-        {"ToolMLChg", 7440, "Change An Existing Mailing List", "MailListRevise"},
-        {"ToolMLShow", 8040, "Display Contents Of An Existing Mailing List", "MailListRevise"},
+        {"ToolAddOne", 120, QT_TR_NOOP("Add One New N&A Record"), "AddMenu"},
+        {"ToolAddMany", 720, QT_TR_NOOP("Add One Or More New N&A Records"), "AddMultRecsMenu"},
+        {"ToolPrt", 1320, QT_TR_NOOP("Print A Report Using N&A Data"), "PrintMenu"},
+        {"ToolSrch", 1920, QT_TR_NOOP("Search The N&A File"), "SearchMenu"},
+        {"ToolQuik", 2520, QT_TR_NOOP("Quickly Locate A Desired N&A Record"), "ShortListMenu"},
+        {"ToolDups", 3120, QT_TR_NOOP("Search N&A File For Duplicates"), "FindDupsMenu"},
+        {"EnvButton", 3720, QT_TR_NOOP("Print Envelopes"), "EnvelopePrintMenu"},
+        {"ToolInfo", 5040, QT_TR_NOOP("Get Info About Corvane MARK 32"), "AboutTVLMenu"},
+        {"ToolHelp", 5640, QT_TR_NOOP("Invoke The Corvane MARK32 Help System"), "ContentsMenu"},
+        {"ToolMLNew", 6840, QT_TR_NOOP("Create A New Mailing List"), "MailListCreate"},
+        {"ToolMLChg", 7440, QT_TR_NOOP("Change An Existing Mailing List"), "MailListRevise"},
+        {"ToolMLShow", 8040, QT_TR_NOOP("Display Contents Of An Existing Mailing List"),
+         "MailListRevise"},
     };
     for (const auto& b : buttons)
-        addButton(QLatin1String(b.name), b.left, QString::fromUtf8(b.tip), act(b.action));
+        addButton(QLatin1String(b.name), b.left, tr(b.tip), act(b.action));
 
     auto caption = [this](const char* name, const QString& text, int leftTwips, int rightTwips) {
         auto* l = new QLabel(text, toolBar_);
@@ -215,61 +216,63 @@ void MarkMain::buildToolBar()
         l->setAlignment(Qt::AlignCenter);
         l->setGeometry(px(leftTwips), px(120 + kButtonTwips) + 4, px(rightTwips - leftTwips), 18);
     };
-    caption("Label2", QStringLiteral("Name And Address File"), 120, 4320);
-    caption("Label3", QStringLiteral("About    Help"), 4920, 6360);
-    caption("Label4", QStringLiteral("Mailing List Files"), 6840, 8640);
+    caption("Label2", tr("Name And Address File"), 120, 4320);
+    caption("Label3", tr("About    Help"), 4920, 6360);
+    caption("Label4", tr("Mailing List Files"), 6840, 8640);
 
-    label1_ = new QLabel(QStringLiteral("Press F1 For Help"), central);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAlignment(Qt::AlignCenter);
+    helpHintLabel_ = new QLabel(tr("Press F1 For Help"), central);
+    helpHintLabel_->setObjectName(QStringLiteral("Label1"));
+    helpHintLabel_->setAlignment(Qt::AlignCenter);
     // Where the toolbar was; it also takes the room the hidden menu bar leaves.
-    label1_->setMinimumSize(kStripWidth, kStripHeight);
-    label1_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    helpHintLabel_->setMinimumSize(kStripWidth, kStripHeight);
+    helpHintLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // A strip in the colours of a button, so it stands out in a light or a dark palette.
-    label1_->setAutoFillBackground(true);
-    label1_->setBackgroundRole(QPalette::Button);
-    label1_->setForegroundRole(QPalette::ButtonText);
-    QFont f = label1_->font();
+    helpHintLabel_->setAutoFillBackground(true);
+    helpHintLabel_->setBackgroundRole(QPalette::Button);
+    helpHintLabel_->setForegroundRole(QPalette::ButtonText);
+    QFont f = helpHintLabel_->font();
     f.setPointSize(f.pointSize() + 4);
     f.setBold(true);
-    label1_->setFont(f);
-    label1_->hide();
+    helpHintLabel_->setFont(f);
+    helpHintLabel_->hide();
 
     grid->addWidget(toolBar_, 0, 0);
-    grid->addWidget(label1_, 0, 0);
+    grid->addWidget(helpHintLabel_, 0, 0);
     setCentralWidget(central);
 }
 
 // --- hide and restore ---
 
-void MarkMain::setMenusVisible(bool on)
+void MainWindow::applyState(State state)
 {
-    fileMenu_->menuAction()->setVisible(on);
-    helpMenu_->menuAction()->setVisible(on);
-    preferenceMenu_->menuAction()->setVisible(on);
+    state_ = state;
+    const bool ready = state == State::Ready;
+    fileMenu_->menuAction()->setVisible(ready);
+    helpMenu_->menuAction()->setVisible(ready);
+    preferenceMenu_->menuAction()->setVisible(ready);
     // With all three menus gone the bar itself goes too, and so do their
     // shortcut keys: a hidden item cannot start a second command.
-    menuBar()->setVisible(on);
+    menuBar()->setVisible(ready);
     for (QMenu* menu : {fileMenu_, helpMenu_, preferenceMenu_}) {
         for (QAction* a : menu->findChildren<QAction*>())
-            a->setEnabled(on);
+            a->setEnabled(ready);
     }
-    toolBar_->setVisible(on);
-}
-
-void MarkMain::hideForCommand()
-{
-    setMenusVisible(false);
-    label1_->show();
+    toolBar_->setVisible(ready);
+    helpHintLabel_->setVisible(state == State::StartingCommand);
     repaint();
 }
 
-bool MarkMain::commandRunning() const
+void MainWindow::hideForCommand()
 {
-    return !fileMenu_->menuAction()->isVisible();
+    applyState(State::StartingCommand);
 }
 
-bool MarkMain::aloneLoaded() const
+bool MainWindow::commandRunning() const
+{
+    return state_ != State::Ready;
+}
+
+bool MainWindow::aloneLoaded() const
 {
     const auto loaded = loadedWindows();
     for (QWidget* w : loaded) {
@@ -279,7 +282,7 @@ bool MarkMain::aloneLoaded() const
     return true;
 }
 
-void MarkMain::restoreIfAlone()
+void MainWindow::restoreIfAlone()
 {
     if (ending_ || !commandRunning())
         return;
@@ -287,28 +290,27 @@ void MarkMain::restoreIfAlone()
         watchLoadedWindows();
         return;
     }
-    label1_->hide();
-    setMenusVisible(true);
-    repaint();
+    applyState(State::Ready);
 }
 
-void MarkMain::onActivated()
+void MainWindow::onActivated()
 {
     if (ending_)
         return;
-    label1_->hide();
     if (aloneLoaded()) {
-        setMenusVisible(true);
-        repaint();
-    } else {
-        watchLoadedWindows();
+        applyState(State::Ready);
+        return;
     }
+    // A modeless window beside the menus leaves them in place.
+    if (state_ == State::StartingCommand)
+        applyState(State::CommandOpen);
+    watchLoadedWindows();
 }
 
 // A command window can unload without the main window ever being activated
 // (another window takes the focus, or nothing is on screen), so every window a
 // command loads is watched and its end checked too.
-void MarkMain::watchLoadedWindows()
+void MainWindow::watchLoadedWindows()
 {
     const auto loaded = loadedWindows();
     for (QWidget* w : loaded) {
@@ -322,12 +324,12 @@ void MarkMain::watchLoadedWindows()
     }
 }
 
-void MarkMain::scheduleRestoreCheck()
+void MainWindow::scheduleRestoreCheck()
 {
-    QMetaObject::invokeMethod(this, &MarkMain::restoreIfAlone, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::restoreIfAlone, Qt::QueuedConnection);
 }
 
-void MarkMain::runCommand(void (*start)(Program&))
+void MainWindow::runCommand(void (*start)(Program&))
 {
     hideForCommand();
     start(p_);
@@ -337,176 +339,176 @@ void MarkMain::runCommand(void (*start)(Program&))
 
 // --- commands ---
 
-void MarkMain::MailListCreate_Click()
+void MainWindow::onCreateMailList()
 {
     runCommand(&startCreateMailList);
 }
 
-void MarkMain::MailListRevise_Click()
+void MainWindow::onReviseMailList()
 {
     runCommand(&startReviseMailList);
 }
 
-void MarkMain::AddMenu_Click()
+void MainWindow::onAddRecord()
 {
     p_.ScreenMode = QStringLiteral("Add");
     runCommand([](Program& p) { startAddCommand(p, false); });
 }
 
-void MarkMain::AddMultRecsMenu_Click()
+void MainWindow::onAddRecords()
 {
     p_.ScreenMode = QStringLiteral("AddMult");
     runCommand([](Program& p) { startAddCommand(p, true); });
 }
 
-void MarkMain::BrowseMenu_Click()
+void MainWindow::onGetRecord()
 {
     p_.ScreenMode = QStringLiteral("Browse");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Browse")); });
 }
 
-void MarkMain::ChangeMenu_Click()
+void MainWindow::onChangeRecord()
 {
     p_.ScreenMode = QStringLiteral("Change");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Change")); });
 }
 
-void MarkMain::DeleteMenu_Click()
+void MainWindow::onDeleteRecord()
 {
     p_.ScreenMode = QStringLiteral("Delete");
     runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Delete")); });
 }
 
-void MarkMain::SearchMenu_Click()
+void MainWindow::onSearch()
 {
     runCommand(&startSearch);
 }
 
-void MarkMain::ShortListMenu_Click()
+void MainWindow::onQuickFind()
 {
     runCommand(&startQuickFind);
 }
 
-void MarkMain::CompactMenu_Click()
+void MainWindow::onCompact()
 {
     runCommand(&startCompact);
 }
 
-void MarkMain::StatisticsMenu_Click()
+void MainWindow::onFileStatistics()
 {
     runCommand(&showFileStatistics);
 }
 
-void MarkMain::FindDupsMenu_Click()
+void MainWindow::onFindDuplicates()
 {
     if (p_.LastRecNo < 3) {
-        p_.ui.messageBox(QStringLiteral("There Are No Duplicate Records In The N&A File."), kTitle,
+        p_.ui.messageBox(tr("There Are No Duplicate Records In The N&A File."), kTitle,
                          Ui::Buttons::Ok);
         return;
     }
     runCommand(&startFindDups);
 }
 
-void MarkMain::PrintMenu_Click()
+void MainWindow::onPrint()
 {
     runCommand(&startPrintReport);
 }
 
-void MarkMain::EnvelopePrintMenu_Click()
+void MainWindow::onEnvelopePrint()
 {
     runCommand(&showEnvelopeDialog);
 }
 
-void MarkMain::BackupsMenu_Click()
+void MainWindow::onBackups()
 {
     runCommand(&startBackups);
 }
 
-void MarkMain::ImportMenu_Click()
+void MainWindow::onImport()
 {
     runCommand([](Program& p) { startImport(p); });
 }
 
-void MarkMain::ExportMenu_Click()
+void MainWindow::onExport()
 {
     runCommand(&startExport);
 }
 
-void MarkMain::ExitMenu_Click()
+void MainWindow::onExit()
 {
     endRun();
 }
 
-void MarkMain::DisplayMenu_Click()
+void MainWindow::onSortOrderPreference()
 {
     if (!aloneLoaded())
         return;
     hideForCommand();
-    PreferenceForm f(p_, this);
+    SortOrderPreferenceDialog f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
-void MarkMain::PrefQuickFindMenu_Click()
+void MainWindow::onQuickFindPreferences()
 {
     if (!aloneLoaded())
         return;
     hideForCommand();
-    DisplayForm f(p_, this);
+    QuickFindPreferencesDialog f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
-void MarkMain::PrefBackupsMenu_Click()
+void MainWindow::onBackupPreferences()
 {
     if (!aloneLoaded())
         return;
     hideForCommand();
-    BackupPref f(p_, this);
+    BackupPreferencesDialog f(p_, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
-void MarkMain::PrefMenuShowBoxes_Click()
+void MainWindow::onDialogBoxPreferences()
 {
     // Already open: bring it forward rather than open a second one.
     QWidget* w = loadedWindow(QStringLiteral("ShowBoxesPref"));
     if (!w)
-        w = new ShowBoxesPref(p_, this);
+        w = new DialogBoxPreferencesDialog(p_, this);
     w->show();
     w->raise();
     w->activateWindow();
 }
 
-void MarkMain::ContentsMenu_Click()
+void MainWindow::onHelpContents()
 {
     p_.help.showFinder();
 }
 
-void MarkMain::AboutTVLMenu_Click()
+void MainWindow::onAbout()
 {
     hideForCommand();
-    AbtForm f(p_, programFile_, AbtForm::Mode::About, this);
+    AboutDialog f(p_, programFile_, AboutDialog::Mode::About, this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }
 
 // --- focus, help and ending ---
 
-bool MarkMain::event(QEvent* e)
+bool MainWindow::event(QEvent* e)
 {
     if (e->type() == QEvent::WindowActivate)
         onActivated();
     return QMainWindow::event(e);
 }
 
-void MarkMain::closeEvent(QCloseEvent* e)
+void MainWindow::closeEvent(QCloseEvent* e)
 {
     e->accept();
     endRun();
 }
 
-void MarkMain::endRun()
+void MainWindow::endRun()
 {
     if (ending_)
         return;
@@ -520,7 +522,7 @@ void MarkMain::endRun()
 // F1 anywhere: on a highlighted menu item it opens that item's topic (or the
 // topic of the menu it belongs to); elsewhere the window's own topic when it
 // names one, otherwise the help finder.
-bool MarkMain::eventFilter(QObject* watched, QEvent* e)
+bool MainWindow::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 &&
         watched->isWidgetType()) {
@@ -530,7 +532,7 @@ bool MarkMain::eventFilter(QObject* watched, QEvent* e)
     return QMainWindow::eventFilter(watched, e);
 }
 
-void MarkMain::showHelpFor(QObject* receiver)
+void MainWindow::showHelpFor(QObject* receiver)
 {
     auto* widget = static_cast<QWidget*>(receiver);
     if (auto* menu = qobject_cast<QMenu*>(widget->window())) {

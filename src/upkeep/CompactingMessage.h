@@ -6,10 +6,10 @@ namespace tavrel {
 
 // "Compacting": shown while the compaction runs. It has no buttons, and its
 // close box does nothing: the work cannot be stopped half way.
-class CompactingMsg : public NoEscapeDialog {
+class CompactingMessage : public NoEscapeDialog {
     Q_OBJECT
 public:
-    explicit CompactingMsg(QWidget* parent = nullptr);
+    explicit CompactingMessage(QWidget* parent = nullptr);
 
 protected:
     void reject() override {}

@@ -9,18 +9,18 @@ namespace tavrel {
 class Program;
 
 // "N&A Display Preference": the sort order of the name pickers (SortPref).
-class PreferenceForm : public QDialog {
+class SortOrderPreferenceDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit PreferenceForm(Program& p, QWidget* parent = nullptr);
+    explicit SortOrderPreferenceDialog(Program& p, QWidget* parent = nullptr);
 
-    void OKButton_Click();
-    void CancelButton_Click();
+    void onOkClicked();
+    void onCancelClicked();
 
 private:
     Program& p_;
-    QButtonGroup* options_ = nullptr;
+    QButtonGroup* sortOrderOptions_ = nullptr;
     QChar onEntry_;
 };
 

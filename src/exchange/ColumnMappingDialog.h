@@ -17,23 +17,23 @@ namespace tavrel {
 // "Map The Columns": for a CSV file whose header this program does not know,
 // the user says what each column holds; the mapping can be saved for files
 // with the same columns.
-class CsvMapForm : public QDialog {
+class ColumnMappingDialog : public QDialog {
     Q_OBJECT
 public:
-    CsvMapForm(Program& p, const CsvTable& table, const CsvMapping& start,
-               QWidget* parent = nullptr);
+    ColumnMappingDialog(Program& p, const CsvTable& table, const CsvMapping& start,
+                        QWidget* parent = nullptr);
 
-    QLabel* MapLbl1 = nullptr;
-    QTableWidget* MapTbl1 = nullptr;
-    QList<QComboBox*> MapCbo1;      // one per column
-    QCheckBox* MapChk1 = nullptr;   // save the mapping
-    QPushButton* MapCmd1 = nullptr; // OK
-    QPushButton* MapCmd2 = nullptr; // Cancel
+    QLabel* headingLabel = nullptr;
+    QTableWidget* columnTable = nullptr;
+    QList<QComboBox*> columnCombos;
+    QCheckBox* saveMappingCheck = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
     // The mapping as chosen ("" for a column left out).
     CsvMapping mapping() const;
 
-    void MapCmd1_Click();
+    void onOkClicked();
 
 private:
     Program& p_;

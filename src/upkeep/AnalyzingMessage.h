@@ -5,10 +5,10 @@
 namespace tavrel {
 
 // "Analyzing The N&A File": shown while the file statistics count the records.
-class AnalyzingForm : public NoEscapeDialog {
+class AnalyzingMessage : public NoEscapeDialog {
     Q_OBJECT
 public:
-    explicit AnalyzingForm(QWidget* parent = nullptr);
+    explicit AnalyzingMessage(QWidget* parent = nullptr);
 
 protected:
     void reject() override {}

@@ -13,24 +13,24 @@ class Program;
 
 // The About box. At start-up it is the splash (no date line, no OK button);
 // from the Help menu it is the About dialog.
-class AbtForm : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     enum class Mode { Splash, About };
-    AbtForm(Program& p, const QString& programFile, Mode mode, QWidget* parent = nullptr);
+    AboutDialog(Program& p, const QString& programFile, Mode mode, QWidget* parent = nullptr);
 
-    void AbtCmd1_Click();
+    void onOkClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
-    QLineEdit* text1_ = nullptr;
-    QPushButton* abtCmd1_ = nullptr;
+    QLineEdit* dateEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
-// The text of Text1: the file name, two blanks, "mm/dd/yy At h:mm AM/PM", or
+// The date line: the file name, two blanks, "mm/dd/yy At h:mm AM/PM", or
 // "Unable To Verify EXE Date And Time" when the date is not known.
 QString exeDateText(const QString& programFile, const std::optional<QDateTime>& modified);
 

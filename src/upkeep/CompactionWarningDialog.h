@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/gui/NoEscapeDialog.h"
+#include "store/Program.h"
+
+namespace tavrel {
+
+// "Compaction Warning!": the last confirmation; its Yes runs the compaction.
+class CompactionWarningDialog : public NoEscapeDialog {
+    Q_OBJECT
+public:
+    explicit CompactionWarningDialog(Program& p, QWidget* parent = nullptr);
+
+    QPushButton* yesButton = nullptr;
+    QPushButton* noButton = nullptr;
+
+    void onYesClicked();
+    void onNoClicked();
+
+protected:
+    // The close box answers No.
+    void reject() override { onNoClicked(); }
+
+private:
+    Program& p;
+};
+
+} // namespace tavrel
