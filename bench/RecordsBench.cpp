@@ -3,7 +3,7 @@
 #include "FullFile.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
-#include "shell/ListForm.h"
+#include "shell/QuickFindWindow.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"

@@ -1,7 +1,7 @@
 #include "maillists/MailListCommands.h"
 
-#include "maillists/CreateForm.h"
-#include "maillists/MailForm.h"
+#include "maillists/CreateMailListWindow.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>

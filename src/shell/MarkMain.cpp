@@ -11,7 +11,7 @@
 #include "shell/AbtForm.h"
 #include "shell/BackupPref.h"
 #include "shell/DisplayForm.h"
-#include "shell/ListForm.h"
+#include "shell/QuickFindWindow.h"
 #include "shell/PreferenceForm.h"
 #include "shell/ShellResources.h"
 #include "shell/ShowBoxesPref.h"

@@ -1,8 +1,8 @@
 #include "MailListFixture.h"
 
-#include "maillists/CreateByName.h"
-#include "maillists/CreateForm.h"
-#include "maillists/MailForm.h"
+#include "maillists/CreateByNameDialog.h"
+#include "maillists/CreateMailListWindow.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "store/NameList.h"
 

@@ -1,6 +1,6 @@
 #include "MailListFixture.h"
 
-#include "maillists/MailForm.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "platform/Errors.h"
 

@@ -1,11 +1,11 @@
 // The mailing list windows.
 #include "Shots.h"
 
-#include "maillists/AddDelNames.h"
-#include "maillists/CreateByName.h"
-#include "maillists/CreateForm.h"
-#include "maillists/MLPrintWait.h"
-#include "maillists/MailForm.h"
+#include "maillists/AddDeleteNamesDialog.h"
+#include "maillists/CreateByNameDialog.h"
+#include "maillists/CreateMailListWindow.h"
+#include "maillists/PrintWaitMessage.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "maillists/MailListFile.h"
 #include "maillists/SearchComplete.h"

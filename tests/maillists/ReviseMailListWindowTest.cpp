@@ -1,7 +1,7 @@
 #include "MailListFixture.h"
 
-#include "maillists/AddDelNames.h"
-#include "maillists/MailForm.h"
+#include "maillists/AddDeleteNamesDialog.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "store/NameList.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ListForm.h"
+#include "shell/QuickFindWindow.h"
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"

@@ -1,4 +1,4 @@
-#include "maillists/CompleteForm.h"
+#include "maillists/SearchCompleteWindow.h"
 
 #include "maillists/MailListFile.h"
 #include "maillists/SearchComplete.h"

@@ -1,6 +1,6 @@
-#include "maillists/CreateForm.h"
+#include "maillists/CreateMailListWindow.h"
 
-#include "maillists/CreateByName.h"
+#include "maillists/CreateByNameDialog.h"
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"

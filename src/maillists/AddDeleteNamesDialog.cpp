@@ -1,4 +1,4 @@
-#include "maillists/AddDelNames.h"
+#include "maillists/AddDeleteNamesDialog.h"
 
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"

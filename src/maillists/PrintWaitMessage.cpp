@@ -1,4 +1,4 @@
-#include "maillists/MLPrintWait.h"
+#include "maillists/PrintWaitMessage.h"
 
 #include "platform/gui/Windows.h"
 

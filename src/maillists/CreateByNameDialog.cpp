@@ -1,4 +1,4 @@
-#include "maillists/CreateByName.h"
+#include "maillists/CreateByNameDialog.h"
 
 #include "maillists/MailListFile.h"
 

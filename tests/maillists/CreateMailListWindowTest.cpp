@@ -1,8 +1,8 @@
 #include "MailListFixture.h"
 
-#include "maillists/CompleteForm.h"
-#include "maillists/CreateByName.h"
-#include "maillists/CreateForm.h"
+#include "maillists/SearchCompleteWindow.h"
+#include "maillists/CreateByNameDialog.h"
+#include "maillists/CreateMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "maillists/SearchComplete.h"
 #include "platform/gui/Windows.h"

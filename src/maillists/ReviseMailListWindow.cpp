@@ -1,7 +1,7 @@
-#include "maillists/MailForm.h"
+#include "maillists/ReviseMailListWindow.h"
 
-#include "maillists/AddDelNames.h"
-#include "maillists/MLPrintWait.h"
+#include "maillists/AddDeleteNamesDialog.h"
+#include "maillists/PrintWaitMessage.h"
 #include "maillists/MailListFile.h"
 #include "maillists/MailListPrint.h"
 #include "platform/Errors.h"
