@@ -8,46 +8,46 @@
 
 namespace tavrel {
 
-AddDelNames::AddDelNames(Program& p, QString fileName, QString title,
-                         std::function<void()> onWritten, QWidget* parent)
+AddDeleteNamesDialog::AddDeleteNamesDialog(Program& p, QString fileName, QString title,
+                                           std::function<void()> onWritten, QWidget* parent)
     : QDialog(parent), p_(p), fileName_(std::move(fileName)), title_(std::move(title)),
       onWritten_(std::move(onWritten))
 {
     setObjectName(QStringLiteral("AddDelNames"));
-    setWindowTitle(QStringLiteral("Add / Delete Names From Mailing List"));
-    picker =
-        buildNamePicker(this, {QStringLiteral("Apply The Changes To The Mailing List"),
-                               QStringLiteral("Ignore Any Changes To The Mailing List"),
-                               QStringLiteral("Delete The Selected Name From The Mailing List")});
-    connect(picker.AddButton, &QPushButton::clicked, this, &AddDelNames::AddButton_Click);
-    connect(picker.DelButton, &QPushButton::clicked, this, &AddDelNames::DelButton_Click);
-    connect(picker.OKButton, &QPushButton::clicked, this, &AddDelNames::OKButton_Click);
-    connect(picker.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    setWindowTitle(tr("Add / Delete Names From Mailing List"));
+    picker = buildNamePicker(this, {tr("Apply The Changes To The Mailing List"),
+                                    tr("Ignore Any Changes To The Mailing List"),
+                                    tr("Delete The Selected Name From The Mailing List")});
+    connect(picker.addButton, &QPushButton::clicked, this, &AddDeleteNamesDialog::onAddClicked);
+    connect(picker.deleteButton, &QPushButton::clicked, this,
+            &AddDeleteNamesDialog::onDeleteClicked);
+    connect(picker.okButton, &QPushButton::clicked, this, &AddDeleteNamesDialog::onOkClicked);
+    connect(picker.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     p_.ui.setWaitCursor(true);
-    MailListChanged = false;
+    listChanged = false;
     // Members whose record is gone are not listed but keep their flag.
     fillNamePicker(p_, picker, true);
     p_.ui.setWaitCursor(false);
 }
 
-void AddDelNames::AddButton_Click()
+void AddDeleteNamesDialog::onAddClicked()
 {
     if (addPickedName(p_, picker) != 0)
-        MailListChanged = true;
+        listChanged = true;
 }
 
-void AddDelNames::DelButton_Click()
+void AddDeleteNamesDialog::onDeleteClicked()
 {
     if (removePickedName(p_, picker) != 0)
-        MailListChanged = true;
+        listChanged = true;
 }
 
-void AddDelNames::OKButton_Click()
+void AddDeleteNamesDialog::onOkClicked()
 {
-    if (MailListChanged) {
-        if (p_.ui.messageBox(QStringLiteral("Do You Really Want To Change The Mailing List?"),
-                             QStringLiteral("Double Check!"), Ui::Buttons::YesNo,
+    if (listChanged) {
+        if (p_.ui.messageBox(tr("Do You Really Want To Change The Mailing List?"),
+                             tr("Double Check!"), Ui::Buttons::YesNo,
                              Ui::Icon::Question) != Ui::Answer::Yes) {
             reject();
             return;
@@ -56,15 +56,14 @@ void AddDelNames::OKButton_Click()
             WriteMailList(p_, fileName_, title_);
         } catch (const PlatformError& e) {
             // The list file is untouched; the picks stay on screen to try again.
-            p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                                 QStringLiteral(" In OKButton.  Notify Programmer."),
+            p_.ui.messageBox(tr("Error ") + numText(e.number()) +
+                                 tr(" In OKButton.  Notify Programmer."),
                              kDefaultTitle, Ui::Buttons::Ok);
             return;
         }
         if (onWritten_)
             onWritten_();
-        p_.ui.messageBox(QStringLiteral("Mailing List Changed As Requested."), kDefaultTitle,
-                         Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("Mailing List Changed As Requested."), kDefaultTitle, Ui::Buttons::Ok);
     }
     accept();
 }

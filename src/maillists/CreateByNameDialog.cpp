@@ -2,23 +2,21 @@
 
 #include "maillists/MailListFile.h"
 
-#include <QListWidget>
 #include <QPushButton>
 
 namespace tavrel {
 
-CreateByName::CreateByName(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+CreateByNameDialog::CreateByNameDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("CreateByName"));
-    setWindowTitle(QStringLiteral("Create Mailing List By Name"));
-    picker =
-        buildNamePicker(this, {QStringLiteral("Continue Preparing The Mailing List"),
-                               QStringLiteral("Ignore Any Names Added To The Right Column"),
-                               QStringLiteral("Remove The Selected Name From The Mailing List")});
-    connect(picker.AddButton, &QPushButton::clicked, this, &CreateByName::AddButton_Click);
-    connect(picker.DelButton, &QPushButton::clicked, this, &CreateByName::DelButton_Click);
-    connect(picker.OKButton, &QPushButton::clicked, this, &CreateByName::OKButton_Click);
-    connect(picker.CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    setWindowTitle(tr("Create Mailing List By Name"));
+    picker = buildNamePicker(this, {tr("Continue Preparing The Mailing List"),
+                                    tr("Ignore Any Names Added To The Right Column"),
+                                    tr("Remove The Selected Name From The Mailing List")});
+    connect(picker.addButton, &QPushButton::clicked, this, &CreateByNameDialog::onAddClicked);
+    connect(picker.deleteButton, &QPushButton::clicked, this, &CreateByNameDialog::onDeleteClicked);
+    connect(picker.okButton, &QPushButton::clicked, this, &CreateByNameDialog::onOkClicked);
+    connect(picker.cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     p_.ui.setWaitCursor(true);
     fillNamePicker(p_, picker, false);
@@ -28,27 +26,27 @@ CreateByName::CreateByName(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     p_.ui.setWaitCursor(false);
 }
 
-void CreateByName::AddButton_Click()
+void CreateByNameDialog::onAddClicked()
 {
     p_.MailListAddCount += addPickedName(p_, picker);
 }
 
-void CreateByName::DelButton_Click()
+void CreateByNameDialog::onDeleteClicked()
 {
     p_.MailListAddCount += removePickedName(p_, picker);
 }
 
-void CreateByName::OKButton_Click()
+void CreateByNameDialog::onOkClicked()
 {
     if (p_.MailListAddCount != 0)
-        p_.ui.messageBox(QStringLiteral("When You Get To The Next Screen Remember To\n"
-                                        "   1. Enter A Mailing List Identifier\n"
-                                        "   2. Enter A Mailing List Title (Optional) \n"
-                                        "   3. Click The 'Create' Button."),
+        p_.ui.messageBox(tr("When You Get To The Next Screen Remember To\n"
+                            "   1. Enter A Mailing List Identifier\n"
+                            "   2. Enter A Mailing List Title (Optional) \n"
+                            "   3. Click The 'Create' Button."),
                          kDefaultTitle, Ui::Buttons::Ok);
     else
-        p_.ui.messageBox(QStringLiteral("You Didn't Specify Any Names For The Mailing List."),
-                         kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("You Didn't Specify Any Names For The Mailing List."), kTitle,
+                         Ui::Buttons::Ok);
     accept();
 }
 

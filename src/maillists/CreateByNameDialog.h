@@ -8,17 +8,18 @@
 namespace tavrel {
 
 // "Create Mailing List By Name": picks names for a new list into MailListFlags,
-// counting them in MailListAddCount. Shown modally from CreateForm.
-class CreateByName : public QDialog {
+// counting them in MailListAddCount. Shown modally from the window that creates a list.
+class CreateByNameDialog : public QDialog {
+    Q_OBJECT
 public:
-    explicit CreateByName(Program& p, QWidget* parent = nullptr);
+    explicit CreateByNameDialog(Program& p, QWidget* parent = nullptr);
 
     NamePicker picker;
 
 private:
-    void AddButton_Click();
-    void DelButton_Click();
-    void OKButton_Click();
+    void onAddClicked();
+    void onDeleteClicked();
+    void onOkClicked();
 
     Program& p_;
 };

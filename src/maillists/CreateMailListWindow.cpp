@@ -2,6 +2,7 @@
 
 #include "maillists/CreateByNameDialog.h"
 #include "maillists/MailListFile.h"
+#include "maillists/NamePicker.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
@@ -13,7 +14,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -30,68 +31,65 @@ QLabel* buddyLabel(QWidget* parent, const char* name, const QString& text, QWidg
 
 } // namespace
 
-CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
+CreateMailListWindow::CreateMailListWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("CreateForm"));
-    setWindowTitle(QStringLiteral("Create New Mailing List"));
+    setWindowTitle(tr("Create New Mailing List"));
 
-    auto* frame2 = named(new QGroupBox(QStringLiteral("New Mailing List"), this), "Frame2");
-    CreateTxt1 = named(new QLineEdit(frame2), "CreateTxt1",
-                       QStringLiteral("ID Numbers For New Mailing List - Up To 4 Digits Each, "
-                                      "Separated By Spaces Or Commas"));
-    CreateTxt2 =
-        named(new QLineEdit(frame2), "CreateTxt2",
-              QStringLiteral("Up To Three Characters To Uniquely Identify This Mailing List"));
-    CreateTxt2->setMaxLength(3);
-    CreateTxt3 = named(new QLineEdit(frame2), "CreateTxt3",
-                       QStringLiteral("Up To 40 Characters To Describe This Mailing List"));
-    CreateTxt3->setMaxLength(40);
-    CreateTxt3->setMinimumWidth(CreateTxt3->fontMetrics().averageCharWidth() * 42);
-    CreateTxt1->setMinimumWidth(420);
-    CreateTxt2->setMaximumWidth(70);
+    auto* frame2 = named(new QGroupBox(tr("New Mailing List"), this), "Frame2");
+    idNumbersEdit = named(new QLineEdit(frame2), "CreateTxt1",
+                          tr("ID Numbers For New Mailing List - Up To 4 Digits Each, "
+                             "Separated By Spaces Or Commas"));
+    identifierEdit = named(new QLineEdit(frame2), "CreateTxt2",
+                           tr("Up To Three Characters To Uniquely Identify This Mailing List"));
+    identifierEdit->setMaxLength(3);
+    titleEdit = named(new QLineEdit(frame2), "CreateTxt3",
+                      tr("Up To 40 Characters To Describe This Mailing List"));
+    titleEdit->setMaxLength(40);
+    titleEdit->setMinimumWidth(titleEdit->fontMetrics().averageCharWidth() * 42);
+    idNumbersEdit->setMinimumWidth(420);
+    identifierEdit->setMaximumWidth(70);
     auto* g2 = new QGridLayout(frame2);
-    g2->addWidget(buddyLabel(frame2, "Label1", QStringLiteral("&ID Numbers For New Mailing List"),
-                             CreateTxt1),
-                  0, 0, 1, 2);
-    g2->addWidget(CreateTxt1, 1, 0, 1, 2);
-    g2->addWidget(buddyLabel(frame2, "Label4", QStringLiteral("ML &ID"), CreateTxt2), 2, 0);
-    g2->addWidget(buddyLabel(frame2, "Label5", QStringLiteral("Mailing List &Title"), CreateTxt3),
-                  2, 1);
-    g2->addWidget(CreateTxt2, 3, 0);
-    g2->addWidget(CreateTxt3, 3, 1);
+    g2->addWidget(
+        buddyLabel(frame2, "Label1", tr("&ID Numbers For New Mailing List"), idNumbersEdit), 0, 0,
+        1, 2);
+    g2->addWidget(idNumbersEdit, 1, 0, 1, 2);
+    g2->addWidget(buddyLabel(frame2, "Label4", tr("ML &ID"), identifierEdit), 2, 0);
+    g2->addWidget(buddyLabel(frame2, "Label5", tr("Mailing List &Title"), titleEdit), 2, 1);
+    g2->addWidget(identifierEdit, 3, 0);
+    g2->addWidget(titleEdit, 3, 1);
     g2->setColumnStretch(1, 1);
 
-    auto* frame1 = named(new QGroupBox(QStringLiteral("&Existing Mailing List"), this), "Frame1");
-    CreateFil1 = named(new QListWidget(frame1), "CreateFil1");
-    CreateFil1->setMaximumHeight(110);
-    CreateTxt5 = named(new QLineEdit(frame1), "CreateTxt5",
-                       QStringLiteral("Title Of Selected Existing Mailing List"));
-    CreateTxt5->setReadOnly(true);
+    auto* frame1 = named(new QGroupBox(tr("&Existing Mailing List"), this), "Frame1");
+    existingListsList = newLineList(frame1, "CreateFil1");
+    existingListsList->setMaximumHeight(110);
+    existingTitleEdit =
+        named(new QLineEdit(frame1), "CreateTxt5", tr("Title Of Selected Existing Mailing List"));
+    existingTitleEdit->setReadOnly(true);
     auto* g1 = new QGridLayout(frame1);
-    g1->addWidget(CreateFil1, 0, 0, 1, 2);
-    g1->addWidget(buddyLabel(frame1, "Label3", QStringLiteral("Title"), CreateTxt5), 1, 0);
-    g1->addWidget(CreateTxt5, 1, 1);
-    CreateFil1->addItems(listMailListFiles(p_, QStringLiteral("Tvlmail.*")));
-    clearCurrentLine(CreateFil1);
+    g1->addWidget(existingListsList, 0, 0, 1, 2);
+    g1->addWidget(buddyLabel(frame1, "Label3", tr("Title"), existingTitleEdit), 1, 0);
+    g1->addWidget(existingTitleEdit, 1, 1);
+    linesOf(existingListsList)->setTexts(listMailListFiles(p_, QStringLiteral("Tvlmail.*")));
+    clearCurrentLine(existingListsList);
 
-    auto* namesLabel =
-        named(new QLabel(QStringLiteral("To Use Names, Click Button Below"), this), "Label2");
-    ShowNameButton = named(new QPushButton(QStringLiteral("&Names"), this), "ShowNameButton",
-                           QStringLiteral("Display Screen From Which To Select Names For The "
-                                          "Mailing List"));
-    namesLabel->setBuddy(ShowNameButton);
-    CreateCmd1 = named(new QPushButton(QStringLiteral("&Create"), this), "CreateCmd1",
-                       QStringLiteral("Generate The Mailing List"));
-    CreateCmd2 = named(new QPushButton(QStringLiteral("Cance&l"), this), "CreateCmd2",
-                       QStringLiteral("Don't Generate A Mailing List"));
+    auto* namesLabel = named(new QLabel(tr("To Use Names, Click Button Below"), this), "Label2");
+    namesButton = named(new QPushButton(tr("&Names"), this), "ShowNameButton",
+                        tr("Display Screen From Which To Select Names For The "
+                           "Mailing List"));
+    namesLabel->setBuddy(namesButton);
+    createButton =
+        named(new QPushButton(tr("&Create"), this), "CreateCmd1", tr("Generate The Mailing List"));
+    cancelButton = named(new QPushButton(tr("Cance&l"), this), "CreateCmd2",
+                         tr("Don't Generate A Mailing List"));
 
     auto* names = new QVBoxLayout;
     names->addWidget(namesLabel);
-    names->addWidget(ShowNameButton, 0, Qt::AlignLeft);
+    names->addWidget(namesButton, 0, Qt::AlignLeft);
     names->addStretch();
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(CreateCmd1);
-    buttons->addWidget(CreateCmd2);
+    buttons->addWidget(createButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     auto* lower = new QHBoxLayout;
     lower->addWidget(frame1, 1);
@@ -102,66 +100,64 @@ CreateForm::CreateForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     top->addWidget(frame2);
     top->addLayout(lower);
 
-    setTabOrder(CreateTxt1, CreateTxt2);
-    setTabOrder(CreateTxt2, CreateTxt3);
-    setTabOrder(CreateTxt3, CreateFil1);
-    setTabOrder(CreateFil1, ShowNameButton);
-    setTabOrder(ShowNameButton, CreateCmd1);
-    setTabOrder(CreateCmd1, CreateCmd2);
+    setTabOrder(idNumbersEdit, identifierEdit);
+    setTabOrder(identifierEdit, titleEdit);
+    setTabOrder(titleEdit, existingListsList);
+    setTabOrder(existingListsList, namesButton);
+    setTabOrder(namesButton, createButton);
+    setTabOrder(createButton, cancelButton);
 
-    onListClick(CreateFil1, [this](ListClick how) { CreateFil1_Click(how); });
-    connect(ShowNameButton, &QPushButton::clicked, this, &CreateForm::ShowNameButton_Click);
-    connect(CreateCmd1, &QPushButton::clicked, this, &CreateForm::CreateCmd1_Click);
-    connect(CreateCmd2, &QPushButton::clicked, this, &CreateForm::CreateCmd2_Click);
+    onListClick(existingListsList, [this](ListClick how) { onExistingListClicked(how); });
+    connect(namesButton, &QPushButton::clicked, this, &CreateMailListWindow::onNamesClicked);
+    connect(createButton, &QPushButton::clicked, this, &CreateMailListWindow::onCreateClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &CreateMailListWindow::onCancelClicked);
 
     p_.MailListAddCount = 0;
 }
 
-void CreateForm::CreateFil1_Click(ListClick how)
+void CreateMailListWindow::onExistingListClicked(ListClick how)
 {
-    const auto selected = CreateFil1->selectedItems();
-    if (selected.isEmpty())
+    const int row = chosenLine(existingListsList);
+    if (row < 0)
         return;
     try {
-        CreateTxt5->setText(ReadMailListTitle(p_, selected.first()->text()));
+        existingTitleEdit->setText(ReadMailListTitle(p_, linesOf(existingListsList)->textAt(row)));
     } catch (const PlatformError& e) {
-        CreateTxt5->clear();
-        p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                             QStringLiteral(" In CreateFil1.  Notify Programmer."),
+        existingTitleEdit->clear();
+        p_.ui.messageBox(tr("Error ") + numText(e.number()) +
+                             tr(" In CreateFil1.  Notify Programmer."),
                          kDefaultTitle, Ui::Buttons::Ok);
     }
     if (how == ListClick::Mouse)
-        ShowNameButton->setFocus();
+        namesButton->setFocus();
 }
 
-void CreateForm::ShowNameButton_Click()
+void CreateMailListWindow::onNamesClicked()
 {
-    CreateByName picker(p_, this);
+    CreateByNameDialog picker(p_, this);
     p_.ui.runModal(picker);
-    CreateCmd1->setFocus();
+    createButton->setFocus();
 }
 
-void CreateForm::refuseIdentifier(bool withBeep)
+void CreateMailListWindow::refuseIdentifier(bool withBeep)
 {
     if (withBeep)
         p_.ui.beep();
-    p_.ui.messageBox(
-        QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
-                       "Refer To Help Topic 'Creating A Mailing List' For Information."),
-        kDefaultTitle, Ui::Buttons::Ok);
+    p_.ui.messageBox(tr("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
+                        "Refer To Help Topic 'Creating A Mailing List' For Information."),
+                     kDefaultTitle, Ui::Buttons::Ok);
 }
 
-bool CreateForm::identifierAllowed(const QString& identifier)
+bool CreateMailListWindow::identifierAllowed(const QString& identifier)
 {
     if (identifier.isEmpty()) {
-        p_.ui.messageBox(QStringLiteral("Please Supply An Identifier For The Mailing List."),
-                         kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("Please Supply An Identifier For The Mailing List."), kTitle,
+                         Ui::Buttons::Ok);
         return false;
     }
     if (hasPunctuation(identifier)) {
-        p_.ui.messageBox(
-            QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier."), kTitle,
-            Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("Punctuation Characters Are Not Permitted In An Identifier."), kTitle,
+                         Ui::Buttons::Ok);
         return false;
     }
     if (isReservedIdentifier(identifier)) {
@@ -171,20 +167,20 @@ bool CreateForm::identifierAllowed(const QString& identifier)
     return true;
 }
 
-void CreateForm::CreateCmd1_Click()
+void CreateMailListWindow::onCreateClicked()
 {
-    if (CreateTxt1->text().isEmpty() && p_.MailListAddCount == 0) {
-        p_.ui.messageBox(QStringLiteral("Cannot Create A Mailing List With No Entries!"), kTitle,
+    if (idNumbersEdit->text().isEmpty() && p_.MailListAddCount == 0) {
+        p_.ui.messageBox(tr("Cannot Create A Mailing List With No Entries!"), kTitle,
                          Ui::Buttons::Ok);
         return;
     }
     // Typed ID numbers win over names picked by name.
-    if (!CreateTxt1->text().isEmpty())
-        ParseIdList(p_, CreateTxt1->text());
+    if (!idNumbersEdit->text().isEmpty())
+        ParseIdList(p_, idNumbersEdit->text());
 
-    const QString identifier = CreateTxt2->text();
+    const QString identifier = identifierEdit->text();
     try {
-        switch (MailListExists(p_, identifier)) {
+        switch (askToReplaceMailList(p_, identifier)) {
         case MailListAnswer::Keep:
             return;
         case MailListAnswer::Cancel:
@@ -197,22 +193,22 @@ void CreateForm::CreateCmd1_Click()
         case MailListAnswer::Replace:
             break;
         }
-        WriteMailList(p_, mailListFileName(identifier), CreateTxt3->text());
+        WriteMailList(p_, mailListFileName(identifier), titleEdit->text());
     } catch (const PlatformError& e) {
         if (e.number() == ErrNo::BadFileName) {
             refuseIdentifier(false);
             return;
         }
-        p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                             QStringLiteral(" In CreateCmd1.  Notify Programmer."),
+        p_.ui.messageBox(tr("Error ") + numText(e.number()) +
+                             tr(" In CreateCmd1.  Notify Programmer."),
                          kDefaultTitle, Ui::Buttons::Ok);
         p_.ui.endProgram();
     }
-    p_.ui.messageBox(QStringLiteral("Mailing List Created."), kTitle, Ui::Buttons::Ok);
+    p_.ui.messageBox(tr("Mailing List Created."), kTitle, Ui::Buttons::Ok);
     unloadWindow(this);
 }
 
-void CreateForm::CreateCmd2_Click()
+void CreateMailListWindow::onCancelClicked()
 {
     unloadWindow(this);
 }

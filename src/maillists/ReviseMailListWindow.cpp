@@ -1,9 +1,10 @@
 #include "maillists/ReviseMailListWindow.h"
 
 #include "maillists/AddDeleteNamesDialog.h"
-#include "maillists/PrintWaitMessage.h"
 #include "maillists/MailListFile.h"
 #include "maillists/MailListPrint.h"
+#include "maillists/NamePicker.h"
+#include "maillists/PrintWaitMessage.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
@@ -16,7 +17,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -24,104 +25,102 @@
 
 namespace tavrel {
 
-namespace {
-
-} // namespace
-
-MailForm::MailForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
+ReviseMailListWindow::ReviseMailListWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("MailForm"));
-    setWindowTitle(QStringLiteral("Display / Revise Mailing List"));
+    setWindowTitle(tr("Display / Revise Mailing List"));
 
-    auto* frame1 = named(new QGroupBox(QStringLiteral("Available Lists"), this), "Frame1");
-    MailFil1 = named(new QListWidget(frame1), "MailFil1");
-    auto* label1 = named(new QLabel(QStringLiteral("&Filename"), frame1), "Label1");
-    label1->setBuddy(MailFil1);
-    MailFil1->setMinimumHeight(150);
-    MailFil1->setMaximumWidth(180);
+    auto* frame1 = named(new QGroupBox(tr("Available Lists"), this), "Frame1");
+    fileList = newLineList(frame1, "MailFil1");
+    auto* label1 = named(new QLabel(tr("&Filename"), frame1), "Label1");
+    label1->setBuddy(fileList);
+    fileList->setMinimumHeight(150);
+    fileList->setMaximumWidth(180);
     auto* f1 = new QVBoxLayout(frame1);
     f1->addWidget(label1);
-    f1->addWidget(MailFil1);
+    f1->addWidget(fileList);
 
-    MailTxt2 = named(new QLineEdit(this), "MailTxt2",
-                     QStringLiteral("Up To 40 Characters Describing This Mailing List"));
-    MailTxt2->setMaxLength(40);
-    MailTxt2->setMinimumWidth(MailTxt2->fontMetrics().averageCharWidth() * 42);
-    auto* label3 = named(new QLabel(QStringLiteral("&Title"), this), "Label3");
-    label3->setBuddy(MailTxt2);
-    MailTxt1 = named(new QPlainTextEdit(this), "MailTxt1",
-                     QStringLiteral("ID Numbers Associated With Selected Mailing List"));
-    MailTxt1->setTabChangesFocus(true);
-    auto* label2 = named(
-        new QLabel(QStringLiteral("&ID Numbers Associated With Selected File"), this), "Label2");
-    label2->setBuddy(MailTxt1);
+    titleEdit = named(new QLineEdit(this), "MailTxt2",
+                      tr("Up To 40 Characters Describing This Mailing List"));
+    titleEdit->setMaxLength(40);
+    titleEdit->setMinimumWidth(titleEdit->fontMetrics().averageCharWidth() * 42);
+    auto* label3 = named(new QLabel(tr("&Title"), this), "Label3");
+    label3->setBuddy(titleEdit);
+    idNumbersEdit = named(new QPlainTextEdit(this), "MailTxt1",
+                          tr("ID Numbers Associated With Selected Mailing List"));
+    idNumbersEdit->setTabChangesFocus(true);
+    auto* label2 =
+        named(new QLabel(tr("&ID Numbers Associated With Selected File"), this), "Label2");
+    label2->setBuddy(idNumbersEdit);
 
-    MailCmd3 = named(new QPushButton(QStringLiteral("&Show ID #s"), this), "MailCmd3",
-                     QStringLiteral("Display The ID Numbers Associated With The Selected Mailing "
-                                    "List"));
-    MailCmd7 = named(new QPushButton(QStringLiteral("&Revise ID #s"), this), "MailCmd7",
-                     QStringLiteral("Change The ID Numbers Associated With The Selected Mailing "
-                                    "List To The IDs Shown On This Screen"));
-    ListByName =
-        named(new QPushButton(QStringLiteral("&Show Names"), this), "ListByName",
-              QStringLiteral("Display The Names Associated With The Selected Mailing List"));
-    MailCmd4 = named(new QPushButton(QStringLiteral("&Change Title"), this), "MailCmd4",
-                     QStringLiteral("Change The Mailing List Title To That Shown On This Screen"));
-    MailCmd5 = named(new QPushButton(QStringLiteral("&Delete List"), this), "MailCmd5",
-                     QStringLiteral("Delete The Selected Mailing List"));
-    MailCmd6 =
-        named(new QPushButton(QStringLiteral("&Print List"), this), "MailCmd6",
-              QStringLiteral("Print A Hardcopy Report Of The Selected Mailing List Content"));
-    MailCmd2 = named(new QPushButton(QStringLiteral("Exit / Cance&l"), this), "MailCmd2",
-                     QStringLiteral("Cancel Any Pending Changes To The Selected Mailing List"));
+    showIdsButton = named(new QPushButton(tr("&Show ID #s"), this), "MailCmd3",
+                          tr("Display The ID Numbers Associated With The Selected Mailing "
+                             "List"));
+    reviseIdsButton = named(new QPushButton(tr("&Revise ID #s"), this), "MailCmd7",
+                            tr("Change The ID Numbers Associated With The Selected Mailing "
+                               "List To The IDs Shown On This Screen"));
+    showNamesButton = named(new QPushButton(tr("&Show Names"), this), "ListByName",
+                            tr("Display The Names Associated With The Selected Mailing List"));
+    changeTitleButton = named(new QPushButton(tr("&Change Title"), this), "MailCmd4",
+                              tr("Change The Mailing List Title To That Shown On This Screen"));
+    deleteListButton = named(new QPushButton(tr("&Delete List"), this), "MailCmd5",
+                             tr("Delete The Selected Mailing List"));
+    printListButton = named(new QPushButton(tr("&Print List"), this), "MailCmd6",
+                            tr("Print A Hardcopy Report Of The Selected Mailing List Content"));
+    exitButton = named(new QPushButton(tr("Exit / Cance&l"), this), "MailCmd2",
+                       tr("Cancel Any Pending Changes To The Selected Mailing List"));
 
     auto* fields = new QVBoxLayout;
     fields->addWidget(label3);
-    fields->addWidget(MailTxt2);
+    fields->addWidget(titleEdit);
     fields->addWidget(label2);
-    fields->addWidget(MailTxt1, 1);
+    fields->addWidget(idNumbersEdit, 1);
     auto* upper = new QHBoxLayout;
     upper->addWidget(frame1);
     upper->addLayout(fields, 1);
 
     auto* buttons = new QGridLayout;
-    buttons->addWidget(MailCmd3, 0, 0);
-    buttons->addWidget(MailCmd7, 0, 0);
-    buttons->addWidget(ListByName, 0, 1);
-    buttons->addWidget(MailCmd4, 0, 2);
-    buttons->addWidget(MailCmd5, 1, 0);
-    buttons->addWidget(MailCmd6, 1, 1);
-    buttons->addWidget(MailCmd2, 1, 2);
+    buttons->addWidget(showIdsButton, 0, 0);
+    buttons->addWidget(reviseIdsButton, 0, 0);
+    buttons->addWidget(showNamesButton, 0, 1);
+    buttons->addWidget(changeTitleButton, 0, 2);
+    buttons->addWidget(deleteListButton, 1, 0);
+    buttons->addWidget(printListButton, 1, 1);
+    buttons->addWidget(exitButton, 1, 2);
 
     auto* top = new QVBoxLayout(this);
     top->addLayout(upper, 1);
     top->addLayout(buttons);
     resize(640, 360);
 
-    setTabOrder(MailFil1, MailTxt2);
-    setTabOrder(MailTxt2, MailTxt1);
-    setTabOrder(MailTxt1, MailCmd3);
-    setTabOrder(MailCmd3, MailCmd7);
-    setTabOrder(MailCmd7, ListByName);
-    setTabOrder(ListByName, MailCmd4);
-    setTabOrder(MailCmd4, MailCmd5);
-    setTabOrder(MailCmd5, MailCmd6);
-    setTabOrder(MailCmd6, MailCmd2);
+    setTabOrder(fileList, titleEdit);
+    setTabOrder(titleEdit, idNumbersEdit);
+    setTabOrder(idNumbersEdit, showIdsButton);
+    setTabOrder(showIdsButton, reviseIdsButton);
+    setTabOrder(reviseIdsButton, showNamesButton);
+    setTabOrder(showNamesButton, changeTitleButton);
+    setTabOrder(changeTitleButton, deleteListButton);
+    setTabOrder(deleteListButton, printListButton);
+    setTabOrder(printListButton, exitButton);
 
-    MailCmd7->hide();
     refreshFiles();
 
-    onListClick(MailFil1, [this](ListClick how) { MailFil1_Click(how); });
-    connect(MailCmd3, &QPushButton::clicked, this, &MailForm::MailCmd3_Click);
-    connect(MailCmd7, &QPushButton::clicked, this, &MailForm::MailCmd7_Click);
-    connect(ListByName, &QPushButton::clicked, this, &MailForm::ListByName_Click);
-    connect(MailCmd4, &QPushButton::clicked, this, &MailForm::MailCmd4_Click);
-    connect(MailCmd5, &QPushButton::clicked, this, &MailForm::MailCmd5_Click);
-    connect(MailCmd6, &QPushButton::clicked, this, &MailForm::MailCmd6_Click);
-    connect(MailCmd2, &QPushButton::clicked, this, [this] { unloadWindow(this); });
+    onListClick(fileList, [this](ListClick how) { onFileClicked(how); });
+    connect(showIdsButton, &QPushButton::clicked, this, &ReviseMailListWindow::onShowIdsClicked);
+    connect(reviseIdsButton, &QPushButton::clicked, this,
+            &ReviseMailListWindow::onReviseIdsClicked);
+    connect(showNamesButton, &QPushButton::clicked, this,
+            &ReviseMailListWindow::onShowNamesClicked);
+    connect(changeTitleButton, &QPushButton::clicked, this,
+            &ReviseMailListWindow::onChangeTitleClicked);
+    connect(deleteListButton, &QPushButton::clicked, this,
+            &ReviseMailListWindow::onDeleteListClicked);
+    connect(printListButton, &QPushButton::clicked, this,
+            &ReviseMailListWindow::onPrintListClicked);
+    connect(exitButton, &QPushButton::clicked, this, [this] { unloadWindow(this); });
 }
 
-void MailForm::closeEvent(QCloseEvent* event)
+void ReviseMailListWindow::closeEvent(QCloseEvent* event)
 {
     if (printing_) {
         event->ignore();
@@ -130,135 +129,134 @@ void MailForm::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
-void MailForm::refreshFiles()
+void ReviseMailListWindow::refreshFiles()
 {
-    const QSignalBlocker quiet(MailFil1);
-    MailFil1->clear();
-    MailFil1->addItems(listMailListFiles(p_, kMailListPattern));
-    clearCurrentLine(MailFil1);
-    showReviseButton(false);
+    const QSignalBlocker quiet(fileList->selectionModel());
+    linesOf(fileList)->setTexts(listMailListFiles(p_, kMailListPattern));
+    clearCurrentLine(fileList);
+    setState(State::Choosing);
 }
 
-void MailForm::showReviseButton(bool revise)
+void ReviseMailListWindow::setState(State state)
 {
-    MailCmd7->setVisible(revise);
-    MailCmd3->setVisible(!revise);
+    reviseIdsButton->setVisible(state == State::Revising);
+    showIdsButton->setVisible(state == State::Choosing);
 }
 
-QString MailForm::selectedList(const QString& message)
+QString ReviseMailListWindow::selectedList(const QString& message)
 {
-    const auto selected = MailFil1->selectedItems();
-    if (!selected.isEmpty())
-        return selected.first()->text();
+    const int row = chosenLine(fileList);
+    if (row >= 0)
+        return linesOf(fileList)->textAt(row);
     p_.ui.messageBox(message, kTitle, Ui::Buttons::Ok);
-    MailCmd2->setFocus();
+    exitButton->setFocus();
     return QString();
 }
 
-QString MailForm::loadSelectedList(const char* place)
+QString ReviseMailListWindow::loadSelectedList(const char* place)
 {
-    const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
+    const QString file = selectedList(tr("Please Select A Mailing List."));
     if (file.isEmpty())
         return file;
     try {
-        MailListTitle = LoadMailList(p_, file);
+        listTitle = LoadMailList(p_, file);
     } catch (const PlatformError& e) {
         unexpected(e.number(), place);
-        MailCmd2->setFocus();
+        exitButton->setFocus();
         return QString();
     }
     return file;
 }
 
-void MailForm::unexpected(int number, const char* place)
+void ReviseMailListWindow::unexpected(int number, const char* place)
 {
-    p_.ui.messageBox(QStringLiteral("Error ") + numText(number) + QStringLiteral(" In ") +
-                         QLatin1String(place) + QStringLiteral(".  Notify Programmer."),
+    p_.ui.messageBox(tr("Error ") + numText(number) + tr(" In ") + QLatin1String(place) +
+                         tr(".  Notify Programmer."),
                      kDefaultTitle, Ui::Buttons::Ok);
 }
 
-void MailForm::MailFil1_Click(ListClick how)
+void ReviseMailListWindow::onFileClicked(ListClick how)
 {
-    const auto selected = MailFil1->selectedItems();
-    if (selected.isEmpty())
+    const int row = chosenLine(fileList);
+    if (row < 0)
         return;
     QByteArray saved = p_.MailListFlags;
     try {
-        MailListTitle = LoadMailList(p_, selected.first()->text());
+        listTitle = LoadMailList(p_, linesOf(fileList)->textAt(row));
     } catch (const PlatformError& e) {
         p_.MailListFlags = saved;
-        MailListTitle.clear();
+        listTitle.clear();
         unexpected(e.number(), "MailFil1");
     }
     p_.MailListFlags = saved; // a click only reads the title
-    MailTxt2->setText(MailListTitle.startsWith(QChar(21)) ? QString() : trimRight(MailListTitle));
-    MailTxt1->clear();
-    showReviseButton(false);
+    titleEdit->setText(listTitle.startsWith(QChar(21)) ? QString() : trimRight(listTitle));
+    idNumbersEdit->clear();
+    setState(State::Choosing);
     if (how == ListClick::Mouse)
-        ListByName->setFocus();
+        showNamesButton->setFocus();
 }
 
-void MailForm::MailCmd3_Click()
+void ReviseMailListWindow::onShowIdsClicked()
 {
     if (loadSelectedList("MailCmd3").isEmpty())
         return;
-    MailTxt1->setPlainText(memberText(p_));
-    MailTxt2->setText(trimRight(MailListTitle));
-    showReviseButton(true);
-    MailCmd2->setFocus();
+    idNumbersEdit->setPlainText(memberText(p_));
+    titleEdit->setText(trimRight(listTitle));
+    setState(State::Revising);
+    exitButton->setFocus();
 }
 
-void MailForm::MailCmd7_Click()
+void ReviseMailListWindow::onReviseIdsClicked()
 {
-    const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
+    const QString file = selectedList(tr("Please Select A Mailing List."));
     if (file.isEmpty())
         return;
-    if (p_.ui.messageBox(QStringLiteral("Do You Really Want To Revise This Mailing List?"), kTitle,
+    if (p_.ui.messageBox(tr("Do You Really Want To Revise This Mailing List?"), kTitle,
                          Ui::Buttons::YesNo, Ui::Icon::Question) != Ui::Answer::Yes) {
-        MailCmd2->setFocus();
+        exitButton->setFocus();
         return;
     }
     p_.ui.setWaitCursor(true);
-    ParseIdList(p_, MailTxt1->toPlainText());
+    ParseIdList(p_, idNumbersEdit->toPlainText());
     try {
-        WriteMailList(p_, file, MailTxt2->text());
+        WriteMailList(p_, file, titleEdit->text());
     } catch (const PlatformError& e) {
         p_.ui.setWaitCursor(false);
         unexpected(e.number(), "MailCmd7");
-        MailCmd2->setFocus();
+        exitButton->setFocus();
         return;
     }
-    p_.ui.messageBox(QStringLiteral("Mailing List Revised."), kTitle, Ui::Buttons::Ok);
-    MailTxt1->clear();
-    showReviseButton(false);
+    p_.ui.messageBox(tr("Mailing List Revised."), kTitle, Ui::Buttons::Ok);
+    idNumbersEdit->clear();
+    setState(State::Choosing);
     p_.ui.setWaitCursor(false);
-    MailCmd2->setFocus();
+    exitButton->setFocus();
 }
 
-void MailForm::ListByName_Click()
+void ReviseMailListWindow::onShowNamesClicked()
 {
     const QString file = loadSelectedList("ListByName");
     if (file.isEmpty())
         return;
-    AddDelNames names(
-        p_, file, MailListTitle,
+    AddDeleteNamesDialog names(
+        p_, file, listTitle,
         [this] {
-            MailTxt1->clear();
-            MailTxt2->clear();
-            showReviseButton(false);
+            idNumbersEdit->clear();
+            titleEdit->clear();
+            setState(State::Choosing);
         },
         this);
     p_.ui.runModal(names);
-    MailCmd2->setFocus();
+    exitButton->setFocus();
 }
 
-void MailForm::MailCmd4_Click()
+void ReviseMailListWindow::onChangeTitleClicked()
 {
     const QString file =
-        selectedList(QStringLiteral("You Must Select A Mailing List Before Changing Its Title!"));
+        selectedList(tr("You Must Select A Mailing List Before Changing Its Title!"));
     if (file.isEmpty())
         return;
-    const QString typed = MailTxt2->text();
+    const QString typed = titleEdit->text();
     const bool noTitle = typed.isEmpty() || typed == QString(40, QLatin1Char(' '));
     const QString title = noTitle ? mailListTitleField(QString()) : padRight(typed, 40);
     try {
@@ -273,42 +271,41 @@ void MailForm::MailCmd4_Click()
         contents += "\r\n";
         replaceMailListFile(p_, file, contents);
     } catch (const PlatformError& e) {
-        p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                             QStringLiteral(" Occurred In MailCmd4.  Notify Programmer."),
+        p_.ui.messageBox(tr("Error ") + numText(e.number()) +
+                             tr(" Occurred In MailCmd4.  Notify Programmer."),
                          kDefaultTitle, Ui::Buttons::Ok);
         p_.ui.endProgram();
     }
-    MailListTitle = title;
-    p_.ui.messageBox(QStringLiteral("Title Changed."), kTitle, Ui::Buttons::Ok);
-    MailCmd2->setFocus();
+    listTitle = title;
+    p_.ui.messageBox(tr("Title Changed."), kTitle, Ui::Buttons::Ok);
+    exitButton->setFocus();
 }
 
-void MailForm::MailCmd5_Click()
+void ReviseMailListWindow::onDeleteListClicked()
 {
-    const QString file = selectedList(QStringLiteral("You Must Select A Mailing List To Delete."));
+    const QString file = selectedList(tr("You Must Select A Mailing List To Delete."));
     if (file.isEmpty())
         return;
-    if (p_.ui.messageBox(QStringLiteral("Do You Really Want To Delete Mailing List ") + file +
-                             QStringLiteral("?"),
-                         kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes) {
+    if (p_.ui.messageBox(tr("Do You Really Want To Delete Mailing List ") + file + tr("?"), kTitle,
+                         Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes) {
         try {
             removeMailList(p_, file);
         } catch (const PlatformError& e) {
             unexpected(e.number(), "MailCmd5");
-            MailCmd2->setFocus();
+            exitButton->setFocus();
             return;
         }
-        MailTxt1->clear();
-        MailTxt2->clear();
+        idNumbersEdit->clear();
+        titleEdit->clear();
         refreshFiles();
-        p_.ui.messageBox(QStringLiteral("Mailing List Deleted."), kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("Mailing List Deleted."), kTitle, Ui::Buttons::Ok);
     }
-    MailCmd2->setFocus();
+    exitButton->setFocus();
 }
 
-void MailForm::MailCmd6_Click()
+void ReviseMailListWindow::onPrintListClicked()
 {
-    const QString file = selectedList(QStringLiteral("Please Select A Mailing List."));
+    const QString file = selectedList(tr("Please Select A Mailing List."));
     if (file.isEmpty())
         return;
     try {
@@ -316,10 +313,10 @@ void MailForm::MailCmd6_Click()
     } catch (const PlatformError& e) {
         // Nothing is sent to the printer for a list that cannot be read.
         unexpected(e.number(), "MailCmd6");
-        MailCmd2->setFocus();
+        exitButton->setFocus();
         return;
     }
-    QPointer<MLPrintWait> wait = new MLPrintWait(p_);
+    QPointer<PrintWaitMessage> wait = new PrintWaitMessage(p_);
     loadWindow(wait);
     wait->show();
     wait->repaint();
@@ -328,9 +325,9 @@ void MailForm::MailCmd6_Click()
     bool completed = false;
     QString failure;
     try {
-        completed = printMailListContents(p_, file, MailTxt2->text());
+        completed = printMailListContents(p_, file, titleEdit->text());
     } catch (const PlatformError& e) {
-        failure = printerFailureText(e, QStringLiteral("Mailing List Not Printed."));
+        failure = printerFailureText(e, tr("Mailing List Not Printed."));
         try {
             p_.printer.killDoc();
             p_.printer.endDoc();
@@ -345,9 +342,9 @@ void MailForm::MailCmd6_Click()
     if (!failure.isEmpty())
         p_.ui.messageBox(failure, kPrinterErrorTitle, Ui::Buttons::Ok);
     else if (completed)
-        p_.ui.messageBox(withOutputFile(QStringLiteral("Mailing List Printed."), p_.printer),
-                         kTitle, Ui::Buttons::Ok);
-    MailCmd2->setFocus();
+        p_.ui.messageBox(withOutputFile(tr("Mailing List Printed."), p_.printer), kTitle,
+                         Ui::Buttons::Ok);
+    exitButton->setFocus();
 }
 
 } // namespace tavrel

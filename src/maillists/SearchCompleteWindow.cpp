@@ -32,80 +32,84 @@ QLineEdit* countBox(QWidget* parent, const char* name, int value)
 
 void showSearchComplete(Program& p)
 {
-    auto* w = new CompleteForm(p);
+    auto* w = new SearchCompleteWindow(p);
     loadWindow(w);
     w->show();
 }
 
-CompleteForm::CompleteForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
+SearchCompleteWindow::SearchCompleteWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("CompleteForm"));
-    setWindowTitle(QStringLiteral("Search Complete"));
+    setWindowTitle(tr("Search Complete"));
 
-    ComplFrm1 = named(new QGroupBox(QStringLiteral("Search Results"), this), "ComplFrm1");
-    ComplTxt1 = countBox(ComplFrm1, "ComplTxt1", p_.SearchMatchCount);
-    ComplLbl1 = named(new QLabel(QStringLiteral("Records Matched The Search Parameter"), ComplFrm1),
-                      "ComplLbl1");
-    ComplTxt2 = countBox(ComplFrm1, "ComplTxt2", p_.MailListAddCount);
-    ComplLbl2 =
-        named(new QLabel(QStringLiteral("Records Were Added To The mailing List"), ComplFrm1),
-              "ComplLbl2");
-    auto* g1 = new QGridLayout(ComplFrm1);
-    g1->addWidget(ComplTxt1, 0, 0);
-    g1->addWidget(ComplLbl1, 0, 1);
-    g1->addWidget(ComplTxt2, 1, 0);
-    g1->addWidget(ComplLbl2, 1, 1);
+    resultsGroup = named(new QGroupBox(tr("Search Results"), this), "ComplFrm1");
+    matchCountEdit = countBox(resultsGroup, "ComplTxt1", p_.SearchMatchCount);
+    matchCountLabel =
+        named(new QLabel(tr("Records Matched The Search Parameter"), resultsGroup), "ComplLbl1");
+    addedCountEdit = countBox(resultsGroup, "ComplTxt2", p_.MailListAddCount);
+    addedCountLabel =
+        named(new QLabel(tr("Records Were Added To The mailing List"), resultsGroup), "ComplLbl2");
+    auto* g1 = new QGridLayout(resultsGroup);
+    g1->addWidget(matchCountEdit, 0, 0);
+    g1->addWidget(matchCountLabel, 0, 1);
+    g1->addWidget(addedCountEdit, 1, 0);
+    g1->addWidget(addedCountLabel, 1, 1);
     g1->setColumnStretch(1, 1);
 
-    ComplFrm2 = named(new QGroupBox(QStringLiteral("Mailing List"), this), "ComplFrm2");
-    ComplTxt3 = named(new QLineEdit(ComplFrm2), "ComplTxt3",
-                      QStringLiteral("Up To Three Characters To Uniquely Identify This Mailing "
-                                     "List File"));
-    ComplLbl3 = named(new QLabel(QStringLiteral("&Identifier"), ComplFrm2), "ComplLbl3");
-    ComplTxt4 = named(new QLineEdit(ComplFrm2), "ComplTxt4",
-                      QStringLiteral("Up To 40 Characters To Describe This Mailing List"));
-    ComplLbl4 = named(new QLabel(QStringLiteral("&Title"), ComplFrm2), "ComplLbl4");
-    ComplLbl3->setBuddy(ComplTxt3);
-    ComplLbl4->setBuddy(ComplTxt4);
-    ComplTxt3->setMaximumWidth(90);
-    ComplTxt4->setMinimumWidth(ComplTxt4->fontMetrics().averageCharWidth() * 42);
-    auto* g2 = new QGridLayout(ComplFrm2);
-    g2->addWidget(ComplLbl3, 0, 0);
-    g2->addWidget(ComplTxt3, 0, 1, Qt::AlignLeft);
-    g2->addWidget(ComplLbl4, 1, 0);
-    g2->addWidget(ComplTxt4, 1, 1);
+    mailListGroup = named(new QGroupBox(tr("Mailing List"), this), "ComplFrm2");
+    identifierEdit = named(new QLineEdit(mailListGroup), "ComplTxt3",
+                           tr("Up To Three Characters To Uniquely Identify This Mailing "
+                              "List File"));
+    identifierLabel = named(new QLabel(tr("&Identifier"), mailListGroup), "ComplLbl3");
+    titleEdit = named(new QLineEdit(mailListGroup), "ComplTxt4",
+                      tr("Up To 40 Characters To Describe This Mailing List"));
+    titleLabel = named(new QLabel(tr("&Title"), mailListGroup), "ComplLbl4");
+    identifierLabel->setBuddy(identifierEdit);
+    titleLabel->setBuddy(titleEdit);
+    identifierEdit->setMaximumWidth(90);
+    titleEdit->setMinimumWidth(titleEdit->fontMetrics().averageCharWidth() * 42);
+    auto* g2 = new QGridLayout(mailListGroup);
+    g2->addWidget(identifierLabel, 0, 0);
+    g2->addWidget(identifierEdit, 0, 1, Qt::AlignLeft);
+    g2->addWidget(titleLabel, 1, 0);
+    g2->addWidget(titleEdit, 1, 1);
 
-    ComplCmd1 = named(new QPushButton(QStringLiteral("&OK"), this), "ComplCmd1",
-                      QStringLiteral("Save The Mailing List (If Generated)"));
-    ComplCmd2 = named(new QPushButton(QStringLiteral("Cance&l"), this), "ComplCmd2",
-                      QStringLiteral("Do Not Save The Mailing List (If Generated)"));
+    okButton = named(new QPushButton(tr("&OK"), this), "ComplCmd1",
+                     tr("Save The Mailing List (If Generated)"));
+    cancelButton = named(new QPushButton(tr("Cance&l"), this), "ComplCmd2",
+                         tr("Do Not Save The Mailing List (If Generated)"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ComplCmd1);
-    buttons->addWidget(ComplCmd2);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
 
     auto* top = new QVBoxLayout(this);
-    top->addWidget(ComplFrm1);
-    top->addWidget(ComplFrm2);
+    top->addWidget(resultsGroup);
+    top->addWidget(mailListGroup);
     top->addLayout(buttons);
 
-    if (p_.MailListAddCount == 0) {
-        for (QWidget* w : std::initializer_list<QWidget*>{ComplTxt3, ComplTxt4, ComplLbl3,
-                                                          ComplLbl4, ComplCmd2, ComplFrm2})
-            w->hide();
-    }
-    if (!p_.SearchSavesList) {
-        for (QWidget* w : std::initializer_list<QWidget*>{ComplTxt2, ComplLbl2, ComplFrm2})
-            w->hide();
-    }
-    ComplCmd1->setDefault(true);
+    setState(!p_.SearchSavesList        ? State::MatchCountOnly
+             : p_.MailListAddCount == 0 ? State::NothingCollected
+                                        : State::SaveList);
+    okButton->setDefault(true);
 
-    connect(ComplCmd1, &QPushButton::clicked, this, &CompleteForm::ComplCmd1_Click);
-    connect(ComplCmd2, &QPushButton::clicked, this, &CompleteForm::ComplCmd2_Click);
+    connect(okButton, &QPushButton::clicked, this, &SearchCompleteWindow::onOkClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &SearchCompleteWindow::onCancelClicked);
 }
 
-void CompleteForm::closeSearchWindows()
+void SearchCompleteWindow::setState(State state)
+{
+    const bool collects = state != State::MatchCountOnly;
+    const bool saves = state == State::SaveList;
+    for (QWidget* w : std::initializer_list<QWidget*>{addedCountEdit, addedCountLabel})
+        w->setVisible(collects);
+    for (QWidget* w : std::initializer_list<QWidget*>{identifierEdit, titleEdit, identifierLabel,
+                                                      titleLabel, cancelButton, mailListGroup})
+        w->setVisible(saves);
+}
+
+void SearchCompleteWindow::closeSearchWindows()
 {
     for (const char* name : {"SrchMsgForm", "SrchMsg2Form"}) {
         if (QWidget* w = loadedWindow(QLatin1String(name)))
@@ -114,32 +118,32 @@ void CompleteForm::closeSearchWindows()
     unloadWindow(this);
 }
 
-void CompleteForm::ComplCmd1_Click()
+void SearchCompleteWindow::onOkClicked()
 {
     if (p_.MailListAddCount == 0) {
         closeSearchWindows();
         return;
     }
-    const QString identifier = ComplTxt3->text();
+    const QString identifier = identifierEdit->text();
     if (identifier.isEmpty()) {
         p_.ui.beep();
-        p_.ui.messageBox(QStringLiteral("Please Supply An Identifier For The Mailing List."),
-                         kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("Please Supply An Identifier For The Mailing List."), kTitle,
+                         Ui::Buttons::Ok);
         return;
     }
     if (isReservedIdentifier(identifier)) {
         p_.ui.beep();
-        p_.ui.messageBox(QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again."),
-                         kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("Sorry, The Specified Identifier Is Invalid.  Try Again."), kTitle,
+                         Ui::Buttons::Ok);
         return;
     }
     saveList(identifier);
 }
 
-void CompleteForm::saveList(const QString& identifier)
+void SearchCompleteWindow::saveList(const QString& identifier)
 {
     try {
-        switch (MailListExists(p_, identifier)) {
+        switch (askToReplaceMailList(p_, identifier)) {
         case MailListAnswer::Keep:
             return;
         case MailListAnswer::Cancel:
@@ -149,25 +153,23 @@ void CompleteForm::saveList(const QString& identifier)
         case MailListAnswer::Replace:
             break;
         }
-        WriteMailList(p_, mailListFileName(identifier), ComplTxt4->text());
+        WriteMailList(p_, mailListFileName(identifier), titleEdit->text());
     } catch (const PlatformError& e) {
         if (e.number() == ErrNo::DeviceIo) {
-            p_.ui.messageBox(
-                QStringLiteral("A Serious Hard Disk Error Occurred.  Corvane Cannot Continue."),
-                kDefaultTitle, Ui::Buttons::Ok);
+            p_.ui.messageBox(tr("A Serious Hard Disk Error Occurred.  Corvane Cannot Continue."),
+                             kDefaultTitle, Ui::Buttons::Ok);
             p_.ui.endProgram();
         }
-        p_.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                             QStringLiteral(" In ML Process.  Extension = ") + identifier +
-                             QStringLiteral(".  Notify Programmer."),
+        p_.ui.messageBox(tr("Error ") + numText(e.number()) + tr(" In ML Process.  Extension = ") +
+                             identifier + tr(".  Notify Programmer."),
                          kTitle, Ui::Buttons::Ok);
         return;
     }
-    p_.ui.messageBox(QStringLiteral("Mailing List Written To Disk."), kTitle, Ui::Buttons::Ok);
+    p_.ui.messageBox(tr("Mailing List Written To Disk."), kTitle, Ui::Buttons::Ok);
     closeSearchWindows();
 }
 
-void CompleteForm::ComplCmd2_Click()
+void SearchCompleteWindow::onCancelClicked()
 {
     closeSearchWindows();
 }

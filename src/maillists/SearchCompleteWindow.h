@@ -13,27 +13,34 @@ namespace tavrel {
 
 // "Search Complete": the counts of a finished search and, when the search
 // collected records, the identifier and title under which to save them.
-class CompleteForm : public QWidget {
+class SearchCompleteWindow : public QWidget {
+    Q_OBJECT
 public:
-    explicit CompleteForm(Program& p);
+    // MatchCountOnly: the search collects no list; NothingCollected: it
+    // collects, but no record was added; SaveList: the list can be saved.
+    enum class State { MatchCountOnly, NothingCollected, SaveList };
 
-    QGroupBox* ComplFrm1;
-    QLineEdit* ComplTxt1;
-    QLabel* ComplLbl1;
-    QLineEdit* ComplTxt2;
-    QLabel* ComplLbl2;
-    QGroupBox* ComplFrm2;
-    QLineEdit* ComplTxt3;
-    QLabel* ComplLbl3;
-    QLineEdit* ComplTxt4;
-    QLabel* ComplLbl4;
-    QPushButton* ComplCmd1;
-    QPushButton* ComplCmd2;
+    explicit SearchCompleteWindow(Program& p);
+
+    QGroupBox* resultsGroup;
+    QLineEdit* matchCountEdit;
+    QLabel* matchCountLabel;
+    QLineEdit* addedCountEdit;
+    QLabel* addedCountLabel;
+    QGroupBox* mailListGroup;
+    QLineEdit* identifierEdit;
+    QLabel* identifierLabel;
+    QLineEdit* titleEdit;
+    QLabel* titleLabel;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+
+    void setState(State state);
 
     // The buttons' handlers; a test calls them straight, so an error that
     // ends the program leaves through them rather than through Qt's signals.
-    void ComplCmd1_Click();
-    void ComplCmd2_Click();
+    void onOkClicked();
+    void onCancelClicked();
 
 private:
     // Closes this window and the search's match windows.

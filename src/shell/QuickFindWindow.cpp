@@ -5,13 +5,14 @@
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
 #include "store/NameList.h"
+#include "store/NameListModel.h"
 #include "store/RecordAccess.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,110 +20,114 @@ namespace tavrel {
 
 void startQuickFind(Program& p)
 {
-    auto* form = new ListForm(p);
+    auto* form = new QuickFindWindow(p);
     loadWindow(form);
     form->show();
-    form->Form_Load();
+    form->fillList();
 }
 
-ListForm::ListForm(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
+QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("ListForm"));
-    setWindowTitle(QStringLiteral("Name And Address File QuickFind"));
+    setWindowTitle(tr("Name And Address File QuickFind"));
 
-    auto* label1 = new QLabel(QStringLiteral("The Two Parameters Below Can Be Changed "), this);
+    auto* label1 = new QLabel(tr("The Two Parameters Below Can Be Changed "), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    auto* label3 = new QLabel(QStringLiteral("From The Preferences Menu"), this);
+    auto* label3 = new QLabel(tr("From The Preferences Menu"), this);
     label3->setObjectName(QStringLiteral("Label3"));
-    auto* label2 = new QLabel(QStringLiteral("&Sorted By:"), this);
+    auto* label2 = new QLabel(tr("&Sorted By:"), this);
     label2->setObjectName(QStringLiteral("Label2"));
-    ListLbl1 = new QLabel(this);
-    ListLbl1->setObjectName(QStringLiteral("ListLbl1"));
-    auto* listLbl3 = new QLabel(QStringLiteral("Field Displayed:  "), this);
-    listLbl3->setObjectName(QStringLiteral("ListLbl3"));
-    ListLbl2 = new QLabel(this);
-    ListLbl2->setObjectName(QStringLiteral("ListLbl2"));
+    sortOrderLabel = new QLabel(this);
+    sortOrderLabel->setObjectName(QStringLiteral("ListLbl1"));
+    auto* fieldCaptionLabel = new QLabel(tr("Field Displayed:  "), this);
+    fieldCaptionLabel->setObjectName(QStringLiteral("ListLbl3"));
+    fieldLabel = new QLabel(this);
+    fieldLabel->setObjectName(QStringLiteral("ListLbl2"));
 
-    ListLst1 = new QListWidget(this);
-    ListLst1->setObjectName(QStringLiteral("ListLst1"));
-    QFont arial = ListLst1->font();
+    lines = new NameListModel(this);
+    shownLines = new NameListFilter(lines, this);
+    nameList = new QListView(this);
+    nameList->setObjectName(QStringLiteral("ListLst1"));
+    nameList->setModel(shownLines);
+    nameList->setUniformItemSizes(true);
+    QFont arial = nameList->font();
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    ListLst1->setFont(arial);
-    ListLst1->setMinimumSize(520, 320);
-    label2->setBuddy(ListLst1);
+    nameList->setFont(arial);
+    nameList->setMinimumSize(520, 320);
+    label2->setBuddy(nameList);
 
-    ListCmd2 = new QPushButton(QStringLiteral("&Display Record"), this);
-    ListCmd2->setObjectName(QStringLiteral("ListCmd2"));
-    ListCmd2->setToolTip(QStringLiteral("Display The Selected N&A Record"));
-    ListCmd2->setDefault(true);
-    ListCmd1 = new QPushButton(QStringLiteral("Cance&l"), this);
-    ListCmd1->setObjectName(QStringLiteral("ListCmd1"));
-    ListCmd1->setToolTip(QStringLiteral("Terminate QuickFind"));
+    displayButton = new QPushButton(tr("&Display Record"), this);
+    displayButton->setObjectName(QStringLiteral("ListCmd2"));
+    displayButton->setToolTip(tr("Display The Selected N&A Record"));
+    displayButton->setDefault(true);
+    cancelButton = new QPushButton(tr("Cance&l"), this);
+    cancelButton->setObjectName(QStringLiteral("ListCmd1"));
+    cancelButton->setToolTip(tr("Terminate QuickFind"));
 
     auto* params = new QGridLayout;
     params->addWidget(label1, 0, 0, 1, 2);
     params->addWidget(label3, 1, 0, 1, 2);
     params->addWidget(label2, 2, 0);
-    params->addWidget(ListLbl1, 2, 1);
-    params->addWidget(listLbl3, 3, 0);
-    params->addWidget(ListLbl2, 3, 1);
+    params->addWidget(sortOrderLabel, 2, 1);
+    params->addWidget(fieldCaptionLabel, 3, 0);
+    params->addWidget(fieldLabel, 3, 1);
     params->setColumnStretch(1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ListCmd2);
-    buttons->addWidget(ListCmd1);
+    buttons->addWidget(displayButton);
+    buttons->addWidget(cancelButton);
     auto* top = new QVBoxLayout(this);
     top->addLayout(params);
-    top->addWidget(ListLst1, 1);
+    top->addWidget(nameList, 1);
     top->addLayout(buttons);
 
-    setTabOrder(ListLst1, ListCmd2);
-    setTabOrder(ListCmd2, ListCmd1);
+    setTabOrder(nameList, displayButton);
+    setTabOrder(displayButton, cancelButton);
 
-    connect(ListCmd1, &QPushButton::clicked, this, &ListForm::ListCmd1_Click);
-    connect(ListCmd2, &QPushButton::clicked, this, &ListForm::ListCmd2_Click);
-    onListClick(ListLst1, [this](ListClick how) { ListLst1_Click(how); });
-    connect(ListLst1, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { openLine(ListLst1->row(item)); });
+    connect(cancelButton, &QPushButton::clicked, this, &QuickFindWindow::onCancelClicked);
+    connect(displayButton, &QPushButton::clicked, this, &QuickFindWindow::onDisplayClicked);
+    onListClick(nameList, [this](ListClick how) { onLineClicked(how); });
+    connect(nameList, &QListView::doubleClicked, this,
+            [this](const QModelIndex& line) { openLine(line.row()); });
 }
 
-QString ListForm::sortCaption(QChar code)
+QString QuickFindWindow::sortCaption(QChar code)
 {
     switch (code.unicode()) {
     case '0':
-        return QStringLiteral("Sort Key 1");
+        return tr("Sort Key 1");
     case '1':
-        return QStringLiteral("Sort Key 2");
+        return tr("Sort Key 2");
     case '2':
-        return QStringLiteral("Sort Key 1 + Sort Key 2");
+        return tr("Sort Key 1 + Sort Key 2");
     case '3':
-        return QStringLiteral("Sort Key 2 + Sort Key 1");
+        return tr("Sort Key 2 + Sort Key 1");
     default:
-        return QStringLiteral("ID Number");
+        return tr("ID Number");
     }
 }
 
-QString ListForm::fieldCaption(QChar code)
+QString QuickFindWindow::fieldCaption(QChar code)
 {
     switch (code.unicode()) {
     case '1':
-        return QStringLiteral("Address Line 1");
+        return tr("Address Line 1");
     case '2':
-        return QStringLiteral("Address Line 2");
+        return tr("Address Line 2");
     case '3':
-        return QStringLiteral("Address Line 3");
+        return tr("Address Line 3");
     case '4':
-        return QStringLiteral("Address Line 4");
+        return tr("Address Line 4");
     case '5':
-        return QStringLiteral("Comments");
+        return tr("Comments");
     case '6':
-        return QStringLiteral("First Two Telephone Numbers");
+        return tr("First Two Telephone Numbers");
     default:
-        return QStringLiteral("Name");
+        return tr("Name");
     }
 }
 
-QString ListForm::lineText(const NARecord& r, QChar code)
+QString QuickFindWindow::lineText(const NARecord& r, QChar code)
 {
     switch (code.unicode()) {
     case '1':
@@ -145,69 +150,67 @@ QString ListForm::lineText(const NARecord& r, QChar code)
     }
 }
 
-void ListForm::Form_Load()
+void QuickFindWindow::fillList()
 {
     p_.ui.setWaitCursor(true);
     if (p_.LastRecNo <= 1) {
         p_.ui.beep();
-        p_.ui.messageBox(QStringLiteral("The N&A File Is Empty."), kTitle, Ui::Buttons::Ok);
+        p_.ui.messageBox(tr("The N&A File Is Empty."), kTitle, Ui::Buttons::Ok);
         p_.ui.setWaitCursor(false);
         return;
     }
-    ListLbl1->setText(sortCaption(p_.QuickFindSort));
+    sortOrderLabel->setText(sortCaption(p_.QuickFindSort));
     BuildNameList(p_, p_.QuickFindSort);
-    QStringList lines;
-    lines.reserve(p_.SortedCount);
-    for (int k = 1; k <= p_.SortedCount; ++k) {
-        p_.CurId = p_.sortedId(k);
-        Get_NA_Rec(p_, p_.CurId + 1);
-        lines << lineText(p_.CurRec, p_.QuickFindField);
-    }
-    ListLst1->addItems(lines);
-    clearCurrentLine(ListLst1);
-    ListLbl2->setText(fieldCaption(p_.QuickFindField));
+    lines->fillFromSortedList(p_, [this](qint16 id) {
+        p_.CurId = id;
+        Get_NA_Rec(p_, id + 1);
+        return std::optional<QString>(lineText(p_.CurRec, p_.QuickFindField));
+    });
+    clearCurrentLine(nameList);
+    fieldLabel->setText(fieldCaption(p_.QuickFindField));
     if (QWidget* print = loadedWindowWithTitle(QStringLiteral("Print")))
         unloadWindow(print);
     p_.ui.setWaitCursor(false);
 }
 
-void ListForm::ListLst1_Click(ListClick how)
+void QuickFindWindow::onLineClicked(ListClick how)
 {
     if (how == ListClick::Mouse)
-        ListCmd2->setFocus(Qt::OtherFocusReason);
+        displayButton->setFocus(Qt::OtherFocusReason);
 }
 
-void ListForm::keyPressEvent(QKeyEvent* event)
+void QuickFindWindow::keyPressEvent(QKeyEvent* event)
 {
     // Enter that no control took (the list passes it on) answers the default
     // button, as in a dialog.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        ListCmd2->click();
+        displayButton->click();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void ListForm::ListCmd1_Click()
+void QuickFindWindow::onCancelClicked()
 {
     unloadWindow(this);
 }
 
-void ListForm::ListCmd2_Click()
+void QuickFindWindow::onDisplayClicked()
 {
-    const QListWidgetItem* item = ListLst1->currentItem();
-    if (!item || !item->isSelected()) {
-        p_.ui.messageBox(QStringLiteral("Please Select A Line."), kDefaultTitle, Ui::Buttons::Ok);
+    const QModelIndex line = nameList->currentIndex();
+    if (!line.isValid() || !nameList->selectionModel()->isSelected(line)) {
+        p_.ui.messageBox(tr("Please Select A Line."), kDefaultTitle, Ui::Buttons::Ok);
         return;
     }
-    openLine(ListLst1->row(item));
+    openLine(line.row());
 }
 
-void ListForm::openLine(int row)
+void QuickFindWindow::openLine(int row)
 {
-    if (row < 0 || row + 1 > p_.SortedCount)
+    const int line = shownLines->sourceRow(row);
+    if (line < 0)
         return;
-    p_.CurId = p_.sortedId(row + 1);
+    p_.CurId = lines->idAt(line);
     Get_NA_Rec(p_, p_.CurId + 1);
     p_.ScreenMode = QStringLiteral("Browse");
     showRecordScreens(p_);
