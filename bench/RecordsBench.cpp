@@ -3,12 +3,12 @@
 #include "FullFile.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
-#include "shell/ListForm.h"
+#include "shell/QuickFindWindow.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 #include <map>
@@ -46,7 +46,7 @@ void BM_QuickFindOpen(benchmark::State& state)
     for (auto _ : state) {
         startQuickFind(p);
         QWidget* form = loadedWindow(QStringLiteral("ListForm"));
-        lines = form->findChild<QListWidget*>(QStringLiteral("ListLst1"))->count();
+        lines = form->findChild<QAbstractItemView*>(QStringLiteral("ListLst1"))->model()->rowCount();
         state.PauseTiming();
         unloadWindow(form);
         test::settle();

@@ -1,7 +1,7 @@
 #include "maillists/MailListCommands.h"
 
-#include "maillists/CreateForm.h"
-#include "maillists/MailForm.h"
+#include "maillists/CreateMailListWindow.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>
@@ -10,15 +10,15 @@ namespace tavrel {
 
 void startCreateMailList(Program& p)
 {
-    auto* w = new CreateForm(p);
+    auto* w = new CreateMailListWindow(p);
     loadWindow(w);
     w->show();
-    w->CreateTxt1->setFocus();
+    w->idNumbersEdit->setFocus();
 }
 
 void startReviseMailList(Program& p)
 {
-    auto* w = new MailForm(p);
+    auto* w = new ReviseMailListWindow(p);
     loadWindow(w);
     w->show();
 }

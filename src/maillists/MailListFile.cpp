@@ -4,6 +4,7 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -223,13 +224,16 @@ bool anyListFileOpens(Program& p, const QString& name)
 
 } // namespace
 
-MailListAnswer MailListExists(Program& p, const QString& identifier)
+MailListAnswer askToReplaceMailList(Program& p, const QString& identifier)
 {
     const QString name = mailListFileName(identifier);
     if (!anyListFileOpens(p, name))
         return MailListAnswer::NoFile;
-    const QString text = QStringLiteral("There Is Already A Mailing List File\nWith Identifier '") +
-                         identifier + QStringLiteral("'.\n\nDo You Want To Replace It?");
+    const QString text =
+        QCoreApplication::translate("tavrel::MailListFile",
+                                    "There Is Already A Mailing List File\nWith Identifier '") +
+        identifier +
+        QCoreApplication::translate("tavrel::MailListFile", "'.\n\nDo You Want To Replace It?");
     switch (p.ui.messageBox(text, kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question)) {
     case Ui::Answer::Yes:
         return MailListAnswer::Replace;

@@ -69,7 +69,7 @@ QString ReadMailListTitle(Program& p, const QString& fileName);
 // The outcome of looking for an existing list with the same identifier.
 enum class MailListAnswer { NoFile, Replace, Keep, Cancel };
 // Looks for "tvlmail." + identifier and, when it exists, asks whether to replace it.
-MailListAnswer MailListExists(Program& p, const QString& identifier);
+MailListAnswer askToReplaceMailList(Program& p, const QString& identifier);
 
 // Resets MailListFlags and marks the IDs typed in `text` ("3-7, 12 40").
 void ParseIdList(Program& p, const QString& text);

@@ -4,9 +4,16 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
+
 namespace tavrel {
 
 namespace {
+
+QString trText(const char* text)
+{
+    return QCoreApplication::translate("tavrel::MailListPrint", text);
+}
 
 void printCentred(Program& p, const QString& text, double y)
 {
@@ -18,7 +25,7 @@ void printCentred(Program& p, const QString& text, double y)
 QString memberLine(Program& p, int id)
 {
     if (id >= p.LastRecNo || !readActive(p, id))
-        return QString::number(id) + QStringLiteral("  ** ID Not Active **");
+        return QString::number(id) + trText("  ** ID Not Active **");
     return QString::number(id) + QStringLiteral("  ") + padRight(p.CurRec.Name, Width::Name) +
            QStringLiteral("  ") + padRight(p.CurRec.AddrLine1, Width::Addr);
 }
@@ -32,12 +39,12 @@ bool printMailListContents(Program& p, const QString& fileName, const QString& t
     pr.setFontName(QStringLiteral("Arial"));
     pr.setFontSize(16);
     pr.setFontBold(true);
-    printCentred(p, QStringLiteral("Mailing List Contents"), 300);
+    printCentred(p, trText("Mailing List Contents"), 300);
     pr.setFontSize(12);
     pr.setFontBold(false);
     printCentred(p,
-                 QStringLiteral("Mailing List  '") + fileName + QStringLiteral("'  With Title  '") +
-                     titleText + QStringLiteral("'"),
+                 trText("Mailing List  '") + fileName + trText("'  With Title  '") + titleText +
+                     trText("'"),
                  800);
     pr.setFontSize(10);
     printCentred(p, p.clock.now().date().toString(QStringLiteral("MM-dd-yyyy")), 1100);
@@ -58,8 +65,8 @@ bool printMailListContents(Program& p, const QString& fileName, const QString& t
             pr.newPage();
             p.ui.processEvents();
             if (p.StopRequested) {
-                p.ui.messageBox(QStringLiteral("Print Cancelled At Your Request. Throw Away Any "
-                                               "Pages That Print."),
+                p.ui.messageBox(trText("Print Cancelled At Your Request. Throw Away Any "
+                                       "Pages That Print."),
                                 kTitle, Ui::Buttons::Ok);
                 pr.killDoc();
                 pr.endDoc();

@@ -5,11 +5,12 @@
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,17 +18,22 @@ namespace tavrel {
 
 namespace {
 
-QLabel* label(QDialog* d, const char* name, const QString& text, const QFont& font)
+QString trText(const char* text)
 {
-    auto* l = new QLabel(text, d);
+    return QCoreApplication::translate("tavrel::NamePicker", text);
+}
+
+QLabel* label(QDialog* d, const char* name, const char* text, const QFont& font)
+{
+    auto* l = new QLabel(trText(text), d);
     l->setObjectName(QLatin1String(name));
     l->setFont(font);
     return l;
 }
 
-QPushButton* button(QDialog* d, const char* name, const QString& text, const QString& tip)
+QPushButton* button(QDialog* d, const char* name, const char* text, const QString& tip)
 {
-    auto* b = new QPushButton(text, d);
+    auto* b = new QPushButton(trText(text), d);
     b->setObjectName(QLatin1String(name));
     b->setToolTip(tip);
     b->setAutoDefault(false);
@@ -36,27 +42,47 @@ QPushButton* button(QDialog* d, const char* name, const QString& text, const QSt
 
 } // namespace
 
+QListView* newLineList(QWidget* parent, const char* objectName)
+{
+    auto* list = new QListView(parent);
+    list->setObjectName(QLatin1String(objectName));
+    list->setModel(new NameListFilter(new NameListModel(list), list));
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+NameListModel* linesOf(const QListView* list)
+{
+    return static_cast<NameListFilter*>(list->model())->lines();
+}
+
+int chosenLine(const QListView* list)
+{
+    const QModelIndex line = list->currentIndex();
+    if (!line.isValid() || !list->selectionModel()->isSelected(line))
+        return -1;
+    return static_cast<NameListFilter*>(list->model())->sourceRow(line.row());
+}
+
 NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
 {
     NamePicker c;
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(9);
 
-    auto* heading1 = label(d, "Label1", QStringLiteral("Name And Address (N&&A) File"), arial);
-    c.List1 = new QListWidget(d);
-    c.List1->setObjectName(QStringLiteral("List1"));
-    c.AddButton = button(d, "AddButton", QStringLiteral("--> &Add To ML -->"),
-                         QStringLiteral("Add The Selected Name To The Mailing List"));
-    c.DelButton = button(d, "DelButton", QStringLiteral("&Delete From ML"), tips.del);
-    auto* heading2 = label(d, "Label2", QStringLiteral("Mailing List (ML) File"), arial);
-    c.List2 = new QListWidget(d);
-    c.List2->setObjectName(QStringLiteral("List2"));
-    c.OKButton = button(d, "OKButton", QStringLiteral("&OK"), tips.ok);
-    c.CancelButton = button(d, "CancelButton", QStringLiteral("Cance&l"), tips.cancel);
-    heading1->setBuddy(c.List1);
-    heading2->setBuddy(c.List2);
+    auto* heading1 = label(d, "Label1", "Name And Address (N&&A) File", arial);
+    c.allNamesList = newLineList(d, "List1");
+    c.addButton = button(d, "AddButton", "--> &Add To ML -->",
+                         trText("Add The Selected Name To The Mailing List"));
+    c.deleteButton = button(d, "DelButton", "&Delete From ML", tips.del);
+    auto* heading2 = label(d, "Label2", "Mailing List (ML) File", arial);
+    c.memberList = newLineList(d, "List2");
+    c.okButton = button(d, "OKButton", "&OK", tips.ok);
+    c.cancelButton = button(d, "CancelButton", "Cance&l", tips.cancel);
+    heading1->setBuddy(c.allNamesList);
+    heading2->setBuddy(c.memberList);
 
-    for (QListWidget* list : {c.List1, c.List2}) {
+    for (QListView* list : {c.allNamesList, c.memberList}) {
         list->setFont(arial);
         list->setMinimumWidth(QFontMetrics(arial).horizontalAdvance(QString(44, QLatin1Char('n'))));
         list->setMinimumHeight(300);
@@ -64,16 +90,16 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
 
     auto* left = new QVBoxLayout;
     left->addWidget(heading1);
-    left->addWidget(c.List1);
+    left->addWidget(c.allNamesList);
     auto* right = new QVBoxLayout;
     right->addWidget(heading2);
-    right->addWidget(c.List2);
+    right->addWidget(c.memberList);
 
     auto* middle = new QVBoxLayout;
     middle->addStretch();
-    middle->addWidget(c.AddButton);
+    middle->addWidget(c.addButton);
     middle->addSpacing(12);
-    middle->addWidget(c.DelButton);
+    middle->addWidget(c.deleteButton);
     middle->addStretch();
 
     auto* lists = new QHBoxLayout;
@@ -82,18 +108,18 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
     lists->addLayout(right, 1);
 
     auto* addHelp = new QVBoxLayout;
-    addHelp->addWidget(label(d, "Label7", QStringLiteral("Add A Name To ML:"), arial));
-    addHelp->addWidget(label(d, "Label8", QStringLiteral("1. Click On The Name"), arial));
-    addHelp->addWidget(label(d, "Label9", QStringLiteral("In The N&&A File"), arial));
-    addHelp->addWidget(label(d, "Label10", QStringLiteral("2. Click The Add Button"), arial));
+    addHelp->addWidget(label(d, "Label7", "Add A Name To ML:", arial));
+    addHelp->addWidget(label(d, "Label8", "1. Click On The Name", arial));
+    addHelp->addWidget(label(d, "Label9", "In The N&&A File", arial));
+    addHelp->addWidget(label(d, "Label10", "2. Click The Add Button", arial));
     auto* delHelp = new QVBoxLayout;
-    delHelp->addWidget(label(d, "Label3", QStringLiteral("Delete A Name From ML:"), arial));
-    delHelp->addWidget(label(d, "Label4", QStringLiteral("1. Click On The Name"), arial));
-    delHelp->addWidget(label(d, "Label5", QStringLiteral("In The Mailing List"), arial));
-    delHelp->addWidget(label(d, "Label6", QStringLiteral("2. Click The Delete Button"), arial));
+    delHelp->addWidget(label(d, "Label3", "Delete A Name From ML:", arial));
+    delHelp->addWidget(label(d, "Label4", "1. Click On The Name", arial));
+    delHelp->addWidget(label(d, "Label5", "In The Mailing List", arial));
+    delHelp->addWidget(label(d, "Label6", "2. Click The Delete Button", arial));
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(c.OKButton);
-    buttons->addWidget(c.CancelButton);
+    buttons->addWidget(c.okButton);
+    buttons->addWidget(c.cancelButton);
     buttons->addStretch();
 
     auto* bottom = new QHBoxLayout;
@@ -107,13 +133,13 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
     top->addLayout(lists);
     top->addLayout(bottom);
 
-    QWidget::setTabOrder(c.List1, c.AddButton);
-    QWidget::setTabOrder(c.AddButton, c.DelButton);
-    QWidget::setTabOrder(c.DelButton, c.List2);
-    QWidget::setTabOrder(c.List2, c.OKButton);
-    QWidget::setTabOrder(c.OKButton, c.CancelButton);
+    QWidget::setTabOrder(c.allNamesList, c.addButton);
+    QWidget::setTabOrder(c.addButton, c.deleteButton);
+    QWidget::setTabOrder(c.deleteButton, c.memberList);
+    QWidget::setTabOrder(c.memberList, c.okButton);
+    QWidget::setTabOrder(c.okButton, c.cancelButton);
 
-    onListClick(c.List1, [b = c.AddButton](ListClick how) {
+    onListClick(c.allNamesList, [b = c.addButton](ListClick how) {
         if (how == ListClick::Mouse)
             b->setFocus();
     });
@@ -122,59 +148,58 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
 
 void fillNamePicker(Program& p, const NamePicker& picker, bool withMembers)
 {
-    picker.List1->clear();
-    picker.List2->clear();
+    NameListModel* names = linesOf(picker.allNamesList);
+    NameListModel* members = linesOf(picker.memberList);
+    names->clear();
+    members->clear();
     if (!checkFileNotEmpty(p))
         return;
     BuildNameList(p, p.SortPref);
-    for (int i = 1; i <= p.SortedCount; ++i) {
-        const int id = p.sortedId(i);
+    QVector<NameListModel::Line> memberLines;
+    names->fillFromSortedList(p, [&](qint16 id) -> std::optional<QString> {
         if (!readActive(p, id))
-            continue;
+            return std::nullopt;
         const QString line = pickerLine(id, p.CurRec.Name);
-        picker.List1->addItem(line);
         if (withMembers && isMember(p, id))
-            picker.List2->addItem(line);
-    }
-    clearCurrentLine(picker.List1);
-    clearCurrentLine(picker.List2);
-}
-
-int pickerLineId(const QString& line)
-{
-    return line.left(4).trimmed().toInt();
+            memberLines.append({id, line});
+        return line;
+    });
+    members->setLines(memberLines);
+    clearCurrentLine(picker.allNamesList);
+    clearCurrentLine(picker.memberList);
 }
 
 int addPickedName(Program& p, const NamePicker& picker)
 {
-    QListWidgetItem* item = picker.List1->currentItem();
-    if (!item || !item->isSelected()) {
-        p.ui.messageBox(QStringLiteral("No Name Selected For Adding To Mailing List"),
-                        kDefaultTitle, Ui::Buttons::Ok);
+    const int row = chosenLine(picker.allNamesList);
+    if (row < 0) {
+        p.ui.messageBox(trText("No Name Selected For Adding To Mailing List"), kDefaultTitle,
+                        Ui::Buttons::Ok);
         return 0;
     }
     int change = 0;
-    const int id = pickerLineId(item->text());
+    const NameListModel* names = linesOf(picker.allNamesList);
+    const int id = names->idAt(row);
     if (id >= 1 && id <= kMaxId && !isMember(p, id)) {
         setMember(p, id, true);
-        picker.List2->addItem(item->text());
+        linesOf(picker.memberList)->appendLine({qint16(id), names->textAt(row)});
         change = 1;
     }
-    picker.OKButton->setFocus();
+    picker.okButton->setFocus();
     return change;
 }
 
 int removePickedName(Program& p, const NamePicker& picker)
 {
-    QListWidgetItem* item = picker.List2->currentItem();
-    if (!item || !item->isSelected()) {
-        p.ui.messageBox(QStringLiteral("No Name Selected For Deletion"), kDefaultTitle,
-                        Ui::Buttons::Ok);
+    const int row = chosenLine(picker.memberList);
+    if (row < 0) {
+        p.ui.messageBox(trText("No Name Selected For Deletion"), kDefaultTitle, Ui::Buttons::Ok);
         return 0;
     }
-    setMember(p, pickerLineId(item->text()), false);
-    delete picker.List2->takeItem(picker.List2->row(item));
-    picker.OKButton->setFocus();
+    NameListModel* members = linesOf(picker.memberList);
+    setMember(p, members->idAt(row), false);
+    members->removeLineAt(row);
+    picker.okButton->setFocus();
     return -1;
 }
 

@@ -2,12 +2,12 @@
 #include "dups/DupSearch.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ImportDialog.h"
-#include "maillists/AddDelNames.h"
-#include "maillists/CompleteForm.h"
-#include "maillists/CreateForm.h"
-#include "maillists/MailForm.h"
+#include "maillists/AddDeleteNamesDialog.h"
+#include "maillists/CreateMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "maillists/MailListFile.h"
+#include "maillists/ReviseMailListWindow.h"
+#include "maillists/SearchCompleteWindow.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "records/RecordActions.h"
@@ -25,7 +25,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -373,23 +373,23 @@ TEST(WriteFaults, MailingListCommands)
     auto create = [](const char* identifier, bool replace) {
         return [identifier, replace](Program& p, ScriptedUi& ui) {
             startCreateMailList(p);
-            auto* w = windowOf<CreateForm>(QStringLiteral("CreateForm"));
-            w->CreateTxt1->setText(QStringLiteral("1-3, 5"));
-            w->CreateTxt2->setText(QLatin1String(identifier));
-            w->CreateTxt3->setText(QStringLiteral("Neighbours"));
+            auto* w = windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
+            w->idNumbersEdit->setText(QStringLiteral("1-3, 5"));
+            w->identifierEdit->setText(QLatin1String(identifier));
+            w->titleEdit->setText(QStringLiteral("Neighbours"));
             if (replace)
                 ui.answer(Ui::Answer::Yes);
-            return std::function<void()>([w] { w->CreateCmd1_Click(); });
+            return std::function<void()>([w] { w->onCreateClicked(); });
         };
     };
     // The revise window with list "a" picked and its IDs shown.
-    auto revise = [](std::function<void(MailForm*, ScriptedUi&)> prepare,
-                     void (MailForm::*action)()) {
+    auto revise = [](std::function<void(ReviseMailListWindow*, ScriptedUi&)> prepare,
+                     void (ReviseMailListWindow::*action)()) {
         return [prepare, action](Program& p, ScriptedUi& ui) {
             startReviseMailList(p);
-            auto* w = windowOf<MailForm>(QStringLiteral("MailForm"));
-            w->MailFil1->setCurrentRow(0);
-            w->MailCmd3_Click();
+            auto* w = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
+            w->fileList->setCurrentIndex(w->fileList->model()->index(0, 0));
+            w->onShowIdsClicked();
             prepare(w, ui);
             return std::function<void()>([w, action] { (w->*action)(); });
         };
@@ -408,12 +408,12 @@ TEST(WriteFaults, MailingListCommands)
              setMember(p, 4, true);
              p.MailListAddCount = 2;
              p.SearchMatchCount = 2;
-             auto* w = new CompleteForm(p);
-             w->ComplTxt3->setText(QStringLiteral("a"));
-             w->ComplTxt4->setText(QStringLiteral("Found"));
+             auto* w = new SearchCompleteWindow(p);
+             w->identifierEdit->setText(QStringLiteral("a"));
+             w->titleEdit->setText(QStringLiteral("Found"));
              ui.answer(Ui::Answer::Yes); // replace list "a"
              auto owned = keep(w);
-             return std::function<void()>([w, owned] { w->ComplCmd1_Click(); });
+             return std::function<void()>([w, owned] { w->onOkClicked(); });
          },
          {{QStringLiteral("Error %1 In ML Process\\.  Extension = a\\.  Notify Programmer\\."),
            false, 0, ErrNo::DeviceIo},
@@ -423,44 +423,46 @@ TEST(WriteFaults, MailingListCommands)
          people(1, 5),
          club,
          revise(
-             [](MailForm* w, ScriptedUi& ui) {
-                 w->MailTxt1->setPlainText(QStringLiteral("2, 4-5"));
+             [](ReviseMailListWindow* w, ScriptedUi& ui) {
+                 w->idNumbersEdit->setPlainText(QStringLiteral("2, 4-5"));
                  ui.answer(Ui::Answer::Yes);
              },
-             &MailForm::MailCmd7_Click),
+             &ReviseMailListWindow::onReviseIdsClicked),
          {{QStringLiteral("Error %1 In MailCmd7\\.  Notify Programmer\\."), false}}},
         {"revise by name",
          people(1, 5),
          club,
          revise(
-             [](MailForm*, ScriptedUi& ui) {
+             [](ReviseMailListWindow*, ScriptedUi& ui) {
                  ui.onModal([&ui](QDialog& d) {
-                     NamePicker& picker = dynamic_cast<AddDelNames&>(d).picker;
+                     NamePicker& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
+                     const QAbstractItemModel* names = picker.allNamesList->model();
                      const auto lines =
-                         picker.List1->findItems(QStringLiteral("   3"), Qt::MatchStartsWith);
+                         names->match(names->index(0, 0), Qt::DisplayRole, QStringLiteral("   3"),
+                                      -1, Qt::MatchStartsWith);
                      ASSERT_EQ(lines.size(), 1);
-                     picker.List1->setCurrentItem(lines.first());
-                     click(picker.AddButton);
+                     picker.allNamesList->setCurrentIndex(lines.first());
+                     click(picker.addButton);
                      ui.answer(Ui::Answer::Yes);
-                     click(picker.OKButton);
+                     click(picker.okButton);
                  });
              },
-             &MailForm::ListByName_Click),
+             &ReviseMailListWindow::onShowNamesClicked),
          {{QStringLiteral("Error %1 In ListByName\\.  Notify Programmer\\."), false},
           {QStringLiteral("Error %1 In OKButton\\.  Notify Programmer\\."), false},
           kGet}},
         {"change the title",
          people(1, 5),
          club,
-         revise(
-             [](MailForm* w, ScriptedUi&) { w->MailTxt2->setText(QStringLiteral("Chess Club")); },
-             &MailForm::MailCmd4_Click),
+         revise([](ReviseMailListWindow* w,
+                   ScriptedUi&) { w->titleEdit->setText(QStringLiteral("Chess Club")); },
+                &ReviseMailListWindow::onChangeTitleClicked),
          {{QStringLiteral("Error %1 Occurred In MailCmd4\\.  Notify Programmer\\."), true}}},
         {"delete a list",
          people(1, 5),
          club,
-         revise([](MailForm*, ScriptedUi& ui) { ui.answer(Ui::Answer::Yes); },
-                &MailForm::MailCmd5_Click),
+         revise([](ReviseMailListWindow*, ScriptedUi& ui) { ui.answer(Ui::Answer::Yes); },
+                &ReviseMailListWindow::onDeleteListClicked),
          {{QStringLiteral("Error %1 In MailCmd5\\.  Notify Programmer\\."), false}}},
     };
     for (const Command& c : commands)

@@ -1,9 +1,9 @@
 #include "MailListFixture.h"
 
-#include "maillists/CreateByName.h"
-#include "maillists/CreateForm.h"
-#include "maillists/MailForm.h"
+#include "maillists/CreateByNameDialog.h"
+#include "maillists/CreateMailListWindow.h"
 #include "maillists/MailListCommands.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "store/NameList.h"
 
 #include <QLineEdit>
@@ -23,11 +23,11 @@ protected:
     }
     // Arrow keys from a file list that has the focus: each press shows the
     // next list's title and the focus stays in the list.
-    static void travel(QListWidget* files, QLineEdit* title)
+    static void travel(QListView* files, QLineEdit* title)
     {
         files->setFocus();
         pressKey(files->window(), Qt::Key_Down);
-        EXPECT_EQ(files->currentRow(), 0) << "the first arrow key chooses the first line";
+        EXPECT_EQ(files->currentIndex().row(), 0) << "the first arrow key chooses the first line";
         pressKey(files->window(), Qt::Key_Down);
         EXPECT_EQ(title->text().trimmed(), QStringLiteral("Second"));
         pressKey(files->window(), Qt::Key_Down);
@@ -39,44 +39,45 @@ protected:
 TEST_F(ListKeys, FileListsTravelWithTheArrowKeys)
 {
     startReviseMailList(p);
-    auto* revise = windowOf<MailForm>(QStringLiteral("MailForm"));
+    auto* revise = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
     ASSERT_TRUE(revise);
-    travel(revise->MailFil1, revise->MailTxt2);
+    travel(revise->fileList, revise->titleEdit);
     revise->close();
     settle();
 
     startCreateMailList(p);
-    auto* create = windowOf<CreateForm>(QStringLiteral("CreateForm"));
+    auto* create = windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
     ASSERT_TRUE(create);
-    travel(create->CreateFil1, create->CreateTxt5);
+    travel(create->existingListsList, create->existingTitleEdit);
     // A mouse click moves the focus on, as before.
-    clickLine(create->CreateFil1, QStringLiteral("tvlmail.a"));
-    EXPECT_EQ(create->focusWidget(), create->ShowNameButton);
+    clickLine(create->existingListsList, QStringLiteral("tvlmail.a"));
+    EXPECT_EQ(create->focusWidget(), create->namesButton);
 }
 
 TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)
 {
     startCreateMailList(p);
-    auto* create = windowOf<CreateForm>(QStringLiteral("CreateForm"));
+    auto* create = windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
     ASSERT_TRUE(create);
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<CreateByName&>(d).picker;
-        picker.List1->setFocus();
+        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
+        picker.allNamesList->setFocus();
         pressKey(&d, Qt::Key_Down);
         pressKey(&d, Qt::Key_Down);
         pressKey(&d, Qt::Key_Down);
-        EXPECT_EQ(QApplication::focusWidget(), picker.List1);
-        EXPECT_EQ(picker.List1->currentRow(), 2);
+        EXPECT_EQ(QApplication::focusWidget(), picker.allNamesList);
+        EXPECT_EQ(picker.allNamesList->currentIndex().row(), 2);
         // Tab reaches the add button; Enter presses it.
         pressKey(&d, Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), picker.AddButton);
+        EXPECT_EQ(QApplication::focusWidget(), picker.addButton);
         pressKey(&d, Qt::Key_Return);
-        EXPECT_EQ(itemsOf(picker.List2), QStringList{pickerLine(8, QStringLiteral("Hal Crane"))});
-        EXPECT_EQ(QApplication::focusWidget(), picker.OKButton);
+        EXPECT_EQ(itemsOf(picker.memberList),
+                  QStringList{pickerLine(8, QStringLiteral("Hal Crane"))});
+        EXPECT_EQ(QApplication::focusWidget(), picker.okButton);
         pressKey(&d, Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
-    click(create->ShowNameButton);
+    click(create->namesButton);
     settle();
     EXPECT_EQ(flagged(), std::set<int>{8});
 }

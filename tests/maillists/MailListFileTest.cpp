@@ -136,16 +136,16 @@ TEST_F(MailListTest, IdentifierRules)
 
 TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
 {
-    EXPECT_EQ(MailListExists(p, QStringLiteral("new")), MailListAnswer::NoFile);
+    EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("new")), MailListAnswer::NoFile);
     EXPECT_TRUE(env.ui.messages.empty());
 
     writeRaw(QStringLiteral("tvlmail.old"), listBytes(QStringLiteral("Old"), {1}));
     env.ui.answer(Ui::Answer::Yes);
     env.ui.answer(Ui::Answer::No);
     env.ui.answer(Ui::Answer::Cancel);
-    EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Replace);
-    EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Keep);
-    EXPECT_EQ(MailListExists(p, QStringLiteral("old")), MailListAnswer::Cancel);
+    EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("old")), MailListAnswer::Replace);
+    EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("old")), MailListAnswer::Keep);
+    EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("old")), MailListAnswer::Cancel);
     const auto& m = env.ui.last();
     EXPECT_EQ(m.text,
               QStringLiteral("There Is Already A Mailing List File\nWith Identifier 'old'.\n\n"
@@ -157,16 +157,18 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
 
     // A directory in the way is an error, not a list to replace.
     ASSERT_TRUE(QDir(env.dir()).mkdir(QStringLiteral("tvlmail.dir")));
-    EXPECT_EQ(errorOf([&] { MailListExists(p, QStringLiteral("dir")); }), ErrNo::PathFileAccess);
+    EXPECT_EQ(errorOf([&] { askToReplaceMailList(p, QStringLiteral("dir")); }),
+              ErrNo::PathFileAccess);
 
     // A link pointing nowhere is no list; writing replaces the link, not its target.
     const QString outside = env.dir() + QStringLiteral("-outside"); // beside the directory
     ASSERT_TRUE(QFile::link(outside, path(QStringLiteral("tvlmail.lnk"))));
-    EXPECT_EQ(MailListExists(p, QStringLiteral("lnk")), MailListAnswer::NoFile);
+    EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("lnk")), MailListAnswer::NoFile);
     // A file that is there but cannot be opened is an error, never "no list".
     ASSERT_TRUE(
         QFile::link(path(QStringLiteral("tvlmail.loop")), path(QStringLiteral("tvlmail.loop"))));
-    EXPECT_EQ(errorOf([&] { MailListExists(p, QStringLiteral("loop")); }), ErrNo::PathNotFound);
+    EXPECT_EQ(errorOf([&] { askToReplaceMailList(p, QStringLiteral("loop")); }),
+              ErrNo::PathNotFound);
     WriteMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Here"));
     EXPECT_FALSE(QFileInfo::exists(outside));
     EXPECT_FALSE(QFileInfo(path(QStringLiteral("tvlmail.lnk"))).isSymLink());
@@ -185,7 +187,7 @@ TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)
     writeRaw(QStringLiteral("tvlmail.aaa"), listBytes(QStringLiteral("Old"), {1}));
     // Found whatever the case typed; the list keeps the name it has.
     env.ui.answer(Ui::Answer::Yes);
-    EXPECT_EQ(MailListExists(p, QStringLiteral("AAA")), MailListAnswer::Replace);
+    EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("AAA")), MailListAnswer::Replace);
     ParseIdList(p, QStringLiteral("5"));
     WriteMailList(p, mailListFileName(QStringLiteral("AAA")), QStringLiteral("New"));
     EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.aaa")});

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "maillists/MailListFile.h"
+#include "maillists/NamePicker.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -69,36 +70,37 @@ protected:
         return out;
     }
 
-    static QStringList itemsOf(QListWidget* list)
+    static int count(const QListView* list) { return list->model()->rowCount(); }
+
+    static QStringList itemsOf(const QListView* list)
     {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        for (int i = 0; i < count(list); ++i)
+            out << list->model()->index(i, 0).data().toString();
         return out;
     }
 
-    static void select(QListWidget* list, const QString& startingWith)
+    static void select(QListView* list, const QString& startingWith)
     {
-        if (QListWidgetItem* item = lineOf(list, startingWith))
-            list->setCurrentItem(item);
+        if (const QModelIndex line = lineOf(list, startingWith); line.isValid())
+            list->setCurrentIndex(line);
     }
 
     // Clicks the line with the mouse, as a user would (the line may already be selected).
-    static void clickLine(QListWidget* list, const QString& startingWith)
+    static void clickLine(QListView* list, const QString& startingWith)
     {
-        if (QListWidgetItem* item = lineOf(list, startingWith))
+        if (const QModelIndex line = lineOf(list, startingWith); line.isValid())
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualItemRect(item).center());
+                              list->visualRect(line).center());
     }
 
-    static QListWidgetItem* lineOf(QListWidget* list, const QString& startingWith)
+    static QModelIndex lineOf(const QListView* list, const QString& startingWith)
     {
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->text().startsWith(startingWith))
-                return list->item(i);
-        }
-        ADD_FAILURE() << "no line " << startingWith.toStdString();
-        return nullptr;
+        const QModelIndexList found = list->model()->match(
+            list->model()->index(0, 0), Qt::DisplayRole, startingWith, 1, Qt::MatchStartsWith);
+        if (found.isEmpty())
+            ADD_FAILURE() << "no line " << startingWith.toStdString();
+        return found.value(0);
     }
 
     // The names in the directory that start with "tvlmail." in any case.

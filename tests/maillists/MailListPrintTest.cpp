@@ -1,7 +1,7 @@
 #include "MailListFixture.h"
 
-#include "maillists/MailForm.h"
 #include "maillists/MailListCommands.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "platform/Errors.h"
 
 #include <QLineEdit>
@@ -22,17 +22,17 @@ protected:
         env.ui.setAutoOk(true);
     }
 
-    MailForm* openOn(const QString& file)
+    ReviseMailListWindow* openOn(const QString& file)
     {
         startReviseMailList(p);
-        auto* w = windowOf<MailForm>(QStringLiteral("MailForm"));
+        auto* w = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
         if (w)
-            select(w->MailFil1, file);
+            select(w->fileList, file);
         return w;
     }
 
     // A list "tvlmail.big" of the IDs in `ids`, selected in the form.
-    MailForm* openBigList(const QString& ids)
+    ReviseMailListWindow* openBigList(const QString& ids)
     {
         ParseIdList(p, ids);
         WriteMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
@@ -52,10 +52,10 @@ protected:
 TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9}));
-    MailForm* w = openOn(QStringLiteral("tvlmail.a"));
+    ReviseMailListWindow* w = openOn(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(w);
     env.printer.outputFile = QStringLiteral("/out/list.pdf");
-    click(w->MailCmd6);
+    click(w->printListButton);
     settle();
     const RecordingPrinter& pr = env.printer;
 
@@ -101,14 +101,14 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Mailing List Printed.\n\nSaved As /out/list.pdf"));
     EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
-    EXPECT_EQ(w->focusWidget(), w->MailCmd2);
+    EXPECT_EQ(w->focusWidget(), w->exitButton);
 }
 
 TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
 {
-    MailForm* w = openBigList(QStringLiteral("1-120"));
+    ReviseMailListWindow* w = openBigList(QStringLiteral("1-120"));
     ASSERT_TRUE(w);
-    click(w->MailCmd6);
+    click(w->printListButton);
     const auto lines = memberLines();
     ASSERT_EQ(lines.size(), 120u);
     int perPage[4] = {0, 0, 0, 0};
@@ -137,7 +137,7 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         SCOPED_TRACE(byCancel ? "Cancel" : "close");
         env.printer = RecordingPrinter();
         env.ui.messages.clear();
-        MailForm* w = openBigList(QStringLiteral("1-200"));
+        ReviseMailListWindow* w = openBigList(QStringLiteral("1-200"));
         ASSERT_TRUE(w);
         bool formStayed = false;
         // Done as soon as the window system gets a chance, which is the first page break.
@@ -151,7 +151,7 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
             else
                 wait->close();
         });
-        click(w->MailCmd6);
+        click(w->printListButton);
         settle();
         EXPECT_TRUE(formStayed);
         EXPECT_EQ(memberLines().size(), 53u);
@@ -172,10 +172,10 @@ TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
 {
     const QByteArray list = listBytes(QStringLiteral("A"), {3});
     writeRaw(QStringLiteral("tvlmail.a"), list);
-    MailForm* w = openOn(QStringLiteral("tvlmail.a"));
+    ReviseMailListWindow* w = openOn(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(w);
     env.printer.failWith = ErrNo::PrinterError;
-    click(w->MailCmd6);
+    click(w->printListButton);
     settle();
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."));
@@ -187,7 +187,7 @@ TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
     env.printer = RecordingPrinter();
     env.printer.notSentReason = QStringLiteral("The Print System Said: No such queue.");
     const std::size_t before = env.ui.messages.size();
-    click(w->MailCmd6);
+    click(w->printListButton);
     settle();
     ASSERT_EQ(env.ui.messages.size(), before + 1);
     EXPECT_EQ(env.ui.last().text,

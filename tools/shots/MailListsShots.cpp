@@ -1,17 +1,17 @@
 // The mailing list windows.
 #include "Shots.h"
 
-#include "maillists/AddDelNames.h"
-#include "maillists/CreateByName.h"
-#include "maillists/CreateForm.h"
-#include "maillists/MLPrintWait.h"
-#include "maillists/MailForm.h"
+#include "maillists/AddDeleteNamesDialog.h"
+#include "maillists/CreateByNameDialog.h"
+#include "maillists/CreateMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "maillists/MailListFile.h"
+#include "maillists/PrintWaitMessage.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "maillists/SearchComplete.h"
 #include "platform/gui/Windows.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
 using namespace tavrel;
@@ -20,16 +20,16 @@ TAVREL_SHOT("CreateForm")
 {
     s.writeMailLists();
     startCreateMailList(s.p());
-    auto* w = static_cast<CreateForm*>(loadedWindow(QStringLiteral("CreateForm")));
-    w->CreateFil1->setCurrentRow(1);
+    auto* w = static_cast<CreateMailListWindow*>(loadedWindow(QStringLiteral("CreateForm")));
+    w->existingListsList->setCurrentIndex(w->existingListsList->model()->index(1, 0));
     return w;
 }
 
 TAVREL_SHOT("CreateByName")
 {
-    auto* d = new CreateByName(s.p());
-    d->picker.List1->setCurrentRow(2);
-    d->picker.AddButton->click();
+    auto* d = new CreateByNameDialog(s.p());
+    d->picker.allNamesList->setCurrentIndex(d->picker.allNamesList->model()->index(2, 0));
+    d->picker.addButton->click();
     return d;
 }
 
@@ -37,9 +37,9 @@ TAVREL_SHOT("MailForm")
 {
     s.writeMailLists();
     startReviseMailList(s.p());
-    auto* w = static_cast<MailForm*>(loadedWindow(QStringLiteral("MailForm")));
-    w->MailFil1->setCurrentRow(1);
-    w->MailCmd3->click();
+    auto* w = static_cast<ReviseMailListWindow*>(loadedWindow(QStringLiteral("MailForm")));
+    w->fileList->setCurrentIndex(w->fileList->model()->index(1, 0));
+    w->showIdsButton->click();
     return w;
 }
 
@@ -47,7 +47,7 @@ TAVREL_SHOT("AddDelNames")
 {
     s.writeMailLists();
     const QString title = LoadMailList(s.p(), QStringLiteral("tvlmail.xms"));
-    return new AddDelNames(s.p(), QStringLiteral("tvlmail.xms"), title, {});
+    return new AddDeleteNamesDialog(s.p(), QStringLiteral("tvlmail.xms"), title, {});
 }
 
 TAVREL_SHOT("CompleteForm")
@@ -61,5 +61,5 @@ TAVREL_SHOT("CompleteForm")
 
 TAVREL_SHOT("MLPrintWait")
 {
-    return new MLPrintWait(s.p());
+    return new PrintWaitMessage(s.p());
 }

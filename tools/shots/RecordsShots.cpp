@@ -5,7 +5,7 @@
 #include "records/RecordCommands.h"
 #include "records/RecordPickerDialog.h"
 #include "records/RecordScreens.h"
-#include "shell/ListForm.h"
+#include "shell/QuickFindWindow.h"
 #include "store/RecordAccess.h"
 
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 #include "platform/gui/ListClick.h"
 
-#include <QListWidget>
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QMouseEvent>
 
 namespace tavrel {
@@ -12,19 +13,19 @@ namespace {
 // selected can be noticed.
 class ListClickWatcher : public QObject {
 public:
-    ListClickWatcher(QListWidget* list, std::function<void(ListClick)> handler)
+    ListClickWatcher(QAbstractItemView* list, std::function<void(ListClick)> handler)
         : QObject(list), list_(list), handler_(std::move(handler))
     {
         list->viewport()->installEventFilter(this);
-        connect(list, &QListWidget::itemSelectionChanged, this, [this] {
-            if (list_->selectedItems().isEmpty())
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+            if (!list_->selectionModel()->hasSelection())
                 return;
             ranForPress_ = pressing_;
             handler_(pressing_ ? ListClick::Mouse : ListClick::Keys);
         });
-        connect(list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        connect(list, &QAbstractItemView::clicked, this, [this](const QModelIndex& line) {
             // A click that changed the selection has run the handler already.
-            if (!ranForPress_ && item->isSelected())
+            if (!ranForPress_ && list_->selectionModel()->isSelected(line))
                 handler_(ListClick::Mouse);
             ranForPress_ = false;
         });
@@ -51,7 +52,7 @@ protected:
     }
 
 private:
-    QListWidget* list_;
+    QAbstractItemView* list_;
     std::function<void(ListClick)> handler_;
     bool pressing_ = false;
     bool ranForPress_ = false;
@@ -59,12 +60,12 @@ private:
 
 } // namespace
 
-void onListClick(QListWidget* list, std::function<void(ListClick)> handler)
+void onListClick(QAbstractItemView* list, std::function<void(ListClick)> handler)
 {
     new ListClickWatcher(list, std::move(handler));
 }
 
-void clearCurrentLine(QListWidget* list)
+void clearCurrentLine(QAbstractItemView* list)
 {
     // Through the view, not the list's setCurrentRow: only the view remembers
     // that the current line was set, and otherwise makes the first line

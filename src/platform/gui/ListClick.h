@@ -2,7 +2,7 @@
 
 #include <functional>
 
-class QListWidget;
+class QAbstractItemView;
 
 namespace tavrel {
 
@@ -13,11 +13,11 @@ enum class ListClick { Keys, Mouse };
 // moves to a line, by the mouse or by the keys, and again when the user clicks
 // the line already selected. A focus move the handler makes belongs to mouse
 // clicks only (`ListClick::Mouse`), so that the arrow keys can travel through
-// the list.
-void onListClick(QListWidget* list, std::function<void(ListClick)> handler);
+// the list. A view with its own model gets the model before this is called.
+void onListClick(QAbstractItemView* list, std::function<void(ListClick)> handler);
 
 // Leaves the list without a current line: it shows no line chosen when it
 // gets the focus, and the first arrow key chooses the first line.
-void clearCurrentLine(QListWidget* list);
+void clearCurrentLine(QAbstractItemView* list);
 
 } // namespace tavrel

@@ -6,31 +6,32 @@
 #include <QWidget>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace tavrel {
 
 // "Create New Mailing List": a new list from typed ID numbers or picked names.
-class CreateForm : public QWidget {
+class CreateMailListWindow : public QWidget {
+    Q_OBJECT
 public:
-    explicit CreateForm(Program& p);
+    explicit CreateMailListWindow(Program& p);
 
-    QLineEdit* CreateTxt1;
-    QLineEdit* CreateTxt2;
-    QLineEdit* CreateTxt3;
-    QListWidget* CreateFil1;
-    QLineEdit* CreateTxt5;
-    QPushButton* ShowNameButton;
-    QPushButton* CreateCmd1;
-    QPushButton* CreateCmd2;
+    QLineEdit* idNumbersEdit;
+    QLineEdit* identifierEdit;
+    QLineEdit* titleEdit;
+    QListView* existingListsList;
+    QLineEdit* existingTitleEdit;
+    QPushButton* namesButton;
+    QPushButton* createButton;
+    QPushButton* cancelButton;
 
     // The buttons' handlers; a test calls them straight, so an error that
     // ends the program leaves through them rather than through Qt's signals.
-    void CreateFil1_Click(ListClick how);
-    void ShowNameButton_Click();
-    void CreateCmd1_Click();
-    void CreateCmd2_Click();
+    void onExistingListClicked(ListClick how);
+    void onNamesClicked();
+    void onCreateClicked();
+    void onCancelClicked();
 
 private:
     // Checks the identifier; shows the refusal and returns false when it is not allowed.

@@ -1,10 +1,10 @@
 #include "MailListFixture.h"
 
-#include "maillists/CompleteForm.h"
-#include "maillists/CreateByName.h"
-#include "maillists/CreateForm.h"
+#include "maillists/CreateByNameDialog.h"
+#include "maillists/CreateMailListWindow.h"
 #include "maillists/MailListCommands.h"
 #include "maillists/SearchComplete.h"
+#include "maillists/SearchCompleteWindow.h"
 #include "platform/gui/Windows.h"
 
 #include "store/NameList.h"
@@ -30,10 +30,10 @@ class CreateListTest : public MailListTest {
 protected:
     void SetUp() override { openThreePeople(); }
 
-    CreateForm* openCreate()
+    CreateMailListWindow* openCreate()
     {
         startCreateMailList(p);
-        return windowOf<CreateForm>(QStringLiteral("CreateForm"));
+        return windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
     }
 
     bool createOpen() { return findWindow(QStringLiteral("CreateForm")) != nullptr; }
@@ -41,14 +41,14 @@ protected:
 
 TEST_F(CreateListTest, CreatesFromTypedIds)
 {
-    CreateForm* w = openCreate();
+    CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Create New Mailing List"));
-    type(w->CreateTxt1, QStringLiteral("3-5, 8"));
-    type(w->CreateTxt2, QStringLiteral("abcd")); // the box takes three characters
-    type(w->CreateTxt3, QStringLiteral("Holiday Cards"));
-    EXPECT_EQ(w->CreateTxt2->text(), QStringLiteral("abc"));
-    click(w->CreateCmd1);
+    type(w->idNumbersEdit, QStringLiteral("3-5, 8"));
+    type(w->identifierEdit, QStringLiteral("abcd")); // the box takes three characters
+    type(w->titleEdit, QStringLiteral("Holiday Cards"));
+    EXPECT_EQ(w->identifierEdit->text(), QStringLiteral("abc"));
+    click(w->createButton);
     settle();
 
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Created."));
@@ -60,19 +60,19 @@ TEST_F(CreateListTest, CreatesFromTypedIds)
 
 TEST_F(CreateListTest, RefusesWhatCannotBeAList)
 {
-    CreateForm* w = openCreate();
+    CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    click(w->CreateCmd1);
+    click(w->createButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Cannot Create A Mailing List With No Entries!"));
 
-    type(w->CreateTxt1, QStringLiteral("3"));
-    click(w->CreateCmd1);
+    type(w->idNumbersEdit, QStringLiteral("3"));
+    click(w->createButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Please Supply An Identifier For The Mailing List."));
 
     for (const char* punct : {"a.b", "a b", "a-b"}) {
-        type(w->CreateTxt2, QLatin1String(punct));
-        click(w->CreateCmd1);
+        type(w->identifierEdit, QLatin1String(punct));
+        click(w->createButton);
         EXPECT_EQ(env.ui.last().text,
                   QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier."))
             << punct;
@@ -80,8 +80,8 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     }
     EXPECT_EQ(env.ui.beeps, 0);
 
-    type(w->CreateTxt2, QStringLiteral("bat"));
-    click(w->CreateCmd1);
+    type(w->identifierEdit, QStringLiteral("bat"));
+    click(w->createButton);
     EXPECT_EQ(env.ui.last().text, kInvalidWithHelp);
     EXPECT_EQ(env.ui.last().title, kDefaultTitle);
     EXPECT_EQ(env.ui.beeps, 1);
@@ -90,22 +90,22 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     EXPECT_TRUE(createOpen());
 
     // Text without digits is not refused: the list simply has no members.
-    type(w->CreateTxt1, QStringLiteral("none"));
-    type(w->CreateTxt2, QStringLiteral("BA"));
-    click(w->CreateCmd1);
+    type(w->idNumbersEdit, QStringLiteral("none"));
+    type(w->identifierEdit, QStringLiteral("BA"));
+    click(w->createButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.BA")),
               listBytes(QStringLiteral("No Title Specified"), {}));
 }
 
 TEST_F(CreateListTest, HostileIdentifiersWriteNothing)
 {
-    CreateForm* w = openCreate();
+    CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    type(w->CreateTxt1, QStringLiteral("3"));
+    type(w->idNumbersEdit, QStringLiteral("3"));
     const int before = int(env.ui.messages.size());
     for (const char* hostile : {"/..", "..", "a/b", "\\x"}) {
-        w->CreateTxt2->setText(QLatin1String(hostile));
-        click(w->CreateCmd1);
+        w->identifierEdit->setText(QLatin1String(hostile));
+        click(w->createButton);
         EXPECT_EQ(env.ui.last().text, kInvalidWithHelp) << hostile;
     }
     EXPECT_EQ(int(env.ui.messages.size()), before + 4);
@@ -118,54 +118,56 @@ TEST_F(CreateListTest, HostileIdentifiersWriteNothing)
 
 TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
 {
-    CreateForm* w = openCreate();
+    CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<CreateByName&>(d).picker;
+        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Create Mailing List By Name"));
-        EXPECT_EQ(itemsOf(picker.List1), (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
-                                                      pickerLine(5, QStringLiteral("Eve Bond")),
-                                                      pickerLine(8, QStringLiteral("Hal Crane"))}));
-        click(picker.AddButton);
+        EXPECT_EQ(itemsOf(picker.allNamesList),
+                  (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
+                               pickerLine(5, QStringLiteral("Eve Bond")),
+                               pickerLine(8, QStringLiteral("Hal Crane"))}));
+        click(picker.addButton);
         EXPECT_EQ(env.ui.last().text,
                   QStringLiteral("No Name Selected For Adding To Mailing List"));
         EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-        clickLine(picker.List1, QStringLiteral("   5"));
-        EXPECT_EQ(d.focusWidget(), picker.AddButton);
-        click(picker.AddButton);
-        click(picker.AddButton); // the same name twice is listed once
-        select(picker.List1, QStringLiteral("   8"));
-        click(picker.AddButton);
+        clickLine(picker.allNamesList, QStringLiteral("   5"));
+        EXPECT_EQ(d.focusWidget(), picker.addButton);
+        click(picker.addButton);
+        click(picker.addButton); // the same name twice is listed once
+        select(picker.allNamesList, QStringLiteral("   8"));
+        click(picker.addButton);
         EXPECT_EQ(p.MailListAddCount, 2);
-        select(picker.List2, QStringLiteral("   8"));
-        click(picker.DelButton);
-        EXPECT_EQ(itemsOf(picker.List2), QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
+        select(picker.memberList, QStringLiteral("   8"));
+        click(picker.deleteButton);
+        EXPECT_EQ(itemsOf(picker.memberList),
+                  QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
         EXPECT_EQ(p.MailListAddCount, 1);
-        click(picker.OKButton);
+        click(picker.okButton);
     });
-    click(w->ShowNameButton);
+    click(w->namesButton);
     EXPECT_TRUE(env.ui.last().text.startsWith(
         QStringLiteral("When You Get To The Next Screen Remember To\n   1. Enter")));
-    EXPECT_EQ(w->focusWidget(), w->CreateCmd1);
+    EXPECT_EQ(w->focusWidget(), w->createButton);
 
-    type(w->CreateTxt2, QStringLiteral("nm"));
-    click(w->CreateCmd1);
+    type(w->identifierEdit, QStringLiteral("nm"));
+    click(w->createButton);
     settle();
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.nm"))), (std::set<int>{5}));
 
     // Names picked but IDs typed: only the typed IDs are written.
     w = openCreate();
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<CreateByName&>(d).picker;
-        select(picker.List1, QStringLiteral("   5"));
-        click(picker.AddButton);
-        click(picker.CancelButton); // the picks stay
+        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
+        select(picker.allNamesList, QStringLiteral("   5"));
+        click(picker.addButton);
+        click(picker.cancelButton); // the picks stay
     });
-    click(w->ShowNameButton);
+    click(w->namesButton);
     EXPECT_EQ(p.MailListAddCount, 1);
-    type(w->CreateTxt1, QStringLiteral("3"));
-    type(w->CreateTxt2, QStringLiteral("ty"));
-    click(w->CreateCmd1);
+    type(w->idNumbersEdit, QStringLiteral("3"));
+    type(w->identifierEdit, QStringLiteral("ty"));
+    click(w->createButton);
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.ty"))), (std::set<int>{3}));
 }
 
@@ -175,28 +177,28 @@ TEST_F(CreateListTest, ReplaceYesNoCancel)
     writeRaw(QStringLiteral("tvlmail.abc"), old);
 
     // The identifier is typed in another case: it is still the same list.
-    CreateForm* w = openCreate();
+    CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    type(w->CreateTxt1, QStringLiteral("8"));
-    type(w->CreateTxt2, QStringLiteral("ABC"));
+    type(w->idNumbersEdit, QStringLiteral("8"));
+    type(w->identifierEdit, QStringLiteral("ABC"));
 
     env.ui.answer(Ui::Answer::No);
-    click(w->CreateCmd1);
+    click(w->createButton);
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoCancel);
     EXPECT_TRUE(createOpen());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
 
     env.ui.answer(Ui::Answer::Cancel);
-    click(w->CreateCmd1);
+    click(w->createButton);
     settle();
     EXPECT_FALSE(createOpen());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
 
     w = openCreate();
-    type(w->CreateTxt1, QStringLiteral("8"));
-    type(w->CreateTxt2, QStringLiteral("aBc"));
+    type(w->idNumbersEdit, QStringLiteral("8"));
+    type(w->identifierEdit, QStringLiteral("aBc"));
     env.ui.answer(Ui::Answer::Yes);
-    click(w->CreateCmd1);
+    click(w->createButton);
     settle();
     EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.abc")});
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
@@ -210,36 +212,36 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     writeRaw(QStringLiteral("tvlmail.one"), listBytes(QStringLiteral("First List"), {1}));
     writeRaw(QStringLiteral("TVLMAIL.TWO"), listBytes(QStringLiteral("\x15Hidden"), {1}));
     writeRaw(QStringLiteral("other.txt"), "x");
-    CreateForm* w = openCreate();
+    CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    QStringList shown = itemsOf(w->CreateFil1);
+    QStringList shown = itemsOf(w->existingListsList);
     shown.sort();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("TVLMAIL.TWO"), QStringLiteral("tvlmail.one")}));
-    clickLine(w->CreateFil1, QStringLiteral("tvlmail.one"));
-    EXPECT_EQ(w->CreateTxt5->text(), QStringLiteral("First List").leftJustified(40));
-    EXPECT_EQ(w->focusWidget(), w->ShowNameButton);
+    clickLine(w->existingListsList, QStringLiteral("tvlmail.one"));
+    EXPECT_EQ(w->existingTitleEdit->text(), QStringLiteral("First List").leftJustified(40));
+    EXPECT_EQ(w->focusWidget(), w->namesButton);
 
     // Clicking the selected file again reads its title again.
     writeRaw(QStringLiteral("tvlmail.one"), listBytes(QStringLiteral("Renamed"), {1}));
-    w->CreateCmd2->setFocus();
-    clickLine(w->CreateFil1, QStringLiteral("tvlmail.one"));
-    EXPECT_EQ(w->CreateTxt5->text(), QStringLiteral("Renamed").leftJustified(40));
-    EXPECT_EQ(w->focusWidget(), w->ShowNameButton);
+    w->cancelButton->setFocus();
+    clickLine(w->existingListsList, QStringLiteral("tvlmail.one"));
+    EXPECT_EQ(w->existingTitleEdit->text(), QStringLiteral("Renamed").leftJustified(40));
+    EXPECT_EQ(w->focusWidget(), w->namesButton);
 
-    select(w->CreateFil1, QStringLiteral("TVLMAIL.TWO"));
-    EXPECT_EQ(w->CreateTxt5->text(), QString(40, QLatin1Char(' ')));
+    select(w->existingListsList, QStringLiteral("TVLMAIL.TWO"));
+    EXPECT_EQ(w->existingTitleEdit->text(), QString(40, QLatin1Char(' ')));
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
 class SearchCompleteTest : public CreateListTest {
 protected:
-    CompleteForm* openComplete(int matched, int added, bool saves)
+    SearchCompleteWindow* openComplete(int matched, int added, bool saves)
     {
         p.SearchMatchCount = matched;
         p.MailListAddCount = added;
         p.SearchSavesList = saves;
         showSearchComplete(p);
-        return windowOf<CompleteForm>(QStringLiteral("CompleteForm"));
+        return windowOf<SearchCompleteWindow>(QStringLiteral("CompleteForm"));
     }
     bool completeOpen() { return findWindow(QStringLiteral("CompleteForm")) != nullptr; }
 };
@@ -255,28 +257,28 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     clearMailListFlags(p);
     setMember(p, 3, true);
     setMember(p, 8, true);
-    CompleteForm* w = openComplete(4, 2, true);
+    SearchCompleteWindow* w = openComplete(4, 2, true);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
-    EXPECT_EQ(w->ComplTxt1->text(), QStringLiteral("4"));
-    EXPECT_EQ(w->ComplTxt2->text(), QStringLiteral("2"));
-    for (QWidget* c :
-         std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplFrm2, w->ComplTxt3, w->ComplCmd2})
+    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("4"));
+    EXPECT_EQ(w->addedCountEdit->text(), QStringLiteral("2"));
+    for (QWidget* c : std::initializer_list<QWidget*>{w->addedCountEdit, w->mailListGroup,
+                                                      w->identifierEdit, w->cancelButton})
         EXPECT_TRUE(c->isVisibleTo(w)) << c->objectName().toStdString();
 
-    click(w->ComplCmd1);
+    click(w->okButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Please Supply An Identifier For The Mailing List."));
-    type(w->ComplTxt3, QStringLiteral("Sys"));
-    click(w->ComplCmd1);
+    type(w->identifierEdit, QStringLiteral("Sys"));
+    click(w->okButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again."));
     EXPECT_EQ(env.ui.beeps, 2);
 
     // Longer identifiers are fine here and make longer extensions.
-    type(w->ComplTxt3, QStringLiteral("long"));
-    type(w->ComplTxt4, QStringLiteral("Found in the search, with a title over forty"));
-    click(w->ComplCmd1);
+    type(w->identifierEdit, QStringLiteral("long"));
+    type(w->titleEdit, QStringLiteral("Found in the search, with a title over forty"));
+    click(w->okButton);
     settle();
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Written To Disk."));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.long")),
@@ -287,15 +289,15 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
 
 TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
 {
-    CompleteForm* w = openComplete(0, 0, false);
+    SearchCompleteWindow* w = openComplete(0, 0, false);
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->ComplTxt1->text(), QStringLiteral("0"));
-    for (QWidget* c :
-         std::initializer_list<QWidget*>{w->ComplTxt2, w->ComplLbl2, w->ComplTxt3, w->ComplTxt4,
-                                         w->ComplLbl3, w->ComplLbl4, w->ComplCmd2, w->ComplFrm2})
+    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("0"));
+    for (QWidget* c : std::initializer_list<QWidget*>{
+             w->addedCountEdit, w->addedCountLabel, w->identifierEdit, w->titleEdit,
+             w->identifierLabel, w->titleLabel, w->cancelButton, w->mailListGroup})
         EXPECT_TRUE(c->isHidden()) << c->objectName().toStdString();
-    EXPECT_FALSE(w->ComplTxt1->isHidden());
-    click(w->ComplCmd1);
+    EXPECT_FALSE(w->matchCountEdit->isHidden());
+    click(w->okButton);
     settle();
     EXPECT_FALSE(completeOpen());
     EXPECT_TRUE(listFiles().isEmpty());
@@ -303,8 +305,8 @@ TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
 
     // Saving on but nothing added: the counts show, the save part does not.
     w = openComplete(3, 0, true);
-    EXPECT_FALSE(w->ComplTxt2->isHidden());
-    EXPECT_TRUE(w->ComplFrm2->isHidden());
+    EXPECT_FALSE(w->addedCountEdit->isHidden());
+    EXPECT_TRUE(w->mailListGroup->isHidden());
 }
 
 TEST_F(SearchCompleteTest, ReplaceAndHostileIdentifiers)
@@ -312,32 +314,32 @@ TEST_F(SearchCompleteTest, ReplaceAndHostileIdentifiers)
     const QByteArray old = listBytes(QStringLiteral("Old"), {1});
     writeRaw(QStringLiteral("tvlmail.x"), old);
     setMember(p, 5, true);
-    CompleteForm* w = openComplete(1, 1, true);
+    SearchCompleteWindow* w = openComplete(1, 1, true);
     ASSERT_TRUE(w);
 
-    type(w->ComplTxt3, QStringLiteral("../evil"));
-    click(w->ComplCmd1);
+    type(w->identifierEdit, QStringLiteral("../evil"));
+    click(w->okButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Error  64 In ML Process.  Extension = ../evil.  Notify Programmer."));
     EXPECT_TRUE(completeOpen());
     EXPECT_FALSE(QFileInfo::exists(env.dir() + QStringLiteral("/../evil")));
 
-    type(w->ComplTxt3, QStringLiteral("x"));
+    type(w->identifierEdit, QStringLiteral("x"));
     env.ui.answer(Ui::Answer::No);
-    click(w->ComplCmd1);
+    click(w->okButton);
     EXPECT_TRUE(completeOpen());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.x")), old);
 
     env.ui.answer(Ui::Answer::Cancel);
-    click(w->ComplCmd1);
+    click(w->okButton);
     settle();
     EXPECT_FALSE(completeOpen());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.x")), old);
 
     w = openComplete(1, 1, true);
-    type(w->ComplTxt3, QStringLiteral("x"));
+    type(w->identifierEdit, QStringLiteral("x"));
     env.ui.answer(Ui::Answer::Yes);
-    click(w->ComplCmd1);
+    click(w->okButton);
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.x"))), (std::set<int>{5}));
 }
 

@@ -6,29 +6,35 @@
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace tavrel {
+
+class NameListFilter;
+class NameListModel;
 
 // "&QuickFind": opens the QuickFind list modeless.
 void startQuickFind(Program& p);
 
 // QuickFind: every active record as one line (the field QuickFindField names),
 // in QuickFindSort order; the chosen record opens on the first record screen.
-class ListForm : public QWidget {
+class QuickFindWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ListForm(Program& p);
+    explicit QuickFindWindow(Program& p);
 
     // Fills the list (says so when the file is empty).
-    void Form_Load();
+    void fillList();
 
-    QListWidget* ListLst1 = nullptr;
-    QPushButton* ListCmd1 = nullptr; // Cancel
-    QPushButton* ListCmd2 = nullptr; // Display Record
-    QLabel* ListLbl1 = nullptr;      // sort caption
-    QLabel* ListLbl2 = nullptr;      // field caption
+    QListView* nameList = nullptr;
+    QPushButton* cancelButton = nullptr;
+    QPushButton* displayButton = nullptr;
+    QLabel* sortOrderLabel = nullptr;
+    QLabel* fieldLabel = nullptr;
+    NameListModel* lines = nullptr;
+    // What the list shows of `lines`; a filter text narrows it.
+    NameListFilter* shownLines = nullptr;
 
     static QString sortCaption(QChar code);
     static QString fieldCaption(QChar code);
@@ -39,9 +45,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ListCmd1_Click();
-    void ListCmd2_Click();
-    void ListLst1_Click(ListClick how);
+    void onCancelClicked();
+    void onDisplayClicked();
+    void onLineClicked(ListClick how);
     void openLine(int row);
 
     Program& p_;

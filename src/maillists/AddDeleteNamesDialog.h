@@ -10,20 +10,21 @@ namespace tavrel {
 
 // "Add / Delete Names From Mailing List": changes the members of an existing
 // list (loaded into MailListFlags) by name and writes it back on OK.
-class AddDelNames : public QDialog {
+class AddDeleteNamesDialog : public QDialog {
+    Q_OBJECT
 public:
     // `fileName` and `title` say where and under which title the list is written;
     // `onWritten` runs after a successful write.
-    AddDelNames(Program& p, QString fileName, QString title, std::function<void()> onWritten,
-                QWidget* parent = nullptr);
+    AddDeleteNamesDialog(Program& p, QString fileName, QString title,
+                         std::function<void()> onWritten, QWidget* parent = nullptr);
 
     NamePicker picker;
-    bool MailListChanged = false;
+    bool listChanged = false;
 
 private:
-    void AddButton_Click();
-    void DelButton_Click();
-    void OKButton_Click();
+    void onAddClicked();
+    void onDeleteClicked();
+    void onOkClicked();
 
     Program& p_;
     QString fileName_;

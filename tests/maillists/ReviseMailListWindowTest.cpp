@@ -1,8 +1,8 @@
 #include "MailListFixture.h"
 
-#include "maillists/AddDelNames.h"
-#include "maillists/MailForm.h"
+#include "maillists/AddDeleteNamesDialog.h"
 #include "maillists/MailListCommands.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "store/NameList.h"
 
 #include <QFileInfo>
@@ -16,31 +16,32 @@ class MailFormTest : public MailListTest {
 protected:
     void SetUp() override { openThreePeople(); }
 
-    MailForm* openMail()
+    ReviseMailListWindow* openMail()
     {
         startReviseMailList(p);
-        return windowOf<MailForm>(QStringLiteral("MailForm"));
+        return windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
     }
 };
 
 TEST_F(MailFormTest, CommandsNeedASelectedList)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3}));
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Display / Revise Mailing List"));
     const std::vector<std::pair<QPushButton*, QString>> cases = {
-        {w->MailCmd3, QStringLiteral("Please Select A Mailing List.")},
-        {w->ListByName, QStringLiteral("Please Select A Mailing List.")},
-        {w->MailCmd6, QStringLiteral("Please Select A Mailing List.")},
-        {w->MailCmd4, QStringLiteral("You Must Select A Mailing List Before Changing Its Title!")},
-        {w->MailCmd5, QStringLiteral("You Must Select A Mailing List To Delete.")},
+        {w->showIdsButton, QStringLiteral("Please Select A Mailing List.")},
+        {w->showNamesButton, QStringLiteral("Please Select A Mailing List.")},
+        {w->printListButton, QStringLiteral("Please Select A Mailing List.")},
+        {w->changeTitleButton,
+         QStringLiteral("You Must Select A Mailing List Before Changing Its Title!")},
+        {w->deleteListButton, QStringLiteral("You Must Select A Mailing List To Delete.")},
     };
     for (const auto& [button, text] : cases) {
         click(button);
         EXPECT_EQ(env.ui.last().text, text) << button->objectName().toStdString();
         EXPECT_EQ(env.ui.last().title, kTitle);
-        EXPECT_EQ(w->focusWidget(), w->MailCmd2);
+        EXPECT_EQ(w->focusWidget(), w->exitButton);
     }
     EXPECT_TRUE(env.printer.texts.empty());
     EXPECT_TRUE(env.ui.modalWindows.isEmpty());
@@ -51,65 +52,65 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 12, 40}));
     writeRaw(QStringLiteral("tvlmail.h"), listBytes(QStringLiteral("\x15Hidden"), {1}));
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    EXPECT_EQ(itemsOf(w->MailFil1).size(), 2);
+    EXPECT_EQ(itemsOf(w->fileList).size(), 2);
 
-    select(w->MailFil1, QStringLiteral("tvlmail.h"));
-    EXPECT_EQ(w->MailTxt2->text(), QString());
-    clickLine(w->MailFil1, QStringLiteral("tvlmail.a"));
-    EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("Club"));
-    EXPECT_EQ(w->focusWidget(), w->ListByName);
-    EXPECT_FALSE(w->MailCmd3->isHidden());
-    EXPECT_TRUE(w->MailCmd7->isHidden());
+    select(w->fileList, QStringLiteral("tvlmail.h"));
+    EXPECT_EQ(w->titleEdit->text(), QString());
+    clickLine(w->fileList, QStringLiteral("tvlmail.a"));
+    EXPECT_EQ(w->titleEdit->text(), QStringLiteral("Club"));
+    EXPECT_EQ(w->focusWidget(), w->showNamesButton);
+    EXPECT_FALSE(w->showIdsButton->isHidden());
+    EXPECT_TRUE(w->reviseIdsButton->isHidden());
 
-    click(w->MailCmd3);
-    EXPECT_EQ(w->MailTxt1->toPlainText(), QStringLiteral("3, 12, 40"));
-    EXPECT_TRUE(w->MailCmd3->isHidden());
-    EXPECT_FALSE(w->MailCmd7->isHidden());
+    click(w->showIdsButton);
+    EXPECT_EQ(w->idNumbersEdit->toPlainText(), QStringLiteral("3, 12, 40"));
+    EXPECT_TRUE(w->showIdsButton->isHidden());
+    EXPECT_FALSE(w->reviseIdsButton->isHidden());
 
-    w->MailTxt1->setPlainText(QStringLiteral("1-3"));
-    w->MailTxt2->clear();
+    w->idNumbersEdit->setPlainText(QStringLiteral("1-3"));
+    w->titleEdit->clear();
     env.ui.answer(Ui::Answer::No);
-    click(w->MailCmd7);
+    click(w->reviseIdsButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Do You Really Want To Revise This Mailing List?"));
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNo);
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.a"))), (std::set<int>{3, 12, 40}));
 
     env.ui.answer(Ui::Answer::Yes);
-    click(w->MailCmd7);
+    click(w->reviseIdsButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Revised."));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
               listBytes(QStringLiteral("No Title Specified"), {1, 2, 3}));
-    EXPECT_EQ(w->MailTxt1->toPlainText(), QString());
-    EXPECT_TRUE(w->MailCmd7->isHidden());
-    EXPECT_FALSE(w->MailCmd3->isHidden());
+    EXPECT_EQ(w->idNumbersEdit->toPlainText(), QString());
+    EXPECT_TRUE(w->reviseIdsButton->isHidden());
+    EXPECT_FALSE(w->showIdsButton->isHidden());
     EXPECT_FALSE(env.ui.waitCursor);
 
     // Clicking the selected file again starts afresh: title read again, IDs
     // emptied, revise button hidden.
-    click(w->MailCmd3);
-    w->MailTxt2->setText(QStringLiteral("Typed"));
-    clickLine(w->MailFil1, QStringLiteral("tvlmail.a"));
-    EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("No Title Specified"));
-    EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
-    EXPECT_TRUE(w->MailCmd7->isHidden());
-    EXPECT_FALSE(w->MailCmd3->isHidden());
+    click(w->showIdsButton);
+    w->titleEdit->setText(QStringLiteral("Typed"));
+    clickLine(w->fileList, QStringLiteral("tvlmail.a"));
+    EXPECT_EQ(w->titleEdit->text(), QStringLiteral("No Title Specified"));
+    EXPECT_TRUE(w->idNumbersEdit->toPlainText().isEmpty());
+    EXPECT_TRUE(w->reviseIdsButton->isHidden());
+    EXPECT_FALSE(w->showIdsButton->isHidden());
 
     // Clicking another file hides the revise button again.
-    click(w->MailCmd3);
-    select(w->MailFil1, QStringLiteral("tvlmail.h"));
-    EXPECT_TRUE(w->MailCmd7->isHidden());
-    EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
+    click(w->showIdsButton);
+    select(w->fileList, QStringLiteral("tvlmail.h"));
+    EXPECT_TRUE(w->reviseIdsButton->isHidden());
+    EXPECT_TRUE(w->idNumbersEdit->toPlainText().isEmpty());
 
     // A read-only list is refused with the error a write to it gives, and kept.
     const QByteArray kept = bytesOf(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("tvlmail.a")), QFileDevice::ReadOwner));
-    select(w->MailFil1, QStringLiteral("tvlmail.a"));
-    click(w->MailCmd3);
+    select(w->fileList, QStringLiteral("tvlmail.a"));
+    click(w->showIdsButton);
     env.ui.answer(Ui::Answer::Yes);
-    click(w->MailCmd7);
+    click(w->reviseIdsButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  70 In MailCmd7.  Notify Programmer."));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), kept);
 }
@@ -117,23 +118,23 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
 TEST_F(MailFormTest, ChangesTheTitleKeepingTheFlags)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 1700}));
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    select(w->fileList, QStringLiteral("tvlmail.a"));
     setMember(p, 77, true); // the membership in memory is not the file's
     const QByteArray flagsBefore = p.MailListFlags;
 
-    type(w->MailTxt2, QStringLiteral("Chess Club Members"));
-    click(w->MailCmd4);
+    type(w->titleEdit, QStringLiteral("Chess Club Members"));
+    click(w->changeTitleButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Title Changed."));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
               listBytes(QStringLiteral("Chess Club Members"), {3, 1700}));
-    EXPECT_EQ(w->MailListTitle, QStringLiteral("Chess Club Members").leftJustified(40));
+    EXPECT_EQ(w->listTitle, QStringLiteral("Chess Club Members").leftJustified(40));
     EXPECT_EQ(p.MailListFlags, flagsBefore);
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Q$Q$Q$Q$.TMP"))));
 
-    w->MailTxt2->setText(QString(40, QLatin1Char(' ')));
-    click(w->MailCmd4);
+    w->titleEdit->setText(QString(40, QLatin1Char(' ')));
+    click(w->changeTitleButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
               listBytes(QStringLiteral("No Title Specified"), {3, 1700}));
 
@@ -141,12 +142,12 @@ TEST_F(MailFormTest, ChangesTheTitleKeepingTheFlags)
     QByteArray damaged = listBytes(QStringLiteral("Old"), {2, 900}).left(600);
     damaged[47] = '?';
     writeRaw(QStringLiteral("tvlmail.d"), damaged);
-    w->MailFil1->clearSelection();
-    w->MailFil1->addItem(QStringLiteral("tvlmail.d"));
-    select(w->MailFil1, QStringLiteral("tvlmail.d"));
-    EXPECT_EQ(w->MailTxt2->text(), QStringLiteral("Old"));
-    type(w->MailTxt2, QStringLiteral("Mended"));
-    click(w->MailCmd4);
+    w->fileList->clearSelection();
+    linesOf(w->fileList)->appendLine({0, QStringLiteral("tvlmail.d")});
+    select(w->fileList, QStringLiteral("tvlmail.d"));
+    EXPECT_EQ(w->titleEdit->text(), QStringLiteral("Old"));
+    type(w->titleEdit, QStringLiteral("Mended"));
+    click(w->changeTitleButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.d")), listBytes(QStringLiteral("Mended"), {}));
 }
 
@@ -157,25 +158,25 @@ TEST_F(MailFormTest, DeletesAList)
     // An older copy of list a under another case is the same list: shown once, deleted with it.
     writeRaw(QStringLiteral("TVLMAIL.A"), listBytes(QStringLiteral("Old A"), {3}));
     setModified(QStringLiteral("TVLMAIL.A"), 60);
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    EXPECT_EQ(itemsOf(w->MailFil1),
+    EXPECT_EQ(itemsOf(w->fileList),
               (QStringList{QStringLiteral("tvlmail.a"), QStringLiteral("tvlmail.b")}));
-    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    select(w->fileList, QStringLiteral("tvlmail.a"));
 
     env.ui.answer(Ui::Answer::No);
-    click(w->MailCmd5);
+    click(w->deleteListButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Do You Really Want To Delete Mailing List tvlmail.a?"));
     EXPECT_EQ(env.ui.last().icon, Ui::Icon::Question);
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("tvlmail.a"))));
 
     env.ui.answer(Ui::Answer::Yes);
-    click(w->MailCmd5);
+    click(w->deleteListButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Deleted."));
     EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.b")});
-    EXPECT_EQ(itemsOf(w->MailFil1), QStringList{QStringLiteral("tvlmail.b")});
-    EXPECT_TRUE(w->MailTxt2->text().isEmpty());
+    EXPECT_EQ(itemsOf(w->fileList), QStringList{QStringLiteral("tvlmail.b")});
+    EXPECT_TRUE(w->titleEdit->text().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("tvlmail.b"))));
 }
 
@@ -184,62 +185,63 @@ TEST_F(MailFormTest, AddsAndRemovesNames)
     // ID 9 has no active record: it stays a member without being shown.
     const QByteArray original = listBytes(QStringLiteral("\x15Kept Title"), {5, 9});
     writeRaw(QStringLiteral("tvlmail.a"), original);
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    select(w->fileList, QStringLiteral("tvlmail.a"));
 
     // No change: closes without a question and without writing.
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
+        auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Add / Delete Names From Mailing List"));
-        EXPECT_EQ(picker.List1->count(), 3);
-        EXPECT_EQ(itemsOf(picker.List2), QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
-        click(picker.OKButton);
+        EXPECT_EQ(count(picker.allNamesList), 3);
+        EXPECT_EQ(itemsOf(picker.memberList),
+                  QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
+        click(picker.okButton);
     });
-    click(w->ListByName);
+    click(w->showNamesButton);
     EXPECT_TRUE(env.ui.messages.empty());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), original);
 
     // A change answered No, then a change thrown away with Cancel.
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
-        select(picker.List2, QStringLiteral("   5"));
-        click(picker.DelButton);
-        EXPECT_TRUE(dynamic_cast<AddDelNames&>(d).MailListChanged);
+        auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
+        select(picker.memberList, QStringLiteral("   5"));
+        click(picker.deleteButton);
+        EXPECT_TRUE(dynamic_cast<AddDeleteNamesDialog&>(d).listChanged);
         env.ui.answer(Ui::Answer::No);
-        click(picker.OKButton);
+        click(picker.okButton);
         EXPECT_EQ(env.ui.last().title, QStringLiteral("Double Check!"));
     });
-    click(w->ListByName);
+    click(w->showNamesButton);
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
-        select(picker.List1, QStringLiteral("   3"));
-        click(picker.AddButton);
-        click(picker.CancelButton);
+        auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
+        select(picker.allNamesList, QStringLiteral("   3"));
+        click(picker.addButton);
+        click(picker.cancelButton);
     });
-    click(w->ListByName);
+    click(w->showNamesButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), original);
 
     // Add 8 (and 5 again, which is already there), remove nothing, answer Yes.
-    click(w->MailCmd3);
+    click(w->showIdsButton);
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
-        select(picker.List1, QStringLiteral("   8"));
-        click(picker.AddButton);
-        select(picker.List1, QStringLiteral("   5"));
-        click(picker.AddButton);
-        EXPECT_EQ(picker.List2->count(), 2);
+        auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
+        select(picker.allNamesList, QStringLiteral("   8"));
+        click(picker.addButton);
+        select(picker.allNamesList, QStringLiteral("   5"));
+        click(picker.addButton);
+        EXPECT_EQ(count(picker.memberList), 2);
         env.ui.answer(Ui::Answer::Yes);
-        click(picker.OKButton);
+        click(picker.okButton);
     });
-    click(w->ListByName);
+    click(w->showNamesButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Changed As Requested."));
     EXPECT_EQ(env.ui.last().title, kDefaultTitle);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
               listBytes(QStringLiteral("\x15Kept Title"), {5, 8, 9}));
-    EXPECT_TRUE(w->MailTxt1->toPlainText().isEmpty());
-    EXPECT_TRUE(w->MailTxt2->text().isEmpty());
-    EXPECT_TRUE(w->MailCmd7->isHidden());
+    EXPECT_TRUE(w->idNumbersEdit->toPlainText().isEmpty());
+    EXPECT_TRUE(w->titleEdit->text().isEmpty());
+    EXPECT_TRUE(w->reviseIdsButton->isHidden());
     EXPECT_TRUE(env.ui.allUsed());
 }
 
@@ -251,22 +253,22 @@ TEST_F(MailFormTest, OddFilesAreHandledWithoutHarm)
     QByteArray big = listBytes(QStringLiteral("Big"), {7});
     big += QByteArray(4 << 20, 'z');
     writeRaw(QStringLiteral("tvlmail.big"), big);
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    EXPECT_EQ(itemsOf(w->MailFil1), QStringList{QStringLiteral("tvlmail.big")});
-    select(w->MailFil1, QStringLiteral("tvlmail.big"));
-    click(w->MailCmd3);
-    EXPECT_EQ(w->MailTxt1->toPlainText(), QStringLiteral("7"));
-    click(w->MailCmd4);
+    EXPECT_EQ(itemsOf(w->fileList), QStringList{QStringLiteral("tvlmail.big")});
+    select(w->fileList, QStringLiteral("tvlmail.big"));
+    click(w->showIdsButton);
+    EXPECT_EQ(w->idNumbersEdit->toPlainText(), QStringLiteral("7"));
+    click(w->changeTitleButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.big")), listBytes(QStringLiteral("Big"), {7}));
 
     // A list that vanished under the window: a message, nothing printed or written.
     QFile::remove(path(QStringLiteral("tvlmail.big")));
-    click(w->MailCmd6);
+    click(w->printListButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  53 In MailCmd6.  Notify Programmer."));
     EXPECT_TRUE(env.printer.texts.empty());
     EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
-    click(w->ListByName);
+    click(w->showNamesButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  53 In ListByName.  Notify Programmer."));
     EXPECT_TRUE(env.ui.modalWindows.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("tvlmail.big"))));
@@ -276,15 +278,15 @@ TEST_F(MailFormTest, EmptyFileStillOpensThePicker)
 {
     env.openFile({}, 1);
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("A"), {2}));
-    MailForm* w = openMail();
+    ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    select(w->MailFil1, QStringLiteral("tvlmail.a"));
+    select(w->fileList, QStringLiteral("tvlmail.a"));
     env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<AddDelNames&>(d).picker;
-        EXPECT_EQ(picker.List1->count(), 0);
-        EXPECT_EQ(picker.List2->count(), 0);
+        auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
+        EXPECT_EQ(count(picker.allNamesList), 0);
+        EXPECT_EQ(count(picker.memberList), 0);
     });
-    click(w->ListByName);
+    click(w->showNamesButton);
     EXPECT_EQ(env.ui.messages.front().text, QStringLiteral("The N&A File Is Empty."));
     EXPECT_EQ(env.ui.beeps, 1);
 }

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -14,33 +14,40 @@ namespace tavrel {
 
 // "Display / Revise Mailing List": shows, revises, retitles, deletes and
 // prints existing mailing lists.
-class MailForm : public QWidget {
+class ReviseMailListWindow : public QWidget {
+    Q_OBJECT
 public:
-    explicit MailForm(Program& p);
+    // Choosing: a list is picked and "Show ID #s" is offered; Revising: the
+    // list's ID numbers are on screen and "Revise ID #s" takes its place.
+    enum class State { Choosing, Revising };
 
-    QListWidget* MailFil1;
-    QLineEdit* MailTxt2;
-    QPlainTextEdit* MailTxt1;
-    QPushButton* MailCmd3;
-    QPushButton* MailCmd7;
-    QPushButton* ListByName;
-    QPushButton* MailCmd4;
-    QPushButton* MailCmd5;
-    QPushButton* MailCmd6;
-    QPushButton* MailCmd2;
+    explicit ReviseMailListWindow(Program& p);
+
+    QListView* fileList;
+    QLineEdit* titleEdit;
+    QPlainTextEdit* idNumbersEdit;
+    QPushButton* showIdsButton;
+    QPushButton* reviseIdsButton;
+    QPushButton* showNamesButton;
+    QPushButton* changeTitleButton;
+    QPushButton* deleteListButton;
+    QPushButton* printListButton;
+    QPushButton* exitButton;
 
     // The 40-character title of the list last clicked.
-    QString MailListTitle;
+    QString listTitle;
+
+    void setState(State state);
 
     // The buttons' handlers; a test calls them straight, so an error that
     // ends the program leaves through them rather than through Qt's signals.
-    void MailFil1_Click(ListClick how);
-    void MailCmd3_Click();
-    void MailCmd7_Click();
-    void ListByName_Click();
-    void MailCmd4_Click();
-    void MailCmd5_Click();
-    void MailCmd6_Click();
+    void onFileClicked(ListClick how);
+    void onShowIdsClicked();
+    void onReviseIdsClicked();
+    void onShowNamesClicked();
+    void onChangeTitleClicked();
+    void onDeleteListClicked();
+    void onPrintListClicked();
 
 protected:
     // The window stays while its contents print runs (the print lets events through).
@@ -49,11 +56,10 @@ protected:
 private:
     // The selected list file, or empty after showing `message` when none is selected.
     QString selectedList(const QString& message);
-    // The selected list, loaded into MailListFlags and MailListTitle; empty
+    // The selected list, loaded into MailListFlags and listTitle; empty
     // when none is selected or it cannot be read (the user has been told).
     QString loadSelectedList(const char* place);
     void refreshFiles();
-    void showReviseButton(bool revise);
     void unexpected(int number, const char* place);
 
     Program& p_;

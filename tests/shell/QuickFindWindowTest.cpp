@@ -1,15 +1,16 @@
-#include "shell/ListForm.h"
+#include "shell/QuickFindWindow.h"
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
+#include "store/NameListModel.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -40,13 +41,15 @@ protected:
         settle();
     }
     QWidget* form() { return findWindow(QStringLiteral("ListForm")); }
-    QListWidget* list() { return control<QListWidget>(form(), "ListLst1"); }
+    QListView* list() { return control<QListView>(form(), "ListLst1"); }
+    int count() { return list()->model()->rowCount(); }
+    QModelIndex line(int row) { return list()->model()->index(row, 0); }
     QString label(const char* name) { return control<QLabel>(form(), name)->text(); }
     QStringList lines()
     {
         QStringList out;
-        for (int k = 0; k < list()->count(); ++k)
-            out << list()->item(k)->text();
+        for (int k = 0; k < count(); ++k)
+            out << line(k).data().toString();
         return out;
     }
     // The name shown on each line (field "0"), trimmed.
@@ -57,10 +60,10 @@ protected:
             out << trimRight(l);
         return out;
     }
-    QPoint lineCentre(int row) { return list()->visualItemRect(list()->item(row)).center(); }
+    QPoint lineCentre(int row) { return list()->visualRect(line(row)).center(); }
     void clickLine(int row)
     {
-        ASSERT_TRUE(list()->visualItemRect(list()->item(row)).isValid());
+        ASSERT_TRUE(list()->visualRect(line(row)).isValid());
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, lineCentre(row));
     }
     void press(const char* name)
@@ -150,7 +153,7 @@ TEST_F(QuickFind, EachFieldCodeShowsItsField)
         SCOPED_TRACE(c.caption);
         open(QLatin1Char(c.code), QLatin1Char('4'));
         EXPECT_EQ(label("ListLbl2"), c.caption);
-        ASSERT_EQ(list()->count(), 2) << "every active record gets one line";
+        ASSERT_EQ(count(), 2) << "every active record gets one line";
         EXPECT_EQ(lines()[0], c.first);
         EXPECT_EQ(lines()[1].size(), c.width);
         EXPECT_EQ(lines()[1].trimmed(), c.code == '0' ? "Name B" : "");
@@ -206,7 +209,7 @@ TEST_F(QuickFind, TheKeysChooseAndOpenALine)
     ASSERT_NE(form(), nullptr);
     pressKey(form(), Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), list());
-    EXPECT_EQ(list()->currentRow(), 0) << "the first arrow key chooses the first line";
+    EXPECT_EQ(list()->currentIndex().row(), 0) << "the first arrow key chooses the first line";
     // Every press moves on: choosing a line by the keys keeps the focus in the list.
     pressKey(form(), Qt::Key_Down);
     pressKey(form(), Qt::Key_Down);
@@ -214,8 +217,8 @@ TEST_F(QuickFind, TheKeysChooseAndOpenALine)
     pressKey(form(), Qt::Key_Down);
     pressKey(form(), Qt::Key_Down);
     EXPECT_EQ(QApplication::focusWidget(), list());
-    EXPECT_EQ(list()->currentRow(), 3);
-    EXPECT_TRUE(list()->currentItem()->isSelected());
+    EXPECT_EQ(list()->currentIndex().row(), 3);
+    EXPECT_TRUE(list()->selectionModel()->isSelected(list()->currentIndex()));
     // Enter in the list opens the chosen line.
     pressKey(form(), Qt::Key_Return);
     settle();
@@ -242,6 +245,25 @@ TEST_F(QuickFind, TheKeysChooseAndOpenALine)
     EXPECT_EQ(findWindow("BrsForma"), nullptr);
 }
 
+TEST_F(QuickFind, AFilterTextNarrowsTheListAndOpensTheRightRecord)
+{
+    std::map<int, NARecord> r;
+    for (auto [id, name] : {std::pair{3, "Carol"}, {5, "Alan"}, {8, "Hal"}, {9, "Bob"}})
+        r[id] = makeRecord(id, name);
+    start(r);
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    auto* window = qobject_cast<QuickFindWindow*>(form());
+    ASSERT_NE(window, nullptr);
+    window->shownLines->setFilterText(QStringLiteral("AL"));
+    EXPECT_EQ(names(), QStringList({"Alan", "Hal"}));
+    window->shownLines->setFilterText(QString());
+    EXPECT_EQ(names(), QStringList({"Carol", "Alan", "Hal", "Bob"}));
+    window->shownLines->setFilterText(QStringLiteral("hal"));
+    clickLine(0);
+    press("ListCmd2");
+    EXPECT_EQ(env.p().CurId, 8) << "the shown line, not the line at its place in the whole list";
+}
+
 TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
 {
     start({}, 1);
@@ -250,7 +272,7 @@ TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
     EXPECT_EQ(env.ui.last().title, "Tavrel");
     EXPECT_EQ(env.ui.beeps, 1);
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(list()->count(), 0);
+    EXPECT_EQ(count(), 0);
     EXPECT_FALSE(env.ui.waitCursor);
 }
 

@@ -10,18 +10,19 @@ namespace tavrel {
 
 // The please-wait window of the contents print; Cancel asks the print to stop
 // at its next page break.
-class MLPrintWait : public QWidget {
+class PrintWaitMessage : public QWidget {
+    Q_OBJECT
 public:
-    explicit MLPrintWait(Program& p);
+    explicit PrintWaitMessage(Program& p);
 
-    QPushButton* CancelButton;
+    QPushButton* cancelButton;
 
 protected:
     // Closing the window asks for the same stop as Cancel.
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CancelButton_Click();
+    void onCancelClicked();
 
     Program& p_;
 };
