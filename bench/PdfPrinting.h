@@ -20,7 +20,7 @@ struct PdfProgram {
     explicit PdfProgram(FullFile& file)
         : env(file.env), p({env.ui, printer, env.clipboard, env.help, env.clock, *env.files})
     {
-        OpenNAFile(p);
+        openNAFile(p);
     }
     // Deletes the PDF file the last run wrote, so the folder does not fill up.
     void removePdf() { QFile::remove(printer.lastPdfFile()); }

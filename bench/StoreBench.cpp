@@ -27,7 +27,7 @@ void BM_OpenNAFile(benchmark::State& state)
     Program& p = fullFile().env.p();
     for (auto _ : state) {
         p.naFile.close();
-        OpenNAFile(p);
+        openNAFile(p);
         benchmark::DoNotOptimize(p.LowestFreeId);
     }
     if (p.LowestFreeId != kMaxId + 1)
@@ -39,7 +39,7 @@ void BM_FindLowestFreeId(benchmark::State& state)
 {
     Program& p = fullFile().env.p();
     for (auto _ : state) {
-        FindLowestFreeId(p);
+        findLowestFreeId(p);
         benchmark::DoNotOptimize(p.LowestFreeId);
     }
 }
@@ -50,7 +50,7 @@ void BM_BuildNameList(benchmark::State& state)
     Program& p = fullFile().env.p();
     const QChar code = QLatin1Char(char('0' + state.range(0)));
     for (auto _ : state) {
-        BuildNameList(p, code);
+        buildNameList(p, code);
         benchmark::DoNotOptimize(p.SortedIdList.data());
     }
     if (p.SortedCount != kMaxId)

@@ -33,7 +33,7 @@ struct ThirdDeleted {
     {
         p().naFile.close();
         test::writeBytes(f.env.naPath(), original);
-        OpenNAFile(p());
+        openNAFile(p());
     }
 };
 

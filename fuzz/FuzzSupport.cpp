@@ -169,7 +169,7 @@ Session::~Session()
 bool Session::open()
 {
     try {
-        OpenNAFile(p);
+        openNAFile(p);
         return true;
     } catch (const ProgramEnded&) {
         return false;

@@ -106,7 +106,7 @@ public:
     explicit Session(Choices& answers);
     // Deletes what the run's windows left for deletion, as the event loop would.
     ~Session();
-    // Runs OpenNAFile on the file as it lies; false when the program ended.
+    // Runs openNAFile on the file as it lies; false when the program ended.
     bool open();
 
     AutoUi ui;

@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Session s(answers);
     Program& p = s.p;
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    ParseIdList(p, text);
+    parseIdList(p, text);
     require(p.MailListFlags.size() == 1700, "the flags are not 1700");
     for (char c : p.MailListFlags)
         require(c == '0' || c == '1', "a flag is neither 0 nor 1");
     const QByteArray flags = p.MailListFlags;
-    ParseIdList(p, memberText(p));
+    parseIdList(p, memberText(p));
     require(p.MailListFlags == flags, "the members do not parse back from their text");
     return 0;
 }

@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Program& p = s.p;
 
     require(listMailListFiles(p, kMailListPattern) == QStringList{name}, "the list is not listed");
-    const QString title = LoadMailList(p, name);
+    const QString title = loadMailList(p, name);
     require(title.size() == MailListFormat::TitleWidth, "the title is not 40 characters");
     require(p.MailListFlags.size() == 1700, "the flags are not 1700");
     for (int id = 1; id <= 1700; ++id) {
@@ -29,18 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         const bool inFile = at < bytes.size() && bytes.at(at) == '1';
         require(isMember(p, id) == inFile, "a member differs from the file");
     }
-    const QString shown = ReadMailListTitle(p, name);
+    const QString shown = readMailListTitle(p, name);
     require(shown.size() == MailListFormat::TitleWidth, "the shown title is not 40 characters");
 
     const QByteArray flags = p.MailListFlags;
-    WriteMailList(p, name, title);
+    writeMailList(p, name, title);
     const QByteArray written = dir.read(name);
     require(written.size() == MailListFormat::FileLength, "a written list has the wrong length");
     require(written.startsWith(bytes.left(MailListFormat::TitleWidth)) ||
                 bytes.size() < MailListFormat::TitleWidth,
             "the title changed when the list was written back");
     clearMailListFlags(p);
-    LoadMailList(p, name);
+    loadMailList(p, name);
     require(p.MailListFlags == flags, "members changed when the list was written back");
     return 0;
 }

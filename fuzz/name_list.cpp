@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (isActive(NARecord::fromBytes(p.naFile.read(id + 1)), id))
             active << qint16(id);
 
-    BuildNameList(p, code);
+    buildNameList(p, code);
     require(p.SortedCount == active.size(), "the name list misses or repeats records");
     QSet<qint16> seen;
     QString previous;
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QList<qint16> walked;
     for (int steps = 0;; ++steps) {
         require(steps <= NAFile::MaxRecords, "the report cursor does not stop");
-        if (NextReportRecord(p))
+        if (nextReportRecord(p))
             break;
         require(isActive(p.CurRec, p.CurId), "the cursor stopped on a record not in use");
         walked << p.CurId;

@@ -506,7 +506,7 @@ void EnvelopeDialog::fillNameList()
         }
         return true;
     });
-    SortNameList(sortKeys, p_.SortedIdList, n);
+    sortNameList(sortKeys, p_.SortedIdList, n);
     p_.SortedCount = n;
     addressIds_ = p_.SortedIdList.mid(1, n);
     QStringList lines;
@@ -680,7 +680,7 @@ void EnvelopeDialog::onMailListFileClicked(ListClick)
     if (chosen.isEmpty())
         return;
     try {
-        mailListTitleEdit->setText(ReadMailListTitle(p_, chosen.first()->text()));
+        mailListTitleEdit->setText(readMailListTitle(p_, chosen.first()->text()));
     } catch (const PlatformError& e) {
         mailListTitleEdit->clear();
         p_.ui.messageBox(tr("Error ") + numText(e.number()) +

@@ -96,7 +96,7 @@ int buildAddressList(Program& p, int sortIndex)
         return true;
     });
     if (sorted)
-        SortNameList(sortKeys, p.SortedIdList, n);
+        sortNameList(sortKeys, p.SortedIdList, n);
     p.SortedCount = n;
     return n;
 }
@@ -248,7 +248,7 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
                 setMember(p, id, true);
         } else {
             try {
-                LoadMailList(p, job.mailListFile);
+                loadMailList(p, job.mailListFile);
             } catch (const PlatformError& e) {
                 w.closePleaseWait();
                 p.ui.messageBox(

@@ -309,7 +309,7 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
                 << files.programDirectory() << "." << Qt::endl;
             return 1;
         }
-        OpenNAFile(program);
+        openNAFile(program);
         if (prepare)
             prepare(program);
         return runExchangeCommand(program, args, out);

@@ -57,7 +57,7 @@ QList<Entry> exportEntries(Program& p, const QString& mailList)
     QList<List> lists;
     QByteArray only;
     for (const QString& file : listMailListFiles(p, kMailListPattern)) {
-        const QString title = trimRight(LoadMailList(p, file));
+        const QString title = trimRight(loadMailList(p, file));
         lists.append({title, p.MailListFlags});
         if (!mailList.isEmpty() && file.compare(mailList, Qt::CaseInsensitive) == 0)
             only = p.MailListFlags;

@@ -54,7 +54,7 @@ ExportDialog::ExportDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     for (const QString& file : listMailListFiles(p_, kMailListPattern)) {
         listFiles_ << file;
         mailListCombo->addItem(file.mid(8) + QStringLiteral("  ") +
-                               trimRight(ReadMailListTitle(p_, file)));
+                               trimRight(readMailListTitle(p_, file)));
     }
     recordsOptions[0]->setChecked(true);
     recordsOptions[1]->setEnabled(!listFiles_.isEmpty());

@@ -818,20 +818,20 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
     }
     result.imported = int(writes.size());
     if (!writes.isEmpty())
-        FindLowestFreeId(p);
+        findLowestFreeId(p);
 
     // Members of lists that exist here under the same title.
     if (!listMembers.isEmpty()) {
         const QByteArray savedFlags = p.MailListFlags;
         QSet<QString> joined;
         for (const QString& file : listMailListFiles(p, kMailListPattern)) {
-            const QString title = LoadMailList(p, file);
+            const QString title = loadMailList(p, file);
             const auto it = listMembers.constFind(trimRight(title));
             if (it == listMembers.constEnd())
                 continue;
             for (int id : *it)
                 setMember(p, id, true);
-            WriteMailList(p, file, title);
+            writeMailList(p, file, title);
             joined.insert(it.key());
             log << QCoreApplication::translate("tavrel::Import", "Mailing list %1 (%2): %3 added")
                        .arg(trimRight(title), file)

@@ -53,7 +53,7 @@ void AddDeleteNamesDialog::onOkClicked()
             return;
         }
         try {
-            WriteMailList(p_, fileName_, title_);
+            writeMailList(p_, fileName_, title_);
         } catch (const PlatformError& e) {
             // The list file is untouched; the picks stay on screen to try again.
             p_.ui.messageBox(tr("Error ") + numText(e.number()) +

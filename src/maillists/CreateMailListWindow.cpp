@@ -121,7 +121,7 @@ void CreateMailListWindow::onExistingListClicked(ListClick how)
     if (row < 0)
         return;
     try {
-        existingTitleEdit->setText(ReadMailListTitle(p_, linesOf(existingListsList)->textAt(row)));
+        existingTitleEdit->setText(readMailListTitle(p_, linesOf(existingListsList)->textAt(row)));
     } catch (const PlatformError& e) {
         existingTitleEdit->clear();
         p_.ui.messageBox(tr("Error ") + numText(e.number()) +
@@ -176,7 +176,7 @@ void CreateMailListWindow::onCreateClicked()
     }
     // Typed ID numbers win over names picked by name.
     if (!idNumbersEdit->text().isEmpty())
-        ParseIdList(p_, idNumbersEdit->text());
+        parseIdList(p_, idNumbersEdit->text());
 
     const QString identifier = identifierEdit->text();
     try {
@@ -193,7 +193,7 @@ void CreateMailListWindow::onCreateClicked()
         case MailListAnswer::Replace:
             break;
         }
-        WriteMailList(p_, mailListFileName(identifier), titleEdit->text());
+        writeMailList(p_, mailListFileName(identifier), titleEdit->text());
     } catch (const PlatformError& e) {
         if (e.number() == ErrNo::BadFileName) {
             refuseIdentifier(false);

@@ -132,7 +132,7 @@ void removeMailList(Program& p, const QString& fileName)
         p.files.remove(n);
 }
 
-void WriteMailList(Program& p, const QString& fileName, const QString& title)
+void writeMailList(Program& p, const QString& fileName, const QString& title)
 {
     if (!Files::isPlainName(fileName))
         throw PlatformError(ErrNo::BadFileName, fileName);
@@ -181,7 +181,7 @@ QString titleOf(const QByteArray& line)
 
 } // namespace
 
-QString LoadMailList(Program& p, const QString& fileName)
+QString loadMailList(Program& p, const QString& fileName)
 {
     const QByteArray line = readMailListLine(p, fileName);
     clearMailListFlags(p);
@@ -193,7 +193,7 @@ QString LoadMailList(Program& p, const QString& fileName)
     return titleOf(line);
 }
 
-QString ReadMailListTitle(Program& p, const QString& fileName)
+QString readMailListTitle(Program& p, const QString& fileName)
 {
     const QString title = titleOf(readMailListLine(p, fileName));
     if (title.startsWith(QChar(21)))
@@ -244,7 +244,7 @@ MailListAnswer askToReplaceMailList(Program& p, const QString& identifier)
     }
 }
 
-void ParseIdList(Program& p, const QString& text)
+void parseIdList(Program& p, const QString& text)
 {
     enum class Range { None, DashSeen, SecondStarted };
     clearMailListFlags(p);

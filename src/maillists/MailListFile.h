@@ -55,16 +55,16 @@ QStringList listMailListFiles(Program& p, const QString& pattern);
 
 // Writes MailListFlags as list file `fileName` (a plain name in the program
 // directory) with `title`. The old file stays intact until the new one is complete.
-void WriteMailList(Program& p, const QString& fileName, const QString& title);
+void writeMailList(Program& p, const QString& fileName, const QString& title);
 
 // Reads list file `fileName` into MailListFlags and returns its 40-character
 // title. A short or damaged file reads without complaint: missing flags and
 // anything other than '1' count as not members.
-QString LoadMailList(Program& p, const QString& fileName);
+QString loadMailList(Program& p, const QString& fileName);
 
 // The 40 title characters of a list file, or 40 blanks when the title starts
 // with the character of code 21.
-QString ReadMailListTitle(Program& p, const QString& fileName);
+QString readMailListTitle(Program& p, const QString& fileName);
 
 // The outcome of looking for an existing list with the same identifier.
 enum class MailListAnswer { NoFile, Replace, Keep, Cancel };
@@ -72,7 +72,7 @@ enum class MailListAnswer { NoFile, Replace, Keep, Cancel };
 MailListAnswer askToReplaceMailList(Program& p, const QString& identifier);
 
 // Resets MailListFlags and marks the IDs typed in `text` ("3-7, 12 40").
-void ParseIdList(Program& p, const QString& text);
+void parseIdList(Program& p, const QString& text);
 
 // The rules for naming a new list.
 bool isReservedIdentifier(const QString& identifier);

@@ -51,7 +51,7 @@ bool printMailListContents(Program& p, const QString& fileName, const QString& t
 
     pr.setFontName(QStringLiteral("Courier New"));
     pr.setFontSize(10);
-    LoadMailList(p, fileName);
+    loadMailList(p, fileName);
     p.StopRequested = false;
     double y = 1600;
     for (int id = 1; id <= kMaxId; ++id) {

@@ -154,7 +154,7 @@ void fillNamePicker(Program& p, const NamePicker& picker, bool withMembers)
     members->clear();
     if (!checkFileNotEmpty(p))
         return;
-    BuildNameList(p, p.SortPref);
+    buildNameList(p, p.SortPref);
     QVector<NameListModel::Line> memberLines;
     names->fillFromSortedList(p, [&](qint16 id) -> std::optional<QString> {
         if (!readActive(p, id))

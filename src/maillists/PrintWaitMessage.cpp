@@ -12,7 +12,7 @@ namespace tavrel {
 PrintWaitMessage::PrintWaitMessage(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("MLPrintWait"));
-    setWindowTitle(kDefaultTitle);
+    setWindowTitle(shownTitle(kDefaultTitle));
     auto* label1 = new QLabel(tr("The Mailing List Is Being Prepared."), this);
     label1->setObjectName(QStringLiteral("Label1"));
     auto* label2 = new QLabel(tr("Please Wait."), this);

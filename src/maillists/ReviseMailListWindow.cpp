@@ -159,7 +159,7 @@ QString ReviseMailListWindow::loadSelectedList(const char* place)
     if (file.isEmpty())
         return file;
     try {
-        listTitle = LoadMailList(p_, file);
+        listTitle = loadMailList(p_, file);
     } catch (const PlatformError& e) {
         unexpected(e.number(), place);
         exitButton->setFocus();
@@ -182,7 +182,7 @@ void ReviseMailListWindow::onFileClicked(ListClick how)
         return;
     QByteArray saved = p_.MailListFlags;
     try {
-        listTitle = LoadMailList(p_, linesOf(fileList)->textAt(row));
+        listTitle = loadMailList(p_, linesOf(fileList)->textAt(row));
     } catch (const PlatformError& e) {
         p_.MailListFlags = saved;
         listTitle.clear();
@@ -217,9 +217,9 @@ void ReviseMailListWindow::onReviseIdsClicked()
         return;
     }
     p_.ui.setWaitCursor(true);
-    ParseIdList(p_, idNumbersEdit->toPlainText());
+    parseIdList(p_, idNumbersEdit->toPlainText());
     try {
-        WriteMailList(p_, file, titleEdit->text());
+        writeMailList(p_, file, titleEdit->text());
     } catch (const PlatformError& e) {
         p_.ui.setWaitCursor(false);
         unexpected(e.number(), "MailCmd7");

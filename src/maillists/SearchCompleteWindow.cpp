@@ -153,7 +153,7 @@ void SearchCompleteWindow::saveList(const QString& identifier)
         case MailListAnswer::Replace:
             break;
         }
-        WriteMailList(p_, mailListFileName(identifier), titleEdit->text());
+        writeMailList(p_, mailListFileName(identifier), titleEdit->text());
     } catch (const PlatformError& e) {
         if (e.number() == ErrNo::DeviceIo) {
             p_.ui.messageBox(tr("A Serious Hard Disk Error Occurred.  Corvane Cannot Continue."),

@@ -1,5 +1,7 @@
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace tavrel {
@@ -52,27 +54,31 @@ QString errorInWords(int number)
 {
     switch (number) {
     case ErrNo::FileNotFound:
-        return QStringLiteral("A File Was Not Found.");
+        return QCoreApplication::translate("tavrel::Errors", "A File Was Not Found.");
     case ErrNo::DeviceIo:
-        return QStringLiteral("The Disk Reported A Read Or Write Error.");
+        return QCoreApplication::translate("tavrel::Errors",
+                                           "The Disk Reported A Read Or Write Error.");
     case ErrNo::FileAlreadyExists:
-        return QStringLiteral("A File Or Folder Of That Name Is In The Way.");
+        return QCoreApplication::translate("tavrel::Errors",
+                                           "A File Or Folder Of That Name Is In The Way.");
     case ErrNo::DiskFull:
-        return QStringLiteral("The Disk Is Full.");
+        return QCoreApplication::translate("tavrel::Errors", "The Disk Is Full.");
     case ErrNo::BadFileName:
-        return QStringLiteral("A File Name Was Refused.");
+        return QCoreApplication::translate("tavrel::Errors", "A File Name Was Refused.");
     case ErrNo::PermissionDenied:
-        return QStringLiteral("Writing Was Refused: The Folder Or File Is Read-Only Or Belongs "
+        return QCoreApplication::translate(
+            "tavrel::Errors", "Writing Was Refused: The Folder Or File Is Read-Only Or Belongs "
                               "To Another User.");
     case ErrNo::DiskNotReady:
-        return QStringLiteral("The Disk Is Not Ready.");
+        return QCoreApplication::translate("tavrel::Errors", "The Disk Is Not Ready.");
     case ErrNo::PathFileAccess:
-        return QStringLiteral("A File Or Folder Could Not Be Reached.");
+        return QCoreApplication::translate("tavrel::Errors",
+                                           "A File Or Folder Could Not Be Reached.");
     case ErrNo::PathNotFound:
-        return QStringLiteral("A Folder Was Not Found.");
+        return QCoreApplication::translate("tavrel::Errors", "A Folder Was Not Found.");
     default:
-        return QStringLiteral("The System Reported Error ") + QString::number(number) +
-               QStringLiteral(".");
+        return QCoreApplication::translate("tavrel::Errors", "The System Reported Error ") +
+               QString::number(number) + QStringLiteral(".");
     }
 }
 

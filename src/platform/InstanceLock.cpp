@@ -1,5 +1,6 @@
 #include "platform/InstanceLock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -19,9 +20,12 @@ const char* const kLockName = "tavrel.lock";
 QString lockRefusalText(const InstanceCheck& c)
 {
     if (c.systemError == ENOSPC || c.systemError == EDQUOT)
-        return QStringLiteral("There is no space left on the disk that holds the program "
-                              "directory, not even for the lock file; nothing was done.");
-    return QStringLiteral("The program directory does not take the lock file; nothing was done.");
+        return QCoreApplication::translate(
+            "tavrel::InstanceLock", "There is no space left on the disk that holds the program "
+                                    "directory, not even for the lock file; nothing was done.");
+    return QCoreApplication::translate(
+        "tavrel::InstanceLock",
+        "The program directory does not take the lock file; nothing was done.");
 }
 
 InstanceLock::InstanceLock(const QString& programDirectory) : directory_(programDirectory) {}

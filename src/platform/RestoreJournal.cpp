@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <fcntl.h>
@@ -109,11 +110,16 @@ std::optional<RestoreJournal> RestoreJournal::fromBytes(const QByteArray& bytes)
 QString interruptedRestoreLine(const InterruptedRestore& r)
 {
     return r.completed
-               ? QStringLiteral("The restore of ") + r.copyName +
-                     QStringLiteral(" was interrupted; it has now been completed.")
-               : QStringLiteral("The restore of ") + r.copyName +
-                     QStringLiteral(" was interrupted before it changed anything; the files are "
-                                    "as they were before it.");
+               ? QCoreApplication::translate("tavrel::RestoreJournal", "The restore of ") +
+                     r.copyName +
+                     QCoreApplication::translate("tavrel::RestoreJournal",
+                                                 " was interrupted; it has now been completed.")
+               : QCoreApplication::translate("tavrel::RestoreJournal", "The restore of ") +
+                     r.copyName +
+                     QCoreApplication::translate(
+                         "tavrel::RestoreJournal",
+                         " was interrupted before it changed anything; the files are "
+                         "as they were before it.");
 }
 
 std::optional<InterruptedRestore> finishInterruptedRestore(const Files& files)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdlib>
 #include <optional>
@@ -45,8 +46,14 @@ protected:
     virtual void quit() = 0;
 };
 
-// Titles used by most boxes.
-inline const QString kTitle = QStringLiteral("Tavrel");
-inline const QString kDefaultTitle = QStringLiteral("Corvane Mark32");
+// Titles used by most boxes; a box or window translates its title where it shows it.
+inline const QString kTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("tavrel", "Tavrel"));
+inline const QString kDefaultTitle =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("tavrel", "Corvane Mark32"));
+// A title as the user reads it.
+inline QString shownTitle(const QString& title)
+{
+    return QCoreApplication::translate("tavrel", title.toUtf8().constData());
+}
 
 } // namespace tavrel

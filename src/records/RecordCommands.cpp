@@ -229,7 +229,7 @@ void deleteRecord(Program& p, RecordScreen& from)
                                            "Record Deleted.  The N&A File Is Now Empty."));
         p.LowestFreeId = 1;
         p.LastRecNo = 1;
-        WriteHeaderRecord(p);
+        writeHeaderRecord(p);
         closeRecordScreens(p);
     };
     if (deleted == 1 && p.LastRecNo == 2) {
@@ -302,7 +302,7 @@ void changeRecord(Program& p, RecordScreen& from)
         Put_NA_Rec(p, old + 1);
         // The move may have taken the lowest free ID; an Add with an empty ID
         // box would then be offered an ID in use.
-        FindLowestFreeId(p);
+        findLowestFreeId(p);
     }
     say(p, QCoreApplication::translate("tavrel::RecordCommands", "Record Changed."));
     p.CurId = qint16(n);
@@ -352,7 +352,7 @@ void addRecord(Program& p, RecordScreen& from)
         if (!multiple)
             say(p, QCoreApplication::translate("tavrel::RecordCommands", "Record Added."));
         noteStoredId(p, n);
-        FindLowestFreeId(p);
+        findLowestFreeId(p);
     }
     if (!multiple) {
         closeRecordScreens(p);

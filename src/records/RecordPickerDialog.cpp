@@ -74,7 +74,7 @@ bool RecordPickerDialog::load()
     if (!checkFileNotEmpty(p_))
         return false;
     p_.ui.setWaitCursor(true);
-    BuildNameList(p_, p_.SortPref);
+    buildNameList(p_, p_.SortPref);
     for (int k = 1; k <= p_.SortedCount; ++k) {
         const int id = p_.sortedId(k);
         if (readActive(p_, id))

@@ -99,7 +99,7 @@ void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slot
     for (const Slot& s : slots) {
         if (r.CopiesDone == q) {
             r.CopiesDone = 0;
-            if (NextReportRecord(p)) {
+            if (nextReportRecord(p)) {
                 r.EndOfRecords = 1;
                 break;
             }

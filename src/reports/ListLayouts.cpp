@@ -309,7 +309,7 @@ void layoutBody(Program& p, const ListLayout& l)
     if (printed)
         setFont(p.printer, l.courier ? kCourier : kArial, l.entryPoints, true);
     for (const Pt& slot : l.slots) {
-        if (NextReportRecord(p)) {
+        if (nextReportRecord(p)) {
             p.Report.EndOfRecords = 1;
             break;
         }

@@ -500,7 +500,7 @@ void ReportDialog::onListClicked(bool byMouse)
     if (file.isEmpty())
         return;
     try {
-        listTitleEdit->setText(ReadMailListTitle(p_, file));
+        listTitleEdit->setText(readMailListTitle(p_, file));
     } catch (const PlatformError& e) {
         listTitleEdit->clear();
         p_.ui.messageBox(tr("Error ") + numText(e.number()) +

@@ -55,7 +55,7 @@ void buildSortedWalk(Program& p, QChar code, bool membersOnly)
         }
         return true;
     });
-    SortNameList(keys, p.SortedIdList, n);
+    sortNameList(keys, p.SortedIdList, n);
     p.SortedCount = n;
     p.Cursor.WalkLength = n;
 }
@@ -91,7 +91,7 @@ public:
             return RunEnd::CancelledEarly;
         }
         setUpRunState();
-        if (!o_.mailListFile.isEmpty() && !loadMailList())
+        if (!o_.mailListFile.isEmpty() && !readChosenMailList())
             return RunEnd::CancelledEarly;
 
         w_.showPreparing();
@@ -222,10 +222,10 @@ private:
         p_.Cursor.sorted = sorted_;
     }
 
-    bool loadMailList()
+    bool readChosenMailList()
     {
         try {
-            LoadMailList(p_, o_.mailListFile);
+            tavrel::loadMailList(p_, o_.mailListFile);
         } catch (const PlatformError& e) {
             p_.ui.messageBox(tr("Error ") + numText(e.number()) +
                                  tr(" In PrtCmd1.  Notify Programmer."),

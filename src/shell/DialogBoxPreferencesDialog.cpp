@@ -41,7 +41,7 @@ DialogBoxPreferencesDialog::DialogBoxPreferencesDialog(Program& p, QWidget* pare
 void DialogBoxPreferencesDialog::onOkClicked()
 {
     p_.WelcomeOff = showWelcomeCheck_->isChecked() ? QLatin1Char('0') : QLatin1Char('1');
-    WriteHeaderRecord(p_);
+    writeHeaderRecord(p_);
     unloadWindow(this);
 }
 

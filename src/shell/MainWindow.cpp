@@ -52,7 +52,7 @@ MainWindow::MainWindow(Program& p, const QString& programFile, QWidget* parent)
 {
     initShellResources();
     setObjectName(QStringLiteral("MarkMain"));
-    setWindowTitle(kDefaultTitle);
+    setWindowTitle(shownTitle(kDefaultTitle));
     setWindowIcon(QIcon(QStringLiteral(":/shell/tavrel.svg")));
     buildMenus();
     buildToolBar();

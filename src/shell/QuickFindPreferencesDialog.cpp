@@ -76,7 +76,7 @@ void QuickFindPreferencesDialog::onOkClicked()
 {
     p_.QuickFindField = selectedDigit(fieldOptions_, p_.QuickFindField);
     p_.QuickFindSort = selectedDigit(sortOrderOptions_, p_.QuickFindSort);
-    WriteHeaderRecord(p_);
+    writeHeaderRecord(p_);
     accept();
 }
 

@@ -160,7 +160,7 @@ void QuickFindWindow::fillList()
         return;
     }
     sortOrderLabel->setText(sortCaption(p_.QuickFindSort));
-    BuildNameList(p_, p_.QuickFindSort);
+    buildNameList(p_, p_.QuickFindSort);
     lines->fillFromSortedList(p_, [this](qint16 id) {
         p_.CurId = id;
         Get_NA_Rec(p_, id + 1);

@@ -70,7 +70,7 @@ void SortOrderPreferenceDialog::onOkClicked()
 {
     p_.SortPref = selectedDigit(sortOrderOptions_, onEntry_);
     if (p_.SortPref != onEntry_)
-        WriteHeaderRecord(p_);
+        writeHeaderRecord(p_);
     accept();
 }
 

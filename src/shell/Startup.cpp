@@ -170,7 +170,7 @@ std::unique_ptr<MainWindow> startUp(Program& p, const StartupEnvironment& env)
     checkSingleCopy(p, env);
     finishInterruptedWork(p);
     showSplash(p, env);
-    OpenNAFile(p);
+    openNAFile(p);
     takeAutomaticCopy(p, BackupTrigger::Daily);
     armAutomaticCopies(p);
 

@@ -56,7 +56,7 @@ void WelcomeDialog::onOkClicked()
 {
     if (dontShowCheck_->isChecked()) {
         p_.WelcomeOff = QLatin1Char('1');
-        WriteHeaderRecord(p_);
+        writeHeaderRecord(p_);
     }
     accept();
 }

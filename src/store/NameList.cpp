@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace tavrel {
@@ -51,7 +52,7 @@ QString sortKey(const NARecord& r, int id, QChar code)
     return key;
 }
 
-void SortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n)
+void sortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n)
 {
     auto swap = [&](int a, int b) {
         std::swap(keys[a], keys[b]);
@@ -85,7 +86,7 @@ void SortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n)
     }
 }
 
-void BuildNameList(Program& p, QChar code)
+void buildNameList(Program& p, QChar code)
 {
     p.ui.setWaitCursor(true);
     const int size = qMax(p.LastRecNo - 1, 0);
@@ -101,7 +102,7 @@ void BuildNameList(Program& p, QChar code)
         }
         return true;
     });
-    SortNameList(keys, p.SortedIdList, p.SortedCount);
+    sortNameList(keys, p.SortedIdList, p.SortedCount);
     p.ui.setWaitCursor(false);
 }
 
@@ -110,7 +111,8 @@ bool checkFileNotEmpty(Program& p)
     if (p.LastRecNo > 1)
         return true;
     p.ui.beep();
-    p.ui.messageBox(QStringLiteral("The N&A File Is Empty."), kTitle, Ui::Buttons::Ok);
+    p.ui.messageBox(QCoreApplication::translate("tavrel::NameList", "The N&A File Is Empty."),
+                    kTitle, Ui::Buttons::Ok);
     return false;
 }
 

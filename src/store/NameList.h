@@ -11,10 +11,10 @@ QString sortKey(const NARecord& r, int id, QChar code);
 
 // The shared heapsort over positions 1..n of two parallel 1-based lists
 // (index 0 unused). Equal keys come out in the order its comparisons fix.
-void SortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n);
+void sortNameList(QVector<QString>& keys, QVector<qint16>& ids, int n);
 
 // Builds SortedIdList and SortedCount from the active records, sorted by `code`.
-void BuildNameList(Program& p, QChar code);
+void buildNameList(Program& p, QChar code);
 
 // When the file holds no active record: beeps, says so and returns false.
 bool checkFileNotEmpty(Program& p);

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 
@@ -78,41 +79,59 @@ void checkForDamage(Program& p, const NARecord& header)
     p.LastRecNo = qint16(scanHighestActive(p));
 
     QStringList faults{kDamagedFileHeading};
-    QStringList done{QStringLiteral("TVL Uses The Records It Can Read.")};
+    QStringList done{
+        QCoreApplication::translate("tavrel::RecordAccess", "TVL Uses The Records It Can Read.")};
     if (oddLength) {
-        faults << QStringLiteral("Its Length, ") + number(size) +
-                      QStringLiteral(" Bytes, Is Not A Whole Number Of 574-Byte Records.");
+        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Length, ") +
+                      number(size) +
+                      QCoreApplication::translate(
+                          "tavrel::RecordAccess",
+                          " Bytes, Is Not A Whole Number Of 574-Byte Records.");
         if (records > NAFile::MaxRecords) {
-            done << QStringLiteral("The Bytes After Record 1701 Are Never Read, And Are Left As "
-                                   "They Are.");
+            done << QCoreApplication::translate(
+                "tavrel::RecordAccess",
+                "The Bytes After Record 1701 Are Never Read, And Are Left As "
+                "They Are.");
         } else {
             try {
                 p.naFile.completeLastRecord();
-                done << QStringLiteral("It Has Added Zero Bytes To Complete The Last Record; "
-                                       "Nothing Was Removed.");
+                done << QCoreApplication::translate(
+                    "tavrel::RecordAccess", "It Has Added Zero Bytes To Complete The Last Record; "
+                                            "Nothing Was Removed.");
             } catch (const PlatformError& e) {
-                done << QStringLiteral("It Could Not Complete The Last Record (Error ") +
+                done << QCoreApplication::translate(
+                            "tavrel::RecordAccess",
+                            "It Could Not Complete The Last Record (Error ") +
                             number(e.number()) + QStringLiteral(").");
             }
         }
     }
     if (notHeader)
-        faults << QStringLiteral("Its First Record Is Not A Header Record.");
+        faults << QCoreApplication::translate("tavrel::RecordAccess",
+                                              "Its First Record Is Not A Header Record.");
     if (countOutOfRange)
-        faults << QStringLiteral("Its Header Gives ") + number(header.RecId) +
-                      QStringLiteral(" As The Last Record In Use, Outside 1 To 1701.");
+        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Header Gives ") +
+                      number(header.RecId) +
+                      QCoreApplication::translate("tavrel::RecordAccess",
+                                                  " As The Last Record In Use, Outside 1 To 1701.");
     if (countBeyondEnd)
-        faults << QStringLiteral("Its Header Gives ") + number(header.RecId) +
-                      QStringLiteral(" As The Last Record In Use, But The File Holds ") +
-                      number(records) + QStringLiteral(" Records.");
+        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Header Gives ") +
+                      number(header.RecId) +
+                      QCoreApplication::translate(
+                          "tavrel::RecordAccess",
+                          " As The Last Record In Use, But The File Holds ") +
+                      number(records) +
+                      QCoreApplication::translate("tavrel::RecordAccess", " Records.");
     if (notHeader) {
         // Record 1 may hold something other than a header; it is not overwritten unasked.
-        done << QStringLiteral("It Has Not Changed The First Record.");
+        done << QCoreApplication::translate("tavrel::RecordAccess",
+                                            "It Has Not Changed The First Record.");
     } else if (countOutOfRange || countBeyondEnd) {
         // One record write, as every preference change makes: a crash leaves
         // the old header, which the next start finds damaged again.
-        WriteHeaderRecord(p);
-        done << QStringLiteral("It Has Written A Corrected Header Record.");
+        writeHeaderRecord(p);
+        done << QCoreApplication::translate("tavrel::RecordAccess",
+                                            "It Has Written A Corrected Header Record.");
     }
     p.ui.messageBox(faults.join(LF) + LF + LF + done.join(LF), kTitle, Ui::Buttons::Ok,
                     Ui::Icon::Exclamation);
@@ -135,7 +154,9 @@ void loadWorkingValues(Program& p)
 
 [[noreturn]] void refuseToRun(Program& p, const QString& lastLine)
 {
-    p.ui.messageBox(QStringLiteral("TVL Cannot Operate Without A N&A File!") + LF + lastLine,
+    p.ui.messageBox(QCoreApplication::translate("tavrel::RecordAccess",
+                                                "TVL Cannot Operate Without A N&A File!") +
+                        LF + lastLine,
                     kTitle, Ui::Buttons::Ok);
     p.ui.endProgram();
 }
@@ -175,9 +196,11 @@ void Get_NA_Rec(Program& p, int recNo)
     try {
         p.CurRec.assignBytes(p.naFile.read(recNo));
     } catch (const PlatformError& e) {
-        p.ui.messageBox(QStringLiteral("Error = ") + numText(e.number()) +
-                            QStringLiteral(" In Get_NA_Rec.  Id = ") + numText(recNo),
-                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::RecordAccess", "Error = ") + numText(e.number()) +
+                QCoreApplication::translate("tavrel::RecordAccess", " In Get_NA_Rec.  Id = ") +
+                numText(recNo),
+            kDefaultTitle, Ui::Buttons::Ok);
         p.ui.endProgram();
     }
 }
@@ -187,20 +210,22 @@ void Put_NA_Rec(Program& p, int recNo)
     try {
         p.naFile.write(recNo, p.CurRec.toBytes());
     } catch (const PlatformError& e) {
-        p.ui.messageBox(QStringLiteral("Err = ") + numText(e.number()) +
-                            QStringLiteral("  In Put_NA_Rec.  Id = ") + numText(recNo),
-                        kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::RecordAccess", "Err = ") + numText(e.number()) +
+                QCoreApplication::translate("tavrel::RecordAccess", "  In Put_NA_Rec.  Id = ") +
+                numText(recNo),
+            kDefaultTitle, Ui::Buttons::Ok);
         p.ui.endProgram();
     }
 }
 
-void WriteHeaderRecord(Program& p)
+void writeHeaderRecord(Program& p)
 {
     fillHeader(p, QStringLiteral("Corvane Mark - TVL For Windows"));
     Put_NA_Rec(p, 1);
 }
 
-void OpenNAFile(Program& p)
+void openNAFile(Program& p)
 {
     bool establish = false;
     for (;;) {
@@ -223,35 +248,49 @@ void OpenNAFile(Program& p)
                 establish = false;
             }
             loadWorkingValues(p);
-            FindLowestFreeId(p);
+            findLowestFreeId(p);
             return;
         } catch (const PlatformError& e) {
             p.naFile.close();
             if (e.number() == ErrNo::DiskNotReady) {
-                if (p.ui.messageBox(QStringLiteral("Please Ready The Floppy Disk Drive."), kTitle,
-                                    Ui::Buttons::OkCancel, Ui::Icon::Question) == Ui::Answer::Ok)
+                if (p.ui.messageBox(
+                        QCoreApplication::translate("tavrel::RecordAccess",
+                                                    "Please Ready The Floppy Disk Drive."),
+                        kTitle, Ui::Buttons::OkCancel, Ui::Icon::Question) == Ui::Answer::Ok)
                     continue;
-                refuseToRun(p, QStringLiteral("Click OK To Terminate Corvane MARK."));
+                refuseToRun(p, QCoreApplication::translate("tavrel::RecordAccess",
+                                                           "Click OK To Terminate Corvane MARK."));
             }
             if (e.number() == ErrNo::FileNotFound && !establish) {
                 const QString text =
-                    QStringLiteral("There Is No N&A File In The Current Directory.") + LF +
-                    QStringLiteral("Do You Want One Established?") + LF + LF +
-                    QStringLiteral("If You Have Just Installed Corvane MARK32, Click The Yes "
-                                   "Button.  Otherwise, Click No Then Determine Why There Is No "
-                                   "'N&A.MRK' File In The Corvane MARK32 Directory.") +
+                    QCoreApplication::translate("tavrel::RecordAccess",
+                                                "There Is No N&A File In The Current Directory.") +
+                    LF +
+                    QCoreApplication::translate("tavrel::RecordAccess",
+                                                "Do You Want One Established?") +
                     LF + LF +
-                    QStringLiteral("Note:  If You're New To Corvane MARK32:  After MARK32 Starts, "
-                                   "Please Read The 'Getting Started' Help Topic.");
+                    QCoreApplication::translate(
+                        "tavrel::RecordAccess",
+                        "If You Have Just Installed Corvane MARK32, Click The Yes "
+                        "Button.  Otherwise, Click No Then Determine Why There Is No "
+                        "'N&A.MRK' File In The Corvane MARK32 Directory.") +
+                    LF + LF +
+                    QCoreApplication::translate(
+                        "tavrel::RecordAccess",
+                        "Note:  If You're New To Corvane MARK32:  After MARK32 Starts, "
+                        "Please Read The 'Getting Started' Help Topic.");
                 if (p.ui.messageBox(text, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) ==
                     Ui::Answer::Yes) {
                     establish = true;
                     continue;
                 }
-                refuseToRun(p, QStringLiteral("Click OK To Terminate TVL."));
+                refuseToRun(p, QCoreApplication::translate("tavrel::RecordAccess",
+                                                           "Click OK To Terminate TVL."));
             }
-            p.ui.messageBox(QStringLiteral("Error ") + numText(e.number()) +
-                                QStringLiteral(" At 2755.  Notify Programmer."),
+            p.ui.messageBox(QCoreApplication::translate("tavrel::RecordAccess", "Error ") +
+                                numText(e.number()) +
+                                QCoreApplication::translate("tavrel::RecordAccess",
+                                                            " At 2755.  Notify Programmer."),
                             kDefaultTitle, Ui::Buttons::Ok);
             p.ui.endProgram();
         }
@@ -287,7 +326,7 @@ void readAscending(Program& p, int firstRecNo, int lastRecNo,
     }
 }
 
-void FindLowestFreeId(Program& p)
+void findLowestFreeId(Program& p)
 {
     p.LowestFreeId = p.LastRecNo;
     readAscending(p, 2, p.LastRecNo, [&](int recNo) {
@@ -298,7 +337,7 @@ void FindLowestFreeId(Program& p)
     });
 }
 
-bool NextReportRecord(Program& p)
+bool nextReportRecord(Program& p)
 {
     auto& c = p.Cursor;
     auto finish = [&] {
@@ -340,7 +379,7 @@ void noteStoredId(Program& p, int id)
 {
     if (id + 1 > p.LastRecNo) {
         p.LastRecNo = qint16(id + 1);
-        WriteHeaderRecord(p);
+        writeHeaderRecord(p);
     }
 }
 
@@ -352,7 +391,7 @@ void lowerLastRecNo(Program& p, int fromRecNo)
             break;
     }
     p.LastRecNo = qint16(recNo >= 2 ? recNo : 1);
-    WriteHeaderRecord(p);
+    writeHeaderRecord(p);
 }
 
 NARecord sampleRecord()

@@ -20,13 +20,13 @@ void Get_NA_Rec(Program& p, int recNo);
 // Writes the current record as record `recNo`; failures are fatal as above.
 void Put_NA_Rec(Program& p, int recNo);
 // Builds the header in the current record and writes it as record 1.
-void WriteHeaderRecord(Program& p);
+void writeHeaderRecord(Program& p);
 // Opens or establishes the N&A file and loads the working values. Returns only
 // when the file is open; every other outcome ends the program.
-void OpenNAFile(Program& p);
-void FindLowestFreeId(Program& p);
+void openNAFile(Program& p);
+void findLowestFreeId(Program& p);
 // The report cursor: loads the next record to print; true when nothing is left.
-bool NextReportRecord(Program& p);
+bool nextReportRecord(Program& p);
 
 // Sets the fields a header record carries: its label, LastRecNo, the time of
 // writing and the preferences; the other fields of `r` stay as they are.

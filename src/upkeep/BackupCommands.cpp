@@ -146,7 +146,7 @@ std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const
     } catch (const PlatformError& e) {
         // The files are as they were, but may lie under new names: open them again.
         p.naFile.close();
-        OpenNAFile(p);
+        openNAFile(p);
         p.ui.messageBox(
             QCoreApplication::translate("tavrel::BackupCommands", "The Copy Of ") + label +
                 QCoreApplication::translate("tavrel::BackupCommands",
@@ -159,7 +159,7 @@ std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const
         return std::nullopt;
     }
     p.naFile.close();
-    OpenNAFile(p);
+    openNAFile(p);
     p.ui.messageBox(
         QCoreApplication::translate("tavrel::BackupCommands", "The Copy Of ") + label +
             QCoreApplication::translate("tavrel::BackupCommands", " Has Been Restored.") + LF + LF +

@@ -85,7 +85,7 @@ protected:
         clearMailListFlags(p);
         for (int id : members)
             setMember(p, id, true);
-        WriteMailList(p, mailListFileName(identifier), title);
+        writeMailList(p, mailListFileName(identifier), title);
         clearMailListFlags(p);
     }
 

@@ -63,7 +63,7 @@ protected:
         clearMailListFlags(p());
         setMember(p(), 1, true);
         setMember(p(), 3, true);
-        WriteMailList(p(), QStringLiteral("tvlmail.fam"), QStringLiteral("Friends, family; \\"));
+        writeMailList(p(), QStringLiteral("tvlmail.fam"), QStringLiteral("Friends, family; \\"));
     }
     // Exports in `format`, imports into an empty file, and compares every record.
     void check(ExportFormat format)
@@ -77,7 +77,7 @@ protected:
         TestEnv empty;
         empty.openFile({});
         clearMailListFlags(empty.p());
-        WriteMailList(empty.p(), QStringLiteral("tvlmail.fam"),
+        writeMailList(empty.p(), QStringLiteral("tvlmail.fam"),
                       QStringLiteral("Friends, family; \\"));
         const ImportSource source = readImportBytes(bytes, QStringLiteral("out"));
         ASSERT_TRUE(source.error.isEmpty()) << source.error.toStdString();
@@ -94,7 +94,7 @@ protected:
         EXPECT_EQ(empty.p().LowestFreeId, 5);
         EXPECT_EQ(readRecord(empty.naPath(), 1).RecId, 5); // the header follows
         // The list membership came along by title.
-        LoadMailList(empty.p(), QStringLiteral("tvlmail.fam"));
+        loadMailList(empty.p(), QStringLiteral("tvlmail.fam"));
         EXPECT_EQ(memberText(empty.p()), "1, 3");
     }
 };

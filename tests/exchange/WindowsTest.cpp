@@ -41,7 +41,7 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
     env.openFile(people(1, 3));
     clearMailListFlags(p());
     setMember(p(), 2, true);
-    WriteMailList(p(), "tvlmail.ab", "Team");
+    writeMailList(p(), "tvlmail.ab", "Team");
     startExport(p());
     auto* form = windowOf<ExportDialog>("ExportForm");
     EXPECT_FALSE(form->csvGroup->isEnabled()); // CSV options only for CSV

@@ -34,7 +34,7 @@ void addRecord(Program& p, int id, const QString& name)
     p.CurRec = makeRecord(id, name);
     Put_NA_Rec(p, id + 1);
     noteStoredId(p, id);
-    FindLowestFreeId(p);
+    findLowestFreeId(p);
 }
 
 void renameRecord(Program& p, int id, const QString& name)
@@ -75,7 +75,7 @@ void writeList(Program& p, const QString& name, const QString& title,
     clearMailListFlags(p);
     for (int id : ids)
         setMember(p, id, true);
-    WriteMailList(p, name, title);
+    writeMailList(p, name, title);
 }
 
 // Three cards into the free IDs, lowest first; one joins the list titled Club.
@@ -148,8 +148,8 @@ protected:
         env.ui.setAutoOk(true);
         clearMailListFlags(p);
         setMember(p, 3, true);
-        WriteMailList(p, QStringLiteral("tvlmail.a"), QStringLiteral("Club"));
-        WriteMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("Choir"));
+        writeMailList(p, QStringLiteral("tvlmail.a"), QStringLiteral("Club"));
+        writeMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("Choir"));
         initial = filesIn(env.dir());
     }
 

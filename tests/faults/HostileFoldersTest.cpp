@@ -104,7 +104,7 @@ const Command kCommands[] = {
      [](TestEnv& env) {
          clearMailListFlags(env.p());
          setMember(env.p(), 3, true);
-         WriteMailList(env.p(), QStringLiteral("tvlmail.abc"), QStringLiteral("Club"));
+         writeMailList(env.p(), QStringLiteral("tvlmail.abc"), QStringLiteral("Club"));
      }},
     {"preference save",
      [](TestEnv& env) {

@@ -39,15 +39,15 @@ TEST_F(MailListTest, ParseIdListFollowsTheRangeRules)
     for (const auto& [text, expected] : cases) {
         // Leftovers of an earlier list must not survive a parse.
         setMember(p, 999, true);
-        ParseIdList(p, text);
+        parseIdList(p, text);
         EXPECT_EQ(flagged(), expected) << text.toStdString();
     }
 }
 
 TEST_F(MailListTest, WrittenFilesHaveTheExactLayout)
 {
-    ParseIdList(p, QStringLiteral("1 3 1700"));
-    WriteMailList(p, QStringLiteral("tvlmail.abc"), QStringLiteral("Friends"));
+    parseIdList(p, QStringLiteral("1 3 1700"));
+    writeMailList(p, QStringLiteral("tvlmail.abc"), QStringLiteral("Friends"));
     const QByteArray b = bytesOf(QStringLiteral("tvlmail.abc"));
     ASSERT_EQ(b.size(), 1748);
     EXPECT_EQ(b.left(40), QByteArray("Friends").leftJustified(40, ' '));
@@ -59,17 +59,17 @@ TEST_F(MailListTest, WrittenFilesHaveTheExactLayout)
 
     // Empty title, over-long title, blank title, and no members at all.
     clearMailListFlags(p);
-    WriteMailList(p, QStringLiteral("tvlmail.e"), QString());
+    writeMailList(p, QStringLiteral("tvlmail.e"), QString());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.e")),
               listBytes(QStringLiteral("No Title Specified"), {}));
-    WriteMailList(p, QStringLiteral("tvlmail.l"), QString(45, QLatin1Char('x')));
+    writeMailList(p, QStringLiteral("tvlmail.l"), QString(45, QLatin1Char('x')));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.l")).left(46), QByteArray(40, 'x') + "      ");
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.l")), QString(40, QLatin1Char('x')));
-    WriteMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("   "));
+    EXPECT_EQ(loadMailList(p, QStringLiteral("tvlmail.l")), QString(40, QLatin1Char('x')));
+    writeMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("   "));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.b")).left(40), QByteArray(40, ' '));
 
     // A character outside the code page is stored as one '?'.
-    WriteMailList(p, QStringLiteral("tvlmail.u"), QStringLiteral("Caf\u00e9 \u4e2d"));
+    writeMailList(p, QStringLiteral("tvlmail.u"), QStringLiteral("Caf\u00e9 \u4e2d"));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.u")).left(6), QByteArray("Caf\xe9 ?"));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.u")).size(), 1748);
 }
@@ -78,41 +78,41 @@ TEST_F(MailListTest, LoadingReadsFlagsAndTitleAndSurvivesDamagedFiles)
 {
     writeRaw(QStringLiteral("tvlmail.ok"), listBytes(QStringLiteral("Club"), {2, 1700}));
     setMember(p, 5, true);
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.ok")),
+    EXPECT_EQ(loadMailList(p, QStringLiteral("tvlmail.ok")),
               QStringLiteral("Club").leftJustified(40));
     EXPECT_EQ(flagged(), (std::set<int>{2, 1700}));
 
     // Cut off in the middle of the flags: what is there counts, the rest is not a member.
     writeRaw(QStringLiteral("tvlmail.cut"), listBytes(QStringLiteral("Cut"), {3, 900}).left(500));
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.cut")),
+    EXPECT_EQ(loadMailList(p, QStringLiteral("tvlmail.cut")),
               QStringLiteral("Cut").leftJustified(40));
     EXPECT_EQ(flagged(), (std::set<int>{3}));
 
     // Shorter than the title, empty, and garbage in the flags.
     writeRaw(QStringLiteral("tvlmail.t"), "Tiny");
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.t")),
+    EXPECT_EQ(loadMailList(p, QStringLiteral("tvlmail.t")),
               QStringLiteral("Tiny").leftJustified(40));
     EXPECT_TRUE(flagged().empty());
     writeRaw(QStringLiteral("tvlmail.z"), QByteArray());
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.z")), QString(40, QLatin1Char(' ')));
+    EXPECT_EQ(loadMailList(p, QStringLiteral("tvlmail.z")), QString(40, QLatin1Char(' ')));
     QByteArray junk = listBytes(QStringLiteral("J"), {4});
     junk[46] = 'x';
     junk[47] = '\0';
     writeRaw(QStringLiteral("tvlmail.j"), junk);
-    LoadMailList(p, QStringLiteral("tvlmail.j"));
+    loadMailList(p, QStringLiteral("tvlmail.j"));
     EXPECT_EQ(flagged(), (std::set<int>{4}));
     EXPECT_EQ(p.MailListFlags.count('0') + p.MailListFlags.count('1'), 1700);
 
     // A title starting with code 21 shows blank but reading never changes the file.
     QByteArray hidden = listBytes(QStringLiteral("\x15Secret"), {1});
     writeRaw(QStringLiteral("tvlmail.h"), hidden);
-    EXPECT_EQ(ReadMailListTitle(p, QStringLiteral("tvlmail.h")), QString(40, QLatin1Char(' ')));
-    EXPECT_EQ(ReadMailListTitle(p, QStringLiteral("tvlmail.ok")),
+    EXPECT_EQ(readMailListTitle(p, QStringLiteral("tvlmail.h")), QString(40, QLatin1Char(' ')));
+    EXPECT_EQ(readMailListTitle(p, QStringLiteral("tvlmail.ok")),
               QStringLiteral("Club").leftJustified(40));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.h")), hidden);
 
     // A missing file is reported with its number.
-    EXPECT_EQ(errorOf([&] { LoadMailList(p, QStringLiteral("tvlmail.no")); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { loadMailList(p, QStringLiteral("tvlmail.no")); }), ErrNo::FileNotFound);
 }
 
 TEST_F(MailListTest, IdentifierRules)
@@ -169,14 +169,14 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
         QFile::link(path(QStringLiteral("tvlmail.loop")), path(QStringLiteral("tvlmail.loop"))));
     EXPECT_EQ(errorOf([&] { askToReplaceMailList(p, QStringLiteral("loop")); }),
               ErrNo::PathNotFound);
-    WriteMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Here"));
+    writeMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Here"));
     EXPECT_FALSE(QFileInfo::exists(outside));
     EXPECT_FALSE(QFileInfo(path(QStringLiteral("tvlmail.lnk"))).isSymLink());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).size(), 1748);
 
     // Nor is a link planted under the temporary name followed.
     ASSERT_TRUE(QFile::link(outside, path(QStringLiteral("Q$Q$Q$Q$.TMP"))));
-    WriteMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Again"));
+    writeMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Again"));
     EXPECT_FALSE(QFileInfo::exists(outside));
     EXPECT_FALSE(QFileInfo(path(QStringLiteral("Q$Q$Q$Q$.TMP"))).isSymLink());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).left(5), QByteArray("Again"));
@@ -188,8 +188,8 @@ TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)
     // Found whatever the case typed; the list keeps the name it has.
     env.ui.answer(Ui::Answer::Yes);
     EXPECT_EQ(askToReplaceMailList(p, QStringLiteral("AAA")), MailListAnswer::Replace);
-    ParseIdList(p, QStringLiteral("5"));
-    WriteMailList(p, mailListFileName(QStringLiteral("AAA")), QStringLiteral("New"));
+    parseIdList(p, QStringLiteral("5"));
+    writeMailList(p, mailListFileName(QStringLiteral("AAA")), QStringLiteral("New"));
     EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.aaa")});
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.aaa")), listBytes(QStringLiteral("New"), {5}));
 
@@ -200,8 +200,8 @@ TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)
     writeRaw(QStringLiteral("tvlmail.b"), listBytes(QStringLiteral("B"), {2}));
     EXPECT_EQ(listMailListFiles(p, kMailListPattern),
               (QStringList{QStringLiteral("TVLMAIL.AAA"), QStringLiteral("tvlmail.b")}));
-    EXPECT_EQ(LoadMailList(p, QStringLiteral("tvlmail.Aaa")).trimmed(), QStringLiteral("Newer"));
-    WriteMailList(p, QStringLiteral("tvlmail.aaa"), QStringLiteral("Once"));
+    EXPECT_EQ(loadMailList(p, QStringLiteral("tvlmail.Aaa")).trimmed(), QStringLiteral("Newer"));
+    writeMailList(p, QStringLiteral("tvlmail.aaa"), QStringLiteral("Once"));
     EXPECT_EQ(listFiles(),
               (QStringList{QStringLiteral("TVLMAIL.AAA"), QStringLiteral("tvlmail.b")}));
     EXPECT_EQ(bytesOf(QStringLiteral("TVLMAIL.AAA")), listBytes(QStringLiteral("Once"), {3}));
@@ -209,7 +209,7 @@ TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)
 
 TEST_F(MailListTest, MemberTextListsIdsInOrder)
 {
-    ParseIdList(p, QStringLiteral("40 3 12"));
+    parseIdList(p, QStringLiteral("40 3 12"));
     EXPECT_EQ(memberText(p), QStringLiteral("3, 12, 40"));
     clearMailListFlags(p);
     EXPECT_EQ(memberText(p), QString());

@@ -34,8 +34,8 @@ protected:
     // A list "tvlmail.big" of the IDs in `ids`, selected in the form.
     ReviseMailListWindow* openBigList(const QString& ids)
     {
-        ParseIdList(p, ids);
-        WriteMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
+        parseIdList(p, ids);
+        writeMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
         return openOn(QStringLiteral("tvlmail.big"));
     }
 

@@ -388,7 +388,7 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     ASSERT_TRUE(queue->pdfDirectory().isEmpty()) << "the program did not find the queue";
     env.program->naFile.close();
     Program p({env.ui, *printer, env.clipboard, env.help, env.clock, *env.files});
-    OpenNAFile(p);
+    openNAFile(p);
     env.ui.setAutoOk(true);
 
     const auto position = [&] {

@@ -28,7 +28,7 @@ TEST(LabelsPdf, ContinuousFormsAreTwelveInchPagesWithEveryLabelOnThem)
     writeNAFile(env.naPath(), records);
     QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
     Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
-    OpenNAFile(p);
+    openNAFile(p);
     env.ui.setAutoOk(true);
     env.ui.onModal([](QDialog& d) {
         click(control<QRadioButton>(&d, "StockOpt2_1"));

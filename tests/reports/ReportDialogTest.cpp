@@ -31,7 +31,7 @@ protected:
         clearMailListFlags(p);
         for (int id : members)
             setMember(p, id, true);
-        WriteMailList(p, name, title);
+        writeMailList(p, name, title);
     }
 
     ReportDialog* openDialog()

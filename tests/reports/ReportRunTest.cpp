@@ -201,8 +201,8 @@ TEST_F(ReportRunTest, MailingListWhoseMembersWereAllDeleted)
     records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     records[5] = deletedRecord(5, QStringLiteral("Person 5"));
     env.openFile(records);
-    ParseIdList(p, QStringLiteral("4 5"));
-    WriteMailList(p, QStringLiteral("tvlmail.old"), QStringLiteral("Old"));
+    parseIdList(p, QStringLiteral("4 5"));
+    writeMailList(p, QStringLiteral("tvlmail.old"), QStringLiteral("Old"));
 
     ReportOptions o = telephoneList();
     o.mailListFile = QStringLiteral("tvlmail.old");
@@ -237,8 +237,8 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
                   {5, stray},
                   {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))}},
                  7);
-    ParseIdList(p, QStringLiteral("4 1 3 5 6"));
-    WriteMailList(p, QStringLiteral("tvlmail.few"), QString());
+    parseIdList(p, QStringLiteral("4 1 3 5 6"));
+    writeMailList(p, QStringLiteral("tvlmail.few"), QString());
 
     const struct {
         int sequence;

@@ -61,7 +61,7 @@ QByteArray openDamaged(TestEnv& env, const QString& text, const char* what)
     EXPECT_LE(p.LowestFreeId, p.LastRecNo) << what;
     const QByteArray opened = fileBytes(env.naPath());
     for (QChar code : QStringLiteral("01234"))
-        BuildNameList(p, code);
+        buildNameList(p, code);
     EXPECT_EQ(fileBytes(env.naPath()), opened) << what << ": nothing written after opening";
     return before;
 }

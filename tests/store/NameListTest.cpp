@@ -19,7 +19,7 @@ QList<int> sortedIds(const QStringList& keys)
         k[i + 1] = keys[i];
         ids[i + 1] = qint16(i + 1);
     }
-    SortNameList(k, ids, int(keys.size()));
+    sortNameList(k, ids, int(keys.size()));
     return QList<int>(ids.begin() + 1, ids.end());
 }
 
@@ -30,7 +30,7 @@ QList<int> listedIds(const Program& p)
 
 } // namespace
 
-TEST(SortNameList, EqualKeysComeOutInTheHeapsOrder)
+TEST(sortNameList, EqualKeysComeOutInTheHeapsOrder)
 {
     const QString k = QStringLiteral("SAME");
     EXPECT_EQ(sortedIds({k, k, k}), (QList<int>{2, 3, 1}));
@@ -46,7 +46,7 @@ TEST(SortNameList, EqualKeysComeOutInTheHeapsOrder)
     EXPECT_EQ(sortedIds({}), (QList<int>{}));
 }
 
-TEST(SortNameList, RandomKeysEndAscendingWithTheirIds)
+TEST(sortNameList, RandomKeysEndAscendingWithTheirIds)
 {
     QRandomGenerator rng(1234);
     for (int n : {2, 3, 7, 64, 301}) {
@@ -79,7 +79,7 @@ TEST(SortKey, KeysByCode)
     EXPECT_EQ(sortKey(r, 1200, QLatin1Char('4')), QStringLiteral("1200"));
 }
 
-TEST(BuildNameList, ListsEachActiveRecordOnceInKeyOrder)
+TEST(buildNameList, ListsEachActiveRecordOnceInKeyOrder)
 {
     TestEnv env;
     std::map<int, NARecord> recs;
@@ -97,19 +97,19 @@ TEST(BuildNameList, ListsEachActiveRecordOnceInKeyOrder)
     Program& p = env.p();
 
     // Blank keys first, then digits, then letters; "adams" equals "ADAMS".
-    BuildNameList(p, QLatin1Char('1'));
+    buildNameList(p, QLatin1Char('1'));
     EXPECT_EQ(listedIds(p), (QList<int>{4, 7, 2, 3, 1}));
-    BuildNameList(p, QLatin1Char('2'));
+    buildNameList(p, QLatin1Char('2'));
     EXPECT_EQ(listedIds(p), (QList<int>{4, 7, 3, 1, 2}));
-    BuildNameList(p, QLatin1Char('3'));
+    buildNameList(p, QLatin1Char('3'));
     EXPECT_EQ(listedIds(p), (QList<int>{4, 7, 2, 3, 1}));
-    BuildNameList(p, QLatin1Char('4'));
+    buildNameList(p, QLatin1Char('4'));
     EXPECT_EQ(listedIds(p), (QList<int>{1, 2, 3, 4, 7}));
     EXPECT_FALSE(env.ui.waitCursor);
     EXPECT_GE(env.ui.waitCursorChanges, 2);
 }
 
-TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
+TEST(buildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
 {
     TestEnv env;
     std::map<int, NARecord> recs;
@@ -119,17 +119,17 @@ TEST(BuildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
     recs[2] = makeRecord(2, QStringLiteral("Two"), QStringLiteral("AB"), QStringLiteral("Z"));
     env.openFile(recs);
     Program& p = env.p();
-    BuildNameList(p, QLatin1Char('2'));
+    buildNameList(p, QLatin1Char('2'));
     EXPECT_EQ(listedIds(p), (QList<int>{2, 1}));
 }
 
-TEST(BuildNameList, SmallAndEmptyFiles)
+TEST(buildNameList, SmallAndEmptyFiles)
 {
     TestEnv env;
     env.openFile({{5, makeRecord(5, QStringLiteral("Only"))}});
     Program& p = env.p();
     ASSERT_EQ(p.LastRecNo, 6);
-    BuildNameList(p, QLatin1Char('0'));
+    buildNameList(p, QLatin1Char('0'));
     EXPECT_EQ(listedIds(p), (QList<int>{5}));
     EXPECT_TRUE(checkFileNotEmpty(p));
     EXPECT_TRUE(env.ui.messages.empty());
@@ -142,7 +142,7 @@ TEST(BuildNameList, SmallAndEmptyFiles)
     ASSERT_EQ(env.ui.messages.size(), 1u);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Is Empty."));
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-    BuildNameList(p, QLatin1Char('0'));
+    buildNameList(p, QLatin1Char('0'));
     EXPECT_EQ(p.SortedCount, 0);
 }
 

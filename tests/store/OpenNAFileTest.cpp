@@ -56,7 +56,7 @@ void writeHeaderBytes(const QString& path, const std::function<void(NARecord&)>&
 
 } // namespace
 
-TEST(OpenNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
+TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
 {
     // An empty file holds no header: it is no file, never one with a blank date.
     for (bool empty : {false, true}) {
@@ -116,7 +116,7 @@ TEST(OpenNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
     }
 }
 
-TEST(OpenNAFile, MissingFileAndNoEndsWithoutMakingAFile)
+TEST(openNAFile, MissingFileAndNoEndsWithoutMakingAFile)
 {
     TestEnv env;
     env.ui.answer(Ui::Answer::No);
@@ -130,7 +130,7 @@ TEST(OpenNAFile, MissingFileAndNoEndsWithoutMakingAFile)
     EXPECT_FALSE(QFile::exists(env.naPath()));
 }
 
-TEST(OpenNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
+TEST(openNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
 {
     struct Case {
         const char* sortKey1;
@@ -169,7 +169,7 @@ TEST(OpenNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
     }
 }
 
-TEST(OpenNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
+TEST(openNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
 {
     TestEnv env;
     env.ui.answer(Ui::Answer::Yes);
@@ -183,7 +183,7 @@ TEST(OpenNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
     p.QuickFindSort = QLatin1Char('1');
     p.WelcomeOff = QLatin1Char('1');
     env.clock.t = QDateTime(QDate(2027, 1, 2), QTime(23, 4, 5));
-    WriteHeaderRecord(p);
+    writeHeaderRecord(p);
 
     const QByteArray h = recordBytes(env.naPath(), 1);
     EXPECT_EQ(h.left(6), QByteArray("CRVN\x02\x00", 6));
@@ -201,7 +201,7 @@ TEST(OpenNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
 
     // Opened again, the program reads back what it wrote.
     p.naFile.close();
-    OpenNAFile(p);
+    openNAFile(p);
     EXPECT_EQ(p.SortPref, QLatin1Char('2'));
     EXPECT_EQ(p.QuickFindField, QLatin1Char('5'));
     EXPECT_EQ(p.QuickFindSort, QLatin1Char('1'));
@@ -209,7 +209,7 @@ TEST(OpenNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
     EXPECT_EQ(p.EstablishedDate.trimmed(), QStringLiteral("03-14-2026"));
 }
 
-TEST(OpenNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
+TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
 {
     // A directory where the file should be cannot be opened as the file.
     {
@@ -242,7 +242,7 @@ TEST(OpenNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
     }
 }
 
-TEST(OpenNAFile, DriveNotReadyAsksAgainOrEnds)
+TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
 {
     // OK after the first failure: the probe runs again and the file opens.
     {
@@ -281,7 +281,7 @@ TEST(OpenNAFile, DriveNotReadyAsksAgainOrEnds)
     }
 }
 
-TEST(OpenNAFile, AFailedEstablishLeavesNoHalfMadeFile)
+TEST(openNAFile, AFailedEstablishLeavesNoHalfMadeFile)
 {
     TestEnv env;
     env.ui.answer(Ui::Answer::Yes);

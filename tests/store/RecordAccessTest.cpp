@@ -25,7 +25,7 @@ FailingDevice& attachDevice(TestEnv& env, const std::map<int, NARecord>& records
 
 } // namespace
 
-TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
+TEST(findLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
 {
     const auto A = [](int id) { return makeRecord(id, QStringLiteral("P%1").arg(id)); };
     struct Case {
@@ -56,14 +56,14 @@ TEST(FindLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
     for (const Case& c : cases) {
         TestEnv env;
         attachDevice(env, c.records, c.lastRecNo);
-        FindLowestFreeId(env.p());
+        findLowestFreeId(env.p());
         EXPECT_EQ(env.p().LowestFreeId, c.expected) << c.what;
     }
 
     // An empty file: nothing is read at all (any read would fail here).
     TestEnv env;
     FailingDevice& d = attachDevice(env, {}, 1, 0);
-    FindLowestFreeId(env.p());
+    findLowestFreeId(env.p());
     EXPECT_EQ(env.p().LowestFreeId, 1);
     EXPECT_EQ(d.readCalls, 0);
 }
@@ -141,7 +141,7 @@ TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
     EXPECT_TRUE(readActive(p, 1700));
     const size_t shown = env.ui.messages.size();
     p.naFile.close();
-    OpenNAFile(p);
+    openNAFile(p);
     EXPECT_EQ(env.ui.messages.size(), shown);
     EXPECT_EQ(p.LastRecNo, 1701);
 }
@@ -211,7 +211,7 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         std::map<int, NARecord> gap = recs;
         gap.erase(140);
         attachDevice(env, gap, 151);
-        FindLowestFreeId(env.p());
+        findLowestFreeId(env.p());
         EXPECT_EQ(env.p().LowestFreeId, 140);
     }
     {
@@ -220,7 +220,7 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         TestEnv env;
         FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
         env.ui.answer(Ui::Answer::Ok);
-        EXPECT_THROW(FindLowestFreeId(env.p()), ProgramEnded);
+        EXPECT_THROW(findLowestFreeId(env.p()), ProgramEnded);
         EXPECT_EQ(env.ui.texts(),
                   QStringList{QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  141")});
         EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));

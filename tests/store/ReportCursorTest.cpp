@@ -30,7 +30,7 @@ QList<int> walk(Program& p)
 {
     QList<int> ids;
     for (int guard = 0; guard < 100; ++guard) {
-        if (NextReportRecord(p))
+        if (nextReportRecord(p))
             return ids;
         EXPECT_TRUE(isActive(p.CurRec, p.CurId)) << "the buffer holds the record";
         ids << p.CurId;
@@ -57,7 +57,7 @@ void setFlags(Program& p, std::initializer_list<int> ids)
 
 } // namespace
 
-TEST(NextReportRecord, UnsortedFileWalkSkipsFreeRecords)
+TEST(nextReportRecord, UnsortedFileWalkSkipsFreeRecords)
 {
     TestEnv env;
     writeMixedFile(env);
@@ -75,12 +75,12 @@ TEST(NextReportRecord, UnsortedFileWalkSkipsFreeRecords)
     p.CurRec = last;
     Put_NA_Rec(p, 8);
     p.CurId = 7;
-    EXPECT_TRUE(NextReportRecord(p));
+    EXPECT_TRUE(nextReportRecord(p));
     EXPECT_EQ(p.Cursor.WalkPosition, 8);
     EXPECT_EQ(p.Cursor.WalkLength, 8);
 }
 
-TEST(NextReportRecord, UnsortedMailingListVisitsLiveMembersInIdOrder)
+TEST(nextReportRecord, UnsortedMailingListVisitsLiveMembersInIdOrder)
 {
     TestEnv env;
     writeMixedFile(env);
@@ -94,21 +94,21 @@ TEST(NextReportRecord, UnsortedMailingListVisitsLiveMembersInIdOrder)
     // A list whose only member is a deleted record ends on the first call.
     p.Cursor.scanPosition = 1;
     setFlags(p, {3});
-    EXPECT_TRUE(NextReportRecord(p));
+    EXPECT_TRUE(nextReportRecord(p));
     EXPECT_EQ(p.Cursor.WalkPosition, p.LastRecNo);
 
     // A list with no members at all.
     p.Cursor.scanPosition = 1;
     setFlags(p, {});
-    EXPECT_TRUE(NextReportRecord(p));
+    EXPECT_TRUE(nextReportRecord(p));
 }
 
-TEST(NextReportRecord, SortedWalksFollowTheNameList)
+TEST(nextReportRecord, SortedWalksFollowTheNameList)
 {
     TestEnv env;
     writeMixedFile(env);
     Program& p = env.p();
-    BuildNameList(p, QLatin1Char('0')); // keys K7, K6, K4, K2, K1 for IDs 1, 2, 4, 6, 7
+    buildNameList(p, QLatin1Char('0')); // keys K7, K6, K4, K2, K1 for IDs 1, 2, 4, 6, 7
     ASSERT_EQ(p.SortedCount, 5);
     for (bool fromMailList : {false, true}) {
         p.Cursor = {};

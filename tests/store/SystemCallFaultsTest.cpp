@@ -22,7 +22,7 @@ TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
     EXPECT_EQ(recordBytes(env.naPath(), 6), makeRecord(5, QStringLiteral("Eve")).toBytes());
     ASSERT_TRUE(readActive(p, 2));
     EXPECT_EQ(p.CurRec.toBytes(), makeRecord(2, QStringLiteral("Person 2")).toBytes());
-    FindLowestFreeId(p); // one block read of several records
+    findLowestFreeId(p); // one block read of several records
     EXPECT_EQ(p.LowestFreeId, 4);
     EXPECT_TRUE(env.ui.messages.empty());
 }

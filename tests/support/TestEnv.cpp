@@ -19,7 +19,7 @@ TestEnv::~TestEnv() = default;
 
 void TestEnv::open()
 {
-    OpenNAFile(*program);
+    openNAFile(*program);
 }
 
 QByteArray TestEnv::openFile(const std::map<int, NARecord>& records, int lastRecNo)

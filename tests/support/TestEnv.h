@@ -61,7 +61,7 @@ public:
     QString dir() const { return tmp.path(); }
     QString naPath() const { return dir() + QStringLiteral("/n&a.mrk"); }
 
-    // Runs OpenNAFile on the file as it lies in the directory.
+    // Runs openNAFile on the file as it lies in the directory.
     void open();
     // Closes the program's file, writes these records (see writeNAFile) and
     // opens the file again; returns its bytes once open.

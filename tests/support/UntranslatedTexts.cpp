@@ -109,8 +109,10 @@ QStringList untranslatedTexts(QWidget* window, const QStringList& dataControls)
     collect.add(window, "window title", window->windowTitle());
     const auto holdsData = [&](const QWidget* c) {
         for (const QWidget* w = c; w && w != window; w = w->parentWidget())
-            if (dataControls.contains(w->objectName()))
-                return true;
+            for (const QString& name : dataControls)
+                if (name.endsWith(u'_') ? w->objectName().startsWith(name)
+                                        : w->objectName() == name)
+                    return true;
         return false;
     };
     QList<QWidget*> all = window->findChildren<QWidget*>();

@@ -56,7 +56,7 @@ TEST_F(UpkeepTest, CompactionPacksActiveRecordsAndRenumbersLinks)
     EXPECT_EQ(p.LastRecNo, 5);
     // The next added record is offered the ID just above the highest.
     EXPECT_EQ(p.LowestFreeId, 5);
-    FindLowestFreeId(p);
+    findLowestFreeId(p);
     EXPECT_EQ(p.LowestFreeId, 5);
     expectHandleReads(expected);
     // Mailing lists are left alone; no temporary file is left behind.

@@ -80,8 +80,8 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     const unsigned compacted = modeOf(env.naPath());
     clearMailListFlags(p);
     setMember(p, 2, true);
-    WriteMailList(p, QStringLiteral("tvlmail.xyz"), QStringLiteral("Team"));
-    WriteMailList(p, QStringLiteral("tvlmail.new"), QStringLiteral("New"));
+    writeMailList(p, QStringLiteral("tvlmail.xyz"), QStringLiteral("Team"));
+    writeMailList(p, QStringLiteral("tvlmail.new"), QStringLiteral("New"));
     saveBackupSettings(*env.files, BackupSettings{});
     const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann New\r\nEND:VCARD\r\n";
     runImport(p, planImport(p, readImportBytes(card, QStringLiteral("in.vcf")),
@@ -93,7 +93,7 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     QFile::remove(env.naPath());
     p.naFile.close();
     env.ui.answer(Ui::Answer::Yes); // establish a new N&A file
-    OpenNAFile(p);
+    openNAFile(p);
 
     const struct {
         const char* what;

@@ -193,7 +193,7 @@ public:
     Samples(const QString& out, const std::map<int, NARecord>& records) : out_(out)
     {
         test::writeNAFile(env.naPath(), records);
-        OpenNAFile(p);
+        openNAFile(p);
         env.ui.setAutoOk(true);
     }
 
@@ -240,8 +240,8 @@ void leaveHome(Samples& s, const QString& home)
     Files homeFiles(home);
     test::TestEnv& env = s.env;
     Program h({env.ui, s.printer, env.clipboard, env.help, env.clock, homeFiles});
-    ParseIdList(h, QStringLiteral("1-5 12 27-30"));
-    WriteMailList(h, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
+    parseIdList(h, QStringLiteral("1-5 12 27-30"));
+    writeMailList(h, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
 }
 
 void printReports(Samples& s)

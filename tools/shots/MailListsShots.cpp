@@ -46,7 +46,7 @@ TAVREL_SHOT("MailForm")
 TAVREL_SHOT("AddDelNames")
 {
     s.writeMailLists();
-    const QString title = LoadMailList(s.p(), QStringLiteral("tvlmail.xms"));
+    const QString title = loadMailList(s.p(), QStringLiteral("tvlmail.xms"));
     return new AddDeleteNamesDialog(s.p(), QStringLiteral("tvlmail.xms"), title, {});
 }
 

@@ -52,10 +52,10 @@ Shots::Shots()
 
 void Shots::writeMailLists(const QString& christmasIds, const QString& clubIds)
 {
-    ParseIdList(p(), christmasIds);
-    WriteMailList(p(), QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
-    ParseIdList(p(), clubIds);
-    WriteMailList(p(), QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
+    parseIdList(p(), christmasIds);
+    writeMailList(p(), QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
+    parseIdList(p(), clubIds);
+    writeMailList(p(), QStringLiteral("tvlmail.clb"), QStringLiteral("Garden Club Committee"));
 }
 
 namespace {
@@ -110,10 +110,14 @@ QStringList unnamedControls(const QString& shot, QWidget* window)
 }
 
 // The controls whose texts are the user's data (names, addresses, file and list
-// names), not the program's words: left out of the check for tr().
+// names), not the program's words: left out of the check for tr(). A name
+// ending in '_' stands for every control of that array.
 QStringList dataControls()
 {
-    return {QStringLiteral("ExpCbo3")}; // the mailing lists to export
+    return {
+        QStringLiteral("ExpCbo3"),  // the mailing lists to export
+        QStringLiteral("MapCbo1_"), // column names as spreadsheet files carry them
+    };
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/gui/Named.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +17,7 @@ namespace tavrel {
 PrintSendingWindow::PrintSendingWindow()
 {
     setObjectName(QStringLiteral("PrtSendForm"));
-    setWindowTitle(QStringLiteral("Printing"));
+    setWindowTitle(QCoreApplication::translate("tavrel::PrintSending", "Printing"));
     setModal(true);
     Label1 = named(new QLabel(QStringLiteral("Sending to printer..."), this), "Label1");
     Label1->setAlignment(Qt::AlignCenter);
@@ -35,9 +36,11 @@ PrintSendingWindow::PrintSendingWindow()
 
 void PrintSendingWindow::showSlow(int seconds)
 {
-    Label1->setText(QStringLiteral("The Print System Has Not Taken The Document In %1 Seconds.\n"
-                                   "Click Cancel To Stop Sending It.")
-                        .arg(seconds));
+    Label1->setText(
+        QCoreApplication::translate("tavrel::PrintSending",
+                                    "The Print System Has Not Taken The Document In %1 Seconds.\n"
+                                    "Click Cancel To Stop Sending It.")
+            .arg(seconds));
     adjustSize();
 }
 
@@ -75,7 +78,8 @@ PrintSendResult sendToPrintSystem(const QString& command, const QStringList& arg
         result.outcome = process.error() == QProcess::FailedToStart
                              ? PrintSendResult::Outcome::NoCommand
                              : PrintSendResult::Outcome::Refused;
-        result.words = QStringLiteral("The Print Command Did Not Start.");
+        result.words =
+            QCoreApplication::translate("tavrel::PrintSending", "The Print Command Did Not Start.");
         return result;
     }
 
@@ -112,7 +116,8 @@ PrintSendResult sendToPrintSystem(const QString& command, const QStringList& arg
     result.words = wordsOf(process, command);
     if (result.words.isEmpty())
         result.words =
-            QStringLiteral("The Print Command Ended With Error %1.")
+            QCoreApplication::translate("tavrel::PrintSending",
+                                        "The Print Command Ended With Error %1.")
                 .arg(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1);
     return result;
 }

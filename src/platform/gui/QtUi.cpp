@@ -50,7 +50,8 @@ void copyOnCtrlC(QMessageBox& box)
 
 Ui::Answer QtUi::messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
-    QMessageBox box(toQt(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(toQt(icon), shownTitle(title), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     struct Choice {
         QMessageBox::StandardButton button;
@@ -107,8 +108,8 @@ std::optional<QString> QtUi::inputBox(const QString& prompt, const QString& titl
                                       const QString& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), shownTitle(title),
+                                               prompt, QLineEdit::Normal, defaultText, &ok);
     if (!ok)
         return std::nullopt;
     return text;
