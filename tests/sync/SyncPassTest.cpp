@@ -1,0 +1,304 @@
+// Whole syncs of program directories through a real CardDAV server.
+#include "sync/SyncPass.h"
+#include "RadicaleServer.h"
+#include "store/RecordAccess.h"
+#include "support/TestEnv.h"
+#include "sync/CardMapping.h"
+#include "sync/SyncState.h"
+#include "upkeep/Compaction.h"
+
+#include <QUuid>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+class SyncPassTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
+    static void TearDownTestSuite() { server.reset(); }
+
+    void SetUp() override
+    {
+        if (!server->running() && qEnvironmentVariableIsSet("CI"))
+            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
+        if (!server->running())
+            GTEST_SKIP() << "CardDAV server tests skipped: "
+                         << server->whyNotRunning().toStdString();
+        CardDavClient client(settings());
+        book = server->home().resolved(
+            QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('/')));
+        const DavResult made = client.createAddressBook(book, QStringLiteral("Office"));
+        ASSERT_TRUE(made.ok()) << made.message.toStdString();
+    }
+
+    static DavSettings settings(const QString& password = RadicaleServer::password)
+    {
+        DavSettings s;
+        s.server = server->base();
+        s.user = RadicaleServer::user;
+        s.password = password;
+        s.timeoutMs = 10000;
+        return s;
+    }
+
+    // A program directory with these records, set up to sync with the test's book.
+    std::unique_ptr<TestEnv> program(const std::map<int, NARecord>& records)
+    {
+        auto env = std::make_unique<TestEnv>();
+        env->openFile(records);
+        SyncState st;
+        st.server = server->base().toString();
+        st.user = RadicaleServer::user;
+        st.book = book;
+        saveSyncState(*env->files, st);
+        env->p().BeforeBulkChange = [this](const QString& what) {
+            copies << what;
+            return true;
+        };
+        return env;
+    }
+
+    SyncReport sync(TestEnv& env, const SyncOptions& options = {},
+                    const QString& password = RadicaleServer::password)
+    {
+        CardDavClient client(settings(password));
+        const SyncReport r = runSync(env.p(), client, options);
+        EXPECT_TRUE(r.ok() || password != RadicaleServer::password) << r.summary().toStdString();
+        return r;
+    }
+
+    static QString counts(const SyncReport& r)
+    {
+        return QStringLiteral("+%1 ~%2 -%3 | +%4 ~%5 -%6 | %7")
+            .arg(r.addedHere)
+            .arg(r.changedHere)
+            .arg(r.deletedHere)
+            .arg(r.addedThere)
+            .arg(r.changedThere)
+            .arg(r.deletedThere)
+            .arg(r.conflicts);
+    }
+
+    // Every active record's shared fields, in order: two directories hold the
+    // same people when these are equal, whatever their IDs.
+    static QStringList peopleOf(TestEnv& env)
+    {
+        QStringList all;
+        Program& p = env.p();
+        for (int id = 1; id < p.LastRecNo; ++id)
+            if (readActive(p, id))
+                all << QString::fromLatin1(syncedBytes(p.CurRec.toBytes())).simplified();
+        all.sort();
+        return all;
+    }
+
+    static int idOf(TestEnv& env, const QString& name)
+    {
+        for (int id = 1; id < env.p().LastRecNo; ++id)
+            if (readActive(env.p(), id) && env.p().CurRec.Name.trimmed() == name)
+                return id;
+        return 0;
+    }
+
+    static void edit(TestEnv& env, const QString& name, const std::function<void(NARecord&)>& f)
+    {
+        const int id = idOf(env, name);
+        ASSERT_NE(id, 0) << name.toStdString();
+        Get_NA_Rec(env.p(), id + 1);
+        f(env.p().CurRec);
+        Put_NA_Rec(env.p(), id + 1);
+    }
+
+    static void remove(TestEnv& env, const QString& name)
+    {
+        edit(env, name, [](NARecord& r) {
+            r.RecStatus = kDeleted;
+            r.RecId = 0;
+        });
+    }
+
+    static std::map<int, NARecord> staff(int count)
+    {
+        std::map<int, NARecord> m = people(1, count);
+        for (auto& [id, r] : m) {
+            r.EMail = QStringLiteral("person%1@example.com").arg(id);
+            r.PhoneType1 = QStringLiteral("Work");
+            r.PhoneNum1 = QStringLiteral("555 01%1").arg(id, 2, 10, QLatin1Char('0'));
+        }
+        return m;
+    }
+
+    static std::unique_ptr<RadicaleServer> server;
+    QUrl book;
+    QStringList copies;
+};
+
+std::unique_ptr<RadicaleServer> SyncPassTest::server;
+
+TEST_F(SyncPassTest, TwoProgramDirectoriesConvergeAfterChangesOnBothSides)
+{
+    auto a = program(staff(12));
+    auto b = program({});
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +12 ~0 -0 | 0"));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+12 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    EXPECT_EQ(copies, QStringList({"sync", "sync"})); // a copy before each first sync
+    // Nothing changed: nothing is sent or stored.
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+
+    // Different fields of one person on each side, a deletion and an addition each.
+    edit(*a, "Person 3", [](NARecord& r) { r.EMail = QStringLiteral("three@new.example"); });
+    edit(*b, "Person 3", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0333"); });
+    edit(*b, "Person 5", [](NARecord& r) { r.Name = QStringLiteral("Person Five"); });
+    remove(*a, "Person 7");
+    remove(*b, "Person 9");
+    std::map<int, NARecord> one = {{13, makeRecord(13, "Newcomer")}};
+    a->p().CurRec = one.at(13);
+    Put_NA_Rec(a->p(), 14);
+    noteStoredId(a->p(), 13);
+
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -1 | 0"));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+1 ~1 -1 | +0 ~2 -1 | 0"));
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~2 -1 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    ASSERT_TRUE(readActive(a->p(), idOf(*a, "Person 3")));
+    EXPECT_EQ(a->p().CurRec.EMail.trimmed(), QStringLiteral("three@new.example"));
+    EXPECT_EQ(a->p().CurRec.PhoneNum1.trimmed(), QStringLiteral("555 0333"));
+    EXPECT_EQ(idOf(*b, "Person 7"), 0);
+    EXPECT_NE(idOf(*b, "Newcomer"), 0);
+    EXPECT_EQ(idOf(*a, "Person 9"), 0);
+    EXPECT_NE(idOf(*a, "Person Five"), 0);
+
+    // A wrong password changes nothing and says why.
+    edit(*a, "Person 2", [](NARecord& r) { r.Comments = QStringLiteral("changed"); });
+    const SyncReport refused = sync(*a, {}, QStringLiteral("wrong"));
+    EXPECT_EQ(refused.result.outcome, DavOutcome::Unauthorized);
+    EXPECT_TRUE(refused.summary().startsWith(QStringLiteral("Sync stopped: ")))
+        << refused.summary().toStdString();
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+}
+
+TEST_F(SyncPassTest, ACardFromAnotherClientKeepsEveryOtherPropertyWhenItsNameChangesHere)
+{
+    const QByteArray foreign =
+        "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Other//Phone 9//EN\r\nUID:ext-7\r\n"
+        "FN:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n"
+        "N:Featherstonehaugh-Wolfeschlegel;Maximiliane;;Dr.;\r\n"
+        "EMAIL;TYPE=INTERNET,WORK:max@work.example\r\nEMAIL;TYPE=HOME:max@home.example\r\n"
+        "item1.EMAIL:max@club.example\r\nitem1.X-ABLabel:Club\r\nBDAY:1980-02-29\r\n"
+        "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQEASABIAAD/2wBDAAMCAgICAgMCAgIDAwMDBAYEBA\r\n"
+        " QEBAgGBgUGCQgKCgkICQkKDA8MCgsOCwkJDRENDg8QEBEQCgwSExIQEw8QEBD/wAALCAABAAEBAREA\r\n"
+        "X-CUSTOM;X-PARAM=keep:value\r\nEND:VCARD\r\n";
+    CardDavClient other(settings());
+    QString etag;
+    ASSERT_TRUE(
+        other.putNew(CardDavClient::memberUrl(book, QStringLiteral("ext-7.vcf")), foreign, etag)
+            .ok());
+    // The server keeps the card in its own order and folding; that is the
+    // card every other property must stay as.
+    const auto served = [&] {
+        QList<DavCard> cards;
+        QStringList missing;
+        EXPECT_TRUE(other.fetchCards(book, {book.path() + "ext-7.vcf"}, cards, missing).ok());
+        return cards.value(0).data;
+    };
+    const QByteArray before = served();
+    ASSERT_TRUE(before.contains("PHOTO") && before.contains("X-CUSTOM;X-PARAM=keep:value"));
+    auto a = program({});
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+1 ~0 -0 | +0 ~0 -0 | 0"));
+    // The e-mail here changes too; the name cut to fit stays out of it until then.
+    edit(*a, "Dr. Maximiliane Featherstonehaugh-W",
+         [](NARecord& r) { r.EMail = QStringLiteral("max@new.example"); });
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+    edit(*a, "Dr. Maximiliane Featherstonehaugh-W",
+         [](NARecord& r) { r.Name = QStringLiteral("Max Featherstone"); });
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+
+    QByteArray expected = before;
+    expected.replace("FN:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel", "FN:Max Featherstone")
+        .replace("N:Featherstonehaugh-Wolfeschlegel;Maximiliane;;Dr.;", "N:Featherstone;Max;;;")
+        .replace("EMAIL;TYPE=INTERNET,WORK:max@work.example",
+                 "EMAIL;TYPE=INTERNET,WORK:max@new.example");
+    EXPECT_EQ(served().toStdString(), expected.toStdString());
+}
+
+TEST_F(SyncPassTest, TheSameFieldChangedOnBothSidesTakesTheServersValueAndLogsThisOne)
+{
+    auto a = program(staff(3));
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    copies.clear();
+    edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("mine@a.example"); });
+    edit(*b, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("theirs@b.example"); });
+    edit(*a, "Person 1", [](NARecord& r) { r.Comments = QStringLiteral("Only here"); });
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 1"));
+    EXPECT_EQ(copies, QStringList{"sync"}); // the value lost here is in a backup copy
+    ASSERT_TRUE(readActive(a->p(), idOf(*a, "Person 2")));
+    EXPECT_EQ(a->p().CurRec.EMail.trimmed(), QStringLiteral("theirs@b.example"));
+    const QString log = QString::fromUtf8(a->files->readAll(kSyncLogName));
+    EXPECT_TRUE(log.contains(QStringLiteral("Conflict in Person 2")) &&
+                log.contains(QStringLiteral("mine@a.example")))
+        << log.toStdString();
+    sync(*b);
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+}
+
+TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
+{
+    auto a = program(staff(12));
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    for (int i = 1; i <= 6; ++i)
+        remove(*b, QStringLiteral("Person %1").arg(i));
+    int asked = 0;
+    SyncOptions no;
+    no.confirmDeletions = [&asked](int here, int there) {
+        ++asked;
+        EXPECT_EQ(here + there, 6);
+        return false;
+    };
+    SyncOptions yes;
+    yes.confirmDeletions = [](int, int) { return true; };
+    SyncReport held = sync(*b, no);
+    EXPECT_EQ(held.deletionsHeld, 6);
+    EXPECT_EQ(counts(held), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(counts(sync(*b, yes)), QStringLiteral("+0 ~0 -0 | +0 ~0 -6 | 0"));
+    held = sync(*a, no);
+    EXPECT_EQ(held.deletionsHeld, 6);
+    EXPECT_EQ(peopleOf(*a).size(), 12);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(counts(sync(*a, yes)), QStringLiteral("+0 ~0 -6 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    // Five are fewer than the guard counts.
+    for (int i = 7; i <= 11; ++i)
+        remove(*a, QStringLiteral("Person %1").arg(i));
+    EXPECT_EQ(counts(sync(*a, no)), QStringLiteral("+0 ~0 -0 | +0 ~0 -5 | 0"));
+}
+
+TEST_F(SyncPassTest, RecordsRenumberedByCompactionKeepTheirCards)
+{
+    auto a = program(staff(10));
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    remove(*a, "Person 2");
+    remove(*a, "Person 4");
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -2 | 0"));
+    FileReplacement out(*a->files, kNAFileName, kCompactTempName);
+    compactNAFile(a->p(), out);
+    ASSERT_EQ(idOf(*a, "Person 5"), 3);
+    // Moved, and one changed after moving: still the same cards.
+    edit(*a, "Person 5", [](NARecord& r) { r.EMail = QStringLiteral("five@moved.example"); });
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~1 -2 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+}
+
+} // namespace
