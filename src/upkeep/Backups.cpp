@@ -39,12 +39,12 @@ const QString kPartPrefix = QStringLiteral(".tvl-part-");
 const QString kGonePrefix = QStringLiteral(".tvl-gone-");
 const QString& kRestorePrefix = kRestoreTempPrefix;
 
-const char* const kTags[] = {"daily", "compact", "dups", "import", "manual", "restore"};
+const char* const kTags[] = {"daily", "compact", "dups", "import", "manual", "restore", "sync"};
 
 const QRegularExpression& namePattern()
 {
     static const QRegularExpression re(QStringLiteral(
-        "^tvl-(\\d{8})-(\\d{6})(?:-(\\d+))?-(daily|compact|dups|import|manual|restore)$"));
+        "^tvl-(\\d{8})-(\\d{6})(?:-(\\d+))?-(daily|compact|dups|import|manual|restore|sync)$"));
     return re;
 }
 
@@ -254,6 +254,8 @@ QString triggerText(BackupTrigger t)
         return QStringLiteral("On Request");
     case BackupTrigger::Restore:
         return QStringLiteral("Before Restore");
+    case BackupTrigger::Sync:
+        return QStringLiteral("Before Sync");
     }
     return QString();
 }

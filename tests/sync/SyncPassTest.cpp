@@ -4,12 +4,21 @@
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
+#include "sync/SyncCommandLine.h"
 #include "sync/SyncState.h"
 #include "upkeep/Compaction.h"
 
+#include <QElapsedTimer>
+#include <QTextStream>
 #include <QUuid>
+#include <chrono>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -302,3 +311,110 @@ TEST_F(SyncPassTest, RecordsRenumberedByCompactionKeepTheirCards)
 }
 
 } // namespace
+
+namespace {
+
+pid_t startSyncChild(TestEnv& env, const DavSettings& settings)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        try {
+            env.p().naFile.close();
+            env.open();
+            CardDavClient client(settings);
+            ::_exit(runSync(env.p(), client, {}).ok() ? 0 : 1);
+        } catch (...) {
+            ::_exit(2);
+        }
+    }
+    return pid;
+}
+
+int trialCount()
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("TAVREL_SYNC_KILL_TRIALS", &ok);
+    return ok && n > 0 ? n : 20;
+}
+
+} // namespace
+
+// A sync killed at random moments, again and again while both sides change:
+// the next sync finishes the job, and nothing is duplicated or lost.
+TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplicatedOrLost)
+{
+    auto a = program(staff(40));
+    auto b = program({});
+    std::mt19937 random(27);
+    // How long a whole first sync takes, to spread the kills over it.
+    QElapsedTimer timer;
+    timer.start();
+    {
+        auto probe = program(staff(40));
+        sync(*probe);
+    }
+    const qint64 span = qMax<qint64>(timer.nsecsElapsed() / 1000, 1000);
+    int added = 0, killed = 0;
+    for (int trial = 0; trial < trialCount(); ++trial) {
+        // Something new on each side now and then, and a change here.
+        if (trial % 3 == 0) {
+            const int id = 41 + added++;
+            a->p().CurRec = makeRecord(id, QStringLiteral("Added %1").arg(id));
+            Put_NA_Rec(a->p(), id + 1);
+            noteStoredId(a->p(), id);
+        }
+        edit(*a, QStringLiteral("Person %1").arg(1 + random() % 40),
+             [trial](NARecord& r) { r.Comments = QStringLiteral("Trial %1").arg(trial); });
+        if (trial % 5 == 0)
+            sync(*b);
+        const pid_t pid = startSyncChild(*a, settings());
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % span));
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        killed += WIFSIGNALED(status);
+        a->p().naFile.close();
+        a->open();
+    }
+    EXPECT_GT(killed, trialCount() / 3); // most runs died on the way
+    sync(*a);
+    sync(*b);
+    sync(*a);
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    EXPECT_EQ(peopleOf(*a).size(), 40 + added);
+    QList<DavCardRef> cards;
+    CardDavClient client(settings());
+    ASSERT_TRUE(client.listEtags(book, cards).ok());
+    EXPECT_EQ(cards.size(), 40 + added);
+}
+
+TEST_F(SyncPassTest, TheCommandLineSetsTheAccountUpSyncsAndSaysSoInOneLine)
+{
+    auto a = program(staff(3));
+    saveSyncState(*a->files, SyncState()); // not set up yet
+    QString text;
+    QTextStream out(&text);
+    const QString password = RadicaleServer::password;
+    EXPECT_EQ(runSyncCommand(a->p(), {"--sync"}, password, out), 2);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("No address book is set up"))) << text.toStdString();
+    text.clear();
+    EXPECT_EQ(runSyncCommand(a->p(),
+                             {"--sync", "--setup", server->base().toString(), "alice", "nope"},
+                             password, out),
+              2);
+    EXPECT_TRUE(text.contains(book.path())) << text.toStdString(); // the books found are listed
+    text.clear();
+    EXPECT_EQ(runSyncCommand(a->p(),
+                             {"--sync", "--setup", server->base().toString(), "alice", book.path()},
+                             password, out),
+              0);
+    EXPECT_EQ(text, QStringLiteral("Synced: here 0 added, 0 changed, 0 deleted; on the server 3 "
+                                   "added, 0 changed, 0 deleted; 0 conflicts.\n"));
+    text.clear();
+    EXPECT_EQ(runSyncCommand(a->p(), {"--sync"}, QStringLiteral("wrong"), out), 1);
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Sync stopped: ")) && !text.contains("wrong"))
+        << text.toStdString();
+    EXPECT_EQ(runSyncCommand(a->p(), {"--sync"}, QString(), out), 2);
+    EXPECT_EQ(runSyncCommand(a->p(), {"--sync", "--bogus"}, password, out), 2);
+}
