@@ -341,21 +341,22 @@ bool Pass::guardAndCopy()
 
 void Pass::apply()
 {
-    for (Item& item : items) {
-        if (stopped)
-            return;
-        applyItem(item);
-    }
-    for (const DavCard& card : std::as_const(newThere)) {
-        if (stopped)
-            return;
-        download(card, nullptr);
-    }
-    for (int id : std::as_const(newHere)) {
-        if (stopped)
-            return;
-        upload(id, nullptr);
-    }
+    const int total = int(items.size() + newThere.size() + newHere.size());
+    int done = 0;
+    const auto next = [&] {
+        if (options.progress)
+            options.progress(done++, total);
+        return !stopped;
+    };
+    for (Item& item : items)
+        if (next())
+            applyItem(item);
+    for (const DavCard& card : std::as_const(newThere))
+        if (next())
+            download(card, nullptr);
+    for (int id : std::as_const(newHere))
+        if (next())
+            upload(id, nullptr);
 }
 
 void Pass::applyItem(Item& item)

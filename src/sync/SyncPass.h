@@ -17,6 +17,8 @@ struct SyncOptions {
     // the cards there, and more than 5; false, or none set, holds every
     // deletion back (the rest of the sync goes on).
     std::function<bool(int deleteHere, int deleteThere)> confirmDeletions;
+    // Runs before each record or card is dealt with, for a progress display.
+    std::function<void(int done, int total)> progress;
 };
 
 struct SyncReport {

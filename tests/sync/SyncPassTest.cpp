@@ -19,6 +19,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -256,6 +257,31 @@ TEST_F(SyncPassTest, TheSameFieldChangedOnBothSidesTakesTheServersValueAndLogsTh
         << log.toStdString();
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+}
+
+TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritten)
+{
+    auto a = program(staff(3));
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("two@a.example"); });
+    edit(*b, "Person 2", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0222"); });
+    // B writes the card after A has listed what changed and before A writes it,
+    // so A's write meets a stale ETag (412) and must merge again.
+    SyncOptions meanwhile;
+    bool written = false;
+    meanwhile.progress = [&](int, int) {
+        if (!std::exchange(written, true)) {
+            EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+        }
+    };
+    EXPECT_EQ(counts(sync(*a, meanwhile)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
+    sync(*b);
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    ASSERT_TRUE(readActive(b->p(), idOf(*b, "Person 2")));
+    EXPECT_EQ(b->p().CurRec.EMail.trimmed(), QStringLiteral("two@a.example"));
+    EXPECT_EQ(b->p().CurRec.PhoneNum1.trimmed(), QStringLiteral("555 0222"));
 }
 
 TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)

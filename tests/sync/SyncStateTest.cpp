@@ -1,6 +1,8 @@
 // The sync state beside the N&A file and the journal a killed sync leaves.
 #include "sync/SyncState.h"
 #include "platform/Errors.h"
+#include "support/TestEnv.h"
+#include "upkeep/Backups.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -90,4 +92,30 @@ TEST(SyncState, ADamagedFileIsRefusedInWordsAndLinksAreNeverFollowed)
     QString error;
     EXPECT_FALSE(loadSyncState(files, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("cannot be read"))) << error.toStdString();
+}
+
+TEST(SyncState, TravelsWithTheNAFileInBackupCopiesAndRestores)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    test::writeNAFile(files.path(QStringLiteral("n&a.mrk")), test::people(1, 2));
+    test::FixedClock clock;
+    BackupIo io;
+    Backups backups(files, clock, io, dir.filePath(QStringLiteral("backups")));
+    const BackupCopy without = backups.take(BackupTrigger::Manual);
+    clock.sleepMs(2000);
+    SyncState st;
+    st.token = QStringLiteral("tok-1");
+    saveSyncState(files, st);
+    const BackupCopy with = backups.take(BackupTrigger::Sync);
+    clock.sleepMs(2000);
+
+    st.token = QStringLiteral("tok-2");
+    saveSyncState(files, st);
+    SyncJournal(files).drop(QStringLiteral("x.vcf"));
+    backups.restore(with.name);
+    EXPECT_EQ(loadSyncState(files, nullptr)->token, QStringLiteral("tok-1"));
+    EXPECT_FALSE(files.exists(kSyncJournalName)); // it spoke of the files before the restore
+    backups.restore(without.name);
+    EXPECT_FALSE(files.exists(kSyncStateName)); // so the next sync starts afresh, deleting nothing
 }
