@@ -88,6 +88,17 @@ private:
     int freeId();
     bool stop(const DavResult& r);
     void writeLog();
+    // Each finished step goes to the journal at once.
+    void noteEntry(const SyncEntry& e)
+    {
+        journal.set(e);
+        dirty = true;
+    }
+    void forgetEntry(const QString& href)
+    {
+        journal.drop(href);
+        dirty = true;
+    }
     QString entryName(int id) const { return nameOf(local.value(id)); }
 
     Program& p;
@@ -108,29 +119,38 @@ private:
     bool hold = false;
     bool first = false;
     bool stopped = false;
+    bool dirty = false; // something was done or learnt: the state and the log are written
     QString bookPath;
 };
 
 SyncReport Pass::run()
 {
     first = st.entries.isEmpty() && st.token.isEmpty();
+    dirty = p.files.exists(kSyncJournalName); // a killed sync's steps go into the state
     bookPath = st.book.path(QUrl::FullyEncoded);
     if (!bookPath.endsWith('/'))
         bookPath += '/';
     readRecords();
     associate();
-    if (!listAndFetch())
+    if (listAndFetch()) {
+        plan();
+        if (guardAndCopy()) {
+            apply();
+            if (!stopped && !hold && st.token != changes.syncToken) {
+                st.token = changes.syncToken;
+                dirty = true;
+            }
+        }
+    }
+    // A sync that found nothing to do leaves the files as they are.
+    if (!dirty && report.ok() && log.isEmpty())
         return report;
-    plan();
-    if (!guardAndCopy())
-        return report;
-    apply();
-    if (!stopped && !hold)
-        st.token = changes.syncToken;
-    // The state goes down whole even after a failure: what was done stays done.
-    st.entries.removeIf([](const SyncEntry& e) { return e.href.isEmpty(); });
-    saveSyncState(p.files, st);
-    FindLowestFreeId(p);
+    if (dirty) {
+        // The state goes down whole even after a failure: what was done stays done.
+        st.entries.removeIf([](const SyncEntry& e) { return e.href.isEmpty(); });
+        saveSyncState(p.files, st);
+        FindLowestFreeId(p);
+    }
     writeLog();
     return report;
 }
@@ -183,6 +203,14 @@ void Pass::associate()
             mostlySame(local.value(entry.id), entry.base))
             take(e, entry.id);
     }
+    // Records moved and changed: compared with every record left over, unless
+    // so many are left that the file is plainly another (then they count as
+    // gone here, which the deletion guard stops).
+    qsizetype unmatched = 0;
+    for (int e = 0; e < st.entries.size(); ++e)
+        unmatched += !idOfEntry[e];
+    if (unmatched * (local.size() - claimed.size()) > 250000)
+        return;
     for (int e = 0; e < st.entries.size(); ++e) {
         if (idOfEntry[e])
             continue;
@@ -261,12 +289,6 @@ bool Pass::listAndFetch()
 void Pass::plan()
 {
     for (Item& item : items) {
-        const SyncEntry& entry = st.entries.at(item.entry);
-        if (entry.etag.isEmpty() && item.there) {
-            // Our own upload did arrive: the card as it is now is the one we wrote.
-            st.entries[item.entry].card = item.card.data;
-            st.entries[item.entry].etag = item.card.etag;
-        }
         const SyncEntry& e = st.entries.at(item.entry);
         SideState here{item.id != 0,
                        item.id && syncedBytes(local.value(item.id)) != syncedBytes(e.base)};
@@ -302,7 +324,7 @@ void Pass::plan()
         SyncEntry e{pairId,    card.href, cardUid(card.data),
                     card.etag, card.data, local.value(pairId)};
         st.entries << e;
-        journal.set(e);
+        noteEntry(e);
     }
     newThere = stillNew;
     for (auto it = local.cbegin(); it != local.cend(); ++it)
@@ -366,11 +388,11 @@ void Pass::applyItem(Item& item)
     case SyncAction::Nothing:
         if (item.fetched && item.card.etag != e.etag) {
             e.etag = item.card.etag;
-            journal.set(e);
+            noteEntry(e);
         }
         if (item.id != e.id) { // moved by a compaction
             e.id = item.id;
-            journal.set(e);
+            noteEntry(e);
         }
         return;
     case SyncAction::Merge:
@@ -384,7 +406,7 @@ void Pass::applyItem(Item& item)
         log << QStringLiteral("Deleted here, as it was deleted on the server: %1 (ID %2).")
                    .arg(entryName(item.id))
                    .arg(item.id);
-        journal.drop(e.href);
+        forgetEntry(e.href);
         e.href.clear();
         return;
     case SyncAction::DeleteThere:
@@ -398,7 +420,7 @@ void Pass::applyItem(Item& item)
         if (!again) {
             log << QStringLiteral("Changed here but deleted on the server, so sent again: %1.")
                        .arg(entryName(item.id));
-            journal.drop(e.href);
+            forgetEntry(e.href);
             e.href.clear();
         }
         upload(item.id, again ? &e : nullptr);
@@ -410,7 +432,7 @@ void Pass::applyItem(Item& item)
         download(item.card, &e);
         return;
     case SyncAction::Forget:
-        journal.drop(e.href);
+        forgetEntry(e.href);
         e.href.clear();
         return;
     case SyncAction::Download:
@@ -466,7 +488,7 @@ bool Pass::mergeAndWrite(Item& item)
         e.card = card;
         e.etag = etag; // empty when the server did not say: looked up next time
         e.base = m.record;
-        journal.set(e);
+        noteEntry(e);
         return true;
     }
     log << QStringLiteral("%1 kept changing on the server; it is synced next time.")
@@ -490,7 +512,7 @@ bool Pass::upload(int id, SyncEntry* pending)
         e.base = record;
         e.card = cardFromRecord(record, e.uid);
         // Noted before it is sent, so a kill after sending never sends it twice.
-        journal.set(e);
+        noteEntry(e);
         if (pending)
             pending->href.clear();
         SyncEntry& kept = st.entries.emplace_back(e);
@@ -498,7 +520,7 @@ bool Pass::upload(int id, SyncEntry* pending)
         const DavResult r = client.putNew(CardDavClient::memberUrl(st.book, e.href), e.card, etag);
         if (r.outcome == DavOutcome::PreconditionFailed) {
             // Something else lies at that address already: another one.
-            journal.drop(e.href);
+            forgetEntry(e.href);
             st.entries.last().href.clear();
             pending = nullptr;
             continue;
@@ -506,7 +528,7 @@ bool Pass::upload(int id, SyncEntry* pending)
         if (!stop(r))
             return false;
         kept.etag = etag;
-        journal.set(kept);
+        noteEntry(kept);
         ++report.addedThere;
         return true;
     }
@@ -531,7 +553,7 @@ bool Pass::download(const DavCard& card, SyncEntry* replacing)
         *replacing = e;
     else
         st.entries << e;
-    journal.set(e);
+    noteEntry(e);
     return true;
 }
 
@@ -552,7 +574,7 @@ bool Pass::removeThere(Item& item)
     }
     ++report.deletedThere;
     log << QStringLiteral("Deleted on the server, as it was deleted here: %1.").arg(nameOf(e.base));
-    journal.drop(e.href);
+    forgetEntry(e.href);
     e.href.clear();
     return true;
 }
