@@ -16,6 +16,7 @@
 #include "shell/ShellResources.h"
 #include "shell/ShowBoxesPref.h"
 #include "store/Program.h"
+#include "sync/SyncForm.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
 
@@ -134,6 +135,8 @@ void MarkMain::buildMenus()
             &MarkMain::ImportMenu_Click);
     addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 125,
             &MarkMain::ExportMenu_Click);
+    addItem(fileMenu_, QStringLiteral("SyncMenu"), QStringLiteral("S&ync..."), QString(), 0,
+            &MarkMain::SyncMenu_Click);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,
             &MarkMain::ExitMenu_Click);
@@ -430,6 +433,11 @@ void MarkMain::ImportMenu_Click()
 void MarkMain::ExportMenu_Click()
 {
     runCommand(&startExport);
+}
+
+void MarkMain::SyncMenu_Click()
+{
+    runCommand(&startSync);
 }
 
 void MarkMain::ExitMenu_Click()

@@ -51,6 +51,7 @@ public:
     void EnvelopePrintMenu_Click();
     void BackupsMenu_Click();
     void ImportMenu_Click();
+    void SyncMenu_Click();
     void ExportMenu_Click();
     void ExitMenu_Click();
     void DisplayMenu_Click();

@@ -5,10 +5,15 @@
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
 #include "sync/SyncCommandLine.h"
+#include "sync/SyncForm.h"
 #include "sync/SyncState.h"
 #include "upkeep/Compaction.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTextStream>
 #include <QUuid>
 #include <chrono>
@@ -535,4 +540,34 @@ TEST_F(SyncPassTest, TheCommandLineSetsTheAccountUpSyncsAndSaysSoInOneLine)
         << text.toStdString();
     EXPECT_EQ(runSyncCommand(a->p(), {"--sync"}, QString(), out), 2);
     EXPECT_EQ(runSyncCommand(a->p(), {"--sync", "--bogus"}, password, out), 2);
+}
+
+TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
+{
+    auto a = program(staff(3));
+    saveSyncState(*a->files, SyncState()); // nothing set up yet
+    SyncForm form(a->p());
+    form.SyncTxt1->setText(server->base().toString());
+    form.SyncTxt2->setText(RadicaleServer::user);
+    a->ui.answer(Ui::Answer::Ok);
+    form.SyncCmd1->click(); // no password: asked for, nothing sent
+    ASSERT_EQ(a->ui.messages.size(), 1u);
+    EXPECT_EQ(a->ui.messages.back().text,
+              QStringLiteral("Please Enter The Server Address, The User And The Password."));
+    form.SyncTxt3->setText(RadicaleServer::password);
+    form.SyncCmd1->click();
+    int at = -1;
+    for (int i = 0; i < form.SyncCbo1->count(); ++i)
+        if (form.SyncCbo1->itemText(i).contains(book.path()))
+            at = i;
+    ASSERT_GE(at, 0) << form.SyncLbl1->text().toStdString();
+    form.SyncCbo1->setCurrentIndex(at);
+    form.SyncCmd2->click();
+    EXPECT_TRUE(form.SyncLbl1->text().startsWith(QStringLiteral("Last Sync: 2026-03-14 09:05:07: "
+                                                                "Synced: here 0 added")))
+        << form.SyncLbl1->text().toStdString();
+    EXPECT_TRUE(form.SyncLbl1->text().contains(QStringLiteral("on the server 3 added")));
+    EXPECT_TRUE(form.SyncCmd2->isEnabled() && !form.SyncCmd3->isEnabled());
+    EXPECT_EQ(loadSyncState(*a->files, nullptr)->book, book);
+    EXPECT_EQ(copies, QStringList{"sync"});
 }
