@@ -135,7 +135,7 @@ void MarkMain::buildMenus()
             &MarkMain::ImportMenu_Click);
     addItem(fileMenu_, QStringLiteral("ExportMenu"), QStringLiteral("Expor&t..."), QString(), 125,
             &MarkMain::ExportMenu_Click);
-    addItem(fileMenu_, QStringLiteral("SyncMenu"), QStringLiteral("S&ync..."), QString(), 0,
+    addItem(fileMenu_, QStringLiteral("SyncMenu"), QStringLiteral("S&ync..."), QString(), 135,
             &MarkMain::SyncMenu_Click);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), QStringLiteral("E&xit"), QString(), 0,

@@ -42,6 +42,8 @@ QString lastResult(const Files& files)
 SyncForm::SyncForm(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
     setObjectName(QStringLiteral("SyncForm"));
+    // F1 anywhere in the window opens its help topic.
+    setProperty("helpContext", 135);
     setWindowTitle(tr("Sync"));
     auto* v = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
