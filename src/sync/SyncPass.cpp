@@ -272,15 +272,33 @@ bool Pass::listAndFetch()
             item.card = {entry.href, entry.etag, entry.card};
         }
     }
-    // What is left is new there; a card of ours also listed under another
-    // address would come twice, so UIDs already kept are passed over.
+    // What is left is new there. A server may keep a card under an address of
+    // its own: a card with the UID of an entry not listed under its address is
+    // that entry's card; one with the UID of an entry listed too is not taken twice.
+    QHash<QString, qsizetype> goneByUid;
     QSet<QString> uids;
-    for (const SyncEntry& e : st.entries)
-        uids.insert(e.uid);
-    for (const DavCard& c : std::as_const(byHref))
-        if (!known.contains(c.href) &&
-            (cardUid(c.data).isEmpty() || !uids.contains(cardUid(c.data))))
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString& uid = st.entries.at(items.at(i).entry).uid;
+        uids.insert(uid);
+        if (!uid.isEmpty() &&
+            (!items.at(i).there || !listed.contains(st.entries.at(items.at(i).entry).href)))
+            goneByUid.insert(uid, i);
+    }
+    for (const DavCard& c : std::as_const(byHref)) {
+        const QString uid = cardUid(c.data);
+        if (const qsizetype i = goneByUid.value(uid, -1); i >= 0) {
+            goneByUid.remove(uid);
+            Item& item = items[i];
+            SyncEntry& e = st.entries[item.entry];
+            forgetEntry(e.href);
+            e.href = c.href;
+            noteEntry(e);
+            item.card = c;
+            item.fetched = item.there = true;
+        } else if (uid.isEmpty() || !uids.contains(uid)) {
             newThere << c;
+        }
+    }
     std::sort(newThere.begin(), newThere.end(),
               [](const DavCard& a, const DavCard& b) { return a.href < b.href; });
     return true;
@@ -445,17 +463,6 @@ bool Pass::mergeAndWrite(Item& item)
     SyncEntry& e = st.entries[item.entry];
     for (int attempt = 0; attempt < kMostRetries; ++attempt) {
         const FieldMerge& m = item.merge;
-        for (SyncField f : m.conflicts) {
-            log << QStringLiteral("Conflict in %1 (ID %2), %3: here \u201C%4\u201D, on the server "
-                                  "\u201C%5\u201D; %6 was kept.")
-                       .arg(entryName(item.id))
-                       .arg(item.id)
-                       .arg(syncFieldName(f), fieldText(local.value(item.id), f),
-                            fieldText(recordFromCard(item.card.data), f),
-                            options.serverWins ? QStringLiteral("the server's")
-                                               : QStringLiteral("this one"));
-        }
-        report.conflicts += int(m.conflicts.size());
         QByteArray card = item.card.data;
         QString etag = item.card.etag;
         if (!m.toCard.isEmpty()) {
@@ -468,9 +475,12 @@ bool Pass::mergeAndWrite(Item& item)
                 QStringList missing;
                 if (!stop(client.fetchCards(st.book, {e.href}, cards, missing)))
                     return false;
-                if (cards.isEmpty())
+                if (cards.isEmpty()) {
+                    // Deleted there meanwhile, changed here: it goes up again.
+                    forgetEntry(e.href);
+                    e.href.clear();
                     return upload(item.id, nullptr);
-                report.conflicts -= int(m.conflicts.size());
+                }
                 item.card = cards.first();
                 item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
                                          recordFromCard(item.card.data), options.serverWins);
@@ -480,6 +490,17 @@ bool Pass::mergeAndWrite(Item& item)
                 return false;
             ++report.changedThere;
         }
+        for (SyncField f : m.conflicts) {
+            log << QStringLiteral("Conflict in %1 (ID %2), %3: here \u201C%4\u201D, on the server "
+                                  "\u201C%5\u201D; %6 was kept.")
+                       .arg(entryName(item.id))
+                       .arg(item.id)
+                       .arg(syncFieldName(f), fieldText(local.value(item.id), f),
+                            fieldText(recordFromCard(item.card.data), f),
+                            options.serverWins ? QStringLiteral("the server's")
+                                               : QStringLiteral("this one"));
+        }
+        report.conflicts += int(m.conflicts.size());
         if (!m.toRecord.isEmpty()) {
             storeHere(item.id, m.record);
             ++report.changedHere;

@@ -378,6 +378,20 @@ TEST_F(SyncPassTest, ACardSentButNeverConfirmedIsLookedForBeforeAnythingIsSentAg
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
 }
 
+TEST_F(SyncPassTest, ACardTheServerKeepsUnderAnotherAddressIsFoundByItsUid)
+{
+    auto a = program(staff(3));
+    sync(*a);
+    SyncState st = *loadSyncState(*a->files, nullptr);
+    const QString real = st.entries[0].href;
+    st.entries[0].href = book.path() + QStringLiteral("renamed-by-the-server.vcf");
+    st.token.clear(); // a full listing, as after a server's restart
+    saveSyncState(*a->files, st);
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a).size(), 3);
+    EXPECT_EQ(loadSyncState(*a->files, nullptr)->entries[0].href, real);
+}
+
 TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
 {
     auto a = program(staff(12));
