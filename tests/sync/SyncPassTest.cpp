@@ -552,6 +552,13 @@ TEST_F(SyncPassTest, TheCommandLineSetsTheAccountUpSyncsAndSaysSoInOneLine)
     EXPECT_EQ(runSyncCommand(a->p(), {"--sync"}, QStringLiteral("wrong"), out), 1);
     EXPECT_TRUE(text.startsWith(QStringLiteral("Sync stopped: ")) && !text.contains("wrong"))
         << text.toStdString();
+    text.clear();
+    // A server that is down: said in plain words, nothing changed.
+    EXPECT_EQ(runSyncCommand(a->p(), {"--sync", "--setup", "http://127.0.0.1:1/", "alice"},
+                             password, out),
+              1);
+    EXPECT_TRUE(text.contains(QStringLiteral("could not be reached"))) << text.toStdString();
+    EXPECT_EQ(loadSyncState(*a->files, nullptr)->book, book);
     EXPECT_EQ(runSyncCommand(a->p(), {"--sync"}, QString(), out), 2);
     EXPECT_EQ(runSyncCommand(a->p(), {"--sync", "--bogus"}, password, out), 2);
 }
