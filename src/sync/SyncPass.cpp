@@ -70,6 +70,8 @@ private:
         DavCard card; // the card as the server has it now, when fetched
         SyncAction action = SyncAction::Nothing;
         FieldMerge merge;
+        bool serverWins = true; // how its conflicts are settled
+        bool keepBoth = false;  // this version becomes a record of its own
     };
 
     void readRecords();
@@ -317,9 +319,19 @@ void Pass::plan()
             continue;
         }
         item.action = syncAction(true, here, there);
-        if (item.action == SyncAction::Merge)
-            item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
-                                     recordFromCard(item.card.data), options.serverWins);
+        if (item.action != SyncAction::Merge)
+            continue;
+        item.serverWins = options.serverWins;
+        item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
+                                 recordFromCard(item.card.data), item.serverWins);
+        if (item.merge.conflicts.isEmpty() || !options.resolveConflict)
+            continue;
+        const ConflictChoice choice = options.resolveConflict(
+            {item.id, item.merge.conflicts, local.value(item.id), recordFromCard(item.card.data)});
+        item.keepBoth = choice == ConflictChoice::KeepBoth;
+        item.serverWins = choice != ConflictChoice::KeepMine;
+        item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
+                                 recordFromCard(item.card.data), item.serverWins);
     }
     // Records new here that read exactly as a card new there are the same
     // person written on both sides (or a download a kill cut short): paired.
@@ -356,7 +368,8 @@ bool Pass::guardAndCopy()
     for (const Item& item : std::as_const(items)) {
         deleteHere += item.action == SyncAction::DeleteHere;
         deleteThere += item.action == SyncAction::DeleteThere;
-        conflicts += int(item.merge.conflicts.size());
+        // A conflict settled for the server loses this version unless both are kept.
+        conflicts += item.serverWins && !item.keepBoth ? int(item.merge.conflicts.size()) : 0;
     }
     const int there =
         int(changes.complete ? changes.changed.size() : st.entries.size() + newThere.size());
@@ -371,7 +384,7 @@ bool Pass::guardAndCopy()
                        .arg(deleteThere);
         }
     }
-    const bool losesHere = (deleteHere && !hold) || (conflicts && options.serverWins);
+    const bool losesHere = (deleteHere && !hold) || conflicts > 0;
     if ((first || losesHere) && p.BeforeBulkChange && !p.BeforeBulkChange(QStringLiteral("sync"))) {
         report.problem = QStringLiteral("No backup copy could be taken, so nothing was synced.");
         return false;
@@ -483,7 +496,7 @@ bool Pass::mergeAndWrite(Item& item)
                 }
                 item.card = cards.first();
                 item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
-                                         recordFromCard(item.card.data), options.serverWins);
+                                         recordFromCard(item.card.data), item.serverWins);
                 continue;
             }
             if (!stop(r))
@@ -492,15 +505,17 @@ bool Pass::mergeAndWrite(Item& item)
         }
         for (SyncField f : m.conflicts) {
             log << QStringLiteral("Conflict in %1 (ID %2), %3: here \u201C%4\u201D, on the server "
-                                  "\u201C%5\u201D; %6 was kept.")
+                                  "\u201C%5\u201D; %6 kept.")
                        .arg(entryName(item.id))
                        .arg(item.id)
                        .arg(syncFieldName(f), fieldText(local.value(item.id), f),
                             fieldText(recordFromCard(item.card.data), f),
-                            options.serverWins ? QStringLiteral("the server's")
-                                               : QStringLiteral("this one"));
+                            item.keepBoth     ? QStringLiteral("both were")
+                            : item.serverWins ? QStringLiteral("the server's was")
+                                              : QStringLiteral("this one was"));
         }
         report.conflicts += int(m.conflicts.size());
+        const QByteArray mine = local.value(item.id);
         if (!m.toRecord.isEmpty()) {
             storeHere(item.id, m.record);
             ++report.changedHere;
@@ -510,6 +525,18 @@ bool Pass::mergeAndWrite(Item& item)
         e.etag = etag; // empty when the server did not say: looked up next time
         e.base = m.record;
         noteEntry(e);
+        if (item.keepBoth && !m.conflicts.isEmpty()) {
+            // This version goes on as a record and a card of its own.
+            const int id = freeId();
+            if (!id) {
+                log << QStringLiteral("%1 could not be kept twice: the N&A file is full.")
+                           .arg(nameOf(mine));
+                return true;
+            }
+            storeHere(id, mine);
+            ++report.addedHere;
+            return upload(id, nullptr);
+        }
         return true;
     }
     log << QStringLiteral("%1 kept changing on the server; it is synced next time.")

@@ -2,12 +2,22 @@
 
 #include "store/Program.h"
 #include "sync/CardDavClient.h"
+#include "sync/CardMapping.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 namespace tavrel {
+
+// A field changed on both sides to different values, as the person sees it.
+struct SyncConflict {
+    int id = 0;
+    QList<SyncField> fields;
+    QByteArray mine;   // the record here
+    QByteArray theirs; // the record the server's card reads as
+};
+enum class ConflictChoice { KeepMine, KeepTheirs, KeepBoth };
 
 struct SyncOptions {
     // A field changed on both sides: the server's value is kept here (the
@@ -17,6 +27,10 @@ struct SyncOptions {
     // the cards there, and more than 5; false, or none set, holds every
     // deletion back (the rest of the sync goes on).
     std::function<bool(int deleteHere, int deleteThere)> confirmDeletions;
+    // Asked for each record with a conflict; none set: `serverWins` decides.
+    // Keep both: the record takes the server's values and this one's version
+    // becomes a new record (and card) of its own.
+    std::function<ConflictChoice(const SyncConflict&)> resolveConflict;
     // Runs before each record or card is dealt with, for a progress display.
     std::function<void(int done, int total)> progress;
 };

@@ -266,6 +266,42 @@ TEST_F(SyncPassTest, TheSameFieldChangedOnBothSidesTakesTheServersValueAndLogsTh
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
 }
 
+TEST_F(SyncPassTest, ConflictsSettledAsThePersonChoosesKeepMineOrKeepBoth)
+{
+    auto a = program(staff(3));
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    copies.clear();
+    for (int i : {2, 3}) {
+        const QString name = QStringLiteral("Person %1").arg(i);
+        edit(*a, name, [i](NARecord& r) { r.EMail = QStringLiteral("mine%1@a.example").arg(i); });
+        edit(*b, name, [i](NARecord& r) { r.EMail = QStringLiteral("theirs%1@b.example").arg(i); });
+    }
+    sync(*b);
+    SyncOptions asking;
+    QStringList asked;
+    asking.resolveConflict = [&asked](const SyncConflict& c) {
+        asked << fieldText(c.mine, SyncField::EMail) + '/' + fieldText(c.theirs, SyncField::EMail);
+        return fieldText(c.mine, SyncField::Name) == QLatin1String("Person 2")
+                   ? ConflictChoice::KeepBoth
+                   : ConflictChoice::KeepMine;
+    };
+    EXPECT_EQ(counts(sync(*a, asking)), QStringLiteral("+1 ~1 -0 | +1 ~1 -0 | 2"));
+    EXPECT_EQ(asked, QStringList({"mine2@a.example/theirs2@b.example",
+                                  "mine3@a.example/theirs3@b.example"}));
+    EXPECT_TRUE(copies.isEmpty()); // nothing was lost, so no copy
+    sync(*b);
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    QStringList mails;
+    for (int id = 1; id < b->p().LastRecNo; ++id)
+        if (readActive(b->p(), id))
+            mails << b->p().CurRec.EMail.trimmed();
+    mails.sort();
+    EXPECT_EQ(mails, QStringList({"mine2@a.example", "mine3@a.example", "person1@example.com",
+                                  "theirs2@b.example"}));
+}
+
 TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritten)
 {
     auto a = program(staff(3));
