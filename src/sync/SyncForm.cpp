@@ -5,6 +5,7 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "sync/SyncConflictForm.h"
 #include "sync/SyncPass.h"
 #include "sync/SyncState.h"
 
@@ -207,6 +208,10 @@ void SyncForm::SyncCmd2_Click()
                                     .arg(there),
                                 kTitle, Ui::Buttons::YesNoDefaultNo,
                                 Ui::Icon::Question) == Ui::Answer::Yes;
+    };
+    options.resolveConflict = [this](const SyncConflict& c) {
+        SyncConflictForm form(c, this);
+        return SyncConflictForm::choiceOf(p_.ui.runModal(form));
     };
     options.progress = [this](int done, int total) {
         SyncLbl1->setText(tr("Syncing: %1 Of %2").arg(done).arg(total));

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextStream>
+#include <QTreeWidget>
 #include <QUuid>
 #include <chrono>
 #include <csignal>
@@ -627,4 +628,31 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
     EXPECT_TRUE(form.SyncCmd2->isEnabled() && !form.SyncCmd3->isEnabled());
     EXPECT_EQ(loadSyncState(*a->files, nullptr)->book, book);
     EXPECT_EQ(copies, QStringList{"sync"});
+}
+
+TEST_F(SyncPassTest, TheConflictWindowShowsBothValuesSideBySideAndKeepsWhatIsChosen)
+{
+    auto a = program(staff(2));
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("mine@a.example"); });
+    edit(*b, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("theirs@b.example"); });
+    sync(*b);
+    SyncForm form(a->p());
+    form.SyncTxt3->setText(RadicaleServer::password);
+    QStringList rows;
+    a->ui.onModal([&rows](QDialog& d) {
+        auto* list = d.findChild<QTreeWidget*>(QStringLiteral("ConflictLst1"));
+        for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0) + '|' + list->topLevelItem(i)->text(1) + '|' +
+                        list->topLevelItem(i)->text(2);
+        d.findChild<QPushButton*>(QStringLiteral("ConflictCmd1"))->click(); // Keep Mine
+    });
+    form.SyncCmd2->click();
+    EXPECT_EQ(a->ui.modalWindows, QStringList{"SyncConflictForm"});
+    EXPECT_EQ(rows, QStringList{"E-mail|mine@a.example|theirs@b.example"});
+    sync(*b);
+    ASSERT_TRUE(readActive(b->p(), idOf(*b, "Person 2")));
+    EXPECT_EQ(b->p().CurRec.EMail.trimmed(), QStringLiteral("mine@a.example"));
 }
