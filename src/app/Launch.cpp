@@ -3,6 +3,7 @@
 #include "exchange/CommandLine.h"
 #include "exchange/ImportDialog.h"
 #include "shell/MainWindow.h"
+#include "sync/SyncCommandLine.h"
 #include "upkeep/BackupCommandLine.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@ LaunchMode launchModeOf(const QStringList& args)
         return LaunchMode::Exchange;
     if (isBackupCommandLine(args))
         return LaunchMode::Backup;
+    if (isSyncCommandLine(args))
+        return LaunchMode::Sync;
     return LaunchMode::Windows;
 }
 
@@ -60,6 +63,7 @@ QString usageText()
                "                  without NAME, list the copies\n"
                "\n")
         + exchangeUsage()
+        + syncUsage()
         + QStringLiteral(
             "\n"
             "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"

@@ -13,6 +13,7 @@
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
 #include "store/Program.h"
+#include "sync/SyncCommandLine.h"
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
 
@@ -36,6 +37,8 @@ int main(int argc, char** argv)
         return tavrel::exchangeMain(argc, argv, &tavrel::armCommandLineCopies);
     case tavrel::LaunchMode::Backup:
         return tavrel::backupCommandLineMain(argc, argv).value_or(2);
+    case tavrel::LaunchMode::Sync:
+        return tavrel::syncMain(argc, argv, &tavrel::armCommandLineCopies);
     case tavrel::LaunchMode::Windows:
         break;
     }

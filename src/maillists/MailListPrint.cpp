@@ -10,11 +10,6 @@ namespace tavrel {
 
 namespace {
 
-QString trText(const char* text)
-{
-    return QCoreApplication::translate("tavrel::MailListPrint", text);
-}
-
 void printCentred(Program& p, const QString& text, double y)
 {
     p.printer.setCurrentX((p.printer.pageWidth() - p.printer.textWidth(text)) / 2);
@@ -25,7 +20,8 @@ void printCentred(Program& p, const QString& text, double y)
 QString memberLine(Program& p, int id)
 {
     if (id >= p.LastRecNo || !readActive(p, id))
-        return QString::number(id) + trText("  ** ID Not Active **");
+        return QString::number(id) +
+               QCoreApplication::translate("tavrel::MailListPrint", "  ** ID Not Active **");
     return QString::number(id) + QStringLiteral("  ") + padRight(p.CurRec.Name, Width::Name) +
            QStringLiteral("  ") + padRight(p.CurRec.AddrLine1, Width::Addr);
 }
@@ -39,12 +35,15 @@ bool printMailListContents(Program& p, const QString& fileName, const QString& t
     pr.setFontName(QStringLiteral("Arial"));
     pr.setFontSize(16);
     pr.setFontBold(true);
-    printCentred(p, trText("Mailing List Contents"), 300);
+    printCentred(p, QCoreApplication::translate("tavrel::MailListPrint", "Mailing List Contents"),
+                 300);
     pr.setFontSize(12);
     pr.setFontBold(false);
     printCentred(p,
-                 trText("Mailing List  '") + fileName + trText("'  With Title  '") + titleText +
-                     trText("'"),
+                 QCoreApplication::translate("tavrel::MailListPrint", "Mailing List  '") +
+                     fileName +
+                     QCoreApplication::translate("tavrel::MailListPrint", "'  With Title  '") +
+                     titleText + QCoreApplication::translate("tavrel::MailListPrint", "'"),
                  800);
     pr.setFontSize(10);
     printCentred(p, p.clock.now().date().toString(QStringLiteral("MM-dd-yyyy")), 1100);
@@ -65,9 +64,11 @@ bool printMailListContents(Program& p, const QString& fileName, const QString& t
             pr.newPage();
             p.ui.processEvents();
             if (p.StopRequested) {
-                p.ui.messageBox(trText("Print Cancelled At Your Request. Throw Away Any "
-                                       "Pages That Print."),
-                                kTitle, Ui::Buttons::Ok);
+                p.ui.messageBox(
+                    QCoreApplication::translate("tavrel::MailListPrint",
+                                                "Print Cancelled At Your Request. Throw Away Any "
+                                                "Pages That Print."),
+                    kTitle, Ui::Buttons::Ok);
                 pr.killDoc();
                 pr.endDoc();
                 return false;

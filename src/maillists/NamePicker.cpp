@@ -70,15 +70,22 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(9);
 
-    auto* heading1 = label(d, "Label1", "Name And Address (N&&A) File", arial);
+    auto* heading1 =
+        label(d, "Label1", QT_TRANSLATE_NOOP("tavrel::NamePicker", "Name And Address (N&&A) File"),
+              arial);
     c.allNamesList = newLineList(d, "List1");
-    c.addButton = button(d, "AddButton", "--> &Add To ML -->",
-                         trText("Add The Selected Name To The Mailing List"));
-    c.deleteButton = button(d, "DelButton", "&Delete From ML", tips.del);
-    auto* heading2 = label(d, "Label2", "Mailing List (ML) File", arial);
+    c.addButton =
+        button(d, "AddButton", QT_TRANSLATE_NOOP("tavrel::NamePicker", "--> &Add To ML -->"),
+               QCoreApplication::translate("tavrel::NamePicker",
+                                           "Add The Selected Name To The Mailing List"));
+    c.deleteButton = button(d, "DelButton",
+                            QT_TRANSLATE_NOOP("tavrel::NamePicker", "&Delete From ML"), tips.del);
+    auto* heading2 = label(
+        d, "Label2", QT_TRANSLATE_NOOP("tavrel::NamePicker", "Mailing List (ML) File"), arial);
     c.memberList = newLineList(d, "List2");
-    c.okButton = button(d, "OKButton", "&OK", tips.ok);
-    c.cancelButton = button(d, "CancelButton", "Cance&l", tips.cancel);
+    c.okButton = button(d, "OKButton", QT_TRANSLATE_NOOP("tavrel::NamePicker", "&OK"), tips.ok);
+    c.cancelButton =
+        button(d, "CancelButton", QT_TRANSLATE_NOOP("tavrel::NamePicker", "Cance&l"), tips.cancel);
     heading1->setBuddy(c.allNamesList);
     heading2->setBuddy(c.memberList);
 
@@ -108,15 +115,23 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
     lists->addLayout(right, 1);
 
     auto* addHelp = new QVBoxLayout;
-    addHelp->addWidget(label(d, "Label7", "Add A Name To ML:", arial));
-    addHelp->addWidget(label(d, "Label8", "1. Click On The Name", arial));
-    addHelp->addWidget(label(d, "Label9", "In The N&&A File", arial));
-    addHelp->addWidget(label(d, "Label10", "2. Click The Add Button", arial));
+    addHelp->addWidget(
+        label(d, "Label7", QT_TRANSLATE_NOOP("tavrel::NamePicker", "Add A Name To ML:"), arial));
+    addHelp->addWidget(
+        label(d, "Label8", QT_TRANSLATE_NOOP("tavrel::NamePicker", "1. Click On The Name"), arial));
+    addHelp->addWidget(
+        label(d, "Label9", QT_TRANSLATE_NOOP("tavrel::NamePicker", "In The N&&A File"), arial));
+    addHelp->addWidget(label(
+        d, "Label10", QT_TRANSLATE_NOOP("tavrel::NamePicker", "2. Click The Add Button"), arial));
     auto* delHelp = new QVBoxLayout;
-    delHelp->addWidget(label(d, "Label3", "Delete A Name From ML:", arial));
-    delHelp->addWidget(label(d, "Label4", "1. Click On The Name", arial));
-    delHelp->addWidget(label(d, "Label5", "In The Mailing List", arial));
-    delHelp->addWidget(label(d, "Label6", "2. Click The Delete Button", arial));
+    delHelp->addWidget(label(
+        d, "Label3", QT_TRANSLATE_NOOP("tavrel::NamePicker", "Delete A Name From ML:"), arial));
+    delHelp->addWidget(
+        label(d, "Label4", QT_TRANSLATE_NOOP("tavrel::NamePicker", "1. Click On The Name"), arial));
+    delHelp->addWidget(
+        label(d, "Label5", QT_TRANSLATE_NOOP("tavrel::NamePicker", "In The Mailing List"), arial));
+    delHelp->addWidget(label(
+        d, "Label6", QT_TRANSLATE_NOOP("tavrel::NamePicker", "2. Click The Delete Button"), arial));
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(c.okButton);
     buttons->addWidget(c.cancelButton);
@@ -173,8 +188,9 @@ int addPickedName(Program& p, const NamePicker& picker)
 {
     const int row = chosenLine(picker.allNamesList);
     if (row < 0) {
-        p.ui.messageBox(trText("No Name Selected For Adding To Mailing List"), kDefaultTitle,
-                        Ui::Buttons::Ok);
+        p.ui.messageBox(QCoreApplication::translate("tavrel::NamePicker",
+                                                    "No Name Selected For Adding To Mailing List"),
+                        kDefaultTitle, Ui::Buttons::Ok);
         return 0;
     }
     int change = 0;
@@ -193,7 +209,9 @@ int removePickedName(Program& p, const NamePicker& picker)
 {
     const int row = chosenLine(picker.memberList);
     if (row < 0) {
-        p.ui.messageBox(trText("No Name Selected For Deletion"), kDefaultTitle, Ui::Buttons::Ok);
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::NamePicker", "No Name Selected For Deletion"),
+            kDefaultTitle, Ui::Buttons::Ok);
         return 0;
     }
     NameListModel* members = linesOf(picker.memberList);

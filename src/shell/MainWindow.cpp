@@ -16,6 +16,7 @@
 #include "shell/ShellResources.h"
 #include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
+#include "sync/SyncDialog.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
 
@@ -135,6 +136,8 @@ void MainWindow::buildMenus()
             &MainWindow::onImport);
     addItem(fileMenu_, QStringLiteral("ExportMenu"), tr("Expor&t..."), QString(), 125,
             &MainWindow::onExport);
+    addItem(fileMenu_, QStringLiteral("SyncMenu"), tr("S&ync..."), QString(), 135,
+            &MainWindow::onSync);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), tr("E&xit"), QString(), 0, &MainWindow::onExit);
 
@@ -432,6 +435,11 @@ void MainWindow::onImport()
 void MainWindow::onExport()
 {
     runCommand(&startExport);
+}
+
+void MainWindow::onSync()
+{
+    runCommand(&startSync);
 }
 
 void MainWindow::onExit()

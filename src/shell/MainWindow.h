@@ -58,6 +58,7 @@ public:
     void onBackups();
     void onImport();
     void onExport();
+    void onSync();
     void onExit();
     void onSortOrderPreference();
     void onQuickFindPreferences();

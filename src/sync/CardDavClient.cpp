@@ -12,11 +12,6 @@ namespace tavrel {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CardDavClient", text);
-}
-
 DavResult failure(DavOutcome outcome, const QString& message, int status = 0)
 {
     return {outcome, status, message};
@@ -44,34 +39,52 @@ DavResult fromStatus(int status, const QUrl& url)
         return {DavOutcome::Ok, status, {}};
     switch (status) {
     case 401:
-        return failure(DavOutcome::Unauthorized,
-                       tr("The server did not accept the user name or password."), status);
+        return failure(
+            DavOutcome::Unauthorized,
+            QCoreApplication::translate("tavrel::CardDavClient",
+                                        "The server did not accept the user name or password."),
+            status);
     case 403:
-        return failure(DavOutcome::Forbidden,
-                       tr("The server refused access to %1.").arg(placeOf(url)), status);
+        return failure(
+            DavOutcome::Forbidden,
+            QCoreApplication::translate("tavrel::CardDavClient", "The server refused access to %1.")
+                .arg(placeOf(url)),
+            status);
     case 404:
         return failure(DavOutcome::NotFound,
-                       tr("Nothing was found at %1 on the server.").arg(placeOf(url)), status);
+                       QCoreApplication::translate("tavrel::CardDavClient",
+                                                   "Nothing was found at %1 on the server.")
+                           .arg(placeOf(url)),
+                       status);
     case 409:
         return failure(DavOutcome::Conflict,
-                       tr("The server refused the change because it conflicts with what it "
-                          "holds (409)."),
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server refused the change because it conflicts with what it "
+                           "holds (409)."),
                        status);
     case 412:
         return failure(DavOutcome::PreconditionFailed,
-                       tr("The card was changed on the server since it was last read, so it "
-                          "was not overwritten."),
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The card was changed on the server since it was last read, so it "
+                           "was not overwritten."),
                        status);
     default:
         break;
     }
     if (status >= 500 && status < 600)
-        return failure(
-            DavOutcome::ServerError,
-            tr("The server reported an error of its own (%1). Try again later.").arg(status),
-            status);
-    return failure(DavOutcome::HttpError, tr("The server answered with status %1.").arg(status),
-                   status);
+        return failure(DavOutcome::ServerError,
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server reported an error of its own (%1). Try again later.")
+                           .arg(status),
+                       status);
+    return failure(
+        DavOutcome::HttpError,
+        QCoreApplication::translate("tavrel::CardDavClient", "The server answered with status %1.")
+            .arg(status),
+        status);
 }
 
 DavResult fromNetworkError(QNetworkReply::NetworkError error, const QUrl& url)
@@ -79,29 +92,41 @@ DavResult fromNetworkError(QNetworkReply::NetworkError error, const QUrl& url)
     switch (error) {
     case QNetworkReply::SslHandshakeFailedError:
         return failure(DavOutcome::TlsFailed,
-                       tr("The certificate of %1 could not be verified, so nothing was sent "
-                          "to it.")
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The certificate of %1 could not be verified, so nothing was sent "
+                           "to it.")
                            .arg(url.host()));
     case QNetworkReply::RemoteHostClosedError:
         return failure(DavOutcome::BadAnswer,
-                       tr("The server at %1 closed the connection without a complete answer.")
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server at %1 closed the connection without a complete answer.")
                            .arg(url.host()));
     case QNetworkReply::TimeoutError:
         return failure(DavOutcome::Timeout,
-                       tr("The server at %1 did not answer in time.").arg(url.host()));
+                       QCoreApplication::translate("tavrel::CardDavClient",
+                                                   "The server at %1 did not answer in time.")
+                           .arg(url.host()));
     case QNetworkReply::OperationCanceledError:
-        return failure(DavOutcome::Cancelled, tr("The sync was cancelled."));
+        return failure(
+            DavOutcome::Cancelled,
+            QCoreApplication::translate("tavrel::CardDavClient", "The sync was cancelled."));
     default:
         return failure(DavOutcome::Unreachable,
-                       tr("The server at %1 could not be reached. Check the address and that "
-                          "the server is running.")
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server at %1 could not be reached. Check the address and that "
+                           "the server is running.")
                            .arg(url.host()));
     }
 }
 
 DavResult badAnswer()
 {
-    return failure(DavOutcome::BadAnswer, tr("The server's answer could not be read."));
+    return failure(DavOutcome::BadAnswer,
+                   QCoreApplication::translate("tavrel::CardDavClient",
+                                               "The server's answer could not be read."));
 }
 
 QByteArray xmlHead()
@@ -178,11 +203,15 @@ DavResult CardDavClient::checkAddress(const QUrl& url) const
     if (!url.isValid() || url.host().isEmpty() ||
         (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
         return failure(DavOutcome::BadAddress,
-                       tr("\"%1\" is not an http or https address.").arg(placeOf(url)));
+                       QCoreApplication::translate("tavrel::CardDavClient",
+                                                   "\"%1\" is not an http or https address.")
+                           .arg(placeOf(url)));
     if (scheme == QLatin1String("http") && !settings.allowPlainHttp && !isLoopback(url))
         return failure(DavOutcome::InsecureRefused,
-                       tr("Plain http to %1 would send the password unencrypted. Use an https "
-                          "address, or allow plain http for this server.")
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "Plain http to %1 would send the password unencrypted. Use an https "
+                           "address, or allow plain http for this server.")
                            .arg(url.host()));
     return {};
 }
@@ -199,19 +228,23 @@ CardDavClient::Answer CardDavClient::send(Exchange exchange)
         if (!answer.redirectTo.isValid())
             return answer;
         if (redirects >= settings.maxRedirects) {
-            answer.result = failure(DavOutcome::TooManyRedirects,
-                                    tr("The server sent the request on through too many "
-                                       "redirects."),
-                                    answer.result.httpStatus);
+            answer.result = failure(
+                DavOutcome::TooManyRedirects,
+                QCoreApplication::translate("tavrel::CardDavClient",
+                                            "The server sent the request on through too many "
+                                            "redirects."),
+                answer.result.httpStatus);
             return answer;
         }
         const QUrl next = exchange.url.resolved(answer.redirectTo);
         // Once on https, never fall back to plain http, even to this machine.
         if (exchange.url.scheme().toLower() == QLatin1String("https") &&
             next.scheme().toLower() != QLatin1String("https")) {
-            answer.result = failure(DavOutcome::InsecureRefused,
-                                    tr("The server redirected from https to an unencrypted "
-                                       "address; the request was not sent there."));
+            answer.result = failure(
+                DavOutcome::InsecureRefused,
+                QCoreApplication::translate("tavrel::CardDavClient",
+                                            "The server redirected from https to an unencrypted "
+                                            "address; the request was not sent there."));
             return answer;
         }
         exchange.url = next;
@@ -280,22 +313,28 @@ CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (tooLarge) {
         answer.result = failure(DavOutcome::TooLarge,
-                                tr("The server's answer was larger than %1 MB and was not read.")
+                                QCoreApplication::translate(
+                                    "tavrel::CardDavClient",
+                                    "The server's answer was larger than %1 MB and was not read.")
                                     .arg(settings.maxBodyBytes / (1024 * 1024)));
     } else if (timedOut) {
-        answer.result =
-            failure(DavOutcome::Timeout, tr("The server at %1 did not answer within %2 seconds.")
-                                             .arg(exchange.url.host())
-                                             .arg((settings.timeoutMs + 999) / 1000));
+        answer.result = failure(
+            DavOutcome::Timeout,
+            QCoreApplication::translate("tavrel::CardDavClient",
+                                        "The server at %1 did not answer within %2 seconds.")
+                .arg(exchange.url.host())
+                .arg((settings.timeoutMs + 999) / 1000));
     } else if (status == 0) {
         answer.result = fromNetworkError(reply->error(), exchange.url);
     } else {
         body += reply->readAll();
         if (body.size() > settings.maxBodyBytes) {
-            answer.result = failure(DavOutcome::TooLarge,
-                                    tr("The server's answer was larger than %1 MB and was not "
-                                       "read.")
-                                        .arg(settings.maxBodyBytes / (1024 * 1024)));
+            answer.result = failure(
+                DavOutcome::TooLarge,
+                QCoreApplication::translate("tavrel::CardDavClient",
+                                            "The server's answer was larger than %1 MB and was not "
+                                            "read.")
+                    .arg(settings.maxBodyBytes / (1024 * 1024)));
         } else if (status == 301 || status == 302 || status == 303 || status == 307 ||
                    status == 308) {
             answer.redirectTo = QUrl(QString::fromUtf8(reply->rawHeader("Location")));

@@ -40,12 +40,17 @@ const QString kPartPrefix = QStringLiteral(".tvl-part-");
 const QString kGonePrefix = QStringLiteral(".tvl-gone-");
 const QString& kRestorePrefix = kRestoreTempPrefix;
 
-const char* const kTags[] = {"daily", "compact", "dups", "import", "manual", "restore"};
+// The sync state travels with the N&A file it describes; the journal of a
+// sync in progress belongs to the files as they were and goes on a restore.
+const QString kSyncStateName = QStringLiteral("tvlsync.dat");
+const QString kSyncJournalName = QStringLiteral("tvlsync.jnl");
+
+const char* const kTags[] = {"daily", "compact", "dups", "import", "manual", "restore", "sync"};
 
 const QRegularExpression& namePattern()
 {
     static const QRegularExpression re(QStringLiteral(
-        "^tvl-(\\d{8})-(\\d{6})(?:-(\\d+))?-(daily|compact|dups|import|manual|restore)$"));
+        "^tvl-(\\d{8})-(\\d{6})(?:-(\\d+))?-(daily|compact|dups|import|manual|restore|sync)$"));
     return re;
 }
 
@@ -185,7 +190,7 @@ QString numberText(qint64 n)
 // A file name the program itself writes into a copy.
 bool ownFileName(const QString& name)
 {
-    return name == kNAName || name == kManifestName ||
+    return name == kNAName || name == kManifestName || name == kSyncStateName ||
            (name.startsWith(QLatin1String("tvlmail."), Qt::CaseInsensitive) &&
             Files::isPlainName(name));
 }
@@ -255,6 +260,8 @@ QString triggerText(BackupTrigger t)
         return QCoreApplication::translate("tavrel::Backups", "On Request");
     case BackupTrigger::Restore:
         return QCoreApplication::translate("tavrel::Backups", "Before Restore");
+    case BackupTrigger::Sync:
+        return QCoreApplication::translate("tavrel::Backups", "Before Sync");
     }
     return QString();
 }
@@ -664,6 +671,8 @@ Snapshot snapshotOf(const Files& files, BackupIo& io)
         if (!QFileInfo(files.path(n)).isSymLink())
             s.names << n;
     }
+    if (const QFileInfo state(files.path(kSyncStateName)); state.isFile() && !state.isSymLink())
+        s.names << kSyncStateName;
     for (const QString& n : std::as_const(s.names)) {
         s.data << io.readFile(files.path(n));
         s.modes << liveMode(files, n);
@@ -862,6 +871,11 @@ void applySnapshot(const Files& files, BackupIo& io, const Snapshot& target, con
             if (!target.names.contains(n) && !QFileInfo(files.path(n)).isSymLink())
                 journal.removals << n;
         }
+        for (const QString& n : {kSyncStateName, kSyncJournalName}) {
+            const QFileInfo live(files.path(n));
+            if (!target.names.contains(n) && live.isFile() && !live.isSymLink())
+                journal.removals << n;
+        }
         temps << journalPath;
         io.writeFile(journalPath, journal.toBytes(), 0600);
         io.flushDisk(files.programDirectory());
@@ -948,6 +962,8 @@ qint64 backupCopySize(const Files& files)
     qint64 need = kSlack;
     QStringList names{kNAName};
     names << files.list(QStringLiteral("tvlmail.*"));
+    if (files.exists(kSyncStateName))
+        names << kSyncStateName;
     for (const QString& n : std::as_const(names)) {
         try {
             need += files.length(n);

@@ -14,7 +14,7 @@
 namespace tavrel {
 
 // Why a copy was taken. The order is the order of kTriggerTags.
-enum class BackupTrigger { Daily, Compaction, DupSearch, Import, Manual, Restore };
+enum class BackupTrigger { Daily, Compaction, DupSearch, Import, Manual, Restore, Sync };
 
 // The short word in a copy's folder name and manifest ("daily", "compact", ...).
 QString triggerTag(BackupTrigger t);

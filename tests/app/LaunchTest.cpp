@@ -32,6 +32,8 @@ TEST(Launch, ModeFollowsTheArguments)
         {{"--import", "a.csv", "--dry-run"}, LaunchMode::Exchange},
         {{"--backup"}, LaunchMode::Backup},
         {{"--restore"}, LaunchMode::Backup},
+        {{"--sync", "--confirm-deletions"}, LaunchMode::Sync},
+        {{"--sync", "--help"}, LaunchMode::Help},
     };
     for (const Case& c : cases)
         EXPECT_EQ(launchModeOf(c.args), c.mode) << c.args.join(' ').toStdString();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the built program with no display: --help, --version, --backup, --restore, --export and
-# --import must each do their work and exit with their status, never reach for a window.
+# Runs the built program with no display: --help, --version, --backup, --restore, --export,
+# --import and --sync must each do their work and exit with their status, never reach for a window.
 # Usage: cli_check.sh TAVREL SAMPLE_NA_FILE
 set -u
 prog=$1
@@ -33,4 +33,8 @@ cp "$home/n&a.mrk" "$home/before"
 expect 3 'Dry run: nothing was written.' --import "$home/out.vcf" --dry-run
 cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --dry-run changed the N&A file"; failed=1; }
 expect 1 'missing.vcf' --import "$home/missing.vcf"
+# Sync with no account set up, and with no password, says so and changes nothing.
+TAVREL_SYNC_PASSWORD=x expect 2 'No address book is set up' --sync
+expect 2 'No password: set TAVREL_SYNC_PASSWORD' --sync
+cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --sync changed the N&A file"; failed=1; }
 exit $failed

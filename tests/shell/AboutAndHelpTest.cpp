@@ -128,7 +128,7 @@ TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
         EXPECT_FALSE(topics.contains(topic)) << "two menu items share " << topic.toStdString();
         topics.insert(topic);
     }
-    EXPECT_EQ(numbered, 16);
+    EXPECT_EQ(numbered, 17);
 
     // The topics other messages send the user to exist under these titles.
     QStringList titles;
@@ -149,6 +149,7 @@ TEST_F(ShellTest, F1InTheImportExportAndBackupsWindowsOpensTheirTopics)
         {"ImportMenu", "ImportForm", "import.html", "tavrel --import FILE"},
         {"ExportMenu", "ExportForm", "export.html", "tavrel --export FORMAT FILE"},
         {"BackupsMenu", "BackupForm", "backups.html", "tavrel --restore NAME"},
+        {"SyncMenu", "SyncForm", "sync.html", "tavrel --sync"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.window);

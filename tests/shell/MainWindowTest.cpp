@@ -37,6 +37,7 @@ const std::vector<Item> kFileItems = {
     {"BackupsMenu", "&Backups...", "", 130},
     {"ImportMenu", "&Import...", "", 120},
     {"ExportMenu", "Expor&t...", "", 125},
+    {"SyncMenu", "S&ync...", "", 135},
     {"dashes", "", "", 0},
     {"ExitMenu", "E&xit", "", 0},
 };

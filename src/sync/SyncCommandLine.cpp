@@ -1,0 +1,238 @@
+#include "sync/SyncCommandLine.h"
+
+#include "platform/Errors.h"
+#include "platform/Files.h"
+#include "platform/InstanceLock.h"
+#include "platform/RestoreJournal.h"
+#include "platform/Text.h"
+#include "platform/gui/RecordingPrinter.h"
+#include "store/RecordAccess.h"
+#include "sync/SyncPass.h"
+#include "sync/SyncState.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTextStream>
+
+namespace tavrel {
+
+namespace {
+
+struct EndOfRun {};
+
+// Messages go to standard output; every question is answered No or Cancel.
+class ConsoleUi : public Ui {
+public:
+    explicit ConsoleUi(QTextStream& out) : out_(out) {}
+    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override
+    {
+        out_ << text << Qt::endl;
+        return buttons == Buttons::Ok                                            ? Answer::Ok
+               : buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No
+                                                                                 : Answer::Cancel;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    void beep() override {}
+    void setWaitCursor(bool) override {}
+    void processEvents() override {}
+    int runModal(QDialog&) override { return QDialog::Rejected; }
+
+protected:
+    void quit() override { throw EndOfRun(); }
+
+private:
+    QTextStream& out_;
+};
+
+class NoClipboard : public Clipboard {
+public:
+    void clear() override {}
+    void setText(const QString&) override {}
+    QString text() const override { return {}; }
+};
+
+class NoHelp : public Help {
+public:
+    void showFinder() override {}
+    void showContext(int) override {}
+    void quit() override {}
+};
+
+const char* const kUsage =
+    "Usage: tavrel --sync [--setup SERVER USER [BOOK]] [--confirm-deletions] [--allow-http]\n"
+    "--setup: find the address books of USER on SERVER and keep BOOK (its name or\n"
+    "            address; not needed when there is only one) in step from now on\n"
+    "--confirm-deletions: a sync that would delete more than 20% of the records here\n"
+    "            or of the cards on the server (and more than 5) deletes them; without\n"
+    "            it such deletions are held back\n"
+    "--allow-http: plain http to a server other than this machine\n"
+    "The password is taken from the environment variable TAVREL_SYNC_PASSWORD.\n"
+    "Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;\n"
+    "             3 synced, deletions held back; 4 synced, the N&A file is full\n";
+
+constexpr int kHeld = 3;
+constexpr int kFull = 4;
+
+bool chooseBook(const QList<DavAddressBook>& books, const QString& wanted, QUrl& chosen)
+{
+    for (const DavAddressBook& b : books) {
+        const bool match = wanted.isEmpty()
+                               ? books.size() == 1
+                               : b.displayName.compare(wanted, Qt::CaseInsensitive) == 0 ||
+                                     b.url.toString() == wanted || b.url.path() == wanted;
+        if (match) {
+            chosen = b.url;
+            return true;
+        }
+    }
+    return false;
+}
+
+int setUp(Program& p, const QStringList& args, qsizetype at, const QString& password,
+          bool allowHttp, QTextStream& out)
+{
+    DavSettings settings;
+    settings.server = QUrl::fromUserInput(args.at(at + 1));
+    settings.user = args.at(at + 2);
+    settings.password = password;
+    settings.allowPlainHttp = allowHttp;
+    const QString wanted = at + 3 < args.size() && !args.at(at + 3).startsWith(QLatin1String("--"))
+                               ? args.at(at + 3)
+                               : QString();
+    CardDavClient client(settings);
+    QList<DavAddressBook> books;
+    const DavResult found = client.discover(books);
+    if (!found.ok()) {
+        out << found.message << Qt::endl;
+        return 1;
+    }
+    QUrl book;
+    if (!chooseBook(books, wanted, book)) {
+        out << (wanted.isEmpty() ? "Name one of the address books found:"
+                                 : "There is no such address book. The address books found:");
+        for (const DavAddressBook& b : books)
+            out << "\n  " << b.displayName << " (" << b.url.path() << ")";
+        out << Qt::endl;
+        return 2;
+    }
+    QString error;
+    std::optional<SyncState> state = loadSyncState(p.files, &error);
+    if (!state || state->book != book)
+        state = SyncState(); // another book: its first sync starts afresh
+    state->server = settings.server.toString();
+    state->user = settings.user;
+    state->book = book;
+    saveSyncState(p.files, *state);
+    return 0;
+}
+
+} // namespace
+
+bool isSyncCommandLine(const QStringList& args)
+{
+    return args.contains(QStringLiteral("--sync"));
+}
+
+QString syncUsage()
+{
+    return QString::fromUtf8(kUsage);
+}
+
+int runSyncCommand(Program& p, const QStringList& args, const QString& password, QTextStream& out)
+{
+    const qsizetype setup = args.indexOf(QStringLiteral("--setup"));
+    const bool confirm = args.contains(QStringLiteral("--confirm-deletions"));
+    const bool allowHttp = args.contains(QStringLiteral("--allow-http"));
+    int known = 1 + (setup >= 0 ? 3 : 0) + confirm + allowHttp;
+    if (setup >= 0 && setup + 3 < args.size() &&
+        !args.at(setup + 3).startsWith(QLatin1String("--")))
+        ++known;
+    if (setup >= 0 && setup + 2 >= args.size()) {
+        out << kUsage;
+        return 2;
+    }
+    if (args.size() != known) {
+        out << kUsage;
+        return 2;
+    }
+    if (password.isEmpty()) {
+        out << "No password: set " << kSyncPasswordVariable << "." << Qt::endl;
+        return 2;
+    }
+    if (setup >= 0)
+        if (const int status = setUp(p, args, setup, password, allowHttp, out))
+            return status;
+    QString error;
+    const std::optional<SyncState> state = loadSyncState(p.files, &error);
+    if (!state) {
+        out << error << Qt::endl;
+        return 1;
+    }
+    if (!state->configured()) {
+        out << "No address book is set up for sync: run tavrel --sync --setup SERVER USER [BOOK]."
+            << Qt::endl;
+        return 2;
+    }
+    DavSettings settings;
+    settings.server = QUrl(state->server);
+    settings.user = state->user;
+    settings.password = password;
+    settings.allowPlainHttp = allowHttp;
+    CardDavClient client(settings);
+    SyncOptions options;
+    if (confirm)
+        options.confirmDeletions = [](int, int) { return true; };
+    const SyncReport report = runSync(p, client, options);
+    out << report.summary() << Qt::endl;
+    if (!report.ok())
+        return 1;
+    return report.deletionsHeld ? kHeld : report.notStored.isEmpty() ? 0 : kFull;
+}
+
+int syncMain(int argc, char** argv, void (*prepare)(Program&))
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
+    ConsoleUi ui(out);
+    RecordingPrinter printer;
+    NoClipboard clipboard;
+    NoHelp help;
+    SystemClock clock;
+    Program program({ui, printer, clipboard, help, clock, files});
+
+    InstanceLock lock(files.programDirectory());
+    const InstanceCheck running = lock.check();
+    if (running.anotherCopy || !running.lockProblem.isEmpty()) {
+        out << (running.anotherCopy
+                    ? QStringLiteral("Tavrel is running on this N&A file; close it first.")
+                    : lockRefusalText(running))
+            << Qt::endl;
+        return 1;
+    }
+    try {
+        if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
+            out << interruptedRestoreLine(*r) << Qt::endl;
+        if (!files.exists(QStringLiteral("n&a.mrk"))) {
+            out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
+            return 1;
+        }
+        openNAFile(program);
+        if (prepare)
+            prepare(program);
+        return runSyncCommand(program, QApplication::arguments().mid(1),
+                              qEnvironmentVariable(kSyncPasswordVariable), out);
+    } catch (const EndOfRun&) {
+        return 1;
+    } catch (const PlatformError& e) {
+        out << "Error" << numText(e.number()) << ": nothing more was done." << Qt::endl;
+        return 1;
+    }
+}
+
+} // namespace tavrel

@@ -1,0 +1,281 @@
+#include "sync/SyncDialog.h"
+
+#include "platform/Errors.h"
+#include "platform/Text.h"
+#include "platform/gui/Application.h"
+#include "platform/gui/Named.h"
+#include "platform/gui/Windows.h"
+#include "sync/SyncConflictDialog.h"
+#include "sync/SyncPass.h"
+#include "sync/SyncState.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavrel {
+
+namespace {
+
+// The summary line of the newest section of the sync log, with its time.
+QString lastResult(const Files& files)
+{
+    if (!files.exists(kSyncLogName))
+        return QString();
+    const QStringList lines = QString::fromUtf8(files.readAll(kSyncLogName)).split('\n');
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        if (lines.at(i).startsWith(QLatin1String("Sync of ")) && i + 1 < lines.size()) {
+            const QString when = lines.at(i).mid(8).section(QLatin1String(" with "), 0, 0);
+            return when + QStringLiteral(": ") + lines.at(i + 1);
+        }
+    }
+    return QString();
+}
+
+} // namespace
+
+SyncDialog::SyncDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+{
+    setObjectName(QStringLiteral("SyncForm"));
+    // F1 anywhere in the window opens its help topic.
+    setProperty("helpContext", 135);
+    setWindowTitle(tr("Sync"));
+    auto* v = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    serverEdit = named(new QLineEdit(this), "SyncTxt1");
+    userEdit = named(new QLineEdit(this), "SyncTxt2");
+    passwordEdit = named(new QLineEdit(this), "SyncTxt3");
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    addressBookCombo = named(new QComboBox(this), "SyncCbo1");
+    serverEdit->setMinimumWidth(360);
+    const char* captions[] = {"&Server Address:", "&User:", "&Password:", "&Address Book:"};
+    QWidget* boxes[] = {serverEdit, userEdit, passwordEdit, addressBookCombo};
+    for (int i = 0; i < 4; ++i) {
+        auto* label = new QLabel(tr(captions[i]), this);
+        label->setBuddy(boxes[i]);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(boxes[i], i, 1);
+    }
+    v->addLayout(grid);
+    v->addWidget(new QLabel(tr("The password is not kept; it is asked for once a session."), this));
+    resultLabel = named(new QLabel(this), "SyncLbl1");
+    resultLabel->setWordWrap(true);
+    resultLabel->setMinimumHeight(48);
+    v->addWidget(resultLabel);
+    auto* buttons = new QHBoxLayout;
+    testConnectionButton = named(new QPushButton(tr("&Test Connection"), this), "SyncCmd1");
+    syncNowButton = named(new QPushButton(tr("Sync &Now"), this), "SyncCmd2");
+    cancelButton = named(new QPushButton(tr("Cancel"), this), "SyncCmd3");
+    closeButton = named(new QPushButton(tr("&Close"), this), "SyncCmd4");
+    for (QPushButton* b : {testConnectionButton, syncNowButton, cancelButton, closeButton})
+        buttons->addWidget(b);
+    v->addLayout(buttons);
+    connect(testConnectionButton, &QPushButton::clicked, this,
+            &SyncDialog::onTestConnectionClicked);
+    connect(syncNowButton, &QPushButton::clicked, this, &SyncDialog::onSyncNowClicked);
+    connect(cancelButton, &QPushButton::clicked, this, &SyncDialog::onCancelClicked);
+    connect(closeButton, &QPushButton::clicked, this, &SyncDialog::onCloseClicked);
+
+    // What was set up before, and how the last sync went.
+    try {
+        if (const std::optional<SyncState> st = loadSyncState(p_.files, nullptr)) {
+            serverEdit->setText(st->server);
+            userEdit->setText(st->user);
+            if (st->configured()) {
+                books_ = {{st->book, QString()}};
+                addressBookCombo->addItem(st->book.path());
+            }
+        }
+        if (const QString last = lastResult(p_.files); !last.isEmpty())
+            resultLabel->setText(tr("Last Sync: ") + last);
+    } catch (const PlatformError&) {
+        // Nothing known yet: the boxes stay empty.
+    }
+    applyState(State::Idle);
+}
+
+SyncDialog::~SyncDialog() = default;
+
+void SyncDialog::applyState(State s)
+{
+    const bool idle = s == State::Idle;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{serverEdit, userEdit, passwordEdit, addressBookCombo,
+                                         testConnectionButton, syncNowButton, closeButton})
+        w->setEnabled(idle);
+    cancelButton->setEnabled(!idle);
+    if (!idle)
+        cancelButton->setFocus();
+}
+
+DavSettings SyncDialog::settings() const
+{
+    DavSettings s;
+    s.server = QUrl::fromUserInput(serverEdit->text().trimmed());
+    s.user = userEdit->text().trimmed();
+    s.password = passwordEdit->text();
+    return s;
+}
+
+bool SyncDialog::checkFilled()
+{
+    QLineEdit* empty = serverEdit->text().trimmed().isEmpty() ? serverEdit
+                       : userEdit->text().trimmed().isEmpty() ? userEdit
+                       : passwordEdit->text().isEmpty()       ? passwordEdit
+                                                              : nullptr;
+    if (!empty)
+        return true;
+    p_.ui.messageBox(tr("Please Enter The Server Address, The User And The Password."), kTitle,
+                     Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    empty->setFocus();
+    return false;
+}
+
+void SyncDialog::onTestConnectionClicked()
+{
+    if (!checkFilled())
+        return;
+    applyState(State::Busy);
+    resultLabel->setText(tr("Connecting..."));
+    running_ = std::make_unique<CardDavClient>(settings());
+    QList<DavAddressBook> found;
+    const DavResult r = running_->discover(found);
+    running_.reset();
+    applyState(State::Idle);
+    if (!r.ok()) {
+        resultLabel->setText(r.message);
+        p_.ui.messageBox(r.message, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        testConnectionButton->setFocus();
+        return;
+    }
+    const QUrl kept = addressBookCombo->currentIndex() >= 0
+                          ? books_.value(addressBookCombo->currentIndex()).url
+                          : QUrl();
+    books_ = found;
+    addressBookCombo->clear();
+    for (const DavAddressBook& b : std::as_const(found)) {
+        addressBookCombo->addItem(b.displayName.isEmpty() ? b.url.path()
+                                                          : b.displayName + QStringLiteral("  (") +
+                                                                b.url.path() + QLatin1Char(')'));
+        if (b.url == kept)
+            addressBookCombo->setCurrentIndex(addressBookCombo->count() - 1);
+    }
+    resultLabel->setText(tr("Connected. Address Books Found: %1").arg(found.size()));
+    addressBookCombo->setFocus();
+}
+
+void SyncDialog::onSyncNowClicked()
+{
+    if (!checkFilled())
+        return;
+    if (addressBookCombo->currentIndex() < 0) {
+        p_.ui.messageBox(tr("Please Test The Connection And Pick An Address Book."), kTitle,
+                         Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        testConnectionButton->setFocus();
+        return;
+    }
+    const DavSettings s = settings();
+    const QUrl book = books_.value(addressBookCombo->currentIndex()).url;
+    try {
+        QString error;
+        std::optional<SyncState> st = loadSyncState(p_.files, &error);
+        if (!st) {
+            p_.ui.messageBox(error, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+            return;
+        }
+        if (st->book != book)
+            st = SyncState(); // another book: its first sync starts afresh
+        if (st->server != s.server.toString() || st->user != s.user || st->book != book) {
+            st->server = s.server.toString();
+            st->user = s.user;
+            st->book = book;
+            saveSyncState(p_.files, *st);
+        }
+    } catch (const PlatformError& e) {
+        p_.ui.messageBox(tr("The Sync State Could Not Be Written: Error") + numText(e.number()) +
+                             QLatin1Char('.'),
+                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        return;
+    }
+    SyncOptions options;
+    options.confirmDeletions = [this](int here, int there) {
+        return p_.ui.messageBox(tr("This Sync Would Delete %1 Records Here And %2 Cards On The "
+                                   "Server.\n\nDelete Them?")
+                                    .arg(here)
+                                    .arg(there),
+                                kTitle, Ui::Buttons::YesNoDefaultNo,
+                                Ui::Icon::Question) == Ui::Answer::Yes;
+    };
+    options.resolveConflict = [this](const SyncConflict& c) {
+        SyncConflictDialog form(c, this);
+        return SyncConflictDialog::choiceOf(p_.ui.runModal(form));
+    };
+    options.progress = [this](int done, int total) {
+        resultLabel->setText(tr("Syncing: %1 Of %2").arg(done).arg(total));
+    };
+    applyState(State::Busy);
+    resultLabel->setText(tr("Syncing..."));
+    running_ = std::make_unique<CardDavClient>(s);
+    SyncReport report;
+    try {
+        report = runSync(p_, *running_, options);
+    } catch (const PlatformError& e) {
+        report.problem = tr("The Sync Stopped: Error") + numText(e.number()) + QLatin1Char('.');
+    }
+    running_.reset();
+    applyState(State::Idle);
+    resultLabel->setText(tr("Last Sync: ") + lastResult(p_.files));
+    if (!report.ok()) {
+        resultLabel->setText(report.summary());
+        p_.ui.messageBox(report.summary(), kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    }
+    closeButton->setFocus();
+}
+
+void SyncDialog::onCancelClicked()
+{
+    if (running_)
+        running_->cancel();
+}
+
+void SyncDialog::onCloseClicked()
+{
+    unloadWindow(this);
+}
+
+void SyncDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Esc stops a running exchange, else closes the window.
+    if (event->key() == Qt::Key_Escape) {
+        running_ ? onCancelClicked() : onCloseClicked();
+        return;
+    }
+    if (!swallowEnterOffButtons(this, event))
+        QDialog::keyPressEvent(event);
+}
+
+void SyncDialog::closeEvent(QCloseEvent* event)
+{
+    // The window stays while an exchange runs; Cancel ends it first.
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void startSync(Program& p)
+{
+    auto* form = new SyncDialog(p);
+    loadWindow(form);
+    form->show();
+    (form->serverEdit->text().isEmpty() ? form->serverEdit : form->passwordEdit)->setFocus();
+}
+
+} // namespace tavrel

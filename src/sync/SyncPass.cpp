@@ -1,0 +1,733 @@
+#include "sync/SyncPass.h"
+
+#include "store/RecordAccess.h"
+#include "sync/CardMapping.h"
+#include "sync/Merge.h"
+#include "sync/SyncState.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+#include <QMap>
+#include <QSet>
+#include <QUuid>
+
+namespace tavrel {
+
+namespace {
+
+constexpr qsizetype kMaxLogBytes = 1024 * 1024;
+constexpr int kMostRetries = 3;
+
+QByteArray contentDigest(const QByteArray& record)
+{
+    return QCryptographicHash::hash(syncedBytes(record), QCryptographicHash::Sha1);
+}
+
+// True when most fields the record held at the last sync still hold the
+// same (blank fields say nothing: any two sparse records share them).
+bool mostlySame(const QByteArray& now, const QByteArray& base)
+{
+    int filled = 0, same = 0;
+    for (SyncField f : allSyncFields()) {
+        const QByteArray was = fieldBytes(base, f);
+        if (was.trimmed().isEmpty())
+            continue;
+        ++filled;
+        same += fieldBytes(now, f) == was;
+    }
+    return filled && same * 2 > filled;
+}
+
+int sameFields(const QByteArray& a, const QByteArray& b)
+{
+    int n = 0;
+    for (SyncField f : allSyncFields())
+        n += !fieldBytes(b, f).trimmed().isEmpty() && fieldBytes(a, f) == fieldBytes(b, f);
+    return n;
+}
+
+QString nameOf(const QByteArray& record)
+{
+    return fieldText(record, SyncField::Name);
+}
+
+// One sync in the making: the state, the records here and what the server said.
+class Pass {
+public:
+    Pass(Program& p, CardDavClient& client, const SyncOptions& options, SyncState state)
+        : p(p), client(client), options(options), st(std::move(state)), journal(p.files)
+    {
+    }
+
+    SyncReport run();
+
+private:
+    struct Item {
+        int entry = -1; // index into st.entries, -1 for a card new there
+        int id = 0;     // the record here, 0 when none
+        bool there = true;
+        bool fetched = false;
+        DavCard card; // the card as the server has it now, when fetched
+        SyncAction action = SyncAction::Nothing;
+        FieldMerge merge;
+        bool serverWins = true; // how its conflicts are settled
+        bool keepBoth = false;  // this version becomes a record of its own
+    };
+
+    void readRecords();
+    void associate();
+    bool listAndFetch();
+    void plan();
+    bool guardAndCopy();
+    void apply();
+    void applyItem(Item& item);
+    bool mergeAndWrite(Item& item);
+    bool upload(int id, SyncEntry* pending);
+    bool download(const DavCard& card, SyncEntry* replacing);
+    bool removeThere(Item& item);
+    void deleteHere(int id);
+    void storeHere(int id, const QByteArray& record);
+    int freeId();
+    bool stop(const DavResult& r);
+    void writeLog();
+    // Each finished step goes to the journal at once.
+    void noteEntry(const SyncEntry& e)
+    {
+        journal.set(e);
+        dirty = true;
+    }
+    void forgetEntry(const QString& href)
+    {
+        journal.drop(href);
+        dirty = true;
+    }
+    QString entryName(int id) const { return nameOf(local.value(id)); }
+
+    Program& p;
+    CardDavClient& client;
+    const SyncOptions& options;
+    SyncState st;
+    SyncJournal journal;
+    SyncReport report;
+    QStringList log;
+    QMap<int, QByteArray> local; // active records by ID
+    QVector<int> idOfEntry;      // each entry's record here, 0 when gone
+    QSet<int> claimed;           // IDs that belong to an entry
+    DavChanges changes;
+    QList<Item> items;
+    QList<DavCard> newThere;
+    QList<int> newHere;
+    QSet<int> usedIds;
+    bool hold = false;
+    bool first = false;
+    bool stopped = false;
+    bool dirty = false; // something was done or learnt: the state and the log are written
+    QString bookPath;
+};
+
+SyncReport Pass::run()
+{
+    first = st.entries.isEmpty() && st.token.isEmpty();
+    dirty = p.files.exists(kSyncJournalName); // a killed sync's steps go into the state
+    bookPath = st.book.path(QUrl::FullyEncoded);
+    if (!bookPath.endsWith('/'))
+        bookPath += '/';
+    readRecords();
+    associate();
+    if (listAndFetch()) {
+        plan();
+        if (guardAndCopy()) {
+            apply();
+            if (!stopped && !hold && st.token != changes.syncToken) {
+                st.token = changes.syncToken;
+                dirty = true;
+            }
+        }
+    }
+    // A sync that found nothing to do leaves the files as they are.
+    if (!dirty && report.ok() && log.isEmpty())
+        return report;
+    if (dirty) {
+        // The state goes down whole even after a failure: what was done stays done.
+        st.entries.removeIf([](const SyncEntry& e) { return e.href.isEmpty(); });
+        saveSyncState(p.files, st);
+        findLowestFreeId(p);
+    }
+    writeLog();
+    return report;
+}
+
+void Pass::readRecords()
+{
+    readAscending(p, 2, p.LastRecNo, [this](int recNo) {
+        if (isActive(p.CurRec, recNo - 1))
+            local.insert(recNo - 1, p.CurRec.toBytes());
+        return true;
+    });
+    for (auto it = local.cbegin(); it != local.cend(); ++it)
+        usedIds.insert(it.key());
+}
+
+// Which record is each entry's now. Compaction and a restore move records
+// without changing them; an edit changes a record where it stands.
+void Pass::associate()
+{
+    idOfEntry.fill(0, st.entries.size());
+    auto take = [this](int e, int id) {
+        idOfEntry[e] = id;
+        claimed.insert(id);
+    };
+    // Where it was, unchanged; then unchanged anywhere.
+    for (int e = 0; e < st.entries.size(); ++e) {
+        const SyncEntry& entry = st.entries.at(e);
+        if (local.contains(entry.id) &&
+            syncedBytes(local.value(entry.id)) == syncedBytes(entry.base))
+            take(e, entry.id);
+    }
+    QMultiHash<QByteArray, int> byContent;
+    for (auto it = local.cbegin(); it != local.cend(); ++it)
+        if (!claimed.contains(it.key()))
+            byContent.insert(contentDigest(it.value()), it.key());
+    for (int e = 0; e < st.entries.size(); ++e) {
+        if (idOfEntry[e])
+            continue;
+        for (int id : byContent.values(st.entries.at(e).digest())) {
+            if (!claimed.contains(id)) {
+                take(e, id);
+                break;
+            }
+        }
+    }
+    // Changed where it was, or moved and changed: most fields still the same.
+    for (int e = 0; e < st.entries.size(); ++e) {
+        const SyncEntry& entry = st.entries.at(e);
+        if (!idOfEntry[e] && local.contains(entry.id) && !claimed.contains(entry.id) &&
+            mostlySame(local.value(entry.id), entry.base))
+            take(e, entry.id);
+    }
+    // Records moved and changed: compared with every record left over, unless
+    // so many are left that the file is plainly another (then they count as
+    // gone here, which the deletion guard stops).
+    qsizetype unmatched = 0;
+    for (int e = 0; e < st.entries.size(); ++e)
+        unmatched += !idOfEntry[e];
+    if (unmatched * (local.size() - claimed.size()) > 250000)
+        return;
+    for (int e = 0; e < st.entries.size(); ++e) {
+        if (idOfEntry[e])
+            continue;
+        int best = 0, bestScore = 0;
+        for (auto it = local.cbegin(); it != local.cend(); ++it) {
+            if (claimed.contains(it.key()) || !mostlySame(it.value(), st.entries.at(e).base))
+                continue;
+            const int score = sameFields(it.value(), st.entries.at(e).base);
+            if (score > bestScore)
+                best = it.key(), bestScore = score;
+        }
+        if (best)
+            take(e, best);
+    }
+}
+
+bool Pass::listAndFetch()
+{
+    if (!stop(client.listChanges(st.book, st.token, changes)))
+        return false;
+    QHash<QString, QString> listed;
+    for (const DavCardRef& ref : changes.changed)
+        listed.insert(ref.href, ref.etag);
+    const QSet<QString> removed(changes.removed.cbegin(), changes.removed.cend());
+    QStringList wanted;
+    QSet<QString> known;
+    for (int e = 0; e < st.entries.size(); ++e) {
+        const SyncEntry& entry = st.entries.at(e);
+        known.insert(entry.href);
+        Item item;
+        item.entry = e;
+        item.id = idOfEntry[e];
+        item.there = changes.complete ? listed.contains(entry.href) : !removed.contains(entry.href);
+        // A card written but never confirmed is looked for whatever the listing says.
+        const bool unconfirmed = entry.etag.isEmpty();
+        if (unconfirmed ||
+            (item.there && listed.contains(entry.href) && listed.value(entry.href) != entry.etag))
+            wanted << entry.href;
+        items << item;
+    }
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
+        if (!known.contains(it.key()))
+            wanted << it.key();
+    QList<DavCard> cards;
+    QStringList missing;
+    if (!wanted.isEmpty() && !stop(client.fetchCards(st.book, wanted, cards, missing)))
+        return false;
+    QHash<QString, DavCard> byHref;
+    for (const DavCard& c : cards)
+        byHref.insert(c.href, c);
+    for (Item& item : items) {
+        const SyncEntry& entry = st.entries.at(item.entry);
+        if (byHref.contains(entry.href)) {
+            item.card = byHref.take(entry.href);
+            item.fetched = item.there = true;
+        } else if (missing.contains(entry.href)) {
+            item.there = false;
+        } else {
+            item.card = {entry.href, entry.etag, entry.card};
+        }
+    }
+    // What is left is new there. A server may keep a card under an address of
+    // its own: a card with the UID of an entry not listed under its address is
+    // that entry's card; one with the UID of an entry listed too is not taken twice.
+    QHash<QString, qsizetype> goneByUid;
+    QSet<QString> uids;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const QString& uid = st.entries.at(items.at(i).entry).uid;
+        uids.insert(uid);
+        if (!uid.isEmpty() &&
+            (!items.at(i).there || !listed.contains(st.entries.at(items.at(i).entry).href)))
+            goneByUid.insert(uid, i);
+    }
+    for (const DavCard& c : std::as_const(byHref)) {
+        const QString uid = cardUid(c.data);
+        if (const qsizetype i = goneByUid.value(uid, -1); i >= 0) {
+            goneByUid.remove(uid);
+            Item& item = items[i];
+            SyncEntry& e = st.entries[item.entry];
+            forgetEntry(e.href);
+            e.href = c.href;
+            noteEntry(e);
+            item.card = c;
+            item.fetched = item.there = true;
+        } else if (uid.isEmpty() || !uids.contains(uid)) {
+            newThere << c;
+        }
+    }
+    std::sort(newThere.begin(), newThere.end(),
+              [](const DavCard& a, const DavCard& b) { return a.href < b.href; });
+    return true;
+}
+
+void Pass::plan()
+{
+    for (Item& item : items) {
+        const SyncEntry& e = st.entries.at(item.entry);
+        SideState here{item.id != 0,
+                       item.id && syncedBytes(local.value(item.id)) != syncedBytes(e.base)};
+        SideState there{item.there, item.there && item.card.data != e.card};
+        if (e.etag.isEmpty() && !item.there) {
+            // Written but never arrived: it goes up again under the same address.
+            item.action = item.id ? SyncAction::Upload : SyncAction::Forget;
+            continue;
+        }
+        item.action = syncAction(true, here, there);
+        if (item.action != SyncAction::Merge)
+            continue;
+        item.serverWins = options.serverWins;
+        item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
+                                 recordFromCard(item.card.data), item.serverWins);
+        if (item.merge.conflicts.isEmpty() || !options.resolveConflict)
+            continue;
+        const ConflictChoice choice = options.resolveConflict(
+            {item.id, item.merge.conflicts, local.value(item.id), recordFromCard(item.card.data)});
+        item.keepBoth = choice == ConflictChoice::KeepBoth;
+        item.serverWins = choice != ConflictChoice::KeepMine;
+        item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
+                                 recordFromCard(item.card.data), item.serverWins);
+    }
+    // Records new here that read exactly as a card new there are the same
+    // person written on both sides (or a download a kill cut short): paired.
+    QMultiHash<QByteArray, int> unclaimed;
+    for (auto it = local.cbegin(); it != local.cend(); ++it)
+        if (!claimed.contains(it.key()))
+            unclaimed.insert(contentDigest(it.value()), it.key());
+    QList<DavCard> stillNew;
+    for (const DavCard& card : std::as_const(newThere)) {
+        const QList<int> same = unclaimed.values(contentDigest(recordFromCard(card.data)));
+        int pairId = 0;
+        for (int id : same)
+            if (!claimed.contains(id) && (!pairId || id < pairId))
+                pairId = id;
+        if (!pairId) {
+            stillNew << card;
+            continue;
+        }
+        claimed.insert(pairId);
+        SyncEntry e{pairId,    card.href, cardUid(card.data),
+                    card.etag, card.data, local.value(pairId)};
+        st.entries << e;
+        noteEntry(e);
+    }
+    newThere = stillNew;
+    for (auto it = local.cbegin(); it != local.cend(); ++it)
+        if (!claimed.contains(it.key()))
+            newHere << it.key();
+}
+
+bool Pass::guardAndCopy()
+{
+    int deleteHere = 0, deleteThere = 0, conflicts = 0;
+    for (const Item& item : std::as_const(items)) {
+        deleteHere += item.action == SyncAction::DeleteHere;
+        deleteThere += item.action == SyncAction::DeleteThere;
+        // A conflict settled for the server loses this version unless both are kept.
+        conflicts += item.serverWins && !item.keepBoth ? int(item.merge.conflicts.size()) : 0;
+    }
+    const int there =
+        int(changes.complete ? changes.changed.size() : st.entries.size() + newThere.size());
+    auto tooMany = [](int deletions, int of) { return deletions > 5 && deletions * 5 > of; };
+    if (tooMany(deleteHere, int(local.size())) || tooMany(deleteThere, there)) {
+        hold = !options.confirmDeletions || !options.confirmDeletions(deleteHere, deleteThere);
+        if (hold) {
+            report.deletionsHeld = deleteHere + deleteThere;
+            log << QStringLiteral("%1 deletions here and %2 on the server were held back: they "
+                                  "were not confirmed.")
+                       .arg(deleteHere)
+                       .arg(deleteThere);
+        }
+    }
+    const bool losesHere = (deleteHere && !hold) || conflicts > 0;
+    if ((first || losesHere) && p.BeforeBulkChange && !p.BeforeBulkChange(QStringLiteral("sync"))) {
+        report.problem = QStringLiteral("No backup copy could be taken, so nothing was synced.");
+        return false;
+    }
+    return true;
+}
+
+void Pass::apply()
+{
+    const int total = int(items.size() + newThere.size() + newHere.size());
+    int done = 0;
+    const auto next = [&] {
+        if (options.progress)
+            options.progress(done++, total);
+        return !stopped;
+    };
+    for (Item& item : items)
+        if (next())
+            applyItem(item);
+    for (const DavCard& card : std::as_const(newThere))
+        if (next())
+            download(card, nullptr);
+    for (int id : std::as_const(newHere))
+        if (next())
+            upload(id, nullptr);
+}
+
+void Pass::applyItem(Item& item)
+{
+    SyncEntry& e = st.entries[item.entry];
+    switch (item.action) {
+    case SyncAction::Nothing:
+        if (item.fetched && item.card.etag != e.etag) {
+            e.etag = item.card.etag;
+            noteEntry(e);
+        }
+        if (item.id != e.id) { // moved by a compaction
+            e.id = item.id;
+            noteEntry(e);
+        }
+        return;
+    case SyncAction::Merge:
+        mergeAndWrite(item);
+        return;
+    case SyncAction::DeleteHere:
+        if (hold)
+            return;
+        deleteHere(item.id);
+        ++report.deletedHere;
+        log << QStringLiteral("Deleted here, as it was deleted on the server: %1 (ID %2).")
+                   .arg(entryName(item.id))
+                   .arg(item.id);
+        forgetEntry(e.href);
+        e.href.clear();
+        return;
+    case SyncAction::DeleteThere:
+        if (!hold)
+            removeThere(item);
+        return;
+    case SyncAction::Upload:
+    case SyncAction::UploadAgain: {
+        // Deleted there but changed here (or an upload that never arrived): it goes up again.
+        const bool again = item.action == SyncAction::Upload;
+        if (!again) {
+            log << QStringLiteral("Changed here but deleted on the server, so sent again: %1.")
+                       .arg(entryName(item.id));
+            forgetEntry(e.href);
+            e.href.clear();
+        }
+        upload(item.id, again ? &e : nullptr);
+        return;
+    }
+    case SyncAction::DownloadAgain:
+        log << QStringLiteral("Deleted here but changed on the server, so stored again: %1.")
+                   .arg(nameOf(recordFromCard(item.card.data)));
+        download(item.card, &e);
+        return;
+    case SyncAction::Forget:
+        forgetEntry(e.href);
+        e.href.clear();
+        return;
+    case SyncAction::Download:
+        return; // cards new there are not items
+    }
+}
+
+bool Pass::mergeAndWrite(Item& item)
+{
+    SyncEntry& e = st.entries[item.entry];
+    for (int attempt = 0; attempt < kMostRetries; ++attempt) {
+        const FieldMerge& m = item.merge;
+        QByteArray card = item.card.data;
+        QString etag = item.card.etag;
+        if (!m.toCard.isEmpty()) {
+            card = patchCard(item.card.data, m.record, m.toCard);
+            const DavResult r = client.putChanged(CardDavClient::memberUrl(st.book, e.href), card,
+                                                  item.card.etag, etag);
+            if (r.outcome == DavOutcome::PreconditionFailed) {
+                // Another client wrote in between: merge again with its card.
+                QList<DavCard> cards;
+                QStringList missing;
+                if (!stop(client.fetchCards(st.book, {e.href}, cards, missing)))
+                    return false;
+                if (cards.isEmpty()) {
+                    // Deleted there meanwhile, changed here: it goes up again.
+                    forgetEntry(e.href);
+                    e.href.clear();
+                    return upload(item.id, nullptr);
+                }
+                item.card = cards.first();
+                item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
+                                         recordFromCard(item.card.data), item.serverWins);
+                continue;
+            }
+            if (!stop(r))
+                return false;
+            ++report.changedThere;
+        }
+        for (SyncField f : m.conflicts) {
+            log << QStringLiteral("Conflict in %1 (ID %2), %3: here \u201C%4\u201D, on the server "
+                                  "\u201C%5\u201D; %6 kept.")
+                       .arg(entryName(item.id))
+                       .arg(item.id)
+                       .arg(syncFieldName(f), fieldText(local.value(item.id), f),
+                            fieldText(recordFromCard(item.card.data), f),
+                            item.keepBoth     ? QStringLiteral("both were")
+                            : item.serverWins ? QStringLiteral("the server's was")
+                                              : QStringLiteral("this one was"));
+        }
+        report.conflicts += int(m.conflicts.size());
+        const QByteArray mine = local.value(item.id);
+        if (!m.toRecord.isEmpty()) {
+            storeHere(item.id, m.record);
+            ++report.changedHere;
+        }
+        e.id = item.id;
+        e.card = card;
+        e.etag = etag; // empty when the server did not say: looked up next time
+        e.base = m.record;
+        noteEntry(e);
+        if (item.keepBoth && !m.conflicts.isEmpty()) {
+            // This version goes on as a record and a card of its own.
+            const int id = freeId();
+            if (!id) {
+                log << QStringLiteral("%1 could not be kept twice: the N&A file is full.")
+                           .arg(nameOf(mine));
+                return true;
+            }
+            storeHere(id, mine);
+            ++report.addedHere;
+            return upload(id, nullptr);
+        }
+        return true;
+    }
+    log << QStringLiteral("%1 kept changing on the server; it is synced next time.")
+               .arg(entryName(item.id));
+    return false;
+}
+
+bool Pass::upload(int id, SyncEntry* pending)
+{
+    const QByteArray record = local.value(id);
+    for (int attempt = 0; attempt < kMostRetries; ++attempt) {
+        SyncEntry e;
+        if (pending && attempt == 0) {
+            e = *pending;
+        } else {
+            e.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            e.href = bookPath + e.uid + QStringLiteral(".vcf");
+        }
+        e.id = id;
+        e.etag.clear();
+        e.base = record;
+        e.card = cardFromRecord(record, e.uid);
+        // Noted before it is sent, so a kill after sending never sends it twice.
+        noteEntry(e);
+        if (pending)
+            pending->href.clear();
+        SyncEntry& kept = st.entries.emplace_back(e);
+        QString etag;
+        const DavResult r = client.putNew(CardDavClient::memberUrl(st.book, e.href), e.card, etag);
+        if (r.outcome == DavOutcome::PreconditionFailed) {
+            // Something else lies at that address already: another one.
+            forgetEntry(e.href);
+            st.entries.last().href.clear();
+            pending = nullptr;
+            continue;
+        }
+        if (!stop(r))
+            return false;
+        kept.etag = etag;
+        noteEntry(kept);
+        ++report.addedThere;
+        return true;
+    }
+    return false;
+}
+
+bool Pass::download(const DavCard& card, SyncEntry* replacing)
+{
+    const int id = freeId();
+    const QByteArray view = recordFromCard(card.data);
+    if (!id) {
+        report.notStored << nameOf(view);
+        log << QStringLiteral("Not stored, the N&A file is full (1700 records): %1. The card stays "
+                              "on the server.")
+                   .arg(nameOf(view));
+        return false;
+    }
+    storeHere(id, view);
+    ++report.addedHere;
+    SyncEntry e{id, card.href, cardUid(card.data), card.etag, card.data, local.value(id)};
+    if (replacing)
+        *replacing = e;
+    else
+        st.entries << e;
+    noteEntry(e);
+    return true;
+}
+
+bool Pass::removeThere(Item& item)
+{
+    SyncEntry& e = st.entries[item.entry];
+    const DavResult r = client.remove(CardDavClient::memberUrl(st.book, e.href), e.etag);
+    if (r.outcome == DavOutcome::PreconditionFailed) {
+        // Changed there since: it comes back here rather than being lost.
+        QList<DavCard> cards;
+        QStringList missing;
+        if (!stop(client.fetchCards(st.book, {e.href}, cards, missing)))
+            return false;
+        if (!cards.isEmpty())
+            return download(cards.first(), &e);
+    } else if (r.outcome != DavOutcome::NotFound && !stop(r)) {
+        return false;
+    }
+    ++report.deletedThere;
+    log << QStringLiteral("Deleted on the server, as it was deleted here: %1.").arg(nameOf(e.base));
+    forgetEntry(e.href);
+    e.href.clear();
+    return true;
+}
+
+void Pass::deleteHere(int id)
+{
+    // Marked deleted with every field kept, as a duplicate deletion leaves it.
+    Get_NA_Rec(p, id + 1);
+    p.CurRec.RecStatus = kDeleted;
+    p.CurRec.RecId = 0;
+    Put_NA_Rec(p, id + 1);
+    local.remove(id);
+    usedIds.remove(id);
+    if (id + 1 >= p.LastRecNo)
+        lowerLastRecNo(p, id + 1);
+}
+
+void Pass::storeHere(int id, const QByteArray& record)
+{
+    NARecord r = NARecord::fromBytes(record);
+    r.RecStatus = kActive;
+    r.RecId = qint16(id);
+    p.CurRec = r;
+    Put_NA_Rec(p, id + 1);
+    noteStoredId(p, id);
+    local.insert(id, r.toBytes());
+    usedIds.insert(id);
+}
+
+int Pass::freeId()
+{
+    for (int id = 1; id <= kMaxId; ++id)
+        if (!usedIds.contains(id))
+            return id;
+    return 0;
+}
+
+bool Pass::stop(const DavResult& r)
+{
+    if (r.ok())
+        return true;
+    report.result = r;
+    stopped = true;
+    return false;
+}
+
+void Pass::writeLog()
+{
+    QByteArray old;
+    if (p.files.exists(kSyncLogName))
+        old = p.files.readAll(kSyncLogName);
+    QString section = QStringLiteral("Sync of %1 with %2\n")
+                          .arg(p.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                               st.book.toString(QUrl::RemoveUserInfo));
+    section += report.summary() + '\n';
+    for (const QString& line : std::as_const(log))
+        section += line + '\n';
+    QByteArray all = old + section.toUtf8() + '\n';
+    // The oldest sections go first once the log passes its size.
+    while (all.size() > kMaxLogBytes) {
+        const qsizetype next = all.indexOf("\nSync of ", 1);
+        all = next < 0 ? section.toUtf8() : all.mid(next + 1);
+    }
+    p.files.replaceFile(kSyncLogName, all);
+}
+
+} // namespace
+
+QString SyncReport::summary() const
+{
+    if (!problem.isEmpty())
+        return problem;
+    if (!result.ok())
+        return QStringLiteral("Sync stopped: %1").arg(result.message);
+    QString s = QStringLiteral("Synced: here %1 added, %2 changed, %3 deleted; on the server %4 "
+                               "added, %5 changed, %6 deleted; %7 conflicts.")
+                    .arg(addedHere)
+                    .arg(changedHere)
+                    .arg(deletedHere)
+                    .arg(addedThere)
+                    .arg(changedThere)
+                    .arg(deletedThere)
+                    .arg(conflicts);
+    if (deletionsHeld)
+        s += QStringLiteral(" %1 deletions held back until confirmed.").arg(deletionsHeld);
+    if (!notStored.isEmpty())
+        s += QStringLiteral(" %1 cards not stored: the N&A file is full.").arg(notStored.size());
+    return s;
+}
+
+SyncReport runSync(Program& p, CardDavClient& client, const SyncOptions& options)
+{
+    QString error;
+    std::optional<SyncState> state = loadSyncState(p.files, &error);
+    if (!state) {
+        SyncReport r;
+        r.problem = error;
+        return r;
+    }
+    if (!state->configured()) {
+        SyncReport r;
+        r.problem = QStringLiteral("No address book is set up for sync.");
+        return r;
+    }
+    return Pass(p, client, options, std::move(*state)).run();
+}
+
+} // namespace tavrel

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/Files.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+#include <optional>
+
+namespace tavrel {
+
+// What the program remembers of one record it keeps in step with a card.
+struct SyncEntry {
+    int id = 0;                // the record's ID here
+    QString href;              // the card's address in the book, as the server lists it
+    QString uid;               // the card's UID
+    QString etag;              // the card's ETag as last seen; empty: written, not yet confirmed
+    QByteArray card;           // the server's whole card as last seen, byte for byte
+    QByteArray base;           // the 574-byte record as last synced
+    QByteArray digest() const; // SHA-1 of what the record shares with its card, as last synced
+};
+
+// The account and the state of the last sync, beside the N&A file. The
+// password is never part of it.
+struct SyncState {
+    QString server; // the server address the user gave
+    QString user;
+    QUrl book;     // the address book kept in step
+    QString token; // the book's sync token after the last complete sync
+    QList<SyncEntry> entries;
+
+    bool configured() const { return book.isValid() && !book.isEmpty(); }
+    SyncEntry* byHref(const QString& href);
+};
+
+inline const QString kSyncStateName = QStringLiteral("tvlsync.dat");
+// Each finished step of a running sync, one line each, so a sync that was
+// killed on the way is taken up again by the next one.
+inline const QString kSyncJournalName = QStringLiteral("tvlsync.jnl");
+
+// Reads the state and replays any journal a killed sync left (a last line cut
+// short is dropped). No file: an empty state. A file that cannot be read as a
+// state: nullopt with `error` in plain words. File errors throw PlatformError.
+std::optional<SyncState> loadSyncState(const Files& files, QString* error);
+// Replaces the state file whole (write, flush, rename; no link followed) and
+// then removes the journal.
+void saveSyncState(const Files& files, const SyncState& state);
+
+// Appends to the journal: each line is flushed before the call returns.
+class SyncJournal {
+public:
+    explicit SyncJournal(const Files& files) : files_(files) {}
+    ~SyncJournal();
+    SyncJournal(const SyncJournal&) = delete;
+    SyncJournal& operator=(const SyncJournal&) = delete;
+
+    void set(const SyncEntry& entry); // the entry now stands as given
+    void drop(const QString& href);   // the card and its record are no longer kept in step
+
+private:
+    void append(const QByteArray& line);
+    const Files& files_;
+    int fd_ = -1;
+    bool started_ = false;
+};
+
+// The bytes of a record that a card carries: name to sort keys.
+QByteArray syncedBytes(const QByteArray& record);
+
+} // namespace tavrel

@@ -1,0 +1,121 @@
+// The sync state beside the N&A file and the journal a killed sync leaves.
+#include "sync/SyncState.h"
+#include "platform/Errors.h"
+#include "support/TestEnv.h"
+#include "upkeep/Backups.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace tavrel;
+
+namespace {
+
+SyncEntry entry(int id, const QString& href)
+{
+    return {id,
+            href,
+            QStringLiteral("uid-") + href,
+            QStringLiteral("\"e1\""),
+            "BEGIN:VCARD\r\nFN:\xC3\xA9\r\nEND:VCARD\r\n",
+            QByteArray(574, char(id))};
+}
+
+} // namespace
+
+TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayed)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    SyncState st;
+    st.server = QStringLiteral("https://dav.example/");
+    st.user = QStringLiteral("ann");
+    st.book = QUrl(QStringLiteral("https://dav.example/ann/book/"));
+    st.token = QStringLiteral("tok-1");
+    st.entries = {entry(1, "a.vcf"), entry(2, "b.vcf"), entry(3, "c.vcf")};
+    saveSyncState(files, st);
+
+    {
+        SyncJournal journal(files);
+        SyncEntry changed = entry(7, "b.vcf"); // b moved to ID 7
+        journal.set(changed);
+        journal.drop(QStringLiteral("c.vcf"));
+        journal.set(entry(9, "d.vcf"));
+    }
+    // A kill in the middle of a line, then a later run adding one more.
+    QFile raw(files.path(kSyncJournalName));
+    ASSERT_TRUE(raw.open(QIODevice::Append));
+    raw.write(R"({"op":"drop","href":"a.v)");
+    raw.close();
+    SyncJournal(files).set(entry(4, "e.vcf"));
+
+    QString error;
+    const std::optional<SyncState> back = loadSyncState(files, &error);
+    ASSERT_TRUE(back) << error.toStdString();
+    EXPECT_EQ(back->book, st.book);
+    EXPECT_EQ(back->token, st.token);
+    QStringList got;
+    for (const SyncEntry& e : back->entries)
+        got << QStringLiteral("%1:%2").arg(e.href).arg(e.id);
+    EXPECT_EQ(got.join(' '), QStringLiteral("a.vcf:1 b.vcf:7 d.vcf:9 e.vcf:4"));
+    EXPECT_EQ(back->entries.at(0).card, st.entries.at(0).card);
+    EXPECT_EQ(back->entries.at(0).base, st.entries.at(0).base);
+    // Saving folds the journal in.
+    saveSyncState(files, *back);
+    EXPECT_FALSE(QFile::exists(files.path(kSyncJournalName)));
+}
+
+TEST(SyncState, ADamagedFileIsRefusedInWordsAndLinksAreNeverFollowed)
+{
+    QTemporaryDir dir, elsewhere;
+    Files files(dir.path());
+    const QString outside = elsewhere.filePath(QStringLiteral("victim"));
+    QFile victim(outside);
+    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
+    victim.write("keep");
+    victim.close();
+
+    // A journal planted as a link is refused, the file it points to untouched.
+    ASSERT_TRUE(QFile::link(outside, files.path(kSyncJournalName)));
+    EXPECT_THROW(SyncJournal(files).set(entry(1, "a.vcf")), PlatformError);
+    QFile::remove(files.path(kSyncJournalName));
+    // A state file planted as a link is replaced, not written through.
+    ASSERT_TRUE(QFile::link(outside, files.path(kSyncStateName)));
+    saveSyncState(files, SyncState());
+    EXPECT_FALSE(QFileInfo(files.path(kSyncStateName)).isSymLink());
+    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
+    EXPECT_EQ(victim.readAll(), QByteArray("keep"));
+
+    files.replaceFile(kSyncStateName, "{\"version\":1,\"entries\":[");
+    QString error;
+    EXPECT_FALSE(loadSyncState(files, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("cannot be read"))) << error.toStdString();
+}
+
+TEST(SyncState, TravelsWithTheNAFileInBackupCopiesAndRestores)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    test::writeNAFile(files.path(QStringLiteral("n&a.mrk")), test::people(1, 2));
+    test::FixedClock clock;
+    BackupIo io;
+    Backups backups(files, clock, io, dir.filePath(QStringLiteral("backups")));
+    const BackupCopy without = backups.take(BackupTrigger::Manual);
+    clock.sleepMs(2000);
+    SyncState st;
+    st.token = QStringLiteral("tok-1");
+    saveSyncState(files, st);
+    const BackupCopy with = backups.take(BackupTrigger::Sync);
+    clock.sleepMs(2000);
+
+    st.token = QStringLiteral("tok-2");
+    saveSyncState(files, st);
+    SyncJournal(files).drop(QStringLiteral("x.vcf"));
+    backups.restore(with.name);
+    EXPECT_EQ(loadSyncState(files, nullptr)->token, QStringLiteral("tok-1"));
+    EXPECT_FALSE(files.exists(kSyncJournalName)); // it spoke of the files before the restore
+    backups.restore(without.name);
+    EXPECT_FALSE(files.exists(kSyncStateName)); // so the next sync starts afresh, deleting nothing
+}
