@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QPointF>
 #include <QString>
 
 namespace tavrel {
@@ -98,6 +99,10 @@ public:
     // like the paper size, before a page is drawn.
     virtual void setQuarterTurn(bool on) = 0;
     virtual bool quarterTurn() const = 0;
+
+    // Where the printable area's top-left corner lies on the page in its
+    // orientation, in twips from the paper's own top-left corner.
+    virtual QPointF printableOrigin() const { return {360, 360}; }
 
     // The file the last document ended was saved as when it went to a file
     // rather than a printer; empty when it went to a printer or was abandoned.

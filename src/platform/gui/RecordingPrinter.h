@@ -80,6 +80,7 @@ public:
     int paperSize() const override { return paper_; }
     void setQuarterTurn(bool on) override;
     bool quarterTurn() const override { return turned_; }
+    QPointF printableOrigin() const override { return {360, paper_ == 40 ? 0.0 : 360.0}; }
 
     // Paper codes this printer refuses with error 380 (none by default).
     QSet<int> unsupportedPapers;
