@@ -87,7 +87,7 @@ public:
     // 1 portrait, 2 landscape.
     virtual void setOrientation(int orientation) = 0;
     virtual int orientation() const = 0;
-    // A DMPAPER code: 1 letter; 40 the 8.5 x 12 inch continuous form, printed
+    // A DMPAPER code: 1 letter; 9 A4; 40 the 8.5 x 12 inch continuous form, printed
     // without a top or bottom margin; envelopes 20, 27, 28, 31, 34, 37, 38.
     virtual void setPaperSize(int code) = 0;
     virtual int paperSize() const = 0;

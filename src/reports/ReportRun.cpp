@@ -153,9 +153,9 @@ private:
         } else {
             r_.LabelTop = o_.cardStock == 0 ? 0 : 1180;
         }
-        // Sheets are letter paper and the continuous form its own 12-inch
-        // page, upright, so all its twelve labels are on the page.
-        const int paper = r_.ContinuousForms == 1 ? kContinuousFormPaper : 1;
+        // Sheets are letter or A4 paper and the continuous form its own
+        // 12-inch page, upright, so all its twelve labels are on the page.
+        const int paper = paperOf(stockOf(p_, o_));
         if (pr.paperSize() != paper) {
             try {
                 pr.setPaperSize(paper);
@@ -233,6 +233,8 @@ private:
     // Both phases of a duplex run, or the one phase of any other.
     void printPhases()
     {
+        if (o_.a4Paper && !labelsOrCards() && p_.printer.paperSize() != kA4Paper)
+            p_.printer.setPaperSize(kA4Paper);
         for (;;) {
             const bool laidOut = printPhase();
             p_.printer.setFontItalic(false);
@@ -409,7 +411,7 @@ RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w)
 {
     const RunEnd end = PrintRun(p, o, w).run();
     // Whatever prints next goes on letter paper again.
-    if (p.printer.paperSize() == kContinuousFormPaper) {
+    if (p.printer.paperSize() != 1) {
         try {
             p.printer.setPaperSize(1);
         } catch (const PlatformError&) {

@@ -212,7 +212,7 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
     };
     const Case cases[] = {{1, 612, 792},      {20, 297, 684},     {27, 311.8, 623.6},
                           {28, 459.2, 649.1}, {31, 323.1, 459.2}, {34, 498.9, 708.7},
-                          {37, 279, 540},     {38, 261, 468}};
+                          {37, 279, 540},     {38, 261, 468},     {9, 595.3, 841.9}};
     for (const Case& c : cases) {
         for (int orientation : {1, 2}) {
             SCOPED_TRACE(testing::Message() << "code " << c.code << " orientation " << orientation);
@@ -237,7 +237,7 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
 
     printer.setPaperSize(20);
     printer.setOrientation(2);
-    for (int bad : {0, 2, 9, 99, -1, 256}) {
+    for (int bad : {0, 2, 8, 99, -1, 256}) {
         EXPECT_EQ(errorOf([&] { printer.setPaperSize(bad); }), ErrNo::InvalidPropertyValue) << bad;
     }
     EXPECT_EQ(errorOf([&] { printer.setOrientation(3); }), ErrNo::InvalidPropertyValue);

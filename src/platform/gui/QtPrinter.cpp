@@ -64,6 +64,7 @@ std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
         {34, 176, 250, QPageSize::Millimeter}, // B5 envelope
         {37, 3.875, 7.5, QPageSize::Inch},     // Monarch
         {38, 3.625, 6.5, QPageSize::Inch},     // 6 3/4
+        {9, 210, 297, QPageSize::Millimeter},  // A4
     };
     for (const Paper& p : papers) {
         if (p.code == code)

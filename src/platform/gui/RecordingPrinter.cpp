@@ -24,6 +24,7 @@ QSizeF printableArea(int paper)
         {1, 12240, 15840},        {40, 12240, 17280},       {20, 5940, 13680},
         {27, 110 * mm, 220 * mm}, {28, 162 * mm, 229 * mm}, {31, 114 * mm, 162 * mm},
         {34, 176 * mm, 250 * mm}, {37, 5580, 10800},        {38, 5220, 9360},
+        {9, 210 * mm, 297 * mm},
     };
     for (const Paper& p : papers) {
         if (p.code == paper)
