@@ -2,6 +2,7 @@
 
 #include "exchange/CommandLine.h"
 #include "exchange/ImportForm.h"
+#include "reports/PrintCommandLine.h"
 #include "shell/MarkMain.h"
 #include "upkeep/BackupCommandLine.h"
 
@@ -22,6 +23,8 @@ LaunchMode launchModeOf(const QStringList& args)
         return LaunchMode::Exchange;
     if (isBackupCommandLine(args))
         return LaunchMode::Backup;
+    if (isPrintCommandLine(args))
+        return LaunchMode::Print;
     return LaunchMode::Windows;
 }
 
@@ -58,12 +61,12 @@ QString usageText()
                "  --backup        take a backup copy of the N&A file and the mailing lists now\n"
                "  --restore NAME  put copy NAME back (a copy of the state before is kept);\n"
                "                  without NAME, list the copies\n"
-               "\n")
-        + exchangeUsage()
-        + QStringLiteral(
-            "\n"
-            "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
-            "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
+               "\n") +
+           exchangeUsage() + printUsage() +
+           QStringLiteral(
+               "\n"
+               "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
+               "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
 }
 
 QString versionText()

@@ -8,6 +8,7 @@
 #include "platform/gui/QtClipboard.h"
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/QtUi.h"
+#include "reports/PrintCommandLine.h"
 #include "shell/MarkMain.h"
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv)
         return tavrel::exchangeMain(argc, argv, &tavrel::armCommandLineCopies);
     case tavrel::LaunchMode::Backup:
         return tavrel::backupCommandLineMain(argc, argv).value_or(2);
+    case tavrel::LaunchMode::Print:
+        return tavrel::printCommandLineMain(argc, argv);
     case tavrel::LaunchMode::Windows:
         break;
     }

@@ -140,8 +140,11 @@ private:
     {
         Printer& pr = p_.printer;
         r_.ContinuousForms = 0;
+        if (o_.unattended)
+            r_.ContinuousForms =
+                o_.kind == ReportKind::Labels && o_.labelStock == 0 && o_.continuousForms ? 1 : 0;
         if (o_.kind == ReportKind::Labels) {
-            if (o_.labelStock == 0) {
+            if (o_.labelStock == 0 && !o_.unattended) {
                 p_.ui.setWaitCursor(false);
                 LabelStockForm stock(p_);
                 p_.ui.runModal(stock);
@@ -171,6 +174,11 @@ private:
         }
         if (pr.orientation() != 1)
             pr.setOrientation(1);
+        if (o_.unattended) {
+            r_.LabelTop = standardTop(stockOf(p_, o_));
+            r_.LabelLeft = 0;
+            return true;
+        }
         QString question = QStringLiteral("Do You Want To Print A Test Page?");
         for (;;) {
             const Ui::Answer a =

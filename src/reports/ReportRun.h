@@ -30,6 +30,10 @@ struct ReportOptions {
     int reprintFrom = 1;
     int reprintThrough = 32000;
     bool a4Paper = false; // list and book reports on A4 paper rather than letter
+    // A run with nobody to ask (the command line): no stock question, no test
+    // page, the standard position; 1-across labels on continuous forms when set.
+    bool unattended = false;
+    bool continuousForms = false;
 
     bool sorted() const { return sequence != 4; }
 };

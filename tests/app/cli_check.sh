@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the built program with no display: --help, --version, --backup, --restore, --export and
-# --import must each do their work and exit with their status, never reach for a window.
+# Runs the built program with no display: --help, --version, --backup, --restore, --export,
+# --import and --print must each do their work and exit with their status, never reach for a window.
 # Usage: cli_check.sh TAVREL SAMPLE_NA_FILE
 set -u
 prog=$1
@@ -33,4 +33,7 @@ cp "$home/n&a.mrk" "$home/before"
 expect 3 'Dry run: nothing was written.' --import "$home/out.vcf" --dry-run
 cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --dry-run changed the N&A file"; failed=1; }
 expect 1 'missing.vcf' --import "$home/missing.vcf"
+expect 0 'records, .* printed' --print labels --stock a4-3x7 --output "$home/labels.pdf"
+[ "$(head -c 5 "$home/labels.pdf" 2>/dev/null)" = '%PDF-' ] || { echo "FAIL: --print wrote no PDF"; failed=1; }
+expect 2 'does not take "poster"' --print poster
 exit $failed
