@@ -265,7 +265,7 @@ EnvelopeRunEnd EnvPrintButton_Click(Program& p, EnvelopeJob job, EnvelopeWindows
     try {
         p.printer.setFontName(QStringLiteral("Courier New"));
         p.printer.setFontBold(true);
-        if (!testEnvelopes(p, job))
+        if (!job.unattended && !testEnvelopes(p, job))
             return EnvelopeRunEnd::Stopped;
 
         w.EnvCancelRequested = false;

@@ -51,6 +51,9 @@ struct EnvelopeJob {
     AddressLines ReturnAddr;
     AddressLines MailAddr;
 
+    // A run with nobody to ask (the command line): no test envelope question.
+    bool unattended = false;
+
     // Set by SetEnvelopeSize.
     qint16 MailAddrX = 0, MailAddrY = 0;
 };

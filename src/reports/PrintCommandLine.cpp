@@ -91,6 +91,20 @@ const Named kSorts[] = {{"key1", 0}, {"key2", 1}, {"key1+key2", 2}, {"key2+key1"
 const Named kLabelStocks[] = {
     {"1-across", 0}, {"continuous", -1}, {"2-across", 1}, {"3-across", 2}};
 const Named kCardStocks[] = {{"1-across", 0}, {"2-across", 1}};
+// In the order of the envelope dialog's size buttons.
+const Named kEnvelopeSizes[] = {{"10", 0}, {"monarch", 1}, {"personal", 2}, {"dl", 3},
+                                {"c6", 4}, {"b5", 5},      {"c5", 6}};
+const Named kFeeds[] = {{"sideways", 1}, {"upright", 0}};
+
+class CountingEnvelopeWindows : public EnvelopeWindows {
+public:
+    void showPleaseWait() override {}
+    void closePleaseWait() override {}
+    void showProgress() override {}
+    void showPrepared(int count) override { prepared = count; }
+    void closeProgress() override {}
+    int prepared = 0;
+};
 
 template <size_t N> std::optional<int> lookUp(const Named (&table)[N], const QString& word)
 {
@@ -125,7 +139,7 @@ int recordsInSelection(Program& p, bool membersOnly)
 
 bool isPrintCommandLine(const QStringList& args)
 {
-    return args.contains(QStringLiteral("--print"));
+    return args.contains(QStringLiteral("--print")) || args.contains(QStringLiteral("--envelopes"));
 }
 
 QString printUsage()
@@ -145,6 +159,11 @@ QString printUsage()
                "--stock for labels: %1(1-across: cut sheets)\n"
                "--stock for cards: 1-across, 2-across\n"
                "--large: the address book in large print; --a4: lists and books on A4 paper\n"
+               "       tavrel --envelopes [--size SIZE] [--feed sideways|upright] [--list ID]\n"
+               "                          [--sort ORDER|none] [--count N] [--return LINE|LINE...]\n"
+               "                          [--output FILE.pdf | --printer QUEUE]\n"
+               "SIZE: 10 (the default), monarch, personal, dl, c6, b5, c5; every entry of the\n"
+               "file, or the members of mailing list ID; --return: up to five lines, split at |\n"
                "Without --output or --printer it prints on the default printer. No test pages\n"
                "and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.\n")
         .arg(stocks);
@@ -257,8 +276,110 @@ ParsedPrintCommand parsePrintCommand(const QStringList& args)
     return result;
 }
 
+ParsedPrintCommand parseEnvelopeCommand(const QStringList& args)
+{
+    ParsedPrintCommand result;
+    const auto refuse = [&](const QString& word) {
+        result.error = QStringLiteral("tavrel: --envelopes does not take \"%1\"").arg(word);
+        return result;
+    };
+    PrintCommand c;
+    EnvelopeJob job;
+    job.unattended = true;
+    job.returnOption = ReturnFrom::None;
+    job.mailOption = MailTo::AllEntries;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--envelopes"))
+            continue;
+        if (!a.startsWith(QLatin1String("--")) || i + 1 >= args.size())
+            return refuse(a);
+        const QString value = args[++i];
+        if (a == QLatin1String("--size")) {
+            const std::optional<int> size = lookUp(kEnvelopeSizes, value);
+            if (!size)
+                return refuse(value);
+            job.sizeIndex = *size;
+        } else if (a == QLatin1String("--feed")) {
+            const std::optional<int> feed = lookUp(kFeeds, value);
+            if (!feed)
+                return refuse(value);
+            job.landscape = *feed == 1;
+        } else if (a == QLatin1String("--list")) {
+            try {
+                job.mailListFile = mailListFileName(value);
+            } catch (const PlatformError&) {
+                return refuse(value);
+            }
+            if (value.isEmpty() || !Files::isPlainName(job.mailListFile))
+                return refuse(value);
+            job.mailOption = MailTo::MailingList;
+        } else if (a == QLatin1String("--sort")) {
+            const std::optional<int> sort =
+                value == QLatin1String("none") ? std::optional(kDoNotSort) : lookUp(kSorts, value);
+            if (!sort) // "id" and "none" alike: the file's order
+                return refuse(value);
+            job.sortIndex = *sort;
+        } else if (a == QLatin1String("--count")) {
+            if (!positiveNumber(value))
+                return refuse(value);
+            job.countText = value;
+        } else if (a == QLatin1String("--return")) {
+            const QStringList lines = value.split(QLatin1Char('|'));
+            if (lines.size() > 5)
+                return refuse(value);
+            for (int k = 0; k < 5; ++k) {
+                const QString line = k < lines.size() ? lines[k].trimmed() : QString();
+                if (line.size() > 35)
+                    return refuse(lines[k]);
+                job.ReturnAddr[size_t(k)] = line.leftJustified(35);
+            }
+            job.returnOption = ReturnFrom::Keyboard;
+        } else if (a == QLatin1String("--output")) {
+            if (value.isEmpty() || !c.queue.isEmpty())
+                return refuse(a);
+            c.outputFile = QDir::current().absoluteFilePath(value);
+        } else if (a == QLatin1String("--printer")) {
+            if (value.isEmpty() || !c.outputFile.isEmpty())
+                return refuse(a);
+            c.queue = value;
+        } else {
+            return refuse(a);
+        }
+    }
+    c.envelopes = job;
+    result.command = c;
+    return result;
+}
+
 int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
 {
+    if (c.envelopes) {
+        if (!c.envelopes->mailListFile.isEmpty() && !p.files.exists(c.envelopes->mailListFile)) {
+            out << QStringLiteral("There is no mailing list %1.").arg(c.envelopes->mailListFile)
+                << Qt::endl;
+            return 1;
+        }
+        auto* ui = dynamic_cast<UnattendedUi*>(&p.ui);
+        const qsizetype said = ui ? ui->messages.size() : 0;
+        CountingEnvelopeWindows windows;
+        if (EnvPrintButton_Click(p, *c.envelopes, windows) != EnvelopeRunEnd::Completed) {
+            if (ui)
+                for (const QString& m : ui->messages.mid(said))
+                    out << m << Qt::endl;
+            out << QStringLiteral("Nothing was printed.") << Qt::endl;
+            return 1;
+        }
+        const int perAddress = c.envelopes->countText.toInt();
+        const int records = perAddress > 0 ? windows.prepared / perAddress : 0;
+        out << (records == 1 ? QStringLiteral("1 record, ")
+                             : QStringLiteral("%1 records, ").arg(records))
+            << (windows.prepared == 1
+                    ? QStringLiteral("1 envelope printed.")
+                    : QStringLiteral("%1 envelopes printed.").arg(windows.prepared))
+            << Qt::endl;
+        return 0;
+    }
     auto* ui = dynamic_cast<UnattendedUi*>(&p.ui);
     const qsizetype said = ui ? ui->messages.size() : 0;
     const bool fromList = !c.options.mailListFile.isEmpty();
@@ -298,7 +419,10 @@ int printCommandLineMain(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
-    const ParsedPrintCommand parsed = parsePrintCommand(QApplication::arguments().mid(1));
+    const QStringList args = QApplication::arguments().mid(1);
+    const ParsedPrintCommand parsed = args.contains(QStringLiteral("--envelopes"))
+                                          ? parseEnvelopeCommand(args)
+                                          : parsePrintCommand(args);
     if (!parsed.command) {
         err << parsed.error << "\n" << printUsage() << Qt::flush;
         return 2;

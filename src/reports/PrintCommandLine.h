@@ -1,5 +1,6 @@
 #pragma once
 
+#include "envelopes/EnvelopeRun.h"
 #include "reports/ReportRun.h"
 #include "store/Program.h"
 
@@ -9,11 +10,12 @@
 
 namespace tavrel {
 
-// What `tavrel --print KIND ...` asks for.
+// What `tavrel --print KIND ...` or `tavrel --envelopes ...` asks for.
 struct PrintCommand {
     ReportOptions options;
-    QString outputFile; // --output: a PDF file
-    QString queue;      // --printer: a print queue
+    std::optional<EnvelopeJob> envelopes; // set for --envelopes
+    QString outputFile;                   // --output: a PDF file
+    QString queue;                        // --printer: a print queue
 };
 
 // The arguments (without the program name) read as a print command, or the
@@ -24,6 +26,8 @@ struct ParsedPrintCommand {
 };
 ParsedPrintCommand parsePrintCommand(const QStringList& args);
 
+ParsedPrintCommand parseEnvelopeCommand(const QStringList& args);
+
 // True when the arguments ask for printing from the command line.
 bool isPrintCommandLine(const QStringList& args);
 QString printUsage();
@@ -33,6 +37,7 @@ QString printUsage();
 // (N: the records of the report's selection; M: the pages sent, which for a
 // page range are those of the range) or why nothing was printed, to `out`.
 // Returns the exit status: 0 printed, 1 not.
+// An envelope run writes "N records, M envelopes printed." instead.
 int runPrintCommand(Program& p, PrintCommand c, QTextStream& out);
 
 // The whole run from main(), without windows; the exit status (2: misused).

@@ -12,6 +12,15 @@ namespace tavrel::test {
 
 namespace {
 
+class RecordedWindowsForEnvelopes : public EnvelopeWindows {
+public:
+    void showPleaseWait() override {}
+    void closePleaseWait() override {}
+    void showProgress() override {}
+    void showPrepared(int) override {}
+    void closeProgress() override {}
+};
+
 QStringList words(const char* line)
 {
     return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -52,6 +61,31 @@ TEST(PrintCommandLine, UsageErrorsNameTheWordNotTaken)
         EXPECT_EQ(
             parsed.error,
             QStringLiteral("tavrel: --print does not take \"%1\"").arg(QLatin1String(c.word)));
+    }
+}
+
+TEST(PrintCommandLine, EnvelopeUsageErrorsNameTheWordNotTaken)
+{
+    struct Case {
+        const char* args;
+        const char* word;
+    } cases[] = {
+        {"--envelopes --size a3", "a3"},
+        {"--envelopes --feed diagonal", "diagonal"},
+        {"--envelopes --count 0", "0"},
+        {"--envelopes --sort name", "name"},
+        {"--envelopes --return 1|2|3|4|5|6", "1|2|3|4|5|6"},
+        {"--envelopes --list", "--list"},
+        {"--envelopes --large x", "--large"},
+        {"--envelopes stray", "stray"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ParsedPrintCommand parsed = parseEnvelopeCommand(words(c.args));
+        EXPECT_FALSE(parsed.command);
+        EXPECT_EQ(
+            parsed.error,
+            QStringLiteral("tavrel: --envelopes does not take \"%1\"").arg(QLatin1String(c.word)));
     }
 }
 
@@ -132,6 +166,37 @@ TEST_F(ReportTest, TheCommandLinePrintsWhatTheDialogPrints)
         EXPECT_EQ(summary, QString::fromUtf8(c.summary) + QLatin1Char('\n'))
             << summary.toStdString();
     }
+}
+
+// Envelopes from the command line are the envelope dialog's, page for page.
+TEST_F(ReportTest, TheCommandLinePrintsTheDialogsEnvelopes)
+{
+    openPeople(6);
+    const ParsedPrintCommand parsed = parseEnvelopeCommand(words(
+        "--envelopes --size dl --feed upright --sort key2 --count 2 --return Ann|1_Home_Row"));
+    ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
+    const EnvelopeJob& job = *parsed.command->envelopes;
+    EXPECT_EQ(std::tuple(job.sizeIndex, job.landscape, job.sortIndex, job.mailOption),
+              std::tuple(3, false, 1, MailTo::AllEntries));
+    EXPECT_EQ(job.ReturnAddr[1], QStringLiteral("1_Home_Row").leftJustified(35));
+
+    EnvelopeJob dialog = job;
+    dialog.unattended = false;
+    env.ui.answer(Ui::Answer::No); // no test envelope
+    env.ui.setAutoOk(true);
+    RecordedWindowsForEnvelopes windows;
+    ASSERT_EQ(EnvPrintButton_Click(p, dialog, windows), EnvelopeRunEnd::Completed);
+    const std::vector<RecordingPrinter::Op> fromDialog = env.printer.ops;
+    const qsizetype asked = env.ui.messages.size();
+
+    env.printer = RecordingPrinter();
+    QString summary;
+    QTextStream out(&summary);
+    EXPECT_EQ(runPrintCommand(p, *parsed.command, out), 0);
+    EXPECT_EQ(env.printer.ops, fromDialog);
+    EXPECT_EQ(env.printer.pageCount(0), 12);
+    EXPECT_EQ(env.ui.messages.size(), asked + 1); // the completion message only
+    EXPECT_EQ(summary, QStringLiteral("6 records, 12 envelopes printed.\n"));
 }
 
 } // namespace tavrel::test
