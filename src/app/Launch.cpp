@@ -2,6 +2,7 @@
 
 #include "exchange/CommandLine.h"
 #include "exchange/ImportDialog.h"
+#include "reports/PrintCommandLine.h"
 #include "shell/MainWindow.h"
 #include "sync/SyncCommandLine.h"
 #include "upkeep/BackupCommandLine.h"
@@ -25,6 +26,8 @@ LaunchMode launchModeOf(const QStringList& args)
         return LaunchMode::Backup;
     if (isSyncCommandLine(args))
         return LaunchMode::Sync;
+    if (isPrintCommandLine(args))
+        return LaunchMode::Print;
     return LaunchMode::Windows;
 }
 
@@ -64,6 +67,7 @@ QString usageText()
                "\n")
         + exchangeUsage()
         + syncUsage()
+        + printUsage()
         + QStringLiteral(
             "\n"
             "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"

@@ -9,7 +9,7 @@ class MainWindow;
 
 // How the program was asked to run. It is decided from the arguments alone,
 // before anything that needs a display is made: only Windows opens any.
-enum class LaunchMode { Windows, Help, Version, Exchange, Backup, Sync };
+enum class LaunchMode { Windows, Help, Version, Exchange, Backup, Sync, Print };
 
 // `args` without the program name. --help and --version win over the rest.
 LaunchMode launchModeOf(const QStringList& args);

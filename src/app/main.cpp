@@ -9,6 +9,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/QtUi.h"
 #include "platform/gui/Translations.h"
+#include "reports/PrintCommandLine.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
         return tavrel::backupCommandLineMain(argc, argv).value_or(2);
     case tavrel::LaunchMode::Sync:
         return tavrel::syncMain(argc, argv, &tavrel::armCommandLineCopies);
+    case tavrel::LaunchMode::Print:
+        return tavrel::printCommandLineMain(argc, argv);
     case tavrel::LaunchMode::Windows:
         break;
     }

@@ -277,7 +277,7 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
     try {
         p.printer.setFontName(QStringLiteral("Courier New"));
         p.printer.setFontBold(true);
-        if (!testEnvelopes(p, job))
+        if (!job.unattended && !testEnvelopes(p, job))
             return EnvelopeRunEnd::Stopped;
 
         w.cancelRequested = false;

@@ -51,6 +51,9 @@ struct EnvelopeJob {
     AddressLines returnAddress;
     AddressLines mailAddress;
 
+    // A run with nobody to ask (the command line): no test envelope question.
+    bool unattended = false;
+
     // Set by setEnvelopeSize.
     qint16 mailX = 0, mailY = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QPointF>
 #include <QString>
 
 namespace tavrel {
@@ -86,7 +87,7 @@ public:
     // 1 portrait, 2 landscape.
     virtual void setOrientation(int orientation) = 0;
     virtual int orientation() const = 0;
-    // A DMPAPER code: 1 letter; 40 the 8.5 x 12 inch continuous form, printed
+    // A DMPAPER code: 1 letter; 9 A4; 40 the 8.5 x 12 inch continuous form, printed
     // without a top or bottom margin; envelopes 20, 27, 28, 31, 34, 37, 38.
     virtual void setPaperSize(int code) = 0;
     virtual int paperSize() const = 0;
@@ -98,6 +99,10 @@ public:
     // like the paper size, before a page is drawn.
     virtual void setQuarterTurn(bool on) = 0;
     virtual bool quarterTurn() const = 0;
+
+    // Where the printable area's top-left corner lies on the page in its
+    // orientation, in twips from the paper's own top-left corner.
+    virtual QPointF printableOrigin() const { return {360, 360}; }
 
     // The file the last document ended was saved as when it went to a file
     // rather than a printer; empty when it went to a printer or was abandoned.

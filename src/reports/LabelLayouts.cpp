@@ -119,8 +119,84 @@ void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slot
 
 } // namespace
 
+const std::vector<A4Sheet>& a4Sheets()
+{
+    // The text block (35 characters, five lines) stays inside each label and
+    // inside the quarter inch a printer cannot reach.
+    static const std::vector<A4Sheet> sheets = {
+        {Stock::A4ThreeBySeven,
+         "a4-3x7",
+         "A4, 3 x 7 Labels, 63.5 x 38.1 mm",
+         3,
+         7,
+         15.15,
+         7.25,
+         66.04,
+         38.1,
+         2,
+         11,
+         {8, 180}},
+        {Stock::A4TwoBySeven,
+         "a4-2x7",
+         "A4, 2 x 7 Labels, 99.1 x 38.1 mm",
+         2,
+         7,
+         15.15,
+         4.65,
+         101.6,
+         38.1,
+         8,
+         9.5,
+         {10, 220}},
+        {Stock::A4ThreeByEight,
+         "a4-3x8",
+         "A4, 3 x 8 Labels, 70 x 36 mm",
+         3,
+         8,
+         4.5,
+         0,
+         70,
+         36,
+         7,
+         11,
+         {7, 160}},
+        {Stock::A4TwoByEight,
+         "a4-2x8",
+         "A4, 2 x 8 Labels, 99.1 x 33.9 mm",
+         2,
+         8,
+         12.9,
+         4.65,
+         101.6,
+         33.9,
+         8,
+         7.5,
+         {10, 220}},
+    };
+    return sheets;
+}
+
+const A4Sheet* a4SheetOf(Stock s)
+{
+    for (const A4Sheet& sheet : a4Sheets()) {
+        if (sheet.stock == s)
+            return &sheet;
+    }
+    return nullptr;
+}
+
+int paperOf(Stock s)
+{
+    if (a4SheetOf(s))
+        return kA4Paper;
+    return s == Stock::OneAcrossContinuous ? kContinuousFormPaper : 1;
+}
+
 Stock stockOf(const Program& p, const ReportOptions& o)
 {
+    if (o.kind == ReportKind::Labels && o.labelStock >= kFirstA4LabelStock &&
+        o.labelStock < kFirstA4LabelStock + int(a4Sheets().size()))
+        return a4Sheets()[o.labelStock - kFirstA4LabelStock].stock;
     if (o.kind == ReportKind::Cards)
         return o.cardStock == 0 ? Stock::OneAcrossCards : Stock::TwoAcrossCards;
     switch (o.labelStock) {
@@ -139,9 +215,22 @@ bool isCardStock(Stock s)
     return s == Stock::OneAcrossCards || s == Stock::TwoAcrossCards;
 }
 
-std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft)
+std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft, QPointF origin)
 {
     std::vector<Slot> slots;
+    if (const A4Sheet* a4 = a4SheetOf(s)) {
+        constexpr double twipsPerMm = 1440 / 25.4;
+        // The positioning offsets move the whole sheet from where it belongs.
+        const double dy = labelTop - standardTop(s), dx = labelLeft;
+        for (int row = 0; row < a4->rows; ++row) {
+            for (int col = 0; col < a4->columns; ++col)
+                slots.push_back({(a4->leftMm + col * a4->pitchXmm + a4->insetXmm) * twipsPerMm -
+                                     origin.x() + dx,
+                                 (a4->topMm + row * a4->pitchYmm + a4->insetYmm) * twipsPerMm -
+                                     origin.y() + dy});
+        }
+        return slots;
+    }
     const double top = labelTop, left = labelLeft;
     // Rows from `first` while y <= limit; after the row at `skipAfter` one row is left empty.
     auto rows = [&](double first, double step, double limit, std::initializer_list<double> xs,
@@ -172,6 +261,8 @@ std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft)
     case Stock::TwoAcrossCards:
         rows(top, 3120, top + 9720, {left + 300, left + 6100});
         break;
+    default: // the A4 sheets, above
+        break;
     }
     return slots;
 }
@@ -192,6 +283,8 @@ int standardTop(Stock s)
 
 LabelFont labelFont(Stock s)
 {
+    if (const A4Sheet* a4 = a4SheetOf(s))
+        return a4->font;
     switch (s) {
     case Stock::OneAcrossContinuous:
         return {10, 220};
@@ -206,7 +299,8 @@ void layoutLabelPage(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     const auto& r = p.Report;
-    const std::vector<Slot> slots = sheetSlots(stock, r.LabelTop, r.LabelLeft);
+    const std::vector<Slot> slots =
+        sheetSlots(stock, r.LabelTop, r.LabelLeft, p.printer.printableOrigin());
     if (isCardStock(stock)) {
         // Cards take neither italics nor upper case.
         setCourierBold(p.printer, 11, false);
@@ -237,7 +331,8 @@ QString offPageReason(Program& p, const ReportOptions& o)
     pr.setFontItalic(italic);
     pr.setFontUnderline(underline);
     double highest = 1e9, lowest = -1e9;
-    for (const Slot& s : sheetSlots(stock, p.Report.LabelTop, p.Report.LabelLeft)) {
+    for (const Slot& s :
+         sheetSlots(stock, p.Report.LabelTop, p.Report.LabelLeft, pr.printableOrigin())) {
         highest = std::min(highest, s.y);
         lowest = std::max(lowest, s.y + foot);
     }
@@ -301,7 +396,7 @@ void printLabelTestPage(Program& p, const ReportOptions& o)
     }
     p.ui.setWaitCursor(true);
     pr.setFontItalic(p.Report.LabelItalic == -1);
-    for (const Slot& s : sheetSlots(stock, top, left))
+    for (const Slot& s : sheetSlots(stock, top, left, pr.printableOrigin()))
         for (int k = 0; k < 5; ++k)
             printAt(pr, s.x, s.y + k * f.lineStep, kRuler);
     pr.endDoc();

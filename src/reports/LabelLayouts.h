@@ -15,11 +15,43 @@ enum class Stock {
     ThreeAcross,         // 3-across labels, 30 a sheet
     OneAcrossCards,      // 4 cards a sheet
     TwoAcrossCards,      // 8 cards a sheet
+    A4ThreeBySeven,      // A4 sheets of 3 x 7 labels of 63.5 x 38.1 mm
+    A4TwoBySeven,        // A4 sheets of 2 x 7 labels of 99.1 x 38.1 mm
+    A4ThreeByEight,      // A4 sheets of 3 x 8 labels of 70 x 36 mm
+    A4TwoByEight,        // A4 sheets of 2 x 8 labels of 99.1 x 33.9 mm
 };
 
 // The printer's paper code of the 8.5 x 12 inch continuous form (no top or
 // bottom margin); every other stock is on letter paper.
 inline constexpr int kContinuousFormPaper = 40;
+// The printer's paper code of A4, for the A4 label sheets and reports on A4.
+inline constexpr int kA4Paper = 9;
+
+// Point size and line step (twips) of the label text of each label stock.
+struct LabelFont {
+    double points;
+    double lineStep;
+};
+
+// One A4 label sheet: where its labels lie on the paper, in millimetres from
+// the paper's top-left corner, and where the text lies within each label.
+struct A4Sheet {
+    Stock stock;
+    const char* name; // the command line's name, "a4-3x7"
+    const char* caption;
+    int columns, rows;
+    double topMm, leftMm;      // the first label's corner
+    double pitchXmm, pitchYmm; // from one label's corner to the next
+    double insetXmm, insetYmm; // the text's top-left within the label
+    LabelFont font;
+};
+// The A4 sheets in the order they are offered; labelStock 3 is the first.
+const std::vector<A4Sheet>& a4Sheets();
+inline constexpr int kFirstA4LabelStock = 3;
+// The A4 sheet of a stock, or nullptr for a letter stock.
+const A4Sheet* a4SheetOf(Stock s);
+// The paper a stock is printed on: A4, the continuous form or letter.
+int paperOf(Stock s);
 
 // The stock of a labels or cards run (ContinuousForms tells the 1-across labels apart).
 Stock stockOf(const Program& p, const ReportOptions& o);
@@ -32,19 +64,16 @@ struct Slot {
 };
 
 // Every slot of one sheet at the offsets LabelTop and LabelLeft, row by row,
-// left to right within a row.
-std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft);
+// left to right within a row. The A4 sheets are placed on the paper itself,
+// whose printable area starts at `origin` (twips from the paper's corner).
+std::vector<Slot> sheetSlots(Stock s, int labelTop, int labelLeft,
+                             QPointF origin = QPointF(360, 360));
 
 // LabelTop at the positioning dialog's "Standard Position": the top of the
 // continuous form itself, so its test page and its labels line up; half an
 // inch down on letter sheets; the card stocks' own.
 int standardTop(Stock s);
 
-// Point size and line step (twips) of the label text of each label stock.
-struct LabelFont {
-    double points;
-    double lineStep;
-};
 LabelFont labelFont(Stock s);
 
 // Lays out one sheet of labels or cards (report kinds Labels and Cards): each

@@ -147,8 +147,11 @@ private:
     {
         Printer& pr = p_.printer;
         r_.ContinuousForms = 0;
+        if (o_.unattended)
+            r_.ContinuousForms =
+                o_.kind == ReportKind::Labels && o_.labelStock == 0 && o_.continuousForms ? 1 : 0;
         if (o_.kind == ReportKind::Labels) {
-            if (o_.labelStock == 0) {
+            if (o_.labelStock == 0 && !o_.unattended) {
                 p_.ui.setWaitCursor(false);
                 LabelStockDialog stock(p_);
                 p_.ui.runModal(stock);
@@ -160,9 +163,9 @@ private:
         } else {
             r_.LabelTop = o_.cardStock == 0 ? 0 : 1180;
         }
-        // Sheets are letter paper and the continuous form its own 12-inch
-        // page, upright, so all its twelve labels are on the page.
-        const int paper = r_.ContinuousForms == 1 ? kContinuousFormPaper : 1;
+        // Sheets are letter or A4 paper and the continuous form its own
+        // 12-inch page, upright, so all its twelve labels are on the page.
+        const int paper = paperOf(stockOf(p_, o_));
         if (pr.paperSize() != paper) {
             try {
                 pr.setPaperSize(paper);
@@ -178,6 +181,11 @@ private:
         }
         if (pr.orientation() != 1)
             pr.setOrientation(1);
+        if (o_.unattended) {
+            r_.LabelTop = standardTop(stockOf(p_, o_));
+            r_.LabelLeft = 0;
+            return true;
+        }
         QString question = tr("Do You Want To Print A Test Page?");
         for (;;) {
             const Ui::Answer a =
@@ -240,6 +248,8 @@ private:
     // Both phases of a duplex run, or the one phase of any other.
     void printPhases()
     {
+        if (o_.a4Paper && !labelsOrCards() && p_.printer.paperSize() != kA4Paper)
+            p_.printer.setPaperSize(kA4Paper);
         for (;;) {
             const bool laidOut = printPhase();
             p_.printer.setFontItalic(false);
@@ -415,7 +425,7 @@ RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w)
 {
     const RunEnd end = PrintRun(p, o, w).run();
     // Whatever prints next goes on letter paper again.
-    if (p.printer.paperSize() == kContinuousFormPaper) {
+    if (p.printer.paperSize() != 1) {
         try {
             p.printer.setPaperSize(1);
         } catch (const PlatformError&) {

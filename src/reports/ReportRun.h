@@ -21,13 +21,18 @@ struct ReportOptions {
     QString mailListFile;    // empty: every active record of the N&A file
     int sequence = 0;        // 0..3 the four sort keys, 4 ID order
     QString title;           // printed above the report name
-    int labelStock = 0;      // 0 1-across, 1 2-across, 2 3-across
+    int labelStock = 0;      // 0 1-across, 1 2-across, 2 3-across, 3.. the A4 sheets
     int cardStock = 0;       // 0 1-across, 1 2-across
     int quantity = 1;        // labels or cards per address, at least 1
     bool duplex = false;
     bool reprint = false; // a confirmed reprint range
     int reprintFrom = 1;
     int reprintThrough = 32000;
+    bool a4Paper = false; // list and book reports on A4 paper rather than letter
+    // A run with nobody to ask (the command line): no stock question, no test
+    // page, the standard position; 1-across labels on continuous forms when set.
+    bool unattended = false;
+    bool continuousForms = false;
 
     bool sorted() const { return sequence != 4; }
 };

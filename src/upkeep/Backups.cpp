@@ -1,5 +1,7 @@
 #include "upkeep/Backups.h"
 
+#include "platform/SettingsFile.h"
+
 #include "platform/Errors.h"
 #include "platform/RestoreJournal.h"
 
@@ -306,11 +308,14 @@ BackupSettings loadBackupSettings(const Files& files)
 
 void saveBackupSettings(const Files& files, const BackupSettings& s)
 {
-    const QString text = QStringLiteral("# Tavrel settings\nBackupFolder=") + s.folder +
-                         QStringLiteral("\nAutomaticBackups=") +
-                         (s.automatic ? QStringLiteral("1") : QStringLiteral("0")) +
-                         QStringLiteral("\n");
-    files.replaceFile(kBackupSettingsName, text.toUtf8());
+    // The file holds other settings too; they are kept.
+    QByteArray text = readSettings(files);
+    if (text.isEmpty())
+        text = "# Tavrel settings\n";
+    text = withSetting(text, QStringLiteral("BackupFolder"), s.folder);
+    text = withSetting(text, QStringLiteral("AutomaticBackups"),
+                       s.automatic ? QStringLiteral("1") : QStringLiteral("0"));
+    files.replaceFile(kBackupSettingsName, text);
 }
 
 QString backupFolderOf(const Files& files, const BackupSettings& s)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the built program with no display: --help, --version, --backup, --restore, --export,
-# --import and --sync must each do their work and exit with their status, never reach for a window.
+# --import, --sync and --print must each do their work and exit with their status, never reach for a window.
 # Usage: cli_check.sh TAVREL SAMPLE_NA_FILE
 set -u
 prog=$1
@@ -37,4 +37,7 @@ expect 1 'missing.vcf' --import "$home/missing.vcf"
 TAVREL_SYNC_PASSWORD=x expect 2 'No address book is set up' --sync
 expect 2 'No password: set TAVREL_SYNC_PASSWORD' --sync
 cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --sync changed the N&A file"; failed=1; }
+expect 0 'records, .* printed' --print labels --stock a4-3x7 --output "$home/labels.pdf"
+[ "$(head -c 5 "$home/labels.pdf" 2>/dev/null)" = '%PDF-' ] || { echo "FAIL: --print wrote no PDF"; failed=1; }
+expect 2 'does not take "poster"' --print poster
 exit $failed

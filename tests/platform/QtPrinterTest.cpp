@@ -212,7 +212,7 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
     };
     const Case cases[] = {{1, 612, 792},      {20, 297, 684},     {27, 311.8, 623.6},
                           {28, 459.2, 649.1}, {31, 323.1, 459.2}, {34, 498.9, 708.7},
-                          {37, 279, 540},     {38, 261, 468}};
+                          {37, 279, 540},     {38, 261, 468},     {9, 595.3, 841.9}};
     for (const Case& c : cases) {
         for (int orientation : {1, 2}) {
             SCOPED_TRACE(testing::Message() << "code " << c.code << " orientation " << orientation);
@@ -237,7 +237,7 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
 
     printer.setPaperSize(20);
     printer.setOrientation(2);
-    for (int bad : {0, 2, 9, 99, -1, 256}) {
+    for (int bad : {0, 2, 8, 99, -1, 256}) {
         EXPECT_EQ(errorOf([&] { printer.setPaperSize(bad); }), ErrNo::InvalidPropertyValue) << bad;
     }
     EXPECT_EQ(errorOf([&] { printer.setOrientation(3); }), ErrNo::InvalidPropertyValue);
@@ -703,4 +703,67 @@ TEST(SpoolFolders, StaleOnesOfThisUserAreRemovedAndNothingElse)
     EXPECT_TRUE(QFile::exists(base + QStringLiteral("/elsewhere/target/job-1.spool")));
     EXPECT_TRUE(removeSpoolFolder(made));
     EXPECT_FALSE(QFileInfo::exists(made));
+}
+
+// A calibrated system printer moves and stretches what it prints by exactly
+// the calibration; a PDF file is drawn as it is, calibration or not.
+TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
+{
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
+    FakeSpooler lp;
+    QTemporaryDir spoolParent, pdfs;
+    // The boxes of "Near" at one inch in and "Far" at 5 by 7 inches, in points.
+    const auto printBoth = [](QtPrinter& printer) {
+        printer.setCurrentX(1440);
+        printer.setCurrentY(1440);
+        printer.printLine(QStringLiteral("Near"));
+        printer.setCurrentX(7200);
+        printer.setCurrentY(10080);
+        printer.printLine(QStringLiteral("Far"));
+        printer.endDoc();
+        return printer.lastOutputFile();
+    };
+    const auto boxes = [](const QString& pdf) {
+        std::vector<QRectF> out;
+        for (const auto& w : pdfWords(pdf))
+            out.push_back(w.box);
+        return out;
+    };
+    const auto job = [&](const PrinterCalibration& c) {
+        QtPrinter printer{QPrinterInfo()};
+        printer.setSpoolParent(spoolParent.path());
+        printer.setCalibration(c);
+        printBoth(printer);
+        return boxes(lp.job(lp.jobs().back()));
+    };
+    const auto pdf = [&](const PrinterCalibration& c) {
+        QtPrinter printer{pdfs.path()};
+        printer.setCalibration(c);
+        return boxes(printBoth(printer));
+    };
+    constexpr double mm = 72 / 25.4;
+    const std::vector<QRectF> plain = job({});
+    ASSERT_EQ(plain.size(), 2u);
+    struct Case {
+        PrinterCalibration c;
+        QPointF nearMove, farMove; // points
+    } cases[] = {
+        {{5, -3, 100, 100}, {5 * mm, -3 * mm}, {5 * mm, -3 * mm}},
+        {{-10, 10, 100, 100}, {-10 * mm, 10 * mm}, {-10 * mm, 10 * mm}},
+        {{0, 0, 102, 98}, {72 * 0.02, 72 * -0.02}, {360 * 0.02, 504 * -0.02}},
+        {{2, 1, 98, 100}, {2 * mm - 72 * 0.02, 1 * mm}, {2 * mm - 360 * 0.02, 1 * mm}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(calibrationText(c.c).toStdString());
+        const std::vector<QRectF> moved = job(c.c);
+        ASSERT_EQ(moved.size(), 2u);
+        for (int i = 0; i < 2; ++i) {
+            const QPointF want = i == 0 ? c.nearMove : c.farMove;
+            EXPECT_NEAR(moved[i].left() - plain[i].left(), want.x(), 0.05) << i;
+            // The text's top moves with its baseline, less the stretch of its ascent.
+            EXPECT_NEAR(moved[i].top() - plain[i].top(), want.y(), 0.3) << i;
+        }
+        EXPECT_EQ(pdf(c.c), pdf({}));
+    }
 }

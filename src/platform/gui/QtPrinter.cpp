@@ -64,6 +64,7 @@ std::optional<QPageSize> QtPrinter::pageSizeForCode(int code)
         {34, 176, 250, QPageSize::Millimeter}, // B5 envelope
         {37, 3.875, 7.5, QPageSize::Inch},     // Monarch
         {38, 3.625, 6.5, QPageSize::Inch},     // 6 3/4
+        {9, 210, 297, QPageSize::Millimeter},  // A4
     };
     for (const Paper& p : papers) {
         if (p.code == code)
@@ -223,6 +224,14 @@ QPainter& QtPrinter::painter()
     if (pageStarted_) {
         painter_->resetTransform();
         painter_->scale(device_->logicalDpiX() / 1440.0, device_->logicalDpiY() / 1440.0);
+        // The paper's own correction comes first, so it holds for a page
+        // drawn turned as for any other; PDF files are drawn as they are.
+        if (pdfDir_.isEmpty() && !calibration_.isIdentity()) {
+            constexpr double twipsPerMm = 1440 / 25.4;
+            painter_->translate(calibration_.offsetXmm * twipsPerMm,
+                                calibration_.offsetYmm * twipsPerMm);
+            painter_->scale(calibration_.scaleXPercent / 100, calibration_.scaleYPercent / 100);
+        }
         if (turned_) {
             // The sideways page's top-left corner is the upright page's bottom-left.
             const double uprightHeight =
@@ -452,6 +461,17 @@ void QtPrinter::setPaperSize(int code)
     applyLayout(*device_, *size, orientation_);
 }
 
+QPointF QtPrinter::printableOrigin() const
+{
+    const QMarginsF m = device_->pageLayout().margins(QPageLayout::Point);
+    return {m.left() * kTwipsPerPoint, m.top() * kTwipsPerPoint};
+}
+
+QString QtPrinter::queueName() const
+{
+    return pdfDir_.isEmpty() ? info_.printerName() : QString();
+}
+
 void QtPrinter::setQuarterTurn(bool on)
 {
     turned_ = on;
@@ -475,7 +495,9 @@ std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* 
     const QString printouts = programDirectory + QStringLiteral("/printouts");
     if (info.isNull())
         return std::make_unique<QtPrinter>(printouts);
-    return std::make_unique<QtPrinter>(info, ui, printouts);
+    auto printer = std::make_unique<QtPrinter>(info, ui, printouts);
+    printer->setCalibration(loadCalibration(Files(programDirectory), info.printerName()));
+    return printer;
 }
 
 } // namespace tavrel

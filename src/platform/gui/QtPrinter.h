@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Printer.h"
+#include "platform/PrinterCalibration.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -90,6 +91,15 @@ public:
     int paperSize() const override { return paper_; }
     void setQuarterTurn(bool on) override;
     bool quarterTurn() const override { return turned_; }
+    QPointF printableOrigin() const override;
+
+    // Moves and stretches a system printer's pages as the person measured it
+    // on the calibration sheet, from the next page on; the positions the
+    // program draws at stay as they are. PDF files are never calibrated.
+    void setCalibration(const PrinterCalibration& c) { calibration_ = c; }
+    const PrinterCalibration& calibration() const { return calibration_; }
+    // The print queue's name; empty for PDF output.
+    QString queueName() const;
 
     // True while a document is open (something was drawn since the last end).
     bool documentOpen() const;
@@ -170,11 +180,13 @@ private:
     int orientation_ = 1;
     int paper_ = 1;
     bool turned_ = false;
+    PrinterCalibration calibration_;
 };
 
 // The printer the program prints on: PDF files in DIR when TAVREL_PRINTER is
-// "pdf:DIR"; else the system's default printer; else, when no printer is
-// installed, PDF files in the folder "printouts" of the program directory.
+// "pdf:DIR"; else the system's default printer, with the calibration saved
+// for it; else, when no printer is installed, PDF files in the folder
+// "printouts" of the program directory.
 // Spool folders left behind by earlier runs are cleared away first.
 std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* ui = nullptr);
 

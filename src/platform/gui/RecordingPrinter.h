@@ -31,6 +31,19 @@ public:
         double x1, y1, x2, y2;
         int document = 0;
     };
+    // One operation that reaches the paper or its set-up, in the order made,
+    // with the font in force for a text: enough to draw the pages again.
+    struct Op {
+        enum class Kind { Text, Rect, Line, NewPage, EndDoc, KillDoc, Orientation, Paper, Turn };
+        Kind kind;
+        int document = 0, page = 1;            // where it was made
+        double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Text: x1, y1; Rect and Line: corners
+        int value = 0;                         // Orientation, Paper, Turn
+        QString text, font;
+        double size = 0;
+        bool bold = false, italic = false, underline = false;
+        bool operator==(const Op&) const = default;
+    };
 
     void setScaleTwips() override { log << QStringLiteral("scale"); }
     void setFontName(const QString& name) override { font_ = name; }
@@ -67,6 +80,7 @@ public:
     int paperSize() const override { return paper_; }
     void setQuarterTurn(bool on) override;
     bool quarterTurn() const override { return turned_; }
+    QPointF printableOrigin() const override { return {360, paper_ == 40 ? 0.0 : 360.0}; }
 
     // Paper codes this printer refuses with error 380 (none by default).
     QSet<int> unsupportedPapers;
@@ -84,6 +98,7 @@ public:
     std::vector<Text> texts;
     std::vector<Rect> rects;
     std::vector<Rect> lines;
+    std::vector<Op> ops;
     QStringList log;   // "newPage", "endDoc", "killDoc", "orientation 2", "paper 20", ...
     int page = 1;      // page being drawn
     int documents = 0; // documents ended
@@ -93,9 +108,14 @@ public:
     std::vector<Text> onPage(int p) const;
     // First text equal to `s`, or nullptr.
     const Text* find(const QString& s) const;
+    // The operations made on page `p` of document `document`, in order.
+    std::vector<Op> opsOnPage(int document, int p) const;
+    // The highest page number drawn on or started in document `document` (0: none).
+    int pageCount(int document) const;
 
 private:
     void failIfAsked() const;
+    void record(Op::Kind kind, int value = 0);
 
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;
@@ -106,5 +126,12 @@ private:
     bool turned_ = false;
     QString lastOutput_;
 };
+
+// Makes the recorded operations again on `target`, in order: texts with the
+// font and position they had, boxes, lines, page breaks, paper, orientation,
+// quarter turns and the documents' ends. `document` chooses one document
+// (counted from 0), -1 every one. What the recording drew is what `target`
+// draws, so a preview and the printout it is printed from cannot differ.
+void replay(const RecordingPrinter& recording, Printer& target, int document = -1);
 
 } // namespace tavrel

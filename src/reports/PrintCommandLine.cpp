@@ -1,0 +1,498 @@
+#include "reports/PrintCommandLine.h"
+
+#include "maillists/MailListFile.h"
+#include "platform/Clipboard.h"
+#include "platform/Clock.h"
+#include "platform/Errors.h"
+#include "platform/Files.h"
+#include "platform/Help.h"
+#include "platform/InstanceLock.h"
+#include "platform/PrinterCalibration.h"
+#include "platform/gui/QtPrinter.h"
+#include "reports/LabelLayouts.h"
+#include "store/RecordAccess.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace tavrel {
+
+namespace {
+
+struct EndOfRun {};
+
+// Nobody is there to answer: the run's messages are kept, questions answered
+// No or Cancel, and nothing waits.
+class UnattendedUi : public Ui {
+public:
+    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override
+    {
+        messages << text;
+        return buttons == Buttons::Ok                                            ? Answer::Ok
+               : buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No
+                                                                                 : Answer::Cancel;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    void beep() override {}
+    void setWaitCursor(bool) override {}
+    void processEvents() override {}
+    int runModal(QDialog&) override { return 0; }
+    QStringList messages;
+
+protected:
+    void quit() override { throw EndOfRun(); }
+};
+
+class NoClipboard : public Clipboard {
+public:
+    void clear() override {}
+    void setText(const QString&) override {}
+    QString text() const override { return {}; }
+};
+
+class NoHelp : public Help {
+public:
+    void showFinder() override {}
+    void showContext(int) override {}
+    void quit() override {}
+};
+
+class NoWindows : public RunWindows {
+public:
+    void showPreparing() override {}
+    void closePreparing() override {}
+    void showProgress() override {}
+    void showLastPageCompleted(int) override {}
+    void closeProgress() override {}
+};
+
+struct Named {
+    const char* name;
+    int value;
+};
+const Named kKinds[] = {{"book", int(ReportKind::Book)},
+                        {"phone", int(ReportKind::TelephoneList)},
+                        {"abbreviated", int(ReportKind::AbbreviatedList)},
+                        {"listing", int(ReportKind::Listing)},
+                        {"labels", int(ReportKind::Labels)},
+                        {"cards", int(ReportKind::Cards)}};
+const Named kSorts[] = {{"key1", 0}, {"key2", 1}, {"key1+key2", 2}, {"key2+key1", 3}, {"id", 4}};
+// Label stocks; -1 stands for 1-across labels on continuous forms.
+const Named kLabelStocks[] = {
+    {"1-across", 0}, {"continuous", -1}, {"2-across", 1}, {"3-across", 2}};
+const Named kCardStocks[] = {{"1-across", 0}, {"2-across", 1}};
+// In the order of the envelope dialog's size buttons.
+const Named kEnvelopeSizes[] = {{"10", 0}, {"monarch", 1}, {"personal", 2}, {"dl", 3},
+                                {"c6", 4}, {"b5", 5},      {"c5", 6}};
+const Named kFeeds[] = {{"sideways", 1}, {"upright", 0}};
+
+class CountingEnvelopeWindows : public EnvelopeWindows {
+public:
+    void showPleaseWait() override {}
+    void closePleaseWait() override {}
+    void showProgress() override {}
+    void showPrepared(int count) override { prepared = count; }
+    void closeProgress() override {}
+    int prepared = 0;
+};
+
+template <size_t N> std::optional<int> lookUp(const Named (&table)[N], const QString& word)
+{
+    for (const Named& n : table) {
+        if (word == QLatin1String(n.name))
+            return n.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> positiveNumber(const QString& word)
+{
+    bool ok = false;
+    const int n = word.toInt(&ok);
+    return ok && n >= 1 ? std::optional(n) : std::nullopt;
+}
+
+// Active records the run walks: the list's members, or the whole file.
+int recordsInSelection(Program& p, bool membersOnly)
+{
+    int n = 0;
+    readAscending(p, 2, p.LastRecNo, [&](int recNo) {
+        const int id = recNo - 1;
+        if ((!membersOnly || isMember(p, id)) && isActive(p.CurRec, id))
+            ++n;
+        return true;
+    });
+    return n;
+}
+
+} // namespace
+
+bool isPrintCommandLine(const QStringList& args)
+{
+    return args.contains(QStringLiteral("--print")) || args.contains(QStringLiteral("--envelopes"));
+}
+
+QString printUsage()
+{
+    QString stocks;
+    for (const Named& n : kLabelStocks)
+        stocks += QLatin1String(n.name) + QLatin1Char(' ');
+    for (const A4Sheet& s : a4Sheets())
+        stocks += QLatin1String(s.name) + QLatin1Char(' ');
+    return QStringLiteral(
+               "Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from PAGE --to PAGE]\n"
+               "                           [--stock NAME] [--quantity N] [--title TEXT] [--large]\n"
+               "                           [--a4] [--output FILE.pdf | --printer QUEUE]\n"
+               "KIND: book, phone, abbreviated, listing, labels, cards\n"
+               "ORDER: key1 (the default), key2, key1+key2, key2+key1, id\n"
+               "--from/--to: print only these pages of the report\n"
+               "--stock for labels: %1(1-across: cut sheets)\n"
+               "--stock for cards: 1-across, 2-across\n"
+               "--large: the address book in large print; --a4: lists and books on A4 paper\n"
+               "       tavrel --envelopes [--size SIZE] [--feed sideways|upright] [--list ID]\n"
+               "                          [--sort ORDER|none] [--count N] [--return LINE|LINE...]\n"
+               "                          [--output FILE.pdf | --printer QUEUE]\n"
+               "SIZE: 10 (the default), monarch, personal, dl, c6, b5, c5; every entry of the\n"
+               "file, or the members of mailing list ID; --return: up to five lines, split at |\n"
+               "Without --output or --printer it prints on the default printer. No test pages\n"
+               "and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.\n")
+        .arg(stocks);
+}
+
+ParsedPrintCommand parsePrintCommand(const QStringList& args)
+{
+    ParsedPrintCommand result;
+    const auto refuse = [&](const QString& word) {
+        result.error = QStringLiteral("tavrel: --print does not take \"%1\"").arg(word);
+        return result;
+    };
+    PrintCommand c;
+    ReportOptions& o = c.options;
+    o.unattended = true;
+    bool haveKind = false, haveFrom = false, haveTo = false;
+    QString stock;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        // Every option but --large and --a4 takes the next word as its value.
+        const bool flag = a == QLatin1String("--large") || a == QLatin1String("--a4");
+        if (!flag && a.startsWith(QLatin1String("--")) && i + 1 >= args.size())
+            return refuse(a);
+        const QString value = flag || i + 1 >= args.size() ? QString() : args[i + 1];
+        if (a == QLatin1String("--print")) {
+            const std::optional<int> kind = lookUp(kKinds, value);
+            if (!kind || haveKind)
+                return refuse(value);
+            o.kind = ReportKind(*kind);
+            haveKind = true;
+        } else if (a == QLatin1String("--sort")) {
+            const std::optional<int> sort = lookUp(kSorts, value);
+            if (!sort)
+                return refuse(value);
+            o.sequence = *sort;
+        } else if (a == QLatin1String("--list")) {
+            try {
+                o.mailListFile = mailListFileName(value);
+            } catch (const PlatformError&) {
+                return refuse(value); // a name that would reach outside the program directory
+            }
+            if (value.isEmpty() || !Files::isPlainName(o.mailListFile))
+                return refuse(value);
+        } else if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
+            const std::optional<int> page = positiveNumber(value);
+            if (!page)
+                return refuse(value);
+            (a == QLatin1String("--from") ? o.reprintFrom : o.reprintThrough) = *page;
+            (a == QLatin1String("--from") ? haveFrom : haveTo) = true;
+        } else if (a == QLatin1String("--stock")) {
+            stock = value;
+        } else if (a == QLatin1String("--quantity")) {
+            const std::optional<int> n = positiveNumber(value);
+            if (!n)
+                return refuse(value);
+            o.quantity = *n;
+        } else if (a == QLatin1String("--title")) {
+            o.title = value;
+        } else if (a == QLatin1String("--output")) {
+            if (value.isEmpty() || !c.queue.isEmpty())
+                return refuse(a);
+            c.outputFile = QDir::current().absoluteFilePath(value);
+        } else if (a == QLatin1String("--printer")) {
+            if (value.isEmpty() || !c.outputFile.isEmpty())
+                return refuse(a);
+            c.queue = value;
+        } else if (a == QLatin1String("--large")) {
+            o.largePrint = true;
+        } else if (a == QLatin1String("--a4")) {
+            o.a4Paper = true;
+        } else {
+            return refuse(a);
+        }
+        if (!flag)
+            ++i;
+    }
+    if (!haveKind)
+        return refuse(QStringLiteral("--print"));
+    const bool labelsOrCards = o.kind == ReportKind::Labels || o.kind == ReportKind::Cards;
+    if (o.largePrint && o.kind != ReportKind::Book)
+        return refuse(QStringLiteral("--large"));
+    if (o.a4Paper && labelsOrCards)
+        return refuse(QStringLiteral("--a4"));
+    if (haveFrom != haveTo)
+        return refuse(haveFrom ? QStringLiteral("--from") : QStringLiteral("--to"));
+    if (haveFrom && o.reprintThrough < o.reprintFrom)
+        return refuse(QString::number(o.reprintThrough));
+    o.reprint = haveFrom;
+    if (!stock.isEmpty()) {
+        if (o.kind == ReportKind::Labels) {
+            std::optional<int> s = lookUp(kLabelStocks, stock);
+            for (int k = 0; !s && k < int(a4Sheets().size()); ++k) {
+                if (stock == QLatin1String(a4Sheets()[k].name))
+                    s = kFirstA4LabelStock + k;
+            }
+            if (!s)
+                return refuse(stock);
+            o.continuousForms = *s == -1;
+            o.labelStock = std::max(*s, 0);
+        } else if (o.kind == ReportKind::Cards) {
+            const std::optional<int> s = lookUp(kCardStocks, stock);
+            if (!s)
+                return refuse(stock);
+            o.cardStock = *s;
+        } else {
+            return refuse(QStringLiteral("--stock"));
+        }
+    }
+    result.command = c;
+    return result;
+}
+
+ParsedPrintCommand parseEnvelopeCommand(const QStringList& args)
+{
+    ParsedPrintCommand result;
+    const auto refuse = [&](const QString& word) {
+        result.error = QStringLiteral("tavrel: --envelopes does not take \"%1\"").arg(word);
+        return result;
+    };
+    PrintCommand c;
+    EnvelopeJob job;
+    job.unattended = true;
+    job.returnOption = ReturnFrom::None;
+    job.mailOption = MailTo::AllEntries;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--envelopes"))
+            continue;
+        if (!a.startsWith(QLatin1String("--")) || i + 1 >= args.size())
+            return refuse(a);
+        const QString value = args[++i];
+        if (a == QLatin1String("--size")) {
+            const std::optional<int> size = lookUp(kEnvelopeSizes, value);
+            if (!size)
+                return refuse(value);
+            job.sizeIndex = *size;
+        } else if (a == QLatin1String("--feed")) {
+            const std::optional<int> feed = lookUp(kFeeds, value);
+            if (!feed)
+                return refuse(value);
+            job.landscape = *feed == 1;
+        } else if (a == QLatin1String("--list")) {
+            try {
+                job.mailListFile = mailListFileName(value);
+            } catch (const PlatformError&) {
+                return refuse(value);
+            }
+            if (value.isEmpty() || !Files::isPlainName(job.mailListFile))
+                return refuse(value);
+            job.mailOption = MailTo::MailingList;
+        } else if (a == QLatin1String("--sort")) {
+            const std::optional<int> sort =
+                value == QLatin1String("none") ? std::optional(kDoNotSort) : lookUp(kSorts, value);
+            if (!sort) // "id" and "none" alike: the file's order
+                return refuse(value);
+            job.sortIndex = *sort;
+        } else if (a == QLatin1String("--count")) {
+            if (!positiveNumber(value))
+                return refuse(value);
+            job.countText = value;
+        } else if (a == QLatin1String("--return")) {
+            const QStringList lines = value.split(QLatin1Char('|'));
+            if (lines.size() > 5)
+                return refuse(value);
+            for (int k = 0; k < 5; ++k) {
+                const QString line = k < lines.size() ? lines[k].trimmed() : QString();
+                if (line.size() > 35)
+                    return refuse(lines[k]);
+                job.returnAddress[size_t(k)] = line.leftJustified(35);
+            }
+            job.returnOption = ReturnFrom::Keyboard;
+        } else if (a == QLatin1String("--output")) {
+            if (value.isEmpty() || !c.queue.isEmpty())
+                return refuse(a);
+            c.outputFile = QDir::current().absoluteFilePath(value);
+        } else if (a == QLatin1String("--printer")) {
+            if (value.isEmpty() || !c.outputFile.isEmpty())
+                return refuse(a);
+            c.queue = value;
+        } else {
+            return refuse(a);
+        }
+    }
+    c.envelopes = job;
+    result.command = c;
+    return result;
+}
+
+int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
+{
+    if (c.envelopes) {
+        if (!c.envelopes->mailListFile.isEmpty() && !p.files.exists(c.envelopes->mailListFile)) {
+            out << QStringLiteral("There is no mailing list %1.").arg(c.envelopes->mailListFile)
+                << Qt::endl;
+            return 1;
+        }
+        auto* ui = dynamic_cast<UnattendedUi*>(&p.ui);
+        const qsizetype said = ui ? ui->messages.size() : 0;
+        CountingEnvelopeWindows windows;
+        if (printEnvelopes(p, *c.envelopes, windows) != EnvelopeRunEnd::Completed) {
+            if (ui)
+                for (const QString& m : ui->messages.mid(said))
+                    out << m << Qt::endl;
+            out << QStringLiteral("Nothing was printed.") << Qt::endl;
+            return 1;
+        }
+        const int perAddress = c.envelopes->countText.toInt();
+        const int records = perAddress > 0 ? windows.prepared / perAddress : 0;
+        out << (records == 1 ? QStringLiteral("1 record, ")
+                             : QStringLiteral("%1 records, ").arg(records))
+            << (windows.prepared == 1
+                    ? QStringLiteral("1 envelope printed.")
+                    : QStringLiteral("%1 envelopes printed.").arg(windows.prepared))
+            << Qt::endl;
+        return 0;
+    }
+    auto* ui = dynamic_cast<UnattendedUi*>(&p.ui);
+    const qsizetype said = ui ? ui->messages.size() : 0;
+    const bool fromList = !c.options.mailListFile.isEmpty();
+    if (fromList && !p.files.exists(c.options.mailListFile)) {
+        out << QStringLiteral("There is no mailing list %1.").arg(c.options.mailListFile)
+            << Qt::endl;
+        return 1;
+    }
+    NoWindows windows;
+    const RunEnd end = runReport(p, c.options, windows);
+    if (end != RunEnd::Completed) {
+        // Whatever the run said in place of its completion message.
+        if (ui)
+            for (const QString& m : ui->messages.mid(said))
+                out << m << Qt::endl;
+        out << QStringLiteral("Nothing was printed.") << Qt::endl;
+        return 1;
+    }
+    if (fromList)
+        loadMailList(p, c.options.mailListFile);
+    const int records = recordsInSelection(p, fromList);
+    // The pages before a reprint range were laid out but not printed.
+    const int lastPage = p.Report.PageNo - 1;
+    const int pages = std::max(0, lastPage - (c.options.reprint ? c.options.reprintFrom - 1 : 0));
+    out << (records == 1 ? QStringLiteral("1 record, ")
+                         : QStringLiteral("%1 records, ").arg(records))
+        << (pages == 1 ? QStringLiteral("1 page printed.")
+                       : QStringLiteral("%1 pages printed.").arg(pages))
+        << Qt::endl;
+    return 0;
+}
+
+int printCommandLineMain(int argc, char** argv)
+{
+    // No window opens; the offscreen platform lets the run go on a machine without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    const QStringList args = QApplication::arguments().mid(1);
+    const ParsedPrintCommand parsed = args.contains(QStringLiteral("--envelopes"))
+                                          ? parseEnvelopeCommand(args)
+                                          : parsePrintCommand(args);
+    if (!parsed.command) {
+        err << parsed.error << "\n" << printUsage() << Qt::flush;
+        return 2;
+    }
+    const PrintCommand& c = *parsed.command;
+    Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
+    if (!files.exists(QStringLiteral("n&a.mrk"))) {
+        out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
+        return 1;
+    }
+
+    // A PDF file is drawn in a folder of its own beside it and renamed into place whole.
+    std::unique_ptr<QTemporaryDir> drawing;
+    std::unique_ptr<Printer> printer;
+    if (!c.outputFile.isEmpty()) {
+        drawing = std::make_unique<QTemporaryDir>(QFileInfo(c.outputFile).absolutePath() +
+                                                  QStringLiteral("/.tavrel-print-XXXXXX"));
+        if (!drawing->isValid()) {
+            out << "The PDF file cannot be written in " << QFileInfo(c.outputFile).absolutePath()
+                << "." << Qt::endl;
+            return 1;
+        }
+        printer = std::make_unique<QtPrinter>(drawing->path());
+    } else if (!c.queue.isEmpty()) {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(c.queue);
+        if (info.isNull()) {
+            out << "There is no printer " << c.queue << "." << Qt::endl;
+            return 1;
+        }
+        auto queue = std::make_unique<QtPrinter>(info);
+        queue->setCalibration(loadCalibration(files, c.queue));
+        printer = std::move(queue);
+    } else {
+        printer = makeSystemPrinter(files.programDirectory());
+    }
+
+    UnattendedUi ui;
+    NoClipboard clipboard;
+    NoHelp help;
+    SystemClock clock;
+    Program program({ui, *printer, clipboard, help, clock, files});
+    InstanceLock lock(files.programDirectory());
+    const InstanceCheck running = lock.check();
+    if (running.anotherCopy || !running.lockProblem.isEmpty()) {
+        out << (running.anotherCopy
+                    ? QStringLiteral("Tavrel is running on this N&A file; close it first.")
+                    : lockRefusalText(running))
+            << Qt::endl;
+        return 1;
+    }
+    try {
+        openNAFile(program);
+        const int status = runPrintCommand(program, c, out);
+        if (status != 0 || c.outputFile.isEmpty())
+            return status;
+        // One step: an old file of that name is replaced whole, never half written.
+        const QString drawn = printer->lastOutputFile();
+        if (drawn.isEmpty() || std::rename(QFile::encodeName(drawn).constData(),
+                                           QFile::encodeName(c.outputFile).constData()) != 0) {
+            out << "The PDF file could not be written: " << c.outputFile << Qt::endl;
+            return 1;
+        }
+        out << "Saved as " << c.outputFile << Qt::endl;
+        return 0;
+    } catch (const EndOfRun&) {
+        return 1;
+    } catch (const PlatformError& e) {
+        out << "Error " << e.number() << ": nothing was printed." << Qt::endl;
+        return 1;
+    }
+}
+
+} // namespace tavrel

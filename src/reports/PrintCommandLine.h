@@ -1,0 +1,46 @@
+#pragma once
+
+#include "envelopes/EnvelopeRun.h"
+#include "reports/ReportRun.h"
+#include "store/Program.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <optional>
+
+namespace tavrel {
+
+// What `tavrel --print KIND ...` or `tavrel --envelopes ...` asks for.
+struct PrintCommand {
+    ReportOptions options;
+    std::optional<EnvelopeJob> envelopes; // set for --envelopes
+    QString outputFile;                   // --output: a PDF file
+    QString queue;                        // --printer: a print queue
+};
+
+// The arguments (without the program name) read as a print command, or the
+// message naming the word that was not taken.
+struct ParsedPrintCommand {
+    std::optional<PrintCommand> command;
+    QString error;
+};
+ParsedPrintCommand parsePrintCommand(const QStringList& args);
+
+ParsedPrintCommand parseEnvelopeCommand(const QStringList& args);
+
+// True when the arguments ask for printing from the command line.
+bool isPrintCommandLine(const QStringList& args);
+QString printUsage();
+
+// Prints the report on p.printer with the layouts the report dialog uses, with
+// no questions and no test pages, and writes "N records, M pages printed."
+// (N: the records of the report's selection; M: the pages sent, which for a
+// page range are those of the range) or why nothing was printed, to `out`.
+// Returns the exit status: 0 printed, 1 not.
+// An envelope run writes "N records, M envelopes printed." instead.
+int runPrintCommand(Program& p, PrintCommand c, QTextStream& out);
+
+// The whole run from main(), without windows; the exit status (2: misused).
+int printCommandLineMain(int argc, char** argv);
+
+} // namespace tavrel

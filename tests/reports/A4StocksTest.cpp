@@ -1,0 +1,139 @@
+#include "ReportFixture.h"
+
+#include "platform/gui/QtPrinter.h"
+#include "reports/LabelLayouts.h"
+#include "store/RecordAccess.h"
+#include "support/Gui.h"
+#include "support/PdfPages.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+namespace tavrel::test {
+
+namespace {
+
+// Prints `o` for people 1..n into a PDF file; no test page, the standard position.
+QString printToPdf(TestEnv& env, int n, ReportOptions o)
+{
+    std::map<int, NARecord> records;
+    for (int id = 1; id <= n; ++id)
+        records[id] = reportPerson(id);
+    writeNAFile(env.naPath(), records);
+    QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
+    Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
+    openNAFile(p);
+    env.ui.setAutoOk(true);
+    if (o.kind == ReportKind::Labels) {
+        env.ui.answer(Ui::Answer::No);
+        env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+    }
+    RecordedWindows windows;
+    EXPECT_EQ(runReport(p, o, windows), RunEnd::Completed);
+    EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
+    return pdf.lastPdfFile();
+}
+
+const QSizeF kA4Points(595.28, 841.89);
+
+// The sheets as their makers measure them (mm): first label's corner, pitch, label size.
+struct Measured {
+    const char* name;
+    int columns, rows;
+    double top, left, pitchX, pitchY, width, height;
+};
+const Measured kMeasured[] = {
+    {"a4-3x7", 3, 7, 15.15, 7.25, 66.04, 38.1, 63.5, 38.1},
+    {"a4-2x7", 2, 7, 15.15, 4.65, 101.6, 38.1, 99.1, 38.1},
+    {"a4-3x8", 3, 8, 4.5, 0, 70, 36, 70, 36},
+    {"a4-2x8", 2, 8, 12.9, 4.65, 101.6, 33.9, 99.1, 33.9},
+};
+
+} // namespace
+
+// Each A4 sheet in a real PDF: A4 pages, and every label's name where the
+// sheet's measurements put it on the paper, to the point; the next record
+// starts the next sheet in its first label.
+TEST(A4Stocks, EveryLabelLiesWhereTheSheetPutsIt)
+{
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
+    constexpr double pt = 72 / 25.4;
+    for (int i = 0; i < int(a4Sheets().size()); ++i) {
+        const A4Sheet& sheet = a4Sheets()[i];
+        const Measured& m = kMeasured[i];
+        SCOPED_TRACE(sheet.name);
+        ASSERT_EQ(QLatin1String(sheet.name), QLatin1String(m.name));
+        ASSERT_EQ(std::pair(sheet.columns, sheet.rows), std::pair(m.columns, m.rows));
+        TestEnv env;
+        ReportOptions o;
+        o.kind = ReportKind::Labels;
+        o.sequence = 4;
+        o.labelStock = kFirstA4LabelStock + i;
+        const int perSheet = sheet.columns * sheet.rows;
+        const QString file = printToPdf(env, perSheet + 1, o);
+        const auto boxes = mediaBoxes(file);
+        ASSERT_EQ(boxes.size(), 2u);
+        EXPECT_NEAR(boxes[0].width(), kA4Points.width(), 0.5);
+        EXPECT_NEAR(boxes[0].height(), kA4Points.height(), 0.5);
+
+        std::map<int, PdfWord> names; // ID -> its "Person" word
+        const auto words = pdfWords(file);
+        for (std::size_t w = 0; w + 1 < words.size(); ++w) {
+            if (words[w].text == QLatin1String("Person"))
+                names.emplace(words[w + 1].text.toInt(), words[w]);
+            EXPECT_TRUE(QRectF(QPointF(0, 0), kA4Points).contains(words[w].box));
+        }
+        ASSERT_EQ(int(names.size()), perSheet + 1);
+        // The text's top lies a fixed distance above the word's box (the font's own).
+        const double lead = names.at(1).box.top() - (sheet.topMm + sheet.insetYmm) * pt;
+        EXPECT_NEAR(lead, 0, 2);
+        for (int k = 0; k < perSheet; ++k) {
+            const PdfWord& w = names.at(k + 1);
+            const int row = k / sheet.columns, col = k % sheet.columns;
+            EXPECT_EQ(w.page, 1) << k;
+            // Inside its label on the paper, and inside what a printer reaches.
+            const QRectF label(QPointF(m.left + col * m.pitchX, m.top + row * m.pitchY) * pt,
+                               QSizeF(m.width, m.height) * pt);
+            EXPECT_TRUE(label.contains(w.box)) << k;
+            EXPECT_GE(w.box.left(), 18) << k;
+            EXPECT_NEAR(w.box.left(), (sheet.leftMm + col * sheet.pitchXmm + sheet.insetXmm) * pt,
+                        0.5)
+                << k;
+            EXPECT_NEAR(w.box.top() - lead,
+                        (sheet.topMm + row * sheet.pitchYmm + sheet.insetYmm) * pt, 0.5)
+                << k;
+        }
+        const PdfWord& next = names.at(perSheet + 1);
+        EXPECT_EQ(next.page, 2);
+        EXPECT_NEAR(next.box.left(), names.at(1).box.left(), 0.1);
+        EXPECT_NEAR(next.box.top(), names.at(1).box.top(), 0.1);
+    }
+}
+
+// The list and book reports print on A4 when asked, with nothing off the page.
+TEST(A4Stocks, ReportsTakeA4Paper)
+{
+    for (ReportKind kind : {ReportKind::Book, ReportKind::TelephoneList,
+                            ReportKind::AbbreviatedList, ReportKind::Listing}) {
+        SCOPED_TRACE(int(kind));
+        TestEnv env;
+        ReportOptions o;
+        o.kind = kind;
+        o.a4Paper = true;
+        const QString file = printToPdf(env, 60, o);
+        const auto boxes = mediaBoxes(file);
+        ASSERT_GE(boxes.size(), 2u);
+        for (const QSizeF& b : boxes) {
+            EXPECT_NEAR(b.width(), kA4Points.width(), 0.5);
+            EXPECT_NEAR(b.height(), kA4Points.height(), 0.5);
+        }
+        if (havePdfToText()) {
+            for (const PdfWord& w : pdfWords(file))
+                EXPECT_TRUE(QRectF(QPointF(0, 0), kA4Points).contains(w.box))
+                    << w.text.toStdString();
+        }
+    }
+}
+
+} // namespace tavrel::test

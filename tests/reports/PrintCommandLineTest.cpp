@@ -1,0 +1,202 @@
+#include "ReportFixture.h"
+
+#include "reports/LabelLayouts.h"
+#include "reports/PrintCommandLine.h"
+#include "support/Gui.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tavrel::test {
+
+namespace {
+
+class RecordedWindowsForEnvelopes : public EnvelopeWindows {
+public:
+    void showPleaseWait() override {}
+    void closePleaseWait() override {}
+    void showProgress() override {}
+    void showPrepared(int) override {}
+    void closeProgress() override {}
+};
+
+QStringList words(const char* line)
+{
+    return QString::fromUtf8(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+// A word the command does not take is named, and nothing else is decided.
+TEST(PrintCommandLine, UsageErrorsNameTheWordNotTaken)
+{
+    struct Case {
+        const char* args;
+        const char* word;
+    } cases[] = {
+        {"--print", "--print"},
+        {"--print poster", "poster"},
+        {"--print book --print phone", "phone"},
+        {"--print book --sort name", "name"},
+        {"--print labels --quantity 0", "0"},
+        {"--print labels --quantity two", "two"},
+        {"--print labels --stock a5-1x1", "a5-1x1"},
+        {"--print cards --stock 3-across", "3-across"},
+        {"--print book --stock 2-across", "--stock"},
+        {"--print phone --large", "--large"},
+        {"--print labels --a4", "--a4"},
+        {"--print book --from 3", "--from"},
+        {"--print book --to 3", "--to"},
+        {"--print book --from 4 --to 3", "3"},
+        {"--print book --output a.pdf --printer office", "--printer"},
+        {"--print book --list ../x", "../x"},
+        {"--print book --colour", "--colour"},
+        {"--print book --title", "--title"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ParsedPrintCommand parsed = parsePrintCommand(words(c.args));
+        EXPECT_FALSE(parsed.command);
+        EXPECT_EQ(
+            parsed.error,
+            QStringLiteral("tavrel: --print does not take \"%1\"").arg(QLatin1String(c.word)));
+    }
+}
+
+TEST(PrintCommandLine, EnvelopeUsageErrorsNameTheWordNotTaken)
+{
+    struct Case {
+        const char* args;
+        const char* word;
+    } cases[] = {
+        {"--envelopes --size a3", "a3"},
+        {"--envelopes --feed diagonal", "diagonal"},
+        {"--envelopes --count 0", "0"},
+        {"--envelopes --sort name", "name"},
+        {"--envelopes --return 1|2|3|4|5|6", "1|2|3|4|5|6"},
+        {"--envelopes --list", "--list"},
+        {"--envelopes --large x", "--large"},
+        {"--envelopes stray", "stray"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ParsedPrintCommand parsed = parseEnvelopeCommand(words(c.args));
+        EXPECT_FALSE(parsed.command);
+        EXPECT_EQ(
+            parsed.error,
+            QStringLiteral("tavrel: --envelopes does not take \"%1\"").arg(QLatin1String(c.word)));
+    }
+}
+
+// The choices of the command line are the report dialog's choices.
+TEST(PrintCommandLine, ChoicesBecomeTheDialogsOptions)
+{
+    ParsedPrintCommand parsed = parsePrintCommand(
+        words("--print labels --sort key2+key1 --list abc --from 2 --to 5 --stock continuous "
+              "--quantity 3 --title Club --output out.pdf"));
+    ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
+    const ReportOptions& o = parsed.command->options;
+    EXPECT_EQ(o.kind, ReportKind::Labels);
+    EXPECT_EQ(o.sequence, 3);
+    EXPECT_EQ(o.mailListFile, QStringLiteral("tvlmail.abc"));
+    EXPECT_TRUE(o.reprint);
+    EXPECT_EQ(std::pair(o.reprintFrom, o.reprintThrough), std::pair(2, 5));
+    EXPECT_EQ(o.labelStock, 0);
+    EXPECT_TRUE(o.continuousForms);
+    EXPECT_EQ(o.quantity, 3);
+    EXPECT_EQ(o.title, QStringLiteral("Club"));
+    EXPECT_TRUE(parsed.command->outputFile.endsWith(QLatin1String("/out.pdf")));
+    EXPECT_TRUE(o.unattended);
+
+    parsed = parsePrintCommand(words("--print labels --stock a4-2x8"));
+    ASSERT_TRUE(parsed.command);
+    EXPECT_EQ(parsed.command->options.labelStock, kFirstA4LabelStock + 3);
+    EXPECT_EQ(a4Sheets()[3].stock, Stock::A4TwoByEight);
+}
+
+// The command line prints exactly what the report dialog prints for the same
+// choices (the dialog answered: no test page, the standard position), with
+// no question asked, and says how many records and pages it printed.
+TEST_F(ReportTest, TheCommandLinePrintsWhatTheDialogPrints)
+{
+    struct Case {
+        const char* args;
+        int stockForm; // -1: no stock question; 0 cut sheets, 1 continuous forms
+        const char* summary;
+    } cases[] = {
+        {"--print book --large --sort key2 --title Club", -1, "30 records, 15 pages printed."},
+        {"--print phone --from 2 --to 2", -1, "30 records, 1 page printed."},
+        {"--print listing --a4 --sort id", -1, "30 records, 8 pages printed."},
+        {"--print labels --stock continuous --quantity 2", 1, "30 records, 5 pages printed."},
+        {"--print labels", 0, "30 records, 4 pages printed."},
+        {"--print labels --stock a4-3x7 --sort key1+key2", -1, "30 records, 2 pages printed."},
+        {"--print cards --stock 2-across --quantity 3", -1, "30 records, 12 pages printed."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        openPeople(30);
+        const ParsedPrintCommand parsed = parsePrintCommand(words(c.args));
+        ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
+
+        env.printer = RecordingPrinter();
+        ReportOptions dialog = parsed.command->options;
+        dialog.unattended = false;
+        if (c.stockForm >= 0)
+            env.ui.onModal([&](QDialog& d) {
+                click(control<QRadioButton>(&d, QStringLiteral("StockOpt2_%1").arg(c.stockForm)));
+                click(control<QPushButton>(&d, "Command3D1"));
+            });
+        if (dialog.kind == ReportKind::Labels || dialog.kind == ReportKind::Cards) {
+            env.ui.answer(Ui::Answer::No);
+            env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+        }
+        ASSERT_EQ(run(dialog), RunEnd::Completed);
+        const std::vector<RecordingPrinter::Op> fromDialog = env.printer.ops;
+        const qsizetype asked = env.ui.messages.size();
+
+        env.printer = RecordingPrinter();
+        QString summary;
+        QTextStream out(&summary);
+        EXPECT_EQ(runPrintCommand(p, *parsed.command, out), 0);
+        EXPECT_EQ(env.printer.ops, fromDialog);
+        EXPECT_GT(fromDialog.size(), 10u);
+        // Only the completion message, which the summary line stands for.
+        EXPECT_EQ(env.ui.messages.size(), asked + 1);
+        EXPECT_EQ(summary, QString::fromUtf8(c.summary) + QLatin1Char('\n'))
+            << summary.toStdString();
+    }
+}
+
+// Envelopes from the command line are the envelope dialog's, page for page.
+TEST_F(ReportTest, TheCommandLinePrintsTheDialogsEnvelopes)
+{
+    openPeople(6);
+    const ParsedPrintCommand parsed = parseEnvelopeCommand(words(
+        "--envelopes --size dl --feed upright --sort key2 --count 2 --return Ann|1_Home_Row"));
+    ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
+    const EnvelopeJob& job = *parsed.command->envelopes;
+    EXPECT_EQ(std::tuple(job.sizeIndex, job.landscape, job.sortIndex, job.mailOption),
+              std::tuple(3, false, 1, MailTo::AllEntries));
+    EXPECT_EQ(job.returnAddress[1], QStringLiteral("1_Home_Row").leftJustified(35));
+
+    EnvelopeJob dialog = job;
+    dialog.unattended = false;
+    env.ui.answer(Ui::Answer::No); // no test envelope
+    env.ui.setAutoOk(true);
+    RecordedWindowsForEnvelopes windows;
+    ASSERT_EQ(printEnvelopes(p, dialog, windows), EnvelopeRunEnd::Completed);
+    const std::vector<RecordingPrinter::Op> fromDialog = env.printer.ops;
+    const qsizetype asked = env.ui.messages.size();
+
+    env.printer = RecordingPrinter();
+    QString summary;
+    QTextStream out(&summary);
+    EXPECT_EQ(runPrintCommand(p, *parsed.command, out), 0);
+    EXPECT_EQ(env.printer.ops, fromDialog);
+    EXPECT_EQ(env.printer.pageCount(0), 12);
+    EXPECT_EQ(env.ui.messages.size(), asked + 1); // the completion message only
+    EXPECT_EQ(summary, QStringLiteral("6 records, 12 envelopes printed.\n"));
+}
+
+} // namespace tavrel::test
