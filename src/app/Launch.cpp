@@ -8,6 +8,7 @@
 #include "upkeep/BackupCommandLine.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 
@@ -37,12 +38,14 @@ FileArgument fileArgumentOf(const QStringList& args)
     QString named;
     for (const QString& a : args) {
         if (a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
-            result.error = QStringLiteral("tavrel: unknown option %1").arg(a);
+            result.error =
+                QCoreApplication::translate("tavrel::Launch", "tavrel: unknown option %1").arg(a);
             return result;
         }
         if (!named.isEmpty()) {
-            result.error =
-                QStringLiteral("tavrel: one file at a time, not %1 and %2").arg(named, a);
+            result.error = QCoreApplication::translate("tavrel::Launch",
+                                                       "tavrel: one file at a time, not %1 and %2")
+                               .arg(named, a);
             return result;
         }
         named = a;
@@ -53,7 +56,8 @@ FileArgument fileArgumentOf(const QStringList& args)
 
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "tavrel::Launch",
                "Usage: tavrel [FILE]\n"
                "       tavrel --backup | --restore [NAME]\n"
                "       tavrel --help | --version\n"
@@ -64,14 +68,13 @@ QString usageText()
                "  --backup        take a backup copy of the N&A file and the mailing lists now\n"
                "  --restore NAME  put copy NAME back (a copy of the state before is kept);\n"
                "                  without NAME, list the copies\n"
-               "\n")
-        + exchangeUsage()
-        + syncUsage()
-        + printUsage()
-        + QStringLiteral(
-            "\n"
-            "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
-            "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
+               "\n") +
+           exchangeUsage() + syncUsage() + printUsage() +
+           QCoreApplication::translate(
+               "tavrel::Launch",
+               "\n"
+               "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
+               "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
 }
 
 QString versionText()

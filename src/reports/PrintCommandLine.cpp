@@ -13,6 +13,7 @@
 #include "store/RecordAccess.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,7 +150,8 @@ QString printUsage()
         stocks += QLatin1String(n.name) + QLatin1Char(' ');
     for (const A4Sheet& s : a4Sheets())
         stocks += QLatin1String(s.name) + QLatin1Char(' ');
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "tavrel::PrintCommandLine",
                "Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from PAGE --to PAGE]\n"
                "                           [--stock NAME] [--quantity N] [--title TEXT] [--large]\n"
                "                           [--a4] [--output FILE.pdf | --printer QUEUE]\n"
@@ -173,7 +175,9 @@ ParsedPrintCommand parsePrintCommand(const QStringList& args)
 {
     ParsedPrintCommand result;
     const auto refuse = [&](const QString& word) {
-        result.error = QStringLiteral("tavrel: --print does not take \"%1\"").arg(word);
+        result.error = QCoreApplication::translate("tavrel::PrintCommandLine",
+                                                   "tavrel: --print does not take \"%1\"")
+                           .arg(word);
         return result;
     };
     PrintCommand c;
@@ -280,7 +284,9 @@ ParsedPrintCommand parseEnvelopeCommand(const QStringList& args)
 {
     ParsedPrintCommand result;
     const auto refuse = [&](const QString& word) {
-        result.error = QStringLiteral("tavrel: --envelopes does not take \"%1\"").arg(word);
+        result.error = QCoreApplication::translate("tavrel::PrintCommandLine",
+                                                   "tavrel: --envelopes does not take \"%1\"")
+                           .arg(word);
         return result;
     };
     PrintCommand c;
@@ -356,7 +362,9 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
 {
     if (c.envelopes) {
         if (!c.envelopes->mailListFile.isEmpty() && !p.files.exists(c.envelopes->mailListFile)) {
-            out << QStringLiteral("There is no mailing list %1.").arg(c.envelopes->mailListFile)
+            out << QCoreApplication::translate("tavrel::PrintCommandLine",
+                                               "There is no mailing list %1.")
+                       .arg(c.envelopes->mailListFile)
                 << Qt::endl;
             return 1;
         }
@@ -367,16 +375,21 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
             if (ui)
                 for (const QString& m : ui->messages.mid(said))
                     out << m << Qt::endl;
-            out << QStringLiteral("Nothing was printed.") << Qt::endl;
+            out << QCoreApplication::translate("tavrel::PrintCommandLine", "Nothing was printed.")
+                << Qt::endl;
             return 1;
         }
         const int perAddress = c.envelopes->countText.toInt();
         const int records = perAddress > 0 ? windows.prepared / perAddress : 0;
-        out << (records == 1 ? QStringLiteral("1 record, ")
-                             : QStringLiteral("%1 records, ").arg(records))
+        out << (records == 1
+                    ? QCoreApplication::translate("tavrel::PrintCommandLine", "1 record, ")
+                    : QCoreApplication::translate("tavrel::PrintCommandLine", "%1 records, ")
+                          .arg(records))
             << (windows.prepared == 1
-                    ? QStringLiteral("1 envelope printed.")
-                    : QStringLiteral("%1 envelopes printed.").arg(windows.prepared))
+                    ? QCoreApplication::translate("tavrel::PrintCommandLine", "1 envelope printed.")
+                    : QCoreApplication::translate("tavrel::PrintCommandLine",
+                                                  "%1 envelopes printed.")
+                          .arg(windows.prepared))
             << Qt::endl;
         return 0;
     }
@@ -384,7 +397,9 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
     const qsizetype said = ui ? ui->messages.size() : 0;
     const bool fromList = !c.options.mailListFile.isEmpty();
     if (fromList && !p.files.exists(c.options.mailListFile)) {
-        out << QStringLiteral("There is no mailing list %1.").arg(c.options.mailListFile)
+        out << QCoreApplication::translate("tavrel::PrintCommandLine",
+                                           "There is no mailing list %1.")
+                   .arg(c.options.mailListFile)
             << Qt::endl;
         return 1;
     }
@@ -395,7 +410,8 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
         if (ui)
             for (const QString& m : ui->messages.mid(said))
                 out << m << Qt::endl;
-        out << QStringLiteral("Nothing was printed.") << Qt::endl;
+        out << QCoreApplication::translate("tavrel::PrintCommandLine", "Nothing was printed.")
+            << Qt::endl;
         return 1;
     }
     if (fromList)
@@ -404,10 +420,13 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
     // The pages before a reprint range were laid out but not printed.
     const int lastPage = p.Report.PageNo - 1;
     const int pages = std::max(0, lastPage - (c.options.reprint ? c.options.reprintFrom - 1 : 0));
-    out << (records == 1 ? QStringLiteral("1 record, ")
-                         : QStringLiteral("%1 records, ").arg(records))
-        << (pages == 1 ? QStringLiteral("1 page printed.")
-                       : QStringLiteral("%1 pages printed.").arg(pages))
+    out << (records == 1 ? QCoreApplication::translate("tavrel::PrintCommandLine", "1 record, ")
+                         : QCoreApplication::translate("tavrel::PrintCommandLine", "%1 records, ")
+                               .arg(records))
+        << (pages == 1
+                ? QCoreApplication::translate("tavrel::PrintCommandLine", "1 page printed.")
+                : QCoreApplication::translate("tavrel::PrintCommandLine", "%1 pages printed.")
+                      .arg(pages))
         << Qt::endl;
     return 0;
 }
@@ -467,9 +486,10 @@ int printCommandLineMain(int argc, char** argv)
     InstanceLock lock(files.programDirectory());
     const InstanceCheck running = lock.check();
     if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy
-                    ? QStringLiteral("Tavrel is running on this N&A file; close it first.")
-                    : lockRefusalText(running))
+        out << (running.anotherCopy ? QCoreApplication::translate(
+                                          "tavrel::PrintCommandLine",
+                                          "Tavrel is running on this N&A file; close it first.")
+                                    : lockRefusalText(running))
             << Qt::endl;
         return 1;
     }

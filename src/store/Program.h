@@ -94,7 +94,7 @@ public:
         int PageNo = 1;
         int ReprintFrom = 1;
         int ReprintThrough = 32000;
-        bool ReprintOn = false; // a reprint range was confirmed (PrtChk2 checked)
+        bool ReprintOn = false; // a reprint range was confirmed (the reprint check box ticked)
         int DuplexOn = 0;
         int DuplexPhase = 1; // 1 odd-page phase, 0 even-page phase
         int EndOfRecords = 0;

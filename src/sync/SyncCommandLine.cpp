@@ -11,6 +11,7 @@
 #include "sync/SyncState.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTextStream>
 
@@ -61,7 +62,8 @@ public:
     void quit() override {}
 };
 
-const char* const kUsage =
+const char* const kUsage = QT_TRANSLATE_NOOP(
+    "tavrel::SyncCommandLine",
     "Usage: tavrel --sync [--setup SERVER USER [BOOK]] [--confirm-deletions] [--allow-http]\n"
     "--setup: find the address books of USER on SERVER and keep BOOK (its name or\n"
     "            address; not needed when there is only one) in step from now on\n"
@@ -71,7 +73,7 @@ const char* const kUsage =
     "--allow-http: plain http to a server other than this machine\n"
     "The password is taken from the environment variable TAVREL_SYNC_PASSWORD.\n"
     "Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;\n"
-    "             3 synced, deletions held back; 4 synced, the N&A file is full\n";
+    "             3 synced, deletions held back; 4 synced, the N&A file is full\n");
 
 constexpr int kHeld = 3;
 constexpr int kFull = 4;
@@ -138,7 +140,7 @@ bool isSyncCommandLine(const QStringList& args)
 
 QString syncUsage()
 {
-    return QString::fromUtf8(kUsage);
+    return QCoreApplication::translate("tavrel::SyncCommandLine", kUsage);
 }
 
 int runSyncCommand(Program& p, const QStringList& args, const QString& password, QTextStream& out)
@@ -209,9 +211,10 @@ int syncMain(int argc, char** argv, void (*prepare)(Program&))
     InstanceLock lock(files.programDirectory());
     const InstanceCheck running = lock.check();
     if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy
-                    ? QStringLiteral("Tavrel is running on this N&A file; close it first.")
-                    : lockRefusalText(running))
+        out << (running.anotherCopy ? QCoreApplication::translate(
+                                          "tavrel::SyncCommandLine",
+                                          "Tavrel is running on this N&A file; close it first.")
+                                    : lockRefusalText(running))
             << Qt::endl;
         return 1;
     }

@@ -13,11 +13,11 @@ NoticeWindow::NoticeWindow(const char* name, const QString& title, const QString
 {
     setObjectName(QLatin1String(name));
     setWindowTitle(title);
-    Label1 = named(new QLabel(text, this), "Label1");
-    Label1->setAlignment(Qt::AlignCenter);
+    messageLabel = named(new QLabel(text, this), "Label1");
+    messageLabel->setAlignment(Qt::AlignCenter);
     auto* top = new QVBoxLayout(this);
     top->setContentsMargins(24, 18, 24, 18);
-    top->addWidget(Label1);
+    top->addWidget(messageLabel);
     setMinimumWidth(minimumWidth);
 }
 

@@ -12,7 +12,7 @@ class NoticeWindow : public QWidget {
 public:
     NoticeWindow(const char* name, const QString& title, const QString& text, int minimumWidth);
 
-    QLabel* Label1;
+    QLabel* messageLabel;
 };
 
 } // namespace tavrel

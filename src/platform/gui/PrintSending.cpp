@@ -19,24 +19,24 @@ PrintSendingWindow::PrintSendingWindow()
     setObjectName(QStringLiteral("PrtSendForm"));
     setWindowTitle(QCoreApplication::translate("tavrel::PrintSending", "Printing"));
     setModal(true);
-    Label1 = named(new QLabel(QStringLiteral("Sending to printer..."), this), "Label1");
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setMinimumWidth(300);
-    CancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
-    CancelButton->setDefault(true);
+    messageLabel = named(new QLabel(QStringLiteral("Sending to printer..."), this), "Label1");
+    messageLabel->setAlignment(Qt::AlignCenter);
+    messageLabel->setMinimumWidth(300);
+    cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
+    cancelButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(CancelButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(messageLabel);
     layout->addLayout(buttons);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void PrintSendingWindow::showSlow(int seconds)
 {
-    Label1->setText(
+    messageLabel->setText(
         QCoreApplication::translate("tavrel::PrintSending",
                                     "The Print System Has Not Taken The Document In %1 Seconds.\n"
                                     "Click Cancel To Stop Sending It.")

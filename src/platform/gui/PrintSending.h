@@ -19,8 +19,8 @@ public:
     // The print system keeps us waiting longer than `seconds`.
     void showSlow(int seconds);
 
-    QLabel* Label1;
-    QPushButton* CancelButton;
+    QLabel* messageLabel;
+    QPushButton* cancelButton;
 };
 
 // How handing a document to the print command ended.
