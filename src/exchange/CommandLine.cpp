@@ -7,6 +7,7 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
+#include "platform/Unattended.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/gui/RecordingPrinter.h"
@@ -22,60 +23,6 @@
 namespace tavrel {
 
 namespace {
-
-// Ends a command-line run from inside the store's fatal paths.
-struct EndOfRun {};
-
-// Messages go to standard output; every question is answered No or Cancel,
-// so nothing waits for a person and nothing is established or replaced.
-class ConsoleUi : public Ui {
-public:
-    explicit ConsoleUi(QTextStream& out) : out_(out) {}
-    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override
-    {
-        out_ << text << Qt::endl;
-        switch (buttons) {
-        case Buttons::Ok:
-            return Answer::Ok;
-        case Buttons::OkCancel:
-            return Answer::Cancel;
-        case Buttons::YesNo:
-        case Buttons::YesNoDefaultNo:
-            return Answer::No;
-        case Buttons::YesNoCancel:
-            return Answer::Cancel;
-        }
-        return Answer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    void beep() override {}
-    void setWaitCursor(bool) override {}
-    void processEvents() override {}
-    int runModal(QDialog&) override { return QDialog::Rejected; }
-
-protected:
-    void quit() override { throw EndOfRun(); }
-
-private:
-    QTextStream& out_;
-};
-
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const QString&) override {}
-    QString text() const override { return {}; }
-};
-
-class NoHelp : public Help {
-public:
-    void showFinder() override {}
-    void showContext(int) override {}
-    void quit() override {}
-};
 
 const char* const kUsage = QT_TRANSLATE_NOOP(
     "tavrel::CommandLine",
@@ -283,7 +230,7 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     const QStringList args = QApplication::arguments();
 
     Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
-    ConsoleUi ui(out);
+    UnattendedUi ui(&out);
     RecordingPrinter printer;
     NoClipboard clipboard;
     NoHelp help;

@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/InstanceLock.h"
+#include "platform/Unattended.h"
 #include "platform/PrinterCalibration.h"
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
@@ -26,47 +27,6 @@
 namespace tavrel {
 
 namespace {
-
-struct EndOfRun {};
-
-// Nobody is there to answer: the run's messages are kept, questions answered
-// No or Cancel, and nothing waits.
-class UnattendedUi : public Ui {
-public:
-    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override
-    {
-        messages << text;
-        return buttons == Buttons::Ok                                            ? Answer::Ok
-               : buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No
-                                                                                 : Answer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    void beep() override {}
-    void setWaitCursor(bool) override {}
-    void processEvents() override {}
-    int runModal(QDialog&) override { return 0; }
-    QStringList messages;
-
-protected:
-    void quit() override { throw EndOfRun(); }
-};
-
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const QString&) override {}
-    QString text() const override { return {}; }
-};
-
-class NoHelp : public Help {
-public:
-    void showFinder() override {}
-    void showContext(int) override {}
-    void quit() override {}
-};
 
 class NoWindows : public RunWindows {
 public:

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
+#include "platform/Unattended.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/gui/RecordingPrinter.h"
@@ -18,49 +19,6 @@
 namespace tavrel {
 
 namespace {
-
-struct EndOfRun {};
-
-// Messages go to standard output; every question is answered No or Cancel.
-class ConsoleUi : public Ui {
-public:
-    explicit ConsoleUi(QTextStream& out) : out_(out) {}
-    Answer messageBox(const QString& text, const QString&, Buttons buttons, Icon) override
-    {
-        out_ << text << Qt::endl;
-        return buttons == Buttons::Ok                                            ? Answer::Ok
-               : buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No
-                                                                                 : Answer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    void beep() override {}
-    void setWaitCursor(bool) override {}
-    void processEvents() override {}
-    int runModal(QDialog&) override { return QDialog::Rejected; }
-
-protected:
-    void quit() override { throw EndOfRun(); }
-
-private:
-    QTextStream& out_;
-};
-
-class NoClipboard : public Clipboard {
-public:
-    void clear() override {}
-    void setText(const QString&) override {}
-    QString text() const override { return {}; }
-};
-
-class NoHelp : public Help {
-public:
-    void showFinder() override {}
-    void showContext(int) override {}
-    void quit() override {}
-};
 
 const char* const kUsage = QT_TRANSLATE_NOOP(
     "tavrel::SyncCommandLine",
@@ -201,7 +159,7 @@ int syncMain(int argc, char** argv, void (*prepare)(Program&))
     QApplication app(argc, argv);
     QTextStream out(stdout);
     Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
-    ConsoleUi ui(out);
+    UnattendedUi ui(&out);
     RecordingPrinter printer;
     NoClipboard clipboard;
     NoHelp help;
