@@ -7,11 +7,12 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
-#include "platform/Unattended.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
+#include "platform/Unattended.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "store/RecordAccess.h"
+#include "store/UnattendedRun.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -237,37 +238,13 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     SystemClock clock;
     Program program({ui, printer, clipboard, help, clock, files});
 
-    InstanceLock lock(files.programDirectory());
-    const InstanceCheck running = lock.check();
-    if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy ? QCoreApplication::translate(
-                                          "tavrel::CommandLine",
-                                          "Tavrel is running on this N&A file; close it first.")
-                                    : lockRefusalText(running))
-            << Qt::endl;
-        return 1;
-    }
-    try {
-        // A restore cut short by a crash is finished before the files are opened.
-        if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
-            out << interruptedRestoreLine(*r) << Qt::endl;
-        if (!files.exists(QStringLiteral("n&a.mrk"))) {
-            out << QCoreApplication::translate("tavrel::CommandLine", "There is no N&A file in ")
-                << files.programDirectory() << "." << Qt::endl;
-            return 1;
-        }
-        openNAFile(program);
-        if (prepare)
-            prepare(program);
-        return runExchangeCommand(program, args, out);
-    } catch (const EndOfRun&) {
-        return 1;
-    } catch (const PlatformError& e) {
-        out << QCoreApplication::translate("tavrel::CommandLine", "Error") << numText(e.number())
-            << QCoreApplication::translate("tavrel::CommandLine", ": nothing more was done.")
-            << Qt::endl;
-        return 1;
-    }
+    return runOverNAFile(
+        program, out, QCoreApplication::translate("tavrel::CommandLine", "nothing more was done."),
+        [&] {
+            if (prepare)
+                prepare(program);
+            return runExchangeCommand(program, args, out);
+        });
 }
 
 QString exchangeUsage()

@@ -7,11 +7,12 @@
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/InstanceLock.h"
-#include "platform/Unattended.h"
 #include "platform/PrinterCalibration.h"
+#include "platform/Unattended.h"
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "store/RecordAccess.h"
+#include "store/UnattendedRun.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -408,10 +409,6 @@ int printCommandLineMain(int argc, char** argv)
     }
     const PrintCommand& c = *parsed.command;
     Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
-    if (!files.exists(QStringLiteral("n&a.mrk"))) {
-        out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
-        return 1;
-    }
 
     // A PDF file is drawn in a folder of its own beside it and renamed into place whole.
     std::unique_ptr<QTemporaryDir> drawing;
@@ -420,15 +417,17 @@ int printCommandLineMain(int argc, char** argv)
         drawing = std::make_unique<QTemporaryDir>(QFileInfo(c.outputFile).absolutePath() +
                                                   QStringLiteral("/.tavrel-print-XXXXXX"));
         if (!drawing->isValid()) {
-            out << "The PDF file cannot be written in " << QFileInfo(c.outputFile).absolutePath()
-                << "." << Qt::endl;
+            out << QCoreApplication::translate("tavrel::PrintCommandLine",
+                                               "The PDF file cannot be written in ")
+                << QFileInfo(c.outputFile).absolutePath() << "." << Qt::endl;
             return 1;
         }
         printer = std::make_unique<QtPrinter>(drawing->path());
     } else if (!c.queue.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(c.queue);
         if (info.isNull()) {
-            out << "There is no printer " << c.queue << "." << Qt::endl;
+            out << QCoreApplication::translate("tavrel::PrintCommandLine", "There is no printer ")
+                << c.queue << "." << Qt::endl;
             return 1;
         }
         auto queue = std::make_unique<QtPrinter>(info);
@@ -443,36 +442,25 @@ int printCommandLineMain(int argc, char** argv)
     NoHelp help;
     SystemClock clock;
     Program program({ui, *printer, clipboard, help, clock, files});
-    InstanceLock lock(files.programDirectory());
-    const InstanceCheck running = lock.check();
-    if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy ? QCoreApplication::translate(
-                                          "tavrel::PrintCommandLine",
-                                          "Tavrel is running on this N&A file; close it first.")
-                                    : lockRefusalText(running))
-            << Qt::endl;
-        return 1;
-    }
-    try {
-        openNAFile(program);
-        const int status = runPrintCommand(program, c, out);
-        if (status != 0 || c.outputFile.isEmpty())
-            return status;
-        // One step: an old file of that name is replaced whole, never half written.
-        const QString drawn = printer->lastOutputFile();
-        if (drawn.isEmpty() || std::rename(QFile::encodeName(drawn).constData(),
-                                           QFile::encodeName(c.outputFile).constData()) != 0) {
-            out << "The PDF file could not be written: " << c.outputFile << Qt::endl;
-            return 1;
-        }
-        out << "Saved as " << c.outputFile << Qt::endl;
-        return 0;
-    } catch (const EndOfRun&) {
-        return 1;
-    } catch (const PlatformError& e) {
-        out << "Error " << e.number() << ": nothing was printed." << Qt::endl;
-        return 1;
-    }
+    return runOverNAFile(
+        program, out,
+        QCoreApplication::translate("tavrel::PrintCommandLine", "nothing was printed."), [&] {
+            const int status = runPrintCommand(program, c, out);
+            if (status != 0 || c.outputFile.isEmpty())
+                return status;
+            // One step: an old file of that name is replaced whole, never half written.
+            const QString drawn = printer->lastOutputFile();
+            if (drawn.isEmpty() || std::rename(QFile::encodeName(drawn).constData(),
+                                               QFile::encodeName(c.outputFile).constData()) != 0) {
+                out << QCoreApplication::translate("tavrel::PrintCommandLine",
+                                                   "The PDF file could not be written: ")
+                    << c.outputFile << Qt::endl;
+                return 1;
+            }
+            out << QCoreApplication::translate("tavrel::PrintCommandLine", "Saved as ")
+                << c.outputFile << Qt::endl;
+            return 0;
+        });
 }
 
 } // namespace tavrel

@@ -3,11 +3,12 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
-#include "platform/Unattended.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
+#include "platform/Unattended.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "store/RecordAccess.h"
+#include "store/UnattendedRun.h"
 #include "sync/SyncPass.h"
 #include "sync/SyncState.h"
 
@@ -166,34 +167,14 @@ int syncMain(int argc, char** argv, void (*prepare)(Program&))
     SystemClock clock;
     Program program({ui, printer, clipboard, help, clock, files});
 
-    InstanceLock lock(files.programDirectory());
-    const InstanceCheck running = lock.check();
-    if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy ? QCoreApplication::translate(
-                                          "tavrel::SyncCommandLine",
-                                          "Tavrel is running on this N&A file; close it first.")
-                                    : lockRefusalText(running))
-            << Qt::endl;
-        return 1;
-    }
-    try {
-        if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
-            out << interruptedRestoreLine(*r) << Qt::endl;
-        if (!files.exists(QStringLiteral("n&a.mrk"))) {
-            out << "There is no N&A file in " << files.programDirectory() << "." << Qt::endl;
-            return 1;
-        }
-        openNAFile(program);
-        if (prepare)
-            prepare(program);
-        return runSyncCommand(program, QApplication::arguments().mid(1),
-                              qEnvironmentVariable(kSyncPasswordVariable), out);
-    } catch (const EndOfRun&) {
-        return 1;
-    } catch (const PlatformError& e) {
-        out << "Error" << numText(e.number()) << ": nothing more was done." << Qt::endl;
-        return 1;
-    }
+    return runOverNAFile(
+        program, out,
+        QCoreApplication::translate("tavrel::SyncCommandLine", "nothing more was done."), [&] {
+            if (prepare)
+                prepare(program);
+            return runSyncCommand(program, QApplication::arguments().mid(1),
+                                  qEnvironmentVariable(kSyncPasswordVariable), out);
+        });
 }
 
 } // namespace tavrel
