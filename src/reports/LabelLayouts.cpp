@@ -126,6 +126,7 @@ int fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slots
 }
 
 const QString kStartSlotKey = QStringLiteral("FirstFreeSlot.");
+const QString kRunStartKey = QStringLiteral("LastRunStart.");
 
 } // namespace
 
@@ -343,20 +344,21 @@ QString stockSettingName(Stock s)
     }
 }
 
-int rememberedStartSlot(Program& p, Stock s)
+int rememberedStartSlot(Program& p, Stock s, bool lastRun)
 {
-    const std::optional<QString> v =
-        settingIn(readSettings(p.files), kStartSlotKey + stockSettingName(s));
+    const std::optional<QString> v = settingIn(
+        readSettings(p.files), (lastRun ? kRunStartKey : kStartSlotKey) + stockSettingName(s));
     bool ok = false;
     const int slot = v ? v->toInt(&ok) - 1 : 0;
     // A slot the sheet does not have (a hand-edited file) means a new sheet.
     return ok && slot >= 0 && slot < int(sheetSlots(s, 720, 0).size()) ? slot : 0;
 }
 
-void rememberStartSlot(Program& p, Stock s, int slot)
+void rememberStartSlot(Program& p, Stock s, int freeSlot, int startedAt)
 {
     try {
-        writeSetting(p.files, kStartSlotKey + stockSettingName(s), QString::number(slot + 1));
+        writeSetting(p.files, kStartSlotKey + stockSettingName(s), QString::number(freeSlot + 1));
+        writeSetting(p.files, kRunStartKey + stockSettingName(s), QString::number(startedAt + 1));
     } catch (const PlatformError&) {
         // Not worth a message: the next run simply offers a whole sheet.
     }

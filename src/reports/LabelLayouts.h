@@ -82,11 +82,12 @@ QSizeF slotSize(Stock s);
 // The name a stock goes by in the settings file ("3-across", "a4-3x7").
 QString stockSettingName(Stock s);
 // The first free slot (from 0) of the stock's half-used sheet, remembered
-// from the last run on it; 0 when none was remembered.
-int rememberedStartSlot(Program& p, Stock s);
-// Remembers it for the next run; a settings file that cannot be written
+// from the last run on it, or with `lastRun` the slot that run started at
+// (where a reprint of it must start); 0 when none was remembered.
+int rememberedStartSlot(Program& p, Stock s, bool lastRun = false);
+// Remembers both for the next run; a settings file that cannot be written
 // only means the next run offers the first slot again.
-void rememberStartSlot(Program& p, Stock s, int slot);
+void rememberStartSlot(Program& p, Stock s, int freeSlot, int startedAt);
 
 // Lays out one sheet of labels or cards (report kinds Labels and Cards): each
 // record fills Q slots in a row, its copies running on from one sheet to the

@@ -208,8 +208,10 @@ private:
                 continue;
             }
             p_.ui.setWaitCursor(false);
-            // A half-used sheet: the run offers the slot the last one left free.
-            o_.firstSlot = rememberedStartSlot(p_, stockOf(p_, o_));
+            // A half-used sheet: the run offers the slot the last one left
+            // free; a reprint the slot the last run started at, so its pages
+            // hold the same records as before.
+            o_.firstSlot = rememberedStartSlot(p_, stockOf(p_, o_), o_.reprint);
             askPosition(p_, o_, &o_.firstSlot);
             return r_.LabelTop != 999;
         }
@@ -412,7 +414,7 @@ private:
             return;
         const Stock stock = stockOf(p_, o_);
         const int perSheet = int(sheetSlots(stock, standardTop(stock), 0).size());
-        rememberStartSlot(p_, stock, perSheet > 0 ? nextSlot_ % perSheet : 0);
+        rememberStartSlot(p_, stock, perSheet > 0 ? nextSlot_ % perSheet : 0, o_.firstSlot);
     }
 
     void releaseSortedList()

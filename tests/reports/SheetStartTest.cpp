@@ -114,6 +114,26 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
     }
 }
 
+// A reprint is offered the slot the last run started at, so its page 2 holds
+// what the first print's page 2 held; it leaves the remembered free slot alone.
+TEST_F(SheetStartTest, ReprintStartsWhereTheRunStarted)
+{
+    openPeople(40);
+    ReportOptions o = options(ReportKind::Labels);
+    o.labelStock = 2;
+    startAt(6, false);
+    ASSERT_EQ(run(o), RunEnd::Completed);
+    const auto page2 = filled(2, o);
+    env.printer = RecordingPrinter();
+    o.reprint = true;
+    o.reprintFrom = o.reprintThrough = 2;
+    startAt(6, false);
+    ASSERT_EQ(run(o), RunEnd::Completed);
+    EXPECT_EQ(offered, (std::vector<int>{0, 6}));
+    EXPECT_EQ(filled(1, o), page2); // the only sheet printed
+    EXPECT_EQ(rememberedStartSlot(p, Stock::ThreeAcross), 16);
+}
+
 // Up and Down move the choice a row, to the slot below or above.
 TEST_F(SheetStartTest, MapMovesByRow)
 {
