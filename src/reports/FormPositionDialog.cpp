@@ -1,6 +1,7 @@
 #include "reports/FormPositionDialog.h"
 
 #include "platform/gui/Named.h"
+#include "reports/SheetMap.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -38,8 +39,9 @@ const char* const kHorizontalCaptions[] = {
 
 } // namespace
 
-FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase, QWidget* parent)
-    : QDialog(parent), p_(p), base_(verticalBase)
+FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase,
+                                       const SheetChoice* sheet, QWidget* parent)
+    : QDialog(parent), p_(p), base_(verticalBase), cards_(cards)
 {
     setObjectName(QStringLiteral("VertPosForm"));
     setWindowTitle(tr("Form Positioning"));
@@ -85,6 +87,14 @@ FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase,
     auto* frames = new QHBoxLayout;
     frames->addWidget(verticalGroup);
     frames->addWidget(horizontalGroup);
+    if (sheet) {
+        buildSheetGroup(*sheet);
+        frames->addWidget(sheetGroup);
+        // Reading order: the map after the horizontal choices.
+        setTabOrder(horizontalOptions.back(), sheetMap);
+        setTabOrder(sheetMap, firstSlotButton);
+        setTabOrder(firstSlotButton, italicCheck);
+    }
     auto* checks = new QVBoxLayout;
     checks->addWidget(italicCheck);
     checks->addWidget(upperCaseCheck);
@@ -111,6 +121,44 @@ FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase,
     connect(okButton, &QPushButton::clicked, this, &FormPositionDialog::onOkClicked);
     connect(cancelButton, &QPushButton::clicked, this, &FormPositionDialog::onCancelClicked);
     okButton->setFocus();
+}
+
+void FormPositionDialog::buildSheetGroup(const SheetChoice& sheet)
+{
+    sheetGroup =
+        named(new QGroupBox(sheet.cards ? tr("&First Free Card") : tr("&First Free Label"), this),
+              "SheetFrame");
+    sheetMap = named(new SheetMap(sheet.slots, sheet.slotSize, sheetGroup), "SheetMap",
+                     sheet.cards ? tr("Click The First Card Not Yet Used On The Sheet")
+                                 : tr("Click The First Label Not Yet Used On The Sheet"));
+    slotLabel = named(new QLabel(sheetGroup), "SheetSlotLabel");
+    slotLabel->setAlignment(Qt::AlignCenter);
+    firstSlotButton = named(
+        new QPushButton(sheet.cards ? tr("Start At Card &1") : tr("Start At Label &1"), sheetGroup),
+        "SheetFirstSlot", tr("Start With A Whole New Sheet"));
+    auto* v = new QVBoxLayout(sheetGroup);
+    v->addWidget(sheetMap, 1, Qt::AlignHCenter);
+    v->addWidget(slotLabel);
+    v->addWidget(firstSlotButton);
+    sheetMap->setCurrent(sheet.start);
+    showSlot(sheetMap->current());
+    connect(sheetMap, &SheetMap::currentChanged, this, &FormPositionDialog::showSlot);
+    connect(sheetMap, &SheetMap::slotClicked, this, [this] { okButton->setFocus(); });
+    connect(firstSlotButton, &QPushButton::clicked, this, [this] {
+        sheetMap->setCurrent(0);
+        sheetMap->setFocus();
+    });
+}
+
+void FormPositionDialog::showSlot(int index)
+{
+    const QString text = cards_ ? tr("Start At Card %1 Of %2") : tr("Start At Label %1 Of %2");
+    slotLabel->setText(text.arg(index + 1).arg(sheetMap->count()));
+}
+
+int FormPositionDialog::startSlot() const
+{
+    return sheetMap ? sheetMap->current() : 0;
 }
 
 void FormPositionDialog::onItalicClicked()

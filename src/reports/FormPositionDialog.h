@@ -1,9 +1,12 @@
 #pragma once
 
+#include "reports/LabelLayouts.h"
 #include "store/Program.h"
 
 #include <QDialog>
+#include <QSizeF>
 #include <array>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -13,6 +16,17 @@ class QRadioButton;
 
 namespace tavrel {
 
+class SheetMap;
+
+// The sheet a run is about to print on, for choosing where its first sheet
+// starts: the slots in fill order, one slot's size (twips), the slot offered.
+struct SheetChoice {
+    std::vector<Slot> slots;
+    QSizeF slotSize;
+    int start = 0;
+    bool cards = false;
+};
+
 // "Form Positioning": moves the print of labels and cards up, down and right
 // in sixteenths of an inch, and switches label italics and upper case. A new
 // window is made each time it is shown, so it always opens at the standard
@@ -21,14 +35,16 @@ namespace tavrel {
 // OK sets LabelTop (the base of the stock plus the vertical choice) and
 // LabelLeft; Cancel, Esc or the close box set LabelTop to 999, which stops the
 // print run. The check boxes set LabelItalic and LabelUpper when clicked; for
-// rotary file cards they are disabled.
+// rotary file cards they are disabled. Given a sheet, it also shows a map of
+// the sheet's slots to pick the first free one of a half-used sheet.
 class FormPositionDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `cards`: the report is rotary file cards. `verticalBase` is added to the
     // vertical choice: LabelTop at the standard position less kStandard.
-    FormPositionDialog(Program& p, bool cards, int verticalBase, QWidget* parent = nullptr);
+    FormPositionDialog(Program& p, bool cards, int verticalBase, const SheetChoice* sheet = nullptr,
+                       QWidget* parent = nullptr);
 
     // Vertical offsets of verticalOptions and horizontal offsets of horizontalOptions, in twips.
     static constexpr int kStandard = 720;
@@ -44,6 +60,14 @@ public:
     QCheckBox* upperCaseCheck;
     QPushButton* okButton;
     QPushButton* cancelButton;
+    // Only with a sheet; else null.
+    QGroupBox* sheetGroup = nullptr;
+    SheetMap* sheetMap = nullptr;
+    QLabel* slotLabel = nullptr;
+    QPushButton* firstSlotButton = nullptr;
+
+    // The slot the first sheet starts at, from 0.
+    int startSlot() const;
 
     void reject() override;
 
@@ -52,9 +76,12 @@ private:
     void onUpperCaseClicked();
     void onOkClicked();
     void onCancelClicked();
+    void buildSheetGroup(const SheetChoice& sheet);
+    void showSlot(int index);
 
     Program& p_;
     int base_ = 0; // added to the vertical choice
+    bool cards_ = false;
 };
 
 } // namespace tavrel

@@ -1,5 +1,7 @@
 #include "reports/LabelLayouts.h"
 
+#include "platform/Errors.h"
+#include "platform/SettingsFile.h"
 #include "platform/Text.h"
 #include "reports/FormPositionDialog.h"
 #include "reports/ListLayouts.h"
@@ -89,14 +91,18 @@ void printCard(Program& p, const Slot& s)
 // Fills the sheet's slots from the walk, Q copies of each record. `print`
 // draws the current record into a slot.
 template <typename Print>
-void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slots, Print print)
+int fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slots, Print print)
 {
     auto& r = p.Report;
     const int q = o.quantity;
     if (r.PageNo == 1)
         r.CopiesDone = q; // the first slot fetches the first record
     const bool printed = pageIsPrinted(p);
-    for (const Slot& s : slots) {
+    // Only the first sheet starts part-way, on a sheet already partly used.
+    const int first = r.PageNo == 1 ? std::clamp(o.firstSlot, 0, int(slots.size()) - 1) : 0;
+    int next = first;
+    for (int i = first; i < int(slots.size()); ++i) {
+        const Slot& s = slots[i];
         if (r.CopiesDone == q) {
             r.CopiesDone = 0;
             if (nextReportRecord(p)) {
@@ -106,6 +112,7 @@ void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slot
         }
         if (printed)
             print(s);
+        next = i + 1;
         ++r.CopiesDone;
         if (r.CopiesDone == q && (advanceReportRecord(p) || r.PageNo > r.ReprintThrough))
             break;
@@ -115,7 +122,11 @@ void fillSheet(Program& p, const ReportOptions& o, const std::vector<Slot>& slot
     // back the same way, so a sheet run that outnumbers the records (many
     // copies of few records) is not cut short by the page loop's bound.
     --p.Cursor.WalkPosition;
+    return next;
 }
+
+const QString kStartSlotKey = QStringLiteral("FirstFreeSlot.");
+const QString kRunStartKey = QStringLiteral("LastRunStart.");
 
 } // namespace
 
@@ -126,7 +137,7 @@ const std::vector<A4Sheet>& a4Sheets()
     static const std::vector<A4Sheet> sheets = {
         {Stock::A4ThreeBySeven,
          "a4-3x7",
-         "A4, 3 x 7 Labels, 63.5 x 38.1 mm",
+         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 3 x 7 Labels, 63.5 x 38.1 mm"),
          3,
          7,
          15.15,
@@ -138,7 +149,7 @@ const std::vector<A4Sheet>& a4Sheets()
          {8, 180}},
         {Stock::A4TwoBySeven,
          "a4-2x7",
-         "A4, 2 x 7 Labels, 99.1 x 38.1 mm",
+         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 2 x 7 Labels, 99.1 x 38.1 mm"),
          2,
          7,
          15.15,
@@ -150,7 +161,7 @@ const std::vector<A4Sheet>& a4Sheets()
          {10, 220}},
         {Stock::A4ThreeByEight,
          "a4-3x8",
-         "A4, 3 x 8 Labels, 70 x 36 mm",
+         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 3 x 8 Labels, 70 x 36 mm"),
          3,
          8,
          4.5,
@@ -162,7 +173,7 @@ const std::vector<A4Sheet>& a4Sheets()
          {7, 160}},
         {Stock::A4TwoByEight,
          "a4-2x8",
-         "A4, 2 x 8 Labels, 99.1 x 33.9 mm",
+         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 2 x 8 Labels, 99.1 x 33.9 mm"),
          2,
          8,
          12.9,
@@ -295,7 +306,65 @@ LabelFont labelFont(Stock s)
     }
 }
 
-void layoutLabelPage(Program& p, const ReportOptions& o)
+QSizeF slotSize(Stock s)
+{
+    constexpr double twipsPerMm = 1440 / 25.4;
+    if (const A4Sheet* a4 = a4SheetOf(s))
+        return {(a4->pitchXmm - 2.5) * twipsPerMm, (a4->pitchYmm - 2) * twipsPerMm};
+    switch (s) {
+    case Stock::TwoAcross:
+        return {5760, 1300};
+    case Stock::ThreeAcross:
+        return {3780, 1300};
+    case Stock::OneAcrossCards:
+    case Stock::TwoAcrossCards:
+        return {5040, 2880};
+    default:
+        return {5040, 1300};
+    }
+}
+
+QString stockSettingName(Stock s)
+{
+    if (const A4Sheet* a4 = a4SheetOf(s))
+        return QLatin1String(a4->name);
+    switch (s) {
+    case Stock::OneAcrossContinuous:
+        return QStringLiteral("continuous");
+    case Stock::OneAcrossCutSheet:
+        return QStringLiteral("1-across");
+    case Stock::TwoAcross:
+        return QStringLiteral("2-across");
+    case Stock::ThreeAcross:
+        return QStringLiteral("3-across");
+    case Stock::OneAcrossCards:
+        return QStringLiteral("cards-1-across");
+    default:
+        return QStringLiteral("cards-2-across");
+    }
+}
+
+int rememberedStartSlot(Program& p, Stock s, bool lastRun)
+{
+    const std::optional<QString> v = settingIn(
+        readSettings(p.files), (lastRun ? kRunStartKey : kStartSlotKey) + stockSettingName(s));
+    bool ok = false;
+    const int slot = v ? v->toInt(&ok) - 1 : 0;
+    // A slot the sheet does not have (a hand-edited file) means a new sheet.
+    return ok && slot >= 0 && slot < int(sheetSlots(s, 720, 0).size()) ? slot : 0;
+}
+
+void rememberStartSlot(Program& p, Stock s, int freeSlot, int startedAt)
+{
+    try {
+        writeSetting(p.files, kStartSlotKey + stockSettingName(s), QString::number(freeSlot + 1));
+        writeSetting(p.files, kRunStartKey + stockSettingName(s), QString::number(startedAt + 1));
+    } catch (const PlatformError&) {
+        // Not worth a message: the next run simply offers a whole sheet.
+    }
+}
+
+int layoutLabelPage(Program& p, const ReportOptions& o)
 {
     const Stock stock = stockOf(p, o);
     const auto& r = p.Report;
@@ -304,12 +373,11 @@ void layoutLabelPage(Program& p, const ReportOptions& o)
     if (isCardStock(stock)) {
         // Cards take neither italics nor upper case.
         setCourierBold(p.printer, 11, false);
-        fillSheet(p, o, slots, [&](const Slot& s) { printCard(p, s); });
-        return;
+        return fillSheet(p, o, slots, [&](const Slot& s) { printCard(p, s); });
     }
     const LabelFont f = labelFont(stock);
     setCourierBold(p.printer, f.points, r.LabelItalic == -1);
-    fillSheet(p, o, slots, [&](const Slot& s) { printLabel(p, s, f.lineStep); });
+    return fillSheet(p, o, slots, [&](const Slot& s) { printLabel(p, s, f.lineStep); });
 }
 
 QString offPageReason(Program& p, const ReportOptions& o)
@@ -353,15 +421,25 @@ QString offPageReason(Program& p, const ReportOptions& o)
     return QString();
 }
 
-void askPosition(Program& p, const ReportOptions& o)
+void askPosition(Program& p, const ReportOptions& o, int* startSlot)
 {
     const Stock stock = stockOf(p, o);
+    SheetChoice sheet;
+    if (startSlot) {
+        sheet.slots = sheetSlots(stock, standardTop(stock), 0, p.printer.printableOrigin());
+        sheet.slotSize = slotSize(stock);
+        sheet.start = *startSlot;
+        sheet.cards = isCardStock(stock);
+    }
     for (;;) {
         FormPositionDialog f(p, isCardStock(stock),
-                             standardTop(stock) - FormPositionDialog::kStandard);
+                             standardTop(stock) - FormPositionDialog::kStandard,
+                             startSlot ? &sheet : nullptr);
         p.ui.runModal(f);
         if (p.Report.LabelTop == 999)
             return;
+        if (startSlot)
+            *startSlot = sheet.start = f.startSlot();
         const QString reason = offPageReason(p, o);
         if (reason.isEmpty())
             return;

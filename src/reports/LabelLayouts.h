@@ -3,6 +3,7 @@
 #include "reports/ReportRun.h"
 #include "store/Program.h"
 
+#include <QSizeF>
 #include <vector>
 
 namespace tavrel {
@@ -76,10 +77,24 @@ int standardTop(Stock s);
 
 LabelFont labelFont(Stock s);
 
+// The size of one label or card of the stock, in twips, as a map draws it.
+QSizeF slotSize(Stock s);
+// The name a stock goes by in the settings file ("3-across", "a4-3x7").
+QString stockSettingName(Stock s);
+// The first free slot (from 0) of the stock's half-used sheet, remembered
+// from the last run on it, or with `lastRun` the slot that run started at
+// (where a reprint of it must start); 0 when none was remembered.
+int rememberedStartSlot(Program& p, Stock s, bool lastRun = false);
+// Remembers both for the next run; a settings file that cannot be written
+// only means the next run offers the first slot again.
+void rememberStartSlot(Program& p, Stock s, int freeSlot, int startedAt);
+
 // Lays out one sheet of labels or cards (report kinds Labels and Cards): each
 // record fills Q slots in a row, its copies running on from one sheet to the
-// next (CopiesDone). Leaves EndOfRecords set when the records ran out.
-void layoutLabelPage(Program& p, const ReportOptions& o);
+// next (CopiesDone). The first sheet starts at slot `o.firstSlot`. Leaves
+// EndOfRecords set when the records ran out. Gives back the slot after the
+// last one filled.
+int layoutLabelPage(Program& p, const ReportOptions& o);
 
 // Why a sheet at LabelTop and LabelLeft would lose part of a label or card
 // off the printer's current page (above its top or past its foot); empty
@@ -88,8 +103,10 @@ QString offPageReason(Program& p, const ReportOptions& o);
 
 // The positioning dialog for this run. A position that would put part of a
 // slot off the page is said at once, and the person chooses again or stops;
-// LabelTop is 999 afterwards when the person cancelled.
-void askPosition(Program& p, const ReportOptions& o);
+// LabelTop is 999 afterwards when the person cancelled. With `startSlot` the
+// window also shows the sheet's map, offering that slot, and the slot chosen
+// is put back there.
+void askPosition(Program& p, const ReportOptions& o, int* startSlot = nullptr);
 
 // A sheet with the 35-character ruler on every line of every slot, ended at
 // once so it prints. Both first ask for the position, except 1-across labels

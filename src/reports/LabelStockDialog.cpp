@@ -1,7 +1,11 @@
 #include "reports/LabelStockDialog.h"
 
+#include "platform/Errors.h"
+#include "platform/SettingsFile.h"
 #include "platform/gui/Named.h"
+#include "reports/LabelLayouts.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +15,21 @@
 #include <QVBoxLayout>
 
 namespace tavrel {
+
+namespace {
+
+const QString kSheetKey = QStringLiteral("LabelSheet");
+const QString kPaperKey = QStringLiteral("ReportPaper");
+const QString kCutSheets = QStringLiteral("cut");
+const QString kContinuous = QStringLiteral("continuous");
+const QString kA4 = QStringLiteral("a4");
+
+} // namespace
+
+bool reportsOnA4Paper(const Files& files)
+{
+    return settingIn(readSettings(files), kPaperKey) == kA4;
+}
 
 LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
 {
@@ -26,6 +45,15 @@ LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent
         new QRadioButton(tr("&Continuous Forms (12 Labels/Sheet)"), formTypeGroup), "StockOpt2_1");
     continuousFormsLabel =
         named(new QLabel(tr("Dot Matrix, Other Impact Printers"), formTypeGroup), "Label2");
+    a4SheetsLabel = named(new QLabel(tr("A4 Sheets"), formTypeGroup), "A4SheetsLabel");
+    for (const A4Sheet& sheet : a4Sheets()) {
+        auto* option = new QRadioButton(tr(sheet.caption), formTypeGroup);
+        option->setObjectName(QStringLiteral("A4StockOpt_%1").arg(a4SheetOptions.size()));
+        a4SheetOptions.push_back(option);
+    }
+    a4PaperCheck =
+        named(new QCheckBox(tr("Print &Reports On A4 Paper"), this), "A4PaperChk",
+              tr("Print The Book, Lists And Listing On A4 Paper Rather Than Letter Paper"));
     helpHintLabel =
         named(new QLabel(tr("Refer To \"About Printing\" In TVL Help"), this), "Label3");
     helpHintLabel->setAlignment(Qt::AlignCenter);
@@ -39,6 +67,9 @@ LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent
     grid->addWidget(cutSheetsLabel, 1, 1);
     grid->addWidget(formTypeOptions[1], 2, 0, 1, 2);
     grid->addWidget(continuousFormsLabel, 3, 1);
+    grid->addWidget(a4SheetsLabel, 4, 0, 1, 2);
+    for (int i = 0; i < int(a4SheetOptions.size()); ++i)
+        grid->addWidget(a4SheetOptions[i], 5 + i, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okButton);
@@ -47,20 +78,49 @@ LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent
     top->setContentsMargins(16, 12, 16, 12);
     top->setSpacing(10);
     top->addWidget(formTypeGroup);
+    top->addWidget(a4PaperCheck);
     top->addWidget(helpHintLabel);
     top->addLayout(buttons);
     setFixedSize(sizeHint());
 
-    formTypeOptions[0]->setChecked(true);
+    // The last choice, or cut sheets.
+    const QByteArray settings = readSettings(p_.files);
+    const QString sheet = settingIn(settings, kSheetKey).value_or(kCutSheets);
+    formTypeOptions[sheet == kContinuous ? 1 : 0]->setChecked(true);
+    for (int i = 0; i < int(a4SheetOptions.size()); ++i)
+        if (sheet == QLatin1String(a4Sheets()[i].name))
+            a4SheetOptions[i]->setChecked(true);
+    a4PaperCheck->setChecked(settingIn(settings, kPaperKey) == kA4);
     for (QRadioButton* o : formTypeOptions)
+        connect(o, &QRadioButton::clicked, this, [this] { okButton->setFocus(); });
+    for (QRadioButton* o : a4SheetOptions)
         connect(o, &QRadioButton::clicked, this, [this] { okButton->setFocus(); });
     connect(okButton, &QPushButton::clicked, this, &LabelStockDialog::onOkClicked);
     okButton->setFocus();
 }
 
+int LabelStockDialog::chosenA4Sheet() const
+{
+    for (int i = 0; i < int(a4SheetOptions.size()); ++i)
+        if (a4SheetOptions[i]->isChecked())
+            return i;
+    return -1;
+}
+
 void LabelStockDialog::onOkClicked()
 {
-    p_.Report.ContinuousForms = formTypeOptions[0]->isChecked() ? 0 : 1;
+    p_.Report.ContinuousForms = formTypeOptions[1]->isChecked() ? 1 : 0;
+    const int a4 = chosenA4Sheet();
+    const QString sheet = a4 >= 0                          ? QLatin1String(a4Sheets()[a4].name)
+                          : p_.Report.ContinuousForms == 1 ? kContinuous
+                                                           : kCutSheets;
+    try {
+        writeSetting(p_.files, kSheetKey, sheet);
+        writeSetting(p_.files, kPaperKey,
+                     a4PaperCheck->isChecked() ? kA4 : QStringLiteral("letter"));
+    } catch (const PlatformError&) {
+        // The choice still holds for this run; it is only not offered next time.
+    }
     accept();
 }
 

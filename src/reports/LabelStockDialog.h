@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <array>
+#include <vector>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -14,7 +16,10 @@ namespace tavrel {
 
 // "Label Stock Information": asked before 1-across labels are printed, it
 // tells cut sheets (8 labels a sheet) from continuous forms (12 labels) and
-// sets ContinuousForms. It has only OK; closing it keeps the choice shown.
+// sets ContinuousForms. It also offers the A4 label sheets in their place,
+// and A4 paper for the list and book reports; the choice is remembered in the
+// settings file and shown the next time. It has only OK; closing it keeps
+// the choice shown.
 class LabelStockDialog : public QDialog {
     Q_OBJECT
 
@@ -25,15 +30,24 @@ public:
     std::array<QRadioButton*, 2> formTypeOptions{};
     QLabel* cutSheetsLabel;
     QLabel* continuousFormsLabel;
+    QLabel* a4SheetsLabel;
+    std::vector<QRadioButton*> a4SheetOptions; // in the order of a4Sheets()
+    QCheckBox* a4PaperCheck;
     QLabel* helpHintLabel;
     QPushButton* okButton;
 
     void reject() override;
+
+    // The A4 sheet chosen (index into a4Sheets()), or -1 for the letter stocks.
+    int chosenA4Sheet() const;
 
 private:
     void onOkClicked();
 
     Program& p_;
 };
+
+// Whether the list and book reports print on A4 paper, as last chosen.
+bool reportsOnA4Paper(const Files& files);
 
 } // namespace tavrel

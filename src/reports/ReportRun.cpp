@@ -91,6 +91,8 @@ public:
             return RunEnd::CancelledEarly;
         }
         setUpRunState();
+        if (!o_.unattended && !labelsOrCards() && reportsOnA4Paper(p_.files))
+            o_.a4Paper = true;
         if (!o_.mailListFile.isEmpty() && !readChosenMailList())
             return RunEnd::CancelledEarly;
 
@@ -155,6 +157,8 @@ private:
                 p_.ui.setWaitCursor(false);
                 LabelStockDialog stock(p_);
                 p_.ui.runModal(stock);
+                if (stock.chosenA4Sheet() >= 0)
+                    o_.labelStock = kFirstA4LabelStock + stock.chosenA4Sheet();
                 p_.ui.setWaitCursor(true);
                 r_.LabelTop = r_.ContinuousForms == 1 ? 0 : 720;
             } else {
@@ -204,7 +208,11 @@ private:
                 continue;
             }
             p_.ui.setWaitCursor(false);
-            askPosition(p_, o_);
+            // A half-used sheet: the run offers the slot the last one left
+            // free; a reprint the slot the last run started at, so its pages
+            // hold the same records as before.
+            o_.firstSlot = rememberedStartSlot(p_, stockOf(p_, o_), o_.reprint);
+            askPosition(p_, o_, &o_.firstSlot);
             return r_.LabelTop != 999;
         }
     }
@@ -285,7 +293,7 @@ private:
         bool laidOut = false;
         for (c.WalkPosition = 1; c.WalkPosition <= bound; ++c.WalkPosition) {
             if (labelsOrCards())
-                layoutLabelPage(p_, o_);
+                nextSlot_ = layoutLabelPage(p_, o_);
             else
                 layoutListPage(p_, o_);
             laidOut = true;
@@ -387,6 +395,7 @@ private:
             closeDownStep(&Printer::endDoc);
             end = RunEnd::Cancelled;
         } else if (closeDownStep(&Printer::endDoc)) {
+            rememberFreeSlot();
             say(p_, withOutputFile(tr("Report Completed.  Last Page Printed: ") +
                                        numText(r_.PageNo - 1),
                                    p_.printer));
@@ -395,6 +404,17 @@ private:
         }
         finish();
         return end;
+    }
+
+    // The next run on this stock starts where this one left the last sheet.
+    // A reprint or a run nobody watched leaves the remembered slot alone.
+    void rememberFreeSlot()
+    {
+        if (!labelsOrCards() || o_.unattended || o_.reprint)
+            return;
+        const Stock stock = stockOf(p_, o_);
+        const int perSheet = int(sheetSlots(stock, standardTop(stock), 0).size());
+        rememberStartSlot(p_, stock, perSheet > 0 ? nextSlot_ % perSheet : 0, o_.firstSlot);
     }
 
     void releaseSortedList()
@@ -417,6 +437,7 @@ private:
     Program::ReportRunState& r_;
     bool sorted_ = false;
     bool errorShown_ = false;
+    int nextSlot_ = 0; // the slot after the last label or card laid out
 };
 
 } // namespace

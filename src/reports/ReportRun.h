@@ -33,6 +33,9 @@ struct ReportOptions {
     // page, the standard position; 1-across labels on continuous forms when set.
     bool unattended = false;
     bool continuousForms = false;
+    // The first sheet of labels or cards starts at this slot (from 0); the
+    // positioning step sets it.
+    int firstSlot = 0;
 
     bool sorted() const { return sequence != 4; }
 };

@@ -11,6 +11,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/DialogBoxPreferencesDialog.h"
+#include "shell/PrinterCalibrationDialog.h"
 #include "shell/QuickFindPreferencesDialog.h"
 #include "shell/QuickFindWindow.h"
 #include "shell/ShellResources.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinterInfo>
 #include <QToolButton>
 
 namespace tavrel {
@@ -152,6 +154,8 @@ void MainWindow::buildMenus()
             QString(), 0, &MainWindow::onDialogBoxPreferences);
     addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), tr("&Backups..."), QString(), 0,
             &MainWindow::onBackupPreferences);
+    addItem(preferenceMenu_, QStringLiteral("PrefCalibrationMenu"), tr("Printer &Calibration..."),
+            QString(), 0, &MainWindow::onPrinterCalibration);
 
     helpMenu_ = bar->addMenu(tr("&Help"));
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
@@ -473,6 +477,17 @@ void MainWindow::onBackupPreferences()
         return;
     hideForCommand();
     BackupPreferencesDialog f(p_, this);
+    p_.ui.runModal(f);
+    restoreIfAlone();
+}
+
+void MainWindow::onPrinterCalibration()
+{
+    if (!aloneLoaded())
+        return;
+    hideForCommand();
+    PrinterCalibrationDialog f(p_, QPrinterInfo::availablePrinterNames(),
+                               QPrinterInfo::defaultPrinterName(), this);
     p_.ui.runModal(f);
     restoreIfAlone();
 }

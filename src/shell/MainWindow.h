@@ -64,6 +64,7 @@ public:
     void onQuickFindPreferences();
     void onDialogBoxPreferences();
     void onBackupPreferences();
+    void onPrinterCalibration();
     void onHelpContents();
     void onAbout();
 

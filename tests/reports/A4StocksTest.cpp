@@ -6,8 +6,10 @@
 #include "support/Gui.h"
 #include "support/PdfPages.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
+#include <QRadioButton>
 
 namespace tavrel::test {
 
@@ -134,6 +136,62 @@ TEST(A4Stocks, ReportsTakeA4Paper)
                     << w.text.toStdString();
         }
     }
+}
+
+} // namespace tavrel::test
+
+namespace tavrel::test {
+
+class A4ChoiceTest : public ReportTest {
+protected:
+    // Runs 1-across labels, answering the label-stock window with `choose`.
+    RunEnd labelsWith(const std::function<void(QDialog&)>& choose)
+    {
+        env.printer = RecordingPrinter();
+        env.ui.onModal(choose);
+        env.ui.answer(Ui::Answer::No);
+        env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+        return run(options(ReportKind::Labels));
+    }
+    RunEnd telephoneList()
+    {
+        env.printer = RecordingPrinter();
+        return run(options(ReportKind::TelephoneList));
+    }
+};
+
+// The label-stock window offers the A4 sheets and A4 paper for the reports;
+// an A4 sheet prints on A4 in that sheet's slots, and the choice is shown
+// again the next time.
+TEST_F(A4ChoiceTest, LabelStockWindowOffersA4AndRemembers)
+{
+    openPeople(2);
+    ASSERT_EQ(labelsWith([](QDialog& d) {
+                  EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
+                  click(control<QRadioButton>(&d, "A4StockOpt_1"));
+                  click(control<QCheckBox>(&d, "A4PaperChk"));
+                  click(control<QPushButton>(&d, "Command3D1"));
+              }),
+              RunEnd::Completed);
+    EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 9")));
+    const Slot first =
+        sheetSlots(Stock::A4TwoBySeven, 720, 0, env.printer.printableOrigin()).front();
+    ASSERT_FALSE(env.printer.texts.empty());
+    EXPECT_EQ((Slot{env.printer.texts.front().x, env.printer.texts.front().y}), first);
+    ASSERT_EQ(telephoneList(), RunEnd::Completed);
+    EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 9")));
+
+    ASSERT_EQ(labelsWith([](QDialog& d) {
+                  EXPECT_TRUE(control<QRadioButton>(&d, "A4StockOpt_1")->isChecked());
+                  EXPECT_TRUE(control<QCheckBox>(&d, "A4PaperChk")->isChecked());
+                  click(control<QRadioButton>(&d, "StockOpt2_1"));
+                  click(control<QCheckBox>(&d, "A4PaperChk"));
+                  click(control<QPushButton>(&d, "Command3D1"));
+              }),
+              RunEnd::Completed);
+    EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 40")));
+    ASSERT_EQ(telephoneList(), RunEnd::Completed);
+    EXPECT_FALSE(env.printer.log.contains(QStringLiteral("paper 9")));
 }
 
 } // namespace tavrel::test

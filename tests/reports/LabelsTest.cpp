@@ -69,7 +69,6 @@ protected:
     void chooseStock(bool continuous)
     {
         env.ui.onModal([continuous](QDialog& d) {
-            EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
             click(control<QRadioButton>(&d, continuous ? "StockOpt2_1" : "StockOpt2_0"));
             click(control<QPushButton>(&d, "Command3D1"));
         });
@@ -79,6 +78,9 @@ protected:
                   bool ok = true)
     {
         env.ui.onModal([=](QDialog& d) {
+            // A whole sheet, whatever slot the last run left free.
+            if (auto* first = d.findChild<QPushButton*>(QStringLiteral("SheetFirstSlot")))
+                click(first);
             click(control<QRadioButton>(&d, QStringLiteral("VertOpt1_%1").arg(vertical)));
             click(control<QRadioButton>(&d, QStringLiteral("HorizPos_%1").arg(horizontal)));
             if (italic)

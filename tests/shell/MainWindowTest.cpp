@@ -50,6 +50,7 @@ const std::vector<Item> kPrefItems = {
     {"PrefQuickFindMenu", "Q&uickFind", "Ctrl+U", 0},
     {"PrefMenuShowBoxes", " Show Dialog Boxes", "", 0},
     {"PrefBackupsMenu", "&Backups...", "", 0},
+    {"PrefCalibrationMenu", "Printer &Calibration...", "", 0},
 };
 const std::vector<Item> kHelpItems = {
     {"ContentsMenu", "&Contents ...", "", 0},

@@ -21,3 +21,18 @@ TAVREL_SHOT("VertPosForm-cards")
 {
     return new FormPositionDialog(s.p(), true, 850);
 }
+
+// The positioning step of a run, with the sheet's map at the fifth label.
+TAVREL_SHOT("VertPosForm-sheet")
+{
+    SheetChoice sheet{sheetSlots(Stock::ThreeAcross, 720, 0), slotSize(Stock::ThreeAcross), 4,
+                      false};
+    return new FormPositionDialog(s.p(), false, 0, &sheet);
+}
+
+TAVREL_SHOT("VertPosForm-a4sheet")
+{
+    SheetChoice sheet{sheetSlots(Stock::A4TwoByEight, 720, 0), slotSize(Stock::A4TwoByEight), 9,
+                      false};
+    return new FormPositionDialog(s.p(), false, 0, &sheet);
+}

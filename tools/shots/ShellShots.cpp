@@ -6,6 +6,7 @@
 #include "shell/AboutDialog.h"
 #include "shell/DialogBoxPreferencesDialog.h"
 #include "shell/MainWindow.h"
+#include "shell/PrinterCalibrationDialog.h"
 #include "shell/QuickFindPreferencesDialog.h"
 #include "shell/ShellResources.h"
 #include "shell/SortOrderPreferenceDialog.h"
@@ -75,4 +76,11 @@ TAVREL_SHOT("Help-topic")
     auto* h = new HelpWindow();
     h->showContext(25);
     return h;
+}
+
+TAVREL_SHOT("CalibrationPref")
+{
+    return new PrinterCalibrationDialog(
+        s.p(), {QStringLiteral("Office_Laser"), QStringLiteral("Label_Printer")},
+        QStringLiteral("Office_Laser"));
 }

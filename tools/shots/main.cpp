@@ -117,6 +117,7 @@ QStringList dataControls()
     return {
         QStringLiteral("ExpCbo3"),  // the mailing lists to export
         QStringLiteral("MapCbo1_"), // column names as spreadsheet files carry them
+        QStringLiteral("CalibPrinter"), // the print system's queue names
     };
 }
 
