@@ -38,7 +38,7 @@ TAVREL_SHOT("CreateByName")
 TAVREL_SHOT("CreateByName-filter")
 {
     auto* d = new CreateByNameDialog(s.p());
-    d->picker.filterEdit->setText(QStringLiteral("an"));
+    d->picker.filterEdit->setText(QStringLiteral("ar"));
     return d;
 }
 

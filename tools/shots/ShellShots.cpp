@@ -65,7 +65,7 @@ TAVREL_SHOT("ListForm-filter")
 {
     auto* w = new QuickFindWindow(s.p());
     w->fillList();
-    w->filterEdit->setText(QStringLiteral("an"));
+    w->filterEdit->setText(QStringLiteral("ar"));
     w->nameList->setCurrentIndex(w->nameList->model()->index(0, 0));
     return w;
 }
