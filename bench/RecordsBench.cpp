@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTest>
 #include <benchmark/benchmark.h>
