@@ -1,5 +1,6 @@
 // Timings of the record windows over a full file of 1700 active records:
-// opening QuickFind, and Next through the whole file on the record screens.
+// opening QuickFind, a keystroke in its find box, and Next through the whole
+// file on the record screens.
 #include "FullFile.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
@@ -9,7 +10,10 @@
 #include "support/TestEnv.h"
 
 #include <QAbstractItemView>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
+#include <QTest>
 #include <benchmark/benchmark.h>
 #include <map>
 
@@ -46,7 +50,8 @@ void BM_QuickFindOpen(benchmark::State& state)
     for (auto _ : state) {
         startQuickFind(p);
         QWidget* form = loadedWindow(QStringLiteral("ListForm"));
-        lines = form->findChild<QAbstractItemView*>(QStringLiteral("ListLst1"))->model()->rowCount();
+        lines =
+            form->findChild<QAbstractItemView*>(QStringLiteral("ListLst1"))->model()->rowCount();
         state.PauseTiming();
         unloadWindow(form);
         test::settle();
@@ -56,6 +61,37 @@ void BM_QuickFindOpen(benchmark::State& state)
         state.SkipWithError("QuickFind did not list every record");
 }
 BENCHMARK(BM_QuickFindOpen)->Unit(benchmark::kMillisecond);
+
+// One keystroke in QuickFind's find box until the list is drawn again: by
+// turns "1" (the 1700 lines narrow to the names holding a 1) and Backspace
+// (all 1700 come back).
+void BM_QuickFindKeystroke(benchmark::State& state)
+{
+    Program& p = recordsFile().env.p();
+    p.QuickFindField = QLatin1Char('0');
+    p.QuickFindSort = QLatin1Char('2');
+    startQuickFind(p);
+    auto* form = static_cast<QuickFindWindow*>(loadedWindow(QStringLiteral("ListForm")));
+    form->filterEdit->setFocus();
+    const QAbstractItemModel* shown = form->nameList->model();
+    int narrowed = 0;
+    for (auto _ : state) {
+        const bool narrowing = form->filterEdit->text().isEmpty();
+        QTest::keyClick(form->filterEdit, narrowing ? Qt::Key_1 : Qt::Key_Backspace);
+        form->nameList->doItemsLayout();
+        form->nameList->viewport()->repaint();
+        if (narrowing)
+            narrowed = shown->rowCount();
+    }
+    form->filterEdit->clear();
+    const bool whole = shown->rowCount() == kMaxId;
+    unloadWindow(form);
+    test::settle();
+    if (narrowed == 0 || narrowed == kMaxId || !whole)
+        state.SkipWithError("the find box did not narrow and widen the list");
+    state.counters["narrowed"] = narrowed;
+}
+BENCHMARK(BM_QuickFindKeystroke)->Unit(benchmark::kMillisecond);
 
 // Next pressed 1700 times: once round the whole file, back to the start.
 void BM_NextOverWholeFile(benchmark::State& state)

@@ -9,7 +9,9 @@
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
 #include "store/NameList.h"
+#include "store/NameListModel.h"
 #include "store/RecordAccess.h"
+#include "store/gui/LineList.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -221,8 +224,13 @@ void EnvelopeDialog::buildLayout()
     addressOkButton = makeButton(tr("OK"), "EnvAddrOKButton", this);
     addressCancelButton = makeButton(tr("Cancel"), "EnvAddrCancelButton", this);
 
-    nameList = named(new QListWidget(this), "ReturnAddressList");
+    nameList = newLineList(this, "ReturnAddressList");
     nameList->setMinimumHeight(150);
+    const FilterBox nameFilter = newFilterBox(this, nameList, "ReturnAddressListFilter", [this] {
+        (panel_ == Panel::ReturnNames ? returnNameOkButton : mailNameOkButton)->click();
+    });
+    nameFilterLabel = nameFilter.label;
+    nameFilterEdit = nameFilter.edit;
     nameList->setAccessibleName(tr("N&A Records"));
     nameListNoteLabel =
         named(new QLabel(tr("The Above Information Is Sorted According To The 'N&A Display' "
@@ -279,6 +287,10 @@ void EnvelopeDialog::buildLayout()
     right->addWidget(instructionLabel);
     right->addLayout(lines);
     right->addLayout(buttonRow({addressOkButton, addressCancelButton}));
+    auto* nameFilterRow = new QHBoxLayout;
+    nameFilterRow->addWidget(nameFilterLabel);
+    nameFilterRow->addWidget(nameFilterEdit, 1);
+    right->addLayout(nameFilterRow);
     right->addWidget(nameList, 1);
     right->addWidget(nameListNoteLabel);
     right->addLayout(buttonRow(
@@ -325,9 +337,10 @@ void EnvelopeDialog::buildLayout()
           << quickHelpButton;
     for (QWidget* w : addressLineEdits)
         order << w;
-    order << addressOkButton << addressCancelButton << nameList << returnNameOkButton
-          << returnNameCancelButton << mailNameOkButton << mailNameCancelButton << mailListFileList
-          << mailListTitleEdit << mailListOkButton << mailListCancelButton;
+    order << addressOkButton << addressCancelButton << nameFilterEdit << nameList
+          << returnNameOkButton << returnNameCancelButton << mailNameOkButton
+          << mailNameCancelButton << mailListFileList << mailListTitleEdit << mailListOkButton
+          << mailListCancelButton;
     for (QWidget* w : sortOrderOptions)
         order << w;
     order << sortOrderOkButton;
@@ -458,7 +471,9 @@ void EnvelopeDialog::showPanel(Panel panel, bool moveFocus)
     setShown({addressLineEdits[0], addressLineEdits[1], addressLineEdits[2], addressLineEdits[3],
               addressLineEdits[4], addressOkButton, addressCancelButton},
              keyboard);
-    setShown({nameListNoteLabel, nameList}, names);
+    if (names)
+        nameFilterEdit->clear();
+    setShown({nameListNoteLabel, nameFilterLabel, nameFilterEdit, nameList}, names);
     setShown({returnNameOkButton, returnNameCancelButton}, panel == Panel::ReturnNames);
     setShown({mailNameOkButton, mailNameCancelButton}, panel == Panel::MailNames);
     setShown({mailListFileList, mailListTitleLabel, mailListTitleEdit, mailListOkButton,
@@ -508,13 +523,11 @@ void EnvelopeDialog::fillNameList()
     });
     sortNameList(sortKeys, p_.SortedIdList, n);
     p_.SortedCount = n;
-    addressIds_ = p_.SortedIdList.mid(1, n);
-    QStringList lines;
+    QVector<NameListModel::Line> lines;
     lines.reserve(n);
-    for (qint16 id : addressIds_)
-        lines << names[id];
-    nameList->clear();
-    nameList->addItems(lines);
+    for (int k = 1; k <= n; ++k)
+        lines.append({p_.SortedIdList[k], names[p_.SortedIdList[k]]});
+    linesOf(nameList)->setLines(std::move(lines));
     clearCurrentLine(nameList);
     nameListLoaded_ = true;
     p_.ui.setWaitCursor(false);
@@ -649,14 +662,14 @@ void EnvelopeDialog::onAddressCancelClicked()
 void EnvelopeDialog::onNameOkClicked()
 {
     const bool forReturn = panel_ == Panel::ReturnNames;
-    const int line = nameList->currentRow();
-    if (nameList->selectedItems().isEmpty() || line < 0 || line >= addressIds_.size()) {
+    const int line = chosenLine(nameList);
+    if (line < 0) {
         p_.ui.messageBox(forReturn ? tr("Please Select A Name For Return Address.")
                                    : tr("Please Select A Name For Mailing Address."),
                          kTitle, Ui::Buttons::Ok);
         return;
     }
-    Get_NA_Rec(p_, addressIds_[line] + 1);
+    Get_NA_Rec(p_, linesOf(nameList)->idAt(line) + 1);
     const NARecord& r = p_.CurRec;
     AddressLines& target = forReturn ? returnAddress : mailAddress;
     target = {r.Name, r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4};

@@ -13,6 +13,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -52,7 +53,9 @@ public:
     QPushButton* addressCancelButton;
 
     QLabel* nameListNoteLabel;
-    QListWidget* nameList;
+    QLabel* nameFilterLabel;
+    QLineEdit* nameFilterEdit;
+    QListView* nameList;
     QPushButton* returnNameOkButton;
     QPushButton* returnNameCancelButton;
     QPushButton* mailNameOkButton;
@@ -123,10 +126,9 @@ private:
     Panel panel_ = Panel::PrintOptions;
     QButtonGroup* returnGroup_;
     QButtonGroup* mailGroup_;
+    // The lines of nameList keep their IDs, apart from SortedIdList, which a
+    // print run refills.
     bool nameListLoaded_ = false;
-    // Line i of nameList stands for addressIds_[i]; kept apart from
-    // SortedIdList, which a print run refills.
-    QVector<qint16> addressIds_;
     bool printing_ = false;
 };
 

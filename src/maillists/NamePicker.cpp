@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -42,28 +43,6 @@ QPushButton* button(QDialog* d, const char* name, const char* text, const QStrin
 
 } // namespace
 
-QListView* newLineList(QWidget* parent, const char* objectName)
-{
-    auto* list = new QListView(parent);
-    list->setObjectName(QLatin1String(objectName));
-    list->setModel(new NameListFilter(new NameListModel(list), list));
-    list->setUniformItemSizes(true);
-    return list;
-}
-
-NameListModel* linesOf(const QListView* list)
-{
-    return static_cast<NameListFilter*>(list->model())->lines();
-}
-
-int chosenLine(const QListView* list)
-{
-    const QModelIndex line = list->currentIndex();
-    if (!line.isValid() || !list->selectionModel()->isSelected(line))
-        return -1;
-    return static_cast<NameListFilter*>(list->model())->sourceRow(line.row());
-}
-
 NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
 {
     NamePicker c;
@@ -78,6 +57,10 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
         button(d, "AddButton", QT_TRANSLATE_NOOP("tavrel::NamePicker", "--> &Add To ML -->"),
                QCoreApplication::translate("tavrel::NamePicker",
                                            "Add The Selected Name To The Mailing List"));
+    // Enter in the find box adds the one line it leaves, or the chosen one.
+    const FilterBox filter =
+        newFilterBox(d, c.allNamesList, "List1Filter", [add = c.addButton] { add->click(); });
+    c.filterEdit = filter.edit;
     c.deleteButton = button(d, "DelButton",
                             QT_TRANSLATE_NOOP("tavrel::NamePicker", "&Delete From ML"), tips.del);
     auto* heading2 = label(
@@ -97,6 +80,10 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
 
     auto* left = new QVBoxLayout;
     left->addWidget(heading1);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filter.label);
+    filterRow->addWidget(filter.edit, 1);
+    left->addLayout(filterRow);
     left->addWidget(c.allNamesList);
     auto* right = new QVBoxLayout;
     right->addWidget(heading2);
@@ -148,11 +135,14 @@ NamePicker buildNamePicker(QDialog* d, const NamePickerTips& tips)
     top->addLayout(lists);
     top->addLayout(bottom);
 
+    QWidget::setTabOrder(c.filterEdit, c.allNamesList);
     QWidget::setTabOrder(c.allNamesList, c.addButton);
     QWidget::setTabOrder(c.addButton, c.deleteButton);
     QWidget::setTabOrder(c.deleteButton, c.memberList);
     QWidget::setTabOrder(c.memberList, c.okButton);
     QWidget::setTabOrder(c.okButton, c.cancelButton);
+    // The window opens with the focus in the list, as it did before it had a find box.
+    c.allNamesList->setFocus();
 
     onListClick(c.allNamesList, [b = c.addButton](ListClick how) {
         if (how == ListClick::Mouse)

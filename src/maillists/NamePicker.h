@@ -2,10 +2,12 @@
 
 #include "store/NameListModel.h"
 #include "store/Program.h"
+#include "store/gui/LineList.h"
 
 #include <QString>
 
 class QDialog;
+class QLineEdit;
 class QListView;
 class QPushButton;
 
@@ -15,6 +17,7 @@ namespace tavrel {
 // "Add / Delete Names From Mailing List": every active record on the left,
 // the list's members on the right.
 struct NamePicker {
+    QLineEdit* filterEdit = nullptr;
     QListView* allNamesList = nullptr;
     QListView* memberList = nullptr;
     QPushButton* addButton = nullptr;
@@ -26,12 +29,6 @@ struct NamePicker {
 struct NamePickerTips {
     QString ok, cancel, del;
 };
-
-// A list view over its own NameListModel, seen through a NameListFilter.
-QListView* newLineList(QWidget* parent, const char* objectName);
-NameListModel* linesOf(const QListView* list);
-// The model row of the list's current line when it is selected, else -1.
-int chosenLine(const QListView* list);
 
 // Builds the controls and layout on `dialog`.
 NamePicker buildNamePicker(QDialog* dialog, const NamePickerTips& tips);

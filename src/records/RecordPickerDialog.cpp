@@ -3,12 +3,16 @@
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
 #include "store/NameList.h"
+#include "store/NameListModel.h"
 #include "store/RecordAccess.h"
+#include "store/gui/LineList.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,8 +24,7 @@ RecordPickerDialog::RecordPickerDialog(Program& p, QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("NAContent"));
     setWindowTitle(tr("N&A File Content"));
 
-    recordList = new QListWidget(this);
-    recordList->setObjectName(QStringLiteral("List1"));
+    recordList = newLineList(this, "List1");
     // The lines are columns of fixed-width fields.
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setFamilies(
@@ -60,13 +63,25 @@ RecordPickerDialog::RecordPickerDialog(Program& p, QWidget* parent) : QDialog(pa
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
     buttons->addStretch();
+    const FilterBox filter =
+        newFilterBox(this, recordList, "List1Filter", [this] { okButton->click(); });
+    filterEdit = filter.edit;
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filter.label);
+    filterRow->addWidget(filterEdit, 1);
+    auto* names = new QVBoxLayout;
+    names->addLayout(filterRow);
+    names->addWidget(recordList, 1);
     auto* top = new QHBoxLayout(this);
-    top->addWidget(recordList, 1);
+    top->addLayout(names, 1);
     top->addLayout(buttons);
+    setTabOrder(filterEdit, recordList);
+    // The window opens with the focus in the list, as it did before it had a find box.
+    recordList->setFocus();
 
     connect(okButton, &QPushButton::clicked, this, &RecordPickerDialog::onOkClicked);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(recordList, &QListWidget::itemDoubleClicked, this, [this] { onOkClicked(); });
+    connect(recordList, &QListView::doubleClicked, this, [this] { onOkClicked(); });
 }
 
 bool RecordPickerDialog::load()
@@ -75,11 +90,11 @@ bool RecordPickerDialog::load()
         return false;
     p_.ui.setWaitCursor(true);
     buildNameList(p_, p_.SortPref);
-    for (int k = 1; k <= p_.SortedCount; ++k) {
-        const int id = p_.sortedId(k);
-        if (readActive(p_, id))
-            recordList->addItem(pickerLine(id, p_.CurRec.Name));
-    }
+    linesOf(recordList)->fillFromSortedList(p_, [this](qint16 id) -> std::optional<QString> {
+        if (!readActive(p_, id))
+            return std::nullopt;
+        return pickerLine(id, p_.CurRec.Name);
+    });
     clearCurrentLine(recordList);
     p_.ui.setWaitCursor(false);
     return true;
@@ -92,12 +107,12 @@ void RecordPickerDialog::onCopyWhatChosen()
 
 void RecordPickerDialog::onOkClicked()
 {
-    QListWidgetItem* item = recordList->currentItem();
-    if (!item || !item->isSelected()) {
+    const int row = chosenLine(recordList);
+    if (row < 0) {
         p_.ui.messageBox(tr("Please Select A N&A Entry Or Click Cancel."), kTitle, Ui::Buttons::Ok);
         return;
     }
-    const QString line = item->text();
+    const QString line = linesOf(recordList)->textAt(row);
     p_.PickedLinkId = qint16(leadingInteger(line.left(5)));
     p_.PickedLinkName = line.mid(6);
     if (copyWhatOptions[1]->isChecked())

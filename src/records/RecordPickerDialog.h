@@ -5,7 +5,8 @@
 #include <QDialog>
 #include <array>
 
-class QListWidget;
+class QLineEdit;
+class QListView;
 class QRadioButton;
 class QPushButton;
 
@@ -21,7 +22,8 @@ public:
     // Fills the list; false (after saying so) when the file holds no record.
     bool load();
 
-    QListWidget* recordList = nullptr;
+    QLineEdit* filterEdit = nullptr;
+    QListView* recordList = nullptr;
     std::array<QRadioButton*, 2> copyWhatOptions{};
     QPushButton* okButton = nullptr;
     QPushButton* cancelButton = nullptr;

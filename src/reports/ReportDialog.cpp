@@ -9,6 +9,8 @@
 #include "platform/gui/Windows.h"
 #include "reports/PreparingReportMessage.h"
 #include "reports/PrintProgressWindow.h"
+#include "store/NameListModel.h"
+#include "store/gui/LineList.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,7 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -140,7 +142,7 @@ ReportDialog::ReportDialog(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
     labelStockOptions[0]->setChecked(true);
     cardStockOptions[0]->setChecked(true);
     quantityEdit->setText(QStringLiteral("1"));
-    listPicker->addItems(listMailListFiles(p_, kMailListPattern));
+    linesOf(listPicker)->setTexts(listMailListFiles(p_, kMailListPattern));
     clearCurrentLine(listPicker);
 
     chosenListLabel->hide();
@@ -209,7 +211,7 @@ void ReportDialog::buildLayout()
 
     // The mailing list picker takes the place of the title, stock and quantity.
     listPickerLabel = named(new QLabel(tr("S&elect Mailing List:"), this), "PrtLbl11");
-    listPicker = named(new QListWidget(this), "PrtFil1");
+    listPicker = newLineList(this, "PrtFil1");
     listPicker->setMaximumHeight(96);
     listPickerLabel->setBuddy(listPicker);
     listTitleLabel = named(new QLabel(tr("Mailing List Title:"), this), "PrtLbl10");
@@ -472,7 +474,7 @@ void ReportDialog::onSourceChosen(int index)
         useWholeFile();
         return;
     }
-    if (listPicker->count() == 0) {
+    if (listPicker->model()->rowCount() == 0) {
         p_.ui.messageBox(tr("There Are No Mailing Lists."), kTitle, Ui::Buttons::Ok);
         sourceOptions[0]->setChecked(true);
         sourceOptions[0]->setFocus();
@@ -490,8 +492,8 @@ void ReportDialog::useWholeFile()
 
 QString ReportDialog::selectedList() const
 {
-    const auto selected = listPicker->selectedItems();
-    return selected.isEmpty() ? QString() : selected.first()->text();
+    const int row = chosenLine(listPicker);
+    return row < 0 ? QString() : linesOf(listPicker)->textAt(row);
 }
 
 void ReportDialog::onListClicked(bool byMouse)

@@ -10,7 +10,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QRadioButton;
 
@@ -40,7 +40,7 @@ public:
     std::array<QRadioButton*, 2> sourceOptions{};
     QLabel* chosenListLabel;
     QLabel* listPickerLabel;
-    QListWidget* listPicker;
+    QListView* listPicker;
     QLabel* listTitleLabel;
     QLineEdit* listTitleEdit;
     QPushButton* listOkButton;

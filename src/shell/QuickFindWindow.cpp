@@ -7,11 +7,13 @@
 #include "store/NameList.h"
 #include "store/NameListModel.h"
 #include "store/RecordAccess.h"
+#include "store/gui/LineList.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -44,16 +46,12 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
     fieldLabel = new QLabel(this);
     fieldLabel->setObjectName(QStringLiteral("ListLbl2"));
 
-    lines = new NameListModel(this);
-    shownLines = new NameListFilter(lines, this);
-    nameList = new QListView(this);
-    nameList->setObjectName(QStringLiteral("ListLst1"));
-    nameList->setModel(shownLines);
-    nameList->setUniformItemSizes(true);
+    nameList = newLineList(this, "ListLst1");
+    lines = linesOf(nameList);
+    shownLines = shownLinesOf(nameList);
     QFont arial = nameList->font();
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     nameList->setFont(arial);
-    nameList->setMinimumSize(520, 320);
     label2->setBuddy(nameList);
 
     displayButton = new QPushButton(tr("&Display Record"), this);
@@ -63,6 +61,9 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
     cancelButton = new QPushButton(tr("Cance&l"), this);
     cancelButton->setObjectName(QStringLiteral("ListCmd1"));
     cancelButton->setToolTip(tr("Terminate QuickFind"));
+    const FilterBox filter =
+        newFilterBox(this, nameList, "ListFilter", [this] { displayButton->click(); });
+    filterEdit = filter.edit;
 
     auto* params = new QGridLayout;
     params->addWidget(label1, 0, 0, 1, 2);
@@ -78,11 +79,20 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
     buttons->addWidget(cancelButton);
     auto* top = new QVBoxLayout(this);
     top->addLayout(params);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filter.label);
+    filterRow->addWidget(filterEdit, 1);
+    top->addLayout(filterRow);
     top->addWidget(nameList, 1);
     top->addLayout(buttons);
+    // The find box takes its room from the list, so the window keeps its size.
+    nameList->setMinimumSize(520, 320 - filterRow->sizeHint().height() - top->spacing());
 
+    setTabOrder(filterEdit, nameList);
     setTabOrder(nameList, displayButton);
     setTabOrder(displayButton, cancelButton);
+    // The window opens with the focus in the list, as it did before it had a find box.
+    nameList->setFocus();
 
     connect(cancelButton, &QPushButton::clicked, this, &QuickFindWindow::onCancelClicked);
     connect(displayButton, &QPushButton::clicked, this, &QuickFindWindow::onDisplayClicked);
@@ -168,7 +178,7 @@ void QuickFindWindow::fillList()
     });
     clearCurrentLine(nameList);
     fieldLabel->setText(fieldCaption(p_.QuickFindField));
-    if (QWidget* print = loadedWindowWithTitle(QStringLiteral("Print")))
+    if (QWidget* print = loadedWindow(QStringLiteral("PrtForm")))
         unloadWindow(print);
     p_.ui.setWaitCursor(false);
 }

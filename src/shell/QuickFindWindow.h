@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
 class QListView;
 class QPushButton;
 
@@ -27,6 +28,8 @@ public:
     // Fills the list (says so when the file is empty).
     void fillList();
 
+    // Typing here narrows the list; empty, the window is as it always was.
+    QLineEdit* filterEdit = nullptr;
     QListView* nameList = nullptr;
     QPushButton* cancelButton = nullptr;
     QPushButton* displayButton = nullptr;

@@ -21,7 +21,25 @@ void NameListModel::setLines(QVector<Line> lines)
 {
     beginResetModel();
     lines_ = std::move(lines);
+    folded_.resize(lines_.size());
+    for (qsizetype k = 0; k < lines_.size(); ++k)
+        folded_[k] = foldedForFilter(lines_.at(k).text);
     endResetModel();
+}
+
+QString NameListModel::foldedForFilter(const QString& text)
+{
+    // Decomposed, an accented letter is its base letter and its marks.
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString out;
+    out.reserve(decomposed.size());
+    for (QChar c : decomposed) {
+        const QChar::Category kind = c.category();
+        if (kind != QChar::Mark_NonSpacing && kind != QChar::Mark_SpacingCombining &&
+            kind != QChar::Mark_Enclosing)
+            out.append(c);
+    }
+    return out.toCaseFolded();
 }
 
 void NameListModel::setTexts(const QStringList& texts)
@@ -37,6 +55,7 @@ void NameListModel::appendLine(const Line& line)
 {
     beginInsertRows(QModelIndex(), lines_.size(), lines_.size());
     lines_.append(line);
+    folded_.append(foldedForFilter(line.text));
     endInsertRows();
 }
 
@@ -46,6 +65,7 @@ void NameListModel::removeLineAt(int row)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     lines_.remove(row);
+    folded_.remove(row);
     endRemoveRows();
 }
 
@@ -79,12 +99,20 @@ NameListFilter::NameListFilter(NameListModel* lines, QObject* parent)
     : QSortFilterProxyModel(parent), lines_(lines)
 {
     setSourceModel(lines);
-    setFilterCaseSensitivity(Qt::CaseInsensitive);
 }
 
 void NameListFilter::setFilterText(const QString& text)
 {
-    setFilterFixedString(text);
+    QString folded = NameListModel::foldedForFilter(text);
+    if (folded == folded_)
+        return;
+    folded_ = std::move(folded);
+    invalidateRowsFilter();
+}
+
+bool NameListFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
+{
+    return folded_.isEmpty() || lines_->foldedAt(sourceRow).contains(folded_);
 }
 
 int NameListFilter::sourceRow(int row) const

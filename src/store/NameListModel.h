@@ -35,17 +35,26 @@ public:
 
     qint16 idAt(int row) const { return lines_.value(row).id; }
     QString textAt(int row) const { return lines_.value(row).text; }
+    // The text of line `row` as a filter compares it (see foldedForFilter).
+    const QString& foldedAt(int row) const { return folded_.at(row); }
     QStringList texts() const;
+
+    // Text without case or accents ("Émile" -> "emile"), so that a filter
+    // typed either way finds it.
+    static QString foldedForFilter(const QString& text);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     QVector<Line> lines_;
+    // The lines folded once when they arrive, so each keystroke only compares.
+    QVector<QString> folded_;
 };
 
 // What a list view shows of a NameListModel: every line, or, once a filter
-// text is set, only the lines that contain it (without regard to case).
+// text is set, only the lines that contain it (without regard to case or
+// accents), in the model's order.
 class NameListFilter : public QSortFilterProxyModel {
 public:
     explicit NameListFilter(NameListModel* lines, QObject* parent = nullptr);
@@ -55,8 +64,12 @@ public:
     // The source row of view row `row`, or -1.
     int sourceRow(int row) const;
 
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
 private:
     NameListModel* lines_;
+    QString folded_;
 };
 
 } // namespace tavrel

@@ -6,12 +6,12 @@
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -85,16 +85,15 @@ protected:
     QStringList listLines(const char* name)
     {
         QStringList out;
-        auto* list = c<QListWidget>(name);
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        QAbstractItemModel* lines = c<QAbstractItemView>(name)->model();
+        for (int i = 0; i < lines->rowCount(); ++i)
+            out << lines->index(i, 0).data().toString();
         return out;
     }
     void pickLine(const char* list, int row)
     {
-        auto* l = c<QListWidget>(list);
-        l->setCurrentRow(row);
-        l->item(row)->setSelected(true);
+        auto* l = c<QAbstractItemView>(list);
+        l->setCurrentIndex(l->model()->index(row, 0));
     }
 };
 
@@ -269,7 +268,8 @@ TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
         left + QStringList{"EnvAddrInstrLabel", "EnvAddrLine_0", "EnvAddrLine_4", "EnvAddrOKButton",
                            "EnvAddrCancelButton"};
     const QStringList names =
-        left + QStringList{"EnvAddrInstrLabel", "ReturnAddressListLabel", "ReturnAddressList"};
+        left + QStringList{"EnvAddrInstrLabel", "ReturnAddressListLabel", "ReturnAddressListFilter",
+                           "ReturnAddressListFilterLabel", "ReturnAddressList"};
     const QStringList options = left + QStringList{"Frame3",         "Frame4",
                                                    "EnvNumberEnv",   "EnvNumberPerAddrLabel",
                                                    "EnvPrintButton", "EnvCancelButton"};
@@ -316,7 +316,7 @@ TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
         SCOPED_TRACE(QStringList(row.steps.begin(), row.steps.end()).join(u',').toStdString());
         open();
         for (const char* step : row.steps) {
-            if (qobject_cast<QListWidget*>(c(step))) {
+            if (qobject_cast<QAbstractItemView*>(c(step))) {
                 pickLine(step, 0);
                 continue;
             }
@@ -381,8 +381,11 @@ TEST_F(EnvelopeDialogTest, NameListPicksTheIdOfTheLineShown)
     Put_NA_Rec(p, 4);
     choose("EnvOpt2_2");
     EXPECT_EQ(listLines("ReturnAddressList").size(), 3);
-    pickLine("ReturnAddressList", 0);
-    click(c<QPushButton>("MailingAddressListOKButton"));
+    // From the keyboard: the find box leaves one line, and Enter takes it for this panel.
+    pressKey(w, Qt::Key_F, Qt::AltModifier);
+    QTest::keyClicks(c("ReturnAddressListFilter"), QStringLiteral("5"));
+    EXPECT_EQ(listLines("ReturnAddressList").size(), 1);
+    pressKey(w, Qt::Key_Return);
     EXPECT_EQ(w->mailAddress[0].trimmed(), QStringLiteral("Person 5"));
 }
 

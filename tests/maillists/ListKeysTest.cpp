@@ -61,7 +61,7 @@ TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)
     ASSERT_TRUE(create);
     env.ui.onModal([&](QDialog& d) {
         auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
-        picker.allNamesList->setFocus();
+        EXPECT_EQ(QApplication::focusWidget(), picker.allNamesList);
         pressKey(&d, Qt::Key_Down);
         pressKey(&d, Qt::Key_Down);
         pressKey(&d, Qt::Key_Down);
@@ -73,13 +73,21 @@ TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)
         pressKey(&d, Qt::Key_Return);
         EXPECT_EQ(itemsOf(picker.memberList),
                   QStringList{pickerLine(8, QStringLiteral("Hal Crane"))});
+        // The find box: Enter adds the one name it leaves.
+        pressKey(&d, Qt::Key_F, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), picker.filterEdit);
+        type(picker.filterEdit, QStringLiteral("B\u00d6"));
+        pressKey(&d, Qt::Key_Return);
+        EXPECT_EQ(itemsOf(picker.memberList),
+                  (QStringList{pickerLine(8, QStringLiteral("Hal Crane")),
+                               pickerLine(5, QStringLiteral("Eve Bond"))}));
         EXPECT_EQ(QApplication::focusWidget(), picker.okButton);
         pressKey(&d, Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
     click(create->namesButton);
     settle();
-    EXPECT_EQ(flagged(), std::set<int>{8});
+    EXPECT_EQ(flagged(), (std::set<int>{5, 8}));
 }
 
 } // namespace

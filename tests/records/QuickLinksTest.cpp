@@ -3,12 +3,18 @@
 #include "platform/Text.h"
 #include "store/NameList.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QRadioButton>
 #include <QTest>
 
 namespace tavrel::test {
 namespace {
+
+void pickRow(QDialog& d, int row)
+{
+    auto* list = d.findChild<QListView*>("List1");
+    list->setCurrentIndex(list->model()->index(row, 0));
+}
 
 using QuickLinks = RecordsFixture;
 
@@ -158,12 +164,12 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     auto choose = [&seen](int row, int option, bool ok = true) {
         return [&seen, row, option, ok](QDialog& d) {
             seen.title = d.windowTitle();
-            auto* list = d.findChild<QListWidget*>("List1");
+            auto* list = d.findChild<QListView*>("List1");
             ASSERT_NE(list, nullptr);
             seen.lines.clear();
-            for (int k = 0; k < list->count(); ++k)
-                seen.lines << list->item(k)->text();
-            list->setCurrentRow(row);
+            for (int k = 0; k < list->model()->rowCount(); ++k)
+                seen.lines << list->model()->index(k, 0).data().toString();
+            list->setCurrentIndex(list->model()->index(row, 0));
             click(d.findChild<QRadioButton*>(QStringLiteral("Option3D1_%1").arg(option)));
             if (option == 1) {
                 EXPECT_EQ(d.focusWidget()->objectName(), "OKButton");
@@ -218,7 +224,7 @@ TEST_F(QuickLinks, PickerOkWithoutALineAsksAgain)
         click(d.findChild<QPushButton*>("OKButton"));
         EXPECT_TRUE(d.isVisible()) << "the picker stays open";
         EXPECT_EQ(lastMessage(), "Please Select A N&A Entry Or Click Cancel.");
-        d.findChild<QListWidget*>("List1")->setCurrentRow(1);
+        pickRow(d, 1);
         click(d.findChild<QPushButton*>("OKButton"));
         EXPECT_FALSE(d.isVisible());
     });
@@ -235,7 +241,7 @@ TEST_F(QuickLinks, LinksAreLockedWhileAdding)
     press(one(), "Screen2Button");
     // The display buttons are off, but the picker still fills a link of the new record.
     env.ui.onModal([](QDialog& d) {
-        d.findChild<QListWidget*>("List1")->setCurrentRow(0);
+        pickRow(d, 0);
         click(d.findChild<QPushButton*>("OKButton"));
     });
     doubleClickLink(two(), 0);

@@ -1,6 +1,6 @@
 #include "RecordsFixture.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 namespace tavrel::test {
@@ -44,14 +44,14 @@ TEST_F(RecordKeys, PickerWorksFromTheKeyboard)
     QLineEdit* link = box(two(), "BrsTxt30_0");
     ASSERT_NE(link, nullptr);
     env.ui.onModal([](QDialog& d) {
-        auto* list = d.findChild<QListWidget*>("List1");
+        auto* list = d.findChild<QListView*>("List1");
         ASSERT_NE(list, nullptr);
         pressKey(&d, Qt::Key_Down);
-        EXPECT_EQ(list->currentRow(), 0);
+        EXPECT_EQ(list->currentIndex().row(), 0);
         pressKey(&d, Qt::Key_Down);
         pressKey(&d, Qt::Key_Down);
         EXPECT_EQ(QApplication::focusWidget(), list);
-        EXPECT_EQ(list->currentRow(), 2);
+        EXPECT_EQ(list->currentIndex().row(), 2);
         pressKey(&d, Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
@@ -70,6 +70,17 @@ TEST_F(RecordKeys, PickerWorksFromTheKeyboard)
     QTest::mouseDClick(box(two(), "BrsTxt30_1"), Qt::LeftButton);
     settle();
     EXPECT_EQ(env.p().PickedLinkId, before) << "Cancel picks nothing";
+
+    // The find box: Enter takes the one line it leaves.
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+        pressKey(&d, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    QTest::mouseDClick(box(two(), "BrsTxt30_2"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(box(two(), "BrsTxt30_2")->text(), "2");
 }
 
 } // namespace

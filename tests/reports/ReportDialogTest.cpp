@@ -13,7 +13,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -309,25 +309,28 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     for (const char* gone : {"PrtFrm4", "PrtTxt3", "PrtFrm6", "PrtFrm7", "PrtFrm12", "PrtTxt12"})
         EXPECT_FALSE(shown(gone)) << gone;
     EXPECT_FALSE(enabled("PrtChk2")); // one button state at a time
-    auto* files = ctl<QListWidget>("PrtFil1");
-    ASSERT_EQ(files->count(), 2);
+    auto* files = ctl<QListView>("PrtFil1");
+    ASSERT_EQ(files->model()->rowCount(), 2);
 
     press("PrtCmd3");
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Please Select A Filename Or Click The Cancel Button."));
     EXPECT_EQ(buttonState(), QStringLiteral("picker"));
 
-    auto select = [&](const char* name) {
-        files->setCurrentItem(files->findItems(QLatin1String(name), Qt::MatchExactly).value(0));
+    auto lineOf = [&](const char* name) {
+        return files->model()
+            ->match(files->model()->index(0, 0), Qt::DisplayRole, QLatin1String(name), 1,
+                    Qt::MatchExactly)
+            .value(0);
     };
+    auto select = [&](const char* name) { files->setCurrentIndex(lineOf(name)); };
     select("tvlmail.blk");
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(), QString(40, QLatin1Char(' ')));
     // A mouse click shows the title and moves on to OK.
-    QListWidgetItem* abc =
-        files->findItems(QStringLiteral("tvlmail.abc"), Qt::MatchExactly).value(0);
-    ASSERT_TRUE(abc);
+    const QModelIndex abc = lineOf("tvlmail.abc");
+    ASSERT_TRUE(abc.isValid());
     files->setFocus();
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(abc).center());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(abc).center());
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(),
               QStringLiteral("Holiday Cards").leftJustified(40, QLatin1Char(' ')));
     EXPECT_EQ(focused(), QStringLiteral("PrtCmd3"));
@@ -411,8 +414,8 @@ TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
     type(ctl<QLineEdit>("PrtTxt3"), QStringLiteral("Our Family"));
     press("PrtOpt2_4");
     press("PrtOpt1_1");
-    auto* files = ctl<QListWidget>("PrtFil1");
-    files->setCurrentRow(0);
+    auto* files = ctl<QListView>("PrtFil1");
+    files->setCurrentIndex(files->model()->index(0, 0));
     press("PrtCmd3");
     press("PrtCmd1");
     settle();

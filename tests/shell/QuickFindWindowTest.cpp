@@ -245,23 +245,81 @@ TEST_F(QuickFind, TheKeysChooseAndOpenALine)
     EXPECT_EQ(findWindow("BrsForma"), nullptr);
 }
 
-TEST_F(QuickFind, AFilterTextNarrowsTheListAndOpensTheRightRecord)
+TEST_F(QuickFind, TypingNarrowsTheListIgnoringCaseAndAccents)
+{
+    std::map<int, NARecord> r;
+    // Key 1 runs against the IDs, so the sort order is seen to hold.
+    const std::pair<int, const char*> people[] = {
+        {3, "Carol"}, {5, "Alan"}, {8, "Hal"}, {9, "Bob"}, {11, "\u00c9mile"}, {12, "Ren\u00e9e"}};
+    for (auto [id, name] : people)
+        r[id] = makeRecord(id, name, QString(QChar(u'z' - id)));
+    start(r);
+    const struct {
+        char sort;
+        QString typed;
+        QStringList shown;
+    } cases[] = {
+        {'4', "AL", {"Alan", "Hal"}},
+        {'0', "AL", {"Hal", "Alan"}},
+        {'4', "emi", {"\u00c9mile"}},
+        {'4', "\u00e9E", {"Ren\u00e9e"}},
+        {'4', "E", {"\u00c9mile", "Ren\u00e9e"}},
+        {'4', "zz", {}},
+        {'4', "", {"Carol", "Alan", "Hal", "Bob", "\u00c9mile", "Ren\u00e9e"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " sort " + c.sort);
+        open(QLatin1Char('0'), QLatin1Char(c.sort));
+        type(control<QLineEdit>(form(), "ListFilter"), c.typed);
+        EXPECT_EQ(names(), c.shown);
+        press("ListCmd1");
+    }
+}
+
+TEST_F(QuickFind, TheFindBoxKeysReachTheListAndOpenTheRightRecord)
 {
     std::map<int, NARecord> r;
     for (auto [id, name] : {std::pair{3, "Carol"}, {5, "Alan"}, {8, "Hal"}, {9, "Bob"}})
         r[id] = makeRecord(id, name);
     start(r);
-    open(QLatin1Char('0'), QLatin1Char('4'));
-    auto* window = qobject_cast<QuickFindWindow*>(form());
-    ASSERT_NE(window, nullptr);
-    window->shownLines->setFilterText(QStringLiteral("AL"));
-    EXPECT_EQ(names(), QStringList({"Alan", "Hal"}));
-    window->shownLines->setFilterText(QString());
-    EXPECT_EQ(names(), QStringList({"Carol", "Alan", "Hal", "Bob"}));
-    window->shownLines->setFilterText(QStringLiteral("hal"));
-    clickLine(0);
-    press("ListCmd2");
-    EXPECT_EQ(env.p().CurId, 8) << "the shown line, not the line at its place in the whole list";
+    struct Case {
+        const char* typed;
+        std::vector<int> keys; // after the text, in the find box
+        int opened;            // 0: nothing opens, "Please Select A Line."
+    };
+    const Case cases[] = {
+        {"hal", {Qt::Key_Return}, 8},
+        {"AL", {Qt::Key_Return}, 0},
+        {"AL", {Qt::Key_Down, Qt::Key_Return}, 5},
+        {"AL", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 8},
+        {"o", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        open(QLatin1Char('0'), QLatin1Char('4'));
+        // The window opens as it did without the box: the focus in the list.
+        EXPECT_EQ(QApplication::focusWidget(), list());
+        pressKey(form(), Qt::Key_F, Qt::AltModifier);
+        auto* box = control<QLineEdit>(form(), "ListFilter");
+        ASSERT_EQ(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, QString::fromUtf8(c.typed));
+        const size_t shown = env.ui.messages.size();
+        for (int key : c.keys)
+            pressKey(form(), key);
+        settle();
+        if (c.opened == 0) {
+            ASSERT_EQ(env.ui.messages.size(), shown + 1) << "one answer to one Enter";
+            EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
+            EXPECT_NE(form(), nullptr);
+            press("ListCmd1");
+        } else {
+            EXPECT_EQ(form(), nullptr);
+            EXPECT_EQ(env.p().CurId, c.opened);
+            EXPECT_NE(findWindow("BrsForma"), nullptr);
+            closeRecordScreens(env.p());
+            settle();
+        }
+    }
 }
 
 TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
@@ -279,13 +337,26 @@ TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
 TEST_F(QuickFind, OpeningUnloadsTheReportDialog)
 {
     start({{1, makeRecord(1, "Only")}});
-    auto* print = new QWidget(nullptr, Qt::Window);
-    print->setWindowTitle("Print");
-    loadWindow(print);
-    print->show();
-    QPointer<QWidget> guard(print);
-    open(QLatin1Char('0'), QLatin1Char('0'));
-    EXPECT_TRUE(guard.isNull() || !isLoaded(guard));
+    // The report dialog is known by its name; another window titled "Print" stays.
+    const struct {
+        const char* name;
+        bool unloaded;
+    } cases[] = {{"PrtForm", true}, {"PrintPreview", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto* print = new QWidget(nullptr, Qt::Window);
+        print->setObjectName(QLatin1String(c.name));
+        print->setWindowTitle("Print");
+        loadWindow(print);
+        print->show();
+        QPointer<QWidget> guard(print);
+        open(QLatin1Char('0'), QLatin1Char('0'));
+        EXPECT_EQ(guard.isNull() || !isLoaded(guard), c.unloaded);
+        press("ListCmd1");
+        if (!guard.isNull() && isLoaded(guard))
+            unloadWindow(guard);
+        settle();
+    }
 }
 
 } // namespace

@@ -39,7 +39,12 @@ void type(QLineEdit* box, const QString& text)
     box->setFocus();
     box->selectAll();
     box->del();
-    QTest::keyClicks(box, text);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(box, char(c.unicode()));
+        else // a letter the ASCII key table lacks: the key event carries its text
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
 }
 
 void pressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers)

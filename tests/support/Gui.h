@@ -39,7 +39,8 @@ template <typename T = QWidget> T* control(QWidget* window, const QString& objec
 
 // Clicks a button as a user would (it must be visible and enabled to react).
 void click(QAbstractButton* button);
-// Clears a text box and types `text` key by key (length limits apply).
+// Clears a text box and types `text` key by key (length limits apply), accented
+// letters too.
 void type(QLineEdit* box, const QString& text);
 // Makes `window` the active window and presses `key` as the keyboard does:
 // the key goes to whichever control has the focus.

@@ -45,7 +45,7 @@ TAVREL_SHOT("EnvelopePrint-namelist")
     EnvelopeDialog* w = openEnvelopes(s);
     w->returnAddressOptions[2]->click();
     w->mailAddressOptions[2]->click();
-    w->nameList->setCurrentRow(1);
+    w->nameList->setCurrentIndex(w->nameList->model()->index(1, 0));
     return w;
 }
 

@@ -57,7 +57,7 @@ TAVREL_SHOT("NAContent")
 {
     auto* picker = new tavrel::RecordPickerDialog(s.p());
     picker->load();
-    picker->recordList->setCurrentRow(1);
+    picker->recordList->setCurrentIndex(picker->recordList->model()->index(1, 0));
     return picker;
 }
 

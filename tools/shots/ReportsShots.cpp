@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,7 +46,7 @@ TAVREL_SHOT("PrtForm-mailinglist")
     ReportDialog* w = openReportDialog(s);
     w->reportKindOptions[5]->click();
     w->sourceOptions[1]->click();
-    w->listPicker->setCurrentRow(1);
+    w->listPicker->setCurrentIndex(w->listPicker->model()->index(1, 0));
     return w;
 }
 

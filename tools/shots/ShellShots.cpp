@@ -8,11 +8,14 @@
 #include "shell/MainWindow.h"
 #include "shell/PrinterCalibrationDialog.h"
 #include "shell/QuickFindPreferencesDialog.h"
+#include "shell/QuickFindWindow.h"
 #include "shell/ShellResources.h"
 #include "shell/SortOrderPreferenceDialog.h"
 #include "shell/WelcomeDialog.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QListView>
 
 using namespace tavrel;
 
@@ -49,6 +52,23 @@ TAVREL_SHOT("PreferenceForm")
 TAVREL_SHOT("DisplayForm")
 {
     return new QuickFindPreferencesDialog(s.p());
+}
+
+TAVREL_SHOT("ListForm")
+{
+    auto* w = new QuickFindWindow(s.p());
+    w->fillList();
+    return w;
+}
+
+// QuickFind with a find text: only the matching lines, the first chosen.
+TAVREL_SHOT("ListForm-filter")
+{
+    auto* w = new QuickFindWindow(s.p());
+    w->fillList();
+    w->filterEdit->setText(QStringLiteral("ar"));
+    w->nameList->setCurrentIndex(w->nameList->model()->index(0, 0));
+    return w;
 }
 
 TAVREL_SHOT("FileOpenDlg")
