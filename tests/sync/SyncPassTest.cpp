@@ -530,6 +530,7 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionAndItsUndeleteReachTheServer)
                                           "N:One;Imported;;;\r\nEMAIL:one@imp.example\r\n"
                                           "END:VCARD\r\n",
                                           QStringLiteral("new.vcf"));
+    copies.clear();
     ASSERT_EQ(runImport(a->p(), planImport(a->p(), source, OverflowChoice::CutAndLog)).imported, 1);
     DupSearchState dups;
     dups.DeletedNames.resize(2);
@@ -538,11 +539,15 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionAndItsUndeleteReachTheServer)
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~0 -1 | 0"));
     EXPECT_EQ(counts(sync(*b)), QStringLiteral("+1 ~0 -1 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*b), peopleOf(*a));
+    // The import's copy, then one before each sync that deletes, on either side.
+    EXPECT_EQ(copies, QStringList({"import", "sync", "sync"}));
+    copies.clear();
     ASSERT_TRUE(undeleteDuplicates(a->p(), dups, QStringLiteral("DUP2")));
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~0 -0 | 0"));
     sync(*b);
     EXPECT_EQ(peopleOf(*b), peopleOf(*a));
     EXPECT_EQ(peopleOf(*b).size(), 6);
+    EXPECT_TRUE(copies.isEmpty()); // nothing was lost
 }
 
 // A sync killed at random moments, again and again while both sides change:
