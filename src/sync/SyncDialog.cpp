@@ -89,8 +89,7 @@ SyncDialog::SyncDialog(Program& p, SyncPasswords& passwords, QWidget* parent)
     connect(syncNowButton, &QPushButton::clicked, this, &SyncDialog::onSyncNowClicked);
     connect(cancelButton, &QPushButton::clicked, this, &SyncDialog::onCancelClicked);
     connect(closeButton, &QPushButton::clicked, this, &SyncDialog::onCloseClicked);
-    connect(atStartAndExitCheck, &QCheckBox::toggled, this,
-            &SyncDialog::onAtStartAndExitToggled);
+    connect(atStartAndExitCheck, &QCheckBox::toggled, this, &SyncDialog::onAtStartAndExitToggled);
 
     // What was set up before, and how the last sync went.
     try {

@@ -120,11 +120,13 @@ void saveSyncState(const Files& files, const SyncState& state)
     QJsonArray entries;
     for (const SyncEntry& e : state.entries)
         entries.append(toJson(e));
-    const QJsonObject o{
-        {QStringLiteral("version"), 1},         {QStringLiteral("server"), state.server},
-        {QStringLiteral("user"), state.user},   {QStringLiteral("book"), state.book.toString()},
-        {QStringLiteral("token"), state.token}, {QStringLiteral("entries"), entries},
-        {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
+    const QJsonObject o{{QStringLiteral("version"), 1},
+                        {QStringLiteral("server"), state.server},
+                        {QStringLiteral("user"), state.user},
+                        {QStringLiteral("book"), state.book.toString()},
+                        {QStringLiteral("token"), state.token},
+                        {QStringLiteral("entries"), entries},
+                        {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
     files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
     files.removeIfPlainFile(kSyncJournalName);
 }

@@ -2,9 +2,9 @@
 #include "sync/SyncPass.h"
 #include "FakeSecretStore.h"
 #include "RadicaleServer.h"
-#include "platform/gui/Windows.h"
 #include "dups/DupSearch.h"
 #include "exchange/Import.h"
+#include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
@@ -664,8 +664,9 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
     form.addressBookCombo->setCurrentIndex(at);
     form.atStartAndExitCheck->setChecked(true);
     form.syncNowButton->click();
-    EXPECT_TRUE(form.resultLabel->text().startsWith(QStringLiteral("Last Sync: 2026-03-14 09:05:07: "
-                                                                "Synced: here 0 added")))
+    EXPECT_TRUE(
+        form.resultLabel->text().startsWith(QStringLiteral("Last Sync: 2026-03-14 09:05:07: "
+                                                           "Synced: here 0 added")))
         << form.resultLabel->text().toStdString();
     EXPECT_TRUE(form.resultLabel->text().contains(QStringLiteral("on the server 3 added")));
     EXPECT_TRUE(form.syncNowButton->isEnabled() && !form.cancelButton->isEnabled());
@@ -675,7 +676,8 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
     // The password went to the secret store and into no file; the next session finds it there.
     EXPECT_EQ(kept.values(), QStringList{RadicaleServer::password});
     for (const QString& name : {kSyncStateName, kSyncLogName})
-        EXPECT_FALSE(a->files->readAll(name).contains(RadicaleServer::password)) << name.toStdString();
+        EXPECT_FALSE(a->files->readAll(name).contains(RadicaleServer::password))
+            << name.toStdString();
     SyncPasswords nextSession(std::make_unique<FakeSecretStore>(kept, true));
     SyncDialog again(a->p(), nextSession);
     EXPECT_EQ(again.passwordEdit->text(), QString::fromUtf8(RadicaleServer::password));
@@ -687,7 +689,7 @@ TEST_F(SyncPassTest, WithThePreferenceSetTheProgramSyncsOnceItsWindowIsUpAndAsIt
     auto a = program(staff(2));
     auto b = program({});
     EXPECT_FALSE(syncsAtStartAndExit(*TestEnv().files)); // no account: nothing to do
-    EXPECT_FALSE(syncsAtStartAndExit(*a->files));       // the preference is off
+    EXPECT_FALSE(syncsAtStartAndExit(*a->files));        // the preference is off
     SyncState st = *loadSyncState(*a->files, nullptr);
     st.syncAtStartAndExit = true;
     saveSyncState(*a->files, st);
@@ -705,7 +707,8 @@ TEST_F(SyncPassTest, WithThePreferenceSetTheProgramSyncsOnceItsWindowIsUpAndAsIt
     EXPECT_TRUE(a->ui.messages.empty());
     form->passwordEdit->setText(RadicaleServer::password);
     form->syncNowButton->click();
-    EXPECT_FALSE(loadedWindow(QStringLiteral("SyncForm"))) << "the window closes when all went well";
+    EXPECT_FALSE(loadedWindow(QStringLiteral("SyncForm")))
+        << "the window closes when all went well";
     sync(*b);
     EXPECT_EQ(peopleOf(*b), peopleOf(*a));
 

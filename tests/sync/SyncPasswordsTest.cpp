@@ -15,9 +15,9 @@ TEST(SyncPasswords, FoundInTheSessionThenTheSecretStoreThenTheScriptsVariable)
     const QString account = QStringLiteral("ann@https://dav.example/");
     struct Case {
         bool storeRuns;
-        const char* stored;  // in the secret store before the session
-        const char* given;   // kept this session; nullptr: none
-        const char* env;     // TAVREL_SYNC_PASSWORD; nullptr: unset
+        const char* stored; // in the secret store before the session
+        const char* given;  // kept this session; nullptr: none
+        const char* env;    // TAVREL_SYNC_PASSWORD; nullptr: unset
         const char* found;
         bool keptInStore;
     } cases[] = {

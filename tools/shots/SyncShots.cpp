@@ -37,9 +37,9 @@ TAVREL_SHOT("SyncConflictForm")
     theirs.PhoneNum1 = QStringLiteral("0611 654321");
     auto* form =
         new tavrel::SyncConflictDialog({3,
-                                      {tavrel::SyncField::Phone1, tavrel::SyncField::EMail},
-                                      mine.toBytes(),
-                                      theirs.toBytes()});
+                                        {tavrel::SyncField::Phone1, tavrel::SyncField::EMail},
+                                        mine.toBytes(),
+                                        theirs.toBytes()});
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;
