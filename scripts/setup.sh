@@ -14,7 +14,7 @@ packages=(
   at-spi2-core python3-pyatspi dbus
   cups-client cups-daemon
   clang libclang-rt-14-dev
-  radicale
+  radicale qtkeychain-qt6-dev
   desktop-file-utils appstream
 )
 

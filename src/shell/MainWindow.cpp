@@ -441,9 +441,29 @@ void MainWindow::onExport()
     runCommand(&startExport);
 }
 
+SyncPasswords& MainWindow::syncPasswords()
+{
+    if (!syncPasswords_)
+        syncPasswords_ = std::make_unique<SyncPasswords>(makeDesktopSecretStore());
+    return *syncPasswords_;
+}
+
 void MainWindow::onSync()
 {
-    runCommand(&startSync);
+    hideForCommand();
+    startSync(p_, syncPasswords());
+    watchLoadedWindows();
+    scheduleRestoreCheck();
+}
+
+void MainWindow::syncAtStart()
+{
+    if (ending_ || !aloneLoaded() || !syncsAtStartAndExit(p_.files))
+        return;
+    hideForCommand();
+    startSync(p_, syncPasswords(), true);
+    watchLoadedWindows();
+    scheduleRestoreCheck();
 }
 
 void MainWindow::onExit()
@@ -537,6 +557,7 @@ void MainWindow::endRun()
         return;
     ending_ = true;
     p_.help.quit();
+    syncAtExit(p_, syncPasswords());
     p_.naFile.close();
     tidyBackups(p_);
     p_.ui.endProgram();

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QSet>
 #include <QString>
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -12,6 +13,7 @@ class QToolButton;
 namespace tavrel {
 
 class Program;
+class SyncPasswords;
 
 // The main window: the menu bar and the toolbar from which every command
 // starts. A running command owns the screen: the menus and toolbar hide, the
@@ -59,6 +61,8 @@ public:
     void onImport();
     void onExport();
     void onSync();
+    // Once the window is up: the sync at start-up, where the person asked for one.
+    void syncAtStart();
     void onExit();
     void onSortOrderPreference();
     void onQuickFindPreferences();
@@ -87,6 +91,7 @@ private:
     void onActivated();
     void showHelpFor(QObject* receiver);
     void endRun();
+    SyncPasswords& syncPasswords();
 
     Program& p_;
     QString programFile_;
@@ -98,6 +103,7 @@ private:
     QSet<QObject*> watched_;
     State state_ = State::Ready;
     bool ending_ = false;
+    std::unique_ptr<SyncPasswords> syncPasswords_; // made when sync is first used
 };
 
 } // namespace tavrel

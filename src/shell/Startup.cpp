@@ -180,6 +180,8 @@ std::unique_ptr<MainWindow> startUp(Program& p, const StartupEnvironment& env)
         WelcomeDialog welcome(p, main.get());
         p.ui.runModal(welcome);
     }
+    // Once the event loop runs, so the window is on screen before any sync starts.
+    QMetaObject::invokeMethod(main.get(), &MainWindow::syncAtStart, Qt::QueuedConnection);
     return main;
 }
 

@@ -9,6 +9,7 @@
 #include "sync/SyncPass.h"
 #include "sync/SyncState.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tavrel {
@@ -40,7 +42,8 @@ QString lastResult(const Files& files)
 
 } // namespace
 
-SyncDialog::SyncDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
+SyncDialog::SyncDialog(Program& p, SyncPasswords& passwords, QWidget* parent)
+    : QDialog(parent), p_(p), passwords_(passwords)
 {
     setObjectName(QStringLiteral("SyncForm"));
     // F1 anywhere in the window opens its help topic.
@@ -54,16 +57,21 @@ SyncDialog::SyncDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     passwordEdit->setEchoMode(QLineEdit::Password);
     addressBookCombo = named(new QComboBox(this), "SyncCbo1");
     serverEdit->setMinimumWidth(360);
-    const char* captions[] = {"&Server Address:", "&User:", "&Password:", "&Address Book:"};
+    const QString captions[] = {tr("&Server Address:"), tr("&User:"), tr("&Password:"),
+                                tr("&Address Book:")};
     QWidget* boxes[] = {serverEdit, userEdit, passwordEdit, addressBookCombo};
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(tr(captions[i]), this);
+        auto* label = new QLabel(captions[i], this);
         label->setBuddy(boxes[i]);
         grid->addWidget(label, i, 0);
         grid->addWidget(boxes[i], i, 1);
     }
     v->addLayout(grid);
-    v->addWidget(new QLabel(tr("The password is not kept; it is asked for once a session."), this));
+    passwordNote = named(new QLabel(this), "SyncLbl2");
+    v->addWidget(passwordNote);
+    atStartAndExitCheck =
+        named(new QCheckBox(tr("Sync At Start-Up And At E&xit"), this), "SyncChk1");
+    v->addWidget(atStartAndExitCheck);
     resultLabel = named(new QLabel(this), "SyncLbl1");
     resultLabel->setWordWrap(true);
     resultLabel->setMinimumHeight(48);
@@ -81,6 +89,7 @@ SyncDialog::SyncDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
     connect(syncNowButton, &QPushButton::clicked, this, &SyncDialog::onSyncNowClicked);
     connect(cancelButton, &QPushButton::clicked, this, &SyncDialog::onCancelClicked);
     connect(closeButton, &QPushButton::clicked, this, &SyncDialog::onCloseClicked);
+    connect(atStartAndExitCheck, &QCheckBox::toggled, this, &SyncDialog::onAtStartAndExitToggled);
 
     // What was set up before, and how the last sync went.
     try {
@@ -90,13 +99,21 @@ SyncDialog::SyncDialog(Program& p, QWidget* parent) : QDialog(parent), p_(p)
             if (st->configured()) {
                 books_ = {{st->book, QString()}};
                 addressBookCombo->addItem(st->book.path());
+                passwordEdit->setText(passwords_.find(st->server, st->user));
             }
+            const QSignalBlocker quiet(atStartAndExitCheck);
+            atStartAndExitCheck->setChecked(st->syncAtStartAndExit);
         }
         if (const QString last = lastResult(p_.files); !last.isEmpty())
             resultLabel->setText(tr("Last Sync: ") + last);
     } catch (const PlatformError&) {
         // Nothing known yet: the boxes stay empty.
     }
+    passwordNote->setText(
+        passwordEdit->text().isEmpty()
+            ? tr("The password is kept in the desktop's secret store, or asked for once a "
+                 "session where none runs.")
+            : tr("The password is known for this session."));
     applyState(State::Idle);
 }
 
@@ -137,6 +154,42 @@ bool SyncDialog::checkFilled()
     return false;
 }
 
+void SyncDialog::keepPassword()
+{
+    const DavSettings s = settings();
+    passwordNote->setText(passwords_.keep(s.server.toString(), s.user, s.password)
+                              ? tr("The password is kept in the desktop's secret store.")
+                              : tr("No secret store runs here: the password is asked for once "
+                                   "a session."));
+}
+
+void SyncDialog::onAtStartAndExitToggled(bool on)
+{
+    // Kept at once where an account is set up; else with the account at Sync Now.
+    try {
+        std::optional<SyncState> st = loadSyncState(p_.files, nullptr);
+        if (st && st->configured() && st->syncAtStartAndExit != on) {
+            st->syncAtStartAndExit = on;
+            saveSyncState(p_.files, *st);
+        }
+    } catch (const PlatformError& e) {
+        p_.ui.messageBox(tr("The Sync State Could Not Be Written: Error") + numText(e.number()) +
+                             QLatin1Char('.'),
+                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    }
+}
+
+void SyncDialog::syncUnattended()
+{
+    unattended_ = true;
+    if (passwordEdit->text().isEmpty()) {
+        resultLabel->setText(tr("Enter The Password To Sync."));
+        passwordEdit->setFocus();
+        return;
+    }
+    QTimer::singleShot(0, this, &SyncDialog::onSyncNowClicked);
+}
+
 void SyncDialog::onTestConnectionClicked()
 {
     if (!checkFilled())
@@ -166,6 +219,7 @@ void SyncDialog::onTestConnectionClicked()
         if (b.url == kept)
             addressBookCombo->setCurrentIndex(addressBookCombo->count() - 1);
     }
+    keepPassword();
     resultLabel->setText(tr("Connected. Address Books Found: %1").arg(found.size()));
     addressBookCombo->setFocus();
 }
@@ -191,10 +245,12 @@ void SyncDialog::onSyncNowClicked()
         }
         if (st->book != book)
             st = SyncState(); // another book: its first sync starts afresh
-        if (st->server != s.server.toString() || st->user != s.user || st->book != book) {
+        if (st->server != s.server.toString() || st->user != s.user || st->book != book ||
+            st->syncAtStartAndExit != atStartAndExitCheck->isChecked()) {
             st->server = s.server.toString();
             st->user = s.user;
             st->book = book;
+            st->syncAtStartAndExit = atStartAndExitCheck->isChecked();
             saveSyncState(p_.files, *st);
         }
     } catch (const PlatformError& e) {
@@ -234,8 +290,12 @@ void SyncDialog::onSyncNowClicked()
     if (!report.ok()) {
         resultLabel->setText(report.summary());
         p_.ui.messageBox(report.summary(), kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    } else {
+        keepPassword();
     }
     closeButton->setFocus();
+    if (unattended_ && report.ok() && !report.deletionsHeld && report.notStored.isEmpty())
+        onCloseClicked();
 }
 
 void SyncDialog::onCancelClicked()
@@ -246,7 +306,11 @@ void SyncDialog::onCancelClicked()
 
 void SyncDialog::onCloseClicked()
 {
-    unloadWindow(this);
+    // The window of the sync at exit is not loaded as a command's: it only hides.
+    if (testAttribute(Qt::WA_DeleteOnClose))
+        unloadWindow(this);
+    else
+        hide();
 }
 
 void SyncDialog::keyPressEvent(QKeyEvent* event)
@@ -270,12 +334,38 @@ void SyncDialog::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void startSync(Program& p)
+bool syncsAtStartAndExit(const Files& files)
 {
-    auto* form = new SyncDialog(p);
+    if (!files.exists(kSyncStateName))
+        return false;
+    try {
+        const std::optional<SyncState> st = loadSyncState(files, nullptr);
+        return st && st->configured() && st->syncAtStartAndExit;
+    } catch (const PlatformError&) {
+        return false;
+    }
+}
+
+void startSync(Program& p, SyncPasswords& passwords, bool unattended)
+{
+    auto* form = new SyncDialog(p, passwords);
     loadWindow(form);
     form->show();
     (form->serverEdit->text().isEmpty() ? form->serverEdit : form->passwordEdit)->setFocus();
+    if (unattended)
+        form->syncUnattended();
+}
+
+void syncAtExit(Program& p, SyncPasswords& passwords)
+{
+    if (!syncsAtStartAndExit(p.files))
+        return;
+    SyncDialog form(p, passwords);
+    if (form.passwordEdit->text().isEmpty())
+        return;
+    form.show();
+    form.onSyncNowClicked();
+    form.hide();
 }
 
 } // namespace tavrel

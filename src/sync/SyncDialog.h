@@ -2,11 +2,13 @@
 
 #include "store/Program.h"
 #include "sync/CardDavClient.h"
+#include "sync/SyncPasswords.h"
 
 #include <QDialog>
 #include <QList>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -15,18 +17,21 @@ class QPushButton;
 namespace tavrel {
 
 // "Sync": the server, the user and the address book kept in step, Test
-// Connection, Sync Now with its progress and Cancel, and the last sync's result.
-// The password is asked for each session and never kept.
+// Connection, Sync Now with its progress and Cancel, the last sync's result and
+// whether to sync at start-up and at exit. The password goes to the desktop's
+// secret store; where none runs it is asked for once a session.
 class SyncDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SyncDialog(Program& p, QWidget* parent = nullptr);
+    SyncDialog(Program& p, SyncPasswords& passwords, QWidget* parent = nullptr);
     ~SyncDialog() override;
 
     QLineEdit* serverEdit = nullptr;             // server address
     QLineEdit* userEdit = nullptr;               // user
     QLineEdit* passwordEdit = nullptr;           // password
     QComboBox* addressBookCombo = nullptr;       // address book
+    QCheckBox* atStartAndExitCheck = nullptr;    // sync at start-up and at exit
+    QLabel* passwordNote = nullptr;              // where the password is kept
     QLabel* resultLabel = nullptr;               // progress and the last sync's result
     QPushButton* testConnectionButton = nullptr; // Test Connection
     QPushButton* syncNowButton = nullptr;        // Sync Now
@@ -37,6 +42,10 @@ public:
     void onSyncNowClicked();
     void onCancelClicked();
     void onCloseClicked();
+    void onAtStartAndExitToggled(bool on);
+    // Syncs at once and closes the window when all went well; without a
+    // password the window stays and asks for it.
+    void syncUnattended();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -47,13 +56,25 @@ private:
     void applyState(State s);
     DavSettings settings() const;
     bool checkFilled();
+    void keepPassword();
+    bool unattended_ = false;
 
     Program& p_;
+    SyncPasswords& passwords_;
     QList<DavAddressBook> books_;
     std::unique_ptr<CardDavClient> running_; // the client of the exchange under way
 };
 
-// File > "S&ync...": opens the window.
-void startSync(Program& p);
+// Whether an account is set up to sync at start-up and at exit. Without a
+// state file it only looks whether the file is there.
+bool syncsAtStartAndExit(const Files& files);
+
+// File > "S&ync...": opens the window; `unattended`: it syncs at once and
+// closes itself when all went well (the sync at start-up).
+void startSync(Program& p, SyncPasswords& passwords, bool unattended = false);
+
+// The sync as the program ends, in a window with its progress and Cancel. No
+// password known this session: nothing is done.
+void syncAtExit(Program& p, SyncPasswords& passwords);
 
 } // namespace tavrel

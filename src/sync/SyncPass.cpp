@@ -384,8 +384,9 @@ bool Pass::guardAndCopy()
                        .arg(deleteThere);
         }
     }
-    const bool losesHere = (deleteHere && !hold) || conflicts > 0;
-    if ((first || losesHere) && p.BeforeBulkChange && !p.BeforeBulkChange(QStringLiteral("sync"))) {
+    // A card deleted on the server is kept whole in the state file the copy holds.
+    const bool loses = ((deleteHere || deleteThere) && !hold) || conflicts > 0;
+    if ((first || loses) && p.BeforeBulkChange && !p.BeforeBulkChange(QStringLiteral("sync"))) {
         report.problem = QStringLiteral("No backup copy could be taken, so nothing was synced.");
         return false;
     }

@@ -97,6 +97,7 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
         state.user = o.value(QStringLiteral("user")).toString();
         state.book = QUrl(o.value(QStringLiteral("book")).toString());
         state.token = o.value(QStringLiteral("token")).toString();
+        state.syncAtStartAndExit = o.value(QStringLiteral("atStartAndExit")).toBool();
         for (const QJsonValue v : o.value(QStringLiteral("entries")).toArray()) {
             SyncEntry e;
             if (fromJson(v.toObject(), e))
@@ -119,10 +120,13 @@ void saveSyncState(const Files& files, const SyncState& state)
     QJsonArray entries;
     for (const SyncEntry& e : state.entries)
         entries.append(toJson(e));
-    const QJsonObject o{
-        {QStringLiteral("version"), 1},         {QStringLiteral("server"), state.server},
-        {QStringLiteral("user"), state.user},   {QStringLiteral("book"), state.book.toString()},
-        {QStringLiteral("token"), state.token}, {QStringLiteral("entries"), entries}};
+    const QJsonObject o{{QStringLiteral("version"), 1},
+                        {QStringLiteral("server"), state.server},
+                        {QStringLiteral("user"), state.user},
+                        {QStringLiteral("book"), state.book.toString()},
+                        {QStringLiteral("token"), state.token},
+                        {QStringLiteral("entries"), entries},
+                        {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
     files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
     files.removeIfPlainFile(kSyncJournalName);
 }

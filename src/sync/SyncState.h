@@ -28,6 +28,7 @@ struct SyncState {
     QString user;
     QUrl book;     // the address book kept in step
     QString token; // the book's sync token after the last complete sync
+    bool syncAtStartAndExit = false; // the program syncs once its window is up and as it ends
     QList<SyncEntry> entries;
 
     bool configured() const { return book.isValid() && !book.isEmpty(); }

@@ -1,6 +1,10 @@
 // Whole syncs of program directories through a real CardDAV server.
 #include "sync/SyncPass.h"
+#include "FakeSecretStore.h"
 #include "RadicaleServer.h"
+#include "dups/DupSearch.h"
+#include "exchange/Import.h"
+#include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
@@ -9,6 +13,7 @@
 #include "sync/SyncState.h"
 #include "upkeep/Compaction.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -510,6 +515,41 @@ int trialCount()
 
 } // namespace
 
+// An import and a duplicate deletion between two syncs, then its undelete:
+// the server follows each, and no card goes to the wrong record.
+TEST_F(SyncPassTest, AnImportADuplicateDeletionAndItsUndeleteReachTheServer)
+{
+    std::map<int, NARecord> records = staff(4);
+    records[5] = records[2];
+    records[5].RecId = 5;
+    auto a = program(records);
+    auto b = program({});
+    sync(*a);
+    sync(*b);
+    ImportSource source = readImportBytes("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Imported One\r\n"
+                                          "N:One;Imported;;;\r\nEMAIL:one@imp.example\r\n"
+                                          "END:VCARD\r\n",
+                                          QStringLiteral("new.vcf"));
+    copies.clear();
+    ASSERT_EQ(runImport(a->p(), planImport(a->p(), source, OverflowChoice::CutAndLog)).imported, 1);
+    DupSearchState dups;
+    dups.DeletedNames.resize(2);
+    dups.DeletedIds.resize(2);
+    deleteDuplicate(a->p(), dups, 5);
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~0 -1 | 0"));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+1 ~0 -1 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*b), peopleOf(*a));
+    // The import's copy, then one before each sync that deletes, on either side.
+    EXPECT_EQ(copies, QStringList({"import", "sync", "sync"}));
+    copies.clear();
+    ASSERT_TRUE(undeleteDuplicates(a->p(), dups, QStringLiteral("DUP2")));
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~0 -0 | 0"));
+    sync(*b);
+    EXPECT_EQ(peopleOf(*b), peopleOf(*a));
+    EXPECT_EQ(peopleOf(*b).size(), 6);
+    EXPECT_TRUE(copies.isEmpty()); // nothing was lost
+}
+
 // A sync killed at random moments, again and again while both sides change:
 // the next sync finishes the job, and nothing is duplicated or lost.
 TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplicatedOrLost)
@@ -604,7 +644,9 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
 {
     auto a = program(staff(3));
     saveSyncState(*a->files, SyncState()); // nothing set up yet
-    SyncDialog form(a->p());
+    QMap<QString, QString> kept;
+    SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, true));
+    SyncDialog form(a->p(), passwords);
     form.serverEdit->setText(server->base().toString());
     form.userEdit->setText(RadicaleServer::user);
     a->ui.answer(Ui::Answer::Ok);
@@ -620,14 +662,70 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
             at = i;
     ASSERT_GE(at, 0) << form.resultLabel->text().toStdString();
     form.addressBookCombo->setCurrentIndex(at);
+    form.atStartAndExitCheck->setChecked(true);
     form.syncNowButton->click();
-    EXPECT_TRUE(form.resultLabel->text().startsWith(QStringLiteral("Last Sync: 2026-03-14 09:05:07: "
-                                                                "Synced: here 0 added")))
+    EXPECT_TRUE(
+        form.resultLabel->text().startsWith(QStringLiteral("Last Sync: 2026-03-14 09:05:07: "
+                                                           "Synced: here 0 added")))
         << form.resultLabel->text().toStdString();
     EXPECT_TRUE(form.resultLabel->text().contains(QStringLiteral("on the server 3 added")));
     EXPECT_TRUE(form.syncNowButton->isEnabled() && !form.cancelButton->isEnabled());
     EXPECT_EQ(loadSyncState(*a->files, nullptr)->book, book);
+    EXPECT_TRUE(loadSyncState(*a->files, nullptr)->syncAtStartAndExit);
     EXPECT_EQ(copies, QStringList{"sync"});
+    // The password went to the secret store and into no file; the next session finds it there.
+    EXPECT_EQ(kept.values(), QStringList{RadicaleServer::password});
+    for (const QString& name : {kSyncStateName, kSyncLogName})
+        EXPECT_FALSE(a->files->readAll(name).contains(RadicaleServer::password))
+            << name.toStdString();
+    SyncPasswords nextSession(std::make_unique<FakeSecretStore>(kept, true));
+    SyncDialog again(a->p(), nextSession);
+    EXPECT_EQ(again.passwordEdit->text(), QString::fromUtf8(RadicaleServer::password));
+    EXPECT_TRUE(again.atStartAndExitCheck->isChecked());
+}
+
+TEST_F(SyncPassTest, WithThePreferenceSetTheProgramSyncsOnceItsWindowIsUpAndAsItEnds)
+{
+    auto a = program(staff(2));
+    auto b = program({});
+    EXPECT_FALSE(syncsAtStartAndExit(*TestEnv().files)); // no account: nothing to do
+    EXPECT_FALSE(syncsAtStartAndExit(*a->files));        // the preference is off
+    SyncState st = *loadSyncState(*a->files, nullptr);
+    st.syncAtStartAndExit = true;
+    saveSyncState(*a->files, st);
+    ASSERT_TRUE(syncsAtStartAndExit(*a->files));
+
+    // No secret store and no password given yet: the window asks for it.
+    QMap<QString, QString> kept;
+    SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, false));
+    qunsetenv(kSyncPasswordVariable);
+    startSync(a->p(), passwords, true);
+    auto* form = qobject_cast<SyncDialog*>(loadedWindow(QStringLiteral("SyncForm")));
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->resultLabel->text(), QStringLiteral("Enter The Password To Sync."));
+    syncAtExit(a->p(), passwords); // nothing known: nothing done, nothing asked
+    EXPECT_TRUE(a->ui.messages.empty());
+    form->passwordEdit->setText(RadicaleServer::password);
+    form->syncNowButton->click();
+    EXPECT_FALSE(loadedWindow(QStringLiteral("SyncForm")))
+        << "the window closes when all went well";
+    sync(*b);
+    EXPECT_EQ(peopleOf(*b), peopleOf(*a));
+
+    // Given once this session, it serves the next start-up sync and the one at exit.
+    edit(*a, "Person 1", [](NARecord& r) { r.EMail = QStringLiteral("at-start@a.example"); });
+    startSync(a->p(), passwords, true);
+    QElapsedTimer waited;
+    waited.start();
+    while (loadedWindow(QStringLiteral("SyncForm")) && waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(loadedWindow(QStringLiteral("SyncForm")));
+    edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("at-exit@a.example"); });
+    syncAtExit(a->p(), passwords);
+    sync(*b);
+    EXPECT_EQ(peopleOf(*b), peopleOf(*a));
+    EXPECT_TRUE(a->ui.messages.empty());
+    EXPECT_TRUE(kept.isEmpty());
 }
 
 TEST_F(SyncPassTest, TheConflictWindowShowsBothValuesSideBySideAndKeepsWhatIsChosen)
@@ -639,7 +737,9 @@ TEST_F(SyncPassTest, TheConflictWindowShowsBothValuesSideBySideAndKeepsWhatIsCho
     edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("mine@a.example"); });
     edit(*b, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("theirs@b.example"); });
     sync(*b);
-    SyncDialog form(a->p());
+    QMap<QString, QString> kept;
+    SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, false));
+    SyncDialog form(a->p(), passwords);
     form.passwordEdit->setText(RadicaleServer::password);
     QStringList rows;
     a->ui.onModal([&rows](QDialog& d) {

@@ -5,10 +5,24 @@
 #include "sync/SyncConflictDialog.h"
 #include "sync/SyncDialog.h"
 
+namespace {
+
+// The shots run where no secret store may run: none is asked.
+class NoSecretStore : public tavrel::SecretStore {
+public:
+    std::optional<QString> read(const QString&) override { return std::nullopt; }
+    bool write(const QString&, const QString&) override { return false; }
+};
+
+} // namespace
+
 TAVREL_SHOT("SyncForm")
 {
-    tavrel::startSync(s.p());
-    return tavrel::loadedWindow(QStringLiteral("SyncForm"));
+    auto* passwords = new tavrel::SyncPasswords(std::make_unique<NoSecretStore>());
+    tavrel::startSync(s.p(), *passwords);
+    QWidget* form = tavrel::loadedWindow(QStringLiteral("SyncForm"));
+    QObject::connect(form, &QObject::destroyed, [passwords] { delete passwords; });
+    return form;
 }
 
 TAVREL_SHOT("SyncConflictForm")
@@ -23,9 +37,9 @@ TAVREL_SHOT("SyncConflictForm")
     theirs.PhoneNum1 = QStringLiteral("0611 654321");
     auto* form =
         new tavrel::SyncConflictDialog({3,
-                                      {tavrel::SyncField::Phone1, tavrel::SyncField::EMail},
-                                      mine.toBytes(),
-                                      theirs.toBytes()});
+                                        {tavrel::SyncField::Phone1, tavrel::SyncField::EMail},
+                                        mine.toBytes(),
+                                        theirs.toBytes()});
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     return form;
