@@ -49,6 +49,8 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
     QStringList lines, linesAfter;
     onReport([&](DupCompleteDialog& w) {
         EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("3"));
+        EXPECT_TRUE(w.deletedCountEdit->isReadOnly()); // a count shown, in bold, not typed
+        EXPECT_TRUE(w.deletedCountEdit->font().bold());
         EXPECT_TRUE(w.actionOptions[0]->isChecked());
         lines = displayList(w);
         env.ui.answer(Ui::Answer::Ok);
