@@ -576,6 +576,8 @@ def main(argv=None):
                    help="seconds the tests of one mutant may take (default: 3 x the unmutated "
                         "run + 30); longer counts as killed")
     p.add_argument("--report", help="JSON file of the results (default build-mutate/report.json)")
+    p.add_argument("--survivors-of", metavar="REPORT",
+                   help="try again only the mutants of the sample that survived in REPORT")
     p.add_argument("--workdir", default=os.path.join(here, "build-mutate"),
                    help="the script's own copy and build tree (default build-mutate/)")
     p.add_argument("--repo", default=here, help=argparse.SUPPRESS)
@@ -587,11 +589,19 @@ def main(argv=None):
         if not os.path.isdir(os.path.join(repo, folder)):
             p.error(f"no folder {folder} in {repo}")
 
+    survivors = None
+    if args.survivors_of:
+        with open(args.survivors_of) as f:
+            survivors = {f"{m['file']}:{m['line']}:{m['column']}"
+                         for m in json.load(f)["mutants"] if m["status"] == "survived"}
+
     def sample(root):
         chosen = []
         for folder in folders:
             cands = candidates(root, folder, args.headers)
             picked = choose(cands, args.seed, folder, args.count)
+            if survivors is not None:
+                picked = [m for m in picked if m.where() in survivors]
             chosen += picked
             print(f"{folder}: {len(picked)} of {len(cands)} candidates (seed {args.seed})")
             if args.list:

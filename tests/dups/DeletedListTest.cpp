@@ -49,6 +49,8 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
     QStringList lines, linesAfter;
     onReport([&](DupCompleteDialog& w) {
         EXPECT_EQ(w.deletedCountEdit->text(), QStringLiteral("3"));
+        EXPECT_TRUE(w.deletedCountEdit->isReadOnly()); // a count shown, in bold, not typed
+        EXPECT_TRUE(w.deletedCountEdit->font().bold());
         EXPECT_TRUE(w.actionOptions[0]->isChecked());
         lines = displayList(w);
         env.ui.answer(Ui::Answer::Ok);
@@ -200,4 +202,25 @@ TEST_F(DupsTest, APrintedListThePrintSystemRefusesIsSaidNotPrinted)
     EXPECT_EQ(said.text,
               QStringLiteral("Report Not Printed.\n\nThe printer or class does not exist."));
     EXPECT_EQ(env.printer.documents, 0);
+}
+
+TEST(sortDeletedList, EveryOrderEndsAscendingWithItsNames)
+{
+    std::vector<int> ids{3, 7, 10, 12, 20, 31};
+    do {
+        DupSearchState s;
+        s.DeletedCount = int(ids.size());
+        s.DeletedIds = QVector<qint16>(s.DeletedCount + 1, 0);
+        s.DeletedNames = QVector<QString>(s.DeletedCount + 1);
+        for (int i = 0; i < s.DeletedCount; ++i) {
+            s.DeletedIds[i + 1] = qint16(ids[size_t(i)]);
+            s.DeletedNames[i + 1] = QString::number(ids[size_t(i)]);
+        }
+        sortDeletedList(s);
+        for (int i = 1; i <= s.DeletedCount; ++i) {
+            ASSERT_EQ(s.DeletedNames[i], QString::number(s.DeletedIds[i]));
+            if (i > 1)
+                ASSERT_LT(s.DeletedIds[i - 1], s.DeletedIds[i]);
+        }
+    } while (std::next_permutation(ids.begin(), ids.end()));
 }

@@ -130,6 +130,9 @@ TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
                        "Records Without Displaying Them.\n\nIs This What You Want?\n\nNote:  You "
                        "Can Later Display/Print A List Of Deleted Records And/Or Undelete Them.");
     onPair([&](DupPairDialog& w) {
+        // What a screen reader calls the boxes of each record.
+        EXPECT_EQ(w.earlierLineEdits[0]->accessibleName(), QStringLiteral("Name"));
+        EXPECT_EQ(w.laterLineEdits[2]->accessibleName(), QStringLiteral("Address Line 2"));
         env.ui.answer(Ui::Answer::No);
         click(w.stopShowingCheck); // No: the box unchecks itself, the pair still waits
         EXPECT_FALSE(w.stopShowingCheck->isChecked());

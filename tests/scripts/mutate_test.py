@@ -67,6 +67,23 @@ class SiteFinder(unittest.TestCase):
         random.seed(1)  # the global generator does not steer the sample
         self.assertEqual(a, mutate.choose(cands, 7, "src/store", 10))
 
+    def test_survivors_of_an_earlier_report_are_tried_again_alone(self):
+        with tempfile.TemporaryDirectory() as repo:
+            os.makedirs(os.path.join(repo, "src", "x"))
+            with open(os.path.join(repo, "src", "x", "a.cpp"), "w") as f:
+                f.write("bool f(int a) { return a < 1 && a > -5; }\n")
+            report = os.path.join(repo, "report.json")
+            with open(report, "w") as f:
+                f.write('{"mutants": [{"file": "src/x/a.cpp", "line": 1, "column": 26, '
+                        '"status": "killed"}, {"file": "src/x/a.cpp", "line": 1, '
+                        '"column": 35, "status": "survived"}]}')
+            out = subprocess.run([sys.executable, mutate.__file__, "--folders", "src/x", "--list",
+                                  "--repo", repo, "--survivors-of", report],
+                                 capture_output=True, text=True, check=True).stdout
+        self.assertIn("src/x: 1 of 3 candidates", out)
+        self.assertIn("src/x/a.cpp:1:35", out)
+        self.assertNotIn("src/x/a.cpp:1:26", out)
+
 
 class Runner(unittest.TestCase):
     def test_copy_follows_the_checkout_and_leaves_it_alone(self):

@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
@@ -93,6 +94,20 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
     EXPECT_EQ(extra.p().LastRecNo, 4);
     EXPECT_EQ(extra.p().SortedCount, 3);
     reopenSilently(extra, 4);
+
+    // No room for the missing bytes: the file stays as found, and the message says so.
+    TestEnv full;
+    writeSoundFile(full.naPath());
+    writeBytes(full.naPath(), fileBytes(full.naPath()) + QByteArray(100, 'x'));
+    {
+        FileSizeLimit limit(4 * 574 + 100);
+        EXPECT_EQ(openDamaged(full,
+                              damage({kLength.arg(2396)},
+                                     {QStringLiteral("It Could Not Complete The Last Record "
+                                                     "(Error 61).")}),
+                              "no room"),
+                  fileBytes(full.naPath()));
+    }
 
     // Cut inside record 4 (ID 3): what is left of it is still ID 3.
     TestEnv cut;

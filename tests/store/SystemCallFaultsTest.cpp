@@ -49,4 +49,16 @@ TEST(SystemCalls, FailuresShowTheirOwnErrorNumberAndLeaveTheFileAsItWas)
     EXPECT_THROW(Put_NA_Rec(p, 6), ProgramEnded);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  57  In Put_NA_Rec.  Id =  6"));
     EXPECT_EQ(fileBytes(env.naPath()), before);
+
+    // Over a record the file holds, a disk that fails for good once half of it
+    // has landed: the old half goes back as far as it will, and the user is
+    // told rather than left waiting on a write that is tried for ever.
+    faults.failEvery(FileOp::Write, 0);
+    faults.failAt(faults.operations() + 2, EIO, true); // the read of the old record, then the write
+    p.CurRec = makeRecord(2, QStringLiteral("Zed"));
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(Put_NA_Rec(p, 3), ProgramEnded);
+    faults.failAt(0, 0);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  57  In Put_NA_Rec.  Id =  3"));
+    EXPECT_EQ(fileBytes(env.naPath()), before);
 }

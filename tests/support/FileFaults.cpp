@@ -24,6 +24,7 @@ struct State {
     QByteArray canonical; // as the system resolves it, ending in '/'
     int failAt = 0;
     int failErr = 0;
+    bool failOn = false; // every operation after failAt fails too
     int killAt = 0;
     std::array<int, 6> every{};
     bool torn = true;
@@ -163,7 +164,7 @@ int hit(State& s, FileOp op, const QString& name)
         ::kill(::getpid(), SIGKILL);
     s.log << QLatin1String(opName(op)) + QLatin1Char(' ') + name;
     int err = 0;
-    if (s.count == s.failAt)
+    if (s.count == s.failAt || (s.failOn && s.failAt && s.count > s.failAt))
         err = s.failErr;
     else if (s.every[size_t(op)])
         err = s.every[size_t(op)];
@@ -309,10 +310,11 @@ FileFaults::~FileFaults()
     current() = nullptr;
 }
 
-void FileFaults::failAt(int n, int err)
+void FileFaults::failAt(int n, int err, bool andAfter)
 {
     current()->failAt = n;
     current()->failErr = err;
+    current()->failOn = andAfter;
 }
 
 void FileFaults::killAt(int n)

@@ -31,8 +31,9 @@ public:
     FileFaults(const FileFaults&) = delete;
     FileFaults& operator=(const FileFaults&) = delete;
 
-    // Operation `n` (counted from 1) fails with `err`; 0 makes none fail.
-    void failAt(int n, int err);
+    // Operation `n` (counted from 1) fails with `err`, and with `andAfter`
+    // every operation after it too; 0 makes none fail.
+    void failAt(int n, int err, bool andAfter = false);
     // The process kills itself (SIGKILL) just before operation `n`, as a
     // crash or a power cut there would stop it; 0: never. For a child process.
     void killAt(int n);
