@@ -304,12 +304,18 @@ void layoutLabelPage(Program& p, const ReportOptions& o)
     if (isCardStock(stock)) {
         // Cards take neither italics nor upper case.
         setCourierBold(p.printer, 11, false);
-        fillSheet(p, o, slots, [&](const Slot& s) { printCard(p, s); });
+        fillSheet(p, o, slots, [&](const Slot& s) {
+            printCard(p, s);
+            ++p.Report.LabelsDrawn;
+        });
         return;
     }
     const LabelFont f = labelFont(stock);
     setCourierBold(p.printer, f.points, r.LabelItalic == -1);
-    fillSheet(p, o, slots, [&](const Slot& s) { printLabel(p, s, f.lineStep); });
+    fillSheet(p, o, slots, [&](const Slot& s) {
+        printLabel(p, s, f.lineStep);
+        ++p.Report.LabelsDrawn;
+    });
 }
 
 QString offPageReason(Program& p, const ReportOptions& o)
