@@ -527,8 +527,6 @@ TEST_F(EnvelopeDialogTest, ARefusedCountGoesBackToItsBox)
     EXPECT_EQ(w->focusWidget(), c("EnvNumberEnv"));
 }
 
-} // namespace tavrel::test
-
 // Preview's Print draws the envelopes Print would, turned or not, on the same
 // paper; the test envelope question comes before the preview.
 TEST_F(EnvelopeDialogTest, PreviewPrintsWhatPrintPrints)
@@ -579,3 +577,5 @@ TEST_F(EnvelopeDialogTest, PreviewPrintsWhatPrintPrints)
         }
     }
 }
+
+} // namespace tavrel::test
