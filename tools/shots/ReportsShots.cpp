@@ -2,6 +2,7 @@
 #include "Shots.h"
 
 #include "platform/gui/PreviewWindow.h"
+#include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
 #include "reports/PreparingReportMessage.h"
 #include "reports/PrintProgressWindow.h"
