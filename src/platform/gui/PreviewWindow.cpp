@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -306,6 +307,7 @@ PreviewWindow::PreviewWindow(const RecordingPrinter& recording, const QString& s
     for (const auto& [key, button] : keys)
         connect(new QShortcut(key, this), &QShortcut::activated, button, &QPushButton::click);
 
+    scrollArea->installEventFilter(this);
     resize(900, 700);
     updatePage();
     printButton->setFocus();
@@ -315,11 +317,16 @@ double PreviewWindow::scale() const
 {
     const QSizeF paper =
         pages_.empty() ? QSizeF(12240, 15840) : paperTwips(pages_[std::size_t(current_)]);
-    const QSize room = scrollArea->viewport()->size() - QSize(8, 8);
+    // The room of the scroll area itself (its viewport shrinks and grows with
+    // the scroll bars the page brings), less a scroll bar for a page fitted
+    // to the width, which is taller than the room.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize room = scrollArea->size() -
+                       QSize(2 * scrollArea->frameWidth() + 8, 2 * scrollArea->frameWidth() + 8);
     const int zoom = zoomBox->currentIndex();
     const double fitWidth = room.width() / paper.width();
     if (zoom == int(Zoom::FitWidth))
-        return fitWidth;
+        return (room.width() - bar) / paper.width();
     if (zoom == int(Zoom::FitPage))
         return std::min(fitWidth, room.height() / paper.height());
     // Actual size: the screen's own inches.
@@ -354,10 +361,11 @@ void PreviewWindow::updatePage()
     scrollArea->verticalScrollBar()->setValue(0);
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent* event)
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    updatePage();
+    if (watched == scrollArea && event->type() == QEvent::Resize)
+        updatePage();
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace tavrel

@@ -58,7 +58,7 @@ public:
     QScrollArea* scrollArea;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updatePage();
