@@ -5,6 +5,7 @@
 #include "platform/gui/QtPrinter.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
