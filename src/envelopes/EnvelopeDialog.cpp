@@ -7,6 +7,8 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/gui/Named.h"
+#include "platform/gui/PreviewWindow.h"
+#include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace tavrel {
 
@@ -261,6 +264,12 @@ void EnvelopeDialog::buildLayout()
     countLabel->setBuddy(countEdit);
     forEachAddressLabel =
         named(new QLabel(tr("For Each \"To\" Address"), this), "ForEachAddrLabel");
+    printerBox = new PrinterBox(p_.files, p_.printer, this);
+    printerBox->showChoiceFor(QStringLiteral("envelopes"));
+    printerLabel = named(new QLabel(tr("C&hoose Printer:"), this), "EnvPrinterLabel");
+    printerLabel->setBuddy(printerBox);
+    previewButton = makeButton(tr("Previe&w"), "EnvPreviewButton", this);
+    previewButton->setToolTip(tr("See The Envelopes Before They Print"));
     printButton = makeButton(tr("&Print"), "EnvPrintButton", this);
     cancelButton = makeButton(tr("Cance&l"), "EnvCancelButton", this);
 
@@ -314,7 +323,11 @@ void EnvelopeDialog::buildLayout()
     count->addWidget(forEachAddressLabel, 1, 0);
     feedAndCount->addLayout(count);
     feedAndCount->addStretch(1);
-    feedAndCount->addLayout(buttonRow({printButton, cancelButton}));
+    auto* printerRow = new QHBoxLayout;
+    printerRow->addWidget(printerLabel);
+    printerRow->addWidget(printerBox, 1);
+    feedAndCount->addLayout(printerRow);
+    feedAndCount->addLayout(buttonRow({previewButton, printButton, cancelButton}));
     auto* printOptions = new QHBoxLayout;
     printOptions->addWidget(sizeGroup);
     printOptions->addLayout(feedAndCount, 1);
@@ -348,7 +361,7 @@ void EnvelopeDialog::buildLayout()
         order << w;
     for (QWidget* w : feedOptions)
         order << w;
-    order << countEdit << printButton << cancelButton;
+    order << countEdit << printerBox << previewButton << printButton << cancelButton;
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -402,6 +415,7 @@ void EnvelopeDialog::connectHandlers()
     });
     connect(quickHelpButton, &QPushButton::clicked, this, &EnvelopeDialog::onQuickHelpClicked);
     connect(printButton, &QPushButton::clicked, this, &EnvelopeDialog::onPrintClicked);
+    connect(previewButton, &QPushButton::clicked, this, &EnvelopeDialog::onPreviewClicked);
 }
 
 EnvelopeJob EnvelopeDialog::job() const
@@ -481,7 +495,9 @@ void EnvelopeDialog::showPanel(Panel panel, bool moveFocus)
              picker);
     sortOrderGroup->setVisible(picker || panel == Panel::SortOrder);
     sortOrderOkButton->setVisible(panel == Panel::SortOrder);
-    setShown({sizeGroup, feedGroup, countEdit, countLabel, printButton, cancelButton}, options);
+    setShown({sizeGroup, feedGroup, countEdit, countLabel, printerLabel, printerBox, previewButton,
+              printButton, cancelButton},
+             options);
     forEachAddressLabel->setVisible(options &&
                                     mailAddressOptions[MailTo::MailingList]->isChecked());
     if (!moveFocus)
@@ -720,16 +736,45 @@ void EnvelopeDialog::onQuickHelpClicked()
 
 void EnvelopeDialog::onPrintClicked()
 {
-    DialogEnvelopeWindows windows(p_);
+    startRun(false);
+}
+
+void EnvelopeDialog::onPreviewClicked()
+{
+    startRun(true);
+}
+
+void EnvelopeDialog::startRun(bool preview)
+{
+    bool refusedChoice = false;
+    std::unique_ptr<Printer> chosen = printerBox->makeChosenPrinter(p_.ui, refusedChoice);
+    if (refusedChoice) {
+        focusPrintButton();
+        return;
+    }
+    printerBox->rememberChoice();
+    EnvelopeJob run = job();
+    RecordingPrinter recording;
+    if (preview)
+        run.pagesInto = &recording;
     printing_ = true;
     setEnabled(false);
     EnvelopeRunEnd end = EnvelopeRunEnd::Stopped;
-    try {
-        end = printEnvelopes(p_, job(), windows);
-    } catch (...) {
-        printing_ = false;
-        setEnabled(true);
-        throw;
+    {
+        // Test envelopes, envelopes and a preview's printout go to the chosen printer.
+        std::optional<PrinterRoute> route;
+        if (chosen)
+            route.emplace(p_.printer, *chosen);
+        try {
+            DialogEnvelopeWindows windows(p_);
+            end = printEnvelopes(p_, run, windows);
+        } catch (...) {
+            printing_ = false;
+            setEnabled(true);
+            throw;
+        }
+        if (preview && end == EnvelopeRunEnd::Completed && !previewAndPrint(recording))
+            end = EnvelopeRunEnd::Stopped;
     }
     printing_ = false;
     setEnabled(true);
@@ -747,6 +792,35 @@ void EnvelopeDialog::onPrintClicked()
         return;
     }
     focusPrintButton();
+}
+
+bool EnvelopeDialog::previewAndPrint(const RecordingPrinter& recording)
+{
+    PreviewWindow preview(recording, QString(), this);
+    if (p_.ui.runModal(preview) != QDialog::Accepted)
+        return false;
+    QString said = tr("Envelope Printing Completed.");
+    QString title = kTitle;
+    try {
+        replay(recording, p_.printer);
+        said = withOutputFile(said, p_.printer);
+    } catch (const PlatformError& e) {
+        try {
+            p_.printer.killDoc();
+        } catch (const PlatformError&) {
+        }
+        said = printerFailureText(e, tr("Envelopes Not Printed."));
+        title = kPrinterErrorTitle;
+    }
+    // Whatever prints next goes upright on letter paper again.
+    try {
+        p_.printer.setOrientation(1);
+        p_.printer.setQuarterTurn(false);
+        p_.printer.setPaperSize(1);
+    } catch (const PlatformError&) {
+    }
+    p_.ui.messageBox(said, title, Ui::Buttons::Ok);
+    return true;
 }
 
 } // namespace tavrel

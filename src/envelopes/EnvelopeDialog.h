@@ -20,6 +20,9 @@ class QRadioButton;
 
 namespace tavrel {
 
+class PrinterBox;
+class RecordingPrinter;
+
 // "Print Envelopes": where the return and mailing addresses come from, the
 // envelope size, the feed, the count and the styling of each block. Beside
 // the address options one panel at a time is open: an address being typed or
@@ -70,6 +73,9 @@ public:
     QLineEdit* countEdit;
     QLabel* countLabel;
     QLabel* forEachAddressLabel;
+    QLabel* printerLabel;
+    PrinterBox* printerBox;
+    QPushButton* previewButton;
     QPushButton* printButton;
     QPushButton* cancelButton;
     QPushButton* quickHelpButton;
@@ -121,6 +127,11 @@ private:
     void onMailListOkClicked();
     void onQuickHelpClicked();
     void onPrintClicked();
+    void onPreviewClicked();
+    // Prints on the chosen printer, or into a preview first.
+    void startRun(bool preview);
+    // Shows the recorded envelopes; true when the person printed them.
+    bool previewAndPrint(const RecordingPrinter& recording);
 
     Program& p_;
     Panel panel_ = Panel::PrintOptions;

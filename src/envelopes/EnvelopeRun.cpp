@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
+#include <optional>
 
 namespace tavrel {
 
@@ -273,6 +274,7 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
     }
 
     PrinterReset reset(p.printer);
+    std::optional<PrinterRoute> preview;
     bool cancelled = false;
     try {
         p.printer.setFontName(QStringLiteral("Courier New"));
@@ -280,6 +282,8 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
         if (!job.unattended && !testEnvelopes(p, job))
             return EnvelopeRunEnd::Stopped;
 
+        if (job.pagesInto)
+            preview.emplace(p.printer, *job.pagesInto, true);
         w.cancelRequested = false;
         int prepared = 0;
         w.showProgress();
@@ -315,6 +319,7 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
             } catch (const PlatformError&) {
             }
         }
+        preview.reset();
         reset.now();
         w.closeProgress();
         say(p,
@@ -323,7 +328,12 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
             kPrinterErrorTitle);
         return EnvelopeRunEnd::PrinterError;
     }
+    preview.reset();
     reset.now();
+    if (job.pagesInto && !cancelled) {
+        w.closeProgress();
+        return EnvelopeRunEnd::Completed;
+    }
     say(p, cancelled ? QCoreApplication::translate("tavrel::EnvelopeRun",
                                                    "Envelope Printing Terminated At Your Request.")
                      : withOutputFile(QCoreApplication::translate("tavrel::EnvelopeRun",

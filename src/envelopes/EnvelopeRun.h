@@ -53,6 +53,9 @@ struct EnvelopeJob {
 
     // A run with nobody to ask (the command line): no test envelope question.
     bool unattended = false;
+    // A preview: the envelopes (not the test envelopes, which go to the
+    // printer) are drawn into this printer, and the run says nothing when it completes.
+    Printer* pagesInto = nullptr;
 
     // Set by setEnvelopeSize.
     qint16 mailX = 0, mailY = 0;

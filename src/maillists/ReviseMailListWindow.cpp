@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
+#include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
 
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace tavrel {
 
@@ -67,6 +69,10 @@ ReviseMailListWindow::ReviseMailListWindow(Program& p) : QWidget(nullptr, Qt::Wi
                              tr("Delete The Selected Mailing List"));
     printListButton = named(new QPushButton(tr("&Print List"), this), "MailCmd6",
                             tr("Print A Hardcopy Report Of The Selected Mailing List Content"));
+    printerBox = new PrinterBox(p_.files, p_.printer, this);
+    printerBox->showChoiceFor(QStringLiteral("maillist"));
+    printerLabel = named(new QLabel(tr("C&hoose Printer:"), this), "MailPrinterLabel");
+    printerLabel->setBuddy(printerBox);
     exitButton = named(new QPushButton(tr("Exit / Cance&l"), this), "MailCmd2",
                        tr("Cancel Any Pending Changes To The Selected Mailing List"));
 
@@ -91,6 +97,10 @@ ReviseMailListWindow::ReviseMailListWindow(Program& p) : QWidget(nullptr, Qt::Wi
     auto* top = new QVBoxLayout(this);
     top->addLayout(upper, 1);
     top->addLayout(buttons);
+    auto* printer = new QHBoxLayout;
+    printer->addWidget(printerLabel);
+    printer->addWidget(printerBox, 1);
+    top->addLayout(printer);
     resize(640, 360);
 
     setTabOrder(fileList, titleEdit);
@@ -102,6 +112,7 @@ ReviseMailListWindow::ReviseMailListWindow(Program& p) : QWidget(nullptr, Qt::Wi
     setTabOrder(changeTitleButton, deleteListButton);
     setTabOrder(deleteListButton, printListButton);
     setTabOrder(printListButton, exitButton);
+    setTabOrder(exitButton, printerBox);
 
     refreshFiles();
 
@@ -316,6 +327,16 @@ void ReviseMailListWindow::onPrintListClicked()
         exitButton->setFocus();
         return;
     }
+    bool noFile = false;
+    std::unique_ptr<Printer> chosen = printerBox->makeChosenPrinter(p_.ui, noFile);
+    if (noFile) {
+        exitButton->setFocus();
+        return;
+    }
+    printerBox->rememberChoice();
+    std::optional<PrinterRoute> route;
+    if (chosen)
+        route.emplace(p_.printer, *chosen);
     QPointer<PrintWaitMessage> wait = new PrintWaitMessage(p_);
     loadWindow(wait);
     wait->show();

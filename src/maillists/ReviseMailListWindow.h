@@ -5,12 +5,15 @@
 
 #include <QWidget>
 
+class QLabel;
 class QLineEdit;
 class QListView;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace tavrel {
+
+class PrinterBox;
 
 // "Display / Revise Mailing List": shows, revises, retitles, deletes and
 // prints existing mailing lists.
@@ -32,6 +35,8 @@ public:
     QPushButton* changeTitleButton;
     QPushButton* deleteListButton;
     QPushButton* printListButton;
+    QLabel* printerLabel;
+    PrinterBox* printerBox;
     QPushButton* exitButton;
 
     // The 40-character title of the list last clicked.

@@ -373,11 +373,17 @@ int layoutLabelPage(Program& p, const ReportOptions& o)
     if (isCardStock(stock)) {
         // Cards take neither italics nor upper case.
         setCourierBold(p.printer, 11, false);
-        return fillSheet(p, o, slots, [&](const Slot& s) { printCard(p, s); });
+        return fillSheet(p, o, slots, [&](const Slot& s) {
+            printCard(p, s);
+            ++p.Report.LabelsDrawn;
+        });
     }
     const LabelFont f = labelFont(stock);
     setCourierBold(p.printer, f.points, r.LabelItalic == -1);
-    return fillSheet(p, o, slots, [&](const Slot& s) { printLabel(p, s, f.lineStep); });
+    return fillSheet(p, o, slots, [&](const Slot& s) {
+        printLabel(p, s, f.lineStep);
+        ++p.Report.LabelsDrawn;
+    });
 }
 
 QString offPageReason(Program& p, const ReportOptions& o)

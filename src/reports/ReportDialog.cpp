@@ -6,6 +6,8 @@
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
+#include "platform/gui/PreviewWindow.h"
+#include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
 #include "reports/PreparingReportMessage.h"
 #include "reports/PrintProgressWindow.h"
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace tavrel {
 
@@ -43,6 +46,8 @@ const char* const kKindCaptions[7] = {
     QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Rotary Fil&e Cards"),
     QT_TRANSLATE_NOOP("tavrel::ReportDialog", "En&velopes"),
 };
+// The settings name of each report kind's printer choice.
+const char* const kKindSettings[6] = {"book", "phone", "abbreviated", "listing", "labels", "cards"};
 const char* const kSequenceCaptions[5] = {
     QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Sort On Key &1"),
     QT_TRANSLATE_NOOP("tavrel::ReportDialog", "Sort On Key &2"),
@@ -243,13 +248,19 @@ void ReportDialog::buildLayout()
     rangeCancelButton =
         named(new QPushButton(tr("Cance&l"), this), "PrtCmd6", tr("Don't Do A Reprint"));
 
+    printerBox = new PrinterBox(p_.files, p_.printer, this);
+    printerLabel = named(new QLabel(tr("C&hoose Printer:"), this), "PrtPrinterLabel");
+    printerLabel->setBuddy(printerBox);
+    printerBox->showChoiceFor(QLatin1String(kKindSettings[0]));
+    previewButton = named(new QPushButton(tr("Previe&w"), this), "PrtPreview",
+                          tr("See The Pages Before They Print"));
     printButton =
         named(new QPushButton(tr("&Print"), this), "PrtCmd1", tr("Start Printing The Report"));
     cancelButton =
         named(new QPushButton(tr("Cance&l"), this), "PrtCmd2", tr("Don't Print A Report"));
     // Enter presses the button that has the focus, never a hidden default.
-    for (QPushButton* b : {printButton, cancelButton, listOkButton, listCancelButton, rangeOkButton,
-                           rangeCancelButton}) {
+    for (QPushButton* b : {previewButton, printButton, cancelButton, listOkButton, listCancelButton,
+                           rangeOkButton, rangeCancelButton}) {
         b->setAutoDefault(true);
         b->setMinimumWidth(90);
     }
@@ -299,6 +310,9 @@ void ReportDialog::buildLayout()
     auto* bottom = new QHBoxLayout;
     bottom->addLayout(checks);
     bottom->addStretch(1);
+    bottom->addWidget(printerLabel, 0, Qt::AlignBottom);
+    bottom->addWidget(printerBox, 0, Qt::AlignBottom);
+    bottom->addWidget(previewButton, 0, Qt::AlignBottom);
     bottom->addWidget(printButton, 0, Qt::AlignBottom);
     bottom->addWidget(cancelButton, 0, Qt::AlignBottom);
 
@@ -341,6 +355,8 @@ void ReportDialog::buildLayout()
                                    listCancelButton,
                                    duplexCheck,
                                    reprintCheck,
+                                   printerBox,
+                                   previewButton,
                                    printButton,
                                    cancelButton};
     for (int i = 0; i + 1 < order.size(); ++i)
@@ -374,6 +390,7 @@ void ReportDialog::connectHandlers()
     onListClick(listPicker, [this](ListClick how) { onListClicked(how == ListClick::Mouse); });
 
     connect(printButton, &QPushButton::clicked, this, &ReportDialog::onPrintClicked);
+    connect(previewButton, &QPushButton::clicked, this, &ReportDialog::onPreviewClicked);
     connect(cancelButton, &QPushButton::clicked, this, &ReportDialog::onCancelClicked);
     connect(listOkButton, &QPushButton::clicked, this, &ReportDialog::onListOkClicked);
     connect(listCancelButton, &QPushButton::clicked, this, &ReportDialog::onListCancelClicked);
@@ -401,6 +418,8 @@ void ReportDialog::applyState(State state)
     titleGroup->setVisible(!picker);
     quantityGroup->setVisible(!picker);
     fitControlsToKind();
+    for (QWidget* w : std::initializer_list<QWidget*>{printerLabel, printerBox, previewButton})
+        w->setVisible(state == State::Normal);
     printButton->setVisible(state == State::Normal);
     cancelButton->setVisible(state == State::Normal);
     // One state at a time: no range entry while a list is picked, no change
@@ -462,6 +481,7 @@ void ReportDialog::onReportKindChosen(int index)
         return;
     }
     kind_ = index;
+    printerBox->showChoiceFor(QLatin1String(kKindSettings[index]));
     if (index == kLabels && state_ != State::ListPicker)
         labelStockOptions[0]->setChecked(true);
     fitControlsToKind();
@@ -602,19 +622,46 @@ ReportOptions ReportDialog::options() const
 
 void ReportDialog::onPrintClicked()
 {
+    startRun(false);
+}
+
+void ReportDialog::onPreviewClicked()
+{
+    startRun(true);
+}
+
+void ReportDialog::startRun(bool preview)
+{
     // The sheets repeat a record until its copies reach the quantity, so
     // anything but a whole number of at least 1 is refused before the run.
     if ((kind_ == kLabels || kind_ == kCards) && !quantityAccepted())
         return;
+    bool cancelled = false;
+    std::unique_ptr<Printer> chosen = printerBox->makeChosenPrinter(p_.ui, cancelled);
+    if (cancelled) {
+        focusDefaultButton();
+        return;
+    }
+    printerBox->rememberChoice();
     ReportOptions o = options();
+    RecordingPrinter recording;
+    if (preview)
+        o.pagesInto = &recording;
+    p_.Report.LabelsDrawn = 0;
     // The run lets events through after each page: nothing here may start a
     // second run or close the dialog under it.
     running_ = true;
     setEnabled(false);
+    bool done = true;
     {
-        DialogRunWindows windows(p_);
+        // Test pages, the pages and a preview's printout all go to the chosen printer.
+        std::optional<PrinterRoute> route;
+        if (chosen)
+            route.emplace(p_.printer, *chosen);
+        std::optional<DialogRunWindows> windows(std::in_place, p_);
+        RunEnd end = RunEnd::CancelledEarly;
         try {
-            runReport(p_, o, windows);
+            end = runReport(p_, o, *windows);
         } catch (const PlatformError&) {
             // A printer failure outside the run's own close-down: nothing of
             // the document can be trusted.
@@ -625,10 +672,79 @@ void ReportDialog::onPrintClicked()
             }
             p_.ui.messageBox(kPrinterErrorText, kPrinterErrorTitle, Ui::Buttons::Ok);
         }
+        windows.reset();
+        if (preview && end == RunEnd::Completed)
+            done = previewAndPrint(recording, p_.Report.PageNo - 1);
     }
     running_ = false;
     duplexCheck->setChecked(o.duplex);
-    unloadWindow(this);
+    if (done) {
+        unloadWindow(this);
+        return;
+    }
+    setEnabled(true);
+    focusDefaultButton();
+}
+
+QString labelsOnSheets(bool cards, int n, int sheets)
+{
+    const QString items =
+        cards ? (n == 1 ? ReportDialog::tr("1 card") : ReportDialog::tr("%1 cards").arg(n))
+              : (n == 1 ? ReportDialog::tr("1 label") : ReportDialog::tr("%1 labels").arg(n));
+    const QString pages =
+        sheets == 1 ? ReportDialog::tr("1 sheet") : ReportDialog::tr("%1 sheets").arg(sheets);
+    return ReportDialog::tr("%1 on %2").arg(items, pages);
+}
+
+QString ReportDialog::previewSummary(int sheets) const
+{
+    if (kind_ != kLabels && kind_ != kCards)
+        return QString();
+    return labelsOnSheets(kind_ == kCards, p_.Report.LabelsDrawn, sheets);
+}
+
+bool ReportDialog::previewAndPrint(const RecordingPrinter& recording, int lastPage)
+{
+    PreviewWindow preview(recording, QString(), this);
+    preview.summaryLabel->setText(previewSummary(preview.pageCount()));
+    preview.summaryLabel->setVisible(!preview.summaryLabel->text().isEmpty());
+    if (p_.ui.runModal(preview) != QDialog::Accepted)
+        return false;
+    // The recording is drawn again on the printer, document by document: a
+    // two-sided report is turned over between its two sides.
+    bool printed = true;
+    try {
+        for (int document = 0; document < recording.documents; ++document) {
+            if (document > 0 && p_.ui.messageBox(turnOverPrompt(), kTitle, Ui::Buttons::OkCancel) ==
+                                    Ui::Answer::Cancel) {
+                printed = false;
+                break;
+            }
+            replay(recording, p_.printer, document);
+        }
+    } catch (const PlatformError& e) {
+        try {
+            p_.printer.killDoc();
+        } catch (const PlatformError&) {
+        }
+        p_.ui.messageBox(printerFailureText(e, notPrintedText()), kPrinterErrorTitle,
+                         Ui::Buttons::Ok);
+        printed = false;
+    }
+    if (printed)
+        p_.ui.messageBox(
+            withOutputFile(tr("Report Completed.  Last Page Printed: ") + numText(lastPage),
+                           p_.printer),
+            kTitle, Ui::Buttons::Ok);
+    // Whatever prints next goes on letter paper again.
+    try {
+        if (p_.printer.paperSize() != 1)
+            p_.printer.setPaperSize(1);
+        if (p_.printer.orientation() != 1)
+            p_.printer.setOrientation(1);
+    } catch (const PlatformError&) {
+    }
+    return true;
 }
 
 void ReportDialog::closeEvent(QCloseEvent* event)

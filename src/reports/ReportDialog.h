@@ -16,6 +16,12 @@ class QRadioButton;
 
 namespace tavrel {
 
+class PrinterBox;
+class RecordingPrinter;
+
+// What a preview of labels or cards says of them: "1700 labels on 57 sheets".
+QString labelsOnSheets(bool cards, int items, int sheets);
+
 // "Print": the report dialog. The person picks a report kind, the source
 // (the whole N&A file or one mailing list), the order, a title, label or card
 // stock, a quantity, large print, duplex and a reprint range; "&Print" starts
@@ -69,6 +75,9 @@ public:
     QPushButton* rangeOkButton;
     QPushButton* rangeCancelButton;
 
+    QLabel* printerLabel;
+    PrinterBox* printerBox;
+    QPushButton* previewButton;
     QPushButton* printButton;
     QPushButton* cancelButton;
 
@@ -92,6 +101,7 @@ private:
     void onRangeOkClicked();
     void onRangeCancelClicked();
     void onPrintClicked();
+    void onPreviewClicked();
     void onCancelClicked();
 
     // Shows and enables the controls of `state` and gives the focus to its
@@ -103,6 +113,14 @@ private:
     // The title, stock and quantity controls as the report kind wants them
     // (the picker hides them all).
     void fitControlsToKind();
+    // Runs the report on the chosen printer, or into a preview first; the
+    // dialog closes unless the preview was closed without printing.
+    void startRun(bool preview);
+    // Shows the recorded pages; true when the person printed them, which
+    // replays them onto the printer.
+    bool previewAndPrint(const RecordingPrinter& recording, int lastPage);
+    // labelsOnSheets for labels and cards, else empty.
+    QString previewSummary(int sheets) const;
     // Back to the whole N&A file as the source.
     void useWholeFile();
     // False, after telling the person, when the quantity is not a whole number of at least 1.

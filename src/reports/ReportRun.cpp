@@ -10,10 +10,9 @@
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 namespace tavrel {
-
-namespace {
 
 QString notPrintedText()
 {
@@ -32,6 +31,8 @@ QString turnOverPrompt()
                     "   5.  Click The OK Button To Continue   OR   Click The Cancel Button "
                     "To Abort");
 }
+
+namespace {
 
 void say(Program& p, const QString& text, const QString& title = kTitle)
 {
@@ -122,6 +123,9 @@ public:
         w_.closePreparing();
         p_.ui.setWaitCursor(false);
 
+        std::optional<PrinterRoute> preview;
+        if (o_.pagesInto)
+            preview.emplace(p_.printer, *o_.pagesInto, true);
         try {
             printPhases();
         } catch (const PlatformError& e) {
@@ -268,8 +272,8 @@ private:
                 return;
             p_.printer.endDoc();
             r_.DuplexPhase = 0;
-            if (p_.ui.messageBox(turnOverPrompt(), kTitle, Ui::Buttons::OkCancel) ==
-                Ui::Answer::Cancel) {
+            if (!o_.pagesInto && p_.ui.messageBox(turnOverPrompt(), kTitle,
+                                                  Ui::Buttons::OkCancel) == Ui::Answer::Cancel) {
                 p_.StopRequested = true;
                 return;
             }
@@ -395,10 +399,12 @@ private:
             closeDownStep(&Printer::endDoc);
             end = RunEnd::Cancelled;
         } else if (closeDownStep(&Printer::endDoc)) {
-            rememberFreeSlot();
-            say(p_, withOutputFile(tr("Report Completed.  Last Page Printed: ") +
-                                       numText(r_.PageNo - 1),
-                                   p_.printer));
+            if (!o_.pagesInto) {
+                rememberFreeSlot();
+                say(p_, withOutputFile(tr("Report Completed.  Last Page Printed: ") +
+                                           numText(r_.PageNo - 1),
+                                       p_.printer));
+            }
         } else {
             end = RunEnd::NotPrinted;
         }

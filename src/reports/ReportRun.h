@@ -9,6 +9,10 @@ namespace tavrel {
 // What a labels or cards run says when the quantity per address is not a
 // whole number of at least 1; nothing is printed.
 QString quantityRefusedText();
+// "Report Not Printed.", said when a report's document fails at the printer.
+QString notPrintedText();
+// What the person does between the two sides of a two-sided report.
+QString turnOverPrompt();
 
 // Report kinds, in the order of the report dialog's buttons.
 enum class ReportKind { Book = 0, TelephoneList, AbbreviatedList, Listing, Labels, Cards };
@@ -36,6 +40,10 @@ struct ReportOptions {
     // The first sheet of labels or cards starts at this slot (from 0); the
     // positioning step sets it.
     int firstSlot = 0;
+    // A preview: the pages (not the test pages, which go to the printer) are
+    // drawn into this printer, every document of a two-sided run in turn with
+    // no question between them, and the run says nothing when it completes.
+    Printer* pagesInto = nullptr;
 
     bool sorted() const { return sequence != 4; }
 };

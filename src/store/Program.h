@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/Printer.h"
+#include "platform/RoutedPrinter.h"
 #include "platform/Ui.h"
 #include "store/NAFile.h"
 #include "store/NARecord.h"
@@ -42,7 +43,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     Ui& ui;
-    Printer& printer;
+    // The printer a run prints on; windows may route it to another printer for a run.
+    RoutedPrinter printer;
     Clipboard& clipboard;
     Help& help;
     Clock& clock;
@@ -104,6 +106,7 @@ public:
         int LabelUpper = 0;
         int ContinuousForms = 0;
         int CopiesDone = 0;
+        int LabelsDrawn = 0; // labels or cards drawn since the dialog's run began
     } Report;
     struct ReportCursor {
         bool fromMailList = false; // else the whole N&A file

@@ -3,6 +3,7 @@
 #include "envelopes/EnvelopeCommands.h"
 #include "envelopes/EnvelopeDialog.h"
 #include "platform/Errors.h"
+#include "platform/gui/PreviewWindow.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 
@@ -527,6 +528,57 @@ TEST_F(EnvelopeDialogTest, ARefusedCountGoesBackToItsBox)
     EXPECT_TRUE(env.printer.log.isEmpty());
     EXPECT_TRUE(isLoaded(w));
     EXPECT_EQ(w->focusWidget(), c("EnvNumberEnv"));
+}
+
+// Preview's Print draws the envelopes Print would, turned or not, on the same
+// paper; the test envelope question comes before the preview.
+TEST_F(EnvelopeDialogTest, PreviewPrintsWhatPrintPrints)
+{
+    using Kind = RecordingPrinter::Op::Kind;
+    const auto paper = [](const RecordingPrinter& r) {
+        std::vector<std::tuple<int, int, double, double, bool, QString>> out;
+        for (const auto& op : r.ops) {
+            if (op.kind != Kind::Orientation && op.kind != Kind::Paper && op.kind != Kind::Turn)
+                out.emplace_back(op.document, op.page, op.x1, op.y1, false, op.text);
+        }
+        for (const auto& t : r.texts)
+            out.emplace_back(t.document, t.page, t.pageWidth, t.pageHeight, t.turned, QString());
+        return out;
+    };
+    for (const char* feed : {"EnvOpt4_0", "EnvOpt4_1"}) {
+        SCOPED_TRACE(feed);
+        std::vector<std::tuple<int, int, double, double, bool, QString>> printed;
+        for (bool preview : {false, true}) {
+            env.printer = RecordingPrinter();
+            open();
+            choose("EnvOpt1_0");
+            typeAddress({"Ann Sender", "1 Home Row"});
+            choose("EnvOpt2_0");
+            typeAddress({"Bob Receiver", "2 Far Lane"});
+            type(c<QLineEdit>("EnvNumberEnv"), QStringLiteral("2"));
+            choose("EnvOpt3_1");
+            choose(feed);
+            env.ui.answer(Ui::Answer::No); // no test envelope
+            int pages = 0;
+            if (preview)
+                env.ui.onModal([&pages](QDialog& d) {
+                    pages = static_cast<PreviewWindow&>(d).pageCount();
+                    click(control<QPushButton>(&d, "PreviewPrint"));
+                });
+            env.ui.setAutoOk(true);
+            click(c<QPushButton>(preview ? "EnvPreviewButton" : "EnvPrintButton"));
+            EXPECT_EQ(env.ui.last().text, QStringLiteral("Envelope Printing Completed."));
+            EXPECT_EQ(env.printer.paperSize(), 1);
+            EXPECT_TRUE(env.ui.allUsed());
+            settle();
+            if (!preview) {
+                printed = paper(env.printer);
+                continue;
+            }
+            EXPECT_EQ(pages, 2);
+            EXPECT_EQ(paper(env.printer), printed);
+        }
+    }
 }
 
 } // namespace tavrel::test

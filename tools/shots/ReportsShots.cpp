@@ -1,6 +1,8 @@
 // The report dialog in its three button states, and the windows of a print run.
 #include "Shots.h"
 
+#include "platform/gui/PreviewWindow.h"
+#include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
 #include "reports/PreparingReportMessage.h"
 #include "reports/PrintProgressWindow.h"
@@ -25,7 +27,66 @@ ReportDialog* openReportDialog(shots::Shots& s)
     return static_cast<ReportDialog*>(loadedWindow(QStringLiteral("PrtForm")));
 }
 
+// Keeps a preview's recording alive as long as its window.
+class RecordingHolder : public QObject {
+public:
+    using QObject::QObject;
+    RecordingPrinter recording;
+};
+
+class NoRunWindows : public RunWindows {
+public:
+    void showPreparing() override {}
+    void closePreparing() override {}
+    void showProgress() override {}
+    void showLastPageCompleted(int) override {}
+    void closeProgress() override {}
+};
+
+// The preview of a report run of `kind` over the sample file.
+PreviewWindow* openPreview(shots::Shots& s, ReportKind kind)
+{
+    auto* holder = new RecordingHolder;
+    ReportOptions o;
+    o.kind = kind;
+    o.labelStock = 2;
+    o.quantity = 4;
+    o.unattended = true;
+    o.pagesInto = &holder->recording;
+    NoRunWindows windows;
+    s.p().Report.LabelsDrawn = 0;
+    runReport(s.p(), o, windows);
+    const int sheets = int(PreviewWindow::pagesOf(holder->recording).size());
+    const bool labels = kind == ReportKind::Labels;
+    auto* w = new PreviewWindow(holder->recording,
+                                labels ? labelsOnSheets(false, s.p().Report.LabelsDrawn, sheets)
+                                       : QString());
+    holder->setParent(w);
+    w->resize(900, 700);
+    return w;
+}
+
 } // namespace
+
+TAVREL_SHOT("PreviewWindow")
+{
+    return openPreview(s, ReportKind::TelephoneList);
+}
+
+TAVREL_SHOT("PreviewWindow-labels")
+{
+    PreviewWindow* w = openPreview(s, ReportKind::Labels);
+    w->setZoom(PreviewWindow::Zoom::FitWidth);
+    return w;
+}
+
+TAVREL_SHOT("PrtForm-printer")
+{
+    ReportDialog* w = openReportDialog(s);
+    w->reportKindOptions[4]->click();
+    w->printerBox->setFocus();
+    return w;
+}
 
 TAVREL_SHOT("PrtForm")
 {

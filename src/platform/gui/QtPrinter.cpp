@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cstdio>
 #include <utility>
 
 namespace tavrel {
@@ -170,7 +171,7 @@ QString QtPrinter::startSpoolFile()
     if (!pdfDir_.isEmpty()) {
         if (!QDir().mkpath(pdfDir_))
             printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
-        pdfFinal_ = nextPdfName(pdfDir_);
+        pdfFinal_ = pdfFileName_.isEmpty() ? nextPdfName(pdfDir_) : pdfFileName_;
         // Written under a temporary name, so a document cut short never
         // looks like a finished printout.
         return pdfFinal_ + QStringLiteral(".part");
@@ -365,7 +366,10 @@ void QtPrinter::closeDocument(bool keep)
         return;
     }
     if (!pdfDir_.isEmpty()) {
-        if (!QFile::rename(spool, finished)) {
+        // rename() puts the finished file in place in one step, replacing a
+        // file of that name (never what a link of that name points to).
+        if (std::rename(QFile::encodeName(spool).constData(),
+                        QFile::encodeName(finished).constData()) != 0) {
             QFile::remove(spool);
             printerError(QStringLiteral("the document could not be completed"));
         }

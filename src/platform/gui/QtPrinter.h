@@ -109,6 +109,9 @@ public:
     // The same, forgotten as soon as the next document starts, so a document
     // printed or abandoned after it is not said to be in a file.
     QString lastOutputFile() const override { return lastPdf_; }
+    // PDF output: every document is written to this file (replacing it) rather
+    // than a new file in the output folder.
+    void setPdfFileName(const QString& path) { pdfFileName_ = path; }
     // The output folder of PDF output, or empty for a system printer.
     QString pdfDirectory() const { return pdfDir_; }
 
@@ -165,6 +168,7 @@ private:
     QString spoolFile_; // the file the open document is written to
     QString pdfFinal_;  // the name an open PDF document gets when it ends
     QString lastPdf_;
+    QString pdfFileName_;
     int pendingBreaks_ = 0;
     int pdfCount_ = 0;
 

@@ -216,48 +216,52 @@ int RecordingPrinter::pageCount(int document) const
     return pages;
 }
 
-void replay(const RecordingPrinter& recording, Printer& target, int document)
+void replayOp(const RecordingPrinter::Op& op, Printer& target)
 {
     using Kind = RecordingPrinter::Op::Kind;
+    switch (op.kind) {
+    case Kind::Text:
+        target.setFontName(op.font);
+        target.setFontSize(op.size);
+        target.setFontBold(op.bold);
+        target.setFontItalic(op.italic);
+        target.setFontUnderline(op.underline);
+        target.setCurrentX(op.x1);
+        target.setCurrentY(op.y1);
+        target.printLine(op.text);
+        break;
+    case Kind::Rect:
+        target.drawRect(op.x1, op.y1, op.x2, op.y2);
+        break;
+    case Kind::Line:
+        target.drawLine(op.x1, op.y1, op.x2, op.y2);
+        break;
+    case Kind::NewPage:
+        target.newPage();
+        break;
+    case Kind::EndDoc:
+        target.endDoc();
+        break;
+    case Kind::KillDoc:
+        target.killDoc();
+        break;
+    case Kind::Orientation:
+        target.setOrientation(op.value);
+        break;
+    case Kind::Paper:
+        target.setPaperSize(op.value);
+        break;
+    case Kind::Turn:
+        target.setQuarterTurn(op.value != 0);
+        break;
+    }
+}
+
+void replay(const RecordingPrinter& recording, Printer& target, int document)
+{
     for (const RecordingPrinter::Op& op : recording.ops) {
-        if (document >= 0 && op.document != document)
-            continue;
-        switch (op.kind) {
-        case Kind::Text:
-            target.setFontName(op.font);
-            target.setFontSize(op.size);
-            target.setFontBold(op.bold);
-            target.setFontItalic(op.italic);
-            target.setFontUnderline(op.underline);
-            target.setCurrentX(op.x1);
-            target.setCurrentY(op.y1);
-            target.printLine(op.text);
-            break;
-        case Kind::Rect:
-            target.drawRect(op.x1, op.y1, op.x2, op.y2);
-            break;
-        case Kind::Line:
-            target.drawLine(op.x1, op.y1, op.x2, op.y2);
-            break;
-        case Kind::NewPage:
-            target.newPage();
-            break;
-        case Kind::EndDoc:
-            target.endDoc();
-            break;
-        case Kind::KillDoc:
-            target.killDoc();
-            break;
-        case Kind::Orientation:
-            target.setOrientation(op.value);
-            break;
-        case Kind::Paper:
-            target.setPaperSize(op.value);
-            break;
-        case Kind::Turn:
-            target.setQuarterTurn(op.value != 0);
-            break;
-        }
+        if (document < 0 || op.document == document)
+            replayOp(op, target);
     }
 }
 

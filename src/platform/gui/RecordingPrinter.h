@@ -133,5 +133,7 @@ private:
 // (counted from 0), -1 every one. What the recording drew is what `target`
 // draws, so a preview and the printout it is printed from cannot differ.
 void replay(const RecordingPrinter& recording, Printer& target, int document = -1);
+// Makes one recorded operation again on `target`, as replay does.
+void replayOp(const RecordingPrinter::Op& op, Printer& target);
 
 } // namespace tavrel

@@ -1,0 +1,232 @@
+// Preview and the printer box: what the preview shows is what Print prints,
+// page turning, and the printer chosen per kind of printout.
+#include "ReportFixture.h"
+#include "platform/SettingsFile.h"
+#include "platform/gui/PreviewWindow.h"
+#include "platform/gui/PrinterBox.h"
+#include "reports/ReportCommands.h"
+#include "reports/ReportDialog.h"
+#include "support/Gui.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTest>
+
+namespace tavrel::test {
+namespace {
+
+using Kind = RecordingPrinter::Op::Kind;
+
+// What reaches the paper, page by page: drawing operations, page breaks and
+// document ends (set-up operations may come in another order).
+std::vector<RecordingPrinter::Op> paperOps(const RecordingPrinter& r)
+{
+    std::vector<RecordingPrinter::Op> out;
+    for (const auto& op : r.ops) {
+        if (op.kind != Kind::Orientation && op.kind != Kind::Paper && op.kind != Kind::Turn)
+            out.push_back(op);
+    }
+    return out;
+}
+
+class PreviewTest : public ReportTest {
+protected:
+    ~PreviewTest() override { closeAllWindows(); }
+
+    // Runs the report dialog with `kind` (its option index) through Print, or
+    // through Preview and the preview's Print; the preview is kept in `seen`.
+    void runDialog(int kind, bool preview, QString* summary = nullptr, int* pages = nullptr)
+    {
+        startPrintReport(p);
+        QWidget* form = findWindow(QStringLiteral("PrtForm"));
+        click(control<QRadioButton>(form, QStringLiteral("PrtOpt3_%1").arg(kind)));
+        if (kind == 4)
+            click(control<QRadioButton>(form, "PrtOpt4_2")); // 3-across
+        control<QLineEdit>(form, "PrtTxt12")->setText(QStringLiteral("2"));
+        if (kind == 4 || kind == 5) {
+            env.ui.answer(Ui::Answer::No); // no test page
+            env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+        }
+        if (preview) {
+            env.ui.onModal([=](QDialog& d) {
+                auto& w = static_cast<PreviewWindow&>(d);
+                if (summary)
+                    *summary = w.summaryLabel->text();
+                if (pages)
+                    *pages = w.pageCount();
+                click(w.printButton);
+            });
+        }
+        env.ui.setAutoOk(true);
+        click(control<QPushButton>(form, preview ? "PrtPreview" : "PrtCmd1"));
+        settle();
+    }
+};
+
+TEST_F(PreviewTest, PreviewPrintsWhatPrintPrintsForEveryKind)
+{
+    const struct {
+        const char* name;
+        int kind;
+        const char* items; // what the summary counts
+    } cases[] = {
+        {"book", 0, ""},    {"telephone", 1, ""},    {"abbreviated", 2, ""},
+        {"listing", 3, ""}, {"labels", 4, "labels"}, {"cards", 5, "cards"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        openPeople(45);
+        env.printer = RecordingPrinter();
+        runDialog(c.kind, false);
+        const RecordingPrinter printed = env.printer;
+        const QString printedSays = lastMessage();
+
+        env.printer = RecordingPrinter();
+        QString summary;
+        int pages = 0;
+        runDialog(c.kind, true, &summary, &pages);
+        EXPECT_TRUE(env.ui.allUsed());
+        EXPECT_EQ(lastMessage(), printedSays);
+        ASSERT_GE(printed.pageCount(0), 2);
+        EXPECT_EQ(pages, printed.pageCount(0));
+        EXPECT_EQ(paperOps(env.printer), paperOps(printed));
+        ASSERT_EQ(env.printer.texts.size(), printed.texts.size());
+        for (size_t i = 0; i < printed.texts.size(); ++i)
+            EXPECT_EQ(env.printer.texts[i].pageHeight, printed.texts[i].pageHeight) << i;
+        EXPECT_EQ(env.printer.paperSize(), 1);
+        // 45 people, 2 of each.
+        EXPECT_EQ(summary, *c.items ? QStringLiteral("90 %1 on %2 sheets")
+                                          .arg(QLatin1String(c.items))
+                                          .arg(printed.pageCount(0))
+                                    : QString());
+    }
+}
+
+TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
+{
+    RecordingPrinter r;
+    for (int page = 1; page <= 3; ++page) {
+        if (page > 1)
+            r.newPage();
+        r.setCurrentY(page * 1000);
+        r.printLine(QStringLiteral("Page text %1").arg(page));
+    }
+    r.endDoc();
+    PreviewWindow w(r, QStringLiteral("3 labels on 3 sheets"));
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_EQ(w.pageCount(), 3);
+    const struct {
+        int key;
+        int page;
+    } steps[] = {{Qt::Key_PageDown, 2}, {Qt::Key_End, 3},  {Qt::Key_PageDown, 3},
+                 {Qt::Key_PageUp, 2},   {Qt::Key_Home, 1}, {Qt::Key_PageUp, 1}};
+    for (const auto& s : steps) {
+        QTest::keyClick(&w, Qt::Key(s.key));
+        EXPECT_EQ(w.currentPage(), s.page) << s.key;
+        EXPECT_EQ(w.pageLabel->text(), QStringLiteral("Page %1 of 3").arg(s.page));
+    }
+    click(w.nextButton);
+    EXPECT_EQ(w.currentPage(), 2);
+    EXPECT_TRUE(w.firstButton->isEnabled());
+
+    // The page's text is drawn where the recording put it: lower on each page.
+    auto inkRow = [&] {
+        const QImage shot = w.scrollArea->widget()->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (qGray(shot.pixel(x, y)) < 200)
+                    return double(y) / shot.height();
+        return -1.0;
+    };
+    w.showPage(1);
+    const double first = inkRow();
+    w.showPage(3);
+    const double third = inkRow();
+    EXPECT_GT(first, 0);
+    EXPECT_NEAR(third - first, 2000 / 15840.0, 0.02);
+
+    w.setZoom(PreviewWindow::Zoom::FitPage);
+    const double fitPage = w.scale();
+    w.setZoom(PreviewWindow::Zoom::FitWidth);
+    EXPECT_GT(w.scale(), fitPage); // an upright page is taller than the window is
+    w.setZoom(PreviewWindow::Zoom::Percent100);
+    EXPECT_NEAR(w.scrollArea->widget()->width(), 8.5 * w.logicalDpiX(), 2);
+}
+
+TEST_F(PreviewTest, PrinterBoxListsQueuesAndRemembersEachKind)
+{
+    const Files& files = *env.files;
+    PrinterBox box(files, {QStringLiteral("Office"), QStringLiteral("Lab")},
+                   QStringLiteral("Office"));
+    QStringList items;
+    for (int i = 0; i < box.count(); ++i)
+        items << box.itemText(i);
+    EXPECT_EQ(items, (QStringList{"Lab", "Office", "PDF file..."}));
+
+    const struct {
+        const char* kind;
+        int choose; // -1: leave as shown
+        QString shown, saved;
+    } steps[] = {
+        {"labels", 0, "Office", "Lab"},      {"book", -1, "Office", "Office"},
+        {"cards", 2, "Office", "PDF"},       {"labels", -1, "Lab", "Lab"},
+        {"cards", -1, "PDF file...", "PDF"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.kind);
+        box.showChoiceFor(QLatin1String(s.kind));
+        EXPECT_EQ(box.currentText(), s.shown);
+        if (s.choose >= 0)
+            box.setCurrentIndex(s.choose);
+        box.rememberChoice();
+        EXPECT_EQ(settingIn(readSettings(files), PrinterBox::settingKey(s.kind)), s.saved);
+    }
+    EXPECT_TRUE(box.pdfChosen());
+    EXPECT_EQ(box.chosenQueue(), QString());
+
+    // No queue at all: nothing is chosen and the program's own printer prints.
+    PrinterBox none(files, {}, QString());
+    none.showChoiceFor(QStringLiteral("book"));
+    bool cancelled = true;
+    EXPECT_EQ(none.currentIndex(), -1);
+    EXPECT_EQ(none.makeChosenPrinter(env.ui, cancelled), nullptr);
+    EXPECT_FALSE(cancelled);
+}
+
+TEST_F(PreviewTest, PdfFileChoiceAsksForTheFileAndPrintsIntoIt)
+{
+    openPeople(45);
+    startPrintReport(p);
+    QWidget* form = findWindow(QStringLiteral("PrtForm"));
+    auto* box = control<QComboBox>(form, "PrinterBox");
+    box->setCurrentIndex(box->count() - 1);
+    const QString file = env.dir() + QStringLiteral("/out/book.pdf");
+    QDir().mkpath(QFileInfo(file).path());
+    env.ui.onModal([&](QDialog& d) {
+        auto& dialog = static_cast<QFileDialog&>(d);
+        dialog.setDirectory(QFileInfo(file).path());
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText(QStringLiteral("book"));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    env.ui.setAutoOk(true);
+    click(control<QPushButton>(form, "PrtCmd1"));
+    settle();
+    EXPECT_TRUE(env.printer.ops.empty()); // the program's own printer printed nothing
+    EXPECT_GT(QFileInfo(file).size(), 1000);
+    EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("Saved As ") + file))
+        << lastMessage().toStdString();
+    EXPECT_EQ(settingIn(readSettings(*env.files), QStringLiteral("Printer.book")), "PDF");
+}
+
+} // namespace
+} // namespace tavrel::test
