@@ -60,6 +60,7 @@ public:
     void onExport();
     void onSync();
     void onExit();
+    void onUndo();
     void onSortOrderPreference();
     void onQuickFindPreferences();
     void onDialogBoxPreferences();
@@ -85,6 +86,8 @@ private:
     void scheduleRestoreCheck();
     void onActivated();
     void showHelpFor(QObject* receiver);
+    // Names the step Edit > Undo takes back; enabled only when ready and there is one.
+    void refreshUndoItem();
     void endRun();
 
     Program& p_;
@@ -92,6 +95,8 @@ private:
     QWidget* toolBar_ = nullptr;
     QLabel* helpHintLabel_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* undoItem_ = nullptr;
     QMenu* preferenceMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QSet<QObject*> watched_;
