@@ -54,6 +54,18 @@ QString endedText(BulkChange why)
     return QCoreApplication::translate("tavrel::Undo", "&Undo");
 }
 
+// The bytes of record `recNo`; a failure ends the program exactly as
+// Get_NA_Rec does.
+QByteArray recordBytes(Program& p, int recNo)
+{
+    try {
+        return QByteArray(p.naFile.read(recNo));
+    } catch (const PlatformError&) {
+        Get_NA_Rec(p, recNo);
+        throw;
+    }
+}
+
 bool allZero(const QByteArray& bytes)
 {
     for (char c : bytes) {
@@ -72,12 +84,13 @@ void giveBackLength(Program& p, const UndoStep& step)
         p.naFile.size() != step.sizeAfter)
         return;
     const int extra = p.naFile.recordCount() - int(oldRecords);
-    if (extra < 1 || !allZero(p.naFile.readBlock(int(oldRecords) + 1, extra)))
-        return;
     try {
+        if (extra < 1 || !allZero(p.naFile.readBlock(int(oldRecords) + 1, extra)))
+            return;
         p.naFile.truncate(step.sizeBefore);
     } catch (const PlatformError&) {
         // Zero records read as free ones: the file means the same either way.
+        qWarning("could not give the N&A file back its length before the undone step");
     }
 }
 
@@ -101,8 +114,7 @@ void UndoScope::commit(int newId, int count)
     open_ = false;
     if (newId >= 0)
         p_.Undo.setLastDescription(newId, count);
-    p_.Undo.commit(p_.naFile.size(),
-                   [this](int recNo) { return QByteArray(p_.naFile.read(recNo)); });
+    p_.Undo.commit(p_.naFile.size(), [this](int recNo) { return recordBytes(p_, recNo); });
 }
 
 void endUndoHistory(Program& p, BulkChange why)
@@ -128,7 +140,7 @@ UndoOutcome undoLastStep(Program& p)
         return UndoOutcome::NothingToUndo;
     const UndoStep step = p.Undo.takeLast();
     for (const UndoRecord& r : step.records) {
-        if (p.naFile.read(r.recNo) == r.after)
+        if (recordBytes(p, r.recNo) == r.after)
             continue;
         p.ui.beep();
         p.ui.messageBox(
