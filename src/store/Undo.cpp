@@ -1,6 +1,7 @@
 #include "store/Undo.h"
 
 #include "platform/Errors.h"
+#include "platform/Text.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>
@@ -54,18 +55,6 @@ QString endedText(BulkChange why)
     return QCoreApplication::translate("tavrel::Undo", "&Undo");
 }
 
-// The bytes of record `recNo`; a failure ends the program exactly as
-// Get_NA_Rec does.
-QByteArray recordBytes(Program& p, int recNo)
-{
-    try {
-        return QByteArray(p.naFile.read(recNo));
-    } catch (const PlatformError&) {
-        Get_NA_Rec(p, recNo);
-        throw;
-    }
-}
-
 bool allZero(const QByteArray& bytes)
 {
     for (char c : bytes) {
@@ -114,7 +103,13 @@ void UndoScope::commit(int newId, int count)
     open_ = false;
     if (newId >= 0)
         p_.Undo.setLastDescription(newId, count);
-    p_.Undo.commit(p_.naFile.size(), [this](int recNo) { return recordBytes(p_, recNo); });
+    try {
+        p_.Undo.commit(p_.naFile.size(),
+                       [this](int recNo) { return QByteArray(p_.naFile.read(recNo)); });
+    } catch (const PlatformError&) {
+        // What the step left cannot be read back: the step is written, but
+        // cannot be undone.
+    }
 }
 
 void endUndoHistory(Program& p, BulkChange why)
@@ -140,7 +135,21 @@ UndoOutcome undoLastStep(Program& p)
         return UndoOutcome::NothingToUndo;
     const UndoStep step = p.Undo.takeLast();
     for (const UndoRecord& r : step.records) {
-        if (recordBytes(p, r.recNo) == r.after)
+        QByteArray now;
+        try {
+            now = p.naFile.read(r.recNo);
+        } catch (const PlatformError& e) {
+            // Nothing is written; the step stays for another try.
+            p.Undo.putBack(step);
+            p.ui.messageBox(
+                QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
+                    QCoreApplication::translate("tavrel::Undo", " Cannot Be Undone Now: Error") +
+                    numText(e.number()) +
+                    QCoreApplication::translate("tavrel::Undo", " Reading The N&A File."),
+                kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+            return UndoOutcome::Refused;
+        }
+        if (now == r.after)
             continue;
         p.ui.beep();
         p.ui.messageBox(

@@ -49,6 +49,7 @@ public:
     bool empty() const { return steps_.isEmpty(); }
     const UndoStep& last() const { return steps_.last(); }
     UndoStep takeLast() { return steps_.takeLast(); }
+    void putBack(const UndoStep& step) { steps_.append(step); }
     // Forgets every step; `why` is what the menu then names.
     void end(BulkChange why);
     BulkChange endedBy() const { return endedBy_; }
