@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
+#include "store/Undo.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -129,6 +130,7 @@ void DupSearchState::discard()
 
 void deleteDuplicate(Program& p, DupSearchState& s, int id)
 {
+    endUndoHistory(p, BulkChange::DuplicateDeletion);
     ++s.DeletedCount;
     Get_NA_Rec(p, id + 1);
     p.CurRec.RecId = 0;
@@ -141,6 +143,11 @@ void deleteDuplicate(Program& p, DupSearchState& s, int id)
 
 bool undeleteDuplicates(Program& p, DupSearchState& s, const QString& tag)
 {
+    // The records brought back make one step that Edit > Undo can take back,
+    // also when a record that changed meanwhile stops the undelete half way.
+    UndoScope undo(p, UndoKind::Undelete, 0);
+    int undeleted = 0;
+    int firstId = 0;
     for (int k = 1; k <= s.DeletedCount; ++k) {
         const int id = s.DeletedIds[k];
         if (s.undeleteSettled.contains(id))
@@ -157,13 +164,17 @@ bool undeleteDuplicates(Program& p, DupSearchState& s, const QString& tag)
                     r.Name +
                     QCoreApplication::translate(
                         "tavrel::DupSearch", ". Record This Info And Notify The Software Author."));
+            undo.commit(firstId, undeleted);
             return false;
         }
         r.RecId = qint16(id);
         r.RecStatus = kActive;
         Put_NA_Rec(p, id + 1);
+        if (undeleted++ == 0)
+            firstId = id;
         s.undeleteSettled.insert(id);
     }
+    undo.commit(firstId, undeleted);
     return true;
 }
 

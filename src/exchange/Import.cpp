@@ -8,6 +8,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
+#include "store/Undo.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -775,6 +776,8 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         }
     }
 
+    if (!writes.isEmpty())
+        endUndoHistory(p, BulkChange::Import);
     QHash<QString, QList<int>> listMembers;
     for (qsizetype w = 0; w < writes.size(); ++w) {
         const PlannedRecord& r = *writes.at(w).first;

@@ -8,6 +8,7 @@
 #include "records/RecordScreens.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
+#include "store/Undo.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -216,10 +217,14 @@ void deleteRecord(Program& p, RecordScreen& from)
         return;
     // Mark the record as it lies on disk, so every other field keeps its value
     // even when the buffer has since held another record or the header.
-    Get_NA_Rec(p, deleted + 1);
-    p.CurRec.RecId = 0;
-    p.CurRec.RecStatus = kDeleted;
-    Put_NA_Rec(p, deleted + 1);
+    {
+        UndoScope undo(p, UndoKind::Delete, deleted);
+        Get_NA_Rec(p, deleted + 1);
+        p.CurRec.RecId = 0;
+        p.CurRec.RecStatus = kDeleted;
+        Put_NA_Rec(p, deleted + 1);
+        undo.commit();
+    }
     if (deleted < p.LowestFreeId)
         p.LowestFreeId = qint16(deleted);
     const int d = deleted + 1;
@@ -279,6 +284,7 @@ void changeRecord(Program& p, RecordScreen& from)
     checkQuickLinkIds(p);
     const int old = p.CurId;
     NARecord stored;
+    UndoScope undo(p, UndoKind::Change, old);
     if (n == old) {
         assembleRecord(p, n);
         stored = p.CurRec;
@@ -304,6 +310,7 @@ void changeRecord(Program& p, RecordScreen& from)
         // box would then be offered an ID in use.
         findLowestFreeId(p);
     }
+    undo.commit(n);
     say(p, QCoreApplication::translate("tavrel::RecordCommands", "Record Changed."));
     p.CurId = qint16(n);
     // Show what was stored (cut to the field widths, bad links emptied).
@@ -346,8 +353,10 @@ void addRecord(Program& p, RecordScreen& from)
         say(p, QCoreApplication::translate("tavrel::RecordCommands",
                                            "That ID Is Already In Use.  Cannot Add Record."));
     } else {
+        UndoScope undo(p, UndoKind::Add, n);
         assembleRecord(p, n);
         Put_NA_Rec(p, n + 1);
+        undo.commit();
         stored = true;
         if (!multiple)
             say(p, QCoreApplication::translate("tavrel::RecordCommands", "Record Added."));

@@ -17,6 +17,7 @@
 #include "shell/ShellResources.h"
 #include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
+#include "store/Undo.h"
 #include "sync/SyncDialog.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(Program& p, const QString& programFile, QWidget* parent)
     setWindowIcon(QIcon(QStringLiteral(":/shell/tavrel.svg")));
     buildMenus();
     buildToolBar();
+    refreshUndoItem();
     // The main window is the first and last window: it counts as loaded, but
     // closing it ends the run instead of deleting it.
     loadWindow(this);
@@ -142,6 +144,13 @@ void MainWindow::buildMenus()
             &MainWindow::onSync);
     fileMenu_->addSeparator()->setObjectName(QStringLiteral("dashes"));
     addItem(fileMenu_, QStringLiteral("ExitMenu"), tr("E&xit"), QString(), 0, &MainWindow::onExit);
+
+    editMenu_ = bar->addMenu(tr("&Edit"));
+    editMenu_->setObjectName(QStringLiteral("EditMenu"));
+    editMenu_->menuAction()->setObjectName(QStringLiteral("EditMenu"));
+    undoItem_ = addItem(editMenu_, QStringLiteral("UndoMenu"), tr("&Undo"),
+                        QStringLiteral("Ctrl+Z"), 140, &MainWindow::onUndo);
+    connect(editMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshUndoItem);
 
     preferenceMenu_ = bar->addMenu(tr("&Preferences"));
     preferenceMenu_->setObjectName(QStringLiteral("PreferenceMenu"));
@@ -255,15 +264,17 @@ void MainWindow::applyState(State state)
     state_ = state;
     const bool ready = state == State::Ready;
     fileMenu_->menuAction()->setVisible(ready);
+    editMenu_->menuAction()->setVisible(ready);
     helpMenu_->menuAction()->setVisible(ready);
     preferenceMenu_->menuAction()->setVisible(ready);
-    // With all three menus gone the bar itself goes too, and so do their
+    // With all the menus gone the bar itself goes too, and so do their
     // shortcut keys: a hidden item cannot start a second command.
     menuBar()->setVisible(ready);
-    for (QMenu* menu : {fileMenu_, helpMenu_, preferenceMenu_}) {
+    for (QMenu* menu : {fileMenu_, editMenu_, helpMenu_, preferenceMenu_}) {
         for (QAction* a : menu->findChildren<QAction*>())
             a->setEnabled(ready);
     }
+    refreshUndoItem();
     toolBar_->setVisible(ready);
     helpHintLabel_->setVisible(state == State::StartingCommand);
     repaint();
@@ -469,6 +480,20 @@ void MainWindow::syncAtStart()
 void MainWindow::onExit()
 {
     endRun();
+}
+
+void MainWindow::onUndo()
+{
+    if (commandRunning())
+        return;
+    undoLastStep(p_);
+    refreshUndoItem();
+}
+
+void MainWindow::refreshUndoItem()
+{
+    undoItem_->setText(undoMenuText(p_));
+    undoItem_->setEnabled(!commandRunning() && canUndo(p_));
 }
 
 void MainWindow::onSortOrderPreference()

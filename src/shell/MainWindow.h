@@ -64,6 +64,7 @@ public:
     // Once the window is up: the sync at start-up, where the person asked for one.
     void syncAtStart();
     void onExit();
+    void onUndo();
     void onSortOrderPreference();
     void onQuickFindPreferences();
     void onDialogBoxPreferences();
@@ -90,6 +91,8 @@ private:
     void scheduleRestoreCheck();
     void onActivated();
     void showHelpFor(QObject* receiver);
+    // Names the step Edit > Undo takes back; enabled only when ready and there is one.
+    void refreshUndoItem();
     void endRun();
     SyncPasswords& syncPasswords();
 
@@ -98,6 +101,8 @@ private:
     QWidget* toolBar_ = nullptr;
     QLabel* helpHintLabel_ = nullptr;
     QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* undoItem_ = nullptr;
     QMenu* preferenceMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QSet<QObject*> watched_;

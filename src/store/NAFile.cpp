@@ -210,6 +210,21 @@ void NAFile::completeLastRecord()
         throw PlatformError(ErrNo::DeviceIo);
 }
 
+void NAFile::truncate(qint64 length)
+{
+    requireOpen();
+    if (length < 0 || length >= size())
+        return;
+    if (const int fd = fileHandle(); fd >= 0) {
+        if (::ftruncate(fd, length) != 0 || ::fsync(fd) != 0)
+            throw PlatformError(errnoToNumber(errno));
+        return;
+    }
+    auto* f = qobject_cast<QFile*>(device_.get());
+    if (!f || !f->resize(length))
+        throw PlatformError(ErrNo::DeviceIo);
+}
+
 qint64 NAFile::size() const
 {
     return device_ ? device_->size() : 0;

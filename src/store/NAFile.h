@@ -42,6 +42,8 @@ public:
     // bytes, which is how it reads already, and flushes the file to disk. The
     // file only grows, in one step: a crash leaves the old length or the new.
     void completeLastRecord();
+    // Cuts the file back to `length` bytes (never lengthens it) and flushes it.
+    void truncate(qint64 length);
     qint64 size() const;
     // Number of records the file holds, a partial last record counted.
     int recordCount() const;

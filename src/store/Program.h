@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "store/NAFile.h"
 #include "store/NARecord.h"
+#include "store/UndoLog.h"
 
 #include <QByteArray>
 #include <QChar>
@@ -61,6 +62,8 @@ public:
     QChar WelcomeOff = QLatin1Char('0');
     QString EstablishedDate;
     qint16 CurId = 0;
+    // The record steps of this session that Edit > Undo can take back.
+    UndoLog Undo;
 
     // --- start-up values ---
     int ScreenSizeFigure = 0;

@@ -207,8 +207,17 @@ void Get_NA_Rec(Program& p, int recNo)
 
 void Put_NA_Rec(Program& p, int recNo)
 {
+    putRecordBytes(p, recNo, p.CurRec.toBytes());
+}
+
+void putRecordBytes(Program& p, int recNo, const QByteArray& bytes)
+{
     try {
-        p.naFile.write(recNo, p.CurRec.toBytes());
+        // A step of the record commands keeps what it overwrites, so that it
+        // can be undone; the header follows from the records.
+        if (p.Undo.recording() && recNo >= 2 && !p.Undo.noted(recNo))
+            p.Undo.noteBefore(recNo, QByteArray(p.naFile.read(recNo)));
+        p.naFile.write(recNo, bytes);
     } catch (const PlatformError& e) {
         p.ui.messageBox(
             QCoreApplication::translate("tavrel::RecordAccess", "Err = ") + numText(e.number()) +

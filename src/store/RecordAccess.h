@@ -19,6 +19,9 @@ inline const QString kDamagedFileHeading = QStringLiteral("The N&A File Is Damag
 void Get_NA_Rec(Program& p, int recNo);
 // Writes the current record as record `recNo`; failures are fatal as above.
 void Put_NA_Rec(Program& p, int recNo);
+// Writes `bytes` as record `recNo` exactly as Put_NA_Rec writes the current
+// record, failures included.
+void putRecordBytes(Program& p, int recNo, const QByteArray& bytes);
 // Builds the header in the current record and writes it as record 1.
 void writeHeaderRecord(Program& p);
 // Opens or establishes the N&A file and loads the working values. Returns only

@@ -1,6 +1,7 @@
 #include "sync/SyncPass.h"
 
 #include "store/RecordAccess.h"
+#include "store/Undo.h"
 #include "sync/CardMapping.h"
 #include "sync/Merge.h"
 #include "sync/SyncState.h"
@@ -631,6 +632,7 @@ bool Pass::removeThere(Item& item)
 void Pass::deleteHere(int id)
 {
     // Marked deleted with every field kept, as a duplicate deletion leaves it.
+    endUndoHistory(p, BulkChange::Sync);
     Get_NA_Rec(p, id + 1);
     p.CurRec.RecStatus = kDeleted;
     p.CurRec.RecId = 0;
@@ -647,6 +649,7 @@ void Pass::storeHere(int id, const QByteArray& record)
     r.RecStatus = kActive;
     r.RecId = qint16(id);
     p.CurRec = r;
+    endUndoHistory(p, BulkChange::Sync);
     Put_NA_Rec(p, id + 1);
     noteStoredId(p, id);
     local.insert(id, r.toBytes());

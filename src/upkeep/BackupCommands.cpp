@@ -4,6 +4,7 @@
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
+#include "store/Undo.h"
 #include "upkeep/BackupsDialog.h"
 #include "upkeep/DiskSpace.h"
 
@@ -158,6 +159,7 @@ std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const
             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return std::nullopt;
     }
+    endUndoHistory(p, BulkChange::Restore);
     p.naFile.close();
     openNAFile(p);
     p.ui.messageBox(

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
+#include "store/Undo.h"
 #include "upkeep/DiskSpace.h"
 
 #include <QCoreApplication>
@@ -121,6 +122,7 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
         std::unique_ptr<QFile> handle = openForUse(out.tempPath());
         out.commit();
         committed = true;
+        endUndoHistory(p, BulkChange::Compaction);
         p.naFile.close();
         p.naFile.attach(std::move(handle));
         p.LastRecNo = qint16(newLastRecNo);

@@ -45,6 +45,9 @@ const std::vector<Item> kMailItems = {
     {"MailListCreate", "Cr&eate", "Ctrl+E", 65},
     {"MailListRevise", "Rev&ise/Print", "Ctrl+I", 75},
 };
+const std::vector<Item> kEditItems = {
+    {"UndoMenu", "&Undo", "Ctrl+Z", 140},
+};
 const std::vector<Item> kPrefItems = {
     {"DisplayMenu", "N&&A Displa&y", "Ctrl+Y", 0},
     {"PrefQuickFindMenu", "Q&uickFind", "Ctrl+U", 0},
@@ -85,14 +88,16 @@ TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
     EXPECT_EQ(m->windowTitle(), QStringLiteral("Corvane Mark32"));
 
     const auto top = m->menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->text(), QStringLiteral("&File"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("&Preferences"));
-    EXPECT_EQ(top[2]->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("&Edit"));
+    EXPECT_EQ(top[2]->text(), QStringLiteral("&Preferences"));
+    EXPECT_EQ(top[3]->text(), QStringLiteral("&Help"));
 
     expectMenu(m->findChild<QMenu*>(QStringLiteral("FileMenu")), kFileItems);
     expectMenu(m->findChild<QMenu*>(QStringLiteral("MailListMenu")), kMailItems);
     expectMenu(m->findChild<QMenu*>(QStringLiteral("NAFileMenu")), kNAFileItems);
+    expectMenu(m->findChild<QMenu*>(QStringLiteral("EditMenu")), kEditItems);
     expectMenu(m->findChild<QMenu*>(QStringLiteral("PreferenceMenu")), kPrefItems);
     expectMenu(m->findChild<QMenu*>(QStringLiteral("HelpMenu")), kHelpItems);
 
@@ -105,7 +110,7 @@ TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
         EXPECT_FALSE(keys.contains(k)) << k.toStdString();
         keys.insert(k);
     }
-    EXPECT_EQ(keys.size(), 16);
+    EXPECT_EQ(keys.size(), 17);
 }
 
 TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)

@@ -1,0 +1,47 @@
+#include "store/UndoLog.h"
+
+namespace tavrel {
+
+void UndoLog::begin(UndoKind kind, int id, qint64 fileSize)
+{
+    UndoStep step;
+    step.kind = kind;
+    step.id = id;
+    step.newId = id;
+    step.sizeBefore = fileSize;
+    open_ = std::move(step);
+}
+
+bool UndoLog::noted(int recNo) const
+{
+    if (!open_)
+        return false;
+    for (const UndoRecord& r : open_->records) {
+        if (r.recNo == recNo)
+            return true;
+    }
+    return false;
+}
+
+void UndoLog::noteBefore(int recNo, const QByteArray& bytes)
+{
+    if (open_ && !noted(recNo))
+        open_->records.append({recNo, bytes, QByteArray()});
+}
+
+void UndoLog::end(BulkChange why)
+{
+    open_.reset();
+    steps_.clear();
+    endedBy_ = why;
+}
+
+void UndoLog::setLastDescription(int newId, int count)
+{
+    if (open_) {
+        open_->newId = newId;
+        open_->count = count;
+    }
+}
+
+} // namespace tavrel

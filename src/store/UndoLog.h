@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVector>
+#include <optional>
+
+namespace tavrel {
+
+// What a step of the record commands did, as the Edit menu names it.
+enum class UndoKind { Add, Change, Delete, Undelete };
+
+// Commands that change records in bulk. Steps made before one of them cannot
+// be taken back afterwards: the records they touched may lie elsewhere now.
+enum class BulkChange { None, Import, Compaction, DuplicateDeletion, Sync, Restore };
+
+// One record a step wrote, as it was before the step and as the step left it.
+struct UndoRecord {
+    int recNo = 0;
+    QByteArray before;
+    QByteArray after;
+};
+
+struct UndoStep {
+    UndoKind kind = UndoKind::Add;
+    int id = 0;    // the record's ID before the step (the new ID for an add)
+    int newId = 0; // the ID a change moved the record to; else id
+    int count = 1; // records an undelete brought back
+    // The file's length before and after the step: undoing an add that
+    // lengthened the file gives it back its old length.
+    qint64 sizeBefore = 0;
+    qint64 sizeAfter = 0;
+    QVector<UndoRecord> records;
+};
+
+// The steps of this session that can still be taken back, oldest first. A step
+// is open while its command writes; every record written meanwhile (the header
+// aside) is noted with the bytes it held before.
+class UndoLog {
+public:
+    bool recording() const { return open_.has_value(); }
+    void begin(UndoKind kind, int id, qint64 fileSize);
+    // Called before record `recNo` is written; keeps only its first bytes.
+    void noteBefore(int recNo, const QByteArray& bytes);
+    bool noted(int recNo) const;
+    // Ends the open step; it joins the log unless it changed nothing.
+    template <typename ReadRecord> void commit(qint64 fileSize, ReadRecord read);
+    void discard() { open_.reset(); }
+
+    bool empty() const { return steps_.isEmpty(); }
+    const UndoStep& last() const { return steps_.last(); }
+    UndoStep takeLast() { return steps_.takeLast(); }
+    void putBack(const UndoStep& step) { steps_.append(step); }
+    // Forgets every step; `why` is what the menu then names.
+    void end(BulkChange why);
+    BulkChange endedBy() const { return endedBy_; }
+    void setLastDescription(int newId, int count);
+
+private:
+    QVector<UndoStep> steps_;
+    std::optional<UndoStep> open_;
+    BulkChange endedBy_ = BulkChange::None;
+};
+
+template <typename ReadRecord> void UndoLog::commit(qint64 fileSize, ReadRecord read)
+{
+    if (!open_)
+        return;
+    UndoStep step = std::move(*open_);
+    open_.reset();
+    step.sizeAfter = fileSize;
+    bool changed = step.sizeAfter != step.sizeBefore;
+    for (UndoRecord& r : step.records) {
+        r.after = read(r.recNo);
+        changed = changed || r.after != r.before;
+    }
+    if (changed)
+        steps_.append(std::move(step));
+}
+
+} // namespace tavrel
