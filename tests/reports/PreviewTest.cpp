@@ -4,6 +4,7 @@
 #include "platform/SettingsFile.h"
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
+#include "reports/LabelLayouts.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportDialog.h"
 #include "support/Gui.h"
@@ -53,6 +54,9 @@ protected:
             click(control<QRadioButton>(form, "PrtOpt4_2")); // 3-across
         control<QLineEdit>(form, "PrtTxt12")->setText(QStringLiteral("2"));
         if (kind == 4 || kind == 5) {
+            // Every run starts on a fresh sheet, whatever the one before left free.
+            for (Stock s : {Stock::ThreeAcross, Stock::OneAcrossCards, Stock::TwoAcrossCards})
+                rememberStartSlot(p, s, 0, 0);
             env.ui.answer(Ui::Answer::No); // no test page
             env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
         }
