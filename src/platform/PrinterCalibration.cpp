@@ -13,11 +13,6 @@ namespace {
 
 constexpr double kTwipsPerMm = 1440 / 25.4;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PrinterCalibration", text);
-}
-
 void printAt(Printer& pr, double x, double y, const QString& text)
 {
     pr.setCurrentX(x);
@@ -68,7 +63,10 @@ void crosshair(Printer& pr, QPointF origin, int xMm, int yMm)
     pr.drawLine(x - arm, y, x + arm, y);
     pr.drawLine(x, y - arm, x, y + arm);
     pr.drawRect(x - 2 * kTwipsPerMm, y - 2 * kTwipsPerMm, x + 2 * kTwipsPerMm, y + 2 * kTwipsPerMm);
-    printAt(pr, x + 120, y + 120, tr("%1 mm, %2 mm").arg(xMm).arg(yMm));
+    printAt(pr, x + 120, y + 120,
+            QCoreApplication::translate("tavrel::PrinterCalibration", "%1 mm, %2 mm")
+                .arg(xMm)
+                .arg(yMm));
 }
 
 } // namespace
@@ -154,16 +152,27 @@ void printCalibrationSheet(Printer& pr)
     setFont(pr, 12, true);
     const double textX = 45 * kTwipsPerMm - origin.x();
     double y = 60 * kTwipsPerMm - origin.y();
-    printAt(pr, textX, y, tr("Printer Calibration Sheet"));
+    printAt(pr, textX, y,
+            QCoreApplication::translate("tavrel::PrinterCalibration", "Printer Calibration Sheet"));
     setFont(pr, 10, false);
     y += 2 * pr.textHeight();
     const QStringList lines = {
-        tr("Each crosshair is labelled with its distance from the left and top edges of the "
-           "paper."),
-        tr("Measure where the printer put each one with a ruler, from the paper's edges."),
-        tr("Printed too far right or too low: enter a negative X or Y offset;"),
-        tr("too far left or too high: a positive one (at most 10 mm either way)."),
-        tr("Far crosshairs off by more than near ones: correct the scale (98% to 102%)."),
+        QCoreApplication::translate(
+            "tavrel::PrinterCalibration",
+            "Each crosshair is labelled with its distance from the left and top edges of the "
+            "paper."),
+        QCoreApplication::translate(
+            "tavrel::PrinterCalibration",
+            "Measure where the printer put each one with a ruler, from the paper's edges."),
+        QCoreApplication::translate(
+            "tavrel::PrinterCalibration",
+            "Printed too far right or too low: enter a negative X or Y offset;"),
+        QCoreApplication::translate(
+            "tavrel::PrinterCalibration",
+            "too far left or too high: a positive one (at most 10 mm either way)."),
+        QCoreApplication::translate(
+            "tavrel::PrinterCalibration",
+            "Far crosshairs off by more than near ones: correct the scale (98% to 102%)."),
     };
     for (const QString& line : lines)
         printAt(pr, textX, y += pr.textHeight(), line);

@@ -1,5 +1,6 @@
 #include "platform/gui/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,13 +56,15 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     : QWidget(parent, Qt::Window), root_(root)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(tr("Corvane MARK32 Help"));
+    setWindowTitle(QCoreApplication::translate("tavrel::HelpWindow", "Corvane MARK32 Help"));
 
-    contentsButton_ = new QPushButton(tr("&Contents"), this);
+    contentsButton_ =
+        new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Contents"), this);
     contentsButton_->setObjectName(QStringLiteral("HelpContentsButton"));
-    indexButton_ = new QPushButton(tr("&Index"), this);
+    indexButton_ =
+        new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Index"), this);
     indexButton_->setObjectName(QStringLiteral("HelpIndexButton"));
-    backButton_ = new QPushButton(tr("&Back"), this);
+    backButton_ = new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Back"), this);
     backButton_->setObjectName(QStringLiteral("HelpBackButton"));
 
     text_ = new QTextBrowser(this);
@@ -70,14 +73,17 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     text_->setSearchPaths({root_});
 
     auto* indexPage = new QWidget(this);
-    auto* prompt =
-        new QLabel(tr("&Type the first few letters of the word you are looking for:"), indexPage);
+    auto* prompt = new QLabel(
+        QCoreApplication::translate("tavrel::HelpWindow",
+                                    "&Type the first few letters of the word you are looking for:"),
+        indexPage);
     indexFilter_ = new QLineEdit(indexPage);
     indexFilter_->setObjectName(QStringLiteral("HelpIndexFilter"));
     prompt->setBuddy(indexFilter_);
     indexList_ = new QListWidget(indexPage);
     indexList_->setObjectName(QStringLiteral("HelpIndexList"));
-    displayButton_ = new QPushButton(tr("&Display"), indexPage);
+    displayButton_ =
+        new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Display"), indexPage);
     displayButton_->setObjectName(QStringLiteral("HelpDisplayButton"));
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->addWidget(prompt);
@@ -184,7 +190,8 @@ void HelpWindow::openTopic(const QString& topic)
     if (!topicExists(topic)) {
         // Only when the help folder itself is missing.
         text_->clear();
-        text_->setPlainText(tr("The help topics cannot be found."));
+        text_->setPlainText(
+            QCoreApplication::translate("tavrel::HelpWindow", "The help topics cannot be found."));
         pages_->setCurrentWidget(text_);
         updateBack();
         present();
