@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         require(isActive(p.CurRec, p.CurId), "the cursor stopped on a record not in use");
         walked << p.CurId;
-        if (AdvanceReportRecord(p))
+        if (advanceReportRecord(p))
             break;
     }
     require(walked == expected, "the cursor walk differs from the records to print");
