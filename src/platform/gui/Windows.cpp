@@ -73,13 +73,4 @@ QWidget* loadedWindow(const QString& objectName)
     return nullptr;
 }
 
-QWidget* loadedWindowWithTitle(const QString& title)
-{
-    for (QWidget* w : loadedWindows()) {
-        if (w->windowTitle() == title)
-            return w;
-    }
-    return nullptr;
-}
-
 } // namespace tavrel

@@ -25,7 +25,5 @@ bool isLoaded(const QWidget* window);
 QList<QWidget*> loadedWindows();
 // The loaded window with this objectName, or nullptr.
 QWidget* loadedWindow(const QString& objectName);
-// The loaded window with this caption, or nullptr.
-QWidget* loadedWindowWithTitle(const QString& title);
 
 } // namespace tavrel
