@@ -164,7 +164,7 @@ void MainWindow::buildMenus()
     addItem(preferenceMenu_, QStringLiteral("PrefBackupsMenu"), tr("&Backups..."), QString(), 0,
             &MainWindow::onBackupPreferences);
     addItem(preferenceMenu_, QStringLiteral("PrefCalibrationMenu"), tr("Printer &Calibration..."),
-            QString(), 0, &MainWindow::onPrinterCalibration);
+            QString(), 150, &MainWindow::onPrinterCalibration);
 
     helpMenu_ = bar->addMenu(tr("&Help"));
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));

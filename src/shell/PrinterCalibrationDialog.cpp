@@ -61,6 +61,7 @@ PrinterCalibrationDialog::PrinterCalibrationDialog(Program& p, const QStringList
 {
     setObjectName(QStringLiteral("CalibrationPref"));
     setWindowTitle(tr("Printer Calibration"));
+    setProperty("helpContext", 150);
     openPrinter = [this](const QString& queue) -> std::unique_ptr<Printer> {
         return std::make_unique<QtPrinter>(QPrinterInfo::printerInfo(queue), &p_.ui);
     };

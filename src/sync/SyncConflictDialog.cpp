@@ -17,6 +17,7 @@ SyncConflictDialog::SyncConflictDialog(const SyncConflict& conflict, QWidget* pa
 {
     setObjectName(QStringLiteral("SyncConflictForm"));
     setWindowTitle(tr("Sync Conflict"));
+    setProperty("helpContext", 135);
     auto* v = new QVBoxLayout(this);
     headingLabel = named(new QLabel(tr("%1 (ID %2) Was Changed Here And On The Server:")
                                         .arg(fieldText(conflict.mine, SyncField::Name))

@@ -2,6 +2,8 @@
 #include "ShellFixture.h"
 
 #include "platform/gui/HelpWindow.h"
+#include "platform/gui/PreviewWindow.h"
+#include "platform/gui/RecordingPrinter.h"
 #include "platform/gui/Windows.h"
 #include "shell/AboutDialog.h"
 #include "shell/ShellResources.h"
@@ -128,7 +130,7 @@ TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
         EXPECT_FALSE(topics.contains(topic)) << "two menu items share " << topic.toStdString();
         topics.insert(topic);
     }
-    EXPECT_EQ(numbered, 18);
+    EXPECT_EQ(numbered, 19);
 
     // The topics other messages send the user to exist under these titles.
     QStringList titles;
@@ -169,6 +171,11 @@ TEST_F(ShellTest, F1InTheImportExportAndBackupsWindowsOpensTheirTopics)
         unloadWindow(w);
         settle();
     }
+    // The print preview names its topic the same way.
+    RecordingPrinter pages;
+    PreviewWindow preview(pages, QString());
+    EXPECT_EQ(help.topicForContext(preview.property("helpContext").toInt()),
+              QStringLiteral("preview.html"));
 }
 
 } // namespace

@@ -53,7 +53,7 @@ const std::vector<Item> kPrefItems = {
     {"PrefQuickFindMenu", "Q&uickFind", "Ctrl+U", 0},
     {"PrefMenuShowBoxes", " Show Dialog Boxes", "", 0},
     {"PrefBackupsMenu", "&Backups...", "", 0},
-    {"PrefCalibrationMenu", "Printer &Calibration...", "", 0},
+    {"PrefCalibrationMenu", "Printer &Calibration...", "", 150},
 };
 const std::vector<Item> kHelpItems = {
     {"ContentsMenu", "&Contents ...", "", 0},

@@ -247,6 +247,7 @@ PreviewWindow::PreviewWindow(const RecordingPrinter& recording, const QString& s
 {
     setObjectName(QStringLiteral("PreviewWindow"));
     setWindowTitle(tr("Print Preview"));
+    setProperty("helpContext", 145);
 
     firstButton =
         named(new QPushButton(tr("&First"), this), "PreviewFirst", tr("First Page (Home)"));
