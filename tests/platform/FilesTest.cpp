@@ -7,6 +7,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -54,32 +55,29 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
     writeBytes(dir + QStringLiteral("/keep"), "inside");
     Files files(dir);
 
-    const QStringList hostile{QStringLiteral("../x"),
-                              QStringLiteral("a/b"),
-                              QString(),
-                              QStringLiteral("."),
-                              QStringLiteral(".."),
-                              QStringLiteral("a\\b"),
-                              QStringLiteral("bad\nname"),
-                              QStringLiteral("tab\there"),
-                              QStringLiteral("del\x7f"),
-                              QString(300, QLatin1Char('a')),
-                              QStringLiteral("/etc/passwd")};
-    for (const QString& name : hostile) {
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(errorOf([&] { files.path(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.exists(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.remove(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.length(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.readAll(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("keep"), name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.rename(name, QStringLiteral("new")); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.replaceFile(name, "evil"); }), ErrNo::BadFileName);
-        if (!name.isEmpty()) { // no temporary name means one of its own
-            EXPECT_EQ(errorOf([&] { files.replaceFile(QStringLiteral("keep"), "evil", name); }),
-                      ErrNo::BadFileName);
-        }
-    }
+    const char* const hostile[] = {"../x", "a/b",       "",          ".",       "..",
+                                   "a\\b", "bad\nname", "tab\there", "del\x7f", "/etc/passwd"};
+    QStringList names{QString(300, QLatin1Char('a'))};
+    for (const char* name : hostile)
+        names << QString::fromLatin1(name);
+    const std::function<void(const QString&)> uses[] = {
+        [&](const QString& n) { files.path(n); },
+        [&](const QString& n) { files.exists(n); },
+        [&](const QString& n) { files.remove(n); },
+        [&](const QString& n) { files.length(n); },
+        [&](const QString& n) { files.readAll(n); },
+        [&](const QString& n) { files.rename(QStringLiteral("keep"), n); },
+        [&](const QString& n) { files.rename(n, QStringLiteral("new")); },
+        [&](const QString& n) { files.replaceFile(n, "evil"); },
+        // No temporary name means one of its own.
+        [&](const QString& n) {
+            files.replaceFile(QStringLiteral("keep"), "evil",
+                              n.isEmpty() ? QStringLiteral("..") : n);
+        },
+    };
+    for (const QString& name : names)
+        for (const auto& use : uses)
+            EXPECT_EQ(errorOf([&] { use(name); }), ErrNo::BadFileName) << name.toStdString();
     EXPECT_EQ(fileBytes(outer.filePath(QStringLiteral("x"))), "outside");
     EXPECT_EQ(fileBytes(dir + QStringLiteral("/keep")), "inside");
     EXPECT_EQ(entries(dir), QStringList{QStringLiteral("keep")});

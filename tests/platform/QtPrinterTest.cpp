@@ -26,15 +26,6 @@ using namespace tavrel::test;
 
 namespace {
 
-const PdfWord* findWord(const std::vector<PdfWord>& words, const QString& text)
-{
-    for (const auto& w : words) {
-        if (w.text == text)
-            return &w;
-    }
-    return nullptr;
-}
-
 QStringList filesIn(const QString& dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -44,6 +35,23 @@ QStringList filesIn(const QString& dir)
 constexpr double pageX(double twips)
 {
     return 18.0 + twips / 20.0;
+}
+
+// The word `text`, checked to stand on `page` with its top-left corner at
+// (x, y) twips of the printable area; nullptr when it is missing.
+const PdfWord* expectWord(const std::vector<PdfWord>& words, const QString& text, int page,
+                          double x, double y, double xTolerance = 0.3, double yTolerance = 1.5)
+{
+    for (const auto& w : words) {
+        if (w.text != text)
+            continue;
+        EXPECT_EQ(w.page, page) << text.toStdString();
+        EXPECT_NEAR(w.box.left(), pageX(x), xTolerance) << text.toStdString();
+        EXPECT_NEAR(w.box.top(), pageX(y), yTolerance) << text.toStdString();
+        return &w;
+    }
+    ADD_FAILURE() << "no word " << text.toStdString();
+    return nullptr;
 }
 
 } // namespace
@@ -106,29 +114,16 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; positions not checked";
     const auto words = pdfWords(pdf);
-    const PdfWord* hello = findWord(words, QStringLiteral("Hello"));
-    ASSERT_NE(hello, nullptr);
-    EXPECT_EQ(hello->page, 1);
-    EXPECT_NEAR(hello->box.left(), pageX(1440), 0.3);
-    EXPECT_NEAR(hello->box.top(), pageX(2880), 1.5);
+    const PdfWord* hello = expectWord(words, QStringLiteral("Hello"), 1, 1440, 2880);
+    const PdfWord* below = expectWord(words, QStringLiteral("Below"), 1, 0, 2880 + lineHeight);
+    // A proportional H has a side bearing.
+    const PdfWord* heading = expectWord(words, QStringLiteral("Heading"), 1, 5760, 7200, 0.6, 2);
+    expectWord(words, QStringLiteral("Second"), 2, 0, 0);
+    ASSERT_TRUE(hello && below && heading);
     // Courier New 11 is 6.6 points a character.
-    EXPECT_NEAR(hello->box.right() - hello->box.left(), 5 * 6.6, 0.3);
-
-    const PdfWord* below = findWord(words, QStringLiteral("Below"));
-    ASSERT_NE(below, nullptr);
-    EXPECT_NEAR(below->box.left(), pageX(0), 0.3);
+    EXPECT_NEAR(hello->box.width(), 5 * 6.6, 0.3);
     EXPECT_NEAR(below->box.top() - hello->box.top(), lineHeight / 20, 0.3);
-
-    const PdfWord* heading = findWord(words, QStringLiteral("Heading"));
-    ASSERT_NE(heading, nullptr);
-    EXPECT_NEAR(heading->box.left(), pageX(5760), 0.6); // a proportional H has a side bearing
-    EXPECT_NEAR(heading->box.top(), pageX(7200), 2);
-    EXPECT_GT(heading->box.bottom() - heading->box.top(), 13); // 14-point type, not 11
-
-    const PdfWord* second = findWord(words, QStringLiteral("Second"));
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->page, 2);
-    EXPECT_NEAR(second->box.left(), pageX(0), 0.3);
+    EXPECT_GT(heading->box.height(), 13); // 14-point type, not 11
 }
 
 TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
@@ -151,11 +146,8 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 3u);
     if (havePdfToText()) {
         const auto words = pdfWords(printer.lastPdfFile());
-        ASSERT_EQ(words.size(), 2u);
-        EXPECT_EQ(words[1].text, QStringLiteral("three"));
-        EXPECT_EQ(words[1].page, 3);
-        EXPECT_NEAR(words[1].box.left(), pageX(1440), 0.3);
-        EXPECT_NEAR(words[1].box.top(), pageX(2880), 1.5);
+        EXPECT_EQ(words.size(), 2u);
+        expectWord(words, QStringLiteral("three"), 3, 1440, 2880);
     }
 
     // A break before anything was drawn keeps its blank first sheet.
@@ -166,43 +158,11 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     EXPECT_EQ(filesIn(tmp.path()).size(), 2);
 }
 
-// Each page takes the paper size and orientation in force when it starts, so
-// one document can hold an envelope, then a larger one, then a letter sheet.
-TEST(QtPrinter, EachPageTakesTheSizeAndOrientationInForceWhenItStarts)
-{
-    QTemporaryDir tmp;
-    QtPrinter printer(tmp.path());
-    printer.setPaperSize(20);
-    printer.setOrientation(2);
-    printer.printLine(QStringLiteral("envelope"));
-    printer.newPage();
-    printer.setPaperSize(34);
-    printer.setOrientation(1);
-    printer.setCurrentX(5760);
-    printer.setCurrentY(4320);
-    printer.printLine(QStringLiteral("upright"));
-    printer.newPage();
-    printer.setPaperSize(1);
-    printer.printLine(QStringLiteral("letter"));
-    printer.endDoc();
-    const auto boxes = mediaBoxes(printer.lastPdfFile());
-    ASSERT_EQ(boxes.size(), 3u);
-    const QSizeF expected[] = {{684, 297}, {498.9, 708.7}, {612, 792}};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_NEAR(boxes[i].width(), expected[i].width(), 1) << i;
-        EXPECT_NEAR(boxes[i].height(), expected[i].height(), 1) << i;
-    }
-    if (!havePdfToText())
-        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
-    const auto words = pdfWords(printer.lastPdfFile());
-    const PdfWord* upright = findWord(words, QStringLiteral("upright"));
-    ASSERT_TRUE(upright);
-    EXPECT_EQ(upright->page, 2);
-    EXPECT_NEAR(upright->box.left(), pageX(5760), 1);
-    EXPECT_NEAR(upright->box.top(), pageX(4320), 3);
-}
-
-TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
+// Each paper code gives its real size. Each page takes the paper size and
+// orientation in force when it starts, so one document can hold envelopes of
+// several sizes and letter sheets; a code or orientation the printer does not
+// know changes nothing.
+TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNothing)
 {
     QTemporaryDir tmp;
     QtPrinter printer(tmp.path());
@@ -213,6 +173,7 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
     const Case cases[] = {{1, 612, 792},      {20, 297, 684},     {27, 311.8, 623.6},
                           {28, 459.2, 649.1}, {31, 323.1, 459.2}, {34, 498.9, 708.7},
                           {37, 279, 540},     {38, 261, 468},     {9, 595.3, 841.9}};
+    std::vector<QSizeF> sizes;
     for (const Case& c : cases) {
         for (int orientation : {1, 2}) {
             SCOPED_TRACE(testing::Message() << "code " << c.code << " orientation " << orientation);
@@ -220,36 +181,37 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
             printer.setOrientation(orientation);
             EXPECT_EQ(printer.paperSize(), c.code);
             EXPECT_EQ(printer.orientation(), orientation);
-            const double w = orientation == 1 ? c.width : c.height;
-            const double h = orientation == 1 ? c.height : c.width;
-            EXPECT_NEAR(printer.pageWidth(), (w - 36) * 20, 30);
-            EXPECT_NEAR(printer.pageHeight(), (h - 36) * 20, 30);
-            printer.setCurrentX(0);
-            printer.setCurrentY(0);
-            printer.printLine(QStringLiteral("x"));
-            printer.endDoc();
-            const auto boxes = mediaBoxes(printer.lastPdfFile());
-            ASSERT_EQ(boxes.size(), 1u);
-            EXPECT_NEAR(boxes[0].width(), w, 1.5);
-            EXPECT_NEAR(boxes[0].height(), h, 1.5);
+            sizes.emplace_back(orientation == 1 ? c.width : c.height,
+                               orientation == 1 ? c.height : c.width);
+            EXPECT_NEAR(printer.pageWidth(), (sizes.back().width() - 36) * 20, 30);
+            EXPECT_NEAR(printer.pageHeight(), (sizes.back().height() - 36) * 20, 30);
+            printer.setCurrentX(1440 * orientation);
+            printer.setCurrentY(2880);
+            printer.printLine(QStringLiteral("page%1").arg(sizes.size()));
+            printer.newPage();
         }
     }
-
-    printer.setPaperSize(20);
-    printer.setOrientation(2);
-    for (int bad : {0, 2, 8, 99, -1, 256}) {
+    for (int bad : {0, 2, 8, 99, -1, 256})
         EXPECT_EQ(errorOf([&] { printer.setPaperSize(bad); }), ErrNo::InvalidPropertyValue) << bad;
-    }
     EXPECT_EQ(errorOf([&] { printer.setOrientation(3); }), ErrNo::InvalidPropertyValue);
     EXPECT_EQ(errorOf([&] { printer.setOrientation(0); }), ErrNo::InvalidPropertyValue);
-    EXPECT_EQ(printer.paperSize(), 20);
+    EXPECT_EQ(printer.paperSize(), 9);
     EXPECT_EQ(printer.orientation(), 2);
-    printer.printLine(QStringLiteral("still an envelope"));
+    printer.printLine(QStringLiteral("still"));
     printer.endDoc();
+    sizes.emplace_back(841.9, 595.3);
     const auto boxes = mediaBoxes(printer.lastPdfFile());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NEAR(boxes[0].width(), 684, 1);
-    EXPECT_NEAR(boxes[0].height(), 297, 1);
+    ASSERT_EQ(boxes.size(), sizes.size());
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        EXPECT_NEAR(boxes[i].width(), sizes[i].width(), 1.5) << i;
+        EXPECT_NEAR(boxes[i].height(), sizes[i].height(), 1.5) << i;
+    }
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
+    const auto words = pdfWords(printer.lastPdfFile());
+    for (int page = 1; page < int(sizes.size()); ++page)
+        expectWord(words, QStringLiteral("page%1").arg(page), page, 1440 * (2 - page % 2), 2880, 1,
+                   3);
 }
 
 TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
