@@ -94,6 +94,9 @@ TEST(PrinterCalibration, TheSheetMarksKnownPointsOfThePaper)
     EXPECT_TRUE(hasLine(10 * mm - 360, 0, 10 * mm - 360, 5 * mm));
     EXPECT_TRUE(hasLine(15 * mm - 360, 0, 15 * mm - 360, 3 * mm));
     EXPECT_TRUE(hasLine(0, 20 * mm - 360, 5 * mm, 20 * mm - 360));
+    // Every tenth millimetre is numbered, and no other.
+    EXPECT_NE(pr.find(QStringLiteral("20")), nullptr);
+    EXPECT_EQ(pr.find(QStringLiteral("21")), nullptr);
     EXPECT_NE(pr.find(QStringLiteral("Printer Calibration Sheet")), nullptr);
 }
 
