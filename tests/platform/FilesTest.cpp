@@ -44,6 +44,8 @@ TEST(Files, ListingMatchesThePatternWhateverTheCase)
     // A name with a control character in it is never offered.
     writeBytes(tmp.filePath(QStringLiteral("tvlmail.\n")), "x");
     EXPECT_EQ(files.list(QStringLiteral("tvlmail.*")).size(), 4);
+    // The spellings of a name on disk, whatever the case it is asked in.
+    EXPECT_EQ(files.spellings(QStringLiteral("tvlmail.BC")), QStringList{"tvlmail.bc"});
 }
 
 TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)

@@ -40,8 +40,9 @@ TEST(PrinterCalibration, SavedPerQueueAmongTheOtherSettings)
 {
     QTemporaryDir dir;
     Files files(dir.path());
+    // Its last line has no line end (edited by hand): it is kept all the same.
     files.replaceFile(kSettingsFileName, "# Tavrel settings\nBackupFolder=/b\n"
-                                         "PrinterCalibration.Bad=1 2 3\nAutomaticBackups=0\n");
+                                         "PrinterCalibration.Bad=1 2 3\nAutomaticBackups=0");
     saveCalibration(files, QStringLiteral("Office"), {1, -2, 101, 99});
     saveCalibration(files, QStringLiteral("Home_Laser"), {0.5, 0, 100, 100});
     saveCalibration(files, QStringLiteral("Office"), {-3, 4, 100, 98});
