@@ -246,12 +246,7 @@ TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
     writeBytes(exeDir + QStringLiteral("/n&a.mrk"), "");
     EXPECT_EQ(resolveProgramDirectory(exeDir), exeDir);
 
-    if (savedHome.isNull())
-        qunsetenv("TAVREL_HOME");
-    else
-        qputenv("TAVREL_HOME", savedHome);
-    if (savedData.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", savedData);
+    for (const auto& [name, value] :
+         {std::pair{"TAVREL_HOME", savedHome}, {"XDG_DATA_HOME", savedData}})
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
 }

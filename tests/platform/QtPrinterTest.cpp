@@ -336,10 +336,7 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     {
         auto printer = makeSystemPrinter(tmp.filePath(QStringLiteral("prog")));
         EXPECT_FALSE(QFileInfo::exists(left));
-        if (savedTemp.isNull())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", savedTemp);
+        savedTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTemp);
         auto* qt = dynamic_cast<QtPrinter*>(printer.get());
         ASSERT_NE(qt, nullptr);
         EXPECT_EQ(qt->pdfDirectory(), tmp.filePath(QStringLiteral("pdfs")));
@@ -383,10 +380,8 @@ public:
     ~FakeSpooler()
     {
         qputenv("PATH", savedPath);
-        qunsetenv("FAKE_LP_DIR");
-        qunsetenv("FAKE_LP_EXIT");
-        qunsetenv("FAKE_LP_SAY");
-        qunsetenv("FAKE_LP_HANG");
+        for (const char* name : {"FAKE_LP_DIR", "FAKE_LP_EXIT", "FAKE_LP_SAY", "FAKE_LP_HANG"})
+            qunsetenv(name);
     }
     // How many times the spooler was started.
     qsizetype calls() const { return args().count(QStringLiteral("-t")); }
