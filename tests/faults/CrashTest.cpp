@@ -19,15 +19,6 @@
 namespace tavrel::test {
 namespace {
 
-// Kills of the crash test; TAVREL_CRASH_KILLS asks for a longer run and
-// TAVREL_CRASH_SEED for other moments.
-int envNumber(const char* name, int fallback)
-{
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue(name, &ok);
-    return ok && n > 0 ? n : fallback;
-}
-
 // The writes of the record commands, in the order the commands make them.
 void addRecord(Program& p, int id, const QString& name)
 {
@@ -157,17 +148,16 @@ protected:
     void restore()
     {
         p.naFile.close();
-        for (const QString& n :
-             QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            QFile::remove(env.dir() + QLatin1Char('/') + n);
-        for (const auto& [name, bytes] : initial)
-            writeBytes(env.dir() + QLatin1Char('/') + name, bytes);
+        putBack(env.dir(), initial);
         env.open();
     }
 
-    // Runs the script in a child, which writes one byte to `report` after each step.
-    pid_t startChild(int report)
+    // Runs the script in a child, which writes one byte to the pipe it
+    // returns in `report` after each step.
+    pid_t startChild(int& report)
     {
+        int fds[2];
+        EXPECT_EQ(::pipe(fds), 0);
         const pid_t pid = ::fork();
         if (pid == 0) {
             // Plain file work only in the child, and no exit handlers after it.
@@ -175,7 +165,7 @@ protected:
                 for (const Step& step : script()) {
                     step.run(p);
                     const char done = 1;
-                    if (::write(report, &done, 1) != 1)
+                    if (::write(fds[1], &done, 1) != 1)
                         ::_exit(3);
                 }
             } catch (...) {
@@ -183,9 +173,10 @@ protected:
             }
             ::_exit(0);
         }
+        ::close(fds[1]);
+        report = fds[0];
         return pid;
     }
-
 
     // Steps the child reported done before it died.
     static int stepsDone(int report)
@@ -198,33 +189,6 @@ protected:
         return done;
     }
 };
-
-// After `done` whole steps, each file is as those steps left it or as the
-// step under way leaves it; the N&A file record by record (a step writes
-// several), except across a compaction, which replaces it whole.
-void expectBetween(const DirFiles& now, const DirFiles& was, const DirFiles& next, bool wholeFile)
-{
-    const QStringList temporary{kCompactTempName, kMailListTempName, kImportLogTempName};
-    for (const auto& [name, bytes] : now) {
-        if (temporary.contains(name))
-            continue; // a replacement cut short; the next one starts it afresh
-        const auto a = was.find(name);
-        const auto b = next.find(name);
-        ASSERT_TRUE(a != was.end() || b != next.end()) << "stray file " << name.toStdString();
-        const QByteArray old = a == was.end() ? QByteArray() : a->second;
-        const QByteArray fresh = b == next.end() ? QByteArray() : b->second;
-        if (name != kNAFileName || wholeFile) {
-            EXPECT_TRUE(bytes == old || bytes == fresh) << name.toStdString() << " is half written";
-            continue;
-        }
-        EXPECT_EQ(bytes.size() % NARecord::Size, 0) << "a partial record ends the N&A file";
-        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i)
-            EXPECT_TRUE(recordBetween(bytes, i, old, fresh))
-                << "record " << i + 1 << " is neither as it was nor as the step writes it";
-    }
-    for (const auto& [name, bytes] : was)
-        EXPECT_TRUE(now.count(name) || !next.count(name)) << "lost " << name.toStdString();
-}
 
 } // namespace
 
@@ -248,19 +212,17 @@ TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
     std::vector<qint64> endUs(static_cast<size_t>(steps));
     for (int i = 0; i < 3; ++i) {
         restore();
-        int pipeFds[2];
-        ASSERT_EQ(::pipe(pipeFds), 0);
+        int report = -1;
         QElapsedTimer t;
         t.start();
-        const pid_t pid = startChild(pipeFds[1]);
-        ::close(pipeFds[1]);
+        const pid_t pid = startChild(report);
         char byte = 0;
         int done = 0;
-        while (::read(pipeFds[0], &byte, 1) == 1) {
+        while (::read(report, &byte, 1) == 1) {
             endUs[size_t(done)] = qMax(endUs[size_t(done)], t.nsecsElapsed() / 1000);
             ++done;
         }
-        ::close(pipeFds[0]);
+        ::close(report);
         const int status = reap(pid);
         EXPECT_EQ(done, steps);
         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
@@ -281,33 +243,34 @@ TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
     for (int kill = 0; kill < kills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill) + " of seed " + std::to_string(seed));
         restore();
-        int pipeFds[2];
-        ASSERT_EQ(::pipe(pipeFds), 0);
-        const pid_t pid = startChild(pipeFds[1]);
+        int report = -1;
+        const pid_t pid = startChild(report);
         ASSERT_GT(pid, 0);
-        ::close(pipeFds[1]);
         const int target = std::uniform_int_distribution<int>(0, steps - 1)(rng);
         int done = 0;
         char byte = 0;
-        while (done < target && ::read(pipeFds[0], &byte, 1) == 1)
+        while (done < target && ::read(report, &byte, 1) == 1)
             ++done;
         const qint64 wait = std::uniform_int_distribution<qint64>(0, 2 * stepUs(target))(rng);
         std::this_thread::sleep_for(std::chrono::microseconds(wait));
         ::kill(pid, SIGKILL);
         const int status = reap(pid);
-        done += stepsDone(pipeFds[0]);
-        ::close(pipeFds[0]);
+        done += stepsDone(report);
+        ::close(report);
         ASSERT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
         ASSERT_LE(done, steps);
         ++killedIn[size_t(done)];
 
         const DirFiles now = filesIn(env.dir());
-        if (now.count(kCompactTempName) || now.count(kMailListTempName) ||
-            now.count(kImportLogTempName))
-            ++tempLeft;
+        tempLeft += int(now.count(kCompactTempName) + now.count(kMailListTempName) +
+                        now.count(kImportLogTempName));
         const DirFiles& next = states[size_t(qMin(done + 1, steps))];
         const bool whole = done < steps && script()[size_t(done)].replacesFile;
-        expectBetween(now, states[size_t(done)], next, whole);
+        // After `done` whole steps, each file is as those steps left it or as
+        // the step under way leaves it; a replacement cut short may leave its
+        // temporary file, which the next one starts afresh.
+        expectOldOrNew(now, states[size_t(done)], next, whole,
+                       {kCompactTempName, kMailListTempName, kImportLogTempName});
 
         // The next start opens the file as it lies, without the damaged-file message.
         p.naFile.close();

@@ -29,12 +29,6 @@
 namespace tavrel::test {
 namespace {
 
-struct SilentDups : DupSearchView {
-    void showPair(int, const NARecord&, int, const NARecord&) override {}
-    void letEventsRun() override {}
-    void showDeletedReport() override {}
-};
-
 // Five people with a gap at 3 and a sixth named as the first (a duplicate),
 // a mailing list, and a card to import.
 void prepare(TestEnv& env)
@@ -43,9 +37,7 @@ void prepare(TestEnv& env)
     r[3] = deletedRecord(3, QStringLiteral("Person 3"));
     r[6] = makeRecord(6, QStringLiteral("Person 1"));
     env.openFile(r);
-    QByteArray list = QByteArray("Club").leftJustified(46, ' ') + QByteArray(1700, '0') + "\r\n";
-    list[46] = '1';
-    writeBytes(env.dir() + QStringLiteral("/tvlmail.a"), list);
+    writeBytes(env.dir() + QStringLiteral("/tvlmail.a"), listBytes(QStringLiteral("Club"), {1}));
     writeBytes(env.dir() + QStringLiteral("/in.vcf"),
                "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann Imported\r\nCATEGORIES:Club\r\nEND:VCARD\r\n"
                "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob Imported\r\nEND:VCARD\r\n");
@@ -245,23 +237,10 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
         std::function<void(TestEnv&)> setUp;
         std::function<void(TestEnv&, QStringList&)> act;
     };
-    const auto commandLine = [](QStringList& messages, auto run) {
-        QString text;
-        QTextStream out(&text);
-        QTextStream err(&text);
-        run(out, err);
-        out.flush();
-        err.flush();
-        messages << text;
-    };
     const Command commands[] = {
         {"backup", [](TestEnv&) {},
-         [&](TestEnv& env, QStringList& messages) {
-             commandLine(messages, [&](QTextStream& out, QTextStream& err) {
-                 BackupIo io;
-                 runBackupCommandLine({QStringLiteral("--backup")}, *env.files, env.clock, io,
-                                      false, out, err);
-             });
+         [](TestEnv& env, QStringList& messages) {
+             messages << backupCommandLine(env, {QStringLiteral("--backup")});
          }},
         {"restore",
          [](TestEnv& env) {
@@ -280,12 +259,14 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
          }},
         {"compaction", [](TestEnv&) {}, [](TestEnv& env, QStringList&) { runCompaction(env.p()); }},
         {"import", [](TestEnv& env) { armCommandLineCopies(env.p()); },
-         [&](TestEnv& env, QStringList& messages) {
-             commandLine(messages, [&](QTextStream& out, QTextStream&) {
-                 runExchangeCommand(
-                     env.p(),
-                     {QStringLiteral("tavrel"), QStringLiteral("--import"), importFile(env)}, out);
-             });
+         [](TestEnv& env, QStringList& messages) {
+             QString text;
+             QTextStream out(&text);
+             runExchangeCommand(
+                 env.p(), {QStringLiteral("tavrel"), QStringLiteral("--import"), importFile(env)},
+                 out);
+             out.flush();
+             messages << text;
          }},
     };
     const QRegularExpression diskFull(QStringLiteral("disk is (too )?full"),

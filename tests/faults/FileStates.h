@@ -1,14 +1,20 @@
 #pragma once
 
-// The files of a directory as the fault tests compare them, and what they
-// accept of an N&A file cut short: record by record, the old one or the new one.
+// The files of a directory as the fault tests compare them, what they accept
+// of an N&A file cut short (record by record, the old one or the new one), and
+// the pieces the fault tests share.
+#include "dups/DupSearch.h"
 #include "store/NARecord.h"
+#include "upkeep/BackupCommandLine.h"
+#include "upkeep/Backups.h"
 
 #include "support/TestEnv.h"
 
 #include <QByteArray>
 #include <QDir>
+#include <QTextStream>
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <map>
 #include <sys/wait.h>
 
@@ -23,6 +29,42 @@ inline int reap(pid_t pid)
     return status;
 }
 
+// A positive number from the environment (a longer run, another seed), or `fallback`.
+inline int envNumber(const char* name, int fallback)
+{
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue(name, &ok);
+    return ok && n > 0 ? n : fallback;
+}
+
+// A mailing list file: its title and a membership flag for each of the 1700 IDs.
+inline QByteArray listBytes(const QString& title, std::initializer_list<int> members = {},
+                            char flag = '0')
+{
+    QByteArray flags(1700, flag);
+    for (int id : members)
+        flags[id - 1] = '1';
+    return title.toLatin1().leftJustified(46, ' ', true) + flags + "\r\n";
+}
+
+// The duplicate search with no one watching.
+struct SilentDups : DupSearchView {
+    void showPair(int, const NARecord&, int, const NARecord&) override {}
+    void letEventsRun() override {}
+    void showDeletedReport() override {}
+};
+
+// The backup command line as `tavrel ARGS` runs it; what it wrote.
+inline QString backupCommandLine(TestEnv& env, const QStringList& args)
+{
+    QString text;
+    QTextStream out(&text);
+    BackupIo io;
+    runBackupCommandLine(args, *env.files, env.clock, io, false, out, out);
+    out.flush();
+    return text;
+}
+
 // Every file of a directory and its bytes.
 using DirFiles = std::map<QString, QByteArray>;
 
@@ -32,6 +74,15 @@ inline DirFiles filesIn(const QString& dir)
     for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
         out[n] = fileBytes(dir + QLatin1Char('/') + n);
     return out;
+}
+
+// The files of `dir` made exactly `files`.
+inline void putBack(const QString& dir, const DirFiles& files)
+{
+    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(dir + QLatin1Char('/') + n);
+    for (const auto& [name, bytes] : files)
+        writeBytes(dir + QLatin1Char('/') + name, bytes);
 }
 
 // Record `i` (from 0) of a file's bytes; zero bytes beyond its end.
@@ -58,6 +109,39 @@ inline bool recordBetween(const QByteArray& file, qsizetype i, const QByteArray&
         return rec.left(4) == header.left(4) && rec.mid(6) == header.mid(6);
     };
     return counts && (sameBesidesCount(slot(was, 0)) || sameBesidesCount(slot(next, 0)));
+}
+
+// Each file of `now` is as it `was` or as `next` has it, no file is new that
+// `next` lacks, and none is lost that `next` keeps. The N&A file is taken
+// record by record (a command writes several), unless `wholeFile` (it was
+// replaced whole). Files named in `skip` are not looked at.
+inline void expectOldOrNew(const DirFiles& now, const DirFiles& was, const DirFiles& next,
+                           bool wholeFile = false, const QStringList& skip = {})
+{
+    for (const auto& [name, bytes] : now) {
+        const auto a = was.find(name);
+        const auto b = next.find(name);
+        if (skip.contains(name))
+            continue;
+        if (a == was.end() && b == next.end()) {
+            ADD_FAILURE() << "left behind: " << name.toStdString();
+            continue;
+        }
+        const QByteArray old = a == was.end() ? QByteArray() : a->second;
+        const QByteArray fresh = b == next.end() ? QByteArray() : b->second;
+        if (name != QLatin1String("n&a.mrk") || wholeFile) {
+            EXPECT_TRUE(bytes == old || bytes == fresh) << name.toStdString() << " is half written";
+            continue;
+        }
+        EXPECT_TRUE(bytes.size() % NARecord::Size == 0 || bytes.size() == old.size())
+            << "a partial record ends the N&A file: " << bytes.size() << " bytes";
+        EXPECT_LE(bytes.size(), qMax(old.size(), fresh.size()));
+        for (qsizetype i = 0; i * NARecord::Size < bytes.size(); ++i)
+            EXPECT_TRUE(recordBetween(bytes, i, old, fresh))
+                << "record " << i + 1 << " is neither the old one nor the new one";
+    }
+    for (const auto& [name, bytes] : was)
+        EXPECT_TRUE(now.count(name) || !next.count(name)) << "lost: " << name.toStdString();
 }
 
 } // namespace tavrel::test

@@ -1,6 +1,7 @@
 // Links planted at every name the program writes, removes, renames, reads or
 // locks, in the program directory and in the backup folder: whatever each
 // command does, nothing outside is changed, and links named like copies stay.
+#include "FileStates.h"
 #include "exchange/Import.h"
 #include "maillists/MailListFile.h"
 #include "platform/InstanceLock.h"
@@ -46,12 +47,6 @@ std::map<QString, QString> snapshot(const QString& root)
     return out;
 }
 
-void writeList(const QString& path, const QString& title)
-{
-    writeBytes(path, title.toLatin1().leftJustified(40, ' ') + QByteArray(6, ' ') +
-                         QByteArray(1700, '0').replace(0, 2, "11") + "\r\n");
-}
-
 const char* const kOldCopy = "tvl-20260301-080000-manual";
 
 struct Command {
@@ -59,27 +54,15 @@ struct Command {
     void (*run)(TestEnv& env);
 };
 
-void takeBackup(TestEnv& env)
-{
-    QString o, e;
-    QTextStream out(&o), err(&e);
-    BackupIo io;
-    runBackupCommandLine({QStringLiteral("--backup")}, *env.files, env.clock, io, false, out, err);
-}
-
 void restoreCopy(TestEnv& env, const QString& name)
 {
-    QString o, e;
-    QTextStream out(&o), err(&e);
-    BackupIo io;
     env.p().naFile.close();
-    runBackupCommandLine({QStringLiteral("--restore"), name}, *env.files, env.clock, io, false, out,
-                         err);
+    backupCommandLine(env, {QStringLiteral("--restore"), name});
     env.open();
 }
 
 const Command kCommands[] = {
-    {"backup", takeBackup},
+    {"backup", [](TestEnv& env) { backupCommandLine(env, {QStringLiteral("--backup")}); }},
     {"restore", [](TestEnv& env) { restoreCopy(env, QLatin1String(kOldCopy)); }},
     {"restore of a linked name",
      [](TestEnv& env) { restoreCopy(env, QStringLiteral("tvl-20000101-000000-daily")); }},
@@ -150,7 +133,8 @@ TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
             TestEnv env;
             env.ui.setAutoOk(true);
             env.openFile(people(1, 4));
-            writeList(env.dir() + QStringLiteral("/tvlmail.abc"), QStringLiteral("Club"));
+            writeBytes(env.dir() + QStringLiteral("/tvlmail.abc"),
+                       listBytes(QStringLiteral("Club"), {1, 2}));
             armAutomaticCopies(env.p());
             // One real copy to restore, taken before the link is planted.
             {

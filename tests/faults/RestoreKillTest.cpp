@@ -24,26 +24,14 @@ namespace {
 
 using State = DirFiles;
 
-int envNumber(const char* name, int fallback)
-{
-    bool ok = false;
-    const int n = qEnvironmentVariableIntValue(name, &ok);
-    return ok && n > 0 ? n : fallback;
-}
-
-QByteArray listBytes(const QString& title, char flag)
-{
-    return title.toLatin1().leftJustified(46, ' ') + QByteArray(1700, flag) + "\r\n";
-}
-
 class RestoreKills : public ::testing::Test {
 protected:
     RestoreKills()
     {
         env.ui.setAutoOk(true);
         env.openFile(people(1, 6));
-        writeBytes(path(QStringLiteral("tvlmail.abc")), listBytes(QStringLiteral("Club"), '1'));
-        writeBytes(path(QStringLiteral("tvlmail.q7")), listBytes(QStringLiteral("Team"), '0'));
+        writeBytes(path(QStringLiteral("tvlmail.abc")), listBytes(QStringLiteral("Club"), {}, '1'));
+        writeBytes(path(QStringLiteral("tvlmail.q7")), listBytes(QStringLiteral("Team")));
         copy = backups().take(BackupTrigger::Manual).name;
         fromCopy = state();
         env.p().naFile.close();
@@ -64,19 +52,15 @@ protected:
         s[QStringLiteral("n&a.mrk")] = na;
         if (rng() % 2)
             s.erase(QStringLiteral("tvlmail.abc"));
-        s[QStringLiteral("tvlmail.q7")] = listBytes(QStringLiteral("Team"), '1');
+        s[QStringLiteral("tvlmail.q7")] = listBytes(QStringLiteral("Team"), {}, '1');
         for (unsigned i = 0, n = rng() % 3; i < n; ++i)
             s[QStringLiteral("tvlmail.n%1").arg(i)] =
-                listBytes(QStringLiteral("New %1").arg(i), '1');
+                listBytes(QStringLiteral("New %1").arg(i), {}, '1');
         return s;
     }
     void putBack(const State& s)
     {
-        for (const QString& n :
-             QDir(env.dir()).entryList(QDir::Files | QDir::Hidden | QDir::System))
-            QFile::remove(path(n));
-        for (const auto& [n, bytes] : s)
-            writeBytes(path(n), bytes);
+        tavrel::test::putBack(env.dir(), s);
         // Only the copy to restore stays, so each run takes the same steps.
         for (const QString& d :
              QDir(folder()).entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
@@ -164,9 +148,7 @@ TEST_F(RestoreKills, KilledAtEveryFileOperationTheNextStartMakesItWhole)
     // The command line says what it did about it.
     putBack(before);
     ASSERT_TRUE(WIFSIGNALED(reap(startRestore(renames[1]))));
-    QString o, e;
-    QTextStream out(&o), err(&e);
-    runBackupCommandLine({QStringLiteral("--restore")}, *env.files, env.clock, io, false, out, err);
+    const QString o = backupCommandLine(env, {QStringLiteral("--restore")});
     EXPECT_TRUE(o.startsWith(QStringLiteral("The restore of ") + copy +
                              QStringLiteral(" was interrupted; it has now been completed.\n")))
         << o.toStdString();

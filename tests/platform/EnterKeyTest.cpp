@@ -1,3 +1,4 @@
+#include "platform/gui/NoEscapeDialog.h"
 #include "platform/gui/QtUi.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ TEST(EnterKey, PressesTheFocusedButtonInAnyWindow)
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    second->setAutoDefault(true); // as in a dialog: pressed once all the same
     second->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     first->setFocus();
@@ -81,6 +83,21 @@ TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
     pressInNextBox({Qt::SHIFT | Qt::Key_Tab, Qt::Key_Return});
     EXPECT_EQ(ui.messageBox("Restore?", title, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question),
               Ui::Answer::Yes);
+}
+
+// A row of buttons has its gap between the buttons only.
+TEST(EnterKey, ButtonRowsSpaceTheButtonsOnlyBetweenThem)
+{
+    struct Rows : NoEscapeDialog {
+        using NoEscapeDialog::buttonRow;
+        using NoEscapeDialog::Row;
+    };
+    QPushButton a, b;
+    const std::unique_ptr<QHBoxLayout> row(Rows::buttonRow({&a, &b}, Rows::Row::Centred, 12));
+    ASSERT_EQ(row->count(), 5); // stretch, a, gap, b, stretch
+    EXPECT_EQ(row->itemAt(1)->widget(), &a);
+    EXPECT_EQ(row->itemAt(2)->sizeHint().width(), 12);
+    EXPECT_EQ(row->itemAt(3)->widget(), &b);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -43,6 +44,8 @@ TEST(Files, ListingMatchesThePatternWhateverTheCase)
     // A name with a control character in it is never offered.
     writeBytes(tmp.filePath(QStringLiteral("tvlmail.\n")), "x");
     EXPECT_EQ(files.list(QStringLiteral("tvlmail.*")).size(), 4);
+    // The spellings of a name on disk, whatever the case it is asked in.
+    EXPECT_EQ(files.spellings(QStringLiteral("tvlmail.BC")), QStringList{"tvlmail.bc"});
 }
 
 TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
@@ -54,32 +57,29 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
     writeBytes(dir + QStringLiteral("/keep"), "inside");
     Files files(dir);
 
-    const QStringList hostile{QStringLiteral("../x"),
-                              QStringLiteral("a/b"),
-                              QString(),
-                              QStringLiteral("."),
-                              QStringLiteral(".."),
-                              QStringLiteral("a\\b"),
-                              QStringLiteral("bad\nname"),
-                              QStringLiteral("tab\there"),
-                              QStringLiteral("del\x7f"),
-                              QString(300, QLatin1Char('a')),
-                              QStringLiteral("/etc/passwd")};
-    for (const QString& name : hostile) {
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_EQ(errorOf([&] { files.path(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.exists(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.remove(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.length(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.readAll(name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("keep"), name); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.rename(name, QStringLiteral("new")); }), ErrNo::BadFileName);
-        EXPECT_EQ(errorOf([&] { files.replaceFile(name, "evil"); }), ErrNo::BadFileName);
-        if (!name.isEmpty()) { // no temporary name means one of its own
-            EXPECT_EQ(errorOf([&] { files.replaceFile(QStringLiteral("keep"), "evil", name); }),
-                      ErrNo::BadFileName);
-        }
-    }
+    const char* const hostile[] = {"../x", "a/b",       "",          ".",       "..",
+                                   "a\\b", "bad\nname", "tab\there", "del\x7f", "/etc/passwd"};
+    QStringList names{QString(300, QLatin1Char('a'))};
+    for (const char* name : hostile)
+        names << QString::fromLatin1(name);
+    const std::function<void(const QString&)> uses[] = {
+        [&](const QString& n) { files.path(n); },
+        [&](const QString& n) { files.exists(n); },
+        [&](const QString& n) { files.remove(n); },
+        [&](const QString& n) { files.length(n); },
+        [&](const QString& n) { files.readAll(n); },
+        [&](const QString& n) { files.rename(QStringLiteral("keep"), n); },
+        [&](const QString& n) { files.rename(n, QStringLiteral("new")); },
+        [&](const QString& n) { files.replaceFile(n, "evil"); },
+        // No temporary name means one of its own.
+        [&](const QString& n) {
+            files.replaceFile(QStringLiteral("keep"), "evil",
+                              n.isEmpty() ? QStringLiteral("..") : n);
+        },
+    };
+    for (const QString& name : names)
+        for (const auto& use : uses)
+            EXPECT_EQ(errorOf([&] { use(name); }), ErrNo::BadFileName) << name.toStdString();
     EXPECT_EQ(fileBytes(outer.filePath(QStringLiteral("x"))), "outside");
     EXPECT_EQ(fileBytes(dir + QStringLiteral("/keep")), "inside");
     EXPECT_EQ(entries(dir), QStringList{QStringLiteral("keep")});
@@ -246,12 +246,7 @@ TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
     writeBytes(exeDir + QStringLiteral("/n&a.mrk"), "");
     EXPECT_EQ(resolveProgramDirectory(exeDir), exeDir);
 
-    if (savedHome.isNull())
-        qunsetenv("TAVREL_HOME");
-    else
-        qputenv("TAVREL_HOME", savedHome);
-    if (savedData.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", savedData);
+    for (const auto& [name, value] :
+         {std::pair{"TAVREL_HOME", savedHome}, {"XDG_DATA_HOME", savedData}})
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
 }

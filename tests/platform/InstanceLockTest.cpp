@@ -1,6 +1,9 @@
 #include "platform/InstanceLock.h"
+#include "support/TestEnv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
@@ -60,4 +63,33 @@ TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
     c = InstanceLock(tmp.path()).check();
     EXPECT_TRUE(c.anotherCopy);
     EXPECT_TRUE(c.lockProblem.isEmpty());
+}
+
+TEST(InstanceLock, ALinkOrFolderUnderItsNameIsReplacedNotFollowedOrTrusted)
+{
+    QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("target"));
+    test::writeBytes(target, "outside");
+    for (const QString& kind : {QStringLiteral("link to a file"), QStringLiteral("dangling link"),
+                                QStringLiteral("link to a folder"), QStringLiteral("folder")}) {
+        QTemporaryDir dir;
+        const QString lock = dir.filePath(QStringLiteral("tavrel.lock"));
+        if (kind == QLatin1String("folder"))
+            ASSERT_TRUE(QDir().mkdir(lock));
+        else
+            ASSERT_TRUE(QFile::link(kind.contains(QLatin1String("folder")) ? outside.path()
+                                    : kind.startsWith(QLatin1String("dangling"))
+                                        ? outside.filePath(QStringLiteral("none"))
+                                        : target,
+                                    lock));
+        InstanceLock first(dir.path());
+        ASSERT_TRUE(first.acquire()) << kind.toStdString();
+        EXPECT_TRUE(QFileInfo(lock).isFile() && !QFileInfo(lock).isSymLink()) << kind.toStdString();
+        InstanceLock second(dir.path());
+        EXPECT_FALSE(second.acquire());
+        EXPECT_TRUE(second.heldByAnother());
+        EXPECT_EQ(test::fileBytes(target), QByteArray("outside"));
+        EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("target")});
+    }
 }

@@ -40,8 +40,9 @@ TEST(PrinterCalibration, SavedPerQueueAmongTheOtherSettings)
 {
     QTemporaryDir dir;
     Files files(dir.path());
+    // Its last line has no line end (edited by hand): it is kept all the same.
     files.replaceFile(kSettingsFileName, "# Tavrel settings\nBackupFolder=/b\n"
-                                         "PrinterCalibration.Bad=1 2 3\nAutomaticBackups=0\n");
+                                         "PrinterCalibration.Bad=1 2 3\nAutomaticBackups=0");
     saveCalibration(files, QStringLiteral("Office"), {1, -2, 101, 99});
     saveCalibration(files, QStringLiteral("Home_Laser"), {0.5, 0, 100, 100});
     saveCalibration(files, QStringLiteral("Office"), {-3, 4, 100, 98});
@@ -94,6 +95,9 @@ TEST(PrinterCalibration, TheSheetMarksKnownPointsOfThePaper)
     EXPECT_TRUE(hasLine(10 * mm - 360, 0, 10 * mm - 360, 5 * mm));
     EXPECT_TRUE(hasLine(15 * mm - 360, 0, 15 * mm - 360, 3 * mm));
     EXPECT_TRUE(hasLine(0, 20 * mm - 360, 5 * mm, 20 * mm - 360));
+    // Every tenth millimetre is numbered, and no other.
+    EXPECT_NE(pr.find(QStringLiteral("20")), nullptr);
+    EXPECT_EQ(pr.find(QStringLiteral("21")), nullptr);
     EXPECT_NE(pr.find(QStringLiteral("Printer Calibration Sheet")), nullptr);
 }
 

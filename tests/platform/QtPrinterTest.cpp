@@ -1,6 +1,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "platform/Errors.h"
 #include "platform/SpoolFolders.h"
+#include "platform/gui/PrintFonts.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "support/Gui.h"
 #include "support/PdfPages.h"
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -26,15 +28,6 @@ using namespace tavrel::test;
 
 namespace {
 
-const PdfWord* findWord(const std::vector<PdfWord>& words, const QString& text)
-{
-    for (const auto& w : words) {
-        if (w.text == text)
-            return &w;
-    }
-    return nullptr;
-}
-
 QStringList filesIn(const QString& dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
@@ -44,6 +37,23 @@ QStringList filesIn(const QString& dir)
 constexpr double pageX(double twips)
 {
     return 18.0 + twips / 20.0;
+}
+
+// The word `text`, checked to stand on `page` with its top-left corner at
+// (x, y) twips of the printable area; nullptr when it is missing.
+const PdfWord* expectWord(const std::vector<PdfWord>& words, const QString& text, int page,
+                          double x, double y, double xTolerance = 0.3, double yTolerance = 1.5)
+{
+    for (const auto& w : words) {
+        if (w.text != text)
+            continue;
+        EXPECT_EQ(w.page, page) << text.toStdString();
+        EXPECT_NEAR(w.box.left(), pageX(x), xTolerance) << text.toStdString();
+        EXPECT_NEAR(w.box.top(), pageX(y), yTolerance) << text.toStdString();
+        return &w;
+    }
+    ADD_FAILURE() << "no word " << text.toStdString();
+    return nullptr;
 }
 
 } // namespace
@@ -106,29 +116,16 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; positions not checked";
     const auto words = pdfWords(pdf);
-    const PdfWord* hello = findWord(words, QStringLiteral("Hello"));
-    ASSERT_NE(hello, nullptr);
-    EXPECT_EQ(hello->page, 1);
-    EXPECT_NEAR(hello->box.left(), pageX(1440), 0.3);
-    EXPECT_NEAR(hello->box.top(), pageX(2880), 1.5);
+    const PdfWord* hello = expectWord(words, QStringLiteral("Hello"), 1, 1440, 2880);
+    const PdfWord* below = expectWord(words, QStringLiteral("Below"), 1, 0, 2880 + lineHeight);
+    // A proportional H has a side bearing.
+    const PdfWord* heading = expectWord(words, QStringLiteral("Heading"), 1, 5760, 7200, 0.6, 2);
+    expectWord(words, QStringLiteral("Second"), 2, 0, 0);
+    ASSERT_TRUE(hello && below && heading);
     // Courier New 11 is 6.6 points a character.
-    EXPECT_NEAR(hello->box.right() - hello->box.left(), 5 * 6.6, 0.3);
-
-    const PdfWord* below = findWord(words, QStringLiteral("Below"));
-    ASSERT_NE(below, nullptr);
-    EXPECT_NEAR(below->box.left(), pageX(0), 0.3);
+    EXPECT_NEAR(hello->box.width(), 5 * 6.6, 0.3);
     EXPECT_NEAR(below->box.top() - hello->box.top(), lineHeight / 20, 0.3);
-
-    const PdfWord* heading = findWord(words, QStringLiteral("Heading"));
-    ASSERT_NE(heading, nullptr);
-    EXPECT_NEAR(heading->box.left(), pageX(5760), 0.6); // a proportional H has a side bearing
-    EXPECT_NEAR(heading->box.top(), pageX(7200), 2);
-    EXPECT_GT(heading->box.bottom() - heading->box.top(), 13); // 14-point type, not 11
-
-    const PdfWord* second = findWord(words, QStringLiteral("Second"));
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->page, 2);
-    EXPECT_NEAR(second->box.left(), pageX(0), 0.3);
+    EXPECT_GT(heading->box.height(), 13); // 14-point type, not 11
 }
 
 TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
@@ -151,11 +148,8 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 3u);
     if (havePdfToText()) {
         const auto words = pdfWords(printer.lastPdfFile());
-        ASSERT_EQ(words.size(), 2u);
-        EXPECT_EQ(words[1].text, QStringLiteral("three"));
-        EXPECT_EQ(words[1].page, 3);
-        EXPECT_NEAR(words[1].box.left(), pageX(1440), 0.3);
-        EXPECT_NEAR(words[1].box.top(), pageX(2880), 1.5);
+        EXPECT_EQ(words.size(), 2u);
+        expectWord(words, QStringLiteral("three"), 3, 1440, 2880);
     }
 
     // A break before anything was drawn keeps its blank first sheet.
@@ -166,43 +160,11 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     EXPECT_EQ(filesIn(tmp.path()).size(), 2);
 }
 
-// Each page takes the paper size and orientation in force when it starts, so
-// one document can hold an envelope, then a larger one, then a letter sheet.
-TEST(QtPrinter, EachPageTakesTheSizeAndOrientationInForceWhenItStarts)
-{
-    QTemporaryDir tmp;
-    QtPrinter printer(tmp.path());
-    printer.setPaperSize(20);
-    printer.setOrientation(2);
-    printer.printLine(QStringLiteral("envelope"));
-    printer.newPage();
-    printer.setPaperSize(34);
-    printer.setOrientation(1);
-    printer.setCurrentX(5760);
-    printer.setCurrentY(4320);
-    printer.printLine(QStringLiteral("upright"));
-    printer.newPage();
-    printer.setPaperSize(1);
-    printer.printLine(QStringLiteral("letter"));
-    printer.endDoc();
-    const auto boxes = mediaBoxes(printer.lastPdfFile());
-    ASSERT_EQ(boxes.size(), 3u);
-    const QSizeF expected[] = {{684, 297}, {498.9, 708.7}, {612, 792}};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_NEAR(boxes[i].width(), expected[i].width(), 1) << i;
-        EXPECT_NEAR(boxes[i].height(), expected[i].height(), 1) << i;
-    }
-    if (!havePdfToText())
-        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
-    const auto words = pdfWords(printer.lastPdfFile());
-    const PdfWord* upright = findWord(words, QStringLiteral("upright"));
-    ASSERT_TRUE(upright);
-    EXPECT_EQ(upright->page, 2);
-    EXPECT_NEAR(upright->box.left(), pageX(5760), 1);
-    EXPECT_NEAR(upright->box.top(), pageX(4320), 3);
-}
-
-TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
+// Each paper code gives its real size. Each page takes the paper size and
+// orientation in force when it starts, so one document can hold envelopes of
+// several sizes and letter sheets; a code or orientation the printer does not
+// know changes nothing.
+TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNothing)
 {
     QTemporaryDir tmp;
     QtPrinter printer(tmp.path());
@@ -213,6 +175,7 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
     const Case cases[] = {{1, 612, 792},      {20, 297, 684},     {27, 311.8, 623.6},
                           {28, 459.2, 649.1}, {31, 323.1, 459.2}, {34, 498.9, 708.7},
                           {37, 279, 540},     {38, 261, 468},     {9, 595.3, 841.9}};
+    std::vector<QSizeF> sizes;
     for (const Case& c : cases) {
         for (int orientation : {1, 2}) {
             SCOPED_TRACE(testing::Message() << "code " << c.code << " orientation " << orientation);
@@ -220,36 +183,37 @@ TEST(QtPrinter, PaperCodesGiveTheirRealSizesAndUnknownCodesChangeNothing)
             printer.setOrientation(orientation);
             EXPECT_EQ(printer.paperSize(), c.code);
             EXPECT_EQ(printer.orientation(), orientation);
-            const double w = orientation == 1 ? c.width : c.height;
-            const double h = orientation == 1 ? c.height : c.width;
-            EXPECT_NEAR(printer.pageWidth(), (w - 36) * 20, 30);
-            EXPECT_NEAR(printer.pageHeight(), (h - 36) * 20, 30);
-            printer.setCurrentX(0);
-            printer.setCurrentY(0);
-            printer.printLine(QStringLiteral("x"));
-            printer.endDoc();
-            const auto boxes = mediaBoxes(printer.lastPdfFile());
-            ASSERT_EQ(boxes.size(), 1u);
-            EXPECT_NEAR(boxes[0].width(), w, 1.5);
-            EXPECT_NEAR(boxes[0].height(), h, 1.5);
+            sizes.emplace_back(orientation == 1 ? c.width : c.height,
+                               orientation == 1 ? c.height : c.width);
+            EXPECT_NEAR(printer.pageWidth(), (sizes.back().width() - 36) * 20, 30);
+            EXPECT_NEAR(printer.pageHeight(), (sizes.back().height() - 36) * 20, 30);
+            printer.setCurrentX(1440 * orientation);
+            printer.setCurrentY(2880);
+            printer.printLine(QStringLiteral("page%1").arg(sizes.size()));
+            printer.newPage();
         }
     }
-
-    printer.setPaperSize(20);
-    printer.setOrientation(2);
-    for (int bad : {0, 2, 8, 99, -1, 256}) {
+    for (int bad : {0, 2, 8, 99, -1, 256})
         EXPECT_EQ(errorOf([&] { printer.setPaperSize(bad); }), ErrNo::InvalidPropertyValue) << bad;
-    }
     EXPECT_EQ(errorOf([&] { printer.setOrientation(3); }), ErrNo::InvalidPropertyValue);
     EXPECT_EQ(errorOf([&] { printer.setOrientation(0); }), ErrNo::InvalidPropertyValue);
-    EXPECT_EQ(printer.paperSize(), 20);
+    EXPECT_EQ(printer.paperSize(), 9);
     EXPECT_EQ(printer.orientation(), 2);
-    printer.printLine(QStringLiteral("still an envelope"));
+    printer.printLine(QStringLiteral("still"));
     printer.endDoc();
+    sizes.emplace_back(841.9, 595.3);
     const auto boxes = mediaBoxes(printer.lastPdfFile());
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NEAR(boxes[0].width(), 684, 1);
-    EXPECT_NEAR(boxes[0].height(), 297, 1);
+    ASSERT_EQ(boxes.size(), sizes.size());
+    for (size_t i = 0; i < sizes.size(); ++i) {
+        EXPECT_NEAR(boxes[i].width(), sizes[i].width(), 1.5) << i;
+        EXPECT_NEAR(boxes[i].height(), sizes[i].height(), 1.5) << i;
+    }
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; positions not checked";
+    const auto words = pdfWords(printer.lastPdfFile());
+    for (int page = 1; page < int(sizes.size()); ++page)
+        expectWord(words, QStringLiteral("page%1").arg(page), page, 1440 * (2 - page % 2), 2880, 1,
+                   3);
 }
 
 TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
@@ -273,16 +237,15 @@ TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
 
     printer.printLine(QStringLiteral("kept"));
     printer.endDoc();
+    const QString kept = printer.lastPdfFile();
     printer.drawLine(0, 0, 1440, 0);
     printer.endDoc();
     const QStringList pdfs = filesIn(tmp.path());
     ASSERT_EQ(pdfs.size(), 2);
-    EXPECT_NE(pdfs[0], pdfs[1]);
-    EXPECT_EQ(mediaBoxes(QDir(tmp.path()).filePath(pdfs[0])).size(), 1u);
+    EXPECT_NE(printer.lastPdfFile(), kept);
+    EXPECT_EQ(mediaBoxes(kept).size(), 1u);
     if (havePdfToText()) {
-        const auto words = pdfWords(printer.lastPdfFile() == QDir(tmp.path()).filePath(pdfs[0])
-                                        ? QDir(tmp.path()).filePath(pdfs[1])
-                                        : QDir(tmp.path()).filePath(pdfs[0]));
+        const auto words = pdfWords(kept);
         ASSERT_EQ(words.size(), 1u);
         EXPECT_EQ(words[0].text, QStringLiteral("kept"));
     }
@@ -345,6 +308,20 @@ TEST(QtPrinter, MeasuresExactlyAsTheRecordingPrinter)
     EXPECT_TRUE(filesIn(tmp.path()).isEmpty()); // measuring prints nothing
 }
 
+// Courier New and Arial, when missing, are drawn with their metric-compatible
+// Liberation faces; other names are asked for as they are.
+TEST(QtPrinter, MissingCourierNewAndArialAreDrawnWithLiberationFaces)
+{
+    if (QFontDatabase::hasFamily(QStringLiteral("Arial")) ||
+        QFontDatabase::hasFamily(QStringLiteral("Courier New")))
+        GTEST_SKIP() << "Arial or Courier New is installed";
+    for (const auto& [name, family] : {std::pair{"Courier New", "Liberation Mono"},
+                                       {"arial", "Liberation Sans"},
+                                       {"Verdana", "Verdana"}})
+        EXPECT_EQ(printFont(QLatin1String(name), 10, false, false, false).family(),
+                  QLatin1String(family));
+}
+
 TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
 {
     QTemporaryDir tmp;
@@ -355,17 +332,11 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     qputenv("TMPDIR", tmp.path().toLocal8Bit());
     const QString left = tmp.filePath(QStringLiteral("tavrel-Left01"));
     QDir().mkpath(left);
-    QFile owner(left + QStringLiteral("/owner.pid"));
-    ASSERT_TRUE(owner.open(QIODevice::WriteOnly));
-    owner.write("2147483646\n"); // no such process
-    owner.close();
+    writeBytes(left + QStringLiteral("/owner.pid"), "2147483646\n"); // no such process
     {
         auto printer = makeSystemPrinter(tmp.filePath(QStringLiteral("prog")));
         EXPECT_FALSE(QFileInfo::exists(left));
-        if (savedTemp.isNull())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", savedTemp);
+        savedTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTemp);
         auto* qt = dynamic_cast<QtPrinter*>(printer.get());
         ASSERT_NE(qt, nullptr);
         EXPECT_EQ(qt->pdfDirectory(), tmp.filePath(QStringLiteral("pdfs")));
@@ -391,17 +362,16 @@ public:
     {
         const QString bin = dir.filePath(QStringLiteral("bin"));
         QDir().mkpath(bin);
-        QFile script(bin + QStringLiteral("/lp"));
-        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\n"
-                     "printf '%s\\n' \"$@\" >> \"$FAKE_LP_DIR/args\"\n"
-                     "for last; do :; done\n"
-                     "cp \"$last\" \"$FAKE_LP_DIR/job$(ls \"$FAKE_LP_DIR\" | wc -l).pdf\"\n"
-                     "[ -n \"$FAKE_LP_HANG\" ] && exec sleep 60\n"
-                     "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
-                     "exit ${FAKE_LP_EXIT:-0}\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeBytes(bin + QStringLiteral("/lp"),
+                   "#!/bin/sh\n"
+                   "printf '%s\\n' \"$@\" >> \"$FAKE_LP_DIR/args\"\n"
+                   "for last; do :; done\n"
+                   "cp \"$last\" \"$FAKE_LP_DIR/job$(ls \"$FAKE_LP_DIR\" | wc -l).pdf\"\n"
+                   "[ -n \"$FAKE_LP_HANG\" ] && exec sleep 60\n"
+                   "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
+                   "exit ${FAKE_LP_EXIT:-0}\n");
+        QFile::setPermissions(bin + QStringLiteral("/lp"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         savedPath = qgetenv("PATH");
         qputenv("PATH", (bin + QLatin1Char(':')).toLocal8Bit() + savedPath);
         QDir().mkpath(dir.filePath(QStringLiteral("log")));
@@ -410,19 +380,15 @@ public:
     ~FakeSpooler()
     {
         qputenv("PATH", savedPath);
-        qunsetenv("FAKE_LP_DIR");
-        qunsetenv("FAKE_LP_EXIT");
-        qunsetenv("FAKE_LP_SAY");
-        qunsetenv("FAKE_LP_HANG");
+        for (const char* name : {"FAKE_LP_DIR", "FAKE_LP_EXIT", "FAKE_LP_SAY", "FAKE_LP_HANG"})
+            qunsetenv(name);
     }
     // How many times the spooler was started.
     qsizetype calls() const { return args().count(QStringLiteral("-t")); }
     QStringList args() const
     {
-        QFile f(dir.filePath(QStringLiteral("log/args")));
-        if (!f.open(QIODevice::ReadOnly))
-            return {};
-        return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("log/args"))))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QStringList jobs() const
     {
@@ -663,15 +629,10 @@ TEST(SpoolFolders, StaleOnesOfThisUserAreRemovedAndNothingElse)
                             const QStringList& files = {QStringLiteral("job-1.spool")}) {
         const QString dir = base + QLatin1Char('/') + name;
         QDir().mkpath(dir);
-        for (const QString& f : files) {
-            QFile file(dir + QLatin1Char('/') + f);
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        }
-        if (!pid.isEmpty()) {
-            QFile file(dir + QStringLiteral("/owner.pid"));
-            EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write(pid);
-        }
+        for (const QString& f : files)
+            writeBytes(dir + QLatin1Char('/') + f, "");
+        if (!pid.isEmpty())
+            writeBytes(dir + QStringLiteral("/owner.pid"), pid);
         if (old) {
             const struct timespec twoDaysAgo[2] = {{0, UTIME_OMIT}, {::time(nullptr) - 172800, 0}};
             EXPECT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(dir).constData(), twoDaysAgo, 0), 0);

@@ -79,38 +79,28 @@ TEST(CodePage, FixedFieldsAreCutAndPaddedByBytes)
 
 TEST(Numbers, MessagesWriteALeadingBlankUnlessNegative)
 {
-    EXPECT_EQ(numText(0), QStringLiteral(" 0"));
-    EXPECT_EQ(numText(1700), QStringLiteral(" 1700"));
-    EXPECT_EQ(numText(-53), QStringLiteral("-53"));
+    EXPECT_EQ(numText(0) + numText(1700) + numText(-53), QStringLiteral(" 0 1700-53"));
 }
 
 TEST(Numbers, LeadingNumberReadsWhatTheTextStartsWith)
 {
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("12abc")), 12);
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("  -3.5x")), -3.5);
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("\t+7")), 7);
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral(".25")), 0.25);
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("-.5")), -0.5);
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("4.")), 4);
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1.2.3")), 1.2);
-    // No exponent.
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1e3")), 1);
-    // Nothing numeric at the start reads as 0.
-    for (const char* s : {"abc", "", "   ", "-", "+.", ".", "- 5", "x12", "\xD9\xA3"})
-        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(s)), 0) << s;
-    // Blanks inside end the number.
-    EXPECT_DOUBLE_EQ(leadingNumber(QStringLiteral("1 2")), 1);
+    // No exponent; blanks inside end the number; nothing numeric at the start reads as 0.
+    const std::pair<const char*, double> rows[] = {
+        {"12abc", 12}, {"  -3.5x", -3.5}, {"\t+7", 7},    {".25", 0.25}, {"-.5", -0.5},
+        {"4.", 4},     {"1.2.3", 1.2},    {"1e3", 1},     {"1 2", 1},    {"abc", 0},
+        {"", 0},       {"   ", 0},        {"-", 0},       {"+.", 0},     {".", 0},
+        {"- 5", 0},    {"x12", 0},        {"\xD9\xA3", 0}};
+    for (const auto& [text, value] : rows)
+        EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(text)), value) << text;
 }
 
 TEST(Numbers, LeadingIntegerRoundsHalvesToEven)
 {
-    EXPECT_EQ(leadingInteger(QStringLiteral("2.5")), 2);
-    EXPECT_EQ(leadingInteger(QStringLiteral("3.5")), 4);
-    EXPECT_EQ(leadingInteger(QStringLiteral("-2.5")), -2);
-    EXPECT_EQ(leadingInteger(QStringLiteral("2.51")), 3);
-    EXPECT_EQ(leadingInteger(QStringLiteral("1700.4 ")), 1700);
-    EXPECT_EQ(leadingInteger(QStringLiteral("  17abc")), 17);
-    EXPECT_EQ(leadingInteger(QStringLiteral("abc")), 0);
+    const std::pair<const char*, int> rows[] = {{"2.5", 2},  {"3.5", 4},        {"-2.5", -2},
+                                                {"2.51", 3}, {"1700.4 ", 1700}, {"  17abc", 17},
+                                                {"abc", 0}};
+    for (const auto& [text, value] : rows)
+        EXPECT_EQ(leadingInteger(QString::fromLatin1(text)), value) << text;
     // Absurdly long input does not overflow into a small or negative number.
     EXPECT_GT(leadingInteger(QStringLiteral("99999999999999999999999")), 1700);
     EXPECT_LT(leadingInteger(QStringLiteral("-99999999999999999999999")), 0);

@@ -23,7 +23,6 @@ public:
     QByteArray data;
     qint64 badFrom;    // first byte offset that cannot be read; -1: none
     qint64 writeLimit; // -1: never fails
-    qint64 bytesRead = 0;
     qint64 bytesWritten = 0;
     int readCalls = 0;
     int writeCalls = 0;
@@ -38,7 +37,6 @@ protected:
         if (n <= 0)
             return -1;
         std::copy_n(data.constData() + pos(), n, out);
-        bytesRead += n;
         return n;
     }
     qint64 writeData(const char* in, qint64 len) override

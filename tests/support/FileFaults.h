@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <array>
 #include <cstddef>
+#include <cstring>
 
 namespace tavrel::test {
 
@@ -33,38 +36,70 @@ public:
 
     // Operation `n` (counted from 1) fails with `err`, and with `andAfter`
     // every operation after it too; 0 makes none fail.
-    void failAt(int n, int err, bool andAfter = false);
+    void failAt(int n, int err, bool andAfter = false)
+    {
+        s.failAt = n;
+        s.failErr = err;
+        s.failOn = andAfter;
+    }
     // The process kills itself (SIGKILL) just before operation `n`, as a
     // crash or a power cut there would stop it; 0: never. For a child process.
-    void killAt(int n);
+    void killAt(int n) { s.killAt = n; }
     // Every operation of kind `op` fails with `err`; 0 stops that.
-    void failEvery(FileOp op, int err);
+    void failEvery(FileOp op, int err) { s.every[size_t(op)] = err; }
     // A failing write lands half its bytes first (the default), or nothing.
-    void setTornWrites(bool on);
+    void setTornWrites(bool on) { s.torn = on; }
     // Reads and writes move at most this many bytes a call; 0: no limit.
-    void setChunk(std::size_t bytes);
+    void setChunk(std::size_t bytes) { s.chunk = bytes; }
     // The next `reads` reads and `writes` writes fail with EINTR before doing
     // anything, as a signal arriving would; they are not counted.
-    void interrupt(int reads, int writes);
+    void interrupt(int reads, int writes) { s.interrupts = {reads, writes}; }
 
     // A disk that holds `bytes` more: writes to the files of the directory and
     // of every folder inside it that would grow a file beyond that land what
     // fits and then fail with ENOSPC, as a full disk does. Writing over bytes
     // a file holds already takes no room; removing a file gives its room back.
     // -1 (the default): no limit. These writes are not counted as operations.
-    void setFreeSpace(qint64 bytes);
+    void setFreeSpace(qint64 bytes) { s.space = bytes; }
     // The room left; -1 when there is no limit.
-    qint64 freeSpace() const;
+    qint64 freeSpace() const { return s.space; }
 
     // Operations counted so far.
-    int operations() const;
+    int operations() const { return s.count; }
     // One line per operation so far, such as "write n&a.mrk".
-    QStringList log() const;
+    QStringList log() const { return s.log; }
     // The operation that was made to fail, or empty.
-    QString failed() const;
+    QString failed() const { return s.failed; }
+
+    // What the stand-ins go by; tests use the calls above.
+    struct State {
+        QByteArray dir;       // as given, ending in '/'
+        QByteArray canonical; // as the system resolves it, ending in '/'
+        int failAt = 0;
+        int failErr = 0;
+        bool failOn = false; // every operation after failAt fails too
+        int killAt = 0;
+        std::array<int, 6> every{};
+        bool torn = true;
+        std::size_t chunk = 0;
+        std::array<int, 2> interrupts{}; // reads, writes
+        int pendingErr = 0;              // a torn write's error, reported by the next write
+        qint64 space = -1;               // bytes the disk still takes; -1: no limit
+        int count = 0;
+        QStringList log;
+        QString failed;
+        bool busy = false; // inside the bookkeeping: calls pass straight through
+    };
+
+private:
+    State s;
 };
 
-// "ENOSPC", "EIO", "EACCES", or the number.
-const char* errnoName(int err);
+// "ENOSPC", "EIO", "EACCES", ..., or "errno" for a number that has no name.
+inline const char* errnoName(int err)
+{
+    const char* name = strerrorname_np(err);
+    return name ? name : "errno";
+}
 
 } // namespace tavrel::test

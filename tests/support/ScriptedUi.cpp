@@ -7,9 +7,13 @@ namespace tavrel::test {
 
 namespace {
 
-std::string describe(const QString& title, const QString& text)
+// A box or window the script has no answer for fails the test at once.
+[[noreturn]] void unexpected(const char* what, const QString& title, const QString& text)
 {
-    return ("[" + title + "] " + text).toStdString();
+    const std::string line =
+        std::string("unexpected ") + what + ": [" + title.toStdString() + "] " + text.toStdString();
+    ADD_FAILURE() << line;
+    throw std::runtime_error(line);
 }
 
 } // namespace
@@ -23,8 +27,7 @@ Ui::Answer ScriptedUi::messageBox(const QString& text, const QString& title, But
             return Answer::Ok;
         if (autoOk_ && buttons == Buttons::YesNoDefaultNo)
             return Answer::No;
-        ADD_FAILURE() << "unexpected message box: " << describe(title, text);
-        throw std::runtime_error("unexpected message box: " + describe(title, text));
+        unexpected("message box", title, text);
     }
     const Answer a = answers_.front();
     answers_.pop_front();
@@ -35,10 +38,8 @@ std::optional<QString> ScriptedUi::inputBox(const QString& prompt, const QString
                                             const QString& defaultText)
 {
     prompts.push_back({prompt, title, defaultText});
-    if (inputs_.empty()) {
-        ADD_FAILURE() << "unexpected input box: " << describe(title, prompt);
-        throw std::runtime_error("unexpected input box: " + describe(title, prompt));
-    }
+    if (inputs_.empty())
+        unexpected("input box", title, prompt);
     auto a = inputs_.front();
     inputs_.pop_front();
     return a;
@@ -55,10 +56,8 @@ void ScriptedUi::processEvents()
 int ScriptedUi::runModal(QDialog& dialog)
 {
     modalWindows << dialog.objectName();
-    if (modals_.empty()) {
-        ADD_FAILURE() << "unexpected modal window: " << dialog.objectName().toStdString();
-        throw std::runtime_error("unexpected modal window " + dialog.objectName().toStdString());
-    }
+    if (modals_.empty())
+        unexpected("modal window", dialog.objectName(), dialog.windowTitle());
     auto handler = std::move(modals_.front());
     modals_.pop_front();
     dialog.setModal(true);

@@ -38,75 +38,64 @@ bool readsUntranslated(const QString& text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
-class Collector {
-public:
-    explicit Collector(QStringList& out) : found(out) {}
+void add(QStringList& found, const QObject* where, const char* what, const QString& text)
+{
+    if (readsUntranslated(text))
+        found << QStringLiteral("%1 (%2 %3): \"%4\"")
+                     .arg(where->objectName(), QLatin1String(where->metaObject()->className()),
+                          QLatin1String(what), text)
+                     .trimmed();
+}
 
-    void add(const QObject* where, const char* what, const QString& text)
-    {
-        if (readsUntranslated(text))
-            found << QStringLiteral("%1 (%2 %3): \"%4\"")
-                         .arg(where->objectName(), QLatin1String(where->metaObject()->className()),
-                              QLatin1String(what), text)
-                         .trimmed();
+void addActions(QStringList& found, const QWidget* owner)
+{
+    for (const QAction* a : owner->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QObject* where = a->objectName().isEmpty() ? static_cast<const QObject*>(owner) : a;
+        add(found, where, "action", a->text());
+        // An action's tool tip is its text unless it has one of its own: one report is enough.
+        if (!readsUntranslated(a->text()))
+            add(found, where, "action tool tip", a->toolTip());
     }
+}
 
-    void addActions(const QWidget* owner)
-    {
-        for (const QAction* a : owner->actions()) {
-            if (a->isSeparator())
-                continue;
-            const QObject* where =
-                a->objectName().isEmpty() ? static_cast<const QObject*>(owner) : a;
-            add(where, "action", a->text());
-            // An action's tool tip is its text unless it has one of its own: one report is enough.
-            if (!readsUntranslated(a->text()))
-                add(where, "action tool tip", a->toolTip());
-        }
+void addControl(QStringList& found, const QWidget* c)
+{
+    const auto say = [&](const char* what, const QString& text) { add(found, c, what, text); };
+    say("tool tip", c->toolTip());
+    if (auto* label = qobject_cast<const QLabel*>(c))
+        say("text", label->text());
+    else if (auto* button = qobject_cast<const QAbstractButton*>(c))
+        say("caption", button->text());
+    else if (auto* group = qobject_cast<const QGroupBox*>(c))
+        say("title", group->title());
+    else if (auto* box = qobject_cast<const QLineEdit*>(c))
+        say("placeholder", box->placeholderText());
+    else if (auto* combo = qobject_cast<const QComboBox*>(c)) {
+        for (int i = 0; !combo->isEditable() && i < combo->count(); ++i)
+            say("item", combo->itemText(i));
+    } else if (auto* spin = qobject_cast<const QSpinBox*>(c)) {
+        say("prefix", spin->prefix());
+        say("suffix", spin->suffix());
+        say("special value", spin->specialValueText());
+    } else if (auto* tabs = qobject_cast<const QTabBar*>(c)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            say("tab", tabs->tabText(i));
+    } else if (auto* header = qobject_cast<const QHeaderView*>(c)) {
+        for (int i = 0; header->model() && i < header->count(); ++i)
+            add(found, c->parentWidget() ? c->parentWidget() : c, "header",
+                header->model()->headerData(i, header->orientation()).toString());
     }
-
-    void addControl(const QWidget* c)
-    {
-        add(c, "tool tip", c->toolTip());
-        if (auto* label = qobject_cast<const QLabel*>(c))
-            add(c, "text", label->text());
-        else if (auto* button = qobject_cast<const QAbstractButton*>(c))
-            add(c, "caption", button->text());
-        else if (auto* group = qobject_cast<const QGroupBox*>(c))
-            add(c, "title", group->title());
-        else if (auto* box = qobject_cast<const QLineEdit*>(c))
-            add(c, "placeholder", box->placeholderText());
-        else if (auto* combo = qobject_cast<const QComboBox*>(c)) {
-            if (!combo->isEditable())
-                for (int i = 0; i < combo->count(); ++i)
-                    add(c, "item", combo->itemText(i));
-        } else if (auto* spin = qobject_cast<const QSpinBox*>(c)) {
-            add(c, "prefix", spin->prefix());
-            add(c, "suffix", spin->suffix());
-            add(c, "special value", spin->specialValueText());
-        } else if (auto* tabs = qobject_cast<const QTabBar*>(c)) {
-            for (int i = 0; i < tabs->count(); ++i)
-                add(c, "tab", tabs->tabText(i));
-        } else if (auto* header = qobject_cast<const QHeaderView*>(c)) {
-            if (header->model())
-                for (int i = 0; i < header->count(); ++i)
-                    add(c->parentWidget() ? c->parentWidget() : c, "header",
-                        header->model()->headerData(i, header->orientation()).toString());
-        }
-        addActions(c);
-    }
-
-private:
-    QStringList& found;
-};
+    addActions(found, c);
+}
 
 } // namespace
 
 QStringList untranslatedTexts(QWidget* window, const QStringList& dataControls)
 {
     QStringList found;
-    Collector collect(found);
-    collect.add(window, "window title", window->windowTitle());
+    add(found, window, "window title", window->windowTitle());
     const auto holdsData = [&](const QWidget* c) {
         for (const QWidget* w = c; w && w != window; w = w->parentWidget())
             for (const QString& name : dataControls)
@@ -123,9 +112,9 @@ QStringList untranslatedTexts(QWidget* window, const QStringList& dataControls)
         if ((!menu && !c->isVisible()) || holdsData(c))
             continue;
         if (menu)
-            collect.addActions(c);
+            addActions(found, c);
         else
-            collect.addControl(c);
+            addControl(found, c);
     }
     return found;
 }
