@@ -19,10 +19,15 @@ PrintSendingWindow::PrintSendingWindow()
     setObjectName(QStringLiteral("PrtSendForm"));
     setWindowTitle(QCoreApplication::translate("tavrel::PrintSending", "Printing"));
     setModal(true);
-    messageLabel = named(new QLabel(QStringLiteral("Sending to printer..."), this), "Label1");
+    messageLabel = named(
+        new QLabel(QCoreApplication::translate("tavrel::PrintSending", "Sending to printer..."),
+                   this),
+        "Label1");
     messageLabel->setAlignment(Qt::AlignCenter);
     messageLabel->setMinimumWidth(300);
-    cancelButton = named(new QPushButton(QStringLiteral("Cancel"), this), "CancelButton");
+    cancelButton =
+        named(new QPushButton(QCoreApplication::translate("tavrel::PrintSending", "Cancel"), this),
+              "CancelButton");
     cancelButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
