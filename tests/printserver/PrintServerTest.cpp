@@ -7,9 +7,10 @@
 #include "reports/ReportRun.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
+#include "support/PdfPages.h"
+#include "support/SilentWindows.h"
 #include "support/TestEnv.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -19,7 +20,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <arpa/inet.h>
@@ -81,11 +81,12 @@ bool writeFile(const QString& path, const QString& text, QFile::Permissions perm
     return permissions == QFile::Permissions() || f.setPermissions(permissions);
 }
 
-QString run(const QString& program, const QStringList& args, int* status = nullptr)
+// Runs `program` with the words of `args`; its output, trimmed.
+QString run(const QString& program, const QString& args, int* status = nullptr)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
+    p.start(program, args.split(u' ', Qt::SkipEmptyParts));
     p.waitForFinished(30000);
     if (status)
         *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -146,10 +147,9 @@ public:
         if (!writeConfiguration())
             return fail(QStringLiteral("cannot write the scheduler's configuration"));
         cupsd_.setProcessChannelMode(QProcess::MergedChannels);
-        cupsd_.start(QLatin1String(kCupsd),
-                     {QStringLiteral("-f"), QStringLiteral("-c"),
-                      root_ + QStringLiteral("/cupsd.conf"), QStringLiteral("-s"),
-                      root_ + QStringLiteral("/cups-files.conf")});
+        cupsd_.start(
+            QLatin1String(kCupsd),
+            QStringLiteral("-f -c %1/cupsd.conf -s %1/cups-files.conf").arg(root_).split(u' '));
         if (!cupsd_.waitForStarted(10000))
             return fail(QStringLiteral("cupsd did not start"));
         if (!waitUntilRunning())
@@ -157,29 +157,21 @@ public:
 
         int status = 0;
         const QString said = run(QStringLiteral("lpadmin"),
-                                 {QStringLiteral("-h"), address_, QStringLiteral("-p"),
-                                  QStringLiteral("q"), QStringLiteral("-E"), QStringLiteral("-v"),
-                                  QStringLiteral("file://") + root_ + QStringLiteral("/device.out"),
-                                  QStringLiteral("-P"), root_ + QStringLiteral("/q.ppd")},
+                                 QStringLiteral("-h %1 -p q -E -v file://%2/device.out -P %2/q.ppd")
+                                     .arg(address_, root_),
                                  &status);
         if (status != 0)
             return fail(QStringLiteral("lpadmin could not add the queue: ") + said);
-        run(QStringLiteral("lpadmin"),
-            {QStringLiteral("-h"), address_, QStringLiteral("-d"), QStringLiteral("q")}, &status);
-        if (status != 0)
-            return fail(QStringLiteral("lpadmin could not make the queue the default"));
-        return true;
+        run(QStringLiteral("lpadmin"), QStringLiteral("-h %1 -d q").arg(address_), &status);
+        return status == 0 || fail(QStringLiteral("lpadmin could not make the queue the default"));
     }
 
     ~PrintServer()
     {
-        if (cupsd_.state() != QProcess::NotRunning) {
-            cupsd_.terminate();
-            if (!cupsd_.waitForFinished(10000)) {
-                cupsd_.kill();
-                cupsd_.waitForFinished(5000);
-            }
-        }
+        cupsd_.terminate();
+        if (cupsd_.state() != QProcess::NotRunning && !cupsd_.waitForFinished(10000))
+            cupsd_.kill();
+        cupsd_.waitForFinished(5000);
     }
 
     QString address() const { return address_; }
@@ -191,11 +183,7 @@ public:
     QString nextJob(int jobId)
     {
         const QString pdf = jobs() + QStringLiteral("/job-%1.pdf").arg(jobId);
-        QElapsedTimer clock;
-        clock.start();
-        while (!QFile::exists(pdf) && clock.elapsed() < 60000)
-            QThread::msleep(50);
-        return QFile::exists(pdf) ? pdf : QString();
+        return waitFor(60000, [&] { return QFile::exists(pdf); }) ? pdf : QString();
     }
     QString optionsOf(int jobId) const
     {
@@ -246,21 +234,12 @@ private:
     {
         // As root the scheduler runs its filters as an unprivileged user and
         // will not take root for it; otherwise it runs everything as us.
-        QString user, group;
-        if (::geteuid() == 0) {
-            user = QStringLiteral("lp");
-            group = QStringLiteral("lp");
-            if (!::getpwnam("lp"))
-                user = QStringLiteral("nobody");
-            if (!::getgrnam("lp"))
-                group = QStringLiteral("nogroup");
-        } else {
-            const passwd* pw = ::getpwuid(::geteuid());
-            const struct group* gr = ::getgrgid(::getegid());
-            user = pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
-            group = gr ? QString::fromLocal8Bit(gr->gr_name) : QString();
-        }
-        const QString systemGroup = ::geteuid() == 0 ? QStringLiteral("root") : group;
+        const bool root = ::geteuid() == 0;
+        const passwd* pw = root ? ::getpwnam("lp") : ::getpwuid(::geteuid());
+        const struct group* gr = root ? ::getgrnam("lp") : ::getgrgid(::getegid());
+        const QString user = pw ? QString::fromLocal8Bit(pw->pw_name) : QStringLiteral("nobody");
+        const QString group = gr ? QString::fromLocal8Bit(gr->gr_name) : QStringLiteral("nogroup");
+        const QString systemGroup = root ? QStringLiteral("root") : group;
         const QString files =
             QStringLiteral("FileDevice Yes\nServerRoot %1/serverroot\nRequestRoot %1/spool\n"
                            "CacheDir %1/cache\nStateDir %1/state\nTempDir %1/spool/tmp\n"
@@ -280,18 +259,25 @@ private:
                writeFile(root_ + QStringLiteral("/cupsd.conf"), daemon);
     }
 
-    bool waitUntilRunning()
+    // Until `done` says so (true) or `ms` have passed (false).
+    static bool waitFor(int ms, const std::function<bool()>& done)
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 20000 && cupsd_.state() == QProcess::Running) {
-            if (run(QStringLiteral("lpstat"),
-                    {QStringLiteral("-h"), address_, QStringLiteral("-r")}) ==
-                QStringLiteral("scheduler is running"))
-                return true;
-            QThread::msleep(100);
-        }
-        return false;
+        while (!done() && clock.elapsed() < ms)
+            QThread::msleep(50);
+        return done();
+    }
+    bool waitUntilRunning()
+    {
+        return waitFor(20000,
+                       [this] {
+                           return cupsd_.state() != QProcess::Running ||
+                                  run(QStringLiteral("lpstat"),
+                                      QStringLiteral("-h %1 -r").arg(address_)) ==
+                                      QStringLiteral("scheduler is running");
+                       }) &&
+               cupsd_.state() == QProcess::Running;
     }
 
     // The scheduler's last complaint, in one line.
@@ -310,47 +296,6 @@ private:
     QString address_;
     QString failure_;
     QProcess cupsd_;
-};
-
-struct PdfFacts {
-    int pages = 0;
-    double width = 0, height = 0; // points, first page
-    QString firstPageText;
-};
-
-PdfFacts factsOf(const QString& pdf)
-{
-    PdfFacts f;
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    const auto size =
-        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
-    f.pages = pages.captured(1).toInt();
-    f.width = size.captured(1).toDouble();
-    f.height = size.captured(2).toDouble();
-    f.firstPageText =
-        run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-             QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    return f;
-}
-
-class NoWindows : public RunWindows {
-public:
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
-class NoEnvelopeWindows : public EnvelopeWindows {
-public:
-    void showPleaseWait() override {}
-    void closePleaseWait() override {}
-    void showProgress() override {}
-    void showPrepared(int) override {}
-    void closeProgress() override {}
 };
 
 NARecord person(int id)
@@ -391,81 +336,87 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     openNAFile(p);
     env.ui.setAutoOk(true);
 
-    const auto position = [&] {
-        env.ui.answer(Ui::Answer::No); // no test page
+    // Labels with no test page at the standard position; the pages the run said it printed.
+    const auto printLabels = [&](int stock) {
+        ReportOptions labels;
+        labels.kind = ReportKind::Labels;
+        labels.sequence = 4;
+        labels.labelStock = stock;
+        env.ui.answer(Ui::Answer::No);
         env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+        SilentRunWindows windows;
+        if (runReport(p, labels, windows) != RunEnd::Completed)
+            return -1;
+        return env.ui.last().text.section(u' ', -1).toInt();
     };
-    const auto lastPage = [&] {
-        const QString text = env.ui.last().text;
-        return text.startsWith(QLatin1String("Report Completed.")) ? text.section(u' ', -1).toInt()
-                                                                   : -1;
+    const auto printEnvelope = [&] {
+        EnvelopeJob envelope;
+        envelope.returnOption = ReturnFrom::Keyboard;
+        envelope.mailOption = MailTo::Keyboard;
+        envelope.sizeIndex = 0;
+        envelope.landscape = true;
+        envelope.returnAddress = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
+                                  QStringLiteral("Hometown"), QString(), QString()};
+        envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
+                                QStringLiteral("Farville"), QString(), QString()};
+        env.ui.answer(Ui::Answer::No); // no test envelope
+        SilentEnvelopeWindows windows;
+        return printEnvelopes(p, envelope, windows) == EnvelopeRunEnd::Completed ? 1 : -1;
     };
-
-    // 3-across labels on letter sheets.
-    ReportOptions labels;
-    labels.kind = ReportKind::Labels;
-    labels.sequence = 4;
-    labels.labelStock = 2;
-    position();
-    NoWindows windows;
-    ASSERT_EQ(runReport(p, labels, windows), RunEnd::Completed) << env.ui.last().text.toStdString();
-    const int labelPages = lastPage();
-    const QString labelJob = server.nextJob(1);
-    ASSERT_FALSE(labelJob.isEmpty()) << "the labels never reached the queue";
-    PdfFacts f = factsOf(labelJob);
-    EXPECT_EQ(f.pages, labelPages);
-    EXPECT_GE(f.pages, 2);
-    EXPECT_NEAR(f.width, 612, 1);
-    EXPECT_NEAR(f.height, 792, 1);
-    for (const char* word : {"Person 1", "1 Main Street", "Person 2", "Person 3"})
-        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
-    EXPECT_TRUE(server.optionsOf(1).contains(QLatin1String("media=Letter")))
-        << server.optionsOf(1).toStdString();
-
-    // 1-across labels on continuous forms.
-    ReportOptions continuous = labels;
-    continuous.labelStock = 0;
-    env.ui.onModal([](QDialog& d) {
-        click(control<QRadioButton>(&d, "StockOpt2_1"));
-        click(control<QPushButton>(&d, "Command3D1"));
-    });
-    position();
-    ASSERT_EQ(runReport(p, continuous, windows), RunEnd::Completed);
-    const QString formJob = server.nextJob(2);
-    ASSERT_FALSE(formJob.isEmpty()) << "the continuous forms never reached the queue";
-    f = factsOf(formJob);
-    EXPECT_EQ(f.pages, lastPage());
-    EXPECT_EQ(f.pages, 3);        // twelve labels a form
-    EXPECT_NEAR(f.width, 612, 1); // 8.5 x 12 in
-    EXPECT_NEAR(f.height, 864, 1);
-    for (const char* word : {"Person 1", "Person 12", "12 Main Street"})
-        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
-    EXPECT_TRUE(server.optionsOf(2).contains(QLatin1String("media=Custom.8.5x12in")))
-        << server.optionsOf(2).toStdString();
-
-    // A #10 envelope fed sideways.
-    EnvelopeJob envelope;
-    envelope.returnOption = ReturnFrom::Keyboard;
-    envelope.mailOption = MailTo::Keyboard;
-    envelope.sizeIndex = 0;
-    envelope.landscape = true;
-    envelope.returnAddress = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
-                              QStringLiteral("Hometown"), QString(), QString()};
-    envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
-                            QStringLiteral("Farville"), QString(), QString()};
-    env.ui.answer(Ui::Answer::No); // no test envelope
-    NoEnvelopeWindows envelopeWindows;
-    ASSERT_EQ(printEnvelopes(p, envelope, envelopeWindows), EnvelopeRunEnd::Completed);
-    const QString envelopeJob = server.nextJob(3);
-    ASSERT_FALSE(envelopeJob.isEmpty()) << "the envelope never reached the queue";
-    f = factsOf(envelopeJob);
-    EXPECT_EQ(f.pages, 1);
-    EXPECT_NEAR(f.width, 684, 1); // 9.5 in across: sideways
-    EXPECT_NEAR(f.height, 297, 1);
-    for (const char* word : {"Ann Sender", "Bob Receiver", "2 Far Lane"})
-        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
-    EXPECT_TRUE(server.optionsOf(3).contains(QLatin1String("media=Env10")))
-        << server.optionsOf(3).toStdString();
+    const struct {
+        const char* name;
+        std::function<int()> print; // the pages printed, -1 when the run failed
+        int pages;
+        double width, height; // points
+        std::vector<const char*> words;
+        const char* media;
+    } jobs[] = {
+        {"3-across labels on letter sheets",
+         [&] { return printLabels(2); },
+         2,
+         612,
+         792,
+         {"Person 1", "1 Main Street", "Person 2", "Person 3"},
+         "media=Letter"},
+        {"1-across labels on continuous forms, twelve a form",
+         [&] {
+             env.ui.onModal([](QDialog& d) {
+                 click(control<QRadioButton>(&d, "StockOpt2_1"));
+                 click(control<QPushButton>(&d, "Command3D1"));
+             });
+             return printLabels(0);
+         },
+         3,
+         612,
+         864,
+         {"Person 1", "Person 12", "12 Main Street"},
+         "media=Custom.8.5x12in"},
+        {"a #10 envelope fed sideways",
+         printEnvelope,
+         1,
+         684,
+         297,
+         {"Ann Sender", "Bob Receiver", "2 Far Lane"},
+         "media=Env10"},
+    };
+    int jobId = 0;
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(job.name);
+        ASSERT_EQ(job.print(), job.pages) << env.ui.last().text.toStdString();
+        const QString kept = server.nextJob(++jobId);
+        ASSERT_FALSE(kept.isEmpty()) << "the job never reached the queue";
+        const auto pages = mediaBoxes(kept);
+        ASSERT_EQ(int(pages.size()), job.pages);
+        EXPECT_NEAR(pages[0].width(), job.width, 1);
+        EXPECT_NEAR(pages[0].height(), job.height, 1);
+        QString firstPage;
+        for (const PdfWord& w : pdfWords(kept))
+            firstPage += w.page == 1 ? w.text + u' ' : QString();
+        for (const char* words : job.words)
+            EXPECT_TRUE(firstPage.contains(QLatin1String(words))) << words;
+        EXPECT_TRUE(server.optionsOf(jobId).contains(QLatin1String(job.media)))
+            << server.optionsOf(jobId).toStdString();
+    }
     qunsetenv("CUPS_SERVER");
 }
 
