@@ -2,8 +2,6 @@
 
 #include "reports/LabelLayouts.h"
 
-#include <numeric>
-
 namespace tavrel::test {
 
 namespace {
@@ -201,26 +199,6 @@ TEST_F(LabelsTest, CopiesCarryAcrossSheets)
     EXPECT_EQ(namesOn(1), copies({{3, 3}, {4, 5}}));
     EXPECT_EQ(namesOn(2), Ids{});
     EXPECT_EQ(lastMessage(), completed(2));
-
-    // Two copies of 30 people on 3-across stock: 15 people a sheet, side by
-    // side in reading order, sorted ("k1-1", "k1-10", ...) or not.
-    openPeopleForLabels(30);
-    for (int sequence : {4, 0}) {
-        SCOPED_TRACE(sequence);
-        env.printer = RecordingPrinter();
-        noTestPage();
-        EXPECT_EQ(run(labels(2, 2, sequence)), RunEnd::Completed);
-        Ids order(30);
-        std::iota(order.begin(), order.end(), 1);
-        if (sequence == 0)
-            std::sort(order.begin(), order.end(),
-                      [](int a, int b) { return QString::number(a) < QString::number(b); });
-        Ids sheets[2];
-        for (int i = 0; i < 30; ++i)
-            sheets[i / 15].insert(sheets[i / 15].end(), 2, order[i]);
-        EXPECT_EQ(std::pair(namesOn(1), namesOn(2)), std::pair(sheets[0], sheets[1]));
-        EXPECT_EQ(lastMessage(), completed(2));
-    }
 
     // More sheets than records: 30 copies of one person fill three sheets.
     openPeopleForLabels(1);

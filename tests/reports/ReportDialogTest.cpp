@@ -382,8 +382,18 @@ TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
                 act({step});
             }
         }
+        // Closing the dialog while the run goes on is refused.
+        bool stayedOpen = true;
+        env.ui.onProcessEvents = [&] {
+            QWidget* form = findWindow(QStringLiteral("PrtForm"));
+            ASSERT_TRUE(form);
+            form->close();
+            stayedOpen = stayedOpen && form->isVisible();
+        };
         act({"PrtCmd1"});
+        env.ui.onProcessEvents = nullptr;
         settle();
+        EXPECT_TRUE(stayedOpen);
         EXPECT_FALSE(dialogOpen());
         EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
         EXPECT_EQ(loadedWindow(QStringLiteral("CancelForm")), nullptr);

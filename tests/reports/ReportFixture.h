@@ -120,7 +120,8 @@ protected:
     // Answers the label-stock window: continuous forms or cut sheets.
     void chooseStock(bool continuous)
     {
-        env.ui.onModal([continuous](QDialog& d) {
+        env.ui.onModal([continuous, this](QDialog& d) {
+            EXPECT_FALSE(env.ui.waitCursor) << "no hourglass over the window";
             click(control<QRadioButton>(&d, continuous ? "StockOpt2_1" : "StockOpt2_0"));
             click(control<QPushButton>(&d, "Command3D1"));
         });
@@ -130,7 +131,8 @@ protected:
     void position(int vertical = 4, int horizontal = 0, bool italic = false, bool upper = false,
                   bool ok = true)
     {
-        env.ui.onModal([=](QDialog& d) {
+        env.ui.onModal([=, this](QDialog& d) {
+            EXPECT_FALSE(env.ui.waitCursor) << "no hourglass over the window";
             if (auto* first = d.findChild<QPushButton*>(QStringLiteral("SheetFirstSlot")))
                 click(first);
             click(control<QRadioButton>(&d, QStringLiteral("VertOpt1_%1").arg(vertical)));
