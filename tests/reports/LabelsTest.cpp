@@ -375,6 +375,32 @@ TEST_F(LabelsTest, CardTestPages)
     }
 }
 
+// Test pages are drawn under the hourglass (the pages of a run under the
+// progress window instead).
+TEST_F(LabelsTest, TestPagesAreDrawnUnderTheHourglass)
+{
+    struct CursorNotingPrinter : RecordingPrinter {
+        explicit CursorNotingPrinter(const ScriptedUi& ui) : ui(ui) {}
+        void printLine(const QString& text) override
+        {
+            ++(ui.waitCursor ? underHourglass : withArrow);
+            RecordingPrinter::printLine(text);
+        }
+        const ScriptedUi& ui;
+        int underHourglass = 0, withArrow = 0;
+    } printer(env.ui);
+    writeNAFile(env.naPath(), peopleWithDetails(2));
+    Program withPrinter(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
+    openNAFile(withPrinter);
+    for (ReportOptions o : {labels(2), cards(1)}) {
+        env.ui.answer(Ui::Answer::Yes);
+        position();
+        env.ui.answer(Ui::Answer::Cancel);
+        EXPECT_EQ(runReport(withPrinter, o, windows), RunEnd::CancelledEarly);
+    }
+    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow), std::pair(30 * 5 + 8 * 8, 0));
+}
+
 // The positioning dialog: fresh each time, each choice's offset, the card
 // bases, Cancel keeping LabelLeft, the check boxes off for cards.
 TEST_F(LabelsTest, PositioningChoices)
