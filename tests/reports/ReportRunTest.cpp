@@ -195,7 +195,8 @@ TEST_F(ReportRunTest, RunsThatPrintNothing)
 }
 
 // Keys that tie once upper-cased, so the order of equal keys shows the shared
-// heapsort; a stray record (ID 5 claiming to be 9) and a deleted one never print.
+// heapsort; a stray record (ID 5 claiming to be 9), a deleted one and one past
+// the file's last record never print.
 TEST_F(ReportRunTest, OrderBySequenceAndSource)
 {
     auto person = [](int id, const char* k1, const char* k2) {
@@ -209,7 +210,8 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
                   {3, person(3, "A", "1")},
                   {4, person(4, "B", "1")},
                   {5, stray},
-                  {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))}},
+                  {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))},
+                  {7, person(7, "0", "0")}}, // past the last record the header names
                  7);
     parseIdList(p, QStringLiteral("4 1 3 5 6"));
     writeMailList(p, QStringLiteral("tvlmail.few"), QString());
