@@ -55,11 +55,9 @@ QString ppdText(const QString& filter)
                "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
                "*DefaultPageSize: Letter\n"
                "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
-               "*CloseUI: *PageSize\n"
-               "*DefaultImageableArea: Letter\n"
+               "*CloseUI: *PageSize\n*DefaultImageableArea: Letter\n"
                "*ImageableArea Letter/US Letter: \"18 18 594 774\"\n"
-               "*DefaultPaperDimension: Letter\n"
-               "*PaperDimension Letter/US Letter: \"612 792\"\n"
+               "*DefaultPaperDimension: Letter\n*PaperDimension Letter/US Letter: \"612 792\"\n"
                "*VariablePaperSize: True\n*MaxMediaWidth: \"1000\"\n*MaxMediaHeight: \"1400\"\n"
                "*HWMargins: 18 0 18 0\n"
                "*CustomPageSize True: \"pop pop pop <</PageSize[5 -2 roll]/ImagingBBox "
@@ -336,12 +334,18 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     openNAFile(p);
     env.ui.setAutoOk(true);
 
-    // Labels with no test page at the standard position; the pages the run said it printed.
+    // Labels with no test page at the standard position (1-across on
+    // continuous forms); the pages the run said it printed.
     const auto printLabels = [&](int stock) {
         ReportOptions labels;
         labels.kind = ReportKind::Labels;
         labels.sequence = 4;
         labels.labelStock = stock;
+        if (stock == 0)
+            env.ui.onModal([](QDialog& d) {
+                click(control<QRadioButton>(&d, "StockOpt2_1"));
+                click(control<QPushButton>(&d, "Command3D1"));
+            });
         env.ui.answer(Ui::Answer::No);
         env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
         SilentRunWindows windows;
@@ -371,33 +375,14 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
         std::vector<const char*> words;
         const char* media;
     } jobs[] = {
-        {"3-across labels on letter sheets",
-         [&] { return printLabels(2); },
-         2,
-         612,
-         792,
-         {"Person 1", "1 Main Street", "Person 2", "Person 3"},
-         "media=Letter"},
-        {"1-across labels on continuous forms, twelve a form",
-         [&] {
-             env.ui.onModal([](QDialog& d) {
-                 click(control<QRadioButton>(&d, "StockOpt2_1"));
-                 click(control<QPushButton>(&d, "Command3D1"));
-             });
-             return printLabels(0);
-         },
-         3,
-         612,
-         864,
-         {"Person 1", "Person 12", "12 Main Street"},
-         "media=Custom.8.5x12in"},
-        {"a #10 envelope fed sideways",
-         printEnvelope,
-         1,
-         684,
-         297,
-         {"Ann Sender", "Bob Receiver", "2 Far Lane"},
-         "media=Env10"},
+        // clang-format off
+        {"3-across labels on letter sheets", [&] { return printLabels(2); }, 2, 612, 792,
+         {"Person 1", "1 Main Street", "Person 2", "Person 3"}, "media=Letter"},
+        {"1-across labels on continuous forms, twelve a form", [&] { return printLabels(0); },
+         3, 612, 864, {"Person 1", "Person 12", "12 Main Street"}, "media=Custom.8.5x12in"},
+        {"a #10 envelope fed sideways", printEnvelope, 1, 684, 297,
+         {"Ann Sender", "Bob Receiver", "2 Far Lane"}, "media=Env10"},
+        // clang-format on
     };
     int jobId = 0;
     for (const auto& job : jobs) {
