@@ -22,12 +22,9 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QThread>
-#include <arpa/inet.h>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,12 +42,7 @@ QString ppdText(const QString& filter)
 {
     return QStringLiteral(
                "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-               "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
-               "*PCFileName: \"TVLTEST.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(File)\"\n"
-               "*ModelName: \"PDF File\"\n*ShortNickName: \"PDF File\"\n*NickName: \"PDF File\"\n"
-               "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
-               "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n"
-               "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n"
+               "*ModelName: \"PDF File\"\n*NickName: \"PDF File\"\n*LandscapeOrientation: Plus90\n"
                "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 %1\"\n"
                "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
                "*DefaultPageSize: Letter\n"
@@ -91,7 +83,7 @@ QString run(const QString& program, const QString& args, int* status = nullptr)
     return QString::fromLocal8Bit(p.readAll()).trimmed();
 }
 
-// A private scheduler on a free port of 127.0.0.1 with one queue "q", the
+// A private scheduler on a socket of its own with one queue "q", the
 // default, whose jobs are kept as job-N.pdf (and their options as
 // job-N.options) in jobs().
 class PrintServer {
@@ -126,21 +118,18 @@ public:
         QFile::setPermissions(jobs(), open | QFile::WriteGroup | QFile::WriteOther);
 
         const QString filter = root_ + QStringLiteral("/keep-pdf");
-        writeFile(filter,
-                  QStringLiteral("#!/bin/sh\n"
-                                 "# job-id user title copies options [file]\n"
-                                 "out=%1/job-$1\n"
-                                 "printf '%s\\n' \"$5\" > \"$out.options\"\n"
-                                 "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && "
-                                 "mv \"$out.part\" \"$out.pdf\"\n")
-                      .arg(jobs()),
-                  open);
+        writeFile(
+            filter,
+            QStringLiteral(
+                "#!/bin/sh\n# job-id user title copies options [file]\n"
+                "out=%1/job-$1\nprintf '%s\\n' \"$5\" > \"$out.options\"\n"
+                "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && mv \"$out.part\" \"$out.pdf\"\n")
+                .arg(jobs()),
+            open);
         writeFile(root_ + QStringLiteral("/q.ppd"), ppdText(filter));
 
-        const int port = freePort();
-        if (port <= 0)
-            return fail(QStringLiteral("no free port on 127.0.0.1"));
-        address_ = QStringLiteral("127.0.0.1:%1").arg(port);
+        // A socket of its own, so nothing else on the machine can take its place.
+        address_ = root_ + QStringLiteral("/cups.sock");
 
         if (!writeConfiguration())
             return fail(QStringLiteral("cannot write the scheduler's configuration"));
@@ -212,22 +201,6 @@ private:
         }
     }
 
-    // A port of 127.0.0.1 that nobody listens on, given back at once.
-    static int freePort()
-    {
-        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        if (fd < 0)
-            return -1;
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof a;
-        const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-                        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &length) == 0;
-        ::close(fd);
-        return ok ? ntohs(a.sin_port) : -1;
-    }
-
     bool writeConfiguration()
     {
         // As root the scheduler runs its filters as an unprivileged user and
@@ -242,16 +215,16 @@ private:
             QStringLiteral("FileDevice Yes\nServerRoot %1/serverroot\nRequestRoot %1/spool\n"
                            "CacheDir %1/cache\nStateDir %1/state\nTempDir %1/spool/tmp\n"
                            "ErrorLog %1/logs/error_log\nAccessLog %1/logs/access_log\n"
-                           "PageLog %1/logs/page_log\nPrintcap %1/printcap\n"
-                           "User %2\nGroup %3\nSystemGroup %4\n")
+                           "PageLog %1/logs/page_log\nPrintcap %1/printcap\nUser %2\nGroup %3\n"
+                           "SystemGroup %4\n")
                 .arg(root_, user, group, systemGroup);
         const QString daemon =
-            QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\n"
-                           "DefaultAuthType None\nWebInterface No\n"
-                           "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                           "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
-                           "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                           "</Policy>\n")
+            QStringLiteral(
+                "Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\n"
+                "DefaultAuthType None\nWebInterface No\n<Location />\n Order allow,deny\n"
+                " Allow all\n</Location>\n<Location /admin>\n Order allow,deny\n Allow all\n"
+                "</Location>\n<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n"
+                "</Policy>\n")
                 .arg(address_);
         return writeFile(root_ + QStringLiteral("/cups-files.conf"), files) &&
                writeFile(root_ + QStringLiteral("/cupsd.conf"), daemon);
@@ -268,25 +241,20 @@ private:
     }
     bool waitUntilRunning()
     {
-        return waitFor(20000,
-                       [this] {
-                           return cupsd_.state() != QProcess::Running ||
-                                  run(QStringLiteral("lpstat"),
-                                      QStringLiteral("-h %1 -r").arg(address_)) ==
-                                      QStringLiteral("scheduler is running");
-                       }) &&
-               cupsd_.state() == QProcess::Running;
+        const QString args = QStringLiteral("-h %1 -r").arg(address_);
+        const auto up = [&] {
+            return run(QStringLiteral("lpstat"), args) == QLatin1String("scheduler is running");
+        };
+        return waitFor(20000, [&] { return cupsd_.state() != QProcess::Running || up(); }) && up();
     }
 
     // The scheduler's last complaint, in one line.
     QString lastError()
     {
-        QString said = QString::fromLocal8Bit(cupsd_.readAll());
         QFile log(root_ + QStringLiteral("/logs/error_log"));
-        if (log.open(QIODevice::ReadOnly))
-            said += QString::fromLocal8Bit(log.readAll());
-        const QStringList lines = said.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return lines.isEmpty() ? QStringLiteral("no message") : lines.last().trimmed();
+        const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        const QString said = QString::fromLocal8Bit(cupsd_.readAll() + logged).trimmed();
+        return said.isEmpty() ? QStringLiteral("no message") : said.section(u'\n', -1).trimmed();
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
