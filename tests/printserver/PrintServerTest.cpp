@@ -137,9 +137,7 @@ public:
         cupsd_.start(
             QLatin1String(kCupsd),
             QStringLiteral("-f -c %1/cupsd.conf -s %1/cups-files.conf").arg(root_).split(u' '));
-        if (!cupsd_.waitForStarted(10000))
-            return fail(QStringLiteral("cupsd did not start"));
-        if (!waitUntilRunning())
+        if (!cupsd_.waitForStarted(10000) || !waitUntilRunning())
             return fail(QStringLiteral("cupsd did not come up: ") + lastError());
 
         int status = 0;
@@ -264,12 +262,15 @@ private:
     QProcess cupsd_;
 };
 
-NARecord person(int id)
+// People 1..n, each with a street and a town.
+std::map<int, NARecord> peopleWithAddresses(int n)
 {
-    NARecord r = makeRecord(id, QStringLiteral("Person %1").arg(id));
-    r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
-    r.AddrLine2 = QStringLiteral("Springfield");
-    return r;
+    std::map<int, NARecord> out = people(1, n);
+    for (auto& [id, r] : out) {
+        r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
+        r.AddrLine2 = QStringLiteral("Springfield");
+    }
+    return out;
 }
 
 } // namespace
@@ -289,10 +290,7 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     qputenv("CUPS_SERVER", server.address().toLocal8Bit());
 
     TestEnv env;
-    std::map<int, NARecord> people;
-    for (int id = 1; id <= 31; ++id)
-        people[id] = person(id);
-    env.openFile(people);
+    env.openFile(peopleWithAddresses(31));
     auto printer = makeSystemPrinter(env.dir(), &env.ui);
     auto* queue = dynamic_cast<QtPrinter*>(printer.get());
     ASSERT_NE(queue, nullptr);
