@@ -7,9 +7,10 @@
 #include "reports/ReportRun.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
+#include "support/PdfPages.h"
+#include "support/SilentWindows.h"
 #include "support/TestEnv.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
@@ -19,15 +20,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <arpa/inet.h>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,21 +42,14 @@ QString ppdText(const QString& filter)
 {
     return QStringLiteral(
                "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-               "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n"
-               "*PCFileName: \"TVLTEST.PPD\"\n*Manufacturer: \"Test\"\n*Product: \"(File)\"\n"
-               "*ModelName: \"PDF File\"\n*ShortNickName: \"PDF File\"\n*NickName: \"PDF File\"\n"
-               "*PSVersion: \"(3010.000) 0\"\n*LanguageLevel: \"3\"\n*ColorDevice: False\n"
-               "*DefaultColorSpace: Gray\n*FileSystem: False\n*Throughput: \"1\"\n"
-               "*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n"
+               "*ModelName: \"PDF File\"\n*NickName: \"PDF File\"\n*LandscapeOrientation: Plus90\n"
                "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 %1\"\n"
                "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
                "*DefaultPageSize: Letter\n"
                "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
-               "*CloseUI: *PageSize\n"
-               "*DefaultImageableArea: Letter\n"
+               "*CloseUI: *PageSize\n*DefaultImageableArea: Letter\n"
                "*ImageableArea Letter/US Letter: \"18 18 594 774\"\n"
-               "*DefaultPaperDimension: Letter\n"
-               "*PaperDimension Letter/US Letter: \"612 792\"\n"
+               "*DefaultPaperDimension: Letter\n*PaperDimension Letter/US Letter: \"612 792\"\n"
                "*VariablePaperSize: True\n*MaxMediaWidth: \"1000\"\n*MaxMediaHeight: \"1400\"\n"
                "*HWMargins: 18 0 18 0\n"
                "*CustomPageSize True: \"pop pop pop <</PageSize[5 -2 roll]/ImagingBBox "
@@ -81,18 +71,19 @@ bool writeFile(const QString& path, const QString& text, QFile::Permissions perm
     return permissions == QFile::Permissions() || f.setPermissions(permissions);
 }
 
-QString run(const QString& program, const QStringList& args, int* status = nullptr)
+// Runs `program` with the words of `args`; its output, trimmed.
+QString run(const QString& program, const QString& args, int* status = nullptr)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, args);
+    p.start(program, args.split(u' ', Qt::SkipEmptyParts));
     p.waitForFinished(30000);
     if (status)
         *status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return QString::fromLocal8Bit(p.readAll()).trimmed();
 }
 
-// A private scheduler on a free port of 127.0.0.1 with one queue "q", the
+// A private scheduler on a socket of its own with one queue "q", the
 // default, whose jobs are kept as job-N.pdf (and their options as
 // job-N.options) in jobs().
 class PrintServer {
@@ -127,59 +118,45 @@ public:
         QFile::setPermissions(jobs(), open | QFile::WriteGroup | QFile::WriteOther);
 
         const QString filter = root_ + QStringLiteral("/keep-pdf");
-        writeFile(filter,
-                  QStringLiteral("#!/bin/sh\n"
-                                 "# job-id user title copies options [file]\n"
-                                 "out=%1/job-$1\n"
-                                 "printf '%s\\n' \"$5\" > \"$out.options\"\n"
-                                 "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && "
-                                 "mv \"$out.part\" \"$out.pdf\"\n")
-                      .arg(jobs()),
-                  open);
+        writeFile(
+            filter,
+            QStringLiteral(
+                "#!/bin/sh\n# job-id user title copies options [file]\n"
+                "out=%1/job-$1\nprintf '%s\\n' \"$5\" > \"$out.options\"\n"
+                "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && mv \"$out.part\" \"$out.pdf\"\n")
+                .arg(jobs()),
+            open);
         writeFile(root_ + QStringLiteral("/q.ppd"), ppdText(filter));
 
-        const int port = freePort();
-        if (port <= 0)
-            return fail(QStringLiteral("no free port on 127.0.0.1"));
-        address_ = QStringLiteral("127.0.0.1:%1").arg(port);
+        // A socket of its own, so nothing else on the machine can take its place.
+        address_ = root_ + QStringLiteral("/cups.sock");
 
         if (!writeConfiguration())
             return fail(QStringLiteral("cannot write the scheduler's configuration"));
         cupsd_.setProcessChannelMode(QProcess::MergedChannels);
-        cupsd_.start(QLatin1String(kCupsd),
-                     {QStringLiteral("-f"), QStringLiteral("-c"),
-                      root_ + QStringLiteral("/cupsd.conf"), QStringLiteral("-s"),
-                      root_ + QStringLiteral("/cups-files.conf")});
-        if (!cupsd_.waitForStarted(10000))
-            return fail(QStringLiteral("cupsd did not start"));
-        if (!waitUntilRunning())
+        cupsd_.start(
+            QLatin1String(kCupsd),
+            QStringLiteral("-f -c %1/cupsd.conf -s %1/cups-files.conf").arg(root_).split(u' '));
+        if (!cupsd_.waitForStarted(10000) || !waitUntilRunning())
             return fail(QStringLiteral("cupsd did not come up: ") + lastError());
 
         int status = 0;
         const QString said = run(QStringLiteral("lpadmin"),
-                                 {QStringLiteral("-h"), address_, QStringLiteral("-p"),
-                                  QStringLiteral("q"), QStringLiteral("-E"), QStringLiteral("-v"),
-                                  QStringLiteral("file://") + root_ + QStringLiteral("/device.out"),
-                                  QStringLiteral("-P"), root_ + QStringLiteral("/q.ppd")},
+                                 QStringLiteral("-h %1 -p q -E -v file://%2/device.out -P %2/q.ppd")
+                                     .arg(address_, root_),
                                  &status);
         if (status != 0)
             return fail(QStringLiteral("lpadmin could not add the queue: ") + said);
-        run(QStringLiteral("lpadmin"),
-            {QStringLiteral("-h"), address_, QStringLiteral("-d"), QStringLiteral("q")}, &status);
-        if (status != 0)
-            return fail(QStringLiteral("lpadmin could not make the queue the default"));
-        return true;
+        run(QStringLiteral("lpadmin"), QStringLiteral("-h %1 -d q").arg(address_), &status);
+        return status == 0 || fail(QStringLiteral("lpadmin could not make the queue the default"));
     }
 
     ~PrintServer()
     {
-        if (cupsd_.state() != QProcess::NotRunning) {
-            cupsd_.terminate();
-            if (!cupsd_.waitForFinished(10000)) {
-                cupsd_.kill();
-                cupsd_.waitForFinished(5000);
-            }
-        }
+        cupsd_.terminate();
+        if (cupsd_.state() != QProcess::NotRunning && !cupsd_.waitForFinished(10000))
+            cupsd_.kill();
+        cupsd_.waitForFinished(5000);
     }
 
     QString address() const { return address_; }
@@ -191,11 +168,7 @@ public:
     QString nextJob(int jobId)
     {
         const QString pdf = jobs() + QStringLiteral("/job-%1.pdf").arg(jobId);
-        QElapsedTimer clock;
-        clock.start();
-        while (!QFile::exists(pdf) && clock.elapsed() < 60000)
-            QThread::msleep(50);
-        return QFile::exists(pdf) ? pdf : QString();
+        return waitFor(60000, [&] { return QFile::exists(pdf); }) ? pdf : QString();
     }
     QString optionsOf(int jobId) const
     {
@@ -226,83 +199,60 @@ private:
         }
     }
 
-    // A port of 127.0.0.1 that nobody listens on, given back at once.
-    static int freePort()
-    {
-        const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        if (fd < 0)
-            return -1;
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof a;
-        const bool ok = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0 &&
-                        ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &length) == 0;
-        ::close(fd);
-        return ok ? ntohs(a.sin_port) : -1;
-    }
-
     bool writeConfiguration()
     {
         // As root the scheduler runs its filters as an unprivileged user and
         // will not take root for it; otherwise it runs everything as us.
-        QString user, group;
-        if (::geteuid() == 0) {
-            user = QStringLiteral("lp");
-            group = QStringLiteral("lp");
-            if (!::getpwnam("lp"))
-                user = QStringLiteral("nobody");
-            if (!::getgrnam("lp"))
-                group = QStringLiteral("nogroup");
-        } else {
-            const passwd* pw = ::getpwuid(::geteuid());
-            const struct group* gr = ::getgrgid(::getegid());
-            user = pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
-            group = gr ? QString::fromLocal8Bit(gr->gr_name) : QString();
-        }
-        const QString systemGroup = ::geteuid() == 0 ? QStringLiteral("root") : group;
+        const bool root = ::geteuid() == 0;
+        const passwd* pw = root ? ::getpwnam("lp") : ::getpwuid(::geteuid());
+        const struct group* gr = root ? ::getgrnam("lp") : ::getgrgid(::getegid());
+        const QString user = pw ? QString::fromLocal8Bit(pw->pw_name) : QStringLiteral("nobody");
+        const QString group = gr ? QString::fromLocal8Bit(gr->gr_name) : QStringLiteral("nogroup");
+        const QString systemGroup = root ? QStringLiteral("root") : group;
         const QString files =
             QStringLiteral("FileDevice Yes\nServerRoot %1/serverroot\nRequestRoot %1/spool\n"
                            "CacheDir %1/cache\nStateDir %1/state\nTempDir %1/spool/tmp\n"
                            "ErrorLog %1/logs/error_log\nAccessLog %1/logs/access_log\n"
-                           "PageLog %1/logs/page_log\nPrintcap %1/printcap\n"
-                           "User %2\nGroup %3\nSystemGroup %4\n")
+                           "PageLog %1/logs/page_log\nPrintcap %1/printcap\nUser %2\nGroup %3\n"
+                           "SystemGroup %4\n")
                 .arg(root_, user, group, systemGroup);
         const QString daemon =
-            QStringLiteral("Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\n"
-                           "DefaultAuthType None\nWebInterface No\n"
-                           "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                           "<Location /admin>\n  Order allow,deny\n  Allow all\n</Location>\n"
-                           "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                           "</Policy>\n")
+            QStringLiteral(
+                "Listen %1\nLogLevel warn\nBrowsing No\nBrowseLocalProtocols none\n"
+                "DefaultAuthType None\nWebInterface No\n<Location />\n Order allow,deny\n"
+                " Allow all\n</Location>\n<Location /admin>\n Order allow,deny\n Allow all\n"
+                "</Location>\n<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n"
+                "</Policy>\n")
                 .arg(address_);
         return writeFile(root_ + QStringLiteral("/cups-files.conf"), files) &&
                writeFile(root_ + QStringLiteral("/cupsd.conf"), daemon);
     }
 
-    bool waitUntilRunning()
+    // Until `done` says so (true) or `ms` have passed (false).
+    static bool waitFor(int ms, const std::function<bool()>& done)
     {
         QElapsedTimer clock;
         clock.start();
-        while (clock.elapsed() < 20000 && cupsd_.state() == QProcess::Running) {
-            if (run(QStringLiteral("lpstat"),
-                    {QStringLiteral("-h"), address_, QStringLiteral("-r")}) ==
-                QStringLiteral("scheduler is running"))
-                return true;
-            QThread::msleep(100);
-        }
-        return false;
+        while (!done() && clock.elapsed() < ms)
+            QThread::msleep(50);
+        return done();
+    }
+    bool waitUntilRunning()
+    {
+        const QString args = QStringLiteral("-h %1 -r").arg(address_);
+        const auto up = [&] {
+            return run(QStringLiteral("lpstat"), args) == QLatin1String("scheduler is running");
+        };
+        return waitFor(20000, [&] { return cupsd_.state() != QProcess::Running || up(); }) && up();
     }
 
     // The scheduler's last complaint, in one line.
     QString lastError()
     {
-        QString said = QString::fromLocal8Bit(cupsd_.readAll());
         QFile log(root_ + QStringLiteral("/logs/error_log"));
-        if (log.open(QIODevice::ReadOnly))
-            said += QString::fromLocal8Bit(log.readAll());
-        const QStringList lines = said.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        return lines.isEmpty() ? QStringLiteral("no message") : lines.last().trimmed();
+        const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
+        const QString said = QString::fromLocal8Bit(cupsd_.readAll() + logged).trimmed();
+        return said.isEmpty() ? QStringLiteral("no message") : said.section(u'\n', -1).trimmed();
     }
 
     std::unique_ptr<QTemporaryDir> dir_;
@@ -312,53 +262,15 @@ private:
     QProcess cupsd_;
 };
 
-struct PdfFacts {
-    int pages = 0;
-    double width = 0, height = 0; // points, first page
-    QString firstPageText;
-};
-
-PdfFacts factsOf(const QString& pdf)
+// People 1..n, each with a street and a town.
+std::map<int, NARecord> peopleWithAddresses(int n)
 {
-    PdfFacts f;
-    const QString info = run(QStringLiteral("pdfinfo"), {pdf});
-    const auto pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    const auto size =
-        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+) pts")).match(info);
-    f.pages = pages.captured(1).toInt();
-    f.width = size.captured(1).toDouble();
-    f.height = size.captured(2).toDouble();
-    f.firstPageText =
-        run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-             QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    return f;
-}
-
-class NoWindows : public RunWindows {
-public:
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
-class NoEnvelopeWindows : public EnvelopeWindows {
-public:
-    void showPleaseWait() override {}
-    void closePleaseWait() override {}
-    void showProgress() override {}
-    void showPrepared(int) override {}
-    void closeProgress() override {}
-};
-
-NARecord person(int id)
-{
-    NARecord r = makeRecord(id, QStringLiteral("Person %1").arg(id));
-    r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
-    r.AddrLine2 = QStringLiteral("Springfield");
-    return r;
+    std::map<int, NARecord> out = people(1, n);
+    for (auto& [id, r] : out) {
+        r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
+        r.AddrLine2 = QStringLiteral("Springfield");
+    }
+    return out;
 }
 
 } // namespace
@@ -378,10 +290,7 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     qputenv("CUPS_SERVER", server.address().toLocal8Bit());
 
     TestEnv env;
-    std::map<int, NARecord> people;
-    for (int id = 1; id <= 31; ++id)
-        people[id] = person(id);
-    env.openFile(people);
+    env.openFile(peopleWithAddresses(31));
     auto printer = makeSystemPrinter(env.dir(), &env.ui);
     auto* queue = dynamic_cast<QtPrinter*>(printer.get());
     ASSERT_NE(queue, nullptr);
@@ -391,81 +300,74 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     openNAFile(p);
     env.ui.setAutoOk(true);
 
-    const auto position = [&] {
-        env.ui.answer(Ui::Answer::No); // no test page
+    // Labels with no test page at the standard position (1-across on
+    // continuous forms); the pages the run said it printed.
+    const auto printLabels = [&](int stock) {
+        ReportOptions labels;
+        labels.kind = ReportKind::Labels;
+        labels.sequence = 4;
+        labels.labelStock = stock;
+        if (stock == 0)
+            env.ui.onModal([](QDialog& d) {
+                click(control<QRadioButton>(&d, "StockOpt2_1"));
+                click(control<QPushButton>(&d, "Command3D1"));
+            });
+        env.ui.answer(Ui::Answer::No);
         env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+        SilentRunWindows windows;
+        if (runReport(p, labels, windows) != RunEnd::Completed)
+            return -1;
+        return env.ui.last().text.section(u' ', -1).toInt();
     };
-    const auto lastPage = [&] {
-        const QString text = env.ui.last().text;
-        return text.startsWith(QLatin1String("Report Completed.")) ? text.section(u' ', -1).toInt()
-                                                                   : -1;
+    const auto printEnvelope = [&] {
+        EnvelopeJob envelope;
+        envelope.returnOption = ReturnFrom::Keyboard;
+        envelope.mailOption = MailTo::Keyboard;
+        envelope.sizeIndex = 0;
+        envelope.landscape = true;
+        envelope.returnAddress = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
+                                  QStringLiteral("Hometown"), QString(), QString()};
+        envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
+                                QStringLiteral("Farville"), QString(), QString()};
+        env.ui.answer(Ui::Answer::No); // no test envelope
+        SilentEnvelopeWindows windows;
+        return printEnvelopes(p, envelope, windows) == EnvelopeRunEnd::Completed ? 1 : -1;
     };
-
-    // 3-across labels on letter sheets.
-    ReportOptions labels;
-    labels.kind = ReportKind::Labels;
-    labels.sequence = 4;
-    labels.labelStock = 2;
-    position();
-    NoWindows windows;
-    ASSERT_EQ(runReport(p, labels, windows), RunEnd::Completed) << env.ui.last().text.toStdString();
-    const int labelPages = lastPage();
-    const QString labelJob = server.nextJob(1);
-    ASSERT_FALSE(labelJob.isEmpty()) << "the labels never reached the queue";
-    PdfFacts f = factsOf(labelJob);
-    EXPECT_EQ(f.pages, labelPages);
-    EXPECT_GE(f.pages, 2);
-    EXPECT_NEAR(f.width, 612, 1);
-    EXPECT_NEAR(f.height, 792, 1);
-    for (const char* word : {"Person 1", "1 Main Street", "Person 2", "Person 3"})
-        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
-    EXPECT_TRUE(server.optionsOf(1).contains(QLatin1String("media=Letter")))
-        << server.optionsOf(1).toStdString();
-
-    // 1-across labels on continuous forms.
-    ReportOptions continuous = labels;
-    continuous.labelStock = 0;
-    env.ui.onModal([](QDialog& d) {
-        click(control<QRadioButton>(&d, "StockOpt2_1"));
-        click(control<QPushButton>(&d, "Command3D1"));
-    });
-    position();
-    ASSERT_EQ(runReport(p, continuous, windows), RunEnd::Completed);
-    const QString formJob = server.nextJob(2);
-    ASSERT_FALSE(formJob.isEmpty()) << "the continuous forms never reached the queue";
-    f = factsOf(formJob);
-    EXPECT_EQ(f.pages, lastPage());
-    EXPECT_EQ(f.pages, 3);        // twelve labels a form
-    EXPECT_NEAR(f.width, 612, 1); // 8.5 x 12 in
-    EXPECT_NEAR(f.height, 864, 1);
-    for (const char* word : {"Person 1", "Person 12", "12 Main Street"})
-        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
-    EXPECT_TRUE(server.optionsOf(2).contains(QLatin1String("media=Custom.8.5x12in")))
-        << server.optionsOf(2).toStdString();
-
-    // A #10 envelope fed sideways.
-    EnvelopeJob envelope;
-    envelope.returnOption = ReturnFrom::Keyboard;
-    envelope.mailOption = MailTo::Keyboard;
-    envelope.sizeIndex = 0;
-    envelope.landscape = true;
-    envelope.returnAddress = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
-                              QStringLiteral("Hometown"), QString(), QString()};
-    envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
-                            QStringLiteral("Farville"), QString(), QString()};
-    env.ui.answer(Ui::Answer::No); // no test envelope
-    NoEnvelopeWindows envelopeWindows;
-    ASSERT_EQ(printEnvelopes(p, envelope, envelopeWindows), EnvelopeRunEnd::Completed);
-    const QString envelopeJob = server.nextJob(3);
-    ASSERT_FALSE(envelopeJob.isEmpty()) << "the envelope never reached the queue";
-    f = factsOf(envelopeJob);
-    EXPECT_EQ(f.pages, 1);
-    EXPECT_NEAR(f.width, 684, 1); // 9.5 in across: sideways
-    EXPECT_NEAR(f.height, 297, 1);
-    for (const char* word : {"Ann Sender", "Bob Receiver", "2 Far Lane"})
-        EXPECT_TRUE(f.firstPageText.contains(QLatin1String(word))) << word;
-    EXPECT_TRUE(server.optionsOf(3).contains(QLatin1String("media=Env10")))
-        << server.optionsOf(3).toStdString();
+    const struct {
+        const char* name;
+        std::function<int()> print; // the pages printed, -1 when the run failed
+        int pages;
+        double width, height; // points
+        std::vector<const char*> words;
+        const char* media;
+    } jobs[] = {
+        // clang-format off
+        {"3-across labels on letter sheets", [&] { return printLabels(2); }, 2, 612, 792,
+         {"Person 1", "1 Main Street", "Person 2", "Person 3"}, "media=Letter"},
+        {"1-across labels on continuous forms, twelve a form", [&] { return printLabels(0); },
+         3, 612, 864, {"Person 1", "Person 12", "12 Main Street"}, "media=Custom.8.5x12in"},
+        {"a #10 envelope fed sideways", printEnvelope, 1, 684, 297,
+         {"Ann Sender", "Bob Receiver", "2 Far Lane"}, "media=Env10"},
+        // clang-format on
+    };
+    int jobId = 0;
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(job.name);
+        ASSERT_EQ(job.print(), job.pages) << env.ui.last().text.toStdString();
+        const QString kept = server.nextJob(++jobId);
+        ASSERT_FALSE(kept.isEmpty()) << "the job never reached the queue";
+        const auto pages = mediaBoxes(kept);
+        ASSERT_EQ(int(pages.size()), job.pages);
+        EXPECT_NEAR(pages[0].width(), job.width, 1);
+        EXPECT_NEAR(pages[0].height(), job.height, 1);
+        QString firstPage;
+        for (const PdfWord& w : pdfWords(kept))
+            firstPage += w.page == 1 ? w.text + u' ' : QString();
+        for (const char* words : job.words)
+            EXPECT_TRUE(firstPage.contains(QLatin1String(words))) << words;
+        EXPECT_TRUE(server.optionsOf(jobId).contains(QLatin1String(job.media)))
+            << server.optionsOf(jobId).toStdString();
+    }
     qunsetenv("CUPS_SERVER");
 }
 

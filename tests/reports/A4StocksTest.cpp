@@ -1,40 +1,17 @@
+// Labels and reports in real PDF files: the A4 sheets, A4 paper for the
+// reports, and the 12-inch page of the continuous forms.
 #include "ReportFixture.h"
 
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "store/RecordAccess.h"
-#include "support/Gui.h"
 #include "support/PdfPages.h"
 
-#include <QCheckBox>
-#include <QDialog>
-#include <QPushButton>
-#include <QRadioButton>
+#include <set>
 
 namespace tavrel::test {
 
 namespace {
-
-// Prints `o` for people 1..n into a PDF file; no test page, the standard position.
-QString printToPdf(TestEnv& env, int n, ReportOptions o)
-{
-    std::map<int, NARecord> records;
-    for (int id = 1; id <= n; ++id)
-        records[id] = reportPerson(id);
-    writeNAFile(env.naPath(), records);
-    QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
-    Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
-    openNAFile(p);
-    env.ui.setAutoOk(true);
-    if (o.kind == ReportKind::Labels) {
-        env.ui.answer(Ui::Answer::No);
-        env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
-    }
-    RecordedWindows windows;
-    EXPECT_EQ(runReport(p, o, windows), RunEnd::Completed);
-    EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
-    return pdf.lastPdfFile();
-}
 
 const QSizeF kA4Points(595.28, 841.89);
 
@@ -53,10 +30,51 @@ const Measured kMeasured[] = {
 
 } // namespace
 
+class PdfTest : public ReportTest {
+protected:
+    // Prints `o` for people 1..n into a PDF file; no test page, the standard
+    // position, continuous forms for 1-across labels.
+    QString printToPdf(int n, ReportOptions o)
+    {
+        std::map<int, NARecord> records;
+        for (int id = 1; id <= n; ++id)
+            records[id] = reportPerson(id);
+        writeNAFile(env.naPath(), records);
+        QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
+        Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
+        openNAFile(p);
+        env.ui.setAutoOk(true);
+        if (o.kind == ReportKind::Labels && o.labelStock == 0)
+            chooseStock(true);
+        if (o.kind == ReportKind::Labels)
+            noTestPage();
+        EXPECT_EQ(runReport(p, o, windows), RunEnd::Completed);
+        EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
+        return pdf.lastPdfFile();
+    }
+    static ReportOptions optionsFor(ReportKind kind, int stock = 0, bool a4Paper = false)
+    {
+        ReportOptions o = options(kind);
+        o.labelStock = stock;
+        o.a4Paper = a4Paper;
+        return o;
+    }
+    // A telephone list, or 1-across labels answering the label-stock window with `choose`.
+    RunEnd printWith(ReportKind kind, const std::function<void(QDialog&)>& choose = {})
+    {
+        env.printer = RecordingPrinter();
+        if (choose) {
+            env.ui.onModal(choose);
+            noTestPage();
+        }
+        return run(options(kind));
+    }
+};
+
 // Each A4 sheet in a real PDF: A4 pages, and every label's name where the
 // sheet's measurements put it on the paper, to the point; the next record
 // starts the next sheet in its first label.
-TEST(A4Stocks, EveryLabelLiesWhereTheSheetPutsIt)
+TEST_F(PdfTest, EveryA4LabelLiesWhereTheSheetPutsIt)
 {
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; positions not checked";
@@ -67,13 +85,9 @@ TEST(A4Stocks, EveryLabelLiesWhereTheSheetPutsIt)
         SCOPED_TRACE(sheet.name);
         ASSERT_EQ(QLatin1String(sheet.name), QLatin1String(m.name));
         ASSERT_EQ(std::pair(sheet.columns, sheet.rows), std::pair(m.columns, m.rows));
-        TestEnv env;
-        ReportOptions o;
-        o.kind = ReportKind::Labels;
-        o.sequence = 4;
-        o.labelStock = kFirstA4LabelStock + i;
         const int perSheet = sheet.columns * sheet.rows;
-        const QString file = printToPdf(env, perSheet + 1, o);
+        const QString file =
+            printToPdf(perSheet + 1, optionsFor(ReportKind::Labels, kFirstA4LabelStock + i));
         const auto boxes = mediaBoxes(file);
         ASSERT_EQ(boxes.size(), 2u);
         EXPECT_NEAR(boxes[0].width(), kA4Points.width(), 0.5);
@@ -113,84 +127,87 @@ TEST(A4Stocks, EveryLabelLiesWhereTheSheetPutsIt)
     }
 }
 
-// The list and book reports print on A4 when asked, with nothing off the page.
-TEST(A4Stocks, ReportsTakeA4Paper)
+// The list and book reports print on A4 when asked, with nothing off the page;
+// continuous forms are pages of 8.5 x 12 inches with every label of a 44-record
+// run on them, the last line of each form included.
+TEST_F(PdfTest, ReportsOnA4AndContinuousForms)
 {
-    for (ReportKind kind : {ReportKind::Book, ReportKind::TelephoneList,
-                            ReportKind::AbbreviatedList, ReportKind::Listing}) {
-        SCOPED_TRACE(int(kind));
-        TestEnv env;
+    EXPECT_EQ(QtPrinter::mediaName(*QtPrinter::pageSizeForCode(kContinuousFormPaper)),
+              QStringLiteral("Custom.8.5x12in"));
+    const QSizeF letterForm(612, 864);
+    const struct {
         ReportOptions o;
-        o.kind = kind;
-        o.a4Paper = true;
-        const QString file = printToPdf(env, 60, o);
+        int people;
+        QSizeF page;
+    } cases[] = {
+        {optionsFor(ReportKind::Book, 0, true), 60, kA4Points},
+        {optionsFor(ReportKind::TelephoneList, 0, true), 60, kA4Points},
+        {optionsFor(ReportKind::AbbreviatedList, 0, true), 60, kA4Points},
+        {optionsFor(ReportKind::Listing, 0, true), 60, kA4Points},
+        {optionsFor(ReportKind::Labels), 44, letterForm},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.o.kind));
+        const QString file = printToPdf(c.people, c.o);
         const auto boxes = mediaBoxes(file);
+        ASSERT_EQ(boxes.size(), c.o.kind == ReportKind::Labels ? 4u : boxes.size());
         ASSERT_GE(boxes.size(), 2u);
         for (const QSizeF& b : boxes) {
-            EXPECT_NEAR(b.width(), kA4Points.width(), 0.5);
-            EXPECT_NEAR(b.height(), kA4Points.height(), 0.5);
+            EXPECT_NEAR(b.width(), c.page.width(), 0.5);
+            EXPECT_NEAR(b.height(), c.page.height(), 0.5);
         }
-        if (havePdfToText()) {
-            for (const PdfWord& w : pdfWords(file))
-                EXPECT_TRUE(QRectF(QPointF(0, 0), kA4Points).contains(w.box))
-                    << w.text.toStdString();
+        if (!havePdfToText())
+            continue;
+        std::set<int> named;
+        double lowest = 0;
+        const auto words = pdfWords(file);
+        for (std::size_t i = 0; i + 1 < words.size(); ++i) {
+            EXPECT_TRUE(QRectF(QPointF(-0.5, -0.5), c.page + QSizeF(1, 1)).contains(words[i].box))
+                << words[i].text.toStdString();
+            if (words[i].text == QLatin1String("Person"))
+                named.insert(words[i + 1].text.toInt());
+            lowest = std::max(lowest, words[i].box.bottom());
+        }
+        if (c.o.kind == ReportKind::Labels) {
+            EXPECT_EQ(named.size(), 44u);
+            EXPECT_GT(lowest, 11.5 * 72) << "the twelfth label's last line, low on its form";
         }
     }
 }
 
-} // namespace tavrel::test
-
-namespace tavrel::test {
-
-class A4ChoiceTest : public ReportTest {
-protected:
-    // Runs 1-across labels, answering the label-stock window with `choose`.
-    RunEnd labelsWith(const std::function<void(QDialog&)>& choose)
-    {
-        env.printer = RecordingPrinter();
-        env.ui.onModal(choose);
-        env.ui.answer(Ui::Answer::No);
-        env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
-        return run(options(ReportKind::Labels));
-    }
-    RunEnd telephoneList()
-    {
-        env.printer = RecordingPrinter();
-        return run(options(ReportKind::TelephoneList));
-    }
-};
-
 // The label-stock window offers the A4 sheets and A4 paper for the reports;
 // an A4 sheet prints on A4 in that sheet's slots, and the choice is shown
 // again the next time.
-TEST_F(A4ChoiceTest, LabelStockWindowOffersA4AndRemembers)
+TEST_F(PdfTest, LabelStockWindowOffersA4AndRemembers)
 {
     openPeople(2);
-    ASSERT_EQ(labelsWith([](QDialog& d) {
-                  EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
-                  click(control<QRadioButton>(&d, "A4StockOpt_1"));
-                  click(control<QCheckBox>(&d, "A4PaperChk"));
-                  click(control<QPushButton>(&d, "Command3D1"));
-              }),
+    ASSERT_EQ(printWith(ReportKind::Labels,
+                        [](QDialog& d) {
+                            EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
+                            click(control<QRadioButton>(&d, "A4StockOpt_1"));
+                            click(control<QCheckBox>(&d, "A4PaperChk"));
+                            click(control<QPushButton>(&d, "Command3D1"));
+                        }),
               RunEnd::Completed);
     EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 9")));
     const Slot first =
         sheetSlots(Stock::A4TwoBySeven, 720, 0, env.printer.printableOrigin()).front();
     ASSERT_FALSE(env.printer.texts.empty());
     EXPECT_EQ((Slot{env.printer.texts.front().x, env.printer.texts.front().y}), first);
-    ASSERT_EQ(telephoneList(), RunEnd::Completed);
+    ASSERT_EQ(printWith(ReportKind::TelephoneList), RunEnd::Completed);
     EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 9")));
 
-    ASSERT_EQ(labelsWith([](QDialog& d) {
-                  EXPECT_TRUE(control<QRadioButton>(&d, "A4StockOpt_1")->isChecked());
-                  EXPECT_TRUE(control<QCheckBox>(&d, "A4PaperChk")->isChecked());
-                  click(control<QRadioButton>(&d, "StockOpt2_1"));
-                  click(control<QCheckBox>(&d, "A4PaperChk"));
-                  click(control<QPushButton>(&d, "Command3D1"));
-              }),
+    ASSERT_EQ(printWith(ReportKind::Labels,
+                        [](QDialog& d) {
+                            EXPECT_TRUE(control<QRadioButton>(&d, "A4StockOpt_1")->isChecked());
+                            EXPECT_TRUE(control<QCheckBox>(&d, "A4PaperChk")->isChecked());
+                            click(control<QRadioButton>(&d, "StockOpt2_1"));
+                            click(control<QCheckBox>(&d, "A4PaperChk"));
+                            click(control<QPushButton>(&d, "Command3D1"));
+                        }),
               RunEnd::Completed);
     EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 40")));
-    ASSERT_EQ(telephoneList(), RunEnd::Completed);
+    ASSERT_EQ(printWith(ReportKind::TelephoneList), RunEnd::Completed);
     EXPECT_FALSE(env.printer.log.contains(QStringLiteral("paper 9")));
 }
 

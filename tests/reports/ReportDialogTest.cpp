@@ -6,16 +6,10 @@
 #include "platform/gui/Windows.h"
 #include "reports/PrintProgressWindow.h"
 #include "reports/ReportCommands.h"
-#include "support/Gui.h"
-#include "support/TestEnv.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 namespace tavrel::test {
@@ -46,7 +40,18 @@ protected:
     }
     bool shown(const char* name) { return ctl(name)->isVisible(); }
     bool enabled(const char* name) { return ctl(name)->isEnabled(); }
-    void press(const char* name) { click(ctl<QAbstractButton>(name)); }
+    // Each step clicks a control, or with "Name=text" types the text into a box.
+    void act(std::initializer_list<const char*> steps)
+    {
+        for (const char* step : steps) {
+            const QString s = QString::fromUtf8(step);
+            if (s.contains(u'='))
+                type(ctl<QLineEdit>(s.section(u'=', 0, 0).toUtf8().constData()),
+                     s.section(u'=', 1));
+            else
+                click(ctl<QAbstractButton>(step));
+        }
+    }
     QString focused()
     {
         QWidget* f = findWindow(QStringLiteral("PrtForm"))->focusWidget();
@@ -54,18 +59,17 @@ protected:
     }
     bool dialogOpen() { return loadedWindow(QStringLiteral("PrtForm")) != nullptr; }
     ReportDialog* w() { return windowOf<ReportDialog>(QStringLiteral("PrtForm")); }
-
-    // Which of the three button states shows; "" when none or more than one.
-    QString buttonState()
+    // The names printed, trimmed, in print order; each in `font` at `size`.
+    QStringList printedNames(const QString& font, double size)
     {
-        QStringList on;
-        if (shown("PrtCmd1") && shown("PrtCmd2"))
-            on << QStringLiteral("normal");
-        if (shown("PrtCmd3") && shown("PrtCmd4") && shown("PrtFil1"))
-            on << QStringLiteral("picker");
-        if (shown("PrtCmd5") && shown("PrtCmd6") && shown("PrtTxt1") && !shown("PrtFrm2"))
-            on << QStringLiteral("range");
-        return on.size() == 1 ? on.front() : on.join(QLatin1Char('+'));
+        QStringList names;
+        for (const auto& t : env.printer.texts) {
+            if (t.text.startsWith(QLatin1String("Person"))) {
+                names << t.text.trimmed();
+                EXPECT_EQ(std::pair(t.font, t.size), std::pair(font, size));
+            }
+        }
+        return names;
     }
 };
 
@@ -79,8 +83,6 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
     for (const char* off : {"PrtChk1", "PrtChk2", "PrtChk3"})
         EXPECT_FALSE(ctl<QCheckBox>(off)->isChecked()) << off;
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt12")->text(), QStringLiteral("1"));
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
-    EXPECT_EQ(focused(), QStringLiteral("PrtCmd1"));
     EXPECT_FALSE(shown("PrtLbl3"));
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt3")->maxLength(), 60);
 
@@ -90,18 +92,15 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
         const char* caption;
         const char* tip;
     } texts[] = {
-        {"PrtOpt3_0", "Name And Address &Book", ""},
-        {"PrtOpt3_3", "N&&A &Database Listing", ""},
-        {"PrtOpt3_5", "Rotary Fil&e Cards", ""},
-        {"PrtOpt3_6", "En&velopes", "Print Envelope(s)"},
+        // clang-format off
+        {"PrtOpt3_0", "Name And Address &Book", ""}, {"PrtOpt3_3", "N&&A &Database Listing", ""},
+        {"PrtOpt3_5", "Rotary Fil&e Cards", ""}, {"PrtOpt3_6", "En&velopes", "Print Envelope(s)"},
         {"PrtChk1", "Lar&ge Print", "Produce N&A Book With Large Type"},
-        {"PrtOpt1_1", "Mailing List  &File", ""},
+        {"PrtOpt1_1", "Mailing List  &File", ""}, {"PrtOpt2_4", "Do Not &Sort Records", ""},
         {"PrtOpt2_3", "Sort On Ke&y 2 (Major) + Key 1 (Minor)", ""},
-        {"PrtOpt2_4", "Do Not &Sort Records", ""},
         {"PrtOpt4_0", "1-Across Labels (1\" &x 3 1/2\")", ""},
         {"PrtOpt4_2", "&3-Across Labels (1\" x 2 5/8\")", ""},
-        {"PrtOpt7_1", "2-Ac&ross Card Stock", ""},
-        {"PrtChk3", "D&uplex (2-Side) Printing", ""},
+        {"PrtOpt7_1", "2-Ac&ross Card Stock", ""}, {"PrtChk3", "D&uplex (2-Side) Printing", ""},
         {"PrtChk2", "Repr&int Part Of A Report", ""},
         {"PrtCmd1", "&Print", "Start Printing The Report"},
         {"PrtCmd2", "Cance&l", "Don't Print A Report"},
@@ -109,12 +108,13 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
         {"PrtCmd4", "Cance&l", "Don't Print From A Mailing List"},
         {"PrtCmd5", "&OK", "Reprint The Specified Pages"},
         {"PrtCmd6", "Cance&l", "Don't Do A Reprint"},
+        // clang-format on
     };
     for (const auto& t : texts) {
         auto* b = ctl<QAbstractButton>(t.name);
         ASSERT_TRUE(b);
-        EXPECT_EQ(b->text(), QString::fromUtf8(t.caption)) << t.name;
-        EXPECT_EQ(b->toolTip(), QString::fromUtf8(t.tip)) << t.name;
+        EXPECT_EQ(std::pair(b->text(), b->toolTip()),
+                  std::pair(QString::fromUtf8(t.caption), QString::fromUtf8(t.tip)));
     }
     EXPECT_EQ(ctl<QGroupBox>("PrtFrm4")->title(), QStringLiteral("&Report Title (Optional)"));
     EXPECT_EQ(ctl("PrtTxt3")->toolTip(),
@@ -122,7 +122,7 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
     EXPECT_EQ(ctl<QLabel>("PrtLbl11")->text(), QStringLiteral("S&elect Mailing List:"));
     EXPECT_EQ(ctl<QLabel>("PrtLbl11")->buddy(), ctl("PrtFil1"));
 
-    press("PrtCmd2");
+    act({"PrtCmd2"});
     settle();
     EXPECT_FALSE(dialogOpen());
 }
@@ -137,42 +137,39 @@ TEST_F(ReportDialogTest, EachStateShowsItsControlsAndFocus)
                                     "PrtFrm12", "PrtFil1", "PrtTxt4", "PrtCmd3", "PrtCmd4",
                                     "PrtTxt1",  "PrtTxt2", "PrtCmd5", "PrtCmd6"};
     const QString normal = QStringLiteral("PrtCmd1 PrtCmd2 PrtFrm2 PrtFrm4 PrtFrm6 PrtFrm12");
+    const QString picker = QStringLiteral("PrtFrm2 PrtFil1 PrtTxt4 PrtCmd3 PrtCmd4");
+    const QString range =
+        QStringLiteral("PrtFrm4 PrtFrm6 PrtFrm12 PrtTxt1 PrtTxt2 PrtCmd5 PrtCmd6");
     const struct {
         std::vector<const char*> presses;
         QString shown;
         bool sourceEnabled, reprintEnabled;
         const char* focus;
     } states[] = {
+        // clang-format off
         {{}, normal, true, true, "PrtCmd1"},
-        {{"PrtOpt1_1"},
-         QStringLiteral("PrtFrm2 PrtFil1 PrtTxt4 PrtCmd3 PrtCmd4"),
-         true,
-         false,
-         "PrtCmd3"},
-        {{"PrtChk2"},
-         QStringLiteral("PrtFrm4 PrtFrm6 PrtFrm12 PrtTxt1 PrtTxt2 PrtCmd5 PrtCmd6"),
-         false,
-         true,
-         "PrtTxt1"},
+        {{"PrtOpt1_1"}, picker, true, false, "PrtCmd3"},
+        {{"PrtChk2"}, range, false, true, "PrtTxt1"},
         {{"PrtOpt1_1", "PrtCmd4"}, normal, true, true, "PrtCmd1"},
         {{"PrtOpt1_1", "PrtOpt1_0"}, normal, true, true, "PrtCmd1"},
         {{"PrtChk2", "PrtCmd6"}, normal, true, true, "PrtCmd1"},
         {{"PrtChk2", "PrtChk2"}, normal, true, true, "PrtCmd1"},
+        // clang-format on
     };
     for (const auto& s : states) {
         closeAllWindows();
         settle();
         ASSERT_TRUE(openDialog());
         for (const char* name : s.presses)
-            press(name);
+            act({name});
         SCOPED_TRACE(s.presses.empty() ? "opened" : s.presses.back());
         QStringList shownNow;
         for (const char* name : controls)
             if (shown(name))
                 shownNow << QLatin1String(name);
         EXPECT_EQ(shownNow.join(QLatin1Char(' ')).toStdString(), s.shown.toStdString());
-        EXPECT_EQ(enabled("Frame3"), s.sourceEnabled);
-        EXPECT_EQ(enabled("PrtChk2"), s.reprintEnabled);
+        EXPECT_EQ(std::pair(enabled("Frame3"), enabled("PrtChk2")),
+                  std::pair(s.sourceEnabled, s.reprintEnabled));
         EXPECT_EQ(focused().toStdString(), s.focus);
     }
 }
@@ -181,63 +178,55 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
 {
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
+    const char* const perLabel[] = {"Label &Quantity", "Number Of Labels Per Address"};
+    const char* const perCard[] = {"Rotary File Card &Quantity", "Number Of Cards Per Address"};
     const struct {
         const char* option;
         bool labelStock, labelStockEnabled, cardStock, title, quantity, largePrint;
-        const char* frame;
-        const char* perAddress;
+        const char* const* quantityTexts;
     } kinds[] = {
-        {"PrtOpt3_4", true, true, false, false, true, false, "Label &Quantity",
-         "Number Of Labels Per Address"},
-        {"PrtOpt3_1", true, false, false, true, false, false, "Label &Quantity",
-         "Number Of Labels Per Address"},
-        {"PrtOpt3_5", false, false, true, false, true, false, "Rotary File Card &Quantity",
-         "Number Of Cards Per Address"},
-        {"PrtOpt3_0", true, false, false, true, false, true, "Rotary File Card &Quantity",
-         "Number Of Cards Per Address"},
-        {"PrtOpt3_2", true, false, false, true, false, false, "Rotary File Card &Quantity",
-         "Number Of Cards Per Address"},
-        {"PrtOpt3_3", true, false, false, true, false, false, "Rotary File Card &Quantity",
-         "Number Of Cards Per Address"},
+        {"PrtOpt3_4", true, true, false, false, true, false, perLabel},
+        {"PrtOpt3_1", true, false, false, true, false, false, perLabel},
+        {"PrtOpt3_5", false, false, true, false, true, false, perCard},
+        {"PrtOpt3_0", true, false, false, true, false, true, perCard},
+        {"PrtOpt3_2", true, false, false, true, false, false, perCard},
+        {"PrtOpt3_3", true, false, false, true, false, false, perCard},
     };
     for (const auto& k : kinds) {
         SCOPED_TRACE(k.option);
         ctl<QCheckBox>("PrtChk1")->setChecked(true);
         ctl("PrtCmd2")->setFocus();
-        press(k.option);
+        act({k.option});
         EXPECT_EQ(shown("PrtFrm6"), k.labelStock);
         if (k.labelStock) {
-            EXPECT_EQ(enabled("PrtFrm6"), k.labelStockEnabled);
-            EXPECT_EQ(enabled("PrtOpt4_1"), k.labelStockEnabled);
+            EXPECT_EQ(std::pair(enabled("PrtFrm6"), enabled("PrtOpt4_1")),
+                      std::pair(k.labelStockEnabled, k.labelStockEnabled));
         }
         EXPECT_EQ(shown("PrtFrm7"), k.cardStock);
-        EXPECT_EQ(enabled("PrtFrm4"), k.title);
-        EXPECT_EQ(enabled("PrtTxt3"), k.title);
+        EXPECT_EQ(std::pair(enabled("PrtFrm4"), enabled("PrtTxt3")), std::pair(k.title, k.title));
         EXPECT_TRUE(shown("PrtFrm12"));
         EXPECT_EQ(enabled("PrtTxt12"), k.quantity);
-        EXPECT_EQ(ctl<QGroupBox>("PrtFrm12")->title(), QLatin1String(k.frame));
-        EXPECT_EQ(ctl<QLabel>("PrtLbl12")->text(), QLatin1String(k.perAddress));
-        EXPECT_EQ(shown("PrtChk1"), k.largePrint);
+        EXPECT_EQ(std::pair(ctl<QGroupBox>("PrtFrm12")->title(), ctl<QLabel>("PrtLbl12")->text()),
+                  std::pair(QString::fromUtf8(k.quantityTexts[0]),
+                            QString::fromUtf8(k.quantityTexts[1])));
         // Large print is kept only for the book.
-        EXPECT_EQ(ctl<QCheckBox>("PrtChk1")->isChecked(), k.largePrint);
+        EXPECT_EQ(std::pair(shown("PrtChk1"), ctl<QCheckBox>("PrtChk1")->isChecked()),
+                  std::pair(k.largePrint, k.largePrint));
         EXPECT_EQ(focused(), QStringLiteral("PrtCmd1"));
     }
 
     // Labels reset their stock to 1-across.
-    press("PrtOpt3_4");
-    press("PrtOpt4_2");
-    press("PrtOpt3_1");
-    press("PrtOpt3_4");
+    act({"PrtOpt3_4", "PrtOpt4_2", "PrtOpt3_1", "PrtOpt3_4"});
     EXPECT_TRUE(ctl<QRadioButton>("PrtOpt4_0")->isChecked());
 
     env.ui.setAutoOk(true);
     // A quantity that is not a whole number of at least 1 never reaches a run,
     // for labels or cards.
     for (const char* kind : {"PrtOpt3_4", "PrtOpt3_5"}) {
-        press(kind);
+        act({kind});
         for (const char* bad : {"0", "", "x2", "-3"}) {
             type(ctl<QLineEdit>("PrtTxt12"), QLatin1String(bad));
-            press("PrtCmd1");
+            act({"PrtCmd1"});
             EXPECT_EQ(env.ui.last().text, quantityRefusedText()) << bad;
             EXPECT_EQ(focused(), QStringLiteral("PrtTxt12"));
         }
@@ -246,76 +235,45 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
     EXPECT_TRUE(env.printer.texts.empty());
 }
 
-// Labels go to the print run with the stock and quantity chosen; the dialog closes after.
 // Envelopes hand over: the report dialog closes and the envelope dialog opens.
 TEST_F(ReportDialogTest, EnvelopesOpenTheEnvelopeDialog)
 {
     env.openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
     ASSERT_TRUE(openDialog());
-    press("PrtOpt3_6");
+    act({"PrtOpt3_6"});
     settle();
     EXPECT_FALSE(dialogOpen());
     EXPECT_TRUE(loadedWindow(QStringLiteral("EnvelopePrint")));
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
-TEST_F(ReportDialogTest, LabelsPrintWithTheirStockAndQuantity)
-{
-    env.openFile(people(1, 3));
-    ASSERT_TRUE(openDialog());
-    press("PrtOpt3_4");
-    press("PrtOpt4_2");
-    type(ctl<QLineEdit>("PrtTxt12"), QStringLiteral("2"));
-    env.ui.answer(Ui::Answer::No); // no test page
-    env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
-    env.ui.setAutoOk(true);
-    press("PrtCmd1");
-    EXPECT_EQ(env.ui.modalWindows, QStringList{"VertPosForm"});
-    std::vector<double> xs;
-    for (const auto& t : env.printer.texts)
-        if (t.text.startsWith(u"Person"))
-            xs.push_back(t.x);
-    EXPECT_EQ(xs, (std::vector<double>{0, 4000, 8000, 0, 4000, 8000}));
-    EXPECT_EQ(env.ui.last().text, completed(1));
-    settle();
-    EXPECT_FALSE(dialogOpen());
-}
-
-TEST_F(ReportDialogTest, MailingListSourceWithoutLists)
-{
-    env.openFile(people(1, 3));
-    ASSERT_TRUE(openDialog());
-    env.ui.setAutoOk(true);
-    press("PrtOpt1_1");
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("There Are No Mailing Lists."));
-    EXPECT_EQ(env.ui.last().title, kTitle);
-    EXPECT_TRUE(ctl<QRadioButton>("PrtOpt1_0")->isChecked());
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
-    EXPECT_TRUE(shown("PrtFrm4"));
-}
-
+// Without lists the picker does not open; with them it lists each file and
+// shows its title; OK takes the selected one.
 TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
 {
     env.openFile(people(1, 3));
+    ASSERT_TRUE(openDialog());
+    env.ui.setAutoOk(true);
+    act({"PrtOpt3_5", "PrtOpt1_1"}); // cards: their stock must come back after the picker
+    EXPECT_EQ(std::pair(env.ui.last().text, env.ui.last().title),
+              std::pair(QStringLiteral("There Are No Mailing Lists."), kTitle));
+    EXPECT_TRUE(ctl<QRadioButton>("PrtOpt1_0")->isChecked());
+    EXPECT_TRUE(shown("PrtCmd1") && shown("PrtFrm4") && !shown("PrtFil1"));
+
+    closeAllWindows();
     writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1, 3});
     writeList(QStringLiteral("tvlmail.blk"), QString(QChar(21)) + QStringLiteral("hidden"), {2});
     ASSERT_TRUE(openDialog());
-    env.ui.setAutoOk(true);
-
-    press("PrtOpt3_5"); // cards: their stock must come back after the picker
-    press("PrtOpt1_1");
-    EXPECT_EQ(buttonState(), QStringLiteral("picker"));
-    EXPECT_EQ(focused(), QStringLiteral("PrtCmd3"));
+    act({"PrtOpt3_5", "PrtOpt1_1"});
     for (const char* gone : {"PrtFrm4", "PrtTxt3", "PrtFrm6", "PrtFrm7", "PrtFrm12", "PrtTxt12"})
         EXPECT_FALSE(shown(gone)) << gone;
-    EXPECT_FALSE(enabled("PrtChk2")); // one button state at a time
     auto* files = ctl<QListView>("PrtFil1");
     ASSERT_EQ(files->model()->rowCount(), 2);
 
-    press("PrtCmd3");
+    act({"PrtCmd3"});
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Please Select A Filename Or Click The Cancel Button."));
-    EXPECT_EQ(buttonState(), QStringLiteral("picker"));
+    EXPECT_TRUE(shown("PrtCmd3"));
 
     auto lineOf = [&](const char* name) {
         return files->model()
@@ -323,8 +281,7 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
                     Qt::MatchExactly)
             .value(0);
     };
-    auto select = [&](const char* name) { files->setCurrentIndex(lineOf(name)); };
-    select("tvlmail.blk");
+    files->setCurrentIndex(lineOf("tvlmail.blk"));
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(), QString(40, QLatin1Char(' ')));
     // A mouse click shows the title and moves on to OK.
     const QModelIndex abc = lineOf("tvlmail.abc");
@@ -334,24 +291,19 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(),
               QStringLiteral("Holiday Cards").leftJustified(40, QLatin1Char(' ')));
     EXPECT_EQ(focused(), QStringLiteral("PrtCmd3"));
-    press("PrtCmd3");
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
-    EXPECT_TRUE(shown("PrtLbl3"));
+    act({"PrtCmd3"});
+    EXPECT_TRUE(shown("PrtCmd1") && shown("PrtLbl3") && shown("PrtFrm7") && shown("PrtFrm4"));
     EXPECT_EQ(ctl<QLabel>("PrtLbl3")->text(), QStringLiteral("tvlmail.abc"));
-    EXPECT_TRUE(shown("PrtFrm7"));
     EXPECT_FALSE(shown("PrtFrm6"));
-    EXPECT_TRUE(shown("PrtFrm4"));
     EXPECT_TRUE(enabled("PrtTxt12"));
     EXPECT_EQ(w()->options().mailListFile, QStringLiteral("tvlmail.abc"));
 
     // Back to the picker, then its Cancel: the whole file again.
-    press("PrtOpt1_0");
+    act({"PrtOpt1_0"});
     EXPECT_FALSE(shown("PrtLbl3"));
-    press("PrtOpt1_1");
-    press("PrtCmd4");
+    act({"PrtOpt1_1", "PrtCmd4"});
     EXPECT_TRUE(ctl<QRadioButton>("PrtOpt1_0")->isChecked());
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
-    EXPECT_TRUE(shown("PrtFrm7"));
+    EXPECT_TRUE(shown("PrtCmd1") && shown("PrtFrm7"));
     EXPECT_TRUE(w()->options().mailListFile.isEmpty());
 }
 
@@ -360,11 +312,7 @@ TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
     env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
-    press("PrtChk2");
-    EXPECT_EQ(buttonState(), QStringLiteral("range"));
-    EXPECT_EQ(focused(), QStringLiteral("PrtTxt1"));
-    EXPECT_FALSE(enabled("PrtOpt1_1")); // one button state at a time
-
+    act({"PrtChk2"});
     const struct {
         const char* from;
         const char* through;
@@ -372,110 +320,116 @@ TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
     for (const auto& r : bad) {
         type(ctl<QLineEdit>("PrtTxt1"), QLatin1String(r.from));
         type(ctl<QLineEdit>("PrtTxt2"), QLatin1String(r.through));
-        press("PrtCmd5");
+        act({"PrtCmd5"});
         EXPECT_EQ(env.ui.last().text, QStringLiteral("Invalid Page Range.  Please Re-Enter."))
             << r.from << "-" << r.through;
-        EXPECT_EQ(buttonState(), QStringLiteral("range"));
+        EXPECT_TRUE(shown("PrtCmd5"));
     }
     const auto before = env.ui.messages.size();
-    type(ctl<QLineEdit>("PrtTxt1"), QStringLiteral("4"));
-    type(ctl<QLineEdit>("PrtTxt2"), QStringLiteral("6"));
-    press("PrtCmd5");
+    act({"PrtTxt1=4", "PrtTxt2=6", "PrtCmd5"});
     EXPECT_EQ(env.ui.messages.size(), before);
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
+    EXPECT_TRUE(shown("PrtCmd1") && !shown("PrtCmd5"));
     EXPECT_TRUE(ctl<QCheckBox>("PrtChk2")->isChecked());
     EXPECT_EQ(focused(), QStringLiteral("PrtCmd1"));
-    ReportOptions o = w()->options();
-    EXPECT_TRUE(o.reprint);
-    EXPECT_EQ(o.reprintFrom, 4);
-    EXPECT_EQ(o.reprintThrough, 6);
+    const ReportOptions o = w()->options();
+    EXPECT_EQ(std::tuple(o.reprint, o.reprintFrom, o.reprintThrough), std::tuple(true, 4, 6));
 
     // Unchecking, and the range's own Cancel, drop the range.
-    press("PrtChk2");
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
+    act({"PrtChk2"});
     EXPECT_FALSE(w()->options().reprint);
-    press("PrtChk2");
-    press("PrtCmd6");
-    EXPECT_EQ(buttonState(), QStringLiteral("normal"));
+    act({"PrtChk2", "PrtCmd6"});
     EXPECT_FALSE(ctl<QCheckBox>("PrtChk2")->isChecked());
-    EXPECT_TRUE(enabled("PrtOpt1_1"));
 }
 
+// Print runs what the dialog shows and closes it: the title, the sequence, a
+// mailing list (a deleted member is skipped), large print, a reprint range,
+// the label stock and quantity; an empty file is said.
 TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
 {
-    std::map<int, NARecord> recs = people(1, 5);
-    recs[2] = deletedRecord(2, QStringLiteral("Person 2")); // a deleted member is skipped
-    env.openFile(recs);
-    writeList(QStringLiteral("tvlmail.fam"), QStringLiteral("Family"), {2, 4, 5});
-    ASSERT_TRUE(openDialog());
-    env.ui.setAutoOk(true);
-
-    press("PrtOpt3_1");
-    type(ctl<QLineEdit>("PrtTxt3"), QStringLiteral("Our Family"));
-    press("PrtOpt2_4");
-    press("PrtOpt1_1");
-    auto* files = ctl<QListView>("PrtFil1");
-    files->setCurrentIndex(files->model()->index(0, 0));
-    press("PrtCmd3");
-    press("PrtCmd1");
-    settle();
-
-    EXPECT_FALSE(dialogOpen());
-    EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
-    EXPECT_EQ(loadedWindow(QStringLiteral("CancelForm")), nullptr);
-    EXPECT_EQ(env.ui.last().text, completed(1));
-    const RecordingPrinter::Text* title = env.printer.find(QStringLiteral("Our Family"));
-    ASSERT_TRUE(title);
-    EXPECT_EQ(title->y, 720);
-    ASSERT_TRUE(env.printer.find(QStringLiteral("Telephone List")));
-    QStringList names;
-    for (const auto& t : env.printer.texts) {
-        if (t.text.startsWith(QLatin1String("Person")))
-            names << t.text.trimmed();
-    }
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Person 4"), QStringLiteral("Person 5")}));
-}
-
-TEST_F(ReportDialogTest, LargePrintBookWithAReprintRange)
-{
-    std::map<int, NARecord> recs = people(1, 6); // two entries a page: pages 1 to 3
+    std::map<int, NARecord> recs = people(1, 6); // book: two entries a page
+    recs[2] = deletedRecord(2, QStringLiteral("Person 2"));
     for (auto& [id, r] : recs)
         r.SortKey1 = QStringLiteral("KEY %1").arg(7 - id); // sorted on key 1: 6 first
     env.openFile(recs);
-    ASSERT_TRUE(openDialog());
-    env.ui.setAutoOk(true);
-    press("PrtChk1");
-    press("PrtChk2");
-    type(ctl<QLineEdit>("PrtTxt1"), QStringLiteral("2"));
-    type(ctl<QLineEdit>("PrtTxt2"), QStringLiteral("2"));
-    press("PrtCmd5");
-    press("PrtCmd1");
-    settle();
-
-    EXPECT_FALSE(dialogOpen());
-    QStringList names;
-    for (const auto& t : env.printer.texts) {
-        if (t.text.startsWith(QLatin1String("Person"))) {
-            names << t.text.trimmed();
-            EXPECT_EQ(t.font, QStringLiteral("Arial"));
-            EXPECT_EQ(t.size, 16);
+    writeList(QStringLiteral("tvlmail.fam"), QStringLiteral("Family"), {2, 4, 5});
+    const QString arial = QStringLiteral("Arial"), courier = QStringLiteral("Courier New");
+    const struct {
+        std::vector<const char*> steps;
+        const char* title;
+        QString font;
+        double size;
+        QStringList names;
+        int lastPage;
+    } cases[] = {
+        // clang-format off
+        {{"PrtOpt3_1", "PrtTxt3=Our Family", "PrtOpt2_4", "PrtOpt1_1", "list", "PrtCmd3"},
+         "Our Family", courier, 11, {"Person 4", "Person 5"}, 1},
+        {{"PrtChk1", "PrtChk2", "PrtTxt1=2", "PrtTxt2=2", "PrtCmd5"},
+         "", arial, 16, {"Person 4", "Person 3"}, 2},
+        {{}, "", courier, 11, {"Person 6", "Person 5", "Person 4", "Person 3", "Person 1"}, 1},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.names.join(u',').toStdString());
+        env.printer = RecordingPrinter();
+        ASSERT_TRUE(openDialog());
+        env.ui.setAutoOk(true);
+        for (const char* step : c.steps) {
+            if (std::string(step) == "list") {
+                auto* files = ctl<QListView>("PrtFil1");
+                files->setCurrentIndex(files->model()->index(0, 0));
+            } else {
+                act({step});
+            }
         }
+        // Closing the dialog while the run goes on is refused.
+        bool stayedOpen = true;
+        env.ui.onProcessEvents = [&] {
+            QWidget* form = findWindow(QStringLiteral("PrtForm"));
+            ASSERT_TRUE(form);
+            form->close();
+            stayedOpen = stayedOpen && form->isVisible();
+        };
+        act({"PrtCmd1"});
+        env.ui.onProcessEvents = nullptr;
+        settle();
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_FALSE(dialogOpen());
+        EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
+        EXPECT_EQ(loadedWindow(QStringLiteral("CancelForm")), nullptr);
+        EXPECT_EQ(env.ui.last().text, completed(c.lastPage));
+        if (*c.title) {
+            const RecordingPrinter::Text* title = env.printer.find(QString::fromUtf8(c.title));
+            ASSERT_TRUE(title);
+            EXPECT_EQ(title->y, 720);
+            EXPECT_TRUE(env.printer.find(QStringLiteral("Telephone List")));
+        }
+        EXPECT_EQ(printedNames(c.font, c.size), c.names);
     }
-    EXPECT_EQ(names, (QStringList{QStringLiteral("Person 4"), QStringLiteral("Person 3")}));
-    EXPECT_EQ(env.ui.last().text, completed(2));
-}
 
-TEST_F(ReportDialogTest, PrintOnAnEmptyFileSaysSoAndCloses)
-{
+    // 3-across labels, two of each.
+    ASSERT_TRUE(openDialog());
+    env.printer = RecordingPrinter();
+    act({"PrtOpt3_4", "PrtOpt4_2", "PrtTxt12=2"});
+    noTestPage();
+    act({"PrtCmd1"});
+    EXPECT_EQ(env.ui.modalWindows.last(), QStringLiteral("VertPosForm"));
+    std::vector<double> xs;
+    for (const auto& t : env.printer.texts)
+        if (t.text.startsWith(u"Person") && xs.size() < 6)
+            xs.push_back(t.x);
+    EXPECT_EQ(xs, (std::vector<double>{0, 4000, 8000, 0, 4000, 8000}));
+    EXPECT_EQ(env.ui.last().text, completed(1));
+    settle();
+    EXPECT_FALSE(dialogOpen());
+
     env.openFile({});
     ASSERT_TRUE(openDialog());
-    env.ui.setAutoOk(true);
-    press("PrtCmd1");
+    act({"PrtCmd1"});
     settle();
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print."));
     EXPECT_FALSE(dialogOpen());
-    EXPECT_TRUE(env.printer.texts.empty());
 }
 
 TEST_F(ReportDialogTest, StopPrintCancelAsksTheRunToStop)

@@ -1,8 +1,13 @@
 #pragma once
 
 #include "reports/ReportRun.h"
+#include "support/Gui.h"
 #include "support/TestEnv.h"
 
+#include <QCheckBox>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -111,6 +116,40 @@ protected:
     }
 
     QString lastMessage() const { return env.ui.messages.empty() ? QString() : env.ui.last().text; }
+
+    // Answers the label-stock window: continuous forms or cut sheets.
+    void chooseStock(bool continuous)
+    {
+        env.ui.onModal([continuous, this](QDialog& d) {
+            EXPECT_FALSE(env.ui.waitCursor) << "no hourglass over the window";
+            click(control<QRadioButton>(&d, continuous ? "StockOpt2_1" : "StockOpt2_0"));
+            click(control<QPushButton>(&d, "Command3D1"));
+        });
+    }
+    // Answers the positioning window: a whole sheet, whatever slot the last
+    // run left free, the choices, then OK (or Cancel).
+    void position(int vertical = 4, int horizontal = 0, bool italic = false, bool upper = false,
+                  bool ok = true)
+    {
+        env.ui.onModal([=, this](QDialog& d) {
+            EXPECT_FALSE(env.ui.waitCursor) << "no hourglass over the window";
+            if (auto* first = d.findChild<QPushButton*>(QStringLiteral("SheetFirstSlot")))
+                click(first);
+            click(control<QRadioButton>(&d, QStringLiteral("VertOpt1_%1").arg(vertical)));
+            click(control<QRadioButton>(&d, QStringLiteral("HorizPos_%1").arg(horizontal)));
+            if (italic)
+                click(control<QCheckBox>(&d, "PosItalChk"));
+            if (upper)
+                click(control<QCheckBox>(&d, "PosUpperChk"));
+            click(control<QPushButton>(&d, ok ? "VertCmd1" : "VertCmd2"));
+        });
+    }
+    // No test page; the position is answered as given.
+    void noTestPage(int vertical = 4, int horizontal = 0, bool italic = false, bool upper = false)
+    {
+        env.ui.answer(Ui::Answer::No);
+        position(vertical, horizontal, italic, upper);
+    }
 };
 
 inline QString completed(int lastPage)

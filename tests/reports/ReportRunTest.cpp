@@ -2,9 +2,6 @@
 
 #include "maillists/MailListFile.h"
 
-#include "support/Gui.h"
-
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include <tuple>
@@ -26,22 +23,22 @@ const QString kCancelled =
 const QString kPrinterError =
     QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.");
 
-ReportOptions withRange(ReportOptions o, int from, int through, bool duplex)
+// The telephone list holds 8 people a page.
+ReportOptions telephoneList(int sequence = 4, bool duplex = false, int from = 0, int through = 0)
 {
-    o.reprint = true;
+    ReportOptions o;
+    o.kind = ReportKind::TelephoneList;
+    o.sequence = sequence;
+    o.duplex = duplex;
+    o.reprint = from > 0;
     o.reprintFrom = from;
     o.reprintThrough = through;
-    o.duplex = duplex;
     return o;
 }
 
 } // namespace
 
-class ReportRunTest : public ReportTest {
-protected:
-    // The telephone list holds 8 people a page.
-    static ReportOptions telephoneList() { return options(ReportKind::TelephoneList); }
-};
+class ReportRunTest : public ReportTest {};
 
 TEST_F(ReportRunTest, OnePhaseRunShowsProgressAndCompletes)
 {
@@ -56,49 +53,86 @@ TEST_F(ReportRunTest, OnePhaseRunShowsProgressAndCompletes)
     EXPECT_FALSE(env.ui.waitCursor);
     EXPECT_EQ(env.ui.waitCursorChanges, 2);
     EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), QStringList{"endDoc"});
-}
 
-// Two full pages end without an empty third, sorted (keys "k1-1", "k1-10", ...) or not.
-TEST_F(ReportRunTest, FullPagesSortedAndUnsorted)
-{
+    // Two full pages end without an empty third, sorted (keys "k1-1", "k1-10", ...) or not.
     openPeople(16);
     const std::vector<int> byKey[] = {{1, 10, 11, 12, 13, 14, 15, 16}, {2, 3, 4, 5, 6, 7, 8, 9}};
     const std::vector<int> byId[] = {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10, 11, 12, 13, 14, 15, 16}};
     for (int sequence : {0, 4}) {
         env.printer = RecordingPrinter();
-        ReportOptions o = telephoneList();
-        o.sequence = sequence;
-        EXPECT_EQ(run(o), RunEnd::Completed);
+        EXPECT_EQ(run(telephoneList(sequence)), RunEnd::Completed);
         EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=2"}));
         const auto* expected = sequence == 0 ? byKey : byId;
-        EXPECT_EQ(namesOn(1), expected[0]);
-        EXPECT_EQ(namesOn(2), expected[1]);
+        EXPECT_EQ(std::pair(namesOn(1), namesOn(2)), std::pair(expected[0], expected[1]));
         EXPECT_EQ(lastMessage(), completed(2));
     }
 }
 
-TEST_F(ReportRunTest, DuplexPrintsOddPagesTurnsOverThenEvenPages)
+// Two-sided runs print the odd pages, ask for the turn-over, then the even
+// pages ("End Of Report" on the back of an odd last page); a reprint prints
+// pages laid out as in a full run, two-sided ones whole sheets.
+TEST_F(ReportRunTest, DuplexAndReprintRuns)
 {
-    openPeople(33); // five pages
-    ReportOptions o = telephoneList();
-    o.duplex = true;
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_EQ(run(o), RunEnd::Completed);
-    EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=End Of Report"}));
-    EXPECT_EQ(env.ui.texts(), (QStringList{kTurnOver, completed(5)}));
-    EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::OkCancel);
-    EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Tavrel"));
-    EXPECT_EQ(namesOn(1, 1).front(), 9) << "page 2 holds the same people as in a one-sided run";
+    const struct {
+        const char* name;
+        int people;
+        ReportOptions o;
+        std::optional<Ui::Answer> turnOver;
+        RunEnd end;
+        Sheets sheets;
+        int firstPerson;  // on the first sheet: the same people as in a full run
+        QString lastSaid; // after the turn-over prompt, when there is one
+        QStringList docs; // what the printer was told of the documents
+    } cases[] = {
+        // clang-format off
+        {"duplex", 33, telephoneList(4, true), Ui::Answer::Ok, RunEnd::Completed,
+         {"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=End Of Report"}, 1, completed(5),
+         {"endDoc", "endDoc"}},
+        {"duplex of one page", 5, telephoneList(4, true), {}, RunEnd::Completed, {"0.1=1"}, 1,
+         completed(1), {"endDoc"}},
+        {"duplex cancelled at the turn-over", 33, telephoneList(4, true), Ui::Answer::Cancel,
+         RunEnd::Cancelled, {"0.1=1", "0.2=3", "0.3=5"}, 1, kCancelled,
+         {"endDoc", "killDoc", "endDoc"}},
+        {"pages 4-6", 64, telephoneList(4, false, 4, 6), {}, RunEnd::Completed,
+         {"0.1=4", "0.2=5", "0.3=6"}, 25, completed(6), {"endDoc"}},
+        {"duplex pages 2-5", 64, telephoneList(4, true, 2, 5), Ui::Answer::Ok, RunEnd::Completed,
+         {"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=6"}, 1, completed(6),
+         {"endDoc", "endDoc"}},
+        {"duplex pages 3-4", 64, telephoneList(4, true, 3, 4), Ui::Answer::Ok, RunEnd::Completed,
+         {"0.1=3", "1.1=4"}, 17, completed(4), {"endDoc", "endDoc"}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        openPeople(c.people);
+        env.printer = RecordingPrinter();
+        env.ui.messages.clear();
+        if (c.turnOver)
+            env.ui.answer(*c.turnOver);
+        EXPECT_EQ(run(c.o), c.end);
+        EXPECT_EQ(sheets(), c.sheets);
+        EXPECT_EQ(namesOn(1).front(), c.firstPerson);
+        EXPECT_EQ(env.ui.texts(),
+                  c.turnOver ? (QStringList{kTurnOver, c.lastSaid}) : QStringList(c.lastSaid));
+        EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), c.docs);
+    }
+    ASSERT_GE(env.ui.messages.size(), 1u);
+    EXPECT_EQ(std::pair(env.ui.messages[0].buttons, env.ui.messages[0].title),
+              std::pair(Ui::Buttons::OkCancel, QStringLiteral("Tavrel")));
 
+    openPeople(33);
+    env.printer = RecordingPrinter();
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_EQ(run(telephoneList(4, true)), RunEnd::Completed);
+    EXPECT_EQ(namesOn(1, 1).front(), 9) << "page 2 holds the same people as in a one-sided run";
     // Date and page number at the left margin on even pages, right-aligned on odd ones.
     for (const auto& t : env.printer.texts) {
         if (t.y != 1140 && !(t.y == 14000 && !t.text.startsWith(u"Produced")))
             continue;
-        const bool even = t.document == 1;
-        EXPECT_EQ(t.x, even ? 360 : 11100 - RecordingPrinter().textWidth(t.text))
+        EXPECT_EQ(t.x, t.document == 1 ? 360 : 11100 - RecordingPrinter().textWidth(t.text))
             << t.text.toStdString();
     }
-    // "End Of Report" on the back of page 5, centred, so the last sheet is fed out.
+    // "End Of Report" centred, so the last sheet is fed out.
     const auto* end = env.printer.find(QStringLiteral("End Of Report"));
     ASSERT_TRUE(end);
     RecordingPrinter courier;
@@ -108,59 +142,6 @@ TEST_F(ReportRunTest, DuplexPrintsOddPagesTurnsOverThenEvenPages)
     EXPECT_EQ(std::tie(end->x, end->y, end->font, end->size, end->bold),
               std::make_tuple(11520 / 2.0 - courier.textWidth(end->text) / 2, 7000.0,
                               courier.fontName(), 11.0, true));
-}
-
-TEST_F(ReportRunTest, DuplexWithoutATurnOver)
-{
-    // One page: nothing to turn over (no box is answered).
-    openPeople(5);
-    ReportOptions o = telephoneList();
-    o.duplex = true;
-    EXPECT_EQ(run(o), RunEnd::Completed);
-    EXPECT_EQ(sheets(), (Sheets{"0.1=1"}));
-    EXPECT_EQ(env.ui.texts(), QStringList{completed(1)});
-
-    // Cancel at the turn-over: the odd pages are out, the even phase never starts.
-    env.printer = RecordingPrinter();
-    env.ui.messages.clear();
-    openPeople(33);
-    env.ui.answer(Ui::Answer::Cancel);
-    EXPECT_EQ(run(o), RunEnd::Cancelled);
-    EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=3", "0.3=5"}));
-    EXPECT_EQ(env.ui.texts(), (QStringList{kTurnOver, kCancelled}));
-    EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")),
-              (QStringList{"endDoc", "killDoc", "endDoc"}));
-}
-
-TEST_F(ReportRunTest, ReprintRanges)
-{
-    openPeople(64); // eight pages
-    const struct {
-        ReportOptions o;
-        Sheets sheets;
-        int firstPerson; // on the first sheet: the same people as in a full run
-        int lastPage;
-    } cases[] = {
-        // Pages 1-3 are laid out unprinted and printing stops after page 6.
-        {withRange(telephoneList(), 4, 6, false), {"0.1=4", "0.2=5", "0.3=6"}, 25, 6},
-        // Two-sided reprints take whole sheets.
-        {withRange(telephoneList(), 2, 5, true),
-         {"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=6"},
-         1,
-         6},
-        {withRange(telephoneList(), 3, 4, true), {"0.1=3", "1.1=4"}, 17, 4},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.o.reprintFrom);
-        env.printer = RecordingPrinter();
-        env.ui.messages.clear();
-        if (c.o.duplex)
-            env.ui.answer(Ui::Answer::Ok);
-        EXPECT_EQ(run(c.o), RunEnd::Completed);
-        EXPECT_EQ(sheets(), c.sheets);
-        EXPECT_EQ(namesOn(1).front(), c.firstPerson);
-        EXPECT_EQ(lastMessage(), completed(c.lastPage));
-    }
 }
 
 TEST_F(ReportRunTest, CancelIsNoticedAfterThePageInProgress)
@@ -178,6 +159,7 @@ TEST_F(ReportRunTest, CancelIsNoticedAfterThePageInProgress)
     EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
 }
 
+// An empty file, a missing list, and a list whose members were all deleted.
 TEST_F(ReportRunTest, RunsThatPrintNothing)
 {
     env.openFile({}, 1);
@@ -185,27 +167,19 @@ TEST_F(ReportRunTest, RunsThatPrintNothing)
     EXPECT_EQ(env.ui.texts(),
               QStringList{QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print.")});
 
-    openPeople(3);
-    env.ui.messages.clear();
-    ReportOptions missing = telephoneList();
-    missing.mailListFile = QStringLiteral("tvlmail.zz");
-    EXPECT_EQ(run(missing), RunEnd::CancelledEarly);
-    EXPECT_EQ(lastMessage(), QStringLiteral("Error  53 In PrtCmd1.  Notify Programmer."));
-    EXPECT_TRUE(env.printer.log.isEmpty());
-    EXPECT_TRUE(windows.calls.isEmpty());
-}
-
-TEST_F(ReportRunTest, MailingListWhoseMembersWereAllDeleted)
-{
     auto records = peopleWithDetails(6);
     records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     records[5] = deletedRecord(5, QStringLiteral("Person 5"));
     env.openFile(records);
-    parseIdList(p, QStringLiteral("4 5"));
-    writeMailList(p, QStringLiteral("tvlmail.old"), QStringLiteral("Old"));
-
     ReportOptions o = telephoneList();
     o.mailListFile = QStringLiteral("tvlmail.old");
+    EXPECT_EQ(run(o), RunEnd::CancelledEarly);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Error  53 In PrtCmd1.  Notify Programmer."));
+    EXPECT_TRUE(env.printer.log.isEmpty());
+    EXPECT_TRUE(windows.calls.isEmpty());
+
+    parseIdList(p, QStringLiteral("4 5"));
+    writeMailList(p, QStringLiteral("tvlmail.old"), QStringLiteral("Old"));
     o.sequence = 0;
     EXPECT_EQ(run(o), RunEnd::Completed);
     EXPECT_TRUE(env.printer.texts.empty());
@@ -221,7 +195,8 @@ TEST_F(ReportRunTest, MailingListWhoseMembersWereAllDeleted)
 }
 
 // Keys that tie once upper-cased, so the order of equal keys shows the shared
-// heapsort; a stray record (ID 5 claiming to be 9) and a deleted one never print.
+// heapsort; a stray record (ID 5 claiming to be 9), a deleted one and one past
+// the file's last record never print.
 TEST_F(ReportRunTest, OrderBySequenceAndSource)
 {
     auto person = [](int id, const char* k1, const char* k2) {
@@ -235,7 +210,8 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
                   {3, person(3, "A", "1")},
                   {4, person(4, "B", "1")},
                   {5, stray},
-                  {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))}},
+                  {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))},
+                  {7, person(7, "0", "0")}}, // past the last record the header names
                  7);
     parseIdList(p, QStringLiteral("4 1 3 5 6"));
     writeMailList(p, QStringLiteral("tvlmail.few"), QString());
@@ -284,8 +260,8 @@ TEST_F(ReportRunTest, PrinterErrors)
         env.ui.messages.clear();
         EXPECT_EQ(run(telephoneList()), RunEnd::NotPrinted);
         ASSERT_EQ(env.ui.messages.size(), 1u);
-        EXPECT_EQ(env.ui.messages[0].text, f.message);
-        EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Printer Error"));
+        EXPECT_EQ(std::pair(env.ui.messages[0].text, env.ui.messages[0].title),
+                  std::pair(f.message, QStringLiteral("Printer Error")));
         const QStringList sent =
             f.notSent.isEmpty() ? QStringList() : QStringList{"endDoc not sent", "killDoc"};
         EXPECT_EQ(env.printer.log.filter(QRegularExpression(QStringLiteral("Doc|newPage"))), sent);
@@ -314,7 +290,7 @@ TEST_F(ReportRunTest, PrinterErrors)
     env.printer.notSentReason = refusal;
     env.ui.messages.clear();
     env.ui.answer(Ui::Answer::Yes);
-    env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
+    position();
     ReportOptions labels = options(ReportKind::Labels);
     labels.labelStock = 2;
     EXPECT_EQ(run(labels), RunEnd::CancelledEarly);

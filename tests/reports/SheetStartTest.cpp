@@ -2,12 +2,9 @@
 
 #include "reports/LabelLayouts.h"
 #include "reports/SheetMap.h"
-#include "support/Gui.h"
 
-#include <QDialog>
+#include <QImage>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace tavrel::test {
 
@@ -53,19 +50,12 @@ protected:
     }
 };
 
-static std::vector<int> range(int from, int to)
+// from, from + 1, ..., to; each `q` times.
+static std::vector<int> range(int from, int to, int q = 1)
 {
     std::vector<int> v;
     for (int i = from; i <= to; ++i)
-        v.push_back(i);
-    return v;
-}
-
-static std::vector<int> repeated(std::vector<int> ids, int q)
-{
-    std::vector<int> v;
-    for (int id : ids)
-        v.insert(v.end(), q, id);
+        v.insert(v.end(), q, i);
     return v;
 }
 
@@ -81,8 +71,7 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
         std::vector<int> sheet1, sheet2; // IDs in fill order
         int nextFree;
     } cases[] = {
-        {"3-across", ReportKind::Labels, 2, 4, 2, 15, repeated(range(1, 13), 2),
-         repeated({14, 15}, 2), 4},
+        {"3-across", ReportKind::Labels, 2, 4, 2, 15, range(1, 13, 2), range(14, 15, 2), 4},
         {"copies carried", ReportKind::Labels, 2, 28, 3, 3, {1, 1}, {1, 2, 2, 2, 3, 3, 3}, 7},
         {"2-across cards", ReportKind::Cards, 1, 5, 1, 5, {1, 2, 3}, {4, 5}, 2},
         {"A4 3 x 7", ReportKind::Labels, 3, 20, 1, 2, {1}, {2}, 1},
@@ -152,6 +141,21 @@ TEST_F(SheetStartTest, MapMovesByRow)
     EXPECT_EQ(map.current(), 29);
     pressKey(&map, Qt::Key_Down); // nothing below the last row
     EXPECT_EQ(map.current(), 29);
+
+    // The slots before the chosen one are drawn grey, the chosen one stands
+    // out, those after it white: four grey slots for one chosen.
+    map.setCurrent(4);
+    const QImage shot = map.grab().toImage();
+    auto pixels = [&](QPalette::ColorRole role) {
+        int n = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                n += shot.pixel(x, y) == map.palette().color(role).rgb();
+        return n;
+    };
+    const int chosen = pixels(QPalette::Highlight);
+    ASSERT_GT(chosen, 0);
+    EXPECT_NEAR(double(pixels(QPalette::Mid)) / chosen, 4, 0.3);
 }
 
 } // namespace tavrel::test
