@@ -4,6 +4,7 @@
 #include "platform/SettingsFile.h"
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
+#include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportDialog.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -45,7 +47,8 @@ protected:
 
     // Runs the report dialog with `kind` (its option index) through Print, or
     // through Preview and the preview's Print; the preview is kept in `seen`.
-    void runDialog(int kind, bool preview, QString* summary = nullptr, int* pages = nullptr)
+    void runDialog(int kind, bool preview, QString* summary = nullptr, int* pages = nullptr,
+                   bool printFromPreview = true)
     {
         startPrintReport(p);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
@@ -67,7 +70,7 @@ protected:
                     *summary = w.summaryLabel->text();
                 if (pages)
                     *pages = w.pageCount();
-                click(w.printButton);
+                click(printFromPreview ? w.printButton : w.closeButton);
             });
         }
         env.ui.setAutoOk(true);
@@ -112,6 +115,53 @@ TEST_F(PreviewTest, PreviewPrintsWhatPrintPrintsForEveryKind)
                                           .arg(QLatin1String(c.items))
                                           .arg(printed.pageCount(0))
                                     : QString());
+    }
+}
+
+// Labels printed from the preview are used up as by Print: the next run
+// offers the slot after them. A preview closed unprinted uses none.
+TEST_F(PreviewTest, PrintFromThePreviewRemembersTheNextFreeLabel)
+{
+    openPeople(10); // 20 labels: the first 20 of a 3-across sheet's 30
+    const auto freeSlot = [&] {
+        return settingIn(readSettings(*env.files), QStringLiteral("FirstFreeSlot.3-across"));
+    };
+    runDialog(4, true, nullptr, nullptr, false);
+    EXPECT_EQ(freeSlot(), "1");
+    closeAllWindows();
+    runDialog(4, true);
+    EXPECT_EQ(freeSlot(), "21");
+    EXPECT_TRUE(env.ui.allUsed());
+}
+
+// A two-sided report saved as PDF files names both, whether printed at once
+// or from the preview.
+TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
+{
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "preview" : "print");
+        openPeople(45);
+        const QString folder = env.dir() + (preview ? QStringLiteral("/a") : QStringLiteral("/b"));
+        QtPrinter pdf(folder);
+        PrinterRoute route(p.printer, pdf);
+        startPrintReport(p);
+        QWidget* form = findWindow(QStringLiteral("PrtForm"));
+        click(control<QRadioButton>(form, "PrtOpt3_1"));
+        click(control<QCheckBox>(form, "PrtChk3"));
+        if (preview)
+            env.ui.onModal([](QDialog& d) { click(static_cast<PreviewWindow&>(d).printButton); });
+        env.ui.answer(Ui::Answer::Ok); // paper turned over
+        env.ui.setAutoOk(true);
+        click(control<QPushButton>(form, preview ? "PrtPreview" : "PrtCmd1"));
+        settle();
+        const QStringList files =
+            QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+        ASSERT_EQ(files.size(), 2);
+        EXPECT_TRUE(lastMessage().endsWith(
+            QStringLiteral("\n\nSaved As Two Files:\nOdd-Numbered Pages: %1/%2\n"
+                           "Even-Numbered Pages: %1/%3")
+                .arg(folder, files[0], files[1])))
+            << lastMessage().toStdString();
     }
 }
 
