@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
+#include <set>
 
 namespace tavrel {
 
@@ -231,13 +232,12 @@ std::vector<PreviewWindow::Page> PreviewWindow::pagesOf(const RecordingPrinter& 
         pages.back().endOp = i + 1;
     }
     // An abandoned document never reaches the paper.
-    std::erase_if(pages, [&](const Page& page) {
-        for (const RecordingPrinter::Op& op : recording.ops) {
-            if (op.document == page.document && op.kind == Kind::KillDoc)
-                return true;
-        }
-        return false;
-    });
+    std::set<int> abandoned;
+    for (const RecordingPrinter::Op& op : recording.ops) {
+        if (op.kind == Kind::KillDoc)
+            abandoned.insert(op.document);
+    }
+    std::erase_if(pages, [&](const Page& page) { return abandoned.count(page.document) > 0; });
     return pages;
 }
 
