@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace tavrel::test {
@@ -215,6 +216,33 @@ TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
     EXPECT_GT(w.scale(), fitPage); // an upright page is taller than the window is
     w.setZoom(PreviewWindow::Zoom::Percent100);
     EXPECT_NEAR(w.scrollArea->widget()->width(), 8.5 * w.logicalDpiX(), 2);
+
+    // The zoom keys step from the size shown; Ctrl+0 fits the page again.
+    using Zoom = PreviewWindow::Zoom;
+    const struct {
+        QKeyCombination key;
+        Zoom zoom;
+    } zooms[] = {
+        {Qt::CTRL | Qt::Key_Plus, Zoom::Percent150}, {Qt::CTRL | Qt::Key_Equal, Zoom::Percent200},
+        {Qt::CTRL | Qt::Key_Plus, Zoom::Percent200}, {Qt::CTRL | Qt::Key_Minus, Zoom::Percent150},
+        {Qt::CTRL | Qt::Key_0, Zoom::FitPage},       {Qt::CTRL | Qt::Key_Minus, Zoom::Percent50}};
+    for (const auto& z : zooms) {
+        QTest::keyClick(&w, z.key.key(), z.key.keyboardModifiers());
+        EXPECT_EQ(w.zoomBox->currentIndex(), int(z.zoom)) << z.key.key();
+    }
+
+    // Zoomed in, Tab reaches the page and the arrow keys move about it.
+    w.setZoom(Zoom::Percent200);
+    w.closeButton->setFocus();
+    QTest::keyClick(w.closeButton, Qt::Key_Tab);
+    EXPECT_TRUE(w.scrollArea->hasFocus());
+    QTest::keyClick(w.scrollArea, Qt::Key_Down);
+    EXPECT_GT(w.scrollArea->verticalScrollBar()->value(), 0);
+
+    // Enter in the zoom box prints; it never closes the preview unasked.
+    w.zoomBox->setFocus();
+    QTest::keyClick(w.zoomBox, Qt::Key_Return);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 TEST_F(PreviewTest, PrinterBoxListsQueuesAndRemembersEachKind)
