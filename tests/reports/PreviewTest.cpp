@@ -139,11 +139,18 @@ TEST_F(PreviewTest, PrintFromThePreviewRemembersTheNextFreeLabel)
 // or from the preview.
 TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
 {
-    for (const bool preview : {false, true}) {
+    const struct {
+        bool preview;
+        const char* file; // a file named in "PDF file..."; nullptr: a folder of PDF files
+    } cases[] = {{false, nullptr}, {true, nullptr}, {false, "sides.pdf"}, {true, "sides.pdf"}};
+    int run = 0;
+    for (const auto& [preview, file] : cases) {
         SCOPED_TRACE(preview ? "preview" : "print");
         openPeople(45);
-        const QString folder = env.dir() + (preview ? QStringLiteral("/a") : QStringLiteral("/b"));
+        const QString folder = env.dir() + QStringLiteral("/out%1").arg(++run);
         QtPrinter pdf(folder);
+        if (file)
+            pdf.setPdfFileName(folder + QLatin1Char('/') + QLatin1String(file));
         PrinterRoute route(p.printer, pdf);
         startPrintReport(p);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
@@ -158,10 +165,13 @@ TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
         const QStringList files =
             QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
         ASSERT_EQ(files.size(), 2);
+        if (file) { // the first side in the file named, the second beside it
+            EXPECT_EQ(files, (QStringList{"sides-2.pdf", "sides.pdf"}));
+        }
         EXPECT_TRUE(lastMessage().endsWith(
             QStringLiteral("\n\nSaved As Two Files:\nOdd-Numbered Pages: %1/%2\n"
                            "Even-Numbered Pages: %1/%3")
-                .arg(folder, files[0], files[1])))
+                .arg(folder, file ? files[1] : files[0], file ? files[0] : files[1])))
             << lastMessage().toStdString();
     }
 }
