@@ -391,7 +391,11 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
             << Qt::endl;
         return 1;
     }
-    const int records = recordsInSelection(p, c.options);
+    int records = -1; // not known yet: the run itself says what is wrong with a list
+    try {
+        records = recordsInSelection(p, c.options);
+    } catch (const PlatformError&) {
+    }
     if (records == 0 && c.options.firstId > 0) {
         out << QCoreApplication::translate("tavrel::PrintCommandLine",
                                            "No record has an ID from %1 to %2.")
@@ -412,6 +416,8 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
         return 1;
     }
     const int pages = std::max(0, p.Report.PageNo - 1);
+    if (records < 0)
+        records = recordsInSelection(p, c.options);
     out << (records == 1 ? QCoreApplication::translate("tavrel::PrintCommandLine", "1 record, ")
                          : QCoreApplication::translate("tavrel::PrintCommandLine", "%1 records, ")
                                .arg(records))
