@@ -21,7 +21,16 @@ Now Do This:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+17"/>
+        <source>
+
+Saved As Two Files:
+Odd-Numbered Pages: %1
+Even-Numbered Pages: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>The N&amp;A File Is Empty.  There Is Nothing To Print.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -36,7 +45,7 @@ Now Do This:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Test Page Not Printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -71,7 +80,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+117"/>
         <source>End Of Report</source>
         <translation type="unfinished"></translation>
     </message>
@@ -86,7 +95,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+62"/>
         <source>The Quantity Per Address Must Be A Whole Number Of 1 Or More.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4277,7 +4286,7 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::PreviewWindow</name>
     <message>
-        <location filename="../src/platform/gui/PreviewWindow.cpp" line="+29"/>
+        <location filename="../src/platform/gui/PreviewWindow.cpp" line="+30"/>
         <source>Fit Page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4312,7 +4321,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+213"/>
         <source>Print Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4357,7 +4366,12 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
+        <source>Zoom In Or Out (Ctrl+Plus, Ctrl+Minus; Ctrl+0 Fits The Page)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Zoom:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4382,7 +4396,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+107"/>
         <source>Page %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4395,13 +4409,13 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::PrintCommandLine</name>
     <message>
-        <location filename="../src/reports/PrintCommandLine.cpp" line="+114"/>
-        <source>Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from PAGE --to PAGE]
+        <location filename="../src/reports/PrintCommandLine.cpp" line="+119"/>
+        <source>Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from ID --to ID]
                            [--stock NAME] [--quantity N] [--title TEXT] [--large]
                            [--a4] [--output FILE.pdf | --printer QUEUE]
 KIND: book, phone, abbreviated, listing, labels, cards
 ORDER: key1 (the default), key2, key1+key2, key2+key1, id
---from/--to: print only these pages of the report
+--from/--to: only the records with IDs from the one to the other
 --stock for labels: %1(1-across: cut sheets)
 --stock for cards: 1-across, 2-across
 --large: the address book in large print; --a4: lists and books on A4 paper
@@ -4416,41 +4430,41 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+81"/>
         <source>tavrel: --print does not take &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+109"/>
+        <location line="+137"/>
         <source>tavrel: --envelopes does not take &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+16"/>
         <location line="+35"/>
         <source>There is no mailing list %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="-22"/>
-        <location line="+35"/>
+        <location line="+44"/>
         <source>Nothing was printed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-28"/>
-        <location line="+38"/>
+        <location line="-37"/>
+        <location line="+42"/>
         <source>1 record, </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-37"/>
-        <location line="+38"/>
+        <location line="-41"/>
+        <location line="+42"/>
         <source>%1 records, </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-35"/>
+        <location line="-39"/>
         <source>1 envelope printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4460,7 +4474,12 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+18"/>
+        <source>No record has an ID from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>1 page printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5756,7 +5775,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>Report Completed.  Last Page Printed: </source>
         <translation type="unfinished"></translation>
     </message>

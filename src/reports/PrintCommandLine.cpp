@@ -84,13 +84,18 @@ std::optional<int> positiveNumber(const QString& word)
     return ok && n >= 1 ? std::optional(n) : std::nullopt;
 }
 
-// Active records the run walks: the list's members, or the whole file.
-int recordsInSelection(Program& p, bool membersOnly)
+// Active records the run walks: the list's members, or the whole file, with
+// IDs in the range asked for.
+int recordsInSelection(Program& p, const ReportOptions& o)
 {
+    const bool membersOnly = !o.mailListFile.isEmpty();
+    if (membersOnly)
+        loadMailList(p, o.mailListFile);
     int n = 0;
     readAscending(p, 2, p.LastRecNo, [&](int recNo) {
         const int id = recNo - 1;
-        if ((!membersOnly || isMember(p, id)) && isActive(p.CurRec, id))
+        const bool inRange = o.firstId == 0 || (id >= o.firstId && id <= o.lastId);
+        if (inRange && (!membersOnly || isMember(p, id)) && isActive(p.CurRec, id))
             ++n;
         return true;
     });
@@ -113,12 +118,12 @@ QString printUsage()
         stocks += QLatin1String(s.name) + QLatin1Char(' ');
     return QCoreApplication::translate(
                "tavrel::PrintCommandLine",
-               "Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from PAGE --to PAGE]\n"
+               "Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from ID --to ID]\n"
                "                           [--stock NAME] [--quantity N] [--title TEXT] [--large]\n"
                "                           [--a4] [--output FILE.pdf | --printer QUEUE]\n"
                "KIND: book, phone, abbreviated, listing, labels, cards\n"
                "ORDER: key1 (the default), key2, key1+key2, key2+key1, id\n"
-               "--from/--to: print only these pages of the report\n"
+               "--from/--to: only the records with IDs from the one to the other\n"
                "--stock for labels: %1(1-across: cut sheets)\n"
                "--stock for cards: 1-across, 2-across\n"
                "--large: the address book in large print; --a4: lists and books on A4 paper\n"
@@ -131,6 +136,62 @@ QString printUsage()
                "and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.\n")
         .arg(stocks);
 }
+
+namespace {
+
+// The mailing list file a --list value names; nullopt for a name that is
+// empty or would reach outside the program directory.
+std::optional<QString> listFileNamed(const QString& value)
+{
+    QString file;
+    try {
+        file = mailListFileName(value);
+    } catch (const PlatformError&) {
+        return std::nullopt;
+    }
+    if (value.isEmpty() || !Files::isPlainName(file))
+        return std::nullopt;
+    return file;
+}
+
+// Reads the words of `--print` or `--envelopes` option by option: each option
+// but the `flags` takes the next word as its value. The options both commands
+// share fill `c` and `list`; `take(option, value)` takes every other one and
+// gives back the word it refuses (nullopt: taken). Gives back the first word
+// refused, or nullopt when every word was taken.
+template <typename Take>
+std::optional<QString> readOptions(const QStringList& args,
+                                   std::initializer_list<const char*> flags, PrintCommand& c,
+                                   QString& list, Take take)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool flag =
+            std::any_of(flags.begin(), flags.end(), [&](const char* f) { return a == f; });
+        if (!flag && (!a.startsWith(QLatin1String("--")) || i + 1 >= args.size()))
+            return a;
+        const QString value = flag ? QString() : args[++i];
+        if (a == QLatin1String("--list")) {
+            const std::optional<QString> file = listFileNamed(value);
+            if (!file)
+                return value;
+            list = *file;
+        } else if (a == QLatin1String("--output")) {
+            if (value.isEmpty() || !c.queue.isEmpty())
+                return a;
+            c.outputFile = QDir::current().absoluteFilePath(value);
+        } else if (a == QLatin1String("--printer")) {
+            if (value.isEmpty() || !c.outputFile.isEmpty())
+                return a;
+            c.queue = value;
+        } else if (std::optional<QString> refused = take(a, value)) {
+            return refused;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 ParsedPrintCommand parsePrintCommand(const QStringList& args)
 {
@@ -146,65 +207,46 @@ ParsedPrintCommand parsePrintCommand(const QStringList& args)
     o.unattended = true;
     bool haveKind = false, haveFrom = false, haveTo = false;
     QString stock;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        // Every option but --large and --a4 takes the next word as its value.
-        const bool flag = a == QLatin1String("--large") || a == QLatin1String("--a4");
-        if (!flag && a.startsWith(QLatin1String("--")) && i + 1 >= args.size())
-            return refuse(a);
-        const QString value = flag || i + 1 >= args.size() ? QString() : args[i + 1];
-        if (a == QLatin1String("--print")) {
-            const std::optional<int> kind = lookUp(kKinds, value);
-            if (!kind || haveKind)
-                return refuse(value);
-            o.kind = ReportKind(*kind);
-            haveKind = true;
-        } else if (a == QLatin1String("--sort")) {
-            const std::optional<int> sort = lookUp(kSorts, value);
-            if (!sort)
-                return refuse(value);
-            o.sequence = *sort;
-        } else if (a == QLatin1String("--list")) {
-            try {
-                o.mailListFile = mailListFileName(value);
-            } catch (const PlatformError&) {
-                return refuse(value); // a name that would reach outside the program directory
-            }
-            if (value.isEmpty() || !Files::isPlainName(o.mailListFile))
-                return refuse(value);
-        } else if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
-            const std::optional<int> page = positiveNumber(value);
-            if (!page)
-                return refuse(value);
-            (a == QLatin1String("--from") ? o.reprintFrom : o.reprintThrough) = *page;
-            (a == QLatin1String("--from") ? haveFrom : haveTo) = true;
-        } else if (a == QLatin1String("--stock")) {
-            stock = value;
-        } else if (a == QLatin1String("--quantity")) {
-            const std::optional<int> n = positiveNumber(value);
-            if (!n)
-                return refuse(value);
-            o.quantity = *n;
-        } else if (a == QLatin1String("--title")) {
-            o.title = value;
-        } else if (a == QLatin1String("--output")) {
-            if (value.isEmpty() || !c.queue.isEmpty())
-                return refuse(a);
-            c.outputFile = QDir::current().absoluteFilePath(value);
-        } else if (a == QLatin1String("--printer")) {
-            if (value.isEmpty() || !c.outputFile.isEmpty())
-                return refuse(a);
-            c.queue = value;
-        } else if (a == QLatin1String("--large")) {
-            o.largePrint = true;
-        } else if (a == QLatin1String("--a4")) {
-            o.a4Paper = true;
-        } else {
-            return refuse(a);
-        }
-        if (!flag)
-            ++i;
-    }
+    const std::optional<QString> refused =
+        readOptions(args, {"--large", "--a4"}, c, o.mailListFile,
+                    [&](const QString& a, const QString& value) -> std::optional<QString> {
+                        if (a == QLatin1String("--print")) {
+                            const std::optional<int> kind = lookUp(kKinds, value);
+                            if (!kind || haveKind)
+                                return value;
+                            o.kind = ReportKind(*kind);
+                            haveKind = true;
+                        } else if (a == QLatin1String("--sort")) {
+                            const std::optional<int> sort = lookUp(kSorts, value);
+                            if (!sort)
+                                return value;
+                            o.sequence = *sort;
+                        } else if (a == QLatin1String("--from") || a == QLatin1String("--to")) {
+                            const std::optional<int> id = positiveNumber(value);
+                            if (!id)
+                                return value;
+                            (a == QLatin1String("--from") ? o.firstId : o.lastId) = *id;
+                            (a == QLatin1String("--from") ? haveFrom : haveTo) = true;
+                        } else if (a == QLatin1String("--stock")) {
+                            stock = value;
+                        } else if (a == QLatin1String("--quantity")) {
+                            const std::optional<int> n = positiveNumber(value);
+                            if (!n)
+                                return value;
+                            o.quantity = *n;
+                        } else if (a == QLatin1String("--title")) {
+                            o.title = value;
+                        } else if (a == QLatin1String("--large")) {
+                            o.largePrint = true;
+                        } else if (a == QLatin1String("--a4")) {
+                            o.a4Paper = true;
+                        } else {
+                            return a;
+                        }
+                        return std::nullopt;
+                    });
+    if (refused)
+        return refuse(*refused);
     if (!haveKind)
         return refuse(QStringLiteral("--print"));
     const bool labelsOrCards = o.kind == ReportKind::Labels || o.kind == ReportKind::Cards;
@@ -214,9 +256,8 @@ ParsedPrintCommand parsePrintCommand(const QStringList& args)
         return refuse(QStringLiteral("--a4"));
     if (haveFrom != haveTo)
         return refuse(haveFrom ? QStringLiteral("--from") : QStringLiteral("--to"));
-    if (haveFrom && o.reprintThrough < o.reprintFrom)
-        return refuse(QString::number(o.reprintThrough));
-    o.reprint = haveFrom;
+    if (haveFrom && o.lastId < o.firstId)
+        return refuse(QString::number(o.lastId));
     if (!stock.isEmpty()) {
         if (o.kind == ReportKind::Labels) {
             std::optional<int> s = lookUp(kLabelStocks, stock);
@@ -244,76 +285,62 @@ ParsedPrintCommand parsePrintCommand(const QStringList& args)
 ParsedPrintCommand parseEnvelopeCommand(const QStringList& args)
 {
     ParsedPrintCommand result;
-    const auto refuse = [&](const QString& word) {
-        result.error = QCoreApplication::translate("tavrel::PrintCommandLine",
-                                                   "tavrel: --envelopes does not take \"%1\"")
-                           .arg(word);
-        return result;
-    };
     PrintCommand c;
     EnvelopeJob job;
     job.unattended = true;
     job.returnOption = ReturnFrom::None;
     job.mailOption = MailTo::AllEntries;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--envelopes"))
-            continue;
-        if (!a.startsWith(QLatin1String("--")) || i + 1 >= args.size())
-            return refuse(a);
-        const QString value = args[++i];
-        if (a == QLatin1String("--size")) {
-            const std::optional<int> size = lookUp(kEnvelopeSizes, value);
-            if (!size)
-                return refuse(value);
-            job.sizeIndex = *size;
-        } else if (a == QLatin1String("--feed")) {
-            const std::optional<int> feed = lookUp(kFeeds, value);
-            if (!feed)
-                return refuse(value);
-            job.landscape = *feed == 1;
-        } else if (a == QLatin1String("--list")) {
-            try {
-                job.mailListFile = mailListFileName(value);
-            } catch (const PlatformError&) {
-                return refuse(value);
-            }
-            if (value.isEmpty() || !Files::isPlainName(job.mailListFile))
-                return refuse(value);
-            job.mailOption = MailTo::MailingList;
-        } else if (a == QLatin1String("--sort")) {
-            const std::optional<int> sort =
-                value == QLatin1String("none") ? std::optional(kDoNotSort) : lookUp(kSorts, value);
-            if (!sort) // "id" and "none" alike: the file's order
-                return refuse(value);
-            job.sortIndex = *sort;
-        } else if (a == QLatin1String("--count")) {
-            if (!positiveNumber(value))
-                return refuse(value);
-            job.countText = value;
-        } else if (a == QLatin1String("--return")) {
-            const QStringList lines = value.split(QLatin1Char('|'));
-            if (lines.size() > 5)
-                return refuse(value);
-            for (int k = 0; k < 5; ++k) {
-                const QString line = k < lines.size() ? lines[k].trimmed() : QString();
-                if (line.size() > 35)
-                    return refuse(lines[k]);
-                job.returnAddress[size_t(k)] = line.leftJustified(35);
-            }
-            job.returnOption = ReturnFrom::Keyboard;
-        } else if (a == QLatin1String("--output")) {
-            if (value.isEmpty() || !c.queue.isEmpty())
-                return refuse(a);
-            c.outputFile = QDir::current().absoluteFilePath(value);
-        } else if (a == QLatin1String("--printer")) {
-            if (value.isEmpty() || !c.outputFile.isEmpty())
-                return refuse(a);
-            c.queue = value;
-        } else {
-            return refuse(a);
-        }
+    const std::optional<QString> refused =
+        readOptions(args, {"--envelopes"}, c, job.mailListFile,
+                    [&](const QString& a, const QString& value) -> std::optional<QString> {
+                        if (a == QLatin1String("--envelopes"))
+                            return std::nullopt;
+                        if (a == QLatin1String("--size")) {
+                            const std::optional<int> size = lookUp(kEnvelopeSizes, value);
+                            if (!size)
+                                return value;
+                            job.sizeIndex = *size;
+                        } else if (a == QLatin1String("--feed")) {
+                            const std::optional<int> feed = lookUp(kFeeds, value);
+                            if (!feed)
+                                return value;
+                            job.landscape = *feed == 1;
+                        } else if (a == QLatin1String("--sort")) {
+                            const std::optional<int> sort = value == QLatin1String("none")
+                                                                ? std::optional(kDoNotSort)
+                                                                : lookUp(kSorts, value);
+                            if (!sort) // "id" and "none" alike: the file's order
+                                return value;
+                            job.sortIndex = *sort;
+                        } else if (a == QLatin1String("--count")) {
+                            if (!positiveNumber(value))
+                                return value;
+                            job.countText = value;
+                        } else if (a == QLatin1String("--return")) {
+                            const QStringList lines = value.split(QLatin1Char('|'));
+                            if (lines.size() > 5)
+                                return value;
+                            for (int k = 0; k < 5; ++k) {
+                                const QString line =
+                                    k < lines.size() ? lines[k].trimmed() : QString();
+                                if (line.size() > 35)
+                                    return lines[k];
+                                job.returnAddress[size_t(k)] = line.leftJustified(35);
+                            }
+                            job.returnOption = ReturnFrom::Keyboard;
+                        } else {
+                            return a;
+                        }
+                        return std::nullopt;
+                    });
+    if (refused) {
+        result.error = QCoreApplication::translate("tavrel::PrintCommandLine",
+                                                   "tavrel: --envelopes does not take \"%1\"")
+                           .arg(*refused);
+        return result;
     }
+    if (!job.mailListFile.isEmpty())
+        job.mailOption = MailTo::MailingList;
     c.envelopes = job;
     result.command = c;
     return result;
@@ -364,6 +391,19 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
             << Qt::endl;
         return 1;
     }
+    int records = -1; // not known yet: the run itself says what is wrong with a list
+    try {
+        records = recordsInSelection(p, c.options);
+    } catch (const PlatformError&) {
+    }
+    if (records == 0 && c.options.firstId > 0) {
+        out << QCoreApplication::translate("tavrel::PrintCommandLine",
+                                           "No record has an ID from %1 to %2.")
+                   .arg(c.options.firstId)
+                   .arg(c.options.lastId)
+            << Qt::endl;
+        return 1;
+    }
     NoWindows windows;
     const RunEnd end = runReport(p, c.options, windows);
     if (end != RunEnd::Completed) {
@@ -375,12 +415,9 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
             << Qt::endl;
         return 1;
     }
-    if (fromList)
-        loadMailList(p, c.options.mailListFile);
-    const int records = recordsInSelection(p, fromList);
-    // The pages before a reprint range were laid out but not printed.
-    const int lastPage = p.Report.PageNo - 1;
-    const int pages = std::max(0, lastPage - (c.options.reprint ? c.options.reprintFrom - 1 : 0));
+    const int pages = std::max(0, p.Report.PageNo - 1);
+    if (records < 0)
+        records = recordsInSelection(p, c.options);
     out << (records == 1 ? QCoreApplication::translate("tavrel::PrintCommandLine", "1 record, ")
                          : QCoreApplication::translate("tavrel::PrintCommandLine", "%1 records, ")
                                .arg(records))

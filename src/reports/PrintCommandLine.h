@@ -34,8 +34,8 @@ QString printUsage();
 
 // Prints the report on p.printer with the layouts the report dialog uses, with
 // no questions and no test pages, and writes "N records, M pages printed."
-// (N: the records of the report's selection; M: the pages sent, which for a
-// page range are those of the range) or why nothing was printed, to `out`.
+// (N: the records of the report's selection, within the ID range when one is
+// given; M: the pages sent) or why nothing was printed, to `out`.
 // Returns the exit status: 0 printed, 1 not.
 // An envelope run writes "N records, M envelopes printed." instead.
 int runPrintCommand(Program& p, PrintCommand c, QTextStream& out);

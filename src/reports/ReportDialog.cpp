@@ -674,7 +674,7 @@ void ReportDialog::startRun(bool preview)
         }
         windows.reset();
         if (preview && end == RunEnd::Completed)
-            done = previewAndPrint(recording, p_.Report.PageNo - 1);
+            done = previewAndPrint(recording, o);
     }
     running_ = false;
     duplexCheck->setChecked(o.duplex);
@@ -703,8 +703,9 @@ QString ReportDialog::previewSummary(int sheets) const
     return labelsOnSheets(kind_ == kCards, p_.Report.LabelsDrawn, sheets);
 }
 
-bool ReportDialog::previewAndPrint(const RecordingPrinter& recording, int lastPage)
+bool ReportDialog::previewAndPrint(const RecordingPrinter& recording, const ReportOptions& o)
 {
+    const int lastPage = p_.Report.PageNo - 1;
     PreviewWindow preview(recording, QString(), this);
     preview.summaryLabel->setText(previewSummary(preview.pageCount()));
     preview.summaryLabel->setVisible(!preview.summaryLabel->text().isEmpty());
@@ -713,6 +714,7 @@ bool ReportDialog::previewAndPrint(const RecordingPrinter& recording, int lastPa
     // The recording is drawn again on the printer, document by document: a
     // two-sided report is turned over between its two sides.
     bool printed = true;
+    QString oddPagesFile;
     try {
         for (int document = 0; document < recording.documents; ++document) {
             if (document > 0 && p_.ui.messageBox(turnOverPrompt(), kTitle, Ui::Buttons::OkCancel) ==
@@ -721,6 +723,8 @@ bool ReportDialog::previewAndPrint(const RecordingPrinter& recording, int lastPa
                 break;
             }
             replay(recording, p_.printer, document);
+            if (document == 0)
+                oddPagesFile = p_.printer.lastOutputFile();
         }
     } catch (const PlatformError& e) {
         try {
@@ -731,11 +735,14 @@ bool ReportDialog::previewAndPrint(const RecordingPrinter& recording, int lastPa
                          Ui::Buttons::Ok);
         printed = false;
     }
-    if (printed)
+    if (printed) {
+        // The labels are on the paper now: the next run starts after them.
+        rememberFreeSlot(p_, o);
         p_.ui.messageBox(
-            withOutputFile(tr("Report Completed.  Last Page Printed: ") + numText(lastPage),
-                           p_.printer),
+            withReportFiles(tr("Report Completed.  Last Page Printed: ") + numText(lastPage),
+                            recording.documents > 1 ? oddPagesFile : QString(), p_.printer),
             kTitle, Ui::Buttons::Ok);
+    }
     // Whatever prints next goes on letter paper again.
     try {
         if (p_.printer.paperSize() != 1)

@@ -116,9 +116,9 @@ private:
     // Runs the report on the chosen printer, or into a preview first; the
     // dialog closes unless the preview was closed without printing.
     void startRun(bool preview);
-    // Shows the recorded pages; true when the person printed them, which
-    // replays them onto the printer.
-    bool previewAndPrint(const RecordingPrinter& recording, int lastPage);
+    // Shows the recorded pages of the run `o`; true when the person printed
+    // them, which replays them onto the printer.
+    bool previewAndPrint(const RecordingPrinter& recording, const ReportOptions& o);
     // labelsOnSheets for labels and cards, else empty.
     QString previewSummary(int sheets) const;
     // Back to the whole N&A file as the source.

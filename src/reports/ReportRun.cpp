@@ -32,6 +32,18 @@ QString turnOverPrompt()
                     "To Abort");
 }
 
+QString withReportFiles(const QString& completion, const QString& oddPagesFile,
+                        const Printer& printer)
+{
+    const QString evenPagesFile = printer.lastOutputFile();
+    if (oddPagesFile.isEmpty() || evenPagesFile.isEmpty())
+        return withOutputFile(completion, printer);
+    return completion + QCoreApplication::translate("PrintRun", "\n\nSaved As Two Files:\n"
+                                                                "Odd-Numbered Pages: %1\n"
+                                                                "Even-Numbered Pages: %2")
+                            .arg(oddPagesFile, evenPagesFile);
+}
+
 namespace {
 
 void say(Program& p, const QString& text, const QString& title = kTitle)
@@ -96,11 +108,13 @@ public:
             o_.a4Paper = true;
         if (!o_.mailListFile.isEmpty() && !readChosenMailList())
             return RunEnd::CancelledEarly;
+        if (o_.firstId > 0)
+            keepIdRange();
 
         w_.showPreparing();
         p_.ui.setWaitCursor(true);
-        if (o_.mailListFile.isEmpty() && sorted_)
-            buildSortedWalk(p_, sortCode(), false);
+        if (sorted_)
+            buildSortedWalk(p_, sortCode(), p_.Cursor.fromMailList);
         if (labelsOrCards()) {
             bool go = false;
             try {
@@ -252,9 +266,17 @@ private:
                              kDefaultTitle, Ui::Buttons::Ok);
             return false;
         }
-        if (sorted_)
-            buildSortedWalk(p_, sortCode(), true);
         return true;
+    }
+
+    // The records with IDs in the range, of the list's members when there is
+    // a list, walked as the members of a list are.
+    void keepIdRange()
+    {
+        const bool ofList = p_.Cursor.fromMailList;
+        for (int id = 1; id <= kMaxId; ++id)
+            setMember(p_, id, id >= o_.firstId && id <= o_.lastId && (!ofList || isMember(p_, id)));
+        p_.Cursor.fromMailList = true;
     }
 
     // Both phases of a duplex run, or the one phase of any other.
@@ -271,6 +293,7 @@ private:
             if (!laidOut || (r_.PageNo == 2 && r_.EndOfRecords == 1))
                 return;
             p_.printer.endDoc();
+            oddPagesFile_ = p_.printer.lastOutputFile();
             r_.DuplexPhase = 0;
             if (!o_.pagesInto && p_.ui.messageBox(turnOverPrompt(), kTitle,
                                                   Ui::Buttons::OkCancel) == Ui::Answer::Cancel) {
@@ -297,7 +320,7 @@ private:
         bool laidOut = false;
         for (c.WalkPosition = 1; c.WalkPosition <= bound; ++c.WalkPosition) {
             if (labelsOrCards())
-                nextSlot_ = layoutLabelPage(p_, o_);
+                o_.nextFreeSlot = layoutLabelPage(p_, o_);
             else
                 layoutListPage(p_, o_);
             laidOut = true;
@@ -400,27 +423,16 @@ private:
             end = RunEnd::Cancelled;
         } else if (closeDownStep(&Printer::endDoc)) {
             if (!o_.pagesInto) {
-                rememberFreeSlot();
-                say(p_, withOutputFile(tr("Report Completed.  Last Page Printed: ") +
-                                           numText(r_.PageNo - 1),
-                                       p_.printer));
+                rememberFreeSlot(p_, o_);
+                say(p_, withReportFiles(tr("Report Completed.  Last Page Printed: ") +
+                                            numText(r_.PageNo - 1),
+                                        oddPagesFile_, p_.printer));
             }
         } else {
             end = RunEnd::NotPrinted;
         }
         finish();
         return end;
-    }
-
-    // The next run on this stock starts where this one left the last sheet.
-    // A reprint or a run nobody watched leaves the remembered slot alone.
-    void rememberFreeSlot()
-    {
-        if (!labelsOrCards() || o_.unattended || o_.reprint)
-            return;
-        const Stock stock = stockOf(p_, o_);
-        const int perSheet = int(sheetSlots(stock, standardTop(stock), 0).size());
-        rememberStartSlot(p_, stock, perSheet > 0 ? nextSlot_ % perSheet : 0, o_.firstSlot);
     }
 
     void releaseSortedList()
@@ -443,7 +455,7 @@ private:
     Program::ReportRunState& r_;
     bool sorted_ = false;
     bool errorShown_ = false;
-    int nextSlot_ = 0; // the slot after the last label or card laid out
+    QString oddPagesFile_; // the file the first side of a two-sided run went to
 };
 
 } // namespace
@@ -460,6 +472,16 @@ RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w)
         }
     }
     return end;
+}
+
+void rememberFreeSlot(Program& p, const ReportOptions& o)
+{
+    const bool labelsOrCards = o.kind == ReportKind::Labels || o.kind == ReportKind::Cards;
+    if (!labelsOrCards || o.unattended || o.reprint)
+        return;
+    const Stock stock = stockOf(p, o);
+    const int perSheet = int(sheetSlots(stock, standardTop(stock), 0).size());
+    rememberStartSlot(p, stock, perSheet > 0 ? o.nextFreeSlot % perSheet : 0, o.firstSlot);
 }
 
 QString quantityRefusedText()

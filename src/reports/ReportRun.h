@@ -13,6 +13,12 @@ QString quantityRefusedText();
 QString notPrintedText();
 // What the person does between the two sides of a two-sided report.
 QString turnOverPrompt();
+// A report's completion message followed by where the printout went, as
+// withOutputFile says it; for a two-sided report saved as two files (the
+// odd-numbered pages in `oddPagesFile`, kept when that side ended, the
+// even-numbered ones in the printer's last file) it names both.
+QString withReportFiles(const QString& completion, const QString& oddPagesFile,
+                        const Printer& printer);
 
 // Report kinds, in the order of the report dialog's buttons.
 enum class ReportKind { Book = 0, TelephoneList, AbbreviatedList, Listing, Labels, Cards };
@@ -33,6 +39,12 @@ struct ReportOptions {
     int reprintFrom = 1;
     int reprintThrough = 32000;
     bool a4Paper = false; // list and book reports on A4 paper rather than letter
+    // Only the records whose IDs lie from firstId to lastId (of the list's
+    // members, when a list is chosen); 0: no such limit. The command line's
+    // --from and --to. The range is walked as a mailing list is, so it takes
+    // the place of MailListFlags for the run.
+    int firstId = 0;
+    int lastId = 0;
     // A run with nobody to ask (the command line): no stock question, no test
     // page, the standard position; 1-across labels on continuous forms when set.
     bool unattended = false;
@@ -44,6 +56,8 @@ struct ReportOptions {
     // drawn into this printer, every document of a two-sided run in turn with
     // no question between them, and the run says nothing when it completes.
     Printer* pagesInto = nullptr;
+    // Set by a labels or cards run: the slot (from 0) after the last one filled.
+    int nextFreeSlot = 0;
 
     bool sorted() const { return sequence != 4; }
 };
@@ -79,5 +93,10 @@ enum class RunEnd {
 // the stock (1-across labels), offer test pages and ask for the position;
 // Cancel there ends the run with nothing printed but the test pages.
 RunEnd runReport(Program& p, ReportOptions& o, RunWindows& w);
+
+// Keeps the slot after the last label or card of a completed run (o.nextFreeSlot)
+// as the first free one of its stock, for the next run. A reprint, a run
+// nobody watched, and any other kind of report leave it alone.
+void rememberFreeSlot(Program& p, const ReportOptions& o);
 
 } // namespace tavrel

@@ -4,6 +4,7 @@
 #include "platform/SettingsFile.h"
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
+#include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "reports/ReportCommands.h"
 #include "reports/ReportDialog.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 namespace tavrel::test {
@@ -45,7 +48,8 @@ protected:
 
     // Runs the report dialog with `kind` (its option index) through Print, or
     // through Preview and the preview's Print; the preview is kept in `seen`.
-    void runDialog(int kind, bool preview, QString* summary = nullptr, int* pages = nullptr)
+    void runDialog(int kind, bool preview, QString* summary = nullptr, int* pages = nullptr,
+                   bool printFromPreview = true)
     {
         startPrintReport(p);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
@@ -67,7 +71,7 @@ protected:
                     *summary = w.summaryLabel->text();
                 if (pages)
                     *pages = w.pageCount();
-                click(w.printButton);
+                click(printFromPreview ? w.printButton : w.closeButton);
             });
         }
         env.ui.setAutoOk(true);
@@ -112,6 +116,63 @@ TEST_F(PreviewTest, PreviewPrintsWhatPrintPrintsForEveryKind)
                                           .arg(QLatin1String(c.items))
                                           .arg(printed.pageCount(0))
                                     : QString());
+    }
+}
+
+// Labels printed from the preview are used up as by Print: the next run
+// offers the slot after them. A preview closed unprinted uses none.
+TEST_F(PreviewTest, PrintFromThePreviewRemembersTheNextFreeLabel)
+{
+    openPeople(10); // 20 labels: the first 20 of a 3-across sheet's 30
+    const auto freeSlot = [&] {
+        return settingIn(readSettings(*env.files), QStringLiteral("FirstFreeSlot.3-across"));
+    };
+    runDialog(4, true, nullptr, nullptr, false);
+    EXPECT_EQ(freeSlot(), "1");
+    closeAllWindows();
+    runDialog(4, true);
+    EXPECT_EQ(freeSlot(), "21");
+    EXPECT_TRUE(env.ui.allUsed());
+}
+
+// A two-sided report saved as PDF files names both, whether printed at once
+// or from the preview.
+TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
+{
+    const struct {
+        bool preview;
+        const char* file; // a file named in "PDF file..."; nullptr: a folder of PDF files
+    } cases[] = {{false, nullptr}, {true, nullptr}, {false, "sides.pdf"}, {true, "sides.pdf"}};
+    int run = 0;
+    for (const auto& [preview, file] : cases) {
+        SCOPED_TRACE(preview ? "preview" : "print");
+        openPeople(45);
+        const QString folder = env.dir() + QStringLiteral("/out%1").arg(++run);
+        QtPrinter pdf(folder);
+        if (file)
+            pdf.setPdfFileName(folder + QLatin1Char('/') + QLatin1String(file));
+        PrinterRoute route(p.printer, pdf);
+        startPrintReport(p);
+        QWidget* form = findWindow(QStringLiteral("PrtForm"));
+        click(control<QRadioButton>(form, "PrtOpt3_1"));
+        click(control<QCheckBox>(form, "PrtChk3"));
+        if (preview)
+            env.ui.onModal([](QDialog& d) { click(static_cast<PreviewWindow&>(d).printButton); });
+        env.ui.answer(Ui::Answer::Ok); // paper turned over
+        env.ui.setAutoOk(true);
+        click(control<QPushButton>(form, preview ? "PrtPreview" : "PrtCmd1"));
+        settle();
+        const QStringList files =
+            QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+        ASSERT_EQ(files.size(), 2);
+        if (file) { // the first side in the file named, the second beside it
+            EXPECT_EQ(files, (QStringList{"sides-2.pdf", "sides.pdf"}));
+        }
+        EXPECT_TRUE(lastMessage().endsWith(
+            QStringLiteral("\n\nSaved As Two Files:\nOdd-Numbered Pages: %1/%2\n"
+                           "Even-Numbered Pages: %1/%3")
+                .arg(folder, file ? files[1] : files[0], file ? files[0] : files[1])))
+            << lastMessage().toStdString();
     }
 }
 
@@ -165,6 +226,33 @@ TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
     EXPECT_GT(w.scale(), fitPage); // an upright page is taller than the window is
     w.setZoom(PreviewWindow::Zoom::Percent100);
     EXPECT_NEAR(w.scrollArea->widget()->width(), 8.5 * w.logicalDpiX(), 2);
+
+    // The zoom keys step from the size shown; Ctrl+0 fits the page again.
+    using Zoom = PreviewWindow::Zoom;
+    const struct {
+        QKeyCombination key;
+        Zoom zoom;
+    } zooms[] = {
+        {Qt::CTRL | Qt::Key_Plus, Zoom::Percent150}, {Qt::CTRL | Qt::Key_Equal, Zoom::Percent200},
+        {Qt::CTRL | Qt::Key_Plus, Zoom::Percent200}, {Qt::CTRL | Qt::Key_Minus, Zoom::Percent150},
+        {Qt::CTRL | Qt::Key_0, Zoom::FitPage},       {Qt::CTRL | Qt::Key_Minus, Zoom::Percent50}};
+    for (const auto& z : zooms) {
+        QTest::keyClick(&w, z.key.key(), z.key.keyboardModifiers());
+        EXPECT_EQ(w.zoomBox->currentIndex(), int(z.zoom)) << z.key.key();
+    }
+
+    // Zoomed in, Tab reaches the page and the arrow keys move about it.
+    w.setZoom(Zoom::Percent200);
+    w.closeButton->setFocus();
+    QTest::keyClick(w.closeButton, Qt::Key_Tab);
+    EXPECT_TRUE(w.scrollArea->hasFocus());
+    QTest::keyClick(w.scrollArea, Qt::Key_Down);
+    EXPECT_GT(w.scrollArea->verticalScrollBar()->value(), 0);
+
+    // Enter in the zoom box prints; it never closes the preview unasked.
+    w.zoomBox->setFocus();
+    QTest::keyClick(w.zoomBox, Qt::Key_Return);
+    EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
 TEST_F(PreviewTest, PrinterBoxListsQueuesAndRemembersEachKind)

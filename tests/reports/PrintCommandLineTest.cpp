@@ -1,5 +1,6 @@
 #include "ReportFixture.h"
 
+#include "maillists/MailListFile.h"
 #include "reports/LabelLayouts.h"
 #include "reports/PrintCommandLine.h"
 #include "support/Gui.h"
@@ -7,6 +8,7 @@
 #include <QDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace tavrel::test {
 
@@ -49,27 +51,11 @@ TEST(PrintCommandLine, UsageErrorsNameTheWordNotTaken)
         {"--print book --from 3", "--from"},
         {"--print book --to 3", "--to"},
         {"--print book --from 4 --to 3", "3"},
+        {"--print book --from 0 --to 3", "0"},
         {"--print book --output a.pdf --printer office", "--printer"},
         {"--print book --list ../x", "../x"},
         {"--print book --colour", "--colour"},
         {"--print book --title", "--title"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args);
-        const ParsedPrintCommand parsed = parsePrintCommand(words(c.args));
-        EXPECT_FALSE(parsed.command);
-        EXPECT_EQ(
-            parsed.error,
-            QStringLiteral("tavrel: --print does not take \"%1\"").arg(QLatin1String(c.word)));
-    }
-}
-
-TEST(PrintCommandLine, EnvelopeUsageErrorsNameTheWordNotTaken)
-{
-    struct Case {
-        const char* args;
-        const char* word;
-    } cases[] = {
         {"--envelopes --size a3", "a3"},
         {"--envelopes --feed diagonal", "diagonal"},
         {"--envelopes --count 0", "0"},
@@ -78,14 +64,17 @@ TEST(PrintCommandLine, EnvelopeUsageErrorsNameTheWordNotTaken)
         {"--envelopes --list", "--list"},
         {"--envelopes --large x", "--large"},
         {"--envelopes stray", "stray"},
+        {"--envelopes --output a.pdf --printer office", "--printer"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
-        const ParsedPrintCommand parsed = parseEnvelopeCommand(words(c.args));
+        const QStringList args = words(c.args);
+        const bool envelopes = args.first() == QLatin1String("--envelopes");
+        const ParsedPrintCommand parsed =
+            envelopes ? parseEnvelopeCommand(args) : parsePrintCommand(args);
         EXPECT_FALSE(parsed.command);
-        EXPECT_EQ(
-            parsed.error,
-            QStringLiteral("tavrel: --envelopes does not take \"%1\"").arg(QLatin1String(c.word)));
+        EXPECT_EQ(parsed.error, QStringLiteral("tavrel: %1 does not take \"%2\"")
+                                    .arg(args.first(), QLatin1String(c.word)));
     }
 }
 
@@ -100,8 +89,8 @@ TEST(PrintCommandLine, ChoicesBecomeTheDialogsOptions)
     EXPECT_EQ(o.kind, ReportKind::Labels);
     EXPECT_EQ(o.sequence, 3);
     EXPECT_EQ(o.mailListFile, QStringLiteral("tvlmail.abc"));
-    EXPECT_TRUE(o.reprint);
-    EXPECT_EQ(std::pair(o.reprintFrom, o.reprintThrough), std::pair(2, 5));
+    EXPECT_FALSE(o.reprint);
+    EXPECT_EQ(std::pair(o.firstId, o.lastId), std::pair(2, 5));
     EXPECT_EQ(o.labelStock, 0);
     EXPECT_TRUE(o.continuousForms);
     EXPECT_EQ(o.quantity, 3);
@@ -126,7 +115,7 @@ TEST_F(ReportTest, TheCommandLinePrintsWhatTheDialogPrints)
         const char* summary;
     } cases[] = {
         {"--print book --large --sort key2 --title Club", -1, "30 records, 15 pages printed."},
-        {"--print phone --from 2 --to 2", -1, "30 records, 1 page printed."},
+        {"--print phone --from 2 --to 12", -1, "11 records, 2 pages printed."},
         {"--print listing --a4 --sort id", -1, "30 records, 8 pages printed."},
         {"--print labels --stock continuous --quantity 2", 1, "30 records, 5 pages printed."},
         {"--print labels", 0, "30 records, 4 pages printed."},
@@ -165,6 +154,46 @@ TEST_F(ReportTest, TheCommandLinePrintsWhatTheDialogPrints)
         EXPECT_EQ(env.ui.messages.size(), asked + 1);
         EXPECT_EQ(summary, QString::fromUtf8(c.summary) + QLatin1Char('\n'))
             << summary.toStdString();
+    }
+}
+
+// --from and --to pick records by ID, in any order and walk, within a list's
+// members when a list is named; a range with no record prints nothing.
+TEST_F(ReportTest, FromAndToPickTheRecordsWithThoseIds)
+{
+    openPeople(30);
+    clearMailListFlags(p);
+    for (int id : {2, 5, 7, 9, 11})
+        setMember(p, id, true);
+    writeMailList(p, QStringLiteral("tvlmail.abc"), QStringLiteral("Odd Ones"));
+    env.ui.setAutoOk(true); // the completion message the summary line stands for
+    struct Case {
+        const char* args;
+        std::vector<int> ids; // the IDs printed
+        const char* summary;
+    } cases[] = {
+        {"--print phone --from 5 --to 9 --sort id", {5, 6, 7, 8, 9}, "5 records, 1 page printed."},
+        {"--print labels --from 5 --to 9 --sort key2",
+         {5, 6, 7, 8, 9},
+         "5 records, 1 page printed."},
+        {"--print labels --from 5 --to 9 --list abc", {5, 7, 9}, "3 records, 1 page printed."},
+        {"--print book --from 5 --to 9 --list abc --sort id",
+         {5, 7, 9},
+         "3 records, 1 page printed."},
+        {"--print phone --from 31 --to 40", {}, "No record has an ID from 31 to 40."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        const ParsedPrintCommand parsed = parsePrintCommand(words(c.args));
+        ASSERT_TRUE(parsed.command) << parsed.error.toStdString();
+        env.printer = RecordingPrinter();
+        QString summary;
+        QTextStream out(&summary);
+        EXPECT_EQ(runPrintCommand(p, *parsed.command, out), c.ids.empty() ? 1 : 0);
+        EXPECT_EQ(summary, QString::fromUtf8(c.summary) + QLatin1Char('\n'));
+        std::vector<int> printed = namesOn(1);
+        std::sort(printed.begin(), printed.end());
+        EXPECT_EQ(printed, c.ids);
     }
 }
 

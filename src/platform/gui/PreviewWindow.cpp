@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
+#include <set>
 
 namespace tavrel {
 
@@ -231,13 +232,12 @@ std::vector<PreviewWindow::Page> PreviewWindow::pagesOf(const RecordingPrinter& 
         pages.back().endOp = i + 1;
     }
     // An abandoned document never reaches the paper.
-    std::erase_if(pages, [&](const Page& page) {
-        for (const RecordingPrinter::Op& op : recording.ops) {
-            if (op.document == page.document && op.kind == Kind::KillDoc)
-                return true;
-        }
-        return false;
-    });
+    std::set<int> abandoned;
+    for (const RecordingPrinter::Op& op : recording.ops) {
+        if (op.kind == Kind::KillDoc)
+            abandoned.insert(op.document);
+    }
+    std::erase_if(pages, [&](const Page& page) { return abandoned.count(page.document) > 0; });
     return pages;
 }
 
@@ -259,7 +259,8 @@ PreviewWindow::PreviewWindow(const RecordingPrinter& recording, const QString& s
     pageLabel = named(new QLabel(this), "PreviewPageNumber");
     summaryLabel = named(new QLabel(summary, this), "PreviewSummary");
     summaryLabel->setVisible(!summary.isEmpty());
-    zoomBox = named(new QComboBox(this), "PreviewZoom");
+    zoomBox = named(new QComboBox(this), "PreviewZoom",
+                    tr("Zoom In Or Out (Ctrl+Plus, Ctrl+Minus; Ctrl+0 Fits The Page)"));
     for (const char* caption : kZoomCaptions)
         zoomBox->addItem(tr(caption));
     auto* zoomLabel = new QLabel(tr("&Zoom:"), this);
@@ -271,13 +272,17 @@ PreviewWindow::PreviewWindow(const RecordingPrinter& recording, const QString& s
     for (QPushButton* b :
          {firstButton, previousButton, nextButton, lastButton, printButton, closeButton})
         b->setAutoDefault(true);
+    // Enter away from the buttons (in the zoom box, on the page) prints, as
+    // it does when the window opens; it never closes the preview unasked.
+    printButton->setDefault(true);
 
     view_ = new PreviewPage(recording_, this);
     scrollArea = named(new QScrollArea(this), "PreviewArea");
     scrollArea->setWidget(view_);
     scrollArea->setAlignment(Qt::AlignCenter);
     scrollArea->setBackgroundRole(QPalette::Dark);
-    scrollArea->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the page, so the arrow keys move about a page zoomed in.
+    scrollArea->setFocusPolicy(Qt::StrongFocus);
 
     auto* bar = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{firstButton, previousButton, pageLabel,
@@ -308,6 +313,26 @@ PreviewWindow::PreviewWindow(const RecordingPrinter& recording, const QString& s
                                                           {Qt::Key_End, lastButton}};
     for (const auto& [key, button] : keys)
         connect(new QShortcut(key, this), &QShortcut::activated, button, &QPushButton::click);
+    // The zoom keys step through 50% to 200% from the size shown now.
+    const auto zoomStep = [this](int direction) {
+        const double percent = scale() * 1440.0 / logicalDpiX() * 100;
+        int chosen = -1;
+        for (int i = int(Zoom::Percent50); i <= int(Zoom::Percent200); ++i) {
+            if (direction > 0 ? chosen < 0 && kZoomPercents[i] > percent + 0.5
+                              : kZoomPercents[i] < percent - 0.5)
+                chosen = i;
+        }
+        if (chosen >= 0)
+            zoomBox->setCurrentIndex(chosen);
+    };
+    const std::pair<QKeySequence, int> zoomKeys[] = {{QKeySequence::ZoomIn, 1},
+                                                     {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+                                                     {QKeySequence::ZoomOut, -1}};
+    for (const auto& [key, direction] : zoomKeys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [zoomStep, direction] { zoomStep(direction); });
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
+            [this] { setZoom(Zoom::FitPage); });
 
     scrollArea->installEventFilter(this);
     resize(900, 700);

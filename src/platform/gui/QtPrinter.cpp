@@ -166,12 +166,25 @@ QString QtPrinter::nextPdfName(const QString& folder) const
     }
 }
 
+QString QtPrinter::namedFileFor(const QString& name) const
+{
+    if (namedFileDocuments_ == 0)
+        return name;
+    const QString stem =
+        name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name.chopped(4) : name;
+    for (int n = namedFileDocuments_ + 1;; ++n) {
+        const QString sibling = stem + QStringLiteral("-%1.pdf").arg(n);
+        if (!QFileInfo::exists(sibling) && !QFileInfo::exists(sibling + QStringLiteral(".part")))
+            return sibling;
+    }
+}
+
 QString QtPrinter::startSpoolFile()
 {
     if (!pdfDir_.isEmpty()) {
         if (!QDir().mkpath(pdfDir_))
             printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
-        pdfFinal_ = pdfFileName_.isEmpty() ? nextPdfName(pdfDir_) : pdfFileName_;
+        pdfFinal_ = pdfFileName_.isEmpty() ? nextPdfName(pdfDir_) : namedFileFor(pdfFileName_);
         // Written under a temporary name, so a document cut short never
         // looks like a finished printout.
         return pdfFinal_ + QStringLiteral(".part");
@@ -374,6 +387,8 @@ void QtPrinter::closeDocument(bool keep)
             printerError(QStringLiteral("the document could not be completed"));
         }
         lastPdf_ = finished;
+        if (!pdfFileName_.isEmpty())
+            ++namedFileDocuments_;
         return;
     }
     // The job leaves its folder however the handing over ends.

@@ -109,8 +109,10 @@ public:
     // The same, forgotten as soon as the next document starts, so a document
     // printed or abandoned after it is not said to be in a file.
     QString lastOutputFile() const override { return lastPdf_; }
-    // PDF output: every document is written to this file (replacing it) rather
-    // than a new file in the output folder.
+    // PDF output: the first document is written to this file (replacing it)
+    // rather than a new file in the output folder; each later one (the second
+    // side of a two-sided report) beside it, as NAME-2.pdf and so on, under a
+    // name no file has yet, so no document replaces another.
     void setPdfFileName(const QString& path) { pdfFileName_ = path; }
     // The output folder of PDF output, or empty for a system printer.
     QString pdfDirectory() const { return pdfDir_; }
@@ -155,6 +157,8 @@ private:
     void keepAsPdfInstead(const QString& spoolFile);
     void dropSpoolFolder();
     QString nextPdfName(const QString& folder) const;
+    // The file the next document goes to when PDF output has a file name.
+    QString namedFileFor(const QString& name) const;
 
     QPrinterInfo info_;
     QString pdfDir_; // empty: system printer
@@ -171,6 +175,7 @@ private:
     QString pdfFileName_;
     int pendingBreaks_ = 0;
     int pdfCount_ = 0;
+    int namedFileDocuments_ = 0; // documents completed since setPdfFileName's file
 
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;

@@ -69,17 +69,24 @@ void RecordingPrinter::printLine(const QString& text)
     x_ = 0;
 }
 
+const QFontMetricsF& RecordingPrinter::metrics() const
+{
+    const FontKey key{font_, size_, bold_, italic_, underline_};
+    auto it = fonts_.find(key);
+    if (it == fonts_.end())
+        it = fonts_.emplace(key, QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_)))
+                 .first;
+    return it->second;
+}
+
 double RecordingPrinter::textWidth(const QString& text) const
 {
-    return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_))
-               .horizontalAdvance(text) *
-           twipsPerFontPixel();
+    return metrics().horizontalAdvance(text) * twipsPerFontPixel();
 }
 
 double RecordingPrinter::textHeight(const QString&) const
 {
-    return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_)).height() *
-           twipsPerFontPixel();
+    return metrics().height() * twipsPerFontPixel();
 }
 
 double RecordingPrinter::pageWidth() const

@@ -2,8 +2,11 @@
 
 #include "platform/Printer.h"
 
+#include <QFontMetricsF>
 #include <QSet>
 #include <QStringList>
+#include <map>
+#include <tuple>
 #include <vector>
 
 namespace tavrel {
@@ -116,6 +119,13 @@ public:
 private:
     void failIfAsked() const;
     void record(Op::Kind kind, int value = 0);
+    // The metrics of the current font, made once per font and kept: every
+    // printed line is measured, and making a font asks the system's font
+    // configuration each time.
+    const QFontMetricsF& metrics() const;
+
+    using FontKey = std::tuple<QString, double, bool, bool, bool>;
+    mutable std::map<FontKey, QFontMetricsF> fonts_;
 
     QString font_ = QStringLiteral("Arial");
     double size_ = 10;
