@@ -65,18 +65,21 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
             EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
 
             // The main window may be activated while the command runs: the
-            // menus stay away as long as the command's window is loaded.
+            // menus stay away as long as the command's window is loaded, and
+            // the hint goes with the command's window open beside it.
             QEvent activate(QEvent::WindowActivate);
             QCoreApplication::sendEvent(mainWindow(), &activate);
             settle();
             EXPECT_FALSE(menusShown());
+            EXPECT_FALSE(hintShown());
+            EXPECT_TRUE(mainWindow()->commandRunning());
 
             // The command ends: its windows unload one after the other.
             for (const QString& name : otherWindows()) {
                 unloadNamed(name);
                 EXPECT_EQ(menusShown(), otherWindows().isEmpty());
             }
-            EXPECT_FALSE(hintShown());
+            EXPECT_FALSE(mainWindow()->commandRunning());
             EXPECT_TRUE(action(QStringLiteral("AddMenu"))->isEnabled());
         }
     }
@@ -146,26 +149,6 @@ TEST_F(ShellTest, MessageCommandsAndRunsThatEndBringTheMenusBack)
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  1"));
     EXPECT_TRUE(otherWindows().isEmpty()) << otherWindows().join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(menusShown());
-}
-
-TEST_F(ShellTest, AboutBoxIsModalWithItsOkButtonAndTheMenusReturn)
-{
-    openFile(2);
-    env.ui.onModal([this](QDialog& d) {
-        EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm"));
-        EXPECT_FALSE(menusShown());
-        EXPECT_TRUE(hintShown());
-        auto* text = control<QLineEdit>(&d, QStringLiteral("Text1"));
-        EXPECT_TRUE(text->isVisible());
-        EXPECT_EQ(text->text(), QStringLiteral("Unable To Verify EXE Date And Time"));
-        click(control<QAbstractButton>(&d, QStringLiteral("AbtCmd1")));
-        EXPECT_FALSE(d.isVisible());
-    });
-    choose(QStringLiteral("AboutTVLMenu"));
-    EXPECT_TRUE(env.ui.allUsed());
-    settle();
-    EXPECT_TRUE(menusShown());
-    EXPECT_FALSE(hintShown());
 }
 
 TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)

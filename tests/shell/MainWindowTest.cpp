@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 
@@ -73,7 +74,8 @@ TEST_F(ShellTest, MenuBarHoldsEveryCommandWithItsKeysAndHelpNumbers)
         }
     }
     for (auto it = next.cbegin(); it != next.cend(); ++it)
-        EXPECT_EQ(m->findChild<QMenu*>(it.key())->actions().size(), it.value()) << it.key().toStdString();
+        EXPECT_EQ(m->findChild<QMenu*>(it.key())->actions().size(), it.value())
+            << it.key().toStdString();
 
     // No two items may share a shortcut key.
     QSet<QString> keys;
@@ -155,45 +157,33 @@ TEST_F(ShellTest, ToolbarHasTwelveButtonsInThreeCaptionedGroups)
     EXPECT_LE(m->frameGeometry().height(), 768);
 }
 
-// Each button does what its menu item does.
+// Each button does what its menu item does. The About box is modal, with the
+// menus hidden until its OK button closes it.
 TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
 {
     openFile(1);
     MainWindow* m = mainWindow();
-    env.ui.onModal([](QDialog& d) { EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm")); });
+    env.ui.onModal([this](QDialog& d) {
+        EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm"));
+        EXPECT_FALSE(menusShown());
+        EXPECT_TRUE(hintShown());
+        auto* text = control<QLineEdit>(&d, QStringLiteral("Text1"));
+        EXPECT_TRUE(text->isVisible());
+        EXPECT_EQ(text->text(), QStringLiteral("Unable To Verify EXE Date And Time"));
+        click(control<QAbstractButton>(&d, QStringLiteral("AbtCmd1")));
+        EXPECT_FALSE(d.isVisible());
+    });
     click(control<QToolButton>(m, QStringLiteral("ToolInfo")));
     EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("AbtForm")});
+    settle();
+    EXPECT_TRUE(menusShown());
+    EXPECT_FALSE(hintShown());
     click(control<QToolButton>(m, QStringLiteral("ToolHelp")));
     EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("finder")});
     env.ui.answer(Ui::Answer::Ok);
     click(control<QToolButton>(m, QStringLiteral("ToolDups")));
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("There Are No Duplicate Records In The N&A File."));
-}
-
-// Each state shows the menus, the toolbar and the F1 hint, or not.
-TEST_F(ShellTest, EachWindowStateShowsItsControls)
-{
-    openFile(1);
-    MainWindow* m = mainWindow();
-    const struct {
-        MainWindow::State state;
-        bool menus, hint;
-    } states[] = {
-        {MainWindow::State::StartingCommand, false, true},
-        {MainWindow::State::CommandOpen, false, false},
-        {MainWindow::State::Ready, true, false},
-    };
-    for (const auto& s : states) {
-        SCOPED_TRACE(int(s.state));
-        m->applyState(s.state);
-        EXPECT_EQ(m->commandRunning(), !s.menus);
-        EXPECT_EQ(menusShown(), s.menus);
-        EXPECT_EQ(control(m, QStringLiteral("MenuBar"))->isVisible(), s.menus);
-        EXPECT_EQ(control(m, QStringLiteral("Label1"))->isVisible(), s.hint);
-        for (const char* item : {"AddMenu", "PrintMenu", "DisplayMenu", "AboutTVLMenu"})
-            EXPECT_EQ(m->findChild<QAction*>(QLatin1String(item))->isEnabled(), s.menus) << item;
-    }
 }
 
 } // namespace
