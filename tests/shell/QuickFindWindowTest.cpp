@@ -1,32 +1,21 @@
-#include "shell/QuickFindWindow.h"
+#include "ShellFixture.h"
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
-#include "store/NameListModel.h"
-#include "store/RecordAccess.h"
-#include "support/Gui.h"
-#include "support/TestEnv.h"
+#include "shell/QuickFindWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace tavrel::test {
 namespace {
 
-class QuickFind : public ::testing::Test {
+class QuickFind : public ShellTest {
 protected:
-    void TearDown() override
-    {
-        closeRecordScreens(env.p());
-        if (QWidget* w = form())
-            unloadWindow(w);
-        settle();
-    }
     void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
         writeNAFile(env.naPath(), records, lastRecNo);
@@ -85,8 +74,6 @@ protected:
         closeRecordScreens(env.p());
         settle();
     }
-
-    TestEnv env;
 };
 
 TEST_F(QuickFind, ListsFollowEachSortCode)
