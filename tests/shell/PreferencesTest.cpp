@@ -77,40 +77,36 @@ TEST_F(PreferencesTest, DisplayPreferenceRewritesTheHeaderOnlyWhenChanged)
     EXPECT_EQ(field("PhoneType3").left(1), QByteArray("1"));
 }
 
-TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeader)
+// OK rewrites the header even without a change; opening again shows what was stored.
+TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeaderOnOk)
 {
     openFile(3);
-    const QByteArray before = header();
-    env.ui.onModal([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("QuickFind Preferences"));
-        EXPECT_EQ(checkedIndex(&d, "DisplayOpt1", 7), 0);
-        EXPECT_EQ(checkedIndex(&d, "DisplayOpt2", 5), 0);
-        click(button(&d, "DisplayCmd1")); // Cancel
-    });
-    choose(QStringLiteral("PrefQuickFindMenu"));
-    EXPECT_EQ(header(), before);
-
-    env.ui.onModal([](QDialog& d) { click(button(&d, "DisplayCmd2")); });
-    choose(QStringLiteral("PrefQuickFindMenu"));
-    EXPECT_NE(header(), before) << "OK must rewrite the header even without a change";
-
-    env.ui.onModal([](QDialog& d) {
-        click(button(&d, "DisplayOpt1_6"));
-        click(button(&d, "DisplayOpt2_4"));
-        click(button(&d, "DisplayCmd2"));
-    });
-    choose(QStringLiteral("PrefQuickFindMenu"));
-    EXPECT_EQ(env.p().QuickFindField, QLatin1Char('6'));
-    EXPECT_EQ(env.p().QuickFindSort, QLatin1Char('4'));
-    EXPECT_EQ(field("PhoneType1"), QByteArray("6     "));
-    EXPECT_EQ(field("PhoneType2"), QByteArray("4     "));
-
-    // Opening again shows what was stored.
-    env.ui.onModal([](QDialog& d) {
-        EXPECT_EQ(checkedIndex(&d, "DisplayOpt1", 7), 6);
-        EXPECT_EQ(checkedIndex(&d, "DisplayOpt2", 5), 4);
-    });
-    choose(QStringLiteral("PrefQuickFindMenu"));
+    const struct {
+        int field, sort;
+        const char* press; // DisplayCmd1 is Cancel
+    } steps[] = {
+        {0, 0, "DisplayCmd1"}, {0, 0, "DisplayCmd2"}, {6, 4, "DisplayCmd2"}, {5, 1, "DisplayCmd1"}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.press);
+        const QByteArray before = header();
+        const int shownField = env.p().QuickFindField.digitValue();
+        const int shownSort = env.p().QuickFindSort.digitValue();
+        env.ui.onModal([&](QDialog& d) {
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("QuickFind Preferences"));
+            EXPECT_EQ(checkedIndex(&d, "DisplayOpt1", 7), shownField);
+            EXPECT_EQ(checkedIndex(&d, "DisplayOpt2", 5), shownSort);
+            click(button(&d, QStringLiteral("DisplayOpt1_%1").arg(s.field).toLatin1()));
+            click(button(&d, QStringLiteral("DisplayOpt2_%1").arg(s.sort).toLatin1()));
+            click(button(&d, s.press));
+        });
+        choose(QStringLiteral("PrefQuickFindMenu"));
+        const bool ok = QLatin1String(s.press) == QLatin1String("DisplayCmd2");
+        EXPECT_EQ(header() != before, ok);
+        EXPECT_EQ(env.p().QuickFindField, QChar(u'0' + (ok ? s.field : shownField)));
+        EXPECT_EQ(env.p().QuickFindSort, QChar(u'0' + (ok ? s.sort : shownSort)));
+        EXPECT_EQ(field("PhoneType1"), QByteArray::number(ok ? s.field : shownField) + "     ");
+        EXPECT_EQ(field("PhoneType2"), QByteArray::number(ok ? s.sort : shownSort) + "     ");
+    }
 }
 
 TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
