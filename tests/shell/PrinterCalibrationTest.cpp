@@ -21,6 +21,7 @@ TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
     PrinterCalibrationDialog d(env.p(), {QStringLiteral("Office"), lab}, lab);
     d.show();
     EXPECT_TRUE(d.okButton->isDefault());
+    EXPECT_EQ(d.findChildren<QLineEdit*>().size(), 4) << "two offsets and two scales";
     QLineEdit* const edits[] = {d.offsetXEdit, d.offsetYEdit, d.scaleXEdit, d.scaleYEdit};
     struct Case {
         bool inches;

@@ -4,6 +4,7 @@
 #include "platform/RestoreJournal.h"
 #include "platform/gui/Windows.h"
 #include "shell/Startup.h"
+#include "sync/SyncState.h"
 
 #include <QDir>
 #include <QFile>
@@ -230,6 +231,32 @@ TEST_F(StartupTest, WelcomeBoxFollowsWelcomeOffAndCanSwitchItselfOff)
     EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("FileOpenDlg")});
     EXPECT_EQ(program.WelcomeOff, QLatin1Char('1'));
     EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
+}
+
+// Where the person asked for a sync at start-up, it starts once the main
+// window is up and stands alone; a window still open leaves it out.
+TEST_F(StartupTest, TheSyncAtStartWaitsForTheMainWindowToStandAlone)
+{
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
+    SyncState st;
+    st.server = QStringLiteral("http://127.0.0.1:9/");
+    st.book = QUrl(QStringLiteral("http://127.0.0.1:9/book/"));
+    st.syncAtStartAndExit = true;
+    saveSyncState(*env.files, st);
+    run(screen(1024, 768));
+    auto* other = new QWidget(nullptr, Qt::Window);
+    loadWindow(other);
+    other->show();
+    settle();
+    EXPECT_EQ(loadedWindow(QStringLiteral("SyncForm")), nullptr) << "sync beside another window";
+    unloadWindow(other);
+    settle();
+    main->syncAtStart();
+    QWidget* sync = loadedWindow(QStringLiteral("SyncForm"));
+    ASSERT_NE(sync, nullptr);
+    EXPECT_TRUE(main->commandRunning());
+    unloadWindow(sync);
+    settle();
 }
 
 } // namespace
