@@ -205,10 +205,15 @@ TEST_F(QuickFind, TheKeysChooseAndOpenALine)
     EXPECT_EQ(QApplication::focusWidget(), list());
     EXPECT_EQ(list()->currentIndex().row(), 3);
     EXPECT_TRUE(list()->selectionModel()->isSelected(list()->currentIndex()));
-    // Enter in the list opens the chosen line.
+    // Enter in the list opens the chosen line, the keypad's Enter too.
     pressKey(form(), Qt::Key_Return);
     settle();
     expectOpened(4, "Person 4");
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    pressKey(form(), Qt::Key_Down);
+    pressKey(form(), Qt::Key_Enter, Qt::KeypadModifier);
+    settle();
+    expectOpened(1, "Person 1");
 
     // Enter on the focused display button presses it; on Cancel it cancels.
     for (bool onCancel : {false, true}) {
