@@ -236,6 +236,20 @@ TEST_F(RecordCommands, ChangeMovingTheHighestRecordToAFreeLowerId)
     EXPECT_EQ(onDisk(5).Name.trimmed(), "After the move");
 }
 
+TEST_F(RecordCommands, ChangeMovingTheHighestRecordDownOneLowersLastRecNo)
+{
+    auto records = people(1, 5);
+    records.erase(4);
+    start(records);
+    openById("Change", 5);
+    type(box(one(), "BrsTxt1"), "4");
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    EXPECT_EQ(env.p().LastRecNo, 5);
+    EXPECT_EQ(headerRecId(), 5);
+    EXPECT_TRUE(isActive(onDisk(4), 4));
+}
+
 TEST_F(RecordCommands, ChangeToAHigherIdRaisesLastRecNo)
 {
     start(people(1, 5));
