@@ -255,17 +255,17 @@ TEST_F(RecordCommands, ChangeToAHigherIdRaisesLastRecNo)
     start(people(1, 5));
     openById("Change", 2);
     press(one(), "Screen2Button");
-    type(box(two(), "BrsTxt1"), "10");
+    type(box(two(), "BrsTxt1"), "19");
     press(two(), "BrsCmd5");
-    EXPECT_EQ(env.p().LastRecNo, 11);
-    EXPECT_EQ(headerRecId(), 11);
-    EXPECT_EQ(onDisk(10).RecId, 10);
-    EXPECT_EQ(onDisk(10).Name.trimmed(), "Person 2");
+    EXPECT_EQ(env.p().LastRecNo, 20);
+    EXPECT_EQ(headerRecId(), 20);
+    EXPECT_EQ(onDisk(19).RecId, 19);
+    EXPECT_EQ(onDisk(19).Name.trimmed(), "Person 2");
     EXPECT_EQ(onDisk(2).RecId, 0);
     EXPECT_EQ(env.p().LowestFreeId, 2);
-    for (int id = 6; id <= 9; ++id)
+    for (int id = 6; id <= 18; ++id)
         EXPECT_FALSE(isActive(onDisk(id), id)) << id;
-    EXPECT_EQ(fileBytes(env.naPath()).size(), 11 * NARecord::Size);
+    EXPECT_EQ(fileBytes(env.naPath()).size(), 20 * NARecord::Size);
 }
 
 TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidId)
@@ -278,13 +278,14 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidId)
     press(one(), "BrsCmd5");
     EXPECT_EQ(lastMessage(), "That Record ID Is Already In Use.");
     EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2");
-    for (const char* bad : {"", "abc", "0", "1701", "2.5"}) {
+    // Only digits, nine at most: no sign, no zeros in front of a tenth.
+    for (const char* bad : {"", "abc", "0", "1701", "2.5", "+9", "0000000009"}) {
         type(box(one(), "BrsTxt1"), QString::fromLatin1(bad));
         press(one(), "BrsCmd5");
         EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.") << bad;
         EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2") << bad;
     }
-    EXPECT_EQ(env.ui.beeps, 6);
+    EXPECT_EQ(env.ui.beeps, 8);
     EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
