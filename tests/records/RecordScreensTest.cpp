@@ -165,6 +165,12 @@ TEST_F(RecordScreens, FillShowsTrimmedTextAndEmptyLinkBoxes)
     EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "") << "link 0 shows as an empty box";
     EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Orphan text");
     EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "");
+    // Tab goes from the Go Back button on to the commands.
+    QWidget* next = button(two(), "DisplayButton_4");
+    do
+        next = next->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(two()));
+    EXPECT_EQ(next->objectName(), "BrsCmd1");
 }
 
 TEST_F(RecordScreens, TextTooWideForItsBoxShowsFromItsStart)
