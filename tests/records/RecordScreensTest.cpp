@@ -26,61 +26,58 @@ protected:
     }
 };
 
-TEST_F(RecordScreens, BrowseModesShareOneLookAndDifferInFocus)
+// The browse modes share one look and differ in focus; the add modes show
+// only Add and Cancel. The focus rule holds on whichever screen comes up.
+TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
 {
     start(people(1, 3));
-    const std::map<QString, QString> focus{
-        {"Browse", "BrsCmd1"}, {"Change", "BrsCmd5"}, {"Delete", "BrsCmd3"}};
-    for (const auto& [mode, focused] : focus) {
-        SCOPED_TRACE(mode.toStdString());
-        openById(mode, 2);
+    const QString browse = "Browse/Change/Delete N&A Records - Screen %1 Of 2";
+    const struct {
+        const char* mode;
+        QString title1, title2;
+        bool browse;
+        const char *focus1, *focus2;
+    } modes[] = {
+        {"Browse", browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1"},
+        {"Change", browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5"},
+        {"Delete", browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3"},
+        {"Add", "Add N&A Record", "Add N&A Record", false, "BrsTxt2", "BrsTxt20_0"},
+        {"AddMult", "Add N&A Record", "Add N&A Record", false, "BrsTxt2", "BrsTxt20_0"},
+    };
+    const QByteArray before = fileBytes(env.naPath());
+    for (const auto& m : modes) {
+        SCOPED_TRACE(m.mode);
+        if (m.browse) {
+            openById(m.mode, 2);
+        } else {
+            startAddCommand(env.p(), QLatin1String(m.mode) == QLatin1String("AddMult"));
+            settle();
+        }
         ASSERT_NE(one(), nullptr);
+        EXPECT_EQ(env.p().ScreenMode, m.mode);
         EXPECT_TRUE(one()->isVisible());
         EXPECT_FALSE(two()->isVisible());
-        EXPECT_EQ(one()->windowTitle(), "Browse/Change/Delete N&A Records - Screen 1 Of 2");
-        EXPECT_EQ(two()->windowTitle(), "Browse/Change/Delete N&A Records - Screen 2 Of 2");
-        expectCommands(true, false);
-        EXPECT_TRUE(shown(one(), "CopyButton"));
+        EXPECT_EQ(one()->windowTitle(), m.title1);
+        EXPECT_EQ(two()->windowTitle(), m.title2);
+        expectCommands(m.browse, !m.browse);
+        for (QWidget* w : {one(), two()}) {
+            EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "(Optional)");
+            EXPECT_EQ(box(w, "BrsTxt1")->text(), m.browse ? "2" : "");
+        }
+        EXPECT_EQ(shown(one(), "CopyButton"), m.browse);
         for (int i = 0; i < 5; ++i)
-            EXPECT_TRUE(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled());
-        EXPECT_EQ(one()->focusWidget()->objectName(), focused);
-        // The focus rule holds on whichever screen comes up.
+            EXPECT_EQ(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled(),
+                      m.browse);
+        EXPECT_EQ(one()->focusWidget()->objectName(), m.focus1);
         press(one(), "Screen2Button");
         EXPECT_TRUE(two()->isVisible());
         EXPECT_FALSE(one()->isVisible());
-        EXPECT_EQ(two()->focusWidget()->objectName(), focused);
-        press(two(), "BrsCmd2");
+        EXPECT_EQ(two()->focusWidget()->objectName(), m.focus2);
+        press(two(), m.browse ? "BrsCmd2" : "BrsCmd6");
         EXPECT_EQ(one(), nullptr);
         EXPECT_EQ(two(), nullptr);
     }
-}
-
-TEST_F(RecordScreens, AddModesShowOnlyAddAndCancel)
-{
-    start(people(1, 2));
-    for (bool multiple : {false, true}) {
-        SCOPED_TRACE(multiple ? "AddMult" : "Add");
-        startAddCommand(env.p(), multiple);
-        settle();
-        EXPECT_EQ(env.p().ScreenMode, multiple ? "AddMult" : "Add");
-        ASSERT_NE(one(), nullptr);
-        EXPECT_EQ(one()->windowTitle(), "Add N&A Record");
-        EXPECT_EQ(two()->windowTitle(), "Add N&A Record");
-        expectCommands(false, true);
-        for (QWidget* w : {one(), two()}) {
-            EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "(Optional)");
-            EXPECT_TRUE(box(w, "BrsTxt1")->text().isEmpty());
-        }
-        EXPECT_FALSE(shown(one(), "CopyButton"));
-        for (int i = 0; i < 5; ++i)
-            EXPECT_FALSE(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled());
-        EXPECT_EQ(one()->focusWidget()->objectName(), "BrsTxt2");
-        press(one(), "Screen2Button");
-        EXPECT_EQ(two()->focusWidget()->objectName(), "BrsTxt20_0");
-        press(two(), "BrsCmd6");
-        EXPECT_EQ(one(), nullptr);
-    }
-    EXPECT_EQ(fileBytes(env.naPath()).size(), 3 * NARecord::Size) << "cancel wrote nothing";
+    EXPECT_EQ(fileBytes(env.naPath()), before) << "cancel wrote nothing";
 }
 
 TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
@@ -110,6 +107,7 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     closeRecordScreens(env.p());
     settle();
     EXPECT_FALSE(recordScreensLoaded(env.p()));
+    EXPECT_EQ(recordScreenOnDisplay(env.p()), 0);
     EXPECT_EQ(one(), nullptr);
 }
 
@@ -167,6 +165,12 @@ TEST_F(RecordScreens, FillShowsTrimmedTextAndEmptyLinkBoxes)
     EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "") << "link 0 shows as an empty box";
     EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Orphan text");
     EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "");
+    // Tab goes from the Go Back button on to the commands.
+    QWidget* next = button(two(), "DisplayButton_4");
+    do
+        next = next->nextInFocusChain();
+    while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(two()));
+    EXPECT_EQ(next->objectName(), "BrsCmd1");
 }
 
 TEST_F(RecordScreens, TextTooWideForItsBoxShowsFromItsStart)
@@ -236,6 +240,8 @@ TEST_F(RecordScreens, BoxesSayWhatTheyCutOrStoreOtherwise)
     EXPECT_EQ(name->text(), QString(35, QLatin1Char('x')));
     EXPECT_EQ(env.ui.beeps, 2);
     EXPECT_EQ(notice(one()), "Only 35 characters fit here; the rest was left out.");
+    // In the colours of a tool tip, over the window.
+    EXPECT_TRUE(one()->findChild<QLabel*>(QStringLiteral("FieldNotice"))->autoFillBackground());
     QTest::keyClick(name, Qt::Key_Backspace);
     EXPECT_EQ(notice(one()), "");
     // Letters the file lacks: the note gives what will be stored, and that is stored.
@@ -338,7 +344,7 @@ TEST_F(RecordScreens, StoredTextIsCutAndUnencodableCharactersBecomeOneQuestionMa
     EXPECT_EQ(combo(0)->currentText(), "Cellul");
 }
 
-TEST_F(RecordScreens, ScreenSwitchCarriesTheIdAndKeepsEdits)
+TEST_F(RecordScreens, ScreenSwitchCarriesTheIdAndKeepsEditsAndClosingEitherClosesBoth)
 {
     start(people(1, 2));
     openById("Browse", 1);
@@ -354,18 +360,12 @@ TEST_F(RecordScreens, ScreenSwitchCarriesTheIdAndKeepsEdits)
     EXPECT_EQ(box(one(), "BrsTxt1")->text(), "7");
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Edited name");
     EXPECT_EQ(box(two(), "BrsTxt21")->text(), "x@y.z");
-}
-
-TEST_F(RecordScreens, ClosingEitherScreenClosesBoth)
-{
-    start(people(1, 2));
     for (int which : {1, 2}) {
-        openById("Browse", 1);
-        if (which == 2)
+        if (which == 2) {
+            openById("Browse", 1);
             press(one(), "Screen2Button");
-        QWidget* w = which == 1 ? one() : two();
-        ASSERT_NE(w, nullptr);
-        w->close();
+        }
+        (which == 1 ? one() : two())->close();
         settle();
         EXPECT_EQ(one(), nullptr) << which;
         EXPECT_EQ(two(), nullptr) << which;

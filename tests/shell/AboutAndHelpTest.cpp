@@ -1,4 +1,4 @@
-// The About box's date line and the help topics behind the menus.
+// The About box and the help topics behind the menus.
 #include "ShellFixture.h"
 
 #include "platform/gui/HelpWindow.h"
@@ -9,7 +9,9 @@
 #include "shell/ShellResources.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -19,25 +21,24 @@ namespace {
 TEST(AboutBox, DateLineUsesTwoDigitDateAndTwelveHourClock)
 {
     const QString f = QStringLiteral("/opt/tavrel/tavrel");
-    auto at = [&](int h, int m) {
-        return exeDateText(f, QDateTime(QDate(2007, 1, 5), QTime(h, m)));
-    };
-    EXPECT_EQ(at(21, 5), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 9:05 PM"));
-    EXPECT_EQ(at(0, 7), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 12:07 AM"));
-    EXPECT_EQ(at(12, 30), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 12:30 PM"));
-    EXPECT_EQ(at(9, 59), QStringLiteral("/opt/tavrel/tavrel  01/05/07 At 9:59 AM"));
+    const std::pair<QTime, const char*> rows[] = {{QTime(21, 5), "9:05 PM"},
+                                                  {QTime(0, 7), "12:07 AM"},
+                                                  {QTime(12, 30), "12:30 PM"},
+                                                  {QTime(9, 59), "9:59 AM"}};
+    for (const auto& [time, shown] : rows)
+        EXPECT_EQ(exeDateText(f, QDateTime(QDate(2007, 1, 5), time)),
+                  f + QStringLiteral("  01/05/07 At ") + QLatin1String(shown));
     EXPECT_EQ(exeDateText(f, std::nullopt), QStringLiteral("Unable To Verify EXE Date And Time"));
 }
 
-TEST(AboutBox, ShowsTheProgramFileDateOrSaysItCannot)
+TEST(AboutBox, ShowsTheProgramFileDateAndHandsTheFocusToOk)
 {
     TestEnv env;
     const QString exe = env.dir() + QStringLiteral("/tavrel");
+    writeBytes(exe, "x");
     {
         QFile f(exe);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("x");
-        f.flush();
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
         ASSERT_TRUE(f.setFileTime(QDateTime(QDate(2025, 11, 30), QTime(15, 4)),
                                   QFileDevice::FileModificationTime));
     }
@@ -46,54 +47,61 @@ TEST(AboutBox, ShowsTheProgramFileDateOrSaysItCannot)
     auto* text = control<QLineEdit>(&about, QStringLiteral("Text1"));
     EXPECT_EQ(text->text(), exe + QStringLiteral("  11/30/25 At 3:04 PM"));
     EXPECT_TRUE(text->isReadOnly());
+    auto* ok = control<QPushButton>(&about, QStringLiteral("AbtCmd1"));
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+    // The date line is for reading: the focus moves on to OK, yet the line is
+    // drawn.
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    text->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), ok);
+    const QImage drawn = text->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            colours.insert(drawn.pixel(x, y));
+    EXPECT_GT(colours.size(), 4) << "the date line is not painted";
+    // The program's name and the product's are bold, the other lines not.
+    for (auto [name, bold] :
+         {std::pair{"Label1", true}, {"Label2", false}, {"Label3", true}, {"Label4", false}})
+        EXPECT_EQ(control<QLabel>(&about, QLatin1String(name))->font().bold(), bold) << name;
 
     AboutDialog missing(env.p(), exe + QStringLiteral(".gone"), AboutDialog::Mode::About);
     EXPECT_EQ(control<QLineEdit>(&missing, QStringLiteral("Text1"))->text(),
               QStringLiteral("Unable To Verify EXE Date And Time"));
 }
 
-// --- help topics ---
-
 QString resourceText(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(f.readAll());
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-QStringList topicFiles()
+QStringList links(const QString& html)
 {
-    initShellResources();
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
     QStringList out;
-    for (const QString& line :
-         resourceText(QStringLiteral(":/help/contents.html")).split(QLatin1Char('\n'))) {
-        static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
-        for (auto m = link.globalMatch(line); m.hasNext();)
-            out << m.next().captured(1);
-    }
+    for (auto m = link.globalMatch(html); m.hasNext();)
+        out << m.next().captured(1);
     return out;
 }
 
 TEST(HelpTopics, EveryLinkLeadsToATopicAndEveryTopicIsInTheContents)
 {
-    const QStringList listed = topicFiles();
+    initShellResources();
+    const QStringList listed = links(resourceText(QStringLiteral(":/help/contents.html")));
     ASSERT_GE(listed.size(), 20);
-    QDir dir(QStringLiteral(":/help"));
-    const QStringList all = dir.entryList({QStringLiteral("*.html")}, QDir::Files);
-    for (const QString& topic : all) {
+    for (const QString& topic :
+         QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files)) {
         SCOPED_TRACE(topic.toStdString());
-        if (topic != QLatin1String("contents.html")) {
-            EXPECT_TRUE(listed.contains(topic)) << "not reachable from the contents";
-        }
+        EXPECT_TRUE(topic == QLatin1String("contents.html") || listed.contains(topic))
+            << "not reachable from the contents";
         const QString html = resourceText(QStringLiteral(":/help/") + topic);
         EXPECT_TRUE(html.contains(QLatin1String("<title>")));
-        static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)\""));
-        for (auto m = link.globalMatch(html); m.hasNext();) {
-            const QString target = m.next().captured(1);
+        for (const QString& target : links(html))
             EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
                 << "broken link to " << target.toStdString();
-        }
     }
 }
 
@@ -118,27 +126,23 @@ TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
     openFile(2);
     HelpWindow help;
     QSet<QString> topics;
-    int numbered = 0;
     for (QAction* a : mainWindow()->findChildren<QAction*>()) {
-        const int n = a->property("helpContext").toInt();
-        if (!n)
-            continue;
-        ++numbered;
-        SCOPED_TRACE(a->objectName().toStdString());
-        const QString topic = help.topicForContext(n);
-        EXPECT_NE(topic, QStringLiteral("contents.html"));
-        EXPECT_FALSE(topics.contains(topic)) << "two menu items share " << topic.toStdString();
-        topics.insert(topic);
+        if (const int n = a->property("helpContext").toInt()) {
+            SCOPED_TRACE(a->objectName().toStdString());
+            const QString topic = help.topicForContext(n);
+            EXPECT_NE(topic, QStringLiteral("contents.html"));
+            EXPECT_FALSE(topics.contains(topic)) << "two menu items share it";
+            topics.insert(topic);
+        }
     }
-    EXPECT_EQ(numbered, 19);
+    EXPECT_EQ(topics.size(), 19);
 
     // The topics other messages send the user to exist under these titles.
     QStringList titles;
     for (const auto& e : help.indexEntries())
         titles << e.text;
-    EXPECT_TRUE(titles.contains(QStringLiteral("Creating A Mailing List")));
-    EXPECT_TRUE(titles.contains(QStringLiteral("About Printing")));
-    EXPECT_TRUE(titles.contains(QStringLiteral("Getting Started")));
+    for (const char* title : {"Creating A Mailing List", "About Printing", "Getting Started"})
+        EXPECT_TRUE(titles.contains(QLatin1String(title))) << title;
 }
 
 TEST_F(ShellTest, F1InTheImportExportAndBackupsWindowsOpensTheirTopics)
@@ -160,8 +164,7 @@ TEST_F(ShellTest, F1InTheImportExportAndBackupsWindowsOpensTheirTopics)
         settle();
         QWidget* w = loadedWindow(QLatin1String(row.window));
         ASSERT_TRUE(w);
-        QWidget* focus = w->focusWidget() ? w->focusWidget() : w;
-        QTest::keyClick(focus, Qt::Key_F1);
+        QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_F1);
         ASSERT_EQ(env.help.calls.size(), 1);
         const int context = env.help.calls.front().section(u' ', 1).toInt();
         EXPECT_EQ(env.help.calls.front(), QStringLiteral("context %1").arg(context));

@@ -18,6 +18,7 @@ void unloadNamed(const QString& name)
     QWidget* w = loadedWindow(name);
     ASSERT_NE(w, nullptr) << name.toStdString() << " is not loaded";
     unloadWindow(w);
+    settle();
 }
 
 TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
@@ -38,9 +39,14 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
         {"ShortListMenu", "ToolQuik", "ListForm", ""},
         {"PrintMenu", "ToolPrt", "PrtForm", ""},
         {"EnvelopePrintMenu", "EnvButton", "EnvelopePrint", ""},
+        {"ImportMenu", "", "ImportForm", ""},
+        {"ExportMenu", "", "ExportForm", ""},
+        {"CompactMenu", "", "CompactForm", ""},
     };
     for (const auto& c : commands) {
         for (bool byButton : {false, true}) {
+            if (byButton && !*c.button)
+                continue;
             SCOPED_TRACE(std::string(byButton ? c.button : c.item));
             ASSERT_TRUE(menusShown());
             env.p().ScreenMode.clear();
@@ -56,27 +62,24 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
             EXPECT_FALSE(action(QStringLiteral("ExitMenu"))->isEnabled());
             EXPECT_TRUE(otherWindows().contains(QLatin1String(c.window)))
                 << otherWindows().join(QLatin1Char(' ')).toStdString();
-            if (*c.mode) {
-                EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
-            }
+            EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
 
             // The main window may be activated while the command runs: the
-            // menus stay away as long as the command's window is loaded.
+            // menus stay away as long as the command's window is loaded, and
+            // the hint goes with the command's window open beside it.
             QEvent activate(QEvent::WindowActivate);
             QCoreApplication::sendEvent(mainWindow(), &activate);
             settle();
             EXPECT_FALSE(menusShown());
+            EXPECT_FALSE(hintShown());
+            EXPECT_TRUE(mainWindow()->commandRunning());
 
             // The command ends: its windows unload one after the other.
             for (const QString& name : otherWindows()) {
                 unloadNamed(name);
-                settle();
-                if (!otherWindows().isEmpty()) {
-                    EXPECT_FALSE(menusShown());
-                }
+                EXPECT_EQ(menusShown(), otherWindows().isEmpty());
             }
-            EXPECT_TRUE(menusShown());
-            EXPECT_FALSE(hintShown());
+            EXPECT_FALSE(mainWindow()->commandRunning());
             EXPECT_TRUE(action(QStringLiteral("AddMenu"))->isEnabled());
         }
     }
@@ -86,9 +89,7 @@ TEST_F(ShellTest, RecordCommandsByIdAskForTheIdAndComeBackOnCancel)
 {
     openFile(4);
     const struct {
-        const char* item;
-        const char* mode;
-        const char* word;
+        const char *item, *mode, *word;
     } commands[] = {
         {"BrowseMenu", "Browse", "Get."},
         {"ChangeMenu", "Change", "Change."},
@@ -108,41 +109,22 @@ TEST_F(ShellTest, RecordCommandsByIdAskForTheIdAndComeBackOnCancel)
     }
 }
 
-// Compaction opens its first confirmation with the menus hidden until it
-// unloads; the statistics show their box and bring the menus back.
-TEST_F(ShellTest, CompactAndStatisticsHideTheMenusWhileTheyRun)
-{
-    openFile(5);
-    choose(QStringLiteral("CompactMenu"));
-    settle();
-    EXPECT_FALSE(menusShown());
-    EXPECT_TRUE(hintShown());
-    EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("CompactForm")});
-    unloadNamed(QStringLiteral("CompactForm"));
-    settle();
-    EXPECT_TRUE(menusShown());
-
-    env.ui.answer(Ui::Answer::Ok);
-    choose(QStringLiteral("StatisticsMenu"));
-    settle();
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane N&A File Information"));
-    EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Active Records In File:  5\n")));
-    EXPECT_TRUE(menusShown());
-    EXPECT_TRUE(otherWindows().isEmpty());
-}
-
-TEST_F(ShellTest, FindDuplicatesRefusesAFileWithFewerThanTwoIds)
+// The statistics and a refused duplicate search show their box and leave the
+// menus in place; print and the duplicate search end with the menus back.
+TEST_F(ShellTest, MessageCommandsAndRunsThatEndBringTheMenusBack)
 {
     openFile(1); // LastRecNo 2: only ID 1 can be in use
-    ASSERT_EQ(env.p().LastRecNo, 2);
+    env.ui.answer(Ui::Answer::Ok);
+    choose(QStringLiteral("StatisticsMenu"));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane N&A File Information"));
+    EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Active Records In File:  1\n")));
+    settle();
     env.ui.answer(Ui::Answer::Ok);
     choose(QStringLiteral("FindDupsMenu"));
-    ASSERT_EQ(env.ui.messages.size(), 1u);
+    ASSERT_EQ(env.ui.messages.size(), 2u);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("There Are No Duplicate Records In The N&A File."));
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
     settle();
     EXPECT_TRUE(menusShown());
     EXPECT_TRUE(otherWindows().isEmpty());
@@ -150,51 +132,23 @@ TEST_F(ShellTest, FindDuplicatesRefusesAFileWithFewerThanTwoIds)
     // Two IDs in use: no refusal; the menus hide while DupParams is open.
     env.p().LastRecNo = 3;
     choose(QStringLiteral("FindDupsMenu"));
-    EXPECT_EQ(env.ui.messages.size(), 1u);
     EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("DupParams")});
     EXPECT_TRUE(hintShown());
     click(control<QAbstractButton>(loadedWindow(QStringLiteral("DupParams")),
                                    QStringLiteral("CancelButton")));
     settle();
     EXPECT_TRUE(menusShown());
-}
 
-TEST_F(ShellTest, APrintRunEndsWithTheMenusBack)
-{
-    openFile(4);
+    env.p().LastRecNo = 2;
     env.ui.setAutoOk(true);
     choose(QStringLiteral("PrintMenu"));
     settle();
-    QWidget* dialog = loadedWindow(QStringLiteral("PrtForm"));
-    ASSERT_TRUE(dialog);
-    click(control<QAbstractButton>(dialog, QStringLiteral("PrtCmd1")));
+    click(control<QAbstractButton>(loadedWindow(QStringLiteral("PrtForm")),
+                                   QStringLiteral("PrtCmd1")));
     settle();
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Report Completed.  Last Page Printed:  1"));
-    // The dialog and the run's windows are gone, so the menus are back.
     EXPECT_TRUE(otherWindows().isEmpty()) << otherWindows().join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(menusShown());
-}
-
-TEST_F(ShellTest, AboutBoxIsModalWithItsOkButtonAndTheMenusReturn)
-{
-    openFile(2);
-    env.ui.onModal([this](QDialog& d) {
-        EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm"));
-        EXPECT_FALSE(menusShown());
-        EXPECT_TRUE(hintShown());
-        auto* ok = control<QAbstractButton>(&d, QStringLiteral("AbtCmd1"));
-        auto* text = control<QLineEdit>(&d, QStringLiteral("Text1"));
-        EXPECT_FALSE(ok->isHidden());
-        EXPECT_FALSE(text->isHidden());
-        EXPECT_EQ(text->text(), QStringLiteral("Unable To Verify EXE Date And Time"));
-        click(ok);
-        EXPECT_FALSE(d.isVisible());
-    });
-    choose(QStringLiteral("AboutTVLMenu"));
-    EXPECT_TRUE(env.ui.allUsed());
-    settle();
-    EXPECT_TRUE(menusShown());
-    EXPECT_FALSE(hintShown());
 }
 
 TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
@@ -204,7 +158,6 @@ TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
     choose(QStringLiteral("PrefMenuShowBoxes"));
     settle();
     EXPECT_TRUE(menusShown());
-    EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("ShowBoxesPref")});
     choose(QStringLiteral("PrefMenuShowBoxes"));
     EXPECT_EQ(otherWindows(), QStringList{QStringLiteral("ShowBoxesPref")}) << "opened twice";
     // ...and while it is open the other two preferences do nothing.
@@ -213,7 +166,6 @@ TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
     EXPECT_TRUE(env.ui.modalWindows.isEmpty());
     EXPECT_TRUE(menusShown());
     unloadNamed(QStringLiteral("ShowBoxesPref"));
-    settle();
 
     // Alone again: both open modally after the hide step and the menus return.
     for (const char* item : {"DisplayMenu", "PrefQuickFindMenu"}) {
@@ -231,19 +183,18 @@ TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
 
 TEST_F(ShellTest, ExitAndClosingTheMainWindowCloseHelpAndEndTheRun)
 {
-    openFile(2);
-    EXPECT_THROW(choose(QStringLiteral("ExitMenu")), ProgramEnded);
-    EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("quit")});
-    EXPECT_FALSE(env.p().naFile.isOpen());
-}
-
-TEST_F(ShellTest, ClosingTheMainWindowEndsTheRunLikeExit)
-{
-    openFile(2);
-    MainWindow* m = mainWindow();
-    EXPECT_THROW(m->close(), ProgramEnded);
-    EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("quit")});
-    EXPECT_FALSE(env.p().naFile.isOpen());
+    for (bool byMenu : {true, false}) {
+        SCOPED_TRACE(byMenu);
+        openFile(2);
+        env.help.calls.clear();
+        if (byMenu)
+            EXPECT_THROW(choose(QStringLiteral("ExitMenu")), ProgramEnded);
+        else
+            EXPECT_THROW(mainWindow()->close(), ProgramEnded);
+        EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("quit")});
+        EXPECT_FALSE(env.p().naFile.isOpen());
+        main.reset();
+    }
 }
 
 TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
@@ -252,9 +203,8 @@ TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
     MainWindow* m = mainWindow();
     auto pressF1On = [&](const char* menuName, const char* itemName) {
         auto* menu = m->findChild<QMenu*>(QLatin1String(menuName));
-        auto* item = m->findChild<QAction*>(QLatin1String(itemName));
         menu->popup(QPoint(10, 10));
-        menu->setActiveAction(item);
+        menu->setActiveAction(m->findChild<QAction*>(QLatin1String(itemName)));
         QTest::keyClick(menu, Qt::Key_F1);
         menu->hide();
     };
@@ -266,12 +216,9 @@ TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
     pressF1On("FileMenu", "ExitMenu");
     // F1 on the main window itself opens the finder too.
     QTest::keyClick(m, Qt::Key_F1);
-    EXPECT_EQ(env.help.calls,
-              (QStringList{QStringLiteral("context 25"), QStringLiteral("context 75"),
-                           QStringLiteral("context 110"), QStringLiteral("finder"),
-                           QStringLiteral("finder")}));
     choose(QStringLiteral("ContentsMenu"));
-    EXPECT_EQ(env.help.calls.last(), QStringLiteral("finder"));
+    EXPECT_EQ(env.help.calls, (QStringList{"context 25", "context 75", "context 110", "finder",
+                                           "finder", "finder"}));
 
     // While a command runs the hint says "Press F1 For Help": F1 in its window
     // opens that window's topic when it names one, else the finder.
@@ -281,8 +228,7 @@ TEST_F(ShellTest, F1OnAHighlightedMenuItemOpensItsTopic)
     QTest::keyClick(&commandWindow, Qt::Key_F1);
     commandWindow.setProperty("helpContext", 60);
     QTest::keyClick(&commandWindow, Qt::Key_F1);
-    EXPECT_EQ(env.help.calls,
-              (QStringList{QStringLiteral("finder"), QStringLiteral("context 60")}));
+    EXPECT_EQ(env.help.calls, (QStringList{"finder", "context 60"}));
 }
 
 } // namespace

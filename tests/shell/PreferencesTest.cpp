@@ -2,10 +2,13 @@
 #include "ShellFixture.h"
 
 #include "platform/gui/Windows.h"
+#include "shell/BackupPreferencesDialog.h"
 #include "shell/WelcomeDialog.h"
+#include "upkeep/Backups.h"
 
 #include <QAbstractButton>
-#include <QRadioButton>
+#include <QLabel>
+#include <QPushButton>
 
 namespace tavrel::test {
 namespace {
@@ -16,12 +19,11 @@ QAbstractButton* button(QWidget* w, const char* name)
 }
 
 // Which option of an array is checked, -1 for none.
-int checkedIndex(QWidget* w, const QString& array, int count)
+int checkedIndex(QWidget* w, const char* array, int count)
 {
     int found = -1;
     for (int i = 0; i < count; ++i) {
-        if (button(w, QStringLiteral("%1_%2").arg(array).arg(i).toLatin1().constData())
-                ->isChecked()) {
+        if (button(w, QStringLiteral("%1_%2").arg(array).arg(i).toLatin1())->isChecked()) {
             EXPECT_EQ(found, -1) << "two options checked";
             found = i;
         }
@@ -32,126 +34,110 @@ int checkedIndex(QWidget* w, const QString& array, int count)
 class PreferencesTest : public ShellTest {
 protected:
     QByteArray header() { return recordBytes(env.naPath(), 1); }
-    QByteArray written() { return fieldBytes(env.naPath(), 1, "AddrLine1"); }
+    QByteArray field(const char* name) { return fieldBytes(env.naPath(), 1, name); }
 };
 
+// An unknown stored code (a damaged header) shows no option and is kept on OK.
 TEST_F(PreferencesTest, DisplayPreferenceRewritesTheHeaderOnlyWhenChanged)
 {
     openFile(3);
-    env.p().SortPref = QLatin1Char('1');
-    // The file says 4; what counts is the value in memory.
-    const QByteArray before = header();
-
-    env.ui.onModal([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("N&A Display Preference"));
-        EXPECT_EQ(checkedIndex(&d, QStringLiteral("Option3D1"), 5), 1);
-        click(button(&d, "OKButton"));
-    });
-    choose(QStringLiteral("DisplayMenu"));
-    EXPECT_EQ(header(), before) << "OK without a change rewrote the header";
-
-    env.ui.onModal([](QDialog& d) {
-        click(button(&d, "Option3D1_3"));
-        click(button(&d, "CancelButton"));
-    });
-    choose(QStringLiteral("DisplayMenu"));
-    EXPECT_EQ(env.p().SortPref, QLatin1Char('1'));
-    EXPECT_EQ(header(), before);
-
-    env.ui.onModal([](QDialog& d) {
-        click(button(&d, "Option3D1_3"));
-        click(button(&d, "OKButton"));
-    });
-    choose(QStringLiteral("DisplayMenu"));
-    EXPECT_EQ(env.p().SortPref, QLatin1Char('3'));
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "SortKey1").left(1), QByteArray("3"));
-    EXPECT_TRUE(written().startsWith("Header Record Written 03-14-2026"));
+    const struct {
+        char onEntry;
+        int checked;
+        const char *option, *press;
+        char after;
+    } steps[] = {
+        {'1', 1, nullptr, "OKButton", '1'},
+        {'1', 1, "Option3D1_3", "CancelButton", '1'},
+        {'9', -1, nullptr, "OKButton", '9'},
+        {'1', 1, "Option3D1_3", "OKButton", '3'},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.onEntry + std::string(" ") + s.press);
+        // The file says 4; what counts is the value in memory.
+        env.p().SortPref = QLatin1Char(s.onEntry);
+        const QByteArray before = header();
+        env.ui.onModal([&s](QDialog& d) {
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("N&A Display Preference"));
+            EXPECT_TRUE(control<QLabel>(&d, QStringLiteral("Label1"))->font().bold());
+            EXPECT_TRUE(control<QPushButton>(&d, QStringLiteral("OKButton"))->isDefault());
+            EXPECT_EQ(checkedIndex(&d, "Option3D1", 5), s.checked);
+            if (s.option)
+                click(button(&d, s.option));
+            click(button(&d, s.press));
+        });
+        choose(QStringLiteral("DisplayMenu"));
+        EXPECT_EQ(env.p().SortPref, QLatin1Char(s.after));
+        EXPECT_EQ(header() == before, s.after == s.onEntry);
+    }
+    EXPECT_EQ(field("SortKey1").left(1), QByteArray("3"));
+    EXPECT_TRUE(field("AddrLine1").startsWith("Header Record Written 03-14-2026"));
     // The other preferences ride along unchanged.
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType1").left(1), QByteArray("0"));
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
+    EXPECT_EQ(field("PhoneType1").left(1), QByteArray("0"));
+    EXPECT_EQ(field("PhoneType3").left(1), QByteArray("1"));
 }
 
-TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeader)
+// OK rewrites the header even without a change; opening again shows what was stored.
+TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeaderOnOk)
 {
     openFile(3);
-    const QByteArray before = header();
-    env.ui.onModal([](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("QuickFind Preferences"));
-        EXPECT_EQ(checkedIndex(&d, QStringLiteral("DisplayOpt1"), 7), 0);
-        EXPECT_EQ(checkedIndex(&d, QStringLiteral("DisplayOpt2"), 5), 0);
-        click(button(&d, "DisplayCmd1")); // Cancel
-    });
-    choose(QStringLiteral("PrefQuickFindMenu"));
-    EXPECT_EQ(header(), before);
-
-    env.ui.onModal([](QDialog& d) { click(button(&d, "DisplayCmd2")); });
-    choose(QStringLiteral("PrefQuickFindMenu"));
-    EXPECT_NE(header(), before) << "OK must rewrite the header even without a change";
-    EXPECT_TRUE(written().startsWith("Header Record Written 03-14-2026"));
-
-    env.ui.onModal([](QDialog& d) {
-        click(button(&d, "DisplayOpt1_6"));
-        click(button(&d, "DisplayOpt2_4"));
-        click(button(&d, "DisplayCmd2"));
-    });
-    choose(QStringLiteral("PrefQuickFindMenu"));
-    EXPECT_EQ(env.p().QuickFindField, QLatin1Char('6'));
-    EXPECT_EQ(env.p().QuickFindSort, QLatin1Char('4'));
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType1"), QByteArray("6     "));
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType2"), QByteArray("4     "));
-
-    // Opening again shows what was stored.
-    env.ui.onModal([](QDialog& d) {
-        EXPECT_EQ(checkedIndex(&d, QStringLiteral("DisplayOpt1"), 7), 6);
-        EXPECT_EQ(checkedIndex(&d, QStringLiteral("DisplayOpt2"), 5), 4);
-    });
-    choose(QStringLiteral("PrefQuickFindMenu"));
+    const struct {
+        int field, sort;
+        const char* press; // DisplayCmd1 is Cancel
+    } steps[] = {
+        {0, 0, "DisplayCmd1"}, {0, 0, "DisplayCmd2"}, {6, 4, "DisplayCmd2"}, {5, 1, "DisplayCmd1"}};
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.press);
+        const QByteArray before = header();
+        const int shownField = env.p().QuickFindField.digitValue();
+        const int shownSort = env.p().QuickFindSort.digitValue();
+        env.ui.onModal([&](QDialog& d) {
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("QuickFind Preferences"));
+            EXPECT_EQ(checkedIndex(&d, "DisplayOpt1", 7), shownField);
+            EXPECT_EQ(checkedIndex(&d, "DisplayOpt2", 5), shownSort);
+            click(button(&d, QStringLiteral("DisplayOpt1_%1").arg(s.field).toLatin1()));
+            click(button(&d, QStringLiteral("DisplayOpt2_%1").arg(s.sort).toLatin1()));
+            click(button(&d, s.press));
+        });
+        choose(QStringLiteral("PrefQuickFindMenu"));
+        const bool ok = QLatin1String(s.press) == QLatin1String("DisplayCmd2");
+        EXPECT_EQ(header() != before, ok);
+        EXPECT_EQ(env.p().QuickFindField, QChar(u'0' + (ok ? s.field : shownField)));
+        EXPECT_EQ(env.p().QuickFindSort, QChar(u'0' + (ok ? s.sort : shownSort)));
+        EXPECT_EQ(field("PhoneType1"), QByteArray::number(ok ? s.field : shownField) + "     ");
+        EXPECT_EQ(field("PhoneType2"), QByteArray::number(ok ? s.sort : shownSort) + "     ");
+    }
 }
 
 TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
 {
     openFile(2, QLatin1Char('1'));
-    const QByteArray before = header();
-    auto open = [this] {
+    const struct {
+        bool checkedOnEntry, tick, ok;
+        char stored;
+    } steps[] = {{false, false, true, '1'},
+                 {false, true, true, '0'},
+                 {true, true, true, '1'},
+                 {false, true, false, '1'}};
+    for (const auto& s : steps) {
+        const QByteArray before = header();
         choose(QStringLiteral("PrefMenuShowBoxes"));
         QWidget* w = loadedWindow(QStringLiteral("ShowBoxesPref"));
-        EXPECT_NE(w, nullptr);
-        return w;
-    };
-
-    QWidget* w = open();
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Dialog Box Preferences"));
-    EXPECT_FALSE(button(w, "Check1")->isChecked());
-    click(button(w, "OKButton"));
-    settle();
-    EXPECT_EQ(loadedWindow(QStringLiteral("ShowBoxesPref")), nullptr);
-    EXPECT_NE(header(), before) << "OK must rewrite the header";
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
-
-    w = open();
-    click(button(w, "Check1"));
-    click(button(w, "OKButton"));
-    settle();
-    EXPECT_EQ(env.p().WelcomeOff, QLatin1Char('0'));
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("0"));
-
-    w = open();
-    EXPECT_TRUE(button(w, "Check1")->isChecked());
-    click(button(w, "Check1"));
-    click(button(w, "OKButton"));
-    settle();
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
-
-    // Closing it without OK stores nothing.
-    const QByteArray now = header();
-    w = open();
-    click(button(w, "Check1"));
-    w->close();
-    settle();
-    EXPECT_EQ(loadedWindow(QStringLiteral("ShowBoxesPref")), nullptr);
-    EXPECT_EQ(header(), now);
-    EXPECT_EQ(env.p().WelcomeOff, QLatin1Char('1'));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Dialog Box Preferences"));
+        EXPECT_EQ(button(w, "Check1")->isChecked(), s.checkedOnEntry);
+        if (s.tick)
+            click(button(w, "Check1"));
+        if (s.ok)
+            click(button(w, "OKButton"));
+        else
+            w->close();
+        settle();
+        EXPECT_EQ(loadedWindow(QStringLiteral("ShowBoxesPref")), nullptr);
+        EXPECT_EQ(header() != before, s.ok) << "OK must rewrite the header, closing not";
+        EXPECT_EQ(env.p().WelcomeOff, QLatin1Char(s.stored));
+        EXPECT_EQ(field("PhoneType3").left(1), QByteArray(1, s.stored));
+    }
     EXPECT_TRUE(menusShown());
 }
 
@@ -159,37 +145,33 @@ TEST_F(PreferencesTest, WelcomeBoxStoresOnlyWhenTicked)
 {
     openFile(2, QLatin1Char('0'));
     const QByteArray before = header();
-    {
-        WelcomeDialog d(env.p());
-        d.show();
-        click(button(&d, "OKButton"));
-    }
-    EXPECT_EQ(header(), before);
-    EXPECT_EQ(env.p().WelcomeOff, QLatin1Char('0'));
-    {
+    for (bool tick : {false, true}) {
         WelcomeDialog d(env.p());
         d.show();
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Welcome To Corvane MARK32"));
         EXPECT_EQ(button(&d, "Check1")->text(),
                   QStringLiteral("Don't Show This Message On Future Startups"));
-        click(button(&d, "Check1"));
+        if (tick)
+            click(button(&d, "Check1"));
         click(button(&d, "OKButton"));
+        EXPECT_EQ(header() == before, !tick);
     }
-    EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
+    EXPECT_EQ(field("PhoneType3").left(1), QByteArray("1"));
 }
 
-TEST_F(PreferencesTest, AnUnknownStoredCodeKeepsItsValueOnOk)
+// A folder of its own is stored as typed; the usual one as no choice.
+TEST_F(PreferencesTest, BackupPreferencesStoreTheUsualFolderAsNoChoice)
 {
-    openFile(2);
-    env.p().SortPref = QLatin1Char('9'); // a damaged header
-    const QByteArray before = header();
-    env.ui.onModal([](QDialog& d) {
-        EXPECT_EQ(checkedIndex(&d, QStringLiteral("Option3D1"), 5), -1);
+    openFile(1);
+    const QString usual = backupFolderOf(*env.files, BackupSettings{});
+    for (const QString& typed : {env.dir() + QStringLiteral("/elsewhere"), usual}) {
+        BackupPreferencesDialog d(env.p());
+        d.show();
+        type(d.folderEdit, typed);
         click(button(&d, "OKButton"));
-    });
-    choose(QStringLiteral("DisplayMenu"));
-    EXPECT_EQ(env.p().SortPref, QLatin1Char('9'));
-    EXPECT_EQ(header(), before);
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(loadBackupSettings(*env.files).folder, typed == usual ? QString() : typed);
+    }
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 
 namespace tavrel::test {
 
-class PrinterCalibrationTest : public ShellTest {};
+using PrinterCalibrationTest = ShellTest;
 
 TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
 {
@@ -20,33 +20,34 @@ TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
     const QString lab = QStringLiteral("Lab");
     PrinterCalibrationDialog d(env.p(), {QStringLiteral("Office"), lab}, lab);
     d.show();
+    EXPECT_TRUE(d.okButton->isDefault());
+    EXPECT_EQ(d.findChildren<QLineEdit*>().size(), 4) << "two offsets and two scales";
+    QLineEdit* const edits[] = {d.offsetXEdit, d.offsetYEdit, d.scaleXEdit, d.scaleYEdit};
     struct Case {
         bool inches;
-        const char *x, *y, *sx, *sy;
+        const char* typed[4];
         const char* refused; // part of the message; null when saved
-        QLineEdit* PrinterCalibrationDialog::*focus;
+        int focus;           // the box refused
         PrinterCalibration saved;
     } cases[] = {
-        {false, "2.5", "-1,5", "", " ", nullptr, nullptr, {2.5, -1.5, 100, 100}},
-        {true, "0.1", "-0.2", "101", "99.5", nullptr, nullptr, {2.54, -5.08, 101, 99.5}},
-        {false, "0", "-10.5", "", "", "At Most 10 mm", &PrinterCalibrationDialog::offsetYEdit, {}},
-        {true, "0.4", "0", "", "", "At Most 0.39 Inches", &PrinterCalibrationDialog::offsetXEdit, {}},
-        {false, "1mm", "0", "", "", "\"1mm\" Is Not A Number",
-         &PrinterCalibrationDialog::offsetXEdit, {}},
-        {false, "0", "0", "97.9", "", "From 98 To 102 Percent",
-         &PrinterCalibrationDialog::scaleXEdit, {}},
-        {false, "0", "0", "100", "x", "From 98 To 102 Percent",
-         &PrinterCalibrationDialog::scaleYEdit, {}},
+        {false, {"0", "0", "102", "98"}, nullptr, 0, {0, 0, 102, 98}},
+        {false, {"2.5", "-1,5", "", " "}, nullptr, 0, {2.5, -1.5, 100, 100}},
+        {true, {"0.1", "-0.2", "101", "99.5"}, nullptr, 0, {2.54, -5.08, 101, 99.5}},
+        {false, {"0", "-10.5", "", ""}, "At Most 10 mm", 1, {}},
+        {true, {"0.4", "0", "", ""}, "At Most 0.39 Inches", 0, {}},
+        {false, {"1mm", "0", "", ""}, "\"1mm\" Is Not A Number", 0, {}},
+        {false, {"0", "0", "97.9", ""}, "From 98 To 102 Percent", 2, {}},
+        {false, {"0", "0", "100", "102.1"}, "From 98 To 102 Percent", 3, {}},
+        {false, {"0", "0", "100", "x"}, "From 98 To 102 Percent", 3, {}},
     };
     PrinterCalibration kept;
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.x) + " " + c.y + " " + c.sx + " " + c.sy);
+        SCOPED_TRACE(std::string(c.typed[0]) + " " + c.typed[1] + " " + c.typed[2] + " " +
+                     c.typed[3]);
         env.ui.messages.clear();
         click(c.inches ? d.inchesOption : d.millimetresOption);
-        type(d.offsetXEdit, QLatin1String(c.x));
-        type(d.offsetYEdit, QLatin1String(c.y));
-        type(d.scaleXEdit, QLatin1String(c.sx));
-        type(d.scaleYEdit, QLatin1String(c.sy));
+        for (int i = 0; i < 4; ++i)
+            type(edits[i], QLatin1String(c.typed[i]));
         d.setResult(QDialog::Rejected);
         click(d.okButton);
         if (c.refused) {
@@ -54,7 +55,7 @@ TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
             EXPECT_TRUE(env.ui.last().text.contains(QLatin1String(c.refused)))
                 << env.ui.last().text.toStdString();
             EXPECT_EQ(d.result(), QDialog::Rejected);
-            EXPECT_EQ(d.focusWidget(), d.*c.focus);
+            EXPECT_EQ(d.focusWidget(), edits[c.focus]);
         } else {
             EXPECT_TRUE(env.ui.messages.empty());
             EXPECT_EQ(d.result(), QDialog::Accepted);
@@ -93,6 +94,15 @@ TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
     click(d.printSheetButton);
     EXPECT_EQ(opened, lab);
     EXPECT_EQ(ended, 1);
+
+    // Without a printer there is nothing to calibrate: only OK and Cancel work.
+    PrinterCalibrationDialog none(env.p(), {}, QString());
+    const QWidget* off[] = {none.printerCombo, none.millimetresOption, none.inchesOption,
+                            none.offsetXEdit,  none.offsetYEdit,       none.scaleXEdit,
+                            none.scaleYEdit,   none.printSheetButton};
+    for (const QWidget* w : off)
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(none.okButton->isEnabled());
 }
 
 } // namespace tavrel::test

@@ -1,32 +1,21 @@
-#include "shell/QuickFindWindow.h"
+#include "ShellFixture.h"
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
-#include "store/NameListModel.h"
-#include "store/RecordAccess.h"
-#include "support/Gui.h"
-#include "support/TestEnv.h"
+#include "shell/QuickFindWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace tavrel::test {
 namespace {
 
-class QuickFind : public ::testing::Test {
+class QuickFind : public ShellTest {
 protected:
-    void TearDown() override
-    {
-        closeRecordScreens(env.p());
-        if (QWidget* w = form())
-            unloadWindow(w);
-        settle();
-    }
     void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
         writeNAFile(env.naPath(), records, lastRecNo);
@@ -42,14 +31,12 @@ protected:
     }
     QWidget* form() { return findWindow(QStringLiteral("ListForm")); }
     QListView* list() { return control<QListView>(form(), "ListLst1"); }
-    int count() { return list()->model()->rowCount(); }
-    QModelIndex line(int row) { return list()->model()->index(row, 0); }
     QString label(const char* name) { return control<QLabel>(form(), name)->text(); }
     QStringList lines()
     {
         QStringList out;
-        for (int k = 0; k < count(); ++k)
-            out << line(k).data().toString();
+        for (int k = 0; k < list()->model()->rowCount(); ++k)
+            out << list()->model()->index(k, 0).data().toString();
         return out;
     }
     // The name shown on each line (field "0"), trimmed.
@@ -60,19 +47,33 @@ protected:
             out << trimRight(l);
         return out;
     }
-    QPoint lineCentre(int row) { return list()->visualRect(line(row)).center(); }
-    void clickLine(int row)
+    void clickLine(int row, bool twice = false)
     {
-        ASSERT_TRUE(list()->visualRect(line(row)).isValid());
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, lineCentre(row));
+        const QRect r = list()->visualRect(list()->model()->index(row, 0));
+        ASSERT_TRUE(r.isValid());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
+        if (twice)
+            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, r.center());
+        settle();
     }
     void press(const char* name)
     {
         click(control<QPushButton>(form(), name));
         settle();
     }
-
-    TestEnv env;
+    // QuickFind has given way to the record screens showing `id`; they are closed again.
+    void expectOpened(int id, const char* name)
+    {
+        EXPECT_EQ(form(), nullptr) << "QuickFind unloads";
+        EXPECT_EQ(env.p().CurId, id);
+        QWidget* screen = findWindow("BrsForma");
+        ASSERT_NE(screen, nullptr);
+        EXPECT_TRUE(screen->isVisible());
+        EXPECT_EQ(env.p().ScreenMode, "Browse");
+        EXPECT_EQ(control<QLineEdit>(screen, "BrsTxt2")->text(), QLatin1String(name));
+        closeRecordScreens(env.p());
+        settle();
+    }
 };
 
 TEST_F(QuickFind, ListsFollowEachSortCode)
@@ -83,28 +84,29 @@ TEST_F(QuickFind, ListsFollowEachSortCode)
     r[3] = makeRecord(3, "Gamma", "SMITH", "A");
     r[4] = makeRecord(4, "Beta", "", "c");
     start(r);
-    struct Case {
-        QChar sort;
-        QString caption;
+    const struct {
+        char sort;
+        const char* caption;
         QStringList order;
-    };
-    const Case cases[] = {
+    } cases[] = {
         // Blank keys first; keys differing only in case are equal, in heapsort order.
-        {QLatin1Char('0'), "Sort Key 1", {"Beta", "Alpha", "Gamma", "Delta"}},
-        {QLatin1Char('1'), "Sort Key 2", {"Alpha", "Gamma", "Delta", "Beta"}},
-        {QLatin1Char('2'), "Sort Key 1 + Sort Key 2", {"Beta", "Alpha", "Gamma", "Delta"}},
-        {QLatin1Char('3'), "Sort Key 2 + Sort Key 1", {"Alpha", "Gamma", "Delta", "Beta"}},
-        {QLatin1Char('4'), "ID Number", {"Delta", "Alpha", "Gamma", "Beta"}},
+        {'0', "Sort Key 1", {"Beta", "Alpha", "Gamma", "Delta"}},
+        {'1', "Sort Key 2", {"Alpha", "Gamma", "Delta", "Beta"}},
+        {'2', "Sort Key 1 + Sort Key 2", {"Beta", "Alpha", "Gamma", "Delta"}},
+        {'3', "Sort Key 2 + Sort Key 1", {"Alpha", "Gamma", "Delta", "Beta"}},
+        {'4', "ID Number", {"Delta", "Alpha", "Gamma", "Beta"}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.caption.toStdString());
-        open(QLatin1Char('0'), c.sort);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        open(QLatin1Char('0'), QLatin1Char(c.sort));
         ASSERT_NE(form(), nullptr);
         EXPECT_EQ(form()->windowTitle(), "Name And Address File QuickFind");
-        EXPECT_EQ(label("ListLbl1"), c.caption);
+        EXPECT_EQ(label("ListLbl1"), QLatin1String(c.caption));
         EXPECT_EQ(label("ListLbl2"), "Name");
         EXPECT_EQ(names(), c.order);
         EXPECT_EQ(lines().first().size(), 35);
+        EXPECT_FALSE(env.ui.waitCursor);
+        EXPECT_TRUE(control<QPushButton>(form(), "ListCmd2")->isDefault());
         press("ListCmd1");
         EXPECT_EQ(form(), nullptr);
     }
@@ -130,32 +132,30 @@ TEST_F(QuickFind, EachFieldCodeShowsItsField)
     a.PhoneNum1 = "555-1000";
     a.PhoneType2 = "Work";
     a.PhoneNum2 = "555-2000";
-    NARecord b = makeRecord(2, "Name B"); // every other field blank
-    start({{1, a}, {2, b}});
+    start({{1, a}, {2, makeRecord(2, "Name B")}}); // every other field of B blank
+    const QString phones = padRight("Home", 6) + " " + padRight("555-1000", 20) + "  " +
+                           padRight("Work", 6) + " " + padRight("555-2000", 20);
     const struct {
         char code;
         const char* caption;
         QString first;
-        int width;
     } cases[] = {
-        {'0', "Name", padRight("Name A", 35), 35},
-        {'1', "Address Line 1", padRight("Line one", 35), 35},
-        {'2', "Address Line 2", QString(35, QLatin1Char(' ')), 35},
-        {'3', "Address Line 3", padRight("Line three", 35), 35},
-        {'4', "Address Line 4", QString(35, QLatin1Char(' ')), 35},
-        {'5', "Comments", padRight("A comment", 100), 100},
-        {'6', "First Two Telephone Numbers",
-         padRight("Home", 6) + " " + padRight("555-1000", 20) + "  " + padRight("Work", 6) + " " +
-             padRight("555-2000", 20),
-         56},
+        {'0', "Name", "Name A"},
+        {'1', "Address Line 1", "Line one"},
+        {'2', "Address Line 2", ""},
+        {'3', "Address Line 3", "Line three"},
+        {'4', "Address Line 4", ""},
+        {'5', "Comments", padRight("A comment", 100)},
+        {'6', "First Two Telephone Numbers", phones},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         open(QLatin1Char(c.code), QLatin1Char('4'));
-        EXPECT_EQ(label("ListLbl2"), c.caption);
-        ASSERT_EQ(count(), 2) << "every active record gets one line";
-        EXPECT_EQ(lines()[0], c.first);
-        EXPECT_EQ(lines()[1].size(), c.width);
+        EXPECT_EQ(label("ListLbl2"), QLatin1String(c.caption));
+        ASSERT_EQ(lines().size(), 2) << "every active record gets one line";
+        const int width = std::max<int>(35, c.first.size());
+        EXPECT_EQ(lines()[0], padRight(c.first, width));
+        EXPECT_EQ(lines()[1].size(), width);
         EXPECT_EQ(lines()[1].trimmed(), c.code == '0' ? "Name B" : "");
         press("ListCmd1");
     }
@@ -170,7 +170,6 @@ TEST_F(QuickFind, DisplayOpensTheChosenRecordForBrowsing)
     start(r);
     open(QLatin1Char('4'), QLatin1Char('0')); // blank fourth address lines
     EXPECT_EQ(lines(), QStringList(3, QString(35, QLatin1Char(' '))));
-
     press("ListCmd2");
     EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
     EXPECT_EQ(env.ui.last().title, "Corvane Mark32");
@@ -181,24 +180,14 @@ TEST_F(QuickFind, DisplayOpensTheChosenRecordForBrowsing)
     clickLine(0);
     EXPECT_EQ(form()->focusWidget()->objectName(), "ListCmd2");
     press("ListCmd2");
-    EXPECT_EQ(form(), nullptr) << "QuickFind unloads";
-    QWidget* screen = findWindow("BrsForma");
-    ASSERT_NE(screen, nullptr);
-    EXPECT_TRUE(screen->isVisible());
-    EXPECT_EQ(env.p().ScreenMode, "Browse");
-    EXPECT_EQ(env.p().CurId, 5);
-    EXPECT_EQ(control<QLineEdit>(screen, "BrsTxt2")->text(), "Fifth");
-    EXPECT_EQ(screen->windowTitle(), "Browse/Change/Delete N&A Records - Screen 1 Of 2");
-    closeRecordScreens(env.p());
-    settle();
+    EXPECT_EQ(findWindow("BrsForma")->windowTitle(),
+              "Browse/Change/Delete N&A Records - Screen 1 Of 2");
+    expectOpened(5, "Fifth");
 
     // A double click opens its line at once.
     open(QLatin1Char('0'), QLatin1Char('0'));
-    clickLine(2);
-    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, lineCentre(2));
-    settle();
-    EXPECT_EQ(form(), nullptr);
-    EXPECT_EQ(env.p().CurId, 9);
+    clickLine(2, true);
+    expectOpened(9, "Ninth");
 }
 
 TEST_F(QuickFind, TheKeysChooseAndOpenALine)
@@ -211,41 +200,37 @@ TEST_F(QuickFind, TheKeysChooseAndOpenALine)
     EXPECT_EQ(QApplication::focusWidget(), list());
     EXPECT_EQ(list()->currentIndex().row(), 0) << "the first arrow key chooses the first line";
     // Every press moves on: choosing a line by the keys keeps the focus in the list.
-    pressKey(form(), Qt::Key_Down);
-    pressKey(form(), Qt::Key_Down);
-    pressKey(form(), Qt::Key_Up);
-    pressKey(form(), Qt::Key_Down);
-    pressKey(form(), Qt::Key_Down);
+    for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down})
+        pressKey(form(), key);
     EXPECT_EQ(QApplication::focusWidget(), list());
     EXPECT_EQ(list()->currentIndex().row(), 3);
     EXPECT_TRUE(list()->selectionModel()->isSelected(list()->currentIndex()));
-    // Enter in the list opens the chosen line.
+    // Enter in the list opens the chosen line, the keypad's Enter too.
     pressKey(form(), Qt::Key_Return);
     settle();
-    EXPECT_EQ(form(), nullptr);
-    EXPECT_EQ(env.p().CurId, 4);
-    ASSERT_NE(findWindow("BrsForma"), nullptr);
-    closeRecordScreens(env.p());
-    settle();
-
-    // Enter on the focused display button presses it; on Cancel it cancels.
+    expectOpened(4, "Person 4");
     open(QLatin1Char('0'), QLatin1Char('4'));
-    clickLine(1);
-    pressKey(form(), Qt::Key_Return);
-    settle();
-    EXPECT_EQ(env.p().CurId, 2);
-    closeRecordScreens(env.p());
-    settle();
-    open(QLatin1Char('0'), QLatin1Char('4'));
-    clickLine(1);
-    control<QPushButton>(form(), "ListCmd1")->setFocus();
+    pressKey(form(), Qt::Key_Down);
     pressKey(form(), Qt::Key_Enter, Qt::KeypadModifier);
     settle();
+    expectOpened(1, "Person 1");
+
+    // Enter on the focused display button presses it; on Cancel it cancels.
+    for (bool onCancel : {false, true}) {
+        open(QLatin1Char('0'), QLatin1Char('4'));
+        clickLine(1);
+        if (onCancel)
+            control<QPushButton>(form(), "ListCmd1")->setFocus();
+        pressKey(form(), Qt::Key_Enter, Qt::KeypadModifier);
+        settle();
+        if (!onCancel)
+            expectOpened(2, "Person 2");
+    }
     EXPECT_EQ(form(), nullptr);
     EXPECT_EQ(findWindow("BrsForma"), nullptr);
 }
 
-TEST_F(QuickFind, TypingNarrowsTheListIgnoringCaseAndAccents)
+TEST_F(QuickFind, TypingNarrowsTheListIgnoringCaseAndAccentsAndItsKeysReachTheList)
 {
     std::map<int, NARecord> r;
     // Key 1 runs against the IDs, so the sort order is seen to hold.
@@ -274,51 +259,38 @@ TEST_F(QuickFind, TypingNarrowsTheListIgnoringCaseAndAccents)
         EXPECT_EQ(names(), c.shown);
         press("ListCmd1");
     }
-}
 
-TEST_F(QuickFind, TheFindBoxKeysReachTheListAndOpenTheRightRecord)
-{
-    std::map<int, NARecord> r;
-    for (auto [id, name] : {std::pair{3, "Carol"}, {5, "Alan"}, {8, "Hal"}, {9, "Bob"}})
-        r[id] = makeRecord(id, name);
-    start(r);
-    struct Case {
+    const struct {
         const char* typed;
         std::vector<int> keys; // after the text, in the find box
         int opened;            // 0: nothing opens, "Please Select A Line."
+        const char* name;
+    } keys[] = {
+        {"hal", {Qt::Key_Return}, 8, "Hal"},
+        {"AL", {Qt::Key_Return}, 0, ""},
+        {"AL", {Qt::Key_Down, Qt::Key_Return}, 5, "Alan"},
+        {"AL", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 8, "Hal"},
+        {"o", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 9, "Bob"},
     };
-    const Case cases[] = {
-        {"hal", {Qt::Key_Return}, 8},
-        {"AL", {Qt::Key_Return}, 0},
-        {"AL", {Qt::Key_Down, Qt::Key_Return}, 5},
-        {"AL", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 8},
-        {"o", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 9},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : keys) {
         SCOPED_TRACE(c.typed);
         open(QLatin1Char('0'), QLatin1Char('4'));
         // The window opens as it did without the box: the focus in the list.
         EXPECT_EQ(QApplication::focusWidget(), list());
         pressKey(form(), Qt::Key_F, Qt::AltModifier);
-        auto* box = control<QLineEdit>(form(), "ListFilter");
-        ASSERT_EQ(QApplication::focusWidget(), box);
-        QTest::keyClicks(box, QString::fromUtf8(c.typed));
+        ASSERT_EQ(QApplication::focusWidget(), control<QLineEdit>(form(), "ListFilter"));
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(c.typed));
         const size_t shown = env.ui.messages.size();
         for (int key : c.keys)
             pressKey(form(), key);
         settle();
-        if (c.opened == 0) {
-            ASSERT_EQ(env.ui.messages.size(), shown + 1) << "one answer to one Enter";
-            EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
-            EXPECT_NE(form(), nullptr);
-            press("ListCmd1");
-        } else {
-            EXPECT_EQ(form(), nullptr);
-            EXPECT_EQ(env.p().CurId, c.opened);
-            EXPECT_NE(findWindow("BrsForma"), nullptr);
-            closeRecordScreens(env.p());
-            settle();
+        if (c.opened) {
+            expectOpened(c.opened, c.name);
+            continue;
         }
+        ASSERT_EQ(env.ui.messages.size(), shown + 1) << "one answer to one Enter";
+        EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
+        press("ListCmd1");
     }
 }
 
@@ -330,7 +302,7 @@ TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
     EXPECT_EQ(env.ui.last().title, "Tavrel");
     EXPECT_EQ(env.ui.beeps, 1);
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(count(), 0);
+    EXPECT_TRUE(lines().isEmpty());
     EXPECT_FALSE(env.ui.waitCursor);
 }
 

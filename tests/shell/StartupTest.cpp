@@ -1,10 +1,10 @@
 // Start-up: screen check, single copy, splash, the N&A file, main window, welcome box.
 #include "ShellFixture.h"
 
-#include "platform/InstanceLock.h"
 #include "platform/RestoreJournal.h"
 #include "platform/gui/Windows.h"
 #include "shell/Startup.h"
+#include "sync/SyncState.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,15 +37,12 @@ protected:
         main.reset();
         settle();
     }
-    StartupEnvironment screen(int widthPx, int heightPx, bool otherCopy = false)
+    StartupEnvironment screen(int widthPx, int heightPx)
     {
         StartupEnvironment e;
         e.screenWidthTwips = widthPx * 15;
         e.screenHeightTwips = heightPx * 15;
-        e.checkSingleCopy = [this, otherCopy] {
-            ++instanceChecks;
-            return InstanceCheck{otherCopy, QString()};
-        };
+        e.checkSingleCopy = [this] { return ++instanceChecks, InstanceCheck{}; };
         e.programFile = env.dir() + QStringLiteral("/tavrel");
         return e;
     }
@@ -67,75 +64,45 @@ TEST(ScreenFigure, IsTwipAreaInMillionsRoundedToNearest)
     EXPECT_EQ(screenSizeFigure(0, 0), 0);
 }
 
-TEST_F(StartupTest, A640By480ScreenIsAcceptedAndASmallerOneRefused)
+// A screen below 640 x 480, another copy running, or a lock that cannot be
+// made: one message, and nothing else happens (no splash, no N&A file).
+TEST_F(StartupTest, EachRefusalEndsTheRunBeforeTheSplash)
 {
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
-    run(screen(640, 480));
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(program.ScreenSizeFigure, 69);
-    EXPECT_TRUE(main->isVisible());
-    EXPECT_TRUE(env.ui.messages.empty());
-    main.reset();
-
-    TestEnv other;
-    WatchingClock otherClock;
-    Program small(
-        Services{other.ui, other.printer, other.clipboard, other.help, otherClock, *other.files});
-    other.ui.answer(Ui::Answer::Ok);
-    int checks = 0;
-    StartupEnvironment e = screen(630, 480);
-    e.checkSingleCopy = [&checks] { return ++checks, InstanceCheck{}; };
-    EXPECT_THROW(startUp(small, e), ProgramEnded);
-    ASSERT_EQ(other.ui.messages.size(), 1u);
-    EXPECT_EQ(other.ui.last().text,
-              QStringLiteral("Your Current Screen Resolution Is Too Low To Properly Display the "
-                             "Corvane Windows.  Click OK To Exit Corvane."));
-    EXPECT_EQ(other.ui.last().title, QStringLiteral("Corvane Mark32"));
-    EXPECT_EQ(other.ui.last().buttons, Ui::Buttons::Ok);
-    // Nothing else happened: no instance check, no splash, no file.
-    EXPECT_EQ(checks, 0);
-    EXPECT_EQ(otherClock.sleptMs, 0);
-    EXPECT_FALSE(QFile::exists(other.naPath()));
-    EXPECT_EQ(findWindow(QStringLiteral("MarkMain")), nullptr);
+    const struct {
+        int width;
+        InstanceCheck check;
+        QString text;
+    } rows[] = {
+        {630,
+         {},
+         "Your Current Screen Resolution Is Too Low To Properly Display the "
+         "Corvane Windows.  Click OK To Exit Corvane."},
+        {1024, {true, {}}, "Corvane Mark32 Is Already Running."},
+        {1024,
+         {false, "Permission denied"},
+         "TVL Cannot Make Its Lock File In The Folder\n" + env.dir() +
+             "\n(Permission denied).\n\nClick OK To Terminate TVL."},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text.toStdString());
+        env.ui.messages.clear();
+        instanceChecks = 0;
+        StartupEnvironment e = screen(row.width, 480);
+        e.checkSingleCopy = [&] { return ++instanceChecks, row.check; };
+        env.ui.answer(Ui::Answer::Ok);
+        EXPECT_THROW(run(e), ProgramEnded);
+        ASSERT_EQ(env.ui.messages.size(), 1u);
+        EXPECT_EQ(env.ui.last().text, row.text);
+        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+        EXPECT_EQ(instanceChecks, row.width < 640 ? 0 : 1);
+        EXPECT_EQ(clock.sleptMs, 0);
+        EXPECT_FALSE(QFile::exists(env.naPath()));
+        EXPECT_EQ(findWindow(QStringLiteral("MarkMain")), nullptr);
+    }
 }
 
-TEST_F(StartupTest, ASecondCopyIsRefusedAndTheFirstKeepsItsLock)
-{
-    InstanceLock first(env.dir());
-    ASSERT_TRUE(first.acquire());
-    InstanceLock second(env.dir());
-
-    StartupEnvironment e = screen(1024, 768);
-    e.checkSingleCopy = [&second] { return second.check(); };
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(run(e), ProgramEnded);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Corvane Mark32 Is Already Running."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-    EXPECT_EQ(clock.sleptMs, 0);
-    EXPECT_FALSE(QFile::exists(env.naPath())) << "the refused copy touched the N&A file";
-
-    // The first copy still holds the directory: a third copy is refused too.
-    InstanceLock third(env.dir());
-    EXPECT_FALSE(third.acquire());
-}
-
-TEST_F(StartupTest, ALockThatCannotBeMadeIsNotAnotherCopy)
-{
-    StartupEnvironment e = screen(1024, 768);
-    e.checkSingleCopy = [] { return InstanceCheck{false, QStringLiteral("Permission denied")}; };
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(run(e), ProgramEnded);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("TVL Cannot Make Its Lock File In The Folder\n") +
-                                      env.dir() +
-                                      QStringLiteral("\n(Permission denied).\n\n"
-                                                     "Click OK To Terminate TVL."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-    EXPECT_EQ(clock.sleptMs, 0);
-    EXPECT_FALSE(QFile::exists(env.naPath()));
-}
-
+// 640 x 480 is enough.
 TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
 {
     writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}}, -1, QLatin1Char('1'));
@@ -154,16 +121,16 @@ TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
         EXPECT_EQ(findWindow(QStringLiteral("MarkMain")), nullptr);
     };
     const QDateTime before = clock.now();
-    run(screen(800, 600));
+    run(screen(640, 480));
+    EXPECT_EQ(program.ScreenSizeFigure, 69);
+    EXPECT_TRUE(env.ui.messages.empty());
     EXPECT_GE(sleeps, 1);
     EXPECT_GT(before.msecsTo(clock.now()), 5000);
     EXPECT_LT(before.msecsTo(clock.now()), 5100);
     EXPECT_EQ(findWindow(QStringLiteral("AbtForm")), nullptr) << "splash left open";
     EXPECT_TRUE(program.naFile.isOpen());
     EXPECT_EQ(program.LastRecNo, 2);
-    EXPECT_EQ(program.OrdinalWords,
-              (QStringList{QStringLiteral("First"), QStringLiteral("Second"),
-                           QStringLiteral("Third"), QStringLiteral("Fourth")}));
+    EXPECT_EQ(program.OrdinalWords, (QStringList{"First", "Second", "Third", "Fourth"}));
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << "welcome box shown while switched off";
@@ -264,18 +231,32 @@ TEST_F(StartupTest, WelcomeBoxFollowsWelcomeOffAndCanSwitchItselfOff)
     EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("FileOpenDlg")});
     EXPECT_EQ(program.WelcomeOff, QLatin1Char('1'));
     EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
-    main.reset();
-    program.naFile.close();
+}
 
-    // The next start opens no welcome box (an unexpected modal would fail here).
-    TestEnv again;
-    QFile::remove(again.naPath());
-    ASSERT_TRUE(QFile::copy(env.naPath(), again.naPath()));
-    WatchingClock c2;
-    Program p2(Services{again.ui, again.printer, again.clipboard, again.help, c2, *again.files});
-    auto m2 = startUp(p2, screen(1024, 768));
-    EXPECT_TRUE(again.ui.modalWindows.isEmpty());
-    EXPECT_EQ(p2.WelcomeOff, QLatin1Char('1'));
+// Where the person asked for a sync at start-up, it starts once the main
+// window is up and stands alone; a window still open leaves it out.
+TEST_F(StartupTest, TheSyncAtStartWaitsForTheMainWindowToStandAlone)
+{
+    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
+    SyncState st;
+    st.server = QStringLiteral("http://127.0.0.1:9/");
+    st.book = QUrl(QStringLiteral("http://127.0.0.1:9/book/"));
+    st.syncAtStartAndExit = true;
+    saveSyncState(*env.files, st);
+    run(screen(1024, 768));
+    auto* other = new QWidget(nullptr, Qt::Window);
+    loadWindow(other);
+    other->show();
+    settle();
+    EXPECT_EQ(loadedWindow(QStringLiteral("SyncForm")), nullptr) << "sync beside another window";
+    unloadWindow(other);
+    settle();
+    main->syncAtStart();
+    QWidget* sync = loadedWindow(QStringLiteral("SyncForm"));
+    ASSERT_NE(sync, nullptr);
+    EXPECT_TRUE(main->commandRunning());
+    unloadWindow(sync);
+    settle();
 }
 
 } // namespace
