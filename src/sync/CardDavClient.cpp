@@ -193,8 +193,9 @@ QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
 void CardDavClient::cancel()
 {
     cancelled = true;
-    if (running)
-        running->abort();
+    // Aborting ends a reply at once, and its end takes it off the list.
+    for (QNetworkReply* reply : QList<QNetworkReply*>(running))
+        reply->abort();
 }
 
 DavResult CardDavClient::checkAddress(const QUrl& url) const
@@ -216,47 +217,109 @@ DavResult CardDavClient::checkAddress(const QUrl& url) const
     return {};
 }
 
-CardDavClient::Answer CardDavClient::send(Exchange exchange)
+// One exchange on its way, followed through its redirects.
+struct CardDavClient::Flight {
+    qsizetype index = 0;
+    Exchange exchange;
+    int redirects = 0;
+    QNetworkReply* reply = nullptr;
+    QObject watch; // the context of every connection made for the current reply
+    QTimer deadline;
+    QByteArray body;
+    bool timedOut = false;
+    bool tooLarge = false;
+    Answer answer;
+};
+
+CardDavClient::Answer CardDavClient::send(const Exchange& exchange)
 {
-    for (int redirects = 0;; ++redirects) {
-        Answer answer;
-        answer.finalUrl = exchange.url;
-        answer.result = checkAddress(exchange.url);
-        if (!answer.result.ok())
-            return answer;
-        answer = sendOnce(exchange);
-        if (!answer.redirectTo.isValid())
-            return answer;
-        if (redirects >= settings.maxRedirects) {
-            answer.result = failure(
-                DavOutcome::TooManyRedirects,
-                QCoreApplication::translate("tavrel::CardDavClient",
-                                            "The server sent the request on through too many "
-                                            "redirects."),
-                answer.result.httpStatus);
-            return answer;
-        }
-        const QUrl next = exchange.url.resolved(answer.redirectTo);
-        // Once on https, never fall back to plain http, even to this machine.
-        if (exchange.url.scheme().toLower() == QLatin1String("https") &&
-            next.scheme().toLower() != QLatin1String("https")) {
-            answer.result = failure(
-                DavOutcome::InsecureRefused,
-                QCoreApplication::translate("tavrel::CardDavClient",
-                                            "The server redirected from https to an unencrypted "
-                                            "address; the request was not sent there."));
-            return answer;
-        }
-        exchange.url = next;
-    }
+    return sendAll({exchange}, {}).first();
 }
 
-CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
+QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& exchanges,
+                                                    const Answered& answered)
 {
-    Answer answer;
-    answer.finalUrl = exchange.url;
+    const qsizetype count = exchanges.size();
+    QList<Answer> answers(count);
+    // Flights live to the end: their handlers run inside their replies' signals.
+    std::vector<std::unique_ptr<Flight>> flights;
+    std::vector<QNetworkReply*> ended;
+    QEventLoop loop;
+    qsizetype next = 0; // the first exchange not yet sent
+    int onTheirWay = 0;
+    bool goOn = true; // false once `answered` wants no more sent
+    bool waiting = false;
 
-    QNetworkRequest request(exchange.url);
+    const auto land = [&](Flight& f) {
+        answers[f.index] = f.answer;
+        if (answered && !answered(f.index, f.answer))
+            goOn = false;
+    };
+    std::function<void(Flight&)> finished;
+    const auto fill = [&] {
+        while (goOn && !cancelled && next < count &&
+               onTheirWay < qMax(1, settings.parallelRequests)) {
+            Flight& f = *flights.emplace_back(std::make_unique<Flight>());
+            f.index = next++;
+            f.exchange = exchanges.at(f.index);
+            if (launch(f, finished))
+                ++onTheirWay;
+            else
+                land(f);
+        }
+    };
+    finished = [&](Flight& f) {
+        QNetworkReply* reply = std::exchange(f.reply, nullptr);
+        f.deadline.stop();
+        QObject::disconnect(reply, nullptr, &f.watch, nullptr);
+        QObject::disconnect(&f.deadline, nullptr, &f.watch, nullptr);
+        running.removeOne(reply);
+        ended.push_back(reply);
+        --onTheirWay;
+        // The server is answering: those still waiting may wait their full
+        // time from here, as they wait behind each other.
+        for (const auto& other : flights)
+            if (other->reply)
+                other->deadline.start(settings.timeoutMs);
+        f.answer = conclude(f, reply);
+        if (f.answer.redirectTo.isValid()) {
+            f.exchange.url = f.answer.redirectTo;
+            if (launch(f, finished)) {
+                ++onTheirWay;
+                return;
+            }
+        }
+        land(f);
+        fill();
+        if (onTheirWay == 0 && waiting)
+            loop.quit();
+    };
+    fill();
+    if (onTheirWay > 0) {
+        waiting = true;
+        loop.exec();
+    }
+    qDeleteAll(ended);
+    // What was never sent: cancelled, or held back once an answer said stop.
+    for (qsizetype i = next; i < count; ++i)
+        answers[i].result = fromNetworkError(QNetworkReply::OperationCanceledError, {});
+    return answers;
+}
+
+bool CardDavClient::launch(Flight& f, const std::function<void(Flight&)>& finished)
+{
+    Answer& answer = f.answer;
+    answer = {};
+    answer.finalUrl = f.exchange.url;
+    answer.result = checkAddress(f.exchange.url);
+    if (!answer.result.ok())
+        return false;
+    if (cancelled) {
+        answer.result = fromNetworkError(QNetworkReply::OperationCanceledError, f.exchange.url);
+        return false;
+    }
+
+    QNetworkRequest request(f.exchange.url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
@@ -266,69 +329,65 @@ CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
         request.setRawHeader(
             "Authorization",
             "Basic " + (settings.user + QLatin1Char(':') + settings.password).toUtf8().toBase64());
-    for (const auto& [name, value] : exchange.headers)
+    for (const auto& [name, value] : f.exchange.headers)
         request.setRawHeader(name, value);
 
-    if (cancelled) {
-        answer.result = fromNetworkError(QNetworkReply::OperationCanceledError, exchange.url);
-        return answer;
-    }
     ++requests;
-    QNetworkReply* reply = network.sendCustomRequest(request, exchange.verb, exchange.body);
-    running = reply;
-    QEventLoop loop;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    bool timedOut = false;
-    bool tooLarge = false;
-    QByteArray body;
-    auto overLimit = [&] {
-        tooLarge = true;
-        reply->abort();
+    QNetworkReply* reply = network.sendCustomRequest(request, f.exchange.verb, f.exchange.body);
+    f.reply = reply;
+    running << reply;
+    f.body.clear();
+    f.timedOut = f.tooLarge = false;
+    const auto overLimit = [&f] {
+        f.tooLarge = true;
+        f.reply->abort();
     };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
-        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &f.watch, [this, &f, overLimit] {
+        const QVariant length = f.reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > settings.maxBodyBytes)
             overLimit();
     });
-    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
-        if (tooLarge)
+    QObject::connect(reply, &QNetworkReply::readyRead, &f.watch, [this, &f, overLimit] {
+        if (f.tooLarge)
             return;
-        body += reply->readAll();
-        if (body.size() > settings.maxBodyBytes)
+        f.body += f.reply->readAll();
+        if (f.body.size() > settings.maxBodyBytes)
             overLimit();
     });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
-        timedOut = true;
-        reply->abort();
+    QObject::connect(reply, &QNetworkReply::finished, &f.watch, [&f, &finished] { finished(f); });
+    f.deadline.setSingleShot(true);
+    QObject::connect(&f.deadline, &QTimer::timeout, &f.watch, [&f] {
+        f.timedOut = true;
+        f.reply->abort();
     });
-    deadline.start(settings.timeoutMs);
-    if (!reply->isFinished())
-        loop.exec();
-    deadline.stop();
-    running = nullptr;
-    QObject::disconnect(reply, nullptr, &loop, nullptr);
+    f.deadline.start(settings.timeoutMs);
+    return true;
+}
 
+CardDavClient::Answer CardDavClient::conclude(Flight& f, QNetworkReply* reply)
+{
+    Answer answer;
+    answer.finalUrl = f.exchange.url;
+    const QUrl& url = f.exchange.url;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (tooLarge) {
+    if (f.tooLarge) {
         answer.result = failure(DavOutcome::TooLarge,
                                 QCoreApplication::translate(
                                     "tavrel::CardDavClient",
                                     "The server's answer was larger than %1 MB and was not read.")
                                     .arg(settings.maxBodyBytes / (1024 * 1024)));
-    } else if (timedOut) {
+    } else if (f.timedOut) {
         answer.result = failure(
             DavOutcome::Timeout,
             QCoreApplication::translate("tavrel::CardDavClient",
                                         "The server at %1 did not answer within %2 seconds.")
-                .arg(exchange.url.host())
+                .arg(url.host())
                 .arg((settings.timeoutMs + 999) / 1000));
     } else if (status == 0) {
-        answer.result = fromNetworkError(reply->error(), exchange.url);
+        answer.result = fromNetworkError(reply->error(), url);
     } else {
-        body += reply->readAll();
-        if (body.size() > settings.maxBodyBytes) {
+        f.body += reply->readAll();
+        if (f.body.size() > settings.maxBodyBytes) {
             answer.result = failure(
                 DavOutcome::TooLarge,
                 QCoreApplication::translate("tavrel::CardDavClient",
@@ -337,17 +396,48 @@ CardDavClient::Answer CardDavClient::sendOnce(const Exchange& exchange)
                     .arg(settings.maxBodyBytes / (1024 * 1024)));
         } else if (status == 301 || status == 302 || status == 303 || status == 307 ||
                    status == 308) {
-            answer.redirectTo = QUrl(QString::fromUtf8(reply->rawHeader("Location")));
-            answer.result = {DavOutcome::Ok, status, {}};
-            if (!answer.redirectTo.isValid() || answer.redirectTo.isEmpty())
-                answer.result = badAnswer();
+            return redirect(f, QUrl(QString::fromUtf8(reply->rawHeader("Location"))), status);
         } else {
-            answer.result = fromStatus(status, exchange.url);
-            answer.body = body;
+            answer.result = fromStatus(status, url);
+            answer.body = std::exchange(f.body, {});
             answer.etag = reply->rawHeader("ETag");
         }
     }
-    delete reply;
+    return answer;
+}
+
+// A 3xx answer: where the request goes next, or why it goes no further.
+CardDavClient::Answer CardDavClient::redirect(Flight& f, const QUrl& location, int status)
+{
+    Answer answer;
+    answer.finalUrl = f.exchange.url;
+    answer.result = {DavOutcome::Ok, status, {}};
+    if (!location.isValid() || location.isEmpty()) {
+        answer.result = badAnswer();
+        return answer;
+    }
+    if (f.redirects >= settings.maxRedirects) {
+        answer.result =
+            failure(DavOutcome::TooManyRedirects,
+                    QCoreApplication::translate("tavrel::CardDavClient",
+                                                "The server sent the request on through too many "
+                                                "redirects."),
+                    status);
+        return answer;
+    }
+    const QUrl next = f.exchange.url.resolved(location);
+    // Once on https, never fall back to plain http, even to this machine.
+    if (f.exchange.url.scheme().toLower() == QLatin1String("https") &&
+        next.scheme().toLower() != QLatin1String("https")) {
+        answer.result = failure(
+            DavOutcome::InsecureRefused,
+            QCoreApplication::translate("tavrel::CardDavClient",
+                                        "The server redirected from https to an unencrypted "
+                                        "address; the request was not sent there."));
+        return answer;
+    }
+    ++f.redirects;
+    answer.redirectTo = next;
     return answer;
 }
 
@@ -592,6 +682,29 @@ DavResult CardDavClient::putChanged(const QUrl& cardUrl, const QByteArray& vcard
               {{"Content-Type", "text/vcard; charset=utf-8"}, {"If-Match", etag.toLatin1()}}});
     newEtag = QString::fromLatin1(answer.etag);
     return answer.result;
+}
+
+QList<DavPutAnswer> CardDavClient::putCards(const QList<DavPut>& puts, const PutAnswered& answered)
+{
+    QList<Exchange> exchanges;
+    exchanges.reserve(puts.size());
+    for (const DavPut& put : puts) {
+        const QByteArray condition = put.etag.isEmpty() ? "If-None-Match" : "If-Match";
+        const QByteArray value = put.etag.isEmpty() ? "*" : put.etag.toLatin1();
+        exchanges << Exchange{"PUT",
+                              put.url,
+                              put.vcard,
+                              {{"Content-Type", "text/vcard; charset=utf-8"}, {condition, value}}};
+    }
+    Answered each;
+    if (answered)
+        each = [&answered](qsizetype i, const Answer& a) { return answered(i, a.result); };
+    const QList<Answer> answers = sendAll(exchanges, each);
+    QList<DavPutAnswer> out;
+    out.reserve(answers.size());
+    for (const Answer& a : answers)
+        out << DavPutAnswer{a.result, QString::fromLatin1(a.etag)};
+    return out;
 }
 
 DavResult CardDavClient::remove(const QUrl& cardUrl, const QString& etag)

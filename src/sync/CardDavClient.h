@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace tavrel {
 
@@ -69,10 +72,25 @@ struct DavSettings {
     QString user;
     QString password;
     bool allowPlainHttp = false; // the user confirmed plain http to another machine
-    int timeoutMs = 30000;       // per request, from sending to the last byte
+    int timeoutMs = 30000;       // per request, from sending (or, with several on their way, from
+                                 // the last answer to any of them) to the last byte
     qint64 maxBodyBytes = 32 * 1024 * 1024;
     int maxRedirects = 5;
     int multigetBatch = 50;
+    int parallelRequests = 6; // requests of one batch on their way at once
+};
+
+// A card to store: a new one (no ETag; stored only where none lies) or a
+// change (stored only while the server still has `etag`).
+struct DavPut {
+    QUrl url;
+    QByteArray vcard;
+    QString etag;
+};
+
+struct DavPutAnswer {
+    DavResult result;
+    QString newEtag; // empty when the server did not say
 };
 
 // A CardDAV client whose calls return when their exchange is over; each call
@@ -108,6 +126,13 @@ public:
     // Replaces a card only if the server still has `etag`.
     DavResult putChanged(const QUrl& cardUrl, const QByteArray& vcard, const QString& etag,
                          QString& newEtag);
+    // Stores several cards with up to `parallelRequests` of them on their way
+    // at once, all waited for in one local event loop. `answered`, if given, is
+    // called with a card's index and result as each answer comes (it may call
+    // cancel()); when it returns false no further card is sent. A card not
+    // sent ends Cancelled, as do those a cancel() ends on their way.
+    using PutAnswered = std::function<bool(qsizetype, const DavResult&)>;
+    QList<DavPutAnswer> putCards(const QList<DavPut>& puts, const PutAnswered& answered = {});
     // Deletes a card only if the server still has `etag`.
     DavResult remove(const QUrl& cardUrl, const QString& etag);
 
@@ -133,11 +158,22 @@ private:
         QUrl finalUrl;
         QByteArray body;
         QByteArray etag;
-        QUrl redirectTo; // where a 3xx answer sends the request next
+        QUrl redirectTo; // where a 3xx answer sends the request next (resolved)
     };
 
-    Answer send(Exchange exchange);
-    Answer sendOnce(const Exchange& exchange);
+    struct Flight;
+    using Answered = std::function<bool(qsizetype, const Answer&)>;
+
+    Answer send(const Exchange& exchange);
+    // Sends the exchanges, up to `parallelRequests` at once, each followed
+    // through its redirects; `answered` as for putCards.
+    QList<Answer> sendAll(const QList<Exchange>& exchanges, const Answered& answered);
+    // Sends the flight's exchange, calling `finished` when its reply ends;
+    // false when it could not go (its answer says why).
+    bool launch(Flight& flight, const std::function<void(Flight&)>& finished);
+    // The answer of the flight's finished reply, or the address it goes to next.
+    Answer conclude(Flight& flight, QNetworkReply* reply);
+    Answer redirect(Flight& flight, const QUrl& location, int status);
     DavResult checkAddress(const QUrl& url) const;
     // A PROPFIND or REPORT whose answer must be a multi-status; `at` is where it
     // was answered after any redirects.
@@ -148,7 +184,7 @@ private:
     QNetworkAccessManager network;
     int requests = 0;
     bool cancelled = false;
-    QNetworkReply* running = nullptr;
+    QList<QNetworkReply*> running; // the requests on their way
 };
 
 } // namespace tavrel

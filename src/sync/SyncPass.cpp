@@ -18,6 +18,9 @@ namespace {
 
 constexpr qsizetype kMaxLogBytes = 1024 * 1024;
 constexpr int kMostRetries = 3;
+// Cards new here go up this many at a time: each batch is journalled in one
+// write before any of it is sent, and its ETags in one write after.
+constexpr int kUploadBatch = 50;
 
 QByteArray contentDigest(const QByteArray& record)
 {
@@ -84,6 +87,8 @@ private:
     void applyItem(Item& item);
     bool mergeAndWrite(Item& item);
     bool upload(int id, SyncEntry* pending);
+    void uploadNew(int& done, int total);
+    SyncEntry newEntry(int id) const;
     bool download(const DavCard& card, SyncEntry* replacing);
     bool removeThere(Item& item);
     void deleteHere(int id);
@@ -409,9 +414,7 @@ void Pass::apply()
     for (const DavCard& card : std::as_const(newThere))
         if (next())
             download(card, nullptr);
-    for (int id : std::as_const(newHere))
-        if (next())
-            upload(id, nullptr);
+    uploadNew(done, total);
 }
 
 void Pass::applyItem(Item& item)
@@ -546,21 +549,80 @@ bool Pass::mergeAndWrite(Item& item)
     return false;
 }
 
+// A record's first card, under a new UID and address.
+SyncEntry Pass::newEntry(int id) const
+{
+    SyncEntry e;
+    e.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    e.href = bookPath + e.uid + QStringLiteral(".vcf");
+    e.id = id;
+    e.base = local.value(id);
+    e.card = cardFromRecord(e.base, e.uid);
+    return e;
+}
+
+// The records new here go up in batches, several cards on their way at once.
+// Each batch is noted before any of it is sent: a card sent but not confirmed
+// when a sync is cut short is looked for by the next before it is sent again.
+void Pass::uploadNew(int& done, int total)
+{
+    for (qsizetype first = 0; first < newHere.size() && !stopped; first += kUploadBatch) {
+        const QList<int> ids = newHere.mid(first, kUploadBatch);
+        QList<DavPut> puts;
+        journal.hold();
+        for (int id : ids) {
+            const SyncEntry& e = st.entries.emplace_back(newEntry(id));
+            noteEntry(e);
+            puts << DavPut{CardDavClient::memberUrl(st.book, e.href), e.card, {}};
+        }
+        journal.write();
+        const qsizetype at = st.entries.size() - ids.size();
+        const QList<DavPutAnswer> answers =
+            client.putCards(puts, [&](qsizetype, const DavResult& r) {
+                if (options.progress)
+                    options.progress(done++, total);
+                // A card the server has under that address already is sent
+                // again under another; any other failure ends the sync.
+                return r.ok() || r.outcome == DavOutcome::PreconditionFailed;
+            });
+        QList<int> again;
+        journal.hold();
+        for (qsizetype i = 0; i < answers.size(); ++i) {
+            SyncEntry& e = st.entries[at + i];
+            const DavResult& r = answers.at(i).result;
+            if (r.ok()) {
+                e.etag = answers.at(i).newEtag;
+                journal.confirm(e.href, e.etag);
+                ++report.addedThere;
+            } else if (r.outcome == DavOutcome::PreconditionFailed) {
+                forgetEntry(e.href);
+                e.href.clear();
+                again << ids.at(i);
+            } else if (!stopped) {
+                // Its entry stays unconfirmed: the next sync looks for the card.
+                stop(r);
+            }
+        }
+        journal.write();
+        for (int id : std::as_const(again))
+            if (!stopped)
+                upload(id, nullptr);
+    }
+}
+
 bool Pass::upload(int id, SyncEntry* pending)
 {
-    const QByteArray record = local.value(id);
     for (int attempt = 0; attempt < kMostRetries; ++attempt) {
         SyncEntry e;
         if (pending && attempt == 0) {
             e = *pending;
+            e.id = id;
+            e.etag.clear();
+            e.base = local.value(id);
+            e.card = cardFromRecord(e.base, e.uid);
         } else {
-            e.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-            e.href = bookPath + e.uid + QStringLiteral(".vcf");
+            e = newEntry(id);
         }
-        e.id = id;
-        e.etag.clear();
-        e.base = record;
-        e.card = cardFromRecord(record, e.uid);
         // Noted before it is sent, so a kill after sending never sends it twice.
         noteEntry(e);
         if (pending)
@@ -578,7 +640,7 @@ bool Pass::upload(int id, SyncEntry* pending)
         if (!stop(r))
             return false;
         kept.etag = etag;
-        noteEntry(kept);
+        journal.confirm(kept.href, etag);
         ++report.addedThere;
         return true;
     }

@@ -52,6 +52,9 @@ void applyJournalLine(SyncState& state, const QJsonObject& o)
             *old = e;
         else
             state.entries << e;
+    } else if (op == QLatin1String("etag")) {
+        if (SyncEntry* e = state.byHref(o.value(QStringLiteral("href")).toString()))
+            e->etag = o.value(QStringLiteral("etag")).toString();
     } else if (op == QLatin1String("drop")) {
         const QString href = o.value(QStringLiteral("href")).toString();
         state.entries.removeIf([&href](const SyncEntry& e) { return e.href == href; });
@@ -151,8 +154,32 @@ void SyncJournal::drop(const QString& href)
                .toJson(QJsonDocument::Compact));
 }
 
+void SyncJournal::confirm(const QString& href, const QString& etag)
+{
+    append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("etag")},
+                                     {QStringLiteral("href"), href},
+                                     {QStringLiteral("etag"), etag}})
+               .toJson(QJsonDocument::Compact));
+}
+
 void SyncJournal::append(const QByteArray& line)
 {
+    // The first line of a run starts with a line break, which closes a line
+    // a kill cut short.
+    if (!started_)
+        held_ += '\n';
+    started_ = true;
+    held_ += line;
+    held_ += '\n';
+    if (!holding_)
+        write();
+}
+
+void SyncJournal::write()
+{
+    holding_ = false;
+    if (held_.isEmpty())
+        return;
     if (fd_ < 0) {
         // A link planted under the journal's name is refused, never followed.
         fd_ = ::open(QFile::encodeName(files_.path(kSyncJournalName)).constData(),
@@ -160,10 +187,9 @@ void SyncJournal::append(const QByteArray& line)
         if (fd_ < 0)
             throw PlatformError(errnoToNumber(errno), kSyncJournalName, errno);
     }
-    // One write per line: a kill leaves whole lines and at most one cut short,
-    // which the line break before the first line of a new run closes.
-    const QByteArray bytes = (started_ ? QByteArray() : QByteArray("\n")) + line + '\n';
-    started_ = true;
+    // One write for what is held: a kill leaves whole lines and at most one
+    // cut short.
+    const QByteArray bytes = std::exchange(held_, {});
     for (qsizetype done = 0; done < bytes.size();) {
         const ssize_t n = ::write(fd_, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)

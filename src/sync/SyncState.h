@@ -48,7 +48,8 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error);
 // then removes the journal.
 void saveSyncState(const Files& files, const SyncState& state);
 
-// Appends to the journal: each line is flushed before the call returns.
+// Appends to the journal: each line is written before the call returns,
+// unless lines are held, when they go together at the next write().
 class SyncJournal {
 public:
     explicit SyncJournal(const Files& files) : files_(files) {}
@@ -58,12 +59,21 @@ public:
 
     void set(const SyncEntry& entry); // the entry now stands as given
     void drop(const QString& href);   // the card and its record are no longer kept in step
+    // The card at `href` was stored and has this ETag now.
+    void confirm(const QString& href, const QString& etag);
+
+    // The lines that follow wait in memory until write(), which puts them in
+    // the file in one go (a kill loses the held ones, never half of a line).
+    void hold() { holding_ = true; }
+    void write();
 
 private:
     void append(const QByteArray& line);
     const Files& files_;
     int fd_ = -1;
     bool started_ = false;
+    bool holding_ = false;
+    QByteArray held_;
 };
 
 // The bytes of a record that a card carries: name to sort keys.

@@ -1,6 +1,9 @@
 // The client against a small loopback server that answers what each case scripts:
 // what a real server will not do on demand.
+#include "support/TestEnv.h"
 #include "sync/CardDavClient.h"
+#include "sync/SyncPass.h"
+#include "sync/SyncState.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -18,6 +21,7 @@ struct Request {
     QByteArray method;
     QByteArray path;
     QByteArray body;
+    QTcpSocket* socket; // for an answer given later
 };
 
 // Answers each complete request with the bytes the script gives; a null answer
@@ -57,7 +61,8 @@ private:
         if (buffer.size() < headEnd + 4 + length)
             return;
         const QList<QByteArray> first = head.left(head.indexOf('\r')).split(' ');
-        const Request request{first.value(0), first.value(1), buffer.mid(headEnd + 4, length)};
+        const Request request{first.value(0), first.value(1), buffer.mid(headEnd + 4, length),
+                              socket};
         buffer.remove(0, headEnd + 4 + length);
         ++requests;
         const QByteArray answer = script(request);
@@ -270,4 +275,61 @@ TEST(ScriptedServerTest, CancelEndsTheWaitingRequestAndEveryLaterOne)
     EXPECT_EQ(client.putNew(server.url(QStringLiteral("/b/x.vcf")), "x", etag).outcome,
               DavOutcome::Cancelled);
     EXPECT_EQ(client.requestCount(), 1);
+}
+
+// Several new cards on their way at once: the server answers none until three
+// wait. One fails: nothing more is sent, and what the others stored is noted.
+TEST(ScriptedServerTest, NewCardsGoUpSeveralAtOnceAndOneFailureKeepsTheOthersResults)
+{
+    QList<Request> waiting;
+    int puts = 0;
+    const auto answer = [](const Request& r) {
+        const bool fails = r.body.contains("FN:Person 2\r\n");
+        return fails ? http("503 Unavailable", {})
+                     : http("201 Created", {}, "ETag: \"e-" + r.path.split('/').last() + "\"\r\n");
+    };
+    ScriptedServer server([&](const Request& r) {
+        if (r.method == "PROPFIND") // no sync-collection report, and an empty book
+            return r.body.contains("supported-report-set")
+                       ? multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop>"
+                               "<d:supported-report-set/></d:prop><d:status>HTTP/1.1 200 OK"
+                               "</d:status></d:propstat></d:response>")
+                       : multi({});
+        ++puts;
+        if (waiting.size() < 2 && puts <= 3) {
+            waiting << r;
+            return QByteArray();
+        }
+        for (const Request& w : std::as_const(waiting))
+            w.socket->write(answer(w));
+        waiting.clear();
+        return answer(r);
+    });
+    test::TestEnv env;
+    env.openFile(test::people(1, 40));
+    SyncState st;
+    st.server = server.url().toString();
+    st.book = server.url(QStringLiteral("/book/"));
+    saveSyncState(*env.files, st);
+    env.p().BeforeBulkChange = [](const QString&) { return true; };
+    DavSettings settings;
+    settings.server = server.url();
+    settings.timeoutMs = 3000;
+    CardDavClient client(settings);
+    const SyncReport report = runSync(env.p(), client, {});
+
+    EXPECT_EQ(report.result.outcome, DavOutcome::ServerError) << report.summary().toStdString();
+    EXPECT_LT(puts, 40); // nothing was sent once the failure came
+    const SyncState after = *loadSyncState(*env.files, nullptr);
+    int confirmed = 0;
+    for (const SyncEntry& e : after.entries) {
+        const bool failed = fieldText(e.base, SyncField::Name) == QLatin1String("Person 2");
+        if (!e.etag.isEmpty()) {
+            ++confirmed;
+            EXPECT_FALSE(failed);
+            EXPECT_EQ(e.etag, "\"e-" + e.href.split('/').last() + '"');
+        }
+    }
+    EXPECT_GE(confirmed, 2);
+    EXPECT_EQ(confirmed, report.addedThere);
 }

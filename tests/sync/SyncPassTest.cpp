@@ -345,8 +345,13 @@ TEST_F(SyncPassTest, ACancelledSyncLeavesBothSidesSoTheNextOneFinishesIt)
     };
     const SyncReport cancelled = runSync(a->p(), client, cancelling);
     EXPECT_EQ(cancelled.result.outcome, DavOutcome::Cancelled);
-    EXPECT_EQ(cancelled.addedThere, 8);
-    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +12 ~0 -0 | 0"));
+    // Cards on their way when Cancel came may have arrived unconfirmed: the
+    // next sync finds them rather than sending them again.
+    EXPECT_GE(cancelled.addedThere, 8);
+    EXPECT_LT(cancelled.addedThere, 20);
+    const SyncReport rest = sync(*a);
+    EXPECT_LE(rest.addedThere, 20 - cancelled.addedThere);
+    EXPECT_EQ(rest.addedHere + rest.changedHere + rest.changedThere, 0);
     EXPECT_EQ(counts(sync(*b)), QStringLiteral("+20 ~0 -0 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
 }
