@@ -98,12 +98,6 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
     EXPECT_TRUE(w->reviseIdsButton->isHidden());
     EXPECT_FALSE(w->showIdsButton->isHidden());
 
-    // Clicking another file hides the revise button again.
-    click(w->showIdsButton);
-    select(w->fileList, QStringLiteral("tvlmail.h"));
-    EXPECT_TRUE(w->reviseIdsButton->isHidden());
-    EXPECT_TRUE(w->idNumbersEdit->toPlainText().isEmpty());
-
     // A read-only list is refused with the error a write to it gives, and kept.
     const QByteArray kept = bytesOf(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(QFile::setPermissions(path(QStringLiteral("tvlmail.a")), QFileDevice::ReadOwner));
