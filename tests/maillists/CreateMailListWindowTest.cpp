@@ -161,6 +161,24 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.ty"))), (std::set<int>{3}));
 }
 
+// The highest ID is picked by name like any other.
+TEST_F(CreateListTest, TheHighestIdCanBePickedByName)
+{
+    env.openFile({{1700, makeRecord(1700, QStringLiteral("Zed Last"))}});
+    CreateMailListWindow* w = openCreate();
+    ASSERT_TRUE(w);
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
+        select(picker.allNamesList, QStringLiteral("1700"));
+        click(picker.addButton);
+        click(picker.okButton);
+    });
+    click(w->namesButton);
+    type(w->identifierEdit, QStringLiteral("z"));
+    click(w->createButton);
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.z"))), (std::set<int>{1700}));
+}
+
 TEST_F(CreateListTest, ExistingListsShowTheirTitle)
 {
     writeRaw(QStringLiteral("tvlmail.one"), listBytes(QStringLiteral("First List"), {1}));
@@ -173,6 +191,7 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     EXPECT_EQ(shown, (QStringList{QStringLiteral("TVLMAIL.TWO"), QStringLiteral("tvlmail.one")}));
     clickLine(w->existingListsList, QStringLiteral("tvlmail.one"));
     EXPECT_EQ(w->existingTitleEdit->text(), QStringLiteral("First List").leftJustified(40));
+    EXPECT_TRUE(w->existingTitleEdit->isReadOnly());
     EXPECT_EQ(w->focusWidget(), w->namesButton);
 
     // Clicking the selected file again reads its title again.

@@ -204,8 +204,8 @@ TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)
 
 TEST_F(MailListTest, MemberTextListsIdsInOrder)
 {
-    parseIdList(p, QStringLiteral("40 3 12"));
-    EXPECT_EQ(memberText(p), QStringLiteral("3, 12, 40"));
+    parseIdList(p, QStringLiteral("40 3 1700 12"));
+    EXPECT_EQ(memberText(p), QStringLiteral("3, 12, 40, 1700"));
     clearMailListFlags(p);
     EXPECT_EQ(memberText(p), QString());
 }

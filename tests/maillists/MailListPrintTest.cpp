@@ -51,7 +51,7 @@ protected:
 
 TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 {
-    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9}));
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9, 1700}));
     ReviseMailListWindow* w = openOn(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(w);
     env.printer.outputFile = QStringLiteral("/out/list.pdf");
@@ -82,13 +82,14 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
     }
 
     const auto lines = memberLines();
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].text,
               QStringLiteral("3  ") + QStringLiteral("Carol Ames").leftJustified(35) +
                   QStringLiteral("  ") + QStringLiteral("12 Elm Street").leftJustified(35));
     EXPECT_EQ(lines[1].text, QStringLiteral("5  ** ID Not Active **"));
     EXPECT_EQ(lines[2].text.left(14), QStringLiteral("8  Hal Crane  "));
     EXPECT_EQ(lines[3].text, QStringLiteral("9  ** ID Not Active **")); // beyond the last record
+    EXPECT_EQ(lines[4].text, QStringLiteral("1700  ** ID Not Active **"));
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].x, 720);
         EXPECT_EQ(lines[i].y, 1600 + 250 * double(i));
@@ -129,7 +130,8 @@ TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
 }
 
 // Cancel on the please-wait window, or closing it, stops the print at the next
-// page break; the form refuses to close meanwhile and stays usable.
+// page break; the form takes no clicks and refuses to close meanwhile, and is
+// usable again after.
 TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
 {
     for (bool byCancel : {true, false}) {
@@ -138,9 +140,10 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         env.ui.messages.clear();
         ReviseMailListWindow* w = openBigList(QStringLiteral("1-200"));
         ASSERT_TRUE(w);
-        bool formStayed = false;
+        bool formStayed = false, formOff = false;
         // Done as soon as the window system gets a chance, which is the first page break.
         QTimer::singleShot(0, [&] {
+            formOff = !w->isEnabled();
             w->close();
             formStayed = w->isVisible();
             QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
@@ -153,6 +156,7 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         click(w->printListButton);
         settle();
         EXPECT_TRUE(formStayed);
+        EXPECT_TRUE(formOff);
         EXPECT_EQ(memberLines().size(), 53u);
         EXPECT_TRUE(p.StopRequested);
         EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Print Cancelled At Your Request. "
