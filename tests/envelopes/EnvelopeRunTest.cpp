@@ -196,6 +196,10 @@ TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
         ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
         EXPECT_EQ(mailNamesByPage(), expected);
     }
+    // A typed address after such a run prints as typed, not as the list's first.
+    env.printer = RecordingPrinter();
+    ASSERT_EQ(run(typedJob()), EnvelopeRunEnd::Completed);
+    EXPECT_EQ(mailNamesByPage(), std::vector<QString>{"Bob Receiver"});
 }
 
 TEST_F(EnvelopeRunTest, CancelAfterTheFirstEnvelopeAbandonsTheJob)
