@@ -64,6 +64,11 @@ TEST_F(DupsTest, MatchModesCompareWholeUpperCasedFieldsAndKeepTheLowestId)
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.match));
         writeFile(modeFile(), 10);
+        int copies = 0; // the backup copy: once, before the first deletion
+        p.BeforeBulkChange = [&](const QString& what) {
+            EXPECT_EQ(std::make_pair(what, file()), std::make_pair(QStringLiteral("dups"), before));
+            return ++copies > 0;
+        };
         QString count;
         onReport([&](DupCompleteDialog& w) { count = w.deletedCountEdit->text(); });
         search(c.match, /*display*/ false);
@@ -76,6 +81,7 @@ TEST_F(DupsTest, MatchModesCompareWholeUpperCasedFieldsAndKeepTheLowestId)
         EXPECT_EQ(file(), expected);
         EXPECT_EQ(p.LastRecNo, 10);
         EXPECT_EQ(count, QString::number(c.deleted.size()));
+        EXPECT_EQ(copies, 1);
         EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("DupDelCompl")});
         EXPECT_TRUE(env.ui.messages.empty());
         expectClosed();
@@ -286,6 +292,9 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
     ASSERT_TRUE(loaded("DupParams"));
     EXPECT_TRUE(params()->isEnabled());
     EXPECT_EQ(params()->focusWidget(), params()->okButton);
+    EXPECT_TRUE(params()->close()); // and its close box works again
+    settle();
+    EXPECT_FALSE(loaded("DupParams"));
 }
 
 // The loop on its own, with a view that answers what no button gives.
