@@ -268,8 +268,9 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
         // While the search runs its window is off and stays open.
         EXPECT_FALSE(params()->isEnabled());
         EXPECT_FALSE(params()->close());
-        // ID 4 is taken again for someone new before the undo.
-        p.CurRec = person(4, QStringLiteral("Dora New"));
+        // ID 4 is taken for someone new, and deleted again, before the undo:
+        // deleted as the search left it, but another record.
+        p.CurRec = deletedRecord(4, QStringLiteral("Dora New"));
         Put_NA_Rec(p, 5);
         env.ui.answer(Ui::Answer::Yes);
         env.ui.answer(Ui::Answer::Ok);
@@ -279,11 +280,11 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
 
     ASSERT_EQ(env.ui.messages.size(), 2u);
     EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Internal Error 'DUP2'.  ID =  4 Ptr = CRVN Name = ") +
+              QStringLiteral("Internal Error 'DUP2'.  ID =  0 Ptr = DELR Name = ") +
                   QStringLiteral("Dora New").leftJustified(35) +
                   QStringLiteral(". Record This Info And Notify The Software Author."));
     EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-    // 2 came back before the undo reached 4; 4 is the new record.
+    // 2 came back before the undo reached 4; 4 stays the deleted new record.
     EXPECT_EQ(readRecord(env.naPath(), 3).toBytes(), person(2, QStringLiteral("ANN")).toBytes());
     EXPECT_EQ(readRecord(env.naPath(), 5).Name.trimmed(), QStringLiteral("Dora New"));
     // The search is over; DupSearchDialog stays for the person to leave.
