@@ -22,7 +22,7 @@ class ComparisonTable {
 public:
     explicit ComparisonTable(Program& p)
     {
-        const int lastId = qMax(qMin<int>(p.LastRecNo, kMaxId), 0);
+        const int lastId = lastSearchedId(p);
         active_.resize(size_t(lastId) + 1, false);
         name_.resize(size_t(lastId) + 1);
         address_.resize(size_t(lastId) + 1);
@@ -189,7 +189,7 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
     int sinceYield = 0;
 
     ComparisonTable table(p);
-    const int lastId = qMin<int>(p.LastRecNo, kMaxId);
+    const int lastId = lastSearchedId(p);
     for (int i = 1; i < p.LastRecNo; ++i) {
         if (!table.active(i))
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Program.h"
+#include "store/RecordAccess.h"
 
 #include <QSet>
 #include <QString>
@@ -63,11 +64,19 @@ enum class DupSearchEnd {
     NoSafetyCopy,   // the backup copy before the first deletion failed; nothing was deleted
 };
 
-// Compares every pair of active records with IDs below LastRecNo (and the ID
-// LastRecNo itself as the later one), deleting the later record of each match,
-// silently or after asking through `view`. Writes nothing but the records it
-// deletes or undeletes: the header and LastRecNo stay as they were. Yields to
-// `view` once every 1002 compared pairs and stops when StopRequested is set.
+// The highest ID a search compares. IDs run from 1 to LastRecNo - 1: a record
+// at or beyond LastRecNo (an add cut off before the header was rewritten leaves
+// one that looks active) is never read as data, so no search shows or deletes it.
+inline int lastSearchedId(const Program& p)
+{
+    return qBound(0, int(p.LastRecNo) - 1, kMaxId);
+}
+
+// Compares every pair of active records with IDs below LastRecNo, deleting the
+// later record of each match, silently or after asking through `view`. Writes
+// nothing but the records it deletes or undeletes: the header and LastRecNo
+// stay as they were. Yields to `view` once every 1002 compared pairs and stops
+// when StopRequested is set.
 DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSearchView& view);
 
 // Marks record `id` deleted ("DELR", RecId 0, every other field kept) and adds

@@ -25,9 +25,11 @@ protected:
     }
 };
 
-// Each size: its paper code, its class's fonts and line steps, and the exact
-// place of every line of both blocks.
-TEST_F(EnvelopeRunTest, EverySizeHasItsPaperFontsAndBlockPositions)
+// Each size, fed sideways and upright: its paper code, its class's fonts and
+// line steps, and the exact place of every line of both blocks. Fed upright the
+// drawing is turned a quarter onto the upright page, every line at the same
+// place on the envelope's face as sideways, and at full width inside the page.
+TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
 {
     struct Row {
         int paper;
@@ -43,78 +45,50 @@ TEST_F(EnvelopeRunTest, EverySizeHasItsPaperFontsAndBlockPositions)
         {28, 11, 260, 14, 350, 5760, 4320},
     };
     for (int size = 0; size < kEnvelopeSizeCount; ++size) {
-        SCOPED_TRACE(size);
         const Row& r = rows[size];
-        env.printer = RecordingPrinter();
-        EnvelopeJob j = typedJob();
-        j.sizeIndex = size;
-        j.landscape = size % 2 == 0;
-        ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
-        const int orientation = j.landscape ? 2 : 1;
-        EXPECT_EQ(env.printer.log, (QStringList{QStringLiteral("paper %1").arg(r.paper),
-                                                QStringLiteral("orientation %1").arg(orientation),
-                                                QStringLiteral("turn %1").arg(j.landscape ? 0 : 1),
-                                                "endDoc", "orientation 1", "turn 0", "paper 1"}));
-        const auto& t = env.printer.texts;
-        ASSERT_EQ(t.size(), 10u);
-        for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(t[i].text, j.returnAddress[i]);
-            EXPECT_EQ(QPointF(t[i].x, t[i].y), QPointF(0, i * r.returnStep));
-            EXPECT_EQ(t[i].size, r.returnSize);
-            EXPECT_EQ(t[5 + i].text, j.mailAddress[i]);
-            EXPECT_EQ(QPointF(t[5 + i].x, t[5 + i].y), QPointF(r.mailX, r.mailY + i * r.mailStep));
-            EXPECT_EQ(t[5 + i].size, r.mailSize);
-        }
-        for (const auto& line : t) {
-            EXPECT_EQ(line.font, QStringLiteral("Courier New"));
-            EXPECT_TRUE(line.bold);
-            EXPECT_FALSE(line.italic);
-            EXPECT_EQ(line.page, 1);
-        }
-        expectPrinterReset();
-        EXPECT_EQ(env.ui.last().text, kCompleted);
-        EXPECT_EQ(windows.prepared, 1);
-    }
-}
-
-// Fed upright, each size prints on its own upright page with the drawing
-// turned a quarter: every line of both blocks, at full width, lies inside the
-// page and at the same place on the envelope's face as when fed sideways.
-TEST_F(EnvelopeRunTest, UprightFeedPrintsTheSidewaysPictureInsideThePage)
-{
-    for (int size = 0; size < kEnvelopeSizeCount; ++size) {
-        SCOPED_TRACE(size);
         std::vector<RecordingPrinter::Text> sideways;
         for (bool landscape : {true, false}) {
+            SCOPED_TRACE(testing::Message() << size << " " << landscape);
             env.printer = RecordingPrinter();
             EnvelopeJob j = typedJob();
             j.mailAddress[4] = QString(35, QLatin1Char('W'));
             j.sizeIndex = size;
             j.landscape = landscape;
             ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+            EXPECT_EQ(env.printer.log,
+                      (QStringList{QStringLiteral("paper %1").arg(r.paper),
+                                   QStringLiteral("orientation %1").arg(landscape ? 2 : 1),
+                                   QStringLiteral("turn %1").arg(landscape ? 0 : 1), "endDoc",
+                                   "orientation 1", "turn 0", "paper 1"}));
             const auto& t = env.printer.texts;
             ASSERT_EQ(t.size(), 10u);
-            EXPECT_EQ(env.printer.log.mid(0, 3),
-                      (QStringList{QStringLiteral("paper %1").arg(envelopeSize(size).paperCode),
-                                   QStringLiteral("orientation %1").arg(landscape ? 2 : 1),
-                                   QStringLiteral("turn %1").arg(landscape ? 0 : 1)}));
+            for (int i = 0; i < 5; ++i) {
+                EXPECT_EQ(t[i].text, j.returnAddress[i]);
+                EXPECT_EQ(QPointF(t[i].x, t[i].y), QPointF(0, i * r.returnStep));
+                EXPECT_EQ(t[i].size, r.returnSize);
+                EXPECT_EQ(t[5 + i].text, j.mailAddress[i]);
+                EXPECT_EQ(QPointF(t[5 + i].x, t[5 + i].y),
+                          QPointF(r.mailX, r.mailY + i * r.mailStep));
+                EXPECT_EQ(t[5 + i].size, r.mailSize);
+            }
             for (std::size_t i = 0; i < t.size(); ++i) {
-                SCOPED_TRACE(t[i].text.toStdString());
-                EXPECT_EQ(t[i].turned, !landscape);
+                EXPECT_EQ(
+                    std::tie(t[i].font, t[i].bold, t[i].italic, t[i].page, t[i].turned),
+                    std::make_tuple(QStringLiteral("Courier New"), true, false, 1, !landscape));
                 RecordingPrinter measure;
                 measure.setFontName(t[i].font);
                 measure.setFontSize(t[i].size);
                 measure.setFontBold(t[i].bold);
-                EXPECT_GE(std::min(t[i].x, t[i].y), 0);
                 EXPECT_LE(t[i].x + measure.textWidth(t[i].text.trimmed()), t[i].pageWidth);
                 EXPECT_LE(t[i].y + measure.textHeight(), t[i].pageHeight);
-                if (landscape)
-                    continue;
-                const auto& face = sideways[i];
-                EXPECT_EQ(std::tie(t[i].text, t[i].x, t[i].y, t[i].pageWidth, t[i].pageHeight),
-                          std::tie(face.text, face.x, face.y, face.pageWidth, face.pageHeight));
+                if (!landscape)
+                    EXPECT_EQ(std::tie(t[i].pageWidth, t[i].pageHeight),
+                              std::tie(sideways[i].pageWidth, sideways[i].pageHeight));
             }
             sideways = t;
+            expectPrinterReset();
+            EXPECT_EQ(env.ui.last().text, kCompleted);
+            EXPECT_EQ(windows.prepared, 1);
         }
     }
 }
@@ -222,6 +196,10 @@ TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
         ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
         EXPECT_EQ(mailNamesByPage(), expected);
     }
+    // A typed address after such a run prints as typed, not as the list's first.
+    env.printer = RecordingPrinter();
+    ASSERT_EQ(run(typedJob()), EnvelopeRunEnd::Completed);
+    EXPECT_EQ(mailNamesByPage(), std::vector<QString>{"Bob Receiver"});
 }
 
 TEST_F(EnvelopeRunTest, CancelAfterTheFirstEnvelopeAbandonsTheJob)
@@ -261,40 +239,19 @@ TEST_F(EnvelopeRunTest, EmptySelectionsAndRefusalsPrintNothing)
         QString file, count, message;
         EnvelopeRunEnd end;
     };
+    const QString notNumber = QStringLiteral("The Number Of Envelopes To Print Must Be A Number.");
+    const QString tooMany =
+        QStringLiteral("The Number Of Envelopes To Print Cannot Be More Than 32767.");
+    const auto refused = EnvelopeRunEnd::Refused;
     const Row rows[] = {
-        {-1, 0, {}, "1", "Please Select A 'Return Address' Option.", EnvelopeRunEnd::Refused},
-        {0, -1, {}, "1", "Please Select A 'Mailing Address' Option.", EnvelopeRunEnd::Refused},
-        {0,
-         0,
-         {},
-         "abc",
-         "The Number Of Envelopes To Print Must Be A Number.",
-         EnvelopeRunEnd::Refused},
-        {0,
-         0,
-         {},
-         "",
-         "The Number Of Envelopes To Print Must Be A Number.",
-         EnvelopeRunEnd::Refused},
-        {0,
-         0,
-         {},
-         "3x",
-         "The Number Of Envelopes To Print Must Be A Number.",
-         EnvelopeRunEnd::Refused},
-        {0,
-         0,
-         {},
-         "32768",
-         "The Number Of Envelopes To Print Cannot Be More Than 32767.",
-         EnvelopeRunEnd::Refused},
-        {0,
-         0,
-         {},
-         "99999999999999999999",
-         "The Number Of Envelopes To Print Cannot Be More Than 32767.",
-         EnvelopeRunEnd::Refused},
-        {0, 1, {}, "1", "Please Select A Mailing List.", EnvelopeRunEnd::Refused},
+        {-1, 0, {}, "1", "Please Select A 'Return Address' Option.", refused},
+        {0, -1, {}, "1", "Please Select A 'Mailing Address' Option.", refused},
+        {0, 0, {}, "abc", notNumber, refused},
+        {0, 0, {}, "", notNumber, refused},
+        {0, 0, {}, "3x", notNumber, refused},
+        {0, 0, {}, "32768", tooMany, refused},
+        {0, 0, {}, "99999999999999999999", tooMany, refused},
+        {0, 1, {}, "1", "Please Select A Mailing List.", refused},
         {0, 1, "tvlmail.del", "1", kEmpty, EnvelopeRunEnd::Empty},
         {0, 1, "tvlmail.zzz", "1", "Error  53 In EnvPrintButton_Click.  Notify Programmer.",
          EnvelopeRunEnd::Stopped},

@@ -58,35 +58,44 @@ TEST_F(CreateListTest, CreatesFromTypedIds)
     EXPECT_FALSE(createOpen());
 }
 
+// Each refusal in turn, with its message and caption; only a reserved name
+// beeps; an identifier that would leave the directory is no file name at all.
 TEST_F(CreateListTest, RefusesWhatCannotBeAList)
 {
     CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    click(w->createButton);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Cannot Create A Mailing List With No Entries!"));
-
-    type(w->idNumbersEdit, QStringLiteral("3"));
-    click(w->createButton);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Please Supply An Identifier For The Mailing List."));
-
-    for (const char* punct : {"a.b", "a b", "a-b"}) {
-        type(w->identifierEdit, QLatin1String(punct));
+    const QString punct =
+        QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier.");
+    const struct {
+        const char *ids, *identifier;
+        QString text;
+        int beeps;
+    } rows[] = {
+        {"", "", QStringLiteral("Cannot Create A Mailing List With No Entries!"), 0},
+        {"3", "", QStringLiteral("Please Supply An Identifier For The Mailing List."), 0},
+        {"3", "a.b", punct, 0},
+        {"3", "a b", punct, 0},
+        {"3", "a-b", punct, 0},
+        {"3", "bat", kInvalidWithHelp, 1},
+        {"3", "/..", kInvalidWithHelp, 1},
+        {"3", "..", kInvalidWithHelp, 1},
+        {"3", "a/b", kInvalidWithHelp, 1},
+        {"3", "\\x", kInvalidWithHelp, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.identifier);
+        w->idNumbersEdit->setText(QLatin1String(r.ids));
+        w->identifierEdit->setText(QLatin1String(r.identifier));
+        const std::size_t before = env.ui.messages.size();
         click(w->createButton);
-        EXPECT_EQ(env.ui.last().text,
-                  QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier."))
-            << punct;
-        EXPECT_EQ(env.ui.last().title, kTitle);
+        ASSERT_EQ(env.ui.messages.size(), before + 1);
+        EXPECT_EQ(env.ui.last().text, r.text);
+        EXPECT_EQ(env.ui.last().title, r.text == kInvalidWithHelp ? kDefaultTitle : kTitle);
+        EXPECT_EQ(env.ui.beeps, r.beeps);
     }
-    EXPECT_EQ(env.ui.beeps, 0);
-
-    type(w->identifierEdit, QStringLiteral("bat"));
-    click(w->createButton);
-    EXPECT_EQ(env.ui.last().text, kInvalidWithHelp);
-    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-    EXPECT_EQ(env.ui.beeps, 1);
-
     EXPECT_TRUE(listFiles().isEmpty());
+    EXPECT_TRUE(
+        QDir(env.dir() + QStringLiteral("/..")).entryList({QStringLiteral("tvlmail*")}).isEmpty());
     EXPECT_TRUE(createOpen());
 
     // Text without digits is not refused: the list simply has no members.
@@ -95,25 +104,6 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     click(w->createButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.BA")),
               listBytes(QStringLiteral("No Title Specified"), {}));
-}
-
-TEST_F(CreateListTest, HostileIdentifiersWriteNothing)
-{
-    CreateMailListWindow* w = openCreate();
-    ASSERT_TRUE(w);
-    type(w->idNumbersEdit, QStringLiteral("3"));
-    const int before = int(env.ui.messages.size());
-    for (const char* hostile : {"/..", "..", "a/b", "\\x"}) {
-        w->identifierEdit->setText(QLatin1String(hostile));
-        click(w->createButton);
-        EXPECT_EQ(env.ui.last().text, kInvalidWithHelp) << hostile;
-    }
-    EXPECT_EQ(int(env.ui.messages.size()), before + 4);
-    EXPECT_EQ(env.ui.beeps, 0);
-    EXPECT_TRUE(listFiles().isEmpty());
-    EXPECT_TRUE(
-        QDir(env.dir() + QStringLiteral("/..")).entryList({QStringLiteral("tvlmail*")}).isEmpty());
-    EXPECT_TRUE(createOpen());
 }
 
 TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
@@ -171,40 +161,22 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.ty"))), (std::set<int>{3}));
 }
 
-TEST_F(CreateListTest, ReplaceYesNoCancel)
+// The highest ID is picked by name like any other.
+TEST_F(CreateListTest, TheHighestIdCanBePickedByName)
 {
-    const QByteArray old = listBytes(QStringLiteral("Old"), {1});
-    writeRaw(QStringLiteral("tvlmail.abc"), old);
-
-    // The identifier is typed in another case: it is still the same list.
+    env.openFile({{1700, makeRecord(1700, QStringLiteral("Zed Last"))}});
     CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    type(w->idNumbersEdit, QStringLiteral("8"));
-    type(w->identifierEdit, QStringLiteral("ABC"));
-
-    env.ui.answer(Ui::Answer::No);
+    env.ui.onModal([&](QDialog& d) {
+        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
+        select(picker.allNamesList, QStringLiteral("1700"));
+        click(picker.addButton);
+        click(picker.okButton);
+    });
+    click(w->namesButton);
+    type(w->identifierEdit, QStringLiteral("z"));
     click(w->createButton);
-    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoCancel);
-    EXPECT_TRUE(createOpen());
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
-
-    env.ui.answer(Ui::Answer::Cancel);
-    click(w->createButton);
-    settle();
-    EXPECT_FALSE(createOpen());
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
-
-    w = openCreate();
-    type(w->idNumbersEdit, QStringLiteral("8"));
-    type(w->identifierEdit, QStringLiteral("aBc"));
-    env.ui.answer(Ui::Answer::Yes);
-    click(w->createButton);
-    settle();
-    EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.abc")});
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
-              listBytes(QStringLiteral("No Title Specified"), {8}));
-    EXPECT_FALSE(createOpen());
-    EXPECT_TRUE(env.ui.allUsed());
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.z"))), (std::set<int>{1700}));
 }
 
 TEST_F(CreateListTest, ExistingListsShowTheirTitle)
@@ -219,6 +191,7 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     EXPECT_EQ(shown, (QStringList{QStringLiteral("TVLMAIL.TWO"), QStringLiteral("tvlmail.one")}));
     clickLine(w->existingListsList, QStringLiteral("tvlmail.one"));
     EXPECT_EQ(w->existingTitleEdit->text(), QStringLiteral("First List").leftJustified(40));
+    EXPECT_TRUE(w->existingTitleEdit->isReadOnly());
     EXPECT_EQ(w->focusWidget(), w->namesButton);
 
     // Clicking the selected file again reads its title again.
@@ -262,9 +235,7 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
     EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("4"));
     EXPECT_EQ(w->addedCountEdit->text(), QStringLiteral("2"));
-    for (QWidget* c : std::initializer_list<QWidget*>{w->addedCountEdit, w->mailListGroup,
-                                                      w->identifierEdit, w->cancelButton})
-        EXPECT_TRUE(c->isVisibleTo(w)) << c->objectName().toStdString();
+    EXPECT_TRUE(w->mailListGroup->isVisibleTo(w));
 
     click(w->okButton);
     EXPECT_EQ(env.ui.last().text,
@@ -274,6 +245,12 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again."));
     EXPECT_EQ(env.ui.beeps, 2);
+    // A name that would leave the directory is refused by the file layer.
+    type(w->identifierEdit, QStringLiteral("../evil"));
+    click(w->okButton);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Error  64 In ML Process.  Extension = ../evil.  Notify Programmer."));
+    EXPECT_FALSE(QFileInfo::exists(env.dir() + QStringLiteral("/../evil")));
 
     // Longer identifiers are fine here and make longer extensions.
     type(w->identifierEdit, QStringLiteral("long"));
@@ -292,11 +269,9 @@ TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
     SearchCompleteWindow* w = openComplete(0, 0, false);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("0"));
-    for (QWidget* c : std::initializer_list<QWidget*>{
-             w->addedCountEdit, w->addedCountLabel, w->identifierEdit, w->titleEdit,
-             w->identifierLabel, w->titleLabel, w->cancelButton, w->mailListGroup})
-        EXPECT_TRUE(c->isHidden()) << c->objectName().toStdString();
-    EXPECT_FALSE(w->matchCountEdit->isHidden());
+    // The match count only (each state's controls: WindowStatesTest).
+    EXPECT_TRUE(w->addedCountEdit->isHidden());
+    EXPECT_TRUE(w->mailListGroup->isHidden());
     click(w->okButton);
     settle();
     EXPECT_FALSE(completeOpen());
@@ -309,38 +284,50 @@ TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
     EXPECT_TRUE(w->mailListGroup->isHidden());
 }
 
-TEST_F(SearchCompleteTest, ReplaceAndHostileIdentifiers)
+// Both windows that save a list ask before replacing one, whatever the case of
+// the identifier typed: No keeps the window and the file, Cancel closes the
+// window and keeps the file, Yes writes the list under the name it has.
+TEST_F(SearchCompleteTest, ReplacingAListAsksFirst)
 {
     const QByteArray old = listBytes(QStringLiteral("Old"), {1});
-    writeRaw(QStringLiteral("tvlmail.x"), old);
-    setMember(p, 5, true);
-    SearchCompleteWindow* w = openComplete(1, 1, true);
-    ASSERT_TRUE(w);
-
-    type(w->identifierEdit, QStringLiteral("../evil"));
-    click(w->okButton);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Error  64 In ML Process.  Extension = ../evil.  Notify Programmer."));
-    EXPECT_TRUE(completeOpen());
-    EXPECT_FALSE(QFileInfo::exists(env.dir() + QStringLiteral("/../evil")));
-
-    type(w->identifierEdit, QStringLiteral("x"));
-    env.ui.answer(Ui::Answer::No);
-    click(w->okButton);
-    EXPECT_TRUE(completeOpen());
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.x")), old);
-
-    env.ui.answer(Ui::Answer::Cancel);
-    click(w->okButton);
-    settle();
-    EXPECT_FALSE(completeOpen());
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.x")), old);
-
-    w = openComplete(1, 1, true);
-    type(w->identifierEdit, QStringLiteral("x"));
-    env.ui.answer(Ui::Answer::Yes);
-    click(w->okButton);
-    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.x"))), (std::set<int>{5}));
+    for (bool create : {true, false}) {
+        SCOPED_TRACE(create ? "create" : "search complete");
+        writeRaw(QStringLiteral("tvlmail.abc"), old);
+        const QString form = create ? QStringLiteral("CreateForm") : QStringLiteral("CompleteForm");
+        const auto save = [&](const QString& identifier, Ui::Answer answer) {
+            if (!findWindow(form)) {
+                if (create) {
+                    type(openCreate()->idNumbersEdit, QStringLiteral("8"));
+                } else {
+                    clearMailListFlags(p);
+                    setMember(p, 8, true);
+                    openComplete(1, 1, true);
+                }
+            }
+            QWidget* w = findWindow(form);
+            type(control<QLineEdit>(w, QLatin1String(create ? "CreateTxt2" : "ComplTxt3")),
+                 identifier);
+            env.ui.answer(answer);
+            const std::size_t asked = env.ui.messages.size();
+            click(create ? windowOf<CreateMailListWindow>(form)->createButton
+                         : windowOf<SearchCompleteWindow>(form)->okButton);
+            ASSERT_GT(env.ui.messages.size(), asked);
+            EXPECT_EQ(env.ui.messages[asked].buttons, Ui::Buttons::YesNoCancel);
+            settle();
+        };
+        save(QStringLiteral("ABC"), Ui::Answer::No);
+        EXPECT_TRUE(findWindow(form));
+        EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
+        save(QStringLiteral("ABC"), Ui::Answer::Cancel);
+        EXPECT_FALSE(findWindow(form));
+        EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")), old);
+        save(QStringLiteral("aBc"), Ui::Answer::Yes);
+        EXPECT_FALSE(findWindow(form));
+        EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.abc")});
+        EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
+                  listBytes(QStringLiteral("No Title Specified"), {8}));
+        EXPECT_TRUE(env.ui.allUsed());
+    }
 }
 
 } // namespace tavrel::test

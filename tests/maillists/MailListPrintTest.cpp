@@ -51,7 +51,7 @@ protected:
 
 TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 {
-    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9}));
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9, 1700}));
     ReviseMailListWindow* w = openOn(QStringLiteral("tvlmail.a"));
     ASSERT_TRUE(w);
     env.printer.outputFile = QStringLiteral("/out/list.pdf");
@@ -59,37 +59,37 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
     settle();
     const RecordingPrinter& pr = env.printer;
 
-    const auto* h1 = pr.find(QStringLiteral("Mailing List Contents"));
-    ASSERT_TRUE(h1);
-    EXPECT_EQ(h1->font, QStringLiteral("Arial"));
-    EXPECT_EQ(h1->size, 16);
-    EXPECT_TRUE(h1->bold);
-    EXPECT_EQ(h1->y, 300);
-    const QString second = QStringLiteral("Mailing List  'tvlmail.a'  With Title  'Club'");
-    const auto* h2 = pr.find(second);
-    ASSERT_TRUE(h2);
-    EXPECT_EQ(h2->size, 12);
-    EXPECT_FALSE(h2->bold);
-    EXPECT_EQ(h2->y, 800);
-    const auto* h3 = pr.find(QStringLiteral("03-14-2026"));
-    ASSERT_TRUE(h3);
-    EXPECT_EQ(h3->size, 10);
-    EXPECT_EQ(h3->y, 1100);
-    // Each heading line is centred on the page.
-    env.printer.setFontName(QStringLiteral("Arial"));
-    env.printer.setFontSize(12);
-    env.printer.setFontBold(false);
-    EXPECT_NEAR(h2->x, (pr.pageWidth() - env.printer.textWidth(second)) / 2, 0.5);
-    EXPECT_GT(h1->x, 720);
+    // The three heading lines, each in Arial and centred on the page.
+    const struct {
+        QString text;
+        double size;
+        bool bold;
+        double y;
+    } headings[] = {
+        {QStringLiteral("Mailing List Contents"), 16, true, 300},
+        {QStringLiteral("Mailing List  'tvlmail.a'  With Title  'Club'"), 12, false, 800},
+        {QStringLiteral("03-14-2026"), 10, false, 1100},
+    };
+    for (const auto& h : headings) {
+        const auto* t = pr.find(h.text);
+        ASSERT_TRUE(t) << h.text.toStdString();
+        RecordingPrinter measure;
+        measure.setFontSize(h.size);
+        measure.setFontBold(h.bold);
+        EXPECT_EQ(std::tie(t->font, t->size, t->bold, t->y),
+                  std::make_tuple(QStringLiteral("Arial"), h.size, h.bold, h.y));
+        EXPECT_NEAR(t->x, (pr.pageWidth() - measure.textWidth(h.text)) / 2, 0.5);
+    }
 
     const auto lines = memberLines();
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].text,
               QStringLiteral("3  ") + QStringLiteral("Carol Ames").leftJustified(35) +
                   QStringLiteral("  ") + QStringLiteral("12 Elm Street").leftJustified(35));
     EXPECT_EQ(lines[1].text, QStringLiteral("5  ** ID Not Active **"));
     EXPECT_EQ(lines[2].text.left(14), QStringLiteral("8  Hal Crane  "));
     EXPECT_EQ(lines[3].text, QStringLiteral("9  ** ID Not Active **")); // beyond the last record
+    EXPECT_EQ(lines[4].text, QStringLiteral("1700  ** ID Not Active **"));
     for (size_t i = 0; i < lines.size(); ++i) {
         EXPECT_EQ(lines[i].x, 720);
         EXPECT_EQ(lines[i].y, 1600 + 250 * double(i));
@@ -130,7 +130,8 @@ TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
 }
 
 // Cancel on the please-wait window, or closing it, stops the print at the next
-// page break; the form refuses to close meanwhile and stays usable.
+// page break; the form takes no clicks and refuses to close meanwhile, and is
+// usable again after.
 TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
 {
     for (bool byCancel : {true, false}) {
@@ -139,9 +140,10 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         env.ui.messages.clear();
         ReviseMailListWindow* w = openBigList(QStringLiteral("1-200"));
         ASSERT_TRUE(w);
-        bool formStayed = false;
+        bool formStayed = false, formOff = false;
         // Done as soon as the window system gets a chance, which is the first page break.
         QTimer::singleShot(0, [&] {
+            formOff = !w->isEnabled();
             w->close();
             formStayed = w->isVisible();
             QWidget* wait = findWindow(QStringLiteral("MLPrintWait"));
@@ -154,6 +156,7 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         click(w->printListButton);
         settle();
         EXPECT_TRUE(formStayed);
+        EXPECT_TRUE(formOff);
         EXPECT_EQ(memberLines().size(), 53u);
         EXPECT_TRUE(p.StopRequested);
         EXPECT_EQ(env.ui.texts(), QStringList{QStringLiteral("Print Cancelled At Your Request. "
