@@ -25,6 +25,8 @@ TEST_F(ExchangeTest, CommandLine)
         {{"--export", "vcard", "x", "--separator", "semicolon"}, 2, "4 the N&A file is full"},
         {{"--export", "csv", "x", "--encoding", "latin1"}, 2, "4 the N&A file is full"},
         {{"--export", "csv", "x", "--separator"}, 2, "4 the N&A file is full"},
+        {{"--export", "csv", "x", "--separator", "tab"}, 2, "4 the N&A file is full"},
+        {{"--export", "vcard"}, 2, "4 the N&A file is full"},
         {{"--import", vcf, "--overflow", "drop"}, 2, "4 the N&A file is full"},
         {{"--import", vcf, "--dry-run"}, 3, "Dry run: nothing was written."},
         {{"--import", vcf, "--overflow", "cut", "--dry-run"}, 3, "Dry run: nothing"},
