@@ -99,6 +99,9 @@ TEST(ExchangeTables, PhoneLabels)
     // Types a peer adds beside the kind do not change it.
     EXPECT_EQ(labelForPhoneTypes({"voice", "pref", "cell"}), "Mobile");
     EXPECT_EQ(labelForPhoneTypes({"voice"}), "");
+    // Kinds the table does not name: a plain "other" or a peer's private one.
+    EXPECT_EQ(labelForPhoneTypes({"other"}), "Other");
+    EXPECT_EQ(labelForPhoneTypes({"x-other"}), "Other");
 }
 
 TEST(ExchangeTables, Windows1252Reduction)
