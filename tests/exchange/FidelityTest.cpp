@@ -205,8 +205,9 @@ TEST_F(Fidelity, ControlCharactersAreRemovedAndCounted)
     const Row rows[] = {
         {nul, "Name=John Doe|Addr1=MainSt|Comments=Line one\r\nLine two",
          "4 control characters removed (Name, Address line 1, Comments)"},
-        // A blank line in a note is kept; a line that is no property is left out.
-        {card({"FN:Bo Ma", "NOTE:one\\n\\ntwo\x01", ":stray"}),
+        // Line feeds alone, a blank line among them, are line breaks all the same;
+        // a line that is no property is left out.
+        {card({"FN:Bo Ma", "NOTE;ENCODING=QUOTED-PRINTABLE:one=0A=0Atwo=01", ":stray"}),
          "Name=Bo Ma|Comments=one\r\n\r\ntwo", "A line that is no property was left out: “:stray”"},
         {crlf({"Name,Address 1,Comments", "\"Ann\r\nLee\",\"a\tb\",\"x\ny\""}),
          "Name=Ann Lee|Addr1=a b|Comments=x\r\ny",
