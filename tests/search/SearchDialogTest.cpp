@@ -103,7 +103,8 @@ TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
     p.MatchAnswer = 2;
     {
         MatchViewWindow w(p, r, 1);
-        EXPECT_EQ(p.MatchAnswer, 0); // reset on loading
+        EXPECT_EQ(p.MatchAnswer, 0);                  // reset on loading
+        EXPECT_TRUE(w.answerButtons[0]->isDefault()); // drawn as the one Enter presses
         w.show();
         w.close(); // the close box
         EXPECT_EQ(p.MatchAnswer, 0);
