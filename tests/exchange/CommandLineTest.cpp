@@ -1,7 +1,4 @@
-#include "exchange/CommandLine.h"
 #include "ExchangeFixture.h"
-
-#include <QTextStream>
 
 namespace tavrel::test {
 namespace {
@@ -16,31 +13,29 @@ TEST_F(ExchangeTest, CommandLine)
         const char* says; // the last line of the report
     };
     const Row rows[] = {
-        {{"tavrel", "--export", "vcard", vcf}, 0, "2 records exported to "},
-        {{"tavrel", "--export", "csv", vcf + ".csv", "--list", "abc"},
+        {{"--export", "vcard", vcf}, 0, "2 records exported to "},
+        {{"--export", "csv", vcf + ".csv", "--list", "abc"},
          1,
          "There is no mailing list with identifier 'abc'."},
-        {{"tavrel", "--export", "paper", "x"}, 2, "4 the N&A file is full"},
-        {{"tavrel", "--export", "csv", vcf + ".csv", "--encoding", "windows-1252", "--separator",
+        {{"--export", "paper", "x"}, 2, "4 the N&A file is full"},
+        {{"--export", "csv", vcf + ".csv", "--encoding", "windows-1252", "--separator",
           "semicolon"},
          0,
          "2 records exported to "},
-        {{"tavrel", "--export", "vcard", "x", "--separator", "semicolon"},
-         2,
-         "4 the N&A file is full"},
-        {{"tavrel", "--export", "csv", "x", "--encoding", "latin1"}, 2, "4 the N&A file is full"},
-        {{"tavrel", "--export", "csv", "x", "--separator"}, 2, "4 the N&A file is full"},
-        {{"tavrel", "--import", vcf, "--overflow", "drop"}, 2, "4 the N&A file is full"},
-        {{"tavrel", "--import", vcf, "--dry-run"}, 3, "Dry run: nothing was written."},
-        {{"tavrel", "--import", vcf, "--overflow", "cut", "--dry-run"}, 3, "Dry run: nothing"},
-        {{"tavrel", "--import", vcf + ".none"}, 1, "The file cannot be read (error 53)"},
+        {{"--export", "vcard", "x", "--separator", "semicolon"}, 2, "4 the N&A file is full"},
+        {{"--export", "csv", "x", "--encoding", "latin1"}, 2, "4 the N&A file is full"},
+        {{"--export", "csv", "x", "--separator"}, 2, "4 the N&A file is full"},
+        {{"--export", "csv", "x", "--separator", "tab"}, 2, "4 the N&A file is full"},
+        {{"--export", "vcard"}, 2, "4 the N&A file is full"},
+        {{"--import", vcf, "--overflow", "drop"}, 2, "4 the N&A file is full"},
+        {{"--import", vcf, "--dry-run"}, 3, "Dry run: nothing was written."},
+        {{"--import", vcf, "--overflow", "cut", "--dry-run"}, 3, "Dry run: nothing"},
+        {{"--import", vcf + ".none"}, 1, "The file cannot be read (error 53)"},
     };
     const QByteArray before = fileBytes(env.naPath());
     for (const Row& r : rows) {
-        QString text;
-        QTextStream out(&text);
-        EXPECT_EQ(runExchangeCommand(p(), r.args, out), r.status) << r.args.join(' ').toStdString();
-        out.flush();
+        const auto [status, text] = command(r.args);
+        EXPECT_EQ(status, r.status) << r.args.join(' ').toStdString();
         EXPECT_TRUE(text.trimmed().split('\n').last().contains(QString::fromUtf8(r.says)))
             << text.toStdString();
     }
@@ -48,10 +43,8 @@ TEST_F(ExchangeTest, CommandLine)
     const QByteArray csv = fileBytes(vcf + ".csv");
     EXPECT_TRUE(csv.startsWith("Name;Address 1;")) << csv.left(40).toStdString(); // no BOM
     // The dry run's preview named both as lookalikes; a real import skips them.
-    QString text;
-    QTextStream out(&text);
-    EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", vcf}, out), 3);
-    out.flush();
+    const auto [status, text] = command({"--import", vcf});
+    EXPECT_EQ(status, 3);
     EXPECT_TRUE(text.contains("Looks like a record in the file (same Name as ID 1, and no "
                               "address, e-mail or telephone to tell them apart): skip"));
     EXPECT_TRUE(text.contains("0 Records Imported, 2 Not Imported."));
@@ -71,10 +64,8 @@ TEST_F(ExchangeTest, CommandLineSkipsOnlyTrueLookalikesAndSaysSo)
     writeBytes(
         csv, crlf({"Name,Address 1,E-mail,Phone 1", "Ann Lee,9 Oak Ave,,", "ann lee,1 Elm St,,",
                    "Ann Lee,,ann@example.com,", "Ann Lee,,,1 (555) 0101", "Bo Ma,,,", "Cy Ng,,,"}));
-    QString text;
-    QTextStream out(&text);
-    EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", csv}, out), 3);
-    out.flush();
+    const auto [status, text] = command({"--import", csv});
+    EXPECT_EQ(status, 3);
     const QString skipped = "Skipped: %1 (looks like a record in the file: same Name %2)\n";
     EXPECT_TRUE(text.contains(skipped.arg("ann lee", "and first address line as ID 1") +
                               skipped.arg("Ann Lee", "and e-mail as ID 1") +

@@ -1,17 +1,6 @@
 // What a file is, from its bytes: UTF-16 without a mark, UTF-8 with a few
 // stray Windows-1252 lines, and files that hold no contacts at all.
 #include "ExchangeFixture.h"
-#include "exchange/CommandLine.h"
-#include "exchange/ExchangeCommands.h"
-#include "exchange/ImportDialog.h"
-#include "platform/gui/Windows.h"
-#include "support/Gui.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextStream>
-#include <QTreeWidget>
 
 namespace tavrel::test {
 namespace {
@@ -96,27 +85,17 @@ TEST_F(ExchangeTest, AFileThatHoldsNoContactsIsNamedAndNeverMapped)
         {"letter.vcf", "Dear Anna\r\nThank you for the tea.\r\n", "no separator, no BEGIN:VCARD"},
     };
     for (const Row& r : rows) {
-        writeBytes(env.dir() + "/" + r.file, r.bytes);
         const QString error =
             QString("This file is not a card file or a CSV file (%1).").arg(r.why);
-        EXPECT_EQ(readImportFile(p(), env.dir() + "/" + r.file).error, error) << r.file;
-
-        QString text;
-        QTextStream out(&text);
-        EXPECT_EQ(runExchangeCommand(p(), {"tavrel", "--import", env.dir() + "/" + r.file}, out),
-                  1);
-        out.flush();
-        EXPECT_EQ(text, QString(r.file) + ": " + error + " Nothing was imported.\n");
-
-        startImport(p());
-        auto* form = windowOf<ImportDialog>("ImportForm");
-        type(form->fileEdit, r.file);
-        click(form->readButton);
+        auto* form = openImport(r.bytes, r.file);
         EXPECT_EQ(env.ui.messages.back().text,
                   QString(r.file) + ": " + error + "\nNothing Was Imported.");
         EXPECT_TRUE(env.ui.modalWindows.isEmpty()) << r.file; // no mapping window
         EXPECT_FALSE(form->importButton->isEnabled());
         closeAllWindows();
+        EXPECT_EQ(readImportFile(p(), env.dir() + "/" + r.file).error, error) << r.file;
+        EXPECT_EQ(command({"--import", env.dir() + "/" + r.file}),
+                  std::pair(1, QString(r.file) + ": " + error + " Nothing was imported.\n"));
     }
     // A file of one known column is still CSV.
     EXPECT_EQ(readImportBytes("Name\r\nAnna\r\n", "one.csv").entries.size(), 1);

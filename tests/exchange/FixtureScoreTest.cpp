@@ -1,6 +1,7 @@
 // Files shaped like those phones, mail programs, webmail and desktop contact
 // programs write (tests/exchange/fixtures): how many of the fields they hold
-// land where a user looks for them, and a word in the log for each that does not.
+// land where a user looks for them, and a word in the log for each that does
+// not.
 #include "ExchangeFixture.h"
 #include "RecordFields.h"
 
@@ -16,7 +17,7 @@ namespace {
 struct Expected {
     const char* file;
     int entry;
-    std::vector<std::pair<const char*, const char*>> fields;
+    const char* fields; // as fieldList reads them
 };
 
 // What a file holds that the record has no place for: the log must name it.
@@ -26,234 +27,98 @@ struct LeftOut {
 };
 
 const Expected kExpected[] = {
-    {"android-21.vcf",
-     0,
-     {{"Name", "Jörg Müller"},
-      {"Addr1", "Hauptstraße 12"},
-      {"Addr2", "10115 Berlin"},
-      {"Addr3", "Deutschland"},
-      {"Tel1", "Mobile: +49 171 2345678"},
-      {"Tel2", "Home: +49 30 1234567"},
-      {"EMail", "joerg.mueller@example.de"},
-      {"Comments", "Schlüssel liegt beim Nachbarn, Wohnung 2. Stock links"}}},
-    {"android-21.vcf",
-     1,
-     {{"Name", "Chidi Okafor"},
-      {"Tel1", "Work: +234 1 2345678"},
-      {"Tel2", "Mobile: +234 803 123 4567"},
-      {"EMail", "chidi@example.ng"}}},
-    {"android-21.vcf", 2, {{"Name", "Pizzeria Da Gino"}, {"Tel1", "Work: 030 4455667"}}},
-    {"crcrlf-phone.vcf",
-     0,
-     {{"Name", "Yuki Tanaka"},
-      {"Tel1", "Mobile: +81 90 1234 5678"},
-      {"Tel2", "Home: +81 6 6123 4567"},
-      {"EMail", "yuki.tanaka@example.jp"},
-      {"Comments", "Met at the Osaka trade fair. Interested in the new catalogue and a visit "
-                   "in spring."}}},
-    {"crcrlf-phone.vcf",
-     1,
-     {{"Name", "Kenji Sato"},
-      {"Addr1", "2-11-3 Meguro, Meguro-ku"},
-      {"Addr2", "153-0063 Tokyo"},
-      {"Addr3", "Japan"},
-      {"Tel1", "Work: +81 3 5555 0101"}}},
-    {"gmail-30.vcf",
-     0,
-     {{"Name", "Priya Raman"},
-      {"Addr1", "Infra Systems"},
-      {"Addr2", "14 Residency Road"},
-      {"Addr3", "Bengaluru, Karnataka 560025"},
-      {"Addr4", "India"},
-      {"Tel1", "Mobile: +91 98450 12345"},
-      {"Tel2", "Work: +91 80 4123 4567"},
-      {"EMail", "priya.raman@example.com"},
-      {"Comments~", "p.raman@infra.example"}}},
-    {"google.csv",
-     0,
-     {{"Name", "Lucía Herrera"},
-      {"Addr1", "Av. Reforma 222"},
-      {"Addr2", "Col. Juárez"},
-      {"Addr3", "06600 Ciudad de México"},
-      {"Addr4", "México"},
-      {"Tel1", "Mobile: +52 55 1234 5678"},
-      {"Tel2", "Home: +52 55 8765 4321"},
-      {"EMail", "lucia.herrera@example.mx"},
-      {"Comments", "Cousin; call on Sundays"}}},
-    {"google.csv",
-     1,
-     {{"Name", "Daniel Cohen"},
-      {"Addr1", "Cohen Translations"},
-      {"Tel1", "Work: +972 3 555 1234"},
-      {"Tel2", "W Fax: +972 3 555 1235"},
-      {"Tel3", "Mobile: +972 54 555 9876"},
-      {"EMail", "daniel.cohen@example.co.il"},
-      {"Comments~", "dcohen@example.org"},
-      {"Comments~", "Job Title: Owner"}}},
-    {"iphone-30.vcf",
-     0,
-     {{"Name", "Astrid Lindqvist"},
-      {"Addr1", "Nordlys Design AB"},
-      {"Addr2", "Sveavägen 44"},
-      {"Addr3", "111 34 Stockholm"},
-      {"Addr4", "Sweden"},
-      {"Tel1", "Mobile: +46 70 123 45 67"},
-      {"Tel2", "Work: +46 8 555 123 45"},
-      {"EMail", "astrid@nordlys.example"},
-      {"Comments", "Prefers calls after 10"}}},
-    {"iphone-30.vcf",
-     1,
-     {{"Name", "Minh Nguyen"},
-      {"Addr1", "742 Valencia St"},
-      {"Addr2", "Apt 5"},
-      {"Addr3", "San Francisco, CA 94110"},
-      {"Addr4", "United States"},
-      {"Tel1", "Home: (415) 555-0134"},
-      {"Tel2", "Studio: (415) 555-0177"},
-      {"EMail", "minh@example.com"}}},
-    {"mixed-utf8.csv",
-     0,
-     {{"Name", "Zoë Ødegård"},
-      {"Addr1", "Fjordveien 2"},
-      {"Addr2", "5003 Bergen"},
-      {"Tel1", "Home: +47 55 12 34 56"},
-      {"EMail", "zoe@example.no"}}},
-    {"mixed-utf8.csv",
-     1,
-     {{"Name", "José Peña"},
-      {"Addr1", "Calle Mayor 5"},
-      {"Addr2", "28013 Madrid"},
-      {"Tel1", "Home: +34 91 123 45 67"},
-      {"EMail", "jose@example.es"}}},
-    {"mixed-utf8.csv",
-     2,
-     {{"Name", "Ana Žagar"},
-      {"Addr1", "Prešernova 1"},
-      {"Addr2", "1000 Ljubljana"},
-      {"Tel1", "Home: +386 1 234 56 78"},
-      {"EMail", "ana@example.si"}}},
-    {"native.csv",
-     0,
-     {{"Name", "Weber, Anna"},
-      {"Addr1", "Lindenweg 3"},
-      {"Addr2", "79098 Freiburg"},
-      {"Tel1", "Home: 0761 123456"},
-      {"Tel2", "Mobile: 0170 1234567"},
-      {"EMail", "anna.weber@example.de"},
-      {"Comments", "Chor, Sopran"}}},
-    {"native.csv",
-     1,
-     {{"Name", "Stadtbibliothek Freiburg"},
-      {"Addr1", "Münsterplatz 17"},
-      {"Addr2", "79098 Freiburg"},
-      {"Tel1", "Work: 0761 201-2207"}}},
-    {"nextcloud-40.vcf",
-     0,
-     {{"Name", "Amélie Fontaine"},
-      {"Addr1", "12 rue de la Paix"},
-      {"Addr2", "75002 Paris"},
-      {"Addr3", "France"},
-      {"Tel1", "Mobile: +33-6-12-34-56-78"},
-      {"Tel2", "Home: +33 1 42 68 53 00"},
-      {"EMail", "amelie.fontaine@example.fr"},
-      {"Comments", "Rencontrée à Lyon, salon du livre 2021"}}},
-    {"nextcloud-40.vcf",
-     1,
-     {{"Name", "Boulangerie Martin"},
-      {"Addr1", "5 place Bellecour"},
-      {"Addr2", "69002 Lyon"},
-      {"Addr3", "France"},
-      {"Tel1", "Work: +33 4 78 00 11 22"},
-      {"EMail", "contact@boulangerie-martin.example"}}},
-    {"outlook-21.vcf",
-     0,
-     {{"Name", "Dr. Klaus Schäfer"},
-      {"Addr1", "Schäfer & Partner GmbH, Vertrieb"},
-      {"Addr2", "Rheinstraße 7"},
-      {"Addr3", "65185 Wiesbaden"},
-      {"Addr4", "Deutschland"},
-      {"Tel1", "Work: +49 (0611) 123456 - 200"},
-      {"Tel2", "Mobile: +49 (0171) 9876543"},
-      {"Tel3", "W Fax: +49 (0611) 123456 - 299"},
-      {"Tel4", "Home: +49 (0611) 7654321"},
-      {"EMail", "k.schaefer@schaefer-partner.example"}}},
-    {"outlook.csv",
-     0,
-     {{"Name", "Ms. Sarah O'Connor"},
-      {"Addr1", "Harbour Logistics Ltd"},
-      {"Addr2", "Unit 4, Dockside Park"},
-      {"Addr3", "Cork T12 X7Y2"},
-      {"Addr4", "Ireland"},
-      {"Tel1", "Work: +353 21 555 0142"},
-      {"Tel2", "Mobile: +353 87 555 0199"},
-      {"Tel3", "W Fax: +353 21 555 0143"},
-      {"EMail", "sarah.oconnor@harbour.example"},
-      {"Comments~", "Quarterly review in March"},
-      {"Comments~", "Job Title: Operations Manager"}}},
-    {"outlook.csv",
-     1,
-     {{"Name", "Tom Baker"},
-      {"Addr1", "221 Elm Street"},
-      {"Addr2", "Apt 3B"},
-      {"Addr3", "Springfield, IL 62704"},
-      {"Addr4", "United States"},
-      {"Tel1", "Home: (217) 555-0123"},
-      {"Tel2", "Mobile: (217) 555-0188"},
-      {"EMail", "tom.baker@example.com"},
-      {"Comments~", "tbaker@work.example"},
-      {"Comments~", "Birthday: 5/14/1975"}}},
-    {"outlook.csv",
-     2,
-     {{"Name", "Riverside Dental Practice"},
-      {"Addr1", "14 Mill Lane"},
-      {"Addr2", "Bath BA1 1AA"},
-      {"Addr3", "United Kingdom"},
-      {"Tel1", "Work: +44 1225 555010"},
-      {"Tel2", "Main: +44 1225 555000"},
-      {"EMail", "reception@riverside-dental.example"},
-      {"Comments~", "www.riverside-dental.example"}}},
-    {"thunderbird.csv",
-     0,
-     {{"Name", "Hanna Virtanen"},
-      {"Addr1", "Mannerheimintie 5 A 12"},
-      {"Addr2", "00100 Helsinki"},
-      {"Addr3", "Finland"},
-      {"Tel1", "Home: +358 9 123 4567"},
-      {"Tel2", "Mobile: +358 40 765 4321"},
-      {"EMail", "hanna.virtanen@example.fi"},
-      {"Comments~", "Sauna evening every Thursday"},
-      {"Comments~", "hanna@kotiposti.example"}}},
-    {"thunderbird.csv",
-     1,
-     {{"Name", "Marco Bianchi"},
-      {"Addr1", "Studio Bianchi"},
-      {"Addr2", "Via Torino 21"},
-      {"Addr3", "Milano, MI 20123"},
-      {"Addr4", "Italia"},
-      {"Tel1", "Work: +39 02 1234 5678"},
-      {"Tel2", "Fax: +39 02 1234 5679"},
-      {"EMail", "m.bianchi@studio-bianchi.example"},
-      {"Comments~", "Job Title: Architetto"}}},
-    {"utf16be-nomark.vcf",
-     0,
-     {{"Name", "Søren Andersen"},
-      {"Tel1", "Work: +45 33 12 34 56"},
-      {"EMail", "soren@example.dk"}}},
-    {"utf16le-bom.vcf",
-     0,
-     {{"Name", "Lukasz Wisniewski"},
-      {"Addr1", "ul. Marszalkowska 10"},
-      {"Addr2", "00-590 Warszawa"},
-      {"Addr3", "Polska"},
-      {"Tel1", "Home: +48 22 123 45 67"},
-      {"EMail", "lukasz@example.pl"}}},
-    {"utf16le-nomark.csv",
-     0,
-     {{"Name", "Ines Gómez"},
-      {"Addr1", "Sevilla"},
-      {"Addr2", "España"},
-      {"Tel1", "Mobile: +34 612 345 678"},
-      {"EMail", "ines.gomez@example.es"}}},
+    {"android-21.vcf", 0,
+     "Name=Jörg Müller|Addr1=Hauptstraße 12|Addr2=10115 Berlin|Addr3=Deutschland|"
+     "Tel1=Mobile: +49 171 2345678|Tel2=Home: +49 30 1234567|EMail=joerg.mueller@example.de|"
+     "Comments=Schlüssel liegt beim Nachbarn, Wohnung 2. Stock links"},
+    {"android-21.vcf", 1,
+     "Name=Chidi Okafor|Tel1=Work: +234 1 2345678|Tel2=Mobile: +234 803 123 4567|"
+     "EMail=chidi@example.ng"},
+    {"android-21.vcf", 2, "Name=Pizzeria Da Gino|Tel1=Work: 030 4455667"},
+    {"crcrlf-phone.vcf", 0,
+     "Name=Yuki Tanaka|Tel1=Mobile: +81 90 1234 5678|Tel2=Home: +81 6 6123 4567|"
+     "EMail=yuki.tanaka@example.jp|"
+     "Comments=Met at the Osaka trade fair. Interested in the new catalogue and a visit in "
+     "spring."},
+    {"crcrlf-phone.vcf", 1,
+     "Name=Kenji Sato|Addr1=2-11-3 Meguro, Meguro-ku|Addr2=153-0063 Tokyo|Addr3=Japan|"
+     "Tel1=Work: +81 3 5555 0101"},
+    {"gmail-30.vcf", 0,
+     "Name=Priya Raman|Addr1=Infra Systems|Addr2=14 Residency Road|"
+     "Addr3=Bengaluru, Karnataka 560025|Addr4=India|Tel1=Mobile: +91 98450 12345|"
+     "Tel2=Work: +91 80 4123 4567|EMail=priya.raman@example.com|Comments~=p.raman@infra.example"},
+    {"google.csv", 0,
+     "Name=Lucía Herrera|Addr1=Av. Reforma 222|Addr2=Col. Juárez|Addr3=06600 Ciudad de México|"
+     "Addr4=México|Tel1=Mobile: +52 55 1234 5678|Tel2=Home: +52 55 8765 4321|"
+     "EMail=lucia.herrera@example.mx|Comments=Cousin; call on Sundays"},
+    {"google.csv", 1,
+     "Name=Daniel Cohen|Addr1=Cohen Translations|Tel1=Work: +972 3 555 1234|"
+     "Tel2=W Fax: +972 3 555 1235|Tel3=Mobile: +972 54 555 9876|EMail=daniel.cohen@example.co.il|"
+     "Comments~=dcohen@example.org|Comments~=Job Title: Owner"},
+    {"iphone-30.vcf", 0,
+     "Name=Astrid Lindqvist|Addr1=Nordlys Design AB|Addr2=Sveavägen 44|Addr3=111 34 Stockholm|"
+     "Addr4=Sweden|Tel1=Mobile: +46 70 123 45 67|Tel2=Work: +46 8 555 123 45|"
+     "EMail=astrid@nordlys.example|Comments=Prefers calls after 10"},
+    {"iphone-30.vcf", 1,
+     "Name=Minh Nguyen|Addr1=742 Valencia St|Addr2=Apt 5|Addr3=San Francisco, CA 94110|"
+     "Addr4=United States|Tel1=Home: (415) 555-0134|Tel2=Studio: (415) 555-0177|"
+     "EMail=minh@example.com"},
+    {"mixed-utf8.csv", 0,
+     "Name=Zoë Ødegård|Addr1=Fjordveien 2|Addr2=5003 Bergen|Tel1=Home: +47 55 12 34 56|"
+     "EMail=zoe@example.no"},
+    {"mixed-utf8.csv", 1,
+     "Name=José Peña|Addr1=Calle Mayor 5|Addr2=28013 Madrid|Tel1=Home: +34 91 123 45 67|"
+     "EMail=jose@example.es"},
+    {"mixed-utf8.csv", 2,
+     "Name=Ana Žagar|Addr1=Prešernova 1|Addr2=1000 Ljubljana|Tel1=Home: +386 1 234 56 78|"
+     "EMail=ana@example.si"},
+    {"native.csv", 0,
+     "Name=Weber, Anna|Addr1=Lindenweg 3|Addr2=79098 Freiburg|Tel1=Home: 0761 123456|"
+     "Tel2=Mobile: 0170 1234567|EMail=anna.weber@example.de|Comments=Chor, Sopran"},
+    {"native.csv", 1,
+     "Name=Stadtbibliothek Freiburg|Addr1=Münsterplatz 17|Addr2=79098 Freiburg|"
+     "Tel1=Work: 0761 201-2207"},
+    {"nextcloud-40.vcf", 0,
+     "Name=Amélie Fontaine|Addr1=12 rue de la Paix|Addr2=75002 Paris|Addr3=France|"
+     "Tel1=Mobile: +33-6-12-34-56-78|Tel2=Home: +33 1 42 68 53 00|"
+     "EMail=amelie.fontaine@example.fr|Comments=Rencontrée à Lyon, salon du livre 2021"},
+    {"nextcloud-40.vcf", 1,
+     "Name=Boulangerie Martin|Addr1=5 place Bellecour|Addr2=69002 Lyon|Addr3=France|"
+     "Tel1=Work: +33 4 78 00 11 22|EMail=contact@boulangerie-martin.example"},
+    {"outlook-21.vcf", 0,
+     "Name=Dr. Klaus Schäfer|Addr1=Schäfer & Partner GmbH, Vertrieb|Addr2=Rheinstraße 7|"
+     "Addr3=65185 Wiesbaden|Addr4=Deutschland|Tel1=Work: +49 (0611) 123456 - 200|"
+     "Tel2=Mobile: +49 (0171) 9876543|Tel3=W Fax: +49 (0611) 123456 - 299|"
+     "Tel4=Home: +49 (0611) 7654321|EMail=k.schaefer@schaefer-partner.example"},
+    {"outlook.csv", 0,
+     "Name=Ms. Sarah O'Connor|Addr1=Harbour Logistics Ltd|Addr2=Unit 4, Dockside Park|"
+     "Addr3=Cork T12 X7Y2|Addr4=Ireland|Tel1=Work: +353 21 555 0142|Tel2=Mobile: +353 87 555 0199|"
+     "Tel3=W Fax: +353 21 555 0143|EMail=sarah.oconnor@harbour.example|"
+     "Comments~=Quarterly review in March|Comments~=Job Title: Operations Manager"},
+    {"outlook.csv", 1,
+     "Name=Tom Baker|Addr1=221 Elm Street|Addr2=Apt 3B|Addr3=Springfield, IL 62704|"
+     "Addr4=United States|Tel1=Home: (217) 555-0123|Tel2=Mobile: (217) 555-0188|"
+     "EMail=tom.baker@example.com|Comments~=tbaker@work.example|Comments~=Birthday: 5/14/1975"},
+    {"outlook.csv", 2,
+     "Name=Riverside Dental Practice|Addr1=14 Mill Lane|Addr2=Bath BA1 1AA|Addr3=United Kingdom|"
+     "Tel1=Work: +44 1225 555010|Tel2=Main: +44 1225 555000|"
+     "EMail=reception@riverside-dental.example|Comments~=www.riverside-dental.example"},
+    {"thunderbird.csv", 0,
+     "Name=Hanna Virtanen|Addr1=Mannerheimintie 5 A 12|Addr2=00100 Helsinki|Addr3=Finland|"
+     "Tel1=Home: +358 9 123 4567|Tel2=Mobile: +358 40 765 4321|EMail=hanna.virtanen@example.fi|"
+     "Comments~=Sauna evening every Thursday|Comments~=hanna@kotiposti.example"},
+    {"thunderbird.csv", 1,
+     "Name=Marco Bianchi|Addr1=Studio Bianchi|Addr2=Via Torino 21|Addr3=Milano, MI 20123|"
+     "Addr4=Italia|Tel1=Work: +39 02 1234 5678|Tel2=Fax: +39 02 1234 5679|"
+     "EMail=m.bianchi@studio-bianchi.example|Comments~=Job Title: Architetto"},
+    {"utf16be-nomark.vcf", 0,
+     "Name=Søren Andersen|Tel1=Work: +45 33 12 34 56|EMail=soren@example.dk"},
+    {"utf16le-bom.vcf", 0,
+     "Name=Lukasz Wisniewski|Addr1=ul. Marszalkowska 10|Addr2=00-590 Warszawa|Addr3=Polska|"
+     "Tel1=Home: +48 22 123 45 67|EMail=lukasz@example.pl"},
+    {"utf16le-nomark.csv", 0,
+     "Name=Ines Gómez|Addr1=Sevilla|Addr2=España|Tel1=Mobile: +34 612 345 678|"
+     "EMail=ines.gomez@example.es"},
 };
 
 const LeftOut kLeftOut[] = {
@@ -305,16 +170,15 @@ TEST_F(ExchangeTest, FixtureFilesScore)
         const int id = ids.value(e.file).value(e.entry);
         ASSERT_NE(id, 0) << e.file << " entry " << e.entry;
         const NARecord r = stored(id);
-        for (const auto& [name, value] : e.fields) {
+        for (const auto& [name, value] : fieldList(e.fields)) {
             ++present;
-            if (placed(r, name, QString::fromUtf8(value)))
+            if (placed(r, name, value))
                 ++found;
             else
                 missed << QStringLiteral("%1 entry %2 %3: \u201C%4\u201D, not \u201C%5\u201D")
                               .arg(e.file)
                               .arg(e.entry + 1)
-                              .arg(name, QString::fromUtf8(value),
-                                   recordField(r, QString(name).remove('~')));
+                              .arg(name, value, recordField(r, QString(name).remove('~')));
         }
     }
     for (const LeftOut& l : kLeftOut) {

@@ -64,7 +64,8 @@ TEST_F(ExchangeTest, AHundredThousandCards)
     const ImportSource s = readImportBytes(bytes, "many.vcf");
     ASSERT_EQ(s.entries.size(), 100000);
     plan = planImport(p(), s, OverflowChoice::MoveToComments);
-    EXPECT_EQ(QFileInfo(env.naPath()).size(), NARecord::Size); // still only the header
+    EXPECT_EQ(QFileInfo(env.naPath()).size(),
+              NARecord::Size); // still only the header
     const ImportResult r = runImport(p(), plan);
     EXPECT_EQ(r.imported, 1700);
     EXPECT_EQ(r.notImported, 98300);

@@ -54,16 +54,11 @@ TEST_F(ExchangeTest, LookalikesAreOfferedAsSkipOrAddAnyway)
 TEST_F(ExchangeTest, OverflowChoices)
 {
     env.openFile({});
-    const QStringList extra{"TEL;TYPE=home:1",
-                            "TEL;TYPE=work:2",
-                            "TEL;TYPE=cell:3",
-                            "TEL;TYPE=fax:4",
-                            "TEL;TYPE=pager:5",
-                            "TEL;TYPE=car:6",
-                            "EMAIL:a@x",
-                            "EMAIL:b@x",
-                            "NOTE:" + QString(60, 'n'),
-                            "ADR:;;1\\n2\\n3\\n4\\n5;;;;"};
+    const QStringList extra =
+        QString("TEL;TYPE=home:1|TEL;TYPE=work:2|TEL;TYPE=cell:3|TEL;TYPE=fax:4|TEL;TYPE=pager:5|"
+                "TEL;TYPE=car:6|EMAIL:a@x|EMAIL:b@x|ADR:;;1\\n2\\n3\\n4\\n5;;;;|NOTE:" +
+                QString(60, 'n'))
+            .split('|');
     const QString longName = "Bartholomew Featherstonehaugh-Cholmondeley";
     const ImportSource s = readImportBytes(cards({longName}, extra), "x.vcf");
 

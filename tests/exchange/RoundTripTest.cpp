@@ -1,4 +1,5 @@
 #include "ExchangeFixture.h"
+#include "RecordFields.h"
 #include "exchange/VCard.h"
 #include "maillists/MailListFile.h"
 
@@ -11,47 +12,23 @@ namespace {
 std::map<int, NARecord> awkwardRecords()
 {
     std::map<int, NARecord> m;
-    NARecord a = makeRecord(1, QStringLiteral("Smith, John"), QStringLiteral("SMITH"),
-                            QStringLiteral("JOHN"));
-    a.AddrLine1 = QStringLiteral("12 Main St");
-    a.AddrLine2 = QStringLiteral("Springfield, IL 62704");
-    a.PhoneType1 = QStringLiteral("Home");
-    a.PhoneNum1 = QStringLiteral("555-1234");
-    a.PhoneType3 = QStringLiteral("Skype");
-    a.PhoneNum3 = QStringLiteral("j.smith");
-    a.PhoneType5 = QStringLiteral("CELL");
-    a.PhoneNum5 = QStringLiteral("555-9999");
-    a.EMail = QStringLiteral("john@example.com");
-    a.Comments = QStringLiteral("He said \"hi\", then; left\\ C:\\temp\\n\r\nsecond line: ok");
-    a.LinkId1 = 2;
-    a.LinkText1 = QStringLiteral("Sister; older");
-    a.BackLinkId = 3;
-    m[1] = a;
-
-    NARecord b = makeRecord(2, QStringLiteral(" Leading blank"));
-    b.AddrLine2 = QStringLiteral("  second line only");
-    b.AddrLine4 = QStringLiteral("fourth, with comma");
-    b.PhoneNum2 = QStringLiteral("no label");
-    b.PhoneType4 = QStringLiteral("Work");
-    m[2] = b;
-
-    NARecord c = makeRecord(3, QStringLiteral("Renée Ærø €uro ÿ 12345678901234567"),
-                            QStringLiteral("RENEE,AERO"), QStringLiteral("x^y\"z"));
-    c.AddrLine1 = QStringLiteral("Hauptstraße 5");
-    c.AddrLine2 = QStringLiteral("10115 Berlin");
-    c.AddrLine3 = QStringLiteral("Germany");
-    c.PhoneType1 = QStringLiteral("Assist");
-    c.PhoneNum1 = QStringLiteral("+49 (30) 1234-5678 x");
-    c.Comments = QString(99, QLatin1Char('x')) + QLatin1Char(';');
-    c.LinkId4 = 1;
-    c.LinkText4 = QStringLiteral("\\,;:\"");
-    m[3] = c;
-
-    NARecord d = makeRecord(4, QString());
-    d.Comments = QStringLiteral("\\");
-    d.AddrLine1 = QString(35, QLatin1Char('A'));
-    d.AddrLine3 = QStringLiteral("\"quoted\"");
-    m[4] = d;
+    m[1] = withFields(makeRecord(1, "Smith, John", "SMITH", "JOHN"),
+                      "Addr1=12 Main St|Addr2=Springfield, IL 62704|Tel1=Home: 555-1234|"
+                      "Tel3=Skype: j.smith|Tel5=CELL: 555-9999|EMail=john@example.com|"
+                      "Comments=He said \"hi\", then; left\\ C:\\temp\\n\r\nsecond line: ok|"
+                      "Link1=Sister; older");
+    m[1].LinkId1 = 2;
+    m[1].BackLinkId = 3;
+    m[2] = withFields(makeRecord(2, " Leading blank"),
+                      "Addr2=  second line only|Addr4=fourth, with comma|Tel2=: no label|"
+                      "Tel4=Work: ");
+    m[3] = withFields(makeRecord(3, "Renée Ærø €uro ÿ 12345678901234567", "RENEE,AERO", "x^y\"z"),
+                      "Addr1=Hauptstraße 5|Addr2=10115 Berlin|Addr3=Germany|"
+                      "Tel1=Assist: +49 (30) 1234-5678 x|Link4=\\,;:\"");
+    m[3].Comments = QString(99, 'x') + ';';
+    m[3].LinkId4 = 1;
+    m[4] = withFields(makeRecord(4, QString()), "Comments=\\|Addr3=\"quoted\"");
+    m[4].AddrLine1 = QString(35, 'A');
     return m;
 }
 
@@ -99,19 +76,13 @@ protected:
     }
 };
 
-TEST_F(RoundTrip, NativeCsv)
+TEST_F(RoundTrip, NativeCsvAndBothVCards)
 {
-    check(ExportFormat::CsvNative);
-}
-
-TEST_F(RoundTrip, VCard30)
-{
-    check(ExportFormat::VCard30);
-}
-
-TEST_F(RoundTrip, VCard40)
-{
-    check(ExportFormat::VCard40);
+    for (ExportFormat format :
+         {ExportFormat::CsvNative, ExportFormat::VCard30, ExportFormat::VCard40}) {
+        SCOPED_TRACE(int(format));
+        check(format);
+    }
 }
 
 TEST_F(RoundTrip, VCardTextFollowsTheRules)
@@ -129,6 +100,7 @@ TEST_F(RoundTrip, VCardTextFollowsTheRules)
     EXPECT_TRUE(text.contains("LABEL;TYPE=home:12 Main St\\nSpringfield\\, IL 62704\r\n"));
     EXPECT_TRUE(text.contains("TEL;TYPE=home:555-1234\r\n"));
     EXPECT_TRUE(text.contains("item1.TEL;X-TAVREL-SLOT=3:j.smith\r\nitem1.X-ABLabel:Skype\r\n"));
+    EXPECT_TRUE(text.contains("\r\nTEL;X-TAVREL-SLOT=2:no label\r\n")); // no label, no group
     EXPECT_TRUE(text.contains("SORT-STRING:SMITH\r\n"));
     EXPECT_TRUE(text.contains("CATEGORIES:Friends\\, family\\; \\\\\r\n"));
     EXPECT_TRUE(text.contains(recordUid(p(), 1)));
@@ -161,8 +133,8 @@ TEST_F(RoundTrip, OneMailingListOnly)
     // No column for it: kept in Notes, after the comment.
     EXPECT_TRUE(cp1252ToUnicode(bytes).contains("second line: ok\r\nSkype: j.smith\""));
 
-    // Links follow the records to their new IDs; a link to a record left behind is
-    // cleared, and the log says so.
+    // Links follow the records to their new IDs; a link to a record left behind
+    // is cleared, and the log says so.
     TestEnv empty;
     empty.openFile({});
     ExportOptions cards;
@@ -171,10 +143,12 @@ TEST_F(RoundTrip, OneMailingListOnly)
     const ImportResult result =
         runImport(empty.p(), planImport(empty.p(), source, OverflowChoice::CutAndLog));
     EXPECT_EQ(readRecord(empty.naPath(), 2).LinkId1, 0);
-    EXPECT_EQ(readRecord(empty.naPath(), 2).BackLinkId, 2); // ID 3 came along as ID 2
-    EXPECT_EQ(readRecord(empty.naPath(), 3).LinkId4, 1);    // ID 1 came along as ID 1
-    EXPECT_TRUE(result.log.contains(
-        "ID 1: Smith, John\n    QuickLink 1 to ID 2 cleared: that record was not imported\nID 2"))
+    EXPECT_EQ(readRecord(empty.naPath(), 2).BackLinkId,
+              2); // ID 3 came along as ID 2
+    EXPECT_EQ(readRecord(empty.naPath(), 3).LinkId4,
+              1); // ID 1 came along as ID 1
+    EXPECT_TRUE(result.log.contains("ID 1: Smith, John\n    QuickLink 1 to ID 2 cleared: that "
+                                    "record was not imported\nID 2"))
         << result.log.toStdString();
 
     options.mailList = QStringLiteral("tvlmail.zz");

@@ -1,9 +1,6 @@
 // CSV for spreadsheets: cells a spreadsheet would turn into numbers, dates or
 // formulas stay text; the native CSV stays as the record holds it.
 #include "ExchangeFixture.h"
-#include "exchange/CommandLine.h"
-
-#include <QTextStream>
 
 namespace tavrel::test {
 namespace {
@@ -45,14 +42,8 @@ TEST_F(ExchangeTest, SpreadsheetExportOnTheCommandLineReadsBackUnchanged)
     m[1].Comments = "@ the office";
     env.openFile(m);
     const QString native = env.dir() + "/native.csv", sheet = env.dir() + "/sheet.csv";
-    for (const auto& [path, extra] :
-         {std::pair{native, QStringList{}}, std::pair{sheet, QStringList{"--spreadsheet"}}}) {
-        QString text;
-        QTextStream out(&text);
-        EXPECT_EQ(
-            runExchangeCommand(p(), QStringList{"tavrel", "--export", "csv", path} + extra, out),
-            0);
-    }
+    EXPECT_EQ(command({"--export", "csv", native}).first, 0);
+    EXPECT_EQ(command({"--export", "csv", sheet, "--spreadsheet"}).first, 0);
     const QByteArray raw = fileBytes(native), cells = fileBytes(sheet);
     EXPECT_TRUE(raw.contains("\r\n\"-Dash, Ann\",=cmd|' /C calc'!A0,")) << raw.toStdString();
     EXPECT_TRUE(raw.contains(",Work,+1 512 555 1234,,0611 123456,")) << raw.toStdString();
@@ -69,10 +60,7 @@ TEST_F(ExchangeTest, SpreadsheetExportOnTheCommandLineReadsBackUnchanged)
         EXPECT_EQ(e.comments, "@ the office");
     }
     // Only the CSV formats take it.
-    QString text;
-    QTextStream out(&text);
-    EXPECT_EQ(
-        runExchangeCommand(p(), {"tavrel", "--export", "vcard", "x.vcf", "--spreadsheet"}, out), 2);
+    EXPECT_EQ(command({"--export", "vcard", "x.vcf", "--spreadsheet"}).first, 2);
 }
 
 } // namespace

@@ -1,11 +1,7 @@
-#include "platform/gui/Windows.h"
 #include "ExchangeFixture.h"
 #include "exchange/ColumnMappingDialog.h"
-#include "exchange/ExchangeCommands.h"
 #include "exchange/ExportDialog.h"
-#include "exchange/ImportDialog.h"
 #include "maillists/MailListFile.h"
-#include "support/Gui.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,15 +21,6 @@ class ExchangeWindows : public ExchangeTest {
 protected:
     void SetUp() override { env.ui.setAutoOk(true); }
     void TearDown() override { closeAllWindows(); }
-    ImportDialog* openImport(const QByteArray& bytes, const QString& name = "in.vcf")
-    {
-        writeBytes(env.dir() + "/" + name, bytes);
-        startImport(p());
-        auto* form = windowOf<ImportDialog>("ImportForm");
-        type(form->fileEdit, name);
-        click(form->readButton);
-        return form;
-    }
 };
 
 TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
@@ -75,19 +62,11 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
 TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)
 {
     const QByteArray before = env.openFile(people(1, 1));
-    QStringList lines;
-    lines << "BEGIN:VCARD"
-          << "FN:Person 1"
-          << "END:VCARD";
-    lines << "BEGIN:VCARD"
-          << "FN:Łucja"
-          << "END:VCARD";
-    lines << "BEGIN:VCARD"
-          << "FN:Six Phones";
-    for (int i = 1; i <= 6; ++i)
-        lines << QString("TEL:%1").arg(i);
-    lines << "END:VCARD";
-    ImportDialog* form = openImport(crlf(lines));
+    ImportDialog* form =
+        openImport(crlf(QString("BEGIN:VCARD|FN:Person 1|END:VCARD|BEGIN:VCARD|FN:Łucja|END:VCARD|"
+                                "BEGIN:VCARD|FN:Six Phones|TEL:1|TEL:2|TEL:3|TEL:4|TEL:5|TEL:6|"
+                                "END:VCARD")
+                            .split('|')));
     ASSERT_EQ(form->entryList->topLevelItemCount(), 3);
     EXPECT_EQ(form->summaryLabel->text(), "in.vcf (vCard): 3 Entries, 3 Need A Look, 2 To Import.");
     EXPECT_EQ(form->entryList->topLevelItem(0)->checkState(0), Qt::Unchecked);
@@ -98,7 +77,7 @@ TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)
     EXPECT_EQ(form->entryList->topLevelItem(2)->checkState(0), Qt::Unchecked);
     EXPECT_EQ(form->detailsEdit->toPlainText(), "Telephone 6 left out: “6”");
     form->entryList->topLevelItem(0)->setCheckState(0, Qt::Checked); // add the lookalike anyway
-    EXPECT_EQ(fileBytes(env.naPath()), before);                    // nothing written yet
+    EXPECT_EQ(fileBytes(env.naPath()), before);                      // nothing written yet
 
     env.ui.answer(Ui::Answer::No);
     click(form->importButton);
@@ -156,7 +135,8 @@ TEST_F(ExchangeWindows, BrowseChoosesTheFile)
     EXPECT_TRUE(exportForm->fileEdit->text().isEmpty()); // cancelled: nothing chosen
     env.ui.onModal(choose(chosen));
     click(exportForm->browseButton);
-    EXPECT_EQ(exportForm->fileEdit->text(), chosen + ".vcf"); // the format's suffix is added
+    EXPECT_EQ(exportForm->fileEdit->text(),
+              chosen + ".vcf"); // the format's suffix is added
     click(exportForm->exportButton);
     EXPECT_TRUE(fileBytes(chosen + ".vcf").startsWith("BEGIN:VCARD\r\n"));
 
@@ -176,7 +156,8 @@ TEST_F(ExchangeWindows, EnterReadsTheFileAndAnUnreadableOneIsNamed)
     startImport(p());
     auto* form = windowOf<ImportDialog>("ImportForm");
     type(form->fileEdit, "empty.vcf");
-    // Enter in the file box reads the file; it does not press Browse (which would block here).
+    // Enter in the file box reads the file; it does not press Browse (which would
+    // block here).
     form->fileEdit->setFocus();
     pressKey(form, Qt::Key_Return);
     EXPECT_EQ(env.ui.messages.back().text, "empty.vcf: The file is empty.\nNothing Was Imported.");

@@ -1,6 +1,7 @@
 #include "search/FieldTest.h"
 #include "support/TestEnv.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -12,125 +13,106 @@ bool matches(const QString& field, int width, const QString& key)
     return fieldMatches(field, width, upperCaseKey(key));
 }
 
-SearchFieldBoxes only(std::initializer_list<int> ticked)
+// Each row is the ticked boxes as digits, then '+' and a key the record matches,
+// or '-' and one it does not.
+void expectKeys(const NARecord& r, std::initializer_list<const char*> rows)
 {
-    SearchFieldBoxes b{};
-    for (int i : ticked)
-        b[i] = true;
-    return b;
-}
-
-bool recordHas(const NARecord& r, std::initializer_list<int> ticked, const QString& key)
-{
-    return recordMatches(r, only(ticked), upperCaseKey(key));
+    for (const char* row : rows) {
+        const QString text = QString::fromUtf8(row);
+        const qsizetype sign = text.indexOf(QRegularExpression("[+-]"));
+        SearchFieldBoxes boxes{};
+        for (QChar c : text.left(sign))
+            boxes[c.digitValue()] = true;
+        EXPECT_EQ(recordMatches(r, boxes, upperCaseKey(text.mid(sign + 1))), text[sign] == '+')
+            << row;
+    }
 }
 
 } // namespace
 
 TEST(FieldTest, SubstringIgnoresCaseAnywhereInTheField)
 {
-    EXPECT_TRUE(matches(QStringLiteral("Margaret Ellison"), 35, QStringLiteral("ell")));
-    EXPECT_TRUE(matches(QStringLiteral("mARGARET eLLISON"), 35, QStringLiteral("EllIsOn")));
-    EXPECT_TRUE(matches(QStringLiteral("Margaret Ellison"), 35, QStringLiteral("m")));
-    EXPECT_FALSE(matches(QStringLiteral("Margaret Ellison"), 35, QStringLiteral("Elison")));
+    EXPECT_TRUE(matches("Margaret Ellison", 35, "ell"));
+    EXPECT_TRUE(matches("mARGARET eLLISON", 35, "EllIsOn"));
+    EXPECT_TRUE(matches("Margaret Ellison", 35, "m"));
+    EXPECT_FALSE(matches("Margaret Ellison", 35, "Elison"));
     // Letters beyond ASCII fold too, and keep their places (no expansion of ß).
-    EXPECT_TRUE(matches(QStringLiteral("Jürgen Straße"), 35, QStringLiteral("JÜRGEN STRAßE")));
-    EXPECT_TRUE(matches(QStringLiteral("ÉMILE ZOLA"), 35, QStringLiteral("émile")));
-    EXPECT_FALSE(matches(QStringLiteral("Strasse"), 35, QStringLiteral("straße")));
+    EXPECT_TRUE(matches("Jürgen Straße", 35, "JÜRGEN STRAßE"));
+    EXPECT_TRUE(matches("ÉMILE ZOLA", 35, "émile"));
+    EXPECT_FALSE(matches("Strasse", 35, "straße"));
 }
 
 TEST(FieldTest, FieldIsSeenAtItsFullStoredWidth)
 {
     // The fill blanks count: a key ending in a blank matches a value followed
     // by fill, and blanks alone match any field with that many blanks.
-    EXPECT_TRUE(matches(QStringLiteral("Smith"), 35, QStringLiteral("smith ")));
-    EXPECT_TRUE(matches(QStringLiteral("Smith"), 35, QString(30, QLatin1Char(' '))));
-    EXPECT_FALSE(matches(QStringLiteral("Smith"), 35, QString(31, QLatin1Char(' '))));
-    EXPECT_TRUE(matches(QString(), 35, QStringLiteral(" ")));
+    EXPECT_TRUE(matches("Smith", 35, "smith "));
+    EXPECT_TRUE(matches("Smith", 35, QString(30, QLatin1Char(' '))));
+    EXPECT_FALSE(matches("Smith", 35, QString(31, QLatin1Char(' '))));
+    EXPECT_TRUE(matches(QString(), 35, " "));
 
     // A value that fills its field has no blank after it.
     const QString full = QString(30, QLatin1Char('x')) + QStringLiteral("Smith");
-    EXPECT_TRUE(matches(full, 35, QStringLiteral("smith")));
-    EXPECT_FALSE(matches(full, 35, QStringLiteral("smith ")));
-    EXPECT_FALSE(matches(full, 35, QStringLiteral(" ")));
+    EXPECT_TRUE(matches(full, 35, "smith"));
+    EXPECT_FALSE(matches(full, 35, "smith "));
+    EXPECT_FALSE(matches(full, 35, " "));
 
     // Text longer than the field is seen only up to the width.
-    EXPECT_FALSE(
-        matches(QString(35, QLatin1Char('a')) + QStringLiteral("zz"), 35, QStringLiteral("z")));
+    EXPECT_FALSE(matches(QString(35, QLatin1Char('a')) + QStringLiteral("zz"), 35, "z"));
 
     // A key longer than the field never matches, not even blanks in blanks.
     EXPECT_TRUE(matches(QString(), 35, QString(35, QLatin1Char(' '))));
     EXPECT_FALSE(matches(QString(), 35, QString(36, QLatin1Char(' '))));
     EXPECT_FALSE(matches(QString(36, QLatin1Char('a')), 35, QString(36, QLatin1Char('a'))));
     // The key may sit at the very end of the field.
-    EXPECT_TRUE(
-        matches(QString(34, QLatin1Char('a')) + QLatin1Char('b'), 35, QStringLiteral("ab")));
+    EXPECT_TRUE(matches(QString(34, QLatin1Char('a')) + QLatin1Char('b'), 35, "ab"));
 }
 
 TEST(FieldTest, BoxesChooseTheFieldsThatAreTested)
 {
-    NARecord r = test::makeRecord(7, QStringLiteral("Ada Lovelace"), QStringLiteral("LOVELACE"),
-                                  QStringLiteral("ANALYST"));
-    r.AddrLine3 = QStringLiteral("12 Engine Row");
-    r.PhoneType2 = QStringLiteral("Work");
-    r.PhoneNum2 = QStringLiteral("555-0199");
-    r.Comments = QStringLiteral("Wrote the first program for the engine");
-    r.EMail = QStringLiteral("ada@engine.example");
-    r.LinkText1 = QStringLiteral("Babbage");
+    NARecord r = test::makeRecord(7, "Ada Lovelace", "LOVELACE", "ANALYST");
+    r.AddrLine3 = "12 Engine Row";
+    r.PhoneType2 = "Work";
+    r.PhoneNum2 = "555-0199";
+    r.Comments = "Wrote the first program for the engine";
+    r.EMail = "ada@engine.example";
+    r.LinkText1 = "Babbage";
 
-    // Name only: the name and nothing else.
-    EXPECT_TRUE(recordHas(r, {0}, QStringLiteral("ada l")));
-    EXPECT_FALSE(recordHas(r, {0}, QStringLiteral("engine")));
-    // Name and address: the name and all four lines, nothing further.
-    EXPECT_TRUE(recordHas(r, {1}, QStringLiteral("ada l")));
-    EXPECT_TRUE(recordHas(r, {1}, QStringLiteral("engine row")));
-    EXPECT_FALSE(recordHas(r, {1}, QStringLiteral("555")));
-    // Telephone numbers, but never their type labels.
-    EXPECT_TRUE(recordHas(r, {2}, QStringLiteral("-0199")));
-    EXPECT_FALSE(recordHas(r, {2}, QStringLiteral("work")));
-    EXPECT_FALSE(recordHas(r, {2}, QStringLiteral("ada")));
-    EXPECT_TRUE(recordHas(r, {3}, QStringLiteral("FIRST PROGRAM")));
-    EXPECT_FALSE(recordHas(r, {3}, QStringLiteral("lovelace")));
-    EXPECT_TRUE(recordHas(r, {4}, QStringLiteral("lovel")));
-    EXPECT_FALSE(recordHas(r, {4}, QStringLiteral("analyst")));
-    EXPECT_TRUE(recordHas(r, {5}, QStringLiteral("analyst")));
-    EXPECT_FALSE(recordHas(r, {5}, QStringLiteral("lovel")));
-    EXPECT_TRUE(recordHas(r, {6}, QStringLiteral("@engine")));
-    EXPECT_FALSE(recordHas(r, {6}, QStringLiteral("ada l")));
-    // Several boxes together, and everything with the last box.
-    EXPECT_TRUE(recordHas(r, {3, 6}, QStringLiteral("ada@")));
-    EXPECT_FALSE(recordHas(r, {3, 6}, QStringLiteral("555")));
-    for (const char* key :
-         {"ada l", "engine row", "0199", "first program", "lovelace", "analyst", "example"})
-        EXPECT_TRUE(recordHas(r, {7}, QString::fromLatin1(key))) << key;
-    // QuickLink descriptions are not search fields at all.
-    EXPECT_FALSE(recordHas(r, {7}, QStringLiteral("babbage")));
-    // Name only shuts out the rest even when other boxes come along.
-    EXPECT_FALSE(recordHas(r, {0, 3}, QStringLiteral("first program")));
+    expectKeys(r, {// Name only: the name and nothing else.
+                   "0+ada l", "0-engine",
+                   // Name and address: the name and all four lines, nothing further.
+                   "1+ada l", "1+engine row", "1-555",
+                   // Telephone numbers, but never their type labels.
+                   "2+-0199", "2-work", "2-ada", "3+FIRST PROGRAM", "3-lovelace", "4+lovel",
+                   "4-analyst", "5+analyst", "5-lovel", "6+@engine", "6-ada l",
+                   // Several boxes together, and everything with the last box, but never
+                   // the QuickLink descriptions.
+                   "36+ada@", "36-555", "7+ada l", "7+engine row", "7+0199", "7+first program",
+                   "7+lovelace", "7+analyst", "7+example", "7-babbage",
+                   // Name only shuts out the rest even when other boxes come along.
+                   "03-first program"});
 }
 
 TEST(FieldTest, LongKeysAreCutForTelephoneNumbersAndSortKeys)
 {
-    const QString key25 = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY");
+    const QString key25 = "ABCDEFGHIJKLMNOPQRSTUVWXY";
     const QString key36 = QString(36, QLatin1Char('q'));
-    NARecord r = test::makeRecord(3, QStringLiteral("x"));
+    NARecord r = test::makeRecord(3, "x");
     r.PhoneNum5 = key25.left(20); // a 25-character key is cut to 20 here
-    EXPECT_TRUE(recordHas(r, {2}, key25.toLower()));
+    expectKeys(r, {"2+abcdefghijklmnopqrstuvwxy"});
     r.PhoneNum5 = key25.left(19) + QLatin1Char('-');
-    EXPECT_FALSE(recordHas(r, {2}, key25));
+    expectKeys(r, {"2-ABCDEFGHIJKLMNOPQRSTUVWXY"});
 
-    NARecord s = test::makeRecord(4, QStringLiteral("y"));
+    NARecord s = test::makeRecord(4, "y");
     s.SortKey2 = key25.left(16); // ... and to 16 for the sort keys
-    EXPECT_TRUE(recordHas(s, {5}, key25));
-    EXPECT_FALSE(recordHas(s, {4}, key25));
     s.SortKey1 = key25.left(15);
-    EXPECT_FALSE(recordHas(s, {4}, key25));
+    expectKeys(s, {"5+ABCDEFGHIJKLMNOPQRSTUVWXY", "4-ABCDEFGHIJKLMNOPQRSTUVWXY"});
 
     // 36 characters fit a comment but never a name, address line or e-mail.
     NARecord t = test::makeRecord(5, key36.left(35));
     t.AddrLine1 = key36.left(35);
     t.EMail = key36.left(35);
-    EXPECT_FALSE(recordHas(t, {1, 6}, key36));
-    t.Comments = QStringLiteral("Note: ") + key36;
-    EXPECT_TRUE(recordHas(t, {7}, key36));
+    t.Comments = "Note: " + key36;
+    expectKeys(
+        t, {"16-qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq", "7+qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq"});
 }

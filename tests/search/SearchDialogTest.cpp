@@ -24,119 +24,87 @@ QString enabledBoxes(SearchDialog* f)
 
 } // namespace
 
-TEST_F(SearchTest, DialogOpensBlankWithItsCaptions)
+TEST_F(SearchTest, DialogOpensBlankAndFieldBoxesExcludeEachOther)
 {
     SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("N&A File Search"));
+    EXPECT_EQ(f->windowTitle(), "N&A File Search");
     EXPECT_TRUE(f->searchTextEdit->text().isEmpty());
     EXPECT_EQ(f->searchTextEdit->maxLength(), 32767); // no limit of its own
     for (QCheckBox* b : f->fieldChecks)
         EXPECT_FALSE(b->isChecked());
     EXPECT_FALSE(f->saveToListCheck->isChecked());
     EXPECT_FALSE(f->displayMatchesCheck->isChecked());
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
-    EXPECT_EQ(f->fieldChecks[7]->text(), QStringLiteral("Search All &fields Listed Above"));
-    EXPECT_EQ(f->searchButton->toolTip(), QStringLiteral("Start The Search"));
+    EXPECT_EQ(enabledBoxes(f), "11111111");
+    EXPECT_EQ(f->fieldChecks[7]->text(), "Search All &fields Listed Above");
+    EXPECT_EQ(f->searchButton->toolTip(), "Start The Search");
     EXPECT_TRUE(isLoaded(f));
+
+    // Name only shuts out every other field box; any other box shuts out name
+    // only, until none of them is ticked; "all fields" shuts out the single
+    // fields as well. Each tick sends the focus on to "&Search".
+    const std::pair<int, const char*> steps[] = {
+        {0, "10000000"}, {0, "11111111"}, {2, "01111111"}, {5, "01111111"}, {2, "01111111"},
+        {5, "11111111"}, {3, "01111111"}, {7, "00000001"}, {7, "01111111"}, {3, "11111111"}};
+    for (auto [box, enabled] : steps) {
+        f->searchTextEdit->setFocus();
+        click(f->fieldChecks[box]);
+        EXPECT_EQ(enabledBoxes(f), enabled) << box;
+        EXPECT_EQ(f->focusWidget(), f->searchButton) << box;
+        if (box == 7 && enabled[0] == '0' && enabled[3] == '0')
+            EXPECT_TRUE(f->fieldChecks[3]->isChecked()); // still ticked, only unavailable
+    }
+    // The option boxes send the focus on as well.
+    for (QCheckBox* option : {f->saveToListCheck, f->displayMatchesCheck}) {
+        f->searchTextEdit->setFocus();
+        click(option);
+        EXPECT_EQ(f->focusWidget(), f->searchButton);
+    }
 }
 
-TEST_F(SearchTest, FieldBoxesExcludeEachOther)
-{
-    SearchDialog* f = openDialog();
-    ASSERT_NE(f, nullptr);
-    auto& box = f->fieldChecks;
-
-    // Name only shuts out every other field box, and unticking restores them.
-    click(box[0]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("10000000"));
-    EXPECT_EQ(f->focusWidget(), f->searchButton);
-    click(box[0]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
-
-    // Any other box shuts out name only, until none of them is ticked.
-    click(box[2]);
-    click(box[5]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("01111111"));
-    click(box[2]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("01111111"));
-    click(box[5]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
-
-    // "All fields" makes the single-field boxes unavailable as well.
-    click(box[3]);
-    click(box[7]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("00000001"));
-    EXPECT_TRUE(box[3]->isChecked()); // still ticked, only unavailable
-    click(box[7]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("01111111"));
-    click(box[3]);
-    EXPECT_EQ(enabledBoxes(f), QStringLiteral("11111111"));
-
-    // The option boxes send the focus on to "&Search" as well.
-    f->searchTextEdit->setFocus();
-    click(f->saveToListCheck);
-    EXPECT_EQ(f->focusWidget(), f->searchButton);
-    f->searchTextEdit->setFocus();
-    click(f->displayMatchesCheck);
-    EXPECT_EQ(f->focusWidget(), f->searchButton);
-}
-
-TEST_F(SearchTest, MissingTextOrFieldsIsRefusedAndTheDialogStays)
+TEST_F(SearchTest, MissingTextOrFieldsIsRefusedEnterMovesOnAndCancelClosesQuietly)
 {
     SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
     click(f->fieldChecks[1]);
-    env.ui.answer(Ui::Answer::Ok);
+    env.ui.setAutoOk(true);
     click(f->searchButton);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Specify A Search Parameter."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    click(f->fieldChecks[1]);
+    type(f->searchTextEdit, " baker ");
+    click(f->searchButton);
+    EXPECT_EQ(env.ui.texts(), QStringList({"Please Specify A Search Parameter.",
+                                           "Please Select One Or More Search Fields."}));
+    EXPECT_EQ(env.ui.last().title, "Tavrel");
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
 
-    click(f->fieldChecks[1]);
-    type(f->searchTextEdit, QStringLiteral("baker"));
-    env.ui.answer(Ui::Answer::Ok);
-    click(f->searchButton);
-    ASSERT_EQ(env.ui.messages.size(), 2u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select One Or More Search Fields."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-
-    // Nothing ran and nothing was reset; the dialog is still there to fix.
-    settle();
-    EXPECT_TRUE(f->isVisible());
-    EXPECT_EQ(f->searchTextEdit->text(), QStringLiteral("baker"));
-    EXPECT_FALSE(loaded("SearchingForm"));
-    EXPECT_EQ(completeForm(), nullptr);
-}
-
-TEST_F(SearchTest, EnterInTheTextMovesOnAndCancelClosesQuietly)
-{
-    SearchDialog* f = openDialog();
-    ASSERT_NE(f, nullptr);
-    type(f->searchTextEdit, QStringLiteral(" baker "));
+    // Enter in the text moves on to "&Search" and does not search.
     click(f->fieldChecks[0]);
     f->searchTextEdit->setFocus();
     QTest::keyClick(f->searchTextEdit, Qt::Key_Return);
     EXPECT_EQ(f->focusWidget(), f->searchButton);
-    EXPECT_EQ(completeForm(), nullptr); // Enter did not search
-    EXPECT_TRUE(env.ui.messages.empty());
-    EXPECT_EQ(f->searchTextEdit->text(), QStringLiteral(" baker ")); // blanks kept as typed
+    EXPECT_EQ(env.ui.messages.size(), 2u);
+    // Nothing ran and nothing was reset; the dialog is still there to fix.
+    settle();
+    EXPECT_TRUE(f->isVisible());
+    EXPECT_EQ(f->searchTextEdit->text(), " baker "); // blanks kept as typed
+    EXPECT_FALSE(loaded("SearchingForm"));
+    EXPECT_EQ(completeForm(), nullptr);
 
     click(f->cancelButton);
     settle();
     EXPECT_FALSE(loaded("SchForm"));
     EXPECT_EQ(completeForm(), nullptr);
-    EXPECT_TRUE(env.ui.messages.empty());
+    EXPECT_EQ(env.ui.messages.size(), 2u);
 }
 
 TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
 {
-    const NARecord r = makeRecord(3, QStringLiteral("Carl"));
+    const NARecord r = makeRecord(3, "Carl");
     p.MatchAnswer = 2;
     {
         MatchViewWindow w(p, r, 1);
-        EXPECT_EQ(p.MatchAnswer, 0); // reset on loading
+        EXPECT_EQ(p.MatchAnswer, 0);                  // reset on loading
+        EXPECT_TRUE(w.answerButtons[0]->isDefault()); // drawn as the one Enter presses
         w.show();
         w.close(); // the close box
         EXPECT_EQ(p.MatchAnswer, 0);
@@ -144,7 +112,7 @@ TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
     const int expected[4] = {0, 2, 1, 3};
     for (int i = 0; i < 4; ++i) {
         MatchListWindow w(p, r, 2);
-        EXPECT_EQ(w.answerButtons[1]->text(), QStringLiteral("&Screen 1"));
+        EXPECT_EQ(w.answerButtons[1]->text(), "&Screen 1");
         w.show();
         click(w.answerButtons[i]);
         EXPECT_EQ(p.MatchAnswer, expected[i]) << i;
@@ -162,7 +130,7 @@ TEST_F(SearchTest, MatchWindowSitsCentredBelowTheRecordScreen)
     ASSERT_NE(screen, nullptr);
     const QRect area = screen->geometry();
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchY();
-    const NARecord r = makeRecord(1, QStringLiteral("Anna"));
+    const NARecord r = makeRecord(1, "Anna");
 
     const std::pair<int, int> cases[] = {{150, 2000}, {140, 2000}, {139, 1000},
                                          {90, 1000},  {89, 500},   {69, 500}};
@@ -183,7 +151,7 @@ TEST_F(SearchTest, MatchWindowDoesNotCoverTheRecordScreen)
     ASSERT_NE(screen, nullptr);
     p.ScreenSizeFigure = 150;
     ASSERT_TRUE(readActive(p, 1));
-    p.ScreenMode = QStringLiteral("Search");
+    p.ScreenMode = "Search";
     showRecordScreens(p);
     for (int shown : {1, 2}) {
         showRecordScreen(p, shown);

@@ -26,19 +26,19 @@ protected:
     void SetUp() override
     {
         std::map<int, NARecord> recs;
-        recs[1] = makeRecord(1, QStringLiteral("Anna Baker"));
-        recs[1].AddrLine1 = QStringLiteral("4 Mill Lane");
-        recs[1].AddrLine2 = QStringLiteral("Thornbury");
-        recs[1].Comments = QStringLiteral("Makes a baker's dozen of everything");
-        recs[2] = deletedRecord(2, QStringLiteral("Bob Baker"));
-        recs[3] = makeRecord(3, QStringLiteral("Carl Bakersfield"));
+        recs[1] = makeRecord(1, "Anna Baker");
+        recs[1].AddrLine1 = "4 Mill Lane";
+        recs[1].AddrLine2 = "Thornbury";
+        recs[1].Comments = "Makes a baker's dozen of everything";
+        recs[2] = deletedRecord(2, "Bob Baker");
+        recs[3] = makeRecord(3, "Carl Bakersfield");
         // ID 4 stays a free slot of zero bytes.
-        recs[5] = makeRecord(5, QStringLiteral("Dora Smith"));
-        recs[5].AddrLine1 = QStringLiteral("12 Baker Street");
-        recs[6] = makeRecord(6, QStringLiteral("Eve Bake"));
-        recs[7] = makeRecord(7, QStringLiteral("FRED BAKER"));
-        recs[7].PhoneNum1 = QStringLiteral("555-0100");
-        recs[8] = makeRecord(8, QStringLiteral("Zed Baker"));
+        recs[5] = makeRecord(5, "Dora Smith");
+        recs[5].AddrLine1 = "12 Baker Street";
+        recs[6] = makeRecord(6, "Eve Bake");
+        recs[7] = makeRecord(7, "FRED BAKER");
+        recs[7].PhoneNum1 = "555-0100";
+        recs[8] = makeRecord(8, "Zed Baker");
         env.openFile(recs, 8);
         ASSERT_EQ(p.LastRecNo, 8);
     }
@@ -48,11 +48,11 @@ protected:
     SearchDialog* openDialog()
     {
         startSearch(p);
-        return qobject_cast<SearchDialog*>(findWindow(QStringLiteral("SchForm")));
+        return qobject_cast<SearchDialog*>(findWindow("SchForm"));
     }
 
     // Opens the dialog, fills it in as a user would and presses "&Search".
-    void search(const QString& key, std::initializer_list<int> boxes, bool save, bool display)
+    void search(const QString& key, const std::vector<int>& boxes, bool save, bool display)
     {
         SearchDialog* f = openDialog();
         ASSERT_NE(f, nullptr);
@@ -66,7 +66,7 @@ protected:
         click(f->searchButton);
     }
 
-    QWidget* completeForm() { return findWindow(QStringLiteral("CompleteForm")); }
+    QWidget* completeForm() { return findWindow("CompleteForm"); }
     QString completeText(const char* name)
     {
         auto* box = control<QLineEdit>(completeForm(), QString::fromLatin1(name));
@@ -87,7 +87,7 @@ protected:
 
     QStringList mailListFiles() const
     {
-        return QDir(env.dir()).entryList({QStringLiteral("tvlmail.*")}, QDir::Files);
+        return QDir(env.dir()).entryList({"tvlmail.*"}, QDir::Files);
     }
 };
 

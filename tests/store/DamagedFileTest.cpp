@@ -1,4 +1,4 @@
-#include "FileSizeLimit.h"
+#include "StoreChecks.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
@@ -15,9 +15,9 @@ namespace {
 // IDs 1, 2, 3 active, header RecId 4: a sound file of four records.
 void writeSoundFile(const QString& path)
 {
-    writeNAFile(path, {{1, makeRecord(1, QStringLiteral("A"), QStringLiteral("C"))},
-                       {2, makeRecord(2, QStringLiteral("B"), QStringLiteral("B"))},
-                       {3, makeRecord(3, QStringLiteral("C"), QStringLiteral("A"))}});
+    writeNAFile(
+        path,
+        {{1, makeRecord(1, "A", "C")}, {2, makeRecord(2, "B", "B")}, {3, makeRecord(3, "C", "A")}});
 }
 
 void setHeaderRecId(const QString& path, qint16 recId)
@@ -31,17 +31,16 @@ void setHeaderRecId(const QString& path, qint16 recId)
 // The damage message: the faults found, then what was done.
 QString damage(const QStringList& faults, const QStringList& done)
 {
-    return (QStringList{QStringLiteral("The N&A File Is Damaged.")} + faults).join('\n') +
+    return (QStringList{"The N&A File Is Damaged."} + faults).join('\n') +
            QStringLiteral("\n\nTVL Uses The Records It Can Read.\n") + done.join('\n');
 }
 
-const QString kLength =
-    QStringLiteral("Its Length, %1 Bytes, Is Not A Whole Number Of 574-Byte Records.");
+const QString kLength = "Its Length, %1 Bytes, Is Not A Whole Number Of 574-Byte Records.";
 const QString kCompleted =
-    QStringLiteral("It Has Added Zero Bytes To Complete The Last Record; Nothing Was Removed.");
-const QString kNotHeader = QStringLiteral("Its First Record Is Not A Header Record.");
-const QString kFirstKept = QStringLiteral("It Has Not Changed The First Record.");
-const QString kHeaderWritten = QStringLiteral("It Has Written A Corrected Header Record.");
+    "It Has Added Zero Bytes To Complete The Last Record; Nothing Was Removed.";
+const QString kNotHeader = "Its First Record Is Not A Header Record.";
+const QString kFirstKept = "It Has Not Changed The First Record.";
+const QString kHeaderWritten = "It Has Written A Corrected Header Record.";
 
 // Opens the file, expecting the damage message `text`, and checks that the
 // usual operations stay inside the file. Returns the file's bytes before.
@@ -51,17 +50,14 @@ QByteArray openDamaged(TestEnv& env, const QString& text, const char* what)
     env.ui.answer(Ui::Answer::Ok);
     env.open();
     EXPECT_EQ(env.ui.messages.size(), 1u) << what;
-    EXPECT_EQ(env.ui.last().text, text) << what;
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
-    EXPECT_EQ(env.ui.last().icon, Ui::Icon::Exclamation);
+    expectBox(env.ui.last(), text, "Tavrel", Ui::Buttons::Ok, Ui::Icon::Exclamation);
     Program& p = env.p();
     EXPECT_GE(p.LastRecNo, 1) << what;
     EXPECT_LE(p.LastRecNo, 1701) << what;
     EXPECT_GE(p.LowestFreeId, 1) << what;
     EXPECT_LE(p.LowestFreeId, p.LastRecNo) << what;
     const QByteArray opened = fileBytes(env.naPath());
-    for (QChar code : QStringLiteral("01234"))
+    for (QChar code : "01234")
         buildNameList(p, code);
     EXPECT_EQ(fileBytes(env.naPath()), opened) << what << ": nothing written after opening";
     return before;
@@ -145,8 +141,7 @@ TEST(DamagedFile, HeaderCountOutOfRangeOrBeyondTheFileIsCorrected)
         const bool beyond = recId >= 1 && recId <= 1701;
         const QString fault =
             QStringLiteral("Its Header Gives %1 As The Last Record In Use, ").arg(recId) +
-            (beyond ? QStringLiteral("But The File Holds 4 Records.")
-                    : QStringLiteral("Outside 1 To 1701."));
+            (beyond ? "But The File Holds 4 Records." : "Outside 1 To 1701.");
         const QByteArray before = openDamaged(env, damage({fault}, {kHeaderWritten}), what.c_str());
         EXPECT_EQ(env.p().LastRecNo, 4) << what;
         EXPECT_EQ(env.p().LowestFreeId, 4) << what;
@@ -187,12 +182,12 @@ TEST(DamagedFile, GarbageAndOversizedFilesAreReadAsFound)
         // Active-looking records far past ID 1700 are never read, nor is
         // anything written out there.
         TestEnv env;
-        std::map<int, NARecord> recs{{2, makeRecord(2, QStringLiteral("B"))}};
+        std::map<int, NARecord> recs{{2, makeRecord(2, "B")}};
         writeNAFile(env.naPath(), recs, 1);
         QByteArray data = fileBytes(env.naPath());
         data.resize(1800 * 574, '\0');
         for (int id = 1701; id < 1799; ++id) {
-            const QByteArray rec = makeRecord(id, QStringLiteral("Far")).toBytes();
+            const QByteArray rec = makeRecord(id, "Far").toBytes();
             std::copy(rec.begin(), rec.end(), data.begin() + qsizetype(id) * 574);
         }
         data.append("tail");

@@ -78,8 +78,8 @@ TEST(NARecord, EveryFieldLandsAtItsOffsetPaddedWithBlanks)
 TEST(NARecord, TextIsWindows1252AndCutAtTheFieldWidth)
 {
     NARecord r = NARecord::blank();
-    r.Name = QStringLiteral("Café € Ω"); // Ω has no byte in the code page
-    r.PhoneType1 = QStringLiteral("Mobile phone");
+    r.Name = "Café € Ω"; // Ω has no byte in the code page
+    r.PhoneType1 = "Mobile phone";
     r.SortKey1 = QString(40, QLatin1Char('x'));
     r.RecId = -2;
     const QByteArray b = r.toBytes();
@@ -91,7 +91,7 @@ TEST(NARecord, TextIsWindows1252AndCutAtTheFieldWidth)
     EXPECT_EQ(b.mid(4, 2), QByteArray("\xFE\xFF", 2)) << "signed, little-endian";
 
     const NARecord back = NARecord::fromBytes(b);
-    EXPECT_EQ(back.Name.left(9), QStringLiteral("Café € ? "));
+    EXPECT_EQ(back.Name.left(9), "Café € ? ");
     EXPECT_EQ(back.RecId, -2);
 }
 
@@ -123,7 +123,7 @@ TEST(NARecord, AnyBytesDecodeOneCharacterEachAndWriteBackUnchanged)
 
     // A short buffer reads as if the rest were zero bytes.
     const NARecord shortRec = NARecord::fromBytes(QByteArray("CRVN\x05", 5));
-    EXPECT_EQ(shortRec.RecStatus, QStringLiteral("CRVN"));
+    EXPECT_EQ(shortRec.RecStatus, "CRVN");
     EXPECT_EQ(shortRec.RecId, 5);
     EXPECT_EQ(shortRec.Name, QString(35, QChar(0)));
 }
@@ -131,12 +131,12 @@ TEST(NARecord, AnyBytesDecodeOneCharacterEachAndWriteBackUnchanged)
 TEST(NARecord, IndexedGroupsReachTheNamedFields)
 {
     NARecord r = NARecord::blank();
-    r.phoneType(3) = QStringLiteral("Fax");
-    r.phoneNum(5) = QStringLiteral("555-0100");
+    r.phoneType(3) = "Fax";
+    r.phoneNum(5) = "555-0100";
     r.linkId(4) = 17;
-    r.linkText(2) = QStringLiteral("Office");
-    EXPECT_EQ(r.PhoneType3, QStringLiteral("Fax"));
-    EXPECT_EQ(r.PhoneNum5, QStringLiteral("555-0100"));
+    r.linkText(2) = "Office";
+    EXPECT_EQ(r.PhoneType3, "Fax");
+    EXPECT_EQ(r.PhoneNum5, "555-0100");
     EXPECT_EQ(r.LinkId4, 17);
-    EXPECT_EQ(r.LinkText2, QStringLiteral("Office"));
+    EXPECT_EQ(r.LinkText2, "Office");
 }

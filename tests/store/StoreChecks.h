@@ -1,6 +1,10 @@
 #pragma once
 
+#include "support/ScriptedUi.h"
+
 #include <csignal>
+#include <gtest/gtest.h>
+#include <optional>
 #include <sys/resource.h>
 
 namespace tavrel::test {
@@ -29,5 +33,16 @@ private:
     rlimit saved_{};
     void (*oldHandler_)(int) = nullptr;
 };
+
+// A message box as the user sees it: its text, title, buttons and icon.
+inline void expectBox(const ScriptedUi::Message& m, const QString& text, const QString& title,
+                      Ui::Buttons buttons, std::optional<Ui::Icon> icon = {})
+{
+    EXPECT_EQ(m.text, text);
+    EXPECT_EQ(m.title, title);
+    EXPECT_EQ(m.buttons, buttons);
+    if (icon)
+        EXPECT_EQ(m.icon, *icon);
+}
 
 } // namespace tavrel::test
