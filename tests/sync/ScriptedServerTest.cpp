@@ -84,6 +84,12 @@ QByteArray multi(const QByteArray& responses)
                                         responses + "</d:multistatus>");
 }
 
+// A script that gives every request the same answer.
+ScriptedServer::Script always(const QByteArray& answer)
+{
+    return [answer](const Request&) { return answer; };
+}
+
 // A book that offers no sync-collection report, with two cards.
 QByteArray bookWithoutSyncReport(const Request& r)
 {
@@ -117,47 +123,42 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
                               "\"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
                               "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>&b;</d:href>"
                               "</d:response></d:multistatus>";
+    const char* unreadable = "The server's answer could not be read.";
+    const char* tooLarge = "The server's answer was larger than 1 MB";
     const Case cases[] = {
         {"malformed XML",
-         [](const Request&) {
-             return http("207 Multi-Status", "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:hr");
-         },
-         DavOutcome::BadAnswer, "The server's answer could not be read.", 1},
-        {"entities are not expanded",
-         [&](const Request&) { return http("207 Multi-Status", laughs); }, DavOutcome::BadAnswer,
-         "The server's answer could not be read.", 1},
-        {"not a multi-status", [](const Request&) { return http("200 OK", "<html/>"); },
-         DavOutcome::BadAnswer, "The server's answer could not be read.", 1},
+         always(http("207 Multi-Status", "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:hr")),
+         DavOutcome::BadAnswer, unreadable, 1},
+        {"entities are not expanded", always(http("207 Multi-Status", laughs)),
+         DavOutcome::BadAnswer, unreadable, 1},
+        {"not a multi-status", always(http("200 OK", "<html/>")), DavOutcome::BadAnswer, unreadable,
+         1},
         {"announced huge",
-         [](const Request&) {
-             return QByteArray("HTTP/1.1 207 Multi-Status\r\nContent-Length: 900000000\r\n\r\n"
-                               "<d:multistatus xmlns:d=\"DAV:\">");
-         },
-         DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
+         always("HTTP/1.1 207 Multi-Status\r\nContent-Length: 900000000\r\n\r\n"
+                "<d:multistatus xmlns:d=\"DAV:\">"),
+         DavOutcome::TooLarge, tooLarge, 1},
+        // No length and no end: only the running count stops it.
         {"streamed huge",
-         [](const Request&) {
-             // No length and no end: only the running count stops it.
-             return "HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ');
-         },
-         DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
+         always("HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ')),
+         DavOutcome::TooLarge, tooLarge, 1},
         {"redirect loop",
          [](const Request& r) { return http("301 Moved", {}, "Location: " + r.path + "\r\n"); },
          DavOutcome::TooManyRedirects, "The server sent the request on through too many", 4},
         {"redirect to another machine in plain http",
-         [](const Request&) { return http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n"); },
+         always(http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n")),
          DavOutcome::InsecureRefused, "Plain http to 192.0.2.7 would send the password", 1},
-        {"no answer", [](const Request&) { return QByteArray(); }, DavOutcome::Timeout,
+        {"no answer", always(QByteArray()), DavOutcome::Timeout,
          "The server at 127.0.0.1 did not answer within 1 seconds.", 1},
-        {"server error", [](const Request&) { return http("503 Unavailable", {}); },
-         DavOutcome::ServerError, "The server reported an error of its own (503).", 1},
-        {"forbidden", [](const Request&) { return http("403 Forbidden", {}); },
-         DavOutcome::Forbidden, "The server refused access to http://127.0.0.1:", 1},
-        {"not found", [](const Request&) { return http("404 Not Found", {}); },
-         DavOutcome::NotFound, "Nothing was found at http://127.0.0.1:", 1},
-        {"conflict", [](const Request&) { return http("409 Conflict", {}); }, DavOutcome::Conflict,
+        {"server error", always(http("503 Unavailable", {})), DavOutcome::ServerError,
+         "The server reported an error of its own (503).", 1},
+        {"forbidden", always(http("403 Forbidden", {})), DavOutcome::Forbidden,
+         "The server refused access to http://127.0.0.1:", 1},
+        {"not found", always(http("404 Not Found", {})), DavOutcome::NotFound,
+         "Nothing was found at http://127.0.0.1:", 1},
+        {"conflict", always(http("409 Conflict", {})), DavOutcome::Conflict,
          "The server refused the change because it conflicts", 1},
-        {"closed without answer", [](const Request&) { return QByteArray("Connection: close"); },
-         DavOutcome::BadAnswer, "The server at 127.0.0.1 closed the connection", 0},
+        {"closed without answer", always("Connection: close"), DavOutcome::BadAnswer,
+         "The server at 127.0.0.1 closed the connection", 0},
         {"no sync report: full listing", bookWithoutSyncReport, DavOutcome::Ok, nullptr, 2},
     };
     for (const Case& c : cases) {
