@@ -90,6 +90,12 @@ ScriptedServer::Script always(const QByteArray& answer)
     return [answer](const Request&) { return answer; };
 }
 
+// The answer with its body padded with blanks to exactly `size` bytes.
+QByteArray padded(const QByteArray& answer, qsizetype size)
+{
+    return http("207 Multi-Status", answer.mid(answer.indexOf("\r\n\r\n") + 4).leftJustified(size));
+}
+
 // A book that offers no sync-collection report, with two cards.
 QByteArray bookWithoutSyncReport(const Request& r)
 {
@@ -141,8 +147,18 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
         {"streamed huge",
          always("HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ')),
          DavOutcome::TooLarge, tooLarge, 1},
+        {"cut off in a property",
+         always(http("207 Multi-Status", "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>/"
+                                         "</d:href><d:propstat><d:prop>")),
+         DavOutcome::BadAnswer, unreadable, 1},
+        {"multiple choices", always(http("300 Multiple Choices", {})), DavOutcome::HttpError,
+         "The server answered with status 300.", 1},
+        // Every kind of redirect counts.
         {"redirect loop",
-         [](const Request& r) { return http("301 Moved", {}, "Location: " + r.path + "\r\n"); },
+         [n = 0](const Request& r) mutable {
+             const char* kinds[] = {"301 Moved", "307 Temporary", "308 Permanent", "303 See Other"};
+             return http(kinds[n++ % 4], {}, "Location: " + r.path + "\r\n");
+         },
          DavOutcome::TooManyRedirects, "The server sent the request on through too many", 4},
         {"redirect to another machine in plain http",
          always(http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n")),
@@ -160,6 +176,9 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
         {"closed without answer", always("Connection: close"), DavOutcome::BadAnswer,
          "The server at 127.0.0.1 closed the connection", 0},
         {"no sync report: full listing", bookWithoutSyncReport, DavOutcome::Ok, nullptr, 2},
+        {"answers exactly as large as allowed",
+         [](const Request& r) { return padded(bookWithoutSyncReport(r), 1024 * 1024); },
+         DavOutcome::Ok, nullptr, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -39,33 +39,18 @@ using namespace tavrel::test;
 
 namespace {
 
-class SyncPassTest : public ::testing::Test {
+class SyncPassTest : public RadicaleFixture {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
     void SetUp() override
     {
-        if (!server->running() && qEnvironmentVariableIsSet("CI"))
-            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
-        if (!server->running())
-            GTEST_SKIP() << "CardDAV server tests skipped: "
-                         << server->whyNotRunning().toStdString();
+        RadicaleFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         CardDavClient client(settings());
         book = server->home().resolved(
             QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('/')));
         const DavResult made = client.createAddressBook(book, QStringLiteral("Office"));
         ASSERT_TRUE(made.ok()) << made.message.toStdString();
-    }
-
-    static DavSettings settings(const QString& password = RadicaleServer::password)
-    {
-        DavSettings s;
-        s.server = server->base();
-        s.user = RadicaleServer::user;
-        s.password = password;
-        s.timeoutMs = 10000;
-        return s;
     }
 
     // A program directory with these records, set up to sync with the test's book.
@@ -174,12 +159,9 @@ protected:
         return m;
     }
 
-    static std::unique_ptr<RadicaleServer> server;
     QUrl book;
     QStringList copies;
 };
-
-std::unique_ptr<RadicaleServer> SyncPassTest::server;
 
 TEST_F(SyncPassTest, TwoProgramDirectoriesConvergeAfterChangesOnBothSides)
 {
@@ -460,7 +442,9 @@ TEST_F(SyncPassTest, ACardTheServerKeepsUnderAnotherAddressIsFoundByItsUid)
     st.entries[0].href = book.path() + QStringLiteral("renamed-by-the-server.vcf");
     st.token.clear(); // a full listing, as after a server's restart
     saveSyncState(*a->files, st);
+    copies.clear();
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_TRUE(copies.isEmpty()); // not a first sync: no copy
     EXPECT_EQ(peopleOf(*a).size(), 3);
     EXPECT_EQ(loadSyncState(*a->files, nullptr)->entries[0].href, real);
 }
@@ -668,6 +652,7 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
     QMap<QString, QString> kept;
     SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, true));
     SyncDialog form(a->p(), passwords);
+    form.show();
     form.serverEdit->setText(server->base().toString());
     form.userEdit->setText(RadicaleServer::user);
     a->ui.answer(Ui::Answer::Ok);
@@ -691,6 +676,7 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
         << form.resultLabel->text().toStdString();
     EXPECT_TRUE(form.resultLabel->text().contains(QStringLiteral("on the server 3 added")));
     EXPECT_TRUE(form.syncNowButton->isEnabled() && !form.cancelButton->isEnabled());
+    EXPECT_TRUE(form.isVisible()); // opened by the person, it stays to be read
     EXPECT_EQ(loadSyncState(*a->files, nullptr)->book, book);
     EXPECT_TRUE(loadSyncState(*a->files, nullptr)->syncAtStartAndExit);
     EXPECT_EQ(copies, QStringList{"sync"});
