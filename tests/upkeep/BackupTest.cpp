@@ -25,6 +25,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace tavrel::test {
 
@@ -405,9 +406,13 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
 }
 
 // A write the system refuses part way (here past the file size limit) ends
-// the copy with the system's error, and nothing of it is left.
-TEST_F(BackupTest, AWriteTheSystemRefusesEndsTheCopyWithItsError)
+// the copy with the system's error, and nothing of it is left; so does a
+// read it refuses (the start of this process's memory, which is unmapped).
+TEST_F(BackupTest, AReadOrWriteTheSystemRefusesEndsTheCopyWithItsError)
 {
+    const QString memory = QStringLiteral("/proc/%1/mem").arg(::getpid());
+    EXPECT_NE(errorOf([&] { BackupIo().readFile(memory); }), 0);
+
     backups().take(BackupTrigger::Manual);
     const State before = tree();
     struct sigaction ignore {
