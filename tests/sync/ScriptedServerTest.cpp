@@ -287,3 +287,24 @@ TEST(ScriptedServerTest, CancelEndsTheWaitingRequestAndEveryLaterOne)
               DavOutcome::Cancelled);
     EXPECT_EQ(client.requestCount(), 1);
 }
+
+// A card's lines come back ending in CR LF whether the server sends the CR
+// (as a character reference) or, as XML reading leaves it, LF alone.
+TEST(ScriptedServerTest, CardsAreReadWithCrLfLineEndsHoweverTheServerSendsThem)
+{
+    ScriptedServer server([](const Request&) {
+        return multi("<d:response><d:href>/b/a.vcf</d:href><d:propstat><d:prop><c:address-data "
+                     "xmlns:c=\"urn:ietf:params:xml:ns:carddav\">BEGIN:VCARD&#13;\nFN:A&#13;\n"
+                     "END:VCARD\n</c:address-data></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                     "</d:propstat></d:response>");
+    });
+    DavSettings settings;
+    settings.server = server.url();
+    CardDavClient client(settings);
+    QList<DavCard> cards;
+    QStringList missing;
+    ASSERT_TRUE(
+        client.fetchCards(server.url(QStringLiteral("/b/")), {"/b/a.vcf"}, cards, missing).ok());
+    ASSERT_EQ(cards.size(), 1);
+    EXPECT_EQ(cards[0].data, "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n");
+}
