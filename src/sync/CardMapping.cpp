@@ -177,11 +177,13 @@ void replaceFirst(QList<Unit>& units, const char* name, const QList<Unit>& fresh
             units.removeAt(at);
         return;
     }
+    // A line of our own takes the card's line ends, as the rest of its lines have them.
+    const Unit own = unitOf(QByteArray(fresh.first().raw).replace("\r\n", eol));
     if (at < 0) {
-        units.insert(endIndex(units), fresh.first());
+        units.insert(endIndex(units), own);
         return;
     }
-    units[at] = keepHead ? withValue(units.at(at), fresh.first(), eol) : fresh.first();
+    units[at] = keepHead ? withValue(units.at(at), fresh.first(), eol) : own;
 }
 
 // Which telephone of the card (by its place among the TEL properties) lands

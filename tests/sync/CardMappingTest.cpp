@@ -78,18 +78,31 @@ TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForB
          [](NARecord& r) { r.Comments = QStringLiteral("Met at the fair; likes tea, not coffee"); },
          {SyncField::Comments},
          {{"END:VCARD\r\n", "NOTE:Met at the fair\\; likes tea\\, not coffee\r\nEND:VCARD\r\n"}}},
+        {"an address where the card had none, with its label",
+         [](NARecord& r) {
+             r.AddrLine1 = QStringLiteral("12 Mill Lane");
+             r.AddrLine2 = QStringLiteral("Leeds LS1 4AB");
+         },
+         {SyncField::Address},
+         {{"END:VCARD\r\n", "ADR;TYPE=home:;;12 Mill Lane;Leeds;;LS1 4AB;\r\n"
+                            "LABEL;TYPE=home:12 Mill Lane\\nLeeds LS1 4AB\r\nEND:VCARD\r\n"}}},
     };
-    for (const Row& row : rows) {
-        QByteArray expected = kForeign;
-        for (const auto& [before, after] : row.replaced)
-            expected.replace(before, after);
-        const QByteArray record = edited(base, row.edit);
-        const QByteArray patched = patchCard(kForeign, record, row.changed);
-        EXPECT_EQ(patched.toStdString(), expected.toStdString()) << row.what;
-        // And the changed fields read back from the card as the record has them.
-        for (SyncField f : row.changed)
-            EXPECT_EQ(fieldBytes(recordFromCard(patched), f), fieldBytes(record, f)) << row.what;
-    }
+    // The card's own line ends are kept, CR LF or LF alone.
+    for (const QByteArray eol : {"\r\n", "\n"})
+        for (const Row& row : rows) {
+            const QByteArray card = QByteArray(kForeign).replace("\r\n", eol);
+            QByteArray expected = card;
+            for (const auto& [before, after] : row.replaced)
+                expected.replace(QByteArray(before).replace("\r\n", eol),
+                                 QByteArray(after).replace("\r\n", eol));
+            const QByteArray record = edited(base, row.edit);
+            const QByteArray patched = patchCard(card, record, row.changed);
+            EXPECT_EQ(patched.toStdString(), expected.toStdString()) << row.what;
+            // And the changed fields read back from the card as the record has them.
+            for (SyncField f : row.changed)
+                EXPECT_EQ(fieldBytes(recordFromCard(patched), f), fieldBytes(record, f))
+                    << row.what;
+        }
 }
 
 TEST(CardMapping, ARecordTravelsToItsOwnCardAndBackUnchanged)

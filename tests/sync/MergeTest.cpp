@@ -49,7 +49,15 @@ TEST(SyncRules, EachPairOfSidesHasOneAction)
 
 TEST(SyncRules, FieldsChangedOnOneSideMergeAndTheSameFieldChangedTwiceConflicts)
 {
-    const QByteArray base = record("Ann Lee", "ann@old.example", "555 0100");
+    // Name, e-mail, phone: as in the base abc (small), changed (capital), changed otherwise (X).
+    const QByteArray abc = record("Ann Lee", "ann@old.example", "555 0100");
+    const QByteArray Abc = record("Ann Leigh", "ann@old.example", "555 0100");
+    const QByteArray aBc = record("Ann Lee", "ann@new.example", "555 0100");
+    const QByteArray ABc = record("Ann Leigh", "ann@new.example", "555 0100");
+    const QByteArray AbC = record("Ann Leigh", "ann@old.example", "555 0199");
+    const QByteArray Xbc = record("Ann Lea", "ann@old.example", "555 0100");
+    const QByteArray XbC = record("Ann Lea", "ann@old.example", "555 0199");
+    const SyncField name = SyncField::Name, mail = SyncField::EMail, phone = SyncField::Phone1;
     struct Row {
         const char* what;
         QByteArray local, server;
@@ -58,59 +66,17 @@ TEST(SyncRules, FieldsChangedOnOneSideMergeAndTheSameFieldChangedTwiceConflicts)
         QList<SyncField> toCard, toRecord, conflicts;
     };
     const Row rows[] = {
-        {"nothing changed", base, base, true, base, {}, {}, {}},
-        {"changed here only",
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         base,
-         true,
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         {SyncField::Name},
-         {},
-         {}},
-        {"changed there only",
-         base,
-         record("Ann Lee", "ann@new.example", "555 0100"),
-         true,
-         record("Ann Lee", "ann@new.example", "555 0100"),
-         {},
-         {SyncField::EMail},
-         {}},
-        {"different fields on each side",
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         record("Ann Lee", "ann@new.example", "555 0100"),
-         true,
-         record("Ann Leigh", "ann@new.example", "555 0100"),
-         {SyncField::Name},
-         {SyncField::EMail},
-         {}},
-        {"same change on both sides",
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         true,
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         {},
-         {},
-         {}},
-        {"same field, server wins",
-         record("Ann Leigh", "ann@old.example", "555 0199"),
-         record("Ann Lea", "ann@old.example", "555 0100"),
-         true,
-         record("Ann Lea", "ann@old.example", "555 0199"),
-         {SyncField::Phone1},
-         {SyncField::Name},
-         {SyncField::Name}},
-        {"same field, this one wins",
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         record("Ann Lea", "ann@old.example", "555 0100"),
-         false,
-         record("Ann Leigh", "ann@old.example", "555 0100"),
-         {SyncField::Name},
-         {},
-         {SyncField::Name}},
+        {"nothing changed", abc, abc, true, abc, {}, {}, {}},
+        {"changed here only", Abc, abc, true, Abc, {name}, {}, {}},
+        {"changed there only", abc, aBc, true, aBc, {}, {mail}, {}},
+        {"different fields on each side", Abc, aBc, true, ABc, {name}, {mail}, {}},
+        {"same change on both sides", Abc, Abc, true, Abc, {}, {}, {}},
+        {"same field, server wins", AbC, Xbc, true, XbC, {phone}, {name}, {name}},
+        {"same field, this one wins", Abc, Xbc, false, Abc, {name}, {}, {name}},
     };
     for (const Row& r : rows) {
         // The card read as the base at the last sync.
-        const FieldMerge m = mergeFields(base, r.local, base, r.server, r.serverWins);
+        const FieldMerge m = mergeFields(abc, r.local, abc, r.server, r.serverWins);
         EXPECT_EQ(m.record, r.expected) << r.what;
         EXPECT_EQ(m.toCard, r.toCard) << r.what;
         EXPECT_EQ(m.toRecord, r.toRecord) << r.what;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "sync/CardDavClient.h"
+
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace tavrel::test {
@@ -28,6 +31,35 @@ private:
     QProcess process;
     quint16 port = 0;
     QString failure;
+};
+
+// Tests against one server per suite. CI must run them: there a server that
+// does not start is a failure; elsewhere the tests are skipped, saying why.
+class RadicaleFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
+    static void TearDownTestSuite() { server.reset(); }
+
+    void SetUp() override
+    {
+        if (!server->running() && qEnvironmentVariableIsSet("CI"))
+            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
+        if (!server->running())
+            GTEST_SKIP() << "CardDAV server tests skipped: "
+                         << server->whyNotRunning().toStdString();
+    }
+
+    static DavSettings settings(const QString& password = RadicaleServer::password)
+    {
+        DavSettings s;
+        s.server = server->base();
+        s.user = RadicaleServer::user;
+        s.password = password;
+        s.timeoutMs = 10000;
+        return s;
+    }
+
+    static inline std::unique_ptr<RadicaleServer> server;
 };
 
 } // namespace tavrel::test

@@ -8,6 +8,7 @@
 #include <memory>
 
 using namespace tavrel;
+using tavrel::test::RadicaleFixture;
 using tavrel::test::RadicaleServer;
 
 namespace {
@@ -20,31 +21,8 @@ QByteArray card(const QString& uid, const QString& name)
         .toUtf8();
 }
 
-class RadicaleTest : public ::testing::Test {
+class RadicaleTest : public RadicaleFixture {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
-    void SetUp() override
-    {
-        // CI must run these: there a server that does not start is a failure.
-        if (!server->running() && qEnvironmentVariableIsSet("CI"))
-            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
-        if (!server->running())
-            GTEST_SKIP() << "CardDAV server tests skipped: "
-                         << server->whyNotRunning().toStdString();
-    }
-
-    static DavSettings settings(const QString& password = RadicaleServer::password)
-    {
-        DavSettings s;
-        s.server = server->base();
-        s.user = RadicaleServer::user;
-        s.password = password;
-        s.timeoutMs = 10000;
-        return s;
-    }
-
     // A new, empty address book of the test's own.
     QUrl newBook(CardDavClient& client, const QString& name, const QString& title)
     {
@@ -53,11 +31,7 @@ protected:
         EXPECT_TRUE(made.ok()) << made.message.toStdString();
         return url;
     }
-
-    static std::unique_ptr<RadicaleServer> server;
 };
-
-std::unique_ptr<RadicaleServer> RadicaleTest::server;
 
 TEST_F(RadicaleTest, DiscoveryFromTheServerAddressFindsEveryAddressBookByName)
 {

@@ -89,6 +89,18 @@ QByteArray multi(const QByteArray& responses)
                                         responses + "</d:multistatus>");
 }
 
+// A script that gives every request the same answer.
+ScriptedServer::Script always(const QByteArray& answer)
+{
+    return [answer](const Request&) { return answer; };
+}
+
+// The answer with its body padded with blanks to exactly `size` bytes.
+QByteArray padded(const QByteArray& answer, qsizetype size)
+{
+    return http("207 Multi-Status", answer.mid(answer.indexOf("\r\n\r\n") + 4).leftJustified(size));
+}
+
 // A book that offers no sync-collection report, with two cards.
 QByteArray bookWithoutSyncReport(const Request& r)
 {
@@ -122,48 +134,52 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
                               "\"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">]>"
                               "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:href>&b;</d:href>"
                               "</d:response></d:multistatus>";
+    const char* unreadable = "The server's answer could not be read.";
+    const char* tooLarge = "The server's answer was larger than 1 MB";
     const Case cases[] = {
         {"malformed XML",
-         [](const Request&) {
-             return http("207 Multi-Status", "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:hr");
-         },
-         DavOutcome::BadAnswer, "The server's answer could not be read.", 1},
-        {"entities are not expanded",
-         [&](const Request&) { return http("207 Multi-Status", laughs); }, DavOutcome::BadAnswer,
-         "The server's answer could not be read.", 1},
-        {"not a multi-status", [](const Request&) { return http("200 OK", "<html/>"); },
-         DavOutcome::BadAnswer, "The server's answer could not be read.", 1},
+         always(http("207 Multi-Status", "<d:multistatus xmlns:d=\"DAV:\"><d:response><d:hr")),
+         DavOutcome::BadAnswer, unreadable, 1},
+        {"entities are not expanded", always(http("207 Multi-Status", laughs)),
+         DavOutcome::BadAnswer, unreadable, 1},
+        {"not a multi-status", always(http("200 OK", "<html/>")), DavOutcome::BadAnswer, unreadable,
+         1},
         {"announced huge",
-         [](const Request&) {
-             return QByteArray("HTTP/1.1 207 Multi-Status\r\nContent-Length: 900000000\r\n\r\n"
-                               "<d:multistatus xmlns:d=\"DAV:\">");
-         },
-         DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
+         always("HTTP/1.1 207 Multi-Status\r\nContent-Length: 900000000\r\n\r\n"
+                "<d:multistatus xmlns:d=\"DAV:\">"),
+         DavOutcome::TooLarge, tooLarge, 1},
+        // No length and no end: only the running count stops it.
         {"streamed huge",
-         [](const Request&) {
-             // No length and no end: only the running count stops it.
-             return "HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ');
-         },
-         DavOutcome::TooLarge, "The server's answer was larger than 1 MB", 1},
+         always("HTTP/1.1 207 Multi-Status\r\n\r\n" + QByteArray(3 * 1024 * 1024, ' ')),
+         DavOutcome::TooLarge, tooLarge, 1},
+        {"multiple choices", always(http("300 Multiple Choices", {})), DavOutcome::HttpError,
+         "The server answered with status 300.", 1},
+        // Every kind of redirect counts.
         {"redirect loop",
-         [](const Request& r) { return http("301 Moved", {}, "Location: " + r.path + "\r\n"); },
+         [n = 0](const Request& r) mutable {
+             const char* kinds[] = {"301 Moved", "307 Temporary", "308 Permanent", "303 See Other"};
+             return http(kinds[n++ % 4], {}, "Location: " + r.path + "\r\n");
+         },
          DavOutcome::TooManyRedirects, "The server sent the request on through too many", 4},
         {"redirect to another machine in plain http",
-         [](const Request&) { return http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n"); },
+         always(http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n")),
          DavOutcome::InsecureRefused, "Plain http to 192.0.2.7 would send the password", 1},
-        {"no answer", [](const Request&) { return QByteArray(); }, DavOutcome::Timeout,
+        {"no answer", always(QByteArray()), DavOutcome::Timeout,
          "The server at 127.0.0.1 did not answer within 1 seconds.", 1},
-        {"server error", [](const Request&) { return http("503 Unavailable", {}); },
-         DavOutcome::ServerError, "The server reported an error of its own (503).", 1},
-        {"forbidden", [](const Request&) { return http("403 Forbidden", {}); },
-         DavOutcome::Forbidden, "The server refused access to http://127.0.0.1:", 1},
-        {"not found", [](const Request&) { return http("404 Not Found", {}); },
-         DavOutcome::NotFound, "Nothing was found at http://127.0.0.1:", 1},
-        {"conflict", [](const Request&) { return http("409 Conflict", {}); }, DavOutcome::Conflict,
+        {"server error", always(http("503 Unavailable", {})), DavOutcome::ServerError,
+         "The server reported an error of its own (503).", 1},
+        {"forbidden", always(http("403 Forbidden", {})), DavOutcome::Forbidden,
+         "The server refused access to http://127.0.0.1:", 1},
+        {"not found", always(http("404 Not Found", {})), DavOutcome::NotFound,
+         "Nothing was found at http://127.0.0.1:", 1},
+        {"conflict", always(http("409 Conflict", {})), DavOutcome::Conflict,
          "The server refused the change because it conflicts", 1},
-        {"closed without answer", [](const Request&) { return QByteArray("Connection: close"); },
-         DavOutcome::BadAnswer, "The server at 127.0.0.1 closed the connection", 0},
+        {"closed without answer", always("Connection: close"), DavOutcome::BadAnswer,
+         "The server at 127.0.0.1 closed the connection", 0},
         {"no sync report: full listing", bookWithoutSyncReport, DavOutcome::Ok, nullptr, 2},
+        {"answers exactly as large as allowed",
+         [](const Request& r) { return padded(bookWithoutSyncReport(r), 1024 * 1024); },
+         DavOutcome::Ok, nullptr, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -332,4 +348,25 @@ TEST(ScriptedServerTest, NewCardsGoUpSeveralAtOnceAndOneFailureKeepsTheOthersRes
     }
     EXPECT_GE(confirmed, 2);
     EXPECT_EQ(confirmed, report.addedThere);
+}
+
+// A card's lines come back ending in CR LF whether the server sends the CR
+// (as a character reference) or, as XML reading leaves it, LF alone.
+TEST(ScriptedServerTest, CardsAreReadWithCrLfLineEndsHoweverTheServerSendsThem)
+{
+    ScriptedServer server([](const Request&) {
+        return multi("<d:response><d:href>/b/a.vcf</d:href><d:propstat><d:prop><c:address-data "
+                     "xmlns:c=\"urn:ietf:params:xml:ns:carddav\">BEGIN:VCARD&#13;\nFN:A&#13;\n"
+                     "END:VCARD\n</c:address-data></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                     "</d:propstat></d:response>");
+    });
+    DavSettings settings;
+    settings.server = server.url();
+    CardDavClient client(settings);
+    QList<DavCard> cards;
+    QStringList missing;
+    ASSERT_TRUE(
+        client.fetchCards(server.url(QStringLiteral("/b/")), {"/b/a.vcf"}, cards, missing).ok());
+    ASSERT_EQ(cards.size(), 1);
+    EXPECT_EQ(cards[0].data, "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n");
 }

@@ -39,33 +39,18 @@ using namespace tavrel::test;
 
 namespace {
 
-class SyncPassTest : public ::testing::Test {
+class SyncPassTest : public RadicaleFixture {
 protected:
-    static void SetUpTestSuite() { server = std::make_unique<RadicaleServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-
     void SetUp() override
     {
-        if (!server->running() && qEnvironmentVariableIsSet("CI"))
-            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
-        if (!server->running())
-            GTEST_SKIP() << "CardDAV server tests skipped: "
-                         << server->whyNotRunning().toStdString();
+        RadicaleFixture::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         CardDavClient client(settings());
         book = server->home().resolved(
             QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('/')));
         const DavResult made = client.createAddressBook(book, QStringLiteral("Office"));
         ASSERT_TRUE(made.ok()) << made.message.toStdString();
-    }
-
-    static DavSettings settings(const QString& password = RadicaleServer::password)
-    {
-        DavSettings s;
-        s.server = server->base();
-        s.user = RadicaleServer::user;
-        s.password = password;
-        s.timeoutMs = 10000;
-        return s;
     }
 
     // A program directory with these records, set up to sync with the test's book.
@@ -83,6 +68,19 @@ protected:
             return true;
         };
         return env;
+    }
+
+    // Two directories over the book: `records` in the first, synced up and down to
+    // the second; the backup copies of those first syncs are forgotten.
+    std::pair<std::unique_ptr<TestEnv>, std::unique_ptr<TestEnv>>
+    synced(const std::map<int, NARecord>& records)
+    {
+        auto a = program(records);
+        auto b = program({});
+        sync(*a);
+        sync(*b);
+        copies.clear();
+        return {std::move(a), std::move(b)};
     }
 
     SyncReport sync(TestEnv& env, const SyncOptions& options = {},
@@ -127,6 +125,12 @@ protected:
         return 0;
     }
 
+    static NARecord recordOf(TestEnv& env, const QString& name)
+    {
+        EXPECT_TRUE(readActive(env.p(), idOf(env, name))) << name.toStdString();
+        return env.p().CurRec;
+    }
+
     static void edit(TestEnv& env, const QString& name, const std::function<void(NARecord&)>& f)
     {
         const int id = idOf(env, name);
@@ -155,12 +159,9 @@ protected:
         return m;
     }
 
-    static std::unique_ptr<RadicaleServer> server;
     QUrl book;
     QStringList copies;
 };
-
-std::unique_ptr<RadicaleServer> SyncPassTest::server;
 
 TEST_F(SyncPassTest, TwoProgramDirectoriesConvergeAfterChangesOnBothSides)
 {
@@ -249,42 +250,36 @@ TEST_F(SyncPassTest, ACardFromAnotherClientKeepsEveryOtherPropertyWhenItsNameCha
     EXPECT_EQ(served().toStdString(), expected.toStdString());
 }
 
-TEST_F(SyncPassTest, TheSameFieldChangedOnBothSidesTakesTheServersValueAndLogsThisOne)
+// The same field changed on both sides, the server's side synced first: unasked,
+// the server's value wins and this one is logged; asked, or through the
+// conflict window, the person keeps theirs or both.
+TEST_F(SyncPassTest, ConflictsTakeTheServersValueUnlessThePersonChoosesMineOrBoth)
 {
-    auto a = program(staff(3));
-    auto b = program({});
-    sync(*a);
-    sync(*b);
-    copies.clear();
-    edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("mine@a.example"); });
-    edit(*b, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("theirs@b.example"); });
-    edit(*a, "Person 1", [](NARecord& r) { r.Comments = QStringLiteral("Only here"); });
-    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+    auto [a, b] = synced(staff(5));
+    const auto clash = [&](const QList<int>& who) {
+        for (int i : who) {
+            const QString name = QStringLiteral("Person %1").arg(i);
+            edit(*a, name,
+                 [i](NARecord& r) { r.EMail = QStringLiteral("mine%1@a.example").arg(i); });
+            edit(*b, name,
+                 [i](NARecord& r) { r.EMail = QStringLiteral("theirs%1@b.example").arg(i); });
+        }
+        EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~%1 -0 | 0").arg(who.size()));
+    };
+    clash({1});
+    edit(*a, "Person 5", [](NARecord& r) { r.Comments = QStringLiteral("Only here"); });
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 1"));
     EXPECT_EQ(copies, QStringList{"sync"}); // the value lost here is in a backup copy
-    ASSERT_TRUE(readActive(a->p(), idOf(*a, "Person 2")));
-    EXPECT_EQ(a->p().CurRec.EMail.trimmed(), QStringLiteral("theirs@b.example"));
+    EXPECT_EQ(recordOf(*a, "Person 1").EMail.trimmed(), QStringLiteral("theirs1@b.example"));
     const QString log = QString::fromUtf8(a->files->readAll(kSyncLogName));
-    EXPECT_TRUE(log.contains(QStringLiteral("Conflict in Person 2")) &&
-                log.contains(QStringLiteral("mine@a.example")))
+    EXPECT_TRUE(log.contains(QStringLiteral("Conflict in Person 1")) &&
+                log.contains(QStringLiteral("mine1@a.example")))
         << log.toStdString();
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
-}
 
-TEST_F(SyncPassTest, ConflictsSettledAsThePersonChoosesKeepMineOrKeepBoth)
-{
-    auto a = program(staff(3));
-    auto b = program({});
-    sync(*a);
-    sync(*b);
     copies.clear();
-    for (int i : {2, 3}) {
-        const QString name = QStringLiteral("Person %1").arg(i);
-        edit(*a, name, [i](NARecord& r) { r.EMail = QStringLiteral("mine%1@a.example").arg(i); });
-        edit(*b, name, [i](NARecord& r) { r.EMail = QStringLiteral("theirs%1@b.example").arg(i); });
-    }
-    sync(*b);
+    clash({2, 3});
     SyncOptions asking;
     QStringList asked;
     asking.resolveConflict = [&asked](const SyncConflict& c) {
@@ -304,16 +299,34 @@ TEST_F(SyncPassTest, ConflictsSettledAsThePersonChoosesKeepMineOrKeepBoth)
         if (readActive(b->p(), id))
             mails << b->p().CurRec.EMail.trimmed();
     mails.sort();
-    EXPECT_EQ(mails, QStringList({"mine2@a.example", "mine3@a.example", "person1@example.com",
-                                  "theirs2@b.example"}));
+    EXPECT_EQ(mails,
+              QStringList({"mine2@a.example", "mine3@a.example", "person4@example.com",
+                           "person5@example.com", "theirs1@b.example", "theirs2@b.example"}));
+
+    // The window shows both values side by side and keeps what is chosen.
+    clash({4});
+    QMap<QString, QString> kept;
+    SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, false));
+    SyncDialog form(a->p(), passwords);
+    form.passwordEdit->setText(RadicaleServer::password);
+    QStringList rows;
+    a->ui.onModal([&rows](QDialog& d) {
+        auto* list = d.findChild<QTreeWidget*>(QStringLiteral("ConflictLst1"));
+        for (int i = 0; list && i < list->topLevelItemCount(); ++i)
+            rows << list->topLevelItem(i)->text(0) + '|' + list->topLevelItem(i)->text(1) + '|' +
+                        list->topLevelItem(i)->text(2);
+        d.findChild<QPushButton*>(QStringLiteral("ConflictCmd1"))->click(); // Keep Mine
+    });
+    form.syncNowButton->click();
+    EXPECT_EQ(a->ui.modalWindows, QStringList{"SyncConflictForm"});
+    EXPECT_EQ(rows, QStringList{"E-mail|mine4@a.example|theirs4@b.example"});
+    sync(*b);
+    EXPECT_EQ(recordOf(*b, "Person 4").EMail.trimmed(), QStringLiteral("mine4@a.example"));
 }
 
 TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritten)
 {
-    auto a = program(staff(3));
-    auto b = program({});
-    sync(*a);
-    sync(*b);
+    auto [a, b] = synced(staff(3));
     edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("two@a.example"); });
     edit(*b, "Person 2", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0222"); });
     // B writes the card after A has listed what changed and before A writes it,
@@ -328,9 +341,9 @@ TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritt
     EXPECT_EQ(counts(sync(*a, meanwhile)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
-    ASSERT_TRUE(readActive(b->p(), idOf(*b, "Person 2")));
-    EXPECT_EQ(b->p().CurRec.EMail.trimmed(), QStringLiteral("two@a.example"));
-    EXPECT_EQ(b->p().CurRec.PhoneNum1.trimmed(), QStringLiteral("555 0222"));
+    const NARecord two = recordOf(*b, "Person 2");
+    EXPECT_EQ(two.EMail.trimmed(), QStringLiteral("two@a.example"));
+    EXPECT_EQ(two.PhoneNum1.trimmed(), QStringLiteral("555 0222"));
 }
 
 TEST_F(SyncPassTest, ACancelledSyncLeavesBothSidesSoTheNextOneFinishesIt)
@@ -434,17 +447,16 @@ TEST_F(SyncPassTest, ACardTheServerKeepsUnderAnotherAddressIsFoundByItsUid)
     st.entries[0].href = book.path() + QStringLiteral("renamed-by-the-server.vcf");
     st.token.clear(); // a full listing, as after a server's restart
     saveSyncState(*a->files, st);
+    copies.clear();
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_TRUE(copies.isEmpty()); // not a first sync: no copy
     EXPECT_EQ(peopleOf(*a).size(), 3);
     EXPECT_EQ(loadSyncState(*a->files, nullptr)->entries[0].href, real);
 }
 
 TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
 {
-    auto a = program(staff(12));
-    auto b = program({});
-    sync(*a);
-    sync(*b);
+    auto [a, b] = synced(staff(12));
     for (int i = 1; i <= 6; ++i)
         remove(*b, QStringLiteral("Person %1").arg(i));
     int asked = 0;
@@ -474,10 +486,7 @@ TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
 
 TEST_F(SyncPassTest, RecordsRenumberedByCompactionKeepTheirCards)
 {
-    auto a = program(staff(10));
-    auto b = program({});
-    sync(*a);
-    sync(*b);
+    auto [a, b] = synced(staff(10));
     remove(*a, "Person 2");
     remove(*a, "Person 4");
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -2 | 0"));
@@ -527,15 +536,11 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionAndItsUndeleteReachTheServer)
     std::map<int, NARecord> records = staff(4);
     records[5] = records[2];
     records[5].RecId = 5;
-    auto a = program(records);
-    auto b = program({});
-    sync(*a);
-    sync(*b);
+    auto [a, b] = synced(records);
     ImportSource source = readImportBytes("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Imported One\r\n"
                                           "N:One;Imported;;;\r\nEMAIL:one@imp.example\r\n"
                                           "END:VCARD\r\n",
                                           QStringLiteral("new.vcf"));
-    copies.clear();
     ASSERT_EQ(runImport(a->p(), planImport(a->p(), source, OverflowChoice::CutAndLog)).imported, 1);
     DupSearchState dups;
     dups.DeletedNames.resize(2);
@@ -652,6 +657,7 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
     QMap<QString, QString> kept;
     SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, true));
     SyncDialog form(a->p(), passwords);
+    form.show();
     form.serverEdit->setText(server->base().toString());
     form.userEdit->setText(RadicaleServer::user);
     a->ui.answer(Ui::Answer::Ok);
@@ -675,6 +681,7 @@ TEST_F(SyncPassTest, TheSyncWindowFindsTheBooksSyncsAndShowsWhatWasDone)
         << form.resultLabel->text().toStdString();
     EXPECT_TRUE(form.resultLabel->text().contains(QStringLiteral("on the server 3 added")));
     EXPECT_TRUE(form.syncNowButton->isEnabled() && !form.cancelButton->isEnabled());
+    EXPECT_TRUE(form.isVisible()); // opened by the person, it stays to be read
     EXPECT_EQ(loadSyncState(*a->files, nullptr)->book, book);
     EXPECT_TRUE(loadSyncState(*a->files, nullptr)->syncAtStartAndExit);
     EXPECT_EQ(copies, QStringList{"sync"});
@@ -731,33 +738,4 @@ TEST_F(SyncPassTest, WithThePreferenceSetTheProgramSyncsOnceItsWindowIsUpAndAsIt
     EXPECT_EQ(peopleOf(*b), peopleOf(*a));
     EXPECT_TRUE(a->ui.messages.empty());
     EXPECT_TRUE(kept.isEmpty());
-}
-
-TEST_F(SyncPassTest, TheConflictWindowShowsBothValuesSideBySideAndKeepsWhatIsChosen)
-{
-    auto a = program(staff(2));
-    auto b = program({});
-    sync(*a);
-    sync(*b);
-    edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("mine@a.example"); });
-    edit(*b, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("theirs@b.example"); });
-    sync(*b);
-    QMap<QString, QString> kept;
-    SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, false));
-    SyncDialog form(a->p(), passwords);
-    form.passwordEdit->setText(RadicaleServer::password);
-    QStringList rows;
-    a->ui.onModal([&rows](QDialog& d) {
-        auto* list = d.findChild<QTreeWidget*>(QStringLiteral("ConflictLst1"));
-        for (int i = 0; list && i < list->topLevelItemCount(); ++i)
-            rows << list->topLevelItem(i)->text(0) + '|' + list->topLevelItem(i)->text(1) + '|' +
-                        list->topLevelItem(i)->text(2);
-        d.findChild<QPushButton*>(QStringLiteral("ConflictCmd1"))->click(); // Keep Mine
-    });
-    form.syncNowButton->click();
-    EXPECT_EQ(a->ui.modalWindows, QStringList{"SyncConflictForm"});
-    EXPECT_EQ(rows, QStringList{"E-mail|mine@a.example|theirs@b.example"});
-    sync(*b);
-    ASSERT_TRUE(readActive(b->p(), idOf(*b, "Person 2")));
-    EXPECT_EQ(b->p().CurRec.EMail.trimmed(), QStringLiteral("mine@a.example"));
 }

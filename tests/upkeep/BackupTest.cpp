@@ -2,6 +2,7 @@
 // failures at every step.
 #include "dups/DupSearch.h"
 #include "platform/Errors.h"
+#include "platform/PrinterCalibration.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
@@ -20,14 +21,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <map>
-
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace tavrel::test {
 
@@ -49,15 +47,12 @@ public:
     QByteArray readFile(const QString& p) override { return due(), BackupIo::readFile(p); }
     void writeFile(const QString& p, const QByteArray& b, unsigned mode) override
     {
-        if (quick) {
-            writeBytes(p, b); // without the fault count: hundreds of copies
-            return;
-        }
-        if (++calls == failAt) {
-            BackupIo::writeFile(p, b.left(b.size() / 2), mode);
+        if (quick) // without the fault count: hundreds of copies
+            return writeBytes(p, b);
+        const bool fail = ++calls == failAt;
+        BackupIo::writeFile(p, fail ? b.left(b.size() / 2) : b, mode);
+        if (fail)
             throw PlatformError(errorNumber);
-        }
-        BackupIo::writeFile(p, b, mode);
     }
     void flushDisk(const QString& p) override
     {
@@ -142,6 +137,8 @@ protected:
         return s;
     }
     QString folder() const { return env.dir() + QStringLiteral("/backups"); }
+    // A path under the backup folder.
+    QString in(const QString& rest) const { return folder() + QLatin1Char('/') + rest; }
     Backups backups() { return Backups(*env.files, env.clock, io, folder()); }
     QStringList names()
     {
@@ -194,21 +191,17 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
     EXPECT_EQ(c.files, QStringList({QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.abc"),
                                     QStringLiteral("tvlmail.Q7")}));
     for (const auto& [name, bytes] : s)
-        EXPECT_EQ(fileBytes(folder() + QStringLiteral("/") + c.name + QLatin1Char('/') + name),
-                  bytes);
-    EXPECT_TRUE(QFileInfo(folder() + QStringLiteral("/") + c.name + QStringLiteral("/manifest.txt"))
-                    .isFile());
+        EXPECT_EQ(fileBytes(in(c.name + QLatin1Char('/') + name)), bytes);
+    EXPECT_TRUE(QFileInfo(in(c.name + QStringLiteral("/manifest.txt"))).isFile());
 
     // A compaction copies the file as it was before it.
-    const QByteArray beforeCompaction = fileBytes(env.naPath());
     p.CurRec = deletedRecord(2, QStringLiteral("Person 2"));
     Put_NA_Rec(p, 3);
     const QByteArray withDeletion = fileBytes(env.naPath());
     ASSERT_TRUE(runCompaction(p));
     EXPECT_NE(fileBytes(env.naPath()), withDeletion);
     EXPECT_EQ(names().first(), QStringLiteral("tvl-20260315-090607-1-compact"));
-    EXPECT_EQ(fileBytes(folder() + QStringLiteral("/tvl-20260315-090607-1-compact/n&a.mrk")),
-              withDeletion);
+    EXPECT_EQ(fileBytes(in(QStringLiteral("tvl-20260315-090607-1-compact/n&a.mrk"))), withDeletion);
     EXPECT_EQ(backups().list().first().active, 5);
 
     // The duplicate search copies before its first deletion only.
@@ -223,7 +216,7 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
     EXPECT_EQ(st.DeletedCount, 2);
     EXPECT_EQ(names().first(), QStringLiteral("tvl-20260315-090608-dups"));
     EXPECT_EQ(names().size(), 5);
-    EXPECT_EQ(fileBytes(folder() + QStringLiteral("/tvl-20260315-090608-dups/n&a.mrk")), twins);
+    EXPECT_EQ(fileBytes(in(QStringLiteral("tvl-20260315-090608-dups/n&a.mrk"))), twins);
 
     // Switched off, no trigger takes a copy.
     saveBackupSettings(*env.files, BackupSettings{QString(), false});
@@ -250,9 +243,10 @@ TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTri
 TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYear)
 {
     // Things the program did not make, some looking like its own.
-    QDir().mkpath(folder() + QStringLiteral("/holiday photos"));
-    QDir().mkpath(folder() + QStringLiteral("/tvl-20250101-000000-daily")); // no manifest
-    writeBytes(folder() + QStringLiteral("/notes.txt"), "mine");
+    QDir().mkpath(in(QStringLiteral("holiday photos")));
+    QDir().mkpath(in(QStringLiteral("tvl-20250101-000000-daily"))); // a manifest not ours
+    writeBytes(in(QStringLiteral("tvl-20250101-000000-daily/manifest.txt")), "my list\n");
+    writeBytes(in(QStringLiteral("notes.txt")), "mine");
     const State foreign = tree();
     io.quick = true;
 
@@ -263,7 +257,9 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
             continue;
         env.clock.t = start.addDays(day);
         Backups b = backups();
-        b.take(BackupTrigger::Daily);
+        const BackupCopy daily = b.take(BackupTrigger::Daily);
+        if (day == 0) // something of the user's inside a copy that goes
+            writeBytes(in(daily.name + QStringLiteral("/mine.txt")), "mine too");
         b.rotate();
         if (day % 5 == 0) {
             env.clock.t = env.clock.t.addSecs(3600);
@@ -307,11 +303,18 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
     EXPECT_EQ(copies.last().when.date(), QDate(2026, 3, 31));
     for (const auto& [name, bytes] : foreign)
         EXPECT_EQ(tree().at(name), bytes) << name.toStdString();
-    // Nothing else: every copy rotated out is gone, files and folder.
+    // Nothing else: every copy rotated out is gone, files and folder, but for
+    // the one that holds a file of the user's, which stays as it was.
     backups().tidy();
-    EXPECT_EQ(
-        QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
-        copies.size() + 3);
+    const QStringList left =
+        QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(left.size(), copies.size() + 4);
+    QStringList mine;
+    for (const QString& d : left)
+        if (QFile::exists(in(d + QStringLiteral("/mine.txt"))))
+            mine << fileBytes(in(d + QStringLiteral("/mine.txt"))) + ' ' +
+                        QString::number(QDir(in(d)).entryList(QDir::Files | QDir::Hidden).size());
+    EXPECT_EQ(mine, QStringList{"mine too 1"});
 }
 
 TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
@@ -402,6 +405,33 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
     EXPECT_EQ(names().size(), 2);
 }
 
+// A write the system refuses part way (here past the file size limit) ends
+// the copy with the system's error, and nothing of it is left; so does a
+// read it refuses (the start of this process's memory, which is unmapped).
+TEST_F(BackupTest, AReadOrWriteTheSystemRefusesEndsTheCopyWithItsError)
+{
+    const QString memory = QStringLiteral("/proc/%1/mem").arg(::getpid());
+    EXPECT_NE(errorOf([&] { BackupIo().readFile(memory); }), 0);
+
+    backups().take(BackupTrigger::Manual);
+    const State before = tree();
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &old);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    env.clock.t = env.clock.t.addSecs(1);
+    const int error = errorOf([&] { backups().take(BackupTrigger::Manual); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &old, nullptr);
+    EXPECT_NE(error, 0);
+    EXPECT_EQ(tree(), before);
+}
+
 TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndInUse)
 {
     const State first = state();
@@ -423,7 +453,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
         // Only the copy to restore stays, so rotation never takes it away.
         for (const QString& other : names()) {
             if (other != name)
-                QDir(folder() + QLatin1Char('/') + other).removeRecursively();
+                QDir(in(other)).removeRecursively();
         }
     }
     // Reads, the copy before the restore, writes under temporary names, renames.
@@ -440,15 +470,15 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
     env.clock.t = env.clock.t.addSecs(1);
     const QString changed = backups().take(BackupTrigger::Manual).name;
     QByteArray bytes = fileBytes(env.naPath());
-    writeBytes(folder() + QLatin1Char('/') + odd + QStringLiteral("/n&a.mrk"), bytes + "x");
+    writeBytes(in(odd + QStringLiteral("/n&a.mrk")), bytes + "x");
     QByteArray bad = bytes;
     bad[4] = char(0xA5); // LastRecNo 1701 + ...
     bad[5] = char(0x06);
-    writeBytes(folder() + QLatin1Char('/') + range + QStringLiteral("/n&a.mrk"), bad);
+    writeBytes(in(range + QStringLiteral("/n&a.mrk")), bad);
     QByteArray flipped = bytes;
     flipped[700] = 'Z';
-    writeBytes(folder() + QLatin1Char('/') + changed + QStringLiteral("/n&a.mrk"), flipped);
-    writeBytes(folder() + QStringLiteral("/tvl-20260314-090510-manual"), "a file, not a copy");
+    writeBytes(in(changed + QStringLiteral("/n&a.mrk")), flipped);
+    writeBytes(in(QStringLiteral("tvl-20260314-090510-manual")), "a file, not a copy");
 
     const QList<BackupCopy> copies = backups().list();
     ASSERT_EQ(copies.size(), 3);
@@ -465,9 +495,22 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
                              "n&a.mrk Has Changed Since The Copy Was Taken."));
     EXPECT_EQ(state(), live);
     EXPECT_EQ(names().size(), 3); // refused before any copy was taken
-    EXPECT_EQ(naFileDamage(bytes.left(600)),
-              QStringLiteral("Its N&A File's Length, 600 Bytes, Is Not A Whole Number Of 574-Byte "
-                             "Records."));
+    QByteArray noHeader = bytes, none = bytes, over = bytes;
+    noHeader[0] = 'X';
+    none[4] = none[5] = 0;
+    over[4] = char(0xA6); // 1702
+    over[5] = char(0x06);
+    const std::pair<QByteArray, const char*> judged[] = {
+        {bytes.left(573), "Its N&A File Holds No Header Record."},
+        {bytes.left(600),
+         "Its N&A File's Length, 600 Bytes, Is Not A Whole Number Of 574-Byte Records."},
+        {noHeader, "Its N&A File's First Record Is Not A Header Record."},
+        {none, "Its N&A File's Header Gives 0 As The Last Record In Use, Outside 1 To 1701."},
+        {over, "Its N&A File's Header Gives 1702 As The Last Record In Use, Outside 1 To 1701."},
+        {bytes, ""},
+    };
+    for (const auto& [b, damage] : judged)
+        EXPECT_EQ(naFileDamage(b), QLatin1String(damage));
 
     // The window marks it, Restore refuses it, Open Folder shows the folder.
     startBackups(p);
@@ -485,7 +528,49 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
                              "Changed Length."));
     click(form->openFolderButton);
     EXPECT_EQ(opened, folder());
+    // Only the damaged copy is marked; Restore with no copy chosen asks for one.
+    EXPECT_TRUE(form->copyList->allColumnsShowFocus());
+    EXPECT_TRUE(form->copyList->topLevelItem(2)->font(4).bold());
+    EXPECT_FALSE(form->copyList->topLevelItem(0)->font(4).bold());
+    form->copyList->setCurrentItem(form->copyList->topLevelItem(0));
+    EXPECT_EQ(form->damageLabel->text(), QString());
+    form->copyList->setCurrentItem(nullptr);
+    click(form->restoreButton);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Select The Copy To Restore."));
+    // Esc closes the window, whatever button has the focus.
+    opened.clear();
+    form->openFolderButton->setFocus();
+    pressKey(form, Qt::Key_Escape);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(state(), live);
+}
+
+// A copy before a bulk change that cannot be made leaves the choice to the
+// person; from the command line the change is refused. An empty mailing list
+// is copied like any other.
+TEST_F(BackupTest, ACopyBeforeABulkChangeThatCannotBeMadeAsksOrFromTheCommandLineRefuses)
+{
+    writeBytes(env.dir() + QStringLiteral("/tvlmail.nil"), QByteArray());
+    armCommandLineCopies(p);
+    ASSERT_TRUE(p.BeforeBulkChange(QStringLiteral("import")));
+    EXPECT_EQ(backups().list().value(0).files,
+              QStringList({"n&a.mrk", "tvlmail.abc", "tvlmail.nil", "tvlmail.Q7"}));
+    // The free space of a folder not made yet is that of the nearest one that is.
+    EXPECT_TRUE(BackupIo().freeBytes(in(QStringLiteral("not/made/yet"))));
+
+    writeBytes(env.dir() + QStringLiteral("/blocker"), "a file");
+    saveBackupSettings(*env.files, {env.dir() + QStringLiteral("/blocker/copies"), true});
+    EXPECT_FALSE(p.BeforeBulkChange(QStringLiteral("import")));
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
+    EXPECT_TRUE(env.ui.last().text.endsWith(QStringLiteral("Copies Are As They Were.")));
+    armAutomaticCopies(p);
+    env.ui.answer(Ui::Answer::No);
+    EXPECT_FALSE(p.BeforeBulkChange(QStringLiteral("dups")));
+    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoDefaultNo);
+    EXPECT_TRUE(env.ui.last().text.endsWith(QStringLiteral("\n\nGo On Without A Copy?")));
+    env.ui.answer(Ui::Answer::Yes);
+    EXPECT_TRUE(p.BeforeBulkChange(QStringLiteral("dups")));
 }
 
 TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
@@ -498,12 +583,16 @@ TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
         click(pref.findChild<QPushButton*>(QStringLiteral("OKButton")));
     });
     const QByteArray naFile = fileBytes(env.naPath());
+    // The settings file is shared with the printer calibrations, which stay.
+    const PrinterCalibration office{1, 2, 100, 100};
+    saveCalibration(*env.files, QStringLiteral("Office"), office);
     BackupPreferencesDialog pref(p);
     EXPECT_TRUE(pref.automaticCheck->isChecked());
     EXPECT_EQ(pref.folderEdit->text(), folder());
     env.ui.runModal(pref);
     EXPECT_EQ(backupFolder(p), other.path() + QStringLiteral("/tvl"));
     EXPECT_FALSE(loadBackupSettings(*env.files).automatic);
+    EXPECT_EQ(loadCalibration(*env.files, QStringLiteral("Office")), office);
     EXPECT_EQ(fileBytes(env.naPath()), naFile); // the header keeps its format
 
     QString out, err;
