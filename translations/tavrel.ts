@@ -972,7 +972,7 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>&quot;%1&quot; is not an http or https address.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -982,7 +982,7 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+210"/>
         <source>The server sent the request on through too many redirects.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -992,7 +992,7 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+71"/>
+        <location line="-59"/>
         <location line="+18"/>
         <source>The server&apos;s answer was larger than %1 MB and was not read.</source>
         <translation type="unfinished"></translation>
@@ -4326,7 +4326,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;First</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4447,24 +4447,24 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
     </message>
     <message>
         <location line="-22"/>
-        <location line="+44"/>
+        <location line="+48"/>
         <source>Nothing was printed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-37"/>
-        <location line="+42"/>
+        <location line="-41"/>
+        <location line="+48"/>
         <source>1 record, </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-41"/>
-        <location line="+42"/>
+        <location line="-47"/>
+        <location line="+48"/>
         <source>%1 records, </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-45"/>
         <source>1 envelope printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4474,12 +4474,12 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>No record has an ID from %1 to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>1 page printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4560,7 +4560,17 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+3"/>
+        <source>Sending to printer...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The Print System Has Not Taken The Document In %1 Seconds.
 Click Cancel To Stop Sending It.</source>
         <translation type="unfinished"></translation>
@@ -4681,7 +4691,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Print The Calibration Sheet And Measure Where Its Crosshairs Landed.
 Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</source>
         <translation type="unfinished"></translation>
@@ -6460,7 +6470,7 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>%1 (ID %2) Was Changed Here And On The Server:</source>
         <translation type="unfinished"></translation>
     </message>
