@@ -330,7 +330,7 @@ PreviewWindow::PreviewWindow(const RecordingPrinter& recording, const QString& s
                                                      {QKeySequence::ZoomOut, -1}};
     for (const auto& [key, direction] : zoomKeys)
         connect(new QShortcut(key, this), &QShortcut::activated, this,
-                [zoomStep, direction] { zoomStep(direction); });
+                [zoomStep, step = direction] { zoomStep(step); });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, this,
             [this] { setZoom(Zoom::FitPage); });
 
