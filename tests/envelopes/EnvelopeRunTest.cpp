@@ -81,9 +81,10 @@ TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
                 measure.setFontBold(t[i].bold);
                 EXPECT_LE(t[i].x + measure.textWidth(t[i].text.trimmed()), t[i].pageWidth);
                 EXPECT_LE(t[i].y + measure.textHeight(), t[i].pageHeight);
-                if (!landscape)
+                if (!landscape) {
                     EXPECT_EQ(std::tie(t[i].pageWidth, t[i].pageHeight),
                               std::tie(sideways[i].pageWidth, sideways[i].pageHeight));
+                }
             }
             sideways = t;
             expectPrinterReset();

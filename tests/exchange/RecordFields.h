@@ -33,21 +33,21 @@ inline QString recordField(const NARecord& r, const QString& name)
 }
 
 // "Name=Ann Lee|Tel1=Home: 555" as its (field, value) pairs, in order.
-inline QList<std::pair<QString, QString>> fieldList(const char* spec)
+inline QList<std::pair<QString, QString>> fieldList(const char* fields)
 {
     QList<std::pair<QString, QString>> out;
-    for (const QString& part : QString::fromUtf8(spec).split('|')) {
+    for (const QString& part : QString::fromUtf8(fields).split('|')) {
         const qsizetype eq = part.indexOf('=');
         out.append({part.left(eq), part.mid(eq + 1)});
     }
     return out;
 }
 
-// `r` with the fields a spec names set: "Tel2=Home: 555" sets label and number,
+// `r` with the fields `fields` names set: "Tel2=Home: 555" sets label and number,
 // "Link4=Sister" the QuickLink's text.
-inline NARecord withFields(NARecord r, const char* spec)
+inline NARecord withFields(NARecord r, const char* fields)
 {
-    for (const auto& [name, value] : fieldList(spec)) {
+    for (const auto& [name, value] : fieldList(fields)) {
         const int n = name.right(1).toInt();
         QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
         if (name.startsWith("Tel")) {
@@ -65,10 +65,10 @@ inline NARecord withFields(NARecord r, const char* spec)
     return r;
 }
 
-// Each field the spec names holds exactly its value.
-inline void expectFields(const NARecord& r, const char* spec)
+// Each field `fields` names holds exactly its value.
+inline void expectFields(const NARecord& r, const char* fields)
 {
-    for (const auto& [name, value] : fieldList(spec))
+    for (const auto& [name, value] : fieldList(fields))
         EXPECT_EQ(recordField(r, name).toStdString(), value.toStdString()) << name.toStdString();
 }
 

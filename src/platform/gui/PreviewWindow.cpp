@@ -1,5 +1,6 @@
 #include "platform/gui/PreviewWindow.h"
 
+#include "platform/gui/FontAndPositionPrinter.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/PrintFonts.h"
 #include "platform/gui/QtPrinter.h"
@@ -40,25 +41,11 @@ constexpr double kZoomPercents[] = {0, 0, 50, 75, 100, 150, 200};
 // Draws recorded operations on a painter already scaled to twips, with the
 // fonts the printers use. Only the drawing reaches the screen: page breaks,
 // paper and document ends are the preview's own business.
-class ScreenPrinter : public Printer {
+class ScreenPrinter : public FontAndPositionPrinter {
 public:
     ScreenPrinter(QPainter& painter, QSizeF area) : painter_(painter), area_(area) {}
 
     void setScaleTwips() override {}
-    void setFontName(const QString& name) override { change(font_, name); }
-    void setFontSize(double points) override { change(size_, points); }
-    void setFontBold(bool on) override { change(bold_, on); }
-    void setFontItalic(bool on) override { change(italic_, on); }
-    void setFontUnderline(bool on) override { change(underline_, on); }
-    QString fontName() const override { return font_; }
-    double fontSize() const override { return size_; }
-    bool fontBold() const override { return bold_; }
-    bool fontItalic() const override { return italic_; }
-    bool fontUnderline() const override { return underline_; }
-    void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double twips) override { y_ = twips; }
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
 
     void printLine(const QString& text) override
     {
@@ -104,13 +91,7 @@ public:
     bool quarterTurn() const override { return false; }
 
 private:
-    template <typename T, typename U> void change(T& setting, const U& value)
-    {
-        if (setting != value) {
-            setting = value;
-            metrics_.reset();
-        }
-    }
+    void fontChanged() override { metrics_.reset(); }
     // The painter's font set to the current settings, made once per change:
     // a page of labels changes it on every label.
     const QFontMetricsF& font()
@@ -126,10 +107,6 @@ private:
     QPainter& painter_;
     QSizeF area_;
     std::optional<QFontMetricsF> metrics_;
-    QString font_ = QStringLiteral("Arial");
-    double size_ = 10;
-    bool bold_ = false, italic_ = false, underline_ = false;
-    double x_ = 0, y_ = 0;
 };
 
 bool draws(RecordingPrinter::Op::Kind kind)

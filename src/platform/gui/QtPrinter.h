@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Printer.h"
 #include "platform/PrinterCalibration.h"
+#include "platform/gui/FontAndPositionPrinter.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -41,7 +41,7 @@ class Ui;
 // printer too where its driver allows, so its twelve inches are all drawn on.
 // Font names, sizes and text widths are measured exactly as RecordingPrinter
 // measures them (see PrintFonts.h).
-class QtPrinter : public Printer {
+class QtPrinter : public FontAndPositionPrinter {
 public:
     // Prints on the given system printer. `ui` asks what to do when the print
     // command is missing (without it the job is simply not sent); a PDF file
@@ -57,21 +57,6 @@ public:
     QtPrinter& operator=(const QtPrinter&) = delete;
 
     void setScaleTwips() override {}
-    void setFontName(const QString& name) override { changeFont(font_, name); }
-    void setFontSize(double points) override { changeFont(size_, points); }
-    void setFontBold(bool on) override { changeFont(bold_, on); }
-    void setFontItalic(bool on) override { changeFont(italic_, on); }
-    void setFontUnderline(bool on) override { changeFont(underline_, on); }
-    QString fontName() const override { return font_; }
-    double fontSize() const override { return size_; }
-    bool fontBold() const override { return bold_; }
-    bool fontItalic() const override { return italic_; }
-    bool fontUnderline() const override { return underline_; }
-
-    void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double twips) override { y_ = twips; }
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
 
     void printLine(const QString& text) override;
     double textWidth(const QString& text) const override;
@@ -136,11 +121,8 @@ private:
         QFont font;
         QFontMetricsF metrics;
     };
-    template <typename T, typename U> void changeFont(T& setting, const U& value)
+    void fontChanged() override
     {
-        if (setting == value)
-            return;
-        setting = value;
         currentFont_ = nullptr;
         painterFontSet_ = false;
     }
@@ -177,15 +159,11 @@ private:
     int pdfCount_ = 0;
     int namedFileDocuments_ = 0; // documents completed since setPdfFileName's file
 
-    QString font_ = QStringLiteral("Arial");
-    double size_ = 10;
-    bool bold_ = false, italic_ = false, underline_ = false;
     using FontKey = std::tuple<QString, double, bool, bool, bool>;
     mutable std::map<FontKey, CurrentFont> fonts_;
     mutable const CurrentFont* currentFont_ = nullptr;
     bool painterFontSet_ = false; // the open painter draws with currentFont()
     bool pageStarted_ = false;    // the page just started still needs its twips scale
-    double x_ = 0, y_ = 0;
     int orientation_ = 1;
     int paper_ = 1;
     bool turned_ = false;

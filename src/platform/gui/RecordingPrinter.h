@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Printer.h"
+#include "platform/gui/FontAndPositionPrinter.h"
 
 #include <QFontMetricsF>
 #include <QSet>
@@ -16,7 +16,7 @@ namespace tavrel {
 // metrics of the Liberation fonts that stand in for Courier New and Arial.
 // Its pages have the paper's real size less a quarter-inch margin all round,
 // as most printers report (the continuous form has none at top and bottom).
-class RecordingPrinter : public Printer {
+class RecordingPrinter : public FontAndPositionPrinter {
 public:
     struct Text {
         int page; // 1-based
@@ -49,21 +49,6 @@ public:
     };
 
     void setScaleTwips() override { log << QStringLiteral("scale"); }
-    void setFontName(const QString& name) override { font_ = name; }
-    void setFontSize(double points) override { size_ = points; }
-    void setFontBold(bool on) override { bold_ = on; }
-    void setFontItalic(bool on) override { italic_ = on; }
-    void setFontUnderline(bool on) override { underline_ = on; }
-    QString fontName() const override { return font_; }
-    double fontSize() const override { return size_; }
-    bool fontBold() const override { return bold_; }
-    bool fontItalic() const override { return italic_; }
-    bool fontUnderline() const override { return underline_; }
-
-    void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double twips) override { y_ = twips; }
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
 
     void printLine(const QString& text) override;
     double textWidth(const QString& text) const override;
@@ -127,10 +112,6 @@ private:
     using FontKey = std::tuple<QString, double, bool, bool, bool>;
     mutable std::map<FontKey, QFontMetricsF> fonts_;
 
-    QString font_ = QStringLiteral("Arial");
-    double size_ = 10;
-    bool bold_ = false, italic_ = false, underline_ = false;
-    double x_ = 0, y_ = 0;
     int orientation_ = 1;
     int paper_ = 1;
     bool turned_ = false;
