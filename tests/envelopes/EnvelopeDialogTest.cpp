@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <string_view>
 
 namespace tavrel::test {
 
@@ -530,7 +531,8 @@ TEST_F(EnvelopeDialogTest, AnyOtherSizeFailureEndsTheProgram)
 }
 
 // Preview's Print draws the envelopes Print would, turned or not, on the same
-// paper; the test envelope question comes before the preview.
+// paper; the test envelope question comes before the preview. A preview closed
+// without printing prints nothing and leaves the dialog open.
 TEST_F(EnvelopeDialogTest, PreviewPrintsWhatPrintPrints)
 {
     using Kind = RecordingPrinter::Op::Kind;
@@ -547,7 +549,8 @@ TEST_F(EnvelopeDialogTest, PreviewPrintsWhatPrintPrints)
     for (const char* feed : {"EnvOpt4_0", "EnvOpt4_1"}) {
         SCOPED_TRACE(feed);
         std::vector<std::tuple<int, int, double, double, bool, QString>> printed;
-        for (bool preview : {false, true}) {
+        for (const char* button : {"", "PreviewPrint", "PreviewClose"}) {
+            const bool preview = *button, closed = button == std::string_view("PreviewClose");
             env.printer = RecordingPrinter();
             open();
             choose("EnvOpt1_0");
@@ -560,12 +563,19 @@ TEST_F(EnvelopeDialogTest, PreviewPrintsWhatPrintPrints)
             env.ui.answer(Ui::Answer::No); // no test envelope
             int pages = 0;
             if (preview)
-                env.ui.onModal([&pages](QDialog& d) {
+                env.ui.onModal([&pages, button](QDialog& d) {
                     pages = static_cast<PreviewWindow&>(d).pageCount();
-                    click(control<QPushButton>(&d, "PreviewPrint"));
+                    click(control<QPushButton>(&d, button));
                 });
             env.ui.setAutoOk(true);
             click(c<QPushButton>(preview ? "EnvPreviewButton" : "EnvPrintButton"));
+            if (closed) {
+                EXPECT_TRUE(paper(env.printer).empty());
+                EXPECT_TRUE(isLoaded(w));
+                unloadWindow(w);
+                settle();
+                continue;
+            }
             EXPECT_EQ(env.ui.last().text, QStringLiteral("Envelope Printing Completed."));
             EXPECT_EQ(env.printer.paperSize(), 1);
             EXPECT_TRUE(env.ui.allUsed());
