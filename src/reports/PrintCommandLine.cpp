@@ -29,15 +29,6 @@ namespace tavrel {
 
 namespace {
 
-class NoWindows : public RunWindows {
-public:
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
 struct Named {
     const char* name;
     int value;
@@ -404,7 +395,7 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
             << Qt::endl;
         return 1;
     }
-    NoWindows windows;
+    NoRunWindows windows;
     const RunEnd end = runReport(p, c.options, windows);
     if (end != RunEnd::Completed) {
         // Whatever the run said in place of its completion message.

@@ -76,6 +76,16 @@ public:
     virtual void closeProgress() = 0;
 };
 
+// The windows of a run nobody watches (the command line, the screenshot tool).
+class NoRunWindows : public RunWindows {
+public:
+    void showPreparing() override {}
+    void closePreparing() override {}
+    void showProgress() override {}
+    void showLastPageCompleted(int) override {}
+    void closeProgress() override {}
+};
+
 // How a run ended; in every case the report dialog closes afterwards.
 enum class RunEnd {
     EmptyFile,      // nothing to print, said so

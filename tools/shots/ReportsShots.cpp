@@ -34,15 +34,6 @@ public:
     RecordingPrinter recording;
 };
 
-class NoRunWindows : public RunWindows {
-public:
-    void showPreparing() override {}
-    void closePreparing() override {}
-    void showProgress() override {}
-    void showLastPageCompleted(int) override {}
-    void closeProgress() override {}
-};
-
 // The preview of a report run of `kind` over the sample file.
 PreviewWindow* openPreview(shots::Shots& s, ReportKind kind)
 {
