@@ -293,6 +293,7 @@ class Mutant:
     status: str = ""
     tests: tuple = ()
     failed: tuple = ()
+    failed_cases: tuple = ()  # the test cases (Suite.Name) that failed
     build_seconds: float = 0.0
     test_seconds: float = 0.0
 
@@ -535,6 +536,32 @@ def failed_tests(log):
     return tuple(sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", text, re.M))))
 
 
+def failed_cases(log):
+    """The GoogleTest cases a test log reports as failed."""
+    try:
+        with open(log, errors="replace") as f:
+            text = f.read()
+    except OSError:
+        return ()
+    return tuple(sorted(set(re.findall(r"^\[  FAILED  \] ([\w/.]+)(?: \(| *,|$)", text, re.M))))
+
+
+def who_kills(paths):
+    """Per test case: the mutants it killed, and how many only it killed.
+    A case that killed nothing alone is a candidate for folding or removal."""
+    kills = {}
+    for path in paths:
+        with open(path) as f:
+            for m in json.load(f)["mutants"]:
+                cases = m.get("failed_cases") or []
+                for c in cases:
+                    kills.setdefault(c, [0, 0])[0] += 1
+                    if len(cases) == 1:
+                        kills[c][1] += 1
+    for case, (killed, alone) in sorted(kills.items(), key=lambda kv: (kv[1][1], kv[1][0])):
+        print(f"{alone:3d} alone {killed:3d} killed  {case}")
+
+
 def summary(mutants, folders):
     parts, per_folder = [], {}
     for folder in folders:
@@ -568,7 +595,10 @@ def write_report(path, args, mutants, folders, baseline, started):
 def main(argv=None):
     here = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawTextHelpFormatter)
-    p.add_argument("--folders", required=True,
+    p.add_argument("--who-kills", nargs="+", metavar="REPORT",
+                   help="only list, per test case, how many mutants of the REPORTs it killed and "
+                        "how many it alone killed")
+    p.add_argument("--folders", required="--who-kills" not in (argv or sys.argv),
                    help="comma-separated source folders, e.g. src/store,src/upkeep")
     p.add_argument("--seed", type=int, default=28, help="seed of the sample (default 28)")
     p.add_argument("--count", type=int, default=40,
@@ -590,6 +620,9 @@ def main(argv=None):
                    help="the script's own copy and build tree (default build-mutate/)")
     p.add_argument("--repo", default=here, help=argparse.SUPPRESS)
     args = p.parse_args(argv)
+    if args.who_kills:
+        who_kills(args.who_kills)
+        return 0
 
     repo = os.path.abspath(args.repo)
     folders = [f.strip().rstrip("/") for f in args.folders.split(",") if f.strip()]
@@ -693,6 +726,7 @@ def main(argv=None):
                 else:
                     m.status = "survived" if code == 0 else "killed"
                     m.failed = failed_tests(log + "-tests.log")
+                    m.failed_cases = failed_cases(log + "-tests.log")
             write_file(path, real)
             current = None
             m.build_seconds = round(m.build_seconds, 1)
