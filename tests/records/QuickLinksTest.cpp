@@ -16,6 +16,15 @@ void pickRow(QDialog& d, int row)
     list->setCurrentIndex(list->model()->index(row, 0));
 }
 
+// Double-clicks link box `i` on screen 2; the queued modal handler works the picker.
+void doubleClickLink(QWidget* screen2, int i)
+{
+    QLineEdit* b = control<QLineEdit>(screen2, QStringLiteral("BrsTxt30_%1").arg(i));
+    ASSERT_NE(b, nullptr);
+    QTest::mouseDClick(b, Qt::LeftButton);
+    settle();
+}
+
 using QuickLinks = RecordsFixture;
 
 const QString kOutOfRange =
@@ -50,16 +59,24 @@ TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
     EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "");
     EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Desc 1");
 
-    // Add runs the same check before storing.
+    // Add runs the same check before storing. Its display buttons are off,
+    // but the picker fills a link of the new record.
     press(two(), "BrsCmd2");
     env.ui.messages.clear();
     startAddCommand(env.p(), false);
     settle();
     press(one(), "Screen2Button");
     type(box(two(), "BrsTxt30_0"), "0000");
+    env.ui.onModal([](QDialog& d) {
+        pickRow(d, 0);
+        click(d.findChild<QPushButton*>("OKButton"));
+    });
+    doubleClickLink(two(), 1);
+    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "1");
     press(two(), "BrsCmd7");
     EXPECT_EQ(messages(), QStringList({"ID Number In First" + tail, "Record Added."}));
     EXPECT_EQ(onDisk(4).LinkId1, 0);
+    EXPECT_EQ(onDisk(4).LinkId2, 1);
 }
 
 TEST_F(QuickLinks, FollowingALinkWritesTheBackLinkAndGoBackWritesNothing)
@@ -134,15 +151,6 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadAndDeadLinks)
     EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
-// Double-clicks link box `i` on screen 2; the queued modal handler works the picker.
-void doubleClickLink(QWidget* screen2, int i)
-{
-    QLineEdit* b = control<QLineEdit>(screen2, QStringLiteral("BrsTxt30_%1").arg(i));
-    ASSERT_NE(b, nullptr);
-    QTest::mouseDClick(b, Qt::LeftButton);
-    settle();
-}
-
 struct Picked {
     QStringList lines;
     QString title;
@@ -161,8 +169,8 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     press(one(), "Screen2Button");
 
     Picked seen;
-    auto choose = [&seen](int row, int option, bool ok = true) {
-        return [&seen, row, option, ok](QDialog& d) {
+    auto choose = [&seen](int row, int option) {
+        return [&seen, row, option](QDialog& d) {
             seen.title = d.windowTitle();
             auto* list = d.findChild<QListView*>("List1");
             ASSERT_NE(list, nullptr);
@@ -174,7 +182,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
             if (option == 1) {
                 EXPECT_EQ(d.focusWidget()->objectName(), "OKButton");
             }
-            click(d.findChild<QPushButton*>(ok ? "OKButton" : "CancelButton"));
+            click(d.findChild<QPushButton*>("OKButton"));
         };
     };
     env.ui.onModal(choose(0, 1));
@@ -193,9 +201,14 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "5");
     EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "");
 
-    // Cancel leaves the box as it was.
+    // OK with no line chosen asks again; Cancel leaves the box as it was.
     type(box(two(), "BrsTxt30_2"), "3");
-    env.ui.onModal(choose(0, 1, false));
+    env.ui.onModal([this](QDialog& d) {
+        click(d.findChild<QPushButton*>("OKButton"));
+        EXPECT_TRUE(d.isVisible()) << "the picker stays open";
+        EXPECT_EQ(lastMessage(), "Please Select A N&A Entry Or Click Cancel.");
+        click(d.findChild<QPushButton*>("CancelButton"));
+    });
     doubleClickLink(two(), 2);
     EXPECT_EQ(box(two(), "BrsTxt30_2")->text(), "3");
     EXPECT_EQ(box(two(), "BrsTxt40_2")->text(), "");
@@ -213,39 +226,6 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     EXPECT_EQ(r.LinkText1, "Twelve With A Long N");
     EXPECT_EQ(r.LinkId2, 5);
     EXPECT_EQ(r.BackLinkId, 3);
-}
-
-TEST_F(QuickLinks, PickerOkWithoutALineAsksAgain)
-{
-    start(people(1, 2));
-    openById("Browse", 1);
-    press(one(), "Screen2Button");
-    env.ui.onModal([this](QDialog& d) {
-        click(d.findChild<QPushButton*>("OKButton"));
-        EXPECT_TRUE(d.isVisible()) << "the picker stays open";
-        EXPECT_EQ(lastMessage(), "Please Select A N&A Entry Or Click Cancel.");
-        pickRow(d, 1);
-        click(d.findChild<QPushButton*>("OKButton"));
-        EXPECT_FALSE(d.isVisible());
-    });
-    doubleClickLink(two(), 3);
-    EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "2");
-    EXPECT_TRUE(env.ui.allUsed());
-}
-
-TEST_F(QuickLinks, LinksAreLockedWhileAdding)
-{
-    start(people(1, 2));
-    startAddCommand(env.p(), false);
-    settle();
-    press(one(), "Screen2Button");
-    // The display buttons are off, but the picker still fills a link of the new record.
-    env.ui.onModal([](QDialog& d) {
-        pickRow(d, 0);
-        click(d.findChild<QPushButton*>("OKButton"));
-    });
-    doubleClickLink(two(), 0);
-    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1");
 }
 
 } // namespace

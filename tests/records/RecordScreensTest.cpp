@@ -68,11 +68,11 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled(),
                       m.browse);
-        EXPECT_EQ(one()->focusWidget()->objectName(), m.focus1);
+        EXPECT_EQ(focused(one()), m.focus1);
         press(one(), "Screen2Button");
         EXPECT_TRUE(two()->isVisible());
         EXPECT_FALSE(one()->isVisible());
-        EXPECT_EQ(two()->focusWidget()->objectName(), m.focus2);
+        EXPECT_EQ(focused(two()), m.focus2);
         press(two(), m.browse ? "BrsCmd2" : "BrsCmd6");
         EXPECT_EQ(one(), nullptr);
         EXPECT_EQ(two(), nullptr);
@@ -137,7 +137,7 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsTipsAndTypeLists)
     EXPECT_EQ(nameLabel->buddy(), box(one(), "BrsTxt2"));
 }
 
-TEST_F(RecordScreens, FillShowsTrimmedTextAndEmptyLinkBoxes)
+TEST_F(RecordScreens, FillShowsTrimmedTextEmptyLinkBoxesAndTheStartOfWideText)
 {
     NARecord r = makeRecord(3, QStringLiteral("Ann Lee"), QStringLiteral("LEE"));
     r.AddrLine2 = QStringLiteral("Second line");
@@ -148,80 +148,36 @@ TEST_F(RecordScreens, FillShowsTrimmedTextAndEmptyLinkBoxes)
     r.LinkId2 = 0;
     r.LinkText2 = QStringLiteral("Orphan text");
     r.EMail = QStringLiteral("ann@example.com");
-    start({{1, makeRecord(1, "One")}, {3, r}});
+    const QString wide(35, QLatin1Char('W'));
+    start({{1, makeRecord(1, "One")}, {2, makeRecord(2, wide)}, {3, r}});
     openById("Browse", 3);
-    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "3");
-    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Ann Lee");
-    EXPECT_EQ(box(one(), "BrsTxt3_1")->text(), "Second line");
-    EXPECT_EQ(box(one(), "BrsTxt3_0")->text(), "");
+    EXPECT_EQ(texts(one(), {"BrsTxt1", "BrsTxt2", "BrsTxt3_1", "BrsTxt3_0", "BrsTxt10_2"}),
+              QStringList({"3", "Ann Lee", "Second line", "", "555-0100"}));
     EXPECT_EQ(combo(2)->currentText(), "Work");
     EXPECT_EQ(combo(0)->currentText(), "");
-    EXPECT_EQ(box(one(), "BrsTxt10_2")->text(), "555-0100");
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "3");
-    EXPECT_EQ(box(two(), "BrsTxt20_0")->text(), "LEE");
-    EXPECT_EQ(box(two(), "BrsTxt21")->text(), "ann@example.com");
-    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1");
-    EXPECT_EQ(box(two(), "BrsTxt40_0")->text(), "Brother");
-    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "") << "link 0 shows as an empty box";
-    EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Orphan text");
-    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "");
+    // Link 0 shows as an empty box.
+    EXPECT_EQ(texts(two(), {"BrsTxt1", "BrsTxt20_0", "BrsTxt21", "BrsTxt30_0", "BrsTxt40_0",
+                            "BrsTxt30_1", "BrsTxt40_1", "BrsTxt30_4"}),
+              QStringList({"3", "LEE", "ann@example.com", "1", "Brother", "", "Orphan text", ""}));
     // Tab goes from the Go Back button on to the commands.
     QWidget* next = button(two(), "DisplayButton_4");
     do
         next = next->nextInFocusChain();
     while (!(next->focusPolicy() & Qt::TabFocus) || !next->isVisibleTo(two()));
     EXPECT_EQ(next->objectName(), "BrsCmd1");
-}
 
-TEST_F(RecordScreens, TextTooWideForItsBoxShowsFromItsStart)
-{
-    const QString wide(35, QLatin1Char('W'));
-    NARecord r = makeRecord(2, wide);
-    r.AddrLine1 = QStringLiteral("1 Elm St");
-    start({{1, makeRecord(1, "One")}, {2, r}});
-    openById("Browse", 1);
+    // A name too wide for its box shows from its start.
     QLineEdit* name = box(one(), "BrsTxt2");
     ASSERT_GT(name->fontMetrics().horizontalAdvance(wide), name->width())
         << "the test needs a name wider than its box";
-    press(one(), "BrsCmd1");
+    press(one(), "BrsCmd4");
     EXPECT_EQ(name->text(), wide);
     EXPECT_EQ(name->cursorPosition(), 0) << "a long name must show its beginning";
     press(one(), "BrsCmd4");
     EXPECT_EQ(name->text(), "One");
 }
 
-TEST_F(RecordScreens, BoxesLimitTextTheWayTheFileStoresIt)
-{
-    start(people(1, 1));
-    openById("Change", 1);
-    QLineEdit* name = box(one(), "BrsTxt2");
-    type(name, QString(40, QLatin1Char('x')));
-    EXPECT_EQ(name->text().size(), 35);
-    // A character outside the code page's reach still counts as one.
-    const QString smile = QString::fromUcs4(U"\U0001F600");
-    enter(name, QString(20, QLatin1Char('a')) + QString(20, QChar(0x4E2D)));
-    EXPECT_EQ(name->text(), QString(20, QLatin1Char('a')) + QString(15, QChar(0x4E2D)));
-    enter(name, smile.repeated(40));
-    EXPECT_EQ(name->text(), smile.repeated(35));
-    // Pasting into the middle of a full box drops the pasted excess, not the tail.
-    type(name, QString(33, QLatin1Char('b')) + QStringLiteral("ZZ"));
-    name->setCursorPosition(2);
-    name->insert(QStringLiteral("cccc"));
-    EXPECT_EQ(name->text(), QStringLiteral("bb") + QString(31, QLatin1Char('b')) + "ZZ");
-    // Screen 1's ID box takes anything; screen 2's takes four characters.
-    type(box(one(), "BrsTxt1"), "123456");
-    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "123456");
-    type(box(two(), "BrsTxt1"), "123456");
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "1234");
-    type(box(two(), "BrsTxt22"), QString(120, QLatin1Char('c')));
-    EXPECT_EQ(box(two(), "BrsTxt22")->text().size(), 100);
-    type(box(two(), "BrsTxt40_0"), QString(25, QLatin1Char('d')));
-    EXPECT_EQ(box(two(), "BrsTxt40_0")->text().size(), 20);
-    type(box(two(), "BrsTxt30_0"), "12345");
-    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1234");
-}
-
-TEST_F(RecordScreens, BoxesSayWhatTheyCutOrStoreOtherwise)
+TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOtherwise)
 {
     start(people(1, 1));
     startAddCommand(env.p(), false);
@@ -267,6 +223,34 @@ TEST_F(RecordScreens, BoxesSayWhatTheyCutOrStoreOtherwise)
     const NARecord added = readRecord(env.naPath(), 3);
     EXPECT_EQ(trimRight(added.Name), "Nguyen Van An");
     EXPECT_EQ(added.EMail, QString(35, QLatin1Char('l')));
+
+    // The limits are those of the file, whatever is typed or pasted.
+    openById("Change", 1);
+    name = box(one(), "BrsTxt2");
+    type(name, QString(40, QLatin1Char('x')));
+    EXPECT_EQ(name->text().size(), 35);
+    // A character outside the code page's reach still counts as one.
+    const QString smile = QString::fromUcs4(U"\U0001F600");
+    enter(name, QString(20, QLatin1Char('a')) + QString(20, QChar(0x4E2D)));
+    EXPECT_EQ(name->text(), QString(20, QLatin1Char('a')) + QString(15, QChar(0x4E2D)));
+    enter(name, smile.repeated(40));
+    EXPECT_EQ(name->text(), smile.repeated(35));
+    // Pasting into the middle of a full box drops the pasted excess, not the tail.
+    type(name, QString(33, QLatin1Char('b')) + QStringLiteral("ZZ"));
+    name->setCursorPosition(2);
+    name->insert(QStringLiteral("cccc"));
+    EXPECT_EQ(name->text(), QStringLiteral("bb") + QString(31, QLatin1Char('b')) + "ZZ");
+    // Screen 1's ID box takes anything; screen 2's takes four characters.
+    type(box(one(), "BrsTxt1"), "123456");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "123456");
+    type(box(two(), "BrsTxt1"), "123456");
+    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "1234");
+    type(box(two(), "BrsTxt22"), QString(120, QLatin1Char('c')));
+    EXPECT_EQ(box(two(), "BrsTxt22")->text().size(), 100);
+    type(box(two(), "BrsTxt40_0"), QString(25, QLatin1Char('d')));
+    EXPECT_EQ(box(two(), "BrsTxt40_0")->text().size(), 20);
+    type(box(two(), "BrsTxt30_0"), "12345");
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1234");
 }
 
 TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxArrivesWhole)
@@ -295,51 +279,42 @@ TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxArrivesWhole)
     EXPECT_EQ(box(one(), "BrsTxt1")->text(), "123456");
 }
 
-TEST_F(RecordScreens, TelephoneTypeIsStoredAsTyped)
+// Telephone types are stored as typed, cut to six; text the code page lacks
+// becomes one question mark a character.
+TEST_F(RecordScreens, StoredTextIsCutTypedTypesKeptAndUnencodableCharactersOneQuestionMark)
 {
     start(people(1, 1));
     openById("Change", 1);
-    const char* typed[] = {"Wo", "Fa", "h", "fax", "work"};
+    enter(box(one(), "BrsTxt2"), QString::fromUcs4(U"Zo\u00EB \u4E2D\U0001F600 Caf\u00E9"));
+    type(box(one(), "BrsTxt10_0"), "555-1234");
+    type(box(one(), "BrsTxt3_0"), QString(35, QLatin1Char('A')));
+    const char* typed[] = {"Cellular9", "Wo", "Fa", "fax", "work"};
     for (int i = 0; i < 5; ++i) {
         QLineEdit* edit = combo(i)->lineEdit();
         edit->setFocus();
         QTest::keyClicks(edit, QLatin1String(typed[i]));
     }
+    EXPECT_EQ(env.ui.beeps, 3); // the type box took six of the nine keys
     // Enter and leaving the box accept the text as it is, adding no entry.
     QTest::keyClick(combo(3)->lineEdit(), Qt::Key_Return);
     QTest::keyClick(combo(4)->lineEdit(), Qt::Key_Return);
     box(one(), "BrsTxt2")->setFocus();
     settle();
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(combo(i)->currentText(), QLatin1String(typed[i])) << i;
+        EXPECT_EQ(combo(i)->currentText(), QLatin1String(typed[i]).left(6)) << i;
         EXPECT_EQ(combo(i)->count(), 8) << i;
     }
-    press(one(), "BrsCmd5");
-    const NARecord stored = onDisk(1);
-    EXPECT_EQ(stored.PhoneType1, "Wo    ");
-    EXPECT_EQ(stored.PhoneType2, "Fa    ");
-    EXPECT_EQ(stored.PhoneType3, "h     ");
-    EXPECT_EQ(stored.PhoneType4, "fax   ");
-    EXPECT_EQ(stored.PhoneType5, "work  ");
-}
-
-TEST_F(RecordScreens, StoredTextIsCutAndUnencodableCharactersBecomeOneQuestionMark)
-{
-    start(people(1, 1));
-    openById("Change", 1);
-    enter(box(one(), "BrsTxt2"), QString::fromUcs4(U"Zo\u00EB \u4E2D\U0001F600 Caf\u00E9"));
-    QTest::keyClicks(combo(0)->lineEdit(), QStringLiteral("Cellular9"));
-    type(box(one(), "BrsTxt10_0"), "555-1234");
-    type(box(one(), "BrsTxt3_0"), QString(35, QLatin1Char('A')));
     press(one(), "BrsCmd5");
     EXPECT_EQ(lastMessage(), "Record Changed.");
     const QByteArray rec = recordBytes(env.naPath(), 2);
     ASSERT_EQ(rec.size(), NARecord::Size);
     EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
     EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
-    EXPECT_EQ(rec.mid(181, 6), QByteArray("Cellul"));
-    EXPECT_EQ(env.ui.beeps, 3); // the type box took six of the nine keys
-    EXPECT_EQ(rec.mid(187, 20), QByteArray("555-1234").leftJustified(20, ' '));
+    EXPECT_EQ(rec.mid(181, 26), QByteArray("Cellul555-1234").leftJustified(26, ' '));
+    const NARecord stored = NARecord::fromBytes(rec);
+    EXPECT_EQ(QStringList({stored.PhoneType2, stored.PhoneType3, stored.PhoneType4,
+                           stored.PhoneType5}),
+              QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
     // The screens show what was stored.
     EXPECT_EQ(combo(0)->currentText(), "Cellul");
 }
@@ -382,20 +357,14 @@ TEST_F(RecordScreens, ClipboardCopyHoldsTheStoredNameAndAddress)
     openById("Browse", 2);
     type(box(one(), "BrsTxt2"), "Unsaved edit");
     press(one(), "CopyButton");
-    const QString text = env.clipboard.content;
-    ASSERT_EQ(text.size(), 180);
+    const QString blank(35, QLatin1Char(' '));
+    EXPECT_EQ(env.clipboard.content, QStringList({padRight("Jones", 35), padRight("1 High St", 35),
+                                                  blank, padRight("Town", 35), blank, ""})
+                                         .join(QLatin1Char('\n')));
     EXPECT_EQ(env.clipboard.clears, 1);
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 6);
-    EXPECT_EQ(lines[0], padRight("Jones", 35));
-    EXPECT_EQ(lines[1], padRight("1 High St", 35));
-    EXPECT_EQ(lines[2], QString(35, QLatin1Char(' ')));
-    EXPECT_EQ(lines[3], padRight("Town", 35));
-    EXPECT_EQ(lines[5], "");
-    EXPECT_FALSE(text.contains(QLatin1Char('\r')));
     EXPECT_EQ(env.ui.last().text, "Name And Address Copied To Windows Clipboard.");
     EXPECT_EQ(env.ui.last().title, "Tavrel");
-    EXPECT_EQ(one()->focusWidget()->objectName(), "BrsCmd1");
+    EXPECT_EQ(focused(one()), "BrsCmd1");
 
     // After a delete whose walk rewrote the header, the copy is still the record on display.
     openById("Browse", 2);

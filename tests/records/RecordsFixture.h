@@ -66,9 +66,20 @@ protected:
     {
         return control<QWidget>(w, name)->isVisibleTo(w);
     }
+    // The texts of these boxes of `w`, in order.
+    QStringList texts(QWidget* w, const QStringList& names)
+    {
+        QStringList out;
+        for (const QString& n : names)
+            out << box(w, n)->text();
+        return out;
+    }
+    QString focused(QWidget* w) { return w->focusWidget() ? w->focusWidget()->objectName() : ""; }
 
     NARecord onDisk(int id) { return readRecord(env.naPath(), id + 1); }
     int headerRecId() { return readRecord(env.naPath(), 1).RecId; }
+    // LastRecNo, the header's copy of it, and the lowest free ID.
+    QList<int> counts() { return {env.p().LastRecNo, headerRecId(), env.p().LowestFreeId}; }
     QStringList messages() { return env.ui.texts(); }
     QString lastMessage() { return env.ui.messages.empty() ? QString() : env.ui.last().text; }
 
