@@ -8,8 +8,6 @@ namespace {
 
 using RecordCommands = RecordsFixture;
 
-const QString LF = QStringLiteral("\n");
-
 TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
 {
     auto records = people(1, 5);
@@ -20,18 +18,13 @@ TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
     env.ui.answerInput(std::nullopt);
     startIdCommand(env.p(), "Change");
     settle();
-    const QString ask = QStringLiteral("Please Specify ID Number Of Record To Change.");
-    const QString invalid = "Invalid ID Number." + LF + LF;
-    const QStringList asked = {"",
-                               invalid,
-                               invalid,
-                               "The Highest ID Number In File Is  5" + LF + LF,
-                               "There Is No Record With ID  3." + LF + LF,
-                               invalid,
-                               invalid};
+    const QString invalid = "Invalid ID Number.\n\n";
+    const QStringList asked({"", invalid, invalid, "The Highest ID Number In File Is  5\n\n",
+                             "There Is No Record With ID  3.\n\n", invalid, invalid});
     ASSERT_EQ(env.ui.prompts.size(), 7u);
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(env.ui.prompts[i].prompt, asked[i] + ask) << i;
+        EXPECT_EQ(env.ui.prompts[i].prompt,
+                  asked[i] + "Please Specify ID Number Of Record To Change.");
     EXPECT_EQ(env.ui.prompts[0].title, "Tavrel");
     EXPECT_EQ(env.ui.prompts[0].defaultText, "1");
     EXPECT_EQ(env.ui.beeps, 6);
