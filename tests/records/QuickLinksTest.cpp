@@ -50,14 +50,12 @@ TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
                                        "ID Number In Fourth" + tail, "Record Changed."}));
     EXPECT_EQ(env.ui.messages.front().title, "Tavrel");
     const NARecord r = onDisk(1);
-    EXPECT_EQ(r.LinkId1, 7) << "a short ID is zero-filled and accepted, even beyond the file";
-    EXPECT_EQ(r.LinkId2, 0);
-    EXPECT_EQ(r.LinkId3, 0);
-    EXPECT_EQ(r.LinkId4, 0);
+    // A short ID is zero-filled and accepted, even beyond the file; the back
+    // link is not checked, and with no leading digits it is 0.
+    EXPECT_EQ(QList<int>({r.LinkId1, r.LinkId2, r.LinkId3, r.LinkId4, r.BackLinkId}),
+              QList<int>({7, 0, 0, 0, 0}));
     EXPECT_EQ(r.LinkText2.trimmed(), "Desc 1") << "the description stays";
-    EXPECT_EQ(r.BackLinkId, 0) << "the back link is not checked; no leading digits give 0";
-    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "");
-    EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "Desc 1");
+    EXPECT_EQ(texts(two(), {"BrsTxt30_1", "BrsTxt40_1"}), QStringList({"", "Desc 1"}));
 
     // Add runs the same check before storing. Its display buttons are off,
     // but the picker fills a link of the new record.
@@ -94,8 +92,7 @@ TEST_F(QuickLinks, FollowingALinkWritesTheBackLinkAndGoBackWritesNothing)
     EXPECT_TRUE(one()->isVisible());
     EXPECT_FALSE(two()->isVisible());
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 9");
-    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "5");
-    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "1");
+    EXPECT_EQ(texts(two(), {"BrsTxt30_4", "BrsTxt30_1"}), QStringList({"5", "1"}));
     const QByteArray rec = recordBytes(env.naPath(), 10);
     EXPECT_EQ(rec.mid(566, 2), QByteArray("\x05\x00", 2));
     NARecord expected = records[9];
@@ -151,11 +148,6 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadAndDeadLinks)
     EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
-struct Picked {
-    QStringList lines;
-    QString title;
-};
-
 TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
 {
     std::map<int, NARecord> records;
@@ -167,16 +159,16 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     env.p().SortPref = QLatin1Char('0');
     openById("Browse", 3);
     press(one(), "Screen2Button");
-
-    Picked seen;
-    auto choose = [&seen](int row, int option) {
-        return [&seen, row, option](QDialog& d) {
-            seen.title = d.windowTitle();
+    QStringList lines;
+    QString title;
+    auto choose = [&](int row, int option) {
+        return [&, row, option](QDialog& d) {
+            title = d.windowTitle();
             auto* list = d.findChild<QListView*>("List1");
             ASSERT_NE(list, nullptr);
-            seen.lines.clear();
+            lines.clear();
             for (int k = 0; k < list->model()->rowCount(); ++k)
-                seen.lines << list->model()->index(k, 0).data().toString();
+                lines << list->model()->index(k, 0).data().toString();
             list->setCurrentIndex(list->model()->index(row, 0));
             click(d.findChild<QRadioButton*>(QStringLiteral("Option3D1_%1").arg(option)));
             if (option == 1) {
@@ -187,10 +179,10 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     };
     env.ui.onModal(choose(0, 1));
     doubleClickLink(two(), 0);
-    EXPECT_EQ(seen.title, "N&A File Content");
-    EXPECT_EQ(seen.lines, QStringList({pickerLine(12, "Twelve With A Long Name Indeed"),
-                                       pickerLine(5, "Eve"), pickerLine(3, "Carol")}));
-    EXPECT_EQ(seen.lines[0].size(), 41);
+    EXPECT_EQ(title, "N&A File Content");
+    EXPECT_EQ(lines, QStringList({pickerLine(12, "Twelve With A Long Name Indeed"),
+                                  pickerLine(5, "Eve"), pickerLine(3, "Carol")}));
+    EXPECT_EQ(lines[0].size(), 41);
     EXPECT_EQ(env.p().PickedLinkId, 2012);
     EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "12");
     EXPECT_EQ(box(two(), "BrsTxt40_0")->text(), "Twelve With A Long Name Indeed")
@@ -198,8 +190,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
 
     env.ui.onModal(choose(1, 0));
     doubleClickLink(two(), 1);
-    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "5");
-    EXPECT_EQ(box(two(), "BrsTxt40_1")->text(), "");
+    EXPECT_EQ(texts(two(), {"BrsTxt30_1", "BrsTxt40_1"}), QStringList({"5", ""}));
 
     // OK with no line chosen asks again; Cancel leaves the box as it was.
     type(box(two(), "BrsTxt30_2"), "3");
@@ -210,14 +201,12 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
         click(d.findChild<QPushButton*>("CancelButton"));
     });
     doubleClickLink(two(), 2);
-    EXPECT_EQ(box(two(), "BrsTxt30_2")->text(), "3");
-    EXPECT_EQ(box(two(), "BrsTxt40_2")->text(), "");
+    EXPECT_EQ(texts(two(), {"BrsTxt30_2", "BrsTxt40_2"}), QStringList({"3", ""}));
 
     // The back-link box has no description: it takes the ID alone.
     env.ui.onModal(choose(2, 1));
     doubleClickLink(two(), 4);
-    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "3");
-    EXPECT_EQ(box(two(), "BrsTxt40_3")->text(), "");
+    EXPECT_EQ(texts(two(), {"BrsTxt30_4", "BrsTxt40_3"}), QStringList({"3", ""}));
 
     // Nothing is stored until Change; then the description is cut to 20 on disk.
     press(two(), "BrsCmd5");

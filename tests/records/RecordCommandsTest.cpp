@@ -338,8 +338,7 @@ TEST_F(RecordCommands, AddRefusesIdsOutOfRangeAndInUse)
     press(one(), "BrsCmd7");
     EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
     ASSERT_NE(one(), nullptr) << "add-many keeps the screens";
-    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Typed data");
-    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2");
+    EXPECT_EQ(texts(one(), {"BrsTxt2", "BrsTxt1"}), QStringList({"Typed data", "2"}));
     EXPECT_EQ(fileBytes(env.naPath()), before);
     EXPECT_EQ(env.ui.beeps, 4);
 
@@ -403,9 +402,7 @@ TEST_F(RecordCommands, ScreenTwoLeftHiddenWhileBrowsingShowsAndStoresTheRecordRe
     EXPECT_EQ(stored.LinkId1, 2);
     press(one(), "BrsCmd1");
     showRecordScreen(env.p(), 2);
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "4");
-    EXPECT_EQ(box(two(), "BrsTxt20_0")->text(), "K4");
-    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "1");
+    EXPECT_EQ(texts(two(), {"BrsTxt1", "BrsTxt20_0", "BrsTxt30_0"}), QStringList({"4", "K4", "1"}));
 }
 
 } // namespace
