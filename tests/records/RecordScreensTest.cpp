@@ -93,10 +93,11 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     EXPECT_EQ(one()->windowTitle(), "Search Result - Matched Record - Screen 1 Of 2");
     EXPECT_EQ(two()->windowTitle(), "Search Result - Matched Record - Screen 2 Of 2");
     expectCommands(false, false);
-    EXPECT_FALSE(button(one(), "Screen2Button")->isEnabled());
-    EXPECT_FALSE(button(one(), "CopyButton")->isEnabled());
-    EXPECT_FALSE(button(two(), "Screen1Button")->isEnabled());
-    EXPECT_FALSE(box(two(), "BrsTxt30_4")->isEnabled());
+    for (auto [w, name] : {std::pair{one(), "Screen2Button"},
+                           {one(), "CopyButton"},
+                           {two(), "Screen1Button"},
+                           {two(), "BrsTxt30_4"}})
+        EXPECT_FALSE(control<QWidget>(w, name)->isEnabled()) << name;
     EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "2");
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Found Person");
 
@@ -111,33 +112,7 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     EXPECT_EQ(one(), nullptr);
 }
 
-TEST_F(RecordScreens, ControlsCarryTheirCaptionsTipsAndTypeLists)
-{
-    start(people(1, 1));
-    openById("Browse", 1);
-    const QStringList types{"CelTel", "Data", "FAX", "Home", "Pager", "School", "Voice", "Work"};
-    for (int i = 0; i < 5; ++i) {
-        QComboBox* c = combo(i);
-        ASSERT_NE(c, nullptr);
-        EXPECT_TRUE(c->isEditable());
-        QStringList items;
-        for (int k = 0; k < c->count(); ++k)
-            items << c->itemText(k);
-        EXPECT_EQ(items, types);
-        EXPECT_EQ(c->toolTip(), "Up To 6 Characters");
-    }
-    EXPECT_EQ(box(one(), "BrsTxt3_2")->toolTip(), "Address Line 3 - Up To 35 Characters");
-    EXPECT_EQ(button(one(), "CopyButton")->text(), "C&opy N&&A To Clipboard");
-    EXPECT_EQ(button(two(), "DisplayButton_2")->text(), "Displ&ay");
-    EXPECT_EQ(button(two(), "DisplayButton_4")->text(), "Go Bac&k");
-    EXPECT_EQ(box(two(), "BrsTxt30_4")->toolTip(), "QuickLink Previous Record ID - Up To 4 Digits");
-    // Alt+N reaches the name box through its label.
-    auto* nameLabel = one()->findChild<QLabel*>("NameLabel");
-    ASSERT_NE(nameLabel, nullptr);
-    EXPECT_EQ(nameLabel->buddy(), box(one(), "BrsTxt2"));
-}
-
-TEST_F(RecordScreens, FillShowsTrimmedTextEmptyLinkBoxesAndTheStartOfWideText)
+TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndWideTextsStart)
 {
     NARecord r = makeRecord(3, QStringLiteral("Ann Lee"), QStringLiteral("LEE"));
     r.AddrLine2 = QStringLiteral("Second line");
@@ -155,6 +130,25 @@ TEST_F(RecordScreens, FillShowsTrimmedTextEmptyLinkBoxesAndTheStartOfWideText)
               QStringList({"3", "Ann Lee", "Second line", "", "555-0100"}));
     EXPECT_EQ(combo(2)->currentText(), "Work");
     EXPECT_EQ(combo(0)->currentText(), "");
+    const QStringList types{"CelTel", "Data", "FAX", "Home", "Pager", "School", "Voice", "Work"};
+    for (int i = 0; i < 5; ++i) {
+        QComboBox* c = combo(i);
+        EXPECT_TRUE(c->isEditable());
+        QStringList items;
+        for (int k = 0; k < c->count(); ++k)
+            items << c->itemText(k);
+        EXPECT_EQ(items, types);
+        EXPECT_EQ(c->toolTip(), "Up To 6 Characters");
+    }
+    EXPECT_EQ(box(one(), "BrsTxt3_2")->toolTip(), "Address Line 3 - Up To 35 Characters");
+    EXPECT_EQ(button(one(), "CopyButton")->text(), "C&opy N&&A To Clipboard");
+    EXPECT_EQ(button(two(), "DisplayButton_2")->text(), "Displ&ay");
+    EXPECT_EQ(button(two(), "DisplayButton_4")->text(), "Go Bac&k");
+    EXPECT_EQ(box(two(), "BrsTxt30_4")->toolTip(), "QuickLink Previous Record ID - Up To 4 Digits");
+    // Alt+N reaches the name box through its label.
+    auto* nameLabel = one()->findChild<QLabel*>("NameLabel");
+    ASSERT_NE(nameLabel, nullptr);
+    EXPECT_EQ(nameLabel->buddy(), box(one(), "BrsTxt2"));
     // Link 0 shows as an empty box.
     EXPECT_EQ(texts(two(), {"BrsTxt1", "BrsTxt20_0", "BrsTxt21", "BrsTxt30_0", "BrsTxt40_0",
                             "BrsTxt30_1", "BrsTxt40_1", "BrsTxt30_4"}),
