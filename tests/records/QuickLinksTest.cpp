@@ -77,15 +77,40 @@ TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
     EXPECT_EQ(onDisk(4).LinkId2, 1);
 }
 
-TEST_F(QuickLinks, FollowingALinkWritesTheBackLinkAndGoBackWritesNothing)
+// The display buttons refuse bad and dead links and change nothing; a good one
+// writes the back link, and going back writes nothing.
+TEST_F(QuickLinks, DisplayButtonsRefuseBadLinksAndFollowGoodOnesWritingTheBackLink)
 {
     auto records = people(1, 9);
+    records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     records[5].LinkId1 = 9;
     records[5].LinkText1 = QStringLiteral("Sister");
     records[9].LinkId2 = 1; // the lowest ID a link can name
     start(records);
     openById("Browse", 5);
     press(one(), "Screen2Button");
+    const QByteArray unchanged = fileBytes(env.naPath());
+    const NARecord buffer = env.p().CurRec;
+    struct Case {
+        const char* link;
+        QString message;
+    };
+    for (const Case& c : {Case{"", kOutOfRange}, Case{"10", kOutOfRange}, Case{"0", kOutOfRange},
+                          Case{"a1", kOutOfRange}, Case{"4", kNoActive}}) {
+        type(box(two(), "BrsTxt30_2"), QString::fromLatin1(c.link));
+        press(two(), "DisplayButton_2");
+        EXPECT_EQ(lastMessage(), c.message) << c.link;
+        EXPECT_EQ(env.ui.last().title, "Tavrel");
+        EXPECT_EQ(env.p().CurId, 5) << c.link;
+        EXPECT_TRUE(two()->isVisible()) << c.link;
+        EXPECT_EQ(env.p().CurRec.toBytes(), buffer.toBytes()) << c.link;
+    }
+    // An empty back-link box cannot go back either.
+    press(two(), "DisplayButton_4");
+    EXPECT_EQ(lastMessage(), kOutOfRange);
+    EXPECT_EQ(fileBytes(env.naPath()), unchanged);
+
+    env.ui.messages.clear();
     press(two(), "DisplayButton_0");
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_EQ(env.p().CurId, 9);
@@ -117,35 +142,6 @@ TEST_F(QuickLinks, FollowingALinkWritesTheBackLinkAndGoBackWritesNothing)
     // The clipboard copy follows the record on display.
     press(one(), "CopyButton");
     EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Person 5", 35)));
-}
-
-TEST_F(QuickLinks, DisplayButtonsRefuseBadAndDeadLinks)
-{
-    auto records = people(1, 6);
-    records[4] = deletedRecord(4, QStringLiteral("Person 4"));
-    start(records);
-    openById("Browse", 2);
-    press(one(), "Screen2Button");
-    const QByteArray before = fileBytes(env.naPath());
-    const NARecord buffer = env.p().CurRec;
-    struct Case {
-        const char* link;
-        QString message;
-    };
-    for (const Case& c : {Case{"", kOutOfRange}, Case{"7", kOutOfRange}, Case{"0", kOutOfRange},
-                          Case{"a1", kOutOfRange}, Case{"4", kNoActive}}) {
-        type(box(two(), "BrsTxt30_0"), QString::fromLatin1(c.link));
-        press(two(), "DisplayButton_0");
-        EXPECT_EQ(lastMessage(), c.message) << c.link;
-        EXPECT_EQ(env.ui.last().title, "Tavrel");
-        EXPECT_EQ(env.p().CurId, 2) << c.link;
-        EXPECT_TRUE(two()->isVisible()) << c.link;
-        EXPECT_EQ(env.p().CurRec.toBytes(), buffer.toBytes()) << c.link;
-    }
-    // An empty back-link box cannot go back either.
-    press(two(), "DisplayButton_4");
-    EXPECT_EQ(lastMessage(), kOutOfRange);
-    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
 TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)

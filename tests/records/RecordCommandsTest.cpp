@@ -158,12 +158,29 @@ TEST_F(RecordCommands, DeletingTheLastActiveRecordEmptiesTheFile)
     }
 }
 
-TEST_F(RecordCommands, ChangeInPlaceRewritesOnlyThatRecord)
+// A used or invalid ID is refused and nothing is written; then a change in
+// place rewrites that record alone.
+TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRecord)
 {
     start(people(1, 3));
     const QByteArray before = fileBytes(env.naPath());
     openById("Change", 2);
     EXPECT_EQ(focused(one()), "BrsCmd5");
+    type(box(one(), "BrsTxt2"), "Not stored");
+    type(box(one(), "BrsTxt1"), "3");
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "That Record ID Is Already In Use.");
+    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2");
+    // Only digits, nine at most: no sign, no zeros in front of a tenth.
+    for (const char* bad : {"", "abc", "0", "1701", "2.5", "+9", "0000000009"}) {
+        type(box(one(), "BrsTxt1"), QString::fromLatin1(bad));
+        press(one(), "BrsCmd5");
+        EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.") << bad;
+        EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2") << bad;
+    }
+    EXPECT_EQ(env.ui.beeps, 8);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+
     type(box(one(), "BrsTxt2"), "New Name");
     press(one(), "Screen2Button");
     type(box(two(), "BrsTxt20_1"), "key two");
@@ -236,27 +253,6 @@ TEST_F(RecordCommands, ChangeToAnotherIdMovesTheRecordAndLastRecNoFollows)
     EXPECT_EQ(lastMessage(), "Record Added.");
     EXPECT_TRUE(isActive(onDisk(5), 5));
     EXPECT_EQ(onDisk(5).Name.trimmed(), "After the move");
-}
-
-TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidId)
-{
-    start(people(1, 3));
-    const QByteArray before = fileBytes(env.naPath());
-    openById("Change", 2);
-    type(box(one(), "BrsTxt2"), "Not stored");
-    type(box(one(), "BrsTxt1"), "3");
-    press(one(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "That Record ID Is Already In Use.");
-    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2");
-    // Only digits, nine at most: no sign, no zeros in front of a tenth.
-    for (const char* bad : {"", "abc", "0", "1701", "2.5", "+9", "0000000009"}) {
-        type(box(one(), "BrsTxt1"), QString::fromLatin1(bad));
-        press(one(), "BrsCmd5");
-        EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.") << bad;
-        EXPECT_EQ(box(one(), "BrsTxt1")->text(), "2") << bad;
-    }
-    EXPECT_EQ(env.ui.beeps, 8);
-    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
 TEST_F(RecordCommands, AddTakesTheLowestFreeIdWhenTheBoxIsEmpty)
