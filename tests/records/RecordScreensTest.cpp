@@ -245,6 +245,46 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     }
 }
 
+// Telephone types are stored as typed, cut to six; text the code page lacks
+// becomes one question mark a character.
+TEST_F(RecordScreens, StoredTextIsCutTypedTypesKeptAndUnencodableCharactersOneQuestionMark)
+{
+    start(people(1, 1));
+    openById("Change", 1);
+    enter(box(one(), "BrsTxt2"), QString::fromUcs4(U"Zo\u00EB \u4E2D\U0001F600 Caf\u00E9"));
+    type(box(one(), "BrsTxt10_0"), "555-1234");
+    type(box(one(), "BrsTxt3_0"), QString(35, QLatin1Char('A')));
+    const char* typed[] = {"Cellular9", "Wo", "Fa", "fax", "work"};
+    for (int i = 0; i < 5; ++i) {
+        QLineEdit* edit = combo(i)->lineEdit();
+        edit->setFocus();
+        QTest::keyClicks(edit, QLatin1String(typed[i]));
+    }
+    EXPECT_EQ(env.ui.beeps, 3); // the type box took six of the nine keys
+    // Enter and leaving the box accept the text as it is, adding no entry.
+    QTest::keyClick(combo(3)->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(combo(4)->lineEdit(), Qt::Key_Return);
+    box(one(), "BrsTxt2")->setFocus();
+    settle();
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(combo(i)->currentText(), QLatin1String(typed[i]).left(6)) << i;
+        EXPECT_EQ(combo(i)->count(), 8) << i;
+    }
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    const QByteArray rec = recordBytes(env.naPath(), 2);
+    ASSERT_EQ(rec.size(), NARecord::Size);
+    EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
+    EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
+    EXPECT_EQ(rec.mid(181, 26), QByteArray("Cellul555-1234").leftJustified(26, ' '));
+    const NARecord stored = NARecord::fromBytes(rec);
+    EXPECT_EQ(QStringList({stored.PhoneType2, stored.PhoneType3, stored.PhoneType4,
+                           stored.PhoneType5}),
+              QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
+    // The screens show what was stored.
+    EXPECT_EQ(combo(0)->currentText(), "Cellul");
+}
+
 // The switch carries the ID whole and keeps edits; closing either closes both.
 TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenArrivesWhole)
 {
