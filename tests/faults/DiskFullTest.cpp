@@ -44,14 +44,19 @@ void prepare(TestEnv& env)
     env.ui.setAutoOk(true);
 }
 
-// The disk figures the program reads: what the full disk has left, or a
-// figure that claims plenty (a file system whose count is out of date).
-void reportFreeSpace(TestEnv& env, const FileFaults& disk, bool truthfully)
+// Runs `act` on a disk that takes `free` more bytes, and returns the room left.
+// The program reads the disk's true figures, or (not `truthfully`) figures
+// that claim plenty, as a file system whose count is out of date does.
+qint64 onFullDisk(TestEnv& env, qint64 free, bool truthfully, const std::function<void()>& act)
 {
+    FileFaults disk(env.dir());
+    disk.setFreeSpace(free);
     env.files->diskFiguresHook = [&disk, truthfully] {
-        const qint64 free = truthfully ? disk.freeSpace() : qint64(1) << 32;
-        return DiskFigures{1, 1, free, qint64(1) << 33};
+        return DiskFigures{1, 1, truthfully ? disk.freeSpace() : qint64(1) << 32, qint64(1) << 33};
     };
+    act();
+    env.files->diskFiguresHook = nullptr; // the disk goes with this scope
+    return disk.freeSpace();
 }
 
 // Every file under the program directory, backups included, by relative path.
@@ -135,14 +140,9 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
             prepare(env);
             armAutomaticCopies(env.p());
             const DirFiles before = book(env.dir());
-            {
-                // Room for the change, not for the copy of the file and the list.
-                FileFaults disk(env.dir());
-                disk.setFreeSpace(fileBytes(env.naPath()).size() + 100);
-                reportFreeSpace(env, disk, false);
-                row.act(env, answer);
-                env.files->diskFiguresHook = nullptr; // the disk goes with this scope
-            }
+            // Room for the change, not for the copy of the file and the list.
+            onFullDisk(env, fileBytes(env.naPath()).size() + 100, false,
+                       [&] { row.act(env, answer); });
             const auto question =
                 std::find_if(env.ui.messages.begin(), env.ui.messages.end(), [](const auto& m) {
                     return m.text.startsWith(QStringLiteral("The Backup Copy ("));
@@ -191,13 +191,8 @@ TEST(DiskFull, ACommandLineImportWithoutItsCopyIsRefusedUnlessAskedForNoBackup)
         if (noBackup)
             args << QStringLiteral("--no-backup");
         int status = -1;
-        {
-            FileFaults disk(env.dir());
-            disk.setFreeSpace(fileBytes(env.naPath()).size() + 100);
-            reportFreeSpace(env, disk, false);
-            status = runExchangeCommand(env.p(), args, out);
-            env.files->diskFiguresHook = nullptr;
-        }
+        onFullDisk(env, fileBytes(env.naPath()).size() + 100, false,
+                   [&] { status = runExchangeCommand(env.p(), args, out); });
         out.flush();
         EXPECT_TRUE(copiesIn(env.dir()).isEmpty());
         if (!noBackup) {
@@ -282,15 +277,11 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
             prepare(env);
             c.setUp(env);
             const size_t shown = env.ui.messages.size();
-            {
-                FileFaults disk(env.dir());
-                disk.setFreeSpace(free < 0 ? std::numeric_limits<qint64>::max() / 2 : free);
-                reportFreeSpace(env, disk, true);
-                c.act(env, r.messages);
-                if (used)
-                    *used = std::numeric_limits<qint64>::max() / 2 - disk.freeSpace();
-                env.files->diskFiguresHook = nullptr;
-            }
+            const qint64 plenty = std::numeric_limits<qint64>::max() / 2;
+            const qint64 left =
+                onFullDisk(env, free < 0 ? plenty : free, true, [&] { c.act(env, r.messages); });
+            if (used)
+                *used = plenty - left;
             for (size_t i = shown; i < env.ui.messages.size(); ++i)
                 r.messages << env.ui.messages[i].text;
             closeAllWindows();

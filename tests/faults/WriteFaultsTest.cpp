@@ -100,7 +100,7 @@ std::map<int, NARecord> fiveWithAGap()
 struct Command {
     const char* name;
     std::function<std::function<void()>(Program&, ScriptedUi&)> setUp;
-    std::vector<FailureMessage> failures;
+    std::vector<FailureMessage> failures = {kGet, kPut};
     std::map<int, NARecord> records = fiveWithAGap();
     DirFiles lists = {}; // mailing list files beside the N&A file
 };
@@ -235,8 +235,7 @@ TEST(WriteFaults, RecordCommands)
              setBox(&screen1(), "BrsTxt1", QStringLiteral("9"));
              setBox(&screen1(), "BrsTxt2", QStringLiteral("Nina New"));
              return [&p] { addRecord(p, screen1()); };
-         },
-         {kGet, kPut}},
+         }},
         {"add many",
          [](Program& p, ScriptedUi&) {
              startAddCommand(p, true);
@@ -247,29 +246,25 @@ TEST(WriteFaults, RecordCommands)
                      addRecord(p, screen1());
                  }
              };
-         },
-         {kGet, kPut}},
+         }},
         {"change in place",
          [](Program& p, ScriptedUi& ui) {
              openRecord(p, ui, QStringLiteral("Change"), 2);
              setBox(&screen1(), "BrsTxt2", QStringLiteral("Person 2 Renamed"));
              return [&p] { changeRecord(p, screen1()); };
-         },
-         {kGet, kPut}},
+         }},
         {"change to another ID",
          [](Program& p, ScriptedUi& ui) {
              openRecord(p, ui, QStringLiteral("Change"), 5);
              setBox(&screen1(), "BrsTxt1", QStringLiteral("3"));
              return [&p] { changeRecord(p, screen1()); };
-         },
-         {kGet, kPut}},
+         }},
         {"delete the highest ID",
          [](Program& p, ScriptedUi& ui) {
              openRecord(p, ui, QStringLiteral("Delete"), 5);
              ui.answer(Ui::Answer::Yes);
              return [&p] { deleteRecord(p, screen1()); };
-         },
-         {kGet, kPut}},
+         }},
     };
     for (const Command& c : commands)
         failEveryOperation(c);
