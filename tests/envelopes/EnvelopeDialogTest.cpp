@@ -116,10 +116,7 @@ TEST_F(EnvelopeDialogTest, OpensWithNoAddressOptionAndThePrintOptions)
     EXPECT_EQ(option("EnvOpt3_6")->text(), QStringLiteral("C5 (162mm x 22&9mm)"));
     EXPECT_EQ(c<QGroupBox>("Frame2")->title(), QStringLiteral("Mailing (\"To\") Address"));
     EXPECT_EQ(c<QLineEdit>("EnvNumberEnv")->text(), QStringLiteral("1"));
-    EXPECT_EQ(panels(), QStringList{"Frame3"});
     EXPECT_TRUE(c<QLabel>("ReturnAddressListLabel")->wordWrap()); // a long note, wrapped
-    EXPECT_TRUE(c("EnvPrintButton")->isVisible());
-    EXPECT_TRUE(c("EnvCancelButton")->isVisible());
 
     // Print with nothing chosen is refused and the dialog stays.
     env.ui.setAutoOk(true);
