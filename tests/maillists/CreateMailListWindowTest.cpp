@@ -103,8 +103,12 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     EXPECT_FALSE(createOpen());
 }
 
+// Names picked make the list, the highest ID like any other; typed IDs win.
 TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
 {
+    env.openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
+                  {5, makeRecord(5, QStringLiteral("Eve Bond"))},
+                  {1700, makeRecord(1700, QStringLiteral("Zed Last"))}});
     CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
     env.ui.onModal([&](QDialog& d) {
@@ -113,7 +117,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
         EXPECT_EQ(itemsOf(picker.allNamesList),
                   (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
                                pickerLine(5, QStringLiteral("Eve Bond")),
-                               pickerLine(8, QStringLiteral("Hal Crane"))}));
+                               pickerLine(1700, QStringLiteral("Zed Last"))}));
         click(picker.addButton);
         EXPECT_EQ(env.ui.last().text,
                   QStringLiteral("No Name Selected For Adding To Mailing List"));
@@ -122,14 +126,17 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
         EXPECT_EQ(d.focusWidget(), picker.addButton);
         click(picker.addButton);
         click(picker.addButton); // the same name twice is listed once
-        select(picker.allNamesList, QStringLiteral("   8"));
+        select(picker.allNamesList, QStringLiteral("   3"));
         click(picker.addButton);
-        EXPECT_EQ(p.MailListAddCount, 2);
-        select(picker.memberList, QStringLiteral("   8"));
+        select(picker.allNamesList, QStringLiteral("1700"));
+        click(picker.addButton);
+        EXPECT_EQ(p.MailListAddCount, 3);
+        select(picker.memberList, QStringLiteral("   3"));
         click(picker.deleteButton);
         EXPECT_EQ(itemsOf(picker.memberList),
-                  QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
-        EXPECT_EQ(p.MailListAddCount, 1);
+                  (QStringList{pickerLine(5, QStringLiteral("Eve Bond")),
+                               pickerLine(1700, QStringLiteral("Zed Last"))}));
+        EXPECT_EQ(p.MailListAddCount, 2);
         click(picker.okButton);
     });
     click(w->namesButton);
@@ -140,7 +147,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     type(w->identifierEdit, QStringLiteral("nm"));
     click(w->createButton);
     settle();
-    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.nm"))), (std::set<int>{5}));
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.nm"))), (std::set<int>{5, 1700}));
 
     // Names picked but IDs typed: only the typed IDs are written.
     w = openCreate();
@@ -156,24 +163,6 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     type(w->identifierEdit, QStringLiteral("ty"));
     click(w->createButton);
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.ty"))), (std::set<int>{3}));
-}
-
-// The highest ID is picked by name like any other.
-TEST_F(CreateListTest, TheHighestIdCanBePickedByName)
-{
-    env.openFile({{1700, makeRecord(1700, QStringLiteral("Zed Last"))}});
-    CreateMailListWindow* w = openCreate();
-    ASSERT_TRUE(w);
-    env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
-        select(picker.allNamesList, QStringLiteral("1700"));
-        click(picker.addButton);
-        click(picker.okButton);
-    });
-    click(w->namesButton);
-    type(w->identifierEdit, QStringLiteral("z"));
-    click(w->createButton);
-    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.z"))), (std::set<int>{1700}));
 }
 
 TEST_F(CreateListTest, ExistingListsShowTheirTitle)
