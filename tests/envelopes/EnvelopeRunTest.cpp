@@ -28,7 +28,8 @@ protected:
 // Each size, fed sideways and upright: its paper code, its class's fonts and
 // line steps, and the exact place of every line of both blocks. Fed upright the
 // drawing is turned a quarter onto the upright page, every line at the same
-// place on the envelope's face as sideways, and at full width inside the page.
+// place on the envelope's face as sideways (that every line fits on the real
+// page: EnvelopePdf).
 TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
 {
     struct Row {
@@ -75,12 +76,6 @@ TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
                 EXPECT_EQ(
                     std::tie(t[i].font, t[i].bold, t[i].italic, t[i].page, t[i].turned),
                     std::make_tuple(QStringLiteral("Courier New"), true, false, 1, !landscape));
-                RecordingPrinter measure;
-                measure.setFontName(t[i].font);
-                measure.setFontSize(t[i].size);
-                measure.setFontBold(t[i].bold);
-                EXPECT_LE(t[i].x + measure.textWidth(t[i].text.trimmed()), t[i].pageWidth);
-                EXPECT_LE(t[i].y + measure.textHeight(), t[i].pageHeight);
                 if (!landscape) {
                     EXPECT_EQ(std::tie(t[i].pageWidth, t[i].pageHeight),
                               std::tie(sideways[i].pageWidth, sideways[i].pageHeight));
