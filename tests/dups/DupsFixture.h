@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -34,7 +33,7 @@ inline NARecord person(int id, const QString& name, const QStringList& address =
 
 // The file bytes `before` with the records of `ids` marked deleted in place
 // ("DELR", RecId 0), every other byte as it was.
-inline QByteArray withDeleted(QByteArray before, std::initializer_list<int> ids)
+inline QByteArray withDeleted(QByteArray before, const std::vector<int>& ids)
 {
     for (int id : ids) {
         const qsizetype at = qsizetype(id) * NARecord::Size;
