@@ -282,8 +282,12 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
         if (!job.unattended && !testEnvelopes(p, job))
             return EnvelopeRunEnd::Stopped;
 
-        if (job.pagesInto)
+        if (job.pagesInto) {
+            // The preview's pages start in the envelopes' font, as the printer's do.
+            job.pagesInto->setFontName(p.printer.fontName());
+            job.pagesInto->setFontBold(p.printer.fontBold());
             preview.emplace(p.printer, *job.pagesInto, true);
+        }
         w.cancelRequested = false;
         int prepared = 0;
         w.showProgress();

@@ -5,6 +5,7 @@ using namespace tavrel::test;
 
 namespace {
 
+const QString kUndoQuestion = QStringLiteral("Do You Want To Undelete The Records Just Deleted?");
 const QString kNoneFound = QStringLiteral("Operation Complete.  No Duplicates Were Found Or You "
                                           "Chose Not To Delete Duplicates That Were Found.");
 
@@ -73,12 +74,9 @@ TEST_F(DupsTest, MatchModesCompareWholeUpperCasedFieldsAndKeepTheLowestId)
         onReport([&](DupCompleteDialog& w) { count = w.deletedCountEdit->text(); });
         search(c.match, /*display*/ false);
 
-        QByteArray expected = before;
-        for (int id : c.deleted)
-            expected = withDeleted(expected, {id});
         // Only the deleted records change: the header (LastRecNo 10, though
         // 9, the highest ID, may go) stays byte for byte.
-        EXPECT_EQ(file(), expected);
+        EXPECT_EQ(file(), withDeleted(before, c.deleted));
         EXPECT_EQ(p.LastRecNo, 10);
         EXPECT_EQ(count, QString::number(c.deleted.size()));
         EXPECT_EQ(copies, 1);
@@ -120,7 +118,7 @@ TEST_F(DupsTest, DisplayedPairsAreAnsweredOneByOne)
 TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
 {
     writeFile(pairFile());
-    const QString question =
+    const QString stop =
         QStringLiteral("For The Remainder Of The N&A File, Corvane MARK Will Delete Duplicate "
                        "Records Without Displaying Them.\n\nIs This What You Want?\n\nNote:  You "
                        "Can Later Display/Print A List Of Deleted Records And/Or Undelete Them.");
@@ -143,13 +141,7 @@ TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
     search(DupMatch::Name, true);
 
     EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{1, 2}}));
-    ASSERT_EQ(env.ui.messages.size(), 2u);
-    for (const auto& m : env.ui.messages) {
-        EXPECT_EQ(m.text, question);
-        EXPECT_EQ(m.title, QStringLiteral("Tavrel"));
-        EXPECT_EQ(m.buttons, Ui::Buttons::YesNo);
-        EXPECT_EQ(m.icon, Ui::Icon::Question);
-    }
+    EXPECT_EQ(boxes(), (std::vector<Box>{question(stop), question(stop)}));
     EXPECT_EQ(file(), withDeleted(before, {4, 6, 5}));
     expectClosed();
 }
@@ -180,15 +172,10 @@ TEST_F(DupsTest, CancelOnAPairOffersToUndelete)
 
         EXPECT_EQ(shown.size(), c.deleteFirst ? 2u : 1u);
         EXPECT_EQ(file(), c.undelete == Ui::Answer::Yes ? before : withDeleted(before, {2}));
-        ASSERT_EQ(env.ui.messages.size(), c.deleteFirst ? 1u : 2u);
-        EXPECT_EQ(env.ui.messages[0].text,
-                  QStringLiteral("Do You Want To Undelete The Records Just Deleted?"));
-        EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
-        EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
-        if (!c.deleteFirst) {
-            EXPECT_EQ(env.ui.last().text, QStringLiteral("No Records Were Deleted."));
-            EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
-        }
+        std::vector<Box> said{question(kUndoQuestion)};
+        if (!c.deleteFirst)
+            said.push_back(note(QStringLiteral("No Records Were Deleted."), kDefaultTitle));
+        EXPECT_EQ(boxes(), said);
         EXPECT_EQ(env.ui.modalWindows,
                   QStringList(qsizetype(shown.size()), QStringLiteral("DupRecDisp")));
         expectClosed();
@@ -230,13 +217,10 @@ TEST_F(DupsTest, CancelOnTheProgressWindowIsSeenAtTheYieldAndOffersToUndelete)
         env.ui.onProcessEvents = nullptr;
 
         EXPECT_EQ(env.ui.eventPumps, 1);
-        ASSERT_EQ(env.ui.messages.size(), 2u);
-        EXPECT_EQ(env.ui.messages[0].text,
-                  QStringLiteral("Do You Want To Undelete The  3 Records Already Deleted?"));
-        EXPECT_EQ(env.ui.messages[0].buttons, Ui::Buttons::YesNo);
-        EXPECT_EQ(env.ui.messages[0].icon, Ui::Icon::Question);
-        EXPECT_EQ(env.ui.messages[1].text, c.closing);
-        EXPECT_EQ(env.ui.messages[1].title, QStringLiteral("Tavrel"));
+        EXPECT_EQ(boxes(),
+                  (std::vector<Box>{question(QStringLiteral(
+                                        "Do You Want To Undelete The  3 Records Already Deleted?")),
+                                    note(c.closing)}));
         EXPECT_EQ(file(), c.undelete == Ui::Answer::Yes ? before : withDeleted(before, {2, 3, 36}));
         EXPECT_TRUE(env.ui.modalWindows.isEmpty());
         expectClosed();
@@ -251,9 +235,7 @@ TEST_F(DupsTest, NoDuplicatesEndsWithTheMessageAndNoReport)
     env.ui.answer(Ui::Answer::Ok);
     search(DupMatch::NameAndAddress, false);
     EXPECT_EQ(env.ui.eventPumps, 4950 / 1002);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, kNoneFound);
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(boxes(), std::vector<Box>{note(kNoneFound)});
     EXPECT_TRUE(env.ui.modalWindows.isEmpty());
     EXPECT_EQ(file(), before);
     expectClosed();
@@ -278,12 +260,12 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
     });
     search(DupMatch::Name, true);
 
-    ASSERT_EQ(env.ui.messages.size(), 2u);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Internal Error 'DUP2'.  ID =  0 Ptr = DELR Name = ") +
-                  QStringLiteral("Dora New").leftJustified(35) +
-                  QStringLiteral(". Record This Info And Notify The Software Author."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Tavrel"));
+    EXPECT_EQ(boxes(),
+              (std::vector<Box>{
+                  question(kUndoQuestion),
+                  note(QStringLiteral("Internal Error 'DUP2'.  ID =  0 Ptr = DELR Name = ") +
+                       QStringLiteral("Dora New").leftJustified(35) +
+                       QStringLiteral(". Record This Info And Notify The Software Author."))}));
     // 2 came back before the undo reached 4; 4 stays the deleted new record.
     EXPECT_EQ(readRecord(env.naPath(), 3).toBytes(), person(2, QStringLiteral("ANN")).toBytes());
     EXPECT_EQ(readRecord(env.naPath(), 5).Name.trimmed(), QStringLiteral("Dora New"));
@@ -313,7 +295,7 @@ TEST_F(DupsTest, AnAnswerNoButtonGivesEndsTheProgram)
     view.s = &s;
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_THROW(runDupSearch(p, DupMatch::Name, s, view), ProgramEnded);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Error: DelDupRecSw =  5"));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane Mark32"));
+    EXPECT_EQ(boxes(),
+              std::vector<Box>{note(QStringLiteral("Error: DelDupRecSw =  5"), kDefaultTitle)});
     EXPECT_EQ(file(), before);
 }

@@ -14,7 +14,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,7 +33,7 @@ inline NARecord person(int id, const QString& name, const QStringList& address =
 
 // The file bytes `before` with the records of `ids` marked deleted in place
 // ("DELR", RecId 0), every other byte as it was.
-inline QByteArray withDeleted(QByteArray before, std::initializer_list<int> ids)
+inline QByteArray withDeleted(QByteArray before, const std::vector<int>& ids)
 {
     for (int id : ids) {
         const qsizetype at = qsizetype(id) * NARecord::Size;
@@ -117,6 +117,24 @@ protected:
         });
         perform(w, 0);
         return lines;
+    }
+
+    // Every box shown so far, as its text, title, buttons and icon.
+    using Box = std::tuple<QString, QString, Ui::Buttons, Ui::Icon>;
+    std::vector<Box> boxes() const
+    {
+        std::vector<Box> out;
+        for (const auto& m : env.ui.messages)
+            out.emplace_back(m.text, m.title, m.buttons, m.icon);
+        return out;
+    }
+    static Box note(const QString& text, const QString& title = kTitle)
+    {
+        return {text, title, Ui::Buttons::Ok, Ui::Icon::None};
+    }
+    static Box question(const QString& text)
+    {
+        return {text, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question};
     }
 
     bool loaded(const char* name) { return loadedWindow(QString::fromLatin1(name)) != nullptr; }

@@ -27,32 +27,28 @@ QMap<QString, QRectF> wordsOnPage(const std::vector<PdfWord>& words, int page)
 // picture on the envelope: sideways every word lies inside the page, and fed
 // upright each word is where the sideways word is, turned a quarter with the
 // envelope (the face's top edge along the page's left edge).
-TEST(EnvelopePdf, EachPageHasTheEnvelopeSizeAndBothFeedsTheSamePicture)
+using EnvelopePdf = EnvelopeTest;
+
+TEST_F(EnvelopePdf, EachPageHasTheEnvelopeSizeAndBothFeedsTheSamePicture)
 {
     const QSizeF portrait[kEnvelopeSizeCount] = {{297, 684},     {279, 540},     {261, 468},
                                                  {311.8, 623.6}, {323.1, 459.2}, {498.9, 708.7},
                                                  {459.2, 649.1}};
     const bool canRead = havePdfToText();
-    TestEnv env;
     QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
-    Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
+    Program onPdf(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
     env.ui.setAutoOk(true);
-    RecordedEnvelopeWindows windows;
     for (int size = 0; size < kEnvelopeSizeCount; ++size) {
         QMap<QString, QRectF> sideways;
         for (bool landscape : {true, false}) {
             SCOPED_TRACE(testing::Message() << "size " << size << " landscape " << landscape);
-            EnvelopeJob j;
-            j.returnOption = ReturnFrom::Keyboard;
-            j.mailOption = MailTo::Keyboard;
-            j.returnAddress = addressOf({"Ann Sender", "1 Home Row", "Hometown"});
-            j.mailAddress = addressOf({"Bob Receiver", "2 Far Lane", "Farville", "Region",
-                                       "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"});
+            EnvelopeJob j = typedJob();
+            j.mailAddress[4] = QString(35, QLatin1Char('W'));
             j.sizeIndex = size;
             j.landscape = landscape;
             j.countText = QStringLiteral("2");
             env.ui.answer(Ui::Answer::No);
-            ASSERT_EQ(printEnvelopes(p, j, windows), EnvelopeRunEnd::Completed);
+            ASSERT_EQ(printEnvelopes(onPdf, j, windows), EnvelopeRunEnd::Completed);
             EXPECT_EQ(pdf.paperSize(), 1);
             EXPECT_EQ(pdf.orientation(), 1);
             EXPECT_FALSE(pdf.quarterTurn());

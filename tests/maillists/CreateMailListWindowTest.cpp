@@ -39,25 +39,6 @@ protected:
     bool createOpen() { return findWindow(QStringLiteral("CreateForm")) != nullptr; }
 };
 
-TEST_F(CreateListTest, CreatesFromTypedIds)
-{
-    CreateMailListWindow* w = openCreate();
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Create New Mailing List"));
-    type(w->idNumbersEdit, QStringLiteral("3-5, 8"));
-    type(w->identifierEdit, QStringLiteral("abcd")); // the box takes three characters
-    type(w->titleEdit, QStringLiteral("Holiday Cards"));
-    EXPECT_EQ(w->identifierEdit->text(), QStringLiteral("abc"));
-    click(w->createButton);
-    settle();
-
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Created."));
-    EXPECT_EQ(env.ui.last().title, kTitle);
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
-              listBytes(QStringLiteral("Holiday Cards"), {3, 4, 5, 8}));
-    EXPECT_FALSE(createOpen());
-}
-
 // Each refusal in turn, with its message and caption; only a reserved name
 // beeps; an identifier that would leave the directory is no file name at all.
 TEST_F(CreateListTest, RefusesWhatCannotBeAList)
@@ -104,10 +85,30 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     click(w->createButton);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.BA")),
               listBytes(QStringLiteral("No Title Specified"), {}));
+
+    // Typed IDs make a list; the identifier box takes three characters.
+    w = openCreate();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Create New Mailing List"));
+    type(w->idNumbersEdit, QStringLiteral("3-5, 8"));
+    type(w->identifierEdit, QStringLiteral("abcd"));
+    type(w->titleEdit, QStringLiteral("Holiday Cards"));
+    EXPECT_EQ(w->identifierEdit->text(), QStringLiteral("abc"));
+    click(w->createButton);
+    settle();
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Created."));
+    EXPECT_EQ(env.ui.last().title, kTitle);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
+              listBytes(QStringLiteral("Holiday Cards"), {3, 4, 5, 8}));
+    EXPECT_FALSE(createOpen());
 }
 
+// Names picked make the list, the highest ID like any other; typed IDs win.
 TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
 {
+    env.openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
+                  {5, makeRecord(5, QStringLiteral("Eve Bond"))},
+                  {1700, makeRecord(1700, QStringLiteral("Zed Last"))}});
     CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
     env.ui.onModal([&](QDialog& d) {
@@ -116,7 +117,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
         EXPECT_EQ(itemsOf(picker.allNamesList),
                   (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
                                pickerLine(5, QStringLiteral("Eve Bond")),
-                               pickerLine(8, QStringLiteral("Hal Crane"))}));
+                               pickerLine(1700, QStringLiteral("Zed Last"))}));
         click(picker.addButton);
         EXPECT_EQ(env.ui.last().text,
                   QStringLiteral("No Name Selected For Adding To Mailing List"));
@@ -125,14 +126,17 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
         EXPECT_EQ(d.focusWidget(), picker.addButton);
         click(picker.addButton);
         click(picker.addButton); // the same name twice is listed once
-        select(picker.allNamesList, QStringLiteral("   8"));
+        select(picker.allNamesList, QStringLiteral("   3"));
         click(picker.addButton);
-        EXPECT_EQ(p.MailListAddCount, 2);
-        select(picker.memberList, QStringLiteral("   8"));
+        select(picker.allNamesList, QStringLiteral("1700"));
+        click(picker.addButton);
+        EXPECT_EQ(p.MailListAddCount, 3);
+        select(picker.memberList, QStringLiteral("   3"));
         click(picker.deleteButton);
         EXPECT_EQ(itemsOf(picker.memberList),
-                  QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
-        EXPECT_EQ(p.MailListAddCount, 1);
+                  (QStringList{pickerLine(5, QStringLiteral("Eve Bond")),
+                               pickerLine(1700, QStringLiteral("Zed Last"))}));
+        EXPECT_EQ(p.MailListAddCount, 2);
         click(picker.okButton);
     });
     click(w->namesButton);
@@ -143,7 +147,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     type(w->identifierEdit, QStringLiteral("nm"));
     click(w->createButton);
     settle();
-    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.nm"))), (std::set<int>{5}));
+    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.nm"))), (std::set<int>{5, 1700}));
 
     // Names picked but IDs typed: only the typed IDs are written.
     w = openCreate();
@@ -159,24 +163,6 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     type(w->identifierEdit, QStringLiteral("ty"));
     click(w->createButton);
     EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.ty"))), (std::set<int>{3}));
-}
-
-// The highest ID is picked by name like any other.
-TEST_F(CreateListTest, TheHighestIdCanBePickedByName)
-{
-    env.openFile({{1700, makeRecord(1700, QStringLiteral("Zed Last"))}});
-    CreateMailListWindow* w = openCreate();
-    ASSERT_TRUE(w);
-    env.ui.onModal([&](QDialog& d) {
-        auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
-        select(picker.allNamesList, QStringLiteral("1700"));
-        click(picker.addButton);
-        click(picker.okButton);
-    });
-    click(w->namesButton);
-    type(w->identifierEdit, QStringLiteral("z"));
-    click(w->createButton);
-    EXPECT_EQ(membersIn(bytesOf(QStringLiteral("tvlmail.z"))), (std::set<int>{1700}));
 }
 
 TEST_F(CreateListTest, ExistingListsShowTheirTitle)
@@ -221,6 +207,25 @@ protected:
 
 TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
 {
+    // Nothing collected: the match count only (each state's controls:
+    // WindowStatesTest), and OK writes nothing.
+    SearchCompleteWindow* w = openComplete(0, 0, false);
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("0"));
+    EXPECT_TRUE(w->addedCountEdit->isHidden());
+    EXPECT_TRUE(w->mailListGroup->isHidden());
+    click(w->okButton);
+    settle();
+    EXPECT_FALSE(completeOpen());
+    EXPECT_TRUE(listFiles().isEmpty());
+    EXPECT_TRUE(env.ui.messages.empty());
+    // Saving on but nothing added: the counts show, the save part does not.
+    w = openComplete(3, 0, true);
+    EXPECT_FALSE(w->addedCountEdit->isHidden());
+    EXPECT_TRUE(w->mailListGroup->isHidden());
+    w->close();
+    settle();
+
     // A match window still loaded from the search goes too.
     auto* match = new QWidget(nullptr, Qt::Window);
     match->setObjectName(QStringLiteral("SrchMsg2Form"));
@@ -230,7 +235,7 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     clearMailListFlags(p);
     setMember(p, 3, true);
     setMember(p, 8, true);
-    SearchCompleteWindow* w = openComplete(4, 2, true);
+    w = openComplete(4, 2, true);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
     EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("4"));
@@ -262,26 +267,6 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
               listBytes(QStringLiteral("Found in the search, with a title over f"), {3, 8}));
     EXPECT_FALSE(completeOpen());
     EXPECT_EQ(findWindow(QStringLiteral("SrchMsg2Form")), nullptr);
-}
-
-TEST_F(SearchCompleteTest, NothingCollectedWritesNothing)
-{
-    SearchCompleteWindow* w = openComplete(0, 0, false);
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("0"));
-    // The match count only (each state's controls: WindowStatesTest).
-    EXPECT_TRUE(w->addedCountEdit->isHidden());
-    EXPECT_TRUE(w->mailListGroup->isHidden());
-    click(w->okButton);
-    settle();
-    EXPECT_FALSE(completeOpen());
-    EXPECT_TRUE(listFiles().isEmpty());
-    EXPECT_TRUE(env.ui.messages.empty());
-
-    // Saving on but nothing added: the counts show, the save part does not.
-    w = openComplete(3, 0, true);
-    EXPECT_FALSE(w->addedCountEdit->isHidden());
-    EXPECT_TRUE(w->mailListGroup->isHidden());
 }
 
 // Both windows that save a list ask before replacing one, whatever the case of

@@ -165,13 +165,7 @@ TEST_F(MailListTest, ExistenceTestAsksBeforeReplacing)
     EXPECT_FALSE(QFileInfo::exists(outside));
     EXPECT_FALSE(QFileInfo(path(QStringLiteral("tvlmail.lnk"))).isSymLink());
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).size(), 1748);
-
-    // Nor is a link planted under the temporary name followed.
-    ASSERT_TRUE(QFile::link(outside, path(QStringLiteral("Q$Q$Q$Q$.TMP"))));
-    writeMailList(p, QStringLiteral("tvlmail.lnk"), QStringLiteral("Again"));
-    EXPECT_FALSE(QFileInfo::exists(outside));
-    EXPECT_FALSE(QFileInfo(path(QStringLiteral("Q$Q$Q$Q$.TMP"))).isSymLink());
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.lnk")).left(5), QByteArray("Again"));
+    // (A link under the temporary name: HostileFolders, "list rewrite".)
 }
 
 TEST_F(MailListTest, NamesDifferingOnlyInCaseAreOneList)

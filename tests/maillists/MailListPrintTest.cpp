@@ -49,6 +49,7 @@ protected:
     }
 };
 
+// The heading and one line per member; a printer that fails or refuses the list.
 TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9, 1700}));
@@ -102,6 +103,28 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
               QStringLiteral("Mailing List Printed.\n\nSaved As /out/list.pdf"));
     EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
     EXPECT_EQ(w->focusWidget(), w->exitButton);
+
+    // A printer error: said, and the list kept as it was.
+    const QByteArray list = bytesOf(QStringLiteral("tvlmail.a"));
+    env.printer = RecordingPrinter();
+    env.printer.failWith = ErrNo::PrinterError;
+    click(w->printListButton);
+    settle();
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."));
+    EXPECT_EQ(env.ui.last().title, QStringLiteral("Printer Error"));
+    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), list);
+
+    // A print system that refuses the list: nothing printed, in its words.
+    env.printer = RecordingPrinter();
+    env.printer.notSentReason = QStringLiteral("The Print System Said: No such queue.");
+    const std::size_t before = env.ui.messages.size();
+    click(w->printListButton);
+    settle();
+    ASSERT_EQ(env.ui.messages.size(), before + 1);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Mailing List Not Printed.\n\nThe Print System Said: No such queue."));
 }
 
 TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
@@ -169,32 +192,6 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         EXPECT_EQ(findWindow(QStringLiteral("MailForm")), w);
         closeAllWindows();
     }
-}
-
-TEST_F(MailListPrintTest, PrinterFailureIsReportedAndNothingIsLost)
-{
-    const QByteArray list = listBytes(QStringLiteral("A"), {3});
-    writeRaw(QStringLiteral("tvlmail.a"), list);
-    ReviseMailListWindow* w = openOn(QStringLiteral("tvlmail.a"));
-    ASSERT_TRUE(w);
-    env.printer.failWith = ErrNo::PrinterError;
-    click(w->printListButton);
-    settle();
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print."));
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Printer Error"));
-    EXPECT_EQ(findWindow(QStringLiteral("MLPrintWait")), nullptr);
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")), list);
-
-    // A print system that refuses the list: nothing printed, in its words.
-    env.printer = RecordingPrinter();
-    env.printer.notSentReason = QStringLiteral("The Print System Said: No such queue.");
-    const std::size_t before = env.ui.messages.size();
-    click(w->printListButton);
-    settle();
-    ASSERT_EQ(env.ui.messages.size(), before + 1);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Mailing List Not Printed.\n\nThe Print System Said: No such queue."));
 }
 
 } // namespace tavrel::test
