@@ -67,6 +67,10 @@ TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)
         pressKey(&d, Qt::Key_Down);
         EXPECT_EQ(QApplication::focusWidget(), picker.allNamesList);
         EXPECT_EQ(picker.allNamesList->currentIndex().row(), 2);
+        // Enter in the list presses no button of its own accord.
+        pressKey(&d, Qt::Key_Return);
+        EXPECT_TRUE(itemsOf(picker.memberList).isEmpty());
+        EXPECT_TRUE(d.isVisible());
         // Tab reaches the add button; Enter presses it.
         pressKey(&d, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), picker.addButton);
