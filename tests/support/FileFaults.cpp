@@ -6,6 +6,7 @@
 #include <climits>
 #include <csignal>
 #include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <optional>
@@ -214,9 +215,12 @@ int faultyRename(int fromDir, const char* from, int toDir, const char* to, unsig
     if (State* s = active()) {
         const QString a = watchedName(*s, absolutePath(fromDir, from));
         const QString b = watchedName(*s, absolutePath(toDir, to));
-        if (!a.isEmpty() || !b.isEmpty())
+        if (!a.isEmpty() || !b.isEmpty()) {
+            if (s->noReplaceMissing && (flags & RENAME_NOREPLACE))
+                return fail(EINVAL);
             if (const int err = hit(*s, FileOp::Rename, a + QStringLiteral(" -> ") + b))
                 return fail(err);
+        }
     }
     return int(::syscall(SYS_renameat2, fromDir, from, toDir, to, flags));
 }

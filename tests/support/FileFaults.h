@@ -47,6 +47,9 @@ public:
     void killAt(int n) { s.killAt = n; }
     // Every operation of kind `op` fails with `err`; 0 stops that.
     void failEvery(FileOp op, int err) { s.every[size_t(op)] = err; }
+    // The file system has no rename that refuses to replace an entry, as some
+    // network file systems have none: renames asking for one fail with EINVAL.
+    void setNoReplaceRenames(bool missing) { s.noReplaceMissing = missing; }
     // A failing write lands half its bytes first (the default), or nothing.
     void setTornWrites(bool on) { s.torn = on; }
     // Reads and writes move at most this many bytes a call; 0: no limit.
@@ -89,6 +92,7 @@ public:
         QStringList log;
         QString failed;
         bool busy = false; // inside the bookkeeping: calls pass straight through
+        bool noReplaceMissing = false;
     };
 
 private:

@@ -7,6 +7,7 @@
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
 #include "store/RecordAccess.h"
+#include "support/FileFaults.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 #include "upkeep/BackupCommandLine.h"
@@ -620,6 +621,27 @@ TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
               0);
     EXPECT_NE(state(), changed);
     EXPECT_EQ(state().count(QStringLiteral("tvlmail.new")), 0u);
+}
+
+// Where the file system has no rename that refuses to replace (some network
+// file systems), copies are still made, and a rename onto an entry that
+// exists is still refused.
+TEST_F(BackupTest, WithoutARenameThatRefusesToReplaceCopiesAreMadeAndNothingIsReplaced)
+{
+    QDir().mkpath(folder());
+    FileFaults disk(folder());
+    disk.setNoReplaceRenames(true);
+    backups().take(BackupTrigger::Manual);
+    ASSERT_EQ(names().size(), 1);
+    writeBytes(in(QStringLiteral("a")), "a");
+    writeBytes(in(QStringLiteral("b")), "b");
+    EXPECT_EQ(
+        errorOf([&] { BackupIo().renameNew(in(QStringLiteral("a")), in(QStringLiteral("b"))); }),
+        ErrNo::FileAlreadyExists);
+    EXPECT_EQ(fileBytes(in(QStringLiteral("b"))), "b");
+    BackupIo().renameNew(in(QStringLiteral("a")), in(QStringLiteral("c")));
+    EXPECT_EQ(fileBytes(in(QStringLiteral("c"))), "a");
+    EXPECT_FALSE(QFile::exists(in(QStringLiteral("a"))));
 }
 
 } // namespace tavrel::test
