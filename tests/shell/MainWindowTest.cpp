@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
 #include <algorithm>
@@ -157,7 +158,9 @@ TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
         EXPECT_EQ(d.objectName(), QStringLiteral("AbtForm"));
         EXPECT_FALSE(menusShown());
         EXPECT_TRUE(hintShown());
-        EXPECT_TRUE(control(&d, QStringLiteral("Text1"))->isVisible());
+        auto* text = control<QLineEdit>(&d, QStringLiteral("Text1"));
+        EXPECT_TRUE(text->isVisible());
+        EXPECT_EQ(text->text(), QStringLiteral("Unable To Verify EXE Date And Time"));
         click(control<QAbstractButton>(&d, QStringLiteral("AbtCmd1")));
         EXPECT_FALSE(d.isVisible());
     });
