@@ -16,11 +16,7 @@ namespace {
 
 TEST(Launch, ModeFollowsTheArguments)
 {
-    struct Case {
-        QStringList args;
-        LaunchMode mode;
-    };
-    const Case cases[] = {
+    const std::pair<QStringList, LaunchMode> cases[] = {
         {{}, LaunchMode::Windows},
         {{"people.vcf"}, LaunchMode::Windows},
         {{"--help"}, LaunchMode::Help},
@@ -35,8 +31,8 @@ TEST(Launch, ModeFollowsTheArguments)
         {{"--sync", "--confirm-deletions"}, LaunchMode::Sync},
         {{"--sync", "--help"}, LaunchMode::Help},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(launchModeOf(c.args), c.mode) << c.args.join(' ').toStdString();
+    for (const auto& [args, mode] : cases)
+        EXPECT_EQ(launchModeOf(args), mode) << args.join(' ').toStdString();
 }
 
 TEST(Launch, OneFileMadeAbsoluteOtherwiseAnError)
@@ -64,11 +60,9 @@ TEST_F(ShellTest, AFileOnTheCommandLineOpensTheImportWindowOnIt)
 {
     openFile(2);
     const QString path = env.dir() + "/friends.vcf";
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(
+    writeBytes(
+        path,
         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ada Lovelace\r\nN:Lovelace;Ada;;;\r\nEND:VCARD\r\n");
-    out.close();
     openImportOn(*mainWindow(), path);
     settle();
     ASSERT_EQ(otherWindows(), QStringList{"ImportForm"});

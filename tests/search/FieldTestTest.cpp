@@ -30,7 +30,7 @@ void expectKeys(const NARecord& r, std::initializer_list<const char*> rows)
 
 } // namespace
 
-TEST(FieldTest, SubstringIgnoresCaseAnywhereInTheField)
+TEST(FieldTest, SubstringIgnoresCaseAnywhereInTheFieldAtItsFullStoredWidth)
 {
     EXPECT_TRUE(matches("Margaret Ellison", 35, "ell"));
     EXPECT_TRUE(matches("mARGARET eLLISON", 35, "EllIsOn"));
@@ -40,12 +40,9 @@ TEST(FieldTest, SubstringIgnoresCaseAnywhereInTheField)
     EXPECT_TRUE(matches("Jürgen Straße", 35, "JÜRGEN STRAßE"));
     EXPECT_TRUE(matches("ÉMILE ZOLA", 35, "émile"));
     EXPECT_FALSE(matches("Strasse", 35, "straße"));
-}
 
-TEST(FieldTest, FieldIsSeenAtItsFullStoredWidth)
-{
-    // The fill blanks count: a key ending in a blank matches a value followed
-    // by fill, and blanks alone match any field with that many blanks.
+    // The field is seen at its full stored width: the fill blanks count: a key ending in a blank
+    // matches a value followed by fill, and blanks alone match any field with that many blanks.
     EXPECT_TRUE(matches("Smith", 35, "smith "));
     EXPECT_TRUE(matches("Smith", 35, QString(30, QLatin1Char(' '))));
     EXPECT_FALSE(matches("Smith", 35, QString(31, QLatin1Char(' '))));

@@ -24,7 +24,7 @@ QString enabledBoxes(SearchDialog* f)
 
 } // namespace
 
-TEST_F(SearchTest, DialogOpensBlankAndFieldBoxesExcludeEachOther)
+TEST_F(SearchTest, DialogOpensBlankBoxesExcludeEachOtherAndMissingPartsAreRefused)
 {
     SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
@@ -51,8 +51,8 @@ TEST_F(SearchTest, DialogOpensBlankAndFieldBoxesExcludeEachOther)
         click(f->fieldChecks[box]);
         EXPECT_EQ(enabledBoxes(f), enabled) << box;
         EXPECT_EQ(f->focusWidget(), f->searchButton) << box;
-        if (box == 7 && enabled[0] == '0' && enabled[3] == '0')
-            EXPECT_TRUE(f->fieldChecks[3]->isChecked()); // still ticked, only unavailable
+        // With "all fields", box 3 is still ticked, only unavailable.
+        EXPECT_TRUE(box != 7 || enabled[3] == '1' || f->fieldChecks[3]->isChecked());
     }
     // The option boxes send the focus on as well.
     for (QCheckBox* option : {f->saveToListCheck, f->displayMatchesCheck}) {
@@ -60,15 +60,14 @@ TEST_F(SearchTest, DialogOpensBlankAndFieldBoxesExcludeEachOther)
         click(option);
         EXPECT_EQ(f->focusWidget(), f->searchButton);
     }
-}
 
-TEST_F(SearchTest, MissingTextOrFieldsIsRefusedEnterMovesOnAndCancelClosesQuietly)
-{
-    SearchDialog* f = openDialog();
-    ASSERT_NE(f, nullptr);
+    // Missing text or fields is refused.
     click(f->fieldChecks[1]);
     env.ui.setAutoOk(true);
-    click(f->searchButton);
+    // Enter on a box presses "&Search", the default button, not Cancel.
+    pressKey(f, Qt::Key_Backtab);
+    ASSERT_EQ(f->focusWidget(), f->displayMatchesCheck);
+    pressKey(f, Qt::Key_Return);
     click(f->fieldChecks[1]);
     type(f->searchTextEdit, " baker ");
     click(f->searchButton);
@@ -124,7 +123,7 @@ TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)
     EXPECT_EQ(p.MatchAnswer, 1);
 }
 
-TEST_F(SearchTest, MatchWindowSitsCentredBelowTheRecordScreen)
+TEST_F(SearchTest, MatchWindowSitsCentredLowOnTheScreenAndNeverOverTheRecordScreen)
 {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
@@ -143,12 +142,8 @@ TEST_F(SearchTest, MatchWindowSitsCentredBelowTheRecordScreen)
         EXPECT_NEAR(g.bottom() + 1, area.bottom() + 1 - margin / twipsPerPixel, 1) << figure;
         w.close();
     }
-}
 
-TEST_F(SearchTest, MatchWindowDoesNotCoverTheRecordScreen)
-{
-    QScreen* screen = QGuiApplication::primaryScreen();
-    ASSERT_NE(screen, nullptr);
+    // A record screen on display is never covered.
     p.ScreenSizeFigure = 150;
     ASSERT_TRUE(readActive(p, 1));
     p.ScreenMode = "Search";
@@ -161,9 +156,9 @@ TEST_F(SearchTest, MatchWindowDoesNotCoverTheRecordScreen)
         w.show();
         const QRect g = w.frameGeometry();
         const bool below = g.top() > record->frameGeometry().bottom();
-        const bool atScreenBottom = g.bottom() == screen->geometry().bottom();
+        const bool atScreenBottom = g.bottom() == area.bottom();
         EXPECT_TRUE(below || atScreenBottom) << shown;
-        EXPECT_TRUE(screen->geometry().contains(g)) << shown;
+        EXPECT_TRUE(area.contains(g)) << shown;
         w.close();
     }
 }

@@ -87,7 +87,7 @@ QStringList links(const QString& html)
     return out;
 }
 
-TEST(HelpTopics, EveryLinkLeadsToATopicAndEveryTopicIsInTheContents)
+TEST(HelpTopics, EveryLinkLeadsToATopicAndThePrintingTopicsTellWhatCancelDoes)
 {
     initShellResources();
     const QStringList listed = links(resourceText(QStringLiteral(":/help/contents.html")));
@@ -103,13 +103,9 @@ TEST(HelpTopics, EveryLinkLeadsToATopicAndEveryTopicIsInTheContents)
             EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + target))
                 << "broken link to " << target.toStdString();
     }
-}
 
-// The printing topics say what Cancel really does, and About Printing, where
-// the label-stock window sends the person, explains the two kinds of stock.
-TEST(HelpTopics, PrintingTopicsTellWhatCancelDoesAndExplainTheLabelStocks)
-{
-    initShellResources();
+    // The printing topics say what Cancel really does, and About Printing, where
+    // the label-stock window sends the person, explains the two kinds of stock.
     const QString about = resourceText(QStringLiteral(":/help/about-printing.html"));
     for (const char* words : {"Cut Sheets (8 Labels/Sheet)", "Continuous Forms (12 Labels/Sheet)",
                               "12 inches long", "Standard Position", "Test page"})
@@ -121,7 +117,7 @@ TEST(HelpTopics, PrintingTopicsTellWhatCancelDoesAndExplainTheLabelStocks)
     }
 }
 
-TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
+TEST_F(ShellTest, EveryMenuItemAndCommandWindowOpensItsOwnHelpTopic)
 {
     openFile(2);
     HelpWindow help;
@@ -143,12 +139,8 @@ TEST_F(ShellTest, EveryMenuHelpNumberOpensItsOwnTopic)
         titles << e.text;
     for (const char* title : {"Creating A Mailing List", "About Printing", "Getting Started"})
         EXPECT_TRUE(titles.contains(QLatin1String(title))) << title;
-}
 
-TEST_F(ShellTest, F1InTheImportExportAndBackupsWindowsOpensTheirTopics)
-{
-    openFile(2);
-    HelpWindow help;
+    // F1 in the import, export, backups and sync windows opens their topics.
     const struct {
         const char *item, *window, *topic, *words;
     } rows[] = {

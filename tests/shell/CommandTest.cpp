@@ -21,7 +21,7 @@ void unloadNamed(const QString& name)
     settle();
 }
 
-TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
+TEST_F(ShellTest, CommandsHideTheMenusUntilTheirWindowUnloadsOrTheirIdIsCancelled)
 {
     openFile(4);
     const struct {
@@ -83,34 +83,25 @@ TEST_F(ShellTest, ModelessCommandsHideTheMenusUntilTheirWindowUnloads)
             EXPECT_TRUE(action(QStringLiteral("AddMenu"))->isEnabled());
         }
     }
-}
 
-TEST_F(ShellTest, RecordCommandsByIdAskForTheIdAndComeBackOnCancel)
-{
-    openFile(4);
-    const struct {
-        const char *item, *mode, *word;
-    } commands[] = {
-        {"BrowseMenu", "Browse", "Get."},
-        {"ChangeMenu", "Change", "Change."},
-        {"DeleteMenu", "Delete", "Delete."},
-    };
-    for (const auto& c : commands) {
-        SCOPED_TRACE(c.item);
+    // The record commands by ID ask for the ID in the mode their name says;
+    // Cancel there brings the menus back at once.
+    for (const QString mode : {"Browse", "Change", "Delete"}) {
+        SCOPED_TRACE(mode.toStdString());
         env.ui.answerInput(std::nullopt);
         env.ui.prompts.clear();
-        choose(QLatin1String(c.item));
-        ASSERT_EQ(env.ui.prompts.size(), 1u);
-        EXPECT_TRUE(env.ui.prompts[0].prompt.endsWith(QLatin1String(c.word)));
-        EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
+        choose(mode + "Menu");
+        EXPECT_EQ(env.ui.prompts.size(), 1u);
+        EXPECT_EQ(env.p().ScreenMode, mode);
         settle();
         EXPECT_TRUE(menusShown());
         EXPECT_TRUE(otherWindows().isEmpty());
     }
 }
 
-// The statistics and a refused duplicate search show their box and leave the
-// menus in place; print and the duplicate search end with the menus back.
+// The statistics and a refused duplicate search (here by its button) show
+// their box and leave the menus in place; print and the duplicate search end
+// with the menus back.
 TEST_F(ShellTest, MessageCommandsAndRunsThatEndBringTheMenusBack)
 {
     openFile(1); // LastRecNo 2: only ID 1 can be in use
@@ -120,7 +111,7 @@ TEST_F(ShellTest, MessageCommandsAndRunsThatEndBringTheMenusBack)
     EXPECT_TRUE(env.ui.last().text.startsWith(QStringLiteral("Active Records In File:  1\n")));
     settle();
     env.ui.answer(Ui::Answer::Ok);
-    choose(QStringLiteral("FindDupsMenu"));
+    click(control<QToolButton>(mainWindow(), QStringLiteral("ToolDups")));
     ASSERT_EQ(env.ui.messages.size(), 2u);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("There Are No Duplicate Records In The N&A File."));

@@ -102,29 +102,46 @@ TEST_F(StartupTest, EachRefusalEndsTheRunBeforeTheSplash)
     }
 }
 
-// 640 x 480 is enough.
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// 640 x 480 is enough. The splash is painted whenever the window system
+// exposes it again during the wait (it was covered, or shown late).
 TEST_F(StartupTest, StepsRunInOrderWithAFiveSecondSplash)
 {
     writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}}, -1, QLatin1Char('1'));
     int sleeps = 0;
+    PaintCounter counter;
     clock.onSleep = [&] {
         ++sleeps;
         // During the splash: the About box stands alone, without its OK button
         // and date line; the file is not open yet and there is no main window.
         QWidget* splash = findWindow(QStringLiteral("AbtForm"));
         ASSERT_NE(splash, nullptr);
-        EXPECT_TRUE(splash->isVisible());
+        ASSERT_NE(splash->windowHandle(), nullptr);
+        EXPECT_TRUE(splash->windowHandle()->isExposed()) << "waiting on a box not yet shown";
         EXPECT_TRUE(control(splash, QStringLiteral("AbtCmd1"))->isHidden());
         EXPECT_TRUE(control(splash, QStringLiteral("Text1"))->isHidden());
         EXPECT_EQ(instanceChecks, 1);
         EXPECT_FALSE(program.naFile.isOpen());
         EXPECT_EQ(findWindow(QStringLiteral("MarkMain")), nullptr);
+        splash->installEventFilter(&counter);
+        splash->update();
     };
     const QDateTime before = clock.now();
     run(screen(640, 480));
     EXPECT_EQ(program.ScreenSizeFigure, 69);
     EXPECT_TRUE(env.ui.messages.empty());
     EXPECT_GE(sleeps, 1);
+    EXPECT_GE(counter.paints, 1) << "the splash was not painted again during its five seconds";
     EXPECT_GT(before.msecsTo(clock.now()), 5000);
     EXPECT_LT(before.msecsTo(clock.now()), 5100);
     EXPECT_EQ(findWindow(QStringLiteral("AbtForm")), nullptr) << "splash left open";
@@ -180,45 +197,19 @@ TEST_F(StartupTest, ARestoreCutShortIsFinishedAndStaleTemporariesGoBeforeTheFile
     EXPECT_EQ(fileBytes(at(QStringLiteral("notes.tmp"))), QByteArray("mine"));
 }
 
-// Counts the paints of a widget.
-class PaintCounter : public QObject {
-public:
-    int paints = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
-
-TEST_F(StartupTest, TheSplashIsPaintedWheneverItIsExposedDuringTheWait)
-{
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
-    PaintCounter counter;
-    QWidget* splash = nullptr;
-    clock.onSleep = [&] {
-        if (splash)
-            return;
-        splash = findWindow(QStringLiteral("AbtForm"));
-        ASSERT_NE(splash, nullptr);
-        ASSERT_NE(splash->windowHandle(), nullptr);
-        EXPECT_TRUE(splash->windowHandle()->isExposed()) << "waiting on a box not yet shown";
-        // The window system asks for the box again (it was covered, or shown late).
-        splash->installEventFilter(&counter);
-        splash->update();
-    };
-    run(screen(1024, 768));
-    ASSERT_NE(splash, nullptr);
-    EXPECT_GE(counter.paints, 1) << "the splash was not painted again during its five seconds";
-}
-
-TEST_F(StartupTest, WelcomeBoxFollowsWelcomeOffAndCanSwitchItselfOff)
+// The welcome box follows WelcomeOff and can switch itself off. Where the
+// person asked for a sync at start-up, it starts once the main window is up
+// and stands alone; a window still open leaves it out.
+TEST_F(StartupTest, WelcomeBoxAndSyncAtStartComeAfterTheMainWindow)
 {
     writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}}, -1, QLatin1Char('0'));
+    SyncState st;
+    st.server = QStringLiteral("http://127.0.0.1:9/");
+    st.book = QUrl(QStringLiteral("http://127.0.0.1:9/book/"));
+    st.syncAtStartAndExit = true;
+    saveSyncState(*env.files, st);
     env.ui.onModal([](QDialog& d) {
         EXPECT_EQ(d.objectName(), QStringLiteral("FileOpenDlg"));
-        // It opens after the main window is on the screen.
         QWidget* m = findWindow(QStringLiteral("MarkMain"));
         ASSERT_NE(m, nullptr);
         EXPECT_TRUE(m->isVisible());
@@ -231,19 +222,7 @@ TEST_F(StartupTest, WelcomeBoxFollowsWelcomeOffAndCanSwitchItselfOff)
     EXPECT_EQ(env.ui.modalWindows, QStringList{QStringLiteral("FileOpenDlg")});
     EXPECT_EQ(program.WelcomeOff, QLatin1Char('1'));
     EXPECT_EQ(fieldBytes(env.naPath(), 1, "PhoneType3").left(1), QByteArray("1"));
-}
 
-// Where the person asked for a sync at start-up, it starts once the main
-// window is up and stands alone; a window still open leaves it out.
-TEST_F(StartupTest, TheSyncAtStartWaitsForTheMainWindowToStandAlone)
-{
-    writeNAFile(env.naPath(), {{1, makeRecord(1, QStringLiteral("Ann"))}});
-    SyncState st;
-    st.server = QStringLiteral("http://127.0.0.1:9/");
-    st.book = QUrl(QStringLiteral("http://127.0.0.1:9/book/"));
-    st.syncAtStartAndExit = true;
-    saveSyncState(*env.files, st);
-    run(screen(1024, 768));
     auto* other = new QWidget(nullptr, Qt::Window);
     loadWindow(other);
     other->show();
