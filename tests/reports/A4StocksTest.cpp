@@ -36,10 +36,7 @@ protected:
     // position, continuous forms for 1-across labels.
     QString printToPdf(int n, ReportOptions o)
     {
-        std::map<int, NARecord> records;
-        for (int id = 1; id <= n; ++id)
-            records[id] = reportPerson(id);
-        writeNAFile(env.naPath(), records);
+        writeNAFile(env.naPath(), peopleWithDetails(n));
         QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
         Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
         openNAFile(p);

@@ -6,16 +6,10 @@ namespace tavrel::test {
 
 namespace {
 
-const QString kCourier = QStringLiteral("Courier New");
 const QString kRuler = QStringLiteral("12345678901234567890123456789012345");
 const QString kFirstQuestion = QStringLiteral("Do You Want To Print A Test Page?");
 const QString kAgainQuestion = QStringLiteral("Wait For The Test Page To Print.\nExamine The "
                                               "Page.\n\nDo You Want To Print Another Test Page?");
-
-QString pad(const QString& s, int width)
-{
-    return s.leftJustified(width, u' ', true);
-}
 
 using Ids = std::vector<int>;
 
@@ -349,35 +343,10 @@ TEST_F(LabelsTest, APositionOffThePageIsSaidAndChosenAgain)
     }
 }
 
-// Card test page: five ruler lines 240 apart and three more further down.
-TEST_F(LabelsTest, CardTestPages)
-{
-    openPeopleForLabels(3);
-    const std::vector<double> offsets[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
-                                           {0, 240, 480, 720, 960, 1400, 1790, 2050}};
-    for (int stock : {0, 1}) {
-        SCOPED_TRACE(stock);
-        env.printer = RecordingPrinter();
-        env.ui.answer(Ui::Answer::Yes);
-        position();
-        env.ui.answer(Ui::Answer::Cancel);
-        EXPECT_EQ(run(cards(stock)), RunEnd::CancelledEarly);
-        const auto page = textsOn(1);
-        const int perSheet = stock == 0 ? 4 : 8;
-        ASSERT_EQ(int(page.size()), perSheet * 8);
-        const double top = stock == 0 ? 410 : 1570;
-        for (int i = 0; i < perSheet * 8; ++i) {
-            const int slot = i / 8;
-            EXPECT_EQ(std::tuple(page[i].text, page[i].size, page[i].bold, page[i].x, page[i].y),
-                      std::tuple(kRuler, 11.0, true, stock == 0 || slot % 2 == 0 ? 300.0 : 6100.0,
-                                 top + 3120 * (slot / (perSheet / 4)) + offsets[stock][i % 8]));
-        }
-    }
-}
-
 // Test pages are drawn under the hourglass (the pages of a run under the
-// progress window instead).
-TEST_F(LabelsTest, TestPagesAreDrawnUnderTheHourglass)
+// progress window instead). A card test page has in each slot five ruler
+// lines 240 apart and three more further down.
+TEST_F(LabelsTest, TestPagesUnderTheHourglassAndCardTestPages)
 {
     struct CursorNotingPrinter : RecordingPrinter {
         explicit CursorNotingPrinter(const ScriptedUi& ui) : ui(ui) {}
@@ -392,13 +361,33 @@ TEST_F(LabelsTest, TestPagesAreDrawnUnderTheHourglass)
     writeNAFile(env.naPath(), peopleWithDetails(2));
     Program withPrinter(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
     openNAFile(withPrinter);
-    for (ReportOptions o : {labels(2), cards(1)}) {
+    const std::vector<double> offsets[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
+                                           {0, 240, 480, 720, 960, 1400, 1790, 2050}};
+    for (int stock : {0, 1, -1}) { // -1: 3-across labels
+        SCOPED_TRACE(stock);
         env.ui.answer(Ui::Answer::Yes);
         position();
         env.ui.answer(Ui::Answer::Cancel);
+        ReportOptions o = stock < 0 ? labels(2) : cards(stock);
         EXPECT_EQ(runReport(withPrinter, o, windows), RunEnd::CancelledEarly);
+        if (stock < 0)
+            break;
+        std::vector<RecordingPrinter::Text> page;
+        for (const auto& t : printer.texts)
+            if (t.document == stock)
+                page.push_back(t);
+        const int perSheet = stock == 0 ? 4 : 8;
+        ASSERT_EQ(int(page.size()), perSheet * 8);
+        const double top = stock == 0 ? 410 : 1570;
+        for (int i = 0; i < perSheet * 8; ++i) {
+            const int slot = i / 8;
+            EXPECT_EQ(std::tuple(page[i].text, page[i].size, page[i].bold, page[i].x, page[i].y),
+                      std::tuple(kRuler, 11.0, true, stock == 0 || slot % 2 == 0 ? 300.0 : 6100.0,
+                                 top + 3120 * (slot / (perSheet / 4)) + offsets[stock][i % 8]));
+        }
     }
-    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow), std::pair(30 * 5 + 8 * 8, 0));
+    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow),
+              std::pair(4 * 8 + 8 * 8 + 30 * 5, 0));
 }
 
 // The positioning dialog: fresh each time, each choice's offset, the card
@@ -454,22 +443,36 @@ TEST_F(LabelsTest, PositioningChoices)
     EXPECT_EQ(std::make_pair(p.Report.LabelItalic, p.Report.LabelUpper), std::make_pair(0, -1));
 }
 
-// A printer that fails on the test page: said once, the page abandoned, nothing more printed.
+// A printer that fails on the test page, or a print system that refuses it:
+// said once (in the print system's words), nothing more printed.
 // A run after an envelope left another paper on the printer prints on letter paper, upright.
 // A printer without the continuous form is told before anything prints.
 TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
 {
     openPeopleForLabels(2);
-    env.printer.failWith = 482;
-    env.ui.answer(Ui::Answer::Yes);
-    position();
-    EXPECT_EQ(run(labels(1)), RunEnd::CancelledEarly);
-    EXPECT_EQ(
-        std::pair(env.ui.last().title, env.ui.last().text),
-        std::pair(QStringLiteral("Printer Error"),
-                  QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.")));
-    EXPECT_EQ(std::pair(env.printer.abandoned, env.printer.documents), std::pair(1, 0));
-    EXPECT_FALSE(env.ui.waitCursor);
+    const QString refusal =
+        QStringLiteral("The Print System Said: The printer or class does not exist.");
+    const struct {
+        int failWith;
+        QString notSent, said;
+    } failures[] = {
+        {482, {}, QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.")},
+        {0, refusal, QStringLiteral("Test Page Not Printed.\n\n") + refusal},
+    };
+    for (const auto& f : failures) {
+        env.printer = RecordingPrinter();
+        env.printer.failWith = f.failWith;
+        env.printer.notSentReason = f.notSent;
+        env.ui.messages.clear();
+        env.ui.answer(Ui::Answer::Yes);
+        position();
+        EXPECT_EQ(run(labels(1)), RunEnd::CancelledEarly);
+        ASSERT_EQ(env.ui.messages.size(), 2u);
+        EXPECT_EQ(std::pair(env.ui.last().title, env.ui.last().text),
+                  std::pair(QStringLiteral("Printer Error"), f.said));
+        EXPECT_EQ(std::pair(env.printer.abandoned, env.printer.documents), std::pair(1, 0));
+        EXPECT_FALSE(env.ui.waitCursor);
+    }
 
     env.printer = RecordingPrinter();
     env.printer.setPaperSize(20);

@@ -9,9 +9,6 @@ namespace {
 using Items = std::vector<std::string>;
 using Points = std::vector<std::pair<double, double>>;
 
-const QString kArial = QStringLiteral("Arial");
-const QString kCourier = QStringLiteral("Courier New");
-
 // One printed text with its font, as "x,y Font size flags 'text'".
 std::string item(double x, double y, const QString& text, const QString& font, double size,
                  bool bold, bool italic = false, bool underline = false)
@@ -52,11 +49,6 @@ Items heading(const QString& title, const QString& name, int page)
             item(11100 - widthOf(date, 10, false), 1140, date, kArial, 10, false),
             item(centred(footer, 10, false), 14000, footer, kArial, 10, false),
             item(11100 - widthOf(pageNo, 10, false), 14000, pageNo, kArial, 10, false)};
-}
-
-QString pad(const QString& s, int width)
-{
-    return s.leftJustified(width, u' ', true);
 }
 
 QString phone(int id, int i, const QString& gap)

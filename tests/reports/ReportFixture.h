@@ -15,6 +15,15 @@
 
 namespace tavrel::test {
 
+const QString kArial = QStringLiteral("Arial");
+const QString kCourier = QStringLiteral("Courier New");
+
+// `s` cut or padded with spaces to `width`, as the printouts show a field.
+inline QString pad(const QString& s, int width)
+{
+    return s.leftJustified(width, u' ', true);
+}
+
 // Stands in for the progress windows and notes what the run showed.
 class RecordedWindows : public RunWindows {
 public:
