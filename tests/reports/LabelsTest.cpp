@@ -13,15 +13,6 @@ const QString kAgainQuestion = QStringLiteral("Wait For The Test Page To Print.\
 
 using Ids = std::vector<int>;
 
-// Each {id, n}: `id` repeated `n` times.
-Ids copies(std::initializer_list<std::pair<int, int>> runs)
-{
-    Ids out;
-    for (auto [id, n] : runs)
-        out.insert(out.end(), n, id);
-    return out;
-}
-
 } // namespace
 
 class LabelsTest : public ReportTest {
@@ -168,40 +159,6 @@ TEST_F(LabelsTest, CardSheetsOfEachStock)
             }
         }
     }
-}
-
-// Copies run on from sheet to sheet; slots after the last record stay empty.
-// A reprint of page 2 walks page 1 unprinted and prints what page 2 held.
-TEST_F(LabelsTest, CopiesCarryAcrossSheets)
-{
-    openPeopleForLabels(4);
-    chooseStock(true);
-    noTestPage();
-    env.printer.outputFile = QStringLiteral("/out/labels.pdf");
-    ReportOptions o = labels(0, 5);
-    EXPECT_EQ(run(o), RunEnd::Completed);
-    EXPECT_EQ(namesOn(1), copies({{1, 5}, {2, 5}, {3, 2}}));
-    EXPECT_EQ(namesOn(2), copies({{3, 3}, {4, 5}}));
-    EXPECT_EQ(lastMessage(), completed(2) + QStringLiteral("\n\nSaved As /out/labels.pdf"));
-
-    env.printer = RecordingPrinter();
-    chooseStock(true);
-    noTestPage();
-    o.reprint = true;
-    o.reprintFrom = o.reprintThrough = 2;
-    EXPECT_EQ(run(o), RunEnd::Completed);
-    EXPECT_EQ(namesOn(1), copies({{3, 3}, {4, 5}}));
-    EXPECT_EQ(namesOn(2), Ids{});
-    EXPECT_EQ(lastMessage(), completed(2));
-
-    // More sheets than records: 30 copies of one person fill three sheets.
-    openPeopleForLabels(1);
-    env.printer = RecordingPrinter();
-    chooseStock(true);
-    noTestPage();
-    EXPECT_EQ(run(labels(0, 30)), RunEnd::Completed);
-    EXPECT_EQ(std::tuple(namesOn(1).size(), namesOn(2).size(), namesOn(3).size()),
-              std::tuple(12u, 12u, 6u));
 }
 
 // Italics and upper case from the positioning dialog apply to labels; the

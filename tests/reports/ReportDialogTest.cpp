@@ -125,6 +125,14 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
     act({"PrtCmd2"});
     settle();
     EXPECT_FALSE(dialogOpen());
+
+    // Envelopes hand over: the report dialog closes and the envelope dialog opens.
+    ASSERT_TRUE(openDialog());
+    act({"PrtOpt3_6"});
+    settle();
+    EXPECT_FALSE(dialogOpen());
+    EXPECT_TRUE(loadedWindow(QStringLiteral("EnvelopePrint")));
+    EXPECT_TRUE(env.ui.messages.empty());
 }
 
 // Each state shows its own controls, locks what may not change meanwhile and
@@ -233,18 +241,6 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
     }
     EXPECT_TRUE(dialogOpen());
     EXPECT_TRUE(env.printer.texts.empty());
-}
-
-// Envelopes hand over: the report dialog closes and the envelope dialog opens.
-TEST_F(ReportDialogTest, EnvelopesOpenTheEnvelopeDialog)
-{
-    env.openFile({{1, makeRecord(1, QStringLiteral("Ann"))}});
-    ASSERT_TRUE(openDialog());
-    act({"PrtOpt3_6"});
-    settle();
-    EXPECT_FALSE(dialogOpen());
-    EXPECT_TRUE(loadedWindow(QStringLiteral("EnvelopePrint")));
-    EXPECT_TRUE(env.ui.messages.empty());
 }
 
 // Without lists the picker does not open; with them it lists each file and

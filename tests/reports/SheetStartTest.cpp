@@ -75,6 +75,8 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
         {"copies carried", ReportKind::Labels, 2, 28, 3, 3, {1, 1}, {1, 2, 2, 2, 3, 3, 3}, 7},
         {"2-across cards", ReportKind::Cards, 1, 5, 1, 5, {1, 2, 3}, {4, 5}, 2},
         {"A4 3 x 7", ReportKind::Labels, 3, 20, 1, 2, {1}, {2}, 1},
+        {"copies past a whole sheet", ReportKind::Cards, 0, 1, 9, 1, range(1, 1, 3), range(1, 1, 4),
+         2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -119,7 +121,8 @@ TEST_F(SheetStartTest, ReprintStartsWhereTheRunStarted)
     startAt(6, false);
     ASSERT_EQ(run(o), RunEnd::Completed);
     EXPECT_EQ(offered, (std::vector<int>{0, 6}));
-    EXPECT_EQ(filled(1, o), page2); // the only sheet printed
+    EXPECT_EQ(filled(1, o), page2);
+    EXPECT_TRUE(filled(2, o).second.empty()) << "the only sheet printed";
     EXPECT_EQ(rememberedStartSlot(p, Stock::ThreeAcross), 16);
 }
 
