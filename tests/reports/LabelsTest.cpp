@@ -66,6 +66,8 @@ protected:
 // geometry puts it, the font and line step of the stock, the five lines of
 // each label, and the next record starting the next sheet in its first slot.
 // Continuous forms are a 12-inch page of their own, letter again afterwards.
+// 3-across in italics and upper case from the positioning dialog: the records
+// in the file keep their case.
 TEST_F(LabelsTest, LabelSheetsOfEachStock)
 {
     struct Case {
@@ -85,12 +87,16 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int perSheet = int(c.rows.size() * c.columns.size());
+        const bool styled = c.stock == 2;
         env.printer = RecordingPrinter();
         openPeopleForLabels(perSheet + 1);
+        const QByteArray before = fileBytes(env.naPath());
         if (c.continuous >= 0)
             chooseStock(c.continuous == 1);
-        noTestPage(5, 2);
+        noTestPage(5, 2, styled, styled);
         EXPECT_EQ(run(labels(c.stock)), RunEnd::Completed);
+        EXPECT_EQ(fileBytes(env.naPath()), before);
+        EXPECT_FALSE(env.printer.fontItalic()) << "italics end with the run";
         EXPECT_EQ(std::pair(p.Report.LabelTop, p.Report.LabelLeft), std::pair(c.top, 180));
         EXPECT_EQ(lastMessage(), completed(2));
         EXPECT_EQ(env.printer.log.contains(QStringLiteral("paper 40")), c.continuous == 1);
@@ -104,18 +110,19 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
                 const QStringList lines = labelLines(slot + 1);
                 for (int k = 0; k < 5; ++k) {
                     const auto& t = sheet[slot * 5 + k];
-                    EXPECT_EQ(t.text, lines[k]) << "slot " << slot << " line " << k;
+                    EXPECT_EQ(t.text, styled ? lines[k].toUpper() : lines[k]) << slot << "," << k;
                     EXPECT_EQ(std::tuple(t.x, t.y, t.pageHeight),
                               std::tuple(x, c.top + 1440 * row + k * c.step, c.pageHeight));
                     EXPECT_EQ(std::tie(t.font, t.size, t.bold, t.italic, t.underline),
-                              std::make_tuple(kCourier, c.points, true, false, false));
+                              std::make_tuple(kCourier, c.points, true, styled, false));
                 }
                 ++slot;
             }
         }
         const auto next = textsOn(2);
         ASSERT_EQ(next.size(), 5u);
-        EXPECT_EQ(next[0].text, labelLines(perSheet + 1)[0]);
+        EXPECT_EQ(next[0].text,
+                  styled ? labelLines(perSheet + 1)[0].toUpper() : labelLines(perSheet + 1)[0]);
         EXPECT_EQ(std::tie(next[0].x, next[0].y), std::make_tuple(c.columns[0], double(c.top)));
     }
 }
@@ -159,24 +166,6 @@ TEST_F(LabelsTest, CardSheetsOfEachStock)
             }
         }
     }
-}
-
-// Italics and upper case from the positioning dialog apply to labels; the
-// record in the file keeps its case.
-TEST_F(LabelsTest, ItalicUpperCaseLabelsLeaveTheFileAlone)
-{
-    openPeopleForLabels(2);
-    const QByteArray before = fileBytes(env.naPath());
-    noTestPage(4, 0, true, true);
-    EXPECT_EQ(run(labels(2)), RunEnd::Completed);
-    const auto sheet = textsOn(1);
-    ASSERT_EQ(sheet.size(), 10u);
-    for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(sheet[k].text, labelLines(k / 5 + 1)[k % 5].toUpper());
-        EXPECT_TRUE(sheet[k].italic) << k;
-    }
-    EXPECT_FALSE(env.printer.fontItalic()) << "italics end with the run";
-    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
 // Yes prints a test page (after the positioning dialog) and asks again with
@@ -223,13 +212,9 @@ TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
 TEST_F(LabelsTest, ContinuousTestPageLinesUpWithTheLabels)
 {
     openPeopleForLabels(3);
-    chooseStock(false);
-    noTestPage(4, 6); // an earlier run, right 3/8 inch
-    EXPECT_EQ(run(labels(0)), RunEnd::Completed);
-    EXPECT_EQ(p.Report.LabelLeft, 540);
-
-    env.printer = RecordingPrinter();
-    env.ui.modalWindows.clear();
+    p.Report.LabelTop = 810; // an earlier run on cut sheets, down 1/16 and right 3/8 inch
+    p.Report.LabelLeft = 540;
+    p.Report.ContinuousForms = 0;
     chooseStock(true);
     env.ui.answer(Ui::Answer::Yes);
     noTestPage();
