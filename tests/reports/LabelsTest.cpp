@@ -29,21 +29,6 @@ protected:
         env.openFile(recs);
     }
 
-    static ReportOptions labels(int stock, int quantity = 1, int sequence = 4)
-    {
-        ReportOptions o = options(ReportKind::Labels, sequence);
-        o.labelStock = stock;
-        o.quantity = quantity;
-        return o;
-    }
-    static ReportOptions cards(int stock, int quantity = 1)
-    {
-        ReportOptions o = options(ReportKind::Cards);
-        o.cardStock = stock;
-        o.quantity = quantity;
-        return o;
-    }
-
     std::vector<RecordingPrinter::Text> textsOn(int page, int document = 0) const
     {
         std::vector<RecordingPrinter::Text> out;

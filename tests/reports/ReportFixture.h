@@ -88,6 +88,20 @@ protected:
         o.sequence = sequence;
         return o;
     }
+    static ReportOptions labels(int stock, int quantity = 1)
+    {
+        ReportOptions o = options(ReportKind::Labels);
+        o.labelStock = stock;
+        o.quantity = quantity;
+        return o;
+    }
+    static ReportOptions cards(int stock, int quantity = 1)
+    {
+        ReportOptions o = options(ReportKind::Cards);
+        o.cardStock = stock;
+        o.quantity = quantity;
+        return o;
+    }
 
     // Runs the report; the completion or cancellation box is answered OK.
     RunEnd run(ReportOptions o)

@@ -155,14 +155,10 @@ TEST_F(ReportRunTest, CancelIsNoticedAfterThePageInProgress)
     EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
 }
 
-// An empty file, a missing list, and a list whose members were all deleted.
+// A missing list, and a list whose members were all deleted (an empty file:
+// ReportDialogTest).
 TEST_F(ReportRunTest, RunsThatPrintNothing)
 {
-    env.openFile({}, 1);
-    EXPECT_EQ(run(telephoneList()), RunEnd::EmptyFile);
-    EXPECT_EQ(env.ui.texts(),
-              QStringList{QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print.")});
-
     auto records = peopleWithDetails(6);
     records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     records[5] = deletedRecord(5, QStringLiteral("Person 5"));

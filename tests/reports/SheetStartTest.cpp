@@ -82,9 +82,8 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
         SCOPED_TRACE(c.name);
         env.printer = RecordingPrinter();
         openPeople(c.records);
-        ReportOptions o = options(c.kind);
-        o.labelStock = o.cardStock = c.stock;
-        o.quantity = c.quantity;
+        const ReportOptions o =
+            c.kind == ReportKind::Cards ? cards(c.stock, c.quantity) : labels(c.stock, c.quantity);
         offered.clear();
         startAt(c.start, false);
         ASSERT_EQ(run(o), RunEnd::Completed);
@@ -110,8 +109,7 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
 TEST_F(SheetStartTest, ReprintStartsWhereTheRunStarted)
 {
     openPeople(40);
-    ReportOptions o = options(ReportKind::Labels);
-    o.labelStock = 2;
+    ReportOptions o = labels(2);
     startAt(6, false);
     ASSERT_EQ(run(o), RunEnd::Completed);
     const auto page2 = filled(2, o);
