@@ -90,6 +90,8 @@ TEST_F(ReportRunTest, DuplexAndReprintRuns)
         {"duplex cancelled at the turn-over", 33, telephoneList(4, true), Ui::Answer::Cancel,
          RunEnd::Cancelled, {"0.1=1", "0.2=3", "0.3=5"}, 1, kCancelled,
          {"endDoc", "killDoc", "endDoc"}},
+        {"page 1", 64, telephoneList(4, false, 1, 1), {}, RunEnd::Completed, {"0.1=1"}, 1,
+         completed(1), {"endDoc"}},
         {"pages 4-6", 64, telephoneList(4, false, 4, 6), {}, RunEnd::Completed,
          {"0.1=4", "0.2=5", "0.3=6"}, 25, completed(6), {"endDoc"}},
         {"duplex pages 2-5", 64, telephoneList(4, true, 2, 5), Ui::Answer::Ok, RunEnd::Completed,
