@@ -13,12 +13,10 @@ using Points = std::vector<std::pair<double, double>>;
 std::string item(double x, double y, const QString& text, const QString& font, double size,
                  bool bold, bool italic = false, bool underline = false)
 {
-    return QStringLiteral("%1,%2 %3 %4%5%6%7 '%8'")
-        .arg(x)
-        .arg(y)
-        .arg(font)
-        .arg(size)
-        .arg(bold ? "b" : "", italic ? "i" : "", underline ? "u" : "", text)
+    const QString flags =
+        QLatin1String(bold ? "b" : "") + (italic ? "i" : "") + (underline ? "u" : "");
+    return QStringLiteral("%1,%2 %3 %4%5 '%6'")
+        .arg(QString::number(x), QString::number(y), font, QString::number(size), flags, text)
         .toStdString();
 }
 
