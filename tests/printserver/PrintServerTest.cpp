@@ -4,26 +4,20 @@
 
 #include "envelopes/EnvelopeRun.h"
 #include "platform/gui/QtPrinter.h"
-#include "reports/ReportRun.h"
+#include "reports/ReportFixture.h"
 #include "store/RecordAccess.h"
-#include "support/Gui.h"
 #include "support/PdfPages.h"
 #include "support/SilentWindows.h"
-#include "support/TestEnv.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <grp.h>
-#include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -262,17 +256,6 @@ private:
     QProcess cupsd_;
 };
 
-// People 1..n, each with a street and a town.
-std::map<int, NARecord> peopleWithAddresses(int n)
-{
-    std::map<int, NARecord> out = people(1, n);
-    for (auto& [id, r] : out) {
-        r.AddrLine1 = QStringLiteral("%1 Main Street").arg(id);
-        r.AddrLine2 = QStringLiteral("Springfield");
-    }
-    return out;
-}
-
 } // namespace
 
 // Letter pages upright for labels; the envelope sideways on its own size.
@@ -290,7 +273,10 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     qputenv("CUPS_SERVER", server.address().toLocal8Bit());
 
     TestEnv env;
-    env.openFile(peopleWithAddresses(31));
+    std::map<int, NARecord> people;
+    for (int id = 1; id <= 31; ++id)
+        people[id] = reportPerson(id);
+    env.openFile(people);
     auto printer = makeSystemPrinter(env.dir(), &env.ui);
     auto* queue = dynamic_cast<QtPrinter*>(printer.get());
     ASSERT_NE(queue, nullptr);

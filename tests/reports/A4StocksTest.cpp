@@ -36,10 +36,7 @@ protected:
     // position, continuous forms for 1-across labels.
     QString printToPdf(int n, ReportOptions o)
     {
-        std::map<int, NARecord> records;
-        for (int id = 1; id <= n; ++id)
-            records[id] = reportPerson(id);
-        writeNAFile(env.naPath(), records);
+        writeNAFile(env.naPath(), peopleWithDetails(n));
         QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
         Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
         openNAFile(p);
@@ -52,11 +49,10 @@ protected:
         EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
         return pdf.lastPdfFile();
     }
-    static ReportOptions optionsFor(ReportKind kind, int stock = 0, bool a4Paper = false)
+    static ReportOptions onA4(ReportKind kind)
     {
         ReportOptions o = options(kind);
-        o.labelStock = stock;
-        o.a4Paper = a4Paper;
+        o.a4Paper = true;
         return o;
     }
     // A telephone list, or 1-across labels answering the label-stock window with `choose`.
@@ -86,8 +82,7 @@ TEST_F(PdfTest, EveryA4LabelLiesWhereTheSheetPutsIt)
         ASSERT_EQ(QLatin1String(sheet.name), QLatin1String(m.name));
         ASSERT_EQ(std::pair(sheet.columns, sheet.rows), std::pair(m.columns, m.rows));
         const int perSheet = sheet.columns * sheet.rows;
-        const QString file =
-            printToPdf(perSheet + 1, optionsFor(ReportKind::Labels, kFirstA4LabelStock + i));
+        const QString file = printToPdf(perSheet + 1, labels(kFirstA4LabelStock + i));
         const auto boxes = mediaBoxes(file);
         ASSERT_EQ(boxes.size(), 2u);
         EXPECT_NEAR(boxes[0].width(), kA4Points.width(), 0.5);
@@ -140,11 +135,11 @@ TEST_F(PdfTest, ReportsOnA4AndContinuousForms)
         int people;
         QSizeF page;
     } cases[] = {
-        {optionsFor(ReportKind::Book, 0, true), 60, kA4Points},
-        {optionsFor(ReportKind::TelephoneList, 0, true), 60, kA4Points},
-        {optionsFor(ReportKind::AbbreviatedList, 0, true), 60, kA4Points},
-        {optionsFor(ReportKind::Listing, 0, true), 60, kA4Points},
-        {optionsFor(ReportKind::Labels), 44, letterForm},
+        {onA4(ReportKind::Book), 60, kA4Points},
+        {onA4(ReportKind::TelephoneList), 60, kA4Points},
+        {onA4(ReportKind::AbbreviatedList), 60, kA4Points},
+        {onA4(ReportKind::Listing), 60, kA4Points},
+        {labels(0), 44, letterForm},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(int(c.o.kind));

@@ -6,27 +6,12 @@ namespace tavrel::test {
 
 namespace {
 
-const QString kCourier = QStringLiteral("Courier New");
 const QString kRuler = QStringLiteral("12345678901234567890123456789012345");
 const QString kFirstQuestion = QStringLiteral("Do You Want To Print A Test Page?");
 const QString kAgainQuestion = QStringLiteral("Wait For The Test Page To Print.\nExamine The "
                                               "Page.\n\nDo You Want To Print Another Test Page?");
 
-QString pad(const QString& s, int width)
-{
-    return s.leftJustified(width, u' ', true);
-}
-
 using Ids = std::vector<int>;
-
-// Each {id, n}: `id` repeated `n` times.
-Ids copies(std::initializer_list<std::pair<int, int>> runs)
-{
-    Ids out;
-    for (auto [id, n] : runs)
-        out.insert(out.end(), n, id);
-    return out;
-}
 
 } // namespace
 
@@ -42,21 +27,6 @@ protected:
             if (id % 3 == 0)
                 r.AddrLine2 = r.AddrLine3 = r.AddrLine4 = QString();
         env.openFile(recs);
-    }
-
-    static ReportOptions labels(int stock, int quantity = 1, int sequence = 4)
-    {
-        ReportOptions o = options(ReportKind::Labels, sequence);
-        o.labelStock = stock;
-        o.quantity = quantity;
-        return o;
-    }
-    static ReportOptions cards(int stock, int quantity = 1)
-    {
-        ReportOptions o = options(ReportKind::Cards);
-        o.cardStock = stock;
-        o.quantity = quantity;
-        return o;
     }
 
     std::vector<RecordingPrinter::Text> textsOn(int page, int document = 0) const
@@ -81,6 +51,8 @@ protected:
 // geometry puts it, the font and line step of the stock, the five lines of
 // each label, and the next record starting the next sheet in its first slot.
 // Continuous forms are a 12-inch page of their own, letter again afterwards.
+// 3-across in italics and upper case from the positioning dialog: the records
+// in the file keep their case.
 TEST_F(LabelsTest, LabelSheetsOfEachStock)
 {
     struct Case {
@@ -100,12 +72,16 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const int perSheet = int(c.rows.size() * c.columns.size());
+        const bool styled = c.stock == 2;
         env.printer = RecordingPrinter();
         openPeopleForLabels(perSheet + 1);
+        const QByteArray before = fileBytes(env.naPath());
         if (c.continuous >= 0)
             chooseStock(c.continuous == 1);
-        noTestPage(5, 2);
+        noTestPage(5, 2, styled, styled);
         EXPECT_EQ(run(labels(c.stock)), RunEnd::Completed);
+        EXPECT_EQ(fileBytes(env.naPath()), before);
+        EXPECT_FALSE(env.printer.fontItalic()) << "italics end with the run";
         EXPECT_EQ(std::pair(p.Report.LabelTop, p.Report.LabelLeft), std::pair(c.top, 180));
         EXPECT_EQ(lastMessage(), completed(2));
         EXPECT_EQ(env.printer.log.contains(QStringLiteral("paper 40")), c.continuous == 1);
@@ -119,18 +95,19 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
                 const QStringList lines = labelLines(slot + 1);
                 for (int k = 0; k < 5; ++k) {
                     const auto& t = sheet[slot * 5 + k];
-                    EXPECT_EQ(t.text, lines[k]) << "slot " << slot << " line " << k;
+                    EXPECT_EQ(t.text, styled ? lines[k].toUpper() : lines[k]) << slot << "," << k;
                     EXPECT_EQ(std::tuple(t.x, t.y, t.pageHeight),
                               std::tuple(x, c.top + 1440 * row + k * c.step, c.pageHeight));
                     EXPECT_EQ(std::tie(t.font, t.size, t.bold, t.italic, t.underline),
-                              std::make_tuple(kCourier, c.points, true, false, false));
+                              std::make_tuple(kCourier, c.points, true, styled, false));
                 }
                 ++slot;
             }
         }
         const auto next = textsOn(2);
         ASSERT_EQ(next.size(), 5u);
-        EXPECT_EQ(next[0].text, labelLines(perSheet + 1)[0]);
+        EXPECT_EQ(next[0].text,
+                  styled ? labelLines(perSheet + 1)[0].toUpper() : labelLines(perSheet + 1)[0]);
         EXPECT_EQ(std::tie(next[0].x, next[0].y), std::make_tuple(c.columns[0], double(c.top)));
     }
 }
@@ -174,58 +151,6 @@ TEST_F(LabelsTest, CardSheetsOfEachStock)
             }
         }
     }
-}
-
-// Copies run on from sheet to sheet; slots after the last record stay empty.
-// A reprint of page 2 walks page 1 unprinted and prints what page 2 held.
-TEST_F(LabelsTest, CopiesCarryAcrossSheets)
-{
-    openPeopleForLabels(4);
-    chooseStock(true);
-    noTestPage();
-    env.printer.outputFile = QStringLiteral("/out/labels.pdf");
-    ReportOptions o = labels(0, 5);
-    EXPECT_EQ(run(o), RunEnd::Completed);
-    EXPECT_EQ(namesOn(1), copies({{1, 5}, {2, 5}, {3, 2}}));
-    EXPECT_EQ(namesOn(2), copies({{3, 3}, {4, 5}}));
-    EXPECT_EQ(lastMessage(), completed(2) + QStringLiteral("\n\nSaved As /out/labels.pdf"));
-
-    env.printer = RecordingPrinter();
-    chooseStock(true);
-    noTestPage();
-    o.reprint = true;
-    o.reprintFrom = o.reprintThrough = 2;
-    EXPECT_EQ(run(o), RunEnd::Completed);
-    EXPECT_EQ(namesOn(1), copies({{3, 3}, {4, 5}}));
-    EXPECT_EQ(namesOn(2), Ids{});
-    EXPECT_EQ(lastMessage(), completed(2));
-
-    // More sheets than records: 30 copies of one person fill three sheets.
-    openPeopleForLabels(1);
-    env.printer = RecordingPrinter();
-    chooseStock(true);
-    noTestPage();
-    EXPECT_EQ(run(labels(0, 30)), RunEnd::Completed);
-    EXPECT_EQ(std::tuple(namesOn(1).size(), namesOn(2).size(), namesOn(3).size()),
-              std::tuple(12u, 12u, 6u));
-}
-
-// Italics and upper case from the positioning dialog apply to labels; the
-// record in the file keeps its case.
-TEST_F(LabelsTest, ItalicUpperCaseLabelsLeaveTheFileAlone)
-{
-    openPeopleForLabels(2);
-    const QByteArray before = fileBytes(env.naPath());
-    noTestPage(4, 0, true, true);
-    EXPECT_EQ(run(labels(2)), RunEnd::Completed);
-    const auto sheet = textsOn(1);
-    ASSERT_EQ(sheet.size(), 10u);
-    for (int k = 0; k < 10; ++k) {
-        EXPECT_EQ(sheet[k].text, labelLines(k / 5 + 1)[k % 5].toUpper());
-        EXPECT_TRUE(sheet[k].italic) << k;
-    }
-    EXPECT_FALSE(env.printer.fontItalic()) << "italics end with the run";
-    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
 // Yes prints a test page (after the positioning dialog) and asks again with
@@ -272,13 +197,9 @@ TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
 TEST_F(LabelsTest, ContinuousTestPageLinesUpWithTheLabels)
 {
     openPeopleForLabels(3);
-    chooseStock(false);
-    noTestPage(4, 6); // an earlier run, right 3/8 inch
-    EXPECT_EQ(run(labels(0)), RunEnd::Completed);
-    EXPECT_EQ(p.Report.LabelLeft, 540);
-
-    env.printer = RecordingPrinter();
-    env.ui.modalWindows.clear();
+    p.Report.LabelTop = 810; // an earlier run on cut sheets, down 1/16 and right 3/8 inch
+    p.Report.LabelLeft = 540;
+    p.Report.ContinuousForms = 0;
     chooseStock(true);
     env.ui.answer(Ui::Answer::Yes);
     noTestPage();
@@ -349,35 +270,10 @@ TEST_F(LabelsTest, APositionOffThePageIsSaidAndChosenAgain)
     }
 }
 
-// Card test page: five ruler lines 240 apart and three more further down.
-TEST_F(LabelsTest, CardTestPages)
-{
-    openPeopleForLabels(3);
-    const std::vector<double> offsets[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
-                                           {0, 240, 480, 720, 960, 1400, 1790, 2050}};
-    for (int stock : {0, 1}) {
-        SCOPED_TRACE(stock);
-        env.printer = RecordingPrinter();
-        env.ui.answer(Ui::Answer::Yes);
-        position();
-        env.ui.answer(Ui::Answer::Cancel);
-        EXPECT_EQ(run(cards(stock)), RunEnd::CancelledEarly);
-        const auto page = textsOn(1);
-        const int perSheet = stock == 0 ? 4 : 8;
-        ASSERT_EQ(int(page.size()), perSheet * 8);
-        const double top = stock == 0 ? 410 : 1570;
-        for (int i = 0; i < perSheet * 8; ++i) {
-            const int slot = i / 8;
-            EXPECT_EQ(std::tuple(page[i].text, page[i].size, page[i].bold, page[i].x, page[i].y),
-                      std::tuple(kRuler, 11.0, true, stock == 0 || slot % 2 == 0 ? 300.0 : 6100.0,
-                                 top + 3120 * (slot / (perSheet / 4)) + offsets[stock][i % 8]));
-        }
-    }
-}
-
 // Test pages are drawn under the hourglass (the pages of a run under the
-// progress window instead).
-TEST_F(LabelsTest, TestPagesAreDrawnUnderTheHourglass)
+// progress window instead). A card test page has in each slot five ruler
+// lines 240 apart and three more further down.
+TEST_F(LabelsTest, TestPagesUnderTheHourglassAndCardTestPages)
 {
     struct CursorNotingPrinter : RecordingPrinter {
         explicit CursorNotingPrinter(const ScriptedUi& ui) : ui(ui) {}
@@ -392,13 +288,33 @@ TEST_F(LabelsTest, TestPagesAreDrawnUnderTheHourglass)
     writeNAFile(env.naPath(), peopleWithDetails(2));
     Program withPrinter(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
     openNAFile(withPrinter);
-    for (ReportOptions o : {labels(2), cards(1)}) {
+    const std::vector<double> offsets[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
+                                           {0, 240, 480, 720, 960, 1400, 1790, 2050}};
+    for (int stock : {0, 1, -1}) { // -1: 3-across labels
+        SCOPED_TRACE(stock);
         env.ui.answer(Ui::Answer::Yes);
         position();
         env.ui.answer(Ui::Answer::Cancel);
+        ReportOptions o = stock < 0 ? labels(2) : cards(stock);
         EXPECT_EQ(runReport(withPrinter, o, windows), RunEnd::CancelledEarly);
+        if (stock < 0)
+            break;
+        std::vector<RecordingPrinter::Text> page;
+        for (const auto& t : printer.texts)
+            if (t.document == stock)
+                page.push_back(t);
+        const int perSheet = stock == 0 ? 4 : 8;
+        ASSERT_EQ(int(page.size()), perSheet * 8);
+        const double top = stock == 0 ? 410 : 1570;
+        for (int i = 0; i < perSheet * 8; ++i) {
+            const int slot = i / 8;
+            EXPECT_EQ(std::tuple(page[i].text, page[i].size, page[i].bold, page[i].x, page[i].y),
+                      std::tuple(kRuler, 11.0, true, stock == 0 || slot % 2 == 0 ? 300.0 : 6100.0,
+                                 top + 3120 * (slot / (perSheet / 4)) + offsets[stock][i % 8]));
+        }
     }
-    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow), std::pair(30 * 5 + 8 * 8, 0));
+    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow),
+              std::pair(4 * 8 + 8 * 8 + 30 * 5, 0));
 }
 
 // The positioning dialog: fresh each time, each choice's offset, the card
@@ -454,22 +370,36 @@ TEST_F(LabelsTest, PositioningChoices)
     EXPECT_EQ(std::make_pair(p.Report.LabelItalic, p.Report.LabelUpper), std::make_pair(0, -1));
 }
 
-// A printer that fails on the test page: said once, the page abandoned, nothing more printed.
+// A printer that fails on the test page, or a print system that refuses it:
+// said once (in the print system's words), nothing more printed.
 // A run after an envelope left another paper on the printer prints on letter paper, upright.
 // A printer without the continuous form is told before anything prints.
 TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
 {
     openPeopleForLabels(2);
-    env.printer.failWith = 482;
-    env.ui.answer(Ui::Answer::Yes);
-    position();
-    EXPECT_EQ(run(labels(1)), RunEnd::CancelledEarly);
-    EXPECT_EQ(
-        std::pair(env.ui.last().title, env.ui.last().text),
-        std::pair(QStringLiteral("Printer Error"),
-                  QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.")));
-    EXPECT_EQ(std::pair(env.printer.abandoned, env.printer.documents), std::pair(1, 0));
-    EXPECT_FALSE(env.ui.waitCursor);
+    const QString refusal =
+        QStringLiteral("The Print System Said: The printer or class does not exist.");
+    const struct {
+        int failWith;
+        QString notSent, said;
+    } failures[] = {
+        {482, {}, QStringLiteral("A Printer Error Occurred. Throw Away Any Pages That Print.")},
+        {0, refusal, QStringLiteral("Test Page Not Printed.\n\n") + refusal},
+    };
+    for (const auto& f : failures) {
+        env.printer = RecordingPrinter();
+        env.printer.failWith = f.failWith;
+        env.printer.notSentReason = f.notSent;
+        env.ui.messages.clear();
+        env.ui.answer(Ui::Answer::Yes);
+        position();
+        EXPECT_EQ(run(labels(1)), RunEnd::CancelledEarly);
+        ASSERT_EQ(env.ui.messages.size(), 2u);
+        EXPECT_EQ(std::pair(env.ui.last().title, env.ui.last().text),
+                  std::pair(QStringLiteral("Printer Error"), f.said));
+        EXPECT_EQ(std::pair(env.printer.abandoned, env.printer.documents), std::pair(1, 0));
+        EXPECT_FALSE(env.ui.waitCursor);
+    }
 
     env.printer = RecordingPrinter();
     env.printer.setPaperSize(20);

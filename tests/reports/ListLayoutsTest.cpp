@@ -9,19 +9,14 @@ namespace {
 using Items = std::vector<std::string>;
 using Points = std::vector<std::pair<double, double>>;
 
-const QString kArial = QStringLiteral("Arial");
-const QString kCourier = QStringLiteral("Courier New");
-
 // One printed text with its font, as "x,y Font size flags 'text'".
 std::string item(double x, double y, const QString& text, const QString& font, double size,
                  bool bold, bool italic = false, bool underline = false)
 {
-    return QStringLiteral("%1,%2 %3 %4%5%6%7 '%8'")
-        .arg(x)
-        .arg(y)
-        .arg(font)
-        .arg(size)
-        .arg(bold ? "b" : "", italic ? "i" : "", underline ? "u" : "", text)
+    const QString flags =
+        QLatin1String(bold ? "b" : "") + (italic ? "i" : "") + (underline ? "u" : "");
+    return QStringLiteral("%1,%2 %3 %4%5 '%6'")
+        .arg(QString::number(x), QString::number(y), font, QString::number(size), flags, text)
         .toStdString();
 }
 
@@ -52,11 +47,6 @@ Items heading(const QString& title, const QString& name, int page)
             item(11100 - widthOf(date, 10, false), 1140, date, kArial, 10, false),
             item(centred(footer, 10, false), 14000, footer, kArial, 10, false),
             item(11100 - widthOf(pageNo, 10, false), 14000, pageNo, kArial, 10, false)};
-}
-
-QString pad(const QString& s, int width)
-{
-    return s.leftJustified(width, u' ', true);
 }
 
 QString phone(int id, int i, const QString& gap)

@@ -15,6 +15,15 @@
 
 namespace tavrel::test {
 
+const QString kArial = QStringLiteral("Arial");
+const QString kCourier = QStringLiteral("Courier New");
+
+// `s` cut or padded with spaces to `width`, as the printouts show a field.
+inline QString pad(const QString& s, int width)
+{
+    return s.leftJustified(width, u' ', true);
+}
+
 // Stands in for the progress windows and notes what the run showed.
 class RecordedWindows : public RunWindows {
 public:
@@ -77,6 +86,20 @@ protected:
         ReportOptions o;
         o.kind = kind;
         o.sequence = sequence;
+        return o;
+    }
+    static ReportOptions labels(int stock, int quantity = 1)
+    {
+        ReportOptions o = options(ReportKind::Labels);
+        o.labelStock = stock;
+        o.quantity = quantity;
+        return o;
+    }
+    static ReportOptions cards(int stock, int quantity = 1)
+    {
+        ReportOptions o = options(ReportKind::Cards);
+        o.cardStock = stock;
+        o.quantity = quantity;
         return o;
     }
 

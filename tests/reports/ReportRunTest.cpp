@@ -85,14 +85,13 @@ TEST_F(ReportRunTest, DuplexAndReprintRuns)
         QStringList docs; // what the printer was told of the documents
     } cases[] = {
         // clang-format off
-        {"duplex", 33, telephoneList(4, true), Ui::Answer::Ok, RunEnd::Completed,
-         {"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=End Of Report"}, 1, completed(5),
-         {"endDoc", "endDoc"}},
         {"duplex of one page", 5, telephoneList(4, true), {}, RunEnd::Completed, {"0.1=1"}, 1,
          completed(1), {"endDoc"}},
         {"duplex cancelled at the turn-over", 33, telephoneList(4, true), Ui::Answer::Cancel,
          RunEnd::Cancelled, {"0.1=1", "0.2=3", "0.3=5"}, 1, kCancelled,
          {"endDoc", "killDoc", "endDoc"}},
+        {"page 1", 64, telephoneList(4, false, 1, 1), {}, RunEnd::Completed, {"0.1=1"}, 1,
+         completed(1), {"endDoc"}},
         {"pages 4-6", 64, telephoneList(4, false, 4, 6), {}, RunEnd::Completed,
          {"0.1=4", "0.2=5", "0.3=6"}, 25, completed(6), {"endDoc"}},
         {"duplex pages 2-5", 64, telephoneList(4, true, 2, 5), Ui::Answer::Ok, RunEnd::Completed,
@@ -100,6 +99,9 @@ TEST_F(ReportRunTest, DuplexAndReprintRuns)
          {"endDoc", "endDoc"}},
         {"duplex pages 3-4", 64, telephoneList(4, true, 3, 4), Ui::Answer::Ok, RunEnd::Completed,
          {"0.1=3", "1.1=4"}, 17, completed(4), {"endDoc", "endDoc"}},
+        {"duplex", 33, telephoneList(4, true), Ui::Answer::Ok, RunEnd::Completed,
+         {"0.1=1", "0.2=3", "0.3=5", "1.1=2", "1.2=4", "1.3=End Of Report"}, 1, completed(5),
+         {"endDoc", "endDoc"}},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -116,14 +118,10 @@ TEST_F(ReportRunTest, DuplexAndReprintRuns)
                   c.turnOver ? (QStringList{kTurnOver, c.lastSaid}) : QStringList(c.lastSaid));
         EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), c.docs);
     }
+    // The last case, the whole duplex run, looked at closer.
     ASSERT_GE(env.ui.messages.size(), 1u);
     EXPECT_EQ(std::pair(env.ui.messages[0].buttons, env.ui.messages[0].title),
               std::pair(Ui::Buttons::OkCancel, QStringLiteral("Tavrel")));
-
-    openPeople(33);
-    env.printer = RecordingPrinter();
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_EQ(run(telephoneList(4, true)), RunEnd::Completed);
     EXPECT_EQ(namesOn(1, 1).front(), 9) << "page 2 holds the same people as in a one-sided run";
     // Date and page number at the left margin on even pages, right-aligned on odd ones.
     for (const auto& t : env.printer.texts) {
@@ -136,7 +134,7 @@ TEST_F(ReportRunTest, DuplexAndReprintRuns)
     const auto* end = env.printer.find(QStringLiteral("End Of Report"));
     ASSERT_TRUE(end);
     RecordingPrinter courier;
-    courier.setFontName(QStringLiteral("Courier New"));
+    courier.setFontName(kCourier);
     courier.setFontSize(11);
     courier.setFontBold(true);
     EXPECT_EQ(std::tie(end->x, end->y, end->font, end->size, end->bold),
@@ -159,14 +157,10 @@ TEST_F(ReportRunTest, CancelIsNoticedAfterThePageInProgress)
     EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
 }
 
-// An empty file, a missing list, and a list whose members were all deleted.
+// A missing list, and a list whose members were all deleted (an empty file:
+// ReportDialogTest).
 TEST_F(ReportRunTest, RunsThatPrintNothing)
 {
-    env.openFile({}, 1);
-    EXPECT_EQ(run(telephoneList()), RunEnd::EmptyFile);
-    EXPECT_EQ(env.ui.texts(),
-              QStringList{QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print.")});
-
     auto records = peopleWithDetails(6);
     records[4] = deletedRecord(4, QStringLiteral("Person 4"));
     records[5] = deletedRecord(5, QStringLiteral("Person 5"));
@@ -284,17 +278,6 @@ TEST_F(ReportRunTest, PrinterErrors)
     EXPECT_EQ(run(telephoneList()), RunEnd::Cancelled);
     EXPECT_EQ(env.ui.texts(), QStringList{kPrinterError});
     EXPECT_EQ(env.printer.log.filter(QStringLiteral("Doc")), (QStringList{"killDoc", "endDoc"}));
-
-    // A test page the print system refused: said in its words; the run stops.
-    env.printer = RecordingPrinter();
-    env.printer.notSentReason = refusal;
-    env.ui.messages.clear();
-    env.ui.answer(Ui::Answer::Yes);
-    position();
-    ReportOptions labels = options(ReportKind::Labels);
-    labels.labelStock = 2;
-    EXPECT_EQ(run(labels), RunEnd::CancelledEarly);
-    EXPECT_EQ(env.ui.texts().last(), QStringLiteral("Test Page Not Printed.\n\n") + refusal);
 }
 
 } // namespace tavrel::test

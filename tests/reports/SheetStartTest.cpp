@@ -75,14 +75,15 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
         {"copies carried", ReportKind::Labels, 2, 28, 3, 3, {1, 1}, {1, 2, 2, 2, 3, 3, 3}, 7},
         {"2-across cards", ReportKind::Cards, 1, 5, 1, 5, {1, 2, 3}, {4, 5}, 2},
         {"A4 3 x 7", ReportKind::Labels, 3, 20, 1, 2, {1}, {2}, 1},
+        {"copies past a whole sheet", ReportKind::Cards, 0, 1, 9, 1, range(1, 1, 3), range(1, 1, 4),
+         2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         env.printer = RecordingPrinter();
         openPeople(c.records);
-        ReportOptions o = options(c.kind);
-        o.labelStock = o.cardStock = c.stock;
-        o.quantity = c.quantity;
+        const ReportOptions o =
+            c.kind == ReportKind::Cards ? cards(c.stock, c.quantity) : labels(c.stock, c.quantity);
         offered.clear();
         startAt(c.start, false);
         ASSERT_EQ(run(o), RunEnd::Completed);
@@ -108,8 +109,7 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
 TEST_F(SheetStartTest, ReprintStartsWhereTheRunStarted)
 {
     openPeople(40);
-    ReportOptions o = options(ReportKind::Labels);
-    o.labelStock = 2;
+    ReportOptions o = labels(2);
     startAt(6, false);
     ASSERT_EQ(run(o), RunEnd::Completed);
     const auto page2 = filled(2, o);
@@ -119,7 +119,8 @@ TEST_F(SheetStartTest, ReprintStartsWhereTheRunStarted)
     startAt(6, false);
     ASSERT_EQ(run(o), RunEnd::Completed);
     EXPECT_EQ(offered, (std::vector<int>{0, 6}));
-    EXPECT_EQ(filled(1, o), page2); // the only sheet printed
+    EXPECT_EQ(filled(1, o), page2);
+    EXPECT_TRUE(filled(2, o).second.empty()) << "the only sheet printed";
     EXPECT_EQ(rememberedStartSlot(p, Stock::ThreeAcross), 16);
 }
 
