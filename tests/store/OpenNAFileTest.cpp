@@ -1,10 +1,13 @@
 #include "StoreChecks.h"
 #include "platform/Errors.h"
+#include "platform/InstanceLock.h"
 #include "store/RecordAccess.h"
+#include "store/UnattendedRun.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTextStream>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -283,4 +286,28 @@ TEST(openNAFile, AFailedEstablishLeavesNoHalfMadeFile)
     }
     EXPECT_EQ(env.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
     EXPECT_FALSE(QFile::exists(env.naPath()));
+}
+
+TEST(runOverNAFile, RefusedWhileTheProgramRunsOtherwiseTheCommandRunsOnTheOpenFile)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), people(1, 3));
+    QString said;
+    QTextStream out(&said);
+    int runs = 0;
+    const auto command = [&] {
+        ++runs;
+        return env.p().LastRecNo;
+    };
+    auto held = std::make_unique<InstanceLock>(env.dir());
+    ASSERT_TRUE(held->acquire());
+    EXPECT_EQ(runOverNAFile(env.p(), out, "nothing was done.", command), 1);
+    EXPECT_EQ(said, "Tavrel is running on this N&A file; close it first.\n");
+    EXPECT_EQ(runs, 0);
+
+    held.reset();
+    said.clear();
+    EXPECT_EQ(runOverNAFile(env.p(), out, "nothing was done.", command), 4);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(said, "");
 }
