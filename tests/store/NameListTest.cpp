@@ -115,9 +115,8 @@ TEST(buildNameList, ListsEachActiveRecordOnceInKeyOrder)
     Program& p = env.p();
     // The hourglass shows while the records are read.
     int readsWithoutHourglass = 0;
-    p.naFile.attach(std::make_unique<WatchedDevice>(fileBytes(env.naPath()), [&] {
-        readsWithoutHourglass += env.ui.waitCursor ? 0 : 1;
-    }));
+    p.naFile.attach(std::make_unique<WatchedDevice>(
+        fileBytes(env.naPath()), [&] { readsWithoutHourglass += env.ui.waitCursor ? 0 : 1; }));
 
     // Blank keys first, then digits, then letters; "adams" equals "ADAMS".
     buildNameList(p, QLatin1Char('1'));
