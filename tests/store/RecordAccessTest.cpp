@@ -108,6 +108,12 @@ TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
     Get_NA_Rec(p, 40);
     EXPECT_EQ(p.CurRec.RecId, 0);
     EXPECT_TRUE(env.ui.messages.empty());
+
+    // Cutting the file back (as undoing an add does) never lengthens it.
+    for (qint64 length : {6 * 574 + 10, 4 * 574}) {
+        EXPECT_EQ(errorOf([&] { p.naFile.truncate(length); }), 0);
+        EXPECT_EQ(fileBytes(env.naPath()).size(), qMin(length, 6 * 574));
+    }
 }
 
 TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
