@@ -1,6 +1,7 @@
 #include "store/RecordAccess.h"
 #include "StoreChecks.h"
 #include "platform/Errors.h"
+#include "store/Undo.h"
 #include "support/FailingDevice.h"
 #include "support/TestEnv.h"
 
@@ -228,4 +229,23 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         EXPECT_EQ(env.p().CurRec.RecId, 139);
         EXPECT_EQ(d.writeCalls, 0);
     }
+}
+
+TEST(Undo, ARecordWrittenTwiceInOneStepGoesBackToItsFirstBytes)
+{
+    TestEnv env;
+    env.openFile(people(1, 3));
+    Program& p = env.p();
+    const QByteArray before = fileBytes(env.naPath());
+    {
+        UndoScope step(p, UndoKind::Change, 2);
+        for (const char* name : {"First", "Second"}) {
+            p.CurRec = makeRecord(2, name);
+            Put_NA_Rec(p, 3);
+        }
+        step.commit(2);
+    }
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_EQ(undoLastStep(p), UndoOutcome::Undone);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
