@@ -131,20 +131,6 @@ TEST(buildNameList, ListsEachActiveRecordOnceInKeyOrder)
     EXPECT_FALSE(env.ui.waitCursor);
 }
 
-TEST(buildNameList, KeysAreFixedWidthAndCompareByCharacterCode)
-{
-    TestEnv env;
-    std::map<int, NARecord> recs;
-    // Major key "AB" is shorter than "ABC": the padding blank sorts it first
-    // whatever the minor key says.
-    recs[1] = makeRecord(1, "One", "ABC", "A");
-    recs[2] = makeRecord(2, "Two", "AB", "Z");
-    env.openFile(recs);
-    Program& p = env.p();
-    buildNameList(p, QLatin1Char('2'));
-    EXPECT_EQ(listedIds(p), (QList<int>{2, 1}));
-}
-
 TEST(buildNameList, SmallAndEmptyFiles)
 {
     TestEnv env;
