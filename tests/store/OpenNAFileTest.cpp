@@ -101,13 +101,9 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         for (auto [offset, width] :
              {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100}, {446, 16}})
             EXPECT_NE(sample.mid(offset, width), QByteArray(width, ' ')) << "filled at " << offset;
-        for (auto [offset, width] : {std::pair{111, 70},
-                                     {181, 130},
-                                     {462, 16},
-                                     {480, 20},
-                                     {502, 20},
-                                     {524, 20},
-                                     {546, 20}})
+        const std::pair<int, int> blanks[] = {{111, 70}, {181, 130}, {462, 16}, {480, 20},
+                                              {502, 20}, {524, 20},  {546, 20}};
+        for (auto [offset, width] : blanks)
             EXPECT_EQ(sample.mid(offset, width), QByteArray(width, ' ')) << "blank at " << offset;
         for (int offset : {478, 500, 522, 544, 566, 568, 570, 572})
             EXPECT_EQ(sample.mid(offset, 2), QByteArray(2, '\0')) << "zero at " << offset;
