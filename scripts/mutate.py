@@ -508,21 +508,24 @@ class BuildTree:
         return closure
 
     def _file_targets(self):
-        """directory of sources (relative to the tree) -> the library built from it."""
+        """directory of sources (relative to the tree) -> the library built from it; each
+        compiled file's own target (src/app/main.cpp: the program, not the library beside
+        it) goes to self.source_target."""
         with open(os.path.join(self.build, "compile_commands.json")) as f:
             entries = json.load(f)
-        dirs = {}
+        dirs, self.source_target = {}, {}
         for e in entries:
             m = re.search(r"CMakeFiles/([^/]+)\.dir/", e.get("output", "") + " " + e["command"])
             path = os.path.relpath(e["file"], self.tree)
             if m and "_autogen" not in path and not path.startswith(".."):
                 dirs.setdefault(os.path.dirname(path), m.group(1))
+                self.source_target.setdefault(path, m.group(1))
         return dirs
 
     def tests_for(self, rel, names=None):
         """The ctest names whose programs contain the code of source file rel: of every
         test that runs a program directly, or of `names` alone."""
-        target = self.file_target.get(os.path.dirname(rel))
+        target = self.source_target.get(rel) or self.file_target.get(os.path.dirname(rel))
         if target is None:
             return []
         users = self.dependers.get(target, set()) | {target}

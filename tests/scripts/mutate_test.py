@@ -117,14 +117,16 @@ class Runner(unittest.TestCase):
     def test_named_tests_run_where_their_program_holds_the_code(self):
         bt = mutate.BuildTree.__new__(mutate.BuildTree)
         bt.file_target = {"src/store": "store", "src/app": "app"}
+        bt.source_target = {"src/app/main.cpp": "tavrel"}  # main() is only in the program
         bt.dependers = {"store": {"shell", "store_tests", "shell_tests", "tavrel"},
-                        "app": {"tavrel"}}
-        bt.tests = {"store": "store_tests", "shell": "shell_tests"}
+                        "app": {"tavrel", "app_tests"}, "tavrel": set()}
+        bt.tests = {"store": "store_tests", "shell": "shell_tests", "app": "app_tests"}
         bt.programs = dict(bt.tests, cli="tavrel")  # cli hands tavrel to a script
         self.assertEqual(bt.tests_for("src/store/NAFile.cpp"), ["shell", "store"])
         self.assertEqual(bt.tests_for("src/store/NAFile.cpp", ["store", "cli"]), ["cli", "store"])
+        self.assertEqual(bt.tests_for("src/app/Launch.cpp", ["app", "cli"]), ["app", "cli"])
         self.assertEqual(bt.tests_for("src/app/main.cpp"), [])
-        self.assertEqual(bt.tests_for("src/app/main.cpp", ["store", "cli"]), ["cli"])
+        self.assertEqual(bt.tests_for("src/app/main.cpp", ["app", "cli"]), ["cli"])
         with tempfile.TemporaryDirectory() as tmp:
             log = os.path.join(tmp, "log")
             with open(log, "w") as f:
