@@ -458,14 +458,27 @@ class BuildTree:
         return code, secs
 
     def _ctest_tests(self):
-        """ctest name -> build target of its program, for the tests built from this tree."""
+        """ctest name -> build target of its program, for the tests that run a program built
+        from this tree. Those whose command starts with it are the default set (self.tests);
+        those that hand it to a script or a wrapper (`cli`: env ... bash cli_check.sh tavrel)
+        are only run when named (self.programs holds both)."""
         out = subprocess.run(["ctest", "--test-dir", self.build, "--show-only=json-v1"],
                              check=True, capture_output=True, text=True).stdout
-        tests = {}
+        tests, programs = {}, {}
+        inside = self.build + os.sep
         for t in json.loads(out).get("tests", []):
             cmd = t.get("command") or []
-            if cmd and t["name"] != "desktop" and os.path.abspath(cmd[0]).startswith(self.build):
-                tests[t["name"]] = os.path.basename(cmd[0])
+            if not cmd or t["name"] == "desktop":
+                continue
+            if os.path.abspath(cmd[0]).startswith(inside):
+                tests[t["name"]] = programs[t["name"]] = os.path.basename(cmd[0])
+                continue
+            for arg in cmd[1:]:
+                path = os.path.abspath(arg)
+                if path.startswith(inside) and os.path.isfile(path) and os.access(path, os.X_OK):
+                    programs[t["name"]] = os.path.basename(path)
+                    break
+        self.programs = programs
         return tests
 
     @staticmethod
@@ -495,35 +508,40 @@ class BuildTree:
         return closure
 
     def _file_targets(self):
-        """directory of sources (relative to the tree) -> the library built from it."""
+        """directory of sources (relative to the tree) -> the library built from it; each
+        compiled file's own target (src/app/main.cpp: the program, not the library beside
+        it) goes to self.source_target."""
         with open(os.path.join(self.build, "compile_commands.json")) as f:
             entries = json.load(f)
-        dirs = {}
+        dirs, self.source_target = {}, {}
         for e in entries:
             m = re.search(r"CMakeFiles/([^/]+)\.dir/", e.get("output", "") + " " + e["command"])
             path = os.path.relpath(e["file"], self.tree)
             if m and "_autogen" not in path and not path.startswith(".."):
                 dirs.setdefault(os.path.dirname(path), m.group(1))
+                self.source_target.setdefault(path, m.group(1))
         return dirs
 
-    def tests_for(self, rel):
-        """The ctest names whose programs contain the code of source file rel."""
-        target = self.file_target.get(os.path.dirname(rel))
+    def tests_for(self, rel, names=None):
+        """The ctest names whose programs contain the code of source file rel: of every
+        test that runs a program directly, or of `names` alone."""
+        target = self.source_target.get(rel) or self.file_target.get(os.path.dirname(rel))
         if target is None:
             return []
         users = self.dependers.get(target, set()) | {target}
-        return sorted(name for name, exe in self.tests.items() if exe in users)
+        pool = self.tests if names is None else {n: self.programs[n] for n in names}
+        return sorted(name for name, exe in pool.items() if exe in users)
 
     def build_targets(self, tests, log):
-        targets = sorted({self.tests[t] for t in tests})
+        targets = sorted({self.programs[t] for t in tests})
         return run(["cmake", "--build", self.build, "-j", str(self.jobs), "--target", *targets],
                    log=log)
 
     def run_tests(self, tests, timeout, log, stop_early=True):
+        """Runs tests; the unmutated run (stop_early False) keeps every program's output."""
         cmd = ["ctest", "--test-dir", self.build, "-R", "^(" + "|".join(map(re.escape, tests))
                + ")$", "-E", "^desktop$", "--output-on-failure"]
-        if stop_early:
-            cmd.append("--stop-on-failure")
+        cmd.append("--stop-on-failure" if stop_early else "-V")
         return run(cmd, timeout=timeout, log=log)
 
 
@@ -534,6 +552,17 @@ def failed_tests(log):
     except OSError:
         return ()
     return tuple(sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", text, re.M))))
+
+
+def ran_no_case(log):
+    """True when a test log shows a GoogleTest program that ran no case at all (a
+    GTEST_FILTER that matches nothing in it): its kills would all be missed."""
+    try:
+        with open(log, errors="replace") as f:
+            text = f.read()
+    except OSError:
+        return False
+    return re.search(r"\[  PASSED  \] 0 tests\.", text) is not None
 
 
 def failed_cases(log):
@@ -585,6 +614,8 @@ def write_report(path, args, mutants, folders, baseline, started):
     report = {
         "seed": args.seed, "count": args.count, "folders": folders, "headers": args.headers,
         "started": started, "finished": time.strftime("%Y-%m-%d %H:%M:%S"),
+        "tests_option": args.tests or ("own" if args.own_tests else "all"),
+        "gtest_filter": os.environ.get("GTEST_FILTER"),
         "baseline_seconds": baseline, "summary": line, "folders_summary": per_folder,
         "mutants": [dict({k: v for k, v in asdict(m).items() if k not in ("start", "end")},
                          status=m.status or "not run") for m in mutants],
@@ -606,9 +637,13 @@ def main(argv=None):
     p.add_argument("--headers", action="store_true",
                    help="plant faults in headers too (each rebuilds everything that includes them)")
     p.add_argument("--list", action="store_true", help="only print the chosen mutants")
-    p.add_argument("--own-tests", action="store_true",
-                   help="run each mutant against its folder's own test program only (src/X: the "
-                        "test X), where there is one")
+    which = p.add_mutually_exclusive_group()
+    which.add_argument("--own-tests", action="store_true",
+                       help="run each mutant against its folder's own test program only (src/X: "
+                            "the test X), where there is one")
+    which.add_argument("--tests", metavar="NAME,NAME",
+                       help="run each mutant against these ctest tests only (those of them whose "
+                            "program contains the mutated code), e.g. store,shell,cli")
     p.add_argument("--jobs", type=int, default=2, help="parallel build jobs (default 2)")
     p.add_argument("--timeout", type=float, default=0,
                    help="seconds the tests of one mutant may take (default: 3 x the unmutated "
@@ -680,8 +715,15 @@ def main(argv=None):
         if code != 0:
             raise SystemExit(f"mutate: the unmutated tree does not build "
                              f"(see {logs}/baseline-build.log)")
+        named = None
+        if args.tests:
+            named = [t.strip() for t in args.tests.split(",") if t.strip()]
+            unknown = [t for t in named if t not in bt.programs]
+            if unknown:
+                raise SystemExit(f"mutate: no test that runs a program of the tree is called "
+                                 f"{', '.join(unknown)} (there are {', '.join(sorted(bt.programs))})")
         for m in chosen:
-            m.tests = tuple(bt.tests_for(m.file))
+            m.tests = tuple(bt.tests_for(m.file, named))
             own = m.file.split("/")[1] if m.file.startswith("src/") else None
             if args.own_tests and own in m.tests:
                 m.tests = (own,)
@@ -698,6 +740,10 @@ def main(argv=None):
             if code != 0:
                 raise SystemExit(f"mutate: test {t} fails without any mutant "
                                  f"(see {logs}/baseline-{t}.log)")
+            if ran_no_case(os.path.join(logs, f"baseline-{t}.log")):
+                raise SystemExit(f"mutate: test {t} runs no test case (GTEST_FILTER="
+                                 f"{os.environ.get('GTEST_FILTER', '')!r}?); see "
+                                 f"{logs}/baseline-{t}.log")
             baseline[t] = round(secs, 1)
         print("mutate: unmutated tests pass: "
               + ", ".join(f"{t} {s:.0f}s" for t, s in baseline.items()), flush=True)

@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
+#include <memory>
+#include <vector>
 
 namespace tavrel::test {
 namespace {
@@ -63,6 +65,10 @@ TEST_F(ShellTest, AFileOnTheCommandLineOpensTheImportWindowOnIt)
     writeBytes(
         path,
         "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ada Lovelace\r\nN:Lovelace;Ada;;;\r\nEND:VCARD\r\n");
+    // However many other top-level windows there are, the import window is found among them.
+    std::vector<std::unique_ptr<QWidget>> others;
+    for (int i = 0; i < 60; ++i)
+        others.push_back(std::make_unique<QWidget>());
     openImportOn(*mainWindow(), path);
     settle();
     ASSERT_EQ(otherWindows(), QStringList{"ImportForm"});

@@ -114,6 +114,28 @@ class Runner(unittest.TestCase):
                              [".git", ".gitignore", "build-mutate", "src"])
             self.assertEqual(os.listdir(os.path.join(repo, "src")), ["a.cpp"])
 
+    def test_named_tests_run_where_their_program_holds_the_code(self):
+        bt = mutate.BuildTree.__new__(mutate.BuildTree)
+        bt.file_target = {"src/store": "store", "src/app": "app"}
+        bt.source_target = {"src/app/main.cpp": "tavrel"}  # main() is only in the program
+        bt.dependers = {"store": {"shell", "store_tests", "shell_tests", "tavrel"},
+                        "app": {"tavrel", "app_tests"}, "tavrel": set()}
+        bt.tests = {"store": "store_tests", "shell": "shell_tests", "app": "app_tests"}
+        bt.programs = dict(bt.tests, cli="tavrel")  # cli hands tavrel to a script
+        self.assertEqual(bt.tests_for("src/store/NAFile.cpp"), ["shell", "store"])
+        self.assertEqual(bt.tests_for("src/store/NAFile.cpp", ["store", "cli"]), ["cli", "store"])
+        self.assertEqual(bt.tests_for("src/app/Launch.cpp", ["app", "cli"]), ["app", "cli"])
+        self.assertEqual(bt.tests_for("src/app/main.cpp"), [])
+        self.assertEqual(bt.tests_for("src/app/main.cpp", ["app", "cli"]), ["cli"])
+        with tempfile.TemporaryDirectory() as tmp:
+            log = os.path.join(tmp, "log")
+            with open(log, "w") as f:
+                f.write("3: [  PASSED  ] 0 tests.\n")
+            self.assertTrue(mutate.ran_no_case(log))
+            with open(log, "w") as f:
+                f.write("3: [  PASSED  ] 10 tests.\n")
+            self.assertFalse(mutate.ran_no_case(log))
+
     def test_a_run_past_its_time_is_ended(self):
         t0 = time.monotonic()
         code, _ = mutate.run(["sh", "-c", "sleep 30 & sleep 30"], timeout=0.5)

@@ -1,10 +1,13 @@
 #include "StoreChecks.h"
 #include "platform/Errors.h"
+#include "platform/InstanceLock.h"
 #include "store/RecordAccess.h"
+#include "store/UnattendedRun.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTextStream>
 #include <QtEndian>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -54,6 +57,12 @@ void writeHeaderBytes(const QString& path, const std::function<void(NARecord&)>&
     f.write(h.toBytes());
 }
 
+// The settings the header holds: sort order, QuickFind field and sort, welcome off.
+QString settings(const Program& p)
+{
+    return QString(p.SortPref) + p.QuickFindField + p.QuickFindSort + p.WelcomeOff;
+}
+
 } // namespace
 
 TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
@@ -92,13 +101,9 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         for (auto [offset, width] :
              {std::pair{6, 35}, {41, 35}, {76, 35}, {311, 35}, {346, 100}, {446, 16}})
             EXPECT_NE(sample.mid(offset, width), QByteArray(width, ' ')) << "filled at " << offset;
-        for (auto [offset, width] : {std::pair{111, 70},
-                                     {181, 130},
-                                     {462, 16},
-                                     {480, 20},
-                                     {502, 20},
-                                     {524, 20},
-                                     {546, 20}})
+        const std::pair<int, int> blanks[] = {{111, 70}, {181, 130}, {462, 16}, {480, 20},
+                                              {502, 20}, {524, 20},  {546, 20}};
+        for (auto [offset, width] : blanks)
             EXPECT_EQ(sample.mid(offset, width), QByteArray(width, ' ')) << "blank at " << offset;
         for (int offset : {478, 500, 522, 544, 566, 568, 570, 572})
             EXPECT_EQ(sample.mid(offset, 2), QByteArray(2, '\0')) << "zero at " << offset;
@@ -107,8 +112,7 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         EXPECT_TRUE(p.naFile.isOpen());
         EXPECT_EQ(p.LastRecNo, 2);
         EXPECT_EQ(p.LowestFreeId, 2);
-        EXPECT_EQ(p.SortPref, QLatin1Char('4'));
-        EXPECT_EQ(p.WelcomeOff, QLatin1Char('0'));
+        EXPECT_EQ(settings(p), "4000");
         EXPECT_EQ(p.EstablishedDate, "03-14-2026      ");
     }
 }
@@ -127,36 +131,27 @@ TEST(openNAFile, MissingFileAndNoEndsWithoutMakingAFile)
 
 TEST(openNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
 {
-    struct Case {
-        const char* sortKey1;
-        const char* phoneType1;
-        const char* phoneType2;
-        const char* phoneType3;
-        char sortPref, quickFindField, quickFindSort, welcomeOff;
+    // The header's SortKey1 and PhoneType1 to 3, and what the program takes from them:
+    // sort order, QuickFind field, QuickFind sort, welcome off.
+    const char* const cases[][5] = {
+        {"2", "6", "3", "1", "2631"},     {"0abc", "0", "4", "1x", "0041"},
+        {" 2", " 3", " 1", " 1", "4000"}, // blank first character
+        {"A", "A", "a", "0", "4000"},     {"5", "7", "5", "2", "4000"},
+        {"/", "/", "/", "Y", "4000"}, // just below "0"
     };
-    const Case cases[] = {
-        {"2", "6", "3", "1", '2', '6', '3', '1'},     {"0abc", "0", "4", "1x", '0', '0', '4', '1'},
-        {" 2", " 3", " 1", " 1", '4', '0', '0', '0'}, // blank first character
-        {"A", "A", "a", "0", '4', '0', '0', '0'},     {"5", "7", "5", "2", '4', '0', '0', '0'},
-        {"/", "/", "/", "Y", '4', '0', '0', '0'}, // just below "0"
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TestEnv env;
         writeHeaderBytes(env.naPath(), [&](NARecord& h) {
-            h.SortKey1 = QLatin1String(c.sortKey1);
-            h.PhoneType1 = QLatin1String(c.phoneType1);
-            h.PhoneType2 = QLatin1String(c.phoneType2);
-            h.PhoneType3 = QLatin1String(c.phoneType3);
+            h.SortKey1 = QLatin1String(c[0]);
+            h.PhoneType1 = QLatin1String(c[1]);
+            h.PhoneType2 = QLatin1String(c[2]);
+            h.PhoneType3 = QLatin1String(c[3]);
             h.SortKey2 = "07-04-1999";
         });
         const QByteArray before = fileBytes(env.naPath());
         env.open();
         const Program& p = env.p();
-        const std::string where = std::string("SortKey1 '") + c.sortKey1 + "'";
-        EXPECT_EQ(p.SortPref, QLatin1Char(c.sortPref)) << where;
-        EXPECT_EQ(p.QuickFindField, QLatin1Char(c.quickFindField)) << where;
-        EXPECT_EQ(p.QuickFindSort, QLatin1Char(c.quickFindSort)) << where;
-        EXPECT_EQ(p.WelcomeOff, QLatin1Char(c.welcomeOff)) << where;
+        EXPECT_EQ(settings(p), c[4]) << "SortKey1 '" << c[0] << "'";
         EXPECT_EQ(p.EstablishedDate, "07-04-1999      ");
         EXPECT_EQ(p.LastRecNo, 2);
         EXPECT_TRUE(env.ui.messages.empty());
@@ -197,10 +192,7 @@ TEST(openNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
     // Opened again, the program reads back what it wrote.
     p.naFile.close();
     openNAFile(p);
-    EXPECT_EQ(p.SortPref, QLatin1Char('2'));
-    EXPECT_EQ(p.QuickFindField, QLatin1Char('5'));
-    EXPECT_EQ(p.QuickFindSort, QLatin1Char('1'));
-    EXPECT_EQ(p.WelcomeOff, QLatin1Char('1'));
+    EXPECT_EQ(settings(p), "2511");
     EXPECT_EQ(p.EstablishedDate.trimmed(), "03-14-2026");
 }
 
@@ -283,4 +275,28 @@ TEST(openNAFile, AFailedEstablishLeavesNoHalfMadeFile)
     }
     EXPECT_EQ(env.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
     EXPECT_FALSE(QFile::exists(env.naPath()));
+}
+
+TEST(runOverNAFile, RefusedWhileTheProgramRunsOtherwiseTheCommandRunsOnTheOpenFile)
+{
+    TestEnv env;
+    writeNAFile(env.naPath(), people(1, 3));
+    QString said;
+    QTextStream out(&said);
+    int runs = 0;
+    const auto command = [&] {
+        ++runs;
+        return env.p().LastRecNo;
+    };
+    auto held = std::make_unique<InstanceLock>(env.dir());
+    ASSERT_TRUE(held->acquire());
+    EXPECT_EQ(runOverNAFile(env.p(), out, "nothing was done.", command), 1);
+    EXPECT_EQ(said, "Tavrel is running on this N&A file; close it first.\n");
+    EXPECT_EQ(runs, 0);
+
+    held.reset();
+    said.clear();
+    EXPECT_EQ(runOverNAFile(env.p(), out, "nothing was done.", command), 4);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(said, "");
 }

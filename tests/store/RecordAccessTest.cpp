@@ -1,9 +1,11 @@
 #include "store/RecordAccess.h"
 #include "StoreChecks.h"
 #include "platform/Errors.h"
+#include "store/Undo.h"
 #include "support/FailingDevice.h"
 #include "support/TestEnv.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -101,10 +103,18 @@ TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
     EXPECT_TRUE(readActive(p, 5));
     EXPECT_EQ(p.CurRec.Name.trimmed(), "Eve");
 
-    // Past the end of the file a record reads as zero bytes, not as an error.
+    // Past the end of the file a record reads as zero bytes, not as an error,
+    // even with an EINTR left in errno by an earlier call that was retried.
+    errno = EINTR;
     Get_NA_Rec(p, 40);
     EXPECT_EQ(p.CurRec.RecId, 0);
     EXPECT_TRUE(env.ui.messages.empty());
+
+    // Cutting the file back (as undoing an add does) never lengthens it.
+    for (qint64 length : {6 * 574 + 10, 4 * 574}) {
+        EXPECT_EQ(errorOf([&] { p.naFile.truncate(length); }), 0);
+        EXPECT_EQ(fileBytes(env.naPath()).size(), qMin(length, 6 * 574));
+    }
 }
 
 TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
@@ -219,4 +229,23 @@ TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
         EXPECT_EQ(env.p().CurRec.RecId, 139);
         EXPECT_EQ(d.writeCalls, 0);
     }
+}
+
+TEST(Undo, ARecordWrittenTwiceInOneStepGoesBackToItsFirstBytes)
+{
+    TestEnv env;
+    env.openFile(people(1, 3));
+    Program& p = env.p();
+    const QByteArray before = fileBytes(env.naPath());
+    {
+        UndoScope step(p, UndoKind::Change, 2);
+        for (const char* name : {"First", "Second"}) {
+            p.CurRec = makeRecord(2, name);
+            Put_NA_Rec(p, 3);
+        }
+        step.commit(2);
+    }
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_EQ(undoLastStep(p), UndoOutcome::Undone);
+    EXPECT_EQ(fileBytes(env.naPath()), before);
 }

@@ -41,8 +41,9 @@ inline void expectBox(const ScriptedUi::Message& m, const QString& text, const Q
     EXPECT_EQ(m.text, text);
     EXPECT_EQ(m.title, title);
     EXPECT_EQ(m.buttons, buttons);
-    if (icon)
+    if (icon) {
         EXPECT_EQ(m.icon, *icon);
+    }
 }
 
 } // namespace tavrel::test

@@ -24,6 +24,15 @@ TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
     EXPECT_EQ(p.CurRec.toBytes(), makeRecord(2, "Person 2").toBytes());
     findLowestFreeId(p); // one block read of several records
     EXPECT_EQ(p.LowestFreeId, 4);
+
+    // A block read that fails once: the records are read one at a time, each once.
+    faults.failAt(faults.operations() + 1, EIO);
+    QList<int> seen;
+    readAscending(p, 2, 4, [&](int recNo) {
+        seen << recNo;
+        return true;
+    });
+    EXPECT_EQ(seen, (QList<int>{2, 3, 4}));
     EXPECT_TRUE(env.ui.messages.empty());
 }
 
