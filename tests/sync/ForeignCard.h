@@ -8,7 +8,7 @@ namespace tavrel::test {
 // e-mail addresses, a birthday, groups, X- properties and parameters).
 inline const QByteArray kForeignCard =
     "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Other//Phone 9//EN\r\nUID:ext-1\r\n"
-    "FN:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n"
+    "FN;LANGUAGE=de:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n"
     "N:Featherstonehaugh-Wolfeschlegel;Maximiliane;;Dr.;\r\nX-PHONETIC-LAST-NAME:Fanshaw\r\n"
     "EMAIL;TYPE=INTERNET,WORK;X-PREF=1:max@work.example\r\nEMAIL;TYPE=HOME:max@home.example\r\n"
     "item1.EMAIL:max@club.example\r\nitem1.X-ABLabel:Club\r\n"
