@@ -114,12 +114,12 @@ protected:
         return all;
     }
 
-    // A record new here.
-    static void add(TestEnv& env, int id, const QString& name)
+    // A record new here, at its RecId.
+    static void add(TestEnv& env, const NARecord& r)
     {
-        env.p().CurRec = makeRecord(id, name);
-        Put_NA_Rec(env.p(), id + 1);
-        noteStoredId(env.p(), id);
+        env.p().CurRec = r;
+        Put_NA_Rec(env.p(), r.RecId + 1);
+        noteStoredId(env.p(), r.RecId);
     }
 
     qsizetype cardsThere() const
@@ -192,17 +192,21 @@ TEST_F(SyncPassTest, TwoProgramDirectoriesConvergeAfterChangesOnBothSides)
     edit(*b, "Person 5", [](NARecord& r) { r.Name = QStringLiteral("Person Five"); });
     remove(*a, "Person 7");
     remove(*b, "Person 9");
-    add(*a, 13, QStringLiteral("Newcomer"));
+    add(*a, makeRecord(13, QStringLiteral("Newcomer")));
+    // The same new person twice there and once here: one pair, one more record.
+    for (int id : {14, 15})
+        add(*a, makeRecord(id, QStringLiteral("Twin")));
+    add(*b, makeRecord(13, QStringLiteral("Twin")));
 
-    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -1 | 0"));
-    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+1 ~1 -1 | +0 ~2 -1 | 0"));
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +3 ~1 -1 | 0"));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+2 ~1 -1 | +0 ~2 -1 | 0"));
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~2 -1 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
     EXPECT_EQ(recordOf(*a, "Person 3").EMail.trimmed(), QStringLiteral("three@new.example"));
     EXPECT_EQ(recordOf(*a, "Person 3").PhoneNum1.trimmed(), QStringLiteral("555 0333"));
     EXPECT_EQ(peopleOf(*a, SyncField::Name).join(','),
               QStringLiteral("Newcomer,Person 1,Person 10,Person 11,Person 12,Person 2,Person 3,"
-                             "Person 4,Person 6,Person 8,Person Five"));
+                             "Person 4,Person 6,Person 8,Person Five,Twin,Twin"));
 
     // A wrong password changes nothing and says why.
     edit(*a, "Person 2", [](NARecord& r) { r.Comments = QStringLiteral("changed"); });
@@ -229,8 +233,17 @@ TEST_F(SyncPassTest, ACardFromAnotherClientKeepsEveryOtherPropertyWhenItsNameCha
     };
     const QByteArray before = served();
     ASSERT_TRUE(before.contains("PHOTO") && before.contains("X-CUSTOM;X-PARAM=keep:value"));
+    // Cards too large to fetch under the size limit stop the first sync before its backup copy.
+    QByteArray big = cardFromRecord(makeRecord(1, QStringLiteral("Big")).toBytes(), "big");
+    big.insert(big.indexOf("END:VCARD"), "X-BIG:" + QByteArray(20000, 'x') + "\r\n");
+    ASSERT_TRUE(other.putNew(CardDavClient::memberUrl(book, "big.vcf"), big, etag).ok());
     auto a = program({});
-    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+1 ~0 -0 | +0 ~0 -0 | 0"));
+    DavSettings tight = settings();
+    tight.maxBodyBytes = 16000;
+    CardDavClient limited(tight);
+    EXPECT_EQ(runSync(a->p(), limited, {}).result.outcome, DavOutcome::TooLarge);
+    EXPECT_TRUE(copies.isEmpty());
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+2 ~0 -0 | +0 ~0 -0 | 0"));
     // The e-mail here changes too; the name cut to fit stays out of it until then.
     edit(*a, "Dr. Maximiliane Featherstonehaugh-W",
          [](NARecord& r) { r.EMail = QStringLiteral("max@new.example"); });
@@ -384,7 +397,7 @@ TEST_F(SyncPassTest, ACardSentButNeverConfirmedIsLookedForBeforeAnythingIsSentAg
     SyncState st = *loadSyncState(*a->files, nullptr);
     ASSERT_EQ(st.entries.size(), 3);
     st.entries[0].etag.clear();
-    add(*a, 4, QStringLiteral("Sent Never"));
+    add(*a, makeRecord(4, QStringLiteral("Sent Never")));
     const QByteArray pending = a->p().CurRec.toBytes();
     st.entries << SyncEntry{4,  book.path() + QStringLiteral("sent-never.vcf"), "sent-never",
                             "", cardFromRecord(pending, "sent-never"),          pending};
@@ -472,15 +485,27 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionItsUndeleteAndACompactionReachThe
     ASSERT_TRUE(undeleteDuplicates(a->p(), dups, QStringLiteral("DUP2")));
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~0 -0 | 0"));
     EXPECT_TRUE(copies.isEmpty()); // nothing was lost
-    // Renumbered, and one changed after moving: still the same cards.
+    // Renumbered, and one changed after moving beside a new record much like it:
+    // still the same cards, the moved one's with the record closest to it.
+    SyncState st = *loadSyncState(*a->files, nullptr);
+    QString card5;
+    for (const SyncEntry& e : st.entries)
+        card5 = e.id == 5 ? e.href : card5;
     FileReplacement out(*a->files, kNAFileName, kCompactTempName);
     compactNAFile(a->p(), out);
     ASSERT_EQ(idOf(*a, "Person 5"), 4);
-    edit(*a, "Person 5", [](NARecord& r) { r.EMail = QStringLiteral("five@moved.example"); });
-    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
-    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+1 ~1 -0 | +0 ~0 -0 | 0"));
+    edit(*a, "Person 5", [](NARecord& r) { r.Comments = QStringLiteral("Moved"); });
+    NARecord twin = staff(5).at(5);
+    twin.RecId = 8;
+    twin.PhoneNum1 = QStringLiteral("555 0999");
+    add(*a, twin);
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
+    st = *loadSyncState(*a->files, nullptr);
+    ASSERT_TRUE(st.byHref(card5));
+    EXPECT_EQ(st.byHref(card5)->id, 4);
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+2 ~1 -0 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*b), peopleOf(*a));
-    EXPECT_EQ(peopleOf(*b).size(), 7);
+    EXPECT_EQ(peopleOf(*b).size(), 8);
 }
 
 // A sync killed at random moments, again and again while both sides change:
@@ -506,7 +531,7 @@ TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplica
         // Something new on each side now and then, and a change here.
         if (trial % 3 == 0) {
             const int id = 41 + added++;
-            add(*a, id, QStringLiteral("Added %1").arg(id));
+            add(*a, makeRecord(id, QStringLiteral("Added %1").arg(id)));
         }
         edit(*a, QStringLiteral("Person %1").arg(1 + random() % 40),
              [trial](NARecord& r) { r.Comments = QStringLiteral("Trial %1").arg(trial); });
