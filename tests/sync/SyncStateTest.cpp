@@ -41,10 +41,8 @@ TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayed)
         journal.set(entry(9, "d.vcf"));
     }
     // A kill in the middle of a line, then a later run adding one more.
-    QFile raw(files.path(kSyncJournalName));
-    ASSERT_TRUE(raw.open(QIODevice::Append));
-    raw.write(R"({"op":"drop","href":"a.v)");
-    raw.close();
+    const QString journal = files.path(kSyncJournalName);
+    test::writeBytes(journal, test::fileBytes(journal) + R"({"op":"drop","href":"a.v)");
     SyncJournal(files).set(entry(4, "e.vcf"));
 
     QString error;
