@@ -1,6 +1,8 @@
 // Records to cards and back, and a changed record written into the server's card.
 #include "sync/CardMapping.h"
+#include "ForeignCard.h"
 #include "store/NARecord.h"
+#include "support/TestEnv.h"
 #include "sync/SyncState.h"
 
 #include <functional>
@@ -8,41 +10,11 @@
 
 using namespace tavrel;
 
-namespace {
-
-// A card another program wrote: much the record cannot hold.
-const QByteArray kForeign =
-    "BEGIN:VCARD\r\n"
-    "VERSION:3.0\r\n"
-    "PRODID:-//Other//Phone 9//EN\r\n"
-    "UID:ext-1\r\n"
-    "FN:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n"
-    "N:Featherstonehaugh-Wolfeschlegel;Maximiliane;;Dr.;\r\n"
-    "X-PHONETIC-LAST-NAME:Fanshaw\r\n"
-    "EMAIL;TYPE=INTERNET,WORK;X-PREF=1:max@work.example\r\n"
-    "EMAIL;TYPE=HOME:max@home.example\r\n"
-    "item1.EMAIL:max@club.example\r\n"
-    "item1.X-ABLabel:Club\r\n"
-    "TEL;TYPE=CELL:+44 7700 900123\r\n"
-    "BDAY:1980-02-29\r\n"
-    "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQEASABIAAD/2wBDAAMCAgICAgMCAgIDAwMDBAYEBA\r\n"
-    " QEBAgGBgUGCQgKCgkICQkKDA8MCgsOCwkJDRENDg8QEBEQCgwSExIQEw8QEBD/wAALCAABAAEBAREA\r\n"
-    "X-CUSTOM;X-PARAM=keep:value with \xC3\xBCmlaut\r\n"
-    "CATEGORIES:Friends,Work\r\n"
-    "END:VCARD\r\n";
-
-QByteArray edited(const QByteArray& record, const std::function<void(NARecord&)>& edit)
-{
-    NARecord r = NARecord::fromBytes(record);
-    edit(r);
-    return r.toBytes();
-}
-
-} // namespace
+using namespace tavrel::test;
 
 TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForByte)
 {
-    const QByteArray base = recordFromCard(kForeign);
+    const QByteArray base = recordFromCard(kForeignCard);
     // The name is cut to fit here, but goes back whole unless it was changed.
     EXPECT_EQ(NARecord::fromBytes(base).Name,
               QStringLiteral("Dr. Maximiliane Featherstonehaugh-W"));
@@ -56,7 +28,8 @@ TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForB
         {"name",
          [](NARecord& r) { r.Name = QStringLiteral("Max Featherstone"); },
          {SyncField::Name},
-         {{"FN:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n", "FN:Max Featherstone\r\n"},
+         {{"FN;LANGUAGE=de:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n",
+           "FN;LANGUAGE=de:Max Featherstone\r\n"},
           {"N:Featherstonehaugh-Wolfeschlegel;Maximiliane;;Dr.;\r\n",
            "N:Featherstone;Max;;;\r\n"}}},
         {"first e-mail keeps its parameters",
@@ -90,12 +63,14 @@ TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForB
     // The card's own line ends are kept, CR LF or LF alone.
     for (const QByteArray eol : {"\r\n", "\n"})
         for (const Row& row : rows) {
-            const QByteArray card = QByteArray(kForeign).replace("\r\n", eol);
+            const QByteArray card = QByteArray(kForeignCard).replace("\r\n", eol);
             QByteArray expected = card;
             for (const auto& [before, after] : row.replaced)
                 expected.replace(QByteArray(before).replace("\r\n", eol),
                                  QByteArray(after).replace("\r\n", eol));
-            const QByteArray record = edited(base, row.edit);
+            NARecord changed = NARecord::fromBytes(base);
+            row.edit(changed);
+            const QByteArray record = changed.toBytes();
             const QByteArray patched = patchCard(card, record, row.changed);
             EXPECT_EQ(patched.toStdString(), expected.toStdString()) << row.what;
             // And the changed fields read back from the card as the record has them.
@@ -107,34 +82,22 @@ TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForB
 
 TEST(CardMapping, ARecordTravelsToItsOwnCardAndBackUnchanged)
 {
-    const auto make = [](const std::function<void(NARecord&)>& fill) {
-        NARecord r = NARecord::blank();
-        r.RecStatus = QStringLiteral("CRVN");
-        fill(r);
-        return r.toBytes();
-    };
-    const QByteArray records[] = {
-        make([](NARecord& r) {
-            r.Name = QStringLiteral("Lee, Ann");
-            r.AddrLine1 = QStringLiteral("12 Mill Lane");
-            r.AddrLine2 = QStringLiteral("Leeds LS1 4AB");
-            r.PhoneType1 = QStringLiteral("Home");
-            r.PhoneNum1 = QStringLiteral("0113 496 0000");
-            r.PhoneType3 = QStringLiteral("Boat");
-            r.PhoneNum3 = QStringLiteral("07700 900461");
-            r.EMail = QStringLiteral("ann@example.com");
-            r.Comments = QStringLiteral("Keys: 3; gate code 41,7");
-            r.SortKey1 = QStringLiteral("LEE");
-            r.SortKey2 = QStringLiteral("ANN");
-        }),
-        make([](NARecord& r) {
-            r.Name = QStringLiteral("Acme Widgets Ltd");
-            r.AddrLine1 = QStringLiteral("Unit 4, Dock Road");
-        }),
-    };
-    for (const QByteArray& r : records) {
-        const QByteArray card = cardFromRecord(r, QStringLiteral("u-1"));
+    NARecord ann =
+        makeRecord(1, QStringLiteral("Lee, Ann"), QStringLiteral("LEE"), QStringLiteral("ANN"));
+    ann.AddrLine1 = QStringLiteral("12 Mill Lane");
+    ann.AddrLine2 = QStringLiteral("Leeds LS1 4AB");
+    ann.PhoneType1 = QStringLiteral("Home");
+    ann.PhoneNum1 = QStringLiteral("0113 496 0000");
+    ann.PhoneType3 = QStringLiteral("Boat");
+    ann.PhoneNum3 = QStringLiteral("07700 900461");
+    ann.EMail = QStringLiteral("ann@example.com");
+    ann.Comments = QStringLiteral("Keys: 3; gate code 41,7");
+    NARecord acme = makeRecord(2, QStringLiteral("Acme Widgets Ltd"));
+    acme.AddrLine1 = QStringLiteral("Unit 4, Dock Road");
+    for (const NARecord& r : {ann, acme}) {
+        const QByteArray card = cardFromRecord(r.toBytes(), QStringLiteral("u-1"));
         EXPECT_EQ(cardUid(card), QStringLiteral("u-1"));
-        EXPECT_EQ(syncedBytes(recordFromCard(card)), syncedBytes(r)) << card.toStdString();
+        EXPECT_EQ(syncedBytes(recordFromCard(card)), syncedBytes(r.toBytes()))
+            << card.toStdString();
     }
 }

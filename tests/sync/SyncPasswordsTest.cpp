@@ -46,3 +46,18 @@ TEST(SyncPasswords, FoundInTheSessionThenTheSecretStoreThenTheScriptsVariable)
         qunsetenv(kSyncPasswordVariable);
     }
 }
+
+TEST(SyncPasswords, WithoutASecretStoreRunningNothingIsSaidToBeKept)
+{
+    // No session bus to reach one through, so a person's real store is never touched.
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS"), display = qgetenv("DISPLAY");
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    qunsetenv("DISPLAY");
+    const std::unique_ptr<SecretStore> desktop = makeDesktopSecretStore();
+    EXPECT_FALSE(desktop->write(QStringLiteral("ann@https://dav.example/"), "secret"));
+    EXPECT_FALSE(desktop->read(QStringLiteral("ann@https://dav.example/")));
+    for (const auto& [name, value] :
+         {std::pair{"DBUS_SESSION_BUS_ADDRESS", bus}, {"DISPLAY", display}})
+        if (!value.isNull())
+            qputenv(name, value);
+}

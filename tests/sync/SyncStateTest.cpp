@@ -15,12 +15,9 @@ namespace {
 
 SyncEntry entry(int id, const QString& href)
 {
-    return {id,
-            href,
-            QStringLiteral("uid-") + href,
-            QStringLiteral("\"e1\""),
-            "BEGIN:VCARD\r\nFN:\xC3\xA9\r\nEND:VCARD\r\n",
-            QByteArray(574, char(id))};
+    SyncEntry e{id, href, "uid-" + href, QStringLiteral("\"e1\""), {}, QByteArray(574, char(id))};
+    e.card = "BEGIN:VCARD\r\nFN:\xC3\xA9\r\nEND:VCARD\r\n";
+    return e;
 }
 
 } // namespace
@@ -39,16 +36,13 @@ TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayed)
 
     {
         SyncJournal journal(files);
-        SyncEntry changed = entry(7, "b.vcf"); // b moved to ID 7
-        journal.set(changed);
+        journal.set(entry(7, "b.vcf")); // b moved to ID 7
         journal.drop(QStringLiteral("c.vcf"));
         journal.set(entry(9, "d.vcf"));
     }
     // A kill in the middle of a line, then a later run adding one more.
-    QFile raw(files.path(kSyncJournalName));
-    ASSERT_TRUE(raw.open(QIODevice::Append));
-    raw.write(R"({"op":"drop","href":"a.v)");
-    raw.close();
+    const QString journal = files.path(kSyncJournalName);
+    test::writeBytes(journal, test::fileBytes(journal) + R"({"op":"drop","href":"a.v)");
     SyncJournal(files).set(entry(4, "e.vcf"));
 
     QString error;
@@ -72,10 +66,7 @@ TEST(SyncState, ADamagedFileIsRefusedInWordsAndLinksAreNeverFollowed)
     QTemporaryDir dir, elsewhere;
     Files files(dir.path());
     const QString outside = elsewhere.filePath(QStringLiteral("victim"));
-    QFile victim(outside);
-    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
-    victim.write("keep");
-    victim.close();
+    test::writeBytes(outside, "keep");
 
     // A journal planted as a link is refused, the file it points to untouched.
     ASSERT_TRUE(QFile::link(outside, files.path(kSyncJournalName)));
@@ -85,8 +76,7 @@ TEST(SyncState, ADamagedFileIsRefusedInWordsAndLinksAreNeverFollowed)
     ASSERT_TRUE(QFile::link(outside, files.path(kSyncStateName)));
     saveSyncState(files, SyncState());
     EXPECT_FALSE(QFileInfo(files.path(kSyncStateName)).isSymLink());
-    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
-    EXPECT_EQ(victim.readAll(), QByteArray("keep"));
+    EXPECT_EQ(test::fileBytes(outside), QByteArray("keep"));
 
     files.replaceFile(kSyncStateName, "{\"version\":1,\"entries\":[");
     QString error;
