@@ -1,11 +1,11 @@
 #include "sync/CardDavClient.h"
 
+#include "sync/HttpConnection.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHostAddress>
-#include <QNetworkReply>
-#include <QNetworkRequest>
-#include <QSet>
+#include <QMetaObject>
 #include <QTimer>
 
 namespace tavrel {
@@ -87,31 +87,39 @@ DavResult fromStatus(int status, const QUrl& url)
         status);
 }
 
-DavResult fromNetworkError(QNetworkReply::NetworkError error, const QUrl& url)
+DavResult badAnswer()
 {
-    switch (error) {
-    case QNetworkReply::SslHandshakeFailedError:
+    return failure(DavOutcome::BadAnswer,
+                   QCoreApplication::translate("tavrel::CardDavClient",
+                                               "The server's answer could not be read."));
+}
+
+DavResult cancelledResult()
+{
+    return failure(DavOutcome::Cancelled,
+                   QCoreApplication::translate("tavrel::CardDavClient", "The sync was cancelled."));
+}
+
+DavResult fromFailure(HttpAnswer::Failure why, const QUrl& url)
+{
+    switch (why) {
+    case HttpAnswer::Failure::TlsFailed:
         return failure(DavOutcome::TlsFailed,
                        QCoreApplication::translate(
                            "tavrel::CardDavClient",
                            "The certificate of %1 could not be verified, so nothing was sent "
                            "to it.")
                            .arg(url.host()));
-    case QNetworkReply::RemoteHostClosedError:
+    case HttpAnswer::Failure::Closed:
         return failure(DavOutcome::BadAnswer,
                        QCoreApplication::translate(
                            "tavrel::CardDavClient",
                            "The server at %1 closed the connection without a complete answer.")
                            .arg(url.host()));
-    case QNetworkReply::TimeoutError:
-        return failure(DavOutcome::Timeout,
-                       QCoreApplication::translate("tavrel::CardDavClient",
-                                                   "The server at %1 did not answer in time.")
-                           .arg(url.host()));
-    case QNetworkReply::OperationCanceledError:
-        return failure(
-            DavOutcome::Cancelled,
-            QCoreApplication::translate("tavrel::CardDavClient", "The sync was cancelled."));
+    case HttpAnswer::Failure::Malformed:
+        return badAnswer();
+    case HttpAnswer::Failure::Aborted:
+        return cancelledResult();
     default:
         return failure(DavOutcome::Unreachable,
                        QCoreApplication::translate(
@@ -120,13 +128,6 @@ DavResult fromNetworkError(QNetworkReply::NetworkError error, const QUrl& url)
                            "the server is running.")
                            .arg(url.host()));
     }
-}
-
-DavResult badAnswer()
-{
-    return failure(DavOutcome::BadAnswer,
-                   QCoreApplication::translate("tavrel::CardDavClient",
-                                               "The server's answer could not be read."));
 }
 
 QByteArray xmlHead()
@@ -180,10 +181,9 @@ QString collectionPath(const QUrl& url)
 
 } // namespace
 
-CardDavClient::CardDavClient(DavSettings s) : settings(std::move(s))
-{
-    network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
-}
+CardDavClient::CardDavClient(DavSettings s) : settings(std::move(s)) {}
+
+CardDavClient::~CardDavClient() = default;
 
 QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
 {
@@ -193,9 +193,11 @@ QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
 void CardDavClient::cancel()
 {
     cancelled = true;
-    // Aborting ends a reply at once, and its end takes it off the list.
-    for (QNetworkReply* reply : QList<QNetworkReply*>(running))
-        reply->abort();
+    // Aborting ends a request at once and reports its end to its flight;
+    // connections are dropped only in sendAll's own turns, not here.
+    for (const auto& connection : connections)
+        if (connection->isBusy())
+            connection->abort();
 }
 
 DavResult CardDavClient::checkAddress(const QUrl& url) const
@@ -222,12 +224,12 @@ struct CardDavClient::Flight {
     qsizetype index = 0;
     Exchange exchange;
     int redirects = 0;
-    QNetworkReply* reply = nullptr;
-    QObject watch; // the context of every connection made for the current reply
+    HttpConnection* connection = nullptr; // while on its way
+    bool reused = false;                  // on a connection kept open from an earlier request
+    bool retried = false;                 // sent again after a kept connection had closed
     QTimer deadline;
-    QByteArray body;
     bool timedOut = false;
-    bool tooLarge = false;
+    HttpAnswer http;
     Answer answer;
 };
 
@@ -241,14 +243,14 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
 {
     const qsizetype count = exchanges.size();
     QList<Answer> answers(count);
-    // Flights live to the end: their handlers run inside their replies' signals.
+    // Flights live to the end: their handlers run inside their connections' signals.
     std::vector<std::unique_ptr<Flight>> flights;
-    std::vector<QNetworkReply*> ended;
+    QList<Flight*> again; // to go once more: to a redirect's address, or on a new connection
     QEventLoop loop;
     qsizetype next = 0; // the first exchange not yet sent
     int onTheirWay = 0;
-    bool goOn = true; // false once `answered` wants no more sent
-    bool waiting = false;
+    bool goOn = true;     // false once `answered` wants no more sent
+    bool pumping = false; // a turn of `pump` waits in the event loop
 
     const auto land = [&](Flight& f) {
         answers[f.index] = f.answer;
@@ -256,53 +258,71 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
             goOn = false;
     };
     std::function<void(Flight&)> finished;
-    const auto fill = [&] {
+    // Sends what may go now. It runs from the event loop, never inside a
+    // socket's own handler, so closed connections can be dropped here.
+    const auto pump = [&] {
+        pumping = false;
+        pruneConnections();
+        for (Flight* f : std::exchange(again, {})) {
+            if (launch(*f, finished))
+                ++onTheirWay;
+            else
+                land(*f);
+        }
         while (goOn && !cancelled && next < count &&
                onTheirWay < qMax(1, settings.parallelRequests)) {
             Flight& f = *flights.emplace_back(std::make_unique<Flight>());
             f.index = next++;
             f.exchange = exchanges.at(f.index);
+            f.deadline.setSingleShot(true);
+            QObject::connect(&f.deadline, &QTimer::timeout, &f.deadline, [&f] {
+                f.timedOut = true;
+                if (f.connection)
+                    f.connection->abort();
+            });
             if (launch(f, finished))
                 ++onTheirWay;
             else
                 land(f);
         }
+        if (onTheirWay == 0)
+            loop.quit();
     };
     finished = [&](Flight& f) {
-        QNetworkReply* reply = std::exchange(f.reply, nullptr);
+        f.connection = nullptr;
         f.deadline.stop();
-        QObject::disconnect(reply, nullptr, &f.watch, nullptr);
-        QObject::disconnect(&f.deadline, nullptr, &f.watch, nullptr);
-        running.removeOne(reply);
-        ended.push_back(reply);
         --onTheirWay;
         // The server is answering: those still waiting may wait their full
         // time from here, as they wait behind each other.
         for (const auto& other : flights)
-            if (other->reply)
+            if (other->connection)
                 other->deadline.start(settings.timeoutMs);
-        f.answer = conclude(f, reply);
-        if (f.answer.redirectTo.isValid()) {
-            f.exchange.url = f.answer.redirectTo;
-            if (launch(f, finished)) {
-                ++onTheirWay;
-                return;
+        // A kept connection the server had closed meanwhile: once more on a new one.
+        if (f.reused && !f.retried && !f.timedOut && !f.http.anyByte &&
+            f.http.failure == HttpAnswer::Failure::Closed) {
+            f.retried = true;
+            again << &f;
+        } else {
+            f.answer = conclude(f);
+            if (f.answer.redirectTo.isValid()) {
+                f.exchange.url = f.answer.redirectTo;
+                again << &f;
+            } else {
+                land(f);
             }
         }
-        land(f);
-        fill();
-        if (onTheirWay == 0 && waiting)
-            loop.quit();
+        if (!pumping) {
+            pumping = true;
+            QMetaObject::invokeMethod(&loop, pump, Qt::QueuedConnection);
+        }
     };
-    fill();
-    if (onTheirWay > 0) {
-        waiting = true;
+    pump();
+    if (onTheirWay > 0)
         loop.exec();
-    }
-    qDeleteAll(ended);
+    pruneConnections();
     // What was never sent: cancelled, or held back once an answer said stop.
     for (qsizetype i = next; i < count; ++i)
-        answers[i].result = fromNetworkError(QNetworkReply::OperationCanceledError, {});
+        answers[i].result = cancelledResult();
     return answers;
 }
 
@@ -315,93 +335,89 @@ bool CardDavClient::launch(Flight& f, const std::function<void(Flight&)>& finish
     if (!answer.result.ok())
         return false;
     if (cancelled) {
-        answer.result = fromNetworkError(QNetworkReply::OperationCanceledError, f.exchange.url);
+        answer.result = cancelledResult();
         return false;
     }
 
-    QNetworkRequest request(f.exchange.url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::ManualRedirectPolicy);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                         QNetworkRequest::AlwaysNetwork);
-    request.setRawHeader("User-Agent", "Tavrel");
+    HttpRequest request{
+        f.exchange.verb, f.exchange.url, {{"User-Agent", "Tavrel"}}, f.exchange.body};
     if (!settings.user.isEmpty())
-        request.setRawHeader(
-            "Authorization",
-            "Basic " + (settings.user + QLatin1Char(':') + settings.password).toUtf8().toBase64());
-    for (const auto& [name, value] : f.exchange.headers)
-        request.setRawHeader(name, value);
+        request.headers.append(
+            {"Authorization",
+             "Basic " +
+                 (settings.user + QLatin1Char(':') + settings.password).toUtf8().toBase64()});
+    request.headers += f.exchange.headers;
 
     ++requests;
-    QNetworkReply* reply = network.sendCustomRequest(request, f.exchange.verb, f.exchange.body);
-    f.reply = reply;
-    running << reply;
-    f.body.clear();
-    f.timedOut = f.tooLarge = false;
-    const auto overLimit = [&f] {
-        f.tooLarge = true;
-        f.reply->abort();
-    };
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &f.watch, [this, &f, overLimit] {
-        const QVariant length = f.reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > settings.maxBodyBytes)
-            overLimit();
-    });
-    QObject::connect(reply, &QNetworkReply::readyRead, &f.watch, [this, &f, overLimit] {
-        if (f.tooLarge)
-            return;
-        f.body += f.reply->readAll();
-        if (f.body.size() > settings.maxBodyBytes)
-            overLimit();
-    });
-    QObject::connect(reply, &QNetworkReply::finished, &f.watch, [&f, &finished] { finished(f); });
-    f.deadline.setSingleShot(true);
-    QObject::connect(&f.deadline, &QTimer::timeout, &f.watch, [&f] {
-        f.timedOut = true;
-        f.reply->abort();
-    });
+    f.timedOut = false;
+    f.http = {};
+    HttpConnection& connection = connectionFor(f);
+    f.connection = &connection;
     f.deadline.start(settings.timeoutMs);
+    connection.send(request, settings.maxBodyBytes, [&f, &finished](HttpAnswer&& http) {
+        f.http = std::move(http);
+        finished(f);
+    });
     return true;
 }
 
-CardDavClient::Answer CardDavClient::conclude(Flight& f, QNetworkReply* reply)
+HttpConnection& CardDavClient::connectionFor(Flight& f)
+{
+    f.reused = false;
+    if (!f.retried) {
+        for (const auto& connection : connections) {
+            if (connection->isIdle() && connection->serves(f.exchange.url)) {
+                f.reused = true;
+                return *connection;
+            }
+        }
+    }
+    return *connections.emplace_back(std::make_unique<HttpConnection>(f.exchange.url));
+}
+
+void CardDavClient::pruneConnections()
+{
+    std::erase_if(connections, [](const auto& c) { return c->isClosed(); });
+    qsizetype idle = std::count_if(connections.begin(), connections.end(),
+                                   [](const auto& c) { return c->isIdle(); });
+    for (auto it = connections.begin(); it != connections.end();) {
+        if (idle > qMax(1, settings.parallelRequests) && (*it)->isIdle()) {
+            it = connections.erase(it); // the oldest go first
+            --idle;
+        } else {
+            ++it;
+        }
+    }
+}
+
+CardDavClient::Answer CardDavClient::conclude(Flight& f)
 {
     Answer answer;
     answer.finalUrl = f.exchange.url;
     const QUrl& url = f.exchange.url;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (f.tooLarge) {
-        answer.result = failure(DavOutcome::TooLarge,
-                                QCoreApplication::translate(
-                                    "tavrel::CardDavClient",
-                                    "The server's answer was larger than %1 MB and was not read.")
-                                    .arg(settings.maxBodyBytes / (1024 * 1024)));
-    } else if (f.timedOut) {
+    HttpAnswer& http = f.http;
+    if (f.timedOut) {
         answer.result = failure(
             DavOutcome::Timeout,
             QCoreApplication::translate("tavrel::CardDavClient",
                                         "The server at %1 did not answer within %2 seconds.")
                 .arg(url.host())
                 .arg((settings.timeoutMs + 999) / 1000));
-    } else if (status == 0) {
-        answer.result = fromNetworkError(reply->error(), url);
+    } else if (http.failure == HttpAnswer::Failure::TooLarge) {
+        answer.result = failure(DavOutcome::TooLarge,
+                                QCoreApplication::translate(
+                                    "tavrel::CardDavClient",
+                                    "The server's answer was larger than %1 MB and was not read.")
+                                    .arg(settings.maxBodyBytes / (1024 * 1024)));
+    } else if (http.failure != HttpAnswer::Failure::None) {
+        answer.result = fromFailure(http.failure, url);
+    } else if (const int status = http.status;
+               status == 301 || status == 302 || status == 303 || status == 307 || status == 308) {
+        return redirect(f, QUrl(QString::fromUtf8(http.header("location"))), status);
     } else {
-        f.body += reply->readAll();
-        if (f.body.size() > settings.maxBodyBytes) {
-            answer.result = failure(
-                DavOutcome::TooLarge,
-                QCoreApplication::translate("tavrel::CardDavClient",
-                                            "The server's answer was larger than %1 MB and was not "
-                                            "read.")
-                    .arg(settings.maxBodyBytes / (1024 * 1024)));
-        } else if (status == 301 || status == 302 || status == 303 || status == 307 ||
-                   status == 308) {
-            return redirect(f, QUrl(QString::fromUtf8(reply->rawHeader("Location"))), status);
-        } else {
-            answer.result = fromStatus(status, url);
-            answer.body = std::exchange(f.body, {});
-            answer.etag = reply->rawHeader("ETag");
-        }
+        answer.result = fromStatus(status, url);
+        answer.body = std::move(http.body);
+        answer.etag = http.header("etag");
     }
     return answer;
 }

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QNetworkAccessManager>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -13,6 +12,8 @@
 #include <vector>
 
 namespace tavrel {
+
+class HttpConnection;
 
 // How one exchange with the server ended.
 enum class DavOutcome {
@@ -99,6 +100,7 @@ struct DavPutAnswer {
 class CardDavClient {
 public:
     explicit CardDavClient(DavSettings settings);
+    ~CardDavClient();
 
     // Finds the user's address books from the server address: the well-known
     // address, the current user's principal, its address book home set, and
@@ -168,11 +170,15 @@ private:
     // Sends the exchanges, up to `parallelRequests` at once, each followed
     // through its redirects; `answered` as for putCards.
     QList<Answer> sendAll(const QList<Exchange>& exchanges, const Answered& answered);
-    // Sends the flight's exchange, calling `finished` when its reply ends;
+    // Sends the flight's exchange, calling `finished` when its answer ends;
     // false when it could not go (its answer says why).
     bool launch(Flight& flight, const std::function<void(Flight&)>& finished);
-    // The answer of the flight's finished reply, or the address it goes to next.
-    Answer conclude(Flight& flight, QNetworkReply* reply);
+    // The answer of the flight's finished exchange, or the address it goes to next.
+    Answer conclude(Flight& flight);
+    // An idle connection kept open to the flight's server, else a new one.
+    HttpConnection& connectionFor(Flight& flight);
+    // Drops the connections that are closed, and idle ones beyond what a batch uses.
+    void pruneConnections();
     Answer redirect(Flight& flight, const QUrl& location, int status);
     DavResult checkAddress(const QUrl& url) const;
     // A PROPFIND or REPORT whose answer must be a multi-status; `at` is where it
@@ -181,10 +187,11 @@ private:
                        DavMultiStatus& out, QUrl* at = nullptr);
 
     DavSettings settings;
-    QNetworkAccessManager network;
     int requests = 0;
     bool cancelled = false;
-    QList<QNetworkReply*> running; // the requests on their way
+    // Each carries one request at a time and is kept open between them while
+    // the server allows. Dropped only outside socket handlers (see sendAll).
+    std::vector<std::unique_ptr<HttpConnection>> connections;
 };
 
 } // namespace tavrel
