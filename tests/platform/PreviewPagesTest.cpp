@@ -14,7 +14,7 @@ TEST(PreviewPages, EachDrawnPageOnItsPaperAndNoneOfAnAbandonedDocument)
     RecordingPrinter p;
     p.setPaperSize(20);
     p.setOrientation(2);
-    p.printLine(QStringLiteral("envelope"));
+    p.printLine("envelope");
     p.newPage();
     p.newPage();
     p.setQuarterTurn(true);
@@ -22,12 +22,12 @@ TEST(PreviewPages, EachDrawnPageOnItsPaperAndNoneOfAnAbandonedDocument)
     p.setQuarterTurn(false); // within the page: the page stays turned
     p.drawLine(0, 0, 1440, 0);
     p.endDoc();
-    p.printLine(QStringLiteral("dropped"));
+    p.printLine("dropped");
     p.killDoc();
     p.endDoc();
     p.setPaperSize(1);
     p.setOrientation(1);
-    p.printLine(QStringLiteral("letter"));
+    p.printLine("letter");
     p.endDoc();
     EXPECT_EQ(p.pageCount(0), 3);
 

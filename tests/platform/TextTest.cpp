@@ -22,8 +22,8 @@ TEST(CodePage, EveryByteSurvivesAReadAndAWrite)
 
 TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
 {
-    EXPECT_EQ(unicodeToCp1252(QStringLiteral("\u20AC")), QByteArray("\x80", 1));
-    EXPECT_EQ(unicodeToCp1252(QStringLiteral("Caf\u00E9 \u03A9")), QByteArray("Caf\xE9 ?"));
+    EXPECT_EQ(unicodeToCp1252("\u20AC"), QByteArray("\x80", 1));
+    EXPECT_EQ(unicodeToCp1252("Caf\u00E9 \u03A9"), QByteArray("Caf\xE9 ?"));
     // A character beyond the basic plane (two UTF-16 units) is still one byte.
     const QString emoji = QString::fromUtf8("a\xF0\x9F\x98\x80z");
     ASSERT_EQ(emoji.size(), 4);
@@ -63,23 +63,23 @@ TEST(CodePage, LettersOutsideTheCodePageBecomeTheirClosestLetter)
 
 TEST(CodePage, FixedFieldsAreCutAndPaddedByBytes)
 {
-    EXPECT_EQ(fixedField(QStringLiteral("Smith"), 8), QByteArray("Smith   "));
-    EXPECT_EQ(fixedField(QStringLiteral("Abcdefghij"), 4), QByteArray("Abcd"));
+    EXPECT_EQ(fixedField("Smith", 8), QByteArray("Smith   "));
+    EXPECT_EQ(fixedField("Abcdefghij", 4), QByteArray("Abcd"));
     EXPECT_EQ(fixedField(QString(), 3), QByteArray("   "));
     // Characters that turn into '?' still count one each.
-    EXPECT_EQ(fixedField(QStringLiteral("\u03A9\u20AC"), 4), QByteArray("?\x80  "));
+    EXPECT_EQ(fixedField("\u03A9\u20AC", 4), QByteArray("?\x80  "));
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80\xF0\x9F\x98\x80xyz");
     EXPECT_EQ(fixedField(emoji, 3), QByteArray("??x"));
 
-    EXPECT_EQ(padRight(QStringLiteral("ab"), 4), QStringLiteral("ab  "));
-    EXPECT_EQ(padRight(QStringLiteral("abcdef"), 4), QStringLiteral("abcd"));
-    EXPECT_EQ(trimRight(QStringLiteral("  a b   ")), QStringLiteral("  a b"));
-    EXPECT_EQ(trimRight(QStringLiteral("    ")), QString());
+    EXPECT_EQ(padRight("ab", 4), "ab  ");
+    EXPECT_EQ(padRight("abcdef", 4), "abcd");
+    EXPECT_EQ(trimRight("  a b   "), "  a b");
+    EXPECT_EQ(trimRight("    "), QString());
 }
 
 TEST(Numbers, MessagesWriteALeadingBlankUnlessNegative)
 {
-    EXPECT_EQ(numText(0) + numText(1700) + numText(-53), QStringLiteral(" 0 1700-53"));
+    EXPECT_EQ(numText(0) + numText(1700) + numText(-53), " 0 1700-53");
 }
 
 TEST(Numbers, LeadingNumberReadsWhatTheTextStartsWith)
@@ -102,6 +102,6 @@ TEST(Numbers, LeadingIntegerRoundsHalvesToEven)
     for (const auto& [text, value] : rows)
         EXPECT_EQ(leadingInteger(QString::fromLatin1(text)), value) << text;
     // Absurdly long input does not overflow into a small or negative number.
-    EXPECT_GT(leadingInteger(QStringLiteral("99999999999999999999999")), 1700);
-    EXPECT_LT(leadingInteger(QStringLiteral("-99999999999999999999999")), 0);
+    EXPECT_GT(leadingInteger("99999999999999999999999"), 1700);
+    EXPECT_LT(leadingInteger("-99999999999999999999999"), 0);
 }
