@@ -589,21 +589,22 @@ TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
     EXPECT_EQ(loadCalibration(*env.files, "Office"), office);
     EXPECT_EQ(fileBytes(env.naPath()), naFile); // the header keeps its format
 
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    EXPECT_EQ(runBackupCommandLine({"--backup"}, *env.files, env.clock, io, false, o, e), 0);
+    QString out;
+    QTextStream o(&out);
+    const auto run = [&](const QStringList& args, bool programRunning = false) {
+        return runBackupCommandLine(args, *env.files, env.clock, io, programRunning, o, o);
+    };
+    EXPECT_EQ(run({"--backup"}), 0);
     const QString name = "tvl-20260314-090507-manual";
     EXPECT_TRUE(QFileInfo(other.path() + "/tvl/" + name).isDir());
     EXPECT_FALSE(QFileInfo(folder()).exists());
     changeEverything();
     const State changed = state();
-    EXPECT_EQ(runBackupCommandLine({"--restore", name}, *env.files, env.clock, io, true, o, e), 1);
+    EXPECT_EQ(run({"--restore", name}, true), 1); // not while the program runs
     EXPECT_EQ(state(), changed);
-    EXPECT_EQ(
-        runBackupCommandLine({"--restore", "tvl-nothing"}, *env.files, env.clock, io, false, o, e),
-        1);
-    EXPECT_EQ(runBackupCommandLine({"--backup", "x"}, *env.files, env.clock, io, false, o, e), 2);
-    EXPECT_EQ(runBackupCommandLine({"--restore", name}, *env.files, env.clock, io, false, o, e), 0);
+    EXPECT_EQ(run({"--restore", "tvl-nothing"}), 1);
+    EXPECT_EQ(run({"--backup", "x"}), 2);
+    EXPECT_EQ(run({"--restore", name}), 0);
     EXPECT_NE(state(), changed);
     EXPECT_EQ(state().count("tvlmail.new"), 0u);
 }
