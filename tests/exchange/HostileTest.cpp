@@ -33,7 +33,7 @@ TEST_F(ExchangeTest, HostileFilesAreReadWithoutHarm)
         {"enormous CSV cell", "Name\r\n\"" + QByteArray(4 << 20, ',') + "\"\r\n", "", ""},
     };
     for (const Row& r : rows) {
-        const ImportSource s = readImportBytes(r.bytes, QStringLiteral("bad"));
+        const ImportSource s = readImportBytes(r.bytes, "bad");
         if (*r.error) {
             EXPECT_TRUE(s.error.startsWith(QString::fromUtf8(r.error))) << r.what;
             continue;
