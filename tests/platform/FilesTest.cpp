@@ -134,6 +134,17 @@ TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
     const qint64 actual = QStorageInfo(tmp.path()).bytesAvailable();
     // Other processes write meanwhile; the figures must agree to within a few MB.
     EXPECT_NEAR(double(freeBytes), double(actual), 64.0 * 1024 * 1024);
+
+    // Every errno the program maps, and one it does not (EIO).
+    const std::pair<int, int> cases[] = {
+        {ENOENT, 53}, {EIO, 57},          {ENOSPC, 61},    {EDQUOT, 61}, {EFBIG, 61},
+        {EINVAL, 64}, {ENAMETOOLONG, 64}, {EILSEQ, 64},    {EACCES, 70}, {EPERM, 70},
+        {EROFS, 70},  {EAGAIN, 70},       {ENODEV, 71},    {ENXIO, 71},  {ENOMEDIUM, 71},
+        {EISDIR, 75}, {EBUSY, 75},        {ETXTBSY, 75},   {EXDEV, 75},  {ENOTDIR, 76},
+        {ELOOP, 76},  {EEXIST, 58},       {ENOTEMPTY, 58},
+    };
+    for (const auto& [err, number] : cases)
+        EXPECT_EQ(errnoToNumber(err), number) << "errno " << err;
 }
 
 TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
@@ -187,20 +198,6 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
     EXPECT_EQ(errorOf([&] { files.replaceFile("tvlmail.abc", "x", "tvlmail.abc"); }),
               ErrNo::BadFileName);
     EXPECT_EQ(fileBytes(target), "short");
-}
-
-TEST(Files, ErrnoValuesMapToTheClassicNumbers)
-{
-    // Every errno the program maps, and one it does not (EIO).
-    const std::pair<int, int> cases[] = {
-        {ENOENT, 53}, {EIO, 57},          {ENOSPC, 61},    {EDQUOT, 61}, {EFBIG, 61},
-        {EINVAL, 64}, {ENAMETOOLONG, 64}, {EILSEQ, 64},    {EACCES, 70}, {EPERM, 70},
-        {EROFS, 70},  {EAGAIN, 70},       {ENODEV, 71},    {ENXIO, 71},  {ENOMEDIUM, 71},
-        {EISDIR, 75}, {EBUSY, 75},        {ETXTBSY, 75},   {EXDEV, 75},  {ENOTDIR, 76},
-        {ELOOP, 76},  {EEXIST, 58},       {ENOTEMPTY, 58},
-    };
-    for (const auto& [err, number] : cases)
-        EXPECT_EQ(errnoToNumber(err), number) << "errno " << err;
 }
 
 TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)

@@ -78,13 +78,10 @@ TEST(CodePage, FixedFieldsAreCutAndPaddedByBytes)
     EXPECT_EQ(trimRight("    "), QString());
 }
 
-TEST(Numbers, MessagesWriteALeadingBlankUnlessNegative)
+TEST(Numbers, MessagesWriteALeadingBlankUnlessNegativeAndReadWhatTheTextStartsWith)
 {
     EXPECT_EQ(numText(0) + numText(1700) + numText(-53), " 0 1700-53");
-}
 
-TEST(Numbers, LeadingNumberReadsWhatTheTextStartsWith)
-{
     // No exponent; blanks inside end the number; nothing numeric at the start reads as 0.
     const std::pair<const char*, double> rows[] = {
         {"12abc", 12}, {"  -3.5x", -3.5}, {"\t+7", 7},    {".25", 0.25}, {"-.5", -0.5},
