@@ -73,7 +73,7 @@ TEST_F(UpkeepTest, CompactionPacksActiveRecordsAndRenumbersLinks)
     EXPECT_EQ(recordBytes(env.naPath(), 6), p.CurRec.toBytes());
 }
 
-TEST_F(UpkeepTest, CompactionOfTrailingAndNoActiveRecords)
+TEST_F(UpkeepTest, CompactionOfTrailingAndNoActiveRecordsAndOverWhatLiesUnderItsTemporaryName)
 {
     // Only trailing records deleted, and records beyond LastRecNo: nothing
     // moves, no note, and the file shrinks to the records in use.
@@ -98,13 +98,10 @@ TEST_F(UpkeepTest, CompactionOfTrailingAndNoActiveRecords)
     EXPECT_EQ(p.LastRecNo, 1);
     EXPECT_EQ(p.LowestFreeId, 1);
     EXPECT_TRUE(compactionReport(result).contains("Now Has  0 Active Records."));
-}
 
-// A file of that name already there is never trusted: a stale copy is
-// replaced, and a link planted there does not lead the writes elsewhere.
-TEST_F(UpkeepTest, CompactionReplacesWhatLiesUnderTheTemporaryName)
-{
-    std::map<int, NARecord> r = people(1, 4);
+    // A file of that name already there is never trusted: a stale copy is
+    // replaced, and a link planted there does not lead the writes elsewhere.
+    r = people(1, 4);
     r.erase(2);
     writeAndOpen(r);
     const QString temp = env.dir() + "/" + kCompactTempName;
@@ -179,7 +176,7 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
 
 // The free space that compaction and the statistics read: 64-bit figures,
 // a failing call shown with the system's code. (A directory of no known disk:
-// CompactWindowsTest.AFailureIsReportedAndTheOldFileStays.)
+// the compaction windows' test of a failure.)
 TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)
 {
     DiskFigures vast;

@@ -33,7 +33,7 @@ QString expected(const QString& active, const QString& highest, const QString& d
 
 } // namespace
 
-TEST_F(UpkeepTest, StatisticsFiguresFormatsAndRecommendation)
+TEST_F(UpkeepTest, StatisticsFiguresFormatsRecommendationAndTheCommandOnTheOpenFile)
 {
     const qint64 fiveThousandKb = 5000 * 1024;
     // A new file: header and ID 1, 1,148 bytes.
@@ -72,12 +72,9 @@ TEST_F(UpkeepTest, StatisticsFiguresFormatsAndRecommendation)
     EXPECT_EQ(slotCount(574 * 4 + 287), 4); // 3.5 rounds to 4
     EXPECT_EQ(unusedPercent(8, 7), 12);     // 12.5 rounds to 12
     EXPECT_EQ(unusedPercent(8, 5), 38);     // 37.5 rounds to 38
-}
 
-// The command counts the records of the open file up to LastRecNo, shows
-// AnalyzingMessage meanwhile, and changes nothing.
-TEST_F(UpkeepTest, StatisticsCommandCountsTheOpenFile)
-{
+    // The command counts the records of the open file up to LastRecNo, shows
+    // AnalyzingMessage meanwhile, and changes nothing.
     std::map<int, NARecord> r = people(1, 10);
     r[3] = deletedRecord(3, "Gone");
     r[7].RecId = 2; // not its own ID: free

@@ -61,7 +61,7 @@ protected:
 
 } // namespace
 
-TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothing)
+TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsCancelChangesNothingAndAFailureIsReported)
 {
     startCompact(p);
     QWidget* form = findWindow("CompactForm");
@@ -109,6 +109,41 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
     EXPECT_TRUE(loadedWindows().isEmpty());
     EXPECT_EQ(file(), before);
     EXPECT_TRUE(env.ui.messages.empty());
+
+    // A failure is reported with its number and r; the windows that confirm stay,
+    // the please-wait window goes, and the N&A file is as it was.
+    warning = toWarning();
+    ASSERT_NE(warning, nullptr);
+    // A folder where the temporary file should go cannot be removed.
+    ASSERT_TRUE(QDir(env.dir()).mkpath(kCompactTempName + "/x"));
+    env.ui.answer(Ui::Answer::Ok);
+    pressYes(warning);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer.\n\nA File "
+                             "Or Folder Could Not Be Reached.  The N&A File Is Unchanged."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    EXPECT_EQ(file(), before);
+    expectHandleReads(before);
+    EXPECT_FALSE(env.ui.waitCursor);
+    EXPECT_EQ(findWindow("CompactingMsg"), nullptr);
+    EXPECT_TRUE(isLoaded(warning));
+
+    // A program directory that names no disk.
+    Files relative("tavrel-data");
+    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_FALSE(runCompaction(q));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Free Space Of The Program Directory tavrel-data Cannot Be "
+                             "Determined.  Cannot Perform Compaction."));
+    env.ui.answer(Ui::Answer::Ok);
+    showFileStatistics(q);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("App.Path = tavrel-data.  Cannot Determine Drive "
+                                                 "Letter. Exiting The Statistics Feature."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    settle();
+    EXPECT_EQ(findWindow("AnalyzingForm"), nullptr);
 }
 
 // Yes checks the space first: the compacted file beside the old one (its
@@ -168,42 +203,4 @@ TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndR
         EXPECT_EQ(file(), compactedFile);
         EXPECT_TRUE(loadedWindows().isEmpty());
     }
-}
-
-// A failure is reported with its number and r; the windows that confirm stay,
-// the please-wait window goes, and the N&A file is as it was.
-TEST_F(CompactWindowsTest, AFailureIsReportedAndTheOldFileStays)
-{
-    QWidget* warning = toWarning();
-    ASSERT_NE(warning, nullptr);
-    // A folder where the temporary file should go cannot be removed.
-    ASSERT_TRUE(QDir(env.dir()).mkpath(kCompactTempName + "/x"));
-    env.ui.answer(Ui::Answer::Ok);
-    pressYes(warning);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer.\n\nA File "
-                             "Or Folder Could Not Be Reached.  The N&A File Is Unchanged."));
-    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-    EXPECT_EQ(file(), before);
-    expectHandleReads(before);
-    EXPECT_FALSE(env.ui.waitCursor);
-    EXPECT_EQ(findWindow("CompactingMsg"), nullptr);
-    EXPECT_TRUE(isLoaded(warning));
-
-    // A program directory that names no disk.
-    Files relative("tavrel-data");
-    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_FALSE(runCompaction(q));
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("The Free Space Of The Program Directory tavrel-data Cannot Be "
-                             "Determined.  Cannot Perform Compaction."));
-    env.ui.answer(Ui::Answer::Ok);
-    showFileStatistics(q);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("App.Path = tavrel-data.  Cannot Determine Drive "
-                                                 "Letter. Exiting The Statistics Feature."));
-    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-    settle();
-    EXPECT_EQ(findWindow("AnalyzingForm"), nullptr);
 }
