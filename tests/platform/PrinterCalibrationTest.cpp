@@ -8,7 +8,7 @@
 
 namespace tavrel {
 
-TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimits)
+TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimitsAndSavedPerQueue)
 {
     struct Case {
         const char* text;
@@ -32,12 +32,9 @@ TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimits)
             EXPECT_EQ(parseCalibration(calibrationText(*c.want)), c.want);
         }
     }
-}
 
-// Each queue keeps its own calibration; saving one keeps every other line of
-// the settings file, and a queue never saved (or saved wrongly) has none.
-TEST(PrinterCalibration, SavedPerQueueAmongTheOtherSettings)
-{
+    // Each queue keeps its own calibration; saving one keeps every other line of
+    // the settings file, and a queue never saved (or saved wrongly) has none.
     QTemporaryDir dir;
     Files files(dir.path());
     // Its last line has no line end (edited by hand): it is kept all the same.

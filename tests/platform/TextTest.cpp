@@ -4,7 +4,7 @@
 
 using namespace tavrel;
 
-TEST(CodePage, EveryByteSurvivesAReadAndAWrite)
+TEST(CodePage, EveryByteSurvivesAReadAndAWriteAndOtherCharactersBecomeOneQuestionMarkEach)
 {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
@@ -18,10 +18,8 @@ TEST(CodePage, EveryByteSurvivesAReadAndAWrite)
     EXPECT_EQ(text.at(0x92), QChar(0x2019)); // right single quotation mark
     EXPECT_EQ(text.at(0x9F), QChar(0x0178)); // Y with diaeresis
     EXPECT_EQ(text.at(0xE9), QChar(0x00E9)); // e acute
-}
 
-TEST(CodePage, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach)
-{
+    // Characters outside the code page become one question mark each.
     EXPECT_EQ(unicodeToCp1252("\u20AC"), QByteArray("\x80", 1));
     EXPECT_EQ(unicodeToCp1252("Caf\u00E9 \u03A9"), QByteArray("Caf\xE9 ?"));
     // A character beyond the basic plane (two UTF-16 units) is still one byte.
