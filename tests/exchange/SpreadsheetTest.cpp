@@ -5,7 +5,7 @@
 namespace tavrel::test {
 namespace {
 
-TEST(Spreadsheet, CellsThatASpreadsheetWouldConvertStayText)
+TEST_F(ExchangeTest, SpreadsheetCellsStayTextAndTheExportReadsBackUnchanged)
 {
     // Numbers, dates and formulas to a spreadsheet: a formula giving the text (past 15
     // digits a number would lose its last ones).
@@ -18,10 +18,8 @@ TEST(Spreadsheet, CellsThatASpreadsheetWouldConvertStayText)
     // A whole number stays the same number; plain text stays as it is.
     for (const char* value : {"42", "0", "Main St 12", "ann@example.com", ""})
         EXPECT_EQ(spreadsheetCell(value), value) << value;
-}
 
-TEST_F(ExchangeTest, SpreadsheetExportOnTheCommandLineReadsBackUnchanged)
-{
+    // The export on the command line, read back.
     std::map<int, NARecord> m = people(1, 1);
     m[1].Name = "-Dash, Ann";
     m[1].AddrLine1 = "=cmd|' /C calc'!A0";
