@@ -15,7 +15,7 @@ QByteArray utf16(const QString& text, bool bigEndian)
     return out;
 }
 
-TEST(Detection, Utf16WithoutAMarkIsFoundByItsZeroBytes)
+TEST(Detection, Utf16WithoutAMarkAndStrayWindows1252LinesAreFoundByTheirBytes)
 {
     const QString card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Zoë Ødegård\r\nEND:VCARD\r\n";
     const QString csv = "Name,Address 1\r\nZoë Ødegård,Fjordveien 2\r\n";
@@ -30,10 +30,7 @@ TEST(Detection, Utf16WithoutAMarkIsFoundByItsZeroBytes)
                           .arg(big ? "big-endian" : "little-endian"));
         }
     }
-}
-
-TEST(Detection, OnlyTheLinesThatAreNotUtf8AreReadAsWindows1252)
-{
+    // Only the lines that are not UTF-8 are read as Windows-1252.
     const QByteArray bytes = "Name,Comments\r\nZoë Ødegård,costs 5 €\r\nJos\xe9 Pe\xf1"
                              "a,\"caf\xe9\r\nline two\"\r\nAnna,\xe9t\xe9\r\n";
     const ImportSource s = readImportBytes(bytes, "mixed.csv");

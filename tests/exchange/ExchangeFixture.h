@@ -29,7 +29,7 @@ protected:
     // `plan`.
     ImportResult importBytes(const QByteArray& bytes,
                              OverflowChoice choice = OverflowChoice::MoveToComments,
-                             const QString& name = QStringLiteral("in.vcf"))
+                             const QString& name = "in.vcf")
     {
         const ImportSource source = readImportBytes(bytes, name);
         EXPECT_TRUE(source.error.isEmpty()) << source.error.toStdString();
@@ -39,7 +39,7 @@ protected:
     // The one entry a file holds.
     static Entry onlyEntry(const QByteArray& bytes)
     {
-        const ImportSource s = readImportBytes(bytes, QStringLiteral("x"));
+        const ImportSource s = readImportBytes(bytes, "x");
         EXPECT_EQ(s.entries.size(), 1) << s.error.toStdString();
         return s.entries.value(0);
     }
@@ -71,7 +71,7 @@ protected:
 // Joins lines with CR LF, the way most programs end them.
 inline QByteArray crlf(const QStringList& lines)
 {
-    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+    return (lines.join("\r\n") + "\r\n").toUtf8();
 }
 
 } // namespace tavrel::test

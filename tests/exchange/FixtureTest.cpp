@@ -117,7 +117,7 @@ TEST_F(Fixtures, SemicolonCsvWithByteOrderMark)
          "Élodie;Martin;Atelier Nord;\"3, rue de la Paix\";Paris;75002;France;06 12 34 56 "
          "78;01 23 45 67 89;elodie@example.fr;\"Two\r\nlines; \"\"quoted\"\"\";\"Clients;Paris\"",
          ";;;;;;;;;;;"});
-    const ImportSource s = readImportBytes(csv, QStringLiteral("contacts.csv"));
+    const ImportSource s = readImportBytes(csv, "contacts.csv");
     EXPECT_EQ(s.kind, "CSV (Outlook)");
     EXPECT_EQ(s.table.delimiter, QLatin1Char(';'));
     ASSERT_EQ(s.entries.size(), 1); // the empty row is no entry

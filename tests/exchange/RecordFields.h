@@ -9,27 +9,35 @@
 
 namespace tavrel::test {
 
-// A record's field by a short name, as tables of expected imports write it:
-// "Name", "Addr1".."Addr4", "Tel1".."Tel5" ("Label: number"), "EMail",
-// "Comments", "Key1", "Key2"; blanks on the right dropped.
-inline QString recordField(const NARecord& r, const QString& name)
+// A text field of `r` by a short name, as tables of records write it: "Name",
+// "EMail", "Comments", "Addr1".."Addr4", "Key1", "Key2", "Link1".."Link5" (a
+// QuickLink's text); nullptr for any other ("Tel1".."Tel5" are two fields each).
+inline QString* textField(NARecord& r, const QString& name)
 {
-    if (name == "Name")
-        return trimRight(r.Name);
-    if (name == "EMail")
-        return trimRight(r.EMail);
-    if (name == "Comments")
-        return trimRight(r.Comments);
     const int n = name.right(1).toInt();
-    if (name.startsWith("Addr")) {
-        const QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
-        return trimRight(*lines[n - 1]);
-    }
-    if (name.startsWith("Tel"))
+    QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    if (name.startsWith("Addr"))
+        return lines[n - 1];
+    if (name.startsWith("Link"))
+        return &r.linkText(n);
+    return name == "Name"       ? &r.Name
+           : name == "EMail"    ? &r.EMail
+           : name == "Comments" ? &r.Comments
+           : name == "Key1"     ? &r.SortKey1
+           : name == "Key2"     ? &r.SortKey2
+                                : nullptr;
+}
+
+// A record's field by its short name, a telephone as "Label: number"; blanks
+// on the right dropped.
+inline QString recordField(NARecord r, const QString& name)
+{
+    if (name.startsWith("Tel")) {
+        const int n = name.right(1).toInt();
         return trimRight(r.phoneType(n)) + ": " + trimRight(r.phoneNum(n));
-    if (name.startsWith("Key"))
-        return trimRight(n == 1 ? r.SortKey1 : r.SortKey2);
-    return "(no field " + name + ")";
+    }
+    const QString* field = textField(r, name);
+    return field ? trimRight(*field) : "(no field " + name + ")";
 }
 
 // "Name=Ann Lee|Tel1=Home: 555" as its (field, value) pairs, in order.
@@ -48,19 +56,13 @@ inline QList<std::pair<QString, QString>> fieldList(const char* fields)
 inline NARecord withFields(NARecord r, const char* fields)
 {
     for (const auto& [name, value] : fieldList(fields)) {
-        const int n = name.right(1).toInt();
-        QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
-        if (name.startsWith("Tel")) {
-            r.phoneType(n) = value.section(": ", 0, 0);
-            r.phoneNum(n) = value.section(": ", 1);
-        } else {
-            QString& field = name == "Name"            ? r.Name
-                             : name == "EMail"         ? r.EMail
-                             : name == "Comments"      ? r.Comments
-                             : name.startsWith("Link") ? r.linkText(n)
-                                                       : *lines[n - 1];
-            field = value;
+        if (!name.startsWith("Tel")) {
+            *textField(r, name) = value;
+            continue;
         }
+        const int n = name.right(1).toInt();
+        r.phoneType(n) = value.section(": ", 0, 0);
+        r.phoneNum(n) = value.section(": ", 1);
     }
     return r;
 }

@@ -24,27 +24,27 @@ QString spokenName(QWidget* w)
 TEST(AccessibleNames, EveryFocusableControlIsNamedWhenShown)
 {
     QWidget window;
-    window.setWindowTitle(QStringLiteral("N&A File Content"));
+    window.setWindowTitle("N&A File Content");
     auto* v = new QVBoxLayout(&window);
-    auto* label = new QLabel(QStringLiteral("&Name"), &window);
+    auto* label = new QLabel("&Name", &window);
     auto* byLabel = new QLineEdit(&window);
     label->setBuddy(byLabel);
     auto* byTip = new QLineEdit(&window);
-    byTip->setToolTip(QStringLiteral("E-Mail Address - Up To 35 Characters"));
+    byTip->setToolTip("E-Mail Address - Up To 35 Characters");
     auto* own = new QLineEdit(&window);
-    own->setAccessibleName(QStringLiteral("Address Line 2"));
-    own->setToolTip(QStringLiteral("Something Else"));
-    auto* group = new QGroupBox(QStringLiteral("Sort &Keys"), &window);
+    own->setAccessibleName("Address Line 2");
+    own->setToolTip("Something Else");
+    auto* group = new QGroupBox("Sort &Keys", &window);
     auto* inGroup = new QVBoxLayout(group);
     QLineEdit* keys[2] = {new QLineEdit(group), new QLineEdit(group)};
     inGroup->addWidget(keys[0]);
     inGroup->addWidget(keys[1]);
     auto* combo = new QComboBox(&window);
     combo->setEditable(true);
-    combo->setAccessibleName(QStringLiteral("Telephone 1 Type"));
+    combo->setAccessibleName("Telephone 1 Type");
     auto* list = new QListWidget(&window);
-    auto* button = new QPushButton(QStringLiteral("C&opy N&&A"), &window);
-    auto* display = new QLabel(QStringLiteral("Shown Only"), &window);
+    auto* button = new QPushButton("C&opy N&&A", &window);
+    auto* display = new QLabel("Shown Only", &window);
     for (QWidget* w : std::initializer_list<QWidget*>{label, byLabel, byTip, own, group, combo,
                                                       list, button, display})
         v->addWidget(w);
@@ -62,8 +62,8 @@ TEST(AccessibleNames, EveryFocusableControlIsNamedWhenShown)
     }
     // A button is read by its caption, which may change later: it keeps no copy.
     EXPECT_TRUE(button->accessibleName().isEmpty());
-    EXPECT_EQ(spokenName(button), QStringLiteral("Copy N&A"));
-    EXPECT_EQ(accessibleNameFor(button), QStringLiteral("Copy N&A"));
+    EXPECT_EQ(spokenName(button), "Copy N&A");
+    EXPECT_EQ(accessibleNameFor(button), "Copy N&A");
     EXPECT_TRUE(display->accessibleName().isEmpty());
 }
 

@@ -8,7 +8,7 @@ TEST(QtClipboard, HoldsTheTextExactlyAndClears)
 {
     QtClipboard clipboard;
     // Trailing blanks and bare line feeds are part of a copied address.
-    const QString text = QStringLiteral("Ann Smith   \n12 High St  \n");
+    const QString text = "Ann Smith   \n12 High St  \n";
     clipboard.setText(text);
     EXPECT_EQ(clipboard.text(), text);
     clipboard.clear();

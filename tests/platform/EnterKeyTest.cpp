@@ -34,8 +34,8 @@ void pressInNextBox(std::vector<QKeyCombination> keys)
 TEST(EnterKey, PressesTheFocusedButtonInAnyWindow)
 {
     QWidget window;
-    auto* first = new QPushButton(QStringLiteral("&First"), &window);
-    auto* second = new QPushButton(QStringLiteral("&Second"), &window);
+    auto* first = new QPushButton("&First", &window);
+    auto* second = new QPushButton("&Second", &window);
     auto* row = new QHBoxLayout(&window);
     row->addWidget(first);
     row->addWidget(second);
@@ -57,7 +57,7 @@ TEST(EnterKey, PressesTheFocusedButtonInAnyWindow)
 TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
 {
     QtUi ui;
-    const QString title = QStringLiteral("Tavrel");
+    const QString title = "Tavrel";
     pressInNextBox({Qt::CTRL | Qt::Key_C, Qt::Key_Return});
     EXPECT_EQ(ui.messageBox("Sure?", title, Ui::Buttons::YesNo, Ui::Icon::Question),
               Ui::Answer::Yes);

@@ -28,33 +28,32 @@ TEST(Files, ListingMatchesThePatternWhateverTheCase)
     for (const char* name : {"TVLMAIL.A", "tvlmail.bc", "Tvlmail.xyz", "tvlmail", "xtvlmail.a",
                              "n&a.mrk", "tvlmail.a.bak"})
         writeBytes(tmp.filePath(QString::fromLatin1(name)), "x");
-    QDir(tmp.path()).mkdir(QStringLiteral("tvlmail.dir")); // a folder is not a file
+    QDir(tmp.path()).mkdir("tvlmail.dir"); // a folder is not a file
     Files files(tmp.path());
 
-    const QStringList lists = files.list(QStringLiteral("tvlmail.*"));
-    EXPECT_EQ(lists, (QStringList{QStringLiteral("TVLMAIL.A"), QStringLiteral("tvlmail.a.bak"),
-                                  QStringLiteral("tvlmail.bc"), QStringLiteral("Tvlmail.xyz")}));
-    EXPECT_EQ(files.list(QStringLiteral("TVLMAIL.?")), QStringList{QStringLiteral("TVLMAIL.A")});
-    EXPECT_EQ(files.list(QStringLiteral("N&A.MRK")), QStringList{QStringLiteral("n&a.mrk")});
-    EXPECT_EQ(files.list(QStringLiteral("*.*")).size(), 7);
-    EXPECT_TRUE(files.list(QStringLiteral("nothing*")).isEmpty());
+    const QStringList lists = files.list("tvlmail.*");
+    EXPECT_EQ(lists, (QStringList{"TVLMAIL.A", "tvlmail.a.bak", "tvlmail.bc", "Tvlmail.xyz"}));
+    EXPECT_EQ(files.list("TVLMAIL.?"), QStringList{"TVLMAIL.A"});
+    EXPECT_EQ(files.list("N&A.MRK"), QStringList{"n&a.mrk"});
+    EXPECT_EQ(files.list("*.*").size(), 7);
+    EXPECT_TRUE(files.list("nothing*").isEmpty());
     // A pattern that is not a valid wildcard lists nothing rather than failing.
-    EXPECT_TRUE(files.list(QStringLiteral("[")).isEmpty());
+    EXPECT_TRUE(files.list("[").isEmpty());
 
     // A name with a control character in it is never offered.
-    writeBytes(tmp.filePath(QStringLiteral("tvlmail.\n")), "x");
-    EXPECT_EQ(files.list(QStringLiteral("tvlmail.*")).size(), 4);
+    writeBytes(tmp.filePath("tvlmail.\n"), "x");
+    EXPECT_EQ(files.list("tvlmail.*").size(), 4);
     // The spellings of a name on disk, whatever the case it is asked in.
-    EXPECT_EQ(files.spellings(QStringLiteral("tvlmail.BC")), QStringList{"tvlmail.bc"});
+    EXPECT_EQ(files.spellings("tvlmail.BC"), QStringList{"tvlmail.bc"});
 }
 
 TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
 {
     QTemporaryDir outer;
-    QDir(outer.path()).mkdir(QStringLiteral("prog"));
-    const QString dir = outer.filePath(QStringLiteral("prog"));
-    writeBytes(outer.filePath(QStringLiteral("x")), "outside");
-    writeBytes(dir + QStringLiteral("/keep"), "inside");
+    QDir(outer.path()).mkdir("prog");
+    const QString dir = outer.filePath("prog");
+    writeBytes(outer.filePath("x"), "outside");
+    writeBytes(dir + "/keep", "inside");
     Files files(dir);
 
     const char* const hostile[] = {"../x", "a/b",       "",          ".",       "..",
@@ -68,61 +67,56 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
         [&](const QString& n) { files.remove(n); },
         [&](const QString& n) { files.length(n); },
         [&](const QString& n) { files.readAll(n); },
-        [&](const QString& n) { files.rename(QStringLiteral("keep"), n); },
-        [&](const QString& n) { files.rename(n, QStringLiteral("new")); },
+        [&](const QString& n) { files.rename("keep", n); },
+        [&](const QString& n) { files.rename(n, "new"); },
         [&](const QString& n) { files.replaceFile(n, "evil"); },
         // No temporary name means one of its own.
-        [&](const QString& n) {
-            files.replaceFile(QStringLiteral("keep"), "evil",
-                              n.isEmpty() ? QStringLiteral("..") : n);
-        },
+        [&](const QString& n) { files.replaceFile("keep", "evil", n.isEmpty() ? ".." : n); },
     };
     for (const QString& name : names)
         for (const auto& use : uses)
             EXPECT_EQ(errorOf([&] { use(name); }), ErrNo::BadFileName) << name.toStdString();
-    EXPECT_EQ(fileBytes(outer.filePath(QStringLiteral("x"))), "outside");
-    EXPECT_EQ(fileBytes(dir + QStringLiteral("/keep")), "inside");
-    EXPECT_EQ(entries(dir), QStringList{QStringLiteral("keep")});
-    EXPECT_EQ(entries(outer.path()), (QStringList{QStringLiteral("prog"), QStringLiteral("x")}));
+    EXPECT_EQ(fileBytes(outer.filePath("x")), "outside");
+    EXPECT_EQ(fileBytes(dir + "/keep"), "inside");
+    EXPECT_EQ(entries(dir), QStringList{"keep"});
+    EXPECT_EQ(entries(outer.path()), (QStringList{"prog", "x"}));
 }
 
 TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
 {
     QTemporaryDir tmp;
     Files files(tmp.path());
-    writeBytes(tmp.filePath(QStringLiteral("a.txt")), "12345");
-    QDir(tmp.path()).mkdir(QStringLiteral("folder"));
+    writeBytes(tmp.filePath("a.txt"), "12345");
+    QDir(tmp.path()).mkdir("folder");
 
-    EXPECT_TRUE(files.exists(QStringLiteral("a.txt")));
-    EXPECT_FALSE(files.exists(QStringLiteral("A.TXT"))); // names are as the disk has them
-    EXPECT_FALSE(files.exists(QStringLiteral("folder")));
-    EXPECT_EQ(files.length(QStringLiteral("a.txt")), 5);
-    EXPECT_EQ(files.readAll(QStringLiteral("a.txt")), "12345");
+    EXPECT_TRUE(files.exists("a.txt"));
+    EXPECT_FALSE(files.exists("A.TXT")); // names are as the disk has them
+    EXPECT_FALSE(files.exists("folder"));
+    EXPECT_EQ(files.length("a.txt"), 5);
+    EXPECT_EQ(files.readAll("a.txt"), "12345");
 
-    EXPECT_EQ(errorOf([&] { files.length(QStringLiteral("none")); }), ErrNo::FileNotFound);
-    EXPECT_EQ(errorOf([&] { files.length(QStringLiteral("folder")); }), ErrNo::FileNotFound);
-    EXPECT_EQ(errorOf([&] { files.readAll(QStringLiteral("none")); }), ErrNo::FileNotFound);
-    EXPECT_EQ(errorOf([&] { files.remove(QStringLiteral("none")); }), ErrNo::FileNotFound);
-    EXPECT_EQ(errorOf([&] { files.remove(QStringLiteral("folder")); }), ErrNo::PathFileAccess);
-    EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("folder"))).exists());
+    EXPECT_EQ(errorOf([&] { files.length("none"); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.length("folder"); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.readAll("none"); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.remove("none"); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.remove("folder"); }), ErrNo::PathFileAccess);
+    EXPECT_TRUE(QDir(tmp.filePath("folder")).exists());
 
     // Renaming never replaces a file that is there already.
-    writeBytes(tmp.filePath(QStringLiteral("b.txt")), "other");
-    EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("a.txt"), QStringLiteral("b.txt")); }),
-              ErrNo::FileAlreadyExists);
-    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("a.txt"))), "12345");
-    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("b.txt"))), "other");
-    EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("none"), QStringLiteral("c.txt")); }),
-              ErrNo::FileNotFound);
-    EXPECT_EQ(errorOf([&] { files.rename(QStringLiteral("a.txt"), QStringLiteral("c.txt")); }), 0);
-    EXPECT_FALSE(files.exists(QStringLiteral("a.txt")));
-    EXPECT_EQ(files.readAll(QStringLiteral("c.txt")), "12345");
-    EXPECT_EQ(errorOf([&] { files.remove(QStringLiteral("c.txt")); }), 0);
-    EXPECT_FALSE(files.exists(QStringLiteral("c.txt")));
+    writeBytes(tmp.filePath("b.txt"), "other");
+    EXPECT_EQ(errorOf([&] { files.rename("a.txt", "b.txt"); }), ErrNo::FileAlreadyExists);
+    EXPECT_EQ(fileBytes(tmp.filePath("a.txt")), "12345");
+    EXPECT_EQ(fileBytes(tmp.filePath("b.txt")), "other");
+    EXPECT_EQ(errorOf([&] { files.rename("none", "c.txt"); }), ErrNo::FileNotFound);
+    EXPECT_EQ(errorOf([&] { files.rename("a.txt", "c.txt"); }), 0);
+    EXPECT_FALSE(files.exists("a.txt"));
+    EXPECT_EQ(files.readAll("c.txt"), "12345");
+    EXPECT_EQ(errorOf([&] { files.remove("c.txt"); }), 0);
+    EXPECT_FALSE(files.exists("c.txt"));
 
     // A missing program directory: the disk figures fail with a number and the
     // system's own code, which the statistics message shows.
-    Files gone(tmp.filePath(QStringLiteral("no/such/dir")));
+    Files gone(tmp.filePath("no/such/dir"));
     try {
         gone.diskFigures();
         ADD_FAILURE() << "no error";
@@ -130,12 +124,8 @@ TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
         EXPECT_EQ(e.number(), ErrNo::FileNotFound);
         EXPECT_EQ(e.systemError(), ENOENT);
     }
-}
-
-TEST(Files, DiskFiguresMultiplyOutToTheFreeSpace)
-{
-    QTemporaryDir tmp;
-    const DiskFigures f = Files(tmp.path()).diskFigures();
+    // The figures multiply out to the free space.
+    const DiskFigures f = files.diskFigures();
     EXPECT_EQ(f.bytesPerSector, 512);
     EXPECT_GE(f.sectorsPerCluster, 1);
     EXPECT_GT(f.totalClusters, 0);
@@ -144,75 +134,7 @@ TEST(Files, DiskFiguresMultiplyOutToTheFreeSpace)
     const qint64 actual = QStorageInfo(tmp.path()).bytesAvailable();
     // Other processes write meanwhile; the figures must agree to within a few MB.
     EXPECT_NEAR(double(freeBytes), double(actual), 64.0 * 1024 * 1024);
-}
 
-TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
-{
-    QTemporaryDir tmp;
-    Files files(tmp.path());
-    const QString target = tmp.filePath(QStringLiteral("tvlmail.abc"));
-    writeBytes(target, QByteArray(3000, 'o'));
-
-    // With its own temporary name.
-    const QByteArray next(5000, 'n');
-    files.replaceFile(QStringLiteral("tvlmail.abc"), next, QStringLiteral("Q$Q$Q$Q$.TMP"));
-    EXPECT_EQ(fileBytes(target), next);
-    EXPECT_EQ(entries(tmp.path()), QStringList{QStringLiteral("tvlmail.abc")});
-
-    // Without one.
-    files.replaceFile(QStringLiteral("tvlmail.abc"), "short");
-    EXPECT_EQ(fileBytes(target), "short");
-    EXPECT_EQ(entries(tmp.path()), QStringList{QStringLiteral("tvlmail.abc")});
-
-    // A new file is made complete too.
-    files.replaceFile(QStringLiteral("fresh"), "data", QStringLiteral("Q$Q$Q$Q$.COM"));
-    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("fresh"))), "data");
-
-    // A read-only file is refused as a write to it would be, also for a user
-    // (root) whom the system would let replace it; nothing is left behind.
-    const auto rw = QFile::permissions(target);
-    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    for (const QString& temp : {QStringLiteral("Q$Q$Q$Q$.TMP"), QString()})
-        EXPECT_EQ(errorOf([&] { files.replaceFile(QStringLiteral("tvlmail.abc"), "lost", temp); }),
-                  ErrNo::PermissionDenied);
-    EXPECT_EQ(fileBytes(target), "short");
-    EXPECT_EQ(entries(tmp.path()),
-              (QStringList{QStringLiteral("fresh"), QStringLiteral("tvlmail.abc")}));
-    ASSERT_TRUE(QFile::setPermissions(target, rw));
-
-    // The temporary file cannot be written (a folder stands in its way): the
-    // old file stays as it was, and nothing is left behind.
-    QDir(tmp.path()).mkdir(QStringLiteral("Q$Q$Q$Q$.TMP"));
-    EXPECT_NE(errorOf([&] {
-                  files.replaceFile(QStringLiteral("tvlmail.abc"), "lost",
-                                    QStringLiteral("Q$Q$Q$Q$.TMP"));
-              }),
-              0);
-    EXPECT_EQ(fileBytes(target), "short");
-
-    // The rename cannot happen (the target is a folder): the temporary file is
-    // removed and the folder is untouched.
-    QDir(tmp.path()).mkdir(QStringLiteral("target"));
-    writeBytes(tmp.filePath(QStringLiteral("target/inner")), "x");
-    EXPECT_NE(errorOf([&] {
-                  files.replaceFile(QStringLiteral("target"), "lost",
-                                    QStringLiteral("Q$Q$Q$Q$.COM"));
-              }),
-              0);
-    EXPECT_FALSE(QFile::exists(tmp.filePath(QStringLiteral("Q$Q$Q$Q$.COM"))));
-    EXPECT_EQ(fileBytes(tmp.filePath(QStringLiteral("target/inner"))), "x");
-
-    // A temporary name equal to the target would destroy the old file first.
-    EXPECT_EQ(errorOf([&] {
-                  files.replaceFile(QStringLiteral("tvlmail.abc"), "x",
-                                    QStringLiteral("tvlmail.abc"));
-              }),
-              ErrNo::BadFileName);
-    EXPECT_EQ(fileBytes(target), "short");
-}
-
-TEST(Files, ErrnoValuesMapToTheClassicNumbers)
-{
     // Every errno the program maps, and one it does not (EIO).
     const std::pair<int, int> cases[] = {
         {ENOENT, 53}, {EIO, 57},          {ENOSPC, 61},    {EDQUOT, 61}, {EFBIG, 61},
@@ -225,25 +147,78 @@ TEST(Files, ErrnoValuesMapToTheClassicNumbers)
         EXPECT_EQ(errnoToNumber(err), number) << "errno " << err;
 }
 
+TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
+{
+    QTemporaryDir tmp;
+    Files files(tmp.path());
+    const QString target = tmp.filePath("tvlmail.abc");
+    writeBytes(target, QByteArray(3000, 'o'));
+
+    // With its own temporary name.
+    const QByteArray next(5000, 'n');
+    files.replaceFile("tvlmail.abc", next, "Q$Q$Q$Q$.TMP");
+    EXPECT_EQ(fileBytes(target), next);
+    EXPECT_EQ(entries(tmp.path()), QStringList{"tvlmail.abc"});
+
+    // Without one.
+    files.replaceFile("tvlmail.abc", "short");
+    EXPECT_EQ(fileBytes(target), "short");
+    EXPECT_EQ(entries(tmp.path()), QStringList{"tvlmail.abc"});
+
+    // A new file is made complete too.
+    files.replaceFile("fresh", "data", "Q$Q$Q$Q$.COM");
+    EXPECT_EQ(fileBytes(tmp.filePath("fresh")), "data");
+
+    // A read-only file is refused as a write to it would be, also for a user
+    // (root) whom the system would let replace it; nothing is left behind.
+    const auto rw = QFile::permissions(target);
+    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    for (const QString& temp : {QString("Q$Q$Q$Q$.TMP"), QString()})
+        EXPECT_EQ(errorOf([&] { files.replaceFile("tvlmail.abc", "lost", temp); }),
+                  ErrNo::PermissionDenied);
+    EXPECT_EQ(fileBytes(target), "short");
+    EXPECT_EQ(entries(tmp.path()), (QStringList{"fresh", "tvlmail.abc"}));
+    ASSERT_TRUE(QFile::setPermissions(target, rw));
+
+    // The temporary file cannot be written (a folder stands in its way): the
+    // old file stays as it was, and nothing is left behind.
+    QDir(tmp.path()).mkdir("Q$Q$Q$Q$.TMP");
+    EXPECT_NE(errorOf([&] { files.replaceFile("tvlmail.abc", "lost", "Q$Q$Q$Q$.TMP"); }), 0);
+    EXPECT_EQ(fileBytes(target), "short");
+
+    // The rename cannot happen (the target is a folder): the temporary file is
+    // removed and the folder is untouched.
+    QDir(tmp.path()).mkdir("target");
+    writeBytes(tmp.filePath("target/inner"), "x");
+    EXPECT_NE(errorOf([&] { files.replaceFile("target", "lost", "Q$Q$Q$Q$.COM"); }), 0);
+    EXPECT_FALSE(QFile::exists(tmp.filePath("Q$Q$Q$Q$.COM")));
+    EXPECT_EQ(fileBytes(tmp.filePath("target/inner")), "x");
+
+    // A temporary name equal to the target would destroy the old file first.
+    EXPECT_EQ(errorOf([&] { files.replaceFile("tvlmail.abc", "x", "tvlmail.abc"); }),
+              ErrNo::BadFileName);
+    EXPECT_EQ(fileBytes(target), "short");
+}
+
 TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
 {
     QTemporaryDir tmp;
     const QByteArray savedHome = qgetenv("TAVREL_HOME");
     const QByteArray savedData = qgetenv("XDG_DATA_HOME");
-    const QString exeDir = tmp.filePath(QStringLiteral("exe"));
+    const QString exeDir = tmp.filePath("exe");
     QDir().mkpath(exeDir);
 
-    qputenv("TAVREL_HOME", tmp.filePath(QStringLiteral("home")).toLocal8Bit());
-    EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath(QStringLiteral("home")));
-    EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("home"))).exists());
+    qputenv("TAVREL_HOME", tmp.filePath("home").toLocal8Bit());
+    EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath("home"));
+    EXPECT_TRUE(QDir(tmp.filePath("home")).exists());
 
     qunsetenv("TAVREL_HOME");
-    qputenv("XDG_DATA_HOME", tmp.filePath(QStringLiteral("data")).toLocal8Bit());
-    EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath(QStringLiteral("data/tavrel")));
-    EXPECT_TRUE(QDir(tmp.filePath(QStringLiteral("data/tavrel"))).exists());
+    qputenv("XDG_DATA_HOME", tmp.filePath("data").toLocal8Bit());
+    EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath("data/tavrel"));
+    EXPECT_TRUE(QDir(tmp.filePath("data/tavrel")).exists());
 
     // A portable install: the N&A file already lies beside the program.
-    writeBytes(exeDir + QStringLiteral("/n&a.mrk"), "");
+    writeBytes(exeDir + "/n&a.mrk", "");
     EXPECT_EQ(resolveProgramDirectory(exeDir), exeDir);
 
     for (const auto& [name, value] :

@@ -14,11 +14,11 @@ using namespace tavrel::test;
 
 namespace {
 
-const QString kRoot = QStringLiteral(":/helptest");
+const QString kRoot = ":/helptest";
 
 QString shownText(HelpWindow& w)
 {
-    return control<QTextBrowser>(&w, QStringLiteral("HelpText"))->toPlainText();
+    return control<QTextBrowser>(&w, "HelpText")->toPlainText();
 }
 
 } // namespace
@@ -30,74 +30,68 @@ TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
 
     help.showContext(25);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("adding.html"));
-    EXPECT_TRUE(shownText(help).contains(QStringLiteral("Type the name.")));
+    EXPECT_EQ(help.currentTopic(), "adding.html");
+    EXPECT_TRUE(shownText(help).contains("Type the name."));
 
     help.showContext(55); // blanks between number and topic are allowed
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("printing.html"));
+    EXPECT_EQ(help.currentTopic(), "printing.html");
     help.showContext(70);
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("untitled.html"));
+    EXPECT_EQ(help.currentTopic(), "untitled.html");
 
     // Not listed, listed with a missing topic, listed without a topic.
     for (int unknown : {0, 60, 80, 999, -1}) {
         help.showContext(unknown);
-        EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html")) << unknown;
+        EXPECT_EQ(help.currentTopic(), "contents.html") << unknown;
     }
-    EXPECT_TRUE(shownText(help).contains(QStringLiteral("Test Help")));
+    EXPECT_TRUE(shownText(help).contains("Test Help"));
 
     help.showContext(25);
     help.showFinder();
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+    EXPECT_EQ(help.currentTopic(), "contents.html");
 
     help.quit();
     EXPECT_FALSE(help.isVisible());
     // It opens again after quitting.
     help.showContext(55);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("printing.html"));
-}
-
-TEST(HelpWindow, IndexHoldsTopicTitlesAndListedEntriesInOrder)
-{
-    HelpWindow help(kRoot);
-    QStringList entries;
-    for (const auto& e : help.indexEntries())
-        entries << e.text + QStringLiteral(" > ") + e.topic;
-    EXPECT_EQ(entries,
-              (QStringList{"About & Printing > printing.html", "Adding A Record > adding.html",
-                           "Envelopes > printing.html", "new record > adding.html"}));
-    auto* list = control<QListWidget>(&help, QStringLiteral("HelpIndexList"));
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->count(), 4);
+    EXPECT_EQ(help.currentTopic(), "printing.html");
 }
 
 TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
 {
     HelpWindow help(kRoot);
     help.showFinder();
-    auto* index = control<QPushButton>(&help, QStringLiteral("HelpIndexButton"));
-    auto* back = control<QPushButton>(&help, QStringLiteral("HelpBackButton"));
-    auto* filter = control<QLineEdit>(&help, QStringLiteral("HelpIndexFilter"));
-    auto* list = control<QListWidget>(&help, QStringLiteral("HelpIndexList"));
-    auto* display = control<QPushButton>(&help, QStringLiteral("HelpDisplayButton"));
-    auto* pages = control<QStackedWidget>(&help, QStringLiteral("HelpPages"));
+    auto* index = control<QPushButton>(&help, "HelpIndexButton");
+    auto* back = control<QPushButton>(&help, "HelpBackButton");
+    auto* filter = control<QLineEdit>(&help, "HelpIndexFilter");
+    auto* list = control<QListWidget>(&help, "HelpIndexList");
+    auto* display = control<QPushButton>(&help, "HelpDisplayButton");
+    auto* pages = control<QStackedWidget>(&help, "HelpPages");
     ASSERT_TRUE(index && back && filter && list && display && pages);
+    // The index holds the topics' titles and the listed entries, in order.
+    QStringList entries;
+    for (const auto& e : help.indexEntries())
+        entries << e.text + " > " + e.topic;
+    EXPECT_EQ(entries,
+              (QStringList{"About & Printing > printing.html", "Adding A Record > adding.html",
+                           "Envelopes > printing.html", "new record > adding.html"}));
+    EXPECT_EQ(list->count(), 4);
     EXPECT_FALSE(back->isEnabled()); // nothing to go back to yet
 
     click(index);
     EXPECT_EQ(pages->currentIndex(), 1);
     EXPECT_TRUE(back->isEnabled());
-    type(filter, QStringLiteral("en"));
-    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Envelopes"));
-    type(filter, QStringLiteral("NEW"));
-    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("new record"));
+    type(filter, "en");
+    EXPECT_EQ(list->currentItem()->text(), "Envelopes");
+    type(filter, "NEW");
+    EXPECT_EQ(list->currentItem()->text(), "new record");
     click(display);
     EXPECT_EQ(pages->currentIndex(), 0);
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("adding.html"));
+    EXPECT_EQ(help.currentTopic(), "adding.html");
 
     ASSERT_TRUE(back->isEnabled());
     click(back);
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+    EXPECT_EQ(help.currentTopic(), "contents.html");
     EXPECT_FALSE(back->isEnabled());
 
     // Back from the index returns to the topic on display.
@@ -105,11 +99,11 @@ TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
     help.showIndex();
     click(back);
     EXPECT_EQ(pages->currentIndex(), 0);
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("printing.html"));
+    EXPECT_EQ(help.currentTopic(), "printing.html");
 
     // The contents button always leads home.
-    click(control<QPushButton>(&help, QStringLiteral("HelpContentsButton")));
-    EXPECT_EQ(help.currentTopic(), QStringLiteral("contents.html"));
+    click(control<QPushButton>(&help, "HelpContentsButton"));
+    EXPECT_EQ(help.currentTopic(), "contents.html");
 
     // Esc puts the window away.
     help.activateWindow();
@@ -121,12 +115,12 @@ TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
 
 TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)
 {
-    HelpWindow help(QStringLiteral(":/no-such-help"));
+    HelpWindow help(":/no-such-help");
     EXPECT_TRUE(help.indexEntries().empty());
     help.showContext(25);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(shownText(help), QStringLiteral("The help topics cannot be found."));
+    EXPECT_EQ(shownText(help), "The help topics cannot be found.");
     help.showIndex();
-    click(control<QPushButton>(&help, QStringLiteral("HelpDisplayButton"))); // nothing to show
+    click(control<QPushButton>(&help, "HelpDisplayButton")); // nothing to show
     help.quit();
 }

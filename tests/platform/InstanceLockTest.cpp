@@ -42,7 +42,7 @@ TEST(InstanceLock, OneRunningCopyPerProgramDirectory)
 TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
 {
     QTemporaryDir tmp;
-    InstanceLock lock(tmp.filePath(QStringLiteral("missing/dir")));
+    InstanceLock lock(tmp.filePath("missing/dir"));
     EXPECT_FALSE(lock.acquire());
     EXPECT_FALSE(lock.heldByAnother());
     // The check says why, in the system's words.
@@ -50,7 +50,7 @@ TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
     EXPECT_FALSE(c.anotherCopy);
     EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOENT)));
 
-    QFile file(tmp.filePath(QStringLiteral("file")));
+    QFile file(tmp.filePath("file"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     c = InstanceLock(file.fileName()).check();
     EXPECT_FALSE(c.anotherCopy);
@@ -68,18 +68,17 @@ TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
 TEST(InstanceLock, ALinkOrFolderUnderItsNameIsReplacedNotFollowedOrTrusted)
 {
     QTemporaryDir outside;
-    const QString target = outside.filePath(QStringLiteral("target"));
+    const QString target = outside.filePath("target");
     test::writeBytes(target, "outside");
-    for (const QString& kind : {QStringLiteral("link to a file"), QStringLiteral("dangling link"),
-                                QStringLiteral("link to a folder"), QStringLiteral("folder")}) {
+    for (const QString kind : {"link to a file", "dangling link", "link to a folder", "folder"}) {
         QTemporaryDir dir;
-        const QString lock = dir.filePath(QStringLiteral("tavrel.lock"));
+        const QString lock = dir.filePath("tavrel.lock");
         if (kind == QLatin1String("folder"))
             ASSERT_TRUE(QDir().mkdir(lock));
         else
             ASSERT_TRUE(QFile::link(kind.contains(QLatin1String("folder")) ? outside.path()
                                     : kind.startsWith(QLatin1String("dangling"))
-                                        ? outside.filePath(QStringLiteral("none"))
+                                        ? outside.filePath("none")
                                         : target,
                                     lock));
         InstanceLock first(dir.path());
@@ -90,6 +89,6 @@ TEST(InstanceLock, ALinkOrFolderUnderItsNameIsReplacedNotFollowedOrTrusted)
         EXPECT_TRUE(second.heldByAnother());
         EXPECT_EQ(test::fileBytes(target), QByteArray("outside"));
         EXPECT_EQ(QDir(outside.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                  QStringList{QStringLiteral("target")});
+                  QStringList{"target"});
     }
 }

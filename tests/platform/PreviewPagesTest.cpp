@@ -14,7 +14,7 @@ TEST(PreviewPages, EachDrawnPageOnItsPaperAndNoneOfAnAbandonedDocument)
     RecordingPrinter p;
     p.setPaperSize(20);
     p.setOrientation(2);
-    p.printLine(QStringLiteral("envelope"));
+    p.printLine("envelope");
     p.newPage();
     p.newPage();
     p.setQuarterTurn(true);
@@ -22,12 +22,12 @@ TEST(PreviewPages, EachDrawnPageOnItsPaperAndNoneOfAnAbandonedDocument)
     p.setQuarterTurn(false); // within the page: the page stays turned
     p.drawLine(0, 0, 1440, 0);
     p.endDoc();
-    p.printLine(QStringLiteral("dropped"));
+    p.printLine("dropped");
     p.killDoc();
     p.endDoc();
     p.setPaperSize(1);
     p.setOrientation(1);
-    p.printLine(QStringLiteral("letter"));
+    p.printLine("letter");
     p.endDoc();
     EXPECT_EQ(p.pageCount(0), 3);
 
@@ -39,4 +39,9 @@ TEST(PreviewPages, EachDrawnPageOnItsPaperAndNoneOfAnAbandonedDocument)
     EXPECT_EQ(pages, (std::vector<Row>{{0, 1, 2, 3, 20, 2, false},
                                        {0, 3, 6, 9, 20, 2, true},
                                        {2, 1, 15, 16, 1, 1, false}}));
+    // A turned landscape page stands upright; a page holds its own operations only.
+    const auto shown = PreviewWindow::pagesOf(p);
+    EXPECT_EQ(paperTwips(shown[0]), QSizeF(13680, 5940));
+    EXPECT_EQ(paperTwips(shown[1]), QSizeF(5940, 13680));
+    EXPECT_EQ(p.opsOnPage(0, 3).size(), 5u); // the turns, the box, the line, the end
 }

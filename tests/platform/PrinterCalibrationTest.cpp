@@ -8,7 +8,7 @@
 
 namespace tavrel {
 
-TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimits)
+TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimitsAndSavedPerQueue)
 {
     struct Case {
         const char* text;
@@ -32,36 +32,29 @@ TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimits)
             EXPECT_EQ(parseCalibration(calibrationText(*c.want)), c.want);
         }
     }
-}
 
-// Each queue keeps its own calibration; saving one keeps every other line of
-// the settings file, and a queue never saved (or saved wrongly) has none.
-TEST(PrinterCalibration, SavedPerQueueAmongTheOtherSettings)
-{
+    // Each queue keeps its own calibration; saving one keeps every other line of
+    // the settings file, and a queue never saved (or saved wrongly) has none.
     QTemporaryDir dir;
     Files files(dir.path());
     // Its last line has no line end (edited by hand): it is kept all the same.
     files.replaceFile(kSettingsFileName, "# Tavrel settings\nBackupFolder=/b\n"
                                          "PrinterCalibration.Bad=1 2 3\nAutomaticBackups=0");
-    saveCalibration(files, QStringLiteral("Office"), {1, -2, 101, 99});
-    saveCalibration(files, QStringLiteral("Home_Laser"), {0.5, 0, 100, 100});
-    saveCalibration(files, QStringLiteral("Office"), {-3, 4, 100, 98});
-    EXPECT_EQ(loadCalibration(files, QStringLiteral("Office")),
-              (PrinterCalibration{-3, 4, 100, 98}));
-    EXPECT_EQ(loadCalibration(files, QStringLiteral("Home_Laser")),
-              (PrinterCalibration{0.5, 0, 100, 100}));
-    EXPECT_TRUE(loadCalibration(files, QStringLiteral("Bad")).isIdentity());
-    EXPECT_TRUE(loadCalibration(files, QStringLiteral("Other")).isIdentity());
+    saveCalibration(files, "Office", {1, -2, 101, 99});
+    saveCalibration(files, "Home_Laser", {0.5, 0, 100, 100});
+    saveCalibration(files, "Office", {-3, 4, 100, 98});
+    EXPECT_EQ(loadCalibration(files, "Office"), (PrinterCalibration{-3, 4, 100, 98}));
+    EXPECT_EQ(loadCalibration(files, "Home_Laser"), (PrinterCalibration{0.5, 0, 100, 100}));
+    EXPECT_TRUE(loadCalibration(files, "Bad").isIdentity());
+    EXPECT_TRUE(loadCalibration(files, "Other").isIdentity());
     EXPECT_EQ(files.readAll(kSettingsFileName),
               "# Tavrel settings\nBackupFolder=/b\nPrinterCalibration.Bad=1 2 3\n"
               "AutomaticBackups=0\nPrinterCalibration.Office=-3 4 100 98\n"
               "PrinterCalibration.Home_Laser=0.5 0 100 100\n");
-    for (const QString& queue : {QString(), QStringLiteral("a=b"), QStringLiteral("a b")})
+    for (const QString& queue : {QString(), QString("a=b"), QString("a b")})
         EXPECT_THROW(saveCalibration(files, queue, {}), PlatformError);
-    EXPECT_THROW(saveCalibration(files, QStringLiteral("Office"), {11, 0, 100, 100}),
-                 PlatformError);
-    EXPECT_EQ(loadCalibration(files, QStringLiteral("Office")),
-              (PrinterCalibration{-3, 4, 100, 98}));
+    EXPECT_THROW(saveCalibration(files, "Office", {11, 0, 100, 100}), PlatformError);
+    EXPECT_EQ(loadCalibration(files, "Office"), (PrinterCalibration{-3, 4, 100, 98}));
 }
 
 // The sheet is one document; its crosshairs lie at the distances from the
@@ -70,7 +63,7 @@ TEST(PrinterCalibration, TheSheetMarksKnownPointsOfThePaper)
 {
     RecordingPrinter pr;
     printCalibrationSheet(pr);
-    EXPECT_EQ(pr.log.filter(QStringLiteral("Doc")), QStringList{"endDoc"});
+    EXPECT_EQ(pr.log.filter("Doc"), QStringList{"endDoc"});
     EXPECT_EQ(pr.pageCount(0), 1);
     constexpr double mm = 1440 / 25.4;
     const auto hasLine = [&](double x1, double y1, double x2, double y2) {
@@ -96,9 +89,9 @@ TEST(PrinterCalibration, TheSheetMarksKnownPointsOfThePaper)
     EXPECT_TRUE(hasLine(15 * mm - 360, 0, 15 * mm - 360, 3 * mm));
     EXPECT_TRUE(hasLine(0, 20 * mm - 360, 5 * mm, 20 * mm - 360));
     // Every tenth millimetre is numbered, and no other.
-    EXPECT_NE(pr.find(QStringLiteral("20")), nullptr);
-    EXPECT_EQ(pr.find(QStringLiteral("21")), nullptr);
-    EXPECT_NE(pr.find(QStringLiteral("Printer Calibration Sheet")), nullptr);
+    EXPECT_NE(pr.find("20"), nullptr);
+    EXPECT_EQ(pr.find("21"), nullptr);
+    EXPECT_NE(pr.find("Printer Calibration Sheet"), nullptr);
 }
 
 } // namespace tavrel

@@ -9,10 +9,9 @@ using namespace tavrel;
 TEST(RestoreJournal, ReadsBackWhatItWroteAndNothingCutShortOrForeign)
 {
     RestoreJournal j;
-    j.copyName = QStringLiteral("tvl-20260314-090507-manual");
-    j.renames = {{QStringLiteral(".tvlrestore.n&a.mrk"), QStringLiteral("n&a.mrk")},
-                 {QStringLiteral(".tvlrestore.tvlmail.a"), QStringLiteral("tvlmail.a")}};
-    j.removals = {QStringLiteral("tvlmail.q7")};
+    j.copyName = "tvl-20260314-090507-manual";
+    j.renames = {{".tvlrestore.n&a.mrk", "n&a.mrk"}, {".tvlrestore.tvlmail.a", "tvlmail.a"}};
+    j.removals = {"tvlmail.q7"};
     const QByteArray bytes = j.toBytes();
     const std::optional<RestoreJournal> back = RestoreJournal::fromBytes(bytes);
     ASSERT_TRUE(back);

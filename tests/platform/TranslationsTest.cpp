@@ -43,11 +43,11 @@ TEST(Translations, LoadsTheUsersLanguageFromTheFirstFolderThatHasIt)
         bool loaded;
         QString shown;
     } cases[] = {
-        {"de_DE", {empty.path(), found}, true, QStringLiteral("&Schließen")},
-        {"de_AT", {found}, true, QStringLiteral("&Schließen")},
-        {"fr_FR", {empty.path(), found}, false, QStringLiteral("&Close")},
-        {"en_GB", {found}, false, QStringLiteral("&Close")},
-        {"de_DE", {empty.path()}, false, QStringLiteral("&Close")},
+        {"de_DE", {empty.path(), found}, true, "&Schließen"},
+        {"de_AT", {found}, true, "&Schließen"},
+        {"fr_FR", {empty.path(), found}, false, "&Close"},
+        {"en_GB", {found}, false, "&Close"},
+        {"de_DE", {empty.path()}, false, "&Close"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.locale);
@@ -56,10 +56,10 @@ TEST(Translations, LoadsTheUsersLanguageFromTheFirstFolderThatHasIt)
         removeTranslations();
     }
     // Next to the program first, so a portable copy or the build tree brings its own.
-    const QStringList folders = translationFolders(QStringLiteral("/opt/tvl/bin"));
+    const QStringList folders = translationFolders("/opt/tvl/bin");
     ASSERT_GE(folders.size(), 2);
-    EXPECT_EQ(folders.first(), QStringLiteral("/opt/tvl/bin/translations"));
-    EXPECT_TRUE(folders.last().endsWith(QStringLiteral("/share/tavrel/translations")));
+    EXPECT_EQ(folders.first(), "/opt/tvl/bin/translations");
+    EXPECT_TRUE(folders.last().endsWith("/share/tavrel/translations"));
 }
 
 TEST(Translations, CheckListsEveryTextThatBypassesTranslation)
@@ -67,8 +67,8 @@ TEST(Translations, CheckListsEveryTextThatBypassesTranslation)
     test::MarkingTranslator marking;
     QCoreApplication::installTranslator(&marking);
     QWidget window;
-    window.setObjectName(QStringLiteral("Win"));
-    window.setWindowTitle(QStringLiteral("Plain Title"));
+    window.setObjectName("Win");
+    window.setWindowTitle("Plain Title");
     auto* layout = new QVBoxLayout(&window);
     const auto add = [&](QWidget* c, const char* name) {
         c->setObjectName(QLatin1String(name));
@@ -76,39 +76,38 @@ TEST(Translations, CheckListsEveryTextThatBypassesTranslation)
         return c;
     };
     add(new QLabel(probe()), "Translated");
-    add(new QLabel(probe() + QStringLiteral(" Smith")), "TranslatedWithData");
-    add(new QLabel(QStringLiteral("Plain Label")), "PlainLabel");
-    add(new QLabel(QStringLiteral("12 / 345")), "Figures");
-    add(new QPushButton(QStringLiteral("&Plain")), "PlainButton")->setToolTip(probe());
-    add(new QLineEdit(QStringLiteral("Adams, Ruth")), "NameBox")
-        ->setToolTip(QStringLiteral("Plain Tip"));
+    add(new QLabel(probe() + " Smith"), "TranslatedWithData");
+    add(new QLabel("Plain Label"), "PlainLabel");
+    add(new QLabel("12 / 345"), "Figures");
+    add(new QPushButton("&Plain"), "PlainButton")->setToolTip(probe());
+    add(new QLineEdit("Adams, Ruth"), "NameBox")->setToolTip("Plain Tip");
     auto* kinds = static_cast<QComboBox*>(add(new QComboBox, "Kinds"));
-    kinds->addItems({probe(), QStringLiteral("Plain Item")});
+    kinds->addItems({probe(), "Plain Item"});
     auto* lists = static_cast<QComboBox*>(add(new QComboBox, "Lists"));
-    lists->addItem(QStringLiteral("Garden Club"));
-    static_cast<QListWidget*>(add(new QListWidget, "Names"))->addItem(QStringLiteral("Dunn"));
-    auto* hidden = add(new QLabel(QStringLiteral("Hidden Plain")), "Hidden");
+    lists->addItem("Garden Club");
+    static_cast<QListWidget*>(add(new QListWidget, "Names"))->addItem("Dunn");
+    auto* hidden = add(new QLabel("Hidden Plain"), "Hidden");
     auto* bar = new QMenuBar(&window);
     QMenu* menu = bar->addMenu(probe());
-    menu->addAction(QStringLiteral("Plain Action"));
+    menu->addAction("Plain Action");
     menu->addAction(probe());
     window.show();
     hidden->hide();
 
-    const QStringList found = test::untranslatedTexts(&window, {QStringLiteral("Lists")});
+    const QStringList found = test::untranslatedTexts(&window, {"Lists"});
     // A text asked under a context other than the one lupdate files it under.
     QCoreApplication::translate("Elsewhere", "&Close");
     QCoreApplication::translate("QPlatformTheme", "Cancel");
     QCoreApplication::removeTranslator(&marking);
     EXPECT_EQ(test::unknownToLupdate(marking, QStringLiteral(TAVREL_TEST_TS)),
-              QStringList{QStringLiteral("Elsewhere: \"&Close\"")});
+              QStringList{"Elsewhere: \"&Close\""});
     const QStringList expected{
-        QStringLiteral("Win (QWidget window title): \"Plain Title\""),
-        QStringLiteral("PlainLabel (QLabel text): \"Plain Label\""),
-        QStringLiteral("PlainButton (QPushButton caption): \"&Plain\""),
-        QStringLiteral("NameBox (QLineEdit tool tip): \"Plain Tip\""),
-        QStringLiteral("Kinds (QComboBox item): \"Plain Item\""),
-        QStringLiteral("(QMenu action): \"Plain Action\""),
+        "Win (QWidget window title): \"Plain Title\"",
+        "PlainLabel (QLabel text): \"Plain Label\"",
+        "PlainButton (QPushButton caption): \"&Plain\"",
+        "NameBox (QLineEdit tool tip): \"Plain Tip\"",
+        "Kinds (QComboBox item): \"Plain Item\"",
+        "(QMenu action): \"Plain Action\"",
     };
     EXPECT_EQ(found.join(QLatin1Char('\n')).toStdString(),
               expected.join(QLatin1Char('\n')).toStdString());

@@ -103,14 +103,14 @@ protected:
     {
         env.ui.setAutoOk(true);
         env.openFile(people(1, 6));
-        writeList(QStringLiteral("abc"), '1');
-        writeList(QStringLiteral("Q7"), '0');
+        writeList("abc", '1');
+        writeList("Q7", '0');
     }
     void TearDown() override { closeAllWindows(); }
 
     void writeList(const QString& id, char flag)
     {
-        writeBytes(env.dir() + QStringLiteral("/tvlmail.") + id,
+        writeBytes(env.dir() + "/tvlmail." + id,
                    QByteArray("Title ") + id.toLatin1() + QByteArray(34 - id.size(), ' ') +
                        QByteArray(6, ' ') + QByteArray(1700, flag) + "\r\n");
     }
@@ -119,8 +119,7 @@ protected:
     {
         State s;
         for (const QString& n :
-             QDir(env.dir()).entryList({QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.*")},
-                                       QDir::Files | QDir::Hidden))
+             QDir(env.dir()).entryList({"n&a.mrk", "tvlmail.*"}, QDir::Files | QDir::Hidden))
             s[n] = fileBytes(env.dir() + QLatin1Char('/') + n);
         return s;
     }
@@ -137,7 +136,7 @@ protected:
         }
         return s;
     }
-    QString folder() const { return env.dir() + QStringLiteral("/backups"); }
+    QString folder() const { return env.dir() + "/backups"; }
     // A path under the backup folder.
     QString in(const QString& rest) const { return folder() + QLatin1Char('/') + rest; }
     Backups backups() { return Backups(*env.files, env.clock, io, folder()); }
@@ -157,14 +156,14 @@ protected:
     }
     void changeEverything()
     {
-        p.CurRec = makeRecord(3, QStringLiteral("Changed Person"));
+        p.CurRec = makeRecord(3, "Changed Person");
         Put_NA_Rec(p, 4);
-        p.CurRec = makeRecord(9, QStringLiteral("New Person"));
+        p.CurRec = makeRecord(9, "New Person");
         Put_NA_Rec(p, 10);
         noteStoredId(p, 9);
-        QFile::remove(env.dir() + QStringLiteral("/tvlmail.abc"));
-        writeList(QStringLiteral("Q7"), '1');
-        writeList(QStringLiteral("new"), '1');
+        QFile::remove(env.dir() + "/tvlmail.abc");
+        writeList("Q7", '1');
+        writeList("new", '1');
     }
 
     TestEnv env;
@@ -179,51 +178,48 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
     takeAutomaticCopy(p, BackupTrigger::Daily, io); // same day: nothing more
     env.clock.t = env.clock.t.addSecs(60);
     armAutomaticCopies(p);
-    p.BeforeBulkChange(QStringLiteral("import"));
+    p.BeforeBulkChange("import");
     env.clock.t = env.clock.t.addDays(1);
     takeAutomaticCopy(p, BackupTrigger::Daily, io);
-    EXPECT_EQ(names(), QStringList({QStringLiteral("tvl-20260315-090607-daily"),
-                                    QStringLiteral("tvl-20260314-090607-import"),
-                                    QStringLiteral("tvl-20260314-090507-daily")}));
-    const BackupCopy c = *backups().find(QStringLiteral("tvl-20260314-090507-daily"));
+    EXPECT_EQ(names(), QStringList({"tvl-20260315-090607-daily", "tvl-20260314-090607-import",
+                                    "tvl-20260314-090507-daily"}));
+    const BackupCopy c = *backups().find("tvl-20260314-090507-daily");
     EXPECT_EQ(c.active, 6);
     EXPECT_EQ(c.trigger, BackupTrigger::Daily);
     EXPECT_FALSE(c.damaged());
-    EXPECT_EQ(c.files, QStringList({QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.abc"),
-                                    QStringLiteral("tvlmail.Q7")}));
+    EXPECT_EQ(c.files, QStringList({"n&a.mrk", "tvlmail.abc", "tvlmail.Q7"}));
     for (const auto& [name, bytes] : s)
         EXPECT_EQ(fileBytes(in(c.name + QLatin1Char('/') + name)), bytes);
-    EXPECT_TRUE(QFileInfo(in(c.name + QStringLiteral("/manifest.txt"))).isFile());
+    EXPECT_TRUE(QFileInfo(in(c.name + "/manifest.txt")).isFile());
 
     // A compaction copies the file as it was before it.
-    p.CurRec = deletedRecord(2, QStringLiteral("Person 2"));
+    p.CurRec = deletedRecord(2, "Person 2");
     Put_NA_Rec(p, 3);
     const QByteArray withDeletion = fileBytes(env.naPath());
     ASSERT_TRUE(runCompaction(p));
     EXPECT_NE(fileBytes(env.naPath()), withDeletion);
-    EXPECT_EQ(names().first(), QStringLiteral("tvl-20260315-090607-1-compact"));
-    EXPECT_EQ(fileBytes(in(QStringLiteral("tvl-20260315-090607-1-compact/n&a.mrk"))), withDeletion);
+    EXPECT_EQ(names().first(), "tvl-20260315-090607-1-compact");
+    EXPECT_EQ(fileBytes(in("tvl-20260315-090607-1-compact/n&a.mrk")), withDeletion);
     EXPECT_EQ(backups().list().first().active, 5);
 
     // The duplicate search copies before its first deletion only.
-    env.openFile({{1, makeRecord(1, QStringLiteral("Twin"))},
-                  {2, makeRecord(2, QStringLiteral("Twin"))},
-                  {3, makeRecord(3, QStringLiteral("Twin"))}});
+    env.openFile(
+        {{1, makeRecord(1, "Twin")}, {2, makeRecord(2, "Twin")}, {3, makeRecord(3, "Twin")}});
     const QByteArray twins = fileBytes(env.naPath());
     env.clock.t = env.clock.t.addSecs(1);
     DupSearchState st;
     NoView view;
     runDupSearch(p, DupMatch::Name, st, view);
     EXPECT_EQ(st.DeletedCount, 2);
-    EXPECT_EQ(names().first(), QStringLiteral("tvl-20260315-090608-dups"));
+    EXPECT_EQ(names().first(), "tvl-20260315-090608-dups");
     EXPECT_EQ(names().size(), 5);
-    EXPECT_EQ(fileBytes(in(QStringLiteral("tvl-20260315-090608-dups/n&a.mrk"))), twins);
+    EXPECT_EQ(fileBytes(in("tvl-20260315-090608-dups/n&a.mrk")), twins);
 
     // Switched off, no trigger takes a copy.
     saveBackupSettings(*env.files, BackupSettings{QString(), false});
     env.clock.t = env.clock.t.addDays(1);
     takeAutomaticCopy(p, BackupTrigger::Daily, io);
-    p.BeforeBulkChange(QStringLiteral("dups"));
+    p.BeforeBulkChange("dups");
     EXPECT_EQ(names().size(), 5);
     EXPECT_TRUE(env.ui.messages.size() == 1); // the compaction report only
 }
@@ -235,19 +231,19 @@ TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTri
     e.screenWidthTwips = 1024 * 15;
     e.screenHeightTwips = 768 * 15;
     const std::unique_ptr<MainWindow> main = startUp(p, e);
-    EXPECT_EQ(names(), QStringList{QStringLiteral("tvl-20260314-090512-daily")});
+    EXPECT_EQ(names(), QStringList{"tvl-20260314-090512-daily"});
     ASSERT_TRUE(p.BeforeBulkChange);
-    p.BeforeBulkChange(QStringLiteral("dups"));
+    p.BeforeBulkChange("dups");
     EXPECT_EQ(names().size(), 2);
 }
 
 TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYear)
 {
     // Things the program did not make, some looking like its own.
-    QDir().mkpath(in(QStringLiteral("holiday photos")));
-    QDir().mkpath(in(QStringLiteral("tvl-20250101-000000-daily"))); // a manifest not ours
-    writeBytes(in(QStringLiteral("tvl-20250101-000000-daily/manifest.txt")), "my list\n");
-    writeBytes(in(QStringLiteral("notes.txt")), "mine");
+    QDir().mkpath(in("holiday photos"));
+    QDir().mkpath(in("tvl-20250101-000000-daily")); // a manifest not ours
+    writeBytes(in("tvl-20250101-000000-daily/manifest.txt"), "my list\n");
+    writeBytes(in("notes.txt"), "mine");
     const State foreign = tree();
     io.quick = true;
 
@@ -260,7 +256,7 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
         Backups b = backups();
         const BackupCopy daily = b.take(BackupTrigger::Daily);
         if (day == 0) // something of the user's inside a copy that goes
-            writeBytes(in(daily.name + QStringLiteral("/mine.txt")), "mine too");
+            writeBytes(in(daily.name + "/mine.txt"), "mine too");
         b.rotate();
         if (day % 5 == 0) {
             env.clock.t = env.clock.t.addSecs(3600);
@@ -312,8 +308,8 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
     EXPECT_EQ(left.size(), copies.size() + 4);
     QStringList mine;
     for (const QString& d : left)
-        if (QFile::exists(in(d + QStringLiteral("/mine.txt"))))
-            mine << fileBytes(in(d + QStringLiteral("/mine.txt"))) + ' ' +
+        if (QFile::exists(in(d + "/mine.txt")))
+            mine << fileBytes(in(d + "/mine.txt")) + ' ' +
                         QString::number(QDir(in(d)).entryList(QDir::Files | QDir::Hidden).size());
     EXPECT_EQ(mine, QStringList{"mine too 1"});
 }
@@ -329,13 +325,13 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
 
     BackupsDialog* form = nullptr;
     startBackups(p);
-    form = windowOf<BackupsDialog>(QStringLiteral("BackupForm"));
+    form = windowOf<BackupsDialog>("BackupForm");
     form->io = &io;
     form->refresh();
     ASSERT_EQ(form->copyList->topLevelItemCount(), 1);
     const QTreeWidgetItem* row = form->copyList->topLevelItem(0);
     EXPECT_EQ(row->text(0) + row->text(1) + row->text(2) + row->text(3) + row->text(4),
-              QStringLiteral("03-14-202609:05:076On RequestWhole"));
+              "03-14-202609:05:076On RequestWhole");
     form->copyList->setCurrentItem(form->copyList->topLevelItem(0));
     env.ui.answer(Ui::Answer::Yes);
     click(form->restoreButton);
@@ -351,7 +347,7 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
                              "File And The Mailing Lists As They Were Are Kept In The Copy Of "
                              "03-14-2026 At 09:05:12 (Before Restore)."));
     EXPECT_EQ(state(), first);
-    expectProgramUses(first.at(QStringLiteral("n&a.mrk")));
+    expectProgramUses(first.at("n&a.mrk"));
     EXPECT_EQ(p.LowestFreeId, 7);
     ASSERT_EQ(form->copyList->topLevelItemCount(), 2);
 
@@ -359,7 +355,7 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     Backups b = backups();
     ASSERT_TRUE(restoreIntoProgram(p, b, names().first()));
     EXPECT_EQ(state(), second);
-    expectProgramUses(second.at(QStringLiteral("n&a.mrk")));
+    expectProgramUses(second.at("n&a.mrk"));
     EXPECT_EQ(p.LastRecNo, 10);
     EXPECT_EQ(c.name, names().last());
 }
@@ -388,7 +384,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
         break;
     }
     EXPECT_GE(steps, 12); // 3 reads, 2 folders, 4 writes, a flush, a rename, a sync
-    expectProgramUses(live.at(QStringLiteral("n&a.mrk")));
+    expectProgramUses(live.at("n&a.mrk"));
     EXPECT_EQ(names().size(), 2);
     EXPECT_FALSE(backups().list().first().damaged());
 
@@ -448,9 +444,8 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
         if (restoreIntoProgram(p, b, name))
             break;
         ASSERT_EQ(state(), live) << "step " << n;
-        expectProgramUses(live.at(QStringLiteral("n&a.mrk")));
-        ASSERT_TRUE(env.ui.last().text.contains(QStringLiteral(" Could Not Be Restored: Error")))
-            << n;
+        expectProgramUses(live.at("n&a.mrk"));
+        ASSERT_TRUE(env.ui.last().text.contains(" Could Not Be Restored: Error")) << n;
         // Only the copy to restore stays, so rotation never takes it away.
         for (const QString& other : names()) {
             if (other != name)
@@ -460,7 +455,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
     // Reads, the copy before the restore, writes under temporary names, renames.
     EXPECT_GE(n, 25);
     EXPECT_EQ(state(), first);
-    expectProgramUses(first.at(QStringLiteral("n&a.mrk")));
+    expectProgramUses(first.at("n&a.mrk"));
 }
 
 TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCount)
@@ -471,19 +466,19 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
     env.clock.t = env.clock.t.addSecs(1);
     const QString changed = backups().take(BackupTrigger::Manual).name;
     QByteArray bytes = fileBytes(env.naPath());
-    writeBytes(in(odd + QStringLiteral("/n&a.mrk")), bytes + "x");
+    writeBytes(in(odd + "/n&a.mrk"), bytes + "x");
     QByteArray bad = bytes;
     bad[4] = char(0xA5); // LastRecNo 1701 + ...
     bad[5] = char(0x06);
-    writeBytes(in(range + QStringLiteral("/n&a.mrk")), bad);
+    writeBytes(in(range + "/n&a.mrk"), bad);
     QByteArray flipped = bytes;
     flipped[700] = 'Z';
-    writeBytes(in(changed + QStringLiteral("/n&a.mrk")), flipped);
-    writeBytes(in(QStringLiteral("tvl-20260314-090510-manual")), "a file, not a copy");
+    writeBytes(in(changed + "/n&a.mrk"), flipped);
+    writeBytes(in("tvl-20260314-090510-manual"), "a file, not a copy");
 
     const QList<BackupCopy> copies = backups().list();
     ASSERT_EQ(copies.size(), 3);
-    EXPECT_EQ(copies[2].damage, QStringLiteral("Its File n&a.mrk Has Changed Length."));
+    EXPECT_EQ(copies[2].damage, "Its File n&a.mrk Has Changed Length.");
     EXPECT_EQ(copies[1].damage, QStringLiteral("Its N&A File's Header Gives 1701 As The Last "
                                                "Record In Use, But The File Holds 7 Records."));
     EXPECT_FALSE(copies[0].damaged()); // same length: found out by restore
@@ -515,13 +510,12 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
 
     // The window marks it, Restore refuses it, Open Folder shows the folder.
     startBackups(p);
-    auto* form = windowOf<BackupsDialog>(QStringLiteral("BackupForm"));
+    auto* form = windowOf<BackupsDialog>("BackupForm");
     QString opened;
     form->openFolder = [&opened](const QString& f) { opened = f; };
-    EXPECT_EQ(form->copyList->topLevelItem(2)->text(4), QStringLiteral("Damaged"));
+    EXPECT_EQ(form->copyList->topLevelItem(2)->text(4), "Damaged");
     form->copyList->setCurrentItem(form->copyList->topLevelItem(2));
-    EXPECT_EQ(form->damageLabel->text(),
-              QStringLiteral("Damaged: Its File n&a.mrk Has Changed Length."));
+    EXPECT_EQ(form->damageLabel->text(), "Damaged: Its File n&a.mrk Has Changed Length.");
     click(form->restoreButton);
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The Copy Of 03-14-2026 At 09:05:07 Is Damaged And "
@@ -537,7 +531,7 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
     EXPECT_EQ(form->damageLabel->text(), QString());
     form->copyList->setCurrentItem(nullptr);
     click(form->restoreButton);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Select The Copy To Restore."));
+    EXPECT_EQ(env.ui.last().text, "Select The Copy To Restore.");
     // Esc closes the window, whatever button has the focus.
     opened.clear();
     form->openFolderButton->setFocus();
@@ -552,26 +546,26 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
 // is copied like any other.
 TEST_F(BackupTest, ACopyBeforeABulkChangeThatCannotBeMadeAsksOrFromTheCommandLineRefuses)
 {
-    writeBytes(env.dir() + QStringLiteral("/tvlmail.nil"), QByteArray());
+    writeBytes(env.dir() + "/tvlmail.nil", QByteArray());
     armCommandLineCopies(p);
-    ASSERT_TRUE(p.BeforeBulkChange(QStringLiteral("import")));
+    ASSERT_TRUE(p.BeforeBulkChange("import"));
     EXPECT_EQ(backups().list().value(0).files,
               QStringList({"n&a.mrk", "tvlmail.abc", "tvlmail.nil", "tvlmail.Q7"}));
     // The free space of a folder not made yet is that of the nearest one that is.
-    EXPECT_TRUE(BackupIo().freeBytes(in(QStringLiteral("not/made/yet"))));
+    EXPECT_TRUE(BackupIo().freeBytes(in("not/made/yet")));
 
-    writeBytes(env.dir() + QStringLiteral("/blocker"), "a file");
-    saveBackupSettings(*env.files, {env.dir() + QStringLiteral("/blocker/copies"), true});
-    EXPECT_FALSE(p.BeforeBulkChange(QStringLiteral("import")));
+    writeBytes(env.dir() + "/blocker", "a file");
+    saveBackupSettings(*env.files, {env.dir() + "/blocker/copies", true});
+    EXPECT_FALSE(p.BeforeBulkChange("import"));
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
-    EXPECT_TRUE(env.ui.last().text.endsWith(QStringLiteral("Copies Are As They Were.")));
+    EXPECT_TRUE(env.ui.last().text.endsWith("Copies Are As They Were."));
     armAutomaticCopies(p);
     env.ui.answer(Ui::Answer::No);
-    EXPECT_FALSE(p.BeforeBulkChange(QStringLiteral("dups")));
+    EXPECT_FALSE(p.BeforeBulkChange("dups"));
     EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoDefaultNo);
-    EXPECT_TRUE(env.ui.last().text.endsWith(QStringLiteral("\n\nGo On Without A Copy?")));
+    EXPECT_TRUE(env.ui.last().text.endsWith("\n\nGo On Without A Copy?"));
     env.ui.answer(Ui::Answer::Yes);
-    EXPECT_TRUE(p.BeforeBulkChange(QStringLiteral("dups")));
+    EXPECT_TRUE(p.BeforeBulkChange("dups"));
 }
 
 TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
@@ -579,48 +573,41 @@ TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
     QTemporaryDir other;
     env.ui.onModal([&other](QDialog& d) {
         auto& pref = static_cast<BackupPreferencesDialog&>(d);
-        type(pref.folderEdit, other.path() + QStringLiteral("/tvl"));
+        type(pref.folderEdit, other.path() + "/tvl");
         pref.automaticCheck->setChecked(false);
-        click(pref.findChild<QPushButton*>(QStringLiteral("OKButton")));
+        click(pref.findChild<QPushButton*>("OKButton"));
     });
     const QByteArray naFile = fileBytes(env.naPath());
     // The settings file is shared with the printer calibrations, which stay.
     const PrinterCalibration office{1, 2, 100, 100};
-    saveCalibration(*env.files, QStringLiteral("Office"), office);
+    saveCalibration(*env.files, "Office", office);
     BackupPreferencesDialog pref(p);
     EXPECT_TRUE(pref.automaticCheck->isChecked());
     EXPECT_EQ(pref.folderEdit->text(), folder());
     env.ui.runModal(pref);
-    EXPECT_EQ(backupFolder(p), other.path() + QStringLiteral("/tvl"));
+    EXPECT_EQ(backupFolder(p), other.path() + "/tvl");
     EXPECT_FALSE(loadBackupSettings(*env.files).automatic);
-    EXPECT_EQ(loadCalibration(*env.files, QStringLiteral("Office")), office);
+    EXPECT_EQ(loadCalibration(*env.files, "Office"), office);
     EXPECT_EQ(fileBytes(env.naPath()), naFile); // the header keeps its format
 
-    QString out, err;
-    QTextStream o(&out), e(&err);
-    EXPECT_EQ(
-        runBackupCommandLine({QStringLiteral("--backup")}, *env.files, env.clock, io, false, o, e),
-        0);
-    const QString name = QStringLiteral("tvl-20260314-090507-manual");
-    EXPECT_TRUE(QFileInfo(other.path() + QStringLiteral("/tvl/") + name).isDir());
+    QString out;
+    QTextStream o(&out);
+    const auto run = [&](const QStringList& args, bool programRunning = false) {
+        return runBackupCommandLine(args, *env.files, env.clock, io, programRunning, o, o);
+    };
+    EXPECT_EQ(run({"--backup"}), 0);
+    const QString name = "tvl-20260314-090507-manual";
+    EXPECT_TRUE(QFileInfo(other.path() + "/tvl/" + name).isDir());
     EXPECT_FALSE(QFileInfo(folder()).exists());
     changeEverything();
     const State changed = state();
-    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--restore"), name}, *env.files, env.clock, io,
-                                   true, o, e),
-              1);
+    EXPECT_EQ(run({"--restore", name}, true), 1); // not while the program runs
     EXPECT_EQ(state(), changed);
-    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--restore"), QStringLiteral("tvl-nothing")},
-                                   *env.files, env.clock, io, false, o, e),
-              1);
-    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--backup"), QStringLiteral("x")}, *env.files,
-                                   env.clock, io, false, o, e),
-              2);
-    EXPECT_EQ(runBackupCommandLine({QStringLiteral("--restore"), name}, *env.files, env.clock, io,
-                                   false, o, e),
-              0);
+    EXPECT_EQ(run({"--restore", "tvl-nothing"}), 1);
+    EXPECT_EQ(run({"--backup", "x"}), 2);
+    EXPECT_EQ(run({"--restore", name}), 0);
     EXPECT_NE(state(), changed);
-    EXPECT_EQ(state().count(QStringLiteral("tvlmail.new")), 0u);
+    EXPECT_EQ(state().count("tvlmail.new"), 0u);
 }
 
 // Where the file system has no rename that refuses to replace (some network

@@ -38,14 +38,14 @@ NARecord moved(NARecord r, qint16 newId, std::initializer_list<qint16> links, qi
 TEST_F(UpkeepTest, CompactionPacksActiveRecordsAndRenumbersLinks)
 {
     std::map<int, NARecord> r;
-    r[1] = linked(makeRecord(1, QStringLiteral("Ann")), {5, 0, 2});
-    r[2] = linked(makeRecord(2, QStringLiteral("Bob")), {4}, 5);
-    r[3] = deletedRecord(3, QStringLiteral("Cy"));
-    r[4] = linked(makeRecord(4, QStringLiteral("Di")), {3, 1}, 2);
-    r[5] = linked(makeRecord(5, QStringLiteral("Ed")), {4, 5}, 3);
+    r[1] = linked(makeRecord(1, "Ann"), {5, 0, 2});
+    r[2] = linked(makeRecord(2, "Bob"), {4}, 5);
+    r[3] = deletedRecord(3, "Cy");
+    r[4] = linked(makeRecord(4, "Di"), {3, 1}, 2);
+    r[5] = linked(makeRecord(5, "Ed"), {4, 5}, 3);
     writeAndOpen(r, 6);
     p.MailListFlags.fill('0');
-    writeBytes(env.dir() + QStringLiteral("/tvlmail.abc"), "5 4 3");
+    writeBytes(env.dir() + "/tvlmail.abc", "5 4 3");
 
     const CompactionResult result = compact();
     EXPECT_EQ(result.active, 4);
@@ -58,8 +58,8 @@ TEST_F(UpkeepTest, CompactionPacksActiveRecordsAndRenumbersLinks)
     EXPECT_EQ(p.LowestFreeId, 5);
     expectHandleReads(expected);
     // Mailing lists are left alone; no temporary file is left behind.
-    EXPECT_EQ(fileBytes(env.dir() + QStringLiteral("/tvlmail.abc")), "5 4 3");
-    EXPECT_EQ(entries(), (QStringList{QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.abc")}));
+    EXPECT_EQ(fileBytes(env.dir() + "/tvlmail.abc"), "5 4 3");
+    EXPECT_EQ(entries(), (QStringList{"n&a.mrk", "tvlmail.abc"}));
     EXPECT_EQ(compactionReport(result),
               QStringLiteral("Compaction Complete.  The N&A File Now Has  4 Active Records.\n\n"
                              "Remember To Do Periodic Backups Of This File.\n\n"
@@ -68,53 +68,50 @@ TEST_F(UpkeepTest, CompactionPacksActiveRecordsAndRenumbersLinks)
                              "Regenerated."));
 
     // What the program writes next goes to the compacted file.
-    p.CurRec = makeRecord(5, QStringLiteral("Fay"));
+    p.CurRec = makeRecord(5, "Fay");
     Put_NA_Rec(p, 6);
     EXPECT_EQ(recordBytes(env.naPath(), 6), p.CurRec.toBytes());
 }
 
-TEST_F(UpkeepTest, CompactionOfTrailingAndNoActiveRecords)
+TEST_F(UpkeepTest, CompactionOfTrailingAndNoActiveRecordsAndOverWhatLiesUnderItsTemporaryName)
 {
     // Only trailing records deleted, and records beyond LastRecNo: nothing
     // moves, no note, and the file shrinks to the records in use.
     std::map<int, NARecord> r = people(1, 3);
-    r[4] = deletedRecord(4, QStringLiteral("Gone"));
-    r[5] = deletedRecord(5, QStringLiteral("Gone too"));
-    r[7] = makeRecord(7, QStringLiteral("Beyond LastRecNo"));
+    r[4] = deletedRecord(4, "Gone");
+    r[5] = deletedRecord(5, "Gone too");
+    r[7] = makeRecord(7, "Beyond LastRecNo");
     writeAndOpen(r, 4);
     CompactionResult result = compact();
     EXPECT_EQ(result.active, 3);
     EXPECT_EQ(result.firstChanged, -1);
     EXPECT_EQ(file(), fileOf(4, {r[1], r[2], r[3]}));
-    EXPECT_TRUE(compactionReport(result).endsWith(
-        QStringLiteral("Remember To Do Periodic Backups Of This File.\n\n")));
+    EXPECT_TRUE(
+        compactionReport(result).endsWith("Remember To Do Periodic Backups Of This File.\n\n"));
 
     // No active record: a header-only file, the count 0, the next ID 1.
-    r = {{1, deletedRecord(1, QStringLiteral("A"))}, {2, deletedRecord(2, QStringLiteral("B"))}};
+    r = {{1, deletedRecord(1, "A")}, {2, deletedRecord(2, "B")}};
     writeAndOpen(r, 1);
     result = compact();
     EXPECT_EQ(result.active, 0);
     EXPECT_EQ(file(), fileOf(1, {}));
     EXPECT_EQ(p.LastRecNo, 1);
     EXPECT_EQ(p.LowestFreeId, 1);
-    EXPECT_TRUE(compactionReport(result).contains(QStringLiteral("Now Has  0 Active Records.")));
-}
+    EXPECT_TRUE(compactionReport(result).contains("Now Has  0 Active Records."));
 
-// A file of that name already there is never trusted: a stale copy is
-// replaced, and a link planted there does not lead the writes elsewhere.
-TEST_F(UpkeepTest, CompactionReplacesWhatLiesUnderTheTemporaryName)
-{
-    std::map<int, NARecord> r = people(1, 4);
+    // A file of that name already there is never trusted: a stale copy is
+    // replaced, and a link planted there does not lead the writes elsewhere.
+    r = people(1, 4);
     r.erase(2);
     writeAndOpen(r);
-    const QString temp = env.dir() + QStringLiteral("/") + kCompactTempName;
+    const QString temp = env.dir() + "/" + kCompactTempName;
     writeBytes(temp, QByteArray(5 * NARecord::Size, 'x'));
     compact();
     const QByteArray expected = fileOf(4, {r[1], moved(r[3], 2, {}), moved(r[4], 3, {})});
     EXPECT_EQ(file(), expected);
 
     writeAndOpen(r);
-    const QString victim = env.dir() + QStringLiteral("/victim");
+    const QString victim = env.dir() + "/victim";
     writeBytes(victim, "keep me");
     ASSERT_TRUE(QFile::link(victim, temp));
     compact();
@@ -152,16 +149,15 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
     };
     for (const auto& [number, unchanged, cause] : causes)
         EXPECT_EQ(compactionErrorText(CompactionError(number, 7, unchanged)),
-                  QStringLiteral("Error = ") + QString::number(number).prepend(' ') +
-                      QStringLiteral(" In CompactForm. r =  7.  Notify Programmer.\n\n") +
-                      QLatin1String(cause));
+                  "Error = " + QString::number(number).prepend(' ') +
+                      " In CompactForm. r =  7.  Notify Programmer.\n\n" + QLatin1String(cause));
     EXPECT_EQ(file(), before);
     EXPECT_EQ(p.LastRecNo, 6);
     expectHandleReads(before);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
+    EXPECT_EQ(entries(), QStringList{"n&a.mrk"});
 
     // A bad spot in record 4 of the N&A file.
-    r[4] = makeRecord(4, QStringLiteral("Person 4"));
+    r[4] = makeRecord(4, "Person 4");
     writeAndOpen(r);
     auto* device = new FailingDevice(before, 3 * NARecord::Size + 10);
     p.naFile.attach(std::unique_ptr<QIODevice>(device));
@@ -175,12 +171,12 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
     EXPECT_EQ(device->data, before);
     EXPECT_EQ(device->writeCalls, 0);
     EXPECT_EQ(file(), before);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
+    EXPECT_EQ(entries(), QStringList{"n&a.mrk"});
 }
 
 // The free space that compaction and the statistics read: 64-bit figures,
 // a failing call shown with the system's code. (A directory of no known disk:
-// CompactWindowsTest.AFailureIsReportedAndTheOldFileStays.)
+// the compaction windows' test of a failure.)
 TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)
 {
     DiskFigures vast;
@@ -193,11 +189,11 @@ TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)
     EXPECT_EQ(freeDiskBytes(p), std::numeric_limits<qint64>::max());
 
     // A folder not made yet is judged by the nearest one that is; under 1 KB free is 0 KBytes.
-    EXPECT_TRUE(onProgramDisk(p, env.dir() + QStringLiteral("/not/made/yet")));
-    EXPECT_FALSE(onProgramDisk(p, QStringLiteral("/proc/not/made")));
-    EXPECT_FALSE(onProgramDisk(p, QStringLiteral("/proc")));
+    EXPECT_TRUE(onProgramDisk(p, env.dir() + "/not/made/yet"));
+    EXPECT_FALSE(onProgramDisk(p, "/proc/not/made"));
+    EXPECT_FALSE(onProgramDisk(p, "/proc"));
     EXPECT_TRUE(spaceRefusalText(1023, 4018, 0)
-                    .startsWith(QStringLiteral("Space Available On Your Hard Drive:  0 KBytes.")));
+                    .startsWith("Space Available On Your Hard Drive:  0 KBytes."));
 
     env.files->diskFiguresHook = []() -> DiskFigures {
         throw PlatformError(ErrNo::DeviceIo, QString(), EIO);
@@ -205,8 +201,7 @@ TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)
     env.ui.setAutoOk(true);
     EXPECT_EQ(freeDiskBytes(p), 0);
     ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("GetDiskFreeSpace Function Failed. Last Error =  5"));
+    EXPECT_EQ(env.ui.last().text, "GetDiskFreeSpace Function Failed. Last Error =  5");
     EXPECT_EQ(env.ui.last().title, kDefaultTitle);
 
     // The real call on the real directory gives a figure.

@@ -116,5 +116,5 @@ TEST_F(KillTest, CompactionKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     restore(old);
     compact();
     EXPECT_EQ(file(), fresh);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("n&a.mrk")});
+    EXPECT_EQ(entries(), QStringList{"n&a.mrk"});
 }

@@ -48,13 +48,13 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     Program& p = env.p();
     const QString dir = env.dir();
     auto at = [&](const QString& name) { return dir + QLatin1Char('/') + name; };
-    writeBytes(at(QStringLiteral("tvlmail.abc")),
+    writeBytes(at("tvlmail.abc"),
                QByteArray("Club").leftJustified(46, ' ') + QByteArray(1700, '1') + "\r\n");
-    writeBytes(at(QStringLiteral("tvlmail.xyz")),
+    writeBytes(at("tvlmail.xyz"),
                QByteArray("Team").leftJustified(46, ' ') + QByteArray(1700, '0') + "\r\n");
     setMode(env.naPath(), 0600);
-    setMode(at(QStringLiteral("tvlmail.abc")), 0600);
-    setMode(at(QStringLiteral("tvlmail.xyz")), 0640);
+    setMode(at("tvlmail.abc"), 0600);
+    setMode(at("tvlmail.xyz"), 0640);
 
     BackupIo io;
     Backups backups(*env.files, env.clock, io, backupFolder(p));
@@ -62,15 +62,15 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     const QString copyDir = backups.folder() + QLatin1Char('/') + copy.name;
     // The live files change their modes after the copy; a restore keeps the live ones.
     setMode(env.naPath(), 0640);
-    setMode(at(QStringLiteral("tvlmail.abc")), 0660);
-    QFile::remove(at(QStringLiteral("tvlmail.xyz")));
+    setMode(at("tvlmail.abc"), 0660);
+    QFile::remove(at("tvlmail.xyz"));
     env.clock.t = env.clock.t.addSecs(5);
     p.naFile.close();
     backups.restore(copy.name);
     env.open();
     const unsigned naAfterRestore = modeOf(env.naPath());
-    const unsigned abcAfterRestore = modeOf(at(QStringLiteral("tvlmail.abc")));
-    const unsigned xyzAfterRestore = modeOf(at(QStringLiteral("tvlmail.xyz")));
+    const unsigned abcAfterRestore = modeOf(at("tvlmail.abc"));
+    const unsigned xyzAfterRestore = modeOf(at("tvlmail.xyz"));
 
     setMode(env.naPath(), 0604);
     {
@@ -80,13 +80,12 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     const unsigned compacted = modeOf(env.naPath());
     clearMailListFlags(p);
     setMember(p, 2, true);
-    writeMailList(p, QStringLiteral("tvlmail.xyz"), QStringLiteral("Team"));
-    writeMailList(p, QStringLiteral("tvlmail.new"), QStringLiteral("New"));
+    writeMailList(p, "tvlmail.xyz", "Team");
+    writeMailList(p, "tvlmail.new", "New");
     saveBackupSettings(*env.files, BackupSettings{});
     const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann New\r\nEND:VCARD\r\n";
-    runImport(p, planImport(p, readImportBytes(card, QStringLiteral("in.vcf")),
-                            OverflowChoice::MoveToComments));
-    const QString home = dir + QStringLiteral("/home/tavrel");
+    runImport(p, planImport(p, readImportBytes(card, "in.vcf"), OverflowChoice::MoveToComments));
+    const QString home = dir + "/home/tavrel";
     qputenv("TAVREL_HOME", QFile::encodeName(home));
     resolveProgramDirectory(QString());
     qunsetenv("TAVREL_HOME");
@@ -102,20 +101,20 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     } rows[] = {
         {"backup folder", modeOf(backups.folder()), 0700},
         {"copy folder", modeOf(copyDir), 0700},
-        {"copied N&A file", modeOf(copyDir + QStringLiteral("/n&a.mrk")), 0600},
-        {"copied list at 0600", modeOf(copyDir + QStringLiteral("/tvlmail.abc")), 0600},
-        {"copied list at 0640", modeOf(copyDir + QStringLiteral("/tvlmail.xyz")), 0640},
-        {"manifest", modeOf(copyDir + QStringLiteral("/manifest.txt")), 0600},
+        {"copied N&A file", modeOf(copyDir + "/n&a.mrk"), 0600},
+        {"copied list at 0600", modeOf(copyDir + "/tvlmail.abc"), 0600},
+        {"copied list at 0640", modeOf(copyDir + "/tvlmail.xyz"), 0640},
+        {"manifest", modeOf(copyDir + "/manifest.txt"), 0600},
         {"restored N&A file keeps the live mode", naAfterRestore, 0640},
         {"restored list keeps the live mode", abcAfterRestore, 0660},
         {"restored list that was gone takes the copy's", xyzAfterRestore, 0640},
         {"compacted N&A file", compacted, 0604},
-        {"rewritten list", modeOf(at(QStringLiteral("tvlmail.xyz"))), 0640},
-        {"new list", modeOf(at(QStringLiteral("tvlmail.new"))), 0600},
-        {"settings file", modeOf(at(QStringLiteral("tavrel.cfg"))), 0600},
-        {"import log", modeOf(at(QStringLiteral("tvlimport.log"))), 0600},
+        {"rewritten list", modeOf(at("tvlmail.xyz")), 0640},
+        {"new list", modeOf(at("tvlmail.new")), 0600},
+        {"settings file", modeOf(at("tavrel.cfg")), 0600},
+        {"import log", modeOf(at("tvlimport.log")), 0600},
         {"new program directory", modeOf(home), 0700},
-        {"its parent made with it", modeOf(dir + QStringLiteral("/home")), 0700},
+        {"its parent made with it", modeOf(dir + "/home"), 0700},
         {"new N&A file", modeOf(env.naPath()), 0600},
     };
     for (const auto& r : rows)

@@ -28,13 +28,12 @@ QString expected(const QString& active, const QString& highest, const QString& d
         .arg(unusedKb)
         .arg(percent)
         .arg(reductionKb)
-        .arg(space, compact ? QStringLiteral("Compact The N&A File.")
-                            : QStringLiteral("DO NOT Compact The N&A File."));
+        .arg(space, compact ? "Compact The N&A File." : "DO NOT Compact The N&A File.");
 }
 
 } // namespace
 
-TEST_F(UpkeepTest, StatisticsFiguresFormatsAndRecommendation)
+TEST_F(UpkeepTest, StatisticsFiguresFormatsRecommendationAndTheCommandOnTheOpenFile)
 {
     const qint64 fiveThousandKb = 5000 * 1024;
     // A new file: header and ID 1, 1,148 bytes.
@@ -59,9 +58,8 @@ TEST_F(UpkeepTest, StatisticsFiguresFormatsAndRecommendation)
 
     // Free bytes past 32 bits are "Approximately"; the last 32-bit figure is not.
     const qint64 max32 = 2147483647;
-    EXPECT_TRUE(
-        textFor(2, 1, 2, max32)
-            .contains(QStringLiteral("Space Available On Your Hard Drive:  2,097,151 KBytes\n")));
+    EXPECT_TRUE(textFor(2, 1, 2, max32)
+                    .contains("Space Available On Your Hard Drive:  2,097,151 KBytes\n"));
     EXPECT_TRUE(textFor(2, 1, 2, max32 + 1)
                     .contains(QStringLiteral(
                         "Space Available On Your Hard Drive:  Approximately 2,097,152 KBytes\n")));
@@ -74,28 +72,25 @@ TEST_F(UpkeepTest, StatisticsFiguresFormatsAndRecommendation)
     EXPECT_EQ(slotCount(574 * 4 + 287), 4); // 3.5 rounds to 4
     EXPECT_EQ(unusedPercent(8, 7), 12);     // 12.5 rounds to 12
     EXPECT_EQ(unusedPercent(8, 5), 38);     // 37.5 rounds to 38
-}
 
-// The command counts the records of the open file up to LastRecNo, shows
-// AnalyzingMessage meanwhile, and changes nothing.
-TEST_F(UpkeepTest, StatisticsCommandCountsTheOpenFile)
-{
+    // The command counts the records of the open file up to LastRecNo, shows
+    // AnalyzingMessage meanwhile, and changes nothing.
     std::map<int, NARecord> r = people(1, 10);
-    r[3] = deletedRecord(3, QStringLiteral("Gone"));
+    r[3] = deletedRecord(3, "Gone");
     r[7].RecId = 2; // not its own ID: free
-    r[12] = makeRecord(12, QStringLiteral("Beyond LastRecNo"));
+    r[12] = makeRecord(12, "Beyond LastRecNo");
     writeAndOpen(r, 11);
     setFreeBytes(qint64(40) << 30);
     bool analyzingShown = false;
     env.files->diskFiguresHook = [&, inner = env.files->diskFiguresHook] {
-        analyzingShown = isLoaded(findWindow(QStringLiteral("AnalyzingForm")));
+        analyzingShown = isLoaded(findWindow("AnalyzingForm"));
         return inner();
     };
     env.ui.answer(Ui::Answer::Ok);
     showFileStatistics(p);
     EXPECT_TRUE(analyzingShown);
     ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane N&A File Information"));
+    EXPECT_EQ(env.ui.last().title, "Corvane N&A File Information");
     EXPECT_EQ(env.ui.last().text,
               expected("8", "10", "7", 2, " 33", 2, "Approximately 41,943,040 KBytes", false));
     settle();

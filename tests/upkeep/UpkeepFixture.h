@@ -21,9 +21,9 @@ namespace tavrel::test {
 inline NARecord compactedHeader(int lastRecNo)
 {
     NARecord h = makeHeader(lastRecNo);
-    h.Name = QStringLiteral("Corvane - TVL For Windows");
-    h.AddrLine1 = QStringLiteral("Header Record Written 03-14-2026");
-    h.AddrLine2 = QStringLiteral("At 09:05:07 Hours");
+    h.Name = "Corvane - TVL For Windows";
+    h.AddrLine1 = "Header Record Written 03-14-2026";
+    h.AddrLine2 = "At 09:05:07 Hours";
     return h;
 }
 

@@ -13,11 +13,11 @@ using namespace tavrel::test;
 
 namespace {
 
-// Caption and tool tip of a button of `window`.
-std::pair<QString, QString> button(QWidget* window, const char* name)
+// Caption and tool tip of a button of `window`, as "caption | tip".
+QString button(QWidget* window, const char* name)
 {
     auto* b = control<QPushButton>(window, QLatin1String(name));
-    return b ? std::pair{b->text(), b->toolTip()} : std::pair<QString, QString>{};
+    return b ? b->text() + " | " + b->toolTip() : QString();
 }
 
 QString label(QWidget* window, const char* name)
@@ -31,7 +31,7 @@ protected:
     void SetUp() override
     {
         std::map<int, NARecord> r = people(1, 6);
-        r[2] = deletedRecord(2, QStringLiteral("Gone"));
+        r[2] = deletedRecord(2, "Gone");
         writeAndOpen(r);
         compactedFile = fileOf(6, {r[1]});
         for (int id : {3, 4, 5, 6}) {
@@ -45,15 +45,15 @@ protected:
     QWidget* toWarning()
     {
         startCompact(p);
-        QWidget* form = findWindow(QStringLiteral("CompactForm"));
-        click(control<QPushButton>(form, QStringLiteral("CompactCmd1")));
+        QWidget* form = findWindow("CompactForm");
+        click(control<QPushButton>(form, "CompactCmd1"));
         settle();
-        EXPECT_EQ(findWindow(QStringLiteral("CompactForm")), nullptr);
-        return findWindow(QStringLiteral("WarningForm"));
+        EXPECT_EQ(findWindow("CompactForm"), nullptr);
+        return findWindow("WarningForm");
     }
     void pressYes(QWidget* warning)
     {
-        click(control<QPushButton>(warning, QStringLiteral("WarningCmd1")));
+        click(control<QPushButton>(warning, "WarningCmd1"));
         settle();
     }
     QByteArray compactedFile;
@@ -61,14 +61,13 @@ protected:
 
 } // namespace
 
-TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothing)
+TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsCancelChangesNothingAndAFailureIsReported)
 {
     startCompact(p);
-    QWidget* form = findWindow(QStringLiteral("CompactForm"));
+    QWidget* form = findWindow("CompactForm");
     ASSERT_NE(form, nullptr);
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Compact N&A File"));
-    EXPECT_EQ(label(form, "CompactLbl1"),
-              QStringLiteral("Do You Have A Current Backup Of The N&A File?"));
+    EXPECT_EQ(form->windowTitle(), "Compact N&A File");
+    EXPECT_EQ(label(form, "CompactLbl1"), "Do You Have A Current Backup Of The N&A File?");
     EXPECT_EQ(label(form, "CompactLbl2"),
               QStringLiteral("If Not, Exit Corvane MARK32, Use Windows 95 Explorer To Copy  The  "
                              "File  To  A  Floppy, Then Start TVL Again And Perform The "
@@ -77,20 +76,18 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
               QStringLiteral("Have You Checked The File Statistics To/Determine Whether You Need "
                              "To Compact?"));
     EXPECT_EQ(button(form, "CompactCmd1"),
-              std::pair(QStringLiteral("&Continue Compaction"),
-                        QStringLiteral("Continue Preparing For Compaction")));
-    EXPECT_EQ(button(form, "CompactCmd2"),
-              std::pair(QStringLiteral("Cance&l"), QStringLiteral("Don't Perform A Compaction")));
+              "&Continue Compaction | Continue Preparing For Compaction");
+    EXPECT_EQ(button(form, "CompactCmd2"), "Cance&l | Don't Perform A Compaction");
     // Esc does nothing; Cancel closes.
     pressKey(form, Qt::Key_Escape);
     EXPECT_TRUE(isLoaded(form));
-    click(control<QPushButton>(form, QStringLiteral("CompactCmd2")));
+    click(control<QPushButton>(form, "CompactCmd2"));
     settle();
     EXPECT_TRUE(loadedWindows().isEmpty());
 
     QWidget* warning = toWarning();
     ASSERT_NE(warning, nullptr);
-    EXPECT_EQ(warning->windowTitle(), QStringLiteral("Compaction Warning!"));
+    EXPECT_EQ(warning->windowTitle(), "Compaction Warning!");
     const std::pair<const char*, const char*> texts[] = {
         {"Label1", "Compacting The N&A File May Result In The Reassignment"},
         {"Label7", "Some N&A Entries"},
@@ -105,15 +102,48 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsAndCancelChangesNothin
     };
     for (const auto& [name, text] : texts)
         EXPECT_EQ(label(warning, name), QLatin1String(text)) << name;
-    EXPECT_EQ(button(warning, "WarningCmd1"),
-              std::pair(QStringLiteral("&Yes"), QStringLiteral("Start Compacting The N&A File")));
-    EXPECT_EQ(button(warning, "WarningCmd2"),
-              std::pair(QStringLiteral("&No"), QStringLiteral("Don't Compact The N&A File")));
-    click(control<QPushButton>(warning, QStringLiteral("WarningCmd2")));
+    EXPECT_EQ(button(warning, "WarningCmd1"), "&Yes | Start Compacting The N&A File");
+    EXPECT_EQ(button(warning, "WarningCmd2"), "&No | Don't Compact The N&A File");
+    click(control<QPushButton>(warning, "WarningCmd2"));
     settle();
     EXPECT_TRUE(loadedWindows().isEmpty());
     EXPECT_EQ(file(), before);
     EXPECT_TRUE(env.ui.messages.empty());
+
+    // A failure is reported with its number and r; the windows that confirm stay,
+    // the please-wait window goes, and the N&A file is as it was.
+    warning = toWarning();
+    ASSERT_NE(warning, nullptr);
+    // A folder where the temporary file should go cannot be removed.
+    ASSERT_TRUE(QDir(env.dir()).mkpath(kCompactTempName + "/x"));
+    env.ui.answer(Ui::Answer::Ok);
+    pressYes(warning);
+    ASSERT_EQ(env.ui.messages.size(), 1u);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer.\n\nA File "
+                             "Or Folder Could Not Be Reached.  The N&A File Is Unchanged."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    EXPECT_EQ(file(), before);
+    expectHandleReads(before);
+    EXPECT_FALSE(env.ui.waitCursor);
+    EXPECT_EQ(findWindow("CompactingMsg"), nullptr);
+    EXPECT_TRUE(isLoaded(warning));
+
+    // A program directory that names no disk.
+    Files relative("tavrel-data");
+    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_FALSE(runCompaction(q));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("The Free Space Of The Program Directory tavrel-data Cannot Be "
+                             "Determined.  Cannot Perform Compaction."));
+    env.ui.answer(Ui::Answer::Ok);
+    showFileStatistics(q);
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("App.Path = tavrel-data.  Cannot Determine Drive "
+                                                 "Letter. Exiting The Statistics Feature."));
+    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
+    settle();
+    EXPECT_EQ(findWindow("AnalyzingForm"), nullptr);
 }
 
 // Yes checks the space first: the compacted file beside the old one (its
@@ -157,7 +187,7 @@ TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndR
         EXPECT_FALSE(env.ui.waitCursor);
         if (*r.refusal) {
             EXPECT_EQ(env.ui.last().text, QLatin1String(r.refusal));
-            EXPECT_EQ(env.ui.last().title, QStringLiteral("Corvane MARK32"));
+            EXPECT_EQ(env.ui.last().title, "Corvane MARK32");
             EXPECT_EQ(file(), before);
             EXPECT_TRUE(isLoaded(warning));
             closeAllWindows();
@@ -165,7 +195,7 @@ TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndR
         }
         EXPECT_EQ(env.ui.last().title, kTitle);
         EXPECT_TRUE(env.ui.last().text.startsWith(
-            QStringLiteral("Compaction Complete.  The N&A File Now Has  5 Active Records.")));
+            "Compaction Complete.  The N&A File Now Has  5 Active Records."));
         EXPECT_TRUE(env.ui.last().text.endsWith(
             QStringLiteral("\n\nNote: ID Numbers Above  1 Have Changed Due To Compaction.  "
                            "Affected Reports Should Be Reprinted. Mailing Lists May Need To Be "
@@ -173,42 +203,4 @@ TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndR
         EXPECT_EQ(file(), compactedFile);
         EXPECT_TRUE(loadedWindows().isEmpty());
     }
-}
-
-// A failure is reported with its number and r; the windows that confirm stay,
-// the please-wait window goes, and the N&A file is as it was.
-TEST_F(CompactWindowsTest, AFailureIsReportedAndTheOldFileStays)
-{
-    QWidget* warning = toWarning();
-    ASSERT_NE(warning, nullptr);
-    // A folder where the temporary file should go cannot be removed.
-    ASSERT_TRUE(QDir(env.dir()).mkpath(kCompactTempName + QStringLiteral("/x")));
-    env.ui.answer(Ui::Answer::Ok);
-    pressYes(warning);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Error =  75 In CompactForm. r =  0.  Notify Programmer.\n\nA File "
-                             "Or Folder Could Not Be Reached.  The N&A File Is Unchanged."));
-    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-    EXPECT_EQ(file(), before);
-    expectHandleReads(before);
-    EXPECT_FALSE(env.ui.waitCursor);
-    EXPECT_EQ(findWindow(QStringLiteral("CompactingMsg")), nullptr);
-    EXPECT_TRUE(isLoaded(warning));
-
-    // A program directory that names no disk.
-    Files relative(QStringLiteral("tavrel-data"));
-    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
-    env.ui.answer(Ui::Answer::Ok);
-    EXPECT_FALSE(runCompaction(q));
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("The Free Space Of The Program Directory tavrel-data Cannot Be "
-                             "Determined.  Cannot Perform Compaction."));
-    env.ui.answer(Ui::Answer::Ok);
-    showFileStatistics(q);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("App.Path = tavrel-data.  Cannot Determine Drive "
-                                                 "Letter. Exiting The Statistics Feature."));
-    EXPECT_EQ(env.ui.last().title, kDefaultTitle);
-    settle();
-    EXPECT_EQ(findWindow(QStringLiteral("AnalyzingForm")), nullptr);
 }
