@@ -942,7 +942,7 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+23"/>
         <source>The certificate of %1 could not be verified, so nothing was sent to it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -952,27 +952,22 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>The server at %1 did not answer in time.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="-15"/>
         <source>The sync was cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+25"/>
         <source>The server at %1 could not be reached. Check the address and that the server is running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-32"/>
         <source>The server&apos;s answer could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+116"/>
         <source>&quot;%1&quot; is not an http or https address.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -982,7 +977,7 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+210"/>
+        <location line="+224"/>
         <source>The server sent the request on through too many redirects.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -992,13 +987,12 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-59"/>
-        <location line="+18"/>
+        <location line="-42"/>
         <source>The server&apos;s answer was larger than %1 MB and was not read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-6"/>
         <source>The server at %1 did not answer within %2 seconds.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2626,7 +2620,7 @@ Do You Want To Print Another Test Envelope?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+64"/>
         <source>Envelopes Not Printed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4286,7 +4280,7 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::PreviewWindow</name>
     <message>
-        <location filename="../src/platform/gui/PreviewWindow.cpp" line="+30"/>
+        <location filename="../src/platform/gui/PreviewWindow.cpp" line="+31"/>
         <source>Fit Page</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4321,7 +4315,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+213"/>
+        <location line="+189"/>
         <source>Print Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4409,7 +4403,7 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::PrintCommandLine</name>
     <message>
-        <location filename="../src/reports/PrintCommandLine.cpp" line="+119"/>
+        <location filename="../src/reports/PrintCommandLine.cpp" line="+110"/>
         <source>Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from ID --to ID]
                            [--stock NAME] [--quantity N] [--title TEXT] [--large]
                            [--a4] [--output FILE.pdf | --printer QUEUE]
