@@ -545,34 +545,29 @@ class BuildTree:
         return run(cmd, timeout=timeout, log=log)
 
 
-def failed_tests(log):
+def log_text(log):
+    """A test log's text; empty when there is none."""
     try:
         with open(log, errors="replace") as f:
-            text = f.read()
+            return f.read()
     except OSError:
-        return ()
-    return tuple(sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", text, re.M))))
+        return ""
+
+
+def failed_tests(log):
+    return tuple(sorted(set(re.findall(r"^\s*\d+ - (\S+) \(", log_text(log), re.M))))
 
 
 def ran_no_case(log):
     """True when a test log shows a GoogleTest program that ran no case at all (a
     GTEST_FILTER that matches nothing in it): its kills would all be missed."""
-    try:
-        with open(log, errors="replace") as f:
-            text = f.read()
-    except OSError:
-        return False
-    return re.search(r"\[  PASSED  \] 0 tests\.", text) is not None
+    return re.search(r"\[  PASSED  \] 0 tests\.", log_text(log)) is not None
 
 
 def failed_cases(log):
     """The GoogleTest cases a test log reports as failed."""
-    try:
-        with open(log, errors="replace") as f:
-            text = f.read()
-    except OSError:
-        return ()
-    return tuple(sorted(set(re.findall(r"^\[  FAILED  \] ([\w/.]+)(?: \(| *,|$)", text, re.M))))
+    return tuple(sorted(set(re.findall(r"^\[  FAILED  \] ([\w/.]+)(?: \(| *,|$)",
+                                       log_text(log), re.M))))
 
 
 def who_kills(paths):
