@@ -136,8 +136,16 @@ QByteArray bookWithoutSyncReport(const Request& r)
                  "<d:getetag>\"1\"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
                  "</d:propstat></d:response>"
                  "<d:response><d:href>/book/b%20c.vcf</d:href><d:propstat><d:prop>"
-                 "<d:getetag>\"2\"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
-                 "</d:propstat></d:response>");
+                 "<d:getetag>\"2\"</d:getetag></d:prop><d:status>HTTP/1.1 299 Fine</d:status>"
+                 "</d:propstat></d:response>"
+                 "<d:response><d:href>/book/gone.vcf</d:href><d:propstat><d:prop><d:getetag/>"
+                 "</d:prop><d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>");
+}
+
+// A multi-status answer with `from` in its body replaced by `to`.
+QByteArray replacedInBody(const QByteArray& answer, const QByteArray& from, const QByteArray& to)
+{
+    return http("207 Multi-Status", answer.mid(answer.indexOf("\r\n\r\n") + 4).replace(from, to));
 }
 
 // The same answer with its body in chunks (one with an extension) and a trailer.
@@ -241,6 +249,26 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
          DavOutcome::Ok, nullptr, 2, 2},
         {"a kept connection closed meanwhile: sent again on a new one",
          closingKeptConnections(bookWithoutSyncReport), DavOutcome::Ok, nullptr, 3, 2},
+        {"status line out of shape",
+         [](const Request& r) {
+             return bookWithoutSyncReport(r).replace("HTTP/1.1 207", "HTTP/1.1-207");
+         },
+         DavOutcome::BadAnswer, unreadable, 1},
+        {"a stray propstat inside a propstat is passed over",
+         [](const Request& r) {
+             return replacedInBody(bookWithoutSyncReport(r), "<d:propstat><d:prop><d:getetag>",
+                                   "<d:propstat><d:propstat/><d:prop><d:getetag>");
+         },
+         DavOutcome::Ok, nullptr, 2},
+        // An HTTP/1.0 server that reads one request a connection and is slow to close it.
+        {"HTTP/1.0 answers: a new connection for each",
+         [used = QList<QTcpSocket*>()](const Request& r) mutable {
+             if (used.contains(r.socket))
+                 return QByteArray();
+             used << r.socket;
+             return bookWithoutSyncReport(r).replace("HTTP/1.1 207", "HTTP/1.0 207");
+         },
+         DavOutcome::Ok, nullptr, 2, 2},
         {"chunked huge",
          always(chunked(http("207 Multi-Status", QByteArray(1024 * 1024 + 1, ' ')))),
          DavOutcome::TooLarge, tooLarge, 1},
@@ -283,6 +311,19 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
             EXPECT_EQ(changes.changed[1].etag, "\"2\"");
         }
     }
+}
+
+// A removal the server sends on to something that is no address did not happen.
+TEST(ScriptedServerTest, ARemovalRedirectedToNoAddressFails)
+{
+    ScriptedServer server(always(http("302 Found", {}, "Location: http://[::1\r\n")));
+    DavSettings settings;
+    settings.server = server.url();
+    settings.timeoutMs = 600;
+    const DavResult removed = CardDavClient(settings).remove(
+        server.url(QStringLiteral("/book/a.vcf")), QStringLiteral("\"1\""));
+    EXPECT_EQ(removed.outcome, DavOutcome::BadAnswer);
+    EXPECT_EQ(server.requests, 1);
 }
 
 TEST(ScriptedServerTest, PlainHttpToAnotherMachineIsRefusedBeforeAnythingIsSent)
@@ -332,7 +373,12 @@ TEST(ScriptedServerTest, HttpsGoesOnlyToAServerWhoseCertificateIsTrusted)
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
     tls.setLocalCertificate(QSslCertificate(testCertificate));
     tls.setPrivateKey(QSslKey(testKey, QSsl::Ec));
-    ScriptedServer server(bookWithoutSyncReport, tls);
+    ScriptedServer server(
+        [](const Request& r) {
+            return r.path == "/old/" ? http("301 Moved", {}, "Location: /book/\r\n")
+                                     : bookWithoutSyncReport(r);
+        },
+        tls);
     DavSettings settings;
     settings.server = server.url();
     settings.user = QStringLiteral("ann");
@@ -350,12 +396,13 @@ TEST(ScriptedServerTest, HttpsGoesOnlyToAServerWhoseCertificateIsTrusted)
     QSslConfiguration trusting = before;
     trusting.addCaCertificate(QSslCertificate(testCertificate));
     QSslConfiguration::setDefaultConfiguration(trusting);
+    // Redirected from https to https: followed.
     const DavResult listed =
-        CardDavClient(settings).listChanges(server.url(QStringLiteral("/book/")), {}, changes);
+        CardDavClient(settings).listChanges(server.url(QStringLiteral("/old/")), {}, changes);
     QSslConfiguration::setDefaultConfiguration(before);
     EXPECT_TRUE(listed.ok()) << listed.message.toStdString();
     EXPECT_EQ(changes.changed.size(), 2);
-    EXPECT_EQ(server.requests, 2);
+    EXPECT_EQ(server.requests, 4); // both requests redirected
     EXPECT_EQ(server.connections, 1);
 }
 
