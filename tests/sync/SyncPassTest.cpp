@@ -10,6 +10,7 @@
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
 #include "sync/SyncCommandLine.h"
+#include "sync/SyncConflictDialog.h"
 #include "sync/SyncDialog.h"
 #include "sync/SyncState.h"
 #include "upkeep/Compaction.h"
@@ -326,6 +327,17 @@ TEST_F(SyncPassTest, ConflictsTakeTheServersValueUnlessThePersonChoosesMineOrBot
     EXPECT_EQ(rows, QStringList{"E-mail|mine4@a.example|theirs4@b.example"});
     sync(*b);
     EXPECT_EQ(recordOf(*b, "Person 4").EMail.trimmed(), QStringLiteral("mine4@a.example"));
+    // Each button ends the window with its own choice.
+    const std::pair<const char*, ConflictChoice> buttons[] = {
+        {"ConflictCmd1", ConflictChoice::KeepMine},
+        {"ConflictCmd2", ConflictChoice::KeepTheirs},
+        {"ConflictCmd3", ConflictChoice::KeepBoth}};
+    for (const auto& [name, choice] : buttons) {
+        const QByteArray four = recordOf(*a, "Person 4").toBytes();
+        SyncConflictDialog d(SyncConflict{4, {SyncField::EMail}, four, four});
+        d.findChild<QPushButton*>(QLatin1String(name))->click();
+        EXPECT_EQ(SyncConflictDialog::choiceOf(d.result()), choice) << name;
+    }
 }
 
 TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritten)
