@@ -345,18 +345,22 @@ TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritt
     auto [a, b] = synced(staff(3));
     edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("two@a.example"); });
     edit(*b, "Person 2", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0222"); });
-    // B writes the card after A has listed what changed and before A writes it,
-    // so A's write meets a stale ETag (412) and must merge again.
+    remove(*a, "Person 3");
+    edit(*b, "Person 3", [](NARecord& r) { r.Comments = QStringLiteral("Changed there"); });
+    // B writes the cards after A has listed what changed and before A writes them,
+    // so A's write meets a stale ETag (412) and must merge again, and A's
+    // deletion comes back here.
     SyncOptions meanwhile;
     bool written = false;
     meanwhile.progress = [&](int, int) {
         if (!std::exchange(written, true)) {
-            EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+            EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~2 -0 | 0"));
         }
     };
-    EXPECT_EQ(counts(sync(*a, meanwhile)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
+    EXPECT_EQ(counts(sync(*a, meanwhile)), QStringLiteral("+1 ~1 -0 | +0 ~1 -0 | 0"));
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    EXPECT_EQ(recordOf(*a, "Person 3").Comments.trimmed(), QStringLiteral("Changed there"));
     const NARecord two = recordOf(*b, "Person 2");
     EXPECT_EQ(two.EMail.trimmed(), QStringLiteral("two@a.example"));
     EXPECT_EQ(two.PhoneNum1.trimmed(), QStringLiteral("555 0222"));
