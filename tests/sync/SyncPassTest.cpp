@@ -426,6 +426,7 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     ASSERT_EQ(st.entries.size(), 3);
     st.entries[0].etag.clear();
     add(*a, makeRecord(4, QStringLiteral("Sent Never")));
+    ASSERT_TRUE(readActive(a->p(), 4));
     const QByteArray pending = a->p().CurRec.toBytes();
     st.entries << SyncEntry{4,  book.path() + QStringLiteral("sent-never.vcf"), "sent-never",
                             "", cardFromRecord(pending, "sent-never"),          pending};
@@ -434,6 +435,13 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     edit(*a, arrived, [](NARecord& r) { r.Comments = QStringLiteral("Edited since"); });
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
     EXPECT_EQ(cardsThere(), 4);
+    // The one that never arrived went up under its own address.
+    QList<DavCard> cards;
+    QStringList missing;
+    EXPECT_TRUE(CardDavClient(settings())
+                    .fetchCards(book, {book.path() + QStringLiteral("sent-never.vcf")}, cards, missing)
+                    .ok());
+    EXPECT_EQ(cards.size(), 1);
     auto b = program({});
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
