@@ -438,9 +438,10 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     // The one that never arrived went up under its own address.
     QList<DavCard> cards;
     QStringList missing;
-    EXPECT_TRUE(CardDavClient(settings())
-                    .fetchCards(book, {book.path() + QStringLiteral("sent-never.vcf")}, cards, missing)
-                    .ok());
+    EXPECT_TRUE(
+        CardDavClient(settings())
+            .fetchCards(book, {book.path() + QStringLiteral("sent-never.vcf")}, cards, missing)
+            .ok());
     EXPECT_EQ(cards.size(), 1);
     auto b = program({});
     sync(*b);
@@ -471,10 +472,17 @@ TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(counts(sync(*a, yes)), QStringLiteral("+0 ~0 -6 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
-    // Five are fewer than the guard counts.
+    // Five are fewer than the guard counts. Deleted here, the record after them
+    // stays within the file, and the file ends where its last record is.
     for (int i = 7; i <= 11; ++i)
-        remove(*a, QStringLiteral("Person %1").arg(i));
-    EXPECT_EQ(counts(sync(*a, no)), QStringLiteral("+0 ~0 -0 | +0 ~0 -5 | 0"));
+        remove(*b, QStringLiteral("Person %1").arg(i));
+    EXPECT_EQ(counts(sync(*b, no)), QStringLiteral("+0 ~0 -0 | +0 ~0 -5 | 0"));
+    EXPECT_EQ(counts(sync(*a, no)), QStringLiteral("+0 ~0 -5 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a, SyncField::Name), QStringList{"Person 12"});
+    remove(*b, "Person 12");
+    sync(*b);
+    sync(*a);
+    EXPECT_EQ(a->p().LastRecNo, 1);
 }
 
 // Between two syncs an import and a duplicate deletion, then its undelete and a
