@@ -90,6 +90,8 @@ TEST(CardMapping, ARecordTravelsToItsOwnCardAndBackUnchanged)
     ann.PhoneNum1 = QStringLiteral("0113 496 0000");
     ann.PhoneType3 = QStringLiteral("Boat");
     ann.PhoneNum3 = QStringLiteral("07700 900461");
+    ann.PhoneType5 = QStringLiteral("Fax");
+    ann.PhoneNum5 = QStringLiteral("0113 496 0005");
     ann.EMail = QStringLiteral("ann@example.com");
     ann.Comments = QStringLiteral("Keys: 3; gate code 41,7");
     NARecord acme = makeRecord(2, QStringLiteral("Acme Widgets Ltd"));
@@ -100,4 +102,12 @@ TEST(CardMapping, ARecordTravelsToItsOwnCardAndBackUnchanged)
         EXPECT_EQ(syncedBytes(recordFromCard(card)), syncedBytes(r.toBytes()))
             << card.toStdString();
     }
+    // A telephone changed here replaces its own on the card, the fifth too.
+    NARecord changed = ann;
+    changed.PhoneNum5 = QStringLiteral("0113 496 0055");
+    const QByteArray patched = patchCard(cardFromRecord(ann.toBytes(), QStringLiteral("u-1")),
+                                         changed.toBytes(), {SyncField::Phone5});
+    EXPECT_EQ(syncedBytes(recordFromCard(patched)).toStdString(),
+              syncedBytes(changed.toBytes()).toStdString())
+        << patched.toStdString();
 }

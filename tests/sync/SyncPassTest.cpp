@@ -10,6 +10,7 @@
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
 #include "sync/SyncCommandLine.h"
+#include "sync/SyncConflictDialog.h"
 #include "sync/SyncDialog.h"
 #include "sync/SyncState.h"
 #include "upkeep/Compaction.h"
@@ -326,6 +327,17 @@ TEST_F(SyncPassTest, ConflictsTakeTheServersValueUnlessThePersonChoosesMineOrBot
     EXPECT_EQ(rows, QStringList{"E-mail|mine4@a.example|theirs4@b.example"});
     sync(*b);
     EXPECT_EQ(recordOf(*b, "Person 4").EMail.trimmed(), QStringLiteral("mine4@a.example"));
+    // Each button ends the window with its own choice.
+    const std::pair<const char*, ConflictChoice> buttons[] = {
+        {"ConflictCmd1", ConflictChoice::KeepMine},
+        {"ConflictCmd2", ConflictChoice::KeepTheirs},
+        {"ConflictCmd3", ConflictChoice::KeepBoth}};
+    for (const auto& [name, choice] : buttons) {
+        const QByteArray four = recordOf(*a, "Person 4").toBytes();
+        SyncConflictDialog d(SyncConflict{4, {SyncField::EMail}, four, four});
+        d.findChild<QPushButton*>(QLatin1String(name))->click();
+        EXPECT_EQ(SyncConflictDialog::choiceOf(d.result()), choice) << name;
+    }
 }
 
 TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritten)
@@ -333,18 +345,22 @@ TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritt
     auto [a, b] = synced(staff(3));
     edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("two@a.example"); });
     edit(*b, "Person 2", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0222"); });
-    // B writes the card after A has listed what changed and before A writes it,
-    // so A's write meets a stale ETag (412) and must merge again.
+    remove(*a, "Person 3");
+    edit(*b, "Person 3", [](NARecord& r) { r.Comments = QStringLiteral("Changed there"); });
+    // B writes the cards after A has listed what changed and before A writes them,
+    // so A's write meets a stale ETag (412) and must merge again, and A's
+    // deletion comes back here.
     SyncOptions meanwhile;
     bool written = false;
     meanwhile.progress = [&](int, int) {
         if (!std::exchange(written, true)) {
-            EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+            EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~2 -0 | 0"));
         }
     };
-    EXPECT_EQ(counts(sync(*a, meanwhile)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
+    EXPECT_EQ(counts(sync(*a, meanwhile)), QStringLiteral("+1 ~1 -0 | +0 ~1 -0 | 0"));
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    EXPECT_EQ(recordOf(*a, "Person 3").Comments.trimmed(), QStringLiteral("Changed there"));
     const NARecord two = recordOf(*b, "Person 2");
     EXPECT_EQ(two.EMail.trimmed(), QStringLiteral("two@a.example"));
     EXPECT_EQ(two.PhoneNum1.trimmed(), QStringLiteral("555 0222"));
@@ -410,6 +426,7 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     ASSERT_EQ(st.entries.size(), 3);
     st.entries[0].etag.clear();
     add(*a, makeRecord(4, QStringLiteral("Sent Never")));
+    ASSERT_TRUE(readActive(a->p(), 4));
     const QByteArray pending = a->p().CurRec.toBytes();
     st.entries << SyncEntry{4,  book.path() + QStringLiteral("sent-never.vcf"), "sent-never",
                             "", cardFromRecord(pending, "sent-never"),          pending};
@@ -418,6 +435,14 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     edit(*a, arrived, [](NARecord& r) { r.Comments = QStringLiteral("Edited since"); });
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
     EXPECT_EQ(cardsThere(), 4);
+    // The one that never arrived went up under its own address.
+    QList<DavCard> cards;
+    QStringList missing;
+    EXPECT_TRUE(
+        CardDavClient(settings())
+            .fetchCards(book, {book.path() + QStringLiteral("sent-never.vcf")}, cards, missing)
+            .ok());
+    EXPECT_EQ(cards.size(), 1);
     auto b = program({});
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
@@ -447,10 +472,17 @@ TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(counts(sync(*a, yes)), QStringLiteral("+0 ~0 -6 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
-    // Five are fewer than the guard counts.
+    // Five are fewer than the guard counts. Deleted here, the record after them
+    // stays within the file, and the file ends where its last record is.
     for (int i = 7; i <= 11; ++i)
-        remove(*a, QStringLiteral("Person %1").arg(i));
-    EXPECT_EQ(counts(sync(*a, no)), QStringLiteral("+0 ~0 -0 | +0 ~0 -5 | 0"));
+        remove(*b, QStringLiteral("Person %1").arg(i));
+    EXPECT_EQ(counts(sync(*b, no)), QStringLiteral("+0 ~0 -0 | +0 ~0 -5 | 0"));
+    EXPECT_EQ(counts(sync(*a, no)), QStringLiteral("+0 ~0 -5 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a, SyncField::Name), QStringList{"Person 12"});
+    remove(*b, "Person 12");
+    sync(*b);
+    sync(*a);
+    EXPECT_EQ(a->p().LastRecNo, 1);
 }
 
 // Between two syncs an import and a duplicate deletion, then its undelete and a
