@@ -79,7 +79,9 @@ void SearchDialog::buildLayout()
     cancelButton = new QPushButton(tr("Cance&l"));
     cancelButton->setObjectName(QStringLiteral("SchCmd2"));
     cancelButton->setToolTip(tr("Don't Perform A Search"));
-    // Enter presses the button that has the focus, never a hidden default.
+    // Enter presses the button that has the focus. Neither is made the default
+    // here: as the dialog opens, the first of them, "&Search", becomes the one
+    // Enter presses from a check box (Enter in the search text only moves on).
     for (QPushButton* b : {searchButton, cancelButton}) {
         b->setAutoDefault(true);
         b->setDefault(false);
