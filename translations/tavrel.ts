@@ -6195,7 +6195,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Please Specify A Search Parameter.</source>
         <translation type="unfinished"></translation>
     </message>
