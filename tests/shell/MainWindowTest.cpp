@@ -133,7 +133,6 @@ TEST_F(ShellTest, MenuBarAndToolbarHoldEveryCommandWithItsKeysTipsAndHelpNumbers
 
     auto* hint = control<QLabel>(m, QStringLiteral("Label1"));
     EXPECT_EQ(hint->text(), QStringLiteral("Press F1 For Help"));
-    EXPECT_TRUE(hint->isHidden());
     // A strip in the palette's button colours, so it reads in a dark one as well.
     EXPECT_TRUE(hint->autoFillBackground());
     EXPECT_TRUE(hint->font().bold());
