@@ -123,28 +123,40 @@ TEST_F(LabelsTest, LabelSheetsOfEachStock)
 }
 
 // Every card line at its offset and size; 1-across cards ignore the
-// horizontal offset and sit 50 twips lower.
+// horizontal offset and sit 50 twips lower. The card test page, at the
+// standard position, has in each slot five ruler lines 240 apart and three
+// more further down.
 TEST_F(LabelsTest, CardSheetsOfEachStock)
 {
     const std::pair<double, std::vector<double>> stocks[] = {{-360 + 810 + 50, {300}},
                                                              {850 + 810, {480, 6280}}};
+    const std::vector<double> rulers[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
+                                          {0, 240, 480, 720, 960, 1400, 1790, 2050}};
     for (int stock : {0, 1}) {
         SCOPED_TRACE(stock);
         const auto& [top, columns] = stocks[stock];
+        const int perSheet = 4 * int(columns.size()), across = int(columns.size());
         env.printer = RecordingPrinter();
         openPeopleForLabels(9);
         p.Report.LabelItalic = p.Report.LabelUpper = -1; // left from an earlier label run
+        env.ui.answer(Ui::Answer::Yes);
+        position();
         noTestPage(5, 2);
         EXPECT_EQ(run(cards(stock)), RunEnd::Completed);
-        const int perSheet = 4 * int(columns.size());
         EXPECT_EQ(lastMessage(), completed((9 + perSheet - 1) / perSheet));
 
-        const auto sheet = textsOn(1);
+        const auto test = textsOn(1, 0); // 1/16 inch higher, 2-across 1/8 inch to the left
+        ASSERT_EQ(int(test.size()), perSheet * 8);
+        for (int i = 0; i < perSheet * 8; ++i)
+            EXPECT_EQ(std::tuple(test[i].text, test[i].size, test[i].bold, test[i].x, test[i].y),
+                      std::tuple(kRuler, 11.0, true, columns[i / 8 % across] - 180 * stock,
+                                 top - 90 + 3120 * (i / 8 / across) + rulers[stock][i % 8]));
+        const auto sheet = textsOn(1, 1);
         ASSERT_EQ(int(sheet.size()), perSheet * 14);
         for (int slot = 0; slot < perSheet; ++slot) {
             const NARecord& r = recs.at(slot + 1);
-            const double x = columns[slot % columns.size()];
-            const double y = top + 3120 * (slot / int(columns.size()));
+            const double x = columns[slot % across];
+            const double y = top + 3120 * (slot / across);
             QStringList texts = labelLines(slot + 1);
             texts << QString(34, u'a') + QString(16, u'b') << QString(17, u'b') + QString(33, u'c')
                   << pad(r.EMail, 35);
@@ -257,9 +269,8 @@ TEST_F(LabelsTest, APositionOffThePageIsSaidAndChosenAgain)
 }
 
 // Test pages are drawn under the hourglass (the pages of a run under the
-// progress window instead). A card test page has in each slot five ruler
-// lines 240 apart and three more further down.
-TEST_F(LabelsTest, TestPagesUnderTheHourglassAndCardTestPages)
+// progress window instead).
+TEST_F(LabelsTest, TestPagesUnderTheHourglass)
 {
     struct CursorNotingPrinter : RecordingPrinter {
         explicit CursorNotingPrinter(const ScriptedUi& ui) : ui(ui) {}
@@ -274,30 +285,11 @@ TEST_F(LabelsTest, TestPagesUnderTheHourglassAndCardTestPages)
     writeNAFile(env.naPath(), peopleWithDetails(2));
     Program withPrinter(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
     openNAFile(withPrinter);
-    const std::vector<double> offsets[] = {{0, 240, 480, 720, 960, 1400, 1790, 2110},
-                                           {0, 240, 480, 720, 960, 1400, 1790, 2050}};
-    for (int stock : {0, 1, -1}) { // -1: 3-across labels
-        SCOPED_TRACE(stock);
+    for (ReportOptions o : {cards(0), cards(1), labels(2)}) {
         env.ui.answer(Ui::Answer::Yes);
         position();
         env.ui.answer(Ui::Answer::Cancel);
-        ReportOptions o = stock < 0 ? labels(2) : cards(stock);
         EXPECT_EQ(runReport(withPrinter, o, windows), RunEnd::CancelledEarly);
-        if (stock < 0)
-            break;
-        std::vector<RecordingPrinter::Text> page;
-        for (const auto& t : printer.texts)
-            if (t.document == stock)
-                page.push_back(t);
-        const int perSheet = stock == 0 ? 4 : 8;
-        ASSERT_EQ(int(page.size()), perSheet * 8);
-        const double top = stock == 0 ? 410 : 1570;
-        for (int i = 0; i < perSheet * 8; ++i) {
-            const int slot = i / 8;
-            EXPECT_EQ(std::tuple(page[i].text, page[i].size, page[i].bold, page[i].x, page[i].y),
-                      std::tuple(kRuler, 11.0, true, stock == 0 || slot % 2 == 0 ? 300.0 : 6100.0,
-                                 top + 3120 * (slot / (perSheet / 4)) + offsets[stock][i % 8]));
-        }
     }
     EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow),
               std::pair(4 * 8 + 8 * 8 + 30 * 5, 0));
