@@ -123,22 +123,19 @@ TEST_F(PreviewTest, PrintFromThePreviewRemembersTheNextFreeLabel)
     EXPECT_EQ(freeSlot(), "21");
 }
 
-// A two-sided report saved as PDF files names both, whether printed at once
-// or from the preview.
+// A two-sided report saved as PDF files names both: printed at once into a
+// folder of PDF files, or from the preview into a file named in "PDF file..."
+// (the first side in it, the second beside it).
 TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
 {
-    const struct {
-        bool preview;
-        const char* file; // a file named in "PDF file..."; nullptr: a folder of PDF files
-    } cases[] = {{false, nullptr}, {true, "sides.pdf"}};
-    int run = 0;
-    for (const auto& [preview, file] : cases) {
+    for (bool preview : {false, true}) {
         SCOPED_TRACE(preview ? "preview" : "print");
         openPeople(45);
-        const QString folder = env.dir() + QStringLiteral("/out%1").arg(++run);
+        const QString folder =
+            env.dir() + (preview ? QStringLiteral("/file") : QStringLiteral("/folder"));
         QtPrinter pdf(folder);
-        if (file)
-            pdf.setPdfFileName(folder + QLatin1Char('/') + QLatin1String(file));
+        if (preview)
+            pdf.setPdfFileName(folder + QStringLiteral("/sides.pdf"));
         PrinterRoute route(p.printer, pdf);
         startPrintReport(p);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
@@ -153,13 +150,13 @@ TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
         const QStringList files =
             QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
         ASSERT_EQ(files.size(), 2);
-        if (file) { // the first side in the file named, the second beside it
+        if (preview) {
             EXPECT_EQ(files, (QStringList{"sides-2.pdf", "sides.pdf"}));
         }
         EXPECT_TRUE(lastMessage().endsWith(
             QStringLiteral("\n\nSaved As Two Files:\nOdd-Numbered Pages: %1/%2\n"
                            "Even-Numbered Pages: %1/%3")
-                .arg(folder, file ? files[1] : files[0], file ? files[0] : files[1])))
+                .arg(folder, files[preview ? 1 : 0], files[preview ? 0 : 1])))
             << lastMessage().toStdString();
     }
 }

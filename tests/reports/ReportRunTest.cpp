@@ -45,7 +45,6 @@ TEST_F(ReportRunTest, OnePhaseRunShowsProgressAndCompletes)
     openPeople(17); // three pages
     EXPECT_EQ(run(telephoneList()), RunEnd::Completed);
     EXPECT_EQ(sheets(), (Sheets{"0.1=1", "0.2=2", "0.3=3"}));
-    EXPECT_EQ(namesOn(3), (std::vector<int>{17}));
     EXPECT_EQ(env.ui.texts(), QStringList{completed(3)});
     EXPECT_EQ(windows.calls,
               (QStringList{"preparing", "progress", "page 0", "closePreparing", "page 1", "page 2",
