@@ -191,7 +191,6 @@ TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
     for (const auto& m : env.ui.messages)
         EXPECT_EQ(std::tie(m.title, m.buttons, m.icon),
                   std::make_tuple(kTitle, Ui::Buttons::YesNoCancel, Ui::Icon::Question));
-    EXPECT_EQ(env.ui.modalWindows, (QStringList{"VertPosForm", "VertPosForm", "VertPosForm"}));
     EXPECT_EQ(std::pair(env.printer.documents, env.printer.abandoned), std::pair(2, 0));
     EXPECT_EQ(std::pair(p.Report.LabelTop, p.Report.LabelLeft), std::pair(999, 0));
     EXPECT_EQ(windows.calls, (QStringList{"preparing", "closePreparing"}));
