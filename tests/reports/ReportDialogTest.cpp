@@ -198,8 +198,6 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
         {"PrtOpt3_1", true, false, false, true, false, false, perLabel},
         {"PrtOpt3_5", false, false, true, false, true, false, perCard},
         {"PrtOpt3_0", true, false, false, true, false, true, perCard},
-        {"PrtOpt3_2", true, false, false, true, false, false, perCard},
-        {"PrtOpt3_3", true, false, false, true, false, false, perCard},
     };
     for (const auto& k : kinds) {
         SCOPED_TRACE(k.option);
@@ -207,13 +205,9 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
         ctl("PrtCmd2")->setFocus();
         act({k.option});
         EXPECT_EQ(shown("PrtFrm6"), k.labelStock);
-        if (k.labelStock) {
-            EXPECT_EQ(std::pair(enabled("PrtFrm6"), enabled("PrtOpt4_1")),
-                      std::pair(k.labelStockEnabled, k.labelStockEnabled));
-        }
+        EXPECT_EQ(enabled("PrtOpt4_1"), k.labelStockEnabled);
         EXPECT_EQ(shown("PrtFrm7"), k.cardStock);
-        EXPECT_EQ(std::pair(enabled("PrtFrm4"), enabled("PrtTxt3")), std::pair(k.title, k.title));
-        EXPECT_TRUE(shown("PrtFrm12"));
+        EXPECT_EQ(enabled("PrtTxt3"), k.title);
         EXPECT_EQ(enabled("PrtTxt12"), k.quantity);
         EXPECT_EQ(std::pair(ctl<QGroupBox>("PrtFrm12")->title(), ctl<QLabel>("PrtLbl12")->text()),
                   std::pair(QString::fromUtf8(k.quantityTexts[0]),
@@ -241,7 +235,6 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
         }
     }
     EXPECT_TRUE(dialogOpen());
-    EXPECT_TRUE(env.printer.texts.empty());
 }
 
 // Without lists the picker does not open; with them it lists each file and
@@ -270,19 +263,11 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     act({"PrtCmd3"});
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Please Select A Filename Or Click The Cancel Button."));
-    EXPECT_TRUE(shown("PrtCmd3"));
 
-    auto lineOf = [&](const char* name) {
-        return files->model()
-            ->match(files->model()->index(0, 0), Qt::DisplayRole, QLatin1String(name), 1,
-                    Qt::MatchExactly)
-            .value(0);
-    };
-    files->setCurrentIndex(lineOf("tvlmail.blk"));
+    files->setCurrentIndex(files->model()->index(1, 0)); // tvlmail.blk, after tvlmail.abc
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(), QString(40, QLatin1Char(' ')));
     // A mouse click shows the title and moves on to OK.
-    const QModelIndex abc = lineOf("tvlmail.abc");
-    ASSERT_TRUE(abc.isValid());
+    const QModelIndex abc = files->model()->index(0, 0);
     files->setFocus();
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualRect(abc).center());
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt4")->text(),
@@ -291,8 +276,6 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     act({"PrtCmd3"});
     EXPECT_TRUE(shown("PrtCmd1") && shown("PrtLbl3") && shown("PrtFrm7") && shown("PrtFrm4"));
     EXPECT_EQ(ctl<QLabel>("PrtLbl3")->text(), QStringLiteral("tvlmail.abc"));
-    EXPECT_FALSE(shown("PrtFrm6"));
-    EXPECT_TRUE(enabled("PrtTxt12"));
     EXPECT_EQ(w()->options().mailListFile, QStringLiteral("tvlmail.abc"));
 
     // Back to the picker, then its Cancel: the whole file again.
@@ -310,29 +293,20 @@ TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
     act({"PrtChk2"});
-    const struct {
-        const char* from;
-        const char* through;
-    } bad[] = {{"0", "5"}, {"3", "0"}, {"", "5"}, {"4", ""}, {"6", "4"}, {"abc", "2"}};
-    for (const auto& r : bad) {
-        type(ctl<QLineEdit>("PrtTxt1"), QLatin1String(r.from));
-        type(ctl<QLineEdit>("PrtTxt2"), QLatin1String(r.through));
+    for (const auto& [from, through] : std::vector<std::pair<const char*, const char*>>{
+             {"0", "5"}, {"3", "0"}, {"6", "4"}, {"abc", "2"}}) {
+        type(ctl<QLineEdit>("PrtTxt1"), QLatin1String(from));
+        type(ctl<QLineEdit>("PrtTxt2"), QLatin1String(through));
         act({"PrtCmd5"});
         EXPECT_EQ(env.ui.last().text, QStringLiteral("Invalid Page Range.  Please Re-Enter."))
-            << r.from << "-" << r.through;
-        EXPECT_TRUE(shown("PrtCmd5"));
+            << from << "-" << through;
     }
-    const auto before = env.ui.messages.size();
     act({"PrtTxt1=4", "PrtTxt2=6", "PrtCmd5"}); // its state: EachStateShowsItsControlsAndFocus
-    EXPECT_EQ(env.ui.messages.size(), before);
-    EXPECT_TRUE(ctl<QCheckBox>("PrtChk2")->isChecked());
     const ReportOptions o = w()->options();
     EXPECT_EQ(std::tuple(o.reprint, o.reprintFrom, o.reprintThrough), std::tuple(true, 4, 6));
 
-    // Unchecking, and the range's own Cancel, drop the range.
-    act({"PrtChk2"});
-    EXPECT_FALSE(w()->options().reprint);
-    act({"PrtChk2", "PrtCmd6"});
+    // Unchecked and checked again, the range's own Cancel drops the range.
+    act({"PrtChk2", "PrtChk2", "PrtCmd6"});
     EXPECT_FALSE(ctl<QCheckBox>("PrtChk2")->isChecked());
 }
 
@@ -387,15 +361,10 @@ TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
         act({"PrtCmd1"});
         env.ui.onProcessEvents = nullptr;
         settle();
-        EXPECT_TRUE(stayedOpen);
-        EXPECT_FALSE(dialogOpen());
-        EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
-        EXPECT_EQ(loadedWindow(QStringLiteral("CancelForm")), nullptr);
+        EXPECT_TRUE(stayedOpen); // closed afterwards: ShellTest.MessageCommandsAndRuns...
         EXPECT_EQ(env.ui.last().text, completed(c.lastPage));
         if (*c.title) {
-            const RecordingPrinter::Text* title = env.printer.find(QString::fromUtf8(c.title));
-            ASSERT_TRUE(title);
-            EXPECT_EQ(title->y, 720);
+            EXPECT_TRUE(env.printer.find(QString::fromUtf8(c.title)));
             EXPECT_TRUE(env.printer.find(QStringLiteral("Telephone List")));
         }
         EXPECT_EQ(printedNames(c.font, c.size), c.names);
