@@ -103,8 +103,11 @@ protected:
     }
 };
 
-TEST_F(EnvelopeDialogTest, OpensWithNoAddressOptionAndThePrintOptions)
+// A size the printer refuses falls back to Commercial #10; closing the dialog,
+// by its Cancel or its close box, leaves the printer on letter again.
+TEST_F(EnvelopeDialogTest, OpensWithTheFirstSizeAndClosesOnLetterPaper)
 {
+    env.printer.unsupportedPapers = {27};
     open();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Print Envelopes"));
     EXPECT_TRUE(option("EnvOpt3_0")->isChecked());
@@ -123,9 +126,27 @@ TEST_F(EnvelopeDialogTest, OpensWithNoAddressOptionAndThePrintOptions)
     click(c<QPushButton>("EnvQuickHelpButton"));
     EXPECT_EQ(env.ui.modalWindows, QStringList{"EnvExplain"});
 
+    env.ui.setAutoOk(true);
+    choose("EnvOpt3_5");
+    EXPECT_EQ(env.printer.paperSize(), 34);
+    choose("EnvOpt3_3");
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Your Printer Does Not Support The Specified Envelope Size.\n\n "
+                             "Please Refer To Your Printer Documentation Then Select A Different "
+                             "Envelope Size."));
+    EXPECT_TRUE(option("EnvOpt3_0")->isChecked());
+    EXPECT_EQ(env.printer.paperSize(), 20);
+
     click(c<QPushButton>("EnvCancelButton"));
     settle();
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
+    EXPECT_EQ(env.printer.paperSize(), 1);
+    open();
+    choose("EnvOpt3_4");
+    EXPECT_EQ(env.printer.paperSize(), 31);
+    w->close();
+    settle();
+    EXPECT_EQ(env.printer.paperSize(), 1);
 }
 
 // Enter in an address box goes on to the next box and in the last one
@@ -350,33 +371,6 @@ TEST_F(EnvelopeDialogTest, NameListPicksTheIdOfTheLineShown)
     EXPECT_EQ(listLines("ReturnAddressList").size(), 1);
     pressKey(w, Qt::Key_Return);
     EXPECT_EQ(w->mailAddress[0].trimmed(), QStringLiteral("Person 5"));
-}
-
-TEST_F(EnvelopeDialogTest, ASizeThePrinterRefusesFallsBackToCommercial10)
-{
-    env.printer.unsupportedPapers = {27};
-    open();
-    env.ui.setAutoOk(true);
-    choose("EnvOpt3_5");
-    EXPECT_EQ(env.printer.paperSize(), 34);
-    choose("EnvOpt3_3");
-    EXPECT_EQ(env.ui.last().text,
-              QStringLiteral("Your Printer Does Not Support The Specified Envelope Size.\n\n "
-                             "Please Refer To Your Printer Documentation Then Select A Different "
-                             "Envelope Size."));
-    EXPECT_TRUE(option("EnvOpt3_0")->isChecked());
-    EXPECT_EQ(env.printer.paperSize(), 20);
-
-    // Closing the dialog, by its Cancel or its close box, leaves the printer on letter again.
-    click(c<QPushButton>("EnvCancelButton"));
-    settle();
-    EXPECT_EQ(env.printer.paperSize(), 1);
-    open();
-    choose("EnvOpt3_4");
-    EXPECT_EQ(env.printer.paperSize(), 31);
-    w->close();
-    settle();
-    EXPECT_EQ(env.printer.paperSize(), 1);
 }
 
 // The progress window counts the envelopes; its Cancel stops the run after
