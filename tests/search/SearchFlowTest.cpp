@@ -85,8 +85,11 @@ TEST_F(SearchTest, WithoutDisplayEveryMatchIsCountedAndSavedOnlyWhenAsked)
     }
 }
 
-TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAdds)
+// With the matches displayed and saving on, only what the user adds is flagged;
+// "&End Search" then closes everything and keeps nothing.
+TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAddsAndEndSearchKeepsNothing)
 {
+    const QByteArray before = fileBytes(env.naPath());
     QStringList seen;
     // First match: "&Add To ML".
     env.ui.onModal([&](QDialog& d) {
@@ -106,19 +109,28 @@ TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAdds)
         EXPECT_EQ(button(d, 3)->text(), "&Don't Add");
         click(button(d, 3));
     });
-    search("baker", {0}, true, true);
+    // Fourth of five: "&End Search".
+    env.ui.onModal([&](QDialog& d) {
+        seen.push_back(look(d));
+        EXPECT_EQ(button(d, 2)->text(), "&End Search");
+        click(button(d, 2));
+    });
+    search("bake", {1}, true, true);
 
     const QString each = "SrchMsg2Form|Record Matches Search Parameter|&Screen 2|1|"
                          "Search Result - Matched Record - Screen 1 Of 2|%1|no dialog";
     EXPECT_EQ(seen, QStringList({each.arg("Anna Baker"), each.arg("Carl Bakersfield"),
-                                 each.arg("FRED BAKER")}));
+                                 each.arg("Dora Smith"), each.arg("Eve Bake")}));
     EXPECT_EQ(flaggedIds(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(p.MailListAddCount, 2);
     EXPECT_TRUE(env.ui.allUsed());
-    EXPECT_EQ(completeText("ComplTxt1"), "3");
-    EXPECT_EQ(completeText("ComplTxt2"), "2");
+    EXPECT_EQ(env.ui.modalWindows.size(), 4);
     settle();
-    for (const char* name : {"BrsForma", "BrsFormb", "SearchingForm", "SchForm"})
+    for (const char* name :
+         {"SchForm", "SearchingForm", "BrsForma", "BrsFormb", "SrchMsg2Form", "CompleteForm"})
         EXPECT_FALSE(loaded(name)) << name;
+    EXPECT_TRUE(mailListFiles().isEmpty());
+    EXPECT_EQ(fileBytes(env.naPath()), before);
 }
 
 TEST_F(SearchTest, MatchWindowSwitchesScreensAndCopiesTheNameAndAddress)
@@ -160,26 +172,6 @@ TEST_F(SearchTest, MatchWindowSwitchesScreensAndCopiesTheNameAndAddress)
     // The record shown is copied (how a copy looks: the record screens' tests).
     EXPECT_TRUE(env.clipboard.content.startsWith(QString("Anna Baker").leftJustified(35) + '\n'));
     EXPECT_EQ(completeText("ComplTxt1"), "3");
-}
-
-TEST_F(SearchTest, EndSearchClosesEverythingAndKeepsNothing)
-{
-    const QByteArray before = fileBytes(env.naPath());
-    env.ui.onModal([&](QDialog& d) { click(button(d, 0)); });
-    env.ui.onModal([&](QDialog& d) { click(button(d, 0)); });
-    env.ui.onModal([&](QDialog& d) {
-        EXPECT_EQ(button(d, 2)->text(), "&End Search");
-        click(button(d, 2));
-    });
-    search("baker", {1}, true, true);
-    settle();
-
-    for (const char* name :
-         {"SchForm", "SearchingForm", "BrsForma", "BrsFormb", "SrchMsg2Form", "CompleteForm"})
-        EXPECT_FALSE(loaded(name)) << name;
-    EXPECT_TRUE(mailListFiles().isEmpty());
-    EXPECT_EQ(fileBytes(env.naPath()), before);
-    EXPECT_EQ(env.ui.modalWindows.size(), 3);
 }
 
 TEST_F(SearchTest, AReadFailureEndsTheProgramAndSavesNothing)
