@@ -66,11 +66,6 @@ protected:
     }
 
     QWidget* completeForm() { return findWindow("CompleteForm"); }
-    QString completeText(const char* name)
-    {
-        auto* box = control<QLineEdit>(completeForm(), QString::fromLatin1(name));
-        return box ? box->text() : QString();
-    }
     bool loaded(const char* name) { return loadedWindow(QString::fromLatin1(name)) != nullptr; }
 
     // IDs whose slot in the membership table is "1".
