@@ -78,11 +78,6 @@ protected:
         }
         return ids;
     }
-
-    QStringList mailListFiles() const
-    {
-        return QDir(env.dir()).entryList({"tvlmail.*"}, QDir::Files);
-    }
 };
 
 } // namespace tavrel::test
