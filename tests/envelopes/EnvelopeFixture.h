@@ -121,11 +121,10 @@ protected:
     // The printer is back at letter, portrait, unturned, not bold.
     void expectPrinterReset() const
     {
-        EXPECT_EQ(env.printer.paperSize(), 1);
-        EXPECT_EQ(env.printer.orientation(), 1);
-        EXPECT_FALSE(env.printer.quarterTurn());
-        EXPECT_FALSE(env.printer.fontBold());
-        EXPECT_FALSE(env.printer.fontItalic());
+        const RecordingPrinter& r = env.printer;
+        EXPECT_EQ(std::make_tuple(r.paperSize(), r.orientation(), r.quarterTurn(), r.fontBold(),
+                                  r.fontItalic()),
+                  std::make_tuple(1, 1, false, false, false));
     }
 };
 

@@ -40,7 +40,6 @@ protected:
         recs[7].PhoneNum1 = "555-0100";
         recs[8] = makeRecord(8, "Zed Baker");
         env.openFile(recs, 8);
-        ASSERT_EQ(p.LastRecNo, 8);
     }
 
     void TearDown() override { closeAllWindows(); }
@@ -67,11 +66,6 @@ protected:
     }
 
     QWidget* completeForm() { return findWindow("CompleteForm"); }
-    QString completeText(const char* name)
-    {
-        auto* box = control<QLineEdit>(completeForm(), QString::fromLatin1(name));
-        return box ? box->text() : QString();
-    }
     bool loaded(const char* name) { return loadedWindow(QString::fromLatin1(name)) != nullptr; }
 
     // IDs whose slot in the membership table is "1".
@@ -83,11 +77,6 @@ protected:
                 ids.push_back(i + 1);
         }
         return ids;
-    }
-
-    QStringList mailListFiles() const
-    {
-        return QDir(env.dir()).entryList({"tvlmail.*"}, QDir::Files);
     }
 };
 
