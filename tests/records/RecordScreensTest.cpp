@@ -60,8 +60,7 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
         EXPECT_EQ(two()->windowTitle(), m.title2);
         expectCommands(m.browse, !m.browse);
         EXPECT_EQ(control<QLabel>(one(), "Label3")->text(), "(Optional)");
-        EXPECT_EQ(texts(two(), {"BrsTxt1"}), texts(one(), {"BrsTxt1"}));
-        EXPECT_EQ(box(one(), "BrsTxt1")->text(), m.browse ? "2" : "");
+        EXPECT_EQ(box(two(), "BrsTxt1")->text(), m.browse ? "2" : "");
         EXPECT_EQ(shown(one(), "CopyButton"), m.browse);
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled(),
