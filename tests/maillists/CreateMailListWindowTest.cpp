@@ -55,13 +55,9 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
         {"", "", QStringLiteral("Cannot Create A Mailing List With No Entries!"), 0},
         {"3", "", QStringLiteral("Please Supply An Identifier For The Mailing List."), 0},
         {"3", "a.b", punct, 0},
-        {"3", "a b", punct, 0},
-        {"3", "a-b", punct, 0},
         {"3", "bat", kInvalidWithHelp, 1},
         {"3", "/..", kInvalidWithHelp, 1},
-        {"3", "..", kInvalidWithHelp, 1},
         {"3", "a/b", kInvalidWithHelp, 1},
-        {"3", "\\x", kInvalidWithHelp, 1},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.identifier);
@@ -97,7 +93,6 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     click(w->createButton);
     settle();
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Created."));
-    EXPECT_EQ(env.ui.last().title, kTitle);
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.abc")),
               listBytes(QStringLiteral("Holiday Cards"), {3, 4, 5, 8}));
     EXPECT_FALSE(createOpen());
@@ -189,7 +184,6 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
 
     select(w->existingListsList, QStringLiteral("TVLMAIL.TWO"));
     EXPECT_EQ(w->existingTitleEdit->text(), QString(40, QLatin1Char(' ')));
-    EXPECT_TRUE(env.ui.messages.empty());
 }
 
 class SearchCompleteTest : public CreateListTest {
@@ -207,21 +201,17 @@ protected:
 
 TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
 {
-    // Nothing collected: the match count only (each state's controls:
-    // WindowStatesTest), and OK writes nothing.
+    // Nothing collected: OK writes nothing (the counts each state shows: SearchFlowTest).
     SearchCompleteWindow* w = openComplete(0, 0, false);
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("0"));
-    EXPECT_TRUE(w->addedCountEdit->isHidden());
     EXPECT_TRUE(w->mailListGroup->isHidden());
     click(w->okButton);
     settle();
     EXPECT_FALSE(completeOpen());
     EXPECT_TRUE(listFiles().isEmpty());
     EXPECT_TRUE(env.ui.messages.empty());
-    // Saving on but nothing added: the counts show, the save part does not.
+    // Saving on but nothing added: the save part does not show.
     w = openComplete(3, 0, true);
-    EXPECT_FALSE(w->addedCountEdit->isHidden());
     EXPECT_TRUE(w->mailListGroup->isHidden());
     w->close();
     settle();
@@ -238,8 +228,6 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     w = openComplete(4, 2, true);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
-    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("4"));
-    EXPECT_EQ(w->addedCountEdit->text(), QStringLiteral("2"));
     EXPECT_TRUE(w->mailListGroup->isVisibleTo(w));
 
     click(w->okButton);
