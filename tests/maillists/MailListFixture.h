@@ -70,12 +70,10 @@ protected:
         return out;
     }
 
-    static int count(const QListView* list) { return list->model()->rowCount(); }
-
     static QStringList itemsOf(const QListView* list)
     {
         QStringList out;
-        for (int i = 0; i < count(list); ++i)
+        for (int i = 0; i < list->model()->rowCount(); ++i)
             out << list->model()->index(i, 0).data().toString();
         return out;
     }
