@@ -22,21 +22,16 @@ protected:
         env.ui.setAutoOk(true);
     }
 
-    ReviseMailListWindow* openOn(const QString& file)
+    // The form with list "tvlmail.a" of the IDs in `ids` (titled "Club"), selected.
+    ReviseMailListWindow* openOn(const QString& ids)
     {
+        parseIdList(p, ids);
+        writeMailList(p, QStringLiteral("tvlmail.a"), QStringLiteral("Club"));
         startReviseMailList(p);
         auto* w = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
         if (w)
-            select(w->fileList, file);
+            select(w->fileList, QStringLiteral("tvlmail.a"));
         return w;
-    }
-
-    // A list "tvlmail.big" of the IDs in `ids`, selected in the form.
-    ReviseMailListWindow* openBigList(const QString& ids)
-    {
-        parseIdList(p, ids);
-        writeMailList(p, QStringLiteral("tvlmail.big"), QStringLiteral("Big"));
-        return openOn(QStringLiteral("tvlmail.big"));
     }
 
     std::vector<RecordingPrinter::Text> memberLines() const
@@ -52,8 +47,7 @@ protected:
 // The heading and one line per member; a printer that fails or refuses the list.
 TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 {
-    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 5, 8, 9, 1700}));
-    ReviseMailListWindow* w = openOn(QStringLiteral("tvlmail.a"));
+    ReviseMailListWindow* w = openOn(QStringLiteral("3 5 8 9 1700"));
     ASSERT_TRUE(w);
     env.printer.outputFile = QStringLiteral("/out/list.pdf");
     click(w->printListButton);
@@ -121,7 +115,7 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
 
 TEST_F(MailListPrintTest, BreaksPagesAfter53ThenEvery56Lines)
 {
-    ReviseMailListWindow* w = openBigList(QStringLiteral("1-120"));
+    ReviseMailListWindow* w = openOn(QStringLiteral("1-120"));
     ASSERT_TRUE(w);
     click(w->printListButton);
     const auto lines = memberLines();
@@ -153,7 +147,7 @@ TEST_F(MailListPrintTest, CancelOrClosingThePleaseWaitWindowStopsAtThePageBreak)
         SCOPED_TRACE(byCancel ? "Cancel" : "close");
         env.printer = RecordingPrinter();
         env.ui.messages.clear();
-        ReviseMailListWindow* w = openBigList(QStringLiteral("1-200"));
+        ReviseMailListWindow* w = openOn(QStringLiteral("1-200"));
         ASSERT_TRUE(w);
         bool formStayed = false, formOff = false;
         // Done as soon as the window system gets a chance, which is the first page break.
