@@ -51,16 +51,6 @@ protected:
         return b + "\r\n";
     }
 
-    // The members recorded in a list file's bytes.
-    static std::set<int> membersIn(const QByteArray& bytes)
-    {
-        std::set<int> out;
-        for (int id = 1; id <= 1700 && 45 + id < bytes.size(); ++id)
-            if (bytes.at(45 + id) == '1')
-                out.insert(id);
-        return out;
-    }
-
     std::set<int> flagged() const
     {
         std::set<int> out;

@@ -95,6 +95,7 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     // The search switches screens itself and closes both when it ends.
     showRecordScreen(env.p(), 2);
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 2);
+    EXPECT_EQ(recordScreen(env.p(), 2), two());
     closeRecordScreens(env.p());
     settle();
     EXPECT_FALSE(recordScreensLoaded(env.p()));
