@@ -51,15 +51,6 @@ protected:
         return b + "\r\n";
     }
 
-    std::set<int> flagged() const
-    {
-        std::set<int> out;
-        for (int id = 1; id <= 1700; ++id)
-            if (isMember(p, id))
-                out.insert(id);
-        return out;
-    }
-
     static QStringList itemsOf(const QListView* list)
     {
         QStringList out;
