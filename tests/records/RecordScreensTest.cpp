@@ -100,6 +100,7 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     closeRecordScreens(env.p());
     settle();
     EXPECT_FALSE(recordScreensLoaded(env.p()));
+    EXPECT_EQ(recordScreenOnDisplay(env.p()), 0);
 }
 
 TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndWideTextsStart)
