@@ -48,28 +48,22 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     ASSERT_TRUE(w);
     const QString punct =
         QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier.");
-    const struct {
-        const char *ids, *identifier;
-        QString text;
-        int beeps;
-    } rows[] = {
-        {"", "", QStringLiteral("Cannot Create A Mailing List With No Entries!"), 0},
-        {"3", "", QStringLiteral("Please Supply An Identifier For The Mailing List."), 0},
-        {"3", "a.b", punct, 0},
-        {"3", "bat", kInvalidWithHelp, 1},
-        {"3", "/..", kInvalidWithHelp, 1},
-        {"3", "a/b", kInvalidWithHelp, 1},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.identifier);
-        w->idNumbersEdit->setText(QLatin1String(r.ids));
-        w->identifierEdit->setText(QLatin1String(r.identifier));
+    for (auto [ids, identifier, text, beeps] :
+         {std::tuple{"", "", QStringLiteral("Cannot Create A Mailing List With No Entries!"), 0},
+          {"3", "", QStringLiteral("Please Supply An Identifier For The Mailing List."), 0},
+          {"3", "a.b", punct, 0},
+          {"3", "bat", kInvalidWithHelp, 1},
+          {"3", "/..", kInvalidWithHelp, 1},
+          {"3", "a/b", kInvalidWithHelp, 1}}) {
+        SCOPED_TRACE(identifier);
+        w->idNumbersEdit->setText(QLatin1String(ids));
+        w->identifierEdit->setText(QLatin1String(identifier));
         const std::size_t before = env.ui.messages.size();
         click(w->createButton);
         ASSERT_EQ(env.ui.messages.size(), before + 1);
-        EXPECT_EQ(env.ui.last().text, r.text);
-        EXPECT_EQ(env.ui.last().title, r.text == kInvalidWithHelp ? kDefaultTitle : kTitle);
-        EXPECT_EQ(env.ui.beeps, r.beeps);
+        EXPECT_EQ(env.ui.last().text, text);
+        EXPECT_EQ(env.ui.last().title, text == kInvalidWithHelp ? kDefaultTitle : kTitle);
+        EXPECT_EQ(env.ui.beeps, beeps);
     }
     EXPECT_TRUE(listFiles().isEmpty());
     EXPECT_TRUE(

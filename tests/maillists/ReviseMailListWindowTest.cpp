@@ -324,25 +324,18 @@ TEST_F(MailListPrintTest, PrintsHeadingAndOneLinePerMember)
     const RecordingPrinter& pr = env.printer;
 
     // The three heading lines, each in Arial and centred on the page.
-    const struct {
-        QString text;
-        double size;
-        bool bold;
-        double y;
-    } headings[] = {
-        {QStringLiteral("Mailing List Contents"), 16, true, 300},
-        {QStringLiteral("Mailing List  'tvlmail.a'  With Title  'Club'"), 12, false, 800},
-        {QStringLiteral("03-14-2026"), 10, false, 1100},
-    };
-    for (const auto& h : headings) {
-        const auto* t = pr.find(h.text);
-        ASSERT_TRUE(t) << h.text.toStdString();
+    for (auto [text, size, bold, y] :
+         {std::tuple{QStringLiteral("Mailing List Contents"), 16.0, true, 300.0},
+          {QStringLiteral("Mailing List  'tvlmail.a'  With Title  'Club'"), 12.0, false, 800.0},
+          {QStringLiteral("03-14-2026"), 10.0, false, 1100.0}}) {
+        const auto* t = pr.find(text);
+        ASSERT_TRUE(t) << text.toStdString();
         RecordingPrinter measure;
-        measure.setFontSize(h.size);
-        measure.setFontBold(h.bold);
+        measure.setFontSize(size);
+        measure.setFontBold(bold);
         EXPECT_EQ(std::tie(t->font, t->size, t->bold, t->y),
-                  std::make_tuple(QStringLiteral("Arial"), h.size, h.bold, h.y));
-        EXPECT_NEAR(t->x, (pr.pageWidth() - measure.textWidth(h.text)) / 2, 0.5);
+                  std::make_tuple(QStringLiteral("Arial"), size, bold, y));
+        EXPECT_NEAR(t->x, (pr.pageWidth() - measure.textWidth(text)) / 2, 0.5);
     }
 
     const auto lines = memberLines();

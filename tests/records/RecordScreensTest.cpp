@@ -34,43 +34,37 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
 {
     start(people(1, 3));
     const QString browse = "Browse/Change/Delete N&A Records - Screen %1 Of 2";
-    const struct {
-        const char* mode;
-        QString title1, title2;
-        bool browse;
-        const char *focus1, *focus2;
-    } modes[] = {
-        {"Browse", browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1"},
-        {"Change", browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5"},
-        {"Delete", browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3"},
-        {"Add", "Add N&A Record", "Add N&A Record", false, "BrsTxt2", "BrsTxt20_0"},
-        {"AddMult", "Add N&A Record", "Add N&A Record", false, "BrsTxt2", "BrsTxt20_0"},
-    };
+    const QString add = "Add N&A Record";
     const QByteArray before = fileBytes(env.naPath());
-    for (const auto& m : modes) {
-        SCOPED_TRACE(m.mode);
-        if (m.browse) {
-            openById(m.mode, 2);
+    for (auto [mode, title1, title2, browsing, focus1, focus2] :
+         {std::tuple{"Browse", browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1"},
+          {"Change", browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5"},
+          {"Delete", browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3"},
+          {"Add", add, add, false, "BrsTxt2", "BrsTxt20_0"},
+          {"AddMult", add, add, false, "BrsTxt2", "BrsTxt20_0"}}) {
+        SCOPED_TRACE(mode);
+        if (browsing) {
+            openById(mode, 2);
         } else {
-            startAddCommand(env.p(), QLatin1String(m.mode) == QLatin1String("AddMult"));
+            startAddCommand(env.p(), QLatin1String(mode) == QLatin1String("AddMult"));
             settle();
         }
         ASSERT_NE(one(), nullptr);
         EXPECT_TRUE(one()->isVisible());
-        EXPECT_EQ(one()->windowTitle(), m.title1);
-        EXPECT_EQ(two()->windowTitle(), m.title2);
-        expectCommands(m.browse, !m.browse);
+        EXPECT_EQ(one()->windowTitle(), title1);
+        EXPECT_EQ(two()->windowTitle(), title2);
+        expectCommands(browsing, !browsing);
         EXPECT_EQ(control<QLabel>(one(), "Label3")->text(), "(Optional)");
-        EXPECT_EQ(box(two(), "BrsTxt1")->text(), m.browse ? "2" : "");
-        EXPECT_EQ(shown(one(), "CopyButton"), m.browse);
+        EXPECT_EQ(box(two(), "BrsTxt1")->text(), browsing ? "2" : "");
+        EXPECT_EQ(shown(one(), "CopyButton"), browsing);
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled(),
-                      m.browse);
-        EXPECT_EQ(focused(one()), m.focus1);
+                      browsing);
+        EXPECT_EQ(focused(one()), focus1);
         press(one(), "Screen2Button");
         EXPECT_FALSE(one()->isVisible());
-        EXPECT_EQ(focused(two()), m.focus2);
-        press(two(), m.browse ? "BrsCmd2" : "BrsCmd6");
+        EXPECT_EQ(focused(two()), focus2);
+        press(two(), browsing ? "BrsCmd2" : "BrsCmd6");
         EXPECT_EQ(two(), nullptr);
     }
     EXPECT_EQ(fileBytes(env.naPath()), before) << "cancel wrote nothing";
