@@ -195,36 +195,30 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRe
 // follows the highest record down or up, typed on either screen.
 TEST_F(RecordCommands, ChangeToAnotherIdMovesTheRecordAndLastRecNoFollows)
 {
-    const struct {
-        int gap, from, to, lastRecNo, lowestFree;
-        bool onTwo;
-    } rows[] = {
-        {4, 5, 4, 5, 5, false},  // the highest down one
-        {0, 2, 19, 20, 2, true}, // up beyond the highest
-        {2, 5, 2, 5, 5, false},  // the highest to the lowest free ID
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.to);
+    // The highest down one, up beyond the highest, the highest to the lowest free ID.
+    for (auto [gap, from, to, lastRecNo, lowestFree, onTwo] :
+         {std::tuple{4, 5, 4, 5, 5, false}, {0, 2, 19, 20, 2, true}, {2, 5, 2, 5, 5, false}}) {
+        SCOPED_TRACE(to);
         auto records = people(1, 5);
-        records.erase(r.gap);
+        records.erase(gap);
         start(records);
-        openById("Change", r.from);
-        if (r.onTwo)
+        openById("Change", from);
+        if (onTwo)
             press(one(), "Screen2Button");
-        QWidget* w = r.onTwo ? two() : one();
-        type(box(w, "BrsTxt1"), QString::number(r.to));
+        QWidget* w = onTwo ? two() : one();
+        type(box(w, "BrsTxt1"), QString::number(to));
         press(w, "BrsCmd5");
-        const NARecord moved = onDisk(r.to), vacated = onDisk(r.from);
-        EXPECT_TRUE(isActive(moved, r.to));
-        EXPECT_EQ(moved.Name.trimmed(), QStringLiteral("Person %1").arg(r.from));
+        const NARecord moved = onDisk(to), vacated = onDisk(from);
+        EXPECT_TRUE(isActive(moved, to));
+        EXPECT_EQ(moved.Name.trimmed(), QStringLiteral("Person %1").arg(from));
         EXPECT_EQ(vacated.RecStatus, "CRVN");
         EXPECT_EQ(vacated.RecId, 0);
-        EXPECT_EQ(counts(), (QList<int>{r.lastRecNo, r.lastRecNo, r.lowestFree}));
-        for (int id = 6; id < r.to; ++id)
+        EXPECT_EQ(counts(), (QList<int>{lastRecNo, lastRecNo, lowestFree}));
+        for (int id = 6; id < to; ++id)
             EXPECT_FALSE(isActive(onDisk(id), id)) << id;
-        EXPECT_EQ(fileBytes(env.naPath()).size(), qMax(6, r.to + 1) * NARecord::Size);
-        showRecordScreen(env.p(), r.onTwo ? 1 : 2);
-        EXPECT_EQ(box(r.onTwo ? one() : two(), "BrsTxt1")->text(), QString::number(r.to));
+        EXPECT_EQ(fileBytes(env.naPath()).size(), qMax(6, to + 1) * NARecord::Size);
+        showRecordScreen(env.p(), onTwo ? 1 : 2);
+        EXPECT_EQ(box(onTwo ? one() : two(), "BrsTxt1")->text(), QString::number(to));
         showRecordScreen(env.p(), 1);
     }
     // Next from the moved record goes on from its new ID.
