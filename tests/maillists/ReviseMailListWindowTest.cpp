@@ -31,15 +31,14 @@ TEST_F(MailFormTest, CommandsNeedASelectedList)
     ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Display / Revise Mailing List"));
-    const std::vector<std::pair<QPushButton*, QString>> cases = {
-        {w->showIdsButton, QStringLiteral("Please Select A Mailing List.")},
-        {w->showNamesButton, QStringLiteral("Please Select A Mailing List.")},
-        {w->printListButton, QStringLiteral("Please Select A Mailing List.")},
-        {w->changeTitleButton,
-         QStringLiteral("You Must Select A Mailing List Before Changing Its Title!")},
-        {w->deleteListButton, QStringLiteral("You Must Select A Mailing List To Delete.")},
-    };
-    for (const auto& [button, text] : cases) {
+    const QString noList = QStringLiteral("Please Select A Mailing List.");
+    for (auto [button, text] :
+         {std::pair{w->showIdsButton, noList},
+          {w->showNamesButton, noList},
+          {w->printListButton, noList},
+          {w->changeTitleButton,
+           QStringLiteral("You Must Select A Mailing List Before Changing Its Title!")},
+          {w->deleteListButton, QStringLiteral("You Must Select A Mailing List To Delete.")}}) {
         click(button);
         EXPECT_EQ(env.ui.last().text, text) << button->objectName().toStdString();
         EXPECT_EQ(w->focusWidget(), w->exitButton);
