@@ -51,31 +51,10 @@ protected:
         return b + "\r\n";
     }
 
-    // The members recorded in a list file's bytes.
-    static std::set<int> membersIn(const QByteArray& bytes)
-    {
-        std::set<int> out;
-        for (int id = 1; id <= 1700 && 45 + id < bytes.size(); ++id)
-            if (bytes.at(45 + id) == '1')
-                out.insert(id);
-        return out;
-    }
-
-    std::set<int> flagged() const
-    {
-        std::set<int> out;
-        for (int id = 1; id <= 1700; ++id)
-            if (isMember(p, id))
-                out.insert(id);
-        return out;
-    }
-
-    static int count(const QListView* list) { return list->model()->rowCount(); }
-
     static QStringList itemsOf(const QListView* list)
     {
         QStringList out;
-        for (int i = 0; i < count(list); ++i)
+        for (int i = 0; i < list->model()->rowCount(); ++i)
             out << list->model()->index(i, 0).data().toString();
         return out;
     }

@@ -10,12 +10,6 @@
 namespace tavrel::test {
 namespace {
 
-void pickRow(QDialog& d, int row)
-{
-    auto* list = d.findChild<QListView*>("List1");
-    list->setCurrentIndex(list->model()->index(row, 0));
-}
-
 // Double-clicks link box `i` on screen 2; the queued modal handler works the picker.
 void doubleClickLink(QWidget* screen2, int i)
 {
@@ -48,33 +42,24 @@ TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
                                         "Be Deleted.");
     EXPECT_EQ(messages(), QStringList({"ID Number In Second" + tail, "ID Number In Third" + tail,
                                        "ID Number In Fourth" + tail, "Record Changed."}));
-    EXPECT_EQ(env.ui.messages.front().title, "Tavrel");
     const NARecord r = onDisk(1);
     // A short ID is zero-filled and accepted, even beyond the file; the back
     // link is not checked, and with no leading digits it is 0.
     EXPECT_EQ(QList<int>({r.LinkId1, r.LinkId2, r.LinkId3, r.LinkId4, r.BackLinkId}),
               QList<int>({7, 0, 0, 0, 0}));
-    EXPECT_EQ(r.LinkText2.trimmed(), "Desc 1") << "the description stays";
-    EXPECT_EQ(texts(two(), {"BrsTxt30_1", "BrsTxt40_1"}), QStringList({"", "Desc 1"}));
+    EXPECT_EQ(texts(two(), {"BrsTxt30_1", "BrsTxt40_1"}), QStringList({"", "Desc 1"}))
+        << "the description stays";
 
-    // Add runs the same check before storing. Its display buttons are off,
-    // but the picker fills a link of the new record.
+    // Add runs the same check before storing.
     press(two(), "BrsCmd2");
     env.ui.messages.clear();
     startAddCommand(env.p(), false);
     settle();
     press(one(), "Screen2Button");
     type(box(two(), "BrsTxt30_0"), "0000");
-    env.ui.onModal([](QDialog& d) {
-        pickRow(d, 0);
-        click(d.findChild<QPushButton*>("OKButton"));
-    });
-    doubleClickLink(two(), 1);
-    EXPECT_EQ(box(two(), "BrsTxt30_1")->text(), "1");
     press(two(), "BrsCmd7");
     EXPECT_EQ(messages(), QStringList({"ID Number In First" + tail, "Record Added."}));
     EXPECT_EQ(onDisk(4).LinkId1, 0);
-    EXPECT_EQ(onDisk(4).LinkId2, 1);
 }
 
 // The display buttons refuse bad and dead links and change nothing; a good one
@@ -91,57 +76,40 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadLinksAndFollowGoodOnesWritingTheBackLi
     press(one(), "Screen2Button");
     const QByteArray unchanged = fileBytes(env.naPath());
     const NARecord buffer = env.p().CurRec;
-    struct Case {
-        const char* link;
-        QString message;
-    };
-    for (const Case& c : {Case{"", kOutOfRange}, Case{"10", kOutOfRange}, Case{"0", kOutOfRange},
-                          Case{"a1", kOutOfRange}, Case{"4", kNoActive}}) {
-        type(box(two(), "BrsTxt30_2"), QString::fromLatin1(c.link));
+    for (auto [link, message] : {std::pair{"", kOutOfRange},
+                                 {"10", kOutOfRange},
+                                 {"0", kOutOfRange},
+                                 {"a1", kOutOfRange},
+                                 {"4", kNoActive}}) {
+        type(box(two(), "BrsTxt30_2"), QString::fromLatin1(link));
         press(two(), "DisplayButton_2");
-        EXPECT_EQ(lastMessage(), c.message) << c.link;
-        EXPECT_EQ(env.ui.last().title, "Tavrel");
-        EXPECT_EQ(env.p().CurId, 5) << c.link;
-        EXPECT_TRUE(two()->isVisible()) << c.link;
-        EXPECT_EQ(env.p().CurRec.toBytes(), buffer.toBytes()) << c.link;
+        EXPECT_EQ(lastMessage(), message) << link;
+        EXPECT_EQ(env.p().CurRec.toBytes(), buffer.toBytes()) << link;
     }
     // An empty back-link box cannot go back either.
     press(two(), "DisplayButton_4");
     EXPECT_EQ(lastMessage(), kOutOfRange);
     EXPECT_EQ(fileBytes(env.naPath()), unchanged);
 
-    env.ui.messages.clear();
     press(two(), "DisplayButton_0");
-    EXPECT_TRUE(messages().isEmpty());
-    EXPECT_EQ(env.p().CurId, 9);
-    EXPECT_TRUE(one()->isVisible());
     EXPECT_FALSE(two()->isVisible());
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 9");
     EXPECT_EQ(texts(two(), {"BrsTxt30_4", "BrsTxt30_1"}), QStringList({"5", "1"}));
-    const QByteArray rec = recordBytes(env.naPath(), 10);
-    EXPECT_EQ(rec.mid(566, 2), QByteArray("\x05\x00", 2));
     NARecord expected = records[9];
     expected.BackLinkId = 5;
-    EXPECT_EQ(rec, expected.toBytes()) << "nothing else of the record changes";
+    EXPECT_EQ(recordBytes(env.naPath(), 10), expected.toBytes()) << "only the back link changes";
 
     // Chain 5 -> 9 -> 1, then back twice.
     press(one(), "Screen2Button");
     press(two(), "DisplayButton_1");
-    EXPECT_EQ(env.p().CurId, 1);
     EXPECT_EQ(onDisk(1).BackLinkId, 9);
     const QByteArray before = fileBytes(env.naPath());
     press(one(), "Screen2Button");
     press(two(), "DisplayButton_4");
-    EXPECT_EQ(env.p().CurId, 9);
-    EXPECT_TRUE(one()->isVisible());
     press(one(), "Screen2Button");
     press(two(), "DisplayButton_4");
-    EXPECT_EQ(env.p().CurId, 5);
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 5");
     EXPECT_EQ(fileBytes(env.naPath()), before) << "going back writes nothing";
-    // The clipboard copy follows the record on display.
-    press(one(), "CopyButton");
-    EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Person 5", 35)));
 }
 
 TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
@@ -178,8 +146,6 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     EXPECT_EQ(title, "N&A File Content");
     EXPECT_EQ(lines, QStringList({pickerLine(12, "Twelve With A Long Name Indeed"),
                                   pickerLine(5, "Eve"), pickerLine(3, "Carol")}));
-    EXPECT_EQ(lines[0].size(), 41);
-    EXPECT_EQ(env.p().PickedLinkId, 2012);
     EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "12");
     EXPECT_EQ(box(two(), "BrsTxt40_0")->text(), "Twelve With A Long Name Indeed")
         << "the picked name arrives whole, to be cut when stored";
@@ -209,8 +175,6 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     const NARecord r = onDisk(3);
     EXPECT_EQ(r.LinkId1, 12);
     EXPECT_EQ(r.LinkText1, "Twelve With A Long N");
-    EXPECT_EQ(r.LinkId2, 5);
-    EXPECT_EQ(r.BackLinkId, 3);
 }
 
 } // namespace

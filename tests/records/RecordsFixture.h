@@ -18,14 +18,7 @@ namespace tavrel::test {
 // as a user does.
 class RecordsFixture : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        closeRecordScreens(env.p());
-        for (const char* name : {"NAContent", "DummyForm", "ListForm"})
-            if (QWidget* w = findWindow(QLatin1String(name)))
-                w->close();
-        settle();
-    }
+    void TearDown() override { closeAllWindows(); }
 
     // Writes the file and opens it as the program does at start-up.
     void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
