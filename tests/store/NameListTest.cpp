@@ -39,9 +39,8 @@ TEST(sortNameList, EqualKeysComeOutInTheHeapsOrder)
     EXPECT_EQ(sortedIds({k, k, k}), (QList<int>{2, 3, 1}));
     // In the sift-down the right child is taken only when strictly greater:
     // with equal children the left one moves up.
-    const QString a = "A", b = "B";
-    EXPECT_EQ(sortedIds({a, b, b, b}), (QList<int>{1, 3, 4, 2}));
-    EXPECT_EQ(sortedIds({a, b, b, a, b}), (QList<int>{1, 4, 3, 5, 2}));
+    EXPECT_EQ(sortedIds({"A", "B", "B", "B"}), (QList<int>{1, 3, 4, 2}));
+    EXPECT_EQ(sortedIds({"A", "B", "B", "A", "B"}), (QList<int>{1, 4, 3, 5, 2}));
     EXPECT_EQ(sortedIds({"X"}), (QList<int>{1}));
     EXPECT_EQ(sortedIds({}), (QList<int>{}));
 }

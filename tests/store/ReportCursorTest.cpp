@@ -96,11 +96,6 @@ TEST(nextReportRecord, UnsortedMailingListVisitsLiveMembersInIdOrder)
     setFlags(p, {3});
     EXPECT_TRUE(nextReportRecord(p));
     EXPECT_EQ(p.Cursor.WalkPosition, p.LastRecNo);
-
-    // A list with no members at all.
-    p.Cursor.scanPosition = 1;
-    setFlags(p, {});
-    EXPECT_TRUE(nextReportRecord(p));
 }
 
 TEST(nextReportRecord, SortedWalksFollowTheNameList)
