@@ -115,20 +115,6 @@ protected:
         click(w.actionOptions[size_t(index)]);
         click(w.performButton);
     }
-    // Performs Display and returns the lines DeletedListDialog listed.
-    QStringList displayList(DupCompleteDialog& w)
-    {
-        QStringList lines;
-        env.ui.onModal([&lines](QDialog& d) {
-            auto* list = control<QListWidget>(&d, QStringLiteral("List1"));
-            for (int i = 0; list && i < list->count(); ++i)
-                lines << list->item(i)->text();
-            click(control<QPushButton>(&d, QStringLiteral("OKButton")));
-        });
-        perform(w, 0);
-        return lines;
-    }
-
     // Every box shown so far, as its text, title, buttons and icon.
     using Box = std::tuple<QString, QString, Ui::Buttons, Ui::Icon>;
     std::vector<Box> boxes() const
