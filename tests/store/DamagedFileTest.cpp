@@ -159,8 +159,7 @@ TEST(DamagedFile, GarbageAndOversizedFilesAreReadAsFound)
         // Active-looking records far past ID 1700 are never read, nor is
         // anything written out there.
         TestEnv env;
-        std::map<int, NARecord> recs{{2, makeRecord(2, "B")}};
-        writeNAFile(env.naPath(), recs, 1);
+        writeNAFile(env.naPath(), {{2, makeRecord(2, "B")}}, 1);
         QByteArray data = fileBytes(env.naPath());
         data.resize(1800 * 574, '\0');
         for (int id = 1701; id < 1799; ++id) {
