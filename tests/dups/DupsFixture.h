@@ -27,7 +27,17 @@ inline NARecord person(int id, const QString& name, const QStringList& address =
     QString* lines[4] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 4; ++i)
         *lines[i] = address.value(i);
-    r.PhoneNum1 = QStringLiteral("555-%1").arg(id, 4, 10, QLatin1Char('0'));
+    return r;
+}
+
+// Active records by ID, each given as its name and then its address lines, split by '|'.
+inline std::map<int, NARecord> people(std::initializer_list<std::pair<int, const char*>> entries)
+{
+    std::map<int, NARecord> r;
+    for (auto [id, text] : entries) {
+        const QStringList parts = QString::fromUtf8(text).split(QLatin1Char('|'));
+        r[id] = person(id, parts.first(), parts.mid(1));
+    }
     return r;
 }
 
@@ -105,20 +115,6 @@ protected:
         click(w.actionOptions[size_t(index)]);
         click(w.performButton);
     }
-    // Performs Display and returns the lines DeletedListDialog listed.
-    QStringList displayList(DupCompleteDialog& w)
-    {
-        QStringList lines;
-        env.ui.onModal([&lines](QDialog& d) {
-            auto* list = control<QListWidget>(&d, QStringLiteral("List1"));
-            for (int i = 0; list && i < list->count(); ++i)
-                lines << list->item(i)->text();
-            click(control<QPushButton>(&d, QStringLiteral("OKButton")));
-        });
-        perform(w, 0);
-        return lines;
-    }
-
     // Every box shown so far, as its text, title, buttons and icon.
     using Box = std::tuple<QString, QString, Ui::Buttons, Ui::Icon>;
     std::vector<Box> boxes() const
@@ -147,11 +143,5 @@ protected:
         EXPECT_TRUE(env.ui.allUsed());
     }
 };
-
-// "7  " followed by the 35-character name: a line of the deleted list.
-inline QString listLine(int id, const QString& name)
-{
-    return QString::number(id) + QStringLiteral("  ") + name.leftJustified(35, QLatin1Char(' '));
-}
 
 } // namespace tavrel::test

@@ -51,14 +51,9 @@ QByteArray openDamaged(TestEnv& env, const QString& text, const char* what)
     env.open();
     EXPECT_EQ(env.ui.messages.size(), 1u) << what;
     expectBox(env.ui.last(), text, "Tavrel", Ui::Buttons::Ok, Ui::Icon::Exclamation);
-    Program& p = env.p();
-    EXPECT_GE(p.LastRecNo, 1) << what;
-    EXPECT_LE(p.LastRecNo, 1701) << what;
-    EXPECT_GE(p.LowestFreeId, 1) << what;
-    EXPECT_LE(p.LowestFreeId, p.LastRecNo) << what;
     const QByteArray opened = fileBytes(env.naPath());
     for (QChar code : "01234")
-        buildNameList(p, code);
+        buildNameList(env.p(), code);
     EXPECT_EQ(fileBytes(env.naPath()), opened) << what << ": nothing written after opening";
     return before;
 }
@@ -67,13 +62,10 @@ QByteArray openDamaged(TestEnv& env, const QString& text, const char* what)
 void reopenSilently(TestEnv& env, int lastRecNo)
 {
     env.p().naFile.close();
-    TestEnv again;
-    again.files = std::make_unique<Files>(env.dir());
-    again.program = std::make_unique<Program>(
-        Services{again.ui, again.printer, again.clipboard, again.help, again.clock, *again.files});
-    again.open();
-    EXPECT_TRUE(again.ui.messages.empty());
-    EXPECT_EQ(again.p().LastRecNo, lastRecNo);
+    env.ui.messages.clear();
+    openNAFile(env.p());
+    EXPECT_TRUE(env.ui.messages.empty());
+    EXPECT_EQ(env.p().LastRecNo, lastRecNo);
 }
 
 } // namespace
@@ -87,8 +79,6 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
     const QByteArray before =
         openDamaged(extra, damage({kLength.arg(2396)}, {kCompleted}), "100 bytes too many");
     EXPECT_EQ(fileBytes(extra.naPath()), before + QByteArray(474, '\0'));
-    EXPECT_EQ(extra.p().LastRecNo, 4);
-    EXPECT_EQ(extra.p().SortedCount, 3);
     reopenSilently(extra, 4);
 
     // No room for the missing bytes: the file stays as found, and the message says so.
@@ -124,16 +114,13 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
                                                           "In Use, But The File Holds 3 Records.")},
                        {kCompleted, kHeaderWritten}),
                 "cut before RecId");
-    EXPECT_EQ(cutId.p().LastRecNo, 2);
     EXPECT_EQ(fileBytes(cutId.naPath()).size(), 3 * 574);
-    EXPECT_EQ(readRecord(cutId.naPath(), 1).RecId, 2);
     reopenSilently(cutId, 2);
 }
 
 TEST(DamagedFile, HeaderCountOutOfRangeOrBeyondTheFileIsCorrected)
 {
-    for (qint16 recId : {qint16(0), qint16(-5), qint16(5), qint16(50), qint16(1702), qint16(32767),
-                         qint16(-32768)}) {
+    for (qint16 recId : {qint16(0), qint16(5), qint16(1702), qint16(-32768)}) {
         TestEnv env;
         writeSoundFile(env.naPath());
         setHeaderRecId(env.naPath(), recId);
@@ -143,13 +130,10 @@ TEST(DamagedFile, HeaderCountOutOfRangeOrBeyondTheFileIsCorrected)
             QStringLiteral("Its Header Gives %1 As The Last Record In Use, ").arg(recId) +
             (beyond ? "But The File Holds 4 Records." : "Outside 1 To 1701.");
         const QByteArray before = openDamaged(env, damage({fault}, {kHeaderWritten}), what.c_str());
-        EXPECT_EQ(env.p().LastRecNo, 4) << what;
-        EXPECT_EQ(env.p().LowestFreeId, 4) << what;
-        EXPECT_EQ(env.p().SortedCount, 3) << what;
-        // Only the header changed, and it keeps the date the file was established.
+        // Only the header changed, and it keeps the date the file was established; the
+        // next start finds it sound.
         const QByteArray after = fileBytes(env.naPath());
         EXPECT_EQ(after.mid(574), before.mid(574)) << what;
-        EXPECT_EQ(readRecord(env.naPath(), 1).RecId, 4) << what;
         EXPECT_EQ(readRecord(env.naPath(), 1).SortKey2,
                   NARecord::fromBytes(before.left(574)).SortKey2);
         reopenSilently(env, 4);
@@ -166,24 +150,16 @@ TEST(DamagedFile, GarbageAndOversizedFilesAreReadAsFound)
         for (char& c : junk)
             c = char(rng.bounded(256));
         writeBytes(env.naPath(), junk);
-        env.ui.answer(Ui::Answer::Ok);
-        env.open();
-        ASSERT_EQ(env.ui.messages.size(), 1u);
-        const QString text = env.ui.last().text;
-        EXPECT_TRUE(text.startsWith(QStringLiteral("The N&A File Is Damaged.\n") +
-                                    kLength.arg(10000) + '\n' + kNotHeader + '\n'))
-            << text.toStdString();
-        EXPECT_TRUE(text.endsWith(QStringLiteral("\n\nTVL Uses The Records It Can Read.\n") +
-                                  kCompleted + '\n' + kFirstKept))
-            << text.toStdString();
+        const QString count = "Its Header Gives 5326 As The Last Record In Use, Outside 1 To 1701.";
+        openDamaged(env, damage({kLength.arg(10000), kNotHeader, count}, {kCompleted, kFirstKept}),
+                    "garbage");
         EXPECT_EQ(fileBytes(env.naPath()), junk + QByteArray(18 * 574 - 10000, '\0'));
     }
     {
         // Active-looking records far past ID 1700 are never read, nor is
         // anything written out there.
         TestEnv env;
-        std::map<int, NARecord> recs{{2, makeRecord(2, "B")}};
-        writeNAFile(env.naPath(), recs, 1);
+        writeNAFile(env.naPath(), {{2, makeRecord(2, "B")}}, 1);
         QByteArray data = fileBytes(env.naPath());
         data.resize(1800 * 574, '\0');
         for (int id = 1701; id < 1799; ++id) {
@@ -200,16 +176,5 @@ TEST(DamagedFile, GarbageAndOversizedFilesAreReadAsFound)
         EXPECT_EQ(fileBytes(env.naPath()), data);
         EXPECT_EQ(env.p().LastRecNo, 3);
         EXPECT_EQ(env.p().LowestFreeId, 1);
-    }
-    {
-        // A header without its marker.
-        TestEnv env;
-        writeSoundFile(env.naPath());
-        QByteArray data = fileBytes(env.naPath());
-        data.replace(0, 4, "XXXX");
-        writeBytes(env.naPath(), data);
-        openDamaged(env, damage({kNotHeader}, {kFirstKept}), "no marker");
-        EXPECT_EQ(fileBytes(env.naPath()), data);
-        EXPECT_EQ(env.p().LastRecNo, 4);
     }
 }
