@@ -115,10 +115,9 @@ ScriptedServer::Script always(const QByteArray& answer)
     return [answer](const Request&) { return answer; };
 }
 
-// The answer with its body padded with blanks to exactly `size` bytes.
-QByteArray padded(const QByteArray& answer, qsizetype size)
+QByteArray bodyOf(const QByteArray& answer)
 {
-    return http("207 Multi-Status", answer.mid(answer.indexOf("\r\n\r\n") + 4).leftJustified(size));
+    return answer.mid(answer.indexOf("\r\n\r\n") + 4);
 }
 
 // A book that offers no sync-collection report, with two cards.
@@ -142,17 +141,10 @@ QByteArray bookWithoutSyncReport(const Request& r)
                  "</d:prop><d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>");
 }
 
-// A multi-status answer with `from` in its body replaced by `to`.
-QByteArray replacedInBody(const QByteArray& answer, const QByteArray& from, const QByteArray& to)
-{
-    return http("207 Multi-Status", answer.mid(answer.indexOf("\r\n\r\n") + 4).replace(from, to));
-}
-
 // The same answer with its body in chunks (one with an extension) and a trailer.
 QByteArray chunked(const QByteArray& answer)
 {
-    const qsizetype head = answer.indexOf("\r\n\r\n");
-    const QByteArray body = answer.mid(head + 4);
+    const QByteArray body = bodyOf(answer);
     QByteArray out = answer.left(answer.indexOf("\r\n")) + "\r\nTransfer-Encoding: chunked\r\n\r\n";
     for (qsizetype at = 0; at < body.size(); at += 0xab)
         out += QByteArray::number(qMin<qsizetype>(0xab, body.size() - at), 16) +
@@ -219,6 +211,8 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
         {"redirect to another machine in plain http",
          always(http("302 Found", {}, "Location: http://192.0.2.7/b/\r\n")),
          DavOutcome::InsecureRefused, "Plain http to 192.0.2.7 would send the password", 1},
+        {"redirect to no address", always(http("302 Found", {}, "Location: http://[::1\r\n")),
+         DavOutcome::BadAnswer, unreadable, 1},
         {"no answer", always(QByteArray()), DavOutcome::Timeout,
          "The server at 127.0.0.1 did not answer within 1 seconds.", 1},
         {"server error", always(http("503 Unavailable", {})), DavOutcome::ServerError,
@@ -242,9 +236,8 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
          DavOutcome::Ok, nullptr, 2, 1},
         {"answers without length end at close",
          [](const Request& r) {
-             const QByteArray whole = bookWithoutSyncReport(r);
              return "HTTP/1.0 207 Multi-Status\r\nConnection: close\r\n\r\n" +
-                    whole.mid(whole.indexOf("\r\n\r\n") + 4);
+                    bodyOf(bookWithoutSyncReport(r));
          },
          DavOutcome::Ok, nullptr, 2, 2},
         {"a kept connection closed meanwhile: sent again on a new one",
@@ -256,8 +249,10 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
          DavOutcome::BadAnswer, unreadable, 1},
         {"a stray propstat inside a propstat is passed over",
          [](const Request& r) {
-             return replacedInBody(bookWithoutSyncReport(r), "<d:propstat><d:prop><d:getetag>",
-                                   "<d:propstat><d:propstat/><d:prop><d:getetag>");
+             return http("207 Multi-Status",
+                         bodyOf(bookWithoutSyncReport(r))
+                             .replace("<d:propstat><d:prop><d:getetag>",
+                                      "<d:propstat><d:propstat/><d:prop><d:getetag>"));
          },
          DavOutcome::Ok, nullptr, 2},
         // An HTTP/1.0 server that reads one request a connection and is slow to close it.
@@ -273,7 +268,10 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
          always(chunked(http("207 Multi-Status", QByteArray(1024 * 1024 + 1, ' ')))),
          DavOutcome::TooLarge, tooLarge, 1},
         {"answers exactly as large as allowed",
-         [](const Request& r) { return padded(bookWithoutSyncReport(r), 1024 * 1024); },
+         [](const Request& r) {
+             return http("207 Multi-Status",
+                         bodyOf(bookWithoutSyncReport(r)).leftJustified(1 << 20));
+         },
          DavOutcome::Ok, nullptr, 2},
     };
     for (const Case& c : cases) {
@@ -291,9 +289,7 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
         const DavResult result =
             client.listChanges(server.url(QStringLiteral("/book/")), QStringLiteral("t1"), changes);
         EXPECT_EQ(result.outcome, c.outcome);
-        if (result.ok()) {
-            EXPECT_TRUE(result.message.isEmpty());
-        } else {
+        if (!result.ok()) {
             EXPECT_TRUE(result.message.startsWith(QLatin1String(c.message)))
                 << result.message.toStdString();
         }
@@ -313,35 +309,15 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
     }
 }
 
-// A removal the server sends on to something that is no address did not happen.
-TEST(ScriptedServerTest, ARemovalRedirectedToNoAddressFails)
-{
-    ScriptedServer server(always(http("302 Found", {}, "Location: http://[::1\r\n")));
-    DavSettings settings;
-    settings.server = server.url();
-    settings.timeoutMs = 600;
-    const DavResult removed = CardDavClient(settings).remove(
-        server.url(QStringLiteral("/book/a.vcf")), QStringLiteral("\"1\""));
-    EXPECT_EQ(removed.outcome, DavOutcome::BadAnswer);
-    EXPECT_EQ(server.requests, 1);
-}
-
-TEST(ScriptedServerTest, PlainHttpToAnotherMachineIsRefusedBeforeAnythingIsSent)
+// Plain http to another machine is refused (the table's redirect) unless the user allows it.
+TEST(ScriptedServerTest, OnlyHttpAddressesGoOutAndPlainHttpElsewhereOnlyWhenAllowed)
 {
     DavSettings settings;
-    settings.server = QUrl(QStringLiteral("http://192.0.2.7/dav/"));
-    settings.user = QStringLiteral("ann");
-    settings.password = QStringLiteral("s3cret-pw");
-    settings.timeoutMs = 300;
-    CardDavClient client(settings);
-    QList<DavAddressBook> books;
-    EXPECT_EQ(client.discover(books).outcome, DavOutcome::InsecureRefused);
-    EXPECT_EQ(client.requestCount(), 0);
-
     settings.server = QUrl(QStringLiteral("ftp://example.org/"));
+    settings.timeoutMs = 300;
+    QList<DavAddressBook> books;
     EXPECT_EQ(CardDavClient(settings).discover(books).outcome, DavOutcome::BadAddress);
-
-    // Allowed by the user, it goes out (and finds nobody in the documentation range).
+    // Allowed, it goes out (and finds nobody in the documentation range).
     settings.server = QUrl(QStringLiteral("http://192.0.2.7/dav/"));
     settings.allowPlainHttp = true;
     CardDavClient allowed(settings);
