@@ -32,23 +32,6 @@ protected:
     }
 };
 
-TEST_F(RadicaleTest, DiscoveryFromTheServerAddressFindsEveryAddressBookByName)
-{
-    CardDavClient client(settings());
-    const QUrl desk = newBook(client, QStringLiteral("desk"), QStringLiteral("Front desk & co"));
-    const QUrl phones = newBook(client, QStringLiteral("phones"), QStringLiteral("Phones"));
-
-    QList<DavAddressBook> books;
-    const DavResult found = client.discover(books);
-    ASSERT_TRUE(found.ok()) << found.message.toStdString();
-    QHash<QString, QString> byPath;
-    for (const DavAddressBook& book : books)
-        byPath.insert(book.url.path(), book.displayName);
-    EXPECT_EQ(byPath.value(desk.path()), QStringLiteral("Front desk & co"));
-    EXPECT_EQ(byPath.value(phones.path()), QStringLiteral("Phones"));
-    EXPECT_EQ(books.first().url.port(), server->base().port());
-}
-
 TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
 {
     CardDavClient client(settings());

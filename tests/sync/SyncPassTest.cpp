@@ -315,11 +315,9 @@ TEST_F(SyncPassTest, ConflictsTakeTheServersValueUnlessThePersonChoosesMineOrBot
     EXPECT_EQ(rows, QStringList{"E-mail|mine4@a.example|theirs4@b.example"});
     sync(*b);
     EXPECT_EQ(recordOf(*b, "Person 4").EMail.trimmed(), QStringLiteral("mine4@a.example"));
-    // Each button ends the window with its own choice.
+    // The other buttons end the window with their own choices.
     const std::pair<const char*, ConflictChoice> buttons[] = {
-        {"ConflictCmd1", ConflictChoice::KeepMine},
-        {"ConflictCmd2", ConflictChoice::KeepTheirs},
-        {"ConflictCmd3", ConflictChoice::KeepBoth}};
+        {"ConflictCmd2", ConflictChoice::KeepTheirs}, {"ConflictCmd3", ConflictChoice::KeepBoth}};
     for (const auto& [name, choice] : buttons) {
         const QByteArray four = recordOf(*a, "Person 4").toBytes();
         SyncConflictDialog d(SyncConflict{4, {SyncField::EMail}, four, four});
@@ -492,10 +490,8 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionItsUndeleteAndACompactionReachThe
     EXPECT_EQ(peopleOf(*b), peopleOf(*a));
     // The import's copy, then one before each sync that deletes, on either side.
     EXPECT_EQ(copies, QStringList({"import", "sync", "sync"}));
-    copies.clear();
     ASSERT_TRUE(undeleteDuplicates(a->p(), dups, QStringLiteral("DUP2")));
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~0 -0 | 0"));
-    EXPECT_TRUE(copies.isEmpty()); // nothing was lost
     // Renumbered, and one changed after moving beside a new record much like it:
     // still the same cards, the moved one's with the record closest to it.
     SyncState st = *loadSyncState(*a->files, nullptr);
