@@ -55,16 +55,10 @@ TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
     EXPECT_EQ(first.changed.size(), 3);
     ASSERT_FALSE(first.syncToken.isEmpty());
 
-    // Another client changes a card: our old ETag no longer fits.
-    QString changedEtag;
-    ASSERT_TRUE(client
-                    .putChanged(at("change.vcf"), card("change.vcf", "Second"), etags["change.vcf"],
-                                changedEtag)
-                    .ok());
-    const DavResult stale =
-        client.putChanged(at("change.vcf"), card("change.vcf", "Lost"), etags["change.vcf"], etag);
-    EXPECT_EQ(stale.outcome, DavOutcome::PreconditionFailed);
-    EXPECT_EQ(client.remove(at("gone.vcf"), changedEtag).outcome, DavOutcome::PreconditionFailed);
+    // A change, a removal and a new card. (Writes with a stale ETag: SyncPassTest.)
+    ASSERT_TRUE(
+        client.putChanged(at("change.vcf"), card("change.vcf", "Second"), etags["change.vcf"], etag)
+            .ok());
     ASSERT_TRUE(client.remove(at("gone.vcf"), etags["gone.vcf"]).ok());
     ASSERT_TRUE(client.putNew(at("new.vcf"), card("new.vcf", "New"), etag).ok());
 
