@@ -61,6 +61,16 @@ public:
         return QUrl(
             QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(server->serverPort()).arg(path));
     }
+    // A client's settings for this server, with a password no message may show.
+    DavSettings settings(int timeoutMs = 5000) const
+    {
+        DavSettings s;
+        s.server = url();
+        s.user = QStringLiteral("ann");
+        s.password = QStringLiteral("s3cret-pw");
+        s.timeoutMs = timeoutMs;
+        return s;
+    }
     int requests = 0;
     int connections = 0; // accepted (for https: with the handshake done)
 
@@ -272,11 +282,7 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedServer server(c.script);
-        DavSettings settings;
-        settings.server = server.url();
-        settings.user = QStringLiteral("ann");
-        settings.password = QStringLiteral("s3cret-pw");
-        settings.timeoutMs = 600;
+        DavSettings settings = server.settings(600);
         settings.maxBodyBytes = 1024 * 1024;
         settings.maxRedirects = 3;
         CardDavClient client(settings);
@@ -308,11 +314,9 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
 TEST(ScriptedServerTest, ARemovalRedirectedToNoAddressFails)
 {
     ScriptedServer server(always(http("302 Found", {}, "Location: http://[::1\r\n")));
-    DavSettings settings;
-    settings.server = server.url();
-    settings.timeoutMs = 600;
-    const DavResult removed = CardDavClient(settings).remove(
-        server.url(QStringLiteral("/book/a.vcf")), QStringLiteral("\"1\""));
+    const DavResult removed =
+        CardDavClient(server.settings(600))
+            .remove(server.url(QStringLiteral("/book/a.vcf")), QStringLiteral("\"1\""));
     EXPECT_EQ(removed.outcome, DavOutcome::BadAnswer);
     EXPECT_EQ(server.requests, 1);
 }
@@ -363,11 +367,7 @@ TEST(ScriptedServerTest, HttpsGoesOnlyToAServerWhoseCertificateIsTrusted)
                                      : bookWithoutSyncReport(r);
         },
         tls);
-    DavSettings settings;
-    settings.server = server.url();
-    settings.user = QStringLiteral("ann");
-    settings.password = QStringLiteral("s3cret-pw");
-    settings.timeoutMs = 5000;
+    const DavSettings settings = server.settings();
     DavChanges changes;
     const DavResult refused =
         CardDavClient(settings).listChanges(server.url(QStringLiteral("/book/")), {}, changes);
@@ -413,9 +413,7 @@ TEST(ScriptedServerTest, DiscoveryWithoutTheWellKnownAddressAsksAtTheAddressGive
                                       "<d:displayname>Work &amp; home</d:displayname>") +
                      prop("/h/cal/", "<d:resourcetype><d:collection/></d:resourcetype>"));
     });
-    DavSettings settings;
-    settings.server = server.url();
-    CardDavClient client(settings);
+    CardDavClient client(server.settings());
     QList<DavAddressBook> books;
     const DavResult found = client.discover(books);
     ASSERT_TRUE(found.ok()) << found.message.toStdString();
@@ -428,10 +426,7 @@ TEST(ScriptedServerTest, DiscoveryWithoutTheWellKnownAddressAsksAtTheAddressGive
 TEST(ScriptedServerTest, CancelEndsTheWaitingRequestAndEveryLaterOne)
 {
     ScriptedServer server([](const Request&) { return QByteArray(); });
-    DavSettings settings;
-    settings.server = server.url();
-    settings.timeoutMs = 20000;
-    CardDavClient client(settings);
+    CardDavClient client(server.settings(20000));
     QTimer::singleShot(50, &server, [&] { client.cancel(); });
     QElapsedTimer clock;
     clock.start();
@@ -480,10 +475,7 @@ TEST(ScriptedServerTest, NewCardsGoUpSeveralAtOnceAndOneFailureKeepsTheOthersRes
     st.book = server.url(QStringLiteral("/book/"));
     saveSyncState(*env.files, st);
     env.p().BeforeBulkChange = [](const QString&) { return true; };
-    DavSettings settings;
-    settings.server = server.url();
-    settings.timeoutMs = 3000;
-    CardDavClient client(settings);
+    CardDavClient client(server.settings(3000));
     const SyncReport report = runSync(env.p(), client, {});
 
     EXPECT_EQ(report.result.outcome, DavOutcome::ServerError) << report.summary().toStdString();
@@ -512,9 +504,7 @@ TEST(ScriptedServerTest, CardsAreReadWithCrLfLineEndsHoweverTheServerSendsThem)
                      "END:VCARD\n</c:address-data></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
                      "</d:propstat></d:response>");
     });
-    DavSettings settings;
-    settings.server = server.url();
-    CardDavClient client(settings);
+    CardDavClient client(server.settings());
     QList<DavCard> cards;
     QStringList missing;
     ASSERT_TRUE(
