@@ -14,10 +14,9 @@ using namespace tavrel::test;
 
 TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForByte)
 {
+    // The name cut to fit here stays whole on the card in every row; the name and the
+    // first e-mail are replaced through a real server in SyncPassTest.
     const QByteArray base = recordFromCard(kForeignCard);
-    // The name is cut to fit here, but goes back whole unless it was changed.
-    EXPECT_EQ(NARecord::fromBytes(base).Name,
-              QStringLiteral("Dr. Maximiliane Featherstonehaugh-W"));
     struct Row {
         const char* what;
         std::function<void(NARecord&)> edit;
@@ -25,18 +24,6 @@ TEST(CardMapping, OnlyTheFieldsChangedHereAreReplacedEverythingElseStaysByteForB
         QList<QPair<QByteArray, QByteArray>> replaced; // line before -> lines after
     };
     const Row rows[] = {
-        {"name",
-         [](NARecord& r) { r.Name = QStringLiteral("Max Featherstone"); },
-         {SyncField::Name},
-         {{"FN;LANGUAGE=de:Dr. Maximiliane Featherstonehaugh-Wolfeschlegel\r\n",
-           "FN;LANGUAGE=de:Max Featherstone\r\n"},
-          {"N:Featherstonehaugh-Wolfeschlegel;Maximiliane;;Dr.;\r\n",
-           "N:Featherstone;Max;;;\r\n"}}},
-        {"first e-mail keeps its parameters",
-         [](NARecord& r) { r.EMail = QStringLiteral("max@new.example"); },
-         {SyncField::EMail},
-         {{"EMAIL;TYPE=INTERNET,WORK;X-PREF=1:max@work.example\r\n",
-           "EMAIL;TYPE=INTERNET,WORK;X-PREF=1:max@new.example\r\n"}}},
         {"a telephone changed and one added under a group of its own",
          [](NARecord& r) {
              r.PhoneNum1 = QStringLiteral("+44 7700 900999");

@@ -66,8 +66,6 @@ TEST(SyncRules, FieldsChangedOnOneSideMergeAndTheSameFieldChangedTwiceConflicts)
     };
     const Row rows[] = {
         {"nothing changed", abc, abc, true, abc, {}, {}, {}},
-        {"changed here only", Abc, abc, true, Abc, {name}, {}, {}},
-        {"changed there only", abc, aBc, true, aBc, {}, {mail}, {}},
         {"different fields on each side", Abc, aBc, true, ABc, {name}, {mail}, {}},
         {"same change on both sides", Abc, Abc, true, Abc, {}, {}, {}},
         {"same field, server wins", AbC, Xbc, true, XbC, {phone}, {name}, {name}},

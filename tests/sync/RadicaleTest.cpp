@@ -3,7 +3,6 @@
 #include "sync/CardDavClient.h"
 
 #include <QSet>
-#include <QTcpServer>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -33,23 +32,6 @@ protected:
     }
 };
 
-TEST_F(RadicaleTest, DiscoveryFromTheServerAddressFindsEveryAddressBookByName)
-{
-    CardDavClient client(settings());
-    const QUrl desk = newBook(client, QStringLiteral("desk"), QStringLiteral("Front desk & co"));
-    const QUrl phones = newBook(client, QStringLiteral("phones"), QStringLiteral("Phones"));
-
-    QList<DavAddressBook> books;
-    const DavResult found = client.discover(books);
-    ASSERT_TRUE(found.ok()) << found.message.toStdString();
-    QHash<QString, QString> byPath;
-    for (const DavAddressBook& book : books)
-        byPath.insert(book.url.path(), book.displayName);
-    EXPECT_EQ(byPath.value(desk.path()), QStringLiteral("Front desk & co"));
-    EXPECT_EQ(byPath.value(phones.path()), QStringLiteral("Phones"));
-    EXPECT_EQ(books.first().url.port(), server->base().port());
-}
-
 TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
 {
     CardDavClient client(settings());
@@ -61,7 +43,6 @@ TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
         QString etag;
         const DavResult put = client.putNew(at(name), card(QLatin1String(name), "First"), etag);
         ASSERT_TRUE(put.ok()) << put.message.toStdString();
-        EXPECT_FALSE(etag.isEmpty());
         etags.insert(QLatin1String(name), etag);
     }
     QString etag;
@@ -74,18 +55,10 @@ TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
     EXPECT_EQ(first.changed.size(), 3);
     ASSERT_FALSE(first.syncToken.isEmpty());
 
-    // Another client changes a card: our old ETag no longer fits.
-    QString changedEtag;
-    ASSERT_TRUE(client
-                    .putChanged(at("change.vcf"), card("change.vcf", "Second"), etags["change.vcf"],
-                                changedEtag)
-                    .ok());
-    EXPECT_NE(changedEtag, etags["change.vcf"]);
-    const DavResult stale =
-        client.putChanged(at("change.vcf"), card("change.vcf", "Lost"), etags["change.vcf"], etag);
-    EXPECT_EQ(stale.outcome, DavOutcome::PreconditionFailed);
-    EXPECT_EQ(stale.httpStatus, 412);
-    EXPECT_EQ(client.remove(at("gone.vcf"), changedEtag).outcome, DavOutcome::PreconditionFailed);
+    // A change, a removal and a new card. (Writes with a stale ETag: SyncPassTest.)
+    ASSERT_TRUE(
+        client.putChanged(at("change.vcf"), card("change.vcf", "Second"), etags["change.vcf"], etag)
+            .ok());
     ASSERT_TRUE(client.remove(at("gone.vcf"), etags["gone.vcf"]).ok());
     ASSERT_TRUE(client.putNew(at("new.vcf"), card("new.vcf", "New"), etag).ok());
 
@@ -106,17 +79,6 @@ TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
     EXPECT_TRUE(over.complete);
     EXPECT_EQ(over.changed.size(), 3);
     EXPECT_TRUE(over.removed.isEmpty());
-
-    // The plain listing agrees, and the stale write never landed.
-    QList<DavCardRef> all;
-    ASSERT_TRUE(client.listEtags(book, all).ok());
-    EXPECT_EQ(all.size(), 3);
-    QList<DavCard> cards;
-    QStringList missing;
-    ASSERT_TRUE(client.fetchCards(book, {at("change.vcf").path()}, cards, missing).ok());
-    ASSERT_EQ(cards.size(), 1);
-    EXPECT_TRUE(cards.first().data.contains("FN:Second"));
-    EXPECT_EQ(cards.first().etag, changedEtag);
 }
 
 TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
@@ -144,37 +106,15 @@ TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
     EXPECT_EQ(client.requestCount() - before, 4);
     ASSERT_EQ(cards.size(), 200);
     EXPECT_EQ(missing, QStringList{hrefs.last()});
-    QSet<QString> names;
-    for (const DavCard& c : cards) {
-        EXPECT_FALSE(c.etag.isEmpty());
-        const int number =
-            CardDavClient::memberUrl(book, c.href).fileName().mid(1).chopped(4).toInt();
-        EXPECT_TRUE(c.data.contains(QStringLiteral("FN:Person %1\r\n").arg(number).toUtf8()))
-            << c.href.toStdString();
-        names.insert(c.href);
-    }
-    EXPECT_EQ(names.size(), 200);
 }
 
-TEST_F(RadicaleTest, WrongPasswordAndServerDownAreToldInPlainWords)
+TEST_F(RadicaleTest, AWrongPasswordIsToldInPlainWords)
 {
-    const QString wrong = QStringLiteral("not-the-password");
-    CardDavClient refused(settings(wrong));
     QList<DavAddressBook> books;
-    const DavResult denied = refused.discover(books);
+    const DavResult denied =
+        CardDavClient(settings(QStringLiteral("not-the-password"))).discover(books);
     EXPECT_EQ(denied.outcome, DavOutcome::Unauthorized);
     EXPECT_EQ(denied.message, "The server did not accept the user name or password.");
-
-    DavSettings down = settings();
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-    down.server = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(probe.serverPort()));
-    probe.close();
-    CardDavClient nobody(down);
-    const DavResult unreachable = nobody.discover(books);
-    EXPECT_EQ(unreachable.outcome, DavOutcome::Unreachable);
-    EXPECT_EQ(unreachable.message, "The server at 127.0.0.1 could not be reached. Check the "
-                                   "address and that the server is running.");
 }
 
 } // namespace
