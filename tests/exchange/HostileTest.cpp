@@ -45,12 +45,6 @@ TEST_F(ExchangeTest, HostileFilesAreReadWithoutHarm)
         (void)planText(pl);
         EXPECT_EQ(fileBytes(env.naPath()), before) << r.what;
     }
-    // The enormous name is cut, and the cut is named.
-    const ImportSource huge = readImportBytes(rows[7].bytes, "x");
-    const PlannedRecord pr = planRecord(huge.entries.at(0), OverflowChoice::CutAndLog);
-    EXPECT_EQ(pr.record.Name.size(), 35);
-    EXPECT_TRUE(pr.changes.value(0).startsWith("Name cut to 35 characters"));
-
     // A file that cannot be read, or is too large to take in.
     EXPECT_EQ(readImportFile(p(), env.dir() + "/missing.vcf").error,
               "The file cannot be read (error 53).");

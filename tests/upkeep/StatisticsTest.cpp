@@ -63,10 +63,6 @@ TEST_F(UpkeepTest, StatisticsFiguresFormatsRecommendationAndTheCommandOnTheOpenF
     EXPECT_TRUE(textFor(2, 1, 2, max32 + 1)
                     .contains(QStringLiteral(
                         "Space Available On Your Hard Drive:  Approximately 2,097,152 KBytes\n")));
-    EXPECT_TRUE(
-        textFor(2, 1, 2, qint64(3) << 40)
-            .contains(QStringLiteral(
-                "Space Available On Your Hard Drive:  Approximately 3,221,225,472 KBytes")));
 
     EXPECT_EQ(slotCount(574 * 3 + 287), 2); // 2.5 rounds to the even 2
     EXPECT_EQ(slotCount(574 * 4 + 287), 4); // 3.5 rounds to 4
