@@ -81,22 +81,6 @@ TEST_F(ExchangeTest, OverflowChoices)
         << moved.changes.join('\n').toStdString();
 }
 
-TEST_F(ExchangeTest, StopsCleanlyAt1700)
-{
-    env.openFile(people(1, 1697));
-    QStringList names;
-    for (int i = 0; i < 5; ++i)
-        names << QString("New %1").arg(i);
-    const ImportResult r = importBytes(cards(names));
-    EXPECT_TRUE(r.stoppedAtLimit);
-    EXPECT_EQ(r.ids, (QList<int>{1698, 1699, 1700}));
-    EXPECT_EQ(r.message, "The N&A File Is Full: It Holds 1700 Records.\n3 Records Were Imported, 2 "
-                         "Were Not.");
-    EXPECT_EQ(p().LastRecNo, 1701);
-    EXPECT_EQ(p().LowestFreeId, 1701);
-    EXPECT_EQ(QFileInfo(env.naPath()).size(), 1701 * NARecord::Size);
-}
-
 TEST_F(ExchangeTest, TheLogKeepsEarlierImportsUntilItIsFull)
 {
     env.openFile({});
