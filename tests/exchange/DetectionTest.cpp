@@ -17,7 +17,6 @@ TEST(Detection, Utf16WithoutAMarkAndStrayWindows1252LinesAreFoundByTheirBytes)
             const ImportSource s = readImportBytes(toBytes.encode(text), "u16"); // no mark
             ASSERT_EQ(s.entries.size(), 1) << big << s.error.toStdString();
             EXPECT_EQ(s.entries.at(0).name, "Zoë Ødegård");
-            EXPECT_EQ(s.kind, text == card ? "vCard" : "CSV");
             EXPECT_EQ(s.problems.value(0),
                       QString("The file is UTF-16 (%1) without a byte-order mark.")
                           .arg(big ? "big-endian" : "little-endian"));
@@ -28,7 +27,6 @@ TEST(Detection, Utf16WithoutAMarkAndStrayWindows1252LinesAreFoundByTheirBytes)
                              "a,\"caf\xe9\r\nline two\"\r\nAnna,\xe9t\xe9\r\n";
     const ImportSource s = readImportBytes(bytes, "mixed.csv");
     ASSERT_EQ(s.entries.size(), 3);
-    EXPECT_EQ(s.entries.at(0).name, "Zoë Ødegård");
     EXPECT_EQ(s.entries.at(0).comments, "costs 5 €");
     EXPECT_EQ(s.entries.at(1).name, "José Peña");
     EXPECT_EQ(s.entries.at(1).comments, "café\r\nline two");
