@@ -18,6 +18,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace tavrel::test {
 
@@ -371,6 +374,35 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
                   QStringLiteral("\n\nThe Disk Is Full.  The Copy Needs 74 KBytes Of Free Space; 0 "
                                  "KBytes Are Free.\n\nThe Earlier Copies Are Unchanged."));
     EXPECT_EQ(names().size(), 2);
+}
+
+// A write the system refuses part way (here past the file size limit) ends
+// the copy with the system's error, and nothing of it is left; so does a
+// read it refuses (the start of this process's memory, which is unmapped).
+// The only test here in which a read or write fails for good at the system's
+// call: a retry that does not stop there hangs.
+TEST_F(BackupTest, AReadOrWriteTheSystemRefusesEndsTheCopyWithItsError)
+{
+    const QString memory = QStringLiteral("/proc/%1/mem").arg(::getpid());
+    EXPECT_NE(errorOf([&] { BackupIo().readFile(memory); }), 0);
+
+    backups().take(BackupTrigger::Manual);
+    const State before = tree();
+    struct sigaction ignore {
+    }, old{};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGXFSZ, &ignore, &old);
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    env.clock.t = env.clock.t.addSecs(1);
+    const int error = errorOf([&] { backups().take(BackupTrigger::Manual); });
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::sigaction(SIGXFSZ, &old, nullptr);
+    EXPECT_NE(error, 0);
+    EXPECT_EQ(tree(), before);
 }
 
 TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndInUse)
