@@ -162,7 +162,6 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
                 << asked.text.toStdString();
             EXPECT_TRUE(copiesIn(env.dir()).isEmpty())
                 << copiesIn(env.dir()).join(' ').toStdString();
-            EXPECT_TRUE(env.ui.allUsed());
             if (answer == Ui::Answer::No) {
                 EXPECT_EQ(&asked, &env.ui.messages.back()); // and nothing more is said
                 EXPECT_EQ(book(env.dir()), before);
@@ -197,10 +196,7 @@ TEST(DiskFull, ACommandLineImportWithoutItsCopyIsRefusedUnlessAskedForNoBackup)
         EXPECT_TRUE(copiesIn(env.dir()).isEmpty());
         if (!noBackup) {
             EXPECT_EQ(status, 1);
-            ASSERT_EQ(env.ui.messages.size(), 1u);
-            EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::Ok);
-            EXPECT_TRUE(env.ui.last().text.contains(QStringLiteral("The Disk Is Full.")));
-            EXPECT_TRUE(env.ui.last().text.endsWith(QStringLiteral("Are As They Were.")));
+            // The message box itself is the backup tests' (a copy the command line needs).
             EXPECT_TRUE(text.endsWith(QStringLiteral(
                 "Nothing Was Imported.\nRun again with --no-backup to import without a backup "
                 "copy.\n")))
@@ -216,8 +212,7 @@ TEST(DiskFull, ACommandLineImportWithoutItsCopyIsRefusedUnlessAskedForNoBackup)
 
 // One command on a disk with `free` bytes left, and what it left behind.
 struct Outcome {
-    DirFiles book;
-    DirFiles tree;
+    DirFiles bookBefore, book, treeBefore, tree;
     QStringList messages;
 };
 
@@ -276,6 +271,8 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
             TestEnv env;
             prepare(env);
             c.setUp(env);
+            r.bookBefore = book(env.dir());
+            r.treeBefore = tree(env.dir());
             const size_t shown = env.ui.messages.size();
             const qint64 plenty = std::numeric_limits<qint64>::max() / 2;
             const qint64 left =
@@ -292,21 +289,13 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
         };
         qint64 used = 0;
         const Outcome done = runWith(-1, &used);
-        const Outcome untouched = [&] {
-            TestEnv env;
-            prepare(env);
-            c.setUp(env);
-            return Outcome{book(env.dir()), tree(env.dir()), {}};
-        }();
-        ASSERT_NE(done.tree, untouched.tree);
+        ASSERT_NE(done.tree, done.treeBefore);
         // Beyond what the run writes, the checks ask for room for a copy's
         // folder and manifest (64 KBytes): the sweep goes past that.
         const qint64 needed = used + 70 * 1024;
         // Every 97 bytes through what the run writes (TAVREL_DISKFULL_STEP=1 for
         // every byte in a long run), then every 4 KBytes.
-        const qint64 step = qEnvironmentVariableIntValue("TAVREL_DISKFULL_STEP") > 0
-                                ? qEnvironmentVariableIntValue("TAVREL_DISKFULL_STEP")
-                                : 97;
+        const qint64 step = envNumber("TAVREL_DISKFULL_STEP", 97);
         int finished = 0;
         for (qint64 free = 0; free <= needed; free += free < used + 1024 ? step : 4096) {
             SCOPED_TRACE(free);
@@ -318,7 +307,7 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
                 ++finished;
                 continue;
             }
-            EXPECT_EQ(r.book, untouched.book) << "neither finished nor unchanged";
+            EXPECT_EQ(r.book, r.bookBefore) << "neither finished nor unchanged";
             EXPECT_TRUE(r.messages.join('\n').contains(diskFull))
                 << r.messages.join('\n').toStdString();
         }

@@ -29,7 +29,6 @@
 #include <QRegularExpression>
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <memory>
 
 namespace tavrel::test {
@@ -188,8 +187,6 @@ void failEveryOperation(const Command& c)
     const Outcome clean = runCommand(c, 0, 0);
     EXPECT_FALSE(clean.ended);
     EXPECT_GT(clean.operations, 0);
-    int recovered = 0;
-    QStringList gotPast;
     for (int n = 1; n <= clean.operations; ++n) {
         for (int err : kErrors) {
             const Outcome r = runCommand(c, n, err);
@@ -198,13 +195,8 @@ void failEveryOperation(const Command& c)
                              .arg(clean.log.value(n - 1), QLatin1String(errnoName(err)))
                              .toStdString());
             ASSERT_FALSE(r.failed.isEmpty());
-            if (!r.ended && r.messages == clean.messages && r.after == clean.after) {
-                ++recovered;
-                if (!gotPast.contains(r.failed))
-                    gotPast << r.failed;
-            } else {
+            if (r.ended || r.messages != clean.messages || r.after != clean.after)
                 expectMessage(c, r, numberOf(err));
-            }
             // Whatever failed, each file is as it was or as the command leaves it.
             expectOldOrNew(r.after, r.before, clean.after);
             if (!r.ended) {
@@ -218,9 +210,6 @@ void failEveryOperation(const Command& c)
                 return;
         }
     }
-    std::cout << "  " << c.name << ": " << clean.operations << " operations, "
-              << clean.operations * std::size(kErrors) << " failures injected, " << recovered
-              << " got past (" << gotPast.join(QStringLiteral(", ")).toStdString() << ")\n";
 }
 
 } // namespace

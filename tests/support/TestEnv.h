@@ -88,11 +88,9 @@ std::map<int, NARecord> people(int first, int last,
                                const QString& pattern = QStringLiteral("Person %1"));
 // A record as the program leaves it when it deletes ID `id`.
 NARecord deletedRecord(int id, const QString& name, const QString& key1 = QString());
-// A header record as the program writes it, with LastRecNo `lastRecNo`.
-inline NARecord makeHeader(int lastRecNo, QChar sortPref = QLatin1Char('4'),
-                           QChar quickFindField = QLatin1Char('0'),
-                           QChar quickFindSort = QLatin1Char('0'),
-                           QChar welcomeOff = QLatin1Char('1'))
+// A header record as the program writes it, with LastRecNo `lastRecNo`: sort
+// preference 4, quick find on the name field and sorted by it.
+inline NARecord makeHeader(int lastRecNo, QChar welcomeOff = QLatin1Char('1'))
 {
     NARecord r = NARecord::blank();
     r.RecStatus = kActive;
@@ -100,10 +98,9 @@ inline NARecord makeHeader(int lastRecNo, QChar sortPref = QLatin1Char('4'),
     r.Name = QStringLiteral("Corvane Mark - TVL For Windows");
     r.AddrLine1 = QStringLiteral("Header Record Written 01-02-2025");
     r.AddrLine2 = QStringLiteral("At 10:11:12 Hours");
-    r.SortKey1 = sortPref;
+    r.SortKey1 = QStringLiteral("4");
     r.SortKey2 = QStringLiteral("01-02-2025");
-    r.PhoneType1 = quickFindField;
-    r.PhoneType2 = quickFindSort;
+    r.PhoneType1 = r.PhoneType2 = QStringLiteral("0");
     r.PhoneType3 = welcomeOff;
     return r;
 }
