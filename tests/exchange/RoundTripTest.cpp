@@ -90,6 +90,8 @@ TEST_F(RoundTrip, NativeCsvAndBothVCardsAndTheCardTextFollowsTheRules)
     EXPECT_FALSE(text.contains("\\:"));
     EXPECT_TRUE(text.contains("FN:Smith\\, John\r\n"));
     EXPECT_TRUE(text.contains("N:Smith;John;;;\r\n"));
+    EXPECT_TRUE(text.contains("ADR;TYPE=home:;;12 Main St;Springfield;IL;62704;\r\n"));
+    EXPECT_TRUE(text.contains("LABEL;TYPE=home:12 Main St\\nSpringfield\\, IL 62704\r\n"));
     EXPECT_TRUE(text.contains("TEL;TYPE=home:555-1234\r\n"));
     EXPECT_TRUE(text.contains("\r\nTEL;X-TAVREL-SLOT=2:no label\r\n")); // no label, no group
     EXPECT_TRUE(text.contains("SORT-STRING:SMITH\r\n"));
@@ -141,6 +143,8 @@ TEST_F(RoundTrip, OneMailingListOnly)
     EXPECT_TRUE(result.log.contains("ID 1: Smith, John\n    QuickLink 1 to ID 2 cleared: that "
                                     "record was not imported\nID 2"))
         << result.log.toStdString();
+    options.mailList = "tvlmail.zz";
+    EXPECT_THROW(exportBytes(p(), options), PlatformError);
 }
 
 } // namespace

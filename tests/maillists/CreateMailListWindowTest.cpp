@@ -196,17 +196,20 @@ protected:
 
 TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
 {
-    // Nothing collected: OK writes nothing (the counts each state shows: SearchFlowTest).
+    // Nothing collected: the match count only, and OK writes nothing.
     SearchCompleteWindow* w = openComplete(0, 0, false);
     ASSERT_TRUE(w);
+    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("0"));
+    EXPECT_TRUE(w->addedCountEdit->isHidden());
     EXPECT_TRUE(w->mailListGroup->isHidden());
     click(w->okButton);
     settle();
     EXPECT_FALSE(completeOpen());
     EXPECT_TRUE(listFiles().isEmpty());
     EXPECT_TRUE(env.ui.messages.empty());
-    // Saving on but nothing added: the save part does not show.
+    // Saving on but nothing added: the counts show, the save part does not.
     w = openComplete(3, 0, true);
+    EXPECT_FALSE(w->addedCountEdit->isHidden());
     EXPECT_TRUE(w->mailListGroup->isHidden());
     w->close();
     settle();
@@ -223,6 +226,8 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     w = openComplete(4, 2, true);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
+    EXPECT_EQ(w->matchCountEdit->text(), QStringLiteral("4"));
+    EXPECT_EQ(w->addedCountEdit->text(), QStringLiteral("2"));
     EXPECT_TRUE(w->mailListGroup->isVisibleTo(w));
 
     click(w->okButton);

@@ -165,10 +165,10 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     EXPECT_EQ(filesIn(tmp.path()).size(), 2);
 }
 
-// Each page takes the paper size and orientation in force when it starts, so
-// one document can hold envelopes and letter sheets; a code or orientation the
-// printer does not know changes nothing. (Every envelope size is measured in
-// the envelope printing tests, A4 in the A4 label tests.)
+// Each paper code gives its real size. Each page takes the paper size and
+// orientation in force when it starts, so one document can hold envelopes of
+// several sizes and letter sheets; a code or orientation the printer does not
+// know changes nothing.
 TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNothing)
 {
     QTemporaryDir tmp;
@@ -177,7 +177,9 @@ TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNot
         int code;
         double width, height; // points, portrait
     };
-    const Case cases[] = {{1, 612, 792}, {20, 297, 684}, {9, 595.3, 841.9}};
+    const Case cases[] = {{1, 612, 792},      {20, 297, 684},     {27, 311.8, 623.6},
+                          {28, 459.2, 649.1}, {31, 323.1, 459.2}, {34, 498.9, 708.7},
+                          {37, 279, 540},     {38, 261, 468},     {9, 595.3, 841.9}};
     std::vector<QSizeF> sizes;
     for (const Case& c : cases) {
         for (int orientation : {1, 2}) {

@@ -116,13 +116,16 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndW
     EXPECT_EQ(combo(2)->currentText(), "Work");
     EXPECT_EQ(combo(0)->currentText(), "");
     // The copy holds the record as stored, not the edits on screen (the copy
-    // after a delete: RecordCommands; its lines and message: SearchFlowTest).
+    // after a delete: RecordCommands).
     type(box(one(), "BrsTxt2"), "Unsaved edit");
     press(one(), "CopyButton");
     const QString blank(35, QLatin1Char(' '));
     EXPECT_EQ(env.clipboard.content, QStringList({padRight("Ann Lee", 35), blank,
                                                   padRight("Second line", 35), blank, blank, ""})
                                          .join(QLatin1Char('\n')));
+    EXPECT_EQ(env.clipboard.clears, 1);
+    EXPECT_EQ(env.ui.last().text, "Name And Address Copied To Windows Clipboard.");
+    EXPECT_EQ(env.ui.last().title, "Tavrel");
     EXPECT_EQ(focused(one()), "BrsCmd1");
     const QStringList types{"CelTel", "Data", "FAX", "Home", "Pager", "School", "Voice", "Work"};
     for (int i = 0; i < 5; ++i) {

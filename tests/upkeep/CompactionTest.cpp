@@ -126,6 +126,9 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
     // The file errors say what failed, and that the file is unchanged only where it is.
     const std::tuple<int, bool, const char*> causes[] = {
         {ErrNo::DiskFull, true, "The Disk Is Full.  The N&A File Is Unchanged."},
+        {ErrNo::PermissionDenied, true,
+         "Writing Was Refused: The Folder Or File Is Read-Only Or Belongs To Another User.  The "
+         "N&A File Is Unchanged."},
         {ErrNo::DeviceIo, false, "The Disk Reported A Read Or Write Error."},
     };
     for (const auto& [number, unchanged, cause] : causes)
