@@ -57,8 +57,9 @@ TEST_F(PreferencesTest, DisplayPreferenceRewritesTheHeaderOnlyWhenChanged)
         // The file says 4; what counts is the value in memory.
         env.p().SortPref = QLatin1Char(s.onEntry);
         const QByteArray before = header();
-        env.ui.onModal([&s](QDialog& d) {
+        env.ui.onModal([&](QDialog& d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("N&A Display Preference"));
+            EXPECT_FALSE(menusShown());
             EXPECT_TRUE(control<QLabel>(&d, QStringLiteral("Label1"))->font().bold());
             EXPECT_TRUE(control<QPushButton>(&d, QStringLiteral("OKButton"))->isDefault());
             EXPECT_EQ(checkedIndex(&d, "Option3D1", 5), s.checked);
@@ -90,6 +91,7 @@ TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeaderOnOk)
         const int shownSort = env.p().QuickFindSort.digitValue();
         env.ui.onModal([&](QDialog& d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("QuickFind Preferences"));
+            EXPECT_FALSE(menusShown());
             EXPECT_EQ(checkedIndex(&d, "DisplayOpt1", 7), shownField);
             EXPECT_EQ(checkedIndex(&d, "DisplayOpt2", 5), shownSort);
             click(button(&d, QStringLiteral("DisplayOpt1_%1").arg(s.field).toLatin1()));
