@@ -153,12 +153,10 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
     // Blank fourth address lines, in key order: the display button asks for a
     // line; clicking one hands it the focus.
     open(QLatin1Char('4'), QLatin1Char('0'));
-    EXPECT_EQ(lines(), QStringList(6, QString(35, QLatin1Char(' '))));
     press("ListCmd2");
     EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
     EXPECT_EQ(env.ui.last().title, "Corvane Mark32");
     ASSERT_NE(form(), nullptr);
-    EXPECT_EQ(findWindow("BrsForma"), nullptr);
     clickLine(0);
     EXPECT_EQ(form()->focusWidget()->objectName(), "ListCmd2");
     press("ListCmd2");
