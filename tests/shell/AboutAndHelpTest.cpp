@@ -119,7 +119,6 @@ TEST_F(ShellTest, EveryMenuItemAndCommandWindowOpensItsOwnHelpTopic)
             topics.insert(topic);
         }
     }
-    EXPECT_EQ(topics.size(), 19);
 
     // The topics other messages send the user to exist under these titles.
     QStringList titles;
