@@ -294,9 +294,7 @@ TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
         EXPECT_EQ(env.ui.last().text, QStringLiteral("Invalid Page Range.  Please Re-Enter."))
             << from << "-" << through;
     }
-    act({"PrtTxt1=4", "PrtTxt2=6", "PrtCmd5"}); // its state: EachStateShowsItsControlsAndFocus
-    const ReportOptions o = w()->options();
-    EXPECT_EQ(std::tuple(o.reprint, o.reprintFrom, o.reprintThrough), std::tuple(true, 4, 6));
+    // A good range is taken: EachStateShowsItsControlsAndFocus, PrintRunsTheChosenReport...
 
     // Unchecked and checked again, the range's own Cancel drops the range.
     act({"PrtChk2", "PrtChk2", "PrtCmd6"});
