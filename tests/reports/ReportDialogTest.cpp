@@ -250,8 +250,8 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     writeList(QStringLiteral("tvlmail.blk"), QString(QChar(21)) + QStringLiteral("hidden"), {2});
     ASSERT_TRUE(openDialog());
     act({"PrtOpt3_5", "PrtOpt1_1"});
-    EXPECT_FALSE(
-        shown("PrtFrm7")); // the rest of the picker state: EachStateShowsItsControlsAndFocus
+    // The rest of the picker state: EachStateShowsItsControlsAndFocus.
+    EXPECT_FALSE(shown("PrtFrm7"));
     auto* files = ctl<QListView>("PrtFil1");
     ASSERT_EQ(files->model()->rowCount(), 2);
 
@@ -277,6 +277,7 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     act({"PrtOpt1_0"});
     EXPECT_FALSE(shown("PrtLbl3"));
     act({"PrtOpt1_1", "PrtCmd4"});
+    EXPECT_TRUE(ctl<QRadioButton>("PrtOpt1_0")->isChecked());
     EXPECT_TRUE(w()->options().mailListFile.isEmpty());
 }
 
