@@ -288,7 +288,9 @@ TEST_F(LabelsTest, PositioningChoices)
         for (int v = 0; v < 9; ++v) {
             const int h = v % 7;
             env.ui.onModal([&](QDialog& d) {
-                // Nothing of an earlier choice shows.
+                // Nine heights, seven sideways positions; nothing of an earlier choice shows.
+                EXPECT_EQ(d.findChild<QWidget*>("Frame1")->findChildren<QRadioButton*>().size(), 9);
+                EXPECT_EQ(d.findChild<QWidget*>("Frame2")->findChildren<QRadioButton*>().size(), 7);
                 EXPECT_TRUE(control<QRadioButton>(&d, "VertOpt1_4")->isChecked());
                 EXPECT_TRUE(control<QRadioButton>(&d, "HorizPos_0")->isChecked());
                 for (const char* box : {"PosItalChk", "PosUpperChk"}) {
