@@ -63,10 +63,8 @@ QString text(char f, int id, int k)
     case 'N':
         return pad(QStringLiteral("Person %1").arg(id), 35);
     case 'A': {
-        const QString lines[] = {QStringLiteral("%1 Main Street").arg(id),
-                                 QStringLiteral("Suite %1").arg(id), QStringLiteral("Springfield"),
-                                 QStringLiteral("USA %1").arg(id)};
-        return pad(lines[k], 35);
+        const NARecord r = reportPerson(id);
+        return pad(QStringList{r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4}[k], 35);
     }
     case 'E':
         return pad(QStringLiteral("p%1@example.com").arg(id), 35);

@@ -88,19 +88,16 @@ protected:
         o.sequence = sequence;
         return o;
     }
-    static ReportOptions labels(int stock, int quantity = 1)
+    static ReportOptions labels(int stock, int quantity = 1, ReportKind kind = ReportKind::Labels)
     {
-        ReportOptions o = options(ReportKind::Labels);
-        o.labelStock = stock;
+        ReportOptions o = options(kind);
+        (kind == ReportKind::Cards ? o.cardStock : o.labelStock) = stock;
         o.quantity = quantity;
         return o;
     }
     static ReportOptions cards(int stock, int quantity = 1)
     {
-        ReportOptions o = options(ReportKind::Cards);
-        o.cardStock = stock;
-        o.quantity = quantity;
-        return o;
+        return labels(stock, quantity, ReportKind::Cards);
     }
 
     // Runs the report; the completion or cancellation box is answered OK.
