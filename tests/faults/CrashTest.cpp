@@ -197,34 +197,19 @@ protected:
 // is either not there or whole, and each list file is its old or new self.
 TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
 {
-    // The directory after each step, run here to the end.
+    // The directory after each step, run here to the end, and how long each
+    // step took, to spread the kills evenly over the steps: the record steps
+    // take microseconds, a flush milliseconds.
     std::vector<DirFiles> states{initial};
+    std::vector<qint64> stepUs;
     for (const Step& step : script()) {
+        QElapsedTimer t;
+        t.start();
         step.run(p);
+        stepUs.push_back(qMax<qint64>(1, t.nsecsElapsed() / 1000));
         states.push_back(filesIn(env.dir()));
     }
     const int steps = int(script().size());
-
-    // When a child has finished each step, to spread the kills evenly over
-    // the steps: the record steps take microseconds, a flush milliseconds.
-    std::vector<qint64> endUs(static_cast<size_t>(steps));
-    for (int i = 0; i < 3; ++i) {
-        restore();
-        int report = -1;
-        QElapsedTimer t;
-        t.start();
-        const pid_t pid = startChild(report);
-        char byte = 0;
-        int done = 0;
-        while (::read(report, &byte, 1) == 1) {
-            endUs[size_t(done)] = qMax(endUs[size_t(done)], t.nsecsElapsed() / 1000);
-            ++done;
-        }
-        ::close(report);
-        const int status = reap(pid);
-        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        ASSERT_EQ(filesIn(env.dir()), states.back());
-    }
 
     const int kills = envNumber("TAVREL_CRASH_KILLS", 60);
     const unsigned seed = unsigned(envNumber("TAVREL_CRASH_SEED", 20261206));
@@ -232,9 +217,6 @@ TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
     // A step at random; once the child reports the step before it done, a
     // moment within about twice that step's time. Waiting for the report
     // lets the kills reach the steps of a few microseconds as well.
-    auto stepUs = [&](int s) {
-        return qMax<qint64>(1, endUs[size_t(s)] - (s == 0 ? 0 : endUs[size_t(s) - 1]));
-    };
     for (int kill = 0; kill < kills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill) + " of seed " + std::to_string(seed));
         restore();
@@ -246,7 +228,8 @@ TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
         char byte = 0;
         while (done < target && ::read(report, &byte, 1) == 1)
             ++done;
-        const qint64 wait = std::uniform_int_distribution<qint64>(0, 2 * stepUs(target))(rng);
+        const qint64 wait =
+            std::uniform_int_distribution<qint64>(0, 2 * stepUs[size_t(target)])(rng);
         std::this_thread::sleep_for(std::chrono::microseconds(wait));
         ::kill(pid, SIGKILL);
         const int status = reap(pid);
