@@ -169,7 +169,6 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
                 EXPECT_NE(book(env.dir()), before);
             }
             closeAllWindows();
-            settle();
         }
     }
 }
@@ -280,7 +279,6 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
             for (size_t i = shown; i < env.ui.messages.size(); ++i)
                 r.messages << env.ui.messages[i].text;
             closeAllWindows();
-            settle();
             r.book = book(env.dir());
             r.tree = tree(env.dir());
             return r;

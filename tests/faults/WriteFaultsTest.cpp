@@ -99,8 +99,7 @@ struct Command {
 };
 
 struct Outcome {
-    DirFiles before;
-    DirFiles after;
+    DirFiles before, after;
     QStringList messages; // shown by the action
     bool ended = false;
     int operations = 0;
@@ -142,7 +141,6 @@ Outcome runCommand(const Command& c, int failAt, int err)
                               handle.readBlock(1, int(disk.size() / NARecord::Size)) == disk;
         out.lastRecNo = env.p().LastRecNo;
         closeAllWindows();
-        settle();
     }
     out.after = filesIn(env.dir());
     return out;
