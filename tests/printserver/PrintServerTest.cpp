@@ -2,7 +2,7 @@
 // forms and an envelope go through `lp` to a queue whose device is a file, and
 // the job files are read back.
 
-#include "envelopes/EnvelopeRun.h"
+#include "envelopes/EnvelopeFixture.h"
 #include "platform/gui/QtPrinter.h"
 #include "reports/ReportFixture.h"
 #include "store/RecordAccess.h"
@@ -246,6 +246,11 @@ private:
 
 } // namespace
 
+// The envelope tests' job with typed addresses.
+struct TypedEnvelope : EnvelopeTest {
+    using EnvelopeTest::typedJob;
+};
+
 // Letter pages upright for labels; the envelope sideways on its own size.
 using PrintServerRun = ReportTest;
 TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
@@ -284,18 +289,10 @@ TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
         return env.ui.last().text.section(u' ', -1).toInt();
     };
     const auto printEnvelope = [&] {
-        EnvelopeJob envelope;
-        envelope.returnOption = ReturnFrom::Keyboard;
-        envelope.mailOption = MailTo::Keyboard;
-        envelope.sizeIndex = 0;
-        envelope.landscape = true;
-        envelope.returnAddress = {QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
-                                  QStringLiteral("Hometown"), QString(), QString()};
-        envelope.mailAddress = {QStringLiteral("Bob Receiver"), QStringLiteral("2 Far Lane"),
-                                QStringLiteral("Farville"), QString(), QString()};
         env.ui.answer(Ui::Answer::No); // no test envelope
         SilentEnvelopeWindows silent;
-        return printEnvelopes(onQueue, envelope, silent) == EnvelopeRunEnd::Completed ? 1 : -1;
+        const EnvelopeRunEnd end = printEnvelopes(onQueue, TypedEnvelope::typedJob(), silent);
+        return end == EnvelopeRunEnd::Completed ? 1 : -1;
     };
     const struct {
         const char* name;
