@@ -28,21 +28,18 @@ namespace {
 std::map<QString, QString> snapshot(const QString& root)
 {
     std::map<QString, QString> out;
-    QDir d(root);
-    for (const QFileInfo& i :
-         d.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo& i : QDir(root).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot)) {
         struct stat st {};
         ::lstat(QFile::encodeName(i.filePath()).constData(), &st);
-        const QString mode = QString::number(st.st_mode, 8);
+        QString& entry = out[i.fileName()] = QString::number(st.st_mode, 8);
         if (i.isSymLink())
-            out[i.fileName()] = QStringLiteral("link ") + i.symLinkTarget();
+            entry += QStringLiteral(" link ") + i.symLinkTarget();
         else if (i.isDir())
             for (const auto& [k, v] : snapshot(i.filePath()))
                 out[i.fileName() + QLatin1Char('/') + k] = v;
         else
-            out[i.fileName()] =
-                mode + QLatin1Char(' ') + QString::fromLatin1(fileBytes(i.filePath()).toHex());
-        out[i.fileName() + QStringLiteral(" (mode)")] = mode;
+            entry += QLatin1Char(' ') + QString::fromLatin1(fileBytes(i.filePath()).toHex());
     }
     return out;
 }
