@@ -108,13 +108,4 @@ TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
     EXPECT_EQ(missing, QStringList{hrefs.last()});
 }
 
-TEST_F(RadicaleTest, AWrongPasswordIsToldInPlainWords)
-{
-    QList<DavAddressBook> books;
-    const DavResult denied =
-        CardDavClient(settings(QStringLiteral("not-the-password"))).discover(books);
-    EXPECT_EQ(denied.outcome, DavOutcome::Unauthorized);
-    EXPECT_EQ(denied.message, "The server did not accept the user name or password.");
-}
-
 } // namespace
