@@ -371,7 +371,6 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     EXPECT_EQ(st.entries[0].href, real);
 
     // Both noted without an ETag; one arrived, the other (a record new here) did not.
-    ASSERT_EQ(st.entries.size(), 3);
     st.entries[0].etag.clear();
     add(*a, makeRecord(4, QStringLiteral("Sent Never")));
     ASSERT_TRUE(readActive(a->p(), 4));
@@ -384,7 +383,6 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
     // The one that never arrived went up under its own address.
     const QStringList there = cardsThere();
-    EXPECT_EQ(there.size(), 4);
     EXPECT_TRUE(there.contains(book.path() + QStringLiteral("sent-never.vcf")))
         << there.join(' ').toStdString();
     auto b = program({});
