@@ -1,7 +1,7 @@
 #include "RadicaleServer.h"
+#include "support/TestEnv.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,12 +17,6 @@ quint16 freePort()
     if (!probe.listen(QHostAddress::LocalHost, 0))
         return 0;
     return probe.serverPort();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace
@@ -47,12 +41,12 @@ RadicaleServer::RadicaleServer()
                                     .arg(port)
                                     .arg(users, dir.filePath(QStringLiteral("collections")))
                                     .toUtf8();
-    if (!dir.isValid() || port == 0 ||
-        !writeFile(users, QByteArray(user) + ':' + password + '\n') ||
-        !writeFile(config, settings)) {
+    if (!dir.isValid() || port == 0) {
         failure = QStringLiteral("could not prepare radicale's folder or port");
         return;
     }
+    writeBytes(users, QByteArray(user) + ':' + password + '\n');
+    writeBytes(config, settings);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, {QStringLiteral("--config"), config});
     const QDeadlineTimer deadline(15000);

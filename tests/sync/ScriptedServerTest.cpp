@@ -162,20 +162,6 @@ QByteArray chunked(const QByteArray& answer)
     return out + "0\r\nX-Checked: yes\r\n\r\n";
 }
 
-// A script that answers on a kept connection once; the next request on it
-// finds the connection closed, as when a server ends an idle one.
-ScriptedServer::Script closingKeptConnections(const ScriptedServer::Script& script)
-{
-    return [script, used = QList<QTcpSocket*>()](const Request& r) mutable {
-        if (used.contains(r.socket)) {
-            r.socket->abort();
-            return QByteArray();
-        }
-        used << r.socket;
-        return script(r);
-    };
-}
-
 struct Case {
     const char* name;
     ScriptedServer::Script script;
@@ -246,7 +232,15 @@ TEST(ScriptedServerTest, EachFaultOfTheServerEndsInItsOwnResultAndPlainWords)
          },
          DavOutcome::Ok, nullptr, 2, 2},
         {"a kept connection closed meanwhile: sent again on a new one",
-         closingKeptConnections(bookWithoutSyncReport), DavOutcome::Ok, nullptr, 3, 2},
+         [used = QList<QTcpSocket*>()](const Request& r) mutable {
+             if (used.contains(r.socket)) {
+                 r.socket->abort();
+                 return QByteArray();
+             }
+             used << r.socket;
+             return bookWithoutSyncReport(r);
+         },
+         DavOutcome::Ok, nullptr, 3, 2},
         {"status line out of shape",
          [](const Request& r) {
              return bookWithoutSyncReport(r).replace("HTTP/1.1 207", "HTTP/1.1-207");
