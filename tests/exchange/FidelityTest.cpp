@@ -192,20 +192,6 @@ TEST_F(Fidelity, ControlCharactersAreRemovedAndCounted)
 
 TEST_F(Fidelity, TheMostTellingTelephoneTypeWinsAndLabelsAreNeverCut)
 {
-    struct Types {
-        QStringList types;
-        const char* label;
-    };
-    const Types types[] = {
-        {{"work", "voice", "pref", "msg"}, "Work"},
-        {{"home", "msg"}, "Home"},
-        {{"voice", "msg"}, "Msg"},
-        {{"cell", "work", "voice"}, "Mobile"},
-        {{"pager", "work"}, "Pager"},
-    };
-    for (const Types& t : types)
-        EXPECT_EQ(labelForPhoneTypes(t.types), t.label) << t.types.join(',').toStdString();
-
     const NARecord r = importOne(card({"FN:Kim Park", "TEL;TYPE=work,voice,pref,msg:555 0",
                                        "item1.TEL:555 1", "item1.X-ABLabel:Home Fax",
                                        "item2.TEL:555 2", "item2.X-ABLabel:_$!<Business Phone>!$_",

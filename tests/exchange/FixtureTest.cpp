@@ -70,19 +70,6 @@ TEST_F(Fixtures, VCard40)
                             "Comments=Prefers e-mail");
 }
 
-TEST_F(Fixtures, Utf16AndStrayEscapes)
-{
-    const QString card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ōsaka Office\r\nNOTE:http\\://x\\;y\r\n"
-                         "END:VCARD\r\n";
-    QByteArray utf16("\xFF\xFE");
-    utf16.append(reinterpret_cast<const char*>(card.utf16()), card.size() * 2);
-    importBytes(utf16);
-    // Ō is not in the code page: reduced and logged.
-    expectFields(stored(1), "Name=Osaka Office|Comments=http://x;y");
-    EXPECT_TRUE(plan.records.at(0).replaced);
-    EXPECT_TRUE(log().contains("Name: “Ōsaka Office” becomes “Osaka Office”"));
-}
-
 TEST_F(Fixtures, SemicolonCsvWithByteOrderMark)
 {
     QByteArray csv("\xEF\xBB\xBF");

@@ -63,8 +63,6 @@ protected:
         for (int id = 1; id <= 4; ++id)
             EXPECT_EQ(recordBytes(empty.naPath(), id + 1), recordBytes(env.naPath(), id + 1))
                 << "ID " << id;
-        EXPECT_EQ(empty.p().LastRecNo, 5);
-        EXPECT_EQ(empty.p().LowestFreeId, 5);
         EXPECT_EQ(readRecord(empty.naPath(), 1).RecId, 5); // the header follows
         // The list membership came along by title.
         loadMailList(empty.p(), "tvlmail.fam");
@@ -143,8 +141,6 @@ TEST_F(RoundTrip, OneMailingListOnly)
     EXPECT_TRUE(result.log.contains("ID 1: Smith, John\n    QuickLink 1 to ID 2 cleared: that "
                                     "record was not imported\nID 2"))
         << result.log.toStdString();
-    options.mailList = "tvlmail.zz";
-    EXPECT_THROW(exportBytes(p(), options), PlatformError);
 }
 
 } // namespace

@@ -85,17 +85,16 @@ TEST(ExchangeTables, PhoneLabels)
         {"Fax", {"fax"}, "Fax"},
         {"HFax", {"home", "fax"}, "H Fax"},
         {"W Fax", {"work", "fax"}, "W Fax"},
-        {"Pager", {"pager"}, "Pager"},
         {"Skype", {}, ""},
-        {"", {}, ""},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(phoneTypesForLabel(QString::fromUtf8(r.label)), r.types) << r.label;
         EXPECT_EQ(labelForPhoneTypes(r.types), QString::fromUtf8(r.back)) << r.label;
     }
-    // Types a peer adds beside the kind do not change it.
-    EXPECT_EQ(labelForPhoneTypes({"voice", "pref", "cell"}), "Mobile");
-    EXPECT_EQ(labelForPhoneTypes({"voice"}), "");
+    // Types a peer adds beside the kind do not change it; the most telling kind wins.
+    EXPECT_EQ(labelForPhoneTypes({"voice", "msg"}), "Msg");
+    EXPECT_EQ(labelForPhoneTypes({"cell", "work", "voice"}), "Mobile");
+    EXPECT_EQ(labelForPhoneTypes({"pager", "work"}), "Pager");
     // Kinds the table does not name: a plain "other" or a peer's private one.
     EXPECT_EQ(labelForPhoneTypes({"other"}), "Other");
     EXPECT_EQ(labelForPhoneTypes({"x-other"}), "Other");
