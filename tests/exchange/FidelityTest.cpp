@@ -86,10 +86,7 @@ TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
 
 TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
 {
-    struct Compact {
-        const char *in, *out;
-    };
-    const Compact compact[] = {
+    const std::pair<const char*, const char*> compact[] = {
         {"+1 (512) 555-1234 ext. 5678", "+15125551234x5678"},
         {"+49 (0)611 123456-78", "+4961112345678"},
         {"+44 20 7946 0958;ext=12", "+442079460958x12"},
@@ -97,8 +94,8 @@ TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
         {"1-800-FLOWERS", "1800-FLOWERS"},
         {"1-800-FAX 123", "1800-FAX123"}, // no extension inside a word
     };
-    for (const Compact& c : compact)
-        EXPECT_EQ(compactPhoneNumber(c.in), c.out) << c.in;
+    for (const auto& [in, out] : compact)
+        EXPECT_EQ(compactPhoneNumber(in), out) << in;
 
     const QString tooLong = "+49 611 1234567890 1234567890 12";
     const QStringList numbers{"TEL;WORK;VOICE:+49 (0611) 123456 - 7890",
