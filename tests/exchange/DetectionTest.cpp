@@ -33,11 +33,10 @@ TEST(Detection, Utf16WithoutAMarkAndStrayWindows1252LinesAreFoundByTheirBytes)
     const ImportSource cards = readImportBytes("BEGIN:VCARD\r\nFN:Zoë\r\nNOTE:caf\xe9\r\n"
                                                "END:VCARD\r\n",
                                                "mixed.vcf");
-    ASSERT_EQ(cards.entries.size(), 1);
-    EXPECT_EQ(cards.entries.at(0).name, "Zoë");
-    EXPECT_EQ(cards.entries.at(0).comments, "café");
-    EXPECT_TRUE(
-        cards.entries.at(0).notes.contains("NOTE is not UTF-8; it was read as Windows-1252"));
+    const Entry inCard = cards.entries.value(0);
+    EXPECT_EQ(inCard.name, "Zoë");
+    EXPECT_EQ(inCard.comments, "café");
+    EXPECT_TRUE(inCard.notes.contains("NOTE is not UTF-8; it was read as Windows-1252"));
     // A last line cut inside a character keeps its byte.
     EXPECT_EQ(readImportBytes("Name\r\nZoë\r\nJos\xe9", "end.csv").entries.value(1).name, "José");
     // A file with no UTF-8 beyond ASCII is Windows-1252 throughout.
