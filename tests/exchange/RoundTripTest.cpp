@@ -63,8 +63,6 @@ protected:
         for (int id = 1; id <= 4; ++id)
             EXPECT_EQ(recordBytes(empty.naPath(), id + 1), recordBytes(env.naPath(), id + 1))
                 << "ID " << id;
-        EXPECT_EQ(empty.p().LastRecNo, 5);
-        EXPECT_EQ(empty.p().LowestFreeId, 5);
         EXPECT_EQ(readRecord(empty.naPath(), 1).RecId, 5); // the header follows
         // The list membership came along by title.
         loadMailList(empty.p(), "tvlmail.fam");
@@ -135,16 +133,12 @@ TEST_F(RoundTrip, OneMailingListOnly)
     const ImportSource source = readImportBytes(exportBytes(p(), cards), "fam.vcf");
     const ImportResult result =
         runImport(empty.p(), planImport(empty.p(), source, OverflowChoice::CutAndLog));
-    EXPECT_EQ(readRecord(empty.naPath(), 2).LinkId1, 0);
-    EXPECT_EQ(readRecord(empty.naPath(), 2).BackLinkId,
-              2); // ID 3 came along as ID 2
-    EXPECT_EQ(readRecord(empty.naPath(), 3).LinkId4,
-              1); // ID 1 came along as ID 1
+    // ID 1 came along as ID 1, ID 3 as ID 2.
+    const NARecord smith = readRecord(empty.naPath(), 2), renee = readRecord(empty.naPath(), 3);
+    EXPECT_EQ(QList<int>({smith.LinkId1, smith.BackLinkId, renee.LinkId4}), QList<int>({0, 2, 1}));
     EXPECT_TRUE(result.log.contains("ID 1: Smith, John\n    QuickLink 1 to ID 2 cleared: that "
                                     "record was not imported\nID 2"))
         << result.log.toStdString();
-    options.mailList = "tvlmail.zz";
-    EXPECT_THROW(exportBytes(p(), options), PlatformError);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // CSV for spreadsheets: cells a spreadsheet would turn into numbers, dates or
 // formulas stay text; the native CSV stays as the record holds it.
 #include "ExchangeFixture.h"
+#include "RecordFields.h"
 
 namespace tavrel::test {
 namespace {
@@ -20,14 +21,10 @@ TEST_F(ExchangeTest, SpreadsheetCellsStayTextAndTheExportReadsBackUnchanged)
         EXPECT_EQ(spreadsheetCell(value), value) << value;
 
     // The export on the command line, read back.
-    std::map<int, NARecord> m = people(1, 1);
-    m[1].Name = "-Dash, Ann";
-    m[1].AddrLine1 = "=cmd|' /C calc'!A0";
-    m[1].PhoneType1 = "Work";
-    m[1].PhoneNum1 = "+1 512 555 1234";
-    m[1].PhoneNum2 = "0611 123456";
-    m[1].Comments = "@ the office";
-    env.openFile(m);
+    NARecord r = withFields(makeRecord(1, "-Dash, Ann"),
+                            "Tel1=Work: +1 512 555 1234|Tel2=: 0611 123456|Comments=@ the office");
+    r.AddrLine1 = "=cmd|' /C calc'!A0";
+    env.openFile({{1, r}});
     const QString native = env.dir() + "/native.csv", sheet = env.dir() + "/sheet.csv";
     EXPECT_EQ(command({"--export", "csv", native}).first, 0);
     EXPECT_EQ(command({"--export", "csv", sheet, "--spreadsheet"}).first, 0);

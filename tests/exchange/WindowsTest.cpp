@@ -87,6 +87,8 @@ TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)
                                            "Is tvlimport.log Beside The N&A File.");
     EXPECT_EQ(field(stored(2).Name), "Person 1");
     EXPECT_EQ(field(stored(3).Name), "Lucja");
+    EXPECT_TRUE(QString::fromUtf8(fileBytes(env.dir() + "/" + kImportLogName))
+                    .contains("Name: “Łucja” becomes “Lucja”"));
     EXPECT_FALSE(isLoaded(form));
 }
 
