@@ -11,23 +11,12 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace {
-
-const QString kRoot = ":/helptest";
-
-QString shownText(HelpWindow& w)
-{
-    return control<QTextBrowser>(&w, "HelpText")->toPlainText();
-}
-
-} // namespace
-
 TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
 {
-    HelpWindow help(kRoot);
+    HelpWindow help(":/helptest");
     help.showContext(25);
     EXPECT_EQ(help.currentTopic(), "adding.html");
-    EXPECT_TRUE(shownText(help).contains("Type the name."));
+    EXPECT_TRUE(control<QTextBrowser>(&help, "HelpText")->toPlainText().contains("Type the name."));
 
     help.showContext(55); // blanks between number and topic are allowed
     EXPECT_EQ(help.currentTopic(), "printing.html");
@@ -48,7 +37,7 @@ TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
 
 TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
 {
-    HelpWindow help(kRoot);
+    HelpWindow help(":/helptest");
     help.showFinder();
     auto* index = control<QPushButton>(&help, "HelpIndexButton");
     auto* back = control<QPushButton>(&help, "HelpBackButton");
@@ -100,7 +89,8 @@ TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)
     HelpWindow help(":/no-such-help");
     help.showContext(25);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(shownText(help), "The help topics cannot be found.");
+    EXPECT_EQ(control<QTextBrowser>(&help, "HelpText")->toPlainText(),
+              "The help topics cannot be found.");
     help.showIndex();
     click(control<QPushButton>(&help, "HelpDisplayButton")); // nothing to show
 }

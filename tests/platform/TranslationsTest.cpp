@@ -25,12 +25,6 @@ QString probe()
     return QCoreApplication::translate("Probe", "&Close");
 }
 
-void removeTranslations()
-{
-    for (QTranslator* t : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly))
-        delete t;
-}
-
 } // namespace
 
 TEST(Translations, LoadsTheUsersLanguageFromTheFirstFolderThatHasIt)
@@ -51,7 +45,7 @@ TEST(Translations, LoadsTheUsersLanguageFromTheFirstFolderThatHasIt)
         SCOPED_TRACE(c.locale);
         EXPECT_EQ(loadTranslation(*qApp, QLocale(QLatin1String(c.locale)), c.folders), c.loaded);
         EXPECT_EQ(probe(), c.shown);
-        removeTranslations();
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
     }
     // Next to the program first, so a portable copy or the build tree brings its own.
     const QStringList folders = translationFolders("/opt/tvl/bin");
