@@ -21,9 +21,8 @@ TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
     EXPECT_FALSE(c.anotherCopy);
     EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOENT)));
 
-    QFile file(tmp.filePath("file"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    c = InstanceLock(file.fileName()).check();
+    test::writeBytes(tmp.filePath("file"), "");
+    c = InstanceLock(tmp.filePath("file")).check();
     EXPECT_FALSE(c.anotherCopy);
     EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
 }
