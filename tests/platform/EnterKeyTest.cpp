@@ -1,4 +1,5 @@
 #include "platform/gui/NoEscapeDialog.h"
+#include "platform/gui/QtClipboard.h"
 #include "platform/gui/QtUi.h"
 
 #include <QApplication>
@@ -91,6 +92,17 @@ TEST(EnterKey, ButtonRowsSpaceTheButtonsOnlyBetweenThem)
     EXPECT_EQ(row->itemAt(1)->widget(), &a);
     EXPECT_EQ(row->itemAt(2)->sizeHint().width(), 12);
     EXPECT_EQ(row->itemAt(3)->widget(), &b);
+}
+
+TEST(QtClipboard, HoldsTheTextExactlyAndClears)
+{
+    QtClipboard clipboard;
+    // Trailing blanks and bare line feeds are part of a copied address.
+    const QString text = "Ann Smith   \n12 High St  \n";
+    clipboard.setText(text);
+    EXPECT_EQ(clipboard.text(), text);
+    clipboard.clear();
+    EXPECT_TRUE(clipboard.text().isEmpty());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 #include "platform/Errors.h"
+#include "platform/RestoreJournal.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -124,7 +125,6 @@ TEST(Files, ProbesAndSimpleOperationsReportTheClassicNumbers)
     // The figures multiply out to the free space.
     const DiskFigures f = files.diskFigures();
     EXPECT_EQ(f.bytesPerSector, 512);
-    EXPECT_GE(f.sectorsPerCluster, 1);
     EXPECT_GT(f.totalClusters, 0);
     EXPECT_LE(f.freeClusters, f.totalClusters);
     const qint64 freeBytes = f.freeClusters * f.sectorsPerCluster * f.bytesPerSector;
@@ -217,4 +217,27 @@ TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
     for (const auto& [name, value] :
          {std::pair{"TAVREL_HOME", savedHome}, {"XDG_DATA_HOME", savedData}})
         value.isNull() ? qunsetenv(name) : qputenv(name, value);
+}
+
+// The journal reads back as written; cut short anywhere, or with a line that
+// names a path or is not its own, it is no journal and nothing is done by it.
+TEST(RestoreJournal, ReadsBackWhatItWroteAndNothingCutShortOrForeign)
+{
+    RestoreJournal j;
+    j.copyName = "tvl-20260314-090507-manual";
+    j.renames = {{".tvlrestore.n&a.mrk", "n&a.mrk"}, {".tvlrestore.tvlmail.a", "tvlmail.a"}};
+    j.removals = {"tvlmail.q7"};
+    const QByteArray bytes = j.toBytes();
+    const std::optional<RestoreJournal> back = RestoreJournal::fromBytes(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->copyName, j.copyName);
+    EXPECT_EQ(back->renames, j.renames);
+    EXPECT_EQ(back->removals, j.removals);
+    for (qsizetype n = 0; n < bytes.size(); ++n)
+        EXPECT_FALSE(RestoreJournal::fromBytes(bytes.left(n))) << n;
+    for (const char* line : {"Remove\t../n&a.mrk", "Rename\ta\tb/c", "Rename\ta", "Move\ta\tb"}) {
+        QByteArray bad = bytes;
+        bad.replace("Remove\ttvlmail.q7", line);
+        EXPECT_FALSE(RestoreJournal::fromBytes(bad)) << line;
+    }
 }
