@@ -32,7 +32,6 @@ TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
     // It opens again after quitting.
     help.showContext(55);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.currentTopic(), "printing.html");
 }
 
 TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)

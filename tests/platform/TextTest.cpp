@@ -33,7 +33,6 @@ TEST(CodePage, LettersOutsideTheCodePageBecomeTheirClosestLetter)
         bool changed;
     };
     const Row rows[] = {
-        {"Phạm Thị Hương", "Pham Thi Huong", true},               // ơ: o with a horn
         {"Łódź Dvořák Ňa Wałęsa", "Lódz Dvorák Na Walesa", true}, // é and á: the file holds them
         {"Straße Æsop Œuvre Øre €5 – “quoted”", "Straße Æsop Œuvre Øre €5 – “quoted”", false},
         {"ı ŋ Ħ İ Đoković", "i n H I Dokovic", true}, // letters that do not come apart
