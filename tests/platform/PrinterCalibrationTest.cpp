@@ -10,28 +10,15 @@ namespace tavrel {
 
 TEST(PrinterCalibration, StoredFiguresAreReadOnlyWithinTheirLimitsAndSavedPerQueue)
 {
-    struct Case {
-        const char* text;
-        std::optional<PrinterCalibration> want;
-    } cases[] = {
-        {"1.5 -2 100 99.5", PrinterCalibration{1.5, -2, 100, 99.5}},
-        {" -10  10 98 102 ", PrinterCalibration{-10, 10, 98, 102}},
-        {"10.1 0 100 100", std::nullopt},
-        {"0 -10.5 100 100", std::nullopt},
-        {"0 0 97.9 100", std::nullopt},
-        {"0 0 100 102.1", std::nullopt},
-        {"0 0 100", std::nullopt},
-        {"0 0 100 100 1", std::nullopt},
-        {"x 0 100 100", std::nullopt},
-        {"nan 0 100 100", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(parseCalibration(QString::fromLatin1(c.text)), c.want);
-        if (c.want) {
-            EXPECT_EQ(parseCalibration(calibrationText(*c.want)), c.want);
-        }
+    const std::pair<const char*, PrinterCalibration> good[] = {
+        {"1.5 -2 100 99.5", {1.5, -2, 100, 99.5}}, {" -10  10 98 102 ", {-10, 10, 98, 102}}};
+    for (const auto& [text, want] : good) {
+        EXPECT_EQ(parseCalibration(QString::fromLatin1(text)), want) << text;
+        EXPECT_EQ(parseCalibration(calibrationText(want)), want) << text;
     }
+    for (const char* bad : {"10.1 0 100 100", "0 -10.5 100 100", "0 0 97.9 100", "0 0 100 102.1",
+                            "0 0 100", "0 0 100 100 1", "x 0 100 100", "nan 0 100 100"})
+        EXPECT_EQ(parseCalibration(QString::fromLatin1(bad)), std::nullopt) << bad;
 
     // Each queue keeps its own calibration; saving one keeps every other line of
     // the settings file, and a queue never saved (or saved wrongly) has none.
@@ -63,7 +50,6 @@ TEST(PrinterCalibration, TheSheetMarksKnownPointsOfThePaper)
 {
     RecordingPrinter pr;
     printCalibrationSheet(pr);
-    EXPECT_EQ(pr.log.filter("Doc"), QStringList{"endDoc"});
     EXPECT_EQ(pr.pageCount(0), 1);
     constexpr double mm = 1440 / 25.4;
     const auto hasLine = [&](double x1, double y1, double x2, double y2) {

@@ -1,8 +1,6 @@
 #include "support/UntranslatedTexts.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -11,8 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSpinBox>
-#include <QTabBar>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -75,13 +71,6 @@ void addControl(QStringList& found, const QWidget* c)
     else if (auto* combo = qobject_cast<const QComboBox*>(c)) {
         for (int i = 0; !combo->isEditable() && i < combo->count(); ++i)
             say("item", combo->itemText(i));
-    } else if (auto* spin = qobject_cast<const QSpinBox*>(c)) {
-        say("prefix", spin->prefix());
-        say("suffix", spin->suffix());
-        say("special value", spin->specialValueText());
-    } else if (auto* tabs = qobject_cast<const QTabBar*>(c)) {
-        for (int i = 0; i < tabs->count(); ++i)
-            say("tab", tabs->tabText(i));
     } else if (auto* header = qobject_cast<const QHeaderView*>(c)) {
         for (int i = 0; header->model() && i < header->count(); ++i)
             add(found, c->parentWidget() ? c->parentWidget() : c, "header",

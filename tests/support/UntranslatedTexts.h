@@ -34,8 +34,8 @@ QStringList unknownToLupdate(const MarkingTranslator& marking, const QString& ts
 
 // "control (class): text" for each text of `window` the user reads that holds a
 // letter and no marked part: the window's title, and of each shown control its
-// caption, label, group box title, tool tip, placeholder, combo box items, tab
-// titles, list headers and the texts of its menus' actions. What holds the
+// caption, label, group box title, tool tip, placeholder, combo box items,
+// list headers and the texts of its menus' actions. What holds the
 // user's data is left out: the contents of text boxes and lists, and the
 // controls named in `dataControls` (labels and drop-downs that show records,
 // file names or list names).
