@@ -113,8 +113,7 @@ TEST_F(SearchTest, MatchWindowSitsCentredLowOnTheScreenAndNeverOverTheRecordScre
     const double twipsPerPixel = 1440.0 / screen->logicalDotsPerInchY();
     const NARecord r = makeRecord(1, "Anna");
 
-    const std::pair<int, int> cases[] = {{150, 2000}, {140, 2000}, {139, 1000},
-                                         {90, 1000},  {89, 500},   {69, 500}};
+    const std::pair<int, int> cases[] = {{140, 2000}, {139, 1000}, {90, 1000}, {89, 500}};
     for (auto [figure, margin] : cases) {
         p.ScreenSizeFigure = figure;
         MatchListWindow w(p, r, 1);
