@@ -81,11 +81,7 @@ TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
 
 TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
 {
-    std::map<int, NARecord> records;
-    for (int id = 1; id <= 5; ++id)
-        records[id] = envelopePerson(id);
-    records[4] = deletedRecord(4, QStringLiteral("Gone"));
-    openFile(records);
+    openPeople(5, {4});
     writeList(QStringLiteral("abc"), {2, 4, 5});
     const QByteArray before = fileBytes(env.naPath());
     env.printer.outputFile = QStringLiteral("/out/envelopes.pdf");
@@ -151,10 +147,7 @@ TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
 // completes.
 TEST_F(EnvelopeRunTest, RefusalsEmptySelectionsAndCountsBelowOnePrintNothing)
 {
-    std::map<int, NARecord> records{{1, envelopePerson(1)}, {4, envelopePerson(4)}};
-    records[2] = deletedRecord(2, QStringLiteral("Gone"));
-    records[3] = deletedRecord(3, QStringLiteral("Gone too"));
-    openFile(records);
+    openPeople(4, {2, 3});
     writeList(QStringLiteral("del"), {2, 3});
 
     struct Row {
