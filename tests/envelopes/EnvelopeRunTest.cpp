@@ -79,25 +79,9 @@ TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
     }
 }
 
-// "No 'To' Address" leaves the mailing block out ("No Return Address": the test
-// envelope case).
-TEST_F(EnvelopeRunTest, NoToAddressLeavesTheMailingBlockOut)
-{
-    EnvelopeJob j = typedJob();
-    j.returnOption = ReturnFrom::NAEntry;
-    j.mailOption = MailTo::None;
-    ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
-    ASSERT_EQ(env.printer.texts.size(), 5u);
-    EXPECT_EQ(env.printer.texts[0].text, j.returnAddress[0]);
-}
-
 TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
 {
-    std::map<int, NARecord> records;
-    for (int id = 1; id <= 5; ++id)
-        records[id] = envelopePerson(id);
-    records[4] = deletedRecord(4, QStringLiteral("Gone"));
-    openFile(records);
+    openPeople(5, {4});
     writeList(QStringLiteral("abc"), {2, 4, 5});
     const QByteArray before = fileBytes(env.naPath());
     env.printer.outputFile = QStringLiteral("/out/envelopes.pdf");
@@ -145,10 +129,17 @@ TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
         ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
         EXPECT_EQ(mailNamesByPage(), expected);
     }
-    // A typed address after such a run prints as typed, not as the list's first.
-    env.printer = RecordingPrinter();
-    ASSERT_EQ(run(typedJob()), EnvelopeRunEnd::Completed);
-    EXPECT_EQ(mailNamesByPage(), std::vector<QString>{"Bob Receiver"});
+    // A typed address after such a run prints as typed, not as the list's first;
+    // "No 'To' Address" leaves the mailing block out.
+    EnvelopeJob j = typedJob();
+    for (int mail : {MailTo::Keyboard, MailTo::None}) {
+        env.printer = RecordingPrinter();
+        j.mailOption = mail;
+        ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+        EXPECT_EQ(env.printer.texts.size(), mail == MailTo::None ? 5u : 10u);
+        EXPECT_EQ(mailNamesByPage(), mail == MailTo::None ? std::vector<QString>()
+                                                          : std::vector<QString>{"Bob Receiver"});
+    }
 }
 
 // Refusals and empty selections print nothing and ask no test envelope; a
@@ -156,10 +147,7 @@ TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
 // completes.
 TEST_F(EnvelopeRunTest, RefusalsEmptySelectionsAndCountsBelowOnePrintNothing)
 {
-    std::map<int, NARecord> records{{1, envelopePerson(1)}, {4, envelopePerson(4)}};
-    records[2] = deletedRecord(2, QStringLiteral("Gone"));
-    records[3] = deletedRecord(3, QStringLiteral("Gone too"));
-    openFile(records);
+    openPeople(4, {2, 3});
     writeList(QStringLiteral("del"), {2, 3});
 
     struct Row {
@@ -172,7 +160,6 @@ TEST_F(EnvelopeRunTest, RefusalsEmptySelectionsAndCountsBelowOnePrintNothing)
     const Row rows[] = {
         {-1, 0, {}, "1", "Please Select A 'Return Address' Option.", refused},
         {0, -1, {}, "1", "Please Select A 'Mailing Address' Option.", refused},
-        {0, 0, {}, "", notNumber, refused},
         {0, 0, {}, "3x", notNumber, refused},
         {0, 0, {}, "32768", "The Number Of Envelopes To Print Cannot Be More Than 32767.", refused},
         {0, 1, {}, "1", "Please Select A Mailing List.", refused},

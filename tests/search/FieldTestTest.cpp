@@ -33,8 +33,6 @@ void expectKeys(const NARecord& r, std::initializer_list<const char*> rows)
 TEST(FieldTest, SubstringIgnoresCaseAnywhereInTheFieldAtItsFullStoredWidth)
 {
     EXPECT_TRUE(matches("mARGARET eLLISON", 35, "EllIsOn"));
-    EXPECT_TRUE(matches("Margaret Ellison", 35, "m"));
-    EXPECT_FALSE(matches("Margaret Ellison", 35, "Elison"));
     // Letters beyond ASCII fold too, and keep their places (no expansion of ß).
     EXPECT_TRUE(matches("Jürgen Straße", 35, "JÜRGEN STRAßE"));
     EXPECT_FALSE(matches("Strasse", 35, "straße"));
