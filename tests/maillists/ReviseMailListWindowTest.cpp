@@ -85,6 +85,7 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
               listBytes(QStringLiteral("No Title Specified"), {1, 2, 3}));
     EXPECT_EQ(w->idNumbersEdit->toPlainText(), QString());
     EXPECT_TRUE(w->reviseIdsButton->isHidden());
+    EXPECT_FALSE(env.ui.waitCursor);
 
     // Clicking the selected file again starts afresh: title read again, IDs
     // emptied, revise button hidden.
@@ -196,6 +197,7 @@ TEST_F(MailFormTest, AddsAndRemovesNames)
         auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
         select(picker.memberList, QStringLiteral("   5"));
         click(picker.deleteButton);
+        EXPECT_TRUE(dynamic_cast<AddDeleteNamesDialog&>(d).listChanged);
         env.ui.answer(Ui::Answer::No);
         click(picker.okButton);
         EXPECT_EQ(env.ui.last().title, QStringLiteral("Double Check!"));
