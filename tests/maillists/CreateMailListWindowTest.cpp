@@ -53,8 +53,7 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
           {"3", "", QStringLiteral("Please Supply An Identifier For The Mailing List."), 0},
           {"3", "a.b", punct, 0},
           {"3", "bat", kInvalidWithHelp, 1},
-          {"3", "/..", kInvalidWithHelp, 1},
-          {"3", "a/b", kInvalidWithHelp, 1}}) {
+          {"3", "/..", kInvalidWithHelp, 1}}) {
         SCOPED_TRACE(identifier);
         w->idNumbersEdit->setText(QLatin1String(ids));
         w->identifierEdit->setText(QLatin1String(identifier));
@@ -342,9 +341,6 @@ TEST_F(ListKeys, FileListsTravelWithTheArrowKeys)
     auto* create = windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
     ASSERT_TRUE(create);
     travel(create->existingListsList, create->existingTitleEdit);
-    // A mouse click moves the focus on, as before.
-    clickLine(create->existingListsList, QStringLiteral("tvlmail.a"));
-    EXPECT_EQ(create->focusWidget(), create->namesButton);
 }
 
 TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)

@@ -214,8 +214,6 @@ TEST_F(RecordCommands, ChangeToAnotherIdMovesTheRecordAndLastRecNoFollows)
         EXPECT_EQ(vacated.RecStatus, "CRVN");
         EXPECT_EQ(vacated.RecId, 0);
         EXPECT_EQ(counts(), (QList<int>{lastRecNo, lastRecNo, lowestFree}));
-        for (int id = 6; id < to; ++id)
-            EXPECT_FALSE(isActive(onDisk(id), id)) << id;
         EXPECT_EQ(fileBytes(env.naPath()).size(), qMax(6, to + 1) * NARecord::Size);
         showRecordScreen(env.p(), onTwo ? 1 : 2);
         EXPECT_EQ(box(onTwo ? one() : two(), "BrsTxt1")->text(), QString::number(to));
@@ -329,30 +327,6 @@ TEST_F(RecordCommands, ScreenTwoLeftHiddenWhileBrowsingShowsAndStoresTheRecordRe
 }
 
 using RecordKeys = RecordsFixture;
-
-// Enter presses the focused command button, so the focus the screens move
-// after each command leads on to the next one.
-TEST_F(RecordKeys, EnterPressesTheFocusedButton)
-{
-    start(people(1, 5));
-    openById("Change", 2);
-    ASSERT_NE(one(), nullptr);
-    type(box(one(), "BrsTxt2"), "Renamed");
-    button(one(), "BrsCmd5")->setFocus();
-    pressKey(one(), Qt::Key_Return);
-    EXPECT_EQ(onDisk(2).Name.trimmed(), "Renamed");
-    // After Change the focus is on Next.
-    EXPECT_EQ(QApplication::focusWidget(), button(one(), "BrsCmd1"));
-    pressKey(one(), Qt::Key_Return);
-    EXPECT_EQ(env.p().CurId, 3);
-    pressKey(one(), Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(env.p().CurId, 4);
-    // Enter on a focused Cancel closes the screens.
-    button(one(), "BrsCmd2")->setFocus();
-    pressKey(one(), Qt::Key_Return);
-    settle();
-    EXPECT_EQ(one(), nullptr);
-}
 
 // The QuickLink picker opens with no line chosen; the arrow keys choose one;
 // Enter takes the chosen line, and Enter on Cancel cancels.

@@ -70,6 +70,7 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocus)
     EXPECT_EQ(fileBytes(env.naPath()), before) << "cancel wrote nothing";
 }
 
+// (Screen 1's title in a search: SearchFlowTest.)
 TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
 {
     start({{4, makeRecord(4, QStringLiteral("Found Person"))}});
@@ -78,7 +79,6 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     showRecordScreens(env.p());
     settle();
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 1);
-    EXPECT_EQ(one()->windowTitle(), "Search Result - Matched Record - Screen 1 Of 2");
     EXPECT_EQ(two()->windowTitle(), "Search Result - Matched Record - Screen 2 Of 2");
     expectCommands(false, false);
     for (auto [w, name] : {std::pair{one(), "Screen2Button"},
@@ -273,7 +273,8 @@ TEST_F(RecordScreens, StoredTextIsCutTypedTypesKeptAndUnencodableCharactersOneQu
         QStringList({"Wo    ", "Fa    ", "fax   ", "work  "}));
 }
 
-// The switch carries the ID whole and keeps edits; closing either closes both.
+// The switch keeps edits (the ID carried to screen 2 whole: keyboard_check.py,
+// record_ids); closing either screen closes both.
 TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenArrivesWhole)
 {
     // A back link beyond four digits, as a damaged file may hold it.
@@ -290,11 +291,9 @@ TEST_F(RecordScreens, TextTheProgramPutsInALimitedBoxOrCarriesToTheOtherScreenAr
     // Change in place stores the link as it was, not cut.
     press(one(), "BrsCmd5");
     EXPECT_EQ(onDisk(1).BackLinkId, 12345);
-    // The ID typed on screen 1 reaches screen 2 whole, and comes back whole.
-    type(box(one(), "BrsTxt1"), "123456");
+    // Edits and the ID typed on screen 2 come back to screen 1.
     type(box(one(), "BrsTxt2"), "Edited name");
     press(one(), "Screen2Button");
-    EXPECT_EQ(box(two(), "BrsTxt1")->text(), "123456");
     type(box(two(), "BrsTxt1"), "7");
     type(box(two(), "BrsTxt21"), "x@y.z");
     press(two(), "Screen1Button");

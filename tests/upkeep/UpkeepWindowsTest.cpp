@@ -146,8 +146,6 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsCancelChangesNothingAn
 TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndReports)
 {
     const qint64 length = before.size(); // 7 records: 4,018 bytes
-    const qint64 copy = backupCopySize(*env.files);
-    ASSERT_EQ(copy, length + 64 * 1024);
     struct Row {
         bool automatic;
         qint64 free;
