@@ -148,8 +148,8 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
                     return m.text.startsWith(QStringLiteral("The Backup Copy ("));
                 });
             ASSERT_NE(question, env.ui.messages.end());
-            // Its buttons, No the default, are the backup tests'.
             const ScriptedUi::Message& asked = *question;
+            EXPECT_EQ(asked.buttons, Ui::Buttons::YesNoDefaultNo);
             EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The Backup Copy (") +
                                               QLatin1String(row.trigger) +
                                               QStringLiteral(") Could Not Be Made: Error 61")))
