@@ -216,9 +216,9 @@ QByteArray sampleNAFile(int lastRecNo)
     const QString names[] = {QStringLiteral("Ingrid Tulloch"),  QStringLiteral("Magnus Rendall"),
                              QStringLiteral("Sigrid Flett"),    QStringLiteral("Erlend Isbister"),
                              QStringLiteral("Ragna Linklater"), QStringLiteral("Thora Sinclair")};
-    QByteArray out = test::makeHeader(lastRecNo, QLatin1Char('2'), QLatin1Char('0'),
-                                      QLatin1Char('0'), QLatin1Char('1'))
-                         .toBytes();
+    NARecord header = test::makeHeader(lastRecNo);
+    header.SortKey1 = QLatin1Char('2'); // name lists by key 1, then key 2
+    QByteArray out = header.toBytes();
     for (int id = 1; id <= 6; ++id) {
         NARecord r = person(id, names[id - 1],
                             id % 2 ? QStringLiteral("ORKNEY") : QStringLiteral("SHETLAND"),
