@@ -25,14 +25,6 @@ std::string shape(double x1, double y1, double x2, double y2)
     return QStringLiteral("%1,%2-%3,%4").arg(x1).arg(y1).arg(x2).arg(y2).toStdString();
 }
 
-double widthOf(const QString& text, double size, bool bold)
-{
-    RecordingPrinter m;
-    m.setFontSize(size);
-    m.setFontBold(bold);
-    return m.textWidth(text); // Arial
-}
-
 // Title and report name centred, date and page number right-aligned, footer centred.
 Items heading(const QString& title, const QString& name, int page)
 {
@@ -130,16 +122,6 @@ std::vector<double> steps(double first, double step, int count)
 }
 
 // clang-format off
-const std::vector<Line> kAddressLines = {
-    {'N', 0, 150, 0, 1, 11}, {'A', 0, 375, 225, 4, 11}, {'E', 0, 1425, 0, 1, 11},
-    {'P', 0, 1800, 225, 5, 11}, {'C', 0, 3075, 225, 3, 11}};
-
-std::vector<Line> plus(std::vector<Line> lines, std::initializer_list<Line> more)
-{
-    lines.insert(lines.end(), more);
-    return lines;
-}
-
 const std::vector<Layout>& layouts()
 {
     static const std::vector<Layout> all = {
@@ -157,14 +139,16 @@ const std::vector<Layout>& layouts()
          {{20, "Name And Address"}, {1295, "E-Mail Address"}, {1670, "Telephone Numbers"},
           {2945, "Comments"}, {3770, "Sort Keys"}, {4380, "VizeRuzad"}, {5430, "ID Number:"}},
          grid({420, 5980}, {1620, 7420}), kCourier,
-         plus(kAddressLines, {{'K', 0, 3920, 225, 2, 11}, {'L', 0, 4520, 225, 4, 11},
-                              {'I', 800, 5420, 0, 1, 11}})},
+         {{'N', 0, 150, 0, 1, 11}, {'A', 0, 375, 225, 4, 11}, {'E', 0, 1425, 0, 1, 11},
+          {'P', 0, 1800, 225, 5, 11}, {'C', 0, 3075, 225, 3, 11}, {'K', 0, 3920, 225, 2, 11},
+          {'L', 0, 4520, 225, 4, 11}, {'I', 800, 5420, 0, 1, 11}}},
         {"book", ReportKind::Book, false, QStringLiteral("Our Club"),
          QStringLiteral("Name And Address Book"), grid({360, 5920}, {1600, 5680, 9760}), 5420, 4000, 7,
          {{20, "Name And Address"}, {1295, "E-Mail Address"}, {1670, "Telephone Numbers"},
           {2945, "Comments"}, {3770, "ID Number:"}},
          grid({420, 5980}, {1620, 5700, 9780}), kCourier,
-         plus(kAddressLines, {{'I', 800, 3750, 0, 1, 8}})},
+         {{'N', 0, 150, 0, 1, 11}, {'A', 0, 375, 225, 4, 11}, {'E', 0, 1425, 0, 1, 11},
+          {'P', 0, 1800, 225, 5, 11}, {'C', 0, 3075, 225, 3, 11}, {'I', 800, 3750, 0, 1, 8}}},
         {"large-print book", ReportKind::Book, true, QStringLiteral("Our Club"),
          QStringLiteral("Name And Address Book"), grid({360}, {1600, 7800}), 10800, 6150, 11,
          {{20, "Name And Address"}, {1990, "E-Mail Address"}, {2600, "Telephone Numbers"},

@@ -24,6 +24,16 @@ inline QString pad(const QString& s, int width)
     return s.leftJustified(width, u' ', true);
 }
 
+// The width of `text` in `font` at `size`, as the recording printer measures it.
+inline double widthOf(const QString& text, double size, bool bold, const QString& font = kArial)
+{
+    RecordingPrinter m;
+    m.setFontName(font);
+    m.setFontSize(size);
+    m.setFontBold(bold);
+    return m.textWidth(text);
+}
+
 // Stands in for the progress windows and notes what the run showed.
 class RecordedWindows : public RunWindows {
 public:

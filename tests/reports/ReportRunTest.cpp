@@ -127,32 +127,16 @@ TEST_F(ReportRunTest, DuplexAndReprintRuns)
     // "End Of Report" centred, so the last sheet is fed out.
     const auto* end = env.printer.find(QStringLiteral("End Of Report"));
     ASSERT_TRUE(end);
-    RecordingPrinter courier;
-    courier.setFontName(kCourier);
-    courier.setFontSize(11);
-    courier.setFontBold(true);
     EXPECT_EQ(std::tie(end->x, end->y, end->font, end->size, end->bold),
-              std::make_tuple(11520 / 2.0 - courier.textWidth(end->text) / 2, 7000.0,
-                              courier.fontName(), 11.0, true));
-}
-
-// A missing list stops the run before anything starts (an empty file:
-// ReportDialogTest; a list of deleted members: OrderBySequenceAndSource).
-TEST_F(ReportRunTest, AMissingListPrintsNothing)
-{
-    openPeople(3);
-    ReportOptions o = telephoneList();
-    o.mailListFile = QStringLiteral("tvlmail.old");
-    EXPECT_EQ(run(o), RunEnd::CancelledEarly);
-    EXPECT_EQ(lastMessage(), QStringLiteral("Error  53 In PrtCmd1.  Notify Programmer."));
-    EXPECT_TRUE(env.printer.log.isEmpty());
-    EXPECT_TRUE(windows.calls.isEmpty());
+              std::make_tuple(11520 / 2.0 - widthOf(end->text, 11, true, kCourier) / 2, 7000.0,
+                              kCourier, 11.0, true));
 }
 
 // Keys that tie once upper-cased, so the order of equal keys shows the shared
 // heapsort; a stray record (ID 5 claiming to be 9), a deleted one and one past
 // the file's last record never print; a list of deleted members prints no one
-// (sorted: a page with its heading only).
+// (sorted: a page with its heading only); a missing list stops the run before
+// anything starts (an empty file: ReportDialogTest).
 TEST_F(ReportRunTest, OrderBySequenceAndSource)
 {
     auto person = [](int id, const char* k1, const char* k2) {
@@ -196,6 +180,14 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
         EXPECT_EQ(std::pair(int(sheets().size()), lastMessage()),
                   std::pair(c.pages, completed(c.pages)));
     }
+    env.printer = RecordingPrinter();
+    windows.calls.clear();
+    ReportOptions o = options(ReportKind::AbbreviatedList);
+    o.mailListFile = QStringLiteral("tvlmail.old");
+    EXPECT_EQ(run(o), RunEnd::CancelledEarly);
+    EXPECT_EQ(lastMessage(), QStringLiteral("Error  53 In PrtCmd1.  Notify Programmer."));
+    EXPECT_TRUE(env.printer.log.isEmpty());
+    EXPECT_TRUE(windows.calls.isEmpty());
 }
 
 TEST_F(ReportRunTest, PrinterErrors)
