@@ -45,12 +45,6 @@ protected:
         EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
         return pdf.lastPdfFile();
     }
-    static ReportOptions onA4(ReportKind kind)
-    {
-        ReportOptions o = options(kind);
-        o.a4Paper = true;
-        return o;
-    }
     // A telephone list, or 1-across labels answering the label-stock window with `choose`.
     RunEnd printWith(ReportKind kind, const std::function<void(QDialog&)>& choose = {})
     {
@@ -81,8 +75,7 @@ TEST_F(PdfTest, EveryA4LabelLiesWhereTheSheetPutsIt)
         const QString file = printToPdf(perSheet + 1, labels(kFirstA4LabelStock + i));
         const auto boxes = mediaBoxes(file);
         ASSERT_EQ(boxes.size(), 2u);
-        EXPECT_NEAR(boxes[0].width(), kA4Points.width(), 0.5);
-        EXPECT_NEAR(boxes[0].height(), kA4Points.height(), 0.5);
+        EXPECT_EQ(boxes[0].toSize(), kA4Points.toSize());
 
         std::map<int, PdfWord> names; // ID -> its "Person" word
         const auto words = pdfWords(file);
@@ -125,13 +118,13 @@ TEST_F(PdfTest, ReportsOnA4)
     for (ReportKind kind : {ReportKind::Book, ReportKind::TelephoneList,
                             ReportKind::AbbreviatedList, ReportKind::Listing}) {
         SCOPED_TRACE(int(kind));
-        const QString file = printToPdf(60, onA4(kind));
+        ReportOptions o = options(kind);
+        o.a4Paper = true;
+        const QString file = printToPdf(60, o);
         const auto boxes = mediaBoxes(file);
         ASSERT_GE(boxes.size(), 2u);
-        for (const QSizeF& b : boxes) {
-            EXPECT_NEAR(b.width(), kA4Points.width(), 0.5);
-            EXPECT_NEAR(b.height(), kA4Points.height(), 0.5);
-        }
+        for (const QSizeF& b : boxes)
+            EXPECT_EQ(b.toSize(), kA4Points.toSize());
         if (!havePdfToText())
             continue;
         for (const PdfWord& w : pdfWords(file))
