@@ -17,6 +17,7 @@ namespace {
 
 class ReportDialogTest : public ReportTest {
 protected:
+    ReportDialogTest() { env.openFile(people(1, 3)); }
     ~ReportDialogTest() override { closeAllWindows(); }
 
     // A list file with `members`; a title starting with character 21 reads as blank.
@@ -75,7 +76,6 @@ protected:
 
 TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
 {
-    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     EXPECT_EQ(w()->windowTitle(), QStringLiteral("Print"));
     EXPECT_EQ(ctl<QLineEdit>("PrtTxt12")->text(), QStringLiteral("1"));
@@ -134,7 +134,6 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
 // puts the focus where the person goes on; leaving a state restores the normal one.
 TEST_F(ReportDialogTest, EachStateShowsItsControlsAndFocus)
 {
-    env.openFile(people(1, 3));
     writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1});
     const char* const controls[] = {"PrtCmd1",  "PrtCmd2", "PrtFrm2", "PrtFrm4", "PrtFrm6",
                                     "PrtFrm12", "PrtFil1", "PrtTxt4", "PrtCmd3", "PrtCmd4",
@@ -178,9 +177,10 @@ TEST_F(ReportDialogTest, EachStateShowsItsControlsAndFocus)
     }
 }
 
-TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
+// Each report kind shows its stock, quantity and large print; a bad quantity
+// or reprint range is refused before it is taken.
+TEST_F(ReportDialogTest, ReportKindsShowTheirControlsAndBadNumbersAreRefused)
 {
-    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     const char* const perLabel[] = {"Label &Quantity", "Number Of Labels Per Address"};
     const char* const perCard[] = {"Rotary File Card &Quantity", "Number Of Cards Per Address"};
@@ -230,13 +230,28 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirStockQuantityAndLargePrint)
         }
     }
     EXPECT_TRUE(dialogOpen());
+
+    // Neither is a reprint range with no page in it.
+    act({"PrtChk2"});
+    for (const auto& [from, through] : std::vector<std::pair<const char*, const char*>>{
+             {"0", "5"}, {"3", "0"}, {"6", "4"}, {"abc", "2"}}) {
+        type(ctl<QLineEdit>("PrtTxt1"), QLatin1String(from));
+        type(ctl<QLineEdit>("PrtTxt2"), QLatin1String(through));
+        act({"PrtCmd5"});
+        EXPECT_EQ(env.ui.last().text, QStringLiteral("Invalid Page Range.  Please Re-Enter."))
+            << from << "-" << through;
+    }
+    // A good range is taken: EachStateShowsItsControlsAndFocus, PrintRunsTheChosenReport...
+
+    // Unchecked and checked again, the range's own Cancel drops the range.
+    act({"PrtChk2", "PrtChk2", "PrtCmd6"});
+    EXPECT_FALSE(ctl<QCheckBox>("PrtChk2")->isChecked());
 }
 
 // Without lists the picker does not open; with them it lists each file and
 // shows its title; OK takes the selected one.
 TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
 {
-    env.openFile(people(1, 3));
     ASSERT_TRUE(openDialog());
     env.ui.setAutoOk(true);
     act({"PrtOpt3_5", "PrtOpt1_1"}); // cards: their stock must come back after the picker
@@ -279,27 +294,6 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     act({"PrtOpt1_1", "PrtCmd4"});
     EXPECT_TRUE(ctl<QRadioButton>("PrtOpt1_0")->isChecked());
     EXPECT_TRUE(w()->options().mailListFile.isEmpty());
-}
-
-TEST_F(ReportDialogTest, ReprintRangeIsCheckedBeforeItIsTaken)
-{
-    env.openFile(people(1, 3));
-    ASSERT_TRUE(openDialog());
-    env.ui.setAutoOk(true);
-    act({"PrtChk2"});
-    for (const auto& [from, through] : std::vector<std::pair<const char*, const char*>>{
-             {"0", "5"}, {"3", "0"}, {"6", "4"}, {"abc", "2"}}) {
-        type(ctl<QLineEdit>("PrtTxt1"), QLatin1String(from));
-        type(ctl<QLineEdit>("PrtTxt2"), QLatin1String(through));
-        act({"PrtCmd5"});
-        EXPECT_EQ(env.ui.last().text, QStringLiteral("Invalid Page Range.  Please Re-Enter."))
-            << from << "-" << through;
-    }
-    // A good range is taken: EachStateShowsItsControlsAndFocus, PrintRunsTheChosenReport...
-
-    // Unchecked and checked again, the range's own Cancel drops the range.
-    act({"PrtChk2", "PrtChk2", "PrtCmd6"});
-    EXPECT_FALSE(ctl<QCheckBox>("PrtChk2")->isChecked());
 }
 
 // Print runs what the dialog shows and closes it: the title, the sequence, a
@@ -373,7 +367,6 @@ TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
 
 TEST_F(ReportDialogTest, StopPrintCancelAsksTheRunToStop)
 {
-    env.openFile(people(1, 2));
     auto* w = new PrintProgressWindow(p);
     loadWindow(w);
     w->show();
