@@ -331,8 +331,10 @@ TEST_F(LabelsTest, PositioningChoices)
 // A print system that refuses the test page (a printer failing while it is
 // drawn takes the same way): said once, in its words, nothing more printed.
 // A run after an envelope left another paper on the printer prints on letter paper, upright.
-// A printer without the continuous form is told before anything prints.
-TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
+// A printer without the continuous form is told before anything prints. Duplex
+// cannot be had for labels. (A quantity below 1: ReportDialogTest and the
+// command line's UsageErrorsNameTheWordNotTaken refuse it before any run.)
+TEST_F(LabelsTest, WhatThePrinterCannotDoIsSaid)
 {
     openPeopleForLabels(2);
     const QString refusal =
@@ -364,20 +366,14 @@ TEST_F(LabelsTest, TestPageOnAFailingPrinterAndLetterPaper)
                                             "Sheets Or Choose Another Printer."));
     EXPECT_EQ(env.printer.documents + env.printer.abandoned, 0);
     EXPECT_FALSE(env.ui.waitCursor);
-}
 
-// Duplex cannot be had for labels. (A quantity below 1: ReportDialogTest and the
-// command line's UsageErrorsNameTheWordNotTaken refuse it before any run.)
-TEST_F(LabelsTest, DuplexQuestion)
-{
-    openPeopleForLabels(2);
+    env.printer = RecordingPrinter();
     ReportOptions o = labels(2);
     o.duplex = true;
     env.ui.answer(Ui::Answer::Cancel);
     EXPECT_EQ(runReport(p, o, windows), RunEnd::CancelledEarly);
     EXPECT_EQ(lastMessage(), QStringLiteral("Labels And Rotary File Cards Cannot Be Duplex "
                                             "Printed.  Duplex Option Will Be Deselected."));
-
     env.ui.answer(Ui::Answer::Ok);
     noTestPage();
     EXPECT_EQ(run(o), RunEnd::Completed);
