@@ -4,7 +4,6 @@
 
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
-#include "store/RecordAccess.h"
 #include "support/PdfPages.h"
 
 namespace tavrel::test {
@@ -34,14 +33,12 @@ protected:
     // position.
     QString printToPdf(int n, ReportOptions o)
     {
-        writeNAFile(env.naPath(), peopleWithDetails(n));
+        openPeople(n);
         QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
-        Program p(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
-        openNAFile(p);
-        env.ui.setAutoOk(true);
+        PrinterRoute route(p.printer, pdf);
         if (o.kind == ReportKind::Labels)
             noTestPage();
-        EXPECT_EQ(runReport(p, o, windows), RunEnd::Completed);
+        EXPECT_EQ(run(o), RunEnd::Completed);
         EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
         return pdf.lastPdfFile();
     }
