@@ -264,14 +264,13 @@ TEST_F(LabelsTest, TestPagesUnderTheHourglass)
         const ScriptedUi& ui;
         int underHourglass = 0, withArrow = 0;
     } printer(env.ui);
-    writeNAFile(env.naPath(), peopleWithDetails(2));
-    Program withPrinter(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
-    openNAFile(withPrinter);
+    openPeople(2);
+    PrinterRoute route(p.printer, printer);
     for (ReportOptions o : {cards(0), cards(1), labels(2)}) {
         env.ui.answer(Ui::Answer::Yes);
         position();
         env.ui.answer(Ui::Answer::Cancel);
-        EXPECT_EQ(runReport(withPrinter, o, windows), RunEnd::CancelledEarly);
+        EXPECT_EQ(runReport(p, o, windows), RunEnd::CancelledEarly);
     }
     EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow),
               std::pair(4 * 8 + 8 * 8 + 30 * 5, 0));
