@@ -51,15 +51,14 @@ QString phone(int id, int i, const QString& gap)
 QString text(char f, int id, int k)
 {
     const QString one = QStringLiteral(" ");
+    const NARecord r = reportPerson(id);
     switch (f) {
     case 'N':
-        return pad(QStringLiteral("Person %1").arg(id), 35);
-    case 'A': {
-        const NARecord r = reportPerson(id);
+        return pad(r.Name, 35);
+    case 'A':
         return pad(QStringList{r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4}[k], 35);
-    }
     case 'E':
-        return pad(QStringLiteral("p%1@example.com").arg(id), 35);
+        return pad(r.EMail, 35);
     case 'P':
         return phone(id, k + 1, QStringLiteral("   "));
     case 'C': // person 2's comment is exactly 34 characters: all on the first line
