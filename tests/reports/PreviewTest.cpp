@@ -26,14 +26,12 @@ using Kind = RecordingPrinter::Op::Kind;
 
 // What reaches the paper, page by page: drawing operations, page breaks and
 // document ends (set-up operations may come in another order).
-std::vector<RecordingPrinter::Op> paperOps(const RecordingPrinter& r)
+std::vector<RecordingPrinter::Op> paperOps(RecordingPrinter r)
 {
-    std::vector<RecordingPrinter::Op> out;
-    for (const auto& op : r.ops) {
-        if (op.kind != Kind::Orientation && op.kind != Kind::Paper && op.kind != Kind::Turn)
-            out.push_back(op);
-    }
-    return out;
+    std::erase_if(r.ops, [](const auto& op) {
+        return op.kind == Kind::Orientation || op.kind == Kind::Paper || op.kind == Kind::Turn;
+    });
+    return r.ops;
 }
 
 class PreviewTest : public ReportTest {
@@ -150,9 +148,8 @@ TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
         const QStringList files =
             QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
         ASSERT_EQ(files.size(), 2);
-        if (preview) {
+        if (preview)
             EXPECT_EQ(files, (QStringList{"sides-2.pdf", "sides.pdf"}));
-        }
         EXPECT_TRUE(lastMessage().endsWith(
             QStringLiteral("\n\nSaved As Two Files:\nOdd-Numbered Pages: %1/%2\n"
                            "Even-Numbered Pages: %1/%3")
