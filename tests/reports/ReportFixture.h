@@ -1,5 +1,6 @@
 #pragma once
 
+#include "maillists/MailListFile.h"
 #include "reports/ReportRun.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
@@ -17,6 +18,8 @@ namespace tavrel::test {
 
 const QString kArial = QStringLiteral("Arial");
 const QString kCourier = QStringLiteral("Courier New");
+const QString kRefusal =
+    QStringLiteral("The Print System Said: The printer or class does not exist.");
 
 // `s` cut or padded with spaces to `width`, as the printouts show a field.
 inline QString pad(const QString& s, int width)
@@ -74,9 +77,11 @@ inline NARecord reportPerson(int id)
     return r;
 }
 
-// A program over a file of people 1..n.
+// A program over a file of people 1..n; no window outlives the test.
 class ReportTest : public ::testing::Test {
 protected:
+    ~ReportTest() override { closeAllWindows(); }
+
     TestEnv env;
     Program& p = env.p();
     RecordedWindows windows;
@@ -90,6 +95,12 @@ protected:
     }
 
     void openPeople(int n) { env.openFile(peopleWithDetails(n)); }
+    // Mailing list file `name` whose members are the IDs in `ids` ("2 5 7").
+    void writeList(const char* name, const QString& title, const char* ids)
+    {
+        parseIdList(p, QString::fromLatin1(ids));
+        writeMailList(p, QString::fromLatin1(name), title);
+    }
 
     static ReportOptions options(ReportKind kind, int sequence = 4)
     {
