@@ -1,7 +1,5 @@
 #include "ReportFixture.h"
 
-#include "maillists/MailListFile.h"
-
 #include <QRegularExpression>
 
 #include <tuple>
@@ -153,10 +151,8 @@ TEST_F(ReportRunTest, OrderBySequenceAndSource)
                   {6, deletedRecord(6, QStringLiteral("Person 6"), QStringLiteral("0"))},
                   {7, person(7, "0", "0")}}, // past the last record the header names
                  7);
-    parseIdList(p, QStringLiteral("4 1 3 5 6"));
-    writeMailList(p, QStringLiteral("tvlmail.few"), QString());
-    parseIdList(p, QStringLiteral("6"));
-    writeMailList(p, QStringLiteral("tvlmail.del"), QString());
+    writeList("tvlmail.few", QString(), "4 1 3 5 6");
+    writeList("tvlmail.del", QString(), "6");
 
     const struct {
         int sequence;
@@ -196,15 +192,17 @@ TEST_F(ReportRunTest, PrinterErrors)
     // more goes to the printer (no second page, no second document). A print
     // system that refused the document is quoted.
     openPeople(3);
-    const QString refusal =
-        QStringLiteral("The Print System Said: The printer or class does not exist.");
     const struct {
         int docFailWith;
         QString notSent;
         QString message;
+        QStringList sent; // the document operations and page breaks logged
     } endFailures[] = {
-        {482, {}, kPrinterError},
-        {0, refusal, QStringLiteral("Report Not Printed.\n\n") + refusal},
+        {482, {}, kPrinterError, {}},
+        {0,
+         kRefusal,
+         QStringLiteral("Report Not Printed.\n\n") + kRefusal,
+         {"endDoc not sent", "killDoc"}},
     };
     for (const auto& f : endFailures) {
         env.printer = RecordingPrinter();
@@ -215,9 +213,8 @@ TEST_F(ReportRunTest, PrinterErrors)
         ASSERT_EQ(env.ui.messages.size(), 1u);
         EXPECT_EQ(std::pair(env.ui.messages[0].text, env.ui.messages[0].title),
                   std::pair(f.message, QStringLiteral("Printer Error")));
-        const QStringList sent =
-            f.notSent.isEmpty() ? QStringList() : QStringList{"endDoc not sent", "killDoc"};
-        EXPECT_EQ(env.printer.log.filter(QRegularExpression(QStringLiteral("Doc|newPage"))), sent);
+        EXPECT_EQ(env.printer.log.filter(QRegularExpression(QStringLiteral("Doc|newPage"))),
+                  f.sent);
         EXPECT_EQ(windows.calls.last(), QStringLiteral("closeProgress"));
     }
 
