@@ -2,7 +2,6 @@
 // picker, the reprint range, and Print handing the choices to the run.
 #include "reports/ReportDialog.h"
 #include "ReportFixture.h"
-#include "maillists/MailListFile.h"
 #include "platform/gui/Windows.h"
 #include "reports/PrintProgressWindow.h"
 #include "reports/ReportCommands.h"
@@ -18,16 +17,6 @@ namespace {
 class ReportDialogTest : public ReportTest {
 protected:
     ReportDialogTest() { env.openFile(people(1, 3)); }
-    ~ReportDialogTest() override { closeAllWindows(); }
-
-    // A list file with `members`; a title starting with character 21 reads as blank.
-    void writeList(const QString& name, const QString& title, std::initializer_list<int> members)
-    {
-        clearMailListFlags(p);
-        for (int id : members)
-            setMember(p, id, true);
-        writeMailList(p, name, title);
-    }
 
     ReportDialog* openDialog()
     {
@@ -125,7 +114,7 @@ TEST_F(ReportDialogTest, OpensWithItsDefaultsAndCaptions)
 // puts the focus where the person goes on; leaving a state restores the normal one.
 TEST_F(ReportDialogTest, EachStateShowsItsControlsAndFocus)
 {
-    writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1});
+    writeList("tvlmail.abc", QStringLiteral("Holiday Cards"), "1");
     const char* const controls[] = {"PrtCmd1",  "PrtCmd2", "PrtFrm2", "PrtFrm4", "PrtFrm6",
                                     "PrtFrm12", "PrtFil1", "PrtTxt4", "PrtCmd3", "PrtCmd4",
                                     "PrtTxt1",  "PrtTxt2", "PrtCmd5", "PrtCmd6"};
@@ -189,11 +178,9 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirControlsAndBadNumbersAreRefused)
         ctl<QCheckBox>("PrtChk1")->setChecked(true);
         ctl("PrtCmd2")->setFocus();
         act({k.option});
-        EXPECT_EQ(shown("PrtFrm6"), k.labelStock);
-        EXPECT_EQ(enabled("PrtOpt4_1"), k.labelStockEnabled);
-        EXPECT_EQ(shown("PrtFrm7"), k.cardStock);
-        EXPECT_EQ(enabled("PrtTxt3"), k.title);
-        EXPECT_EQ(enabled("PrtTxt12"), k.quantity);
+        EXPECT_EQ(std::tuple(shown("PrtFrm6"), enabled("PrtOpt4_1"), shown("PrtFrm7"),
+                             enabled("PrtTxt3"), enabled("PrtTxt12")),
+                  std::tuple(k.labelStock, k.labelStockEnabled, k.cardStock, k.title, k.quantity));
         EXPECT_EQ(std::pair(ctl<QGroupBox>("PrtFrm12")->title(), ctl<QLabel>("PrtLbl12")->text()),
                   std::pair(QString::fromUtf8(k.quantityTexts[0]),
                             QString::fromUtf8(k.quantityTexts[1])));
@@ -212,9 +199,8 @@ TEST_F(ReportDialogTest, ReportKindsShowTheirControlsAndBadNumbersAreRefused)
     // for labels or cards.
     for (const char* kind : {"PrtOpt3_4", "PrtOpt3_5"}) {
         act({kind});
-        for (const char* bad : {"0", "", "x2", "-3"}) {
-            type(ctl<QLineEdit>("PrtTxt12"), QLatin1String(bad));
-            act({"PrtCmd1"});
+        for (const char* bad : {"PrtTxt12=0", "PrtTxt12=", "PrtTxt12=x2", "PrtTxt12=-3"}) {
+            act({bad, "PrtCmd1"});
             EXPECT_EQ(env.ui.last().text, quantityRefusedText()) << bad;
             EXPECT_EQ(focused(), QStringLiteral("PrtTxt12"));
         }
@@ -251,8 +237,9 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
     EXPECT_TRUE(shown("PrtCmd1") && shown("PrtFrm4") && !shown("PrtFil1"));
 
     closeAllWindows();
-    writeList(QStringLiteral("tvlmail.abc"), QStringLiteral("Holiday Cards"), {1, 3});
-    writeList(QStringLiteral("tvlmail.blk"), QString(QChar(21)) + QStringLiteral("hidden"), {2});
+    writeList("tvlmail.abc", QStringLiteral("Holiday Cards"), "1 3");
+    // A title starting with character 21 reads as blank.
+    writeList("tvlmail.blk", QString(QChar(21)) + QStringLiteral("hidden"), "2");
     ASSERT_TRUE(openDialog());
     act({"PrtOpt3_5", "PrtOpt1_1"});
     // The rest of the picker state: EachStateShowsItsControlsAndFocus.
@@ -288,15 +275,16 @@ TEST_F(ReportDialogTest, MailingListPickerShowsTitlesAndConfirmsAList)
 
 // Print runs what the dialog shows and closes it: the title, the sequence, a
 // mailing list (a deleted member is skipped), large print, a reprint range;
-// an empty file is said. (Label stock and quantity: PreviewTest.)
-TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
+// an empty file is said. (Label stock and quantity: PreviewTest.) Stop Print
+// asks the run to stop.
+TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndStopAsksTheRunToStop)
 {
     std::map<int, NARecord> recs = people(1, 6); // book: two entries a page
     recs[2] = deletedRecord(2, QStringLiteral("Person 2"));
     for (auto& [id, r] : recs)
         r.SortKey1 = QStringLiteral("KEY %1").arg(7 - id); // sorted on key 1: 6 first
     env.openFile(recs);
-    writeList(QStringLiteral("tvlmail.fam"), QStringLiteral("Family"), {2, 4, 5});
+    writeList("tvlmail.fam", QStringLiteral("Family"), "2 4 5");
     const struct {
         std::vector<const char*> steps;
         const char* title;
@@ -353,18 +341,16 @@ TEST_F(ReportDialogTest, PrintRunsTheChosenReportAndClosesTheDialog)
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("The N&A File Is Empty.  There Is Nothing To Print."));
     EXPECT_FALSE(dialogOpen());
-}
 
-TEST_F(ReportDialogTest, StopPrintCancelAsksTheRunToStop)
-{
-    auto* w = new PrintProgressWindow(p);
-    loadWindow(w);
-    w->show();
-    w->showLastPage(7);
-    EXPECT_EQ(w->lastPageEdit->text(), QStringLiteral("7"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Printing"));
+    // The progress window shows the last page done; its Stop button asks the run to stop.
+    auto* progress = new PrintProgressWindow(p);
+    loadWindow(progress);
+    progress->show();
+    progress->showLastPage(7);
+    EXPECT_EQ(progress->lastPageEdit->text(), QStringLiteral("7"));
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("Printing"));
     p.StopRequested = false;
-    click(w->stopButton);
+    click(progress->stopButton);
     settle();
     EXPECT_TRUE(p.StopRequested);
     EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
