@@ -174,7 +174,7 @@ TEST_F(LabelsTest, CardSheetsOfEachStock)
 // Yes prints a test page (after the positioning dialog) and asks again with
 // the other question; Cancel in the positioning dialog then stops the run
 // with nothing printed but the test pages.
-TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
+TEST_F(LabelsTest, TestPagesUnderTheHourglassThenCancelInPositioning)
 {
     openPeopleForLabels(3);
     env.ui.answer(Ui::Answer::Yes);
@@ -200,6 +200,28 @@ TEST_F(LabelsTest, TestPagesThenCancelInPositioning)
     ASSERT_EQ(test1.size(), 150u);
     EXPECT_EQ(std::tuple(test1[0].x, test1[0].y, test1[0].italic), std::tuple(90.0, 630.0, true));
     EXPECT_EQ(textsOn(1, 1).front().y, 720);
+
+    // Test pages are drawn under the hourglass (the pages of a run under the
+    // progress window instead).
+    struct CursorNotingPrinter : RecordingPrinter {
+        explicit CursorNotingPrinter(const ScriptedUi& ui) : ui(ui) {}
+        void printLine(const QString& text) override
+        {
+            ++(ui.waitCursor ? underHourglass : withArrow);
+            RecordingPrinter::printLine(text);
+        }
+        const ScriptedUi& ui;
+        int underHourglass = 0, withArrow = 0;
+    } printer(env.ui);
+    PrinterRoute route(p.printer, printer);
+    for (ReportOptions o : {cards(0), cards(1), labels(2)}) {
+        env.ui.answer(Ui::Answer::Yes);
+        position();
+        env.ui.answer(Ui::Answer::Cancel);
+        EXPECT_EQ(runReport(p, o, windows), RunEnd::CancelledEarly);
+    }
+    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow),
+              std::pair(4 * 8 + 8 * 8 + 30 * 5, 0));
 }
 
 // A position that would put part of a label or card off the page is said
@@ -248,32 +270,6 @@ TEST_F(LabelsTest, APositionOffThePageIsSaidAndChosenAgain)
         EXPECT_EQ(std::tie(m.text, m.buttons, m.icon),
                   std::make_tuple(c.said + choose, Ui::Buttons::OkCancel, Ui::Icon::Exclamation));
     }
-}
-
-// Test pages are drawn under the hourglass (the pages of a run under the
-// progress window instead).
-TEST_F(LabelsTest, TestPagesUnderTheHourglass)
-{
-    struct CursorNotingPrinter : RecordingPrinter {
-        explicit CursorNotingPrinter(const ScriptedUi& ui) : ui(ui) {}
-        void printLine(const QString& text) override
-        {
-            ++(ui.waitCursor ? underHourglass : withArrow);
-            RecordingPrinter::printLine(text);
-        }
-        const ScriptedUi& ui;
-        int underHourglass = 0, withArrow = 0;
-    } printer(env.ui);
-    openPeople(2);
-    PrinterRoute route(p.printer, printer);
-    for (ReportOptions o : {cards(0), cards(1), labels(2)}) {
-        env.ui.answer(Ui::Answer::Yes);
-        position();
-        env.ui.answer(Ui::Answer::Cancel);
-        EXPECT_EQ(runReport(p, o, windows), RunEnd::CancelledEarly);
-    }
-    EXPECT_EQ(std::pair(printer.underHourglass, printer.withArrow),
-              std::pair(4 * 8 + 8 * 8 + 30 * 5, 0));
 }
 
 // The positioning dialog: fresh each time, each choice's offset, the card
@@ -336,16 +332,14 @@ TEST_F(LabelsTest, PositioningChoices)
 TEST_F(LabelsTest, WhatThePrinterCannotDoIsSaid)
 {
     openPeopleForLabels(2);
-    const QString refusal =
-        QStringLiteral("The Print System Said: The printer or class does not exist.");
-    env.printer.notSentReason = refusal;
+    env.printer.notSentReason = kRefusal;
     env.ui.answer(Ui::Answer::Yes);
     position();
     EXPECT_EQ(run(labels(1)), RunEnd::CancelledEarly);
     ASSERT_EQ(env.ui.messages.size(), 2u);
     EXPECT_EQ(std::pair(env.ui.last().title, env.ui.last().text),
               std::pair(QStringLiteral("Printer Error"),
-                        QStringLiteral("Test Page Not Printed.\n\n") + refusal));
+                        QStringLiteral("Test Page Not Printed.\n\n") + kRefusal));
     EXPECT_EQ(std::pair(env.printer.abandoned, env.printer.documents), std::pair(1, 0));
     EXPECT_FALSE(env.ui.waitCursor);
 
