@@ -5,7 +5,6 @@
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/QtPrinter.h"
-#include "reports/LabelLayouts.h"
 #include "reports/ReportCommands.h"
 
 #include <QComboBox>
@@ -36,12 +35,12 @@ std::vector<RecordingPrinter::Op> paperOps(RecordingPrinter r)
 
 class PreviewTest : public ReportTest {
 protected:
-    ~PreviewTest() override { closeAllWindows(); }
+    QString previewSummary; // what the last preview showed
+    int previewPages = 0;
 
     // Runs the report dialog with `kind` (its option index) through Print, or
-    // through Preview and the preview's Print; the preview is kept in `seen`.
-    void runDialog(int kind, bool preview, QString* summary = nullptr, int* pages = nullptr,
-                   bool printFromPreview = true)
+    // through Preview and the preview's Print (or its Close).
+    void runDialog(int kind, bool preview, bool printFromPreview = true)
     {
         startPrintReport(p);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
@@ -49,20 +48,13 @@ protected:
         if (kind == 4)
             click(control<QRadioButton>(form, "PrtOpt4_2")); // 3-across
         control<QLineEdit>(form, "PrtTxt12")->setText(QStringLiteral("2"));
-        if (kind == 4 || kind == 5) {
-            // Every run starts on a fresh sheet, whatever the one before left free.
-            for (Stock s : {Stock::ThreeAcross, Stock::OneAcrossCards, Stock::TwoAcrossCards})
-                rememberStartSlot(p, s, 0, 0);
-            env.ui.answer(Ui::Answer::No); // no test page
-            env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
-        }
+        if (kind == 4 || kind == 5)
+            noTestPage(); // on a fresh sheet, whatever the run before left free
         if (preview) {
-            env.ui.onModal([=](QDialog& d) {
+            env.ui.onModal([=, this](QDialog& d) {
                 auto& w = static_cast<PreviewWindow&>(d);
-                if (summary)
-                    *summary = w.summaryLabel->text();
-                if (pages)
-                    *pages = w.pageCount();
+                previewSummary = w.summaryLabel->text();
+                previewPages = w.pageCount();
                 click(printFromPreview ? w.printButton : w.closeButton);
             });
         }
@@ -72,7 +64,7 @@ protected:
     }
 };
 
-TEST_F(PreviewTest, PreviewPrintsWhatPrintPrintsForEveryKind)
+TEST_F(PreviewTest, PreviewPrintsWhatPrintPrintsForEveryKindAndUsesUpLabelsAsPrintDoes)
 {
     const struct {
         const char* name;
@@ -95,30 +87,23 @@ TEST_F(PreviewTest, PreviewPrintsWhatPrintPrintsForEveryKind)
         const QString printedSays = lastMessage();
 
         env.printer = RecordingPrinter();
-        QString summary;
-        int pages = 0;
-        runDialog(c.kind, true, &summary, &pages);
+        runDialog(c.kind, true);
         EXPECT_EQ(lastMessage(), printedSays);
-        EXPECT_EQ(pages, printed.pageCount(0));
+        EXPECT_EQ(previewPages, printed.pageCount(0));
         EXPECT_EQ(paperOps(env.printer), paperOps(printed));
-        EXPECT_EQ(summary, QString::fromUtf8(c.summary));
+        EXPECT_EQ(previewSummary, QString::fromUtf8(c.summary));
     }
-}
 
-// Labels printed from the preview are used up as by Print: the next run
-// offers the slot after them. A preview closed unprinted uses none.
-TEST_F(PreviewTest, PrintFromThePreviewRemembersTheNextFreeLabel)
-{
+    // Labels printed from the preview are used up as by Print: the next run
+    // offers the slot after them. A preview closed unprinted uses none.
+    closeAllWindows();
     openPeople(10); // 20 labels: the first 20 of a 3-across sheet's 30
-    const auto freeSlot = [&] {
-        return settingIn(readSettings(*env.files), QStringLiteral("FirstFreeSlot.3-across"));
-    };
-    runDialog(4, true, nullptr, nullptr, false);
-    EXPECT_EQ(freeSlot(), "1");
+    runDialog(4, true, false);
+    EXPECT_EQ(settingIn(readSettings(*env.files), QStringLiteral("FirstFreeSlot.3-across")), "1");
     EXPECT_FALSE(control<QCheckBox>(findWindow(QStringLiteral("PrtForm")), "PrtChk3")->isChecked());
     closeAllWindows();
     runDialog(4, true);
-    EXPECT_EQ(freeSlot(), "21");
+    EXPECT_EQ(settingIn(readSettings(*env.files), QStringLiteral("FirstFreeSlot.3-across")), "21");
 }
 
 // A two-sided report saved as PDF files names both: printed at once into a
@@ -148,8 +133,9 @@ TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
         const QStringList files =
             QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
         ASSERT_EQ(files.size(), 2);
-        if (preview)
+        if (preview) {
             EXPECT_EQ(files, (QStringList{"sides-2.pdf", "sides.pdf"}));
+        }
         EXPECT_TRUE(lastMessage().endsWith(
             QStringLiteral("\n\nSaved As Two Files:\nOdd-Numbered Pages: %1/%2\n"
                            "Even-Numbered Pages: %1/%3")
@@ -162,12 +148,10 @@ TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
 {
     RecordingPrinter r;
     for (int page = 1; page <= 3; ++page) {
-        if (page > 1)
-            r.newPage();
         r.setCurrentY(page * 1000);
         r.printLine(QStringLiteral("Page text %1").arg(page));
+        page < 3 ? r.newPage() : r.endDoc();
     }
-    r.endDoc();
     PreviewWindow w(r, QStringLiteral("3 labels on 3 sheets"));
     w.show();
     QApplication::setActiveWindow(&w);
@@ -186,7 +170,8 @@ TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
     EXPECT_TRUE(w.firstButton->isEnabled());
 
     // The page's text is drawn where the recording put it: lower on each page.
-    auto inkRow = [&] {
+    auto inkRowOf = [&](int page) {
+        w.showPage(page);
         const QImage shot = w.scrollArea->widget()->grab().toImage();
         for (int y = 0; y < shot.height(); ++y)
             for (int x = 0; x < shot.width(); ++x)
@@ -194,11 +179,7 @@ TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
                     return double(y) / shot.height();
         return -1.0;
     };
-    w.showPage(1);
-    const double first = inkRow();
-    w.showPage(3);
-    const double third = inkRow();
-    EXPECT_NEAR(third - first, 2000 / 15840.0, 0.02);
+    EXPECT_NEAR(inkRowOf(3) - inkRowOf(1), 2000 / 15840.0, 0.02);
 
     w.setZoom(PreviewWindow::Zoom::FitPage);
     const double fitPage = w.scale();
@@ -235,7 +216,7 @@ TEST_F(PreviewTest, PagesTurnByButtonsAndKeysAndDraw)
     EXPECT_EQ(w.result(), QDialog::Accepted);
 }
 
-TEST_F(PreviewTest, PrinterBoxListsQueuesAndRemembersEachKind)
+TEST_F(PreviewTest, PrinterBoxListsQueuesRemembersEachKindAndPrintsToAPdfFile)
 {
     const Files& files = *env.files;
     PrinterBox box(files, {QStringLiteral("Office"), QStringLiteral("Lab")},
@@ -271,15 +252,13 @@ TEST_F(PreviewTest, PrinterBoxListsQueuesAndRemembersEachKind)
     EXPECT_EQ(none.currentIndex(), -1);
     EXPECT_EQ(none.makeChosenPrinter(env.ui, cancelled), nullptr);
     EXPECT_FALSE(cancelled);
-}
 
-TEST_F(PreviewTest, PdfFileChoiceAsksForTheFileAndPrintsIntoIt)
-{
+    // "PDF file..." in the report dialog asks for the file and prints into it.
     openPeople(45);
     startPrintReport(p);
     QWidget* form = findWindow(QStringLiteral("PrtForm"));
-    auto* box = control<QComboBox>(form, "PrinterBox");
-    box->setCurrentIndex(box->count() - 1);
+    auto* formBox = control<QComboBox>(form, "PrinterBox");
+    formBox->setCurrentIndex(formBox->count() - 1); // "PDF file...", where "Office" was saved
     const QString file = env.dir() + QStringLiteral("/out/book.pdf");
     QDir().mkpath(QFileInfo(file).path());
     env.ui.onModal([&](QDialog& d) {
@@ -295,7 +274,7 @@ TEST_F(PreviewTest, PdfFileChoiceAsksForTheFileAndPrintsIntoIt)
     EXPECT_GT(QFileInfo(file).size(), 1000);
     EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("Saved As ") + file))
         << lastMessage().toStdString();
-    EXPECT_EQ(settingIn(readSettings(*env.files), QStringLiteral("Printer.book")), "PDF");
+    EXPECT_EQ(settingIn(readSettings(files), QStringLiteral("Printer.book")), "PDF");
 }
 
 } // namespace
