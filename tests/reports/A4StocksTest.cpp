@@ -42,15 +42,15 @@ protected:
         EXPECT_EQ(pdf.paperSize(), 1); // letter again for whatever prints next
         return pdf.lastPdfFile();
     }
-    // A telephone list, or 1-across labels answering the label-stock window with `choose`.
-    RunEnd printWith(ReportKind kind, const std::function<void(QDialog&)>& choose = {})
+    // Prints a telephone list, or 1-across labels answering the label-stock window with `choose`.
+    void printWith(ReportKind kind, const std::function<void(QDialog&)>& choose = {})
     {
         env.printer = RecordingPrinter();
         if (choose) {
             env.ui.onModal(choose);
             noTestPage();
         }
-        return run(options(kind));
+        EXPECT_EQ(run(options(kind)), RunEnd::Completed);
     }
 };
 
@@ -86,20 +86,19 @@ TEST_F(PdfTest, EveryA4LabelLiesWhereTheSheetPutsIt)
         const double lead = names.at(1).box.top() - (sheet.topMm + sheet.insetYmm) * pt;
         EXPECT_NEAR(lead, 0, 2);
         for (int k = 0; k < perSheet; ++k) {
+            SCOPED_TRACE(k);
             const PdfWord& w = names.at(k + 1);
             const int row = k / sheet.columns, col = k % sheet.columns;
-            EXPECT_EQ(w.page, 1) << k;
+            EXPECT_EQ(w.page, 1);
             // Inside its label on the paper, and inside what a printer reaches.
             const QRectF label(QPointF(m.left + col * m.pitchX, m.top + row * m.pitchY) * pt,
                                QSizeF(m.width, m.height) * pt);
-            EXPECT_TRUE(label.contains(w.box)) << k;
-            EXPECT_GE(w.box.left(), 18) << k;
+            EXPECT_TRUE(label.contains(w.box));
+            EXPECT_GE(w.box.left(), 18);
             EXPECT_NEAR(w.box.left(), (sheet.leftMm + col * sheet.pitchXmm + sheet.insetXmm) * pt,
-                        0.5)
-                << k;
+                        0.5);
             EXPECT_NEAR(w.box.top() - lead,
-                        (sheet.topMm + row * sheet.pitchYmm + sheet.insetYmm) * pt, 0.5)
-                << k;
+                        (sheet.topMm + row * sheet.pitchYmm + sheet.insetYmm) * pt, 0.5);
         }
         const PdfWord& next = names.at(perSheet + 1);
         EXPECT_EQ(next.page, 2);
@@ -136,31 +135,27 @@ TEST_F(PdfTest, ReportsOnA4)
 TEST_F(PdfTest, LabelStockWindowOffersA4AndRemembers)
 {
     openPeople(2);
-    ASSERT_EQ(printWith(ReportKind::Labels,
-                        [](QDialog& d) {
-                            EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
-                            click(control<QRadioButton>(&d, "A4StockOpt_1"));
-                            click(control<QCheckBox>(&d, "A4PaperChk"));
-                            click(control<QPushButton>(&d, "Command3D1"));
-                        }),
-              RunEnd::Completed);
+    printWith(ReportKind::Labels, [](QDialog& d) {
+        EXPECT_TRUE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
+        click(control<QRadioButton>(&d, "A4StockOpt_1"));
+        click(control<QCheckBox>(&d, "A4PaperChk"));
+        click(control<QPushButton>(&d, "Command3D1"));
+    });
     const Slot first =
         sheetSlots(Stock::A4TwoBySeven, 720, 0, env.printer.printableOrigin()).front();
     ASSERT_FALSE(env.printer.texts.empty());
     EXPECT_EQ((Slot{env.printer.texts.front().x, env.printer.texts.front().y}), first);
-    ASSERT_EQ(printWith(ReportKind::TelephoneList), RunEnd::Completed);
+    printWith(ReportKind::TelephoneList);
     EXPECT_TRUE(env.printer.log.contains(QStringLiteral("paper 9")));
 
-    ASSERT_EQ(printWith(ReportKind::Labels,
-                        [](QDialog& d) {
-                            EXPECT_TRUE(control<QRadioButton>(&d, "A4StockOpt_1")->isChecked());
-                            EXPECT_TRUE(control<QCheckBox>(&d, "A4PaperChk")->isChecked());
-                            click(control<QRadioButton>(&d, "StockOpt2_1"));
-                            click(control<QCheckBox>(&d, "A4PaperChk"));
-                            click(control<QPushButton>(&d, "Command3D1"));
-                        }),
-              RunEnd::Completed);
-    ASSERT_EQ(printWith(ReportKind::TelephoneList), RunEnd::Completed);
+    printWith(ReportKind::Labels, [](QDialog& d) {
+        EXPECT_TRUE(control<QRadioButton>(&d, "A4StockOpt_1")->isChecked());
+        EXPECT_TRUE(control<QCheckBox>(&d, "A4PaperChk")->isChecked());
+        click(control<QRadioButton>(&d, "StockOpt2_1"));
+        click(control<QCheckBox>(&d, "A4PaperChk"));
+        click(control<QPushButton>(&d, "Command3D1"));
+    });
+    printWith(ReportKind::TelephoneList);
     EXPECT_FALSE(env.printer.log.contains(QStringLiteral("paper 9")));
 }
 
