@@ -37,16 +37,12 @@ protected:
     {
         const std::vector<Slot> slots = sheetSlots(stockOf(p, o), p.Report.LabelTop,
                                                    p.Report.LabelLeft, p.printer.printableOrigin());
-        std::vector<int> at, ids;
-        for (const auto& t : env.printer.texts) {
-            if (t.page != page || !t.text.startsWith(u"Person "))
-                continue;
-            for (int i = 0; i < int(slots.size()); ++i)
-                if (slots[i] == Slot{t.x, t.y})
-                    at.push_back(i);
-            ids.push_back(t.text.mid(7).trimmed().toInt());
-        }
-        return {at, ids};
+        std::vector<int> at;
+        for (const auto& t : env.printer.onPage(page))
+            if (t.text.startsWith(u"Person "))
+                at.push_back(
+                    int(std::find(slots.begin(), slots.end(), Slot{t.x, t.y}) - slots.begin()));
+        return {at, namesOn(page)};
     }
 };
 
@@ -82,8 +78,7 @@ TEST_F(SheetStartTest, FirstSheetStartsAtTheChosenSlot)
         SCOPED_TRACE(c.name);
         env.printer = RecordingPrinter();
         openPeople(c.records);
-        const ReportOptions o =
-            c.kind == ReportKind::Cards ? cards(c.stock, c.quantity) : labels(c.stock, c.quantity);
+        const ReportOptions o = labels(c.stock, c.quantity, c.kind);
         offered.clear();
         startAt(c.start, false);
         ASSERT_EQ(run(o), RunEnd::Completed);
@@ -132,16 +127,16 @@ TEST_F(SheetStartTest, MapMovesByRow)
     map.resize(map.sizeHint());
     map.show();
     map.setFocus();
-    pressKey(&map, Qt::Key_Down);
-    pressKey(&map, Qt::Key_Down);
-    pressKey(&map, Qt::Key_Right);
-    EXPECT_EQ(map.current(), 7);
-    pressKey(&map, Qt::Key_Up);
-    EXPECT_EQ(map.current(), 4);
-    pressKey(&map, Qt::Key_End);
-    EXPECT_EQ(map.current(), 29);
-    pressKey(&map, Qt::Key_Down); // nothing below the last row
-    EXPECT_EQ(map.current(), 29);
+    // Down at the last slot: nothing below the last row.
+    for (const auto& [key, slot] : {std::pair(Qt::Key_Down, 3),
+                                    {Qt::Key_Down, 6},
+                                    {Qt::Key_Right, 7},
+                                    {Qt::Key_Up, 4},
+                                    {Qt::Key_End, 29},
+                                    {Qt::Key_Down, 29}}) {
+        pressKey(&map, key);
+        EXPECT_EQ(map.current(), slot) << key;
+    }
 
     // The slots before the chosen one are drawn grey, the chosen one stands
     // out, those after it white: four grey slots for one chosen.
