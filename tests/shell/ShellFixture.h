@@ -6,9 +6,6 @@
 
 #include <QAction>
 #include <QMenuBar>
-#include <memory>
-
-#include <ostream>
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os)
@@ -31,6 +28,8 @@ protected:
     void choose(const QString& name);
     bool menusShown();
     bool hintShown();
+    // Clicks the named button of `window` and lets what it starts run.
+    static void press(QWidget* window, const char* button);
     // Every loaded window except the main window, by objectName.
     QStringList otherWindows();
 

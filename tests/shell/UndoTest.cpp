@@ -30,17 +30,12 @@ public:
     {
         control<QLineEdit>(screen(), QLatin1String(box))->setText(text);
     }
-    void press(const char* button)
-    {
-        click(control<QPushButton>(screen(), QLatin1String(button)));
-        settle();
-    }
     void add(const QString& name)
     {
         startAddCommand(env.p(), false);
         settle();
         set("BrsTxt2", name);
-        press("BrsCmd7");
+        press(screen(), "BrsCmd7");
     }
     void open(const QString& mode, int id)
     {
@@ -53,16 +48,16 @@ public:
         open(QStringLiteral("Change"), id);
         set("BrsTxt1", QString::number(newId));
         set("BrsTxt2", name);
-        press("BrsCmd5");
-        press("BrsCmd2");
+        press(screen(), "BrsCmd5");
+        press(screen(), "BrsCmd2");
     }
     void remove(int id)
     {
         open(QStringLiteral("Delete"), id);
         env.ui.answer(Ui::Answer::Yes);
-        press("BrsCmd3");
+        press(screen(), "BrsCmd3");
         if (screen())
-            press("BrsCmd2");
+            press(screen(), "BrsCmd2");
     }
     // Deletes ID 3 as a duplicate search does (ending the history) and brings it back.
     void undeleteThree()
@@ -172,12 +167,11 @@ TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
     choose(QStringLiteral("DeleteMenu"));
     settle();
     env.ui.answer(Ui::Answer::Yes);
-    press("BrsCmd3");
+    press(screen(), "BrsCmd3");
     pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier);
     settle();
     EXPECT_FALSE(isActive(readRecord(env.naPath(), 6), 5)) << "the record screens are open";
-    press("BrsCmd2");
-    settle();
+    press(screen(), "BrsCmd2");
     EXPECT_EQ(undo->text(), "&Undo Delete Of ID 5");
     pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier);
     settle();
