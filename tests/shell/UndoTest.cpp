@@ -3,11 +3,7 @@
 #include "dups/DupSearch.h"
 #include "records/RecordCommands.h"
 #include "records/RecordScreens.h"
-#include "store/RecordAccess.h"
 #include "store/Undo.h"
-
-#include <QPushButton>
-#include <functional>
 
 namespace tavrel::test {
 namespace {
@@ -26,15 +22,11 @@ protected:
 
 public:
     QWidget* screen() { return findWindow(QStringLiteral("BrsForma")); }
-    void set(const char* box, const QString& text)
-    {
-        control<QLineEdit>(screen(), QLatin1String(box))->setText(text);
-    }
     void add(const QString& name)
     {
         startAddCommand(env.p(), false);
         settle();
-        set("BrsTxt2", name);
+        control<QLineEdit>(screen(), "BrsTxt2")->setText(name);
         press(screen(), "BrsCmd7");
     }
     void open(const QString& mode, int id)
@@ -46,8 +38,8 @@ public:
     void change(int id, int newId, const QString& name)
     {
         open(QStringLiteral("Change"), id);
-        set("BrsTxt1", QString::number(newId));
-        set("BrsTxt2", name);
+        control<QLineEdit>(screen(), "BrsTxt1")->setText(QString::number(newId));
+        control<QLineEdit>(screen(), "BrsTxt2")->setText(name);
         press(screen(), "BrsCmd5");
         press(screen(), "BrsCmd2");
     }
@@ -59,19 +51,22 @@ public:
         if (screen())
             press(screen(), "BrsCmd2");
     }
-    // Deletes ID 3 as a duplicate search does (ending the history) and brings it back.
+    // Edits ID 2, deletes ID 3 as a duplicate search does, which ends the history
+    // with a word, and brings it back.
     void undeleteThree()
     {
+        change(2, 2, QStringLiteral("Edited"));
         DupSearchState s;
         s.DeletedNames = QVector<QString>(2);
         s.DeletedIds = QVector<qint16>(2);
         deleteDuplicate(env.p(), s, 3);
+        EXPECT_EQ(undoMenuText(env.p()), "Can't &Undo After Duplicate Deletion");
+        EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::NothingToUndo);
         findLowestFreeId(env.p());
         lowestFree = env.p().LowestFreeId;
         before = fileBytes(env.naPath());
         undeleteDuplicates(env.p(), s, QStringLiteral("DUP2"));
     }
-    QString undoText() { return undoMenuText(env.p()); }
 
     QByteArray before;
     int lowestFree = 0;
@@ -102,7 +97,7 @@ TEST_F(Undo, EachStepIsTakenBackByteForByte)
         const int lastRecNo = env.p().LastRecNo;
         lowestFree = env.p().LowestFreeId;
         c.step(*this);
-        EXPECT_EQ(undoText(), c.menu);
+        EXPECT_EQ(undoMenuText(env.p()), c.menu);
 
         EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::Undone);
         EXPECT_EQ(fileBytes(env.naPath()), before);
@@ -146,17 +141,6 @@ TEST_F(Undo, StepsGoBackToTheStartAndARecordChangedSinceIsRefused)
     EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::Refused);
     EXPECT_EQ(recordBytes(env.naPath(), 3), two);
     EXPECT_FALSE(canUndo(env.p()));
-}
-
-TEST_F(Undo, ABulkCommandEndsTheHistoryWithAWord)
-{
-    change(2, 2, QStringLiteral("Edited"));
-    DupSearchState s;
-    s.DeletedNames = QVector<QString>(6);
-    s.DeletedIds = QVector<qint16>(6);
-    deleteDuplicate(env.p(), s, 4);
-    EXPECT_EQ(undoText(), "Can't &Undo After Duplicate Deletion");
-    EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::NothingToUndo);
 }
 
 TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
