@@ -1,14 +1,9 @@
 // The preference dialogs store exactly what they show, in the header record.
 #include "ShellFixture.h"
 
-#include "platform/gui/Windows.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/WelcomeDialog.h"
 #include "upkeep/Backups.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QPushButton>
 
 namespace tavrel::test {
 namespace {

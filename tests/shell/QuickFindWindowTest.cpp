@@ -1,15 +1,10 @@
 #include "ShellFixture.h"
 
 #include "platform/Text.h"
-#include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
 #include "shell/QuickFindWindow.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
-#include <QTest>
 
 namespace tavrel::test {
 namespace {
@@ -31,7 +26,6 @@ protected:
     }
     QWidget* form() { return findWindow(QStringLiteral("ListForm")); }
     QListView* list() { return control<QListView>(form(), "ListLst1"); }
-    QString label(const char* name) { return control<QLabel>(form(), name)->text(); }
     // The lines of the list; trimmed, the name on each line (field "0").
     QStringList lines(bool trimmed = false)
     {
@@ -99,7 +93,7 @@ TEST_F(QuickFind, ListsFollowEachSortCodeAndOpeningUnloadsTheReportDialog)
         SCOPED_TRACE(c.caption);
         open(QLatin1Char('0'), QLatin1Char(c.sort));
         ASSERT_NE(form(), nullptr);
-        EXPECT_EQ(label("ListLbl1"), QLatin1String(c.caption));
+        EXPECT_EQ(control<QLabel>(form(), "ListLbl1")->text(), QLatin1String(c.caption));
         EXPECT_EQ(names(), c.order);
         EXPECT_FALSE(env.ui.waitCursor);
         EXPECT_TRUE(control<QPushButton>(form(), "ListCmd2")->isDefault());
@@ -139,7 +133,7 @@ TEST_F(QuickFind, EachFieldCodeShowsItsField)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         open(QLatin1Char(c.code), QLatin1Char('4'));
-        EXPECT_EQ(label("ListLbl2"), QLatin1String(c.caption));
+        EXPECT_EQ(control<QLabel>(form(), "ListLbl2")->text(), QLatin1String(c.caption));
         EXPECT_EQ(lines(), QStringList{padRight(c.first, std::max<int>(35, c.first.size()))});
         press(form(), "ListCmd1");
     }

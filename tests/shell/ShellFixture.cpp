@@ -1,11 +1,5 @@
 #include "ShellFixture.h"
 
-#include "platform/gui/Windows.h"
-#include "store/RecordAccess.h"
-
-#include <QLabel>
-#include <QPushButton>
-
 namespace tavrel::test {
 
 void ShellTest::openFile(int records, QChar welcomeOff)

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "platform/gui/Windows.h"
 #include "shell/MainWindow.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os)

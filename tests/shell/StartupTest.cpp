@@ -2,7 +2,6 @@
 #include "ShellFixture.h"
 
 #include "platform/RestoreJournal.h"
-#include "platform/gui/Windows.h"
 #include "shell/Startup.h"
 #include "sync/SyncState.h"
 
