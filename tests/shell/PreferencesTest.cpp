@@ -100,7 +100,8 @@ TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeaderOnOk)
     }
 }
 
-TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
+// The welcome box, ticked, stores WelcomeOff (the start-up tests); left alone, nothing.
+TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTimeTheWelcomeBoxOnlyWhenTicked)
 {
     openFile(2, QLatin1Char('1'));
     const struct {
@@ -109,7 +110,8 @@ TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
     } steps[] = {{false, false, true, '1'},
                  {false, true, true, '0'},
                  {true, true, true, '1'},
-                 {false, true, false, '1'}};
+                 {false, true, false, '1'},
+                 {false, true, true, '0'}};
     for (const auto& s : steps) {
         const QByteArray before = header();
         choose(QStringLiteral("PrefMenuShowBoxes"));
@@ -127,12 +129,7 @@ TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
         EXPECT_EQ(header() != before, s.ok) << "OK must rewrite the header, closing not";
         EXPECT_EQ(env.p().WelcomeOff, QLatin1Char(s.stored));
     }
-}
 
-// Ticked, it stores WelcomeOff (the start-up tests); left alone, nothing.
-TEST_F(PreferencesTest, WelcomeBoxStoresOnlyWhenTicked)
-{
-    openFile(2, QLatin1Char('0'));
     const QByteArray before = header();
     WelcomeDialog d(env.p());
     d.show();

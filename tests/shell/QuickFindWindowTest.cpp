@@ -13,8 +13,7 @@ class QuickFind : public ShellTest {
 protected:
     void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
+        env.openFile(records, lastRecNo);
         env.ui.setAutoOk(true);
     }
     void open(QChar field, QChar sort)
