@@ -11,26 +11,20 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-namespace {
-
-// Which of the eight field boxes can be used, as a string of 1/0.
-QString enabledBoxes(SearchDialog* f)
-{
-    QString s;
-    for (QCheckBox* b : f->fieldChecks)
-        s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    return s;
-}
-
-} // namespace
-
 TEST_F(SearchTest, DialogOpensBlankBoxesExcludeEachOtherAndMissingPartsAreRefused)
 {
     SearchDialog* f = openDialog();
     ASSERT_NE(f, nullptr);
+    // Which of the eight field boxes can be used, as a string of 1/0.
+    const auto enabledBoxes = [f] {
+        QString s;
+        for (QCheckBox* b : f->fieldChecks)
+            s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
     EXPECT_EQ(f->windowTitle(), "N&A File Search");
     EXPECT_EQ(f->searchTextEdit->maxLength(), 32767); // no limit of its own
-    EXPECT_EQ(enabledBoxes(f), "11111111");
+    EXPECT_EQ(enabledBoxes(), "11111111");
     EXPECT_EQ(f->fieldChecks[7]->text(), "Search All &fields Listed Above");
     EXPECT_EQ(f->searchButton->toolTip(), "Start The Search");
 
@@ -45,7 +39,7 @@ TEST_F(SearchTest, DialogOpensBlankBoxesExcludeEachOtherAndMissingPartsAreRefuse
     for (auto [i, enabled] : steps) {
         f->searchTextEdit->setFocus();
         click(i < 8 ? b[i] : i == 8 ? f->saveToListCheck : f->displayMatchesCheck);
-        EXPECT_EQ(enabledBoxes(f), enabled) << i;
+        EXPECT_EQ(enabledBoxes(), enabled) << i;
         EXPECT_EQ(f->focusWidget(), f->searchButton) << i;
         // With "all fields", box 3 is still ticked, only unavailable.
         EXPECT_TRUE(i != 7 || enabled[3] == '1' || b[3]->isChecked());

@@ -3,15 +3,11 @@
 #include "platform/gui/Windows.h"
 #include "search/SearchCommand.h"
 #include "search/SearchDialog.h"
-#include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace tavrel::test {
 
@@ -25,20 +21,17 @@ protected:
 
     void SetUp() override
     {
-        std::map<int, NARecord> recs;
-        recs[1] = makeRecord(1, "Anna Baker");
+        // ID 4 stays a free slot of zero bytes.
+        std::map<int, NARecord> recs = {
+            {1, makeRecord(1, "Anna Baker")},       {2, deletedRecord(2, "Bob Baker")},
+            {3, makeRecord(3, "Carl Bakersfield")}, {5, makeRecord(5, "Dora Smith")},
+            {6, makeRecord(6, "Eve Bake")},         {7, makeRecord(7, "FRED BAKER")},
+            {8, makeRecord(8, "Zed Baker")}};
         recs[1].AddrLine1 = "4 Mill Lane";
         recs[1].AddrLine2 = "Thornbury";
         recs[1].Comments = "Makes a baker's dozen of everything";
-        recs[2] = deletedRecord(2, "Bob Baker");
-        recs[3] = makeRecord(3, "Carl Bakersfield");
-        // ID 4 stays a free slot of zero bytes.
-        recs[5] = makeRecord(5, "Dora Smith");
         recs[5].AddrLine1 = "12 Baker Street";
-        recs[6] = makeRecord(6, "Eve Bake");
-        recs[7] = makeRecord(7, "FRED BAKER");
         recs[7].PhoneNum1 = "555-0100";
-        recs[8] = makeRecord(8, "Zed Baker");
         env.openFile(recs, 8);
     }
 

@@ -5,6 +5,7 @@
 #include "support/FailingDevice.h"
 
 #include <QTest>
+#include <variant>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -30,6 +31,19 @@ QString look(QDialog& d)
         .arg(shown)
         .arg(one ? one->windowTitle() : "", one ? one->nameEdit->text() : "",
              dialog && dialog->isVisible() ? "dialog" : "no dialog");
+}
+
+// Queues the answer to the next match window: `seen` notes how it looks, then
+// `act` runs on it, or its button `act` is pressed (-1: Enter, which continues).
+void onMatch(TestEnv& env, QStringList& seen, std::variant<int, std::function<void(QDialog&)>> act)
+{
+    env.ui.onModal([&seen, act](QDialog& d) {
+        seen.push_back(look(d));
+        if (const int* pressed = std::get_if<int>(&act))
+            *pressed < 0 ? QTest::keyClick(&d, Qt::Key_Return) : click(button(d, *pressed));
+        else
+            std::get<1>(act)(d);
+    });
 }
 
 } // namespace
@@ -62,12 +76,11 @@ TEST_F(SearchTest, WithoutDisplayEveryMatchIsCountedAndSavedOnlyWhenAsked)
         p.MailListAddCount = 9;
         search(c.key, c.boxes, c.save, false);
 
-        // The counts as the completion window shows them (how it shows them: its own tests).
+        // The counts as the completion window shows them (how it shows them: its own tests);
+        // no match window and no box came up (the scripted interface fails on any).
         EXPECT_EQ(flaggedIds(), c.flagged);
         EXPECT_EQ(std::tie(p.SearchMatchCount, p.MailListAddCount, p.SearchSavesList),
                   std::make_tuple(c.matches, c.save ? c.matches : 0, c.save));
-        EXPECT_TRUE(env.ui.modalWindows.isEmpty());
-        EXPECT_TRUE(env.ui.messages.empty());
         EXPECT_NE(completeForm(), nullptr);
         closeAllWindows();
     }
@@ -79,27 +92,19 @@ TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAddsAndEndSearchKeepsNoth
 {
     const QByteArray before = fileBytes(env.naPath());
     QStringList seen;
-    // First match: "&Add To ML".
-    env.ui.onModal([&](QDialog& d) {
-        seen.push_back(look(d));
-        click(button(d, 0));
-    });
-    // Second: closed with its close box, which counts as adding.
-    env.ui.onModal([&](QDialog& d) {
-        seen.push_back(look(d));
-        d.reject();
-    });
+    // First match: "&Add To ML"; the second is closed with its close box, which
+    // counts as adding.
+    onMatch(env, seen, 0);
+    onMatch(env, seen, [](QDialog& d) { d.reject(); });
     // Third: Esc first, which does nothing, then "&Don't Add".
-    env.ui.onModal([&](QDialog& d) {
-        seen.push_back(look(d));
+    onMatch(env, seen, [](QDialog& d) {
         QTest::keyClick(d.focusWidget() ? d.focusWidget() : &d, Qt::Key_Escape);
         EXPECT_TRUE(d.isVisible()) << "Esc closed the match window";
         EXPECT_EQ(button(d, 3)->text(), "&Don't Add");
         click(button(d, 3));
     });
     // Fourth of five: "&End Search".
-    env.ui.onModal([&](QDialog& d) {
-        seen.push_back(look(d));
+    onMatch(env, seen, [](QDialog& d) {
         EXPECT_EQ(button(d, 2)->text(), "&End Search");
         click(button(d, 2));
     });
@@ -121,31 +126,18 @@ TEST_F(SearchTest, DisplayWithSavingAddsOnlyWhatTheUserAddsAndEndSearchKeepsNoth
 TEST_F(SearchTest, MatchWindowSwitchesScreensAndCopiesTheNameAndAddress)
 {
     QStringList seen;
-    auto step = [&](int pressed) { // -1: Enter, which continues
-        env.ui.onModal([&, pressed](QDialog& d) {
-            seen.push_back(look(d));
-            if (pressed < 0)
-                QTest::keyClick(&d, Qt::Key_Return);
-            else
-                click(button(d, pressed));
-        });
-    };
     // Match 1: to screen 2, copy there, back to screen 1, continue.
-    step(1);
-    env.ui.onModal([&](QDialog& d) {
-        seen.push_back(look(d));
+    onMatch(env, seen, 1);
+    onMatch(env, seen, [this](QDialog& d) {
         EXPECT_EQ(qobject_cast<DetailScreen*>(findWindow("BrsFormb"))->idEdit->text(), "1");
         env.ui.answer(Ui::Answer::Ok);
         click(button(d, 3));
         EXPECT_TRUE(d.isVisible()); // copying leaves the window up
         click(button(d, 1));
     });
-    step(0);
-    // Match 3: to screen 2 and continue from there.
-    step(1);
-    step(0);
-    // Match 7 starts on screen 1 again.
-    step(-1);
+    // Match 3: to screen 2 and continue from there; match 7 starts on screen 1 again.
+    for (int pressed : {0, 1, 0, -1})
+        onMatch(env, seen, pressed);
     search("BAKER", {0}, false, true);
 
     const QString at = "SrchMsgForm|Record  Matches Search Parameter|&Screen %1|%2|"
@@ -166,13 +158,8 @@ TEST_F(SearchTest, AReadFailureEndsTheProgramAndSavesNothing)
         std::make_unique<FailingDevice>(fileBytes(env.naPath()), qint64(5) * NARecord::Size + 10);
     const FailingDevice& device = *disk;
     p.naFile.attach(std::move(disk));
-    SearchDialog* f = openDialog();
-    ASSERT_NE(f, nullptr);
-    type(f->searchTextEdit, "baker");
-    click(f->fieldChecks[7]);
-    click(f->saveToListCheck);
     env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(f->onSearchClicked(), ProgramEnded);
+    EXPECT_THROW(search("baker", {7}, true, false), ProgramEnded);
 
     EXPECT_EQ(env.ui.texts(), QStringList{"Error =  57 In Get_NA_Rec.  Id =  6"});
     // Nothing went to disk, and no list is saved either.

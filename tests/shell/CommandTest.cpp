@@ -2,24 +2,8 @@
 // menus coming back when its window unloads.
 #include "ShellFixture.h"
 
-#include "platform/gui/Windows.h"
-
-#include <QLabel>
-#include <QMenu>
-#include <QTest>
-#include <QToolButton>
-
 namespace tavrel::test {
 namespace {
-
-// Unloads the named command window as its own Cancel would.
-void unloadNamed(const QString& name)
-{
-    QWidget* w = loadedWindow(name);
-    ASSERT_NE(w, nullptr) << name.toStdString() << " is not loaded";
-    unloadWindow(w);
-    settle();
-}
 
 TEST_F(ShellTest, CommandsHideTheMenusUntilTheirWindowUnloadsOrTheirIdIsCancelled)
 {
@@ -74,7 +58,8 @@ TEST_F(ShellTest, CommandsHideTheMenusUntilTheirWindowUnloadsOrTheirIdIsCancelle
             // The command ends: its windows unload one after the other, and
             // the next command starts from the menus.
             for (const QString& name : otherWindows()) {
-                unloadNamed(name);
+                unloadWindow(loadedWindow(name));
+                settle();
                 EXPECT_EQ(menusShown(), otherWindows().isEmpty());
             }
         }
@@ -137,7 +122,6 @@ TEST_F(ShellTest, PreferenceDialogsOpenOnlyWhenNoOtherWindowIsLoaded)
     choose(QStringLiteral("DisplayMenu"));
     choose(QStringLiteral("PrefQuickFindMenu")); // no modal window is scripted
     EXPECT_TRUE(menusShown());
-    unloadNamed(QStringLiteral("ShowBoxesPref"));
 }
 
 TEST_F(ShellTest, ExitAndClosingTheMainWindowCloseHelpAndEndTheRun)

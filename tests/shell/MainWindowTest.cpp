@@ -1,11 +1,6 @@
 // The main window's menus and toolbar as the user meets them.
 #include "ShellFixture.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QToolButton>
 #include <algorithm>
 
 namespace tavrel::test {
@@ -49,7 +44,7 @@ const struct {
     {"HelpMenu", "AboutTVLMenu", "&About The Tavrel", "", 0},
 };
 
-TEST_F(ShellTest, MenuBarAndToolbarHoldEveryCommandWithItsKeysTipsAndHelpNumbers)
+TEST_F(ShellTest, MenusAndToolbarHoldAndRunEveryCommandWithItsKeysTipsAndHelpNumbers)
 {
     openFile(3);
     MainWindow* m = mainWindow();
@@ -144,19 +139,14 @@ TEST_F(ShellTest, MenuBarAndToolbarHoldEveryCommandWithItsKeysTipsAndHelpNumbers
     EXPECT_EQ(hint->palette().color(hint->foregroundRole()), QColor(0xF0, 0xF0, 0xF0));
     EXPECT_LE(m->frameGeometry().width(), 1024);
     EXPECT_LE(m->frameGeometry().height(), 768);
-}
 
-// Each button does what its menu item does. The About box is modal, with the
-// menus hidden until its OK button closes it.
-TEST_F(ShellTest, ToolbarButtonsRunTheirMenuItems)
-{
-    openFile(1);
-    MainWindow* m = mainWindow();
+    // Each button does what its menu item does. The About box is modal, with the
+    // menus hidden until its OK button closes it.
     env.ui.onModal([this](QDialog& d) {
         EXPECT_FALSE(menusShown());
         EXPECT_TRUE(hintShown());
-        auto* text = control<QLineEdit>(&d, QStringLiteral("Text1"));
-        EXPECT_EQ(text->text(), QStringLiteral("Unable To Verify EXE Date And Time"));
+        EXPECT_EQ(control<QLineEdit>(&d, QStringLiteral("Text1"))->text(),
+                  QStringLiteral("Unable To Verify EXE Date And Time"));
         click(control<QAbstractButton>(&d, QStringLiteral("AbtCmd1")));
         EXPECT_FALSE(d.isVisible());
     });

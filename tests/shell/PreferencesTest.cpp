@@ -1,14 +1,9 @@
 // The preference dialogs store exactly what they show, in the header record.
 #include "ShellFixture.h"
 
-#include "platform/gui/Windows.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/WelcomeDialog.h"
 #include "upkeep/Backups.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QPushButton>
 
 namespace tavrel::test {
 namespace {
@@ -105,7 +100,8 @@ TEST_F(PreferencesTest, QuickFindPreferencesAlwaysRewriteTheHeaderOnOk)
     }
 }
 
-TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
+// The welcome box, ticked, stores WelcomeOff (the start-up tests); left alone, nothing.
+TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTimeTheWelcomeBoxOnlyWhenTicked)
 {
     openFile(2, QLatin1Char('1'));
     const struct {
@@ -114,7 +110,8 @@ TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
     } steps[] = {{false, false, true, '1'},
                  {false, true, true, '0'},
                  {true, true, true, '1'},
-                 {false, true, false, '1'}};
+                 {false, true, false, '1'},
+                 {false, true, true, '0'}};
     for (const auto& s : steps) {
         const QByteArray before = header();
         choose(QStringLiteral("PrefMenuShowBoxes"));
@@ -132,12 +129,7 @@ TEST_F(PreferencesTest, ShowDialogBoxesStoresTheWelcomeSwitchEveryTime)
         EXPECT_EQ(header() != before, s.ok) << "OK must rewrite the header, closing not";
         EXPECT_EQ(env.p().WelcomeOff, QLatin1Char(s.stored));
     }
-}
 
-// Ticked, it stores WelcomeOff (the start-up tests); left alone, nothing.
-TEST_F(PreferencesTest, WelcomeBoxStoresOnlyWhenTicked)
-{
-    openFile(2, QLatin1Char('0'));
     const QByteArray before = header();
     WelcomeDialog d(env.p());
     d.show();

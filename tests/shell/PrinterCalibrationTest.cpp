@@ -1,12 +1,9 @@
 // The calibration window checks what is typed and keeps it per print queue.
 #include "ShellFixture.h"
 
-#include "platform/gui/RecordingPrinter.h"
 #include "shell/PrinterCalibrationDialog.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 
 namespace tavrel::test {

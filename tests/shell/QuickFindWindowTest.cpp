@@ -1,15 +1,10 @@
 #include "ShellFixture.h"
 
 #include "platform/Text.h"
-#include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
 #include "shell/QuickFindWindow.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListView>
-#include <QPushButton>
-#include <QTest>
 
 namespace tavrel::test {
 namespace {
@@ -18,8 +13,7 @@ class QuickFind : public ShellTest {
 protected:
     void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
+        env.openFile(records, lastRecNo);
         env.ui.setAutoOk(true);
     }
     void open(QChar field, QChar sort)
@@ -31,7 +25,6 @@ protected:
     }
     QWidget* form() { return findWindow(QStringLiteral("ListForm")); }
     QListView* list() { return control<QListView>(form(), "ListLst1"); }
-    QString label(const char* name) { return control<QLabel>(form(), name)->text(); }
     // The lines of the list; trimmed, the name on each line (field "0").
     QStringList lines(bool trimmed = false)
     {
@@ -52,11 +45,6 @@ protected:
             QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, r.center());
         settle();
     }
-    void press(const char* name)
-    {
-        click(control<QPushButton>(form(), name));
-        settle();
-    }
     // QuickFind has given way to the record screens showing `name` (every name
     // is another record's); they are closed again.
     void expectOpened(const char* name)
@@ -72,14 +60,22 @@ protected:
     }
 };
 
-TEST_F(QuickFind, ListsFollowEachSortCode)
+// Opening unloads the report dialog, known by its name; another window titled
+// "Print" stays.
+TEST_F(QuickFind, ListsFollowEachSortCodeAndOpeningUnloadsTheReportDialog)
 {
-    std::map<int, NARecord> r;
-    r[1] = makeRecord(1, "Delta", "smith", "b");
-    r[2] = makeRecord(2, "Alpha", "Jones", "a");
-    r[3] = makeRecord(3, "Gamma", "SMITH", "A");
-    r[4] = makeRecord(4, "Beta", "", "c");
-    start(r);
+    start({{1, makeRecord(1, "Delta", "smith", "b")},
+           {2, makeRecord(2, "Alpha", "Jones", "a")},
+           {3, makeRecord(3, "Gamma", "SMITH", "A")},
+           {4, makeRecord(4, "Beta", "", "c")}});
+    QList<QPointer<QWidget>> print;
+    for (const char* name : {"PrtForm", "PrintPreview"}) {
+        print << new QWidget(nullptr, Qt::Window);
+        print.last()->setObjectName(QLatin1String(name));
+        print.last()->setWindowTitle("Print");
+        loadWindow(print.last());
+        print.last()->show();
+    }
     const struct {
         char sort;
         const char* caption;
@@ -96,13 +92,15 @@ TEST_F(QuickFind, ListsFollowEachSortCode)
         SCOPED_TRACE(c.caption);
         open(QLatin1Char('0'), QLatin1Char(c.sort));
         ASSERT_NE(form(), nullptr);
-        EXPECT_EQ(label("ListLbl1"), QLatin1String(c.caption));
+        EXPECT_EQ(control<QLabel>(form(), "ListLbl1")->text(), QLatin1String(c.caption));
         EXPECT_EQ(names(), c.order);
         EXPECT_FALSE(env.ui.waitCursor);
         EXPECT_TRUE(control<QPushButton>(form(), "ListCmd2")->isDefault());
-        press("ListCmd1");
+        press(form(), "ListCmd1");
         EXPECT_EQ(form(), nullptr);
     }
+    EXPECT_TRUE(print[0].isNull() || !isLoaded(print[0]));
+    EXPECT_TRUE(!print[1].isNull() && isLoaded(print[1]));
 }
 
 TEST_F(QuickFind, EachFieldCodeShowsItsField)
@@ -134,9 +132,9 @@ TEST_F(QuickFind, EachFieldCodeShowsItsField)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);
         open(QLatin1Char(c.code), QLatin1Char('4'));
-        EXPECT_EQ(label("ListLbl2"), QLatin1String(c.caption));
+        EXPECT_EQ(control<QLabel>(form(), "ListLbl2")->text(), QLatin1String(c.caption));
         EXPECT_EQ(lines(), QStringList{padRight(c.first, std::max<int>(35, c.first.size()))});
-        press("ListCmd1");
+        press(form(), "ListCmd1");
     }
 }
 
@@ -153,13 +151,13 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
     // Blank fourth address lines, in key order: the display button asks for a
     // line; clicking one hands it the focus.
     open(QLatin1Char('4'), QLatin1Char('0'));
-    press("ListCmd2");
+    press(form(), "ListCmd2");
     EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
     EXPECT_EQ(env.ui.last().title, "Corvane Mark32");
     ASSERT_NE(form(), nullptr);
     clickLine(0);
     EXPECT_EQ(form()->focusWidget()->objectName(), "ListCmd2");
-    press("ListCmd2");
+    press(form(), "ListCmd2");
     expectOpened("Ren\u00e9e");
     // A double click opens its line at once.
     open(QLatin1Char('0'), QLatin1Char('0'));
@@ -188,44 +186,32 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
     EXPECT_EQ(form(), nullptr);
     EXPECT_EQ(findWindow("BrsForma"), nullptr);
 
-    // Typing narrows the list, ignoring case and accents.
+    // Alt+F goes to the find box; typing there narrows the list, ignoring case and
+    // accents; Return opens the one line left or the one chosen with the arrow keys.
+    const QStringList all = {"Carol", "Alan", "Hal", "Bob", "\u00c9mile", "Ren\u00e9e"};
     const struct {
         char sort;
         QString typed;
         QStringList shown;
+        std::vector<int> keys; // after the text, in the find box
+        const char* opened;    // null: nothing opens, "Please Select A Line."
     } cases[] = {
-        {'4', "AL", {"Alan", "Hal"}},
-        {'0', "AL", {"Hal", "Alan"}},
-        {'4', "emi", {"\u00c9mile"}},
-        {'4', "\u00e9E", {"Ren\u00e9e"}},
-        {'4', "", {"Carol", "Alan", "Hal", "Bob", "\u00c9mile", "Ren\u00e9e"}},
+        {'4', "AL", {"Alan", "Hal"}, {Qt::Key_Return}, nullptr},
+        {'0', "AL", {"Hal", "Alan"}, {Qt::Key_Down, Qt::Key_Return}, "Hal"},
+        {'4', "emi", {"\u00c9mile"}, {Qt::Key_Return}, "\u00c9mile"},
+        {'4', "\u00e9E", {"Ren\u00e9e"}, {Qt::Key_Return}, "Ren\u00e9e"},
+        {'4', "o", {"Carol", "Bob"}, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Bob"},
+        {'4', "", all, {Qt::Key_Return}, nullptr},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.toStdString() + " sort " + c.sort);
         open(QLatin1Char('0'), QLatin1Char(c.sort));
-        type(control<QLineEdit>(form(), "ListFilter"), c.typed);
-        EXPECT_EQ(names(), c.shown);
-        press("ListCmd1");
-    }
-
-    const struct {
-        const char* typed;
-        std::vector<int> keys; // after the text, in the find box
-        const char* opened;    // null: nothing opens, "Please Select A Line."
-    } keys[] = {
-        {"hal", {Qt::Key_Return}, "Hal"},
-        {"AL", {Qt::Key_Return}, nullptr},
-        {"AL", {Qt::Key_Down, Qt::Key_Return}, "Alan"},
-        {"o", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Bob"},
-    };
-    for (const auto& c : keys) {
-        SCOPED_TRACE(c.typed);
-        open(QLatin1Char('0'), QLatin1Char('4'));
         // The window opens as it did without the box: the focus in the list.
         EXPECT_EQ(QApplication::focusWidget(), list());
         pressKey(form(), Qt::Key_F, Qt::AltModifier);
         ASSERT_EQ(QApplication::focusWidget(), control<QLineEdit>(form(), "ListFilter"));
-        QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(c.typed));
+        type(control<QLineEdit>(form(), "ListFilter"), c.typed);
+        EXPECT_EQ(names(), c.shown);
         const size_t shown = env.ui.messages.size();
         for (int key : c.keys)
             pressKey(form(), key);
@@ -236,7 +222,7 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
         }
         ASSERT_EQ(env.ui.messages.size(), shown + 1) << "one answer to one Enter";
         EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
-        press("ListCmd1");
+        press(form(), "ListCmd1");
     }
 }
 
@@ -250,23 +236,6 @@ TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
     ASSERT_NE(form(), nullptr);
     EXPECT_TRUE(lines().isEmpty());
     EXPECT_FALSE(env.ui.waitCursor);
-}
-
-// The report dialog is known by its name; another window titled "Print" stays.
-TEST_F(QuickFind, OpeningUnloadsTheReportDialog)
-{
-    start({{1, makeRecord(1, "Only")}});
-    QList<QPointer<QWidget>> print;
-    for (const char* name : {"PrtForm", "PrintPreview"}) {
-        print << new QWidget(nullptr, Qt::Window);
-        print.last()->setObjectName(QLatin1String(name));
-        print.last()->setWindowTitle("Print");
-        loadWindow(print.last());
-        print.last()->show();
-    }
-    open(QLatin1Char('0'), QLatin1Char('0'));
-    EXPECT_TRUE(print[0].isNull() || !isLoaded(print[0]));
-    EXPECT_TRUE(!print[1].isNull() && isLoaded(print[1]));
 }
 
 } // namespace

@@ -1,19 +1,10 @@
 #include "ShellFixture.h"
 
-#include "platform/gui/Windows.h"
-#include "store/RecordAccess.h"
-
-#include <QLabel>
-
 namespace tavrel::test {
 
 void ShellTest::openFile(int records, QChar welcomeOff)
 {
-    std::map<int, NARecord> recs;
-    for (int id = 1; id <= records; ++id)
-        recs[id] =
-            makeRecord(id, QStringLiteral("Person %1").arg(id), QStringLiteral("K%1").arg(id));
-    writeNAFile(env.naPath(), recs, -1, welcomeOff);
+    writeNAFile(env.naPath(), people(1, records), -1, welcomeOff);
     env.open();
 }
 
@@ -60,9 +51,8 @@ bool ShellTest::menusShown()
     MainWindow* m = mainWindow();
     const bool bar = !m->menuBar()->isHidden();
     const bool tool = !control(m, QStringLiteral("ToolBar"))->isHidden();
-    const char* menus[] = {"FileMenu", "EditMenu", "PreferenceMenu", "HelpMenu"};
     int visible = 0;
-    for (const char* name : menus)
+    for (const char* name : {"FileMenu", "EditMenu", "PreferenceMenu", "HelpMenu"})
         visible += m->findChild<QMenu*>(QLatin1String(name))->menuAction()->isVisible() ? 1 : 0;
     EXPECT_TRUE(visible == 0 || visible == 4) << "menus half shown";
     EXPECT_EQ(bar, tool) << "menu bar and toolbar disagree";
@@ -72,6 +62,12 @@ bool ShellTest::menusShown()
 bool ShellTest::hintShown()
 {
     return !control<QLabel>(mainWindow(), QStringLiteral("Label1"))->isHidden();
+}
+
+void ShellTest::press(QWidget* window, const char* button)
+{
+    click(control<QPushButton>(window, QLatin1String(button)));
+    settle();
 }
 
 QStringList ShellTest::otherWindows()

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "platform/gui/Windows.h"
 #include "shell/MainWindow.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
-#include <memory>
-
-#include <ostream>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os)
@@ -31,6 +33,8 @@ protected:
     void choose(const QString& name);
     bool menusShown();
     bool hintShown();
+    // Clicks the named button of `window` and lets what it starts run.
+    static void press(QWidget* window, const char* button);
     // Every loaded window except the main window, by objectName.
     QStringList otherWindows();
 

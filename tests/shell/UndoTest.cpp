@@ -3,11 +3,7 @@
 #include "dups/DupSearch.h"
 #include "records/RecordCommands.h"
 #include "records/RecordScreens.h"
-#include "store/RecordAccess.h"
 #include "store/Undo.h"
-
-#include <QPushButton>
-#include <functional>
 
 namespace tavrel::test {
 namespace {
@@ -26,21 +22,12 @@ protected:
 
 public:
     QWidget* screen() { return findWindow(QStringLiteral("BrsForma")); }
-    void set(const char* box, const QString& text)
-    {
-        control<QLineEdit>(screen(), QLatin1String(box))->setText(text);
-    }
-    void press(const char* button)
-    {
-        click(control<QPushButton>(screen(), QLatin1String(button)));
-        settle();
-    }
     void add(const QString& name)
     {
         startAddCommand(env.p(), false);
         settle();
-        set("BrsTxt2", name);
-        press("BrsCmd7");
+        control<QLineEdit>(screen(), "BrsTxt2")->setText(name);
+        press(screen(), "BrsCmd7");
     }
     void open(const QString& mode, int id)
     {
@@ -51,32 +38,35 @@ public:
     void change(int id, int newId, const QString& name)
     {
         open(QStringLiteral("Change"), id);
-        set("BrsTxt1", QString::number(newId));
-        set("BrsTxt2", name);
-        press("BrsCmd5");
-        press("BrsCmd2");
+        control<QLineEdit>(screen(), "BrsTxt1")->setText(QString::number(newId));
+        control<QLineEdit>(screen(), "BrsTxt2")->setText(name);
+        press(screen(), "BrsCmd5");
+        press(screen(), "BrsCmd2");
     }
     void remove(int id)
     {
         open(QStringLiteral("Delete"), id);
         env.ui.answer(Ui::Answer::Yes);
-        press("BrsCmd3");
+        press(screen(), "BrsCmd3");
         if (screen())
-            press("BrsCmd2");
+            press(screen(), "BrsCmd2");
     }
-    // Deletes ID 3 as a duplicate search does (ending the history) and brings it back.
+    // Edits ID 2, deletes ID 3 as a duplicate search does, which ends the history
+    // with a word, and brings it back.
     void undeleteThree()
     {
+        change(2, 2, QStringLiteral("Edited"));
         DupSearchState s;
         s.DeletedNames = QVector<QString>(2);
         s.DeletedIds = QVector<qint16>(2);
         deleteDuplicate(env.p(), s, 3);
+        EXPECT_EQ(undoMenuText(env.p()), "Can't &Undo After Duplicate Deletion");
+        EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::NothingToUndo);
         findLowestFreeId(env.p());
         lowestFree = env.p().LowestFreeId;
         before = fileBytes(env.naPath());
         undeleteDuplicates(env.p(), s, QStringLiteral("DUP2"));
     }
-    QString undoText() { return undoMenuText(env.p()); }
 
     QByteArray before;
     int lowestFree = 0;
@@ -107,7 +97,7 @@ TEST_F(Undo, EachStepIsTakenBackByteForByte)
         const int lastRecNo = env.p().LastRecNo;
         lowestFree = env.p().LowestFreeId;
         c.step(*this);
-        EXPECT_EQ(undoText(), c.menu);
+        EXPECT_EQ(undoMenuText(env.p()), c.menu);
 
         EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::Undone);
         EXPECT_EQ(fileBytes(env.naPath()), before);
@@ -153,17 +143,6 @@ TEST_F(Undo, StepsGoBackToTheStartAndARecordChangedSinceIsRefused)
     EXPECT_FALSE(canUndo(env.p()));
 }
 
-TEST_F(Undo, ABulkCommandEndsTheHistoryWithAWord)
-{
-    change(2, 2, QStringLiteral("Edited"));
-    DupSearchState s;
-    s.DeletedNames = QVector<QString>(6);
-    s.DeletedIds = QVector<qint16>(6);
-    deleteDuplicate(env.p(), s, 4);
-    EXPECT_EQ(undoText(), "Can't &Undo After Duplicate Deletion");
-    EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::NothingToUndo);
-}
-
 TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
 {
     QAction* undo = action(QStringLiteral("UndoMenu"));
@@ -172,12 +151,11 @@ TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
     choose(QStringLiteral("DeleteMenu"));
     settle();
     env.ui.answer(Ui::Answer::Yes);
-    press("BrsCmd3");
+    press(screen(), "BrsCmd3");
     pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier);
     settle();
     EXPECT_FALSE(isActive(readRecord(env.naPath(), 6), 5)) << "the record screens are open";
-    press("BrsCmd2");
-    settle();
+    press(screen(), "BrsCmd2");
     EXPECT_EQ(undo->text(), "&Undo Delete Of ID 5");
     pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier);
     settle();
