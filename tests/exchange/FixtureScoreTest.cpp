@@ -3,7 +3,6 @@
 // land where a user looks for them, and a word in the log for each that does
 // not.
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
 
 #include <QDir>
 #include <cstdio>

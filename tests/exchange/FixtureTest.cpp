@@ -1,7 +1,6 @@
 // Files shaped like what phones, mail programs and spreadsheets write, read
 // field by field and through the import log.
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
 
 namespace tavrel::test {
 namespace {

@@ -1,5 +1,4 @@
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
 #include "exchange/VCard.h"
 #include "maillists/MailListFile.h"
 
