@@ -76,7 +76,6 @@ TEST(ExchangeTables, PhoneLabels)
         const char* back; // the label the types read back as
     };
     const Row rows[] = {
-        {"Home", {"home"}, "Home"},
         {"WORK", {"work"}, "Work"},
         {"Office", {"work"}, "Work"},
         {"Cell", {"cell"}, "Mobile"},
