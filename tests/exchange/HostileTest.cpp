@@ -56,7 +56,6 @@ TEST_F(ExchangeTest, AHundredThousandCards)
         bytes += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Card " + QByteArray::number(i) +
                  "\r\nTEL;TYPE=home:555\r\nEND:VCARD\r\n";
     const ImportSource s = readImportBytes(bytes, "many.vcf");
-    ASSERT_EQ(s.entries.size(), 100000);
     plan = planImport(p(), s, OverflowChoice::MoveToComments);
     const ImportResult r = runImport(p(), plan);
     EXPECT_TRUE(r.stoppedAtLimit);
