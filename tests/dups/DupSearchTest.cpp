@@ -58,7 +58,6 @@ TEST_F(DupsTest, MatchModesCompareWholeUpperCasedFieldsAndKeepTheLowestId)
         // 9, the highest ID, may go) stays byte for byte.
         EXPECT_EQ(file(), withDeleted(before, deleted));
         EXPECT_EQ(copies, 1);
-        expectClosed();
         TearDown();
     }
 }
@@ -78,7 +77,6 @@ TEST_F(DupsTest, DisplayedPairsAreAnsweredOneByOne)
     EXPECT_EQ(shownNames.at(0), std::pair(QStringLiteral("Ann").leftJustified(35),
                                           QStringLiteral("ANN").leftJustified(35)));
     EXPECT_EQ(file(), withDeleted(before, {2, 5}));
-    expectClosed();
 }
 
 TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
@@ -107,7 +105,6 @@ TEST_F(DupsTest, StopDisplayingAsksAndThenDeletesTheRestSilently)
 
     EXPECT_EQ(boxes(), (std::vector<Box>{question(stop), question(stop)}));
     EXPECT_EQ(file(), withDeleted(before, {4, 6, 5}));
-    expectClosed();
 }
 
 // Cancel on a pair asks whether to undelete: Yes restores the file (and says
@@ -136,7 +133,7 @@ TEST_F(DupsTest, CancelOnAPairOffersToUndelete)
         if (!deleteFirst)
             said.push_back(note(QStringLiteral("No Records Were Deleted."), kDefaultTitle));
         EXPECT_EQ(boxes(), said);
-        expectClosed();
+        TearDown();
     }
 }
 
@@ -155,25 +152,24 @@ TEST_F(DupsTest, CancelOnTheProgressWindowIsSeenAtTheYieldAndOffersToUndelete)
         {Ui::Answer::Yes,
          QStringLiteral("Records Undeleted.  Duplicate Search Terminated At Your Request.")},
     };
+    env.ui.onProcessEvents = [] {
+        if (QWidget* w = findWindow(QStringLiteral("DupSearchMsg")))
+            click(control<QPushButton>(w, QStringLiteral("CancelButton")));
+    };
     for (const auto& [undelete, closing] : cases) {
         SCOPED_TRACE(closing.toStdString());
         writeFile(sixty);
         env.ui.messages.clear();
-        env.ui.onProcessEvents = [] {
-            if (QWidget* w = findWindow(QStringLiteral("DupSearchMsg")))
-                click(control<QPushButton>(w, QStringLiteral("CancelButton")));
-        };
         env.ui.answer(undelete);
         env.ui.answer(Ui::Answer::Ok);
         search(DupMatch::Name, false);
-        env.ui.onProcessEvents = nullptr;
 
         EXPECT_EQ(boxes(),
                   (std::vector<Box>{question(QStringLiteral(
                                         "Do You Want To Undelete The  3 Records Already Deleted?")),
                                     note(closing)}));
         EXPECT_EQ(file(), undelete == Ui::Answer::Yes ? before : withDeleted(before, {2, 3, 36}));
-        expectClosed();
+        TearDown();
     }
 }
 
@@ -186,7 +182,6 @@ TEST_F(DupsTest, NoDuplicatesEndsWithTheMessageAndNoReport)
     search(DupMatch::NameAndAddress, false);
     EXPECT_EQ(boxes(), std::vector<Box>{note(kNoneFound)});
     EXPECT_EQ(file(), before);
-    expectClosed();
 }
 
 TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
@@ -215,11 +210,11 @@ TEST_F(DupsTest, UndoAfterCancelStopsAtARecordChangedSinceItsDeletion)
                        QStringLiteral("Dora New").leftJustified(35) +
                        QStringLiteral(". Record This Info And Notify The Software Author."))}));
     // 2 came back before the undo reached 4; 4 stays the deleted new record.
-    EXPECT_EQ(readRecord(env.naPath(), 3).toBytes(), person(2, QStringLiteral("ANN")).toBytes());
+    EXPECT_EQ(readRecord(env.naPath(), 3).toBytes(), makeRecord(2, "ANN").toBytes());
     EXPECT_EQ(readRecord(env.naPath(), 5).Name.trimmed(), QStringLiteral("Dora New"));
     // The search is over; DupSearchDialog stays for the person to leave.
     settle();
-    ASSERT_TRUE(loaded("DupParams"));
+    ASSERT_TRUE(loadedWindow("DupParams"));
     EXPECT_TRUE(params()->isEnabled());
     EXPECT_EQ(params()->focusWidget(), params()->okButton);
     EXPECT_TRUE(params()->close()); // and its close box works again
@@ -230,16 +225,14 @@ TEST_F(DupsTest, AnAnswerNoButtonGivesEndsTheProgram)
 {
     writeFile(pairFile());
     struct Strange : DupSearchView {
-        DupSearchState* s = nullptr;
-        void showPair(int, const NARecord&, int, const NARecord&) override { s->pairAnswer = 5; }
+        DupSearchState s;
+        void showPair(int, const NARecord&, int, const NARecord&) override { s.pairAnswer = 5; }
         void letEventsRun() override {}
         void showDeletedReport() override {}
     } view;
-    DupSearchState s;
-    s.deleteWithoutShowing = 0;
-    view.s = &s;
+    view.s.deleteWithoutShowing = 0;
     env.ui.answer(Ui::Answer::Ok);
-    EXPECT_THROW(runDupSearch(p, DupMatch::Name, s, view), ProgramEnded);
+    EXPECT_THROW(runDupSearch(p, DupMatch::Name, view.s, view), ProgramEnded);
     EXPECT_EQ(boxes(),
               std::vector<Box>{note(QStringLiteral("Error: DelDupRecSw =  5"), kDefaultTitle)});
 }

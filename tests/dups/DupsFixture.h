@@ -10,7 +10,6 @@
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -20,25 +19,17 @@
 
 namespace tavrel::test {
 
-// An active record with a name and up to four address lines.
-inline NARecord person(int id, const QString& name, const QStringList& address = {})
-{
-    NARecord r = makeRecord(id, name);
-    QString* lines[4] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
-    for (int i = 0; i < 4; ++i)
-        *lines[i] = address.value(i);
-    return r;
-}
-
 // Active records by ID, each given as its name and then its address lines, split by '|'.
 inline std::map<int, NARecord> people(std::initializer_list<std::pair<int, const char*>> entries)
 {
-    std::map<int, NARecord> r;
+    std::map<int, NARecord> out;
     for (auto [id, text] : entries) {
         const QStringList parts = QString::fromUtf8(text).split(QLatin1Char('|'));
-        r[id] = person(id, parts.first(), parts.mid(1));
+        NARecord& r = out[id] = makeRecord(id, parts.first());
+        std::tie(r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4) =
+            std::tuple(parts.value(1), parts.value(2), parts.value(3), parts.value(4));
     }
-    return r;
+    return out;
 }
 
 // The file bytes `before` with the records of `ids` marked deleted in place
@@ -47,9 +38,7 @@ inline QByteArray withDeleted(QByteArray before, const std::vector<int>& ids)
 {
     for (int id : ids) {
         const qsizetype at = qsizetype(id) * NARecord::Size;
-        before.replace(at, 4, "DELR");
-        before[at + 4] = 0;
-        before[at + 5] = 0;
+        before.replace(at, 6, QByteArray("DELR\0\0", 6));
     }
     return before;
 }
@@ -63,7 +52,16 @@ protected:
     std::vector<std::pair<int, int>> shown;
     std::vector<std::pair<QString, QString>> shownNames;
 
-    void TearDown() override { closeAllWindows(); }
+    // Every case ends with the search over, its windows gone and every queued
+    // answer used; then any window left is closed.
+    void TearDown() override
+    {
+        settle();
+        EXPECT_FALSE(loadedWindow("DupParams"));
+        EXPECT_FALSE(loadedWindow("DupSearchMsg"));
+        EXPECT_TRUE(env.ui.allUsed());
+        closeAllWindows();
+    }
 
     void writeFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
@@ -72,17 +70,13 @@ protected:
 
     QByteArray file() const { return fileBytes(env.naPath()); }
 
-    DupSearchDialog* params()
-    {
-        return qobject_cast<DupSearchDialog*>(findWindow(QStringLiteral("DupParams")));
-    }
+    DupSearchDialog* params() { return windowOf<DupSearchDialog>("DupParams"); }
 
     // Opens DupSearchDialog, picks the match option and the display box, presses OK.
     void search(DupMatch match, bool display)
     {
         startFindDups(p);
         DupSearchDialog* w = params();
-        ASSERT_NE(w, nullptr);
         click(w->matchOptions[size_t(match)]);
         if (display)
             click(w->showPairsCheck);
@@ -131,16 +125,6 @@ protected:
     static Box question(const QString& text)
     {
         return {text, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question};
-    }
-
-    bool loaded(const char* name) { return loadedWindow(QString::fromLatin1(name)) != nullptr; }
-    // The search is over and its windows are gone.
-    void expectClosed()
-    {
-        settle();
-        EXPECT_FALSE(loaded("DupParams"));
-        EXPECT_FALSE(loaded("DupSearchMsg"));
-        EXPECT_TRUE(env.ui.allUsed());
     }
 };
 

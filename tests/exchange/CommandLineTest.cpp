@@ -1,5 +1,4 @@
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
 
 namespace tavrel::test {
 namespace {
@@ -7,7 +6,7 @@ namespace {
 TEST_F(ExchangeTest, CommandLine)
 {
     env.openFile(people(1, 2));
-    const QString vcf = env.dir() + "/people.vcf";
+    const QString vcf = env.dir() + "/people.vcf", csv = vcf + ".csv";
     struct Row {
         QStringList args;
         int status;
@@ -15,12 +14,11 @@ TEST_F(ExchangeTest, CommandLine)
     };
     const Row rows[] = {
         {{"--export", "vcard", vcf}, 0, "2 records exported to "},
-        {{"--export", "csv", vcf + ".csv", "--list", "abc"},
+        {{"--export", "csv", csv, "--list", "abc"},
          1,
          "There is no mailing list with identifier 'abc'."},
         {{"--export", "paper", "x"}, 2, "4 the N&A file is full"},
-        {{"--export", "csv", vcf + ".csv", "--encoding", "windows-1252", "--separator",
-          "semicolon"},
+        {{"--export", "csv", csv, "--encoding", "windows-1252", "--separator", "semicolon"},
          0,
          "2 records exported to "},
         {{"--export", "vcard", "x", "--separator", "semicolon"}, 2, "4 the N&A file is full"},
@@ -29,7 +27,6 @@ TEST_F(ExchangeTest, CommandLine)
         {{"--export", "csv", "x", "--separator", "tab"}, 2, "4 the N&A file is full"},
         {{"--export", "vcard"}, 2, "4 the N&A file is full"},
         {{"--import", vcf, "--overflow", "drop"}, 2, "4 the N&A file is full"},
-        {{"--import", vcf, "--dry-run"}, 3, "Dry run: nothing was written."},
         {{"--import", vcf, "--overflow", "cut", "--dry-run"}, 3, "Dry run: nothing"},
     };
     const QByteArray before = fileBytes(env.naPath());
@@ -40,8 +37,7 @@ TEST_F(ExchangeTest, CommandLine)
             << text.toStdString();
     }
     EXPECT_EQ(fileBytes(env.naPath()), before);
-    const QByteArray csv = fileBytes(vcf + ".csv");
-    EXPECT_TRUE(csv.startsWith("Name;Address 1;")) << csv.left(40).toStdString(); // no BOM
+    EXPECT_TRUE(fileBytes(csv).startsWith("Name;Address 1;")); // no byte-order mark
     // The dry run's preview named both as lookalikes; a real import skips them.
     EXPECT_TRUE(command({"--import", vcf})
                     .second.contains("Looks like a record in the file (same Name as ID 1, and no "
@@ -68,8 +64,8 @@ TEST_F(ExchangeTest, CommandLineSkipsOnlyTrueLookalikesAndSaysSo)
                                                    "to tell them apart") +
                               "2 Records Imported, 4 Not Imported.\n"))
         << text.toStdString();
-    EXPECT_EQ(field(stored(3).AddrLine1), "9 Oak Ave");
-    EXPECT_EQ(field(stored(4).Name), "Cy Ng");
+    EXPECT_EQ(trimRight(stored(3).AddrLine1), "9 Oak Ave");
+    EXPECT_EQ(trimRight(stored(4).Name), "Cy Ng");
 }
 
 } // namespace

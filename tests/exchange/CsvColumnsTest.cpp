@@ -1,10 +1,5 @@
 // Every column of a CSV file is placed in the record or named as left out.
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
-
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTreeWidget>
 
 namespace tavrel::test {
 namespace {

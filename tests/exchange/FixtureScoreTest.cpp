@@ -3,30 +3,19 @@
 // land where a user looks for them, and a word in the log for each that does
 // not.
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <cstdio>
 
 namespace tavrel::test {
 namespace {
 
-// One entry of a file and the fields it should fill. "Tel" fields match on
-// the label and the digits (a number compacted to fit is still that number);
-// a name ending in '~' only needs the value somewhere in the field.
-struct Expected {
-    const char* file;
-    int entry;
-    const char* fields; // as fieldList reads them
-};
-
-// What a file holds that the record has no place for: the log must name it.
-struct LeftOut {
-    const char* file;
-    const char* log;
-};
-
-const Expected kExpected[] = {
+// A file, one of its entries, and the fields it should fill, as fieldList reads
+// them. "Tel" fields match on the label and the digits (a number compacted to
+// fit is still that number); a name ending in '~' only needs the value
+// somewhere in the field.
+const std::tuple<const char*, int, const char*> kExpected[] = {
     {"android-21.vcf", 0,
      "Name=Jörg Müller|Addr1=Hauptstraße 12|Addr2=10115 Berlin|Addr3=Deutschland|"
      "Tel1=Mobile: +49 171 2345678|Tel2=Home: +49 30 1234567|EMail=joerg.mueller@example.de|"
@@ -121,7 +110,8 @@ const Expected kExpected[] = {
      "EMail=ines.gomez@example.es"},
 };
 
-const LeftOut kLeftOut[] = {
+// What a file holds that the record has no place for: the log must name it.
+const std::pair<const char*, const char*> kLeftOut[] = {
     {"gmail-30.vcf", "TITLE"},
     {"gmail-30.vcf", "URL"},
     {"iphone-30.vcf", "PHOTO"},
@@ -132,12 +122,8 @@ const LeftOut kLeftOut[] = {
 // A telephone as "Label: digits", so that only formatting may differ.
 QString telephoneKey(const QString& field)
 {
-    const qsizetype colon = field.indexOf(QLatin1String(": "));
-    QString digits;
-    for (QChar c : field.mid(colon + 2))
-        if (c.isDigit())
-            digits += c;
-    return field.left(colon) + QLatin1String(": ") + digits;
+    const qsizetype colon = field.indexOf(QLatin1String(": ")) + 2;
+    return field.left(colon) + field.mid(colon).remove(QRegularExpression("\\D"));
 }
 
 bool placed(const NARecord& r, QString name, const QString& value)
@@ -165,25 +151,24 @@ TEST_F(ExchangeTest, FixtureFilesScore)
     }
     int present = 0, found = 0;
     QStringList missed;
-    for (const Expected& e : kExpected) {
-        const int id = ids.value(e.file).value(e.entry);
-        ASSERT_NE(id, 0) << e.file << " entry " << e.entry;
+    for (const auto& [file, entry, fields] : kExpected) {
+        const int id = ids.value(file).value(entry);
+        ASSERT_NE(id, 0) << file << " entry " << entry;
         const NARecord r = stored(id);
-        for (const auto& [name, value] : fieldList(e.fields)) {
+        for (const auto& [name, value] : fieldList(fields)) {
             ++present;
             if (placed(r, name, value))
                 ++found;
             else
                 missed << QStringLiteral("%1 entry %2 %3: \u201C%4\u201D, not \u201C%5\u201D")
-                              .arg(e.file)
-                              .arg(e.entry + 1)
-                              .arg(name, value, recordField(r, QString(name).remove('~')));
+                              .arg(file, QString::number(entry + 1), name, value,
+                                   recordField(r, QString(name).remove('~')));
         }
     }
-    for (const LeftOut& l : kLeftOut) {
+    for (const auto& [file, log] : kLeftOut) {
         ++present;
-        EXPECT_TRUE(logs.value(l.file).contains(QString::fromUtf8(l.log)))
-            << l.file << ": the log does not name " << l.log;
+        EXPECT_TRUE(logs.value(file).contains(QString::fromUtf8(log)))
+            << file << ": the log does not name " << log;
     }
     const double score = 100.0 * found / present;
     printf("Fixture score: %d of %d fields placed (%.1f%%); %d named in the log as left out.\n",

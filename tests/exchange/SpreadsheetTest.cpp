@@ -1,7 +1,6 @@
 // CSV for spreadsheets: cells a spreadsheet would turn into numbers, dates or
 // formulas stay text; the native CSV stays as the record holds it.
 #include "ExchangeFixture.h"
-#include "RecordFields.h"
 
 namespace tavrel::test {
 namespace {
