@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QTextStream>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -65,14 +66,20 @@ inline QString backupCommandLine(TestEnv& env, const QStringList& args)
     return text;
 }
 
-// Every file of a directory and its bytes.
+// Every file of a directory and its bytes; with `names`, those of these names
+// only (patterns such as "tvlmail.*"); with `subfolders`, also every file under
+// it, by its path from `dir`.
 using DirFiles = std::map<QString, QByteArray>;
 
-inline DirFiles filesIn(const QString& dir)
+inline DirFiles filesIn(const QString& dir, const QStringList& names = {}, bool subfolders = false)
 {
     DirFiles out;
-    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        out[n] = fileBytes(dir + QLatin1Char('/') + n);
+    QDirIterator it(dir, names, QDir::Files | QDir::Hidden | QDir::System,
+                    subfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        out[QDir(dir).relativeFilePath(path)] = fileBytes(path);
+    }
     return out;
 }
 

@@ -35,12 +35,8 @@ namespace tavrel::test {
 namespace {
 
 // The failures every operation is made to suffer, and the numbers the user must see.
-constexpr int kErrors[] = {ENOSPC, EIO, EACCES};
-
-int numberOf(int err)
-{
-    return err == ENOSPC ? ErrNo::DiskFull : err == EIO ? ErrNo::DeviceIo : ErrNo::PermissionDenied;
-}
+constexpr std::pair<int, int> kErrors[] = {
+    {ENOSPC, ErrNo::DiskFull}, {EIO, ErrNo::DeviceIo}, {EACCES, ErrNo::PermissionDenied}};
 
 // A message a failure may bring: a pattern with %1 for the error number, or
 // a fixed text for one number only; and whether the program ends after it.
@@ -155,9 +151,8 @@ void expectMessage(const Command& c, const Outcome& r, int number)
             const QString pattern = f.onlyFor     ? f.pattern
                                     : f.anyNumber ? f.pattern.arg(QStringLiteral(" ?\\d+"))
                                                   : f.pattern.arg(numText(number));
-            if (QRegularExpression(QRegularExpression::anchoredPattern(pattern))
-                    .match(text)
-                    .hasMatch()) {
+            const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
+            if (whole.match(text).hasMatch()) {
                 EXPECT_EQ(r.ended, f.ends) << text.toStdString();
                 return;
             }
@@ -176,14 +171,14 @@ void failEveryOperation(const Command& c)
     SCOPED_TRACE(c.name);
     const Outcome clean = runCommand(c, 0, 0);
     for (int n = 1; n <= clean.operations; ++n) {
-        for (int err : kErrors) {
+        for (const auto& [err, number] : kErrors) {
             const Outcome r = runCommand(c, n, err);
             SCOPED_TRACE(QStringLiteral("operation %1 (%2) fails with %3")
                              .arg(n)
                              .arg(r.failed, QLatin1String(errnoName(err)))
                              .toStdString());
             if (r.ended || r.messages != clean.messages || r.after != clean.after)
-                expectMessage(c, r, numberOf(err));
+                expectMessage(c, r, number);
             // Whatever failed, each file is as it was or as the command leaves it.
             expectOldOrNew(r.after, r.before, clean.after);
             if (!r.ended) {
