@@ -2,27 +2,19 @@
 // change, and every command that needs room either finishes or changes
 // nothing, and says that the disk is full.
 #include "FileStates.h"
-#include "dups/DupSearch.h"
 #include "exchange/CommandLine.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/Import.h"
 #include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
-#include "support/TestEnv.h"
-#include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/Backups.h"
 #include "upkeep/UpkeepCommands.h"
 
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextStream>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <limits>
 
 namespace tavrel::test {
@@ -212,8 +204,7 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
         {"restore",
          [](TestEnv& env) {
              // A copy of today's book, then a change to undo.
-             BackupIo io;
-             Backups(*env.files, env.clock, io, backupFolder(env.p())).take(BackupTrigger::Manual);
+             backupCommandLine(env, {QStringLiteral("--backup")});
              env.clock.t = env.clock.t.addSecs(5);
              env.p().CurRec = makeRecord(9, QStringLiteral("Changed"));
              Put_NA_Rec(env.p(), 10);
@@ -249,14 +240,13 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
             prepare(env);
             c.setUp(env);
             r.bookBefore = book(env.dir());
-            const size_t shown = env.ui.messages.size();
+            const auto shown = qsizetype(env.ui.messages.size());
             const qint64 plenty = std::numeric_limits<qint64>::max() / 2;
             const qint64 left =
                 onFullDisk(env, free < 0 ? plenty : free, true, [&] { c.act(env, r.messages); });
             if (used)
                 *used = plenty - left;
-            for (size_t i = shown; i < env.ui.messages.size(); ++i)
-                r.messages << env.ui.messages[i].text;
+            r.messages << env.ui.texts().mid(shown);
             closeAllWindows();
             r.book = book(env.dir());
             r.tree = filesIn(env.dir(), {}, true); // backups included

@@ -126,16 +126,14 @@ inline void expectOldOrNew(const DirFiles& now, const DirFiles& was, const DirFi
                            bool wholeFile = false, const QStringList& skip = {})
 {
     for (const auto& [name, bytes] : now) {
-        const auto a = was.find(name);
-        const auto b = next.find(name);
         if (skip.contains(name))
             continue;
-        if (a == was.end() && b == next.end()) {
+        if (!was.count(name) && !next.count(name)) {
             ADD_FAILURE() << "left behind: " << name.toStdString();
             continue;
         }
-        const QByteArray old = a == was.end() ? QByteArray() : a->second;
-        const QByteArray fresh = b == next.end() ? QByteArray() : b->second;
+        const QByteArray old = was.count(name) ? was.at(name) : QByteArray();
+        const QByteArray fresh = next.count(name) ? next.at(name) : QByteArray();
         if (name != QLatin1String("n&a.mrk") || wholeFile) {
             EXPECT_TRUE(bytes == old || bytes == fresh) << name.toStdString() << " is half written";
             continue;

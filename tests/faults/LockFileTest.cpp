@@ -1,7 +1,6 @@
 // The lock file on a full disk.
 #include "platform/InstanceLock.h"
 #include "support/FileFaults.h"
-#include "support/TestEnv.h"
 
 #include <QTemporaryDir>
 #include <cerrno>

@@ -5,15 +5,9 @@
 #include "platform/RestoreJournal.h"
 #include "shell/Startup.h"
 #include "support/FileFaults.h"
-#include "support/TestEnv.h"
-#include "upkeep/BackupCommandLine.h"
-#include "upkeep/Backups.h"
 
-#include <QDir>
 #include <chrono>
 #include <csignal>
-#include <gtest/gtest.h>
-#include <map>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -43,10 +37,8 @@ protected:
     DirFiles changed(std::mt19937& rng)
     {
         DirFiles s = fromCopy;
-        QByteArray na = s[QStringLiteral("n&a.mrk")];
-        NARecord r = makeRecord(3, QStringLiteral("Changed %1").arg(rng() % 1000));
-        na.replace(3 * NARecord::Size, NARecord::Size, r.toBytes());
-        s[QStringLiteral("n&a.mrk")] = na;
+        const NARecord r = makeRecord(3, QStringLiteral("Changed %1").arg(rng() % 1000));
+        s[QStringLiteral("n&a.mrk")].replace(3 * NARecord::Size, NARecord::Size, r.toBytes());
         if (rng() % 2)
             s.erase(QStringLiteral("tvlmail.abc"));
         s[QStringLiteral("tvlmail.q7")] = listBytes(QStringLiteral("Team"), {}, '1');

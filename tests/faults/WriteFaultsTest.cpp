@@ -1,5 +1,4 @@
 #include "FileStates.h"
-#include "dups/DupSearch.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ImportDialog.h"
 #include "maillists/AddDeleteNamesDialog.h"
@@ -16,19 +15,13 @@
 #include "shell/SortOrderPreferenceDialog.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
-#include "support/TestEnv.h"
 #include "upkeep/UpkeepCommands.h"
 
-#include <QAbstractButton>
-#include <QDir>
-#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <cerrno>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace tavrel::test {
@@ -116,7 +109,7 @@ Outcome runCommand(const Command& c, int failAt, int err)
     env.ui.setAutoOk(true);
     {
         std::function<void()> act = c.setUp(env.p(), env.ui);
-        const size_t shownBefore = env.ui.messages.size();
+        const auto shownBefore = qsizetype(env.ui.messages.size());
         out.before = filesIn(env.dir());
         {
             FileFaults faults(env.dir());
@@ -129,8 +122,7 @@ Outcome runCommand(const Command& c, int failAt, int err)
             out.operations = faults.operations();
             out.failed = faults.failed();
         }
-        for (size_t i = shownBefore; i < env.ui.messages.size(); ++i)
-            out.messages << env.ui.messages[i].text;
+        out.messages = env.ui.texts().mid(shownBefore);
         const QByteArray disk = fileBytes(env.naPath());
         NAFile& handle = env.p().naFile;
         out.handleReadsDisk = handle.isOpen() && handle.size() == disk.size() &&
@@ -184,9 +176,8 @@ void failEveryOperation(const Command& c)
             if (!r.ended) {
                 // The program goes on with the file that lies on disk.
                 EXPECT_TRUE(r.handleReadsDisk) << "the program goes on with another file";
-                const QByteArray header =
-                    r.after.at(QStringLiteral("n&a.mrk")).left(NARecord::Size);
-                EXPECT_EQ(r.lastRecNo, NARecord::fromBytes(header).RecId);
+                const QByteArray& disk = r.after.at(QStringLiteral("n&a.mrk"));
+                EXPECT_EQ(r.lastRecNo, NARecord::fromBytes(slot(disk, 0)).RecId);
             }
             if (::testing::Test::HasFailure())
                 return;
