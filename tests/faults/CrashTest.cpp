@@ -2,15 +2,11 @@
 #include "exchange/Import.h"
 #include "maillists/MailListFile.h"
 #include "store/RecordAccess.h"
-#include "support/TestEnv.h"
 #include "upkeep/Compaction.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
-#include <gtest/gtest.h>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -119,62 +115,31 @@ const std::vector<Step>& script()
     return steps;
 }
 
-class CrashTest : public ::testing::Test {
-protected:
-    TestEnv env;
-    Program& p = env.p();
-    DirFiles initial;
-
-    void SetUp() override
-    {
-        auto r = people(1, 20);
-        r[4] = deletedRecord(4, QStringLiteral("Person 4"));
-        r[12] = deletedRecord(12, QStringLiteral("Person 12"));
-        for (int id = 1; id <= 20; ++id)
-            r[id].LinkId1 = qint16(21 - id);
-        env.openFile(r);
-        env.ui.setAutoOk(true);
-        clearMailListFlags(p);
-        setMember(p, 3, true);
-        writeMailList(p, QStringLiteral("tvlmail.a"), QStringLiteral("Club"));
-        writeMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("Choir"));
-        initial = filesIn(env.dir());
-    }
-
-    // The directory as it was before the run, opened as at start-up.
-    void restore()
-    {
-        p.naFile.close();
-        putBack(env.dir(), initial);
-        env.open();
-    }
-
-    // Runs the script in a child, which writes one byte to the pipe it
-    // returns in `report` after each step.
-    pid_t startChild(int& report)
-    {
-        int fds[2];
-        EXPECT_EQ(::pipe(fds), 0);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            // Plain file work only in the child, and no exit handlers after it.
-            try {
-                for (const Step& step : script()) {
-                    step.run(p);
-                    const char done = 1;
-                    if (::write(fds[1], &done, 1) != 1)
-                        ::_exit(3);
-                }
-            } catch (...) {
-                ::_exit(2);
+// Runs the script in a child, which writes one byte to the pipe it returns
+// in `report` after each step.
+pid_t startChild(Program& p, int& report)
+{
+    int fds[2];
+    EXPECT_EQ(::pipe(fds), 0);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        // Plain file work only in the child, and no exit handlers after it.
+        try {
+            for (const Step& step : script()) {
+                step.run(p);
+                const char done = 1;
+                if (::write(fds[1], &done, 1) != 1)
+                    ::_exit(3);
             }
-            ::_exit(0);
+        } catch (...) {
+            ::_exit(2);
         }
-        ::close(fds[1]);
-        report = fds[0];
-        return pid;
+        ::_exit(0);
     }
-};
+    ::close(fds[1]);
+    report = fds[0];
+    return pid;
+}
 
 } // namespace
 
@@ -182,8 +147,23 @@ protected:
 // random moments. Afterwards the N&A file opens without the damaged-file
 // message, every step the child reported done is on disk, the step under way
 // is either not there or whole, and each list file is its old or new self.
-TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
+TEST(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
 {
+    TestEnv env;
+    Program& p = env.p();
+    auto r = people(1, 20);
+    r[4] = deletedRecord(4, QStringLiteral("Person 4"));
+    r[12] = deletedRecord(12, QStringLiteral("Person 12"));
+    for (int id = 1; id <= 20; ++id)
+        r[id].LinkId1 = qint16(21 - id);
+    env.openFile(r);
+    env.ui.setAutoOk(true);
+    clearMailListFlags(p);
+    setMember(p, 3, true);
+    writeMailList(p, QStringLiteral("tvlmail.a"), QStringLiteral("Club"));
+    writeMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("Choir"));
+    const DirFiles initial = filesIn(env.dir());
+
     // The directory after each step, run here to the end, and how long each
     // step took, to spread the kills evenly over the steps: the record steps
     // take microseconds, a flush milliseconds.
@@ -206,9 +186,12 @@ TEST_F(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
     // lets the kills reach the steps of a few microseconds as well.
     for (int kill = 0; kill < kills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill) + " of seed " + std::to_string(seed));
-        restore();
+        // The directory as it was before the run, opened as at start-up.
+        p.naFile.close();
+        putBack(env.dir(), initial);
+        env.open();
         int report = -1;
-        const pid_t pid = startChild(report);
+        const pid_t pid = startChild(p, report);
         ASSERT_GT(pid, 0);
         const int target = std::uniform_int_distribution<int>(0, steps - 1)(rng);
         int done = 0;

@@ -2,28 +2,19 @@
 // change, and every command that needs room either finishes or changes
 // nothing, and says that the disk is full.
 #include "FileStates.h"
-#include "dups/DupSearch.h"
 #include "exchange/CommandLine.h"
 #include "exchange/ExchangeCommands.h"
-#include "exchange/Import.h"
 #include "exchange/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
-#include "support/TestEnv.h"
-#include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/Backups.h"
 #include "upkeep/UpkeepCommands.h"
 
-#include <QDirIterator>
-#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextStream>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <limits>
 
 namespace tavrel::test {
@@ -59,26 +50,10 @@ qint64 onFullDisk(TestEnv& env, qint64 free, bool truthfully, const std::functio
     return disk.freeSpace();
 }
 
-// Every file under the program directory, backups included, by relative path.
-DirFiles tree(const QString& dir)
-{
-    DirFiles out;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        out[QDir(dir).relativeFilePath(path)] = fileBytes(path);
-    }
-    return out;
-}
-
 // The address book alone: the N&A file and the mailing lists.
 DirFiles book(const QString& dir)
 {
-    DirFiles out;
-    for (const auto& [name, bytes] : filesIn(dir))
-        if (name == QLatin1String("n&a.mrk") || name.startsWith(QLatin1String("tvlmail.")))
-            out[name] = bytes;
-    return out;
+    return filesIn(dir, {QStringLiteral("n&a.mrk"), QStringLiteral("tvlmail.*")});
 }
 
 QStringList copiesIn(const QString& dir)
@@ -143,27 +118,23 @@ TEST(DiskFull, ABulkChangeWhoseCopyFailsStartsOnlyWhenThePersonGoesOnWithoutIt)
             // Room for the change, not for the copy of the file and the list.
             onFullDisk(env, fileBytes(env.naPath()).size() + 100, false,
                        [&] { row.act(env, answer); });
-            const auto question =
-                std::find_if(env.ui.messages.begin(), env.ui.messages.end(), [](const auto& m) {
-                    return m.text.startsWith(QStringLiteral("The Backup Copy ("));
-                });
-            ASSERT_NE(question, env.ui.messages.end());
-            const ScriptedUi::Message& asked = *question;
-            EXPECT_EQ(asked.buttons, Ui::Buttons::YesNoDefaultNo);
-            EXPECT_TRUE(asked.text.startsWith(QStringLiteral("The Backup Copy (") +
-                                              QLatin1String(row.trigger) +
-                                              QStringLiteral(") Could Not Be Made: Error 61")))
-                << asked.text.toStdString();
-            EXPECT_TRUE(asked.text.contains(QRegularExpression(
-                QStringLiteral("\n\nThe Disk Is Full\\.  The Copy Needs 70 KBytes Of Free Space; "
-                               "[\\d,]+ KBytes Are Free\\.\n\nNothing Has Been Changed: The N&A "
-                               "File, The Mailing Lists And The Earlier Copies Are As They "
-                               "Were\\.\n\nGo On Without A Copy\\?$"))))
-                << asked.text.toStdString();
+            const QRegularExpression question(
+                QStringLiteral(
+                    "^The Backup Copy \\(%1\\) Could Not Be Made: Error 61 In The Folder\n"
+                    "[^\n]+\n\nThe Disk Is Full\\.  The Copy Needs 70 KBytes Of Free "
+                    "Space; [\\d,]+ KBytes Are Free\\.\n\nNothing Has Been Changed: The "
+                    "N&A File, The Mailing Lists And The Earlier Copies Are As They "
+                    "Were\\.\n\nGo On Without A Copy\\?$")
+                    .arg(QLatin1String(row.trigger)));
+            const auto asked =
+                std::find_if(env.ui.messages.begin(), env.ui.messages.end(),
+                             [&](const auto& m) { return question.match(m.text).hasMatch(); });
+            ASSERT_NE(asked, env.ui.messages.end()) << env.ui.texts().join(u'|').toStdString();
+            EXPECT_EQ(asked->buttons, Ui::Buttons::YesNoDefaultNo);
             EXPECT_TRUE(copiesIn(env.dir()).isEmpty())
                 << copiesIn(env.dir()).join(' ').toStdString();
             if (answer == Ui::Answer::No) {
-                EXPECT_EQ(&asked, &env.ui.messages.back()); // and nothing more is said
+                EXPECT_EQ(&*asked, &env.ui.messages.back()); // and nothing more is said
                 EXPECT_EQ(book(env.dir()), before);
             } else {
                 EXPECT_NE(book(env.dir()), before);
@@ -233,8 +204,7 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
         {"restore",
          [](TestEnv& env) {
              // A copy of today's book, then a change to undo.
-             BackupIo io;
-             Backups(*env.files, env.clock, io, backupFolder(env.p())).take(BackupTrigger::Manual);
+             backupCommandLine(env, {QStringLiteral("--backup")});
              env.clock.t = env.clock.t.addSecs(5);
              env.p().CurRec = makeRecord(9, QStringLiteral("Changed"));
              Put_NA_Rec(env.p(), 10);
@@ -270,17 +240,16 @@ TEST(DiskFull, EachCommandFinishesOrChangesNothingAtEveryFreeSpace)
             prepare(env);
             c.setUp(env);
             r.bookBefore = book(env.dir());
-            const size_t shown = env.ui.messages.size();
+            const auto shown = qsizetype(env.ui.messages.size());
             const qint64 plenty = std::numeric_limits<qint64>::max() / 2;
             const qint64 left =
                 onFullDisk(env, free < 0 ? plenty : free, true, [&] { c.act(env, r.messages); });
             if (used)
                 *used = plenty - left;
-            for (size_t i = shown; i < env.ui.messages.size(); ++i)
-                r.messages << env.ui.messages[i].text;
+            r.messages << env.ui.texts().mid(shown);
             closeAllWindows();
             r.book = book(env.dir());
-            r.tree = tree(env.dir());
+            r.tree = filesIn(env.dir(), {}, true); // backups included
             return r;
         };
         qint64 used = 0;

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QDirIterator>
 #include <QTextStream>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -65,14 +66,20 @@ inline QString backupCommandLine(TestEnv& env, const QStringList& args)
     return text;
 }
 
-// Every file of a directory and its bytes.
+// Every file of a directory and its bytes; with `names`, those of these names
+// only (patterns such as "tvlmail.*"); with `subfolders`, also every file under
+// it, by its path from `dir`.
 using DirFiles = std::map<QString, QByteArray>;
 
-inline DirFiles filesIn(const QString& dir)
+inline DirFiles filesIn(const QString& dir, const QStringList& names = {}, bool subfolders = false)
 {
     DirFiles out;
-    for (const QString& n : QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        out[n] = fileBytes(dir + QLatin1Char('/') + n);
+    QDirIterator it(dir, names, QDir::Files | QDir::Hidden | QDir::System,
+                    subfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        out[QDir(dir).relativeFilePath(path)] = fileBytes(path);
+    }
     return out;
 }
 
@@ -119,16 +126,14 @@ inline void expectOldOrNew(const DirFiles& now, const DirFiles& was, const DirFi
                            bool wholeFile = false, const QStringList& skip = {})
 {
     for (const auto& [name, bytes] : now) {
-        const auto a = was.find(name);
-        const auto b = next.find(name);
         if (skip.contains(name))
             continue;
-        if (a == was.end() && b == next.end()) {
+        if (!was.count(name) && !next.count(name)) {
             ADD_FAILURE() << "left behind: " << name.toStdString();
             continue;
         }
-        const QByteArray old = a == was.end() ? QByteArray() : a->second;
-        const QByteArray fresh = b == next.end() ? QByteArray() : b->second;
+        const QByteArray old = was.count(name) ? was.at(name) : QByteArray();
+        const QByteArray fresh = next.count(name) ? next.at(name) : QByteArray();
         if (name != QLatin1String("n&a.mrk") || wholeFile) {
             EXPECT_TRUE(bytes == old || bytes == fresh) << name.toStdString() << " is half written";
             continue;

@@ -7,17 +7,12 @@
 #include "platform/InstanceLock.h"
 #include "platform/RestoreJournal.h"
 #include "shell/Startup.h"
-#include "support/TestEnv.h"
-#include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/Backups.h"
 #include "upkeep/Compaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,14 +129,10 @@ TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
                        listBytes(QStringLiteral("Club"), {1, 2}));
             armAutomaticCopies(env.p());
             // One real copy to restore, taken before the link is planted.
-            {
-                const QDateTime now = env.clock.t;
-                env.clock.t = QDateTime(QDate(2026, 3, 1), QTime(8, 0, 0));
-                BackupIo io;
-                Backups(*env.files, env.clock, io, backupFolder(env.p()))
-                    .take(BackupTrigger::Manual);
-                env.clock.t = now;
-            }
+            FixedClock then;
+            then.t = QDateTime(QDate(2026, 3, 1), QTime(8, 0, 0));
+            BackupIo io;
+            Backups(*env.files, then, io, backupFolder(env.p())).take(BackupTrigger::Manual);
             // Two copies a month in 2024, more days and months than rotation keeps
             // (linked, not copied: the disk has nothing to write for them).
             const QString folder = backupFolder(env.p());
@@ -170,9 +161,8 @@ TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
             QDir().mkpath(QFileInfo(at).path());
             QFile::remove(at);
             ASSERT_TRUE(QFile::link(target, at)) << name;
-            const bool copyName = QString::fromLatin1(name).startsWith(QLatin1String("backups/")) &&
-                                  !QString::fromLatin1(name).contains(QLatin1String("/manifest")) &&
-                                  !QString::fromLatin1(name).endsWith(QLatin1String(".abc"));
+            // A copy's name (or a copy's leftover) in the backup folder, not a file in a copy.
+            const bool copyName = QString::fromLatin1(name).count(u'/') == 1;
 
             for (const Command& c : kCommands) {
                 c.run(env);
@@ -185,10 +175,7 @@ TEST(HostileFolders, NoCommandReachesOutsideThroughALink)
                 }
             }
             // The backup's rotation had old copies to throw out, and did.
-            EXPECT_LT(QDir(backupFolder(env.p()))
-                          .entryList({QStringLiteral("tvl-2024*")}, QDir::Dirs)
-                          .size(),
-                      24)
+            EXPECT_LT(QDir(folder).entryList({QStringLiteral("tvl-2024*")}, QDir::Dirs).size(), 24)
                 << name;
         }
     }

@@ -1,12 +1,12 @@
 // The lock file on a full disk.
 #include "platform/InstanceLock.h"
 #include "support/FileFaults.h"
-#include "support/TestEnv.h"
 
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace tavrel::test {
 
@@ -16,25 +16,21 @@ TEST(LockFile, AFullDiskIsNamedAsTheCauseOtherCausesKeepTheGeneralText)
         QStringLiteral("The program directory does not take the lock file; nothing was done.");
     const QString full = QStringLiteral("There is no space left on the disk that holds the program "
                                         "directory, not even for the lock file; nothing was done.");
-    const struct {
-        FileOp op;
-        int err;
-        QString text;
-    } rows[] = {{FileOp::Open, ENOSPC, full},
-                {FileOp::Write, ENOSPC, full},
-                {FileOp::Write, EDQUOT, full},
-                {FileOp::Open, EIO, general}};
-    for (const auto& r : rows) {
+    const std::tuple<FileOp, int, QString> rows[] = {{FileOp::Open, ENOSPC, full},
+                                                     {FileOp::Write, ENOSPC, full},
+                                                     {FileOp::Write, EDQUOT, full},
+                                                     {FileOp::Open, EIO, general}};
+    for (const auto& [op, err, text] : rows) {
         QTemporaryDir dir;
         InstanceCheck c;
         {
             FileFaults faults(dir.path());
             faults.setTornWrites(false);
-            faults.failEvery(r.op, r.err);
+            faults.failEvery(op, err);
             c = InstanceLock(dir.path()).check();
         }
-        EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(r.err))) << errnoName(r.err);
-        EXPECT_EQ(lockRefusalText(c), r.text) << errnoName(r.err);
+        EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(err))) << errnoName(err);
+        EXPECT_EQ(lockRefusalText(c), text) << errnoName(err);
         // Once there is room again the lock is taken.
         EXPECT_TRUE(InstanceLock(dir.path()).acquire());
     }

@@ -5,15 +5,9 @@
 #include "platform/RestoreJournal.h"
 #include "shell/Startup.h"
 #include "support/FileFaults.h"
-#include "support/TestEnv.h"
-#include "upkeep/BackupCommandLine.h"
-#include "upkeep/Backups.h"
 
-#include <QDir>
 #include <chrono>
 #include <csignal>
-#include <gtest/gtest.h>
-#include <map>
 #include <random>
 #include <thread>
 #include <unistd.h>
@@ -30,23 +24,19 @@ protected:
         writeBytes(path(QStringLiteral("tvlmail.abc")), listBytes(QStringLiteral("Club"), {}, '1'));
         writeBytes(path(QStringLiteral("tvlmail.q7")), listBytes(QStringLiteral("Team")));
         copy = backups().take(BackupTrigger::Manual).name;
-        fromCopy = state();
+        fromCopy = filesIn(env.dir());
         env.p().naFile.close();
     }
 
     QString path(const QString& name) const { return env.dir() + QLatin1Char('/') + name; }
     QString folder() const { return env.dir() + QStringLiteral("/backups"); }
     Backups backups() { return Backups(*env.files, env.clock, io, folder()); }
-    // Everything in the program directory but the backup folder.
-    DirFiles state() const { return filesIn(env.dir()); }
     // The state before the restore: the N&A file and the lists changed since the copy.
     DirFiles changed(std::mt19937& rng)
     {
         DirFiles s = fromCopy;
-        QByteArray na = s[QStringLiteral("n&a.mrk")];
-        NARecord r = makeRecord(3, QStringLiteral("Changed %1").arg(rng() % 1000));
-        na.replace(3 * NARecord::Size, NARecord::Size, r.toBytes());
-        s[QStringLiteral("n&a.mrk")] = na;
+        const NARecord r = makeRecord(3, QStringLiteral("Changed %1").arg(rng() % 1000));
+        s[QStringLiteral("n&a.mrk")].replace(3 * NARecord::Size, NARecord::Size, r.toBytes());
         if (rng() % 2)
             s.erase(QStringLiteral("tvlmail.abc"));
         s[QStringLiteral("tvlmail.q7")] = listBytes(QStringLiteral("Team"), {}, '1');
@@ -88,7 +78,7 @@ protected:
         std::optional<InterruptedRestore> finished;
         ASSERT_NO_THROW(finished = finishInterruptedRestore(*env.files)) << what.toStdString();
         removeStaleTemporaries(*env.files);
-        const DirFiles now = state();
+        const DirFiles now = filesIn(env.dir());
         EXPECT_TRUE(now == fromCopy || now == before) << what.toStdString() << ": a mixture";
         if (finished && finished->completed) {
             EXPECT_EQ(now, fromCopy) << what.toStdString();
@@ -140,7 +130,7 @@ TEST_F(RestoreKills, KilledAtEveryFileOperationTheNextStartMakesItWhole)
     EXPECT_TRUE(o.startsWith(QStringLiteral("The restore of ") + copy +
                              QStringLiteral(" was interrupted; it has now been completed.\n")))
         << o.toStdString();
-    EXPECT_EQ(state(), fromCopy);
+    EXPECT_EQ(filesIn(env.dir()), fromCopy);
 }
 
 // TAVREL_RESTORE_KILLS trials (CI: 20), TAVREL_RESTORE_SEED for others, each

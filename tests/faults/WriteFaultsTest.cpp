@@ -1,5 +1,4 @@
 #include "FileStates.h"
-#include "dups/DupSearch.h"
 #include "exchange/ExchangeCommands.h"
 #include "exchange/ImportDialog.h"
 #include "maillists/AddDeleteNamesDialog.h"
@@ -16,31 +15,21 @@
 #include "shell/SortOrderPreferenceDialog.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
-#include "support/TestEnv.h"
 #include "upkeep/UpkeepCommands.h"
 
-#include <QAbstractButton>
-#include <QDir>
-#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <cerrno>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace tavrel::test {
 namespace {
 
 // The failures every operation is made to suffer, and the numbers the user must see.
-constexpr int kErrors[] = {ENOSPC, EIO, EACCES};
-
-int numberOf(int err)
-{
-    return err == ENOSPC ? ErrNo::DiskFull : err == EIO ? ErrNo::DeviceIo : ErrNo::PermissionDenied;
-}
+constexpr std::pair<int, int> kErrors[] = {
+    {ENOSPC, ErrNo::DiskFull}, {EIO, ErrNo::DeviceIo}, {EACCES, ErrNo::PermissionDenied}};
 
 // A message a failure may bring: a pattern with %1 for the error number, or
 // a fixed text for one number only; and whether the program ends after it.
@@ -120,7 +109,7 @@ Outcome runCommand(const Command& c, int failAt, int err)
     env.ui.setAutoOk(true);
     {
         std::function<void()> act = c.setUp(env.p(), env.ui);
-        const size_t shownBefore = env.ui.messages.size();
+        const auto shownBefore = qsizetype(env.ui.messages.size());
         out.before = filesIn(env.dir());
         {
             FileFaults faults(env.dir());
@@ -133,8 +122,7 @@ Outcome runCommand(const Command& c, int failAt, int err)
             out.operations = faults.operations();
             out.failed = faults.failed();
         }
-        for (size_t i = shownBefore; i < env.ui.messages.size(); ++i)
-            out.messages << env.ui.messages[i].text;
+        out.messages = env.ui.texts().mid(shownBefore);
         const QByteArray disk = fileBytes(env.naPath());
         NAFile& handle = env.p().naFile;
         out.handleReadsDisk = handle.isOpen() && handle.size() == disk.size() &&
@@ -155,9 +143,8 @@ void expectMessage(const Command& c, const Outcome& r, int number)
             const QString pattern = f.onlyFor     ? f.pattern
                                     : f.anyNumber ? f.pattern.arg(QStringLiteral(" ?\\d+"))
                                                   : f.pattern.arg(numText(number));
-            if (QRegularExpression(QRegularExpression::anchoredPattern(pattern))
-                    .match(text)
-                    .hasMatch()) {
+            const QRegularExpression whole(QRegularExpression::anchoredPattern(pattern));
+            if (whole.match(text).hasMatch()) {
                 EXPECT_EQ(r.ended, f.ends) << text.toStdString();
                 return;
             }
@@ -176,22 +163,21 @@ void failEveryOperation(const Command& c)
     SCOPED_TRACE(c.name);
     const Outcome clean = runCommand(c, 0, 0);
     for (int n = 1; n <= clean.operations; ++n) {
-        for (int err : kErrors) {
+        for (const auto& [err, number] : kErrors) {
             const Outcome r = runCommand(c, n, err);
             SCOPED_TRACE(QStringLiteral("operation %1 (%2) fails with %3")
                              .arg(n)
                              .arg(r.failed, QLatin1String(errnoName(err)))
                              .toStdString());
             if (r.ended || r.messages != clean.messages || r.after != clean.after)
-                expectMessage(c, r, numberOf(err));
+                expectMessage(c, r, number);
             // Whatever failed, each file is as it was or as the command leaves it.
             expectOldOrNew(r.after, r.before, clean.after);
             if (!r.ended) {
                 // The program goes on with the file that lies on disk.
                 EXPECT_TRUE(r.handleReadsDisk) << "the program goes on with another file";
-                const QByteArray header =
-                    r.after.at(QStringLiteral("n&a.mrk")).left(NARecord::Size);
-                EXPECT_EQ(r.lastRecNo, NARecord::fromBytes(header).RecId);
+                const QByteArray& disk = r.after.at(QStringLiteral("n&a.mrk"));
+                EXPECT_EQ(r.lastRecNo, NARecord::fromBytes(slot(disk, 0)).RecId);
             }
             if (::testing::Test::HasFailure())
                 return;
