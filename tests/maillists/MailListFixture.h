@@ -10,7 +10,6 @@
 #include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 namespace tavrel::test {
@@ -25,7 +24,7 @@ protected:
     ~MailListTest() override { closeAllWindows(); }
 
     // IDs 3, 5 and 8 in use; boxes with only OK are answered at once.
-    void openThreePeople()
+    void SetUp() override
     {
         env.openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
                       {5, makeRecord(5, QStringLiteral("Eve Bond"))},

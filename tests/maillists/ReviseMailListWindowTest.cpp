@@ -16,8 +16,6 @@ namespace tavrel::test {
 
 class MailFormTest : public MailListTest {
 protected:
-    void SetUp() override { openThreePeople(); }
-
     ReviseMailListWindow* openMail()
     {
         startReviseMailList(p);
