@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 

@@ -3,7 +3,6 @@
 #include "maillists/AddDeleteNamesDialog.h"
 #include "maillists/MailListCommands.h"
 #include "maillists/ReviseMailListWindow.h"
-#include "platform/Errors.h"
 #include "store/NameList.h"
 
 #include <QFileInfo>
@@ -109,6 +108,10 @@ TEST_F(MailFormTest, ShowsAndRevisesIdNumbers)
 TEST_F(MailFormTest, ChangesTheTitleKeepingTheFlags)
 {
     writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("Club"), {3, 1700}));
+    // A damaged file, to come back whole: what flags there were, the rest not members.
+    QByteArray damaged = listBytes(QStringLiteral("Old"), {2, 3, 900}).left(600);
+    damaged[47] = '?';
+    writeRaw(QStringLiteral("tvlmail.d"), damaged);
     ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
     select(w->fileList, QStringLiteral("tvlmail.a"));
@@ -128,12 +131,6 @@ TEST_F(MailFormTest, ChangesTheTitleKeepingTheFlags)
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.a")),
               listBytes(QStringLiteral("No Title Specified"), {3, 1700}));
 
-    // A damaged file comes back whole: what flags there were, the rest not members.
-    QByteArray damaged = listBytes(QStringLiteral("Old"), {2, 3, 900}).left(600);
-    damaged[47] = '?';
-    writeRaw(QStringLiteral("tvlmail.d"), damaged);
-    w->fileList->clearSelection();
-    linesOf(w->fileList)->appendLine({0, QStringLiteral("tvlmail.d")});
     select(w->fileList, QStringLiteral("tvlmail.d"));
     EXPECT_EQ(w->titleEdit->text(), QStringLiteral("Old"));
     type(w->titleEdit, QStringLiteral("Mended"));
