@@ -1,9 +1,6 @@
 #include "MailListFixture.h"
 
 #include "maillists/CreateByNameDialog.h"
-#include "maillists/CreateMailListWindow.h"
-#include "maillists/MailListCommands.h"
-#include "maillists/ReviseMailListWindow.h"
 #include "maillists/SearchComplete.h"
 #include "maillists/SearchCompleteWindow.h"
 #include "platform/gui/Windows.h"
@@ -18,14 +15,7 @@
 
 namespace tavrel::test {
 
-class CreateListTest : public MailListTest {
-protected:
-    CreateMailListWindow* openCreate()
-    {
-        startCreateMailList(p);
-        return windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
-    }
-};
+using CreateListTest = MailListTest;
 
 // Each refusal in turn, with its message and caption; only a reserved name
 // beeps; an identifier that would leave the directory is no file name at all.
@@ -169,7 +159,7 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     EXPECT_EQ(w->existingTitleEdit->text(), QString(40, QLatin1Char(' ')));
 }
 
-class SearchCompleteTest : public CreateListTest {
+class SearchCompleteTest : public MailListTest {
 protected:
     SearchCompleteWindow* openComplete(int matched, int added, bool saves)
     {
@@ -304,8 +294,7 @@ TEST_F(CreateListTest, FileListsTravelWithTheArrowKeys)
         EXPECT_EQ(title->text().trimmed(), QStringLiteral("Third"));
         EXPECT_EQ(QApplication::focusWidget(), files);
     };
-    startReviseMailList(p);
-    auto* revise = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
+    ReviseMailListWindow* revise = openMail();
     ASSERT_TRUE(revise);
     travel(revise->fileList, revise->titleEdit);
     revise->close();

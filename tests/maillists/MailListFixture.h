@@ -1,7 +1,10 @@
 #pragma once
 
+#include "maillists/CreateMailListWindow.h"
+#include "maillists/MailListCommands.h"
 #include "maillists/MailListFile.h"
 #include "maillists/NamePicker.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -32,6 +35,18 @@ protected:
         env.ui.setAutoOk(true);
     }
 
+    ReviseMailListWindow* openMail()
+    {
+        startReviseMailList(p);
+        return windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
+    }
+
+    CreateMailListWindow* openCreate()
+    {
+        startCreateMailList(p);
+        return windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
+    }
+
     QString path(const QString& name) const { return env.dir() + QLatin1Char('/') + name; }
 
     QByteArray bytesOf(const QString& name) const { return fileBytes(path(name)); }
@@ -60,8 +75,7 @@ protected:
 
     static void select(QListView* list, const QString& startingWith)
     {
-        if (const QModelIndex line = lineOf(list, startingWith); line.isValid())
-            list->setCurrentIndex(line);
+        list->setCurrentIndex(lineOf(list, startingWith));
     }
 
     // Clicks the line with the mouse, as a user would (the line may already be selected).

@@ -1,8 +1,6 @@
 #include "MailListFixture.h"
 
 #include "maillists/AddDeleteNamesDialog.h"
-#include "maillists/MailListCommands.h"
-#include "maillists/ReviseMailListWindow.h"
 #include "store/NameList.h"
 
 #include <QFileInfo>
@@ -13,14 +11,7 @@
 
 namespace tavrel::test {
 
-class MailFormTest : public MailListTest {
-protected:
-    ReviseMailListWindow* openMail()
-    {
-        startReviseMailList(p);
-        return windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
-    }
-};
+using MailFormTest = MailListTest;
 
 TEST_F(MailFormTest, CommandsNeedASelectedList)
 {
@@ -285,8 +276,7 @@ protected:
     {
         parseIdList(p, ids);
         writeMailList(p, QStringLiteral("tvlmail.a"), QStringLiteral("Club"));
-        startReviseMailList(p);
-        auto* w = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
+        ReviseMailListWindow* w = openMail();
         if (w)
             select(w->fileList, QStringLiteral("tvlmail.a"));
         return w;
