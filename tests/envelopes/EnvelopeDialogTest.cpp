@@ -48,11 +48,11 @@ protected:
     {
         // ID 8 lies at LastRecNo (8), past the last record: it looks active on
         // disk but is never read as data.
-        openFile({{2, envelopePerson(2, QStringLiteral("zed"))},
-                  {5, envelopePerson(5, QStringLiteral("amy"))},
-                  {7, envelopePerson(7, QStringLiteral("max"))},
-                  {8, envelopePerson(8, QStringLiteral("aaa"))}},
-                 8);
+        env.openFile({{2, envelopePerson(2, QStringLiteral("zed"))},
+                      {5, envelopePerson(5, QStringLiteral("amy"))},
+                      {7, envelopePerson(7, QStringLiteral("max"))},
+                      {8, envelopePerson(8, QStringLiteral("aaa"))}},
+                     8);
         p.SortPref = QLatin1Char('0');
     }
 
@@ -381,7 +381,7 @@ TEST_F(EnvelopeDialogTest, TheProgressWindowCountsAndCancels)
 
 TEST_F(EnvelopeDialogTest, AnEmptyFileGivesAnEmptyNameList)
 {
-    openFile({});
+    env.openFile({});
     open();
     env.ui.setAutoOk(true);
     choose("EnvOpt2_2");

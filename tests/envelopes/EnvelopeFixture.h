@@ -5,9 +5,7 @@
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 #include <vector>
 
@@ -56,27 +54,16 @@ protected:
     Program& p = env.p();
     RecordedEnvelopeWindows windows;
 
-    ~EnvelopeTest() override
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        settle();
-    }
+    ~EnvelopeTest() override { closeAllWindows(); }
 
-    void openFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
-    {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
-    }
-
-    // People 1..n with full addresses, those of `deleted` deleted.
-    void openPeople(int n, const std::set<int>& deleted = {})
+    // People 1..n with full addresses, those of `deleted` deleted; returns the file's bytes.
+    QByteArray openPeople(int n, const std::set<int>& deleted = {})
     {
         std::map<int, NARecord> records;
         for (int id = 1; id <= n; ++id)
             records[id] =
                 deleted.count(id) ? deletedRecord(id, QStringLiteral("Gone")) : envelopePerson(id);
-        openFile(records);
+        return env.openFile(records);
     }
 
     // Writes list file "tvlmail.<identifier>" with these members.
