@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <string_view>
 
 namespace tavrel::test {
@@ -238,58 +239,43 @@ TEST_F(EnvelopeDialogTest, OptionConflictsAndRefusals)
 // other), its instruction and where the focus goes, from a fresh dialog.
 TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
 {
-    const QStringList options{"Frame3"}, keys{"EnvAddrInstrLabel", "EnvAddrOKButton"};
-    const QStringList listPanel{"EnvAddrInstrLabel", "File1", "EnvMailingListSortByFrame"};
-    const QString names = QStringLiteral("EnvAddrInstrLabel ReturnAddressList ");
-    struct Row {
-        std::vector<const char*> steps; // options and buttons clicked, lists' first line picked
-        QStringList shown;
-        const char* focus;       // nullptr: not checked
-        const char* instruction; // nullptr: not checked
-    } rows[] = {
-        {{}, options, nullptr, nullptr},
-        {{"EnvOpt1_0"}, keys, "EnvAddrLine_0", "Please Enter Return Address Below"},
-        {{"EnvOpt2_0"}, keys, "EnvAddrLine_0", "Please Enter Mailing Address Below"},
-        {{"EnvOpt1_1"},
-         (names + "ReturnAddressListOKButton").split(u' '),
-         "ReturnAddressList",
-         "Please Select The Return Address Name"},
-        {{"EnvOpt2_2"},
-         (names + "MailingAddressListOKButton").split(u' '),
-         "ReturnAddressList",
-         "Please Select The 'Mail To' Name"},
-        {{"EnvOpt2_1"}, listPanel, "File1", "Please Select The Desired Mailing List"},
-        {{"EnvOpt2_3"},
-         {"EnvMailingListSortByFrame", "EnvMailingListSortByOKButton"},
-         "EnvOpt2_3",
-         nullptr},
-        {{"EnvOpt2_3", "EnvMailingListSortByOKButton"}, options, "EnvPrintButton", nullptr},
-        {{"EnvOpt2_1", "File1", "EnvMailingListOKButton"},
-         {"Frame3", "ForEachAddrLabel"},
-         "EnvPrintButton",
-         nullptr},
+    const char* const keys = "EnvAddrInstrLabel EnvAddrOKButton";
+    const char* const listPanel = "EnvAddrInstrLabel File1 EnvMailingListSortByFrame";
+    // The options and buttons clicked and lists' first line picked; the panels
+    // showing; the focus and the instruction ("": not checked).
+    const std::array<const char*, 4> rows[] = {
+        {"", "Frame3", "", ""},
+        {"EnvOpt1_0", keys, "EnvAddrLine_0", "Please Enter Return Address Below"},
+        {"EnvOpt2_0", keys, "EnvAddrLine_0", "Please Enter Mailing Address Below"},
+        {"EnvOpt1_1", "EnvAddrInstrLabel ReturnAddressList ReturnAddressListOKButton",
+         "ReturnAddressList", "Please Select The Return Address Name"},
+        {"EnvOpt2_2", "EnvAddrInstrLabel ReturnAddressList MailingAddressListOKButton",
+         "ReturnAddressList", "Please Select The 'Mail To' Name"},
+        {"EnvOpt2_1", listPanel, "File1", "Please Select The Desired Mailing List"},
+        {"EnvOpt2_3", "EnvMailingListSortByFrame EnvMailingListSortByOKButton", "EnvOpt2_3", ""},
+        {"EnvOpt2_3 EnvMailingListSortByOKButton", "Frame3", "EnvPrintButton", ""},
+        {"EnvOpt2_1 File1 EnvMailingListOKButton", "Frame3 ForEachAddrLabel", "EnvPrintButton", ""},
         // One panel at a time: the next option closes the one open.
-        {{"EnvOpt2_3", "EnvOpt2_1"}, listPanel, "File1", nullptr},
-        {{"EnvOpt2_2", "EnvOpt2_4"}, options, "EnvPrintButton", nullptr},
-        {{"EnvOpt2_3", "EnvOpt1_0"}, keys, "EnvAddrLine_0", nullptr},
+        {"EnvOpt2_3 EnvOpt2_1", listPanel, "File1", ""},
+        {"EnvOpt2_2 EnvOpt2_4", "Frame3", "EnvPrintButton", ""},
+        {"EnvOpt2_3 EnvOpt1_0", keys, "EnvAddrLine_0", ""},
     };
     writeList(QStringLiteral("a"), {5, 7});
-    for (const Row& row : rows) {
-        SCOPED_TRACE(QStringList(row.steps.begin(), row.steps.end()).join(u',').toStdString());
+    for (const auto& [steps, shown, focus, instruction] : rows) {
+        SCOPED_TRACE(steps);
         open();
-        for (const char* step : row.steps) {
-            if (qobject_cast<QAbstractItemView*>(c(step))) {
-                pickLine(step, 0);
+        for (const QString& step : QString(steps).split(u' ', Qt::SkipEmptyParts)) {
+            if (qobject_cast<QAbstractItemView*>(c(qPrintable(step)))) {
+                pickLine(qPrintable(step), 0);
                 continue;
             }
-            c(step)->setFocus(); // as a mouse click gives it
-            click(c<QAbstractButton>(step));
+            c(qPrintable(step))->setFocus(); // as a mouse click gives it
+            click(c<QAbstractButton>(qPrintable(step)));
         }
-        EXPECT_EQ(panels(), row.shown);
-        EXPECT_TRUE(!row.focus || w->focusWidget() == c(row.focus)) << w->focusWidget();
-        const QString instruction = c<QLabel>("EnvAddrInstrLabel")->text();
-        EXPECT_TRUE(!row.instruction || instruction == QLatin1String(row.instruction))
-            << instruction.toStdString();
+        EXPECT_EQ(panels(), QString(shown).split(u' '));
+        EXPECT_TRUE(!*focus || w->focusWidget() == c(focus)) << w->focusWidget();
+        const QString said = c<QLabel>("EnvAddrInstrLabel")->text();
+        EXPECT_TRUE(!*instruction || said == QLatin1String(instruction)) << said.toStdString();
         w->close();
         settle();
     }
