@@ -27,18 +27,6 @@ const QString kConflict =
     QStringLiteral("You Cannot Specify 'No Return Address' And 'No To Address' Simultaneously.\n\n"
                    "These Options Are Being Reset. Please Reselect Addressing Options.");
 
-// The panels by one control each, in a fixed order, for comparing what shows.
-const char* const kPanels[] = {"EnvAddrInstrLabel",
-                               "EnvAddrOKButton",
-                               "ReturnAddressList",
-                               "ReturnAddressListOKButton",
-                               "MailingAddressListOKButton",
-                               "File1",
-                               "EnvMailingListSortByFrame",
-                               "EnvMailingListSortByOKButton",
-                               "Frame3",
-                               "ForEachAddrLabel"};
-
 } // namespace
 
 class EnvelopeDialogTest : public EnvelopeTest {
@@ -64,21 +52,22 @@ protected:
         ASSERT_TRUE(w);
     }
 
-    template <typename T = QWidget> T* c(const char* name)
-    {
-        return control<T>(w, QLatin1String(name));
-    }
-    QRadioButton* option(const char* name) { return c<QRadioButton>(name); }
-    void choose(const char* name) { click(option(name)); }
+    template <typename T = QWidget> T* c(const QString& name) { return control<T>(w, name); }
+    QRadioButton* option(const QString& name) { return c<QRadioButton>(name); }
+    void choose(const QString& name) { click(option(name)); }
 
-    // The panels showing, by the names in kPanels.
+    // The panels showing, each by one of its controls, in a fixed order.
     QStringList panels()
     {
         QStringList out;
-        for (const char* name : kPanels) {
+        for (const QString& name :
+             QStringLiteral("EnvAddrInstrLabel EnvAddrOKButton ReturnAddressList "
+                            "ReturnAddressListOKButton MailingAddressListOKButton File1 "
+                            "EnvMailingListSortByFrame EnvMailingListSortByOKButton Frame3 "
+                            "ForEachAddrLabel")
+                 .split(u' '))
             if (c(name)->isVisible())
-                out << QLatin1String(name);
-        }
+                out << name;
         return out;
     }
 
@@ -86,10 +75,10 @@ protected:
     void typeAddress(const QStringList& lines)
     {
         for (int i = 0; i < 5; ++i)
-            type(c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i).toLatin1()), lines.value(i));
+            type(c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i)), lines.value(i));
         click(c<QPushButton>("EnvAddrOKButton"));
     }
-    QStringList listLines(const char* name)
+    QStringList listLines(const QString& name)
     {
         QStringList out;
         QAbstractItemModel* lines = c<QAbstractItemView>(name)->model();
@@ -97,7 +86,7 @@ protected:
             out << lines->index(i, 0).data().toString();
         return out;
     }
-    void pickLine(const char* list, int row)
+    void pickLine(const QString& list, int row)
     {
         auto* l = c<QAbstractItemView>(list);
         l->setCurrentIndex(l->model()->index(row, 0));
@@ -158,7 +147,7 @@ TEST_F(EnvelopeDialogTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
         SCOPED_TRACE(option);
         choose(option);
         for (int i = 0; i < 5; ++i) {
-            auto* box = c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i).toLatin1());
+            auto* box = c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i));
             ASSERT_EQ(w->focusWidget(), box);
             EXPECT_EQ(box->accessibleName(), QStringLiteral("Envelope Address Line %1").arg(i + 1));
             QTest::keyClicks(box, QStringLiteral("%1 line %2").arg(QLatin1String(option)).arg(i));
@@ -265,12 +254,12 @@ TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
         SCOPED_TRACE(steps);
         open();
         for (const QString& step : QString(steps).split(u' ', Qt::SkipEmptyParts)) {
-            if (qobject_cast<QAbstractItemView*>(c(qPrintable(step)))) {
-                pickLine(qPrintable(step), 0);
+            if (qobject_cast<QAbstractItemView*>(c(step))) {
+                pickLine(step, 0);
                 continue;
             }
-            c(qPrintable(step))->setFocus(); // as a mouse click gives it
-            click(c<QAbstractButton>(qPrintable(step)));
+            c(step)->setFocus(); // as a mouse click gives it
+            click(c<QAbstractButton>(step));
         }
         EXPECT_EQ(panels(), QString(shown).split(u' '));
         EXPECT_TRUE(!*focus || w->focusWidget() == c(focus)) << w->focusWidget();
