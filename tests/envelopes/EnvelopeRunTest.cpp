@@ -178,14 +178,12 @@ TEST_F(EnvelopeRunTest, RefusalsEmptySelectionsAndCountsBelowOnePrintNothing)
         j.mailOption = r.mailOption;
         j.mailListFile = r.file;
         j.countText = r.count;
-        const bool completes = r.end == EnvelopeRunEnd::Completed;
-        if (completes)
-            env.ui.answer(Ui::Answer::No); // no test envelope
-        EXPECT_EQ(printEnvelopes(p, j, windows), r.end);
+        EXPECT_EQ(run(j), r.end);
         EXPECT_EQ(env.ui.last().text, r.message);
         EXPECT_TRUE(env.printer.texts.empty());
         EXPECT_EQ(env.printer.log.count(QStringLiteral("newPage")), 0);
-        EXPECT_EQ(env.printer.log.isEmpty(), !completes) << env.printer.log.join(' ').toStdString();
+        EXPECT_EQ(env.printer.log.isEmpty(), r.end != EnvelopeRunEnd::Completed)
+            << env.printer.log.join(' ').toStdString();
     }
     EXPECT_EQ(env.ui.texts().count(kTestQuestion), 2);
 }
@@ -194,8 +192,7 @@ TEST_F(EnvelopeRunTest, TestEnvelopesUntilNoThenTheRun)
 {
     EnvelopeJob j = typedJob();
     j.returnOption = ReturnFrom::None;
-    j.mailItalics = true;
-    j.mailUppercase = true;
+    j.mailItalics = j.mailUppercase = true;
     j.sizeIndex = 5;
     for (auto a : {Ui::Answer::Yes, Ui::Answer::Yes, Ui::Answer::No})
         env.ui.answer(a);
