@@ -36,14 +36,12 @@ inline NARecord envelopePerson(int id, const QString& key1 = QString(),
     return r;
 }
 
-inline AddressLines addressOf(std::initializer_list<const char*> lines)
+// Five address lines of 35 characters: these, then blank ones.
+inline AddressLines addressOf(const QStringList& lines)
 {
     AddressLines out;
-    int i = 0;
-    for (const char* s : lines)
-        out[i++] = QString::fromUtf8(s).leftJustified(35);
-    for (; i < 5; ++i)
-        out[i] = QString(35, QLatin1Char(' '));
+    for (int i = 0; i < 5; ++i)
+        out[i] = lines.value(i).leftJustified(35);
     return out;
 }
 

@@ -81,9 +81,8 @@ protected:
     // Clicks the line with the mouse, as a user would (the line may already be selected).
     static void clickLine(QListView* list, const QString& startingWith)
     {
-        if (const QModelIndex line = lineOf(list, startingWith); line.isValid())
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualRect(line).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(lineOf(list, startingWith)).center());
     }
 
     static QModelIndex lineOf(const QListView* list, const QString& startingWith)
