@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <string_view>
 
 namespace tavrel::test {
@@ -25,18 +26,6 @@ namespace {
 const QString kConflict =
     QStringLiteral("You Cannot Specify 'No Return Address' And 'No To Address' Simultaneously.\n\n"
                    "These Options Are Being Reset. Please Reselect Addressing Options.");
-
-// The panels by one control each, in a fixed order, for comparing what shows.
-const char* const kPanels[] = {"EnvAddrInstrLabel",
-                               "EnvAddrOKButton",
-                               "ReturnAddressList",
-                               "ReturnAddressListOKButton",
-                               "MailingAddressListOKButton",
-                               "File1",
-                               "EnvMailingListSortByFrame",
-                               "EnvMailingListSortByOKButton",
-                               "Frame3",
-                               "ForEachAddrLabel"};
 
 } // namespace
 
@@ -48,11 +37,11 @@ protected:
     {
         // ID 8 lies at LastRecNo (8), past the last record: it looks active on
         // disk but is never read as data.
-        openFile({{2, envelopePerson(2, QStringLiteral("zed"))},
-                  {5, envelopePerson(5, QStringLiteral("amy"))},
-                  {7, envelopePerson(7, QStringLiteral("max"))},
-                  {8, envelopePerson(8, QStringLiteral("aaa"))}},
-                 8);
+        env.openFile({{2, envelopePerson(2, QStringLiteral("zed"))},
+                      {5, envelopePerson(5, QStringLiteral("amy"))},
+                      {7, envelopePerson(7, QStringLiteral("max"))},
+                      {8, envelopePerson(8, QStringLiteral("aaa"))}},
+                     8);
         p.SortPref = QLatin1Char('0');
     }
 
@@ -63,21 +52,22 @@ protected:
         ASSERT_TRUE(w);
     }
 
-    template <typename T = QWidget> T* c(const char* name)
-    {
-        return control<T>(w, QLatin1String(name));
-    }
-    QRadioButton* option(const char* name) { return c<QRadioButton>(name); }
-    void choose(const char* name) { click(option(name)); }
+    template <typename T = QWidget> T* c(const QString& name) { return control<T>(w, name); }
+    QRadioButton* option(const QString& name) { return c<QRadioButton>(name); }
+    void choose(const QString& name) { click(option(name)); }
 
-    // The panels showing, by the names in kPanels.
+    // The panels showing, each by one of its controls, in a fixed order.
     QStringList panels()
     {
         QStringList out;
-        for (const char* name : kPanels) {
+        for (const QString& name :
+             QStringLiteral("EnvAddrInstrLabel EnvAddrOKButton ReturnAddressList "
+                            "ReturnAddressListOKButton MailingAddressListOKButton File1 "
+                            "EnvMailingListSortByFrame EnvMailingListSortByOKButton Frame3 "
+                            "ForEachAddrLabel")
+                 .split(u' '))
             if (c(name)->isVisible())
-                out << QLatin1String(name);
-        }
+                out << name;
         return out;
     }
 
@@ -85,10 +75,10 @@ protected:
     void typeAddress(const QStringList& lines)
     {
         for (int i = 0; i < 5; ++i)
-            type(c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i).toLatin1()), lines.value(i));
+            type(c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i)), lines.value(i));
         click(c<QPushButton>("EnvAddrOKButton"));
     }
-    QStringList listLines(const char* name)
+    QStringList listLines(const QString& name)
     {
         QStringList out;
         QAbstractItemModel* lines = c<QAbstractItemView>(name)->model();
@@ -96,7 +86,7 @@ protected:
             out << lines->index(i, 0).data().toString();
         return out;
     }
-    void pickLine(const char* list, int row)
+    void pickLine(const QString& list, int row)
     {
         auto* l = c<QAbstractItemView>(list);
         l->setCurrentIndex(l->model()->index(row, 0));
@@ -157,7 +147,7 @@ TEST_F(EnvelopeDialogTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
         SCOPED_TRACE(option);
         choose(option);
         for (int i = 0; i < 5; ++i) {
-            auto* box = c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i).toLatin1());
+            auto* box = c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i));
             ASSERT_EQ(w->focusWidget(), box);
             EXPECT_EQ(box->accessibleName(), QStringLiteral("Envelope Address Line %1").arg(i + 1));
             QTest::keyClicks(box, QStringLiteral("%1 line %2").arg(QLatin1String(option)).arg(i));
@@ -238,46 +228,32 @@ TEST_F(EnvelopeDialogTest, OptionConflictsAndRefusals)
 // other), its instruction and where the focus goes, from a fresh dialog.
 TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
 {
-    const QStringList options{"Frame3"}, keys{"EnvAddrInstrLabel", "EnvAddrOKButton"};
-    const QStringList listPanel{"EnvAddrInstrLabel", "File1", "EnvMailingListSortByFrame"};
-    const QString names = QStringLiteral("EnvAddrInstrLabel ReturnAddressList ");
-    struct Row {
-        std::vector<const char*> steps; // options and buttons clicked, lists' first line picked
-        QStringList shown;
-        const char* focus;       // nullptr: not checked
-        const char* instruction; // nullptr: not checked
-    } rows[] = {
-        {{}, options, nullptr, nullptr},
-        {{"EnvOpt1_0"}, keys, "EnvAddrLine_0", "Please Enter Return Address Below"},
-        {{"EnvOpt2_0"}, keys, "EnvAddrLine_0", "Please Enter Mailing Address Below"},
-        {{"EnvOpt1_1"},
-         (names + "ReturnAddressListOKButton").split(u' '),
-         "ReturnAddressList",
-         "Please Select The Return Address Name"},
-        {{"EnvOpt2_2"},
-         (names + "MailingAddressListOKButton").split(u' '),
-         "ReturnAddressList",
-         "Please Select The 'Mail To' Name"},
-        {{"EnvOpt2_1"}, listPanel, "File1", "Please Select The Desired Mailing List"},
-        {{"EnvOpt2_3"},
-         {"EnvMailingListSortByFrame", "EnvMailingListSortByOKButton"},
-         "EnvOpt2_3",
-         nullptr},
-        {{"EnvOpt2_3", "EnvMailingListSortByOKButton"}, options, "EnvPrintButton", nullptr},
-        {{"EnvOpt2_1", "File1", "EnvMailingListOKButton"},
-         {"Frame3", "ForEachAddrLabel"},
-         "EnvPrintButton",
-         nullptr},
+    const char* const keys = "EnvAddrInstrLabel EnvAddrOKButton";
+    const char* const listPanel = "EnvAddrInstrLabel File1 EnvMailingListSortByFrame";
+    // The options and buttons clicked and lists' first line picked; the panels
+    // showing; the focus and the instruction ("": not checked).
+    const std::array<const char*, 4> rows[] = {
+        {"", "Frame3", "", ""},
+        {"EnvOpt1_0", keys, "EnvAddrLine_0", "Please Enter Return Address Below"},
+        {"EnvOpt2_0", keys, "EnvAddrLine_0", "Please Enter Mailing Address Below"},
+        {"EnvOpt1_1", "EnvAddrInstrLabel ReturnAddressList ReturnAddressListOKButton",
+         "ReturnAddressList", "Please Select The Return Address Name"},
+        {"EnvOpt2_2", "EnvAddrInstrLabel ReturnAddressList MailingAddressListOKButton",
+         "ReturnAddressList", "Please Select The 'Mail To' Name"},
+        {"EnvOpt2_1", listPanel, "File1", "Please Select The Desired Mailing List"},
+        {"EnvOpt2_3", "EnvMailingListSortByFrame EnvMailingListSortByOKButton", "EnvOpt2_3", ""},
+        {"EnvOpt2_3 EnvMailingListSortByOKButton", "Frame3", "EnvPrintButton", ""},
+        {"EnvOpt2_1 File1 EnvMailingListOKButton", "Frame3 ForEachAddrLabel", "EnvPrintButton", ""},
         // One panel at a time: the next option closes the one open.
-        {{"EnvOpt2_3", "EnvOpt2_1"}, listPanel, "File1", nullptr},
-        {{"EnvOpt2_2", "EnvOpt2_4"}, options, "EnvPrintButton", nullptr},
-        {{"EnvOpt2_3", "EnvOpt1_0"}, keys, "EnvAddrLine_0", nullptr},
+        {"EnvOpt2_3 EnvOpt2_1", listPanel, "File1", ""},
+        {"EnvOpt2_2 EnvOpt2_4", "Frame3", "EnvPrintButton", ""},
+        {"EnvOpt2_3 EnvOpt1_0", keys, "EnvAddrLine_0", ""},
     };
     writeList(QStringLiteral("a"), {5, 7});
-    for (const Row& row : rows) {
-        SCOPED_TRACE(QStringList(row.steps.begin(), row.steps.end()).join(u',').toStdString());
+    for (const auto& [steps, shown, focus, instruction] : rows) {
+        SCOPED_TRACE(steps);
         open();
-        for (const char* step : row.steps) {
+        for (const QString& step : QString(steps).split(u' ', Qt::SkipEmptyParts)) {
             if (qobject_cast<QAbstractItemView*>(c(step))) {
                 pickLine(step, 0);
                 continue;
@@ -285,11 +261,10 @@ TEST_F(EnvelopeDialogTest, EachPanelShowsItsControlsAndTakesTheFocus)
             c(step)->setFocus(); // as a mouse click gives it
             click(c<QAbstractButton>(step));
         }
-        EXPECT_EQ(panels(), row.shown);
-        EXPECT_TRUE(!row.focus || w->focusWidget() == c(row.focus)) << w->focusWidget();
-        const QString instruction = c<QLabel>("EnvAddrInstrLabel")->text();
-        EXPECT_TRUE(!row.instruction || instruction == QLatin1String(row.instruction))
-            << instruction.toStdString();
+        EXPECT_EQ(panels(), QString(shown).split(u' '));
+        EXPECT_TRUE(!*focus || w->focusWidget() == c(focus)) << w->focusWidget();
+        const QString said = c<QLabel>("EnvAddrInstrLabel")->text();
+        EXPECT_TRUE(!*instruction || said == QLatin1String(instruction)) << said.toStdString();
         w->close();
         settle();
     }
@@ -343,6 +318,16 @@ TEST_F(EnvelopeDialogTest, NameListPicksTheIdOfTheLineShown)
     EXPECT_EQ(listLines("ReturnAddressList").size(), 1);
     pressKey(w, Qt::Key_Return);
     EXPECT_EQ(w->mailAddress[0].trimmed(), QStringLiteral("Person 5"));
+
+    // An empty file: the list says so, and OK asks for a name.
+    w->close();
+    settle();
+    env.openFile({});
+    open();
+    choose("EnvOpt2_2");
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Is Empty."));
+    click(c<QPushButton>("MailingAddressListOKButton"));
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select A Name For Mailing Address."));
 }
 
 // The progress window counts the envelopes; its Cancel abandons the job after
@@ -379,17 +364,6 @@ TEST_F(EnvelopeDialogTest, TheProgressWindowCountsAndCancels)
     EXPECT_FALSE(findWindow(QStringLiteral("EnvelopePrint")));
 }
 
-TEST_F(EnvelopeDialogTest, AnEmptyFileGivesAnEmptyNameList)
-{
-    openFile({});
-    open();
-    env.ui.setAutoOk(true);
-    choose("EnvOpt2_2");
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("The N&A File Is Empty."));
-    click(c<QPushButton>("MailingAddressListOKButton"));
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Please Select A Name For Mailing Address."));
-}
-
 // A printer that fails a size for any other reason ends the program.
 TEST_F(EnvelopeDialogTest, AnyOtherSizeFailureEndsTheProgram)
 {
@@ -424,10 +398,9 @@ TEST_F(EnvelopeDialogTest, TypedAddressesPrintAndPreviewPrintsTheSame)
         std::pair<std::vector<RecordingPrinter::Op>, std::vector<std::tuple<double, double, bool>>>;
     const auto paper = [](const RecordingPrinter& r) {
         Paper out;
-        for (const auto& op : r.ops) {
+        for (const auto& op : r.ops)
             if (op.kind != Kind::Orientation && op.kind != Kind::Paper && op.kind != Kind::Turn)
                 out.first.push_back(op);
-        }
         for (const auto& t : r.texts)
             out.second.emplace_back(t.pageWidth, t.pageHeight, t.turned);
         return out;

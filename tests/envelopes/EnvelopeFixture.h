@@ -5,9 +5,7 @@
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 #include <vector>
 
@@ -38,14 +36,12 @@ inline NARecord envelopePerson(int id, const QString& key1 = QString(),
     return r;
 }
 
-inline AddressLines addressOf(std::initializer_list<const char*> lines)
+// Five address lines of 35 characters: these, then blank ones.
+inline AddressLines addressOf(const QStringList& lines)
 {
     AddressLines out;
-    int i = 0;
-    for (const char* s : lines)
-        out[i++] = QString::fromUtf8(s).leftJustified(35);
-    for (; i < 5; ++i)
-        out[i] = QString(35, QLatin1Char(' '));
+    for (int i = 0; i < 5; ++i)
+        out[i] = lines.value(i).leftJustified(35);
     return out;
 }
 
@@ -56,27 +52,16 @@ protected:
     Program& p = env.p();
     RecordedEnvelopeWindows windows;
 
-    ~EnvelopeTest() override
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            w->close();
-        settle();
-    }
+    ~EnvelopeTest() override { closeAllWindows(); }
 
-    void openFile(const std::map<int, NARecord>& records, int lastRecNo = -1)
-    {
-        writeNAFile(env.naPath(), records, lastRecNo);
-        env.open();
-    }
-
-    // People 1..n with full addresses, those of `deleted` deleted.
-    void openPeople(int n, const std::set<int>& deleted = {})
+    // People 1..n with full addresses, those of `deleted` deleted; returns the file's bytes.
+    QByteArray openPeople(int n, const std::set<int>& deleted = {})
     {
         std::map<int, NARecord> records;
         for (int id = 1; id <= n; ++id)
             records[id] =
                 deleted.count(id) ? deletedRecord(id, QStringLiteral("Gone")) : envelopePerson(id);
-        openFile(records);
+        return env.openFile(records);
     }
 
     // Writes list file "tvlmail.<identifier>" with these members.

@@ -7,21 +7,6 @@
 
 namespace tavrel::test {
 
-namespace {
-
-// The words of one page by their text, with their boxes.
-QMap<QString, QRectF> wordsOnPage(const std::vector<PdfWord>& words, int page)
-{
-    QMap<QString, QRectF> out;
-    for (const PdfWord& w : words) {
-        if (w.page == page)
-            out.insert(w.text, w.box);
-    }
-    return out;
-}
-
-} // namespace
-
 // Every envelope page of a PDF lies sideways for the sideways feed and upright
 // for the upright feed (the paper code of each size is the run's test, the size
 // of each code the printer's). Both feeds give the same
@@ -32,6 +17,14 @@ using EnvelopePdf = EnvelopeTest;
 
 TEST_F(EnvelopePdf, EachPageLiesAsFedAndBothFeedsTheSamePicture)
 {
+    // The words of one page by their text, with their boxes.
+    const auto wordsOnPage = [](const std::vector<PdfWord>& words, int page) {
+        QMap<QString, QRectF> out;
+        for (const PdfWord& w : words)
+            if (w.page == page)
+                out.insert(w.text, w.box);
+        return out;
+    };
     const bool canRead = havePdfToText();
     QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
     Program onPdf(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});

@@ -81,9 +81,8 @@ TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
 
 TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
 {
-    openPeople(5, {4});
+    const QByteArray before = openPeople(5, {4});
     writeList(QStringLiteral("abc"), {2, 4, 5});
-    const QByteArray before = fileBytes(env.naPath());
     env.printer.outputFile = QStringLiteral("/out/envelopes.pdf");
 
     EnvelopeJob j = typedJob();
@@ -110,11 +109,11 @@ TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
 // ties on the minor key.
 TEST_F(EnvelopeRunTest, DoNotSortAgainstTheKeyOrders)
 {
-    openFile({{1, envelopePerson(1, "delta", "b")},
-              {2, envelopePerson(2, "Alpha", "c")},
-              {3, envelopePerson(3, "charlie", "A")},
-              {4, envelopePerson(4, "bravo", "b")},
-              {5, envelopePerson(5, "alpha", "a")}});
+    env.openFile({{1, envelopePerson(1, "delta", "b")},
+                  {2, envelopePerson(2, "Alpha", "c")},
+                  {3, envelopePerson(3, "charlie", "A")},
+                  {4, envelopePerson(4, "bravo", "b")},
+                  {5, envelopePerson(5, "alpha", "a")}});
     const std::vector<std::pair<int, std::vector<QString>>> rows = {
         {kDoNotSort, {"Person 1", "Person 2", "Person 3", "Person 4", "Person 5"}},
         {2, {"Person 5", "Person 2", "Person 4", "Person 3", "Person 1"}},
@@ -179,14 +178,12 @@ TEST_F(EnvelopeRunTest, RefusalsEmptySelectionsAndCountsBelowOnePrintNothing)
         j.mailOption = r.mailOption;
         j.mailListFile = r.file;
         j.countText = r.count;
-        const bool completes = r.end == EnvelopeRunEnd::Completed;
-        if (completes)
-            env.ui.answer(Ui::Answer::No); // no test envelope
-        EXPECT_EQ(printEnvelopes(p, j, windows), r.end);
+        EXPECT_EQ(run(j), r.end);
         EXPECT_EQ(env.ui.last().text, r.message);
         EXPECT_TRUE(env.printer.texts.empty());
         EXPECT_EQ(env.printer.log.count(QStringLiteral("newPage")), 0);
-        EXPECT_EQ(env.printer.log.isEmpty(), !completes) << env.printer.log.join(' ').toStdString();
+        EXPECT_EQ(env.printer.log.isEmpty(), r.end != EnvelopeRunEnd::Completed)
+            << env.printer.log.join(' ').toStdString();
     }
     EXPECT_EQ(env.ui.texts().count(kTestQuestion), 2);
 }
@@ -195,8 +192,7 @@ TEST_F(EnvelopeRunTest, TestEnvelopesUntilNoThenTheRun)
 {
     EnvelopeJob j = typedJob();
     j.returnOption = ReturnFrom::None;
-    j.mailItalics = true;
-    j.mailUppercase = true;
+    j.mailItalics = j.mailUppercase = true;
     j.sizeIndex = 5;
     for (auto a : {Ui::Answer::Yes, Ui::Answer::Yes, Ui::Answer::No})
         env.ui.answer(a);

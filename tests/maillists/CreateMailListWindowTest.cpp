@@ -1,9 +1,6 @@
 #include "MailListFixture.h"
 
 #include "maillists/CreateByNameDialog.h"
-#include "maillists/CreateMailListWindow.h"
-#include "maillists/MailListCommands.h"
-#include "maillists/ReviseMailListWindow.h"
 #include "maillists/SearchComplete.h"
 #include "maillists/SearchCompleteWindow.h"
 #include "platform/gui/Windows.h"
@@ -13,32 +10,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace tavrel::test {
 
-namespace {
-
-const QString kInvalidWithHelp =
-    QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
-                   "Refer To Help Topic 'Creating A Mailing List' For Information.");
-
-} // namespace
-
-class CreateListTest : public MailListTest {
-protected:
-    void SetUp() override { openThreePeople(); }
-
-    CreateMailListWindow* openCreate()
-    {
-        startCreateMailList(p);
-        return windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
-    }
-
-    bool createOpen() { return findWindow(QStringLiteral("CreateForm")) != nullptr; }
-};
+using CreateListTest = MailListTest;
 
 // Each refusal in turn, with its message and caption; only a reserved name
 // beeps; an identifier that would leave the directory is no file name at all.
@@ -48,12 +25,15 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
     ASSERT_TRUE(w);
     const QString punct =
         QStringLiteral("Punctuation Characters Are Not Permitted In An Identifier.");
+    const QString invalid =
+        QStringLiteral("Sorry, The Specified Identifier Is Invalid.  Try Again.\n\n"
+                       "Refer To Help Topic 'Creating A Mailing List' For Information.");
     for (auto [ids, identifier, text, beeps] :
          {std::tuple{"", "", QStringLiteral("Cannot Create A Mailing List With No Entries!"), 0},
           {"3", "", QStringLiteral("Please Supply An Identifier For The Mailing List."), 0},
           {"3", "a.b", punct, 0},
-          {"3", "bat", kInvalidWithHelp, 1},
-          {"3", "/..", kInvalidWithHelp, 1}}) {
+          {"3", "bat", invalid, 1},
+          {"3", "/..", invalid, 1}}) {
         SCOPED_TRACE(identifier);
         w->idNumbersEdit->setText(QLatin1String(ids));
         w->identifierEdit->setText(QLatin1String(identifier));
@@ -61,13 +41,13 @@ TEST_F(CreateListTest, RefusesWhatCannotBeAList)
         click(w->createButton);
         ASSERT_EQ(env.ui.messages.size(), before + 1);
         EXPECT_EQ(env.ui.last().text, text);
-        EXPECT_EQ(env.ui.last().title, text == kInvalidWithHelp ? kDefaultTitle : kTitle);
+        EXPECT_EQ(env.ui.last().title, text == invalid ? kDefaultTitle : kTitle);
         EXPECT_EQ(env.ui.beeps, beeps);
     }
     EXPECT_TRUE(listFiles().isEmpty());
     EXPECT_TRUE(
         QDir(env.dir() + QStringLiteral("/..")).entryList({QStringLiteral("tvlmail*")}).isEmpty());
-    EXPECT_TRUE(createOpen());
+    EXPECT_TRUE(findWindow(QStringLiteral("CreateForm")));
 
     // Text without digits is not refused: the list simply has no members.
     type(w->idNumbersEdit, QStringLiteral("none"));
@@ -161,9 +141,8 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     writeRaw(QStringLiteral("other.txt"), "x");
     CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    QStringList shown = itemsOf(w->existingListsList);
-    shown.sort();
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("TVLMAIL.TWO"), QStringLiteral("tvlmail.one")}));
+    EXPECT_EQ(itemsOf(w->existingListsList),
+              (QStringList{QStringLiteral("tvlmail.one"), QStringLiteral("TVLMAIL.TWO")}));
     clickLine(w->existingListsList, QStringLiteral("tvlmail.one"));
     EXPECT_EQ(w->existingTitleEdit->text(), QStringLiteral("First List").leftJustified(40));
     EXPECT_TRUE(w->existingTitleEdit->isReadOnly());
@@ -180,7 +159,7 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     EXPECT_EQ(w->existingTitleEdit->text(), QString(40, QLatin1Char(' ')));
 }
 
-class SearchCompleteTest : public CreateListTest {
+class SearchCompleteTest : public MailListTest {
 protected:
     SearchCompleteWindow* openComplete(int matched, int added, bool saves)
     {
@@ -190,7 +169,6 @@ protected:
         showSearchComplete(p);
         return windowOf<SearchCompleteWindow>(QStringLiteral("CompleteForm"));
     }
-    bool completeOpen() { return findWindow(QStringLiteral("CompleteForm")) != nullptr; }
 };
 
 TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
@@ -203,7 +181,7 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     EXPECT_TRUE(w->mailListGroup->isHidden());
     click(w->okButton);
     settle();
-    EXPECT_FALSE(completeOpen());
+    EXPECT_FALSE(findWindow(QStringLiteral("CompleteForm")));
     EXPECT_TRUE(listFiles().isEmpty());
     EXPECT_TRUE(env.ui.messages.empty());
     // Saving on but nothing added: the counts show, the save part does not.
@@ -219,9 +197,7 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     loadWindow(match);
     match->show();
 
-    clearMailListFlags(p);
-    setMember(p, 3, true);
-    setMember(p, 8, true);
+    parseIdList(p, QStringLiteral("3 8"));
     w = openComplete(4, 2, true);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Search Complete"));
@@ -252,7 +228,7 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Written To Disk."));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.long")),
               listBytes(QStringLiteral("Found in the search, with a title over f"), {3, 8}));
-    EXPECT_FALSE(completeOpen());
+    EXPECT_FALSE(findWindow(QStringLiteral("CompleteForm")));
     EXPECT_EQ(findWindow(QStringLiteral("SrchMsg2Form")), nullptr);
 }
 
@@ -271,8 +247,7 @@ TEST_F(SearchCompleteTest, ReplacingAListAsksFirst)
                 if (create) {
                     type(openCreate()->idNumbersEdit, QStringLiteral("8"));
                 } else {
-                    clearMailListFlags(p);
-                    setMember(p, 8, true);
+                    parseIdList(p, QStringLiteral("8"));
                     openComplete(1, 1, true);
                 }
             }
@@ -302,21 +277,14 @@ TEST_F(SearchCompleteTest, ReplacingAListAsksFirst)
     }
 }
 
-namespace {
-
-class ListKeys : public MailListTest {
-protected:
-    void SetUp() override
-    {
-        openThreePeople();
-        writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("First"), {3}));
-        writeRaw(QStringLiteral("tvlmail.b"), listBytes(QStringLiteral("Second"), {5}));
-        writeRaw(QStringLiteral("tvlmail.c"), listBytes(QStringLiteral("Third"), {8}));
-    }
-    // Arrow keys from a file list that has the focus: each press shows the
-    // next list's title and the focus stays in the list.
-    static void travel(QListView* files, QLineEdit* title)
-    {
+// Arrow keys from a file list that has the focus, in both windows that list
+// the files: each press shows the next list's title and the focus stays.
+TEST_F(CreateListTest, FileListsTravelWithTheArrowKeys)
+{
+    writeRaw(QStringLiteral("tvlmail.a"), listBytes(QStringLiteral("First"), {3}));
+    writeRaw(QStringLiteral("tvlmail.b"), listBytes(QStringLiteral("Second"), {5}));
+    writeRaw(QStringLiteral("tvlmail.c"), listBytes(QStringLiteral("Third"), {8}));
+    const auto travel = [](QListView* files, QLineEdit* title) {
         files->setFocus();
         pressKey(files->window(), Qt::Key_Down);
         EXPECT_EQ(files->currentIndex().row(), 0) << "the first arrow key chooses the first line";
@@ -325,35 +293,27 @@ protected:
         pressKey(files->window(), Qt::Key_Down);
         EXPECT_EQ(title->text().trimmed(), QStringLiteral("Third"));
         EXPECT_EQ(QApplication::focusWidget(), files);
-    }
-};
-
-TEST_F(ListKeys, FileListsTravelWithTheArrowKeys)
-{
-    startReviseMailList(p);
-    auto* revise = windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
+    };
+    ReviseMailListWindow* revise = openMail();
     ASSERT_TRUE(revise);
     travel(revise->fileList, revise->titleEdit);
     revise->close();
     settle();
 
-    startCreateMailList(p);
-    auto* create = windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
+    CreateMailListWindow* create = openCreate();
     ASSERT_TRUE(create);
     travel(create->existingListsList, create->existingTitleEdit);
 }
 
-TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)
+TEST_F(CreateListTest, NamePickerWorksFromTheKeyboard)
 {
-    startCreateMailList(p);
-    auto* create = windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
+    CreateMailListWindow* create = openCreate();
     ASSERT_TRUE(create);
     env.ui.onModal([&](QDialog& d) {
         auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
         EXPECT_EQ(QApplication::focusWidget(), picker.allNamesList);
-        pressKey(&d, Qt::Key_Down);
-        pressKey(&d, Qt::Key_Down);
-        pressKey(&d, Qt::Key_Down);
+        for (int i = 0; i < 3; ++i)
+            pressKey(&d, Qt::Key_Down);
         EXPECT_EQ(QApplication::focusWidget(), picker.allNamesList);
         EXPECT_EQ(picker.allNamesList->currentIndex().row(), 2);
         // Enter in the list presses no button of its own accord.
@@ -383,7 +343,5 @@ TEST_F(ListKeys, NamePickerWorksFromTheKeyboard)
     settle();
     EXPECT_EQ(memberText(p), QStringLiteral("5, 8"));
 }
-
-} // namespace
 
 } // namespace tavrel::test

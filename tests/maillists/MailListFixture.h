@@ -1,7 +1,10 @@
 #pragma once
 
+#include "maillists/CreateMailListWindow.h"
+#include "maillists/MailListCommands.h"
 #include "maillists/MailListFile.h"
 #include "maillists/NamePicker.h"
+#include "maillists/ReviseMailListWindow.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -10,7 +13,6 @@
 #include <QListView>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
 
 namespace tavrel::test {
@@ -25,12 +27,24 @@ protected:
     ~MailListTest() override { closeAllWindows(); }
 
     // IDs 3, 5 and 8 in use; boxes with only OK are answered at once.
-    void openThreePeople()
+    void SetUp() override
     {
         env.openFile({{3, makeRecord(3, QStringLiteral("Carol Ames"))},
                       {5, makeRecord(5, QStringLiteral("Eve Bond"))},
                       {8, makeRecord(8, QStringLiteral("Hal Crane"))}});
         env.ui.setAutoOk(true);
+    }
+
+    ReviseMailListWindow* openMail()
+    {
+        startReviseMailList(p);
+        return windowOf<ReviseMailListWindow>(QStringLiteral("MailForm"));
+    }
+
+    CreateMailListWindow* openCreate()
+    {
+        startCreateMailList(p);
+        return windowOf<CreateMailListWindow>(QStringLiteral("CreateForm"));
     }
 
     QString path(const QString& name) const { return env.dir() + QLatin1Char('/') + name; }
@@ -61,16 +75,14 @@ protected:
 
     static void select(QListView* list, const QString& startingWith)
     {
-        if (const QModelIndex line = lineOf(list, startingWith); line.isValid())
-            list->setCurrentIndex(line);
+        list->setCurrentIndex(lineOf(list, startingWith));
     }
 
     // Clicks the line with the mouse, as a user would (the line may already be selected).
     static void clickLine(QListView* list, const QString& startingWith)
     {
-        if (const QModelIndex line = lineOf(list, startingWith); line.isValid())
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                              list->visualRect(line).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(lineOf(list, startingWith)).center());
     }
 
     static QModelIndex lineOf(const QListView* list, const QString& startingWith)
