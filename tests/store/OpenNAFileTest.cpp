@@ -133,7 +133,7 @@ TEST(openNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
     EXPECT_EQ(p.EstablishedDate.trimmed(), "03-14-2026");
 }
 
-TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
+TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgramLeavingNoHalfMadeFile)
 {
     // A directory where the file should be cannot be opened as the file.
     TestEnv env;
@@ -142,6 +142,17 @@ TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
     EXPECT_THROW(env.open(), ProgramEnded);
     expectBox(env.ui.last(), "Error  75 At 2755.  Notify Programmer.", "Corvane Mark32",
               Ui::Buttons::Ok);
+
+    // Room for the header of a new file but not for the sample entry.
+    TestEnv full;
+    full.ui.answer(Ui::Answer::Yes);
+    full.ui.answer(Ui::Answer::Ok);
+    {
+        FileSizeLimit limit(600);
+        EXPECT_THROW(full.open(), ProgramEnded);
+    }
+    EXPECT_EQ(full.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
+    EXPECT_FALSE(QFile::exists(full.naPath()));
 }
 
 TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
@@ -170,20 +181,6 @@ TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
     expectBox(env.ui.last(),
               "TVL Cannot Operate Without A N&A File!\nClick OK To Terminate Corvane MARK.",
               "Tavrel", Ui::Buttons::Ok);
-}
-
-TEST(openNAFile, AFailedEstablishLeavesNoHalfMadeFile)
-{
-    TestEnv env;
-    env.ui.answer(Ui::Answer::Yes);
-    env.ui.answer(Ui::Answer::Ok);
-    {
-        // Room for the header but not for the sample entry.
-        FileSizeLimit limit(600);
-        EXPECT_THROW(env.open(), ProgramEnded);
-    }
-    EXPECT_EQ(env.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
-    EXPECT_FALSE(QFile::exists(env.naPath()));
 }
 
 TEST(runOverNAFile, RefusedWhileTheProgramRunsOtherwiseTheCommandRunsOnTheOpenFile)
