@@ -100,7 +100,7 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadLinksAndFollowGoodOnesWritingTheBackLi
     EXPECT_EQ(fileBytes(env.naPath()), before) << "going back writes nothing";
 }
 
-TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
+TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeyboard)
 {
     std::map<int, NARecord> records;
     records[3] = makeRecord(3, QStringLiteral("Carol"), QStringLiteral("zeta"));
@@ -157,6 +157,37 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
     env.ui.onModal(choose(2, 1));
     pickLink(4);
     EXPECT_EQ(texts(two(), {"BrsTxt30_4", "BrsTxt40_3"}), QStringList({"3", ""}));
+
+    // From the keyboard: the picker opens with no line chosen; the arrow keys
+    // choose one; Enter takes the chosen line, and Enter on Cancel cancels.
+    env.ui.onModal([](QDialog& d) {
+        auto* list = d.findChild<QListView*>("List1");
+        ASSERT_NE(list, nullptr);
+        pressKey(&d, Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex().row(), 0);
+        pressKey(&d, Qt::Key_Down);
+        pressKey(&d, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), list);
+        EXPECT_EQ(list->currentIndex().row(), 2);
+        pressKey(&d, Qt::Key_Return);
+    });
+    pickLink(3);
+    EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "3");
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_Down);
+        d.findChild<QPushButton*>("CancelButton")->setFocus();
+        pressKey(&d, Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    });
+    pickLink(3);
+    // The find box: Enter takes the one line it leaves.
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+        pressKey(&d, Qt::Key_Return);
+    });
+    pickLink(3);
+    EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "12");
 
     // Nothing is stored until Change; then the description is cut to 20 on disk.
     press(two(), "BrsCmd5");

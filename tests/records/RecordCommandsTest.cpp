@@ -3,9 +3,6 @@
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 
-#include <QListView>
-#include <QTest>
-
 namespace tavrel::test {
 namespace {
 
@@ -295,47 +292,6 @@ TEST_F(RecordCommands, AddTakesTheLowestFreeIdsWhenTheBoxIsEmptyAndRefusesOthers
     press(one(), "BrsCmd7");
     EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");
     EXPECT_EQ(box(one(), "BrsTxt1")->text(), " 9");
-}
-
-using RecordKeys = RecordsFixture;
-
-// The QuickLink picker opens with no line chosen; the arrow keys choose one;
-// Enter takes the chosen line, and Enter on Cancel cancels.
-TEST_F(RecordKeys, PickerWorksFromTheKeyboard)
-{
-    start(people(1, 4));
-    openById("Browse", 1);
-    press(one(), "Screen2Button");
-    env.ui.onModal([](QDialog& d) {
-        auto* list = d.findChild<QListView*>("List1");
-        ASSERT_NE(list, nullptr);
-        pressKey(&d, Qt::Key_Down);
-        EXPECT_EQ(list->currentIndex().row(), 0);
-        pressKey(&d, Qt::Key_Down);
-        pressKey(&d, Qt::Key_Down);
-        EXPECT_EQ(QApplication::focusWidget(), list);
-        EXPECT_EQ(list->currentIndex().row(), 2);
-        pressKey(&d, Qt::Key_Return);
-    });
-    pickLink(0);
-    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "3");
-
-    env.ui.onModal([](QDialog& d) {
-        pressKey(&d, Qt::Key_Down);
-        d.findChild<QPushButton*>("CancelButton")->setFocus();
-        pressKey(&d, Qt::Key_Return);
-        EXPECT_EQ(d.result(), QDialog::Rejected);
-    });
-    pickLink(1);
-
-    // The find box: Enter takes the one line it leaves.
-    env.ui.onModal([](QDialog& d) {
-        pressKey(&d, Qt::Key_F, Qt::AltModifier);
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
-        pressKey(&d, Qt::Key_Return);
-    });
-    pickLink(2);
-    EXPECT_EQ(box(two(), "BrsTxt30_2")->text(), "2");
 }
 
 } // namespace
