@@ -1,23 +1,12 @@
 #include "RecordsFixture.h"
 
-#include "platform/Text.h"
 #include "store/NameList.h"
 
 #include <QListView>
 #include <QRadioButton>
-#include <QTest>
 
 namespace tavrel::test {
 namespace {
-
-// Double-clicks link box `i` on screen 2; the queued modal handler works the picker.
-void doubleClickLink(QWidget* screen2, int i)
-{
-    QLineEdit* b = control<QLineEdit>(screen2, QStringLiteral("BrsTxt30_%1").arg(i));
-    ASSERT_NE(b, nullptr);
-    QTest::mouseDClick(b, Qt::LeftButton);
-    settle();
-}
 
 using QuickLinks = RecordsFixture;
 
@@ -53,8 +42,7 @@ TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
     // Add runs the same check before storing.
     press(two(), "BrsCmd2");
     env.ui.messages.clear();
-    startAddCommand(env.p(), false);
-    settle();
+    openById("Add");
     press(one(), "Screen2Button");
     type(box(two(), "BrsTxt30_0"), "0000");
     press(two(), "BrsCmd7");
@@ -112,7 +100,7 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadLinksAndFollowGoodOnesWritingTheBackLi
     EXPECT_EQ(fileBytes(env.naPath()), before) << "going back writes nothing";
 }
 
-TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
+TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeyboard)
 {
     std::map<int, NARecord> records;
     records[3] = makeRecord(3, QStringLiteral("Carol"), QStringLiteral("zeta"));
@@ -142,7 +130,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
         };
     };
     env.ui.onModal(choose(0, 1));
-    doubleClickLink(two(), 0);
+    pickLink(0);
     EXPECT_EQ(title, "N&A File Content");
     EXPECT_EQ(lines, QStringList({pickerLine(12, "Twelve With A Long Name Indeed"),
                                   pickerLine(5, "Eve"), pickerLine(3, "Carol")}));
@@ -151,7 +139,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
         << "the picked name arrives whole, to be cut when stored";
 
     env.ui.onModal(choose(1, 0));
-    doubleClickLink(two(), 1);
+    pickLink(1);
     EXPECT_EQ(texts(two(), {"BrsTxt30_1", "BrsTxt40_1"}), QStringList({"5", ""}));
 
     // OK with no line chosen asks again; Cancel leaves the box as it was.
@@ -162,13 +150,44 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBox)
         EXPECT_EQ(lastMessage(), "Please Select A N&A Entry Or Click Cancel.");
         click(d.findChild<QPushButton*>("CancelButton"));
     });
-    doubleClickLink(two(), 2);
+    pickLink(2);
     EXPECT_EQ(texts(two(), {"BrsTxt30_2", "BrsTxt40_2"}), QStringList({"3", ""}));
 
     // The back-link box has no description: it takes the ID alone.
     env.ui.onModal(choose(2, 1));
-    doubleClickLink(two(), 4);
+    pickLink(4);
     EXPECT_EQ(texts(two(), {"BrsTxt30_4", "BrsTxt40_3"}), QStringList({"3", ""}));
+
+    // From the keyboard: the picker opens with no line chosen; the arrow keys
+    // choose one; Enter takes the chosen line, and Enter on Cancel cancels.
+    env.ui.onModal([](QDialog& d) {
+        auto* list = d.findChild<QListView*>("List1");
+        ASSERT_NE(list, nullptr);
+        pressKey(&d, Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex().row(), 0);
+        pressKey(&d, Qt::Key_Down);
+        pressKey(&d, Qt::Key_Down);
+        EXPECT_EQ(QApplication::focusWidget(), list);
+        EXPECT_EQ(list->currentIndex().row(), 2);
+        pressKey(&d, Qt::Key_Return);
+    });
+    pickLink(3);
+    EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "3");
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_Down);
+        d.findChild<QPushButton*>("CancelButton")->setFocus();
+        pressKey(&d, Qt::Key_Return);
+        EXPECT_EQ(d.result(), QDialog::Rejected);
+    });
+    pickLink(3);
+    // The find box: Enter takes the one line it leaves.
+    env.ui.onModal([](QDialog& d) {
+        pressKey(&d, Qt::Key_F, Qt::AltModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+        pressKey(&d, Qt::Key_Return);
+    });
+    pickLink(3);
+    EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "12");
 
     // Nothing is stored until Change; then the description is cut to 20 on disk.
     press(two(), "BrsCmd5");

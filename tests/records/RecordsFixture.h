@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tavrel::test {
@@ -20,17 +21,22 @@ class RecordsFixture : public ::testing::Test {
 protected:
     void TearDown() override { closeAllWindows(); }
 
-    // Writes the file and opens it as the program does at start-up.
-    void start(const std::map<int, NARecord>& records, int lastRecNo = -1)
+    // Writes the file and opens it as the program does at start-up; returns its bytes.
+    QByteArray start(const std::map<int, NARecord>& records, int lastRecNo = -1)
     {
-        env.openFile(records, lastRecNo);
+        const QByteArray bytes = env.openFile(records, lastRecNo);
         env.ui.setAutoOk(true);
+        return bytes;
     }
-    // Runs a get-type command answering the ID prompt with `id`.
-    void openById(const QString& mode, int id)
+    // Runs a get-type command answering the ID prompt with `id`, or "Add" or "AddMult".
+    void openById(const QString& mode, int id = 0)
     {
-        env.ui.answerInput(QString::number(id));
-        startIdCommand(env.p(), mode);
+        if (mode.startsWith(QLatin1String("Add"))) {
+            startAddCommand(env.p(), mode == QLatin1String("AddMult"));
+        } else {
+            env.ui.answerInput(QString::number(id));
+            startIdCommand(env.p(), mode);
+        }
         settle();
     }
 
@@ -42,9 +48,17 @@ protected:
     {
         return control<QComboBox>(one(), QStringLiteral("Combo1_%1").arg(i));
     }
-    void press(QWidget* w, const QString& name)
+    // Clicks a button; returns the ID of the record current then.
+    int press(QWidget* w, const QString& name)
     {
         click(button(w, name));
+        settle();
+        return env.p().CurId;
+    }
+    // Double-clicks link box `i` on screen 2; the queued modal handler works the picker.
+    void pickLink(int i)
+    {
+        QTest::mouseDClick(box(two(), QStringLiteral("BrsTxt30_%1").arg(i)), Qt::LeftButton);
         settle();
     }
     // Text that no key on the keyboard makes arrives as a paste or input method does.
@@ -70,9 +84,11 @@ protected:
     QString focused(QWidget* w) { return w->focusWidget() ? w->focusWidget()->objectName() : ""; }
 
     NARecord onDisk(int id) { return readRecord(env.naPath(), id + 1); }
-    int headerRecId() { return readRecord(env.naPath(), 1).RecId; }
     // LastRecNo, the header's copy of it, and the lowest free ID.
-    QList<int> counts() { return {env.p().LastRecNo, headerRecId(), env.p().LowestFreeId}; }
+    QList<int> counts()
+    {
+        return {env.p().LastRecNo, readRecord(env.naPath(), 1).RecId, env.p().LowestFreeId};
+    }
     QStringList messages() { return env.ui.texts(); }
     QString lastMessage() { return env.ui.messages.empty() ? QString() : env.ui.last().text; }
 

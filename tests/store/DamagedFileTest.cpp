@@ -3,7 +3,6 @@
 #include "store/RecordAccess.h"
 #include "support/TestEnv.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -12,19 +11,13 @@ using namespace tavrel::test;
 
 namespace {
 
-// IDs 1, 2, 3 active, header RecId 4: a sound file of four records.
-void writeSoundFile(const QString& path)
+// IDs 1, 2, 3 active, header RecId 4: a sound file of four records, unless
+// cut to `length` or lengthened with 'x', or the header gives another RecId.
+void writeSoundFile(const QString& path, int length = 4 * 574, int recId = 4)
 {
-    writeNAFile(
-        path,
-        {{1, makeRecord(1, "A", "C")}, {2, makeRecord(2, "B", "B")}, {3, makeRecord(3, "C", "A")}});
-}
-
-void setHeaderRecId(const QString& path, qint16 recId)
-{
-    QByteArray data = fileBytes(path);
-    data[4] = char(recId & 0xff);
-    data[5] = char((recId >> 8) & 0xff);
+    QByteArray data = makeHeader(recId).toBytes() + makeRecord(1, "A", "C").toBytes() +
+                      makeRecord(2, "B", "B").toBytes() + makeRecord(3, "C", "A").toBytes();
+    data.resize(length, 'x');
     writeBytes(path, data);
 }
 
@@ -74,8 +67,7 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
 {
     // A stray tail: made a whole record long, nothing removed, and the next start is quiet.
     TestEnv extra;
-    writeSoundFile(extra.naPath());
-    writeBytes(extra.naPath(), fileBytes(extra.naPath()) + QByteArray(100, 'x'));
+    writeSoundFile(extra.naPath(), 4 * 574 + 100);
     const QByteArray before =
         openDamaged(extra, damage({kLength.arg(2396)}, {kCompleted}), "100 bytes too many");
     EXPECT_EQ(fileBytes(extra.naPath()), before + QByteArray(474, '\0'));
@@ -83,8 +75,7 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
 
     // No room for the missing bytes: the file stays as found, and the message says so.
     TestEnv full;
-    writeSoundFile(full.naPath());
-    writeBytes(full.naPath(), fileBytes(full.naPath()) + QByteArray(100, 'x'));
+    writeSoundFile(full.naPath(), 4 * 574 + 100);
     {
         FileSizeLimit limit(4 * 574 + 100);
         EXPECT_EQ(openDamaged(full,
@@ -97,8 +88,7 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
 
     // Cut inside record 4 (ID 3): what is left of it is still ID 3.
     TestEnv cut;
-    writeSoundFile(cut.naPath());
-    writeBytes(cut.naPath(), fileBytes(cut.naPath()).left(3 * 574 + 300));
+    writeSoundFile(cut.naPath(), 3 * 574 + 300);
     openDamaged(cut, damage({kLength.arg(2022)}, {kCompleted}), "last record cut short");
     EXPECT_EQ(cut.p().LastRecNo, 4);
     ASSERT_TRUE(readActive(cut.p(), 3));
@@ -107,8 +97,7 @@ TEST(DamagedFile, OddLengthIsCompletedWithZeroBytesAndSaidSo)
     // Cut after the marker of record 3: ID 2 loses its RecId and is free; ID 1
     // is the highest, and the header that counted four records is corrected.
     TestEnv cutId;
-    writeSoundFile(cutId.naPath());
-    writeBytes(cutId.naPath(), fileBytes(cutId.naPath()).left(2 * 574 + 4));
+    writeSoundFile(cutId.naPath(), 2 * 574 + 4);
     openDamaged(cutId,
                 damage({kLength.arg(1152), QStringLiteral("Its Header Gives 4 As The Last Record "
                                                           "In Use, But The File Holds 3 Records.")},
@@ -122,8 +111,7 @@ TEST(DamagedFile, HeaderCountOutOfRangeOrBeyondTheFileIsCorrected)
 {
     for (qint16 recId : {qint16(0), qint16(5), qint16(1702), qint16(-32768)}) {
         TestEnv env;
-        writeSoundFile(env.naPath());
-        setHeaderRecId(env.naPath(), recId);
+        writeSoundFile(env.naPath(), 4 * 574, recId);
         const std::string what = "RecId " + std::to_string(recId);
         const bool beyond = recId >= 1 && recId <= 1701;
         const QString fault =
@@ -142,39 +130,34 @@ TEST(DamagedFile, HeaderCountOutOfRangeOrBeyondTheFileIsCorrected)
 
 TEST(DamagedFile, GarbageAndOversizedFilesAreReadAsFound)
 {
-    {
-        // No header at all: the first record is left alone.
-        TestEnv env;
-        QByteArray junk(10000, '\0');
-        QRandomGenerator rng(99);
-        for (char& c : junk)
-            c = char(rng.bounded(256));
-        writeBytes(env.naPath(), junk);
-        const QString count = "Its Header Gives 5326 As The Last Record In Use, Outside 1 To 1701.";
-        openDamaged(env, damage({kLength.arg(10000), kNotHeader, count}, {kCompleted, kFirstKept}),
-                    "garbage");
-        EXPECT_EQ(fileBytes(env.naPath()), junk + QByteArray(18 * 574 - 10000, '\0'));
-    }
-    {
-        // Active-looking records far past ID 1700 are never read, nor is
-        // anything written out there.
-        TestEnv env;
-        writeNAFile(env.naPath(), {{2, makeRecord(2, "B")}}, 1);
-        QByteArray data = fileBytes(env.naPath());
-        data.resize(1800 * 574, '\0');
-        for (int id = 1701; id < 1799; ++id) {
-            const QByteArray rec = makeRecord(id, "Far").toBytes();
-            std::copy(rec.begin(), rec.end(), data.begin() + qsizetype(id) * 574);
-        }
-        data.append("tail");
-        writeBytes(env.naPath(), data);
-        openDamaged(env,
-                    damage({kLength.arg(data.size())},
-                           {QStringLiteral("The Bytes After Record 1701 Are Never Read, And Are "
-                                           "Left As They Are.")}),
-                    "oversized");
-        EXPECT_EQ(fileBytes(env.naPath()), data);
-        EXPECT_EQ(env.p().LastRecNo, 3);
-        EXPECT_EQ(env.p().LowestFreeId, 1);
-    }
+    // No header at all: the first record is left alone.
+    TestEnv garbage;
+    QByteArray junk(10000, '\0');
+    QRandomGenerator rng(99);
+    for (char& c : junk)
+        c = char(rng.bounded(256));
+    writeBytes(garbage.naPath(), junk);
+    const QString count = "Its Header Gives 5326 As The Last Record In Use, Outside 1 To 1701.";
+    openDamaged(garbage, damage({kLength.arg(10000), kNotHeader, count}, {kCompleted, kFirstKept}),
+                "garbage");
+    EXPECT_EQ(fileBytes(garbage.naPath()), junk + QByteArray(18 * 574 - 10000, '\0'));
+
+    // Active-looking records far past ID 1700 are never read, nor is anything
+    // written out there.
+    TestEnv big;
+    QByteArray data =
+        makeHeader(1).toBytes() + QByteArray(574, '\0') + makeRecord(2, "B").toBytes();
+    data.resize(1800 * 574, '\0');
+    for (int id = 1701; id < 1799; ++id)
+        data.replace(qsizetype(id) * 574, 574, makeRecord(id, "Far").toBytes());
+    data.append("tail");
+    writeBytes(big.naPath(), data);
+    openDamaged(big,
+                damage({kLength.arg(data.size())},
+                       {QStringLiteral("The Bytes After Record 1701 Are Never Read, And Are "
+                                       "Left As They Are.")}),
+                "oversized");
+    EXPECT_EQ(fileBytes(big.naPath()), data);
+    EXPECT_EQ(big.p().LastRecNo, 3);
+    EXPECT_EQ(big.p().LowestFreeId, 1);
 }

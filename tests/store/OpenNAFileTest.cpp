@@ -49,14 +49,10 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         const QByteArray file = fileBytes(env.naPath());
         ASSERT_EQ(file.size(), 1148);
 
-        NARecord header = NARecord::blank();
-        header.RecStatus = "CRVN";
-        header.RecId = 2;
+        NARecord header = makeHeader(2, QLatin1Char('0'));
         header.Name = "Corvane Mark32 - TVL For Windows";
         header.AddrLine1 = "Header Record Written 03-14-2026";
         header.AddrLine2 = "At 09:05:07 Hours";
-        header.PhoneType1 = header.PhoneType2 = header.PhoneType3 = "0";
-        header.SortKey1 = "4";
         header.SortKey2 = "03-14-2026";
         EXPECT_EQ(file.left(574), header.toBytes());
 
@@ -91,14 +87,13 @@ TEST(openNAFile, HeaderValuesAreReadAndOutOfRangeOnesCorrected)
                                     {"/", "/", "/", "Y", "4000"}};
     for (const auto& c : cases) {
         TestEnv env;
-        writeNAFile(env.naPath(), people(1, 1));
-        NARecord h = readRecord(env.naPath(), 1);
+        NARecord h = makeHeader(2);
         h.SortKey1 = QLatin1String(c[0]);
         h.PhoneType1 = QLatin1String(c[1]);
         h.PhoneType2 = QLatin1String(c[2]);
         h.PhoneType3 = QLatin1String(c[3]);
         h.SortKey2 = "07-04-1999";
-        const QByteArray before = h.toBytes() + fileBytes(env.naPath()).mid(574);
+        const QByteArray before = h.toBytes() + makeRecord(1, "A").toBytes();
         writeBytes(env.naPath(), before);
         env.open();
         EXPECT_EQ(settings(env.p()), c[4]) << "SortKey1 '" << c[0] << "'";
@@ -138,7 +133,7 @@ TEST(openNAFile, HeaderRewriteRenewsTheLabelsAndKeepsTheEstablishedDate)
     EXPECT_EQ(p.EstablishedDate.trimmed(), "03-14-2026");
 }
 
-TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
+TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgramLeavingNoHalfMadeFile)
 {
     // A directory where the file should be cannot be opened as the file.
     TestEnv env;
@@ -147,53 +142,45 @@ TEST(openNAFile, AnyOtherErrorIsReportedAndEndsTheProgram)
     EXPECT_THROW(env.open(), ProgramEnded);
     expectBox(env.ui.last(), "Error  75 At 2755.  Notify Programmer.", "Corvane Mark32",
               Ui::Buttons::Ok);
+
+    // Room for the header of a new file but not for the sample entry.
+    TestEnv full;
+    full.ui.answer(Ui::Answer::Yes);
+    full.ui.answer(Ui::Answer::Ok);
+    {
+        FileSizeLimit limit(600);
+        EXPECT_THROW(full.open(), ProgramEnded);
+    }
+    EXPECT_EQ(full.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
+    EXPECT_FALSE(QFile::exists(full.naPath()));
 }
 
 TEST(openNAFile, DriveNotReadyAsksAgainOrEnds)
 {
     // OK after the first failure: the probe runs again and the file opens.
-    {
-        TestEnv env;
-        writeNAFile(env.naPath(), {{1, makeRecord(1, "A")}});
-        int calls = 0;
-        env.p().naFile.accessHook = [&](const QString& path) {
-            if (++calls == 1)
-                throw PlatformError(ErrNo::DiskNotReady, path);
-        };
-        env.ui.answer(Ui::Answer::Ok);
-        env.open();
-        expectBox(env.ui.last(), "Please Ready The Floppy Disk Drive.", "Tavrel",
-                  Ui::Buttons::OkCancel, Ui::Icon::Question);
-        EXPECT_EQ(calls, 3) << "probe, probe again, open";
-    }
-    // Cancel: the program refuses to run.
-    {
-        TestEnv env;
-        writeNAFile(env.naPath(), {{1, makeRecord(1, "A")}});
-        env.p().naFile.accessHook = [](const QString& path) {
-            throw PlatformError(ErrNo::DiskNotReady, path);
-        };
-        env.ui.answer(Ui::Answer::Cancel);
-        env.ui.answer(Ui::Answer::Ok);
-        EXPECT_THROW(env.open(), ProgramEnded);
-        expectBox(env.ui.last(),
-                  "TVL Cannot Operate Without A N&A File!\nClick OK To Terminate Corvane MARK.",
-                  "Tavrel", Ui::Buttons::Ok);
-    }
-}
-
-TEST(openNAFile, AFailedEstablishLeavesNoHalfMadeFile)
-{
     TestEnv env;
-    env.ui.answer(Ui::Answer::Yes);
+    writeNAFile(env.naPath(), {{1, makeRecord(1, "A")}});
+    int calls = 0;
+    bool ready = true;
+    env.p().naFile.accessHook = [&](const QString& path) {
+        if (++calls == 1 || !ready)
+            throw PlatformError(ErrNo::DiskNotReady, path);
+    };
     env.ui.answer(Ui::Answer::Ok);
-    {
-        // Room for the header but not for the sample entry.
-        FileSizeLimit limit(600);
-        EXPECT_THROW(env.open(), ProgramEnded);
-    }
-    EXPECT_EQ(env.ui.last().text, "Error  61 At 2755.  Notify Programmer.");
-    EXPECT_FALSE(QFile::exists(env.naPath()));
+    env.open();
+    expectBox(env.ui.last(), "Please Ready The Floppy Disk Drive.", "Tavrel", Ui::Buttons::OkCancel,
+              Ui::Icon::Question);
+    EXPECT_EQ(calls, 3) << "probe, probe again, open";
+
+    // Cancel: the program refuses to run.
+    env.p().naFile.close();
+    ready = false;
+    env.ui.answer(Ui::Answer::Cancel);
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(env.open(), ProgramEnded);
+    expectBox(env.ui.last(),
+              "TVL Cannot Operate Without A N&A File!\nClick OK To Terminate Corvane MARK.",
+              "Tavrel", Ui::Buttons::Ok);
 }
 
 TEST(runOverNAFile, RefusedWhileTheProgramRunsOtherwiseTheCommandRunsOnTheOpenFile)

@@ -29,37 +29,28 @@ FailingDevice& attachDevice(TestEnv& env, const std::map<int, NARecord>& records
 TEST(findLowestFreeId, FirstIdThatIsNotActiveOrTheOneAboveTheHighest)
 {
     const auto A = [](int id) { return makeRecord(id, QStringLiteral("P%1").arg(id)); };
-    struct Case {
-        const char* what;
-        std::map<int, NARecord> records;
-        int lastRecNo;
-        int expected;
-    };
     NARecord wrongId = A(2);
     wrongId.RecId = 7;
     NARecord oldSlot = A(2); // a record moved away keeps "CRVN" with RecId 0
     oldSlot.RecId = 0;
-    const Case cases[] = {
-        {"ID 3 deleted", {{1, A(1)}, {2, A(2)}, {3, deletedRecord(3, "Gone")}, {4, A(4)}}, 5, 3},
-        {"all active", {{1, A(1)}, {2, A(2)}, {3, A(3)}, {4, A(4)}}, 5, 5},
-        {"CRVN with another ID", {{1, A(1)}, {2, wrongId}, {3, A(3)}}, 4, 2},
-        {"never-written gap", {{1, A(1)}, {3, A(3)}}, 4, 2},
-        {"free records above LastRecNo are not looked at", {{1, A(1)}, {2, A(2)}}, 2, 2},
-        {"the one record below LastRecNo is free", {{1, oldSlot}}, 2, 1},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [what, records, lastRecNo, expected] :
+         {std::tuple{"ID 3 deleted",
+                     std::map<int, NARecord>{
+                         {1, A(1)}, {2, A(2)}, {3, deletedRecord(3, "Gone")}, {4, A(4)}},
+                     5, 3},
+          {"all active", {{1, A(1)}, {2, A(2)}, {3, A(3)}, {4, A(4)}}, 5, 5},
+          {"CRVN with another ID", {{1, A(1)}, {2, wrongId}, {3, A(3)}}, 4, 2},
+          {"never-written gap", {{1, A(1)}, {3, A(3)}}, 4, 2},
+          {"free records above LastRecNo are not looked at", {{1, A(1)}, {2, A(2)}}, 2, 2},
+          {"the one record below LastRecNo is free", {{1, oldSlot}}, 2, 1},
+          {"an empty file, where nothing is read", {}, 1, 1}}) {
         TestEnv env;
-        attachDevice(env, c.records, c.lastRecNo);
+        // Any read of the empty file fails.
+        const FailingDevice& d = attachDevice(env, records, lastRecNo, records.empty() ? 0 : -1);
         findLowestFreeId(env.p());
-        EXPECT_EQ(env.p().LowestFreeId, c.expected) << c.what;
+        EXPECT_EQ(env.p().LowestFreeId, expected) << what;
+        EXPECT_TRUE(!records.empty() || d.readCalls == 0);
     }
-
-    // An empty file: nothing is read at all (any read would fail here).
-    TestEnv env;
-    FailingDevice& d = attachDevice(env, {}, 1, 0);
-    findLowestFreeId(env.p());
-    EXPECT_EQ(env.p().LowestFreeId, 1);
-    EXPECT_EQ(d.readCalls, 0);
 }
 
 TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
@@ -91,9 +82,8 @@ TEST(RecordAccess, WritesExtendTheFileAndGapsReadAsFree)
 TEST(RecordAccess, NothingOutsideRecordsOneTo1701IsTouched)
 {
     TestEnv env;
-    env.openFile({{1, makeRecord(1, "A")}});
+    const QByteArray before = env.openFile({{1, makeRecord(1, "A")}});
     Program& p = env.p();
-    const QByteArray before = fileBytes(env.naPath());
     for (int recNo : {0, 1702}) {
         env.ui.answer(Ui::Answer::Ok);
         EXPECT_THROW(Put_NA_Rec(p, recNo), ProgramEnded) << recNo;
@@ -157,46 +147,41 @@ TEST(RecordAccess, LastRecNoFollowsTheHighestActiveRecord)
 TEST(RecordAccess, ScansReadEveryRecordInOrderAcrossBlocks)
 {
     const auto recs = people(1, 150, "P%1");
-    {
-        TestEnv env;
-        attachDevice(env, recs, 151);
-        QList<int> seen;
-        readAscending(env.p(), 2, 151, [&](int recNo) {
-            EXPECT_EQ(env.p().CurRec.RecId, recNo - 1);
-            seen << recNo;
-            return recNo < 100; // stops when told
-        });
-        EXPECT_EQ(seen.size(), 99);
-        EXPECT_EQ(seen.back(), 100);
-    }
-    {
-        // The first free ID lies in the third block.
-        TestEnv env;
-        std::map<int, NARecord> gap = recs;
-        gap.erase(140);
-        attachDevice(env, gap, 151);
-        findLowestFreeId(env.p());
-        EXPECT_EQ(env.p().LowestFreeId, 140);
-    }
-    {
-        // A bad spot in the third block: the message names record 141, the
-        // buffer keeps the last record read, and nothing is written.
-        TestEnv env;
-        FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
-        env.ui.answer(Ui::Answer::Ok);
-        EXPECT_THROW(findLowestFreeId(env.p()), ProgramEnded);
-        EXPECT_EQ(env.ui.texts(), QStringList{"Error =  57 In Get_NA_Rec.  Id =  141"});
-        EXPECT_EQ(env.p().CurRec.RecId, 139);
-        EXPECT_EQ(d.writeCalls, 0);
-    }
+    TestEnv whole;
+    attachDevice(whole, recs, 151);
+    QList<int> seen;
+    readAscending(whole.p(), 2, 151, [&](int recNo) {
+        EXPECT_EQ(whole.p().CurRec.RecId, recNo - 1);
+        seen << recNo;
+        return recNo < 100; // stops when told
+    });
+    EXPECT_EQ(seen.size(), 99);
+    EXPECT_EQ(seen.back(), 100);
+
+    // The first free ID lies in the third block.
+    TestEnv gap;
+    std::map<int, NARecord> gapped = recs;
+    gapped.erase(140);
+    attachDevice(gap, gapped, 151);
+    findLowestFreeId(gap.p());
+    EXPECT_EQ(gap.p().LowestFreeId, 140);
+
+    // A bad spot in the third block: the message names record 141, the
+    // buffer keeps the last record read, and nothing is written.
+    TestEnv env;
+    FailingDevice& d = attachDevice(env, recs, 151, 140 * 574 + 10);
+    env.ui.answer(Ui::Answer::Ok);
+    EXPECT_THROW(findLowestFreeId(env.p()), ProgramEnded);
+    EXPECT_EQ(env.ui.texts(), QStringList{"Error =  57 In Get_NA_Rec.  Id =  141"});
+    EXPECT_EQ(env.p().CurRec.RecId, 139);
+    EXPECT_EQ(d.writeCalls, 0);
 }
 
 TEST(Undo, ARecordWrittenTwiceInOneStepGoesBackToItsFirstBytes)
 {
     TestEnv env;
-    env.openFile(people(1, 3));
+    const QByteArray before = env.openFile(people(1, 3));
     Program& p = env.p();
-    const QByteArray before = fileBytes(env.naPath());
     {
         UndoScope step(p, UndoKind::Change, 2);
         for (const char* name : {"First", "Second"}) {

@@ -11,7 +11,7 @@ namespace {
 
 // IDs 1, 2, 4, 6, 7 active; 3 deleted; 5 "CRVN" under another ID. LastRecNo 8,
 // and an active ID 8 beyond it that no walk may reach.
-void writeMixedFile(TestEnv& env)
+Program& writeMixedFile(TestEnv& env)
 {
     std::map<int, NARecord> recs;
     for (int id : {1, 2, 4, 6, 7})
@@ -22,6 +22,7 @@ void writeMixedFile(TestEnv& env)
     recs[5] = stray;
     recs[8] = makeRecord(8, "Beyond");
     env.openFile(recs, 8);
+    return env.p();
 }
 
 // Drives the cursor the way the print run does: after each record the run
@@ -60,9 +61,7 @@ void setFlags(Program& p, std::initializer_list<int> ids)
 TEST(nextReportRecord, UnsortedFileWalkSkipsFreeRecords)
 {
     TestEnv env;
-    writeMixedFile(env);
-    Program& p = env.p();
-    p.Cursor = {};
+    Program& p = writeMixedFile(env);
     p.CurId = 1;
     EXPECT_EQ(walk(p), (QList<int>{1, 2, 4, 6, 7}));
 
@@ -83,9 +82,7 @@ TEST(nextReportRecord, UnsortedFileWalkSkipsFreeRecords)
 TEST(nextReportRecord, UnsortedMailingListVisitsLiveMembersInIdOrder)
 {
     TestEnv env;
-    writeMixedFile(env);
-    Program& p = env.p();
-    p.Cursor = {};
+    Program& p = writeMixedFile(env);
     p.Cursor.fromMailList = true;
     // Members 3 (deleted) and 5 (not active) are passed over; 9 lies beyond LastRecNo.
     setFlags(p, {7, 2, 3, 5, 6, 9});
@@ -101,14 +98,12 @@ TEST(nextReportRecord, UnsortedMailingListVisitsLiveMembersInIdOrder)
 TEST(nextReportRecord, SortedWalksFollowTheNameList)
 {
     TestEnv env;
-    writeMixedFile(env);
-    Program& p = env.p();
+    Program& p = writeMixedFile(env);
     buildNameList(p, QLatin1Char('0')); // keys K7, K6, K4, K2, K1 for IDs 1, 2, 4, 6, 7
     for (bool fromMailList : {false, true}) {
         p.Cursor = {};
         p.Cursor.sorted = true;
         p.Cursor.fromMailList = fromMailList;
-        p.Cursor.WalkPosition = 1;
         p.Cursor.WalkLength = p.SortedCount;
         setFlags(p, {}); // the sorted walk never looks at the flags
         EXPECT_EQ(walk(p), (QList<int>{7, 6, 4, 2, 1})) << fromMailList;

@@ -8,12 +8,17 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
-{
+// A program over a sound file of three records, with every file call of the
+// process open to injected faults.
+struct SystemCalls : ::testing::Test {
     TestEnv env;
-    env.openFile(people(1, 3));
+    const QByteArray before = env.openFile(people(1, 3));
     Program& p = env.p();
-    FileFaults faults(env.dir());
+    FileFaults faults{env.dir()};
+};
+
+TEST_F(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
+{
     faults.setChunk(100);
     faults.interrupt(1, 1);
 
@@ -35,14 +40,8 @@ TEST(SystemCalls, ShortAndInterruptedReadsAndWritesStillMoveWholeRecords)
     EXPECT_EQ(seen, (QList<int>{2, 3, 4}));
 }
 
-TEST(SystemCalls, FailuresShowTheirOwnErrorNumberAndLeaveTheFileAsItWas)
+TEST_F(SystemCalls, FailuresShowTheirOwnErrorNumberAndLeaveTheFileAsItWas)
 {
-    TestEnv env;
-    env.openFile(people(1, 3));
-    Program& p = env.p();
-    const QByteArray before = fileBytes(env.naPath());
-    FileFaults faults(env.dir());
-
     // A drive that has gone away.
     faults.failEvery(FileOp::Read, ENXIO);
     env.ui.answer(Ui::Answer::Ok);
