@@ -89,7 +89,7 @@ public:
 
 } // namespace
 
-class BackupTest : public ::testing::Test {
+class BackupTest : public UpkeepTest {
 protected:
     BackupTest()
     {
@@ -98,7 +98,6 @@ protected:
         writeList(env.dir(), "abc", '1');
         writeList(env.dir(), "Q7", '0');
     }
-    void TearDown() override { closeAllWindows(); }
 
     // The N&A file and the mailing lists as they lie in the directory.
     State state() const
@@ -145,8 +144,6 @@ protected:
         writeList(env.dir(), "new", '1');
     }
 
-    TestEnv env;
-    Program& p = env.p();
     FaultyIo io;
 };
 
@@ -331,24 +328,20 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
     changeEverything();
     const State live = state();
     const State before = tree();
-    int steps = 0;
-    for (int n = 1;; ++n) {
+    int n = 1;
+    for (;; ++n) {
         env.clock.t = env.clock.t.addSecs(1);
         io.calls = 0;
         io.failAt = n;
         io.errorNumber = n % 2 ? ErrNo::DiskFull : ErrNo::DeviceIo;
-        try {
-            backups().take(BackupTrigger::Manual);
-        } catch (const PlatformError& e) {
-            EXPECT_EQ(e.number(), io.errorNumber);
-            EXPECT_EQ(tree(), before) << "step " << n;
-            EXPECT_EQ(state(), live);
-            continue;
-        }
-        steps = n - 1;
-        break;
+        const int error = errorOf([&] { backups().take(BackupTrigger::Manual); });
+        if (error == 0)
+            break;
+        EXPECT_EQ(error, io.errorNumber);
+        EXPECT_EQ(tree(), before) << "step " << n;
+        EXPECT_EQ(state(), live);
     }
-    EXPECT_GE(steps, 12); // 3 reads, 2 folders, 4 writes, a flush, a rename, a sync
+    EXPECT_GT(n, 12); // 3 reads, 2 folders, 4 writes, a flush, a rename, a sync
     expectProgramUses(p, live.at("n&a.mrk"));
     EXPECT_FALSE(backups().list().first().damaged());
 
@@ -424,18 +417,15 @@ TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCou
               QStringLiteral("The Copy Of 03-14-2026 At 09:05:09 Cannot Be Restored:\nIts File "
                              "n&a.mrk Has Changed Since The Copy Was Taken."));
     EXPECT_EQ(names().size(), 3); // refused before any copy was taken
-    QByteArray noHeader = bytes, none = bytes, over = bytes;
-    noHeader[0] = 'X';
-    none[4] = none[5] = 0;
-    over[4] = char(0xA6); // 1702
-    over[5] = char(0x06);
     const std::pair<QByteArray, const char*> judged[] = {
         {bytes.left(573), "Its N&A File Holds No Header Record."},
         {bytes.left(600),
          "Its N&A File's Length, 600 Bytes, Is Not A Whole Number Of 574-Byte Records."},
-        {noHeader, "Its N&A File's First Record Is Not A Header Record."},
-        {none, "Its N&A File's Header Gives 0 As The Last Record In Use, Outside 1 To 1701."},
-        {over, "Its N&A File's Header Gives 1702 As The Last Record In Use, Outside 1 To 1701."},
+        {"X" + bytes.mid(1), "Its N&A File's First Record Is Not A Header Record."},
+        {bytes.left(4) + QByteArray(2, 0) + bytes.mid(6),
+         "Its N&A File's Header Gives 0 As The Last Record In Use, Outside 1 To 1701."},
+        {bytes.left(4) + "\xA6\x06" + bytes.mid(6), // 1702
+         "Its N&A File's Header Gives 1702 As The Last Record In Use, Outside 1 To 1701."},
         {bytes, ""},
     };
     for (const auto& [b, damage] : judged)

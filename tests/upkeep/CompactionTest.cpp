@@ -7,12 +7,13 @@ using namespace tavrel::test;
 
 namespace {
 
+// The record with these links (each slot's text naming the slot) and back link.
 NARecord linked(NARecord r, std::initializer_list<qint16> links, qint16 backLink = 0)
 {
     int i = 1;
     for (qint16 id : links) {
         r.linkId(i) = id;
-        r.linkText(i) = QStringLiteral("Link %1").arg(id);
+        r.linkText(i) = QStringLiteral("Link %1").arg(i);
         ++i;
     }
     r.BackLinkId = backLink;
@@ -20,14 +21,12 @@ NARecord linked(NARecord r, std::initializer_list<qint16> links, qint16 backLink
 }
 
 // The record as compaction leaves it: its new ID and its renumbered links.
-NARecord moved(NARecord r, qint16 newId, std::initializer_list<qint16> links, qint16 backLink = 0)
+NARecord moved(const NARecord& r, qint16 newId, std::initializer_list<qint16> links,
+               qint16 backLink = 0)
 {
-    r.RecId = newId;
-    int i = 1;
-    for (qint16 id : links)
-        r.linkId(i++) = id;
-    r.BackLinkId = backLink;
-    return r;
+    NARecord m = linked(r, links, backLink);
+    m.RecId = newId;
+    return m;
 }
 
 } // namespace

@@ -54,6 +54,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         setFreeBytes(qint64(1) << 30);
     }
+    void TearDown() override { closeAllWindows(); }
 
     TestEnv env;
     Program& p = env.p();
