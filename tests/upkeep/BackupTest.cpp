@@ -193,10 +193,7 @@ TEST_F(BackupTest, EachTriggerTakesItsCopyOfTheFileAndListsOnceAndNotWhenSwitche
 TEST_F(BackupTest, StartUpTakesTheDailyCopyAfterOpeningTheFileAndArmsTheOtherTriggers)
 {
     p.naFile.close();
-    StartupEnvironment e;
-    e.screenWidthTwips = 1024 * 15;
-    e.screenHeightTwips = 768 * 15;
-    const std::unique_ptr<MainWindow> main = startUp(p, e);
+    const std::unique_ptr<MainWindow> main = startUp(p, {1024 * 15, 768 * 15, {}, {}});
     EXPECT_EQ(names(), QStringList{"tvl-20260314-090512-daily"});
     p.BeforeBulkChange("dups");
     EXPECT_EQ(names().size(), 2);
@@ -289,8 +286,6 @@ TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
 
     startBackups(p);
     auto* form = windowOf<BackupsDialog>("BackupForm");
-    form->io = &io;
-    form->refresh();
     ASSERT_EQ(form->copyList->topLevelItemCount(), 1);
     const QTreeWidgetItem* row = form->copyList->topLevelItem(0);
     EXPECT_EQ(row->text(0) + row->text(1) + row->text(2) + row->text(3) + row->text(4),

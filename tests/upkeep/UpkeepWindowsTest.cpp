@@ -2,7 +2,6 @@
 
 #include "platform/gui/Windows.h"
 #include "upkeep/Backups.h"
-#include "upkeep/Statistics.h"
 #include "upkeep/UpkeepCommands.h"
 
 #include <QLabel>
