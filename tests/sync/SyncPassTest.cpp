@@ -48,11 +48,8 @@ protected:
         RadicaleFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        CardDavClient client(settings());
-        book = server->home().resolved(
-            QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('/')));
-        const DavResult made = client.createAddressBook(book, QStringLiteral("Office"));
-        ASSERT_TRUE(made.ok()) << made.message.toStdString();
+        book =
+            newBook(QUuid::createUuid().toString(QUuid::WithoutBraces), QStringLiteral("Office"));
     }
 
     // A program directory with these records, set up to sync with the test's book.
