@@ -22,15 +22,16 @@ public:
     ~RadicaleServer();
 
     bool running() const { return failure.isEmpty(); }
-    QString whyNotRunning() const { return failure; }
-    QUrl base() const; // http://127.0.0.1:PORT/
-    QUrl home() const; // the user's own collection
+    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)); }
+    // The user's own collection.
+    QUrl home() const { return base().resolved(QUrl(QLatin1String("/") + user + '/')); }
+
+    QString failure; // why it does not run
 
 private:
     QTemporaryDir dir;
     QProcess process;
     quint16 port = 0;
-    QString failure;
 };
 
 // Tests against one server per suite. CI must run them: there a server that
@@ -43,10 +44,9 @@ protected:
     void SetUp() override
     {
         if (!server->running() && qEnvironmentVariableIsSet("CI"))
-            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
+            FAIL() << "CardDAV server did not start: " << server->failure.toStdString();
         if (!server->running())
-            GTEST_SKIP() << "CardDAV server tests skipped: "
-                         << server->whyNotRunning().toStdString();
+            GTEST_SKIP() << "CardDAV server tests skipped: " << server->failure.toStdString();
     }
 
     static DavSettings settings()
