@@ -29,13 +29,12 @@ TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
     auto at = [&](const char* name) { return book.resolved(QUrl(QLatin1String(name))); };
 
     QHash<QString, QString> etags;
+    QString etag;
     for (const char* name : {"keep.vcf", "change.vcf", "gone.vcf"}) {
-        QString etag;
         const DavResult put = client.putNew(at(name), card(QLatin1String(name), "First"), etag);
         ASSERT_TRUE(put.ok()) << put.message.toStdString();
         etags.insert(QLatin1String(name), etag);
     }
-    QString etag;
     EXPECT_EQ(client.putNew(at("keep.vcf"), card("keep.vcf", "Again"), etag).outcome,
               DavOutcome::PreconditionFailed);
 
