@@ -22,16 +22,16 @@ public:
     ~RadicaleServer();
 
     bool running() const { return failure.isEmpty(); }
+    QString whyNotRunning() const { return failure; }
     QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)); }
     // The user's own collection.
     QUrl home() const { return base().resolved(QUrl(QLatin1String("/") + user + '/')); }
-
-    QString failure; // why it does not run
 
 private:
     QTemporaryDir dir;
     QProcess process;
     quint16 port = 0;
+    QString failure;
 };
 
 // Tests against one server per suite. CI must run them: there a server that
@@ -44,9 +44,10 @@ protected:
     void SetUp() override
     {
         if (!server->running() && qEnvironmentVariableIsSet("CI"))
-            FAIL() << "CardDAV server did not start: " << server->failure.toStdString();
+            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
         if (!server->running())
-            GTEST_SKIP() << "CardDAV server tests skipped: " << server->failure.toStdString();
+            GTEST_SKIP() << "CardDAV server tests skipped: "
+                         << server->whyNotRunning().toStdString();
     }
 
     static DavSettings settings()

@@ -24,9 +24,7 @@ using namespace tavrel;
 namespace {
 
 struct Request {
-    QByteArray method;
-    QByteArray path;
-    QByteArray body;
+    QByteArray method, path, body;
     QTcpSocket* socket; // for an answer given later
 };
 
