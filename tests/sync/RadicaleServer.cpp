@@ -9,18 +9,6 @@
 
 namespace tavrel::test {
 
-namespace {
-
-quint16 freePort()
-{
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    return probe.serverPort();
-}
-
-} // namespace
-
 RadicaleServer::RadicaleServer()
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("radicale"));
@@ -28,7 +16,10 @@ RadicaleServer::RadicaleServer()
         failure = QStringLiteral("radicale is not installed (scripts/setup.sh installs it)");
         return;
     }
-    port = freePort();
+    { // a free port, let go before the server takes it
+        QTcpServer probe;
+        port = probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
+    }
     const QString users = dir.filePath(QStringLiteral("users"));
     const QString config = dir.filePath(QStringLiteral("config"));
     const QByteArray settings = QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n"
@@ -74,16 +65,6 @@ RadicaleServer::~RadicaleServer()
         process.kill();
         process.waitForFinished(2000);
     }
-}
-
-QUrl RadicaleServer::base() const
-{
-    return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port));
-}
-
-QUrl RadicaleServer::home() const
-{
-    return base().resolved(QUrl(QStringLiteral("/%1/").arg(QLatin1String(user))));
 }
 
 } // namespace tavrel::test

@@ -23,8 +23,9 @@ public:
 
     bool running() const { return failure.isEmpty(); }
     QString whyNotRunning() const { return failure; }
-    QUrl base() const; // http://127.0.0.1:PORT/
-    QUrl home() const; // the user's own collection
+    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)); }
+    // The user's own collection.
+    QUrl home() const { return base().resolved(QUrl(QLatin1String("/") + user + '/')); }
 
 private:
     QTemporaryDir dir;
@@ -49,14 +50,17 @@ protected:
                          << server->whyNotRunning().toStdString();
     }
 
-    static DavSettings settings(const QString& password = RadicaleServer::password)
+    static DavSettings settings()
     {
-        DavSettings s;
-        s.server = server->base();
-        s.user = RadicaleServer::user;
-        s.password = password;
-        s.timeoutMs = 10000;
-        return s;
+        return {server->base(), RadicaleServer::user, RadicaleServer::password, false, 10000};
+    }
+    // A new, empty address book of the test's own.
+    static QUrl newBook(const QString& name, const QString& title)
+    {
+        const QUrl url = server->home().resolved(QUrl(name + QLatin1Char('/')));
+        const DavResult made = CardDavClient(settings()).createAddressBook(url, title);
+        EXPECT_TRUE(made.ok()) << made.message.toStdString();
+        return url;
     }
 
     static inline std::unique_ptr<RadicaleServer> server;

@@ -20,32 +20,21 @@ QByteArray card(const QString& uid, const QString& name)
         .toUtf8();
 }
 
-class RadicaleTest : public RadicaleFixture {
-protected:
-    // A new, empty address book of the test's own.
-    QUrl newBook(CardDavClient& client, const QString& name, const QString& title)
-    {
-        const QUrl url = server->home().resolved(QUrl(name + QLatin1Char('/')));
-        const DavResult made = client.createAddressBook(url, title);
-        EXPECT_TRUE(made.ok()) << made.message.toStdString();
-        return url;
-    }
-};
+using RadicaleTest = RadicaleFixture;
 
 TEST_F(RadicaleTest, WritesGuardedByEtagsAndSyncTokensShowExactlyTheChanges)
 {
     CardDavClient client(settings());
-    const QUrl book = newBook(client, QStringLiteral("lifecycle"), QStringLiteral("Lifecycle"));
+    const QUrl book = newBook(QStringLiteral("lifecycle"), QStringLiteral("Lifecycle"));
     auto at = [&](const char* name) { return book.resolved(QUrl(QLatin1String(name))); };
 
     QHash<QString, QString> etags;
+    QString etag;
     for (const char* name : {"keep.vcf", "change.vcf", "gone.vcf"}) {
-        QString etag;
         const DavResult put = client.putNew(at(name), card(QLatin1String(name), "First"), etag);
         ASSERT_TRUE(put.ok()) << put.message.toStdString();
         etags.insert(QLatin1String(name), etag);
     }
-    QString etag;
     EXPECT_EQ(client.putNew(at("keep.vcf"), card("keep.vcf", "Again"), etag).outcome,
               DavOutcome::PreconditionFailed);
 
@@ -83,7 +72,7 @@ TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
     DavSettings s = settings();
     s.multigetBatch = 64;
     CardDavClient client(s);
-    const QUrl book = newBook(client, QStringLiteral("many"), QStringLiteral("Many"));
+    const QUrl book = newBook(QStringLiteral("many"), QStringLiteral("Many"));
     QStringList hrefs;
     for (int i = 0; i < 200; ++i) {
         const QUrl url = book.resolved(QUrl(QStringLiteral("c%1.vcf").arg(i)));

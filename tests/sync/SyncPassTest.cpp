@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +28,6 @@
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <random>
@@ -48,11 +48,8 @@ protected:
         RadicaleFixture::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
-        CardDavClient client(settings());
-        book = server->home().resolved(
-            QUrl(QUuid::createUuid().toString(QUuid::WithoutBraces) + QLatin1Char('/')));
-        const DavResult made = client.createAddressBook(book, QStringLiteral("Office"));
-        ASSERT_TRUE(made.ok()) << made.message.toStdString();
+        book =
+            newBook(QUuid::createUuid().toString(QUuid::WithoutBraces), QStringLiteral("Office"));
     }
 
     // A program directory with these records, set up to sync with the test's book.
@@ -60,11 +57,8 @@ protected:
     {
         auto env = std::make_unique<TestEnv>();
         env->openFile(records);
-        SyncState st;
-        st.server = server->base().toString();
-        st.user = RadicaleServer::user;
-        st.book = book;
-        saveSyncState(*env->files, st);
+        saveSyncState(*env->files,
+                      {server->base().toString(), RadicaleServer::user, book, {}, false, {}});
         env->p().BeforeBulkChange = [this](const QString& what) {
             copies << what;
             return true;
@@ -373,8 +367,7 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     // Both noted without an ETag; one arrived, the other (a record new here) did not.
     st.entries[0].etag.clear();
     add(*a, makeRecord(4, QStringLiteral("Sent Never")));
-    ASSERT_TRUE(readActive(a->p(), 4));
-    const QByteArray pending = a->p().CurRec.toBytes();
+    const QByteArray pending = recordOf(*a, "Sent Never").toBytes();
     st.entries << SyncEntry{4,  book.path() + QStringLiteral("sent-never.vcf"), "sent-never",
                             "", cardFromRecord(pending, "sent-never"),          pending};
     saveSyncState(*a->files, st);
@@ -382,9 +375,7 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
     edit(*a, arrived, [](NARecord& r) { r.Comments = QStringLiteral("Edited since"); });
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
     // The one that never arrived went up under its own address.
-    const QStringList there = cardsThere();
-    EXPECT_TRUE(there.contains(book.path() + QStringLiteral("sent-never.vcf")))
-        << there.join(' ').toStdString();
+    EXPECT_TRUE(cardsThere().contains(book.path() + QStringLiteral("sent-never.vcf")));
     auto b = program({});
     sync(*b);
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
@@ -474,17 +465,13 @@ TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplica
 {
     auto a = program(staff(40));
     auto b = program({});
-    int trials = qEnvironmentVariableIntValue("TAVREL_SYNC_KILL_TRIALS");
-    if (trials <= 0)
-        trials = 20;
+    const int asked = qEnvironmentVariableIntValue("TAVREL_SYNC_KILL_TRIALS");
+    const int trials = asked > 0 ? asked : 20;
     std::mt19937 random(27);
     // How long a whole first sync takes, to spread the kills over it.
     QElapsedTimer timer;
     timer.start();
-    {
-        auto probe = program(staff(40));
-        sync(*probe);
-    }
+    sync(*program(staff(40)));
     qint64 span = qMax<qint64>(timer.nsecsElapsed() / 1000, 1000);
     int added = 0, killed = 0;
     for (int trial = 0; trial < trials; ++trial) {
@@ -519,8 +506,7 @@ TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplica
         a->p().naFile.close();
         a->open();
     }
-    std::cout << killed << " of " << trials << " syncs were killed on the way\n";
-    EXPECT_GT(killed, trials / 5);
+    EXPECT_GT(killed, trials / 5) << "syncs killed on the way, of " << trials;
     sync(*a);
     sync(*b);
     sync(*a);
@@ -582,10 +568,7 @@ TEST_F(SyncPassTest, TheSyncWindowSetsTheAccountUpAndThePreferenceSyncsAtStartAn
               QStringLiteral("Please Enter The Server Address, The User And The Password."));
     form.passwordEdit->setText(RadicaleServer::password);
     form.testConnectionButton->click();
-    int at = -1;
-    for (int i = 0; i < form.addressBookCombo->count(); ++i)
-        if (form.addressBookCombo->itemText(i).contains(book.path()))
-            at = i;
+    const int at = form.addressBookCombo->findText(book.path(), Qt::MatchContains);
     ASSERT_GE(at, 0) << form.resultLabel->text().toStdString();
     form.addressBookCombo->setCurrentIndex(at);
     form.atStartAndExitCheck->setChecked(true); // kept with the account at Sync Now
@@ -625,9 +608,8 @@ TEST_F(SyncPassTest, TheSyncWindowSetsTheAccountUpAndThePreferenceSyncsAtStartAn
     // Given once this session, it serves the next start-up sync and the one at exit.
     edit(*a, "Person 1", [](NARecord& r) { r.EMail = QStringLiteral("at-start@a.example"); });
     startSync(a->p(), asking, true);
-    QElapsedTimer waited;
-    waited.start();
-    while (loadedWindow(QStringLiteral("SyncForm")) && waited.elapsed() < 30000)
+    for (QDeadlineTimer waited(30000);
+         loadedWindow(QStringLiteral("SyncForm")) && !waited.hasExpired();)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_FALSE(loadedWindow(QStringLiteral("SyncForm")));
     edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("at-exit@a.example"); });

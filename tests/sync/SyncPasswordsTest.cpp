@@ -4,6 +4,7 @@
 #include "sync/SyncCommandLine.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -13,36 +14,31 @@ TEST(SyncPasswords, FoundInTheSessionThenTheSecretStoreThenTheScriptsVariable)
     const QString server = QStringLiteral("https://dav.example/");
     const QString user = QStringLiteral("ann");
     const QString account = QStringLiteral("ann@https://dav.example/");
-    struct Case {
-        bool storeRuns;
-        const char* stored; // in the secret store before the session
-        const char* given;  // kept this session; nullptr: none
-        const char* env;    // TAVREL_SYNC_PASSWORD; nullptr: unset
-        const char* found;
-        bool keptInStore;
-    } cases[] = {
+    // Whether a store runs, what it holds before the session, what is given this
+    // session and what TAVREL_SYNC_PASSWORD holds (nullptr: none), what is found,
+    // and whether what is given lands in the store.
+    const std::tuple<bool, const char*, const char*, const char*, const char*, bool> cases[] = {
         {true, "from-store", nullptr, "from-env", "from-store", false},
         {true, "from-store", "given", "from-env", "given", true},
         {true, nullptr, nullptr, "from-env", "from-env", false},
         {false, "from-store", nullptr, nullptr, "", false}, // no store runs: asked
         {false, nullptr, "given", nullptr, "given", false}, // kept for the session only
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.found) + (c.storeRuns ? " store" : " no store"));
+    qunsetenv(kSyncPasswordVariable);
+    for (const auto& [storeRuns, stored, given, env, found, keptInStore] : cases) {
+        SCOPED_TRACE(std::string(found) + (storeRuns ? " store" : " no store"));
         QMap<QString, QString> kept;
-        if (c.stored)
-            kept.insert(account, QString::fromUtf8(c.stored));
-        SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, c.storeRuns));
-        if (c.env)
-            qputenv(kSyncPasswordVariable, c.env);
-        else
-            qunsetenv(kSyncPasswordVariable);
-        if (c.given) {
-            EXPECT_EQ(passwords.keep(server, user, QString::fromUtf8(c.given)), c.storeRuns);
+        if (stored)
+            kept.insert(account, QString::fromUtf8(stored));
+        SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, storeRuns));
+        if (env)
+            qputenv(kSyncPasswordVariable, env);
+        if (given) {
+            EXPECT_EQ(passwords.keep(server, user, QString::fromUtf8(given)), storeRuns);
         }
-        EXPECT_EQ(passwords.find(server, user), QString::fromUtf8(c.found));
-        EXPECT_EQ(passwords.find(server, QStringLiteral("bob")), QString::fromUtf8(c.env));
-        EXPECT_EQ(c.given && kept.value(account) == QString::fromUtf8(c.given), c.keptInStore);
+        EXPECT_EQ(passwords.find(server, user), QString::fromUtf8(found));
+        EXPECT_EQ(passwords.find(server, QStringLiteral("bob")), QString::fromUtf8(env));
+        EXPECT_EQ(given && kept.value(account) == QString::fromUtf8(given), keptInStore);
         qunsetenv(kSyncPasswordVariable);
     }
 }

@@ -25,17 +25,31 @@ SyncEntry entry(int id, const QString& href)
 
 } // namespace
 
-TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayed)
+// Saved whole, read back with the journal of a killed sync replayed; a damaged
+// file is refused in words, and links planted at either name are never followed.
+TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayedAndNoLinkFollowed)
 {
-    QTemporaryDir dir;
+    QTemporaryDir dir, elsewhere;
     Files files(dir.path());
-    SyncState st;
-    st.server = QStringLiteral("https://dav.example/");
-    st.user = QStringLiteral("ann");
-    st.book = QUrl(QStringLiteral("https://dav.example/ann/book/"));
-    st.token = QStringLiteral("tok-1");
-    st.entries = {entry(1, "a.vcf"), entry(2, "b.vcf"), entry(3, "c.vcf")};
-    saveSyncState(files, st);
+    const QString outside = elsewhere.filePath(QStringLiteral("victim"));
+    test::writeBytes(outside, "keep");
+
+    // A journal planted as a link is refused, the file it points to untouched.
+    ASSERT_TRUE(QFile::link(outside, files.path(kSyncJournalName)));
+    EXPECT_THROW(SyncJournal(files).set(entry(1, "a.vcf")), PlatformError);
+    QFile::remove(files.path(kSyncJournalName));
+    // A state file planted as a link is replaced, not written through.
+    ASSERT_TRUE(QFile::link(outside, files.path(kSyncStateName)));
+    saveSyncState(files, SyncState());
+    EXPECT_FALSE(QFileInfo(files.path(kSyncStateName)).isSymLink());
+    EXPECT_EQ(test::fileBytes(outside), QByteArray("keep"));
+
+    saveSyncState(files, {QStringLiteral("https://dav.example/"),
+                          QStringLiteral("ann"),
+                          QUrl(QStringLiteral("https://dav.example/ann/book/")),
+                          QStringLiteral("tok-1"),
+                          false,
+                          {entry(1, "a.vcf"), entry(2, "b.vcf"), entry(3, "c.vcf")}});
 
     {
         SyncJournal journal(files);
@@ -58,27 +72,8 @@ TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayed)
     // Saving folds the journal in.
     saveSyncState(files, *back);
     EXPECT_FALSE(QFile::exists(files.path(kSyncJournalName)));
-}
-
-TEST(SyncState, ADamagedFileIsRefusedInWordsAndLinksAreNeverFollowed)
-{
-    QTemporaryDir dir, elsewhere;
-    Files files(dir.path());
-    const QString outside = elsewhere.filePath(QStringLiteral("victim"));
-    test::writeBytes(outside, "keep");
-
-    // A journal planted as a link is refused, the file it points to untouched.
-    ASSERT_TRUE(QFile::link(outside, files.path(kSyncJournalName)));
-    EXPECT_THROW(SyncJournal(files).set(entry(1, "a.vcf")), PlatformError);
-    QFile::remove(files.path(kSyncJournalName));
-    // A state file planted as a link is replaced, not written through.
-    ASSERT_TRUE(QFile::link(outside, files.path(kSyncStateName)));
-    saveSyncState(files, SyncState());
-    EXPECT_FALSE(QFileInfo(files.path(kSyncStateName)).isSymLink());
-    EXPECT_EQ(test::fileBytes(outside), QByteArray("keep"));
 
     files.replaceFile(kSyncStateName, "{\"version\":1,\"entries\":[");
-    QString error;
     EXPECT_FALSE(loadSyncState(files, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("cannot be read"))) << error.toStdString();
 }

@@ -1,15 +1,11 @@
 // The permissions of what the program writes: a replacing file keeps the old
 // one's, a copy keeps its source's, new folders and files are the owner's alone.
+#include "UpkeepFixture.h"
 #include "exchange/Import.h"
 #include "maillists/MailListFile.h"
-#include "support/TestEnv.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Backups.h"
-#include "upkeep/Compaction.h"
 
-#include <QDir>
-#include <QFile>
-#include <gtest/gtest.h>
 #include <sys/stat.h>
 
 namespace tavrel::test {
@@ -48,18 +44,27 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     Program& p = env.p();
     const QString dir = env.dir();
     auto at = [&](const QString& name) { return dir + QLatin1Char('/') + name; };
-    writeBytes(at("tvlmail.abc"),
-               QByteArray("Club").leftJustified(46, ' ') + QByteArray(1700, '1') + "\r\n");
-    writeBytes(at("tvlmail.xyz"),
-               QByteArray("Team").leftJustified(46, ' ') + QByteArray(1700, '0') + "\r\n");
+    writeList(dir, "abc", '1');
+    writeList(dir, "xyz", '0');
     setMode(env.naPath(), 0600);
     setMode(at("tvlmail.xyz"), 0640);
+
+    // Each mode where the test stands, with the path and the mode found if it differs.
+    const auto expectMode = [](const QString& path, unsigned mode) {
+        EXPECT_EQ(modeOf(path), mode) << path.toStdString() << ": " << std::oct << modeOf(path);
+    };
 
     BackupIo io;
     Backups backups(*env.files, env.clock, io, backupFolder(p));
     const BackupCopy copy = backups.take(BackupTrigger::Manual);
     const QString copyDir = backups.folder() + QLatin1Char('/') + copy.name;
-    // The live files change their modes after the copy; a restore keeps the live ones.
+    expectMode(backups.folder(), 0700);
+    expectMode(copyDir, 0700);
+    expectMode(copyDir + "/n&a.mrk", 0600);
+    expectMode(copyDir + "/tvlmail.xyz", 0640);
+    expectMode(copyDir + "/manifest.txt", 0600);
+    // The live files change their modes after the copy; a restore keeps the live ones,
+    // and a list that was gone takes the copy's.
     setMode(env.naPath(), 0640);
     setMode(at("tvlmail.abc"), 0660);
     QFile::remove(at("tvlmail.xyz"));
@@ -67,56 +72,39 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     p.naFile.close();
     backups.restore(copy.name);
     env.open();
-    const unsigned naAfterRestore = modeOf(env.naPath());
-    const unsigned abcAfterRestore = modeOf(at("tvlmail.abc"));
-    const unsigned xyzAfterRestore = modeOf(at("tvlmail.xyz"));
+    expectMode(env.naPath(), 0640);
+    expectMode(at("tvlmail.abc"), 0660);
+    expectMode(at("tvlmail.xyz"), 0640);
 
     setMode(env.naPath(), 0604);
     {
         FileReplacement out(*env.files, kNAFileName, kCompactTempName);
         compactNAFile(p, out);
     }
-    const unsigned compacted = modeOf(env.naPath());
+    expectMode(env.naPath(), 0604);
     clearMailListFlags(p);
     setMember(p, 2, true);
     writeMailList(p, "tvlmail.xyz", "Team");
     writeMailList(p, "tvlmail.new", "New");
+    expectMode(at("tvlmail.xyz"), 0640);
+    expectMode(at("tvlmail.new"), 0600);
     saveBackupSettings(*env.files, BackupSettings{});
     const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann New\r\nEND:VCARD\r\n";
     runImport(p, planImport(p, readImportBytes(card, "in.vcf"), OverflowChoice::MoveToComments));
+    expectMode(at("tavrel.cfg"), 0600);
+    expectMode(at("tvlimport.log"), 0600);
+    // A new program directory and its parent made with it; a new N&A file.
     const QString home = dir + "/home/tavrel";
     qputenv("TAVREL_HOME", QFile::encodeName(home));
     resolveProgramDirectory(QString());
     qunsetenv("TAVREL_HOME");
+    expectMode(home, 0700);
+    expectMode(dir + "/home", 0700);
     QFile::remove(env.naPath());
     p.naFile.close();
     env.ui.answer(Ui::Answer::Yes); // establish a new N&A file
     openNAFile(p);
-
-    const struct {
-        const char* what;
-        unsigned mode;
-        unsigned expected;
-    } rows[] = {
-        {"backup folder", modeOf(backups.folder()), 0700},
-        {"copy folder", modeOf(copyDir), 0700},
-        {"copied N&A file", modeOf(copyDir + "/n&a.mrk"), 0600},
-        {"copied list at 0640", modeOf(copyDir + "/tvlmail.xyz"), 0640},
-        {"manifest", modeOf(copyDir + "/manifest.txt"), 0600},
-        {"restored N&A file keeps the live mode", naAfterRestore, 0640},
-        {"restored list keeps the live mode", abcAfterRestore, 0660},
-        {"restored list that was gone takes the copy's", xyzAfterRestore, 0640},
-        {"compacted N&A file", compacted, 0604},
-        {"rewritten list", modeOf(at("tvlmail.xyz")), 0640},
-        {"new list", modeOf(at("tvlmail.new")), 0600},
-        {"settings file", modeOf(at("tavrel.cfg")), 0600},
-        {"import log", modeOf(at("tvlimport.log")), 0600},
-        {"new program directory", modeOf(home), 0700},
-        {"its parent made with it", modeOf(dir + "/home"), 0700},
-        {"new N&A file", modeOf(env.naPath()), 0600},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(r.mode, r.expected) << r.what << ": " << std::oct << r.mode;
+    expectMode(env.naPath(), 0600);
 }
 
 } // namespace tavrel::test

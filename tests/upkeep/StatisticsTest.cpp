@@ -83,7 +83,6 @@ TEST_F(UpkeepTest, StatisticsFiguresFormatsRecommendationAndTheCommandOnTheOpenF
     showFileStatistics(p);
     EXPECT_TRUE(analyzingShown);
     ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().title, "Corvane N&A File Information");
     EXPECT_EQ(env.ui.last().text,
               expected("8", "10", "7", 2, " 33", 2, "Approximately 41,943,040 KBytes", false));
     settle();

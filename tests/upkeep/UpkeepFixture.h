@@ -17,16 +17,6 @@
 
 namespace tavrel::test {
 
-// The header a compaction writes at the test clock's time, over the preferences makeHeader gives.
-inline NARecord compactedHeader(int lastRecNo)
-{
-    NARecord h = makeHeader(lastRecNo);
-    h.Name = "Corvane - TVL For Windows";
-    h.AddrLine1 = "Header Record Written 03-14-2026";
-    h.AddrLine2 = "At 09:05:07 Hours";
-    return h;
-}
-
 // The program reads `bytes` through its own handle, with the header's LastRecNo.
 inline void expectProgramUses(Program& p, const QByteArray& bytes)
 {
@@ -36,13 +26,25 @@ inline void expectProgramUses(Program& p, const QByteArray& bytes)
     EXPECT_EQ(p.LastRecNo, NARecord::fromBytes(bytes.left(NARecord::Size)).RecId);
 }
 
-// A whole file: header with `lastRecNo`, then `records` as records 2, 3, ...
+// A whole file as a compaction writes it at the test clock's time: header with
+// `lastRecNo` over the preferences makeHeader gives, then `records` as records 2, 3, ...
 inline QByteArray fileOf(int lastRecNo, const std::vector<NARecord>& records)
 {
-    QByteArray out = compactedHeader(lastRecNo).toBytes();
+    NARecord h = makeHeader(lastRecNo);
+    h.Name = "Corvane - TVL For Windows";
+    h.AddrLine1 = "Header Record Written 03-14-2026";
+    h.AddrLine2 = "At 09:05:07 Hours";
+    QByteArray out = h.toBytes();
     for (const NARecord& r : records)
         out += r.toBytes();
     return out;
+}
+
+// Mailing list tvlmail.<id> in `dir`, titled "Title <id>", every record's flag `flag`.
+inline void writeList(const QString& dir, const QString& id, char flag)
+{
+    writeBytes(dir + "/tvlmail." + id,
+               ("Title " + id).toLatin1().leftJustified(46, ' ') + QByteArray(1700, flag) + "\r\n");
 }
 
 class UpkeepTest : public ::testing::Test {
@@ -52,6 +54,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         setFreeBytes(qint64(1) << 30);
     }
+    void TearDown() override { closeAllWindows(); }
 
     TestEnv env;
     Program& p = env.p();
@@ -64,14 +67,7 @@ protected:
     // Free space of the program directory's disk, as the disk-space call reports it.
     void setFreeBytes(qint64 bytes)
     {
-        env.files->diskFiguresHook = [bytes] {
-            DiskFigures f;
-            f.sectorsPerCluster = 1;
-            f.bytesPerSector = 1;
-            f.freeClusters = bytes;
-            f.totalClusters = bytes;
-            return f;
-        };
+        env.files->diskFiguresHook = [bytes] { return DiskFigures{1, 1, bytes, bytes}; };
     }
     // Puts these bytes back as the N&A file and opens it again.
     void restore(const QByteArray& bytes)

@@ -2,7 +2,6 @@
 
 #include "platform/gui/Windows.h"
 #include "upkeep/Backups.h"
-#include "upkeep/Statistics.h"
 #include "upkeep/UpkeepCommands.h"
 
 #include <QLabel>
@@ -34,7 +33,6 @@ protected:
         r[2] = deletedRecord(2, "Gone");
         writeAndOpen(r);
     }
-    void TearDown() override { closeAllWindows(); }
     // Opens the command and goes through both confirmations to CompactionWarningDialog.
     QWidget* toWarning()
     {
@@ -106,7 +104,6 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsCancelChangesNothingAn
     // A failure is reported with its number and r; the windows that confirm stay,
     // the please-wait window goes, and the N&A file is as it was.
     warning = toWarning();
-    ASSERT_NE(warning, nullptr);
     // A folder where the temporary file should go cannot be removed.
     ASSERT_TRUE(QDir(env.dir()).mkpath(kCompactTempName + "/x"));
     env.ui.answer(Ui::Answer::Ok);
@@ -170,7 +167,6 @@ TEST_F(CompactWindowsTest, YesChecksTheSpaceForTheFileAndItsCopyThenCompactsAndR
         saveBackupSettings(*env.files, {QString(), r.automatic});
         env.ui.messages.clear();
         QWidget* warning = toWarning();
-        ASSERT_NE(warning, nullptr);
         setFreeBytes(r.free);
         env.ui.answer(Ui::Answer::Ok);
         pressYes(warning);
