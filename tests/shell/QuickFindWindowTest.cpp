@@ -64,9 +64,9 @@ protected:
 // "Print" stays.
 TEST_F(QuickFind, ListsFollowEachSortCodeAndOpeningUnloadsTheReportDialog)
 {
-    start({{1, makeRecord(1, "Delta", "smith", "b")},
-           {2, makeRecord(2, "Alpha", "Jones", "a")},
-           {3, makeRecord(3, "Gamma", "SMITH", "A")},
+    start({{1, makeRecord(1, "Delta", "smith", "a")},
+           {2, makeRecord(2, "Alpha", "Jones", "b")},
+           {3, makeRecord(3, "Gamma", "SMITH", "B")},
            {4, makeRecord(4, "Beta", "", "c")}});
     QList<QPointer<QWidget>> print;
     for (const char* name : {"PrtForm", "PrintPreview"}) {
@@ -83,9 +83,10 @@ TEST_F(QuickFind, ListsFollowEachSortCodeAndOpeningUnloadsTheReportDialog)
     } cases[] = {
         // Blank keys first; keys differing only in case are equal, in heapsort order.
         {'0', "Sort Key 1", {"Beta", "Alpha", "Gamma", "Delta"}},
-        {'1', "Sort Key 2", {"Alpha", "Gamma", "Delta", "Beta"}},
-        {'2', "Sort Key 1 + Sort Key 2", {"Beta", "Alpha", "Gamma", "Delta"}},
-        {'3', "Sort Key 2 + Sort Key 1", {"Alpha", "Gamma", "Delta", "Beta"}},
+        {'1', "Sort Key 2", {"Delta", "Gamma", "Alpha", "Beta"}},
+        // The second key orders what the first leaves equal.
+        {'2', "Sort Key 1 + Sort Key 2", {"Beta", "Alpha", "Delta", "Gamma"}},
+        {'3', "Sort Key 2 + Sort Key 1", {"Delta", "Alpha", "Gamma", "Beta"}},
         {'4', "ID Number", {"Delta", "Alpha", "Gamma", "Beta"}},
     };
     for (const auto& c : cases) {
