@@ -132,7 +132,9 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     EXPECT_GT(heading->box.height(), 13); // 14-point type, not 11
 }
 
-TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
+// Page breaks take effect at the next drawing; an abandoned document leaves
+// no file, and the next one starts afresh.
+TEST(QtPrinter, PageBreaksWaitForTheNextDrawingAndAbandonedDocumentsLeaveNoFile)
 {
     QTemporaryDir tmp;
     QtPrinter printer(tmp.path());
@@ -159,7 +161,19 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     printer.printLine("second");
     printer.endDoc();
     EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 2u);
-    EXPECT_EQ(filesIn(tmp.path()).size(), 2);
+
+    printer.endDoc(); // nothing drawn: no document at all
+    printer.printLine("page one");
+    printer.newPage();
+    printer.printLine("page two");
+    printer.killDoc();
+    printer.endDoc();                               // a cancelled run still ends its document
+    EXPECT_EQ(printer.lastOutputFile(), QString()); // no file is said to hold it
+
+    printer.printLine("next");
+    printer.endDoc();
+    EXPECT_EQ(filesIn(tmp.path()).size(), 3);
+    EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 1u);
 }
 
 // Each paper code gives its real size. Each page takes the paper size and
@@ -208,26 +222,6 @@ TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNot
     for (int page = 1; page < int(sizes.size()); ++page)
         expectWord(words, QStringLiteral("page%1").arg(page), page, 1440 * (2 - page % 2), 2880, 1,
                    3);
-}
-
-TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
-{
-    QTemporaryDir tmp;
-    QtPrinter printer(tmp.path());
-    printer.endDoc(); // nothing drawn: no document at all
-    printer.printLine("kept");
-    printer.endDoc();
-    printer.printLine("page one");
-    printer.newPage();
-    printer.printLine("page two");
-    printer.killDoc();
-    printer.endDoc();                               // a cancelled run still ends its document
-    EXPECT_EQ(printer.lastOutputFile(), QString()); // no file is said to hold it
-
-    printer.printLine("next");
-    printer.endDoc();
-    EXPECT_EQ(filesIn(tmp.path()).size(), 2);
-    EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 1u);
 }
 
 TEST(QtPrinter, AFolderThatCannotBeMadeIsAPrinterErrorAndLosesNothing)
@@ -339,7 +333,6 @@ public:
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QStringList jobs() const { return QDir(dir.filePath("log")).entryList({"job*.pdf"}); }
-    QString job(const QString& name) const { return dir.filePath("log/" + name); }
 
     QTemporaryDir dir;
     QByteArray savedPath;
@@ -461,21 +454,17 @@ TEST(QtPrinter, AMissingPrintCommandOffersAPdfFileInstead)
         printer.setSpoolParent(tmp.path());
         printer.printLine("kept");
         const QString reason = notSentReason(printer);
-        ASSERT_GE(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text, missing + "\n\nPrint To A PDF File Instead?");
-        EXPECT_EQ(ui.messages[0].buttons, Ui::Buttons::YesNo);
+        const bool kept = answer == Ui::Answer::Yes;
+        EXPECT_EQ(reason, kept ? QString() : missing);
         EXPECT_TRUE(QDir(tmp.path()).entryList({"tavrel-*"}).isEmpty());
-        if (answer == Ui::Answer::No) {
-            EXPECT_EQ(reason, missing);
-            EXPECT_FALSE(QDir(printouts).exists());
-            continue;
-        }
-        EXPECT_TRUE(reason.isEmpty()) << reason.toStdString();
+        EXPECT_EQ(QDir(printouts).exists(), kept);
         const QStringList pdfs = filesIn(printouts);
-        ASSERT_EQ(pdfs.size(), 1);
-        const QString pdf = QDir(printouts).filePath(pdfs.front());
-        ASSERT_EQ(ui.messages.size(), 2u);
-        EXPECT_EQ(ui.messages[1].text, "The Document Was Saved As A PDF File:\n" + pdf);
+        ASSERT_EQ(pdfs.size(), kept ? 1 : 0);
+        QStringList said{missing + "\n\nPrint To A PDF File Instead?"};
+        if (kept)
+            said << "The Document Was Saved As A PDF File:\n" + QDir(printouts).filePath(pdfs[0]);
+        ASSERT_EQ(ui.texts(), said);
+        EXPECT_EQ(ui.messages[0].buttons, Ui::Buttons::YesNo);
     }
     qputenv("PATH", savedPath);
 }
@@ -537,26 +526,20 @@ TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
         printer.endDoc();
         return printer.lastOutputFile();
     };
-    const auto boxes = [](const QString& pdf) {
-        std::vector<QRectF> out;
-        for (const auto& w : pdfWords(pdf))
-            out.push_back(w.box);
-        return out;
-    };
     const auto job = [&](const PrinterCalibration& c) {
         QtPrinter printer{QPrinterInfo()};
         printer.setSpoolParent(spoolParent.path());
         printer.setCalibration(c);
         printBoth(printer);
-        return boxes(lp.job(lp.jobs().back()));
+        return pdfWords(lp.dir.filePath("log/" + lp.jobs().back()));
     };
     const auto pdf = [&](const PrinterCalibration& c) {
         QtPrinter printer{pdfs.path()};
         printer.setCalibration(c);
-        return boxes(printBoth(printer));
+        return pdfWords(printBoth(printer));
     };
     constexpr double mm = 72 / 25.4;
-    const std::vector<QRectF> plain = job({});
+    const std::vector<PdfWord> plain = job({});
     ASSERT_EQ(plain.size(), 2u);
     struct Case {
         PrinterCalibration c;
@@ -567,13 +550,13 @@ TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(calibrationText(c.c).toStdString());
-        const std::vector<QRectF> moved = job(c.c);
+        const std::vector<PdfWord> moved = job(c.c);
         ASSERT_EQ(moved.size(), 2u);
         for (int i = 0; i < 2; ++i) {
             const QPointF want = i == 0 ? c.nearMove : c.farMove;
-            EXPECT_NEAR(moved[i].left() - plain[i].left(), want.x(), 0.05) << i;
+            EXPECT_NEAR(moved[i].box.left() - plain[i].box.left(), want.x(), 0.05) << i;
             // The text's top moves with its baseline, less the stretch of its ascent.
-            EXPECT_NEAR(moved[i].top() - plain[i].top(), want.y(), 0.3) << i;
+            EXPECT_NEAR(moved[i].box.top() - plain[i].box.top(), want.y(), 0.3) << i;
         }
         EXPECT_EQ(pdf(c.c), pdf({}));
     }
