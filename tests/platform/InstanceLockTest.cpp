@@ -14,17 +14,15 @@ using namespace tavrel;
 TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
 {
     QTemporaryDir tmp;
-    InstanceLock lock(tmp.filePath("missing/dir"));
-    EXPECT_FALSE(lock.acquire());
-    // The check says why, in the system's words.
-    InstanceCheck c = lock.check();
-    EXPECT_FALSE(c.anotherCopy);
-    EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOENT)));
-
     test::writeBytes(tmp.filePath("file"), "");
-    c = InstanceLock(tmp.filePath("file")).check();
-    EXPECT_FALSE(c.anotherCopy);
-    EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
+    for (const auto& [dir, err] : {std::pair{"missing/dir", ENOENT}, {"file", ENOTDIR}}) {
+        InstanceLock lock(tmp.filePath(QLatin1String(dir)));
+        EXPECT_FALSE(lock.acquire()) << dir;
+        // The check says why, in the system's words.
+        const InstanceCheck c = lock.check();
+        EXPECT_FALSE(c.anotherCopy) << dir;
+        EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(err))) << dir;
+    }
 }
 
 TEST(InstanceLock, ALinkOrFolderUnderItsNameIsReplacedNotFollowedOrTrusted)
