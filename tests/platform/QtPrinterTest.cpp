@@ -291,10 +291,11 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     saved.isNull() ? qunsetenv("TAVREL_PRINTER") : qputenv("TAVREL_PRINTER", saved);
 }
 
-// Stands in for the print spooler: keeps its arguments and the job it was given.
-class FakeSpooler {
-public:
-    FakeSpooler()
+// A system printer whose spooler is a stand-in that keeps its arguments and
+// the job it was given.
+class SpooledPrinter : public testing::Test {
+protected:
+    SpooledPrinter()
     {
         const QString bin = dir.filePath("bin");
         QDir().mkpath(bin);
@@ -311,8 +312,9 @@ public:
         qputenv("PATH", (bin + QLatin1Char(':')).toLocal8Bit() + savedPath);
         QDir().mkpath(dir.filePath("log"));
         qputenv("FAKE_LP_DIR", dir.filePath("log").toLocal8Bit());
+        printer.setSpoolParent(spoolParent.path());
     }
-    ~FakeSpooler()
+    ~SpooledPrinter() override
     {
         qputenv("PATH", savedPath);
         for (const char* name : {"FAKE_LP_DIR", "FAKE_LP_EXIT", "FAKE_LP_SAY", "FAKE_LP_HANG"})
@@ -326,37 +328,34 @@ public:
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QStringList jobs() const { return QDir(dir.filePath("log")).entryList({"job*.pdf"}); }
-
-    QTemporaryDir dir;
-    QByteArray savedPath;
-};
-
-TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
-{
-    FakeSpooler lp;
-    QTemporaryDir spoolParent;
-    QtPrinter printer{QPrinterInfo()};
-    printer.setSpoolParent(spoolParent.path());
-    const auto spoolFolders = [&] {
+    QStringList spoolFolders() const
+    {
         return QDir(spoolParent.path())
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    };
+    }
 
+    QTemporaryDir dir, spoolParent;
+    QByteArray savedPath;
+    QtPrinter printer{QPrinterInfo()};
+};
+
+TEST_F(SpooledPrinter, AJobGoesToTheSpoolerOnlyWhenItEnds)
+{
     printer.printLine("abandoned");
     printer.killDoc();
     printer.endDoc();
-    EXPECT_TRUE(lp.args().isEmpty()) << lp.args().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(args().isEmpty()) << args().join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(spoolFolders().isEmpty());
 
     printer.setPaperSize(20);
     printer.setOrientation(2);
     printAt(printer, 720, 720, "envelope");
     printer.endDoc();
-    const QStringList args = lp.args();
-    EXPECT_TRUE(args.contains("Tavrel"));
-    EXPECT_TRUE(args.contains("landscape"));
-    ASSERT_EQ(lp.jobs().size(), 1);
-    EXPECT_FALSE(QFile::exists(args.last())); // handed over, then removed with its folder
+    const QStringList given = args();
+    EXPECT_TRUE(given.contains("Tavrel"));
+    EXPECT_TRUE(given.contains("landscape"));
+    ASSERT_EQ(jobs().size(), 1);
+    EXPECT_FALSE(QFile::exists(given.last())); // handed over, then removed with its folder
     EXPECT_TRUE(spoolFolders().isEmpty()) << spoolFolders().join(QLatin1Char(' ')).toStdString();
 
     // The spooler refuses the job: not sent, in its own words, tried once,
@@ -367,7 +366,7 @@ TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
     EXPECT_EQ(notSentReason(printer),
               "The Print System Said: The printer or class does not exist.");
     printer.endDoc(); // the close-down's second end sends nothing
-    EXPECT_EQ(lp.calls(), 2);
+    EXPECT_EQ(calls(), 2);
     EXPECT_TRUE(spoolFolders().isEmpty());
     qunsetenv("FAKE_LP_EXIT");
 
@@ -382,18 +381,14 @@ TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
         printer.setOrientation(2);
         printer.printLine("x");
         printer.endDoc();
-        EXPECT_EQ(lp.args().filter("media=").last(), "media=" + QLatin1String(media)) << code;
+        EXPECT_EQ(args().filter("media=").last(), "media=" + QLatin1String(media)) << code;
     }
 }
 
 // A print system that does not answer: the windows go on, the person is told
 // after the patience runs out and may cancel; the job is sent once only.
-TEST(QtPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
+TEST_F(SpooledPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
 {
-    FakeSpooler lp;
-    QTemporaryDir spoolParent;
-    QtPrinter printer{QPrinterInfo()};
-    printer.setSpoolParent(spoolParent.path());
     printer.setSendPatience(std::chrono::milliseconds(150));
     qputenv("FAKE_LP_HANG", "1");
 
@@ -418,15 +413,15 @@ TEST(QtPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
     EXPECT_EQ(seen, (QStringList{"Sending to printer...",
                                  "The Print System Has Not Taken The Document In 1 Seconds.\n"
                                  "Click Cancel To Stop Sending It."}));
-    EXPECT_EQ(lp.calls(), 1);
-    EXPECT_TRUE(QDir(spoolParent.path()).isEmpty());
+    EXPECT_EQ(calls(), 1);
+    EXPECT_TRUE(spoolFolders().isEmpty());
     QWidget* w = findWindow("PrtSendForm");
     EXPECT_TRUE(!w || !w->isVisible());
 
     qunsetenv("FAKE_LP_HANG");
     printer.printLine("next");
     printer.endDoc();
-    EXPECT_EQ(lp.calls(), 2);
+    EXPECT_EQ(calls(), 2);
 }
 
 // Without the print command the person is told what is missing and may keep
@@ -506,12 +501,11 @@ TEST(SpoolFolders, StaleOnesOfThisUserAreRemovedAndNothingElse)
 
 // A calibrated system printer moves and stretches what it prints by exactly
 // the calibration; a PDF file is drawn as it is, calibration or not.
-TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
+TEST_F(SpooledPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
 {
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; positions not checked";
-    FakeSpooler lp;
-    QTemporaryDir spoolParent, pdfs;
+    QTemporaryDir pdfs;
     // The boxes of "Near" at one inch in and "Far" at 5 by 7 inches, in points.
     const auto printBoth = [](QtPrinter& printer) {
         printAt(printer, 1440, 1440, "Near");
@@ -524,7 +518,7 @@ TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
         printer.setSpoolParent(spoolParent.path());
         printer.setCalibration(c);
         printBoth(printer);
-        return pdfWords(lp.dir.filePath("log/" + lp.jobs().back()));
+        return pdfWords(dir.filePath("log/" + jobs().back()));
     };
     const auto pdf = [&](const PrinterCalibration& c) {
         QtPrinter printer{pdfs.path()};
