@@ -32,14 +32,23 @@ void pressInNextBox(std::vector<QKeyCombination> keys)
     });
 }
 
-TEST(EnterKey, PressesTheFocusedButtonInAnyWindow)
+// A row of buttons has its gap between the buttons only; Enter presses the
+// focused button in any window.
+TEST(EnterKey, PressesTheFocusedButtonInARowSpacedBetweenTheButtonsOnly)
 {
+    struct Rows : NoEscapeDialog {
+        using NoEscapeDialog::buttonRow;
+        using NoEscapeDialog::Row;
+    };
     QWidget window;
     auto* first = new QPushButton("&First", &window);
     auto* second = new QPushButton("&Second", &window);
-    auto* row = new QHBoxLayout(&window);
-    row->addWidget(first);
-    row->addWidget(second);
+    QHBoxLayout* row = Rows::buttonRow({first, second}, Rows::Row::Centred, 12);
+    window.setLayout(row);
+    ASSERT_EQ(row->count(), 5); // stretch, first, gap, second, stretch
+    EXPECT_EQ(row->itemAt(1)->widget(), first);
+    EXPECT_EQ(row->itemAt(2)->sizeHint().width(), 12);
+    EXPECT_EQ(row->itemAt(3)->widget(), second);
     QStringList pressed;
     QObject::connect(first, &QPushButton::clicked, &window, [&] { pressed << "first"; });
     QObject::connect(second, &QPushButton::clicked, &window, [&] { pressed << "second"; });
@@ -77,21 +86,6 @@ TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
     pressInNextBox({Qt::SHIFT | Qt::Key_Tab, Qt::Key_Return});
     EXPECT_EQ(ui.messageBox("Restore?", title, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question),
               Ui::Answer::Yes);
-}
-
-// A row of buttons has its gap between the buttons only.
-TEST(EnterKey, ButtonRowsSpaceTheButtonsOnlyBetweenThem)
-{
-    struct Rows : NoEscapeDialog {
-        using NoEscapeDialog::buttonRow;
-        using NoEscapeDialog::Row;
-    };
-    QPushButton a, b;
-    const std::unique_ptr<QHBoxLayout> row(Rows::buttonRow({&a, &b}, Rows::Row::Centred, 12));
-    ASSERT_EQ(row->count(), 5); // stretch, a, gap, b, stretch
-    EXPECT_EQ(row->itemAt(1)->widget(), &a);
-    EXPECT_EQ(row->itemAt(2)->sizeHint().width(), 12);
-    EXPECT_EQ(row->itemAt(3)->widget(), &b);
 }
 
 TEST(QtClipboard, HoldsTheTextExactlyAndClears)
