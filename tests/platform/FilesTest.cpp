@@ -55,11 +55,9 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
     writeBytes(dir + "/keep", "inside");
     Files files(dir);
 
-    const char* const hostile[] = {"../x", "a/b",       "",          ".",       "..",
-                                   "a\\b", "bad\nname", "tab\there", "del\x7f", "/etc/passwd"};
-    QStringList names{QString(300, QLatin1Char('a'))};
-    for (const char* name : hostile)
-        names << QString::fromLatin1(name);
+    QStringList names{"../x", "a/b",       "",          ".",       "..",
+                      "a\\b", "bad\nname", "tab\there", "del\x7f", "/etc/passwd"};
+    names << QString(300, QLatin1Char('a'));
     const std::function<void(const QString&)> uses[] = {
         [&](const QString& n) { files.path(n); },
         [&](const QString& n) { files.exists(n); },
