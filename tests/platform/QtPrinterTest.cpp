@@ -32,14 +32,9 @@ QStringList filesIn(const QString& dir)
     return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// Twips of the printable area to points of the page: quarter-inch margins.
-constexpr double pageX(double twips)
-{
-    return 18.0 + twips / 20.0;
-}
-
 // The word `text`, checked to stand on `page` with its top-left corner at
-// (x, y) twips of the printable area; nullptr when it is missing.
+// (x, y) twips of the printable area (points of the page less quarter-inch
+// margins); nullptr when it is missing.
 const PdfWord* expectWord(const std::vector<PdfWord>& words, const QString& text, int page,
                           double x, double y, double xTolerance = 0.3, double yTolerance = 1.5)
 {
@@ -47,8 +42,8 @@ const PdfWord* expectWord(const std::vector<PdfWord>& words, const QString& text
         if (w.text != text)
             continue;
         EXPECT_EQ(w.page, page) << text.toStdString();
-        EXPECT_NEAR(w.box.left(), pageX(x), xTolerance) << text.toStdString();
-        EXPECT_NEAR(w.box.top(), pageX(y), yTolerance) << text.toStdString();
+        EXPECT_NEAR(w.box.left(), 18 + x / 20, xTolerance) << text.toStdString();
+        EXPECT_NEAR(w.box.top(), 18 + y / 20, yTolerance) << text.toStdString();
         return &w;
     }
     ADD_FAILURE() << "no word " << text.toStdString();
@@ -85,10 +80,19 @@ void setFont(Printer& printer, const QString& name, double size, bool bold = fal
 
 } // namespace
 
-// The PDF printer measures exactly as the recording printer does; its document
-// has letter pages and the text where it was put.
+// The PDF printer measures exactly as the recording printer does; Courier New
+// and Arial, when missing, are drawn with their metric-compatible Liberation
+// faces (other names are asked for as they are); its document has letter pages
+// and the text where it was put.
 TEST(QtPrinter, PdfDocumentMeasuresAsRecordedAndHasTheTextWhereItWasPut)
 {
+    if (!QFontDatabase::hasFamily("Arial") && !QFontDatabase::hasFamily("Courier New")) {
+        for (const auto& [name, family] : {std::pair{"Courier New", "Liberation Mono"},
+                                           {"arial", "Liberation Sans"},
+                                           {"Verdana", "Verdana"}})
+            EXPECT_EQ(printFont(QLatin1String(name), 10, false, false, false).family(),
+                      QLatin1String(family));
+    }
     QTemporaryDir tmp;
     const QString dir = tmp.filePath("out");
     QtPrinter printer(dir);
@@ -146,11 +150,18 @@ TEST(QtPrinter, PdfDocumentMeasuresAsRecordedAndHasTheTextWhereItWasPut)
     EXPECT_GT(heading->box.height(), 13); // 14-point type, not 11
 }
 
-// Page breaks take effect at the next drawing; an abandoned document leaves
-// no file, and the next one starts afresh.
-TEST(QtPrinter, PageBreaksWaitForTheNextDrawingAndAbandonedDocumentsLeaveNoFile)
+// A folder that cannot be made is a printer error and loses nothing; page
+// breaks take effect at the next drawing; an abandoned document leaves no
+// file, and the next one starts afresh.
+TEST(QtPrinter, PageBreaksWaitForTheNextDrawingAndDocumentsThatGoNowhereLeaveNoFile)
 {
     QTemporaryDir tmp;
+    writeBytes(tmp.filePath("file"), "keep");
+    QtPrinter blocked(tmp.filePath("file/out"));
+    EXPECT_EQ(errorOf([&] { blocked.printLine("x"); }), ErrNo::PrinterError);
+    EXPECT_EQ(errorOf([&] { blocked.endDoc(); }), 0);
+    EXPECT_EQ(filesIn(tmp.path()), QStringList{"file"});
+
     QtPrinter printer(tmp.path());
     // Two breaks in a row leave a blank sheet between; breaks at the end add none.
     printer.printLine("one");
@@ -186,7 +197,7 @@ TEST(QtPrinter, PageBreaksWaitForTheNextDrawingAndAbandonedDocumentsLeaveNoFile)
 
     printer.printLine("next");
     printer.endDoc();
-    EXPECT_EQ(filesIn(tmp.path()).size(), 3);
+    EXPECT_EQ(filesIn(tmp.path()).size(), 4); // the file in the way and three documents
     EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 1u);
 }
 
@@ -236,30 +247,6 @@ TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNot
     for (int page = 1; page < int(sizes.size()); ++page)
         expectWord(words, QStringLiteral("page%1").arg(page), page, 1440 * (2 - page % 2), 2880, 1,
                    3);
-}
-
-TEST(QtPrinter, AFolderThatCannotBeMadeIsAPrinterErrorAndLosesNothing)
-{
-    QTemporaryDir tmp;
-    writeBytes(tmp.filePath("file"), "keep");
-
-    QtPrinter printer(tmp.filePath("file/out"));
-    EXPECT_EQ(errorOf([&] { printer.printLine("x"); }), ErrNo::PrinterError);
-    EXPECT_EQ(errorOf([&] { printer.endDoc(); }), 0);
-    EXPECT_EQ(filesIn(tmp.path()), QStringList{"file"});
-}
-
-// Courier New and Arial, when missing, are drawn with their metric-compatible
-// Liberation faces; other names are asked for as they are.
-TEST(QtPrinter, MissingCourierNewAndArialAreDrawnWithLiberationFaces)
-{
-    if (QFontDatabase::hasFamily("Arial") || QFontDatabase::hasFamily("Courier New"))
-        GTEST_SKIP() << "Arial or Courier New is installed";
-    for (const auto& [name, family] : {std::pair{"Courier New", "Liberation Mono"},
-                                       {"arial", "Liberation Sans"},
-                                       {"Verdana", "Verdana"}})
-        EXPECT_EQ(printFont(QLatin1String(name), 10, false, false, false).family(),
-                  QLatin1String(family));
 }
 
 TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
