@@ -11,23 +11,21 @@
 
 using namespace tavrel;
 
-TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
+// A directory that cannot hold the lock is no other copy, and the check says
+// why; a link or folder under the lock's name is replaced, never followed.
+TEST(InstanceLock, AnUnusableDirectoryOrALinkUnderItsNameIsNotTrusted)
 {
-    QTemporaryDir tmp;
-    test::writeBytes(tmp.filePath("file"), "");
+    QTemporaryDir outside, other;
+    test::writeBytes(other.filePath("file"), "");
     for (const auto& [dir, err] : {std::pair{"missing/dir", ENOENT}, {"file", ENOTDIR}}) {
-        InstanceLock lock(tmp.filePath(QLatin1String(dir)));
+        InstanceLock lock(other.filePath(QLatin1String(dir)));
         EXPECT_FALSE(lock.acquire()) << dir;
         // The check says why, in the system's words.
         const InstanceCheck c = lock.check();
         EXPECT_FALSE(c.anotherCopy) << dir;
         EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(err))) << dir;
     }
-}
 
-TEST(InstanceLock, ALinkOrFolderUnderItsNameIsReplacedNotFollowedOrTrusted)
-{
-    QTemporaryDir outside, other;
     const QString target = outside.filePath("target");
     test::writeBytes(target, "outside");
     for (const QString kind : {"link to a file", "dangling link", "link to a folder", "folder"}) {
