@@ -11,11 +11,10 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace tavrel::test {
-namespace {
+using namespace tavrel;
 
 // Presses `keys` in the message box about to open, as the keyboard does.
-void pressInNextBox(std::vector<QKeyCombination> keys)
+static void pressInNextBox(std::vector<QKeyCombination> keys)
 {
     QTimer::singleShot(0, qApp, [keys] {
         QWidget* box = QApplication::activeModalWidget();
@@ -98,6 +97,3 @@ TEST(QtClipboard, HoldsTheTextExactlyAndClears)
     clipboard.clear();
     EXPECT_TRUE(clipboard.text().isEmpty());
 }
-
-} // namespace
-} // namespace tavrel::test
