@@ -295,7 +295,6 @@ protected:
                    "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
                    "exit ${FAKE_LP_EXIT:-0}\n");
         QFile::setPermissions(bin + "/lp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        savedPath = qgetenv("PATH");
         qputenv("PATH", (bin + QLatin1Char(':')).toLocal8Bit() + savedPath);
         QDir().mkpath(dir.filePath("log"));
         qputenv("FAKE_LP_DIR", dir.filePath("log").toLocal8Bit());
@@ -303,6 +302,7 @@ protected:
     }
     ~SpooledPrinter() override
     {
+        printer.killDoc(); // a case stopped half-way sends nothing to the real spooler
         qputenv("PATH", savedPath);
         for (const char* name : {"FAKE_LP_DIR", "FAKE_LP_EXIT", "FAKE_LP_SAY", "FAKE_LP_HANG"})
             qunsetenv(name);
@@ -322,7 +322,7 @@ protected:
     }
 
     QTemporaryDir dir, spoolParent;
-    QByteArray savedPath;
+    const QByteArray savedPath = qgetenv("PATH");
     QtPrinter printer{QPrinterInfo()};
 };
 
