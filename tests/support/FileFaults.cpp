@@ -134,14 +134,11 @@ ssize_t faultyTransferCounted(State& s, FileOp op, int fd, std::size_t n, Move m
     if (op == FileOp::Write && s.pendingErr)
         return fail(std::exchange(s.pendingErr, 0));
     if (const int err = hit(s, op, name)) {
-        if (op == FileOp::Write && s.torn && n > 1) {
-            const ssize_t done = move(n / 2);
-            if (done > 0) {
-                s.pendingErr = err;
-                return done;
-            }
-        }
-        return fail(err);
+        // A torn write lands half its bytes and reports the error on the next write.
+        const ssize_t done = op == FileOp::Write && s.torn && n > 1 ? move(n / 2) : 0;
+        if (done > 0)
+            s.pendingErr = err;
+        return done > 0 ? done : fail(err);
     }
     return move(s.chunk ? std::min(n, s.chunk) : n);
 }
