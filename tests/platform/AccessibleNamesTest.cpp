@@ -10,10 +10,9 @@
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
-namespace tavrel::test {
-namespace {
+using namespace tavrel;
 
-QString spokenName(QWidget* w)
+static QString spokenName(QWidget* w)
 {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
     return face ? face->text(QAccessible::Name) : QString();
@@ -65,6 +64,3 @@ TEST(AccessibleNames, EveryFocusableControlIsNamedWhenShown)
     EXPECT_EQ(accessibleNameFor(button), "Copy N&A");
     EXPECT_TRUE(display->accessibleName().isEmpty());
 }
-
-} // namespace
-} // namespace tavrel::test

@@ -11,11 +11,10 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace tavrel::test {
-namespace {
+using namespace tavrel;
 
 // Presses `keys` in the message box about to open, as the keyboard does.
-void pressInNextBox(std::vector<QKeyCombination> keys)
+static void pressInNextBox(std::vector<QKeyCombination> keys)
 {
     QTimer::singleShot(0, qApp, [keys] {
         QWidget* box = QApplication::activeModalWidget();
@@ -32,14 +31,23 @@ void pressInNextBox(std::vector<QKeyCombination> keys)
     });
 }
 
-TEST(EnterKey, PressesTheFocusedButtonInAnyWindow)
+// A row of buttons has its gap between the buttons only; Enter presses the
+// focused button in any window.
+TEST(EnterKey, PressesTheFocusedButtonInARowSpacedBetweenTheButtonsOnly)
 {
+    struct Rows : NoEscapeDialog {
+        using NoEscapeDialog::buttonRow;
+        using NoEscapeDialog::Row;
+    };
     QWidget window;
     auto* first = new QPushButton("&First", &window);
     auto* second = new QPushButton("&Second", &window);
-    auto* row = new QHBoxLayout(&window);
-    row->addWidget(first);
-    row->addWidget(second);
+    QHBoxLayout* row = Rows::buttonRow({first, second}, Rows::Row::Centred, 12);
+    window.setLayout(row);
+    ASSERT_EQ(row->count(), 5); // stretch, first, gap, second, stretch
+    EXPECT_EQ(row->itemAt(1)->widget(), first);
+    EXPECT_EQ(row->itemAt(2)->sizeHint().width(), 12);
+    EXPECT_EQ(row->itemAt(3)->widget(), second);
     QStringList pressed;
     QObject::connect(first, &QPushButton::clicked, &window, [&] { pressed << "first"; });
     QObject::connect(second, &QPushButton::clicked, &window, [&] { pressed << "second"; });
@@ -79,21 +87,6 @@ TEST(EnterKey, MessageBoxesAnswerEnterWithTheFirstButton)
               Ui::Answer::Yes);
 }
 
-// A row of buttons has its gap between the buttons only.
-TEST(EnterKey, ButtonRowsSpaceTheButtonsOnlyBetweenThem)
-{
-    struct Rows : NoEscapeDialog {
-        using NoEscapeDialog::buttonRow;
-        using NoEscapeDialog::Row;
-    };
-    QPushButton a, b;
-    const std::unique_ptr<QHBoxLayout> row(Rows::buttonRow({&a, &b}, Rows::Row::Centred, 12));
-    ASSERT_EQ(row->count(), 5); // stretch, a, gap, b, stretch
-    EXPECT_EQ(row->itemAt(1)->widget(), &a);
-    EXPECT_EQ(row->itemAt(2)->sizeHint().width(), 12);
-    EXPECT_EQ(row->itemAt(3)->widget(), &b);
-}
-
 TEST(QtClipboard, HoldsTheTextExactlyAndClears)
 {
     QtClipboard clipboard;
@@ -104,6 +97,3 @@ TEST(QtClipboard, HoldsTheTextExactlyAndClears)
     clipboard.clear();
     EXPECT_TRUE(clipboard.text().isEmpty());
 }
-
-} // namespace
-} // namespace tavrel::test

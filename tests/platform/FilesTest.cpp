@@ -55,11 +55,9 @@ TEST(Files, HostileNamesFailWithBadFileNameAndTouchNothing)
     writeBytes(dir + "/keep", "inside");
     Files files(dir);
 
-    const char* const hostile[] = {"../x", "a/b",       "",          ".",       "..",
-                                   "a\\b", "bad\nname", "tab\there", "del\x7f", "/etc/passwd"};
-    QStringList names{QString(300, QLatin1Char('a'))};
-    for (const char* name : hostile)
-        names << QString::fromLatin1(name);
+    QStringList names{"../x", "a/b",       "",          ".",       "..",
+                      "a\\b", "bad\nname", "tab\there", "del\x7f", "/etc/passwd"};
+    names << QString(300, QLatin1Char('a'));
     const std::function<void(const QString&)> uses[] = {
         [&](const QString& n) { files.path(n); },
         [&](const QString& n) { files.exists(n); },
@@ -146,16 +144,13 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
     const QString target = tmp.filePath("tvlmail.abc");
     writeBytes(target, QByteArray(3000, 'o'));
 
-    // With its own temporary name.
-    const QByteArray next(5000, 'n');
-    files.replaceFile("tvlmail.abc", next, "Q$Q$Q$Q$.TMP");
-    EXPECT_EQ(fileBytes(target), next);
-    EXPECT_EQ(entries(tmp.path()), QStringList{"tvlmail.abc"});
-
-    // Without one.
-    files.replaceFile("tvlmail.abc", "short");
-    EXPECT_EQ(fileBytes(target), "short");
-    EXPECT_EQ(entries(tmp.path()), QStringList{"tvlmail.abc"});
+    // With its own temporary name, and without one.
+    for (const auto& [data, temp] : {std::pair{QByteArray(5000, 'n'), QString("Q$Q$Q$Q$.TMP")},
+                                     {QByteArray("short"), QString()}}) {
+        files.replaceFile("tvlmail.abc", data, temp);
+        EXPECT_EQ(fileBytes(target), data);
+        EXPECT_EQ(entries(tmp.path()), QStringList{"tvlmail.abc"});
+    }
 
     // A new file is made complete too.
     files.replaceFile("fresh", "data", "Q$Q$Q$Q$.COM");

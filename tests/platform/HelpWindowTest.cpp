@@ -11,30 +11,7 @@
 using namespace tavrel;
 using namespace tavrel::test;
 
-TEST(HelpWindow, ContextNumbersOpenTheirTopicsAndUnknownOnesTheContents)
-{
-    HelpWindow help(":/helptest");
-    help.showContext(25);
-    EXPECT_EQ(help.currentTopic(), "adding.html");
-    EXPECT_TRUE(control<QTextBrowser>(&help, "HelpText")->toPlainText().contains("Type the name."));
-
-    help.showContext(55); // blanks between number and topic are allowed
-    EXPECT_EQ(help.currentTopic(), "printing.html");
-
-    // Not listed, listed with a missing topic, listed without a topic.
-    for (int unknown : {0, 60, 80, 999, -1}) {
-        help.showContext(unknown);
-        EXPECT_EQ(help.currentTopic(), "contents.html") << unknown;
-    }
-
-    help.quit();
-    EXPECT_FALSE(help.isVisible());
-    // It opens again after quitting.
-    help.showContext(55);
-    EXPECT_TRUE(help.isVisible());
-}
-
-TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
+TEST(HelpWindow, TheIndexAndTheContextNumbersLeadToTheirTopics)
 {
     HelpWindow help(":/helptest");
     help.showFinder();
@@ -79,6 +56,26 @@ TEST(HelpWindow, TheUserFindsATopicThroughTheIndexAndGoesBack)
     // Esc puts the window away.
     pressKey(&help, Qt::Key_Escape);
     EXPECT_FALSE(help.isVisible());
+
+    // Context numbers open their topics, unknown ones the contents.
+    help.showContext(25);
+    EXPECT_EQ(help.currentTopic(), "adding.html");
+    EXPECT_TRUE(control<QTextBrowser>(&help, "HelpText")->toPlainText().contains("Type the name."));
+
+    help.showContext(55); // blanks between number and topic are allowed
+    EXPECT_EQ(help.currentTopic(), "printing.html");
+
+    // Not listed, listed with a missing topic, listed without a topic.
+    for (int unknown : {0, 60, 80, 999, -1}) {
+        help.showContext(unknown);
+        EXPECT_EQ(help.currentTopic(), "contents.html") << unknown;
+    }
+
+    help.quit();
+    EXPECT_FALSE(help.isVisible());
+    // It opens again after quitting.
+    help.showContext(55);
+    EXPECT_TRUE(help.isVisible());
 }
 
 TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)

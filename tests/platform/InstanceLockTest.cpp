@@ -11,25 +11,21 @@
 
 using namespace tavrel;
 
-TEST(InstanceLock, AnUnusableDirectoryIsNotMistakenForAnotherCopy)
-{
-    QTemporaryDir tmp;
-    InstanceLock lock(tmp.filePath("missing/dir"));
-    EXPECT_FALSE(lock.acquire());
-    // The check says why, in the system's words.
-    InstanceCheck c = lock.check();
-    EXPECT_FALSE(c.anotherCopy);
-    EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOENT)));
-
-    test::writeBytes(tmp.filePath("file"), "");
-    c = InstanceLock(tmp.filePath("file")).check();
-    EXPECT_FALSE(c.anotherCopy);
-    EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(ENOTDIR)));
-}
-
-TEST(InstanceLock, ALinkOrFolderUnderItsNameIsReplacedNotFollowedOrTrusted)
+// A directory that cannot hold the lock is no other copy, and the check says
+// why; a link or folder under the lock's name is replaced, never followed.
+TEST(InstanceLock, AnUnusableDirectoryOrALinkUnderItsNameIsNotTrusted)
 {
     QTemporaryDir outside, other;
+    test::writeBytes(other.filePath("file"), "");
+    for (const auto& [dir, err] : {std::pair{"missing/dir", ENOENT}, {"file", ENOTDIR}}) {
+        InstanceLock lock(other.filePath(QLatin1String(dir)));
+        EXPECT_FALSE(lock.acquire()) << dir;
+        // The check says why, in the system's words.
+        const InstanceCheck c = lock.check();
+        EXPECT_FALSE(c.anotherCopy) << dir;
+        EXPECT_EQ(c.lockProblem, QString::fromLocal8Bit(std::strerror(err))) << dir;
+    }
+
     const QString target = outside.filePath("target");
     test::writeBytes(target, "outside");
     for (const QString kind : {"link to a file", "dangling link", "link to a folder", "folder"}) {

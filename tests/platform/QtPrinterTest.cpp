@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fcntl.h>
@@ -33,14 +32,9 @@ QStringList filesIn(const QString& dir)
     return QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
-// Twips of the printable area to points of the page: quarter-inch margins.
-constexpr double pageX(double twips)
-{
-    return 18.0 + twips / 20.0;
-}
-
 // The word `text`, checked to stand on `page` with its top-left corner at
-// (x, y) twips of the printable area; nullptr when it is missing.
+// (x, y) twips of the printable area (points of the page less quarter-inch
+// margins); nullptr when it is missing.
 const PdfWord* expectWord(const std::vector<PdfWord>& words, const QString& text, int page,
                           double x, double y, double xTolerance = 0.3, double yTolerance = 1.5)
 {
@@ -48,8 +42,8 @@ const PdfWord* expectWord(const std::vector<PdfWord>& words, const QString& text
         if (w.text != text)
             continue;
         EXPECT_EQ(w.page, page) << text.toStdString();
-        EXPECT_NEAR(w.box.left(), pageX(x), xTolerance) << text.toStdString();
-        EXPECT_NEAR(w.box.top(), pageX(y), yTolerance) << text.toStdString();
+        EXPECT_NEAR(w.box.left(), 18 + x / 20, xTolerance) << text.toStdString();
+        EXPECT_NEAR(w.box.top(), 18 + y / 20, yTolerance) << text.toStdString();
         return &w;
     }
     ADD_FAILURE() << "no word " << text.toStdString();
@@ -86,11 +80,36 @@ void setFont(Printer& printer, const QString& name, double size, bool bold = fal
 
 } // namespace
 
-TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
+// The PDF printer measures exactly as the recording printer does; Courier New
+// and Arial, when missing, are drawn with their metric-compatible Liberation
+// faces (other names are asked for as they are); its document has letter pages
+// and the text where it was put.
+TEST(QtPrinter, PdfDocumentMeasuresAsRecordedAndHasTheTextWhereItWasPut)
 {
+    if (!QFontDatabase::hasFamily("Arial") && !QFontDatabase::hasFamily("Courier New")) {
+        for (const auto& [name, family] : {std::pair{"Courier New", "Liberation Mono"},
+                                           {"arial", "Liberation Sans"},
+                                           {"Verdana", "Verdana"}})
+            EXPECT_EQ(printFont(QLatin1String(name), 10, false, false, false).family(),
+                      QLatin1String(family));
+    }
     QTemporaryDir tmp;
     const QString dir = tmp.filePath("out");
     QtPrinter printer(dir);
+    RecordingPrinter recorded;
+    const QString sample = "Smith, Ann  123 High Street W";
+    for (const auto& [name, size, bold, italic] :
+         {std::tuple{"Courier New", 9.0, true, false}, std::tuple{"Arial", 7.0, false, true},
+          std::tuple{"Arial", 10.5, false, false}}) {
+        SCOPED_TRACE(name);
+        for (Printer* p : {static_cast<Printer*>(&printer), static_cast<Printer*>(&recorded)})
+            setFont(*p, QString::fromLatin1(name), size, bold, italic);
+        EXPECT_DOUBLE_EQ(printer.textWidth(sample), recorded.textWidth(sample));
+        EXPECT_DOUBLE_EQ(printer.textHeight(), recorded.textHeight());
+    }
+    // Letter paper has the same drawing area on both.
+    EXPECT_DOUBLE_EQ(printer.pageWidth(), recorded.pageWidth());
+    EXPECT_DOUBLE_EQ(printer.pageHeight(), recorded.pageHeight());
     printer.setScaleTwips();
     // Nothing is drawn yet: no file, not even the folder.
     EXPECT_FALSE(QDir(dir).exists());
@@ -109,12 +128,11 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     printer.newPage(); // directly before the end: no blank third sheet
     printer.endDoc();
 
-    const QStringList pdfs = filesIn(dir);
-    ASSERT_EQ(pdfs.size(), 1) << pdfs.join(QLatin1Char(' ')).toStdString();
-    EXPECT_TRUE(QRegularExpression("^tavrel-\\d{8}-\\d{6}-1\\.pdf$").match(pdfs.front()).hasMatch())
-        << pdfs.front().toStdString();
-    const QString pdf = QDir(dir).filePath(pdfs.front());
-    EXPECT_EQ(printer.lastOutputFile(), pdf);
+    const QString pdf = printer.lastOutputFile();
+    const QString name = QFileInfo(pdf).fileName();
+    EXPECT_EQ(filesIn(dir), QStringList{name});
+    EXPECT_TRUE(QRegularExpression("^tavrel-\\d{8}-\\d{6}-1\\.pdf$").match(name).hasMatch())
+        << pdf.toStdString();
 
     EXPECT_EQ(mediaBoxes(pdf), (std::vector<QSizeF>(2, QSizeF(612, 792))));
 
@@ -132,9 +150,18 @@ TEST(QtPrinter, PdfDocumentHasLetterPagesAndTheTextWhereItWasPut)
     EXPECT_GT(heading->box.height(), 13); // 14-point type, not 11
 }
 
-TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
+// A folder that cannot be made is a printer error and loses nothing; page
+// breaks take effect at the next drawing; an abandoned document leaves no
+// file, and the next one starts afresh.
+TEST(QtPrinter, PageBreaksWaitForTheNextDrawingAndDocumentsThatGoNowhereLeaveNoFile)
 {
     QTemporaryDir tmp;
+    writeBytes(tmp.filePath("file"), "keep");
+    QtPrinter blocked(tmp.filePath("file/out"));
+    EXPECT_EQ(errorOf([&] { blocked.printLine("x"); }), ErrNo::PrinterError);
+    EXPECT_EQ(errorOf([&] { blocked.endDoc(); }), 0);
+    EXPECT_EQ(filesIn(tmp.path()), QStringList{"file"});
+
     QtPrinter printer(tmp.path());
     // Two breaks in a row leave a blank sheet between; breaks at the end add none.
     printer.printLine("one");
@@ -159,7 +186,19 @@ TEST(QtPrinter, PageBreaksTakeEffectAtTheNextDrawing)
     printer.printLine("second");
     printer.endDoc();
     EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 2u);
-    EXPECT_EQ(filesIn(tmp.path()).size(), 2);
+
+    printer.endDoc(); // nothing drawn: no document at all
+    printer.printLine("page one");
+    printer.newPage();
+    printer.printLine("page two");
+    printer.killDoc();
+    printer.endDoc();                               // a cancelled run still ends its document
+    EXPECT_EQ(printer.lastOutputFile(), QString()); // no file is said to hold it
+
+    printer.printLine("next");
+    printer.endDoc();
+    EXPECT_EQ(filesIn(tmp.path()).size(), 4); // the file in the way and three documents
+    EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 1u);
 }
 
 // Each paper code gives its real size. Each page takes the paper size and
@@ -210,71 +249,6 @@ TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNot
                    3);
 }
 
-TEST(QtPrinter, AnAbandonedDocumentLeavesNoFileAndTheNextOneStartsAfresh)
-{
-    QTemporaryDir tmp;
-    QtPrinter printer(tmp.path());
-    printer.endDoc(); // nothing drawn: no document at all
-    printer.printLine("kept");
-    printer.endDoc();
-    printer.printLine("page one");
-    printer.newPage();
-    printer.printLine("page two");
-    printer.killDoc();
-    printer.endDoc();                               // a cancelled run still ends its document
-    EXPECT_EQ(printer.lastOutputFile(), QString()); // no file is said to hold it
-
-    printer.printLine("next");
-    printer.endDoc();
-    EXPECT_EQ(filesIn(tmp.path()).size(), 2);
-    EXPECT_EQ(mediaBoxes(printer.lastPdfFile()).size(), 1u);
-}
-
-TEST(QtPrinter, AFolderThatCannotBeMadeIsAPrinterErrorAndLosesNothing)
-{
-    QTemporaryDir tmp;
-    writeBytes(tmp.filePath("file"), "keep");
-
-    QtPrinter printer(tmp.filePath("file/out"));
-    EXPECT_EQ(errorOf([&] { printer.printLine("x"); }), ErrNo::PrinterError);
-    EXPECT_EQ(errorOf([&] { printer.endDoc(); }), 0);
-    EXPECT_EQ(filesIn(tmp.path()), QStringList{"file"});
-}
-
-TEST(QtPrinter, MeasuresExactlyAsTheRecordingPrinter)
-{
-    QTemporaryDir tmp;
-    QtPrinter real(tmp.path());
-    RecordingPrinter recorded;
-    const QString sample = "Smith, Ann  123 High Street W";
-    for (const auto& [name, size, bold, italic] :
-         {std::tuple{"Courier New", 9.0, true, false}, std::tuple{"Arial", 7.0, false, true},
-          std::tuple{"Arial", 10.5, false, false}}) {
-        SCOPED_TRACE(name);
-        for (Printer* p : {static_cast<Printer*>(&real), static_cast<Printer*>(&recorded)})
-            setFont(*p, QString::fromLatin1(name), size, bold, italic);
-        EXPECT_DOUBLE_EQ(real.textWidth(sample), recorded.textWidth(sample));
-        EXPECT_DOUBLE_EQ(real.textHeight(), recorded.textHeight());
-    }
-    // Letter paper has the same drawing area on both.
-    EXPECT_DOUBLE_EQ(real.pageWidth(), recorded.pageWidth());
-    EXPECT_DOUBLE_EQ(real.pageHeight(), recorded.pageHeight());
-    EXPECT_TRUE(filesIn(tmp.path()).isEmpty()); // measuring prints nothing
-}
-
-// Courier New and Arial, when missing, are drawn with their metric-compatible
-// Liberation faces; other names are asked for as they are.
-TEST(QtPrinter, MissingCourierNewAndArialAreDrawnWithLiberationFaces)
-{
-    if (QFontDatabase::hasFamily("Arial") || QFontDatabase::hasFamily("Courier New"))
-        GTEST_SKIP() << "Arial or Courier New is installed";
-    for (const auto& [name, family] : {std::pair{"Courier New", "Liberation Mono"},
-                                       {"arial", "Liberation Sans"},
-                                       {"Verdana", "Verdana"}})
-        EXPECT_EQ(printFont(QLatin1String(name), 10, false, false, false).family(),
-                  QLatin1String(family));
-}
-
 TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
 {
     QTemporaryDir tmp;
@@ -304,10 +278,11 @@ TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
     saved.isNull() ? qunsetenv("TAVREL_PRINTER") : qputenv("TAVREL_PRINTER", saved);
 }
 
-// Stands in for the print spooler: keeps its arguments and the job it was given.
-class FakeSpooler {
-public:
-    FakeSpooler()
+// A system printer whose spooler is a stand-in that keeps its arguments and
+// the job it was given.
+class SpooledPrinter : public testing::Test {
+protected:
+    SpooledPrinter()
     {
         const QString bin = dir.filePath("bin");
         QDir().mkpath(bin);
@@ -320,13 +295,14 @@ public:
                    "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
                    "exit ${FAKE_LP_EXIT:-0}\n");
         QFile::setPermissions(bin + "/lp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        savedPath = qgetenv("PATH");
         qputenv("PATH", (bin + QLatin1Char(':')).toLocal8Bit() + savedPath);
         QDir().mkpath(dir.filePath("log"));
         qputenv("FAKE_LP_DIR", dir.filePath("log").toLocal8Bit());
+        printer.setSpoolParent(spoolParent.path());
     }
-    ~FakeSpooler()
+    ~SpooledPrinter() override
     {
+        printer.killDoc(); // a case stopped half-way sends nothing to the real spooler
         qputenv("PATH", savedPath);
         for (const char* name : {"FAKE_LP_DIR", "FAKE_LP_EXIT", "FAKE_LP_SAY", "FAKE_LP_HANG"})
             qunsetenv(name);
@@ -339,38 +315,34 @@ public:
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
     QStringList jobs() const { return QDir(dir.filePath("log")).entryList({"job*.pdf"}); }
-    QString job(const QString& name) const { return dir.filePath("log/" + name); }
-
-    QTemporaryDir dir;
-    QByteArray savedPath;
-};
-
-TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
-{
-    FakeSpooler lp;
-    QTemporaryDir spoolParent;
-    QtPrinter printer{QPrinterInfo()};
-    printer.setSpoolParent(spoolParent.path());
-    const auto spoolFolders = [&] {
+    QStringList spoolFolders() const
+    {
         return QDir(spoolParent.path())
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    };
+    }
 
+    QTemporaryDir dir, spoolParent;
+    const QByteArray savedPath = qgetenv("PATH");
+    QtPrinter printer{QPrinterInfo()};
+};
+
+TEST_F(SpooledPrinter, AJobGoesToTheSpoolerOnlyWhenItEnds)
+{
     printer.printLine("abandoned");
     printer.killDoc();
     printer.endDoc();
-    EXPECT_TRUE(lp.args().isEmpty()) << lp.args().join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(args().isEmpty()) << args().join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(spoolFolders().isEmpty());
 
     printer.setPaperSize(20);
     printer.setOrientation(2);
     printAt(printer, 720, 720, "envelope");
     printer.endDoc();
-    const QStringList args = lp.args();
-    EXPECT_TRUE(args.contains("Tavrel"));
-    EXPECT_TRUE(args.contains("landscape"));
-    ASSERT_EQ(lp.jobs().size(), 1);
-    EXPECT_FALSE(QFile::exists(args.last())); // handed over, then removed with its folder
+    const QStringList given = args();
+    EXPECT_TRUE(given.contains("Tavrel"));
+    EXPECT_TRUE(given.contains("landscape"));
+    ASSERT_EQ(jobs().size(), 1);
+    EXPECT_FALSE(QFile::exists(given.last())); // handed over, then removed with its folder
     EXPECT_TRUE(spoolFolders().isEmpty()) << spoolFolders().join(QLatin1Char(' ')).toStdString();
 
     // The spooler refuses the job: not sent, in its own words, tried once,
@@ -381,7 +353,7 @@ TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
     EXPECT_EQ(notSentReason(printer),
               "The Print System Said: The printer or class does not exist.");
     printer.endDoc(); // the close-down's second end sends nothing
-    EXPECT_EQ(lp.calls(), 2);
+    EXPECT_EQ(calls(), 2);
     EXPECT_TRUE(spoolFolders().isEmpty());
     qunsetenv("FAKE_LP_EXIT");
 
@@ -396,18 +368,14 @@ TEST(QtPrinter, ASystemPrinterJobGoesToTheSpoolerOnlyWhenItEnds)
         printer.setOrientation(2);
         printer.printLine("x");
         printer.endDoc();
-        EXPECT_EQ(lp.args().filter("media=").last(), "media=" + QLatin1String(media)) << code;
+        EXPECT_EQ(args().filter("media=").last(), "media=" + QLatin1String(media)) << code;
     }
 }
 
 // A print system that does not answer: the windows go on, the person is told
 // after the patience runs out and may cancel; the job is sent once only.
-TEST(QtPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
+TEST_F(SpooledPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
 {
-    FakeSpooler lp;
-    QTemporaryDir spoolParent;
-    QtPrinter printer{QPrinterInfo()};
-    printer.setSpoolParent(spoolParent.path());
     printer.setSendPatience(std::chrono::milliseconds(150));
     qputenv("FAKE_LP_HANG", "1");
 
@@ -432,15 +400,15 @@ TEST(QtPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindows)
     EXPECT_EQ(seen, (QStringList{"Sending to printer...",
                                  "The Print System Has Not Taken The Document In 1 Seconds.\n"
                                  "Click Cancel To Stop Sending It."}));
-    EXPECT_EQ(lp.calls(), 1);
-    EXPECT_TRUE(QDir(spoolParent.path()).isEmpty());
+    EXPECT_EQ(calls(), 1);
+    EXPECT_TRUE(spoolFolders().isEmpty());
     QWidget* w = findWindow("PrtSendForm");
     EXPECT_TRUE(!w || !w->isVisible());
 
     qunsetenv("FAKE_LP_HANG");
     printer.printLine("next");
     printer.endDoc();
-    EXPECT_EQ(lp.calls(), 2);
+    EXPECT_EQ(calls(), 2);
 }
 
 // Without the print command the person is told what is missing and may keep
@@ -461,21 +429,17 @@ TEST(QtPrinter, AMissingPrintCommandOffersAPdfFileInstead)
         printer.setSpoolParent(tmp.path());
         printer.printLine("kept");
         const QString reason = notSentReason(printer);
-        ASSERT_GE(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].text, missing + "\n\nPrint To A PDF File Instead?");
-        EXPECT_EQ(ui.messages[0].buttons, Ui::Buttons::YesNo);
+        const bool kept = answer == Ui::Answer::Yes;
+        EXPECT_EQ(reason, kept ? QString() : missing);
         EXPECT_TRUE(QDir(tmp.path()).entryList({"tavrel-*"}).isEmpty());
-        if (answer == Ui::Answer::No) {
-            EXPECT_EQ(reason, missing);
-            EXPECT_FALSE(QDir(printouts).exists());
-            continue;
-        }
-        EXPECT_TRUE(reason.isEmpty()) << reason.toStdString();
+        EXPECT_EQ(QDir(printouts).exists(), kept);
         const QStringList pdfs = filesIn(printouts);
-        ASSERT_EQ(pdfs.size(), 1);
-        const QString pdf = QDir(printouts).filePath(pdfs.front());
-        ASSERT_EQ(ui.messages.size(), 2u);
-        EXPECT_EQ(ui.messages[1].text, "The Document Was Saved As A PDF File:\n" + pdf);
+        ASSERT_EQ(pdfs.size(), kept ? 1 : 0);
+        QStringList said{missing + "\n\nPrint To A PDF File Instead?"};
+        if (kept)
+            said << "The Document Was Saved As A PDF File:\n" + QDir(printouts).filePath(pdfs[0]);
+        ASSERT_EQ(ui.texts(), said);
+        EXPECT_EQ(ui.messages[0].buttons, Ui::Buttons::YesNo);
     }
     qputenv("PATH", savedPath);
 }
@@ -524,12 +488,11 @@ TEST(SpoolFolders, StaleOnesOfThisUserAreRemovedAndNothingElse)
 
 // A calibrated system printer moves and stretches what it prints by exactly
 // the calibration; a PDF file is drawn as it is, calibration or not.
-TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
+TEST_F(SpooledPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
 {
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; positions not checked";
-    FakeSpooler lp;
-    QTemporaryDir spoolParent, pdfs;
+    QTemporaryDir pdfs;
     // The boxes of "Near" at one inch in and "Far" at 5 by 7 inches, in points.
     const auto printBoth = [](QtPrinter& printer) {
         printAt(printer, 1440, 1440, "Near");
@@ -537,26 +500,20 @@ TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
         printer.endDoc();
         return printer.lastOutputFile();
     };
-    const auto boxes = [](const QString& pdf) {
-        std::vector<QRectF> out;
-        for (const auto& w : pdfWords(pdf))
-            out.push_back(w.box);
-        return out;
-    };
     const auto job = [&](const PrinterCalibration& c) {
         QtPrinter printer{QPrinterInfo()};
         printer.setSpoolParent(spoolParent.path());
         printer.setCalibration(c);
         printBoth(printer);
-        return boxes(lp.job(lp.jobs().back()));
+        return pdfWords(dir.filePath("log/" + jobs().back()));
     };
     const auto pdf = [&](const PrinterCalibration& c) {
         QtPrinter printer{pdfs.path()};
         printer.setCalibration(c);
-        return boxes(printBoth(printer));
+        return pdfWords(printBoth(printer));
     };
     constexpr double mm = 72 / 25.4;
-    const std::vector<QRectF> plain = job({});
+    const std::vector<PdfWord> plain = job({});
     ASSERT_EQ(plain.size(), 2u);
     struct Case {
         PrinterCalibration c;
@@ -567,13 +524,13 @@ TEST(QtPrinter, CalibrationMovesPrinterOutputOnlyAndByExactlyItsFigures)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(calibrationText(c.c).toStdString());
-        const std::vector<QRectF> moved = job(c.c);
+        const std::vector<PdfWord> moved = job(c.c);
         ASSERT_EQ(moved.size(), 2u);
         for (int i = 0; i < 2; ++i) {
             const QPointF want = i == 0 ? c.nearMove : c.farMove;
-            EXPECT_NEAR(moved[i].left() - plain[i].left(), want.x(), 0.05) << i;
+            EXPECT_NEAR(moved[i].box.left() - plain[i].box.left(), want.x(), 0.05) << i;
             // The text's top moves with its baseline, less the stretch of its ascent.
-            EXPECT_NEAR(moved[i].top() - plain[i].top(), want.y(), 0.3) << i;
+            EXPECT_NEAR(moved[i].box.top() - plain[i].box.top(), want.y(), 0.3) << i;
         }
         EXPECT_EQ(pdf(c.c), pdf({}));
     }

@@ -67,10 +67,8 @@ TEST(Translations, CheckListsEveryTextThatBypassesTranslation)
     add(new QLabel("12 / 345"), "Figures");
     add(new QPushButton("&Plain"), "PlainButton")->setToolTip(probe());
     add(new QLineEdit("Adams, Ruth"), "NameBox")->setToolTip("Plain Tip");
-    auto* kinds = static_cast<QComboBox*>(add(new QComboBox, "Kinds"));
-    kinds->addItems({probe(), "Plain Item"});
-    auto* lists = static_cast<QComboBox*>(add(new QComboBox, "Lists"));
-    lists->addItem("Garden Club");
+    static_cast<QComboBox*>(add(new QComboBox, "Kinds"))->addItems({probe(), "Plain Item"});
+    static_cast<QComboBox*>(add(new QComboBox, "Lists"))->addItem("Garden Club");
     static_cast<QListWidget*>(add(new QListWidget, "Names"))->addItem("Dunn");
     auto* hidden = add(new QLabel("Hidden Plain"), "Hidden");
     auto* bar = new QMenuBar(&window);

@@ -5,25 +5,20 @@
 namespace tavrel::test {
 
 // An in-memory random-access device that goes wrong the way a disk does: a
-// bad spot from which on nothing can be read, and writes that fail once a
-// given number of bytes has been written. It counts the calls, so a test can
-// tell whether anything was read or written at all.
+// bad spot from which on nothing can be read. It counts the calls, so a test
+// can tell whether anything was read or written at all.
 class FailingDevice : public QIODevice {
 public:
-    explicit FailingDevice(QByteArray contents, qint64 unreadableFrom = -1,
-                           qint64 failWritesAfter = -1)
-        : data(std::move(contents)), badFrom(unreadableFrom), writeLimit(failWritesAfter)
+    explicit FailingDevice(QByteArray contents, qint64 unreadableFrom = -1)
+        : data(std::move(contents)), badFrom(unreadableFrom)
     {
         open(QIODevice::ReadWrite | QIODevice::Unbuffered);
     }
 
-    bool isSequential() const override { return false; }
     qint64 size() const override { return data.size(); }
 
     QByteArray data;
-    qint64 badFrom;    // first byte offset that cannot be read; -1: none
-    qint64 writeLimit; // -1: never fails
-    qint64 bytesWritten = 0;
+    qint64 badFrom; // first byte offset that cannot be read; -1: none
     int readCalls = 0;
     int writeCalls = 0;
 
@@ -42,16 +37,10 @@ protected:
     qint64 writeData(const char* in, qint64 len) override
     {
         ++writeCalls;
-        qint64 n = len;
-        if (writeLimit >= 0)
-            n = qMin(n, writeLimit - bytesWritten);
-        if (n <= 0)
-            return -1;
-        if (pos() + n > data.size())
-            data.resize(pos() + n, '\0');
-        std::copy_n(in, n, data.data() + pos());
-        bytesWritten += n;
-        return n;
+        if (pos() + len > data.size())
+            data.resize(pos() + len, '\0');
+        std::copy_n(in, len, data.data() + pos());
+        return len;
     }
 };
 

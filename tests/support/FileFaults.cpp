@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <optional>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -47,9 +46,7 @@ QByteArray fdPath(int fd)
 // `path` (relative to `dirfd`) made absolute; empty when that cannot be told.
 QByteArray absolutePath(int dirfd, const char* path)
 {
-    if (!path)
-        return QByteArray();
-    if (path[0] == '/')
+    if (!path || path[0] == '/')
         return QByteArray(path);
     char cwd[PATH_MAX] = {};
     const QByteArray base =
@@ -88,49 +85,21 @@ qint64 sizeOf(int fd)
     return ::fstat(fd, &st) == 0 ? qint64(st.st_size) : 0;
 }
 
-// Takes the growth of the file open as `fd` since it was `size` bytes from the room left.
-void takeRoom(State& s, int fd, qint64 size)
-{
-    s.space = std::max<qint64>(0, s.space - std::max<qint64>(0, sizeOf(fd) - size));
-}
-
-// A write of `n` bytes at `at` (-1: the file position) on a disk with
-// s.space bytes left; nullopt when the write fits and takes the normal path.
-template <typename Move>
-std::optional<ssize_t> writeOnFullDisk(State& s, int fd, std::size_t n, off_t at, Move move)
-{
-    const qint64 size = sizeOf(fd);
-    qint64 pos = at;
-    if (pos < 0)
-        pos = (::fcntl(fd, F_GETFL) & O_APPEND) ? size : qint64(::lseek(fd, 0, SEEK_CUR));
-    const qint64 growth = std::max<qint64>(0, pos + qint64(n) - size);
-    if (growth <= s.space)
-        return std::nullopt;
-    const qint64 fits = qint64(n) - (growth - s.space);
-    s.busy = true;
-    s.log << QStringLiteral("disk full ") + QString::number(s.space);
-    s.busy = false;
-    if (fits <= 0)
-        return fail(ENOSPC);
-    const ssize_t done = move(std::size_t(fits));
-    takeRoom(s, fd, size);
-    return done;
-}
-
-// Counts one operation; the errno it is to fail with, or 0.
+// Counts one operation on the watched file `name` (none when empty); the
+// errno it is to fail with, or 0.
 int hit(State& s, FileOp op, const QString& name)
 {
+    if (name.isEmpty())
+        return 0;
     static const char* const opNames[] = {"open", "read", "write", "flush", "rename", "remove"};
     s.busy = true;
     ++s.count;
     if (s.count == s.killAt)
         ::kill(::getpid(), SIGKILL);
     s.log << QLatin1String(opNames[int(op)]) + QLatin1Char(' ') + name;
-    int err = 0;
-    if (s.count == s.failAt || (s.failOn && s.failAt && s.count > s.failAt))
-        err = s.failErr;
-    else if (s.every[size_t(op)])
-        err = s.every[size_t(op)];
+    const int err = s.count == s.failAt || (s.failOn && s.failAt && s.count > s.failAt)
+                        ? s.failErr
+                        : s.every[size_t(op)];
     if (err)
         s.failed = s.log.last();
     s.busy = false;
@@ -139,12 +108,9 @@ int hit(State& s, FileOp op, const QString& name)
 
 int faultyOpen(int dirfd, const char* path, int flags, mode_t mode)
 {
-    if (State* s = active()) {
-        const QString name = watchedName(*s, absolutePath(dirfd, path));
-        if (!name.isEmpty())
-            if (const int err = hit(*s, FileOp::Open, name))
-                return fail(err);
-    }
+    if (State* s = active())
+        if (const int err = hit(*s, FileOp::Open, watchedName(*s, absolutePath(dirfd, path))))
+            return fail(err);
     return int(::syscall(SYS_openat, dirfd, path, flags, mode));
 }
 
@@ -168,14 +134,11 @@ ssize_t faultyTransferCounted(State& s, FileOp op, int fd, std::size_t n, Move m
     if (op == FileOp::Write && s.pendingErr)
         return fail(std::exchange(s.pendingErr, 0));
     if (const int err = hit(s, op, name)) {
-        if (op == FileOp::Write && s.torn && n > 1) {
-            const ssize_t done = move(n / 2);
-            if (done > 0) {
-                s.pendingErr = err;
-                return done;
-            }
-        }
-        return fail(err);
+        // A torn write lands half its bytes and reports the error on the next write.
+        const ssize_t done = op == FileOp::Write && s.torn && n > 1 ? move(n / 2) : 0;
+        if (done > 0)
+            s.pendingErr = err;
+        return done > 0 ? done : fail(err);
     }
     return move(s.chunk ? std::min(n, s.chunk) : n);
 }
@@ -188,25 +151,33 @@ ssize_t faultyTransfer(FileOp op, int fd, std::size_t n, Move move, off_t at = -
     State* s = active();
     if (!s)
         return move(n);
-    if (op == FileOp::Write && s->space >= 0 && inTree(*s, fdPath(fd))) {
-        if (const std::optional<ssize_t> full = writeOnFullDisk(*s, fd, n, at, move))
-            return *full;
-        const qint64 size = sizeOf(fd);
-        const ssize_t done = faultyTransferCounted(*s, op, fd, n, move);
-        takeRoom(*s, fd, size);
-        return done;
+    if (op != FileOp::Write || s->space < 0 || !inTree(*s, fdPath(fd)))
+        return faultyTransferCounted(*s, op, fd, n, move);
+    // On a disk with s->space bytes left, a write that would grow the file
+    // beyond them lands what fits, uncounted.
+    const qint64 size = sizeOf(fd);
+    const qint64 pos = at >= 0                             ? qint64(at)
+                       : (::fcntl(fd, F_GETFL) & O_APPEND) ? size
+                                                           : qint64(::lseek(fd, 0, SEEK_CUR));
+    const qint64 over = std::max<qint64>(0, pos + qint64(n) - size) - s->space;
+    if (over > 0) {
+        s->busy = true;
+        s->log << QStringLiteral("disk full ") + QString::number(s->space);
+        s->busy = false;
+        if (over >= qint64(n))
+            return fail(ENOSPC);
     }
-    return faultyTransferCounted(*s, op, fd, n, move);
+    const ssize_t done =
+        over > 0 ? move(std::size_t(qint64(n) - over)) : faultyTransferCounted(*s, op, fd, n, move);
+    s->space = std::max<qint64>(0, s->space - std::max<qint64>(0, sizeOf(fd) - size));
+    return done;
 }
 
 int faultyFlush(int fd, long call)
 {
-    if (State* s = active()) {
-        const QString name = watchedName(*s, fdPath(fd));
-        if (!name.isEmpty())
-            if (const int err = hit(*s, FileOp::Flush, name))
-                return fail(err);
-    }
+    if (State* s = active())
+        if (const int err = hit(*s, FileOp::Flush, watchedName(*s, fdPath(fd))))
+            return fail(err);
     return int(::syscall(call, fd));
 }
 
@@ -230,10 +201,8 @@ int faultyRemove(int dirfd, const char* path, int flags)
     qint64 freed = 0;
     if (State* s = active(); s && !(flags & AT_REMOVEDIR)) {
         const QByteArray full = absolutePath(dirfd, path);
-        const QString name = watchedName(*s, full);
-        if (!name.isEmpty())
-            if (const int err = hit(*s, FileOp::Remove, name))
-                return fail(err);
+        if (const int err = hit(*s, FileOp::Remove, watchedName(*s, full)))
+            return fail(err);
         // A full disk gets back the room of a file removed for good.
         struct stat st {};
         if (s->space >= 0 && inTree(*s, full) && ::lstat(full.constData(), &st) == 0 &&

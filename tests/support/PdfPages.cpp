@@ -10,12 +10,11 @@ namespace tavrel::test {
 std::vector<QSizeF> mediaBoxes(const QString& pdf)
 {
     QFile f(pdf);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     static const QRegularExpression box(QStringLiteral(
         "/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s*\\]"));
     std::vector<QSizeF> out;
-    for (auto it = box.globalMatch(QString::fromLatin1(f.readAll())); it.hasNext();) {
+    for (auto it = box.globalMatch(QString::fromLatin1(bytes)); it.hasNext();) {
         const auto m = it.next();
         out.emplace_back(m.captured(3).toDouble() - m.captured(1).toDouble(),
                          m.captured(4).toDouble() - m.captured(2).toDouble());

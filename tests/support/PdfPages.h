@@ -14,6 +14,7 @@ struct PdfWord {
     int page;   // 1-based
     QRectF box; // points from the page's top-left
     QString text;
+    bool operator==(const PdfWord&) const = default;
 };
 
 bool havePdfToText();

@@ -47,7 +47,6 @@ std::optional<QString> ScriptedUi::inputBox(const QString& prompt, const QString
 
 void ScriptedUi::processEvents()
 {
-    ++eventPumps;
     QCoreApplication::processEvents();
     if (onProcessEvents)
         onProcessEvents();

@@ -63,7 +63,6 @@ public:
     int beeps = 0;
     bool waitCursor = false;
     int waitCursorChanges = 0;
-    int eventPumps = 0;
     // Runs on every processEvents, as a person's clicks during a long loop would.
     std::function<void()> onProcessEvents;
     bool ended = false;

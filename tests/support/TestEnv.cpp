@@ -1,26 +1,11 @@
 #include "support/TestEnv.h"
 
 #include "platform/Errors.h"
-#include "platform/Text.h"
-#include "store/RecordAccess.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
 
 namespace tavrel::test {
-
-TestEnv::TestEnv()
-{
-    files = std::make_unique<Files>(tmp.path());
-    program = std::make_unique<Program>(Services{ui, printer, clipboard, help, clock, *files});
-}
-
-TestEnv::~TestEnv() = default;
-
-void TestEnv::open()
-{
-    openNAFile(*program);
-}
 
 QByteArray TestEnv::openFile(const std::map<int, NARecord>& records, int lastRecNo)
 {
@@ -94,9 +79,7 @@ int errorOf(const std::function<void()>& op)
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QByteArray recordBytes(const QString& path, int recNo)

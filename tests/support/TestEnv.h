@@ -55,14 +55,11 @@ int errorOf(const std::function<void()>& op);
 // One program over its own temporary directory, with every service scripted.
 class TestEnv {
 public:
-    TestEnv();
-    ~TestEnv();
-
     QString dir() const { return tmp.path(); }
     QString naPath() const { return dir() + QStringLiteral("/n&a.mrk"); }
 
     // Runs openNAFile on the file as it lies in the directory.
-    void open();
+    void open() { openNAFile(*program); }
     // Closes the program's file, writes these records (see writeNAFile) and
     // opens the file again; returns its bytes once open.
     QByteArray openFile(const std::map<int, NARecord>& records, int lastRecNo = -1);
@@ -73,8 +70,9 @@ public:
     FakeClipboard clipboard;
     FakeHelp help;
     FixedClock clock;
-    std::unique_ptr<Files> files;
-    std::unique_ptr<Program> program;
+    std::unique_ptr<Files> files = std::make_unique<Files>(tmp.path());
+    std::unique_ptr<Program> program =
+        std::make_unique<Program>(Services{ui, printer, clipboard, help, clock, *files});
     Program& p() { return *program; }
 };
 

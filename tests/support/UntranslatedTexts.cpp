@@ -29,9 +29,8 @@ namespace {
 // A text built with tr() holds a marked part; one with no letter needs none.
 bool readsUntranslated(const QString& text)
 {
-    if (text.contains(QStringLiteral("[[")))
-        return false;
-    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    return !text.contains(QStringLiteral("[[")) &&
+           std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
 }
 
 void add(QStringList& found, const QObject* where, const char* what, const QString& text)
@@ -126,8 +125,8 @@ QStringList unknownToLupdate(const MarkingTranslator& marking, const QString& ts
     }
     QStringList unknown;
     for (const auto& [context, text] : marking.asked) {
-        const bool qtOwn =
-            context.startsWith(QLatin1Char('Q')) && context != QLatin1String("QObject");
+        // Qt's own contexts start with Q; QObject is the program's too.
+        const bool qtOwn = context.startsWith(u'Q') && context != QLatin1String("QObject");
         if (!qtOwn && !known.contains({context, text}))
             unknown << QStringLiteral("%1: \"%2\"").arg(context, text);
     }
