@@ -7,8 +7,6 @@
 #include "platform/gui/Windows.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTreeWidget>
 #include <memory>
 #include <vector>

@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QListWidget>
-#include <QRadioButton>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <utility>

@@ -13,7 +13,6 @@
 #include "support/TestEnv.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextStream>

@@ -2,7 +2,6 @@
 // numbers, odd line ends, control characters, telephone kinds and sort keys.
 #include "ExchangeFixture.h"
 #include "exchange/Rules.h"
-#include "exchange/Tables.h"
 
 namespace tavrel::test {
 namespace {

@@ -1,5 +1,4 @@
 #include "ExchangeFixture.h"
-#include "exchange/VCard.h"
 #include "maillists/MailListFile.h"
 
 namespace tavrel::test {

@@ -4,7 +4,6 @@
 #include "store/NameList.h"
 
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QWindow>
 
 namespace tavrel::test {
 namespace {

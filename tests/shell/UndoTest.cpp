@@ -2,7 +2,6 @@
 
 #include "dups/DupSearch.h"
 #include "records/RecordCommands.h"
-#include "records/RecordScreens.h"
 #include "store/Undo.h"
 
 namespace tavrel::test {

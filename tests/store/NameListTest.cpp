@@ -1,6 +1,5 @@
 #include "store/NameList.h"
 #include "store/NameListModel.h"
-#include "store/RecordAccess.h"
 #include "support/FailingDevice.h"
 #include "support/TestEnv.h"
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>

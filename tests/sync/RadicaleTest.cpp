@@ -4,7 +4,6 @@
 
 #include <QSet>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace tavrel;
 using tavrel::test::RadicaleFixture;

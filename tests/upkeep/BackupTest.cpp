@@ -15,7 +15,6 @@
 
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <csignal>
