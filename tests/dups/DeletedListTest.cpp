@@ -44,9 +44,7 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
         EXPECT_TRUE(w.deletedCountEdit->font().bold());
         EXPECT_TRUE(w.actionOptions[0]->isChecked());
         env.ui.onModal([&lines](QDialog& d) { // the list window
-            auto* list = control<QListWidget>(&d, QStringLiteral("List1"));
-            for (int i = 0; list && i < list->count(); ++i)
-                lines << list->item(i)->text();
+            lines << shownLines(control<QListWidget>(&d, QStringLiteral("List1")));
         });
         perform(w, 0);
         // A print the print system refuses is said not printed; the next one prints.

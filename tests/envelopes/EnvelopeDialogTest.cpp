@@ -78,14 +78,7 @@ protected:
             type(c<QLineEdit>(QStringLiteral("EnvAddrLine_%1").arg(i)), lines.value(i));
         click(c<QPushButton>("EnvAddrOKButton"));
     }
-    QStringList listLines(const QString& name)
-    {
-        QStringList out;
-        QAbstractItemModel* lines = c<QAbstractItemView>(name)->model();
-        for (int i = 0; i < lines->rowCount(); ++i)
-            out << lines->index(i, 0).data().toString();
-        return out;
-    }
+    QStringList listLines(const QString& name) { return shownLines(c<QAbstractItemView>(name)); }
     void pickLine(const QString& list, int row)
     {
         auto* l = c<QAbstractItemView>(list);

@@ -82,7 +82,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
     env.ui.onModal([&](QDialog& d) {
         auto& picker = dynamic_cast<CreateByNameDialog&>(d).picker;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Create Mailing List By Name"));
-        EXPECT_EQ(itemsOf(picker.allNamesList),
+        EXPECT_EQ(shownLines(picker.allNamesList),
                   (QStringList{pickerLine(3, QStringLiteral("Carol Ames")),
                                pickerLine(5, QStringLiteral("Eve Bond")),
                                pickerLine(1700, QStringLiteral("Zed Last"))}));
@@ -100,7 +100,7 @@ TEST_F(CreateListTest, PicksNamesAndTypedIdsWin)
         click(picker.addButton);
         select(picker.memberList, QStringLiteral("   3"));
         click(picker.deleteButton);
-        EXPECT_EQ(itemsOf(picker.memberList),
+        EXPECT_EQ(shownLines(picker.memberList),
                   (QStringList{pickerLine(5, QStringLiteral("Eve Bond")),
                                pickerLine(1700, QStringLiteral("Zed Last"))}));
         EXPECT_EQ(p.MailListAddCount, 2);
@@ -141,7 +141,7 @@ TEST_F(CreateListTest, ExistingListsShowTheirTitle)
     writeRaw(QStringLiteral("other.txt"), "x");
     CreateMailListWindow* w = openCreate();
     ASSERT_TRUE(w);
-    EXPECT_EQ(itemsOf(w->existingListsList),
+    EXPECT_EQ(shownLines(w->existingListsList),
               (QStringList{QStringLiteral("tvlmail.one"), QStringLiteral("TVLMAIL.TWO")}));
     clickLine(w->existingListsList, QStringLiteral("tvlmail.one"));
     EXPECT_EQ(w->existingTitleEdit->text(), QStringLiteral("First List").leftJustified(40));
@@ -318,13 +318,13 @@ TEST_F(CreateListTest, NamePickerWorksFromTheKeyboard)
         EXPECT_EQ(picker.allNamesList->currentIndex().row(), 2);
         // Enter in the list presses no button of its own accord.
         pressKey(&d, Qt::Key_Return);
-        EXPECT_TRUE(itemsOf(picker.memberList).isEmpty());
+        EXPECT_TRUE(shownLines(picker.memberList).isEmpty());
         EXPECT_TRUE(d.isVisible());
         // Tab reaches the add button; Enter presses it.
         pressKey(&d, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), picker.addButton);
         pressKey(&d, Qt::Key_Return);
-        EXPECT_EQ(itemsOf(picker.memberList),
+        EXPECT_EQ(shownLines(picker.memberList),
                   QStringList{pickerLine(8, QStringLiteral("Hal Crane"))});
         // The find box: Enter adds the one name it leaves.
         pressKey(&d, Qt::Key_F, Qt::AltModifier);
@@ -332,7 +332,7 @@ TEST_F(CreateListTest, NamePickerWorksFromTheKeyboard)
         type(picker.filterEdit, QStringLiteral("B\u00d6"));
         pressKey(&d, Qt::Key_Return);
         EXPECT_TRUE(d.isVisible()); // no button of the picker is pressed by Enter elsewhere
-        EXPECT_EQ(itemsOf(picker.memberList),
+        EXPECT_EQ(shownLines(picker.memberList),
                   (QStringList{pickerLine(8, QStringLiteral("Hal Crane")),
                                pickerLine(5, QStringLiteral("Eve Bond"))}));
         EXPECT_EQ(QApplication::focusWidget(), picker.okButton);

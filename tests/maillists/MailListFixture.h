@@ -65,14 +65,6 @@ protected:
         return b + "\r\n";
     }
 
-    static QStringList itemsOf(const QListView* list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->model()->rowCount(); ++i)
-            out << list->model()->index(i, 0).data().toString();
-        return out;
-    }
-
     static void select(QListView* list, const QString& startingWith)
     {
         list->setCurrentIndex(lineOf(list, startingWith));

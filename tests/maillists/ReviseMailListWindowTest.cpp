@@ -137,7 +137,7 @@ TEST_F(MailFormTest, DeletesAList)
     setModified(QStringLiteral("TVLMAIL.A"), 60);
     ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    EXPECT_EQ(itemsOf(w->fileList),
+    EXPECT_EQ(shownLines(w->fileList),
               (QStringList{QStringLiteral("tvlmail.a"), QStringLiteral("tvlmail.b")}));
     select(w->fileList, QStringLiteral("tvlmail.a"));
 
@@ -152,7 +152,7 @@ TEST_F(MailFormTest, DeletesAList)
     click(w->deleteListButton);
     EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Deleted."));
     EXPECT_EQ(listFiles(), QStringList{QStringLiteral("tvlmail.b")});
-    EXPECT_EQ(itemsOf(w->fileList), QStringList{QStringLiteral("tvlmail.b")});
+    EXPECT_EQ(shownLines(w->fileList), QStringList{QStringLiteral("tvlmail.b")});
     EXPECT_TRUE(w->titleEdit->text().isEmpty());
 }
 
@@ -169,7 +169,7 @@ TEST_F(MailFormTest, AddsAndRemovesNames)
     env.ui.onModal([&](QDialog& d) {
         auto& picker = dynamic_cast<AddDeleteNamesDialog&>(d).picker;
         EXPECT_EQ(d.windowTitle(), QStringLiteral("Add / Delete Names From Mailing List"));
-        EXPECT_EQ(itemsOf(picker.memberList),
+        EXPECT_EQ(shownLines(picker.memberList),
                   QStringList{pickerLine(5, QStringLiteral("Eve Bond"))});
         click(picker.okButton);
     });
@@ -229,7 +229,7 @@ TEST_F(MailFormTest, OddFilesAreHandledWithoutHarm)
     writeRaw(QStringLiteral("tvlmail.big"), big);
     ReviseMailListWindow* w = openMail();
     ASSERT_TRUE(w);
-    EXPECT_EQ(itemsOf(w->fileList), QStringList{QStringLiteral("tvlmail.big")});
+    EXPECT_EQ(shownLines(w->fileList), QStringList{QStringLiteral("tvlmail.big")});
     select(w->fileList, QStringLiteral("tvlmail.big"));
     click(w->showIdsButton);
     EXPECT_EQ(w->idNumbersEdit->toPlainText(), QStringLiteral("7"));

@@ -1,6 +1,6 @@
 #include "platform/gui/Application.h"
+#include "support/Gui.h"
 
-#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,12 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace tavrel;
-
-static QString spokenName(QWidget* w)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
-    return face ? face->text(QAccessible::Name) : QString();
-}
+using tavrel::test::spokenName;
 
 // Each way a control comes by its name, in a window as the program builds them;
 // the names are given when the window is shown.

@@ -118,9 +118,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeybo
             title = d.windowTitle();
             auto* list = d.findChild<QListView*>("List1");
             ASSERT_NE(list, nullptr);
-            lines.clear();
-            for (int k = 0; k < list->model()->rowCount(); ++k)
-                lines << list->model()->index(k, 0).data().toString();
+            lines = shownLines(list);
             list->setCurrentIndex(list->model()->index(row, 0));
             click(d.findChild<QRadioButton*>(QStringLiteral("Option3D1_%1").arg(option)));
             if (option == 1) {

@@ -2,7 +2,6 @@
 
 #include "platform/Text.h"
 
-#include <QAccessible>
 #include <QSet>
 #include <QTest>
 
@@ -11,12 +10,6 @@ namespace {
 
 const QStringList kBrowseButtons{"BrsCmd1", "BrsCmd4", "BrsCmd3", "BrsCmd5", "BrsCmd2", "Label8"};
 const QStringList kAddButtons{"BrsCmd7", "BrsCmd6"};
-
-QString spokenName(QWidget* w)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
-    return face ? face->text(QAccessible::Name) : QString();
-}
 
 class RecordScreens : public RecordsFixture {
 protected:
@@ -155,10 +148,7 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndW
     for (int i = 0; i < 5; ++i) {
         QComboBox* c = combo(i);
         EXPECT_TRUE(c->isEditable());
-        QStringList items;
-        for (int k = 0; k < c->count(); ++k)
-            items << c->itemText(k);
-        EXPECT_EQ(items, types);
+        EXPECT_EQ(comboItems(c), types);
         EXPECT_EQ(c->toolTip(), "Up To 6 Characters");
     }
     EXPECT_EQ(box(one(), "BrsTxt3_2")->toolTip(), "Address Line 3 - Up To 35 Characters");

@@ -221,10 +221,7 @@ TEST_F(PreviewTest, PrinterBoxListsQueuesRemembersEachKindAndPrintsToAPdfFile)
     const Files& files = *env.files;
     PrinterBox box(files, {QStringLiteral("Office"), QStringLiteral("Lab")},
                    QStringLiteral("Office"));
-    QStringList items;
-    for (int i = 0; i < box.count(); ++i)
-        items << box.itemText(i);
-    EXPECT_EQ(items, (QStringList{"Lab", "Office", "PDF file..."}));
+    EXPECT_EQ(comboItems(&box), (QStringList{"Lab", "Office", "PDF file..."}));
 
     const struct {
         const char* kind;

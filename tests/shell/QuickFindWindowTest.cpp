@@ -28,11 +28,10 @@ protected:
     // The lines of the list; trimmed, the name on each line (field "0").
     QStringList lines(bool trimmed = false)
     {
-        QStringList out;
-        for (int k = 0; k < list()->model()->rowCount(); ++k) {
-            const QString line = list()->model()->index(k, 0).data().toString();
-            out << (trimmed ? trimRight(line) : line);
-        }
+        QStringList out = shownLines(list());
+        if (trimmed)
+            for (QString& line : out)
+                line = trimRight(line);
         return out;
     }
     QStringList names() { return lines(true); }

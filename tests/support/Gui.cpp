@@ -2,6 +2,9 @@
 
 #include "platform/gui/Windows.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTest>
@@ -20,6 +23,37 @@ QWidget* findWindow(const QString& objectName)
             visible = w;
     }
     return visible;
+}
+
+QString spokenName(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+QStringList shownLines(const QAbstractItemView* view)
+{
+    QStringList out;
+    if (!view) {
+        ADD_FAILURE() << "no list to read";
+        return out;
+    }
+    const QAbstractItemModel* model = view->model();
+    for (int i = 0; model && i < model->rowCount(); ++i)
+        out << model->index(i, 0).data().toString();
+    return out;
+}
+
+QStringList comboItems(const QComboBox* box)
+{
+    QStringList out;
+    if (!box) {
+        ADD_FAILURE() << "no combo box to read";
+        return out;
+    }
+    for (int i = 0; i < box->count(); ++i)
+        out << box->itemText(i);
+    return out;
 }
 
 void click(QAbstractButton* button)

@@ -5,6 +5,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+class QAbstractItemView;
+class QComboBox;
+
 namespace tavrel::test {
 
 // A top-level window by objectName (nullptr when none is open).
@@ -35,6 +38,15 @@ template <typename T = QWidget> T* control(QWidget* window, const QString& objec
                       << window->objectName().toStdString();
     return c;
 }
+
+// What a screen reader says a control is called (empty when it has no
+// accessible interface).
+QString spokenName(QWidget* w);
+
+// The lines a list view shows, top to bottom (its model's first column).
+QStringList shownLines(const QAbstractItemView* view);
+// The items a combo box offers, in order.
+QStringList comboItems(const QComboBox* box);
 
 // Clicks a button as a user would (it must be visible and enabled to react).
 void click(QAbstractButton* button);
