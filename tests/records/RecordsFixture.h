@@ -51,8 +51,7 @@ protected:
     // Clicks a button; returns the ID of the record current then.
     int press(QWidget* w, const QString& name)
     {
-        click(button(w, name));
-        settle();
+        test::press(w, name);
         return env.p().CurId;
     }
     // Double-clicks link box `i` on screen 2; the queued modal handler works the picker.

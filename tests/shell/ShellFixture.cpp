@@ -64,12 +64,6 @@ bool ShellTest::hintShown()
     return !control<QLabel>(mainWindow(), QStringLiteral("Label1"))->isHidden();
 }
 
-void ShellTest::press(QWidget* window, const char* button)
-{
-    click(control<QPushButton>(window, QLatin1String(button)));
-    settle();
-}
-
 QStringList ShellTest::otherWindows()
 {
     QStringList out;

@@ -33,8 +33,6 @@ protected:
     void choose(const QString& name);
     bool menusShown();
     bool hintShown();
-    // Clicks the named button of `window` and lets what it starts run.
-    static void press(QWidget* window, const char* button);
     // Every loaded window except the main window, by objectName.
     QStringList otherWindows();
 

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPushButton>
 #include <QTest>
 
 namespace tavrel::test {
@@ -65,6 +66,12 @@ void click(QAbstractButton* button)
         return;
     }
     button->click();
+}
+
+void press(QWidget* window, const QString& button)
+{
+    click(control<QPushButton>(window, button));
+    settle();
 }
 
 void type(QLineEdit* box, const QString& text)

@@ -50,6 +50,8 @@ QStringList comboItems(const QComboBox* box);
 
 // Clicks a button as a user would (it must be visible and enabled to react).
 void click(QAbstractButton* button);
+// Clicks the named push button of `window` and lets what it starts run.
+void press(QWidget* window, const QString& button);
 // Clears a text box and types `text` key by key (length limits apply), accented
 // letters too.
 void type(QLineEdit* box, const QString& text);
