@@ -12,12 +12,6 @@
 #include <QTest>
 #include <QToolButton>
 
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 namespace tavrel::test {
 
 // A program over a small N&A file with its main window shown and ready.
