@@ -17,11 +17,7 @@ namespace tavrel::bench {
 // The same file as `file`, opened by a second program that prints into a
 // temporary folder of PDF files.
 struct PdfProgram {
-    explicit PdfProgram(FullFile& file)
-        : env(file.env), p({env.ui, printer, env.clipboard, env.help, env.clock, *env.files})
-    {
-        openNAFile(p);
-    }
+    explicit PdfProgram(FullFile& file) : env(file.env), p(env.services(printer)) { openNAFile(p); }
     // Deletes the PDF file the last run wrote, so the folder does not fill up.
     void removePdf() { QFile::remove(printer.lastPdfFile()); }
 

@@ -363,7 +363,7 @@ TEST_F(EnvelopeDialogTest, AnyOtherSizeFailureEndsTheProgram)
     struct FailingPaper : RecordingPrinter {
         void setPaperSize(int) override { throw PlatformError(ErrNo::PrinterError); }
     } printer;
-    Program other(Services{env.ui, printer, env.clipboard, env.help, env.clock, *env.files});
+    Program other(env.services(printer));
     showEnvelopeDialog(other);
     w = windowOf<EnvelopeDialog>(QStringLiteral("EnvelopePrint"));
     ASSERT_TRUE(w);

@@ -27,7 +27,7 @@ TEST_F(EnvelopePdf, EachPageLiesAsFedAndBothFeedsTheSamePicture)
     };
     const bool canRead = havePdfToText();
     QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
-    Program onPdf(Services{env.ui, pdf, env.clipboard, env.help, env.clock, *env.files});
+    Program onPdf(env.services(pdf));
     env.ui.setAutoOk(true);
     for (int size = 0; size < kEnvelopeSizeCount; ++size) {
         QMap<QString, QRectF> sideways;

@@ -250,7 +250,7 @@ TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
     openPeople(31);
     auto printer = makeSystemPrinter(env.dir(), &env.ui);
     env.program->naFile.close();
-    Program onQueue({env.ui, *printer, env.clipboard, env.help, env.clock, *env.files});
+    Program onQueue(env.services(*printer));
     openNAFile(onQueue);
     env.ui.setAutoOk(true);
 

@@ -25,10 +25,7 @@ public:
 
 class StartupTest : public ::testing::Test {
 protected:
-    StartupTest()
-        : program(Services{env.ui, env.printer, env.clipboard, env.help, clock, *env.files})
-    {
-    }
+    StartupTest() : program(env.services(env.printer, nullptr, &clock)) {}
     void TearDown() override
     {
         main.reset();

@@ -64,6 +64,18 @@ public:
     // opens the file again; returns its bytes once open.
     QByteArray openFile(const std::map<int, NARecord>& records, int lastRecNo = -1);
 
+    // This environment's services for another program, printing on `printer`;
+    // `otherFiles` and `otherClock`, when given, stand in for its own.
+    Services services(Printer& printer, Files* otherFiles = nullptr, Clock* otherClock = nullptr)
+    {
+        return {ui,
+                printer,
+                clipboard,
+                help,
+                otherClock ? *otherClock : clock,
+                otherFiles ? *otherFiles : *files};
+    }
+
     QTemporaryDir tmp;
     ScriptedUi ui;
     RecordingPrinter printer;
@@ -71,8 +83,7 @@ public:
     FakeHelp help;
     FixedClock clock;
     std::unique_ptr<Files> files = std::make_unique<Files>(tmp.path());
-    std::unique_ptr<Program> program =
-        std::make_unique<Program>(Services{ui, printer, clipboard, help, clock, *files});
+    std::unique_ptr<Program> program = std::make_unique<Program>(services(printer));
     Program& p() { return *program; }
 };
 

@@ -183,6 +183,6 @@ TEST_F(UpkeepTest, FreeSpaceOfTheProgramDirectory)
 
     // The real call on the real directory gives a figure.
     Files real(env.dir());
-    Program r(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, real});
+    Program r(env.services(env.printer, &real));
     EXPECT_GT(freeDiskBytes(r).value_or(0), 0);
 }

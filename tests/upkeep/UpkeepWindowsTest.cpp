@@ -121,7 +121,7 @@ TEST_F(CompactWindowsTest, BothConfirmationsShowTheirTextsCancelChangesNothingAn
 
     // A program directory that names no disk.
     Files relative("tavrel-data");
-    Program q(Services{env.ui, env.printer, env.clipboard, env.help, env.clock, relative});
+    Program q(env.services(env.printer, &relative));
     env.ui.answer(Ui::Answer::Ok);
     EXPECT_FALSE(runCompaction(q));
     EXPECT_EQ(env.ui.last().text,

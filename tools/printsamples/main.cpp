@@ -224,7 +224,7 @@ public:
 
     test::TestEnv env;
     QtPrinter printer{env.dir() + QStringLiteral("/pdf")};
-    Program p{{env.ui, printer, env.clipboard, env.help, env.clock, *env.files}};
+    Program p{env.services(printer)};
     int failures = 0;
 
 private:
@@ -239,7 +239,7 @@ void leaveHome(Samples& s, const QString& home)
     test::writeNAFile(home + QStringLiteral("/n&a.mrk"), reportRecords(), -1, QLatin1Char('1'));
     Files homeFiles(home);
     test::TestEnv& env = s.env;
-    Program h({env.ui, s.printer, env.clipboard, env.help, env.clock, homeFiles});
+    Program h(env.services(s.printer, &homeFiles));
     parseIdList(h, QStringLiteral("1-5 12 27-30"));
     writeMailList(h, QStringLiteral("tvlmail.xms"), QStringLiteral("Christmas Cards 2026"));
 }
