@@ -38,16 +38,6 @@ inline int envNumber(const char* name, int fallback)
     return ok && n > 0 ? n : fallback;
 }
 
-// A mailing list file: its title and a membership flag for each of the 1700 IDs.
-inline QByteArray listBytes(const QString& title, std::initializer_list<int> members = {},
-                            char flag = '0')
-{
-    QByteArray flags(1700, flag);
-    for (int id : members)
-        flags[id - 1] = '1';
-    return title.toLatin1().leftJustified(46, ' ', true) + flags + "\r\n";
-}
-
 // The duplicate search with no one watching.
 struct SilentDups : DupSearchView {
     void showPair(int, const NARecord&, int, const NARecord&) override {}

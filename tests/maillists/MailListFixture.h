@@ -56,15 +56,6 @@ protected:
         writeBytes(path(name), bytes);
     }
 
-    // A well-formed list file with these members.
-    static QByteArray listBytes(const QString& title, const std::set<int>& members)
-    {
-        QByteArray b = title.toLatin1().leftJustified(40, ' ', true) + QByteArray(6, ' ');
-        for (int id = 1; id <= 1700; ++id)
-            b += members.count(id) ? '1' : '0';
-        return b + "\r\n";
-    }
-
     static void select(QListView* list, const QString& startingWith)
     {
         list->setCurrentIndex(lineOf(list, startingWith));

@@ -76,6 +76,14 @@ int errorOf(const std::function<void()>& op)
     return 0;
 }
 
+QByteArray listBytes(const QString& title, const std::set<int>& members, char flag)
+{
+    QByteArray flags(1700, flag);
+    for (int id : members)
+        flags[id - 1] = '1';
+    return title.toLatin1().leftJustified(40, ' ', true) + QByteArray(6, ' ') + flags + "\r\n";
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile f(path);

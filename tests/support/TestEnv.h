@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 namespace tavrel::test {
 
@@ -117,6 +118,13 @@ inline NARecord makeHeader(int lastRecNo, QChar welcomeOff = QLatin1Char('1'))
 // record at its ID; gaps stay zero bytes.
 void writeNAFile(const QString& path, const std::map<int, NARecord>& records, int lastRecNo = -1,
                  QChar welcomeOff = QLatin1Char('1'));
+// --- Mailing list files for tests ---
+
+// A well-formed mailing list file: its title (cut to 40 characters) in a
+// 46-character field, then a flag for each of the 1700 IDs: '1' for
+// `members`, `flag` for the rest.
+QByteArray listBytes(const QString& title, const std::set<int>& members = {}, char flag = '0');
+
 // Raw bytes of a whole file, and of record `recNo` of it.
 QByteArray fileBytes(const QString& path);
 // Replaces a file with exactly these bytes; fails the test when it cannot.

@@ -43,8 +43,7 @@ inline QByteArray fileOf(int lastRecNo, const std::vector<NARecord>& records)
 // Mailing list tvlmail.<id> in `dir`, titled "Title <id>", every record's flag `flag`.
 inline void writeList(const QString& dir, const QString& id, char flag)
 {
-    writeBytes(dir + "/tvlmail." + id,
-               ("Title " + id).toLatin1().leftJustified(46, ' ') + QByteArray(1700, flag) + "\r\n");
+    writeBytes(dir + "/tvlmail." + id, listBytes("Title " + id, {}, flag));
 }
 
 class UpkeepTest : public ::testing::Test {
