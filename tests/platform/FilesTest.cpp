@@ -1,6 +1,7 @@
 #include "platform/Files.h"
 #include "platform/Errors.h"
 #include "platform/RestoreJournal.h"
+#include "support/ScopedEnv.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -190,27 +191,23 @@ TEST(Files, ReplacingAFileLeavesTheOldOrTheNewOneComplete)
 TEST(Files, ProgramDirectoryComesFromTheEnvironmentOrTheExecutable)
 {
     QTemporaryDir tmp;
-    const QByteArray savedHome = qgetenv("TAVREL_HOME");
-    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    ScopedEnv home("TAVREL_HOME");
+    ScopedEnv data("XDG_DATA_HOME");
     const QString exeDir = tmp.filePath("exe");
     QDir().mkpath(exeDir);
 
-    qputenv("TAVREL_HOME", tmp.filePath("home").toLocal8Bit());
+    home.set(tmp.filePath("home").toLocal8Bit());
     EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath("home"));
     EXPECT_TRUE(QDir(tmp.filePath("home")).exists());
 
-    qunsetenv("TAVREL_HOME");
-    qputenv("XDG_DATA_HOME", tmp.filePath("data").toLocal8Bit());
+    home.set(QByteArray());
+    data.set(tmp.filePath("data").toLocal8Bit());
     EXPECT_EQ(resolveProgramDirectory(exeDir), tmp.filePath("data/tavrel"));
     EXPECT_TRUE(QDir(tmp.filePath("data/tavrel")).exists());
 
     // A portable install: the N&A file already lies beside the program.
     writeBytes(exeDir + "/n&a.mrk", "");
     EXPECT_EQ(resolveProgramDirectory(exeDir), exeDir);
-
-    for (const auto& [name, value] :
-         {std::pair{"TAVREL_HOME", savedHome}, {"XDG_DATA_HOME", savedData}})
-        value.isNull() ? qunsetenv(name) : qputenv(name, value);
 }
 
 // The journal reads back as written; cut short anywhere, or with a line that

@@ -6,6 +6,7 @@
 #include "platform/gui/RecordingPrinter.h"
 #include "support/Gui.h"
 #include "support/PdfPages.h"
+#include "support/ScopedEnv.h"
 #include "support/ScriptedUi.h"
 #include "support/TestEnv.h"
 
@@ -252,30 +253,27 @@ TEST(QtPrinter, EachPageTakesThePaperInForceWhenItStartsAndUnknownCodesChangeNot
 TEST(QtPrinter, TheProgramPrinterFollowsTheEnvironment)
 {
     QTemporaryDir tmp;
-    const QByteArray saved = qgetenv("TAVREL_PRINTER");
-    qputenv("TAVREL_PRINTER", ("pdf:" + tmp.filePath("pdfs")).toLocal8Bit());
+    ScopedEnv printerVariable("TAVREL_PRINTER", ("pdf:" + tmp.filePath("pdfs")).toLocal8Bit());
     // A spool folder that an earlier run left behind goes when the printer is made.
-    const QByteArray savedTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    ScopedEnv tempVariable("TMPDIR", tmp.path().toLocal8Bit());
     const QString left = tmp.filePath("tavrel-Left01");
     QDir().mkpath(left);
     writeBytes(left + "/owner.pid", "2147483646\n"); // no such process
     {
         auto printer = makeSystemPrinter(tmp.filePath("prog"));
         EXPECT_FALSE(QFileInfo::exists(left));
-        savedTemp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", savedTemp);
+        tempVariable.restore();
         printer->printLine("x");
         printer->endDoc();
         EXPECT_EQ(filesIn(tmp.filePath("pdfs")).size(), 1);
     }
-    qputenv("TAVREL_PRINTER", "pdf:"); // names no folder: as if it were not set
+    printerVariable.set("pdf:"); // names no folder: as if it were not set
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         auto printer = makeSystemPrinter(tmp.filePath("prog"));
         auto* qt = dynamic_cast<QtPrinter*>(printer.get());
         ASSERT_NE(qt, nullptr);
         EXPECT_EQ(qt->pdfDirectory(), tmp.filePath("prog/printouts"));
     }
-    saved.isNull() ? qunsetenv("TAVREL_PRINTER") : qputenv("TAVREL_PRINTER", saved);
 }
 
 // A system printer whose spooler is a stand-in that keeps its arguments and
@@ -295,7 +293,7 @@ protected:
                    "[ -n \"$FAKE_LP_SAY\" ] && echo \"$0: $FAKE_LP_SAY\" >&2\n"
                    "exit ${FAKE_LP_EXIT:-0}\n");
         QFile::setPermissions(bin + "/lp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("PATH", (bin + QLatin1Char(':')).toLocal8Bit() + savedPath);
+        path.set((bin + QLatin1Char(':')).toLocal8Bit() + path.saved());
         QDir().mkpath(dir.filePath("log"));
         qputenv("FAKE_LP_DIR", dir.filePath("log").toLocal8Bit());
         printer.setSpoolParent(spoolParent.path());
@@ -303,7 +301,6 @@ protected:
     ~SpooledPrinter() override
     {
         printer.killDoc(); // a case stopped half-way sends nothing to the real spooler
-        qputenv("PATH", savedPath);
         for (const char* name : {"FAKE_LP_DIR", "FAKE_LP_EXIT", "FAKE_LP_SAY", "FAKE_LP_HANG"})
             qunsetenv(name);
     }
@@ -322,8 +319,8 @@ protected:
     }
 
     QTemporaryDir dir, spoolParent;
-    const QByteArray savedPath = qgetenv("PATH");
     QtPrinter printer{QPrinterInfo()};
+    ScopedEnv path{"PATH"};
 };
 
 TEST_F(SpooledPrinter, AJobGoesToTheSpoolerOnlyWhenItEnds)
@@ -416,8 +413,7 @@ TEST_F(SpooledPrinter, AHangingPrintSystemCanBeCancelledWithoutFreezingTheWindow
 TEST(QtPrinter, AMissingPrintCommandOffersAPdfFileInstead)
 {
     QTemporaryDir tmp;
-    const QByteArray savedPath = qgetenv("PATH");
-    qputenv("PATH", tmp.filePath("nothing-here").toLocal8Bit());
+    const ScopedEnv path("PATH", tmp.filePath("nothing-here").toLocal8Bit());
     const QString missing = QStringLiteral(
         "The Print Command Is Missing: lp (Debian Package cups-client) Is Not Installed.");
     for (const Ui::Answer answer : {Ui::Answer::No, Ui::Answer::Yes}) {
@@ -441,7 +437,6 @@ TEST(QtPrinter, AMissingPrintCommandOffersAPdfFileInstead)
         ASSERT_EQ(ui.texts(), said);
         EXPECT_EQ(ui.messages[0].buttons, Ui::Buttons::YesNo);
     }
-    qputenv("PATH", savedPath);
 }
 
 // Spool folders of earlier runs go at start-up when nobody uses them; nothing

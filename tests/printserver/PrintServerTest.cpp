@@ -7,6 +7,7 @@
 #include "reports/ReportFixture.h"
 #include "store/RecordAccess.h"
 #include "support/PdfPages.h"
+#include "support/ScopedEnv.h"
 #include "support/SilentWindows.h"
 
 #include <QCoreApplication>
@@ -245,7 +246,7 @@ TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
         GTEST_SKIP() << "No private print server: " << failure;
     // Set before the program asks the print system anything, as a user's
     // environment would be.
-    qputenv("CUPS_SERVER", server.address().toLocal8Bit());
+    const ScopedEnv cupsServer("CUPS_SERVER", server.address().toLocal8Bit());
 
     openPeople(31);
     auto printer = makeSystemPrinter(env.dir(), &env.ui);

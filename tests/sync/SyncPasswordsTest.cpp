@@ -1,6 +1,7 @@
 // Where the sync password is looked for and where it is kept.
 #include "sync/SyncPasswords.h"
 #include "FakeSecretStore.h"
+#include "support/ScopedEnv.h"
 #include "sync/SyncCommandLine.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,7 @@ TEST(SyncPasswords, FoundInTheSessionThenTheSecretStoreThenTheScriptsVariable)
         {false, "from-store", nullptr, nullptr, "", false}, // no store runs: asked
         {false, nullptr, "given", nullptr, "given", false}, // kept for the session only
     };
-    qunsetenv(kSyncPasswordVariable);
+    ScopedEnv password(kSyncPasswordVariable, QByteArray());
     for (const auto& [storeRuns, stored, given, env, found, keptInStore] : cases) {
         SCOPED_TRACE(std::string(found) + (storeRuns ? " store" : " no store"));
         QMap<QString, QString> kept;
@@ -32,28 +33,22 @@ TEST(SyncPasswords, FoundInTheSessionThenTheSecretStoreThenTheScriptsVariable)
             kept.insert(account, QString::fromUtf8(stored));
         SyncPasswords passwords(std::make_unique<FakeSecretStore>(kept, storeRuns));
         if (env)
-            qputenv(kSyncPasswordVariable, env);
+            password.set(env);
         if (given) {
             EXPECT_EQ(passwords.keep(server, user, QString::fromUtf8(given)), storeRuns);
         }
         EXPECT_EQ(passwords.find(server, user), QString::fromUtf8(found));
         EXPECT_EQ(passwords.find(server, QStringLiteral("bob")), QString::fromUtf8(env));
         EXPECT_EQ(given && kept.value(account) == QString::fromUtf8(given), keptInStore);
-        qunsetenv(kSyncPasswordVariable);
+        password.set(QByteArray());
     }
 }
 
 TEST(SyncPasswords, WithoutASecretStoreRunningNothingIsSaidToBeKept)
 {
     // No session bus to reach one through, so a person's real store is never touched.
-    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS"), display = qgetenv("DISPLAY");
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    qunsetenv("DISPLAY");
+    const ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", QByteArray()), display("DISPLAY", QByteArray());
     const std::unique_ptr<SecretStore> desktop = makeDesktopSecretStore();
     EXPECT_FALSE(desktop->write(QStringLiteral("ann@https://dav.example/"), "secret"));
     EXPECT_FALSE(desktop->read(QStringLiteral("ann@https://dav.example/")));
-    for (const auto& [name, value] :
-         {std::pair{"DBUS_SESSION_BUS_ADDRESS", bus}, {"DISPLAY", display}})
-        if (!value.isNull())
-            qputenv(name, value);
 }

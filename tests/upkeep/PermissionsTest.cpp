@@ -3,6 +3,7 @@
 #include "UpkeepFixture.h"
 #include "exchange/Import.h"
 #include "maillists/MailListFile.h"
+#include "support/ScopedEnv.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Backups.h"
 
@@ -95,9 +96,9 @@ TEST(Permissions, ReplacedFilesKeepTheirModeCopiesTheirSourcesNewOnesAreTheOwner
     expectMode(at("tvlimport.log"), 0600);
     // A new program directory and its parent made with it; a new N&A file.
     const QString home = dir + "/home/tavrel";
-    qputenv("TAVREL_HOME", QFile::encodeName(home));
+    ScopedEnv programHome("TAVREL_HOME", QFile::encodeName(home));
     resolveProgramDirectory(QString());
-    qunsetenv("TAVREL_HOME");
+    programHome.restore();
     expectMode(home, 0700);
     expectMode(dir + "/home", 0700);
     QFile::remove(env.naPath());
