@@ -14,7 +14,8 @@ packages=(
   at-spi2-core python3-pyatspi dbus
   cups-client cups-daemon
   clang libclang-rt-14-dev
-  radicale qtkeychain-qt6-dev
+  radicale xandikos vdirsyncer qtkeychain-qt6-dev
+  libcurl4-openssl-dev apache2 tinyproxy
   desktop-file-utils appstream
 )
 
