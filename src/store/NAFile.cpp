@@ -2,9 +2,13 @@
 
 #include "platform/Errors.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,6 +35,117 @@ bool writeFully(int fd, const QByteArray& bytes, qint64 pos)
         done += n;
     }
     return true;
+}
+
+// A write of a record whose bytes cross a page boundary can be cut in two by
+// a kill: the kernel copies a write page by page and stops between pages once
+// a fatal signal is pending. Before such a write, the record's number, old and
+// new bytes go to a small journal beside the file, in one write within one
+// page, which a kill cannot cut. At the next open, a record of the same file
+// (by inode: a compaction or a restore makes a new one) that holds the new
+// bytes up to the page boundary and the old bytes (or nothing) after it is
+// completed from the journal. A journal left from an earlier write matches no
+// record that was written whole since, so it is never replayed over newer data.
+constexpr qint64 kPage = 4096;
+constexpr char kJournalMagic[4] = {'T', 'V', 'R', 'J'};
+// magic, record number, old length, the file's inode, old bytes, new bytes,
+// SHA-1 of what precedes
+constexpr qsizetype kJournalHead = 4 + 4 + 4 + 8;
+constexpr qsizetype kJournalSize = kJournalHead + 2 * NARecord::Size + 20;
+
+bool crossesPage(qint64 pos)
+{
+    return pos / kPage != (pos + NARecord::Size - 1) / kPage;
+}
+
+QString journalPathFor(const QIODevice* device)
+{
+    const auto* f = qobject_cast<const QFile*>(device);
+    if (!f || f->fileName().isEmpty())
+        return {};
+    return QFileInfo(f->fileName()).dir().filePath(kRecordJournalName);
+}
+
+// Opens the journal for writing; a link, or a file with another name for it,
+// is removed rather than written through.
+int openJournal(const QByteArray& path)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != ELOOP)
+            return -1;
+        struct stat st {};
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1)
+            return fd;
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(path.constData());
+    }
+    return -1;
+}
+
+void noteRecordWrite(const QString& journal, quint64 inode, int recNo, const QByteArray& old,
+                     const QByteArray& bytes)
+{
+    QByteArray entry(kJournalMagic, 4);
+    entry.resize(kJournalSize - 20);
+    qToLittleEndian<quint32>(quint32(recNo), entry.data() + 4);
+    qToLittleEndian<quint32>(quint32(old.size()), entry.data() + 8);
+    qToLittleEndian<quint64>(inode, entry.data() + 12);
+    char* at = entry.data() + kJournalHead;
+    std::memset(at, 0, NARecord::Size);
+    std::memcpy(at, old.constData(), size_t(old.size()));
+    std::memcpy(at + NARecord::Size, bytes.constData(), NARecord::Size);
+    entry += QCryptographicHash::hash(entry, QCryptographicHash::Sha1);
+    const int fd = openJournal(QFile::encodeName(journal));
+    // Without a journal the write goes on as it always did: a disk too full
+    // for it must not stop a change the file has room for.
+    if (fd < 0 || !writeFully(fd, entry, 0))
+        qWarning("could not note a record write in its journal");
+    if (fd >= 0)
+        ::close(fd);
+}
+
+// Completes a record that a kill cut at a page boundary, from the journal.
+void completeTornRecord(int fd, const QString& journal)
+{
+    QFile file(journal);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray entry = file.read(kJournalSize + 1);
+    file.close();
+    if (entry.size() != kJournalSize || !entry.startsWith(QByteArray(kJournalMagic, 4)) ||
+        QCryptographicHash::hash(entry.left(kJournalSize - 20), QCryptographicHash::Sha1) !=
+            entry.right(20))
+        return;
+    const int recNo = int(qFromLittleEndian<quint32>(entry.constData() + 4));
+    const int oldLength = int(qFromLittleEndian<quint32>(entry.constData() + 8));
+    if (recNo < 1 || recNo > NAFile::MaxRecords || oldLength < 0 || oldLength > NARecord::Size)
+        return;
+    const qint64 pos = qint64(recNo - 1) * NARecord::Size;
+    const qsizetype firstPart = qsizetype(kPage - pos % kPage);
+    if (!crossesPage(pos))
+        return;
+    const QByteArray old = entry.mid(kJournalHead, oldLength);
+    const QByteArray bytes = entry.mid(kJournalHead + NARecord::Size, NARecord::Size);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 ||
+        quint64(st.st_ino) != qFromLittleEndian<quint64>(entry.constData() + 12) ||
+        qint64(st.st_size) < pos + firstPart)
+        return;
+    QByteArray now(NARecord::Size, '\0');
+    const ssize_t got = ::pread(fd, now.data(), size_t(NARecord::Size), pos);
+    if (got < firstPart || now.left(got) == bytes)
+        return;
+    // The new bytes up to the boundary; after it the old ones, or the end of
+    // the file where the write was to extend it.
+    const QByteArray rest = now.mid(firstPart, got - firstPart);
+    const bool torn = now.left(firstPart) == bytes.left(firstPart) &&
+                      (rest.isEmpty() || rest == old.mid(firstPart));
+    if (!torn)
+        return;
+    if (writeFully(fd, bytes, pos) && ::fsync(fd) == 0)
+        qWarning("completed record %d of the N&A file, which a stop had cut short", recNo);
 }
 
 } // namespace
@@ -71,6 +186,7 @@ void NAFile::open(const QString& path)
         const int e = errno;
         throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
     }
+    completeTornRecord(int(f->handle()), journalPathFor(f.get()));
     device_ = std::move(f);
 }
 
@@ -169,6 +285,9 @@ void NAFile::write(int recNo, const QByteArray& bytes)
             oldSize > pos
                 ? readBlock(recNo, 1).left(int(qMin<qint64>(NARecord::Size, oldSize - pos)))
                 : QByteArray();
+        if (crossesPage(pos))
+            if (const QString journal = journalPathFor(device_.get()); !journal.isEmpty())
+                noteRecordWrite(journal, quint64(st.st_ino), recNo, old, bytes);
         qint64 done = 0;
         while (done < NARecord::Size) {
             const ssize_t n =

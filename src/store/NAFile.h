@@ -3,10 +3,15 @@
 #include "store/NARecord.h"
 
 #include <QIODevice>
+#include <QString>
 #include <functional>
 #include <memory>
 
 namespace tavrel {
+
+// Beside the N&A file: the last write of a record that crosses a page
+// boundary, so that a record a kill cut in two is completed at the next open.
+inline const QString kRecordJournalName = QStringLiteral("tvlrecord.jnl");
 
 // The N&A file as a random-access file of 574-byte records, numbered from 1.
 // Failures throw PlatformError with the classic error number. Nothing outside
@@ -37,6 +42,7 @@ public:
     QByteArray readBlock(int firstRecNo, int count);
     // Writes all 574 bytes of record `recNo`, extending the file when needed.
     // A failed write that extended the file cuts it back to its old length.
+    // Across a kill the record is whole, old or new (see kRecordJournalName).
     void write(int recNo, const QByteArray& bytes);
     // Fills a last record that the file holds only in part out with zero
     // bytes, which is how it reads already, and flushes the file to disk. The

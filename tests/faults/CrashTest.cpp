@@ -2,6 +2,7 @@
 #include "exchange/Import.h"
 #include "maillists/MailListFile.h"
 #include "store/RecordAccess.h"
+#include "support/FileFaults.h"
 #include "upkeep/Compaction.h"
 
 #include <QElapsedTimer>
@@ -215,8 +216,9 @@ TEST(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
         // After `done` whole steps, each file is as those steps left it or as
         // the step under way leaves it; a replacement cut short may leave its
         // temporary file, which the next one starts afresh.
-        expectOldOrNew(now, states[size_t(done)], next, whole,
-                       {kCompactTempName, kMailListTempName, kImportLogTempName});
+        expectOldOrNew(
+            now, states[size_t(done)], next, whole,
+            {kCompactTempName, kMailListTempName, kImportLogTempName, kRecordJournalName});
 
         // The next start opens the file as it lies, without the damaged-file message.
         p.naFile.close();
@@ -226,6 +228,70 @@ TEST(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
             EXPECT_FALSE(text.startsWith(kDamagedFileHeading)) << text.toStdString();
         if (::testing::Test::HasFailure())
             break;
+    }
+}
+
+// A kill inside a write that crosses a page boundary lands the record's
+// first page only. Killed at every file operation of such a write, a record
+// written over in place and one that extends the file are old or new after the
+// next start, never half of each.
+TEST(CrashTest, ARecordCutAtAPageBoundaryIsWholeAfterTheNextStart)
+{
+    TestEnv env;
+    Program& p = env.p();
+    env.openFile(people(1, 20));
+    const DirFiles initial = filesIn(env.dir());
+    // Record 8 (ID 7) lies across bytes 4096, its name before them and its
+    // links after; record 22 (ID 21), beyond the end of the file, across bytes 12288.
+    const std::vector<std::pair<int, std::function<void()>>> steps = {
+        {7,
+         [&] {
+             Get_NA_Rec(p, 8);
+             p.CurRec.Name = QStringLiteral("Renamed Across A Page");
+             p.CurRec.LinkText4 = QStringLiteral("Linked Across A Page");
+             Put_NA_Rec(p, 8);
+         }},
+        {21, [&] { addRecord(p, 21, QStringLiteral("Added Across A Page")); }},
+    };
+    const QString file = env.dir() + QStringLiteral("/n&a.mrk");
+    for (const auto& [id, step] : steps) {
+        const qint64 at = qint64(id) * NARecord::Size;
+        ASSERT_NE(at / 4096, (at + NARecord::Size - 1) / 4096);
+        const QByteArray old = recordBytes(file, id + 1);
+        step();
+        const QByteArray fresh = recordBytes(file, id + 1);
+        bool torn = false;
+        for (int killAt = 1;; ++killAt) {
+            SCOPED_TRACE("ID " + std::to_string(id) + ", killed at operation " +
+                         std::to_string(killAt));
+            p.naFile.close();
+            putBack(env.dir(), initial);
+            env.open();
+            const pid_t pid = ::fork();
+            if (pid == 0) {
+                FileFaults faults(env.dir());
+                faults.setKillInsideWrites(true);
+                faults.killAt(killAt);
+                try {
+                    step();
+                } catch (...) {
+                    ::_exit(2);
+                }
+                ::_exit(0);
+            }
+            const int status = reap(pid);
+            ASSERT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+            const QByteArray left = recordBytes(file, id + 1);
+            torn = torn || (left != old && left != fresh);
+            p.naFile.close();
+            env.open();
+            const QByteArray now = recordBytes(file, id + 1);
+            EXPECT_TRUE(now == old || now == fresh)
+                << "the record is neither its old nor its new self";
+            if (WIFEXITED(status) || ::testing::Test::HasFailure())
+                break;
+        }
+        EXPECT_TRUE(torn) << "no kill landed inside the record's write";
     }
 }
 

@@ -143,6 +143,21 @@ ssize_t faultyTransferCounted(State& s, FileOp op, int fd, std::size_t n, Move m
     return move(s.chunk ? std::min(n, s.chunk) : n);
 }
 
+// A write about to be killed that crosses a page boundary lands what lies
+// before the boundary first.
+template <typename Move> void landFirstPage(State& s, int fd, std::size_t n, Move move, off_t at)
+{
+    if (watchedName(s, fdPath(fd)).isEmpty())
+        return;
+    constexpr qint64 page = 4096;
+    const qint64 pos = at >= 0 ? qint64(at) : qint64(::lseek(fd, 0, SEEK_CUR));
+    const qint64 first = page - pos % page;
+    if (first < qint64(n)) {
+        move(std::size_t(first));
+        ::kill(::getpid(), SIGKILL);
+    }
+}
+
 // A read or write of `n` bytes on `fd` (at `at`, -1: at the file position);
 // `move` does the real call with a byte count.
 template <typename Move>
@@ -151,6 +166,8 @@ ssize_t faultyTransfer(FileOp op, int fd, std::size_t n, Move move, off_t at = -
     State* s = active();
     if (!s)
         return move(n);
+    if (op == FileOp::Write && s->killInside && s->count + 1 == s->killAt)
+        landFirstPage(*s, fd, n, move, at);
     if (op != FileOp::Write || s->space < 0 || !inTree(*s, fdPath(fd)))
         return faultyTransferCounted(*s, op, fd, n, move);
     // On a disk with s->space bytes left, a write that would grow the file

@@ -45,6 +45,10 @@ public:
     // The process kills itself (SIGKILL) just before operation `n`, as a
     // crash or a power cut there would stop it; 0: never. For a child process.
     void killAt(int n) { s.killAt = n; }
+    // With killAt: when operation `n` is a write that crosses a 4096-byte page
+    // boundary, it lands its bytes up to the boundary before the kill, as the
+    // kernel's copy page by page stops once a kill is pending.
+    void setKillInsideWrites(bool on) { s.killInside = on; }
     // Every operation of kind `op` fails with `err`; 0 stops that.
     void failEvery(FileOp op, int err) { s.every[size_t(op)] = err; }
     // The file system has no rename that refuses to replace an entry, as some
@@ -82,6 +86,7 @@ public:
         int failErr = 0;
         bool failOn = false; // every operation after failAt fails too
         int killAt = 0;
+        bool killInside = false;
         std::array<int, 6> every{};
         bool torn = true;
         std::size_t chunk = 0;
