@@ -86,31 +86,45 @@ QList<Source> orgLines(const Entry& e, const QStringList& address)
     return head;
 }
 
-CardAddress cardAddress(const QList<Unit>& units)
+QList<Source> labelLines(const QStringList& lines)
 {
-    CardAddress a;
-    const QByteArray card = joined(units);
-    a.adrAt = firstIndex(units, "ADR");
+    QList<Source> out;
+    for (int k = 0; k < lines.size(); ++k)
+        out << Source{lines.at(k), From::Label, -1, k};
+    return out;
+}
+
+// The lines of the first address as a card is read: its ADR's label, else the
+// first LABEL property, else the ADR's components written out.
+QList<Source> firstAddress(const QList<Unit>& units, CardAddress& a)
+{
     QList<Source> first;
+    a.adrAt = firstIndex(units, "ADR");
     if (a.adrAt >= 0) {
         a.components = splitEscaped(rawValueOf(units.at(a.adrAt)), ';');
         const auto label = paramOf(headOf(units.at(a.adrAt)), "LABEL");
         a.labelParam = label && !label->isEmpty();
-        const QStringList lines = a.labelParam ? paramLines(*label) : QStringList();
-        for (int k = 0; k < lines.size(); ++k)
-            first << Source{lines.at(k), From::Label, -1, k};
+        if (a.labelParam)
+            first = labelLines(paramLines(*label));
     }
     while (a.components.size() < 7)
         a.components << QByteArray();
-    if (!a.labelParam && (a.labelAt = firstIndex(units, "LABEL")) >= 0) {
-        const QStringList lines = unescapedText(rawValueOf(units.at(a.labelAt))).split('\n');
-        for (int k = 0; k < lines.size(); ++k)
-            first << Source{lines.at(k), From::Label, -1, k};
-    } else if (!a.labelParam) {
+    if (!a.labelParam)
+        a.labelAt = firstIndex(units, "LABEL");
+    if (a.labelAt >= 0)
+        first = labelLines(unescapedText(rawValueOf(units.at(a.labelAt))).split('\n'));
+    else if (!a.labelParam)
         first = componentLines(a.components);
-    }
     while (!first.isEmpty() && first.last().text.trimmed().isEmpty())
         first.removeLast();
+    return first;
+}
+
+CardAddress cardAddress(const QList<Unit>& units)
+{
+    CardAddress a;
+    QList<Source> first = firstAddress(units, a);
+    const QByteArray card = joined(units);
     const Entry e = readVCards(card).entries.value(0);
     QStringList texts;
     for (const Source& s : first)
@@ -237,11 +251,10 @@ void editComponent(QList<QByteArray>& c, const Source& s, const QString& text)
     } else if (s.component < 2) {
         c[s.component] = escapedText(text);
     } else {
+        // A street line cleared stays an empty line until every edit is in,
+        // so the other lines keep their places.
         QList<QByteArray> lines = splitEscapedLines(c.at(2));
-        if (text.isEmpty() && lines.size() > 1)
-            lines.removeAt(s.part);
-        else
-            lines[s.part] = escapedText(text);
+        lines[s.part] = escapedText(text);
         c[2] = lines.join("\\n");
     }
 }
@@ -338,6 +351,11 @@ bool patchParts(QList<Unit>& units, const CardAddress& a, const QStringList& hel
             unmatched = true;
         else
             editComponent(components, *same, c.text);
+    }
+    if (components.at(2) != a.components.at(2)) {
+        QList<QByteArray> street = splitEscapedLines(components.at(2));
+        street.removeIf([](const QByteArray& l) { return l.trimmed().isEmpty(); });
+        components[2] = street.join("\\n");
     }
     if (unmatched)
         setComponents(components, label);

@@ -98,6 +98,19 @@ const QByteArray kJapaneseCard =
     "\xE5\x8D\x83\xE4\xBB\xA3\xE7\x94\xB0\xE5\x8C\xBA;\xE6\x9D\xB1\xE4\xBA\xAC;100-0005;"
     "\xE6\x97\xA5\xE6\x9C\xAC\r\nEND:VCARD\r\n";
 
+// Labels that say the address as lines: a 4.0 LABEL parameter, a 3.0 LABEL
+// property; and a street longer than a record's line.
+const QByteArray kLabelParamCard =
+    "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:l-1\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
+    "ADR;TYPE=work;LABEL=\"5 Quay St^nBristol BS1 4DJ\":;;5 Quay St;Bristol;;BS1 4DJ;\r\n"
+    "END:VCARD\r\n";
+const QByteArray kLabelCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-2\r\nFN:Cy Moss\r\n"
+                              "N:Moss;Cy;;;\r\nADR;TYPE=work:;;5 Quay St;Bristol;;BS1 4DJ;\r\n"
+                              "LABEL;TYPE=work:5 Quay St\\nBristol BS1 4DJ\r\nEND:VCARD\r\n";
+const QByteArray kLongStreetCard =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-3\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
+    "ADR:;;Unit 12\\, Riverside Industrial Estate;Hull;;HU1 2AB;\r\nEND:VCARD\r\n";
+
 QString& addressLine(NARecord& r, int i)
 {
     QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
@@ -189,6 +202,14 @@ TEST(CardMapping, AnEditChangesOnlyThePartOfTheCardItCameFrom)
          [](NARecord& r) { r.Name = QStringLiteral("Acme Gadgets Ltd"); },
          "FN:Acme Widgets Ltd\r\nN:;;;;\r\nORG:Acme Widgets Ltd;",
          "FN:Acme Gadgets Ltd\r\nN:;;;;\r\nORG:Acme Gadgets Ltd;"},
+        {"label parameter", kLabelParamCard, SyncField::Address, editLine(0, "5 Quay", "7 Quay"),
+         "\"5 Quay St^nBristol BS1 4DJ\":;;5 Quay St;",
+         "\"7 Quay St^nBristol BS1 4DJ\":;;7 Quay St;"},
+        {"label property", kLabelCard, SyncField::Address, editLine(0, "5 Quay", "7 Quay"),
+         "5 Quay St;Bristol;;BS1 4DJ;\r\nLABEL;TYPE=work:5 Quay St",
+         "7 Quay St;Bristol;;BS1 4DJ;\r\nLABEL;TYPE=work:7 Quay St"},
+        {"long street", kLongStreetCard, SyncField::Address, editLine(0, "Unit 12", "Unit 14"),
+         ";;Unit 12\\, Riverside", ";;Unit 14\\, Riverside"},
         {"japanese street", kJapaneseCard, SyncField::Address,
          [](NARecord& r) { r.AddrLine1 = QStringLiteral("Marunouchi 1-2"); },
          ":;;\xE4\xB8\xB8\xE3\x81\xAE\xE5\x86\x85 1-1;", ":;;Marunouchi 1-2;"},
@@ -211,8 +232,8 @@ TEST(CardMapping, AnEditChangesOnlyThePartOfTheCardItCameFrom)
 // byte for byte: its folding, groups, parameters and unknown properties.
 TEST(CardMapping, FieldsThatHoldWhatTheCardGivesLeaveItByteForByte)
 {
-    for (const QByteArray& card :
-         {workCard(), kStaffCard, kOrgCard, kJapaneseCard, QByteArray(kForeignCard)}) {
+    for (const QByteArray& card : {workCard(), kStaffCard, kOrgCard, kJapaneseCard, kLabelParamCard,
+                                   kLabelCard, kLongStreetCard, QByteArray(kForeignCard)}) {
         const QByteArray patched = patchCard(card, recordFromCard(card), allSyncFields());
         EXPECT_EQ(patched.toStdString(), card.toStdString());
     }
