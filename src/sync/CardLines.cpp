@@ -249,6 +249,19 @@ QByteArray withParam(const QByteArray& head, const QByteArray& name, const QStri
     return pieces.join(';');
 }
 
+QByteArray withTypes(const QByteArray& head, const QStringList& types)
+{
+    QList<QByteArray> pieces = headPieces(head);
+    for (qsizetype i = pieces.size() - 1; i >= 1; --i) {
+        const qsizetype eq = pieces.at(i).indexOf('=');
+        if (eq < 0 || pieces.at(i).left(eq).trimmed().toUpper() == "TYPE")
+            pieces.removeAt(i);
+    }
+    if (!types.isEmpty())
+        pieces << "TYPE=" + types.join(',').toUtf8();
+    return pieces.join(';');
+}
+
 QStringList paramLines(const QByteArray& value)
 {
     QString text;

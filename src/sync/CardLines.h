@@ -54,6 +54,9 @@ QByteArray escapedText(const QString& text);
 std::optional<QByteArray> paramOf(const QByteArray& head, const QByteArray& name);
 // The head with parameter `name` given `value` (quoted, ^ escaped), in its place.
 QByteArray withParam(const QByteArray& head, const QByteArray& name, const QString& value);
+// The head with the types given instead of its own (TYPE parameters and bare
+// types go; "" when none); every other parameter stays in its place.
+QByteArray withTypes(const QByteArray& head, const QStringList& types);
 // A parameter value's lines: "^n" (and a literal "\n") break them.
 QStringList paramLines(const QByteArray& value);
 

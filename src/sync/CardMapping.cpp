@@ -132,16 +132,39 @@ QString heldNumber(const QString& number)
 
 // Only the number changed: the property keeps its types and every other
 // parameter, and a "tel:" address stays one.
+QByteArray numberValue(const Unit& tel, const QString& number)
+{
+    const bool uri = rawValueOf(tel).left(4).toLower() == "tel:";
+    return uri ? "tel:" + number.toUtf8() : escapedText(number);
+}
+
 bool replaceNumberOnly(Unit& tel, const ExchangePhone& old, const NARecord& r, int slot,
                        const QByteArray& eol)
 {
     const QString label = trimRight(r.phoneType(slot)), number = trimRight(r.phoneNum(slot));
     if (heldLabel(old.label) != label || number.isEmpty())
         return false;
-    if (heldNumber(old.number) != number) {
-        const bool uri = rawValueOf(tel).left(4).toLower() == "tel:";
-        tel = unitFrom(headOf(tel), uri ? "tel:" + number.toUtf8() : escapedText(number), eol);
-    }
+    if (heldNumber(old.number) != number)
+        tel = unitFrom(headOf(tel), numberValue(tel, number), eol);
+    return true;
+}
+
+// A new label that types say (or none): the line keeps its group, place and
+// other parameters (PREF, VALUE, X- ones) and takes the new types; a label
+// line of its own group goes.
+bool relabel(QList<Unit>& units, qsizetype at, const NARecord& r, int slot, const QByteArray& eol)
+{
+    const QString label = trimRight(r.phoneType(slot)), number = trimRight(r.phoneNum(slot));
+    const QStringList types = phoneTypesForLabel(label);
+    if (number.isEmpty() ||
+        (!label.isEmpty() && (types.isEmpty() || canonicalPhoneLabel(label) != label)))
+        return false;
+    const QByteArray group = units.at(at).group;
+    units[at] =
+        unitFrom(withTypes(headOf(units.at(at)), types), numberValue(units.at(at), number), eol);
+    for (qsizetype i = units.size() - 1; i >= 0 && !group.isEmpty(); --i)
+        if (units.at(i).group == group && units.at(i).name == "X-ABLABEL")
+            units.removeAt(i);
     return true;
 }
 
@@ -164,8 +187,9 @@ void replacePhone(QList<Unit>& units, const QByteArray& record, int slot, const 
         }
     }
     const ExchangePhone old = readVCards(card).entries.value(0).phones.value(atTel);
-    if (at >= 0 &&
-        replaceNumberOnly(units[at], old, NARecord::fromBytes(record), slot, lineEndOf(card)))
+    const NARecord now = NARecord::fromBytes(record);
+    if (at >= 0 && (replaceNumberOnly(units[at], old, now, slot, lineEndOf(card)) ||
+                    relabel(units, at, now, slot, lineEndOf(card))))
         return;
     QSet<QByteArray> groups;
     for (const Unit& u : units)
