@@ -384,6 +384,10 @@ void rewrite(QList<Unit>& units, const CardAddress& a, const QStringList& held,
             line = a.lines.at(j).text;
         lines << line;
     }
+    // Lines past the record's four were never shown here, so they stay.
+    for (qsizetype j = 4; j < a.lines.size(); ++j)
+        if (a.lines.at(j).from != From::Other)
+            lines << a.lines.at(j).text;
     if (a.adrAt < 0 && a.labelAt < 0) {
         Entry e;
         e.name = QStringLiteral("x");

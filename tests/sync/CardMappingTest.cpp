@@ -111,6 +111,11 @@ const QByteArray kLongStreetCard =
     "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-3\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
     "ADR:;;Unit 12\\, Riverside Industrial Estate;Hull;;HU1 2AB;\r\nEND:VCARD\r\n";
 
+// A label of five lines, one more than a record holds.
+const QByteArray kFiveLineCard =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-4\r\nFN:Cy Moss\r\n"
+    "LABEL:1 A St\\n2 B St\\n3 C St\\n4 D St\\n5 E St\r\nEND:VCARD\r\n";
+
 QString& addressLine(NARecord& r, int i)
 {
     QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
@@ -213,6 +218,9 @@ TEST(CardMapping, AnEditChangesOnlyThePartOfTheCardItCameFrom)
          "7 Quay St;Bristol;;BS1 4DJ;\r\nLABEL;TYPE=work:7 Quay St"},
         {"long street", kLongStreetCard, SyncField::Address, editLine(0, "Unit 12", "Unit 14"),
          ";;Unit 12\\, Riverside", ";;Unit 14\\, Riverside"},
+        {"five lines, two swapped", kFiveLineCard, SyncField::Address,
+         [](NARecord& r) { std::swap(r.AddrLine1, r.AddrLine2); }, "1 A St\\n2 B St",
+         "2 B St\\n1 A St"},
         {"japanese street", kJapaneseCard, SyncField::Address,
          [](NARecord& r) { r.AddrLine1 = QStringLiteral("Marunouchi 1-2"); },
          ":;;\xE4\xB8\xB8\xE3\x81\xAE\xE5\x86\x85 1-1;", ":;;Marunouchi 1-2;"},
