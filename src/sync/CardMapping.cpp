@@ -6,6 +6,11 @@
 #include "exchange/VCard.h"
 #include "store/NARecord.h"
 #include "store/RecordAccess.h"
+#include "sync/AddressPatch.h"
+#include "sync/CardLines.h"
+
+#include "exchange/Tables.h"
+#include "platform/Text.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -45,90 +50,6 @@ int phoneSlot(SyncField f)
                                                             : 0;
 }
 
-// One property of a card as it lies in the bytes: its physical lines with
-// their line ends, and its name and group for finding it.
-struct Unit {
-    QByteArray raw;
-    QByteArray name;  // upper case, without group
-    QByteArray group; // lower case, "" when none
-};
-
-QByteArray unfolded(const QByteArray& raw)
-{
-    QByteArray out = raw;
-    out.replace("\r\n ", "").replace("\r\n\t", "").replace("\n ", "").replace("\n\t", "");
-    while (out.endsWith('\n') || out.endsWith('\r'))
-        out.chop(1);
-    return out;
-}
-
-qsizetype valueColon(const QByteArray& line)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line.at(i) == '"')
-            quoted = !quoted;
-        else if (line.at(i) == ':' && !quoted)
-            return i;
-    }
-    return -1;
-}
-
-Unit unitOf(const QByteArray& raw)
-{
-    Unit u{raw, {}, {}};
-    const QByteArray line = unfolded(raw);
-    qsizetype end = 0;
-    while (end < line.size() && line.at(end) != ':' && line.at(end) != ';')
-        ++end;
-    QByteArray name = line.left(end).trimmed();
-    if (const qsizetype dot = name.indexOf('.'); dot > 0) {
-        u.group = name.left(dot).toLower();
-        name = name.mid(dot + 1);
-    }
-    u.name = name.toUpper();
-    return u;
-}
-
-// The card split into properties; a line that starts with a blank or a tab
-// continues the one before.
-QList<Unit> unitsOf(const QByteArray& card)
-{
-    QList<Unit> units;
-    qsizetype start = 0;
-    QByteArray current;
-    while (start < card.size()) {
-        qsizetype end = card.indexOf('\n', start);
-        end = end < 0 ? card.size() : end + 1;
-        const QByteArray line = card.mid(start, end - start);
-        if (!current.isEmpty() && (line.startsWith(' ') || line.startsWith('\t')))
-            current += line;
-        else {
-            if (!current.isEmpty())
-                units << unitOf(current);
-            current = line;
-        }
-        start = end;
-    }
-    if (!current.isEmpty())
-        units << unitOf(current);
-    return units;
-}
-
-QByteArray joined(const QList<Unit>& units)
-{
-    QByteArray out;
-    for (const Unit& u : units)
-        out += u.raw;
-    return out;
-}
-
-QByteArray lineEndOf(const QByteArray& card)
-{
-    const qsizetype lf = card.indexOf('\n');
-    return lf > 0 && card.at(lf - 1) == '\r' ? QByteArray("\r\n") : QByteArray("\n");
-}
-
 // A property with the server's own name, group and parameters and a new value.
 Unit withValue(const Unit& old, const Unit& fresh, const QByteArray& eol)
 {
@@ -137,32 +58,6 @@ Unit withValue(const Unit& old, const Unit& fresh, const QByteArray& eol)
     const QByteArray line =
         oldLine.left(valueColon(oldLine) + 1) + newLine.mid(valueColon(newLine) + 1);
     return unitOf(foldVCardLine(line).replace("\r\n", eol) + eol);
-}
-
-QList<Unit> named(const QList<Unit>& units, std::initializer_list<const char*> names)
-{
-    QList<Unit> out;
-    for (const Unit& u : units)
-        for (const char* n : names)
-            if (u.name == n)
-                out << u;
-    return out;
-}
-
-qsizetype endIndex(const QList<Unit>& units)
-{
-    for (qsizetype i = units.size() - 1; i >= 0; --i)
-        if (units.at(i).name == "END")
-            return i;
-    return units.size();
-}
-
-qsizetype firstIndex(const QList<Unit>& units, const char* name)
-{
-    for (qsizetype i = 0; i < units.size(); ++i)
-        if (units.at(i).name == name)
-            return i;
-    return -1;
 }
 
 // Replaces the first property called `name` by `fresh` (keeping the
@@ -218,21 +113,84 @@ QList<int> telephoneSlots(const QByteArray& card)
     return slots;
 }
 
-void replacePhone(QList<Unit>& units, const QByteArray& card, const QByteArray& record, int slot,
-                  const QString& uid, VCardVersion version)
+// A telephone's label and number as the record holds them.
+QString heldLabel(const QString& label)
+{
+    QString l = withoutControls(label, false);
+    if (l.size() > Width::PhoneType)
+        l = shortPhoneLabel(l);
+    return trimRight(heldText(l, Width::PhoneType));
+}
+
+QString heldNumber(const QString& number)
+{
+    QString n = withoutControls(number, false);
+    if (n.size() > Width::PhoneNum)
+        n = compactPhoneNumber(n);
+    return trimRight(heldText(n, Width::PhoneNum));
+}
+
+// Only the number changed: the property keeps its types and every other
+// parameter, and a "tel:" address stays one.
+QByteArray numberValue(const Unit& tel, const QString& number)
+{
+    const bool uri = rawValueOf(tel).left(4).toLower() == "tel:";
+    return uri ? "tel:" + number.toUtf8() : escapedText(number);
+}
+
+bool replaceNumberOnly(Unit& tel, const ExchangePhone& old, const NARecord& r, int slot,
+                       const QByteArray& eol)
+{
+    const QString label = trimRight(r.phoneType(slot)), number = trimRight(r.phoneNum(slot));
+    if (heldLabel(old.label) != label || number.isEmpty())
+        return false;
+    if (heldNumber(old.number) != number)
+        tel = unitFrom(headOf(tel), numberValue(tel, number), eol);
+    return true;
+}
+
+// A new label that types say (or none): the line keeps its group, place and
+// other parameters (PREF, VALUE, X- ones) and takes the new types; a label
+// line of its own group goes.
+bool relabel(QList<Unit>& units, qsizetype at, const NARecord& r, int slot, const QByteArray& eol)
+{
+    const QString label = trimRight(r.phoneType(slot)), number = trimRight(r.phoneNum(slot));
+    const QStringList types = phoneTypesForLabel(label);
+    if (number.isEmpty() ||
+        (!label.isEmpty() && (types.isEmpty() || canonicalPhoneLabel(label) != label)))
+        return false;
+    const QByteArray group = units.at(at).group;
+    units[at] =
+        unitFrom(withTypes(headOf(units.at(at)), types), numberValue(units.at(at), number), eol);
+    for (qsizetype i = units.size() - 1; i >= 0 && !group.isEmpty(); --i)
+        if (units.at(i).group == group && units.at(i).name == "X-ABLABEL")
+            units.removeAt(i);
+    return true;
+}
+
+void replacePhone(QList<Unit>& units, const QByteArray& record, int slot, const QString& uid,
+                  VCardVersion version)
 {
     // The card's telephone in that slot, and its label line when it has one.
+    const QByteArray card = joined(units);
     const QList<int> slots = telephoneSlots(card);
     qsizetype at = -1;
-    int tel = 0;
+    int tel = 0, atTel = -1;
     qsizetype lastTel = -1;
     for (qsizetype i = 0; i < units.size(); ++i) {
         if (units.at(i).name != "TEL")
             continue;
         lastTel = i;
-        if (slots.value(tel++) == slot)
+        if (slots.value(tel++) == slot) {
             at = i;
+            atTel = tel - 1;
+        }
     }
+    const ExchangePhone old = readVCards(card).entries.value(0).phones.value(atTel);
+    const NARecord now = NARecord::fromBytes(record);
+    if (at >= 0 && (replaceNumberOnly(units[at], old, now, slot, lineEndOf(card)) ||
+                    relabel(units, at, now, slot, lineEndOf(card))))
+        return;
     QSet<QByteArray> groups;
     for (const Unit& u : units)
         if (!u.group.isEmpty())
@@ -275,6 +233,117 @@ void replacePhone(QList<Unit>& units, const QByteArray& card, const QByteArray& 
     }
     for (qsizetype i = 0; i < fresh.size(); ++i)
         units.insert(insertAt + i, fresh.at(i));
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.simplified().compare(b.simplified(), Qt::CaseInsensitive) == 0;
+}
+
+void setValue(QList<Unit>& units, qsizetype at, const QByteArray& rawValue, const QByteArray& eol)
+{
+    units[at] = unitFrom(headOf(units.at(at)), rawValue, eol);
+}
+
+// A new property (of the card's own name and parameters when it has one).
+void setOrAdd(QList<Unit>& units, const char* name, const QByteArray& rawValue,
+              const QByteArray& eol)
+{
+    const qsizetype at = firstIndex(units, name);
+    if (at >= 0)
+        setValue(units, at, rawValue, eol);
+    else
+        units.insert(endIndex(units), unitFrom(name, rawValue, eol));
+}
+
+// FN takes the new name; N changes only in the parts the new name splits
+// into differently, and an organisation's card renames its ORG with it.
+void patchName(QList<Unit>& units, const Entry& server, const NARecord& r, const QByteArray& eol)
+{
+    const std::optional<QString> name = editedText(server.name, r.Name, Width::Name);
+    if (!name)
+        return;
+    setOrAdd(units, "FN", escapedText(*name), eol);
+    if (isOrganisationEntry(server)) {
+        const qsizetype at = firstIndex(units, "ORG");
+        if (at < 0)
+            return;
+        QList<QByteArray> c = splitEscaped(rawValueOf(units.at(at)), ';');
+        for (QByteArray& part : c) {
+            if (unescapedText(part).trimmed().isEmpty())
+                continue;
+            if (sameName(unescapedText(part), server.name))
+                part = escapedText(*name);
+            break;
+        }
+        setValue(units, at, c.join(';'), eol);
+        return;
+    }
+    const NameParts before = splitName(server.name, server.sortKey1);
+    const NameParts after = splitName(*name, trimRight(r.SortKey1));
+    const QString NameParts::*const parts[] = {&NameParts::family, &NameParts::given,
+                                               &NameParts::additional, &NameParts::prefix,
+                                               &NameParts::suffix};
+    const qsizetype at = firstIndex(units, "N");
+    QList<QByteArray> c =
+        at < 0 ? QList<QByteArray>() : splitEscaped(rawValueOf(units.at(at)), ';');
+    while (c.size() < 5)
+        c << QByteArray();
+    bool changed = at < 0;
+    for (int k = 0; k < 5; ++k) {
+        if (before.*parts[k] != after.*parts[k] || at < 0) {
+            c[k] = escapedText(after.*parts[k]);
+            changed = true;
+        }
+    }
+    if (changed)
+        setOrAdd(units, "N", c.join(';'), eol);
+}
+
+void patchEmail(QList<Unit>& units, const Entry& server, const NARecord& r, const QByteArray& eol)
+{
+    const std::optional<QString> mail = editedText(server.emails.value(0), r.EMail, Width::EMail);
+    if (!mail)
+        return;
+    const qsizetype at = firstIndex(units, "EMAIL");
+    if (mail->isEmpty()) {
+        if (at >= 0)
+            units.removeAt(at);
+        return;
+    }
+    if (at >= 0)
+        setValue(units, at, escapedText(*mail), eol);
+    else
+        units.insert(endIndex(units), unitFrom("EMAIL;TYPE=internet", escapedText(*mail), eol));
+}
+
+// The record's comment is the start of the card's notes. When the first NOTE
+// alone fills the comment, only it changes (with the rest the comment could
+// not hold put back, see editedText); when the comment shows more than one
+// NOTE, the edited text with what followed replaces them all.
+void patchNote(QList<Unit>& units, const Entry& server, const NARecord& r, const QByteArray& eol)
+{
+    const std::optional<QString> whole =
+        editedText(server.comments, r.Comments, Width::Comments, true);
+    if (!whole)
+        return;
+    const qsizetype first = firstIndex(units, "NOTE");
+    const QString own = first < 0 ? QString() : unescapedText(rawValueOf(units.at(first)));
+    if (first >= 0 && heldText(own, Width::Comments, true).size() == Width::Comments) {
+        const QString note = editedText(own, r.Comments, Width::Comments, true).value_or(own);
+        if (note.isEmpty())
+            units.removeAt(first);
+        else
+            setValue(units, first, escapedText(note), eol);
+        return;
+    }
+    for (qsizetype i = units.size() - 1; i > first && first >= 0; --i)
+        if (units.at(i).name == "NOTE")
+            units.removeAt(i);
+    if (whole->isEmpty() && first >= 0)
+        units.removeAt(first);
+    else if (!whole->isEmpty())
+        setOrAdd(units, "NOTE", escapedText(*whole), eol);
 }
 
 Entry entryForCard(const QByteArray& record)
@@ -386,22 +455,25 @@ QByteArray patchCard(const QByteArray& card, const QByteArray& record,
     const QByteArray eol = lineEndOf(card);
     const QList<Unit> fresh =
         unitsOf(writeVCards({entryForCard(record)}, version, [&uid](int) { return uid; }));
+    const Entry server = readVCards(card).entries.value(0);
+    const NARecord r = NARecord::fromBytes(record);
+    const QByteArray held = recordFromCard(card);
     for (SyncField f : changed) {
+        // A field that holds what the card gives it leaves the card's lines alone.
+        if (fieldBytes(held, f) == fieldBytes(record, f))
+            continue;
         switch (f) {
         case SyncField::Name:
-            replaceFirst(units, "FN", named(fresh, {"FN"}), true, eol);
-            replaceFirst(units, "N", named(fresh, {"N"}), true, eol);
+            patchName(units, server, r, eol);
             break;
         case SyncField::Address:
-            replaceFirst(units, "ADR", named(fresh, {"ADR"}), false, eol);
-            if (version == VCardVersion::V30 || firstIndex(units, "LABEL") >= 0)
-                replaceFirst(units, "LABEL", named(fresh, {"LABEL"}), false, eol);
+            patchAddress(units, record, version, eol);
             break;
         case SyncField::EMail:
-            replaceFirst(units, "EMAIL", named(fresh, {"EMAIL"}), true, eol);
+            patchEmail(units, server, r, eol);
             break;
         case SyncField::Comments:
-            replaceFirst(units, "NOTE", named(fresh, {"NOTE"}), true, eol);
+            patchNote(units, server, r, eol);
             break;
         case SyncField::SortKey1: {
             // Our own key line wins over SORT-STRING when a card has both.
@@ -425,7 +497,7 @@ QByteArray patchCard(const QByteArray& card, const QByteArray& record,
                          eol);
             break;
         default:
-            replacePhone(units, card, record, phoneSlot(f), uid, version);
+            replacePhone(units, record, phoneSlot(f), uid, version);
         }
     }
     return joined(units);

@@ -1,10 +1,12 @@
 // Records to cards and back, and a changed record written into the server's card.
 #include "sync/CardMapping.h"
 #include "ForeignCard.h"
+#include "exchange/VCard.h"
 #include "store/NARecord.h"
 #include "support/TestEnv.h"
 #include "sync/SyncState.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -30,7 +32,7 @@ TEST(CardMapping, ARecordTravelsToItsOwnCardAndBackAndOnlyFieldsChangedHereAreRe
     const QList<SyncField> fields = {SyncField::Phone1, SyncField::Phone2, SyncField::Comments,
                                      SyncField::Address};
     const std::pair<QByteArray, QByteArray> replaced[] = {
-        {"TEL;TYPE=CELL:+44 7700 900123\r\n", "TEL;TYPE=cell:+44 7700 900999\r\n"
+        {"TEL;TYPE=CELL:+44 7700 900123\r\n", "TEL;TYPE=CELL:+44 7700 900999\r\n"
                                               "item2.TEL;X-TAVREL-SLOT=2:555 0101\r\n"
                                               "item2.X-ABLabel:Boat\r\n"},
         {"END:VCARD\r\n", "NOTE:Met at the fair\\; likes tea\\, not coffee\r\n"
@@ -78,4 +80,172 @@ TEST(CardMapping, ARecordTravelsToItsOwnCardAndBackAndOnlyFieldsChangedHereAreRe
     EXPECT_EQ(syncedBytes(recordFromCard(patched)).toStdString(),
               syncedBytes(changed.toBytes()).toStdString())
         << patched.toStdString();
+}
+
+namespace {
+
+// A person who works for an organisation and its department, at a work address.
+const QByteArray kStaffCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:staff-1\r\nFN:Bob Stone\r\n"
+                              "N:Stone;Bob;;;\r\nORG:Acme Widgets Ltd;Sales\r\n"
+                              "ADR;TYPE=WORK:;;4 Dock Road;Hull;;HU1 2AB;\r\nEND:VCARD\r\n";
+// An organisation's own card.
+const QByteArray kOrgCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:org-1\r\nFN:Acme Widgets Ltd\r\n"
+                            "N:;;;;\r\nORG:Acme Widgets Ltd;Sales\r\nEND:VCARD\r\n";
+// An address the record can only hold as '?': each line keeps the card's spelling.
+const QByteArray kJapaneseCard =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:jp-1\r\nFN:Sato Hanako\r\nN:Sato;Hanako;;;\r\n"
+    "ADR;TYPE=WORK;PREF=1:;;\xE4\xB8\xB8\xE3\x81\xAE\xE5\x86\x85 1-1;"
+    "\xE5\x8D\x83\xE4\xBB\xA3\xE7\x94\xB0\xE5\x8C\xBA;\xE6\x9D\xB1\xE4\xBA\xAC;100-0005;"
+    "\xE6\x97\xA5\xE6\x9C\xAC\r\nEND:VCARD\r\n";
+
+// Labels that say the address as lines: a 4.0 LABEL parameter, a 3.0 LABEL
+// property; and a street longer than a record's line.
+const QByteArray kLabelParamCard =
+    "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:l-1\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
+    "ADR;TYPE=work;LABEL=\"5 Quay St^nBristol BS1 4DJ\":;;5 Quay St;Bristol;;BS1 4DJ;\r\n"
+    "END:VCARD\r\n";
+const QByteArray kLabelCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-2\r\nFN:Cy Moss\r\n"
+                              "N:Moss;Cy;;;\r\nADR;TYPE=work:;;5 Quay St;Bristol;;BS1 4DJ;\r\n"
+                              "LABEL;TYPE=work:5 Quay St\\nBristol BS1 4DJ\r\nEND:VCARD\r\n";
+const QByteArray kLongStreetCard =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-3\r\nFN:Cy Moss\r\nN:Moss;Cy;;;\r\n"
+    "ADR:;;Unit 12\\, Riverside Industrial Estate;Hull;;HU1 2AB;\r\nEND:VCARD\r\n";
+
+// A label of five lines, one more than a record holds.
+const QByteArray kFiveLineCard =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:l-4\r\nFN:Cy Moss\r\n"
+    "LABEL:1 A St\\n2 B St\\n3 C St\\n4 D St\\n5 E St\r\nEND:VCARD\r\n";
+
+QString& addressLine(NARecord& r, int i)
+{
+    QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    return *lines[i];
+}
+
+// One line of the card as the record shows it, with `from` replaced by `to`.
+std::function<void(NARecord&)> editLine(int i, const QString& from, const QString& to)
+{
+    return [=](NARecord& r) { addressLine(r, i).replace(from, to); };
+}
+
+// The card with `before` replaced by `after`; a line that changes is folded
+// anew, as every line written is.
+QByteArray withEdit(const QByteArray& card, const QByteArray& before, const QByteArray& after)
+{
+    if (before.contains('\n'))
+        return QByteArray(card).replace(before, after);
+    const qsizetype at = card.indexOf(before);
+    const qsizetype start = card.lastIndexOf('\n', at) + 1;
+    const qsizetype end = card.indexOf("\r\n", at);
+    const QByteArray line = card.mid(start, end - start).replace(before, after);
+    return card.left(start) + foldVCardLine(line) + card.mid(end);
+}
+
+struct Edit {
+    const char* what;
+    QByteArray card;
+    SyncField field;
+    std::function<void(NARecord&)> edit;
+    QByteArray before; // the one part of the card that changes
+    QByteArray after;
+};
+
+} // namespace
+
+// A field edited here rewrites only what the edit changed: the component of the
+// ADR a record line came from, the organisation's line into ORG, the number of
+// a telephone, the parts of N the new name splits into differently, and the
+// comment's held start of a NOTE longer than the record holds.
+TEST(CardMapping, AnEditChangesOnlyThePartOfTheCardItCameFrom)
+{
+    const QString note = longNote();
+    const QByteArray work = workCard();
+    const qsizetype noteAt = work.indexOf("NOTE:");
+    const QByteArray noteLines = work.mid(noteAt, work.indexOf("X-CUSTOM") - noteAt);
+    auto noteLine = [](const QString& text) {
+        return foldVCardLine("NOTE:" + escapeVCardText(text).toUtf8()) + "\r\n";
+    };
+    QString noteEdited = note;
+    noteEdited.replace(noteEdited.indexOf(QLatin1String("trade")), 5, QStringLiteral("craft"));
+    const Edit edits[] = {
+        {"work street", work, SyncField::Address, editLine(0, "12 Mill", "14 Mill"),
+         ";;12 Mill Lane;", ";;14 Mill Lane;"},
+        {"work code", work, SyncField::Address, editLine(1, "62704", "62705"), "IL;62704;",
+         "IL;62705;"},
+        {"work country", work, SyncField::Address, editLine(2, "United States", "USA"),
+         ";United States\r\n", ";USA\r\n"},
+        {"work address rewritten", work, SyncField::Address,
+         [](NARecord& r) {
+             r.AddrLine4 = r.AddrLine3;
+             r.AddrLine3 = r.AddrLine2;
+             r.AddrLine2 = r.AddrLine1;
+             r.AddrLine1 = QStringLiteral("Flat 2");
+         },
+         ";;12 Mill Lane;", ";;Flat 2\\n12 Mill Lane;"},
+        {"work telephone", work, SyncField::Phone1,
+         [](NARecord& r) { r.PhoneNum1.replace(QLatin1String("0100"), QLatin1String("0199")); },
+         "PREF=1:+1 217 555 0100", "PREF=1:+1 217 555 0199"},
+        {"work telephone relabelled", work, SyncField::Phone1,
+         [](NARecord& r) { r.PhoneType1 = QStringLiteral("Mobile"); },
+         "TEL;TYPE=WORK,VOICE;PREF=1:", "TEL;PREF=1;TYPE=cell:"},
+        {"work name", work, SyncField::Name,
+         [](NARecord& r) { r.Name = QStringLiteral("Ann Leigh"); },
+         "FN:Ann Lee\r\nN:Lee;Ann;Marie;;", "FN:Ann Leigh\r\nN:Leigh;Ann;Marie;;"},
+        {"comment edited in its start", work, SyncField::Comments,
+         [](NARecord& r) {
+             r.Comments.replace(r.Comments.indexOf(QLatin1String("trade")), 5,
+                                QStringLiteral("craft"));
+         },
+         noteLines, noteLine(noteEdited)},
+        {"comment rewritten", work, SyncField::Comments,
+         [](NARecord& r) { r.Comments = QStringLiteral("Moved to York, 2024."); }, noteLines,
+         noteLine(QStringLiteral("Moved to York, 2024."))},
+        {"staff street", kStaffCard, SyncField::Address, editLine(2, "4 Dock", "6 Dock"),
+         ";;4 Dock Road;", ";;6 Dock Road;"},
+        {"staff organisation", kStaffCard, SyncField::Address, editLine(0, "Ltd", "plc"),
+         "ORG:Acme Widgets Ltd;", "ORG:Acme Widgets plc;"},
+        {"staff department", kStaffCard, SyncField::Address, editLine(1, "Sales", "Export"),
+         ";Sales\r\n", ";Export\r\n"},
+        {"organisation renamed", kOrgCard, SyncField::Name,
+         [](NARecord& r) { r.Name = QStringLiteral("Acme Gadgets Ltd"); },
+         "FN:Acme Widgets Ltd\r\nN:;;;;\r\nORG:Acme Widgets Ltd;",
+         "FN:Acme Gadgets Ltd\r\nN:;;;;\r\nORG:Acme Gadgets Ltd;"},
+        {"label parameter", kLabelParamCard, SyncField::Address, editLine(0, "5 Quay", "7 Quay"),
+         "\"5 Quay St^nBristol BS1 4DJ\":;;5 Quay St;",
+         "\"7 Quay St^nBristol BS1 4DJ\":;;7 Quay St;"},
+        {"label property", kLabelCard, SyncField::Address, editLine(0, "5 Quay", "7 Quay"),
+         "5 Quay St;Bristol;;BS1 4DJ;\r\nLABEL;TYPE=work:5 Quay St",
+         "7 Quay St;Bristol;;BS1 4DJ;\r\nLABEL;TYPE=work:7 Quay St"},
+        {"long street", kLongStreetCard, SyncField::Address, editLine(0, "Unit 12", "Unit 14"),
+         ";;Unit 12\\, Riverside", ";;Unit 14\\, Riverside"},
+        {"five lines, two swapped", kFiveLineCard, SyncField::Address,
+         [](NARecord& r) { std::swap(r.AddrLine1, r.AddrLine2); }, "1 A St\\n2 B St",
+         "2 B St\\n1 A St"},
+        {"japanese street", kJapaneseCard, SyncField::Address,
+         [](NARecord& r) { r.AddrLine1 = QStringLiteral("Marunouchi 1-2"); },
+         ":;;\xE4\xB8\xB8\xE3\x81\xAE\xE5\x86\x85 1-1;", ":;;Marunouchi 1-2;"},
+        {"japanese code", kJapaneseCard, SyncField::Address, editLine(1, "100-0005", "100-0006"),
+         ";100-0005;", ";100-0006;"},
+    };
+    for (const Edit& e : edits) {
+        SCOPED_TRACE(e.what);
+        ASSERT_EQ(e.card.count(e.before), 1);
+        NARecord r = NARecord::fromBytes(recordFromCard(e.card));
+        e.edit(r);
+        ASSERT_NE(fieldBytes(r.toBytes(), e.field), fieldBytes(recordFromCard(e.card), e.field));
+        const QByteArray patched = patchCard(e.card, r.toBytes(), {e.field});
+        EXPECT_EQ(patched.toStdString(), withEdit(e.card, e.before, e.after).toStdString());
+        EXPECT_EQ(fieldBytes(recordFromCard(patched), e.field), fieldBytes(r.toBytes(), e.field));
+    }
+}
+
+// Fields listed as changed that hold what the card gives them leave the card
+// byte for byte: its folding, groups, parameters and unknown properties.
+TEST(CardMapping, FieldsThatHoldWhatTheCardGivesLeaveItByteForByte)
+{
+    for (const QByteArray& card : {workCard(), kStaffCard, kOrgCard, kJapaneseCard, kLabelParamCard,
+                                   kLabelCard, kLongStreetCard, QByteArray(kForeignCard)}) {
+        const QByteArray patched = patchCard(card, recordFromCard(card), allSyncFields());
+        EXPECT_EQ(patched.toStdString(), card.toStdString());
+    }
 }

@@ -1,13 +1,20 @@
 // The client against a real CardDAV server.
+#include "ForeignCard.h"
 #include "RadicaleServer.h"
+#include "store/RecordAccess.h"
+#include "support/TestEnv.h"
 #include "sync/CardDavClient.h"
+#include "sync/SyncPass.h"
+#include "sync/SyncState.h"
 
 #include <QSet>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
 using tavrel::test::RadicaleFixture;
 using tavrel::test::RadicaleServer;
+using tavrel::test::TestEnv;
 
 namespace {
 
@@ -91,6 +98,58 @@ TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
     EXPECT_EQ(client.requestCount() - before, 4);
     ASSERT_EQ(cards.size(), 200);
     EXPECT_EQ(missing, QStringList{hrefs.last()});
+}
+
+// A card another program wrote, synced here; one address line edited, synced
+// back: the card on the server differs only in the ADR's street component;
+// then the comment's start: only those words of the long NOTE change.
+TEST_F(RadicaleTest, AnEditHereChangesOnlyTheEditedComponentOfAForeignCard)
+{
+    const QUrl book = newBook(QStringLiteral("foreign"), QStringLiteral("Foreign"));
+    const QUrl at = CardDavClient::memberUrl(book, QStringLiteral("work-1.vcf"));
+    CardDavClient other(settings());
+    QString etag;
+    ASSERT_TRUE(other.putNew(at, test::workCard(), etag).ok());
+    const auto served = [&] {
+        QList<DavCard> cards;
+        QStringList missing;
+        EXPECT_TRUE(other.fetchCards(book, {at.path()}, cards, missing).ok());
+        return cards.value(0).data;
+    };
+    const QByteArray before = served();
+
+    TestEnv env;
+    env.openFile({});
+    saveSyncState(*env.files,
+                  {server->base().toString(), RadicaleServer::user, book, {}, false, {}});
+    env.p().BeforeBulkChange = [](const QString&) { return true; };
+    const auto sync = [&] {
+        CardDavClient client(settings());
+        const SyncReport r = runSync(env.p(), client, {});
+        EXPECT_TRUE(r.ok()) << r.summary().toStdString();
+    };
+    // Each sync after one field edited here: compared unfolded, as the server
+    // folds long lines its own way.
+    const auto unfold = [](QByteArray card) { return card.replace("\r\n ", ""); };
+    const auto editAndSync = [&](const std::function<void(NARecord&)>& edit) {
+        EXPECT_TRUE(readActive(env.p(), 1));
+        edit(env.p().CurRec);
+        Put_NA_Rec(env.p(), 2);
+        sync();
+        return unfold(served());
+    };
+    sync();
+    QByteArray expected = unfold(before).replace(";;12 Mill Lane;", ";;14 Mill Lane;");
+    EXPECT_EQ(editAndSync([](NARecord& r) {
+                  r.AddrLine1.replace(QLatin1String("12 Mill"), QLatin1String("14 Mill"));
+              }).toStdString(),
+              expected.toStdString());
+    expected.replace(expected.indexOf("trade"), 5, "craft");
+    EXPECT_EQ(editAndSync([](NARecord& r) {
+                  r.Comments.replace(r.Comments.indexOf(QLatin1String("trade")), 5,
+                                     QStringLiteral("craft"));
+              }).toStdString(),
+              expected.toStdString());
 }
 
 } // namespace
