@@ -365,7 +365,7 @@ void HttpTransport::abortAll()
         abort(id);
 }
 
-void HttpTransport::end(int id, HttpAnswer&& answer)
+void HttpTransport::end(int id, HttpAnswer answer)
 {
     auto it = transfers.find(id);
     std::unique_ptr<Transfer> t = std::move(it->second);

@@ -94,7 +94,7 @@ private:
     void act(int fd, int events);
     void collect();
     void finish(Transfer& t, int code);
-    void end(int id, HttpAnswer&& answer);
+    void end(int id, HttpAnswer answer); // by value: it may be the transfer's own
 
     TransportSettings settings;
     bool digest = false;
