@@ -1,14 +1,18 @@
 // The transport's rules against hostile or unusual servers: where the password
 // goes, what a header may carry, slow answers, storage limits and certificates.
 #include "ScriptedServer.h"
+#include "support/TestEnv.h"
 #include "sync/CardDavClient.h"
 #include "sync/HttpHeaders.h"
+#include "sync/SyncCommandLine.h"
+#include "sync/SyncState.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
+#include <QTextStream>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -281,6 +285,47 @@ TEST(TransportTest, ASelfSignedCertificateIsTrustedOnlyByItsPin)
     EXPECT_EQ(mismatch.outcome, DavOutcome::TlsFailed);
     EXPECT_TRUE(mismatch.certificatePin.isEmpty());
     EXPECT_EQ(server.requests, 4);
+}
+
+// `tavrel --sync --setup` against a self-signed server: it says the pin and
+// stops; given that pin it goes on and keeps the pin with the account.
+TEST(TransportTest, TheCommandLineTrustsACertificateOnlyWhenTold)
+{
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(QSslCertificate(testCertificate));
+    tls.setPrivateKey(QSslKey(testKey, QSsl::Ec));
+    ScriptedServer server(
+        [](const Request& r) {
+            if (r.path != "/")
+                return http("404 Not Found", {});
+            return multi(
+                "<d:response><d:href>/</d:href><d:propstat><d:prop><d:resourcetype>"
+                "<d:collection/><c:addressbook xmlns:c=\"urn:ietf:params:xml:ns:carddav\"/>"
+                "</d:resourcetype></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                "</d:propstat></d:response>");
+        },
+        tls);
+    test::TestEnv env;
+    env.openFile(test::people(1, 2));
+    const auto run = [&env](const QStringList& args) {
+        QString text;
+        QTextStream out(&text);
+        runSyncCommand(env.p(), args, QStringLiteral("s3cret-pw"), out);
+        out.flush();
+        return text;
+    };
+    const QString url = server.url().toString();
+    const QString said = run({"--sync", "--setup", url, "ann"});
+    const qsizetype at = said.indexOf(QLatin1String("--trust-certificate sha256//"));
+    ASSERT_GE(at, 0) << said.toStdString();
+    EXPECT_EQ(server.requests, 0);
+    EXPECT_FALSE(loadSyncState(*env.files, nullptr)->configured());
+    const QString pin = said.mid(at + 20).section(QLatin1Char('\n'), 0, 0).trimmed();
+    run({"--sync", "--setup", url, "ann", "--trust-certificate", pin});
+    EXPECT_GT(server.requests, 0);
+    const std::optional<SyncState> kept = loadSyncState(*env.files, nullptr);
+    ASSERT_TRUE(kept && kept->configured());
+    EXPECT_EQ(kept->certificatePin, pin);
 }
 
 } // namespace
