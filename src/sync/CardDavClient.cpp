@@ -1,11 +1,13 @@
 #include "sync/CardDavClient.h"
 
-#include "sync/HttpConnection.h"
+#include "sync/HttpTransport.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QMetaObject>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace tavrel {
@@ -69,6 +71,13 @@ DavResult fromStatus(int status, const QUrl& url)
                            "tavrel::CardDavClient",
                            "The card was changed on the server since it was last read, so it "
                            "was not overwritten."),
+                       status);
+    case 507:
+        return failure(DavOutcome::StorageFull,
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server's storage for this account is full (507), so it stored "
+                           "nothing more. Make room there or ask for more space."),
                        status);
     default:
         break;
@@ -179,9 +188,61 @@ QString collectionPath(const QUrl& url)
     return path;
 }
 
+// A certificate no authority here signed: what the user needs to decide whether to trust it.
+DavResult untrustedCertificate(const QUrl& url, const QString& pem)
+{
+    DavResult result = failure(
+        DavOutcome::TlsFailed,
+        QCoreApplication::translate("tavrel::CardDavClient",
+                                    "The certificate of %1 is not signed by an authority this "
+                                    "computer trusts, so nothing was sent to it.")
+            .arg(url.host()));
+    result.certificatePin = certificatePinOf(pem);
+    result.certificateFingerprint = certificateFingerprintOf(pem);
+    if (!result.certificateFingerprint.isEmpty())
+        result.message += QLatin1Char(' ') + QCoreApplication::translate("tavrel::CardDavClient",
+                                                                         "Its fingerprint is %1.")
+                                                 .arg(result.certificateFingerprint);
+    return result;
+}
+
 } // namespace
 
-CardDavClient::CardDavClient(DavSettings s) : settings(std::move(s)) {}
+// The time all requests of one client may take together, counted from its first.
+struct CardDavClient::Budget {
+    QElapsedTimer clock;
+    qint64 left(qint64 totalMs)
+    {
+        if (!clock.isValid())
+            clock.start();
+        return totalMs - clock.elapsed();
+    }
+};
+
+namespace {
+
+// A request may take this long at most, however steadily its data flows.
+constexpr qint64 kRequestMs = 10 * 60 * 1000;
+
+DavResult unsafeHeader()
+{
+    return failure(DavOutcome::BadAnswer,
+                   QCoreApplication::translate("tavrel::CardDavClient",
+                                               "A value the server gave holds a line break or "
+                                               "another byte a request may not carry, so the "
+                                               "request was not sent."));
+}
+
+} // namespace
+
+CardDavClient::CardDavClient(DavSettings s)
+    : settings(std::move(s)),
+      transport(std::make_unique<HttpTransport>(
+          TransportSettings{settings.user, settings.password, settings.proxy,
+                            settings.certificatePin, settings.maxBodyBytes, settings.timeoutMs})),
+      budget(std::make_unique<Budget>())
+{
+}
 
 CardDavClient::~CardDavClient() = default;
 
@@ -193,11 +254,8 @@ QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
 void CardDavClient::cancel()
 {
     cancelled = true;
-    // Aborting ends a request at once and reports its end to its flight;
-    // connections are dropped only in sendAll's own turns, not here.
-    for (const auto& connection : connections)
-        if (connection->isBusy())
-            connection->abort();
+    // Aborting ends a request at once and reports its end to its flight.
+    transport->abortAll();
 }
 
 DavResult CardDavClient::checkAddress(const QUrl& url) const
@@ -224,11 +282,8 @@ struct CardDavClient::Flight {
     qsizetype index = 0;
     Exchange exchange;
     int redirects = 0;
-    HttpConnection* connection = nullptr; // while on its way
-    bool reused = false;                  // on a connection kept open from an earlier request
-    bool retried = false;                 // sent again after a kept connection had closed
-    QTimer deadline;
-    bool timedOut = false;
+    bool probing = false;     // only reading the certificate the server shows
+    bool digestTried = false; // sent again to answer a Digest challenge
     HttpAnswer http;
     Answer answer;
 };
@@ -243,9 +298,9 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
 {
     const qsizetype count = exchanges.size();
     QList<Answer> answers(count);
-    // Flights live to the end: their handlers run inside their connections' signals.
+    // Flights live to the end: the transport reports their ends through them.
     std::vector<std::unique_ptr<Flight>> flights;
-    QList<Flight*> again; // to go once more: to a redirect's address, or on a new connection
+    QList<Flight*> again; // to go once more: to a redirect's address, or sent anew
     QEventLoop loop;
     qsizetype next = 0; // the first exchange not yet sent
     int onTheirWay = 0;
@@ -258,11 +313,9 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
             goOn = false;
     };
     std::function<void(Flight&)> finished;
-    // Sends what may go now. It runs from the event loop, never inside a
-    // socket's own handler, so closed connections can be dropped here.
+    // Sends what may go now, from the event loop, never inside a report of an end.
     const auto pump = [&] {
         pumping = false;
-        pruneConnections();
         for (Flight* f : std::exchange(again, {})) {
             if (launch(*f, finished))
                 ++onTheirWay;
@@ -274,12 +327,6 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
             Flight& f = *flights.emplace_back(std::make_unique<Flight>());
             f.index = next++;
             f.exchange = exchanges.at(f.index);
-            f.deadline.setSingleShot(true);
-            QObject::connect(&f.deadline, &QTimer::timeout, &f.deadline, [&f] {
-                f.timedOut = true;
-                if (f.connection)
-                    f.connection->abort();
-            });
             if (launch(f, finished))
                 ++onTheirWay;
             else
@@ -289,18 +336,11 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
             loop.quit();
     };
     finished = [&](Flight& f) {
-        f.connection = nullptr;
-        f.deadline.stop();
         --onTheirWay;
         // The server is answering: those still waiting may wait their full
         // time from here, as they wait behind each other.
-        for (const auto& other : flights)
-            if (other->connection)
-                other->deadline.start(settings.timeoutMs);
-        // A kept connection the server had closed meanwhile: once more on a new one.
-        if (f.reused && !f.retried && !f.timedOut && !f.http.anyByte &&
-            f.http.failure == HttpAnswer::Failure::Closed) {
-            f.retried = true;
+        transport->restartIdleTimes();
+        if (sendAgain(f)) {
             again << &f;
         } else {
             f.answer = conclude(f);
@@ -319,11 +359,30 @@ QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& excha
     pump();
     if (onTheirWay > 0)
         loop.exec();
-    pruneConnections();
     // What was never sent: cancelled, or held back once an answer said stop.
     for (qsizetype i = next; i < count; ++i)
         answers[i].result = cancelledResult();
     return answers;
+}
+
+bool CardDavClient::sendAgain(Flight& f)
+{
+    const HttpAnswer& http = f.http;
+    if (http.failure == HttpAnswer::Failure::TlsFailed && !f.probing && !cancelled &&
+        settings.certificatePin.isEmpty()) {
+        f.probing = true;
+        return true;
+    }
+    if (http.failure != HttpAnswer::Failure::None || http.status != 401 || f.digestTried ||
+        transport->usesDigest() || !sameOrigin(f.exchange.url, settings.server))
+        return false;
+    const AuthChallenges offered = readChallenges(http.headerValues("www-authenticate"));
+    if (!offered.digest || offered.basic)
+        return false;
+    // A server that takes Digest only: the password answers its challenges from now on.
+    transport->useDigest();
+    f.digestTried = true;
+    return true;
 }
 
 bool CardDavClient::launch(Flight& f, const std::function<void(Flight&)>& finished)
@@ -338,56 +397,59 @@ bool CardDavClient::launch(Flight& f, const std::function<void(Flight&)>& finish
         answer.result = cancelledResult();
         return false;
     }
-
-    HttpRequest request{
-        f.exchange.verb, f.exchange.url, {{"User-Agent", "Tavrel"}}, f.exchange.body};
-    if (!settings.user.isEmpty())
-        request.headers.append(
-            {"Authorization",
-             "Basic " +
-                 (settings.user + QLatin1Char(':') + settings.password).toUtf8().toBase64()});
-    request.headers += f.exchange.headers;
-
-    ++requests;
-    f.timedOut = false;
+    if (!areSafeHeaders(f.exchange.headers)) {
+        answer.result = unsafeHeader();
+        return false;
+    }
+    const qint64 left = budget->left(settings.totalMs);
+    if (left <= 0) {
+        answer.result = timedOut(f);
+        return false;
+    }
+    // The password goes only to the server the account names, never where it sends us on.
+    const HttpRequest request{f.exchange.verb,
+                              f.exchange.url,
+                              f.exchange.headers,
+                              f.exchange.body,
+                              sameOrigin(f.exchange.url, settings.server),
+                              f.probing};
+    if (!f.probing)
+        ++requests;
     f.http = {};
-    HttpConnection& connection = connectionFor(f);
-    f.connection = &connection;
-    f.deadline.start(settings.timeoutMs);
-    connection.send(request, settings.maxBodyBytes, [&f, &finished](HttpAnswer&& http) {
-        f.http = std::move(http);
-        finished(f);
-    });
+    const int started = transport->start(request, static_cast<int>(qMin(left, kRequestMs)),
+                                         [&f, &finished](HttpAnswer&& http) {
+                                             f.http = std::move(http);
+                                             finished(f);
+                                         });
+    if (started == 0) {
+        answer.result = unsafeHeader();
+        return false;
+    }
     return true;
 }
 
-HttpConnection& CardDavClient::connectionFor(Flight& f)
+DavResult CardDavClient::timedOut(const Flight& f) const
 {
-    f.reused = false;
-    if (!f.retried) {
-        for (const auto& connection : connections) {
-            if (connection->isIdle() && connection->serves(f.exchange.url)) {
-                f.reused = true;
-                return *connection;
-            }
-        }
-    }
-    return *connections.emplace_back(std::make_unique<HttpConnection>(f.exchange.url));
-}
-
-void CardDavClient::pruneConnections()
-{
-    std::erase_if(connections, [](const auto& c) { return c->isClosed(); });
-    qsizetype idle = std::count_if(connections.begin(), connections.end(),
-                                   [](const auto& c) { return c->isIdle(); });
-    for (auto it = connections.begin(); it != connections.end();) {
-        if (idle > qMax(1, settings.parallelRequests) && (*it)->isIdle()) {
-            it = connections.erase(it); // the oldest go first
-            --idle;
-        } else {
-            ++it;
-        }
-    }
+    if (budget->left(settings.totalMs) <= 0)
+        return failure(DavOutcome::Timeout,
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server at %1 answered so slowly that the work was stopped after "
+                           "%2 minutes.")
+                           .arg(f.exchange.url.host())
+                           .arg((settings.totalMs + 59999) / 60000));
+    if (f.http.failure == HttpAnswer::Failure::TimedOut)
+        return failure(DavOutcome::Timeout,
+                       QCoreApplication::translate(
+                           "tavrel::CardDavClient",
+                           "The server at %1 took longer than %2 minutes over one answer.")
+                           .arg(f.exchange.url.host())
+                           .arg(kRequestMs / 60000));
+    return failure(DavOutcome::Timeout,
+                   QCoreApplication::translate("tavrel::CardDavClient",
+                                               "The server at %1 did not answer within %2 seconds.")
+                       .arg(f.exchange.url.host())
+                       .arg((settings.timeoutMs + 999) / 1000));
 }
 
 CardDavClient::Answer CardDavClient::conclude(Flight& f)
@@ -396,28 +458,33 @@ CardDavClient::Answer CardDavClient::conclude(Flight& f)
     answer.finalUrl = f.exchange.url;
     const QUrl& url = f.exchange.url;
     HttpAnswer& http = f.http;
-    if (f.timedOut) {
-        answer.result = failure(
-            DavOutcome::Timeout,
-            QCoreApplication::translate("tavrel::CardDavClient",
-                                        "The server at %1 did not answer within %2 seconds.")
-                .arg(url.host())
-                .arg((settings.timeoutMs + 999) / 1000));
+    if (f.probing) {
+        answer.result = untrustedCertificate(url, http.certificatePem);
+    } else if (http.failure == HttpAnswer::Failure::Idle ||
+               http.failure == HttpAnswer::Failure::TimedOut) {
+        answer.result = timedOut(f);
     } else if (http.failure == HttpAnswer::Failure::TooLarge) {
         answer.result = failure(DavOutcome::TooLarge,
                                 QCoreApplication::translate(
                                     "tavrel::CardDavClient",
                                     "The server's answer was larger than %1 MB and was not read.")
                                     .arg(settings.maxBodyBytes / (1024 * 1024)));
+    } else if (http.failure == HttpAnswer::Failure::TlsFailed) {
+        answer.result = fromFailure(http.failure, url);
+        answer.result.message =
+            QCoreApplication::translate("tavrel::CardDavClient",
+                                        "The certificate of %1 is not the one trusted for this "
+                                        "account, so nothing was sent to it.")
+                .arg(url.host());
     } else if (http.failure != HttpAnswer::Failure::None) {
         answer.result = fromFailure(http.failure, url);
     } else if (const int status = http.status;
                status == 301 || status == 302 || status == 303 || status == 307 || status == 308) {
-        return redirect(f, QUrl(QString::fromUtf8(http.header("location"))), status);
+        return redirect(f, readLocation(http.header("location"), url), status);
     } else {
         answer.result = fromStatus(status, url);
         answer.body = std::move(http.body);
-        answer.etag = http.header("etag");
+        answer.etag = readEntityTag(http.header("etag"));
     }
     return answer;
 }
@@ -452,6 +519,18 @@ CardDavClient::Answer CardDavClient::redirect(Flight& f, const QUrl& location, i
                                         "address; the request was not sent there."));
         return answer;
     }
+    // Setting up, the user decides whether another server is the account's.
+    if (stayAtOrigin && !sameOrigin(next, settings.server)) {
+        answer.result = failure(
+            DavOutcome::OtherOrigin,
+            QCoreApplication::translate("tavrel::CardDavClient",
+                                        "The server sent the connection on to %1, another "
+                                        "address than the one given; nothing was sent there.")
+                .arg(placeOf(next)),
+            status);
+        answer.result.movedTo = next.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFragment);
+        return answer;
+    }
     ++f.redirects;
     answer.redirectTo = next;
     return answer;
@@ -476,6 +555,7 @@ DavResult CardDavClient::askMulti(const QByteArray& verb, const QUrl& url, int d
 DavResult CardDavClient::discover(QList<DavAddressBook>& books)
 {
     books.clear();
+    const QScopedValueRollback staying(stayAtOrigin, true);
     const QByteArray probe =
         xmlHead() + "<d:propfind xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:carddav\">"
                     "<d:prop><d:current-user-principal/><d:resourcetype/><d:displayname/>"

@@ -13,7 +13,7 @@
 
 namespace tavrel {
 
-class HttpConnection;
+class HttpTransport;
 
 // How one exchange with the server ended.
 enum class DavOutcome {
@@ -31,6 +31,8 @@ enum class DavOutcome {
     ServerError,        // 5xx
     TooManyRedirects,   // a redirect loop or chain too long
     TooLarge,           // the answer passed the size limit
+    StorageFull,        // 507: the server has no room for what was sent
+    OtherOrigin,        // discovery was sent on to another server (see DavResult::movedTo)
     BadAnswer,          // unreadable XML or an answer that makes no sense
     HttpError,          // any other HTTP status
     Cancelled,
@@ -40,6 +42,11 @@ struct DavResult {
     DavOutcome outcome = DavOutcome::Ok;
     int httpStatus = 0;
     QString message; // plain words for the user; never holds the password
+    QUrl movedTo{};  // OtherOrigin: where the server sent the connection
+    // TlsFailed with no certificate trusted yet: the server's certificate, to
+    // be trusted by the user (a pin for DavSettings::certificatePin) or not.
+    QString certificatePin{};
+    QString certificateFingerprint{};
 
     bool ok() const { return outcome == DavOutcome::Ok; }
 };
@@ -73,9 +80,12 @@ struct DavSettings {
     QString user;
     QString password;
     bool allowPlainHttp = false; // the user confirmed plain http to another machine
-    int timeoutMs = 30000;       // per request, from sending (or, with several on their way, from
-                                 // the last answer to any of them) to the last byte
+    int timeoutMs = 30000;       // no byte either way for this long ends a request (with several
+                                 // on their way, counted from the last answer to any of them)
     qint64 maxBodyBytes = 32 * 1024 * 1024;
+    qint64 totalMs = 30 * 60 * 1000; // all requests of one client together
+    QUrl proxy{};                    // empty: the environment's (http_proxy, https_proxy, no_proxy)
+    QString certificatePin{};        // "sha256//..." of the one server key the user trusts
     int maxRedirects = 5;
     int multigetBatch = 50;
     int parallelRequests = 6; // requests of one batch on their way at once
@@ -164,6 +174,7 @@ private:
     };
 
     struct Flight;
+    struct Budget;
     using Answered = std::function<bool(qsizetype, const Answer&)>;
 
     Answer send(const Exchange& exchange);
@@ -175,10 +186,10 @@ private:
     bool launch(Flight& flight, const std::function<void(Flight&)>& finished);
     // The answer of the flight's finished exchange, or the address it goes to next.
     Answer conclude(Flight& flight);
-    // An idle connection kept open to the flight's server, else a new one.
-    HttpConnection& connectionFor(Flight& flight);
-    // Drops the connections that are closed, and idle ones beyond what a batch uses.
-    void pruneConnections();
+    // Whether the flight's answer calls for the same exchange once more: to
+    // read an untrusted certificate, or to answer a Digest challenge.
+    bool sendAgain(Flight& flight);
+    DavResult timedOut(const Flight& flight) const;
     Answer redirect(Flight& flight, const QUrl& location, int status);
     DavResult checkAddress(const QUrl& url) const;
     // A PROPFIND or REPORT whose answer must be a multi-status; `at` is where it
@@ -189,9 +200,10 @@ private:
     DavSettings settings;
     int requests = 0;
     bool cancelled = false;
-    // Each carries one request at a time and is kept open between them while
-    // the server allows. Dropped only outside socket handlers (see sendAll).
-    std::vector<std::unique_ptr<HttpConnection>> connections;
+    bool stayAtOrigin = false; // redirects elsewhere end the exchange (while discovering)
+    // Kept for the client's life, so its connections carry later requests too.
+    std::unique_ptr<HttpTransport> transport;
+    std::unique_ptr<Budget> budget;
 };
 
 } // namespace tavrel

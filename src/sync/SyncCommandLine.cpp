@@ -24,12 +24,17 @@ namespace {
 const char* const kUsage = QT_TRANSLATE_NOOP(
     "tavrel::SyncCommandLine",
     "Usage: tavrel --sync [--setup SERVER USER [BOOK]] [--confirm-deletions] [--allow-http]\n"
+    "                     [--proxy URL] [--trust-certificate PIN]\n"
     "--setup: find the address books of USER on SERVER and keep BOOK (its name or\n"
     "            address; not needed when there is only one) in step from now on\n"
     "--confirm-deletions: a sync that would delete more than 20% of the records here\n"
     "            or of the cards on the server (and more than 5) deletes them; without\n"
     "            it such deletions are held back\n"
     "--allow-http: plain http to a server other than this machine\n"
+    "--proxy URL: go through this proxy (http://[USER:PASSWORD@]HOST:PORT), kept with the\n"
+    "            account; without it the proxy of the environment (http_proxy, https_proxy)\n"
+    "--trust-certificate PIN: with --setup, trust the server's certificate with this pin\n"
+    "            (--setup tells it when no authority here signed the certificate)\n"
     "The password is taken from the environment variable TAVREL_SYNC_PASSWORD.\n"
     "Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;\n"
     "             3 synced, deletions held back; 4 synced, the N&A file is full\n");
@@ -52,6 +57,30 @@ bool chooseBook(const QList<DavAddressBook>& books, const QString& wanted, QUrl&
     return false;
 }
 
+// The value after `option`, or null when the option is not given.
+QString valueOf(const QStringList& args, const QString& option)
+{
+    const qsizetype at = args.indexOf(option);
+    return at >= 0 ? args.value(at + 1, QStringLiteral("")) : QString();
+}
+
+// Why the address books could not be found, and what the user can do about it.
+void tellSetupFailure(const DavResult& found, QTextStream& out)
+{
+    out << found.message << Qt::endl;
+    if (found.outcome == DavOutcome::OtherOrigin)
+        out << QCoreApplication::translate("tavrel::SyncCommandLine",
+                                           "To use that address, run the set-up again with: %1")
+                   .arg(found.movedTo.toDisplayString())
+            << Qt::endl;
+    if (found.outcome == DavOutcome::TlsFailed && !found.certificatePin.isEmpty())
+        out << QCoreApplication::translate("tavrel::SyncCommandLine",
+                                           "If this is your server's certificate, run the set-up "
+                                           "again with: --trust-certificate %1")
+                   .arg(found.certificatePin)
+            << Qt::endl;
+}
+
 int setUp(Program& p, const QStringList& args, qsizetype at, const QString& password,
           bool allowHttp, QTextStream& out)
 {
@@ -60,6 +89,8 @@ int setUp(Program& p, const QStringList& args, qsizetype at, const QString& pass
     settings.user = args.at(at + 2);
     settings.password = password;
     settings.allowPlainHttp = allowHttp;
+    settings.proxy = QUrl(valueOf(args, QStringLiteral("--proxy")));
+    settings.certificatePin = valueOf(args, QStringLiteral("--trust-certificate"));
     const QString wanted = at + 3 < args.size() && !args.at(at + 3).startsWith(QLatin1String("--"))
                                ? args.at(at + 3)
                                : QString();
@@ -67,7 +98,7 @@ int setUp(Program& p, const QStringList& args, qsizetype at, const QString& pass
     QList<DavAddressBook> books;
     const DavResult found = client.discover(books);
     if (!found.ok()) {
-        out << found.message << Qt::endl;
+        tellSetupFailure(found, out);
         return 1;
     }
     QUrl book;
@@ -85,6 +116,8 @@ int setUp(Program& p, const QStringList& args, qsizetype at, const QString& pass
         state = SyncState(); // another book: its first sync starts afresh
     state->server = settings.server.toString();
     state->user = settings.user;
+    state->proxy = settings.proxy.toString();
+    state->certificatePin = settings.certificatePin;
     state->book = book;
     saveSyncState(p.files, *state);
     return 0;
@@ -107,7 +140,15 @@ int runSyncCommand(Program& p, const QStringList& args, const QString& password,
     const qsizetype setup = args.indexOf(QStringLiteral("--setup"));
     const bool confirm = args.contains(QStringLiteral("--confirm-deletions"));
     const bool allowHttp = args.contains(QStringLiteral("--allow-http"));
-    int known = 1 + (setup >= 0 ? 3 : 0) + confirm + allowHttp;
+    const QString proxy = valueOf(args, QStringLiteral("--proxy"));
+    const QString pin = valueOf(args, QStringLiteral("--trust-certificate"));
+    int known = 1 + (setup >= 0 ? 3 : 0) + confirm + allowHttp + (proxy.isNull() ? 0 : 2) +
+                (pin.isNull() ? 0 : 2);
+    if ((!pin.isNull() && (setup < 0 || !pin.startsWith(QLatin1String("sha256//")))) ||
+        (!proxy.isNull() && !QUrl(proxy).isValid())) {
+        out << kUsage;
+        return 2;
+    }
     if (setup >= 0 && setup + 3 < args.size() &&
         !args.at(setup + 3).startsWith(QLatin1String("--")))
         ++known;
@@ -127,7 +168,7 @@ int runSyncCommand(Program& p, const QStringList& args, const QString& password,
         if (const int status = setUp(p, args, setup, password, allowHttp, out))
             return status;
     QString error;
-    const std::optional<SyncState> state = loadSyncState(p.files, &error);
+    std::optional<SyncState> state = loadSyncState(p.files, &error);
     if (!state) {
         out << error << Qt::endl;
         return 1;
@@ -137,11 +178,17 @@ int runSyncCommand(Program& p, const QStringList& args, const QString& password,
             << Qt::endl;
         return 2;
     }
+    if (!proxy.isNull() && state->proxy != proxy) {
+        state->proxy = proxy; // kept with the account from now on
+        saveSyncState(p.files, *state);
+    }
     DavSettings settings;
     settings.server = QUrl(state->server);
     settings.user = state->user;
     settings.password = password;
     settings.allowPlainHttp = allowHttp;
+    settings.proxy = QUrl(state->proxy);
+    settings.certificatePin = state->certificatePin;
     CardDavClient client(settings);
     SyncOptions options;
     if (confirm)

@@ -96,6 +96,8 @@ SyncDialog::SyncDialog(Program& p, SyncPasswords& passwords, QWidget* parent)
         if (const std::optional<SyncState> st = loadSyncState(p_.files, nullptr)) {
             serverEdit->setText(st->server);
             userEdit->setText(st->user);
+            proxy_ = st->proxy;
+            certificatePin_ = st->certificatePin;
             if (st->configured()) {
                 books_ = {{st->book, QString()}};
                 addressBookCombo->addItem(st->book.path());
@@ -137,7 +139,36 @@ DavSettings SyncDialog::settings() const
     s.server = QUrl::fromUserInput(serverEdit->text().trimmed());
     s.user = userEdit->text().trimmed();
     s.password = passwordEdit->text();
+    s.proxy = QUrl(proxy_);
+    s.certificatePin = certificatePin_;
     return s;
+}
+
+bool SyncDialog::offerRemedy(const DavResult& r)
+{
+    if (r.outcome == DavOutcome::OtherOrigin && r.movedTo.isValid()) {
+        if (p_.ui.messageBox(tr("The server sent the connection on to %1.\nUse that address "
+                                "for this account?")
+                                 .arg(r.movedTo.toDisplayString()),
+                             kTitle, Ui::Buttons::YesNoDefaultNo,
+                             Ui::Icon::Question) != Ui::Answer::Yes)
+            return false;
+        serverEdit->setText(r.movedTo.toDisplayString());
+        certificatePin_.clear(); // a trusted certificate belongs to the old address
+        return true;
+    }
+    if (r.outcome == DavOutcome::TlsFailed && !r.certificatePin.isEmpty()) {
+        if (p_.ui.messageBox(
+                tr("The certificate of %1 is not signed by an authority this computer "
+                   "trusts. Its fingerprint is:\n%2\nTrust this certificate for this account? "
+                   "Compare the fingerprint with the one the server's owner gives you first.")
+                    .arg(settings().server.host(), r.certificateFingerprint),
+                kTitle, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question) != Ui::Answer::Yes)
+            return false;
+        certificatePin_ = r.certificatePin;
+        return true;
+    }
+    return false;
 }
 
 bool SyncDialog::checkFilled()
@@ -201,6 +232,10 @@ void SyncDialog::onTestConnectionClicked()
     const DavResult r = running_->discover(found);
     running_.reset();
     applyState(State::Idle);
+    if (!r.ok() && offerRemedy(r)) {
+        onTestConnectionClicked();
+        return;
+    }
     if (!r.ok()) {
         resultLabel->setText(r.message);
         p_.ui.messageBox(r.message, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
@@ -246,9 +281,12 @@ void SyncDialog::onSyncNowClicked()
         if (st->book != book)
             st = SyncState(); // another book: its first sync starts afresh
         if (st->server != s.server.toString() || st->user != s.user || st->book != book ||
+            st->certificatePin != certificatePin_ ||
             st->syncAtStartAndExit != atStartAndExitCheck->isChecked()) {
             st->server = s.server.toString();
             st->user = s.user;
+            st->proxy = proxy_;
+            st->certificatePin = certificatePin_;
             st->book = book;
             st->syncAtStartAndExit = atStartAndExitCheck->isChecked();
             saveSyncState(p_.files, *st);

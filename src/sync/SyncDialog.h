@@ -57,11 +57,16 @@ private:
     DavSettings settings() const;
     bool checkFilled();
     void keepPassword();
+    // Offers what a failed test may be cured by: another server address, or
+    // trusting the server's certificate. True when the user took it.
+    bool offerRemedy(const DavResult& r);
     bool unattended_ = false;
 
     Program& p_;
     SyncPasswords& passwords_;
     QList<DavAddressBook> books_;
+    QString proxy_;                          // kept with the account (set by tavrel --sync --proxy)
+    QString certificatePin_;                 // the certificate the user trusted for this account
     std::unique_ptr<CardDavClient> running_; // the client of the exchange under way
 };
 

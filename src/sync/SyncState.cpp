@@ -98,6 +98,8 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
         }
         state.server = o.value(QStringLiteral("server")).toString();
         state.user = o.value(QStringLiteral("user")).toString();
+        state.proxy = o.value(QStringLiteral("proxy")).toString();
+        state.certificatePin = o.value(QStringLiteral("certificatePin")).toString();
         state.book = QUrl(o.value(QStringLiteral("book")).toString());
         state.token = o.value(QStringLiteral("token")).toString();
         state.syncAtStartAndExit = o.value(QStringLiteral("atStartAndExit")).toBool();
@@ -126,6 +128,8 @@ void saveSyncState(const Files& files, const SyncState& state)
     const QJsonObject o{{QStringLiteral("version"), 1},
                         {QStringLiteral("server"), state.server},
                         {QStringLiteral("user"), state.user},
+                        {QStringLiteral("proxy"), state.proxy},
+                        {QStringLiteral("certificatePin"), state.certificatePin},
                         {QStringLiteral("book"), state.book.toString()},
                         {QStringLiteral("token"), state.token},
                         {QStringLiteral("entries"), entries},

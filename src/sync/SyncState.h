@@ -31,6 +31,9 @@ struct SyncState {
     bool syncAtStartAndExit = false; // the program syncs once its window is up and as it ends
     QList<SyncEntry> entries;
 
+    QString proxy{};          // the proxy the user named; empty: the environment's
+    QString certificatePin{}; // the server key the user trusted ("sha256//..."); empty: none
+
     bool configured() const { return book.isValid() && !book.isEmpty(); }
     SyncEntry* byHref(const QString& href);
 };

@@ -9,7 +9,7 @@
 
 namespace tavrel::test {
 
-RadicaleServer::RadicaleServer()
+RadicaleServer::RadicaleServer(bool behindProxy)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("radicale"));
     if (program.isEmpty()) {
@@ -22,13 +22,15 @@ RadicaleServer::RadicaleServer()
     }
     const QString users = dir.filePath(QStringLiteral("users"));
     const QString config = dir.filePath(QStringLiteral("config"));
-    const QByteArray settings = QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n"
-                                               "[auth]\ntype = htpasswd\nhtpasswd_filename = %2\n"
-                                               "htpasswd_encryption = plain\ndelay = 0\n"
-                                               "[storage]\nfilesystem_folder = %3\n"
-                                               "[rights]\ntype = owner_only\n"
-                                               "[web]\ntype = none\n"
-                                               "[logging]\nlevel = warning\n")
+    const QString auth = behindProxy
+                             ? QStringLiteral("[auth]\ntype = http_x_remote_user\n# users: %2\n")
+                             : QStringLiteral("[auth]\ntype = htpasswd\nhtpasswd_filename = "
+                                              "%2\nhtpasswd_encryption = plain\ndelay = 0\n");
+    const QByteArray settings = (QStringLiteral("[server]\nhosts = 127.0.0.1:%1\n") + auth +
+                                 QStringLiteral("[storage]\nfilesystem_folder = %3\n"
+                                                "[rights]\ntype = owner_only\n"
+                                                "[web]\ntype = none\n"
+                                                "[logging]\nlevel = warning\n"))
                                     .arg(port)
                                     .arg(users, dir.filePath(QStringLiteral("collections")))
                                     .toUtf8();

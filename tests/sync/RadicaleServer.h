@@ -18,7 +18,9 @@ public:
     static constexpr char user[] = "alice";
     static constexpr char password[] = "kettle-17-drum";
 
-    RadicaleServer();
+    // `behindProxy`: it takes the user a reverse proxy in front of it names in
+    // X-Remote-User (the proxy checks the password).
+    explicit RadicaleServer(bool behindProxy = false);
     ~RadicaleServer();
 
     bool running() const { return failure.isEmpty(); }

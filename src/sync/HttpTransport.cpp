@@ -1,0 +1,406 @@
+#include "sync/HttpTransport.h"
+
+#include <QCryptographicHash>
+#include <QSocketNotifier>
+#include <QSslCertificate>
+#include <QSslKey>
+#include <QTimer>
+#include <curl/curl.h>
+
+namespace tavrel {
+
+struct HttpTransport::Transfer {
+    int id = 0;
+    CURL* easy = nullptr;
+    curl_slist* headerList = nullptr;
+    QByteArray body; // curl reads the request body from here
+    HttpAnswer answer;
+    Done done;
+    QTimer idle;
+    qint64 uploaded = 0;
+    qint64 maxBody = 0;
+    bool tooLarge = false;
+    bool probe = false;
+
+    ~Transfer()
+    {
+        curl_easy_cleanup(easy);
+        curl_slist_free_all(headerList);
+    }
+};
+
+// The notifiers of one socket curl asked to be watched.
+struct HttpTransport::Watch {
+    std::unique_ptr<QSocketNotifier> read;
+    std::unique_ptr<QSocketNotifier> write;
+};
+
+namespace {
+
+CURLM* multiOf(void* m)
+{
+    return static_cast<CURLM*>(m);
+}
+
+HttpAnswer::Failure failureOf(CURLcode code)
+{
+    switch (code) {
+    case CURLE_OK:
+        return HttpAnswer::Failure::None;
+    case CURLE_COULDNT_RESOLVE_PROXY:
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+        return HttpAnswer::Failure::Unreachable;
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CONNECT_ERROR:
+    case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
+    case CURLE_SSL_CERTPROBLEM:
+    case CURLE_SSL_CACERT_BADFILE:
+        return HttpAnswer::Failure::TlsFailed;
+    case CURLE_PARTIAL_FILE:
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+        return HttpAnswer::Failure::Closed;
+    case CURLE_FILESIZE_EXCEEDED:
+        return HttpAnswer::Failure::TooLarge;
+    case CURLE_OPERATION_TIMEDOUT:
+        return HttpAnswer::Failure::TimedOut;
+    default:
+        return HttpAnswer::Failure::Malformed;
+    }
+}
+
+QByteArray trimmedLine(const char* data, size_t length)
+{
+    QByteArray line(data, static_cast<qsizetype>(length));
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+void addHeaderLine(HttpAnswer& answer, const QByteArray& line)
+{
+    if (line.startsWith("HTTP/")) { // a new answer: an interim one, or after an auth round
+        answer.headers.clear();
+        answer.body.clear();
+        return;
+    }
+    if (line.isEmpty())
+        return;
+    if ((line.front() == ' ' || line.front() == '\t') && !answer.headers.isEmpty()) {
+        answer.headers.last().second += ' ' + line.trimmed();
+        return;
+    }
+    const qsizetype colon = line.indexOf(':');
+    if (colon > 0)
+        answer.headers.append(
+            {line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed()});
+}
+
+} // namespace
+
+QByteArray HttpAnswer::header(const QByteArray& lowerCaseName) const
+{
+    for (const auto& [name, value] : headers)
+        if (name == lowerCaseName)
+            return value;
+    return {};
+}
+
+QList<QByteArray> HttpAnswer::headerValues(const QByteArray& lowerCaseName) const
+{
+    QList<QByteArray> values;
+    for (const auto& [name, value] : headers)
+        if (name == lowerCaseName)
+            values << value;
+    return values;
+}
+
+HttpTransport::HttpTransport(TransportSettings s)
+    : settings(std::move(s)), timer(std::make_unique<QTimer>())
+{
+    curl_global_init(CURL_GLOBAL_DEFAULT);
+    multi = curl_multi_init();
+    curl_multi_setopt(multiOf(multi), CURLMOPT_SOCKETFUNCTION, &HttpTransport::onSocket);
+    curl_multi_setopt(multiOf(multi), CURLMOPT_SOCKETDATA, this);
+    curl_multi_setopt(multiOf(multi), CURLMOPT_TIMERFUNCTION, &HttpTransport::onTimer);
+    curl_multi_setopt(multiOf(multi), CURLMOPT_TIMERDATA, this);
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
+                     [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+}
+
+HttpTransport::~HttpTransport()
+{
+    for (auto& [id, t] : transfers)
+        curl_multi_remove_handle(multiOf(multi), t->easy);
+    transfers.clear();
+    curl_multi_cleanup(multiOf(multi)); // closes the kept connections
+    watches.clear();
+    curl_global_cleanup();
+}
+
+int HttpTransport::onSocket(void*, int fd, int what, void* self, void*)
+{
+    auto* transport = static_cast<HttpTransport*>(self);
+    auto& watches = transport->watches;
+    if (what == CURL_POLL_REMOVE) {
+        if (auto it = watches.find(fd); it != watches.end()) {
+            // It may be the notifier whose signal is being handled: let it go later.
+            for (auto* n : {it->second->read.release(), it->second->write.release()}) {
+                n->setEnabled(false);
+                n->deleteLater();
+            }
+            watches.erase(it);
+        }
+        return 0;
+    }
+    std::unique_ptr<Watch>& w = watches[fd];
+    if (!w) {
+        w = std::make_unique<Watch>();
+        w->read = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        w->write = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
+        QObject::connect(w->read.get(), &QSocketNotifier::activated, w->read.get(),
+                         [transport, fd] { transport->act(fd, CURL_CSELECT_IN); });
+        QObject::connect(w->write.get(), &QSocketNotifier::activated, w->write.get(),
+                         [transport, fd] { transport->act(fd, CURL_CSELECT_OUT); });
+    }
+    w->read->setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
+    w->write->setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
+    return 0;
+}
+
+int HttpTransport::onTimer(void*, long ms, void* self)
+{
+    auto* transport = static_cast<HttpTransport*>(self);
+    if (ms < 0)
+        transport->timer->stop();
+    else
+        transport->timer->start(static_cast<int>(ms));
+    return 0;
+}
+
+size_t HttpTransport::onBody(char* data, size_t size, size_t count, void* transfer)
+{
+    auto* t = static_cast<Transfer*>(transfer);
+    const size_t length = size * count;
+    t->idle.start();
+    if (t->answer.body.size() + static_cast<qint64>(length) > t->maxBody) {
+        t->tooLarge = true;
+        return 0; // ends the transfer
+    }
+    t->answer.body.append(data, static_cast<qsizetype>(length));
+    return length;
+}
+
+size_t HttpTransport::onHeader(char* data, size_t size, size_t count, void* transfer)
+{
+    auto* t = static_cast<Transfer*>(transfer);
+    t->idle.start();
+    addHeaderLine(t->answer, trimmedLine(data, size * count));
+    return size * count;
+}
+
+int HttpTransport::onProgress(void* transfer, qint64, qint64, qint64, qint64 ulNow)
+{
+    auto* t = static_cast<Transfer*>(transfer);
+    if (ulNow != t->uploaded) { // bytes going out count as the exchange moving too
+        t->uploaded = ulNow;
+        t->idle.start();
+    }
+    return 0;
+}
+
+int HttpTransport::start(const HttpRequest& request, int totalMs, Done done)
+{
+    if (!areSafeHeaders(request.headers))
+        return 0;
+    auto owned = std::make_unique<Transfer>();
+    Transfer& t = *owned;
+    t.id = nextId++;
+    t.easy = curl_easy_init();
+    t.body = request.body;
+    t.done = std::move(done);
+    t.probe = request.probeCertificate;
+    CURL* e = t.easy;
+    const QByteArray url =
+        request.url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFragment).toEncoded();
+    curl_easy_setopt(e, CURLOPT_URL, url.constData());
+    if (request.verb == "GET")
+        curl_easy_setopt(e, CURLOPT_HTTPGET, 1L);
+    else
+        curl_easy_setopt(e, CURLOPT_CUSTOMREQUEST, request.verb.constData());
+    if (!t.body.isEmpty() || request.verb == "PUT" || request.verb == "POST") {
+        curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(t.body.size()));
+        curl_easy_setopt(e, CURLOPT_POSTFIELDS, t.body.constData());
+    }
+    bool typed = false;
+    for (const auto& [name, value] : request.headers) {
+        t.headerList = curl_slist_append(t.headerList, (name + ": " + value).constData());
+        typed = typed || name.compare("content-type", Qt::CaseInsensitive) == 0;
+    }
+    // No form type of curl's own, and no wait for a 100 Continue before a body.
+    if (!typed)
+        t.headerList = curl_slist_append(t.headerList, "Content-Type:");
+    t.headerList = curl_slist_append(t.headerList, "Expect:");
+    curl_easy_setopt(e, CURLOPT_HTTPHEADER, t.headerList);
+    if (request.withCredentials && !settings.user.isEmpty()) {
+        curl_easy_setopt(e, CURLOPT_USERNAME, settings.user.toUtf8().constData());
+        curl_easy_setopt(e, CURLOPT_PASSWORD, settings.password.toUtf8().constData());
+        curl_easy_setopt(e, CURLOPT_HTTPAUTH, digest ? CURLAUTH_DIGEST : CURLAUTH_BASIC);
+    }
+    if (t.probe) {
+        curl_easy_setopt(e, CURLOPT_CONNECT_ONLY, 1L);
+        curl_easy_setopt(e, CURLOPT_CERTINFO, 1L);
+        curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 0L);
+        curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 0L);
+    }
+    configure(t, totalMs);
+    t.idle.setSingleShot(true);
+    t.idle.setInterval(qMax(1, settings.idleMs));
+    t.maxBody = settings.maxBodyBytes;
+    const int id = t.id;
+    QObject::connect(&t.idle, &QTimer::timeout, &t.idle, [this, id] {
+        auto it = transfers.find(id);
+        if (it != transfers.end()) {
+            it->second->answer.failure = HttpAnswer::Failure::Idle;
+            abort(id, true);
+        }
+    });
+    transfers.emplace(id, std::move(owned));
+    t.idle.start();
+    curl_multi_add_handle(multiOf(multi), e);
+    return id;
+}
+
+void HttpTransport::configure(Transfer& t, int totalMs)
+{
+    CURL* e = t.easy;
+    curl_easy_setopt(e, CURLOPT_PRIVATE, &t);
+    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(e, CURLOPT_USERAGENT, "Tavrel");
+    curl_easy_setopt(e, CURLOPT_HTTP_VERSION,
+                     t.probe ? CURL_HTTP_VERSION_1_1 : CURL_HTTP_VERSION_2TLS);
+    curl_easy_setopt(e, CURLOPT_WRITEFUNCTION, &HttpTransport::onBody);
+    curl_easy_setopt(e, CURLOPT_WRITEDATA, &t);
+    curl_easy_setopt(e, CURLOPT_HEADERFUNCTION, &HttpTransport::onHeader);
+    curl_easy_setopt(e, CURLOPT_HEADERDATA, &t);
+    curl_easy_setopt(e, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, &HttpTransport::onProgress);
+    curl_easy_setopt(e, CURLOPT_XFERINFODATA, &t);
+    curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(settings.maxBodyBytes));
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(qMax(1, settings.idleMs)));
+    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, static_cast<long>(qMax(1, totalMs)));
+    if (settings.proxy.isValid() && !settings.proxy.isEmpty()) {
+        curl_easy_setopt(e, CURLOPT_PROXY, settings.proxy.toEncoded().constData());
+        curl_easy_setopt(e, CURLOPT_PROXYAUTH, CURLAUTH_ANY);
+    }
+    if (!settings.certificatePin.isEmpty() && !t.probe) {
+        // The user trusts this one key: the authorities' say does not count.
+        curl_easy_setopt(e, CURLOPT_PINNEDPUBLICKEY,
+                         settings.certificatePin.toLatin1().constData());
+        curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 0L);
+        curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 0L);
+    }
+}
+
+void HttpTransport::act(int fd, int events)
+{
+    int running = 0;
+    curl_multi_socket_action(multiOf(multi), fd, events, &running);
+    collect();
+}
+
+void HttpTransport::collect()
+{
+    int left = 0;
+    while (CURLMsg* message = curl_multi_info_read(multiOf(multi), &left)) {
+        if (message->msg != CURLMSG_DONE)
+            continue;
+        Transfer* t = nullptr;
+        curl_easy_getinfo(message->easy_handle, CURLINFO_PRIVATE, &t);
+        if (t)
+            finish(*t, message->data.result);
+    }
+}
+
+void HttpTransport::finish(Transfer& t, int code)
+{
+    HttpAnswer& answer = t.answer;
+    answer.failure =
+        t.tooLarge ? HttpAnswer::Failure::TooLarge : failureOf(static_cast<CURLcode>(code));
+    long status = 0;
+    curl_easy_getinfo(t.easy, CURLINFO_RESPONSE_CODE, &status);
+    answer.status = static_cast<int>(status);
+    if (t.probe && answer.failure == HttpAnswer::Failure::None) {
+        curl_certinfo* info = nullptr;
+        curl_easy_getinfo(t.easy, CURLINFO_CERTINFO, &info);
+        if (info && info->num_of_certs > 0)
+            for (curl_slist* field = info->certinfo[0]; field; field = field->next)
+                if (qstrncmp(field->data, "Cert:", 5) == 0)
+                    answer.certificatePem = QString::fromLatin1(field->data + 5);
+    }
+    end(t.id, std::move(answer));
+}
+
+void HttpTransport::abort(int id, bool timedOut)
+{
+    auto it = transfers.find(id);
+    if (it == transfers.end())
+        return;
+    HttpAnswer answer = std::move(it->second->answer);
+    if (answer.failure != HttpAnswer::Failure::Idle)
+        answer.failure = timedOut ? HttpAnswer::Failure::TimedOut : HttpAnswer::Failure::Aborted;
+    end(id, std::move(answer));
+}
+
+void HttpTransport::abortAll()
+{
+    std::vector<int> ids;
+    for (const auto& [id, t] : transfers)
+        ids.push_back(id);
+    for (const int id : ids)
+        abort(id);
+}
+
+void HttpTransport::end(int id, HttpAnswer answer)
+{
+    auto it = transfers.find(id);
+    std::unique_ptr<Transfer> t = std::move(it->second);
+    transfers.erase(it);
+    curl_multi_remove_handle(multiOf(multi), t->easy);
+    t->idle.stop();
+    Done done = std::move(t->done);
+    t.reset();
+    if (done)
+        done(std::move(answer));
+}
+
+void HttpTransport::restartIdleTimes()
+{
+    for (auto& [id, t] : transfers)
+        t->idle.start();
+}
+
+QString certificatePinOf(const QString& pem)
+{
+    const QSslCertificate certificate(pem.toLatin1(), QSsl::Pem);
+    if (certificate.isNull())
+        return {};
+    const QByteArray key = certificate.publicKey().toDer();
+    return QStringLiteral("sha256//") +
+           QString::fromLatin1(
+               QCryptographicHash::hash(key, QCryptographicHash::Sha256).toBase64());
+}
+
+QString certificateFingerprintOf(const QString& pem)
+{
+    const QSslCertificate certificate(pem.toLatin1(), QSsl::Pem);
+    if (certificate.isNull())
+        return {};
+    return QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper());
+}
+
+} // namespace tavrel

@@ -1,0 +1,131 @@
+// The client through real components users put in front of their servers:
+// Apache asking for Digest, and a forwarding proxy.
+#include "DigestServer.h"
+#include "ProxyServer.h"
+#include "RadicaleServer.h"
+#include "support/ScopedEnv.h"
+#include "sync/CardDavClient.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+// CI must run them: there a server that does not start is a failure;
+// elsewhere the tests are skipped, saying why.
+void requireRunning(bool running, const QString& why, const char* what)
+{
+    if (!running && qEnvironmentVariableIsSet("CI"))
+        FAIL() << what << " did not start: " << why.toStdString();
+    if (!running)
+        GTEST_SKIP() << what << " tests skipped: " << why.toStdString();
+}
+
+const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u-1\r\nFN:Ada Lovelace\r\n"
+                        "N:Lovelace;Ada;;;\r\nEND:VCARD\r\n";
+
+// Makes a book, stores a card, finds the book by discovery and reads the card
+// back: every kind of request a sync sends.
+void syncRound(CardDavClient& client, const QUrl& home)
+{
+    const QUrl book = home.resolved(QUrl(QStringLiteral("round/")));
+    const DavResult made = client.createAddressBook(book, QStringLiteral("Round"));
+    ASSERT_TRUE(made.ok()) << made.message.toStdString();
+    QString etag;
+    const DavResult put = client.putNew(book.resolved(QUrl(QStringLiteral("u-1.vcf"))), card, etag);
+    ASSERT_TRUE(put.ok()) << put.message.toStdString();
+    QList<DavAddressBook> books;
+    const DavResult found = client.discover(books);
+    ASSERT_TRUE(found.ok()) << found.message.toStdString();
+    ASSERT_EQ(books.size(), 1);
+    EXPECT_EQ(books[0].url.path(), book.path());
+    DavChanges changes;
+    ASSERT_TRUE(client.listChanges(book, {}, changes).ok());
+    ASSERT_EQ(changes.changed.size(), 1);
+    QList<DavCard> cards;
+    QStringList missing;
+    ASSERT_TRUE(client.fetchCards(book, {changes.changed[0].href}, cards, missing).ok());
+    ASSERT_EQ(cards.size(), 1);
+    EXPECT_TRUE(cards[0].data.contains("FN:Ada Lovelace\r\n"));
+    EXPECT_TRUE(
+        client.remove(book.resolved(QUrl(changes.changed[0].href)), changes.changed[0].etag).ok());
+}
+
+class DigestTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { server = std::make_unique<DigestServer>(); }
+    static void TearDownTestSuite() { server.reset(); }
+    void SetUp() override
+    {
+        requireRunning(server->running(), server->whyNotRunning(), "Apache with Digest");
+    }
+    static inline std::unique_ptr<DigestServer> server;
+};
+
+// The first request offers Basic; a server that asks for Digest only gets it
+// from then on, and the wrong password is still refused.
+TEST_F(DigestTest, AServerThatTakesDigestOnlyIsAnsweredWithDigest)
+{
+    CardDavClient client(
+        {server->base(), DigestServer::user, DigestServer::password, false, 10000});
+    syncRound(client, server->home());
+
+    QList<DavAddressBook> books;
+    const DavResult wrong =
+        CardDavClient({server->base(), DigestServer::user, QStringLiteral("not-it"), false, 10000})
+            .discover(books);
+    EXPECT_EQ(wrong.outcome, DavOutcome::Unauthorized);
+}
+
+class ProxyTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        radicale = std::make_unique<RadicaleServer>();
+        proxy = std::make_unique<ProxyServer>();
+    }
+    static void TearDownTestSuite()
+    {
+        proxy.reset();
+        radicale.reset();
+    }
+    void SetUp() override
+    {
+        requireRunning(radicale->running(), radicale->whyNotRunning(), "CardDAV server");
+        requireRunning(proxy->running(), proxy->whyNotRunning(), "Proxy");
+    }
+    static DavSettings settings()
+    {
+        return {radicale->base(), RadicaleServer::user, RadicaleServer::password, false, 10000};
+    }
+    static inline std::unique_ptr<RadicaleServer> radicale;
+    static inline std::unique_ptr<ProxyServer> proxy;
+};
+
+// Plain http goes through the proxy as forwarded requests (the proxy tunnels to
+// port 443 only, so a CONNECT would fail), named by the account or the environment.
+TEST_F(ProxyTest, PlainHttpGoesThroughTheProxyAsForwardedRequests)
+{
+    ScopedEnv noProxy("no_proxy", QByteArray());
+    ScopedEnv httpProxy("http_proxy", QByteArray());
+    DavSettings named = settings();
+    named.proxy = proxy->url();
+    CardDavClient client(named);
+    syncRound(client, radicale->home());
+    const QByteArray log = proxy->log();
+    EXPECT_TRUE(log.contains("PUT http://127.0.0.1:")) << log.right(2000).toStdString();
+    EXPECT_TRUE(log.contains("REPORT http://127.0.0.1:")) << log.right(2000).toStdString();
+    EXPECT_FALSE(log.contains("): CONNECT ")) << log.right(2000).toStdString();
+
+    httpProxy.set(proxy->url().toEncoded());
+    const qsizetype before = proxy->log().count("PROPFIND http://");
+    QList<DavAddressBook> books;
+    const DavResult found = CardDavClient(settings()).discover(books);
+    EXPECT_TRUE(found.ok()) << found.message.toStdString();
+    EXPECT_GT(proxy->log().count("PROPFIND http://"), before);
+}
+
+} // namespace

@@ -1,0 +1,148 @@
+#pragma once
+
+// A small loopback server in the test's own thread that answers what each case
+// scripts: what a real server will not do on demand.
+#include "sync/CardDavClient.h"
+
+#include <QHash>
+#include <QSslConfiguration>
+#include <QSslServer>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tavrel::test {
+
+struct Request {
+    QByteArray method, path, body;
+    QTcpSocket* socket; // for an answer given later
+    QByteArray head;    // the request line and header lines
+
+    // The value of a header line, or null when the request has none.
+    QByteArray header(const QByteArray& name) const
+    {
+        for (const QByteArray& line : head.split('\n'))
+            if (line.toLower().startsWith(name.toLower() + ':'))
+                return line.mid(name.size() + 1).trimmed();
+        return {};
+    }
+};
+
+// Answers each complete request with the bytes the script gives; a null answer
+// means the server never answers. With a TLS configuration it serves https.
+class ScriptedServer : public QObject {
+public:
+    using Script = std::function<QByteArray(const Request&)>;
+
+    explicit ScriptedServer(Script s, const std::optional<QSslConfiguration>& tls = {})
+        : script(std::move(s))
+    {
+        server.reset(tls ? new QSslServer : new QTcpServer);
+        if (tls)
+            static_cast<QSslServer*>(server.get())->setSslConfiguration(*tls);
+        server->listen(QHostAddress::LocalHost, 0);
+        QObject::connect(server.get(), &QTcpServer::pendingConnectionAvailable, this, [this] {
+            while (QTcpSocket* socket = server->nextPendingConnection()) {
+                ++connections;
+                QObject::connect(socket, &QTcpSocket::readyRead, this,
+                                 [this, socket] { read(socket); });
+            }
+        });
+        scheme = tls ? QStringLiteral("https") : QStringLiteral("http");
+    }
+    QUrl url(const QString& path = QStringLiteral("/")) const
+    {
+        return QUrl(
+            QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(server->serverPort()).arg(path));
+    }
+    // A client's settings for this server, with a password no message may show.
+    DavSettings settings(int timeoutMs = 5000) const
+    {
+        return {url(), QStringLiteral("ann"), QStringLiteral("s3cret-pw"), false, timeoutMs};
+    }
+    int requests = 0;
+    int connections = 0;     // accepted (for https: with the handshake done)
+    QList<QByteArray> heads; // of every request, in the order they came
+
+private:
+    void read(QTcpSocket* socket)
+    {
+        QByteArray& buffer = pending[socket];
+        buffer += socket->readAll();
+        const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
+        if (headEnd < 0)
+            return;
+        const QByteArray head = buffer.left(headEnd);
+        qsizetype length = 0;
+        for (const QByteArray& line : head.split('\n'))
+            if (line.toLower().startsWith("content-length:"))
+                length = line.mid(15).trimmed().toLongLong();
+        if (buffer.size() < headEnd + 4 + length)
+            return;
+        const QList<QByteArray> first = head.left(head.indexOf('\r')).split(' ');
+        const Request request{first.value(0), first.value(1), buffer.mid(headEnd + 4, length),
+                              socket, head};
+        heads << head;
+        buffer.remove(0, headEnd + 4 + length);
+        ++requests;
+        const QByteArray answer = script(request);
+        if (!answer.isNull())
+            socket->write(answer);
+        if (answer.contains("Connection: close"))
+            socket->disconnectFromHost();
+    }
+
+    std::unique_ptr<QTcpServer> server;
+    QString scheme;
+    Script script;
+    QHash<QTcpSocket*, QByteArray> pending;
+};
+
+inline QByteArray http(const QByteArray& status, const QByteArray& body,
+                       const QByteArray& extra = {})
+{
+    return "HTTP/1.1 " + status + "\r\nContent-Type: application/xml\r\nContent-Length: " +
+           QByteArray::number(body.size()) + "\r\n" + extra + "\r\n" + body;
+}
+
+inline QByteArray multi(const QByteArray& responses)
+{
+    return http("207 Multi-Status", "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\">" +
+                                        responses + "</d:multistatus>");
+}
+
+// A script that gives every request the same answer.
+inline ScriptedServer::Script always(const QByteArray& answer)
+{
+    return [answer](const Request&) { return answer; };
+}
+
+inline QByteArray bodyOf(const QByteArray& answer)
+{
+    return answer.mid(answer.indexOf("\r\n\r\n") + 4);
+}
+
+// A book that offers no sync-collection report, with two cards.
+inline QByteArray bookWithoutSyncReport(const Request& r)
+{
+    if (r.body.contains("supported-report-set"))
+        return multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop>"
+                     "<d:supported-report-set><d:supported-report><d:report><d:expand-property/>"
+                     "</d:report></d:supported-report></d:supported-report-set></d:prop>"
+                     "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>");
+    return multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop><d:resourcetype>"
+                 "<d:collection/></d:resourcetype><d:getetag>\"c\"</d:getetag></d:prop>"
+                 "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>"
+                 "<d:response><d:href>/book/a.vcf</d:href><d:propstat><d:prop><d:resourcetype/>"
+                 "<d:getetag>\"1\"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
+                 "</d:propstat></d:response>"
+                 "<d:response><d:href>/book/b%20c.vcf</d:href><d:propstat><d:prop>"
+                 "<d:getetag>\"2\"</d:getetag></d:prop><d:status>HTTP/1.1 299 Fine</d:status>"
+                 "</d:propstat></d:response>"
+                 "<d:response><d:href>/book/gone.vcf</d:href><d:propstat><d:prop><d:getetag/>"
+                 "</d:prop><d:status>HTTP/1.1 404 Not Found</d:status></d:propstat></d:response>");
+}
+
+} // namespace tavrel::test
