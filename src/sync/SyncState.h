@@ -34,7 +34,7 @@ struct SyncState {
     // Cards on the server not stored here yet: no free ID for them, or not
     // fetched when asked for. Fetched at each sync until stored, whatever the
     // listing says; a listing that says one is gone drops it.
-    QStringList toFetch;
+    QStringList toFetch = {};
 
     bool configured() const { return book.isValid() && !book.isEmpty(); }
     SyncEntry* byHref(const QString& href);

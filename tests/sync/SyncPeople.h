@@ -70,11 +70,13 @@ inline void remove(TestEnv& env, const QString& name)
     });
 }
 
-// People 1 to `count`, each with a phone.
+// People 1 to `count`, each with an e-mail address and a phone (so a record
+// with one of them changed is still most of what it was).
 inline std::map<int, NARecord> phoneList(int count)
 {
     std::map<int, NARecord> m = people(1, count);
     for (auto& [id, r] : m) {
+        r.EMail = QStringLiteral("person%1@example.com").arg(id);
         r.PhoneType1 = QStringLiteral("Work");
         r.PhoneNum1 = QStringLiteral("555 01%1").arg(id, 2, 10, QLatin1Char('0'));
     }
