@@ -146,7 +146,8 @@ protected:
     static QStringList uidsOf(TestEnv& env)
     {
         QStringList all;
-        for (const SyncEntry& e : loadSyncState(*env.files, nullptr)->entries)
+        const std::optional<SyncState> st = loadSyncState(*env.files, nullptr);
+        for (const SyncEntry& e : st->entries)
             all << e.uid;
         all.sort();
         return all;
