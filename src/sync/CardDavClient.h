@@ -73,6 +73,7 @@ struct DavChanges {
     QStringList removed;       // hrefs removed since the token
     QString syncToken;         // the token to give next time (empty without sync-collection)
     bool complete = false;     // a full listing: members not listed are gone
+    QStringList ignored;       // hrefs outside the book, passed over
 };
 
 struct DavSettings {

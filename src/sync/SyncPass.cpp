@@ -5,6 +5,7 @@
 #include "sync/CardMapping.h"
 #include "sync/Merge.h"
 #include "sync/SyncState.h"
+#include "sync/SyncTokens.h"
 
 #include <QCryptographicHash>
 #include <QHash>
@@ -76,11 +77,16 @@ private:
         FieldMerge merge;
         bool serverWins = true; // how its conflicts are settled
         bool keepBoth = false;  // this version becomes a record of its own
+        bool skipped = false;   // asked for but not fetched: left as it is until fetched
     };
 
     void readRecords();
     void associate();
     bool listAndFetch();
+    QStringList wantedCards(const QHash<QString, QString>& listed);
+    void takeFetched(QList<DavCard>& cards, const QStringList& wanted);
+    void settleUnconfirmed(const QList<Item*>& unsure);
+    QString tokenToKeep();
     void plan();
     bool guardAndCopy();
     void apply();
@@ -94,6 +100,7 @@ private:
     void deleteHere(int id);
     void storeHere(int id, const QByteArray& record);
     int freeId();
+    void fetchLater(const QString& href, bool later);
     bool stop(const DavResult& r);
     void writeLog();
     // Each finished step goes to the journal at once.
@@ -121,6 +128,8 @@ private:
     QSet<int> claimed;           // IDs that belong to an entry
     DavChanges changes;
     QList<Item> items;
+    QString startToken;                  // the token this sync listed from
+    QHash<QString, QString> beforeApply; // each entry's href and ETag as listed and fetched
     QList<DavCard> newThere;
     QList<int> newHere;
     QSet<int> usedIds;
@@ -140,12 +149,16 @@ SyncReport Pass::run()
         bookPath += '/';
     readRecords();
     associate();
+    startToken = st.token;
     if (listAndFetch()) {
         plan();
         if (guardAndCopy()) {
+            for (const SyncEntry& e : std::as_const(st.entries))
+                beforeApply.insert(e.href, e.etag);
             apply();
-            if (!stopped && !hold && st.token != changes.syncToken) {
-                st.token = changes.syncToken;
+            const QString token = stopped || hold ? st.token : tokenToKeep();
+            if (st.token != token) {
+                st.token = token;
                 dirty = true;
             }
         }
@@ -239,47 +252,23 @@ bool Pass::listAndFetch()
 {
     if (!stop(client.listChanges(st.book, st.token, changes)))
         return false;
+    for (const QString& href : std::as_const(changes.ignored))
+        log << QStringLiteral("Passed over, outside the address book: %1").arg(href);
     QHash<QString, QString> listed;
     for (const DavCardRef& ref : changes.changed)
         listed.insert(ref.href, ref.etag);
-    const QSet<QString> removed(changes.removed.cbegin(), changes.removed.cend());
-    QStringList wanted;
-    QSet<QString> known;
-    for (int e = 0; e < st.entries.size(); ++e) {
-        const SyncEntry& entry = st.entries.at(e);
-        known.insert(entry.href);
-        Item item;
-        item.entry = e;
-        item.id = idOfEntry[e];
-        item.there = changes.complete ? listed.contains(entry.href) : !removed.contains(entry.href);
-        // A card written but never confirmed is looked for whatever the listing says.
-        const bool unconfirmed = entry.etag.isEmpty();
-        if (unconfirmed ||
-            (item.there && listed.contains(entry.href) && listed.value(entry.href) != entry.etag))
-            wanted << entry.href;
-        items << item;
-    }
-    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
-        if (!known.contains(it.key()))
-            wanted << it.key();
+    // A card waiting to be fetched that the listing says is gone waits no more.
+    for (const QString& href : QStringList(st.toFetch))
+        if (changes.complete ? !listed.contains(href) : changes.removed.contains(href))
+            fetchLater(href, false);
+    const QStringList wanted = wantedCards(listed);
     QList<DavCard> cards;
-    QStringList missing;
-    if (!wanted.isEmpty() && !stop(client.fetchCards(st.book, wanted, cards, missing)))
+    QStringList notFetched;
+    if (!wanted.isEmpty() && !stop(client.fetchCards(st.book, wanted, cards, notFetched)))
         return false;
-    QHash<QString, DavCard> byHref;
-    for (const DavCard& c : cards)
-        byHref.insert(c.href, c);
-    for (Item& item : items) {
-        const SyncEntry& entry = st.entries.at(item.entry);
-        if (byHref.contains(entry.href)) {
-            item.card = byHref.take(entry.href);
-            item.fetched = item.there = true;
-        } else if (missing.contains(entry.href)) {
-            item.there = false;
-        } else {
-            item.card = {entry.href, entry.etag, entry.card};
-        }
-    }
+    takeFetched(cards, wanted);
+    if (stopped)
+        return false;
     // What is left is new there. A server may keep a card under an address of
     // its own: a card with the UID of an entry not listed under its address is
     // that entry's card; one with the UID of an entry listed too is not taken twice.
@@ -292,7 +281,7 @@ bool Pass::listAndFetch()
             (!items.at(i).there || !listed.contains(st.entries.at(items.at(i).entry).href)))
             goneByUid.insert(uid, i);
     }
-    for (const DavCard& c : std::as_const(byHref)) {
+    for (const DavCard& c : std::as_const(cards)) {
         const QString uid = cardUid(c.data);
         if (const qsizetype i = goneByUid.value(uid, -1); i >= 0) {
             goneByUid.remove(uid);
@@ -303,8 +292,11 @@ bool Pass::listAndFetch()
             noteEntry(e);
             item.card = c;
             item.fetched = item.there = true;
+            fetchLater(c.href, false);
         } else if (uid.isEmpty() || !uids.contains(uid)) {
             newThere << c;
+        } else {
+            fetchLater(c.href, false);
         }
     }
     std::sort(newThere.begin(), newThere.end(),
@@ -312,9 +304,99 @@ bool Pass::listAndFetch()
     return true;
 }
 
+// Builds the items; the hrefs to fetch: cards changed there, cards written but
+// never confirmed, and cards waiting to be fetched (new ones only while a free
+// ID is left for them).
+QStringList Pass::wantedCards(const QHash<QString, QString>& listed)
+{
+    const QSet<QString> removed(changes.removed.cbegin(), changes.removed.cend());
+    QStringList wanted;
+    QSet<QString> known;
+    for (int e = 0; e < st.entries.size(); ++e) {
+        const SyncEntry& entry = st.entries.at(e);
+        known.insert(entry.href);
+        Item item;
+        item.entry = e;
+        item.id = idOfEntry[e];
+        item.there = changes.complete ? listed.contains(entry.href) : !removed.contains(entry.href);
+        // A card written but never confirmed is looked for whatever the listing says.
+        const bool unconfirmed = entry.etag.isEmpty();
+        const bool changed = listed.contains(entry.href) && listed.value(entry.href) != entry.etag;
+        if (unconfirmed || (item.there && (changed || st.toFetch.contains(entry.href))))
+            wanted << entry.href;
+        items << item;
+    }
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
+        if (!known.contains(it.key()))
+            wanted << it.key();
+    if (freeId())
+        for (const QString& href : std::as_const(st.toFetch))
+            if (!known.contains(href) && !listed.contains(href))
+                wanted << href;
+    return wanted;
+}
+
+// Gives each item its card as fetched, or as last seen; leaves in `cards` those
+// of no item. Only a listing says a card is gone: one asked for and not
+// fetched is left as it is this time and fetched at the next sync.
+void Pass::takeFetched(QList<DavCard>& cards, const QStringList& wanted)
+{
+    QHash<QString, DavCard> byHref;
+    for (const DavCard& c : std::as_const(cards))
+        byHref.insert(c.href, c);
+    QSet<QString> asked(wanted.cbegin(), wanted.cend());
+    QList<Item*> unsure;
+    for (Item& item : items) {
+        const SyncEntry& entry = st.entries.at(item.entry);
+        asked.remove(entry.href);
+        if (byHref.contains(entry.href)) {
+            item.card = byHref.take(entry.href);
+            item.fetched = item.there = true;
+            continue;
+        }
+        item.card = {entry.href, entry.etag, entry.card};
+        if (!wanted.contains(entry.href))
+            continue;
+        if (entry.etag.isEmpty() && !changes.complete)
+            unsure << &item;
+        else if (item.there)
+            item.skipped = true;
+    }
+    for (const QString& href : std::as_const(asked))
+        if (!byHref.contains(href))
+            fetchLater(href, true); // new there, not fetched this time
+    cards = byHref.values();
+    settleUnconfirmed(unsure);
+    for (const Item& item : std::as_const(items))
+        if (item.skipped)
+            fetchLater(st.entries.at(item.entry).href, true);
+}
+
+// Cards written but never confirmed and not fetched either: whether they
+// arrived is what a complete listing says.
+void Pass::settleUnconfirmed(const QList<Item*>& unsure)
+{
+    if (unsure.isEmpty())
+        return;
+    QList<DavCardRef> all;
+    if (!stop(client.listEtags(st.book, all)))
+        return;
+    QSet<QString> there;
+    for (const DavCardRef& ref : std::as_const(all))
+        there.insert(ref.href);
+    for (Item* item : unsure) {
+        item->there = there.contains(st.entries.at(item->entry).href);
+        item->skipped = item->there;
+    }
+}
+
 void Pass::plan()
 {
     for (Item& item : items) {
+        if (item.skipped) {
+            item.action = SyncAction::Nothing;
+            continue;
+        }
         const SyncEntry& e = st.entries.at(item.entry);
         SideState here{item.id != 0,
                        item.id && syncedBytes(local.value(item.id)) != syncedBytes(e.base)};
@@ -357,6 +439,7 @@ void Pass::plan()
             continue;
         }
         claimed.insert(pairId);
+        fetchLater(card.href, false);
         SyncEntry e{pairId,    card.href, cardUid(card.data),
                     card.etag, card.data, local.value(pairId)};
         st.entries << e;
@@ -408,9 +491,14 @@ void Pass::apply()
             options.progress(done++, total);
         return !stopped;
     };
-    for (Item& item : items)
-        if (next())
-            applyItem(item);
+    for (Item& item : items) {
+        if (!next())
+            continue;
+        const QString href = st.entries.at(item.entry).href;
+        applyItem(item);
+        if (item.fetched && !item.skipped && !stopped)
+            fetchLater(href, false);
+    }
     for (const DavCard& card : std::as_const(newThere))
         if (next())
             download(card, nullptr);
@@ -422,6 +510,8 @@ void Pass::applyItem(Item& item)
     SyncEntry& e = st.entries[item.entry];
     switch (item.action) {
     case SyncAction::Nothing:
+        if (item.skipped)
+            return;
         if (item.fetched && item.card.etag != e.etag) {
             e.etag = item.card.etag;
             noteEntry(e);
@@ -494,10 +584,13 @@ bool Pass::mergeAndWrite(Item& item)
                 if (!stop(client.fetchCards(st.book, {e.href}, cards, missing)))
                     return false;
                 if (cards.isEmpty()) {
-                    // Deleted there meanwhile, changed here: it goes up again.
-                    forgetEntry(e.href);
-                    e.href.clear();
-                    return upload(item.id, nullptr);
+                    // Not fetched: the next listing says whether it is still there.
+                    log << QStringLiteral("%1 changed on the server meanwhile; it is synced "
+                                          "next time.")
+                               .arg(entryName(item.id));
+                    item.skipped = true;
+                    fetchLater(e.href, true);
+                    return false;
                 }
                 item.card = cards.first();
                 item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
@@ -656,8 +749,10 @@ bool Pass::download(const DavCard& card, SyncEntry* replacing)
         log << QStringLiteral("Not stored, the N&A file is full (1700 records): %1. The card stays "
                               "on the server.")
                    .arg(nameOf(view));
+        fetchLater(card.href, true);
         return false;
     }
+    fetchLater(card.href, false);
     storeHere(id, view);
     ++report.addedHere;
     SyncEntry e{id, card.href, cardUid(card.data), card.etag, card.data, local.value(id)};
@@ -681,6 +776,10 @@ bool Pass::removeThere(Item& item)
             return false;
         if (!cards.isEmpty())
             return download(cards.first(), &e);
+        // Not fetched: the next listing says whether it is still there.
+        item.skipped = true;
+        fetchLater(e.href, true);
+        return false;
     } else if (r.outcome != DavOutcome::NotFound && !stop(r)) {
         return false;
     }
@@ -724,6 +823,32 @@ int Pass::freeId()
         if (!usedIds.contains(id))
             return id;
     return 0;
+}
+
+void Pass::fetchLater(const QString& href, bool later)
+{
+    if (href.isEmpty() || st.toFetch.contains(href) == later)
+        return;
+    st.toFetch.removeAll(href);
+    if (later)
+        st.toFetch << href;
+    journal.fetchLater(href, later);
+    dirty = true;
+}
+
+// The token the next sync lists from. After writes to the server, the token
+// of a listing taken again from where this sync started, when that shows
+// nothing but this sync's doing; else none, so the next sync takes a complete
+// listing and so sees every card deleted meanwhile.
+QString Pass::tokenToKeep()
+{
+    const bool wrote = report.addedThere || report.changedThere || report.deletedThere;
+    if (!wrote || changes.syncToken.isEmpty())
+        return changes.syncToken;
+    DavChanges after;
+    if (!client.listChanges(st.book, startToken, after).ok())
+        return {};
+    return listingShowsOnlyThisSync(st, changes, after, beforeApply) ? after.syncToken : QString();
 }
 
 bool Pass::stop(const DavResult& r)

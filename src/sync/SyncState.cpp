@@ -58,6 +58,11 @@ void applyJournalLine(SyncState& state, const QJsonObject& o)
     } else if (op == QLatin1String("drop")) {
         const QString href = o.value(QStringLiteral("href")).toString();
         state.entries.removeIf([&href](const SyncEntry& e) { return e.href == href; });
+    } else if (op == QLatin1String("later")) {
+        const QString href = o.value(QStringLiteral("href")).toString();
+        state.toFetch.removeAll(href);
+        if (o.value(QStringLiteral("later")).toBool() && !href.isEmpty())
+            state.toFetch << href;
     }
 }
 
@@ -108,6 +113,9 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
             if (fromJson(v.toObject(), e))
                 state.entries << e;
         }
+        for (const QJsonValue v : o.value(QStringLiteral("toFetch")).toArray())
+            if (!v.toString().isEmpty() && !state.toFetch.contains(v.toString()))
+                state.toFetch << v.toString();
     }
     if (files.exists(kSyncJournalName)) {
         // A line a kill cut short reads as no object and is passed over.
@@ -133,6 +141,7 @@ void saveSyncState(const Files& files, const SyncState& state)
                         {QStringLiteral("book"), state.book.toString()},
                         {QStringLiteral("token"), state.token},
                         {QStringLiteral("entries"), entries},
+                        {QStringLiteral("toFetch"), QJsonArray::fromStringList(state.toFetch)},
                         {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
     files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
     files.removeIfPlainFile(kSyncJournalName);
@@ -163,6 +172,14 @@ void SyncJournal::confirm(const QString& href, const QString& etag)
     append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("etag")},
                                      {QStringLiteral("href"), href},
                                      {QStringLiteral("etag"), etag}})
+               .toJson(QJsonDocument::Compact));
+}
+
+void SyncJournal::fetchLater(const QString& href, bool later)
+{
+    append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("later")},
+                                     {QStringLiteral("href"), href},
+                                     {QStringLiteral("later"), later}})
                .toJson(QJsonDocument::Compact));
 }
 

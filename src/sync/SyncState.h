@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <optional>
 
@@ -26,10 +27,14 @@ struct SyncEntry {
 struct SyncState {
     QString server; // the server address the user gave
     QString user;
-    QUrl book;     // the address book kept in step
-    QString token; // the book's sync token after the last complete sync
+    QUrl book;                       // the address book kept in step
+    QString token;                   // the book's sync token after the last complete sync
     bool syncAtStartAndExit = false; // the program syncs once its window is up and as it ends
     QList<SyncEntry> entries;
+    // Cards on the server not stored here yet: no free ID for them, or not
+    // fetched when asked for. Fetched at each sync until stored, whatever the
+    // listing says; a listing that says one is gone drops it.
+    QStringList toFetch = {};
 
     QString proxy{};          // the proxy the user named; empty: the environment's
     QString certificatePin{}; // the server key the user trusted ("sha256//..."); empty: none
@@ -64,6 +69,8 @@ public:
     void drop(const QString& href);   // the card and its record are no longer kept in step
     // The card at `href` was stored and has this ETag now.
     void confirm(const QString& href, const QString& etag);
+    // The card at `href` is to be fetched at the next syncs, or no longer.
+    void fetchLater(const QString& href, bool later);
 
     // The lines that follow wait in memory until write(), which puts them in
     // the file in one go (a kill loses the held ones, never half of a line).

@@ -345,6 +345,15 @@ TEST_F(SyncPassTest, AFullFileOf1700GoesUpAndComesDownAndWhatFindsNoRoomStaysOnT
     EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
     EXPECT_EQ(cardsThere().size(), 1705);
     EXPECT_EQ(peopleOf(*a).size(), 1700);
+    // Room made: the five that waited come down, though no listing names them again.
+    for (int i = 1; i <= 5; ++i)
+        remove(*b, QStringLiteral("Own %1").arg(i));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+5 ~0 -0 | +0 ~0 -5 | 0"));
+    EXPECT_EQ(peopleOf(*b), peopleOf(*a));
+    // A's waiting cards were deleted there: listed as gone, they wait no more.
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    for (TestEnv* env : {a.get(), b.get()})
+        EXPECT_EQ(loadSyncState(*env->files, nullptr)->toFetch, QStringList());
 }
 
 // A state that does not match the server: a card it knows under another address,

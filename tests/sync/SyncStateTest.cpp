@@ -103,3 +103,24 @@ TEST(SyncState, TravelsWithTheNAFileInBackupCopiesAndRestores)
     backups.restore(without.name);
     EXPECT_FALSE(files.exists(kSyncStateName)); // so the next sync starts afresh, deleting nothing
 }
+
+// Cards to fetch at a later sync are kept with the state, and a killed sync's
+// journal says which were added and which were stored meanwhile.
+TEST(SyncState, CardsToFetchLaterAreKeptWithTheStateAndFollowTheJournal)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    SyncState st;
+    st.toFetch = QStringList{"x.vcf", "y.vcf"};
+    saveSyncState(files, st);
+    {
+        SyncJournal journal(files);
+        journal.fetchLater(QStringLiteral("z.vcf"), true);
+        journal.fetchLater(QStringLiteral("x.vcf"), false);
+    }
+    const std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->toFetch, (QStringList{"y.vcf", "z.vcf"}));
+    saveSyncState(files, *back);
+    EXPECT_EQ(loadSyncState(files, nullptr)->toFetch, (QStringList{"y.vcf", "z.vcf"}));
+}

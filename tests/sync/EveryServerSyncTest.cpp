@@ -1,0 +1,165 @@
+// Whole syncs through each kind of real CardDAV server: those that tell changes
+// against the state a token stands for, and the cases a server's answer leaves
+// something out.
+#include "DavServerFixture.h"
+#include "MeddlingProxy.h"
+#include "RadicaleServer.h"
+#include "SyncPeople.h"
+#include "XandikosServer.h"
+
+#include <QUuid>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace tavrel;
+using namespace tavrel::test;
+
+namespace {
+
+template <class Server> class EveryServerSyncTest : public DavServerFixture<Server> {
+protected:
+    using Base = DavServerFixture<Server>;
+
+    void SetUp() override
+    {
+        Base::SetUp();
+        if (this->IsSkipped() || this->HasFatalFailure())
+            return;
+        book = Base::newBook(QUuid::createUuid().toString(QUuid::WithoutBraces),
+                             QStringLiteral("Office"));
+    }
+
+    // A program directory with these records, set up to sync with the book,
+    // through `proxy` when one is given.
+    std::unique_ptr<TestEnv> program(const std::map<int, NARecord>& records,
+                                     const MeddlingProxy* proxy = nullptr)
+    {
+        auto env = std::make_unique<TestEnv>();
+        env->openFile(records);
+        const QUrl base = proxy ? proxy->through(Base::server->base()) : Base::server->base();
+        saveSyncState(
+            *env->files,
+            {base.toString(), Server::user, proxy ? proxy->through(book) : book, {}, false, {}});
+        env->p().BeforeBulkChange = [](const QString&) { return true; };
+        return env;
+    }
+
+    SyncReport sync(TestEnv& env, const SyncOptions& options = {})
+    {
+        DavSettings s = Base::settings();
+        s.server = QUrl(loadSyncState(*env.files, nullptr)->server);
+        CardDavClient client(s);
+        const SyncReport r = runSync(env.p(), client, options);
+        EXPECT_TRUE(r.ok()) << r.summary().toStdString();
+        return r;
+    }
+
+    // Deletes the card of that name as another client would; false when none is there.
+    bool deleteThere(const QString& name)
+    {
+        CardDavClient phone(Base::settings());
+        QList<DavCardRef> refs;
+        EXPECT_TRUE(phone.listEtags(book, refs).ok());
+        for (const DavCardRef& ref : refs) {
+            QList<DavCard> cards;
+            QStringList missing;
+            EXPECT_TRUE(phone.fetchCards(book, {ref.href}, cards, missing).ok());
+            if (!cards.isEmpty() &&
+                fieldText(recordFromCard(cards.first().data), SyncField::Name) == name) {
+                EXPECT_TRUE(phone.remove(CardDavClient::memberUrl(book, ref.href), ref.etag).ok());
+                return true;
+            }
+        }
+        return false;
+    }
+
+    QUrl book;
+};
+
+using Servers = ::testing::Types<RadicaleServer, XandikosServer>;
+TYPED_TEST_SUITE(EveryServerSyncTest, Servers);
+
+// A card written here and deleted elsewhere before the next sync: whether it
+// went up in a first sync, a later one, or was deleted while the sync that
+// wrote it still ran, the next sync deletes it here.
+TYPED_TEST(EveryServerSyncTest, ACardWrittenHereAndDeletedElsewhereIsDeletedHereToo)
+{
+    auto a = this->program(phoneList(3));
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -0 | +3 ~0 -0 | 0"));
+    ASSERT_TRUE(this->deleteThere(QStringLiteral("Person 1")));
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -1 | +0 ~0 -0 | 0"));
+
+    add(*a, makeRecord(4, QStringLiteral("Later")));
+    edit(*a, QStringLiteral("Person 2"), [](NARecord& r) { r.PhoneNum1 = "555 0222"; });
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
+    ASSERT_TRUE(this->deleteThere(QStringLiteral("Later")));
+    ASSERT_TRUE(this->deleteThere(QStringLiteral("Person 2")));
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -2 | +0 ~0 -0 | 0"));
+
+    add(*a, makeRecord(5, QStringLiteral("Fleeting")));
+    SyncOptions meanwhile;
+    bool deleted = false;
+    meanwhile.progress = [&](int, int) {
+        deleted = deleted || this->deleteThere(QStringLiteral("Fleeting"));
+    };
+    EXPECT_EQ(counts(this->sync(*a, meanwhile)), QStringLiteral("+0 ~0 -0 | +1 ~0 -0 | 0"));
+    ASSERT_TRUE(deleted);
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -1 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(namesAndPhones(*a), QStringList{"Person 3|555 0103"});
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+}
+
+// Only a listing says a card is gone: a card the server leaves out of its
+// answer is left as it is, and fetched by a later sync, its record keeping
+// its ID (and so its QuickLinks); also when a write found it changed.
+TYPED_TEST(EveryServerSyncTest, ACardLeftOutOfAnAnswerIsFetchedLaterAndNeverTakenAsDeleted)
+{
+    QStringList hidden; // left out of every multiget answer
+    MeddlingProxy proxy(
+        this->server->base(),
+        [&hidden](const QByteArray& method, const QByteArray& request, QByteArray& answer) {
+            if (method == "REPORT" && request.contains("addressbook-multiget"))
+                for (const QString& href : std::as_const(hidden))
+                    answer = withoutResponseFor(answer, href);
+        });
+    auto a = this->program(phoneList(3), &proxy);
+    auto b = this->program({});
+    this->sync(*a);
+    this->sync(*b);
+    const int two = idOf(*a, QStringLiteral("Person 2"));
+    edit(*b, QStringLiteral("Person 2"), [](NARecord& r) { r.EMail = "two@b.example"; });
+    add(*b, makeRecord(4, QStringLiteral("Newcomer")));
+    EXPECT_EQ(counts(this->sync(*b)), QStringLiteral("+0 ~0 -0 | +1 ~1 -0 | 0"));
+
+    hidden = {hrefOf(*b, QStringLiteral("Person 2")), hrefOf(*b, QStringLiteral("Newcomer"))};
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(idOf(*a, QStringLiteral("Person 2")), two);
+    hidden.clear();
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+1 ~1 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(idOf(*a, QStringLiteral("Person 2")), two);
+    EXPECT_EQ(recordOf(*a, QStringLiteral("Person 2")).EMail.trimmed(), "two@b.example");
+
+    // Changed on both sides, B's change written while A syncs: A's write meets
+    // a changed card, and the fetch after it leaves the card out.
+    edit(*a, QStringLiteral("Person 3"), [](NARecord& r) { r.Comments = "Seen here"; });
+    edit(*b, QStringLiteral("Person 3"), [](NARecord& r) { r.PhoneNum1 = "555 0333"; });
+    hidden = {hrefOf(*a, QStringLiteral("Person 3"))};
+    SyncOptions meanwhile;
+    bool written = false;
+    meanwhile.progress = [&](int, int) {
+        if (!std::exchange(written, true)) {
+            EXPECT_EQ(counts(this->sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~1 -0 | 0"));
+        }
+    };
+    EXPECT_EQ(counts(this->sync(*a, meanwhile)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    hidden.clear();
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
+    this->sync(*b);
+    EXPECT_EQ(namesAndPhones(*a), namesAndPhones(*b));
+    EXPECT_EQ(namesAndPhones(*a).size(), 4);
+    const NARecord three = recordOf(*b, QStringLiteral("Person 3"));
+    EXPECT_EQ(three.Comments.trimmed() + '|' + three.PhoneNum1.trimmed(),
+              QStringLiteral("Seen here|555 0333"));
+}
+
+} // namespace
