@@ -28,7 +28,8 @@ struct SyncEntry {
     QByteArray card;           // the server's whole card as last seen, byte for byte
     QByteArray base;           // the 574-byte record as last synced
     QByteArray digest() const; // SHA-1 of what the record shares with its card, as last synced
-    std::optional<SyncSending> sending; // a change sent whose landing is not yet known
+    // A change sent whose landing is not yet known.
+    std::optional<SyncSending> sending = std::nullopt;
 };
 
 // The account and the state of the last sync, beside the N&A file. The
