@@ -1,5 +1,7 @@
 #include "sync/SyncCards.h"
 
+#include "platform/Errors.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
@@ -46,7 +48,58 @@ std::optional<QByteArray> readPlainFile(const QString& path)
     return out;
 }
 
+[[noreturn]] void fail(const QString& name, int err)
+{
+    throw PlatformError(errnoToNumber(err), name, err);
+}
+
+// Writes the file under a hidden name first and renames it into place, so a
+// card file is whole or absent (a power cut may still leave one empty: its
+// digest tells, and the card counts as unknown). Not flushed one by one:
+// flushCards() makes them durable together before the state names them.
+void writeCardFile(const Files& files, const QString& name, const QByteArray& card)
+{
+    const QString tempName = kSaveTempPrefix + name;
+    const QByteArray temp = QFile::encodeName(files.path(tempName));
+    ::unlink(temp.constData()); // a stale one, or a link planted there, is not reused
+    const int fd =
+        ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        fail(name, errno);
+    for (qsizetype done = 0; done < card.size();) {
+        const ssize_t n = ::write(fd, card.constData() + done, size_t(card.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n == 0 ? ENOSPC : errno;
+            ::close(fd);
+            ::unlink(temp.constData());
+            fail(name, err);
+        }
+        done += n;
+    }
+    if (::close(fd) != 0 ||
+        ::rename(temp.constData(), QFile::encodeName(files.path(name)).constData()) != 0) {
+        const int err = errno;
+        ::unlink(temp.constData());
+        fail(name, err);
+    }
+}
+
 } // namespace
+
+void flushCards(const Files& files)
+{
+    const int fd = ::open(QFile::encodeName(files.programDirectory()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        fail(files.programDirectory(), errno);
+    const int rc = ::syncfs(fd);
+    const int err = errno;
+    ::close(fd);
+    if (rc != 0)
+        fail(files.programDirectory(), err);
+}
 
 QString cardDigest(const QByteArray& card)
 {
@@ -66,7 +119,7 @@ QString storeCard(const Files& files, const QByteArray& card)
     const bool there = ::lstat(QFile::encodeName(files.path(name)).constData(), &st) == 0 &&
                        S_ISREG(st.st_mode) && st.st_size == card.size();
     if (!there)
-        files.replaceFile(name, card);
+        writeCardFile(files, name, card);
     return digest;
 }
 

@@ -20,9 +20,12 @@ QString cardDigest(const QByteArray& card);
 QString cardFileName(const QString& digest);
 
 // Puts the card in its file unless a file of its length lies there already
-// (write, flush, rename; 0600; a link there is replaced, never written
-// through), and returns its digest. Throws PlatformError.
+// (written under a hidden name and renamed into place; 0600; a link there is
+// replaced, never written through), and returns its digest. Throws PlatformError.
 QString storeCard(const Files& files, const QByteArray& card);
+// Makes the card files written so far durable, all in one flush of the disk:
+// one flush a card would cost a disk round trip apiece. Throws PlatformError.
+void flushCards(const Files& files);
 // The card with this digest; nullopt when its file is missing, is not a plain
 // file, cannot be read or does not hold those bytes. Never throws.
 std::optional<QByteArray> loadCard(const Files& files, const QString& digest);

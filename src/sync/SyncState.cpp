@@ -212,6 +212,7 @@ void saveSyncState(const Files& files, const SyncState& state)
                         {QStringLiteral("token"), state.token},
                         {QStringLiteral("entries"), entries},
                         {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
+    flushCards(files); // on the disk before the state that names them
     files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
     files.removeIfPlainFile(kSyncJournalName);
     removeUnusedCards(files, cards);
