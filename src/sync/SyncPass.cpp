@@ -4,6 +4,7 @@
 #include "store/Undo.h"
 #include "sync/CardMapping.h"
 #include "sync/Merge.h"
+#include "sync/SyncLog.h"
 #include "sync/SyncState.h"
 #include "sync/SyncTokens.h"
 
@@ -17,7 +18,6 @@ namespace tavrel {
 
 namespace {
 
-constexpr qsizetype kMaxLogBytes = 1024 * 1024;
 constexpr int kMostRetries = 3;
 // Cards new here go up this many at a time: each batch is journalled in one
 // write before any of it is sent, and its ETags in one write after.
@@ -92,6 +92,10 @@ private:
     void apply();
     void applyItem(Item& item);
     bool mergeAndWrite(Item& item);
+    enum class Sent { Landed, MergeAgain, Over };
+    Sent sendChange(Item& item, const QByteArray& card, const QByteArray& mine, QString& etag);
+    void logConflicts(const Item& item, const QByteArray& mine);
+    void settleSending();
     bool upload(int id, SyncEntry* pending);
     void uploadNew(int& done, int total);
     SyncEntry newEntry(int id) const;
@@ -151,6 +155,7 @@ SyncReport Pass::run()
     associate();
     startToken = st.token;
     if (listAndFetch()) {
+        settleSending();
         plan();
         if (guardAndCopy()) {
             for (const SyncEntry& e : std::as_const(st.entries))
@@ -527,14 +532,18 @@ void Pass::applyItem(Item& item)
     case SyncAction::DeleteHere:
         if (hold)
             return;
-        deleteHere(item.id);
-        ++report.deletedHere;
-        log << QStringLiteral("Deleted here, as it was deleted on the server: %1 (ID %2).")
-                   .arg(entryName(item.id))
-                   .arg(item.id);
-        forgetEntry(e.href);
-        e.href.clear();
-        return;
+        {
+            // The name is read while the record still stands.
+            const QString name = entryName(item.id);
+            deleteHere(item.id);
+            ++report.deletedHere;
+            log << QStringLiteral("Deleted here, as it was deleted on the server: %1 (ID %2).")
+                       .arg(name)
+                       .arg(item.id);
+            forgetEntry(e.href);
+            e.href.clear();
+            return;
+        }
     case SyncAction::DeleteThere:
         if (!hold)
             removeThere(item);
@@ -569,59 +578,31 @@ void Pass::applyItem(Item& item)
 bool Pass::mergeAndWrite(Item& item)
 {
     SyncEntry& e = st.entries[item.entry];
+    const QByteArray mine = local.value(item.id);
     for (int attempt = 0; attempt < kMostRetries; ++attempt) {
         const FieldMerge& m = item.merge;
         QByteArray card = item.card.data;
         QString etag = item.card.etag;
+        // The record takes the server's values before its card goes, so what the
+        // card says stands here too should the sync stop before the answer.
+        if (syncedBytes(m.record) != syncedBytes(local.value(item.id)))
+            storeHere(item.id, m.record);
         if (!m.toCard.isEmpty()) {
             card = patchCard(item.card.data, m.record, m.toCard);
-            const DavResult r = client.putChanged(CardDavClient::memberUrl(st.book, e.href), card,
-                                                  item.card.etag, etag);
-            if (r.outcome == DavOutcome::PreconditionFailed) {
-                // Another client wrote in between: merge again with its card.
-                QList<DavCard> cards;
-                QStringList missing;
-                if (!stop(client.fetchCards(st.book, {e.href}, cards, missing)))
-                    return false;
-                if (cards.isEmpty()) {
-                    // Not fetched: the next listing says whether it is still there.
-                    log << QStringLiteral("%1 changed on the server meanwhile; it is synced "
-                                          "next time.")
-                               .arg(entryName(item.id));
-                    item.skipped = true;
-                    fetchLater(e.href, true);
-                    return false;
-                }
-                item.card = cards.first();
-                item.merge = mergeFields(e.base, local.value(item.id), recordFromCard(e.card),
-                                         recordFromCard(item.card.data), item.serverWins);
+            const Sent sent = sendChange(item, card, mine, etag);
+            if (sent == Sent::MergeAgain)
                 continue;
-            }
-            if (!stop(r))
+            if (sent == Sent::Over)
                 return false;
-            ++report.changedThere;
         }
-        for (SyncField f : m.conflicts) {
-            log << QStringLiteral("Conflict in %1 (ID %2), %3: here \u201C%4\u201D, on the server "
-                                  "\u201C%5\u201D; %6 kept.")
-                       .arg(entryName(item.id))
-                       .arg(item.id)
-                       .arg(syncFieldName(f), fieldText(local.value(item.id), f),
-                            fieldText(recordFromCard(item.card.data), f),
-                            item.keepBoth     ? QStringLiteral("both were")
-                            : item.serverWins ? QStringLiteral("the server's was")
-                                              : QStringLiteral("this one was"));
-        }
-        report.conflicts += int(m.conflicts.size());
-        const QByteArray mine = local.value(item.id);
-        if (!m.toRecord.isEmpty()) {
-            storeHere(item.id, m.record);
+        logConflicts(item, mine);
+        if (!m.toRecord.isEmpty())
             ++report.changedHere;
-        }
         e.id = item.id;
         e.card = card;
         e.etag = etag; // empty when the server did not say: looked up next time
         e.base = m.record;
+        e.sending.reset();
         noteEntry(e);
         if (item.keepBoth && !m.conflicts.isEmpty()) {
             // This version goes on as a record and a card of its own.
@@ -640,6 +621,74 @@ bool Pass::mergeAndWrite(Item& item)
     log << QStringLiteral("%1 kept changing on the server; it is synced next time.")
                .arg(entryName(item.id));
     return false;
+}
+
+// Sends the merged card over the one the server had. It is noted first, with
+// the ETag it replaces, so when the sync stops before the answer (a kill, a
+// lost connection) the next can tell whether it landed.
+Pass::Sent Pass::sendChange(Item& item, const QByteArray& card, const QByteArray& mine,
+                            QString& etag)
+{
+    SyncEntry& e = st.entries[item.entry];
+    e.sending = SyncSending{card, item.merge.record, item.card.etag};
+    journal.sending(e.href, *e.sending);
+    dirty = true;
+    const DavResult r =
+        client.putChanged(CardDavClient::memberUrl(st.book, e.href), card, item.card.etag, etag);
+    if (r.outcome != DavOutcome::PreconditionFailed) {
+        if (!stop(r))
+            return Sent::Over; // whether it landed is the next sync's to find out
+        ++report.changedThere;
+        return Sent::Landed;
+    }
+    // Another client wrote in between: merged again with its card.
+    e.sending.reset();
+    noteEntry(e);
+    QList<DavCard> cards;
+    QStringList missing;
+    if (!stop(client.fetchCards(st.book, {e.href}, cards, missing)))
+        return Sent::Over;
+    if (cards.isEmpty()) {
+        // Not fetched: the next listing says whether it is still there.
+        log << QStringLiteral("%1 changed on the server meanwhile; it is synced next time.")
+                   .arg(nameOf(mine));
+        item.skipped = true;
+        fetchLater(e.href, true);
+        return Sent::Over;
+    }
+    item.card = cards.first();
+    item.merge = mergeFields(e.base, mine, recordFromCard(e.card), recordFromCard(item.card.data),
+                             item.serverWins);
+    return Sent::MergeAgain;
+}
+
+void Pass::logConflicts(const Item& item, const QByteArray& mine)
+{
+    for (SyncField f : item.merge.conflicts) {
+        log << QStringLiteral("Conflict in %1 (ID %2), %3: here \u201C%4\u201D, on the server "
+                              "\u201C%5\u201D; %6 kept.")
+                   .arg(nameOf(mine))
+                   .arg(item.id)
+                   .arg(syncFieldName(f), fieldText(mine, f),
+                        fieldText(recordFromCard(item.card.data), f),
+                        item.keepBoth     ? QStringLiteral("both were")
+                        : item.serverWins ? QStringLiteral("the server's was")
+                                          : QStringLiteral("this one was"));
+    }
+    report.conflicts += int(item.merge.conflicts.size());
+}
+
+// Changes the last sync sent without learning whether they landed.
+void Pass::settleSending()
+{
+    for (const Item& item : std::as_const(items)) {
+        SyncEntry& e = st.entries[item.entry];
+        // A card not fetched this time says nothing about whether the change landed.
+        if (e.sending && !item.skipped) {
+            settleSent(e, item.there ? &item.card : nullptr);
+            noteEntry(e);
+        }
+    }
 }
 
 // A record's first card, under a new UID and address.
@@ -865,19 +914,12 @@ void Pass::writeLog()
     QByteArray old;
     if (p.files.exists(kSyncLogName))
         old = p.files.readAll(kSyncLogName);
-    QString section = QStringLiteral("Sync of %1 with %2\n")
-                          .arg(p.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
-                               st.book.toString(QUrl::RemoveUserInfo));
-    section += report.summary() + '\n';
-    for (const QString& line : std::as_const(log))
-        section += line + '\n';
-    QByteArray all = old + section.toUtf8() + '\n';
-    // The oldest sections go first once the log passes its size.
-    while (all.size() > kMaxLogBytes) {
-        const qsizetype next = all.indexOf("\nSync of ", 1);
-        all = next < 0 ? section.toUtf8() : all.mid(next + 1);
-    }
-    p.files.replaceFile(kSyncLogName, all);
+    QStringList section{QStringLiteral("Sync of %1 with %2")
+                            .arg(p.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                                 st.book.toString(QUrl::RemoveUserInfo)),
+                        report.summary()};
+    section += log;
+    p.files.replaceFile(kSyncLogName, appendLogSection(old, section, kMaxLogBytes));
 }
 
 } // namespace

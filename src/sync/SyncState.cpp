@@ -1,12 +1,15 @@
 #include "sync/SyncState.h"
 
 #include "platform/Errors.h"
+#include "sync/CardMapping.h"
+#include "sync/SyncCards.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -19,34 +22,86 @@ namespace {
 constexpr int kSyncedFrom = 6;
 constexpr int kSyncedTo = 478;
 
-QJsonObject toJson(const SyncEntry& e)
+QString base64(const QByteArray& bytes)
 {
-    return {{QStringLiteral("id"), e.id},
-            {QStringLiteral("href"), e.href},
-            {QStringLiteral("uid"), e.uid},
-            {QStringLiteral("etag"), e.etag},
-            {QStringLiteral("card"), QString::fromLatin1(e.card.toBase64())},
-            {QStringLiteral("base"), QString::fromLatin1(e.base.toBase64())}};
+    return QString::fromLatin1(bytes.toBase64());
 }
 
-bool fromJson(const QJsonObject& o, SyncEntry& e)
+QByteArray fromBase64(const QJsonValue& v)
+{
+    return QByteArray::fromBase64(v.toString().toLatin1());
+}
+
+// A card by the digest of its file, or inline as states from before the card
+// files hold it; nullopt when its file is missing or damaged.
+std::optional<QByteArray> cardOf(const Files& files, const QJsonObject& o)
+{
+    const QJsonValue byDigest = o.value(QStringLiteral("cardFile"));
+    if (byDigest.isString())
+        return loadCard(files, byDigest.toString());
+    return fromBase64(o.value(QStringLiteral("card")));
+}
+
+QJsonObject sendingToJson(const Files& files, const SyncSending& s)
+{
+    return {{QStringLiteral("cardFile"), storeCard(files, s.card)},
+            {QStringLiteral("base"), base64(s.base)},
+            {QStringLiteral("over"), s.over}};
+}
+
+std::optional<SyncSending> sendingFromJson(const Files& files, const QJsonObject& o)
+{
+    SyncSending s;
+    s.base = fromBase64(o.value(QStringLiteral("base")));
+    s.over = o.value(QStringLiteral("over")).toString();
+    // A sent card that cannot be read is told apart by its ETag alone.
+    s.card = cardOf(files, o).value_or(QByteArray());
+    if (s.base.size() != 574)
+        return std::nullopt;
+    return s;
+}
+
+// Each card goes to its file before the line that names it is written.
+QJsonObject toJson(const Files& files, const SyncEntry& e)
+{
+    QJsonObject o{{QStringLiteral("id"), e.id},
+                  {QStringLiteral("href"), e.href},
+                  {QStringLiteral("uid"), e.uid},
+                  {QStringLiteral("etag"), e.etag},
+                  {QStringLiteral("cardFile"), storeCard(files, e.card)},
+                  {QStringLiteral("base"), base64(e.base)}};
+    if (e.sending)
+        o.insert(QStringLiteral("sending"), sendingToJson(files, *e.sending));
+    return o;
+}
+
+bool fromJson(const Files& files, const QJsonObject& o, SyncEntry& e)
 {
     e.id = o.value(QStringLiteral("id")).toInt();
     e.href = o.value(QStringLiteral("href")).toString();
     e.uid = o.value(QStringLiteral("uid")).toString();
     e.etag = o.value(QStringLiteral("etag")).toString();
-    e.card = QByteArray::fromBase64(o.value(QStringLiteral("card")).toString().toLatin1());
-    e.base = QByteArray::fromBase64(o.value(QStringLiteral("base")).toString().toLatin1());
+    e.base = fromBase64(o.value(QStringLiteral("base")));
+    if (const std::optional<QByteArray> card = cardOf(files, o)) {
+        e.card = *card;
+    } else {
+        // Unknown: the card is fetched again and merged against the record as
+        // last synced, which is what it read as then.
+        e.card = e.base.size() == 574 ? cardFromRecord(e.base, e.uid) : QByteArray();
+        e.etag.clear();
+    }
+    if (const QJsonValue s = o.value(QStringLiteral("sending")); s.isObject())
+        e.sending = sendingFromJson(files, s.toObject());
     return !e.href.isEmpty() && e.id >= 0 && e.id <= 1700 &&
            (e.base.isEmpty() || e.base.size() == 574);
 }
 
-void applyJournalLine(SyncState& state, const QJsonObject& o)
+void applyJournalLine(const Files& files, SyncState& state, const QJsonObject& o)
 {
     const QString op = o.value(QStringLiteral("op")).toString();
     if (op == QLatin1String("set")) {
         SyncEntry e;
-        if (!fromJson(o.value(QStringLiteral("entry")).toObject(), e))
+        if (!fromJson(files, o.value(QStringLiteral("entry")).toObject(), e))
             return;
         if (SyncEntry* old = state.byHref(e.href))
             *old = e;
@@ -63,6 +118,9 @@ void applyJournalLine(SyncState& state, const QJsonObject& o)
         state.toFetch.removeAll(href);
         if (o.value(QStringLiteral("later")).toBool() && !href.isEmpty())
             state.toFetch << href;
+    } else if (op == QLatin1String("send")) {
+        if (SyncEntry* e = state.byHref(o.value(QStringLiteral("href")).toString()))
+            e->sending = sendingFromJson(files, o);
     }
 }
 
@@ -76,6 +134,23 @@ QByteArray syncedBytes(const QByteArray& record)
 QByteArray SyncEntry::digest() const
 {
     return QCryptographicHash::hash(syncedBytes(base), QCryptographicHash::Sha1);
+}
+
+void settleSent(SyncEntry& entry, const DavCard* there)
+{
+    if (!entry.sending)
+        return;
+    const SyncSending sent = *std::exchange(entry.sending, std::nullopt);
+    if (!there || there->etag == sent.over)
+        return;
+    const bool same = there->data == sent.card ||
+                      (!sent.card.isEmpty() && syncedBytes(recordFromCard(there->data)) ==
+                                                   syncedBytes(recordFromCard(sent.card)));
+    if (!same)
+        return;
+    entry.card = there->data;
+    entry.etag = there->etag;
+    entry.base = sent.base;
 }
 
 SyncEntry* SyncState::byHref(const QString& href)
@@ -94,7 +169,8 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
         const QJsonDocument doc =
             QJsonDocument::fromJson(files.readAll(kSyncStateName), &parseError);
         const QJsonObject o = doc.object();
-        if (parseError.error != QJsonParseError::NoError || o.value("version").toInt() != 1) {
+        const int version = o.value(QStringLiteral("version")).toInt();
+        if (parseError.error != QJsonParseError::NoError || version < 1 || version > 2) {
             if (error)
                 *error = QStringLiteral("The sync state file %1 cannot be read. Nothing was "
                                         "synced; remove the file to start over with a first sync.")
@@ -110,7 +186,7 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
         state.syncAtStartAndExit = o.value(QStringLiteral("atStartAndExit")).toBool();
         for (const QJsonValue v : o.value(QStringLiteral("entries")).toArray()) {
             SyncEntry e;
-            if (fromJson(v.toObject(), e))
+            if (fromJson(files, v.toObject(), e))
                 state.entries << e;
         }
         for (const QJsonValue v : o.value(QStringLiteral("toFetch")).toArray())
@@ -122,7 +198,7 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
         for (const QByteArray& line : files.readAll(kSyncJournalName).split('\n')) {
             const QJsonDocument doc = QJsonDocument::fromJson(line);
             if (doc.isObject())
-                applyJournalLine(state, doc.object());
+                applyJournalLine(files, state, doc.object());
         }
     }
     return state;
@@ -131,9 +207,15 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
 void saveSyncState(const Files& files, const SyncState& state)
 {
     QJsonArray entries;
-    for (const SyncEntry& e : state.entries)
-        entries.append(toJson(e));
-    const QJsonObject o{{QStringLiteral("version"), 1},
+    QSet<QString> cards;
+    for (const SyncEntry& e : state.entries) {
+        const QJsonObject o = toJson(files, e);
+        cards.insert(o.value(QStringLiteral("cardFile")).toString());
+        if (e.sending)
+            cards.insert(o.value(QStringLiteral("sending"))[QStringLiteral("cardFile")].toString());
+        entries.append(o);
+    }
+    const QJsonObject o{{QStringLiteral("version"), 2},
                         {QStringLiteral("server"), state.server},
                         {QStringLiteral("user"), state.user},
                         {QStringLiteral("proxy"), state.proxy},
@@ -143,8 +225,10 @@ void saveSyncState(const Files& files, const SyncState& state)
                         {QStringLiteral("entries"), entries},
                         {QStringLiteral("toFetch"), QJsonArray::fromStringList(state.toFetch)},
                         {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
+    flushCards(files); // on the disk before the state that names them
     files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
     files.removeIfPlainFile(kSyncJournalName);
+    removeUnusedCards(files, cards);
 }
 
 SyncJournal::~SyncJournal()
@@ -156,8 +240,16 @@ SyncJournal::~SyncJournal()
 void SyncJournal::set(const SyncEntry& entry)
 {
     append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("set")},
-                                     {QStringLiteral("entry"), toJson(entry)}})
+                                     {QStringLiteral("entry"), toJson(files_, entry)}})
                .toJson(QJsonDocument::Compact));
+}
+
+void SyncJournal::sending(const QString& href, const SyncSending& change)
+{
+    QJsonObject o = sendingToJson(files_, change);
+    o.insert(QStringLiteral("op"), QStringLiteral("send"));
+    o.insert(QStringLiteral("href"), href);
+    append(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
 void SyncJournal::drop(const QString& href)

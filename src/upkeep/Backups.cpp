@@ -46,6 +46,24 @@ const QString& kRestorePrefix = kRestoreTempPrefix;
 // sync in progress belongs to the files as they were and goes on a restore.
 const QString kSyncStateName = QStringLiteral("tvlsync.dat");
 const QString kSyncJournalName = QStringLiteral("tvlsync.jnl");
+// Each card the sync state names lies in a file of its own, named by its SHA-256.
+const QString kSyncCardPattern = QStringLiteral("tvlcard.*");
+
+bool isSyncCardName(const QString& name)
+{
+    static const QRegularExpression re(QStringLiteral("^tvlcard\\.[0-9a-f]{64}$"));
+    return re.match(name).hasMatch();
+}
+
+// The card files beside the N&A file; links under such names are none of ours.
+QStringList syncCardFiles(const Files& files)
+{
+    QStringList out;
+    for (const QString& n : files.list(kSyncCardPattern))
+        if (isSyncCardName(n) && !QFileInfo(files.path(n)).isSymLink())
+            out << n;
+    return out;
+}
 
 const char* const kTags[] = {"daily", "compact", "dups", "import", "manual", "restore", "sync"};
 
@@ -193,6 +211,7 @@ QString numberText(qint64 n)
 bool ownFileName(const QString& name)
 {
     return name == kNAName || name == kManifestName || name == kSyncStateName ||
+           isSyncCardName(name) ||
            (name.startsWith(QLatin1String("tvlmail."), Qt::CaseInsensitive) &&
             Files::isPlainName(name));
 }
@@ -677,7 +696,7 @@ Snapshot snapshotOf(const Files& files, BackupIo& io)
             s.names << n;
     }
     if (const QFileInfo state(files.path(kSyncStateName)); state.isFile() && !state.isSymLink())
-        s.names << kSyncStateName;
+        s.names << kSyncStateName << syncCardFiles(files);
     for (const QString& n : std::as_const(s.names)) {
         s.data << io.readFile(files.path(n));
         s.modes << liveMode(files, n);
@@ -876,7 +895,9 @@ void applySnapshot(const Files& files, BackupIo& io, const Snapshot& target, con
             if (!target.names.contains(n) && !QFileInfo(files.path(n)).isSymLink())
                 journal.removals << n;
         }
-        for (const QString& n : {kSyncStateName, kSyncJournalName}) {
+        QStringList syncFiles{kSyncStateName, kSyncJournalName};
+        syncFiles << syncCardFiles(files);
+        for (const QString& n : std::as_const(syncFiles)) {
             const QFileInfo live(files.path(n));
             if (!target.names.contains(n) && live.isFile() && !live.isSymLink())
                 journal.removals << n;
@@ -968,7 +989,7 @@ qint64 backupCopySize(const Files& files)
     QStringList names{kNAName};
     names << files.list(QStringLiteral("tvlmail.*"));
     if (files.exists(kSyncStateName))
-        names << kSyncStateName;
+        names << kSyncStateName << syncCardFiles(files);
     for (const QString& n : std::as_const(names)) {
         try {
             need += files.length(n);

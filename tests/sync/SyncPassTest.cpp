@@ -1,5 +1,6 @@
 // Whole syncs of program directories through a real CardDAV server.
 #include "sync/SyncPass.h"
+#include "CutAfterPut.h"
 #include "FakeSecretStore.h"
 #include "ForeignCard.h"
 #include "RadicaleServer.h"
@@ -410,6 +411,15 @@ TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(counts(sync(*a, yes)), QStringLiteral("+0 ~0 -6 | +0 ~0 -0 | 0"));
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    // Each deletion here is logged by the name the record had.
+    const QByteArray log = a->files->readAll(kSyncLogName);
+    EXPECT_FALSE(log.contains('\0'));
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_TRUE(log.contains(
+            QStringLiteral("Deleted here, as it was deleted on the server: Person %1 (ID %1).")
+                .arg(i)
+                .toUtf8()))
+            << log.toStdString();
     // Five are fewer than the guard counts. Deleted here, the record after them
     // stays within the file, and the file ends where its last record is.
     for (int i = 7; i <= 11; ++i)
@@ -522,6 +532,90 @@ TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplica
     EXPECT_EQ(peopleOf(*a), peopleOf(*b));
     EXPECT_EQ(peopleOf(*a).size(), 40 + added);
     EXPECT_EQ(cardsThere().size(), 40 + added);
+}
+
+// A changed card that reached the server while its answer did not (the
+// connection dropped, or the syncing process was killed then), and the same
+// field edited again before the next sync: the newest value wins, and what the
+// server had added stays on both sides.
+TEST_F(SyncPassTest, AChangeThatLandedWithoutItsAnswerIsNotUndoneByTheNextSync)
+{
+    CutAfterPut cutter(quint16(server->base().port()));
+    auto [a, b] = synced(staff(4));
+    // A talks to the server through the go-between from now on.
+    SyncState st = *loadSyncState(*a->files, nullptr);
+    st.book = cutter.through(book);
+    saveSyncState(*a->files, st);
+    DavSettings through = settings();
+    through.server = cutter.through(through.server);
+    const auto syncThrough = [&] {
+        CardDavClient client(through);
+        return runSync(a->p(), client, {});
+    };
+    const auto killedAtThePut = [&] {
+        QCoreApplication::processEvents();
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            cutter.closeInChild();
+            a->p().naFile.close();
+            a->open();
+            syncThrough();
+            ::_exit(0);
+        }
+        cutter.cut = [pid] { ::kill(pid, SIGKILL); };
+        int status = 0;
+        QDeadlineTimer deadline(60000);
+        while (::waitpid(pid, &status, WNOHANG) == 0 && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (deadline.hasExpired()) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+        }
+        EXPECT_TRUE(WIFSIGNALED(status)) << "the sync was not killed at its PUT";
+        a->p().naFile.close();
+        a->open();
+    };
+    for (int trial : {1, 2}) {
+        const QString who = QStringLiteral("Person %1").arg(trial);
+        const QString phone = QStringLiteral("555 090%1").arg(trial);
+        edit(*a, who, [](NARecord& r) { r.EMail = QStringLiteral("second@a.example"); });
+        edit(*b, who, [&phone](NARecord& r) { r.PhoneNum1 = phone; });
+        sync(*b);
+        cutter.cutting = true;
+        if (trial == 1)
+            EXPECT_FALSE(syncThrough().ok());
+        else
+            killedAtThePut();
+        cutter.cutting = false;
+        ASSERT_EQ(cutter.cuts, trial);
+
+        edit(*a, who, [](NARecord& r) { r.EMail = QStringLiteral("third@a.example"); });
+        const SyncReport r = syncThrough();
+        EXPECT_TRUE(r.ok()) << r.summary().toStdString();
+        EXPECT_EQ(r.conflicts, 0) << trial;
+        sync(*b);
+        EXPECT_EQ(recordOf(*b, who).EMail.trimmed(), QStringLiteral("third@a.example")) << trial;
+        EXPECT_EQ(recordOf(*a, who).EMail.trimmed(), QStringLiteral("third@a.example")) << trial;
+        EXPECT_EQ(recordOf(*a, who).PhoneNum1.trimmed(), phone) << trial;
+        EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    }
+}
+
+// Card files lost here: each card is fetched again and merged against the
+// record as last synced, so only what really changed moves either way.
+TEST_F(SyncPassTest, CardFilesLostHereAreFetchedAgainAndOnlyRealChangesMove)
+{
+    auto [a, b] = synced(staff(3));
+    const QString cards = QStringLiteral("tvlcard.*");
+    for (const QString& f : a->files->list(cards))
+        a->files->remove(f);
+    edit(*b, "Person 2", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0777"); });
+    sync(*b);
+    edit(*a, "Person 3", [](NARecord& r) { r.EMail = QStringLiteral("three@a.example"); });
+    EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
+    EXPECT_EQ(counts(sync(*b)), QStringLiteral("+0 ~1 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(peopleOf(*a), peopleOf(*b));
+    EXPECT_EQ(a->files->list(cards).size(), 3);
 }
 
 TEST_F(SyncPassTest, TheCommandLineSetsTheAccountUpSyncsAndSaysSoInOneLine)

@@ -2,12 +2,18 @@
 #include "sync/SyncState.h"
 #include "platform/Errors.h"
 #include "support/TestEnv.h"
+#include "sync/CardMapping.h"
+#include "sync/SyncCards.h"
 #include "upkeep/Backups.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tavrel;
 
@@ -21,6 +27,48 @@ SyncEntry entry(int id, const QString& href)
             QStringLiteral("\"e1\""),
             "BEGIN:VCARD\r\nEND:VCARD\r\n",
             QByteArray(574, char(id))};
+}
+
+// A card of `size` bytes or more, different for each `tag`.
+QByteArray bigCard(const QByteArray& tag, qsizetype size)
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + tag +
+           "\r\nPHOTO;ENCODING=b:" + QByteArray(size, 'A') + "\r\nEND:VCARD\r\n";
+}
+
+ino_t inodeOf(const Files& files, const QString& name)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(files.path(name)).constData(), &st) == 0 ? st.st_ino : 0;
+}
+
+// The card files lying beside the state, sorted.
+QStringList cardFiles(const Files& files)
+{
+    return files.list(kSyncCardPrefix + '*');
+}
+
+QStringList cardFilesOf(const SyncState& st)
+{
+    QStringList names;
+    for (const SyncEntry& e : st.entries)
+        names << cardFileName(cardDigest(e.card));
+    names.removeDuplicates();
+    names.sort();
+    return names;
+}
+
+SyncState threeEntries()
+{
+    SyncState st{QStringLiteral("https://dav.example/"),
+                 QStringLiteral("ann"),
+                 QUrl(QStringLiteral("https://dav.example/ann/book/")),
+                 QStringLiteral("tok-1"),
+                 false,
+                 {entry(1, "a.vcf"), entry(2, "b.vcf"), entry(3, "c.vcf")}};
+    for (SyncEntry& e : st.entries)
+        e.card = bigCard(e.href.toUtf8(), 20);
+    return st;
 }
 
 } // namespace
@@ -88,20 +136,198 @@ TEST(SyncState, TravelsWithTheNAFileInBackupCopiesAndRestores)
     Backups backups(files, clock, io, dir.filePath(QStringLiteral("backups")));
     const BackupCopy without = backups.take(BackupTrigger::Manual);
     clock.sleepMs(2000);
-    SyncState st;
-    st.token = QStringLiteral("tok-1");
+    SyncState st = threeEntries();
     saveSyncState(files, st);
     const BackupCopy with = backups.take(BackupTrigger::Sync);
     clock.sleepMs(2000);
 
+    const SyncState before = st;
     st.token = QStringLiteral("tok-2");
+    st.entries[0].card = bigCard("changed", 10);
+    st.entries.removeLast();
     saveSyncState(files, st);
     SyncJournal(files).drop(QStringLiteral("x.vcf"));
     backups.restore(with.name);
-    EXPECT_EQ(loadSyncState(files, nullptr)->token, QStringLiteral("tok-1"));
+    const std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->token, before.token);
+    // Exactly the cards the restored state names are back, each whole.
+    ASSERT_EQ(back->entries.size(), before.entries.size());
+    for (int i = 0; i < before.entries.size(); ++i) {
+        EXPECT_EQ(back->entries[i].card, before.entries[i].card) << i;
+        EXPECT_EQ(back->entries[i].etag, before.entries[i].etag) << i;
+    }
+    EXPECT_EQ(cardFiles(files), cardFilesOf(before));
     EXPECT_FALSE(files.exists(kSyncJournalName)); // it spoke of the files before the restore
     backups.restore(without.name);
     EXPECT_FALSE(files.exists(kSyncStateName)); // so the next sync starts afresh, deleting nothing
+    EXPECT_TRUE(cardFiles(files).isEmpty());
+}
+
+// One card changed: its own file is written and the small state file, and no
+// other card is; the file of the card it replaced goes. A card a journal line
+// names is on the disk before the line.
+TEST(SyncState, EachCardLiesInAFileOfItsOwnAndOnlyAChangedCardIsWritten)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    SyncState st = threeEntries();
+    st.entries[0].card = bigCard("photo", 3 * 1024 * 1024);
+    st.entries[2].card = bigCard("c", 100);
+    saveSyncState(files, st);
+    ASSERT_EQ(cardFiles(files), cardFilesOf(st));
+    const QString bigFile = cardFileName(cardDigest(st.entries[0].card));
+    const QString oldC = cardFileName(cardDigest(st.entries[2].card));
+    const ino_t bigInode = inodeOf(files, bigFile);
+    const ino_t bInode = inodeOf(files, cardFileName(cardDigest(st.entries[1].card)));
+    EXPECT_EQ(test::fileBytes(files.path(bigFile)), st.entries[0].card);
+    EXPECT_EQ(QFileInfo(files.path(bigFile)).permissions() & 0x0077, 0); // for the owner alone
+    // The state names cards, it does not hold them.
+    EXPECT_LT(files.length(kSyncStateName), 8 * 1024);
+
+    st.entries[2].card = bigCard("c changed", 100);
+    saveSyncState(files, st);
+    EXPECT_EQ(inodeOf(files, bigFile), bigInode); // the big card was not written again
+    EXPECT_EQ(inodeOf(files, cardFileName(cardDigest(st.entries[1].card))), bInode);
+    EXPECT_FALSE(files.exists(oldC));
+    EXPECT_EQ(cardFiles(files), cardFilesOf(st));
+    EXPECT_LT(files.length(kSyncStateName), 8 * 1024);
+
+    SyncEntry d = entry(9, "d.vcf");
+    d.card = bigCard("d", 50);
+    SyncJournal(files).set(d);
+    EXPECT_TRUE(files.exists(cardFileName(cardDigest(d.card))));
+    const std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->entries.size(), 4);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(back->entries[i].card, st.entries[i].card) << i;
+    EXPECT_EQ(back->entries[3].card, d.card);
+}
+
+// A state written before the cards had files of their own holds them inline:
+// read as it is, and given card files at the next save.
+TEST(SyncState, AStateWithItsCardsInlineIsReadAndConvertedAtTheNextSave)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    const SyncState st = threeEntries();
+    QJsonArray entries;
+    for (const SyncEntry& e : st.entries)
+        entries.append(QJsonObject{{"id", e.id},
+                                   {"href", e.href},
+                                   {"uid", e.uid},
+                                   {"etag", e.etag},
+                                   {"card", QString::fromLatin1(e.card.toBase64())},
+                                   {"base", QString::fromLatin1(e.base.toBase64())}});
+    files.replaceFile(kSyncStateName, QJsonDocument(QJsonObject{{"version", 1},
+                                                                {"book", st.book.toString()},
+                                                                {"token", st.token},
+                                                                {"entries", entries}})
+                                          .toJson());
+    std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->entries.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(back->entries[i].card, st.entries[i].card);
+        EXPECT_EQ(back->entries[i].base, st.entries[i].base);
+        EXPECT_EQ(back->entries[i].etag, st.entries[i].etag);
+    }
+    EXPECT_EQ(back->token, st.token);
+    saveSyncState(files, *back);
+    EXPECT_EQ(cardFiles(files), cardFilesOf(st));
+    const QByteArray saved = files.readAll(kSyncStateName);
+    EXPECT_EQ(QJsonDocument::fromJson(saved).object().value("version").toInt(), 2);
+    EXPECT_FALSE(saved.contains(st.entries[0].card.toBase64()));
+    back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->entries[1].card, st.entries[1].card);
+}
+
+// A card file that is missing, damaged or a planted link leaves that entry's
+// card unknown: its ETag is forgotten, so the next sync fetches the card, and
+// the record as last synced stands for the card meanwhile.
+TEST(SyncState, AMissingOrDamagedCardFileLeavesOnlyThatCardUnknown)
+{
+    QTemporaryDir dir, elsewhere;
+    Files files(dir.path());
+    SyncState st = threeEntries();
+    for (int i = 0; i < 3; ++i)
+        st.entries[i].card = bigCard(QByteArray::number(i), 40);
+    saveSyncState(files, st);
+    files.remove(cardFileName(cardDigest(st.entries[0].card)));
+    const QString damaged = files.path(cardFileName(cardDigest(st.entries[1].card)));
+    test::writeBytes(damaged, test::fileBytes(damaged).replace("FN:1", "FN:X"));
+
+    std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->entries.size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(back->entries[i].etag.isEmpty()) << i;
+        EXPECT_EQ(back->entries[i].card, cardFromRecord(st.entries[i].base, st.entries[i].uid))
+            << i;
+        EXPECT_EQ(back->entries[i].base, st.entries[i].base);
+    }
+    EXPECT_EQ(back->entries[2].card, st.entries[2].card);
+    EXPECT_EQ(back->entries[2].etag, st.entries[2].etag);
+
+    // A link under a card's name is not followed, even to the right bytes.
+    const QString outside = elsewhere.filePath("card");
+    test::writeBytes(outside, st.entries[2].card);
+    const QString third = files.path(cardFileName(cardDigest(st.entries[2].card)));
+    QFile::remove(third);
+    ASSERT_TRUE(QFile::link(outside, third));
+    back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->entries[2].etag.isEmpty());
+}
+
+// A change sent without its answer: kept through the journal and the state file,
+// and settled by what the server has when the next sync looks.
+TEST(SyncState, AChangeSentWithoutItsAnswerIsKeptAndSettledByWhatTheServerHas)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    SyncState st = threeEntries();
+    saveSyncState(files, st);
+    SyncEntry sent = st.entries[1];
+    QByteArray newBase = sent.base;
+    newBase[10] = 'Z';
+    const SyncSending change{cardFromRecord(newBase, sent.uid), newBase, sent.etag};
+    SyncJournal(files).sending(sent.href, change);
+    std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back && back->entries[1].sending);
+    saveSyncState(files, *back); // a sync that stopped at once keeps it too
+    back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back && back->entries[1].sending);
+    EXPECT_EQ(back->entries[1].sending->card, change.card);
+    EXPECT_EQ(back->entries[1].sending->base, change.base);
+    EXPECT_EQ(back->entries[1].sending->over, change.over);
+    EXPECT_FALSE(back->entries[0].sending);
+
+    const SyncEntry pending = back->entries[1];
+    // The server folded the card its own way but it reads the same: it landed.
+    QByteArray folded = change.card;
+    folded.replace("VERSION:3.0\r\n", "VERSION:3.0\r\nPRODID:-//server//\r\n");
+    const DavCard landed{sent.href, QStringLiteral("\"e2\""), folded};
+    SyncEntry e = pending;
+    settleSent(e, &landed);
+    EXPECT_FALSE(e.sending);
+    EXPECT_EQ(e.base, newBase);
+    EXPECT_EQ(e.card, folded);
+    EXPECT_EQ(e.etag, landed.etag);
+    // Still the card it was sent over, another card, or none: the entry stays.
+    const DavCard old{sent.href, sent.etag, sent.card};
+    const DavCard other{sent.href, QStringLiteral("\"e3\""),
+                        cardFromRecord(st.entries[2].base, "x")};
+    for (const DavCard* there : {&old, &other, static_cast<const DavCard*>(nullptr)}) {
+        e = pending;
+        settleSent(e, there);
+        EXPECT_FALSE(e.sending);
+        EXPECT_EQ(e.base, sent.base);
+        EXPECT_EQ(e.card, sent.card);
+        EXPECT_EQ(e.etag, sent.etag);
+    }
 }
 
 // Cards to fetch at a later sync are kept with the state, and a killed sync's
