@@ -93,4 +93,43 @@ TEST_F(RadicaleTest, MultigetFetchesTwoHundredCardsInBatchesAndNamesTheMissing)
     EXPECT_EQ(missing, QStringList{hrefs.last()});
 }
 
+TEST_F(RadicaleTest, ABookOfLargeCardsIsFetchedInBatchesUnderTheSizeLimit)
+{
+    // 40 cards with 1 MB photos: 40 MB in all, over the 32 MB an answer may hold.
+    CardDavClient client(settings());
+    const QUrl book = newBook(QStringLiteral("photos"), QStringLiteral("Photos"));
+    const QByteArray photo = "PHOTO;ENCODING=b;TYPE=JPEG:" + QByteArray(1024 * 1024, 'Q') + "\r\n";
+    QList<DavPut> puts;
+    QHash<QString, QByteArray> sent;
+    for (int i = 0; i < 40; ++i) {
+        QByteArray vcard = card(QStringLiteral("p%1").arg(i), QStringLiteral("Photo %1").arg(i));
+        vcard.insert(vcard.indexOf("END:VCARD"), photo);
+        const QUrl url = book.resolved(QUrl(QStringLiteral("p%1.vcf").arg(i)));
+        puts << DavPut{url, vcard, {}};
+        sent.insert(url.path(), vcard);
+    }
+    for (const DavPutAnswer& answer : client.putCards(puts))
+        ASSERT_TRUE(answer.result.ok()) << answer.result.message.toStdString();
+
+    DavChanges listed;
+    ASSERT_TRUE(client.listChanges(book, {}, listed).ok());
+    ASSERT_EQ(listed.changed.size(), 40);
+    QStringList hrefs;
+    for (const DavCardRef& ref : listed.changed) {
+        EXPECT_GT(ref.size, 1024 * 1024) << ref.href.toStdString();
+        hrefs << ref.href;
+    }
+    QList<DavCard> cards;
+    QStringList notFetched;
+    DavFetchNotes notes;
+    const DavResult fetched = client.fetchCards(book, hrefs, cards, notFetched, &notes);
+    ASSERT_TRUE(fetched.ok()) << fetched.message.toStdString();
+    EXPECT_TRUE(notFetched.isEmpty());
+    EXPECT_TRUE(notes.tooLarge.isEmpty());
+    ASSERT_EQ(cards.size(), 40);
+    for (const DavCard& c : cards)
+        EXPECT_EQ(c.data.size(), sent.value(CardDavClient::memberUrl(book, c.href).path()).size())
+            << c.href.toStdString();
+}
+
 } // namespace

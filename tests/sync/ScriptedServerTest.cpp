@@ -336,7 +336,7 @@ TEST(ScriptedServerTest, HttpsGoesOnlyToAServerWhoseCertificateIsTrusted)
     tls.setPrivateKey(QSslKey(testKey, QSsl::Ec));
     ScriptedServer server(
         [](const Request& r) {
-            return r.path == "/old/" ? http("301 Moved", {}, "Location: /book/\r\n")
+            return r.path == "/book" ? http("301 Moved", {}, "Location: /book/\r\n")
                                      : bookWithoutSyncReport(r);
         },
         tls);
@@ -354,7 +354,7 @@ TEST(ScriptedServerTest, HttpsGoesOnlyToAServerWhoseCertificateIsTrusted)
     QSslConfiguration::setDefaultConfiguration(trusting);
     // Redirected from https to https: followed.
     const DavResult listed = CardDavClient(server.settings())
-                                 .listChanges(server.url(QStringLiteral("/old/")), {}, changes);
+                                 .listChanges(server.url(QStringLiteral("/book")), {}, changes);
     QSslConfiguration::setDefaultConfiguration(before);
     EXPECT_TRUE(listed.ok()) << listed.message.toStdString();
     EXPECT_EQ(changes.changed.size(), 2);
