@@ -1,75 +1,15 @@
 #include "sync/DavHref.h"
 
-#include <QStringList>
-
 namespace tavrel {
 
 namespace {
 
-bool isUnreserved(int c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_' || c == '~';
-}
-
-int hexValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
-// An encoded path with its unreserved characters decoded and every other
-// escape in upper case, so that equal paths are equal strings.
-QString withUnreservedDecoded(const QString& encoded)
-{
-    QString out;
-    out.reserve(encoded.size());
-    for (qsizetype i = 0; i < encoded.size(); ++i) {
-        const int high = i + 2 < encoded.size() ? hexValue(encoded.at(i + 1)) : -1;
-        const int low = i + 2 < encoded.size() ? hexValue(encoded.at(i + 2)) : -1;
-        if (encoded.at(i) != QLatin1Char('%') || high < 0 || low < 0) {
-            out += encoded.at(i);
-            continue;
-        }
-        const int value = high * 16 + low;
-        if (isUnreserved(value))
-            out += QChar(value);
-        else
-            out += QLatin1Char('%') +
-                   QString::number(value, 16).rightJustified(2, QLatin1Char('0')).toUpper();
-        i += 2;
-    }
-    return out;
-}
-
-// The path with its "." and ".." segments taken out, as a resolver does.
-QString withoutDotSegments(const QString& path)
-{
-    const QStringList segments = path.split(QLatin1Char('/'));
-    QStringList kept;
-    for (qsizetype i = 0; i < segments.size(); ++i) {
-        const QString& segment = segments.at(i);
-        if (segment == QLatin1String(".") || segment == QLatin1String("..")) {
-            if (segment == QLatin1String("..") && kept.size() > 1)
-                kept.removeLast();
-            if (i + 1 == segments.size())
-                kept << QString(); // "a/.." names the folder: keep its slash
-            continue;
-        }
-        kept << segment;
-    }
-    return kept.join(QLatin1Char('/'));
-}
-
+// QUrl decodes escaped unreserved characters, writes every other escape in
+// upper case and, resolving, takes out dot segments, escaped ones too; so
+// equal paths are equal strings and a member's path has no ".." left.
 QString normalisedPath(const QUrl& url)
 {
-    QString path = withoutDotSegments(withUnreservedDecoded(url.path(QUrl::FullyEncoded)));
+    QString path = url.path(QUrl::FullyEncoded);
     if (!path.startsWith(QLatin1Char('/')))
         path.prepend(QLatin1Char('/'));
     return path;
