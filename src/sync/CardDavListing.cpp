@@ -82,9 +82,9 @@ struct CardDavClient::Gathered {
 
     void take(const QString& key, const Entry& entry)
     {
-        if (const qsizetype i = at.value(key, -1); i >= 0)
+        if (const qsizetype i = at.value(key, -1); i >= 0) {
             entries[i] = entry;
-        else {
+        } else {
             at.insert(key, entries.size());
             entries << entry;
         }
