@@ -15,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-targets_all=(open_file name_list mail_list id_list field_test report_run envelope_run import_file http_answer)
+targets_all=(open_file name_list mail_list id_list field_test report_run envelope_run import_file http_answer multistatus)
 mode=long
 limit=(-max_total_time=1800)
 case "${1:-}" in

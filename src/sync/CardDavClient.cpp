@@ -150,10 +150,10 @@ bool isAddressBook(const DavResource& res)
     return type && type->innerNames.contains(davKey(cardDavNs, "addressbook"));
 }
 
-bool isCollection(const DavResource& res)
+// Where an href of the discovery's answers points (any place on the server).
+QUrl hrefAt(const QUrl& base, const QString& href)
 {
-    const DavProperty* type = res.found(davKey(davNs, "resourcetype"));
-    return type && type->innerNames.contains(davKey(davNs, "collection"));
+    return base.resolved(QUrl(href, QUrl::TolerantMode));
 }
 
 QString firstHref(const DavMultiStatus& ms, const char* ns, const char* name)
@@ -162,21 +162,6 @@ QString firstHref(const DavMultiStatus& ms, const char* ns, const char* name)
         if (const DavProperty* prop = res.found(davKey(ns, name)); prop && !prop->hrefs.isEmpty())
             return prop->hrefs.first();
     return {};
-}
-
-// XML reading turns every CR LF inside the card into LF unless the server
-// wrote the CR as a character reference; a vCard's lines end in CR LF.
-QByteArray cardLines(const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    QByteArray out;
-    out.reserve(bytes.size() + bytes.count('\n'));
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
-            out += '\r';
-        out += bytes[i];
-    }
-    return out;
 }
 
 // A path with one trailing slash, for comparing a collection with its members.
@@ -248,7 +233,7 @@ CardDavClient::~CardDavClient() = default;
 
 QUrl CardDavClient::memberUrl(const QUrl& book, const QString& href)
 {
-    return book.resolved(QUrl(href, QUrl::TolerantMode));
+    return bookMember(book, href);
 }
 
 void CardDavClient::cancel()
@@ -595,14 +580,13 @@ DavResult CardDavClient::discover(QList<DavAddressBook>& books)
     };
     for (const DavResource& res : context.resources)
         if (isAddressBook(res))
-            addBook(memberUrl(contextUrl, res.href), res);
+            addBook(hrefAt(contextUrl, res.href), res);
 
     QString homeHref = firstHref(context, cardDavNs, "addressbook-home-set");
     QUrl homeBase = contextUrl;
     if (homeHref.isEmpty()) {
         const QString principalHref = firstHref(context, davNs, "current-user-principal");
-        QUrl principal =
-            principalHref.isEmpty() ? contextUrl : memberUrl(contextUrl, principalHref);
+        QUrl principal = principalHref.isEmpty() ? contextUrl : hrefAt(contextUrl, principalHref);
         DavMultiStatus principalProps;
         result = askMulti("PROPFIND", principal, 0, probe, principalProps, &homeBase);
         if (!result.ok())
@@ -611,7 +595,7 @@ DavResult CardDavClient::discover(QList<DavAddressBook>& books)
         if (homeHref.isEmpty())
             homeHref = homeBase.path();
     }
-    const QUrl home = memberUrl(homeBase, homeHref);
+    const QUrl home = hrefAt(homeBase, homeHref);
 
     DavMultiStatus members;
     QUrl membersAt;
@@ -622,7 +606,7 @@ DavResult CardDavClient::discover(QList<DavAddressBook>& books)
         return result;
     for (const DavResource& res : members.resources)
         if (isAddressBook(res))
-            addBook(memberUrl(membersAt, res.href), res);
+            addBook(hrefAt(membersAt, res.href), res);
     return result;
 }
 
@@ -651,110 +635,6 @@ DavResult CardDavClient::offersSyncCollection(const QUrl& book, bool& offered)
         if (const DavProperty* reports = res.found(davKey(davNs, "supported-report-set")))
             offered = offered || reports->innerNames.contains(davKey(davNs, "sync-collection"));
     return result;
-}
-
-DavResult CardDavClient::listEtags(const QUrl& book, QList<DavCardRef>& out)
-{
-    out.clear();
-    DavMultiStatus ms;
-    QUrl at;
-    const QByteArray body = xmlHead() + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/>"
-                                        "<d:getetag/></d:prop></d:propfind>";
-    DavResult result = askMulti("PROPFIND", book, 1, body, ms, &at);
-    if (!result.ok())
-        return result;
-    for (const DavResource& res : ms.resources) {
-        const DavProperty* etag = res.found(davKey(davNs, "getetag"));
-        if (!etag || isCollection(res) ||
-            collectionPath(memberUrl(at, res.href)) == collectionPath(at))
-            continue;
-        out << DavCardRef{res.href, etag->text.trimmed()};
-    }
-    return result;
-}
-
-DavResult CardDavClient::listChanges(const QUrl& book, const QString& syncToken, DavChanges& out)
-{
-    out = {};
-    bool offered = false;
-    DavResult result = offersSyncCollection(book, offered);
-    if (!result.ok())
-        return result;
-    if (!offered) {
-        out.complete = true;
-        return listEtags(book, out.changed);
-    }
-    auto report = [&](const QString& token, DavMultiStatus& ms, QUrl& at) {
-        const QByteArray body = xmlHead() + "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
-                                xmlEscaped(token).toUtf8() +
-                                "</d:sync-token><d:sync-level>1</d:sync-level><d:prop>"
-                                "<d:getetag/></d:prop></d:sync-collection>";
-        return askMulti("REPORT", book, 0, body, ms, &at);
-    };
-    DavMultiStatus ms;
-    QUrl at;
-    result = report(syncToken, ms, at);
-    out.complete = syncToken.isEmpty();
-    // A token the server no longer knows: start again from a full listing.
-    if (!syncToken.isEmpty() &&
-        (result.outcome == DavOutcome::Forbidden || result.outcome == DavOutcome::Conflict)) {
-        result = report(QString(), ms, at);
-        out.complete = true;
-    }
-    if (!result.ok())
-        return result;
-    for (const DavResource& res : ms.resources) {
-        if (collectionPath(memberUrl(at, res.href)) == collectionPath(at))
-            continue;
-        if (res.status == 404) {
-            // A full listing says what exists; some servers add their history of removals.
-            if (!out.complete)
-                out.removed << res.href;
-        } else if (const DavProperty* etag = res.found(davKey(davNs, "getetag"))) {
-            out.changed << DavCardRef{res.href, etag->text.trimmed()};
-        }
-    }
-    out.syncToken = ms.syncToken;
-    return result;
-}
-
-DavResult CardDavClient::fetchCards(const QUrl& book, const QStringList& hrefs,
-                                    QList<DavCard>& cards, QStringList& missing)
-{
-    cards.clear();
-    missing.clear();
-    const int batch = qMax(1, settings.multigetBatch);
-    for (qsizetype first = 0; first < hrefs.size(); first += batch) {
-        const QStringList part = hrefs.mid(first, batch);
-        QHash<QString, QString> asked; // member path -> href as asked
-        QByteArray body = xmlHead() + "<c:addressbook-multiget xmlns:d=\"DAV:\" "
-                                      "xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:prop>"
-                                      "<d:getetag/><c:address-data/></d:prop>";
-        for (const QString& href : part) {
-            asked.insert(memberUrl(book, href).path(), href);
-            body += "<d:href>" + xmlEscaped(href).toUtf8() + "</d:href>";
-        }
-        body += "</c:addressbook-multiget>";
-        DavMultiStatus ms;
-        DavResult result = askMulti("REPORT", book, 1, body, ms);
-        if (!result.ok())
-            return result;
-        for (const DavResource& res : ms.resources) {
-            const QString href = asked.take(memberUrl(book, res.href).path());
-            if (href.isNull())
-                continue; // not one that was asked for
-            const DavProperty* data = res.found(davKey(cardDavNs, "address-data"));
-            const DavProperty* etag = res.found(davKey(davNs, "getetag"));
-            if (res.status == 404 || !data)
-                missing << href;
-            else
-                cards << DavCard{href, etag ? etag->text.trimmed() : QString(),
-                                 cardLines(data->text)};
-        }
-        for (const QString& href : std::as_const(asked))
-            missing << href;
-    }
-    return {};
 }
 
 DavResult CardDavClient::putNew(const QUrl& cardUrl, const QByteArray& vcard, QString& newEtag)

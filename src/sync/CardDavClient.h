@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sync/DavHref.h"
 #include "sync/DavXml.h"
 
 #include <QByteArray>
@@ -60,6 +61,7 @@ struct DavAddressBook {
 struct DavCardRef {
     QString href;
     QString etag;
+    qint64 size = -1; // the card's length in bytes when the listing gave it
 };
 
 struct DavCard {
@@ -74,6 +76,12 @@ struct DavChanges {
     QString syncToken;         // the token to give next time (empty without sync-collection)
     bool complete = false;     // a full listing: members not listed are gone
     QStringList ignored;       // hrefs outside the book, passed over
+};
+
+// What a fetch of cards passed over besides the cards it could not read.
+struct DavFetchNotes {
+    QStringList tooLarge; // cards that alone pass the size limit (also not fetched)
+    QStringList ignored;  // hrefs outside the book, passed over (asked for or answered)
 };
 
 struct DavSettings {
@@ -125,14 +133,20 @@ public:
     // server offers it (an empty or expired token gives every member), else a
     // full listing of ETags.
     DavResult listChanges(const QUrl& book, const QString& syncToken, DavChanges& out);
-    // Every member with its ETag (PROPFIND, depth 1).
-    DavResult listEtags(const QUrl& book, QList<DavCardRef>& out);
+    // Every member with its ETag (PROPFIND, depth 1); hrefs outside the book
+    // are left out and, when `ignored` is given, named there.
+    DavResult listEtags(const QUrl& book, QList<DavCardRef>& out, QStringList* ignored = nullptr);
     // Whether the book answers sync-collection reports.
     DavResult offersSyncCollection(const QUrl& book, bool& offered);
 
-    // Fetches cards by href in batches; hrefs the server no longer has go to `missing`.
+    // Fetches cards by href in batches sized by the lengths the last listing
+    // gave, each well under the size limit; an answer over it is asked again
+    // in halves. `notFetched` names every href asked for that came back
+    // without a card: left out of the answer, unreadable, refused, too large
+    // or 404 alike. Nothing follows from it about deletion: only a listing
+    // says a card is gone.
     DavResult fetchCards(const QUrl& book, const QStringList& hrefs, QList<DavCard>& cards,
-                         QStringList& missing);
+                         QStringList& notFetched, DavFetchNotes* notes = nullptr);
 
     // Stores a new card; fails with PreconditionFailed if one exists there.
     DavResult putNew(const QUrl& cardUrl, const QByteArray& vcard, QString& newEtag);
@@ -149,7 +163,9 @@ public:
     // Deletes a card only if the server still has `etag`.
     DavResult remove(const QUrl& cardUrl, const QString& etag);
 
-    // The address of a member of `book` from an href the server gave.
+    // The address of a member of `book` from an href the server gave; an
+    // invalid QUrl when the href names anything but a card directly inside
+    // the book (see bookMember), so nothing is ever written outside it.
     static QUrl memberUrl(const QUrl& book, const QString& href);
 
     // Ends the running request; it and every later call return Cancelled.
@@ -158,6 +174,25 @@ public:
 
     // Number of HTTP requests sent, redirects included.
     int requestCount() const { return requests; }
+
+private:
+    struct Gathered;
+    // One sync-collection report from `token` (empty: every member).
+    DavResult syncReport(const QUrl& book, const QString& token, DavMultiStatus& out);
+    // Takes the members of one listing's answer into `gathered`; true when the
+    // server cut the answer short (507 for the book itself).
+    bool gather(const QUrl& book, const DavMultiStatus& ms, Gathered& gathered,
+                QStringList& ignored);
+    // A member's ETag and length, the length noted for fetchCards's batches.
+    DavCardRef cardRef(const QString& member, const DavResource& res, const DavProperty& etag);
+    // One addressbook-multiget of `hrefs`, all inside the book.
+    DavResult multiget(const QUrl& book, const QStringList& hrefs, QList<DavCard>& cards,
+                       QStringList& notFetched, DavFetchNotes& notes);
+    // The hrefs in batches whose listed lengths stay well under the size limit.
+    QList<QStringList> sizedBatches(const QUrl& book, const QStringList& hrefs) const;
+
+    // The lengths the last listing gave, by member address.
+    QHash<QString, qint64> listedSizes;
 
 private:
     struct Exchange {
