@@ -4,6 +4,7 @@
 #include "sync/DavResults.h"
 
 #include <QScopedValueRollback>
+#include <algorithm>
 
 namespace tavrel {
 

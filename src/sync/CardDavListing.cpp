@@ -30,7 +30,7 @@ QString memberKey(const QUrl& book, const QString& href)
 // wrote the CR as a character reference; a vCard's lines end in CR LF.
 QByteArray cardLines(const QString& text)
 {
-    QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = text.toUtf8();
     QByteArray out;
     out.reserve(bytes.size() + bytes.count('\n'));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
