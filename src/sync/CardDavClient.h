@@ -210,6 +210,7 @@ private:
     };
 
     struct Flight;
+    struct Fleet;
     struct Budget;
     using Answered = std::function<bool(qsizetype, const Answer&)>;
 
@@ -232,6 +233,12 @@ private:
     // was answered after any redirects.
     DavResult askMulti(const QByteArray& verb, const QUrl& url, int depth, const QByteArray& body,
                        DavMultiStatus& out, QUrl* at = nullptr);
+    // Discovery's first answer: from the well-known address, else the address given.
+    DavResult askContext(DavMultiStatus& context, QUrl& at);
+    // The address book home set that `context` names, or that its principal names.
+    DavResult askHome(const DavMultiStatus& context, const QUrl& contextUrl, QUrl& home);
+    // One PUT of a card, with the ETag the server gave it.
+    DavResult putCard(const Exchange& exchange, QString& newEtag);
 
     DavSettings settings;
     int requests = 0;

@@ -1,8 +1,7 @@
 // CardDavClient's listings of an address book and its fetches of cards: what
 // a server lists is taken only for members directly inside the book.
 #include "sync/CardDavClient.h"
-
-#include <QCoreApplication>
+#include "sync/DavResults.h"
 
 namespace tavrel {
 
@@ -13,11 +12,6 @@ namespace {
 constexpr int maxSyncRounds = 1000;
 // What a card's <response> adds to its length in a multiget answer.
 constexpr qint64 responseOverhead = 256;
-
-QByteArray xmlStart()
-{
-    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
-}
 
 bool isCollection(const DavResource& res)
 {
@@ -36,7 +30,7 @@ QString memberKey(const QUrl& book, const QString& href)
 // wrote the CR as a character reference; a vCard's lines end in CR LF.
 QByteArray cardLines(const QString& text)
 {
-    QByteArray bytes = text.toUtf8();
+    const QByteArray bytes = text.toUtf8();
     QByteArray out;
     out.reserve(bytes.size() + bytes.count('\n'));
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -47,13 +41,6 @@ QByteArray cardLines(const QString& text)
     return out;
 }
 
-DavResult endlessListing()
-{
-    return {DavOutcome::BadAnswer, 0,
-            QCoreApplication::translate("tavrel::CardDavClient",
-                                        "The server's list of changes did not come to an end.")};
-}
-
 // A listing that a redirect took to another collection lists that one: its
 // members are not the book's, and taking none of them would look like an
 // empty book, so it is no answer.
@@ -61,12 +48,7 @@ DavResult answeredAt(const QUrl& book, const QUrl& at, const DavResult& result)
 {
     if (!result.ok() || namesCollection(book, at.toString(QUrl::FullyEncoded)))
         return result;
-    return {DavOutcome::BadAnswer, 0,
-            QCoreApplication::translate("tavrel::CardDavClient",
-                                        "The address book at %1 answered from %2 instead. Set up "
-                                        "sync again with the address book's new address.")
-                .arg(book.toDisplayString(QUrl::RemoveUserInfo),
-                     at.toDisplayString(QUrl::RemoveUserInfo))};
+    return answeredElsewhere(book, at);
 }
 
 } // namespace
@@ -121,8 +103,9 @@ DavResult CardDavClient::listEtags(const QUrl& book, QList<DavCardRef>& out, QSt
     listedSizes.clear();
     DavMultiStatus ms;
     QUrl at;
-    const QByteArray body = xmlStart() + "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/>"
-                                         "<d:getetag/><d:getcontentlength/></d:prop></d:propfind>";
+    const QByteArray body = xmlDeclaration() +
+                            "<d:propfind xmlns:d=\"DAV:\"><d:prop><d:resourcetype/>"
+                            "<d:getetag/><d:getcontentlength/></d:prop></d:propfind>";
     DavResult result = askMulti("PROPFIND", book, 1, body, ms, &at);
     result = answeredAt(book, at, result);
     if (!result.ok())
@@ -143,7 +126,8 @@ DavResult CardDavClient::listEtags(const QUrl& book, QList<DavCardRef>& out, QSt
 
 DavResult CardDavClient::syncReport(const QUrl& book, const QString& token, DavMultiStatus& out)
 {
-    const QByteArray body = xmlStart() + "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
+    const QByteArray body = xmlDeclaration() +
+                            "<d:sync-collection xmlns:d=\"DAV:\"><d:sync-token>" +
                             xmlEscaped(token).toUtf8() +
                             "</d:sync-token><d:sync-level>1</d:sync-level><d:prop>"
                             "<d:getetag/><d:getcontentlength/></d:prop></d:sync-collection>";
@@ -171,6 +155,21 @@ bool CardDavClient::gather(const QUrl& book, const DavMultiStatus& ms, Gathered&
         }
     }
     return truncated;
+}
+
+DavResult CardDavClient::offersSyncCollection(const QUrl& book, bool& offered)
+{
+    offered = false;
+    DavMultiStatus ms;
+    const QByteArray body = xmlDeclaration() + "<d:propfind xmlns:d=\"DAV:\"><d:prop>"
+                                               "<d:supported-report-set/></d:prop></d:propfind>";
+    DavResult result = askMulti("PROPFIND", book, 0, body, ms);
+    if (!result.ok())
+        return result;
+    for (const DavResource& res : ms.resources)
+        if (const DavProperty* reports = res.found(davKey(davNs, "supported-report-set")))
+            offered = offered || reports->innerNames.contains(davKey(davNs, "sync-collection"));
+    return result;
 }
 
 DavResult CardDavClient::listChanges(const QUrl& book, const QString& syncToken, DavChanges& out)
@@ -238,9 +237,9 @@ DavResult CardDavClient::multiget(const QUrl& book, const QStringList& hrefs, QL
                                   QStringList& notFetched, DavFetchNotes& notes)
 {
     QHash<QString, QString> asked; // member key -> href as asked
-    QByteArray body = xmlStart() + "<c:addressbook-multiget xmlns:d=\"DAV:\" "
-                                   "xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:prop>"
-                                   "<d:getetag/><c:address-data/></d:prop>";
+    QByteArray body = xmlDeclaration() + "<c:addressbook-multiget xmlns:d=\"DAV:\" "
+                                         "xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:prop>"
+                                         "<d:getetag/><c:address-data/></d:prop>";
     for (const QString& href : hrefs) {
         asked.insert(memberKey(book, href), href);
         body += "<d:href>" + xmlEscaped(href).toUtf8() + "</d:href>";

@@ -1,5 +1,7 @@
 #include "sync/DavHref.h"
 
+#include "sync/HttpHeaders.h"
+
 namespace tavrel {
 
 namespace {
@@ -21,17 +23,6 @@ QString folderPath(const QUrl& url)
     if (!path.endsWith(QLatin1Char('/')))
         path += QLatin1Char('/');
     return path;
-}
-
-bool sameOrigin(const QUrl& a, const QUrl& b)
-{
-    auto defaultPort = [](const QUrl& url) {
-        const QString scheme = url.scheme().toLower();
-        return scheme == QLatin1String("https") ? 443 : scheme == QLatin1String("http") ? 80 : -1;
-    };
-    return a.scheme().compare(b.scheme(), Qt::CaseInsensitive) == 0 &&
-           a.host().compare(b.host(), Qt::CaseInsensitive) == 0 &&
-           a.port(defaultPort(a)) == b.port(defaultPort(b));
 }
 
 // The href resolved against the collection (taken as a folder), when it is

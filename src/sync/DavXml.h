@@ -45,6 +45,13 @@ inline QString davKey(const char* ns, const char* name)
     return QStringLiteral("{%1}%2").arg(QLatin1String(ns), QLatin1String(name));
 }
 
+// What every XML body the client writes begins with, and its content type.
+inline QByteArray xmlDeclaration()
+{
+    return QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n");
+}
+inline constexpr char xmlContentType[] = "application/xml; charset=utf-8";
+
 // Escapes text for an XML body the client writes.
 QString xmlEscaped(const QString& text);
 

@@ -102,10 +102,7 @@ void addHeaderLine(HttpAnswer& answer, const QByteArray& line)
 
 QByteArray HttpAnswer::header(const QByteArray& lowerCaseName) const
 {
-    for (const auto& [name, value] : headers)
-        if (name == lowerCaseName)
-            return value;
-    return {};
+    return headerValues(lowerCaseName).value(0);
 }
 
 QList<QByteArray> HttpAnswer::headerValues(const QByteArray& lowerCaseName) const
@@ -250,24 +247,13 @@ int HttpTransport::start(const HttpRequest& request, int totalMs, Done done)
         curl_easy_setopt(e, CURLOPT_PASSWORD, settings.password.toUtf8().constData());
         curl_easy_setopt(e, CURLOPT_HTTPAUTH, digest ? CURLAUTH_DIGEST : CURLAUTH_BASIC);
     }
-    if (t.probe) {
-        curl_easy_setopt(e, CURLOPT_CONNECT_ONLY, 1L);
-        curl_easy_setopt(e, CURLOPT_CERTINFO, 1L);
-        curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 0L);
-        curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 0L);
-    }
     configure(t, totalMs);
     t.idle.setSingleShot(true);
-    t.idle.setInterval(qMax(1, settings.idleMs));
+    t.idle.setInterval(idleMs());
     t.maxBody = settings.maxBodyBytes;
     const int id = t.id;
-    QObject::connect(&t.idle, &QTimer::timeout, &t.idle, [this, id] {
-        auto it = transfers.find(id);
-        if (it != transfers.end()) {
-            it->second->answer.failure = HttpAnswer::Failure::Idle;
-            abort(id, true);
-        }
-    });
+    QObject::connect(&t.idle, &QTimer::timeout, &t.idle,
+                     [this, id] { stop(id, HttpAnswer::Failure::Idle); });
     transfers.emplace(id, std::move(owned));
     t.idle.start();
     curl_multi_add_handle(multiOf(multi), e);
@@ -291,16 +277,21 @@ void HttpTransport::configure(Transfer& t, int totalMs)
     curl_easy_setopt(e, CURLOPT_XFERINFOFUNCTION, &HttpTransport::onProgress);
     curl_easy_setopt(e, CURLOPT_XFERINFODATA, &t);
     curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(settings.maxBodyBytes));
-    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(qMax(1, settings.idleMs)));
+    curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(idleMs()));
     curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, static_cast<long>(qMax(1, totalMs)));
     if (settings.proxy.isValid() && !settings.proxy.isEmpty()) {
         curl_easy_setopt(e, CURLOPT_PROXY, settings.proxy.toEncoded().constData());
         curl_easy_setopt(e, CURLOPT_PROXYAUTH, CURLAUTH_ANY);
     }
-    if (!settings.certificatePin.isEmpty() && !t.probe) {
+    if (t.probe) {
+        curl_easy_setopt(e, CURLOPT_CONNECT_ONLY, 1L);
+        curl_easy_setopt(e, CURLOPT_CERTINFO, 1L);
+    } else if (!settings.certificatePin.isEmpty()) {
         // The user trusts this one key: the authorities' say does not count.
         curl_easy_setopt(e, CURLOPT_PINNEDPUBLICKEY,
                          settings.certificatePin.toLatin1().constData());
+    }
+    if (t.probe || !settings.certificatePin.isEmpty()) {
         curl_easy_setopt(e, CURLOPT_SSL_VERIFYPEER, 0L);
         curl_easy_setopt(e, CURLOPT_SSL_VERIFYHOST, 0L);
     }
@@ -345,14 +336,18 @@ void HttpTransport::finish(Transfer& t, int code)
     end(t.id, std::move(answer));
 }
 
-void HttpTransport::abort(int id, bool timedOut)
+void HttpTransport::abort(int id)
+{
+    stop(id, HttpAnswer::Failure::Aborted);
+}
+
+void HttpTransport::stop(int id, HttpAnswer::Failure why)
 {
     auto it = transfers.find(id);
     if (it == transfers.end())
         return;
     HttpAnswer answer = std::move(it->second->answer);
-    if (answer.failure != HttpAnswer::Failure::Idle)
-        answer.failure = timedOut ? HttpAnswer::Failure::TimedOut : HttpAnswer::Failure::Aborted;
+    answer.failure = why;
     end(id, std::move(answer));
 }
 

@@ -68,8 +68,8 @@ public:
     // Starts `request`, with at most `totalMs` for all of it; `done` is called
     // once, from the event loop or from abort(). Returns the transfer's number.
     int start(const HttpRequest& request, int totalMs, Done done);
-    // Ends the transfer at once; its `done` gets Aborted (or TimedOut when `timedOut`).
-    void abort(int transfer, bool timedOut = false);
+    // Ends the transfer at once; its `done` gets Aborted.
+    void abort(int transfer);
     // Ends every transfer on its way, as abort() does.
     void abortAll();
     // Gives every transfer on its way its full idle time again.
@@ -94,7 +94,9 @@ private:
     void act(int fd, int events);
     void collect();
     void finish(Transfer& t, int code);
+    void stop(int id, HttpAnswer::Failure why);
     void end(int id, HttpAnswer answer); // by value: it may be the transfer's own
+    int idleMs() const { return qMax(1, settings.idleMs); }
 
     TransportSettings settings;
     bool digest = false;

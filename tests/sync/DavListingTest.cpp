@@ -1,7 +1,7 @@
 // What the client takes from a server's listings and multiget answers:
 // members inside the book only, listings cut short followed to their end,
 // cards not fetched told apart, and large books fetched within the size limit.
-#include "LoopbackDav.h"
+#include "ScriptedServer.h"
 #include "sync/CardDavClient.h"
 
 #include <QSet>
@@ -98,23 +98,22 @@ TEST(DavListingTest, HrefsOutsideTheBookAreNeitherListedNorFetchedButNamed)
 {
     bool offered = false;
     QByteArray foreign; // an href on another origin
-    LoopbackDav server([&](const DavRequest& r) {
+    ScriptedServer server([&](const Request& r) {
         if (r.path == "/moved/")
-            return QByteArray(
-                "HTTP/1.1 301 Moved\r\nLocation: /book/\r\nContent-Length: 0\r\n\r\n");
+            return http("301 Moved", {}, "Location: /book/\r\n");
         if (r.asksReports())
             return reports(offered);
         if (r.isSyncReport())
-            return multiStatus(withStatus("/book/", 200) + etagged("/book/a.vcf", "1") +
-                                   etagged(foreign, "2") + withStatus("/book/b.vcf", 404) +
-                                   withStatus("/book/%2e%2e/book2/c.vcf", 404) +
-                                   etagged("/book/sub/d.vcf", "3"),
-                               "t2");
+            return multi(withStatus("/book/", 200) + etagged("/book/a.vcf", "1") +
+                             etagged(foreign, "2") + withStatus("/book/b.vcf", 404) +
+                             withStatus("/book/%2e%2e/book2/c.vcf", 404) +
+                             etagged("/book/sub/d.vcf", "3"),
+                         "t2");
         if (r.isMultiget())
-            return multiStatus(withData(foreign, vcard("a")) + withData("/book/b.vcf", vcard("b")));
-        return multiStatus(member("/book/", "<d:resourcetype><d:collection/></d:resourcetype>") +
-                           etagged("/book/a.vcf", "1") + etagged(foreign, "2") +
-                           etagged("/book/../book2/x.vcf", "4") + etagged("/other/y.vcf", "5"));
+            return multi(withData(foreign, vcard("a")) + withData("/book/b.vcf", vcard("b")));
+        return multi(member("/book/", "<d:resourcetype><d:collection/></d:resourcetype>") +
+                     etagged("/book/a.vcf", "1") + etagged(foreign, "2") +
+                     etagged("/book/../book2/x.vcf", "4") + etagged("/other/y.vcf", "5"));
     });
     foreign = server.url("/book/a.vcf").toString().replace("127.0.0.1", "127.0.0.2").toUtf8();
     CardDavClient client(server.settings());
@@ -151,13 +150,13 @@ TEST(DavListingTest, HrefsOutsideTheBookAreNeitherListedNorFetchedButNamed)
     EXPECT_EQ(QSet<QString>(notFetched.begin(), notFetched.end()),
               (QSet<QString>{"/book/a.vcf", "/elsewhere/e.vcf"}));
     EXPECT_EQ(notes.ignored, (QStringList{"/elsewhere/e.vcf", foreign}));
-    EXPECT_EQ(server.requests.last().askedHrefs(), asked.first(2));
+    EXPECT_EQ(server.last.askedHrefs(), asked.first(2));
 }
 
 TEST(DavListingTest, ACardTheAnswerDoesNotGiveIsNotFetchedWhateverTheReason)
 {
-    LoopbackDav server([](const DavRequest&) {
-        return multiStatus(
+    ScriptedServer server([](const Request&) {
+        return multi(
             withData("/book/ok.vcf", vcard("ok")) + withStatus("/book/gone.vcf", 404) +
             "<d:response><d:href>/book/refused.vcf</d:href><d:propstat><d:prop><c:address-data/>"
             "</d:prop><d:status>HTTP/1.1 403 Forbidden</d:status></d:propstat></d:response>" +
@@ -183,19 +182,19 @@ TEST(DavListingTest, ACardTheAnswerDoesNotGiveIsNotFetchedWhateverTheReason)
 TEST(DavListingTest, AListingCutShortIsFollowedFromItsTokensToTheEnd)
 {
     QHash<QByteArray, QByteArray> rounds; // token asked -> answer
-    LoopbackDav server([&](const DavRequest& r) {
+    ScriptedServer server([&](const Request& r) {
         return r.asksReports() ? reports(true) : rounds.value(r.token(), withStatus("/", 500));
     });
     const QByteArray book = server.book().toString().toUtf8();
     CardDavClient client(server.settings());
 
     // A full listing in two rounds; the book names itself without its slash.
-    rounds[""] = multiStatus(etagged("/book/a.vcf", "1") + etagged("/book/b.vcf", "1") +
-                                 withStatus(book.chopped(1), 507),
-                             "t1");
-    rounds["t1"] = multiStatus(etagged("/book/b.vcf", "2") + etagged("/book/c.vcf", "1") +
-                                   withStatus("/book/a.vcf", 404) + withStatus("/book/", 200),
-                               "t2");
+    rounds[""] = multi(etagged("/book/a.vcf", "1") + etagged("/book/b.vcf", "1") +
+                           withStatus(book.chopped(1), 507),
+                       "t1");
+    rounds["t1"] = multi(etagged("/book/b.vcf", "2") + etagged("/book/c.vcf", "1") +
+                             withStatus("/book/a.vcf", 404) + withStatus("/book/", 200),
+                         "t2");
     DavChanges out;
     DavResult result = client.listChanges(server.book(), {}, out);
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
@@ -206,11 +205,11 @@ TEST(DavListingTest, AListingCutShortIsFollowedFromItsTokensToTheEnd)
     EXPECT_EQ(out.syncToken, "t2");
 
     // Changes since a token in three rounds: the last word on each card counts.
-    rounds["t5"] = multiStatus(withStatus("/book/x.vcf", 404) + etagged("/book/y.vcf", "1") +
-                                   withStatus("/book/", 507),
-                               "t6");
-    rounds["t6"] = multiStatus(withStatus("/book/y.vcf", 404) + withStatus("/book/", 507), "t7");
-    rounds["t7"] = multiStatus(etagged("/book/x.vcf", "3") + withStatus("/book/z.vcf", 404), "t8");
+    rounds["t5"] = multi(withStatus("/book/x.vcf", 404) + etagged("/book/y.vcf", "1") +
+                             withStatus("/book/", 507),
+                         "t6");
+    rounds["t6"] = multi(withStatus("/book/y.vcf", 404) + withStatus("/book/", 507), "t7");
+    rounds["t7"] = multi(etagged("/book/x.vcf", "3") + withStatus("/book/z.vcf", 404), "t8");
     result = client.listChanges(server.book(), QStringLiteral("t5"), out);
     ASSERT_TRUE(result.ok()) << result.message.toStdString();
     EXPECT_FALSE(out.complete);
@@ -219,12 +218,12 @@ TEST(DavListingTest, AListingCutShortIsFollowedFromItsTokensToTheEnd)
     EXPECT_EQ(out.syncToken, "t8");
 
     // Cut short with no token to go on from, or for ever: not an answer.
-    rounds["t9"] = multiStatus(etagged("/book/x.vcf", "4") + withStatus("/book/", 507));
+    rounds["t9"] = multi(etagged("/book/x.vcf", "4") + withStatus("/book/", 507));
     EXPECT_EQ(client.listChanges(server.book(), QStringLiteral("t9"), out).outcome,
               DavOutcome::BadAnswer);
     for (int i = 10; i < 1100; ++i)
         rounds["t" + QByteArray::number(i)] =
-            multiStatus(withStatus("/book/", 507), "t" + QByteArray::number(i + 1));
+            multi(withStatus("/book/", 507), "t" + QByteArray::number(i + 1));
     const int before = client.requestCount();
     EXPECT_EQ(client.listChanges(server.book(), QStringLiteral("t10"), out).outcome,
               DavOutcome::BadAnswer);
@@ -240,7 +239,7 @@ TEST(DavListingTest, LargeCardsComeInBatchesUnderTheSizeLimitAndOneTooLargeIsNam
                      vcard("c" + QByteArray::number(i), 10000));
     cards.insert(QStringLiteral("/book/huge.vcf"), vcard("huge", 100000));
     bool giveLengths = false;
-    LoopbackDav server([&](const DavRequest& r) {
+    ScriptedServer server([&](const Request& r) {
         QByteArray responses;
         if (r.asksReports())
             return reports(false);
@@ -255,7 +254,7 @@ TEST(DavListingTest, LargeCardsComeInBatchesUnderTheSizeLimitAndOneTooLargeIsNam
                                                            "</d:getcontentlength>"
                                                      : QByteArray()));
         }
-        return multiStatus(responses);
+        return multi(responses);
     });
     DavSettings settings = server.settings();
     settings.maxBodyBytes = 64 * 1024;

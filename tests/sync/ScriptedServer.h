@@ -5,6 +5,7 @@
 #include "sync/CardDavClient.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QSslServer>
 #include <QTcpServer>
@@ -27,6 +28,25 @@ struct Request {
             if (line.toLower().startsWith(name.toLower() + ':'))
                 return line.mid(name.size() + 1).trimmed();
         return {};
+    }
+
+    // The hrefs a multiget asks for, as written.
+    QStringList askedHrefs() const
+    {
+        static const QRegularExpression href(QStringLiteral("<d:href>([^<]*)</d:href>"));
+        QStringList out;
+        for (auto it = href.globalMatch(QString::fromUtf8(body)); it.hasNext();)
+            out << it.next().captured(1).replace(QLatin1String("&amp;"), QLatin1String("&"));
+        return out;
+    }
+    bool isMultiget() const { return body.contains("addressbook-multiget"); }
+    bool isSyncReport() const { return body.contains("sync-collection"); }
+    bool asksReports() const { return body.contains("supported-report-set"); }
+    // The token of a sync-collection report.
+    QByteArray token() const
+    {
+        const qsizetype from = body.indexOf("<d:sync-token>") + 14;
+        return body.mid(from, body.indexOf("</d:sync-token>") - from);
     }
 };
 
@@ -57,14 +77,18 @@ public:
         return QUrl(
             QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(server->serverPort()).arg(path));
     }
+    // The address book most scripts serve.
+    QUrl book() const { return url(QStringLiteral("/book/")); }
     // A client's settings for this server, with a password no message may show.
     DavSettings settings(int timeoutMs = 5000) const
     {
         return {url(), QStringLiteral("ann"), QStringLiteral("s3cret-pw"), false, timeoutMs};
     }
     int requests = 0;
-    int connections = 0;     // accepted (for https: with the handshake done)
-    QList<QByteArray> heads; // of every request, in the order they came
+    int connections = 0;       // accepted (for https: with the handshake done)
+    QList<QByteArray> heads;   // of every request, in the order they came
+    Request last{};            // the latest request
+    QList<qint64> answerSizes; // body bytes of each answer given at once
 
 private:
     void read(QTcpSocket* socket)
@@ -85,11 +109,14 @@ private:
         const Request request{first.value(0), first.value(1), buffer.mid(headEnd + 4, length),
                               socket, head};
         heads << head;
+        last = request;
         buffer.remove(0, headEnd + 4 + length);
         ++requests;
         const QByteArray answer = script(request);
-        if (!answer.isNull())
+        if (!answer.isNull()) {
+            answerSizes << answer.size() - answer.indexOf("\r\n\r\n") - 4;
             socket->write(answer);
+        }
         if (answer.contains("Connection: close"))
             socket->disconnectFromHost();
     }
@@ -107,10 +134,44 @@ inline QByteArray http(const QByteArray& status, const QByteArray& body,
            QByteArray::number(body.size()) + "\r\n" + extra + "\r\n" + body;
 }
 
-inline QByteArray multi(const QByteArray& responses)
+// A multi-status answer of the responses, with a sync token when one is given.
+inline QByteArray multi(const QByteArray& responses, const QByteArray& token = {})
 {
-    return http("207 Multi-Status", "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\">" +
-                                        responses + "</d:multistatus>");
+    return http("207 Multi-Status",
+                "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\" "
+                "xmlns:c=\"urn:ietf:params:xml:ns:carddav\">" +
+                    responses +
+                    (token.isNull() ? QByteArray() : "<d:sync-token>" + token + "</d:sync-token>") +
+                    "</d:multistatus>");
+}
+
+// A member with its properties, all found.
+inline QByteArray member(const QByteArray& href, const QByteArray& props)
+{
+    return "<d:response><d:href>" + href + "</d:href><d:propstat><d:prop>" + props +
+           "</d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>";
+}
+
+inline QByteArray etagged(const QByteArray& href, const QByteArray& etag)
+{
+    return member(href, "<d:getetag>\"" + etag + "\"</d:getetag>");
+}
+
+// A member the server names as gone, or (for the book itself) 507 when cut short.
+inline QByteArray withStatus(const QByteArray& href, int status)
+{
+    return "<d:response><d:href>" + href + "</d:href><d:status>HTTP/1.1 " +
+           QByteArray::number(status) + " Status</d:status></d:response>";
+}
+
+// The answer to PROPFIND of the supported reports: sync-collection or not.
+inline QByteArray reports(bool syncCollection)
+{
+    return multi(member("/book/", syncCollection ? "<d:supported-report-set><d:supported-"
+                                                   "report><d:report><d:sync-collection/>"
+                                                   "</d:report></d:supported-report>"
+                                                   "</d:supported-report-set>"
+                                                 : "<d:supported-report-set/>"));
 }
 
 // A script that gives every request the same answer.
@@ -127,17 +188,13 @@ inline QByteArray bodyOf(const QByteArray& answer)
 // A book that offers no sync-collection report, with two cards.
 inline QByteArray bookWithoutSyncReport(const Request& r)
 {
-    if (r.body.contains("supported-report-set"))
-        return multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop>"
-                     "<d:supported-report-set><d:supported-report><d:report><d:expand-property/>"
-                     "</d:report></d:supported-report></d:supported-report-set></d:prop>"
-                     "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>");
-    return multi("<d:response><d:href>/book/</d:href><d:propstat><d:prop><d:resourcetype>"
-                 "<d:collection/></d:resourcetype><d:getetag>\"c\"</d:getetag></d:prop>"
-                 "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>"
-                 "<d:response><d:href>/book/a.vcf</d:href><d:propstat><d:prop><d:resourcetype/>"
-                 "<d:getetag>\"1\"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status>"
-                 "</d:propstat></d:response>"
+    if (r.asksReports())
+        return multi(member("/book/", "<d:supported-report-set><d:supported-report><d:report>"
+                                      "<d:expand-property/></d:report></d:supported-report>"
+                                      "</d:supported-report-set>"));
+    return multi(member("/book/", "<d:resourcetype><d:collection/></d:resourcetype>"
+                                  "<d:getetag>\"c\"</d:getetag>") +
+                 member("/book/a.vcf", "<d:resourcetype/><d:getetag>\"1\"</d:getetag>") +
                  "<d:response><d:href>/book/b%20c.vcf</d:href><d:propstat><d:prop>"
                  "<d:getetag>\"2\"</d:getetag></d:prop><d:status>HTTP/1.1 299 Fine</d:status>"
                  "</d:propstat></d:response>"
