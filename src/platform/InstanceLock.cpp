@@ -56,7 +56,9 @@ bool InstanceLock::tryOnce()
     int fd =
         ::openat(dirFd, kLockName, O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     struct stat st {};
-    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))) {
+    // A second name for the file (a hard link from elsewhere) would have the
+    // process number written into a file outside: no lock of ours either.
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)) {
         ::close(fd);
         fd = -1;
         errno = ELOOP;
@@ -67,7 +69,7 @@ bool InstanceLock::tryOnce()
         // lock of ours: it goes, and the lock file is made afresh.
         struct stat there {};
         if (::fstatat(dirFd, kLockName, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
-            !S_ISREG(there.st_mode)) {
+            (!S_ISREG(there.st_mode) || there.st_nlink != 1)) {
             const int flags = S_ISDIR(there.st_mode) ? AT_REMOVEDIR : 0;
             if (::unlinkat(dirFd, kLockName, flags) == 0)
                 return fail(EAGAIN, -1);

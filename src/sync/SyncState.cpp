@@ -12,6 +12,7 @@
 #include <QSet>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavrel {
@@ -294,9 +295,16 @@ void SyncJournal::write()
     if (held_.isEmpty())
         return;
     if (fd_ < 0) {
-        // A link planted under the journal's name is refused, never followed.
+        // A link planted under the journal's name is refused, never followed,
+        // and so is a file with a second name elsewhere (a hard link).
         fd_ = ::open(QFile::encodeName(files_.path(kSyncJournalName)).constData(),
                      O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        struct stat st {};
+        if (fd_ >= 0 && (::fstat(fd_, &st) != 0 || st.st_nlink != 1)) {
+            ::close(fd_);
+            fd_ = -1;
+            errno = ELOOP;
+        }
         if (fd_ < 0)
             throw PlatformError(errnoToNumber(errno), kSyncJournalName, errno);
     }

@@ -216,9 +216,8 @@ TEST(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
         // After `done` whole steps, each file is as those steps left it or as
         // the step under way leaves it; a replacement cut short may leave its
         // temporary file, which the next one starts afresh.
-        expectOldOrNew(
-            now, states[size_t(done)], next, whole,
-            {kCompactTempName, kMailListTempName, kImportLogTempName, kRecordJournalName});
+        expectOldOrNew(now, states[size_t(done)], next, whole,
+                       {kCompactTempName, kMailListTempName, kImportLogTempName});
 
         // The next start opens the file as it lies, without the damaged-file message.
         p.naFile.close();

@@ -68,7 +68,10 @@ inline DirFiles filesIn(const QString& dir, const QStringList& names = {}, bool 
                     subfolders ? QDirIterator::Subdirectories : QDirIterator::NoIteratorFlags);
     while (it.hasNext()) {
         const QString path = it.next();
-        out[QDir(dir).relativeFilePath(path)] = fileBytes(path);
+        // The record journal only helps the next open complete a record a
+        // kill cut; its bytes (the file's inode among them) are no data.
+        if (it.fileName() != kRecordJournalName)
+            out[QDir(dir).relativeFilePath(path)] = fileBytes(path);
     }
     return out;
 }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace tavrel;
 
@@ -28,11 +29,16 @@ TEST(InstanceLock, AnUnusableDirectoryOrALinkUnderItsNameIsNotTrusted)
 
     const QString target = outside.filePath("target");
     test::writeBytes(target, "outside");
-    for (const QString kind : {"link to a file", "dangling link", "link to a folder", "folder"}) {
+    for (const QString kind :
+         {"link to a file", "dangling link", "link to a folder", "folder", "hard link"}) {
         QTemporaryDir dir;
         const QString lock = dir.filePath("tavrel.lock");
         if (kind == QLatin1String("folder"))
             ASSERT_TRUE(QDir().mkdir(lock));
+        else if (kind == QLatin1String("hard link"))
+            ASSERT_EQ(
+                ::link(QFile::encodeName(target).constData(), QFile::encodeName(lock).constData()),
+                0);
         else
             ASSERT_TRUE(QFile::link(kind.contains(QLatin1String("folder")) ? outside.path()
                                     : kind.startsWith(QLatin1String("dangling"))

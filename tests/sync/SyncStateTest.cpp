@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tavrel;
 
@@ -85,6 +86,13 @@ TEST(SyncState, SavedWholeReadBackWithTheJournalOfAKilledSyncReplayedAndNoLinkFo
     // A journal planted as a link is refused, the file it points to untouched.
     ASSERT_TRUE(QFile::link(outside, files.path(kSyncJournalName)));
     EXPECT_THROW(SyncJournal(files).set(entry(1, "a.vcf")), PlatformError);
+    QFile::remove(files.path(kSyncJournalName));
+    // So is a second name for a file elsewhere.
+    ASSERT_EQ(::link(QFile::encodeName(outside).constData(),
+                     QFile::encodeName(files.path(kSyncJournalName)).constData()),
+              0);
+    EXPECT_THROW(SyncJournal(files).set(entry(1, "a.vcf")), PlatformError);
+    EXPECT_EQ(test::fileBytes(outside), QByteArray("keep"));
     QFile::remove(files.path(kSyncJournalName));
     // A state file planted as a link is replaced, not written through.
     ASSERT_TRUE(QFile::link(outside, files.path(kSyncStateName)));
