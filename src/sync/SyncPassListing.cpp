@@ -33,8 +33,8 @@ bool Pass::listAndFetch()
 }
 
 // Builds the items; the hrefs to fetch: cards changed there, cards written but
-// never confirmed, and cards waiting to be fetched (new ones only while a free
-// ID is left for them).
+// never confirmed, and cards waiting to be fetched (only while a free ID is left
+// for them: one that found no room is not fetched again for nothing).
 QStringList Pass::wantedCards(const QHash<QString, QString>& listed)
 {
     const QSet<QString> removed(changes.removed.cbegin(), changes.removed.cend());
@@ -56,9 +56,17 @@ QStringList Pass::wantedCards(const QHash<QString, QString>& listed)
         items << item;
     }
     const bool room = freeId() != 0;
-    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
-        if (!known.contains(it.key()))
+    int waitingForRoom = 0;
+    for (auto it = listed.cbegin(); it != listed.cend(); ++it) {
+        if (known.contains(it.key()))
+            continue;
+        if (room || !waiting.contains(it.key()))
             wanted << it.key();
+        else
+            ++waitingForRoom;
+    }
+    if (waitingForRoom)
+        log << tr("%1 cards wait on the server for room in the N&A file.").arg(waitingForRoom);
     if (room)
         for (const QString& href : std::as_const(st.toFetch))
             if (!known.contains(href) && !listed.contains(href))
@@ -161,11 +169,17 @@ void Pass::logPassedOver(const QStringList& hrefs)
         log << QStringLiteral("Passed over, outside the address book: %1").arg(href);
 }
 
-// Fetches the cards.
+// Fetches the cards, logging each one the server's answers passed over.
 bool Pass::fetch(const QStringList& hrefs, QList<DavCard>& cards)
 {
     QStringList notFetched;
-    const DavResult r = client.fetchCards(st.book, hrefs, cards, notFetched);
+    DavFetchNotes notes;
+    const DavResult r = client.fetchCards(st.book, hrefs, cards, notFetched, &notes);
+    logPassedOver(notes.ignored);
+    for (const QString& href : std::as_const(notes.tooLarge))
+        log << tr("Not fetched, larger than the server's answers may be: %1. It stays on the "
+                  "server and is not deleted here.")
+                   .arg(href);
     return stop(r);
 }
 
