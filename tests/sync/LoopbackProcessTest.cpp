@@ -48,11 +48,12 @@ TEST(LoopbackProcessTest, AServerThatCannotRunSaysWhyInOneLine)
     EXPECT_FALSE(quits.running());
     EXPECT_EQ(quits.whyNotRunning(), QStringLiteral("sh stopped at start: bad setting in line 2"));
 
-    // The first reason stays: it is the one that explains the rest.
-    LoopbackProcess refused(QStringLiteral("sh"));
+    // The first reason stays: it is the one that explains the rest. And a
+    // server that cannot run is not started at all.
+    LoopbackProcess refused(QStringLiteral("python3"));
     refused.fail(QStringLiteral("the backend\ndid not start"));
     refused.fail(QStringLiteral("a later reason"));
-    refused.start({QStringLiteral("-c"), QStringLiteral("sleep 30")});
+    serveFolder(refused);
     EXPECT_FALSE(refused.running());
     EXPECT_EQ(refused.whyNotRunning(), QStringLiteral("the backend did not start"));
     EXPECT_FALSE(accepts(refused.port()));
