@@ -9,9 +9,19 @@
 
 namespace tavrel::test {
 
-// Tests against one private server of the kind `Server` per suite, as
-// RadicaleFixture does: CI must run them; elsewhere a server that does not
-// start skips them, saying why.
+// What every test that needs a real server or tool does when it is missing:
+// CI must run the test, so there it fails; elsewhere the test is skipped,
+// saying why in one line. Call it from SetUp.
+inline void requireRunning(bool running, const QString& what, const QString& why)
+{
+    if (!running && qEnvironmentVariableIsSet("CI"))
+        FAIL() << what.toStdString() << " did not start: " << why.toStdString();
+    if (!running)
+        GTEST_SKIP() << what.toStdString() << " tests skipped: " << why.toStdString();
+}
+
+// Tests against one private server of the kind `Server` per suite, started
+// before the suite's first test and stopped after its last.
 template <class Server> class DavServerFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { server = std::make_unique<Server>(); }
@@ -19,11 +29,8 @@ protected:
 
     void SetUp() override
     {
-        if (!server->running() && qEnvironmentVariableIsSet("CI"))
-            FAIL() << "CardDAV server did not start: " << server->whyNotRunning().toStdString();
-        if (!server->running())
-            GTEST_SKIP() << "CardDAV server tests skipped: "
-                         << server->whyNotRunning().toStdString();
+        requireRunning(server->running(), QStringLiteral("CardDAV server"),
+                       server->whyNotRunning());
     }
 
     static DavSettings settings()

@@ -1,5 +1,6 @@
 // The client through real components users put in front of their servers:
 // Apache asking for Digest, and a forwarding proxy.
+#include "DavServerFixture.h"
 #include "DigestServer.h"
 #include "ProxyServer.h"
 #include "RadicaleServer.h"
@@ -7,22 +8,11 @@
 #include "sync/CardDavClient.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace tavrel;
 using namespace tavrel::test;
 
 namespace {
-
-// CI must run them: there a server that does not start is a failure;
-// elsewhere the tests are skipped, saying why.
-void requireRunning(bool running, const QString& why, const char* what)
-{
-    if (!running && qEnvironmentVariableIsSet("CI"))
-        FAIL() << what << " did not start: " << why.toStdString();
-    if (!running)
-        GTEST_SKIP() << what << " tests skipped: " << why.toStdString();
-}
 
 const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u-1\r\nFN:Ada Lovelace\r\n"
                         "N:Lovelace;Ada;;;\r\nEND:VCARD\r\n";
@@ -54,23 +44,13 @@ void syncRound(CardDavClient& client, const QUrl& home)
         client.remove(book.resolved(QUrl(changes.changed[0].href)), changes.changed[0].etag).ok());
 }
 
-class DigestTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { server = std::make_unique<DigestServer>(); }
-    static void TearDownTestSuite() { server.reset(); }
-    void SetUp() override
-    {
-        requireRunning(server->running(), server->whyNotRunning(), "Apache with Digest");
-    }
-    static inline std::unique_ptr<DigestServer> server;
-};
+using DigestTest = DavServerFixture<DigestServer>;
 
 // The first request offers Basic; a server that asks for Digest only gets it
 // from then on, and the wrong password is still refused.
 TEST_F(DigestTest, AServerThatTakesDigestOnlyIsAnsweredWithDigest)
 {
-    CardDavClient client(
-        {server->base(), DigestServer::user, DigestServer::password, false, 10000});
+    CardDavClient client(settings());
     syncRound(client, server->home());
 
     QList<DavAddressBook> books;
@@ -80,30 +60,19 @@ TEST_F(DigestTest, AServerThatTakesDigestOnlyIsAnsweredWithDigest)
     EXPECT_EQ(wrong.outcome, DavOutcome::Unauthorized);
 }
 
-class ProxyTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
+// Radicale with a forwarding proxy beside it: the proxy tests need both.
+class ProxiedRadicale : public RadicaleServer {
+public:
+    bool running() const { return RadicaleServer::running() && proxy.running(); }
+    QString whyNotRunning() const
     {
-        radicale = std::make_unique<RadicaleServer>();
-        proxy = std::make_unique<ProxyServer>();
+        return RadicaleServer::running() ? proxy.whyNotRunning() : RadicaleServer::whyNotRunning();
     }
-    static void TearDownTestSuite()
-    {
-        proxy.reset();
-        radicale.reset();
-    }
-    void SetUp() override
-    {
-        requireRunning(radicale->running(), radicale->whyNotRunning(), "CardDAV server");
-        requireRunning(proxy->running(), proxy->whyNotRunning(), "Proxy");
-    }
-    static DavSettings settings()
-    {
-        return {radicale->base(), RadicaleServer::user, RadicaleServer::password, false, 10000};
-    }
-    static inline std::unique_ptr<RadicaleServer> radicale;
-    static inline std::unique_ptr<ProxyServer> proxy;
+
+    ProxyServer proxy;
 };
+
+using ProxyTest = DavServerFixture<ProxiedRadicale>;
 
 // Plain http goes through the proxy as forwarded requests (the proxy tunnels to
 // port 443 only, so a CONNECT would fail), named by the account or the environment.
@@ -112,20 +81,20 @@ TEST_F(ProxyTest, PlainHttpGoesThroughTheProxyAsForwardedRequests)
     ScopedEnv noProxy("no_proxy", QByteArray());
     ScopedEnv httpProxy("http_proxy", QByteArray());
     DavSettings named = settings();
-    named.proxy = proxy->url();
+    named.proxy = server->proxy.url();
     CardDavClient client(named);
-    syncRound(client, radicale->home());
-    const QByteArray log = proxy->log();
+    syncRound(client, server->home());
+    const QByteArray log = server->proxy.log();
     EXPECT_TRUE(log.contains("PUT http://127.0.0.1:")) << log.right(2000).toStdString();
     EXPECT_TRUE(log.contains("REPORT http://127.0.0.1:")) << log.right(2000).toStdString();
     EXPECT_FALSE(log.contains("): CONNECT ")) << log.right(2000).toStdString();
 
-    httpProxy.set(proxy->url().toEncoded());
-    const qsizetype before = proxy->log().count("PROPFIND http://");
+    httpProxy.set(server->proxy.url().toEncoded());
+    const qsizetype before = server->proxy.log().count("PROPFIND http://");
     QList<DavAddressBook> books;
     const DavResult found = CardDavClient(settings()).discover(books);
     EXPECT_TRUE(found.ok()) << found.message.toStdString();
-    EXPECT_GT(proxy->log().count("PROPFIND http://"), before);
+    EXPECT_GT(server->proxy.log().count("PROPFIND http://"), before);
 }
 
 } // namespace

@@ -11,30 +11,20 @@ namespace tavrel::test {
 
 namespace {
 
-const char apache[] = "/usr/sbin/apache2";
 const char modules[] = "/usr/lib/apache2/modules";
 
 } // namespace
 
 DigestServer::DigestServer()
 {
-    if (!radicale.running()) {
-        failure = radicale.whyNotRunning();
+    if (!radicale.running())
+        process.fail(radicale.whyNotRunning());
+    if (!QFileInfo::exists(QStringLiteral("%1/mod_auth_digest.so").arg(modules)))
+        process.fail(QStringLiteral("apache2 is not installed (scripts/setup.sh installs it)"));
+    if (!process.prepared())
         return;
-    }
-    if (!QFileInfo(QString::fromLatin1(apache)).isExecutable() ||
-        !QFileInfo::exists(QStringLiteral("%1/mod_auth_digest.so").arg(modules))) {
-        failure = QStringLiteral("apache2 is not installed (scripts/setup.sh installs it)");
-        return;
-    }
-    port = freeLoopbackPort();
-    if (!dir.isValid() || port == 0) {
-        failure = QStringLiteral("could not prepare apache's folder or port");
-        return;
-    }
     const QString config = configure(radicale.base().port());
-    failure = startServing(process, QString::fromLatin1(apache),
-                           {QStringLiteral("-f"), config, QStringLiteral("-DFOREGROUND")}, port);
+    process.start({QStringLiteral("-f"), config, QStringLiteral("-DFOREGROUND")});
 }
 
 // Its configuration, its user file, and a folder its workers may read when it
@@ -45,19 +35,20 @@ QString DigestServer::configure(quint16 radicalePort)
         QCryptographicHash::hash(QByteArray(user) + ':' + realm + ':' + password,
                                  QCryptographicHash::Md5)
             .toHex();
-    const QString users = dir.filePath(QStringLiteral("digest"));
+    const QString users = process.filePath(QStringLiteral("digest"));
     writeBytes(users, QByteArray(user) + ':' + realm + ':' + secret + '\n');
     const bool root = ::geteuid() == 0;
     if (root) {
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                              QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(process.folder(), QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ExeOwner | QFile::ReadOther |
+                                                    QFile::ExeOther);
         QFile::setPermissions(users, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     }
     QString text = QStringLiteral("ServerRoot \"%1\"\nServerName 127.0.0.1\nListen 127.0.0.1:%2\n"
                                   "PidFile %1/httpd.pid\nDefaultRuntimeDir %1\n"
                                   "ErrorLog %1/error.log\nLogLevel warn\n")
-                       .arg(dir.path())
-                       .arg(port);
+                       .arg(process.folder())
+                       .arg(process.port());
     for (const char* module : {"mpm_event", "authn_core", "authn_file", "authz_core", "authz_user",
                                "auth_digest", "headers", "proxy", "proxy_http"})
         text += QStringLiteral("LoadModule %1_module %2/mod_%1.so\n")
@@ -71,14 +62,9 @@ QString DigestServer::configure(quint16 radicalePort)
                            "ProxyPassReverse / http://127.0.0.1:%3/\n")
                 .arg(QLatin1String(realm), users)
                 .arg(radicalePort);
-    const QString config = dir.filePath(QStringLiteral("httpd.conf"));
+    const QString config = process.filePath(QStringLiteral("httpd.conf"));
     writeBytes(config, text.toUtf8());
     return config;
-}
-
-DigestServer::~DigestServer()
-{
-    stopServing(process);
 }
 
 } // namespace tavrel::test

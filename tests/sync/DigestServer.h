@@ -1,11 +1,9 @@
 #pragma once
 
+#include "LoopbackProcess.h"
 #include "RadicaleServer.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QUrl>
-#include <memory>
 
 namespace tavrel::test {
 
@@ -19,21 +17,17 @@ public:
     static constexpr char realm[] = "Tavrel test";
 
     DigestServer();
-    ~DigestServer();
 
-    bool running() const { return failure.isEmpty(); }
-    QString whyNotRunning() const { return failure; }
-    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)); }
+    bool running() const { return process.running(); }
+    QString whyNotRunning() const { return process.whyNotRunning(); }
+    QUrl base() const { return process.url(); }
     QUrl home() const { return base().resolved(QUrl(QLatin1String("/") + user + '/')); }
 
 private:
     QString configure(quint16 radicalePort);
 
     RadicaleServer radicale{true};
-    QTemporaryDir dir;
-    QProcess process;
-    quint16 port = 0;
-    QString failure;
+    LoopbackProcess process{QStringLiteral("/usr/sbin/apache2")};
 };
 
 } // namespace tavrel::test

@@ -2,11 +2,22 @@
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 
 namespace tavrel::test {
+
+namespace {
+
+QString findProgram(const QString& program, const QStringList& searchPaths)
+{
+    if (QFileInfo(program).isAbsolute())
+        return QFileInfo(program).isExecutable() ? program : QString();
+    return QStandardPaths::findExecutable(program, searchPaths);
+}
+
+} // namespace
 
 quint16 freeLoopbackPort()
 {
@@ -14,29 +25,19 @@ quint16 freeLoopbackPort()
     return probe.listen(QHostAddress::LocalHost, 0) ? probe.serverPort() : 0;
 }
 
-QString startServing(QProcess& process, const QString& program, const QStringList& arguments,
-                     quint16 port)
+LoopbackProcess::LoopbackProcess(const QString& program, const QStringList& searchPaths)
+    : name(QFileInfo(program).fileName()), program(findProgram(program, searchPaths))
 {
-    const QString name = QFileInfo(program).fileName();
-    if (port == 0)
-        return QStringLiteral("no free port for ") + name;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    const QDeadlineTimer deadline(15000);
-    while (!deadline.hasExpired()) {
-        if (process.state() == QProcess::NotRunning)
-            return name + QStringLiteral(" stopped at start: ") +
-                   QString::fromLocal8Bit(process.readAll()).simplified().left(200);
-        QTcpSocket socket;
-        socket.connectToHost(QHostAddress::LocalHost, port);
-        if (socket.waitForConnected(200))
-            return {};
-        QThread::msleep(100);
+    if (this->program.isEmpty()) {
+        fail(name + QStringLiteral(" is not installed (scripts/setup.sh installs it)"));
+        return;
     }
-    return name + QStringLiteral(" did not accept connections within 15 seconds");
+    port_ = freeLoopbackPort();
+    if (!dir.isValid() || port_ == 0)
+        fail(QStringLiteral("could not prepare %1's folder or port").arg(name));
 }
 
-void stopServing(QProcess& process)
+LoopbackProcess::~LoopbackProcess()
 {
     if (process.state() == QProcess::NotRunning)
         return;
@@ -45,6 +46,43 @@ void stopServing(QProcess& process)
         process.kill();
         process.waitForFinished(2000);
     }
+}
+
+void LoopbackProcess::fail(const QString& why)
+{
+    if (failure.isEmpty())
+        failure = why.simplified();
+}
+
+QString LoopbackProcess::whyNotRunning() const
+{
+    if (!failure.isEmpty() || started)
+        return failure;
+    return name + QStringLiteral(" was not started");
+}
+
+void LoopbackProcess::start(const QStringList& arguments)
+{
+    if (!prepared() || started)
+        return;
+    started = true;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const QDeadlineTimer deadline(15000);
+    while (!deadline.hasExpired()) {
+        // Waiting on the process (not sleeping) is what notices that it ended.
+        process.waitForFinished(100);
+        if (process.state() == QProcess::NotRunning) {
+            fail(name + QStringLiteral(" stopped at start: ") +
+                 QString::fromLocal8Bit(process.readAll()).simplified().left(200));
+            return;
+        }
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port_);
+        if (socket.waitForConnected(200))
+            return;
+    }
+    fail(name + QStringLiteral(" did not accept connections within 15 seconds"));
 }
 
 } // namespace tavrel::test

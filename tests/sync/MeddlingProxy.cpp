@@ -1,4 +1,5 @@
 #include "MeddlingProxy.h"
+#include "ScriptedServer.h"
 
 #include <QRegularExpression>
 #include <QTcpSocket>
@@ -6,14 +7,6 @@
 namespace tavrel::test {
 
 namespace {
-
-QByteArray headerValue(const QByteArray& head, const QByteArray& name)
-{
-    for (const QByteArray& line : head.split('\n'))
-        if (line.toLower().startsWith(name.toLower() + ':'))
-            return line.mid(name.size() + 1).trimmed();
-    return {};
-}
 
 QByteArray unchunked(const QByteArray& body)
 {
@@ -56,16 +49,9 @@ void MeddlingProxy::read(QTcpSocket* socket)
 {
     QByteArray& buffer = pending[socket];
     buffer += socket->readAll();
-    const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
-    if (headEnd < 0)
-        return;
-    const QByteArray head = buffer.left(headEnd);
-    const qsizetype length = headerValue(head, "Content-Length").toLongLong();
-    if (buffer.size() < headEnd + 4 + length)
-        return;
-    const QByteArray body = buffer.mid(headEnd + 4, length);
-    buffer.remove(0, headEnd + 4 + length);
-    socket->write(forward(head, body));
+    QByteArray head, body;
+    if (takeRequest(buffer, head, body))
+        socket->write(forward(head, body));
 }
 
 // Sends the request on over a connection of its own and gives back the

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QProcess>
-#include <QTemporaryDir>
+#include "LoopbackProcess.h"
+
 #include <QUrl>
 
 namespace tavrel::test {
@@ -11,19 +11,16 @@ namespace tavrel::test {
 class ProxyServer {
 public:
     ProxyServer();
-    ~ProxyServer();
 
-    bool running() const { return failure.isEmpty(); }
-    QString whyNotRunning() const { return failure; }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port)); }
+    bool running() const { return process.running(); }
+    QString whyNotRunning() const { return process.whyNotRunning(); }
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(process.port())); }
     // What it logged so far.
     QByteArray log() const;
 
 private:
-    QTemporaryDir dir;
-    QProcess process;
-    quint16 port = 0;
-    QString failure;
+    LoopbackProcess process{QStringLiteral("tinyproxy"),
+                            {QStringLiteral("/usr/bin"), QStringLiteral("/usr/sbin")}};
 };
 
 } // namespace tavrel::test

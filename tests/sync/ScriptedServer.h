@@ -16,19 +16,40 @@
 
 namespace tavrel::test {
 
+// The value of a header line of a request's or answer's head, or null when it
+// has none.
+inline QByteArray headerValue(const QByteArray& head, const QByteArray& name)
+{
+    for (const QByteArray& line : head.split('\n'))
+        if (line.toLower().startsWith(name.toLower() + ':'))
+            return line.mid(name.size() + 1).trimmed();
+    return {};
+}
+
+// Takes the first whole request off what a connection has sent so far: its
+// head (without the blank line) and the body its Content-Length promises.
+// False, leaving `received` as it is, while the request is not all there.
+inline bool takeRequest(QByteArray& received, QByteArray& head, QByteArray& body)
+{
+    const qsizetype headEnd = received.indexOf("\r\n\r\n");
+    if (headEnd < 0)
+        return false;
+    const qsizetype length = headerValue(received.left(headEnd), "Content-Length").toLongLong();
+    if (received.size() < headEnd + 4 + length)
+        return false;
+    head = received.left(headEnd);
+    body = received.mid(headEnd + 4, length);
+    received.remove(0, headEnd + 4 + length);
+    return true;
+}
+
 struct Request {
     QByteArray method, path, body;
     QTcpSocket* socket; // for an answer given later
     QByteArray head;    // the request line and header lines
 
     // The value of a header line, or null when the request has none.
-    QByteArray header(const QByteArray& name) const
-    {
-        for (const QByteArray& line : head.split('\n'))
-            if (line.toLower().startsWith(name.toLower() + ':'))
-                return line.mid(name.size() + 1).trimmed();
-        return {};
-    }
+    QByteArray header(const QByteArray& name) const { return headerValue(head, name); }
 
     // The hrefs a multiget asks for, as written.
     QStringList askedHrefs() const
@@ -95,22 +116,13 @@ private:
     {
         QByteArray& buffer = pending[socket];
         buffer += socket->readAll();
-        const qsizetype headEnd = buffer.indexOf("\r\n\r\n");
-        if (headEnd < 0)
-            return;
-        const QByteArray head = buffer.left(headEnd);
-        qsizetype length = 0;
-        for (const QByteArray& line : head.split('\n'))
-            if (line.toLower().startsWith("content-length:"))
-                length = line.mid(15).trimmed().toLongLong();
-        if (buffer.size() < headEnd + 4 + length)
+        QByteArray head, body;
+        if (!takeRequest(buffer, head, body))
             return;
         const QList<QByteArray> first = head.left(head.indexOf('\r')).split(' ');
-        const Request request{first.value(0), first.value(1), buffer.mid(headEnd + 4, length),
-                              socket, head};
+        const Request request{first.value(0), first.value(1), body, socket, head};
         heads << head;
         last = request;
-        buffer.remove(0, headEnd + 4 + length);
         ++requests;
         const QByteArray answer = script(request);
         if (!answer.isNull()) {

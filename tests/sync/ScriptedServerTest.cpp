@@ -299,3 +299,28 @@ TEST(ScriptedServerTest, CardsAreReadWithCrLfLineEndsHoweverTheServerSendsThem)
     ASSERT_EQ(cards.size(), 1);
     EXPECT_EQ(cards[0].data, "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n");
 }
+
+// The scripted server and the meddling proxy read requests the same way: a
+// request is taken only when its head and the body its length promises are all
+// there, and what follows it waits for the next.
+TEST(ScriptedServerTest, ARequestIsTakenOnlyWhenItIsAllThere)
+{
+    QByteArray head, body;
+    QByteArray received = "PUT /book/a.vcf HTTP/1.1\r\ncontent-length: 5\r\n";
+    EXPECT_FALSE(takeRequest(received, head, body));
+    received += "\r\nabc";
+    const QByteArray partial = received;
+    EXPECT_FALSE(takeRequest(received, head, body));
+    EXPECT_EQ(received, partial);
+    received += "de" + QByteArray("GET / HTTP/1.1\r\nHost: x\r\n\r\nREPORT");
+    ASSERT_TRUE(takeRequest(received, head, body));
+    EXPECT_EQ(head, "PUT /book/a.vcf HTTP/1.1\r\ncontent-length: 5");
+    EXPECT_EQ(body, "abcde");
+    EXPECT_EQ(headerValue(head, "Content-Length"), "5");
+    ASSERT_TRUE(takeRequest(received, head, body));
+    EXPECT_EQ(head, "GET / HTTP/1.1\r\nHost: x");
+    EXPECT_EQ(body, "");
+    EXPECT_TRUE(headerValue(head, "Content-Length").isNull());
+    EXPECT_EQ(received, "REPORT");
+    EXPECT_FALSE(takeRequest(received, head, body));
+}

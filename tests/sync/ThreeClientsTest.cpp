@@ -1,15 +1,11 @@
 // Two program directories and vdirsyncer keeping a folder of .vcf files, all on
 // one address book of a real server: after changes on every side and a few
 // rounds of syncs, all three hold the same people.
-#include "DavServerFixture.h"
-#include "RadicaleServer.h"
-#include "SyncPeople.h"
-#include "XandikosServer.h"
+#include "BookSyncFixture.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QUuid>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -108,39 +104,18 @@ private:
     QTemporaryDir dir;
 };
 
-template <class Server> class ThreeClientsTest : public DavServerFixture<Server> {
+template <class Server> class ThreeClientsTest : public BookSyncFixture<Server> {
 protected:
-    using Base = DavServerFixture<Server>;
+    ThreeClientsTest() : BookSyncFixture<Server>(QStringLiteral("Shared")) {}
 
     void SetUp() override
     {
-        Base::SetUp();
-        if (this->IsSkipped() || this->HasFatalFailure())
-            return;
-        if (QStandardPaths::findExecutable(QStringLiteral("vdirsyncer")).isEmpty()) {
-            if (qEnvironmentVariableIsSet("CI"))
-                FAIL() << "vdirsyncer is not installed (scripts/setup.sh installs it)";
-            GTEST_SKIP() << "vdirsyncer is not installed (scripts/setup.sh installs it)";
-        }
-        book = Base::newBook(QUuid::createUuid().toString(QUuid::WithoutBraces),
-                             QStringLiteral("Shared"));
-    }
-
-    std::unique_ptr<TestEnv> program(const std::map<int, NARecord>& records)
-    {
-        auto env = std::make_unique<TestEnv>();
-        env->openFile(records);
-        saveSyncState(*env->files,
-                      {Base::server->base().toString(), Server::user, book, {}, false, {}});
-        env->p().BeforeBulkChange = [](const QString&) { return true; };
-        return env;
-    }
-
-    void sync(TestEnv& env)
-    {
-        CardDavClient client(Base::settings());
-        const SyncReport r = runSync(env.p(), client, {});
-        EXPECT_TRUE(r.ok()) << r.summary().toStdString();
+        requireRunning(
+            !QStandardPaths::findExecutable(QStringLiteral("vdirsyncer")).isEmpty(),
+            QStringLiteral("vdirsyncer"),
+            QStringLiteral("vdirsyncer is not installed (scripts/setup.sh installs it)"));
+        if (!this->IsSkipped() && !this->HasFatalFailure())
+            BookSyncFixture<Server>::SetUp();
     }
 
     static QStringList uidsOf(TestEnv& env)
@@ -152,12 +127,9 @@ protected:
         all.sort();
         return all;
     }
-
-    QUrl book;
 };
 
-using Servers = ::testing::Types<RadicaleServer, XandikosServer>;
-TYPED_TEST_SUITE(ThreeClientsTest, Servers);
+TYPED_TEST_SUITE(ThreeClientsTest, EveryServer);
 
 TYPED_TEST(ThreeClientsTest, TwoInstallationsAndVdirsyncerConvergeOnTheSamePeople)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QProcess>
+#include "LoopbackProcess.h"
+
 #include <QString>
-#include <QTemporaryDir>
 #include <QUrl>
 
 namespace tavrel::test {
@@ -16,19 +16,15 @@ public:
     static constexpr char password[] = "unused-by-xandikos";
 
     XandikosServer();
-    ~XandikosServer();
 
-    bool running() const { return failure.isEmpty(); }
-    QString whyNotRunning() const { return failure; }
-    QUrl base() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)); }
+    bool running() const { return process.running(); }
+    QString whyNotRunning() const { return process.whyNotRunning(); }
+    QUrl base() const { return process.url(); }
     // Where the user's address books are made.
     QUrl home() const { return base().resolved(QUrl(QStringLiteral("/user/contacts/"))); }
 
 private:
-    QTemporaryDir dir;
-    QProcess process;
-    quint16 port = 0;
-    QString failure;
+    LoopbackProcess process{QStringLiteral("xandikos")};
 };
 
 } // namespace tavrel::test
