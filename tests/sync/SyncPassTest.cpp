@@ -4,6 +4,7 @@
 #include "FakeSecretStore.h"
 #include "ForeignCard.h"
 #include "RadicaleServer.h"
+#include "SyncPeople.h"
 #include "dups/DupSearch.h"
 #include "exchange/Import.h"
 #include "platform/gui/Windows.h"
@@ -109,14 +110,6 @@ protected:
         return all;
     }
 
-    // A record new here, at its RecId.
-    static void add(TestEnv& env, const NARecord& r)
-    {
-        env.p().CurRec = r;
-        Put_NA_Rec(env.p(), r.RecId + 1);
-        noteStoredId(env.p(), r.RecId);
-    }
-
     QStringList cardsThere() const
     {
         QList<DavCardRef> cards;
@@ -127,55 +120,13 @@ protected:
         return hrefs;
     }
 
-    static int idOf(TestEnv& env, const QString& name)
-    {
-        for (int id = 1; id < env.p().LastRecNo; ++id)
-            if (readActive(env.p(), id) && env.p().CurRec.Name.trimmed() == name)
-                return id;
-        return 0;
-    }
-
-    static NARecord recordOf(TestEnv& env, const QString& name)
-    {
-        EXPECT_TRUE(readActive(env.p(), idOf(env, name))) << name.toStdString();
-        return env.p().CurRec;
-    }
-
-    static void edit(TestEnv& env, const QString& name, const std::function<void(NARecord&)>& f)
-    {
-        const int id = idOf(env, name);
-        ASSERT_NE(id, 0) << name.toStdString();
-        Get_NA_Rec(env.p(), id + 1);
-        f(env.p().CurRec);
-        Put_NA_Rec(env.p(), id + 1);
-    }
-
-    static void remove(TestEnv& env, const QString& name)
-    {
-        edit(env, name, [](NARecord& r) {
-            r.RecStatus = kDeleted;
-            r.RecId = 0;
-        });
-    }
-
-    static std::map<int, NARecord> staff(int count)
-    {
-        std::map<int, NARecord> m = people(1, count);
-        for (auto& [id, r] : m) {
-            r.EMail = QStringLiteral("person%1@example.com").arg(id);
-            r.PhoneType1 = QStringLiteral("Work");
-            r.PhoneNum1 = QStringLiteral("555 01%1").arg(id, 2, 10, QLatin1Char('0'));
-        }
-        return m;
-    }
-
     QUrl book;
     QStringList copies;
 };
 
 TEST_F(SyncPassTest, TwoProgramDirectoriesConvergeAfterChangesOnBothSides)
 {
-    auto a = program(staff(12));
+    auto a = program(phoneList(12));
     auto b = program({});
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +12 ~0 -0 | 0"));
     EXPECT_EQ(counts(sync(*b)), QStringLiteral("+12 ~0 -0 | +0 ~0 -0 | 0"));
@@ -239,7 +190,7 @@ TEST_F(SyncPassTest, ACardFromAnotherClientKeepsEveryOtherPropertyWhenItsNameCha
 // conflict window, the person keeps theirs or both.
 TEST_F(SyncPassTest, ConflictsTakeTheServersValueUnlessThePersonChoosesMineOrBoth)
 {
-    auto [a, b] = synced(staff(5));
+    auto [a, b] = synced(phoneList(5));
     const auto clash = [&](const QList<int>& who) {
         for (int i : who) {
             const QString name = QStringLiteral("Person %1").arg(i);
@@ -309,7 +260,7 @@ TEST_F(SyncPassTest, ConflictsTakeTheServersValueUnlessThePersonChoosesMineOrBot
 
 TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritten)
 {
-    auto [a, b] = synced(staff(3));
+    auto [a, b] = synced(phoneList(3));
     edit(*a, "Person 2", [](NARecord& r) { r.EMail = QStringLiteral("two@a.example"); });
     edit(*b, "Person 2", [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555 0222"); });
     remove(*a, "Person 3");
@@ -335,7 +286,7 @@ TEST_F(SyncPassTest, ACardAnotherClientWritesDuringTheSyncIsMergedNeverOverwritt
 
 TEST_F(SyncPassTest, AFullFileOf1700GoesUpAndComesDownAndWhatFindsNoRoomStaysOnTheServer)
 {
-    auto a = program(staff(1700));
+    auto a = program(phoneList(1700));
     auto b = program(people(1, 5, QStringLiteral("Own %1")));
     EXPECT_EQ(counts(sync(*a)), QStringLiteral("+0 ~0 -0 | +1700 ~0 -0 | 0"));
     // B holds 5 of its own: 1695 cards find room, 5 are listed and stay.
@@ -361,7 +312,7 @@ TEST_F(SyncPassTest, AFullFileOf1700GoesUpAndComesDownAndWhatFindsNoRoomStaysOnT
 // then cards sent as a kill leaves them, before their answers came.
 TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnythingIsSentAgain)
 {
-    auto a = program(staff(3));
+    auto a = program(phoneList(3));
     sync(*a);
     SyncState st = *loadSyncState(*a->files, nullptr);
     const QString real = st.entries[0].href;
@@ -393,7 +344,7 @@ TEST_F(SyncPassTest, CardsElsewhereOrSentButNeverConfirmedAreLookedForBeforeAnyt
 
 TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
 {
-    auto [a, b] = synced(staff(12));
+    auto [a, b] = synced(phoneList(12));
     for (int i = 1; i <= 6; ++i)
         remove(*b, QStringLiteral("Person %1").arg(i));
     int asked = 0;
@@ -437,7 +388,7 @@ TEST_F(SyncPassTest, ManyDeletionsWaitForConfirmationOnEitherSide)
 // compaction: the server follows each, and no card goes to the wrong record.
 TEST_F(SyncPassTest, AnImportADuplicateDeletionItsUndeleteAndACompactionReachTheServer)
 {
-    std::map<int, NARecord> records = staff(6);
+    std::map<int, NARecord> records = phoneList(6);
     records[7] = records[2];
     records[7].RecId = 7;
     auto [a, b] = synced(records);
@@ -466,7 +417,7 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionItsUndeleteAndACompactionReachThe
     FileReplacement out(*a->files, kNAFileName, kCompactTempName);
     compactNAFile(a->p(), out);
     edit(*a, "Person 5", [](NARecord& r) { r.Comments = QStringLiteral("Moved"); });
-    NARecord twin = staff(5).at(5);
+    NARecord twin = phoneList(5).at(5);
     twin.RecId = 8;
     twin.PhoneNum1 = QStringLiteral("555 0999");
     add(*a, twin);
@@ -482,7 +433,7 @@ TEST_F(SyncPassTest, AnImportADuplicateDeletionItsUndeleteAndACompactionReachThe
 // the next sync finishes the job, and nothing is duplicated or lost.
 TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplicatedOrLost)
 {
-    auto a = program(staff(40));
+    auto a = program(phoneList(40));
     auto b = program({});
     const int asked = qEnvironmentVariableIntValue("TAVREL_SYNC_KILL_TRIALS");
     const int trials = asked > 0 ? asked : 20;
@@ -490,7 +441,7 @@ TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplica
     // How long a whole first sync takes, to spread the kills over it.
     QElapsedTimer timer;
     timer.start();
-    sync(*program(staff(40)));
+    sync(*program(phoneList(40)));
     qint64 span = qMax<qint64>(timer.nsecsElapsed() / 1000, 1000);
     int added = 0, killed = 0;
     for (int trial = 0; trial < trials; ++trial) {
@@ -541,7 +492,7 @@ TEST_F(SyncPassTest, ASyncKilledAtAnyMomentIsFinishedByTheNextWithNothingDuplica
 TEST_F(SyncPassTest, AChangeThatLandedWithoutItsAnswerIsNotUndoneByTheNextSync)
 {
     CutAfterPut cutter(quint16(server->base().port()));
-    auto [a, b] = synced(staff(4));
+    auto [a, b] = synced(phoneList(4));
     // A talks to the server through the go-between from now on.
     SyncState st = *loadSyncState(*a->files, nullptr);
     st.book = cutter.through(book);
@@ -605,7 +556,7 @@ TEST_F(SyncPassTest, AChangeThatLandedWithoutItsAnswerIsNotUndoneByTheNextSync)
 // record as last synced, so only what really changed moves either way.
 TEST_F(SyncPassTest, CardFilesLostHereAreFetchedAgainAndOnlyRealChangesMove)
 {
-    auto [a, b] = synced(staff(3));
+    auto [a, b] = synced(phoneList(3));
     const QString cards = QStringLiteral("tvlcard.*");
     for (const QString& f : a->files->list(cards))
         a->files->remove(f);
@@ -620,7 +571,7 @@ TEST_F(SyncPassTest, CardFilesLostHereAreFetchedAgainAndOnlyRealChangesMove)
 
 TEST_F(SyncPassTest, TheCommandLineSetsTheAccountUpSyncsAndSaysSoInOneLine)
 {
-    auto a = program(staff(3));
+    auto a = program(phoneList(3));
     saveSyncState(*a->files, SyncState()); // not set up yet
     // The exit status, a blank and what was written.
     const auto run = [&a](const QStringList& args, const QString& password) {
@@ -654,7 +605,7 @@ TEST_F(SyncPassTest, TheCommandLineSetsTheAccountUpSyncsAndSaysSoInOneLine)
 // set there, the program syncs once its window is up and as it ends.
 TEST_F(SyncPassTest, TheSyncWindowSetsTheAccountUpAndThePreferenceSyncsAtStartAndExit)
 {
-    auto a = program(staff(3));
+    auto a = program(phoneList(3));
     auto b = program({});
     saveSyncState(*a->files, SyncState());               // nothing set up yet
     EXPECT_FALSE(syncsAtStartAndExit(*TestEnv().files)); // no account: nothing to do
