@@ -228,7 +228,9 @@ std::optional<QByteArray> paramOf(const QByteArray& head, const QByteArray& name
 QByteArray withParam(const QByteArray& head, const QByteArray& name, const QString& value)
 {
     QByteArray quoted;
-    for (QChar c : QString(value).replace(QLatin1String("\r\n"), QLatin1String("\n"))) {
+    QString text = value;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    for (QChar c : std::as_const(text)) {
         if (c == '^')
             quoted += "^^";
         else if (c == '\n')
