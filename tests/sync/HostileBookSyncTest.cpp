@@ -46,6 +46,8 @@ public:
     QByteArray extraListed;                                   // further responses in every listing
     QByteArray extraAnswered; // further responses in every multiget answer
     QStringList asked;        // every href a multiget asked for
+    QList<qsizetype> answered; // the size of every multiget answer
+    int puts = 0;
     ScriptedServer server;
 
     QUrl book() const { return server.url(QStringLiteral("/book/")); }
@@ -80,6 +82,7 @@ private:
                 "</d:report></d:supported-report></d:supported-report-set></d:prop>"
                 "<d:status>HTTP/1.1 200 OK</d:status></d:propstat></d:response>");
         if (r.method == "PUT") {
+            ++puts;
             stored[QString::fromUtf8(r.path)] = {QStringLiteral("\"p%1\"").arg(version), r.body};
             bump();
             return http("201 Created", {},
@@ -130,6 +133,7 @@ private:
                               : QByteArray("<d:status>HTTP/1.1 404 Not Found</d:status>");
             responses += "</d:response>";
         }
+        answered << responses.size();
         return http("207 Multi-Status", "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\" "
                                         "xmlns:c=\"urn:ietf:params:xml:ns:carddav\">" +
                                             responses + "</d:multistatus>");
@@ -318,4 +322,44 @@ TEST(HostileBookSyncTest, AFullFileAgainstAHugeBookStoresNoneAndDoesNotFetchThem
     EXPECT_FALSE(names.join('|').contains(QStringLiteral("Listed")));
     EXPECT_EQ(loadSyncState(*env->files, nullptr)->toFetch.size(), listed);
     std::cout << "huge book syncs took " << clock.elapsed() << " ms\n";
+}
+
+// Forty cards with a photo of a megabyte each are more than one answer may
+// hold: they come in batches under the limit, the state keeps each card in a
+// file of its own, and an edit here sends its card back with the photo whole.
+TEST(HostileBookSyncTest, FortyCardsWithMegabytePhotosComeInBatchesAndKeepThemWhenEdited)
+{
+    ScriptedBook book;
+    QByteArray photo = "PHOTO;ENCODING=b;TYPE=JPEG:";
+    QByteArray base64 = QByteArray(768 * 1024, '\x5a').toBase64(); // 1 MB of text
+    for (qsizetype at = 0; at < base64.size(); at += 74)
+        photo += (at ? "\r\n " : "") + base64.mid(at, 74);
+    photo += "\r\n";
+    for (int i = 0; i < 40; ++i) {
+        QByteArray card = vcard(QStringLiteral("p%1").arg(i), QStringLiteral("Photo %1").arg(i));
+        card.insert(card.indexOf("END:VCARD"), photo);
+        book.stored[QStringLiteral("/book/p%1.vcf").arg(i)] = {QStringLiteral("\"p%1\"").arg(i),
+                                                               card};
+    }
+    auto env = book.program({});
+    const qint64 limit = 32 * 1024 * 1024;
+    const SyncReport first = book.sync(*env, limit);
+    ASSERT_TRUE(first.ok()) << first.summary().toStdString();
+    EXPECT_EQ(first.addedHere, 40);
+    EXPECT_GE(book.answered.size(), 2);
+    for (const qsizetype size : book.answered)
+        EXPECT_LT(size, limit);
+    EXPECT_EQ(book.asked.size(), 40);
+    EXPECT_LT(env->files->length(kSyncStateName), 64 * 1024);
+
+    edit(*env, QStringLiteral("Photo 7"),
+         [](NARecord& r) { r.PhoneNum1 = QStringLiteral("555-0107"); });
+    const SyncReport second = book.sync(*env, limit);
+    ASSERT_TRUE(second.ok()) << second.summary().toStdString();
+    EXPECT_EQ(second.changedThere, 1);
+    EXPECT_EQ(book.puts, 1);
+    const QByteArray sent = book.stored[QStringLiteral("/book/p7.vcf")].second;
+    EXPECT_TRUE(sent.contains(photo)) << sent.left(300).toStdString();
+    EXPECT_TRUE(sent.contains("555-0107"));
+    EXPECT_LT(env->files->length(kSyncStateName), 64 * 1024);
 }
