@@ -4,8 +4,10 @@
 #include "DigestServer.h"
 #include "ProxyServer.h"
 #include "RadicaleServer.h"
+#include "TestCertificate.h"
 #include "support/ScopedEnv.h"
 #include "sync/CardDavClient.h"
+#include "sync/HttpTransport.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +60,28 @@ TEST_F(DigestTest, AServerThatTakesDigestOnlyIsAnsweredWithDigest)
         CardDavClient({server->base(), DigestServer::user, QStringLiteral("not-it"), false, 10000})
             .discover(books);
     EXPECT_EQ(wrong.outcome, DavOutcome::Unauthorized);
+}
+
+class Http2DigestServer : public DigestServer {
+public:
+    Http2DigestServer() : DigestServer(true) {}
+};
+
+using Http2Test = DavServerFixture<Http2DigestServer>;
+
+// A server that offers HTTP/2 over TLS is spoken to in HTTP/2, every request
+// of a sync, with the certificate the user trusted and Digest.
+TEST_F(Http2Test, AServerOfferingHttp2IsSpokenToInHttp2)
+{
+    DavSettings s = settings();
+    s.certificatePin = certificatePinOf(QString::fromLatin1(testCertificate));
+    CardDavClient client(s);
+    syncRound(client, server->home());
+
+    const QList<QByteArray> requests = server->requestLog().trimmed().split('\n');
+    EXPECT_GE(requests.size(), 7);
+    for (const QByteArray& request : requests)
+        EXPECT_TRUE(request.startsWith("HTTP/2.0 ")) << request.toStdString();
 }
 
 // Radicale with a forwarding proxy beside it: the proxy tests need both.

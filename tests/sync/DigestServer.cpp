@@ -1,5 +1,6 @@
 #include "DigestServer.h"
 #include "LoopbackProcess.h"
+#include "TestCertificate.h"
 #include "support/TestEnv.h"
 
 #include <QCryptographicHash>
@@ -15,11 +16,12 @@ const char modules[] = "/usr/lib/apache2/modules";
 
 } // namespace
 
-DigestServer::DigestServer()
+DigestServer::DigestServer(bool tls) : tls(tls)
 {
     if (!radicale.running())
         process.fail(radicale.whyNotRunning());
-    if (!QFileInfo::exists(QStringLiteral("%1/mod_auth_digest.so").arg(modules)))
+    if (!QFileInfo::exists(QStringLiteral("%1/mod_auth_digest.so").arg(modules)) ||
+        (tls && !QFileInfo::exists(QStringLiteral("%1/mod_http2.so").arg(modules))))
         process.fail(QStringLiteral("apache2 is not installed (scripts/setup.sh installs it)"));
     if (!process.prepared())
         return;
@@ -55,6 +57,10 @@ QString DigestServer::configure(quint16 radicalePort)
                     .arg(QLatin1String(module), QLatin1String(modules));
     if (root)
         text += QStringLiteral("User daemon\nGroup daemon\n");
+    text += QStringLiteral("LogFormat \"%H %m %U\" protocol\nCustomLog %1/requests.log protocol\n")
+                .arg(process.folder());
+    if (tls)
+        text += tlsConfiguration();
     text += QStringLiteral("<Location />\nAuthType Digest\nAuthName \"%1\"\n"
                            "AuthDigestProvider file\nAuthUserFile \"%2\"\nRequire valid-user\n"
                            "RequestHeader set X-Remote-User expr=%{REMOTE_USER}\n</Location>\n"
@@ -65,6 +71,36 @@ QString DigestServer::configure(quint16 radicalePort)
     const QString config = process.filePath(QStringLiteral("httpd.conf"));
     writeBytes(config, text.toUtf8());
     return config;
+}
+
+// https with the test certificate, HTTP/2 offered before HTTP/1.1.
+QString DigestServer::tlsConfiguration()
+{
+    const QString certificate = process.filePath(QStringLiteral("server.pem"));
+    const QString key = process.filePath(QStringLiteral("server.key"));
+    writeBytes(certificate, testCertificate);
+    writeBytes(key, testKey);
+    QString text;
+    for (const char* module : {"socache_shmcb", "ssl", "http2"})
+        text += QStringLiteral("LoadModule %1_module %2/mod_%1.so\n")
+                    .arg(QLatin1String(module), QLatin1String(modules));
+    return text + QStringLiteral("SSLEngine on\nSSLCertificateFile %1\nSSLCertificateKeyFile %2\n"
+                                 "Protocols h2 http/1.1\n")
+                      .arg(certificate, key);
+}
+
+QUrl DigestServer::base() const
+{
+    QUrl url = process.url();
+    if (tls)
+        url.setScheme(QStringLiteral("https"));
+    return url;
+}
+
+QByteArray DigestServer::requestLog() const
+{
+    QFile log(process.filePath(QStringLiteral("requests.log")));
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 } // namespace tavrel::test

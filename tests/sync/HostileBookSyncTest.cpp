@@ -44,8 +44,8 @@ public:
     std::map<QString, std::pair<QString, QByteArray>> stored; // href -> ETag, card
     int generated = 0;                                        // /book/g<N>.vcf, N = 1..generated
     QByteArray extraListed;                                   // further responses in every listing
-    QByteArray extraAnswered; // further responses in every multiget answer
-    QStringList asked;        // every href a multiget asked for
+    QByteArray extraAnswered;  // further responses in every multiget answer
+    QStringList asked;         // every href a multiget asked for
     QList<qsizetype> answered; // the size of every multiget answer
     int puts = 0;
     ScriptedServer server;
