@@ -27,7 +27,7 @@ inline const QString kPartPrefix = QStringLiteral(".tvl-part-");
 inline const QString kGonePrefix = QStringLiteral(".tvl-gone-");
 // Held shared by each copy being written and exclusively by a clean-up that
 // removes half-written copies, so no clean-up takes a copy still in the making.
-inline const QString kFolderLockName = QStringLiteral(".tvl-lock");
+inline const QString kFolderLockName = QStringLiteral("tvlbackups.lock");
 
 // The sync state travels with the N&A file it describes; the journal of a
 // sync in progress belongs to the files as they were and goes on a restore.

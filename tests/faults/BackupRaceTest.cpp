@@ -109,7 +109,7 @@ TEST(BackupRace, TwoBackupLoopsBesideAWriterReportOnlyWholeCopiesAndLeaveNoStray
         }
         // Only whole copies lie in the folder, and the lock file the copies share.
         QStringList expected = made;
-        expected << QStringLiteral(".tvl-lock");
+        expected << QStringLiteral("tvlbackups.lock");
         expected.sort();
         QStringList there =
             QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
