@@ -25,15 +25,18 @@ namespace {
     throw PlatformError(errnoToNumber(err), what, err);
 }
 
-// Makes a rename or a new file in `dir` durable; a failure here changes nothing
-// that could be reported usefully, so it is not one.
+// Makes a rename or a new file in `dir` durable. A folder that cannot be
+// synced may lose the step in a power cut, so that is a failure of the step;
+// only file systems that cannot sync a folder at all (EINVAL, EROFS) are let be.
 void syncDirectory(const QString& dir)
 {
-    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throwErrno(dir);
+    const int err = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    if (err && err != EINVAL && err != EROFS)
+        throw PlatformError(errnoToNumber(err), dir, err);
 }
 
 int fileErrorNumber(QFileDevice::FileError e)

@@ -3,10 +3,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace tavrel {
@@ -14,6 +16,20 @@ namespace tavrel {
 namespace {
 
 const char* const kLockName = "tavrel.lock";
+constexpr int kPollMs = 20;
+
+// Runs `attempt` until it succeeds, `keepWaiting` says no more, or `waitMs` passes.
+template <typename Attempt, typename KeepWaiting>
+bool retryFor(int waitMs, Attempt attempt, KeepWaiting keepWaiting)
+{
+    for (int waited = 0;; waited += kPollMs) {
+        if (attempt())
+            return true;
+        if (waited >= waitMs || !keepWaiting())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
+    }
+}
 
 } // namespace
 
@@ -38,7 +54,7 @@ InstanceLock::~InstanceLock()
 // One attempt: open the lock file without following a link, lock it, and
 // make sure it is still the file under the name (another copy may have
 // removed it in between). False with error_ == EAGAIN asks for another attempt.
-bool InstanceLock::tryOnce()
+bool InstanceLock::tryOnce(bool shared)
 {
     const int dirFd =
         ::open(QFile::encodeName(directory_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -77,9 +93,11 @@ bool InstanceLock::tryOnce()
         }
         return fail(err, -1);
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(fd, (shared ? LOCK_SH : LOCK_EX) | LOCK_NB) != 0) {
         if (errno == EWOULDBLOCK) {
             heldByAnother_ = true;
+            // Readers let another reader in; a writer does not.
+            heldByReaders_ = !shared && ::flock(fd, LOCK_SH | LOCK_NB) == 0;
             return fail(0, fd);
         }
         return fail(errno, fd);
@@ -88,6 +106,11 @@ bool InstanceLock::tryOnce()
     if (::fstatat(dirFd, kLockName, &named, AT_SYMLINK_NOFOLLOW) != 0 ||
         named.st_ino != st.st_ino || named.st_dev != st.st_dev)
         return fail(EAGAIN, fd);
+    if (shared) {
+        ::close(dirFd);
+        fd_ = fd;
+        return true;
+    }
     // The process number tells a person who holds the lock; writing it also
     // finds out at once whether the disk has room for anything at all.
     const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
@@ -101,14 +124,15 @@ bool InstanceLock::tryOnce()
     return true;
 }
 
-bool InstanceLock::acquire()
+bool InstanceLock::acquireAs(bool shared)
 {
     if (fd_ >= 0)
         return true;
     heldByAnother_ = false;
+    heldByReaders_ = false;
     for (int attempt = 0; attempt < 5; ++attempt) {
         error_ = 0;
-        if (tryOnce())
+        if (tryOnce(shared))
             return true;
         if (heldByAnother_ || error_ != EAGAIN)
             return false;
@@ -116,18 +140,44 @@ bool InstanceLock::acquire()
     return false;
 }
 
+bool InstanceLock::acquire()
+{
+    return acquireAs(false);
+}
+
+bool InstanceLock::acquireShared(int waitMs)
+{
+    return retryFor(
+        waitMs, [this] { return acquireAs(true); }, [this] { return heldByAnother_; });
+}
+
+bool InstanceLock::share(int waitMs)
+{
+    if (fd_ < 0)
+        return false;
+    // A lock held alone becomes a shared one without being let go on Linux.
+    if (::flock(fd_, LOCK_SH | LOCK_NB) == 0)
+        return true;
+    ::close(fd_);
+    fd_ = -1;
+    return acquireShared(waitMs);
+}
+
 bool InstanceLock::heldByAnother() const
 {
     return heldByAnother_;
 }
 
-InstanceCheck InstanceLock::check()
+InstanceCheck InstanceLock::check(int waitForReadersMs)
 {
     InstanceCheck c;
-    if (acquire())
+    // A backup copy takes moments: it is waited for, a running program is not.
+    if (retryFor(
+            waitForReadersMs, [this] { return acquire(); }, [this] { return heldByReaders_; }))
         return c;
     if (heldByAnother()) {
         c.anotherCopy = true;
+        c.backupRunning = heldByReaders_;
         return c;
     }
     c.systemError = error_ ? error_ : EACCES;
@@ -140,9 +190,11 @@ void InstanceLock::release()
     if (fd_ < 0)
         return;
     // Removed while still locked, so a copy starting now makes a new file
-    // and never locks the one going away.
-    ::unlink(
-        QFile::encodeName(directory_ + QStringLiteral("/") + QLatin1String(kLockName)).constData());
+    // and never locks the one going away; only by the last holder, as a
+    // reader beside others still holds it.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+        ::unlink(QFile::encodeName(directory_ + QStringLiteral("/") + QLatin1String(kLockName))
+                     .constData());
     ::close(fd_);
     fd_ = -1;
 }

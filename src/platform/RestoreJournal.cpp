@@ -42,7 +42,13 @@ struct Folder {
         const int err = errno;
         throw PlatformError(errnoToNumber(err), name, err);
     }
-    void sync() const { ::fsync(fd); }
+    // A folder whose entries cannot be made durable fails the step; some file
+    // systems cannot sync a folder at all, and what they hold is as durable as it gets.
+    void sync(const QString& what) const
+    {
+        if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS)
+            fail(what);
+    }
 };
 
 QByteArray readJournal(const Folder& dir)
@@ -76,6 +82,8 @@ QByteArray RestoreJournal::toBytes() const
 {
     QByteArray out = kMagic + '\n';
     out += "Copy\t" + QFile::encodeName(copyName) + '\n';
+    if (undo)
+        out += "Undo\n";
     for (const auto& [from, to] : renames)
         out += "Rename\t" + QFile::encodeName(from) + '\t' + QFile::encodeName(to) + '\n';
     for (const QString& name : removals)
@@ -94,7 +102,9 @@ std::optional<RestoreJournal> RestoreJournal::fromBytes(const QByteArray& bytes)
     for (qsizetype i = 1; i < lines.size() - 2; ++i) {
         const QList<QByteArray> f = lines[i].split('\t');
         auto name = [&](int k) { return QFile::decodeName(f[k]); };
-        if (f.size() == 2 && f[0] == "Copy")
+        if (f.size() == 1 && f[0] == "Undo")
+            j.undo = true;
+        else if (f.size() == 2 && f[0] == "Copy")
             j.copyName = name(1);
         else if (f.size() == 3 && f[0] == "Rename" && Files::isPlainName(name(1)) &&
                  Files::isPlainName(name(2)))
@@ -109,6 +119,12 @@ std::optional<RestoreJournal> RestoreJournal::fromBytes(const QByteArray& bytes)
 
 QString interruptedRestoreLine(const InterruptedRestore& r)
 {
+    if (r.undone)
+        return QCoreApplication::translate("tavrel::RestoreJournal", "The restore of ") +
+               r.copyName +
+               QCoreApplication::translate("tavrel::RestoreJournal",
+                                           " failed half way; its undo has now been finished: "
+                                           "the files are as they were before it.");
     return r.completed
                ? QCoreApplication::translate("tavrel::RestoreJournal", "The restore of ") +
                      r.copyName +
@@ -133,7 +149,8 @@ std::optional<InterruptedRestore> finishInterruptedRestore(const Files& files)
     if (S_ISREG(st.st_mode)) {
         if (const std::optional<RestoreJournal> j = RestoreJournal::fromBytes(readJournal(dir))) {
             result.copyName = j->copyName;
-            result.completed = true;
+            result.completed = !j->undo;
+            result.undone = j->undo;
             // Each step is done only while still to do, so finishing twice is
             // the same as finishing once.
             for (const auto& [from, to] : j->renames) {
@@ -148,7 +165,7 @@ std::optional<InterruptedRestore> finishInterruptedRestore(const Files& files)
                     errno != ENOENT)
                     Folder::fail(name);
             }
-            dir.sync();
+            dir.sync(files.programDirectory());
         }
     }
     // A journal cut short was written before any rename: dropping it is the
@@ -156,7 +173,7 @@ std::optional<InterruptedRestore> finishInterruptedRestore(const Files& files)
     if (::unlinkat(dir.fd, journalName.constData(), S_ISDIR(st.st_mode) ? AT_REMOVEDIR : 0) != 0 &&
         errno != ENOENT)
         Folder::fail(kRestoreJournalName);
-    dir.sync();
+    dir.sync(files.programDirectory());
     return result;
 }
 

@@ -23,6 +23,9 @@ struct RestoreJournal {
     QString copyName;                       // the copy being restored, for the message
     QList<QPair<QString, QString>> renames; // temporary name -> live name, in order
     QStringList removals;                   // live names to remove after the renames
+    // The files as they were before the restore, put back after it failed
+    // half way: carrying this journal out undoes the restore.
+    bool undo = false;
 
     QByteArray toBytes() const;
     // nullopt for a journal that was not written to its end.
@@ -36,6 +39,9 @@ struct InterruptedRestore {
     // was never completed, so nothing had been renamed and the restore was
     // dropped, leaving the files as they were before it.
     bool completed = false;
+    // True when the restore had failed half way and what was carried out was
+    // its undo: the files are as they were before it.
+    bool undone = false;
 };
 
 // Does the steps of a journal left in the program directory and removes it;

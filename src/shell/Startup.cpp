@@ -54,7 +54,12 @@ void checkSingleCopy(Program& p, const StartupEnvironment& env)
     const InstanceCheck c = env.checkSingleCopy();
     if (c.anotherCopy) {
         p.ui.messageBox(
-            QCoreApplication::translate("tavrel::Startup", "Corvane Mark32 Is Already Running."),
+            c.backupRunning
+                ? QCoreApplication::translate("tavrel::Startup",
+                                              "A Backup Copy Of The N&A File Is Being Made.\n\n"
+                                              "Start TVL Again In A Moment.")
+                : QCoreApplication::translate("tavrel::Startup",
+                                              "Corvane Mark32 Is Already Running."),
             kDefaultTitle, Ui::Buttons::Ok);
         p.ui.endProgram();
     }
@@ -87,10 +92,15 @@ void finishInterruptedWork(Program& p)
                                         "tavrel::Startup",
                                         " Was Interrupted.\n\nIt Has Now Been Completed: The N&A "
                                         "File And The Mailing Lists Are Those Of The Copy.")
-                                  : QCoreApplication::translate(
-                                        "tavrel::Startup",
-                                        " Was Interrupted Before It Changed Anything.\n\nThe "
-                                        "N&A File And The Mailing Lists Are As They Were.")),
+                     : r->undone
+                         ? QCoreApplication::translate(
+                               "tavrel::Startup",
+                               " Failed Half Way.\n\nIt Has Now Been Undone: The N&A File And "
+                               "The Mailing Lists Are As They Were Before It.")
+                         : QCoreApplication::translate(
+                               "tavrel::Startup",
+                               " Was Interrupted Before It Changed Anything.\n\nThe "
+                               "N&A File And The Mailing Lists Are As They Were.")),
                 kDefaultTitle, Ui::Buttons::Ok, Ui::Icon::Information);
         }
     } catch (const PlatformError& e) {

@@ -19,10 +19,14 @@ int runOverNAFile(Program& program, QTextStream& out, const QString& failed,
     InstanceLock lock(program.files.programDirectory());
     const InstanceCheck running = lock.check();
     if (running.anotherCopy || !running.lockProblem.isEmpty()) {
-        out << (running.anotherCopy ? QCoreApplication::translate(
-                                          "tavrel::UnattendedRun",
-                                          "Tavrel is running on this N&A file; close it first.")
-                                    : lockRefusalText(running))
+        out << (running.backupRunning
+                    ? QCoreApplication::translate(
+                          "tavrel::UnattendedRun",
+                          "A backup copy of this N&A file is being made; try again in a moment.")
+                : running.anotherCopy ? QCoreApplication::translate(
+                                            "tavrel::UnattendedRun",
+                                            "Tavrel is running on this N&A file; close it first.")
+                                      : lockRefusalText(running))
             << Qt::endl;
         return 1;
     }

@@ -22,6 +22,24 @@ QString line(const BackupCopy& c)
                 : QString());
 }
 
+// Finishes a restore a crash cut short and says so; false when it could not be.
+bool finishInterrupted(const Files& files, QTextStream& out, QTextStream& err)
+{
+    try {
+        if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
+            out << interruptedRestoreLine(*r) << Qt::endl;
+        return true;
+    } catch (const PlatformError& e) {
+        err << QCoreApplication::translate(
+                   "tavrel::BackupCommandLine",
+                   "tavrel: an interrupted restore could not be finished (error ")
+            << e.number()
+            << QCoreApplication::translate("tavrel::BackupCommandLine", "); nothing was done.")
+            << Qt::endl;
+        return false;
+    }
+}
+
 } // namespace
 
 bool isBackupCommandLine(const QStringList& args)
@@ -33,20 +51,8 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
                          BackupIo& io, bool programRunning, QTextStream& out, QTextStream& err)
 {
     // A restore cut short by a crash is finished before any file is read.
-    if (!programRunning && isBackupCommandLine(args)) {
-        try {
-            if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(files))
-                out << interruptedRestoreLine(*r) << Qt::endl;
-        } catch (const PlatformError& e) {
-            err << QCoreApplication::translate(
-                       "tavrel::BackupCommandLine",
-                       "tavrel: an interrupted restore could not be finished (error ")
-                << e.number()
-                << QCoreApplication::translate("tavrel::BackupCommandLine", "); nothing was done.")
-                << Qt::endl;
-            return 1;
-        }
-    }
+    if (!programRunning && isBackupCommandLine(args) && !finishInterrupted(files, out, err))
+        return 1;
     Backups backups(files, clock, io, backupFolderOf(files, loadBackupSettings(files)));
     if (args == QStringList{QStringLiteral("--backup")}) {
         try {
@@ -59,6 +65,15 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
                     << QCoreApplication::translate("tavrel::BackupCommandLine",
                                                    " is a link, not a copy.")
                     << Qt::endl;
+            // Only a copy read back whole is reported made.
+            if (const QString problem = backups.verify(c.name); !problem.isEmpty()) {
+                err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                                   "tavrel: the backup copy ")
+                    << c.name
+                    << QCoreApplication::translate("tavrel::BackupCommandLine", " is not whole: ")
+                    << problem << Qt::endl;
+                return 1;
+            }
             out << QCoreApplication::translate("tavrel::BackupCommandLine", "Backup copy ")
                 << c.name << QCoreApplication::translate("tavrel::BackupCommandLine", " made in ")
                 << backups.folder() << Qt::endl;
@@ -103,6 +118,15 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
             err << QCoreApplication::translate("tavrel::BackupCommandLine", "tavrel: ") << args[1]
                 << QCoreApplication::translate("tavrel::BackupCommandLine", " cannot be restored: ")
                 << e.reason() << Qt::endl;
+        } catch (const RestoreUnfinished& e) {
+            err << QCoreApplication::translate("tavrel::BackupCommandLine",
+                                               "tavrel: the restore failed with error ")
+                << e.number() << ": " << errorInWords(e.number()).toLower()
+                << QCoreApplication::translate(
+                       "tavrel::BackupCommandLine",
+                       " Undoing it failed too: the N&A file and the mailing lists are put "
+                       "right by the next start of Tavrel, which says how.")
+                << Qt::endl;
         } catch (const PlatformError& e) {
             err << QCoreApplication::translate("tavrel::BackupCommandLine",
                                                "tavrel: the restore failed with error ")
@@ -120,6 +144,63 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
     return 2;
 }
 
+namespace {
+
+constexpr int kWriterWaitMs = 10000;
+
+void sayProgramRunning(const Files& files, QTextStream& err)
+{
+    err << QCoreApplication::translate("tavrel::BackupCommandLine", "tavrel: Tavrel is running on ")
+        << files.programDirectory()
+        << QCoreApplication::translate(
+               "tavrel::BackupCommandLine",
+               " and may be changing its files; no copy was made. Make it from its File menu "
+               "(Backups...), or close it first.")
+        << Qt::endl;
+}
+
+// A copy shares the lock with other copies. Whoever finds it free takes it
+// alone first, to finish a restore a crash cut short, so no copy is ever
+// taken of files half restored.
+int runBackupCopy(const QStringList& args, const Files& files, const Clock& clock, BackupIo& io,
+                  QTextStream& out, QTextStream& err)
+{
+    InstanceLock lock(files.programDirectory());
+    const InstanceCheck c = lock.check(0);
+    // Where no lock can be made, no run that changes the files can start either.
+    if (c.lockProblem.isEmpty() && !c.anotherCopy) {
+        if (!finishInterrupted(files, out, err))
+            return 1;
+        if (!lock.share(kWriterWaitMs)) {
+            sayProgramRunning(files, err);
+            return 1;
+        }
+    } else if (c.lockProblem.isEmpty() && !lock.acquireShared(kWriterWaitMs)) {
+        sayProgramRunning(files, err);
+        return 1;
+    }
+    return runBackupCommandLine(args, files, clock, io, true, out, err);
+}
+
+} // namespace
+
+int runLockedBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
+                               BackupIo& io, QTextStream& out, QTextStream& err)
+{
+    if (args == QStringList{QStringLiteral("--backup")})
+        return runBackupCopy(args, files, clock, io, out, err);
+    InstanceLock lock(files.programDirectory());
+    const InstanceCheck c = lock.check();
+    if (c.backupRunning && args.size() == 2) {
+        err << QCoreApplication::translate(
+                   "tavrel::BackupCommandLine",
+                   "tavrel: a backup copy is being made; try the restore again in a moment.")
+            << Qt::endl;
+        return 1;
+    }
+    return runBackupCommandLine(args, files, clock, io, c.anotherCopy, out, err);
+}
+
 std::optional<int> backupCommandLineMain(int argc, char** argv)
 {
     QStringList args;
@@ -131,11 +212,9 @@ std::optional<int> backupCommandLineMain(int argc, char** argv)
     Files files(resolveProgramDirectory(QCoreApplication::applicationDirPath()));
     SystemClock clock;
     BackupIo io;
-    InstanceLock lock(files.programDirectory());
-    const bool running = !lock.acquire() && lock.heldByAnother();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return runBackupCommandLine(args, files, clock, io, running, out, err);
+    return runLockedBackupCommandLine(args, files, clock, io, out, err);
 }
 
 } // namespace tavrel

@@ -21,6 +21,12 @@ bool isBackupCommandLine(const QStringList& args);
 int runBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
                          BackupIo& io, bool programRunning, QTextStream& out, QTextStream& err);
 
+// The same run as `tavrel ARGS` makes it, with the program's lock: a copy
+// shares it with other copies and waits a little for a run that changes the
+// files; a restore holds it alone, and waits a little for copies being made.
+int runLockedBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
+                               BackupIo& io, QTextStream& out, QTextStream& err);
+
 // What main() runs before anything else: nothing (nullopt) unless the command
 // line asks for a backup or restore; then the whole run, without windows.
 std::optional<int> backupCommandLineMain(int argc, char** argv);

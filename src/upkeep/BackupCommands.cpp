@@ -144,6 +144,22 @@ std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const
                 e.reason(),
             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return std::nullopt;
+    } catch (const RestoreUnfinished& e) {
+        // The files are neither the copy nor as they were: nothing more may
+        // read or write them before the next start carries out the journal.
+        p.ui.messageBox(
+            QCoreApplication::translate("tavrel::BackupCommands", "The Copy Of ") + label +
+                QCoreApplication::translate("tavrel::BackupCommands",
+                                            " Could Not Be Restored: Error") +
+                numText(e.number()) + QStringLiteral(".") + LF + LF + errorInWords(e.number()) +
+                QCoreApplication::translate(
+                    "tavrel::BackupCommands",
+                    "  Undoing The Restore Failed Too.  The Next Start Of TVL Completes Or Undoes "
+                    "It And Says Which.\n\nClick OK To Terminate TVL."),
+            kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        p.naFile.close();
+        p.ui.endProgram();
+        return std::nullopt;
     } catch (const PlatformError& e) {
         // The files are as they were, but may lie under new names: open them again.
         p.naFile.close();

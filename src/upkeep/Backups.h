@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/Errors.h"
 #include "platform/Files.h"
 
 #include <QByteArray>
@@ -12,6 +13,10 @@
 #include <stdexcept>
 
 namespace tavrel {
+
+namespace backupfs {
+struct Snapshot;
+}
 
 // Why a copy was taken. The order is the order of kTriggerTags.
 enum class BackupTrigger { Daily, Compaction, DupSearch, Import, Manual, Restore, Sync };
@@ -54,8 +59,8 @@ public:
     // Reads a plain file; a link is refused, never followed.
     virtual QByteArray readFile(const QString& path);
     // Creates a new file (never over an existing one, nor through a link) with
-    // the permissions `mode`, writes all of `bytes` and closes it; flushDisk
-    // makes it durable.
+    // the permissions `mode`, writes all of `bytes`, makes them durable and
+    // closes it.
     virtual void writeFile(const QString& path, const QByteArray& bytes, unsigned mode);
     // Makes everything written to the disk that holds `folder` durable, file
     // contents and folder entries alike: one flush for a whole copy, where a
@@ -101,6 +106,22 @@ private:
     QString reason_;
 };
 
+// A restore that failed and whose undo failed too: the restore journal stays
+// in the program directory, whole, and the next start carries it out (to the
+// copy, or back to the files as they were) and says which.
+class RestoreUnfinished : public PlatformError {
+public:
+    using PlatformError::PlatformError;
+};
+
+// The folder name of a copy taken at `when` (seconds count), the `sequence`th
+// of that second.
+QString copyFolderName(const QDateTime& when, BackupTrigger trigger, int sequence);
+// Of the copies, newest first, those rotation takes out of the list: all but
+// the newest ten, the newest whole copy of each of the 14 latest days that have
+// copies and of each of the 12 latest months. Links are never among them.
+QStringList copiesToRotateOut(const QList<BackupCopy>& newestFirst);
+
 // When the copy of folder `name` was taken, read from the name alone.
 std::optional<QDateTime> copyTimeFromName(const QString& name);
 
@@ -128,17 +149,17 @@ public:
     bool hasCopyOfToday() const;
 
     // Copies the N&A file and every mailing list into a new folder, written
-    // under a temporary name, flushed, and then renamed into place. On
-    // failure the partial folder is removed, no earlier copy is touched, and
-    // PlatformError is thrown. Call rotate() after a copy that counted.
+    // under a temporary name of its own, each file flushed and read back, and
+    // then renamed into place. On failure this copy's partial folder is
+    // removed, no other folder is touched, and PlatformError is thrown. Call
+    // rotate() after a copy that counted.
     BackupCopy take(BackupTrigger trigger);
-    // Keeps the newest ten, the newest copy of each of the 14 latest days that
-    // have copies and of each of the 12 latest months. The rest are only
-    // renamed out of the list, one rename each; tidy() removes their files.
-    // Failures are left for the next time.
+    // Renames the copies copiesToRotateOut names out of the list, one rename
+    // each; tidy() removes their files. Failures are left for the next time.
     void rotate();
     // Removes the copies rotated out and whatever a copy or removal that
-    // stopped half way left behind. Removing files can cost the disk a few
+    // stopped half way left behind; a copy another run is writing at the
+    // time is left to it. Removing files can cost the disk a few
     // milliseconds each, so start-up leaves this to the end of the run.
     // Links named like such copies are left alone; their names are returned.
     QStringList tidy();
@@ -150,14 +171,21 @@ public:
     // renamed into place; a failure before then changes nothing, and one
     // after it puts the state before the restore back. Lists that the copy
     // does not hold are removed last. Throws BackupRefused for a missing or
-    // damaged copy, PlatformError for a failure.
+    // damaged copy, PlatformError for a failure after which the files are
+    // as they were, RestoreUnfinished when they could not be put back yet.
     BackupCopy restore(const QString& name);
+    // What is wrong with copy `name`, every byte checked against its
+    // manifest; empty when it is whole and can be restored.
+    QString verify(const QString& name) const;
 
 private:
     QString programPath(const QString& name) const;
     std::optional<BackupCopy> readCopy(const QString& name) const;
     QString newName(const QDateTime& when, BackupTrigger trigger, int* sequence) const;
     void removeCopy(const QString& folderName, const QStringList& files);
+    QString makePartFolder(const QDateTime& when, BackupCopy& c);
+    void writeCopy(const QString& part, const BackupCopy& c, const backupfs::Snapshot& s);
+    backupfs::Snapshot readWhole(const BackupCopy& copy) const;
 
     const Files& files_;
     const Clock& clock_;

@@ -1,6 +1,8 @@
-// A restore killed at every file operation, and at random moments: after the
-// next start has finished or dropped it, the N&A file and every list are all
-// from before the restore or all from the copy, and no temporary file is left.
+// A restore killed at every file operation, and at random moments, and one
+// whose rename failed and which then was killed or failed again while it was
+// put back: after the next start has finished, undone or dropped it, the N&A
+// file and every list are all from before the restore or all from the copy,
+// no temporary file is left, and what the program said matches.
 #include "FileStates.h"
 #include "platform/RestoreJournal.h"
 #include "shell/Startup.h"
@@ -84,6 +86,36 @@ protected:
             EXPECT_EQ(now, fromCopy) << what.toStdString();
         }
     }
+    // After a restore that failed: what the next start does, and the check
+    // that the files are whole and that what it said is what it did.
+    void expectWholeAfterFailure(const DirFiles& before, const QString& what)
+    {
+        std::optional<InterruptedRestore> finished;
+        ASSERT_NO_THROW(finished = finishInterruptedRestore(*env.files)) << what.toStdString();
+        removeStaleTemporaries(*env.files);
+        const DirFiles now = filesIn(env.dir());
+        if (finished && finished->completed) {
+            EXPECT_EQ(now, fromCopy) << what.toStdString() << ": said completed";
+            EXPECT_FALSE(finished->undone) << what.toStdString();
+        } else {
+            EXPECT_TRUE(now == before)
+                << what.toStdString() << ": said "
+                << (finished ? (finished->undone ? "undone" : "dropped") : "nothing")
+                << (now == fromCopy ? ", but the copy is in place" : ", but a mixture is left");
+        }
+    }
+    // The operations of a restore whose operation `failAt` fails, run as the
+    // command line runs it; what it said.
+    QString failingRestore(int failAt, int alsoAt, int* operations = nullptr)
+    {
+        FileFaults faults(env.dir());
+        faults.failAt(failAt, EIO);
+        faults.failAlsoAt(alsoAt);
+        const QString said = backupCommandLine(env, {QStringLiteral("--restore"), copy});
+        if (operations)
+            *operations = faults.operations();
+        return said;
+    }
     // The operation numbers of the renames into place, from a whole restore.
     QList<int> renameOps(const DirFiles& before)
     {
@@ -131,6 +163,52 @@ TEST_F(RestoreKills, KilledAtEveryFileOperationTheNextStartMakesItWhole)
                              QStringLiteral(" was interrupted; it has now been completed.\n")))
         << o.toStdString();
     EXPECT_EQ(filesIn(env.dir()), fromCopy);
+}
+
+TEST_F(RestoreKills, AFailedRenameThenAKillOrASecondFailureAtEachLaterStepEndsWhole)
+{
+    std::mt19937 rng(11);
+    const DirFiles before = changed(rng);
+    const QList<int> renames = renameOps(before);
+    ASSERT_GE(renames.size(), 3);
+    // The second rename fails: one list is the copy's already.
+    const int failed = renames[1];
+    putBack(before);
+    int total = 0;
+    const QString once = failingRestore(failed, 0, &total);
+    EXPECT_TRUE(once.contains(QStringLiteral("are as they were"))) << once.toStdString();
+    expectWholeAfterFailure(before, QStringLiteral("one failure"));
+    ASSERT_GT(total, failed + 3);
+
+    for (int k = failed + 1; k <= total && !HasFailure(); ++k) {
+        putBack(before);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            FileFaults faults(env.dir());
+            faults.failAt(failed, EIO);
+            faults.killAt(k);
+            try {
+                backups().restore(copy);
+            } catch (...) {
+            }
+            ::_exit(0);
+        }
+        ASSERT_TRUE(WIFSIGNALED(reap(pid))) << "kill before operation " << k;
+        expectWholeAfterFailure(before, QStringLiteral("killed before operation %1").arg(k));
+    }
+    for (int k = failed + 1; k <= total && !HasFailure(); ++k) {
+        putBack(before);
+        const QString said = failingRestore(failed, k);
+        const QString what = QStringLiteral("second failure at operation %1").arg(k);
+        if (said.contains(QStringLiteral("are as they were"))) {
+            // Said at once: no later start may change anything.
+            EXPECT_FALSE(QFileInfo::exists(path(kRestoreJournalName))) << what.toStdString();
+        } else {
+            EXPECT_TRUE(said.contains(QStringLiteral("put right by the next start")))
+                << what.toStdString() << ": " << said.toStdString();
+        }
+        expectWholeAfterFailure(before, what);
+    }
 }
 
 // TAVREL_RESTORE_KILLS trials (CI: 20), TAVREL_RESTORE_SEED for others, each

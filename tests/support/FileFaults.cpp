@@ -97,9 +97,10 @@ int hit(State& s, FileOp op, const QString& name)
     if (s.count == s.killAt)
         ::kill(::getpid(), SIGKILL);
     s.log << QLatin1String(opNames[int(op)]) + QLatin1Char(' ') + name;
-    const int err = s.count == s.failAt || (s.failOn && s.failAt && s.count > s.failAt)
-                        ? s.failErr
-                        : s.every[size_t(op)];
+    const int err =
+        s.count == s.failAt || s.count == s.alsoAt || (s.failOn && s.failAt && s.count > s.failAt)
+            ? s.failErr
+            : s.every[size_t(op)];
     if (err)
         s.failed = s.log.last();
     s.busy = false;

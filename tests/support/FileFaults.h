@@ -42,6 +42,9 @@ public:
         s.failErr = err;
         s.failOn = andAfter;
     }
+    // Operation `n` fails too, with the same errno as failAt's: a second
+    // failure later on, such as one during the clean-up after the first.
+    void failAlsoAt(int n) { s.alsoAt = n; }
     // The process kills itself (SIGKILL) just before operation `n`, as a
     // crash or a power cut there would stop it; 0: never. For a child process.
     void killAt(int n) { s.killAt = n; }
@@ -85,6 +88,7 @@ public:
         int failAt = 0;
         int failErr = 0;
         bool failOn = false; // every operation after failAt fails too
+        int alsoAt = 0;      // a second operation that fails with failErr
         int killAt = 0;
         bool killInside = false;
         std::array<int, 6> every{};
