@@ -7,6 +7,7 @@
 #include "platform/Errors.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
+#include "platform/OutputFile.h"
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/Unattended.h"
@@ -145,7 +146,17 @@ int runExport(Program& p, const QStringList& args, QTextStream& out)
     }
     int count = 0;
     const QByteArray bytes = exportBytes(p, options, &count);
-    writeExportFile(path, bytes);
+    try {
+        writeExportFile(path, bytes);
+    } catch (const PlatformError& e) {
+        out << QCoreApplication::translate("tavrel::CommandLine", "%1 could not be written: ")
+                   .arg(path)
+            << outputFailureText(e) << " ("
+            << QCoreApplication::translate("tavrel::CommandLine", "Error") << numText(e.number())
+            << QCoreApplication::translate("tavrel::CommandLine", ") Nothing was exported.")
+            << Qt::endl;
+        return 1;
+    }
     out << count << QCoreApplication::translate("tavrel::CommandLine", " records exported to ")
         << path << "." << Qt::endl;
     return 0;
@@ -227,8 +238,12 @@ int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTextStream out(stdout);
     const QStringList args = QApplication::arguments();
+    const qsizetype exportAt = args.indexOf(QStringLiteral("--export"));
+    // An export to standard output (FILE /dev/stdout) gets no report lines mixed into it.
+    const bool toStdout =
+        exportAt >= 0 && exportAt + 2 < args.size() && isStandardOutput(args.at(exportAt + 2));
+    QTextStream out(toStdout ? stderr : stdout);
 
     Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
     UnattendedUi ui(&out);

@@ -3,12 +3,11 @@
 #include "exchange/VCard.h"
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
+#include "platform/OutputFile.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
 
-#include <QSaveFile>
 #include <QUuid>
-#include <cerrno>
 
 namespace tavrel {
 
@@ -104,29 +103,9 @@ QByteArray exportBytes(Program& p, const ExportOptions& options, int* count)
     return {};
 }
 
-namespace {
-
-// The number of the failure Qt just met, from the system's own code where it left one.
-int lastFileError()
-{
-    return errno ? errnoToNumber(errno) : ErrNo::PathFileAccess;
-}
-
-} // namespace
-
 void writeExportFile(const QString& path, const QByteArray& bytes)
 {
-    errno = 0;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw PlatformError(lastFileError());
-    if (file.write(bytes) != bytes.size()) {
-        const int n = lastFileError();
-        file.cancelWriting();
-        throw PlatformError(n);
-    }
-    if (!file.commit())
-        throw PlatformError(lastFileError());
+    writeOutputFile(path, bytes);
 }
 
 bool parseExportFormat(const QString& word, ExportFormat* format)

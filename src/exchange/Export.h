@@ -31,7 +31,8 @@ QString recordUid(const Program& p, int id);
 // The bytes of the export, and how many records they hold.
 QByteArray exportBytes(Program& p, const ExportOptions& options, int* count = nullptr);
 // Writes a whole file at `path` (anywhere the user chose): complete or not at
-// all. Throws PlatformError with the classic number.
+// all, as OutputFile writes it (a device or a pipe in place, a folder refused).
+// Throws PlatformError with the classic number.
 void writeExportFile(const QString& path, const QByteArray& bytes);
 
 // "vcard" (3.0), "vcard3", "vcard4", "csv" (native), "outlook"; false for anything else.

@@ -106,8 +106,6 @@ struct ImportResult {
 // section at the end; the oldest sections go once it would pass its limit.
 inline const QString kImportLogName = QStringLiteral("tvlimport.log");
 inline constexpr qsizetype kMaxImportLogBytes = 1024 * 1024;
-// The log is written whole under this name, then renamed over the old one.
-inline const QString kImportLogTempName = QStringLiteral("tvlimport.tmp");
 
 // Writes the planned records to free IDs, lowest first, through the record
 // store (so LastRecNo, the header and LowestFreeId follow as they do for Add),

@@ -18,8 +18,6 @@ inline constexpr int FileLength = 1748;
 
 inline const QString kNoTitle = QStringLiteral("No Title Specified");
 inline const QString kMailListPattern = QStringLiteral("tvlmail.*");
-// Every list is written here first, then renamed over the list.
-inline const QString kMailListTempName = QStringLiteral("Q$Q$Q$Q$.TMP");
 
 // "tvlmail." + identifier. Throws error 64 when the identifier could name a
 // file outside the program directory (separators, "..", control characters).

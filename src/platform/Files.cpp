@@ -374,6 +374,18 @@ void FileReplacement::discard() noexcept
         ::unlink(QFile::encodeName(temp_).constData());
 }
 
+void removeStaleTemporaries(const Files& files)
+{
+    for (const QString& name : {kCompactTempName, kMailListTempName, kImportLogTempName})
+        files.removeIfPlainFile(name);
+    const QStringList hidden =
+        QDir(files.programDirectory())
+            .entryList({kRestoreTempPrefix + QLatin1Char('*'), kSaveTempPrefix + QLatin1Char('*')},
+                       QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : hidden)
+        files.removeIfPlainFile(name);
+}
+
 QString resolveProgramDirectory(const QString& executableDirectory)
 {
     const QString home = qEnvironmentVariable("TAVREL_HOME");

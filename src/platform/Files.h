@@ -109,6 +109,19 @@ private:
 
 // The hidden name replaceFile writes under when given none.
 inline const QString kSaveTempPrefix = QStringLiteral(".tvlsave.");
+// The program's own names for the files it writes whole before renaming them
+// into place: a compacted N&A file, a rewritten list, the import log, and (a
+// prefix) the new files of a restore, beside the live ones.
+inline const QString kCompactTempName = QStringLiteral("Q$Q$Q$Q$.COM");
+inline const QString kMailListTempName = QStringLiteral("Q$Q$Q$Q$.TMP");
+inline const QString kImportLogTempName = QStringLiteral("tvlimport.tmp");
+inline const QString kRestoreTempPrefix = QStringLiteral(".tvlrestore.");
+
+// Removes what an earlier run that was killed may have left in the program
+// directory under the program's own temporary names above (and those of
+// replaceFile): plain files only, links and folders stay. Every run that opens
+// the N&A file does this first, the windows and the command line alike.
+void removeStaleTemporaries(const Files& files);
 
 // Permissions for a file that replaces the one at `path`: the old file's
 // when it is a plain file, else owner read and write only.

@@ -7,6 +7,7 @@
 #include "platform/Files.h"
 #include "platform/Help.h"
 #include "platform/InstanceLock.h"
+#include "platform/OutputFile.h"
 #include "platform/PrinterCalibration.h"
 #include "platform/Unattended.h"
 #include "platform/gui/QtPrinter.h"
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -426,8 +426,12 @@ int printCommandLineMain(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTextStream out(stdout), err(stderr);
     const QStringList args = QApplication::arguments().mid(1);
+    const qsizetype outputAt = args.indexOf(QStringLiteral("--output"));
+    // A PDF sent to standard output (--output /dev/stdout) gets no report lines mixed into it.
+    const bool pdfOnStdout =
+        outputAt >= 0 && outputAt + 1 < args.size() && isStandardOutput(args.at(outputAt + 1));
+    QTextStream out(pdfOnStdout ? stderr : stdout), err(stderr);
     const ParsedPrintCommand parsed = args.contains(QStringLiteral("--envelopes"))
                                           ? parseEnvelopeCommand(args)
                                           : parsePrintCommand(args);
@@ -438,19 +442,20 @@ int printCommandLineMain(int argc, char** argv)
     const PrintCommand& c = *parsed.command;
     Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
 
-    // A PDF file is drawn in a folder of its own beside it and renamed into place whole.
-    std::unique_ptr<QTemporaryDir> drawing;
+    // A PDF file is written under a temporary name beside it and renamed into
+    // place whole (a device or a pipe is written as it is).
     std::unique_ptr<Printer> printer;
     if (!c.outputFile.isEmpty()) {
-        drawing = std::make_unique<QTemporaryDir>(QFileInfo(c.outputFile).absolutePath() +
-                                                  QStringLiteral("/.tavrel-print-XXXXXX"));
-        if (!drawing->isValid()) {
+        const QString folder = QFileInfo(c.outputFile).absolutePath();
+        if (!QFileInfo(folder).isDir()) {
             out << QCoreApplication::translate("tavrel::PrintCommandLine",
                                                "The PDF file cannot be written in ")
-                << QFileInfo(c.outputFile).absolutePath() << "." << Qt::endl;
+                << folder << "." << Qt::endl;
             return 1;
         }
-        printer = std::make_unique<QtPrinter>(drawing->path());
+        auto pdf = std::make_unique<QtPrinter>(folder);
+        pdf->setPdfFileName(c.outputFile);
+        printer = std::move(pdf);
     } else if (!c.queue.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(c.queue);
         if (info.isNull()) {
@@ -476,10 +481,8 @@ int printCommandLineMain(int argc, char** argv)
             const int status = runPrintCommand(program, c, out);
             if (status != 0 || c.outputFile.isEmpty())
                 return status;
-            // One step: an old file of that name is replaced whole, never half written.
-            const QString drawn = printer->lastOutputFile();
-            if (drawn.isEmpty() || std::rename(QFile::encodeName(drawn).constData(),
-                                               QFile::encodeName(c.outputFile).constData()) != 0) {
+            // The printer put it in place whole, or said why not and the run failed.
+            if (printer->lastOutputFile() != c.outputFile) {
                 out << QCoreApplication::translate("tavrel::PrintCommandLine",
                                                    "The PDF file could not be written: ")
                     << c.outputFile << Qt::endl;

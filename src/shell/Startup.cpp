@@ -141,18 +141,6 @@ void showSplash(Program& p, const StartupEnvironment& env)
 
 } // namespace
 
-void removeStaleTemporaries(const Files& files)
-{
-    for (const QString& name : {kCompactTempName, kMailListTempName, kImportLogTempName})
-        files.removeIfPlainFile(name);
-    const QStringList hidden =
-        QDir(files.programDirectory())
-            .entryList({kRestoreTempPrefix + QLatin1Char('*'), kSaveTempPrefix + QLatin1Char('*')},
-                       QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : hidden)
-        files.removeIfPlainFile(name);
-}
-
 int screenSizeFigure(int widthTwips, int heightTwips)
 {
     const double figure = double(widthTwips) * double(heightTwips) / 1e6;

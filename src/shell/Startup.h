@@ -31,10 +31,6 @@ int screenSizeFigure(int widthTwips, int heightTwips);
 // running executable.
 StartupEnvironment currentEnvironment(std::function<InstanceCheck()> checkSingleCopy);
 
-// Removes what an earlier run that was killed may have left in the program
-// directory under the program's own fixed temporary names: plain files only,
-// links and folders stay.
-void removeStaleTemporaries(const Files& files);
 
 // The whole start-up: screen check, help, single copy, splash, the N&A file,
 // the main window and the welcome box. Returns the main window, shown; every

@@ -33,6 +33,7 @@ int runOverNAFile(Program& program, QTextStream& out, const QString& failed,
     try {
         if (const std::optional<InterruptedRestore> r = finishInterruptedRestore(program.files))
             out << interruptedRestoreLine(*r) << Qt::endl;
+        removeStaleTemporaries(program.files);
         if (!program.files.exists(QStringLiteral("n&a.mrk"))) {
             out << QCoreApplication::translate("tavrel::UnattendedRun", "There is no N&A file in ")
                 << program.files.programDirectory() << "." << Qt::endl;

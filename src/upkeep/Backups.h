@@ -35,8 +35,6 @@ struct BackupSettings {
 };
 inline const QString kBackupSettingsName = QStringLiteral("tavrel.cfg");
 inline const QString kBackupFolderName = QStringLiteral("backups");
-// The hidden names a restore writes the new files under, beside the live ones.
-inline const QString kRestoreTempPrefix = QStringLiteral(".tvlrestore.");
 
 // A missing or unreadable settings file gives the defaults.
 BackupSettings loadBackupSettings(const Files& files);

@@ -9,7 +9,6 @@
 namespace tavrel {
 
 inline const QString kNAFileName = QStringLiteral("n&a.mrk");
-inline const QString kCompactTempName = QStringLiteral("Q$Q$Q$Q$.COM");
 
 struct CompactionResult {
     int active = 0; // active records written

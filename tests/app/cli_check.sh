@@ -40,4 +40,20 @@ cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --sync changed the N&A fi
 expect 0 'records, .* printed' --print labels --stock a4-3x7 --output "$home/labels.pdf"
 [ "$(head -c 5 "$home/labels.pdf" 2>/dev/null)" = '%PDF-' ] || { echo "FAIL: --print wrote no PDF"; failed=1; }
 expect 2 'does not take "poster"' --print poster
+
+# Output into a pipe goes through it whole, with the report lines kept out of it; a folder is refused.
+[ "$("$prog" --print phone --output /dev/stdout 2>/dev/null | head -c 5)" = '%PDF-' ] ||
+  { echo "FAIL: --print --output /dev/stdout wrote no PDF into the pipe"; failed=1; }
+[ "$("$prog" --export vcard /dev/stdout 2>/dev/null | head -c 11)" = 'BEGIN:VCARD' ] ||
+  { echo "FAIL: --export to /dev/stdout wrote no vCard into the pipe"; failed=1; }
+mkfifo "$home/pipe"
+cat "$home/pipe" >"$home/from-pipe" &
+expect 0 'Saved as' --print phone --output "$home/pipe"
+wait
+[ -p "$home/pipe" ] && [ "$(head -c 5 "$home/from-pipe")" = '%PDF-' ] ||
+  { echo "FAIL: --print --output PIPE replaced the pipe or wrote nothing into it"; failed=1; }
+mkdir "$home/folder"
+expect 1 'It Is A Folder' --print phone --output "$home/folder"
+expect 1 'It Is A Folder' --export csv "$home/folder"
+ls -A "$home" | grep -q 'tavrel.*part' && { echo "FAIL: a .part file was left"; failed=1; }
 exit $failed

@@ -1,19 +1,22 @@
 #include "platform/gui/QtPrinter.h"
 
 #include "platform/Errors.h"
+#include "platform/Files.h"
+#include "platform/OutputFile.h"
 #include "platform/SpoolFolders.h"
 #include "platform/Ui.h"
 #include "platform/gui/PrintFonts.h"
 #include "platform/gui/PrintSending.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cstdio>
 #include <utility>
 
@@ -107,22 +110,23 @@ bool QtPrinter::documentOpen() const
     return painter_ != nullptr;
 }
 
-std::unique_ptr<QPrinter> QtPrinter::makeDevice() const
+std::unique_ptr<QPagedPaintDevice> QtPrinter::makeDevice() const
 {
-    std::unique_ptr<QPrinter> device;
+    std::unique_ptr<QPagedPaintDevice> device;
     if (pdfDir_.isEmpty()) {
-        device = std::make_unique<QPrinter>(info_, QPrinter::HighResolution);
+        auto printer = std::make_unique<QPrinter>(info_, QPrinter::HighResolution);
+        printer->setFullPage(false);
+        printer->setDocName(QStringLiteral("Tavrel"));
+        device = std::move(printer);
     } else {
-        device = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        device->setOutputFormat(QPrinter::PdfFormat);
+        // Only the page layout until a document starts; see startPdfFile().
+        device = std::make_unique<QPdfWriter>(QString());
     }
-    device->setFullPage(false);
-    device->setDocName(QStringLiteral("Tavrel"));
     applyLayout(*device, *pageSizeForCode(paper_), orientation_);
     return device;
 }
 
-void QtPrinter::applyLayout(QPrinter& device, const QPageSize& size, int orientation) const
+void QtPrinter::applyLayout(QPagedPaintDevice& device, const QPageSize& size, int orientation) const
 {
     // A continuous form is printed across its perforations: no top or bottom margin.
     const bool form = isContinuousForm(size);
@@ -161,7 +165,7 @@ QString QtPrinter::nextPdfName(const QString& folder) const
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     for (int n = pdfCount_ + 1;; ++n) {
         const QString name = folder + QStringLiteral("/tavrel-%1-%2.pdf").arg(stamp).arg(n);
-        if (!QFileInfo::exists(name) && !QFileInfo::exists(name + QStringLiteral(".part")))
+        if (!QFileInfo::exists(name))
             return name;
     }
 }
@@ -174,21 +178,44 @@ QString QtPrinter::namedFileFor(const QString& name) const
         name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name.chopped(4) : name;
     for (int n = namedFileDocuments_ + 1;; ++n) {
         const QString sibling = stem + QStringLiteral("-%1.pdf").arg(n);
-        if (!QFileInfo::exists(sibling) && !QFileInfo::exists(sibling + QStringLiteral(".part")))
+        if (!QFileInfo::exists(sibling))
             return sibling;
     }
 }
 
+void QtPrinter::startPdfFile()
+{
+    // A folder of printouts is made for its owner alone; a file the person
+    // named goes into a folder that is there already.
+    if (pdfFileName_.isEmpty() && !makePrivateFolders(pdfDir_))
+        printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
+    pdfFinal_ = pdfFileName_.isEmpty() ? nextPdfName(pdfDir_) : namedFileFor(pdfFileName_);
+    removeStaleOutputParts(QFileInfo(pdfFinal_).absolutePath());
+    // Written under a temporary name, so a document cut short never looks
+    // like a finished printout and never replaces an older one.
+    auto out = std::make_unique<OutputFile>(pdfFinal_);
+    try {
+        out->start();
+    } catch (const PlatformError& e) {
+        pdfNotSaved(std::exchange(pdfFinal_, QString()), e);
+    }
+    auto writer = std::make_unique<QPdfWriter>(out.get());
+    writer->setResolution(device_->logicalDpiX());
+    writer->setTitle(QStringLiteral("Tavrel"));
+    writer->setPageLayout(device_->pageLayout());
+    device_ = std::move(writer);
+    pdfOut_ = std::move(out);
+}
+
+void QtPrinter::pdfNotSaved(const QString& file, const PlatformError& e)
+{
+    throw DocumentNotSent(
+        QCoreApplication::translate("tavrel::QtPrinter", "The PDF File Was Not Saved: %1\n%2")
+            .arg(outputFailureText(e), QDir::toNativeSeparators(file)));
+}
+
 QString QtPrinter::startSpoolFile()
 {
-    if (!pdfDir_.isEmpty()) {
-        if (!QDir().mkpath(pdfDir_))
-            printerError(QStringLiteral("cannot create %1").arg(pdfDir_));
-        pdfFinal_ = pdfFileName_.isEmpty() ? nextPdfName(pdfDir_) : namedFileFor(pdfFileName_);
-        // Written under a temporary name, so a document cut short never
-        // looks like a finished printout.
-        return pdfFinal_ + QStringLiteral(".part");
-    }
     // A system printer's job is drawn into a private file first and handed to
     // the print spooler only when it ends, so an abandoned job never prints.
     // Each job has a folder of its own, gone when the job is.
@@ -209,15 +236,18 @@ QPainter& QtPrinter::painter()
 {
     if (!painter_) {
         lastPdf_.clear();
-        spoolFile_ = startSpoolFile();
-        device_->setOutputFileName(spoolFile_);
-        if (!pdfDir_.isEmpty())
-            device_->setOutputFormat(QPrinter::PdfFormat);
+        if (pdfDir_.isEmpty()) {
+            spoolFile_ = startSpoolFile();
+            static_cast<QPrinter&>(*device_).setOutputFileName(spoolFile_);
+        } else {
+            startPdfFile();
+        }
         auto p = std::make_unique<QPainter>();
         if (!p->begin(device_.get())) {
             QFile::remove(spoolFile_);
             spoolFile_.clear();
             pdfFinal_.clear();
+            pdfOut_.reset();
             dropSpoolFolder();
             device_ = makeDevice();
             printerError(QStringLiteral("cannot start the document"));
@@ -231,6 +261,13 @@ QPainter& QtPrinter::painter()
         --pendingBreaks_;
         if (!device_->newPage())
             printerError(QStringLiteral("cannot start a new page"));
+        // A disk that failed stops the run here rather than at its end.
+        if (pdfOut_ && pdfOut_->failed()) {
+            const QString file = pdfFinal_;
+            const int err = pdfOut_->errorCode();
+            closeDocument(false);
+            pdfNotSaved(file, PlatformError(errnoToNumber(err), file, err));
+        }
         pageStarted_ = true;
     }
     // Twips from the top-left of the printable area, set once on every page:
@@ -369,26 +406,16 @@ void QtPrinter::closeDocument(bool keep)
     device_ = makeDevice();
     x_ = 0;
     y_ = 0;
+    if (!pdfDir_.isEmpty()) {
+        finishPdfFile(keep, ok);
+        return;
+    }
     const QString spool = std::exchange(spoolFile_, QString());
-    const QString finished = std::exchange(pdfFinal_, QString());
     if (!keep || !ok) {
         QFile::remove(spool);
         dropSpoolFolder();
         if (!ok)
             printerError(QStringLiteral("the document could not be completed"));
-        return;
-    }
-    if (!pdfDir_.isEmpty()) {
-        // rename() puts the finished file in place in one step, replacing a
-        // file of that name (never what a link of that name points to).
-        if (std::rename(QFile::encodeName(spool).constData(),
-                        QFile::encodeName(finished).constData()) != 0) {
-            QFile::remove(spool);
-            printerError(QStringLiteral("the document could not be completed"));
-        }
-        lastPdf_ = finished;
-        if (!pdfFileName_.isEmpty())
-            ++namedFileDocuments_;
         return;
     }
     // The job leaves its folder however the handing over ends.
@@ -402,6 +429,26 @@ void QtPrinter::closeDocument(bool keep)
         }
     } cleanup{*this, spool};
     submit(spool, layout);
+}
+
+void QtPrinter::finishPdfFile(bool keep, bool drawn)
+{
+    const QString finished = std::exchange(pdfFinal_, QString());
+    std::unique_ptr<OutputFile> out = std::move(pdfOut_);
+    if (!keep || !drawn) {
+        out->discard();
+        if (!drawn)
+            printerError(QStringLiteral("the document could not be completed"));
+        return;
+    }
+    try {
+        out->commit();
+    } catch (const PlatformError& e) {
+        pdfNotSaved(finished, e);
+    }
+    lastPdf_ = finished;
+    if (!pdfFileName_.isEmpty())
+        ++namedFileDocuments_;
 }
 
 void QtPrinter::submit(const QString& spoolFile, const QPageLayout& layout)
@@ -446,11 +493,15 @@ void QtPrinter::keepAsPdfInstead(const QString& spoolFile)
     // The spool file is the finished PDF, drawn with the printer's margins.
     const QString name = nextPdfName(pdfFallbackDir_);
     QFile in(spoolFile);
-    QSaveFile out(name);
-    const bool saved = QDir().mkpath(pdfFallbackDir_) && in.open(QIODevice::ReadOnly) &&
-                       out.open(QIODevice::WriteOnly) && out.write(in.readAll()) == in.size() &&
-                       out.commit();
-    if (!saved)
+    bool saved = makePrivateFolders(pdfFallbackDir_) && in.open(QIODevice::ReadOnly);
+    if (saved) {
+        try {
+            writeOutputFile(name, in.readAll());
+        } catch (const PlatformError&) {
+            saved = false;
+        }
+    }
+    if (!saved || in.error() != QFileDevice::NoError)
         throw DocumentNotSent(missing + QStringLiteral("\nThe PDF File Could Not Be Written: ") +
                               QDir::toNativeSeparators(name));
     lastPdf_ = name;

@@ -13,11 +13,13 @@
 #include <optional>
 #include <tuple>
 
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
 namespace tavrel {
 
+class OutputFile;
 class Ui;
 
 // The real printer: QPrinter + QPainter on a system printer, or one PDF file
@@ -32,8 +34,11 @@ class Ui;
 //
 // A document starts at its first drawing and ends with endDoc (sent to the
 // printer, or the PDF file completed) or killDoc (nothing of it is printed;
-// no PDF file remains). A page break asked for by newPage takes effect at the
-// next drawing, so endDoc right after newPage adds no blank sheet.
+// no PDF file remains). A PDF file is written through an OutputFile, whole or
+// not at all: when any write, the flush to disk or the rename fails, endDoc
+// (or the next page, once a write has failed) throws DocumentNotSent saying
+// why, and an older file of that name stays as it was. A page break asked for by newPage takes
+// effect at the next drawing, so endDoc right after newPage adds no blank sheet.
 //
 // Positions are twips from the top-left of the printable area. PDF pages get
 // quarter-inch margins, so letter paper gives 11520 x 15120 twips to draw on;
@@ -49,7 +54,7 @@ public:
     explicit QtPrinter(const QPrinterInfo& printer, Ui* ui = nullptr,
                        const QString& pdfFallbackDirectory = QString());
     // Writes each document as "tavrel-YYYYMMDD-hhmmss-N.pdf" into `pdfDirectory`
-    // (created when missing).
+    // (created for its owner alone when missing).
     explicit QtPrinter(const QString& pdfDirectory);
     // A document still open is finished, as endDoc would.
     ~QtPrinter() override;
@@ -97,7 +102,8 @@ public:
     // PDF output: the first document is written to this file (replacing it)
     // rather than a new file in the output folder; each later one (the second
     // side of a two-sided report) beside it, as NAME-2.pdf and so on, under a
-    // name no file has yet, so no document replaces another.
+    // name no file has yet, so no document replaces another. The file's folder
+    // must exist; a device or a pipe is written in place.
     void setPdfFileName(const QString& path) { pdfFileName_ = path; }
     // The output folder of PDF output, or empty for a system printer.
     QString pdfDirectory() const { return pdfDir_; }
@@ -128,12 +134,19 @@ private:
     }
     const CurrentFont& currentFont() const;
 
-    std::unique_ptr<QPrinter> makeDevice() const;
-    void applyLayout(QPrinter& device, const QPageSize& size, int orientation) const;
+    std::unique_ptr<QPagedPaintDevice> makeDevice() const;
+    void applyLayout(QPagedPaintDevice& device, const QPageSize& size, int orientation) const;
     bool printerSupports(const QPageSize& size) const;
     // Starts the document when needed and makes any page break asked for.
     QPainter& painter();
     QString startSpoolFile();
+    // PDF output: opens the file the document is written to and puts a PDF
+    // writer over it in place of the layout-only device.
+    void startPdfFile();
+    // Ends the PDF file: in place whole, or not at all (DocumentNotSent).
+    void finishPdfFile(bool keep, bool drawn);
+    // The reason a PDF file was not saved, as DocumentNotSent carries it.
+    [[noreturn]] void pdfNotSaved(const QString& file, const PlatformError& e);
     void closeDocument(bool keep);
     void submit(const QString& spoolFile, const QPageLayout& layout);
     void keepAsPdfInstead(const QString& spoolFile);
@@ -144,7 +157,10 @@ private:
 
     QPrinterInfo info_;
     QString pdfDir_; // empty: system printer
-    std::unique_ptr<QPrinter> device_;
+    // A QPrinter for a system printer; for PDF output a QPdfWriter, writing
+    // into pdfOut_ while a document is open.
+    std::unique_ptr<QPagedPaintDevice> device_;
+    std::unique_ptr<OutputFile> pdfOut_;
     std::unique_ptr<QPainter> painter_;
     Ui* ui_ = nullptr;
     QString pdfFallbackDir_;
