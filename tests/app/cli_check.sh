@@ -40,4 +40,14 @@ cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: --sync changed the N&A fi
 expect 0 'records, .* printed' --print labels --stock a4-3x7 --output "$home/labels.pdf"
 [ "$(head -c 5 "$home/labels.pdf" 2>/dev/null)" = '%PDF-' ] || { echo "FAIL: --print wrote no PDF"; failed=1; }
 expect 2 'does not take "poster"' --print poster
+# A print only reads: a damaged N&A file is named and left exactly as it was.
+cp "$home/before" "$home/whole"
+head -c 1000 "$home/whole" >"$home/n&a.mrk"
+cp "$home/n&a.mrk" "$home/cut"
+expect 1 'Its Length, 1000 Bytes, Is Not A Whole Number' --print phone --output "$home/cut.pdf"
+cmp -s "$home/cut" "$home/n&a.mrk" || { echo "FAIL: --print changed a damaged N&A file"; failed=1; }
+: >"$home/n&a.mrk"
+expect 1 'It Is Empty: It Holds No Header Record.' --print phone --output "$home/cut.pdf"
+[ -s "$home/n&a.mrk" ] && { echo "FAIL: --print wrote into an empty N&A file"; failed=1; }
+cp "$home/whole" "$home/n&a.mrk"
 exit $failed

@@ -209,6 +209,8 @@ QPainter& QtPrinter::painter()
 {
     if (!painter_) {
         lastPdf_.clear();
+        if (pdfDir_.isEmpty() && !calibrationDir_.isEmpty())
+            calibration_ = loadCalibration(Files(calibrationDir_), info_.printerName());
         spoolFile_ = startSpoolFile();
         device_->setOutputFileName(spoolFile_);
         if (!pdfDir_.isEmpty())
@@ -486,6 +488,24 @@ QPointF QtPrinter::printableOrigin() const
     return {m.left() * kTwipsPerPoint, m.top() * kTwipsPerPoint};
 }
 
+std::optional<QRectF> QtPrinter::printableAreaFor(int paper, int orientation) const
+{
+    const std::optional<QPageSize> size = pageSizeForCode(paper);
+    if (!size || (orientation != 1 && orientation != 2))
+        return std::nullopt;
+    const auto key = std::make_pair(paper, orientation);
+    auto it = areas_.find(key);
+    if (it == areas_.end()) {
+        // A device of its own, so an open document keeps its layout.
+        const std::unique_ptr<QPrinter> device = makeDevice();
+        applyLayout(*device, *size, orientation);
+        const QRectF points = device->pageLayout().paintRect(QPageLayout::Point);
+        const QRectF twips(points.topLeft() * kTwipsPerPoint, points.size() * kTwipsPerPoint);
+        it = areas_.emplace(key, twips).first;
+    }
+    return it->second;
+}
+
 QString QtPrinter::queueName() const
 {
     return pdfDir_.isEmpty() ? info_.printerName() : QString();
@@ -515,7 +535,7 @@ std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* 
     if (info.isNull())
         return std::make_unique<QtPrinter>(printouts);
     auto printer = std::make_unique<QtPrinter>(info, ui, printouts);
-    printer->setCalibration(loadCalibration(Files(programDirectory), info.printerName()));
+    printer->followSavedCalibration(programDirectory);
     return printer;
 }
 
