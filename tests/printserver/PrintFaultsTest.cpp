@@ -86,11 +86,14 @@ protected:
         ASSERT_EQ(runReport(*onQueue, o, windows), RunEnd::Completed);
     }
 
-    // The report dialog with `queue` in its printer box.
-    QWidget* openReportDialog(const QString& queue)
+    // The report dialog for the report kind `kind` (its option's index),
+    // with `queue` in its printer box.
+    QWidget* openReportDialog(int kind, const QString& queue)
     {
         startPrintReport(*onQueue);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
+        click(control<QRadioButton>(form, QStringLiteral("PrtOpt3_%1").arg(kind)));
+        // The box shows the printer remembered for the kind chosen.
         auto* box = control<QComboBox>(form, "PrinterBox");
         box->setCurrentIndex(box->findText(queue));
         EXPECT_EQ(box->currentText(), queue);
@@ -101,8 +104,7 @@ protected:
     // from the preview.
     void printA4Labels(const QString& queue, bool preview)
     {
-        QWidget* form = openReportDialog(queue);
-        click(control<QRadioButton>(form, "PrtOpt3_4"));
+        QWidget* form = openReportDialog(4, queue);
         click(control<QRadioButton>(form, "PrtOpt4_0"));
         env.ui.onModal([](QDialog& d) {
             click(control<QRadioButton>(&d, "A4StockOpt_0"));
@@ -166,7 +168,7 @@ TEST_F(PrintFaults, AQueueRemovedAfterItWasChosenPrintsNothingAndSaysSo)
     TAVREL_START_PRINT_SERVER(server);
     ASSERT_EQ(server.addQueue(QStringLiteral("a4"), a4PpdText(server.filter())), QString());
     startProgram(3);
-    QWidget* form = openReportDialog(QStringLiteral("a4"));
+    QWidget* form = openReportDialog(0, QStringLiteral("a4"));
     ASSERT_TRUE(server.removeQueue(QStringLiteral("a4")));
     const QString jobsBefore = server.allJobs();
 

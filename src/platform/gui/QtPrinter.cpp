@@ -493,15 +493,20 @@ std::optional<QRectF> QtPrinter::printableAreaFor(int paper, int orientation) co
     const std::optional<QPageSize> size = pageSizeForCode(paper);
     if (!size || (orientation != 1 && orientation != 2))
         return std::nullopt;
+    const auto toTwips = [](const QRectF& points) {
+        return QRectF(points.topLeft() * kTwipsPerPoint, points.size() * kTwipsPerPoint);
+    };
+    // The paper in force is laid out exactly as its pages will be: a driver's
+    // margins for a custom size can depend on the paper set before.
+    if (paper == paper_ && orientation == orientation_)
+        return toTwips(device_->pageLayout().paintRect(QPageLayout::Point));
     const auto key = std::make_pair(paper, orientation);
     auto it = areas_.find(key);
     if (it == areas_.end()) {
         // A device of its own, so an open document keeps its layout.
         const std::unique_ptr<QPrinter> device = makeDevice();
         applyLayout(*device, *size, orientation);
-        const QRectF points = device->pageLayout().paintRect(QPageLayout::Point);
-        const QRectF twips(points.topLeft() * kTwipsPerPoint, points.size() * kTwipsPerPoint);
-        it = areas_.emplace(key, twips).first;
+        it = areas_.emplace(key, toTwips(device->pageLayout().paintRect(QPageLayout::Point))).first;
     }
     return it->second;
 }
