@@ -93,11 +93,16 @@ protected:
         startPrintReport(*onQueue);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));
         click(control<QRadioButton>(form, QStringLiteral("PrtOpt3_%1").arg(kind)));
-        // The box shows the printer remembered for the kind chosen.
+        chooseQueue(form, queue);
+        return form;
+    }
+    // The box shows the printer remembered for the kind and stock chosen:
+    // the queue is chosen last.
+    static void chooseQueue(QWidget* form, const QString& queue)
+    {
         auto* box = control<QComboBox>(form, "PrinterBox");
         box->setCurrentIndex(box->findText(queue));
         EXPECT_EQ(box->currentText(), queue);
-        return form;
     }
 
     // 3 x 7 A4 labels through the report dialog on `queue`, printed at once or
@@ -106,6 +111,7 @@ protected:
     {
         QWidget* form = openReportDialog(4, queue);
         click(control<QRadioButton>(form, "PrtOpt4_0"));
+        chooseQueue(form, queue);
         env.ui.onModal([](QDialog& d) {
             click(control<QRadioButton>(&d, "A4StockOpt_0"));
             click(control<QPushButton>(&d, "Command3D1"));
@@ -154,6 +160,10 @@ TEST_F(PrintFaults, PreviewThenPrintPutsEveryWordWherePrintPutsItWhateverTheMarg
     printA4Labels(QStringLiteral("a4"), false);
     const std::vector<PdfWord> printed = nextJobWords(server);
     ASSERT_GT(printed.size(), 100u);
+    // The first label's text 9.25 mm from the left and 26.15 mm from the top
+    // edge of the paper, whatever the printer's margins.
+    EXPECT_NEAR(printed[0].box.left(), 9.25 / 25.4 * 72, 0.1);
+    EXPECT_NEAR(printed[0].box.top(), 26.15 / 25.4 * 72, 0.1);
     EXPECT_EQ(
         mediaBoxes(server.jobs() + QStringLiteral("/job-%1.pdf").arg(server.lastJob())).size(), 2u);
 

@@ -136,10 +136,16 @@ void QtPrinter::applyLayout(QPrinter& device, const QPageSize& size, int orienta
     // form's top and bottom where its driver lets them go.
     device.setPageSize(size);
     device.setPageOrientation(toQt(orientation));
+    // The driver's own margins for this paper: Qt would keep the wider
+    // margins of a paper set before, so the printable area would depend on
+    // what was printed earlier.
+    const QPageLayout layout = device.pageLayout();
+    QMarginsF m = layout.minimumMargins();
     if (form) {
-        const QMarginsF m = device.pageLayout().margins(QPageLayout::Point);
-        device.setPageMargins(QMarginsF(m.left(), 0, m.right(), 0), QPageLayout::Point);
+        m.setTop(0);
+        m.setBottom(0);
     }
+    device.setPageMargins(m, layout.units());
 }
 
 bool QtPrinter::printerSupports(const QPageSize& size) const
