@@ -3,7 +3,9 @@
 #include "platform/Errors.h"
 
 #include <QPointF>
+#include <QRectF>
 #include <QString>
+#include <optional>
 
 namespace tavrel {
 
@@ -103,6 +105,20 @@ public:
     // Where the printable area's top-left corner lies on the page in its
     // orientation, in twips from the paper's own top-left corner.
     virtual QPointF printableOrigin() const { return {360, 360}; }
+    // The printable area this printer gives paper `paper` (a DMPAPER code) in
+    // `orientation`, in twips from that paper's own top-left corner; nullopt
+    // when it keeps the usual quarter inch all round.
+    virtual std::optional<QRectF> printableAreaFor(int paper, int orientation) const
+    {
+        (void)paper;
+        (void)orientation;
+        return std::nullopt;
+    }
+    // A printer that only stands in for another (the recording a preview
+    // shows) lays its pages out from now on as `printer` lays out each paper,
+    // so the layouts place everything where that printer will; nullptr: it
+    // stops asking and keeps what it learned. Other printers ignore it.
+    virtual void layOutAs(const Printer* printer) { (void)printer; }
 
     // The file the last document ended was saved as when it went to a file
     // rather than a printer; empty when it went to a printer or was abandoned.

@@ -58,6 +58,11 @@ public:
     void setQuarterTurn(bool on) override { target_->setQuarterTurn(on); }
     bool quarterTurn() const override { return target_->quarterTurn(); }
     QPointF printableOrigin() const override { return target_->printableOrigin(); }
+    std::optional<QRectF> printableAreaFor(int paper, int orientation) const override
+    {
+        return target_->printableAreaFor(paper, orientation);
+    }
+    void layOutAs(const Printer* printer) override { target_->layOutAs(printer); }
     QString lastOutputFile() const override { return target_->lastOutputFile(); }
 
 private:
@@ -66,27 +71,36 @@ private:
 };
 
 // Routes `printer` to `target` for as long as it lives, then back to where it was.
-// The paper, orientation and quarter turn in force go along, so the pages
-// that follow are drawn on the same paper.
+// With `carryPaper` the paper, orientation and quarter turn in force go along
+// and `target` lays its pages out as the printer it stands in for, so the
+// pages that follow are drawn on the same paper with the same margins.
 class PrinterRoute {
 public:
     PrinterRoute(RoutedPrinter& printer, Printer& target, bool carryPaper = false)
-        : printer_(printer), previous_(printer.target())
+        : printer_(printer), previous_(printer.target()), target_(target), carried_(carryPaper)
     {
         if (carryPaper) {
+            target.layOutAs(&previous_);
             target.setPaperSize(previous_.paperSize());
             target.setOrientation(previous_.orientation());
             target.setQuarterTurn(previous_.quarterTurn());
         }
         printer.routeTo(target);
     }
-    ~PrinterRoute() { printer_.routeTo(previous_); }
+    ~PrinterRoute()
+    {
+        printer_.routeTo(previous_);
+        if (carried_)
+            target_.layOutAs(nullptr);
+    }
     PrinterRoute(const PrinterRoute&) = delete;
     PrinterRoute& operator=(const PrinterRoute&) = delete;
 
 private:
     RoutedPrinter& printer_;
     Printer& previous_;
+    Printer& target_;
+    bool carried_;
 };
 
 } // namespace tavrel

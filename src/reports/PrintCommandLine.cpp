@@ -477,7 +477,8 @@ int printCommandLineMain(int argc, char** argv)
     Program program({ui, *printer, clipboard, help, clock, files});
     return runOverNAFile(
         program, out,
-        QCoreApplication::translate("tavrel::PrintCommandLine", "nothing was printed."), [&] {
+        QCoreApplication::translate("tavrel::PrintCommandLine", "nothing was printed."),
+        [&] {
             const int status = runPrintCommand(program, c, out);
             if (status != 0 || c.outputFile.isEmpty())
                 return status;
@@ -491,7 +492,8 @@ int printCommandLineMain(int argc, char** argv)
             out << QCoreApplication::translate("tavrel::PrintCommandLine", "Saved as ")
                 << c.outputFile << Qt::endl;
             return 0;
-        });
+        },
+        NAFileUse::ReadOnly);
 }
 
 } // namespace tavrel

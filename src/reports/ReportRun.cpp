@@ -110,6 +110,13 @@ public:
             return RunEnd::CancelledEarly;
         if (o_.firstId > 0)
             keepIdRange();
+        if (!anythingToPrint()) {
+            // Said here, before any document starts: no page, no file, and no
+            // word of an earlier printout's file.
+            say(p_, tr("No Entry Chosen For This Report Is In The N&A File.  There Is "
+                       "Nothing To Print."));
+            return RunEnd::EmptyFile;
+        }
 
         w_.showPreparing();
         p_.ui.setWaitCursor(true);
@@ -267,6 +274,20 @@ private:
             return false;
         }
         return true;
+    }
+
+    // True when an active record is chosen: the list's members (or the ID
+    // range) may all have been deleted.
+    bool anythingToPrint()
+    {
+        const bool chosenOnly = p_.Cursor.fromMailList;
+        bool found = false;
+        readAscending(p_, 2, p_.LastRecNo, [&](int recNo) {
+            const int id = recNo - 1;
+            found = (!chosenOnly || isMember(p_, id)) && isActive(p_.CurRec, id);
+            return !found;
+        });
+        return found;
     }
 
     // The records with IDs in the range, of the list's members when there is

@@ -88,7 +88,7 @@ public:
 
 // How a run ended; in every case the report dialog closes afterwards.
 enum class RunEnd {
-    EmptyFile,      // nothing to print, said so
+    EmptyFile,      // nothing to print (no record, or none of those chosen), said so
     CancelledEarly, // cancelled before any page (duplex question, test page); nothing printed
     Cancelled,      // cancelled during or between phases; document abandoned
     NotPrinted,     // the finished document failed at the printer; said so, sent no more

@@ -283,10 +283,8 @@ void PrinterCalibrationDialog::onOkClicked()
                          kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
-    // The printer in use takes it from its next page on.
-    if (auto* printer = dynamic_cast<QtPrinter*>(&p_.printer);
-        printer && printer->queueName() == queue)
-        printer->setCalibration(*c);
+    // Every printer of the program reads the saved figures when its next
+    // printout starts.
     accept();
 }
 

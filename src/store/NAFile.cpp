@@ -188,15 +188,34 @@ void NAFile::open(const QString& path)
     }
     completeTornRecord(int(f->handle()), journalPathFor(f.get()));
     device_ = std::move(f);
+    readOnly_ = false;
+}
+
+void NAFile::openReadOnly(const QString& path)
+{
+    if (accessHook)
+        accessHook(path);
+    if (QFileInfo(path).isDir())
+        throw PlatformError(ErrNo::PathFileAccess, path);
+    auto f = std::make_unique<QFile>(path);
+    errno = 0;
+    if (!f->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        const int e = errno;
+        throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
+    }
+    device_ = std::move(f);
+    readOnly_ = true;
 }
 
 void NAFile::attach(std::unique_ptr<QIODevice> device)
 {
     device_ = std::move(device);
+    readOnly_ = false;
 }
 
 void NAFile::close()
 {
+    readOnly_ = false;
     if (device_)
         device_->close();
     device_.reset();
@@ -212,6 +231,14 @@ void NAFile::requireOpen() const
 {
     if (!device_)
         throw PlatformError(kBadFileNumber, QStringLiteral("file not open"));
+}
+
+void NAFile::requireWritable() const
+{
+    requireOpen();
+    // Refused before anything is touched, the record journal included.
+    if (readOnly_)
+        throw PlatformError(ErrNo::PermissionDenied, QStringLiteral("opened for reading only"));
 }
 
 int NAFile::fileHandle() const
@@ -273,7 +300,7 @@ QByteArray NAFile::readBlock(int firstRecNo, int count)
 void NAFile::write(int recNo, const QByteArray& bytes)
 {
     checkRecNo(recNo);
-    requireOpen();
+    requireWritable();
     if (bytes.size() != NARecord::Size)
         throw PlatformError(ErrNo::DeviceIo, QStringLiteral("record of wrong length"));
     const qint64 pos = qint64(recNo - 1) * NARecord::Size;
@@ -314,7 +341,7 @@ void NAFile::write(int recNo, const QByteArray& bytes)
 
 void NAFile::completeLastRecord()
 {
-    requireOpen();
+    requireWritable();
     const qint64 whole = qint64(recordCount()) * NARecord::Size;
     if (whole == size())
         return;
@@ -331,7 +358,7 @@ void NAFile::completeLastRecord()
 
 void NAFile::truncate(qint64 length)
 {
-    requireOpen();
+    requireWritable();
     if (length < 0 || length >= size())
         return;
     if (const int fd = fileHandle(); fd >= 0) {

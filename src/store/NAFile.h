@@ -31,6 +31,10 @@ public:
     bool isOpen() const { return device_ != nullptr; }
     // Opens `path` for reading and writing, creating it when missing.
     void open(const QString& path);
+    // Opens `path` for reading only: a run that must not change the file
+    // (a print). Nothing is completed from the record journal and every
+    // write fails.
+    void openReadOnly(const QString& path);
     // Uses an already opened device (tests hand in failing devices).
     void attach(std::unique_ptr<QIODevice> device);
     void close();
@@ -57,11 +61,13 @@ public:
 private:
     static void checkRecNo(int recNo);
     void requireOpen() const;
+    void requireWritable() const;
     // The descriptor of an opened file, or -1 for any other device.
     int fileHandle() const;
 
     std::unique_ptr<QIODevice> device_;
     QByteArray readBuffer_;
+    bool readOnly_ = false;
 };
 
 } // namespace tavrel

@@ -62,71 +62,96 @@ QString number(qint64 n)
     return QString::number(n);
 }
 
+// What can be wrong with a file that still opens.
+struct Damage {
+    qint64 size = 0;
+    int records = 0;
+    bool oddLength = false, notHeader = false, countOutOfRange = false, countBeyondEnd = false;
+    bool any() const { return oddLength || notHeader || countOutOfRange || countBeyondEnd; }
+};
+
+Damage damageOf(const Program& p, const NARecord& header)
+{
+    Damage d;
+    d.size = p.naFile.size();
+    d.records = p.naFile.recordCount();
+    d.oddLength = d.size % NARecord::Size != 0;
+    d.notHeader = header.RecStatus != kActive;
+    d.countOutOfRange = header.RecId < 1 || header.RecId > NAFile::MaxRecords;
+    d.countBeyondEnd = !d.countOutOfRange && header.RecId > d.records;
+    return d;
+}
+
+// The damaged-file message's heading and a line for each fault.
+QStringList faultLines(const Damage& d, const NARecord& header)
+{
+    QStringList faults{kDamagedFileHeading};
+    if (d.oddLength)
+        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Length, ") +
+                      number(d.size) +
+                      QCoreApplication::translate(
+                          "tavrel::RecordAccess",
+                          " Bytes, Is Not A Whole Number Of 574-Byte Records.");
+    if (d.notHeader)
+        faults << QCoreApplication::translate("tavrel::RecordAccess",
+                                              "Its First Record Is Not A Header Record.");
+    if (d.countOutOfRange)
+        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Header Gives ") +
+                      number(header.RecId) +
+                      QCoreApplication::translate("tavrel::RecordAccess",
+                                                  " As The Last Record In Use, Outside 1 To 1701.");
+    if (d.countBeyondEnd)
+        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Header Gives ") +
+                      number(header.RecId) +
+                      QCoreApplication::translate(
+                          "tavrel::RecordAccess",
+                          " As The Last Record In Use, But The File Holds ") +
+                      number(d.records) +
+                      QCoreApplication::translate("tavrel::RecordAccess", " Records.");
+    return faults;
+}
+
+// A last record the file holds only in part is completed with zero bytes,
+// unless it lies beyond record 1701; what was done is said.
+QString completeLastRecord(Program& p, const Damage& d)
+{
+    if (d.records > NAFile::MaxRecords)
+        return QCoreApplication::translate(
+            "tavrel::RecordAccess",
+            "The Bytes After Record 1701 Are Never Read, And Are Left As They Are.");
+    try {
+        p.naFile.completeLastRecord();
+        return QCoreApplication::translate("tavrel::RecordAccess",
+                                           "It Has Added Zero Bytes To Complete The Last Record; "
+                                           "Nothing Was Removed.");
+    } catch (const PlatformError& e) {
+        return QCoreApplication::translate("tavrel::RecordAccess",
+                                           "It Could Not Complete The Last Record (Error ") +
+               number(e.number()) + QStringLiteral(").");
+    }
+}
+
 // A file that cannot be what its header says is opened as found: the highest
 // active record found by a scan stands in for LastRecNo. What can be mended
 // without losing a byte is mended now; the message names each fault and says
 // exactly what was done about it.
 void checkForDamage(Program& p, const NARecord& header)
 {
-    const qint64 size = p.naFile.size();
-    const int records = p.naFile.recordCount();
-    const bool oddLength = size % NARecord::Size != 0;
-    const bool notHeader = header.RecStatus != kActive;
-    const bool countOutOfRange = header.RecId < 1 || header.RecId > NAFile::MaxRecords;
-    const bool countBeyondEnd = !countOutOfRange && header.RecId > records;
-    if (!oddLength && !notHeader && !countOutOfRange && !countBeyondEnd)
+    const Damage d = damageOf(p, header);
+    if (!d.any())
         return;
     p.LastRecNo = qint16(scanHighestActive(p));
 
-    QStringList faults{kDamagedFileHeading};
+    const QStringList faults = faultLines(d, header);
     QStringList done{
         QCoreApplication::translate("tavrel::RecordAccess", "TVL Uses The Records It Can Read.")};
-    if (oddLength) {
-        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Length, ") +
-                      number(size) +
-                      QCoreApplication::translate(
-                          "tavrel::RecordAccess",
-                          " Bytes, Is Not A Whole Number Of 574-Byte Records.");
-        if (records > NAFile::MaxRecords) {
-            done << QCoreApplication::translate(
-                "tavrel::RecordAccess",
-                "The Bytes After Record 1701 Are Never Read, And Are Left As "
-                "They Are.");
-        } else {
-            try {
-                p.naFile.completeLastRecord();
-                done << QCoreApplication::translate(
-                    "tavrel::RecordAccess", "It Has Added Zero Bytes To Complete The Last Record; "
-                                            "Nothing Was Removed.");
-            } catch (const PlatformError& e) {
-                done << QCoreApplication::translate(
-                            "tavrel::RecordAccess",
-                            "It Could Not Complete The Last Record (Error ") +
-                            number(e.number()) + QStringLiteral(").");
-            }
-        }
-    }
-    if (notHeader)
-        faults << QCoreApplication::translate("tavrel::RecordAccess",
-                                              "Its First Record Is Not A Header Record.");
-    if (countOutOfRange)
-        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Header Gives ") +
-                      number(header.RecId) +
-                      QCoreApplication::translate("tavrel::RecordAccess",
-                                                  " As The Last Record In Use, Outside 1 To 1701.");
-    if (countBeyondEnd)
-        faults << QCoreApplication::translate("tavrel::RecordAccess", "Its Header Gives ") +
-                      number(header.RecId) +
-                      QCoreApplication::translate(
-                          "tavrel::RecordAccess",
-                          " As The Last Record In Use, But The File Holds ") +
-                      number(records) +
-                      QCoreApplication::translate("tavrel::RecordAccess", " Records.");
-    if (notHeader) {
+    if (d.oddLength)
+        done << completeLastRecord(p, d);
+    if (d.notHeader) {
         // Record 1 may hold something other than a header; it is not overwritten unasked.
         done << QCoreApplication::translate("tavrel::RecordAccess",
                                             "It Has Not Changed The First Record.");
-    } else if (countOutOfRange || countBeyondEnd) {
+    } else if (d.countOutOfRange || d.countBeyondEnd) {
         // One record write, as every preference change makes: a crash leaves
         // the old header, which the next start finds damaged again.
         writeHeaderRecord(p);
@@ -137,7 +162,8 @@ void checkForDamage(Program& p, const NARecord& header)
                     Ui::Icon::Exclamation);
 }
 
-void loadWorkingValues(Program& p)
+// The preferences and the last record in use, as the header gives them.
+void readHeaderValues(Program& p)
 {
     p.CurRec = NARecord::fromBytes(p.naFile.read(1));
     const NARecord header = p.CurRec;
@@ -149,6 +175,12 @@ void loadWorkingValues(Program& p)
     p.WelcomeOff = (!header.PhoneType3.isEmpty() && header.PhoneType3.at(0) == QLatin1Char('1'))
                        ? QLatin1Char('1')
                        : QLatin1Char('0');
+}
+
+void loadWorkingValues(Program& p)
+{
+    readHeaderValues(p);
+    const NARecord header = p.CurRec;
     checkForDamage(p, header);
 }
 
@@ -333,6 +365,28 @@ void readAscending(Program& p, int firstRecNo, int lastRecNo,
                 return;
         }
     }
+}
+
+QString openNAFileReadOnly(Program& p)
+{
+    p.naFile.openReadOnly(p.files.path(kFileName));
+    QStringList faults;
+    if (p.naFile.size() == 0) {
+        faults << kDamagedFileHeading
+               << QCoreApplication::translate("tavrel::RecordAccess",
+                                              "It Is Empty: It Holds No Header Record.");
+    } else {
+        readHeaderValues(p);
+        const Damage d = damageOf(p, p.CurRec);
+        if (d.any())
+            faults = faultLines(d, p.CurRec);
+    }
+    if (!faults.isEmpty()) {
+        p.naFile.close();
+        return faults.join(LF);
+    }
+    findLowestFreeId(p);
+    return QString();
 }
 
 void findLowestFreeId(Program& p)

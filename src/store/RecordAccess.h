@@ -27,6 +27,12 @@ void writeHeaderRecord(Program& p);
 // Opens or establishes the N&A file and loads the working values. Returns only
 // when the file is open; every other outcome ends the program.
 void openNAFile(Program& p);
+// Opens the N&A file for reading only, for a run nobody watches that must not
+// change it (a print): nothing is established, mended or written. Returns the
+// damaged-file message when the file is empty or not what its header says
+// (the file is then closed again), or an empty text when it is open.
+// Throws PlatformError when it cannot be opened.
+QString openNAFileReadOnly(Program& p);
 void findLowestFreeId(Program& p);
 // The report cursor: loads the next record to print; true when nothing is left.
 bool nextReportRecord(Program& p);

@@ -14,7 +14,7 @@
 namespace tavrel {
 
 int runOverNAFile(Program& program, QTextStream& out, const QString& failed,
-                  const std::function<int()>& command)
+                  const std::function<int()>& command, NAFileUse use)
 {
     InstanceLock lock(program.files.programDirectory());
     const InstanceCheck running = lock.check();
@@ -39,7 +39,17 @@ int runOverNAFile(Program& program, QTextStream& out, const QString& failed,
                 << program.files.programDirectory() << "." << Qt::endl;
             return 1;
         }
-        openNAFile(program);
+        if (use == NAFileUse::Change) {
+            openNAFile(program);
+            return command();
+        }
+        if (const QString damage = openNAFileReadOnly(program); !damage.isEmpty()) {
+            out << damage << Qt::endl
+                << QCoreApplication::translate("tavrel::UnattendedRun",
+                                               "The file was left as it is; ")
+                << failed << Qt::endl;
+            return 1;
+        }
         return command();
     } catch (const EndOfRun&) {
         return 1;

@@ -56,4 +56,15 @@ mkdir "$home/folder"
 expect 1 'It Is A Folder' --print phone --output "$home/folder"
 expect 1 'It Is A Folder' --export csv "$home/folder"
 ls -A "$home" | grep -q 'tavrel.*part' && { echo "FAIL: a .part file was left"; failed=1; }
+
+# A print only reads: a damaged N&A file is named and left exactly as it was.
+cp "$home/before" "$home/whole"
+head -c 1000 "$home/whole" >"$home/n&a.mrk"
+cp "$home/n&a.mrk" "$home/cut"
+expect 1 'Its Length, 1000 Bytes, Is Not A Whole Number' --print phone --output "$home/cut.pdf"
+cmp -s "$home/cut" "$home/n&a.mrk" || { echo "FAIL: --print changed a damaged N&A file"; failed=1; }
+: >"$home/n&a.mrk"
+expect 1 'It Is Empty: It Holds No Header Record.' --print phone --output "$home/cut.pdf"
+[ -s "$home/n&a.mrk" ] && { echo "FAIL: --print wrote into an empty N&A file"; failed=1; }
+cp "$home/whole" "$home/n&a.mrk"
 exit $failed

@@ -151,7 +151,8 @@ TEST_F(ReportTest, FromAndToPickTheRecordsWithThoseIds)
          {5, 7, 9},
          "3 records, 1 page printed."},
         {"--print phone --from 31 --to 40", {}, "No record has an ID from 31 to 40."},
-        {"--print phone --list none", {}, "0 records, 0 pages printed."}, // the list is empty
+        // An empty list: the run says there is nothing to print.
+        {"--print phone --list none", {}, "Nothing was printed."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);

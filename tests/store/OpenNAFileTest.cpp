@@ -206,3 +206,60 @@ TEST(runOverNAFile, RefusedWhileTheProgramRunsOtherwiseTheCommandRunsOnTheOpenFi
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(said, "");
 }
+
+// A run that only reads (a print) never writes the file: a damaged one is
+// named fault by fault, as the windows name it, and left exactly as it was;
+// a whole one opens for reading only.
+TEST(runOverNAFile, ReadOnlyRunRefusesADamagedFileAndLeavesItAsItWas)
+{
+    const QByteArray whole = [] {
+        TestEnv made;
+        writeNAFile(made.naPath(), people(1, 3));
+        return fileBytes(made.naPath());
+    }();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        const char* said;
+    } cases[] = {
+        {"empty", QByteArray(),
+         "The N&A File Is Damaged.\nIt Is Empty: It Holds No Header Record.\n"},
+        {"cut at 1000 bytes", whole.left(1000),
+         "The N&A File Is Damaged.\n"
+         "Its Length, 1000 Bytes, Is Not A Whole Number Of 574-Byte Records.\n"
+         "Its Header Gives 4 As The Last Record In Use, But The File Holds 2 Records.\n"},
+        {"header overwritten", QByteArray(574, '\0') + whole.mid(574),
+         "The N&A File Is Damaged.\nIts First Record Is Not A Header Record.\n"
+         "Its Header Gives 0 As The Last Record In Use, Outside 1 To 1701.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestEnv env;
+        writeBytes(env.naPath(), c.bytes);
+        QString said;
+        QTextStream out(&said);
+        int runs = 0;
+        EXPECT_EQ(
+            runOverNAFile(
+                env.p(), out, "nothing was printed.", [&] { return ++runs; }, NAFileUse::ReadOnly),
+            1);
+        EXPECT_EQ(runs, 0);
+        EXPECT_EQ(said, QString::fromLatin1(c.said) +
+                            "The file was left as it is; nothing was printed.\n");
+        EXPECT_EQ(fileBytes(env.naPath()), c.bytes);
+        EXPECT_TRUE(env.ui.messages.empty()) << "nobody is there to answer a window";
+    }
+
+    TestEnv env;
+    writeBytes(env.naPath(), whole);
+    QString said;
+    QTextStream out(&said);
+    const auto command = [&] {
+        // Opened for reading: a write cannot reach the file.
+        EXPECT_THROW(env.p().naFile.write(2, recordBytes(env.naPath(), 3)), PlatformError);
+        return env.p().LastRecNo;
+    };
+    EXPECT_EQ(runOverNAFile(env.p(), out, "nothing was printed.", command, NAFileUse::ReadOnly), 4);
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(fileBytes(env.naPath()), whole);
+}

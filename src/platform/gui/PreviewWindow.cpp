@@ -154,12 +154,11 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.scale(scale_, scale_);
-        // The printable area starts a quarter inch in (the continuous form
-        // has no margin at top and bottom).
-        const QSizeF paper = paperTwips(*page_);
-        const bool form = page_->paper == 40;
-        painter.translate(360, form ? 0 : 360);
-        ScreenPrinter screen(painter, {paper.width() - 720, paper.height() - (form ? 0 : 720)});
+        // The printable area lies where the printer the pages were laid out
+        // for puts it.
+        const QRectF area = printableRect(*page_);
+        painter.translate(area.topLeft());
+        ScreenPrinter screen(painter, area.size());
         for (std::size_t i = page_->firstOp; i < page_->endOp; ++i) {
             const RecordingPrinter::Op& op = recording_.ops[i];
             if (draws(op.kind))
@@ -168,6 +167,17 @@ protected:
     }
 
 private:
+    // The page's printable area on the paper as it lies on screen. A page
+    // drawn turned shows the paper sideways: its bottom edge to the left.
+    QRectF printableRect(const PreviewWindow::Page& page) const
+    {
+        const QRectF area = *recording_.printableAreaFor(page.paper, page.orientation);
+        if (!page.turned)
+            return area;
+        const double paperHeight = paperTwips(page).width(); // before it was turned
+        return {QPointF(paperHeight - area.bottom(), area.left()), area.size().transposed()};
+    }
+
     const RecordingPrinter& recording_;
     const PreviewWindow::Page* page_ = nullptr;
     double scale_ = 0.05;

@@ -1,7 +1,6 @@
 #include "platform/gui/PrinterBox.h"
 
 #include "platform/Errors.h"
-#include "platform/PrinterCalibration.h"
 #include "platform/RoutedPrinter.h"
 #include "platform/SettingsFile.h"
 #include "platform/Ui.h"
@@ -131,10 +130,20 @@ std::unique_ptr<Printer> PrinterBox::makeChosenPrinter(Ui& ui, bool& cancelled)
     if (queue.isEmpty() || queue == standardQueue_)
         return nullptr;
     const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
-    if (info.isNull())
+    if (info.isNull()) {
+        // Removed since the box was filled: printing elsewhere would put the
+        // pages where the person did not ask for them.
+        ui.messageBox(tr("The Printer %1 Is No Longer Installed.  Nothing Was Printed.\n\n"
+                         "Please Choose Another Printer.")
+                          .arg(queue),
+                      kPrinterErrorTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        removeItem(currentIndex());
+        setCurrentIndex(standardQueue_.isEmpty() ? -1 : findText(standardQueue_));
+        cancelled = true;
         return nullptr;
+    }
     auto printer = std::make_unique<QtPrinter>(info, &ui, files_.path(QStringLiteral("printouts")));
-    printer->setCalibration(loadCalibration(files_, queue));
+    printer->followSavedCalibration(files_.programDirectory());
     return printer;
 }
 

@@ -42,7 +42,8 @@ public:
     // The printer a run on the current choice prints on: nullptr when that is
     // the program's own printer (TAVREL_PRINTER set, the standard queue or no
     // choice); for "PDF file..." the person names the file first, and
-    // `cancelled` is set when they do not.
+    // `cancelled` is set when they do not. A queue removed since it was
+    // chosen is said, leaves the box, and sets `cancelled`: nothing prints.
     std::unique_ptr<Printer> makeChosenPrinter(Ui& ui, bool& cancelled);
 
     static QString settingKey(const QString& kind);

@@ -140,10 +140,16 @@ void QtPrinter::applyLayout(QPagedPaintDevice& device, const QPageSize& size, in
     // form's top and bottom where its driver lets them go.
     device.setPageSize(size);
     device.setPageOrientation(toQt(orientation));
+    // The driver's own margins for this paper: Qt would keep the wider
+    // margins of a paper set before, so the printable area would depend on
+    // what was printed earlier.
+    const QPageLayout layout = device.pageLayout();
+    QMarginsF m = layout.minimumMargins();
     if (form) {
-        const QMarginsF m = device.pageLayout().margins(QPageLayout::Point);
-        device.setPageMargins(QMarginsF(m.left(), 0, m.right(), 0), QPageLayout::Point);
+        m.setTop(0);
+        m.setBottom(0);
     }
+    device.setPageMargins(m, layout.units());
 }
 
 bool QtPrinter::printerSupports(const QPageSize& size) const
@@ -237,6 +243,8 @@ QPainter& QtPrinter::painter()
     if (!painter_) {
         lastPdf_.clear();
         if (pdfDir_.isEmpty()) {
+            if (!calibrationDir_.isEmpty())
+                calibration_ = loadCalibration(Files(calibrationDir_), info_.printerName());
             spoolFile_ = startSpoolFile();
             static_cast<QPrinter&>(*device_).setOutputFileName(spoolFile_);
         } else {
@@ -537,6 +545,29 @@ QPointF QtPrinter::printableOrigin() const
     return {m.left() * kTwipsPerPoint, m.top() * kTwipsPerPoint};
 }
 
+std::optional<QRectF> QtPrinter::printableAreaFor(int paper, int orientation) const
+{
+    const std::optional<QPageSize> size = pageSizeForCode(paper);
+    if (!size || (orientation != 1 && orientation != 2))
+        return std::nullopt;
+    const auto toTwips = [](const QRectF& points) {
+        return QRectF(points.topLeft() * kTwipsPerPoint, points.size() * kTwipsPerPoint);
+    };
+    // The paper in force is laid out exactly as its pages will be: a driver's
+    // margins for a custom size can depend on the paper set before.
+    if (paper == paper_ && orientation == orientation_)
+        return toTwips(device_->pageLayout().paintRect(QPageLayout::Point));
+    const auto key = std::make_pair(paper, orientation);
+    auto it = areas_.find(key);
+    if (it == areas_.end()) {
+        // A device of its own, so an open document keeps its layout.
+        const std::unique_ptr<QPrinter> device = makeDevice();
+        applyLayout(*device, *size, orientation);
+        it = areas_.emplace(key, toTwips(device->pageLayout().paintRect(QPageLayout::Point))).first;
+    }
+    return it->second;
+}
+
 QString QtPrinter::queueName() const
 {
     return pdfDir_.isEmpty() ? info_.printerName() : QString();
@@ -566,7 +597,7 @@ std::unique_ptr<Printer> makeSystemPrinter(const QString& programDirectory, Ui* 
     if (info.isNull())
         return std::make_unique<QtPrinter>(printouts);
     auto printer = std::make_unique<QtPrinter>(info, ui, printouts);
-    printer->setCalibration(loadCalibration(Files(programDirectory), info.printerName()));
+    printer->followSavedCalibration(programDirectory);
     return printer;
 }
 

@@ -82,11 +82,19 @@ public:
     void setQuarterTurn(bool on) override;
     bool quarterTurn() const override { return turned_; }
     QPointF printableOrigin() const override;
+    std::optional<QRectF> printableAreaFor(int paper, int orientation) const override;
 
     // Moves and stretches a system printer's pages as the person measured it
     // on the calibration sheet, from the next page on; the positions the
     // program draws at stay as they are. PDF files are never calibrated.
     void setCalibration(const PrinterCalibration& c) { calibration_ = c; }
+    // Takes the calibration saved for its queue in the settings of
+    // `programDirectory` at the start of every document, so figures saved
+    // while the program runs hold from the next printout on.
+    void followSavedCalibration(const QString& programDirectory)
+    {
+        calibrationDir_ = programDirectory;
+    }
     const PrinterCalibration& calibration() const { return calibration_; }
     // The print queue's name; empty for PDF output.
     QString queueName() const;
@@ -184,6 +192,10 @@ private:
     int paper_ = 1;
     bool turned_ = false;
     PrinterCalibration calibration_;
+    QString calibrationDir_; // empty: the calibration set is kept
+    // The printable areas asked for, by paper code and orientation: each
+    // answer costs a device of the printer's driver.
+    mutable std::map<std::pair<int, int>, QRectF> areas_;
 };
 
 // The printer the program prints on: PDF files in DIR when TAVREL_PRINTER is

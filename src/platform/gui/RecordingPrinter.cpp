@@ -89,16 +89,43 @@ double RecordingPrinter::textHeight(const QString&) const
     return metrics().height() * twipsPerFontPixel();
 }
 
+QRectF RecordingPrinter::areaOf(int paper, int orientation) const
+{
+    const auto key = std::make_pair(paper, orientation);
+    if (const auto it = areas_.find(key); it != areas_.end())
+        return it->second;
+    std::optional<QRectF> area =
+        layout_ ? layout_->printableAreaFor(paper, orientation) : std::nullopt;
+    if (!area) {
+        QSizeF size = printableArea(paper);
+        if (orientation == 2)
+            size.transpose();
+        area = QRectF(QPointF(360, paper == 40 ? 0 : 360), size);
+    }
+    if (layout_)
+        areas_.emplace(key, *area);
+    return *area;
+}
+
+void RecordingPrinter::layOutAs(const Printer* printer)
+{
+    if (printer)
+        areas_.clear();
+    layout_ = printer;
+    if (printer)
+        learnArea();
+}
+
 double RecordingPrinter::pageWidth() const
 {
-    const QSizeF upright = printableArea(paper_);
-    return (orientation_ == 2) != turned_ ? upright.height() : upright.width();
+    const QRectF area = areaOf(paper_, orientation_);
+    return turned_ ? area.height() : area.width();
 }
 
 double RecordingPrinter::pageHeight() const
 {
-    const QSizeF upright = printableArea(paper_);
-    return (orientation_ == 2) != turned_ ? upright.width() : upright.height();
+    const QRectF area = areaOf(paper_, orientation_);
+    return turned_ ? area.width() : area.height();
 }
 
 void RecordingPrinter::drawRect(double x1, double y1, double x2, double y2)
@@ -166,6 +193,7 @@ void RecordingPrinter::setOrientation(int orientation)
     log << QStringLiteral("orientation %1").arg(orientation);
     record(Op::Kind::Orientation, orientation);
     orientation_ = orientation;
+    learnArea();
 }
 
 void RecordingPrinter::setPaperSize(int code)
@@ -175,6 +203,7 @@ void RecordingPrinter::setPaperSize(int code)
     log << QStringLiteral("paper %1").arg(code);
     record(Op::Kind::Paper, code);
     paper_ = code;
+    learnArea();
 }
 
 void RecordingPrinter::setQuarterTurn(bool on)

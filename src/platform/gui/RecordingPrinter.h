@@ -15,7 +15,8 @@ namespace tavrel {
 // test can say what was printed where. Text widths come from the real font
 // metrics of the Liberation fonts that stand in for Courier New and Arial.
 // Its pages have the paper's real size less a quarter-inch margin all round,
-// as most printers report (the continuous form has none at top and bottom).
+// as most printers report (the continuous form has none at top and bottom),
+// unless it lays its pages out as another printer does (layOutAs).
 class RecordingPrinter : public FontAndPositionPrinter {
 public:
     struct Text {
@@ -68,7 +69,13 @@ public:
     int paperSize() const override { return paper_; }
     void setQuarterTurn(bool on) override;
     bool quarterTurn() const override { return turned_; }
-    QPointF printableOrigin() const override { return {360, paper_ == 40 ? 0.0 : 360.0}; }
+    QPointF printableOrigin() const override { return areaOf(paper_, orientation_).topLeft(); }
+    // Always an area: the one learned from the printer it lays out as, or its own.
+    std::optional<QRectF> printableAreaFor(int paper, int orientation) const override
+    {
+        return areaOf(paper, orientation);
+    }
+    void layOutAs(const Printer* printer) override;
 
     // Paper codes this printer refuses with error 380 (none by default).
     QSet<int> unsupportedPapers;
@@ -108,6 +115,11 @@ private:
     // printed line is measured, and making a font asks the system's font
     // configuration each time.
     const QFontMetricsF& metrics() const;
+    // The printable area of a paper in an orientation, in twips on the paper.
+    QRectF areaOf(int paper, int orientation) const;
+    // Asks the printer it lays out as about the paper in force, so a preview
+    // of the pages knows their margins once that printer is gone.
+    void learnArea() const { areaOf(paper_, orientation_); }
 
     using FontKey = std::tuple<QString, double, bool, bool, bool>;
     mutable std::map<FontKey, QFontMetricsF> fonts_;
@@ -116,6 +128,9 @@ private:
     int paper_ = 1;
     bool turned_ = false;
     QString lastOutput_;
+    const Printer* layout_ = nullptr;
+    // What layout_ said of each paper and orientation, kept after it is gone.
+    mutable std::map<std::pair<int, int>, QRectF> areas_;
 };
 
 // Makes the recorded operations again on `target`, in order: texts with the
