@@ -5,6 +5,7 @@
 #include "exchange/VCardReader.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/RecordAccess.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -16,52 +17,107 @@ namespace tavrel {
 
 // --- reading ---
 
-ImportSource readImportBytes(const QByteArray& raw, const QString& fileName)
+namespace {
+
+constexpr qint64 kHeadBytes = 64 * 1024;
+
+// True when nothing but blanks and line ends lies between here and the end;
+// the device is left where it was.
+bool blankToTheEnd(QIODevice& in)
 {
-    ImportSource s;
-    s.fileName = fileName;
-    if (raw.trimmed().isEmpty()) {
-        s.error = QCoreApplication::translate("tavrel::Import", "The file is empty.");
-        return s;
+    const qint64 start = in.pos();
+    bool blank = true;
+    while (blank) {
+        const QByteArray chunk = in.read(kHeadBytes);
+        if (chunk.isEmpty())
+            break;
+        blank = chunk.trimmed().isEmpty();
     }
-    QString utf16;
-    const QByteArray bytes = withUtf16Mark(raw, &utf16);
-    const QString utf16Note =
-        QCoreApplication::translate("tavrel::Import",
-                                    "The file is UTF-16 (%1) without a byte-order mark.")
-            .arg(utf16);
-    if (looksLikeVCard(bytes)) {
-        VCardRead read = readVCards(bytes);
-        s.kind = QStringLiteral("vCard");
-        s.entries = read.entries;
-        s.problems = read.problems;
-        if (!utf16.isEmpty())
-            s.problems.prepend(utf16Note);
-        if (s.entries.isEmpty())
-            s.error = QCoreApplication::translate("tavrel::Import", "The file holds no card.");
-        return s;
+    in.seek(start);
+    return blank;
+}
+
+// The cards, one at a time: the first kMaxImportEntries are kept, the rest counted.
+void readCards(QIODevice& in, const QByteArray& mark, ImportSource& s)
+{
+    VCardReader reader(in, mark);
+    Entry entry;
+    while (reader.next(entry)) {
+        if (s.entries.size() < kMaxImportEntries)
+            s.entries << std::exchange(entry, Entry());
+        else
+            ++s.entriesNotRead;
     }
-    if (const QString why = notAContactFile(bytes); !why.isEmpty()) {
-        s.error = QCoreApplication::translate("tavrel::Import",
-                                              "This file is not a card file or a CSV file (%1).")
-                      .arg(why);
-        return s;
-    }
+    s.kind = QStringLiteral("vCard");
+    s.problems << reader.problems();
+    if (s.entries.isEmpty())
+        s.error = QCoreApplication::translate("tavrel::Import", "The file holds no card.");
+}
+
+void readTable(QIODevice& in, const QByteArray& mark, ImportSource& s)
+{
     s.isCsv = true;
-    s.table = readCsv(bytes);
-    if (!utf16.isEmpty())
-        s.table.problems.prepend(utf16Note);
+    s.table = readCsv(mark + in.readAll());
+    s.table.problems = s.problems + s.table.problems;
     s.problems = s.table.problems;
     if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
         s.error = QCoreApplication::translate(
             "tavrel::Import", "The file is neither a vCard file nor a CSV file with a header "
                               "and at least one row.");
-        return s;
+        return;
     }
     const QString dialect = csvDialectName(s.table.header);
     s.kind = dialect.isEmpty() ? QStringLiteral("CSV") : QStringLiteral("CSV (%1)").arg(dialect);
     applyMapping(s, mappingByName(s.table.header));
+}
+
+// Reads an import file from the device as it goes: only its first 64 KB are
+// looked at to tell its kind, and a vCard file is read card by card.
+ImportSource readImportDevice(QIODevice& in, const QString& fileName)
+{
+    ImportSource s;
+    s.fileName = fileName;
+    const QByteArray head = in.peek(kHeadBytes);
+    if (head.trimmed().isEmpty() && blankToTheEnd(in)) {
+        s.error = QCoreApplication::translate("tavrel::Import", "The file is empty.");
+        return s;
+    }
+    QString utf16;
+    const QByteArray markedHead = withUtf16Mark(head, &utf16);
+    const QByteArray mark = utf16.isEmpty() ? QByteArray() : markedHead.first(2);
+    if (!utf16.isEmpty())
+        s.problems << QCoreApplication::translate(
+                          "tavrel::Import", "The file is UTF-16 (%1) without a byte-order mark.")
+                          .arg(utf16);
+    if (looksLikeVCard(markedHead)) {
+        readCards(in, mark, s);
+    } else if (const QString why = notAContactFile(markedHead); !why.isEmpty()) {
+        s.problems.clear();
+        s.error = QCoreApplication::translate("tavrel::Import",
+                                              "This file is not a card file or a CSV file (%1).")
+                      .arg(why);
+        return s;
+    } else {
+        readTable(in, mark, s);
+    }
+    if (s.entriesNotRead)
+        s.problems << QCoreApplication::translate(
+                          "tavrel::Import", "The file holds %1 entries; the first %2 were read, "
+                                            "as the N&A file holds no more than %3 records.")
+                          .arg(s.entries.size() + s.entriesNotRead)
+                          .arg(s.entries.size())
+                          .arg(kMaxId);
     return s;
+}
+
+} // namespace
+
+ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readImportDevice(buffer, fileName);
 }
 
 void applyMapping(ImportSource& s, const CsvMapping& mapping)
@@ -96,7 +152,15 @@ ImportSource readImportFile(Program& p, const QString& path)
                                               "The file is too large to import (more than 64 MB).");
         return s;
     }
-    ImportSource s = readImportBytes(file.read(kMaxImportBytes + 1), name);
+    ImportSource s = readImportDevice(file, name);
+    if (file.error() != QFileDevice::NoError) {
+        ImportSource failed;
+        failed.fileName = name;
+        failed.error =
+            QCoreApplication::translate("tavrel::Import", "The file cannot be read (error%1).")
+                .arg(numText(ErrNo::DeviceIo));
+        return failed;
+    }
     if (s.isCsv && s.needsMapping) {
         const CsvMapping saved = savedMapping(p, s.table.header);
         if (!saved.isEmpty())

@@ -1,5 +1,6 @@
 #include "exchange/Import.h"
 
+#include "exchange/ImportLog.h"
 #include "exchange/ImportText.h"
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
@@ -43,7 +44,7 @@ QString planText(const ImportPlan& plan)
     QStringList out;
     out << QCoreApplication::translate("tavrel::Import", "File: %1 (%2), %3 entries")
                .arg(plan.source.fileName, plan.source.kind)
-               .arg(plan.source.entries.size());
+               .arg(plan.source.entries.size() + plan.source.entriesNotRead);
     out << QCoreApplication::translate("tavrel::Import", "Fields that do not fit: ") +
                choiceText(plan.choice);
     for (const QString& problem : plan.source.problems)
@@ -66,40 +67,16 @@ QString planText(const ImportPlan& plan)
     }
     out << QCoreApplication::translate("tavrel::Import", "%1 of %2 entries would be imported.")
                .arg(plan.toWrite())
-               .arg(plan.records.size());
+               .arg(plan.records.size() + plan.source.entriesNotRead);
     return out.join('\n');
 }
 
 namespace {
 
-// The log keeps the earlier imports above the newest, a blank line between
-// them, as long as they fit in `kMaxImportLogBytes`; the oldest go first. A
-// log that cannot be read is started afresh rather than stopping the import.
-QByteArray withEarlierImports(Program& p, const QByteArray& newest)
-{
-    QByteArray earlier;
-    try {
-        if (p.files.exists(kImportLogName))
-            earlier = p.files.readAll(kImportLogName);
-    } catch (const PlatformError&) {
-        return newest;
-    }
-    const qsizetype room = kMaxImportLogBytes - newest.size() - 1;
-    if (earlier.size() > room) {
-        const qsizetype from =
-            earlier.indexOf("\nImport of ", earlier.size() - std::max<qsizetype>(room, 0));
-        earlier = from < 0 ? QByteArray() : earlier.mid(from + 1);
-    }
-    if (earlier.isEmpty())
-        return newest;
-    if (!earlier.endsWith('\n'))
-        earlier += '\n';
-    return earlier + '\n' + newest;
-}
-
 // The most an import of `plan` into IDs up to `topId` adds to the disk: the
 // N&A file's growth, every mailing list rewritten beside the old one, and the
-// log likewise (each character of its lines counted at UTF-8's widest).
+// log likewise (each character of its lines counted at UTF-8's widest; a log
+// rewritten is never longer than its limit).
 qint64 roomForImport(Program& p, const ImportPlan& plan, int topId)
 {
     qint64 need = std::max<qint64>(0, qint64(topId + 1) * NARecord::Size - p.naFile.size());
@@ -108,7 +85,9 @@ qint64 roomForImport(Program& p, const ImportPlan& plan, int topId)
     for (const QString& f : std::as_const(files)) {
         try {
             if (p.files.exists(f))
-                need += p.files.length(f);
+                need += f == kImportLogName
+                            ? std::min<qint64>(p.files.length(f), kMaxImportLogBytes)
+                            : p.files.length(f);
         } catch (const PlatformError&) {
         }
     }
@@ -190,14 +169,14 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         if (r.entry.sourceId && !newIdOf.contains(r.entry.sourceId))
             newIdOf.insert(r.entry.sourceId, id);
     }
-    result.notImported = int(leftOut.size());
+    result.notImported = int(leftOut.size() + plan.source.entriesNotRead);
 
     // The point just before the first record is written: the caller's last
     // word, then the program-wide hook (the automatic backup copy).
     if (!writes.isEmpty()) {
         if (options.beforeFirstWrite && !options.beforeFirstWrite()) {
             result.cancelled = true;
-            result.notImported = int(plan.records.size());
+            result.notImported = int(plan.records.size() + plan.source.entriesNotRead);
             result.message = QCoreApplication::translate("tavrel::Import", "Nothing Was Imported.");
             return result;
         }
@@ -205,7 +184,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         if (p.BeforeBulkChange && !p.BeforeBulkChange(QStringLiteral("import"))) {
             result.cancelled = true;
             result.noSafetyCopy = true;
-            result.notImported = int(plan.records.size());
+            result.notImported = int(plan.records.size() + plan.source.entriesNotRead);
             result.message = QCoreApplication::translate("tavrel::Import", "Nothing Was Imported.");
             return result;
         }
@@ -217,7 +196,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         const qint64 need = roomForImport(p, plan, topId);
         if (const std::optional<qint64> free = freeBytes(p.files); free && *free < need) {
             result.cancelled = true;
-            result.notImported = int(plan.records.size());
+            result.notImported = int(plan.records.size() + plan.source.entriesNotRead);
             result.message =
                 QCoreApplication::translate(
                     "tavrel::Import", "The Disk Is Full: The Import Needs About %1 KBytes Of Free "
@@ -305,6 +284,11 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
 
     for (const QString& l : leftOut)
         log << QCoreApplication::translate("tavrel::Import", "Not imported: ") + l;
+    if (const qsizetype n = plan.source.entriesNotRead)
+        log << QCoreApplication::translate("tavrel::Import", "Not imported: the %1 entries after "
+                                                             "the first %2 of the file")
+                   .arg(n)
+                   .arg(plan.source.entries.size());
     if (result.stoppedAtLimit)
         result.message = QCoreApplication::translate(
                              "tavrel::Import", "The N&A File Is Full: It Holds 1700 Records.\n"
@@ -318,8 +302,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
                 .arg(result.notImported);
     log << result.message;
     result.log = log.join('\n') + '\n';
-    p.files.replaceFile(kImportLogName, withEarlierImports(p, result.log.toUtf8()),
-                        kImportLogTempName);
+    addToImportLog(p, result.log.toUtf8());
     return result;
 }
 
