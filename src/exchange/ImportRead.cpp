@@ -37,6 +37,17 @@ bool blankToTheEnd(QIODevice& in)
     return blank;
 }
 
+// What the preview and the log say of a file of more entries than an import keeps.
+QString notReadNote(const ImportSource& s)
+{
+    return QCoreApplication::translate("tavrel::Import",
+                                       "The file holds %1 entries; only the first %2 are read, as "
+                                       "the N&A file holds no more than %3 records.")
+        .arg(kMaxImportEntries + s.entriesNotRead)
+        .arg(kMaxImportEntries)
+        .arg(kMaxId);
+}
+
 // The cards, one at a time: the first kMaxImportEntries are kept, the rest counted.
 void readCards(QIODevice& in, const QByteArray& mark, ImportSource& s)
 {
@@ -50,6 +61,8 @@ void readCards(QIODevice& in, const QByteArray& mark, ImportSource& s)
     }
     s.kind = QStringLiteral("vCard");
     s.problems << reader.problems();
+    if (s.entriesNotRead)
+        s.problems << notReadNote(s);
     if (s.entries.isEmpty())
         s.error = QCoreApplication::translate("tavrel::Import", "The file holds no card.");
 }
@@ -57,7 +70,10 @@ void readCards(QIODevice& in, const QByteArray& mark, ImportSource& s)
 void readTable(QIODevice& in, const QByteArray& mark, ImportSource& s)
 {
     s.isCsv = true;
-    s.table = readCsv(mark + in.readAll());
+    // The text of a CSV file is read whole (quoted fields may hold line
+    // breaks, and its encoding is told from all of it), its rows kept only so far.
+    s.table = readCsv(mark.isEmpty() ? in.readAll() : mark + in.readAll(), kMaxImportEntries);
+    s.entriesNotRead = s.table.rowsNotRead;
     s.table.problems = s.problems + s.table.problems;
     s.problems = s.table.problems;
     if (s.table.header.isEmpty() || s.table.rows.isEmpty()) {
@@ -100,13 +116,6 @@ ImportSource readImportDevice(QIODevice& in, const QString& fileName)
     } else {
         readTable(in, mark, s);
     }
-    if (s.entriesNotRead)
-        s.problems << QCoreApplication::translate(
-                          "tavrel::Import", "The file holds %1 entries; the first %2 were read, "
-                                            "as the N&A file holds no more than %3 records.")
-                          .arg(s.entries.size() + s.entriesNotRead)
-                          .arg(s.entries.size())
-                          .arg(kMaxId);
     return s;
 }
 
@@ -128,6 +137,8 @@ void applyMapping(ImportSource& s, const CsvMapping& mapping)
     s.problems = s.table.problems;
     if (!s.needsMapping)
         s.problems << columnsLeftOut(s.table, mapping);
+    if (s.entriesNotRead)
+        s.problems << notReadNote(s);
 }
 
 ImportSource readImportFile(Program& p, const QString& path)

@@ -147,6 +147,30 @@ TEST_F(LargeImportTest, AFileOfEmptyCards)
     EXPECT_EQ(trimRight(stored(4).Name), "");
 }
 
+TEST_F(LargeImportTest, ACsvFileOfManyRows)
+{
+    env.openFile({});
+    const QString path = env.dir() + "/many.csv";
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("Name,Address 1,Phone 1 Type,Phone 1,E-mail,Comments\r\n");
+    const QByteArray comment = QByteArray(200, 'c');
+    QByteArray chunk;
+    for (int i = 0; out.size() < 60 * kMB; ++i) {
+        chunk += "Row " + QByteArray::number(i) + ",1 Main Street,Home,555 " +
+                 QByteArray::number(i) + ",row" + QByteArray::number(i) + "@example.org,\"" +
+                 comment + "\"\r\n";
+        if (chunk.size() > kMB) {
+            out.write(chunk);
+            chunk.clear();
+        }
+    }
+    out.close();
+    expectBoundedImport(path, "60 MB of CSV");
+    EXPECT_EQ(recordsOnDisk(), kMaxId);
+    EXPECT_EQ(trimRight(stored(kMaxId).Name), "Row 1699");
+}
+
 TEST_F(LargeImportTest, AHugeLogIsTrimmedFromItsTail)
 {
     env.openFile({});
