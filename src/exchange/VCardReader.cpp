@@ -72,7 +72,7 @@ private:
             utf16_.emplace(buf_.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE
                                                        : QStringDecoder::Utf16BE);
             const QByteArray rest = buf_.mid(2);
-            buf_ = QString((*utf16_)(rest)).toUtf8();
+            buf_ = fromUtf16(rest);
         }
     }
 
@@ -95,10 +95,24 @@ private:
         const QByteArray chunk = in_.read(kChunkBytes);
         if (chunk.isEmpty()) {
             end_ = true;
+            buf_ += highSurrogate_.toUtf8();
             return false;
         }
-        buf_ += utf16_ ? QString((*utf16_)(chunk)).toUtf8() : chunk;
+        buf_ += utf16_ ? fromUtf16(chunk) : chunk;
         return true;
+    }
+
+    // A chunk of UTF-16 as UTF-8. A character of two code units may be cut
+    // between chunks: its first unit waits for the next chunk.
+    QByteArray fromUtf16(const QByteArray& chunk)
+    {
+        QString text = highSurrogate_ + (*utf16_)(chunk);
+        highSurrogate_.clear();
+        if (!text.isEmpty() && text.back().isHighSurrogate()) {
+            highSurrogate_ = text.back();
+            text.chop(1);
+        }
+        return text.toUtf8();
     }
 
     QIODevice& in_;
@@ -108,6 +122,7 @@ private:
     bool started_ = false;
     bool end_ = false;
     std::optional<QStringDecoder> utf16_;
+    QString highSurrogate_;
 };
 
 bool isQuotedPrintable(const QByteArray& line)

@@ -1,8 +1,10 @@
 // Large imports: the memory an import takes stays a small multiple of the
 // file, however many cards it holds, and the import log is never read whole.
 #include "ExchangeFixture.h"
+#include "exchange/VCard.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -199,6 +201,46 @@ TEST_F(LargeImportTest, AHugeLogIsTrimmedFromItsTail)
     EXPECT_LE(log.size(), kMaxImportLogBytes);
     EXPECT_TRUE(log.startsWith(last.mid(1) + "\nImport of five.vcf")) << log.left(200).data();
     EXPECT_TRUE(log.endsWith("5 Records Imported, 0 Not Imported.\n"));
+}
+
+// The reader takes a file a chunk at a time: a card reads the same wherever
+// the chunks cut its line ends, folds and soft breaks.
+TEST(LargeImport, ACardReadsTheSameWhereverTheChunksCutIt)
+{
+    const QByteArray tricky = "BEGIN:VCARD\r\r\nVERSION:3.0\rFN:Ann\r\n  Lee\r\n"
+                              "NOTE;ENCODING=QUOTED-PRINTABLE:caf=\r\n=C3=A9 au =\r\nlait\n"
+                              "TEL;TYPE=home:555\r\r\nEMAIL:ann@example.org\rX-ODD:1\r\n"
+                              "END:VCARD\r";
+    const auto shown = [](const Entry& e) {
+        QStringList phones;
+        for (const ExchangePhone& ph : e.phones)
+            phones << ph.label + '=' + ph.number;
+        return QStringList{e.name, e.comments, phones.join(','), e.emails.join(','),
+                           e.notes.join('|')}
+            .join('\n')
+            .toStdString();
+    };
+    const VCardRead alone = readVCards(tricky);
+    ASSERT_EQ(alone.entries.size(), 1);
+    ASSERT_EQ(alone.entries.at(0).name, "Ann Lee");
+    ASSERT_EQ(alone.entries.at(0).comments, QString::fromUtf8("café au lait"));
+    for (qsizetype cut = 0; cut <= tricky.size(); ++cut) {
+        // A first card long enough that the chunk boundary falls `cut` bytes into the second.
+        const QByteArray head = "BEGIN:VCARD\r\nFN:Pad\r\nNOTE:";
+        const QByteArray tail = "\r\nEND:VCARD\r\n";
+        const qsizetype fill = 64 * 1024 - cut - head.size() - tail.size();
+        const VCardRead read = readVCards(head + QByteArray(fill, 'p') + tail + tricky);
+        ASSERT_EQ(read.entries.size(), 2) << "cut " << cut;
+        EXPECT_EQ(shown(read.entries.at(1)), shown(alone.entries.at(0))) << "cut " << cut;
+        EXPECT_EQ(read.problems, alone.problems) << "cut " << cut;
+    }
+    // UTF-16 with a character of two code units at the boundary.
+    QString text = "BEGIN:VCARD\r\nFN:Pad\r\nNOTE:" + QString(32 * 1024 - 35, 'p') + "\r\n";
+    text += QString::fromUtf8("FN:Zo\xF0\x9F\x98\x80\r\nEND:VCARD\r\n");
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    const VCardRead wide = readVCards(utf16.encode(text));
+    ASSERT_EQ(wide.entries.size(), 1);
+    EXPECT_EQ(wide.entries.at(0).name, QString::fromUtf8("Zo\xF0\x9F\x98\x80"));
 }
 
 } // namespace
