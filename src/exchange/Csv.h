@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <limits>
 
 namespace tavrel {
 
@@ -34,13 +35,16 @@ struct CsvTable {
     QList<QStringList> rows;
     QChar delimiter = QLatin1Char(',');
     QStringList problems;
-    QList<int> rowLines;    // the line of the file each row begins on
-    QList<int> cp1252Lines; // lines read as Windows-1252 in a file otherwise UTF-8
+    QList<int> rowLines;       // the line of the file each row begins on
+    QList<int> cp1252Lines;    // lines read as Windows-1252 in a file otherwise UTF-8
+    qsizetype rowsNotRead = 0; // rows after the first `maxRows`: counted, not kept
 };
 // Reads CSV: a byte-order mark, UTF-8 when valid else Windows-1252, the
 // delimiter (comma, semicolon or tab) found from the header line, quoted line
-// breaks. Never fails; what it could not read is named in `problems`.
-CsvTable readCsv(const QByteArray& bytes);
+// breaks. Never fails; what it could not read is named in `problems`. Rows
+// after the first `maxRows` (the header aside) are only counted.
+CsvTable readCsv(const QByteArray& bytes,
+                 qsizetype maxRows = std::numeric_limits<qsizetype>::max());
 
 // What each column of a file means: one target column name per column, from
 // csvTargets(), or an empty string for a column left out.
@@ -66,5 +70,8 @@ QStringList columnsLeftOut(const CsvTable& table, const CsvMapping& mapping);
 
 // Saved mappings: one per header, kept in a small file of the program directory.
 QString csvHeaderSignature(const QStringList& header);
+
+// The cells of an entry under the columns of `dialect`'s header.
+QStringList csvRow(const Entry& e, CsvDialect dialect);
 
 } // namespace tavrel

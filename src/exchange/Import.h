@@ -15,9 +15,10 @@ namespace tavrel {
 struct ImportSource {
     QString fileName;
     QString kind; // "vCard", "CSV (native)", "CSV (Outlook)", ... for the preview and the log
-    QList<Entry> entries;
-    QStringList problems; // about the whole file
-    QString error;        // set when the file could not be read at all; nothing else is
+    QList<Entry> entries;         // the first kMaxImportEntries of the file
+    qsizetype entriesNotRead = 0; // those after them: counted, never kept
+    QStringList problems;         // about the whole file
+    QString error;                // set when the file could not be read at all; nothing else is
     // CSV only: the table and how its columns were mapped.
     bool isCsv = false;
     CsvTable table;
@@ -27,8 +28,14 @@ struct ImportSource {
 
 // Largest file an import reads.
 inline constexpr qint64 kMaxImportBytes = 64ll * 1024 * 1024;
+// Most entries an import keeps for its preview and run. The N&A file holds
+// 1700 records, so this leaves room for many lookalikes and skipped entries;
+// a file of more is read to its end, the rest counted as not imported, so
+// the memory an import takes does not grow with the number of cards.
+inline constexpr qsizetype kMaxImportEntries = 10000;
 
-// Reads the file at `path` (anywhere): vCard or CSV by its content. A CSV
+// Reads the file at `path` (anywhere): vCard or CSV by its content, a vCard
+// file card by card. A CSV
 // header that names no people is left to the user (`needsMapping`), unless
 // a mapping saved for that header exists in the program directory.
 ImportSource readImportFile(Program& p, const QString& path);
