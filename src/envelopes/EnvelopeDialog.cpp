@@ -21,6 +21,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -166,9 +167,44 @@ void EnvelopeDialog::closeEvent(QCloseEvent* event)
     QWidget::closeEvent(event);
 }
 
+void EnvelopeDialog::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    QPushButton* button = defaultButtonOf(panel_);
+    if (!printing_ && button->isVisible() && button->isEnabled())
+        button->click();
+}
+
+QPushButton* EnvelopeDialog::defaultButtonOf(Panel panel) const
+{
+    switch (panel) {
+    case Panel::ReturnKeyboard:
+    case Panel::MailKeyboard:
+        return addressOkButton;
+    case Panel::ReturnNames:
+        return returnNameOkButton;
+    case Panel::MailNames:
+        return mailNameOkButton;
+    case Panel::MailListPicker:
+        return mailListOkButton;
+    case Panel::SortOrder:
+        return sortOrderOkButton;
+    default:
+        return printButton;
+    }
+}
+
 void EnvelopeDialog::showPanel(Panel panel, bool moveFocus)
 {
     panel_ = panel;
+    // The panel's default button shows as such.
+    for (QPushButton* b : {addressOkButton, returnNameOkButton, mailNameOkButton, mailListOkButton,
+                           sortOrderOkButton, printButton})
+        b->setDefault(b == defaultButtonOf(panel));
     const bool keyboard = panel == Panel::ReturnKeyboard || panel == Panel::MailKeyboard;
     const bool names = panel == Panel::ReturnNames || panel == Panel::MailNames;
     const bool picker = panel == Panel::MailListPicker;

@@ -14,6 +14,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace tavrel {
 
@@ -48,6 +50,33 @@ QPushButton* makeButton(const QString& caption, const char* name, QWidget* paren
     b->setAutoDefault(true); // Enter presses the button that has the focus
     return b;
 }
+
+// Enter in an address box: the box keeps the key, so the window's own Enter
+// (the open panel's default button) does not act on it as well.
+class AddressBoxEnter : public QObject {
+public:
+    AddressBoxEnter(QLineEdit* box, std::function<void()> enter)
+        : QObject(box), enter_(std::move(enter))
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier))
+            return false;
+        enter_();
+        return true;
+    }
+
+private:
+    std::function<void()> enter_;
+};
 
 } // namespace
 
@@ -284,7 +313,7 @@ void EnvelopeDialog::connectHandlers()
         });
     // Enter in an address box goes on to the next box; in the last it is OK.
     for (int i = 0; i < int(addressLineEdits.size()); ++i)
-        connect(addressLineEdits[i], &QLineEdit::returnPressed, this, [this, i] {
+        new AddressBoxEnter(addressLineEdits[i], [this, i] {
             if (i + 1 < int(addressLineEdits.size()))
                 addressLineEdits[i + 1]->setFocus();
             else
