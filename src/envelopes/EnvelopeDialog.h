@@ -94,6 +94,10 @@ public:
 protected:
     // The dialog stays while its print run lets events through.
     void closeEvent(QCloseEvent* event) override;
+    // Enter anywhere else presses the open panel's default button, as in a
+    // dialog box: OK in the address, name and list panels, Print in the print
+    // options. A button with the focus takes Enter itself.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The panel open beside the address options.
@@ -109,6 +113,7 @@ private:
     // Shows the panel and hides the others, then puts the focus where the
     // panel's work starts (the sort order leaves it on the option chosen).
     void showPanel(Panel panel, bool moveFocus = true);
+    QPushButton* defaultButtonOf(Panel panel) const;
 
     void buildLayout();
     void connectHandlers();

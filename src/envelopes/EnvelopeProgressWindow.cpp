@@ -38,7 +38,11 @@ EnvelopeProgressWindow::EnvelopeProgressWindow(std::function<void()> requestCanc
     grid->addWidget(cancelLabel, 2, 0, 1, 2, Qt::AlignHCenter);
     grid->addWidget(cancelButton, 3, 0, 1, 2, Qt::AlignHCenter);
 
-    connect(cancelButton, &QPushButton::clicked, this, [this] { requestCancel_(); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] {
+        if (cancelSending_)
+            cancelSending_();
+        requestCancel_();
+    });
     cancelButton->setFocus();
 }
 
@@ -47,9 +51,23 @@ void EnvelopeProgressWindow::showPrepared(int count)
     preparedCountEdit->setText(QString::number(count));
 }
 
+void EnvelopeProgressWindow::showSending(const QString& text, std::function<void()> cancel)
+{
+    preparingLabel->setText(text);
+    cancelSending_ = std::move(cancel);
+}
+
+void EnvelopeProgressWindow::sendingEnded()
+{
+    preparingLabel->setText(tr("Preparing Envelopes"));
+    cancelSending_ = nullptr;
+}
+
 void EnvelopeProgressWindow::closeEvent(QCloseEvent* event)
 {
     if (isLoaded(this)) {
+        if (cancelSending_)
+            cancelSending_();
         requestCancel_();
         event->ignore();
         return;

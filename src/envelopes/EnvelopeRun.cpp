@@ -111,7 +111,7 @@ void printBlock(Printer& printer, const AddressLines& lines, double x, double y,
     for (int i = 0; i < 5; ++i) {
         printer.setCurrentX(x);
         printer.setCurrentY(y + i * step);
-        printer.printLine(test ? kTestLine : upper ? lines[i].toUpper() : lines[i]);
+        printer.printLine(test ? kTestLine : upper ? upperCp1252(lines[i]) : lines[i]);
     }
     printer.setFontItalic(false);
 }

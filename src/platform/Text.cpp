@@ -7,6 +7,18 @@
 
 namespace tavrel {
 
+QString upperCp1252(const QString& text)
+{
+    QString out = text;
+    for (QChar& c : out) {
+        // Surrogates are left alone: nothing beyond the first plane is in the code page.
+        const QChar upper = c.toUpper();
+        if (upper != c && fitsCp1252(c.unicode()) && fitsCp1252(upper.unicode()))
+            c = upper;
+    }
+    return out;
+}
+
 namespace {
 
 // The code page as the system's converter reads it: the character each of the

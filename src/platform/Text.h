@@ -21,6 +21,12 @@ bool fitsCp1252(char32_t c);
 // The record screens and the import both show what this makes of a text.
 QString reduceToCp1252(const QString& text, bool* changed = nullptr);
 
+// The text in capitals as the code page writes them: a letter becomes its
+// capital only when both are in Windows-1252, one for one, so the length never
+// changes. "ß" and "µ" stay (the code page has no capital of either), "ÿ"
+// becomes "Ÿ", "œ" "Œ". Printed address lines keep their width and spelling.
+QString upperCp1252(const QString& text);
+
 // The text laid into a fixed-width field: cut at the width, padded with blanks.
 QByteArray fixedField(const QString& text, int width);
 // The same, written straight into `width` bytes at `dest`.

@@ -36,13 +36,6 @@ void printAt(Printer& pr, double x, double y, const QString& text)
     pr.printLine(text);
 }
 
-// Upper case one character at a time, so a field keeps its width ("ß" stays).
-void toUpperInPlace(QString& text)
-{
-    for (QChar& c : text)
-        c = c.toUpper();
-}
-
 // --- labels ---
 
 void printLabel(Program& p, const Slot& s, double step)
@@ -52,7 +45,7 @@ void printLabel(Program& p, const Slot& s, double step)
     for (int k = 0; k < 5; ++k) {
         // Only the record in memory changes; nothing writes it back.
         if (p.Report.LabelUpper == -1)
-            toUpperInPlace(*fields[k]);
+            *fields[k] = upperCp1252(*fields[k]); // keeps the field's width: "ß" stays
         printAt(p.printer, s.x, s.y + k * step, padRight(*fields[k], Width::Name));
     }
 }
@@ -133,67 +126,41 @@ const QString kRunStartKey = QStringLiteral("LastRunStart.");
 const std::vector<A4Sheet>& a4Sheets()
 {
     // The text block (35 characters, five lines) stays inside each label and
-    // inside the quarter inch a printer cannot reach.
+    // inside the quarter inch a printer cannot reach. Each sheet's margins and
+    // pitches add up to the 210 x 297 mm of the paper. A new sheet is a new row
+    // at the end: the rows' places are the labelStock numbers runs are given.
+    // clang-format off
     static const std::vector<A4Sheet> sheets = {
-        {Stock::A4ThreeBySeven,
-         "a4-3x7",
-         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 3 x 7 Labels, 63.5 x 38.1 mm"),
-         3,
-         7,
-         15.15,
-         7.25,
-         66.04,
-         38.1,
-         2,
-         11,
-         {8, 180}},
-        {Stock::A4TwoBySeven,
-         "a4-2x7",
-         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 2 x 7 Labels, 99.1 x 38.1 mm"),
-         2,
-         7,
-         15.15,
-         4.65,
-         101.6,
-         38.1,
-         8,
-         9.5,
-         {10, 220}},
-        {Stock::A4ThreeByEight,
-         "a4-3x8",
-         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 3 x 8 Labels, 70 x 36 mm"),
-         3,
-         8,
-         4.5,
-         0,
-         70,
-         36,
-         7,
-         11,
-         {7, 160}},
-        {Stock::A4TwoByEight,
-         "a4-2x8",
-         QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 2 x 8 Labels, 99.1 x 33.9 mm"),
-         2,
-         8,
-         12.9,
-         4.65,
-         101.6,
-         33.9,
-         8,
-         7.5,
-         {10, 220}},
+        // name, caption, columns, rows, top, left, pitch x, pitch y, inset x, inset y, font
+        {"a4-3x7", QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 3 x &7 Labels, 63.5 x 38.1 mm"),
+         3, 7, 15.15, 7.25, 66.04, 38.1, 2, 11, {8, 180}},
+        {"a4-2x7", QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, &2 x 7 Labels, 99.1 x 38.1 mm"),
+         2, 7, 15.15, 4.65, 101.6, 38.1, 8, 9.5, {10, 220}},
+        {"a4-3x8", QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, &3 x 8 Labels, 70 x 36 mm"),
+         3, 8, 4.5, 0, 70, 36, 7, 11, {7, 160}},
+        {"a4-2x8", QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 2 x &8 Labels, 99.1 x 33.9 mm"),
+         2, 8, 12.9, 4.65, 101.6, 33.9, 8, 7.5, {10, 220}},
+        {"a4-3x8-63.5", QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 3 x 8 Labels, &63.5 x 33.9 mm"),
+         3, 8, 12.9, 7.25, 66.0, 33.9, 2, 9, {8, 180}},
+        {"a4-2x4", QT_TRANSLATE_NOOP("tavrel::LabelStockDialog", "A4, 2 x &4 Labels, 99.1 x 67.7 mm"),
+         2, 4, 13.1, 4.65, 101.6, 67.7, 5, 21.5, {12, 280}},
     };
+    // clang-format on
     return sheets;
 }
 
 const A4Sheet* a4SheetOf(Stock s)
 {
-    for (const A4Sheet& sheet : a4Sheets()) {
-        if (sheet.stock == s)
-            return &sheet;
-    }
-    return nullptr;
+    const int i = int(s) - int(Stock::FirstA4);
+    return i >= 0 && i < int(a4Sheets().size()) ? &a4Sheets()[i] : nullptr;
+}
+
+int a4SheetNamed(const QString& name)
+{
+    for (int i = 0; i < int(a4Sheets().size()); ++i)
+        if (name == QLatin1String(a4Sheets()[i].name))
+            return i;
+    return -1;
 }
 
 int paperOf(Stock s)
@@ -207,7 +174,7 @@ Stock stockOf(const Program& p, const ReportOptions& o)
 {
     if (o.kind == ReportKind::Labels && o.labelStock >= kFirstA4LabelStock &&
         o.labelStock < kFirstA4LabelStock + int(a4Sheets().size()))
-        return a4Sheets()[o.labelStock - kFirstA4LabelStock].stock;
+        return a4Stock(o.labelStock - kFirstA4LabelStock);
     if (o.kind == ReportKind::Cards)
         return o.cardStock == 0 ? Stock::OneAcrossCards : Stock::TwoAcrossCards;
     switch (o.labelStock) {

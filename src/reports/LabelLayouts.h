@@ -16,10 +16,9 @@ enum class Stock {
     ThreeAcross,         // 3-across labels, 30 a sheet
     OneAcrossCards,      // 4 cards a sheet
     TwoAcrossCards,      // 8 cards a sheet
-    A4ThreeBySeven,      // A4 sheets of 3 x 7 labels of 63.5 x 38.1 mm
-    A4TwoBySeven,        // A4 sheets of 2 x 7 labels of 99.1 x 38.1 mm
-    A4ThreeByEight,      // A4 sheets of 3 x 8 labels of 70 x 36 mm
-    A4TwoByEight,        // A4 sheets of 2 x 8 labels of 99.1 x 33.9 mm
+    // The A4 sheets follow, one value per row of a4Sheets() from here on;
+    // a4Stock(i) names the i-th.
+    FirstA4,
 };
 
 // The printer's paper code of the 8.5 x 12 inch continuous form (no top or
@@ -35,11 +34,12 @@ struct LabelFont {
 };
 
 // One A4 label sheet: where its labels lie on the paper, in millimetres from
-// the paper's top-left corner, and where the text lies within each label.
+// the paper's top-left corner, and where the text lies within each label. A
+// sheet is one row of a4Sheets(): the label-stock window, the command line's
+// --stock, the settings file and the layout all read it from there.
 struct A4Sheet {
-    Stock stock;
-    const char* name; // the command line's name, "a4-3x7"
-    const char* caption;
+    const char* name;    // the command line's and the settings file's name, "a4-3x7"
+    const char* caption; // in the label-stock window, with its access key
     int columns, rows;
     double topMm, leftMm;      // the first label's corner
     double pitchXmm, pitchYmm; // from one label's corner to the next
@@ -49,8 +49,15 @@ struct A4Sheet {
 // The A4 sheets in the order they are offered; labelStock 3 is the first.
 const std::vector<A4Sheet>& a4Sheets();
 inline constexpr int kFirstA4LabelStock = 3;
+// The stock of the i-th A4 sheet.
+constexpr Stock a4Stock(int i)
+{
+    return Stock(int(Stock::FirstA4) + i);
+}
 // The A4 sheet of a stock, or nullptr for a letter stock.
 const A4Sheet* a4SheetOf(Stock s);
+// The index into a4Sheets() of the sheet called `name`, or -1.
+int a4SheetNamed(const QString& name);
 // The paper a stock is printed on: A4, the continuous form or letter.
 int paperOf(Stock s);
 

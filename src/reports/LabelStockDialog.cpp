@@ -45,9 +45,9 @@ LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent
         new QRadioButton(tr("&Continuous Forms (12 Labels/Sheet)"), formTypeGroup), "StockOpt2_1");
     continuousFormsLabel =
         named(new QLabel(tr("Dot Matrix, Other Impact Printers"), formTypeGroup), "Label2");
-    a4SheetsLabel = named(new QLabel(tr("A4 Sheets"), formTypeGroup), "A4SheetsLabel");
+    a4SheetsGroup = named(new QGroupBox(tr("A4 Sheets"), this), "A4SheetsFrame");
     for (const A4Sheet& sheet : a4Sheets()) {
-        auto* option = new QRadioButton(tr(sheet.caption), formTypeGroup);
+        auto* option = new QRadioButton(tr(sheet.caption), a4SheetsGroup);
         option->setObjectName(QStringLiteral("A4StockOpt_%1").arg(a4SheetOptions.size()));
         a4SheetOptions.push_back(option);
     }
@@ -67,9 +67,9 @@ LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent
     grid->addWidget(cutSheetsLabel, 1, 1);
     grid->addWidget(formTypeOptions[1], 2, 0, 1, 2);
     grid->addWidget(continuousFormsLabel, 3, 1);
-    grid->addWidget(a4SheetsLabel, 4, 0, 1, 2);
-    for (int i = 0; i < int(a4SheetOptions.size()); ++i)
-        grid->addWidget(a4SheetOptions[i], 5 + i, 0, 1, 2);
+    auto* a4 = new QVBoxLayout(a4SheetsGroup);
+    for (QRadioButton* option : a4SheetOptions)
+        a4->addWidget(option);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okButton);
@@ -78,25 +78,59 @@ LabelStockDialog::LabelStockDialog(Program& p, QWidget* parent) : QDialog(parent
     top->setContentsMargins(16, 12, 16, 12);
     top->setSpacing(10);
     top->addWidget(formTypeGroup);
+    top->addWidget(a4SheetsGroup);
     top->addWidget(a4PaperCheck);
     top->addWidget(helpHintLabel);
     top->addLayout(buttons);
     setFixedSize(sizeHint());
 
-    // The last choice, or cut sheets.
-    const QByteArray settings = readSettings(p_.files);
-    const QString sheet = settingIn(settings, kSheetKey).value_or(kCutSheets);
-    formTypeOptions[sheet == kContinuous ? 1 : 0]->setChecked(true);
-    for (int i = 0; i < int(a4SheetOptions.size()); ++i)
-        if (sheet == QLatin1String(a4Sheets()[i].name))
-            a4SheetOptions[i]->setChecked(true);
-    a4PaperCheck->setChecked(settingIn(settings, kPaperKey) == kA4);
+    showSavedChoice();
+    for (QRadioButton* o : formTypeOptions)
+        connect(o, &QRadioButton::toggled, this, [this, o](bool on) {
+            if (on)
+                onStockChosen(o);
+        });
+    for (QRadioButton* o : a4SheetOptions)
+        connect(o, &QRadioButton::toggled, this, [this, o](bool on) {
+            if (on)
+                onStockChosen(o);
+        });
+    // A click moves on to OK; the arrow keys keep travelling through the choices.
     for (QRadioButton* o : formTypeOptions)
         connect(o, &QRadioButton::clicked, this, [this] { okButton->setFocus(); });
     for (QRadioButton* o : a4SheetOptions)
         connect(o, &QRadioButton::clicked, this, [this] { okButton->setFocus(); });
     connect(okButton, &QPushButton::clicked, this, &LabelStockDialog::onOkClicked);
     okButton->setFocus();
+}
+
+void LabelStockDialog::showSavedChoice()
+{
+    // The last choice, or cut sheets.
+    const QByteArray settings = readSettings(p_.files);
+    const QString sheet = settingIn(settings, kSheetKey).value_or(kCutSheets);
+    const int a4 = a4SheetNamed(sheet);
+    if (a4 >= 0)
+        a4SheetOptions[a4]->setChecked(true);
+    else
+        formTypeOptions[sheet == kContinuous ? 1 : 0]->setChecked(true);
+    a4PaperCheck->setChecked(settingIn(settings, kPaperKey) == kA4);
+}
+
+void LabelStockDialog::onStockChosen(QRadioButton* chosen)
+{
+    const bool a4 = chosen->parentWidget() == a4SheetsGroup;
+    const auto clear = [](auto& options) {
+        for (QRadioButton* o : options) {
+            o->setAutoExclusive(false);
+            o->setChecked(false);
+            o->setAutoExclusive(true);
+        }
+    };
+    if (a4)
+        clear(formTypeOptions);
+    else
+        clear(a4SheetOptions);
 }
 
 int LabelStockDialog::chosenA4Sheet() const

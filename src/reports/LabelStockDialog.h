@@ -18,8 +18,10 @@ namespace tavrel {
 // tells cut sheets (8 labels a sheet) from continuous forms (12 labels) and
 // sets ContinuousForms. It also offers the A4 label sheets in their place,
 // and A4 paper for the list and book reports; the choice is remembered in the
-// settings file and shown the next time. It has only OK; closing it keeps
-// the choice shown.
+// settings file and shown the next time. The A4 sheets are the rows of
+// a4Sheets(), in a frame of their own (a Tab stop of their own, each with its
+// access key); one choice holds across both frames. It has only OK; closing
+// it keeps the choice shown.
 class LabelStockDialog : public QDialog {
     Q_OBJECT
 
@@ -30,7 +32,7 @@ public:
     std::array<QRadioButton*, 2> formTypeOptions{};
     QLabel* cutSheetsLabel;
     QLabel* continuousFormsLabel;
-    QLabel* a4SheetsLabel;
+    QGroupBox* a4SheetsGroup;
     std::vector<QRadioButton*> a4SheetOptions; // in the order of a4Sheets()
     QCheckBox* a4PaperCheck;
     QLabel* helpHintLabel;
@@ -43,6 +45,9 @@ public:
 
 private:
     void onOkClicked();
+    // A stock chosen in one frame clears the choice in the other.
+    void onStockChosen(QRadioButton* chosen);
+    void showSavedChoice();
 
     Program& p_;
 };

@@ -57,14 +57,30 @@ void PrintProgressWindow::showLastPage(int pageNo)
     lastPageEdit->setText(QString::number(pageNo));
 }
 
+void PrintProgressWindow::showSending(const QString& text, std::function<void()> cancel)
+{
+    stopLabel->setText(text);
+    cancelSending_ = std::move(cancel);
+}
+
+void PrintProgressWindow::sendingEnded()
+{
+    stopLabel->setText(tr("To Stop Printing, Click Button."));
+    cancelSending_ = nullptr;
+}
+
 void PrintProgressWindow::closeEvent(QCloseEvent* event)
 {
+    if (cancelSending_)
+        cancelSending_();
     p_.StopRequested = true;
     QWidget::closeEvent(event);
 }
 
 void PrintProgressWindow::onStopClicked()
 {
+    if (cancelSending_)
+        cancelSending_();
     p_.StopRequested = true;
     unloadWindow(this);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/gui/PrintSending.h"
 #include "store/Program.h"
 
 #include <QWidget>
@@ -11,8 +12,10 @@ class QPushButton;
 namespace tavrel {
 
 // "Printing": the number of the last page laid out and the Cancel button that
-// asks the print run to stop after the page in progress.
-class PrintProgressWindow : public QWidget {
+// asks the print run to stop after the page in progress. When the run's
+// document is handed to the print system it says so, and Cancel stops the
+// sending: the one window with a Cancel while a report prints.
+class PrintProgressWindow : public QWidget, public ShowsPrintSending {
     Q_OBJECT
 
 public:
@@ -20,6 +23,9 @@ public:
 
     // Shows `pageNo` as the last page completed.
     void showLastPage(int pageNo);
+
+    void showSending(const QString& text, std::function<void()> cancel) override;
+    void sendingEnded() override;
 
     QLabel* stopLabel;
     QLabel* lastPageLabel;
@@ -41,6 +47,7 @@ private:
     void onCompletedOkClicked();
 
     Program& p_;
+    std::function<void()> cancelSending_; // set while the document is being sent
 };
 
 } // namespace tavrel

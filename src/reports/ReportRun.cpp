@@ -174,6 +174,11 @@ private:
     {
         Printer& pr = p_.printer;
         r_.ContinuousForms = 0;
+        // Italics and upper case are chosen anew in this run's positioning
+        // window, which shows both boxes clear: an earlier run's choice must
+        // not print unseen.
+        r_.LabelItalic = 0;
+        r_.LabelUpper = 0;
         if (o_.unattended)
             r_.ContinuousForms =
                 o_.kind == ReportKind::Labels && o_.labelStock == 0 && o_.continuousForms ? 1 : 0;

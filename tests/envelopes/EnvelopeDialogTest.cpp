@@ -151,6 +151,52 @@ TEST_F(EnvelopeDialogTest, EnterGoesThroughTheAddressBoxesAndLastPressesOK)
     }
 }
 
+// Enter presses the open panel's default button from any control of the
+// window that does not take it itself: the print options' Print, the name
+// list's OK, the mailing-list picker's OK and the sort order's OK. An address
+// box's Enter stays its own (EnterGoesThroughTheAddressBoxesAndLastPressesOK).
+TEST_F(EnvelopeDialogTest, EnterPressesTheOpenPanelsDefaultButton)
+{
+    writeList(QStringLiteral("a"), {2, 7}, QStringLiteral("Holiday Cards"));
+    open();
+    env.ui.setAutoOk(true);
+    auto enterIn = [this](const char* name) {
+        c(name)->setFocus();
+        const std::size_t said = env.ui.messages.size();
+        pressKey(w, Qt::Key_Return);
+        return env.ui.messages.size() > said ? env.ui.last().text : QString();
+    };
+    // Print with no address chosen says so.
+    const QString noReturn = QStringLiteral("Please Select A 'Return Address' Option.");
+    for (const char* focus : {"EnvNumberEnv", "EnvOpt3_1", "EnvReturnItalics"})
+        EXPECT_EQ(enterIn(focus), noReturn) << focus;
+    EXPECT_TRUE(c<QPushButton>("EnvPrintButton")->isDefault());
+
+    choose("EnvOpt1_1");
+    EXPECT_EQ(enterIn("ReturnAddressList"),
+              QStringLiteral("Please Select A Name For Return Address."));
+    pickLine("ReturnAddressList", 1);
+    enterIn("ReturnAddressList");
+    EXPECT_EQ(w->returnAddress[0].trimmed(), QStringLiteral("Person 7"));
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+
+    choose("EnvOpt2_1");
+    EXPECT_EQ(enterIn("File1"),
+              QStringLiteral(" Please Select A Mailing List Or Click The Cancel Button"));
+    pickLine("File1", 0);
+    enterIn("EnvOpt5_2");
+    EXPECT_EQ(panels(), (QStringList{"Frame3", "ForEachAddrLabel"}));
+    EXPECT_EQ(w->job().mailListFile, QStringLiteral("tvlmail.a"));
+
+    choose("EnvOpt2_3");
+    ASSERT_TRUE(c("EnvMailingListSortByOKButton")->isVisible());
+    choose("EnvOpt5_3");
+    enterIn("EnvOpt5_3");
+    EXPECT_FALSE(c("EnvMailingListSortByOKButton")->isVisible());
+    EXPECT_EQ(panels(), QStringList{"Frame3"});
+    EXPECT_EQ(w->job().sortIndex, 3);
+}
+
 TEST_F(EnvelopeDialogTest, OptionConflictsAndRefusals)
 {
     open();

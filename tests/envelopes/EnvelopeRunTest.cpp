@@ -79,6 +79,28 @@ TEST_F(EnvelopeRunTest, EverySizeAndFeedHasItsPaperFontsAndBlockPositions)
     }
 }
 
+// UPPERCASE writes capitals as Windows-1252 has them, letter for letter: a
+// letter whose capital the code page lacks ("ß", "µ") stays, so no line grows.
+TEST_F(EnvelopeRunTest, UppercaseKeepsLettersWithoutACapitalInTheCodePage)
+{
+    EnvelopeJob j = typedJob();
+    j.returnAddress[1] = QStringLiteral("Große Straße 5");
+    j.mailAddress[0] =
+        QStringLiteral("\u00c6sa \u0153uvre \u00ff \u00b5m \u0161\u017e \u00e0\u00fe");
+    j.mailAddress[1] = QStringLiteral("Stra\u00dfe, \u0142\u00f7\u00df");
+    j.returnUppercase = j.mailUppercase = true;
+    ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+    const auto& t = env.printer.texts;
+    ASSERT_EQ(t.size(), 10u);
+    EXPECT_EQ(t[1].text, QStringLiteral("GROßE STRAßE 5"));
+    EXPECT_EQ(t[5].text,
+              QStringLiteral("\u00c6SA \u0152UVRE \u0178 \u00b5M \u0160\u017d \u00c0\u00de"));
+    // "ł" has its capital outside the code page; "÷" is no letter.
+    EXPECT_EQ(t[6].text, QStringLiteral("STRA\u00dfE, \u0142\u00f7\u00df"));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(t[i].text.size(), (i < 5 ? j.returnAddress : j.mailAddress)[i % 5].size());
+}
+
 TEST_F(EnvelopeRunTest, ListTimesCopiesGivesPagesInOrderAndTheFileStaysAsItWas)
 {
     const QByteArray before = openPeople(5, {4});

@@ -6,6 +6,9 @@
 #include "reports/LabelLayouts.h"
 #include "support/PdfPages.h"
 
+#include <QApplication>
+#include <QTest>
+
 namespace tavrel::test {
 
 namespace {
@@ -23,6 +26,8 @@ const Measured kMeasured[] = {
     {"a4-2x7", 2, 7, 15.15, 4.65, 101.6, 38.1, 99.1, 38.1},
     {"a4-3x8", 3, 8, 4.5, 0, 70, 36, 70, 36},
     {"a4-2x8", 2, 8, 12.9, 4.65, 101.6, 33.9, 99.1, 33.9},
+    {"a4-3x8-63.5", 3, 8, 12.9, 7.25, 66.0, 33.9, 63.5, 33.9},
+    {"a4-2x4", 2, 4, 13.1, 4.65, 101.6, 67.7, 99.1, 67.7},
 };
 
 } // namespace
@@ -62,11 +67,12 @@ TEST_F(PdfTest, EveryA4LabelLiesWhereTheSheetPutsIt)
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; positions not checked";
     constexpr double pt = 72 / 25.4;
-    for (int i = 0; i < int(a4Sheets().size()); ++i) {
+    ASSERT_EQ(a4Sheets().size(), std::size(kMeasured));
+    for (const Measured& m : kMeasured) {
+        SCOPED_TRACE(m.name);
+        const int i = a4SheetNamed(QLatin1String(m.name));
+        ASSERT_GE(i, 0);
         const A4Sheet& sheet = a4Sheets()[i];
-        const Measured& m = kMeasured[i];
-        SCOPED_TRACE(sheet.name);
-        ASSERT_EQ(QLatin1String(sheet.name), QLatin1String(m.name));
         ASSERT_EQ(std::pair(sheet.columns, sheet.rows), std::pair(m.columns, m.rows));
         const int perSheet = sheet.columns * sheet.rows;
         const QString file = printToPdf(perSheet + 1, labels(kFirstA4LabelStock + i));
@@ -141,8 +147,7 @@ TEST_F(PdfTest, LabelStockWindowOffersA4AndRemembers)
         click(control<QCheckBox>(&d, "A4PaperChk"));
         click(control<QPushButton>(&d, "Command3D1"));
     });
-    const Slot first =
-        sheetSlots(Stock::A4TwoBySeven, 720, 0, env.printer.printableOrigin()).front();
+    const Slot first = sheetSlots(a4Stock(1), 720, 0, env.printer.printableOrigin()).front();
     ASSERT_FALSE(env.printer.texts.empty());
     EXPECT_EQ((Slot{env.printer.texts.front().x, env.printer.texts.front().y}), first);
     printWith(ReportKind::TelephoneList);
@@ -157,6 +162,61 @@ TEST_F(PdfTest, LabelStockWindowOffersA4AndRemembers)
     });
     printWith(ReportKind::TelephoneList);
     EXPECT_FALSE(env.printer.log.contains(QStringLiteral("paper 9")));
+}
+
+// The keyboard reaches the A4 sheets: Tab stops in their frame, each has an
+// access key of its own, and one choice holds across both frames. The sheet
+// chosen by its key prints and is remembered by its name.
+TEST_F(PdfTest, A4SheetsHaveATabStopAndAccessKeys)
+{
+    openPeople(2);
+    printWith(ReportKind::Labels, [](QDialog& d) {
+        auto checked = [&d] {
+            QStringList on;
+            for (QRadioButton* o : d.findChildren<QRadioButton*>())
+                if (o->isChecked())
+                    on << o->objectName();
+            return on;
+        };
+        ASSERT_EQ(checked(), QStringList{"StockOpt2_0"});
+        QStringList tabStops;
+        for (int i = 0; i < 4; ++i) {
+            pressKey(&d, Qt::Key_Tab);
+            tabStops << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(tabStops,
+                  (QStringList{"StockOpt2_0", "A4StockOpt_0", "A4PaperChk", "Command3D1"}));
+        // Alt and each sheet's key chooses that sheet alone.
+        QString keys = QStringLiteral("SC"); // the letter stocks' keys
+        for (int i = 0; i < int(a4Sheets().size()); ++i) {
+            auto* option = control<QRadioButton>(&d, QStringLiteral("A4StockOpt_%1").arg(i));
+            const qsizetype amp = option->text().indexOf(QLatin1Char('&'));
+            ASSERT_GE(amp, 0) << option->text().toStdString();
+            const QChar key = option->text().at(amp + 1).toUpper();
+            EXPECT_FALSE(keys.contains(key)) << option->text().toStdString();
+            keys += key;
+            pressKey(&d, key.unicode(), Qt::AltModifier);
+            EXPECT_TRUE(QTest::qWaitFor([&] {
+                return checked() == QStringList{option->objectName()};
+            })) << checked().join(' ').toStdString();
+        }
+        pressKey(&d, Qt::Key_C, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return checked() == QStringList{"StockOpt2_1"}; }));
+        pressKey(&d, Qt::Key_4, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return checked() == QStringList{"A4StockOpt_5"}; }));
+        EXPECT_EQ(QApplication::focusWidget(), control<QPushButton>(&d, "Command3D1"));
+        pressKey(&d, Qt::Key_Return);
+    });
+    const int sheet = a4SheetNamed(QStringLiteral("a4-2x4"));
+    ASSERT_GE(sheet, 0);
+    const Slot first = sheetSlots(a4Stock(sheet), 720, 0, env.printer.printableOrigin()).front();
+    ASSERT_FALSE(env.printer.texts.empty());
+    EXPECT_EQ((Slot{env.printer.texts.front().x, env.printer.texts.front().y}), first);
+    printWith(ReportKind::Labels, [](QDialog& d) {
+        EXPECT_TRUE(control<QRadioButton>(&d, "A4StockOpt_5")->isChecked());
+        EXPECT_FALSE(control<QRadioButton>(&d, "StockOpt2_0")->isChecked());
+        click(control<QPushButton>(&d, "Command3D1"));
+    });
 }
 
 } // namespace tavrel::test

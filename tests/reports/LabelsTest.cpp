@@ -323,6 +323,32 @@ TEST_F(LabelsTest, PositioningChoices)
     EXPECT_EQ(std::make_pair(p.Report.LabelItalic, p.Report.LabelUpper), std::make_pair(0, -1));
 }
 
+// Italics and upper case chosen in one run's positioning window (its test
+// page's) hold for that run only: the next run from the same dialog, whose
+// window shows both boxes clear, prints plain labels.
+TEST_F(LabelsTest, ItalicsAndUpperCaseDoNotOutliveTheirRun)
+{
+    openPeopleForLabels(2);
+    env.ui.answer(Ui::Answer::Yes);
+    position(4, 0, true, true);
+    noTestPage();
+    ASSERT_EQ(run(labels(2)), RunEnd::Completed);
+    const auto styledTest = textsOn(1, 0), styled = textsOn(1, 1);
+    ASSERT_FALSE(styled.empty());
+    EXPECT_TRUE(styledTest.front().italic);
+    EXPECT_TRUE(styled.front().italic);
+    EXPECT_EQ(styled.front().text, labelLines(1).front().toUpper());
+
+    env.printer = RecordingPrinter();
+    noTestPage();
+    ASSERT_EQ(run(labels(2)), RunEnd::Completed);
+    const auto plain = textsOn(1, 0);
+    ASSERT_FALSE(plain.empty());
+    for (const auto& t : plain)
+        EXPECT_FALSE(t.italic) << t.text.toStdString();
+    EXPECT_EQ(plain.front().text, labelLines(1).front());
+}
+
 // A print system that refuses the test page (a printer failing while it is
 // drawn takes the same way): said once, in its words, nothing more printed.
 // A run after an envelope left another paper on the printer prints on letter paper, upright.

@@ -65,9 +65,17 @@ TEST(PrintCommandLine, ChoicesBecomeTheDialogsOptions)
               std::tuple(0, true, 3, QStringLiteral("Club"), true));
     EXPECT_TRUE(parsed.command->outputFile.endsWith(QLatin1String("/out.pdf")));
 
-    parsed = parse("--print labels --stock a4-2x8");
-    ASSERT_TRUE(parsed.command);
-    EXPECT_EQ(parsed.command->options.labelStock, kFirstA4LabelStock + 3);
+    // Every sheet of the table is a --stock of its own, named in the usage.
+    for (int i = 0; i < int(a4Sheets().size()); ++i) {
+        const QString name = QLatin1String(a4Sheets()[i].name);
+        parsed = parse(("--print labels --stock " + name.toStdString()).c_str());
+        ASSERT_TRUE(parsed.command) << name.toStdString();
+        EXPECT_EQ(parsed.command->options.labelStock, kFirstA4LabelStock + i);
+        EXPECT_TRUE(printUsage().contains(name + QLatin1Char(' ')));
+    }
+    EXPECT_EQ(a4SheetNamed(QStringLiteral("a4-2x8")), 3);
+    EXPECT_GE(a4SheetNamed(QStringLiteral("a4-3x8-63.5")), 4);
+    EXPECT_GE(a4SheetNamed(QStringLiteral("a4-2x4")), 4);
 }
 
 // The command line prints exactly what the report and envelope dialogs print

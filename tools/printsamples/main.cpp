@@ -4,7 +4,8 @@
 //              book-large.pdf, telephone.pdf, abbreviated.pdf, listing.pdf).
 //              With HOMEDIR it also leaves the sample file and a mailing list
 //              there, to try the program on (TAVREL_HOME=HOMEDIR).
-//   labels     for each label and card stock, a test page (<stock>-test.pdf) and
+//   labels     for each label and card stock (every A4 sheet of the sheet table
+//              included), a test page (<stock>-test.pdf) and
 //              one full sheet of a 30-record file (<stock>-sheet.pdf), at the
 //              standard position; for continuous forms the whole run of the
 //              30 records (three 12-inch forms, the last one half full).
@@ -15,6 +16,7 @@
 #include "envelopes/EnvelopeRun.h"
 #include "maillists/MailListFile.h"
 #include "platform/gui/QtPrinter.h"
+#include "reports/LabelLayouts.h"
 #include "reports/ReportRun.h"
 #include "store/RecordAccess.h"
 #include "support/SilentWindows.h"
@@ -283,12 +285,13 @@ void pressInDialog(test::ScriptedUi& ui, const char* button, const char* option 
 
 void printLabels(Samples& s)
 {
-    const struct {
-        const char* file;
+    struct Stock {
+        QString file;
         ReportKind kind;
         int stock;
         const char* stockOption; // 1-across labels: the answer in LabelStockForm
-    } stocks[] = {
+    };
+    std::vector<Stock> stocks = {
         {"labels-1across-continuous", ReportKind::Labels, 0, "StockOpt2_1"},
         {"labels-1across-cut", ReportKind::Labels, 0, "StockOpt2_0"},
         {"labels-2across", ReportKind::Labels, 1, nullptr},
@@ -296,6 +299,10 @@ void printLabels(Samples& s)
         {"cards-1across", ReportKind::Cards, 0, nullptr},
         {"cards-2across", ReportKind::Cards, 1, nullptr},
     };
+    // Every A4 sheet of the table, by its name.
+    for (int i = 0; i < int(a4Sheets().size()); ++i)
+        stocks.push_back({QStringLiteral("labels-") + QLatin1String(a4Sheets()[i].name),
+                          ReportKind::Labels, kFirstA4LabelStock + i, nullptr});
     test::ScriptedUi& ui = s.env.ui;
     for (const auto& stock : stocks) {
         ReportOptions o;
@@ -306,7 +313,7 @@ void printLabels(Samples& s)
         test::SilentRunWindows windows;
         const bool continuous =
             stock.stockOption && QLatin1String(stock.stockOption).endsWith(u'1');
-        const QString file = QLatin1String(stock.file);
+        const QString& file = stock.file;
 
         // A test page, then Cancel on the question that follows.
         if (stock.stockOption)
@@ -327,7 +334,7 @@ void printLabels(Samples& s)
         ui.answer(Ui::Answer::No);
         pressInDialog(ui, "VertCmd1");
         if (runReport(s.p, o, windows) != RunEnd::Completed)
-            s.fail(stock.file, "the run did not complete");
+            s.fail(qPrintable(file), "the run did not complete");
         else
             s.keep(file + QStringLiteral("-sheet"));
     }

@@ -32,7 +32,6 @@ TAVREL_SHOT("VertPosForm-sheet")
 
 TAVREL_SHOT("VertPosForm-a4sheet")
 {
-    SheetChoice sheet{sheetSlots(Stock::A4TwoByEight, 720, 0), slotSize(Stock::A4TwoByEight), 9,
-                      false};
+    SheetChoice sheet{sheetSlots(a4Stock(3), 720, 0), slotSize(a4Stock(3)), 9, false};
     return new FormPositionDialog(s.p(), false, 0, &sheet);
 }

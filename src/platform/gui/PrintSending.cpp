@@ -39,13 +39,31 @@ PrintSendingWindow::PrintSendingWindow()
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+namespace {
+
+QString slowText(int seconds)
+{
+    return QCoreApplication::translate("tavrel::PrintSending",
+                                       "The Print System Has Not Taken The Document In %1 "
+                                       "Seconds.\nClick Cancel To Stop Sending It.")
+        .arg(seconds);
+}
+
+// The print run's progress window on screen, if any.
+ShowsPrintSending* shownRunWindow()
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+        if (auto* shows = dynamic_cast<ShowsPrintSending*>(w); shows && w->isVisible())
+            return shows;
+    return nullptr;
+}
+
+} // namespace
+
 void PrintSendingWindow::showSlow(int seconds)
 {
-    messageLabel->setText(
-        QCoreApplication::translate("tavrel::PrintSending",
-                                    "The Print System Has Not Taken The Document In %1 Seconds.\n"
-                                    "Click Cancel To Stop Sending It.")
-            .arg(seconds));
+    messageLabel->setText(slowText(seconds));
     adjustSize();
 }
 
@@ -88,26 +106,40 @@ PrintSendResult sendToPrintSystem(const QString& command, const QStringList& arg
         return result;
     }
 
-    PrintSendingWindow window;
-    QEventLoop loop;
     bool cancelled = false;
+    QEventLoop loop;
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&window, &QDialog::rejected, &loop, [&] {
+    const auto cancel = [&] {
         cancelled = true;
         loop.quit();
-    });
+    };
+    const QString sending =
+        QCoreApplication::translate("tavrel::PrintSending", "Sending to printer...");
+    ShowsPrintSending* runWindow = shownRunWindow();
+    PrintSendingWindow window;
+    if (runWindow)
+        runWindow->showSending(sending, cancel);
+    else
+        QObject::connect(&window, &QDialog::rejected, &loop, cancel);
     QTimer slow;
     slow.setSingleShot(true);
     QObject::connect(&slow, &QTimer::timeout, &window, [&] {
-        window.showSlow(int((patience.count() + 999) / 1000));
+        const int seconds = int((patience.count() + 999) / 1000);
+        if (runWindow)
+            runWindow->showSending(slowText(seconds), cancel);
+        else
+            window.showSlow(seconds);
         QApplication::beep();
     });
-    window.show();
+    if (!runWindow)
+        window.show();
     slow.start(patience);
     if (process.state() != QProcess::NotRunning)
         loop.exec();
     slow.stop();
     window.hide();
+    if (runWindow)
+        runWindow->sendingEnded();
 
     if (cancelled && process.state() != QProcess::NotRunning) {
         process.kill();

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <chrono>
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -23,6 +24,19 @@ public:
     QPushButton* cancelButton;
 };
 
+// A print run's own progress window ("Printing", with its Cancel) shows the
+// hand-over in place of PrintSendingWindow while it is on screen, so the person
+// never sees two "Printing" windows with a Cancel each. `cancel` is what its
+// Cancel does until sendingEnded().
+class ShowsPrintSending {
+public:
+    virtual void showSending(const QString& text, std::function<void()> cancel) = 0;
+    virtual void sendingEnded() = 0;
+
+protected:
+    ~ShowsPrintSending() = default;
+};
+
 // How handing a document to the print command ended.
 struct PrintSendResult {
     enum class Outcome { Sent, Refused, Cancelled, NoCommand };
@@ -33,7 +47,8 @@ struct PrintSendResult {
 
 // Runs `command` with `arguments` once, without blocking the windows: the
 // event loop runs while the sending window is shown (window-modal to the
-// whole program, so no second command can start). Never sends twice.
+// whole program, so no second command can start), or while a visible window
+// that ShowsPrintSending shows it. Never sends twice.
 PrintSendResult sendToPrintSystem(const QString& command, const QStringList& arguments,
                                   std::chrono::milliseconds patience);
 

@@ -1,0 +1,103 @@
+// The windows a person sees while a report goes to a print queue.
+#include "ReportFixture.h"
+
+#include "platform/gui/QtPrinter.h"
+#include "platform/gui/Windows.h"
+#include "reports/ReportCommands.h"
+#include "support/ScopedEnv.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace tavrel::test {
+
+namespace {
+
+// A print command that keeps its arguments and never takes the job.
+void writeHangingLp(const QString& bin)
+{
+    QDir().mkpath(bin);
+    writeBytes(bin + "/lp", "#!/bin/sh\n"
+                            "printf '%s\\n' \"$@\" >> \"$FAKE_LP_DIR/args\"\n"
+                            "exec sleep 60\n");
+    QFile::setPermissions(bin + "/lp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The visible windows titled "Printing" that offer a button.
+QStringList printingWindowsWithAButton()
+{
+    QStringList out;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->windowTitle() != QLatin1String("Printing"))
+            continue;
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            if (b->isVisible()) {
+                out << w->objectName();
+                break;
+            }
+    }
+    return out;
+}
+
+} // namespace
+
+// While the finished report is handed to the print system the run's own
+// "Printing" window says so, and its Cancel stops the sending: no second
+// "Printing" window with a Cancel of its own comes up beside it.
+TEST_F(ReportTest, OnePrintingWindowWithOneCancelWhileTheReportIsSent)
+{
+    QTemporaryDir dir, spool;
+    writeHangingLp(dir.filePath("bin"));
+    ScopedEnv path("PATH",
+                   (dir.filePath("bin") + QLatin1Char(':')).toLocal8Bit() + qgetenv("PATH"));
+    ScopedEnv log("FAKE_LP_DIR", dir.path().toLocal8Bit());
+    QtPrinter queue{QPrinterInfo()};
+    queue.setSpoolParent(spool.path());
+    queue.setSendPatience(std::chrono::milliseconds(150));
+    PrinterRoute route(p.printer, queue);
+    openPeople(3);
+    env.ui.setAutoOk(true);
+
+    std::set<QString> seen; // every window set seen at once
+    QStringList texts;      // the progress window's words, as they change
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
+        const QStringList windows = printingWindowsWithAButton();
+        seen.insert(windows.join(u' '));
+        QWidget* progress = findWindow(QStringLiteral("StopPrintForm"));
+        if (!progress || !progress->isVisible())
+            return;
+        const QString text = progress->findChild<QLabel*>("Label1")->text();
+        if (texts.isEmpty() || texts.last() != text)
+            texts << text;
+        if (text.contains(QLatin1String("Has Not Taken")))
+            click(progress->findChild<QPushButton*>("StopPrintCmd1"));
+    });
+    watcher.start(10);
+    startPrintReport(p);
+    press(findWindow(QStringLiteral("PrtForm")), QStringLiteral("PrtCmd1"));
+    settle();
+    watcher.stop();
+
+    EXPECT_TRUE(seen.count(QStringLiteral("StopPrintForm")));
+    for (const QString& windows : seen)
+        EXPECT_TRUE(windows.isEmpty() || windows == QLatin1String("StopPrintForm"))
+            << windows.toStdString();
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_EQ(texts.mid(texts.size() - 2),
+              (QStringList{"Sending to printer...",
+                           "The Print System Has Not Taken The Document In 1 Seconds.\n"
+                           "Click Cancel To Stop Sending It."}));
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Report Not Printed.\n\nSending To The Printer Was Cancelled."));
+    EXPECT_EQ(QString::fromUtf8(fileBytes(dir.filePath("args"))).count(QLatin1String("-t\n")), 1);
+    EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
+}
+
+} // namespace tavrel::test
