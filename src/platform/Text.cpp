@@ -109,12 +109,8 @@ qsizetype encodeCp1252(const QString& text, char* dest, qsizetype room)
     return n;
 }
 
-} // namespace
-
-namespace {
-
-// ICU's Latin spellings of the other alphabets: Russian and Ukrainian as their
-// passports spell them, Greek by the UN's table, the rest (Hebrew, Arabic,
+// ICU's Latin spellings of the other alphabets: Russian and Ukrainian by the
+// BGN/PCGN tables, Greek by the UN's table, the rest (Hebrew, Arabic,
 // Chinese in pinyin, Japanese kana in romaji, ...) by ICU's own rules. Making
 // a transliterator loads its rules, and one must not serve two threads at
 // once, so each thread makes its set once, the first time a text needs it,
