@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev
   radicale xandikos vdirsyncer qtkeychain-qt6-dev
   libcurl4-openssl-dev apache2 tinyproxy
+  libicu-dev
   desktop-file-utils appstream
 )
 

@@ -54,6 +54,86 @@ FileArgument fileArgumentOf(const QStringList& args)
     return result;
 }
 
+namespace {
+
+// An option of Qt's own, as QApplication takes it out of the arguments: Qt
+// accepts it with one dash or two, and some with their value after '='.
+struct QtOption {
+    bool known = false;
+    bool takesNext = false; // its value is the next argument
+    QString name;           // with one dash, without any "=value"
+};
+
+QtOption qtOption(const QString& arg)
+{
+    static const QStringList withValue = {"-platform",
+                                          "-platformpluginpath",
+                                          "-platformtheme",
+                                          "-plugin",
+                                          "-qwindowgeometry",
+                                          "-geometry",
+                                          "-qwindowicon",
+                                          "-icon",
+                                          "-qwindowtitle",
+                                          "-title",
+                                          "-name",
+                                          "-display",
+                                          "-session",
+                                          "-style",
+                                          "-stylesheet",
+                                          "-qmljsdebugger",
+                                          "-visual"};
+    static const QStringList flags = {"-reverse", "-widgetcount", "-nograb", "-dograb",
+                                      "-testability"};
+    QtOption o;
+    o.name = arg.startsWith(QLatin1String("--")) ? arg.mid(1) : arg;
+    const qsizetype equals = o.name.indexOf(QLatin1Char('='));
+    const bool withEquals = equals > 0;
+    if (withEquals)
+        o.name.truncate(equals);
+    o.known = withValue.contains(o.name) || (!withEquals && flags.contains(o.name));
+    o.takesNext = o.known && !withEquals && withValue.contains(o.name);
+    return o;
+}
+
+bool isSet(const QProcessEnvironment& env, const char* name)
+{
+    return !env.value(QLatin1String(name)).isEmpty();
+}
+
+} // namespace
+
+std::optional<Refusal> refusalWithoutDisplay(const QStringList& args,
+                                             const QProcessEnvironment& env)
+{
+    if (isSet(env, "DISPLAY") || isSet(env, "WAYLAND_DISPLAY") || isSet(env, "QT_QPA_PLATFORM"))
+        return std::nullopt;
+    // Qt's options are Qt's to take; what is left is ours to judge.
+    QStringList ours;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QtOption o = qtOption(args[i]);
+        if (!o.known) {
+            ours << args[i];
+            continue;
+        }
+        if (o.name == QLatin1String("-platform") || o.name == QLatin1String("-display"))
+            return std::nullopt;
+        if (o.takesNext)
+            ++i;
+    }
+    const FileArgument file = fileArgumentOf(ours);
+    if (!file.error.isEmpty())
+        return Refusal{
+            file.error + QCoreApplication::translate("tavrel::Launch", " (see tavrel --help)"), 2};
+    return Refusal{QCoreApplication::translate(
+                       "tavrel::Launch",
+                       "tavrel: the windows need a graphical session (neither DISPLAY nor "
+                       "WAYLAND_DISPLAY is set); without one, use --print, --envelopes, "
+                       "--export, --import, --backup, --restore or --sync (tavrel --help "
+                       "lists them)."),
+                   1};
+}
+
 QString usageText()
 {
     return QCoreApplication::translate(

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace tavrel {
 
@@ -23,6 +25,20 @@ struct FileArgument {
     QString error;
 };
 FileArgument fileArgumentOf(const QStringList& args);
+
+// A windowed start that Qt could not give a display, refused before Qt is
+// asked for one (it would abort): `line`, one line for standard error, says
+// why, and the program ends with `exitCode` (2 for a word it does not know,
+// 1 otherwise).
+struct Refusal {
+    QString line;
+    int exitCode = 1;
+};
+// Qt reaches a display through DISPLAY or WAYLAND_DISPLAY, or a platform named
+// by QT_QPA_PLATFORM or by -platform (offscreen, vnc, ...) in `args`, the
+// arguments without the program name. Without any of them: the refusal.
+std::optional<Refusal> refusalWithoutDisplay(const QStringList& args,
+                                             const QProcessEnvironment& env);
 
 QString usageText();
 QString versionText();

@@ -45,6 +45,12 @@ int main(int argc, char** argv)
     case tavrel::LaunchMode::Windows:
         break;
     }
+    // Without a display Qt would abort; say instead what works without one.
+    if (const auto refusal =
+            tavrel::refusalWithoutDisplay(args, QProcessEnvironment::systemEnvironment())) {
+        std::fputs(qPrintable(refusal->line + QLatin1Char('\n')), stderr);
+        return refusal->exitCode;
+    }
     QApplication app(argc, argv);
     // Qt has taken its own options (-style, -platform, ...) out of the arguments by now.
     const tavrel::FileArgument file = tavrel::fileArgumentOf(QApplication::arguments().mid(1));

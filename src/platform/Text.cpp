@@ -4,6 +4,10 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <string>
+#include <unicode/translit.h>
+#include <unicode/unistr.h>
 
 namespace tavrel {
 
@@ -117,42 +121,189 @@ qsizetype encodeCp1252(const QString& text, char* dest, qsizetype room)
     return n;
 }
 
+// ICU's Latin spellings of the other alphabets: Russian and Ukrainian by the
+// BGN/PCGN tables, Greek by the UN's table, the rest (Hebrew, Arabic,
+// Chinese in pinyin, Japanese kana in romaji, ...) by ICU's own rules. Making
+// a transliterator loads its rules, and one must not serve two threads at
+// once, so each thread makes its set once, the first time a text needs it,
+// and keeps it unchanged from then on.
+class LatinSpeller {
+public:
+    static const LatinSpeller& forThisThread()
+    {
+        static thread_local const LatinSpeller speller;
+        return speller;
+    }
+
+    // `run` in Latin letters; the run unchanged when ICU could not help.
+    QString spell(const QString& run, bool ukrainian) const
+    {
+        return apply(ukrainian ? ukrainian_.get() : general_.get(), run);
+    }
+    // A Latin letter the code page lacks in plain ASCII (ɛ -> e).
+    QString ascii(const QString& letter) const { return apply(ascii_.get(), letter); }
+
+private:
+    LatinSpeller()
+        : general_(make(u"Greek-Latin/UNGEGN; Russian-Latin/BGN; Any-Latin")),
+          ukrainian_(make(u"Ukrainian-Latin/BGN; Greek-Latin/UNGEGN; Any-Latin")),
+          ascii_(make(u"Latin-ASCII"))
+    {
+    }
+
+    static std::unique_ptr<icu::Transliterator> make(const char16_t* id)
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        std::unique_ptr<icu::Transliterator> t(
+            icu::Transliterator::createInstance(icu::UnicodeString(id), UTRANS_FORWARD, status));
+        return U_SUCCESS(status) ? std::move(t) : nullptr;
+    }
+
+    static QString apply(const icu::Transliterator* t, const QString& text)
+    {
+        if (!t)
+            return text;
+        icu::UnicodeString s(text.utf16(), int32_t(text.size()));
+        t->transliterate(s);
+        return QString::fromUtf16(s.getBuffer(), s.length());
+    }
+
+    std::unique_ptr<icu::Transliterator> general_;
+    std::unique_ptr<icu::Transliterator> ukrainian_;
+    std::unique_ptr<icu::Transliterator> ascii_;
+};
+
+// Letters only Ukrainian has among the Cyrillic alphabets: a text with one of
+// them is spelled the Ukrainian way throughout (Київ -> Kyyiv, Ганна -> Hanna).
+bool looksUkrainian(const QString& text)
+{
+    static const QString letters = QStringLiteral(u"ЄІЇҐєіїґ");
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return letters.contains(c); });
+}
+
+// A letter the code page lacks and that has no closest letter of its own:
+// ICU spells it, together with its neighbours of the same kind.
+bool needsSpelling(char32_t c)
+{
+    return !fitsCp1252(c) && !isMark(c) && !closestLetter(c);
+}
+
+bool hasCase(const std::u32string& run)
+{
+    return std::any_of(run.begin(), run.end(),
+                       [](char32_t c) { return QChar::isUpper(c) || QChar::isLower(c); });
+}
+
+// The romanisations of alphabets without capitals (Chinese, Japanese, Hebrew,
+// Arabic) come in small letters with pronunciation marks: names read better
+// with capitals, and without marks the code page could keep only some of
+// (Wáng Xiǎo would become Wáng Xiao).
+QString capitalized(const QString& romanised)
+{
+    QString words;
+    for (QChar c : romanised.normalized(QString::NormalizationForm_D))
+        if (!isMark(c.unicode()))
+            words.append(c);
+    words = words.normalized(QString::NormalizationForm_C);
+    bool wordStart = true;
+    for (QChar& c : words) {
+        if (c.isSpace() || c == QLatin1Char('-')) {
+            wordStart = true;
+        } else if (wordStart && (c.isLower() || c.isUpper() || c.isNumber())) {
+            c = c.toUpper();
+            wordStart = false;
+        }
+    }
+    return words;
+}
+
+// Appends `c`, one character of a Latin spelling, as the code page holds it.
+void appendHeld(QString& out, char32_t c, const LatinSpeller& speller)
+{
+    if (fitsCp1252(c)) {
+        out.append(QChar(char16_t(c)));
+        return;
+    }
+    // Accents and the apostrophe-like signs (the soft sign's ʹ, ʿ) go.
+    if (isMark(c) || QChar::category(c) == QChar::Letter_Modifier)
+        return;
+    if (const char32_t letter = closestLetter(c)) {
+        out.append(QChar(char16_t(letter)));
+        return;
+    }
+    const QString single = QString::fromUcs4(&c, 1);
+    const QString plain = speller.ascii(single);
+    const bool held =
+        plain != single && !plain.isEmpty() &&
+        std::all_of(plain.begin(), plain.end(), [](QChar p) { return fitsCp1252(p.unicode()); });
+    out.append(held ? plain : QStringLiteral("?"));
+}
+
+// The Latin spelling of `run` (letters that need spelling, with their accents),
+// as the code page holds it.
+QString spelledRun(const std::u32string& run, bool ukrainian)
+{
+    const LatinSpeller& speller = LatinSpeller::forThisThread();
+    QString latin = speller.spell(QString::fromUcs4(run.data(), qsizetype(run.size())), ukrainian);
+    if (!hasCase(run))
+        latin = capitalized(latin);
+    QString out;
+    for (char32_t c : latin.toUcs4())
+        appendHeld(out, c, speller);
+    return out;
+}
+
 } // namespace
 
 QString reduceToCp1252(const QString& text, bool* changed)
 {
-    bool fits = true;
-    for (QChar c : text)
-        fits = fits && fitsCp1252(c.unicode());
-    if (fits) {
+    const auto allFit = [](const QString& t) {
+        return std::all_of(t.begin(), t.end(), [](QChar c) { return fitsCp1252(c.unicode()); });
+    };
+    if (allFit(text)) {
         if (changed)
             *changed = false;
         return text;
     }
-    bool any = false;
+    // Composed first: a letter followed by a combining accent the code page
+    // holds as one letter changes nothing.
     const QString composed = text.normalized(QString::NormalizationForm_C);
+    if (changed)
+        *changed = !allFit(composed);
+    const QList<uint> codes = composed.toUcs4();
+    const std::u32string chars(codes.begin(), codes.end());
+    const bool ukrainian = looksUkrainian(text);
     QString out;
-    out.reserve(composed.size());
-    for (char32_t c : composed.toUcs4()) {
-        if (fitsCp1252(c)) {
-            out.append(QChar(char16_t(c)));
+    out.reserve(chars.size());
+    for (size_t i = 0; i < chars.size();) {
+        const char32_t c = chars[i];
+        if (!needsSpelling(c)) {
+            // Held as it is, a closest letter (ł -> l), or an accent left on its own, dropped.
+            if (fitsCp1252(c))
+                out.append(QChar(char16_t(c)));
+            else if (!isMark(c))
+                out.append(QChar(char16_t(closestLetter(c))));
+            ++i;
             continue;
         }
-        any = true;
-        if (isMark(c))
-            continue;
-        const char32_t letter = closestLetter(c);
-        out.append(letter ? QChar(char16_t(letter)) : QLatin1Char('?'));
+        // The whole word goes to the transliterator: a spelling depends on the
+        // letters around (きょ is kyo, not kiyo).
+        size_t end = i + 1;
+        while (end < chars.size() &&
+               (needsSpelling(chars[end]) || (isMark(chars[end]) && !fitsCp1252(chars[end]))))
+            ++end;
+        out += spelledRun(chars.substr(i, end - i), ukrainian);
+        i = end;
     }
-    if (changed)
-        *changed = any;
     return out;
 }
 
 QByteArray unicodeToCp1252(const QString& text)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    out.truncate(encodeCp1252(text, out.data(), out.size()));
+    // Sized for the text as held: a Latin spelling may be longer than the text.
+    const QString held = reduceToCp1252(text);
+    QByteArray out(held.size(), Qt::Uninitialized);
+    out.truncate(encodeCp1252(held, out.data(), out.size()));
     return out;
 }
 

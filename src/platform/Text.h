@@ -17,8 +17,11 @@ bool fitsCp1252(char32_t c);
 // The text as the file can hold it. Text is composed first, so a letter followed
 // by a combining accent is one letter. A letter the code page lacks becomes its
 // closest letter (ł -> l, ň -> n, ễ -> e), an accent left on its own is dropped,
-// and anything else becomes '?'. `changed` tells whether anything was replaced.
-// The record screens and the import both show what this makes of a text.
+// a word in another alphabet is spelled in Latin letters (Иван -> Ivan, Γιώργος
+// -> Giórgos, 北京 -> Bei Jing), keeping the accented letters the code page has,
+// and only what has no spelling (an emoji) becomes '?'. The result may be longer
+// than the text. `changed` tells whether anything was replaced. The record
+// screens, the import and the sync all store and show what this makes of a text.
 QString reduceToCp1252(const QString& text, bool* changed = nullptr);
 
 // The text in capitals as the code page writes them: a letter becomes its

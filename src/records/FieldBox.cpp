@@ -18,14 +18,36 @@ const char* const kOwner = "noticeOwner";
 
 int storedLength(QStringView text)
 {
-    int n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        ++n;
-    }
-    return n;
+    return int(reduceToCp1252(text.toString()).size());
 }
+
+namespace {
+
+// Drops the fewest characters just before `pos` that bring `text` within
+// `allowed` stored characters; returns where the cursor then is. A letter of
+// another alphabet may take several (Щ is stored as Shch), so the count is
+// found by halving rather than one character a byte.
+int dropBeforeCursor(QString& text, int pos, int allowed)
+{
+    const int at = qBound(0, pos, int(text.size()));
+    const auto without = [&](int n) { return text.left(at - n) + text.mid(at); };
+    int low = 0, high = at;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (storedLength(without(mid)) <= allowed)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    // Never half of a character outside the basic plane.
+    if (low < at && at - low > 0 && text.at(at - low).isLowSurrogate() &&
+        text.at(at - low - 1).isHighSurrogate())
+        ++low;
+    text = without(low);
+    return at - low;
+}
+
+} // namespace
 
 QLabel* fieldNotice(QWidget* window)
 {
@@ -40,25 +62,14 @@ StoredLengthValidator::StoredLengthValidator(int limit, QLineEdit* box)
 
 QValidator::State StoredLengthValidator::validate(QString& text, int& pos) const
 {
-    const int length = storedLength(text);
     // setText() leaves the box unmodified, an edit by the user marks it
     // modified: only the user's edits are held to the limit, and only what
-    // the edit added is dropped.
-    int excess = qMin(length - limit_, length - lastLength_);
+    // the edit added is dropped, the characters just before the cursor: that
+    // is what was just typed or pasted.
     const bool byUser = box_->isModified();
-    const bool cut = excess > 0 && byUser;
+    const bool cut = byUser && storedLength(text) > qMax(limit_, lastLength_);
     if (cut) {
-        // Drop characters just before the cursor: that is what was just typed or pasted.
-        int at = qBound(0, pos, int(text.size()));
-        while (excess > 0 && at > 0) {
-            int width = 1;
-            if (at >= 2 && text.at(at - 1).isLowSurrogate() && text.at(at - 2).isHighSurrogate())
-                width = 2;
-            text.remove(at - width, width);
-            at -= width;
-            --excess;
-        }
-        pos = qMin(at, int(text.size()));
+        pos = dropBeforeCursor(text, pos, qMax(limit_, lastLength_));
         if (onCut)
             onCut();
     }

@@ -9,8 +9,9 @@ class QLineEdit;
 
 namespace tavrel {
 
-// Number of bytes `text` takes in the N&A file: one per character, a character
-// outside the basic plane (two UTF-16 units) counting once.
+// Number of bytes `text` takes in the N&A file: one per character the file
+// holds, a character outside the basic plane (two UTF-16 units) counting once,
+// a letter of another alphabet as many as its Latin spelling has (Щ is Shch).
 int storedLength(QStringView text);
 
 // Keeps what the user types into `box` within `limit` stored characters.

@@ -1,5 +1,6 @@
 #include "search/SearchRun.h"
 
+#include "platform/Text.h"
 #include "store/RecordAccess.h"
 
 namespace tavrel {
@@ -25,7 +26,8 @@ SearchOutcome runSearch(Program& p, const SearchRequest& request, SearchView& vi
         p.SearchSavesList = false;
     }
 
-    const QString key = upperCaseKey(request.key);
+    // The key as the file would hold it: Петров finds the Petrov it was stored as.
+    const QString key = upperCaseKey(reduceToCp1252(request.key));
     const int lastRecNo = qMin<int>(p.LastRecNo, kMaxId + 1);
     bool ended = false;
     // IDs 1 to LastRecNo - 1, each record read once, in ascending order.

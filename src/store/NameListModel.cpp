@@ -1,5 +1,7 @@
 #include "store/NameListModel.h"
 
+#include "platform/Text.h"
+
 namespace tavrel {
 
 NameListModel::NameListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -29,8 +31,9 @@ void NameListModel::setLines(QVector<Line> lines)
 
 QString NameListModel::foldedForFilter(const QString& text)
 {
-    // Decomposed, an accented letter is its base letter and its marks.
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    // As the file holds it (Петров as Petrov), then decomposed: an accented
+    // letter is its base letter and its marks.
+    const QString decomposed = reduceToCp1252(text).normalized(QString::NormalizationForm_KD);
     QString out;
     out.reserve(decomposed.size());
     for (QChar c : decomposed) {

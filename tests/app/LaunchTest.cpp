@@ -40,6 +40,55 @@ TEST(Launch, OneFileMadeAbsoluteOtherwiseAnError)
     EXPECT_EQ(fileArgumentOf({"--frobnicate"}).error, "tavrel: unknown option --frobnicate");
 }
 
+TEST(Launch, WithoutADisplayTheWindowsAreRefusedInOneLineNamingWhatWorks)
+{
+    const QProcessEnvironment none;
+    QProcessEnvironment empty; // set but empty is not set
+    empty.insert("DISPLAY", "");
+    empty.insert("QT_QPA_PLATFORM", "");
+    for (const QProcessEnvironment& env : {none, empty}) {
+        for (const QStringList& args :
+             {QStringList{}, {"people.vcf"}, {"-style", "fusion", "people.vcf"}, {"--reverse"}}) {
+            SCOPED_TRACE(args.join(' ').toStdString());
+            const auto refusal = refusalWithoutDisplay(args, env);
+            ASSERT_TRUE(refusal.has_value());
+            EXPECT_EQ(refusal->exitCode, 1);
+            EXPECT_TRUE(refusal->line.startsWith("tavrel: the windows need a graphical session"));
+            EXPECT_FALSE(refusal->line.contains('\n'));
+            // Every command it offers runs without windows.
+            for (const char* verb : {"--print", "--envelopes", "--export", "--import", "--backup",
+                                     "--restore", "--sync"}) {
+                EXPECT_TRUE(refusal->line.contains(QLatin1String(verb))) << verb;
+                EXPECT_NE(launchModeOf({verb}), LaunchMode::Windows) << verb;
+            }
+        }
+        // A word it does not know is named, whatever Qt's options around it.
+        const std::pair<QStringList, const char*> wrong[] = {
+            {{"--frobnicate"}, "tavrel: unknown option --frobnicate (see tavrel --help)"},
+            {{"-style=fusion", "-x"}, "tavrel: unknown option -x (see tavrel --help)"},
+            {{"a.vcf", "b.vcf"},
+             "tavrel: one file at a time, not a.vcf and b.vcf (see tavrel --help)"},
+        };
+        for (const auto& [args, line] : wrong) {
+            const auto refusal = refusalWithoutDisplay(args, env);
+            ASSERT_TRUE(refusal.has_value()) << line;
+            EXPECT_EQ(refusal->line, line);
+            EXPECT_EQ(refusal->exitCode, 2) << line;
+        }
+    }
+    // Any way Qt reaches a display lets the windows try.
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        QProcessEnvironment env;
+        env.insert(variable, "x");
+        EXPECT_FALSE(refusalWithoutDisplay({"--frobnicate"}, env).has_value()) << variable;
+    }
+    for (const QStringList& args : {QStringList{"-platform", "offscreen"},
+                                    {"--platform", "vnc"},
+                                    {"-display", ":1", "a.vcf"}})
+        EXPECT_FALSE(refusalWithoutDisplay(args, QProcessEnvironment()).has_value())
+            << args.join(' ').toStdString();
+}
+
 TEST(Launch, HelpNamesEveryModeAndVersionTheRelease)
 {
     for (const char* word :

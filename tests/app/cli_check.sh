@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the built program with no display: --help, --version, --backup, --restore, --export,
-# --import, --sync and --print must each do their work and exit with their status, never reach for a window.
+# --import, --sync and --print must each do their work and exit with their status, never reach for a window;
+# the windows themselves are refused in one line.
 # Usage: cli_check.sh TAVREL SAMPLE_NA_FILE
 set -u
 prog=$1
@@ -67,4 +68,22 @@ cmp -s "$home/cut" "$home/n&a.mrk" || { echo "FAIL: --print changed a damaged N&
 expect 1 'It Is Empty: It Holds No Header Record.' --print phone --output "$home/cut.pdf"
 [ -s "$home/n&a.mrk" ] && { echo "FAIL: --print wrote into an empty N&A file"; failed=1; }
 cp "$home/whole" "$home/n&a.mrk"
+
+# The windows without a display: one line saying so and what works instead, never Qt's abort.
+# one_line STATUS LINE ARGS...: wants exit STATUS and exactly LINE on standard error, nothing else.
+one_line() {
+  local want=$1 line=$2 out status
+  shift 2
+  out=$("$prog" "$@" 2>&1 >/dev/null)
+  status=$?
+  if [ "$status" -ne "$want" ] || [ "$out" != "$line" ]; then
+    printf 'FAIL: tavrel %s: exit %s (wanted %s), output:\n%s\n' "$*" "$status" "$want" "$out"
+    failed=1
+  fi
+}
+no_display='tavrel: the windows need a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); without one, use --print, --envelopes, --export, --import, --backup, --restore or --sync (tavrel --help lists them).'
+one_line 1 "$no_display"
+one_line 1 "$no_display" "$home/out.vcf"
+one_line 2 'tavrel: unknown option --frobnicate (see tavrel --help)' --frobnicate
+cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: a refused start changed the N&A file"; failed=1; }
 exit $failed

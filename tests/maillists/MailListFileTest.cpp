@@ -40,12 +40,12 @@ TEST_F(MailListTest, WrittenFilesHaveTheExactLayout)
                                                           "1010" + QByteArray(1695, '0') + "1\r\n");
 
     // A blank title is kept as it is (an empty one, a title over 40 and no
-    // members at all: the windows' tests); a character outside the code page
-    // is stored as one '?'.
+    // members at all: the windows' tests); a letter outside the code page is
+    // stored in Latin letters, anything else as one '?'.
     writeMailList(p, QStringLiteral("tvlmail.b"), QStringLiteral("   "));
     EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.b")).left(40), QByteArray(40, ' '));
-    writeMailList(p, QStringLiteral("tvlmail.u"), QStringLiteral("Caf\u00e9 \u4e2d"));
-    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.u")).left(6), QByteArray("Caf\xe9 ?"));
+    writeMailList(p, QStringLiteral("tvlmail.u"), QStringLiteral("Caf\u00e9 \u4e2d \u2603"));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.u")).left(13), QByteArray("Caf\xe9 Zhong ? "));
 }
 
 TEST_F(MailListTest, LoadingReadsFlagsAndTitleAndSurvivesDamagedFiles)

@@ -1,6 +1,7 @@
 #include "platform/Text.h"
 
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace tavrel;
 
@@ -18,7 +19,7 @@ TEST(CodePage, EveryByteSurvivesAReadAndAWriteAndOtherCharactersBecomeOneQuestio
     EXPECT_EQ(text.at(0x9F), QChar(0x0178)); // Y with diaeresis
 
     // Characters outside the code page become one question mark each.
-    EXPECT_EQ(unicodeToCp1252("Caf\u00E9 \u03A9"), QByteArray("Caf\xE9 ?"));
+    EXPECT_EQ(unicodeToCp1252("Caf\u00E9 \u2603"), QByteArray("Caf\xE9 ?"));
     // A character beyond the basic plane (two UTF-16 units) is still one byte.
     EXPECT_EQ(unicodeToCp1252(QString::fromUtf8("a\xF0\x9F\x98\x80z")), QByteArray("a?z"));
     // A lone surrogate is not dropped silently either.
@@ -36,9 +37,10 @@ TEST(CodePage, LettersOutsideTheCodePageBecomeTheirClosestLetter)
         {"Łódź Dvořák Ňa Wałęsa", "Lódz Dvorák Na Walesa", true}, // é and á: the file holds them
         {"Straße Æsop Œuvre Øre €5 – “quoted”", "Straße Æsop Œuvre Øre €5 – “quoted”", false},
         {"ı ŋ Ħ İ Đoković", "i n H I Dokovic", true}, // letters that do not come apart
-        {"x\xcc\x81 e\xcc\x81", "x é", true},         // an accent with no letter to join is dropped
-        {"e\xcc\x81te", "éte", false},                // one that joins its letter changes nothing
-        {"\xf0\x9f\x98\x80Ω 東京", "?? ??", true},    // two UTF-16 units, one byte
+        {"Nguyễn Văn Ağaoğlu Şişli Růžena", "Nguyen Van Agaoglu Sisli Ružena", true},
+        {"x\xcc\x81 e\xcc\x81", "x é", true}, // an accent with no letter to join is dropped
+        {"e\xcc\x81te", "éte", false},        // one that joins its letter changes nothing
+        {"\xf0\x9f\x98\x80 x", "? x", true},  // two UTF-16 units, one byte
     };
     for (const Row& r : rows) {
         bool changed = false;
@@ -51,6 +53,43 @@ TEST(CodePage, LettersOutsideTheCodePageBecomeTheirClosestLetter)
                   unicodeToCp1252(QString::fromUtf8(r.out).left(4).leftJustified(4)))
             << r.in;
     }
+}
+
+TEST(CodePage, OtherAlphabetsAreSpelledInLatinLettersKeepingTheCodePagesOwn)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"Иван Петров", "Ivan Petrov"},
+        {"Щукин, Жуков, Хрущёв", "Shchukin, Zhukov, Khrushchëv"}, // ë and the comma are held
+        {"Игорь Ольга", "Igor Olga"},                             // soft signs go
+        {"Олександр Київ", "Oleksandr Kyyiv"},                    // Ukrainian as Ukrainian
+        {"Γιώργος Παπαδόπουλος", "Giórgos Papadópoulos"},
+        {"דוד כהן", "Dwd Khn"},
+        {"محمد", "Mhmd"},
+        {"王小明", "Wang Xiao Ming"},
+        {"たなか きょうこ", "Tanaka Kyouko"},
+        {"José Иванов-Müller, Straße 5", "José Ivanov-Müller, Straße 5"},
+        {"Łukasz Лукаш ɛ \xf0\x9f\x98\x80", "Lukasz Lukash e ?"},
+    };
+    for (const auto& [in, out] : rows) {
+        bool changed = false;
+        EXPECT_EQ(reduceToCp1252(QString::fromUtf8(in), &changed), QString::fromUtf8(out)) << in;
+        EXPECT_TRUE(changed) << in;
+    }
+    // A spelling may be longer than the text, but a field still gets its width in bytes.
+    const QString name = QString::fromUtf8("Щукин Щукин");
+    EXPECT_EQ(fixedField(name, 8), QByteArray("Shchukin"));
+    EXPECT_EQ(fixedField(name, 20), QByteArray("Shchukin Shchukin   "));
+    EXPECT_EQ(unicodeToCp1252(QString::fromUtf8("Хрущёв")), QByteArray("Khrushch\xEBv"));
+}
+
+TEST(CodePage, SpellingWorksInEveryThread)
+{
+    // Each thread has its own transliterators: a second thread spells as the first.
+    QString there;
+    std::thread t([&] { there = reduceToCp1252(QString::fromUtf8("Ωμέγα 東京")); });
+    t.join();
+    EXPECT_EQ(there, reduceToCp1252(QString::fromUtf8("Ωμέγα 東京")));
+    EXPECT_EQ(there, QString::fromUtf8("Oméga Dong Jing"));
 }
 
 TEST(Text, PaddingAndTrimmingAreOnTheRight)

@@ -226,10 +226,14 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     // The limits are those of the file, whatever is typed or pasted.
     openById("Change", 1);
     name = box(one(), "BrsTxt2");
-    // A character outside the code page's reach still counts as one.
+    // A letter of another alphabet counts as its Latin spelling does (Щукин
+    // is Shchukin); a character with no spelling counts as its one '?'.
     const QString smile = QString::fromUcs4(U"\U0001F600");
-    enter(name, QString(20, QLatin1Char('a')) + QString(20, QChar(0x4E2D)));
-    EXPECT_EQ(name->text(), QString(20, QLatin1Char('a')) + QString(15, QChar(0x4E2D)));
+    enter(name, QString(30, QLatin1Char('a')) + QString::fromUtf8("Щукин"));
+    EXPECT_EQ(name->text(), QString(30, QLatin1Char('a')) + QString::fromUtf8("Щу"));
+    EXPECT_EQ(notice(one()), "Only 35 characters fit here; the rest was left out.\n"
+                             "Will be stored as \"" +
+                                 QString(30, QLatin1Char('a')) + "Shchu\".");
     enter(name, smile.repeated(40));
     EXPECT_EQ(name->text(), smile.repeated(35));
     // Pasting into the middle of a full box drops the pasted excess, not the tail.
@@ -248,9 +252,9 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     }
 }
 
-// Telephone types are stored as typed, cut to six; text the code page lacks
-// becomes one question mark a character; a back link beyond four digits, as a
-// damaged file may hold it, stays whole. The switch keeps edits (the ID carried
+// Telephone types are stored as typed, cut to six; a letter of another
+// alphabet is spelled in Latin letters and what has no spelling becomes '?'; a back link beyond
+// four digits, as a damaged file may hold it, stays whole. The switch keeps edits (the ID carried
 // to screen 2 whole: keyboard_check.py, record_ids); closing either screen
 // closes both.
 TEST_F(RecordScreens, ChangeStoresTextAsTheFileHoldsItAndTheScreensShareEdits)
@@ -286,7 +290,7 @@ TEST_F(RecordScreens, ChangeStoresTextAsTheFileHoldsItAndTheScreensShareEdits)
     EXPECT_EQ(back->text(), "12345");
     press(one(), "BrsCmd5");
     const QByteArray rec = recordBytes(env.naPath(), 2);
-    EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB ?? Caf\xE9").leftJustified(35, ' '));
+    EXPECT_EQ(rec.mid(6, 35), QByteArray("Zo\xEB Zhong? Caf\xE9").leftJustified(35, ' '));
     EXPECT_EQ(rec.mid(41, 35), QByteArray(35, 'A'));
     EXPECT_EQ(rec.mid(181, 26), QByteArray("Cellul555-1234").leftJustified(26, ' '));
     const NARecord stored = NARecord::fromBytes(rec);

@@ -127,3 +127,20 @@ TEST(NameListModel, LinesGoByRowAndARowOutsideTheListChangesNothing)
         lines.removeLineAt(row);
     EXPECT_EQ(lines.texts(), (QStringList{"Ann", "Cy"}));
 }
+
+TEST(NameListFilter, AFilterTypedInAnotherAlphabetFindsTheNameStoredInLatinLetters)
+{
+    NameListModel lines;
+    lines.setTexts({"Ivan Petrov", "Lukasz Nowak", "\u00C9mile Zola"});
+    NameListFilter shown(&lines);
+    const std::pair<const char*, int> filters[] = {
+        {"\u041F\u0435\u0442\u0440\u043E\u0432", 1}, // Петров
+        {"\u0141ukasz", 1},                          // Ł as the file holds it
+        {"emile", 1},
+        {"\u0416", 0}, // Ж is Zh, in none of them
+    };
+    for (const auto& [filter, count] : filters) {
+        shown.setFilterText(QString::fromUtf8(filter));
+        EXPECT_EQ(shown.rowCount(), count) << filter;
+    }
+}
