@@ -126,6 +126,8 @@ public:
     static std::optional<QPageSize> pageSizeForCode(int code);
     // The print system's name of a page size ("media=" of lp).
     static QString mediaName(const QPageSize& size);
+    // The 8.5 x 12 inch fan-fold form of 1-across labels.
+    static bool isContinuousForm(const QPageSize& size);
 
 private:
     // The font of the current settings and its metrics, made once per setting
