@@ -4,6 +4,7 @@
 #include "records/DetailScreen.h"
 #include "records/FieldBox.h"
 #include "records/RecordScreens.h"
+#include "records/RecordUndo.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -128,6 +129,7 @@ AddressScreen::AddressScreen(Program& p, std::shared_ptr<RecordSession> session)
     connect(showScreen2Button, &QPushButton::clicked, this, &AddressScreen::onShowScreen2Clicked);
     connect(copyButton, &QPushButton::clicked, this, &AddressScreen::onCopyClicked);
     beepOnCut();
+    watchUndoKeys(*this);
 }
 
 void AddressScreen::applyState(ScreenState state)

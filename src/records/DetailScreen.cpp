@@ -4,6 +4,7 @@
 #include "records/AddressScreen.h"
 #include "records/FieldBox.h"
 #include "records/RecordActions.h"
+#include "records/RecordUndo.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -139,6 +140,7 @@ DetailScreen::DetailScreen(Program& p, std::shared_ptr<RecordSession> session)
 
     connect(showScreen1Button, &QPushButton::clicked, this, &DetailScreen::onShowScreen1Clicked);
     beepOnCut();
+    watchUndoKeys(*this);
 }
 
 void DetailScreen::applyState(ScreenState state)

@@ -6,6 +6,7 @@
 #include "records/DetailScreen.h"
 #include "records/RecordActions.h"
 #include "records/RecordScreens.h"
+#include "records/RecordUndo.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
@@ -315,6 +316,7 @@ void changeRecord(Program& p, RecordScreen& from)
     p.CurId = qint16(n);
     // Show what was stored (cut to the field widths, bad links emptied).
     fillScreens(from.session(), stored);
+    forgetTyping(from.session());
     from.nextButton->setFocus(Qt::OtherFocusReason);
 }
 

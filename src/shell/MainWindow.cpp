@@ -17,7 +17,6 @@
 #include "shell/ShellResources.h"
 #include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
-#include "store/Undo.h"
 #include "sync/SyncDialog.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
@@ -150,6 +149,9 @@ void MainWindow::buildMenus()
     editMenu_->menuAction()->setObjectName(QStringLiteral("EditMenu"));
     undoItem_ = addItem(editMenu_, QStringLiteral("UndoMenu"), tr("&Undo"),
                         QStringLiteral("Ctrl+Z"), 140, &MainWindow::onUndo);
+    // Ctrl+Y stays with N&A Display here; the record screens take it for Redo too.
+    redoItem_ = addItem(editMenu_, QStringLiteral("RedoMenu"), tr("&Redo"),
+                        QStringLiteral("Ctrl+Shift+Z"), 140, &MainWindow::onRedo);
     connect(editMenu_, &QMenu::aboutToShow, this, &MainWindow::refreshUndoItem);
 
     preferenceMenu_ = bar->addMenu(tr("&Preferences"));
@@ -480,20 +482,6 @@ void MainWindow::syncAtStart()
 void MainWindow::onExit()
 {
     endRun();
-}
-
-void MainWindow::onUndo()
-{
-    if (commandRunning())
-        return;
-    undoLastStep(p_);
-    refreshUndoItem();
-}
-
-void MainWindow::refreshUndoItem()
-{
-    undoItem_->setText(undoMenuText(p_));
-    undoItem_->setEnabled(!commandRunning() && canUndo(p_));
 }
 
 void MainWindow::onSortOrderPreference()

@@ -65,6 +65,7 @@ public:
     void syncAtStart();
     void onExit();
     void onUndo();
+    void onRedo();
     void onSortOrderPreference();
     void onQuickFindPreferences();
     void onDialogBoxPreferences();
@@ -91,7 +92,8 @@ private:
     void scheduleRestoreCheck();
     void onActivated();
     void showHelpFor(QObject* receiver);
-    // Names the step Edit > Undo takes back; enabled only when ready and there is one.
+    // Names the steps Edit > Undo and Redo take; each enabled only when ready
+    // and there is one.
     void refreshUndoItem();
     void endRun();
     SyncPasswords& syncPasswords();
@@ -103,6 +105,7 @@ private:
     QMenu* fileMenu_ = nullptr;
     QMenu* editMenu_ = nullptr;
     QAction* undoItem_ = nullptr;
+    QAction* redoItem_ = nullptr;
     QMenu* preferenceMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QSet<QObject*> watched_;

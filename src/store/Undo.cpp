@@ -5,35 +5,62 @@
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 namespace tavrel {
 
 namespace {
 
-// "Delete Of ID 7", "Change Of ID 5 To ID 9", "Undelete Of 3 Records".
-QString describe(const UndoStep& step)
+// The name on the record a step is about: as it was before a change or
+// delete, as the step left it after an add or undelete.
+QString personName(const UndoStep& step)
 {
-    const QString id = QString::number(step.id);
-    switch (step.kind) {
-    case UndoKind::Add:
-        return QCoreApplication::translate("tavrel::Undo", "Add Of ID ") + id;
-    case UndoKind::Change:
-        if (step.newId != step.id)
-            return QCoreApplication::translate("tavrel::Undo", "Change Of ID ") + id +
-                   QCoreApplication::translate("tavrel::Undo", " To ID ") +
-                   QString::number(step.newId);
-        return QCoreApplication::translate("tavrel::Undo", "Change Of ID ") + id;
-    case UndoKind::Delete:
-        return QCoreApplication::translate("tavrel::Undo", "Delete Of ID ") + id;
-    case UndoKind::Undelete:
-        if (step.count != 1)
-            return QCoreApplication::translate("tavrel::Undo", "Undelete Of ") +
-                   QString::number(step.count) +
-                   QCoreApplication::translate("tavrel::Undo", " Records");
-        return QCoreApplication::translate("tavrel::Undo", "Undelete Of ID ") +
-               QString::number(step.newId);
+    const bool afterward = step.kind == UndoKind::Add || step.kind == UndoKind::Undelete;
+    const int id = afterward ? step.newId : step.id;
+    for (const UndoRecord& r : step.records) {
+        if (r.recNo == id + 1)
+            return NARecord::fromBytes(afterward ? r.after : r.before).Name.trimmed();
     }
     return QString();
+}
+
+QString kindText(UndoKind kind)
+{
+    switch (kind) {
+    case UndoKind::Add:
+        return QCoreApplication::translate("tavrel::Undo", "Add Of ");
+    case UndoKind::Change:
+        return QCoreApplication::translate("tavrel::Undo", "Change Of ");
+    case UndoKind::Delete:
+        return QCoreApplication::translate("tavrel::Undo", "Delete Of ");
+    case UndoKind::Undelete:
+        return QCoreApplication::translate("tavrel::Undo", "Undelete Of ");
+    }
+    return QString();
+}
+
+// "Delete Of Greta Becker (ID 7)", "Change Of Greta Becker (ID 5 To ID 9)",
+// "Undelete Of 3 Records"; a record without a name: "Delete Of ID 7".
+QString describe(const UndoStep& step)
+{
+    if (step.kind == UndoKind::Undelete && step.count != 1)
+        return QCoreApplication::translate("tavrel::Undo", "Undelete Of ") +
+               QString::number(step.count) +
+               QCoreApplication::translate("tavrel::Undo", " Records");
+    const int shownId = step.kind == UndoKind::Undelete ? step.newId : step.id;
+    QString ids = QCoreApplication::translate("tavrel::Undo", "ID ") + QString::number(shownId);
+    if (step.kind == UndoKind::Change && step.newId != step.id)
+        ids += QCoreApplication::translate("tavrel::Undo", " To ID ") + QString::number(step.newId);
+    const QString name = personName(step);
+    if (name.isEmpty())
+        return kindText(step.kind) + ids;
+    return kindText(step.kind) + name + QStringLiteral(" (") + ids + QLatin1Char(')');
+}
+
+// A name in a menu item shows its "&" instead of making it an access key.
+QString menuSafe(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 QString endedText(BulkChange why)
@@ -126,35 +153,58 @@ QString undoMenuText(const Program& p)
 {
     if (p.Undo.empty())
         return endedText(p.Undo.endedBy());
-    return QCoreApplication::translate("tavrel::Undo", "&Undo ") + describe(p.Undo.last());
+    return QCoreApplication::translate("tavrel::Undo", "&Undo ") +
+           menuSafe(describe(p.Undo.last()));
 }
 
-UndoOutcome undoLastStep(Program& p)
+namespace {
+
+// What differs between taking a step back and making it again.
+struct Direction {
+    bool undo;
+    const QByteArray& expected(const UndoRecord& r) const { return undo ? r.after : r.before; }
+    const QByteArray& written(const UndoRecord& r) const { return undo ? r.before : r.after; }
+};
+
+QString cannotNowText(Direction d)
 {
-    if (p.Undo.empty())
-        return UndoOutcome::NothingToUndo;
-    const UndoStep step = p.Undo.takeLast();
+    return d.undo ? QCoreApplication::translate("tavrel::Undo", " Cannot Be Undone Now: Error")
+                  : QCoreApplication::translate("tavrel::Undo", " Cannot Be Redone Now: Error");
+}
+
+QString cannotText(Direction d)
+{
+    return d.undo ? QCoreApplication::translate("tavrel::Undo", " Cannot Be Undone: Record ID ")
+                  : QCoreApplication::translate("tavrel::Undo", " Cannot Be Redone: Record ID ");
+}
+
+QString doneText(Direction d)
+{
+    return d.undo ? QCoreApplication::translate("tavrel::Undo", " Has Been Undone.")
+                  : QCoreApplication::translate("tavrel::Undo", " Has Been Redone.");
+}
+
+// Nothing when every record of `step` still holds what `d` expects; else
+// says which does not (or that the file cannot be read) and why it stops.
+std::optional<UndoOutcome> refusal(Program& p, const UndoStep& step, Direction d)
+{
     for (const UndoRecord& r : step.records) {
         QByteArray now;
         try {
             now = p.naFile.read(r.recNo);
         } catch (const PlatformError& e) {
-            // Nothing is written; the step stays for another try.
-            p.Undo.putBack(step);
             p.ui.messageBox(
                 QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
-                    QCoreApplication::translate("tavrel::Undo", " Cannot Be Undone Now: Error") +
-                    numText(e.number()) +
+                    cannotNowText(d) + numText(e.number()) +
                     QCoreApplication::translate("tavrel::Undo", " Reading The N&A File."),
                 kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
-            return UndoOutcome::Refused;
+            return UndoOutcome::NotNow;
         }
-        if (now == r.after)
+        if (now == d.expected(r))
             continue;
         p.ui.beep();
         p.ui.messageBox(
-            QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
-                QCoreApplication::translate("tavrel::Undo", " Cannot Be Undone: Record ID ") +
+            QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) + cannotText(d) +
                 QString::number(r.recNo - 1) +
                 QCoreApplication::translate("tavrel::Undo", " Has Been Changed Since.") +
                 QStringLiteral("\n") +
@@ -162,22 +212,84 @@ UndoOutcome undoLastStep(Program& p)
             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return UndoOutcome::Refused;
     }
+    return std::nullopt;
+}
+
+// Writes each record of `step` as `d` wants it through the record-write path;
+// LastRecNo and the lowest free ID then follow from the records by the same
+// rules the record commands use.
+void applyStep(Program& p, const UndoStep& step, Direction d)
+{
     for (const UndoRecord& r : step.records)
-        putRecordBytes(p, r.recNo, r.before);
-    giveBackLength(p, step);
-    // LastRecNo and the lowest free ID follow from the records, by the same
-    // rules the record commands use.
+        putRecordBytes(p, r.recNo, d.written(r));
+    if (d.undo)
+        giveBackLength(p, step);
     for (const UndoRecord& r : step.records) {
-        if (isActive(NARecord::fromBytes(r.before), r.recNo - 1))
+        if (isActive(NARecord::fromBytes(d.written(r)), r.recNo - 1))
             noteStoredId(p, r.recNo - 1);
     }
     if (p.LastRecNo > 1 && !readActive(p, p.LastRecNo - 1))
         lowerLastRecNo(p, p.LastRecNo);
     findLowestFreeId(p);
+}
+
+} // namespace
+
+UndoOutcome undoLastStep(Program& p)
+{
+    if (p.Undo.empty())
+        return UndoOutcome::NothingToUndo;
+    const Direction d{true};
+    const UndoStep step = p.Undo.takeLast();
+    if (const auto no = refusal(p, step, d)) {
+        // A read error writes nothing and keeps the step for another try.
+        if (*no == UndoOutcome::NotNow)
+            p.Undo.putBack(step);
+        return UndoOutcome::Refused;
+    }
+    applyStep(p, step, d);
+    p.Undo.pushUndone(step);
     p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
-                        QCoreApplication::translate("tavrel::Undo", " Has Been Undone."),
+                        doneText(d),
                     kTitle, Ui::Buttons::Ok);
     return UndoOutcome::Undone;
+}
+
+bool canRedo(const Program& p)
+{
+    return !p.Undo.redoEmpty();
+}
+
+QString redoMenuText(const Program& p)
+{
+    if (p.Undo.redoEmpty())
+        return QCoreApplication::translate("tavrel::Undo", "&Redo");
+    return QCoreApplication::translate("tavrel::Undo", "&Redo ") +
+           menuSafe(describe(p.Undo.lastUndone()));
+}
+
+UndoOutcome redoLastStep(Program& p)
+{
+    if (p.Undo.redoEmpty())
+        return UndoOutcome::NothingToUndo;
+    const Direction d{false};
+    const UndoStep step = p.Undo.takeLastUndone();
+    if (const auto no = refusal(p, step, d)) {
+        if (*no == UndoOutcome::NotNow)
+            p.Undo.pushUndone(step);
+        return UndoOutcome::Refused;
+    }
+    applyStep(p, step, d);
+    p.Undo.putBack(step);
+    p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
+                        doneText(d),
+                    kTitle, Ui::Buttons::Ok);
+    return UndoOutcome::Undone;
+}
+
+const UndoStep* lastUndoneStep(const Program& p)
+{
+    return p.Undo.redoEmpty() ? nullptr : &p.Undo.lastUndone();
 }
 
 } // namespace tavrel

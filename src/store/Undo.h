@@ -29,10 +29,20 @@ void endUndoHistory(Program& p, BulkChange why);
 QString undoMenuText(const Program& p);
 bool canUndo(const Program& p);
 
-enum class UndoOutcome { NothingToUndo, Undone, Refused };
+// NotNow: the file could not be read; only refusal() hands it out.
+enum class UndoOutcome { NothingToUndo, Undone, Refused, NotNow };
 // Takes back the last step, writing each record's old bytes through the
 // record-write path, and tells the person what happened. A step whose records
 // no longer hold what it left is refused and dropped, touching nothing.
 UndoOutcome undoLastStep(Program& p);
+
+// Edit > Redo: makes the last step taken back again, when its records still
+// hold what the undo left; Undone here means it was made again. Any new
+// step forgets what could be redone.
+QString redoMenuText(const Program& p);
+bool canRedo(const Program& p);
+UndoOutcome redoLastStep(Program& p);
+// The step Edit > Redo would make again (the one just undone), or nullptr.
+const UndoStep* lastUndoneStep(const Program& p);
 
 } // namespace tavrel

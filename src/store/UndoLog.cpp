@@ -33,6 +33,7 @@ void UndoLog::end(BulkChange why)
 {
     open_.reset();
     steps_.clear();
+    redo_.clear();
     endedBy_ = why;
 }
 

@@ -50,6 +50,14 @@ public:
     const UndoStep& last() const { return steps_.last(); }
     UndoStep takeLast() { return steps_.takeLast(); }
     void putBack(const UndoStep& step) { steps_.append(step); }
+
+    // Steps taken back, the latest last, that Edit > Redo can make again. A new
+    // step forgets them: they were undone from a state that is gone.
+    bool redoEmpty() const { return redo_.isEmpty(); }
+    const UndoStep& lastUndone() const { return redo_.last(); }
+    UndoStep takeLastUndone() { return redo_.takeLast(); }
+    void pushUndone(const UndoStep& step) { redo_.append(step); }
+
     // Forgets every step; `why` is what the menu then names.
     void end(BulkChange why);
     BulkChange endedBy() const { return endedBy_; }
@@ -57,6 +65,7 @@ public:
 
 private:
     QVector<UndoStep> steps_;
+    QVector<UndoStep> redo_;
     std::optional<UndoStep> open_;
     BulkChange endedBy_ = BulkChange::None;
 };
@@ -73,8 +82,10 @@ template <typename ReadRecord> void UndoLog::commit(qint64 fileSize, ReadRecord 
         r.after = read(r.recNo);
         changed = changed || r.after != r.before;
     }
-    if (changed)
+    if (changed) {
         steps_.append(std::move(step));
+        redo_.clear();
+    }
 }
 
 } // namespace tavrel

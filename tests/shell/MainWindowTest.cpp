@@ -34,6 +34,7 @@ const struct {
     {"NAFileMenu", "StatisticsMenu", "&File Statistics", "Ctrl+F", 0},
     {"NAFileMenu", "FindDupsMenu", "Find Dup&licate Records", "Ctrl+L", 0},
     {"EditMenu", "UndoMenu", "&Undo", "Ctrl+Z", 140},
+    {"EditMenu", "RedoMenu", "&Redo", "Ctrl+Shift+Z", 140},
     {"PreferenceMenu", "DisplayMenu", "N&&A Displa&y", "Ctrl+Y", 0},
     {"PreferenceMenu", "PrefQuickFindMenu", "Q&uickFind", "Ctrl+U", 0},
     {"PreferenceMenu", "PrefMenuShowBoxes", " Show Dialog Boxes", "", 0},
@@ -74,7 +75,7 @@ TEST_F(ShellTest, MenusAndToolbarHoldAndRunEveryCommandWithItsKeysTipsAndHelpNum
     const auto all = m->findChildren<QAction*>();
     EXPECT_EQ(std::count_if(all.cbegin(), all.cend(),
                             [](QAction* a) { return !a->shortcut().isEmpty(); }),
-              17);
+              18);
 
     // Twelve buttons in three captioned groups.
     QWidget* bar = control(m, QStringLiteral("ToolBar"));

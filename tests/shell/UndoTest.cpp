@@ -78,14 +78,16 @@ TEST_F(Undo, EachStepIsTakenBackByteForByte)
         std::function<void(Undo&)> step;
     } cases[] = {
         // Lengthens the file and raises LastRecNo.
-        {"&Undo Add Of ID 6", [](Undo& t) { t.add(QStringLiteral("New Person")); }},
-        {"&Undo Change Of ID 3", [](Undo& t) { t.change(3, 3, QStringLiteral("Renamed")); }},
+        {"&Undo Add Of New Person (ID 6)", [](Undo& t) { t.add(QStringLiteral("New Person")); }},
+        {"&Undo Change Of Person 3 (ID 3)",
+         [](Undo& t) { t.change(3, 3, QStringLiteral("Renamed")); }},
         // Two records and the header; the file grows.
-        {"&Undo Change Of ID 5 To ID 9", [](Undo& t) { t.change(5, 9, QStringLiteral("Moved")); }},
+        {"&Undo Change Of Person 5 (ID 5 To ID 9)",
+         [](Undo& t) { t.change(5, 9, QStringLiteral("Moved")); }},
         // The highest: LastRecNo drops.
-        {"&Undo Delete Of ID 5", [](Undo& t) { t.remove(5); }},
-        {"&Undo Delete Of ID 2", [](Undo& t) { t.remove(2); }},
-        {"&Undo Undelete Of ID 3", [](Undo& t) { t.undeleteThree(); }},
+        {"&Undo Delete Of Person 5 (ID 5)", [](Undo& t) { t.remove(5); }},
+        {"&Undo Delete Of Person 2 (ID 2)", [](Undo& t) { t.remove(2); }},
+        {"&Undo Undelete Of Person 3 (ID 3)", [](Undo& t) { t.undeleteThree(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.menu);
@@ -131,8 +133,8 @@ TEST_F(Undo, StepsGoBackToTheStartAndARecordChangedSinceIsRefused)
     const QByteArray two = recordBytes(env.naPath(), 3);
     const int beeps = env.ui.beeps;
     EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::Refused);
-    EXPECT_EQ(env.ui.last().text, "The Change Of ID 2 Cannot Be Undone: Record ID 2 Has Been "
-                                  "Changed Since.\nThe N&A File Is Left As It Is.");
+    EXPECT_EQ(env.ui.last().text, "The Change Of Person 2 (ID 2) Cannot Be Undone: Record ID 2 "
+                                  "Has Been Changed Since.\nThe N&A File Is Left As It Is.");
     EXPECT_EQ(env.ui.beeps, beeps + 1);
     EXPECT_EQ(undoLastStep(env.p()), UndoOutcome::Undone) << "the delete of 4 is independent";
     EXPECT_TRUE(isActive(readRecord(env.naPath(), 5), 4));
@@ -155,12 +157,110 @@ TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
     settle();
     EXPECT_FALSE(isActive(readRecord(env.naPath(), 6), 5)) << "the record screens are open";
     press(screen(), "BrsCmd2");
-    EXPECT_EQ(undo->text(), "&Undo Delete Of ID 5");
+    EXPECT_EQ(undo->text(), "&Undo Delete Of Person 5 (ID 5)");
     pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier);
     settle();
     EXPECT_EQ(fileBytes(env.naPath()), start);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(undo->text(), "&Undo");
+}
+
+TEST_F(Undo, CtrlZOnARecordScreenTakesBackTheBoxsTypingFirstThenTheStep)
+{
+    const QByteArray start = fileBytes(env.naPath());
+    open(QStringLiteral("Change"), 3);
+    auto* name = control<QLineEdit>(screen(), "BrsTxt2");
+    name->setFocus();
+    type(name, QStringLiteral("Greta Becker"));
+    press(screen(), "BrsCmd5");
+    const QByteArray changed = fileBytes(env.naPath());
+    ASSERT_NE(changed, start);
+
+    // Right after Change the typing is part of the step: Ctrl+Z in the box
+    // that was typed into takes the step back, and the screen shows the file.
+    name->setFocus();
+    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(fileBytes(env.naPath()), start);
+    EXPECT_EQ(name->text().trimmed(), "Person 3");
+    EXPECT_EQ(env.ui.last().text, "The Change Of Person 3 (ID 3) Has Been Undone.");
+
+    // Ctrl+Y makes it again, wherever the focus is (here: on a button).
+    control<QPushButton>(screen(), "BrsCmd1")->setFocus();
+    pressKey(screen(), Qt::Key_Y, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(fileBytes(env.naPath()), changed);
+    EXPECT_EQ(name->text().trimmed(), "Greta Becker");
+
+    // Typing since is the box's own: the first Ctrl+Z takes back only that.
+    auto* line = control<QLineEdit>(screen(), "BrsTxt3_0");
+    const QString address = line->text();
+    line->setFocus();
+    type(line, QStringLiteral("Elsewhere 1"));
+    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(line->text(), address);
+    EXPECT_EQ(fileBytes(env.naPath()), changed);
+    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(fileBytes(env.naPath()), start);
+    EXPECT_EQ(name->text().trimmed(), "Person 3");
+
+    // With nothing left, the key only beeps.
+    const int beeps = env.ui.beeps;
+    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(env.ui.beeps, beeps + 1);
+    EXPECT_EQ(fileBytes(env.naPath()), start);
+}
+
+TEST_F(Undo, RedoInTheMainWindowMakesAStepAgainUntilSomethingElseChangesIt)
+{
+    QAction* undo = action(QStringLiteral("UndoMenu"));
+    QAction* redo = action(QStringLiteral("RedoMenu"));
+    const QByteArray start = fileBytes(env.naPath());
+    add(QStringLiteral("Smith & Sons"));
+    press(screen(), "BrsCmd6");
+    settle();
+    const QByteArray added = fileBytes(env.naPath());
+    // The name's "&" is shown, not taken for an access key.
+    EXPECT_EQ(undo->text(), "&Undo Add Of Smith && Sons (ID 6)");
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), "&Redo");
+
+    pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(fileBytes(env.naPath()), start);
+    EXPECT_TRUE(redo->isEnabled());
+    EXPECT_EQ(redo->text(), "&Redo Add Of Smith && Sons (ID 6)");
+    pressKey(mainWindow(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
+    EXPECT_EQ(fileBytes(env.naPath()), added);
+    EXPECT_EQ(env.p().LastRecNo, 7);
+    EXPECT_EQ(env.ui.last().text, "The Add Of Smith & Sons (ID 6) Has Been Redone.");
+    EXPECT_EQ(undo->text(), "&Undo Add Of Smith && Sons (ID 6)");
+    EXPECT_FALSE(redo->isEnabled());
+
+    // A new step forgets what could be redone.
+    undoLastStep(env.p());
+    change(2, 2, QStringLiteral("Edited"));
+    EXPECT_FALSE(canRedo(env.p()));
+    // So does a bulk change.
+    undoLastStep(env.p());
+    ASSERT_TRUE(canRedo(env.p()));
+    endUndoHistory(env.p(), BulkChange::Import);
+    EXPECT_FALSE(canRedo(env.p()));
+    change(2, 2, QStringLiteral("Edited"));
+
+    // A record changed behind the log's back refuses the redo, touching nothing.
+    undoLastStep(env.p());
+    Get_NA_Rec(env.p(), 3);
+    env.p().CurRec.BackLinkId = 1;
+    Put_NA_Rec(env.p(), 3);
+    const QByteArray linked = fileBytes(env.naPath());
+    EXPECT_EQ(redoLastStep(env.p()), UndoOutcome::Refused);
+    EXPECT_EQ(env.ui.last().text, "The Change Of Person 2 (ID 2) Cannot Be Redone: Record ID 2 "
+                                  "Has Been Changed Since.\nThe N&A File Is Left As It Is.");
+    EXPECT_EQ(fileBytes(env.naPath()), linked);
+    EXPECT_FALSE(canRedo(env.p()));
 }
 
 } // namespace
