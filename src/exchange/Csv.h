@@ -58,6 +58,9 @@ CsvMapping mappingByName(const QStringList& header);
 // True when the mapping finds a name for the people in it (Name, First or
 // Last Name, Display Name or Company); otherwise the user maps the columns.
 bool mappingFindsNames(const CsvMapping& mapping);
+// True when every column holding something is an e-mail column: a list of
+// addresses, each becoming a record named after its address.
+bool mappingHoldsOnlyEmails(const CsvTable& table, const CsvMapping& mapping);
 // What kind of file the header says it is: "native", "Outlook", "Thunderbird",
 // "Google" or "" for any other.
 QString csvDialectName(const QStringList& header);

@@ -30,6 +30,68 @@ bool csvcolumns::isPlaceholder(const QString& column, const QString& value)
 
 namespace {
 
+// The words of a header in lower case, "e-mail" spelled "email" and a number
+// stuck to a word apart: "E-mail2Address" gives email, 2, address.
+QStringList headerWords(const QString& header)
+{
+    static const QRegularExpression eMail(QStringLiteral("\\be[- ]?mail"));
+    static const QRegularExpression apart(QStringLiteral("[a-z]+|[0-9]+"));
+    QString h = header.toLower();
+    h.replace(eMail, QStringLiteral("email"));
+    QStringList words;
+    for (auto it = apart.globalMatch(h); it.hasNext();)
+        words << it.next().captured();
+    return words;
+}
+
+} // namespace
+
+QString csvcolumns::emailColumnTarget(const QString& header)
+{
+    static const QSet<QString> mail{"email", "mail"};
+    static const QSet<QString> filler{"address", "addr", "value"};
+    static const QSet<QString> primary{"primary", "preferred", "main", "default"};
+    static const QSet<QString> kinds{"home",  "work",      "business",  "personal", "private",
+                                     "other", "secondary", "alternate", "alt",      "office"};
+    int mails = 0, number = 0, numbers = 0;
+    bool isPrimary = false, isKind = false;
+    for (const QString& w : headerWords(header)) {
+        bool isNumber = false;
+        const int n = w.toInt(&isNumber);
+        if (isNumber) {
+            number = n;
+            ++numbers;
+        } else if (mail.contains(w)) {
+            ++mails;
+        } else if (primary.contains(w)) {
+            isPrimary = true;
+        } else if (kinds.contains(w)) {
+            isKind = true;
+        } else if (!filler.contains(w)) {
+            return {}; // a word that says it is something else: type, name, list, ...
+        }
+    }
+    if (mails != 1 || numbers > 1 || (numbers && number < 1))
+        return {};
+    if (isPrimary && number <= 1)
+        return QStringLiteral("Primary E-mail");
+    if (number >= 3)
+        return QStringLiteral("E-mail 3 Address");
+    if (number == 2 || (number == 0 && isKind))
+        return QStringLiteral("E-mail 2 Address");
+    return QStringLiteral("E-mail Address");
+}
+
+bool csvcolumns::isEmailTarget(const QString& target)
+{
+    for (const char* c : kEmailColumns)
+        if (target == QLatin1String(c))
+            return true;
+    return false;
+}
+
+namespace {
+
 const QString CRLF = QStringLiteral("\r\n");
 
 } // namespace

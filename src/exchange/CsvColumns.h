@@ -39,8 +39,19 @@ inline constexpr const char* kCommentColumns[] = {"Job Title", "Department", "Ni
 // The address kinds of the Outlook dialect, in the order the first one found is taken.
 inline constexpr const char* kAddressKinds[] = {"Home", "Business", "Other"};
 
-inline constexpr const char* kEmailColumns[] = {"E-mail", "E-mail Address", "E-mail 2 Address",
-                                                "E-mail 3 Address"};
+// The e-mail columns, in the order their addresses are taken: the first found
+// goes into the record's E-mail field, the others into Comments.
+inline constexpr const char* kEmailColumns[] = {"Primary E-mail", "E-mail", "E-mail Address",
+                                                "E-mail 2 Address", "E-mail 3 Address"};
+
+// The e-mail column a header names in any of the common spellings ("Email
+// Home", "Work E-mail", "E-mail 2 Address", "Primary Email", "Mail"): a
+// primary one first, one numbered N as the Nth, one of a kind (home, work,
+// other) after the plain one. Empty when the header is no e-mail column
+// ("E-mail Type", "E-mail Display Name", "Mailing Lists").
+QString emailColumnTarget(const QString& header);
+// True when the target is one of kEmailColumns.
+bool isEmailTarget(const QString& target);
 
 // What Outlook writes into columns it has nothing for.
 bool isPlaceholder(const QString& column, const QString& value);

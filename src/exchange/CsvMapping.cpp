@@ -57,6 +57,7 @@ QStringList csvTargets()
                             "Other State",
                             "Other Postal Code",
                             "Other Country",
+                            "Primary E-mail",
                             "E-mail Address",
                             "E-mail 2 Address",
                             "E-mail 3 Address",
@@ -76,7 +77,7 @@ namespace {
 const QHash<QString, QString>& synonyms()
 {
     static const QHash<QString, QString> table = {// Thunderbird
-                                                  {"primary email", "E-mail Address"},
+                                                  {"primary email", "Primary E-mail"},
                                                   {"secondary email", "E-mail 2 Address"},
                                                   {"work phone", "Business Phone"},
                                                   {"fax number", "Fax"},
@@ -130,7 +131,13 @@ const QHash<QString, QString>& synonyms()
                                                   {"home zip", "Home Postal Code"},
                                                   {"business zip", "Business Postal Code"},
                                                   {"mobile", "Mobile Phone"},
-                                                  {"note", "Notes"}};
+                                                  {"note", "Notes"},
+                                                  // birthdays
+                                                  {"birth date", "Birthday"},
+                                                  {"birthdate", "Birthday"},
+                                                  {"date of birth", "Birthday"},
+                                                  {"dob", "Birthday"},
+                                                  {"bday", "Birthday"}};
     return table;
 }
 
@@ -157,6 +164,8 @@ CsvMapping mappingByName(const QStringList& header)
                     QStringLiteral("Phone %1").arg(m.captured(1)) +
                     (m.captured(2) == QLatin1String("value") ? QString() : QStringLiteral(" Type"));
         }
+        if (target.isEmpty())
+            target = emailColumnTarget(c);
         mapping << target;
     }
     return mapping;
@@ -168,6 +177,21 @@ bool mappingFindsNames(const CsvMapping& mapping)
         if (mapping.contains(QLatin1String(t)))
             return true;
     return false;
+}
+
+bool mappingHoldsOnlyEmails(const CsvTable& table, const CsvMapping& mapping)
+{
+    bool email = false;
+    for (qsizetype i = 0; i < table.header.size(); ++i) {
+        if (isEmailTarget(mapping.value(i))) {
+            email = true;
+            continue;
+        }
+        for (const QStringList& row : table.rows)
+            if (!row.value(i).trimmed().isEmpty())
+                return false;
+    }
+    return email;
 }
 
 QString csvDialectName(const QStringList& header)
@@ -369,6 +393,9 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
     for (const char* column : kEmailColumns)
         for (const QString& mail : values(cell.value(QLatin1String(column))))
             e.emails << mail;
+    // A row of nothing but addresses is named after its first one, as a card is.
+    if (e.name.isEmpty())
+        e.name = e.emails.value(0);
     for (const char* column : {"Comments", "Notes"})
         if (!cell.value(QLatin1String(column)).isEmpty())
             e.comments +=
@@ -376,7 +403,8 @@ Entry entryFromRow(const QStringList& row, const CsvMapping& mapping,
     for (const char* column : kCommentColumns)
         for (const QString& v : values(cell.value(QLatin1String(column))))
             if (!isPlaceholder(QLatin1String(column), v))
-                extraComments << QLatin1String(column) + QStringLiteral(": ") + v;
+                extraComments << QLatin1String(column) + QStringLiteral(": ") +
+                                     (qstrcmp(column, "Birthday") ? v : birthdayText(v));
     extraComments << otherAddresses;
     for (const QString& extra : extraComments)
         e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("; ")) + extra;

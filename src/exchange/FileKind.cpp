@@ -1,6 +1,7 @@
 #include "exchange/FileKind.h"
 
 #include "exchange/Csv.h"
+#include "exchange/Rules.h"
 
 #include <QStringDecoder>
 
@@ -76,7 +77,8 @@ QString notAContactFile(const QByteArray& bytes)
                    c.unicode() == 0x7F;
     if (control * 100 > text.size())
         return QStringLiteral("binary bytes, ") + noCard;
-    // The header line: a file of one column is CSV only when it names a known one.
+    // The header line: a file of one column is CSV only when it names a known
+    // one or is a list of e-mail addresses without a header.
     QString first;
     for (const QString& line : text.left(4096).split(QLatin1Char('\n')))
         if (!line.trimmed().isEmpty()) {
@@ -84,7 +86,8 @@ QString notAContactFile(const QByteArray& bytes)
             break;
         }
     const bool separated = first.contains(',') || first.contains(';') || first.contains('\t');
-    if (!separated && mappingByName({first.remove('"')}).value(0).isEmpty())
+    first.remove('"');
+    if (!separated && mappingByName({first}).value(0).isEmpty() && !isEmailAddress(first))
         return QStringLiteral("no separator, ") + noCard;
     return {};
 }

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <algorithm>
 
 namespace tavrel {
 
@@ -91,15 +92,17 @@ public:
                controlFields_.join(QStringLiteral(", ")) + ')';
     }
 
-    // Something the record has no place for at all.
-    void extra(const QString& what, const QString& text)
+    // Something the record has no place for at all. In Comments it follows
+    // `prefix`, on a line of its own when `ownLine`.
+    void extra(const QString& what, const QString& text, const QString& prefix = QString(),
+               bool ownLine = false)
     {
         pr_.overflows = true;
         const QString reduced = reduceToCp1252(clean(what, text));
         const QString left = what + tr(" left out: ") + quoted(reduced);
         if (choice_ == OverflowChoice::MoveToComments)
             moved_ << Overflow{what + tr(" moved to Comments: ") + quoted(reduced),
-                               left + tr(" (no room in Comments)"), reduced};
+                               left + tr(" (no room in Comments)"), prefix + reduced, ownLine};
         else
             pr_.changes << left;
     }
@@ -108,8 +111,14 @@ public:
     QString comments(const QString& own)
     {
         QString text = fit(QStringLiteral("Comments"), own, Width::Comments, true);
+        // What has a line of its own comes after the rest, so nothing runs on after it.
+        std::stable_partition(moved_.begin(), moved_.end(),
+                              [](const Overflow& o) { return !o.ownLine; });
         for (const Overflow& o : moved_) {
-            const QString add = (text.isEmpty() ? QString() : kSeparator) + o.text;
+            const QString add = (text.isEmpty() ? QString()
+                                 : o.ownLine    ? QStringLiteral("\r\n")
+                                                : kSeparator) +
+                                o.text;
             if (text.size() + add.size() <= Width::Comments) {
                 text += add;
                 pr_.changes << o.description;
@@ -125,6 +134,7 @@ private:
         QString description; // when it fits into Comments
         QString noRoom;      // when it does not
         QString text;
+        bool ownLine = false;
     };
     PlannedRecord& pr_;
     OverflowChoice choice_;
@@ -305,7 +315,8 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
         if (i == 0)
             r.EMail = b.fit(QStringLiteral("E-mail"), entry.emails.at(0), Width::EMail);
         else
-            b.extra(QStringLiteral("E-mail %1").arg(i + 1), entry.emails.at(i));
+            b.extra(QStringLiteral("E-mail %1").arg(i + 1), entry.emails.at(i),
+                    QStringLiteral("E-mail: "), true);
     }
     QString key1, key2;
     makeSortKeys(entry, organisation, keyCase, key1, key2);

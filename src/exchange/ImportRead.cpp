@@ -1,6 +1,7 @@
 #include "exchange/Import.h"
 
 #include "exchange/FileKind.h"
+#include "exchange/Rules.h"
 #include "exchange/VCard.h"
 #include "exchange/VCardReader.h"
 #include "platform/Errors.h"
@@ -82,6 +83,17 @@ void readTable(QIODevice& in, const QByteArray& mark, ImportSource& s)
                               "and at least one row.");
         return;
     }
+    // A list of addresses without a header: its first line is an address too.
+    if (s.table.header.size() == 1 && isEmailAddress(s.table.header.first())) {
+        s.table.rows.prepend(s.table.header);
+        s.table.rowLines.prepend(1);
+        s.table.header = QStringList{QStringLiteral("E-mail")};
+        if (s.table.rows.size() > kMaxImportEntries) {
+            s.table.rows.removeLast();
+            s.table.rowLines.removeLast();
+            ++s.entriesNotRead;
+        }
+    }
     const QString dialect = csvDialectName(s.table.header);
     s.kind = dialect.isEmpty() ? QStringLiteral("CSV") : QStringLiteral("CSV (%1)").arg(dialect);
     applyMapping(s, mappingByName(s.table.header));
@@ -132,7 +144,7 @@ ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName)
 void applyMapping(ImportSource& s, const CsvMapping& mapping)
 {
     s.mapping = mapping;
-    s.needsMapping = !mappingFindsNames(mapping);
+    s.needsMapping = !mappingFindsNames(mapping) && !mappingHoldsOnlyEmails(s.table, mapping);
     s.entries = s.needsMapping ? QList<Entry>() : entriesFromCsv(s.table, mapping);
     s.problems = s.table.problems;
     if (!s.needsMapping)

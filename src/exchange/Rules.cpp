@@ -253,4 +253,27 @@ QString withoutControls(const QString& text, bool multiLine, int* removed)
     return out;
 }
 
+bool isEmailAddress(const QString& text)
+{
+    static const QRegularExpression re(
+        QStringLiteral("^[^@\\s,;<>\"]+@[^@\\s,;<>\"]+\\.[^@\\s,;<>\".]+$"));
+    return re.match(text.trimmed()).hasMatch();
+}
+
+QString birthdayText(const QString& value)
+{
+    static const QRegularExpression full(
+        QStringLiteral("^(\\d{4})-?(\\d{2})-?(\\d{2})(T[0-9:.Z+-]*)?$"));
+    static const QRegularExpression noYear(QStringLiteral("^--(\\d{2})-?(\\d{2})$"));
+    const QString v = value.trimmed();
+    const auto valid = [](const QString& month, const QString& day) {
+        return month.toInt() >= 1 && month.toInt() <= 12 && day.toInt() >= 1 && day.toInt() <= 31;
+    };
+    if (const auto m = full.match(v); m.hasMatch() && valid(m.captured(2), m.captured(3)))
+        return m.captured(1) + '-' + m.captured(2) + '-' + m.captured(3);
+    if (const auto m = noYear.match(v); m.hasMatch() && valid(m.captured(1), m.captured(2)))
+        return QStringLiteral("--") + m.captured(1) + '-' + m.captured(2);
+    return v;
+}
+
 } // namespace tavrel

@@ -29,6 +29,17 @@ QString compactPhoneNumber(const QString& number);
 // "Business Phone" -> "Work"); empty when no table knows the label.
 QString shortPhoneLabel(const QString& label);
 
+// --- e-mail addresses and birthdays ---
+
+// True when the text is one bare e-mail address ("ann.lee@example.com"): one
+// '@' with something before it and a dotted domain after it, no blanks.
+bool isEmailAddress(const QString& text);
+
+// A birthday as Comments keeps it: a date written year, month, day (with or
+// without dashes, with or without a time) as "1970-05-12", one without a year
+// ("--0512") as "--05-12"; anything else as written, trimmed.
+QString birthdayText(const QString& value);
+
 // --- control characters ---
 
 // The text without control characters: tabs become blanks, other control and

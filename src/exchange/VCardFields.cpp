@@ -8,6 +8,8 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QVarLengthArray>
+#include <algorithm>
+#include <numeric>
 
 namespace tavrel::vcard {
 
@@ -98,6 +100,17 @@ QStringList unescape(const QString& value, QChar sep = QChar())
 QString text(const Property& p)
 {
     return p.value.contains('\\') ? unescape(p.value).join(QString()) : p.value;
+}
+
+// How preferred an address is: PREF=1 (4.0) is the most, 100 the least; a
+// bare "pref" type (2.1, 3.0) counts as 1; an address without either comes last.
+int emailRank(const Property& p)
+{
+    if (p.types.contains(QLatin1String("pref")))
+        return 1;
+    bool ok = false;
+    const int pref = p.params.value(QStringLiteral("PREF")).toInt(&ok);
+    return ok ? std::clamp(pref, 1, 100) : 101;
 }
 
 QStringList labelLines(const QString& text)
@@ -269,6 +282,9 @@ void CardBuilder::add(const Property& p, bool ownFile)
         groupLabels.insert(p.group, label);
     } else if (n == QLatin1String("EMAIL")) {
         e.emails << text(p);
+        emailRanks << emailRank(p);
+    } else if (n == QLatin1String("BDAY") && birthday.isEmpty()) {
+        birthday = birthdayText(text(p));
     } else if (n == QLatin1String("NOTE")) {
         e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("\r\n")) + text(p);
     } else if (n == QLatin1String("SORT-STRING")) {
@@ -344,6 +360,10 @@ Entry CardBuilder::finish()
     }
     if (e.isOrganisation)
         e.family = e.given = QString();
+    preferredEmailFirst();
+    if (!birthday.isEmpty())
+        e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("\r\n")) +
+                      QCoreApplication::translate("tavrel::VCard", "Birthday: ") + birthday;
     if (e.name.isEmpty())
         e.name = !nName.isEmpty() ? nName : e.emails.value(0);
     // A 3.0 card keeps the lines as written in LABEL; the first goes with the first ADR.
@@ -376,6 +396,19 @@ Entry CardBuilder::finish()
                        names.join(QStringLiteral("; "));
     }
     return e;
+}
+
+void CardBuilder::preferredEmailFirst()
+{
+    QList<qsizetype> order(e.emails.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [this](qsizetype a, qsizetype b) {
+        return emailRanks.value(a) < emailRanks.value(b);
+    });
+    QStringList sorted;
+    for (qsizetype i : order)
+        sorted << e.emails.at(i);
+    e.emails = sorted;
 }
 
 bool CardBuilder::ignored(const QString& n)

@@ -42,6 +42,7 @@ public:
 
 private:
     static bool ignored(const QString& n);
+    void preferredEmailFirst();
     QString nName, org, sortAs, firstBadLine;
     int badLines = 0;
     bool ownKey1 = false, kindOrg = false;
@@ -49,6 +50,8 @@ private:
     QList<bool> adrHasLabel;
     QHash<qsizetype, QString> phoneGroups;
     QHash<QString, QString> groupLabels;
+    QList<int> emailRanks; // how preferred each address is: lower first
+    QString birthday;
     QMap<QString, QStringList> dropped; // by name, in order, with what they said
 };
 

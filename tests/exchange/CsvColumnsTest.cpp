@@ -23,7 +23,8 @@ TEST(CsvColumns, EachIsPlacedOrListedWithHowManyRowsHeldIt)
          "555-1,555-2,555-3,555-4,ann@example.com,lee@example.org,Unspecified,Chess,,\r\n"
          "Bo,Ma,,,,,,,,,,,,,,,,Unspecified,Go,,\r\n",
          "Addr1=1 Elm St|Tel3=Other: 555-3|Tel4=Radio: 555-4|"
-         "Comments=Job Title: Engineer; Business address: 5 Main St, Lyon, France; lee@example.org",
+         "Comments=Job Title: Engineer; Business address: 5 Main St, Lyon, France\r\n"
+         "E-mail: lee@example.org",
          {"Column Hobby not imported: 2 rows had a value in it.",
           "Columns not imported, empty in every row: Gender, User 1, (column 21, no name)."},
          "Business address put in Comments|Not imported: Hobby “Chess”"},
@@ -36,7 +37,8 @@ TEST(CsvColumns, EachIsPlacedOrListedWithHowManyRowsHeldIt)
          "raj@work.example,Mobile,+91 98 7654 3210,Work,+91 22 1234 5678 ::: +91 22 1234 0000,"
          "Home,\"12 MG Road\nBengaluru 560001\nIndia\",India,Tata Ltd,Analyst\r\n",
          "Addr1=Tata Ltd|Addr4=India|Tel3=Work: +91 22 1234 0000|"
-         "Comments=Job Title: Analyst; Nickname: Rajji; Birthday: 1980-04-02; raj@work.example",
+         "Comments=Job Title: Analyst; Nickname: Rajji; Birthday: 1980-04-02\r\n"
+         "E-mail: raj@work.example",
          {"Column E-mail 1 - Type not imported: 1 row had a value in it.",
           "Column E-mail 2 - Type not imported: 1 row had a value in it.",
           "Column Address 1 - Type not imported: 1 row had a value in it."},

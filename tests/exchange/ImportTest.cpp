@@ -37,7 +37,7 @@ TEST_F(ExchangeTest, OverflowChoices)
     };
     const Row rows[] = {
         {OverflowChoice::MoveToComments,
-         "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn; 5; Car: 6; b@x",
+         "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn; 5; Car: 6\r\nE-mail: b@x",
          "Name cut to 35 characters, losing “ondeley” (no room in Comments)"},
         {OverflowChoice::CutAndLog, "nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn",
          "Name cut to 35 characters, losing “ondeley”"},
