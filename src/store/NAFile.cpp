@@ -169,23 +169,31 @@ void NAFile::probe(const QString& path) const
         throw PlatformError(ErrNo::FileNotFound, path);
 }
 
+namespace {
+
+// Unbuffered: every read and write goes straight to the file, so what the
+// program shows is what is on disk, and no read-ahead is thrown away by the
+// seek before each record. A new file holds personal data: for its owner alone.
+std::unique_ptr<QFile> openUnbuffered(const QString& path, QIODevice::OpenMode mode)
+{
+    if (QFileInfo(path).isDir())
+        throw PlatformError(ErrNo::PathFileAccess, path);
+    auto f = std::make_unique<QFile>(path);
+    errno = 0;
+    if (!f->open(mode | QIODevice::Unbuffered, QFile::ReadOwner | QFile::WriteOwner)) {
+        const int e = errno;
+        throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
+    }
+    return f;
+}
+
+} // namespace
+
 void NAFile::open(const QString& path)
 {
     if (accessHook)
         accessHook(path);
-    if (QFileInfo(path).isDir())
-        throw PlatformError(ErrNo::PathFileAccess, path);
-    // Unbuffered: every read and write goes straight to the file, so what the
-    // program shows is what is on disk, and no read-ahead is thrown away by
-    // the seek before each record.
-    auto f = std::make_unique<QFile>(path);
-    errno = 0;
-    // A new file holds personal data: for its owner alone.
-    if (!f->open(QIODevice::ReadWrite | QIODevice::Unbuffered,
-                 QFile::ReadOwner | QFile::WriteOwner)) {
-        const int e = errno;
-        throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
-    }
+    auto f = openUnbuffered(path, QIODevice::ReadWrite);
     completeTornRecord(int(f->handle()), journalPathFor(f.get()));
     device_ = std::move(f);
     readOnly_ = false;
@@ -195,15 +203,7 @@ void NAFile::openReadOnly(const QString& path)
 {
     if (accessHook)
         accessHook(path);
-    if (QFileInfo(path).isDir())
-        throw PlatformError(ErrNo::PathFileAccess, path);
-    auto f = std::make_unique<QFile>(path);
-    errno = 0;
-    if (!f->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        const int e = errno;
-        throw PlatformError(e ? errnoToNumber(e) : ErrNo::PathFileAccess, path);
-    }
-    device_ = std::move(f);
+    device_ = openUnbuffered(path, QIODevice::ReadOnly);
     readOnly_ = true;
 }
 

@@ -31,8 +31,9 @@ struct HttpTransport::Transfer {
 
 // The notifiers of one socket curl asked to be watched.
 struct HttpTransport::Watch {
-    std::unique_ptr<QSocketNotifier> read;
-    std::unique_ptr<QSocketNotifier> write;
+    int fd = -1;
+    QSocketNotifier read{QSocketNotifier::Read};
+    QSocketNotifier write{QSocketNotifier::Write};
 };
 
 namespace {
@@ -135,6 +136,7 @@ HttpTransport::~HttpTransport()
     transfers.clear();
     curl_multi_cleanup(multiOf(multi)); // closes the kept connections
     watches.clear();
+    spareWatches.clear();
     curl_global_cleanup();
 }
 
@@ -144,28 +146,39 @@ int HttpTransport::onSocket(void*, int fd, int what, void* self, void*)
     auto& watches = transport->watches;
     if (what == CURL_POLL_REMOVE) {
         if (auto it = watches.find(fd); it != watches.end()) {
-            // It may be the notifier whose signal is being handled: let it go later.
-            for (auto* n : {it->second->read.release(), it->second->write.release()}) {
-                n->setEnabled(false);
-                n->deleteLater();
-            }
+            it->second->read.setEnabled(false);
+            it->second->write.setEnabled(false);
+            transport->spareWatches.push_back(std::move(it->second));
             watches.erase(it);
         }
         return 0;
     }
     std::unique_ptr<Watch>& w = watches[fd];
-    if (!w) {
-        w = std::make_unique<Watch>();
-        w->read = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        w->write = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Write);
-        QObject::connect(w->read.get(), &QSocketNotifier::activated, w->read.get(),
-                         [transport, fd] { transport->act(fd, CURL_CSELECT_IN); });
-        QObject::connect(w->write.get(), &QSocketNotifier::activated, w->write.get(),
-                         [transport, fd] { transport->act(fd, CURL_CSELECT_OUT); });
-    }
-    w->read->setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
-    w->write->setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
+    if (!w)
+        w = transport->watchFor(fd);
+    w->read.setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
+    w->write.setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
     return 0;
+}
+
+std::unique_ptr<HttpTransport::Watch> HttpTransport::watchFor(int fd)
+{
+    std::unique_ptr<Watch> w;
+    if (spareWatches.empty()) {
+        w = std::make_unique<Watch>();
+        Watch* watch = w.get();
+        QObject::connect(&w->read, &QSocketNotifier::activated, &w->read,
+                         [this, watch] { act(watch->fd, CURL_CSELECT_IN); });
+        QObject::connect(&w->write, &QSocketNotifier::activated, &w->write,
+                         [this, watch] { act(watch->fd, CURL_CSELECT_OUT); });
+    } else {
+        w = std::move(spareWatches.back());
+        spareWatches.pop_back();
+    }
+    w->fd = fd;
+    w->read.setSocket(fd);
+    w->write.setSocket(fd);
+    return w;
 }
 
 int HttpTransport::onTimer(void*, long ms, void* self)

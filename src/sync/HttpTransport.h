@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QTimer;
 
@@ -84,6 +85,7 @@ private:
     struct Watch;
 
     static int onSocket(void* easy, int fd, int what, void* self, void* watch);
+    std::unique_ptr<Watch> watchFor(int fd);
     static int onTimer(void* multi, long ms, void* self);
     static size_t onBody(char* data, size_t size, size_t count, void* transfer);
     static size_t onHeader(char* data, size_t size, size_t count, void* transfer);
@@ -104,6 +106,10 @@ private:
     std::unique_ptr<QTimer> timer;
     std::map<int, std::unique_ptr<Transfer>> transfers;
     std::map<int, std::unique_ptr<Watch>> watches; // by socket
+    // Notifiers of closed sockets, kept for the next one: a notifier may be
+    // the one whose signal is being handled, and making new ones for every
+    // connection costs more than the request.
+    std::vector<std::unique_ptr<Watch>> spareWatches;
     int nextId = 1;
 };
 

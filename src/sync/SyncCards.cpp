@@ -61,9 +61,14 @@ void writeCardFile(const Files& files, const QString& name, const QByteArray& ca
 {
     const QString tempName = kSaveTempPrefix + name;
     const QByteArray temp = QFile::encodeName(files.path(tempName));
-    ::unlink(temp.constData()); // a stale one, or a link planted there, is not reused
-    const int fd =
-        ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    // A stale one, or a link planted there, is removed and never reused; it is
+    // rare, so the name is not removed before every card.
+    const auto create = [&temp] {
+        return ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    };
+    int fd = create();
+    if (fd < 0 && errno == EEXIST && ::unlink(temp.constData()) == 0)
+        fd = create();
     if (fd < 0)
         fail(name, errno);
     for (qsizetype done = 0; done < card.size();) {

@@ -211,6 +211,25 @@ TEST(SyncState, EachCardLiesInAFileOfItsOwnAndOnlyAChangedCardIsWritten)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(back->entries[i].card, st.entries[i].card) << i;
     EXPECT_EQ(back->entries[3].card, d.card);
+
+    // What a killed save left under a card's temporary name, a file or a
+    // planted link, is removed, never written through.
+    const QByteArray outside = dir.filePath(QStringLiteral("outside")).toUtf8();
+    test::writeBytes(QString::fromUtf8(outside), "keep");
+    const QByteArray e = bigCard("e", 40), f = bigCard("f", 40);
+    const QString eTemp = files.path(kSaveTempPrefix + cardFileName(cardDigest(e)));
+    ASSERT_EQ(::symlink(outside.constData(), QFile::encodeName(eTemp).constData()), 0);
+    test::writeBytes(files.path(kSaveTempPrefix + cardFileName(cardDigest(f))), "stale");
+    SyncEntry ef = entry(10, "e.vcf");
+    ef.card = e;
+    SyncJournal(files).set(ef);
+    ef = entry(11, "f.vcf");
+    ef.card = f;
+    SyncJournal(files).set(ef);
+    EXPECT_EQ(test::fileBytes(QString::fromUtf8(outside)), "keep");
+    EXPECT_EQ(test::fileBytes(files.path(cardFileName(cardDigest(e)))), e);
+    EXPECT_EQ(test::fileBytes(files.path(cardFileName(cardDigest(f)))), f);
+    EXPECT_FALSE(QFileInfo(eTemp).isSymLink());
 }
 
 // A state written before the cards had files of their own holds them inline:
