@@ -561,7 +561,7 @@ std::optional<QRectF> QtPrinter::printableAreaFor(int paper, int orientation) co
     auto it = areas_.find(key);
     if (it == areas_.end()) {
         // A device of its own, so an open document keeps its layout.
-        const std::unique_ptr<QPrinter> device = makeDevice();
+        const std::unique_ptr<QPagedPaintDevice> device = makeDevice();
         applyLayout(*device, *size, orientation);
         it = areas_.emplace(key, toTwips(device->pageLayout().paintRect(QPageLayout::Point))).first;
     }
