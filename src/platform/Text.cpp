@@ -11,6 +11,35 @@
 
 namespace tavrel {
 
+QString foldForMatch(const QString& text)
+{
+    // Decomposed, an accented letter is its base letter and its marks.
+    const QString decomposed = reduceToCp1252(text).normalized(QString::NormalizationForm_KD);
+    QString out;
+    out.reserve(decomposed.size());
+    for (QChar c : decomposed) {
+        const QChar::Category kind = c.category();
+        if (kind == QChar::Mark_NonSpacing || kind == QChar::Mark_SpacingCombining ||
+            kind == QChar::Mark_Enclosing)
+            continue;
+        if (c == QChar(u'\u00df'))
+            out.append(QLatin1String("ss"));
+        else
+            out.append(c);
+    }
+    return out.toCaseFolded();
+}
+
+QString digitsOf(QStringView text)
+{
+    QString out;
+    for (QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            out.append(c);
+    }
+    return out;
+}
+
 QString upperCp1252(const QString& text)
 {
     QString out = text;

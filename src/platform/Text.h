@@ -30,6 +30,14 @@ QString reduceToCp1252(const QString& text, bool* changed = nullptr);
 // becomes "Ÿ", "œ" "Œ". Printed address lines keep their width and spelling.
 QString upperCp1252(const QString& text);
 
+// The text as every find compares it: as the file would hold it (Петров as
+// Petrov), without accents ("Émile" -> "emile"), case-folded, with ß as "ss",
+// so a word typed any of these ways finds it. The find box and the field
+// search both fold through here.
+QString foldForMatch(const QString& text);
+// The digits of a text, in order: "(555) 123-4567" -> "5551234567".
+QString digitsOf(QStringView text);
+
 // The text laid into a fixed-width field: cut at the width, padded with blanks.
 QByteArray fixedField(const QString& text, int width);
 // The same, written straight into `width` bytes at `dest`.

@@ -1,5 +1,7 @@
 #include "search/FieldTest.h"
 
+#include "platform/Text.h"
+
 #include <QChar>
 #include <QVarLengthArray>
 
@@ -67,38 +69,69 @@ bool fieldMatches(QStringView field, int width, QStringView upperKey)
     return false;
 }
 
-bool recordMatches(const NARecord& r, const SearchFieldBoxes& boxes, QStringView upperKey)
+namespace {
+
+// Walks the fields the boxes choose in the fixed order, asking `test(field,
+// width, keyCut)` of each (keyCut: how many characters of the key count there,
+// or -1 for all), and stops at the first that matches.
+template <typename Test>
+bool anyChosenFieldMatches(const NARecord& r, const SearchFieldBoxes& boxes, Test test)
 {
     const bool all = boxes[7];
     if (boxes[0] || boxes[1] || all) {
-        if (fieldMatches(r.Name, Width::Name, upperKey))
+        if (test(r.Name, Width::Name, -1))
             return true;
         if (boxes[0])
             return false; // the fast search looks at the name alone
     }
     if (boxes[1] || all) {
         for (const QString* line : {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4}) {
-            if (fieldMatches(*line, Width::Addr, upperKey))
+            if (test(*line, Width::Addr, -1))
                 return true;
         }
     }
     if (boxes[2] || all) {
-        const QStringView key = upperKey.left(Width::PhoneNum);
         for (int i = 1; i <= 5; ++i) {
-            if (fieldMatches(r.phoneNum(i), Width::PhoneNum, key))
+            if (test(r.phoneNum(i), Width::PhoneNum, Width::PhoneNum))
                 return true;
         }
     }
-    if ((boxes[3] || all) && fieldMatches(r.Comments, Width::Comments, upperKey))
+    if ((boxes[3] || all) && test(r.Comments, Width::Comments, -1))
         return true;
-    const QStringView sortKey = upperKey.left(Width::SortKey);
-    if ((boxes[4] || all) && fieldMatches(r.SortKey1, Width::SortKey, sortKey))
+    if ((boxes[4] || all) && test(r.SortKey1, Width::SortKey, Width::SortKey))
         return true;
-    if ((boxes[5] || all) && fieldMatches(r.SortKey2, Width::SortKey, sortKey))
+    if ((boxes[5] || all) && test(r.SortKey2, Width::SortKey, Width::SortKey))
         return true;
-    if ((boxes[6] || all) && fieldMatches(r.EMail, Width::EMail, upperKey))
+    if ((boxes[6] || all) && test(r.EMail, Width::EMail, -1))
         return true;
     return false;
+}
+
+} // namespace
+
+bool recordMatches(const NARecord& r, const SearchFieldBoxes& boxes, QStringView upperKey)
+{
+    return anyChosenFieldMatches(r, boxes, [upperKey](const QString& field, int width, int cut) {
+        return fieldMatches(field, width, cut < 0 ? upperKey : upperKey.left(cut));
+    });
+}
+
+FoldedKey foldedSearchKey(const QString& typedKey)
+{
+    const QString reduced = reduceToCp1252(typedKey);
+    return {foldForMatch(reduced), foldForMatch(reduced.left(Width::PhoneNum)),
+            foldForMatch(reduced.left(Width::SortKey))};
+}
+
+bool recordMatchesIgnoringAccents(const NARecord& r, const SearchFieldBoxes& boxes,
+                                  const FoldedKey& key)
+{
+    return anyChosenFieldMatches(r, boxes, [&key](const QString& field, int width, int cut) {
+        const QString& k = cut == Width::PhoneNum  ? key.phone
+                           : cut == Width::SortKey ? key.sortKey
+                                                   : key.whole;
+        return foldForMatch(padRight(field, width)).contains(k);
+    });
 }
 
 } // namespace tavrel

@@ -28,4 +28,19 @@ using SearchFieldBoxes = std::array<bool, 8>;
 // to 16 for sort keys.
 bool recordMatches(const NARecord& r, const SearchFieldBoxes& boxes, QStringView upperKey);
 
+// A typed key folded once for a search that ignores accents: whole, and cut
+// as the telephone numbers and sort keys cut it before folding.
+struct FoldedKey {
+    QString whole;
+    QString phone;
+    QString sortKey;
+};
+FoldedKey foldedSearchKey(const QString& typedKey);
+
+// The same test without regard to accents, case or ß against "ss": the key and
+// each field, taken at its stored width, are folded alike (foldForMatch), so
+// "muller" finds "Müller" and "weiss" "Weiß".
+bool recordMatchesIgnoringAccents(const NARecord& r, const SearchFieldBoxes& boxes,
+                                  const FoldedKey& key);
+
 } // namespace tavrel

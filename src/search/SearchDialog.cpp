@@ -40,6 +40,7 @@ SearchDialog::SearchDialog(Program& program, QWidget* parent) : QDialog(parent),
         connect(fieldChecks[i], &QCheckBox::toggled, this, [this, i] { onFieldChecked(i); });
     connect(saveToListCheck, &QCheckBox::toggled, this, [this] { searchButton->setFocus(); });
     connect(displayMatchesCheck, &QCheckBox::toggled, this, [this] { searchButton->setFocus(); });
+    connect(ignoreAccentsCheck, &QCheckBox::toggled, this, [this] { searchButton->setFocus(); });
     connect(searchButton, &QPushButton::clicked, this, &SearchDialog::onSearchClicked);
     connect(cancelButton, &QPushButton::clicked, this, &SearchDialog::onCancelClicked);
 }
@@ -69,9 +70,14 @@ void SearchDialog::buildLayout()
     saveToListCheck->setObjectName(QStringLiteral("SchChk2"));
     displayMatchesCheck = new QCheckBox(tr("&Display Matching Records"));
     displayMatchesCheck->setObjectName(QStringLiteral("SchChk3"));
+    ignoreAccentsCheck = new QCheckBox(tr("&Ignore Accents"));
+    ignoreAccentsCheck->setObjectName(QStringLiteral("SchChk4"));
+    ignoreAccentsCheck->setToolTip(tr("Find Letters With Or Without Their Accents"));
+    ignoreAccentsCheck->setChecked(true);
     auto* optionsLayout = new QVBoxLayout(optionsFrame);
     optionsLayout->addWidget(saveToListCheck);
     optionsLayout->addWidget(displayMatchesCheck);
+    optionsLayout->addWidget(ignoreAccentsCheck);
 
     searchButton = new QPushButton(tr("&Search"));
     searchButton->setObjectName(QStringLiteral("SchCmd1"));
@@ -110,7 +116,8 @@ void SearchDialog::buildLayout()
         setTabOrder(fieldChecks[i], fieldChecks[i + 1]);
     setTabOrder(fieldChecks[7], saveToListCheck);
     setTabOrder(saveToListCheck, displayMatchesCheck);
-    setTabOrder(displayMatchesCheck, searchButton);
+    setTabOrder(displayMatchesCheck, ignoreAccentsCheck);
+    setTabOrder(ignoreAccentsCheck, searchButton);
     setTabOrder(searchButton, cancelButton);
 }
 
@@ -172,6 +179,7 @@ void SearchDialog::onSearchClicked()
     request.boxes = boxes;
     request.saveToList = saveToListCheck->isChecked();
     request.display = displayMatchesCheck->isChecked();
+    request.ignoreAccents = ignoreAccentsCheck->isChecked();
 
     SearchWindows windows(p, this);
     if (runSearch(p, request, windows) == SearchOutcome::Completed)

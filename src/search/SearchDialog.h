@@ -23,6 +23,8 @@ public:
     std::array<QCheckBox*, 8> fieldChecks{};
     QCheckBox* saveToListCheck = nullptr;
     QCheckBox* displayMatchesCheck = nullptr;
+    // On as the dialog opens: "muller" finds "Müller", "weiss" "Weiß".
+    QCheckBox* ignoreAccentsCheck = nullptr;
     QPushButton* searchButton = nullptr;
     QPushButton* cancelButton = nullptr;
 

@@ -28,12 +28,17 @@ SearchOutcome runSearch(Program& p, const SearchRequest& request, SearchView& vi
 
     // The key as the file would hold it: Петров finds the Petrov it was stored as.
     const QString key = upperCaseKey(reduceToCp1252(request.key));
+    const FoldedKey folded = foldedSearchKey(request.key);
+    const auto matches = [&](const NARecord& r) {
+        return request.ignoreAccents ? recordMatchesIgnoringAccents(r, request.boxes, folded)
+                                     : recordMatches(r, request.boxes, key);
+    };
     const int lastRecNo = qMin<int>(p.LastRecNo, kMaxId + 1);
     bool ended = false;
     // IDs 1 to LastRecNo - 1, each record read once, in ascending order.
     readAscending(p, 2, lastRecNo, [&](int recNo) {
         const int id = recNo - 1;
-        if (!isActive(p.CurRec, id) || !recordMatches(p.CurRec, request.boxes, key))
+        if (!isActive(p.CurRec, id) || !matches(p.CurRec))
             return true;
         ++p.SearchMatchCount;
         if (!request.display) {

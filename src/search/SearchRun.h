@@ -9,8 +9,9 @@ namespace tavrel {
 struct SearchRequest {
     QString key; // exactly as typed, blanks included
     SearchFieldBoxes boxes{};
-    bool saveToList = false; // "Sa&ve Search Results In A Mailing List"
-    bool display = false;    // "&Display Matching Records"
+    bool saveToList = false;   // "Sa&ve Search Results In A Mailing List"
+    bool display = false;      // "&Display Matching Records"
+    bool ignoreAccents = true; // "&Ignore Accents": "muller" finds "Müller"
 };
 
 // The person's verdict on a match on display.

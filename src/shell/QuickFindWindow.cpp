@@ -64,6 +64,7 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
     const FilterBox filter =
         newFilterBox(this, nameList, "ListFilter", [this] { displayButton->click(); });
     filterEdit = filter.edit;
+    sendTypingToFilterBox(nameList, filterEdit);
 
     auto* params = new QGridLayout;
     params->addWidget(label1, 0, 0, 1, 2);
@@ -171,10 +172,12 @@ void QuickFindWindow::fillList()
     }
     sortOrderLabel->setText(sortCaption(p_.QuickFindSort));
     buildNameList(p_, p_.QuickFindSort);
-    lines->fillFromSortedList(p_, [this](qint16 id) {
+    // The find box looks in every field of the record, not only the one shown.
+    lines->fillLinesFromSortedList(p_, [this](qint16 id) {
         p_.CurId = id;
         Get_NA_Rec(p_, id + 1);
-        return std::optional<QString>(lineText(p_.CurRec, p_.QuickFindField));
+        return std::optional<NameListModel::Line>(
+            {id, lineText(p_.CurRec, p_.QuickFindField), findFieldsOf(p_.CurRec)});
     });
     clearCurrentLine(nameList);
     fieldLabel->setText(fieldCaption(p_.QuickFindField));

@@ -20,6 +20,8 @@ void startQuickFind(Program& p);
 
 // QuickFind: every active record as one line (the field QuickFindField names),
 // in QuickFindSort order; the chosen record opens on the first record screen.
+// The find box narrows it to the records holding every word typed, in any
+// field; a line found through a field it does not show names that field.
 class QuickFindWindow : public QWidget {
     Q_OBJECT
 public:
@@ -28,7 +30,7 @@ public:
     // Fills the list (says so when the file is empty).
     void fillList();
 
-    // Typing here narrows the list; empty, the window is as it always was.
+    // Typing here (or in the list) narrows the list; empty, the window is as it always was.
     QLineEdit* filterEdit = nullptr;
     QListView* nameList = nullptr;
     QPushButton* cancelButton = nullptr;

@@ -9,12 +9,24 @@ NameListModel::NameListModel(QObject* parent) : QAbstractListModel(parent) {}
 void NameListModel::fillFromSortedList(const Program& p,
                                        const std::function<std::optional<QString>(qint16)>& lineOf)
 {
+    fillLinesFromSortedList(p, [&lineOf](qint16 id) -> std::optional<Line> {
+        if (std::optional<QString> text = lineOf(id))
+            return Line{id, std::move(*text)};
+        return std::nullopt;
+    });
+}
+
+void NameListModel::fillLinesFromSortedList(
+    const Program& p, const std::function<std::optional<Line>(qint16)>& lineOf)
+{
     QVector<Line> lines;
     lines.reserve(p.SortedCount);
     for (int k = 1; k <= p.SortedCount; ++k) {
         const qint16 id = p.sortedId(k);
-        if (std::optional<QString> text = lineOf(id))
-            lines.append({id, std::move(*text)});
+        if (std::optional<Line> line = lineOf(id)) {
+            line->id = id;
+            lines.append(std::move(*line));
+        }
     }
     setLines(std::move(lines));
 }
@@ -23,26 +35,20 @@ void NameListModel::setLines(QVector<Line> lines)
 {
     beginResetModel();
     lines_ = std::move(lines);
-    folded_.resize(lines_.size());
+    haystacks_.resize(lines_.size());
     for (qsizetype k = 0; k < lines_.size(); ++k)
-        folded_[k] = foldedForFilter(lines_.at(k).text);
+        haystacks_[k] = findHaystack(lines_.at(k).text, lines_.at(k).fields);
     endResetModel();
 }
 
-QString NameListModel::foldedForFilter(const QString& text)
+bool NameListModel::holdsAll(int row, const QVector<FindWord>& words) const
 {
-    // As the file holds it (Петров as Petrov), then decomposed: an accented
-    // letter is its base letter and its marks.
-    const QString decomposed = reduceToCp1252(text).normalized(QString::NormalizationForm_KD);
-    QString out;
-    out.reserve(decomposed.size());
-    for (QChar c : decomposed) {
-        const QChar::Category kind = c.category();
-        if (kind != QChar::Mark_NonSpacing && kind != QChar::Mark_SpacingCombining &&
-            kind != QChar::Mark_Enclosing)
-            out.append(c);
-    }
-    return out.toCaseFolded();
+    return allWordsIn(words, haystacks_.at(row));
+}
+
+QString NameListModel::whyMatchedAt(int row, const QVector<FindWord>& words) const
+{
+    return whyMatched(words, haystacks_.at(row), lines_.at(row).fields);
 }
 
 void NameListModel::setTexts(const QStringList& texts)
@@ -58,7 +64,7 @@ void NameListModel::appendLine(const Line& line)
 {
     beginInsertRows(QModelIndex(), lines_.size(), lines_.size());
     lines_.append(line);
-    folded_.append(foldedForFilter(line.text));
+    haystacks_.append(findHaystack(line.text, line.fields));
     endInsertRows();
 }
 
@@ -68,7 +74,7 @@ void NameListModel::removeLineAt(int row)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     lines_.remove(row);
-    folded_.remove(row);
+    haystacks_.remove(row);
     endRemoveRows();
 }
 
@@ -106,16 +112,30 @@ NameListFilter::NameListFilter(NameListModel* lines, QObject* parent)
 
 void NameListFilter::setFilterText(const QString& text)
 {
-    QString folded = NameListModel::foldedForFilter(text);
-    if (folded == folded_)
+    if (text == typed_)
         return;
-    folded_ = std::move(folded);
+    typed_ = text;
+    words_ = findWords(text);
     invalidateRowsFilter();
+    // The lines left may now say another reason why they match.
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DisplayRole});
 }
 
 bool NameListFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const
 {
-    return folded_.isEmpty() || lines_->foldedAt(sourceRow).contains(folded_);
+    return lines_->holdsAll(sourceRow, words_);
+}
+
+QVariant NameListFilter::data(const QModelIndex& index, int role) const
+{
+    QVariant value = QSortFilterProxyModel::data(index, role);
+    if (role != Qt::DisplayRole || words_.isEmpty())
+        return value;
+    const QString why = lines_->whyMatchedAt(mapToSource(index).row(), words_);
+    if (why.isEmpty())
+        return value;
+    return trimRight(value.toString()) + QStringLiteral(" \u2014 ") + why;
 }
 
 int NameListFilter::sourceRow(int row) const

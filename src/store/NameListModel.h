@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FindWords.h"
 #include "store/Program.h"
 
 #include <QAbstractListModel>
@@ -16,9 +17,11 @@ namespace tavrel {
 class NameListModel : public QAbstractListModel {
 public:
     enum Role { IdRole = Qt::UserRole + 1 };
+    // A line may bring more fields for a find box to look in than its text.
     struct Line {
         qint16 id = 0;
         QString text;
+        QVector<FindField> fields = {};
     };
 
     explicit NameListModel(QObject* parent = nullptr);
@@ -27,6 +30,9 @@ public:
     // gives the line of an ID, or nothing to leave the ID out.
     void fillFromSortedList(const Program& p,
                             const std::function<std::optional<QString>(qint16)>& lineOf);
+    // The same, each line with the fields `lineOf` gives it.
+    void fillLinesFromSortedList(const Program& p,
+                                 const std::function<std::optional<Line>(qint16)>& lineOf);
     void setLines(QVector<Line> lines);
     void setTexts(const QStringList& texts);
     void appendLine(const Line& line);
@@ -35,13 +41,11 @@ public:
 
     qint16 idAt(int row) const { return lines_.value(row).id; }
     QString textAt(int row) const { return lines_.value(row).text; }
-    // The text of line `row` as a filter compares it (see foldedForFilter).
-    const QString& foldedAt(int row) const { return folded_.at(row); }
+    // True when line `row` holds every word, in its text or its fields.
+    bool holdsAll(int row, const QVector<FindWord>& words) const;
+    // Why line `row` matched `words`, when its text alone does not say (see whyMatched).
+    QString whyMatchedAt(int row, const QVector<FindWord>& words) const;
     QStringList texts() const;
-
-    // Text without case or accents ("Émile" -> "emile"), so that a filter
-    // typed either way finds it.
-    static QString foldedForFilter(const QString& text);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -49,12 +53,13 @@ public:
 private:
     QVector<Line> lines_;
     // The lines folded once when they arrive, so each keystroke only compares.
-    QVector<QString> folded_;
+    QVector<FindHaystack> haystacks_;
 };
 
 // What a list view shows of a NameListModel: every line, or, once a filter
-// text is set, only the lines that contain it (without regard to case or
-// accents), in the model's order.
+// text is set, only the lines that hold each of its words, in any order and
+// without regard to case or accents, in the model's order. A line that matched
+// through a field it does not show says which, after a dash.
 class NameListFilter : public QSortFilterProxyModel {
 public:
     explicit NameListFilter(NameListModel* lines, QObject* parent = nullptr);
@@ -63,13 +68,15 @@ public:
     NameListModel* lines() const { return lines_; }
     // The source row of view row `row`, or -1.
     int sourceRow(int row) const;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
     NameListModel* lines_;
-    QString folded_;
+    QString typed_;
+    QVector<FindWord> words_;
 };
 
 } // namespace tavrel

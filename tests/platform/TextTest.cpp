@@ -92,6 +92,22 @@ TEST(CodePage, SpellingWorksInEveryThread)
     EXPECT_EQ(there, QString::fromUtf8("Oméga Dong Jing"));
 }
 
+// The find box and the field search compare through one folding.
+TEST(Text, FoldingForMatchesDropsAccentsAndCaseAndSpellsSharpSAsSs)
+{
+    EXPECT_EQ(foldForMatch("J\u00fcrgen M\u00dcLLER"), "jurgen muller");
+    EXPECT_EQ(foldForMatch("Wei\u00df"), foldForMatch("WEISS"));
+    EXPECT_EQ(foldForMatch("Stra\u00dfe"), "strasse");
+    EXPECT_EQ(foldForMatch("\u00c9mile Ren\u00e9e \u00c7a"), "emile renee ca");
+    // A combining accent goes as the precomposed one does; other alphabets as stored.
+    EXPECT_EQ(foldForMatch("Rene\u0301e"), "renee");
+    EXPECT_EQ(foldForMatch("\u041f\u0435\u0442\u0440\u043e\u0432"), "petrov");
+    // Blanks and punctuation stay, so fixed-width fields keep their padding.
+    EXPECT_EQ(foldForMatch("  A-b.  "), "  a-b.  ");
+    EXPECT_EQ(digitsOf(u"(555) 123-4567 ext. 8"), "55512345678");
+    EXPECT_EQ(digitsOf(u"none"), "");
+}
+
 TEST(Text, PaddingAndTrimmingAreOnTheRight)
 {
     EXPECT_EQ(padRight("ab", 4), "ab  ");

@@ -50,7 +50,7 @@ TEST_F(SearchTest, DialogOpensBlankBoxesExcludeEachOtherAndMissingPartsAreRefuse
     env.ui.setAutoOk(true);
     // Enter on a box presses "&Search", the default button, not Cancel.
     pressKey(f, Qt::Key_Backtab);
-    ASSERT_EQ(f->focusWidget(), f->displayMatchesCheck);
+    ASSERT_EQ(f->focusWidget(), f->ignoreAccentsCheck);
     pressKey(f, Qt::Key_Return);
     click(f->fieldChecks[1]);
     type(f->searchTextEdit, " baker ");
@@ -74,6 +74,61 @@ TEST_F(SearchTest, DialogOpensBlankBoxesExcludeEachOtherAndMissingPartsAreRefuse
     click(f->cancelButton);
     settle();
     EXPECT_FALSE(loaded("SchForm"));
+}
+
+// "&Ignore Accents" is on as the dialog opens: case, accents and ß against ss
+// fold alike in the key and the fields. Off, the search compares letter for letter.
+TEST_F(SearchTest, IgnoreAccentsIsOnByDefaultAndFoldsKeyAndFieldsAlike)
+{
+    NARecord muller = makeRecord(1, "J\u00fcrgen M\u00fcller");
+    muller.AddrLine1 = "Stra\u00dfe des Friedens 3";
+    muller.SortKey2 = "M\u00dcLLER";
+    NARecord weiss = makeRecord(2, "Hanna Wei\u00df");
+    weiss.Comments = "Caf\u00e9 owner";
+    weiss.PhoneNum1 = "555-0100";
+    env.openFile({{1, muller}, {2, weiss}, {3, makeRecord(3, "Anna Muller")}}, 4);
+
+    SearchDialog* f = openDialog();
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->ignoreAccentsCheck->text(), "&Ignore Accents");
+    EXPECT_TRUE(f->ignoreAccentsCheck->isChecked());
+    pressKey(f, Qt::Key_I, Qt::AltModifier);
+    // An access key clicks a check box the animated way, a moment later.
+    EXPECT_TRUE(QTest::qWaitFor([f] { return !f->ignoreAccentsCheck->isChecked(); }, 1000))
+        << "Alt+I toggles it";
+    closeAllWindows();
+
+    struct Case {
+        const char* key;
+        std::vector<int> boxes;
+        int folded; // matches with accents ignored
+        int exact;  // and letter for letter
+    };
+    const Case cases[] = {
+        {"muller", {0}, 2, 1},              // Anna Muller only, letter for letter
+        {"M\u00dcLLER", {0}, 2, 1},         // J\u00fcrgen only, letter for letter
+        {"weiss", {0}, 1, 0},               // ß is ss
+        {"strasse des", {1}, 1, 0},         // in an address line
+        {"cafe", {3}, 1, 0},                // in a comment
+        {"mueller", {7}, 0, 0},             // folding drops accents, it spells nothing out
+        {"muller          xyz", {5}, 1, 0}, // cut to the sort key's 16 characters first
+        {"555-0100", {2}, 1, 1},            // digits are digits either way
+    };
+    for (const Case& c : cases) {
+        for (bool ignore : {true, false}) {
+            SCOPED_TRACE(std::string(c.key) + (ignore ? " ignoring accents" : " exact"));
+            SearchDialog* d = openDialog();
+            ASSERT_NE(d, nullptr);
+            type(d->searchTextEdit, QString::fromUtf8(c.key));
+            for (int i : c.boxes)
+                click(d->fieldChecks[i]);
+            if (!ignore)
+                click(d->ignoreAccentsCheck);
+            click(d->searchButton);
+            EXPECT_EQ(p.SearchMatchCount, ignore ? c.folded : c.exact);
+            closeAllWindows();
+        }
+    }
 }
 
 TEST_F(SearchTest, MatchWindowsAnswerZeroUnlessAButtonSaysOtherwise)

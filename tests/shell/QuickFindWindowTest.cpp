@@ -200,7 +200,12 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
         {'0', "AL", {"Hal", "Alan"}, {Qt::Key_Down, Qt::Key_Return}, "Hal"},
         {'4', "emi", {"\u00c9mile"}, {Qt::Key_Return}, "\u00c9mile"},
         {'4', "\u00e9E", {"Ren\u00e9e"}, {Qt::Key_Return}, "Ren\u00e9e"},
-        {'4', "o", {"Carol", "Bob"}, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, "Bob"},
+        // Sort keys count as well: Émile's is "o".
+        {'4',
+         "o",
+         {"Carol", "Bob", "\u00c9mile \u2014 Sort Key 1: o"},
+         {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return},
+         "Bob"},
         {'4', "", all, {Qt::Key_Return}, nullptr},
     };
     for (const auto& c : cases) {
@@ -224,6 +229,107 @@ TEST_F(QuickFind, MouseKeysAndTypingChooseAndOpenALineIgnoringCaseAndAccents)
         EXPECT_EQ(env.ui.last().text, "Please Select A Line.");
         press(form(), "ListCmd1");
     }
+}
+
+// The find box holds every word typed, in any order, against every field of
+// the record; a line found through a field it does not show names that field.
+TEST_F(QuickFind, FindBoxMatchesEveryWordInAnyFieldAndSaysWhereWhenNotShown)
+{
+    NARecord greta = makeRecord(1, "Greta Becker");
+    greta.AddrLine1 = "12 Mill Lane";
+    greta.AddrLine2 = "Thornbury";
+    greta.EMail = "gb@example.org";
+    greta.PhoneType1 = "Home";
+    greta.PhoneNum1 = "(555) 123-4567";
+    greta.Comments = "Met at the rowing club";
+    NARecord weiss = makeRecord(2, "Hanna Wei\u00df", "Zeller");
+    weiss.AddrLine1 = "Stra\u00dfe des Friedens 3";
+    NARecord muller = makeRecord(3, "J\u00fcrgen M\u00fcller");
+    muller.AddrLine2 = "Thornbury";
+    muller.PhoneNum2 = "555 9876";
+    start({{1, greta}, {2, weiss}, {3, muller}});
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    const QString gretaLine = padRight("Greta Becker", 35);
+    const struct {
+        QString typed;
+        QStringList shown;
+    } cases[] = {
+        // On the shown field the lines stay as they are, whatever the word order.
+        {"becker greta", {gretaLine}},
+        {"  GRETA   beck ", {gretaLine}},
+        {"greta becker zz", {}},
+        // ß is ss, accents and case are ignored, both ways round.
+        {"weiss", {padRight("Hanna Wei\u00df", 35)}},
+        {"WEI\u00df hanna", {padRight("Hanna Wei\u00df", 35)}},
+        {"muller jurgen", {padRight("J\u00fcrgen M\u00fcller", 35)}},
+        {"m\u00fcll", {padRight("J\u00fcrgen M\u00fcller", 35)}},
+        // Other fields: the line names the one that matched.
+        {"mill", {"Greta Becker \u2014 Address Line 1: 12 Mill Lane"}},
+        {"greta thornbury", {"Greta Becker \u2014 Address Line 2: Thornbury"}},
+        {"thornbury",
+         {"Greta Becker \u2014 Address Line 2: Thornbury",
+          "J\u00fcrgen M\u00fcller \u2014 Address Line 2: Thornbury"}},
+        {"strasse", {"Hanna Wei\u00df \u2014 Address Line 1: Stra\u00dfe des Friedens 3"}},
+        {"example.org", {"Greta Becker \u2014 E-Mail: gb@example.org"}},
+        {"rowing", {"Greta Becker \u2014 Comments: Met at the rowing club"}},
+        {"zeller", {"Hanna Wei\u00df \u2014 Sort Key 1: Zeller"}},
+        // Words on two fields name both, in the record's order.
+        {"club mill",
+         {"Greta Becker \u2014 Address Line 1: 12 Mill Lane; Comments: Met at the rowing club"}},
+        // Digits match a telephone number's digits, punctuation and blanks left out.
+        {"555 12", {"Greta Becker \u2014 Home: (555) 123-4567"}},
+        {"5551234567", {"Greta Becker \u2014 Home: (555) 123-4567"}},
+        {"5559876", {"J\u00fcrgen M\u00fcller \u2014 Telephone: 555 9876"}},
+        {"5551239", {}},
+        // A word never spans two fields.
+        {"lane thornbury",
+         {"Greta Becker \u2014 Address Line 1: 12 Mill Lane; Address Line 2: "
+          "Thornbury"}},
+        {"lanethorn", {}},
+    };
+    auto* box = control<QLineEdit>(form(), "ListFilter");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        type(box, c.typed);
+        EXPECT_EQ(lines(), c.shown);
+    }
+    // The phone list shows the numbers: a match there needs no naming.
+    press(form(), "ListCmd1");
+    open(QLatin1Char('6'), QLatin1Char('4'));
+    type(control<QLineEdit>(form(), "ListFilter"), "555 12");
+    ASSERT_EQ(lines().size(), 1);
+    EXPECT_FALSE(lines().at(0).contains(u'\u2014')) << lines().at(0).toStdString();
+    EXPECT_TRUE(lines().at(0).startsWith("Home")) << lines().at(0).toStdString();
+    // Cleared, the list is whole and plain again.
+    type(control<QLineEdit>(form(), "ListFilter"), "");
+    EXPECT_EQ(lines().size(), 3);
+}
+
+// Typing as soon as the window opens goes to the find box; the arrow keys and
+// Enter still work the list.
+TEST_F(QuickFind, TypingRightAfterOpeningGoesToTheFindBox)
+{
+    start({{1, makeRecord(1, "Greta Becker")}, {2, makeRecord(2, "Hanna Wei\u00df")}});
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    ASSERT_EQ(QApplication::focusWidget(), list());
+    auto* box = control<QLineEdit>(form(), "ListFilter");
+    QTest::keyClicks(list(), "Wei");
+    EXPECT_EQ(QApplication::focusWidget(), box);
+    QTest::keyClicks(box, "ss");
+    EXPECT_EQ(box->text(), "Weiss");
+    EXPECT_EQ(names(), QStringList{"Hanna Wei\u00df"});
+    pressKey(form(), Qt::Key_Return);
+    settle();
+    expectOpened("Hanna Wei\u00df");
+
+    // Arrow keys stay in the list; a capital typed there arrives as typed.
+    open(QLatin1Char('0'), QLatin1Char('4'));
+    pressKey(form(), Qt::Key_Down);
+    EXPECT_EQ(QApplication::focusWidget(), list());
+    EXPECT_EQ(list()->currentIndex().row(), 0);
+    QTest::keyClicks(list(), "B");
+    EXPECT_EQ(control<QLineEdit>(form(), "ListFilter")->text(), "B");
+    EXPECT_EQ(names(), QStringList{"Greta Becker"});
 }
 
 TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)

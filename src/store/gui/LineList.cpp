@@ -53,6 +53,33 @@ private:
     std::function<void()> choose_;
 };
 
+// Printable keys pressed in a list, passed on to its find box.
+class TypingToBox : public QObject {
+public:
+    TypingToBox(QListView* list, QLineEdit* edit) : QObject(list), edit_(edit)
+    {
+        list->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier) || text.isEmpty() ||
+            !text.at(0).isPrint() || text.at(0).isSpace())
+            return false;
+        edit_->setFocus(Qt::OtherFocusReason);
+        edit_->insert(text);
+        return true;
+    }
+
+private:
+    QLineEdit* edit_;
+};
+
 } // namespace
 
 QListView* newLineList(QWidget* parent, const char* objectName)
@@ -97,6 +124,11 @@ FilterBox newFilterBox(QWidget* parent, QListView* list, const char* objectName,
     QObject::connect(box.edit, &QLineEdit::textChanged, shown, &NameListFilter::setFilterText);
     new FilterKeys(box.edit, list, std::move(choose));
     return box;
+}
+
+void sendTypingToFilterBox(QListView* list, QLineEdit* edit)
+{
+    new TypingToBox(list, edit);
 }
 
 } // namespace tavrel

@@ -30,5 +30,9 @@ struct FilterBox {
 };
 FilterBox newFilterBox(QWidget* parent, QListView* list, const char* objectName,
                        std::function<void()> choose);
+// Text typed while the list has the focus goes on into the find box (which
+// takes the focus), so a person can start typing as soon as the list opens.
+// Arrow keys, Enter, Space and shortcuts stay with the list.
+void sendTypingToFilterBox(QListView* list, QLineEdit* edit);
 
 } // namespace tavrel
