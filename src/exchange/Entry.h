@@ -31,6 +31,8 @@ struct Entry {
     QList<ExchangePhone> phones;
     QStringList emails;
     QString comments;
+    // A card's birthday, year-month-day where it gave one; an import puts it in Comments.
+    QString birthday;
     QString sortKey1;
     QString sortKey2;
     // The organisation: the one a person works for (it goes on the address),

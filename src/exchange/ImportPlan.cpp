@@ -329,7 +329,11 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
                               link.text, Width::LinkText);
     }
     r.BackLinkId = qint16(std::clamp(entry.backLinkId, 0, 32767));
-    r.Comments = b.comments(entry.comments);
+    QString comments = entry.comments;
+    if (!entry.birthday.isEmpty())
+        comments += (comments.isEmpty() ? QString() : QStringLiteral("\r\n")) +
+                    QCoreApplication::translate("tavrel::VCard", "Birthday: ") + entry.birthday;
+    r.Comments = b.comments(comments);
     if (const QString removed = b.controlsRemoved(); !removed.isEmpty())
         pr.changes << removed;
     return pr;

@@ -361,9 +361,7 @@ Entry CardBuilder::finish()
     if (e.isOrganisation)
         e.family = e.given = QString();
     preferredEmailFirst();
-    if (!birthday.isEmpty())
-        e.comments += (e.comments.isEmpty() ? QString() : QStringLiteral("\r\n")) +
-                      QCoreApplication::translate("tavrel::VCard", "Birthday: ") + birthday;
+    e.birthday = birthday;
     if (e.name.isEmpty())
         e.name = !nName.isEmpty() ? nName : e.emails.value(0);
     // A 3.0 card keeps the lines as written in LABEL; the first goes with the first ADR.

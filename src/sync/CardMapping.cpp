@@ -418,6 +418,10 @@ QByteArray recordFromCard(const QByteArray& card)
     Entry entry = readVCards(card).entries.value(0);
     entry.links = {};
     entry.backLinkId = 0;
+    // The card keeps its further addresses and its birthday on the server;
+    // the record takes only what its own fields hold.
+    entry.emails = entry.emails.mid(0, 1);
+    entry.birthday.clear();
     NARecord r = planRecord(entry, OverflowChoice::CutAndLog).record;
     r.RecStatus = kActive;
     r.RecId = 0;

@@ -117,8 +117,10 @@ TEST_F(PreviewTest, TwoSidedReportToPdfFilesNamesBothFiles)
         const QString folder =
             env.dir() + (preview ? QStringLiteral("/file") : QStringLiteral("/folder"));
         QtPrinter pdf(folder);
-        if (preview)
+        if (preview) { // a file chosen in "PDF file..." lies in a folder that is there
+            QDir().mkpath(folder);
             pdf.setPdfFileName(folder + QStringLiteral("/sides.pdf"));
+        }
         PrinterRoute route(p.printer, pdf);
         startPrintReport(p);
         QWidget* form = findWindow(QStringLiteral("PrtForm"));

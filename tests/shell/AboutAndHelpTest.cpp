@@ -109,6 +109,13 @@ TEST_F(ShellTest, EveryMenuItemAndCommandWindowOpensItsOwnHelpTopic)
             SCOPED_TRACE(a->objectName().toStdString());
             const QString topic = help.topicForContext(n);
             EXPECT_NE(topic, QStringLiteral("contents.html"));
+            // Redo is told of in Undo's own topic.
+            if (a->objectName() == QLatin1String("RedoMenu")) {
+                EXPECT_EQ(topic,
+                          help.topicForContext(
+                              action(QStringLiteral("UndoMenu"))->property("helpContext").toInt()));
+                continue;
+            }
             EXPECT_TRUE(topics.insert(topic).second) << "two menu items share it";
         }
     }

@@ -62,9 +62,9 @@ TEST_F(StartupTest, EachRefusalEndsTheRunBeforeTheSplash)
          {},
          "Your Current Screen Resolution Is Too Low To Properly Display the "
          "Corvane Windows.  Click OK To Exit Corvane."},
-        {1024, {true, {}}, "Corvane Mark32 Is Already Running."},
+        {1024, {.anotherCopy = true}, "Corvane Mark32 Is Already Running."},
         {1024,
-         {false, "Permission denied"},
+         {.lockProblem = QStringLiteral("Permission denied")},
          "TVL Cannot Make Its Lock File In The Folder\n" + env.dir() +
              "\n(Permission denied).\n\nClick OK To Terminate TVL."},
     };
