@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tavrel {
@@ -218,6 +219,8 @@ private:
     // Sends the exchanges, up to `parallelRequests` at once, each followed
     // through its redirects; `answered` as for putCards.
     QList<Answer> sendAll(const QList<Exchange>& exchanges, const Answered& answered);
+    // Asks the server once, without a body, how it takes the password (see the definition).
+    std::optional<Answer> settleAuthentication(const QList<Exchange>& exchanges);
     // Sends the flight's exchange, calling `finished` when its answer ends;
     // false when it could not go (its answer says why).
     bool launch(Flight& flight, const std::function<void(Flight&)>& finished);
@@ -243,6 +246,7 @@ private:
     DavSettings settings;
     int requests = 0;
     bool cancelled = false;
+    bool authenticationSettled = false;
     bool stayAtOrigin = false; // redirects elsewhere end the exchange (while discovering)
     // Kept for the client's life, so its connections carry later requests too.
     std::unique_ptr<HttpTransport> transport;

@@ -6,6 +6,8 @@
 #include "sync/HttpTransport.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
+#include <optional>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QMetaObject>
@@ -168,7 +170,39 @@ CardDavClient::Answer CardDavClient::send(const Exchange& exchange)
 QList<CardDavClient::Answer> CardDavClient::sendAll(const QList<Exchange>& exchanges,
                                                     const Answered& answered)
 {
+    if (const std::optional<Answer> refused = settleAuthentication(exchanges))
+        return QList<Answer>(exchanges.size(), *refused);
     return Fleet(*this, exchanges, answered).run();
+}
+
+// A server that answers a challenge before it has read a request's body resets
+// an HTTP/2 stream, and the answer is lost with it. So before the first body
+// goes over https (where HTTP/2 may be spoken) to the account's server, an
+// OPTIONS without one finds out whether the password is taken as Basic or must
+// answer Digest. When the server cannot be reached at all, that answer stands
+// for every exchange.
+std::optional<CardDavClient::Answer>
+CardDavClient::settleAuthentication(const QList<Exchange>& exchanges)
+{
+    if (authenticationSettled || settings.user.isEmpty())
+        return std::nullopt;
+    const auto first = std::find_if(exchanges.begin(), exchanges.end(), [this](const Exchange& e) {
+        return !e.body.isEmpty() && e.url.scheme() == QLatin1String("https") &&
+               sameOrigin(e.url, settings.server);
+    });
+    if (first == exchanges.end())
+        return std::nullopt;
+    const Answer asked = Fleet(*this, {Exchange{"OPTIONS", first->url, {}, {}}}, {}).run().at(0);
+    switch (asked.result.outcome) {
+    case DavOutcome::Unreachable:
+    case DavOutcome::TlsFailed:
+    case DavOutcome::Timeout:
+    case DavOutcome::Cancelled:
+        return asked;
+    default:
+        authenticationSettled = true;
+        return std::nullopt;
+    }
 }
 
 DavResult CardDavClient::checkAddress(const QUrl& url) const

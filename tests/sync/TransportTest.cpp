@@ -264,7 +264,8 @@ TEST(TransportTest, ASelfSignedCertificateIsTrustedOnlyByItsPin)
         CardDavClient(trusting).listChanges(server.url(QStringLiteral("/book")), {}, changes);
     EXPECT_TRUE(listed.ok()) << listed.message.toStdString();
     EXPECT_EQ(changes.changed.size(), 2);
-    EXPECT_EQ(server.requests, 4); // both requests redirected
+    // The OPTIONS that asks how the password is taken, then both requests; each redirected.
+    EXPECT_EQ(server.requests, 6);
     EXPECT_EQ(server.connections - connectionsBefore, 1);
 
     DavSettings wrong = server.settings();
@@ -276,7 +277,7 @@ TEST(TransportTest, ASelfSignedCertificateIsTrustedOnlyByItsPin)
         CardDavClient(wrong).listChanges(server.url(QStringLiteral("/book/")), {}, changes);
     EXPECT_EQ(mismatch.outcome, DavOutcome::TlsFailed);
     EXPECT_TRUE(mismatch.certificatePin.isEmpty());
-    EXPECT_EQ(server.requests, 4);
+    EXPECT_EQ(server.requests, 6);
 }
 
 // `tavrel --sync --setup` against a self-signed server: it says the pin and
