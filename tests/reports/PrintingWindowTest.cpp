@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -29,18 +30,21 @@ void writeHangingLp(const QString& bin)
     QFile::setPermissions(bin + "/lp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// The visible windows titled "Printing" that offer a button.
-QStringList printingWindowsWithAButton()
+// The visible windows titled "Printing" that offer a button (or, with
+// `any`, every visible one).
+QStringList printingWindowsWithAButton(bool any = false)
 {
     QStringList out;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (!w->isVisible() || w->windowTitle() != QLatin1String("Printing"))
             continue;
         for (QPushButton* b : w->findChildren<QPushButton*>())
-            if (b->isVisible()) {
+            if (any || b->isVisible()) {
                 out << w->objectName();
                 break;
             }
+        if (any && !out.contains(w->objectName()))
+            out << w->objectName();
     }
     return out;
 }
@@ -98,6 +102,56 @@ TEST_F(ReportTest, OnePrintingWindowWithOneCancelWhileTheReportIsSent)
               QStringLiteral("Report Not Printed.\n\nSending To The Printer Was Cancelled."));
     EXPECT_EQ(QString::fromUtf8(fileBytes(dir.filePath("args"))).count(QLatin1String("-t\n")), 1);
     EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
+}
+
+// A label test page is handed over while the run's "TVL Is Preparing The
+// Report." window is up: that window shows the hand-over and its Cancel, and
+// no second "Printing" window comes up beside it.
+TEST_F(ReportTest, ATestPageIsSentFromTheOnePrintingWindow)
+{
+    QTemporaryDir dir, spool;
+    writeHangingLp(dir.filePath("bin"));
+    ScopedEnv path("PATH",
+                   (dir.filePath("bin") + QLatin1Char(':')).toLocal8Bit() + qgetenv("PATH"));
+    ScopedEnv log("FAKE_LP_DIR", dir.path().toLocal8Bit());
+    QtPrinter queue{QPrinterInfo()};
+    queue.setSpoolParent(spool.path());
+    queue.setSendPatience(std::chrono::milliseconds(5000));
+    PrinterRoute route(p.printer, queue);
+    openPeople(3);
+    env.ui.answer(Ui::Answer::Yes); // a test page
+    position();
+    env.ui.setAutoOk(true);
+
+    std::set<QString> seen;
+    QStringList texts;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, &watcher, [&] {
+        seen.insert(printingWindowsWithAButton(true).join(u' '));
+        QWidget* preparing = findWindow(QStringLiteral("CancelForm"));
+        if (!preparing || !preparing->isVisible())
+            return;
+        texts << preparing->findChild<QLabel*>("Label1")->text();
+        auto* cancel = preparing->findChild<QPushButton*>("SendCancel");
+        if (cancel && cancel->isVisible())
+            click(cancel);
+    });
+    watcher.start(10);
+    startPrintReport(p);
+    QWidget* form = findWindow(QStringLiteral("PrtForm"));
+    click(control<QRadioButton>(form, "PrtOpt3_4"));
+    click(control<QRadioButton>(form, "PrtOpt4_2")); // 3-across: no stock question
+    click(control<QPushButton>(form, "PrtCmd1"));
+    settle();
+    watcher.stop();
+
+    for (const QString& windows : seen)
+        EXPECT_TRUE(windows.isEmpty() || windows == QLatin1String("CancelForm") ||
+                    windows == QLatin1String("StopPrintForm"))
+            << windows.toStdString();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sending to printer...")));
+    EXPECT_EQ(QString::fromUtf8(fileBytes(dir.filePath("args"))).count(QLatin1String("-t\n")), 1);
+    EXPECT_EQ(loadedWindow(QStringLiteral("CancelForm")), nullptr);
 }
 
 } // namespace tavrel::test
