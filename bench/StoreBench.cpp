@@ -1,7 +1,9 @@
 // Timings of the N&A file operations over a full file of 1700 active records.
 #include "FullFile.h"
 #include "platform/Text.h"
+#include "store/Contact.h"
 #include "store/NameList.h"
+#include "store/OriginalSpellings.h"
 #include "store/RecordAccess.h"
 
 #include <QApplication>
@@ -84,3 +86,34 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     return 0;
 }
+
+// Reading the original spellings of a full file (every record's name in
+// another alphabet) and checking each against its record's bytes: what
+// opening such a file adds.
+void BM_LoadOriginalSpellings(benchmark::State& state)
+{
+    Program& p = fullFile().env.p();
+    OriginalSpellings kept;
+    std::vector<QByteArray> bytes;
+    for (int id = 1; id <= kMaxId; ++id) {
+        Contact c;
+        c.id = id;
+        c.text(ContactField::Name) = QStringLiteral("Иван Петров %1").arg(id);
+        c.text(ContactField::AddrLine1) = QStringLiteral("ул. Ленина %1").arg(id);
+        const EncodedContact e = encodeContact(c);
+        bytes.push_back(e.record.toBytes());
+        kept.keep(id, bytes.back(), e.originals);
+    }
+    kept.save(p.files, p.files.path(QStringLiteral("n&a.mrk")));
+    for (auto _ : state) {
+        OriginalSpellings read;
+        read.load(p.files);
+        int found = 0;
+        for (int id = 1; id <= kMaxId; ++id)
+            found += int(!read.originalsFor(id, bytes[size_t(id - 1)]).empty());
+        if (found != kMaxId)
+            state.SkipWithError("an entry was not found");
+    }
+    p.files.remove(kOriginalSpellingsName);
+}
+BENCHMARK(BM_LoadOriginalSpellings)->Unit(benchmark::kMillisecond);

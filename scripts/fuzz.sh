@@ -15,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-targets_all=(open_file name_list mail_list id_list field_test report_run envelope_run import_file http_answer multistatus)
+targets_all=(open_file name_list mail_list id_list field_test report_run envelope_run import_file http_answer multistatus original_spellings)
 mode=long
 limit=(-max_total_time=1800)
 case "${1:-}" in
@@ -33,7 +33,7 @@ cmake --build "$dir" --target fuzzers -j"$(nproc)"
 # Inputs as large as a file of about 40 records; longer ones only slow the search.
 max_len() {
   case "$1" in
-    id_list|mail_list|field_test|http_answer) echo 4096 ;;
+    id_list|mail_list|field_test|http_answer|original_spellings) echo 4096 ;;
     *) echo 24000 ;;
   esac
 }
