@@ -3,6 +3,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/UndoFiles.h"
 
 #include <QPushButton>
 
@@ -53,7 +54,9 @@ void AddDeleteNamesDialog::onOkClicked()
             return;
         }
         try {
+            ListUndoScope undo(p_, UndoKind::ChangeList, fileName_);
             writeMailList(p_, fileName_, title_);
+            undo.commit();
         } catch (const PlatformError& e) {
             // The list file is untouched; the picks stay on screen to try again.
             p_.ui.messageBox(tr("Error ") + numText(e.number()) +

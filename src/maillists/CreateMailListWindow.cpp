@@ -8,6 +8,7 @@
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "store/UndoFiles.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -193,7 +194,10 @@ void CreateMailListWindow::onCreateClicked()
         case MailListAnswer::Replace:
             break;
         }
-        writeMailList(p_, mailListFileName(identifier), titleEdit->text());
+        const QString name = mailListFileName(identifier);
+        ListUndoScope undo(p_, UndoKind::CreateList, name);
+        writeMailList(p_, name, titleEdit->text());
+        undo.commit();
     } catch (const PlatformError& e) {
         if (e.number() == ErrNo::BadFileName) {
             refuseIdentifier(false);

@@ -11,6 +11,7 @@
 #include "platform/gui/Named.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
+#include "store/UndoFiles.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -230,7 +231,9 @@ void ReviseMailListWindow::onReviseIdsClicked()
     p_.ui.setWaitCursor(true);
     parseIdList(p_, idNumbersEdit->toPlainText());
     try {
+        ListUndoScope undo(p_, UndoKind::ChangeList, file);
         writeMailList(p_, file, titleEdit->text());
+        undo.commit();
     } catch (const PlatformError& e) {
         p_.ui.setWaitCursor(false);
         unexpected(e.number(), "MailCmd7");
@@ -280,7 +283,9 @@ void ReviseMailListWindow::onChangeTitleClicked()
             contents += (at < line.size() && line.at(at) == '1') ? '1' : '0';
         }
         contents += "\r\n";
+        ListUndoScope undo(p_, UndoKind::ChangeList, file);
         replaceMailListFile(p_, file, contents);
+        undo.commit();
     } catch (const PlatformError& e) {
         p_.ui.messageBox(tr("Error ") + numText(e.number()) +
                              tr(" Occurred In MailCmd4.  Notify Programmer."),
@@ -300,7 +305,9 @@ void ReviseMailListWindow::onDeleteListClicked()
     if (p_.ui.messageBox(tr("Do You Really Want To Delete Mailing List ") + file + tr("?"), kTitle,
                          Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes) {
         try {
+            ListUndoScope undo(p_, UndoKind::DeleteList, file);
             removeMailList(p_, file);
+            undo.commit();
         } catch (const PlatformError& e) {
             unexpected(e.number(), "MailCmd5");
             exitButton->setFocus();

@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "store/UndoFiles.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -153,7 +154,10 @@ void SearchCompleteWindow::saveList(const QString& identifier)
         case MailListAnswer::Replace:
             break;
         }
-        writeMailList(p_, mailListFileName(identifier), titleEdit->text());
+        const QString name = mailListFileName(identifier);
+        ListUndoScope undo(p_, UndoKind::CreateList, name);
+        writeMailList(p_, name, titleEdit->text());
+        undo.commit();
     } catch (const PlatformError& e) {
         if (e.number() == ErrNo::DeviceIo) {
             p_.ui.messageBox(tr("A Serious Hard Disk Error Occurred.  Corvane Cannot Continue."),

@@ -17,6 +17,7 @@
 #include "shell/ShellResources.h"
 #include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
+#include "store/UndoStore.h"
 #include "sync/SyncDialog.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/UpkeepCommands.h"
@@ -571,6 +572,8 @@ void MainWindow::endRun()
     ending_ = true;
     p_.help.quit();
     syncAtExit(p_, syncPasswords());
+    // The history's digest then covers every write of this session.
+    saveUndoHistory(p_);
     p_.naFile.close();
     tidyBackups(p_);
     p_.ui.endProgram();

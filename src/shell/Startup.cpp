@@ -10,6 +10,7 @@
 #include "shell/WelcomeDialog.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
+#include "store/UndoStore.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Compaction.h"
 
@@ -169,6 +170,7 @@ std::unique_ptr<MainWindow> startUp(Program& p, const StartupEnvironment& env)
     finishInterruptedWork(p);
     showSplash(p, env);
     openNAFile(p);
+    loadUndoHistory(p);
     takeAutomaticCopy(p, BackupTrigger::Daily);
     armAutomaticCopies(p);
 

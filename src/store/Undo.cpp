@@ -3,6 +3,8 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/RecordAccess.h"
+#include "store/UndoFiles.h"
+#include "store/UndoStore.h"
 
 #include <QCoreApplication>
 #include <optional>
@@ -35,14 +37,31 @@ QString kindText(UndoKind kind)
         return QCoreApplication::translate("tavrel::Undo", "Delete Of ");
     case UndoKind::Undelete:
         return QCoreApplication::translate("tavrel::Undo", "Undelete Of ");
+    case UndoKind::CreateList:
+        return QCoreApplication::translate("tavrel::Undo", "Create Of ");
+    case UndoKind::ChangeList:
+        return QCoreApplication::translate("tavrel::Undo", "Change Of ");
+    case UndoKind::DeleteList:
+        return QCoreApplication::translate("tavrel::Undo", "Delete Of ");
     }
     return QString();
 }
 
+bool isListStep(const UndoStep& step)
+{
+    return step.kind == UndoKind::CreateList || step.kind == UndoKind::ChangeList ||
+           step.kind == UndoKind::DeleteList;
+}
+
 // "Delete Of Greta Becker (ID 7)", "Change Of Greta Becker (ID 5 To ID 9)",
-// "Undelete Of 3 Records"; a record without a name: "Delete Of ID 7".
+// "Undelete Of 3 Records"; a record without a name: "Delete Of ID 7";
+// a list: "Create Of Mailing List "CLUB"".
 QString describe(const UndoStep& step)
 {
+    if (isListStep(step))
+        return kindText(step.kind) +
+               QCoreApplication::translate("tavrel::Undo", "Mailing List \"") + step.list +
+               QLatin1Char('"');
     if (step.kind == UndoKind::Undelete && step.count != 1)
         return QCoreApplication::translate("tavrel::Undo", "Undelete Of ") +
                QString::number(step.count) +
@@ -137,11 +156,13 @@ void UndoScope::commit(int newId, int count)
         // What the step left cannot be read back: the step is written, but
         // cannot be undone.
     }
+    saveUndoHistory(p_);
 }
 
 void endUndoHistory(Program& p, BulkChange why)
 {
     p.Undo.end(why);
+    saveUndoHistory(p);
 }
 
 bool canUndo(const Program& p)
@@ -184,6 +205,40 @@ QString doneText(Direction d)
                   : QCoreApplication::translate("tavrel::Undo", " Has Been Redone.");
 }
 
+void cannotNow(Program& p, const UndoStep& step, Direction d, const PlatformError& e,
+               const QString& doing)
+{
+    p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
+                        cannotNowText(d) + numText(e.number()) + doing,
+                    kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+}
+
+// The same for the list files of a step.
+std::optional<UndoOutcome> listRefusal(Program& p, const UndoStep& step, Direction d)
+{
+    const UndoFile* changed = nullptr;
+    try {
+        changed = changedListFile(p.files, step, d.undo);
+    } catch (const PlatformError& e) {
+        cannotNow(p, step, d, e,
+                  QCoreApplication::translate("tavrel::Undo", " Reading The Mailing List File."));
+        return UndoOutcome::NotNow;
+    }
+    if (!changed)
+        return std::nullopt;
+    p.ui.beep();
+    p.ui.messageBox(
+        QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
+            (d.undo ? QCoreApplication::translate("tavrel::Undo", " Cannot Be Undone: File ")
+                    : QCoreApplication::translate("tavrel::Undo", " Cannot Be Redone: File ")) +
+            changed->name +
+            QCoreApplication::translate("tavrel::Undo", " Has Been Changed Since.") +
+            QStringLiteral("\n") +
+            QCoreApplication::translate("tavrel::Undo", "The Mailing Lists Are Left As They Are."),
+        kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    return UndoOutcome::Refused;
+}
+
 // Nothing when every record of `step` still holds what `d` expects; else
 // says which does not (or that the file cannot be read) and why it stops.
 std::optional<UndoOutcome> refusal(Program& p, const UndoStep& step, Direction d)
@@ -212,14 +267,23 @@ std::optional<UndoOutcome> refusal(Program& p, const UndoStep& step, Direction d
             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return UndoOutcome::Refused;
     }
-    return std::nullopt;
+    return listRefusal(p, step, d);
 }
 
 // Writes each record of `step` as `d` wants it through the record-write path;
 // LastRecNo and the lowest free ID then follow from the records by the same
 // rules the record commands use.
-void applyStep(Program& p, const UndoStep& step, Direction d)
+bool applyStep(Program& p, const UndoStep& step, Direction d)
 {
+    try {
+        writeListFiles(p.files, step, d.undo);
+    } catch (const PlatformError& e) {
+        cannotNow(p, step, d, e,
+                  QCoreApplication::translate("tavrel::Undo", " Writing The Mailing List File."));
+        return false;
+    }
+    if (step.records.isEmpty())
+        return true;
     for (const UndoRecord& r : step.records)
         putRecordBytes(p, r.recNo, d.written(r));
     if (d.undo)
@@ -231,6 +295,7 @@ void applyStep(Program& p, const UndoStep& step, Direction d)
     if (p.LastRecNo > 1 && !readActive(p, p.LastRecNo - 1))
         lowerLastRecNo(p, p.LastRecNo);
     findLowestFreeId(p);
+    return true;
 }
 
 } // namespace
@@ -245,10 +310,15 @@ UndoOutcome undoLastStep(Program& p)
         // A read error writes nothing and keeps the step for another try.
         if (*no == UndoOutcome::NotNow)
             p.Undo.putBack(step);
+        saveUndoHistory(p);
         return UndoOutcome::Refused;
     }
-    applyStep(p, step, d);
+    if (!applyStep(p, step, d)) {
+        p.Undo.putBack(step);
+        return UndoOutcome::Refused;
+    }
     p.Undo.pushUndone(step);
+    saveUndoHistory(p);
     p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
                         doneText(d),
                     kTitle, Ui::Buttons::Ok);
@@ -277,10 +347,15 @@ UndoOutcome redoLastStep(Program& p)
     if (const auto no = refusal(p, step, d)) {
         if (*no == UndoOutcome::NotNow)
             p.Undo.pushUndone(step);
+        saveUndoHistory(p);
         return UndoOutcome::Refused;
     }
-    applyStep(p, step, d);
+    if (!applyStep(p, step, d)) {
+        p.Undo.pushUndone(step);
+        return UndoOutcome::Refused;
+    }
     p.Undo.putBack(step);
+    saveUndoHistory(p);
     p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
                         doneText(d),
                     kTitle, Ui::Buttons::Ok);

@@ -29,6 +29,20 @@ void UndoLog::noteBefore(int recNo, const QByteArray& bytes)
         open_->records.append({recNo, bytes, QByteArray()});
 }
 
+void UndoLog::add(UndoStep step)
+{
+    steps_.append(std::move(step));
+    redo_.clear();
+}
+
+void UndoLog::restore(QVector<UndoStep> steps, QVector<UndoStep> undone)
+{
+    open_.reset();
+    steps_ = std::move(steps);
+    redo_ = std::move(undone);
+    endedBy_ = BulkChange::None;
+}
+
 void UndoLog::end(BulkChange why)
 {
     open_.reset();

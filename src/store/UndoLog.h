@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QVector>
 #include <optional>
 
 namespace tavrel {
 
-// What a step of the record commands did, as the Edit menu names it.
-enum class UndoKind { Add, Change, Delete, Undelete };
+// What a step of the record or mailing list commands did, as the Edit menu names it.
+enum class UndoKind { Add, Change, Delete, Undelete, CreateList, ChangeList, DeleteList };
 
 // Commands that change records in bulk. Steps made before one of them cannot
 // be taken back afterwards: the records they touched may lie elsewhere now.
@@ -16,6 +17,15 @@ enum class BulkChange { None, Import, Compaction, DuplicateDeletion, Sync, Resto
 // One record a step wrote, as it was before the step and as the step left it.
 struct UndoRecord {
     int recNo = 0;
+    QByteArray before;
+    QByteArray after;
+};
+
+// One file a mailing list step wrote or removed, whole, before and after it.
+struct UndoFile {
+    QString name;
+    bool existedBefore = false;
+    bool existsAfter = false;
     QByteArray before;
     QByteArray after;
 };
@@ -30,6 +40,9 @@ struct UndoStep {
     qint64 sizeBefore = 0;
     qint64 sizeAfter = 0;
     QVector<UndoRecord> records;
+    // A mailing list step: the list's identifier and the files it touched.
+    QString list;
+    QVector<UndoFile> files;
 };
 
 // The steps of this session that can still be taken back, oldest first. A step
@@ -45,6 +58,8 @@ public:
     // Ends the open step; it joins the log unless it changed nothing.
     template <typename ReadRecord> void commit(qint64 fileSize, ReadRecord read);
     void discard() { open_.reset(); }
+    // A step made whole elsewhere (a mailing list step) joins the log.
+    void add(UndoStep step);
 
     bool empty() const { return steps_.isEmpty(); }
     const UndoStep& last() const { return steps_.last(); }
@@ -63,11 +78,20 @@ public:
     BulkChange endedBy() const { return endedBy_; }
     void setLastDescription(int newId, int count);
 
+    // Both lists as they stand, oldest first, and putting them back after a restart.
+    const QVector<UndoStep>& steps() const { return steps_; }
+    const QVector<UndoStep>& undone() const { return redo_; }
+    void restore(QVector<UndoStep> steps, QVector<UndoStep> undone);
+    // True once the history is kept on disk beside the N&A file.
+    bool kept() const { return kept_; }
+    void setKept(bool kept) { kept_ = kept; }
+
 private:
     QVector<UndoStep> steps_;
     QVector<UndoStep> redo_;
     std::optional<UndoStep> open_;
     BulkChange endedBy_ = BulkChange::None;
+    bool kept_ = false;
 };
 
 template <typename ReadRecord> void UndoLog::commit(qint64 fileSize, ReadRecord read)
