@@ -292,6 +292,7 @@ void changeRecord(Program& p, RecordScreen& from)
         from.idEdit->setText(QString::number(old));
         return;
     }
+    offerSortKeys(p);
     if (!settleOverflow(p, from))
         return;
     NARecord stored;
@@ -358,6 +359,7 @@ void addRecord(Program& p, RecordScreen& from)
         say(p, QCoreApplication::translate("tavrel::RecordCommands",
                                            "That ID Is Already In Use.  Cannot Add Record."));
     } else {
+        offerSortKeys(p);
         if (!settleOverflow(p, from))
             return;
         UndoScope undo(p, UndoKind::Add, n);
