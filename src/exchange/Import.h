@@ -85,6 +85,11 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice,
                          KeyCase keyCase = KeyCase::Upper);
 // True when the entry is an organisation rather than a person.
 bool isOrganisationEntry(const Entry& entry);
+// Fills empty `key1` and `key2` with the sort keys an import gives an entry
+// named `name` that has none: a person's by family and given name, an
+// organisation's by its name. Keys already given stay as they are.
+void suggestSortKeys(const QString& name, QString& key1, QString& key2,
+                     KeyCase keyCase = KeyCase::Upper);
 // Plans every entry and marks those that look like a record already in the file.
 ImportPlan planImport(Program& p, const ImportSource& source, OverflowChoice choice);
 // Plans again under another choice, keeping the user's include choices.

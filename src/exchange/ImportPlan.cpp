@@ -225,6 +225,15 @@ bool isOrganisationEntry(const Entry& e)
     return e.given.trimmed().isEmpty() && isOrganisationName(e.name, e.sortKey2);
 }
 
+void suggestSortKeys(const QString& name, QString& key1, QString& key2, KeyCase keyCase)
+{
+    Entry entry;
+    entry.name = name;
+    entry.sortKey1 = key1;
+    entry.sortKey2 = key2;
+    makeSortKeys(entry, isOrganisationEntry(entry), keyCase, key1, key2);
+}
+
 PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyCase)
 {
     PlannedRecord pr;

@@ -4,6 +4,7 @@
 #include "platform/gui/Windows.h"
 #include "records/AddressScreen.h"
 #include "records/DetailScreen.h"
+#include "records/OverflowQuestion.h"
 #include "records/RecordActions.h"
 #include "records/RecordScreens.h"
 #include "records/RecordUndo.h"
@@ -284,6 +285,16 @@ void changeRecord(Program& p, RecordScreen& from)
     const int n = *value;
     checkQuickLinkIds(p);
     const int old = p.CurId;
+    if (n != old && readActive(p, n)) {
+        p.ui.beep();
+        say(p, QCoreApplication::translate("tavrel::RecordCommands",
+                                           "That Record ID Is Already In Use."));
+        from.idEdit->setText(QString::number(old));
+        return;
+    }
+    offerSortKeys(p);
+    if (!settleOverflow(p, from))
+        return;
     NARecord stored;
     UndoScope undo(p, UndoKind::Change, old);
     if (n == old) {
@@ -291,13 +302,6 @@ void changeRecord(Program& p, RecordScreen& from)
         stored = p.CurRec;
         Put_NA_Rec(p, old + 1);
     } else {
-        if (readActive(p, n)) {
-            p.ui.beep();
-            say(p, QCoreApplication::translate("tavrel::RecordCommands",
-                                               "That Record ID Is Already In Use."));
-            from.idEdit->setText(QString::number(old));
-            return;
-        }
         assembleRecord(p, n);
         stored = p.CurRec;
         Put_NA_Rec(p, n + 1);
@@ -355,6 +359,9 @@ void addRecord(Program& p, RecordScreen& from)
         say(p, QCoreApplication::translate("tavrel::RecordCommands",
                                            "That ID Is Already In Use.  Cannot Add Record."));
     } else {
+        offerSortKeys(p);
+        if (!settleOverflow(p, from))
+            return;
         UndoScope undo(p, UndoKind::Add, n);
         assembleRecord(p, n);
         Put_NA_Rec(p, n + 1);

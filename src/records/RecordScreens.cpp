@@ -1,5 +1,6 @@
 #include "records/RecordScreens.h"
 
+#include "exchange/Import.h"
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
 #include "records/AddressScreen.h"
@@ -130,6 +131,26 @@ void assembleRecord(Program& p, int id)
     }
     // Cut and pad as the file will hold it, so the buffer is what gets stored.
     r = asStored(r);
+}
+
+void offerSortKeys(Program& p)
+{
+    AddressScreen* one = loadedScreen1(p);
+    DetailScreen* two = loadedScreen2(p);
+    if (!one || !two)
+        return;
+    QString keys[2];
+    for (int i = 0; i < 2; ++i)
+        keys[i] = two->sortKeyEdits[i]->text().trimmed().isEmpty() ? QString()
+                                                                   : two->sortKeyEdits[i]->text();
+    if (!keys[0].isEmpty() && !keys[1].isEmpty())
+        return;
+    // The keys an import would give the record, so typed records sort among imported ones.
+    suggestSortKeys(one->nameEdit->text(), keys[0], keys[1]);
+    for (int i = 0; i < 2; ++i) {
+        if (two->sortKeyEdits[i]->text().trimmed().isEmpty() && !keys[i].isEmpty())
+            two->sortKeyEdits[i]->setText(keys[i]);
+    }
 }
 
 void clearRecordScreens(Program& p)

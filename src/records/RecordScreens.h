@@ -22,6 +22,9 @@ void fillScreen1(Program& p);
 void fillScreen2(Program& p);
 // Builds the current record from both screens with RecId `id`.
 void assembleRecord(Program& p, int id);
+// Fills the empty sort key boxes with the keys the import would make from the
+// name box, so the person sees them before the record is stored.
+void offerSortKeys(Program& p);
 // Empties every box of both screens.
 void clearRecordScreens(Program& p);
 

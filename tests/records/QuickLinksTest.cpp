@@ -187,7 +187,9 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeybo
     pickLink(3);
     EXPECT_EQ(box(two(), "BrsTxt30_3")->text(), "12");
 
-    // Nothing is stored until Change; then the description is cut to 20 on disk.
+    // Nothing is stored until Change, which asks about the description that
+    // does not fit; kept cut, it is 20 characters on disk.
+    env.ui.onModal([](QDialog& d) { click(d.findChild<QPushButton*>("KeepButton")); });
     press(two(), "BrsCmd5");
     const NARecord r = onDisk(3);
     EXPECT_EQ(r.LinkId1, 12);
