@@ -3,6 +3,7 @@
 // EnvelopeDialog.cpp.
 #include "envelopes/EnvelopeDialog.h"
 
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/PrinterBox.h"
@@ -320,6 +321,9 @@ void EnvelopeDialog::connectHandlers()
                 addressOkButton->click();
         });
     connect(addressOkButton, &QPushButton::clicked, this, &EnvelopeDialog::onAddressOkClicked);
+    // Esc is the Cancel of the panel on display.
+    escapePresses(this, {addressCancelButton, returnNameCancelButton, mailNameCancelButton,
+                         mailListCancelButton, cancelButton});
     connect(addressCancelButton, &QPushButton::clicked, this,
             &EnvelopeDialog::onAddressCancelClicked);
     for (QPushButton* ok : {returnNameOkButton, mailNameOkButton})

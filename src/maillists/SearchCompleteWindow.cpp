@@ -11,6 +11,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,6 +98,18 @@ SearchCompleteWindow::SearchCompleteWindow(Program& p) : QWidget(nullptr, Qt::Wi
 
     connect(okButton, &QPushButton::clicked, this, &SearchCompleteWindow::onOkClicked);
     connect(cancelButton, &QPushButton::clicked, this, &SearchCompleteWindow::onCancelClicked);
+}
+
+void SearchCompleteWindow::keyPressEvent(QKeyEvent* event)
+{
+    // A plain window has no default button of its own: Enter that no control
+    // took (the boxes pass it on) presses OK, as in a dialog.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        okButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SearchCompleteWindow::setState(State state)

@@ -42,6 +42,9 @@ public:
     void onOkClicked();
     void onCancelClicked();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // Closes this window and the search's match windows.
     void closeSearchWindows();

@@ -152,6 +152,7 @@ void AddressScreen::fill(const NARecord& r)
         showText(phoneTypeCombos[i], trimRightView(r.phoneType(i + 1)));
         showText(phoneNumberEdits[i], trimRightView(r.phoneNum(i + 1)));
     }
+    markUnchanged();
 }
 
 void AddressScreen::clear()
@@ -164,6 +165,7 @@ void AddressScreen::clear()
         phoneTypeCombos[i]->setEditText(QString());
         phoneNumberEdits[i]->clear();
     }
+    markUnchanged();
 }
 
 QWidget* AddressScreen::addModeFocus() const

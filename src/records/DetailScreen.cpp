@@ -178,6 +178,7 @@ void DetailScreen::fill(const NARecord& r)
         showText(linkTextEdits[i], trimRightView(r.linkText(i + 1)));
     }
     showText(linkIdEdits[4], linkText(r.BackLinkId));
+    markUnchanged();
 }
 
 void DetailScreen::clear()
@@ -192,6 +193,7 @@ void DetailScreen::clear()
         b->clear();
     for (auto* b : linkTextEdits)
         b->clear();
+    markUnchanged();
 }
 
 QWidget* DetailScreen::addModeFocus() const

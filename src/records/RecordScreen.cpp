@@ -1,6 +1,7 @@
 #include "records/RecordScreen.h"
 
 #include "platform/Text.h"
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/Windows.h"
 #include "records/AddressScreen.h"
 #include "records/DetailScreen.h"
@@ -117,6 +118,7 @@ RecordScreen::RecordScreen(Program& p, std::shared_ptr<RecordSession> session, Q
     connect(changeButton, &QPushButton::clicked, this, &RecordScreen::onChangeClicked);
     connect(addCancelButton, &QPushButton::clicked, this, &RecordScreen::onCancelClicked);
     connect(addButton, &QPushButton::clicked, this, &RecordScreen::onAddClicked);
+    onEscape(this, [this] { onEscapePressed(); });
 }
 
 void RecordScreen::beepOnCut()
@@ -132,6 +134,22 @@ RecordScreen* RecordScreen::other() const
         return session_->two.data();
     return session_->one.data();
 }
+
+namespace {
+
+int helpContextFor(const QString& mode)
+{
+    static const std::pair<const char*, int> topics[] = {{"Add", 25},    {"AddMult", 30},
+                                                         {"Change", 35}, {"Delete", 40},
+                                                         {"Browse", 45}, {"Search", 60}};
+    for (const auto& [name, context] : topics) {
+        if (mode == QLatin1String(name))
+            return context;
+    }
+    return 0;
+}
+
+} // namespace
 
 void RecordScreen::applyState(ScreenState state)
 {
@@ -152,6 +170,53 @@ void RecordScreen::applyState(ScreenState state)
     addButton->setVisible(add);
     addCancelButton->setVisible(add);
     optionalLabel->setVisible(add);
+    // F1 opens the topic of the command that opened the screens.
+    setProperty("helpContext", helpContextFor(p_.ScreenMode));
+    markUnchanged();
+}
+
+void RecordScreen::markUnchanged()
+{
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->setModified(false);
+    shownChoices_.clear();
+    for (const QComboBox* box : findChildren<QComboBox*>())
+        shownChoices_.insert(box, box->currentText());
+}
+
+bool RecordScreen::typedSinceShown() const
+{
+    // The ID box only names the record to show, except for a new record.
+    const bool add = isAddMode(p_.ScreenMode);
+    for (const QLineEdit* box : findChildren<QLineEdit*>()) {
+        if (box->isModified() && !box->isReadOnly() && (add || box != idEdit))
+            return true;
+    }
+    for (const QComboBox* box : findChildren<QComboBox*>()) {
+        if (box->currentText() != shownChoices_.value(box))
+            return true;
+    }
+    return false;
+}
+
+void RecordScreen::onEscapePressed()
+{
+    // Only screens that can store what was typed (Add, Change) have anything to lose.
+    const bool add = !addButton->isHidden();
+    const bool storable = add || !changeButton->isHidden();
+    const RecordScreen* screens[] = {this, other()};
+    const bool typed = std::any_of(std::begin(screens), std::end(screens),
+                                   [](auto* s) { return s && s->typedSinceShown(); });
+    if (storable && typed) {
+        const QString text =
+            add ? tr("This Record Has Not Been Added To The N&A File.\nDiscard What You Typed?")
+                : tr("Your Changes To This Record Have Not Been Stored In The N&A File.\n"
+                     "Discard Them?");
+        if (p_.ui.messageBox(text, kTitle, Ui::Buttons::YesNoDefaultNo, Ui::Icon::Question) !=
+            Ui::Answer::Yes)
+            return;
+    }
+    closeRecordScreens(p_);
 }
 
 void RecordScreen::focusForMode()

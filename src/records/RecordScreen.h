@@ -2,6 +2,7 @@
 
 #include "store/Program.h"
 
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -62,6 +63,12 @@ public:
     virtual void fill(const NARecord& r) = 0;
     virtual void clear() = 0;
 
+    // Takes what the boxes show now as the record's own text: typing after
+    // this is what Esc would lose.
+    void markUnchanged();
+    // Something was typed or chosen in a box since the record was shown.
+    bool typedSinceShown() const;
+
     QLineEdit* idEdit = nullptr;
     QLabel* optionalLabel = nullptr;
     QLabel* browseControlsLabel = nullptr;
@@ -93,6 +100,8 @@ protected:
     void onPreviousClicked();
     void onChangeClicked();
     void onAddClicked();
+    // Esc closes both screens, asking first when typing would be lost.
+    void onEscapePressed();
 
     Program& p_;
     std::shared_ptr<RecordSession> session_;
@@ -105,6 +114,7 @@ private:
     QGroupBox* idFrame_ = nullptr;
     QVBoxLayout* buttonColumn_ = nullptr;
     int widestChar_ = 0;
+    QHash<const QComboBox*, QString> shownChoices_;
 };
 
 // Shows `stored`, a record exactly as the file holds it, on both screens of

@@ -4,6 +4,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/PreviewWindow.h"
@@ -139,6 +140,7 @@ ReportDialog::ReportDialog(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
 {
     setObjectName(QStringLiteral("PrtForm"));
     setWindowTitle(tr("Print"));
+    setProperty("helpContext", 55);
     buildLayout();
 
     reportKindOptions[0]->setChecked(true);
@@ -392,6 +394,8 @@ void ReportDialog::connectHandlers()
     connect(printButton, &QPushButton::clicked, this, &ReportDialog::onPrintClicked);
     connect(previewButton, &QPushButton::clicked, this, &ReportDialog::onPreviewClicked);
     connect(cancelButton, &QPushButton::clicked, this, &ReportDialog::onCancelClicked);
+    // Esc is the Cancel of what the window shows: the picker's, or the window's.
+    escapePresses(this, {listCancelButton, rangeCancelButton, cancelButton});
     connect(listOkButton, &QPushButton::clicked, this, &ReportDialog::onListOkClicked);
     connect(listCancelButton, &QPushButton::clicked, this, &ReportDialog::onListCancelClicked);
     connect(rangeOkButton, &QPushButton::clicked, this, &ReportDialog::onRangeOkClicked);

@@ -1,6 +1,7 @@
 #include "shell/QuickFindWindow.h"
 
 #include "platform/Text.h"
+#include "platform/gui/EscapeKey.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Windows.h"
 #include "records/RecordScreens.h"
@@ -32,6 +33,7 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
 {
     setObjectName(QStringLiteral("ListForm"));
     setWindowTitle(tr("Name And Address File QuickFind"));
+    setProperty("helpContext", 100);
 
     auto* label1 = new QLabel(tr("The Two Parameters Below Can Be Changed "), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -89,13 +91,15 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
     // The find box takes its room from the list, so the window keeps its size.
     nameList->setMinimumSize(520, 320 - filterRow->sizeHint().height() - top->spacing());
 
-    setTabOrder(filterEdit, nameList);
-    setTabOrder(nameList, displayButton);
+    // The window opens in the list; its find box comes next, then the buttons.
+    setTabOrder(nameList, filterEdit);
+    setTabOrder(filterEdit, displayButton);
     setTabOrder(displayButton, cancelButton);
     // The window opens with the focus in the list, as it did before it had a find box.
     nameList->setFocus();
 
     connect(cancelButton, &QPushButton::clicked, this, &QuickFindWindow::onCancelClicked);
+    escapePresses(this, {cancelButton});
     connect(displayButton, &QPushButton::clicked, this, &QuickFindWindow::onDisplayClicked);
     onListClick(nameList, [this](ListClick how) { onLineClicked(how); });
     connect(nameList, &QListView::doubleClicked, this,

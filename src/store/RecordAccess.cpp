@@ -4,6 +4,7 @@
 #include "platform/Text.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 
@@ -305,7 +306,8 @@ void openNAFile(Program& p)
             if (e.number() == ErrNo::FileNotFound && !establish) {
                 const QString text =
                     QCoreApplication::translate("tavrel::RecordAccess",
-                                                "There Is No N&A File In The Current Directory.") +
+                                                "There Is No N&A File In %1.")
+                        .arg(QDir::toNativeSeparators(p.files.programDirectory())) +
                     LF +
                     QCoreApplication::translate("tavrel::RecordAccess",
                                                 "Do You Want One Established?") +

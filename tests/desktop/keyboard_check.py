@@ -364,6 +364,56 @@ def record_ids(exe, c):
         p.close()
 
 
+def escape_and_tab(exe, c):
+    """Esc closes QuickFind, Print, Envelopes and the record screens (asking first where
+    typing would be lost); Tab goes from QuickFind's list to its find box."""
+    p = Program(exe, 40, welcome_off="1")
+    try:
+        main = wait_window("Corvane Mark32")
+        before = p.bytes()
+        # List, Tab to the find box, Tab to Display Record: Enter there opens line 3.
+        keys(main, "ctrl+q")
+        quick = wait_window("Name And Address File QuickFind")
+        keys(quick, "Down", "Down", "Down", "Tab", "Tab", "Return")
+        screen = wait_window(BROWSE_1)
+        c.equal("Tab from the list reaches the find box, then Display Record",
+                p.copied_record(screen), person(3))
+        keys(screen, "Escape")
+        wait_gone(screen, "the record screen")
+        c.check("Esc closes an unchanged record screen without asking", True)
+
+        keys(main, "ctrl+q")
+        quick = wait_window("Name And Address File QuickFind")
+        type_text(quick, "person")
+        keys(quick, "Escape")
+        wait_gone(quick, "QuickFind")
+        c.check("Esc closes QuickFind with a word in its find box", True)
+        for shortcut, title in (("ctrl+p", "Print"), ("ctrl+n", "Print Envelopes")):
+            keys(main, shortcut)
+            w = wait_window(title)
+            keys(w, "Escape")
+            wait_gone(w, title)
+            c.check("Esc closes " + title, True)
+
+        # A name typed into Add: Esc asks; Enter (No, the default) keeps it, Alt+Y drops it.
+        keys(main, "ctrl+a")
+        one = wait_window(ADD)
+        type_text(one, "Half Typed")
+        keys(one, "Escape")
+        c.equal("Esc on a typed record asks first", p.message(),
+                "This Record Has Not Been Added To The N&A File.\nDiscard What You Typed?")
+        c.check("No keeps the record screen", one in visible_windows())
+        keys(one, "Escape")
+        box = wait_window(TITLE)
+        keys(box, "alt+y")
+        wait_gone(one, "the record screen")
+        c.check("Yes closes it and nothing was stored", p.bytes() == before)
+    except Stop as e:
+        c.check("Esc and Tab scenario ran to its end", False, str(e))
+    finally:
+        p.close()
+
+
 def main():
     if len(sys.argv) != 2:
         print(__doc__)
@@ -380,7 +430,7 @@ def main():
     signal.signal(signal.SIGALRM, overall_timeout)
     signal.alarm(OVERALL)
     c = Checks()
-    for scenario in (quickfind, change_by_id, record_ids):
+    for scenario in (quickfind, change_by_id, record_ids, escape_and_tab):
         try:
             scenario(sys.argv[1], c)
         except Stop as e:

@@ -232,6 +232,32 @@ TEST_F(SearchCompleteTest, SavesTheCollectedRecords)
     EXPECT_EQ(findWindow(QStringLiteral("SrchMsg2Form")), nullptr);
 }
 
+TEST_F(SearchCompleteTest, EnterInABoxPressesOk)
+{
+    // Nothing collected: Enter on the count closes the window, as OK does.
+    SearchCompleteWindow* w = openComplete(2, 0, false);
+    ASSERT_TRUE(w);
+    w->matchCountEdit->setFocus();
+    pressKey(w->matchCountEdit, Qt::Key_Return);
+    settle();
+    EXPECT_FALSE(findWindow(QStringLiteral("CompleteForm")));
+
+    // Typed into the boxes, Enter saves the list under what was typed.
+    parseIdList(p, QStringLiteral("5"));
+    w = openComplete(1, 1, true);
+    w->identifierEdit->setFocus();
+    pressKey(w->identifierEdit, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(env.ui.last().text,
+              QStringLiteral("Please Supply An Identifier For The Mailing List."));
+    type(w->identifierEdit, QStringLiteral("ent"));
+    type(w->titleEdit, QStringLiteral("By Enter"));
+    pressKey(w->titleEdit, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(env.ui.last().text, QStringLiteral("Mailing List Written To Disk."));
+    EXPECT_EQ(bytesOf(QStringLiteral("tvlmail.ent")), listBytes(QStringLiteral("By Enter"), {5}));
+    EXPECT_FALSE(findWindow(QStringLiteral("CompleteForm")));
+}
+
 // Both windows that save a list ask before replacing one, whatever the case of
 // the identifier typed: No keeps the window and the file, Cancel closes the
 // window and keeps the file, Yes writes the list under the name it has.

@@ -1,11 +1,16 @@
 #include "platform/gui/HelpWindow.h"
 #include "support/Gui.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace tavrel;
@@ -87,4 +92,78 @@ TEST(HelpWindow, AFolderWithoutHelpFilesStillOpens)
               "The help topics cannot be found.");
     help.showIndex();
     click(control<QPushButton>(&help, "HelpDisplayButton")); // nothing to show
+}
+
+TEST(HelpWindow, SearchListsTheTopicsHoldingEveryWord)
+{
+    HelpWindow help(":/helptest");
+    help.showFinder();
+    click(control<QPushButton>(&help, "HelpSearchButton"));
+    auto* pages = control<QStackedWidget>(&help, "HelpPages");
+    auto* box = control<QLineEdit>(&help, "HelpSearchBox");
+    auto* list = control<QListWidget>(&help, "HelpSearchList");
+    auto* note = control<QLabel>(&help, "HelpSearchNote");
+    ASSERT_TRUE(box && list && note);
+    EXPECT_EQ(pages->currentWidget(), box->parentWidget());
+    EXPECT_EQ(help.focusWidget(), box);
+
+    // Words in any order, anywhere in the title or the text; case and accents do not matter.
+    type(box, "TEXT printing");
+    EXPECT_EQ(shownLines(list), QStringList{"About & Printing"});
+    box->clear();
+    type(box, "nàme   type");
+    EXPECT_EQ(shownLines(list), QStringList{"Adding A Record"});
+    // A word from the body that both topics hold lists both, sorted by title.
+    box->clear();
+    type(box, "print");
+    EXPECT_EQ(shownLines(list), (QStringList{"About & Printing", "Adding A Record"}));
+    EXPECT_TRUE(note->text().isEmpty());
+    // Every word must be there; a topic without a title is not listed.
+    box->clear();
+    type(box, "name printing text");
+    EXPECT_TRUE(shownLines(list).isEmpty());
+    EXPECT_EQ(note->text(), "No topic contains all of these words.");
+    box->clear();
+    type(box, "context");
+    EXPECT_TRUE(shownLines(list).isEmpty());
+
+    // Enter opens the line chosen; Back returns to the search.
+    box->clear();
+    type(box, "type name");
+    pressKey(box, Qt::Key_Return);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(help.currentTopic(), "adding.html");
+    EXPECT_EQ(help.topicsContaining("  "), QStringList());
+}
+
+TEST(HelpWindow, TakesClicksAndKeysWhileAModalWindowIsOpen)
+{
+    HelpWindow help(":/helptest");
+    QDialog preview;
+    preview.setObjectName("PreviewForm");
+    bool indexShown = false, searchTyped = false;
+    QTimer::singleShot(0, &preview, [&] {
+        help.showContext(25);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+        // Through the window system, as a person's click and keys arrive.
+        auto* index = control<QPushButton>(&help, "HelpIndexButton");
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          index->mapTo(&help, index->rect().center()));
+        indexShown = control<QStackedWidget>(&help, "HelpPages")->currentIndex() == 1;
+        auto* search = control<QPushButton>(&help, "HelpSearchButton");
+        QTest::mouseClick(help.windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          search->mapTo(&help, search->rect().center()));
+        auto* box = control<QLineEdit>(&help, "HelpSearchBox");
+        box->setFocus();
+        for (char c : std::string("print"))
+            QTest::keyClick(help.windowHandle(), c);
+        searchTyped = box->text() == "print";
+        preview.reject();
+    });
+    preview.exec();
+    EXPECT_TRUE(indexShown);
+    EXPECT_TRUE(searchTyped);
+    // With the modal window gone, help stands on its own again.
+    help.showFinder();
+    EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
 }

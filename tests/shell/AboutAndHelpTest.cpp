@@ -5,9 +5,11 @@
 #include "platform/gui/PreviewWindow.h"
 #include "shell/AboutDialog.h"
 #include "shell/ShellResources.h"
+#include "sync/SyncConflictDialog.h"
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QTreeWidget>
 
 namespace tavrel::test {
 namespace {
@@ -99,6 +101,42 @@ TEST(HelpTopics, EveryLinkLeadsToATopicAndThePrintingTopicsTellWhatCancelDoes)
     }
 }
 
+TEST(HelpTopics, SyncAndQuickFindTopicsDescribeTheirWindowsAsTheyAre)
+{
+    initShellResources();
+    // Every caption of the conflict window, as the person reads it, is in the
+    // sync topic, with its access key.
+    const QString sync = resourceText(QStringLiteral(":/help/sync.html")).simplified();
+    SyncConflictDialog conflict(SyncConflict{
+        12, {SyncField::Name}, NARecord::blank().toBytes(), NARecord::blank().toBytes()});
+    QStringList captions{conflict.windowTitle()};
+    for (int i = 0; i < conflict.valuesList->columnCount(); ++i)
+        captions << conflict.valuesList->headerItem()->text(i);
+    for (const QPushButton* b : conflict.findChildren<QPushButton*>()) {
+        const QString caption = b->text();
+        captions << QString(caption).remove(u'&');
+        const qsizetype amp = caption.indexOf(u'&');
+        ASSERT_GE(amp, 0);
+        EXPECT_TRUE(sync.contains(QStringLiteral("(Alt+") + caption.at(amp + 1).toUpper()))
+            << caption.toStdString();
+    }
+    ASSERT_EQ(captions.size(), 7);
+    for (const QString& c : captions)
+        EXPECT_TRUE(sync.contains(QStringLiteral("<b>") + c + QStringLiteral("</b>")))
+            << c.toStdString();
+    EXPECT_TRUE(sync.contains(QLatin1String("Was Changed Here And On The Server:")));
+    EXPECT_TRUE(sync.contains(QLatin1String("Esc does not close the window")));
+
+    // The QuickFind topic tells what the find box looks through and how it matches.
+    const QString quick = resourceText(QStringLiteral(":/help/quickfind.html")).simplified();
+    for (const char* words :
+         {"every word you type, in any order", "the address lines", "the sort keys",
+          "the e-mail address", "the telephone numbers", "the comments", "<i>weiss</i> finds Wei",
+          "part of a word", "names that field after a dash", "the number's own label",
+          "Esc closes the window"})
+        EXPECT_TRUE(quick.contains(QLatin1String(words))) << words;
+}
+
 TEST_F(ShellTest, EveryMenuItemAndCommandWindowOpensItsOwnHelpTopic)
 {
     openFile(2);
@@ -127,14 +165,17 @@ TEST_F(ShellTest, EveryMenuItemAndCommandWindowOpensItsOwnHelpTopic)
     for (const char* title : {"Creating A Mailing List", "About Printing", "Getting Started"})
         EXPECT_TRUE(titles.contains(QLatin1String(title))) << title;
 
-    // F1 in the import, export, backups and sync windows opens their topics.
+    // F1 in QuickFind, Add, Print, import, export, backups and sync opens their topics.
     const struct {
         const char *item, *window, *topic, *words;
     } rows[] = {
+        {"ShortListMenu", "ListForm", "quickfind.html", "The Find box"},
+        {"PrintMenu", "PrtForm", "print.html", "<title>"},
         {"ImportMenu", "ImportForm", "import.html", "tavrel --import FILE"},
         {"ExportMenu", "ExportForm", "export.html", "tavrel --export FORMAT FILE"},
         {"BackupsMenu", "BackupForm", "backups.html", "tavrel --restore NAME"},
         {"SyncMenu", "SyncForm", "sync.html", "tavrel --sync"},
+        {"AddMenu", "BrsForma", "add-single-record.html", "lowest free ID"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.window);

@@ -15,14 +15,19 @@ using namespace tavrel::test;
 
 namespace {
 
-const QString kNoFileQuestion =
-    QStringLiteral("There Is No N&A File In The Current Directory.\n"
-                   "Do You Want One Established?\n\n"
-                   "If You Have Just Installed Corvane MARK32, Click The Yes Button.  Otherwise, "
-                   "Click No Then Determine Why There Is No 'N&A.MRK' File In The Corvane MARK32 "
-                   "Directory.\n\n"
-                   "Note:  If You're New To Corvane MARK32:  After MARK32 Starts, Please Read The "
-                   "'Getting Started' Help Topic.");
+// Names the folder where the file is looked for, not a "current directory"
+// that a program started from the desktop does not have.
+QString noFileQuestion(const TestEnv& env)
+{
+    return QStringLiteral("There Is No N&A File In %1.\n").arg(env.dir()) +
+           QStringLiteral(
+               "Do You Want One Established?\n\n"
+               "If You Have Just Installed Corvane MARK32, Click The Yes Button.  Otherwise, "
+               "Click No Then Determine Why There Is No 'N&A.MRK' File In The Corvane MARK32 "
+               "Directory.\n\n"
+               "Note:  If You're New To Corvane MARK32:  After MARK32 Starts, Please Read The "
+               "'Getting Started' Help Topic.");
+}
 
 // The settings the header holds: sort order, QuickFind field and sort, welcome off.
 QString settings(const Program& p)
@@ -44,7 +49,8 @@ TEST(openNAFile, MissingOrEmptyFileAndYesEstablishesTheTwoRecordFile)
         env.open();
 
         ASSERT_EQ(env.ui.messages.size(), 1u);
-        expectBox(env.ui.last(), kNoFileQuestion, "Tavrel", Ui::Buttons::YesNo, Ui::Icon::Question);
+        expectBox(env.ui.last(), noFileQuestion(env), "Tavrel", Ui::Buttons::YesNo,
+                  Ui::Icon::Question);
 
         const QByteArray file = fileBytes(env.naPath());
         ASSERT_EQ(file.size(), 1148);

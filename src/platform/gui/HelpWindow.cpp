@@ -1,5 +1,8 @@
 #include "platform/gui/HelpWindow.h"
 
+#include "platform/Text.h"
+
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +19,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace tavrel {
@@ -23,6 +27,11 @@ namespace tavrel {
 namespace {
 
 const QString kContents = QStringLiteral("contents.html");
+
+QString caption(const char* text)
+{
+    return QCoreApplication::translate("tavrel::HelpWindow", text);
+}
 
 QString readText(const QString& path)
 {
@@ -64,6 +73,8 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     indexButton_ =
         new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Index"), this);
     indexButton_->setObjectName(QStringLiteral("HelpIndexButton"));
+    searchButton_ = new QPushButton(caption("&Search"), this);
+    searchButton_->setObjectName(QStringLiteral("HelpSearchButton"));
     backButton_ = new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Back"), this);
     backButton_->setObjectName(QStringLiteral("HelpBackButton"));
 
@@ -98,10 +109,12 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     pages_->setObjectName(QStringLiteral("HelpPages"));
     pages_->addWidget(text_);
     pages_->addWidget(indexPage);
+    pages_->addWidget(buildSearchPage());
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contentsButton_);
     buttons->addWidget(indexButton_);
+    buttons->addWidget(searchButton_);
     buttons->addWidget(backButton_);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -115,6 +128,7 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
 
     connect(contentsButton_, &QPushButton::clicked, this, &HelpWindow::showFinder);
     connect(indexButton_, &QPushButton::clicked, this, &HelpWindow::showIndex);
+    connect(searchButton_, &QPushButton::clicked, this, &HelpWindow::showSearch);
     connect(backButton_, &QPushButton::clicked, this, &HelpWindow::goBack);
     connect(text_, &QTextBrowser::backwardAvailable, this, &HelpWindow::updateBack);
     connect(indexFilter_, &QLineEdit::textEdited, this, &HelpWindow::indexFilterEdited);
@@ -125,6 +139,29 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     loadContexts();
     loadIndex();
     updateBack();
+}
+
+QWidget* HelpWindow::buildSearchPage()
+{
+    auto* page = new QWidget(this);
+    auto* prompt =
+        new QLabel(caption("&Type words to find the topics that contain them all:"), page);
+    searchBox_ = new QLineEdit(page);
+    searchBox_->setObjectName(QStringLiteral("HelpSearchBox"));
+    prompt->setBuddy(searchBox_);
+    searchList_ = new QListWidget(page);
+    searchList_->setObjectName(QStringLiteral("HelpSearchList"));
+    searchNote_ = new QLabel(page);
+    searchNote_->setObjectName(QStringLiteral("HelpSearchNote"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(prompt);
+    layout->addWidget(searchBox_);
+    layout->addWidget(searchList_, 1);
+    layout->addWidget(searchNote_);
+    connect(searchBox_, &QLineEdit::textChanged, this, &HelpWindow::searchEdited);
+    connect(searchBox_, &QLineEdit::returnPressed, this, &HelpWindow::displaySearchResult);
+    connect(searchList_, &QListWidget::itemActivated, this, &HelpWindow::displaySearchResult);
+    return page;
 }
 
 void HelpWindow::loadContexts()
@@ -209,9 +246,23 @@ void HelpWindow::openTopic(const QString& topic)
 
 void HelpWindow::present()
 {
+    followModalWindow();
     show();
     raise();
     activateWindow();
+}
+
+// A modal window (the print preview) blocks every window but its own. Help
+// asked for while one is open becomes one of its windows, so it takes keys
+// and clicks at once; afterwards it stands on its own again.
+void HelpWindow::followModalWindow()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    QWindow* owner = modal && modal != this ? modal->window()->windowHandle() : nullptr;
+    if (!windowHandle())
+        create();
+    if (windowHandle() && windowHandle()->transientParent() != owner)
+        windowHandle()->setTransientParent(owner);
 }
 
 void HelpWindow::showFinder()
@@ -230,6 +281,71 @@ void HelpWindow::showIndex()
     updateBack();
     present();
     indexFilter_->setFocus();
+}
+
+void HelpWindow::showSearch()
+{
+    pages_->setCurrentIndex(2);
+    updateBack();
+    present();
+    searchBox_->setFocus();
+    searchBox_->selectAll();
+}
+
+void HelpWindow::loadTopicTexts()
+{
+    if (!topicTexts_.empty())
+        return;
+    for (const IndexEntry& e : index_) {
+        // Each titled topic once, under its own title.
+        if (std::any_of(topicTexts_.begin(), topicTexts_.end(),
+                        [&](const TopicText& t) { return t.topic == e.topic; }))
+            continue;
+        QTextDocument doc;
+        doc.setHtml(readText(root_ + QLatin1Char('/') + e.topic));
+        const QString title = doc.metaInformation(QTextDocument::DocumentTitle).simplified();
+        if (title != e.text)
+            continue;
+        topicTexts_.push_back(
+            {title, e.topic, foldForMatch(title + QLatin1Char('\n') + doc.toPlainText())});
+    }
+}
+
+QStringList HelpWindow::topicsContaining(const QString& words)
+{
+    loadTopicTexts();
+    searchTopics_.clear();
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList wanted = foldForMatch(words).split(blanks, Qt::SkipEmptyParts);
+    QStringList titles;
+    if (wanted.isEmpty())
+        return titles;
+    for (const TopicText& t : topicTexts_) {
+        if (std::all_of(wanted.begin(), wanted.end(),
+                        [&](const QString& w) { return t.folded.contains(w); })) {
+            titles << t.title;
+            searchTopics_.push_back(t.topic);
+        }
+    }
+    return titles;
+}
+
+void HelpWindow::searchEdited(const QString& text)
+{
+    searchList_->clear();
+    searchList_->addItems(topicsContaining(text));
+    if (searchList_->count() > 0)
+        searchList_->setCurrentRow(0);
+    searchNote_->setText(text.trimmed().isEmpty() || searchList_->count() > 0
+                             ? QString()
+                             : caption("No topic contains all of these words."));
+}
+
+void HelpWindow::displaySearchResult()
+{
+    const int row = searchList_->currentRow();
+    if (row >= 0 && row < int(searchTopics_.size()))
+        openTopic(searchTopics_[size_t(row)]);
 }
 
 void HelpWindow::quit()
@@ -260,7 +376,7 @@ void HelpWindow::displayIndexEntry()
 
 void HelpWindow::goBack()
 {
-    if (pages_->currentIndex() == 1) {
+    if (pages_->currentIndex() != 0) {
         pages_->setCurrentWidget(text_);
         if (text_->source().isEmpty())
             openTopic(kContents);
@@ -272,7 +388,7 @@ void HelpWindow::goBack()
 
 void HelpWindow::updateBack()
 {
-    backButton_->setEnabled(pages_->currentIndex() == 1 || text_->isBackwardAvailable());
+    backButton_->setEnabled(pages_->currentIndex() != 0 || text_->isBackwardAvailable());
 }
 
 } // namespace tavrel

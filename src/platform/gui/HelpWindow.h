@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -51,6 +52,11 @@ public:
     QString topicForContext(int contextNumber) const;
     // Shows the index page.
     void showIndex();
+    // Shows the search page: topics holding every word typed.
+    void showSearch();
+    // The titles of the topics that hold every word of `words` (any order,
+    // without regard to case or accents), sorted.
+    QStringList topicsContaining(const QString& words);
 
 private:
     void loadContexts();
@@ -58,6 +64,11 @@ private:
     bool topicExists(const QString& topic) const;
     void openTopic(const QString& topic);
     void present();
+    void followModalWindow();
+    QWidget* buildSearchPage();
+    void loadTopicTexts();
+    void searchEdited(const QString& text);
+    void displaySearchResult();
     void indexFilterEdited(const QString& text);
     void displayIndexEntry();
     void goBack();
@@ -75,6 +86,19 @@ private:
     QLineEdit* indexFilter_;
     QListWidget* indexList_;
     QPushButton* displayButton_;
+
+    // Folded title and text of each titled topic, read on the first search.
+    struct TopicText {
+        QString title;
+        QString topic;
+        QString folded;
+    };
+    std::vector<TopicText> topicTexts_;
+    std::vector<QString> searchTopics_; // the topic of each line in searchList_
+    QPushButton* searchButton_;
+    QLineEdit* searchBox_;
+    QListWidget* searchList_;
+    QLabel* searchNote_;
 };
 
 } // namespace tavrel
