@@ -90,6 +90,10 @@ void StoredLengthValidator::sayWhatIsStored(const QString& text, bool cut) const
     const QString stored = reduceToCp1252(text, &replaced);
     if (replaced)
         lines << tr("Will be stored as \"%1\".").arg(stored);
+    // The note is drawn over the window, where a screen reader does not look:
+    // the box describes itself with the same words, read out as they change.
+    if (const QString said = lines.join(QLatin1Char(' ')); box_->accessibleDescription() != said)
+        box_->setAccessibleDescription(said);
     if (lines.isEmpty()) {
         if (notice && notice->property(kOwner).value<QObject*>() == box_)
             notice->hide();
@@ -131,7 +135,10 @@ bool StoredLengthValidator::eventFilter(QObject* watched, QEvent* event)
     if (watched == box_ && (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide)) {
         QTimer::singleShot(0, this, [this] {
             QLabel* notice = fieldNotice(box_->window());
-            if (notice && notice->property(kOwner).value<QObject*>() == box_ && !box_->hasFocus())
+            if (box_->hasFocus())
+                return;
+            box_->setAccessibleDescription(QString());
+            if (notice && notice->property(kOwner).value<QObject*>() == box_)
                 notice->hide();
         });
     }

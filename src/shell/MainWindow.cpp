@@ -37,16 +37,6 @@ namespace tavrel {
 
 namespace {
 
-// The toolbar is laid out in twips as the window was designed, at 15 twips a pixel.
-constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips)
-{
-    return twips / kTwipsPerPixel;
-}
-constexpr int kButtonTwips = 600;
-constexpr int kStripHeight = 74;
-constexpr int kStripWidth = 592;
-
 const char* const kHelpContext = "helpContext";
 
 } // namespace
@@ -177,87 +167,6 @@ void MainWindow::buildMenus()
     helpMenu_->addSeparator()->setObjectName(QStringLiteral("Bar2Menu"));
     addItem(helpMenu_, QStringLiteral("AboutTVLMenu"), tr("&About The Tavrel"), QString(), 0,
             &MainWindow::onAbout);
-}
-
-QToolButton* MainWindow::addButton(const QString& name, int leftTwips, const QString& toolTip,
-                                   QAction* action)
-{
-    auto* b = new QToolButton(toolBar_);
-    b->setObjectName(name);
-    b->setToolTip(toolTip);
-    b->setIcon(QIcon(QStringLiteral(":/shell/icons/%1.svg").arg(name)));
-    b->setIconSize(QSize(32, 32));
-    b->setAutoRaise(false);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setGeometry(px(leftTwips), px(120), px(kButtonTwips), px(kButtonTwips));
-    connect(b, &QToolButton::clicked, action, &QAction::trigger);
-    return b;
-}
-
-void MainWindow::buildToolBar()
-{
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("MainArea"));
-    auto* grid = new QGridLayout(central);
-    grid->setContentsMargins(0, 0, 0, 0);
-
-    toolBar_ = new QWidget(central);
-    toolBar_->setObjectName(QStringLiteral("ToolBar"));
-    toolBar_->setFixedSize(kStripWidth, kStripHeight);
-
-    auto act = [this](const char* name) { return findChild<QAction*>(QLatin1String(name)); };
-    const struct {
-        const char* name;
-        int left;
-        const char* tip;
-        const char* action;
-    } buttons[] = {
-        {"ToolAddOne", 120, QT_TR_NOOP("Add One New N&A Record"), "AddMenu"},
-        {"ToolAddMany", 720, QT_TR_NOOP("Add One Or More New N&A Records"), "AddMultRecsMenu"},
-        {"ToolPrt", 1320, QT_TR_NOOP("Print A Report Using N&A Data"), "PrintMenu"},
-        {"ToolSrch", 1920, QT_TR_NOOP("Search The N&A File"), "SearchMenu"},
-        {"ToolQuik", 2520, QT_TR_NOOP("Quickly Locate A Desired N&A Record"), "ShortListMenu"},
-        {"ToolDups", 3120, QT_TR_NOOP("Search N&A File For Duplicates"), "FindDupsMenu"},
-        {"EnvButton", 3720, QT_TR_NOOP("Print Envelopes"), "EnvelopePrintMenu"},
-        {"ToolInfo", 5040, QT_TR_NOOP("Get Info About Corvane MARK 32"), "AboutTVLMenu"},
-        {"ToolHelp", 5640, QT_TR_NOOP("Invoke The Corvane MARK32 Help System"), "ContentsMenu"},
-        {"ToolMLNew", 6840, QT_TR_NOOP("Create A New Mailing List"), "MailListCreate"},
-        {"ToolMLChg", 7440, QT_TR_NOOP("Change An Existing Mailing List"), "MailListRevise"},
-        {"ToolMLShow", 8040, QT_TR_NOOP("Display Contents Of An Existing Mailing List"),
-         "MailListRevise"},
-    };
-    for (const auto& b : buttons)
-        addButton(QLatin1String(b.name), b.left, tr(b.tip), act(b.action));
-
-    auto caption = [this](const char* name, const QString& text, int leftTwips, int rightTwips) {
-        auto* l = new QLabel(text, toolBar_);
-        l->setObjectName(QLatin1String(name));
-        l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(px(leftTwips), px(120 + kButtonTwips) + 4, px(rightTwips - leftTwips), 18);
-    };
-    caption("Label2", tr("Name And Address File"), 120, 4320);
-    caption("Label3", tr("About    Help"), 4920, 6360);
-    caption("Label4", tr("Mailing List Files"), 6840, 8640);
-
-    helpHintLabel_ = new QLabel(tr("Press F1 For Help"), central);
-    helpHintLabel_->setObjectName(QStringLiteral("Label1"));
-    helpHintLabel_->setAlignment(Qt::AlignCenter);
-    // Where the toolbar was; it also takes the room the hidden menu bar leaves.
-    helpHintLabel_->setMinimumSize(kStripWidth, kStripHeight);
-    helpHintLabel_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    // A strip in the colours of a button, so it stands out in a light or a dark palette.
-    helpHintLabel_->setAutoFillBackground(true);
-    helpHintLabel_->setBackgroundRole(QPalette::Button);
-    helpHintLabel_->setForegroundRole(QPalette::ButtonText);
-    QFont f = helpHintLabel_->font();
-    f.setPointSize(f.pointSize() + 4);
-    f.setBold(true);
-    helpHintLabel_->setFont(f);
-    helpHintLabel_->hide();
-
-    grid->addWidget(toolBar_, 0, 0);
-    grid->addWidget(helpHintLabel_, 0, 0);
-    setCentralWidget(central);
 }
 
 // --- hide and restore ---

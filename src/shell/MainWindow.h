@@ -7,6 +7,7 @@
 
 class QAction;
 class QLabel;
+class QLayout;
 class QMenu;
 class QToolButton;
 
@@ -84,8 +85,9 @@ private:
     void buildToolBar();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption,
                      const QString& shortcut, int helpContext, void (MainWindow::*handler)());
-    QToolButton* addButton(const QString& name, int leftTwips, const QString& toolTip,
-                           QAction* action);
+    QToolButton* addButton(const QString& name, const QString& toolTip, QAction* action);
+    // One captioned group of toolbar buttons, the first group being 0.
+    QLayout* buildButtonGroup(int group);
     // Starts a command after the hide step and watches the windows it loads.
     void runCommand(void (*start)(Program&));
     void watchLoadedWindows();

@@ -55,6 +55,9 @@ QuickFindWindow::QuickFindWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(
     arial.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     nameList->setFont(arial);
     label2->setBuddy(nameList);
+    // The label that leads to the list tells its order; the list itself is
+    // named for the field its lines show ("Name List").
+    nameList->setAccessibleName(tr("%1 List").arg(fieldCaption(p_.QuickFindField)));
 
     displayButton = new QPushButton(tr("&Display Record"), this);
     displayButton->setObjectName(QStringLiteral("ListCmd2"));
@@ -175,6 +178,7 @@ void QuickFindWindow::fillList()
         return;
     }
     sortOrderLabel->setText(sortCaption(p_.QuickFindSort));
+    nameList->setAccessibleDescription(tr("Sorted By: %1").arg(sortOrderLabel->text()));
     buildNameList(p_, p_.QuickFindSort);
     // The find box looks in every field of the record, not only the one shown.
     lines->fillLinesFromSortedList(p_, [this](qint16 id) {

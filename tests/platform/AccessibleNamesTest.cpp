@@ -1,7 +1,9 @@
 #include "platform/gui/Application.h"
 #include "support/Gui.h"
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,4 +60,26 @@ TEST(AccessibleNames, EveryFocusableControlIsNamedWhenShown)
     EXPECT_EQ(spokenName(button), "Copy N&A");
     EXPECT_EQ(accessibleNameFor(button), "Copy N&A");
     EXPECT_TRUE(display->accessibleName().isEmpty());
+}
+
+// What a screen reader is told each kind of window is: a window that blocks the
+// others is a dialog, any other a frame, never a filler; a dialog run modally
+// turns from one to the other.
+TEST(AccessibleNames, WindowsSayWhetherTheyBlockTheOthers)
+{
+    const auto roleOf = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->role(); };
+    QWidget plain(nullptr, Qt::Window);
+    EXPECT_EQ(roleOf(&plain), QAccessible::Window);
+    QDialog dialog;
+    EXPECT_EQ(roleOf(&dialog), QAccessible::Window);
+    dialog.setModal(true);
+    EXPECT_EQ(roleOf(&dialog), QAccessible::Dialog);
+    QWidget blocking(nullptr, Qt::Window);
+    blocking.setWindowModality(Qt::ApplicationModal);
+    EXPECT_EQ(roleOf(&blocking), QAccessible::Dialog);
+    // A control inside a window is described as before.
+    auto* box = new QLineEdit(&plain);
+    EXPECT_EQ(roleOf(box), QAccessible::EditableText);
+    auto* inner = new QWidget(&plain);
+    EXPECT_EQ(roleOf(inner), QAccessible::Client);
 }

@@ -1,6 +1,8 @@
 // The main window's menus and toolbar as the user meets them.
 #include "ShellFixture.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 namespace tavrel::test {
@@ -158,6 +160,58 @@ TEST_F(ShellTest, MenusAndToolbarHoldAndRunEveryCommandWithItsKeysTipsAndHelpNum
     EXPECT_FALSE(hintShown());
     click(control<QToolButton>(m, QStringLiteral("ToolHelp")));
     EXPECT_EQ(env.help.calls, QStringList{QStringLiteral("finder")});
+}
+
+// A desktop set to a larger font: the toolbar's captions widen their groups
+// instead of being clipped, and the pictures keep their size and order.
+TEST_F(ShellTest, ToolbarCaptionsFollowALargerDesktopFont)
+{
+    struct FontGuard {
+        QFont usual = QApplication::font();
+        ~FontGuard() { QApplication::setFont(usual); }
+    } guard;
+    QFont large = guard.usual;
+    if (large.pointSizeF() > 0)
+        large.setPointSizeF(large.pointSizeF() * 1.6);
+    else
+        large.setPixelSize(large.pixelSize() * 8 / 5);
+    QApplication::setFont(large);
+    openFile(3);
+    MainWindow* m = mainWindow();
+    QWidget* bar = control(m, QStringLiteral("ToolBar"));
+
+    const struct {
+        const char *name, *first, *last;
+    } groups[] = {
+        {"Label2", "ToolAddOne", "EnvButton"},
+        {"Label3", "ToolInfo", "ToolHelp"},
+        {"Label4", "ToolMLNew", "ToolMLShow"},
+    };
+    int rightOfLast = 0;
+    for (const auto& g : groups) {
+        SCOPED_TRACE(g.name);
+        auto* l = control<QLabel>(bar, QLatin1String(g.name));
+        const QFontMetrics fm(l->font());
+        EXPECT_EQ(l->font().pointSizeF(), large.pointSizeF());
+        EXPECT_LE(fm.horizontalAdvance(l->text()), l->contentsRect().width());
+        EXPECT_LE(fm.height(), l->contentsRect().height());
+        EXPECT_LE(l->geometry().bottom(), bar->height() - 1);
+        EXPECT_GE(l->x(), rightOfLast) << "groups overlap";
+        rightOfLast = l->geometry().right();
+        const QRect first = control(bar, QLatin1String(g.first))->geometry();
+        const QRect last = control(bar, QLatin1String(g.last))->geometry();
+        EXPECT_LT(first.bottom(), l->y());
+        EXPECT_GE(first.left(), l->x());
+        EXPECT_LE(last.right(), l->geometry().right());
+    }
+    int left = 0;
+    for (QToolButton* b : bar->findChildren<QToolButton*>()) {
+        SCOPED_TRACE(b->objectName().toStdString());
+        EXPECT_EQ(b->size(), QSize(40, 40));
+        EXPECT_GE(b->x(), left);
+        left = b->geometry().right() + 1;
+    }
+    EXPECT_LE(m->frameGeometry().width(), 1024);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -56,6 +57,29 @@ protected:
         return false;
     }
 };
+
+// Qt reports a plain top-level widget as a "filler" and a dialog as a dialog
+// even when nothing blocks the windows behind it. A screen reader tells the
+// user whether a window must be answered first from its role, so a window
+// that blocks others reads as a dialog and every other one as a frame. The
+// role is asked each time: a dialog becomes modal only when it is run.
+class TopLevelWindow : public QAccessibleWidget {
+public:
+    explicit TopLevelWindow(QWidget* w) : QAccessibleWidget(w) {}
+    QAccessible::Role role() const override { return windowRoleOf(widget()); }
+};
+
+// Windows built on QWidget or QDialog itself; subclasses Qt knows better
+// (message boxes, menus, the main window) keep Qt's own description.
+QAccessibleInterface* describeTopLevelWindow(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("QWidget") && className != QLatin1String("QDialog"))
+        return nullptr;
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w || !w->isWindow() || (w->windowType() != Qt::Window && w->windowType() != Qt::Dialog))
+        return nullptr;
+    return new TopLevelWindow(w);
+}
 
 // The label whose mnemonic moves the focus to `w`.
 QLabel* buddyLabelOf(const QWidget* w)
@@ -143,6 +167,11 @@ QString accessibleNameFor(const QWidget* w)
     return sameKind == 1 ? window->windowTitle() : QString();
 }
 
+QAccessible::Role windowRoleOf(const QWidget* window)
+{
+    return window->isModal() ? QAccessible::Dialog : QAccessible::Window;
+}
+
 void nameControl(QWidget* w)
 {
     if (w->focusPolicy() == Qt::NoFocus || !w->accessibleName().isEmpty())
@@ -161,6 +190,7 @@ void setUpApplication(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("tavrel"));
     app.installEventFilter(new EnterPressesFocusedButton(&app));
     app.installEventFilter(new NamesControls(&app));
+    QAccessible::installFactory(&describeTopLevelWindow);
 }
 
 bool swallowEnterOffButtons(QWidget* window, QKeyEvent* event)

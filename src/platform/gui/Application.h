@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QString>
 
 class QApplication;
@@ -15,7 +16,9 @@ namespace tavrel {
 // - Enter on a focused command button presses it, in every window, as Space
 //   does (message boxes answer Enter with their default button as before);
 // - every control that takes the focus has an accessible name when shown
-//   (nameControl).
+//   (nameControl);
+// - every window built on QWidget or QDialog tells screen readers what it is
+//   (windowRoleOf).
 void setUpApplication(QApplication& app);
 
 // The name a screen reader announces for `w`: its own accessible name, else
@@ -27,6 +30,10 @@ QString accessibleNameFor(const QWidget* w);
 // Gives `w`, when it takes the focus and has no accessible name, the one
 // accessibleNameFor finds. Buttons with a caption keep reading their caption.
 void nameControl(QWidget* w);
+
+// What a screen reader is told a top-level window is: a dialog while it
+// blocks the windows behind it, otherwise a frame (QAccessible::Window).
+QAccessible::Role windowRoleOf(const QWidget* window);
 
 // "C&opy N&&A" -> "Copy N&A".
 QString withoutMnemonic(const QString& text);
