@@ -1,11 +1,11 @@
 #include "app/Launch.h"
 
+#include "app/CommandLine.h"
 #include "exchange/CommandLine.h"
 #include "exchange/ImportDialog.h"
 #include "reports/PrintCommandLine.h"
 #include "shell/MainWindow.h"
 #include "sync/SyncCommandLine.h"
-#include "upkeep/BackupCommandLine.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,20 +16,7 @@ namespace tavrel {
 
 LaunchMode launchModeOf(const QStringList& args)
 {
-    for (const QString& a : args)
-        if (a == QLatin1String("--help") || a == QLatin1String("-h"))
-            return LaunchMode::Help;
-    if (args.contains(QStringLiteral("--version")))
-        return LaunchMode::Version;
-    if (args.contains(QStringLiteral("--export")) || args.contains(QStringLiteral("--import")))
-        return LaunchMode::Exchange;
-    if (isBackupCommandLine(args))
-        return LaunchMode::Backup;
-    if (isSyncCommandLine(args))
-        return LaunchMode::Sync;
-    if (isPrintCommandLine(args))
-        return LaunchMode::Print;
-    return LaunchMode::Windows;
+    return readCommandLine(args).mode;
 }
 
 FileArgument fileArgumentOf(const QStringList& args)
@@ -103,28 +90,30 @@ bool isSet(const QProcessEnvironment& env, const char* name)
 
 } // namespace
 
+QStringList ownArguments(const QStringList& args)
+{
+    QStringList ours;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QtOption o = qtOption(args[i]);
+        if (!o.known)
+            ours << args[i];
+        else if (o.takesNext)
+            ++i;
+    }
+    return ours;
+}
+
 std::optional<Refusal> refusalWithoutDisplay(const QStringList& args,
                                              const QProcessEnvironment& env)
 {
     if (isSet(env, "DISPLAY") || isSet(env, "WAYLAND_DISPLAY") || isSet(env, "QT_QPA_PLATFORM"))
         return std::nullopt;
-    // Qt's options are Qt's to take; what is left is ours to judge.
-    QStringList ours;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QtOption o = qtOption(args[i]);
-        if (!o.known) {
-            ours << args[i];
-            continue;
-        }
-        if (o.name == QLatin1String("-platform") || o.name == QLatin1String("-display"))
+    for (const QString& a : args) {
+        const QtOption o = qtOption(a);
+        if (o.known &&
+            (o.name == QLatin1String("-platform") || o.name == QLatin1String("-display")))
             return std::nullopt;
-        if (o.takesNext)
-            ++i;
     }
-    const FileArgument file = fileArgumentOf(ours);
-    if (!file.error.isEmpty())
-        return Refusal{
-            file.error + QCoreApplication::translate("tavrel::Launch", " (see tavrel --help)"), 2};
     return Refusal{QCoreApplication::translate(
                        "tavrel::Launch",
                        "tavrel: the windows need a graphical session (neither DISPLAY nor "
@@ -154,7 +143,10 @@ QString usageText()
                "tavrel::Launch",
                "\n"
                "The N&A file is in $TAVREL_HOME when set, else beside the program when one lies\n"
-               "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n");
+               "there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).\n") +
+           QCoreApplication::translate("tavrel::Launch",
+                                       "Each form's options: tavrel --VERB --help (tavrel --print "
+                                       "--help, ...).\n");
 }
 
 QString versionText()

@@ -13,7 +13,8 @@ class MainWindow;
 // before anything that needs a display is made: only Windows opens any.
 enum class LaunchMode { Windows, Help, Version, Exchange, Backup, Sync, Print };
 
-// `args` without the program name. --help and --version win over the rest.
+// `args` without the program name. --help and --version win over the rest;
+// readCommandLine (app/CommandLine.h) says more.
 LaunchMode launchModeOf(const QStringList& args);
 
 // The file named on the command line of a windowed start (`tavrel FILE.vcf`),
@@ -26,10 +27,14 @@ struct FileArgument {
 };
 FileArgument fileArgumentOf(const QStringList& args);
 
+// The arguments of a windowed start without Qt's own options (-style,
+// -platform, ...), as QApplication will leave them: fileArgumentOf judges
+// them before any display is asked for.
+QStringList ownArguments(const QStringList& args);
+
 // A windowed start that Qt could not give a display, refused before Qt is
 // asked for one (it would abort): `line`, one line for standard error, says
-// why, and the program ends with `exitCode` (2 for a word it does not know,
-// 1 otherwise).
+// why, and the program ends with `exitCode`.
 struct Refusal {
     QString line;
     int exitCode = 1;
@@ -37,6 +42,7 @@ struct Refusal {
 // Qt reaches a display through DISPLAY or WAYLAND_DISPLAY, or a platform named
 // by QT_QPA_PLATFORM or by -platform (offscreen, vnc, ...) in `args`, the
 // arguments without the program name. Without any of them: the refusal.
+// A word the program does not know is refused before, by fileArgumentOf.
 std::optional<Refusal> refusalWithoutDisplay(const QStringList& args,
                                              const QProcessEnvironment& env);
 

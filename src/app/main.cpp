@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Launch.h"
 #include "exchange/CommandLine.h"
 #include "platform/Clock.h"
@@ -26,24 +27,37 @@ int main(int argc, char** argv)
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    // Only the windows need a display: every other mode is decided and run first.
-    switch (tavrel::launchModeOf(args)) {
+    // Only the windows need a display: every other mode is decided and run first,
+    // each verb on the arguments the one parser gave back.
+    const tavrel::CommandLine line = tavrel::readCommandLine(args);
+    if (!line.error.isEmpty()) {
+        std::fputs(qPrintable(tavrel::refusalText(line)), stderr);
+        return 2;
+    }
+    switch (line.mode) {
     case tavrel::LaunchMode::Help:
-        std::fputs(tavrel::usageText().toLocal8Bit().constData(), stdout);
+        std::fputs(qPrintable(line.verb ? tavrel::verbHelp(*line.verb) : tavrel::usageText()),
+                   stdout);
         return 0;
     case tavrel::LaunchMode::Version:
         std::fputs(tavrel::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     case tavrel::LaunchMode::Exchange:
-        return tavrel::exchangeMain(argc, argv, &tavrel::armCommandLineCopies);
+        return tavrel::exchangeMain(argc, argv, line.arguments, &tavrel::armCommandLineCopies);
     case tavrel::LaunchMode::Backup:
-        return tavrel::backupCommandLineMain(argc, argv).value_or(2);
+        return tavrel::backupCommandLineMain(argc, argv, line.arguments);
     case tavrel::LaunchMode::Sync:
-        return tavrel::syncMain(argc, argv, &tavrel::armCommandLineCopies);
+        return tavrel::syncMain(argc, argv, line.arguments, &tavrel::armCommandLineCopies);
     case tavrel::LaunchMode::Print:
-        return tavrel::printCommandLineMain(argc, argv);
+        return tavrel::printCommandLineMain(argc, argv, line.arguments);
     case tavrel::LaunchMode::Windows:
         break;
+    }
+    // A word the windows do not take is refused as a verb's is, display or not.
+    const QString wrong = tavrel::fileArgumentOf(tavrel::ownArguments(args)).error;
+    if (!wrong.isEmpty()) {
+        std::fputs(qPrintable(wrong + QStringLiteral("\nTry 'tavrel --help'.\n")), stderr);
+        return 2;
     }
     // Without a display Qt would abort; say instead what works without one.
     if (const auto refusal =

@@ -19,7 +19,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QTextStream>
-#include <cstring>
+#include <algorithm>
 #include <optional>
 
 namespace tavrel {
@@ -224,21 +224,14 @@ int runExchangeCommand(Program& p, const QStringList& args, QTextStream& out)
                                                      : runImportCommand(p, args, out);
 }
 
-bool isExchangeCommandLine(int argc, char** argv)
-{
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--export") || !std::strcmp(argv[i], "--import"))
-            return true;
-    return false;
-}
-
-int exchangeMain(int argc, char** argv, void (*prepare)(Program&))
+int exchangeMain(int argc, char** argv, const QStringList& args, void (*prepare)(Program&))
 {
     // No window opens; the offscreen platform lets the run go on a machine without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The words are the launcher's to read: Qt gets the program's name alone.
+    argc = std::min(argc, 1);
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments();
     const qsizetype exportAt = args.indexOf(QStringLiteral("--export"));
     // An export to standard output (FILE /dev/stdout) gets no report lines mixed into it.
     const bool toStdout =

@@ -8,17 +8,15 @@ namespace tavrel {
 
 class Program;
 
-// True when the program was started to export or import from the command line
-// (--export or --import among its arguments).
-bool isExchangeCommandLine(int argc, char** argv);
-
 // Runs `tavrel --export FORMAT FILE [--list ID]` or `tavrel --import FILE
-// [--dry-run] [--no-backup]` without windows, reporting on standard output;
+// [--dry-run] [--no-backup]` without windows, on `args` as the launcher's
+// parser gives them (the verb first, every option as `--name VALUE`), reporting on standard output;
 // returns the exit status (0 done, 1 failed or refused, 2 wrong arguments,
 // 3 imported but some entries skipped, 4 imported until the N&A file was full).
 // `prepare` runs on the program once its N&A file is open (main points it at
 // the automatic backup copy, which --no-backup leaves out of an import).
-int exchangeMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);
+int exchangeMain(int argc, char** argv, const QStringList& args,
+                 void (*prepare)(Program&) = nullptr);
 
 // The export and import forms, their options and exit statuses, as a wrong word prints them.
 QString exchangeUsage();

@@ -95,11 +95,6 @@ int recordsInSelection(Program& p, const ReportOptions& o)
 
 } // namespace
 
-bool isPrintCommandLine(const QStringList& args)
-{
-    return args.contains(QStringLiteral("--print")) || args.contains(QStringLiteral("--envelopes"));
-}
-
 QString printUsage()
 {
     QString stocks;
@@ -420,13 +415,14 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
     return 0;
 }
 
-int printCommandLineMain(int argc, char** argv)
+int printCommandLineMain(int argc, char** argv, const QStringList& args)
 {
     // No window opens; the offscreen platform lets the run go on a machine without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The words are the launcher's to read: Qt gets the program's name alone.
+    argc = std::min(argc, 1);
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments().mid(1);
     const qsizetype outputAt = args.indexOf(QStringLiteral("--output"));
     // A PDF sent to standard output (--output /dev/stdout) gets no report lines mixed into it.
     const bool pdfOnStdout =

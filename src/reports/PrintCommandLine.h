@@ -28,8 +28,6 @@ ParsedPrintCommand parsePrintCommand(const QStringList& args);
 
 ParsedPrintCommand parseEnvelopeCommand(const QStringList& args);
 
-// True when the arguments ask for printing from the command line.
-bool isPrintCommandLine(const QStringList& args);
 QString printUsage();
 
 // Prints the report on p.printer with the layouts the report dialog uses, with
@@ -40,7 +38,8 @@ QString printUsage();
 // An envelope run writes "N records, M envelopes printed." instead.
 int runPrintCommand(Program& p, PrintCommand c, QTextStream& out);
 
-// The whole run from main(), without windows; the exit status (2: misused).
-int printCommandLineMain(int argc, char** argv);
+// The whole run from main(), without windows, on `args` as the launcher's
+// parser gives them; the exit status (2: misused).
+int printCommandLineMain(int argc, char** argv, const QStringList& args);
 
 } // namespace tavrel

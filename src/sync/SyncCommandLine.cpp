@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QTextStream>
+#include <algorithm>
 
 namespace tavrel {
 
@@ -125,11 +126,6 @@ int setUp(Program& p, const QStringList& args, qsizetype at, const QString& pass
 
 } // namespace
 
-bool isSyncCommandLine(const QStringList& args)
-{
-    return args.contains(QStringLiteral("--sync"));
-}
-
 QString syncUsage()
 {
     return QCoreApplication::translate("tavrel::SyncCommandLine", kUsage);
@@ -200,10 +196,12 @@ int runSyncCommand(Program& p, const QStringList& args, const QString& password,
     return report.deletionsHeld ? kHeld : report.notStored.isEmpty() ? 0 : kFull;
 }
 
-int syncMain(int argc, char** argv, void (*prepare)(Program&))
+int syncMain(int argc, char** argv, const QStringList& args, void (*prepare)(Program&))
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The words are the launcher's to read: Qt gets the program's name alone.
+    argc = std::min(argc, 1);
     QApplication app(argc, argv);
     QTextStream out(stdout);
     Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
@@ -219,8 +217,7 @@ int syncMain(int argc, char** argv, void (*prepare)(Program&))
         QCoreApplication::translate("tavrel::SyncCommandLine", "nothing more was done."), [&] {
             if (prepare)
                 prepare(program);
-            return runSyncCommand(program, QApplication::arguments().mid(1),
-                                  qEnvironmentVariable(kSyncPasswordVariable), out);
+            return runSyncCommand(program, args, qEnvironmentVariable(kSyncPasswordVariable), out);
         });
 }
 

@@ -9,9 +9,6 @@ namespace tavrel {
 
 class Program;
 
-// True when the arguments (without the program name) ask for a sync.
-bool isSyncCommandLine(const QStringList& args);
-
 // The password of a sync run without windows comes from this variable.
 inline constexpr char kSyncPasswordVariable[] = "TAVREL_SYNC_PASSWORD";
 
@@ -23,9 +20,10 @@ inline constexpr char kSyncPasswordVariable[] = "TAVREL_SYNC_PASSWORD";
 // on the server because the N&A file is full.
 int runSyncCommand(Program& p, const QStringList& args, const QString& password, QTextStream& out);
 
-// The whole run from main(), without windows. `prepare` runs once the N&A file
-// is open (main points it at the automatic backup copy).
-int syncMain(int argc, char** argv, void (*prepare)(Program&) = nullptr);
+// The whole run from main(), without windows, on `args` as the launcher's
+// parser gives them. `prepare` runs once the N&A file is open (main points it
+// at the automatic backup copy).
+int syncMain(int argc, char** argv, const QStringList& args, void (*prepare)(Program&) = nullptr);
 
 QString syncUsage();
 

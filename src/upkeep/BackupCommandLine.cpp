@@ -5,7 +5,7 @@
 #include "platform/RestoreJournal.h"
 
 #include <QCoreApplication>
-#include <cstdio>
+#include <algorithm>
 
 namespace tavrel {
 
@@ -201,13 +201,10 @@ int runLockedBackupCommandLine(const QStringList& args, const Files& files, cons
     return runBackupCommandLine(args, files, clock, io, c.anotherCopy, out, err);
 }
 
-std::optional<int> backupCommandLineMain(int argc, char** argv)
+int backupCommandLineMain(int argc, char** argv, const QStringList& args)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (!isBackupCommandLine(args))
-        return std::nullopt;
+    // The words are the launcher's to read: Qt gets the program's name alone.
+    argc = std::min(argc, 1);
     QCoreApplication app(argc, argv);
     Files files(resolveProgramDirectory(QCoreApplication::applicationDirPath()));
     SystemClock clock;

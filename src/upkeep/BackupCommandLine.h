@@ -27,8 +27,8 @@ int runBackupCommandLine(const QStringList& args, const Files& files, const Cloc
 int runLockedBackupCommandLine(const QStringList& args, const Files& files, const Clock& clock,
                                BackupIo& io, QTextStream& out, QTextStream& err);
 
-// What main() runs before anything else: nothing (nullopt) unless the command
-// line asks for a backup or restore; then the whole run, without windows.
-std::optional<int> backupCommandLineMain(int argc, char** argv);
+// The whole run of a backup or restore from main(), without windows, on
+// `args` as the launcher's parser gives them.
+int backupCommandLineMain(int argc, char** argv, const QStringList& args);
 
 } // namespace tavrel

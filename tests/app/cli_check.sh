@@ -84,6 +84,35 @@ one_line() {
 no_display='tavrel: the windows need a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); without one, use --print, --envelopes, --export, --import, --backup, --restore or --sync (tavrel --help lists them).'
 one_line 1 "$no_display"
 one_line 1 "$no_display" "$home/out.vcf"
-one_line 2 'tavrel: unknown option --frobnicate (see tavrel --help)' --frobnicate
+# A word no form takes is refused the same way with a display or without, and by every verb.
+copies=$("$prog" --restore | grep -c manual)
+two_lines() {
+  one_line 2 "$(printf '%s\n%s' "$1" "$2")" "${@:3}"
+}
+two_lines 'tavrel: unknown option --frobnicate' "Try 'tavrel --help'." --frobnicate
+DISPLAY=:99 two_lines 'tavrel: unknown option --frobnicate' "Try 'tavrel --help'." --frobnicate
+two_lines 'tavrel: unknown option --bogus' "Try 'tavrel --export --help'." --export csv "$home/bogus.csv" --bogus
+two_lines 'tavrel: unknown option --frobnicate' "Try 'tavrel --import --help'." --import "$home/out.vcf" --frobnicate
+two_lines 'tavrel: unknown option --bogus' "Try 'tavrel --print --help'." --print phone --output "$home/bogus.pdf" --bogus
+two_lines 'tavrel: unknown option --bogus' "Try 'tavrel --envelopes --help'." --envelopes --output "$home/bogus.pdf" --bogus
+TAVREL_SYNC_PASSWORD=x two_lines 'tavrel: unknown option --bogus' "Try 'tavrel --sync --help'." --sync --bogus
+two_lines 'tavrel: unknown option --bogus' "Try 'tavrel --backup --help'." --backup --bogus
+two_lines 'tavrel: unknown option --bogus' "Try 'tavrel --restore --help'." --restore --bogus
+two_lines 'tavrel: --list needs a value (ID)' "Try 'tavrel --export --help'." --export csv "$home/bogus.csv" --list
+two_lines 'tavrel: unexpected word stray' "Try 'tavrel --print --help'." --print phone --output "$home/bogus.pdf" stray
+two_lines 'tavrel: --dry-run takes no value' "Try 'tavrel --import --help'." --import "$home/out.vcf" --dry-run=yes
+ls "$home" | grep -q bogus && { echo "FAIL: a refused command wrote a file"; failed=1; }
+[ "$("$prog" --restore | grep -c manual)" = "$copies" ] || { echo "FAIL: a refused --backup took a copy"; failed=1; }
+# --name=VALUE is --name VALUE.
+expect 0 'records exported' --export=csv "$home/a.csv" --encoding=utf8 --separator=semicolon
+expect 0 'records exported' --export csv "$home/b.csv" --encoding utf8 --separator semicolon
+cmp -s "$home/a.csv" "$home/b.csv" && [ "$(head -c 3 "$home/a.csv" | od -An -tx1 | tr -d ' ')" != efbbbf ] ||
+  { echo "FAIL: --encoding=utf8 was not taken as --encoding utf8"; failed=1; }
+# Each form's help: its usage and options, exit 0.
+expect 0 '^Usage: tavrel --print KIND' --print --help
+expect 0 '^  --quantity N' --print --help
+expect 0 '^  --confirm-deletions' --sync --help
+expect 0 '^  --no-backup' --import -h
+expect 0 'tavrel --VERB --help' --help
 cmp -s "$home/before" "$home/n&a.mrk" || { echo "FAIL: a refused start changed the N&A file"; failed=1; }
 exit $failed

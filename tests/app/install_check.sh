@@ -12,4 +12,10 @@ desktop-file-validate "$desktop"
 grep -qx 'Exec=tavrel %f' "$desktop"
 grep -qx 'MimeType=text/vcard;text/x-vcard;text/csv;' "$desktop"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.tavrel.Tavrel.metainfo.xml"
+# The manual page is installed and renders without a warning.
+man=$prefix/share/man/man1/tavrel.1
+test -f "$man"
+grep -q 'envelopes' "$man"
+warnings=$(LC_ALL=C.UTF-8 groff -man -Tutf8 -ww -z "$man" 2>&1)
+[ -z "$warnings" ] || { echo "tavrel.1: $warnings"; exit 1; }
 echo "installed and valid"
