@@ -1,11 +1,16 @@
 #include "sync/HttpTransport.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QSocketNotifier>
 #include <QSslCertificate>
 #include <QSslKey>
 #include <QTimer>
+#include <array>
+#include <cerrno>
 #include <curl/curl.h>
+#include <sys/epoll.h>
+#include <unistd.h>
 
 namespace tavrel {
 
@@ -16,7 +21,10 @@ struct HttpTransport::Transfer {
     QByteArray body; // curl reads the request body from here
     HttpAnswer answer;
     Done done;
+    // Ends the transfer once nothing moved for the idle time. Each move only
+    // notes its time: the timer is set again for what is left when it runs out.
     QTimer idle;
+    QElapsedTimer moved;
     qint64 uploaded = 0;
     qint64 maxBody = 0;
     bool tooLarge = false;
@@ -27,13 +35,6 @@ struct HttpTransport::Transfer {
         curl_easy_cleanup(easy);
         curl_slist_free_all(headerList);
     }
-};
-
-// The notifiers of one socket curl asked to be watched.
-struct HttpTransport::Watch {
-    int fd = -1;
-    QSocketNotifier read{QSocketNotifier::Read};
-    QSocketNotifier write{QSocketNotifier::Write};
 };
 
 namespace {
@@ -127,6 +128,12 @@ HttpTransport::HttpTransport(TransportSettings s)
     timer->setSingleShot(true);
     QObject::connect(timer.get(), &QTimer::timeout, timer.get(),
                      [this] { act(CURL_SOCKET_TIMEOUT, 0); });
+    pollSet = ::epoll_create1(EPOLL_CLOEXEC);
+    if (pollSet >= 0) {
+        pollSetNotifier = std::make_unique<QSocketNotifier>(pollSet, QSocketNotifier::Read);
+        QObject::connect(pollSetNotifier.get(), &QSocketNotifier::activated, pollSetNotifier.get(),
+                         [this] { onPollSet(); });
+    }
 }
 
 HttpTransport::~HttpTransport()
@@ -135,50 +142,61 @@ HttpTransport::~HttpTransport()
         curl_multi_remove_handle(multiOf(multi), t->easy);
     transfers.clear();
     curl_multi_cleanup(multiOf(multi)); // closes the kept connections
-    watches.clear();
-    spareWatches.clear();
+    pollSetNotifier.reset();
+    if (pollSet >= 0)
+        ::close(pollSet);
     curl_global_cleanup();
 }
 
 int HttpTransport::onSocket(void*, int fd, int what, void* self, void*)
 {
-    auto* transport = static_cast<HttpTransport*>(self);
-    auto& watches = transport->watches;
-    if (what == CURL_POLL_REMOVE) {
-        if (auto it = watches.find(fd); it != watches.end()) {
-            it->second->read.setEnabled(false);
-            it->second->write.setEnabled(false);
-            transport->spareWatches.push_back(std::move(it->second));
-            watches.erase(it);
-        }
-        return 0;
-    }
-    std::unique_ptr<Watch>& w = watches[fd];
-    if (!w)
-        w = transport->watchFor(fd);
-    w->read.setEnabled(what == CURL_POLL_IN || what == CURL_POLL_INOUT);
-    w->write.setEnabled(what == CURL_POLL_OUT || what == CURL_POLL_INOUT);
+    static_cast<HttpTransport*>(self)->watch(fd, what);
     return 0;
 }
 
-std::unique_ptr<HttpTransport::Watch> HttpTransport::watchFor(int fd)
+void HttpTransport::watch(int fd, int what)
 {
-    std::unique_ptr<Watch> w;
-    if (spareWatches.empty()) {
-        w = std::make_unique<Watch>();
-        Watch* watch = w.get();
-        QObject::connect(&w->read, &QSocketNotifier::activated, &w->read,
-                         [this, watch] { act(watch->fd, CURL_CSELECT_IN); });
-        QObject::connect(&w->write, &QSocketNotifier::activated, &w->write,
-                         [this, watch] { act(watch->fd, CURL_CSELECT_OUT); });
-    } else {
-        w = std::move(spareWatches.back());
-        spareWatches.pop_back();
+    const auto it = watched.find(fd);
+    if (what == CURL_POLL_REMOVE) {
+        if (it != watched.end()) {
+            // Fails harmlessly when curl has closed the socket already: a
+            // closed socket leaves the set by itself.
+            ::epoll_ctl(pollSet, EPOLL_CTL_DEL, fd, nullptr);
+            watched.erase(it);
+        }
+        return;
     }
-    w->fd = fd;
-    w->read.setSocket(fd);
-    w->write.setSocket(fd);
-    return w;
+    epoll_event event{};
+    event.events = (what & CURL_POLL_IN ? unsigned(EPOLLIN) : 0u) |
+                   (what & CURL_POLL_OUT ? unsigned(EPOLLOUT) : 0u);
+    event.data.fd = fd;
+    if (it != watched.end() && it->second == event.events)
+        return;
+    // A socket number may come back for a new socket once the old one closed
+    // unseen, so an addition that finds it there changes it, and the other way.
+    int op = it == watched.end() ? EPOLL_CTL_ADD : EPOLL_CTL_MOD;
+    if (::epoll_ctl(pollSet, op, fd, &event) != 0 && (errno == EEXIST || errno == ENOENT)) {
+        op = op == EPOLL_CTL_ADD ? EPOLL_CTL_MOD : EPOLL_CTL_ADD;
+        ::epoll_ctl(pollSet, op, fd, &event);
+    }
+    watched[fd] = event.events;
+}
+
+// The sockets of the set that are ready, each handed to curl. The set is
+// level-triggered: what is left for a later turn makes the set ready again.
+void HttpTransport::onPollSet()
+{
+    std::array<epoll_event, 16> ready{};
+    const int n = ::epoll_wait(pollSet, ready.data(), int(ready.size()), 0);
+    int running = 0;
+    for (int i = 0; i < n; ++i) {
+        const unsigned e = ready[size_t(i)].events;
+        const int events = (e & (EPOLLIN | EPOLLHUP) ? CURL_CSELECT_IN : 0) |
+                           (e & EPOLLOUT ? CURL_CSELECT_OUT : 0) |
+                           (e & EPOLLERR ? CURL_CSELECT_ERR : 0);
+        curl_multi_socket_action(multiOf(multi), ready[size_t(i)].data.fd, events, &running);
+    }
+    collect();
 }
 
 int HttpTransport::onTimer(void*, long ms, void* self)
@@ -195,7 +213,7 @@ size_t HttpTransport::onBody(char* data, size_t size, size_t count, void* transf
 {
     auto* t = static_cast<Transfer*>(transfer);
     const size_t length = size * count;
-    t->idle.start();
+    t->moved.restart();
     if (t->answer.body.size() + static_cast<qint64>(length) > t->maxBody) {
         t->tooLarge = true;
         return 0; // ends the transfer
@@ -207,7 +225,7 @@ size_t HttpTransport::onBody(char* data, size_t size, size_t count, void* transf
 size_t HttpTransport::onHeader(char* data, size_t size, size_t count, void* transfer)
 {
     auto* t = static_cast<Transfer*>(transfer);
-    t->idle.start();
+    t->moved.restart();
     addHeaderLine(t->answer, trimmedLine(data, size * count));
     return size * count;
 }
@@ -217,7 +235,7 @@ int HttpTransport::onProgress(void* transfer, qint64, qint64, qint64, qint64 ulN
     auto* t = static_cast<Transfer*>(transfer);
     if (ulNow != t->uploaded) { // bytes going out count as the exchange moving too
         t->uploaded = ulNow;
-        t->idle.start();
+        t->moved.restart();
     }
     return 0;
 }
@@ -265,9 +283,9 @@ int HttpTransport::start(const HttpRequest& request, int totalMs, Done done)
     t.idle.setInterval(idleMs());
     t.maxBody = settings.maxBodyBytes;
     const int id = t.id;
-    QObject::connect(&t.idle, &QTimer::timeout, &t.idle,
-                     [this, id] { stop(id, HttpAnswer::Failure::Idle); });
+    QObject::connect(&t.idle, &QTimer::timeout, &t.idle, [this, id] { idleTimeUp(id); });
     transfers.emplace(id, std::move(owned));
+    t.moved.start();
     t.idle.start();
     curl_multi_add_handle(multiOf(multi), e);
     return id;
@@ -349,6 +367,19 @@ void HttpTransport::finish(Transfer& t, int code)
     end(t.id, std::move(answer));
 }
 
+void HttpTransport::idleTimeUp(int id)
+{
+    const auto it = transfers.find(id);
+    if (it == transfers.end())
+        return;
+    Transfer& t = *it->second;
+    const qint64 quiet = t.moved.elapsed();
+    if (quiet < idleMs())
+        t.idle.start(int(idleMs() - quiet));
+    else
+        stop(id, HttpAnswer::Failure::Idle);
+}
+
 void HttpTransport::abort(int id)
 {
     stop(id, HttpAnswer::Failure::Aborted);
@@ -389,7 +420,7 @@ void HttpTransport::end(int id, HttpAnswer answer)
 void HttpTransport::restartIdleTimes()
 {
     for (auto& [id, t] : transfers)
-        t->idle.start();
+        t->moved.restart();
 }
 
 QString certificatePinOf(const QString& pem)

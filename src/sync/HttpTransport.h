@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class QSocketNotifier;
 class QTimer;
 
 namespace tavrel {
@@ -82,10 +83,8 @@ public:
 
 private:
     struct Transfer;
-    struct Watch;
 
     static int onSocket(void* easy, int fd, int what, void* self, void* watch);
-    std::unique_ptr<Watch> watchFor(int fd);
     static int onTimer(void* multi, long ms, void* self);
     static size_t onBody(char* data, size_t size, size_t count, void* transfer);
     static size_t onHeader(char* data, size_t size, size_t count, void* transfer);
@@ -97,6 +96,7 @@ private:
     void collect();
     void finish(Transfer& t, int code);
     void stop(int id, HttpAnswer::Failure why);
+    void idleTimeUp(int id);
     void end(int id, HttpAnswer answer); // by value: it may be the transfer's own
     int idleMs() const { return qMax(1, settings.idleMs); }
 
@@ -105,11 +105,15 @@ private:
     void* multi = nullptr;
     std::unique_ptr<QTimer> timer;
     std::map<int, std::unique_ptr<Transfer>> transfers;
-    std::map<int, std::unique_ptr<Watch>> watches; // by socket
-    // Notifiers of closed sockets, kept for the next one: a notifier may be
-    // the one whose signal is being handled, and making new ones for every
-    // connection costs more than the request.
-    std::vector<std::unique_ptr<Watch>> spareWatches;
+    // The sockets curl asks to have watched lie in one epoll set, and the
+    // event loop watches that set alone, its notifier always on: turning a
+    // notifier on or off wakes the loop each time, and curl turns a socket's
+    // wishes over several times in every request.
+    int pollSet = -1;
+    std::unique_ptr<QSocketNotifier> pollSetNotifier;
+    std::map<int, unsigned> watched; // socket: the epoll events it is in the set for
+    void watch(int fd, int what);
+    void onPollSet();
     int nextId = 1;
 };
 

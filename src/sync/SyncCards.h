@@ -9,10 +9,14 @@
 
 namespace tavrel {
 
-// Each card the sync state remembers lies in a file of its own beside the N&A
-// file, named by the SHA-256 of its bytes, so a sync that changes one card
+// Each card the sync state remembers, small ones apart, lies in a file of its
+// own beside the N&A file, named by the SHA-256 of its bytes, so a sync that changes one card
 // writes that card alone. The files never change once written.
 inline const QString kSyncCardPrefix = QStringLiteral("tvlcard.");
+// Cards up to this size lie inline in the state and its journal instead: a
+// file apiece would cost more than the card, and the state of a full file of
+// plain cards stays small. Cards with photos keep their files.
+constexpr qsizetype kInlineCardBytes = 4096;
 
 // The SHA-256 of `card` in lower-case hex: how the state refers to it.
 QString cardDigest(const QByteArray& card);

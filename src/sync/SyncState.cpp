@@ -33,8 +33,8 @@ QByteArray fromBase64(const QJsonValue& v)
     return QByteArray::fromBase64(v.toString().toLatin1());
 }
 
-// A card by the digest of its file, or inline as states from before the card
-// files hold it; nullopt when its file is missing or damaged.
+// A card by the digest of its file, or inline (a small card, or any card of a
+// state from before the card files); nullopt when its file is missing or damaged.
 std::optional<QByteArray> cardOf(const Files& files, const QJsonObject& o)
 {
     const QJsonValue byDigest = o.value(QStringLiteral("cardFile"));
@@ -43,11 +43,21 @@ std::optional<QByteArray> cardOf(const Files& files, const QJsonObject& o)
     return fromBase64(o.value(QStringLiteral("card")));
 }
 
+// A small card goes inline, in the line or the state that names it; a larger
+// one goes to its file first, and is named by its digest.
+void putCard(const Files& files, const QByteArray& card, QJsonObject& o)
+{
+    if (card.size() <= kInlineCardBytes)
+        o.insert(QStringLiteral("card"), base64(card));
+    else
+        o.insert(QStringLiteral("cardFile"), storeCard(files, card));
+}
+
 QJsonObject sendingToJson(const Files& files, const SyncSending& s)
 {
-    return {{QStringLiteral("cardFile"), storeCard(files, s.card)},
-            {QStringLiteral("base"), base64(s.base)},
-            {QStringLiteral("over"), s.over}};
+    QJsonObject o{{QStringLiteral("base"), base64(s.base)}, {QStringLiteral("over"), s.over}};
+    putCard(files, s.card, o);
+    return o;
 }
 
 std::optional<SyncSending> sendingFromJson(const Files& files, const QJsonObject& o)
@@ -62,15 +72,15 @@ std::optional<SyncSending> sendingFromJson(const Files& files, const QJsonObject
     return s;
 }
 
-// Each card goes to its file before the line that names it is written.
+// Each card goes to its file, or inline, before the line that names it is written.
 QJsonObject toJson(const Files& files, const SyncEntry& e)
 {
     QJsonObject o{{QStringLiteral("id"), e.id},
                   {QStringLiteral("href"), e.href},
                   {QStringLiteral("uid"), e.uid},
                   {QStringLiteral("etag"), e.etag},
-                  {QStringLiteral("cardFile"), storeCard(files, e.card)},
                   {QStringLiteral("base"), base64(e.base)}};
+    putCard(files, e.card, o);
     if (e.sending)
         o.insert(QStringLiteral("sending"), sendingToJson(files, *e.sending));
     return o;
@@ -209,11 +219,15 @@ void saveSyncState(const Files& files, const SyncState& state)
 {
     QJsonArray entries;
     QSet<QString> cards;
+    const auto named = [&cards](const QJsonValue& digest) {
+        if (digest.isString())
+            cards.insert(digest.toString());
+    };
     for (const SyncEntry& e : state.entries) {
         const QJsonObject o = toJson(files, e);
-        cards.insert(o.value(QStringLiteral("cardFile")).toString());
+        named(o.value(QStringLiteral("cardFile")));
         if (e.sending)
-            cards.insert(o.value(QStringLiteral("sending"))[QStringLiteral("cardFile")].toString());
+            named(o.value(QStringLiteral("sending"))[QStringLiteral("cardFile")]);
         entries.append(o);
     }
     const QJsonObject o{{QStringLiteral("version"), 2},
@@ -226,7 +240,8 @@ void saveSyncState(const Files& files, const SyncState& state)
                         {QStringLiteral("entries"), entries},
                         {QStringLiteral("toFetch"), QJsonArray::fromStringList(state.toFetch)},
                         {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
-    flushCards(files); // on the disk before the state that names them
+    if (!cards.isEmpty())
+        flushCards(files); // on the disk before the state that names them
     files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
     files.removeIfPlainFile(kSyncJournalName);
     removeUnusedCards(files, cards);

@@ -62,11 +62,11 @@ inline const QString kSyncJournalName = QStringLiteral("tvlsync.jnl");
 // Reads the state and replays any journal a killed sync left (a last line cut
 // short is dropped). No file: an empty state. A file that cannot be read as a
 // state: nullopt with `error` in plain words. File errors throw PlatformError.
-// The cards come from their own files (see SyncCards.h); an entry whose card
-// file is missing or damaged has its card unknown: the record as last synced
+// The cards lie inline or in their own files (see SyncCards.h); an entry whose
+// card file is missing or damaged has its card unknown: the record as last synced
 // stands for it and its ETag is forgotten, so the next sync fetches the card.
 std::optional<SyncState> loadSyncState(const Files& files, QString* error);
-// Writes the cards not yet in files of their own, replaces the state file
+// Writes the large cards not yet in files of their own, replaces the state file
 // whole (write, flush, rename; no link followed), removes the journal and
 // then the card files the state no longer names.
 void saveSyncState(const Files& files, const SyncState& state);

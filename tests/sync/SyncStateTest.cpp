@@ -49,14 +49,21 @@ QStringList cardFiles(const Files& files)
     return files.list(kSyncCardPrefix + '*');
 }
 
+// The files of the cards of `st` too large to lie inline.
 QStringList cardFilesOf(const SyncState& st)
 {
     QStringList names;
     for (const SyncEntry& e : st.entries)
-        names << cardFileName(cardDigest(e.card));
+        if (e.card.size() > kInlineCardBytes)
+            names << cardFileName(cardDigest(e.card));
     names.removeDuplicates();
     names.sort();
     return names;
+}
+
+QByteArray fromBase64Field(const QJsonObject& o, const char* name)
+{
+    return QByteArray::fromBase64(o.value(QLatin1String(name)).toString().toLatin1());
 }
 
 SyncState threeEntries()
@@ -68,7 +75,7 @@ SyncState threeEntries()
                  false,
                  {entry(1, "a.vcf"), entry(2, "b.vcf"), entry(3, "c.vcf")}};
     for (SyncEntry& e : st.entries)
-        e.card = bigCard(e.href.toUtf8(), 20);
+        e.card = bigCard(e.href.toUtf8(), kInlineCardBytes);
     return st;
 }
 
@@ -151,7 +158,7 @@ TEST(SyncState, TravelsWithTheNAFileInBackupCopiesAndRestores)
 
     const SyncState before = st;
     st.token = QStringLiteral("tok-2");
-    st.entries[0].card = bigCard("changed", 10);
+    st.entries[0].card = bigCard("changed", kInlineCardBytes);
     st.entries.removeLast();
     saveSyncState(files, st);
     SyncJournal(files).drop(QStringLiteral("x.vcf"));
@@ -181,7 +188,7 @@ TEST(SyncState, EachCardLiesInAFileOfItsOwnAndOnlyAChangedCardIsWritten)
     Files files(dir.path());
     SyncState st = threeEntries();
     st.entries[0].card = bigCard("photo", 3 * 1024 * 1024);
-    st.entries[2].card = bigCard("c", 100);
+    st.entries[2].card = bigCard("c", kInlineCardBytes);
     saveSyncState(files, st);
     ASSERT_EQ(cardFiles(files), cardFilesOf(st));
     const QString bigFile = cardFileName(cardDigest(st.entries[0].card));
@@ -193,7 +200,7 @@ TEST(SyncState, EachCardLiesInAFileOfItsOwnAndOnlyAChangedCardIsWritten)
     // The state names cards, it does not hold them.
     EXPECT_LT(files.length(kSyncStateName), 8 * 1024);
 
-    st.entries[2].card = bigCard("c changed", 100);
+    st.entries[2].card = bigCard("c changed", kInlineCardBytes);
     saveSyncState(files, st);
     EXPECT_EQ(inodeOf(files, bigFile), bigInode); // the big card was not written again
     EXPECT_EQ(inodeOf(files, cardFileName(cardDigest(st.entries[1].card))), bInode);
@@ -202,7 +209,7 @@ TEST(SyncState, EachCardLiesInAFileOfItsOwnAndOnlyAChangedCardIsWritten)
     EXPECT_LT(files.length(kSyncStateName), 8 * 1024);
 
     SyncEntry d = entry(9, "d.vcf");
-    d.card = bigCard("d", 50);
+    d.card = bigCard("d", kInlineCardBytes);
     SyncJournal(files).set(d);
     EXPECT_TRUE(files.exists(cardFileName(cardDigest(d.card))));
     const std::optional<SyncState> back = loadSyncState(files, nullptr);
@@ -216,7 +223,7 @@ TEST(SyncState, EachCardLiesInAFileOfItsOwnAndOnlyAChangedCardIsWritten)
     // planted link, is removed, never written through.
     const QByteArray outside = dir.filePath(QStringLiteral("outside")).toUtf8();
     test::writeBytes(QString::fromUtf8(outside), "keep");
-    const QByteArray e = bigCard("e", 40), f = bigCard("f", 40);
+    const QByteArray e = bigCard("e", kInlineCardBytes), f = bigCard("f", kInlineCardBytes);
     const QString eTemp = files.path(kSaveTempPrefix + cardFileName(cardDigest(e)));
     ASSERT_EQ(::symlink(outside.constData(), QFile::encodeName(eTemp).constData()), 0);
     test::writeBytes(files.path(kSaveTempPrefix + cardFileName(cardDigest(f))), "stale");
@@ -271,6 +278,60 @@ TEST(SyncState, AStateWithItsCardsInlineIsReadAndConvertedAtTheNextSave)
     EXPECT_EQ(back->entries[1].card, st.entries[1].card);
 }
 
+// A small card lies inline in the state and in the journal line that names it,
+// with no file of its own; one a state from before named by its file is read
+// from there and moved inline at the next save, its file removed.
+TEST(SyncState, SmallCardsLieInlineWithNoFileOfTheirOwn)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    SyncState st = threeEntries();
+    st.entries[0].card = bigCard("small", 100);
+    st.entries[1].sending = SyncSending{bigCard("sent", 200), QByteArray(574, 'S'), "\"e1\""};
+    // As a state from before wrote it: every card in its file.
+    storeCard(files, st.entries[0].card);
+    storeCard(files, st.entries[1].sending->card);
+    QJsonObject saved = QJsonDocument::fromJson([&] {
+                            saveSyncState(files, st);
+                            return files.readAll(kSyncStateName);
+                        }())
+                            .object();
+    EXPECT_EQ(cardFiles(files), cardFilesOf(st)); // the two large ones alone
+    QJsonArray entries = saved.value("entries").toArray();
+    EXPECT_EQ(fromBase64Field(entries[0].toObject(), "card"), st.entries[0].card);
+    EXPECT_FALSE(entries[0].toObject().contains("cardFile"));
+    EXPECT_EQ(fromBase64Field(entries[1].toObject().value("sending").toObject(), "card"),
+              st.entries[1].sending->card);
+
+    // A state naming a small card by its file is still read.
+    QJsonObject first = entries[0].toObject();
+    first.remove("card");
+    first.insert("cardFile", storeCard(files, st.entries[0].card));
+    entries[0] = first;
+    saved.insert("entries", entries);
+    files.replaceFile(kSyncStateName, QJsonDocument(saved).toJson());
+
+    // A journal line holds its small card: no file is written for it.
+    SyncEntry d = entry(9, "d.vcf");
+    d.card = bigCard("d", kInlineCardBytes - 100);
+    SyncJournal(files).set(d);
+    EXPECT_FALSE(files.exists(cardFileName(cardDigest(d.card))));
+
+    std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->entries.size(), 4);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(back->entries[i].card, st.entries[i].card) << i;
+        EXPECT_EQ(back->entries[i].etag, st.entries[i].etag) << i;
+    }
+    ASSERT_TRUE(back->entries[1].sending);
+    EXPECT_EQ(back->entries[1].sending->card, st.entries[1].sending->card);
+    EXPECT_EQ(back->entries[3].card, d.card);
+    saveSyncState(files, *back);
+    EXPECT_EQ(cardFiles(files), cardFilesOf(*back));
+    EXPECT_FALSE(files.exists(cardFileName(cardDigest(st.entries[0].card))));
+}
+
 // A card file that is missing, damaged or a planted link leaves that entry's
 // card unknown: its ETag is forgotten, so the next sync fetches the card, and
 // the record as last synced stands for the card meanwhile.
@@ -280,7 +341,7 @@ TEST(SyncState, AMissingOrDamagedCardFileLeavesOnlyThatCardUnknown)
     Files files(dir.path());
     SyncState st = threeEntries();
     for (int i = 0; i < 3; ++i)
-        st.entries[i].card = bigCard(QByteArray::number(i), 40);
+        st.entries[i].card = bigCard(QByteArray::number(i), kInlineCardBytes);
     saveSyncState(files, st);
     files.remove(cardFileName(cardDigest(st.entries[0].card)));
     const QString damaged = files.path(cardFileName(cardDigest(st.entries[1].card)));
