@@ -3832,7 +3832,7 @@ Klicken Sie auf OK, um eine andere Position zu wählen, oder auf Abbrechen, um d
     <message>
         <location line="+2"/>
         <source>&amp;Continuous Forms (12 Labels/Sheet)</source>
-        <translation>Endlosformulare (&amp;12 Etiketten/Blatt)</translation>
+        <translation>Endlos&amp;formulare (12 Etiketten/Blatt)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -5551,22 +5551,22 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location filename="../src/records/RecordCommands.cpp" line="+136"/>
         <source>Change.</source>
-        <translation>ändern.</translation>
+        <translation>ändern möchten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Delete.</source>
-        <translation>löschen.</translation>
+        <translation>löschen möchten.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Get.</source>
-        <translation>abrufen.</translation>
+        <translation>abrufen möchten.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Please Specify ID Number Of Record To </source>
-        <translation>Bitte geben Sie die ID-Nummer des Datensatzes an zum </translation>
+        <translation>Bitte geben Sie die ID-Nummer des Datensatzes an, den Sie </translation>
     </message>
     <message>
         <location line="+11"/>
@@ -5714,7 +5714,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+3"/>
         <source>Ne&amp;xt</source>
-        <translation>N&amp;ächster</translation>
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -5744,7 +5744,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+1"/>
         <source>Chan&amp;ge</source>
-        <translation>Ä&amp;ndern</translation>
+        <translation>&amp;Ändern</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -5841,7 +5841,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+1"/>
         <source>En&amp;velopes</source>
-        <translation>U&amp;mschläge</translation>
+        <translation>Umschläg&amp;e</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -5856,7 +5856,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+1"/>
         <source>Sort On &amp;Key 1 (Major) + Key 2 (Minor)</source>
-        <translation>Nach &amp;Schlüssel 1 (Haupt) + Schlüssel 2 (Neben) sortieren</translation>
+        <translation>Nach Schl&amp;üssel 1 (Haupt) + Schlüssel 2 (Neben) sortieren</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -5866,7 +5866,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+1"/>
         <source>Do Not &amp;Sort Records</source>
-        <translation>Datens&amp;ätze nicht sortieren</translation>
+        <translation>Datensätze nicht &amp;sortieren</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -5931,7 +5931,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+1"/>
         <source>Mailing List  &amp;File</source>
-        <translation>V&amp;erteilerlistendatei</translation>
+        <translation>&amp;Verteilerlistendatei</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -5973,7 +5973,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="-244"/>
         <source>S&amp;elect Mailing List:</source>
-        <translation>&amp;Verteilerliste wählen:</translation>
+        <translation>Verteilerliste w&amp;ählen:</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -6179,7 +6179,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+2"/>
         <source>&amp;Filename</source>
-        <translation>&amp;Dateiname</translation>
+        <translation>Datei&amp;name</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -6224,7 +6224,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+2"/>
         <source>&amp;Show Names</source>
-        <translation>&amp;Namen zeigen</translation>
+        <translation>Namen &amp;zeigen</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -6254,7 +6254,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+1"/>
         <source>&amp;Print List</source>
-        <translation>Li&amp;ste drucken</translation>
+        <translation>Liste &amp;drucken</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -79,6 +79,20 @@ QStringList placeHolders(const QString& text)
     return found;
 }
 
+// Windows whose texts lie under more than one context: a window class and the
+// class it derives from share the window's access keys.
+QMap<QString, QString> baseContexts()
+{
+    return {
+        {"tavrel::AddressScreen", "tavrel::RecordScreen"},
+        {"tavrel::DetailScreen", "tavrel::RecordScreen"},
+        {"tavrel::MatchListWindow", "tavrel::MatchWindow"},
+        {"tavrel::MatchViewWindow", "tavrel::MatchWindow"},
+        {"tavrel::CreateByNameDialog", "tavrel::NamePicker"},
+        {"tavrel::AddDeleteNamesDialog", "tavrel::NamePicker"},
+    };
+}
+
 // What is wrong with the translation `ts` of the texts `english`, one line each.
 QStringList problemsOf(const Texts& english, const Texts& ts)
 {
@@ -104,6 +118,14 @@ QStringList problemsOf(const Texts& english, const Texts& ts)
             pairs.append({e, *t});
         }
         // Two texts of a window whose keys differ in English differ in the translation too.
+        if (const QString base = baseContexts().value(c.key()); !base.isEmpty()) {
+            QMap<QString, Message> baseTranslated;
+            for (const Message& m : ts.value(base))
+                baseTranslated.insert(m.source, m);
+            for (const Message& e : english.value(base))
+                if (baseTranslated.contains(e.source))
+                    pairs.append({e, baseTranslated.value(e.source)});
+        }
         for (qsizetype i = 0; i < pairs.size(); ++i)
             for (qsizetype j = i + 1; j < pairs.size(); ++j) {
                 const auto ei = accessKey(pairs[i].first.source);
@@ -143,6 +165,14 @@ TEST(TranslationFiles, CheckFindsMissingUnfinishedAndClashingTexts)
               QStringList{"W: \"Ö&ffnen\" and \"&Fertig\" share their access key"});
     ts["W"][4].translation = "&Speichern";
     EXPECT_EQ(problemsOf(english, ts), QStringList{});
+    // A record screen shows the buttons of the screen it derives from.
+    english["tavrel::RecordScreen"] = {{"Ne&xt", {}, true}};
+    english["tavrel::AddressScreen"] = {{"&Name", {}, true}};
+    ts["tavrel::RecordScreen"] = {{"Ne&xt", QString::fromUtf8("&Nächster"), true}};
+    ts["tavrel::AddressScreen"] = {{"&Name", "&Name", true}};
+    EXPECT_EQ(problemsOf(english, ts),
+              QStringList{QString::fromUtf8(
+                  "tavrel::AddressScreen: \"&Name\" and \"&Nächster\" share their access key")});
 }
 
 TEST(TranslationFiles, EveryTranslationIsCompleteAndKeepsKeysApart)
