@@ -7139,37 +7139,37 @@ Sollen sie gelöscht werden?</translation>
     <message>
         <location line="+23"/>
         <source>Can&apos;t &amp;Undo After Import</source>
-        <translation>&amp;Rückgängig nach Import nicht möglich</translation>
+        <translation>Rüc&amp;kgängig nach Import nicht möglich</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Can&apos;t &amp;Undo After Compaction</source>
-        <translation>&amp;Rückgängig nach Verdichtung nicht möglich</translation>
+        <translation>Rüc&amp;kgängig nach Verdichtung nicht möglich</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Can&apos;t &amp;Undo After Duplicate Deletion</source>
-        <translation>&amp;Rückgängig nach dem Löschen von Dubletten nicht möglich</translation>
+        <translation>Rüc&amp;kgängig nach dem Löschen von Dubletten nicht möglich</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Can&apos;t &amp;Undo After Sync</source>
-        <translation>&amp;Rückgängig nach Synchronisierung nicht möglich</translation>
+        <translation>Rüc&amp;kgängig nach Synchronisierung nicht möglich</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Can&apos;t &amp;Undo After Restore</source>
-        <translation>&amp;Rückgängig nach Wiederherstellung nicht möglich</translation>
+        <translation>Rüc&amp;kgängig nach Wiederherstellung nicht möglich</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Undo</source>
-        <translation>&amp;Rückgängig</translation>
+        <translation>Rüc&amp;kgängig</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>&amp;Undo </source>
-        <translation>&amp;Rückgängig: </translation>
+        <translation>Rüc&amp;kgängig: </translation>
     </message>
     <message>
         <location line="+16"/>
