@@ -92,6 +92,8 @@ class BackupTest : public UpkeepTest {
 protected:
     BackupTest()
     {
+        // Copies are named in the program's own forms unless a test chooses a locale.
+        QLocale::setDefault(QLocale::c());
         env.ui.setAutoOk(true);
         env.openFile(people(1, 6));
         writeList(env.dir(), "abc", '1');
@@ -301,7 +303,6 @@ TEST_F(BackupTest, CopyDatesFollowTheLocale)
         EXPECT_EQ(copyLabel(c), k.label);
         delete form;
     }
-    QLocale::setDefault(QLocale::c());
 }
 
 TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
