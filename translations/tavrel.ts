@@ -45,12 +45,17 @@ Even-Numbered Pages: %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+13"/>
+        <source>No Entry Chosen For This Report Is In The N&amp;A File.  There Is Nothing To Print.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Test Page Not Printed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+78"/>
         <source>Your Printer Does Not Take The 8 1/2 x 12 Inch Continuous Form.
 
 Please Print The Labels On Cut Sheets Or Choose Another Printer.</source>
@@ -80,7 +85,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+117"/>
+        <location line="+131"/>
         <source>End Of Report</source>
         <translation type="unfinished"></translation>
     </message>
@@ -103,7 +108,7 @@ Do You Want To Print Another Test Page?</source>
 <context>
     <name>RecordBuilder</name>
     <message>
-        <location filename="../src/exchange/Import.cpp" line="+183"/>
+        <location filename="../src/exchange/ImportPlan.cpp" line="+53"/>
         <source> becomes </source>
         <translation type="unfinished"></translation>
     </message>
@@ -125,7 +130,7 @@ Do You Want To Print Another Test Page?</source>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+40"/>
+        <location line="+42"/>
         <source> (no room in Comments)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -137,6 +142,19 @@ Do You Want To Print Another Test Page?</source>
     <message>
         <location line="+2"/>
         <source> moved to Comments: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncPass</name>
+    <message>
+        <location filename="../src/sync/SyncPassListing.cpp" line="+69"/>
+        <source>%1 cards wait on the server for room in the N&amp;A file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>Not fetched, larger than the server&apos;s answers may be: %1. It stays on the server and is not deleted here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -252,7 +270,7 @@ Do You Want To Print Another Test Page?</source>
 <context>
     <name>tavrel::AddressScreen</name>
     <message>
-        <location filename="../src/records/AddressScreen.cpp" line="+35"/>
+        <location filename="../src/records/AddressScreen.cpp" line="+36"/>
         <source>Name and Address</source>
         <translation type="unfinished"></translation>
     </message>
@@ -363,7 +381,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+12"/>
         <source>tavrel: an interrupted restore could not be finished (error </source>
         <translation type="unfinished"></translation>
     </message>
@@ -373,7 +391,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+25"/>
         <source>tavrel: left alone in </source>
         <translation type="unfinished"></translation>
     </message>
@@ -383,7 +401,17 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>tavrel: the backup copy </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+3"/>
+        <source> is not whole: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Backup copy </source>
         <translation type="unfinished"></translation>
     </message>
@@ -409,11 +437,12 @@ Do You Want To Print Another Test Page?</source>
     </message>
     <message>
         <location line="+8"/>
+        <location line="+52"/>
         <source>tavrel: Tavrel is running on </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-49"/>
         <source>; close it first, or restore from its File menu (Backups...).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -439,17 +468,33 @@ Do You Want To Print Another Test Page?</source>
     </message>
     <message>
         <location line="+3"/>
+        <location line="+9"/>
         <source>tavrel: the restore failed with error </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-6"/>
+        <source> Undoing it failed too: the N&amp;A file and the mailing lists are put right by the next start of Tavrel, which says how.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source> The N&amp;A file and the mailing lists are as they were.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+7"/>
         <source>usage: tavrel [--backup | --restore [NAME]]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source> and may be changing its files; no copy was made. Make it from its File menu (Backups...), or close it first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>tavrel: a backup copy is being made; try the restore again in a moment.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -507,23 +552,32 @@ Do You Want To Print Another Test Page?</source>
     </message>
     <message>
         <location line="+46"/>
-        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <location line="+14"/>
         <source>The Copy Of </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-39"/>
         <source> Cannot Be Restored:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+9"/>
+        <location line="+17"/>
         <source> Could Not Be Restored: Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <source>  Undoing The Restore Failed Too.  The Next Start Of TVL Completes Or Undoes It And Says Which.
+
+Click OK To Terminate TVL.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>  The N&amp;A File And The Mailing Lists Are As They Were.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -634,7 +688,7 @@ Do You Want To Print Another Test Page?</source>
 <context>
     <name>tavrel::Backups</name>
     <message>
-        <location filename="../src/upkeep/Backups.cpp" line="+254"/>
+        <location filename="../src/upkeep/BackupSettings.cpp" line="+37"/>
         <source>First Start Of The Day</source>
         <translation type="unfinished"></translation>
     </message>
@@ -669,7 +723,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+203"/>
+        <location filename="../src/upkeep/Backups.cpp" line="+25"/>
         <source>Its N&amp;A File Holds No Header Record.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -725,13 +779,13 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
-        <location line="+349"/>
+        <location filename="../src/upkeep/BackupRestore.cpp" line="+186"/>
+        <location filename="../src/upkeep/Backups.cpp" line="+10"/>
         <source>Its File </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-348"/>
+        <location filename="../src/upkeep/Backups.cpp" line="+1"/>
         <source> Has Changed Length.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -746,12 +800,13 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+319"/>
+        <location filename="../src/upkeep/BackupRestore.cpp" line="+17"/>
+        <location filename="../src/upkeep/Backups.cpp" line="+230"/>
         <source>There Is No Backup Copy Named </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-16"/>
         <source> Has Changed Since The Copy Was Taken.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -907,28 +962,33 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
 <context>
     <name>tavrel::CardDavClient</name>
     <message>
-        <location filename="../src/sync/CardDavClient.cpp" line="+44"/>
+        <location filename="../src/sync/DavResults.cpp" line="+34"/>
         <source>The server did not accept the user name or password.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>The server refused access to %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Nothing was found at %1 on the server.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+4"/>
         <source>The server refused the change because it conflicts with what it holds (409).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>The card was changed on the server since it was last read, so it was not overwritten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The server&apos;s storage for this account is full (507), so it stored nothing more. Make room there or ask for more space.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -937,62 +997,107 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>The server answered with status %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+8"/>
         <source>The certificate of %1 could not be verified, so nothing was sent to it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>The server at %1 closed the connection without a complete answer.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="+22"/>
         <source>The sync was cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="-13"/>
         <source>The server at %1 could not be reached. Check the address and that the server is running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-32"/>
+        <location line="+8"/>
         <source>The server&apos;s answer could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location line="+11"/>
+        <source>A value the server gave holds a line break or another byte a request may not carry, so the request was not sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&quot;%1&quot; is not an http or https address.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Plain http to %1 would send the password unencrypted. Use an https address, or allow plain http for this server.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+224"/>
+        <location line="+8"/>
+        <source>The certificate of %1 is not signed by an authority this computer trusts, so nothing was sent to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Its fingerprint is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The certificate of %1 is not the one trusted for this account, so nothing was sent to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The server at %1 answered so slowly that the work was stopped after %2 minutes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The server at %1 took longer than %2 minutes over one answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>The server sent the request on through too many redirects.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+7"/>
         <source>The server redirected from https to an unencrypted address; the request was not sent there.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-42"/>
+        <location line="+7"/>
+        <source>The server sent the connection on to %1, another address than the one given; nothing was sent there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>The server&apos;s list of changes did not come to an end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>The address book at %1 answered from %2 instead. Set up sync again with the address book&apos;s new address.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-63"/>
         <source>The server&apos;s answer was larger than %1 MB and was not read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-6"/>
+        <location line="+24"/>
         <source>The server at %1 did not answer within %2 seconds.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1063,7 +1168,7 @@ It Replaces The N&amp;A File And All Mailing Lists.  A Copy Of Them As They Are 
 <context>
     <name>tavrel::CommandLine</name>
     <message>
-        <location filename="../src/exchange/CommandLine.cpp" line="+28"/>
+        <location filename="../src/exchange/CommandLine.cpp" line="+29"/>
         <source>Usage: tavrel --export FORMAT FILE [--list ID] [--encoding ENCODING] [--separator SEPARATOR]
                                    [--spreadsheet]
        tavrel --import FILE [--dry-run] [--overflow move|cut|skip] [--no-backup]
@@ -1099,7 +1204,22 @@ Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
+        <source>%1 could not be written: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>) Nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source> records exported to </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1129,7 +1249,7 @@ Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>nothing more was done.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1541,12 +1661,12 @@ Refer To Help Topic &apos;Creating A Mailing List&apos; For Information.</source
 <context>
     <name>tavrel::Csv</name>
     <message>
-        <location filename="../src/exchange/Csv.cpp" line="+308"/>
+        <location filename="../src/exchange/CsvFormat.cpp" line="+133"/>
         <source>The file is not UTF-8; it was read as Windows-1252.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>%1 %2 %3 not UTF-8; %4 read as Windows-1252.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1581,17 +1701,17 @@ Refer To Help Topic &apos;Creating A Mailing List&apos; For Information.</source
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+106"/>
+        <location line="+112"/>
         <source>The file ends inside a quoted field; the last row was read as far as it goes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+332"/>
+        <location filename="../src/exchange/CsvMapping.cpp" line="+368"/>
         <source> address put in Comments</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+59"/>
         <source>The row has %1 cells more than the header; they were left out.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1675,7 +1795,7 @@ Refer To Help Topic &apos;Creating A Mailing List&apos; For Information.</source
 <context>
     <name>tavrel::DetailScreen</name>
     <message>
-        <location filename="../src/records/DetailScreen.cpp" line="+34"/>
+        <location filename="../src/records/DetailScreen.cpp" line="+35"/>
         <source>Sort Keys</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2138,12 +2258,12 @@ Note:  You Can Later Display/Print A List Of Deleted Records And/Or Undelete The
 <context>
     <name>tavrel::EnvelopeDialog</name>
     <message>
-        <location filename="../src/envelopes/EnvelopeDialog.cpp" line="+134"/>
+        <location filename="../src/envelopes/EnvelopeDialog.cpp" line="+112"/>
         <source>Print Envelopes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location filename="../src/envelopes/EnvelopeDialogBuild.cpp" line="+86"/>
         <source>Enter Address From &amp;Keyboard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2380,7 +2500,7 @@ Note:  You Can Later Display/Print A List Of Deleted Records And/Or Undelete The
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+188"/>
+        <location filename="../src/envelopes/EnvelopeDialog.cpp" line="+103"/>
         <source>Please Enter Return Address Below</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2541,11 +2661,12 @@ These Options Are Being Reset. Please Reselect Addressing Options.</source>
     </message>
     <message>
         <location line="+2"/>
+        <location line="+42"/>
         <source>Preparing Envelopes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-41"/>
         <source>Number Prepared</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2885,13 +3006,66 @@ Nothing Was Exported.</source>
 <context>
     <name>tavrel::FilterBox</name>
     <message>
-        <location filename="../src/store/gui/LineList.cpp" line="+92"/>
+        <location filename="../src/store/gui/LineList.cpp" line="+119"/>
         <source>Find</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Find:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::FindWords</name>
+    <message>
+        <location filename="../src/store/FindWords.cpp" line="+55"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Address Line 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Address Line 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Address Line 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Address Line 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort Key 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sort Key 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Telephone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Comments</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3114,42 +3288,48 @@ Nothing Was Exported.</source>
 <context>
     <name>tavrel::Import</name>
     <message>
-        <location filename="../src/exchange/Import.cpp" line="-201"/>
+        <location filename="../src/exchange/ImportRead.cpp" line="+110"/>
         <source>The file is empty.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>The file is UTF-16 (%1) without a byte-order mark.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-49"/>
         <source>The file holds no card.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+56"/>
         <source>This file is not a card file or a CSV file (%1).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="-43"/>
         <source>The file is neither a vCard file nor a CSV file with a header and at least one row.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="-37"/>
+        <source>The file holds %1 entries; only the first %2 are read, as the N&amp;A file holds no more than %3 records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <location line="+16"/>
         <source>The file cannot be read (error%1).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-9"/>
         <source>The file is too large to import (more than 64 MB).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+116"/>
+        <location filename="../src/exchange/ImportPlan.cpp" line="-16"/>
         <source>1 control character removed (</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3159,7 +3339,7 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+178"/>
         <source>Telephone %1 written without its blanks and signs to fit: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3169,12 +3349,12 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+81"/>
         <source>same Name as ID %1, and no address, e-mail or telephone to tell them apart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+70"/>
+        <location filename="../src/exchange/ImportRun.cpp" line="+27"/>
         <source>move overflow into Comments</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3194,18 +3374,18 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+6"/>
         <source>File: %1 (%2), %3 entries</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+102"/>
+        <location line="+80"/>
         <source>Fields that do not fit: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-94"/>
+        <location line="-72"/>
         <source>Entry %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3230,7 +3410,7 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+57"/>
         <source>Import of %1 (%2) on %3</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3293,6 +3473,11 @@ Nothing Was Imported.</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>Not imported: the %1 entries after the first %2 of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>The N&amp;A File Is Full: It Holds 1700 Records.
 %1 Records Were Imported, %2 Were Not.</source>
         <translation type="unfinished"></translation>
@@ -3513,7 +3698,7 @@ The Import Log Is </source>
 <context>
     <name>tavrel::InstanceLock</name>
     <message>
-        <location filename="../src/platform/InstanceLock.cpp" line="+23"/>
+        <location filename="../src/platform/InstanceLock.cpp" line="+39"/>
         <source>There is no space left on the disk that holds the program directory, not even for the lock file; nothing was done.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3526,12 +3711,12 @@ The Import Log Is </source>
 <context>
     <name>tavrel::LabelLayouts</name>
     <message>
-        <location filename="../src/reports/LabelLayouts.cpp" line="+88"/>
+        <location filename="../src/reports/LabelLayouts.cpp" line="+81"/>
         <source>ID# </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+325"/>
+        <location line="+299"/>
         <source>Cards</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3560,26 +3745,6 @@ Click OK To Choose Another Position, Or Cancel To Stop Printing.</source>
 </context>
 <context>
     <name>tavrel::LabelStockDialog</name>
-    <message>
-        <location line="-314"/>
-        <source>A4, 3 x 7 Labels, 63.5 x 38.1 mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>A4, 2 x 7 Labels, 99.1 x 38.1 mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>A4, 3 x 8 Labels, 70 x 36 mm</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
-        <source>A4, 2 x 8 Labels, 99.1 x 33.9 mm</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <location filename="../src/reports/LabelStockDialog.cpp" line="+37"/>
         <source>Label Stock Information</source>
@@ -3640,6 +3805,36 @@ Click OK To Choose Another Position, Or Cancel To Stop Printing.</source>
         <source>Continue Preparing The Report</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/reports/LabelLayouts.cpp" line="-286"/>
+        <source>A4, 3 x &amp;7 Labels, 63.5 x 38.1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A4, &amp;2 x 7 Labels, 99.1 x 38.1 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A4, &amp;3 x 8 Labels, 70 x 36 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A4, 2 x &amp;8 Labels, 99.1 x 33.9 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A4, 3 x 8 Labels, &amp;63.5 x 33.9 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A4, 2 x &amp;4 Labels, 99.1 x 67.7 mm</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tavrel::Launch</name>
@@ -3654,7 +3849,17 @@ Click OK To Choose Another Position, Or Cancel To Stop Printing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+81"/>
+        <source> (see tavrel --help)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tavrel: the windows need a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); without one, use --print, --envelopes, --export, --import, --backup, --restore or --sync (tavrel --help lists them).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Usage: tavrel [FILE]
        tavrel --backup | --restore [NAME]
        tavrel --help | --version
@@ -3822,7 +4027,7 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::MainWindow</name>
     <message>
-        <location filename="../src/shell/MainWindow.cpp" line="+95"/>
+        <location filename="../src/shell/MainWindow.cpp" line="+94"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3908,12 +4113,12 @@ Do You Want To Replace It?</source>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+27"/>
+        <location line="+30"/>
         <source>&amp;Backups...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="-28"/>
         <source>&amp;Import...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3940,6 +4145,11 @@ Do You Want To Replace It?</source>
     <message>
         <location line="+3"/>
         <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -4265,6 +4475,24 @@ Do You Want To Replace It?</source>
     </message>
 </context>
 <context>
+    <name>tavrel::OutputFile</name>
+    <message>
+        <location filename="../src/platform/OutputFile.cpp" line="+241"/>
+        <source>It Is A Folder, Not A File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It Is A Disk Device; Only Files, Pipes And Character Devices Are Written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>It Was Replaced By Something Else While It Was Opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tavrel::PreparingReportMessage</name>
     <message>
         <location filename="../src/reports/PreparingReportMessage.cpp" line="+6"/>
@@ -4315,7 +4543,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+189"/>
+        <location line="+199"/>
         <source>Print Preview</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4483,12 +4711,12 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+34"/>
         <source>The PDF file cannot be written in </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>There is no printer </source>
         <translation type="unfinished"></translation>
     </message>
@@ -4498,7 +4726,7 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>The PDF file could not be written: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -4517,11 +4745,12 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
     </message>
     <message>
         <location line="+2"/>
+        <location line="+49"/>
         <source>To Stop Printing, Click Button.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-48"/>
         <source>Last Page Completed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4555,27 +4784,28 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
     </message>
     <message>
         <location line="+3"/>
+        <location line="+94"/>
         <source>Sending to printer...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-88"/>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>The Print System Has Not Taken The Document In %1 Seconds.
 Click Cancel To Stop Sending It.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location line="+59"/>
         <source>The Print Command Did Not Start.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+51"/>
         <source>The Print Command Ended With Error %1.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4606,7 +4836,7 @@ Click Cancel To Stop Sending It.</source>
 <context>
     <name>tavrel::PrinterBox</name>
     <message>
-        <location filename="../src/platform/gui/PrinterBox.cpp" line="+48"/>
+        <location filename="../src/platform/gui/PrinterBox.cpp" line="+47"/>
         <source>The Printer To Print On</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4636,6 +4866,13 @@ Click Cancel To Stop Sending It.</source>
         <source>%1 Already Exists.
 
 Do You Want To Replace It?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The Printer %1 Is No Longer Installed.  Nothing Was Printed.
+
+Please Choose Another Printer.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4819,6 +5056,15 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     </message>
 </context>
 <context>
+    <name>tavrel::QtPrinter</name>
+    <message>
+        <location filename="../src/platform/gui/QtPrinter.cpp" line="+177"/>
+        <source>The PDF File Was Not Saved: %1
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tavrel::QuickFindPreferencesDialog</name>
     <message>
         <location filename="../src/shell/QuickFindPreferencesDialog.cpp" line="+20"/>
@@ -4969,7 +5215,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+46"/>
         <source>Sort Key 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5034,7 +5280,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+46"/>
         <source>Please Select A Line.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5055,12 +5301,12 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::RecordAccess</name>
     <message>
-        <location filename="../src/store/RecordAccess.cpp" line="+83"/>
+        <location filename="../src/store/RecordAccess.cpp" line="+147"/>
         <source>TVL Uses The Records It Can Read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-57"/>
         <source>Its Length, </source>
         <translation type="unfinished"></translation>
     </message>
@@ -5070,12 +5316,12 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+27"/>
         <source>The Bytes After Record 1701 Are Never Read, And Are Left As They Are.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>It Has Added Zero Bytes To Complete The Last Record; Nothing Was Removed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5085,7 +5331,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="-32"/>
         <source>Its First Record Is Not A Header Record.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5111,7 +5357,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+42"/>
         <source>It Has Not Changed The First Record.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5121,7 +5367,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+31"/>
         <source>TVL Cannot Operate Without A N&amp;A File!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5190,11 +5436,16 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <source> At 2755.  Notify Programmer.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+43"/>
+        <source>It Is Empty: It Holds No Header Record.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tavrel::RecordCommands</name>
     <message>
-        <location filename="../src/records/RecordCommands.cpp" line="+135"/>
+        <location filename="../src/records/RecordCommands.cpp" line="+136"/>
         <source>Change.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5246,12 +5497,12 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     </message>
     <message>
         <location line="+11"/>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>The ID Number Is Not Valid.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-48"/>
+        <location line="-49"/>
         <source>That Record ID Is Already In Use.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5261,7 +5512,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>The ID Number Cannot Exceed 1700.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5787,13 +6038,19 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::RestoreJournal</name>
     <message>
-        <location filename="../src/platform/RestoreJournal.cpp" line="+113"/>
+        <location filename="../src/platform/RestoreJournal.cpp" line="+123"/>
+        <location line="+6"/>
         <location line="+4"/>
         <source>The restore of </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="-8"/>
+        <source> failed half way; its undo has now been finished: the files are as they were before it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source> was interrupted; it has now been completed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6145,7 +6402,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Search &amp;Parameter</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6175,7 +6432,17 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+2"/>
+        <source>&amp;Ignore Accents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find Letters With Or Without Their Accents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>&amp;Search</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6195,7 +6462,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+81"/>
         <source>Please Specify A Search Parameter.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6304,12 +6571,19 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
+        <source>A Backup Copy Of The N&amp;A File Is Being Made.
+
+Start TVL Again In A Moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Corvane Mark32 Is Already Running.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>TVL Cannot Make Its Lock File In The Folder
 </source>
         <translation type="unfinished"></translation>
@@ -6331,6 +6605,13 @@ Click OK To Terminate TVL.</source>
         <source> Was Interrupted.
 
 It Has Now Been Completed: The N&amp;A File And The Mailing Lists Are Those Of The Copy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> Failed Half Way.
+
+It Has Now Been Undone: The N&amp;A File And The Mailing Lists Are As They Were Before It.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -6423,7 +6704,7 @@ It Is Tried Again At The Next Start.  Click OK To Terminate TVL.</source>
 <context>
     <name>tavrel::StoredLengthValidator</name>
     <message>
-        <location filename="../src/records/FieldBox.cpp" line="+77"/>
+        <location filename="../src/records/FieldBox.cpp" line="+88"/>
         <source>Only %1 characters fit here; the rest was left out.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6438,12 +6719,17 @@ It Is Tried Again At The Next Start.  Click OK To Terminate TVL.</source>
     <message>
         <location filename="../src/sync/SyncCommandLine.cpp" line="+24"/>
         <source>Usage: tavrel --sync [--setup SERVER USER [BOOK]] [--confirm-deletions] [--allow-http]
+                     [--proxy URL] [--trust-certificate PIN]
 --setup: find the address books of USER on SERVER and keep BOOK (its name or
             address; not needed when there is only one) in step from now on
 --confirm-deletions: a sync that would delete more than 20% of the records here
             or of the cards on the server (and more than 5) deletes them; without
             it such deletions are held back
 --allow-http: plain http to a server other than this machine
+--proxy URL: go through this proxy (http://[USER:PASSWORD@]HOST:PORT), kept with the
+            account; without it the proxy of the environment (http_proxy, https_proxy)
+--trust-certificate PIN: with --setup, trust the server&apos;s certificate with this pin
+            (--setup tells it when no authority here signed the certificate)
 The password is taken from the environment variable TAVREL_SYNC_PASSWORD.
 Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
              3 synced, deletions held back; 4 synced, the N&amp;A file is full
@@ -6451,7 +6737,17 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+148"/>
+        <location line="+48"/>
+        <source>To use that address, run the set-up again with: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>If this is your server&apos;s certificate, run the set-up again with: --trust-certificate %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+142"/>
         <source>nothing more was done.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6557,13 +6853,13 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+181"/>
+        <location line="+27"/>
+        <location line="+217"/>
         <source>Last Sync: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-175"/>
+        <location line="-211"/>
         <source>The password is kept in the desktop&apos;s secret store, or asked for once a session where none runs.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6573,7 +6869,20 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+32"/>
+        <source>The server sent the connection on to %1.
+Use that address for this account?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The certificate of %1 is not signed by an authority this computer trusts. Its fingerprint is:
+%2
+Trust this certificate for this account? Compare the fingerprint with the one the server&apos;s owner gives you first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Please Enter The Server Address, The User And The Password.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6589,12 +6898,12 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
     </message>
     <message>
         <location line="+14"/>
-        <location line="+81"/>
+        <location line="+88"/>
         <source>The Sync State Could Not Be Written: Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-78"/>
         <source>Enter The Password To Sync.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6604,7 +6913,7 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+29"/>
         <source>Connected. Address Books Found: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6614,7 +6923,7 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+35"/>
         <source>This Sync Would Delete %1 Records Here And %2 Cards On The Server.
 
 Delete Them?</source>
@@ -6637,15 +6946,33 @@ Delete Them?</source>
     </message>
 </context>
 <context>
+    <name>tavrel::SyncLog</name>
+    <message>
+        <location filename="../src/sync/SyncLog.cpp" line="+11"/>
+        <source>%1 more lines of this sync were left out: the log keeps to its size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tavrel::UnattendedRun</name>
     <message>
-        <location filename="../src/store/UnattendedRun.cpp" line="+22"/>
+        <location filename="../src/store/UnattendedRun.cpp" line="+23"/>
+        <source>A backup copy of this N&amp;A file is being made; try again in a moment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Tavrel is running on this N&amp;A file; close it first.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>There is no N&amp;A file in </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>The file was left as it is; </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -6657,28 +6984,13 @@ Delete Them?</source>
 <context>
     <name>tavrel::Undo</name>
     <message>
-        <location filename="../src/store/Undo.cpp" line="+19"/>
-        <source>Add Of ID </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <location line="+3"/>
-        <source>Change Of ID </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="-2"/>
+        <location filename="../src/store/Undo.cpp" line="+53"/>
         <source> To ID </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>Delete Of ID </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="-16"/>
+        <location line="+10"/>
         <source>Undelete Of </source>
         <translation type="unfinished"></translation>
     </message>
@@ -6688,12 +7000,7 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Undelete Of ID </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location line="+23"/>
         <source>Can&apos;t &amp;Undo After Import</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6729,28 +7036,74 @@ Delete Them?</source>
     </message>
     <message>
         <location line="+16"/>
-        <location line="+11"/>
-        <location line="+21"/>
+        <source> Cannot Be Redone Now: Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Cannot Be Redone: Record ID </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source> Has Been Redone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+10"/>
+        <location line="+45"/>
+        <location line="+32"/>
         <source>The </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-18"/>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-96"/>
         <source> Cannot Be Undone Now: Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+28"/>
         <source> Reading The N&amp;A File.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="-22"/>
         <source> Cannot Be Undone: Record ID </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="-146"/>
+        <source>Add Of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+2"/>
+        <source>Change Of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Delete Of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>ID </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+158"/>
         <source> Has Been Changed Since.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6760,7 +7113,7 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="-28"/>
         <source> Has Been Undone.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6796,7 +7149,7 @@ Delete Them?</source>
 <context>
     <name>tavrel::VCard</name>
     <message>
-        <location filename="../src/exchange/VCard.cpp" line="+593"/>
+        <location filename="../src/exchange/VCardFields.cpp" line="+381"/>
         <source>A line that is no property was left out: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -6806,33 +7159,38 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+8"/>
         <source>Not imported: </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+132"/>
+        <location filename="../src/exchange/VCardReader.cpp" line="+193"/>
         <source>The card has no END line.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source> is not UTF-8; it was read as Windows-1252</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+13"/>
         <source>The file ends inside this card.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>The file ends inside a card; that card was read as far as it goes.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 lines outside any card were ignored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/exchange/ImportPlan.cpp" line="-51"/>
+        <source>Birthday: </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -73,8 +73,7 @@ int main(int argc, char** argv)
         return 2;
     }
     tavrel::setUpApplication(app);
-    tavrel::loadTranslation(app, QLocale::system(),
-                            tavrel::translationFolders(QApplication::applicationDirPath()));
+    tavrel::loadUsersLanguage(app, QApplication::applicationDirPath());
     tavrel::initShellResources();
 
     tavrel::Files files(tavrel::resolveProgramDirectory(QApplication::applicationDirPath()));

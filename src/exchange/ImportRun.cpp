@@ -124,7 +124,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
     QStringList log;
     log << QCoreApplication::translate("tavrel::Import", "Import of %1 (%2) on %3")
                .arg(plan.source.fileName, plan.source.kind,
-                    p.clock.now().toString(QStringLiteral("MM-dd-yyyy 'at' HH:mm:ss")));
+                    shownDateTime(p.clock.now(), QStringLiteral("MM-dd-yyyy 'at' HH:mm:ss")));
     log << QCoreApplication::translate("tavrel::Import", "Fields that do not fit: ") +
                choiceText(plan.choice);
     for (const QString& problem : plan.source.problems)

@@ -70,10 +70,11 @@ void Pass::writeLog()
     QByteArray old;
     if (p.files.exists(kSyncLogName))
         old = p.files.readAll(kSyncLogName);
-    QStringList section{QStringLiteral("Sync of %1 with %2")
-                            .arg(p.clock.now().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")),
-                                 st.book.toString(QUrl::RemoveUserInfo)),
-                        report.summary()};
+    QStringList section{
+        QStringLiteral("Sync of %1 with %2")
+            .arg(shownDateTime(p.clock.now(), QStringLiteral("yyyy-MM-dd hh:mm:ss")),
+                 st.book.toString(QUrl::RemoveUserInfo)),
+        report.summary()};
     section += log;
     p.files.replaceFile(kSyncLogName, appendLogSection(old, section, kMaxLogBytes));
 }

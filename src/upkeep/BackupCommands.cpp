@@ -33,8 +33,8 @@ QString backupFolder(const Program& p)
 
 QString copyLabel(const BackupCopy& c)
 {
-    return headerDate(c.when) + QCoreApplication::translate("tavrel::BackupCommands", " At ") +
-           headerTime(c.when);
+    return shownDate(c.when) + QCoreApplication::translate("tavrel::BackupCommands", " At ") +
+           shownTime(c.when);
 }
 
 bool takeAutomaticCopy(Program& p, BackupTrigger trigger, WithoutCopy onFailure)

@@ -103,8 +103,8 @@ void BackupsDialog::refresh()
     copyList->clear();
     for (const BackupCopy& c : std::as_const(copies_)) {
         auto* item = new QTreeWidgetItem(copyList);
-        item->setText(0, headerDate(c.when));
-        item->setText(1, headerTime(c.when));
+        item->setText(0, shownDate(c.when));
+        item->setText(1, shownTime(c.when));
         item->setText(2, QString::number(c.active));
         item->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);
         item->setText(3, triggerText(c.trigger));

@@ -35,7 +35,9 @@ TEST(Translations, LoadsTheUsersLanguageFromTheFirstFolderThatHasIt)
     for (const auto& [locale, folders, loaded, shown] :
          {std::tuple{"de_DE", QStringList{empty.path(), found}, true, "&Schließen"},
           std::tuple{"de_AT", QStringList{found}, true, "&Schließen"},
-          std::tuple{"de_DE", QStringList{empty.path()}, false, "&Close"}}) {
+          std::tuple{"de_DE", QStringList{empty.path()}, false, "&Close"},
+          std::tuple{"en_US", QStringList{found}, false, "&Close"},
+          std::tuple{"C", QStringList{found}, false, "&Close"}}) {
         SCOPED_TRACE(locale);
         EXPECT_EQ(loadTranslation(*qApp, QLocale(QLatin1String(locale)), folders), loaded);
         EXPECT_EQ(probe(), QString::fromUtf8(shown));

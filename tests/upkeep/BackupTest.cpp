@@ -92,6 +92,8 @@ class BackupTest : public UpkeepTest {
 protected:
     BackupTest()
     {
+        // Copies are named in the program's own forms unless a test chooses a locale.
+        QLocale::setDefault(QLocale::c());
         env.ui.setAutoOk(true);
         env.openFile(people(1, 6));
         writeList(env.dir(), "abc", '1');
@@ -274,6 +276,33 @@ TEST_F(BackupTest, RotationOver400DaysKeepsTenNewestADayForTwoWeeksAMonthForAYea
             mine << fileBytes(in(d + "/mine.txt")) + ' ' +
                         QString::number(QDir(in(d)).entryList(QDir::Files | QDir::Hidden).size());
     EXPECT_EQ(mine, QStringList{"mine too 1"});
+}
+
+// The copies' dates in the backup window and its messages are in the user's
+// locale; without one (the C locale the tests run in) in the program's own form.
+TEST_F(BackupTest, CopyDatesFollowTheLocale)
+{
+    const BackupCopy c = backups().take(BackupTrigger::Manual);
+    struct Case {
+        QLocale locale;
+        const char* row;
+        const char* label;
+    };
+    for (const Case& k : {Case{QLocale(QLocale::German, QLocale::Germany), "14.03.26|09:05:07",
+                               "14.03.26 At 09:05:07"},
+                          Case{QLocale(QLocale::English, QLocale::UnitedStates),
+                               "3/14/26|9:05:07 AM", "3/14/26 At 9:05:07 AM"},
+                          Case{QLocale::c(), "03-14-2026|09:05:07", "03-14-2026 At 09:05:07"}}) {
+        SCOPED_TRACE(k.locale.name().toStdString());
+        QLocale::setDefault(k.locale);
+        startBackups(p);
+        auto* form = windowOf<BackupsDialog>("BackupForm");
+        ASSERT_EQ(form->copyList->topLevelItemCount(), 1);
+        const QTreeWidgetItem* row = form->copyList->topLevelItem(0);
+        EXPECT_EQ(row->text(0) + '|' + row->text(1), k.row);
+        EXPECT_EQ(copyLabel(c), k.label);
+        delete form;
+    }
 }
 
 TEST_F(BackupTest, RestoreAndItsUndoGiveBackFileAndListsByteForByte)
