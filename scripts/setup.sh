@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake make ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
-  qt6-tools-dev qt6-l10n-tools
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n groff-base
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth x11-apps imagemagick poppler-utils
