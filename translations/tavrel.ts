@@ -170,6 +170,41 @@ Do You Want To Print Another Test Page?</source>
         <source>Corvane Mark32</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+91"/>
+        <source>tavrel: %1 takes no value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>tavrel: %1 needs a value (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>tavrel: unexpected word %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>tavrel: %1 needs %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>tavrel: unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Try &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tavrel::AboutDialog</name>
@@ -222,7 +257,7 @@ Do You Want To Print Another Test Page?</source>
 <context>
     <name>tavrel::AddDeleteNamesDialog</name>
     <message>
-        <location filename="../src/maillists/AddDeleteNamesDialog.cpp" line="+17"/>
+        <location filename="../src/maillists/AddDeleteNamesDialog.cpp" line="+18"/>
         <source>Add / Delete Names From Mailing List</source>
         <translation type="unfinished"></translation>
     </message>
@@ -252,7 +287,7 @@ Do You Want To Print Another Test Page?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Error </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1249,8 +1284,22 @@ Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>nothing more was done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::CommandLineTable</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="-4"/>
+        <source>show this help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLineTable.cpp" line="+18"/>
+        <source>Usage: tavrel --backup | --restore [NAME]
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1525,7 +1574,7 @@ Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;
 <context>
     <name>tavrel::CreateMailListWindow</name>
     <message>
-        <location filename="../src/maillists/CreateMailListWindow.cpp" line="+37"/>
+        <location filename="../src/maillists/CreateMailListWindow.cpp" line="+38"/>
         <source>Create New Mailing List</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1616,12 +1665,12 @@ Exit status: 0 done; 1 failed, nothing was written; 2 wrong arguments;
     </message>
     <message>
         <location line="+43"/>
-        <location line="+75"/>
+        <location line="+78"/>
         <source>Error </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-77"/>
         <source> In CreateFil1.  Notify Programmer.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1648,7 +1697,7 @@ Refer To Help Topic &apos;Creating A Mailing List&apos; For Information.</source
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source> In CreateCmd1.  Notify Programmer.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2263,7 +2312,7 @@ Note:  You Can Later Display/Print A List Of Deleted Records And/Or Undelete The
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/envelopes/EnvelopeDialogBuild.cpp" line="+86"/>
+        <location filename="../src/envelopes/EnvelopeDialogBuild.cpp" line="+87"/>
         <source>Enter Address From &amp;Keyboard</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3250,7 +3299,7 @@ Nothing Was Exported.</source>
 <context>
     <name>tavrel::HelpWindow</name>
     <message>
-        <location filename="../src/platform/gui/HelpWindow.cpp" line="+59"/>
+        <location filename="../src/platform/gui/HelpWindow.cpp" line="+68"/>
         <source>Corvane MARK32 Help</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3265,7 +3314,7 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Back</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3280,7 +3329,7 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+134"/>
         <source>The help topics cannot be found.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3339,7 +3388,7 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+187"/>
         <source>Telephone %1 written without its blanks and signs to fit: %2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3839,7 +3888,7 @@ Click OK To Choose Another Position, Or Cancel To Stop Printing.</source>
 <context>
     <name>tavrel::Launch</name>
     <message>
-        <location filename="../src/app/Launch.cpp" line="+42"/>
+        <location filename="../src/app/Launch.cpp" line="+29"/>
         <source>tavrel: unknown option %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3849,12 +3898,7 @@ Click OK To Choose Another Position, Or Cancel To Stop Printing.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+81"/>
-        <source> (see tavrel --help)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+84"/>
         <source>tavrel: the windows need a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); without one, use --print, --envelopes, --export, --import, --backup, --restore or --sync (tavrel --help lists them).</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3879,6 +3923,12 @@ The other forms run without windows and report on standard output:
         <source>
 The N&amp;A file is in $TAVREL_HOME when set, else beside the program when one lies
 there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Each form&apos;s options: tavrel --VERB --help (tavrel --print --help, ...).
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -4027,7 +4077,7 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::MainWindow</name>
     <message>
-        <location filename="../src/shell/MainWindow.cpp" line="+94"/>
+        <location filename="../src/shell/MainWindow.cpp" line="+85"/>
         <source>&amp;File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4193,7 +4243,7 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location filename="../src/shell/MainWindowToolBar.cpp" line="+32"/>
         <source>Add One New N&amp;A Record</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4203,12 +4253,12 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Print A Report Using N&amp;A Data</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Search The N&amp;A File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4218,12 +4268,12 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Search N&amp;A File For Duplicates</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Print Envelopes</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4233,27 +4283,27 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Invoke The Corvane MARK32 Help System</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Create A New Mailing List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Change An Existing Mailing List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Display Contents Of An Existing Mailing List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Name And Address File</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4268,12 +4318,12 @@ Do You Want To Replace It?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+66"/>
         <source>Press F1 For Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location filename="../src/shell/MainWindow.cpp" line="+167"/>
         <source>There Are No Duplicate Records In The N&amp;A File.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -4493,15 +4543,99 @@ Do You Want To Replace It?</source>
     </message>
 </context>
 <context>
+    <name>tavrel::OverflowQuestion</name>
+    <message>
+        <location filename="../src/records/OverflowQuestion.cpp" line="+42"/>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Address Line %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Telephone %1 Type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Telephone %1 Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sort Key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E-Mail Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>QuickLink %1 Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>These boxes hold more than their fields can store:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: only %2 characters fit; %3 would be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Comments has no room for %1; moving the rest would still lose it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keep the cut text, move the rest to Comments, or go back to the screen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Go Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep Cut Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Move Rest To Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tavrel::PreparingReportMessage</name>
     <message>
-        <location filename="../src/reports/PreparingReportMessage.cpp" line="+6"/>
+        <location filename="../src/reports/PreparingReportMessage.cpp" line="+12"/>
         <source>Printing</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+23"/>
         <source>TVL Is Preparing The Report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>Cance&amp;l</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4631,7 +4765,7 @@ Do You Want To Replace It?</source>
 <context>
     <name>tavrel::PrintCommandLine</name>
     <message>
-        <location filename="../src/reports/PrintCommandLine.cpp" line="+110"/>
+        <location filename="../src/reports/PrintCommandLine.cpp" line="+105"/>
         <source>Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from ID --to ID]
                            [--stock NAME] [--quantity N] [--title TEXT] [--large]
                            [--a4] [--output FILE.pdf | --printer QUEUE]
@@ -4711,7 +4845,7 @@ and no questions; exit status 0 printed, 1 not printed, 2 wrong arguments.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>The PDF file cannot be written in </source>
         <translation type="unfinished"></translation>
     </message>
@@ -5170,12 +5304,12 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::QuickFindWindow</name>
     <message>
-        <location filename="../src/shell/QuickFindWindow.cpp" line="+34"/>
+        <location filename="../src/shell/QuickFindWindow.cpp" line="+35"/>
         <source>Name And Address File QuickFind</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The Two Parameters Below Can Be Changed </source>
         <translation type="unfinished"></translation>
     </message>
@@ -5195,7 +5329,12 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>%1 List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Display Record</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5215,7 +5354,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Sort Key 1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5280,7 +5419,12 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+5"/>
+        <source>Sorted By: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Please Select A Line.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5301,7 +5445,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::RecordAccess</name>
     <message>
-        <location filename="../src/store/RecordAccess.cpp" line="+147"/>
+        <location filename="../src/store/RecordAccess.cpp" line="+148"/>
         <source>TVL Uses The Records It Can Read.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5403,11 +5547,11 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     </message>
     <message>
         <location line="+5"/>
-        <source>There Is No N&amp;A File In The Current Directory.</source>
+        <source>There Is No N&amp;A File In %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Do You Want One Established?</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5445,7 +5589,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::RecordCommands</name>
     <message>
-        <location filename="../src/records/RecordCommands.cpp" line="+136"/>
+        <location filename="../src/records/RecordCommands.cpp" line="+137"/>
         <source>Change.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5497,17 +5641,17 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     </message>
     <message>
         <location line="+11"/>
-        <location line="+65"/>
+        <location line="+68"/>
         <source>The ID Number Is Not Valid.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-59"/>
         <source>That Record ID Is Already In Use.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+29"/>
         <source>Record Changed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5522,7 +5666,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Record Added.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5588,7 +5732,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::RecordScreen</name>
     <message>
-        <location filename="../src/records/RecordScreen.cpp" line="+74"/>
+        <location filename="../src/records/RecordScreen.cpp" line="+75"/>
         <source>ID N&amp;umber</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5674,7 +5818,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+53"/>
         <source> - Screen %1 Of 2</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5693,11 +5837,23 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <source>Search Result - Matched Record</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location line="+48"/>
+        <source>This Record Has Not Been Added To The N&amp;A File.
+Discard What You Typed?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your Changes To This Record Have Not Been Stored In The N&amp;A File.
+Discard Them?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tavrel::RecordScreens</name>
     <message>
-        <location filename="../src/records/RecordScreens.cpp" line="+210"/>
+        <location filename="../src/records/RecordScreens.cpp" line="+231"/>
         <source>Name And Address Copied To Windows Clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5705,7 +5861,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::ReportDialog</name>
     <message>
-        <location filename="../src/reports/ReportDialog.cpp" line="+41"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+42"/>
         <source>Name And Address &amp;Book</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5795,7 +5951,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Report Type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5856,18 +6012,18 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     </message>
     <message>
         <location line="+5"/>
-        <location line="+259"/>
+        <location line="+261"/>
         <source>Label &amp;Quantity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-253"/>
-        <location line="+252"/>
+        <location line="-255"/>
+        <location line="+254"/>
         <source>Number Of Labels Per Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-246"/>
         <source>S&amp;elect Mailing List:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5960,7 +6116,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+205"/>
+        <location line="+207"/>
         <source>Number Of Cards Per Address</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6063,7 +6219,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::ReviseMailListWindow</name>
     <message>
-        <location filename="../src/maillists/ReviseMailListWindow.cpp" line="+33"/>
+        <location filename="../src/maillists/ReviseMailListWindow.cpp" line="+34"/>
         <source>Display / Revise Mailing List</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6175,18 +6331,18 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     <message>
         <location line="+92"/>
         <location line="+53"/>
-        <location line="+97"/>
+        <location line="+103"/>
         <source>Please Select A Mailing List.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-135"/>
-        <location line="+101"/>
+        <location line="-141"/>
+        <location line="+105"/>
         <source>Error </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-105"/>
         <source> In </source>
         <translation type="unfinished"></translation>
     </message>
@@ -6201,7 +6357,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Mailing List Revised.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6211,7 +6367,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source> Occurred In MailCmd4.  Notify Programmer.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6236,7 +6392,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Mailing List Deleted.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6254,7 +6410,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::SearchCompleteWindow</name>
     <message>
-        <location filename="../src/maillists/SearchCompleteWindow.cpp" line="+43"/>
+        <location filename="../src/maillists/SearchCompleteWindow.cpp" line="+45"/>
         <source>Search Complete</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6319,7 +6475,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+62"/>
         <source>Please Supply An Identifier For The Mailing List.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6329,7 +6485,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>A Serious Hard Disk Error Occurred.  Corvane Cannot Continue.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6566,7 +6722,7 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
 <context>
     <name>tavrel::Startup</name>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="+43"/>
+        <location filename="../src/shell/Startup.cpp" line="+44"/>
         <source>Your Current Screen Resolution Is Too Low To Properly Display the Corvane Windows.  Click OK To Exit Corvane.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6717,7 +6873,7 @@ It Is Tried Again At The Next Start.  Click OK To Terminate TVL.</source>
 <context>
     <name>tavrel::SyncCommandLine</name>
     <message>
-        <location filename="../src/sync/SyncCommandLine.cpp" line="+24"/>
+        <location filename="../src/sync/SyncCommandLine.cpp" line="+25"/>
         <source>Usage: tavrel --sync [--setup SERVER USER [BOOK]] [--confirm-deletions] [--allow-http]
                      [--proxy URL] [--trust-certificate PIN]
 --setup: find the address books of USER on SERVER and keep BOOK (its name or
@@ -6747,7 +6903,7 @@ Exit status: 0 synced; 1 failed; 2 wrong arguments or no account set up;
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+139"/>
         <source>nothing more was done.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6984,18 +7140,28 @@ Delete Them?</source>
 <context>
     <name>tavrel::Undo</name>
     <message>
-        <location filename="../src/store/Undo.cpp" line="+53"/>
+        <location filename="../src/store/Undo.cpp" line="+72"/>
         <source> To ID </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+10"/>
+        <location line="-33"/>
+        <location line="+27"/>
         <source>Undelete Of </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-25"/>
+        <source>Create Of </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Mailing List &quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source> Records</source>
         <translation type="unfinished"></translation>
     </message>
@@ -7030,7 +7196,7 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+76"/>
         <source>&amp;Undo </source>
         <translation type="unfinished"></translation>
     </message>
@@ -7050,15 +7216,42 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+21"/>
         <location line="+10"/>
-        <location line="+45"/>
-        <location line="+32"/>
+        <location line="+60"/>
+        <location line="+37"/>
         <source>The </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-135"/>
+        <source> Reading The Mailing List File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> Cannot Be Undone: File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Cannot Be Redone: File </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Mailing Lists Are Left As They Are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source> Writing The Mailing List File.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
         <source>&amp;Redo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -7068,42 +7261,45 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-145"/>
         <source> Cannot Be Undone Now: Error</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+62"/>
         <source> Reading The N&amp;A File.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-56"/>
         <source> Cannot Be Undone: Record ID </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-146"/>
+        <location line="-165"/>
         <source>Add Of </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
+        <location line="+8"/>
         <source>Change Of </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-6"/>
+        <location line="+8"/>
         <source>Delete Of </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>ID </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+165"/>
+        <location line="+29"/>
         <source> Has Been Changed Since.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -7113,7 +7309,7 @@ Delete Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-62"/>
         <source> Has Been Undone.</source>
         <translation type="unfinished"></translation>
     </message>

@@ -186,6 +186,41 @@ Möchten Sie eine weitere Testseite drucken?</translation>
         <source>Corvane Mark32</source>
         <translation>Corvane Mark32</translation>
     </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+91"/>
+        <source>tavrel: %1 takes no value</source>
+        <translation>tavrel: %1 nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>tavrel: %1 needs a value (%2)</source>
+        <translation>tavrel: %1 braucht einen Wert (%2)</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>tavrel: unexpected word %1</source>
+        <translation>tavrel: unerwartetes Wort %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>tavrel: %1 needs %2</source>
+        <translation>tavrel: %1 braucht %2</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>tavrel: unknown option %1</source>
+        <translation>tavrel: unbekannte Option %1</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Try &apos;%1&apos;.</source>
+        <translation>Versuchen Sie &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::AboutDialog</name>
@@ -238,7 +273,7 @@ Möchten Sie eine weitere Testseite drucken?</translation>
 <context>
     <name>tavrel::AddDeleteNamesDialog</name>
     <message>
-        <location filename="../src/maillists/AddDeleteNamesDialog.cpp" line="+17"/>
+        <location filename="../src/maillists/AddDeleteNamesDialog.cpp" line="+18"/>
         <source>Add / Delete Names From Mailing List</source>
         <translation>Namen zur Verteilerliste hinzufügen / aus ihr löschen</translation>
     </message>
@@ -268,7 +303,7 @@ Möchten Sie eine weitere Testseite drucken?</translation>
         <translation>Noch einmal prüfen!</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Error </source>
         <translation>Fehler </translation>
     </message>
@@ -1288,9 +1323,24 @@ Rückgabewert: 0 erledigt; 1 fehlgeschlagen, nichts geschrieben; 2 falsche Argum
         <translation>Das Importprotokoll ist </translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+38"/>
         <source>nothing more was done.</source>
         <translation>es wurde nichts weiter getan.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrel::CommandLineTable</name>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="-4"/>
+        <source>show this help</source>
+        <translation>diese Hilfe zeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLineTable.cpp" line="+18"/>
+        <source>Usage: tavrel --backup | --restore [NAME]
+</source>
+        <translation>Aufruf: tavrel --backup | --restore [NAME]
+</translation>
     </message>
 </context>
 <context>
@@ -1567,7 +1617,7 @@ Rückgabewert: 0 erledigt; 1 fehlgeschlagen, nichts geschrieben; 2 falsche Argum
 <context>
     <name>tavrel::CreateMailListWindow</name>
     <message>
-        <location filename="../src/maillists/CreateMailListWindow.cpp" line="+37"/>
+        <location filename="../src/maillists/CreateMailListWindow.cpp" line="+38"/>
         <source>Create New Mailing List</source>
         <translation>Neue Verteilerliste erstellen</translation>
     </message>
@@ -1658,12 +1708,12 @@ Rückgabewert: 0 erledigt; 1 fehlgeschlagen, nichts geschrieben; 2 falsche Argum
     </message>
     <message>
         <location line="+43"/>
-        <location line="+75"/>
+        <location line="+78"/>
         <source>Error </source>
         <translation>Fehler </translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-77"/>
         <source> In CreateFil1.  Notify Programmer.</source>
         <translation> in CreateFil1.  Bitte den Programmierer benachrichtigen.</translation>
     </message>
@@ -1692,7 +1742,7 @@ Siehe Hilfethema &apos;Eine Verteilerliste erstellen&apos;.</translation>
         <translation>Eine Verteilerliste ohne Einträge kann nicht erstellt werden!</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+33"/>
         <source> In CreateCmd1.  Notify Programmer.</source>
         <translation> in CreateCmd1.  Bitte den Programmierer benachrichtigen.</translation>
     </message>
@@ -2311,7 +2361,7 @@ Hinweis:  Sie können später eine Liste der gelöschten Datensätze anzeigen/dr
         <translation>Umschläge drucken</translation>
     </message>
     <message>
-        <location filename="../src/envelopes/EnvelopeDialogBuild.cpp" line="+86"/>
+        <location filename="../src/envelopes/EnvelopeDialogBuild.cpp" line="+87"/>
         <source>Enter Address From &amp;Keyboard</source>
         <translation>Adresse über die &amp;Tastatur eingeben</translation>
     </message>
@@ -3307,7 +3357,7 @@ Es wurde nichts exportiert.</translation>
 <context>
     <name>tavrel::HelpWindow</name>
     <message>
-        <location filename="../src/platform/gui/HelpWindow.cpp" line="+59"/>
+        <location filename="../src/platform/gui/HelpWindow.cpp" line="+68"/>
         <source>Corvane MARK32 Help</source>
         <translation>Corvane MARK32 Hilfe</translation>
     </message>
@@ -3322,7 +3372,7 @@ Es wurde nichts exportiert.</translation>
         <translation>In&amp;dex</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
@@ -3337,7 +3387,7 @@ Es wurde nichts exportiert.</translation>
         <translation>&amp;Anzeigen</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+134"/>
         <source>The help topics cannot be found.</source>
         <translation>Die Hilfethemen wurden nicht gefunden.</translation>
     </message>
@@ -3396,7 +3446,7 @@ Es wurde nichts exportiert.</translation>
         <translation>%1 Steuerzeichen entfernt (</translation>
     </message>
     <message>
-        <location line="+178"/>
+        <location line="+187"/>
         <source>Telephone %1 written without its blanks and signs to fit: %2</source>
         <translation>Telefon %1 ohne Leer- und Sonderzeichen geschrieben, damit es passt: %2</translation>
     </message>
@@ -3903,7 +3953,7 @@ Klicken Sie auf OK, um eine andere Position zu wählen, oder auf Abbrechen, um d
 <context>
     <name>tavrel::Launch</name>
     <message>
-        <location filename="../src/app/Launch.cpp" line="+42"/>
+        <location filename="../src/app/Launch.cpp" line="+29"/>
         <source>tavrel: unknown option %1</source>
         <translation>tavrel: unbekannte Option %1</translation>
     </message>
@@ -3913,12 +3963,11 @@ Klicken Sie auf OK, um eine andere Position zu wählen, oder auf Abbrechen, um d
         <translation>tavrel: eine Datei nach der anderen, nicht %1 und %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source> (see tavrel --help)</source>
-        <translation> (siehe tavrel --help)</translation>
+        <translation type="vanished"> (siehe tavrel --help)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+84"/>
         <source>tavrel: the windows need a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); without one, use --print, --envelopes, --export, --import, --backup, --restore or --sync (tavrel --help lists them).</source>
         <translation>tavrel: die Fenster brauchen eine grafische Sitzung (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt); ohne sie verwenden Sie --print, --envelopes, --export, --import, --backup, --restore oder --sync (tavrel --help führt sie auf).</translation>
     </message>
@@ -3958,6 +4007,13 @@ there, else in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).
         <translation>
 Die N&amp;A-Datei liegt in $TAVREL_HOME, wenn gesetzt, sonst neben dem Programm, wenn dort
 eine liegt, sonst in $XDG_DATA_HOME/tavrel (~/.local/share/tavrel).
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Each form&apos;s options: tavrel --VERB --help (tavrel --print --help, ...).
+</source>
+        <translation>Die Optionen jeder Form: tavrel --VERB --help (tavrel --print --help, ...).
 </translation>
     </message>
 </context>
@@ -4108,7 +4164,7 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>tavrel::MainWindow</name>
     <message>
-        <location filename="../src/shell/MainWindow.cpp" line="+94"/>
+        <location filename="../src/shell/MainWindow.cpp" line="+85"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -4274,7 +4330,7 @@ Möchten Sie sie ersetzen?</translation>
         <translation>&amp;Über The Tavrel</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location filename="../src/shell/MainWindowToolBar.cpp" line="+32"/>
         <source>Add One New N&amp;A Record</source>
         <translation>Einen neuen N&amp;A-Datensatz hinzufügen</translation>
     </message>
@@ -4284,12 +4340,12 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Einen oder mehrere neue N&amp;A-Datensätze hinzufügen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Print A Report Using N&amp;A Data</source>
         <translation>Einen Bericht mit N&amp;A-Daten drucken</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Search The N&amp;A File</source>
         <translation>Die N&amp;A-Datei durchsuchen</translation>
     </message>
@@ -4299,12 +4355,12 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Einen gewünschten N&amp;A-Datensatz schnell finden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Search N&amp;A File For Duplicates</source>
         <translation>Die N&amp;A-Datei nach Dubletten durchsuchen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Print Envelopes</source>
         <translation>Umschläge drucken</translation>
     </message>
@@ -4314,27 +4370,27 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Informationen über Corvane MARK 32</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Invoke The Corvane MARK32 Help System</source>
         <translation>Die Hilfe von Corvane MARK32 aufrufen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Create A New Mailing List</source>
         <translation>Eine neue Verteilerliste erstellen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Change An Existing Mailing List</source>
         <translation>Eine vorhandene Verteilerliste ändern</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Display Contents Of An Existing Mailing List</source>
         <translation>Den Inhalt einer vorhandenen Verteilerliste anzeigen</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+16"/>
         <source>Name And Address File</source>
         <translation>Namens- und Adressdatei</translation>
     </message>
@@ -4349,12 +4405,12 @@ Möchten Sie sie ersetzen?</translation>
         <translation>Verteilerlistendateien</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+66"/>
         <source>Press F1 For Help</source>
         <translation>Drücken Sie F1 für Hilfe</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location filename="../src/shell/MainWindow.cpp" line="+167"/>
         <source>There Are No Duplicate Records In The N&amp;A File.</source>
         <translation>Es gibt keine doppelten Datensätze in der N&amp;A-Datei.</translation>
     </message>
@@ -4574,16 +4630,100 @@ Möchten Sie sie ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>tavrel::OverflowQuestion</name>
+    <message>
+        <location filename="../src/records/OverflowQuestion.cpp" line="+42"/>
+        <source>Comments</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Address Line %1</source>
+        <translation>Adresszeile %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Telephone %1 Type</source>
+        <translation>Art von Telefon %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Telephone %1 Number</source>
+        <translation>Nummer von Telefon %1</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sort Key %1</source>
+        <translation>Sortierschlüssel %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E-Mail Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>QuickLink %1 Description</source>
+        <translation>Beschreibung von QuickLink %1</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>These boxes hold more than their fields can store:</source>
+        <translation>Diese Felder enthalten mehr, als gespeichert werden kann:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: only %2 characters fit; %3 would be lost.</source>
+        <translation>%1: nur %2 Zeichen passen; %3 ginge verloren.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Comments has no room for %1; moving the rest would still lose it.</source>
+        <translation>Unter Bemerkungen ist kein Platz für %1; auch beim Verschieben ginge es verloren.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Keep the cut text, move the rest to Comments, or go back to the screen?</source>
+        <translation>Den gekürzten Text behalten, den Rest unter Bemerkungen verschieben oder zur Eingabe zurückkehren?</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Go Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Keep Cut Text</source>
+        <translation>&amp;Gekürzt behalten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Move Rest To Comments</source>
+        <translation>&amp;Rest unter Bemerkungen</translation>
+    </message>
+</context>
+<context>
     <name>tavrel::PreparingReportMessage</name>
     <message>
-        <location filename="../src/reports/PreparingReportMessage.cpp" line="+6"/>
+        <location filename="../src/reports/PreparingReportMessage.cpp" line="+12"/>
         <source>Printing</source>
         <translation>Drucken</translation>
     </message>
     <message>
         <location line="+0"/>
+        <location line="+23"/>
         <source>TVL Is Preparing The Report.</source>
         <translation>TVL bereitet den Bericht vor.</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>Cance&amp;l</source>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>
@@ -4712,7 +4852,7 @@ Möchten Sie sie ersetzen?</translation>
 <context>
     <name>tavrel::PrintCommandLine</name>
     <message>
-        <location filename="../src/reports/PrintCommandLine.cpp" line="+110"/>
+        <location filename="../src/reports/PrintCommandLine.cpp" line="+105"/>
         <source>Usage: tavrel --print KIND [--sort ORDER] [--list ID] [--from ID --to ID]
                            [--stock NAME] [--quantity N] [--title TEXT] [--large]
                            [--a4] [--output FILE.pdf | --printer QUEUE]
@@ -4808,7 +4948,7 @@ und keine Rückfragen; Rückgabewert 0 gedruckt, 1 nicht gedruckt, 2 falsche Arg
         <translation>%1 Seiten gedruckt.</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+35"/>
         <source>The PDF file cannot be written in </source>
         <translation>Die PDF-Datei kann nicht geschrieben werden in </translation>
     </message>
@@ -5274,12 +5414,12 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::QuickFindWindow</name>
     <message>
-        <location filename="../src/shell/QuickFindWindow.cpp" line="+34"/>
+        <location filename="../src/shell/QuickFindWindow.cpp" line="+35"/>
         <source>Name And Address File QuickFind</source>
         <translation>QuickFind in der Namens- und Adressdatei</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>The Two Parameters Below Can Be Changed </source>
         <translation>Die beiden Angaben unten lassen sich </translation>
     </message>
@@ -5299,7 +5439,12 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Angezeigtes Feld:  </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
+        <source>%1 List</source>
+        <translation>Liste: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Display Record</source>
         <translation>Datensatz an&amp;zeigen</translation>
     </message>
@@ -5319,7 +5464,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>QuickFind beenden</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+48"/>
         <source>Sort Key 1</source>
         <translation>Sortierschlüssel 1</translation>
     </message>
@@ -5384,7 +5529,12 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Die N&amp;A-Datei ist leer.</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+5"/>
+        <source>Sorted By: %1</source>
+        <translation>Sortiert nach: %1</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>Please Select A Line.</source>
         <translation>Bitte wählen Sie eine Zeile.</translation>
     </message>
@@ -5405,7 +5555,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::RecordAccess</name>
     <message>
-        <location filename="../src/store/RecordAccess.cpp" line="+147"/>
+        <location filename="../src/store/RecordAccess.cpp" line="+148"/>
         <source>TVL Uses The Records It Can Read.</source>
         <translation>TVL verwendet die Datensätze, die es lesen kann.</translation>
     </message>
@@ -5507,11 +5657,15 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     </message>
     <message>
         <location line="+5"/>
-        <source>There Is No N&amp;A File In The Current Directory.</source>
-        <translation>Im aktuellen Verzeichnis gibt es keine N&amp;A-Datei.</translation>
+        <source>There Is No N&amp;A File In %1.</source>
+        <translation>Es gibt keine N&amp;A-Datei in %1.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <source>There Is No N&amp;A File In The Current Directory.</source>
+        <translation type="vanished">Im aktuellen Verzeichnis gibt es keine N&amp;A-Datei.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Do You Want One Established?</source>
         <translation>Möchten Sie eine anlegen lassen?</translation>
     </message>
@@ -5549,7 +5703,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::RecordCommands</name>
     <message>
-        <location filename="../src/records/RecordCommands.cpp" line="+136"/>
+        <location filename="../src/records/RecordCommands.cpp" line="+137"/>
         <source>Change.</source>
         <translation>ändern möchten.</translation>
     </message>
@@ -5601,17 +5755,17 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     </message>
     <message>
         <location line="+11"/>
-        <location line="+65"/>
+        <location line="+68"/>
         <source>The ID Number Is Not Valid.</source>
         <translation>Die ID-Nummer ist nicht gültig.</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-59"/>
         <source>That Record ID Is Already In Use.</source>
         <translation>Diese Datensatz-ID ist bereits vergeben.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+29"/>
         <source>Record Changed.</source>
         <translation>Datensatz geändert.</translation>
     </message>
@@ -5626,7 +5780,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Diese ID ist bereits vergeben.  Datensatz kann nicht hinzugefügt werden.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+12"/>
         <source>Record Added.</source>
         <translation>Datensatz hinzugefügt.</translation>
     </message>
@@ -5692,7 +5846,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::RecordScreen</name>
     <message>
-        <location filename="../src/records/RecordScreen.cpp" line="+74"/>
+        <location filename="../src/records/RecordScreen.cpp" line="+75"/>
         <source>ID N&amp;umber</source>
         <translation>ID-N&amp;ummer</translation>
     </message>
@@ -5778,7 +5932,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Diesen Datensatz nicht zur N&amp;A-Datei hinzufügen</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+53"/>
         <source> - Screen %1 Of 2</source>
         <translation> - Seite %1 von 2</translation>
     </message>
@@ -5797,11 +5951,25 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <source>Search Result - Matched Record</source>
         <translation>Suchergebnis - gefundener Datensatz</translation>
     </message>
+    <message>
+        <location line="+48"/>
+        <source>This Record Has Not Been Added To The N&amp;A File.
+Discard What You Typed?</source>
+        <translation>Dieser Datensatz wurde der N&amp;A-Datei nicht hinzugefügt.
+Das Eingegebene verwerfen?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your Changes To This Record Have Not Been Stored In The N&amp;A File.
+Discard Them?</source>
+        <translation>Ihre Änderungen an diesem Datensatz wurden nicht in der N&amp;A-Datei gespeichert.
+Verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>tavrel::RecordScreens</name>
     <message>
-        <location filename="../src/records/RecordScreens.cpp" line="+210"/>
+        <location filename="../src/records/RecordScreens.cpp" line="+231"/>
         <source>Name And Address Copied To Windows Clipboard.</source>
         <translation>Name und Adresse in die Zwischenablage kopiert.</translation>
     </message>
@@ -5809,7 +5977,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::ReportDialog</name>
     <message>
-        <location filename="../src/reports/ReportDialog.cpp" line="+41"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+42"/>
         <source>Name And Address &amp;Book</source>
         <translation>Namens- und Adress&amp;buch</translation>
     </message>
@@ -5899,7 +6067,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>Report Type</source>
         <translation>Berichtsart</translation>
     </message>
@@ -5960,18 +6128,18 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     </message>
     <message>
         <location line="+5"/>
-        <location line="+259"/>
+        <location line="+261"/>
         <source>Label &amp;Quantity</source>
         <translation>Etiketten &amp;je Adresse</translation>
     </message>
     <message>
-        <location line="-253"/>
-        <location line="+252"/>
+        <location line="-255"/>
+        <location line="+254"/>
         <source>Number Of Labels Per Address</source>
         <translation>Anzahl der Etiketten je Adresse</translation>
     </message>
     <message>
-        <location line="-244"/>
+        <location line="-246"/>
         <source>S&amp;elect Mailing List:</source>
         <translation>Verteilerliste w&amp;ählen:</translation>
     </message>
@@ -6064,7 +6232,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Keinen Bericht drucken</translation>
     </message>
     <message>
-        <location line="+205"/>
+        <location line="+207"/>
         <source>Number Of Cards Per Address</source>
         <translation>Anzahl der Karten je Adresse</translation>
     </message>
@@ -6167,7 +6335,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::ReviseMailListWindow</name>
     <message>
-        <location filename="../src/maillists/ReviseMailListWindow.cpp" line="+33"/>
+        <location filename="../src/maillists/ReviseMailListWindow.cpp" line="+34"/>
         <source>Display / Revise Mailing List</source>
         <translation>Verteilerliste anzeigen / überarbeiten</translation>
     </message>
@@ -6279,18 +6447,18 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     <message>
         <location line="+92"/>
         <location line="+53"/>
-        <location line="+97"/>
+        <location line="+103"/>
         <source>Please Select A Mailing List.</source>
         <translation>Bitte wählen Sie eine Verteilerliste.</translation>
     </message>
     <message>
-        <location line="-135"/>
-        <location line="+101"/>
+        <location line="-141"/>
+        <location line="+105"/>
         <source>Error </source>
         <translation>Fehler </translation>
     </message>
     <message>
-        <location line="-101"/>
+        <location line="-105"/>
         <source> In </source>
         <translation> in </translation>
     </message>
@@ -6305,7 +6473,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Möchten Sie diese Verteilerliste wirklich überarbeiten?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Mailing List Revised.</source>
         <translation>Verteilerliste überarbeitet.</translation>
     </message>
@@ -6315,7 +6483,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Sie müssen eine Verteilerliste wählen, bevor Sie ihren Titel ändern!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source> Occurred In MailCmd4.  Notify Programmer.</source>
         <translation> trat in MailCmd4 auf.  Bitte den Programmierer benachrichtigen.</translation>
     </message>
@@ -6340,7 +6508,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>?</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Mailing List Deleted.</source>
         <translation>Verteilerliste gelöscht.</translation>
     </message>
@@ -6358,7 +6526,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::SearchCompleteWindow</name>
     <message>
-        <location filename="../src/maillists/SearchCompleteWindow.cpp" line="+43"/>
+        <location filename="../src/maillists/SearchCompleteWindow.cpp" line="+45"/>
         <source>Search Complete</source>
         <translation>Suche abgeschlossen</translation>
     </message>
@@ -6423,7 +6591,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Die Verteilerliste nicht speichern (falls erzeugt)</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+62"/>
         <source>Please Supply An Identifier For The Mailing List.</source>
         <translation>Bitte geben Sie eine Kennung für die Verteilerliste an.</translation>
     </message>
@@ -6433,7 +6601,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
         <translation>Die angegebene Kennung ist leider ungültig.  Versuchen Sie es noch einmal.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>A Serious Hard Disk Error Occurred.  Corvane Cannot Continue.</source>
         <translation>Ein schwerer Festplattenfehler ist aufgetreten.  Corvane kann nicht fortfahren.</translation>
     </message>
@@ -6670,7 +6838,7 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
 <context>
     <name>tavrel::Startup</name>
     <message>
-        <location filename="../src/shell/Startup.cpp" line="+43"/>
+        <location filename="../src/shell/Startup.cpp" line="+44"/>
         <source>Your Current Screen Resolution Is Too Low To Properly Display the Corvane Windows.  Click OK To Exit Corvane.</source>
         <translation>Ihre aktuelle Bildschirmauflösung ist zu niedrig, um die Fenster von Corvane richtig anzuzeigen.  Klicken Sie auf OK, um Corvane zu beenden.</translation>
     </message>
@@ -6834,7 +7002,7 @@ Sie wird beim nächsten Start erneut versucht.  Klicken Sie auf OK, um TVL zu be
 <context>
     <name>tavrel::SyncCommandLine</name>
     <message>
-        <location filename="../src/sync/SyncCommandLine.cpp" line="+24"/>
+        <location filename="../src/sync/SyncCommandLine.cpp" line="+25"/>
         <source>Usage: tavrel --sync [--setup SERVER USER [BOOK]] [--confirm-deletions] [--allow-http]
                      [--proxy URL] [--trust-certificate PIN]
 --setup: find the address books of USER on SERVER and keep BOOK (its name or
@@ -6879,7 +7047,7 @@ Rückgabewert: 0 synchronisiert; 1 fehlgeschlagen; 2 falsche Argumente oder kein
         <translation>Wenn dies das Zertifikat Ihres Servers ist, richten Sie die Synchronisierung erneut ein mit: --trust-certificate %1</translation>
     </message>
     <message>
-        <location line="+142"/>
+        <location line="+139"/>
         <source>nothing more was done.</source>
         <translation>es wurde nichts weiter getan.</translation>
     </message>
@@ -7121,18 +7289,28 @@ Sollen sie gelöscht werden?</translation>
 <context>
     <name>tavrel::Undo</name>
     <message>
-        <location filename="../src/store/Undo.cpp" line="+53"/>
+        <location filename="../src/store/Undo.cpp" line="+72"/>
         <source> To ID </source>
         <translation> auf ID </translation>
     </message>
     <message>
-        <location line="-16"/>
-        <location line="+10"/>
+        <location line="-33"/>
+        <location line="+27"/>
         <source>Undelete Of </source>
         <translation>Wiederherstellen von </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-25"/>
+        <source>Create Of </source>
+        <translation>Anlegen von </translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Mailing List &quot;</source>
+        <translation>Verteilerliste &quot;</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source> Records</source>
         <translation> Datensätzen</translation>
     </message>
@@ -7167,7 +7345,7 @@ Sollen sie gelöscht werden?</translation>
         <translation>Rüc&amp;kgängig</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+76"/>
         <source>&amp;Undo </source>
         <translation>Rüc&amp;kgängig: </translation>
     </message>
@@ -7187,15 +7365,42 @@ Sollen sie gelöscht werden?</translation>
         <translation> wurde wiederholt.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <location line="+20"/>
+        <location line="+21"/>
         <location line="+10"/>
-        <location line="+45"/>
-        <location line="+32"/>
+        <location line="+60"/>
+        <location line="+37"/>
         <source>The </source>
         <translation>Das </translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-135"/>
+        <source> Reading The Mailing List File.</source>
+        <translation> beim Lesen der Verteilerlistendatei.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source> Cannot Be Undone: File </source>
+        <translation> kann nicht rückgängig gemacht werden: Datei </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> Cannot Be Redone: File </source>
+        <translation> kann nicht wiederholt werden: Datei </translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The Mailing Lists Are Left As They Are.</source>
+        <translation>Die Verteilerlisten bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source> Writing The Mailing List File.</source>
+        <translation> beim Schreiben der Verteilerlistendatei.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
@@ -7205,42 +7410,45 @@ Sollen sie gelöscht werden?</translation>
         <translation>&amp;Wiederholen: </translation>
     </message>
     <message>
-        <location line="-96"/>
+        <location line="-145"/>
         <source> Cannot Be Undone Now: Error</source>
         <translation> kann jetzt nicht rückgängig gemacht werden: Fehler</translation>
     </message>
     <message>
-        <location line="+28"/>
+        <location line="+62"/>
         <source> Reading The N&amp;A File.</source>
         <translation> beim Lesen der N&amp;A-Datei.</translation>
     </message>
     <message>
-        <location line="-22"/>
+        <location line="-56"/>
         <source> Cannot Be Undone: Record ID </source>
         <translation> kann nicht rückgängig gemacht werden: Datensatz-ID </translation>
     </message>
     <message>
-        <location line="-146"/>
+        <location line="-165"/>
         <source>Add Of </source>
         <translation>Hinzufügen von </translation>
     </message>
     <message>
         <location line="+2"/>
+        <location line="+8"/>
         <source>Change Of </source>
         <translation>Ändern von </translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-6"/>
+        <location line="+8"/>
         <source>Delete Of </source>
         <translation>Löschen von </translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+25"/>
         <source>ID </source>
         <translation>ID </translation>
     </message>
     <message>
-        <location line="+158"/>
+        <location line="+165"/>
+        <location line="+29"/>
         <source> Has Been Changed Since.</source>
         <translation> wurde seitdem geändert.</translation>
     </message>
@@ -7250,7 +7458,7 @@ Sollen sie gelöscht werden?</translation>
         <translation>Die N&amp;A-Datei bleibt, wie sie ist.</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-62"/>
         <source> Has Been Undone.</source>
         <translation> wurde rückgängig gemacht.</translation>
     </message>
