@@ -3314,7 +3314,12 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Back</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3329,8 +3334,18 @@ Nothing Was Exported.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+51"/>
+        <source>&amp;Type words to find the topics that contain them all:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>The help topics cannot be found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No topic contains all of these words.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -5641,17 +5656,17 @@ Then Enter How Far To Move The Print: Negative Figures Move It Left Or Up.</sour
     </message>
     <message>
         <location line="+11"/>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>The ID Number Is Not Valid.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-58"/>
         <source>That Record ID Is Already In Use.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>Record Changed.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5861,7 +5876,7 @@ Discard Them?</source>
 <context>
     <name>tavrel::ReportDialog</name>
     <message>
-        <location filename="../src/reports/ReportDialog.cpp" line="+42"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+30"/>
         <source>Name And Address &amp;Book</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5896,7 +5911,7 @@ Discard Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Sort On Key &amp;1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -5946,12 +5961,12 @@ Discard Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+104"/>
         <source>Print</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+17"/>
         <source>Report Type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6011,19 +6026,19 @@ Discard Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+261"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+122"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+5"/>
         <source>Label &amp;Quantity</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-255"/>
-        <location line="+254"/>
+        <location line="-1"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+6"/>
         <source>Number Of Labels Per Address</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+8"/>
         <source>S&amp;elect Mailing List:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -6116,7 +6131,7 @@ Discard Them?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+3"/>
         <source>Number Of Cards Per Address</source>
         <translation type="unfinished"></translation>
     </message>

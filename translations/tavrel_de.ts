@@ -3372,7 +3372,12 @@ Es wurde nichts exportiert.</translation>
         <translation>In&amp;dex</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>&amp;Search</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
@@ -3387,9 +3392,19 @@ Es wurde nichts exportiert.</translation>
         <translation>&amp;Anzeigen</translation>
     </message>
     <message>
-        <location line="+134"/>
+        <location line="+51"/>
+        <source>&amp;Type words to find the topics that contain them all:</source>
+        <translation>&amp;Wörter eingeben, um die Themen zu finden, die sie alle enthalten:</translation>
+    </message>
+    <message>
+        <location line="+85"/>
         <source>The help topics cannot be found.</source>
         <translation>Die Hilfethemen wurden nicht gefunden.</translation>
+    </message>
+    <message>
+        <location line="+110"/>
+        <source>No topic contains all of these words.</source>
+        <translation>Kein Thema enthält alle diese Wörter.</translation>
     </message>
 </context>
 <context>
@@ -5755,17 +5770,17 @@ Geben Sie dann an, wie weit der Druck verschoben werden soll: Negative Werte ver
     </message>
     <message>
         <location line="+11"/>
-        <location line="+68"/>
+        <location line="+67"/>
         <source>The ID Number Is Not Valid.</source>
         <translation>Die ID-Nummer ist nicht gültig.</translation>
     </message>
     <message>
-        <location line="-59"/>
+        <location line="-58"/>
         <source>That Record ID Is Already In Use.</source>
         <translation>Diese Datensatz-ID ist bereits vergeben.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+28"/>
         <source>Record Changed.</source>
         <translation>Datensatz geändert.</translation>
     </message>
@@ -5977,7 +5992,7 @@ Verwerfen?</translation>
 <context>
     <name>tavrel::ReportDialog</name>
     <message>
-        <location filename="../src/reports/ReportDialog.cpp" line="+42"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+30"/>
         <source>Name And Address &amp;Book</source>
         <translation>Namens- und Adress&amp;buch</translation>
     </message>
@@ -6012,7 +6027,7 @@ Verwerfen?</translation>
         <translation>Umschläg&amp;e</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Sort On Key &amp;1</source>
         <translation>Nach Schlüssel &amp;1 sortieren</translation>
     </message>
@@ -6062,12 +6077,12 @@ Verwerfen?</translation>
         <translation>Ka&amp;rten 2-bahnig</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+104"/>
         <source>Print</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+17"/>
         <source>Report Type</source>
         <translation>Berichtsart</translation>
     </message>
@@ -6127,19 +6142,19 @@ Verwerfen?</translation>
         <translation>Karteikartenmaterial</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location line="+261"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+122"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+5"/>
         <source>Label &amp;Quantity</source>
         <translation>Etiketten &amp;je Adresse</translation>
     </message>
     <message>
-        <location line="-255"/>
-        <location line="+254"/>
+        <location line="-1"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+6"/>
         <source>Number Of Labels Per Address</source>
         <translation>Anzahl der Etiketten je Adresse</translation>
     </message>
     <message>
-        <location line="-246"/>
+        <location filename="../src/reports/ReportDialogBuild.cpp" line="+8"/>
         <source>S&amp;elect Mailing List:</source>
         <translation>Verteilerliste w&amp;ählen:</translation>
     </message>
@@ -6232,7 +6247,7 @@ Verwerfen?</translation>
         <translation>Keinen Bericht drucken</translation>
     </message>
     <message>
-        <location line="+207"/>
+        <location filename="../src/reports/ReportDialog.cpp" line="+3"/>
         <source>Number Of Cards Per Address</source>
         <translation>Anzahl der Karten je Adresse</translation>
     </message>

@@ -292,7 +292,6 @@ void changeRecord(Program& p, RecordScreen& from)
         from.idEdit->setText(QString::number(old));
         return;
     }
-    offerSortKeys(p);
     if (!settleOverflow(p, from))
         return;
     NARecord stored;

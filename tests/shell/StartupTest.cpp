@@ -5,6 +5,7 @@
 #include "shell/Startup.h"
 #include "sync/SyncState.h"
 
+#include <cerrno>
 #include <QDir>
 #include <QFile>
 
@@ -53,18 +54,23 @@ protected:
 // made: one message, and nothing else happens (no splash, no N&A file).
 TEST_F(StartupTest, EachRefusalEndsTheRunBeforeTheSplash)
 {
-    const struct {
+    struct Row {
         int width;
         InstanceCheck check;
         QString text;
-    } rows[] = {
+    };
+    InstanceCheck another, noLock;
+    another.anotherCopy = true;
+    noLock.lockProblem = QStringLiteral("Permission denied");
+    noLock.systemError = EACCES;
+    const Row rows[] = {
         {630,
          {},
          "Your Current Screen Resolution Is Too Low To Properly Display the "
          "Corvane Windows.  Click OK To Exit Corvane."},
-        {1024, {.anotherCopy = true}, "Corvane Mark32 Is Already Running."},
+        {1024, another, "Corvane Mark32 Is Already Running."},
         {1024,
-         {.lockProblem = QStringLiteral("Permission denied")},
+         noLock,
          "TVL Cannot Make Its Lock File In The Folder\n" + env.dir() +
              "\n(Permission denied).\n\nClick OK To Terminate TVL."},
     };

@@ -73,7 +73,8 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
     indexButton_ =
         new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Index"), this);
     indexButton_->setObjectName(QStringLiteral("HelpIndexButton"));
-    searchButton_ = new QPushButton(caption("&Search"), this);
+    searchButton_ =
+        new QPushButton(caption(QT_TRANSLATE_NOOP("tavrel::HelpWindow", "&Search")), this);
     searchButton_->setObjectName(QStringLiteral("HelpSearchButton"));
     backButton_ = new QPushButton(QCoreApplication::translate("tavrel::HelpWindow", "&Back"), this);
     backButton_->setObjectName(QStringLiteral("HelpBackButton"));
@@ -144,8 +145,10 @@ HelpWindow::HelpWindow(const QString& root, QWidget* parent)
 QWidget* HelpWindow::buildSearchPage()
 {
     auto* page = new QWidget(this);
-    auto* prompt =
-        new QLabel(caption("&Type words to find the topics that contain them all:"), page);
+    auto* prompt = new QLabel(
+        caption(QT_TRANSLATE_NOOP("tavrel::HelpWindow",
+                                  "&Type words to find the topics that contain them all:")),
+        page);
     searchBox_ = new QLineEdit(page);
     searchBox_->setObjectName(QStringLiteral("HelpSearchBox"));
     prompt->setBuddy(searchBox_);
@@ -338,7 +341,8 @@ void HelpWindow::searchEdited(const QString& text)
         searchList_->setCurrentRow(0);
     searchNote_->setText(text.trimmed().isEmpty() || searchList_->count() > 0
                              ? QString()
-                             : caption("No topic contains all of these words."));
+                             : caption(QT_TRANSLATE_NOOP("tavrel::HelpWindow",
+                                                         "No topic contains all of these words.")));
 }
 
 void HelpWindow::displaySearchResult()
