@@ -96,9 +96,9 @@ QLayout* MainWindow::buildButtonGroup(int group)
     buttons->setSpacing(0);
     buttons->addStretch();
     for (int i = g.first; i < g.end; ++i) {
-        const ButtonSpec& spec = kButtons[i];
-        buttons->addWidget(addButton(QLatin1String(spec.name), tr(spec.tip),
-                                     findChild<QAction*>(QLatin1String(spec.action))));
+        const ButtonSpec& button = kButtons[i];
+        buttons->addWidget(addButton(QLatin1String(button.name), tr(button.tip),
+                                     findChild<QAction*>(QLatin1String(button.action))));
     }
     buttons->addStretch();
 

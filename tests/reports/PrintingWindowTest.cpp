@@ -30,6 +30,28 @@ void writeHangingLp(const QString& bin)
     QFile::setPermissions(bin + "/lp", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// The default printer as a queue whose print command never takes the job,
+// given `patience` before the sending says it is slow.
+struct HangingQueue {
+    HangingQueue(Program& p, std::chrono::milliseconds patience)
+        : path("PATH", (bin() + QLatin1Char(':')).toLocal8Bit() + qgetenv("PATH")),
+          log("FAKE_LP_DIR", dir.path().toLocal8Bit()), route(p.printer, queue)
+    {
+        queue.setSpoolParent(spool.path());
+        queue.setSendPatience(patience);
+    }
+    QString bin()
+    {
+        writeHangingLp(dir.filePath("bin"));
+        return dir.filePath("bin");
+    }
+
+    QTemporaryDir dir, spool;
+    ScopedEnv path, log;
+    QtPrinter queue{QPrinterInfo()};
+    PrinterRoute route;
+};
+
 // The visible windows titled "Printing" that offer a button (or, with
 // `any`, every visible one).
 QStringList printingWindowsWithAButton(bool any = false)
@@ -56,15 +78,7 @@ QStringList printingWindowsWithAButton(bool any = false)
 // "Printing" window with a Cancel of its own comes up beside it.
 TEST_F(ReportTest, OnePrintingWindowWithOneCancelWhileTheReportIsSent)
 {
-    QTemporaryDir dir, spool;
-    writeHangingLp(dir.filePath("bin"));
-    ScopedEnv path("PATH",
-                   (dir.filePath("bin") + QLatin1Char(':')).toLocal8Bit() + qgetenv("PATH"));
-    ScopedEnv log("FAKE_LP_DIR", dir.path().toLocal8Bit());
-    QtPrinter queue{QPrinterInfo()};
-    queue.setSpoolParent(spool.path());
-    queue.setSendPatience(std::chrono::milliseconds(150));
-    PrinterRoute route(p.printer, queue);
+    HangingQueue hanging(p, std::chrono::milliseconds(150));
     openPeople(3);
     env.ui.setAutoOk(true);
 
@@ -100,7 +114,8 @@ TEST_F(ReportTest, OnePrintingWindowWithOneCancelWhileTheReportIsSent)
                            "Click Cancel To Stop Sending It."}));
     EXPECT_EQ(env.ui.last().text,
               QStringLiteral("Report Not Printed.\n\nSending To The Printer Was Cancelled."));
-    EXPECT_EQ(QString::fromUtf8(fileBytes(dir.filePath("args"))).count(QLatin1String("-t\n")), 1);
+    EXPECT_EQ(
+        QString::fromUtf8(fileBytes(hanging.dir.filePath("args"))).count(QLatin1String("-t\n")), 1);
     EXPECT_EQ(loadedWindow(QStringLiteral("StopPrintForm")), nullptr);
 }
 
@@ -109,15 +124,7 @@ TEST_F(ReportTest, OnePrintingWindowWithOneCancelWhileTheReportIsSent)
 // no second "Printing" window comes up beside it.
 TEST_F(ReportTest, ATestPageIsSentFromTheOnePrintingWindow)
 {
-    QTemporaryDir dir, spool;
-    writeHangingLp(dir.filePath("bin"));
-    ScopedEnv path("PATH",
-                   (dir.filePath("bin") + QLatin1Char(':')).toLocal8Bit() + qgetenv("PATH"));
-    ScopedEnv log("FAKE_LP_DIR", dir.path().toLocal8Bit());
-    QtPrinter queue{QPrinterInfo()};
-    queue.setSpoolParent(spool.path());
-    queue.setSendPatience(std::chrono::milliseconds(5000));
-    PrinterRoute route(p.printer, queue);
+    HangingQueue hanging(p, std::chrono::milliseconds(5000));
     openPeople(3);
     env.ui.answer(Ui::Answer::Yes); // a test page
     position();
