@@ -29,6 +29,10 @@ struct HttpTransport::Transfer {
     qint64 maxBody = 0;
     bool tooLarge = false;
     bool probe = false;
+    bool repeatable = false; // safe to send again when its connection dropped unanswered
+    bool repeated = false;
+    int totalMs = 0;
+    QElapsedTimer started;
 
     ~Transfer()
     {
@@ -63,6 +67,8 @@ HttpAnswer::Failure failureOf(CURLcode code)
     case CURLE_GOT_NOTHING:
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
+    case CURLE_HTTP2:
+    case CURLE_HTTP2_STREAM:
         return HttpAnswer::Failure::Closed;
     case CURLE_FILESIZE_EXCEEDED:
         return HttpAnswer::Failure::TooLarge;
@@ -70,6 +76,40 @@ HttpAnswer::Failure failureOf(CURLcode code)
         return HttpAnswer::Failure::TimedOut;
     default:
         return HttpAnswer::Failure::Malformed;
+    }
+}
+
+// Requests that change nothing, and writes guarded by a precondition: sent
+// twice, the second finds the first's work done and says so (a 412, a 404).
+bool isRepeatable(const HttpRequest& request)
+{
+    static const QList<QByteArray> reading{"GET", "HEAD", "PROPFIND", "REPORT", "OPTIONS"};
+    if (reading.contains(request.verb))
+        return true;
+    if (request.verb != "PUT" && request.verb != "DELETE")
+        return false;
+    for (const auto& [name, value] : request.headers)
+        if (name.compare("if-match", Qt::CaseInsensitive) == 0 ||
+            name.compare("if-none-match", Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+// The connection went before any answer came (a challenge of curl's own auth
+// round is no answer).
+bool droppedUnanswered(CURL* easy, CURLcode code, const HttpAnswer& answer)
+{
+    long status = 0;
+    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+    switch (code) {
+    case CURLE_GOT_NOTHING:
+    case CURLE_SEND_ERROR:
+    case CURLE_RECV_ERROR:
+    case CURLE_HTTP2:
+    case CURLE_HTTP2_STREAM:
+        return answer.body.isEmpty() && (answer.headers.isEmpty() || status == 401);
+    default:
+        return false;
     }
 }
 
@@ -251,6 +291,9 @@ int HttpTransport::start(const HttpRequest& request, int totalMs, Done done)
     t.body = request.body;
     t.done = std::move(done);
     t.probe = request.probeCertificate;
+    t.repeatable = !t.probe && isRepeatable(request);
+    t.totalMs = totalMs;
+    t.started.start();
     CURL* e = t.easy;
     const QByteArray url =
         request.url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFragment).toEncoded();
@@ -350,6 +393,11 @@ void HttpTransport::collect()
 
 void HttpTransport::finish(Transfer& t, int code)
 {
+    if (t.repeatable && !t.repeated && !t.tooLarge &&
+        droppedUnanswered(t.easy, static_cast<CURLcode>(code), t.answer)) {
+        repeat(t);
+        return;
+    }
     HttpAnswer& answer = t.answer;
     answer.failure =
         t.tooLarge ? HttpAnswer::Failure::TooLarge : failureOf(static_cast<CURLcode>(code));
@@ -365,6 +413,21 @@ void HttpTransport::finish(Transfer& t, int code)
                     answer.certificatePem = QString::fromLatin1(field->data + 5);
     }
     end(t.id, std::move(answer));
+}
+
+// Once, on a connection of its own: the one it went on may be the one that died.
+void HttpTransport::repeat(Transfer& t)
+{
+    t.repeated = true;
+    t.answer = {};
+    t.uploaded = 0;
+    curl_multi_remove_handle(multiOf(multi), t.easy);
+    curl_easy_setopt(t.easy, CURLOPT_FRESH_CONNECT, 1L);
+    curl_easy_setopt(t.easy, CURLOPT_FORBID_REUSE, 1L);
+    const qint64 left = t.totalMs - t.started.elapsed();
+    curl_easy_setopt(t.easy, CURLOPT_TIMEOUT_MS, static_cast<long>(qMax<qint64>(1, left)));
+    t.moved.restart();
+    curl_multi_add_handle(multiOf(multi), t.easy);
 }
 
 void HttpTransport::idleTimeUp(int id)

@@ -95,6 +95,7 @@ private:
     void act(int fd, int events);
     void collect();
     void finish(Transfer& t, int code);
+    void repeat(Transfer& t);
     void stop(int id, HttpAnswer::Failure why);
     void idleTimeUp(int id);
     void end(int id, HttpAnswer answer); // by value: it may be the transfer's own

@@ -170,6 +170,12 @@ Pass::Sent Pass::sendChange(Item& item, const QByteArray& card, const QByteArray
                        .arg(nameOf(mine));
         return Sent::Over;
     }
+    if (syncedBytes(recordFromCard(now->data)) == syncedBytes(recordFromCard(card))) {
+        // Its own card: it landed, and the refusal answered the same write sent twice.
+        etag = now->etag;
+        ++report.changedThere;
+        return Sent::Landed;
+    }
     item.card = *now;
     item.merge = mergeFields(e.base, mine, recordFromCard(e.card), recordFromCard(item.card.data),
                              item.serverWins);

@@ -131,9 +131,13 @@ void Pass::takeMoved(const QList<DavCard>& cards, const QHash<QString, QString>&
             goneByUid.remove(uid);
             Item& item = items[i];
             SyncEntry& e = st.entries[item.entry];
+            // Both lines in one write: a kill between them would leave the
+            // record without its card, to be sent as new beside it.
+            journal.hold();
             dropEntry(e);
             e.href = c.href;
             noteEntry(e);
+            journal.write();
             item.card = c;
             item.fetched = item.there = true;
             fetchLater(c.href, false);

@@ -96,6 +96,7 @@ private:
     void uploadNew(int& done, int total);
     void takeUploadAnswers(const QList<int>& ids, const QList<DavPutAnswer>& answers);
     bool upload(int id, SyncEntry* pending);
+    bool landedAlready(SyncEntry& e);
     SyncEntry newEntry(int id) const;
     SyncEntry entryFor(int id, const DavCard& card) const;
     bool download(const DavCard& card, SyncEntry* replacing);

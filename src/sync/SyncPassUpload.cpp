@@ -60,7 +60,7 @@ void Pass::uploadNew(int& done, int total)
 void Pass::takeUploadAnswers(const QList<int>& ids, const QList<DavPutAnswer>& answers)
 {
     const qsizetype at = st.entries.size() - ids.size();
-    QList<int> again;
+    QList<qsizetype> refused;
     journal.hold();
     for (qsizetype i = 0; i < answers.size(); ++i) {
         SyncEntry& e = st.entries[at + i];
@@ -70,17 +70,46 @@ void Pass::takeUploadAnswers(const QList<int>& ids, const QList<DavPutAnswer>& a
             journal.confirm(e.href, e.etag);
             ++report.addedThere;
         } else if (r.outcome == DavOutcome::PreconditionFailed) {
-            dropEntry(e);
-            again << ids.at(i);
+            refused << i;
         } else if (!stopped) {
             // Its entry stays unconfirmed: the next sync looks for the card.
             stop(r);
         }
     }
     journal.write();
+    QList<int> again;
+    for (qsizetype i : std::as_const(refused)) {
+        SyncEntry& e = st.entries[at + i];
+        if (stopped || landedAlready(e))
+            continue;
+        dropEntry(e);
+        again << ids.at(int(i));
+    }
     for (int id : std::as_const(again))
         if (!stopped)
             upload(id, nullptr);
+}
+
+// A new card refused because its address is taken may be this very card: sent
+// twice (a request repeated after its connection dropped), or sent by a sync
+// that was killed and landing late. Its UID tells: then it is taken as stored.
+// Unsure (the fetch failed), the entry stays unconfirmed and is looked for next time.
+bool Pass::landedAlready(SyncEntry& e)
+{
+    QList<DavCard> cards;
+    if (!fetch({e.href}, cards))
+        return true;
+    if (cards.isEmpty() || e.uid.isEmpty() || cardUid(cards.first().data) != e.uid)
+        return false;
+    const DavCard& there = cards.first();
+    // A late card from before the record changed: the change goes up next time.
+    if (syncedBytes(recordFromCard(there.data)) != syncedBytes(recordFromCard(e.card)))
+        e.base = recordFromCard(there.data);
+    e.card = there.data;
+    e.etag = there.etag;
+    noteEntry(e);
+    ++report.addedThere;
+    return true;
 }
 
 bool Pass::upload(int id, SyncEntry* pending)
@@ -104,6 +133,8 @@ bool Pass::upload(int id, SyncEntry* pending)
         QString etag;
         const DavResult r = client.putNew(CardDavClient::memberUrl(st.book, e.href), e.card, etag);
         if (r.outcome == DavOutcome::PreconditionFailed) {
+            if (landedAlready(kept))
+                return !stopped;
             // Something else lies at that address already: another one.
             dropEntry(kept);
             pending = nullptr;

@@ -5,11 +5,13 @@
 #include "support/TestEnv.h"
 #include "sync/CardDavClient.h"
 #include "sync/HttpHeaders.h"
+#include "sync/HttpTransport.h"
 #include "sync/SyncCommandLine.h"
 #include "sync/SyncState.h"
 
 #include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslKey>
@@ -165,6 +167,67 @@ TEST(TransportTest, AFullStorageIsToldAsSuch)
     EXPECT_EQ(put.outcome, DavOutcome::StorageFull);
     EXPECT_TRUE(put.message.contains(QLatin1String("storage"))) << put.message.toStdString();
     EXPECT_FALSE(put.message.contains(QLatin1String("later"))) << put.message.toStdString();
+}
+
+// A connection that drops before any answer (a reused one that died, say): a
+// request safe to send twice goes once more, on a connection of its own, and
+// only once; a write that may not be repeated reports the drop.
+TEST(TransportTest, ADroppedRequestSafeToRepeatIsSentOnceMoreOnAFreshConnection)
+{
+    int drops = 0;
+    ScriptedServer server([&drops](const Request& r) {
+        if (drops-- > 0) {
+            r.socket->disconnectFromHost();
+            return QByteArray();
+        }
+        return http("201 Created", {}, "ETag: \"e1\"\r\n");
+    });
+    const auto send = [&](const QByteArray& verb, const HttpHeaders& headers, int dropping) {
+        HttpTransport transport({}); // no connection of an earlier case to reuse
+        drops = dropping;
+        server.requests = server.connections = 0;
+        const HttpRequest request{verb, server.url(QStringLiteral("/book/a.vcf")), headers,
+                                  verb == "PUT" ? QByteArray("BEGIN:VCARD") : QByteArray()};
+        HttpAnswer answer;
+        QEventLoop loop;
+        transport.start(request, 5000, [&](HttpAnswer&& a) {
+            answer = std::move(a);
+            loop.quit();
+        });
+        if (transport.running())
+            loop.exec();
+        return answer;
+    };
+    const HttpHeaders none;
+    struct Case {
+        QByteArray verb;
+        HttpHeaders headers;
+        int drops;
+        int status;
+        int requests;
+    };
+    const QList<Case> cases{
+        {"GET", none, 1, 201, 2},
+        {"PROPFIND", {{"Depth", "0"}}, 1, 201, 2},
+        {"REPORT", none, 1, 201, 2},
+        {"PUT", {{"If-None-Match", "*"}}, 1, 201, 2},
+        {"PUT", {{"If-Match", "\"e0\""}}, 1, 201, 2},
+        {"DELETE", {{"If-Match", "\"e0\""}}, 1, 201, 2},
+        {"GET", none, 5, 0, 2}, // never more than once again
+        {"PUT", none, 1, 0, 1},
+        {"DELETE", none, 1, 0, 1},
+        {"MKCOL", none, 1, 0, 1},
+        {"GET", none, 0, 201, 1},
+    };
+    for (const Case& c : cases) {
+        const HttpAnswer a = send(c.verb, c.headers, c.drops);
+        const std::string what = c.verb.toStdString() + " dropped " + std::to_string(c.drops);
+        EXPECT_EQ(a.status, c.status) << what;
+        EXPECT_EQ(server.requests, c.requests) << what;
+        EXPECT_EQ(server.connections, c.requests) << what;
+        EXPECT_EQ(a.failure, c.status ? HttpAnswer::Failure::None : HttpAnswer::Failure::Closed)
+            << what;
+    }
 }
 
 // An answer that comes a little at a time takes as long as it needs, as long as
