@@ -11,6 +11,7 @@
 #include <curl/curl.h>
 #include <sys/epoll.h>
 #include <unistd.h>
+#include <utility>
 
 namespace tavrel {
 
@@ -42,6 +43,9 @@ struct HttpTransport::Transfer {
 };
 
 namespace {
+
+constexpr size_t kSpareHandles = 8;
+constexpr int kMostTimeoutTurns = 64;
 
 CURLM* multiOf(void* m)
 {
@@ -181,6 +185,8 @@ HttpTransport::~HttpTransport()
     for (auto& [id, t] : transfers)
         curl_multi_remove_handle(multiOf(multi), t->easy);
     transfers.clear();
+    for (CURL* easy : spare)
+        curl_easy_cleanup(easy);
     curl_multi_cleanup(multiOf(multi)); // closes the kept connections
     pollSetNotifier.reset();
     if (pollSet >= 0)
@@ -228,13 +234,12 @@ void HttpTransport::onPollSet()
 {
     std::array<epoll_event, 16> ready{};
     const int n = ::epoll_wait(pollSet, ready.data(), int(ready.size()), 0);
-    int running = 0;
     for (int i = 0; i < n; ++i) {
         const unsigned e = ready[size_t(i)].events;
         const int events = (e & (EPOLLIN | EPOLLHUP) ? CURL_CSELECT_IN : 0) |
                            (e & EPOLLOUT ? CURL_CSELECT_OUT : 0) |
                            (e & EPOLLERR ? CURL_CSELECT_ERR : 0);
-        curl_multi_socket_action(multiOf(multi), ready[size_t(i)].data.fd, events, &running);
+        drive(ready[size_t(i)].data.fd, events);
     }
     collect();
 }
@@ -242,7 +247,11 @@ void HttpTransport::onPollSet()
 int HttpTransport::onTimer(void*, long ms, void* self)
 {
     auto* transport = static_cast<HttpTransport*>(self);
-    if (ms < 0)
+    // curl asks for no wait at all when it has more to do at once; while it
+    // is being driven that is done in the same turn (see drive()), not a
+    // turn of the event loop later. A later wish replaces an earlier one.
+    transport->timeoutDue = ms == 0 && transport->driving;
+    if (ms < 0 || transport->timeoutDue)
         transport->timer->stop();
     else
         transport->timer->start(static_cast<int>(ms));
@@ -287,7 +296,7 @@ int HttpTransport::start(const HttpRequest& request, int totalMs, Done done)
     auto owned = std::make_unique<Transfer>();
     Transfer& t = *owned;
     t.id = nextId++;
-    t.easy = curl_easy_init();
+    t.easy = takeEasy();
     t.body = request.body;
     t.done = std::move(done);
     t.probe = request.probeCertificate;
@@ -373,9 +382,36 @@ void HttpTransport::configure(Transfer& t, int totalMs)
 
 void HttpTransport::act(int fd, int events)
 {
-    int running = 0;
-    curl_multi_socket_action(multiOf(multi), fd, events, &running);
+    drive(fd, events);
     collect();
+}
+
+void HttpTransport::drive(int fd, int events)
+{
+    int running = 0;
+    driving = true;
+    curl_multi_socket_action(multiOf(multi), fd, events, &running);
+    // Bounded, so a curl that keeps asking cannot hold the event loop: what is
+    // left goes through the timer.
+    for (int turn = 0; timeoutDue && turn < kMostTimeoutTurns; ++turn) {
+        timeoutDue = false;
+        curl_multi_socket_action(multiOf(multi), CURL_SOCKET_TIMEOUT, 0, &running);
+    }
+    driving = false;
+    if (std::exchange(timeoutDue, false))
+        timer->start(0);
+}
+
+// A handle of an ended request serves the next, its options reset, so each
+// request does not allocate and set up a handle of its own.
+void* HttpTransport::takeEasy()
+{
+    if (spare.empty())
+        return curl_easy_init();
+    CURL* easy = spare.back();
+    spare.pop_back();
+    curl_easy_reset(easy);
+    return easy;
 }
 
 void HttpTransport::collect()
@@ -473,6 +509,9 @@ void HttpTransport::end(int id, HttpAnswer answer)
     std::unique_ptr<Transfer> t = std::move(it->second);
     transfers.erase(it);
     curl_multi_remove_handle(multiOf(multi), t->easy);
+    // A probe's handle keeps its connection to itself: it is not used again.
+    if (!t->probe && spare.size() < kSpareHandles)
+        spare.push_back(std::exchange(t->easy, nullptr));
     t->idle.stop();
     Done done = std::move(t->done);
     t.reset();

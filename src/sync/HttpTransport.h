@@ -93,6 +93,10 @@ private:
 
     void configure(Transfer& t, int totalMs);
     void act(int fd, int events);
+    // Hands curl one socket's events, then runs the timeouts it asks for
+    // without a wait, in the same turn of the event loop.
+    void drive(int fd, int events);
+    void* takeEasy();
     void collect();
     void finish(Transfer& t, int code);
     void repeat(Transfer& t);
@@ -106,6 +110,9 @@ private:
     void* multi = nullptr;
     std::unique_ptr<QTimer> timer;
     std::map<int, std::unique_ptr<Transfer>> transfers;
+    std::vector<void*> spare; // handles of ended requests, for the next ones
+    bool driving = false;     // curl is being handed events (see drive())
+    bool timeoutDue = false;  // curl asked, while driven, for a timeout without a wait
     // The sockets curl asks to have watched lie in one epoll set, and the
     // event loop watches that set alone, its notifier always on: turning a
     // notifier on or off wakes the loop each time, and curl turns a socket's
