@@ -2,6 +2,7 @@
 
 #include "maillists/MailListFile.h"
 #include "reports/ReportRun.h"
+#include "reports/gui/ReportQuestions.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -105,6 +106,7 @@ protected:
     static ReportOptions options(ReportKind kind, int sequence = 4)
     {
         ReportOptions o;
+        o.questions = &windowQuestions();
         o.kind = kind;
         o.sequence = sequence;
         return o;
