@@ -127,6 +127,9 @@ protected:
     RunEnd run(ReportOptions o)
     {
         env.ui.setAutoOk(true);
+        // A run somebody watches answers its questions in the windows.
+        if (!o.unattended && !o.questions)
+            o.questions = &windowQuestions();
         return runReport(p, o, windows);
     }
 
