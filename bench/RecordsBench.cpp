@@ -3,7 +3,7 @@
 // file on the record screens.
 #include "FullFile.h"
 #include "platform/gui/Windows.h"
-#include "records/RecordScreens.h"
+#include "records/gui/RecordScreens.h"
 #include "shell/QuickFindWindow.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"

@@ -3,7 +3,7 @@
 // the file statistics (count, free space, and the box, answered at once).
 #include "FullFile.h"
 #include "upkeep/Compaction.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>

@@ -2,15 +2,11 @@
 
 #include "app/CommandLine.h"
 #include "exchange/CommandLine.h"
-#include "exchange/ImportDialog.h"
 #include "reports/PrintCommandLine.h"
-#include "shell/MainWindow.h"
 #include "sync/SyncCommandLine.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLineEdit>
 
 namespace tavrel {
 
@@ -152,20 +148,6 @@ QString usageText()
 QString versionText()
 {
     return QStringLiteral("tavrel %1 (Corvane Mark32)\n").arg(QStringLiteral(TAVREL_VERSION));
-}
-
-void openImportOn(MainWindow& main, const QString& path)
-{
-    main.onImport();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget* w : windows) {
-        auto* form = qobject_cast<ImportDialog*>(w);
-        if (form && form->isVisible()) {
-            form->fileEdit->setText(QDir::toNativeSeparators(path));
-            form->onReadClicked();
-            return;
-        }
-    }
 }
 
 } // namespace tavrel

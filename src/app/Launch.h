@@ -7,8 +7,6 @@
 
 namespace tavrel {
 
-class MainWindow;
-
 // How the program was asked to run. It is decided from the arguments alone,
 // before anything that needs a display is made: only Windows opens any.
 enum class LaunchMode { Windows, Help, Version, Exchange, Backup, Sync, Print };
@@ -48,9 +46,5 @@ std::optional<Refusal> refusalWithoutDisplay(const QStringList& args,
 
 QString usageText();
 QString versionText();
-
-// Opens the import window as File > "&Import..." does, on `path`, and reads
-// the file into its preview.
-void openImportOn(MainWindow& main, const QString& path);
 
 } // namespace tavrel

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/DesktopLaunch.h"
 #include "app/Launch.h"
-#include "exchange/CommandLine.h"
+#include "app/Verbs.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/InstanceLock.h"
@@ -10,14 +11,11 @@
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/QtUi.h"
 #include "platform/gui/Translations.h"
-#include "reports/PrintCommandLine.h"
+#include "reports/gui/SystemPrinters.h"
 #include "shell/MainWindow.h"
 #include "shell/ShellResources.h"
 #include "shell/Startup.h"
 #include "store/Program.h"
-#include "sync/SyncCommandLine.h"
-#include "upkeep/BackupCommandLine.h"
-#include "upkeep/BackupCommands.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -34,25 +32,9 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(tavrel::refusalText(line)), stderr);
         return 2;
     }
-    switch (line.mode) {
-    case tavrel::LaunchMode::Help:
-        std::fputs(qPrintable(line.verb ? tavrel::verbHelp(*line.verb) : tavrel::usageText()),
-                   stdout);
-        return 0;
-    case tavrel::LaunchMode::Version:
-        std::fputs(tavrel::versionText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case tavrel::LaunchMode::Exchange:
-        return tavrel::exchangeMain(argc, argv, line.arguments, &tavrel::armCommandLineCopies);
-    case tavrel::LaunchMode::Backup:
-        return tavrel::backupCommandLineMain(argc, argv, line.arguments);
-    case tavrel::LaunchMode::Sync:
-        return tavrel::syncMain(argc, argv, line.arguments, &tavrel::armCommandLineCopies);
-    case tavrel::LaunchMode::Print:
-        return tavrel::printCommandLineMain(argc, argv, line.arguments);
-    case tavrel::LaunchMode::Windows:
-        break;
-    }
+    if (const std::optional<int> status =
+            tavrel::runWithoutWindows(line, argc, argv, tavrel::systemPrinters()))
+        return *status;
     // A word the windows do not take is refused as a verb's is, display or not.
     const QString wrong = tavrel::fileArgumentOf(tavrel::ownArguments(args)).error;
     if (!wrong.isEmpty()) {

@@ -11,13 +11,10 @@
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/Unattended.h"
-#include "platform/gui/RecordingPrinter.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QTextStream>
 #include <algorithm>
 #include <optional>
@@ -226,21 +223,19 @@ int runExchangeCommand(Program& p, const QStringList& args, QTextStream& out)
 
 int exchangeMain(int argc, char** argv, const QStringList& args, void (*prepare)(Program&))
 {
-    // No window opens; the offscreen platform lets the run go on a machine without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No window opens and nothing is drawn: the run needs no display.
     // The words are the launcher's to read: Qt gets the program's name alone.
     argc = std::min(argc, 1);
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     const qsizetype exportAt = args.indexOf(QStringLiteral("--export"));
     // An export to standard output (FILE /dev/stdout) gets no report lines mixed into it.
     const bool toStdout =
         exportAt >= 0 && exportAt + 2 < args.size() && isStandardOutput(args.at(exportAt + 2));
     QTextStream out(toStdout ? stderr : stdout);
 
-    Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
+    Files files(resolveProgramDirectory(QCoreApplication::applicationDirPath()));
     UnattendedUi ui(&out);
-    RecordingPrinter printer;
+    NoPrinter printer;
     NoClipboard clipboard;
     NoHelp help;
     SystemClock clock;

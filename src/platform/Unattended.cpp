@@ -1,5 +1,8 @@
 #include "platform/Unattended.h"
 
+#include "platform/Errors.h"
+
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace tavrel {
@@ -20,6 +23,18 @@ Ui::Answer UnattendedUi::messageBox(const QString& text, const QString&, Buttons
         break;
     }
     return Answer::Cancel;
+}
+
+void NoPrinter::printLine(const QString&)
+{
+    x_ = 0;
+    y_ += textHeight(QString());
+}
+
+void NoPrinter::endDoc()
+{
+    throw PlatformError(
+        482, QCoreApplication::translate("tavrel::NoPrinter", "This run has no printer."));
 }
 
 } // namespace tavrel

@@ -3,7 +3,6 @@
 #include "platform/Errors.h"
 #include "platform/SettingsFile.h"
 #include "platform/Text.h"
-#include "reports/FormPositionDialog.h"
 #include "reports/ListLayouts.h"
 #include "store/RecordAccess.h"
 
@@ -405,14 +404,15 @@ void askPosition(Program& p, const ReportOptions& o, int* startSlot)
         sheet.cards = isCardStock(stock);
     }
     for (;;) {
-        FormPositionDialog f(p, isCardStock(stock),
-                             standardTop(stock) - FormPositionDialog::kStandard,
-                             startSlot ? &sheet : nullptr);
-        p.ui.runModal(f);
+        if (!o.questions)
+            return;
+        const int chosen = o.questions->askFormPosition(p, isCardStock(stock),
+                                                        standardTop(stock) - kStandardFormPosition,
+                                                        startSlot ? &sheet : nullptr);
         if (p.Report.LabelTop == 999)
             return;
         if (startSlot)
-            *startSlot = sheet.start = f.startSlot();
+            *startSlot = sheet.start = chosen;
         const QString reason = offPageReason(p, o);
         if (reason.isEmpty())
             return;
@@ -471,6 +471,11 @@ void printCardTestPage(Program& p, const ReportOptions& o)
             printAt(pr, s.x, s.y + dy, kRuler);
     }
     pr.endDoc();
+}
+
+bool reportsOnA4Paper(const Files& files)
+{
+    return settingIn(readSettings(files), QStringLiteral("ReportPaper")) == QLatin1String("a4");
 }
 
 } // namespace tavrel

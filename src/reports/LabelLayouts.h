@@ -71,6 +71,18 @@ struct Slot {
     bool operator==(const Slot&) const = default;
 };
 
+// The sheet a run is about to print on, for choosing where its first sheet
+// starts: the slots in fill order, one slot's size (twips), the slot offered.
+struct SheetChoice {
+    std::vector<Slot> slots;
+    QSizeF slotSize;
+    int start = 0;
+    bool cards = false;
+};
+
+// The standard position of the positioning window's vertical choices, in twips.
+constexpr int kStandardFormPosition = 720;
+
 // Every slot of one sheet at the offsets LabelTop and LabelLeft, row by row,
 // left to right within a row. The A4 sheets are placed on the paper itself,
 // whose printable area starts at `origin` (twips from the paper's corner).
@@ -121,5 +133,9 @@ void askPosition(Program& p, const ReportOptions& o, int* startSlot = nullptr);
 // the positioning step opens); on return LabelTop = 999 means it was cancelled.
 void printLabelTestPage(Program& p, const ReportOptions& o);
 void printCardTestPage(Program& p, const ReportOptions& o);
+
+// Whether the list and book reports print on A4 paper, as last chosen in the
+// "Label Stock" window (setting ReportPaper).
+bool reportsOnA4Paper(const Files& files);
 
 } // namespace tavrel

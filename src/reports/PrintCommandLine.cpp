@@ -10,17 +10,15 @@
 #include "platform/OutputFile.h"
 #include "platform/PrinterCalibration.h"
 #include "platform/Unattended.h"
-#include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPrinterInfo>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -415,14 +413,15 @@ int runPrintCommand(Program& p, PrintCommand c, QTextStream& out)
     return 0;
 }
 
-int printCommandLineMain(int argc, char** argv, const QStringList& args)
+int printCommandLineMain(int argc, char** argv, const QStringList& args,
+                         const PrinterMaker& printers)
 {
     // No window opens; the offscreen platform lets the run go on a machine without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The words are the launcher's to read: Qt gets the program's name alone.
     argc = std::min(argc, 1);
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const qsizetype outputAt = args.indexOf(QStringLiteral("--output"));
     // A PDF sent to standard output (--output /dev/stdout) gets no report lines mixed into it.
     const bool pdfOnStdout =
@@ -436,7 +435,7 @@ int printCommandLineMain(int argc, char** argv, const QStringList& args)
         return 2;
     }
     const PrintCommand& c = *parsed.command;
-    Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
+    Files files(resolveProgramDirectory(QGuiApplication::applicationDirPath()));
 
     // A PDF file is written under a temporary name beside it and renamed into
     // place whole (a device or a pipe is written as it is).
@@ -449,21 +448,16 @@ int printCommandLineMain(int argc, char** argv, const QStringList& args)
                 << folder << "." << Qt::endl;
             return 1;
         }
-        auto pdf = std::make_unique<QtPrinter>(folder);
-        pdf->setPdfFileName(c.outputFile);
-        printer = std::move(pdf);
+        printer = printers.pdf(c.outputFile);
     } else if (!c.queue.isEmpty()) {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(c.queue);
-        if (info.isNull()) {
+        printer = printers.queue(c.queue, files);
+        if (!printer) {
             out << QCoreApplication::translate("tavrel::PrintCommandLine", "There is no printer ")
                 << c.queue << "." << Qt::endl;
             return 1;
         }
-        auto queue = std::make_unique<QtPrinter>(info);
-        queue->setCalibration(loadCalibration(files, c.queue));
-        printer = std::move(queue);
     } else {
-        printer = makeSystemPrinter(files.programDirectory());
+        printer = printers.system(files.programDirectory());
     }
 
     UnattendedUi ui;

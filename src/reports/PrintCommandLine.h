@@ -6,6 +6,8 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace tavrel {
@@ -38,8 +40,24 @@ QString printUsage();
 // An envelope run writes "N records, M envelopes printed." instead.
 int runPrintCommand(Program& p, PrintCommand c, QTextStream& out);
 
+class Files;
+
+// The printers a print run from the command line may print on. The program
+// gives those of the system (reports/gui/SystemPrinters.h); tests may give
+// their own.
+struct PrinterMaker {
+    // Writes each document into PDF file `file`, whose folder exists.
+    std::function<std::unique_ptr<Printer>(const QString& file)> pdf;
+    // Prints on print queue `queue`, with the calibration `files` keep for
+    // it; null when the system has no such queue.
+    std::function<std::unique_ptr<Printer>(const QString& queue, const Files& files)> queue;
+    // The system's default printer, or PDF files into the program's folder.
+    std::function<std::unique_ptr<Printer>(const QString& programDirectory)> system;
+};
+
 // The whole run from main(), without windows, on `args` as the launcher's
-// parser gives them; the exit status (2: misused).
-int printCommandLineMain(int argc, char** argv, const QStringList& args);
+// parser gives them, printing through `printers`; the exit status (2: misused).
+int printCommandLineMain(int argc, char** argv, const QStringList& args,
+                         const PrinterMaker& printers);
 
 } // namespace tavrel

@@ -4,7 +4,6 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "reports/LabelLayouts.h"
-#include "reports/LabelStockDialog.h"
 #include "reports/ListLayouts.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
@@ -185,10 +184,9 @@ private:
         if (o_.kind == ReportKind::Labels) {
             if (o_.labelStock == 0 && !o_.unattended) {
                 p_.ui.setWaitCursor(false);
-                LabelStockDialog stock(p_);
-                p_.ui.runModal(stock);
-                if (stock.chosenA4Sheet() >= 0)
-                    o_.labelStock = kFirstA4LabelStock + stock.chosenA4Sheet();
+                const int sheet = o_.questions ? o_.questions->chooseA4Sheet(p_) : -1;
+                if (sheet >= 0)
+                    o_.labelStock = kFirstA4LabelStock + sheet;
                 p_.ui.setWaitCursor(true);
                 r_.LabelTop = r_.ContinuousForms == 1 ? 0 : 720;
             } else {

@@ -6,6 +6,22 @@
 
 namespace tavrel {
 
+struct SheetChoice;
+
+// The two questions of a label or card run that a person answers in windows
+// of their own: the reports windows ask them (reports/gui/ReportQuestions.h).
+// Without them a run asks neither, as a run nobody watches.
+class ReportQuestions {
+public:
+    virtual ~ReportQuestions() = default;
+    // Which A4 sheet 1-across labels print on: an index into a4Sheets(), or -1.
+    virtual int chooseA4Sheet(Program& p) const = 0;
+    // "Form Positioning": sets LabelTop (999: stop), LabelLeft, LabelItalic and
+    // LabelUpper; gives the first slot chosen on `sheet` (its start when none).
+    virtual int askFormPosition(Program& p, bool cards, int verticalBase,
+                                const SheetChoice* sheet) const = 0;
+};
+
 // What a labels or cards run says when the quantity per address is not a
 // whole number of at least 1; nothing is printed.
 QString quantityRefusedText();
@@ -58,6 +74,8 @@ struct ReportOptions {
     Printer* pagesInto = nullptr;
     // Set by a labels or cards run: the slot (from 0) after the last one filled.
     int nextFreeSlot = 0;
+    // The stock and position questions; none for a run nobody watches.
+    const ReportQuestions* questions = nullptr;
 
     bool sorted() const { return sequence != 4; }
 };

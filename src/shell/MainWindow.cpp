@@ -1,13 +1,13 @@
 #include "shell/MainWindow.h"
 
-#include "dups/DupsCommand.h"
-#include "envelopes/EnvelopeCommands.h"
-#include "exchange/ExchangeCommands.h"
-#include "maillists/MailListCommands.h"
+#include "dups/gui/DupsCommand.h"
+#include "envelopes/gui/EnvelopeCommands.h"
+#include "exchange/gui/ExchangeCommands.h"
+#include "maillists/gui/MailListCommands.h"
 #include "platform/gui/Windows.h"
-#include "records/RecordCommands.h"
-#include "reports/ReportCommands.h"
-#include "search/SearchCommand.h"
+#include "records/gui/RecordCommands.h"
+#include "reports/gui/ReportCommands.h"
+#include "search/gui/SearchCommand.h"
 #include "shell/AboutDialog.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/DialogBoxPreferencesDialog.h"
@@ -18,9 +18,10 @@
 #include "shell/SortOrderPreferenceDialog.h"
 #include "store/Program.h"
 #include "store/UndoStore.h"
-#include "sync/SyncDialog.h"
+#include "sync/gui/SyncDialog.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/BackupsDialog.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 #include <QAction>
 #include <QApplication>

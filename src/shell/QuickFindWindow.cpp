@@ -4,7 +4,7 @@
 #include "platform/gui/EscapeKey.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Windows.h"
-#include "records/RecordScreens.h"
+#include "records/gui/RecordScreens.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
 #include "store/RecordAccess.h"

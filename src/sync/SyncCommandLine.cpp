@@ -6,15 +6,12 @@
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/Unattended.h"
-#include "platform/gui/RecordingPrinter.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 #include "sync/SyncPass.h"
 #include "sync/SyncState.h"
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QTextStream>
 #include <algorithm>
 
@@ -198,15 +195,13 @@ int runSyncCommand(Program& p, const QStringList& args, const QString& password,
 
 int syncMain(int argc, char** argv, const QStringList& args, void (*prepare)(Program&))
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // The words are the launcher's to read: Qt gets the program's name alone.
     argc = std::min(argc, 1);
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    Files files(resolveProgramDirectory(QApplication::applicationDirPath()));
+    Files files(resolveProgramDirectory(QCoreApplication::applicationDirPath()));
     UnattendedUi ui(&out);
-    RecordingPrinter printer;
+    NoPrinter printer;
     NoClipboard clipboard;
     NoHelp help;
     SystemClock clock;

@@ -2,14 +2,11 @@
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
-#include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
-#include "upkeep/BackupsDialog.h"
 #include "upkeep/DiskSpace.h"
 
 #include <QCoreApplication>
-#include <QTreeWidget>
 
 namespace tavrel {
 
@@ -120,14 +117,6 @@ void tidyBackups(const Program& p)
 {
     BackupIo io;
     Backups(p.files, p.clock, io, backupFolder(p)).tidy();
-}
-
-void startBackups(Program& p)
-{
-    auto* form = new BackupsDialog(p);
-    loadWindow(form);
-    form->show();
-    form->copyList->setFocus();
 }
 
 std::optional<BackupCopy> restoreIntoProgram(Program& p, Backups& backups, const QString& name)

@@ -38,9 +38,6 @@ void armCommandLineCopies(Program& p);
 // Removes the copies rotated out; run as the program ends.
 void tidyBackups(const Program& p);
 
-// "&Backups...": opens BackupsDialog without blocking.
-void startBackups(Program& p);
-
 // Restores copy `name` through `backups`, then opens the N&A file again and
 // reloads the working values. Shows the outcome; returns the copy of the
 // state before the restore when it succeeded.

@@ -2,8 +2,9 @@
 // `tavrel FILE` opening the import window on that file.
 #include "shell/ShellFixture.h"
 
+#include "app/DesktopLaunch.h"
 #include "app/Launch.h"
-#include "exchange/ImportDialog.h"
+#include "exchange/gui/ImportDialog.h"
 #include "platform/gui/Windows.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "dups/DupCompleteDialog.h"
-#include "dups/DupPairDialog.h"
-#include "dups/DupSearchDialog.h"
-#include "dups/DupsCommand.h"
+#include "dups/gui/DupCompleteDialog.h"
+#include "dups/gui/DupPairDialog.h"
+#include "dups/gui/DupSearchDialog.h"
+#include "dups/gui/DupsCommand.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"

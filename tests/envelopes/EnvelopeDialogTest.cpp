@@ -1,7 +1,7 @@
 #include "EnvelopeFixture.h"
 
-#include "envelopes/EnvelopeCommands.h"
-#include "envelopes/EnvelopeDialog.h"
+#include "envelopes/gui/EnvelopeCommands.h"
+#include "envelopes/gui/EnvelopeDialog.h"
 #include "platform/Errors.h"
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/Windows.h"

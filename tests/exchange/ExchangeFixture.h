@@ -1,10 +1,10 @@
 #pragma once
 
 #include "exchange/CommandLine.h"
-#include "exchange/ExchangeCommands.h"
+#include "exchange/gui/ExchangeCommands.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
-#include "exchange/ImportDialog.h"
+#include "exchange/gui/ImportDialog.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"

@@ -1,6 +1,6 @@
 #include "ExchangeFixture.h"
-#include "exchange/ColumnMappingDialog.h"
-#include "exchange/ExportDialog.h"
+#include "exchange/gui/ColumnMappingDialog.h"
+#include "exchange/gui/ExportDialog.h"
 #include "maillists/MailListFile.h"
 
 #include <QCheckBox>

@@ -3,13 +3,13 @@
 // nothing, and says that the disk is full.
 #include "FileStates.h"
 #include "exchange/CommandLine.h"
-#include "exchange/ExchangeCommands.h"
-#include "exchange/ImportDialog.h"
+#include "exchange/gui/ExchangeCommands.h"
+#include "exchange/gui/ImportDialog.h"
 #include "platform/gui/Windows.h"
 #include "support/FileFaults.h"
 #include "support/Gui.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,8 +1,8 @@
 #include "MailListFixture.h"
 
-#include "maillists/CreateByNameDialog.h"
-#include "maillists/SearchComplete.h"
-#include "maillists/SearchCompleteWindow.h"
+#include "maillists/gui/CreateByNameDialog.h"
+#include "maillists/gui/SearchComplete.h"
+#include "maillists/gui/SearchCompleteWindow.h"
 #include "platform/gui/Windows.h"
 
 #include "store/NameList.h"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "maillists/CreateMailListWindow.h"
-#include "maillists/MailListCommands.h"
+#include "maillists/gui/CreateMailListWindow.h"
+#include "maillists/gui/MailListCommands.h"
 #include "maillists/MailListFile.h"
-#include "maillists/NamePicker.h"
-#include "maillists/ReviseMailListWindow.h"
+#include "maillists/gui/NamePicker.h"
+#include "maillists/gui/ReviseMailListWindow.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 

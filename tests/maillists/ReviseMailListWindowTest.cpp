@@ -1,6 +1,6 @@
 #include "MailListFixture.h"
 
-#include "maillists/AddDeleteNamesDialog.h"
+#include "maillists/gui/AddDeleteNamesDialog.h"
 #include "store/NameList.h"
 
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include "platform/PrinterCalibration.h"
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/QtPrinter.h"
-#include "reports/ReportCommands.h"
+#include "reports/gui/ReportCommands.h"
 #include "reports/ReportFixture.h"
 #include "store/RecordAccess.h"
 #include "support/PdfPages.h"

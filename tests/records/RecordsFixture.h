@@ -1,7 +1,7 @@
 #pragma once
 
-#include "records/RecordCommands.h"
-#include "records/RecordScreens.h"
+#include "records/gui/RecordCommands.h"
+#include "records/gui/RecordScreens.h"
 #include "store/RecordAccess.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"

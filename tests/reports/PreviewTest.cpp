@@ -5,7 +5,7 @@
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/QtPrinter.h"
-#include "reports/ReportCommands.h"
+#include "reports/gui/ReportCommands.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/Windows.h"
-#include "reports/ReportCommands.h"
+#include "reports/gui/ReportCommands.h"
 #include "support/ScopedEnv.h"
 
 #include <QApplication>

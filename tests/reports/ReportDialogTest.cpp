@@ -1,10 +1,10 @@
 // The report dialog driven as a person would: report kinds, the mailing list
 // picker, the reprint range, and Print handing the choices to the run.
-#include "reports/ReportDialog.h"
+#include "reports/gui/ReportDialog.h"
 #include "ReportFixture.h"
 #include "platform/gui/Windows.h"
-#include "reports/PrintProgressWindow.h"
-#include "reports/ReportCommands.h"
+#include "reports/gui/PrintProgressWindow.h"
+#include "reports/gui/ReportCommands.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -2,6 +2,7 @@
 
 #include "maillists/MailListFile.h"
 #include "reports/ReportRun.h"
+#include "reports/gui/ReportQuestions.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 
@@ -105,6 +106,7 @@ protected:
     static ReportOptions options(ReportKind kind, int sequence = 4)
     {
         ReportOptions o;
+        o.questions = &windowQuestions();
         o.kind = kind;
         o.sequence = sequence;
         return o;
@@ -125,6 +127,9 @@ protected:
     RunEnd run(ReportOptions o)
     {
         env.ui.setAutoOk(true);
+        // A run somebody watches answers its questions in the windows.
+        if (!o.unattended && !o.questions)
+            o.questions = &windowQuestions();
         return runReport(p, o, windows);
     }
 

@@ -1,7 +1,7 @@
 #include "ReportFixture.h"
 
 #include "reports/LabelLayouts.h"
-#include "reports/SheetMap.h"
+#include "reports/gui/SheetMap.h"
 
 #include <QImage>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "SearchFixture.h"
 
 #include "platform/Text.h"
-#include "records/RecordCommands.h"
+#include "records/gui/RecordCommands.h"
 
 #include <QLabel>
 #include <QLineEdit>

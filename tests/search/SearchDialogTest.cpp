@@ -1,8 +1,8 @@
 #include "SearchFixture.h"
 
-#include "records/RecordScreens.h"
-#include "search/MatchListWindow.h"
-#include "search/MatchViewWindow.h"
+#include "records/gui/RecordScreens.h"
+#include "search/gui/MatchListWindow.h"
+#include "search/gui/MatchViewWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/gui/Windows.h"
-#include "search/SearchCommand.h"
-#include "search/SearchDialog.h"
+#include "search/gui/SearchCommand.h"
+#include "search/gui/SearchDialog.h"
 #include "support/Gui.h"
 #include "support/TestEnv.h"
 

@@ -1,7 +1,7 @@
 #include "SearchFixture.h"
 
-#include "records/AddressScreen.h"
-#include "records/DetailScreen.h"
+#include "records/gui/AddressScreen.h"
+#include "records/gui/DetailScreen.h"
 #include "support/FailingDevice.h"
 
 #include <QTest>

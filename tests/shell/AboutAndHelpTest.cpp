@@ -5,7 +5,7 @@
 #include "platform/gui/PreviewWindow.h"
 #include "shell/AboutDialog.h"
 #include "shell/ShellResources.h"
-#include "sync/SyncConflictDialog.h"
+#include "sync/gui/SyncConflictDialog.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -2,9 +2,9 @@
 // the find box's place in QuickFind's Tab order.
 #include "ShellFixture.h"
 
-#include "records/AddressScreen.h"
-#include "records/DetailScreen.h"
-#include "records/RecordScreens.h"
+#include "records/gui/AddressScreen.h"
+#include "records/gui/DetailScreen.h"
+#include "records/gui/RecordScreens.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
 #include "platform/Text.h"
-#include "records/RecordScreens.h"
+#include "records/gui/RecordScreens.h"
 #include "shell/QuickFindWindow.h"
 
 #include <QListView>

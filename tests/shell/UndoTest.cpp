@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
 #include "dups/DupSearch.h"
-#include "records/RecordCommands.h"
+#include "records/gui/RecordCommands.h"
 #include "store/Undo.h"
 
 #include <QMenu>

@@ -12,8 +12,8 @@
 #include "support/TestEnv.h"
 #include "sync/CardMapping.h"
 #include "sync/SyncCommandLine.h"
-#include "sync/SyncConflictDialog.h"
-#include "sync/SyncDialog.h"
+#include "sync/gui/SyncConflictDialog.h"
+#include "sync/gui/SyncDialog.h"
 #include "sync/SyncState.h"
 #include "upkeep/Compaction.h"
 

@@ -10,8 +10,8 @@
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Backups.h"
-#include "upkeep/BackupsDialog.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/BackupsDialog.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "platform/gui/Windows.h"
 #include "upkeep/Statistics.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 using namespace tavrel;
 using namespace tavrel::test;

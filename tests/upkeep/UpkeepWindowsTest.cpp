@@ -2,7 +2,7 @@
 
 #include "platform/gui/Windows.h"
 #include "upkeep/Backups.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 #include <QLabel>
 #include <QPushButton>

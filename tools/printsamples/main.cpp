@@ -18,6 +18,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "reports/ReportRun.h"
+#include "reports/gui/ReportQuestions.h"
 #include "store/RecordAccess.h"
 #include "support/SilentWindows.h"
 #include "support/TestEnv.h"
@@ -306,6 +307,7 @@ void printLabels(Samples& s)
     test::ScriptedUi& ui = s.env.ui;
     for (const auto& stock : stocks) {
         ReportOptions o;
+        o.questions = &windowQuestions();
         o.kind = stock.kind;
         o.sequence = 4;
         o.labelStock = stock.stock;

@@ -4,6 +4,7 @@
 #include "platform/gui/Windows.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "upkeep/BackupCommands.h"
+#include "upkeep/gui/BackupsDialog.h"
 #include "upkeep/Backups.h"
 
 #include <QFile>

@@ -1,11 +1,11 @@
 // The duplicate search windows.
 #include "Shots.h"
 
-#include "dups/DeletedListDialog.h"
-#include "dups/DupCompleteDialog.h"
-#include "dups/DupPairDialog.h"
-#include "dups/DupProgressWindow.h"
-#include "dups/DupsCommand.h"
+#include "dups/gui/DeletedListDialog.h"
+#include "dups/gui/DupCompleteDialog.h"
+#include "dups/gui/DupPairDialog.h"
+#include "dups/gui/DupProgressWindow.h"
+#include "dups/gui/DupsCommand.h"
 #include "platform/gui/Windows.h"
 #include "store/RecordAccess.h"
 

@@ -1,11 +1,11 @@
 // The envelope dialog in its states, and its small windows.
 #include "Shots.h"
 
-#include "envelopes/EnvelopeCommands.h"
-#include "envelopes/EnvelopeDialog.h"
-#include "envelopes/EnvelopeHelpDialog.h"
-#include "envelopes/EnvelopeProgressWindow.h"
-#include "envelopes/EnvelopeWaitWindow.h"
+#include "envelopes/gui/EnvelopeCommands.h"
+#include "envelopes/gui/EnvelopeDialog.h"
+#include "envelopes/gui/EnvelopeHelpDialog.h"
+#include "envelopes/gui/EnvelopeProgressWindow.h"
+#include "envelopes/gui/EnvelopeWaitWindow.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>

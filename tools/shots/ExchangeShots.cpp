@@ -2,9 +2,9 @@
 // look, and the window that maps unknown CSV columns.
 #include "Shots.h"
 
-#include "exchange/ColumnMappingDialog.h"
-#include "exchange/ExchangeCommands.h"
-#include "exchange/ImportDialog.h"
+#include "exchange/gui/ColumnMappingDialog.h"
+#include "exchange/gui/ExchangeCommands.h"
+#include "exchange/gui/ImportDialog.h"
 #include "platform/gui/Windows.h"
 
 #include <QComboBox>

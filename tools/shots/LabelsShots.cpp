@@ -1,8 +1,8 @@
 // The label and card set-up windows.
 #include "Shots.h"
 
-#include "reports/FormPositionDialog.h"
-#include "reports/LabelStockDialog.h"
+#include "reports/gui/FormPositionDialog.h"
+#include "reports/gui/LabelStockDialog.h"
 
 using namespace tavrel;
 

@@ -1,14 +1,14 @@
 // The mailing list windows.
 #include "Shots.h"
 
-#include "maillists/AddDeleteNamesDialog.h"
-#include "maillists/CreateByNameDialog.h"
-#include "maillists/CreateMailListWindow.h"
-#include "maillists/MailListCommands.h"
+#include "maillists/gui/AddDeleteNamesDialog.h"
+#include "maillists/gui/CreateByNameDialog.h"
+#include "maillists/gui/CreateMailListWindow.h"
+#include "maillists/gui/MailListCommands.h"
 #include "maillists/MailListFile.h"
-#include "maillists/PrintWaitMessage.h"
-#include "maillists/ReviseMailListWindow.h"
-#include "maillists/SearchComplete.h"
+#include "maillists/gui/PrintWaitMessage.h"
+#include "maillists/gui/ReviseMailListWindow.h"
+#include "maillists/gui/SearchComplete.h"
 #include "platform/gui/Windows.h"
 
 #include <QLineEdit>

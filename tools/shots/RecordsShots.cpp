@@ -2,9 +2,9 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "records/RecordCommands.h"
-#include "records/RecordPickerDialog.h"
-#include "records/RecordScreens.h"
+#include "records/gui/RecordCommands.h"
+#include "records/gui/RecordPickerDialog.h"
+#include "records/gui/RecordScreens.h"
 #include "shell/QuickFindWindow.h"
 #include "store/RecordAccess.h"
 

@@ -4,10 +4,10 @@
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
-#include "reports/PreparingReportMessage.h"
-#include "reports/PrintProgressWindow.h"
-#include "reports/ReportCommands.h"
-#include "reports/ReportDialog.h"
+#include "reports/gui/PreparingReportMessage.h"
+#include "reports/gui/PrintProgressWindow.h"
+#include "reports/gui/ReportCommands.h"
+#include "reports/gui/ReportDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

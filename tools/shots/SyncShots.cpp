@@ -2,8 +2,8 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "sync/SyncConflictDialog.h"
-#include "sync/SyncDialog.h"
+#include "sync/gui/SyncConflictDialog.h"
+#include "sync/gui/SyncDialog.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 #include "Shots.h"
 
 #include "platform/gui/Windows.h"
-#include "upkeep/AnalyzingMessage.h"
-#include "upkeep/CompactDialog.h"
-#include "upkeep/CompactingMessage.h"
-#include "upkeep/UpkeepCommands.h"
+#include "upkeep/gui/AnalyzingMessage.h"
+#include "upkeep/gui/CompactDialog.h"
+#include "upkeep/gui/CompactingMessage.h"
+#include "upkeep/gui/UpkeepCommands.h"
 
 #include <QPushButton>
 

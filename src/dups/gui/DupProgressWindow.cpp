@@ -1,0 +1,38 @@
+#include "dups/gui/DupProgressWindow.h"
+
+#include "platform/gui/Windows.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tavrel {
+
+DupProgressWindow::DupProgressWindow(Program& program, QWidget* parent)
+    : DupDialog(parent), p(program)
+{
+    setObjectName(QStringLiteral("DupSearchMsg"));
+    setWindowTitle(tr("Duplicate Record Search"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(36, 18, 36, 18);
+    int n = 1;
+    for (const QString& text : {tr("Corvane MARK Is Searching"), tr("For Duplicate Records")}) {
+        auto* label = new QLabel(text);
+        label->setObjectName(QStringLiteral("Label%1").arg(n++));
+        label->setAlignment(Qt::AlignCenter);
+        layout->addWidget(label);
+    }
+    layout->addSpacing(12);
+    cancelButton = makeButton(tr("Cance&l"), "CancelButton",
+                              tr("Terminate The Search For Duplicate N&A Records"));
+    layout->addWidget(cancelButton, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(cancelButton, &QPushButton::clicked, this, &DupProgressWindow::onCancelClicked);
+}
+
+void DupProgressWindow::onCancelClicked()
+{
+    p.StopRequested = true;
+    unloadWindow(this);
+}
+
+} // namespace tavrel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "dups/gui/DupDialog.h"
+#include "store/Program.h"
+
+namespace tavrel {
+
+// "Duplicate Record Search": shown while the search runs. Its Cancel (or its
+// close box) asks the search to stop; the search notices at its next yield.
+class DupProgressWindow : public DupDialog {
+    Q_OBJECT
+public:
+    explicit DupProgressWindow(Program& p, QWidget* parent = nullptr);
+
+    QPushButton* cancelButton = nullptr;
+
+    void onCancelClicked();
+
+protected:
+    void reject() override { onCancelClicked(); }
+
+private:
+    Program& p;
+};
+
+} // namespace tavrel
