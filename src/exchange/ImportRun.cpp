@@ -244,6 +244,9 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         // The same store path as Add: write, raise LastRecNo, keep LowestFreeId.
         p.CurRec = rec;
         Put_NA_Rec(p, id + 1);
+        // The person's own spelling goes beside the record, saved with the rest.
+        if (!r.originals.empty())
+            p.Spellings.keep(id, p.CurRec.toBytes(), r.originals);
         noteStoredId(p, id);
         p.LowestFreeId =
             qint16(w + 1 < writes.size() ? std::min<int>(writes.at(w + 1).second, p.LastRecNo)

@@ -1,9 +1,12 @@
 // The person's own spellings through compaction, backups and restores.
 #include "UpkeepFixture.h"
+#include "exchange/Import.h"
+#include "platform/Text.h"
 #include "store/ContactAccess.h"
 #include "upkeep/BackupCommands.h"
 #include "upkeep/Backups.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -85,6 +88,7 @@ TEST_F(SpellingUpkeepTest, CompactionMovesEachEntryWithItsRecord)
 TEST_F(SpellingUpkeepTest, BackupsCarryTheSidecarAndARestoreBringsItBackOrRemovesIt)
 {
     writeAndOpen(people(1, 3));
+    env.ui.setAutoOk(true); // the restores say they are done
     BackupIo io;
     Backups backups(*env.files, env.clock, io, env.dir() + "/backups");
     const BackupCopy plain = backups.take(BackupTrigger::Manual);
@@ -113,6 +117,39 @@ TEST_F(SpellingUpkeepTest, BackupsCarryTheSidecarAndARestoreBringsItBackOrRemove
     EXPECT_FALSE(QFile::exists(spellPath()));
     EXPECT_EQ(nameOf(p, 2), QStringLiteral("Person 2"));
     EXPECT_EQ(p.Spellings.size(), 0);
+}
+
+// An imported card keeps the person's own spelling beside the record it
+// becomes; the copy taken before the import holds the spellings file as it
+// was, so restoring it gives back the spellings with the records.
+TEST_F(SpellingUpkeepTest, AnImportKeepsTheOriginalAndItsSafetyCopyHasTheSidecar)
+{
+    writeAndOpen(people(1, 3));
+    putContact(p, 3, spelled(2, kRussian));
+    const QByteArray before = fileBytes(spellPath());
+    armAutomaticCopies(p);
+
+    const QByteArray card = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Анна Орлова\r\n"
+                                           "TEL:555-0101\r\nEND:VCARD\r\n")
+                                .toUtf8();
+    const ImportResult result = runImport(
+        p, planImport(p, readImportBytes(card, "in.vcf"), OverflowChoice::MoveToComments));
+    ASSERT_EQ(result.ids, QList<int>{4});
+    Get_NA_Rec(p, 5);
+    EXPECT_EQ(trimRight(p.CurRec.Name), reduceToCp1252(QStringLiteral("Анна Орлова")))
+        << "the N&A file holds the transliteration";
+    EXPECT_EQ(nameOf(p, 4), QStringLiteral("Анна Орлова"));
+    EXPECT_EQ(nameOf(p, 2), kRussian);
+
+    Program next(env.services(env.printer));
+    openNAFile(next);
+    EXPECT_EQ(nameOf(next, 4), QStringLiteral("Анна Орлова")) << "the import saved the sidecar";
+
+    const QStringList copies =
+        QDir(env.dir() + "/backups").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    ASSERT_EQ(copies.size(), 1);
+    ASSERT_TRUE(copies.first().endsWith("-import"));
+    EXPECT_EQ(fileBytes(env.dir() + "/backups/" + copies.first() + "/tvlspell.dat"), before);
 }
 
 } // namespace tavrel::test
