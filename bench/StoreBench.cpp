@@ -117,3 +117,46 @@ void BM_LoadOriginalSpellings(benchmark::State& state)
     p.files.remove(kOriginalSpellingsName);
 }
 BENCHMARK(BM_LoadOriginalSpellings)->Unit(benchmark::kMillisecond);
+
+// A full file whose every record is a name and a street in another alphabet,
+// as a record write leaves it, with the originals kept beside it.
+FullFile& spelledFile()
+{
+    static FullFile f([](int id, int) {
+        Contact c;
+        c.id = id;
+        c.text(ContactField::Name) = QStringLiteral("Иван Петров %1").arg(id);
+        c.text(ContactField::AddrLine1) = QStringLiteral("ул. Ленина %1").arg(id);
+        return encodeContact(c).record;
+    });
+    return f;
+}
+
+// Opening the full file with its 1700 spellings entries (1) and without the
+// spellings file (0): the difference is what the entries add to an open.
+void BM_OpenNAFileWithSpellings(benchmark::State& state)
+{
+    Program& p = spelledFile().env.p();
+    const bool withSpellings = state.range(0) != 0;
+    OriginalSpellings kept;
+    for (int id = 1; id <= kMaxId; ++id) {
+        Contact c;
+        c.id = id;
+        c.text(ContactField::Name) = QStringLiteral("Иван Петров %1").arg(id);
+        c.text(ContactField::AddrLine1) = QStringLiteral("ул. Ленина %1").arg(id);
+        const EncodedContact e = encodeContact(c);
+        kept.keep(id, e.record.toBytes(), e.originals);
+    }
+    if (withSpellings)
+        kept.save(p.files, p.files.path(QStringLiteral("n&a.mrk")));
+    for (auto _ : state) {
+        p.naFile.close();
+        openNAFile(p);
+        benchmark::DoNotOptimize(p.Spellings.size());
+    }
+    if (p.Spellings.size() != (withSpellings ? kMaxId : 0))
+        state.SkipWithError("the spellings were not read");
+    if (withSpellings)
+        p.files.remove(kOriginalSpellingsName);
+}
+BENCHMARK(BM_OpenNAFileWithSpellings)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,7 @@
 #include "dups/DupSearch.h"
 
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 
@@ -146,6 +147,8 @@ bool undeleteDuplicates(Program& p, DupSearchState& s, const QString& tag)
     // The records brought back make one step that Edit > Undo can take back,
     // also when a record that changed meanwhile stops the undelete half way.
     UndoScope undo(p, UndoKind::Undelete, 0);
+    // The spellings of the records brought back are saved once, at the end.
+    SpellingsBatch spellings(p);
     int undeleted = 0;
     int firstId = 0;
     for (int k = 1; k <= s.DeletedCount; ++k) {
@@ -187,6 +190,8 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
     s.RunCount = 0;
     s.undeleteSettled.clear();
     int sinceYield = 0;
+    // The records deleted keep their spellings, saved once when the search ends.
+    SpellingsBatch spellings(p);
 
     ComparisonTable table(p);
     const int lastId = lastSearchedId(p);

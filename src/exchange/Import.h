@@ -2,6 +2,7 @@
 
 #include "exchange/Csv.h"
 #include "exchange/Entry.h"
+#include "store/Contact.h"
 #include "store/Program.h"
 
 #include <QList>
@@ -61,6 +62,9 @@ struct PlannedRecord {
     bool replaced = false;  // characters Windows-1252 cannot hold were replaced
     QString duplicate;      // "" or what it matches in the file: "same Name as ID 12"
     bool include = true;    // the user's choice; a duplicate starts out skipped
+    // The person's own spelling of the fields the record holds transliterated,
+    // kept beside the N&A file when the record is written.
+    FieldTexts originals;
 };
 
 // How sort keys made up for imported records are written: the way most of the

@@ -4,6 +4,7 @@
 #include "exchange/Rules.h"
 #include "exchange/Tables.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>
@@ -234,6 +235,26 @@ void suggestSortKeys(const QString& name, QString& key1, QString& key2, KeyCase 
     makeSortKeys(entry, isOrganisationEntry(entry), keyCase, key1, key2);
 }
 
+namespace {
+
+// The texts the code page could not hold as they were, where the record
+// holds just what a record write makes of them: the person's own spelling.
+void keepOriginals(PlannedRecord& pr, const QString& name, const QStringList& address)
+{
+    const auto keep = [&pr](ContactField field, const QString& text) {
+        const QString own = trimRight(text);
+        if (reduceToCp1252(own) != own && originalsMatch({{field, own}}, pr.record))
+            pr.originals[field] = own;
+    };
+    keep(ContactField::Name, name);
+    const ContactField lines[] = {ContactField::AddrLine1, ContactField::AddrLine2,
+                                  ContactField::AddrLine3, ContactField::AddrLine4};
+    for (qsizetype i = 0; i < std::min<qsizetype>(address.size(), 4); ++i)
+        keep(lines[i], address.at(i));
+}
+
+} // namespace
+
 PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyCase)
 {
     PlannedRecord pr;
@@ -345,6 +366,7 @@ PlannedRecord planRecord(const Entry& entry, OverflowChoice choice, KeyCase keyC
     r.Comments = b.comments(comments);
     if (const QString removed = b.controlsRemoved(); !removed.isEmpty())
         pr.changes << removed;
+    keepOriginals(pr, entry.name, address);
     return pr;
 }
 

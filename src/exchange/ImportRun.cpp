@@ -5,6 +5,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 
@@ -209,6 +210,10 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
 
     if (!writes.isEmpty())
         endUndoHistory(p, BulkChange::Import);
+    // Entries left by records once at the IDs now written go with one save.
+    std::optional<SpellingsBatch> spellings;
+    if (!writes.isEmpty())
+        spellings.emplace(p);
     QHash<QString, QList<int>> listMembers;
     for (qsizetype w = 0; w < writes.size(); ++w) {
         const PlannedRecord& r = *writes.at(w).first;
@@ -239,6 +244,9 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
         // The same store path as Add: write, raise LastRecNo, keep LowestFreeId.
         p.CurRec = rec;
         Put_NA_Rec(p, id + 1);
+        // The person's own spelling goes beside the record, saved with the rest.
+        if (!r.originals.empty())
+            p.Spellings.keep(id, p.CurRec.toBytes(), r.originals);
         noteStoredId(p, id);
         p.LowestFreeId =
             qint16(w + 1 < writes.size() ? std::min<int>(writes.at(w + 1).second, p.LastRecNo)
@@ -251,6 +259,7 @@ ImportResult runImport(Program& p, const ImportPlan& plan, const ImportOptions& 
             log << "    " + n;
     }
     result.imported = int(writes.size());
+    spellings.reset();
     if (!writes.isEmpty())
         findLowestFreeId(p);
 

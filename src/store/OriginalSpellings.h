@@ -41,6 +41,13 @@ public:
     // Moves the entry of `from` to `to` (a record that changed its ID).
     void move(int from, int to);
     void forget(int id) { changed_ = entries_.remove(id) || changed_; }
+    // Forgets every entry (a compaction that keeps them anew).
+    void clear()
+    {
+        changed_ = changed_ || !entries_.isEmpty();
+        entries_.clear();
+    }
+    bool contains(int id) const { return entries_.contains(id); }
     // Drops every entry whose record no longer has the bytes it was kept for;
     // `bytesOf(id)` gives a record's current bytes (empty: no such record).
     template <typename BytesOf> void dropStale(BytesOf bytesOf)
@@ -58,6 +65,12 @@ public:
     qsizetype size() const { return entries_.size(); }
     bool changed() const { return changed_; }
 
+    // While held (by bulk runs, which may nest), changes wait for one save at
+    // the end of the run.
+    void hold() { ++holds_; }
+    void release() { --holds_; }
+    bool held() const { return holds_ > 0; }
+
     // The text of the file; and the entries of such a text (false, and no
     // entries, when it is damaged).
     QByteArray serialized() const;
@@ -72,6 +85,7 @@ private:
     };
     QHash<int, Entry> entries_;
     bool changed_ = false;
+    int holds_ = 0;
 };
 
 } // namespace tavrel

@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "store/NAFile.h"
 #include "store/NARecord.h"
+#include "store/OriginalSpellings.h"
 #include "store/UndoLog.h"
 
 #include <QByteArray>
@@ -62,6 +63,8 @@ public:
     QChar WelcomeOff = QLatin1Char('0');
     QString EstablishedDate;
     qint16 CurId = 0;
+    // The person's own spelling of fields the N&A file holds transliterated.
+    OriginalSpellings Spellings;
     // The record steps of this session that Edit > Undo can take back.
     UndoLog Undo;
 

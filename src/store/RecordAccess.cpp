@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -245,11 +246,16 @@ void Put_NA_Rec(Program& p, int recNo)
 
 void putRecordBytes(Program& p, int recNo, const QByteArray& bytes)
 {
+    const bool undoNotes = p.Undo.recording() && recNo >= 2 && !p.Undo.noted(recNo);
+    const bool spelled = recNo >= 2 && p.Spellings.contains(recNo - 1);
+    QByteArray before;
     try {
         // A step of the record commands keeps what it overwrites, so that it
         // can be undone; the header follows from the records.
-        if (p.Undo.recording() && recNo >= 2 && !p.Undo.noted(recNo))
-            p.Undo.noteBefore(recNo, QByteArray(p.naFile.read(recNo)));
+        if (undoNotes || spelled)
+            before = QByteArray(p.naFile.read(recNo));
+        if (undoNotes)
+            p.Undo.noteBefore(recNo, before, p.Spellings.originalsFor(recNo - 1, before));
         p.naFile.write(recNo, bytes);
     } catch (const PlatformError& e) {
         p.ui.messageBox(
@@ -259,6 +265,8 @@ void putRecordBytes(Program& p, int recNo, const QByteArray& bytes)
             kDefaultTitle, Ui::Buttons::Ok);
         p.ui.endProgram();
     }
+    if (spelled)
+        followRecordWrite(p, recNo, before, bytes);
 }
 
 void writeHeaderRecord(Program& p)
@@ -291,6 +299,7 @@ void openNAFile(Program& p)
             }
             loadWorkingValues(p);
             findLowestFreeId(p);
+            loadSpellings(p);
             return;
         } catch (const PlatformError& e) {
             p.naFile.close();
@@ -388,6 +397,7 @@ QString openNAFileReadOnly(Program& p)
         return faults.join(LF);
     }
     findLowestFreeId(p);
+    loadSpellings(p);
     return QString();
 }
 

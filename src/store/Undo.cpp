@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/RecordAccess.h"
 #include "store/UndoFiles.h"
 #include "store/UndoStore.h"
@@ -150,8 +151,11 @@ void UndoScope::commit(int newId, int count)
     if (newId >= 0)
         p_.Undo.setLastDescription(newId, count);
     try {
-        p_.Undo.commit(p_.naFile.size(),
-                       [this](int recNo) { return QByteArray(p_.naFile.read(recNo)); });
+        p_.Undo.commit(
+            p_.naFile.size(), [this](int recNo) { return QByteArray(p_.naFile.read(recNo)); },
+            [this](int recNo, const QByteArray& bytes) {
+                return p_.Spellings.originalsFor(recNo - 1, bytes);
+            });
     } catch (const PlatformError&) {
         // What the step left cannot be read back: the step is written, but
         // cannot be undone.
@@ -185,6 +189,10 @@ struct Direction {
     bool undo;
     const QByteArray& expected(const UndoRecord& r) const { return undo ? r.after : r.before; }
     const QByteArray& written(const UndoRecord& r) const { return undo ? r.before : r.after; }
+    const FieldTexts& spellings(const UndoRecord& r) const
+    {
+        return undo ? r.spellingsBefore : r.spellingsAfter;
+    }
 };
 
 QString cannotNowText(Direction d)
@@ -284,8 +292,15 @@ bool applyStep(Program& p, const UndoStep& step, Direction d)
     }
     if (step.records.isEmpty())
         return true;
-    for (const UndoRecord& r : step.records)
-        putRecordBytes(p, r.recNo, d.written(r));
+    {
+        // Each record gets back its spellings as the step found or left them;
+        // one save of the spellings file follows.
+        SpellingsBatch batch(p);
+        for (const UndoRecord& r : step.records) {
+            putRecordBytes(p, r.recNo, d.written(r));
+            p.Spellings.keep(r.recNo - 1, d.written(r), d.spellings(r));
+        }
+    }
     if (d.undo)
         giveBackLength(p, step);
     for (const UndoRecord& r : step.records) {

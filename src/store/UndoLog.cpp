@@ -23,10 +23,10 @@ bool UndoLog::noted(int recNo) const
     return false;
 }
 
-void UndoLog::noteBefore(int recNo, const QByteArray& bytes)
+void UndoLog::noteBefore(int recNo, const QByteArray& bytes, const FieldTexts& spellings)
 {
     if (open_ && !noted(recNo))
-        open_->records.append({recNo, bytes, QByteArray()});
+        open_->records.append({recNo, bytes, QByteArray(), spellings, {}});
 }
 
 void UndoLog::add(UndoStep step)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Contact.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QVector>
@@ -19,6 +21,9 @@ struct UndoRecord {
     int recNo = 0;
     QByteArray before;
     QByteArray after;
+    // The person's own spellings kept for the record before and after.
+    FieldTexts spellingsBefore;
+    FieldTexts spellingsAfter;
 };
 
 // One file a mailing list step wrote or removed, whole, before and after it.
@@ -52,11 +57,15 @@ class UndoLog {
 public:
     bool recording() const { return open_.has_value(); }
     void begin(UndoKind kind, int id, qint64 fileSize);
-    // Called before record `recNo` is written; keeps only its first bytes.
-    void noteBefore(int recNo, const QByteArray& bytes);
+    // Called before record `recNo` is written; keeps only its first bytes
+    // and the spellings kept for them.
+    void noteBefore(int recNo, const QByteArray& bytes, const FieldTexts& spellings = {});
     bool noted(int recNo) const;
     // Ends the open step; it joins the log unless it changed nothing.
-    template <typename ReadRecord> void commit(qint64 fileSize, ReadRecord read);
+    // `read(recNo)` gives a record's bytes now, `spellingsOf(recNo, bytes)` the
+    // spellings kept for them.
+    template <typename ReadRecord, typename SpellingsOf>
+    void commit(qint64 fileSize, ReadRecord read, SpellingsOf spellingsOf);
     void discard() { open_.reset(); }
     // A step made whole elsewhere (a mailing list step) joins the log.
     void add(UndoStep step);
@@ -94,7 +103,8 @@ private:
     bool kept_ = false;
 };
 
-template <typename ReadRecord> void UndoLog::commit(qint64 fileSize, ReadRecord read)
+template <typename ReadRecord, typename SpellingsOf>
+void UndoLog::commit(qint64 fileSize, ReadRecord read, SpellingsOf spellingsOf)
 {
     if (!open_)
         return;
@@ -104,7 +114,8 @@ template <typename ReadRecord> void UndoLog::commit(qint64 fileSize, ReadRecord 
     bool changed = step.sizeAfter != step.sizeBefore;
     for (UndoRecord& r : step.records) {
         r.after = read(r.recNo);
-        changed = changed || r.after != r.before;
+        r.spellingsAfter = spellingsOf(r.recNo, r.after);
+        changed = changed || r.after != r.before || r.spellingsAfter != r.spellingsBefore;
     }
     if (changed) {
         steps_.append(std::move(step));

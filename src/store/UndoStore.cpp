@@ -14,10 +14,10 @@ namespace tavrel {
 
 namespace {
 
-// "TVLUNDO" and a format version byte, then the history, then the SHA-256 of
-// everything before it, so a cut or damaged file is known as such.
+// "TVLUNDO" and a format version byte (2: each record with its spellings), then the history, then
+// the SHA-256 of everything before it, so a cut or damaged file is known as such.
 const QByteArray kMagic = QByteArrayLiteral("TVLUNDO");
-constexpr char kVersion = 1;
+constexpr char kVersion = 2;
 constexpr int kDigestSize = 32;
 constexpr int kMaxListFiles = 64;
 constexpr int kMaxNameLength = 255;
@@ -30,13 +30,41 @@ QDataStream& streamOf(QDataStream& s)
     return s;
 }
 
+void writeSpellings(QDataStream& s, const FieldTexts& spellings)
+{
+    s << quint32(spellings.size());
+    for (const auto& [field, text] : spellings)
+        s << quint8(field) << text;
+}
+
+bool readSpellings(QDataStream& s, FieldTexts& spellings)
+{
+    quint32 n = 0;
+    s >> n;
+    if (n > quint32(kContactFields))
+        return false;
+    for (quint32 i = 0; i < n && s.status() == QDataStream::Ok; ++i) {
+        quint8 field = 0;
+        QString text;
+        s >> field >> text;
+        if (field >= kContactFields || spellings.count(ContactField(field)) ||
+            text.size() > 4 * NARecord::Size)
+            return false;
+        spellings[ContactField(field)] = text;
+    }
+    return s.status() == QDataStream::Ok;
+}
+
 void writeStep(QDataStream& s, const UndoStep& step)
 {
     s << quint8(step.kind) << qint32(step.id) << qint32(step.newId) << qint32(step.count)
       << qint64(step.sizeBefore) << qint64(step.sizeAfter) << step.list;
     s << quint32(step.records.size());
-    for (const UndoRecord& r : step.records)
+    for (const UndoRecord& r : step.records) {
         s << qint32(r.recNo) << r.before << r.after;
+        writeSpellings(s, r.spellingsBefore);
+        writeSpellings(s, r.spellingsAfter);
+    }
     s << quint32(step.files.size());
     for (const UndoFile& f : step.files)
         s << f.name << f.existedBefore << f.before << f.existsAfter << f.after;
@@ -90,6 +118,8 @@ bool readRecords(QDataStream& s, UndoStep& step)
         UndoRecord r;
         qint32 recNo = 0;
         s >> recNo >> r.before >> r.after;
+        if (!readSpellings(s, r.spellingsBefore) || !readSpellings(s, r.spellingsAfter))
+            return false;
         r.recNo = recNo;
         // Never a record outside IDs 1 to 1700, and each one whole.
         if (!inRange(recNo, 2, NAFile::MaxRecords) || r.before.size() != NARecord::Size ||

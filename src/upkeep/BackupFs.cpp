@@ -148,7 +148,7 @@ QString numberText(qint64 n)
 bool ownFileName(const QString& name)
 {
     return name == kNAName || name == kManifestName || name == kSyncStateName ||
-           isSyncCardName(name) ||
+           name == kOriginalSpellingsName || isSyncCardName(name) ||
            (name.startsWith(QLatin1String("tvlmail."), Qt::CaseInsensitive) &&
             Files::isPlainName(name));
 }
@@ -191,6 +191,10 @@ Snapshot snapshotOf(const Files& files, BackupIo& io)
     }
     if (const QFileInfo state(files.path(kSyncStateName)); state.isFile() && !state.isSymLink())
         s.names << kSyncStateName << syncCardFiles(files);
+    // The person's own spellings belong to the N&A file's bytes and travel with them.
+    if (const QFileInfo spell(files.path(kOriginalSpellingsName));
+        spell.isFile() && !spell.isSymLink())
+        s.names << kOriginalSpellingsName;
     for (const QString& n : std::as_const(s.names)) {
         s.data << io.readFile(files.path(n));
         s.modes << liveMode(files, n);

@@ -2,6 +2,7 @@
 
 // What the files of the backup code share: names, limits, and the file
 // system helpers that never follow a link into or out of a copy.
+#include "store/OriginalSpellings.h"
 #include "upkeep/Backups.h"
 
 #include <QByteArray>

@@ -31,7 +31,8 @@ QStringList removalsFor(const Files& files, const Snapshot& target)
 {
     QStringList out;
     QStringList candidates = files.list(QStringLiteral("tvlmail.*"));
-    candidates << kSyncStateName << kSyncJournalName << syncCardFiles(files);
+    candidates << kSyncStateName << kSyncJournalName << syncCardFiles(files)
+               << kOriginalSpellingsName;
     for (const QString& n : std::as_const(candidates)) {
         if (!target.names.contains(n) && !out.contains(n) && isPlainLive(files, n))
             out << n;

@@ -402,6 +402,8 @@ qint64 backupCopySize(const Files& files)
     names << files.list(QStringLiteral("tvlmail.*"));
     if (files.exists(kSyncStateName))
         names << kSyncStateName << syncCardFiles(files);
+    if (files.exists(kOriginalSpellingsName))
+        names << kOriginalSpellingsName;
     for (const QString& n : std::as_const(names)) {
         try {
             need += files.length(n);

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 #include "upkeep/DiskSpace.h"
@@ -60,6 +61,20 @@ std::unique_ptr<QFile> openForUse(const QString& path)
     return f;
 }
 
+// The spellings follow their records to their new IDs and bytes; the
+// entries of records left out go. Saved once, after the N&A file is in
+// place: a stop in between leaves the old file, whose entries no longer
+// match the renumbered records' bytes and so count for none of them.
+void keepSpellings(Program& p, const QByteArray& kept,
+                   const QVector<QPair<int, FieldTexts>>& spelled)
+{
+    p.Spellings.clear();
+    for (const auto& [id, originals] : spelled)
+        p.Spellings.keep(id, kept.mid(qsizetype(id - 1) * NARecord::Size, NARecord::Size),
+                         originals);
+    saveSpellings(p);
+}
+
 } // namespace
 
 CompactionError::CompactionError(int number, int r, bool naFileUnchanged)
@@ -84,11 +99,16 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
 
         // First sweep: the active records in ID order, each given its new ID.
         QByteArray kept;
+        // The spellings of the records kept, by new ID, for their new bytes.
+        QVector<QPair<int, FieldTexts>> spelled;
         kept.reserve(qsizetype(lastRecNo) * NARecord::Size);
         for (int k = 2; k <= lastRecNo; ++k) {
             QByteArray rec = p.naFile.read(k);
             if (!activeBytes(rec, k - 1))
                 continue;
+            const FieldTexts originals = p.Spellings.originalsFor(k - 1, rec);
+            if (!originals.empty())
+                spelled.append({r - 1, originals});
             setInt16At(rec, kRecIdOffset, qint16(r - 1));
             idMap[k - 1] = qint16(r - 1);
             kept.append(rec);
@@ -113,6 +133,8 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
                 setInt16At(rec, offset, idMap[link]);
             }
             out.write(qint64(recNo - 1) * NARecord::Size, rec);
+            // The renumbered links are part of the bytes the spellings are kept for.
+            kept.replace(qsizetype(recNo - 2) * NARecord::Size, NARecord::Size, rec);
         }
         r = newLastRecNo + 1;
         const NARecord header = compactedHeader(p, newLastRecNo);
@@ -128,6 +150,7 @@ CompactionResult compactNAFile(Program& p, FileReplacement& out)
         p.LastRecNo = qint16(newLastRecNo);
         p.LowestFreeId = qint16(newLastRecNo);
         p.CurRec = header;
+        keepSpellings(p, kept, spelled);
         return result;
     } catch (const PlatformError& e) {
         out.discard();
