@@ -9,6 +9,7 @@
 #include "platform/Ui.h"
 #include "store/NAFile.h"
 #include "store/NARecord.h"
+#include "store/ScreenMode.h"
 #include "store/UndoLog.h"
 
 #include <QByteArray>
@@ -72,7 +73,7 @@ public:
     QString HelpFilePath;
 
     // --- record screens ---
-    QString ScreenMode;
+    tavrel::ScreenMode ScreenMode = tavrel::ScreenMode::None;
 
     // --- sorted name list: 1-based, entry i at SortedIdList[i]; [0] unused ---
     QVector<qint16> SortedIdList;
