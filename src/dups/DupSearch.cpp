@@ -1,6 +1,7 @@
 #include "dups/DupSearch.h"
 
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 
@@ -9,6 +10,11 @@
 #include <vector>
 
 namespace tavrel {
+
+int lastSearchedId(const Program& p)
+{
+    return qBound(0, int(p.LastRecNo) - 1, kMaxId);
+}
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "platform/Text.h"
 #include "platform/Unattended.h"
 #include "platform/gui/RecordingPrinter.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 

@@ -4,6 +4,7 @@
 #include "exchange/Rules.h"
 #include "exchange/Tables.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

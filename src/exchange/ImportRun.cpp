@@ -5,6 +5,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "maillists/MailListMembers.h"
-#include "store/Program.h"
+
+#include <QByteArray>
 
 #include <QString>
 #include <QStringList>
 
 namespace tavrel {
+
+class Program;
 
 // A mailing list file: "tvlmail." + identifier in the program directory, one
 // line of 40 title bytes, 6 blanks, 1700 '1'/'0' flags (ID 1 first) and CR LF.

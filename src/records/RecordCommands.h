@@ -1,8 +1,10 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/ScreenMode.h"
 
 namespace tavrel {
+
+class Program;
 
 // Entry points of the record commands, called by the main window after its
 // hide step.

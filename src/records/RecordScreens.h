@@ -1,10 +1,12 @@
 #pragma once
 
-#include "store/Program.h"
-
 class QWidget;
 
+#include "store/NARecord.h"
+
 namespace tavrel {
+
+class Program;
 
 // The two record screens, AddressScreen (screen 1) and DetailScreen (screen 2), seen
 // from outside: the record commands, QuickFind and the field search use these.

@@ -12,6 +12,7 @@
 #include "platform/Unattended.h"
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 

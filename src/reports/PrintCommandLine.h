@@ -2,13 +2,14 @@
 
 #include "envelopes/EnvelopeRun.h"
 #include "reports/ReportRun.h"
-#include "store/Program.h"
 
 #include <QStringList>
 #include <QTextStream>
 #include <optional>
 
 namespace tavrel {
+
+class Program;
 
 // What `tavrel --print KIND ...` or `tavrel --envelopes ...` asks for.
 struct PrintCommand {

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "store/Program.h"
+#include "platform/Printer.h"
 
 #include <QString>
 
 namespace tavrel {
+
+class Program;
 
 // What a labels or cards run says when the quantity per address is not a
 // whole number of at least 1; nothing is printed.
