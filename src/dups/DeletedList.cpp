@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "reports/ListLayouts.h"
+#include "store/Program.h"
 
 #include <QCoreApplication>
 #include <utility>

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 
@@ -10,6 +11,11 @@
 #include <vector>
 
 namespace tavrel {
+
+int lastSearchedId(const Program& p)
+{
+    return qBound(0, int(p.LastRecNo) - 1, kMaxId);
+}
 
 namespace {
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QSet>
@@ -8,6 +7,8 @@
 #include <QVector>
 
 namespace tavrel {
+
+class Program;
 
 // What two records must share to be duplicates, in the order of DupSearchDialog' options.
 enum class DupMatch { Name = 0, Address = 1, NameAndAddress = 2, NameOrAddress = 3 };
@@ -67,10 +68,7 @@ enum class DupSearchEnd {
 // The highest ID a search compares. IDs run from 1 to LastRecNo - 1: a record
 // at or beyond LastRecNo (an add cut off before the header was rewritten leaves
 // one that looks active) is never read as data, so no search shows or deletes it.
-inline int lastSearchedId(const Program& p)
-{
-    return qBound(0, int(p.LastRecNo) - 1, kMaxId);
-}
+int lastSearchedId(const Program& p);
 
 // Compares every pair of active records with IDs below LastRecNo, deleting the
 // later record of each match, silently or after asking through `view`. Writes

@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/NameList.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "store/Program.h"
+#include "platform/Printer.h"
 
 #include <QString>
 #include <array>
 
 namespace tavrel {
+
+class Program;
 
 // One envelope size: the printer's paper code and where the mailing block goes.
 struct EnvelopeSize {

@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/OutputFile.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QUuid>

@@ -2,12 +2,14 @@
 
 #include "exchange/Csv.h"
 #include "exchange/Entry.h"
-#include "store/Program.h"
+#include "store/NARecord.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace tavrel {
+
+class Program;
 
 enum class ExportFormat { VCard30, VCard40, CsvNative, CsvOutlook };
 

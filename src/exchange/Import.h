@@ -3,7 +3,7 @@
 #include "exchange/Csv.h"
 #include "exchange/Entry.h"
 #include "store/Contact.h"
-#include "store/Program.h"
+#include "store/NARecord.h"
 
 #include <QList>
 #include <QString>
@@ -11,6 +11,8 @@
 #include <functional>
 
 namespace tavrel {
+
+class Program;
 
 // A file as read for import, before anything is planned or written.
 struct ImportSource {

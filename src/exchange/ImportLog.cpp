@@ -2,6 +2,7 @@
 
 #include "exchange/Import.h"
 #include "platform/Errors.h"
+#include "store/Program.h"
 
 #include <QFile>
 #include <fcntl.h>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QByteArray>
 
 namespace tavrel {
+
+class Program;
 
 // Adds the newest import's section at the end of the import log, a blank line
 // before it. The log is never read whole: while the earlier imports and the

@@ -5,6 +5,7 @@
 #include "exchange/Tables.h"
 #include "platform/Text.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -6,6 +6,7 @@
 #include "exchange/VCardReader.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QBuffer>

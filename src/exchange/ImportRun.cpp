@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>
@@ -37,42 +38,42 @@ QString mailListTitleField(const QString& title)
     return padRight(title, TitleWidth);
 }
 
-void clearMailListFlags(Program& p)
+void clearMailListFlags(MailListState& list)
 {
-    p.MailListFlags.fill('0', kMaxId);
+    list.MailListFlags.fill('0', kMaxId);
 }
 
-bool isMember(const Program& p, int id)
+bool isMember(const MailListState& list, int id)
 {
-    return id >= 1 && id <= kMaxId && p.MailListFlags.size() >= id &&
-           p.MailListFlags.at(id - 1) == '1';
+    return id >= 1 && id <= kMaxId && list.MailListFlags.size() >= id &&
+           list.MailListFlags.at(id - 1) == '1';
 }
 
-void setMember(Program& p, int id, bool member)
+void setMember(MailListState& list, int id, bool member)
 {
     if (id < 1 || id > kMaxId)
         return;
-    if (p.MailListFlags.size() < kMaxId)
-        p.MailListFlags = p.MailListFlags.leftJustified(kMaxId, '0', true);
-    p.MailListFlags[id - 1] = member ? '1' : '0';
+    if (list.MailListFlags.size() < kMaxId)
+        list.MailListFlags = list.MailListFlags.leftJustified(kMaxId, '0', true);
+    list.MailListFlags[id - 1] = member ? '1' : '0';
 }
 
-QString memberText(const Program& p)
+QString memberText(const MailListState& list)
 {
     QStringList ids;
     for (int id = 1; id <= kMaxId; ++id) {
-        if (isMember(p, id))
+        if (isMember(list, id))
             ids << QString::number(id);
     }
     return ids.join(QStringLiteral(", "));
 }
 
-QByteArray mailListBytes(const Program& p, const QString& titleField)
+QByteArray mailListBytes(const MailListState& list, const QString& titleField)
 {
     QByteArray out = fixedField(titleField, TitleWidth);
     out += QByteArray(6, ' ');
     for (int id = 1; id <= kMaxId; ++id)
-        out += isMember(p, id) ? '1' : '0';
+        out += isMember(list, id) ? '1' : '0';
     out += "\r\n";
     return out;
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-#include "store/Program.h"
+#include "maillists/MailListMembers.h"
+
+#include <QByteArray>
 
 #include <QString>
 #include <QStringList>
 
 namespace tavrel {
+
+class Program;
 
 // A mailing list file: "tvlmail." + identifier in the program directory, one
 // line of 40 title bytes, 6 blanks, 1700 '1'/'0' flags (ID 1 first) and CR LF.
@@ -26,9 +30,6 @@ QString mailListFileName(const QString& identifier);
 // The 40-byte title field as written: "No Title Specified" padded when `title`
 // is empty, else `title` padded or cut to 40 characters.
 QString mailListTitleField(const QString& title);
-
-// The whole file for `title` and slots 1..1700 of MailListFlags.
-QByteArray mailListBytes(const Program& p, const QString& titleField);
 
 // List files are named without regard to case: "tvlmail.abc" and "TVLMAIL.ABC"
 // are one list. Where an older version left two such files, the newest is the
@@ -75,12 +76,5 @@ void parseIdList(Program& p, const QString& text);
 // The rules for naming a new list.
 bool isReservedIdentifier(const QString& identifier);
 bool hasPunctuation(const QString& identifier);
-
-// Slots 1..1700 all '0'.
-void clearMailListFlags(Program& p);
-bool isMember(const Program& p, int id);
-void setMember(Program& p, int id, bool member);
-// The members in ascending order as "3, 12, 40".
-QString memberText(const Program& p);
 
 } // namespace tavrel

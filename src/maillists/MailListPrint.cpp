@@ -2,6 +2,7 @@
 
 #include "maillists/MailListFile.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QString>
 
 namespace tavrel {
+
+class Program;
 
 // Prints the members of list file `fileName` (heading with `titleText`, then
 // one line per member; inactive IDs say so). Loads the list into MailListFlags.

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "reports/ReportRun.h"
-#include "store/Program.h"
 
+#include <QPointF>
 #include <QSizeF>
 #include <vector>
 
 namespace tavrel {
+
+class Program;
 
 // The label and card stocks a sheet can be.
 enum class Stock {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "reports/ReportRun.h"
-#include "store/Program.h"
 
 #include <QString>
 
 namespace tavrel {
+
+class Program;
 
 // Whether the page being laid out (PageNo) is really drawn: it must lie in the
 // reprint range when one was confirmed, and in a duplex run it must be odd in

@@ -11,6 +11,7 @@
 #include "platform/PrinterCalibration.h"
 #include "platform/Unattended.h"
 #include "reports/LabelLayouts.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 

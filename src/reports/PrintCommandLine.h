@@ -2,7 +2,6 @@
 
 #include "envelopes/EnvelopeRun.h"
 #include "reports/ReportRun.h"
-#include "store/Program.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -11,6 +10,8 @@
 #include <optional>
 
 namespace tavrel {
+
+class Program;
 
 // What `tavrel --print KIND ...` or `tavrel --envelopes ...` asks for.
 struct PrintCommand {

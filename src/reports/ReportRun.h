@@ -1,11 +1,12 @@
 #pragma once
 
-#include "store/Program.h"
+#include "platform/Printer.h"
 
 #include <QString>
 
 namespace tavrel {
 
+class Program;
 struct SheetChoice;
 
 // The two questions of a label or card run that a person answers in windows

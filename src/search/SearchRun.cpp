@@ -1,6 +1,7 @@
 #include "search/SearchRun.h"
 
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 namespace tavrel {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "search/FieldTest.h"
-#include "store/Program.h"
+
+#include <QString>
 
 namespace tavrel {
+
+class Program;
 
 // What the person asked for in the search dialog.
 struct SearchRequest {

@@ -282,32 +282,32 @@ void MainWindow::onReviseMailList()
 
 void MainWindow::onAddRecord()
 {
-    p_.ScreenMode = QStringLiteral("Add");
+    p_.ScreenMode = ScreenMode::Add;
     runCommand([](Program& p) { startAddCommand(p, false); });
 }
 
 void MainWindow::onAddRecords()
 {
-    p_.ScreenMode = QStringLiteral("AddMult");
+    p_.ScreenMode = ScreenMode::AddMult;
     runCommand([](Program& p) { startAddCommand(p, true); });
 }
 
 void MainWindow::onGetRecord()
 {
-    p_.ScreenMode = QStringLiteral("Browse");
-    runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Browse")); });
+    p_.ScreenMode = ScreenMode::Browse;
+    runCommand([](Program& p) { startIdCommand(p, ScreenMode::Browse); });
 }
 
 void MainWindow::onChangeRecord()
 {
-    p_.ScreenMode = QStringLiteral("Change");
-    runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Change")); });
+    p_.ScreenMode = ScreenMode::Change;
+    runCommand([](Program& p) { startIdCommand(p, ScreenMode::Change); });
 }
 
 void MainWindow::onDeleteRecord()
 {
-    p_.ScreenMode = QStringLiteral("Delete");
-    runCommand([](Program& p) { startIdCommand(p, QStringLiteral("Delete")); });
+    p_.ScreenMode = ScreenMode::Delete;
+    runCommand([](Program& p) { startIdCommand(p, ScreenMode::Delete); });
 }
 
 void MainWindow::onSearch()

@@ -233,7 +233,7 @@ void QuickFindWindow::openLine(int row)
         return;
     p_.CurId = lines->idAt(line);
     Get_NA_Rec(p_, p_.CurId + 1);
-    p_.ScreenMode = QStringLiteral("Browse");
+    p_.ScreenMode = ScreenMode::Browse;
     showRecordScreens(p_);
     unloadWindow(this);
 }

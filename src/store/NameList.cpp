@@ -1,6 +1,7 @@
 #include "store/NameList.h"
 
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/NARecord.h"
 
+#include <QChar>
+#include <QString>
 #include <QVector>
 
 namespace tavrel {
+
+class Program;
 
 // Sort key of record `r` (ID `id`) under sort code '0'..'4'.
 QString sortKey(const NARecord& r, int id, QChar code);

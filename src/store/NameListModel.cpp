@@ -6,10 +6,10 @@ namespace tavrel {
 
 NameListModel::NameListModel(QObject* parent) : QAbstractListModel(parent) {}
 
-void NameListModel::fillFromSortedList(const Program& p,
+void NameListModel::fillFromSortedList(const SortedList& list,
                                        const std::function<std::optional<QString>(qint16)>& lineOf)
 {
-    fillLinesFromSortedList(p, [&lineOf](qint16 id) -> std::optional<Line> {
+    fillLinesFromSortedList(list, [&lineOf](qint16 id) -> std::optional<Line> {
         if (std::optional<QString> text = lineOf(id))
             return Line{id, std::move(*text)};
         return std::nullopt;
@@ -17,12 +17,12 @@ void NameListModel::fillFromSortedList(const Program& p,
 }
 
 void NameListModel::fillLinesFromSortedList(
-    const Program& p, const std::function<std::optional<Line>(qint16)>& lineOf)
+    const SortedList& list, const std::function<std::optional<Line>(qint16)>& lineOf)
 {
     QVector<Line> lines;
-    lines.reserve(p.SortedCount);
-    for (int k = 1; k <= p.SortedCount; ++k) {
-        const qint16 id = p.sortedId(k);
+    lines.reserve(list.SortedCount);
+    for (int k = 1; k <= list.SortedCount; ++k) {
+        const qint16 id = list.sortedId(k);
         if (std::optional<Line> line = lineOf(id)) {
             line->id = id;
             lines.append(std::move(*line));

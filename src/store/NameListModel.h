@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/FindWords.h"
-#include "store/Program.h"
+#include "store/SortedList.h"
 
 #include <QAbstractListModel>
 #include <QSortFilterProxyModel>
@@ -28,10 +28,10 @@ public:
 
     // One line per ID of SortedIdList[1..SortedCount] in that order; `lineOf`
     // gives the line of an ID, or nothing to leave the ID out.
-    void fillFromSortedList(const Program& p,
+    void fillFromSortedList(const SortedList& list,
                             const std::function<std::optional<QString>(qint16)>& lineOf);
     // The same, each line with the fields `lineOf` gives it.
-    void fillLinesFromSortedList(const Program& p,
+    void fillLinesFromSortedList(const SortedList& list,
                                  const std::function<std::optional<Line>(qint16)>& lineOf);
     void setLines(QVector<Line> lines);
     void setTexts(const QStringList& texts);

@@ -7,9 +7,14 @@
 #include "platform/Printer.h"
 #include "platform/RoutedPrinter.h"
 #include "platform/Ui.h"
+#include "store/MailListFlags.h"
 #include "store/NAFile.h"
 #include "store/NARecord.h"
 #include "store/OriginalSpellings.h"
+#include "store/ReportState.h"
+#include "store/ScreenMode.h"
+#include "store/Services.h"
+#include "store/SortedList.h"
 #include "store/UndoLog.h"
 
 #include <QByteArray>
@@ -21,21 +26,16 @@
 
 namespace tavrel {
 
-// The services a program runs on. Production wires Qt implementations; tests
-// wire scripted doubles over a temporary directory.
-struct Services {
-    Ui& ui;
-    Printer& printer;
-    Clipboard& clipboard;
-    Help& help;
-    Clock& clock;
-    Files& files;
-};
-
 // Every program-wide value of one running program. Windows get a reference to
-// it; nothing is global, so tests can run many programs side by side.
-class Program {
+// it; nothing is global, so tests can run many programs side by side. The
+// parts a function may need alone (the sorted name list, the mailing-list
+// flags, the report run state) are bases with headers of their own, so such a
+// function can take just its part.
+class Program : public SortedList, public MailListState, public ReportState {
 public:
+    using ReportRunState = tavrel::ReportRunState;
+    using ReportCursor = tavrel::ReportCursor;
+
     explicit Program(const Services& services)
         : ui(services.ui), printer(services.printer), clipboard(services.clipboard),
           help(services.help), clock(services.clock), files(services.files)
@@ -75,52 +75,22 @@ public:
     QString HelpFilePath;
 
     // --- record screens ---
-    QString ScreenMode;
+    tavrel::ScreenMode ScreenMode = tavrel::ScreenMode::None;
 
-    // --- sorted name list: 1-based, entry i at SortedIdList[i]; [0] unused ---
-    QVector<qint16> SortedIdList;
-    int SortedCount = 0;
-    qint16 sortedId(int position) const { return SortedIdList.value(position); }
+    // --- sorted name list: the SortedList base ---
 
     // --- QuickLinks picker ---
     qint16 PickedLinkId = 0;
     QString PickedLinkName;
 
-    // --- mailing lists: one '1'/'0' per ID, MailListFlags[id - 1] ---
-    QByteArray MailListFlags = QByteArray(1700, '0');
-    int MailListAddCount = 0;
+    // --- mailing lists: the MailListState base ---
 
     // --- field search ---
     int SearchMatchCount = 0;
     bool SearchSavesList = false;
     int MatchAnswer = 0;
 
-    // --- report run state and its cursor ---
-    bool StopRequested = false;
-    // State of one print run, shared by the run and its page procedures.
-    struct ReportRunState {
-        int PageNo = 1;
-        int ReprintFrom = 1;
-        int ReprintThrough = 32000;
-        bool ReprintOn = false; // a reprint range was confirmed (the reprint check box ticked)
-        int DuplexOn = 0;
-        int DuplexPhase = 1; // 1 odd-page phase, 0 even-page phase
-        int EndOfRecords = 0;
-        int LabelTop = 0;
-        int LabelLeft = 0; // kept from one run to the next
-        int LabelItalic = 0;
-        int LabelUpper = 0;
-        int ContinuousForms = 0;
-        int CopiesDone = 0;
-        int LabelsDrawn = 0; // labels or cards drawn since the dialog's run began
-    } Report;
-    struct ReportCursor {
-        bool fromMailList = false; // else the whole N&A file
-        bool sorted = false;
-        int WalkPosition = 1;
-        int WalkLength = 0;
-        int scanPosition = 1; // next ID to look at in MailListFlags
-    } Cursor;
+    // --- report run state and its cursor: the ReportState base ---
 
     // --- backups ---
     // Runs before a command first changes records in bulk, with what is about

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/NARecord.h"
 
+#include <QByteArray>
+#include <QString>
 #include <functional>
 
 namespace tavrel {
+
+class Program;
 
 inline const QString kActive = QStringLiteral("CRVN");
 inline const QString kDeleted = QStringLiteral("DELR");

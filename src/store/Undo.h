@@ -1,8 +1,12 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/UndoLog.h"
+
+#include <QString>
 
 namespace tavrel {
+
+class Program;
 
 // Notes every record written from here until commit() as one step that
 // Edit > Undo can take back. Without commit() (a refusal, a failure) the step

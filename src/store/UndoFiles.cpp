@@ -1,6 +1,7 @@
 #include "store/UndoFiles.h"
 
 #include "platform/Errors.h"
+#include "store/Program.h"
 #include "store/UndoStore.h"
 
 #include <QFileInfo>

@@ -1,10 +1,14 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/UndoLog.h"
 
+#include <QString>
 #include <optional>
 
 namespace tavrel {
+
+class Files;
+class Program;
 
 // The largest list file a step keeps whole; a bigger one (not one this
 // program wrote) makes the step one that cannot be undone.

@@ -1,6 +1,7 @@
 #include "store/UndoStore.h"
 
 #include "platform/Errors.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/UndoFiles.h"
 

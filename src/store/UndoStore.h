@@ -1,10 +1,17 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/UndoLog.h"
 
+#include <QByteArray>
+#include <QPair>
+#include <QString>
+#include <QVector>
 #include <optional>
 
 namespace tavrel {
+
+class Files;
+class Program;
 
 // Beside the N&A file: the undo history, so that Edit > Undo reaches back
 // across a restart while nothing else has changed the files since.

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "store/Program.h"
 #include "upkeep/Backups.h"
 
 #include <optional>
 
 namespace tavrel {
+
+class Program;
 
 // The backup folder this program's settings name.
 QString backupFolder(const Program& p);

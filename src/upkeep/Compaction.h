@@ -1,12 +1,13 @@
 #pragma once
 
 #include "platform/Files.h"
-#include "store/Program.h"
 
 #include <QString>
 #include <stdexcept>
 
 namespace tavrel {
+
+class Program;
 
 inline const QString kNAFileName = QStringLiteral("n&a.mrk");
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QString>
 #include <optional>
 
 namespace tavrel {
+
+class Program;
 
 // Free bytes of the file system that holds the program directory, always in
 // 64-bit arithmetic. std::nullopt when that file system cannot be told (a

@@ -1,6 +1,7 @@
 #include "upkeep/Statistics.h"
 
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "upkeep/DiskSpace.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QString>
 
 namespace tavrel {
+
+class Program;
 
 inline const QString kStatisticsTitle = QStringLiteral("Corvane N&A File Information");
 

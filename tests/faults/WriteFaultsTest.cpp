@@ -61,7 +61,7 @@ void setBox(QWidget* window, const char* name, const QString& text)
 }
 
 // Opens the record of `id` on the record screens in `mode`, as the ID prompt does.
-void openRecord(Program& p, ScriptedUi& ui, const QString& mode, int id)
+void openRecord(Program& p, ScriptedUi& ui, ScreenMode mode, int id)
 {
     ui.answerInput(QString::number(id));
     startIdCommand(p, mode);
@@ -211,19 +211,19 @@ TEST(WriteFaults, RecordCommands)
          }},
         {"change in place",
          [](Program& p, ScriptedUi& ui) {
-             openRecord(p, ui, QStringLiteral("Change"), 2);
+             openRecord(p, ui, ScreenMode::Change, 2);
              setBox(&screen1(), "BrsTxt2", QStringLiteral("Person 2 Renamed"));
              return [&p] { changeRecord(p, screen1()); };
          }},
         {"change to another ID",
          [](Program& p, ScriptedUi& ui) {
-             openRecord(p, ui, QStringLiteral("Change"), 5);
+             openRecord(p, ui, ScreenMode::Change, 5);
              setBox(&screen1(), "BrsTxt1", QStringLiteral("3"));
              return [&p] { changeRecord(p, screen1()); };
          }},
         {"delete the highest ID",
          [](Program& p, ScriptedUi& ui) {
-             openRecord(p, ui, QStringLiteral("Delete"), 5);
+             openRecord(p, ui, ScreenMode::Delete, 5);
              ui.answer(Ui::Answer::Yes);
              return [&p] { deleteRecord(p, screen1()); };
          }},

@@ -53,7 +53,7 @@ QByteArray padded(const QByteArray& text, int width)
 TEST_F(OverflowQuestion, AddAsksBeforeWritingAndEachAnswerDoesItsJob)
 {
     start(people(1, 2));
-    openById("AddMult");
+    openById(ScreenMode::AddMult);
     type(box(one(), "BrsTxt2"), "Ann Lee");
     press(one(), "Screen2Button");
     // Text the program puts into a box arrives whole; typing alone never goes past.
@@ -119,7 +119,7 @@ TEST_F(OverflowQuestion, ChangeAsksTooAndSaysWhatAFullCommentsCannotTake)
     const QString full(100, QLatin1Char('c'));
     records[1].Comments = full;
     start(records);
-    openById("Change", 1);
+    openById(ScreenMode::Change, 1);
     press(one(), "Screen2Button");
     box(two(), "BrsTxt40_0")->setText(QStringLiteral("Twelve With A Long Name Indeed"));
     const QByteArray before = fileBytes(env.naPath());

@@ -18,7 +18,7 @@ const QString kNoActive =
 TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
 {
     start(people(1, 3));
-    openById("Change", 1);
+    openById(ScreenMode::Change, 1);
     press(one(), "Screen2Button");
     const QStringList typed{"7", "0", "1701", " 7"};
     for (int i = 0; i < 4; ++i) {
@@ -42,7 +42,7 @@ TEST_F(QuickLinks, AddAndChangeClearLinkIdsOutOfRange)
     // Add runs the same check before storing.
     press(two(), "BrsCmd2");
     env.ui.messages.clear();
-    openById("Add");
+    openById(ScreenMode::Add);
     press(one(), "Screen2Button");
     type(box(two(), "BrsTxt30_0"), "0000");
     press(two(), "BrsCmd7");
@@ -60,7 +60,7 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadLinksAndFollowGoodOnesWritingTheBackLi
     records[5].LinkText1 = QStringLiteral("Sister");
     records[9].LinkId2 = 1; // the lowest ID a link can name
     start(records);
-    openById("Browse", 5);
+    openById(ScreenMode::Browse, 5);
     press(one(), "Screen2Button");
     const QByteArray unchanged = fileBytes(env.naPath());
     const NARecord buffer = env.p().CurRec;
@@ -109,7 +109,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeybo
     records[5] = makeRecord(5, QStringLiteral("Eve"), QStringLiteral("Mid"));
     start(records);
     env.p().SortPref = QLatin1Char('0');
-    openById("Browse", 3);
+    openById(ScreenMode::Browse, 3);
     press(one(), "Screen2Button");
     QStringList lines;
     QString title;

@@ -16,7 +16,7 @@ TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
     for (const char* answer : {"2000", "12345", "7", "3", "0", "abc"})
         env.ui.answerInput(QString::fromLatin1(answer));
     env.ui.answerInput(std::nullopt);
-    startIdCommand(env.p(), "Change");
+    startIdCommand(env.p(), ScreenMode::Change);
     settle();
     const QString invalid = "Invalid ID Number.\n\n";
     const QStringList asked({"", invalid, invalid, "The Highest ID Number In File Is  5\n\n",
@@ -33,7 +33,7 @@ TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
 
     // A good answer (leading number, rounded) opens the record; the helper window goes.
     env.ui.answerInput(QStringLiteral("4.4"));
-    startIdCommand(env.p(), "Delete");
+    startIdCommand(env.p(), ScreenMode::Delete);
     settle();
     EXPECT_EQ(env.ui.prompts.back().prompt, "Please Specify ID Number Of Record To Delete.");
     ASSERT_NE(one(), nullptr);
@@ -51,7 +51,7 @@ TEST_F(RecordCommands, NextAndPreviousWrapAroundSkipFreeRecordsAndScreenTwoFollo
         r.LinkId1 = qint16(6 - id);
     }
     start(records);
-    openById("Browse", 5);
+    openById(ScreenMode::Browse, 5);
     EXPECT_EQ(press(one(), "BrsCmd1"), 1);
     EXPECT_EQ(press(one(), "BrsCmd4"), 5);
     press(one(), "BrsCmd4");
@@ -76,7 +76,7 @@ TEST_F(RecordCommands, NextAndPreviousWrapAroundSkipFreeRecordsAndScreenTwoFollo
     // With one record, both come back to it.
     press(two(), "BrsCmd2");
     start(people(2, 2));
-    openById("Browse", 2);
+    openById(ScreenMode::Browse, 2);
     EXPECT_EQ(press(one(), "BrsCmd1"), 2);
     EXPECT_EQ(press(one(), "BrsCmd4"), 2);
 }
@@ -86,7 +86,7 @@ TEST_F(RecordCommands, DeletingTheHighestRecordLowersLastRecNo)
     auto records = people(1, 5);
     records[5].AddrLine1 = QStringLiteral("Kept on disk");
     const QByteArray before = start(records);
-    openById("Delete", 5);
+    openById(ScreenMode::Delete, 5);
     // Refused on either screen, the delete changes nothing.
     env.ui.answer(Ui::Answer::No);
     press(one(), "BrsCmd3");
@@ -135,7 +135,7 @@ TEST_F(RecordCommands, DeletingTheLastActiveRecordEmptiesTheFile)
         SCOPED_TRACE(lastRecNo);
         start(records, lastRecNo);
         env.ui.prompts.clear();
-        openById("Browse", 1);
+        openById(ScreenMode::Browse, 1);
         env.ui.answer(Ui::Answer::Yes);
         press(one(), "BrsCmd3");
         EXPECT_EQ(lastMessage(), "Record Deleted.  The N&A File Is Now Empty.");
@@ -143,7 +143,7 @@ TEST_F(RecordCommands, DeletingTheLastActiveRecordEmptiesTheFile)
         EXPECT_EQ(counts(), (QList<int>{1, 1, 1}));
         EXPECT_EQ(onDisk(1).RecStatus, "DELR");
         // Get on an empty file says so and asks nothing.
-        startIdCommand(env.p(), "Browse");
+        startIdCommand(env.p(), ScreenMode::Browse);
         settle();
         EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
         EXPECT_EQ(env.ui.prompts.size(), 1u) << "no second prompt";
@@ -155,7 +155,7 @@ TEST_F(RecordCommands, DeletingTheLastActiveRecordEmptiesTheFile)
 TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRecord)
 {
     const QByteArray before = start(people(1, 3));
-    openById("Change", 2);
+    openById(ScreenMode::Change, 2);
     type(box(one(), "BrsTxt2"), "Not stored");
     type(box(one(), "BrsTxt1"), "3");
     press(one(), "BrsCmd5");
@@ -201,7 +201,7 @@ TEST_F(RecordCommands, ChangeToAnotherIdMovesTheRecordAndLastRecNoFollows)
         auto records = people(1, 5);
         records.erase(gap);
         start(records);
-        openById("Change", from);
+        openById(ScreenMode::Change, from);
         if (onTwo)
             press(one(), "Screen2Button");
         QWidget* w = onTwo ? two() : one();
@@ -231,7 +231,7 @@ TEST_F(RecordCommands, AddTakesTheLowestFreeIdsWhenTheBoxIsEmptyAndRefusesOthers
     records[2] = deletedRecord(2, QStringLiteral("Person 2"));
     records.erase(4);
     start(records);
-    openById("Add");
+    openById(ScreenMode::Add);
     type(box(one(), "BrsTxt2"), "Newcomer");
     press(one(), "BrsCmd7");
     EXPECT_EQ(messages(), QStringList({"Record Added."}));
@@ -239,7 +239,7 @@ TEST_F(RecordCommands, AddTakesTheLowestFreeIdsWhenTheBoxIsEmptyAndRefusesOthers
     EXPECT_TRUE(isActive(onDisk(2), 2));
     EXPECT_EQ(onDisk(2).Name.trimmed(), "Newcomer");
 
-    openById("AddMult");
+    openById(ScreenMode::AddMult);
     for (const char* name : {"Second new", "Third new"}) {
         type(box(one(), "BrsTxt2"), QString::fromLatin1(name));
         press(one(), "BrsCmd7");
@@ -281,13 +281,13 @@ TEST_F(RecordCommands, AddTakesTheLowestFreeIdsWhenTheBoxIsEmptyAndRefusesOthers
 
     // A single add closes the screens even when refused.
     press(one(), "BrsCmd6");
-    openById("Add");
+    openById(ScreenMode::Add);
     type(box(one(), "BrsTxt1"), "1");
     press(one(), "BrsCmd7");
     EXPECT_EQ(one(), nullptr);
 
     // The ID chosen for an empty box shows in it before the add is refused.
-    openById("AddMult");
+    openById(ScreenMode::AddMult);
     writeNAFile(env.naPath(), people(1, 9));
     press(one(), "BrsCmd7");
     EXPECT_EQ(lastMessage(), "That ID Is Already In Use.  Cannot Add Record.");

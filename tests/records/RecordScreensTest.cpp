@@ -51,18 +51,22 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocusAndNamesEachBoxApart)
     const QString browse = "Browse/Change/Delete N&A Records - Screen %1 Of 2";
     const QString add = "Add N&A Record";
     const QByteArray before = start(people(1, 3));
-    for (auto [mode, title1, title2, browsing, focus1, focus2] :
-         {std::tuple{"Browse", browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1"},
-          {"Change", browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5"},
-          {"Delete", browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3"},
-          {"Add", add, add, false, "BrsTxt2", "BrsTxt20_0"},
-          {"AddMult", add, add, false, "BrsTxt2", "BrsTxt20_0"}}) {
-        SCOPED_TRACE(mode);
+    for (auto [mode, title1, title2, browsing, focus1, focus2, topic] :
+         {std::tuple{ScreenMode::Browse, browse.arg(1), browse.arg(2), true, "BrsCmd1", "BrsCmd1",
+                     45},
+          {ScreenMode::Change, browse.arg(1), browse.arg(2), true, "BrsCmd5", "BrsCmd5", 35},
+          {ScreenMode::Delete, browse.arg(1), browse.arg(2), true, "BrsCmd3", "BrsCmd3", 40},
+          {ScreenMode::Add, add, add, false, "BrsTxt2", "BrsTxt20_0", 25},
+          {ScreenMode::AddMult, add, add, false, "BrsTxt2", "BrsTxt20_0", 30}}) {
+        SCOPED_TRACE(screenModeName(mode).toStdString());
         openById(mode, 2);
         ASSERT_NE(one(), nullptr);
         EXPECT_TRUE(one()->isVisible());
         EXPECT_EQ(one()->windowTitle(), title1);
         EXPECT_EQ(two()->windowTitle(), title2);
+        // F1 opens the topic of the command that opened the screens.
+        EXPECT_EQ(one()->property("helpContext").toInt(), topic);
+        EXPECT_EQ(two()->property("helpContext").toInt(), topic);
         expectCommands(browsing, !browsing);
         EXPECT_EQ(control<QLabel>(one(), "Label3")->text(), "(Optional)");
         EXPECT_EQ(box(two(), "BrsTxt1")->text(), browsing ? "2" : "");
@@ -80,7 +84,7 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocusAndNamesEachBoxApart)
         EXPECT_EQ(two(), nullptr);
     }
     EXPECT_EQ(fileBytes(env.naPath()), before) << "cancel wrote nothing";
-    openById("Browse", 2);
+    openById(ScreenMode::Browse, 2);
     for (auto [object, name] : {std::pair{"BrsTxt30_3", "QuickLink 4 ID"},
                                 {"BrsTxt40_0", "QuickLink 1 Description"},
                                 {"BrsTxt30_4", "QuickLink Previous Record ID"}})
@@ -91,12 +95,13 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocusAndNamesEachBoxApart)
 TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
 {
     start({{4, makeRecord(4, QStringLiteral("Found Person"))}});
-    env.p().ScreenMode = QStringLiteral("Search");
+    env.p().ScreenMode = ScreenMode::Search;
     readActive(env.p(), 4);
     showRecordScreens(env.p());
     settle();
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 1);
     EXPECT_EQ(two()->windowTitle(), "Search Result - Matched Record - Screen 2 Of 2");
+    EXPECT_EQ(two()->property("helpContext").toInt(), 60);
     expectCommands(false, false);
     for (auto [w, name] : {std::pair{one(), "Screen2Button"},
                            {one(), "CopyButton"},
@@ -127,7 +132,7 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndW
     r.EMail = QStringLiteral("ann@example.com");
     const QString wide(35, QLatin1Char('W'));
     start({{1, makeRecord(1, "One")}, {2, makeRecord(2, wide)}, {3, r}});
-    openById("Browse", 3);
+    openById(ScreenMode::Browse, 3);
     EXPECT_EQ(texts(one(), {"BrsTxt1", "BrsTxt2", "BrsTxt3_1", "BrsTxt3_0", "BrsTxt10_2"}),
               QStringList({"3", "Ann Lee", "Second line", "", "555-0100"}));
     EXPECT_EQ(combo(2)->currentText(), "Work");
@@ -181,7 +186,7 @@ TEST_F(RecordScreens, ControlsCarryTheirCaptionsAndShowTrimmedTextEmptyLinksAndW
 TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOtherwise)
 {
     start(people(1, 1));
-    openById("Add");
+    openById(ScreenMode::Add);
     auto notice = [this](QWidget* w) -> QString {
         QLabel* n = w->findChild<QLabel*>(QStringLiteral("FieldNotice"));
         return n && n->isVisibleTo(w) ? n->text() : QString();
@@ -224,7 +229,7 @@ TEST_F(RecordScreens, BoxesLimitTextAsTheFileStoresItAndSayWhatTheyCutOrStoreOth
     EXPECT_EQ(added.EMail, QString(35, QLatin1Char('l')));
 
     // The limits are those of the file, whatever is typed or pasted.
-    openById("Change", 1);
+    openById(ScreenMode::Change, 1);
     name = box(one(), "BrsTxt2");
     // A letter of another alphabet counts as its Latin spelling does (Щукин
     // is Shchukin); a character with no spelling counts as its one '?'.
@@ -262,7 +267,7 @@ TEST_F(RecordScreens, ChangeStoresTextAsTheFileHoldsItAndTheScreensShareEdits)
     NARecord r = makeRecord(1, QStringLiteral("One"));
     r.BackLinkId = 12345;
     start({{1, r}});
-    openById("Change", 1);
+    openById(ScreenMode::Change, 1);
     enter(box(one(), "BrsTxt2"), QString::fromUcs4(U"Zo\u00EB \u4E2D\U0001F600 Caf\u00E9"));
     type(box(one(), "BrsTxt10_0"), "555-1234");
     type(box(one(), "BrsTxt3_0"), QString(35, QLatin1Char('A')));
@@ -311,7 +316,7 @@ TEST_F(RecordScreens, ChangeStoresTextAsTheFileHoldsItAndTheScreensShareEdits)
     EXPECT_EQ(box(two(), "BrsTxt21")->text(), "x@y.z");
     for (int which : {1, 2}) {
         if (which == 2) {
-            openById("Browse", 1);
+            openById(ScreenMode::Browse, 1);
             press(one(), "Screen2Button");
         }
         (which == 1 ? one() : two())->close();

@@ -28,11 +28,11 @@ protected:
         env.ui.setAutoOk(true);
         return bytes;
     }
-    // Runs a get-type command answering the ID prompt with `id`, or "Add" or "AddMult".
-    void openById(const QString& mode, int id = 0)
+    // Runs a get-type command answering the ID prompt with `id`, or Add or AddMult.
+    void openById(ScreenMode mode, int id = 0)
     {
-        if (mode.startsWith(QLatin1String("Add"))) {
-            startAddCommand(env.p(), mode == QLatin1String("AddMult"));
+        if (mode == ScreenMode::Add || mode == ScreenMode::AddMult) {
+            startAddCommand(env.p(), mode == ScreenMode::AddMult);
         } else {
             env.ui.answerInput(QString::number(id));
             startIdCommand(env.p(), mode);

@@ -23,7 +23,7 @@ QByteArray keyBytes(const char* key1, const char* key2)
 TEST_F(SortKeyOffer, AddFillsEmptySortKeysFromTheNameAsTheImportDoes)
 {
     start(people(1, 2));
-    openById("AddMult");
+    openById(ScreenMode::AddMult);
     struct Case {
         const char* name;
         const char* key1;
@@ -69,7 +69,7 @@ TEST_F(SortKeyOffer, TheKeysShowOnTheScreenBeforeAnythingIsWrittenAndAChangeKeep
     std::map<int, NARecord> records = people(1, 2);
     records[2] = makeRecord(2, QStringLiteral("Bea Quist"));
     start(records);
-    openById("AddMult");
+    openById(ScreenMode::AddMult);
     type(box(one(), "BrsTxt2"), "Ann Lee");
     press(one(), "Screen2Button");
     box(two(), "BrsTxt21")->setText(QString(40, QLatin1Char('m')));
@@ -83,7 +83,7 @@ TEST_F(SortKeyOffer, TheKeysShowOnTheScreenBeforeAnythingIsWrittenAndAChangeKeep
     // Only a record typed in gets keys offered: an unedited Change writes the
     // record back byte for byte, its blank keys too.
     const QByteArray unchanged = recordBytes(env.naPath(), 3);
-    openById("Change", 2);
+    openById(ScreenMode::Change, 2);
     press(one(), "BrsCmd5");
     EXPECT_EQ(recordBytes(env.naPath(), 3), unchanged);
 }

@@ -171,7 +171,7 @@ TEST_F(SearchTest, MatchWindowSitsCentredLowOnTheScreenAndNeverOverTheRecordScre
     // A record screen on display is never covered.
     p.ScreenSizeFigure = 150;
     ASSERT_TRUE(readActive(p, 1));
-    p.ScreenMode = "Search";
+    p.ScreenMode = ScreenMode::Search;
     showRecordScreens(p);
     for (int shown : {1, 2}) {
         showRecordScreen(p, shown);

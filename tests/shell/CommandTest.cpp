@@ -12,27 +12,27 @@ TEST_F(ShellTest, CommandsHideTheMenusUntilTheirWindowUnloadsOrTheirIdIsCancelle
         const char* item;
         const char* button; // "" when the command has no button
         const char* window;
-        const char* mode; // ScreenMode the command sets, "" when none
+        ScreenMode mode; // what the command sets ScreenMode to
     } commands[] = {
-        {"MailListCreate", "ToolMLNew", "CreateForm", ""},
-        {"MailListRevise", "ToolMLChg", "MailForm", ""},
-        {"MailListRevise", "ToolMLShow", "MailForm", ""},
-        {"AddMenu", "ToolAddOne", "BrsForma", "Add"},
-        {"AddMultRecsMenu", "ToolAddMany", "BrsForma", "AddMult"},
-        {"SearchMenu", "ToolSrch", "SchForm", ""},
-        {"ShortListMenu", "ToolQuik", "ListForm", ""},
-        {"PrintMenu", "ToolPrt", "PrtForm", ""},
-        {"EnvelopePrintMenu", "EnvButton", "EnvelopePrint", ""},
-        {"ImportMenu", "", "ImportForm", ""},
-        {"ExportMenu", "", "ExportForm", ""},
-        {"CompactMenu", "", "CompactForm", ""},
+        {"MailListCreate", "ToolMLNew", "CreateForm", ScreenMode::None},
+        {"MailListRevise", "ToolMLChg", "MailForm", ScreenMode::None},
+        {"MailListRevise", "ToolMLShow", "MailForm", ScreenMode::None},
+        {"AddMenu", "ToolAddOne", "BrsForma", ScreenMode::Add},
+        {"AddMultRecsMenu", "ToolAddMany", "BrsForma", ScreenMode::AddMult},
+        {"SearchMenu", "ToolSrch", "SchForm", ScreenMode::None},
+        {"ShortListMenu", "ToolQuik", "ListForm", ScreenMode::None},
+        {"PrintMenu", "ToolPrt", "PrtForm", ScreenMode::None},
+        {"EnvelopePrintMenu", "EnvButton", "EnvelopePrint", ScreenMode::None},
+        {"ImportMenu", "", "ImportForm", ScreenMode::None},
+        {"ExportMenu", "", "ExportForm", ScreenMode::None},
+        {"CompactMenu", "", "CompactForm", ScreenMode::None},
     };
     for (const auto& c : commands) {
         for (bool byButton : {false, true}) {
             if (byButton && !*c.button)
                 continue;
             SCOPED_TRACE(std::string(byButton ? c.button : c.item));
-            env.p().ScreenMode.clear();
+            env.p().ScreenMode = ScreenMode::None;
             if (byButton)
                 click(control<QToolButton>(mainWindow(), QLatin1String(c.button)));
             else
@@ -44,7 +44,7 @@ TEST_F(ShellTest, CommandsHideTheMenusUntilTheirWindowUnloadsOrTheirIdIsCancelle
             EXPECT_FALSE(action(QStringLiteral("AddMenu"))->isEnabled());
             EXPECT_TRUE(otherWindows().contains(QLatin1String(c.window)))
                 << otherWindows().join(QLatin1Char(' ')).toStdString();
-            EXPECT_EQ(env.p().ScreenMode, QLatin1String(c.mode));
+            EXPECT_EQ(env.p().ScreenMode, c.mode);
 
             // The main window may be activated while the command runs: the
             // menus stay away as long as the command's window is loaded, and
@@ -67,10 +67,11 @@ TEST_F(ShellTest, CommandsHideTheMenusUntilTheirWindowUnloadsOrTheirIdIsCancelle
 
     // The record commands by ID ask for the ID in the mode their name says;
     // Cancel there brings the menus back at once.
-    for (const QString mode : {"Browse", "Change", "Delete"}) {
-        SCOPED_TRACE(mode.toStdString());
+    for (const ScreenMode mode : {ScreenMode::Browse, ScreenMode::Change, ScreenMode::Delete}) {
+        const QString name = screenModeName(mode);
+        SCOPED_TRACE(name.toStdString());
         env.ui.answerInput(std::nullopt);
-        choose(mode + "Menu");
+        choose(name + "Menu");
         EXPECT_EQ(env.p().ScreenMode, mode);
         settle();
         EXPECT_TRUE(menusShown());

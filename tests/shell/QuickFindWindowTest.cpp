@@ -52,7 +52,7 @@ protected:
         QWidget* screen = findWindow("BrsForma");
         ASSERT_NE(screen, nullptr);
         EXPECT_TRUE(screen->isVisible());
-        EXPECT_EQ(env.p().ScreenMode, "Browse");
+        EXPECT_EQ(env.p().ScreenMode, ScreenMode::Browse);
         EXPECT_EQ(control<QLineEdit>(screen, "BrsTxt2")->text(), QString::fromUtf8(name));
         closeRecordScreens(env.p());
         settle();

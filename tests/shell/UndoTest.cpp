@@ -39,7 +39,7 @@ public:
         control<QLineEdit>(screen(), "BrsTxt2")->setText(name);
         press(screen(), "BrsCmd7");
     }
-    void open(const QString& mode, int id)
+    void open(ScreenMode mode, int id)
     {
         env.ui.answerInput(QString::number(id));
         startIdCommand(env.p(), mode);
@@ -47,7 +47,7 @@ public:
     }
     void change(int id, int newId, const QString& name)
     {
-        open(QStringLiteral("Change"), id);
+        open(ScreenMode::Change, id);
         control<QLineEdit>(screen(), "BrsTxt1")->setText(QString::number(newId));
         control<QLineEdit>(screen(), "BrsTxt2")->setText(name);
         press(screen(), "BrsCmd5");
@@ -55,7 +55,7 @@ public:
     }
     void remove(int id)
     {
-        open(QStringLiteral("Delete"), id);
+        open(ScreenMode::Delete, id);
         env.ui.answer(Ui::Answer::Yes);
         press(screen(), "BrsCmd3");
         if (screen())
@@ -179,7 +179,7 @@ TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
 TEST_F(Undo, CtrlZOnARecordScreenTakesBackTheBoxsTypingFirstThenTheStep)
 {
     const QByteArray start = fileBytes(env.naPath());
-    open(QStringLiteral("Change"), 3);
+    open(ScreenMode::Change, 3);
     auto* name = control<QLineEdit>(screen(), "BrsTxt2");
     name->setFocus();
     type(name, QStringLiteral("Greta Becker"));

@@ -128,6 +128,25 @@ TEST(NameListModel, LinesGoByRowAndARowOutsideTheListChangesNothing)
     EXPECT_EQ(lines.texts(), (QStringList{"Ann", "Cy"}));
 }
 
+// The model needs only the sorted list, not a whole program: positions
+// 1..SortedCount in order, [0] and positions past the count unused, an ID the
+// caller leaves out missing, and each line keeping the ID of its position.
+TEST(NameListModel, FillsFromTheSortedListAloneInItsOrder)
+{
+    SortedList sorted;
+    sorted.SortedIdList = {99, 7, 3, 9, 5};
+    sorted.SortedCount = 3;
+    NameListModel lines;
+    lines.fillLinesFromSortedList(sorted, [](qint16 id) -> std::optional<NameListModel::Line> {
+        if (id == 9)
+            return std::nullopt;
+        return NameListModel::Line{0, QStringLiteral("Name %1").arg(id)};
+    });
+    EXPECT_EQ(lines.texts(), (QStringList{"Name 7", "Name 3"}));
+    EXPECT_EQ(lines.idAt(0), 7);
+    EXPECT_EQ(lines.idAt(1), 3);
+}
+
 TEST(NameListFilter, AFilterTypedInAnotherAlphabetFindsTheNameStoredInLatinLetters)
 {
     NameListModel lines;

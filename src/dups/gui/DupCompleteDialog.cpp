@@ -2,6 +2,7 @@
 
 #include "dups/DeletedList.h"
 #include "dups/gui/DeletedListDialog.h"
+#include "store/Program.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,5 +1,7 @@
 #include "dups/gui/DupPairDialog.h"
 
+#include "store/Program.h"
+
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>

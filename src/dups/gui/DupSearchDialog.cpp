@@ -2,6 +2,7 @@
 
 #include "dups/gui/DupSearchWindows.h"
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/Program.h"
-
 namespace tavrel {
+
+class Program;
 
 // "E&nvelope Print", and the report dialog's envelope option: opens the
 // envelope dialog.

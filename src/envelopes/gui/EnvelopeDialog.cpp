@@ -292,11 +292,8 @@ void EnvelopeDialog::fillNameList()
     });
     sortNameList(sortKeys, p_.SortedIdList, n);
     p_.SortedCount = n;
-    QVector<NameListModel::Line> lines;
-    lines.reserve(n);
-    for (int k = 1; k <= n; ++k)
-        lines.append({p_.SortedIdList[k], names[p_.SortedIdList[k]]});
-    linesOf(nameList)->setLines(std::move(lines));
+    linesOf(nameList)->fillFromSortedList(
+        p_, [&names](qint16 id) -> std::optional<QString> { return names[id]; });
     clearCurrentLine(nameList);
     nameListLoaded_ = true;
     p_.ui.setWaitCursor(false);

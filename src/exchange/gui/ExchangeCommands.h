@@ -1,9 +1,10 @@
 #pragma once
 
 #include "exchange/Import.h"
-#include "store/Program.h"
 
 namespace tavrel {
+
+class Program;
 
 // "Expor&t...": opens ExportDialog without blocking.
 void startExport(Program& p);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/Program.h"
-
 namespace tavrel {
+
+class Program;
 
 // "Cr&eate": opens the window that creates a mailing list.
 void startCreateMailList(Program& p);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/Program.h"
-
 namespace tavrel {
+
+class Program;
 
 // Opens the "Search Complete" window (not modal) from SearchMatchCount,
 // MailListAddCount, SearchSavesList and MailListFlags. When it is done it also

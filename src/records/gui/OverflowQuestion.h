@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/Program.h"
-
 namespace tavrel {
+
+class Program;
 
 class RecordScreen;
 

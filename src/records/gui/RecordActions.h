@@ -1,8 +1,10 @@
 #pragma once
 
-#include "store/Program.h"
+#include <QString>
 
 namespace tavrel {
+
+class Program;
 
 class RecordScreen;
 

@@ -119,7 +119,7 @@ void showBrowsed(Program& p, RecordScreen& from, int step)
 
 void startAddCommand(Program& p, bool multiple)
 {
-    p.ScreenMode = multiple ? QStringLiteral("AddMult") : QStringLiteral("Add");
+    p.ScreenMode = multiple ? ScreenMode::AddMult : ScreenMode::Add;
     if (AddressScreen* one = loadedScreen1(p))
         one->applyMode();
     if (!multiple)
@@ -129,13 +129,13 @@ void startAddCommand(Program& p, bool multiple)
         clearRecordScreens(p);
 }
 
-void startIdCommand(Program& p, const QString& mode)
+void startIdCommand(Program& p, ScreenMode mode)
 {
     p.ScreenMode = mode;
     loadDummyForm();
-    if (mode == QLatin1String("Change"))
+    if (mode == ScreenMode::Change)
         askForId(p, QCoreApplication::translate("tavrel::RecordCommands", "Change."));
-    else if (mode == QLatin1String("Delete"))
+    else if (mode == ScreenMode::Delete)
         askForId(p, QCoreApplication::translate("tavrel::RecordCommands", "Delete."));
     else
         askForId(p, QCoreApplication::translate("tavrel::RecordCommands", "Get."));
@@ -351,7 +351,7 @@ void addRecord(Program& p, RecordScreen& from)
         return;
     }
     const int n = *value;
-    const bool multiple = p.ScreenMode == QLatin1String("AddMult");
+    const bool multiple = p.ScreenMode == ScreenMode::AddMult;
     bool stored = false;
     if (readActive(p, n)) {
         p.ui.beep();

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/ScreenMode.h"
 
 namespace tavrel {
+
+class Program;
 
 // Entry points of the record commands, called by the main window after its
 // hide step.
@@ -10,8 +12,8 @@ namespace tavrel {
 // "&Add Single Record" (multiple = false) and "Add Multiple &Records".
 void startAddCommand(Program& p, bool multiple);
 // "Get Record &By ID", "Chan&ge Record By ID", "&Delete Record By ID":
-// mode is "Browse", "Change" or "Delete".
-void startIdCommand(Program& p, const QString& mode);
+// mode is Browse, Change or Delete.
+void startIdCommand(Program& p, ScreenMode mode);
 // Shows the current record on the first record screen in ScreenMode
 // (QuickFind and the field search come here).
 void showRecordScreens(Program& p);

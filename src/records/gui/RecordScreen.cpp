@@ -24,20 +24,26 @@
 
 namespace tavrel {
 
-ScreenState screenState(const QString& mode)
+ScreenState screenState(ScreenMode mode)
 {
-    if (mode == QLatin1String("Browse"))
+    switch (mode) {
+    case ScreenMode::Browse:
         return ScreenState::Browse;
-    if (mode == QLatin1String("Change"))
+    case ScreenMode::Change:
         return ScreenState::Change;
-    if (mode == QLatin1String("Delete"))
+    case ScreenMode::Delete:
         return ScreenState::Delete;
-    if (mode == QLatin1String("Add") || mode == QLatin1String("AddMult"))
+    case ScreenMode::Add:
+    case ScreenMode::AddMult:
         return ScreenState::Add;
+    case ScreenMode::Search:
+    case ScreenMode::None:
+        break;
+    }
     return ScreenState::SearchResult;
 }
 
-bool isAddMode(const QString& mode)
+bool isAddMode(ScreenMode mode)
 {
     return screenState(mode) == ScreenState::Add;
 }
@@ -137,14 +143,23 @@ RecordScreen* RecordScreen::other() const
 
 namespace {
 
-int helpContextFor(const QString& mode)
+int helpContextFor(ScreenMode mode)
 {
-    static const std::pair<const char*, int> topics[] = {{"Add", 25},    {"AddMult", 30},
-                                                         {"Change", 35}, {"Delete", 40},
-                                                         {"Browse", 45}, {"Search", 60}};
-    for (const auto& [name, context] : topics) {
-        if (mode == QLatin1String(name))
-            return context;
+    switch (mode) {
+    case ScreenMode::Add:
+        return 25;
+    case ScreenMode::AddMult:
+        return 30;
+    case ScreenMode::Change:
+        return 35;
+    case ScreenMode::Delete:
+        return 40;
+    case ScreenMode::Browse:
+        return 45;
+    case ScreenMode::Search:
+        return 60;
+    case ScreenMode::None:
+        break;
     }
     return 0;
 }
@@ -262,7 +277,7 @@ void RecordScreen::place()
     int y;
     if (p_.ScreenSizeFigure >= 90)
         y = area.y() + (area.height() - frame.height()) / 2;
-    else if (p_.ScreenMode == QLatin1String("Search"))
+    else if (p_.ScreenMode == ScreenMode::Search)
         y = area.y() + int(100 / twips + 0.5);
     else
         y = area.y() + area.height() - frame.height() - int(300 / twips + 0.5);

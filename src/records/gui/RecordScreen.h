@@ -19,10 +19,10 @@ namespace tavrel {
 class AddressScreen;
 class DetailScreen;
 
-// What the record screens are open for. p.ScreenMode names it: "Browse",
-// "Change", "Delete", "Add" or "AddMult" (both Add), "Search" (SearchResult).
+// How the record screens look for p.ScreenMode: Add and AddMult both look
+// like Add, Search (and no mode) like SearchResult.
 enum class ScreenState { Browse, Change, Delete, Add, SearchResult };
-ScreenState screenState(const QString& mode);
+ScreenState screenState(ScreenMode mode);
 
 // What the two screens of one record command share.
 struct RecordSession {
@@ -125,7 +125,7 @@ void fillScreens(RecordSession& session, const NARecord& stored);
 AddressScreen* loadedScreen1(Program& p);
 DetailScreen* loadedScreen2(Program& p);
 
-bool isAddMode(const QString& mode);
+bool isAddMode(ScreenMode mode);
 
 // A button with caption, tool tip and objectName.
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "store/Program.h"
-
 class QWidget;
+
+#include "store/NARecord.h"
 
 namespace tavrel {
 
+class Program;
+
 // The two record screens, AddressScreen (screen 1) and DetailScreen (screen 2), seen
 // from outside: the record commands, QuickFind and the field search use these.
-// The screens look as p.ScreenMode says ("Add", "AddMult", "Browse", "Change",
-// "Delete", "Search").
+// The screens look as p.ScreenMode says (Add, AddMult, Browse, Change, Delete,
+// Search).
 
 // Loads both screens when they are not loaded yet, applies p.ScreenMode, fills
-// both from the current record (except in "Add" and "AddMult"), shows screen 1
+// both from the current record (except in Add and AddMult), shows screen 1
 // and hides screen 2.
 void showRecordScreens(Program& p);
 

@@ -44,7 +44,7 @@ int SearchWindows::askOnce(const NARecord& shown, int screenOnDisplay)
 
 MatchDecision SearchWindows::showMatch(int /*id*/)
 {
-    p.ScreenMode = QStringLiteral("Search");
+    p.ScreenMode = ScreenMode::Search;
     showRecordScreens(p); // fills both screens, screen 1 on display
     const NARecord shown = recordOnDisplay(p);
     if (dialog_)

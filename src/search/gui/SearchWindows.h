@@ -3,6 +3,7 @@
 #include "search/SearchRun.h"
 
 #include <QPointer>
+#include <QWidget>
 
 namespace tavrel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "store/Program.h"
-
 namespace tavrel {
+
+class Program;
 
 // "Compac&t File": opens CompactDialog without blocking.
 void startCompact(Program& p);
