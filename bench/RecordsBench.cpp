@@ -97,7 +97,7 @@ BENCHMARK(BM_QuickFindKeystroke)->Unit(benchmark::kMillisecond);
 void BM_NextOverWholeFile(benchmark::State& state)
 {
     Program& p = recordsFile().env.p();
-    p.ScreenMode = QStringLiteral("Browse");
+    p.ScreenMode = ScreenMode::Browse;
     readActive(p, 1);
     p.CurId = 1;
     showRecordScreens(p);
@@ -131,7 +131,7 @@ void BM_NextWalkingWholeFile(benchmark::State& state)
     test::writeNAFile(env.naPath(), records);
     env.open();
     Program& p = env.p();
-    p.ScreenMode = QStringLiteral("Browse");
+    p.ScreenMode = ScreenMode::Browse;
     readActive(p, 1);
     p.CurId = 1;
     showRecordScreens(p);

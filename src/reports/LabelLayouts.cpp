@@ -4,6 +4,7 @@
 #include "platform/SettingsFile.h"
 #include "platform/Text.h"
 #include "reports/ListLayouts.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -8,6 +8,7 @@
 
 namespace tavrel {
 
+class Files;
 class Program;
 
 // The label and card stocks a sheet can be.

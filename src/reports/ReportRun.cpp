@@ -6,6 +6,7 @@
 #include "reports/LabelLayouts.h"
 #include "reports/ListLayouts.h"
 #include "store/NameList.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 #include "upkeep/DiskSpace.h"

@@ -140,7 +140,7 @@ TEST_F(UndoHistory, ADamagedHistoryIsDroppedWithoutHarm)
     QByteArray flipped = good;
     flipped[flipped.size() / 2] = char(flipped.at(flipped.size() / 2) ^ 1);
     QByteArray nextVersion = good;
-    nextVersion[7] = 2;
+    nextVersion[7] = char(good.at(7) + 1);
     const std::pair<const char*, QByteArray> cases[] = {
         {"empty", QByteArray()},
         {"cut short", good.left(good.size() - 5)},

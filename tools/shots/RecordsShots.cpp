@@ -16,9 +16,9 @@ namespace {
 using tavrel::Program;
 
 // Shows record 3 (with a link and a back link) on the screens in `mode`.
-QWidget* screens(Program& p, const char* mode, int screen)
+QWidget* screens(Program& p, tavrel::ScreenMode mode, int screen)
 {
-    p.ScreenMode = QLatin1String(mode);
+    p.ScreenMode = mode;
     if (tavrel::readActive(p, 3)) {
         p.CurRec.LinkId1 = 2;
         p.CurRec.LinkText1 = QStringLiteral("Supplier");
@@ -28,8 +28,8 @@ QWidget* screens(Program& p, const char* mode, int screen)
                                            "Mondays and in the first two weeks of August.");
     }
     p.CurId = 3;
-    if (QLatin1String(mode).startsWith(QLatin1String("Add")))
-        tavrel::startAddCommand(p, QLatin1String(mode) == QLatin1String("AddMult"));
+    if (mode == tavrel::ScreenMode::Add || mode == tavrel::ScreenMode::AddMult)
+        tavrel::startAddCommand(p, mode == tavrel::ScreenMode::AddMult);
     else
         tavrel::showRecordScreens(p);
     tavrel::showRecordScreen(p, screen);
@@ -38,11 +38,13 @@ QWidget* screens(Program& p, const char* mode, int screen)
 
 // Both screens in every mode: AddressScreen-browse, DetailScreen-browse, ...
 const bool registered = [] {
-    for (const char* mode : {"Browse", "Change", "Delete", "Add", "AddMult", "Search"}) {
+    using tavrel::ScreenMode;
+    for (ScreenMode mode : {ScreenMode::Browse, ScreenMode::Change, ScreenMode::Delete,
+                            ScreenMode::Add, ScreenMode::AddMult, ScreenMode::Search}) {
         for (int screen : {1, 2}) {
             const QString name = QStringLiteral("BrsForm%1-%2")
                                      .arg(QLatin1Char(screen == 1 ? 'a' : 'b'))
-                                     .arg(QString::fromLatin1(mode).toLower());
+                                     .arg(tavrel::screenModeName(mode).toLower());
             tavrel::shots::registry().push_back({name, [mode, screen](tavrel::shots::Shots& s) {
                                                      return screens(s.p(), mode, screen);
                                                  }});
@@ -72,7 +74,7 @@ TAVREL_SHOT("ListForm")
 // The note a box shows when the file would store its text otherwise.
 TAVREL_SHOT("BrsForma-notice")
 {
-    QWidget* w = screens(s.p(), "Add", 1);
+    QWidget* w = screens(s.p(), tavrel::ScreenMode::Add, 1);
     auto* name = w->findChild<QLineEdit*>(QStringLiteral("BrsTxt2"));
     name->setFocus();
     name->insert(QString::fromUtf8("Nguyễn Văn An"));
@@ -81,7 +83,7 @@ TAVREL_SHOT("BrsForma-notice")
 
 TAVREL_SHOT("BrsFormb-notice")
 {
-    QWidget* w = screens(s.p(), "Add", 2);
+    QWidget* w = screens(s.p(), tavrel::ScreenMode::Add, 2);
     auto* mail = w->findChild<QLineEdit*>(QStringLiteral("BrsTxt21"));
     mail->setFocus();
     mail->insert(QStringLiteral("margaret.featherstonehaugh@longcompanyname.example.com"));
