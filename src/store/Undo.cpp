@@ -316,29 +316,47 @@ bool applyStep(Program& p, const UndoStep& step, Direction d)
 
 } // namespace
 
-UndoOutcome undoLastStep(Program& p)
+namespace {
+
+// The newest step of one side (the done steps when undoing, the undone ones
+// when redoing) is applied the other way and moves to the other side. A
+// refused step goes back where it was, except one that can never be applied.
+UndoOutcome replayNewest(Program& p, Direction d)
 {
-    if (p.Undo.empty())
+    UndoLog& log = p.Undo;
+    if (d.undo ? log.empty() : log.redoEmpty())
         return UndoOutcome::NothingToUndo;
-    const Direction d{true};
-    const UndoStep step = p.Undo.takeLast();
+    const UndoStep step = d.undo ? log.takeLast() : log.takeLastUndone();
+    const auto keepOn = [&](bool undoSide) {
+        if (undoSide)
+            log.putBack(step);
+        else
+            log.pushUndone(step);
+    };
     if (const auto no = refusal(p, step, d)) {
         // A read error writes nothing and keeps the step for another try.
         if (*no == UndoOutcome::NotNow)
-            p.Undo.putBack(step);
+            keepOn(d.undo);
         saveUndoHistory(p);
         return UndoOutcome::Refused;
     }
     if (!applyStep(p, step, d)) {
-        p.Undo.putBack(step);
+        keepOn(d.undo);
         return UndoOutcome::Refused;
     }
-    p.Undo.pushUndone(step);
+    keepOn(!d.undo);
     saveUndoHistory(p);
     p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
                         doneText(d),
                     kTitle, Ui::Buttons::Ok);
     return UndoOutcome::Undone;
+}
+
+} // namespace
+
+UndoOutcome undoLastStep(Program& p)
+{
+    return replayNewest(p, Direction{true});
 }
 
 bool canRedo(const Program& p)
@@ -356,26 +374,7 @@ QString redoMenuText(const Program& p)
 
 UndoOutcome redoLastStep(Program& p)
 {
-    if (p.Undo.redoEmpty())
-        return UndoOutcome::NothingToUndo;
-    const Direction d{false};
-    const UndoStep step = p.Undo.takeLastUndone();
-    if (const auto no = refusal(p, step, d)) {
-        if (*no == UndoOutcome::NotNow)
-            p.Undo.pushUndone(step);
-        saveUndoHistory(p);
-        return UndoOutcome::Refused;
-    }
-    if (!applyStep(p, step, d)) {
-        p.Undo.pushUndone(step);
-        return UndoOutcome::Refused;
-    }
-    p.Undo.putBack(step);
-    saveUndoHistory(p);
-    p.ui.messageBox(QCoreApplication::translate("tavrel::Undo", "The ") + describe(step) +
-                        doneText(d),
-                    kTitle, Ui::Buttons::Ok);
-    return UndoOutcome::Undone;
+    return replayNewest(p, Direction{false});
 }
 
 const UndoStep* lastUndoneStep(const Program& p)
