@@ -8,6 +8,7 @@
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/Backups.h"
 
+#include "support/FileFaults.h"
 #include "support/TestEnv.h"
 
 #include <QByteArray>
@@ -15,6 +16,7 @@
 #include <QDirIterator>
 #include <QTextStream>
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/wait.h>
@@ -27,6 +29,30 @@ inline int reap(pid_t pid)
     int status = 0;
     while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
+    return status;
+}
+
+// Runs `step` in a child process that is killed at its file operation
+// `killAt` in `dir`, inside the write when that is a write. Returns the
+// child's wait status: killed, or ended with 0 when `step` did fewer
+// operations; ending otherwise fails the test.
+inline int runKilledAt(const QString& dir, int killAt, const std::function<void()>& step)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        FileFaults faults(dir);
+        faults.setKillInsideWrites(true);
+        faults.killAt(killAt);
+        try {
+            step();
+        } catch (...) {
+            ::_exit(2);
+        }
+        ::_exit(0);
+    }
+    const int status = reap(pid);
+    EXPECT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
+        << "killed at operation " << killAt;
     return status;
 }
 

@@ -95,20 +95,9 @@ TEST(SpellingFaults, AKillAtAnyMomentOfARecordWriteOrACompactionLeavesEachFileBe
             p.naFile.close();
             putBack(env.dir(), initial);
             env.open();
-            const pid_t pid = ::fork();
-            if (pid == 0) {
-                FileFaults faults(env.dir());
-                faults.setKillInsideWrites(true);
-                faults.killAt(killAt);
-                try {
-                    step();
-                } catch (...) {
-                    ::_exit(2);
-                }
-                ::_exit(0);
-            }
-            const int status = reap(pid);
-            ASSERT_TRUE(WIFSIGNALED(status) || (WIFEXITED(status) && WEXITSTATUS(status) == 0));
+            const int status = runKilledAt(env.dir(), killAt, step);
+            if (::testing::Test::HasFailure())
+                break;
             const DirFiles now =
                 filesIn(env.dir(), {QStringLiteral("n&a.mrk"), QStringLiteral("tvlspell.dat")});
             expectOneOf(now, QStringLiteral("tvlspell.dat"), initial, done);
