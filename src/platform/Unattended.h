@@ -2,7 +2,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/Help.h"
-#include "platform/Printer.h"
+#include "platform/FontAndPositionPrinter.h"
 #include "platform/Ui.h"
 
 #include <QStringList>
@@ -58,23 +58,14 @@ public:
 // command line): it keeps its settings so the layouts can read them back,
 // measures every character as 120 twips, draws nothing, and refuses to end a
 // document with printer error 482, so nothing is ever reported as printed.
-class NoPrinter : public Printer {
+class NoPrinter : public FontAndPositionPrinter {
 public:
+    NoPrinter()
+    {
+        font_ = QStringLiteral("Courier New");
+        size_ = 12;
+    }
     void setScaleTwips() override {}
-    void setFontName(const QString& name) override { fontName_ = name; }
-    void setFontSize(double points) override { fontSize_ = points; }
-    void setFontBold(bool on) override { bold_ = on; }
-    void setFontItalic(bool on) override { italic_ = on; }
-    void setFontUnderline(bool on) override { underline_ = on; }
-    QString fontName() const override { return fontName_; }
-    double fontSize() const override { return fontSize_; }
-    bool fontBold() const override { return bold_; }
-    bool fontItalic() const override { return italic_; }
-    bool fontUnderline() const override { return underline_; }
-    void setCurrentX(double twips) override { x_ = twips; }
-    void setCurrentY(double twips) override { y_ = twips; }
-    double currentX() const override { return x_; }
-    double currentY() const override { return y_; }
     void printLine(const QString&) override;
     double textWidth(const QString& text) const override { return 120.0 * double(text.size()); }
     double textHeight(const QString&) const override { return 240.0; }
@@ -93,9 +84,7 @@ public:
     bool quarterTurn() const override { return quarterTurn_; }
 
 private:
-    QString fontName_ = QStringLiteral("Courier New");
-    double fontSize_ = 12, x_ = 0, y_ = 0;
-    bool bold_ = false, italic_ = false, underline_ = false, quarterTurn_ = false;
+    bool quarterTurn_ = false;
     int orientation_ = 1, paper_ = 1;
 };
 

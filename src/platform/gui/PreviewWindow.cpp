@@ -1,6 +1,6 @@
 #include "platform/gui/PreviewWindow.h"
 
-#include "platform/gui/FontAndPositionPrinter.h"
+#include "platform/FontAndPositionPrinter.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/PrintFonts.h"
 #include "platform/gui/QtPrinter.h"

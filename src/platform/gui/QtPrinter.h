@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/PrinterCalibration.h"
-#include "platform/gui/FontAndPositionPrinter.h"
+#include "platform/FontAndPositionPrinter.h"
 
 #include <QFont>
 #include <QFontMetricsF>

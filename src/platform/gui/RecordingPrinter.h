@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gui/FontAndPositionPrinter.h"
+#include "platform/FontAndPositionPrinter.h"
 
 #include <QFontMetricsF>
 #include <QSet>
