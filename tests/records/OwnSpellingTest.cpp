@@ -149,6 +149,7 @@ TEST_F(OwnSpelling, UndoAndRedoOfAChangeBringBackEachSpelling)
     settle();
     EXPECT_EQ(fileBytes(env.naPath()), before);
     EXPECT_EQ(name->text(), kGreek);
+    EXPECT_EQ(lastMessage(), "The Change Of " + kGreek + " (ID 2) Has Been Undone.");
     pressKey(one(), Qt::Key_Y, Qt::ControlModifier);
     settle();
     EXPECT_EQ(name->text(), kChinese);
