@@ -67,12 +67,13 @@ Contact storeContact(Program& p, int id, const Contact& contact)
 
 QString nameAndAddressText(const Contact& c)
 {
+    // Every line as wide as an address line, the name's included.
+    const int width = contactFieldWidth(ContactField::AddrLine1);
     QString out;
     for (ContactField f : {ContactField::Name, ContactField::AddrLine1, ContactField::AddrLine2,
                            ContactField::AddrLine3, ContactField::AddrLine4}) {
-        const QString text = leftCharacters(c.text(f), Width::Addr);
-        out += text + QString(Width::Addr - characterCount(text), QLatin1Char(' ')) +
-               QLatin1Char('\n');
+        const QString text = leftCharacters(c.text(f), width);
+        out += text + QString(width - characterCount(text), QLatin1Char(' ')) + QLatin1Char('\n');
     }
     return out;
 }
