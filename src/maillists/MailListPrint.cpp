@@ -2,6 +2,7 @@
 
 #include "maillists/MailListFile.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -23,8 +24,11 @@ QString memberLine(Program& p, int id)
     if (id >= p.LastRecNo || !readActive(p, id))
         return QString::number(id) +
                QCoreApplication::translate("tavrel::MailListPrint", "  ** ID Not Active **");
-    return QString::number(id) + QStringLiteral("  ") + padRight(p.CurRec.Name, Width::Name) +
-           QStringLiteral("  ") + padRight(p.CurRec.AddrLine1, Width::Addr);
+    const Contact c = contactOf(p, id, p.CurRec);
+    return QString::number(id) + QStringLiteral("  ") +
+           padRight(c.text(ContactField::Name), contactFieldWidth(ContactField::Name)) +
+           QStringLiteral("  ") +
+           padRight(c.text(ContactField::AddrLine1), contactFieldWidth(ContactField::AddrLine1));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #include "records/FieldOverflow.h"
 
 #include "platform/Text.h"
-#include "store/NARecord.h"
+#include "records/RecordFields.h"
+#include "store/Contact.h"
 
 namespace tavrel {
 
@@ -10,11 +11,11 @@ QList<FieldOverflow> findOverflows(const QList<FieldText>& fields)
     QList<FieldOverflow> out;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const FieldText& f = fields.at(i);
-        const QString stored = reduceToCp1252(f.text);
-        const QString lost = trimRight(stored.mid(f.width));
+        const QString kept = leftCharacters(f.text, f.width);
+        const QString lost = trimRight(f.text.mid(kept.size()));
         if (lost.isEmpty())
             continue;
-        out.append({int(i), f.label, stored.left(f.width), lost});
+        out.append({int(i), f.label, kept, lost});
     }
     return out;
 }
@@ -23,7 +24,8 @@ MovedToComments moveRestToComments(const QString& comments, const QList<FieldOve
                                    const QString& commentsLabel)
 {
     const QString separator = QStringLiteral("; ");
-    const QString text = trimRight(reduceToCp1252(comments).left(Width::Comments));
+    const int width = contactFieldWidth(ContactField::Comments);
+    const QString text = trimRight(leftCharacters(comments, width));
     QStringList pieces;
     for (const FieldOverflow& o : overflows) {
         if (o.label != commentsLabel)
@@ -33,12 +35,14 @@ MovedToComments moveRestToComments(const QString& comments, const QList<FieldOve
         return {text, QString()};
     const QString rest = pieces.join(separator);
     const QString added = text.isEmpty() ? rest : separator + rest;
-    const qsizetype room = Width::Comments - text.size();
-    const qsizetype movedOfRest = room - (added.size() - rest.size());
+    const int room = width - characterCount(text);
+    const int movedOfRest = room - int(added.size() - rest.size());
     // A separator with nothing after it would only take room.
     if (movedOfRest <= 0)
         return {text, rest};
-    return {trimRight(text + added.left(room)), rest.mid(movedOfRest).trimmed()};
+    const QString moved = leftCharacters(added, room);
+    return {trimRight(text + moved),
+            rest.mid(moved.size() - (added.size() - rest.size())).trimmed()};
 }
 
 } // namespace tavrel

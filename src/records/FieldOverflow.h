@@ -12,8 +12,8 @@ struct FieldText {
     int width = 0;
 };
 
-// A field whose text does not fit: what the file would keep and what it would
-// lose, both in the spelling the file stores (Щ as Shch, one byte each).
+// A field whose text does not fit: what the record would keep and what it
+// would lose, in the person's own spelling, counted in characters.
 struct FieldOverflow {
     int index = 0; // into the fields looked at
     QString label;
@@ -21,7 +21,7 @@ struct FieldOverflow {
     QString lost;
 };
 
-// Every field whose stored text runs past its width, in the order given.
+// Every field whose text runs past its width in characters, in the order given.
 // Blanks beyond the width are no loss: the file pads with them anyway.
 QList<FieldOverflow> findOverflows(const QList<FieldText>& fields);
 
@@ -33,7 +33,7 @@ struct MovedToComments {
 // Comments with the rest of each overflowing field added at its end, as
 // "Label: rest", separated by "; ", as far as the Comments field has room.
 // `comments` is the Comments box's text; anything of it past the width is cut
-// as the file would cut it. An overflow of Comments itself is skipped: the
+// as the record screens cut it. An overflow of Comments itself is skipped: the
 // rest of Comments has nowhere else to go.
 MovedToComments moveRestToComments(const QString& comments, const QList<FieldOverflow>& overflows,
                                    const QString& commentsLabel);

@@ -23,7 +23,11 @@ QString personName(const UndoStep& step)
     const int id = afterward ? step.newId : step.id;
     for (const UndoRecord& r : step.records) {
         if (r.recNo == id + 1)
-            return NARecord::fromBytes(afterward ? r.after : r.before).Name.trimmed();
+            // As the person spelled it, where a spelling was kept for those bytes.
+            return decodeContact(NARecord::fromBytes(afterward ? r.after : r.before),
+                                 afterward ? r.spellingsAfter : r.spellingsBefore)
+                .text(ContactField::Name)
+                .trimmed();
     }
     return QString();
 }

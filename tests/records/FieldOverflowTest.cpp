@@ -6,7 +6,7 @@
 namespace tavrel::test {
 namespace {
 
-TEST(FieldOverflow, FindsEachFieldPastItsWidthCountingStoredCharacters)
+TEST(FieldOverflow, FindsEachFieldPastItsWidthCountingTheCharactersTyped)
 {
     const QString email = QStringLiteral("someone.with.a.long.name@example-company.co.uk"); // 47
     const QList<FieldText> fields{
@@ -15,8 +15,12 @@ TEST(FieldOverflow, FindsEachFieldPastItsWidthCountingStoredCharacters)
         // Exactly full, and full with blanks after it: nothing is lost.
         {QStringLiteral("Sort Key 1"), QString(16, QLatin1Char('K')), Width::SortKey},
         {QStringLiteral("Sort Key 2"), QString(16, QLatin1Char('k')) + "   ", Width::SortKey},
-        // Four letters, but the file spells them with seven: Borshch.
+        // Four letters fit, although the file spells them with seven (Borshch);
+        // six characters outside the basic plane fit as six.
         {QStringLiteral("Telephone 1 Type"), QString::fromUtf8("Борщ"), Width::PhoneType},
+        {QStringLiteral("Telephone 2 Type"), QString::fromUcs4(U"\U0001F600").repeated(6),
+         Width::PhoneType},
+        {QStringLiteral("Telephone 3 Type"), QString::fromUtf8("Борщевик"), Width::PhoneType},
         {QStringLiteral("QuickLink 1 Description"), QString(20, QLatin1Char('d')) + "  x",
          Width::LinkText},
     };
@@ -28,12 +32,13 @@ TEST(FieldOverflow, FindsEachFieldPastItsWidthCountingStoredCharacters)
     EXPECT_EQ(found[0].kept, email.left(35));
     EXPECT_EQ(found[0].lost, email.mid(35));
 
-    EXPECT_EQ(found[1].index, 4);
-    EXPECT_EQ(found[1].kept, "Borshc");
-    EXPECT_EQ(found[1].lost, "h");
+    // In the person's own spelling.
+    EXPECT_EQ(found[1].index, 6);
+    EXPECT_EQ(found[1].kept, QString::fromUtf8("Борщев"));
+    EXPECT_EQ(found[1].lost, QString::fromUtf8("ик"));
 
     // Blanks inside what is lost stay; the kept part is the field as stored.
-    EXPECT_EQ(found[2].index, 5);
+    EXPECT_EQ(found[2].index, 7);
     EXPECT_EQ(found[2].kept, QString(20, QLatin1Char('d')));
     EXPECT_EQ(found[2].lost, "  x");
 }
@@ -73,6 +78,14 @@ TEST(FieldOverflow, MovesTheRestToCommentsAsFarAsThereIsRoom)
     m = moveRestToComments(QString(99, QLatin1Char('c')), two, comments);
     EXPECT_EQ(m.comments, QString(99, QLatin1Char('c')));
     EXPECT_EQ(m.notMoved, "E-Mail Address: uk; Address Line 2: Flat 3");
+
+    // Room is counted in characters: a rest in another alphabet moves as typed.
+    const QList<FieldOverflow> greek{
+        {0, QStringLiteral("Name"), QString(), QString::fromUtf8("Παπαδόπουλος")}};
+    m = moveRestToComments(QString::fromUtf8("Ж").repeated(85), greek, comments);
+    EXPECT_EQ(m.comments,
+              QString::fromUtf8("Ж").repeated(85) + QString::fromUtf8("; Name: Παπαδόπ"));
+    EXPECT_EQ(m.notMoved, QString::fromUtf8("ουλος"));
 
     // Comments' own overflow is cut where the file cuts it and goes nowhere.
     const QList<FieldOverflow> own{

@@ -2,6 +2,7 @@
 
 #include "maillists/MailListFile.h"
 #include "platform/gui/ListClick.h"
+#include "store/ContactAccess.h"
 #include "store/NameList.h"
 #include "store/RecordAccess.h"
 
@@ -164,7 +165,8 @@ void fillNamePicker(Program& p, const NamePicker& picker, bool withMembers)
     names->fillFromSortedList(p, [&](qint16 id) -> std::optional<QString> {
         if (!readActive(p, id))
             return std::nullopt;
-        const QString line = pickerLine(id, p.CurRec.Name);
+        // The name as the person spelled it, where the file holds a transliteration.
+        const QString line = pickerLine(id, contactOf(p, id, p.CurRec).text(ContactField::Name));
         if (withMembers && isMember(p, id))
             memberLines.append({id, line});
         return line;

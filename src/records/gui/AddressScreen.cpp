@@ -1,6 +1,6 @@
 #include "records/gui/AddressScreen.h"
 
-#include "platform/Text.h"
+#include "records/RecordFields.h"
 #include "records/gui/DetailScreen.h"
 #include "records/gui/FieldBox.h"
 #include "records/gui/RecordScreens.h"
@@ -39,7 +39,7 @@ AddressScreen::AddressScreen(Program& p, std::shared_ptr<RecordSession> session)
     auto* nameLabel = new QLabel(tr("&Name"), nameFrame);
     nameLabel->setObjectName(QStringLiteral("NameLabel"));
     nameEdit = makeBox(nameFrame, QStringLiteral("BrsTxt2"), tr("Name - Up To 35 Characters"),
-                       Width::Name);
+                       contactFieldWidth(ContactField::Name));
     nameLabel->setBuddy(nameEdit);
     nameGrid->addWidget(nameLabel, 0, 0);
     nameGrid->addWidget(nameEdit, 0, 1);
@@ -48,9 +48,9 @@ AddressScreen::AddressScreen(Program& p, std::shared_ptr<RecordSession> session)
     addrLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     nameGrid->addWidget(addrLabel, 1, 0);
     for (int i = 0; i < 4; ++i) {
-        addressLineEdits[i] =
-            makeBox(nameFrame, QStringLiteral("BrsTxt3_%1").arg(i),
-                    tr("Address Line %1 - Up To 35 Characters").arg(i + 1), Width::Addr);
+        addressLineEdits[i] = makeBox(nameFrame, QStringLiteral("BrsTxt3_%1").arg(i),
+                                      tr("Address Line %1 - Up To 35 Characters").arg(i + 1),
+                                      contactFieldWidth(addressLineField(i)));
         // Only the first line has a label: screen readers tell the lines apart by name.
         addressLineEdits[i]->setAccessibleName(tr("Address Line %1").arg(i + 1));
         nameGrid->addWidget(addressLineEdits[i], 1 + i, 1);
@@ -72,7 +72,7 @@ AddressScreen::AddressScreen(Program& p, std::shared_ptr<RecordSession> session)
         phoneTypeCombos[i] = new QComboBox(phoneFrame);
         phoneTypeCombos[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         phoneTypeCombos[i]->setEditable(true);
-        limitBox(phoneTypeCombos[i]->lineEdit(), Width::PhoneType);
+        limitBox(phoneTypeCombos[i]->lineEdit(), contactFieldWidth(phoneTypeField(i)));
         phoneTypeCombos[i]->setInsertPolicy(QComboBox::NoInsert);
         // What is typed is stored as typed: no completion from the entries,
         // and without a completer Enter and leaving the box match them
@@ -83,9 +83,9 @@ AddressScreen::AddressScreen(Program& p, std::shared_ptr<RecordSession> session)
         phoneTypeCombos[i]->setCurrentIndex(-1);
         phoneTypeCombos[i]->setEditText(QString());
         phoneTypeCombos[i]->setMinimumContentsLength(7);
-        phoneNumberEdits[i] =
-            makeBox(phoneFrame, QStringLiteral("BrsTxt10_%1").arg(i),
-                    tr("Telephone Number - Up To 20 Characters"), Width::PhoneNum);
+        phoneNumberEdits[i] = makeBox(phoneFrame, QStringLiteral("BrsTxt10_%1").arg(i),
+                                      tr("Telephone Number - Up To 20 Characters"),
+                                      contactFieldWidth(phoneNumberField(i)));
         phoneTypeCombos[i]->setAccessibleName(tr("Telephone %1 Type").arg(i + 1));
         phoneNumberEdits[i]->setAccessibleName(tr("Telephone %1 Number").arg(i + 1));
         phoneGrid->addWidget(phoneTypeCombos[i], 1 + i, 0);
@@ -141,16 +141,15 @@ void AddressScreen::applyState(ScreenState state)
     showScreen2Button->setEnabled(!search);
 }
 
-void AddressScreen::fill(const NARecord& r)
+void AddressScreen::fill(const Contact& c)
 {
-    showText(idEdit, QString::number(r.RecId));
-    showText(nameEdit, trimRightView(r.Name));
-    const QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    showText(idEdit, QString::number(c.id));
+    showText(nameEdit, c.text(ContactField::Name));
     for (int i = 0; i < 4; ++i)
-        showText(addressLineEdits[i], trimRightView(*lines[i]));
+        showText(addressLineEdits[i], c.text(addressLineField(i)));
     for (int i = 0; i < 5; ++i) {
-        showText(phoneTypeCombos[i], trimRightView(r.phoneType(i + 1)));
-        showText(phoneNumberEdits[i], trimRightView(r.phoneNum(i + 1)));
+        showText(phoneTypeCombos[i], c.text(phoneTypeField(i)));
+        showText(phoneNumberEdits[i], c.text(phoneNumberField(i)));
     }
     markUnchanged();
 }

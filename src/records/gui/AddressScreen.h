@@ -16,7 +16,7 @@ public:
 
     int number() const override { return 1; }
     void applyState(ScreenState state) override;
-    void fill(const NARecord& r) override;
+    void fill(const Contact& c) override;
     void clear() override;
 
     QLineEdit* nameEdit = nullptr;

@@ -1,6 +1,6 @@
 #include "records/gui/DetailScreen.h"
 
-#include "platform/Text.h"
+#include "records/RecordFields.h"
 #include "records/gui/AddressScreen.h"
 #include "records/gui/FieldBox.h"
 #include "records/gui/RecordActions.h"
@@ -17,15 +17,6 @@
 
 namespace tavrel {
 
-namespace {
-
-QString linkText(qint16 id)
-{
-    return id == 0 ? QString() : QString::number(id);
-}
-
-} // namespace
-
 DetailScreen::DetailScreen(Program& p, std::shared_ptr<RecordSession> session)
     : RecordScreen(p, std::move(session))
 {
@@ -38,9 +29,9 @@ DetailScreen::DetailScreen(Program& p, std::shared_ptr<RecordSession> session)
     for (int i = 0; i < 2; ++i) {
         auto* label = new QLabel(tr("Key &%1").arg(i + 1), keyFrame);
         label->setObjectName(QStringLiteral("KeyLabel_%1").arg(i));
-        sortKeyEdits[i] =
-            makeBox(keyFrame, QStringLiteral("BrsTxt20_%1").arg(i),
-                    tr("Sort Key %1 - Up To 16 Characters").arg(i + 1), Width::SortKey);
+        sortKeyEdits[i] = makeBox(keyFrame, QStringLiteral("BrsTxt20_%1").arg(i),
+                                  tr("Sort Key %1 - Up To 16 Characters").arg(i + 1),
+                                  contactFieldWidth(sortKeyField(i)));
         label->setBuddy(sortKeyEdits[i]);
         keyRow->addWidget(label);
         keyRow->addWidget(sortKeyEdits[i], 1);
@@ -48,14 +39,16 @@ DetailScreen::DetailScreen(Program& p, std::shared_ptr<RecordSession> session)
 
     auto* mailFrame = new QGroupBox(tr("&E-Mail Address"), this);
     mailFrame->setObjectName(QStringLiteral("EMailFrame"));
-    emailEdit = makeBox(mailFrame, QStringLiteral("BrsTxt21"),
-                        tr("E-Mail Address - Up To 35 Characters"), Width::EMail);
+    emailEdit =
+        makeBox(mailFrame, QStringLiteral("BrsTxt21"), tr("E-Mail Address - Up To 35 Characters"),
+                contactFieldWidth(ContactField::EMail));
     (new QHBoxLayout(mailFrame))->addWidget(emailEdit);
 
     auto* commentFrame = new QGroupBox(tr("C&omments"), this);
     commentFrame->setObjectName(QStringLiteral("CommentsFrame"));
-    commentsEdit = makeBox(commentFrame, QStringLiteral("BrsTxt22"),
-                           tr("Comments - Up To 100 Characters"), Width::Comments);
+    commentsEdit =
+        makeBox(commentFrame, QStringLiteral("BrsTxt22"), tr("Comments - Up To 100 Characters"),
+                contactFieldWidth(ContactField::Comments));
     (new QHBoxLayout(commentFrame))->addWidget(commentsEdit);
 
     auto* linkFrame = new QGroupBox(tr("QuickLinks &To Other N&&A Records"), this);
@@ -94,7 +87,7 @@ DetailScreen::DetailScreen(Program& p, std::shared_ptr<RecordSession> session)
             linkTextEdits[i] = makeBox(linkFrame, QStringLiteral("BrsTxt40_%1").arg(i),
                                        tr("Description Of Other N&A Record - Up To 20 "
                                           "Characters"),
-                                       Width::LinkText);
+                                       contactFieldWidth(linkTextField(i)));
             linkTextEdits[i]->setAccessibleName(tr("QuickLink %1 Description").arg(i + 1));
             grid->addWidget(linkTextEdits[i], 1 + i, 1);
         }
@@ -165,19 +158,19 @@ void DetailScreen::showEvent(QShowEvent* event)
     RecordScreen::showEvent(event);
 }
 
-void DetailScreen::fill(const NARecord& r)
+void DetailScreen::fill(const Contact& c)
 {
     session_->screen2Behind = false;
-    showText(idEdit, QString::number(r.RecId));
-    showText(sortKeyEdits[0], trimRightView(r.SortKey1));
-    showText(sortKeyEdits[1], trimRightView(r.SortKey2));
-    showText(emailEdit, trimRightView(r.EMail));
-    showText(commentsEdit, trimRightView(r.Comments));
+    showText(idEdit, QString::number(c.id));
+    for (int i = 0; i < 2; ++i)
+        showText(sortKeyEdits[i], c.text(sortKeyField(i)));
+    showText(emailEdit, c.text(ContactField::EMail));
+    showText(commentsEdit, c.text(ContactField::Comments));
     for (int i = 0; i < 4; ++i) {
-        showText(linkIdEdits[i], linkText(r.linkId(i + 1)));
-        showText(linkTextEdits[i], trimRightView(r.linkText(i + 1)));
+        showText(linkIdEdits[i], linkIdText(c.linkIds[size_t(i)]));
+        showText(linkTextEdits[i], c.text(linkTextField(i)));
     }
-    showText(linkIdEdits[4], linkText(r.BackLinkId));
+    showText(linkIdEdits[4], linkIdText(c.backLinkId));
     markUnchanged();
 }
 

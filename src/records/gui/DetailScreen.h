@@ -15,7 +15,7 @@ public:
 
     int number() const override { return 2; }
     void applyState(ScreenState state) override;
-    void fill(const NARecord& r) override;
+    void fill(const Contact& c) override;
     void clear() override;
     // Fills the boxes with the record left for this screen while it was hidden.
     void catchUp();

@@ -1,6 +1,7 @@
 #include "records/gui/FieldBox.h"
 
 #include "platform/Text.h"
+#include "records/RecordFields.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -16,17 +17,11 @@ const char* const kOwner = "noticeOwner";
 
 } // namespace
 
-int storedLength(QStringView text)
-{
-    return int(reduceToCp1252(text.toString()).size());
-}
-
 namespace {
 
 // Drops the fewest characters just before `pos` that bring `text` within
-// `allowed` stored characters; returns where the cursor then is. A letter of
-// another alphabet may take several (Щ is stored as Shch), so the count is
-// found by halving rather than one character a byte.
+// `allowed` characters; returns where the cursor then is. The count is found
+// by halving, so a character outside the basic plane goes whole.
 int dropBeforeCursor(QString& text, int pos, int allowed)
 {
     const int at = qBound(0, pos, int(text.size()));
@@ -34,7 +29,7 @@ int dropBeforeCursor(QString& text, int pos, int allowed)
     int low = 0, high = at;
     while (low < high) {
         const int mid = (low + high) / 2;
-        if (storedLength(without(mid)) <= allowed)
+        if (characterCount(without(mid)) <= allowed)
             high = mid;
         else
             low = mid + 1;
@@ -67,13 +62,13 @@ QValidator::State StoredLengthValidator::validate(QString& text, int& pos) const
     // the edit added is dropped, the characters just before the cursor: that
     // is what was just typed or pasted.
     const bool byUser = box_->isModified();
-    const bool cut = byUser && storedLength(text) > qMax(limit_, lastLength_);
+    const bool cut = byUser && characterCount(text) > qMax(limit_, lastLength_);
     if (cut) {
         pos = dropBeforeCursor(text, pos, qMax(limit_, lastLength_));
         if (onCut)
             onCut();
     }
-    lastLength_ = storedLength(text);
+    lastLength_ = characterCount(text);
     if (byUser)
         sayWhatIsStored(text, cut);
     return Acceptable;
@@ -87,7 +82,7 @@ void StoredLengthValidator::sayWhatIsStored(const QString& text, bool cut) const
     if (cut)
         lines << tr("Only %1 characters fit here; the rest was left out.").arg(limit_);
     bool replaced = false;
-    const QString stored = reduceToCp1252(text, &replaced);
+    const QString stored = reduceToCp1252(text, &replaced).left(limit_);
     if (replaced)
         lines << tr("Will be stored as \"%1\".").arg(stored);
     // The note is drawn over the window, where a screen reader does not look:

@@ -9,19 +9,16 @@ class QLineEdit;
 
 namespace tavrel {
 
-// Number of bytes `text` takes in the N&A file: one per character the file
-// holds, a character outside the basic plane (two UTF-16 units) counting once,
-// a letter of another alphabet as many as its Latin spelling has (Щ is Shch).
-int storedLength(QStringView text);
-
-// Keeps what the user types into `box` within `limit` stored characters.
+// Keeps what the user types into `box` within `limit` characters, a
+// character outside the basic plane counting once.
 // Anything typed or pasted beyond the limit is dropped at the insertion point.
 // Text the program sets arrives whole, however long, to be checked where it
 // is used; typing into such a box adds nothing to it.
 //
 // Nothing is dropped or replaced without a word: while the user's text went
-// past the limit, or holds letters the file stores as other letters, a short
-// note under the box says so, and what the file will hold. A drop also calls
+// past the limit, or holds letters the N&A file stores as other letters (the
+// box keeps the person's own spelling), a short note under the box says so,
+// and what the N&A file will hold. A drop also calls
 // onCut (the window beeps).
 class StoredLengthValidator : public QValidator {
     Q_OBJECT
@@ -41,7 +38,7 @@ private:
 
     QLineEdit* box_;
     int limit_;
-    // Stored length of the box's text before the change being validated.
+    // Length of the box's text before the change being validated.
     mutable int lastLength_ = 0;
 };
 

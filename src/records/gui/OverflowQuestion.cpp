@@ -1,8 +1,9 @@
 #include "records/gui/OverflowQuestion.h"
 
+#include "records/FieldOverflow.h"
+#include "records/RecordFields.h"
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
-#include "records/FieldOverflow.h"
 #include "records/gui/RecordScreen.h"
 #include "records/gui/RecordScreens.h"
 
@@ -46,27 +47,29 @@ ScreenFields screenFields(Program& p)
 {
     ScreenFields s;
     if (AddressScreen* one = loadedScreen1(p)) {
-        s.add(OverflowQuestion::tr("Name"), one->nameEdit, Width::Name, 1);
+        s.add(OverflowQuestion::tr("Name"), one->nameEdit, contactFieldWidth(ContactField::Name),
+              1);
         for (int i = 0; i < 4; ++i)
             s.add(OverflowQuestion::tr("Address Line %1").arg(i + 1), one->addressLineEdits[i],
-                  Width::Addr, 1);
+                  contactFieldWidth(addressLineField(i)), 1);
         for (int i = 0; i < 5; ++i) {
             QComboBox* type = one->phoneTypeCombos[i];
             s.add(OverflowQuestion::tr("Telephone %1 Type").arg(i + 1), type->lineEdit(),
-                  Width::PhoneType, 1, type);
+                  contactFieldWidth(phoneTypeField(i)), 1, type);
             s.add(OverflowQuestion::tr("Telephone %1 Number").arg(i + 1), one->phoneNumberEdits[i],
-                  Width::PhoneNum, 1);
+                  contactFieldWidth(phoneNumberField(i)), 1);
         }
     }
     if (DetailScreen* two = loadedScreen2(p)) {
         for (int i = 0; i < 2; ++i)
             s.add(OverflowQuestion::tr("Sort Key %1").arg(i + 1), two->sortKeyEdits[i],
-                  Width::SortKey, 2);
-        s.add(OverflowQuestion::tr("E-Mail Address"), two->emailEdit, Width::EMail, 2);
-        s.add(commentsLabel(), two->commentsEdit, Width::Comments, 2);
+                  contactFieldWidth(sortKeyField(i)), 2);
+        s.add(OverflowQuestion::tr("E-Mail Address"), two->emailEdit,
+              contactFieldWidth(ContactField::EMail), 2);
+        s.add(commentsLabel(), two->commentsEdit, contactFieldWidth(ContactField::Comments), 2);
         for (int i = 0; i < 4; ++i)
             s.add(OverflowQuestion::tr("QuickLink %1 Description").arg(i + 1),
-                  two->linkTextEdits[i], Width::LinkText, 2);
+                  two->linkTextEdits[i], contactFieldWidth(linkTextField(i)), 2);
     }
     return s;
 }

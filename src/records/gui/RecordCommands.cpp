@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
+#include "records/RecordFields.h"
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
 #include "records/gui/OverflowQuestion.h"
@@ -83,7 +84,7 @@ RecordScreen* screenOf(Program& p, int number)
 // Shows the record just read into the buffer.
 void showRead(Program& p, RecordScreen& from)
 {
-    fillScreens(from.session(), p.CurRec);
+    fillScreens(from.session(), contactInBuffer(p));
 }
 
 // Walks to the next (step +1) or previous (step -1) active record, wrapping
@@ -294,16 +295,10 @@ void changeRecord(Program& p, RecordScreen& from)
     }
     if (!settleOverflow(p, from))
         return;
-    NARecord stored;
+    const Contact typed = screensContact(p, n);
     UndoScope undo(p, UndoKind::Change, old);
-    if (n == old) {
-        assembleRecord(p, n);
-        stored = p.CurRec;
-        Put_NA_Rec(p, old + 1);
-    } else {
-        assembleRecord(p, n);
-        stored = p.CurRec;
-        Put_NA_Rec(p, n + 1);
+    const Contact stored = storeContact(p, n, typed);
+    if (n != old) {
         if (old + 1 == p.LastRecNo && n + 1 < p.LastRecNo)
             lowerLastRecNo(p, old);
         noteStoredId(p, n);
@@ -362,8 +357,7 @@ void addRecord(Program& p, RecordScreen& from)
         if (!settleOverflow(p, from))
             return;
         UndoScope undo(p, UndoKind::Add, n);
-        assembleRecord(p, n);
-        Put_NA_Rec(p, n + 1);
+        storeContact(p, n, screensContact(p, n));
         undo.commit();
         stored = true;
         if (!multiple)

@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
+#include "records/RecordFields.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
 #include "store/RecordAccess.h"
@@ -93,7 +94,7 @@ bool RecordPickerDialog::load()
     linesOf(recordList)->fillFromSortedList(p_, [this](qint16 id) -> std::optional<QString> {
         if (!readActive(p_, id))
             return std::nullopt;
-        return pickerLine(id, p_.CurRec.Name);
+        return pickerLine(id, contactInBuffer(p_).text(ContactField::Name));
     });
     clearCurrentLine(recordList);
     p_.ui.setWaitCursor(false);

@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "platform/gui/EscapeKey.h"
 #include "platform/gui/Windows.h"
+#include "records/RecordFields.h"
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
 #include "records/gui/FieldBox.h"
@@ -307,7 +308,7 @@ void RecordScreen::showText(QLineEdit* box, QStringView text)
     // text may be wider than the box, and only then is it moved to the start:
     // moving it costs a good part of what filling the box does.
     const int frameAndMargins = 12;
-    if (storedLength(text) * widestCharWidth() > box->width() - frameAndMargins)
+    if (characterCount(text) * widestCharWidth() > box->width() - frameAndMargins)
         box->setCursorPosition(0);
 }
 

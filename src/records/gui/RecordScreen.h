@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Contact.h"
 #include "store/Program.h"
 
 #include <QHash>
@@ -28,8 +29,9 @@ ScreenState screenState(ScreenMode mode);
 struct RecordSession {
     QPointer<AddressScreen> one;
     QPointer<DetailScreen> two;
-    // The record on display, as last read from or written to the file.
-    NARecord shown = NARecord::blank();
+    // The record on display, as last read from or written to the file, in
+    // the person's own spelling.
+    Contact shown;
     // Screen 2 has yet to show `shown`: browsing fills the hidden screen 2
     // only once it is shown or read.
     bool screen2Behind = false;
@@ -60,7 +62,8 @@ public:
     // Shows this screen, hides the other one and focuses as the mode wants.
     void showInstead();
 
-    virtual void fill(const NARecord& r) = 0;
+    // Shows `c` in this screen's boxes.
+    virtual void fill(const Contact& c) = 0;
     virtual void clear() = 0;
 
     // Takes what the boxes show now as the record's own text: typing after
@@ -117,9 +120,9 @@ private:
     QHash<const QComboBox*, QString> shownChoices_;
 };
 
-// Shows `stored`, a record exactly as the file holds it, on both screens of
-// `session`.
-void fillScreens(RecordSession& session, const NARecord& stored);
+// Shows `stored`, a record as the file and the kept spellings hold it, on
+// both screens of `session`.
+void fillScreens(RecordSession& session, const Contact& stored);
 
 // The loaded screens of `p`, or nullptr.
 AddressScreen* loadedScreen1(Program& p);

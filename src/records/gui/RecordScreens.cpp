@@ -3,8 +3,10 @@
 #include "exchange/Import.h"
 #include "platform/Text.h"
 #include "platform/gui/Windows.h"
+#include "records/RecordFields.h"
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
+#include "store/ContactAccess.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,12 +15,6 @@
 namespace tavrel {
 
 namespace {
-
-// The record as the file holds it: every field at its width, in the code page.
-NARecord asStored(const NARecord& r)
-{
-    return NARecord::fromBytes(r.toBytes());
-}
 
 // Both screens, loading them (hidden) when they are not loaded yet.
 std::pair<AddressScreen*, DetailScreen*> loadScreens(Program& p)
@@ -66,7 +62,7 @@ void showRecordScreens(Program& p)
     one->showInstead();
 }
 
-void fillScreens(RecordSession& session, const NARecord& stored)
+void fillScreens(RecordSession& session, const Contact& stored)
 {
     session.shown = stored;
     if (session.one)
@@ -82,55 +78,47 @@ void fillScreens(RecordSession& session, const NARecord& stored)
 void fillScreen1(Program& p)
 {
     if (AddressScreen* one = loadedScreen1(p)) {
-        one->fill(p.CurRec);
-        one->session().shown = asStored(p.CurRec);
+        one->session().shown = contactInBuffer(p);
+        one->fill(one->session().shown);
     }
 }
 
 void fillScreen2(Program& p)
 {
     if (DetailScreen* two = loadedScreen2(p)) {
-        two->fill(p.CurRec);
-        two->session().shown = asStored(p.CurRec);
+        two->session().shown = contactInBuffer(p);
+        two->fill(two->session().shown);
     }
 }
 
-void assembleRecord(Program& p, int id)
+Contact screensContact(Program& p, int id)
 {
     AddressScreen* one = loadedScreen1(p);
     DetailScreen* two = loadedScreen2(p);
-    NARecord& r = p.CurRec;
-    r.RecStatus = QStringLiteral("CRVN");
-    r.RecId = qint16(id);
+    Contact c = decodeContact(p.CurRec);
+    c.id = id;
+    c.active = true;
     if (one) {
-        r.Name = one->nameEdit->text();
-        r.AddrLine1 = one->addressLineEdits[0]->text();
-        r.AddrLine2 = one->addressLineEdits[1]->text();
-        r.AddrLine3 = one->addressLineEdits[2]->text();
-        r.AddrLine4 = one->addressLineEdits[3]->text();
+        c.text(ContactField::Name) = one->nameEdit->text();
+        for (int i = 0; i < 4; ++i)
+            c.text(addressLineField(i)) = one->addressLineEdits[i]->text();
         for (int i = 0; i < 5; ++i) {
-            r.phoneType(i + 1) = one->phoneTypeCombos[i]->currentText();
-            r.phoneNum(i + 1) = one->phoneNumberEdits[i]->text();
+            c.text(phoneTypeField(i)) = one->phoneTypeCombos[i]->currentText();
+            c.text(phoneNumberField(i)) = one->phoneNumberEdits[i]->text();
         }
     }
     if (two) {
-        r.Comments = two->commentsEdit->text();
-        r.SortKey1 = two->sortKeyEdits[0]->text();
-        r.SortKey2 = two->sortKeyEdits[1]->text();
-        r.EMail = two->emailEdit->text();
-        auto linkValue = [](const QString& t) -> qint16 {
-            if (t.isEmpty())
-                return 0;
-            return qint16(qBound(-32768LL, leadingInteger(t), 32767LL));
-        };
+        c.text(ContactField::Comments) = two->commentsEdit->text();
+        for (int i = 0; i < 2; ++i)
+            c.text(sortKeyField(i)) = two->sortKeyEdits[i]->text();
+        c.text(ContactField::EMail) = two->emailEdit->text();
         for (int i = 0; i < 4; ++i) {
-            r.linkText(i + 1) = two->linkTextEdits[i]->text();
-            r.linkId(i + 1) = linkValue(boxText(two->linkIdEdits[i]));
+            c.text(linkTextField(i)) = two->linkTextEdits[i]->text();
+            c.linkIds[size_t(i)] = linkIdValue(boxText(two->linkIdEdits[i]));
         }
-        r.BackLinkId = linkValue(boxText(two->linkIdEdits[4]));
+        c.backLinkId = linkIdValue(boxText(two->linkIdEdits[4]));
     }
-    // Cut and pad as the file will hold it, so the buffer is what gets stored.
-    r = asStored(r);
+    return c;
 }
 
 void offerSortKeys(Program& p)
@@ -207,30 +195,34 @@ void closeRecordScreens(Program& p)
     unloadWindow(two);
 }
 
-NARecord recordOnDisplay(Program& p)
+Contact contactOnDisplay(Program& p)
 {
     if (AddressScreen* one = loadedScreen1(p))
         return one->session().shown;
     if (DetailScreen* two = loadedScreen2(p))
         return two->session().shown;
-    return NARecord::blank();
+    return decodeContact(NARecord::blank());
 }
 
-QString nameAndAddressText(const NARecord& r)
+NARecord recordOnDisplay(Program& p)
 {
-    QString out;
-    for (const QString* f : {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4})
-        out += cp1252ToUnicode(fixedField(*f, Width::Addr)) + QLatin1Char('\n');
-    return out;
+    if (!loadedScreen1(p) && !loadedScreen2(p))
+        return NARecord::blank();
+    return NARecord::fromBytes(encodeContact(contactOnDisplay(p)).record.toBytes());
+}
+
+void copyNameAndAddress(Program& p, const Contact& c)
+{
+    p.clipboard.clear();
+    p.clipboard.setText(nameAndAddressText(c));
+    p.ui.messageBox(QCoreApplication::translate("tavrel::RecordScreens",
+                                                "Name And Address Copied To Windows Clipboard."),
+                    kTitle, Ui::Buttons::Ok);
 }
 
 void copyNameAndAddress(Program& p, const NARecord& r)
 {
-    p.clipboard.clear();
-    p.clipboard.setText(nameAndAddressText(r));
-    p.ui.messageBox(QCoreApplication::translate("tavrel::RecordScreens",
-                                                "Name And Address Copied To Windows Clipboard."),
-                    kTitle, Ui::Buttons::Ok);
+    copyNameAndAddress(p, contactOf(p, r.RecId, r));
 }
 
 } // namespace tavrel

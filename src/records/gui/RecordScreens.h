@@ -2,6 +2,7 @@
 
 class QWidget;
 
+#include "store/Contact.h"
 #include "store/NARecord.h"
 
 namespace tavrel {
@@ -18,12 +19,14 @@ class Program;
 // and hides screen 2.
 void showRecordScreens(Program& p);
 
-// Copy the current record into screen 1 / screen 2 (and remember it as the
-// record on display, which the clipboard copy uses).
+// Copy the current record into screen 1 / screen 2, in the person's own
+// spelling (and remember it as the record on display, which the clipboard
+// copy uses).
 void fillScreen1(Program& p);
 void fillScreen2(Program& p);
-// Builds the current record from both screens with RecId `id`.
-void assembleRecord(Program& p, int id);
+// The contact both screens show now, as record `id`: every box's text as
+// typed; what no box shows (the spare values) comes from the current record.
+Contact screensContact(Program& p, int id);
 // Fills the empty sort key boxes with the keys the import would make from the
 // name box, so the person sees them before the record is stored.
 void offerSortKeys(Program& p);
@@ -40,13 +43,14 @@ bool recordScreensLoaded(Program& p);
 // Unloads both screens.
 void closeRecordScreens(Program& p);
 
-// The record on display, as last read from or written to the file.
+// The record on display, as last read from or written to the file: as the
+// file holds it, and in the person's own spelling.
 NARecord recordOnDisplay(Program& p);
+Contact contactOnDisplay(Program& p);
 
-// Name and the four address lines at their full 35-character width, each
-// followed by a line feed: 180 characters.
-QString nameAndAddressText(const NARecord& r);
-// Puts that text on the clipboard and says so.
+// Puts the name and address (nameAndAddressText) on the clipboard and says so.
+void copyNameAndAddress(Program& p, const Contact& c);
+// The same for a record as the file holds it, in the spelling kept for it.
 void copyNameAndAddress(Program& p, const NARecord& r);
 
 } // namespace tavrel

@@ -1,5 +1,6 @@
 #include "records/gui/RecordUndo.h"
 
+#include "records/RecordFields.h"
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
 #include "records/gui/RecordScreen.h"
@@ -67,7 +68,7 @@ void showWhatTheFileHolds(Program& p, RecordScreen& from, const UndoStep& step)
             continue;
         Get_NA_Rec(p, id + 1);
         p.CurId = qint16(id);
-        fillScreens(from.session(), p.CurRec);
+        fillScreens(from.session(), contactInBuffer(p));
         return;
     }
 }
