@@ -434,7 +434,11 @@ void patchAddress(QList<Unit>& units, const QByteArray& record, VCardVersion ver
                   const QByteArray& eol)
 {
     const QByteArray card = joined(units);
-    const QStringList held = addressOf(recordFromCard(card));
+    // A line the record holds without the card's spelling compares as it holds it.
+    const auto heldBy = [&record](const QByteArray& c) {
+        return addressOf(withSpellingsLike(recordFromCard(c), record));
+    };
+    const QStringList held = heldBy(card);
     const QStringList now = addressOf(record);
     if (held == now)
         return;
@@ -444,8 +448,7 @@ void patchAddress(QList<Unit>& units, const QByteArray& record, VCardVersion ver
         return;
     }
     QList<Unit> patched = units;
-    if (patchParts(patched, a, held, now, eol) &&
-        addressOf(recordFromCard(joined(patched))) == now) {
+    if (patchParts(patched, a, held, now, eol) && heldBy(joined(patched)) == now) {
         units = patched;
         return;
     }

@@ -263,21 +263,16 @@ void setOrAdd(QList<Unit>& units, const char* name, const QByteArray& rawValue,
 // The card's new text for a record's field that changed here: the person's
 // own spelling where the record keeps one (whole, so nothing of the card's is
 // put back after it), else what the record holds, as editedText tells; nothing
-// when the card says it already. A field that holds the transliteration of
-// the card's text but no longer keeps the card's spelling was written in
-// those letters here, so they go up.
+// when the card says it already. A record that holds the card's text
+// transliterated without its spelling leaves the card alone, so a spelling
+// lost here never reduces the card.
 std::optional<QString> changedText(const QString& server, const QByteArray& record,
                                    ContactField field, int width, bool multiLine = false)
 {
     const FieldTexts own = spellingsOf(record);
     if (const auto it = own.find(field); it != own.end())
         return it->second == trimRight(server) ? std::nullopt : std::optional(it->second);
-    const QString now = trimRight(syncContact(record).text(field));
-    const std::optional<QString> edited = editedText(server, now, width, multiLine);
-    const QString theirs = trimRight(withoutControls(server, multiLine));
-    if (!edited && reduceToCp1252(theirs) != theirs && theirs.size() <= width)
-        return now;
-    return edited;
+    return editedText(server, syncContact(record).text(field), width, multiLine);
 }
 
 // FN takes the new name; N changes only in the parts the new name splits

@@ -169,6 +169,21 @@ void Pass::storeHere(int id, const QByteArray& record)
     usedIds.insert(id);
 }
 
+// A record that reads as a card new there but keeps none of the card's
+// spellings (a download cut short before they were kept) takes them now.
+void Pass::adoptSpellings(int id, const QByteArray& view)
+{
+    const QByteArray bytes = recordPart(local.value(id));
+    const NARecord r = NARecord::fromBytes(bytes);
+    FieldTexts originals = spellingsOf(view);
+    std::erase_if(originals, [&r](const auto& o) { return !originalsMatch({o}, r); });
+    if (originals.empty() || !spellingsOf(local.value(id)).empty())
+        return;
+    p.Spellings.keep(id, bytes, originals);
+    saveSpellings(p);
+    local.insert(id, spelledRecord(bytes, originals));
+}
+
 int Pass::freeId() const
 {
     for (int id = 1; id <= kMaxId; ++id)

@@ -79,6 +79,14 @@ Contact syncContact(const QByteArray& synced)
     return decodeContact(NARecord::fromBytes(recordPart(synced)), spellingsOf(synced));
 }
 
+QByteArray withSpellingsLike(const QByteArray& view, const QByteArray& record)
+{
+    const FieldTexts kept = spellingsOf(record);
+    FieldTexts own = spellingsOf(view);
+    std::erase_if(own, [&kept](const auto& entry) { return !kept.contains(entry.first); });
+    return spelledRecord(view, own);
+}
+
 QByteArray spellingBytes(const QByteArray& synced, SyncField f)
 {
     QByteArray out;

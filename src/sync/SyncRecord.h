@@ -22,6 +22,11 @@ FieldTexts spellingsOf(const QByteArray& synced);
 // The contact the synced record stands for: its texts in the person's spelling.
 Contact syncContact(const QByteArray& synced);
 
+// `view` keeping only the spellings of fields that `record` keeps one for:
+// the card as a record without the others reads it, so a record stored
+// without a spelling compares with the card's text as it holds it.
+QByteArray withSpellingsLike(const QByteArray& view, const QByteArray& record);
+
 // The spelling entries of the record's fields that make up `f`, as a synced
 // record carries them; and the record with those of `f` replaced.
 QByteArray spellingBytes(const QByteArray& synced, SyncField f);

@@ -4,8 +4,9 @@
 #include "BookSyncFixture.h"
 #include "platform/Text.h"
 #include "store/ContactAccess.h"
+#include "store/OriginalSpellings.h"
 
-#include <QRegularExpression>
+#include <QFile>
 
 using namespace tavrel;
 using namespace tavrel::test;
@@ -197,6 +198,42 @@ TEST_F(SpellingSync, AChangeOfSpellingAloneGoesUpAndSettles)
     auto second = program({});
     sync(*second);
     EXPECT_NE(idNamed(*second, fixed), 0);
+}
+
+// A download cut short after the record was written but before its spelling
+// and its entry were kept: the next sync pairs the record with its card and
+// takes the card's spelling, with nothing stored twice or sent back.
+TEST_F(SpellingSync, ADownloadCutShortTakesTheCardsSpellingWhenPaired)
+{
+    CardDavClient other(settings());
+    QString etag;
+    ASSERT_TRUE(
+        other
+            .putNew(CardDavClient::memberUrl(book, QStringLiteral("david.vcf")),
+                    foreignCard(QStringLiteral("david"), kDavid, QStringLiteral("כהן;דוד;;;")),
+                    etag)
+            .ok());
+    auto here = program({});
+    sync(*here);
+    const auto cards = served();
+    ASSERT_NE(idNamed(*here, kDavid), 0);
+
+    // What a kill leaves: the record, no spelling, no entry.
+    here->p().Spellings = OriginalSpellings();
+    QFile::remove(here->dir() + QStringLiteral("/tvlspell.dat"));
+    SyncState state = *loadSyncState(*here->files, nullptr);
+    state.entries.clear();
+    state.token.clear();
+    saveSyncState(*here->files, state);
+    ASSERT_EQ(idNamed(*here, kDavid), 0);
+
+    EXPECT_EQ(counts(sync(*here)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_NE(idNamed(*here, kDavid), 0);
+    EXPECT_EQ(here->p().LastRecNo, 2) << "one record, not a second copy";
+    EXPECT_EQ(served(), cards);
+    OriginalSpellings onDisk;
+    onDisk.load(*here->files);
+    EXPECT_EQ(onDisk.size(), 1);
 }
 
 } // namespace
