@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/OutputFile.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -12,30 +13,37 @@
 
 namespace tavrel {
 
-Entry entryFromRecord(const NARecord& r, int id)
+Entry entryFromContact(const Contact& c, int id)
 {
+    const auto text = [&c](ContactField f) { return trimRight(c.text(f)); };
     Entry e;
     e.sourceId = id;
-    e.name = trimRight(r.Name);
-    e.address = {trimRight(r.AddrLine1), trimRight(r.AddrLine2), trimRight(r.AddrLine3),
-                 trimRight(r.AddrLine4)};
+    e.name = text(ContactField::Name);
+    e.address = {text(ContactField::AddrLine1), text(ContactField::AddrLine2),
+                 text(ContactField::AddrLine3), text(ContactField::AddrLine4)};
     while (!e.address.isEmpty() && e.address.last().isEmpty())
         e.address.removeLast();
-    for (int i = 1; i <= 5; ++i) {
-        const QString label = trimRight(r.phoneType(i));
-        const QString number = trimRight(r.phoneNum(i));
+    for (int i = 0; i < 5; ++i) {
+        const QString label = text(ContactField(int(ContactField::PhoneType1) + 2 * i));
+        const QString number = text(ContactField(int(ContactField::PhoneNum1) + 2 * i));
         if (!label.isEmpty() || !number.isEmpty())
-            e.phones << ExchangePhone{label, number, i};
+            e.phones << ExchangePhone{label, number, i + 1};
     }
-    if (const QString mail = trimRight(r.EMail); !mail.isEmpty())
+    if (const QString mail = text(ContactField::EMail); !mail.isEmpty())
         e.emails << mail;
-    e.comments = trimRight(r.Comments);
-    e.sortKey1 = trimRight(r.SortKey1);
-    e.sortKey2 = trimRight(r.SortKey2);
-    for (int i = 1; i <= 4; ++i)
-        e.links[size_t(i - 1)] = {r.linkId(i), trimRight(r.linkText(i))};
-    e.backLinkId = r.BackLinkId;
+    e.comments = text(ContactField::Comments);
+    e.sortKey1 = text(ContactField::SortKey1);
+    e.sortKey2 = text(ContactField::SortKey2);
+    for (int i = 0; i < 4; ++i)
+        e.links[size_t(i)] = {c.linkIds[size_t(i)],
+                              text(ContactField(int(ContactField::LinkText1) + i))};
+    e.backLinkId = c.backLinkId;
     return e;
+}
+
+Entry entryFromRecord(const NARecord& r, int id)
+{
+    return entryFromContact(decodeContact(r), id);
 }
 
 QString recordUid(const Program& p, int id)
@@ -73,7 +81,8 @@ QList<Entry> exportEntries(Program& p, const QString& mailList)
         const int id = recNo - 1;
         if (!isActive(p.CurRec, id) || (!only.isEmpty() && only.at(id - 1) != '1'))
             return true;
-        Entry e = entryFromRecord(p.CurRec, id);
+        // The person's own spelling goes out where the file holds a transliteration.
+        Entry e = entryFromContact(contactOf(p, id, p.CurRec), id);
         for (const List& l : lists)
             if (l.flags.at(id - 1) == '1')
                 e.lists << l.title;

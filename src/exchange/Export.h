@@ -2,6 +2,7 @@
 
 #include "exchange/Csv.h"
 #include "exchange/Entry.h"
+#include "store/Contact.h"
 #include "store/NARecord.h"
 
 #include <QByteArray>
@@ -22,6 +23,8 @@ struct ExportOptions {
         mailList; // a list file ("tvlmail.abc") to export its members only; empty: the whole file
 };
 
+// The contact as an entry: its texts as they are, lines and telephones in place.
+Entry entryFromContact(const Contact& contact, int id);
 // The record as an entry: fields without their padding, lines and telephones in place.
 Entry entryFromRecord(const NARecord& record, int id);
 // The active records (of the whole file, or the members of a mailing list) in

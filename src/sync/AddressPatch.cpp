@@ -4,6 +4,7 @@
 #include "exchange/Tables.h"
 #include "store/NARecord.h"
 #include "sync/CardMapping.h"
+#include "sync/SyncRecord.h"
 
 namespace tavrel {
 
@@ -29,11 +30,14 @@ struct CardAddress {
     bool consistent = false;      // the lines read the way the record holds them
 };
 
+// The record's address lines, in the person's own spelling where it keeps one.
 QStringList addressOf(const QByteArray& record)
 {
-    const NARecord r = NARecord::fromBytes(record);
-    QStringList lines{trimRight(r.AddrLine1), trimRight(r.AddrLine2), trimRight(r.AddrLine3),
-                      trimRight(r.AddrLine4)};
+    const Contact c = syncContact(record);
+    QStringList lines;
+    for (ContactField f : {ContactField::AddrLine1, ContactField::AddrLine2,
+                           ContactField::AddrLine3, ContactField::AddrLine4})
+        lines << trimRight(c.text(f));
     while (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
@@ -139,7 +143,7 @@ CardAddress cardAddress(const QList<Unit>& units)
     a.headLines = int(head.size());
     a.lines = head + first;
     // The record's lines must be these lines as it holds them, or nothing can be told apart.
-    const QStringList held = addressOf(recordFromCard(card));
+    const QStringList held = addressOf(recordPart(recordFromCard(card)));
     a.consistent = sameStart;
     for (int i = 0; i < 4 && a.consistent; ++i)
         a.consistent = trimRight(heldText(a.lines.value(i).text, Width::Addr)) == held.value(i);
@@ -430,7 +434,11 @@ void patchAddress(QList<Unit>& units, const QByteArray& record, VCardVersion ver
                   const QByteArray& eol)
 {
     const QByteArray card = joined(units);
-    const QStringList held = addressOf(recordFromCard(card));
+    // A line the record holds without the card's spelling compares as it holds it.
+    const auto heldBy = [&record](const QByteArray& c) {
+        return addressOf(withSpellingsLike(recordFromCard(c), record));
+    };
+    const QStringList held = heldBy(card);
     const QStringList now = addressOf(record);
     if (held == now)
         return;
@@ -440,8 +448,7 @@ void patchAddress(QList<Unit>& units, const QByteArray& record, VCardVersion ver
         return;
     }
     QList<Unit> patched = units;
-    if (patchParts(patched, a, held, now, eol) &&
-        addressOf(recordFromCard(joined(patched))) == now) {
+    if (patchParts(patched, a, held, now, eol) && heldBy(joined(patched)) == now) {
         units = patched;
         return;
     }

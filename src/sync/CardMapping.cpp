@@ -8,6 +8,7 @@
 #include "store/RecordAccess.h"
 #include "sync/AddressPatch.h"
 #include "sync/CardLines.h"
+#include "sync/SyncRecord.h"
 
 #include "exchange/Tables.h"
 #include "platform/Text.h"
@@ -210,10 +211,13 @@ void replacePhone(QList<Unit>& units, const QByteArray& record, int slot, const 
             }
         }
     }
-    const NARecord r = NARecord::fromBytes(record);
+    const Contact c = syncContact(record);
     Entry e;
     e.name = QStringLiteral("x");
-    const QString label = r.phoneType(slot).trimmed(), number = r.phoneNum(slot).trimmed();
+    const QString label = c.text(ContactField(int(ContactField::PhoneType1) + 2 * (slot - 1)))
+                              .trimmed(),
+                  number =
+                      c.text(ContactField(int(ContactField::PhoneNum1) + 2 * (slot - 1))).trimmed();
     if (label.isEmpty() && number.isEmpty())
         return;
     e.phones << ExchangePhone{label, number, slot};
@@ -256,11 +260,28 @@ void setOrAdd(QList<Unit>& units, const char* name, const QByteArray& rawValue,
         units.insert(endIndex(units), unitFrom(name, rawValue, eol));
 }
 
+// The card's new text for a record's field that changed here: the person's
+// own spelling where the record keeps one (whole, so nothing of the card's is
+// put back after it), else what the record holds, as editedText tells; nothing
+// when the card says it already. A record that holds the card's text
+// transliterated without its spelling leaves the card alone, so a spelling
+// lost here never reduces the card.
+std::optional<QString> changedText(const QString& server, const QByteArray& record,
+                                   ContactField field, int width, bool multiLine = false)
+{
+    const FieldTexts own = spellingsOf(record);
+    if (const auto it = own.find(field); it != own.end())
+        return it->second == trimRight(server) ? std::nullopt : std::optional(it->second);
+    return editedText(server, syncContact(record).text(field), width, multiLine);
+}
+
 // FN takes the new name; N changes only in the parts the new name splits
 // into differently, and an organisation's card renames its ORG with it.
-void patchName(QList<Unit>& units, const Entry& server, const NARecord& r, const QByteArray& eol)
+void patchName(QList<Unit>& units, const Entry& server, const QByteArray& record,
+               const QByteArray& eol)
 {
-    const std::optional<QString> name = editedText(server.name, r.Name, Width::Name);
+    const std::optional<QString> name =
+        changedText(server.name, record, ContactField::Name, Width::Name);
     if (!name)
         return;
     setOrAdd(units, "FN", escapedText(*name), eol);
@@ -280,7 +301,8 @@ void patchName(QList<Unit>& units, const Entry& server, const NARecord& r, const
         return;
     }
     const NameParts before = splitName(server.name, server.sortKey1);
-    const NameParts after = splitName(*name, trimRight(r.SortKey1));
+    const NameParts after =
+        splitName(*name, trimRight(syncContact(record).text(ContactField::SortKey1)));
     const QString NameParts::*const parts[] = {&NameParts::family, &NameParts::given,
                                                &NameParts::additional, &NameParts::prefix,
                                                &NameParts::suffix};
@@ -300,9 +322,11 @@ void patchName(QList<Unit>& units, const Entry& server, const NARecord& r, const
         setOrAdd(units, "N", c.join(';'), eol);
 }
 
-void patchEmail(QList<Unit>& units, const Entry& server, const NARecord& r, const QByteArray& eol)
+void patchEmail(QList<Unit>& units, const Entry& server, const QByteArray& record,
+                const QByteArray& eol)
 {
-    const std::optional<QString> mail = editedText(server.emails.value(0), r.EMail, Width::EMail);
+    const std::optional<QString> mail =
+        changedText(server.emails.value(0), record, ContactField::EMail, Width::EMail);
     if (!mail)
         return;
     const qsizetype at = firstIndex(units, "EMAIL");
@@ -321,16 +345,22 @@ void patchEmail(QList<Unit>& units, const Entry& server, const NARecord& r, cons
 // alone fills the comment, only it changes (with the rest the comment could
 // not hold put back, see editedText); when the comment shows more than one
 // NOTE, the edited text with what followed replaces them all.
-void patchNote(QList<Unit>& units, const Entry& server, const NARecord& r, const QByteArray& eol)
+void patchNote(QList<Unit>& units, const Entry& server, const QByteArray& record,
+               const QByteArray& eol)
 {
     const std::optional<QString> whole =
-        editedText(server.comments, r.Comments, Width::Comments, true);
+        changedText(server.comments, record, ContactField::Comments, Width::Comments, true);
     if (!whole)
         return;
     const qsizetype first = firstIndex(units, "NOTE");
     const QString own = first < 0 ? QString() : unescapedText(rawValueOf(units.at(first)));
     if (first >= 0 && heldText(own, Width::Comments, true).size() == Width::Comments) {
-        const QString note = editedText(own, r.Comments, Width::Comments, true).value_or(own);
+        const QString note =
+            (spellingsOf(record).count(ContactField::Comments)
+                 ? changedText(own, record, ContactField::Comments, Width::Comments, true)
+                 : editedText(own, syncContact(record).text(ContactField::Comments),
+                              Width::Comments, true))
+                .value_or(own);
         if (note.isEmpty())
             units.removeAt(first);
         else
@@ -348,7 +378,8 @@ void patchNote(QList<Unit>& units, const Entry& server, const NARecord& r, const
 
 Entry entryForCard(const QByteArray& record)
 {
-    Entry e = entryFromRecord(NARecord::fromBytes(record), 0);
+    // The card says what the person wrote, not the record's transliteration.
+    Entry e = entryFromContact(syncContact(record), 0);
     e.sourceId = 0;
     e.links = {};
     e.backLinkId = 0;
@@ -376,39 +407,43 @@ QString syncFieldName(SyncField f)
 QByteArray fieldBytes(const QByteArray& record, SyncField f)
 {
     const Span s = spanOf(f);
-    return record.mid(s.offset, s.width);
+    return record.mid(s.offset, s.width) + spellingBytes(record, f);
 }
 
 void setFieldBytes(QByteArray& record, SyncField f, const QByteArray& value)
 {
     const Span s = spanOf(f);
-    record.replace(s.offset, s.width, value.leftJustified(s.width, ' ', true));
+    record.replace(s.offset, s.width, value.left(s.width).leftJustified(s.width, ' ', true));
+    record = withSpellingBytes(record, f, value.mid(s.width));
 }
 
 QString fieldText(const QByteArray& record, SyncField f)
 {
-    const NARecord r = NARecord::fromBytes(record);
+    const Contact c = syncContact(record);
+    const auto text = [&c](ContactField field) { return c.text(field).trimmed(); };
     switch (f) {
     case SyncField::Name:
-        return r.Name.trimmed();
+        return text(ContactField::Name);
     case SyncField::Address: {
-        QStringList lines{r.AddrLine1.trimmed(), r.AddrLine2.trimmed(), r.AddrLine3.trimmed(),
-                          r.AddrLine4.trimmed()};
+        QStringList lines{text(ContactField::AddrLine1), text(ContactField::AddrLine2),
+                          text(ContactField::AddrLine3), text(ContactField::AddrLine4)};
         while (!lines.isEmpty() && lines.last().isEmpty())
             lines.removeLast();
         return lines.join(QStringLiteral(" / "));
     }
     case SyncField::EMail:
-        return r.EMail.trimmed();
+        return text(ContactField::EMail);
     case SyncField::Comments:
-        return r.Comments.trimmed();
+        return text(ContactField::Comments);
     case SyncField::SortKey1:
-        return r.SortKey1.trimmed();
+        return text(ContactField::SortKey1);
     case SyncField::SortKey2:
-        return r.SortKey2.trimmed();
+        return text(ContactField::SortKey2);
     default: {
-        const int slot = phoneSlot(f);
-        return (r.phoneType(slot).trimmed() + ' ' + r.phoneNum(slot).trimmed()).trimmed();
+        const int at = 2 * (phoneSlot(f) - 1);
+        return (text(ContactField(int(ContactField::PhoneType1) + at)) + ' ' +
+                text(ContactField(int(ContactField::PhoneNum1) + at)))
+            .trimmed();
     }
     }
 }
@@ -422,10 +457,12 @@ QByteArray recordFromCard(const QByteArray& card)
     // the record takes only what its own fields hold.
     entry.emails = entry.emails.mid(0, 1);
     entry.birthday.clear();
-    NARecord r = planRecord(entry, OverflowChoice::CutAndLog).record;
+    const PlannedRecord planned = planRecord(entry, OverflowChoice::CutAndLog);
+    NARecord r = planned.record;
     r.RecStatus = kActive;
     r.RecId = 0;
-    return r.toBytes();
+    // The names and address lines the code page cannot hold keep the card's spelling.
+    return spelledRecord(r.toBytes(), planned.originals);
 }
 
 QByteArray cardFromRecord(const QByteArray& record, const QString& uid)
@@ -460,7 +497,6 @@ QByteArray patchCard(const QByteArray& card, const QByteArray& record,
     const QList<Unit> fresh =
         unitsOf(writeVCards({entryForCard(record)}, version, [&uid](int) { return uid; }));
     const Entry server = readVCards(card).entries.value(0);
-    const NARecord r = NARecord::fromBytes(record);
     const QByteArray held = recordFromCard(card);
     for (SyncField f : changed) {
         // A field that holds what the card gives it leaves the card's lines alone.
@@ -468,16 +504,16 @@ QByteArray patchCard(const QByteArray& card, const QByteArray& record,
             continue;
         switch (f) {
         case SyncField::Name:
-            patchName(units, server, r, eol);
+            patchName(units, server, record, eol);
             break;
         case SyncField::Address:
             patchAddress(units, record, version, eol);
             break;
         case SyncField::EMail:
-            patchEmail(units, server, r, eol);
+            patchEmail(units, server, record, eol);
             break;
         case SyncField::Comments:
-            patchNote(units, server, r, eol);
+            patchNote(units, server, record, eol);
             break;
         case SyncField::SortKey1: {
             // Our own key line wins over SORT-STRING when a card has both.
@@ -487,10 +523,12 @@ QByteArray patchCard(const QByteArray& card, const QByteArray& record,
                     : "SORT-STRING";
             QList<Unit> line = named(fresh, {"SORT-STRING", "X-TAVREL-SORT-KEY1"});
             if (version == VCardVersion::V40 && line.isEmpty() &&
-                !NARecord::fromBytes(record).SortKey1.trimmed().isEmpty())
+                !syncContact(record).text(ContactField::SortKey1).trimmed().isEmpty())
                 line << unitOf(
                     "X-TAVREL-SORT-KEY1:" +
-                    escapeVCardText(NARecord::fromBytes(record).SortKey1.trimmed()).toUtf8() + eol);
+                    escapeVCardText(syncContact(record).text(ContactField::SortKey1).trimmed())
+                        .toUtf8() +
+                    eol);
             for (Unit& u : line)
                 u = unitOf(own + unfolded(u.raw).mid(u.name.size()) + eol);
             replaceFirst(units, own, line, true, eol);

@@ -1,5 +1,6 @@
 // What a sync does with each card and record, and the deletion guard.
 #include "sync/SyncPassSteps.h"
+#include "sync/SyncRecord.h"
 
 namespace tavrel::syncpass {
 
@@ -66,11 +67,13 @@ void Pass::pairNewOnBothSides()
     QMultiHash<QByteArray, int> unclaimed;
     for (auto it = local.cbegin(); it != local.cend(); ++it)
         if (!claimed.contains(it.key()))
-            unclaimed.insert(contentDigest(it.value()), it.key());
+            unclaimed.insert(contentDigest(recordPart(it.value())), it.key());
     QList<DavCard> stillNew;
     for (const DavCard& card : std::as_const(newThere)) {
+        // The file's bytes decide: a spelling may not have been kept yet.
+        const QByteArray view = recordFromCard(card.data);
         int pairId = 0;
-        for (int id : unclaimed.values(contentDigest(recordFromCard(card.data))))
+        for (int id : unclaimed.values(contentDigest(recordPart(view))))
             if (!claimed.contains(id) && (!pairId || id < pairId))
                 pairId = id;
         if (!pairId) {
@@ -78,6 +81,7 @@ void Pass::pairNewOnBothSides()
             continue;
         }
         claimed.insert(pairId);
+        adoptSpellings(pairId, view);
         fetchLater(card.href, false);
         const SyncEntry& e = st.entries.emplace_back(entryFor(pairId, card));
         noteEntry(e);

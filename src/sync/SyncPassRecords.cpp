@@ -1,7 +1,10 @@
 // Which record here is each entry's, and the records a sync writes.
+#include "store/ContactAccess.h"
+#include "store/OriginalSpellings.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 #include "sync/SyncPassSteps.h"
+#include "sync/SyncRecord.h"
 
 #include <QCryptographicHash>
 
@@ -42,8 +45,11 @@ QByteArray contentDigest(const QByteArray& record)
 void Pass::readRecords()
 {
     readAscending(p, 2, p.LastRecNo, [this](int recNo) {
-        if (isActive(p.CurRec, recNo - 1))
-            local.insert(recNo - 1, p.CurRec.toBytes());
+        if (!isActive(p.CurRec, recNo - 1))
+            return true;
+        // With the person's own spelling of what the record holds transliterated.
+        const QByteArray bytes = p.CurRec.toBytes();
+        local.insert(recNo - 1, spelledRecord(bytes, p.Spellings.originalsFor(recNo - 1, bytes)));
         return true;
     });
     for (auto it = local.cbegin(); it != local.cend(); ++it)
@@ -147,12 +153,35 @@ void Pass::storeHere(int id, const QByteArray& record)
     NARecord r = NARecord::fromBytes(record);
     r.RecStatus = kActive;
     r.RecId = qint16(id);
+    // Only spellings of what the record holds (a damaged state could say otherwise).
+    FieldTexts originals = spellingsOf(record);
+    std::erase_if(originals, [&r](const auto& o) { return !originalsMatch({o}, r); });
     p.CurRec = r;
     endUndoHistory(p, BulkChange::Sync);
-    Put_NA_Rec(p, id + 1);
+    {
+        // The record first, then its spellings beside it, saved once.
+        SpellingsBatch spellings(p);
+        Put_NA_Rec(p, id + 1);
+        p.Spellings.keep(id, r.toBytes(), originals);
+    }
     noteStoredId(p, id);
-    local.insert(id, r.toBytes());
+    local.insert(id, spelledRecord(r.toBytes(), originals));
     usedIds.insert(id);
+}
+
+// A record that reads as a card new there but keeps none of the card's
+// spellings (a download cut short before they were kept) takes them now.
+void Pass::adoptSpellings(int id, const QByteArray& view)
+{
+    const QByteArray bytes = recordPart(local.value(id));
+    const NARecord r = NARecord::fromBytes(bytes);
+    FieldTexts originals = spellingsOf(view);
+    std::erase_if(originals, [&r](const auto& o) { return !originalsMatch({o}, r); });
+    if (originals.empty() || !spellingsOf(local.value(id)).empty())
+        return;
+    p.Spellings.keep(id, bytes, originals);
+    saveSpellings(p);
+    local.insert(id, spelledRecord(bytes, originals));
 }
 
 int Pass::freeId() const

@@ -63,6 +63,7 @@ private:
     void claim(int entry, int id);
     void deleteHere(int id);
     void storeHere(int id, const QByteArray& record);
+    void adoptSpellings(int id, const QByteArray& view);
     int freeId() const;
 
     // Listing and fetching (SyncPassListing.cpp).

@@ -67,7 +67,7 @@ std::optional<SyncSending> sendingFromJson(const Files& files, const QJsonObject
     s.over = o.value(QStringLiteral("over")).toString();
     // A sent card that cannot be read is told apart by its ETag alone.
     s.card = cardOf(files, o).value_or(QByteArray());
-    if (s.base.size() != 574)
+    if (s.base.size() < 574) // the record, and the spellings it carries
         return std::nullopt;
     return s;
 }
@@ -98,13 +98,13 @@ bool fromJson(const Files& files, const QJsonObject& o, SyncEntry& e)
     } else {
         // Unknown: the card is fetched again and merged against the record as
         // last synced, which is what it read as then.
-        e.card = e.base.size() == 574 ? cardFromRecord(e.base, e.uid) : QByteArray();
+        e.card = e.base.size() >= 574 ? cardFromRecord(e.base, e.uid) : QByteArray();
         e.etag.clear();
     }
     if (const QJsonValue s = o.value(QStringLiteral("sending")); s.isObject())
         e.sending = sendingFromJson(files, s.toObject());
     return !e.href.isEmpty() && e.id >= 0 && e.id <= 1700 &&
-           (e.base.isEmpty() || e.base.size() == 574);
+           (e.base.isEmpty() || e.base.size() >= 574);
 }
 
 void applyJournalLine(const Files& files, SyncState& state, const QJsonObject& o)
@@ -139,7 +139,8 @@ void applyJournalLine(const Files& files, SyncState& state, const QJsonObject& o
 
 QByteArray syncedBytes(const QByteArray& record)
 {
-    return record.mid(kSyncedFrom, kSyncedTo - kSyncedFrom);
+    // With the person's own spellings the record carries after its 574 bytes.
+    return record.mid(kSyncedFrom, kSyncedTo - kSyncedFrom) + record.mid(574);
 }
 
 QByteArray SyncEntry::digest() const

@@ -27,7 +27,7 @@ struct SyncEntry {
     QString uid;               // the card's UID
     QString etag;              // the card's ETag as last seen; empty: written, not yet confirmed
     QByteArray card;           // the server's whole card as last seen, byte for byte
-    QByteArray base;           // the 574-byte record as last synced
+    QByteArray base;           // the record as last synced, with its spellings (SyncRecord.h)
     QByteArray digest() const; // SHA-1 of what the record shares with its card, as last synced
     // A change sent whose landing is not yet known.
     std::optional<SyncSending> sending = std::nullopt;

@@ -4,6 +4,7 @@
 #include "exchange/VCard.h"
 #include "store/NARecord.h"
 #include "support/TestEnv.h"
+#include "sync/SyncRecord.h"
 #include "sync/SyncState.h"
 
 #include <functional>
@@ -236,8 +237,36 @@ TEST(CardMapping, AnEditChangesOnlyThePartOfTheCardItCameFrom)
         ASSERT_NE(fieldBytes(r.toBytes(), e.field), fieldBytes(recordFromCard(e.card), e.field));
         const QByteArray patched = patchCard(e.card, r.toBytes(), {e.field});
         EXPECT_EQ(patched.toStdString(), withEdit(e.card, e.before, e.after).toStdString());
-        EXPECT_EQ(fieldBytes(recordFromCard(patched), e.field), fieldBytes(r.toBytes(), e.field));
+        EXPECT_EQ(fieldBytes(recordPart(recordFromCard(patched)), e.field),
+                  fieldBytes(r.toBytes(), e.field));
     }
+}
+
+// A record that keeps the card's own spelling reads as the card, so the card
+// stays byte for byte; an edit made in those letters goes into the card in
+// them, only where it was made.
+TEST(CardMapping, ARecordKeepingTheCardsSpellingPatchesItInThoseLetters)
+{
+    const QByteArray view = recordFromCard(kJapaneseCard);
+    ASSERT_EQ(spellingsOf(view).count(ContactField::AddrLine1), 1u);
+    EXPECT_EQ(patchCard(kJapaneseCard, view, allSyncFields()), kJapaneseCard);
+
+    Contact c = syncContact(view);
+    c.text(ContactField::AddrLine1) = QStringLiteral("丸の内 1-2");
+    EncodedContact edited = encodeContact(c);
+    QByteArray record = spelledRecord(edited.record.toBytes(), edited.originals);
+    QByteArray patched = patchCard(kJapaneseCard, record, {SyncField::Address});
+    EXPECT_EQ(patched.toStdString(),
+              withEdit(kJapaneseCard, ";;丸の内 1-1;", ";;丸の内 1-2;").toStdString());
+    EXPECT_EQ(fieldBytes(recordFromCard(patched), SyncField::Address),
+              fieldBytes(record, SyncField::Address));
+
+    c.text(ContactField::Name) = QStringLiteral("佐藤 花子");
+    edited = encodeContact(c);
+    record = spelledRecord(edited.record.toBytes(), edited.originals);
+    patched = patchCard(kJapaneseCard, record, {SyncField::Name});
+    EXPECT_TRUE(patched.contains("\r\nFN:佐藤 花子\r\n")) << patched.toStdString();
+    EXPECT_EQ(fieldText(recordFromCard(patched), SyncField::Name), QStringLiteral("佐藤 花子"));
 }
 
 // Fields listed as changed that hold what the card gives them leave the card
