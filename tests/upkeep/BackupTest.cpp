@@ -145,14 +145,6 @@ protected:
         writeList(env.dir(), "new", '1');
     }
 
-    // The next step fails at file operation `n`, a second later.
-    void failNextAt(int n)
-    {
-        env.clock.t = env.clock.t.addSecs(1);
-        io.calls = 0;
-        io.failAt = n;
-    }
-
     FaultyIo io;
 };
 
@@ -362,7 +354,9 @@ TEST_F(BackupTest, AFailureAtAnyStepOfTakingACopyLeavesEarlierCopiesAndTheFileAs
     const State before = tree();
     int n = 1;
     for (;; ++n) {
-        failNextAt(n);
+        env.clock.t = env.clock.t.addSecs(1);
+        io.calls = 0;
+        io.failAt = n;
         io.errorNumber = n % 2 ? ErrNo::DiskFull : ErrNo::DeviceIo;
         const int error = errorOf([&] { backups().take(BackupTrigger::Manual); });
         if (error == 0)
@@ -397,7 +391,9 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
     const State live = state();
     int n = 1;
     for (; n < 100; ++n) {
-        failNextAt(n);
+        env.clock.t = env.clock.t.addSecs(1);
+        io.calls = 0;
+        io.failAt = n;
         Backups b = backups();
         if (restoreIntoProgram(p, b, name))
             break;
