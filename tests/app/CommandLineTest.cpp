@@ -123,7 +123,9 @@ TEST(CommandLine, TheVerbsGetOneCanonicalArgumentList)
               "tavrel: --setup needs USER [BOOK]");
     EXPECT_EQ(readCommandLine({"--export", "csv"}).error, "tavrel: --export needs FILE");
     // No verb: the windows', whose words Qt reads first; --help and --version win.
+    EXPECT_EQ(readCommandLine({}).mode, LaunchMode::Windows);
     EXPECT_EQ(readCommandLine({"--frobnicate"}).mode, LaunchMode::Windows);
+    EXPECT_EQ(readCommandLine({"-h"}).mode, LaunchMode::Help);
     EXPECT_EQ(readCommandLine({"--help"}).verb, nullptr);
     EXPECT_EQ(readCommandLine({"--sync", "--version"}).mode, LaunchMode::Version);
     EXPECT_EQ(readCommandLine({"--envelopes", "-h"}).verb, &verbNamed("envelopes"));

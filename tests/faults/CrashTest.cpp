@@ -187,10 +187,7 @@ TEST(CrashTest, KilledAtRandomMomentsLosesNoCompletedWrite)
     // lets the kills reach the steps of a few microseconds as well.
     for (int kill = 0; kill < kills; ++kill) {
         SCOPED_TRACE("kill " + std::to_string(kill) + " of seed " + std::to_string(seed));
-        // The directory as it was before the run, opened as at start-up.
-        p.naFile.close();
-        putBack(env.dir(), initial);
-        env.open();
+        reopenWith(env, initial); // the directory as it was before the run
         int report = -1;
         const pid_t pid = startChild(p, report);
         ASSERT_GT(pid, 0);
@@ -254,21 +251,14 @@ TEST(CrashTest, ARecordCutAtAPageBoundaryIsWholeAfterTheNextStart)
     };
     const QString file = env.dir() + QStringLiteral("/n&a.mrk");
     for (const auto& [id, step] : steps) {
+        SCOPED_TRACE("ID " + std::to_string(id));
         const qint64 at = qint64(id) * NARecord::Size;
         ASSERT_NE(at / 4096, (at + NARecord::Size - 1) / 4096);
         const QByteArray old = recordBytes(file, id + 1);
         step();
         const QByteArray fresh = recordBytes(file, id + 1);
         bool torn = false;
-        for (int killAt = 1;; ++killAt) {
-            SCOPED_TRACE("ID " + std::to_string(id) + ", killed at operation " +
-                         std::to_string(killAt));
-            p.naFile.close();
-            putBack(env.dir(), initial);
-            env.open();
-            const int status = runKilledAt(env.dir(), killAt, step);
-            if (::testing::Test::HasFailure())
-                break;
+        killAtEachOperation(env, initial, step, [&] {
             const QByteArray left = recordBytes(file, id + 1);
             torn = torn || (left != old && left != fresh);
             p.naFile.close();
@@ -276,9 +266,7 @@ TEST(CrashTest, ARecordCutAtAPageBoundaryIsWholeAfterTheNextStart)
             const QByteArray now = recordBytes(file, id + 1);
             EXPECT_TRUE(now == old || now == fresh)
                 << "the record is neither its old nor its new self";
-            if (WIFEXITED(status) || ::testing::Test::HasFailure())
-                break;
-        }
+        });
         EXPECT_TRUE(torn) << "no kill landed inside the record's write";
     }
 }

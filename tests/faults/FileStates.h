@@ -111,6 +111,33 @@ inline void putBack(const QString& dir, const DirFiles& files)
         writeBytes(dir + QLatin1Char('/') + name, bytes);
 }
 
+// The directory made exactly `files` again, and opened as at start-up.
+inline void reopenWith(TestEnv& env, const DirFiles& files)
+{
+    env.p().naFile.close();
+    putBack(env.dir(), files);
+    env.open();
+}
+
+// Kills `step` at each of its file operations in turn, each time from the
+// directory as `initial`, until it runs to its end; `check` looks at what
+// each kill left.
+inline void killAtEachOperation(TestEnv& env, const DirFiles& initial,
+                                const std::function<void()>& step,
+                                const std::function<void()>& check)
+{
+    for (int killAt = 1;; ++killAt) {
+        SCOPED_TRACE("killed at operation " + std::to_string(killAt));
+        reopenWith(env, initial);
+        const int status = runKilledAt(env.dir(), killAt, step);
+        if (::testing::Test::HasFailure())
+            return;
+        check();
+        if (WIFEXITED(status) || ::testing::Test::HasFailure())
+            return;
+    }
+}
+
 // Record `i` (from 0) of a file's bytes; zero bytes beyond its end.
 inline QByteArray slot(const QByteArray& file, qsizetype i)
 {

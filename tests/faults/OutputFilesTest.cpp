@@ -173,17 +173,18 @@ TEST(OutputFaults, APdfIsSavedWholeOrTheOlderOneStays)
         EXPECT_EQ(entriesOf(tmp.path()), QStringList{QStringLiteral("out.pdf")});
         writeBytes(file, kOldBytes);
     };
+    // Prints on the disk as `fault` sets it up; why the PDF was not saved, or empty.
+    const auto printOn = [&](const std::function<void(FileFaults&)>& fault) {
+        FileFaults disk(tmp.path());
+        fault(disk);
+        return printInto(file);
+    };
     int refused = 0;
     for (int n = 1; n <= operations; ++n) {
         for (const int err : {ENOSPC, EIO}) {
             SCOPED_TRACE(testing::Message()
                          << "operation " << n << " fails with " << errnoName(err));
-            QString reason;
-            {
-                FileFaults disk(tmp.path());
-                disk.failAt(n, err);
-                reason = printInto(file);
-            }
+            const QString reason = printOn([&](FileFaults& disk) { disk.failAt(n, err); });
             refused += !reason.isEmpty();
             expectOldOrWhole(reason, err == ENOSPC ? QStringLiteral("The Disk Is Full.")
                                                    : QStringLiteral("Read Or Write Error"));
@@ -193,12 +194,7 @@ TEST(OutputFaults, APdfIsSavedWholeOrTheOlderOneStays)
 
     for (const qint64 room : {qint64(0), wholeSize / 2, wholeSize - 1, wholeSize + 8192}) {
         SCOPED_TRACE(testing::Message() << "room for " << room << " bytes");
-        QString reason;
-        {
-            FileFaults disk(tmp.path());
-            disk.setFreeSpace(room);
-            reason = printInto(file);
-        }
+        const QString reason = printOn([&](FileFaults& disk) { disk.setFreeSpace(room); });
         EXPECT_EQ(reason.isEmpty(), room > wholeSize);
         expectOldOrWhole(reason, QStringLiteral("The Disk Is Full."));
     }

@@ -58,14 +58,16 @@ protected:
         }
     }
     // A child process that restores the copy; it dies by SIGKILL just before
-    // file operation `killAt` in the program directory (0: runs to the end).
-    pid_t startRestore(int killAt)
+    // file operation `killAt` in the program directory (0: runs to the end),
+    // and its operation `failAt` (0: none) fails first.
+    pid_t startRestore(int killAt, int failAt = 0)
     {
         const pid_t pid = ::fork();
         if (pid == 0) {
             try {
                 FileFaults faults(env.dir());
                 faults.killAt(killAt);
+                faults.failAt(failAt, EIO);
                 backups().restore(copy);
             } catch (...) {
                 ::_exit(2);
@@ -74,13 +76,21 @@ protected:
         }
         return pid;
     }
+    // What the next start does: whether it says the restore was completed,
+    // undone or dropped, and the files it leaves.
+    std::optional<InterruptedRestore> nextStart(DirFiles& now, const QString& what)
+    {
+        std::optional<InterruptedRestore> finished;
+        EXPECT_NO_THROW(finished = finishInterruptedRestore(*env.files)) << what.toStdString();
+        removeStaleTemporaries(*env.files);
+        now = filesIn(env.dir());
+        return finished;
+    }
     // What the next start does, then the check: wholly old or wholly new.
     void expectWhole(const DirFiles& before, const QString& what)
     {
-        std::optional<InterruptedRestore> finished;
-        ASSERT_NO_THROW(finished = finishInterruptedRestore(*env.files)) << what.toStdString();
-        removeStaleTemporaries(*env.files);
-        const DirFiles now = filesIn(env.dir());
+        DirFiles now;
+        const std::optional<InterruptedRestore> finished = nextStart(now, what);
         EXPECT_TRUE(now == fromCopy || now == before) << what.toStdString() << ": a mixture";
         if (finished && finished->completed) {
             EXPECT_EQ(now, fromCopy) << what.toStdString();
@@ -90,10 +100,8 @@ protected:
     // that the files are whole and that what it said is what it did.
     void expectWholeAfterFailure(const DirFiles& before, const QString& what)
     {
-        std::optional<InterruptedRestore> finished;
-        ASSERT_NO_THROW(finished = finishInterruptedRestore(*env.files)) << what.toStdString();
-        removeStaleTemporaries(*env.files);
-        const DirFiles now = filesIn(env.dir());
+        DirFiles now;
+        const std::optional<InterruptedRestore> finished = nextStart(now, what);
         if (finished && finished->completed) {
             EXPECT_EQ(now, fromCopy) << what.toStdString() << ": said completed";
             EXPECT_FALSE(finished->undone) << what.toStdString();
@@ -182,18 +190,7 @@ TEST_F(RestoreKills, AFailedRenameThenAKillOrASecondFailureAtEachLaterStepEndsWh
 
     for (int k = failed + 1; k <= total && !HasFailure(); ++k) {
         putBack(before);
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            FileFaults faults(env.dir());
-            faults.failAt(failed, EIO);
-            faults.killAt(k);
-            try {
-                backups().restore(copy);
-            } catch (...) {
-            }
-            ::_exit(0);
-        }
-        ASSERT_TRUE(WIFSIGNALED(reap(pid))) << "kill before operation " << k;
+        ASSERT_TRUE(WIFSIGNALED(reap(startRestore(k, failed)))) << "kill before operation " << k;
         expectWholeAfterFailure(before, QStringLiteral("killed before operation %1").arg(k));
     }
     for (int k = failed + 1; k <= total && !HasFailure(); ++k) {

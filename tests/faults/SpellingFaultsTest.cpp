@@ -84,29 +84,19 @@ TEST(SpellingFaults, AKillAtAnyMomentOfARecordWriteOrACompactionLeavesEachFileBe
          }},
     };
     for (const auto& [what, step] : steps) {
-        putBack(env.dir(), initial);
-        p.naFile.close();
-        env.open();
+        SCOPED_TRACE(what);
+        reopenWith(env, initial);
         step();
         const DirFiles done = filesIn(env.dir());
-        EXPECT_EQ(expectOwnSpellings(env), 4) << what;
-        for (int killAt = 1;; ++killAt) {
-            SCOPED_TRACE(std::string(what) + ", killed at operation " + std::to_string(killAt));
-            p.naFile.close();
-            putBack(env.dir(), initial);
-            env.open();
-            const int status = runKilledAt(env.dir(), killAt, step);
-            if (::testing::Test::HasFailure())
-                break;
+        EXPECT_EQ(expectOwnSpellings(env), 4);
+        killAtEachOperation(env, initial, step, [&, what = what] {
             const DirFiles now =
                 filesIn(env.dir(), {QStringLiteral("n&a.mrk"), QStringLiteral("tvlspell.dat")});
             expectOneOf(now, QStringLiteral("tvlspell.dat"), initial, done);
             if (std::string(what) == "compaction")
                 expectOneOf(now, QStringLiteral("n&a.mrk"), initial, done);
             expectOwnSpellings(env);
-            if (WIFEXITED(status) || ::testing::Test::HasFailure())
-                break;
-        }
+        });
     }
 }
 
@@ -123,9 +113,7 @@ TEST(SpellingFaults, AFullDiskWhileSavingTheSpellingsKeepsTheOldFileAndSaysSo)
     bool toldOnce = false;
     for (int failAt = 1; failAt < 200; ++failAt) {
         SCOPED_TRACE("failing at operation " + std::to_string(failAt));
-        p.naFile.close();
-        putBack(env.dir(), initial);
-        env.open();
+        reopenWith(env, initial);
         env.ui.messages.clear();
         bool ended = false;
         Get_NA_Rec(p, 5);

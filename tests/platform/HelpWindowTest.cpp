@@ -107,25 +107,23 @@ TEST(HelpWindow, SearchListsTheTopicsHoldingEveryWord)
     EXPECT_EQ(pages->currentWidget(), box->parentWidget());
     EXPECT_EQ(help.focusWidget(), box);
 
-    // Words in any order, anywhere in the title or the text; case and accents do not matter.
-    type(box, "TEXT printing");
-    EXPECT_EQ(shownLines(list), QStringList{"About & Printing"});
-    box->clear();
-    type(box, "nàme   type");
-    EXPECT_EQ(shownLines(list), QStringList{"Adding A Record"});
-    // A word from the body that both topics hold lists both, sorted by title.
-    box->clear();
-    type(box, "print");
-    EXPECT_EQ(shownLines(list), (QStringList{"About & Printing", "Adding A Record"}));
-    EXPECT_TRUE(note->text().isEmpty());
-    // Every word must be there; a topic without a title is not listed.
-    box->clear();
-    type(box, "name printing text");
-    EXPECT_TRUE(shownLines(list).isEmpty());
-    EXPECT_EQ(note->text(), "No topic contains all of these words.");
-    box->clear();
-    type(box, "context");
-    EXPECT_TRUE(shownLines(list).isEmpty());
+    // Words in any order, anywhere in the title or the text; case and accents do
+    // not matter. A word from the body that both topics hold lists both, sorted by
+    // title; every word must be there; a topic without a title is not listed.
+    const std::pair<const char*, QStringList> searches[] = {
+        {"TEXT printing", {"About & Printing"}},
+        {"nàme   type", {"Adding A Record"}},
+        {"print", {"About & Printing", "Adding A Record"}},
+        {"name printing text", {}},
+        {"context", {}},
+    };
+    for (const auto& [words, found] : searches) {
+        box->clear();
+        type(box, QString::fromUtf8(words));
+        EXPECT_EQ(shownLines(list), found) << words;
+        EXPECT_EQ(note->text(), found.isEmpty() ? "No topic contains all of these words." : "")
+            << words;
+    }
 
     // Enter opens the line chosen; Back returns to the search.
     box->clear();

@@ -5,10 +5,7 @@
 #include "PrintServer.h"
 #include "platform/PrinterCalibration.h"
 #include "platform/gui/PreviewWindow.h"
-#include "platform/gui/QtPrinter.h"
 #include "reports/gui/ReportCommands.h"
-#include "reports/ReportFixture.h"
-#include "store/RecordAccess.h"
 #include "support/PdfPages.h"
 
 #include <QComboBox>
@@ -39,26 +36,8 @@ int misplacedWords(const std::vector<PdfWord>& a, const std::vector<PdfWord>& b,
     return misplaced;
 }
 
-class PrintFaults : public ReportTest {
+class PrintFaults : public QueueTest {
 protected:
-    // The windows go before the program they show.
-    ~PrintFaults() override { closeAllWindows(); }
-
-    std::unique_ptr<Printer> systemPrinter;
-    std::unique_ptr<Program> onQueue;
-
-    // The program over `people` entries, printing on the system's default
-    // printer (the queue "q") as it does when started.
-    void startProgram(int people)
-    {
-        openPeople(people);
-        systemPrinter = makeSystemPrinter(env.dir(), &env.ui);
-        env.program->naFile.close();
-        onQueue = std::make_unique<Program>(env.services(*systemPrinter));
-        openNAFile(*onQueue);
-        env.ui.setAutoOk(true);
-    }
-
     // The words of the next job that reaches a queue.
     std::vector<PdfWord> nextJobWords(PrintServer& server)
     {

@@ -3,6 +3,9 @@
 // A real CUPS scheduler of the test's own: queues whose device is a file and
 // whose single filter keeps every job as the PDF that reached the queue.
 
+#include "platform/gui/QtPrinter.h"
+#include "reports/ReportFixture.h"
+#include "store/RecordAccess.h"
 #include "support/TestEnv.h"
 
 #include <gtest/gtest.h>
@@ -26,17 +29,25 @@ namespace tavrel::test {
 
 inline const char kCupsd[] = "/usr/sbin/cupsd";
 
+// The opening of a driver description: its model, and the one filter every job goes through.
+inline QString ppdHead(const QString& model, const QString& filter)
+{
+    return QStringLiteral(
+               "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
+               "*ModelName: \"%1\"\n*NickName: \"%1\"\n*LandscapeOrientation: Plus90\n"
+               "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 %2\"\n"
+               "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n")
+        .arg(model, filter);
+}
+
 // A driver description for a printer that takes PDF as it comes: every job
 // goes through one filter that keeps a copy and its options. Letter has the
 // usual quarter-inch margins; other sizes are custom, and like a fan-fold
 // printer's they may reach the paper's top and bottom edges.
 inline QString ppdText(const QString& filter)
 {
-    return QStringLiteral(
-               "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-               "*ModelName: \"PDF File\"\n*NickName: \"PDF File\"\n*LandscapeOrientation: Plus90\n"
-               "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 %1\"\n"
-               "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
+    return ppdHead(QStringLiteral("PDF File"), filter) +
+           QStringLiteral(
                "*DefaultPageSize: Letter\n"
                "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
                "*CloseUI: *PageSize\n*DefaultImageableArea: Letter\n"
@@ -50,8 +61,7 @@ inline QString ppdText(const QString& filter)
                "*ParamCustomPageSize Height: 2 points 36 1400\n"
                "*ParamCustomPageSize WidthOffset: 3 points 0 0\n"
                "*ParamCustomPageSize HeightOffset: 4 points 0 0\n"
-               "*ParamCustomPageSize Orientation: 5 int 0 3\n")
-        .arg(filter);
+               "*ParamCustomPageSize Orientation: 5 int 0 3\n");
 }
 
 // A driver description for an A4 printer whose margins are not the usual
@@ -59,20 +69,15 @@ inline QString ppdText(const QString& filter)
 // bottom of A4 (letter keeps a quarter inch).
 inline QString a4PpdText(const QString& filter)
 {
-    return QStringLiteral(
-               "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
-               "*ModelName: \"A4 File\"\n*NickName: \"A4 File\"\n*LandscapeOrientation: Plus90\n"
-               "*cupsFilter2: \"application/pdf application/vnd.cups-pdf 0 %1\"\n"
-               "*OpenUI *PageSize/Media Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
-               "*DefaultPageSize: A4\n"
-               "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n"
-               "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
-               "*CloseUI: *PageSize\n*DefaultImageableArea: A4\n"
-               "*ImageableArea A4/A4: \"12 20 583 828\"\n"
-               "*ImageableArea Letter/US Letter: \"18 18 594 774\"\n"
-               "*DefaultPaperDimension: A4\n*PaperDimension A4/A4: \"595 842\"\n"
-               "*PaperDimension Letter/US Letter: \"612 792\"\n")
-        .arg(filter);
+    return ppdHead(QStringLiteral("A4 File"), filter) +
+           QStringLiteral("*DefaultPageSize: A4\n"
+                          "*PageSize A4/A4: \"<</PageSize[595 842]>>setpagedevice\"\n"
+                          "*PageSize Letter/US Letter: \"<</PageSize[612 792]>>setpagedevice\"\n"
+                          "*CloseUI: *PageSize\n*DefaultImageableArea: A4\n"
+                          "*ImageableArea A4/A4: \"12 20 583 828\"\n"
+                          "*ImageableArea Letter/US Letter: \"18 18 594 774\"\n"
+                          "*DefaultPaperDimension: A4\n*PaperDimension A4/A4: \"595 842\"\n"
+                          "*PaperDimension Letter/US Letter: \"612 792\"\n");
 }
 
 // Runs `program` with the words of `args`; its output, trimmed.
@@ -130,7 +135,6 @@ public:
                                .arg(jobs())
                                .toUtf8());
         QFile::setPermissions(filter, open);
-        writeBytes(root_ + QStringLiteral("/q.ppd"), ppdText(filter).toUtf8());
 
         writeConfiguration();
         cupsd_.setProcessChannelMode(QProcess::MergedChannels);
@@ -150,13 +154,10 @@ public:
                    (said.isEmpty() ? QStringLiteral("no message") : said.section(u'\n', -1));
         }
 
+        if (const QString failed = addQueue(QStringLiteral("q"), ppdText(filter));
+            !failed.isEmpty())
+            return failed;
         int status = 0;
-        const QString said = run(QStringLiteral("lpadmin"),
-                                 QStringLiteral("-h %1 -p q -E -v file://%2/device.out -P %2/q.ppd")
-                                     .arg(address(), root_),
-                                 &status);
-        if (status != 0)
-            return QStringLiteral("lpadmin could not add the queue: ") + said;
         run(QStringLiteral("lpadmin"), QStringLiteral("-h %1 -d q").arg(address()), &status);
         return status == 0 ? QString()
                            : QStringLiteral("lpadmin could not make the queue the default");
@@ -330,5 +331,26 @@ inline SharedPrintServer& sharedPrintServer()
             GTEST_SKIP() << "No private print server: " << failure;                                \
         server.skipKeptJobs();                                                                     \
     } while (false)
+
+// The program over `people` entries of the report tests, printing on the
+// system's default printer (the queue "q") as it does when started.
+class QueueTest : public ReportTest {
+protected:
+    // The windows go before the program they show.
+    ~QueueTest() override { closeAllWindows(); }
+
+    void startProgram(int people)
+    {
+        openPeople(people);
+        systemPrinter = makeSystemPrinter(env.dir(), &env.ui);
+        env.program->naFile.close();
+        onQueue = std::make_unique<Program>(env.services(*systemPrinter));
+        openNAFile(*onQueue);
+        env.ui.setAutoOk(true);
+    }
+
+    std::unique_ptr<Printer> systemPrinter;
+    std::unique_ptr<Program> onQueue;
+};
 
 } // namespace tavrel::test

@@ -4,9 +4,6 @@
 
 #include "PrintServer.h"
 #include "envelopes/EnvelopeFixture.h"
-#include "platform/gui/QtPrinter.h"
-#include "reports/ReportFixture.h"
-#include "store/RecordAccess.h"
 #include "support/PdfPages.h"
 #include "support/ScopedEnv.h"
 #include "support/SilentWindows.h"
@@ -19,18 +16,12 @@ struct TypedEnvelope : EnvelopeTest {
 };
 
 // Letter pages upright for labels; the envelope sideways on its own size.
-using PrintServerRun = ReportTest;
+using PrintServerRun = QueueTest;
 TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
 {
     // CI must run this: there a scheduler that does not start is a failure.
     TAVREL_START_PRINT_SERVER(server);
-
-    openPeople(31);
-    auto printer = makeSystemPrinter(env.dir(), &env.ui);
-    env.program->naFile.close();
-    Program onQueue(env.services(*printer));
-    openNAFile(onQueue);
-    env.ui.setAutoOk(true);
+    startProgram(31);
 
     // Labels with no test page at the standard position (1-across on
     // continuous forms); the pages the run said it printed.
@@ -43,14 +34,14 @@ TEST_F(PrintServerRun, LabelsContinuousFormsAndAnEnvelopeReachTheQueueAsLaidOut)
         env.ui.answer(Ui::Answer::No);
         env.ui.onModal([](QDialog& d) { click(control<QPushButton>(&d, "VertCmd1")); });
         ReportOptions o = labels(stock);
-        if (runReport(onQueue, o, windows) != RunEnd::Completed)
+        if (runReport(*onQueue, o, windows) != RunEnd::Completed)
             return -1;
         return env.ui.last().text.section(u' ', -1).toInt();
     };
     const auto printEnvelope = [&] {
         env.ui.answer(Ui::Answer::No); // no test envelope
         SilentEnvelopeWindows silent;
-        const EnvelopeRunEnd end = printEnvelopes(onQueue, TypedEnvelope::typedJob(), silent);
+        const EnvelopeRunEnd end = printEnvelopes(*onQueue, TypedEnvelope::typedJob(), silent);
         return end == EnvelopeRunEnd::Completed ? 1 : -1;
     };
     const struct {
