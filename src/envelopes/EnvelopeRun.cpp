@@ -114,9 +114,10 @@ void printBlock(Printer& printer, const AddressLines& lines, double x, double y,
     for (int i = 0; i < 5; ++i) {
         const QString line = test ? kTestLine : upper ? upperSameLength(lines[i]) : lines[i];
         // A line in another alphabet keeps to the room of the test line's
-        // 35 characters.
-        if (!isCodePageText(line)) {
-            printFitted(printer, x, y + i * step, line, kTestLine.size());
+        // 35 characters, and a right-to-left one ends at its right edge.
+        if (!isCodePageText(line) &&
+            (line.isRightToLeft() || printer.textWidth(line) > fieldRoom(printer, 35))) {
+            printFitted(printer, x, y + i * step, line, 35);
             continue;
         }
         printer.setCurrentX(x);

@@ -45,12 +45,14 @@ QString midChars(const QString& text, qsizetype from, qsizetype chars)
 
 QString upperSameLength(const QString& text)
 {
+    QString out = upperCp1252(text);
     if (isCodePageText(text))
-        return upperCp1252(text);
-    QString out = text;
+        return out;
     for (QChar& c : out) {
-        // Simple case mapping is one for one: "ß" has none and stays.
-        if (!c.isSurrogate())
+        // Latin letters keep to the code page's capitals ("ł" stays); the
+        // letters of other alphabets take their own. Simple case mapping is
+        // one for one.
+        if (!c.isSurrogate() && c.script() != QChar::Script_Latin && !fitsCp1252(c.unicode()))
             c = c.toUpper();
     }
     return out;

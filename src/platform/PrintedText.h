@@ -22,8 +22,9 @@ bool isCodePageText(QStringView text);
 QString leftChars(const QString& text, qsizetype chars);
 QString midChars(const QString& text, qsizetype from, qsizetype chars);
 
-// The text in capitals, one for one, so its length never changes: as
-// upperCp1252 for text of the code page, else each letter's own capital.
+// The text in capitals, one for one, so its length never changes: Latin
+// letters as upperCp1252 writes them, the letters of other alphabets (Иван)
+// in their own capitals.
 QString upperSameLength(const QString& text);
 
 // The room a field `chars` characters wide takes in the printer's current
