@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl1-mesa-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n groff-base
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation fontconfig
+  fonts-liberation fonts-dejavu-core fonts-wqy-microhei fontconfig
   xvfb xauth x11-apps imagemagick poppler-utils
   python3 xdotool x11-utils xclip
   at-spi2-core python3-pyatspi dbus

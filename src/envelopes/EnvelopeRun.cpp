@@ -2,7 +2,9 @@
 
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
+#include "platform/PrintedText.h"
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/NameList.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
@@ -110,9 +112,17 @@ void printBlock(Printer& printer, const AddressLines& lines, double x, double y,
     printer.setFontSize(size);
     printer.setFontItalic(!test && italic);
     for (int i = 0; i < 5; ++i) {
+        const QString line = test ? kTestLine : upper ? upperSameLength(lines[i]) : lines[i];
+        // A line in another alphabet keeps to the room of the test line's
+        // 35 characters, and a right-to-left one ends at its right edge.
+        if (!isCodePageText(line) &&
+            (line.isRightToLeft() || printer.textWidth(line) > fieldRoom(printer, 35))) {
+            printFitted(printer, x, y + i * step, line, 35);
+            continue;
+        }
         printer.setCurrentX(x);
         printer.setCurrentY(y + i * step);
-        printer.printLine(test ? kTestLine : upper ? upperCp1252(lines[i]) : lines[i]);
+        printer.printLine(line);
     }
     printer.setFontItalic(false);
 }
@@ -148,6 +158,16 @@ bool testEnvelopes(Program& p, EnvelopeJob& job)
 }
 
 } // namespace
+
+AddressLines envelopeLines(const Contact& contact)
+{
+    AddressLines lines;
+    for (int i = 0; i < 5; ++i) {
+        const QString& text = contact.text(ContactField(int(ContactField::Name) + i));
+        lines[size_t(i)] = isCodePageText(text) ? padRight(text, Width::Addr) : text;
+    }
+    return lines;
+}
 
 const EnvelopeSize& envelopeSize(int index)
 {
@@ -295,10 +315,8 @@ EnvelopeRunEnd printEnvelopes(Program& p, EnvelopeJob job, EnvelopeWindows& w)
         setEnvelopeSize(p.printer, job);
         setFeed(p.printer, job.landscape);
         for (int k = 1; k <= addressCount && !cancelled; ++k) {
-            if (fromList && readActive(p, p.sortedId(k))) {
-                const NARecord& r = p.CurRec;
-                job.mailAddress = {r.Name, r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4};
-            }
+            if (fromList && readActive(p, p.sortedId(k)))
+                job.mailAddress = envelopeLines(contactOf(p, p.sortedId(k), p.CurRec));
             for (int j = 1; j <= perAddress; ++j) {
                 if (j > 1)
                     p.printer.newPage();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Printer.h"
+#include "store/Contact.h"
 
 #include <QString>
 #include <array>
@@ -38,6 +39,11 @@ inline constexpr int Keyboard = 0, MailingList = 1, NAEntry = 2, AllEntries = 3,
 inline constexpr int kDoNotSort = 4;
 
 using AddressLines = std::array<QString, 5>; // each 35 characters, blank padded
+
+// The name and four address lines of a contact as an envelope prints them:
+// text of the code page padded to its 35 characters, the person's own
+// spelling as it is (the run fits it into the line's room).
+AddressLines envelopeLines(const Contact& contact);
 
 // Everything the print run takes from the envelope dialog, read when Print is pressed.
 struct EnvelopeJob {

@@ -73,6 +73,15 @@ public:
     // Draws `text` with its top-left at the current position, then moves the
     // position to the start of the next line (x = 0, y + line height).
     virtual void printLine(const QString& text) = 0;
+    // Draws `text`, a line in a right-to-left script (Hebrew, Arabic), right
+    // to left in the box `width` twips wide that starts at the current
+    // position, so that it ends at the box's right edge; then moves on as
+    // printLine does.
+    virtual void printLineRightToLeft(const QString& text, double width)
+    {
+        setCurrentX(currentX() + width - textWidth(text));
+        printLine(text);
+    }
     virtual double textWidth(const QString& text) const = 0;
     virtual double textHeight(const QString& text = QStringLiteral("X")) const = 0;
     virtual double pageWidth() const = 0;

@@ -33,6 +33,10 @@ public:
     double currentX() const override { return target_->currentX(); }
     double currentY() const override { return target_->currentY(); }
     void printLine(const QString& text) override { target_->printLine(text); }
+    void printLineRightToLeft(const QString& text, double width) override
+    {
+        target_->printLineRightToLeft(text, width);
+    }
     double textWidth(const QString& text) const override { return target_->textWidth(text); }
     double textHeight(const QString& text = QStringLiteral("X")) const override
     {

@@ -1,9 +1,11 @@
 #include "reports/LabelLayouts.h"
 
 #include "platform/Errors.h"
+#include "platform/PrintedText.h"
 #include "platform/SettingsFile.h"
 #include "platform/Text.h"
 #include "reports/ListLayouts.h"
+#include "reports/PrintedContact.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -40,13 +42,12 @@ void printAt(Printer& pr, double x, double y, const QString& text)
 
 void printLabel(Program& p, const Slot& s, double step)
 {
-    NARecord& r = p.CurRec;
-    QString* fields[] = {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    const Contact c = printedContact(p);
     for (int k = 0; k < 5; ++k) {
-        // Only the record in memory changes; nothing writes it back.
-        if (p.Report.LabelUpper == -1)
-            *fields[k] = upperCp1252(*fields[k]); // keeps the field's width: "ß" stays
-        printAt(p.printer, s.x, s.y + k * step, padRight(*fields[k], Width::Name));
+        const QString& text = c.text(ContactField(int(ContactField::Name) + k));
+        // Capitals keep the field's width: "ß" stays.
+        printField(p.printer, s.x, s.y + k * step,
+                   p.Report.LabelUpper == -1 ? upperSameLength(text) : text, Width::Name);
     }
 }
 
@@ -62,23 +63,24 @@ constexpr double kIdOffset = 2170;
 void printCard(Program& p, const Slot& s)
 {
     Printer& pr = p.printer;
-    const NARecord& r = p.CurRec;
+    const Contact c = printedContact(p);
     pr.setFontSize(11);
-    printAt(pr, s.x, s.y, padRight(r.Name, Width::Name));
+    printField(pr, s.x, s.y, c.text(ContactField::Name), Width::Name);
     pr.setFontSize(8);
-    const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
     for (int i = 0; i < 4; ++i)
-        printAt(pr, s.x, s.y + kAddrOffsets[i], padRight(*addr[i], Width::Addr));
-    const QString comments = padRight(r.Comments, Width::Comments);
-    printAt(pr, s.x, s.y + kCommentOffsets[0], comments.left(50));
-    printAt(pr, s.x, s.y + kCommentOffsets[1], comments.mid(50));
-    printAt(pr, s.x, s.y + kEMailOffset, padRight(r.EMail, Width::EMail));
+        printField(pr, s.x, s.y + kAddrOffsets[i],
+                   c.text(ContactField(int(ContactField::AddrLine1) + i)), Width::Addr);
+    const QString& comments = c.text(ContactField::Comments);
+    printField(pr, s.x, s.y + kCommentOffsets[0], leftChars(comments, 50), 50);
+    printField(pr, s.x, s.y + kCommentOffsets[1], midChars(comments, 50, 50), 50);
+    printField(pr, s.x, s.y + kEMailOffset, c.text(ContactField::EMail), Width::EMail);
     for (int i = 1; i <= 5; ++i)
-        printAt(pr, s.x, s.y + kPhoneOffsets[i - 1],
-                padRight(r.phoneType(i), Width::PhoneType) + QStringLiteral("   ") +
-                    padRight(r.phoneNum(i), Width::PhoneNum));
+        printParts(pr, s.x, s.y + kPhoneOffsets[i - 1],
+                   {{phoneTypeOf(c, i), Width::PhoneType},
+                    {QStringLiteral("   "), 3},
+                    {phoneNumOf(c, i), Width::PhoneNum}});
     printAt(pr, s.x, s.y + kIdOffset,
-            QCoreApplication::translate("tavrel::LabelLayouts", "ID# ") + QString::number(r.RecId));
+            QCoreApplication::translate("tavrel::LabelLayouts", "ID# ") + QString::number(c.id));
 }
 
 // Fills the sheet's slots from the walk, Q copies of each record. `print`

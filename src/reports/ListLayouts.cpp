@@ -1,7 +1,9 @@
 #include "reports/ListLayouts.h"
 
 #include "platform/Clock.h"
+#include "platform/PrintedText.h"
 #include "platform/Text.h"
+#include "reports/PrintedContact.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -53,18 +55,21 @@ void printAtOuterEdge(Program& p, double y, const QString& text)
 
 // --- record text at its full stored width ---
 
-QString phoneLine(const NARecord& r, int i)
+void printPhoneLine(Printer& pr, double x, double y, const Contact& c, int i)
 {
-    return padRight(r.phoneType(i), Width::PhoneType) + kThreeBlanks +
-           padRight(r.phoneNum(i), Width::PhoneNum);
+    printParts(pr, x, y,
+               {{phoneTypeOf(c, i), Width::PhoneType},
+                {kThreeBlanks, 3},
+                {phoneNumOf(c, i), Width::PhoneNum}});
 }
 
 // The comment in three printed lines: characters 1-34, 35-67 and 68-100.
-QString commentPart(const NARecord& r, int part)
+void printCommentPart(Printer& pr, double x, double y, const Contact& c, int part)
 {
     static constexpr int kStart[] = {0, 34, 67};
     static constexpr int kLength[] = {34, 33, 33};
-    return padRight(r.Comments, Width::Comments).mid(kStart[part], kLength[part]);
+    printField(pr, x, y, midChars(c.text(ContactField::Comments), kStart[part], kLength[part]),
+               kLength[part]);
 }
 
 QString idText(const Program& p)
@@ -145,29 +150,47 @@ constexpr BoxGrid kLargeBookBoxes{kLargeBookOrigins, 10800, 6150, 11, kLargeBook
 void abbreviatedEntry(Program& p, double x, double y)
 {
     Printer& pr = p.printer;
-    const NARecord& r = p.CurRec;
-    auto phone = [&](int i) {
-        return padRight(r.phoneType(i), Width::PhoneType) + QLatin1Char(' ') +
-               padRight(r.phoneNum(i), Width::PhoneNum);
-    };
-    printAt(pr, x, y,
-            padRight(r.Name, Width::Name) + kThreeBlanks + phone(1) + kThreeBlanks + phone(2));
+    const Contact c = printedContact(p);
+    const PrintedPart blanks{kThreeBlanks, 3}, blank{QStringLiteral(" "), 1};
+    const auto type = [&](int i) { return PrintedPart{phoneTypeOf(c, i), Width::PhoneType}; };
+    const auto number = [&](int i) { return PrintedPart{phoneNumOf(c, i), Width::PhoneNum}; };
+    printParts(pr, x, y,
+               {{c.text(ContactField::Name), Width::Name},
+                blanks,
+                type(1),
+                blank,
+                number(1),
+                blanks,
+                type(2),
+                blank,
+                number(2)});
     // Telephones 4 and 5 stand under telephones 1 and 2.
-    printAt(pr, x, y + 180,
-            phone(3) + QString(11, QLatin1Char(' ')) + phone(4) + kThreeBlanks + phone(5) +
-                QCoreApplication::translate("tavrel::ListLayouts", "ID=") + idText(p));
+    const QString id = QCoreApplication::translate("tavrel::ListLayouts", "ID=") + idText(p);
+    printParts(pr, x, y + 180,
+               {type(3),
+                blank,
+                number(3),
+                {QString(11, QLatin1Char(' ')), 11},
+                type(4),
+                blank,
+                number(4),
+                blanks,
+                type(5),
+                blank,
+                number(5),
+                {id, int(id.size())}});
     pr.drawLine(0, y + 360, 11160, y + 360);
 }
 
 void telephoneEntry(Program& p, double x, double y)
 {
     Printer& pr = p.printer;
-    const NARecord& r = p.CurRec;
-    printAt(pr, x, y + 150, padRight(r.Name, Width::Name));
+    const Contact c = printedContact(p);
+    printField(pr, x, y + 150, c.text(ContactField::Name), Width::Name);
     for (int i = 1; i <= 5; ++i)
-        printAt(pr, x, y + 545 + 225 * (i - 1), phoneLine(r, i));
+        printPhoneLine(pr, x, y + 545 + 225 * (i - 1), c, i);
     for (int part = 0; part < 3; ++part)
-        printAt(pr, x, y + 1820 + 225 * part, commentPart(r, part));
+        printCommentPart(pr, x, y + 1820 + 225 * part, c, part);
     pr.setFontSize(8);
     printAt(pr, x + 800, y + 2495, idText(p));
     pr.setFontSize(11);
@@ -184,40 +207,40 @@ constexpr BlockRows kLargeRows{260, 600, 2230, 2840, 4810, 340};
 
 // Name, address, e-mail, telephones and comment: the part the listing and the
 // books share.
-void addressBlock(Program& p, double x, double y, const BlockRows& rows = kNormalRows)
+void addressBlock(Printer& pr, const Contact& c, double x, double y,
+                  const BlockRows& rows = kNormalRows)
 {
-    Printer& pr = p.printer;
-    const NARecord& r = p.CurRec;
-    printAt(pr, x, y + rows.name, padRight(r.Name, Width::Name));
-    const QString* addr[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    printField(pr, x, y + rows.name, c.text(ContactField::Name), Width::Name);
     for (int i = 0; i < 4; ++i)
-        printAt(pr, x, y + rows.address + rows.pitch * i, padRight(*addr[i], Width::Addr));
-    printAt(pr, x, y + rows.email, padRight(r.EMail, Width::EMail));
+        printField(pr, x, y + rows.address + rows.pitch * i,
+                   c.text(ContactField(int(ContactField::AddrLine1) + i)), Width::Addr);
+    printField(pr, x, y + rows.email, c.text(ContactField::EMail), Width::EMail);
     for (int i = 1; i <= 5; ++i)
-        printAt(pr, x, y + rows.phones + rows.pitch * (i - 1), phoneLine(r, i));
+        printPhoneLine(pr, x, y + rows.phones + rows.pitch * (i - 1), c, i);
     for (int part = 0; part < 3; ++part)
-        printAt(pr, x, y + rows.comment + rows.pitch * part, commentPart(r, part));
+        printCommentPart(pr, x, y + rows.comment + rows.pitch * part, c, part);
 }
 
 void listingEntry(Program& p, double x, double y)
 {
     Printer& pr = p.printer;
-    const NARecord& r = p.CurRec;
-    addressBlock(p, x, y);
-    printAt(pr, x, y + 3920, padRight(r.SortKey1, Width::SortKey));
-    printAt(pr, x, y + 4145, padRight(r.SortKey2, Width::SortKey));
-    for (int i = 1; i <= 4; ++i)
-        printAt(pr, x, y + 4520 + 225 * (i - 1),
-                QCoreApplication::translate("tavrel::ListLayouts", "LinkId ") +
-                    QString::number(r.linkId(i)) + QStringLiteral("  ") +
-                    padRight(r.linkText(i), Width::LinkText));
+    const Contact c = printedContact(p);
+    addressBlock(pr, c, x, y);
+    printField(pr, x, y + 3920, c.text(ContactField::SortKey1), Width::SortKey);
+    printField(pr, x, y + 4145, c.text(ContactField::SortKey2), Width::SortKey);
+    for (int i = 1; i <= 4; ++i) {
+        const QString link = QCoreApplication::translate("tavrel::ListLayouts", "LinkId ") +
+                             QString::number(c.linkIds[size_t(i - 1)]) + QStringLiteral("  ");
+        printParts(pr, x, y + 4520 + 225 * (i - 1),
+                   {{link, int(link.size())}, {linkTextOf(c, i), Width::LinkText}});
+    }
     printAt(pr, x + 800, y + 5420, idText(p));
 }
 
 void bookEntry(Program& p, double x, double y)
 {
     Printer& pr = p.printer;
-    addressBlock(p, x, y);
+    addressBlock(pr, printedContact(p), x, y);
     setFont(pr, kCourier, 8, true);
     printAt(pr, x + 800, y + 3750, idText(p));
     setFont(pr, kCourier, 11, true);
@@ -226,7 +249,7 @@ void bookEntry(Program& p, double x, double y)
 void largeBookEntry(Program& p, double x, double y)
 {
     Printer& pr = p.printer;
-    addressBlock(p, x, y, kLargeRows);
+    addressBlock(pr, printedContact(p), x, y, kLargeRows);
     pr.setFontSize(12);
     printAt(pr, x + 1440, y + 5840, idText(p));
     pr.setFontSize(16);

@@ -19,6 +19,9 @@ const QString kNAFile = QStringLiteral("n&a.mrk");
 
 Contact contactOf(const Program& p, int id, const NARecord& record)
 {
+    // Most records have no entry: they need not be encoded to be compared.
+    if (!p.Spellings.contains(id))
+        return decodeContact(record);
     return decodeContact(record, p.Spellings.originalsFor(id, record.toBytes()));
 }
 

@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace tavrel::test {
 
@@ -49,6 +50,33 @@ std::vector<PdfWord> pdfWords(const QString& pdf)
                          m.captured(5)});
     }
     return words;
+}
+
+QStringList pdfLines(const std::vector<PdfWord>& words, int page)
+{
+    std::vector<PdfWord> onPage;
+    for (const PdfWord& w : words)
+        if (w.page == page)
+            onPage.push_back(w);
+    std::sort(onPage.begin(), onPage.end(),
+              [](const PdfWord& a, const PdfWord& b) { return a.box.bottom() < b.box.bottom(); });
+    // Words within 3 points of a line's first one share its baseline (the
+    // faces of one line differ in their depth); printed lines lie further apart.
+    QStringList lines;
+    for (auto first = onPage.begin(); first != onPage.end();) {
+        auto end = first;
+        while (end != onPage.end() && end->box.bottom() - first->box.bottom() < 3)
+            ++end;
+        std::sort(first, end,
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+        QString line = first->text;
+        for (auto w = first + 1; w != end; ++w)
+            line += (w->box.left() - (w - 1)->box.right() < 0.5 ? QString() : QStringLiteral(" ")) +
+                    w->text;
+        lines << line;
+        first = end;
+    }
+    return lines;
 }
 
 } // namespace tavrel::test

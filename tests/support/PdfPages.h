@@ -3,6 +3,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace tavrel::test {
@@ -20,5 +21,10 @@ struct PdfWord {
 bool havePdfToText();
 // The words of a PDF with their boxes, as pdftotext reads them.
 std::vector<PdfWord> pdfWords(const QString& pdf);
+// The lines of page `page` as a reader sees them, left to right: the words
+// of each baseline in order across the page, one blank between words, and
+// words whose boxes touch joined into one (pdftotext gives a right-to-left
+// word letter by letter).
+QStringList pdfLines(const std::vector<PdfWord>& words, int page);
 
 } // namespace tavrel::test

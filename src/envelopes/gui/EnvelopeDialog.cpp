@@ -10,6 +10,7 @@
 #include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
+#include "store/ContactAccess.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
 #include "store/RecordAccess.h"
@@ -286,7 +287,8 @@ void EnvelopeDialog::fillNameList()
             ++n;
             sortKeys[n] = sortKey(p_.CurRec, id, p_.SortPref);
             p_.SortedIdList[n] = qint16(id);
-            names[id] = padRight(p_.CurRec.Name, Width::Name);
+            names[id] =
+                padRight(contactOf(p_, id, p_.CurRec).text(ContactField::Name), Width::Name);
         }
         return true;
     });
@@ -435,12 +437,9 @@ void EnvelopeDialog::onNameOkClicked()
                          kTitle, Ui::Buttons::Ok);
         return;
     }
-    Get_NA_Rec(p_, linesOf(nameList)->idAt(line) + 1);
-    const NARecord& r = p_.CurRec;
-    AddressLines& target = forReturn ? returnAddress : mailAddress;
-    target = {r.Name, r.AddrLine1, r.AddrLine2, r.AddrLine3, r.AddrLine4};
-    for (QString& s : target)
-        s = padRight(s, Width::Addr);
+    const int id = linesOf(nameList)->idAt(line);
+    Get_NA_Rec(p_, id + 1);
+    (forReturn ? returnAddress : mailAddress) = envelopeLines(contactOf(p_, id, p_.CurRec));
     showPanel(Panel::PrintOptions);
 }
 

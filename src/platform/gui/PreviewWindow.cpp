@@ -55,6 +55,13 @@ public:
         x_ = 0;
         y_ += metrics.height() * twipsPerFontPixel();
     }
+    void printLineRightToLeft(const QString& text, double width) override
+    {
+        const QFontMetricsF& metrics = font();
+        drawRightToLeft(painter_, painter_.font(), metrics, x_, y_, width, text);
+        x_ = 0;
+        y_ += metrics.height() * twipsPerFontPixel();
+    }
     double textWidth(const QString& text) const override
     {
         return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_))

@@ -1,6 +1,9 @@
 #include "platform/gui/PrintFonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QTextLayout>
 
 namespace tavrel {
 
@@ -14,6 +17,10 @@ QFont printFont(const QString& name, double points, bool bold, bool italic, bool
             family = QStringLiteral("Liberation Sans");
     }
     QFont f(family);
+    // The fallbacks are named rather than left to the system's font
+    // configuration, so a name in another alphabet prints (and measures) the
+    // same on every machine set up for the program.
+    f.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
     // One point is 20 twips; the font is sized in twips.
     f.setPixelSize(qMax(1, qRound(points * 20.0)));
     f.setBold(bold);
@@ -22,9 +29,28 @@ QFont printFont(const QString& name, double points, bool bold, bool italic, bool
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
     // Plain Latin text: no shaping, so every glyph stands at its own advance
-    // as the layouts measure it, and long reports draw faster.
+    // as the layouts measure it, and long reports draw faster. Scripts that
+    // cannot be read unshaped (Arabic) are still shaped.
     f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
+}
+
+void drawRightToLeft(QPainter& painter, const QFont& font, const QFontMetricsF& metrics, double x,
+                     double y, double width, const QString& text)
+{
+    QTextLayout layout(text, font);
+    QTextOption option(Qt::AlignRight);
+    option.setTextDirection(Qt::RightToLeft);
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(width);
+    layout.endLayout();
+    // The line's own ascent counts the fallback faces; the baseline stays
+    // where the current font puts it.
+    painter.setPen(Qt::black);
+    layout.draw(&painter, QPointF(x, y + (metrics.ascent() - line.ascent()) * twipsPerFontPixel()));
 }
 
 } // namespace tavrel

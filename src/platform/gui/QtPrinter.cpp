@@ -302,6 +302,18 @@ void QtPrinter::printLine(const QString& text)
     y_ += textHeight(text);
 }
 
+void QtPrinter::printLineRightToLeft(const QString& text, double width)
+{
+    const CurrentFont& current = currentFont();
+    QPainter& p = painter();
+    if (!text.isEmpty()) {
+        drawRightToLeft(p, current.font, current.metrics, x_, y_, width, text);
+        painterFontSet_ = false; // the layout may leave its own font set
+    }
+    x_ = 0;
+    y_ += textHeight(text);
+}
+
 double QtPrinter::textWidth(const QString& text) const
 {
     return currentFont().metrics.horizontalAdvance(text) * twipsPerFontPixel();

@@ -64,6 +64,7 @@ public:
     void setScaleTwips() override {}
 
     void printLine(const QString& text) override;
+    void printLineRightToLeft(const QString& text, double width) override;
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text = QStringLiteral("X")) const override;
     double pageWidth() const override;

@@ -51,13 +51,26 @@ RecordingPrinter::Op makeOp(RecordingPrinter::Op::Kind kind, int document, int p
 
 void RecordingPrinter::printLine(const QString& text)
 {
+    recordText(text, x_, 0, false);
+}
+
+void RecordingPrinter::printLineRightToLeft(const QString& text, double width)
+{
+    recordText(text, x_, width, true);
+}
+
+void RecordingPrinter::recordText(const QString& text, double x, double boxWidth, bool rightToLeft)
+{
     if (failWith)
         throw PlatformError(failWith, QStringLiteral("printer"));
-    texts.push_back({page, x_, y_, text, font_, size_, bold_, italic_, underline_, documents,
-                     turned_, pageWidth(), pageHeight()});
+    const double startX = rightToLeft ? x + boxWidth - textWidth(text) : x;
+    texts.push_back({page, startX, y_, text, font_, size_, bold_, italic_, underline_, documents,
+                     turned_, pageWidth(), pageHeight(), rightToLeft, boxWidth});
     Op op = makeOp(Op::Kind::Text, documents, page);
-    op.x1 = x_;
+    op.x1 = x;
     op.y1 = y_;
+    op.x2 = boxWidth;
+    op.value = rightToLeft ? 1 : 0;
     op.text = text;
     op.font = font_;
     op.size = size_;
@@ -264,7 +277,10 @@ void replayOp(const RecordingPrinter::Op& op, Printer& target)
         target.setFontUnderline(op.underline);
         target.setCurrentX(op.x1);
         target.setCurrentY(op.y1);
-        target.printLine(op.text);
+        if (op.value == 1)
+            target.printLineRightToLeft(op.text, op.x2);
+        else
+            target.printLine(op.text);
         break;
     case Kind::Rect:
         target.drawRect(op.x1, op.y1, op.x2, op.y2);

@@ -29,6 +29,10 @@ public:
         int document = 0;    // documents ended before this one
         bool turned = false; // drawn turned a quarter (x, y are on the sideways page)
         double pageWidth = 0, pageHeight = 0; // of the page drawn on, as pageWidth() gives it
+        // Laid out right to left, ending at the right edge of a box this wide
+        // (x is where the text starts, its left end).
+        bool rightToLeft = false;
+        double boxWidth = 0;
     };
     struct Rect {
         int page;
@@ -42,7 +46,7 @@ public:
         Kind kind;
         int document = 0, page = 1;            // where it was made
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Text: x1, y1; Rect and Line: corners
-        int value = 0;                         // Orientation, Paper, Turn
+        int value = 0; // Orientation, Paper, Turn; Text: 1 right to left in a box x2 wide
         QString text, font;
         double size = 0;
         bool bold = false, italic = false, underline = false;
@@ -52,6 +56,7 @@ public:
     void setScaleTwips() override { log << QStringLiteral("scale"); }
 
     void printLine(const QString& text) override;
+    void printLineRightToLeft(const QString& text, double width) override;
     double textWidth(const QString& text) const override;
     double textHeight(const QString& text = QStringLiteral("X")) const override;
     double pageWidth() const override;
@@ -110,6 +115,7 @@ public:
 
 private:
     void failIfAsked() const;
+    void recordText(const QString& text, double x, double boxWidth, bool rightToLeft);
     void record(Op::Kind kind, int value = 0);
     // The metrics of the current font, made once per font and kept: every
     // printed line is measured, and making a font asks the system's font

@@ -1,0 +1,12 @@
+#include "reports/PrintedContact.h"
+
+#include "store/ContactAccess.h"
+
+namespace tavrel {
+
+Contact printedContact(const Program& p)
+{
+    return contactOf(p, p.CurId, p.CurRec);
+}
+
+} // namespace tavrel

@@ -1,0 +1,92 @@
+// Envelopes print the names and addresses kept in their own alphabet as the
+// person typed them, within the mailing block's room.
+#include "EnvelopeFixture.h"
+
+#include "platform/gui/QtPrinter.h"
+#include "store/ContactAccess.h"
+#include "support/PdfPages.h"
+
+namespace tavrel::test {
+
+namespace {
+
+const QString kRussian = QStringLiteral("Иван Петров");
+const QString kGreek = QStringLiteral("Γιώργος Παπαδόπουλος");
+const QString kHebrew = QStringLiteral("דוד כהן");
+const QString kHebrewStreet = QStringLiteral("רחוב הרצל 12");
+const QString kChinese = QStringLiteral("王小明");
+const QString kLongChinese = QStringLiteral(
+    "北京市朝阳区建国门外大街甲十二号国际贸易中心写字楼第三座二十八层东方明珠文化传播");
+
+// The width of `text` in the envelopes' Courier New bold, as the recording
+// printer measures it.
+double widthOf(const QString& text, double points, bool bold)
+{
+    RecordingPrinter m;
+    m.setFontName(QStringLiteral("Courier New"));
+    m.setFontSize(points);
+    m.setFontBold(bold);
+    return m.textWidth(text);
+}
+
+// The Hebrew name and street as they stand on the page, read off left to
+// right: laid out right to left, the letters run backwards and the number
+// stands at the left.
+const QString kHebrewOnPage = QStringLiteral("ןהכ דוד");
+const QString kHebrewStreetOnPage = QStringLiteral("12 לצרה בוחר");
+
+} // namespace
+
+class OwnSpellingEnvelopes : public EnvelopeTest {
+protected:
+    void spell(int id, const QString& name, const QString& street = QString())
+    {
+        Contact c = decodeContact(envelopePerson(id));
+        c.text(ContactField::Name) = name;
+        if (!street.isEmpty())
+            c.text(ContactField::AddrLine1) = street;
+        putContact(p, id + 1, c);
+        ASSERT_TRUE(p.Spellings.contains(id));
+    }
+    static EnvelopeJob everyone()
+    {
+        EnvelopeJob j = typedJob();
+        j.mailOption = MailTo::AllEntries;
+        j.sortIndex = kDoNotSort;
+        return j;
+    }
+};
+
+// One envelope a person, in a real PDF file: each name reads back as typed,
+// the Hebrew street too; the unspelled person as the file holds them.
+TEST_F(OwnSpellingEnvelopes, EachNameReadsBackAsTypedFromThePdf)
+{
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; the printed words cannot be read back";
+    openPeople(5);
+    spell(1, kRussian);
+    spell(2, kGreek);
+    spell(3, kHebrew, kHebrewStreet);
+    spell(4, kChinese);
+    QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
+    PrinterRoute route(p.printer, pdf);
+    env.ui.setAutoOk(true);
+    ASSERT_EQ(run(everyone()), EnvelopeRunEnd::Completed);
+    const auto words = pdfWords(pdf.lastPdfFile());
+    const QStringList expected[] = {{kRussian},
+                                    {kGreek},
+                                    {kHebrewOnPage, kHebrewStreetOnPage},
+                                    {kChinese},
+                                    {QStringLiteral("Person 5"), QStringLiteral("5 Main Street")}};
+    for (int page = 1; page <= 5; ++page) {
+        const QStringList lines = pdfLines(words, page);
+        ASSERT_GE(lines.size(), 5) << page;
+        EXPECT_EQ(lines.mid(3, expected[page - 1].size()), expected[page - 1])
+            << page << ": " << lines.join(u'|').toStdString();
+        EXPECT_EQ(lines.mid(0, 3),
+                  QStringList({QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
+                               QStringLiteral("Hometown")}));
+    }
+}
+
+} // namespace tavrel::test
