@@ -96,5 +96,5 @@ TEST_F(SearchTest, AKeyInThePersonsOwnAlphabetFindsTheFieldTheRecordHoldsCut)
     EXPECT_TRUE(
         env.clipboard.content.startsWith(QString::fromUtf8("Иван Петров").leftJustified(35) + '\n' +
                                          street.leftJustified(35) + '\n'))
-        << env.clipboard.content;
+        << env.clipboard.content.toStdString();
 }
