@@ -116,7 +116,8 @@ QStringList deletedListLines(const DupSearchState& s)
 {
     QStringList lines;
     for (int k = 1; k <= s.DeletedCount; ++k)
-        lines << QString::number(s.DeletedIds[k]) + QStringLiteral("  ") + s.DeletedNames[k];
+        lines << QString::number(s.DeletedIds[k]) + QStringLiteral("  ") +
+                     s.deletedSpellings.value(s.DeletedIds[k], s.DeletedNames[k]);
     return lines;
 }
 

@@ -12,7 +12,7 @@ namespace tavrel {
 void sortDeletedList(DupSearchState& s);
 
 // One line per entry in the list's current order: the ID, two blanks and the
-// Name as stored.
+// Name as stored, or as the person spelled it where that spelling is kept.
 QStringList deletedListLines(const DupSearchState& s);
 
 // Prints the sorted list under the list-report heading, two columns and 120

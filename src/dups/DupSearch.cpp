@@ -2,6 +2,7 @@
 
 #include "platform/Text.h"
 #include "store/ContactAccess.h"
+#include "store/NameList.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
@@ -132,6 +133,7 @@ void DupSearchState::discard()
     DeletedNames.clear();
     DeletedIds.clear();
     DeletedCount = 0;
+    deletedSpellings.clear();
     undeleteSettled.clear();
 }
 
@@ -140,6 +142,8 @@ void deleteDuplicate(Program& p, DupSearchState& s, int id)
     endUndoHistory(p, BulkChange::DuplicateDeletion);
     ++s.DeletedCount;
     Get_NA_Rec(p, id + 1);
+    if (const QString name = shownName(p, id, p.CurRec); name != p.CurRec.Name)
+        s.deletedSpellings.insert(id, name);
     p.CurRec.RecId = 0;
     p.CurRec.RecStatus = kDeleted;
     Put_NA_Rec(p, id + 1);
@@ -195,6 +199,7 @@ DupSearchEnd runDupSearch(Program& p, DupMatch match, DupSearchState& s, DupSear
     s.DeletedCount = 0;
     s.RunCount = 0;
     s.undeleteSettled.clear();
+    s.deletedSpellings.clear();
     int sinceYield = 0;
     // The records deleted keep their spellings, saved once when the search ends.
     SpellingsBatch spellings(p);

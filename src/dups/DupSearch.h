@@ -2,6 +2,7 @@
 
 #include "store/RecordAccess.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QVector>
@@ -27,6 +28,9 @@ struct DupSearchState {
     QVector<QString> DeletedNames; // the Name as stored, 35 characters
     QVector<qint16> DeletedIds;
     int DeletedCount = 0;
+    // The person's own spelling of a deleted record's Name, by ID, where one
+    // is kept: what the list of deleted records shows.
+    QHash<int, QString> deletedSpellings;
     // Records deleted by the run; the figure DupCompleteDialog shows.
     int RunCount = 0;
     // 1: delete matches without showing them; 0: show each in DupPairDialog first.

@@ -13,8 +13,13 @@ namespace tavrel {
 
 QString foldForMatch(const QString& text)
 {
+    return foldSpelling(reduceToCp1252(text));
+}
+
+QString foldSpelling(const QString& text)
+{
     // Decomposed, an accented letter is its base letter and its marks.
-    const QString decomposed = reduceToCp1252(text).normalized(QString::NormalizationForm_KD);
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString out;
     out.reserve(decomposed.size());
     for (QChar c : decomposed) {

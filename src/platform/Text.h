@@ -35,6 +35,11 @@ QString upperCp1252(const QString& text);
 // so a word typed any of these ways finds it. The find box and the field
 // search both fold through here.
 QString foldForMatch(const QString& text);
+// The same fold left in the text's own alphabet ("Иван" -> "иван"): the
+// person's own spellings are compared this way, so a word typed in their
+// alphabet finds them even where its Latin spelling differs from theirs
+// (letters read otherwise in context, or a spelling cut at a field's width).
+QString foldSpelling(const QString& text);
 // The digits of a text, in order: "(555) 123-4567" -> "5551234567".
 QString digitsOf(QStringView text);
 

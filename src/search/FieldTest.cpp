@@ -71,49 +71,68 @@ bool fieldMatches(QStringView field, int width, QStringView upperKey)
 
 namespace {
 
+ContactField addrLine(int i)
+{
+    return ContactField(int(ContactField::AddrLine1) + i - 1);
+}
+
+ContactField phoneNum(int i)
+{
+    return ContactField(int(ContactField::PhoneNum1) + 2 * (i - 1));
+}
+
 // Walks the fields the boxes choose in the fixed order, asking `test(field,
-// width, keyCut)` of each (keyCut: how many characters of the key count there,
-// or -1 for all), and stops at the first that matches.
+// text, width, keyCut)` of each (keyCut: how many characters of the key count
+// there, or -1 for all), and stops at the first that matches.
 template <typename Test>
 bool anyChosenFieldMatches(const NARecord& r, const SearchFieldBoxes& boxes, Test test)
 {
     const bool all = boxes[7];
     if (boxes[0] || boxes[1] || all) {
-        if (test(r.Name, Width::Name, -1))
+        if (test(ContactField::Name, r.Name, Width::Name, -1))
             return true;
         if (boxes[0])
             return false; // the fast search looks at the name alone
     }
     if (boxes[1] || all) {
-        for (const QString* line : {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4}) {
-            if (test(*line, Width::Addr, -1))
+        const QString* lines[] = {&r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+        for (int i = 1; i <= 4; ++i) {
+            if (test(addrLine(i), *lines[i - 1], Width::Addr, -1))
                 return true;
         }
     }
     if (boxes[2] || all) {
         for (int i = 1; i <= 5; ++i) {
-            if (test(r.phoneNum(i), Width::PhoneNum, Width::PhoneNum))
+            if (test(phoneNum(i), r.phoneNum(i), Width::PhoneNum, Width::PhoneNum))
                 return true;
         }
     }
-    if ((boxes[3] || all) && test(r.Comments, Width::Comments, -1))
+    if ((boxes[3] || all) && test(ContactField::Comments, r.Comments, Width::Comments, -1))
         return true;
-    if ((boxes[4] || all) && test(r.SortKey1, Width::SortKey, Width::SortKey))
+    if ((boxes[4] || all) &&
+        test(ContactField::SortKey1, r.SortKey1, Width::SortKey, Width::SortKey))
         return true;
-    if ((boxes[5] || all) && test(r.SortKey2, Width::SortKey, Width::SortKey))
+    if ((boxes[5] || all) &&
+        test(ContactField::SortKey2, r.SortKey2, Width::SortKey, Width::SortKey))
         return true;
-    if ((boxes[6] || all) && test(r.EMail, Width::EMail, -1))
+    if ((boxes[6] || all) && test(ContactField::EMail, r.EMail, Width::EMail, -1))
         return true;
     return false;
+}
+
+const QString& cutKey(const FoldedKey& key, int cut)
+{
+    return cut == Width::PhoneNum ? key.phone : cut == Width::SortKey ? key.sortKey : key.whole;
 }
 
 } // namespace
 
 bool recordMatches(const NARecord& r, const SearchFieldBoxes& boxes, QStringView upperKey)
 {
-    return anyChosenFieldMatches(r, boxes, [upperKey](const QString& field, int width, int cut) {
-        return fieldMatches(field, width, cut < 0 ? upperKey : upperKey.left(cut));
-    });
+    return anyChosenFieldMatches(
+        r, boxes, [upperKey](ContactField, const QString& field, int width, int cut) {
+            return fieldMatches(field, width, cut < 0 ? upperKey : upperKey.left(cut));
+        });
 }
 
 FoldedKey foldedSearchKey(const QString& typedKey)
@@ -126,12 +145,40 @@ FoldedKey foldedSearchKey(const QString& typedKey)
 bool recordMatchesIgnoringAccents(const NARecord& r, const SearchFieldBoxes& boxes,
                                   const FoldedKey& key)
 {
-    return anyChosenFieldMatches(r, boxes, [&key](const QString& field, int width, int cut) {
-        const QString& k = cut == Width::PhoneNum  ? key.phone
-                           : cut == Width::SortKey ? key.sortKey
-                                                   : key.whole;
-        return foldForMatch(padRight(field, width)).contains(k);
+    return anyChosenFieldMatches(
+        r, boxes, [&key](ContactField, const QString& field, int width, int cut) {
+            return foldForMatch(padRight(field, width)).contains(cutKey(key, cut));
+        });
+}
+
+FoldedKey foldedSpellingKey(const QString& typedKey)
+{
+    return {foldSpelling(typedKey), foldSpelling(typedKey.left(Width::PhoneNum)),
+            foldSpelling(typedKey.left(Width::SortKey))};
+}
+
+bool spellingMatches(const NARecord& r, const FieldTexts& originals, const SearchFieldBoxes& boxes,
+                     const SpellingKey& key)
+{
+    if (originals.empty())
+        return false;
+    return anyChosenFieldMatches(r, boxes, [&](ContactField f, const QString&, int width, int cut) {
+        const auto original = originals.find(f);
+        if (original == originals.end())
+            return false;
+        // The person's spelling is kept whole, however long its Latin one.
+        const QString& text = original->second;
+        const int room = qMax<int>(width, int(text.size()));
+        if (!key.ignoreAccents)
+            return fieldMatches(
+                text, room, cut < 0 ? QStringView(key.upper) : QStringView(key.upper).left(cut));
+        return foldSpelling(padRight(text, room)).contains(cutKey(key.folded, cut));
     });
+}
+
+SpellingKey spellingKey(const QString& typedKey, bool ignoreAccents)
+{
+    return {upperCaseKey(typedKey), foldedSpellingKey(typedKey), ignoreAccents};
 }
 
 } // namespace tavrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Contact.h"
 #include "store/NARecord.h"
 
 #include <QString>
@@ -42,5 +43,22 @@ FoldedKey foldedSearchKey(const QString& typedKey);
 // "muller" finds "Müller" and "weiss" "Weiß".
 bool recordMatchesIgnoringAccents(const NARecord& r, const SearchFieldBoxes& boxes,
                                   const FoldedKey& key);
+
+// A key as typed, for the person's own spellings of a record's fields: upper-
+// cased, or folded in its own alphabet (foldSpelling) when accents are ignored.
+struct SpellingKey {
+    QString upper;
+    FoldedKey folded;
+    bool ignoreAccents = true;
+};
+SpellingKey spellingKey(const QString& typedKey, bool ignoreAccents);
+
+// The same tests on the person's own spelling of the fields `originals` holds
+// for record `r` (its other fields are the record's, tested already), so that
+// a key typed in that alphabet finds the record even where its Latin spelling
+// differs from the record's (read otherwise in context, or cut at the width).
+// The original is taken whole: no width cuts it.
+bool spellingMatches(const NARecord& r, const FieldTexts& originals, const SearchFieldBoxes& boxes,
+                     const SpellingKey& key);
 
 } // namespace tavrel

@@ -1,6 +1,7 @@
 #include "search/SearchRun.h"
 
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -30,16 +31,20 @@ SearchOutcome runSearch(Program& p, const SearchRequest& request, SearchView& vi
     // The key as the file would hold it: Петров finds the Petrov it was stored as.
     const QString key = upperCaseKey(reduceToCp1252(request.key));
     const FoldedKey folded = foldedSearchKey(request.key);
-    const auto matches = [&](const NARecord& r) {
-        return request.ignoreAccents ? recordMatchesIgnoringAccents(r, request.boxes, folded)
-                                     : recordMatches(r, request.boxes, key);
+    // The key as typed, for the person's own spellings kept beside the file.
+    const SpellingKey spelled = spellingKey(request.key, request.ignoreAccents);
+    const auto matches = [&](const NARecord& r, int id) {
+        const bool held = request.ignoreAccents
+                              ? recordMatchesIgnoringAccents(r, request.boxes, folded)
+                              : recordMatches(r, request.boxes, key);
+        return held || spellingMatches(r, originalsOf(p, id, r), request.boxes, spelled);
     };
     const int lastRecNo = qMin<int>(p.LastRecNo, kMaxId + 1);
     bool ended = false;
     // IDs 1 to LastRecNo - 1, each record read once, in ascending order.
     readAscending(p, 2, lastRecNo, [&](int recNo) {
         const int id = recNo - 1;
-        if (!isActive(p.CurRec, id) || !matches(p.CurRec))
+        if (!isActive(p.CurRec, id) || !matches(p.CurRec, id))
             return true;
         ++p.SearchMatchCount;
         if (!request.display) {

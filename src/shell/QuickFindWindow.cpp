@@ -5,6 +5,7 @@
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Windows.h"
 #include "records/gui/RecordScreens.h"
+#include "store/ContactAccess.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
 #include "store/RecordAccess.h"
@@ -18,6 +19,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace tavrel {
 
@@ -168,6 +170,45 @@ QString QuickFindWindow::lineText(const NARecord& r, QChar code)
     }
 }
 
+QString QuickFindWindow::lineText(const Contact& c, QChar code)
+{
+    // The person's own spelling is shown whole, even where it is longer.
+    const auto text = [&c](ContactField f, int width) { return c.text(f).leftJustified(width); };
+    switch (code.unicode()) {
+    case '1':
+        return text(ContactField::AddrLine1, Width::Addr);
+    case '2':
+        return text(ContactField::AddrLine2, Width::Addr);
+    case '3':
+        return text(ContactField::AddrLine3, Width::Addr);
+    case '4':
+        return text(ContactField::AddrLine4, Width::Addr);
+    case '5':
+        return text(ContactField::Comments, Width::Comments);
+    case '6':
+        return text(ContactField::PhoneType1, Width::PhoneType) + QLatin1Char(' ') +
+               text(ContactField::PhoneNum1, Width::PhoneNum) + QStringLiteral("  ") +
+               text(ContactField::PhoneType2, Width::PhoneType) + QLatin1Char(' ') +
+               text(ContactField::PhoneNum2, Width::PhoneNum);
+    default:
+        return text(ContactField::Name, Width::Name);
+    }
+}
+
+NameListModel::Line QuickFindWindow::lineOf(qint16 id) const
+{
+    const QChar field = p_.QuickFindField;
+    const FieldTexts originals = originalsOf(p_, id, p_.CurRec);
+    NameListModel::Line line{id, lineText(p_.CurRec, field), findFieldsOf(p_.CurRec, originals)};
+    if (originals.empty())
+        return line;
+    // The person's own spelling on show; the record's still finds the line.
+    const QString shown = lineText(decodeContact(p_.CurRec, originals), field);
+    if (shown != line.text)
+        line.stored = std::exchange(line.text, shown);
+    return line;
+}
+
 void QuickFindWindow::fillList()
 {
     p_.ui.setWaitCursor(true);
@@ -184,8 +225,7 @@ void QuickFindWindow::fillList()
     lines->fillLinesFromSortedList(p_, [this](qint16 id) {
         p_.CurId = id;
         Get_NA_Rec(p_, id + 1);
-        return std::optional<NameListModel::Line>(
-            {id, lineText(p_.CurRec, p_.QuickFindField), findFieldsOf(p_.CurRec)});
+        return std::optional<NameListModel::Line>(lineOf(id));
     });
     clearCurrentLine(nameList);
     fieldLabel->setText(fieldCaption(p_.QuickFindField));

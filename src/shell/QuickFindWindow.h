@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gui/ListClick.h"
+#include "store/NameListModel.h"
 #include "store/Program.h"
 
 #include <QWidget>
@@ -13,7 +14,6 @@ class QPushButton;
 namespace tavrel {
 
 class NameListFilter;
-class NameListModel;
 
 // "&QuickFind": opens the QuickFind list modeless.
 void startQuickFind(Program& p);
@@ -45,6 +45,8 @@ public:
     static QString fieldCaption(QChar code);
     // The line QuickFind shows for record `r` under field code `code`.
     static QString lineText(const NARecord& r, QChar code);
+    // The same for a contact: the person's own spelling where one is kept.
+    static QString lineText(const Contact& c, QChar code);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -54,6 +56,8 @@ private:
     void onDisplayClicked();
     void onLineClicked(ListClick how);
     void openLine(int row);
+    // The line of the record in the current record buffer (ID `id`).
+    NameListModel::Line lineOf(qint16 id) const;
 
     Program& p_;
 };

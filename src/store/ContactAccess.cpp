@@ -20,9 +20,14 @@ const QString kNAFile = QStringLiteral("n&a.mrk");
 Contact contactOf(const Program& p, int id, const NARecord& record)
 {
     // Most records have no entry: they need not be encoded to be compared.
+    return decodeContact(record, originalsOf(p, id, record));
+}
+
+FieldTexts originalsOf(const Program& p, int id, const NARecord& record)
+{
     if (!p.Spellings.contains(id))
-        return decodeContact(record);
-    return decodeContact(record, p.Spellings.originalsFor(id, record.toBytes()));
+        return {};
+    return p.Spellings.originalsFor(id, record.toBytes());
 }
 
 void putContact(Program& p, int recNo, const Contact& contact)
@@ -72,6 +77,8 @@ void loadSpellings(Program& p)
     } catch (const PlatformError&) {
         p.Spellings = OriginalSpellings();
     }
+    if (loaded == OriginalSpellings::Loaded::Read)
+        dropStaleSpellings(p);
     if (loaded != OriginalSpellings::Loaded::Damaged)
         return;
     p.ui.messageBox(QCoreApplication::translate("tavrel::ContactAccess",
@@ -80,20 +87,45 @@ void loadSpellings(Program& p)
                     kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
 }
 
-namespace {
-
-// Entries whose record another program has changed since go before a save.
-void dropStaleEntries(Program& p)
+void dropStaleSpellings(Program& p)
 {
     if (p.Spellings.size() == 0 || !p.naFile.isOpen())
         return;
-    const int records = qMin(p.naFile.recordCount(), NAFile::MaxRecords);
-    const QByteArray all = records >= 2 ? p.naFile.readBlock(2, records - 1) : QByteArray();
-    p.Spellings.dropStale([&](int id) {
-        const qsizetype at = qsizetype(id - 1) * NARecord::Size;
-        if (id < 1 || at + NARecord::Size > all.size())
+    try {
+        const int records = qMin(p.naFile.recordCount(), NAFile::MaxRecords);
+        const QByteArray all = records >= 2 ? p.naFile.readBlock(2, records - 1) : QByteArray();
+        p.Spellings.dropStale([&](int id) {
+            const qsizetype at = qsizetype(id - 1) * NARecord::Size;
+            if (id < 1 || at + NARecord::Size > all.size())
+                return QByteArray();
+            return all.mid(at, NARecord::Size);
+        });
+    } catch (const PlatformError&) {
+        // Unread, the entries still count only for records with their bytes.
+    }
+}
+
+namespace {
+
+// Past this many entries to check, one read of the whole file beats a read
+// of each record.
+constexpr qsizetype kCheckRecordByRecord = 64;
+
+// Entries kept or moved since the last save may name bytes the record no
+// longer has; every other entry was checked at the open and followed each
+// write since.
+void dropStaleTouched(Program& p)
+{
+    if (p.Spellings.size() == 0 || !p.naFile.isOpen())
+        return;
+    if (p.Spellings.touchedCount() > kCheckRecordByRecord) {
+        dropStaleSpellings(p);
+        return;
+    }
+    p.Spellings.dropStaleTouched([&](int id) {
+        if (id < 1 || id + 1 > qMin(p.naFile.recordCount(), NAFile::MaxRecords))
             return QByteArray();
-        return all.mid(at, NARecord::Size);
+        return p.naFile.read(id + 1);
     });
 }
 
@@ -104,7 +136,7 @@ void saveSpellings(Program& p)
     if (!p.Spellings.changed() || p.Spellings.held())
         return;
     try {
-        dropStaleEntries(p);
+        dropStaleTouched(p);
         p.Spellings.save(p.files, p.files.path(kNAFile));
     } catch (const PlatformError& e) {
         // The entries stay in memory; the next write tries again. The old
@@ -137,7 +169,7 @@ SpellingsBatch::~SpellingsBatch()
     if (p_.Spellings.held() || !p_.Spellings.changed())
         return;
     try {
-        dropStaleEntries(p_);
+        dropStaleTouched(p_);
         p_.Spellings.save(p_.files, p_.files.path(kNAFile));
     } catch (...) {
         qWarning("the original spellings file could not be written");

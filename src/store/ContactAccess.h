@@ -11,6 +11,10 @@ namespace tavrel {
 // the person's own spelling of the fields kept beside the N&A file, while the
 // record still has the bytes they were kept for.
 Contact contactOf(const Program& p, int id, const NARecord& record);
+// The person's own spelling of the fields of record `id`, whose bytes are
+// those of `record`, or none. A record without an entry costs a look-up only,
+// so lists may ask it of every record.
+FieldTexts originalsOf(const Program& p, int id, const NARecord& record);
 // Writes `contact` as record `recNo` through the record-write path, keeps the
 // spellings the code page could not hold, and saves them when they changed:
 // the record first, then the spellings file.
@@ -19,8 +23,12 @@ void putContact(Program& p, int recNo, const Contact& contact);
 // Reads the spellings file beside the N&A file. A missing one is empty; a
 // damaged or unreadable one is empty too and the person is told once.
 void loadSpellings(Program& p);
-// Saves the spellings file when an entry changed (dropping entries whose
-// record has changed since), unless a bulk run holds the saves. A failure
+// Drops the entries whose record has changed since they were kept, which a
+// program that does not know the spellings file may have done; the open does
+// this once, so that later saves need only check the entries they touched.
+void dropStaleSpellings(Program& p);
+// Saves the spellings file when an entry changed (dropping touched entries
+// whose record has changed since), unless a bulk run holds the saves. A failure
 // leaves the old file as it was and tells the person; the N&A file is
 // already written.
 void saveSpellings(Program& p);

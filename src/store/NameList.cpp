@@ -1,6 +1,7 @@
 #include "store/NameList.h"
 
 #include "platform/Text.h"
+#include "store/ContactAccess.h"
 #include "store/Program.h"
 #include "store/RecordAccess.h"
 
@@ -115,6 +116,13 @@ bool checkFileNotEmpty(Program& p)
     p.ui.messageBox(QCoreApplication::translate("tavrel::NameList", "The N&A File Is Empty."),
                     kTitle, Ui::Buttons::Ok);
     return false;
+}
+
+QString shownName(const Program& p, int id, const NARecord& r)
+{
+    const FieldTexts originals = originalsOf(p, id, r);
+    const auto name = originals.find(ContactField::Name);
+    return name != originals.end() ? name->second.leftJustified(Width::Name) : r.Name;
 }
 
 QString pickerLine(int id, const QString& name)

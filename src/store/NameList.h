@@ -23,6 +23,11 @@ void buildNameList(Program& p, QChar code);
 // When the file holds no active record: beeps, says so and returns false.
 bool checkFileNotEmpty(Program& p);
 
+// The Name of record `r` (ID `id`) as the name lists show it, padded to the
+// field's width: the person's own spelling where one is kept for the
+// record's bytes.
+QString shownName(const Program& p, int id, const NARecord& r);
+
 // "   7  " + the 35-character name: the line of the QuickLink and mailing-list pickers.
 QString pickerLine(int id, const QString& name);
 

@@ -37,7 +37,7 @@ void NameListModel::setLines(QVector<Line> lines)
     lines_ = std::move(lines);
     haystacks_.resize(lines_.size());
     for (qsizetype k = 0; k < lines_.size(); ++k)
-        haystacks_[k] = findHaystack(lines_.at(k).text, lines_.at(k).fields);
+        haystacks_[k] = findHaystack(lines_.at(k).text, lines_.at(k).fields, lines_.at(k).stored);
     endResetModel();
 }
 
@@ -64,7 +64,7 @@ void NameListModel::appendLine(const Line& line)
 {
     beginInsertRows(QModelIndex(), lines_.size(), lines_.size());
     lines_.append(line);
-    haystacks_.append(findHaystack(line.text, line.fields));
+    haystacks_.append(findHaystack(line.text, line.fields, line.stored));
     endInsertRows();
 }
 

@@ -18,10 +18,13 @@ class NameListModel : public QAbstractListModel {
 public:
     enum Role { IdRole = Qt::UserRole + 1 };
     // A line may bring more fields for a find box to look in than its text.
+    // A line that shows the person's own spelling brings the record's in
+    // `stored`, so typing either finds it.
     struct Line {
         qint16 id = 0;
         QString text;
         QVector<FindField> fields = {};
+        QString stored = {};
     };
 
     explicit NameListModel(QObject* parent = nullptr);

@@ -46,6 +46,8 @@ void OriginalSpellings::keep(int id, const QByteArray& recordBytes, const FieldT
         forget(id);
     else
         entries_.insert(id, Entry{digestOf(recordBytes), originals});
+    if (!originals.empty())
+        touched_.insert(id);
     changed_ = changed_ || !originals.empty();
 }
 
@@ -54,6 +56,8 @@ void OriginalSpellings::move(int from, int to)
     if (from == to || !entries_.contains(from))
         return;
     entries_.insert(to, entries_.take(from));
+    touched_.remove(from);
+    touched_.insert(to);
     changed_ = true;
 }
 
@@ -78,6 +82,7 @@ QByteArray OriginalSpellings::serialized() const
 bool OriginalSpellings::parse(const QByteArray& text)
 {
     entries_.clear();
+    touched_.clear();
     changed_ = false;
     if (!text.startsWith(kHeader) || !text.endsWith('\n') || text.size() > kLargest)
         return false;
@@ -132,6 +137,7 @@ void OriginalSpellings::save(const Files& files, const QString& modeOf)
                     replacementMode(modeOf));
     }
     changed_ = false;
+    touched_.clear();
 }
 
 } // namespace tavrel

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
+#include <utility>
 
 namespace tavrel {
 
@@ -40,12 +42,17 @@ public:
     void keep(int id, const QByteArray& recordBytes, const FieldTexts& originals);
     // Moves the entry of `from` to `to` (a record that changed its ID).
     void move(int from, int to);
-    void forget(int id) { changed_ = entries_.remove(id) || changed_; }
+    void forget(int id)
+    {
+        changed_ = entries_.remove(id) || changed_;
+        touched_.remove(id);
+    }
     // Forgets every entry (a compaction that keeps them anew).
     void clear()
     {
         changed_ = changed_ || !entries_.isEmpty();
         entries_.clear();
+        touched_.clear();
     }
     bool contains(int id) const { return entries_.contains(id); }
     // Drops every entry whose record no longer has the bytes it was kept for;
@@ -60,9 +67,24 @@ public:
                 changed_ = true;
             }
         }
+        touched_.clear();
+    }
+    // The same for the entries kept or moved since the last save or check
+    // only: a single record's save reads that record alone.
+    template <typename BytesOf> void dropStaleTouched(BytesOf bytesOf)
+    {
+        for (int id : std::as_const(touched_)) {
+            const auto it = entries_.find(id);
+            if (it != entries_.end() && it->digest != digestOf(bytesOf(id))) {
+                entries_.erase(it);
+                changed_ = true;
+            }
+        }
+        touched_.clear();
     }
 
     qsizetype size() const { return entries_.size(); }
+    qsizetype touchedCount() const { return touched_.size(); }
     bool changed() const { return changed_; }
 
     // While held (by bulk runs, which may nest), changes wait for one save at
@@ -84,6 +106,8 @@ private:
         FieldTexts originals;
     };
     QHash<int, Entry> entries_;
+    // IDs whose entry was kept or moved since the last check.
+    QSet<int> touched_;
     bool changed_ = false;
     int holds_ = 0;
 };

@@ -1,4 +1,5 @@
 // A duplicate search's deletions, and their undelete, keep the person's own spelling.
+#include "DupsFixture.h"
 #include "dups/DupSearch.h"
 #include "store/ContactAccess.h"
 #include "support/TestEnv.h"
@@ -64,6 +65,52 @@ TEST(SpellingDups, DeletedDuplicatesAndTheirUndeleteKeepTheSpelling)
     disk.load(*env.files);
     EXPECT_EQ(disk.originalsFor(4, recordBytes(env.naPath(), 5)).size(), 2u);
     EXPECT_EQ(disk.originalsFor(2, recordBytes(env.naPath(), 3)).size(), 2u);
+}
+
+// The search compares the records' bytes as ever, so a name typed in Latin
+// letters and the same name in its own alphabet are duplicates; the pair
+// window and the list of deleted records show each as the person spelled it.
+TEST_F(DupsTest, PairsAndTheDeletedListShowTheSpellingWhileTheBytesDecide)
+{
+    writeFile(test::people(1, 4));
+    Contact latin = russian(3);
+    latin.text(ContactField::Name) = QStringLiteral("Anna Orlova");
+    latin.text(ContactField::AddrLine1) = QStringLiteral("Odos Patision 3");
+    putContact(p, 3, russian(2));
+    putContact(p, 4, latin);
+    putContact(p, 5, russian(4));
+    before = file();
+    ASSERT_EQ(readRecord(env.naPath(), 3).Name, readRecord(env.naPath(), 4).Name);
+
+    std::vector<std::array<QString, 2>> addresses;
+    for (int pair = 0; pair < 2; ++pair) {
+        onPair([&](DupPairDialog& w) {
+            addresses.push_back({w.earlierLineEdits[1]->text(), w.laterLineEdits[1]->text()});
+            click(w.yesButton);
+        });
+    }
+    QStringList lines;
+    onReport([&](DupCompleteDialog& w) {
+        env.ui.onModal([&lines](QDialog& d) {
+            lines << shownLines(control<QListWidget>(&d, QStringLiteral("List1")));
+        });
+        perform(w, 0);
+        click(w.cancelButton);
+    });
+    search(DupMatch::Name, true);
+
+    const QString anna = QStringLiteral("Анна Орлова").leftJustified(35);
+    const QString greek = QStringLiteral("Οδός Πατησίων 3").leftJustified(35);
+    EXPECT_EQ(shown, (std::vector<std::pair<int, int>>{{2, 3}, {2, 4}}));
+    EXPECT_EQ(shownNames,
+              (std::vector<std::pair<QString, QString>>{
+                  {anna, QStringLiteral("Anna Orlova").leftJustified(35)}, {anna, anna}}));
+    EXPECT_EQ(addresses,
+              (std::vector<std::array<QString, 2>>{
+                  {greek, QStringLiteral("Odos Patision 3").leftJustified(35)}, {greek, greek}}));
+    EXPECT_EQ(lines,
+              (QStringList{"3  " + QStringLiteral("Anna Orlova").leftJustified(35), "4  " + anna}));
+    EXPECT_EQ(file(), withDeleted(before, {3, 4})) << "only the deletion marks changed";
 }
 
 } // namespace tavrel::test

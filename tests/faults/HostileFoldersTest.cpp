@@ -70,8 +70,9 @@ const Command kCommands[] = {
      }},
     {"import",
      [](TestEnv& env) {
-         const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann New\r\nCATEGORIES:Club\r\n"
-                                 "END:VCARD\r\n";
+         // A name in another alphabet: the import keeps its spelling beside the file.
+         const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Анна Новая\r\n"
+                                 "CATEGORIES:Club\r\nEND:VCARD\r\n";
          runImport(env.p(), planImport(env.p(), readImportBytes(card, QStringLiteral("in.vcf")),
                                        OverflowChoice::MoveToComments));
      }},
@@ -98,6 +99,9 @@ const Command kCommands[] = {
 // Names in the program directory; "backups/..." in the backup folder.
 const char* const kNames[] = {
     "tavrel.cfg",
+    "tvlspell.dat",
+    ".tvlsave.tvlspell.dat",
+    ".tvlrestore.tvlspell.dat",
     "tavrel.lock",
     "Q$Q$Q$Q$.COM",
     "Q$Q$Q$Q$.TMP",

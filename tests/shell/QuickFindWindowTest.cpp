@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "records/gui/RecordScreens.h"
 #include "shell/QuickFindWindow.h"
+#include "store/ContactAccess.h"
 
 #include <QListView>
 
@@ -342,6 +343,59 @@ TEST_F(QuickFind, AnEmptyFileSaysSoAndLeavesTheListEmpty)
     ASSERT_NE(form(), nullptr);
     EXPECT_TRUE(lines().isEmpty());
     EXPECT_FALSE(env.ui.waitCursor);
+}
+
+// A record whose fields the code page could not hold shows them as the person
+// spelled them and is found by that spelling or the record's; it keeps the
+// place its record's sort keys give it.
+TEST_F(QuickFind, ANameInAnotherAlphabetShowsAsSpelledAndIsFoundByEitherSpelling)
+{
+    start({{1, makeRecord(1, "Adams", "ADAMS")},
+           {2, makeRecord(2, "Placeholder")},
+           {3, makeRecord(3, "Zorn", "ZORN")}});
+    Contact ivan;
+    ivan.id = 2;
+    ivan.text(ContactField::Name) = QStringLiteral("Иван Петров");
+    ivan.text(ContactField::SortKey1) = QStringLiteral("Петров");
+    // Too long for the address line in Latin letters: the number is cut off there.
+    ivan.text(ContactField::AddrLine1) = QStringLiteral("北京市朝阳区建国路八十八号");
+    putContact(env.p(), 3, ivan);
+    ASSERT_EQ(readRecord(env.naPath(), 3).SortKey1.trimmed(), "Petrov");
+
+    open(QLatin1Char('0'), QLatin1Char('0'));
+    const QString ivanLine = QStringLiteral("Иван Петров").leftJustified(35);
+    EXPECT_EQ(lines(), (QStringList{padRight("Adams", 35), ivanLine, padRight("Zorn", 35)}))
+        << "by the record's key Petrov, between Adams and Zorn";
+    auto* box = control<QLineEdit>(form(), "ListFilter");
+    const QString where =
+        QStringLiteral("Иван Петров \u2014 Address Line 1: 北京市朝阳区建国路八十八号");
+    const struct {
+        QString typed;
+        QStringList shown;
+    } cases[] = {
+        {"ivan", {ivanLine}},   {"Иван", {ivanLine}},  {"петров IVAN", {ivanLine}},
+        {"Petrov", {ivanLine}}, {"八十八号", {where}}, {"jing ivan", {where}},
+        {"Олег", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        type(box, c.typed);
+        EXPECT_EQ(lines(), c.shown);
+    }
+    // The address line on show is the person's too; Enter opens the record.
+    press(form(), "ListCmd1");
+    open(QLatin1Char('1'), QLatin1Char('0'));
+    EXPECT_EQ(lines().at(1), QStringLiteral("北京市朝阳区建国路八十八号").leftJustified(35));
+    type(control<QLineEdit>(form(), "ListFilter"), QStringLiteral("八十八号"));
+    ASSERT_EQ(lines().size(), 1);
+    EXPECT_EQ(lines().at(0), QStringLiteral("北京市朝阳区建国路八十八号").leftJustified(35));
+    pressKey(form(), Qt::Key_Down);
+    pressKey(form(), Qt::Key_Return);
+    settle();
+    EXPECT_EQ(form(), nullptr);
+    EXPECT_EQ(env.p().CurId, 2);
+    closeRecordScreens(env.p());
+    settle();
 }
 
 } // namespace

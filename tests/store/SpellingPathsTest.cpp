@@ -139,7 +139,7 @@ TEST(SpellingPaths, RecordWritesKeepTheSpellingUntilTheFieldIsEditedInLatinLette
 
 // Another program rewrote the record: its bytes show, and the entry goes at
 // the next save the program makes for any record.
-TEST(SpellingPaths, ARecordRewrittenElsewhereShowsItsBytesAndItsEntryGoesAtTheNextSave)
+TEST(SpellingPaths, ARecordRewrittenElsewhereShowsItsBytesAndItsEntryGoesAfterTheNextOpen)
 {
     TestEnv env;
     openWithSpelledRecord(env);
@@ -153,8 +153,19 @@ TEST(SpellingPaths, ARecordRewrittenElsewhereShowsItsBytesAndItsEntryGoesAtTheNe
     EXPECT_EQ(shown(env, 3).text(ContactField::Name), kRussian);
     EXPECT_TRUE(onDisk(env).originalsFor(2, recordBytes(env.naPath(), 3)).empty());
 
+    // A save checks only the entry it wrote; the stale one is harmless meanwhile.
     Contact c = russianWithGreekAddress(3);
     c.text(ContactField::PhoneNum1) = QStringLiteral("555-0111");
+    putContact(p, 4, c);
+    EXPECT_EQ(onDisk(env).originalsFor(3, recordBytes(env.naPath(), 4)).size(), 2u);
+    EXPECT_EQ(shown(env, 2).text(ContactField::Name), QStringLiteral("Ivan Petrov"));
+
+    // The next open checks every entry, and the next save leaves the stale one out.
+    p.naFile.close();
+    env.open();
+    EXPECT_FALSE(p.Spellings.contains(2));
+    EXPECT_EQ(shown(env, 3).text(ContactField::Name), kRussian);
+    c.text(ContactField::PhoneNum1) = QStringLiteral("555-0122");
     putContact(p, 4, c);
     EXPECT_EQ(onDisk(env).size(), 1) << "the stale entry of ID 2 is dropped by the save";
     EXPECT_EQ(onDisk(env).originalsFor(3, recordBytes(env.naPath(), 4)).size(), 2u);

@@ -35,7 +35,7 @@ QLineEdit* shownBox(const QString& text, int number)
 
 // One frame: the ID row, then the Name and the four address lines.
 QGroupBox* recordFrame(const char* frameName, const char* idLabelName, int idBox, int firstBox,
-                       int id, const NARecord& r, QLineEdit*& idEdit,
+                       int id, const Contact& c, QLineEdit*& idEdit,
                        std::array<QLineEdit*, 5>& lines)
 {
     auto* frame = new QGroupBox;
@@ -51,9 +51,11 @@ QGroupBox* recordFrame(const char* frameName, const char* idLabelName, int idBox
     idRow->addWidget(idEdit);
     idRow->addStretch(1);
     layout->addLayout(idRow);
-    const QString* fields[5] = {&r.Name, &r.AddrLine1, &r.AddrLine2, &r.AddrLine3, &r.AddrLine4};
+    // Name, then the four address lines.
     for (int i = 0; i < 5; ++i) {
-        QLineEdit* box = shownBox(*fields[i], firstBox + i);
+        const auto field = ContactField(i);
+        QLineEdit* box =
+            shownBox(c.text(field).leftJustified(contactFieldWidth(field)), firstBox + i);
         box->setAccessibleName(
             i == 0
                 ? QCoreApplication::translate("tavrel::DupPairDialog", "Name")
@@ -70,7 +72,7 @@ QGroupBox* recordFrame(const char* frameName, const char* idLabelName, int idBox
 } // namespace
 
 DupPairDialog::DupPairDialog(Program& program, DupSearchState& state, int earlierId,
-                             const NARecord& earlier, int laterId, const NARecord& later,
+                             const Contact& earlier, int laterId, const Contact& later,
                              QWidget* parent)
     : DupDialog(parent), p(program), s(state)
 {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "dups/gui/DupDialog.h"
 #include "dups/DupSearch.h"
+#include "dups/gui/DupDialog.h"
+#include "store/Contact.h"
 
 #include <array>
 
@@ -18,8 +19,9 @@ namespace tavrel {
 class DupPairDialog : public DupDialog {
     Q_OBJECT
 public:
-    DupPairDialog(Program& p, DupSearchState& s, int earlierId, const NARecord& earlier,
-                  int laterId, const NARecord& later, QWidget* parent = nullptr);
+    // The records as the person sees them: their own spelling where one is kept.
+    DupPairDialog(Program& p, DupSearchState& s, int earlierId, const Contact& earlier, int laterId,
+                  const Contact& later, QWidget* parent = nullptr);
 
     QLineEdit* earlierIdEdit = nullptr;
     std::array<QLineEdit*, 5> earlierLineEdits{}; // Name, then the four address lines

@@ -4,6 +4,7 @@
 #include "dups/gui/DupPairDialog.h"
 #include "dups/gui/DupProgressWindow.h"
 #include "platform/gui/Windows.h"
+#include "store/ContactAccess.h"
 
 namespace tavrel {
 
@@ -25,7 +26,8 @@ void DupSearchWindows::showPair(int earlierId, const NARecord& earlier, int late
                                 const NARecord& later)
 {
     {
-        DupPairDialog pair(p, s, earlierId, earlier, laterId, later);
+        DupPairDialog pair(p, s, earlierId, contactOf(p, earlierId, earlier), laterId,
+                           contactOf(p, laterId, later));
         p.ui.runModal(pair);
     }
     if (progress_) {

@@ -1,7 +1,10 @@
 #include "search/gui/MatchWindow.h"
 
+#include "platform/Text.h"
 #include "records/gui/RecordScreens.h"
+#include "store/ContactAccess.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -46,7 +49,27 @@ void MatchWindow::answerAndClose(int answer)
 
 void MatchWindow::copyNameAndAddress()
 {
-    tavrel::copyNameAndAddress(p, shown_);
+    const FieldTexts originals = originalsOf(p, shown_.RecId, shown_);
+    if (originals.empty()) {
+        tavrel::copyNameAndAddress(p, shown_);
+        return;
+    }
+    // The lines as the person spelled them; the others as the record holds them.
+    QString text;
+    const QString* lines[] = {&shown_.Name, &shown_.AddrLine1, &shown_.AddrLine2, &shown_.AddrLine3,
+                              &shown_.AddrLine4};
+    for (int f = 0; f < 5; ++f) {
+        const auto original = originals.find(ContactField(f));
+        text += original != originals.end()
+                    ? padRight(original->second, qMax<int>(Width::Addr, original->second.size()))
+                    : cp1252ToUnicode(fixedField(*lines[f], Width::Addr));
+        text += QLatin1Char('\n');
+    }
+    p.clipboard.clear();
+    p.clipboard.setText(text);
+    p.ui.messageBox(QCoreApplication::translate("tavrel::RecordScreens",
+                                                "Name And Address Copied To Windows Clipboard."),
+                    kTitle, Ui::Buttons::Ok);
 }
 
 void MatchWindow::keyPressEvent(QKeyEvent* event)
