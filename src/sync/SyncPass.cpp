@@ -17,7 +17,6 @@ SyncReport Pass::run()
         bookPath += '/';
     readRecords();
     associate();
-    startToken = st.token;
     if (listAndFetch()) {
         settleSending();
         plan();

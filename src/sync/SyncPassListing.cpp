@@ -203,16 +203,18 @@ std::optional<DavCard> Pass::fetchAgain(Item& item)
 }
 
 // The token the next sync lists from. After writes to the server, the token
-// of a listing taken again from where this sync started, when that shows
-// nothing but this sync's doing; else none, so the next sync takes a complete
-// listing and so sees every card deleted meanwhile.
+// of a listing taken from the token the first one gave, when that shows
+// nothing but this sync's doing: it names this sync's writes and little else,
+// where a listing from where this sync started would name again all it had
+// learnt. Else none, so the next sync takes a complete listing and so sees
+// every card deleted meanwhile.
 QString Pass::tokenToKeep()
 {
     const bool wrote = report.addedThere || report.changedThere || report.deletedThere;
     if (!wrote || changes.syncToken.isEmpty())
         return changes.syncToken;
     DavChanges after;
-    if (!client.listChanges(st.book, startToken, after).ok())
+    if (!client.listChanges(st.book, changes.syncToken, after).ok())
         return {};
     return listingShowsOnlyThisSync(st, changes, after, beforeApply) ? after.syncToken : QString();
 }

@@ -133,7 +133,6 @@ private:
     QSet<int> claimed;           // IDs that belong to an entry
     DavChanges changes;
     QList<Item> items;
-    QString startToken;                  // the token this sync listed from
     QHash<QString, QString> beforeApply; // each entry's href and ETag as listed and fetched
     QList<DavCard> newThere;
     QList<int> newHere;

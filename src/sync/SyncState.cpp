@@ -23,11 +23,6 @@ namespace {
 constexpr int kSyncedFrom = 6;
 constexpr int kSyncedTo = 478;
 
-QString base64(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes.toBase64());
-}
-
 QByteArray fromBase64(const QJsonValue& v)
 {
     return QByteArray::fromBase64(v.toString().toLatin1());
@@ -43,21 +38,78 @@ std::optional<QByteArray> cardOf(const Files& files, const QJsonObject& o)
     return fromBase64(o.value(QStringLiteral("card")));
 }
 
-// A small card goes inline, in the line or the state that names it; a larger
-// one goes to its file first, and is named by its digest.
-void putCard(const Files& files, const QByteArray& card, QJsonObject& o)
+// The state and its journal lines are written straight as JSON text, in the
+// form QJsonDocument reads: building a document per line cost more than the
+// rest of the line's work.
+void putJsonString(QByteArray& out, QStringView text)
 {
-    if (card.size() <= kInlineCardBytes)
-        o.insert(QStringLiteral("card"), base64(card));
-    else
-        o.insert(QStringLiteral("cardFile"), storeCard(files, card));
+    static constexpr char hex[] = "0123456789abcdef";
+    out += '"';
+    const QByteArray bytes = text.toUtf8();
+    qsizetype plain = 0; // the start of the run not yet copied
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar c = uchar(bytes[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        out.append(bytes.constData() + plain, i - plain);
+        plain = i + 1;
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += char(c);
+        } else {
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+        }
+    }
+    out.append(bytes.constData() + plain, bytes.size() - plain);
+    out += '"';
 }
 
-QJsonObject sendingToJson(const Files& files, const SyncSending& s)
+// `,"name":` (without the comma at the start of an object).
+void putJsonKey(QByteArray& out, const char* name)
 {
-    QJsonObject o{{QStringLiteral("base"), base64(s.base)}, {QStringLiteral("over"), s.over}};
-    putCard(files, s.card, o);
-    return o;
+    if (!out.endsWith('{'))
+        out += ',';
+    out += '"';
+    out += name;
+    out += "\":";
+}
+
+void putField(QByteArray& out, const char* name, QStringView text)
+{
+    putJsonKey(out, name);
+    putJsonString(out, text);
+}
+
+void putBase64(QByteArray& out, const char* name, const QByteArray& bytes)
+{
+    putJsonKey(out, name);
+    out += '"';
+    out += bytes.toBase64();
+    out += '"';
+}
+
+// A small card goes inline, in the line or the state that names it; a larger
+// one goes to its file first, and is named by its digest (added to `named`).
+void putCard(QByteArray& out, const Files& files, const QByteArray& card, QSet<QString>* named)
+{
+    if (card.size() <= kInlineCardBytes) {
+        putBase64(out, "card", card);
+        return;
+    }
+    const QString digest = storeCard(files, card);
+    putField(out, "cardFile", digest);
+    if (named)
+        named->insert(digest);
+}
+
+// The fields of a change on its way, inside an object already open.
+void putSending(QByteArray& out, const Files& files, const SyncSending& s, QSet<QString>* named)
+{
+    putBase64(out, "base", s.base);
+    putField(out, "over", s.over);
+    putCard(out, files, s.card, named);
 }
 
 std::optional<SyncSending> sendingFromJson(const Files& files, const QJsonObject& o)
@@ -73,17 +125,23 @@ std::optional<SyncSending> sendingFromJson(const Files& files, const QJsonObject
 }
 
 // Each card goes to its file, or inline, before the line that names it is written.
-QJsonObject toJson(const Files& files, const SyncEntry& e)
+void putEntry(QByteArray& out, const Files& files, const SyncEntry& e, QSet<QString>* named)
 {
-    QJsonObject o{{QStringLiteral("id"), e.id},
-                  {QStringLiteral("href"), e.href},
-                  {QStringLiteral("uid"), e.uid},
-                  {QStringLiteral("etag"), e.etag},
-                  {QStringLiteral("base"), base64(e.base)}};
-    putCard(files, e.card, o);
-    if (e.sending)
-        o.insert(QStringLiteral("sending"), sendingToJson(files, *e.sending));
-    return o;
+    out += '{';
+    putJsonKey(out, "id");
+    out += QByteArray::number(e.id);
+    putField(out, "href", e.href);
+    putField(out, "uid", e.uid);
+    putField(out, "etag", e.etag);
+    putBase64(out, "base", e.base);
+    putCard(out, files, e.card, named);
+    if (e.sending) {
+        putJsonKey(out, "sending");
+        out += '{';
+        putSending(out, files, *e.sending, named);
+        out += '}';
+    }
+    out += '}';
 }
 
 bool fromJson(const Files& files, const QJsonObject& o, SyncEntry& e)
@@ -218,32 +276,38 @@ std::optional<SyncState> loadSyncState(const Files& files, QString* error)
 
 void saveSyncState(const Files& files, const SyncState& state)
 {
-    QJsonArray entries;
-    QSet<QString> cards;
-    const auto named = [&cards](const QJsonValue& digest) {
-        if (digest.isString())
-            cards.insert(digest.toString());
-    };
+    QSet<QString> cards; // the card files the state names
+    QByteArray out;
+    out.reserve(1024 + state.entries.size() * 2048);
+    out += "{\"version\":2";
+    putField(out, "server", state.server);
+    putField(out, "user", state.user);
+    putField(out, "proxy", state.proxy);
+    putField(out, "certificatePin", state.certificatePin);
+    putField(out, "book", state.book.toString());
+    putField(out, "token", state.token);
+    putJsonKey(out, "entries");
+    out += '[';
     for (const SyncEntry& e : state.entries) {
-        const QJsonObject o = toJson(files, e);
-        named(o.value(QStringLiteral("cardFile")));
-        if (e.sending)
-            named(o.value(QStringLiteral("sending"))[QStringLiteral("cardFile")]);
-        entries.append(o);
+        if (out.back() != '[')
+            out += ',';
+        putEntry(out, files, e, &cards);
     }
-    const QJsonObject o{{QStringLiteral("version"), 2},
-                        {QStringLiteral("server"), state.server},
-                        {QStringLiteral("user"), state.user},
-                        {QStringLiteral("proxy"), state.proxy},
-                        {QStringLiteral("certificatePin"), state.certificatePin},
-                        {QStringLiteral("book"), state.book.toString()},
-                        {QStringLiteral("token"), state.token},
-                        {QStringLiteral("entries"), entries},
-                        {QStringLiteral("toFetch"), QJsonArray::fromStringList(state.toFetch)},
-                        {QStringLiteral("atStartAndExit"), state.syncAtStartAndExit}};
+    out += ']';
+    putJsonKey(out, "toFetch");
+    out += '[';
+    for (const QString& href : state.toFetch) {
+        if (out.back() != '[')
+            out += ',';
+        putJsonString(out, href);
+    }
+    out += ']';
+    putJsonKey(out, "atStartAndExit");
+    out += state.syncAtStartAndExit ? "true" : "false";
+    out += '}';
     if (!cards.isEmpty())
         flushCards(files); // on the disk before the state that names them
-    files.replaceFile(kSyncStateName, QJsonDocument(o).toJson(QJsonDocument::Compact));
+    files.replaceFile(kSyncStateName, out);
     files.removeIfPlainFile(kSyncJournalName);
     removeUnusedCards(files, cards);
 }
@@ -256,40 +320,46 @@ SyncJournal::~SyncJournal()
 
 void SyncJournal::set(const SyncEntry& entry)
 {
-    append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("set")},
-                                     {QStringLiteral("entry"), toJson(files_, entry)}})
-               .toJson(QJsonDocument::Compact));
+    QByteArray line = "{\"op\":\"set\",\"entry\":";
+    putEntry(line, files_, entry, nullptr);
+    line += '}';
+    append(line);
 }
 
 void SyncJournal::sending(const QString& href, const SyncSending& change)
 {
-    QJsonObject o = sendingToJson(files_, change);
-    o.insert(QStringLiteral("op"), QStringLiteral("send"));
-    o.insert(QStringLiteral("href"), href);
-    append(QJsonDocument(o).toJson(QJsonDocument::Compact));
+    QByteArray line = "{\"op\":\"send\"";
+    putField(line, "href", href);
+    putSending(line, files_, change, nullptr);
+    line += '}';
+    append(line);
 }
 
 void SyncJournal::drop(const QString& href)
 {
-    append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("drop")},
-                                     {QStringLiteral("href"), href}})
-               .toJson(QJsonDocument::Compact));
+    QByteArray line = "{\"op\":\"drop\"";
+    putField(line, "href", href);
+    line += '}';
+    append(line);
 }
 
 void SyncJournal::confirm(const QString& href, const QString& etag)
 {
-    append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("etag")},
-                                     {QStringLiteral("href"), href},
-                                     {QStringLiteral("etag"), etag}})
-               .toJson(QJsonDocument::Compact));
+    QByteArray line = "{\"op\":\"etag\"";
+    putField(line, "href", href);
+    putField(line, "etag", etag);
+    line += '}';
+    append(line);
 }
 
 void SyncJournal::fetchLater(const QString& href, bool later)
 {
-    append(QJsonDocument(QJsonObject{{QStringLiteral("op"), QStringLiteral("later")},
-                                     {QStringLiteral("href"), href},
-                                     {QStringLiteral("later"), later}})
-               .toJson(QJsonDocument::Compact));
+    QByteArray line = "{\"op\":\"later\"";
+    putField(line, "href", href);
+    putJsonKey(line, "later");
+    line += later ? "true" : "false";
+    line += '}';
+    append(line);
 }
 
 void SyncJournal::append(const QByteArray& line)

@@ -7,7 +7,7 @@ namespace tavrel {
 namespace {
 
 // Everything `after` says is known here as it is now.
-bool nothingUnknown(const QHash<QString, QString>& now, const QStringList& toFetch,
+bool nothingUnknown(const QHash<QString, QString>& now, const QSet<QString>& toFetch,
                     const DavChanges& after)
 {
     for (const DavCardRef& ref : after.changed) {
@@ -23,36 +23,49 @@ bool nothingUnknown(const QHash<QString, QString>& now, const QStringList& toFet
     return true;
 }
 
+// The card as it is held now came from this sync's own write: neither the
+// state before nor the first listing knew it so.
+bool writtenHere(const QString& href, const QString& etag, const QHash<QString, QString>& before,
+                 const QHash<QString, QString>& firstListed)
+{
+    const auto was = before.constFind(href);
+    if (was != before.cend() && *was == etag)
+        return false;
+    const auto listed = firstListed.constFind(href);
+    return listed == firstListed.cend() || *listed != etag;
+}
+
 } // namespace
 
 bool listingShowsOnlyThisSync(const SyncState& st, const DavChanges& first, const DavChanges& after,
                               const QHash<QString, QString>& before)
 {
     QHash<QString, QString> now;
+    now.reserve(st.entries.size());
     for (const SyncEntry& e : st.entries)
         if (!e.href.isEmpty())
             now.insert(e.href, e.etag);
-    if (!nothingUnknown(now, st.toFetch, after))
+    const QSet<QString> toFetch(st.toFetch.cbegin(), st.toFetch.cend());
+    if (!nothingUnknown(now, toFetch, after))
         return false;
-    QSet<QString> listed, learnt;
+    QHash<QString, QString> firstListed;
+    firstListed.reserve(first.changed.size());
+    for (const DavCardRef& ref : first.changed)
+        firstListed.insert(ref.href, ref.etag);
+    QSet<QString> listed;
+    listed.reserve(after.changed.size());
     for (const DavCardRef& ref : after.changed)
         listed.insert(ref.href);
-    for (const DavCardRef& ref : first.changed)
-        learnt.insert(ref.href);
-    // A card written or learnt of in this sync and gone again before `after`
-    // was taken is in neither state the server compares: not named at all.
-    const auto mustShow = [&](const QString& href) {
-        return after.complete || learnt.contains(href);
-    };
-    for (auto it = now.cbegin(); it != now.cend(); ++it) {
-        const auto was = before.constFind(it.key());
-        const bool written = was == before.cend() || *was != it.value();
-        if ((written || mustShow(it.key())) && !listed.contains(it.key()))
+    // A card written in this sync and gone again before `after` was taken is
+    // in neither state the server compares: not named at all.
+    for (auto it = now.cbegin(); it != now.cend(); ++it)
+        if ((after.complete || writtenHere(it.key(), it.value(), before, firstListed)) &&
+            !listed.contains(it.key()))
             return false;
-    }
-    for (const QString& href : st.toFetch)
-        if (mustShow(href) && !listed.contains(href))
-            return false;
+    if (after.complete)
+        for (const QString& href : st.toFetch)
+            if (!listed.contains(href))
+                return false;
     return true;
 }
 

@@ -68,6 +68,52 @@ TYPED_TEST(EveryServerSyncTest, ACardWrittenHereAndDeletedElsewhereIsDeletedHere
     EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
 }
 
+// The token kept after writes comes from a listing of what changed since the
+// listing before them, not from a listing of the whole book again: after a
+// first upload of three cards the book is listed whole once. A later sync
+// that stored cards learnt from its first listing keeps its token too, and
+// the sync after it lists only what changed.
+TYPED_TEST(EveryServerSyncTest, TheTokenAfterWritesComesFromAListingOfWhatChangedSinceTheFirst)
+{
+    int wholeListings = 0;
+    int listings = 0;
+    MeddlingProxy proxy(this->server->base(),
+                        [&](const QByteArray& method, const QByteArray& request, QByteArray&) {
+                            if (method != "REPORT" || !request.contains("sync-collection"))
+                                return;
+                            ++listings;
+                            if (request.contains("<d:sync-token></d:sync-token>"))
+                                ++wholeListings;
+                        });
+    auto a = this->program(phoneList(3), &proxy);
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+0 ~0 -0 | +3 ~0 -0 | 0"));
+    EXPECT_EQ(listings, 2);
+    EXPECT_EQ(wholeListings, 1);
+    EXPECT_FALSE(loadSyncState(*a->files, nullptr)->token.isEmpty());
+
+    // B learns A's cards and sends one of its own.
+    auto b = this->program({{1, makeRecord(1, QStringLiteral("Bee"))}}, &proxy);
+    listings = wholeListings = 0;
+    EXPECT_EQ(counts(this->sync(*b)), QStringLiteral("+3 ~0 -0 | +1 ~0 -0 | 0"));
+    EXPECT_EQ(wholeListings, 1);
+    EXPECT_FALSE(loadSyncState(*b->files, nullptr)->token.isEmpty());
+    listings = wholeListings = 0;
+    EXPECT_EQ(counts(this->sync(*a)), QStringLiteral("+1 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(counts(this->sync(*b)), QStringLiteral("+0 ~0 -0 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(wholeListings, 0);
+
+    // A change learnt and a change sent in one sync: the token stays good,
+    // and a card deleted elsewhere afterwards is still named.
+    edit(*a, QStringLiteral("Person 1"), [](NARecord& r) { r.PhoneNum1 = "555 0999"; });
+    this->sync(*a);
+    edit(*b, QStringLiteral("Person 2"), [](NARecord& r) { r.PhoneNum1 = "555 0888"; });
+    EXPECT_EQ(counts(this->sync(*b)), QStringLiteral("+0 ~1 -0 | +0 ~1 -0 | 0"));
+    ASSERT_TRUE(this->deleteThere(QStringLiteral("Person 2")));
+    listings = wholeListings = 0;
+    EXPECT_EQ(counts(this->sync(*b)), QStringLiteral("+0 ~0 -1 | +0 ~0 -0 | 0"));
+    EXPECT_EQ(wholeListings, 0);
+}
+
 // Only a listing says a card is gone: a card the server leaves out of its
 // answer is left as it is, and fetched by a later sync, its record keeping
 // its ID (and so its QuickLinks); also when a write found it changed.

@@ -438,3 +438,96 @@ TEST(SyncState, CardsToFetchLaterAreKeptWithTheStateAndFollowTheJournal)
     saveSyncState(files, *back);
     EXPECT_EQ(loadSyncState(files, nullptr)->toFetch, (QStringList{"y.vcf", "z.vcf"}));
 }
+
+// Whatever text the server or the user gave (quotes, backslashes, control
+// characters, any script) comes back from the journal and from the state as
+// it went in, and each journal line is a JSON object of its own.
+TEST(SyncState, AnyTextComesBackFromTheJournalAndTheStateAsWritten)
+{
+    QTemporaryDir dir;
+    Files files(dir.path());
+    const QString odd = QStringLiteral("a\"b\\c/d\te\x01\x1f\nf\u00e9\u4e2d\U0001F600 }{,:");
+    SyncState st;
+    st.server = QStringLiteral("https://dav.example/") + odd;
+    st.user = odd;
+    st.proxy = QStringLiteral("http://\"proxy\"");
+    st.certificatePin = QStringLiteral("sha256//\\x");
+    st.book = QUrl(QStringLiteral("https://dav.example/ann/b%22ook/"));
+    st.token = QStringLiteral("http://radicale.org/ns/sync/\"") + odd;
+    st.syncAtStartAndExit = true;
+    st.toFetch = QStringList{odd, QStringLiteral("plain.vcf")};
+    saveSyncState(files, st);
+
+    SyncEntry e = entry(5, odd + QStringLiteral(".vcf"));
+    e.uid = odd;
+    e.etag = QStringLiteral("W/\"") + odd + '"';
+    e.card = "BEGIN:VCARD\r\nFN:" + odd.toUtf8() + "\r\nEND:VCARD\r\n";
+    SyncEntry big = entry(6, QStringLiteral("big \"one\".vcf"));
+    big.card = bigCard("big", kInlineCardBytes);
+    big.sending = SyncSending{bigCard("sent", kInlineCardBytes), QByteArray(574, 'S'), odd};
+    {
+        SyncJournal journal(files);
+        journal.hold();
+        journal.set(e);
+        journal.set(big);
+        journal.write();
+        journal.confirm(e.href, odd + QStringLiteral("-2"));
+        journal.sending(e.href, SyncSending{e.card, QByteArray(574, 'T'), odd});
+        journal.fetchLater(odd, false);
+        journal.fetchLater(QStringLiteral("later \"x\".vcf"), true);
+        journal.drop(QStringLiteral("plain.vcf"));
+    }
+    const QList<QByteArray> lines = files.readAll(kSyncJournalName).split('\n');
+    int objects = 0;
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty())
+            continue;
+        QJsonParseError error;
+        EXPECT_TRUE(QJsonDocument::fromJson(line, &error).isObject())
+            << error.errorString().toStdString() << ": " << line.toStdString();
+        ++objects;
+    }
+    EXPECT_EQ(objects, 7);
+
+    const auto check = [&](const SyncState& back) {
+        EXPECT_EQ(back.server, st.server);
+        EXPECT_EQ(back.user, st.user);
+        EXPECT_EQ(back.proxy, st.proxy);
+        EXPECT_EQ(back.certificatePin, st.certificatePin);
+        EXPECT_EQ(back.book, st.book);
+        EXPECT_EQ(back.token, st.token);
+        EXPECT_TRUE(back.syncAtStartAndExit);
+        EXPECT_EQ(back.toFetch, (QStringList{"plain.vcf", "later \"x\".vcf"}));
+        ASSERT_EQ(back.entries.size(), 2);
+        const SyncEntry& first = back.entries[0];
+        EXPECT_EQ(first.id, 5);
+        EXPECT_EQ(first.href, e.href);
+        EXPECT_EQ(first.uid, odd);
+        EXPECT_EQ(first.etag, odd + QStringLiteral("-2"));
+        EXPECT_EQ(first.card, e.card);
+        EXPECT_EQ(first.base, e.base);
+        ASSERT_TRUE(first.sending);
+        EXPECT_EQ(first.sending->over, odd);
+        EXPECT_EQ(first.sending->base, QByteArray(574, 'T'));
+        EXPECT_EQ(first.sending->card, e.card);
+        const SyncEntry& second = back.entries[1];
+        EXPECT_EQ(second.href, big.href);
+        EXPECT_EQ(second.card, big.card);
+        ASSERT_TRUE(second.sending);
+        EXPECT_EQ(second.sending->card, big.sending->card);
+        EXPECT_EQ(second.sending->over, odd);
+    };
+    std::optional<SyncState> back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    check(*back);
+    saveSyncState(files, *back);
+    EXPECT_FALSE(files.exists(kSyncJournalName));
+    EXPECT_TRUE(QJsonDocument::fromJson(files.readAll(kSyncStateName)).isObject());
+    back = loadSyncState(files, nullptr);
+    ASSERT_TRUE(back);
+    check(*back);
+    QStringList named{cardFileName(cardDigest(big.card)),
+                      cardFileName(cardDigest(big.sending->card))};
+    named.sort();
+    EXPECT_EQ(cardFiles(files), named);
+}
