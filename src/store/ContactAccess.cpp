@@ -19,12 +19,12 @@ const QString kNAFile = QStringLiteral("n&a.mrk");
 
 Contact contactOf(const Program& p, int id, const NARecord& record)
 {
-    // Most records have no entry: they need not be encoded to be compared.
     return decodeContact(record, originalsOf(p, id, record));
 }
 
 FieldTexts originalsOf(const Program& p, int id, const NARecord& record)
 {
+    // Most records have no entry: they need not be encoded to be compared.
     if (!p.Spellings.contains(id))
         return {};
     return p.Spellings.originalsFor(id, record.toBytes());
