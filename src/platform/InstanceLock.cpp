@@ -75,7 +75,11 @@ bool InstanceLock::tryOnce(bool shared)
     // A second name for the file (a hard link from elsewhere) would have the
     // process number written into a file outside: no lock of ours either.
     if (fd >= 0 && (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)) {
+        // No name left: the holder let it go and removed it after the open.
+        const bool removed = S_ISREG(st.st_mode) && st.st_nlink == 0;
         ::close(fd);
+        if (removed)
+            return fail(EAGAIN, -1);
         fd = -1;
         errno = ELOOP;
     }
@@ -148,7 +152,10 @@ bool InstanceLock::acquire()
 bool InstanceLock::acquireShared(int waitMs)
 {
     return retryFor(
-        waitMs, [this] { return acquireAs(true); }, [this] { return heldByAnother_; });
+        waitMs, [this] { return acquireAs(true); },
+        // Losing the race with a lock file being replaced five times over
+        // is not a refusal: it is tried again while the wait lasts.
+        [this] { return heldByAnother_ || error_ == EAGAIN; });
 }
 
 bool InstanceLock::share(int waitMs)

@@ -7,6 +7,7 @@
 #include "dups/gui/DupProgressWindow.h"
 #include "dups/gui/DupsCommand.h"
 #include "platform/gui/Windows.h"
+#include "store/Contact.h"
 #include "store/RecordAccess.h"
 
 using namespace tavrel;
@@ -50,7 +51,7 @@ TAVREL_SHOT("DupRecDisp")
     later.Name = later.Name.toUpper();
     later.AddrLine1 = QStringLiteral("10 Harbour Rd");
     static DupSearchState state;
-    return new DupPairDialog(s.p(), state, 1, earlier, 1204, later);
+    return new DupPairDialog(s.p(), state, 1, decodeContact(earlier), 1204, decodeContact(later));
 }
 
 TAVREL_SHOT("DupDelCompl")
