@@ -44,7 +44,7 @@ TEST_F(DupsTest, DeletedListIsShownAndPrintedByIdThenUndeletedOnce)
         EXPECT_TRUE(w.deletedCountEdit->font().bold());
         EXPECT_TRUE(w.actionOptions[0]->isChecked());
         env.ui.onModal([&lines](QDialog& d) { // the list window
-            lines << shownLines(control<QListWidget>(&d, QStringLiteral("List1")));
+            lines << shownLines(control<QListView>(&d, QStringLiteral("List1")));
         });
         perform(w, 0);
         // A print the print system refuses is said not printed; the next one prints.

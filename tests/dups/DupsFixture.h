@@ -10,7 +10,7 @@
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
-#include <QListWidget>
+#include <QListView>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <utility>

@@ -92,7 +92,7 @@ TEST_F(DupsTest, PairsAndTheDeletedListShowTheSpellingWhileTheBytesDecide)
     QStringList lines;
     onReport([&](DupCompleteDialog& w) {
         env.ui.onModal([&lines](QDialog& d) {
-            lines << shownLines(control<QListWidget>(&d, QStringLiteral("List1")));
+            lines << shownLines(control<QListView>(&d, QStringLiteral("List1")));
         });
         perform(w, 0);
         click(w.cancelButton);

@@ -18,17 +18,6 @@ const QString kChinese = QStringLiteral("王小明");
 const QString kLongChinese = QStringLiteral(
     "北京市朝阳区建国门外大街甲十二号国际贸易中心写字楼第三座二十八层东方明珠文化传播");
 
-// The width of `text` in the envelopes' Courier New bold, as the recording
-// printer measures it.
-double widthOf(const QString& text, double points, bool bold)
-{
-    RecordingPrinter m;
-    m.setFontName(QStringLiteral("Courier New"));
-    m.setFontSize(points);
-    m.setFontBold(bold);
-    return m.textWidth(text);
-}
-
 // The Hebrew name and street as they stand on the page, read off left to
 // right: laid out right to left, the letters run backwards and the number
 // stands at the left.

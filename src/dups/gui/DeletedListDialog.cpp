@@ -1,8 +1,9 @@
 #include "dups/gui/DeletedListDialog.h"
 
 #include "dups/DeletedList.h"
+#include "store/NameListModel.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
 
 namespace tavrel {
@@ -12,7 +13,8 @@ DeletedListDialog::DeletedListDialog(DupSearchState& s, QWidget* parent) : DupDi
     setObjectName(QStringLiteral("DupsDeleted"));
     setWindowTitle(tr("Duplicate Records Deleted"));
 
-    deletedList = new QListWidget;
+    deletedList = new QListView;
+    deletedList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     deletedList->setObjectName(QStringLiteral("List1"));
     deletedList->setFont(arialFont());
     deletedList->setMinimumWidth(deletedList->fontMetrics().horizontalAdvance(
@@ -27,7 +29,13 @@ DeletedListDialog::DeletedListDialog(DupSearchState& s, QWidget* parent) : DupDi
     connect(okButton, &QPushButton::clicked, this, &DeletedListDialog::onOkClicked);
 
     sortDeletedList(s);
-    deletedList->addItems(deletedListLines(s));
+    const QStringList texts = deletedListLines(s);
+    QVector<NameListModel::Line> lines;
+    for (int k = 0; k < texts.size(); ++k)
+        lines.append({qint16(s.DeletedIds[k + 1]), texts[k]});
+    auto* model = new NameListModel(this);
+    model->setLines(std::move(lines));
+    deletedList->setModel(model);
     okButton->setFocus();
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "dups/gui/DupDialog.h"
 #include "dups/DupSearch.h"
+#include "dups/gui/DupDialog.h"
 
-class QListWidget;
+class QListView;
 
 namespace tavrel {
 
@@ -14,7 +14,7 @@ class DeletedListDialog : public DupDialog {
 public:
     DeletedListDialog(DupSearchState& s, QWidget* parent = nullptr);
 
-    QListWidget* deletedList = nullptr;
+    QListView* deletedList = nullptr;
     QPushButton* okButton = nullptr;
 
     void onOkClicked() { accept(); }
