@@ -1,6 +1,7 @@
 // Names in a script whose letters join (Arabic) print shaped: each letter in
 // the form its neighbours ask for, right to left, inside the box given to it,
 // and measured as drawn, so the layouts fit and place it where it lands.
+#include "platform/gui/PrintFonts.h"
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "support/PdfPages.h"
@@ -17,17 +18,12 @@ namespace {
 
 const QString kArabic = QStringLiteral("محمد عبد الله");
 
-// `text` laid out by Qt with full shaping in the faces the printouts draw
-// Courier New with, in twips: how wide a joined line of it is.
+// `text` laid out by Qt with full shaping in the print font of Courier New,
+// in twips: how wide a joined line of it is.
 double shapedWidth(const QString& text, double points, bool bold)
 {
-    const QString mono = QStringLiteral("Liberation Mono");
-    QFont font(mono);
-    font.setFamilies({mono, QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPixelSize(qRound(points * 20));
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setKerning(false);
+    QFont font = printFont(QStringLiteral("Courier New"), points, bold, false, false);
+    font.setStyleStrategy(QFont::PreferDefault);
     QTextLayout layout(text, font);
     layout.beginLayout();
     layout.createLine();
