@@ -100,12 +100,13 @@ protected:
 };
 
 // Every report kind in a real PDF file: each name and street reads back as
-// typed, the unspelled people beside them as the file holds them.
+// typed (Arabic joined), the unspelled people beside them as the file holds them.
 TEST_F(OwnSpellingReports, EachNameReadsBackAsTypedFromEveryPrintout)
 {
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; the printed words cannot be read back";
     openSpelledPeople();
+    spell(6, kArabic, kArabicStreet);
     ReportOptions large = options(ReportKind::Book);
     large.largePrint = true;
     const std::pair<const char*, ReportOptions> runs[] = {
@@ -136,7 +137,12 @@ TEST_F(OwnSpellingReports, EachNameReadsBackAsTypedFromEveryPrintout)
         if (o.kind != ReportKind::AbbreviatedList && o.kind != ReportKind::TelephoneList) {
             EXPECT_TRUE(text.contains(kRussianStreet)) << text.toStdString();
             EXPECT_TRUE(text.contains(kHebrewStreetOnPage)) << text.toStdString();
+            EXPECT_TRUE(readRightToLeft(text).contains(kArabicStreet)) << text.toStdString();
         }
+        // Arabic reads back right to left as typed, its letters joined: ten
+        // in the name alone.
+        EXPECT_TRUE(readRightToLeft(text).contains(kArabic)) << text.toStdString();
+        EXPECT_GE(joinedForms(text), 10) << text.toStdString();
     }
 }
 
