@@ -1,11 +1,13 @@
 // Names in a script whose letters join (Arabic) print shaped: each letter in
 // the form its neighbours ask for, right to left, inside the box given to it,
 // and measured as drawn, so the layouts fit and place it where it lands.
+#include "platform/gui/PreviewWindow.h"
 #include "platform/gui/PrintFonts.h"
 #include "platform/gui/QtPrinter.h"
 #include "platform/gui/RecordingPrinter.h"
 #include "support/PdfPages.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTextLayout>
 #include <algorithm>
@@ -91,4 +93,37 @@ TEST(PrintShaping, ArabicPrintsJoinedRightToLeftAndMeasuresAsDrawn)
     // Points from the page's corner; the printable area starts a quarter inch in.
     EXPECT_NEAR(right, 18 + (x + box) / 20, 0.5) << "ends at the box's right edge";
     EXPECT_NEAR(right - left, shaped / 20, 1.0) << "as wide as the joined line";
+}
+
+// The preview draws the same joined line: its ink on the screen page is as
+// wide as the shaped line (unjoined letters stand a fifth wider) and ends at
+// the box's right edge.
+TEST(PrintShaping, ThePreviewShowsArabicJoined)
+{
+    RecordingPrinter recorded;
+    recorded.setFontName(QStringLiteral("Courier New"));
+    recorded.setFontSize(11);
+    recorded.setFontBold(true);
+    const double x = 1440, box = 4620;
+    recorded.setCurrentX(x);
+    recorded.setCurrentY(1440);
+    recorded.printLineRightToLeft(kArabic, box);
+    recorded.endDoc();
+    PreviewWindow preview(recorded, QString());
+    preview.setZoom(PreviewWindow::Zoom::Percent200);
+    auto* page = preview.findChild<QWidget*>(QStringLiteral("PreviewPage"));
+    ASSERT_NE(page, nullptr);
+    const QImage shown = page->grab().toImage();
+    int left = shown.width(), right = -1;
+    for (int py = 0; py < shown.height(); ++py)
+        for (int px = 0; px < shown.width(); ++px)
+            if (qGray(shown.pixel(px, py)) < 128) {
+                left = std::min(left, px);
+                right = std::max(right, px);
+            }
+    ASSERT_GE(right, 0) << "nothing drawn";
+    // The printable area starts a quarter inch in.
+    const double scale = preview.scale();
+    EXPECT_NEAR(right + 1, (360 + x + box) * scale, 4);
+    EXPECT_NEAR(right + 1 - left, shapedWidth(kArabic, 11, true) * scale, 6);
 }
