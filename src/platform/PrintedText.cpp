@@ -90,6 +90,15 @@ void printFitted(Printer& pr, double x, double y, const QString& text, int chars
         pr.printLine(fitted);
 }
 
+void printFieldInBox(Printer& pr, double x, double y, const QString& text, int chars, double box)
+{
+    if (isCodePageText(text) || !text.isRightToLeft())
+        return printField(pr, x, y, text, chars);
+    pr.setCurrentX(x);
+    pr.setCurrentY(y);
+    pr.printLineRightToLeft(fittedText(pr, text, chars, box), box);
+}
+
 void printParts(Printer& pr, double x, double y, std::initializer_list<PrintedPart> parts)
 {
     bool codePage = true;

@@ -51,5 +51,11 @@ void printField(Printer& pr, double x, double y, const QString& text, int chars)
 // Prints `text` fitted into the room of a field `chars` characters wide at
 // (x, y), whatever its letters, right to left when its script is written so.
 void printFitted(Printer& pr, double x, double y, const QString& text, int chars);
+// A line of a block of text `box` twips wide whose lines differ in size (a
+// card's name above its address): a field written right to left is fitted
+// into the whole box and ends at the box's right edge, so every such line of
+// the block ends at the same edge whatever its size; any other text prints as
+// printField prints it.
+void printFieldInBox(Printer& pr, double x, double y, const QString& text, int chars, double box);
 
 } // namespace tavrel

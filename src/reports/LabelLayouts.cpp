@@ -65,15 +65,18 @@ void printCard(Program& p, const Slot& s)
     Printer& pr = p.printer;
     const Contact c = printedContact(p);
     pr.setFontSize(11);
-    printField(pr, s.x, s.y, c.text(ContactField::Name), Width::Name);
+    // The card's text box is as wide as its name line; the lines written
+    // right to left, in whatever size, end at its right edge.
+    const double box = fieldRoom(pr, Width::Name);
+    printFieldInBox(pr, s.x, s.y, c.text(ContactField::Name), Width::Name, box);
     pr.setFontSize(8);
     for (int i = 0; i < 4; ++i)
-        printField(pr, s.x, s.y + kAddrOffsets[i],
-                   c.text(ContactField(int(ContactField::AddrLine1) + i)), Width::Addr);
+        printFieldInBox(pr, s.x, s.y + kAddrOffsets[i],
+                        c.text(ContactField(int(ContactField::AddrLine1) + i)), Width::Addr, box);
     const QString& comments = c.text(ContactField::Comments);
-    printField(pr, s.x, s.y + kCommentOffsets[0], leftChars(comments, 50), 50);
-    printField(pr, s.x, s.y + kCommentOffsets[1], midChars(comments, 50, 50), 50);
-    printField(pr, s.x, s.y + kEMailOffset, c.text(ContactField::EMail), Width::EMail);
+    printFieldInBox(pr, s.x, s.y + kCommentOffsets[0], leftChars(comments, 50), 50, box);
+    printFieldInBox(pr, s.x, s.y + kCommentOffsets[1], midChars(comments, 50, 50), 50, box);
+    printFieldInBox(pr, s.x, s.y + kEMailOffset, c.text(ContactField::EMail), Width::EMail, box);
     for (int i = 1; i <= 5; ++i)
         printParts(pr, s.x, s.y + kPhoneOffsets[i - 1],
                    {{phoneTypeOf(c, i), Width::PhoneType},

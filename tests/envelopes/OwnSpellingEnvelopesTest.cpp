@@ -15,6 +15,8 @@ const QString kGreek = QStringLiteral("Γιώργος Παπαδόπουλος")
 const QString kHebrew = QStringLiteral("דוד כהן");
 const QString kHebrewStreet = QStringLiteral("רחוב הרצל 12");
 const QString kChinese = QStringLiteral("王小明");
+const QString kArabic = QStringLiteral("محمد عبد الله");
+const QString kArabicStreet = QStringLiteral("شارع الملك فهد 7");
 const QString kLongChinese = QStringLiteral(
     "北京市朝阳区建国门外大街甲十二号国际贸易中心写字楼第三座二十八层东方明珠文化传播");
 
@@ -76,6 +78,29 @@ TEST_F(OwnSpellingEnvelopes, EachNameReadsBackAsTypedFromThePdf)
                   QStringList({QStringLiteral("Ann Sender"), QStringLiteral("1 Home Row"),
                                QStringLiteral("Hometown")}));
     }
+}
+
+// An Arabic name and street on an envelope: read back off the page right to
+// left as typed, with the letters that join in their joined forms (alef, and
+// a letter after alef or reh, stand alone).
+TEST_F(OwnSpellingEnvelopes, ArabicPrintsJoinedRightToLeft)
+{
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; the printed words cannot be read back";
+    openPeople(1);
+    spell(1, kArabic, kArabicStreet);
+    QtPrinter pdf(env.dir() + QStringLiteral("/pdf"));
+    PrinterRoute route(p.printer, pdf);
+    env.ui.setAutoOk(true);
+    ASSERT_EQ(run(everyone()), EnvelopeRunEnd::Completed);
+    const auto words = pdfWords(pdf.lastPdfFile());
+    const QStringList lines = pdfLines(words, 1);
+    ASSERT_GE(lines.size(), 5) << lines.join(u'|').toStdString();
+    EXPECT_EQ(readRightToLeft(lines[3]), kArabic) << lines[3].toStdString();
+    EXPECT_EQ(readRightToLeft(lines[4]), kArabicStreet) << lines[4].toStdString();
+    // محمد 4, عبد 3, الله 3 (its alef alone); شارع 2, الملك 4, فهد 3.
+    EXPECT_EQ(joinedForms(lines[3]), 10) << lines[3].toStdString();
+    EXPECT_EQ(joinedForms(lines[4]), 9) << lines[4].toStdString();
 }
 
 } // namespace tavrel::test

@@ -9,6 +9,10 @@
 #include "store/ContactAccess.h"
 #include "support/PdfPages.h"
 
+#include <algorithm>
+#include <cmath>
+#include <map>
+
 namespace tavrel::test {
 
 namespace {
@@ -19,6 +23,10 @@ const QString kHebrew = QStringLiteral("דוד כהן");
 const QString kChinese = QStringLiteral("王小明");
 const QString kRussianStreet = QStringLiteral("ул. Ленина 5");
 const QString kHebrewStreet = QStringLiteral("רחוב הרצל 12");
+const QString kArabic = QStringLiteral("محمد عبد الله");
+const QString kArabicStreet = QStringLiteral("شارع الملك فهد 7");
+// 48 characters: cut to the field's 35 and to the room it prints in.
+const QString kLongArabic = QStringLiteral("عبد الرحمن بن محمد بن عبد العزيز الفيصل آل سعود");
 // 40 characters, far wider than any label holds.
 const QString kLongChinese = QStringLiteral(
     "北京市朝阳区建国门外大街甲十二号国际贸易中心写字楼第三座二十八层东方明珠文化传播");
@@ -28,6 +36,14 @@ const QString kLongChinese = QStringLiteral(
 // stands at the left.
 const QString kHebrewOnPage = QStringLiteral("ןהכ דוד");
 const QString kHebrewStreetOnPage = QStringLiteral("12 לצרה בוחר");
+
+// Whether `word` holds a letter written right to left.
+bool isRightToLeftWord(const QString& word)
+{
+    return std::any_of(word.begin(), word.end(), [](QChar c) {
+        return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+    });
+}
 
 } // namespace
 
@@ -84,12 +100,13 @@ protected:
 };
 
 // Every report kind in a real PDF file: each name and street reads back as
-// typed, the unspelled people beside them as the file holds them.
+// typed (Arabic joined), the unspelled people beside them as the file holds them.
 TEST_F(OwnSpellingReports, EachNameReadsBackAsTypedFromEveryPrintout)
 {
     if (!havePdfToText())
         GTEST_SKIP() << "pdftotext is not installed; the printed words cannot be read back";
     openSpelledPeople();
+    spell(6, kArabic, kArabicStreet);
     ReportOptions large = options(ReportKind::Book);
     large.largePrint = true;
     const std::pair<const char*, ReportOptions> runs[] = {
@@ -120,7 +137,12 @@ TEST_F(OwnSpellingReports, EachNameReadsBackAsTypedFromEveryPrintout)
         if (o.kind != ReportKind::AbbreviatedList && o.kind != ReportKind::TelephoneList) {
             EXPECT_TRUE(text.contains(kRussianStreet)) << text.toStdString();
             EXPECT_TRUE(text.contains(kHebrewStreetOnPage)) << text.toStdString();
+            EXPECT_TRUE(readRightToLeft(text).contains(kArabicStreet)) << text.toStdString();
         }
+        // Arabic reads back right to left as typed, its letters joined: ten
+        // in the name alone.
+        EXPECT_TRUE(readRightToLeft(text).contains(kArabic)) << text.toStdString();
+        EXPECT_GE(joinedForms(text), 10) << text.toStdString();
     }
 }
 
@@ -215,6 +237,62 @@ TEST_F(OwnSpellingReports, ColumnsHoldBesideOtherAlphabetsAndCapitalsAreTheirOwn
     ASSERT_EQ(run(labels(2)), RunEnd::Completed);
     EXPECT_NE(printedText(QStringLiteral("STRAßE ЁЛКИНА")), nullptr);
     EXPECT_NE(printedText(pad(QStringLiteral("PERSON 2"), 35)), nullptr);
+}
+
+// On a card the name (11 point) and the address lines (8 point) of a person
+// written right to left all end at one right edge, that of the card's text
+// box, read off the PDF page; none reaches past its card, a long name neither.
+TEST_F(OwnSpellingReports, RightToLeftCardLinesEndAtOneEdgeInsideTheCard)
+{
+    if (!havePdfToText())
+        GTEST_SKIP() << "pdftotext is not installed; the printed words cannot be placed";
+    openPeople(4);
+    spell(1, kHebrew, kHebrewStreet);
+    spell(2, kArabic, kArabicStreet);
+    spell(3, kLongArabic);
+    for (int stock : {0, 1}) {
+        SCOPED_TRACE(stock == 0 ? "1-across cards" : "2-across cards");
+        const ReportOptions o = cards(stock);
+        const QString file = printToPdf(o);
+        ASSERT_FALSE(file.isEmpty());
+        const Stock kind = stockOf(p, o);
+        const QSizeF size = slotSize(kind) / 20;
+        // Points on the PDF page: its printable area starts a quarter inch in.
+        std::vector<QRectF> cardsOnPage;
+        for (const Slot& s : sheetSlots(kind, p.Report.LabelTop, p.Report.LabelLeft))
+            cardsOnPage.emplace_back(QPointF(18 + s.x / 20, 18 + s.y / 20), size);
+        // The foot and right edge of each right-to-left line of each card; the
+        // words of one line lie within 3 points of its foot (faces differ in depth).
+        std::map<int, std::vector<QPointF>> rightEdges;
+        for (const PdfWord& w : pdfWords(file)) {
+            if (w.page != 1 || !isRightToLeftWord(w.text))
+                continue;
+            const auto in =
+                std::find_if(cardsOnPage.begin(), cardsOnPage.end(),
+                             [&](const QRectF& r) { return r.contains(w.box.center()); });
+            ASSERT_NE(in, cardsOnPage.end()) << w.text.toStdString();
+            EXPECT_LE(w.box.right(), in->right()) << "inside the card: " << w.text.toStdString();
+            EXPECT_GE(w.box.left(), in->left()) << "inside the card: " << w.text.toStdString();
+            std::vector<QPointF>& lines = rightEdges[int(in - cardsOnPage.begin())];
+            const auto line = std::find_if(lines.begin(), lines.end(), [&](const QPointF& l) {
+                return std::abs(l.x() - w.box.bottom()) < 3;
+            });
+            if (line == lines.end())
+                lines.emplace_back(w.box.bottom(), w.box.right());
+            else
+                line->setY(std::max(line->y(), w.box.right()));
+        }
+        ASSERT_EQ(rightEdges.size(), 3u) << "the Hebrew and the two Arabic cards";
+        for (const auto& [card, lines] : rightEdges) {
+            // The long name's street is the file's own.
+            ASSERT_EQ(lines.size(), card == 2 ? 1u : 2u) << "name and street of card " << card;
+            // Both end at the name line's edge: 35 Courier New 11 point cells
+            // from the card's left.
+            for (const QPointF& line : lines)
+                EXPECT_NEAR(line.y(), cardsOnPage[size_t(card)].left() + 35 * 6.6, 0.6)
+                    << "card " << card << ", line at " << line.x();
+        }
+    }
 }
 
 } // namespace tavrel::test

@@ -79,4 +79,19 @@ QStringList pdfLines(const std::vector<PdfWord>& words, int page)
     return lines;
 }
 
+QString readRightToLeft(const QString& onPage)
+{
+    QString reading = onPage;
+    std::reverse(reading.begin(), reading.end());
+    return reading.normalized(QString::NormalizationForm_KC);
+}
+
+int joinedForms(const QString& onPage)
+{
+    return int(std::count_if(onPage.begin(), onPage.end(), [](QChar c) {
+        const auto form = c.decompositionTag();
+        return form == QChar::Initial || form == QChar::Medial || form == QChar::Final;
+    }));
+}
+
 } // namespace tavrel::test

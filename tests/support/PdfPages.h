@@ -26,5 +26,12 @@ std::vector<PdfWord> pdfWords(const QString& pdf);
 // words whose boxes touch joined into one (pdftotext gives a right-to-left
 // word letter by letter).
 QStringList pdfLines(const std::vector<PdfWord>& words, int page);
+// A right-to-left line of letters as pdfLines reads it off the page, back in
+// reading order, the joined forms of Arabic letters read as the letters
+// themselves (a number of more than one digit would come out reversed).
+QString readRightToLeft(const QString& onPage);
+// How many letters of `onPage` stand in a joined form (initial, medial or
+// final), as the page shows Arabic letters that join their neighbours.
+int joinedForms(const QString& onPage);
 
 } // namespace tavrel::test

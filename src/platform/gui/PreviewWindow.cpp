@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -49,29 +48,27 @@ public:
 
     void printLine(const QString& text) override
     {
-        const QFontMetricsF& metrics = font();
+        const PrintFace& face = font();
+        painter_.setFont(face.fontFor(text));
         painter_.setPen(Qt::black);
-        painter_.drawText(QPointF(x_, y_ + metrics.ascent() * twipsPerFontPixel()), text);
+        painter_.drawText(QPointF(x_, y_ + face.ascent()), text);
         x_ = 0;
-        y_ += metrics.height() * twipsPerFontPixel();
+        y_ += face.height();
     }
     void printLineRightToLeft(const QString& text, double width) override
     {
-        const QFontMetricsF& metrics = font();
-        drawRightToLeft(painter_, painter_.font(), metrics, x_, y_, width, text);
+        const PrintFace& face = font();
+        drawRightToLeft(painter_, face, x_, y_, width, text);
         x_ = 0;
-        y_ += metrics.height() * twipsPerFontPixel();
+        y_ += face.height();
     }
     double textWidth(const QString& text) const override
     {
-        return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_))
-                   .horizontalAdvance(text) *
-               twipsPerFontPixel();
+        return PrintFace(font_, size_, bold_, italic_, underline_).width(text);
     }
     double textHeight(const QString&) const override
     {
-        return QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_)).height() *
-               twipsPerFontPixel();
+        return PrintFace(font_, size_, bold_, italic_, underline_).height();
     }
     double pageWidth() const override { return area_.width(); }
     double pageHeight() const override { return area_.height(); }
@@ -98,22 +95,19 @@ public:
     bool quarterTurn() const override { return false; }
 
 private:
-    void fontChanged() override { metrics_.reset(); }
-    // The painter's font set to the current settings, made once per change:
-    // a page of labels changes it on every label.
-    const QFontMetricsF& font()
+    void fontChanged() override { face_.reset(); }
+    // The face of the current settings, made once per change: a page of
+    // labels changes it on every label.
+    const PrintFace& font()
     {
-        if (!metrics_) {
-            const QFont f = printFont(font_, size_, bold_, italic_, underline_);
-            painter_.setFont(f);
-            metrics_.emplace(f);
-        }
-        return *metrics_;
+        if (!face_)
+            face_.emplace(font_, size_, bold_, italic_, underline_);
+        return *face_;
     }
 
     QPainter& painter_;
     QSizeF area_;
-    std::optional<QFontMetricsF> metrics_;
+    std::optional<PrintFace> face_;
 };
 
 bool draws(RecordingPrinter::Op::Kind kind)

@@ -1,11 +1,22 @@
 #include "platform/gui/PrintFonts.h"
 
+#include "platform/PrintedText.h"
+
 #include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
 namespace tavrel {
+
+namespace {
+
+QFont shapedFontOf(QFont font)
+{
+    font.setStyleStrategy(QFont::PreferDefault);
+    return font;
+}
+
+} // namespace
 
 QFont printFont(const QString& name, double points, bool bold, bool italic, bool underline)
 {
@@ -28,17 +39,33 @@ QFont printFont(const QString& name, double points, bool bold, bool italic, bool
     f.setUnderline(underline);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(false);
-    // Plain Latin text: no shaping, so every glyph stands at its own advance
-    // as the layouts measure it, and long reports draw faster. Scripts that
-    // cannot be read unshaped (Arabic) are still shaped.
+    // Qt skips shaping under this strategy for every script it does not
+    // count as complex, Arabic among them; PrintFace keeps it to the code page.
     f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
-void drawRightToLeft(QPainter& painter, const QFont& font, const QFontMetricsF& metrics, double x,
-                     double y, double width, const QString& text)
+PrintFace::PrintFace(const QString& name, double points, bool bold, bool italic, bool underline)
+    : plain_(printFont(name, points, bold, italic, underline)), shaped_(shapedFontOf(plain_)),
+      plainMetrics_(plain_), shapedMetrics_(shaped_)
 {
-    QTextLayout layout(text, font);
+}
+
+const QFont& PrintFace::fontFor(const QString& text) const
+{
+    return isCodePageText(text) ? plain_ : shaped_;
+}
+
+double PrintFace::width(const QString& text) const
+{
+    const QFontMetricsF& m = isCodePageText(text) ? plainMetrics_ : shapedMetrics_;
+    return m.horizontalAdvance(text) * twipsPerFontPixel();
+}
+
+void drawRightToLeft(QPainter& painter, const PrintFace& face, double x, double y, double width,
+                     const QString& text)
+{
+    QTextLayout layout(text, face.fontFor(text));
     QTextOption option(Qt::AlignRight);
     option.setTextDirection(Qt::RightToLeft);
     option.setWrapMode(QTextOption::NoWrap);
@@ -50,7 +77,7 @@ void drawRightToLeft(QPainter& painter, const QFont& font, const QFontMetricsF& 
     // The line's own ascent counts the fallback faces; the baseline stays
     // where the current font puts it.
     painter.setPen(Qt::black);
-    layout.draw(&painter, QPointF(x, y + (metrics.ascent() - line.ascent()) * twipsPerFontPixel()));
+    layout.draw(&painter, QPointF(x, y + face.ascent() - line.ascent() * twipsPerFontPixel()));
 }
 
 } // namespace tavrel

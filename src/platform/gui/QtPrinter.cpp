@@ -219,7 +219,7 @@ QPainter& QtPrinter::painter()
             printerError(QStringLiteral("cannot start the document"));
         }
         painter_ = std::move(p);
-        painterFontSet_ = false;
+        painterFont_ = nullptr;
         ++pdfCount_;
         pageStarted_ = true;
     }
@@ -261,29 +261,30 @@ QPainter& QtPrinter::painter()
     return *painter_;
 }
 
-const QtPrinter::CurrentFont& QtPrinter::currentFont() const
+const PrintFace& QtPrinter::currentFont() const
 {
     if (!currentFont_) {
         const FontKey key{font_, size_, bold_, italic_, underline_};
         auto it = fonts_.find(key);
-        if (it == fonts_.end()) {
-            QFont font = printFont(font_, size_, bold_, italic_, underline_);
-            QFontMetricsF metrics(font);
-            it = fonts_.emplace(key, CurrentFont{std::move(font), std::move(metrics)}).first;
-        }
+        if (it == fonts_.end())
+            it = fonts_.try_emplace(key, font_, size_, bold_, italic_, underline_).first;
         currentFont_ = &it->second;
     }
     return *currentFont_;
 }
 
+void QtPrinter::usePainterFont(QPainter& p, const QFont& font)
+{
+    if (painterFont_ != &font) {
+        p.setFont(font);
+        painterFont_ = &font;
+    }
+}
+
 void QtPrinter::printLine(const QString& text)
 {
-    const CurrentFont& current = currentFont();
+    const PrintFace& current = currentFont();
     QPainter& p = painter();
-    if (!painterFontSet_) {
-        p.setFont(current.font);
-        painterFontSet_ = true;
-    }
     // Fields print at their full width: their trailing blanks leave no mark on
     // the page (unless underlined), so they are not drawn, which keeps blank
     // lines and padding out of the shaping and out of the document.
@@ -293,9 +294,10 @@ void QtPrinter::printLine(const QString& text)
             --shown;
     }
     if (shown > 0) {
+        usePainterFont(p, current.fontFor(text));
         p.setPen(Qt::black);
         // The text's top lies at the current y.
-        p.drawText(QPointF(x_, y_ + current.metrics.ascent() * twipsPerFontPixel()),
+        p.drawText(QPointF(x_, y_ + current.ascent()),
                    shown == text.size() ? text : text.left(shown));
     }
     x_ = 0;
@@ -304,11 +306,11 @@ void QtPrinter::printLine(const QString& text)
 
 void QtPrinter::printLineRightToLeft(const QString& text, double width)
 {
-    const CurrentFont& current = currentFont();
+    const PrintFace& current = currentFont();
     QPainter& p = painter();
     if (!text.isEmpty()) {
-        drawRightToLeft(p, current.font, current.metrics, x_, y_, width, text);
-        painterFontSet_ = false; // the layout may leave its own font set
+        drawRightToLeft(p, current, x_, y_, width, text);
+        painterFont_ = nullptr; // the layout may leave its own font set
     }
     x_ = 0;
     y_ += textHeight(text);
@@ -316,12 +318,12 @@ void QtPrinter::printLineRightToLeft(const QString& text, double width)
 
 double QtPrinter::textWidth(const QString& text) const
 {
-    return currentFont().metrics.horizontalAdvance(text) * twipsPerFontPixel();
+    return currentFont().width(text);
 }
 
 double QtPrinter::textHeight(const QString&) const
 {
-    return currentFont().metrics.height() * twipsPerFontPixel();
+    return currentFont().height();
 }
 
 double QtPrinter::pageWidth() const

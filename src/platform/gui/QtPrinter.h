@@ -1,10 +1,9 @@
 #pragma once
 
-#include "platform/PrinterCalibration.h"
 #include "platform/FontAndPositionPrinter.h"
+#include "platform/PrinterCalibration.h"
+#include "platform/gui/PrintFonts.h"
 
-#include <QFont>
-#include <QFontMetricsF>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <chrono>
@@ -131,19 +130,17 @@ public:
     static bool isContinuousForm(const QPageSize& size);
 
 private:
-    // The font of the current settings and its metrics, made once per setting
-    // and kept: the layouts switch between a handful of fonts on every entry,
-    // and making a font asks the system's font configuration each time.
-    struct CurrentFont {
-        QFont font;
-        QFontMetricsF metrics;
-    };
+    // The face of the current settings, made once per setting and kept: the
+    // layouts switch between a handful of fonts on every entry, and making a
+    // font asks the system's font configuration each time.
     void fontChanged() override
     {
         currentFont_ = nullptr;
-        painterFontSet_ = false;
+        painterFont_ = nullptr;
     }
-    const CurrentFont& currentFont() const;
+    const PrintFace& currentFont() const;
+    // Sets the painter's font to the one `text` is drawn in, unless it is set.
+    void usePainterFont(QPainter& p, const QFont& font);
 
     std::unique_ptr<QPagedPaintDevice> makeDevice() const;
     void applyLayout(QPagedPaintDevice& device, const QPageSize& size, int orientation) const;
@@ -187,10 +184,10 @@ private:
     int namedFileDocuments_ = 0; // documents completed since setPdfFileName's file
 
     using FontKey = std::tuple<QString, double, bool, bool, bool>;
-    mutable std::map<FontKey, CurrentFont> fonts_;
-    mutable const CurrentFont* currentFont_ = nullptr;
-    bool painterFontSet_ = false; // the open painter draws with currentFont()
-    bool pageStarted_ = false;    // the page just started still needs its twips scale
+    mutable std::map<FontKey, PrintFace> fonts_;
+    mutable const PrintFace* currentFont_ = nullptr;
+    const QFont* painterFont_ = nullptr; // the font the open painter draws with
+    bool pageStarted_ = false;           // the page just started still needs its twips scale
     int orientation_ = 1;
     int paper_ = 1;
     bool turned_ = false;

@@ -3,7 +3,6 @@
 #include "platform/Errors.h"
 #include "platform/gui/PrintFonts.h"
 
-#include <QFontMetricsF>
 #include <QSizeF>
 #include <algorithm>
 
@@ -82,24 +81,23 @@ void RecordingPrinter::recordText(const QString& text, double x, double boxWidth
     x_ = 0;
 }
 
-const QFontMetricsF& RecordingPrinter::metrics() const
+const PrintFace& RecordingPrinter::metrics() const
 {
     const FontKey key{font_, size_, bold_, italic_, underline_};
     auto it = fonts_.find(key);
     if (it == fonts_.end())
-        it = fonts_.emplace(key, QFontMetricsF(printFont(font_, size_, bold_, italic_, underline_)))
-                 .first;
+        it = fonts_.try_emplace(key, font_, size_, bold_, italic_, underline_).first;
     return it->second;
 }
 
 double RecordingPrinter::textWidth(const QString& text) const
 {
-    return metrics().horizontalAdvance(text) * twipsPerFontPixel();
+    return metrics().width(text);
 }
 
 double RecordingPrinter::textHeight(const QString&) const
 {
-    return metrics().height() * twipsPerFontPixel();
+    return metrics().height();
 }
 
 QRectF RecordingPrinter::areaOf(int paper, int orientation) const

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/FontAndPositionPrinter.h"
+#include "platform/gui/PrintFonts.h"
 
-#include <QFontMetricsF>
 #include <QSet>
 #include <QStringList>
 #include <map>
@@ -120,7 +120,7 @@ private:
     // The metrics of the current font, made once per font and kept: every
     // printed line is measured, and making a font asks the system's font
     // configuration each time.
-    const QFontMetricsF& metrics() const;
+    const PrintFace& metrics() const;
     // The printable area of a paper in an orientation, in twips on the paper.
     QRectF areaOf(int paper, int orientation) const;
     // Asks the printer it lays out as about the paper in force, so a preview
@@ -128,7 +128,7 @@ private:
     void learnArea() const { areaOf(paper_, orientation_); }
 
     using FontKey = std::tuple<QString, double, bool, bool, bool>;
-    mutable std::map<FontKey, QFontMetricsF> fonts_;
+    mutable std::map<FontKey, PrintFace> fonts_;
 
     int orientation_ = 1;
     int paper_ = 1;
