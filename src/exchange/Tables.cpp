@@ -60,15 +60,27 @@ const std::vector<Label>& labels()
     return table;
 }
 
+// Each spelling's row, the first row that has it: a card writes every
+// telephone's label through here twice.
+const QHash<QString, const Label*>& rowsBySpelling()
+{
+    static const QHash<QString, const Label*> rows = [] {
+        QHash<QString, const Label*> h;
+        for (const Label& row : labels())
+            for (const QString& spelling : row.spellings)
+                if (!h.contains(spelling))
+                    h.insert(spelling, &row);
+        return h;
+    }();
+    return rows;
+}
+
 const Label* rowForLabel(const QString& label)
 {
     const QString l = label.trimmed().toLower();
     if (l.isEmpty())
         return nullptr;
-    for (const Label& row : labels())
-        if (row.spellings.contains(l))
-            return &row;
-    return nullptr;
+    return rowsBySpelling().value(l, nullptr);
 }
 
 } // namespace

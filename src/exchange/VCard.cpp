@@ -164,26 +164,35 @@ QString escapeVCardText(const QString& text)
         plain = plain && c != '\\' && c != ',' && c != ';' && c != '\n' && c != '\r';
     if (plain)
         return text;
-    QString out;
-    out.reserve(text.size() + 8);
-    for (QChar c : normalisedBreaks(text)) {
-        switch (c.unicode()) {
+    // Written straight into a buffer of the largest size it can take: every
+    // character escaped, each CR LF (two characters) written as two.
+    QString out(text.size() * 2, Qt::Uninitialized);
+    QChar* to = out.data();
+    const QChar* from = text.constData();
+    const QChar* const end = from + text.size();
+    for (; from != end; ++from) {
+        char16_t c = from->unicode();
+        if (c == '\r') {
+            if (from + 1 != end && from[1] == QLatin1Char('\n'))
+                ++from;
+            c = '\n';
+        }
+        switch (c) {
         case '\\':
-            out += QLatin1String("\\\\");
-            break;
         case ',':
-            out += QLatin1String("\\,");
-            break;
         case ';':
-            out += QLatin1String("\\;");
+            *to++ = QLatin1Char('\\');
+            *to++ = QChar(c);
             break;
         case '\n':
-            out += QLatin1String("\\n");
+            *to++ = QLatin1Char('\\');
+            *to++ = QLatin1Char('n');
             break;
         default:
-            out += c;
+            *to++ = QChar(c);
         }
     }
+    out.truncate(to - out.constData());
     return out;
 }
 

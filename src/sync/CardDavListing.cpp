@@ -19,13 +19,6 @@ bool isCollection(const DavResource& res)
     return type && type->innerNames.contains(davKey(davNs, "collection"));
 }
 
-// The key of a member: its address with one spelling for equal addresses.
-QString memberKey(const QUrl& book, const QString& href)
-{
-    const QUrl member = bookMember(book, href);
-    return member.isValid() ? member.toString(QUrl::FullyEncoded) : QString();
-}
-
 // XML reading turns every CR LF inside the card into LF unless the server
 // wrote the CR as a character reference; a vCard's lines end in CR LF.
 QByteArray cardLines(const QString& text)
@@ -110,10 +103,11 @@ DavResult CardDavClient::listEtags(const QUrl& book, QList<DavCardRef>& out, QSt
     result = answeredAt(book, at, result);
     if (!result.ok())
         return result;
+    const BookMembers members(book);
     for (const DavResource& res : ms.resources) {
-        if (isCollection(res) || namesCollection(book, res.href))
+        if (isCollection(res) || members.namesBook(res.href))
             continue;
-        const QString member = memberKey(book, res.href);
+        const QString member = members.key(res.href);
         if (member.isEmpty()) {
             if (ignored)
                 *ignored << res.href;
@@ -140,12 +134,13 @@ bool CardDavClient::gather(const QUrl& book, const DavMultiStatus& ms, Gathered&
                            QStringList& ignored)
 {
     bool truncated = false;
+    const BookMembers members(book);
     for (const DavResource& res : ms.resources) {
-        if (namesCollection(book, res.href)) {
+        if (members.namesBook(res.href)) {
             truncated = truncated || res.status == 507;
             continue;
         }
-        const QString member = memberKey(book, res.href);
+        const QString member = members.key(res.href);
         if (member.isEmpty()) {
             ignored << res.href;
         } else if (res.status == 404) {
@@ -218,8 +213,9 @@ QList<QStringList> CardDavClient::sizedBatches(const QUrl& book, const QStringLi
     QList<QStringList> batches;
     QStringList part;
     qint64 used = 0;
+    const BookMembers members(book);
     for (const QString& href : hrefs) {
-        const qint64 cost = listedSizes.value(memberKey(book, href), 0) + responseOverhead;
+        const qint64 cost = listedSizes.value(members.key(href), 0) + responseOverhead;
         if (!part.isEmpty() && (part.size() >= most || used + cost > budget)) {
             batches << part;
             part.clear();
@@ -240,8 +236,9 @@ DavResult CardDavClient::multiget(const QUrl& book, const QStringList& hrefs, QL
     QByteArray body = xmlDeclaration() + "<c:addressbook-multiget xmlns:d=\"DAV:\" "
                                          "xmlns:c=\"urn:ietf:params:xml:ns:carddav\"><d:prop>"
                                          "<d:getetag/><c:address-data/></d:prop>";
+    const BookMembers members(book);
     for (const QString& href : hrefs) {
-        asked.insert(memberKey(book, href), href);
+        asked.insert(members.key(href), href);
         body += "<d:href>" + xmlEscaped(href).toUtf8() + "</d:href>";
     }
     body += "</c:addressbook-multiget>";
@@ -250,7 +247,7 @@ DavResult CardDavClient::multiget(const QUrl& book, const QStringList& hrefs, QL
     if (!result.ok())
         return result;
     for (const DavResource& res : ms.resources) {
-        const QString member = memberKey(book, res.href);
+        const QString member = members.key(res.href);
         if (member.isEmpty()) {
             notes.ignored << res.href;
             continue;
@@ -282,8 +279,9 @@ DavResult CardDavClient::fetchCards(const QUrl& book, const QStringList& hrefs,
     DavFetchNotes& noted = notes ? *notes : own;
     noted = {};
     QStringList inside;
+    const BookMembers members(book);
     for (const QString& href : hrefs) {
-        if (!memberKey(book, href).isEmpty()) {
+        if (!members.key(href).isEmpty()) {
             inside << href;
         } else {
             notFetched << href;

@@ -2,6 +2,8 @@
 
 #include "sync/HttpHeaders.h"
 
+#include <algorithm>
+
 namespace tavrel {
 
 namespace {
@@ -39,6 +41,22 @@ QUrl resolvedIn(const QUrl& collection, const QString& href)
     return sameOrigin(at, base) ? at : QUrl();
 }
 
+// Characters that an address never spells another way and that never make
+// a path segment special.
+bool isUnreserved(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '-' ||
+           u == '.' || u == '_' || u == '~';
+}
+
+bool isPlainName(QStringView name)
+{
+    if (name.isEmpty() || name == u"." || name == u"..")
+        return false;
+    return std::all_of(name.begin(), name.end(), isUnreserved);
+}
+
 } // namespace
 
 QUrl bookMember(const QUrl& book, const QString& href)
@@ -64,6 +82,55 @@ bool namesCollection(const QUrl& collection, const QString& href)
 {
     const QUrl at = resolvedIn(collection, href);
     return at.isValid() && folderPath(at) == folderPath(collection);
+}
+
+BookMembers::BookMembers(const QUrl& book) : book_(book)
+{
+    // The short way holds when the long one takes a plain member of the book's
+    // path as it is and the path itself as the book: checked once, here.
+    const QString folder = folderPath(book);
+    const QString probe = QStringLiteral("a");
+    const QUrl member = bookMember(book, folder + probe);
+    const QString key = member.isValid() ? member.toString(QUrl::FullyEncoded) : QString();
+    QString bare = folder;
+    bare.chop(1);
+    if (key.endsWith(folder + probe) && namesCollection(book, folder) &&
+        (bare.isEmpty() || namesCollection(book, bare))) {
+        folder_ = folder;
+        prefix_ = key.chopped(probe.size());
+    }
+}
+
+QStringView BookMembers::plainName(const QString& href) const
+{
+    if (folder_.isEmpty() || !href.startsWith(folder_))
+        return {};
+    const QStringView name = QStringView(href).mid(folder_.size());
+    return isPlainName(name) ? name : QStringView();
+}
+
+QString BookMembers::key(const QString& href) const
+{
+    if (const QStringView name = plainName(href); !name.isEmpty()) {
+        QString key;
+        key.reserve(prefix_.size() + name.size());
+        key += prefix_;
+        key += name;
+        return key;
+    }
+    const QUrl member = bookMember(book_, href);
+    return member.isValid() ? member.toString(QUrl::FullyEncoded) : QString();
+}
+
+bool BookMembers::namesBook(const QString& href) const
+{
+    // The book's path, with or without its final '/'.
+    if (!folder_.isEmpty() && href.size() >= folder_.size() - 1 && href.size() > 1 &&
+        folder_.startsWith(href))
+        return true;
+    if (!plainName(href).isEmpty())
+        return false;
+    return namesCollection(book_, href);
 }
 
 } // namespace tavrel

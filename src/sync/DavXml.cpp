@@ -9,7 +9,44 @@ namespace {
 
 QString keyOf(const QXmlStreamReader& r)
 {
-    return QStringLiteral("{%1}%2").arg(r.namespaceUri(), r.name());
+    const QStringView ns = r.namespaceUri(), name = r.name();
+    QString key;
+    key.reserve(ns.size() + name.size() + 2);
+    key += QLatin1Char('{');
+    key += ns;
+    key += QLatin1Char('}');
+    key += name;
+    return key;
+}
+
+bool isAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The usual spelling of a status line, "HTTP/1.1 200 OK", read without a
+// pattern: every propstat of a listing has one. 0 when it is spelled otherwise.
+int plainStatusCode(QStringView line)
+{
+    while (!line.isEmpty() && line.front() == QLatin1Char(' '))
+        line = line.mid(1);
+    if (!line.startsWith(QLatin1String("HTTP/")) || line.size() < 6 || !isAsciiDigit(line[5]))
+        return 0;
+    qsizetype at = 6;
+    if (at + 1 < line.size() && line[at] == QLatin1Char('.') && isAsciiDigit(line[at + 1]))
+        at += 2;
+    const qsizetype blanks = at;
+    while (at < line.size() && line[at] == QLatin1Char(' '))
+        ++at;
+    if (at == blanks || at + 3 > line.size())
+        return 0;
+    int code = 0;
+    for (qsizetype i = at; i < at + 3; ++i) {
+        if (!isAsciiDigit(line[i]))
+            return 0;
+        code = code * 10 + (line[i].unicode() - '0');
+    }
+    return code;
 }
 
 bool isDav(const QXmlStreamReader& r, QLatin1String name)
@@ -127,6 +164,8 @@ const DavProperty* DavResource::found(const QString& key) const
 
 int davStatusCode(const QString& statusLine)
 {
+    if (const int code = plainStatusCode(statusLine))
+        return code;
     static const QRegularExpression pattern(QStringLiteral("^\\s*HTTP/\\d(?:\\.\\d)?\\s+(\\d{3})"));
     const auto match = pattern.match(statusLine);
     return match.hasMatch() ? match.captured(1).toInt() : 0;

@@ -42,7 +42,13 @@ inline constexpr char davNs[] = "DAV:";
 inline constexpr char cardDavNs[] = "urn:ietf:params:xml:ns:carddav";
 inline QString davKey(const char* ns, const char* name)
 {
-    return QStringLiteral("{%1}%2").arg(QLatin1String(ns), QLatin1String(name));
+    QString key;
+    key.reserve(int(qstrlen(ns) + qstrlen(name)) + 2);
+    key += QLatin1Char('{');
+    key += QLatin1String(ns);
+    key += QLatin1Char('}');
+    key += QLatin1String(name);
+    return key;
 }
 
 // What every XML body the client writes begins with, and its content type.

@@ -1,4 +1,5 @@
 #include "exchange/Tables.h"
+#include "exchange/VCard.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -92,6 +93,25 @@ TEST(ExchangeTables, PhoneLabels)
     // Kinds the table does not name: a plain "other" or a peer's private one.
     EXPECT_EQ(labelForPhoneTypes({"other"}), "Other");
     EXPECT_EQ(labelForPhoneTypes({"x-other"}), "Other");
+}
+
+// Text values escape backslash, comma, semicolon and every line break (CR LF,
+// a lone CR, LF) as "\n"; other text, non-Latin included, stays as it is.
+TEST(ExchangeTables, VCardTextEscapes)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"plain text", "plain text"},
+        {"", ""},
+        {"a;b,c\\d", "a\\;b\\,c\\\\d"},
+        {"one\r\ntwo\rthree\nfour", "one\\ntwo\\nthree\\nfour"},
+        {"\r\r\n\n\r", "\\n\\n\\n\\n"},
+        {";;;", "\\;\\;\\;"},
+        {QString::fromUtf8("Ж;ё,\r\n\xe2\x82\xac"), QString::fromUtf8("Ж\\;ё\\,\\n\xe2\x82\xac")},
+        {"end\\", "end\\\\"},
+        {"\rstart", "\\nstart"},
+    };
+    for (const auto& [text, want] : cases)
+        EXPECT_EQ(escapeVCardText(text), want) << qPrintable(text);
 }
 
 } // namespace tavrel
