@@ -2,7 +2,6 @@
 
 #include "platform/gui/ListClick.h"
 #include "store/NameListModel.h"
-#include "store/Program.h"
 
 #include <QWidget>
 
@@ -12,6 +11,8 @@ class QListView;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 class NameListFilter;
 
