@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace tavrel {
 
+class Files;
 class Program;
 
 // "Sync": the server, the user and the address book kept in step, Test
