@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/gui/ListClick.h"
+#include "store/Contact.h"
+#include "store/NARecord.h"
 #include "store/NameListModel.h"
 
 #include <QWidget>
