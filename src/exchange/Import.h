@@ -13,6 +13,7 @@
 namespace tavrel {
 
 class Program;
+struct Services;
 
 // A file as read for import, before anything is planned or written.
 struct ImportSource {
@@ -41,15 +42,15 @@ inline constexpr qsizetype kMaxImportEntries = 10000;
 // file card by card. A CSV
 // header that names no people is left to the user (`needsMapping`), unless
 // a mapping saved for that header exists in the program directory.
-ImportSource readImportFile(Program& p, const QString& path);
+ImportSource readImportFile(Services& services, const QString& path);
 ImportSource readImportBytes(const QByteArray& bytes, const QString& fileName);
 // Maps a CSV source's columns and rebuilds its entries.
 void applyMapping(ImportSource& source, const CsvMapping& mapping);
 
 // Mappings the user saved, one per CSV header, in the program directory.
 inline const QString kCsvMappingFile = QStringLiteral("tvlcsv.map");
-CsvMapping savedMapping(Program& p, const QStringList& header);
-void saveMapping(Program& p, const QStringList& header, const CsvMapping& mapping);
+CsvMapping savedMapping(Services& services, const QStringList& header);
+void saveMapping(Services& services, const QStringList& header, const CsvMapping& mapping);
 
 // What to do with a field that does not fit its width, and with more
 // telephones, address lines or e-mail addresses than a record holds.

@@ -2,7 +2,8 @@
 
 #include "exchange/Import.h"
 #include "platform/Errors.h"
-#include "store/Program.h"
+#include "platform/Files.h"
+#include "store/Services.h"
 
 #include <QFile>
 #include <fcntl.h>
@@ -49,9 +50,9 @@ bool writeAll(int fd, const QByteArray& bytes)
 // Appends `newest` to the log when it is a plain, writable file with room for
 // it beside the earlier imports; false when it is not (nothing written then).
 // A write that fails is taken back, so the log stays as it was.
-bool appended(Program& p, const QByteArray& newest, qint64 room)
+bool appended(Services& services, const QByteArray& newest, qint64 room)
 {
-    const QByteArray path = QFile::encodeName(p.files.path(kImportLogName));
+    const QByteArray path = QFile::encodeName(services.files.path(kImportLogName));
     LogFile log(::open(path.constData(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_CLOEXEC));
     struct stat st {};
     if (log.fd() < 0 || ::fstat(log.fd(), &st) != 0 || !S_ISREG(st.st_mode) ||
@@ -79,13 +80,13 @@ bool appended(Program& p, const QByteArray& newest, qint64 room)
 
 // The earlier imports that fit in `room` bytes: whole sections from the end
 // of the log, read from its last `room` bytes only.
-QByteArray earlierSections(Program& p, qint64 room)
+QByteArray earlierSections(Services& services, qint64 room)
 {
     QByteArray tail;
     try {
-        if (!p.files.exists(kImportLogName))
+        if (!services.files.exists(kImportLogName))
             return {};
-        QFile log(p.files.path(kImportLogName));
+        QFile log(services.files.path(kImportLogName));
         if (!log.open(QIODevice::ReadOnly))
             return {};
         const qint64 size = log.size();
@@ -109,14 +110,14 @@ QByteArray earlierSections(Program& p, qint64 room)
 
 } // namespace
 
-void addToImportLog(Program& p, const QByteArray& newest)
+void addToImportLog(Services& services, const QByteArray& newest)
 {
     const qint64 room = kMaxImportLogBytes - newest.size() - 1;
-    if (appended(p, newest, room))
+    if (appended(services, newest, room))
         return;
-    const QByteArray earlier = earlierSections(p, room);
-    p.files.replaceFile(kImportLogName, earlier.isEmpty() ? newest : earlier + '\n' + newest,
-                        kImportLogTempName);
+    const QByteArray earlier = earlierSections(services, room);
+    services.files.replaceFile(kImportLogName, earlier.isEmpty() ? newest : earlier + '\n' + newest,
+                               kImportLogTempName);
 }
 
 } // namespace tavrel

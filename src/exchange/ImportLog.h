@@ -4,7 +4,7 @@
 
 namespace tavrel {
 
-class Program;
+struct Services;
 
 // Adds the newest import's section at the end of the import log, a blank line
 // before it. The log is never read whole: while the earlier imports and the
@@ -13,6 +13,6 @@ class Program;
 // and written with the new one under a temporary name, then renamed over the
 // log. A log that cannot be read is started afresh rather than stopping the
 // import. Failures to write throw PlatformError.
-void addToImportLog(Program& p, const QByteArray& newest);
+void addToImportLog(Services& services, const QByteArray& newest);
 
 } // namespace tavrel

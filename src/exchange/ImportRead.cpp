@@ -5,9 +5,10 @@
 #include "exchange/VCard.h"
 #include "exchange/VCardReader.h"
 #include "platform/Errors.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
-#include "store/Program.h"
 #include "store/RecordAccess.h"
+#include "store/Services.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -154,7 +155,7 @@ void applyMapping(ImportSource& s, const CsvMapping& mapping)
         s.problems << notReadNote(s);
 }
 
-ImportSource readImportFile(Program& p, const QString& path)
+ImportSource readImportFile(Services& services, const QString& path)
 {
     QFile file(path);
     const QString name = QFileInfo(path).fileName();
@@ -186,7 +187,7 @@ ImportSource readImportFile(Program& p, const QString& path)
         return failed;
     }
     if (s.isCsv && s.needsMapping) {
-        const CsvMapping saved = savedMapping(p, s.table.header);
+        const CsvMapping saved = savedMapping(services, s.table.header);
         if (!saved.isEmpty())
             applyMapping(s, saved);
     }
@@ -195,12 +196,13 @@ ImportSource readImportFile(Program& p, const QString& path)
 
 // --- saved mappings ---
 
-CsvMapping savedMapping(Program& p, const QStringList& header)
+CsvMapping savedMapping(Services& services, const QStringList& header)
 {
-    if (!p.files.exists(kCsvMappingFile))
+    if (!services.files.exists(kCsvMappingFile))
         return {};
     const QString signature = csvHeaderSignature(header);
-    const QStringList lines = QString::fromUtf8(p.files.readAll(kCsvMappingFile)).split('\n');
+    const QStringList lines =
+        QString::fromUtf8(services.files.readAll(kCsvMappingFile)).split('\n');
     for (const QString& line : lines) {
         QStringList cells = line.split('\t');
         if (cells.size() == header.size() + 1 && cells.first() == signature) {
@@ -211,16 +213,17 @@ CsvMapping savedMapping(Program& p, const QStringList& header)
     return {};
 }
 
-void saveMapping(Program& p, const QStringList& header, const CsvMapping& mapping)
+void saveMapping(Services& services, const QStringList& header, const CsvMapping& mapping)
 {
     const QString signature = csvHeaderSignature(header);
     QStringList kept;
-    if (p.files.exists(kCsvMappingFile))
-        for (const QString& line : QString::fromUtf8(p.files.readAll(kCsvMappingFile)).split('\n'))
+    if (services.files.exists(kCsvMappingFile))
+        for (const QString& line :
+             QString::fromUtf8(services.files.readAll(kCsvMappingFile)).split('\n'))
             if (!line.isEmpty() && !line.startsWith(signature + '\t'))
                 kept << line;
     kept << signature + '\t' + mapping.join('\t');
-    p.files.replaceFile(kCsvMappingFile, (kept.join('\n') + '\n').toUtf8());
+    services.files.replaceFile(kCsvMappingFile, (kept.join('\n') + '\n').toUtf8());
 }
 
 } // namespace tavrel

@@ -1,6 +1,7 @@
 #include "reports/PrintedContact.h"
 
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 
 namespace tavrel {
 

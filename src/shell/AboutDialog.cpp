@@ -1,7 +1,8 @@
 #include "shell/AboutDialog.h"
 
+#include "platform/Files.h"
 #include "shell/ShellResources.h"
-#include "store/Program.h"
+#include "store/Services.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -29,7 +30,7 @@ QString exeDateText(const QString& programFile, const std::optional<QDateTime>& 
            c.toString(t.time(), QStringLiteral("h:mm AP"));
 }
 
-AboutDialog::AboutDialog(Program& p, const QString& programFile, Mode mode, QWidget* parent)
+AboutDialog::AboutDialog(Services& services, const QString& programFile, Mode mode, QWidget* parent)
     : QDialog(parent)
 {
     initShellResources();
@@ -96,7 +97,7 @@ AboutDialog::AboutDialog(Program& p, const QString& programFile, Mode mode, QWid
         if (QScreen* screen = QGuiApplication::primaryScreen())
             move(screen->availableGeometry().center() - rect().center());
     } else {
-        dateEdit_->setText(exeDateText(programFile, p.files.lastModified(programFile)));
+        dateEdit_->setText(exeDateText(programFile, services.files.lastModified(programFile)));
         // Wide enough for the whole line where the screen allows.
         const int need = dateEdit_->fontMetrics().horizontalAdvance(dateEdit_->text()) + 24;
         dateEdit_->setMinimumWidth(qBound(360, need, 900));

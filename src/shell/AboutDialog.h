@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace tavrel {
 
-class Program;
+struct Services;
 
 // The About box. At start-up it is the splash (no date line, no OK button);
 // from the Help menu it is the About dialog.
@@ -18,7 +18,8 @@ class AboutDialog : public QDialog {
 
 public:
     enum class Mode { Splash, About };
-    AboutDialog(Program& p, const QString& programFile, Mode mode, QWidget* parent = nullptr);
+    AboutDialog(Services& services, const QString& programFile, Mode mode,
+                QWidget* parent = nullptr);
 
     void onOkClicked();
 

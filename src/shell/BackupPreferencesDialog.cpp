@@ -1,9 +1,11 @@
 #include "shell/BackupPreferencesDialog.h"
 
 #include "platform/Errors.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
+#include "platform/Ui.h"
 #include "shell/PreferenceWidgets.h"
-#include "store/Program.h"
+#include "store/Services.h"
 #include "upkeep/Backups.h"
 
 #include <QCheckBox>
@@ -18,8 +20,8 @@
 
 namespace tavrel {
 
-BackupPreferencesDialog::BackupPreferencesDialog(Program& p, QWidget* parent)
-    : QDialog(parent), p_(p)
+BackupPreferencesDialog::BackupPreferencesDialog(Services& services, QWidget* parent)
+    : QDialog(parent), services_(services)
 {
     setObjectName(QStringLiteral("BackupPref"));
     setWindowTitle(tr("Backup Preferences"));
@@ -80,8 +82,8 @@ BackupPreferencesDialog::BackupPreferencesDialog(Program& p, QWidget* parent)
     v->addSpacing(8);
     v->addLayout(buttons);
 
-    const BackupSettings s = loadBackupSettings(p_.files);
-    folderEdit->setText(QDir::toNativeSeparators(backupFolderOf(p_.files, s)));
+    const BackupSettings s = loadBackupSettings(services_.files);
+    folderEdit->setText(QDir::toNativeSeparators(backupFolderOf(services_.files, s)));
     automaticCheck->setChecked(s.automatic);
 }
 
@@ -98,27 +100,27 @@ void BackupPreferencesDialog::onOkClicked()
     s.automatic = automaticCheck->isChecked();
     const QString typed = QDir::fromNativeSeparators(folderEdit->text().trimmed());
     s.folder = typed;
-    const QString folder = backupFolderOf(p_.files, s);
+    const QString folder = backupFolderOf(services_.files, s);
     // The usual place is stored as no choice, so it moves with the program directory.
-    if (typed.isEmpty() || folder == backupFolderOf(p_.files, BackupSettings{}))
+    if (typed.isEmpty() || folder == backupFolderOf(services_.files, BackupSettings{}))
         s.folder.clear();
     else
         s.folder = folder;
     if (!makePrivateFolders(folder) || !QFileInfo(folder).isWritable()) {
-        p_.ui.beep();
-        p_.ui.messageBox(tr("The Folder ") + QDir::toNativeSeparators(folder) +
-                             tr(" Cannot Be Made Or Written To.  Choose Another "
-                                "Folder For The Backup Copies."),
-                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        services_.ui.beep();
+        services_.ui.messageBox(tr("The Folder ") + QDir::toNativeSeparators(folder) +
+                                    tr(" Cannot Be Made Or Written To.  Choose Another "
+                                       "Folder For The Backup Copies."),
+                                kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         folderEdit->setFocus();
         return;
     }
     try {
-        saveBackupSettings(p_.files, s);
+        saveBackupSettings(services_.files, s);
     } catch (const PlatformError& e) {
-        p_.ui.messageBox(tr("The Backup Preferences Could Not Be Saved: Error") +
-                             numText(e.number()) + QStringLiteral("."),
-                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        services_.ui.messageBox(tr("The Backup Preferences Could Not Be Saved: Error") +
+                                    numText(e.number()) + QStringLiteral("."),
+                                kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
     accept();

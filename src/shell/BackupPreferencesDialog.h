@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace tavrel {
 
-class Program;
+struct Services;
 
 // "Backup Preferences": where backup copies go and whether the program takes
 // them by itself. Kept in the settings file, not in the N&A file.
@@ -17,7 +17,7 @@ class BackupPreferencesDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit BackupPreferencesDialog(Program& p, QWidget* parent = nullptr);
+    explicit BackupPreferencesDialog(Services& services, QWidget* parent = nullptr);
 
     QLineEdit* folderEdit = nullptr;
     QPushButton* browseButton = nullptr;
@@ -32,7 +32,7 @@ public:
     void onCancelClicked();
 
 private:
-    Program& p_;
+    Services& services_;
 };
 
 } // namespace tavrel

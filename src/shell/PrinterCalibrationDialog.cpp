@@ -1,10 +1,12 @@
 #include "shell/PrinterCalibrationDialog.h"
 
 #include "platform/Errors.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
+#include "platform/Ui.h"
 #include "platform/gui/QtPrinter.h"
 #include "shell/PreferenceWidgets.h"
-#include "store/Program.h"
+#include "store/Services.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -55,15 +57,15 @@ std::optional<double> parseFigure(const QString& typed, double empty)
 
 } // namespace
 
-PrinterCalibrationDialog::PrinterCalibrationDialog(Program& p, const QStringList& queues,
+PrinterCalibrationDialog::PrinterCalibrationDialog(Services& services, const QStringList& queues,
                                                    const QString& current, QWidget* parent)
-    : QDialog(parent), p_(p)
+    : QDialog(parent), services_(services)
 {
     setObjectName(QStringLiteral("CalibrationPref"));
     setWindowTitle(tr("Printer Calibration"));
     setProperty("helpContext", 150);
     openPrinter = [this](const QString& queue) -> std::unique_ptr<Printer> {
-        return std::make_unique<QtPrinter>(QPrinterInfo::printerInfo(queue), &p_.ui);
+        return std::make_unique<QtPrinter>(QPrinterInfo::printerInfo(queue), &services_.ui);
     };
 
     auto* v = new QVBoxLayout(this);
@@ -182,7 +184,8 @@ void PrinterCalibrationDialog::showCalibration(const PrinterCalibration& c)
 void PrinterCalibrationDialog::onPrinterChosen()
 {
     const QString queue = printerCombo->currentText();
-    showCalibration(queue.isEmpty() ? PrinterCalibration{} : loadCalibration(p_.files, queue));
+    showCalibration(queue.isEmpty() ? PrinterCalibration{}
+                                    : loadCalibration(services_.files, queue));
 }
 
 void PrinterCalibrationDialog::onUnitsChanged()
@@ -198,8 +201,8 @@ void PrinterCalibrationDialog::onUnitsChanged()
 
 void PrinterCalibrationDialog::refuse(QLineEdit* box, const QString& text)
 {
-    p_.ui.beep();
-    p_.ui.messageBox(text, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+    services_.ui.beep();
+    services_.ui.messageBox(text, kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
     box->setFocus();
     box->selectAll();
 }
@@ -251,7 +254,7 @@ std::optional<PrinterCalibration> PrinterCalibrationDialog::typedCalibration()
 void PrinterCalibrationDialog::onPrintSheetClicked()
 {
     const QString queue = printerCombo->currentText();
-    p_.ui.setWaitCursor(true);
+    services_.ui.setWaitCursor(true);
     QString said;
     try {
         std::unique_ptr<Printer> printer = openPrinter(queue);
@@ -261,8 +264,8 @@ void PrinterCalibrationDialog::onPrintSheetClicked()
     } catch (const PlatformError& e) {
         said = printerFailureText(e, tr("The Calibration Sheet Was Not Printed."));
     }
-    p_.ui.setWaitCursor(false);
-    p_.ui.messageBox(said, kTitle, Ui::Buttons::Ok);
+    services_.ui.setWaitCursor(false);
+    services_.ui.messageBox(said, kTitle, Ui::Buttons::Ok);
 }
 
 void PrinterCalibrationDialog::onOkClicked()
@@ -276,11 +279,11 @@ void PrinterCalibrationDialog::onOkClicked()
     if (!c)
         return;
     try {
-        saveCalibration(p_.files, queue, *c);
+        saveCalibration(services_.files, queue, *c);
     } catch (const PlatformError& e) {
-        p_.ui.messageBox(tr("The Calibration Could Not Be Saved: Error") + numText(e.number()) +
-                             QStringLiteral("."),
-                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        services_.ui.messageBox(tr("The Calibration Could Not Be Saved: Error") +
+                                    numText(e.number()) + QStringLiteral("."),
+                                kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
     // Every printer of the program reads the saved figures when its next

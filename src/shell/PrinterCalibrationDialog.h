@@ -17,7 +17,7 @@ class QRadioButton;
 
 namespace tavrel {
 
-class Program;
+struct Services;
 
 // "Printer Calibration": prints the calibration sheet on a print queue and
 // takes how far that printer prints off (and how much it stretches), as read
@@ -27,7 +27,7 @@ class PrinterCalibrationDialog : public QDialog {
 
 public:
     // `queues`: the print queues to choose from, `current` the one shown first.
-    PrinterCalibrationDialog(Program& p, const QStringList& queues, const QString& current,
+    PrinterCalibrationDialog(Services& services, const QStringList& queues, const QString& current,
                              QWidget* parent = nullptr);
 
     QComboBox* printerCombo = nullptr;
@@ -58,7 +58,7 @@ private:
     std::optional<PrinterCalibration> typedCalibration();
     void refuse(QLineEdit* box, const QString& text);
 
-    Program& p_;
+    Services& services_;
 };
 
 } // namespace tavrel

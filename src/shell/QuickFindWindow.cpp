@@ -8,6 +8,7 @@
 #include "store/ContactAccess.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/gui/LineList.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "platform/gui/ListClick.h"
+#include "store/Contact.h"
+#include "store/NARecord.h"
 #include "store/NameListModel.h"
-#include "store/Program.h"
 
 #include <QWidget>
 
@@ -12,6 +13,8 @@ class QListView;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 class NameListFilter;
 

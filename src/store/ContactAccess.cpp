@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "store/OriginalSpellings.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "store/Contact.h"
-#include "store/Program.h"
 
 #include <QByteArray>
 
 namespace tavrel {
+
+class Program;
 
 // The contact record `id` holds: `record` (the bytes of record id + 1) with
 // the person's own spelling of the fields kept beside the N&A file, while the

@@ -26,31 +26,38 @@
 
 namespace tavrel {
 
+// The printer a run prints on; windows may route it to another printer for a
+// run. A base of its own so it exists before the services that hand it out.
+struct ProgramPrinter {
+    explicit ProgramPrinter(Printer& standard) : printer(standard) {}
+    RoutedPrinter printer;
+};
+
 // Every program-wide value of one running program. Windows get a reference to
 // it; nothing is global, so tests can run many programs side by side. The
-// parts a function may need alone (the sorted name list, the mailing-list
-// flags, the report run state) are bases with headers of their own, so such a
-// function can take just its part.
-class Program : public SortedList, public MailListState, public ReportState {
+// parts a function may need alone (the services, the sorted name list, the
+// mailing-list flags, the report run state) are bases with headers of their
+// own, so such a function can take just its part. Its services print on the
+// routed printer.
+class Program : private ProgramPrinter,
+                public Services,
+                public SortedList,
+                public MailListState,
+                public ReportState {
 public:
     using ReportRunState = tavrel::ReportRunState;
     using ReportCursor = tavrel::ReportCursor;
 
     explicit Program(const Services& services)
-        : ui(services.ui), printer(services.printer), clipboard(services.clipboard),
-          help(services.help), clock(services.clock), files(services.files)
+        : ProgramPrinter(services.printer), Services{services.ui,        ProgramPrinter::printer,
+                                                     services.clipboard, services.help,
+                                                     services.clock,     services.files}
     {
     }
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    Ui& ui;
-    // The printer a run prints on; windows may route it to another printer for a run.
-    RoutedPrinter printer;
-    Clipboard& clipboard;
-    Help& help;
-    Clock& clock;
-    Files& files;
+    using ProgramPrinter::printer;
 
     // --- N&A file and working values ---
     NAFile naFile;

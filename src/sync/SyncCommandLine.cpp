@@ -6,6 +6,7 @@
 #include "platform/RestoreJournal.h"
 #include "platform/Text.h"
 #include "platform/Unattended.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/UnattendedRun.h"
 #include "sync/SyncPass.h"

@@ -1,5 +1,6 @@
 #include "sync/SyncPass.h"
 
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "sync/SyncLog.h"
 #include "sync/SyncPassSteps.h"
@@ -7,6 +8,11 @@
 namespace tavrel {
 
 namespace syncpass {
+
+Pass::Pass(Program& p, CardDavClient& client, const SyncOptions& options, SyncState state)
+    : p(p), client(client), options(options), st(std::move(state)), journal(p.files)
+{
+}
 
 SyncReport Pass::run()
 {

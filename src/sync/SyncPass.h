@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/Program.h"
 #include "sync/CardDavClient.h"
 #include "sync/CardMapping.h"
 
@@ -9,6 +8,8 @@
 #include <functional>
 
 namespace tavrel {
+
+class Program;
 
 // A field changed on both sides to different values, as the person sees it.
 struct SyncConflict {

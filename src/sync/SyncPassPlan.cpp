@@ -1,4 +1,5 @@
 // What a sync does with each card and record, and the deletion guard.
+#include "store/Program.h"
 #include "sync/SyncPassSteps.h"
 #include "sync/SyncRecord.h"
 

@@ -1,6 +1,7 @@
 // Which record here is each entry's, and the records a sync writes.
 #include "store/ContactAccess.h"
 #include "store/OriginalSpellings.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 #include "sync/SyncPassSteps.h"

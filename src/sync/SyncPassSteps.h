@@ -2,7 +2,6 @@
 
 // The steps of one sync, shared by the files that carry them out; used by
 // SyncPass.cpp and its neighbours only.
-#include "store/Program.h"
 #include "sync/CardDavClient.h"
 #include "sync/CardMapping.h"
 #include "sync/Merge.h"
@@ -33,10 +32,7 @@ class Pass {
     Q_DECLARE_TR_FUNCTIONS(SyncPass)
 
 public:
-    Pass(Program& p, CardDavClient& client, const SyncOptions& options, SyncState state)
-        : p(p), client(client), options(options), st(std::move(state)), journal(p.files)
-    {
-    }
+    Pass(Program& p, CardDavClient& client, const SyncOptions& options, SyncState state);
 
     SyncReport run();
 

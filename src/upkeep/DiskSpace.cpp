@@ -1,8 +1,10 @@
 #include "upkeep/DiskSpace.h"
 
 #include "platform/Errors.h"
+#include "platform/Files.h"
 #include "platform/Text.h"
-#include "store/Program.h"
+#include "platform/Ui.h"
+#include "store/Services.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,18 +32,18 @@ qint64 product(qint64 a, qint64 b, qint64 c)
 
 } // namespace
 
-std::optional<qint64> freeDiskBytes(Program& p)
+std::optional<qint64> freeDiskBytes(Services& services)
 {
     // The file system is found from the directory itself; a relative path
     // would say more about the working directory than about the data.
-    if (!QDir::isAbsolutePath(p.files.programDirectory()))
+    if (!QDir::isAbsolutePath(services.files.programDirectory()))
         return std::nullopt;
     DiskFigures f;
     try {
-        f = p.files.diskFigures();
+        f = services.files.diskFigures();
     } catch (const PlatformError& e) {
         const int code = e.systemError() ? e.systemError() : e.number();
-        p.ui.messageBox(
+        services.ui.messageBox(
             QCoreApplication::translate("tavrel::DiskSpace",
                                         "GetDiskFreeSpace Function Failed. Last Error = ") +
                 numText(code),
@@ -51,7 +53,7 @@ std::optional<qint64> freeDiskBytes(Program& p)
     return product(f.freeClusters, f.sectorsPerCluster, f.bytesPerSector);
 }
 
-bool onProgramDisk(const Program& p, const QString& folder)
+bool onProgramDisk(const Services& services, const QString& folder)
 {
     QString at = folder;
     while (!QFileInfo(at).isDir()) {
@@ -62,7 +64,7 @@ bool onProgramDisk(const Program& p, const QString& folder)
     }
     struct stat here {};
     struct stat there {};
-    if (::stat(QFile::encodeName(p.files.programDirectory()).constData(), &here) != 0 ||
+    if (::stat(QFile::encodeName(services.files.programDirectory()).constData(), &here) != 0 ||
         ::stat(QFile::encodeName(at).constData(), &there) != 0)
         return true;
     return here.st_dev == there.st_dev;

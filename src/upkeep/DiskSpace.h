@@ -5,19 +5,19 @@
 
 namespace tavrel {
 
-class Program;
+struct Services;
 
 // Free bytes of the file system that holds the program directory, always in
 // 64-bit arithmetic. std::nullopt when that file system cannot be told (a
 // program directory that is not an absolute path); the caller says so in its
 // own words. A failing disk-space call is reported here, with the system's
 // own error code, and counts as no free space at all.
-std::optional<qint64> freeDiskBytes(Program& p);
+std::optional<qint64> freeDiskBytes(Services& services);
 
 // True when `folder` (or, while it does not exist, its nearest existing parent)
 // lies on the file system of the program directory, so that what is written
 // there takes the program directory's free space. True when it cannot be told.
-bool onProgramDisk(const Program& p, const QString& folder);
+bool onProgramDisk(const Services& services, const QString& folder);
 
 // True when free bytes fit the 32-bit signed figures the messages were made for.
 bool fitsIn32Bits(qint64 bytes);

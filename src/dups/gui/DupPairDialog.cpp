@@ -1,6 +1,7 @@
 #include "dups/gui/DupPairDialog.h"
 
-#include "store/Program.h"
+#include "platform/Ui.h"
+#include "store/Services.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -71,10 +72,10 @@ QGroupBox* recordFrame(const char* frameName, const char* idLabelName, int idBox
 
 } // namespace
 
-DupPairDialog::DupPairDialog(Program& program, DupSearchState& state, int earlierId,
+DupPairDialog::DupPairDialog(Services& programServices, DupSearchState& state, int earlierId,
                              const Contact& earlier, int laterId, const Contact& later,
                              QWidget* parent)
-    : DupDialog(parent), p(program), s(state)
+    : DupDialog(parent), services(programServices), s(state)
 {
     setObjectName(QStringLiteral("DupRecDisp"));
     setWindowTitle(tr("Duplicate Records"));
@@ -170,9 +171,9 @@ void DupPairDialog::onNoClicked()
 void DupPairDialog::onCancelClicked()
 {
     const bool undo =
-        p.ui.messageBox(tr("Do You Want To Undelete The Records Just "
-                           "Deleted?"),
-                        kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes;
+        services.ui.messageBox(tr("Do You Want To Undelete The Records Just "
+                                  "Deleted?"),
+                               kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) == Ui::Answer::Yes;
     answer(undo ? DupAnswer::StopAndUndelete : DupAnswer::StopAndKeep);
 }
 
@@ -184,7 +185,7 @@ void DupPairDialog::onStopShowingToggled()
                "Records Without Displaying Them.\n\nIs This What You Want?\n\n"
                "Note:  You Can Later Display/Print A List Of Deleted Records And/Or "
                "Undelete Them.");
-        if (p.ui.messageBox(text, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) ==
+        if (services.ui.messageBox(text, kTitle, Ui::Buttons::YesNo, Ui::Icon::Question) ==
             Ui::Answer::Yes) {
             s.deleteWithoutShowing = 1;
         } else {

@@ -11,6 +11,8 @@ class QLineEdit;
 
 namespace tavrel {
 
+struct Services;
+
 // "Duplicate Records": a matching pair, the earlier record beside the later
 // one that Yes would delete. Shown modally; its answer goes to pairAnswer.
 // Closed by its close box it answers as No: the pair stays and the search goes
@@ -20,8 +22,8 @@ class DupPairDialog : public DupDialog {
     Q_OBJECT
 public:
     // The records as the person sees them: their own spelling where one is kept.
-    DupPairDialog(Program& p, DupSearchState& s, int earlierId, const Contact& earlier, int laterId,
-                  const Contact& later, QWidget* parent = nullptr);
+    DupPairDialog(Services& services, DupSearchState& s, int earlierId, const Contact& earlier,
+                  int laterId, const Contact& later, QWidget* parent = nullptr);
 
     QLineEdit* earlierIdEdit = nullptr;
     std::array<QLineEdit*, 5> earlierLineEdits{}; // Name, then the four address lines
@@ -43,7 +45,7 @@ protected:
 private:
     void answer(int value);
 
-    Program& p;
+    Services& services;
     DupSearchState& s;
 };
 

@@ -1,14 +1,15 @@
 #include "dups/gui/DupProgressWindow.h"
 
 #include "platform/gui/Windows.h"
+#include "store/ReportState.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace tavrel {
 
-DupProgressWindow::DupProgressWindow(Program& program, QWidget* parent)
-    : DupDialog(parent), p(program)
+DupProgressWindow::DupProgressWindow(ReportState& runState, QWidget* parent)
+    : DupDialog(parent), state(runState)
 {
     setObjectName(QStringLiteral("DupSearchMsg"));
     setWindowTitle(tr("Duplicate Record Search"));
@@ -31,7 +32,7 @@ DupProgressWindow::DupProgressWindow(Program& program, QWidget* parent)
 
 void DupProgressWindow::onCancelClicked()
 {
-    p.StopRequested = true;
+    state.StopRequested = true;
     unloadWindow(this);
 }
 

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "dups/gui/DupDialog.h"
-#include "store/Program.h"
 
 namespace tavrel {
+
+struct ReportState;
 
 // "Duplicate Record Search": shown while the search runs. Its Cancel (or its
 // close box) asks the search to stop; the search notices at its next yield.
 class DupProgressWindow : public DupDialog {
     Q_OBJECT
 public:
-    explicit DupProgressWindow(Program& p, QWidget* parent = nullptr);
+    explicit DupProgressWindow(ReportState& state, QWidget* parent = nullptr);
 
     QPushButton* cancelButton = nullptr;
 
@@ -20,7 +21,7 @@ protected:
     void reject() override { onCancelClicked(); }
 
 private:
-    Program& p;
+    ReportState& state;
 };
 
 } // namespace tavrel

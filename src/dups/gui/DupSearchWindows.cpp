@@ -5,6 +5,7 @@
 #include "dups/gui/DupProgressWindow.h"
 #include "platform/gui/Windows.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 
 namespace tavrel {
 

@@ -2,7 +2,6 @@
 
 #include "envelopes/EnvelopeRun.h"
 #include "platform/gui/ListClick.h"
-#include "store/Program.h"
 
 #include <QVector>
 #include <QWidget>
@@ -19,6 +18,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace tavrel {
+
+class Program;
 
 class PrinterBox;
 class RecordingPrinter;

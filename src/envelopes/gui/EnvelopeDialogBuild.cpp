@@ -8,6 +8,7 @@
 #include "platform/gui/Named.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 #include "store/gui/LineList.h"
 
 #include <QButtonGroup>

@@ -3,7 +3,9 @@
 #include "exchange/Import.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "platform/Ui.h"
 #include "platform/gui/Named.h"
+#include "store/Services.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,9 +18,9 @@
 
 namespace tavrel {
 
-ColumnMappingDialog::ColumnMappingDialog(Program& p, const CsvTable& table, const CsvMapping& start,
-                                         QWidget* parent)
-    : QDialog(parent), p_(p), table_(table)
+ColumnMappingDialog::ColumnMappingDialog(Services& services, const CsvTable& table,
+                                         const CsvMapping& start, QWidget* parent)
+    : QDialog(parent), services_(services), table_(table)
 {
     setObjectName(QStringLiteral("CsvMapForm"));
     setWindowTitle(tr("Map The Columns"));
@@ -90,19 +92,19 @@ void ColumnMappingDialog::onOkClicked()
 {
     const CsvMapping m = mapping();
     if (!mappingFindsNames(m)) {
-        p_.ui.messageBox(tr("Please Choose A Column For Name, First Name, Last Name, "
-                            "Display Name Or Company."),
-                         kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+        services_.ui.messageBox(tr("Please Choose A Column For Name, First Name, Last Name, "
+                                   "Display Name Or Company."),
+                                kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         return;
     }
     if (saveMappingCheck->isChecked()) {
         try {
-            saveMapping(p_, table_.header, m);
+            saveMapping(services_, table_.header, m);
         } catch (const PlatformError& e) {
             // The import goes on with the mapping; only keeping it failed.
-            p_.ui.messageBox(tr("The Mapping Could Not Be Saved: Error") + numText(e.number()) +
-                                 QLatin1Char('.'),
-                             kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
+            services_.ui.messageBox(tr("The Mapping Could Not Be Saved: Error") +
+                                        numText(e.number()) + QLatin1Char('.'),
+                                    kTitle, Ui::Buttons::Ok, Ui::Icon::Exclamation);
         }
     }
     accept();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "exchange/Csv.h"
-#include "store/Program.h"
 
 #include <QDialog>
 #include <QList>
@@ -14,13 +13,15 @@ class QTableWidget;
 
 namespace tavrel {
 
+struct Services;
+
 // "Map The Columns": for a CSV file whose header this program does not know,
 // the user says what each column holds; the mapping can be saved for files
 // with the same columns.
 class ColumnMappingDialog : public QDialog {
     Q_OBJECT
 public:
-    ColumnMappingDialog(Program& p, const CsvTable& table, const CsvMapping& start,
+    ColumnMappingDialog(Services& services, const CsvTable& table, const CsvMapping& start,
                         QWidget* parent = nullptr);
 
     QLabel* headingLabel = nullptr;
@@ -36,7 +37,7 @@ public:
     void onOkClicked();
 
 private:
-    Program& p_;
+    Services& services_;
     CsvTable table_;
 };
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "exchange/Export.h"
-#include "store/Program.h"
 
 #include <QDialog>
 
@@ -15,6 +14,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace tavrel {
+
+class Program;
 
 // "Export": writes the whole N&A file or one mailing list's members as vCards
 // or CSV to a file the user names.

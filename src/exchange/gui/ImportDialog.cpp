@@ -7,6 +7,7 @@
 #include "platform/gui/FileDialog.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 
 #include <QFileInfo>
 #include <QGroupBox>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "exchange/Import.h"
-#include "store/Program.h"
 
 #include <QDialog>
 
@@ -15,6 +14,8 @@ class QRadioButton;
 class QTreeWidget;
 
 namespace tavrel {
+
+class Program;
 
 // "Import": reads a vCard or CSV file, shows every entry with what would be
 // cut, replaced or moved and which look like records already in the file,

@@ -3,6 +3,7 @@
 #include "maillists/MailListFile.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
+#include "store/Program.h"
 #include "store/UndoFiles.h"
 
 #include <QPushButton>

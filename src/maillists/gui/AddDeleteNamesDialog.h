@@ -1,12 +1,13 @@
 #pragma once
 
 #include "maillists/gui/NamePicker.h"
-#include "store/Program.h"
 
 #include <QDialog>
 #include <functional>
 
 namespace tavrel {
+
+class Program;
 
 // "Add / Delete Names From Mailing List": changes the members of an existing
 // list (loaded into MailListFlags) by name and writes it back on OK.

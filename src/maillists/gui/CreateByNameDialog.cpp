@@ -1,6 +1,7 @@
 #include "maillists/gui/CreateByNameDialog.h"
 
 #include "maillists/MailListFile.h"
+#include "store/Program.h"
 
 #include <QPushButton>
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "maillists/gui/NamePicker.h"
-#include "store/Program.h"
 
 #include <QDialog>
 
 namespace tavrel {
+
+class Program;
 
 // "Create Mailing List By Name": picks names for a new list into MailListFlags,
 // counting them in MailListAddCount. Shown modally from the window that creates a list.

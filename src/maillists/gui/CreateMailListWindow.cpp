@@ -1,13 +1,14 @@
 #include "maillists/gui/CreateMailListWindow.h"
 
-#include "maillists/gui/CreateByNameDialog.h"
 #include "maillists/MailListFile.h"
+#include "maillists/gui/CreateByNameDialog.h"
 #include "maillists/gui/NamePicker.h"
 #include "platform/Errors.h"
 #include "platform/Text.h"
 #include "platform/gui/ListClick.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 #include "store/UndoFiles.h"
 
 #include <QGridLayout>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/gui/ListClick.h"
-#include "store/Program.h"
 
 #include <QWidget>
 
@@ -10,6 +9,8 @@ class QListView;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 // "Create New Mailing List": a new list from typed ID numbers or picked names.
 class CreateMailListWindow : public QWidget {

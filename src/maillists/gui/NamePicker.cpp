@@ -4,6 +4,7 @@
 #include "platform/gui/ListClick.h"
 #include "store/ContactAccess.h"
 #include "store/NameList.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

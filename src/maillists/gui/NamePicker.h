@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/NameListModel.h"
-#include "store/Program.h"
 #include "store/gui/LineList.h"
 
 #include <QString>
@@ -12,6 +11,8 @@ class QListView;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 // The two-column name picker shared by "Create Mailing List By Name" and
 // "Add / Delete Names From Mailing List": every active record on the left,

@@ -1,6 +1,8 @@
 #include "maillists/gui/PrintWaitMessage.h"
 
+#include "platform/Ui.h"
 #include "platform/gui/Windows.h"
+#include "store/ReportState.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -9,7 +11,7 @@
 
 namespace tavrel {
 
-PrintWaitMessage::PrintWaitMessage(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
+PrintWaitMessage::PrintWaitMessage(ReportState& state) : QWidget(nullptr, Qt::Window), state_(state)
 {
     setObjectName(QStringLiteral("MLPrintWait"));
     setWindowTitle(shownTitle(kDefaultTitle));
@@ -30,13 +32,13 @@ PrintWaitMessage::PrintWaitMessage(Program& p) : QWidget(nullptr, Qt::Window), p
 
 void PrintWaitMessage::closeEvent(QCloseEvent* event)
 {
-    p_.StopRequested = true;
+    state_.StopRequested = true;
     QWidget::closeEvent(event);
 }
 
 void PrintWaitMessage::onCancelClicked()
 {
-    p_.StopRequested = true;
+    state_.StopRequested = true;
     unloadWindow(this);
 }
 

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QWidget>
 
 class QPushButton;
 
 namespace tavrel {
 
+struct ReportState;
+
 // The please-wait window of the contents print; Cancel asks the print to stop
 // at its next page break.
 class PrintWaitMessage : public QWidget {
     Q_OBJECT
 public:
-    explicit PrintWaitMessage(Program& p);
+    explicit PrintWaitMessage(ReportState& state);
 
     QPushButton* cancelButton;
 
@@ -24,7 +24,7 @@ protected:
 private:
     void onCancelClicked();
 
-    Program& p_;
+    ReportState& state_;
 };
 
 } // namespace tavrel

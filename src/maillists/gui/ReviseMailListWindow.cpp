@@ -1,8 +1,8 @@
 #include "maillists/gui/ReviseMailListWindow.h"
 
-#include "maillists/gui/AddDeleteNamesDialog.h"
 #include "maillists/MailListFile.h"
 #include "maillists/MailListPrint.h"
+#include "maillists/gui/AddDeleteNamesDialog.h"
 #include "maillists/gui/NamePicker.h"
 #include "maillists/gui/PrintWaitMessage.h"
 #include "platform/Errors.h"
@@ -11,6 +11,7 @@
 #include "platform/gui/Named.h"
 #include "platform/gui/PrinterBox.h"
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 #include "store/UndoFiles.h"
 
 #include <QCloseEvent>

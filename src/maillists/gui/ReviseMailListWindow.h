@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/gui/ListClick.h"
-#include "store/Program.h"
 
 #include <QWidget>
 
@@ -12,6 +11,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 class PrinterBox;
 

@@ -6,6 +6,7 @@
 #include "platform/Text.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 #include "store/UndoFiles.h"
 
 #include <QGridLayout>

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QWidget>
 
 class QGroupBox;
@@ -10,6 +8,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 // "Search Complete": the counts of a finished search and, when the search
 // collected records, the identifier and title under which to save them.

@@ -6,6 +6,7 @@
 #include "records/gui/DetailScreen.h"
 #include "records/gui/RecordScreen.h"
 #include "records/gui/RecordScreens.h"
+#include "store/Program.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

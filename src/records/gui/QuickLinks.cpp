@@ -3,6 +3,7 @@
 #include "records/gui/RecordActions.h"
 #include "records/gui/RecordPickerDialog.h"
 #include "records/gui/RecordScreens.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 
 #include <QCoreApplication>

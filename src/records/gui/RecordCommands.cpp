@@ -10,6 +10,7 @@
 #include "records/gui/RecordScreens.h"
 #include "records/gui/RecordUndo.h"
 #include "store/NameList.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 

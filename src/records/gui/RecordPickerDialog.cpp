@@ -5,6 +5,7 @@
 #include "records/RecordFields.h"
 #include "store/NameList.h"
 #include "store/NameListModel.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/gui/LineList.h"
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "store/Program.h"
-
 #include <QDialog>
 #include <array>
 
@@ -11,6 +9,8 @@ class QRadioButton;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 // The QuickLink picker: every active record as a picker line, in SortPref order.
 // OK sets PickedLinkId (+ 2000 with "ID Number &And Name") and PickedLinkName.

@@ -9,6 +9,7 @@
 #include "records/gui/FieldBox.h"
 #include "records/gui/RecordActions.h"
 #include "records/gui/RecordScreens.h"
+#include "store/Program.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -166,6 +167,11 @@ int helpContextFor(ScreenMode mode)
 }
 
 } // namespace
+
+void RecordScreen::applyMode()
+{
+    applyState(screenState(p_.ScreenMode));
+}
 
 void RecordScreen::applyState(ScreenState state)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/Contact.h"
-#include "store/Program.h"
+#include "store/ScreenMode.h"
 
 #include <QHash>
 #include <QPointer>
@@ -16,6 +16,8 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace tavrel {
+
+class Program;
 
 class AddressScreen;
 class DetailScreen;
@@ -54,7 +56,7 @@ public:
 
     // Sets titles, visibility and enabling for `state`.
     virtual void applyState(ScreenState state);
-    void applyMode() { applyState(screenState(p_.ScreenMode)); }
+    void applyMode();
     // Puts the focus where p.ScreenMode wants it when this screen is shown.
     void focusForMode();
     // Places the window on the screen as the mode and screen size require.

@@ -7,6 +7,7 @@
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -4,6 +4,7 @@
 #include "records/gui/AddressScreen.h"
 #include "records/gui/DetailScreen.h"
 #include "records/gui/RecordScreen.h"
+#include "store/Program.h"
 #include "store/RecordAccess.h"
 #include "store/Undo.h"
 

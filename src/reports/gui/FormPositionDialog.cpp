@@ -2,6 +2,7 @@
 
 #include "platform/gui/Named.h"
 #include "reports/gui/SheetMap.h"
+#include "store/ReportState.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -39,9 +40,9 @@ const char* const kHorizontalCaptions[] = {
 
 } // namespace
 
-FormPositionDialog::FormPositionDialog(Program& p, bool cards, int verticalBase,
+FormPositionDialog::FormPositionDialog(ReportState& state, bool cards, int verticalBase,
                                        const SheetChoice* sheet, QWidget* parent)
-    : QDialog(parent), p_(p), base_(verticalBase), cards_(cards)
+    : QDialog(parent), state_(state), base_(verticalBase), cards_(cards)
 {
     setObjectName(QStringLiteral("VertPosForm"));
     setWindowTitle(tr("Form Positioning"));
@@ -163,13 +164,13 @@ int FormPositionDialog::startSlot() const
 
 void FormPositionDialog::onItalicClicked()
 {
-    p_.Report.LabelItalic = italicCheck->isChecked() ? -1 : 0;
+    state_.Report.LabelItalic = italicCheck->isChecked() ? -1 : 0;
     okButton->setFocus();
 }
 
 void FormPositionDialog::onUpperCaseClicked()
 {
-    p_.Report.LabelUpper = upperCaseCheck->isChecked() ? -1 : 0;
+    state_.Report.LabelUpper = upperCaseCheck->isChecked() ? -1 : 0;
     okButton->setFocus();
 }
 
@@ -189,8 +190,8 @@ void FormPositionDialog::onOkClicked()
             break;
         }
     }
-    p_.Report.LabelTop = base_ + vertical;
-    p_.Report.LabelLeft = horizontal;
+    state_.Report.LabelTop = base_ + vertical;
+    state_.Report.LabelLeft = horizontal;
     accept();
 }
 
@@ -202,7 +203,7 @@ void FormPositionDialog::onCancelClicked()
 void FormPositionDialog::reject()
 {
     // LabelLeft and the check boxes keep their values.
-    p_.Report.LabelTop = 999;
+    state_.Report.LabelTop = 999;
     QDialog::reject();
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reports/LabelLayouts.h"
-#include "store/Program.h"
 
 #include <QDialog>
 #include <QSizeF>
@@ -15,6 +14,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace tavrel {
+
+struct ReportState;
 
 class SheetMap;
 
@@ -34,8 +35,8 @@ class FormPositionDialog : public QDialog {
 public:
     // `cards`: the report is rotary file cards. `verticalBase` is added to the
     // vertical choice: LabelTop at the standard position less kStandard.
-    FormPositionDialog(Program& p, bool cards, int verticalBase, const SheetChoice* sheet = nullptr,
-                       QWidget* parent = nullptr);
+    FormPositionDialog(ReportState& state, bool cards, int verticalBase,
+                       const SheetChoice* sheet = nullptr, QWidget* parent = nullptr);
 
     // Vertical offsets of verticalOptions and horizontal offsets of horizontalOptions, in twips.
     static constexpr int kStandard = kStandardFormPosition;
@@ -70,7 +71,7 @@ private:
     void buildSheetGroup(const SheetChoice& sheet);
     void showSlot(int index);
 
-    Program& p_;
+    ReportState& state_;
     int base_ = 0; // added to the vertical choice
     bool cards_ = false;
 };

@@ -4,6 +4,7 @@
 #include "platform/SettingsFile.h"
 #include "platform/gui/Named.h"
 #include "reports/LabelLayouts.h"
+#include "store/Program.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

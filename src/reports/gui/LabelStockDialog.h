@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reports/LabelLayouts.h"
-#include "store/Program.h"
 
 #include <QDialog>
 #include <array>
@@ -14,6 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace tavrel {
+
+class Program;
 
 // "Label Stock Information": asked before 1-across labels are printed, it
 // tells cut sheets (8 labels a sheet) from continuous forms (12 labels) and

@@ -2,6 +2,7 @@
 
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
+#include "store/ReportState.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -11,7 +12,8 @@
 
 namespace tavrel {
 
-PrintProgressWindow::PrintProgressWindow(Program& p) : QWidget(nullptr, Qt::Window), p_(p)
+PrintProgressWindow::PrintProgressWindow(ReportState& state)
+    : QWidget(nullptr, Qt::Window), state_(state)
 {
     setObjectName(QStringLiteral("StopPrintForm"));
     setWindowTitle(tr("Printing"));
@@ -73,7 +75,7 @@ void PrintProgressWindow::closeEvent(QCloseEvent* event)
 {
     if (cancelSending_)
         cancelSending_();
-    p_.StopRequested = true;
+    state_.StopRequested = true;
     QWidget::closeEvent(event);
 }
 
@@ -81,7 +83,7 @@ void PrintProgressWindow::onStopClicked()
 {
     if (cancelSending_)
         cancelSending_();
-    p_.StopRequested = true;
+    state_.StopRequested = true;
     unloadWindow(this);
 }
 

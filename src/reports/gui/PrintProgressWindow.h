@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/gui/PrintSending.h"
-#include "store/Program.h"
 
 #include <QWidget>
 
@@ -11,6 +10,8 @@ class QPushButton;
 
 namespace tavrel {
 
+struct ReportState;
+
 // "Printing": the number of the last page laid out and the Cancel button that
 // asks the print run to stop after the page in progress. When the run's
 // document is handed to the print system it says so, and Cancel stops the
@@ -19,7 +20,7 @@ class PrintProgressWindow : public QWidget, public ShowsPrintSending {
     Q_OBJECT
 
 public:
-    explicit PrintProgressWindow(Program& p);
+    explicit PrintProgressWindow(ReportState& state);
 
     // Shows `pageNo` as the last page completed.
     void showLastPage(int pageNo);
@@ -46,7 +47,7 @@ private:
     void onStopClicked();
     void onCompletedOkClicked();
 
-    Program& p_;
+    ReportState& state_;
     std::function<void()> cancelSending_; // set while the document is being sent
 };
 

@@ -15,6 +15,7 @@
 #include "reports/gui/ReportDialogParts.h"
 #include "reports/gui/ReportQuestions.h"
 #include "store/NameListModel.h"
+#include "store/Program.h"
 #include "store/gui/LineList.h"
 
 #include <QCheckBox>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reports/ReportRun.h"
-#include "store/Program.h"
 
 #include <QWidget>
 #include <array>
@@ -15,6 +14,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace tavrel {
+
+class Program;
 
 class PrinterBox;
 class RecordingPrinter;

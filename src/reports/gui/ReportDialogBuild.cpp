@@ -4,6 +4,7 @@
 #include "platform/gui/Named.h"
 #include "platform/gui/PrinterBox.h"
 #include "reports/gui/ReportDialogParts.h"
+#include "store/Program.h"
 #include "store/gui/LineList.h"
 
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 
 #include "reports/gui/FormPositionDialog.h"
 #include "reports/gui/LabelStockDialog.h"
+#include "store/Program.h"
 
 namespace tavrel {
 

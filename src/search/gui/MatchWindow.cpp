@@ -3,6 +3,7 @@
 #include "platform/Text.h"
 #include "records/gui/RecordScreens.h"
 #include "store/ContactAccess.h"
+#include "store/Program.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Program.h"
+#include "store/NARecord.h"
 
 #include <QDialog>
 #include <QVector>
@@ -8,6 +8,8 @@
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 // What the two match windows share: the answer reset on loading, the
 // buttons that record their answer and close, the copy button, and the

@@ -3,6 +3,7 @@
 #include "platform/gui/Windows.h"
 #include "search/SearchRun.h"
 #include "search/gui/SearchWindows.h"
+#include "store/Program.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

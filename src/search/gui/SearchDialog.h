@@ -1,7 +1,6 @@
 #pragma once
 
 #include "search/FieldTest.h"
-#include "store/Program.h"
 
 #include <QDialog>
 #include <array>
@@ -11,6 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace tavrel {
+
+class Program;
 
 // The search dialog "N&A File Search": the text to look for, the fields to
 // look in, and whether to save and display the matches. Modeless.

@@ -6,6 +6,7 @@
 #include "search/gui/MatchListWindow.h"
 #include "search/gui/MatchViewWindow.h"
 #include "search/gui/SearchProgressWindow.h"
+#include "store/Program.h"
 
 namespace tavrel {
 

@@ -5,9 +5,10 @@
 #include "platform/gui/Application.h"
 #include "platform/gui/Named.h"
 #include "platform/gui/Windows.h"
-#include "sync/gui/SyncConflictDialog.h"
+#include "store/Program.h"
 #include "sync/SyncPass.h"
 #include "sync/SyncState.h"
+#include "sync/gui/SyncConflictDialog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

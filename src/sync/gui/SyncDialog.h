@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/Program.h"
 #include "sync/CardDavClient.h"
 #include "sync/SyncPasswords.h"
 
@@ -15,6 +14,9 @@ class QLineEdit;
 class QPushButton;
 
 namespace tavrel {
+
+class Files;
+class Program;
 
 // "Sync": the server, the user and the address book kept in step, Test
 // Connection, Sync Now with its progress and Cancel, the last sync's result and

@@ -1,6 +1,7 @@
 #include "upkeep/gui/BackupsDialog.h"
 
 #include "platform/gui/Windows.h"
+#include "store/Program.h"
 #include "upkeep/BackupCommands.h"
 
 #include <QDesktopServices>

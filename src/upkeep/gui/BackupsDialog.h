@@ -1,6 +1,5 @@
 #pragma once
 
-#include "store/Program.h"
 #include "upkeep/Backups.h"
 
 #include <QDialog>
@@ -11,6 +10,8 @@ class QPushButton;
 class QTreeWidget;
 
 namespace tavrel {
+
+class Program;
 
 // "Backups": the copies in the backup folder, newest first, with Restore and
 // Open Folder.

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "platform/gui/NoEscapeDialog.h"
-#include "store/Program.h"
 
 namespace tavrel {
+
+class Program;
 
 // "Compact N&A File": the first of the two confirmations before a compaction.
 class CompactDialog : public NoEscapeDialog {

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "platform/gui/NoEscapeDialog.h"
-#include "store/Program.h"
 
 namespace tavrel {
+
+class Program;
 
 // "Compaction Warning!": the last confirmation; its Yes runs the compaction.
 class CompactionWarningDialog : public NoEscapeDialog {

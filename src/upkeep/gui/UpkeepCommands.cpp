@@ -2,13 +2,14 @@
 
 #include "platform/Errors.h"
 #include "platform/gui/Windows.h"
-#include "upkeep/gui/AnalyzingMessage.h"
+#include "store/Program.h"
 #include "upkeep/BackupCommands.h"
-#include "upkeep/gui/CompactDialog.h"
-#include "upkeep/gui/CompactingMessage.h"
 #include "upkeep/Compaction.h"
 #include "upkeep/DiskSpace.h"
 #include "upkeep/Statistics.h"
+#include "upkeep/gui/AnalyzingMessage.h"
+#include "upkeep/gui/CompactDialog.h"
+#include "upkeep/gui/CompactingMessage.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
