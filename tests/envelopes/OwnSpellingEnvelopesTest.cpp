@@ -4,29 +4,12 @@
 
 #include "platform/gui/QtPrinter.h"
 #include "store/ContactAccess.h"
+#include "support/OwnSpellings.h"
 #include "support/PdfPages.h"
 
 namespace tavrel::test {
 
-namespace {
-
-const QString kRussian = QStringLiteral("Иван Петров");
-const QString kGreek = QStringLiteral("Γιώργος Παπαδόπουλος");
-const QString kHebrew = QStringLiteral("דוד כהן");
-const QString kHebrewStreet = QStringLiteral("רחוב הרצל 12");
-const QString kChinese = QStringLiteral("王小明");
-const QString kArabic = QStringLiteral("محمد عبد الله");
-const QString kArabicStreet = QStringLiteral("شارع الملك فهد 7");
-const QString kLongChinese = QStringLiteral(
-    "北京市朝阳区建国门外大街甲十二号国际贸易中心写字楼第三座二十八层东方明珠文化传播");
-
-// The Hebrew name and street as they stand on the page, read off left to
-// right: laid out right to left, the letters run backwards and the number
-// stands at the left.
-const QString kHebrewOnPage = QStringLiteral("ןהכ דוד");
-const QString kHebrewStreetOnPage = QStringLiteral("12 לצרה בוחר");
-
-} // namespace
+using namespace spellings;
 
 class OwnSpellingEnvelopes : public EnvelopeTest {
 protected:

@@ -7,6 +7,7 @@
 #include "platform/gui/QtPrinter.h"
 #include "reports/LabelLayouts.h"
 #include "store/ContactAccess.h"
+#include "support/OwnSpellings.h"
 #include "support/PdfPages.h"
 
 #include <algorithm>
@@ -17,25 +18,10 @@ namespace tavrel::test {
 
 namespace {
 
-const QString kRussian = QStringLiteral("Иван Петров");
-const QString kGreek = QStringLiteral("Γιώργος Παπαδόπουλος");
-const QString kHebrew = QStringLiteral("דוד כהן");
-const QString kChinese = QStringLiteral("王小明");
-const QString kRussianStreet = QStringLiteral("ул. Ленина 5");
-const QString kHebrewStreet = QStringLiteral("רחוב הרצל 12");
-const QString kArabic = QStringLiteral("محمد عبد الله");
-const QString kArabicStreet = QStringLiteral("شارع الملك فهد 7");
+using namespace spellings;
+
 // 48 characters: cut to the field's 35 and to the room it prints in.
 const QString kLongArabic = QStringLiteral("عبد الرحمن بن محمد بن عبد العزيز الفيصل آل سعود");
-// 40 characters, far wider than any label holds.
-const QString kLongChinese = QStringLiteral(
-    "北京市朝阳区建国门外大街甲十二号国际贸易中心写字楼第三座二十八层东方明珠文化传播");
-
-// The Hebrew name and street as they stand on the page, read off left to
-// right: laid out right to left, the letters run backwards and the number
-// stands at the left.
-const QString kHebrewOnPage = QStringLiteral("ןהכ דוד");
-const QString kHebrewStreetOnPage = QStringLiteral("12 לצרה בוחר");
 
 // Whether `word` holds a letter written right to left.
 bool isRightToLeftWord(const QString& word)
