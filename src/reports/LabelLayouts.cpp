@@ -40,9 +40,12 @@ void printAt(Printer& pr, double x, double y, const QString& text)
 
 // --- labels ---
 
+// A label shows the name and the four address lines.
+const ContactFields kLabelFields{0b11111};
+
 void printLabel(Program& p, const Slot& s, double step)
 {
-    const Contact c = printedContact(p);
+    const Contact c = printedContact(p, kLabelFields);
     for (int k = 0; k < 5; ++k) {
         const QString& text = c.text(ContactField(int(ContactField::Name) + k));
         // Capitals keep the field's width: "ß" stays.

@@ -5,9 +5,9 @@
 
 namespace tavrel {
 
-Contact printedContact(const Program& p)
+Contact printedContact(const Program& p, const ContactFields& fields)
 {
-    return contactOf(p, p.CurId, p.CurRec);
+    return contactOf(p, p.CurId, p.CurRec, fields);
 }
 
 } // namespace tavrel

@@ -8,7 +8,7 @@ class Program;
 
 // The record in the current buffer (record CurId + 1) as the printouts show
 // it: with the person's own spelling where one is kept for it.
-Contact printedContact(const Program& p);
+Contact printedContact(const Program& p, const ContactFields& fields = kEveryContactField);
 
 // Telephone type and number `i` (1 to 5) and link text `i` (1 to 4).
 inline const QString& phoneTypeOf(const Contact& c, int i)

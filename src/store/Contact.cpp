@@ -68,13 +68,16 @@ EncodedContact encodeContact(const Contact& contact)
     return out;
 }
 
-Contact decodeContact(const NARecord& record, const FieldTexts& originals)
+Contact decodeContact(const NARecord& record, const FieldTexts& originals,
+                      const ContactFields& fields)
 {
     Contact c;
     c.id = record.RecId;
     c.active = record.RecStatus == QLatin1String("CRVN");
     for (int f = 0; f < kContactFields; ++f) {
         const auto field = ContactField(f);
+        if (!fields.test(size_t(f)))
+            continue;
         const auto original = originals.find(field);
         c.text(field) =
             original != originals.end() ? original->second : trimRight(recordText(record, field));

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <array>
+#include <bitset>
 #include <map>
 
 namespace tavrel {
@@ -41,6 +42,10 @@ const char* contactFieldName(ContactField field);
 // How many characters the record keeps of the field.
 int contactFieldWidth(ContactField field);
 
+// A choice of fields.
+using ContactFields = std::bitset<kContactFields>;
+inline const ContactFields kEveryContactField = ContactFields().set();
+
 // Text of some fields of one record, by field.
 using FieldTexts = std::map<ContactField, QString>;
 
@@ -76,6 +81,9 @@ struct EncodedContact {
 EncodedContact encodeContact(const Contact& contact);
 // The contact a record holds. `originals`, when the record's bytes are those
 // the originals were kept for, give the person's own spelling of those fields.
-Contact decodeContact(const NARecord& record, const FieldTexts& originals = {});
+// Only the texts of `fields` are filled in: a printout that shows a few of them
+// need not copy and trim the rest for every record.
+Contact decodeContact(const NARecord& record, const FieldTexts& originals = {},
+                      const ContactFields& fields = kEveryContactField);
 
 } // namespace tavrel

@@ -18,9 +18,9 @@ const QString kNAFile = QStringLiteral("n&a.mrk");
 
 } // namespace
 
-Contact contactOf(const Program& p, int id, const NARecord& record)
+Contact contactOf(const Program& p, int id, const NARecord& record, const ContactFields& fields)
 {
-    return decodeContact(record, originalsOf(p, id, record));
+    return decodeContact(record, originalsOf(p, id, record), fields);
 }
 
 FieldTexts originalsOf(const Program& p, int id, const NARecord& record)

@@ -11,7 +11,8 @@ class Program;
 // The contact record `id` holds: `record` (the bytes of record id + 1) with
 // the person's own spelling of the fields kept beside the N&A file, while the
 // record still has the bytes they were kept for.
-Contact contactOf(const Program& p, int id, const NARecord& record);
+Contact contactOf(const Program& p, int id, const NARecord& record,
+                  const ContactFields& fields = kEveryContactField);
 // The person's own spelling of the fields of record `id`, whose bytes are
 // those of `record`, or none. A record without an entry costs a look-up only,
 // so lists may ask it of every record.
