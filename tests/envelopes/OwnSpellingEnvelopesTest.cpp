@@ -15,12 +15,7 @@ class OwnSpellingEnvelopes : public EnvelopeTest {
 protected:
     void spell(int id, const QString& name, const QString& street = QString())
     {
-        Contact c = decodeContact(envelopePerson(id));
-        c.text(ContactField::Name) = name;
-        if (!street.isEmpty())
-            c.text(ContactField::AddrLine1) = street;
-        putContact(p, id + 1, c);
-        ASSERT_TRUE(p.Spellings.contains(id));
+        spellings::spell(p, id, envelopePerson(id), name, street);
     }
     static EnvelopeJob everyone()
     {

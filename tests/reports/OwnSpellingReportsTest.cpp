@@ -47,12 +47,7 @@ protected:
     }
     void spell(int id, const QString& name, const QString& street = QString())
     {
-        Contact c = decodeContact(reportPerson(id));
-        c.text(ContactField::Name) = name;
-        if (!street.isEmpty())
-            c.text(ContactField::AddrLine1) = street;
-        putContact(p, id + 1, c);
-        ASSERT_TRUE(p.Spellings.contains(id));
+        spellings::spell(p, id, reportPerson(id), name, street);
     }
     // Runs `o` into a PDF file; labels and cards without a test page at the
     // standard position.

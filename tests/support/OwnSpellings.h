@@ -1,6 +1,10 @@
 #pragma once
 
+#include "store/ContactAccess.h"
+#include "store/Program.h"
+
 #include <QString>
+#include <gtest/gtest.h>
 
 // Names and streets in alphabets the code page lacks, as people type them, for
 // the tests of what prints their own spelling.
@@ -23,5 +27,18 @@ inline const QString kLongChinese = QStringLiteral(
 // stands at the left.
 inline const QString kHebrewOnPage = QStringLiteral("ןהכ דוד");
 inline const QString kHebrewStreetOnPage = QStringLiteral("12 לצרה בוחר");
+
+// Gives record `id`, whose bytes are `record`, the name (and the first address
+// line, when one is given) as typed, through the program's contact write.
+inline void spell(Program& p, int id, const NARecord& record, const QString& name,
+                  const QString& street = QString())
+{
+    Contact c = decodeContact(record);
+    c.text(ContactField::Name) = name;
+    if (!street.isEmpty())
+        c.text(ContactField::AddrLine1) = street;
+    putContact(p, id + 1, c);
+    ASSERT_TRUE(p.Spellings.contains(id));
+}
 
 } // namespace tavrel::test::spellings
