@@ -41,7 +41,14 @@ void printAt(Printer& pr, double x, double y, const QString& text)
 // --- labels ---
 
 // A label shows the name and the four address lines.
-const ContactFields kLabelFields{0b11111};
+const ContactFields kLabelFields = [] {
+    ContactFields set;
+    for (const ContactField f :
+         {ContactField::Name, ContactField::AddrLine1, ContactField::AddrLine2,
+          ContactField::AddrLine3, ContactField::AddrLine4})
+        set.set(std::size_t(f));
+    return set;
+}();
 
 void printLabel(Program& p, const Slot& s, double step)
 {

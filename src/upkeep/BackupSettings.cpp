@@ -56,9 +56,12 @@ std::optional<QDateTime> copyTimeFromName(const QString& name)
     const QRegularExpressionMatch m = namePattern().match(name);
     if (!m.hasMatch())
         return std::nullopt;
-    const QDateTime when(QDate::fromString(m.captured(1), QStringLiteral("yyyyMMdd")),
-                         QTime::fromString(m.captured(2), QStringLiteral("HHmmss")));
-    return when.isValid() ? std::optional<QDateTime>(when) : std::nullopt;
+    // Both must be real: a time of day that cannot be would otherwise stand for midnight.
+    const QDate date = QDate::fromString(m.captured(1), QStringLiteral("yyyyMMdd"));
+    const QTime time = QTime::fromString(m.captured(2), QStringLiteral("HHmmss"));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time);
 }
 
 // --- settings ---

@@ -88,8 +88,7 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
         return std::nullopt;
     BackupCopy c;
     c.name = name;
-    c.when = QDateTime(QDate::fromString(m.captured(1), QStringLiteral("yyyyMMdd")),
-                       QTime::fromString(m.captured(2), QStringLiteral("HHmmss")));
+    c.when = copyTimeFromName(name).value_or(QDateTime());
     c.sequence = m.captured(3).toInt();
     c.trigger = *triggerFromTag(m.captured(4));
     const mode_t type = entryMode(top.fd(), native(name));

@@ -82,6 +82,9 @@ TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
         {"0611 / 12.34.56", "0611/123456"},
         {"1-800-FLOWERS", "1800-FLOWERS"},
         {"1-800-FAX 123", "1800-FAX123"}, // no extension inside a word
+        {"030-1", "0301"},
+        {"030-(1)", "0301"},
+        {"030-x", "030-x"},
     };
     for (const auto& [in, out] : compact)
         EXPECT_EQ(compactPhoneNumber(in), out) << in;
@@ -99,7 +102,12 @@ TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)
         {OverflowChoice::MoveToComments, "Desk", "Desk; Home: +49 611 1234567890 1234567890 12",
          "Telephone too long for its field moved to Comments: “Home: +49 611 1234567890 "
          "1234567890 12”"},
-        {OverflowChoice::MoveToComments, QString(90, 'n'), QString(90, 'n'),
+        // What fits into Comments to the last character goes there; one more does not.
+        {OverflowChoice::MoveToComments, QString(60, 'n'),
+         QString(60, 'n') + "; Home: +49 611 1234567890 1234567890 12",
+         "Telephone too long for its field moved to Comments: “Home: +49 611 1234567890 "
+         "1234567890 12”"},
+        {OverflowChoice::MoveToComments, QString(61, 'n'), QString(61, 'n'),
          "Telephone too long for its field left out: “Home: +49 611 1234567890 1234567890 12” "
          "(no room in Comments)"},
         {OverflowChoice::CutAndLog, "Desk", "Desk",

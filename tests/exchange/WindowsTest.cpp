@@ -26,7 +26,8 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
     writeMailList(p(), "tvlmail.ab", "Team");
     startExport(p());
     auto* form = windowOf<ExportDialog>("ExportForm");
-    EXPECT_FALSE(form->csvGroup->isEnabled()); // CSV options only for CSV
+    EXPECT_FALSE(form->csvGroup->isEnabled());         // CSV options only for CSV
+    EXPECT_TRUE(form->recordsOptions[0]->isChecked()); // the whole file unless a list is chosen
     click(form->exportButton);
     EXPECT_EQ(env.ui.messages.back().text, "Please Enter The Name Of The File To Export To.");
     click(form->formatOptions[2]);
@@ -51,6 +52,9 @@ TEST_F(ExchangeWindows, ExportWritesTheChosenFormatAndList)
     click(form->exportButton);
     EXPECT_EQ(fileBytes(env.dir() + "/team.csv"), csv);
     EXPECT_TRUE(isLoaded(form));
+    env.ui.answer(Ui::Answer::Yes);
+    click(form->exportButton);
+    EXPECT_EQ(env.ui.messages.back().text, "3 Records Exported To team.csv.");
 }
 
 TEST_F(ExchangeWindows, ImportPreviewChoicesAndConfirmation)

@@ -176,53 +176,6 @@ TEST_F(Undo, CtrlZInTheMainWindowUndoesOnlyWhenNoCommandRuns)
     EXPECT_EQ(undo->text(), "&Undo");
 }
 
-TEST_F(Undo, CtrlZOnARecordScreenTakesBackTheBoxsTypingFirstThenTheStep)
-{
-    const QByteArray start = fileBytes(env.naPath());
-    open(ScreenMode::Change, 3);
-    auto* name = control<QLineEdit>(screen(), "BrsTxt2");
-    name->setFocus();
-    type(name, QStringLiteral("Greta Becker"));
-    press(screen(), "BrsCmd5");
-    const QByteArray changed = fileBytes(env.naPath());
-    ASSERT_NE(changed, start);
-
-    // Right after Change the typing is part of the step: Ctrl+Z in the box
-    // that was typed into takes the step back, and the screen shows the file.
-    name->setFocus();
-    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
-    settle();
-    EXPECT_EQ(fileBytes(env.naPath()), start);
-    EXPECT_EQ(name->text().trimmed(), "Person 3");
-    EXPECT_EQ(env.ui.last().text, "The Change Of Person 3 (ID 3) Has Been Undone.");
-
-    // Ctrl+Y makes it again, wherever the focus is (here: on a button).
-    control<QPushButton>(screen(), "BrsCmd1")->setFocus();
-    pressKey(screen(), Qt::Key_Y, Qt::ControlModifier);
-    settle();
-    EXPECT_EQ(fileBytes(env.naPath()), changed);
-    EXPECT_EQ(name->text().trimmed(), "Greta Becker");
-
-    // Typing since is the box's own: the first Ctrl+Z takes back only that.
-    auto* line = control<QLineEdit>(screen(), "BrsTxt3_0");
-    const QString address = line->text();
-    line->setFocus();
-    type(line, QStringLiteral("Elsewhere 1"));
-    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(line->text(), address);
-    EXPECT_EQ(fileBytes(env.naPath()), changed);
-    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
-    settle();
-    EXPECT_EQ(fileBytes(env.naPath()), start);
-    EXPECT_EQ(name->text().trimmed(), "Person 3");
-
-    // With nothing left, the key only beeps.
-    const int beeps = env.ui.beeps;
-    pressKey(screen(), Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(env.ui.beeps, beeps + 1);
-    EXPECT_EQ(fileBytes(env.naPath()), start);
-}
-
 TEST_F(Undo, RedoInTheMainWindowMakesAStepAgainUntilSomethingElseChangesIt)
 {
     QAction* undo = action(QStringLiteral("UndoMenu"));
