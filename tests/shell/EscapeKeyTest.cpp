@@ -1,10 +1,6 @@
-// Esc in the command windows that are plain windows rather than dialogs, and
+// Esc in QuickFind, the print and envelope windows, and
 // the find box's place in QuickFind's Tab order.
 #include "ShellFixture.h"
-
-#include "records/gui/AddressScreen.h"
-#include "records/gui/DetailScreen.h"
-#include "records/gui/RecordScreens.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -85,72 +81,6 @@ TEST_F(EscapeKey, QuickFindTabsFromTheListToTheFindBoxThenTheButtons)
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "ListCmd1");
     unloadWindow(quick);
     settle();
-}
-
-TEST_F(EscapeKey, RecordScreensAskBeforeDroppingWhatWasTyped)
-{
-    openFile(3);
-    mainWindow();
-    const QByteArray before = fileNow();
-
-    // Add, nothing typed: Esc closes both screens without a word.
-    QWidget* screen = open("AddMenu", "BrsForma");
-    ASSERT_TRUE(screen);
-    escape(screen);
-    EXPECT_FALSE(screensOpen());
-    EXPECT_TRUE(env.ui.messages.empty());
-
-    // Add with a name typed: asked, with No the default; No keeps the screen and the text.
-    screen = open("AddMenu", "BrsForma");
-    type(control<QLineEdit>(screen, "BrsTxt2"), QStringLiteral("Half Typed"));
-    env.ui.answer(Ui::Answer::No);
-    escape(screen);
-    ASSERT_EQ(env.ui.messages.size(), 1u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("This Record Has Not Been Added To The N&A "
-                                                 "File.\nDiscard What You Typed?"));
-    EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoDefaultNo);
-    EXPECT_EQ(env.ui.last().icon, Ui::Icon::Question);
-    ASSERT_TRUE(screensOpen());
-    EXPECT_EQ(control<QLineEdit>(screen, "BrsTxt2")->text(), QStringLiteral("Half Typed"));
-    // Typed on screen 2 only, Esc there asks as well; Yes drops it all.
-    auto* two = qobject_cast<DetailScreen*>(loadedWindow(QStringLiteral("BrsFormb")));
-    ASSERT_TRUE(two);
-    control<QLineEdit>(screen, "BrsTxt2")->setModified(false);
-    env.ui.answer(Ui::Answer::Yes);
-    showRecordScreen(env.p(), 2);
-    settle();
-    two->emailEdit->setFocus();
-    QTest::keyClicks(two->emailEdit, QStringLiteral("x@y"));
-    escape(two);
-    EXPECT_EQ(env.ui.messages.size(), 2u);
-    EXPECT_FALSE(screensOpen());
-    EXPECT_EQ(fileNow(), before) << "nothing was added";
-
-    // Change: a phone type chosen from the list counts as typing too.
-    env.ui.answerInput(QStringLiteral("2"));
-    screen = open("ChangeMenu", "BrsForma");
-    ASSERT_TRUE(screen);
-    QComboBox* type1 = qobject_cast<AddressScreen*>(screen)->phoneTypeCombos[0];
-    ASSERT_GT(type1->count(), 2);
-    type1->setCurrentIndex(type1->currentIndex() == 1 ? 2 : 1);
-    env.ui.answer(Ui::Answer::No);
-    escape(screen);
-    ASSERT_EQ(env.ui.messages.size(), 3u);
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Your Changes To This Record Have Not Been "
-                                                 "Stored In The N&A File.\nDiscard Them?"));
-    EXPECT_TRUE(screensOpen());
-    // Once Change has stored it, nothing is lost: Esc closes without asking.
-    env.ui.setAutoOk(true);
-    click(control<QPushButton>(screen, "BrsCmd5"));
-    settle();
-    EXPECT_EQ(env.ui.last().text, QStringLiteral("Record Changed."));
-    const size_t asked = env.ui.messages.size();
-    const QByteArray changed = fileNow();
-    EXPECT_NE(changed, before);
-    escape(screen);
-    EXPECT_FALSE(screensOpen());
-    EXPECT_EQ(env.ui.messages.size(), asked);
-    EXPECT_EQ(fileNow(), changed);
 }
 
 } // namespace
