@@ -13,21 +13,22 @@ TEST_F(RecordCommands, IdPromptExplainsEachRefusalAndAsksAgain)
     auto records = people(1, 5);
     records[3] = deletedRecord(3, QStringLiteral("Person 3"));
     start(records);
-    for (const char* answer : {"2000", "12345", "7", "3", "0", "abc"})
+    for (const char* answer : {"2000", "12345", "1701", "1700", "6", "3", "0", "abc"})
         env.ui.answerInput(QString::fromLatin1(answer));
     env.ui.answerInput(std::nullopt);
     startIdCommand(env.p(), ScreenMode::Change);
     settle();
     const QString invalid = "Invalid ID Number.\n\n";
-    const QStringList asked({"", invalid, invalid, "The Highest ID Number In File Is  5\n\n",
+    const QString highest = "The Highest ID Number In File Is  5\n\n";
+    const QStringList asked({"", invalid, invalid, invalid, highest, highest,
                              "There Is No Record With ID  3.\n\n", invalid, invalid});
-    ASSERT_EQ(env.ui.prompts.size(), 7u);
-    for (int i = 0; i < 7; ++i)
+    ASSERT_EQ(env.ui.prompts.size(), 9u);
+    for (int i = 0; i < 9; ++i)
         EXPECT_EQ(env.ui.prompts[i].prompt,
                   asked[i] + "Please Specify ID Number Of Record To Change.");
     EXPECT_EQ(env.ui.prompts[0].title, "Tavrel");
     EXPECT_EQ(env.ui.prompts[0].defaultText, "1");
-    EXPECT_EQ(env.ui.beeps, 6);
+    EXPECT_EQ(env.ui.beeps, 8);
     EXPECT_EQ(one(), nullptr) << "cancel opens no screen";
     EXPECT_EQ(loadedWindow("DummyForm"), nullptr);
 
