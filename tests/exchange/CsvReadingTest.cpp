@@ -1,0 +1,76 @@
+// How a CSV file's bytes become rows: the delimiter, quotes, cells written
+// for spreadsheets, the line each row starts on, and rows past the limit.
+#include "exchange/Csv.h"
+
+#include <gtest/gtest.h>
+
+namespace tavrel::test {
+namespace {
+
+TEST(CsvReading, TheDelimiterIsTheCommonestOfTheHeaderLineOutsideQuotes)
+{
+    const std::pair<const char*, char> cases[] = {
+        {"a;b,c\n", ','}, // a tie goes to the comma
+        {"a;b;c,d\n", ';'},        {"a\tb\tc;d\n", '\t'},
+        {"a\tb;c\n", ';'},         // semicolon over tab on a tie
+        {"\"x,y,z\";b\n", ';'},    // quoted commas do not count
+        {"a,b\nc;d;e\n", ','},     // only the header line counts
+        {"\"a\nb\";c;d,e\n", ';'}, // a quoted line break does not end it
+    };
+    for (const auto& [bytes, delimiter] : cases)
+        EXPECT_EQ(readCsv(bytes).delimiter, QLatin1Char(delimiter)) << bytes;
+}
+
+TEST(CsvReading, QuotesFormulasAndLineNumbersAreReadAsWritten)
+{
+    const CsvTable t = readCsv("Name,Comments\r\n"
+                               "\"Ann \"\"Jo\"\"\",\"two\r\nlines\"\r\n"
+                               "Bob,=\"007\"\r\n"
+                               "\r\n"
+                               "Cy,\"=\"\"a\"\"b\"\"\"\r\n"
+                               "Dan,\"=\"\"x\"\"\"\"y\"\"\"\r\n"
+                               "Eve,=\"\r\n"
+                               "Flo,a\"b\"\r\n");
+    EXPECT_EQ(t.header, QStringList({"Name", "Comments"}));
+    const QList<QStringList> rows{{"Ann \"Jo\"", "two\r\nlines"},
+                                  {"Bob", "007"},
+                                  {"Cy", "=\"a\"b\""},
+                                  {"Dan", "x\"y"},
+                                  {"Eve", "=\""},
+                                  {"Flo", "a\"b\""}};
+    EXPECT_EQ(t.rows, rows);
+    EXPECT_EQ(t.rowLines, (QList<int>{2, 4, 6, 7, 8, 9}));
+    EXPECT_TRUE(t.problems.isEmpty());
+    EXPECT_EQ(t.rowsNotRead, 0);
+
+    // The last line needs no line end; a file that ends inside quotes says so.
+    EXPECT_EQ(readCsv("h\nlast").rows, QList<QStringList>{{"last"}});
+    const CsvTable open = readCsv("h\n\"open\nstill");
+    EXPECT_EQ(open.rows, QList<QStringList>{{"open\r\nstill"}});
+    EXPECT_EQ(open.problems, QStringList{"The file ends inside a quoted field; the last row was "
+                                         "read as far as it goes."});
+
+    // Rows past the limit are counted, not kept; the header is not one of them.
+    const CsvTable limited = readCsv("h\n1\n2\n\n3\n4\n", 2);
+    EXPECT_EQ(limited.rows, (QList<QStringList>{{"1"}, {"2"}}));
+    EXPECT_EQ(limited.rowsNotRead, 2);
+}
+
+TEST(CsvReading, ManyLinesThatAreNotUtf8AreNamedUpToTwentyAndCounted)
+{
+    QByteArray bytes = "Name\n\xC3\xA9t\xC3\xA9\n";
+    for (int i = 0; i < 25; ++i)
+        bytes += "Ren\xE9\n";
+    const CsvTable t = readCsv(bytes);
+    QStringList lines;
+    for (int n = 3; n <= 22; ++n)
+        lines << QString::number(n);
+    EXPECT_EQ(t.problems, QStringList{"Lines " + lines.join(", ") +
+                                      " and 5 more are not UTF-8; they were read as "
+                                      "Windows-1252."});
+    EXPECT_EQ(t.rows.value(1), QStringList{"René"});
+    EXPECT_EQ(t.rows.value(0), QStringList{"été"});
+}
+
+} // namespace
+} // namespace tavrel::test
