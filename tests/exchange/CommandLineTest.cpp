@@ -1,4 +1,5 @@
 #include "ExchangeFixture.h"
+#include "maillists/MailListFile.h"
 
 namespace tavrel::test {
 namespace {
@@ -66,6 +67,63 @@ TEST_F(ExchangeTest, CommandLineSkipsOnlyTrueLookalikesAndSaysSo)
         << text.toStdString();
     EXPECT_EQ(trimRight(stored(3).AddrLine1), "9 Oak Ave");
     EXPECT_EQ(trimRight(stored(4).Name), "Cy Ng");
+}
+
+TEST_F(ExchangeTest, CommandLineWritesEachEncodingAndListAndNamesWhatItCouldNotDo)
+{
+    env.openFile(people(1, 3));
+    clearMailListFlags(p());
+    setMember(p(), 2, true);
+    writeMailList(p(), "tvlmail.ab", "Team");
+    const QByteArray before = fileBytes(env.naPath());
+    const QString csv = env.dir() + "/out.csv";
+
+    EXPECT_EQ(command({"--export", "csv", csv}),
+              std::pair(0, "3 records exported to " + csv + ".\n"));
+    EXPECT_TRUE(fileBytes(csv).startsWith("\xEF\xBB\xBFName,Address 1,"));
+    // The words of the options are taken in any case.
+    EXPECT_EQ(command({"--export", "CSV", csv, "--encoding", "UTF8", "--separator", "Comma"}).first,
+              0);
+    EXPECT_TRUE(fileBytes(csv).startsWith("Name,Address 1,"));
+    EXPECT_EQ(command({"--export", "csv", csv, "--list", "ab"}),
+              std::pair(0, "1 records exported to " + csv + ".\n"));
+    EXPECT_TRUE(fileBytes(csv).contains("\r\nPerson 2,"));
+    EXPECT_FALSE(fileBytes(csv).contains("Person 1"));
+    // CSV's choices are refused for cards.
+    EXPECT_EQ(command({"--export", "vcard", csv, "--spreadsheet"}).first, 2);
+    EXPECT_EQ(command({"--export", "vcard", csv, "--encoding", "utf8"}).first, 2);
+
+    const QString nowhere = env.dir() + "/no such folder/x.vcf";
+    auto [status, text] = command({"--export", "vcard", nowhere});
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(text.startsWith(nowhere + " could not be written: ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(") Nothing was exported.\n")) << text.toStdString();
+
+    std::tie(status, text) = command({"--import", env.dir() + "/missing.vcf"});
+    EXPECT_EQ(status, 1);
+    EXPECT_TRUE(text.startsWith("missing.vcf: ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(" Nothing was imported.\n")) << text.toStdString();
+    writeBytes(env.dir() + "/odd.csv", crlf({"Foo,Bar", "x,y"}));
+    EXPECT_EQ(command({"--import", env.dir() + "/odd.csv"}),
+              std::pair(1, QString("odd.csv: the columns of this file are not known. Import it "
+                                   "once from the File menu to map and save its columns. Nothing "
+                                   "was imported.\n")));
+
+    // A dry run with nothing to skip ends well; a record that does not fit is
+    // skipped when asked, and named.
+    const QString vcf = env.dir() + "/in.vcf";
+    const QString longName = "Bartholomew Featherstonehaugh-Cholmondeley";
+    writeBytes(vcf, card({"FN:New Person"}) + card({"FN:" + longName}));
+    std::tie(status, text) = command({"--import", vcf, "--dry-run"});
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(text.endsWith("Dry run: nothing was written.\n"));
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    std::tie(status, text) = command({"--import", vcf, "--overflow", "SKIP"});
+    EXPECT_EQ(status, 3);
+    EXPECT_TRUE(text.contains("\nSkipped: " + longName.left(35) + " (does not fit the record)\n"))
+        << text.toStdString();
+    EXPECT_EQ(trimRight(stored(4).Name), "New Person");
+    EXPECT_FALSE(isActive(stored(5), 5));
 }
 
 } // namespace
