@@ -2,6 +2,7 @@
 // person typed them, within the mailing block's room.
 #include "EnvelopeFixture.h"
 
+#include "platform/PrintedText.h"
 #include "platform/gui/QtPrinter.h"
 #include "store/ContactAccess.h"
 #include "support/OwnSpellings.h"
@@ -79,6 +80,44 @@ TEST_F(OwnSpellingEnvelopes, ArabicPrintsJoinedRightToLeft)
     // محمد 4, عبد 3, الله 3 (its alef alone); شارع 2, الملك 4, فهد 3.
     EXPECT_EQ(joinedForms(lines[3]), 10) << lines[3].toStdString();
     EXPECT_EQ(joinedForms(lines[4]), 9) << lines[4].toStdString();
+}
+
+// Lines in another alphabet keep to the room of 35 Courier characters: a
+// right-to-left one ends at its right edge, one too wide is cut to fit, and
+// one that fits starts where the block does. The sizes' own table falls back
+// to the first size for an index it does not hold.
+TEST_F(OwnSpellingEnvelopes, OtherAlphabetsKeepToTheRoomOfThirtyFiveCharacters)
+{
+    openPeople(1);
+    env.ui.setAutoOk(true);
+    EnvelopeJob j = typedJob();
+    j.mailAddress = addressOf({kHebrew, kLongChinese, kChinese, kGreek, "Land"});
+    ASSERT_EQ(run(j), EnvelopeRunEnd::Completed);
+    const auto& t = env.printer.texts;
+    ASSERT_EQ(t.size(), 10u);
+    const EnvelopeSize& size = envelopeSize(0);
+    // Measured in the mailing block's font.
+    RecordingPrinter& pr = env.printer;
+    pr.setFontName(t[5].font);
+    pr.setFontSize(t[5].size);
+    pr.setFontBold(t[5].bold);
+    const double room = fieldRoom(pr, 35);
+    EXPECT_TRUE(t[5].rightToLeft);
+    EXPECT_EQ(t[5].boxWidth, room);
+    EXPECT_DOUBLE_EQ(t[5].x + pr.textWidth(t[5].text), size.mailX + room);
+    EXPECT_FALSE(t[6].rightToLeft);
+    EXPECT_TRUE(kLongChinese.startsWith(t[6].text));
+    EXPECT_LT(t[6].text.size(), kLongChinese.size());
+    EXPECT_LE(pr.textWidth(t[6].text), room);
+    for (int i : {6, 7, 8, 9}) {
+        EXPECT_EQ(t[i].x, size.mailX) << i;
+        EXPECT_FALSE(t[i].rightToLeft) << i;
+    }
+    EXPECT_EQ(t[7].text, kChinese);
+
+    EXPECT_EQ(&envelopeSize(kEnvelopeSizeCount), &envelopeSize(0));
+    EXPECT_EQ(&envelopeSize(-1), &envelopeSize(0));
+    EXPECT_EQ(&envelopeSize(kEnvelopeSizeCount - 1) - &envelopeSize(0), kEnvelopeSizeCount - 1);
 }
 
 } // namespace tavrel::test

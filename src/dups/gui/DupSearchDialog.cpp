@@ -41,7 +41,6 @@ DupSearchDialog::DupSearchDialog(Program& program, QWidget* parent) : DupDialog(
     connect(cancelButton, &QPushButton::clicked, this, &DupSearchDialog::onCancelClicked);
 
     state.deleteWithoutShowing = 1;
-    p.StopRequested = false;
 }
 
 DupMatch DupSearchDialog::selectedMatch() const
