@@ -49,6 +49,10 @@ TEST(CsvReading, QuotesFormulasAndLineNumbersAreReadAsWritten)
     EXPECT_EQ(open.rows, QList<QStringList>{{"open\r\nstill"}});
     EXPECT_EQ(open.problems, QStringList{"The file ends inside a quoted field; the last row was "
                                          "read as far as it goes."});
+    // Two quotes at the very end are one quote inside the field, not its end.
+    const CsvTable doubled = readCsv("h\n\"ab\"\"");
+    EXPECT_EQ(doubled.rows, QList<QStringList>{{"ab\""}});
+    EXPECT_EQ(doubled.problems, open.problems);
 
     // Rows past the limit are counted, not kept; the header is not one of them.
     const CsvTable limited = readCsv("h\n1\n2\n\n3\n4\n", 2);
