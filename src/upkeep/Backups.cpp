@@ -18,9 +18,12 @@ using namespace backupfs;
 
 // --- judging a copy ---
 
-QString naFileDamage(const QByteArray& bytes)
+namespace {
+
+// What is wrong with an N&A file of `size` bytes whose first bytes are `head`
+// (its header record, where the file holds one).
+QString naFileDamage(const QByteArray& head, qint64 size)
 {
-    const qint64 size = bytes.size();
     if (size < kRecordSize)
         return QCoreApplication::translate("tavrel::Backups",
                                            "Its N&A File Holds No Header Record.");
@@ -29,10 +32,10 @@ QString naFileDamage(const QByteArray& bytes)
                numberText(size) +
                QCoreApplication::translate("tavrel::Backups",
                                            " Bytes, Is Not A Whole Number Of 574-Byte Records.");
-    if (!bytes.startsWith("CRVN"))
+    if (!head.startsWith("CRVN"))
         return QCoreApplication::translate("tavrel::Backups",
                                            "Its N&A File's First Record Is Not A Header Record.");
-    const int last = qFromLittleEndian<qint16>(bytes.constData() + 4);
+    const int last = qFromLittleEndian<qint16>(head.constData() + 4);
     if (last < 1 || last > kMaxRecords)
         return QCoreApplication::translate("tavrel::Backups", "Its N&A File's Header Gives ") +
                numberText(last) +
@@ -46,6 +49,13 @@ QString naFileDamage(const QByteArray& bytes)
                numberText(size / kRecordSize) +
                QCoreApplication::translate("tavrel::Backups", " Records.");
     return QString();
+}
+
+} // namespace
+
+QString naFileDamage(const QByteArray& bytes)
+{
+    return naFileDamage(bytes, bytes.size());
 }
 
 int countActiveRecords(const QByteArray& bytes)
@@ -153,10 +163,8 @@ std::optional<BackupCopy> Backups::readCopy(const QString& name) const
         c.damage = QCoreApplication::translate("tavrel::Backups", "Its N&A File Cannot Be Read.");
         return c;
     }
-    QByteArray judged = *head;
-    if (judged.size() == kRecordSize && sizes.first() % kRecordSize == 0)
-        judged.resize(qsizetype(sizes.first()), '\0');
-    c.damage = naFileDamage(judged);
+    // The header and the file's full length, judged as restore judges the whole file.
+    c.damage = naFileDamage(*head, head->size() < kRecordSize ? head->size() : sizes.first());
     return c;
 }
 

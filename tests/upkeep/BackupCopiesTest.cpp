@@ -94,11 +94,13 @@ TEST_F(BackupTest, WhatLiesUnderACopysNameIsShownForWhatItIsAndNeverRestoredOrRe
     // A link to a whole copy, dated today, a year ago and a day ago.
     const QString linkName = "tvl-20260314-080000-manual";
     ASSERT_TRUE(QFile::link(realDir, in(linkName)));
-    // A copy whose name gives no real time, and one whose manifest names no
-    // N&A file first.
+    // A copy whose name gives no real time, one whose manifest names no N&A
+    // file first, and one whose N&A file is not whole records though its
+    // header and manifest agree with it.
     const QString badTime = "tvl-20260313-250000-manual";
     const QString noNA = "tvl-20260313-090000-manual";
-    for (const QString& n : {badTime, noNA}) {
+    const QString odd = "tvl-20260312-090000-manual";
+    for (const QString& n : {badTime, noNA, odd}) {
         QDir().mkpath(in(n));
         for (const QString& f : QDir(realDir).entryList(QDir::Files))
             QFile::copy(realDir + "/" + f, in(n + "/" + f));
@@ -108,6 +110,14 @@ TEST_F(BackupTest, WhatLiesUnderACopysNameIsShownForWhatItIsAndNeverRestoredOrRe
     const qsizetype end = manifest.indexOf('\n', na) + 1;
     manifest = manifest.left(na) + manifest.mid(end) + manifest.mid(na, end - na);
     writeBytes(in(noNA + "/manifest.txt"), manifest);
+    QByteArray oddBytes = fileBytes(in(odd + "/n&a.mrk"));
+    const QByteArray whole = " " + QByteArray::number(oddBytes.size()) + " n&a.mrk";
+    oddBytes = oddBytes.left(600);
+    oddBytes[4] = 1; // the header's last record in use: 1
+    oddBytes[5] = 0;
+    writeBytes(in(odd + "/n&a.mrk"), oddBytes);
+    writeBytes(in(odd + "/manifest.txt"),
+               fileBytes(in(odd + "/manifest.txt")).replace(whole, " 600 n&a.mrk"));
 
     std::map<QString, QString> damage;
     for (const BackupCopy& c : backups().list())
@@ -116,13 +126,15 @@ TEST_F(BackupTest, WhatLiesUnderACopysNameIsShownForWhatItIsAndNeverRestoredOrRe
               (std::map<QString, QString>{{real.name, ""},
                                           {linkName, "It Is A Link To Another Place, Not A Copy."},
                                           {badTime, "Its Name Gives No Valid Date And Time."},
-                                          {noNA, "It Holds No N&A File."}}));
+                                          {noNA, "It Holds No N&A File."},
+                                          {odd, "Its N&A File's Length, 600 Bytes, Is Not A "
+                                                "Whole Number Of 574-Byte Records."}}));
     EXPECT_TRUE(backups().find(linkName)->link);
     EXPECT_FALSE(backups().find(noNA)->link);
 
     const State live = state();
     Backups b = backups();
-    for (const QString& n : {linkName, badTime, noNA}) {
+    for (const QString& n : {linkName, badTime, odd, noNA}) {
         EXPECT_FALSE(restoreIntoProgram(p, b, n)) << qPrintable(n);
         EXPECT_EQ(state(), live);
     }

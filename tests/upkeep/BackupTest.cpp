@@ -463,10 +463,17 @@ TEST_F(BackupTest, TheSystemsRefusalsEndACopyWithItsErrorAndARenameNeverReplaces
     small.rlim_cur = 1000;
     ::setrlimit(RLIMIT_FSIZE, &small);
     env.clock.t = env.clock.t.addSecs(1);
-    const int error = errorOf([&] { backups().take(BackupTrigger::Manual); });
+    int error = 0, systemError = 0;
+    try {
+        backups().take(BackupTrigger::Manual);
+    } catch (const PlatformError& e) {
+        error = e.number();
+        systemError = e.systemError();
+    }
     ::setrlimit(RLIMIT_FSIZE, &saved);
     ::sigaction(SIGXFSZ, &old, nullptr);
-    EXPECT_NE(error, 0);
+    EXPECT_EQ(error, ErrNo::DiskFull);
+    EXPECT_EQ(systemError, EFBIG) << "the system's own reason, not a full disk";
     EXPECT_EQ(tree(), before);
 
     writeBytes(in("a"), "a");
