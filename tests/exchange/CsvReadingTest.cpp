@@ -1,6 +1,7 @@
 // How a CSV file's bytes become rows: the delimiter, quotes, cells written
 // for spreadsheets, the line each row starts on, and rows past the limit.
 #include "exchange/Csv.h"
+#include "exchange/Entry.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,42 @@ TEST(CsvReading, ManyLinesThatAreNotUtf8AreNamedUpToTwentyAndCounted)
                                       "Windows-1252."});
     EXPECT_EQ(t.rows.value(1), QStringList{"René"});
     EXPECT_EQ(t.rows.value(0), QStringList{"été"});
+}
+
+// A field is quoted where a reader would otherwise split it, join it or lose
+// a blank at either end; any other is written as it is.
+TEST(CsvWriting, FieldsAreQuotedOnlyWhereAReaderWouldNeedIt)
+{
+    Entry e;
+    e.name = QStringLiteral(" Ann");
+    e.address = QStringList{QStringLiteral("Elm St "), QStringLiteral("a,b"),
+                            QStringLiteral("say \"hi\""), QStringLiteral("x;y")};
+    e.comments = QStringLiteral("one\r\ntwo");
+    const QString comma = QString::fromUtf8(writeCsv({e}, CsvDialect::Native, CsvEncoding::Utf8));
+    const QString row = comma.section(QStringLiteral("\r\n"), 1);
+    EXPECT_TRUE(row.startsWith("\" Ann\",\"Elm St \",\"a,b\",\"say \"\"hi\"\"\",x;y,,"))
+        << row.toStdString();
+    EXPECT_TRUE(row.contains(",\"one\r\ntwo\",")) << row.toStdString();
+    const QString semicolon =
+        QString::fromUtf8(writeCsv({e}, CsvDialect::Native, CsvEncoding::Utf8, QLatin1Char(';')));
+    EXPECT_TRUE(semicolon.contains(";a,b;\"say \"\"hi\"\"\";\"x;y\";;")) << semicolon.toStdString();
+    // What is written reads back field for field.
+    const CsvTable back = readCsv(comma.toUtf8());
+    ASSERT_EQ(back.rows.size(), 1);
+    EXPECT_EQ(back.rows[0].mid(0, 5), QStringList({" Ann", "Elm St ", "a,b", "say \"hi\"", "x;y"}));
+}
+
+TEST(CsvMapping, AFileOfEmailAddressesAloneIsOneWhoseOtherColumnsAreAllEmpty)
+{
+    const auto onlyEmails = [](const QByteArray& bytes) {
+        const CsvTable t = readCsv(bytes);
+        return mappingHoldsOnlyEmails(t, mappingByName(t.header));
+    };
+    EXPECT_TRUE(onlyEmails("E-mail\r\na@example.com\r\n"));
+    EXPECT_TRUE(onlyEmails("Name,E-mail\r\n,a@example.com\r\n ,b@example.com\r\n"));
+    EXPECT_FALSE(onlyEmails("Name,E-mail\r\n,a@example.com\r\nAnn,b@example.com\r\n"));
+    EXPECT_FALSE(onlyEmails("Name,Address 1\r\n"));
+    EXPECT_FALSE(onlyEmails("Name,Address 1\r\nAnn,\r\n"));
 }
 
 } // namespace

@@ -143,6 +143,7 @@ TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeybo
     // OK with no line chosen asks again; Cancel leaves the box as it was.
     type(box(two(), "BrsTxt30_2"), "3");
     env.ui.onModal([this](QDialog& d) {
+        EXPECT_TRUE(d.findChild<QRadioButton*>("Option3D1_0")->isChecked()) << "the ID alone";
         click(d.findChild<QPushButton*>("OKButton"));
         EXPECT_TRUE(d.isVisible()) << "the picker stays open";
         EXPECT_EQ(lastMessage(), "Please Select A N&A Entry Or Click Cancel.");

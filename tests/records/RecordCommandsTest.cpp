@@ -171,6 +171,11 @@ TEST_F(RecordCommands, ChangeRefusesAUsedOrInvalidIdAndInPlaceRewritesOnlyThatRe
     }
     EXPECT_EQ(env.ui.beeps, 8);
     EXPECT_EQ(fileBytes(env.naPath()), before);
+    // Nine characters, blanks around them aside, are still an ID.
+    type(box(one(), "BrsTxt1"), " 000000002 ");
+    press(one(), "BrsCmd5");
+    EXPECT_EQ(lastMessage(), "Record Changed.");
+    EXPECT_EQ(onDisk(2).Name.trimmed(), "Not stored");
 
     type(box(one(), "BrsTxt2"), "New Name");
     press(one(), "Screen2Button");
