@@ -220,5 +220,40 @@ TEST_F(BackupTest, TheCommandLineSaysWhatItMadeListsEachCopyAndNamesWhatItRefuse
     EXPECT_TRUE(isActive(readRecord(env.naPath(), 3), 2));
 }
 
+// The sync state and its cards travel with the N&A file; the journal of a sync
+// under way does not, and a restore takes away what the copy does not hold.
+TEST_F(BackupTest, TheSyncFilesTravelWithTheCopyAndARestoreTakesAwayWhatItLacks)
+{
+    const QString without = backups().take(BackupTrigger::Manual).name;
+    const QString card = "tvlcard." + QString(64, QLatin1Char('a'));
+    const QString other = "tvlcard." + QString(64, QLatin1Char('b'));
+    writeBytes(env.dir() + "/tvlsync.dat", "state");
+    writeBytes(env.dir() + "/" + card, "card");
+    writeBytes(env.dir() + "/tvlsync.jnl", "journal");
+    writeBytes(env.dir() + "/tvlcard.notmine", "mine");
+    env.clock.t = env.clock.t.addSecs(1);
+    const QString with = backups().take(BackupTrigger::Sync).name;
+    EXPECT_EQ(
+        QDir(in(with)).entryList(QDir::Files),
+        QStringList({"manifest.txt", "n&a.mrk", card, "tvlmail.abc", "tvlmail.Q7", "tvlsync.dat"}));
+
+    writeBytes(env.dir() + "/tvlsync.dat", "state 2");
+    QFile::remove(env.dir() + "/" + card);
+    writeBytes(env.dir() + "/" + other, "other card");
+    Backups b = backups();
+    ASSERT_TRUE(restoreIntoProgram(p, b, with));
+    EXPECT_EQ(fileBytes(env.dir() + "/tvlsync.dat"), "state");
+    EXPECT_EQ(fileBytes(env.dir() + "/" + card), "card");
+    EXPECT_FALSE(QFile::exists(env.dir() + "/" + other));
+    EXPECT_FALSE(QFile::exists(env.dir() + "/tvlsync.jnl"));
+    EXPECT_EQ(fileBytes(env.dir() + "/tvlcard.notmine"), "mine");
+
+    Backups again = backups();
+    ASSERT_TRUE(restoreIntoProgram(p, again, without));
+    EXPECT_FALSE(QFile::exists(env.dir() + "/tvlsync.dat"));
+    EXPECT_FALSE(QFile::exists(env.dir() + "/" + card));
+    EXPECT_EQ(fileBytes(env.dir() + "/tvlcard.notmine"), "mine");
+}
+
 } // namespace
 } // namespace tavrel::test
