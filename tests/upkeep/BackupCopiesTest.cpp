@@ -91,7 +91,7 @@ TEST_F(BackupTest, WhatLiesUnderACopysNameIsShownForWhatItIsAndNeverRestoredOrRe
     EXPECT_EQ(backups().find(real.name)->active, 6);
     const QString realDir = in(real.name);
 
-    // A link to a whole copy, dated today, a year ago and a day ago.
+    // A link, dated today, to a whole copy.
     const QString linkName = "tvl-20260314-080000-manual";
     ASSERT_TRUE(QFile::link(realDir, in(linkName)));
     // A copy whose name gives no real time, one whose manifest names no N&A
