@@ -46,6 +46,9 @@ TEST(CsvReading, QuotesFormulasAndLineNumbersAreReadAsWritten)
 
     // The last line needs no line end; a file that ends inside quotes says so.
     EXPECT_EQ(readCsv("h\nlast").rows, QList<QStringList>{{"last"}});
+    // A carriage return alone ends the file's last line, inside quotes or out.
+    EXPECT_EQ(readCsv("h\rlast\r").rows, QList<QStringList>{{"last"}});
+    EXPECT_EQ(readCsv("h\r\"open\r").rows, QList<QStringList>{{"open\r\n"}});
     const CsvTable open = readCsv("h\n\"open\nstill");
     EXPECT_EQ(open.rows, QList<QStringList>{{"open\r\nstill"}});
     EXPECT_EQ(open.problems, QStringList{"The file ends inside a quoted field; the last row was "

@@ -2,6 +2,8 @@
 // stray Windows-1252 lines, and files that hold no contacts at all.
 #include "ExchangeFixture.h"
 
+#include "exchange/FileKind.h"
+
 #include <QStringEncoder>
 
 namespace tavrel::test {
@@ -19,6 +21,14 @@ TEST(Detection, Utf16WithoutAMarkAndStrayWindows1252LinesAreFoundByTheirBytes)
         EXPECT_EQ(s.problems.value(0), QString("The file is UTF-16 (%1) without a byte-order mark.")
                                            .arg(big ? "big-endian" : "little-endian"));
     }
+    // A file that carries its mark, or too short to tell, is taken as it is.
+    QStringEncoder toLittle(QStringConverter::Utf16LE);
+    const ImportSource marked = readImportBytes("\xFF\xFE" + toLittle.encode(csv), "marked");
+    EXPECT_EQ(marked.entries.value(0).name, "Zoë Ødegård") << marked.error.toStdString();
+    EXPECT_TRUE(marked.problems.isEmpty()) << marked.problems.join('|').toStdString();
+    QString found = "stale";
+    EXPECT_EQ(withUtf16Mark(QByteArray("A\0B", 3), &found), QByteArray("A\0B", 3));
+    EXPECT_EQ(found, "");
     // Only the lines that are not UTF-8 are read as Windows-1252.
     const QByteArray bytes = "Name,Comments\r\nZoë Ødegård,costs 5 €\r\nJos\xe9 Pe\xf1"
                              "a,\"caf\xe9\r\nline two\"\r\nAnna,\xe9t\xe9\r\n";
@@ -49,6 +59,12 @@ TEST(Detection, Utf16WithoutAMarkAndStrayWindows1252LinesAreFoundByTheirBytes)
 
 TEST_F(ExchangeTest, AFileThatHoldsNoContactsIsNamedAndNeverMapped)
 {
+    // One control character in a hundred is a stray; two make the file binary.
+    const QByteArray stray = QByteArray("Name\r\nA\x01") + QByteArray(90, 'x') + "\r\n";
+    ASSERT_EQ(stray.size(), 100);
+    EXPECT_EQ(notAContactFile(stray), "");
+    EXPECT_EQ(notAContactFile(QByteArray(stray).replace(8, 1, "\x02")),
+              "binary bytes, no BEGIN:VCARD");
     env.openFile(people(1, 1));
     env.ui.setAutoOk(true);
     struct Row {

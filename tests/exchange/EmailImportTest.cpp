@@ -164,6 +164,10 @@ TEST(Birthdays, GoToCommentsWrittenYearMonthDay)
         {"CSV Birthday as a spreadsheet writes it", "Name,Birthday\r\nAnn,5/12/1970\r\n",
          "Birthday: 5/12/1970"},
         {"CSV month out of range", "Name,Birth Date\r\nAnn,1970-13-12\r\n", "Birthday: 1970-13-12"},
+        {"CSV the year's last day", "Name,DOB\r\nAnn,19701231\r\n", "Birthday: 1970-12-31"},
+        {"CSV day 0", "Name,DOB\r\nAnn,19701200\r\n", "Birthday: 19701200"},
+        {"vCard without a year, month 0", card({"FN:Ann", "BDAY:--0012"}, "4.0"),
+         "Birthday: --0012"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);

@@ -47,10 +47,10 @@ TEST_F(Fidelity, OrganisationsAreKeptTheSameWayFromCardsAndRows)
 TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
 {
     for (const char* name : {"Müller & Söhne Druckerei GmbH", "Acme, Inc.", "Grace Church", "AT&T",
-                             "Riverside Tennis Club", "Nestlé S.A."})
+                             "Riverside Tennis Club", "Nestlé S.A.", "Acme Pty, Ltd."})
         EXPECT_TRUE(isOrganisationName(QString::fromUtf8(name), "")) << name;
     // "A.G.": initials, not a legal form.
-    for (const char* name : {"Smith, John", "John Smith", "Mr & Mrs Smith", "A.G. Smith"})
+    for (const char* name : {"Smith, John", "John Smith", "Mr & Mrs Smith", "A.G. Smith", "", " "})
         EXPECT_FALSE(isOrganisationName(QString::fromUtf8(name), "")) << name;
     // The user's key 2 is her given name.
     EXPECT_FALSE(isOrganisationName("Charlotte Church", "CHARLOTTE"));
@@ -71,6 +71,30 @@ TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
     options.encoding = CsvEncoding::Utf8;
     EXPECT_TRUE(QString::fromUtf8(exportBytes(p(), options))
                     .contains("\r\n,,,,,Müller & Söhne Druckerei GmbH,"));
+}
+
+// Outlook has three street lines: a fourth joins the third. Lines that do not
+// read as a town and code stay street lines, and no town is made up.
+TEST_F(Fidelity, OutlookTakesThreeStreetLinesAndJoinsAFourthToTheThird)
+{
+    NARecord three = makeRecord(1, "Ann Lee", "LEE", "ANN");
+    NARecord four = makeRecord(2, "Bo Ma", "MA", "BO");
+    for (NARecord* r : {&three, &four}) {
+        r->AddrLine1 = "Flat Two";
+        r->AddrLine2 = "The Mill";
+        r->AddrLine3 = "Mill Lane";
+    }
+    four.AddrLine4 = "Far End";
+    env.openFile({{1, three}, {2, four}});
+    ExportOptions options;
+    options.format = ExportFormat::CsvOutlook;
+    options.encoding = CsvEncoding::Utf8;
+    const QStringList lines = QString::fromUtf8(exportBytes(p(), options)).split("\r\n");
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_TRUE(lines.at(1).startsWith(",Ann,,Lee,,,Flat Two,The Mill,Mill Lane,,,,,"))
+        << lines.at(1).toStdString();
+    EXPECT_TRUE(lines.at(2).startsWith(",Bo,,Ma,,,Flat Two,The Mill,\"Mill Lane, Far End\",,,,,"))
+        << lines.at(2).toStdString();
 }
 
 TEST_F(Fidelity, LongNumbersAreCompactedNeverCut)

@@ -1,5 +1,6 @@
 #include "exchange/Tables.h"
 #include "exchange/VCard.h"
+#include "exchange/VCardFields.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ TEST(ExchangeTables, NameSplit)
         {"Acme", "", {"Acme", "", "", "", ""}},
         {"Mrs. Peel", "", {"Peel", "", "", "Mrs.", ""}},
         {"  ", "", {"", "", "", "", ""}},
+        {"Jr.", "", {"Jr.", "", "", "", ""}},
     };
     for (const Row& r : rows)
         EXPECT_EQ(splitName(QString::fromUtf8(r.name), QString::fromUtf8(r.key1)), r.want)
@@ -112,6 +114,24 @@ TEST(ExchangeTables, VCardTextEscapes)
     };
     for (const auto& [text, want] : cases)
         EXPECT_EQ(escapeVCardText(text), want) << qPrintable(text);
+}
+
+// A soft break of any line end joins the lines; "=" and two hex digits is a
+// byte; anything else after "=" stays as it stands.
+TEST(ExchangeTables, QuotedPrintable)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"a=\r\nb", "ab"},
+        {"a=\nb", "ab"},
+        {"a=\rb", "ab"},
+        {"a=\r\n\r\nb", "a\r\nb"},
+        {"=C3=BC=0D=0A", "\xC3\xBC\r\n"},
+        {"=4", "=4"},
+        {"=ZZ", "=ZZ"},
+        {"end=", "end="},
+    };
+    for (const auto& [in, want] : cases)
+        EXPECT_EQ(vcard::decodeQuotedPrintable(in), want) << in.toHex().toStdString();
 }
 
 } // namespace tavrel

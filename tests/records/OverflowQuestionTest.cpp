@@ -155,6 +155,7 @@ TEST_F(OverflowQuestion, ChangeAsksTooAndSaysWhatAFullCommentsCannotTake)
     press(two(), "BrsCmd5");
     EXPECT_FALSE(asked.moveEnabled);
     EXPECT_TRUE(asked.text.contains("Comments: only 100 characters fit; \"more\" would be lost."));
+    EXPECT_FALSE(asked.text.contains("no room")) << "no move offered, none explained";
     EXPECT_EQ(field(recordBytes(env.naPath(), 2), 346, 100), full.toLatin1());
     EXPECT_TRUE(env.ui.allUsed());
 }

@@ -123,6 +123,13 @@ TEST_F(RecordCommands, DeletingTheHighestRecordLowersLastRecNo)
     EXPECT_EQ(press(one(), "BrsCmd3"), 4);
     EXPECT_EQ(counts(), (QList<int>{5, 5, 3}));
     EXPECT_EQ(onDisk(3).RecStatus, "DELR");
+
+    // Record 1 with others after it: the next one comes up; the file is not empty.
+    EXPECT_EQ(press(one(), "BrsCmd1"), 1);
+    env.ui.answer(Ui::Answer::Yes);
+    EXPECT_EQ(press(one(), "BrsCmd3"), 2);
+    EXPECT_EQ(lastMessage(), "Record Deleted.  Next Active Record Displayed.");
+    EXPECT_EQ(counts(), (QList<int>{5, 5, 1}));
 }
 
 // The only record, and the last active one below slots the duplicate search

@@ -154,6 +154,21 @@ TEST_F(RecordKeys, EscAsksBeforeDroppingWhatWasTyped)
     EXPECT_FALSE(screensOpen());
     EXPECT_EQ(env.ui.messages.size(), asked);
     EXPECT_EQ(fileBytes(env.naPath()), changed);
+
+    // Outside Add the ID box only names the record to show: typing there alone
+    // loses nothing, while typing in any other box asks.
+    screen = openScreen(ScreenMode::Browse, 2);
+    type(control<QLineEdit>(screen, "BrsTxt1"), QStringLiteral("3"));
+    escape(screen);
+    EXPECT_FALSE(screensOpen());
+    EXPECT_EQ(env.ui.messages.size(), asked);
+    screen = openScreen(ScreenMode::Browse, 2);
+    type(control<QLineEdit>(screen, "BrsTxt3_1"), QStringLiteral("Upstairs"));
+    env.ui.answer(Ui::Answer::Yes);
+    escape(screen);
+    EXPECT_EQ(env.ui.messages.size(), asked + 1);
+    EXPECT_FALSE(screensOpen());
+    EXPECT_EQ(fileBytes(env.naPath()), changed);
 }
 
 } // namespace

@@ -91,6 +91,45 @@ TEST_F(RecordScreens, EachModeShowsItsCommandsAndFocusAndNamesEachBoxApart)
         EXPECT_EQ(spokenName(box(two(), object)), QLatin1String(name)) << object;
 }
 
+// Tab goes down each screen's boxes in reading order, and a screen reader
+// tells the rows apart by their numbers.
+TEST_F(RecordScreens, TabWalksTheBoxesInReadingOrderAndNamesEachRowByItsNumber)
+{
+    start(people(1, 2));
+    openById(ScreenMode::Change, 1);
+    auto walk = [](QWidget* screen, const QString& from, qsizetype count) {
+        QStringList names;
+        QWidget* w = screen->findChild<QWidget*>(from);
+        while (w && names.size() < count) {
+            names << spokenName(w);
+            do
+                w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(screen) ||
+                   qobject_cast<QComboBox*>(w->parentWidget()));
+        }
+        return names;
+    };
+    QStringList one{"Name"};
+    for (int i = 1; i <= 4; ++i)
+        one << QStringLiteral("Address Line %1").arg(i);
+    for (int i = 1; i <= 5; ++i)
+        one << QStringLiteral("Telephone %1 Type").arg(i)
+            << QStringLiteral("Telephone %1 Number").arg(i);
+    one << "Next";
+    EXPECT_EQ(walk(this->one(), "BrsTxt2", one.size()), one);
+
+    press(this->one(), "Screen2Button");
+    QStringList two{"Key 1", "Key 2", "E-Mail Address", "Comments"};
+    for (int i = 1; i <= 4; ++i)
+        two << QStringLiteral("QuickLink %1 ID").arg(i)
+            << QStringLiteral("QuickLink %1 Description").arg(i)
+            << QStringLiteral("Display QuickLink %1").arg(i);
+    two << "QuickLink Previous Record ID"
+        << "Go Back"
+        << "Next";
+    EXPECT_EQ(walk(this->two(), "BrsTxt20_0", two.size()), two);
+}
+
 // (Screen 1's title in a search: SearchFlowTest.)
 TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
 {
@@ -115,7 +154,8 @@ TEST_F(RecordScreens, SearchModeShowsNoCommandsAndLocksTheSwitches)
     EXPECT_EQ(recordScreen(env.p(), 2), two());
     closeRecordScreens(env.p());
     settle();
-    EXPECT_FALSE(recordScreensLoaded(env.p()));
+    for (int screen : {1, 2})
+        EXPECT_EQ(recordScreen(env.p(), screen), nullptr) << screen;
     EXPECT_EQ(recordScreenOnDisplay(env.p()), 0);
 }
 

@@ -15,6 +15,7 @@ using State = std::map<QString, QByteArray>;
 class FaultyIo : public BackupIo {
 public:
     int failAt = 0;
+    int alsoFailAt = 0; // a second failure, such as one while the first is cleaned up
     int errorNumber = ErrNo::DeviceIo;
     int calls = 0;
     bool quick = false; // hundreds of copies: no flushes to disk
@@ -24,7 +25,7 @@ public:
     QByteArray readFile(const QString& p) override { return due(), BackupIo::readFile(p); }
     void writeFile(const QString& p, const QByteArray& b, unsigned mode) override
     {
-        const bool fail = ++calls == failAt;
+        const bool fail = failing(++calls);
         BackupIo::writeFile(p, fail ? b.left(b.size() / 2) : b, mode);
         if (fail)
             throw PlatformError(errorNumber);
@@ -55,9 +56,10 @@ public:
     }
 
 private:
+    bool failing(int call) const { return call == failAt || call == alsoFailAt; }
     void due()
     {
-        if (++calls == failAt)
+        if (failing(++calls))
             throw PlatformError(errorNumber);
     }
 };

@@ -3,6 +3,7 @@
 #include "BackupFixture.h"
 #include "dups/DupSearch.h"
 #include "platform/PrinterCalibration.h"
+#include "platform/RestoreJournal.h"
 #include "shell/BackupPreferencesDialog.h"
 #include "shell/MainWindow.h"
 #include "shell/Startup.h"
@@ -298,6 +299,69 @@ TEST_F(BackupTest, AFailureAtAnyStepOfRestoringLeavesFileAndListsAsTheyWereAndIn
     expectProgramUses(p, first.at("n&a.mrk"));
 }
 
+// A second failure while the first is cleaned up. Either the files are as they
+// were, or the restore is reported unfinished: then a whole journal takes the
+// next start to the copy or back to the files as they were, or, where only a
+// last flush failed, one of the two is already in place. What else stays
+// behind is a temporary file that the next start removes.
+TEST_F(BackupTest, ASecondFailureWhileRestoringLeavesOneWholeStateForTheNextStart)
+{
+    const State first = state();
+    const QString name = backups().take(BackupTrigger::Manual).name;
+    changeEverything();
+    const State live = state();
+    const QString journal = env.dir() + QLatin1Char('/') + kRestoreJournalName;
+    const auto startAgain = [&] {
+        for (const auto& [file, bytes] : live)
+            writeBytes(env.dir() + QLatin1Char('/') + file, bytes);
+        QFile::remove(env.dir() + "/tvlmail.abc");
+        for (const QString& other : names()) {
+            if (other != name)
+                QDir(in(other)).removeRecursively();
+        }
+    };
+    int journals = 0, undos = 0;
+    for (int later : {1, 2, 5, 15}) {
+        for (int n = 1; n < 100; ++n) {
+            SCOPED_TRACE(testing::Message() << n << " and " << n + later);
+            env.clock.t = env.clock.t.addSecs(1);
+            io.calls = 0;
+            io.failAt = n;
+            io.alsoFailAt = n + later;
+            State expected = live;
+            try {
+                backups().restore(name);
+                break;
+            } catch (const RestoreUnfinished&) {
+                io.failAt = io.alsoFailAt = 0;
+                expected = state() == first ? first : live;
+                if (QFile::exists(journal)) {
+                    ++journals;
+                    const std::optional<InterruptedRestore> done =
+                        finishInterruptedRestore(*env.files);
+                    ASSERT_TRUE(done);
+                    const bool back = done->undone || !done->completed;
+                    undos += back;
+                    expected = back ? live : first;
+                }
+            } catch (const PlatformError& e) {
+                ASSERT_FALSE(QFile::exists(journal)) << e.what();
+            }
+            removeStaleTemporaries(*env.files);
+            ASSERT_EQ(state(), expected);
+            QStringList leftOver = QDir(env.dir()).entryList(QDir::Files | QDir::Hidden);
+            for (const auto& [file, bytes] : expected)
+                leftOver.removeOne(file);
+            ASSERT_EQ(leftOver, QStringList());
+            startAgain();
+        }
+        EXPECT_EQ(state(), first);
+        startAgain();
+    }
+    EXPECT_GT(journals, 0) << "some second failures must leave the journal";
+    EXPECT_GT(undos, 0) << "and some of those journals are undos";
+}
+
 TEST_F(BackupTest, ADamagedCopyIsMarkedAndRefusedAndOnlyTheProgramsOwnFoldersCount)
 {
     const QString odd = backups().take(BackupTrigger::Manual).name;
@@ -483,6 +547,12 @@ TEST_F(BackupTest, TheSystemsRefusalsEndACopyWithItsErrorAndARenameNeverReplaces
     BackupIo().renameNew(in("a"), in("c"));
     EXPECT_EQ(fileBytes(in("c")), "a");
     EXPECT_FALSE(QFile::exists(in("a")));
+    // A folder goes only when it is empty; one with anything in it stays.
+    QDir().mkpath(in("empty"));
+    BackupIo().removeFolder(in("empty"));
+    EXPECT_FALSE(QFileInfo::exists(in("empty")));
+    EXPECT_NE(errorOf([&] { BackupIo().removeFolder(folder()); }), 0);
+    EXPECT_TRUE(QFile::exists(in("c")));
 }
 
 } // namespace tavrel::test

@@ -1,4 +1,5 @@
 #include "UpkeepFixture.h"
+#include "support/FileFaults.h"
 
 #include <tuple>
 
@@ -150,6 +151,23 @@ TEST_F(UpkeepTest, CompactionFailureLeavesTheOldFileOpenAndNoTemporaryFile)
         EXPECT_EQ(e.r(), 3); // 1 copied as 1, 2 skipped, 3 next
     }
     EXPECT_EQ(device->writeCalls, 0);
+    EXPECT_EQ(file(), before);
+    EXPECT_EQ(entries(), QStringList{"n&a.mrk"});
+
+    // A disk that cannot make the new file durable: r is past the last record,
+    // as the header is written last.
+    writeAndOpen(r);
+    {
+        FileFaults disk(env.dir());
+        disk.failEvery(FileOp::Flush, EIO);
+        try {
+            compact();
+            ADD_FAILURE() << "no error";
+        } catch (const CompactionError& e) {
+            EXPECT_EQ(e.r(), 6); // records 1, 3, 4 and 5 became IDs 1 to 4, records 2 to 5
+            EXPECT_TRUE(e.naFileUnchanged());
+        }
+    }
     EXPECT_EQ(file(), before);
     EXPECT_EQ(entries(), QStringList{"n&a.mrk"});
 }

@@ -179,11 +179,6 @@ QWidget* recordScreen(Program& p, int screen)
     return nullptr;
 }
 
-bool recordScreensLoaded(Program& p)
-{
-    return loadedScreen1(p) || loadedScreen2(p);
-}
-
 void closeRecordScreens(Program& p)
 {
     AddressScreen* one = loadedScreen1(p);

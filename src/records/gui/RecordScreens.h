@@ -39,7 +39,6 @@ void showRecordScreen(Program& p, int screen);
 int recordScreenOnDisplay(Program& p);
 // Screen 1 or 2 while loaded, else nullptr (for placing windows over them).
 QWidget* recordScreen(Program& p, int screen);
-bool recordScreensLoaded(Program& p);
 // Unloads both screens.
 void closeRecordScreens(Program& p);
 
