@@ -73,6 +73,29 @@ TEST_F(Fidelity, OrganisationNamesAreExportedAsOrganisations)
                     .contains("\r\n,,,,,Müller & Söhne Druckerei GmbH,"));
 }
 
+// The organisation stands above the street and its units below it while the
+// address has room; units that fit nowhere move to Comments, and the log says so.
+TEST(Organisations, StandAboveTheStreetAndTheirUnitsGoWhereThereIsRoom)
+{
+    const auto planned = [](const QString& adr) {
+        const ImportSource s = readImportBytes(
+            card({"FN:Ann Lee", "ORG:Acme Widgets International Ltd;Research;Europe", adr}),
+            "org.vcf");
+        return planRecord(s.entries.value(0), OverflowChoice::MoveToComments);
+    };
+    const NARecord roomy = planned("ADR:;;Elm St 5;Springfield;IL;62704;").record;
+    EXPECT_EQ(QStringList({trimRight(roomy.AddrLine1), trimRight(roomy.AddrLine2),
+                           trimRight(roomy.AddrLine3), trimRight(roomy.AddrLine4)}),
+              QStringList({"Acme Widgets International Ltd", "Research, Europe", "Elm St 5",
+                           "Springfield, IL 62704"}));
+    const PlannedRecord full = planned("ADR:;;Elm St 5\\nFloor 2;Springfield;IL;62704;");
+    EXPECT_EQ(trimRight(full.record.AddrLine1), "Acme Widgets International Ltd");
+    EXPECT_EQ(trimRight(full.record.AddrLine4), "Springfield, IL 62704");
+    EXPECT_EQ(trimRight(full.record.Comments), "Research, Europe");
+    EXPECT_TRUE(full.changes.contains("Department moved to Comments: “Research, Europe”"))
+        << full.changes.join('|').toStdString();
+}
+
 // Outlook has three street lines: a fourth joins the third. Lines that do not
 // read as a town and code stay street lines, and no town is made up.
 TEST_F(Fidelity, OutlookTakesThreeStreetLinesAndJoinsAFourthToTheThird)

@@ -19,6 +19,49 @@ TEST_F(ExchangeTest, NewRecordsTakeFreeIdsLowestFirst)
     EXPECT_EQ(p().LowestFreeId, 7);
 }
 
+// Three things stop an import before its first record, with nothing written:
+// the caller's last word, a backup copy that could not be made, and a disk
+// without room for the whole import.
+TEST_F(ExchangeTest, AnImportStoppedBeforeItsFirstRecordWritesNothing)
+{
+    const QByteArray before = env.openFile(people(1, 2));
+    const ImportPlan plan = planImport(
+        p(), readImportBytes(card({"FN:A"}) + card({"FN:B"}), "in.vcf"), OverflowChoice::CutAndLog);
+    QStringList asked;
+    p().BeforeBulkChange = [&](const QString& what) {
+        asked << what;
+        return false;
+    };
+    ImportOptions no;
+    no.beforeFirstWrite = [] { return false; };
+    ImportResult r = runImport(p(), plan, no);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_FALSE(r.noSafetyCopy);
+    EXPECT_TRUE(asked.isEmpty()) << "no copy is taken for an import that will not run";
+    r = runImport(p(), plan);
+    EXPECT_EQ(asked, QStringList{"import"});
+    EXPECT_TRUE(r.cancelled && r.noSafetyCopy);
+    for (const ImportResult& stopped : {r, runImport(p(), plan, no)}) {
+        EXPECT_EQ(stopped.message, "Nothing Was Imported.");
+        EXPECT_EQ(stopped.notImported, 2);
+        EXPECT_EQ(stopped.imported, 0);
+    }
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+
+    // 2 KBytes free: two records and room for their lines in the log need more.
+    p().BeforeBulkChange = nullptr;
+    env.files->diskFiguresHook = [] { return DiskFigures{1, 512, 4, 1000}; };
+    r = runImport(p(), plan);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_TRUE(r.message.startsWith("The Disk Is Full: The Import Needs About "));
+    EXPECT_TRUE(r.message.endsWith(" KBytes Of Free Space, And 2 KBytes Are Free.\nNothing Was "
+                                   "Imported."))
+        << r.message.toStdString();
+    EXPECT_EQ(fileBytes(env.naPath()), before);
+    env.files->diskFiguresHook = [] { return DiskFigures{8, 512, 1000000, 2000000}; };
+    EXPECT_EQ(runImport(p(), plan).imported, 2);
+}
+
 // Skipping a record that does not fit: the import window's test.
 TEST_F(ExchangeTest, OverflowChoices)
 {

@@ -1,6 +1,7 @@
 // Which copies rotation keeps, how many records a copy holds, and what the
 // program makes of things lying under a copy's name.
 #include "BackupFixture.h"
+#include "platform/InstanceLock.h"
 #include "upkeep/BackupCommandLine.h"
 #include "upkeep/BackupCommands.h"
 
@@ -163,11 +164,15 @@ TEST_F(BackupTest, TheCommandLineSaysWhatItMadeListsEachCopyAndNamesWhatItRefuse
 {
     QString out, err;
     QTextStream o(&out), e(&err);
+    // Run as `tavrel ARGS` runs it, taking the program's lock; while the program
+    // runs, it holds that lock.
     const auto run = [&](const QStringList& args, bool programRunning = false) {
         out.clear();
         err.clear();
-        const int status =
-            runBackupCommandLine(args, *env.files, env.clock, io, programRunning, o, e);
+        InstanceLock program(env.dir());
+        if (programRunning)
+            EXPECT_TRUE(program.acquire());
+        const int status = runLockedBackupCommandLine(args, *env.files, env.clock, io, o, e);
         o.flush();
         e.flush();
         return status;
@@ -207,6 +212,10 @@ TEST_F(BackupTest, TheCommandLineSaysWhatItMadeListsEachCopyAndNamesWhatItRefuse
     EXPECT_EQ(err, "tavrel: Tavrel is running on " + env.dir() +
                        "; close it first, or restore from its File menu (Backups...).\n");
     EXPECT_EQ(state(), live);
+    // The list is read while the program runs.
+    EXPECT_EQ(run({"--restore"}, true), 0);
+    EXPECT_TRUE(out.endsWith("  On Request\n")) << out.toStdString();
+    EXPECT_EQ(err, "");
     for (const QStringList& args : {QStringList{"--backup", "x"},
                                     QStringList{"--restore", "a", "b"}, QStringList{"--list"}}) {
         EXPECT_EQ(run(args), 2) << args.join(' ').toStdString();
