@@ -81,11 +81,16 @@ TEST_F(OverflowQuestion, AddAsksBeforeWritingAndEachAnswerDoesItsJob)
     box(one(), "BrsTxt2")
         ->setText(QString::fromUtf8("Щербаков-Щукин Александр Щедринович Младший"));
     box(two(), "BrsTxt21")->setText(QStringLiteral("ann@example.com"));
+    box(one(), "BrsTxt10_1")->setText(QStringLiteral("+44 20 7946 0958 ext 1234"));
     env.ui.onModal(answer(asked, "Escape"));
     press(two(), "BrsCmd7");
     EXPECT_TRUE(asked.text.contains(
         QString::fromUtf8("Name: only 35 characters fit; \" Младший\" would be lost.")))
         << asked.text.toStdString();
+    EXPECT_TRUE(
+        asked.text.contains("Telephone 2 Number: only 20 characters fit; \" 1234\" would be lost."))
+        << asked.text.toStdString();
+    box(one(), "BrsTxt10_1")->clear();
     EXPECT_FALSE(asked.text.contains("E-Mail"));
     EXPECT_EQ(fileBytes(env.naPath()), before);
     EXPECT_TRUE(one()->isVisible());

@@ -100,6 +100,19 @@ TEST_F(QuickLinks, DisplayButtonsRefuseBadLinksAndFollowGoodOnesWritingTheBackLi
     EXPECT_EQ(fileBytes(env.naPath()), before) << "going back writes nothing";
 }
 
+// The first record of an empty file has nothing to link to: the picker says so
+// and does not open.
+TEST_F(QuickLinks, ThePickerOnAnEmptyFileSaysSoAndDoesNotOpen)
+{
+    start({});
+    openById(ScreenMode::Add);
+    press(one(), "Screen2Button");
+    pickLink(0);
+    EXPECT_EQ(lastMessage(), "The N&A File Is Empty.");
+    EXPECT_TRUE(env.ui.modalWindows.isEmpty());
+    EXPECT_EQ(box(two(), "BrsTxt30_0")->text(), "");
+}
+
 TEST_F(QuickLinks, PickerListsEntriesInSortPrefOrderAndFillsTheBoxByMouseOrKeyboard)
 {
     std::map<int, NARecord> records;

@@ -345,7 +345,12 @@ TEST_F(BackupTest, ASecondFailureWhileRestoringLeavesOneWholeStateForTheNextStar
                     expected = back ? live : first;
                 }
             } catch (const PlatformError& e) {
-                ASSERT_FALSE(QFile::exists(journal)) << e.what();
+                ASSERT_FALSE(QFile::exists(journal))
+                    << e.what() << "; "
+                    << QDir(env.dir())
+                           .entryList(QDir::AllEntries | QDir::Hidden)
+                           .join(' ')
+                           .toStdString();
             }
             removeStaleTemporaries(*env.files);
             ASSERT_EQ(state(), expected);
