@@ -333,7 +333,6 @@ TEST_F(BackupTest, ASecondFailureWhileRestoringLeavesOneWholeStateForTheNextStar
                 backups().restore(name);
                 break;
             } catch (const RestoreUnfinished&) {
-                io.failAt = io.alsoFailAt = 0;
                 expected = state() == first ? first : live;
                 if (QFile::exists(journal)) {
                     ++journals;
@@ -352,6 +351,7 @@ TEST_F(BackupTest, ASecondFailureWhileRestoringLeavesOneWholeStateForTheNextStar
                            .join(' ')
                            .toStdString();
             }
+            io.failAt = io.alsoFailAt = 0;
             removeStaleTemporaries(*env.files);
             ASSERT_EQ(state(), expected);
             QStringList leftOver = QDir(env.dir()).entryList(QDir::Files | QDir::Hidden);
