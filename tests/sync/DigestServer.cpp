@@ -61,10 +61,14 @@ QString DigestServer::configure(quint16 radicalePort)
                 .arg(process.folder());
     if (tls)
         text += tlsConfiguration();
+    // A connection to Radicale is not kept for the next request: Radicale may have
+    // closed it by then, and Apache answers a request it cannot pass on over a kept
+    // connection by closing the client's without a word, which a client may take for
+    // a dropped request only where sending it twice is harmless.
     text += QStringLiteral("<Location />\nAuthType Digest\nAuthName \"%1\"\n"
                            "AuthDigestProvider file\nAuthUserFile \"%2\"\nRequire valid-user\n"
                            "RequestHeader set X-Remote-User expr=%{REMOTE_USER}\n</Location>\n"
-                           "ProxyPass / http://127.0.0.1:%3/\n"
+                           "ProxyPass / http://127.0.0.1:%3/ disablereuse=On\n"
                            "ProxyPassReverse / http://127.0.0.1:%3/\n")
                 .arg(QLatin1String(realm), users)
                 .arg(radicalePort);
