@@ -463,6 +463,22 @@ TEST_F(BackupTest, ACopyBeforeABulkChangeThatCannotBeMadeFromTheCommandLineRefus
     EXPECT_TRUE(env.ui.last().text.endsWith("Copies Are As They Were."));
 }
 
+// In the windows a copy that cannot be made asks whether to go on, No the
+// default; only Yes lets the change start.
+TEST_F(BackupTest, ACopyBeforeABulkChangeThatCannotBeMadeAsksWhetherToGoOn)
+{
+    for (const auto answer : {Ui::Answer::No, Ui::Answer::Yes}) {
+        io.calls = 0;
+        io.failAt = 1;
+        env.ui.answer(answer);
+        EXPECT_EQ(takeAutomaticCopy(p, BackupTrigger::Import, io), answer == Ui::Answer::Yes);
+        EXPECT_EQ(env.ui.last().buttons, Ui::Buttons::YesNoDefaultNo);
+        EXPECT_TRUE(env.ui.last().text.endsWith("As They Were.\n\nGo On Without A Copy?"))
+            << env.ui.last().text.toStdString();
+    }
+    EXPECT_TRUE(names().isEmpty());
+}
+
 TEST_F(BackupTest, PreferencesMoveTheFolderToAnotherDiskAndTheCommandLineUsesIt)
 {
     QTemporaryDir other;
